@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the programs (release) and starts Tembra.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/install-deps.sh"
+cmake -S "$root" -B "$root/build/release" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTEMBRA_TESTS=OFF
+cmake --build "$root/build/release"
+if [ -x "$root/build/release/src/shell/tembra" ]; then
+    exec "$root/build/release/src/shell/tembra" "$@"
+fi
+echo "Built into $root/build/release."

@@ -1,0 +1,12 @@
+// The main() of every test binary: a string id missing from the table fails the test.
+#include "platform/StringTable.h"
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    testing::InitGoogleTest(&argc, argv);
+    tembra::SetMissingStringHandler([](tembra::UINT id) {
+        ADD_FAILURE() << "string id " << id << " is not in the string table";
+    });
+    return RUN_ALL_TESTS();
+}
