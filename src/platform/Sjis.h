@@ -13,11 +13,13 @@ namespace tembra::Sjis {
 bool IsLeadByte(unsigned char c);
 // True when pos is the first byte of a character (or pos == size()).
 bool IsCharStart(std::string_view text, std::size_t pos);
-// Byte length of the character starting at pos (1 or 2; 1 for a lead byte at the very end).
+// Byte length of the character starting at pos (1 or 2; 1 for a lead byte at the very end;
+// 0 at or after the end). A lead byte takes the next byte whatever it is.
 std::size_t CharLength(std::string_view text, std::size_t pos);
 
-// CP932 -> UTF-8. Bytes that are not valid CP932 map to private-use code points so that
-// FromUtf8(ToUtf8(x)) == x for any byte string x.
+// CP932 -> UTF-8. Bytes that are not valid CP932 map to private-use code points (U+F700 +
+// byte) so that FromUtf8(ToUtf8(x)) == x for any byte string x. The duplicate codes of the
+// NEC and IBM extensions that the way back would rewrite to their twins travel the same way.
 std::string ToUtf8(std::string_view cp932);
 // UTF-8 -> CP932. The private-use code points of ToUtf8 give their bytes back; a character
 // that CP932 cannot hold becomes '?'.

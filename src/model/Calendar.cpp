@@ -1,0 +1,572 @@
+#include "model/Calendar.h"
+
+#include "model/HolidayStore.h"
+#include "model/Utility.h"
+#include "platform/Sjis.h"
+#include "platform/Ui.h"
+
+#include <algorithm>
+#include <cstring>
+#include <new>
+#include <vector>
+
+namespace tembra {
+
+IMPLEMENT_SERIAL(CCalendar, CObject, 1)
+
+namespace {
+
+constexpr std::int64_t kDay = 86400;
+
+std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
+    std::int64_t q = a / b;
+    return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
+}
+
+// Day number (days since 1970-01-01) of a time's local date in the chart zone, and back.
+std::int64_t DayNumberOf(std::int64_t t) {
+    return FloorDiv(t + kChartZoneOffsetSeconds, kDay);
+}
+std::int64_t MidnightOfDay(std::int64_t dayNumber) {
+    return dayNumber * kDay - kChartZoneOffsetSeconds;
+}
+std::int64_t MidnightOf(std::int64_t t) {
+    return MidnightOfDay(DayNumberOf(t));
+}
+
+bool IsHolidayFlag(BYTE flag) {
+    const BYTE bits = flag & CCalendar::kHolidayBits;
+    return bits == CCalendar::kRuleHoliday || bits == CCalendar::kUserToggle;
+}
+
+// The real days of the table, by day number, with the slot of each: built once.
+struct DayIndex {
+    std::int64_t firstDay = 0;
+    std::int64_t lastDay = 0;
+    std::vector<std::uint16_t> slots;
+
+    DayIndex() {
+        firstDay = CivilDate::DaysFromCivil(CCalendar::kFirstYear, 1, 1);
+        lastDay = CivilDate::DaysFromCivil(CCalendar::kLastYear, 12, 31);
+        slots.resize(static_cast<std::size_t>(lastDay - firstDay + 1));
+        for (std::int64_t dn = firstDay; dn <= lastDay; ++dn) {
+            int y = 0, m = 0, d = 0;
+            CivilDate::CivilFromDays(dn, y, m, d);
+            slots[static_cast<std::size_t>(dn - firstDay)] =
+                static_cast<std::uint16_t>(CCalendar::SlotIndex(y, m, d));
+        }
+    }
+    bool Contains(std::int64_t dayNumber) const {
+        return dayNumber >= firstDay && dayNumber <= lastDay;
+    }
+    int SlotOfDay(std::int64_t dayNumber) const {
+        return Contains(dayNumber) ? slots[static_cast<std::size_t>(dayNumber - firstDay)] : -1;
+    }
+};
+
+const DayIndex& Days() {
+    static const DayIndex index;
+    return index;
+}
+
+// The weekday of any date (1 Sunday .. 7 Saturday), months and days carrying over.
+int WeekdayOfDate(int year, int month, int day) {
+    return CivilDate::DayOfWeek(CivilDate::DaysFromCivil(year, month, 1) + day - 1) + 1;
+}
+
+// The validity years of a yearly rule, asked of the store once per rule and generation.
+struct RuleYears {
+    bool asked = false;
+    bool found = false;
+    int firstYear = 0;
+    int lastYear = 0;
+
+    bool Covers(int year) const { return found && firstYear <= year && year <= lastYear; }
+};
+
+} // namespace
+
+// ---------------------------------------------------------------------------------------------
+
+CCalendar::CCalendar()
+    : m_pDays(new (std::nothrow) BYTE[kSlotCount]()), m_firstDay(GetMinDate()),
+      m_lastDay(GetMaxDate()) {}
+
+CCalendar::~CCalendar() = default;
+
+int CCalendar::SlotIndex(int year, int month, int day) {
+    if (year < kFirstYear || year > kLastYear || month < 1 || month > 12 || day < 1 ||
+        day > kSlotsPerMonth) {
+        return -1;
+    }
+    return (year - kFirstYear) * kSlotsPerYear + (month - 1) * kSlotsPerMonth + (day - 1);
+}
+
+BYTE* CCalendar::SlotOf(std::int64_t date) {
+    const int slot = Days().SlotOfDay(DayNumberOf(date));
+    return m_pDays && slot >= 0 ? &m_pDays[slot] : nullptr;
+}
+const BYTE* CCalendar::SlotOf(std::int64_t date) const {
+    return const_cast<CCalendar*>(this)->SlotOf(date);
+}
+BYTE* CCalendar::SlotOf(int year, int month, int day) {
+    const int slot = SlotIndex(year, month, day);
+    return m_pDays && slot >= 0 ? &m_pDays[slot] : nullptr;
+}
+const BYTE* CCalendar::SlotOf(int year, int month, int day) const {
+    return const_cast<CCalendar*>(this)->SlotOf(year, month, day);
+}
+
+bool CCalendar::IsHolidayDay(std::int64_t dayNumber) const {
+    const int slot = Days().SlotOfDay(dayNumber);
+    return m_pDays && slot >= 0 && IsHolidayFlag(m_pDays[slot]);
+}
+
+std::int64_t CCalendar::CountHolidayDays(std::int64_t fromDay, std::int64_t toDay) const {
+    // Days outside the table are working days: only the overlap with the table is walked.
+    const DayIndex& days = Days();
+    const std::int64_t from = std::max(fromDay, days.firstDay);
+    const std::int64_t to = std::min(toDay, days.lastDay + 1);
+    std::int64_t count = 0;
+    if (m_pDays) {
+        for (std::int64_t dn = from; dn < to; ++dn) {
+            count +=
+                IsHolidayFlag(m_pDays[days.slots[static_cast<std::size_t>(dn - days.firstDay)]]);
+        }
+    }
+    return count;
+}
+
+// ---- Whole-table operations ---------------------------------------------------------------
+
+BOOL CCalendar::Clear() {
+    if (m_pDays) {
+        std::memset(m_pDays.get(), 0, kSlotCount);
+    }
+    m_firstDay = GetMinDate();
+    m_lastDay = GetMaxDate();
+    m_valid = 1;
+    return 1;
+}
+
+BOOL CCalendar::MakeHolidays(const BYTE* weeklyTable, BOOL useYearly, BOOL useSpecial) {
+    if (!m_pDays) {
+        m_valid = 0;
+        AfxMessageBox(Sjis::FromUtf8("カレンダーテーブルの作成に失敗しました"));
+        return FALSE;
+    }
+
+    // Weekly days off: byte (weekday - 1) * 5 + (n - 1) for the n-th such weekday of a month.
+    const HolidayStore profile(HolidaySource::UserProfile);
+    const HolidayStore ownKey(HolidaySource::AppRegKey);
+    std::array<BYTE, kWeeklyTableSize> weekly{};
+    if (weeklyTable != nullptr) {
+        std::memcpy(weekly.data(), weeklyTable, kWeeklyTableSize);
+    } else if (!profile.ReadWeeklyRestDays(weekly) && !ownKey.ReadWeeklyRestDays(weekly)) {
+        // Neither store has the weekly days off: every Sunday, no other day.
+        weekly.fill(0);
+        std::fill_n(weekly.begin(), 5, BYTE{1});
+    }
+
+    // Yearly rules: a date table (12 x 31) and an n-th weekday table (12 x 35) of kinds as
+    // characters '0', '1', '2' ...; the store that delivered them answers the validity years.
+    std::array<BYTE, kDateTableSize> dateRules{};
+    std::array<BYTE, kWeekdayRuleTableSize> weekdayRules{};
+    const HolidayStore* yearlySource = nullptr;
+    if (useYearly) {
+        if (profile.ReadYearlyHolidays(dateRules, weekdayRules) > 0) {
+            yearlySource = &profile;
+        } else if (ownKey.ReadYearlyHolidays(dateRules, weekdayRules) > 0) {
+            yearlySource = &ownKey;
+        } else {
+            dateRules.fill(0);
+            weekdayRules.fill(0);
+        }
+    }
+    std::array<RuleYears, kDateTableSize> dateYears{};
+    std::array<RuleYears, kWeekdayRuleTableSize> weekdayYears{};
+
+    m_firstDay = GetMinDate();
+    m_lastDay = GetMaxDate();
+
+    const DayIndex& days = Days();
+    std::array<int, 7> counters{};
+    bool pendingSubstitute = false;
+    for (std::int64_t dn = days.firstDay; dn <= days.lastDay; ++dn) {
+        int year = 0, month = 0, day = 0;
+        CivilDate::CivilFromDays(dn, year, month, day);
+        if (day == 1) {
+            counters.fill(0);
+        }
+        const int weekday = CivilDate::DayOfWeek(dn) + 1;
+        const int n = ++counters[weekday - 1];
+
+        BYTE flag = static_cast<BYTE>(weekday);
+        if (weekly[(weekday - 1) * 5 + (n - 1)] != 0) {
+            flag |= kRuleHoliday;
+        }
+        if (pendingSubstitute) {
+            flag |= kRuleHoliday;
+            pendingSubstitute = false;
+        }
+
+        if (yearlySource != nullptr) {
+            auto apply = [&](BYTE kind, const RuleYears& years) {
+                if (kind == 0 || !years.Covers(year)) {
+                    return;
+                }
+                if (kind == '0') {
+                    flag &= kWeekdayBits;
+                } else if (kind == '1' && weekday == 1) {
+                    pendingSubstitute = true;
+                } else {
+                    flag |= kRuleHoliday;
+                }
+            };
+
+            const int w = (month - 1) * 35 + (weekday - 1) * 5 + (n - 1);
+            if (weekdayRules[w] != 0) {
+                RuleYears& years = weekdayYears[w];
+                if (!years.asked) {
+                    years.asked = true;
+                    years.found = yearlySource->GetWeekdayHolidayYears(
+                                      month, weekday, n, years.firstYear, years.lastYear) != FALSE;
+                }
+                apply(weekdayRules[w], years);
+            }
+
+            const int d = (month - 1) * 31 + (day - 1);
+            if (dateRules[d] != 0) {
+                RuleYears& years = dateYears[d];
+                if (!years.asked) {
+                    years.asked = true;
+                    years.found = yearlySource->GetHolidayYears(month, day, years.firstYear,
+                                                                years.lastYear) != FALSE;
+                }
+                apply(dateRules[d], years);
+            }
+        }
+
+        m_pDays[days.slots[static_cast<std::size_t>(dn - days.firstDay)]] = flag;
+    }
+
+    if (useSpecial) {
+        std::vector<CTime> dates;
+        const HolidayStore* source = &profile;
+        if (profile.ReadSpecificHolidays(dates, kSpecialHolidayCapacity) <= 0) {
+            source = &ownKey;
+            dates.clear();
+            ownKey.ReadSpecificHolidays(dates, kSpecialHolidayCapacity);
+        }
+        if (dates.size() > static_cast<std::size_t>(kSpecialHolidayCapacity)) {
+            dates.resize(kSpecialHolidayCapacity);
+        }
+        for (const CTime& date : dates) {
+            const int kind = source->GetSpecificHolidayType(date);
+            std::int64_t dn = DayNumberOf(date.GetTime());
+            if (kind == 0) {
+                if (BYTE* slot = SlotOf(date.GetTime())) {
+                    *slot &= kWeekdayBits;
+                }
+                continue;
+            }
+            if (kind == 1 && CivilDate::DayOfWeek(dn) == 0) {
+                ++dn; // the Sunday's holiday moves to the Monday
+            }
+            // A date (or a substitute) outside the table has no slot and is dropped.
+            const int slot = days.SlotOfDay(dn);
+            if (slot >= 0 && (m_pDays[slot] & kHolidayBits) == 0) {
+                m_pDays[slot] |= kRuleHoliday;
+            }
+        }
+    }
+
+    m_valid = 1;
+    return TRUE;
+}
+
+void CCalendar::CopyTo(CCalendar* target) {
+    if (target == nullptr) {
+        return;
+    }
+    if (target != this && target->m_pDays && m_pDays) {
+        std::memcpy(target->m_pDays.get(), m_pDays.get(), kSlotCount);
+    }
+    // The copy is as valid as its source.
+    target->m_valid = m_valid;
+    target->m_firstDay = m_firstDay;
+    target->m_lastDay = m_lastDay;
+}
+
+BOOL CCalendar::IsSameAs(const CCalendar* other) const {
+    if (other == nullptr) {
+        return FALSE;
+    }
+    if (other == this) {
+        return TRUE;
+    }
+    if (!other->m_pDays || !m_pDays) {
+        return FALSE;
+    }
+    return std::memcmp(m_pDays.get(), other->m_pDays.get(), kSlotCount) == 0 ? TRUE : FALSE;
+}
+
+void CCalendar::InvertHolidays() {
+    if (!m_pDays) {
+        return;
+    }
+    // 0x00 <-> 0x20 and 0x10 <-> 0x30: the user toggle flips on every real day.
+    for (const std::uint16_t slot : Days().slots) {
+        m_pDays[slot] ^= kUserToggle;
+    }
+}
+
+void CCalendar::Serialize(CArchive& ar) {
+    if (ar.IsStoring()) {
+        if (m_pDays) {
+            ar.Write(m_pDays.get(), kSlotCount);
+        } else {
+            const std::vector<BYTE> zeros(kSlotCount, 0);
+            ar.Write(zeros.data(), kSlotCount);
+        }
+        ar << m_valid;
+        ar << m_firstDay;
+        ar << m_lastDay;
+        const std::array<BYTE, kReservedSize> reserved{};
+        ar.Write(reserved.data(), kReservedSize);
+        return;
+    }
+
+    // Everything is read before anything is taken, so a short stream leaves the calendar as
+    // it was.
+    std::unique_ptr<BYTE[]> table(new BYTE[kSlotCount]);
+    ar.ReadExact(table.get(), kSlotCount);
+    WORD valid = 0;
+    CTime firstDay;
+    CTime lastDay;
+    std::array<BYTE, kReservedSize> reserved{};
+    ar >> valid;
+    ar >> firstDay;
+    ar >> lastDay;
+    ar.ReadExact(reserved.data(), kReservedSize);
+
+    m_pDays = std::move(table);
+    m_valid = valid;
+    m_firstDay = firstDay;
+    m_lastDay = lastDay;
+    m_reserved = reserved;
+}
+
+// ---- Day access ---------------------------------------------------------------------------
+
+int CCalendar::GetWeekday(int year, int month, int day) const {
+    if (const BYTE* slot = SlotOf(year, month, day)) {
+        return *slot & kWeekdayBits;
+    }
+    return WeekdayOfDate(year, month, day);
+}
+
+int CCalendar::GetWeekday(std::int64_t date) const {
+    if (const BYTE* slot = SlotOf(date)) {
+        return *slot & kWeekdayBits;
+    }
+    return CivilDate::DayOfWeek(DayNumberOf(date)) + 1;
+}
+
+BYTE CCalendar::GetDayFlag(int year, int month, int day) const {
+    const BYTE* slot = SlotOf(year, month, day);
+    return slot ? static_cast<BYTE>(*slot & kHolidayBits) : BYTE{0};
+}
+
+BYTE CCalendar::GetDayFlag(std::int64_t date) const {
+    const BYTE* slot = SlotOf(date);
+    return slot ? static_cast<BYTE>(*slot & kHolidayBits) : BYTE{0};
+}
+
+void CCalendar::AddDayFlag(int year, int month, int day, BYTE bits) {
+    if (BYTE* slot = SlotOf(year, month, day)) {
+        *slot |= bits;
+    }
+}
+
+void CCalendar::AddDayFlag(std::int64_t date, BYTE bits) {
+    if (BYTE* slot = SlotOf(date)) {
+        *slot |= bits;
+    }
+}
+
+void CCalendar::ToggleDayFlag(int year, int month, int day, BYTE bits) {
+    if (BYTE* slot = SlotOf(year, month, day)) {
+        *slot ^= bits;
+    }
+}
+
+void CCalendar::ToggleDayFlag(std::int64_t date, BYTE bits) {
+    if (BYTE* slot = SlotOf(date)) {
+        *slot ^= bits;
+    }
+}
+
+void CCalendar::SetDayFlag(int year, int month, int day, BYTE bits) {
+    if (BYTE* slot = SlotOf(year, month, day)) {
+        *slot = static_cast<BYTE>((*slot & kWeekdayBits) | bits);
+    }
+}
+
+void CCalendar::SetDayFlag(std::int64_t date, BYTE bits) {
+    if (BYTE* slot = SlotOf(date)) {
+        *slot = static_cast<BYTE>((*slot & kWeekdayBits) | bits);
+    }
+}
+
+BOOL CCalendar::IsHoliday(int year, int month, int day) const {
+    const BYTE* slot = SlotOf(year, month, day);
+    return slot && IsHolidayFlag(*slot) ? TRUE : FALSE;
+}
+
+BOOL CCalendar::IsHoliday(std::int64_t date) const {
+    return IsHolidayDay(DayNumberOf(date)) ? TRUE : FALSE;
+}
+
+// ---- Working-time arithmetic --------------------------------------------------------------
+
+CTimeSpan CCalendar::GetHolidayTime(const CTime& a, const CTime& b) const {
+    std::int64_t from = a.GetTime();
+    std::int64_t to = b.GetTime();
+    const bool swapped = from > to;
+    if (swapped) {
+        std::swap(from, to);
+    }
+    const std::int64_t fromDay = DayNumberOf(from);
+    const std::int64_t toDay = DayNumberOf(to);
+    std::int64_t span = CountHolidayDays(fromDay, toDay) * kDay;
+    // Only the holiday part of the two end days counts.
+    if (IsHolidayDay(fromDay)) {
+        span -= from - MidnightOfDay(fromDay);
+    }
+    if (IsHolidayDay(toDay)) {
+        span += to - MidnightOfDay(toDay);
+    }
+    return CTimeSpan(swapped ? -span : span);
+}
+
+CTimeSpan CCalendar::AddWorkTime(const CTime& start, const CTimeSpan& work) const {
+    const std::int64_t minDate = GetMinDate().GetTime();
+    const std::int64_t maxDate = GetMaxDate().GetTime();
+    const std::int64_t begin = start.GetTime();
+    std::int64_t end = begin + work.GetTimeSpan();
+    std::int64_t h = GetHolidayTime(start, CTime(end)).GetTimeSpan();
+
+    // Each extension by the holiday time found adds the holidays it brings in, until one brings
+    // none; the working time of [start, end) then equals the working time asked for.
+    while (h != 0 && minDate < end && end < maxDate) {
+        // A step that lies wholly inside a run of holidays brings in its own length again, so
+        // a short step would crawl through a long run (one second at a time through thirty years
+        // of holidays). Those steps are taken at once: they end where the same steps would.
+        std::int64_t steps = 0;
+        if (h > 0 && IsHolidayDay(DayNumberOf(end))) {
+            std::int64_t runEnd = DayNumberOf(end);
+            while (IsHolidayDay(runEnd)) {
+                ++runEnd;
+            }
+            steps = std::min((MidnightOfDay(runEnd) - end) / h, (maxDate - end + h - 1) / h);
+        } else if (h < 0 && IsHolidayDay(DayNumberOf(end - 1))) {
+            std::int64_t runStart = DayNumberOf(end - 1);
+            while (IsHolidayDay(runStart - 1)) {
+                --runStart;
+            }
+            steps = std::min((end - MidnightOfDay(runStart)) / -h, (end - minDate - h - 1) / -h);
+        }
+        if (steps > 0) {
+            end += steps * h;
+            continue;
+        }
+        const std::int64_t next = end + h;
+        h = GetHolidayTime(CTime(end), CTime(next)).GetTimeSpan();
+        end = next;
+    }
+    return CTimeSpan(end - begin);
+}
+
+int CCalendar::FindHolidayRun(std::int64_t from, std::int64_t to, std::int64_t& runStart,
+                              std::int64_t& runEnd) const {
+    const DayIndex& days = Days();
+    std::int64_t d = MidnightOf(from);
+    // Days before the table are working days: a run cannot start there.
+    d = std::max(d, MidnightOfDay(days.firstDay));
+    bool found = false;
+    bool ended = false;
+    std::int64_t start = 0;
+    std::int64_t end = 0;
+    while (d <= to) {
+        const bool holiday = IsHolidayDay(DayNumberOf(d));
+        if (holiday && !found) {
+            start = d;
+            found = true;
+        }
+        if (!holiday && found) {
+            end = d;
+            ended = true;
+            break;
+        }
+        if (!found && DayNumberOf(d) > days.lastDay) {
+            break; // no holiday lies beyond the table
+        }
+        d += kDay;
+    }
+    if (!found) {
+        return 0;
+    }
+    if (!ended) {
+        end = to;
+        if (start == end) {
+            end += kDay;
+        }
+    }
+    runStart = start;
+    runEnd = end;
+    return static_cast<int>((end - start) / kDay);
+}
+
+int CCalendar::FindHolidayRun(const CTime& from, const CTime& to, CTime& runStart,
+                              CTime& runEnd) const {
+    std::int64_t start = runStart.GetTime();
+    std::int64_t end = runEnd.GetTime();
+    const int length = FindHolidayRun(from.GetTime(), to.GetTime(), start, end);
+    runStart = CTime(start);
+    runEnd = CTime(end);
+    return length;
+}
+
+std::int64_t CCalendar::SkipHolidays(std::int64_t date, std::int64_t limit) const {
+    if (!IsHoliday(date)) {
+        return date;
+    }
+    std::int64_t runStart = 0;
+    std::int64_t runEnd = date;
+    FindHolidayRun(date, limit, runStart, runEnd);
+    return runEnd;
+}
+
+BOOL CCalendar::InSameHolidayRun(std::int64_t date, int length) const {
+    const DayIndex& days = Days();
+    const std::int64_t day = DayNumberOf(date);
+    if (!IsHolidayDay(day)) {
+        return FALSE;
+    }
+    std::int64_t count = 0;
+    for (std::int64_t d = day; d <= days.lastDay && IsHolidayDay(d); ++d) {
+        if (++count >= length) {
+            return TRUE;
+        }
+    }
+    --count; // the date itself is counted again going backwards
+    for (std::int64_t d = day; d >= days.firstDay && IsHolidayDay(d); --d) {
+        if (++count >= length) {
+            return TRUE;
+        }
+    }
+    return FALSE;
+}
+
+} // namespace tembra

@@ -1,0 +1,129 @@
+// The working calendar of a document: one flag byte per day from 1991-01-01 to 2020-12-31
+// telling the weekday and whether the day is a holiday, generated from the holiday rules of
+// the holiday store, and the working-time arithmetic that durations in working days use.
+#pragma once
+
+#include "platform/Archive.h"
+#include "platform/Time.h"
+#include "platform/Types.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+namespace tembra {
+
+class CCalendar : public CObject {
+    DECLARE_SERIAL(CCalendar)
+
+public:
+    // Every month has 31 slots and every year 372, whether the days exist or not.
+    static constexpr int kFirstYear = 1991;
+    static constexpr int kLastYear = 2020;
+    static constexpr int kSlotsPerMonth = 31;
+    static constexpr int kSlotsPerYear = 12 * kSlotsPerMonth;
+    static constexpr int kSlotCount = (kLastYear - kFirstYear + 1) * kSlotsPerYear; // 11,160
+    static constexpr int kReservedSize = 7;
+    // Bytes of the file form: table, valid flag, first and last day, reserved.
+    static constexpr int kFileSize = kSlotCount + 2 + 4 + 4 + kReservedSize; // 11,177
+
+    // How many special dates generation takes from the holiday store.
+    static constexpr int kSpecialHolidayCapacity = 500;
+
+    // Flag byte of a day.
+    static constexpr BYTE kWeekdayBits = 0x0F; // 1 Sunday .. 7 Saturday
+    static constexpr BYTE kHolidayBits = 0xF0;
+    static constexpr BYTE kRuleHoliday = 0x10; // holiday by the rules
+    static constexpr BYTE kUserToggle = 0x20;  // holiday toggled by the user
+
+    CCalendar();
+    ~CCalendar() override;
+    CCalendar(const CCalendar&) = delete;
+    CCalendar& operator=(const CCalendar&) = delete;
+
+    // ---- Whole-table operations --------------------------------------------------------------
+
+    // Every slot 0, the range 1991-01-01..2020-12-31, valid. Returns 1.
+    BOOL Clear();
+    // Generates every day's flags from the weekly table (kWeeklyTableSize bytes, 7 weekdays
+    // from Sunday x 5 occurrences in a month; nullptr: read it from the holiday store) and, when
+    // switched on, the yearly and the special holidays of the store.
+    BOOL MakeHolidays(const BYTE* weeklyTable, BOOL useYearly, BOOL useSpecial);
+    // Copies the day table, the range and the valid flag into target (nullptr: nothing).
+    void CopyTo(CCalendar* target);
+    // TRUE when other is this calendar or has a byte-equal day table.
+    BOOL IsSameAs(const CCalendar* other) const;
+    // Every holiday becomes a working day and every working day a holiday.
+    void InvertHolidays();
+
+    void Serialize(CArchive& ar) override;
+
+    // ---- Day access ----------------------------------------------------------------------------
+    // A date outside 1991..2020 has no slot: its weekday comes from the date, its holiday bits
+    // are 0 (a working day) and changes to it are ignored. A time is split into its local date
+    // of the chart zone.
+
+    int GetWeekday(int year, int month, int day) const;
+    int GetWeekday(std::int64_t date) const;
+    BYTE GetDayFlag(int year, int month, int day) const;
+    BYTE GetDayFlag(std::int64_t date) const;
+    void AddDayFlag(int year, int month, int day, BYTE bits);
+    void AddDayFlag(std::int64_t date, BYTE bits);
+    void ToggleDayFlag(int year, int month, int day, BYTE bits);
+    void ToggleDayFlag(std::int64_t date, BYTE bits);
+    void SetDayFlag(int year, int month, int day, BYTE bits);
+    void SetDayFlag(std::int64_t date, BYTE bits);
+    BOOL IsHoliday(int year, int month, int day) const;
+    BOOL IsHoliday(std::int64_t date) const;
+    BOOL IsHoliday(const CTime& date) const { return IsHoliday(date.GetTime()); }
+
+    // ---- Working-time arithmetic ---------------------------------------------------------------
+
+    // The holiday part of [a, b); negative when a is after b.
+    CTimeSpan GetHolidayTime(const CTime& a, const CTime& b) const;
+    // The calendar span from start that holds the given working time, holidays skipped; a
+    // negative working time runs backwards. Stops extending at the edges of the range.
+    CTimeSpan AddWorkTime(const CTime& start, const CTimeSpan& work) const;
+    // The first run of holidays from the day of from up to to: returns its length in whole
+    // days and its first day and the first working day after it (to itself when the run
+    // reaches to), or 0 with the out-parameters untouched when there is none.
+    int FindHolidayRun(const CTime& from, const CTime& to, CTime& runStart, CTime& runEnd) const;
+    int FindHolidayRun(std::int64_t from, std::int64_t to, std::int64_t& runStart,
+                       std::int64_t& runEnd) const;
+    // The date itself when it is a working day, else the end of its holiday run (up to limit).
+    std::int64_t SkipHolidays(std::int64_t date, std::int64_t limit) const;
+    // Whether the date lies in a run of consecutive holidays at least length days long.
+    BOOL InSameHolidayRun(std::int64_t date, int length) const;
+    BOOL InSameHolidayRun(const CTime& date, int length) const {
+        return InSameHolidayRun(date.GetTime(), length);
+    }
+
+    // ---- State ---------------------------------------------------------------------------------
+
+    BOOL HasTable() const { return m_pDays != nullptr; }
+    WORD GetValidFlag() const { return m_valid; }
+    const CTime& GetFirstDay() const { return m_firstDay; }
+    const CTime& GetLastDay() const { return m_lastDay; }
+    // The raw slots (nullptr without a table).
+    const BYTE* GetDayTable() const { return m_pDays.get(); }
+    // The slot of a date of the table, or -1 for a date outside it.
+    static int SlotIndex(int year, int month, int day);
+
+private:
+    BYTE* SlotOf(std::int64_t date);
+    const BYTE* SlotOf(std::int64_t date) const;
+    BYTE* SlotOf(int year, int month, int day);
+    const BYTE* SlotOf(int year, int month, int day) const;
+    // Holiday test of a day given by its day number (days since 1970-01-01 in the chart zone).
+    bool IsHolidayDay(std::int64_t dayNumber) const;
+    // Number of holidays among the days [fromDay, toDay).
+    std::int64_t CountHolidayDays(std::int64_t fromDay, std::int64_t toDay) const;
+
+    std::unique_ptr<BYTE[]> m_pDays;
+    WORD m_valid = 0;
+    CTime m_firstDay;
+    CTime m_lastDay;
+    std::array<BYTE, kReservedSize> m_reserved{};
+};
+
+} // namespace tembra

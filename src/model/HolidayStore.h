@@ -1,0 +1,106 @@
+// The holiday rules from which calendars are generated. They live outside documents, in three
+// sections of a registry store, in the same forms in both stores: the per-user profile and the
+// program's own key. The calendar reads the profile first and falls back to the program's key.
+//
+//   "公休"      "日" ... "土"                    "%d,%d,%d,%d,%d": 1st..5th such weekday of a month
+//   off "祝日"      "MMDD" or "MM" week weekday "w"  "kind,name[,first year[,last year]]"
+//   "特定休日"  "YYYYMMDD" (or legacy "YYMMDD")  "kind[,name]"
+//
+// Names beginning with ";" are comments. Section and value names are CP932, as every profile
+// text is.
+#pragma once
+
+#include "platform/Time.h"
+#include "platform/Types.h"
+
+#include <cstddef>
+#include <span>
+#include <vector>
+
+namespace tembra {
+
+// The weekly table: 7 weekdays (Sunday first) x 5 occurrences in the month; non-zero = day off.
+constexpr std::size_t kWeeklyTableSize = 35;
+// The yearly date table: 12 months x 31 days, index (month - 1) * 31 + (day - 1).
+constexpr std::size_t kDateTableSize = 372;
+// The yearly n-th-weekday table: 12 months x 7 weekdays x 5 weeks,
+// index (month - 1) * 35 + (weekday - 1) * 5 + (week - 1), weekday 1 = Sunday .. 7 = Saturday.
+constexpr std::size_t kWeekdayRuleTableSize = 420;
+
+// The name lists the readers look at are read into buffers of these sizes; names beyond them
+// are not seen (about 150 yearly rules and 1,100 specific dates).
+constexpr std::size_t kYearlyNameBufferSize = 1024;
+constexpr std::size_t kSpecificNameBufferSize = 10240;
+
+// The years a yearly rule can be valid in; a rule's open ends read as these.
+constexpr int kFirstHolidayYear = 1991;
+constexpr int kLastHolidayYear = 2020;
+
+enum class HolidaySource {
+    UserProfile, // the per-user profile (GetProfileString ...)
+    AppRegKey,   // the program's own key (GetRegString ...)
+};
+
+// The readers of one store. All are const and read the store afresh (the store caches the file).
+class HolidayStore {
+public:
+    explicit HolidayStore(HolidaySource source) : m_source(source) {}
+
+    HolidaySource Source() const { return m_source; }
+
+    // Fills row w (weekday 0 = Sunday .. 6) with the five numbers of key "日".."土" of "公休".
+    // TRUE when all seven keys were read; FALSE at the first missing or empty key (the rows
+    // before it stay filled, the rest are untouched).
+    BOOL ReadWeeklyRestDays(std::span<BYTE, kWeeklyTableSize> table) const;
+
+    // Clears both tables, then sets the kind character ('0', '1', '2' ...: the first hex digit of
+    // the value's first number) of every rule of "祝日" at its slot. Returns the number of rules
+    // taken; names with an impossible month, day, week or weekday are skipped.
+    int ReadYearlyHolidays(std::span<BYTE, kDateTableSize> dateTable,
+                           std::span<BYTE, kWeekdayRuleTableSize> weekdayTable) const;
+
+    // The years of validity of the date rule "MMDD" of the date's month and day. TRUE when the
+    // rule exists. An open (0) or earlier first year reads as 1991, an open or later last year as
+    // 2020; a first year after 2020 or a last year before 1991 is kept, so that the rule applies
+    // in no year of the calendar.
+    BOOL GetHolidayYears(const CTime& date, int& firstYear, int& lastYear) const;
+    BOOL GetHolidayYears(int month, int day, int& firstYear, int& lastYear) const;
+    // The same for the rule of the week-th weekday (1 = Sunday .. 7) of month: "MM" week weekday
+    // "w".
+    BOOL GetWeekdayHolidayYears(int month, int weekday, int week, int& firstYear,
+                                int& lastYear) const;
+
+    // The dates of "特定休日" in name order, at 00:00 of the chart zone; impossible dates are
+    // skipped. A six-digit name YYMMDD is of 2000 + YY when YY < 91, else of 1900 + YY. When a
+    // further date would exceed capacity, message 5034 is shown with the capacity and reading
+    // stops. Returns the number of dates (dates.size()).
+    int ReadSpecificHolidays(std::vector<CTime>& dates, int capacity) const;
+
+    // The first number of the value of the date's "YYYYMMDD" name, or of its "YYMMDD" name when
+    // there is none; 0 when neither exists.
+    int GetSpecificHolidayType(const CTime& date) const;
+    int GetSpecificHolidayType(int year, int month, int day) const;
+
+private:
+    HolidaySource m_source;
+};
+
+// The readers on the per-user profile.
+BOOL ReadWeeklyRestDays(std::span<BYTE, kWeeklyTableSize> table);
+int ReadYearlyHolidays(std::span<BYTE, kDateTableSize> dateTable,
+                       std::span<BYTE, kWeekdayRuleTableSize> weekdayTable);
+BOOL GetHolidayYears(const CTime& date, int& firstYear, int& lastYear);
+BOOL GetWeekdayHolidayYears(int month, int weekday, int week, int& firstYear, int& lastYear);
+int ReadSpecificHolidays(std::vector<CTime>& dates, int capacity);
+int GetSpecificHolidayType(const CTime& date);
+
+// The same readers on the program's own key.
+BOOL ReadRegWeeklyRestDays(std::span<BYTE, kWeeklyTableSize> table);
+int ReadRegYearlyHolidays(std::span<BYTE, kDateTableSize> dateTable,
+                          std::span<BYTE, kWeekdayRuleTableSize> weekdayTable);
+BOOL GetRegHolidayYears(const CTime& date, int& firstYear, int& lastYear);
+BOOL GetRegWeekdayHolidayYears(int month, int weekday, int week, int& firstYear, int& lastYear);
+int ReadRegSpecificHolidays(std::vector<CTime>& dates, int capacity);
+int GetRegSpecificHolidayType(const CTime& date);
+
+} // namespace tembra

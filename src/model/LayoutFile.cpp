@@ -1,0 +1,487 @@
+#include "model/LayoutFile.h"
+
+#include "model/PaperProfile.h"
+#include "model/Utility.h"
+#include "platform/Profile.h"
+#include "platform/Sjis.h"
+
+#include <array>
+#include <cstdint>
+#include <fstream>
+#include <iterator>
+
+namespace tembra {
+
+namespace {
+
+// "[ファイル情報]" and "A3縦" in CP932.
+const std::string kInfoName = "\x83\x74\x83\x40\x83\x43\x83\x8B\x8F\xEE\x95\xF1";
+const std::string kA3TateName = "A3\x8F\x63";
+
+bool IsSectionEnd(const std::string& line) {
+    return line.empty() || line.front() == '[';
+}
+
+// The rest of the line after key and "=", when the line begins with them.
+std::optional<std::string_view> ValueOf(std::string_view line, std::string_view key) {
+    if (line.size() <= key.size() || line.compare(0, key.size(), key) != 0 ||
+        line[key.size()] != '=') {
+        return std::nullopt;
+    }
+    return line.substr(key.size() + 1);
+}
+
+// A colour field as an unsigned long: blanks skipped, an optional sign, the digits, wrapping
+// modulo 2^32 as the C library's conversion does on a 32-bit long.
+COLORREF ParseColorText(std::string_view s) {
+    std::size_t i = 0;
+    while (i < s.size() && (s[i] == ' ' || s[i] == '\t')) {
+        ++i;
+    }
+    bool negative = false;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        negative = s[i] == '-';
+        ++i;
+    }
+    std::uint64_t value = 0;
+    bool overflow = false;
+    for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i) {
+        value = value * 10 + static_cast<unsigned>(s[i] - '0');
+        if (value > 0xFFFFFFFFull) {
+            overflow = true;
+            value = 0xFFFFFFFFull;
+        }
+    }
+    if (overflow) {
+        return 0xFFFFFFFFu;
+    }
+    auto result = static_cast<std::uint32_t>(value);
+    return negative ? static_cast<COLORREF>(0u - result) : result;
+}
+
+// The colour field and the rest of the value after its comma, with the rules of the integer
+// lists: blanks skipped, ";" or a line end ends the list.
+ParsePos ParseColor(ParsePos rest, COLORREF& color) {
+    if (!rest) {
+        return std::nullopt;
+    }
+    const std::string_view s = *rest;
+    std::size_t i = 0;
+    while (i < s.size() && (s[i] == ' ' || s[i] == '\t')) {
+        ++i;
+    }
+    if (i >= s.size() || s[i] == ';' || s[i] == '\n') {
+        return std::nullopt;
+    }
+    color = ParseColorText(s.substr(i));
+    for (; i < s.size(); i += Sjis::CharLength(s, i)) {
+        if (s[i] == ';' || s[i] == '\n') {
+            return std::nullopt;
+        }
+        if (s[i] == ',') {
+            return s.substr(i + 1);
+        }
+    }
+    return std::nullopt;
+}
+
+ParsePos ParseRect(ParsePos rest, CRect& rect) {
+    std::array<int, 4> v{};
+    ParsePos next = ParseIntList(rest, v);
+    rect = CRect(v[0], v[1], v[2], v[3]);
+    return next;
+}
+
+ParsePos ParseFont(ParsePos rest, LayoutTextEntry& e) {
+    rest = ParseQuotedString(rest, e.faceName, kLayoutNameLimit);
+    std::array<int, 4> v{};
+    rest = ParseIntList(rest, v);
+    e.fontHeight = v[0];
+    e.fontWidth = v[1];
+    e.vCenter = v[2];
+    e.hCenter = v[3];
+    return rest;
+}
+
+ParsePos ParseOne(ParsePos rest, int& value) {
+    std::array<int, 1> v{value};
+    ParsePos next = ParseIntList(rest, v);
+    value = v[0];
+    return next;
+}
+
+std::string Join(std::string_view key, int n) {
+    return std::string(key) + std::to_string(n);
+}
+
+std::string Quoted(std::string_view text) {
+    std::string out = "\"";
+    out += text;
+    out += '"';
+    return out;
+}
+
+std::string Numbers(std::initializer_list<long long> values) {
+    std::string out;
+    for (long long v : values) {
+        if (!out.empty()) {
+            out += ", ";
+        }
+        out += std::to_string(v);
+    }
+    return out;
+}
+
+BOOL ReadPaperWord(int paper, const char* key, WORD& out, const LayoutValueSource& source) {
+    const std::string section = PaperProfileSection(paper);
+    if (section.empty()) {
+        return FALSE;
+    }
+    std::array<int, 1> v{};
+    if (!ReadLayoutInts(section, key, v, source)) {
+        return FALSE;
+    }
+    out = static_cast<WORD>(static_cast<unsigned>(v[0]) & 0xFFFFu);
+    return TRUE;
+}
+
+} // namespace
+
+// ---- Names ----------------------------------------------------------------------------------
+
+const std::string& LayoutInfoSectionName() {
+    return kInfoName;
+}
+
+const std::string& LayoutInfoSectionHeader() {
+    static const std::string header = "[" + kInfoName + "]";
+    return header;
+}
+
+std::string LayoutPaperSectionName(int paper) {
+    switch (paper) {
+    case 0:
+        return "_A4_";
+    case 1:
+        return "_B4_";
+    case 2:
+        return "_A3_";
+    case 3:
+        return kA3TateName;
+    case 4:
+        return "_A2_";
+    case 5:
+        return "_A1_";
+    default:
+        return {};
+    }
+}
+
+std::string LayoutPaperSectionHeader(int paper) {
+    std::string name = LayoutPaperSectionName(paper);
+    return name.empty() ? name : "[" + name + "]";
+}
+
+const char* LayoutAreaKey(int area) {
+    static constexpr const char* keys[kLayoutAreaCount] = {"HeaderArea", "EditArea", "DateArea",
+                                                           "FooterArea"};
+    return area >= 0 && area < kLayoutAreaCount ? keys[area] : nullptr;
+}
+
+CSize LayoutPaperExtent(int paper) {
+    static constexpr CSize extents[] = {{2970, 2100}, {3640, 2570}, {4200, 2970},
+                                        {2970, 4200}, {5940, 4200}, {8400, 5940}};
+    return paper >= 0 && paper < static_cast<int>(std::size(extents)) ? extents[paper] : CSize();
+}
+
+bool IsLayoutTextValid(std::string_view text) {
+    // A double quote or a line end is never the trail byte of a double-byte character, but the
+    // search still walks by characters so that it reads as what it is.
+    return Sjis::FindByte(text, '"') == std::string_view::npos &&
+           Sjis::FindByte(text, '\r') == std::string_view::npos &&
+           Sjis::FindByte(text, '\n') == std::string_view::npos;
+}
+
+// ---- Reading --------------------------------------------------------------------------------
+
+std::optional<LayoutLines> ReadLayoutLines(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return std::nullopt;
+    }
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) {
+        return std::nullopt;
+    }
+    LayoutLines lines;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        std::size_t end = bytes.find('\n', start);
+        std::size_t next = end == std::string::npos ? bytes.size() : end + 1;
+        if (end == std::string::npos) {
+            end = bytes.size();
+        }
+        std::size_t stop = end;
+        if (stop > start && bytes[stop - 1] == '\r') {
+            --stop;
+        }
+        lines.emplace_back(bytes, start, stop - start);
+        start = next;
+    }
+    return lines;
+}
+
+BOOL GetLayoutValue(const LayoutLines& file, std::string_view sectionHeader, std::string_view key,
+                    std::string& value) {
+    bool inSection = false;
+    for (const std::string& line : file) {
+        if (!inSection) {
+            inSection = line == sectionHeader;
+            continue;
+        }
+        if (IsSectionEnd(line)) {
+            // Another appearance of the same section is searched as well.
+            inSection = line == sectionHeader;
+            continue;
+        }
+        if (auto v = ValueOf(line, key)) {
+            value.assign(*v);
+            return TRUE;
+        }
+    }
+    return FALSE;
+}
+
+std::optional<LayoutLines> GetLayoutSection(const LayoutLines& file,
+                                            std::string_view sectionHeader) {
+    for (std::size_t i = 0; i < file.size(); ++i) {
+        if (file[i] != sectionHeader) {
+            continue;
+        }
+        LayoutLines body;
+        for (std::size_t j = i + 1; j < file.size() && !IsSectionEnd(file[j]); ++j) {
+            body.push_back(file[j]);
+        }
+        return body;
+    }
+    return std::nullopt;
+}
+
+BOOL FindLayoutLine(const LayoutLines& lines, std::string_view key, std::string& value,
+                    int& cursor) {
+    if (cursor < 0 || static_cast<std::size_t>(cursor) >= lines.size()) {
+        cursor = 0;
+    }
+    for (std::size_t i = static_cast<std::size_t>(cursor); i < lines.size(); ++i) {
+        if (auto v = ValueOf(lines[i], key)) {
+            value.assign(*v);
+            cursor = static_cast<int>(i + 1);
+            return TRUE;
+        }
+    }
+    return FALSE;
+}
+
+int ReadLayoutMasterFlag(const std::filesystem::path& path) {
+    std::array<int, 1> v{};
+    if (!ReadLayoutInts(kInfoName, "MasterFlag", v, LayoutValueSource(path))) {
+        return 0;
+    }
+    return v[0];
+}
+
+const LayoutValueSource& LayoutValueSource::Profile() {
+    static const LayoutValueSource profile;
+    return profile;
+}
+
+BOOL ReadLayoutInts(std::string_view section, std::string_view key, std::span<int> values,
+                    const LayoutValueSource& source) {
+    std::string value;
+    if (source.IsProfile()) {
+        value = GetProfileString(section, key, "");
+    } else {
+        const std::optional<LayoutLines> file = ReadLayoutLines(source.File());
+        if (!file) {
+            return FALSE;
+        }
+        const std::string header = "[" + std::string(section) + "]";
+        if (!GetLayoutValue(*file, header, key, value)) {
+            return FALSE;
+        }
+    }
+    if (value.empty()) {
+        return FALSE;
+    }
+    ParseIntList(std::string_view(value), values);
+    return TRUE;
+}
+
+int GetLayoutDiscernmentFlag(const std::filesystem::path& path) {
+    std::array<int, 1> v{};
+    if (!ReadLayoutInts(kInfoName, "LayoutDiscernmentFlag", v, LayoutValueSource(path))) {
+        return 0;
+    }
+    return v[0];
+}
+
+BOOL GetLayoutOffset(int paper, CPoint& offset, const std::filesystem::path& path) {
+    const std::string section = LayoutPaperSectionName(paper);
+    std::array<int, 4> v{};
+    if (section.empty() || !ReadLayoutInts(section, "OffsetLTop", v, LayoutValueSource(path))) {
+        return FALSE;
+    }
+    offset = CPoint(v[2] - v[0], -(v[3] - v[1]));
+    return TRUE;
+}
+
+BOOL GetLayoutArea(int paper, int area, CRect& rect, const std::filesystem::path& path) {
+    const char* key = LayoutAreaKey(area);
+    const std::string section = LayoutPaperSectionName(paper);
+    std::array<int, 4> v{};
+    if (key == nullptr || section.empty() ||
+        !ReadLayoutInts(section, key, v, LayoutValueSource(path))) {
+        return FALSE;
+    }
+    rect = CRect(v[0], -v[1], v[2], -v[3]);
+    return TRUE;
+}
+
+BOOL GetKoumokuWidth(int paper, WORD& width, const LayoutValueSource& source) {
+    return ReadPaperWord(paper, "KoumokuWidth", width, source);
+}
+
+BOOL GetKouteiMargin(int paper, WORD& margin, const LayoutValueSource& source) {
+    return ReadPaperWord(paper, "KouteiMargin", margin, source);
+}
+
+// ---- Elements -------------------------------------------------------------------------------
+
+LayoutTextEntry ParseLayoutTextEntry(std::string_view value) {
+    LayoutTextEntry e;
+    e.kind = 0x100;
+    ParsePos rest = ParseQuotedString(value, e.contents, kLayoutTextLimit);
+    rest = ParseRect(rest, e.rect);
+    rest = ParseFont(rest, e);
+    rest = ParseColor(rest, e.color);
+    ParseOne(rest, e.area);
+    return e;
+}
+
+LayoutTextEntry ParseLayoutInputEntry(std::string_view value) {
+    LayoutTextEntry e;
+    ParsePos rest = ParseQuotedString(value, e.name, kLayoutNameLimit);
+    rest = ParseRect(rest, e.rect);
+    rest = ParseFont(rest, e);
+    rest = ParseColor(rest, e.color);
+    rest = ParseQuotedString(rest, e.contents, kLayoutTextLimit);
+    rest = ParseOne(rest, e.kind);
+    ParseOne(rest, e.area);
+    return e;
+}
+
+LayoutLineEntry ParseLayoutLineEntry(std::string_view value) {
+    LayoutLineEntry e;
+    ParsePos rest = ParseRect(value, e.rect);
+    std::array<int, 2> v{};
+    rest = ParseIntList(rest, v);
+    e.style = v[0];
+    e.width = v[1];
+    rest = ParseColor(rest, e.color);
+    ParseOne(rest, e.area);
+    return e;
+}
+
+BOOL ReadLayoutPaperElements(const std::filesystem::path& path, int paper,
+                             LayoutPaperElements& out) {
+    const std::optional<LayoutLines> file = ReadLayoutLines(path);
+    if (!file) {
+        return FALSE;
+    }
+    out = LayoutPaperElements();
+    const LayoutLines info =
+        GetLayoutSection(*file, LayoutInfoSectionHeader()).value_or(LayoutLines());
+    std::string value;
+    int cursor = 0;
+    if (FindLayoutLine(info, "LayoutName", value, cursor)) {
+        out.layoutName = value;
+    }
+    if (FindLayoutLine(info, "LayoutDiscernmentFlag", value, cursor)) {
+        std::array<int, 1> v{};
+        ParseIntList(std::string_view(value), v);
+        out.discernmentFlag = static_cast<short>(v[0]);
+    }
+
+    const std::string header = LayoutPaperSectionHeader(paper);
+    const std::optional<LayoutLines> section =
+        header.empty() ? std::nullopt : GetLayoutSection(*file, header);
+    if (!section) {
+        return TRUE;
+    }
+    out.hasPaperSection = true;
+    cursor = 0;
+    if (FindLayoutLine(*section, "OffsetLTop", value, cursor)) {
+        std::array<int, 4> v{};
+        ParseIntList(std::string_view(value), v);
+        out.offset = CPoint(v[2] - v[0], -(v[3] - v[1]));
+    }
+    for (int n = 1; FindLayoutLine(*section, Join(kLayoutTextKey, n), value, cursor); ++n) {
+        out.texts.push_back(ParseLayoutTextEntry(value));
+    }
+    for (int n = 1; FindLayoutLine(*section, Join(kLayoutInputKey, n), value, cursor); ++n) {
+        out.inputs.push_back(ParseLayoutInputEntry(value));
+    }
+    for (int n = 1; FindLayoutLine(*section, Join(kLayoutLineKey, n), value, cursor); ++n) {
+        out.lines.push_back(ParseLayoutLineEntry(value));
+    }
+    return TRUE;
+}
+
+// ---- Writing --------------------------------------------------------------------------------
+
+std::string FormatLayoutEntry(std::string_view key, std::string_view value) {
+    std::string out(key);
+    out += '=';
+    out += value;
+    return out;
+}
+
+std::string FormatLayoutInfoInt(std::string_view key, long long value) {
+    return FormatLayoutEntry(key, std::to_string(value));
+}
+
+std::string FormatLayoutRect(std::string_view key, const CRect& rect) {
+    return FormatLayoutEntry(key, " " + Numbers({rect.left, rect.top, rect.right, rect.bottom}));
+}
+
+std::string FormatLayoutNumber(std::string_view key, int value) {
+    return FormatLayoutEntry(key, " " + std::to_string(value));
+}
+
+std::string FormatLayoutTextEntry(int n, const LayoutTextEntry& e) {
+    return FormatLayoutEntry(Join(kLayoutTextKey, n),
+                             Quoted(e.contents) + ", " +
+                                 Numbers({e.rect.left, e.rect.top, e.rect.right, e.rect.bottom}) +
+                                 ", " + Quoted(e.faceName) + ", " +
+                                 Numbers({e.fontHeight, e.fontWidth, e.vCenter, e.hCenter,
+                                          static_cast<long long>(e.color), e.area}));
+}
+
+std::string FormatLayoutInputEntry(int n, const LayoutTextEntry& e) {
+    return FormatLayoutEntry(Join(kLayoutInputKey, n),
+                             Quoted(e.name) + ", " +
+                                 Numbers({e.rect.left, e.rect.top, e.rect.right, e.rect.bottom}) +
+                                 ", " + Quoted(e.faceName) + ", " +
+                                 Numbers({e.fontHeight, e.fontWidth, e.vCenter, e.hCenter,
+                                          static_cast<long long>(e.color)}) +
+                                 ", " + Quoted(e.contents) + ", " + Numbers({e.kind, e.area}));
+}
+
+std::string FormatLayoutLineEntry(int n, const LayoutLineEntry& e) {
+    return FormatLayoutEntry(
+        Join(kLayoutLineKey, n),
+        " " + Numbers({e.rect.left, e.rect.top, e.rect.right, e.rect.bottom, e.style, e.width,
+                       static_cast<long long>(e.color), e.area}));
+}
+
+} // namespace tembra

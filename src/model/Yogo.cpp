@@ -1,0 +1,189 @@
+#include "model/Yogo.h"
+
+#include "model/Utility.h"
+#include "platform/Document.h"
+#include "platform/Sjis.h"
+
+#include <cstring>
+
+namespace tembra {
+
+namespace {
+
+// "$実$", the month-and-day macro of files before 5.80, and its two later spellings
+// "($日時{d}$)" and "($日時{dd}$)" (CP932).
+constexpr std::string_view kOldDateMacro = "$\x8e\xc0$";
+constexpr std::string_view kDateMacro = "($\x93\xfa\x8e\x9e{d}$)";
+constexpr std::string_view kDateMacroDD = "($\x93\xfa\x8e\x9e{dd}$)";
+
+// A text field of the file form: it ends at its first NUL and holds at most capacity bytes.
+std::string CutField(std::string_view text, std::size_t capacity) {
+    const std::size_t nul = text.find('\0');
+    if (nul != std::string_view::npos) {
+        text = text.substr(0, nul);
+    }
+    return Sjis::Cut(text, capacity);
+}
+
+bool IsNodeTerm(WORD dateKind) {
+    return dateKind == kYogoOnStart || dateKind == kYogoOnEnd;
+}
+
+} // namespace
+
+// ---- The label block's file form ----------------------------------------------------------
+
+namespace {
+
+void PutWord(BYTE* out, WORD v) {
+    out[0] = static_cast<BYTE>(v & 0xFF);
+    out[1] = static_cast<BYTE>(v >> 8);
+}
+
+void PutDword(BYTE* out, DWORD v) {
+    PutWord(out, LOWORD(v));
+    PutWord(out + 2, HIWORD(v));
+}
+
+WORD GetWord(const BYTE* in) {
+    return static_cast<WORD>(in[0] | (in[1] << 8));
+}
+
+DWORD GetDword(const BYTE* in) {
+    return MAKELONG(GetWord(in), GetWord(in + 2));
+}
+
+} // namespace
+
+void ElemAttrToHead(const CElemAttr& attr, const ElemAttrTail& tail, BYTE* out) {
+    PutWord(out + 0, attr.m_fontHeigh);
+    PutWord(out + 2, attr.m_fontWidth);
+    PutWord(out + 4, attr.m_form);
+    PutDword(out + 6, attr.m_color);
+    PutWord(out + 10, attr.m_attrb);
+    PutWord(out + 12, attr.m_linkWord);
+    PutDword(out + 14, static_cast<DWORD>(attr.m_offsetX));
+    PutDword(out + 18, static_cast<DWORD>(attr.m_offsetY));
+    PutDword(out + 22, static_cast<DWORD>(attr.m_drawerX));
+    PutDword(out + 26, static_cast<DWORD>(attr.m_drawerY));
+    PutWord(out + 30, static_cast<WORD>(attr.m_linkPosition));
+    PutWord(out + 32, static_cast<WORD>(attr.m_ownFont));
+    PutWord(out + 34, attr.m_stack);
+    std::memcpy(out + kElemAttrTailOffset, tail.data(), tail.size());
+}
+
+void ElemAttrFromHead(const BYTE* in, CElemAttr& attr, ElemAttrTail& tail) {
+    attr.m_fontHeigh = GetWord(in + 0);
+    attr.m_fontWidth = GetWord(in + 2);
+    attr.m_form = GetWord(in + 4);
+    attr.m_color = GetDword(in + 6);
+    attr.m_attrb = GetWord(in + 10);
+    attr.m_linkWord = GetWord(in + 12);
+    attr.m_offsetX = static_cast<LONG>(GetDword(in + 14));
+    attr.m_offsetY = static_cast<LONG>(GetDword(in + 18));
+    attr.m_drawerX = static_cast<LONG>(GetDword(in + 22));
+    attr.m_drawerY = static_cast<LONG>(GetDword(in + 26));
+    attr.m_linkPosition = static_cast<short>(GetWord(in + 30));
+    attr.m_ownFont = static_cast<short>(GetWord(in + 32));
+    attr.m_stack = GetWord(in + 34);
+    std::memcpy(tail.data(), in + kElemAttrTailOffset, tail.size());
+}
+
+// ---- CYogo ----------------------------------------------------------------------------------
+
+IMPLEMENT_SERIAL(CYogo, CDataHeader, 1)
+
+CYogo::CYogo() : CDataHeader(kTypeKoutei, kKindYogo) {}
+
+void CYogo::CopyFrom(const CYogo& other) {
+    if (this == &other) {
+        return;
+    }
+    CDataHeader::operator=(other);
+    m_attr = other.m_attr;
+    m_attrTail = other.m_attrTail;
+    m_text = other.m_text;
+    m_hyperlink = other.m_hyperlink;
+    m_tailReserved = other.m_tailReserved;
+}
+
+void CYogo::SetText(std::string_view text) {
+    m_text = CutField(text, kTextCapacity);
+}
+
+std::string CYogo::TextForVersion(std::string text, int version, int nobeMode, WORD dateKind) {
+    if (version >= kYogoDateMacroVersion || nobeMode != 0 || !IsNodeTerm(dateKind)) {
+        return text;
+    }
+    // Older versions know only "$実$" for the month and day of a node's date.
+    if (!ReplaceAll(text, kDateMacroDD, kOldDateMacro)) {
+        ReplaceAll(text, kDateMacro, kOldDateMacro);
+    }
+    return text;
+}
+
+// Load:
+//  - below 32000 the file holds no font: the term takes the document's term font and its
+//    own-font flag is cleared; from 32000 a term without its own font takes the document's;
+//  - the text is cut to its field;
+//  - a link position other than 0 and 1 becomes 0;
+//  - from a file before 58000, in a calendar-date document, a node term's "$実$" becomes
+//    "($日時{d}$)" (cut to the field again, since the macro grows by 7 bytes).
+// Store: for a save version before 58000 the written text has the macro in its old form; the
+// term keeps its own text.
+void CYogo::Serialize(CArchive& ar) {
+    CDataHeader::Serialize(ar);
+    const int version = ArchiveVersion(ar);
+    const auto* document = dynamic_cast<const ILabelDocument*>(ar.m_pDocument);
+
+    BYTE head[kElemAttrHeadSize];
+    if (ar.IsStoring()) {
+        ElemAttrToHead(m_attr, m_attrTail, head);
+        ar.Write(head, kElemAttrHeadSize);
+        if (version >= kYogoFontVersion && m_attr.m_ownFont != 0) {
+            LogFont16::Store(ar, m_attr.GetLogFont());
+        }
+        if (document != nullptr) {
+            ar << TextForVersion(m_text, version, document->GetNobeMode(), GetDateKind());
+        } else {
+            ar << m_text;
+        }
+        m_tailReserved.fill(0);
+        ar.Write(m_tailReserved.data(), m_tailReserved.size());
+        if (version >= kYogoHyperlinkVersion) {
+            ar << m_hyperlink;
+        }
+        return;
+    }
+
+    ar.ReadExact(head, kElemAttrHeadSize);
+    ElemAttrFromHead(head, m_attr, m_attrTail);
+    if (version < kYogoFontVersion) {
+        m_attr.m_ownFont = 0;
+    }
+    if (m_attr.m_ownFont != 0) {
+        m_attr.SetLogFont(LogFont16::Load(ar));
+    } else if (document != nullptr) {
+        m_attr.SetLogFont(document->GetYogoFont());
+    }
+    std::string text;
+    ar >> text;
+    m_text = CutField(text, kTextCapacity);
+    ar.ReadExact(m_tailReserved.data(), m_tailReserved.size());
+    if (version >= kYogoHyperlinkVersion) {
+        ar >> m_hyperlink;
+    }
+
+    if (m_attr.m_linkPosition != 0 && m_attr.m_linkPosition != 1) {
+        m_attr.m_linkPosition = 0;
+    }
+    if (version < kYogoDateMacroVersion && document != nullptr && document->GetNobeMode() == 0 &&
+        IsNodeTerm(GetDateKind())) {
+        std::string expanded = m_text;
+        if (ReplaceAll(expanded, kOldDateMacro, kDateMacro)) {
+            m_text = Sjis::Cut(expanded, kTextCapacity);
+        }
+    }
+}
+
+} // namespace tembra

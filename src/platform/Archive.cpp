@@ -1,0 +1,1033 @@
+#include "platform/Archive.h"
+
+#include "platform/Sjis.h"
+
+#include <algorithm>
+#include <bit>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <utility>
+
+namespace tembra {
+
+namespace {
+
+// Object reference tags.
+constexpr WORD kNullTag = 0;
+constexpr WORD kNewClassTag = 0xFFFF;
+constexpr WORD kClassTag = 0x8000;
+constexpr WORD kBigObjectTag = 0x7FFF;
+constexpr DWORD kBigClassTag = 0x80000000u;
+// The index space shared by classes and objects ends here (the framework's own limit).
+constexpr DWORD kMaxMapCount = 0x3FFFFFFE;
+// A class name longer than this cannot be a registered class.
+constexpr WORD kMaxClassNameLength = 64;
+// Strings up to this size are read without asking the file how much it still holds.
+constexpr std::size_t kSmallString = 0x10000;
+
+template <class T> void PutLE(BYTE* out, T value) {
+    using U = std::make_unsigned_t<T>;
+    U u = static_cast<U>(value);
+    for (std::size_t i = 0; i < sizeof(T); ++i) {
+        out[i] = static_cast<BYTE>(u & 0xFF);
+        u = static_cast<U>(u >> 8);
+    }
+}
+
+template <class T> T GetLE(const BYTE* in) {
+    using U = std::make_unsigned_t<T>;
+    U u = 0;
+    for (std::size_t i = sizeof(T); i-- > 0;) {
+        u = static_cast<U>((u << 8) | in[i]);
+    }
+    return static_cast<T>(u);
+}
+
+std::map<std::string, const CRuntimeClass*, std::less<>>& ClassRegistry() {
+    static std::map<std::string, const CRuntimeClass*, std::less<>> registry;
+    return registry;
+}
+
+void AppendUtf8(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+// UTF-16LE code units to UTF-8; an unpaired surrogate becomes U+FFFD.
+std::string Utf16LeToUtf8(const std::vector<BYTE>& bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    const std::size_t units = bytes.size() / 2;
+    for (std::size_t i = 0; i < units; ++i) {
+        char32_t u = GetLE<WORD>(&bytes[i * 2]);
+        if (u >= 0xD800 && u <= 0xDBFF && i + 1 < units) {
+            char32_t lo = GetLE<WORD>(&bytes[(i + 1) * 2]);
+            if (lo >= 0xDC00 && lo <= 0xDFFF) {
+                AppendUtf8(out, 0x10000 + ((u - 0xD800) << 10) + (lo - 0xDC00));
+                ++i;
+                continue;
+            }
+        }
+        if (u >= 0xD800 && u <= 0xDFFF) {
+            u = 0xFFFD;
+        }
+        AppendUtf8(out, u);
+    }
+    return out;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------------------------
+// Exceptions
+
+const char* CArchiveException::what() const noexcept {
+    switch (m_cause) {
+    case generic:
+        return "archive: generic error";
+    case readOnly:
+        return "archive: write to a loading archive";
+    case endOfFile:
+        return "archive: unexpected end of file";
+    case writeOnly:
+        return "archive: read from a storing archive";
+    case badIndex:
+        return "archive: bad object index";
+    case badClass:
+        return "archive: bad class";
+    case badSchema:
+        return "archive: bad schema";
+    default:
+        return "archive: no error";
+    }
+}
+
+const char* CFileException::what() const noexcept {
+    switch (m_cause) {
+    case fileNotFound:
+        return "file: not found";
+    case badPath:
+        return "file: bad path";
+    case accessDenied:
+        return "file: access denied";
+    case diskFull:
+        return "file: disk full";
+    case endOfFile:
+        return "file: end of file";
+    case badSeek:
+        return "file: bad seek";
+    case none:
+        return "file: no error";
+    default:
+        return "file: error";
+    }
+}
+
+int CFileException::ErrnoToCause(int error) {
+    switch (error) {
+    case 0:
+        return none;
+    case ENOENT:
+        return fileNotFound;
+    case ENOTDIR:
+    case ENAMETOOLONG:
+        return badPath;
+    case EMFILE:
+    case ENFILE:
+        return tooManyOpenFiles;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR:
+        return accessDenied;
+    case ENOSPC:
+        return diskFull;
+    case ESPIPE:
+    case EINVAL:
+        return badSeek;
+    case EIO:
+        return hardIO;
+    default:
+        return generic;
+    }
+}
+
+void AfxThrowArchiveException(int cause, const std::string& fileName) {
+    throw CArchiveException(cause, fileName);
+}
+
+void AfxThrowFileException(int cause, long osError, const std::string& fileName) {
+    throw CFileException(cause, osError, fileName);
+}
+
+void AfxThrowUserException() {
+    throw CUserException();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Run-time classes
+
+const CRuntimeClass CObject::classCObject = {"CObject", kNoSchema, nullptr, nullptr};
+
+CObject* CRuntimeClass::CreateObject() const {
+    return m_pfnCreateObject != nullptr ? m_pfnCreateObject() : nullptr;
+}
+
+bool CRuntimeClass::IsDerivedFrom(const CRuntimeClass* base) const {
+    for (const CRuntimeClass* cls = this; cls != nullptr; cls = cls->m_pBaseClass) {
+        if (cls == base) {
+            return true;
+        }
+    }
+    return false;
+}
+
+const CRuntimeClass* CRuntimeClass::FromName(std::string_view name) {
+    const auto& registry = ClassRegistry();
+    auto it = registry.find(name);
+    return it != registry.end() ? it->second : nullptr;
+}
+
+void CRuntimeClass::Register(const CRuntimeClass* cls) {
+    auto [it, inserted] = ClassRegistry().emplace(cls->m_lpszClassName, cls);
+    if (!inserted && it->second != cls) {
+        // Files would be read into the wrong class: stop before anything is loaded.
+        std::fprintf(stderr, "two classes are registered as %s\n", cls->m_lpszClassName);
+        std::abort();
+    }
+}
+
+const CRuntimeClass* CObject::GetRuntimeClass() const {
+    return &classCObject;
+}
+
+void CObject::Serialize(CArchive&) {}
+
+bool CObject::IsKindOf(const CRuntimeClass* cls) const {
+    return GetRuntimeClass()->IsDerivedFrom(cls);
+}
+
+// ---------------------------------------------------------------------------------------------
+// CFile
+
+CFile::CFile(const std::filesystem::path& path, UINT openFlags) {
+    CFileException error;
+    if (!Open(path, openFlags, &error)) {
+        throw error;
+    }
+}
+
+CFile::~CFile() {
+    Abort();
+}
+
+BOOL CFile::Open(const std::filesystem::path& path, UINT openFlags, CFileException* error) {
+    Abort();
+    m_path = path;
+    m_text = (openFlags & typeText) != 0;
+
+    const UINT access = openFlags & 0x3;
+    const bool create = (openFlags & modeCreate) != 0;
+    const bool truncate = create && (openFlags & modeNoTruncate) == 0;
+    const char* mode = "rb";
+    if (access == modeRead && !create) {
+        mode = "rb";
+    } else if (truncate) {
+        mode = access == modeWrite ? "wb" : "w+b";
+    } else {
+        mode = "r+b";
+        if (create) {
+            // Create the file when missing, keep it when present.
+            std::FILE* probe = std::fopen(path.c_str(), "ab");
+            if (probe != nullptr) {
+                std::fclose(probe);
+            }
+        }
+    }
+    errno = 0;
+    m_file = std::fopen(path.c_str(), mode);
+    if (m_file == nullptr) {
+        if (error != nullptr) {
+            *error = CFileException(CFileException::ErrnoToCause(errno), errno, path.string());
+        }
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void CFile::ThrowErrno(int cause) const {
+    const int err = errno;
+    if (err != 0) {
+        cause = CFileException::ErrnoToCause(err);
+    }
+    throw CFileException(cause, err, m_path.string());
+}
+
+UINT CFile::Read(void* buffer, UINT count) {
+    if (m_file == nullptr) {
+        AfxThrowFileException(CFileException::generic, -1, m_path.string());
+    }
+    if (count == 0) {
+        return 0;
+    }
+    if (m_text) {
+        return ReadText(static_cast<BYTE*>(buffer), count);
+    }
+    errno = 0;
+    const std::size_t got = std::fread(buffer, 1, count, m_file);
+    if (got < count && std::ferror(m_file)) {
+        std::clearerr(m_file);
+        ThrowErrno(CFileException::hardIO);
+    }
+    return static_cast<UINT>(got);
+}
+
+UINT CFile::ReadText(BYTE* out, UINT count) {
+    UINT n = 0;
+    while (n < count) {
+        const int c = std::fgetc(m_file);
+        if (c == EOF) {
+            break;
+        }
+        if (c == '\r') {
+            const int next = std::fgetc(m_file);
+            if (next == '\n') {
+                out[n++] = '\n';
+                continue;
+            }
+            if (next != EOF) {
+                std::ungetc(next, m_file);
+            }
+        }
+        out[n++] = static_cast<BYTE>(c);
+    }
+    if (std::ferror(m_file)) {
+        std::clearerr(m_file);
+        ThrowErrno(CFileException::hardIO);
+    }
+    return n;
+}
+
+void CFile::WriteRaw(const void* buffer, std::size_t count) {
+    errno = 0;
+    if (std::fwrite(buffer, 1, count, m_file) != count) {
+        std::clearerr(m_file);
+        ThrowErrno(CFileException::diskFull);
+    }
+}
+
+void CFile::Write(const void* buffer, UINT count) {
+    if (m_file == nullptr) {
+        AfxThrowFileException(CFileException::generic, -1, m_path.string());
+    }
+    if (count == 0) {
+        return;
+    }
+    if (!m_text) {
+        WriteRaw(buffer, count);
+        return;
+    }
+    const BYTE* bytes = static_cast<const BYTE*>(buffer);
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (bytes[i] == '\n') {
+            WriteRaw(bytes + start, i - start);
+            WriteRaw("\r\n", 2);
+            start = i + 1;
+        }
+    }
+    WriteRaw(bytes + start, count - start);
+}
+
+ULONGLONG CFile::Seek(LONGLONG offset, UINT from) {
+    if (m_file == nullptr) {
+        AfxThrowFileException(CFileException::generic, -1, m_path.string());
+    }
+    const int whence = from == begin ? SEEK_SET : from == current ? SEEK_CUR : SEEK_END;
+    errno = 0;
+    if (std::fseek(m_file, static_cast<long>(offset), whence) != 0) {
+        ThrowErrno(CFileException::badSeek);
+    }
+    return GetPosition();
+}
+
+ULONGLONG CFile::GetPosition() const {
+    if (m_file == nullptr) {
+        AfxThrowFileException(CFileException::generic, -1, m_path.string());
+    }
+    const long pos = std::ftell(m_file);
+    if (pos < 0) {
+        ThrowErrno(CFileException::badSeek);
+    }
+    return static_cast<ULONGLONG>(pos);
+}
+
+ULONGLONG CFile::GetLength() const {
+    if (m_file == nullptr) {
+        AfxThrowFileException(CFileException::generic, -1, m_path.string());
+    }
+    // Through the stream itself, so that unwritten bytes count and a file removed from its
+    // folder while open still answers.
+    errno = 0;
+    const long pos = std::ftell(m_file);
+    if (pos < 0 || std::fseek(m_file, 0, SEEK_END) != 0) {
+        ThrowErrno(CFileException::badSeek);
+    }
+    const long length = std::ftell(m_file);
+    if (length < 0 || std::fseek(m_file, pos, SEEK_SET) != 0) {
+        ThrowErrno(CFileException::badSeek);
+    }
+    return static_cast<ULONGLONG>(length);
+}
+
+void CFile::SetLength(ULONGLONG length) {
+    if (m_file == nullptr) {
+        AfxThrowFileException(CFileException::generic, -1, m_path.string());
+    }
+    std::fflush(m_file);
+    std::error_code ec;
+    std::filesystem::resize_file(m_path, length, ec);
+    if (ec) {
+        throw CFileException(CFileException::ErrnoToCause(ec.value()), ec.value(), m_path.string());
+    }
+}
+
+void CFile::Flush() {
+    if (m_file != nullptr && std::fflush(m_file) != 0) {
+        ThrowErrno(CFileException::diskFull);
+    }
+}
+
+void CFile::Close() {
+    if (m_file == nullptr) {
+        return;
+    }
+    std::FILE* file = std::exchange(m_file, nullptr);
+    errno = 0;
+    if (std::fclose(file) != 0) {
+        ThrowErrno(CFileException::diskFull);
+    }
+}
+
+void CFile::Abort() {
+    if (m_file != nullptr) {
+        std::fclose(std::exchange(m_file, nullptr));
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// CMemFile
+
+CMemFile::CMemFile(const void* data, std::size_t size)
+    : m_data(static_cast<const BYTE*>(data), static_cast<const BYTE*>(data) + size) {}
+
+BOOL CMemFile::Open(const std::filesystem::path& path, UINT, CFileException* error) {
+    if (error != nullptr) {
+        *error = CFileException(CFileException::generic, -1, path.string());
+    }
+    return FALSE;
+}
+
+UINT CMemFile::Read(void* buffer, UINT count) {
+    const std::size_t n =
+        std::min<std::size_t>(count, m_data.size() - std::min(m_pos, m_data.size()));
+    if (n > 0) {
+        std::memcpy(buffer, m_data.data() + m_pos, n);
+        m_pos += n;
+    }
+    return static_cast<UINT>(n);
+}
+
+void CMemFile::Write(const void* buffer, UINT count) {
+    if (count == 0) {
+        return;
+    }
+    if (m_pos + count > m_data.size()) {
+        m_data.resize(m_pos + count);
+    }
+    std::memcpy(m_data.data() + m_pos, buffer, count);
+    m_pos += count;
+}
+
+ULONGLONG CMemFile::Seek(LONGLONG offset, UINT from) {
+    LONGLONG base = 0;
+    if (from == current) {
+        base = static_cast<LONGLONG>(m_pos);
+    } else if (from == end) {
+        base = static_cast<LONGLONG>(m_data.size());
+    }
+    const LONGLONG target = base + offset;
+    if (target < 0) {
+        AfxThrowFileException(CFileException::badSeek);
+    }
+    m_pos = static_cast<std::size_t>(target);
+    return m_pos;
+}
+
+void CMemFile::SetLength(ULONGLONG length) {
+    m_data.resize(static_cast<std::size_t>(length));
+    m_pos = std::min(m_pos, m_data.size());
+}
+
+std::vector<BYTE> CMemFile::Detach() {
+    m_pos = 0;
+    return std::exchange(m_data, {});
+}
+
+// ---------------------------------------------------------------------------------------------
+// CArchive
+
+int ArchiveVersion(const CArchive& ar) {
+    return ar.m_pDocument != nullptr ? ar.m_pDocument->GetFileVersion() : kCurrentFileVersion;
+}
+
+CArchive::CArchive(CFile* file, UINT mode, int /*bufferSize*/)
+    : m_pFile(file), m_loading((mode & load) != 0),
+      m_flushOnDelete((mode & bNoFlushOnDelete) == 0) {
+    if (m_pFile != nullptr) {
+        m_strFileName = m_pFile->GetFilePath();
+    }
+    m_loadArray.push_back(LoadEntry{}); // index 0: the null reference
+}
+
+CArchive::~CArchive() {
+    if (m_pFile != nullptr && !m_loading && m_flushOnDelete) {
+        try {
+            m_pFile->Flush();
+        } catch (const CException&) {
+            // A destructor cannot report it; Close() is the way to see the error.
+        }
+    }
+}
+
+void CArchive::Flush() {
+    if (m_pFile != nullptr && !m_loading) {
+        m_pFile->Flush();
+    }
+}
+
+void CArchive::Close() {
+    Flush();
+    m_pFile = nullptr;
+}
+
+void CArchive::Abort() {
+    m_pFile = nullptr;
+}
+
+void CArchive::CheckLoading() const {
+    if (!m_loading) {
+        AfxThrowArchiveException(CArchiveException::writeOnly, m_strFileName);
+    }
+    if (m_pFile == nullptr) {
+        AfxThrowArchiveException(CArchiveException::generic, m_strFileName);
+    }
+}
+
+void CArchive::CheckStoring() const {
+    if (m_loading) {
+        AfxThrowArchiveException(CArchiveException::readOnly, m_strFileName);
+    }
+    if (m_pFile == nullptr) {
+        AfxThrowArchiveException(CArchiveException::generic, m_strFileName);
+    }
+}
+
+UINT CArchive::Read(void* buffer, UINT count) {
+    CheckLoading();
+    return m_pFile->Read(buffer, count);
+}
+
+void CArchive::Write(const void* buffer, UINT count) {
+    CheckStoring();
+    m_pFile->Write(buffer, count);
+}
+
+void CArchive::ReadExact(void* buffer, std::size_t count) {
+    CheckLoading();
+    BYTE* out = static_cast<BYTE*>(buffer);
+    while (count > 0) {
+        const UINT chunk = static_cast<UINT>(std::min<std::size_t>(count, 0x40000000));
+        const UINT got = m_pFile->Read(out, chunk);
+        if (got == 0) {
+            AfxThrowArchiveException(CArchiveException::endOfFile, m_strFileName);
+        }
+        out += got;
+        count -= got;
+    }
+}
+
+void CArchive::EnsureAvailable(ULONGLONG bytes) {
+    const ULONGLONG length = m_pFile->GetLength();
+    const ULONGLONG pos = m_pFile->GetPosition();
+    if (pos > length || bytes > length - pos) {
+        AfxThrowArchiveException(CArchiveException::endOfFile, m_strFileName);
+    }
+}
+
+// Primitives -----------------------------------------------------------------------------------
+
+CArchive& CArchive::operator<<(BYTE v) {
+    Write(&v, 1);
+    return *this;
+}
+
+CArchive& CArchive::operator<<(WORD v) {
+    BYTE b[2];
+    PutLE(b, v);
+    Write(b, 2);
+    return *this;
+}
+
+CArchive& CArchive::operator<<(DWORD v) {
+    BYTE b[4];
+    PutLE(b, v);
+    Write(b, 4);
+    return *this;
+}
+
+CArchive& CArchive::operator<<(LONG v) {
+    return *this << static_cast<DWORD>(v);
+}
+
+CArchive& CArchive::operator<<(float v) {
+    return *this << std::bit_cast<DWORD>(v);
+}
+
+CArchive& CArchive::operator<<(double v) {
+    BYTE b[8];
+    PutLE(b, std::bit_cast<std::uint64_t>(v));
+    Write(b, 8);
+    return *this;
+}
+
+CArchive& CArchive::operator>>(BYTE& v) {
+    ReadExact(&v, 1);
+    return *this;
+}
+
+CArchive& CArchive::operator>>(WORD& v) {
+    BYTE b[2];
+    ReadExact(b, 2);
+    v = GetLE<WORD>(b);
+    return *this;
+}
+
+CArchive& CArchive::operator>>(DWORD& v) {
+    BYTE b[4];
+    ReadExact(b, 4);
+    v = GetLE<DWORD>(b);
+    return *this;
+}
+
+CArchive& CArchive::operator>>(LONG& v) {
+    DWORD d = 0;
+    *this >> d;
+    v = static_cast<LONG>(d);
+    return *this;
+}
+
+CArchive& CArchive::operator>>(char& v) {
+    BYTE b = 0;
+    *this >> b;
+    v = static_cast<char>(b);
+    return *this;
+}
+
+CArchive& CArchive::operator>>(signed char& v) {
+    BYTE b = 0;
+    *this >> b;
+    v = static_cast<signed char>(b);
+    return *this;
+}
+
+CArchive& CArchive::operator>>(short& v) {
+    WORD w = 0;
+    *this >> w;
+    v = static_cast<short>(w);
+    return *this;
+}
+
+CArchive& CArchive::operator>>(float& v) {
+    DWORD d = 0;
+    *this >> d;
+    v = std::bit_cast<float>(d);
+    return *this;
+}
+
+CArchive& CArchive::operator>>(double& v) {
+    BYTE b[8];
+    ReadExact(b, 8);
+    v = std::bit_cast<double>(GetLE<std::uint64_t>(b));
+    return *this;
+}
+
+// Strings --------------------------------------------------------------------------------------
+
+void CArchive::WriteStringLength(std::size_t length) {
+    if (length > 0xFFFFFFFFu) {
+        // The format cannot say it; nothing the program stores comes near.
+        AfxThrowArchiveException(CArchiveException::generic, m_strFileName);
+    }
+    if (length < 0xFF) {
+        *this << static_cast<BYTE>(length);
+    } else if (length < 0xFFFE) {
+        *this << static_cast<BYTE>(0xFF) << static_cast<WORD>(length);
+    } else {
+        *this << static_cast<BYTE>(0xFF) << static_cast<WORD>(0xFFFF) << static_cast<DWORD>(length);
+    }
+}
+
+std::size_t CArchive::ReadStringLength(bool& unicode) {
+    unicode = false;
+    BYTE b = 0;
+    *this >> b;
+    if (b < 0xFF) {
+        return b;
+    }
+    WORD w = 0;
+    *this >> w;
+    if (w == 0xFFFE) {
+        unicode = true;
+        *this >> b;
+        if (b < 0xFF) {
+            return b;
+        }
+        *this >> w;
+    }
+    if (w < 0xFFFF) {
+        return w;
+    }
+    DWORD d = 0;
+    *this >> d;
+    return d;
+}
+
+CArchive& CArchive::operator<<(const std::string& s) {
+    WriteStringLength(s.size());
+    if (!s.empty()) {
+        Write(s.data(), static_cast<UINT>(s.size()));
+    }
+    return *this;
+}
+
+CArchive& CArchive::operator>>(std::string& s) {
+    bool unicode = false;
+    const std::size_t length = ReadStringLength(unicode);
+    const ULONGLONG bytes = unicode ? ULONGLONG{length} * 2 : ULONGLONG{length};
+    if (bytes > kSmallString) {
+        EnsureAvailable(bytes);
+    }
+    if (!unicode) {
+        std::string text(length, '\0');
+        ReadExact(text.data(), length);
+        s = std::move(text);
+        return *this;
+    }
+    std::vector<BYTE> utf16(static_cast<std::size_t>(bytes));
+    ReadExact(utf16.data(), utf16.size());
+    s = Sjis::FromUtf8(Utf16LeToUtf8(utf16));
+    return *this;
+}
+
+BOOL CArchive::ReadString(std::string& line) {
+    CheckLoading();
+    line.clear();
+    bool any = false;
+    BYTE c = 0;
+    while (m_pFile->Read(&c, 1) == 1) {
+        any = true;
+        if (c == '\n') {
+            return TRUE;
+        }
+        if (c == '\r') {
+            BYTE next = 0;
+            if (m_pFile->Read(&next, 1) == 1 && next != '\n') {
+                m_pFile->Seek(-1, CFile::current);
+            }
+            return TRUE;
+        }
+        line += static_cast<char>(c);
+    }
+    return any ? TRUE : FALSE;
+}
+
+void CArchive::WriteString(std::string_view text) {
+    if (!text.empty()) {
+        Write(text.data(), static_cast<UINT>(text.size()));
+    }
+}
+
+// Counts ---------------------------------------------------------------------------------------
+
+void CArchive::WriteCount(DWORD count) {
+    if (count < 0xFFFF) {
+        *this << static_cast<WORD>(count);
+    } else {
+        *this << static_cast<WORD>(0xFFFF) << count;
+    }
+}
+
+DWORD CArchive::ReadCount() {
+    WORD w = 0;
+    *this >> w;
+    if (w != 0xFFFF) {
+        return w;
+    }
+    DWORD d = 0;
+    *this >> d;
+    EnsureAvailable(d);
+    return d;
+}
+
+// Objects --------------------------------------------------------------------------------------
+
+DWORD CArchive::NextMapIndex() {
+    if (m_nMapCount >= kMaxMapCount) {
+        AfxThrowArchiveException(CArchiveException::badIndex, m_strFileName);
+    }
+    return m_nMapCount++;
+}
+
+void CArchive::WriteIndexTag(DWORD index, bool isClass) {
+    if (index < kBigObjectTag) {
+        *this << static_cast<WORD>(isClass ? (kClassTag | index) : index);
+    } else {
+        *this << kBigObjectTag << (isClass ? (kBigClassTag | index) : index);
+    }
+}
+
+void CArchive::WriteClass(const CRuntimeClass* cls) {
+    CheckStoring();
+    if (cls == nullptr || cls->m_wSchema == kNoSchema) {
+        // Only a serialisable class can be named in a file.
+        AfxThrowArchiveException(CArchiveException::badClass, m_strFileName);
+    }
+    auto it = m_storeMap.find(cls);
+    if (it != m_storeMap.end()) {
+        WriteIndexTag(it->second, true);
+        return;
+    }
+    const std::string_view name = cls->m_lpszClassName;
+    *this << kNewClassTag << static_cast<WORD>(cls->m_wSchema & ~VERSIONABLE_SCHEMA)
+          << static_cast<WORD>(name.size());
+    Write(name.data(), static_cast<UINT>(name.size()));
+    m_storeMap.emplace(cls, NextMapIndex());
+}
+
+void CArchive::WriteObject(const CObject* obj) {
+    CheckStoring();
+    if (obj == nullptr) {
+        *this << kNullTag;
+        return;
+    }
+    auto it = m_storeMap.find(obj);
+    if (it != m_storeMap.end()) {
+        WriteIndexTag(it->second, false);
+        return;
+    }
+    WriteClass(obj->GetRuntimeClass());
+    m_storeMap.emplace(obj, NextMapIndex());
+    const_cast<CObject*>(obj)->Serialize(*this);
+}
+
+const CRuntimeClass* CArchive::ReadClassOrIndex(const CRuntimeClass* classRequested, UINT& schema,
+                                                DWORD& objectIndex) {
+    CheckLoading();
+    WORD tag = 0;
+    *this >> tag;
+    DWORD index = 0;
+    bool isClass = false;
+    if (tag == kNewClassTag) {
+        WORD storedSchema = 0;
+        WORD nameLength = 0;
+        *this >> storedSchema >> nameLength;
+        if (nameLength >= kMaxClassNameLength) {
+            AfxThrowArchiveException(CArchiveException::badClass, m_strFileName);
+        }
+        std::string name(nameLength, '\0');
+        ReadExact(name.data(), nameLength);
+        const CRuntimeClass* cls = CRuntimeClass::FromName(name);
+        if (cls == nullptr || !cls->IsSerializable()) {
+            AfxThrowArchiveException(CArchiveException::badClass, m_strFileName);
+        }
+        if ((cls->m_wSchema & ~VERSIONABLE_SCHEMA) != storedSchema) {
+            if ((cls->m_wSchema & VERSIONABLE_SCHEMA) == 0) {
+                AfxThrowArchiveException(CArchiveException::badSchema, m_strFileName);
+            }
+        }
+        m_schemaMap[cls] = storedSchema;
+        NextMapIndex();
+        m_loadArray.push_back(LoadEntry{cls, nullptr, true});
+        if (classRequested != nullptr && !cls->IsDerivedFrom(classRequested)) {
+            AfxThrowArchiveException(CArchiveException::badClass, m_strFileName);
+        }
+        schema = storedSchema;
+        return cls;
+    }
+    if (tag == kBigObjectTag) {
+        DWORD big = 0;
+        *this >> big;
+        isClass = (big & kBigClassTag) != 0;
+        index = big & ~kBigClassTag;
+    } else {
+        isClass = (tag & kClassTag) != 0;
+        index = tag & ~kClassTag;
+    }
+    if (!isClass) {
+        objectIndex = index;
+        return nullptr;
+    }
+    if (index == 0 || index >= m_loadArray.size() || !m_loadArray[index].isClass) {
+        AfxThrowArchiveException(CArchiveException::badIndex, m_strFileName);
+    }
+    const CRuntimeClass* cls = m_loadArray[index].cls;
+    if (classRequested != nullptr && !cls->IsDerivedFrom(classRequested)) {
+        AfxThrowArchiveException(CArchiveException::badClass, m_strFileName);
+    }
+    auto it = m_schemaMap.find(cls);
+    schema = it != m_schemaMap.end() ? it->second : (cls->m_wSchema & ~VERSIONABLE_SCHEMA);
+    return cls;
+}
+
+const CRuntimeClass* CArchive::ReadClass(const CRuntimeClass* classRequested, UINT* schema) {
+    UINT storedSchema = 0;
+    DWORD objectIndex = 0;
+    const CRuntimeClass* cls = ReadClassOrIndex(classRequested, storedSchema, objectIndex);
+    if (cls == nullptr) {
+        AfxThrowArchiveException(CArchiveException::badIndex, m_strFileName);
+    }
+    if (schema != nullptr) {
+        *schema = storedSchema;
+    }
+    return cls;
+}
+
+void CArchive::SerializeClass(const CRuntimeClass* cls) {
+    if (IsStoring()) {
+        WriteClass(cls);
+    } else {
+        ReadClass(cls);
+    }
+}
+
+UINT CArchive::GetObjectSchema() {
+    return std::exchange(m_nObjectSchema, static_cast<UINT>(-1));
+}
+
+CObject* CArchive::ReadObjectImpl(const CRuntimeClass* classRequested, bool& isNew) {
+    isNew = false;
+    UINT schema = 0;
+    DWORD objectIndex = 0;
+    const CRuntimeClass* cls = ReadClassOrIndex(classRequested, schema, objectIndex);
+    if (cls == nullptr) {
+        // A reference to an object read before (or the null reference, index 0).
+        if (objectIndex >= m_loadArray.size() || m_loadArray[objectIndex].isClass) {
+            AfxThrowArchiveException(CArchiveException::badIndex, m_strFileName);
+        }
+        CObject* obj = m_loadArray[objectIndex].obj;
+        if (obj == nullptr && objectIndex != 0) {
+            // The object failed to load; nothing can refer to it.
+            AfxThrowArchiveException(CArchiveException::badIndex, m_strFileName);
+        }
+        if (classRequested != nullptr && (obj == nullptr || !obj->IsKindOf(classRequested))) {
+            AfxThrowArchiveException(CArchiveException::badClass, m_strFileName);
+        }
+        return obj;
+    }
+
+    std::unique_ptr<CObject> obj(cls->CreateObject());
+    if (!obj) {
+        AfxThrowArchiveException(CArchiveException::badClass, m_strFileName);
+    }
+    // Entered before its fields are read, so that they may refer back to it.
+    NextMapIndex();
+    const std::size_t entry = m_loadArray.size();
+    m_loadArray.push_back(LoadEntry{nullptr, obj.get(), false});
+    const UINT savedSchema = std::exchange(m_nObjectSchema, schema);
+    try {
+        obj->Serialize(*this);
+    } catch (...) {
+        // The object is deleted on the way out, and with it what it read and owned: no later
+        // reference may reach any of them.
+        for (std::size_t i = entry; i < m_loadArray.size(); ++i) {
+            m_loadArray[i].obj = nullptr;
+        }
+        m_nObjectSchema = savedSchema;
+        throw;
+    }
+    m_nObjectSchema = savedSchema;
+    isNew = true;
+    return obj.release();
+}
+
+CObject* CArchive::ReadObject(const CRuntimeClass* classRequested) {
+    bool isNew = false;
+    return ReadObjectImpl(classRequested, isNew);
+}
+
+// Values of the platform layer ---------------------------------------------------------------
+
+CArchive& operator<<(CArchive& ar, const CTime& t) {
+    return ar << static_cast<DWORD>(static_cast<std::uint64_t>(t.GetTime()));
+}
+
+CArchive& operator>>(CArchive& ar, CTime& t) {
+    DWORD d = 0;
+    ar >> d;
+    t = CTime(static_cast<std::int64_t>(d));
+    return ar;
+}
+
+CArchive& operator<<(CArchive& ar, const CTimeSpan& s) {
+    return ar << static_cast<LONG>(s.GetTimeSpan());
+}
+
+CArchive& operator>>(CArchive& ar, CTimeSpan& s) {
+    LONG v = 0;
+    ar >> v;
+    s = CTimeSpan(v);
+    return ar;
+}
+
+CArchive& operator<<(CArchive& ar, const CPoint& p) {
+    return ar << p.x << p.y;
+}
+
+CArchive& operator>>(CArchive& ar, CPoint& p) {
+    return ar >> p.x >> p.y;
+}
+
+CArchive& operator<<(CArchive& ar, const CSize& s) {
+    return ar << s.cx << s.cy;
+}
+
+CArchive& operator>>(CArchive& ar, CSize& s) {
+    return ar >> s.cx >> s.cy;
+}
+
+CArchive& operator<<(CArchive& ar, const CRect& r) {
+    return ar << r.left << r.top << r.right << r.bottom;
+}
+
+CArchive& operator>>(CArchive& ar, CRect& r) {
+    return ar >> r.left >> r.top >> r.right >> r.bottom;
+}
+
+} // namespace tembra

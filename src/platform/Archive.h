@@ -1,0 +1,507 @@
+// The object archive of the document files, byte for byte in the format of the MFC 4.2 CArchive
+// that the stored charts were written with, together with what it stands on: the
+// serialisable object base CObject with its run-time class record and registry of creatable
+// classes, the files it reads and writes (a disk file and a memory file) and the exceptions of
+// a load or save.
+//
+// Stream format (all numbers little-endian):
+//   - BYTE/WORD/LONG/DWORD/float/double as 1, 2, 4, 4, 4, 8 bytes; int as LONG, short as WORD.
+//   - Strings: length < 255 as one byte; < 0xFFFE as 0xFF + WORD; otherwise 0xFF, 0xFFFF,
+//     DWORD; then the CP932 bytes. 0xFF 0xFFFE introduces a UTF-16 string whose length in
+//     characters follows in the same escalating form; it is read and turned into CP932.
+//   - Counts: a WORD, or 0xFFFF followed by a DWORD.
+//   - Object references: WORD 0 is null; 0xFFFF a class met for the first time (WORD schema,
+//     WORD name length, the name) followed by the object's fields; 0x8000|n an object of the
+//     class with index n; n an object read before. Classes and objects share one index space
+//     counted from 1 in the order they are met. An index of 0x7FFF or more is written as the
+//     WORD 0x7FFF followed by a DWORD (with 0x80000000 set for a class).
+//
+// Ownership: ReadObject hands a newly created object to the caller, who owns it from then on;
+// a back-reference returns a pointer handed out before and gives no new ownership. ReadOwned
+// (and `ar >> std::unique_ptr<T>&`) accept only a new object, so what they return can always be
+// owned. An object whose Serialize throws is deleted by the archive before the exception
+// leaves ReadObject.
+//
+// Every read checks that the bytes are there: a short stream throws CArchiveException with
+// endOfFile, and a length read from the stream makes the archive allocate more than 64 KiB
+// only when the stream still holds that many bytes.
+#pragma once
+
+#include "platform/Document.h"
+#include "platform/Time.h"
+#include "platform/Types.h"
+
+#include <concepts>
+#include <cstdint>
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace tembra {
+
+using ULONGLONG = std::uint64_t;
+using LONGLONG = std::int64_t;
+
+class CArchive;
+class CObject;
+
+// ---------------------------------------------------------------------------------------------
+// Exceptions
+
+class CException : public std::exception {
+public:
+    const char* what() const noexcept override { return "tembra::CException"; }
+};
+
+class CArchiveException : public CException {
+public:
+    enum Cause {
+        none,
+        generic,
+        readOnly,  // a write to an archive that loads
+        endOfFile, // the stream ended inside a value
+        writeOnly, // a read from an archive that stores
+        badIndex,  // an object or class index outside the table, or of the wrong sort
+        badClass,  // an unknown class, a class of the wrong type, or null where an object
+                   // was required
+        badSchema, // a class stored with another schema than the one registered
+    };
+
+    explicit CArchiveException(int cause = none, std::string fileName = {})
+        : m_cause(cause), m_strFileName(std::move(fileName)) {}
+    const char* what() const noexcept override;
+
+    int m_cause;
+    std::string m_strFileName;
+};
+
+class CFileException : public CException {
+public:
+    enum Cause {
+        none,
+        generic,
+        fileNotFound,
+        badPath,
+        tooManyOpenFiles,
+        accessDenied,
+        invalidFile,
+        removeCurrentDir,
+        directoryFull,
+        badSeek,
+        hardIO,
+        sharingViolation,
+        lockViolation,
+        diskFull,
+        endOfFile,
+    };
+
+    explicit CFileException(int cause = none, long osError = -1, std::string fileName = {})
+        : m_cause(cause), m_lOsError(osError), m_strFileName(std::move(fileName)) {}
+    const char* what() const noexcept override;
+    // The cause that an errno value stands for.
+    static int ErrnoToCause(int error);
+
+    int m_cause;
+    long m_lOsError;
+    std::string m_strFileName;
+};
+
+// Thrown to abort an operation after the user has been told why (or needs no message).
+class CUserException : public CException {
+public:
+    const char* what() const noexcept override { return "tembra::CUserException"; }
+};
+
+[[noreturn]] void AfxThrowArchiveException(int cause, const std::string& fileName = {});
+[[noreturn]] void AfxThrowFileException(int cause, long osError = -1,
+                                        const std::string& fileName = {});
+[[noreturn]] void AfxThrowUserException();
+
+// ---------------------------------------------------------------------------------------------
+// Run-time classes and the serialisable object base
+
+// A schema flag: the class reads every schema and asks GetObjectSchema which one it got.
+constexpr UINT VERSIONABLE_SCHEMA = 0x80000000u;
+// The schema of a class that is not serialisable.
+constexpr UINT kNoSchema = 0xFFFF;
+
+struct CRuntimeClass {
+    const char* m_lpszClassName;
+    UINT m_wSchema;                    // kNoSchema when not serialisable
+    CObject* (*m_pfnCreateObject)();   // null when not creatable by name
+    const CRuntimeClass* m_pBaseClass; // null for CObject
+
+    // A new object of the class, or null when it is not creatable.
+    CObject* CreateObject() const;
+    bool IsDerivedFrom(const CRuntimeClass* base) const;
+    bool IsSerializable() const { return m_pfnCreateObject != nullptr && m_wSchema != kNoSchema; }
+
+    // The registered class of that name (case-sensitive), or null.
+    static const CRuntimeClass* FromName(std::string_view name);
+    // Enters a class into the registry; done by IMPLEMENT_SERIAL / IMPLEMENT_DYNCREATE.
+    static void Register(const CRuntimeClass* cls);
+};
+
+// Registers a class during static initialisation. A class's registration sits in its .cpp, so
+// the class is known by name once anything of that file is linked into the program.
+struct ClassRegistrar {
+    explicit ClassRegistrar(const CRuntimeClass* cls) { CRuntimeClass::Register(cls); }
+};
+
+class CObject {
+public:
+    virtual ~CObject() = default;
+
+    virtual const CRuntimeClass* GetRuntimeClass() const;
+    // Writes or reads the object's fields (nothing for CObject itself).
+    virtual void Serialize(CArchive& ar);
+
+    bool IsKindOf(const CRuntimeClass* cls) const;
+    bool IsSerializable() const { return GetRuntimeClass()->IsSerializable(); }
+
+    static const CRuntimeClass classCObject;
+    static const CRuntimeClass* GetThisClass() { return &classCObject; }
+
+protected:
+    CObject() = default;
+    CObject(const CObject&) = default;
+    CObject& operator=(const CObject&) = default;
+};
+
+#define RUNTIME_CLASS(class_name) (&class_name::class##class_name)
+
+// In the class body (public afterwards):
+#define DECLARE_DYNAMIC(class_name)                                                                \
+public:                                                                                            \
+    static const ::tembra::CRuntimeClass class##class_name;                                        \
+    static const ::tembra::CRuntimeClass* GetThisClass() {                                         \
+        return &class##class_name;                                                                 \
+    }                                                                                              \
+    const ::tembra::CRuntimeClass* GetRuntimeClass() const override;
+
+#define DECLARE_DYNCREATE(class_name)                                                              \
+    DECLARE_DYNAMIC(class_name)                                                                    \
+    static ::tembra::CObject* CreateObject();
+
+#define DECLARE_SERIAL(class_name) DECLARE_DYNCREATE(class_name)
+
+// In the class's .cpp, inside namespace tembra:
+#define TEMBRA_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, schema, create)                 \
+    const ::tembra::CRuntimeClass class_name::class##class_name = {                                \
+        #class_name, static_cast<::tembra::UINT>(schema), create, RUNTIME_CLASS(base_class_name)}; \
+    const ::tembra::CRuntimeClass* class_name::GetRuntimeClass() const {                           \
+        return &class##class_name;                                                                 \
+    }
+
+#define IMPLEMENT_DYNAMIC(class_name, base_class_name)                                             \
+    TEMBRA_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, ::tembra::kNoSchema, nullptr)
+
+#define TEMBRA_IMPLEMENT_CREATABLE(class_name, base_class_name, schema)                            \
+    ::tembra::CObject* class_name::CreateObject() {                                                \
+        return new class_name;                                                                     \
+    }                                                                                              \
+    TEMBRA_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, schema, &class_name::CreateObject)  \
+    static const ::tembra::ClassRegistrar s_register##class_name(RUNTIME_CLASS(class_name));
+
+#define IMPLEMENT_DYNCREATE(class_name, base_class_name)                                           \
+    TEMBRA_IMPLEMENT_CREATABLE(class_name, base_class_name, ::tembra::kNoSchema)
+
+#define IMPLEMENT_SERIAL(class_name, base_class_name, schema)                                      \
+    TEMBRA_IMPLEMENT_CREATABLE(class_name, base_class_name, schema)
+
+// The object as T when it is one, else null.
+template <class T> T* DynamicDowncast(CObject* obj) {
+    return obj != nullptr && obj->IsKindOf(T::GetThisClass()) ? dynamic_cast<T*>(obj) : nullptr;
+}
+template <class T> const T* DynamicDowncast(const CObject* obj) {
+    return obj != nullptr && obj->IsKindOf(T::GetThisClass()) ? dynamic_cast<const T*>(obj)
+                                                              : nullptr;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Files
+
+// A binary (or text) file on disk. Share modes are accepted and not enforced (lock files do that
+// job). In text mode "\n" is written as "\r\n" and "\r\n" is read as "\n".
+class CFile {
+public:
+    enum OpenFlags : UINT {
+        modeRead = 0x0000,
+        modeWrite = 0x0001,
+        modeReadWrite = 0x0002,
+        shareCompat = 0x0000,
+        shareExclusive = 0x0010,
+        shareDenyWrite = 0x0020,
+        shareDenyRead = 0x0030,
+        shareDenyNone = 0x0040,
+        modeNoInherit = 0x0080,
+        modeCreate = 0x1000,
+        modeNoTruncate = 0x2000,
+        typeText = 0x4000,
+        typeBinary = 0x8000,
+    };
+    enum SeekPosition { begin = 0, current = 1, end = 2 };
+
+    CFile() = default;
+    // Opens or throws CFileException.
+    CFile(const std::filesystem::path& path, UINT openFlags);
+    CFile(const CFile&) = delete;
+    CFile& operator=(const CFile&) = delete;
+    virtual ~CFile();
+
+    // FALSE (with the cause in *error when given) when the file cannot be opened.
+    virtual BOOL Open(const std::filesystem::path& path, UINT openFlags,
+                      CFileException* error = nullptr);
+    // Reads up to count bytes; returns how many came (fewer only at the end of the file).
+    virtual UINT Read(void* buffer, UINT count);
+    // Writes all bytes or throws CFileException.
+    virtual void Write(const void* buffer, UINT count);
+    virtual ULONGLONG Seek(LONGLONG offset, UINT from);
+    void SeekToBegin() { Seek(0, begin); }
+    ULONGLONG SeekToEnd() { return Seek(0, end); }
+    virtual ULONGLONG GetPosition() const;
+    virtual ULONGLONG GetLength() const;
+    virtual void SetLength(ULONGLONG length);
+    virtual void Flush();
+    virtual void Close();
+    // Closes without throwing.
+    virtual void Abort();
+    virtual bool IsOpen() const { return m_file != nullptr; }
+
+    std::string GetFilePath() const { return m_path.string(); }
+    std::string GetFileName() const { return m_path.filename().string(); }
+
+private:
+    UINT ReadText(BYTE* out, UINT count);
+    void WriteRaw(const void* buffer, std::size_t count);
+    [[noreturn]] void ThrowErrno(int cause = CFileException::generic) const;
+
+    std::FILE* m_file = nullptr;
+    std::filesystem::path m_path;
+    bool m_text = false;
+};
+
+// A file in memory: a byte vector that grows as it is written.
+class CMemFile : public CFile {
+public:
+    CMemFile() = default;
+    explicit CMemFile(std::vector<BYTE> data) : m_data(std::move(data)) {}
+    CMemFile(const void* data, std::size_t size);
+
+    BOOL Open(const std::filesystem::path& path, UINT openFlags,
+              CFileException* error = nullptr) override;
+    UINT Read(void* buffer, UINT count) override;
+    void Write(const void* buffer, UINT count) override;
+    ULONGLONG Seek(LONGLONG offset, UINT from) override;
+    ULONGLONG GetPosition() const override { return m_pos; }
+    ULONGLONG GetLength() const override { return m_data.size(); }
+    void SetLength(ULONGLONG length) override;
+    void Flush() override {}
+    void Close() override {}
+    void Abort() override {}
+    bool IsOpen() const override { return true; }
+
+    const std::vector<BYTE>& Data() const { return m_data; }
+    std::vector<BYTE> Detach();
+
+private:
+    std::vector<BYTE> m_data;
+    std::size_t m_pos = 0;
+};
+
+// ---------------------------------------------------------------------------------------------
+// The archive
+
+class CArchive {
+public:
+    enum Mode { store = 0, load = 1, bNoFlushOnDelete = 2, bNoByteSwap = 4 };
+
+    // The buffer size is accepted for the callers' sake; the archive reads and writes the file
+    // directly, so the file position is always the archive's and a caller may seek the file
+    // between two reads.
+    CArchive(CFile* file, UINT mode, int bufferSize = 4096);
+    CArchive(const CArchive&) = delete;
+    CArchive& operator=(const CArchive&) = delete;
+    // Flushes a storing archive unless bNoFlushOnDelete; never throws.
+    ~CArchive();
+
+    bool IsLoading() const { return m_loading; }
+    bool IsStoring() const { return !m_loading; }
+    CFile* GetFile() const { return m_pFile; }
+    void Flush();
+    // Flushes and detaches from the file (which stays open).
+    void Close();
+    // Detaches without flushing.
+    void Abort();
+
+    // Raw blocks. Read returns the number of bytes read (fewer at the end of the stream, no
+    // exception); Write writes all.
+    UINT Read(void* buffer, UINT count);
+    void Write(const void* buffer, UINT count);
+    // Reads exactly count bytes or throws endOfFile.
+    void ReadExact(void* buffer, std::size_t count);
+
+    // Text lines. ReadString reads up to "\n", "\r\n" or a lone "\r" (the line end is not kept)
+    // and returns FALSE only at the end of the stream with nothing read. WriteString writes the
+    // bytes as they are.
+    BOOL ReadString(std::string& line);
+    void WriteString(std::string_view text);
+
+    // Counts of lists and arrays.
+    void WriteCount(DWORD count);
+    // A 32-bit count larger than the bytes left in the stream cannot be followed by its items
+    // and throws endOfFile.
+    DWORD ReadCount();
+
+    // Object references.
+    void WriteObject(const CObject* obj);
+    // An object of classRequested (or of any class and possibly null when classRequested is
+    // null). With a class given, a null reference or an object of another class throws
+    // badClass. See the ownership note at the top of this file.
+    CObject* ReadObject(const CRuntimeClass* classRequested);
+    // A newly read object of class T (never null, never a back-reference: badIndex then).
+    template <class T> std::unique_ptr<T> ReadOwned();
+    // ReadObject(T's class) as a T* (what `ar >> pT` does).
+    template <class T> T* ReadTyped();
+
+    // Class tags on their own (for a class named ahead of fields that the caller reads).
+    void WriteClass(const CRuntimeClass* cls);
+    // Reads a class tag; throws badIndex when the tag refers to an object.
+    const CRuntimeClass* ReadClass(const CRuntimeClass* classRequested = nullptr,
+                                   UINT* schema = nullptr);
+    void SerializeClass(const CRuntimeClass* cls);
+
+    // The schema stored with the object being read (for classes with VERSIONABLE_SCHEMA);
+    // returns (UINT)-1 after the first call for an object.
+    UINT GetObjectSchema();
+    void SetObjectSchema(UINT schema) { m_nObjectSchema = schema; }
+
+    // Primitives.
+    CArchive& operator<<(BYTE v);
+    CArchive& operator<<(WORD v);
+    CArchive& operator<<(DWORD v);
+    CArchive& operator<<(LONG v);
+    CArchive& operator<<(char v) { return *this << static_cast<BYTE>(v); }
+    CArchive& operator<<(signed char v) { return *this << static_cast<BYTE>(v); }
+    CArchive& operator<<(short v) { return *this << static_cast<WORD>(v); }
+    CArchive& operator<<(float v);
+    CArchive& operator<<(double v);
+    CArchive& operator<<(bool) = delete; // BOOL is an int: say which width is meant
+    CArchive& operator<<(const std::string& s);
+    CArchive& operator<<(const char* s) { return *this << std::string(s); }
+    CArchive& operator<<(const CObject* obj) {
+        WriteObject(obj);
+        return *this;
+    }
+
+    CArchive& operator>>(BYTE& v);
+    CArchive& operator>>(WORD& v);
+    CArchive& operator>>(DWORD& v);
+    CArchive& operator>>(LONG& v);
+    CArchive& operator>>(char& v);
+    CArchive& operator>>(signed char& v);
+    CArchive& operator>>(short& v);
+    CArchive& operator>>(float& v);
+    CArchive& operator>>(double& v);
+    CArchive& operator>>(bool&) = delete;
+    CArchive& operator>>(std::string& s);
+    CArchive& operator>>(CObject*& obj) {
+        obj = ReadObject(nullptr);
+        return *this;
+    }
+
+    // The document whose version the records read (see ArchiveVersion).
+    CDocument* m_pDocument = nullptr;
+    std::string m_strFileName;
+
+private:
+    struct LoadEntry {
+        const CRuntimeClass* cls = nullptr; // set for a class entry
+        CObject* obj = nullptr;             // set for an object entry (null after its failure)
+        bool isClass = false;
+    };
+
+    void CheckLoading() const;
+    void CheckStoring() const;
+    void WriteStringLength(std::size_t length);
+    std::size_t ReadStringLength(bool& unicode);
+    void EnsureAvailable(ULONGLONG bytes);
+    void WriteIndexTag(DWORD index, bool isClass);
+    DWORD NextMapIndex();
+    // Reads a class tag; for an object tag returns null and sets objectIndex.
+    const CRuntimeClass* ReadClassOrIndex(const CRuntimeClass* classRequested, UINT& schema,
+                                          DWORD& objectIndex);
+    CObject* ReadObjectImpl(const CRuntimeClass* classRequested, bool& isNew);
+
+    CFile* m_pFile;
+    bool m_loading;
+    bool m_flushOnDelete;
+    UINT m_nObjectSchema = static_cast<UINT>(-1);
+    DWORD m_nMapCount = 1; // index 0 is the null reference
+    std::unordered_map<const void*, DWORD> m_storeMap;
+    std::vector<LoadEntry> m_loadArray;
+    // Schemas read for versionable classes, by class.
+    std::unordered_map<const CRuntimeClass*, UINT> m_schemaMap;
+};
+
+template <class T> std::unique_ptr<T> CArchive::ReadOwned() {
+    bool isNew = false;
+    CObject* obj = ReadObjectImpl(T::GetThisClass(), isNew);
+    if (!isNew) {
+        AfxThrowArchiveException(CArchiveException::badIndex, m_strFileName);
+    }
+    std::unique_ptr<CObject> owned(obj);
+    T* typed = dynamic_cast<T*>(obj);
+    if (typed == nullptr) {
+        AfxThrowArchiveException(CArchiveException::badClass, m_strFileName);
+    }
+    owned.release();
+    return std::unique_ptr<T>(typed);
+}
+
+template <class T> T* CArchive::ReadTyped() {
+    bool isNew = false;
+    CObject* read = ReadObjectImpl(T::GetThisClass(), isNew);
+    T* typed = dynamic_cast<T*>(read);
+    if (typed == nullptr) {
+        // Only when T did not declare its own run-time class and an object of its base came.
+        if (isNew) {
+            delete read;
+        }
+        AfxThrowArchiveException(CArchiveException::badClass, m_strFileName);
+    }
+    return typed;
+}
+
+// `ar >> pKoutei` reads an object that must be a CKoutei (or derived).
+template <class T>
+requires std::derived_from<T, CObject> CArchive& operator>>(CArchive& ar, T*& obj) {
+    obj = ar.ReadTyped<T>();
+    return ar;
+}
+
+template <class T>
+requires std::derived_from<T, CObject> CArchive& operator>>(CArchive& ar, std::unique_ptr<T>& obj) {
+    obj = ar.ReadOwned<T>();
+    return ar;
+}
+
+// Time values as the framework stores them: 32-bit seconds.
+CArchive& operator<<(CArchive& ar, const CTime& t);
+CArchive& operator>>(CArchive& ar, CTime& t);
+CArchive& operator<<(CArchive& ar, const CTimeSpan& s);
+CArchive& operator>>(CArchive& ar, CTimeSpan& s);
+// Points, sizes and rectangles as raw 32-bit values.
+CArchive& operator<<(CArchive& ar, const CPoint& p);
+CArchive& operator>>(CArchive& ar, CPoint& p);
+CArchive& operator<<(CArchive& ar, const CSize& s);
+CArchive& operator>>(CArchive& ar, CSize& s);
+CArchive& operator<<(CArchive& ar, const CRect& r);
+CArchive& operator>>(CArchive& ar, CRect& r);
+
+} // namespace tembra

@@ -1,0 +1,109 @@
+// A sectioned text file read and written the way the Windows private-profile functions do it.
+//
+//   [Section]          a header; blanks around the name are ignored, the name ends at the first
+//   key = value        "]" (or at the line end); keys and values are trimmed of blanks, and one
+//   ; comment          pair of matching single or double quotes around a value is dropped
+//
+// Sections and keys match case-insensitively, folding ASCII letters only (never a byte of a
+// double-byte character). Keys before the first section, comment lines (";" first), blank lines
+// and lines without "=" are not entries; they are kept as they are when the file is rewritten.
+// A section may appear more than once: the section list names each appearance, but look-ups,
+// key lists and writes use its first appearance, as Windows does.
+//
+// The interface speaks CP932 whatever the file's encoding. The file is parsed once and kept
+// until it changes on disk; every write rewrites the whole file through a temporary file and a
+// rename, so a crash or a full disk leaves the old file whole.
+#pragma once
+
+#include "platform/Types.h"
+
+#include <cstddef>
+#include <filesystem>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tembra {
+
+enum class ProfileFlavor {
+    // An INI file exchanged with other programs: CP932 on disk, CR LF line ends in a new file
+    // (an existing file keeps its own), values written exactly as given, as Windows writes them.
+    IniFile,
+    // A file that stands in for a registry key: UTF-8 on disk, LF line ends in a new file, and a
+    // value that reading would change (blanks at an end, enclosing quotes) is written inside
+    // double quotes, so that every value comes back exactly as written, as a registry value does.
+    Registry,
+};
+
+class ProfileFile {
+public:
+    ProfileFile(std::filesystem::path path, ProfileFlavor flavor);
+    ~ProfileFile();
+    ProfileFile(const ProfileFile&) = delete;
+    ProfileFile& operator=(const ProfileFile&) = delete;
+
+    const std::filesystem::path& Path() const { return m_path; }
+    ProfileFlavor Flavor() const { return m_flavor; }
+
+    // The value of key in section, or nothing when the file, section or key is missing.
+    std::optional<std::string> Find(std::string_view section, std::string_view key) const;
+    // GetPrivateProfileString: the value, else the default with its trailing blanks removed;
+    // either cut to size - 1 bytes on a character boundary (size is the caller's buffer size,
+    // npos for no limit).
+    std::string GetString(std::string_view section, std::string_view key,
+                          std::string_view defaultValue,
+                          std::size_t size = std::string::npos) const;
+    // GetPrivateProfileInt: the value's optional sign and leading decimal digits (32-bit,
+    // wrapping as Windows does); the default when the key is missing or its value empty.
+    UINT GetInt(std::string_view section, std::string_view key, int defaultValue) const;
+
+    // The names of all section headers in file order (a repeated section is named again).
+    std::vector<std::string> SectionNames() const;
+    // The keys of the section in file order (duplicates included).
+    std::vector<std::string> KeyNames(std::string_view section) const;
+
+    // WritePrivateProfileString: replaces the value of an existing key in place, or appends the
+    // key to the end of the section's entries, or appends the section to the file. Returns false,
+    // changing nothing, when the file cannot be written or when a name or value cannot be stored
+    // so that it reads back (a line break, a NUL, a "]" in a section name, an "=" in a key, a key
+    // beginning with ";" or "[", an empty section name).
+    bool WriteString(std::string_view section, std::string_view key, std::string_view value);
+    // Removes every line of the key from the section; true also when there was none.
+    bool DeleteKey(std::string_view section, std::string_view key);
+    // Removes every appearance of the section: headers and entries (comments stay, as Windows
+    // leaves them); true also when there was none.
+    bool DeleteSection(std::string_view section);
+
+    // The textual forms of the numbers the profile functions read and write.
+    static UINT ParseInt(std::string_view text);
+
+private:
+    struct Line;
+    struct Content;
+
+    // Re-reads the file when it changed on disk since it was last read. Caller holds m_mutex.
+    const Content& Current() const;
+    bool Commit(Content&& next);
+    std::string Serialize(const Content& content) const;
+
+    std::filesystem::path m_path;
+    ProfileFlavor m_flavor;
+    mutable std::mutex m_mutex;
+    mutable std::unique_ptr<Content> m_content;
+};
+
+// Writes the names into a caller's buffer as a list of zero-terminated names ended by an empty
+// name, the way the registry enumerations of the program fill theirs: the buffer is cleared, a
+// name is copied only when it fits whole together with the list's final zero, and the list
+// stops once fewer than three bytes are left, so it always ends with two zero bytes. Nothing is
+// written for a null buffer or a size of 0. Returns the number of names copied.
+std::size_t FillNameList(const std::vector<std::string>& names, char* buffer, std::size_t size);
+// The names of such a list, up to size bytes.
+std::vector<std::string> SplitNameList(const char* buffer, std::size_t size);
+// The leading names that fit whole into a list of size bytes (as FillNameList would copy them).
+std::vector<std::string> NamesThatFit(std::vector<std::string> names, std::size_t size);
+
+} // namespace tembra

@@ -1,0 +1,40 @@
+#include "render/DrawSettings.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace tembra {
+
+namespace {
+DrawSettings& Settings() {
+    static DrawSettings settings;
+    return settings;
+}
+} // namespace
+
+const DrawSettings& GetDrawSettings() {
+    return Settings();
+}
+
+void SetDrawSettings(const DrawSettings& settings) {
+    Settings() = settings;
+}
+
+double ParseDashScale(const std::string& text) {
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) {
+        ++i;
+    }
+    if (i < text.size() && text[i] == '+') {
+        ++i;
+    }
+    double value = 0.0;
+    const char* first = text.data() + i;
+    const auto [end, ec] = std::from_chars(first, text.data() + text.size(), value);
+    if (ec != std::errc() || end == first || !std::isfinite(value) || value <= 0.0) {
+        return 1.0;
+    }
+    return value;
+}
+
+} // namespace tembra

@@ -1,0 +1,29 @@
+// The application settings that the line-style drawing primitives read. This is the one place
+// they are read from: the application's settings (the profile groups and the application
+// options) put their values here with SetDrawSettings whenever they are read or changed; until
+// then the defaults below hold.
+#pragma once
+
+#include <string>
+
+namespace tembra {
+
+struct DrawSettings {
+    // The dash scale: a decimal number kept as text; every dash length of the styled path is
+    // multiplied by it.
+    std::string dashScale = "1.0";
+    // The application's flipped-y option: every y handed to the device is negated.
+    bool flipY = false;
+    // The system setting "BlackBack": the chart is shown on a black background.
+    bool blackBack = false;
+};
+
+const DrawSettings& GetDrawSettings();
+void SetDrawSettings(const DrawSettings& settings);
+
+// The dash scale as a number, read as the C library reads a leading decimal number (blanks,
+// sign, digits, fraction, exponent; the rest ignored). A text that gives no positive number
+// counts as 1, so that a damaged setting cannot stop a dashed line from advancing.
+double ParseDashScale(const std::string& text);
+
+} // namespace tembra

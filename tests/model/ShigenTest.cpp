@@ -1,0 +1,246 @@
+#include "model/Shigen.h"
+
+#include "platform/Archive.h"
+#include "platform/Document.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace tembra {
+namespace {
+
+using Bytes = std::vector<BYTE>;
+
+class LabelDocument : public CDocument, public ILabelDocument {
+public:
+    LabelDocument() { m_shigenFont.SetFaceName("ShigenFace"); }
+    int GetFileVersion() const override { return 58000; }
+    LOGFONT GetYogoFont() const override { return {}; }
+    LOGFONT GetShigenFont() const override { return m_shigenFont; }
+    int GetNobeMode() const override { return 0; }
+
+    LOGFONT m_shigenFont;
+};
+
+Bytes Store(CObject& record) {
+    LabelDocument doc;
+    CMemFile file;
+    CArchive ar(&file, CArchive::store);
+    ar.m_pDocument = &doc;
+    record.Serialize(ar);
+    ar.Close();
+    return file.Data();
+}
+
+void Load(const Bytes& bytes, CObject& record) {
+    LabelDocument doc;
+    CMemFile file(bytes);
+    CArchive ar(&file, CArchive::load);
+    ar.m_pDocument = &doc;
+    record.Serialize(ar);
+    EXPECT_EQ(file.GetPosition(), bytes.size());
+}
+
+class ByteWriter {
+public:
+    ByteWriter& Word(WORD v) {
+        m_bytes.push_back(static_cast<BYTE>(v & 0xFF));
+        m_bytes.push_back(static_cast<BYTE>(v >> 8));
+        return *this;
+    }
+    ByteWriter& Zeros(std::size_t n) {
+        m_bytes.insert(m_bytes.end(), n, 0);
+        return *this;
+    }
+    ByteWriter& Raw(std::string_view s) {
+        m_bytes.insert(m_bytes.end(), s.begin(), s.end());
+        return *this;
+    }
+    ByteWriter& String(std::string_view s) {
+        m_bytes.push_back(static_cast<BYTE>(s.size()));
+        return Raw(s);
+    }
+    const Bytes& Get() const { return m_bytes; }
+
+private:
+    Bytes m_bytes;
+};
+
+std::vector<std::pair<WORD, WORD>> Entries(const CShigen& list) {
+    std::vector<std::pair<WORD, WORD>> out;
+    for (auto pos = list.GetHeadPosition(); pos != 0;) {
+        const CShigenData* entry = list.GetNext(pos);
+        out.emplace_back(entry->GetNumber(), entry->GetQuantity());
+    }
+    return out;
+}
+
+CShigenNameTable Master(const std::vector<std::pair<WORD, WORD>>& entries) {
+    CShigenNameTable table;
+    for (const auto& [number, quantity] : entries) {
+        table.push_back(std::make_unique<CShigenName>(number, quantity, "name"));
+    }
+    return table;
+}
+
+TEST(ShigenTest, EntryRecordsGoldenBytes) {
+    CShigenData data(3, 12);
+    EXPECT_EQ(Store(data), (Bytes{0x03, 0x00, 0x0C, 0x00}));
+
+    // "工程" in CP932.
+    CShigenName name(2, 5, "\x8d\x48\x92\xf6");
+    ByteWriter expected;
+    expected.Word(2).Word(5).String("\x8d\x48\x92\xf6");
+    const Bytes bytes = Store(name);
+    EXPECT_EQ(bytes, expected.Get());
+    CShigenName back;
+    Load(bytes, back);
+    EXPECT_EQ(back.GetNumber(), 2);
+    EXPECT_EQ(back.GetQuantity(), 5);
+    EXPECT_EQ(back.GetName(), "\x8d\x48\x92\xf6");
+}
+
+TEST(ShigenTest, ListGoldenBytesAndRoundTrip) {
+    CShigen list;
+    EXPECT_EQ(list.GetType(), kTypeKoutei);
+    EXPECT_EQ(list.GetKind(), kKindShigen);
+    list.GetAttr().m_form = 1;
+    list.AddShigenData(std::make_unique<CShigenData>(1, 4));
+    list.AddShigenData(std::make_unique<CShigenData>(3, 2));
+
+    ByteWriter expected;
+    expected.Word(1).Word(0).Word(5).Word(0).Word(0).Word(1000).Word(0).Word(0).Zeros(16);
+    expected.Word(0).Word(0).Word(1).Zeros(40); // attribute head: form 1
+    expected.Word(2);                           // entry count
+    // First entry: a new class (schema 1, name), then its two words; the second refers to the
+    // class by its index 1.
+    expected.Word(0xFFFF).Word(1).Word(11).Raw("CShigenData").Word(1).Word(4);
+    expected.Word(0x8001).Word(3).Word(2);
+    const Bytes bytes = Store(list);
+    EXPECT_EQ(bytes, expected.Get());
+
+    CShigen back;
+    Load(bytes, back);
+    EXPECT_EQ(Entries(back), (std::vector<std::pair<WORD, WORD>>{{1, 4}, {3, 2}}));
+    EXPECT_EQ(back.GetAttr().m_form, 1);
+}
+
+TEST(ShigenTest, FontIsStoredOnlyWithTheOwnFontFlag) {
+    LOGFONT own;
+    own.lfHeight = -20;
+    own.SetFaceName("Own");
+    for (short flag : {0, 1}) {
+        SCOPED_TRACE(flag);
+        CShigen list;
+        list.GetAttr().m_ownFont = flag;
+        list.SetLogFont(own);
+        const Bytes bytes = Store(list);
+        EXPECT_EQ(bytes.size(), 32u + 46u + (flag ? 50u : 0u) + 2u);
+        CShigen back;
+        Load(bytes, back);
+        EXPECT_EQ(back.GetLogFont(), flag ? own : LabelDocument().m_shigenFont);
+    }
+}
+
+TEST(ShigenTest, BuildFromMasterTakesTheNonZeroQuantities) {
+    struct Case {
+        std::vector<std::pair<WORD, WORD>> master;
+        BOOL result;
+        std::vector<std::pair<WORD, WORD>> entries;
+    };
+    const std::vector<Case> cases = {
+        {{}, FALSE, {}},
+        {{{1, 0}, {2, 0}}, FALSE, {}},
+        {{{1, 0}, {2, 3}, {3, 0}, {4, 1}}, TRUE, {{2, 3}, {4, 1}}},
+    };
+    for (const Case& c : cases) {
+        CShigen list;
+        EXPECT_EQ(list.BuildFromMaster(Master(c.master)), c.result);
+        EXPECT_EQ(Entries(list), c.entries);
+        EXPECT_EQ(list.GetCount(), static_cast<int>(c.entries.size()));
+    }
+}
+
+TEST(ShigenTest, RemapNumbersTakesTheTablesNumbers) {
+    CShigen list;
+    for (WORD number : {1, 2, 3, 0, 9}) {
+        list.AddShigenData(std::make_unique<CShigenData>(number, 1));
+    }
+    // Entry i of the table gives the new number of resource i + 1; numbers that do not index
+    // the table (0, 9) stay.
+    CShigenNameTable table = Master({{4, 0}, {2, 0}, {1, 0}});
+    list.RemapNumbers(table);
+    EXPECT_EQ(Entries(list),
+              (std::vector<std::pair<WORD, WORD>>{{4, 1}, {2, 1}, {1, 1}, {0, 1}, {9, 1}}));
+}
+
+TEST(ShigenTest, CopyMakesAnIndependentListOfPlainEntries) {
+    CShigen source;
+    source.SetLayer(3);
+    source.GetAttr().m_color = RGB(0, 0, 255);
+    source.AddShigenData(std::make_unique<CShigenName>(1, 2, "named"));
+    source.AddShigenData(std::make_unique<CShigenData>(2, 7));
+
+    CShigen copy;
+    copy.AddShigenData(std::make_unique<CShigenData>(9, 9));
+    copy.CopyFrom(source);
+    EXPECT_EQ(copy.GetLayer(), 3);
+    EXPECT_EQ(copy.GetAttr().m_color, RGB(0, 0, 255));
+    EXPECT_EQ(Entries(copy), Entries(source));
+    EXPECT_NE(copy.GetEntries()[0].get(), source.GetEntries()[0].get());
+    EXPECT_EQ(copy.GetEntries()[0]->GetRuntimeClass(), RUNTIME_CLASS(CShigenData));
+
+    copy.CopyFrom(copy);
+    EXPECT_EQ(copy.GetCount(), 2);
+    source.RemoveAll();
+    EXPECT_EQ(copy.GetCount(), 2);
+    EXPECT_EQ(source.GetHeadPosition(), 0u);
+}
+
+TEST(ShigenTest, DamagedEntryListsAreRefused) {
+    const Bytes head = [] {
+        ByteWriter w;
+        w.Word(1).Word(0).Word(5).Word(0).Word(0).Word(1000).Word(0).Word(0).Zeros(16).Zeros(46);
+        return w.Get();
+    }();
+    struct Case {
+        const char* what;
+        Bytes list;
+        int cause;
+    };
+    ByteWriter nullEntry;
+    nullEntry.Word(1).Word(0);
+    ByteWriter backReference;
+    backReference.Word(2).Word(0xFFFF).Word(1).Word(11).Raw("CShigenData").Word(1).Word(1);
+    backReference.Word(2); // the first entry again
+    ByteWriter wrongClass;
+    wrongClass.Word(1).Word(0xFFFF).Word(1).Word(9).Raw("CLayerSet");
+    ByteWriter shortList;
+    shortList.Word(3).Word(0xFFFF).Word(1).Word(11).Raw("CShigenData").Word(1).Word(1);
+    const std::vector<Case> cases = {
+        {"null entry", nullEntry.Get(), CArchiveException::badClass},
+        {"second reference", backReference.Get(), CArchiveException::badIndex},
+        {"wrong class", wrongClass.Get(), CArchiveException::badClass},
+        {"short list", shortList.Get(), CArchiveException::endOfFile},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Bytes bytes = head;
+        bytes.insert(bytes.end(), c.list.begin(), c.list.end());
+        CShigen list;
+        list.AddShigenData(std::make_unique<CShigenData>(5, 5));
+        try {
+            Load(bytes, list);
+            ADD_FAILURE() << "loaded";
+        } catch (const CArchiveException& e) {
+            EXPECT_EQ(e.m_cause, c.cause);
+        }
+        // A failed load leaves the entries the list had.
+        EXPECT_EQ(Entries(list), (std::vector<std::pair<WORD, WORD>>{{5, 5}}));
+    }
+}
+
+} // namespace
+} // namespace tembra

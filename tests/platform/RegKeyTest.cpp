@@ -1,0 +1,123 @@
+#include "platform/RegKey.h"
+
+#include "platform/Paths.h"
+#include "platform/Profile.h"
+#include "platform/Sjis.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace tembra {
+namespace {
+
+using test::ScopedPaths;
+using test::TempDir;
+
+std::string J(const char* utf8) {
+    return Sjis::FromUtf8(utf8);
+}
+
+class RegKeyTest : public ::testing::Test {
+protected:
+    ScopedPaths paths;
+};
+
+TEST_F(RegKeyTest, LivesBesideTheUserProfile) {
+    EXPECT_EQ(AppRegKeyPath(), paths.Config() / "Tembra+ for Windows.machine.ini");
+    EXPECT_EQ(AppRegKeyDefaultPath(), paths.Shipped() / "Tembra+ for Windows.machine.ini");
+    ASSERT_TRUE(WriteRegString("Settings", "Path", "/opt/tembra/"));
+    EXPECT_EQ(TempDir::Read(AppRegKeyPath()), "[Settings]\nPath=/opt/tembra/\n");
+    // The two stores are apart.
+    EXPECT_EQ(GetProfileString("Settings", "Path", "none"), "none");
+}
+
+TEST_F(RegKeyTest, ReadsTheDefaultForAValueNeverWritten) {
+    EXPECT_EQ(GetRegString("Settings", "Path", ""), "");
+    EXPECT_EQ(GetRegString("ExecURLNRD\\0000", "URL", "def"), "def");
+    EXPECT_EQ(GetRegInt("Settings", "Count", 7), 7u);
+    ASSERT_TRUE(WriteRegString("Settings", "Other", "x"));
+    EXPECT_EQ(GetRegString("Settings", "Path", "def"), "def");
+}
+
+TEST_F(RegKeyTest, WritesAndReadsBack) {
+    ASSERT_TRUE(WriteRegString(J("固定Ｂ"), "InputArea1", J("\"010001\",工事名").c_str()));
+    EXPECT_EQ(GetRegString(J("固定Ｂ"), "inputarea1", ""), J("\"010001\",工事名"));
+    ASSERT_TRUE(WriteRegInt("Settings", "Count", 42));
+    ASSERT_TRUE(WriteRegInt("Settings", "All", 0xFFFFFFFFu));
+    EXPECT_EQ(GetRegInt("Settings", "Count", 0), 42u);
+    EXPECT_EQ(GetRegInt("Settings", "All", 0), 0xFFFFFFFFu);
+}
+
+TEST_F(RegKeyTest, NullTextDeletesAndNullNameFails) {
+    ASSERT_TRUE(WriteRegString(J("特定休日"), "20190430", "2"));
+    ASSERT_TRUE(WriteRegString(J("特定休日"), "20190430", nullptr));
+    EXPECT_EQ(GetRegString(J("特定休日"), "20190430", "gone"), "gone");
+    EXPECT_TRUE(WriteRegString(J("特定休日"), "20190430", nullptr)); // deleting nothing succeeds
+    EXPECT_FALSE(WriteRegString(J("特定休日"), nullptr, "2"));
+}
+
+TEST_F(RegKeyTest, EnumeratesValueNamesInCreationOrder) {
+    for (const char* name : {"0101", "0122w", "0211", "0429"})
+        ASSERT_TRUE(WriteRegString(J("祝日"), name, "1,x"));
+    char buffer[1024];
+    std::fill(std::begin(buffer), std::end(buffer), 'x');
+    GetRegSectionNames(J("祝日").c_str(), buffer, sizeof buffer);
+    EXPECT_EQ(SplitNameList(buffer, sizeof buffer),
+              (std::vector<std::string>{"0101", "0122w", "0211", "0429"}));
+
+    // A buffer too small for all names: whole names only, and two zero bytes at its end.
+    char small[13];
+    std::fill(std::begin(small), std::end(small), 'x');
+    GetRegSectionNames(J("祝日").c_str(), small, sizeof small);
+    EXPECT_EQ(SplitNameList(small, sizeof small), (std::vector<std::string>{"0101", "0122w"}));
+    EXPECT_EQ(small[11], '\0');
+    EXPECT_EQ(small[12], '\0');
+
+    // A section that does not exist gives an empty list; null arguments give nothing at all.
+    GetRegSectionNames("None", small, sizeof small);
+    EXPECT_EQ(small[0], '\0');
+    EXPECT_EQ(small[1], '\0');
+    std::fill(std::begin(small), std::end(small), 'x');
+    GetRegSectionNames(nullptr, small, sizeof small);
+    GetRegSectionNames("None", nullptr, sizeof small);
+    GetRegSectionNames("None", small, 0);
+    EXPECT_EQ(small[0], 'x');
+}
+
+TEST_F(RegKeyTest, StartsFromTheShippedCopy) {
+    const std::string shipped = "[Settings]\nPath=\n[祝日]\n0101=1,元日\n";
+    paths.Dir().Write("shipped/Tembra+ for Windows.machine.ini", shipped);
+    EXPECT_EQ(GetRegString(J("祝日"), "0101", ""), J("1,元日"));
+    ASSERT_TRUE(WriteRegString(J("祝日"), "0211", J("1,建国記念の日").c_str()));
+    // The key is a copy: writing it leaves the shipped file alone, and a later change of the
+    // shipped file does not reach a key that exists.
+    EXPECT_EQ(TempDir::Read(AppRegKeyDefaultPath()), shipped);
+    paths.Dir().Write("shipped/Tembra+ for Windows.machine.ini", "[Settings]\nPath=x\n");
+    EXPECT_EQ(GetRegString("Settings", "Path", "def"), "");
+    EXPECT_EQ(GetRegString(J("祝日"), "0211", ""), J("1,建国記念の日"));
+}
+
+TEST(RegKeyUnavailableTest, GivesDefaultsAndRefusesWrites) {
+    // The config folder cannot be made: a file stands where its parent should be.
+    TempDir dir;
+    dir.Write("blocker", "");
+    Paths::SetDirs(dir.File("shipped"), dir.File("writable"), dir.File("blocker") / "config");
+    EXPECT_EQ(OpenAppRegKey("Settings"), nullptr);
+    EXPECT_EQ(GetRegString("Settings", "Path", "def"), "def");
+    EXPECT_EQ(GetRegInt("Settings", "Count", 3), 3u);
+    EXPECT_FALSE(WriteRegString("Settings", "Path", "x"));
+    EXPECT_FALSE(WriteRegInt("Settings", "Count", 1));
+    char buffer[8];
+    std::fill(std::begin(buffer), std::end(buffer), 'x');
+    GetRegSectionNames("Settings", buffer, sizeof buffer);
+    EXPECT_EQ(buffer[0], '\0');
+    Paths::SetDirs({}, {}, {});
+}
+
+} // namespace
+} // namespace tembra
