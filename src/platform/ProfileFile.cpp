@@ -493,6 +493,14 @@ bool ReplaceFile(const std::filesystem::path& target, const std::string& bytes, 
 } // namespace
 
 bool ProfileFile::Commit(Content&& next) {
+    if (m_batchDepth > 0) {
+        // The stamp stays the one of the file on disk, so the parsed copy is kept until the
+        // batch writes it.
+        next.Reindex();
+        m_content = std::make_unique<Content>(std::move(next));
+        m_batchDirty = true;
+        return true;
+    }
     FileStamp stamp;
     if (!ReplaceFile(m_path, Serialize(next), stamp))
         return false;
@@ -500,6 +508,23 @@ bool ProfileFile::Commit(Content&& next) {
     next.Reindex();
     m_content = std::make_unique<Content>(std::move(next));
     return true;
+}
+
+void ProfileFile::BeginBatch() {
+    std::lock_guard lock(m_mutex);
+    ++m_batchDepth;
+}
+
+bool ProfileFile::EndBatch() {
+    std::lock_guard lock(m_mutex);
+    if (m_batchDepth == 0 || --m_batchDepth > 0 || !m_batchDirty)
+        return true;
+    m_batchDirty = false;
+    Content pending = *m_content;
+    if (Commit(std::move(pending)))
+        return true;
+    m_content.reset();
+    return false;
 }
 
 std::size_t FillNameList(const std::vector<std::string>& names, char* buffer, std::size_t size) {

@@ -80,6 +80,13 @@ public:
     // The textual forms of the numbers the profile functions read and write.
     static UINT ParseInt(std::string_view text);
 
+    // A batch of writes: between BeginBatch and the matching EndBatch the writes change the
+    // parsed copy only, and EndBatch writes the file once (a settings save of hundreds of keys
+    // is one file replacement, not hundreds). Batches nest. When the final write fails, EndBatch
+    // returns false and the parsed copy is dropped, so that reads show the file as it is on disk.
+    void BeginBatch();
+    bool EndBatch();
+
 private:
     struct Line;
     struct Content;
@@ -93,6 +100,30 @@ private:
     ProfileFlavor m_flavor;
     mutable std::mutex m_mutex;
     mutable std::unique_ptr<Content> m_content;
+    int m_batchDepth = 0;
+    bool m_batchDirty = false;
+};
+
+// Keeps a batch open on a profile file for its life; Commit ends it early and tells whether the
+// file was written.
+class ProfileBatch {
+public:
+    explicit ProfileBatch(ProfileFile& file) : m_file(&file) { m_file->BeginBatch(); }
+    ~ProfileBatch() { Commit(); }
+    ProfileBatch(const ProfileBatch&) = delete;
+    ProfileBatch& operator=(const ProfileBatch&) = delete;
+
+    bool Commit() {
+        if (!m_file)
+            return m_ok;
+        m_ok = m_file->EndBatch();
+        m_file = nullptr;
+        return m_ok;
+    }
+
+private:
+    ProfileFile* m_file;
+    bool m_ok = true;
 };
 
 // Writes the names into a caller's buffer as a list of zero-terminated names ended by an empty

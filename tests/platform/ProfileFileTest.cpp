@@ -274,6 +274,50 @@ TEST_F(ProfileFileWriteTest, AFailedWriteLeavesTheOldFile) {
     EXPECT_EQ(files, 1);
 }
 
+TEST_F(ProfileFileWriteTest, ABatchWritesTheFileOnceAtItsEnd) {
+    {
+        ProfileBatch outer(ini);
+        ASSERT_TRUE(ini.WriteString("A", "Key", "new"));
+        {
+            ProfileBatch inner(ini);
+            ASSERT_TRUE(ini.WriteString("C", "added", "1"));
+        }
+        ASSERT_TRUE(ini.DeleteKey("B", "x"));
+        // Reads see the pending writes; the disk does not, until the outermost batch ends.
+        EXPECT_EQ(ini.Find("A", "Key"), "new");
+        EXPECT_EQ(ini.Find("C", "added"), "1");
+        EXPECT_EQ(ini.Find("B", "x"), std::nullopt);
+        EXPECT_EQ(OnDisk(), kOriginal);
+        EXPECT_TRUE(outer.Commit());
+    }
+    ProfileFile fresh(path, ProfileFlavor::IniFile);
+    EXPECT_EQ(fresh.Find("A", "Key"), "new");
+    EXPECT_EQ(fresh.Find("C", "added"), "1");
+    EXPECT_EQ(fresh.Find("B", "x"), std::nullopt);
+}
+
+TEST_F(ProfileFileWriteTest, AFailedBatchLeavesTheOldFileAndForgetsItsWrites) {
+    struct rlimit old {};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    bool committed = true;
+    {
+        ProfileBatch batch(ini);
+        ASSERT_TRUE(ini.WriteString("A", "long", std::string(200, 'x')));
+        struct rlimit small = old;
+        small.rlim_cur = 64;
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+        committed = batch.Commit();
+        setrlimit(RLIMIT_FSIZE, &old);
+    }
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_FALSE(committed);
+    EXPECT_EQ(OnDisk(), kOriginal);
+    EXPECT_EQ(ini.Find("A", "long"), std::nullopt);
+    EXPECT_EQ(ini.Find("A", "Key"), "old");
+}
+
 TEST(ProfileFileRegistryTest, ValuesComeBackExactly) {
     TempDir dir;
     ProfileFile reg(dir.File("key.ini"), ProfileFlavor::Registry);
