@@ -243,8 +243,8 @@ AreaLineStyle CAreaNameDataSlant::GetLineStyle() const {
     return {m_lineType, AreaLineWidthOf(m_lineWidth), m_lineColor};
 }
 
-AreaTextPos CAreaNameDataSlant::GetSlantRowTextPos(int x0, int y0, int x1, int y1, int /*x2*/, int y2,
-                                                   int extent) const {
+AreaTextPos CAreaNameDataSlant::GetSlantRowTextPos(int x0, int y0, int x1, int y1, int /*x2*/,
+                                                   int y2, int extent) const {
     const int a = y0 + (y1 - y0) / 3;
     const int b = y0 + (y2 - y0) / 3;
     const int m = x0 + (x1 - x0) / 3;
@@ -337,8 +337,7 @@ AreaTextPos CAreaNameDataSlant::GetSlantColumnTextPos(int x0, int y0, int x1, in
 // ---- CAreaNameSet -----------------------------------------------------------------------------
 
 CAreaNameSet::CAreaNameSet(const CAreaNameSet& other)
-    : m_columnCount(other.m_columnCount), m_style(other.m_style),
-      m_bunkatuOpt(other.m_bunkatuOpt) {
+    : m_columnCount(other.m_columnCount), m_style(other.m_style), m_bunkatuOpt(other.m_bunkatuOpt) {
     Copy(other);
 }
 
@@ -355,8 +354,7 @@ CAreaNameSet& CAreaNameSet::operator=(const CAreaNameSet& other) {
 int CAreaNameSet::SetDefaults() {
     try {
         auto koumoku = std::make_unique<CAreaNameDataStd>(0);
-        koumoku->SetText(
-            GetProfileString("BaseConfig", "KoumokuName", Sjis::FromUtf8("作業")));
+        koumoku->SetText(GetProfileString("BaseConfig", "KoumokuName", Sjis::FromUtf8("作業")));
         m_std.push_back(std::move(koumoku));
 
         auto hizuke = std::make_unique<CAreaNameDataStd>(1);

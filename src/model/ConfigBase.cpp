@@ -34,8 +34,8 @@ constexpr SystemKey kSystemKeys[] = {
     {"HolidayMesh", CConfigBase::kSysHolidayMesh},
     {"CrossCursor", CConfigBase::kSysCrossCursor},
 };
-constexpr std::array<WORD, CConfigBase::kSystemWordCount> kSystemDefaults = {
-    0, 1, 1, 1, 1, 0, 1, 0, 0, 0, 0, 1, 0};
+constexpr std::array<WORD, CConfigBase::kSystemWordCount> kSystemDefaults = {0, 1, 1, 1, 1, 0, 1,
+                                                                             0, 0, 0, 0, 1, 0};
 
 constexpr std::array<WORD, CConfigBase::kPaperCount> kKoumokuWidthDefaults = {500, 550,  450,
                                                                               900, 1273, 450};
@@ -182,6 +182,8 @@ BOOL CConfigBase::Read(BOOL fromProfile) {
 }
 
 BOOL CConfigBase::Write(UINT mask) {
+    // Every section goes into the user profile; it is replaced once, when all are written.
+    ProfileBatch batch(UserProfile());
     bool ok = true;
     if ((mask & kConfigSystem) != 0) {
         ProfileWriter out(kSystemSection);
@@ -236,6 +238,7 @@ BOOL CConfigBase::Write(UINT mask) {
         }
     }
     ok = m_chart.Write(mask) != FALSE && ok;
+    ok = batch.Commit() && ok;
     if ((mask & kNewDocumentMask) != 0) {
         AfxMessageBox(kMsgNewDocumentsOnly, MB_OK);
     }
@@ -274,8 +277,8 @@ CConfigBase* SetAppConfig(CConfigBase* config) {
             d.chartMargin = static_cast<short>(app->GetKouteiMargin(paper));
             return d;
         });
-        g_previousPrintSource =
-            SetAppPrintConfigSource([]() -> const CConfigPrint& { return GetAppConfig()->GetPrint(); });
+        g_previousPrintSource = SetAppPrintConfigSource(
+            []() -> const CConfigPrint& { return GetAppConfig()->GetPrint(); });
     } else if (config == nullptr && previous != nullptr) {
         SetPaperAreaDefaultsSource(std::move(g_previousAreaSource));
         SetAppPrintConfigSource(std::move(g_previousPrintSource));

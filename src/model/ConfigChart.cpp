@@ -77,9 +77,8 @@ std::vector<std::string> SplitFields(std::string_view line, std::size_t count) {
     std::size_t start = 0;
     while (fields.size() < count) {
         const std::size_t comma = Sjis::FindByte(line, ',', start);
-        const std::string_view field =
-            line.substr(start, comma == std::string_view::npos ? std::string_view::npos
-                                                               : comma - start);
+        const std::string_view field = line.substr(
+            start, comma == std::string_view::npos ? std::string_view::npos : comma - start);
         fields.push_back(Sjis::Cut(field, kFieldMax));
         if (comma == std::string_view::npos) {
             break;
@@ -280,7 +279,8 @@ BOOL CConfigChart::Read(BOOL fromProfile) {
     ReadAreaNames();
 
     for (int i = 0; i < CAreaStyle::kModeCount; ++i) {
-        ProfileRead(kBaseSection, kDateModeKeys[i], m_dateStyle.m_mode[static_cast<std::size_t>(i)]);
+        ProfileRead(kBaseSection, kDateModeKeys[i],
+                    m_dateStyle.m_mode[static_cast<std::size_t>(i)]);
     }
 
     ProfileRead(kKoumokuSection, "Partition", m_koumoku.m_partition);

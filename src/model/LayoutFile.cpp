@@ -5,6 +5,7 @@
 #include "platform/Profile.h"
 #include "platform/Sjis.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <fstream>
@@ -85,9 +86,64 @@ ParsePos ParseColor(ParsePos rest, COLORREF& color) {
     return std::nullopt;
 }
 
+// The leading integer as atoi reads it: white space, a sign, the digits (none gives 0),
+// clamped to the range of int.
+int AtoI(std::string_view s) {
+    std::size_t i = 0;
+    while (i < s.size() && (s[i] == ' ' || (s[i] >= '\t' && s[i] <= '\r'))) {
+        ++i;
+    }
+    bool negative = false;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        negative = s[i] == '-';
+        ++i;
+    }
+    std::int64_t v = 0;
+    for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i) {
+        v = std::min<std::int64_t>(v * 10 + (s[i] - '0'), std::int64_t{1} << 32);
+    }
+    v = negative ? -v : v;
+    return static_cast<int>(std::clamp<std::int64_t>(v, INT32_MIN, INT32_MAX));
+}
+
+// Up to values.size() comma-separated integers from the start of rest (read as atoi reads
+// them), with the rules of the setting lines: blanks and tabs skipped, ";" or a line end ends the
+// list. Unlike a whole setting line, an element's rest is not searched for "=": a text after the
+// numbers may hold one.
+ParsePos ParseInts(ParsePos rest, std::span<int> values) {
+    for (int& value : values) {
+        if (!rest) {
+            return std::nullopt;
+        }
+        const std::string_view s = *rest;
+        std::size_t i = 0;
+        while (i < s.size() && (s[i] == ' ' || s[i] == '\t')) {
+            ++i;
+        }
+        if (i >= s.size() || s[i] == ';' || s[i] == '\n') {
+            return std::nullopt;
+        }
+        value = AtoI(s.substr(i));
+        rest = std::nullopt;
+        for (std::size_t j = i; j < s.size(); j += Sjis::CharLength(s, j)) {
+            if (s[j] == ';' || s[j] == '\n') {
+                break;
+            }
+            if (s[j] == ',') {
+                rest = s.substr(j + 1);
+                break;
+            }
+        }
+        if (!rest) {
+            return std::nullopt;
+        }
+    }
+    return rest;
+}
+
 ParsePos ParseRect(ParsePos rest, CRect& rect) {
     std::array<int, 4> v{};
-    ParsePos next = ParseIntList(rest, v);
+    ParsePos next = ParseInts(rest, v);
     rect = CRect(v[0], v[1], v[2], v[3]);
     return next;
 }
@@ -95,7 +151,7 @@ ParsePos ParseRect(ParsePos rest, CRect& rect) {
 ParsePos ParseFont(ParsePos rest, LayoutTextEntry& e) {
     rest = ParseQuotedString(rest, e.faceName, kLayoutNameLimit);
     std::array<int, 4> v{};
-    rest = ParseIntList(rest, v);
+    rest = ParseInts(rest, v);
     e.fontHeight = v[0];
     e.fontWidth = v[1];
     e.vCenter = v[2];
@@ -105,7 +161,7 @@ ParsePos ParseFont(ParsePos rest, LayoutTextEntry& e) {
 
 ParsePos ParseOne(ParsePos rest, int& value) {
     std::array<int, 1> v{value};
-    ParsePos next = ParseIntList(rest, v);
+    ParsePos next = ParseInts(rest, v);
     value = v[0];
     return next;
 }
@@ -384,7 +440,7 @@ LayoutLineEntry ParseLayoutLineEntry(std::string_view value) {
     LayoutLineEntry e;
     ParsePos rest = ParseRect(value, e.rect);
     std::array<int, 2> v{};
-    rest = ParseIntList(rest, v);
+    rest = ParseInts(rest, v);
     e.style = v[0];
     e.width = v[1];
     rest = ParseColor(rest, e.color);

@@ -118,13 +118,13 @@ void FillBase(CAreaNameData& cell) {
 void FilledBaseBytes(Bytes& b) {
     Raw(b, {2, 'A', 'B'});
     FixtureFontBytes(b);
-    Le32(b, 1);          // own font
-    Le16(b, 0xFFFF);     // line type -1
-    Le16(b, 2);          // width code
-    Le32(b, 0x030201);   // line colour
-    Le16(b, 2);          // right aligned
-    Le32(b, 0x0000FF);   // red text
-    Le16(b, 0x0104);     // top, bold
+    Le32(b, 1);        // own font
+    Le16(b, 0xFFFF);   // line type -1
+    Le16(b, 2);        // width code
+    Le32(b, 0x030201); // line colour
+    Le16(b, 2);        // right aligned
+    Le32(b, 0x0000FF); // red text
+    Le16(b, 0x0104);   // top, bold
 }
 
 // ---- The file form ----------------------------------------------------------------------------
@@ -191,8 +191,8 @@ TEST(AreaNameDataTest, SlantCellGoldenBytesAndRoundTrip) {
 TEST(AreaNameDataTest, FontSizesKeepOnlySixteenBits) {
     CAreaNameDataStd cell;
     LOGFONT font = FixtureFont();
-    font.lfHeight = 70000;  // 0x11170: the low 16 bits are 0x1170
-    font.lfWidth = -40000;  // low 16 bits 0x63C0, read back as +25536
+    font.lfHeight = 70000; // 0x11170: the low 16 bits are 0x1170
+    font.lfWidth = -40000; // low 16 bits 0x63C0, read back as +25536
     font.lfWeight = 0x18000;
     cell.SetLogFont(font);
     auto loaded = LoadObject<CAreaNameDataStd>(StoreObject(cell));

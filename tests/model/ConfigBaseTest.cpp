@@ -82,13 +82,13 @@ std::string Line(std::initializer_list<std::string> fields) {
 
 ProfileMap FullProfile() {
     ProfileMap p;
-    p["SystemConfig"] = {{"ToolBar", "1"},       {"CursorDate", "3"},    {"EndDateDec", "0"},
-                         {"BlackBack", "1"},     {"RightClick", "1"},    {"Ctl3DDisable", "1"},
-                         {"PrSetOriginal", "1"}, {"HolidayMesh", "0"},   {"CrossCursor", "1"}};
-    p["BaseConfig"] = {{"Kikan", "60"},      {"Lines", "55"},     {"NobeMode", "1"},
-                       {"MaeYohaku", "3"},   {"AtoYohaku", "4"},  {"JyunbiKikan", "2"},
-                       {"MonthDays", "28"},  {"Paper", "4"},      {"Muki", "0"},
-                       {"BigHolidays", "3"}, {"YearMode", "1"},   {"MonthMode", "2"},
+    p["SystemConfig"] = {{"ToolBar", "1"},       {"CursorDate", "3"},  {"EndDateDec", "0"},
+                         {"BlackBack", "1"},     {"RightClick", "1"},  {"Ctl3DDisable", "1"},
+                         {"PrSetOriginal", "1"}, {"HolidayMesh", "0"}, {"CrossCursor", "1"}};
+    p["BaseConfig"] = {{"Kikan", "60"},      {"Lines", "55"},    {"NobeMode", "1"},
+                       {"MaeYohaku", "3"},   {"AtoYohaku", "4"}, {"JyunbiKikan", "2"},
+                       {"MonthDays", "28"},  {"Paper", "4"},     {"Muki", "0"},
+                       {"BigHolidays", "3"}, {"YearMode", "1"},  {"MonthMode", "2"},
                        {"DayMode", "0"},     {"WeekMode", "1"}};
     p["AreaNameConfig"] = {{"Style", "2"}, {"BunkatuOpt", "1"}, {"KoumokuColumnCount", "4"}};
     p["AreaNameConfig\\StdData"] = {
@@ -111,48 +111,59 @@ ProfileMap FullProfile() {
     p["KoumokuConfig"] = {{"Partition", "1"}, {"EventBase", "2"}, {"FontHeigh", "2"},
                           {"FontWidth", "3"}, {"Form", "1"},      {"Attrb", "4"},
                           {"Color", "1,2,3"}};
-    p["KouteiConfig"] = {{"NormalWidth", "4"},  {"ThinWidth", "2"},   {"BoldWidth", "8"},
-                         {"Style", "3"},        {"SubStyle", "1"},    {"Type", "2"},
-                         {"Width", "1"},        {"Holiday", "0"},     {"Hatch", "99"},
-                         {"CornerSize", "11"},  {"ArrowLength", "13"}, {"ArrowAngle", "31"},
-                         {"KakomiAngle", "-45"}, {"Inclined", "21"},   {"BarHeight", "19"},
-                         {"Color", "255,0,0"}};
+    p["KouteiConfig"] = {
+        {"NormalWidth", "4"},   {"ThinWidth", "2"},   {"BoldWidth", "8"},    {"Style", "3"},
+        {"SubStyle", "1"},      {"Type", "2"},        {"Width", "1"},        {"Holiday", "0"},
+        {"Hatch", "99"},        {"CornerSize", "11"}, {"ArrowLength", "13"}, {"ArrowAngle", "31"},
+        {"KakomiAngle", "-45"}, {"Inclined", "21"},   {"BarHeight", "19"},   {"Color", "255,0,0"}};
     p["LandConfig"] = {{"Radius", "7"}, {"Style", "2"}, {"Type", "1"}, {"Color", "0,255,0"}};
-    p["YogoConfig"] = {{"FontHeigh", "2"},  {"FontWidth", "1"}, {"Form", "2"},
+    p["YogoConfig"] = {{"FontHeigh", "2"},  {"FontWidth", "1"},    {"Form", "2"},
                        {"Attrb", "8"},      {"LinkPosition", "1"}, {"Stack", "3"},
-                       {"OffsetX", "5"},    {"OffsetY", "-3"},  {"DrawerX", "10"},
-                       {"DrawerY", "-20"},  {"LineSpace", "12"}, {"1stSpace", "2"},
+                       {"OffsetX", "5"},    {"OffsetY", "-3"},     {"DrawerX", "10"},
+                       {"DrawerY", "-20"},  {"LineSpace", "12"},   {"1stSpace", "2"},
                        {"Color", "0,0,255"}};
-    p["ShigenConfig"] = {{"FontHeigh", "1"},  {"FontWidth", "2"},  {"Form", "0"},
-                         {"Attrb", "16"},     {"LinkPosition", "0"}, {"Stack", "2"},
-                         {"OffsetX", "-7"},   {"OffsetY", "9"},    {"DrawerX", "-1"},
-                         {"DrawerY", "1"},    {"LineSpace", "8"},  {"1stSpace", "4"},
+    p["ShigenConfig"] = {{"FontHeigh", "1"},   {"FontWidth", "2"},    {"Form", "0"},
+                         {"Attrb", "16"},      {"LinkPosition", "0"}, {"Stack", "2"},
+                         {"OffsetX", "-7"},    {"OffsetY", "9"},      {"DrawerX", "-1"},
+                         {"DrawerY", "1"},     {"LineSpace", "8"},    {"1stSpace", "4"},
                          {"Color", "10,20,30"}};
-    p["EventConfig"] = {{"FontHeigh", "2"}, {"FontWidth", "2"},  {"Form", "4"},
-                        {"Attrb", "4097"},  {"Revice", "1"},     {"OffsetX", "20"},
+    p["EventConfig"] = {{"FontHeigh", "2"}, {"FontWidth", "2"},    {"Form", "4"},
+                        {"Attrb", "4097"},  {"Revice", "1"},       {"OffsetX", "20"},
                         {"OffsetY", "50"},  {"Color", "255,255,0"}};
-    p["ShinConfig"] = {{"NormalWidth", "5"}, {"ThinWidth", "2"},  {"BoldWidth", "9"},
-                       {"Style", "1"},       {"SubStyle", "2"},   {"Type", "3"},
-                       {"Width", "0"},       {"Color", "0,0,0"},  {"Linked", "1"},
-                       {"DateDisp", "0"},    {"DateFormat", "yy/mm/dd"},
-                       {"DateColor", "0,128,0"}};
-    p["ZukeiConfig"] = {{"NormalWidth", "2"}, {"ThinWidth", "1"},      {"BoldWidth", "7"},
-                        {"Style", "4"},       {"PointMode", "1"},      {"Type", "2"},
-                        {"Width", "-3"},      {"Hatch", "99"},         {"BoxRay", "40"},
-                        {"Color", "1,1,1"},   {"HatchColor", "2,2,2"}, {"PartitionFlag", "1"},
-                        {"TimePartition", "4"}, {"LinePartition", "2"}, {"Form", "2"},
-                        {"Attrb", "516"},     {"TextColor", "3,3,3"}};
-    p["PrintConfig"] = {{"Select", "1"},          {"Kikan", "0"},          {"ToDay", "0"},
-                        {"Amikake", "1"},         {"Keisen", "513"},       {"Color", "4,5,6"},
-                        {"VoldLineEx", "1"},      {"AmikakeColor", "7,8,9"}, {"HolidayLine", "1"},
-                        {"ZoomPrinting", "0"},    {"CrossType", "1"},      {"ArcRay", "12"},
-                        {"SatdayColor", "0,0,128"}, {"SundayColor", "128,0,0"},
-                        {"LineRate", "1.5"},      {"Hatch", "0"},          {"KeisenDotFlag", "1"},
-                        {"KeisenDotWidth", "2"},  {"KeisenDotItv", "12"},  {"KeisenDotLen", "8"},
+    p["ShinConfig"] = {{"NormalWidth", "5"}, {"ThinWidth", "2"},         {"BoldWidth", "9"},
+                       {"Style", "1"},       {"SubStyle", "2"},          {"Type", "3"},
+                       {"Width", "0"},       {"Color", "0,0,0"},         {"Linked", "1"},
+                       {"DateDisp", "0"},    {"DateFormat", "yy/mm/dd"}, {"DateColor", "0,128,0"}};
+    p["ZukeiConfig"] = {{"NormalWidth", "2"},   {"ThinWidth", "1"},      {"BoldWidth", "7"},
+                        {"Style", "4"},         {"PointMode", "1"},      {"Type", "2"},
+                        {"Width", "-3"},        {"Hatch", "99"},         {"BoxRay", "40"},
+                        {"Color", "1,1,1"},     {"HatchColor", "2,2,2"}, {"PartitionFlag", "1"},
+                        {"TimePartition", "4"}, {"LinePartition", "2"},  {"Form", "2"},
+                        {"Attrb", "516"},       {"TextColor", "3,3,3"}};
+    p["PrintConfig"] = {{"Select", "1"},
+                        {"Kikan", "0"},
+                        {"ToDay", "0"},
+                        {"Amikake", "1"},
+                        {"Keisen", "513"},
+                        {"Color", "4,5,6"},
+                        {"VoldLineEx", "1"},
+                        {"AmikakeColor", "7,8,9"},
+                        {"HolidayLine", "1"},
+                        {"ZoomPrinting", "0"},
+                        {"CrossType", "1"},
+                        {"ArcRay", "12"},
+                        {"SatdayColor", "0,0,128"},
+                        {"SundayColor", "128,0,0"},
+                        {"LineRate", "1.5"},
+                        {"Hatch", "0"},
+                        {"KeisenDotFlag", "1"},
+                        {"KeisenDotWidth", "2"},
+                        {"KeisenDotItv", "12"},
+                        {"KeisenDotLen", "8"},
                         {"KeisenDot2Width", "3"}};
-    p["OperationConfig"] = {{"GuideMode", "0"},    {"Wakunai", "0"},   {"EventBaseMove", "0"},
-                            {"WithYogo", "1"},     {"KouTempStyle", "1"}, {"MultiEdit", "1"},
-                            {"HolidayAuto", "0"},  {"YogoAttach", "17"}};
+    p["OperationConfig"] = {{"GuideMode", "0"},   {"Wakunai", "0"},      {"EventBaseMove", "0"},
+                            {"WithYogo", "1"},    {"KouTempStyle", "1"}, {"MultiEdit", "1"},
+                            {"HolidayAuto", "0"}, {"YogoAttach", "17"}};
     p["ColorConfig"] = {{"EditWork", "1,2,3"},
                         {"EditBold", "4,5,6"},
                         {"HolidayMesh", "7,8,9"},
@@ -167,8 +178,8 @@ ProfileMap FullProfile() {
                            "ShigenFont", "ZukeiFont",   "HeaderFont", "ShinFont"};
     for (int paper = 0; paper < 6; ++paper) {
         for (int kind = 0; kind < 8; ++kind) {
-            p[papers[paper]][fonts[kind]] = "\"ＭＳ ゴシック\"," + std::to_string(20 + paper) +
-                                            "," + std::to_string(kind);
+            p[papers[paper]][fonts[kind]] =
+                "\"ＭＳ ゴシック\"," + std::to_string(20 + paper) + "," + std::to_string(kind);
         }
     }
     return p;
@@ -247,10 +258,10 @@ TEST_F(ConfigBaseTest, EmptyProfileGivesTheBuiltInDefaults) {
         LONG value;
         LONG expected;
     } own[] = {
-        {"NobeMode", app.GetNobeMode(), 0},      {"MaeYohaku", app.GetMaeYohaku(), 0},
-        {"AtoYohaku", app.GetAtoYohaku(), 0},    {"Kikan", app.GetKikan(), 40},
-        {"Lines", app.GetLines(), 40},           {"JyunbiKikan", app.GetJyunbiKikan(), 0},
-        {"MonthDays", app.GetMonthDays(), 30},   {"AutoSaveTime", app.GetAutoSaveTime(), 10},
+        {"NobeMode", app.GetNobeMode(), 0},     {"MaeYohaku", app.GetMaeYohaku(), 0},
+        {"AtoYohaku", app.GetAtoYohaku(), 0},   {"Kikan", app.GetKikan(), 40},
+        {"Lines", app.GetLines(), 40},          {"JyunbiKikan", app.GetJyunbiKikan(), 0},
+        {"MonthDays", app.GetMonthDays(), 30},  {"AutoSaveTime", app.GetAutoSaveTime(), 10},
         {"TemWithFlt", app.GetTemWithFlt(), 0},
     };
     for (const auto& c : own) {
@@ -327,7 +338,8 @@ struct CountCase {
     LONG expected;
 };
 
-class ConfigBaseCountTest : public ConfigBaseTest, public ::testing::WithParamInterface<CountCase> {};
+class ConfigBaseCountTest : public ConfigBaseTest,
+                            public ::testing::WithParamInterface<CountCase> {};
 
 TEST_P(ConfigBaseCountTest, CountsStayUsable) {
     const CountCase& c = GetParam();
@@ -344,10 +356,8 @@ INSTANTIATE_TEST_SUITE_P(Counts, ConfigBaseCountTest,
                          ::testing::Values(CountCase{"MonthDays", "0", 30},
                                            CountCase{"MonthDays", "-3", 30},
                                            CountCase{"MonthDays", "1", 1},
-                                           CountCase{"Kikan", "0", 1},
-                                           CountCase{"Kikan", "-10", 1},
-                                           CountCase{"Lines", "0", 1},
-                                           CountCase{"Lines", "2", 2}));
+                                           CountCase{"Kikan", "0", 1}, CountCase{"Kikan", "-10", 1},
+                                           CountCase{"Lines", "0", 1}, CountCase{"Lines", "2", 2}));
 
 TEST_F(ConfigBaseTest, LongPaperFontFaceIsCutOnACharacterBoundary) {
     // 20 double-byte characters: 40 bytes; the face holds 31, so 15 characters remain.
@@ -418,8 +428,8 @@ TEST_F(ConfigBaseTest, BaseBitWritesThePeriodPageAndDateRowKeys) {
         keys.insert(key);
     }
     const std::set<std::string> expected = {
-        "Kikan",   "Lines", "NobeMode",    "MaeYohaku", "AtoYohaku", "JyunbiKikan", "MonthDays",
-        "Paper",   "Muki",  "BigHolidays", "YearMode",  "MonthMode", "DayMode",     "WeekMode"};
+        "Kikan", "Lines", "NobeMode",    "MaeYohaku", "AtoYohaku", "JyunbiKikan", "MonthDays",
+        "Paper", "Muki",  "BigHolidays", "YearMode",  "MonthMode", "DayMode",     "WeekMode"};
     EXPECT_EQ(keys, expected);
 }
 
@@ -466,9 +476,9 @@ TEST_F(ConfigBaseTest, ProfileColoursReachTheApplicationColourTable) {
         int slot;
         COLORREF color;
     } cases[] = {
-        {kAppColorKoutei, RGB(255, 0, 0)},  {kAppColorLand, RGB(0, 255, 0)},
-        {kAppColorKoumoku, RGB(1, 2, 3)},   {kAppColorYogo, RGB(0, 0, 255)},
-        {kAppColorEvent, RGB(255, 255, 0)}, {kAppColorShin, RGB(0, 0, 0)},
+        {kAppColorKoutei, RGB(255, 0, 0)},   {kAppColorLand, RGB(0, 255, 0)},
+        {kAppColorKoumoku, RGB(1, 2, 3)},    {kAppColorYogo, RGB(0, 0, 255)},
+        {kAppColorEvent, RGB(255, 255, 0)},  {kAppColorShin, RGB(0, 0, 0)},
         {kAppColorShinDate, RGB(0, 128, 0)}, {kAppColorZukeiLine, RGB(1, 1, 1)},
         {kAppColorZukeiHatch, RGB(2, 2, 2)}, {kAppColorShigen, RGB(10, 20, 30)},
     };

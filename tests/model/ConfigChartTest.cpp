@@ -91,9 +91,9 @@ TEST_F(ConfigChartTest, EmptyProfileGivesTheBuiltInDefaults) {
         int value;
         int expected;
     } process[] = {
-        {"CornerSize", chart.GetCornerSize(), 10},   {"ArrowLength", chart.GetArrowLength(), 12},
-        {"ArrowAngle", chart.GetArrowAngle(), 30},   {"KakomiAngle", chart.GetKakomiAngle(), 45},
-        {"Inclined", chart.GetInclined(), 20},       {"BarHeight", chart.GetBarHeight(), 18},
+        {"CornerSize", chart.GetCornerSize(), 10}, {"ArrowLength", chart.GetArrowLength(), 12},
+        {"ArrowAngle", chart.GetArrowAngle(), 30}, {"KakomiAngle", chart.GetKakomiAngle(), 45},
+        {"Inclined", chart.GetInclined(), 20},     {"BarHeight", chart.GetBarHeight(), 18},
         {"(no key)", chart.GetKouteiSpare(), 0},
     };
     for (const auto& c : process) {

@@ -57,16 +57,11 @@ TEST(ProfileColorTest, ScanTakesThreeNumbersCutToEightBits) {
         bool scanned;
         COLORREF color;
     } cases[] = {
-        {"1,2,3", true, RGB(1, 2, 3)},
-        {"300,0,0", true, RGB(44, 0, 0)},
-        {"-1,256,511", true, RGB(255, 0, 255)},
-        {" 4, 5, 6", true, RGB(4, 5, 6)},
-        {"7,8,9xyz", true, RGB(7, 8, 9)},
-        {"99999999999,0,0", true, RGB(255, 0, 0)},
-        {"1,2", false, RGB(9, 9, 9)},
-        {"1 ,2,3", false, RGB(9, 9, 9)},
-        {"red", false, RGB(9, 9, 9)},
-        {"", false, RGB(9, 9, 9)},
+        {"1,2,3", true, RGB(1, 2, 3)},          {"300,0,0", true, RGB(44, 0, 0)},
+        {"-1,256,511", true, RGB(255, 0, 255)}, {" 4, 5, 6", true, RGB(4, 5, 6)},
+        {"7,8,9xyz", true, RGB(7, 8, 9)},       {"99999999999,0,0", true, RGB(255, 0, 0)},
+        {"1,2", false, RGB(9, 9, 9)},           {"1 ,2,3", false, RGB(9, 9, 9)},
+        {"red", false, RGB(9, 9, 9)},           {"", false, RGB(9, 9, 9)},
     };
     for (const auto& c : cases) {
         COLORREF color = RGB(9, 9, 9);
@@ -163,10 +158,10 @@ TEST_F(ConfigPartsTest, EmptyProfileGivesTheBuiltInDefaults) {
         LONG value;
         LONG expected;
     } ops[] = {
-        {"Wakunai", op.GetWakunai(), 1},           {"EventBaseMove", op.GetEventBaseMove(), 1},
-        {"WithYogo", op.GetWithYogo(), 0},         {"KouTempStyle", op.GetKouTempStyle(), 0},
-        {"MultiEdit", op.GetMultiEdit(), 0},       {"GuideMode", op.GetGuideMode(), 1},
-        {"HolidayAuto", op.GetHolidayAuto(), 1},   {"YogoAttach", op.GetYogoAttach(), 255},
+        {"Wakunai", op.GetWakunai(), 1},         {"EventBaseMove", op.GetEventBaseMove(), 1},
+        {"WithYogo", op.GetWithYogo(), 0},       {"KouTempStyle", op.GetKouTempStyle(), 0},
+        {"MultiEdit", op.GetMultiEdit(), 0},     {"GuideMode", op.GetGuideMode(), 1},
+        {"HolidayAuto", op.GetHolidayAuto(), 1}, {"YogoAttach", op.GetYogoAttach(), 255},
     };
     for (const auto& c : ops) {
         EXPECT_EQ(c.value, c.expected) << c.key;
@@ -333,7 +328,8 @@ TEST_F(ConfigPartsTest, OperationCopyTakesTheEightSettings) {
 }
 
 TEST_F(ConfigPartsTest, PartFontsFollowThePaperOfTheApplicationChart) {
-    app.GetChart().GetPageSetting().SetPaper(5, 0, ConfigPathToFs(app.GetPath().GetLayoutFilePath()));
+    app.GetChart().GetPageSetting().SetPaper(5, 0,
+                                             ConfigPathToFs(app.GetPath().GetLayoutFilePath()));
     ASSERT_EQ(app.GetChart().GetPageSetting().GetPaper(), 5);
     CConfigEvent event;
     event.Read(FALSE);

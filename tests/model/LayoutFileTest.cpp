@@ -281,6 +281,17 @@ TEST(LayoutEntries, ParsesFixedTextsInputAreasAndLines) {
     EXPECT_EQ(input.kind, 1);
     EXPECT_EQ(input.area, 2);
 
+    // An "=" in a later text does not move where the numbers are read.
+    const LayoutTextEntry equals =
+        ParseLayoutInputEntry("\"k\", 1, 2, 3, 4, \"f\", 5, 6, 0, 1, 7, \"a=9, 9\", 4, 2");
+    EXPECT_EQ(equals.rect, CRect(1, 2, 3, 4));
+    EXPECT_EQ(equals.fontHeight, 5);
+    EXPECT_EQ(equals.hCenter, 1);
+    EXPECT_EQ(equals.color, 7u);
+    EXPECT_EQ(equals.contents, "a=9, 9");
+    EXPECT_EQ(equals.kind, 4);
+    EXPECT_EQ(equals.area, 2);
+
     const LayoutLineEntry line = ParseLayoutLineEntry(" 1, 2, 3, 4, 5, 6, 4294967295, 1");
     EXPECT_EQ(line.rect, CRect(1, 2, 3, 4));
     EXPECT_EQ(line.style, 5);

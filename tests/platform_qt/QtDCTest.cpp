@@ -165,6 +165,28 @@ TEST(CQtDC, HatchGapsFollowTheBackgroundModeAndBrushOrigin) {
     EXPECT_EQ(Px(image, 0, 3), qRgb(0, 255, 0));
 }
 
+TEST(CQtDC, HatchCellGrowsWithTheResolution) {
+    // At 288 dpi a cell pixel is 3 device pixels, so that a printed hatch keeps the spacing it
+    // has on a 96 dpi screen.
+    QImage image = WhiteImage(48, 48);
+    {
+        CQtDC::Options o;
+        o.dpiX = 288;
+        o.dpiY = 288;
+        CQtDC dc(&image, o);
+        dc.SetBkMode(TRANSPARENT);
+        CBrush hatch(HS_HORIZONTAL, RGB(0, 0, 0));
+        const CRect all(0, 0, 48, 48);
+        dc.FillRect(&all, &hatch);
+    }
+    for (int y : {0, 1, 2, 24, 25, 26}) {
+        EXPECT_EQ(Px(image, 10, y), qRgb(0, 0, 0)) << y;
+    }
+    for (int y : {3, 12, 23, 27}) {
+        EXPECT_EQ(Px(image, 10, y), kWhite) << y;
+    }
+}
+
 TEST(CQtDC, MonochromePatternUsesTextAndBackgroundColours) {
     // A checker whose 0 bits draw in the text colour, 1 bits in the background colour.
     const unsigned char rows[16] = {0xAA, 0, 0x55, 0, 0xAA, 0, 0x55, 0,

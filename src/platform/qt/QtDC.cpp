@@ -11,13 +11,13 @@
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPainterPathStroker>
 #include <QPrinter>
 #include <QRegion>
 #include <QScreen>
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <mutex>
 #include <numbers>
 #include <optional>
@@ -194,6 +194,19 @@ struct CQtDC::Impl {
         RealizedFont realized;
     };
     mutable std::vector<FontEntry> fonts;
+
+    struct BrushKey {
+        BrushData brush;
+        std::vector<std::uint32_t> pattern;
+        int patternWidth = 0;
+        bool monochrome = false;
+        int rop = 0;
+        COLORREF text = 0;
+        COLORREF bk = 0;
+        int bkMode = 0;
+        bool operator==(const BrushKey&) const = default;
+    };
+    mutable std::vector<std::pair<BrushKey, QBrush>> brushes;
 
     int PatternScale() const { return std::max(1, static_cast<int>(std::lround(std::min(dpiX, dpiY) / 96.0))); }
 };
@@ -566,47 +579,77 @@ public:
     }
 
     // A texture of the 8 x 8 cell (or a pattern bitmap) for a hatch or pattern brush, scaled
-    // for the device. Colours that draw nothing are left transparent (vector devices).
+    // for the device. Colours that draw nothing are left transparent (vector devices). Brushes
+    // are kept for the next draw: the painters make the same few over and over.
     QBrush MakeBrush(const BrushData& brush, int rop) const {
-        switch (brush.style) {
-        case BS_NULL:
+        if (brush.style == BS_NULL) {
             return Qt::NoBrush;
-        case BS_SOLID: {
+        }
+        if (brush.style == BS_SOLID) {
             const auto c = DrawColor(brush.color, rop);
             return c ? QBrush(ToQColor(*c)) : QBrush(Qt::NoBrush);
         }
+        CQtDC::Impl::BrushKey key;
+        key.brush = brush;
+        key.brush.pattern.reset();
+        if (brush.pattern) {
+            key.pattern = brush.pattern->pixels;
+            key.patternWidth = brush.pattern->width;
+            key.monochrome = brush.pattern->monochrome;
+        }
+        key.rop = m_d.rasterOps ? 0 : rop;
+        key.text = m_dc.GetTextColor();
+        key.bk = m_dc.GetBkColor();
+        key.bkMode = m_dc.GetBkMode();
+        for (const auto& [k, b] : m_d.brushes) {
+            if (k == key) {
+                return b;
+            }
+        }
+        QBrush made = MakeTexture(brush, rop);
+        if (m_d.brushes.size() >= 16) {
+            m_d.brushes.erase(m_d.brushes.begin());
+        }
+        m_d.brushes.emplace_back(std::move(key), made);
+        return made;
+    }
+
+    // An image of a cell, each device pixel of the cell repeated s times on each axis.
+    QImage Cell(int w, int h, bool opaque,
+                const std::function<std::optional<COLORREF>(int, int)>& color) const {
+        const int s = m_d.PatternScale();
+        QImage cell(w * s, h * s, opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32);
+        for (int y = 0; y < h * s; ++y) {
+            auto* line = reinterpret_cast<QRgb*>(cell.scanLine(y));
+            for (int x = 0; x < w * s; ++x) {
+                const auto c = color(x / s, y / s);
+                line[x] = c ? (0xFF000000u | ToQColor(*c).rgb()) : 0u;
+            }
+        }
+        return cell;
+    }
+
+    QBrush MakeTexture(const BrushData& brush, int rop) const {
+        switch (brush.style) {
         case BS_HATCHED: {
             const int hatch = std::clamp(brush.hatch, 0, 5);
             const auto ink = DrawColor(brush.color, rop);
             if (m_d.rasterOps) {
-                // The background mode of the painter decides whether the gaps are painted.
-                QBitmap cell(8, 8);
-                cell.fill(Qt::color0);
-                QPainter bp(&cell);
-                bp.setPen(Qt::color1);
-                for (int y = 0; y < 8; ++y) {
-                    for (int x = 0; x < 8; ++x) {
-                        if (HatchInk(hatch, x, y)) {
-                            bp.drawPoint(x, y);
-                        }
-                    }
-                }
-                bp.end();
-                QBrush b(ToQColor(ink.value_or(brush.color)), cell);
-                return Scaled(b);
+                // A bitmap brush: the background mode of the painter decides whether the gaps
+                // are painted.
+                const QImage cell = Cell(8, 8, true, [&](int x, int y) {
+                    return std::optional<COLORREF>(HatchInk(hatch, x, y) ? 0 : 0xFFFFFF);
+                });
+                // Black pixels are the set bits of a bitmap.
+                return QBrush(ToQColor(ink.value_or(brush.color)),
+                              QBitmap::fromImage(cell.convertToFormat(QImage::Format_Mono)));
             }
             std::optional<COLORREF> gap;
             if (m_dc.GetBkMode() == OPAQUE) {
                 gap = DrawColor(m_dc.GetBkColor(), rop);
             }
-            QImage cell(8, 8, QImage::Format_ARGB32);
-            for (int y = 0; y < 8; ++y) {
-                for (int x = 0; x < 8; ++x) {
-                    const auto c = HatchInk(hatch, x, y) ? ink : gap;
-                    cell.setPixel(x, y, c ? (0xFF000000u | ToQColor(*c).rgb()) : 0u);
-                }
-            }
-            return Scaled(QBrush(cell));
+            return QBrush(Cell(8, 8, false,
+                               [&](int x, int y) { return HatchInk(hatch, x, y) ? ink : gap; }));
         }
         case BS_PATTERN: {
             if (!brush.pattern || brush.pattern->width <= 0) {
@@ -615,34 +658,19 @@ public:
             const BitmapPixels& px = *brush.pattern;
             const auto fore = DrawColor(m_dc.GetTextColor(), rop);
             const auto back = DrawColor(m_dc.GetBkColor(), rop);
-            const bool opaque = fore && back;
-            QImage cell(px.width, px.height,
-                        opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32);
-            for (int y = 0; y < px.height; ++y) {
-                for (int x = 0; x < px.width; ++x) {
-                    std::optional<COLORREF> c;
-                    if (px.monochrome) {
-                        c = px.Bit(x, y) ? back : fore;
-                    } else {
-                        const std::uint32_t v = px.At(x, y);
-                        c = DrawColor(RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF), rop);
-                    }
-                    cell.setPixel(x, y, c ? (0xFF000000u | ToQColor(*c).rgb()) : 0u);
-                }
-            }
-            return Scaled(QBrush(cell));
+            return QBrush(Cell(px.width, px.height, fore && back && px.monochrome,
+                               [&](int x, int y) -> std::optional<COLORREF> {
+                                   if (px.monochrome) {
+                                       return px.Bit(x, y) ? back : fore;
+                                   }
+                                   const std::uint32_t v = px.At(x, y);
+                                   return DrawColor(
+                                       RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF), rop);
+                               }));
         }
         default:
             return Qt::NoBrush;
         }
-    }
-
-    QBrush Scaled(QBrush b) const {
-        const int s = m_d.PatternScale();
-        if (s > 1) {
-            b.setTransform(QTransform::fromScale(s, s));
-        }
-        return b;
     }
 
     void SetBackground(QPainter& p, int rop) const {
@@ -675,25 +703,61 @@ public:
     unsigned ClipSerial() const { return m_dc.ClipSerial(); }
 
     // Fills the path and draws its outline without touching a pixel twice where the raster
-    // operation would not allow it.
+    // operation would not allow it: the fill then keeps to the pixels the outline leaves, found
+    // by rasterising both into masks.
     void FillAndStroke(QPainter& p, const QPainterPath& path, const QPen& pen, const QBrush& brush,
                        bool fill) {
         if (fill && brush.style() != Qt::NoBrush) {
-            QPainterPath area = path;
-            if (pen.style() != Qt::NoPen && !IsIdempotent(m_dc.GetROP2())) {
-                QPainterPathStroker stroker;
-                stroker.setWidth(std::max<qreal>(1.0, pen.widthF()));
-                area = path.subtracted(stroker.createStroke(path));
-            }
             p.setPen(Qt::NoPen);
             p.setBrush(brush);
-            p.drawPath(area);
+            if (pen.style() != Qt::NoPen && m_d.rasterOps && !IsIdempotent(m_dc.GetROP2())) {
+                p.save();
+                p.setClipRegion(FillOnly(p, path, pen), Qt::IntersectClip);
+                p.drawPath(path);
+                p.restore();
+            } else {
+                p.drawPath(path);
+            }
         }
         if (pen.style() != Qt::NoPen) {
             p.setPen(pen);
             p.setBrush(Qt::NoBrush);
             p.drawPath(path);
         }
+    }
+
+    // The device pixels the fill of the path covers and its outline does not.
+    static QRegion FillOnly(const QPainter& p, const QPainterPath& path, const QPen& pen) {
+        const QTransform& world = p.worldTransform();
+        const int margin = static_cast<int>(std::ceil(pen.widthF())) + 2;
+        const QRect bounds = world.map(path).boundingRect().toAlignedRect().adjusted(
+            -margin, -margin, margin, margin);
+        if (bounds.isEmpty()) {
+            return {};
+        }
+        const QTransform toMask = world * QTransform::fromTranslate(-bounds.x(), -bounds.y());
+        auto mask = [&](bool outline) {
+            QBitmap bits(bounds.size());
+            bits.fill(Qt::color0);
+            QPainter mp(&bits);
+            mp.setRenderHint(QPainter::Antialiasing, false);
+            mp.setTransform(toMask);
+            if (outline) {
+                QPen mono = pen;
+                mono.setColor(Qt::color1);
+                mp.setPen(mono);
+                mp.setBrush(Qt::NoBrush);
+                mp.setBackgroundMode(p.backgroundMode());
+                mp.setBackground(Qt::color1);
+            } else {
+                mp.setPen(Qt::NoPen);
+                mp.setBrush(Qt::color1);
+            }
+            mp.drawPath(path);
+            mp.end();
+            return QRegion(bits);
+        };
+        return (mask(false) - mask(true)).translated(bounds.topLeft());
     }
 
     // The rectangle a shape outline runs along (device), inset for an inside-frame pen.
