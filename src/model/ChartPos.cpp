@@ -1,30 +1,9 @@
 #include "model/ChartPos.h"
 
+#include "platform/ByteOrder.h"
 #include "platform/Document.h"
 
 namespace tembra {
-
-namespace {
-
-void PutWord(BYTE* out, WORD v) {
-    out[0] = static_cast<BYTE>(v & 0xFF);
-    out[1] = static_cast<BYTE>(v >> 8);
-}
-
-void PutDword(BYTE* out, DWORD v) {
-    PutWord(out, LOWORD(v));
-    PutWord(out + 2, HIWORD(v));
-}
-
-WORD GetWord(const BYTE* in) {
-    return static_cast<WORD>(in[0] | (in[1] << 8));
-}
-
-DWORD GetDword(const BYTE* in) {
-    return MAKELONG(GetWord(in), GetWord(in + 2));
-}
-
-} // namespace
 
 void CChartPos::SetFromOldForm(DWORD a, DWORD b, DWORD c, DWORD d) {
     m_startDate = a;

@@ -1,6 +1,7 @@
 #include "model/Yogo.h"
 
 #include "model/Utility.h"
+#include "platform/ByteOrder.h"
 #include "platform/Document.h"
 #include "platform/Sjis.h"
 
@@ -32,28 +33,6 @@ bool IsNodeTerm(WORD dateKind) {
 } // namespace
 
 // ---- The label block's file form ----------------------------------------------------------
-
-namespace {
-
-void PutWord(BYTE* out, WORD v) {
-    out[0] = static_cast<BYTE>(v & 0xFF);
-    out[1] = static_cast<BYTE>(v >> 8);
-}
-
-void PutDword(BYTE* out, DWORD v) {
-    PutWord(out, LOWORD(v));
-    PutWord(out + 2, HIWORD(v));
-}
-
-WORD GetWord(const BYTE* in) {
-    return static_cast<WORD>(in[0] | (in[1] << 8));
-}
-
-DWORD GetDword(const BYTE* in) {
-    return MAKELONG(GetWord(in), GetWord(in + 2));
-}
-
-} // namespace
 
 void ElemAttrToHead(const CElemAttr& attr, const ElemAttrTail& tail, BYTE* out) {
     PutWord(out + 0, attr.m_fontHeigh);

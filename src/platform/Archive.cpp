@@ -51,24 +51,6 @@ std::map<std::string, const CRuntimeClass*, std::less<>>& ClassRegistry() {
     return registry;
 }
 
-void AppendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
 // UTF-16LE code units to UTF-8; an unpaired surrogate becomes U+FFFD.
 std::string Utf16LeToUtf8(const std::vector<BYTE>& bytes) {
     std::string out;
@@ -79,7 +61,7 @@ std::string Utf16LeToUtf8(const std::vector<BYTE>& bytes) {
         if (u >= 0xD800 && u <= 0xDBFF && i + 1 < units) {
             char32_t lo = GetLE<WORD>(&bytes[(i + 1) * 2]);
             if (lo >= 0xDC00 && lo <= 0xDFFF) {
-                AppendUtf8(out, 0x10000 + ((u - 0xD800) << 10) + (lo - 0xDC00));
+                Sjis::AppendUtf8(out, 0x10000 + ((u - 0xD800) << 10) + (lo - 0xDC00));
                 ++i;
                 continue;
             }
@@ -87,7 +69,7 @@ std::string Utf16LeToUtf8(const std::vector<BYTE>& bytes) {
         if (u >= 0xD800 && u <= 0xDFFF) {
             u = 0xFFFD;
         }
-        AppendUtf8(out, u);
+        Sjis::AppendUtf8(out, u);
     }
     return out;
 }

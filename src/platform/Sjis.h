@@ -44,6 +44,9 @@ inline bool EqualsNoCase(std::string_view a, std::string_view b) {
     return CompareNoCase(a, b) == 0;
 }
 
+// Appends the UTF-8 form of a code point.
+void AppendUtf8(std::string& out, char32_t codePoint);
+
 // Number of characters (a double-byte character counts once).
 std::size_t CharCount(std::string_view text);
 

@@ -9,17 +9,7 @@ namespace {
 class SilentUi final : public IUiServices {
 public:
     int MessageBox(const std::string&, UINT type, UINT) override {
-        switch (type & MB_TYPEMASK) {
-        case MB_YESNO:
-        case MB_YESNOCANCEL:
-            return IDYES;
-        case MB_ABORTRETRYIGNORE:
-            return IDABORT;
-        case MB_RETRYCANCEL:
-            return IDCANCEL;
-        default:
-            return IDOK;
-        }
+        return DefaultMessageBoxAnswer(type);
     }
     void SetStatusText(const std::string&) override {}
     void Beep(UINT) override {}
@@ -34,6 +24,20 @@ SilentUi g_silent;
 IUiServices* g_ui = &g_silent;
 
 } // namespace
+
+int DefaultMessageBoxAnswer(UINT type) {
+    switch (type & MB_TYPEMASK) {
+    case MB_YESNO:
+    case MB_YESNOCANCEL:
+        return IDYES;
+    case MB_ABORTRETRYIGNORE:
+        return IDABORT;
+    case MB_RETRYCANCEL:
+        return IDCANCEL;
+    default:
+        return IDOK;
+    }
+}
 
 IUiServices& Ui() {
     return *g_ui;

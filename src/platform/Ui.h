@@ -60,6 +60,10 @@ public:
     virtual int RunDialog(DialogRequest& request) = 0;
 };
 
+// The answer a box of this type gives when nobody is there to click: the first button that goes
+// on (OK, Yes, Abort) or Cancel for Retry/Cancel.
+int DefaultMessageBoxAnswer(UINT type);
+
 // The services in force; a silent default (answers IDOK, shows nothing) until one is installed.
 IUiServices& Ui();
 // Installs services (nullptr goes back to the silent default); returns the previous ones.

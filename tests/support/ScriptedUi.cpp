@@ -14,17 +14,7 @@ void ScriptedUi::QueueAnswer(int answer) {
 }
 
 int ScriptedUi::DefaultAnswer(UINT type) {
-    switch (type & MB_TYPEMASK) {
-    case MB_YESNO:
-    case MB_YESNOCANCEL:
-        return IDYES;
-    case MB_ABORTRETRYIGNORE:
-        return IDABORT;
-    case MB_RETRYCANCEL:
-        return IDCANCEL;
-    default:
-        return IDOK;
-    }
+    return DefaultMessageBoxAnswer(type);
 }
 
 void ScriptedUi::OnDialog(const std::string& name, std::function<int(DialogRequest&)> handler) {
