@@ -4,48 +4,22 @@
 #include "platform/GdiObjects.h"
 #include "platform/Profile.h"
 #include "platform/Sjis.h"
+#include "support/ArchiveBytes.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <functional>
 #include <string>
 #include <vector>
 
 namespace tembra {
 namespace {
 
-using Bytes = std::vector<BYTE>;
+using test::Bytes;
+using test::ByteWriter;
+using test::Load;
 using test::ScopedPaths;
-
-// ---- Byte helpers for the golden forms --------------------------------------------------------
-
-void Le16(Bytes& b, unsigned v) {
-    b.push_back(static_cast<BYTE>(v & 0xFF));
-    b.push_back(static_cast<BYTE>((v >> 8) & 0xFF));
-}
-
-void Le32(Bytes& b, unsigned long v) {
-    Le16(b, static_cast<unsigned>(v & 0xFFFF));
-    Le16(b, static_cast<unsigned>((v >> 16) & 0xFFFF));
-}
-
-void Raw(Bytes& b, std::initializer_list<int> bytes) {
-    for (int v : bytes) {
-        b.push_back(static_cast<BYTE>(v));
-    }
-}
-
-// A new class tag: 0xFFFF, schema, name length, name.
-void ClassTag(Bytes& b, const char* name) {
-    Le16(b, 0xFFFF);
-    Le16(b, 1);
-    Le16(b, static_cast<unsigned>(std::strlen(name)));
-    for (const char* p = name; *p != '\0'; ++p) {
-        b.push_back(static_cast<BYTE>(*p));
-    }
-}
+using test::Store;
 
 // The fixture font: "ＭＳ 明朝", height -32, width 16, weight 400, Shift-JIS, precisions 3 and
 // 2, quality 1, pitch and family 0x11.
@@ -64,29 +38,27 @@ LOGFONT FixtureFont() {
 }
 
 // The 50-byte file form of FixtureFont.
-void FixtureFontBytes(Bytes& b) {
-    Le16(b, 0xFFE0); // height -32
-    Le16(b, 16);
-    Le16(b, 0);
-    Le16(b, 0);
-    Le16(b, 400);
-    Raw(b, {0, 0, 0, 128, 3, 2, 1, 0x11});
-    Raw(b, {0x82, 0x6C, 0x82, 0x72, 0x20, 0x96, 0xBE, 0x92, 0xA9});
-    b.resize(b.size() + 23, 0); // the rest of the 32-byte face
+Bytes FixtureFontBytes() {
+    return ByteWriter()
+        .Word(0xFFE0) // height -32
+        .Word(16)
+        .Word(0)
+        .Word(0)
+        .Word(400)
+        .Append({0, 0, 0, 128, 3, 2, 1, 0x11})
+        .Append({0x82, 0x6C, 0x82, 0x72, 0x20, 0x96, 0xBE, 0x92, 0xA9})
+        .Zeros(23) // the rest of the 32-byte face
+        .Get();
 }
 
 Bytes StoreObject(const CObject& obj) {
-    CMemFile file;
-    CArchive ar(&file, CArchive::store);
-    ar.WriteObject(&obj);
-    ar.Close();
-    return file.Data();
+    return Store([&](CArchive& ar) { ar.WriteObject(&obj); });
 }
 
 template <class T> std::unique_ptr<T> LoadObject(const Bytes& bytes) {
-    CMemFile file(bytes);
-    CArchive ar(&file, CArchive::load);
-    return ar.ReadOwned<T>();
+    std::unique_ptr<T> obj;
+    Load(bytes, [&](CArchive& ar) { obj = ar.ReadOwned<T>(); });
+    return obj;
 }
 
 // Every field that the file form carries, for comparisons.
@@ -115,16 +87,18 @@ void FillBase(CAreaNameData& cell) {
 }
 
 // The base fields of FillBase as the file holds them.
-void FilledBaseBytes(Bytes& b) {
-    Raw(b, {2, 'A', 'B'});
-    FixtureFontBytes(b);
-    Le32(b, 1);        // own font
-    Le16(b, 0xFFFF);   // line type -1
-    Le16(b, 2);        // width code
-    Le32(b, 0x030201); // line colour
-    Le16(b, 2);        // right aligned
-    Le32(b, 0x0000FF); // red text
-    Le16(b, 0x0104);   // top, bold
+Bytes FilledBaseBytes() {
+    return ByteWriter()
+        .String("AB")
+        .Append(FixtureFontBytes())
+        .Dword(1)        // own font
+        .Word(0xFFFF)    // line type -1
+        .Word(2)         // width code
+        .Dword(0x030201) // line colour
+        .Word(2)         // right aligned
+        .Dword(0x0000FF) // red text
+        .Word(0x0104)    // top, bold
+        .Get();
 }
 
 // ---- The file form ----------------------------------------------------------------------------
@@ -132,12 +106,10 @@ void FilledBaseBytes(Bytes& b) {
 TEST(AreaNameDataTest, StdCellGoldenBytesAndRoundTrip) {
     CAreaNameDataStd cell(1);
     FillBase(cell);
-    Bytes expected;
-    ClassTag(expected, "CAreaNameDataStd");
-    FilledBaseBytes(expected);
-    Le32(expected, 1);
+    ByteWriter expected;
+    expected.NewClass(1, "CAreaNameDataStd").Append(FilledBaseBytes()).Dword(1);
     const Bytes stored = StoreObject(cell);
-    EXPECT_EQ(stored, expected);
+    EXPECT_EQ(stored, expected.Get());
 
     auto loaded = LoadObject<CAreaNameDataStd>(stored);
     ExpectSameBase(*loaded, cell);
@@ -150,16 +122,11 @@ TEST(AreaNameDataTest, GridCellGoldenBytesAndRoundTrip) {
     cell.SetLine2Type(-1);
     cell.SetLine2Width(1);
     cell.SetLine2Color(RGB(0, 0, 255));
-    Bytes expected;
-    ClassTag(expected, "CAreaNameDataGrid");
-    FilledBaseBytes(expected);
-    Le32(expected, 2);
-    Le32(expected, 9);
-    Le16(expected, 0xFFFF);
-    Le16(expected, 1);
-    Le32(expected, 0xFF0000);
+    ByteWriter expected;
+    expected.NewClass(1, "CAreaNameDataGrid").Append(FilledBaseBytes());
+    expected.Dword(2).Dword(9).Word(0xFFFF).Word(1).Dword(0xFF0000);
     const Bytes stored = StoreObject(cell);
-    EXPECT_EQ(stored, expected);
+    EXPECT_EQ(stored, expected.Get());
 
     auto loaded = LoadObject<CAreaNameDataGrid>(stored);
     ExpectSameBase(*loaded, cell);
@@ -176,12 +143,10 @@ TEST(AreaNameDataTest, GridCellGoldenBytesAndRoundTrip) {
 TEST(AreaNameDataTest, SlantCellGoldenBytesAndRoundTrip) {
     CAreaNameDataSlant cell(12);
     FillBase(cell);
-    Bytes expected;
-    ClassTag(expected, "CAreaNameDataSlant");
-    FilledBaseBytes(expected);
-    Le32(expected, 12);
+    ByteWriter expected;
+    expected.NewClass(1, "CAreaNameDataSlant").Append(FilledBaseBytes()).Dword(12);
     const Bytes stored = StoreObject(cell);
-    EXPECT_EQ(stored, expected);
+    EXPECT_EQ(stored, expected.Get());
 
     auto loaded = LoadObject<CAreaNameDataSlant>(stored);
     ExpectSameBase(*loaded, cell);
@@ -438,16 +403,9 @@ TEST_F(AreaNameSetTest, SetRoundTripsThroughTheArchive) {
     set.SetDefaults();
     set.FindGrid(1, 4)->SetText("grid");
     set.FindSlant(11)->SetLineType(-1);
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        set.Serialize(ar);
-        ar.Close();
-    }
+    const Bytes bytes = Store([&](CArchive& ar) { set.Serialize(ar); });
     CAreaNameSet loaded;
-    CMemFile in(file.Data());
-    CArchive ar(&in, CArchive::load);
-    loaded.Serialize(ar);
+    Load(bytes, [&](CArchive& ar) { loaded.Serialize(ar); });
     ASSERT_EQ(loaded.GetStdCells().size(), 2u);
     ASSERT_EQ(loaded.GetGridCells().size(), 30u);
     ASSERT_EQ(loaded.GetSlantCells().size(), 13u);
@@ -457,22 +415,17 @@ TEST_F(AreaNameSetTest, SetRoundTripsThroughTheArchive) {
 }
 
 TEST_F(AreaNameSetTest, CellOfTheWrongKindRefusesTheLoad) {
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
+    const Bytes bytes = Store([](CArchive& ar) {
         CAreaNameDataGrid grid;
         ar.WriteCount(1);
         ar.WriteObject(&grid); // a Grid cell where the Std array stands
         ar.WriteCount(0);
         ar.WriteCount(0);
-        ar.Close();
-    }
+    });
     CAreaNameSet set;
     set.SetDefaults();
     set.SetKoumokuName("kept");
-    CMemFile in(file.Data());
-    CArchive ar(&in, CArchive::load);
-    EXPECT_THROW(set.Serialize(ar), CArchiveException);
+    EXPECT_THROW(Load(bytes, [&](CArchive& ar) { set.Serialize(ar); }), CArchiveException);
     EXPECT_EQ(set.GetStdCells().size(), 2u);
     EXPECT_EQ(set.GetKoumokuName(), "kept");
 }
@@ -480,18 +433,10 @@ TEST_F(AreaNameSetTest, CellOfTheWrongKindRefusesTheLoad) {
 TEST_F(AreaNameSetTest, TruncatedStreamRefusesTheLoad) {
     CAreaNameSet set;
     set.SetDefaults();
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        set.Serialize(ar);
-        ar.Close();
-    }
-    Bytes cut = file.Data();
+    Bytes cut = Store([&](CArchive& ar) { set.Serialize(ar); });
     cut.resize(cut.size() / 2);
     CAreaNameSet loaded;
-    CMemFile in(cut);
-    CArchive ar(&in, CArchive::load);
-    EXPECT_THROW(loaded.Serialize(ar), CArchiveException);
+    EXPECT_THROW(Load(cut, [&](CArchive& ar) { loaded.Serialize(ar); }), CArchiveException);
     EXPECT_TRUE(loaded.GetStdCells().empty());
 }
 

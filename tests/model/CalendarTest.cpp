@@ -6,6 +6,7 @@
 #include "platform/Profile.h"
 #include "platform/RegKey.h"
 #include "platform/Sjis.h"
+#include "support/ArchiveBytes.h"
 #include "support/ScriptedUi.h"
 #include "support/TempDir.h"
 
@@ -24,6 +25,10 @@
 namespace tembra {
 namespace {
 
+using test::Bytes;
+using test::Load;
+using test::Store;
+
 CTime Day(int year, int month, int day, int hour = 0, int minute = 0, int second = 0) {
     return CTime(year, month, day, hour, minute, second);
 }
@@ -41,23 +46,7 @@ std::array<BYTE, kWeeklyTableSize> WeeklyOff(std::initializer_list<int> weekdays
     return table;
 }
 
-std::vector<BYTE> Store(CCalendar& calendar) {
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        calendar.Serialize(ar);
-        ar.Close();
-    }
-    return file.Data();
-}
-
-void Load(CCalendar& calendar, const std::vector<BYTE>& bytes) {
-    CMemFile file(bytes);
-    CArchive ar(&file, CArchive::load);
-    calendar.Serialize(ar);
-}
-
-std::uint32_t Dword(const std::vector<BYTE>& bytes, std::size_t at) {
+std::uint32_t Dword(const Bytes& bytes, std::size_t at) {
     return static_cast<std::uint32_t>(bytes[at]) | static_cast<std::uint32_t>(bytes[at + 1]) << 8 |
            static_cast<std::uint32_t>(bytes[at + 2]) << 16 |
            static_cast<std::uint32_t>(bytes[at + 3]) << 24;
@@ -413,7 +402,7 @@ TEST_F(CalendarTest, StoresElevenThousandOneHundredSeventySevenBytes) {
     ASSERT_TRUE(calendar.MakeHolidays(nullptr, TRUE, TRUE));
     calendar.SetDayFlag(1991, 1, 2, CCalendar::kUserToggle);
 
-    const std::vector<BYTE> bytes = Store(calendar);
+    const Bytes bytes = Store(calendar);
     ASSERT_EQ(bytes.size(), 11177u);
     EXPECT_TRUE(
         std::equal(bytes.begin(), bytes.begin() + CCalendar::kSlotCount, calendar.GetDayTable()));
@@ -430,7 +419,7 @@ TEST_F(CalendarTest, StoresElevenThousandOneHundredSeventySevenBytes) {
 TEST_F(CalendarTest, TheFileFormDoesNotDependOnTheHostZone) {
     const char* old = std::getenv("TZ");
     const std::string saved = old ? old : "";
-    std::vector<std::vector<BYTE>> stored;
+    std::vector<Bytes> stored;
     for (const char* zone : {"UTC", "America/New_York", "Asia/Tokyo", "Pacific/Kiritimati"}) {
         setenv("TZ", zone, 1);
         CCalendar calendar;
@@ -453,11 +442,11 @@ TEST_F(CalendarTest, LoadsWhatItStored) {
     CCalendar source;
     ASSERT_TRUE(source.MakeHolidays(WeeklyOff({1, 7}).data(), FALSE, FALSE));
     source.ToggleDayFlag(2010, 5, 5, CCalendar::kUserToggle);
-    std::vector<BYTE> bytes = Store(source);
+    Bytes bytes = Store(source);
     bytes[11170] = 0xAB; // reserved bytes are read, and written back as zeros
 
     CCalendar loaded;
-    Load(loaded, bytes);
+    Load(bytes, loaded);
     EXPECT_TRUE(loaded.IsSameAs(&source));
     EXPECT_EQ(loaded.GetValidFlag(), 1);
     EXPECT_EQ(loaded.GetFirstDay(), GetMinDate());
@@ -469,16 +458,15 @@ TEST_F(CalendarTest, LoadsWhatItStored) {
 TEST_F(CalendarTest, ShortStreamThrowsAndLeavesTheCalendar) {
     CCalendar source;
     ASSERT_TRUE(source.MakeHolidays(WeeklyOff({1, 7}).data(), FALSE, FALSE));
-    const std::vector<BYTE> bytes = Store(source);
+    const Bytes bytes = Store(source);
 
     for (const std::size_t size : {std::size_t{0}, std::size_t{100}, std::size_t{11160},
                                    std::size_t{11165}, std::size_t{11176}}) {
         SCOPED_TRACE(size);
         CCalendar target;
         ASSERT_TRUE(target.MakeHolidays(nullptr, FALSE, FALSE));
-        const std::vector<BYTE> before = Store(target);
-        EXPECT_THROW(Load(target, std::vector<BYTE>(bytes.begin(), bytes.begin() + size)),
-                     CArchiveException);
+        const Bytes before = Store(target);
+        EXPECT_THROW(Load(Bytes(bytes.begin(), bytes.begin() + size), target), CArchiveException);
         EXPECT_EQ(Store(target), before);
     }
 }
@@ -531,11 +519,11 @@ TEST_F(CalendarTest, IsSameAsComparesTheDayTablesOnly) {
     EXPECT_TRUE(a.IsSameAs(&b));
 
     // The same table with another valid flag and another period.
-    std::vector<BYTE> bytes = Store(b);
+    Bytes bytes = Store(b);
     bytes[11160] = 0;
     bytes[11162] = 0x55;
     CCalendar other;
-    Load(other, bytes);
+    Load(bytes, other);
     ASSERT_EQ(other.GetValidFlag(), 0);
     EXPECT_TRUE(a.IsSameAs(&other));
 
@@ -579,7 +567,7 @@ TEST_F(CalendarTest, UserToggleAndInversion) {
 TEST_F(CalendarTest, DayAccessOutsideTheTableIsBoundsChecked) {
     CCalendar calendar;
     ASSERT_TRUE(calendar.MakeHolidays(WeeklyOff({1, 2, 3, 4, 5, 6, 7}).data(), FALSE, FALSE));
-    const std::vector<BYTE> before = Store(calendar);
+    const Bytes before = Store(calendar);
 
     struct Outside {
         int year, month, day;

@@ -2,46 +2,19 @@
 #include "model/ChartPos.h"
 
 #include "platform/Archive.h"
-#include "platform/Document.h"
+#include "support/ArchiveBytes.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <functional>
 #include <vector>
 
 namespace tembra {
 namespace {
 
-using Bytes = std::vector<BYTE>;
-
-class VersionDocument : public CDocument {
-public:
-    explicit VersionDocument(int version) : m_version(version) {}
-    int GetFileVersion() const override { return m_version; }
-
-private:
-    int m_version;
-};
-
-Bytes Store(const std::function<void(CArchive&)>& write, int version = kCurrentFileVersion) {
-    VersionDocument doc(version);
-    CMemFile file;
-    CArchive ar(&file, CArchive::store);
-    ar.m_pDocument = &doc;
-    write(ar);
-    ar.Close();
-    return file.Data();
-}
-
-void Load(const Bytes& bytes, const std::function<void(CArchive&)>& read,
-          int version = kCurrentFileVersion) {
-    VersionDocument doc(version);
-    CMemFile file(bytes);
-    CArchive ar(&file, CArchive::load);
-    ar.m_pDocument = &doc;
-    read(ar);
-}
+using test::Bytes;
+using test::Load;
+using test::Store;
 
 // A record as every record constructor sets it up.
 class TestRecord : public CDataHeader {

@@ -3,6 +3,7 @@
 #include "model/Utility.h"
 #include "platform/Archive.h"
 #include "platform/Sjis.h"
+#include "support/ArchiveBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,11 @@
 
 namespace tembra {
 namespace {
+
+using test::Bytes;
+using test::ByteWriter;
+using test::Load;
+using test::Store;
 
 std::int64_t Date(int year, int month, int day) {
     return CTime(year, month, day).GetTime();
@@ -36,22 +42,6 @@ std::unique_ptr<CHensokuData> HourPeriod(WORD rangeKind, int startHour, int endH
     return data;
 }
 
-std::vector<BYTE> Store(CHensoku& periods) {
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        periods.Serialize(ar);
-        ar.Close();
-    }
-    return file.Data();
-}
-
-void Load(CHensoku& periods, const std::vector<BYTE>& bytes) {
-    CMemFile file(bytes);
-    CArchive ar(&file, CArchive::load);
-    periods.Serialize(ar);
-}
-
 // The numerators of the active list, in order: shows what the list operations did.
 std::vector<LONG> Numerators(const CHensoku& periods) {
     std::vector<LONG> out;
@@ -59,19 +49,6 @@ std::vector<LONG> Numerators(const CHensoku& periods) {
         out.push_back(periods.GetAt(i)->GetNumerator());
     }
     return out;
-}
-
-void Put(std::vector<BYTE>& bytes, std::initializer_list<int> values) {
-    for (int v : values) {
-        bytes.push_back(static_cast<BYTE>(v));
-    }
-}
-void PutWord(std::vector<BYTE>& bytes, unsigned v) {
-    Put(bytes, {int(v & 0xFF), int(v >> 8)});
-}
-void PutDword(std::vector<BYTE>& bytes, std::uint32_t v) {
-    PutWord(bytes, v & 0xFFFF);
-    PutWord(bytes, v >> 16);
 }
 
 // ---- One period ---------------------------------------------------------------------------------
@@ -242,30 +219,20 @@ TEST(HensokuTest, FileFormByteForByte) {
     periods.AddData(
         DayPeriod(1, Date(2000, 1, 1), Date(2000, 1, 31), CHensokuData::kHolidays, 1, 2, 1, 0));
 
-    std::vector<BYTE> expected;
-    PutDword(expected, 0);
-    PutDword(expected, 0);
-    PutWord(expected, 1); // precedence
-    PutWord(expected, 0); // day mode
-    PutWord(expected, 1); // day list: one record
-    PutWord(expected, 0xFFFF);
-    PutWord(expected, 1); // schema
-    PutWord(expected, 12);
-    for (char c : std::string("CHensokuData")) {
-        expected.push_back(static_cast<BYTE>(c));
-    }
-    PutWord(expected, 1);
-    PutDword(expected, 946652400); // 2000-01-01 00:00 in the chart zone
-    PutDword(expected, 949244400); // 2000-01-31
-    PutWord(expected, 2);
-    PutWord(expected, 0);
-    PutWord(expected, 1);
-    PutWord(expected, 0);
-    PutDword(expected, 1);
-    PutDword(expected, 2);
-    PutWord(expected, 0); // hour list: empty
+    ByteWriter expected;
+    expected.Dword(0).Dword(0);
+    expected.Word(1); // precedence
+    expected.Word(0); // day mode
+    expected.Word(1); // day list: one record
+    expected.NewClass(1, "CHensokuData");
+    expected.Word(1);
+    expected.Dword(946652400); // 2000-01-01 00:00 in the chart zone
+    expected.Dword(949244400); // 2000-01-31
+    expected.Word(2).Word(0).Word(1).Word(0);
+    expected.Dword(1).Dword(2);
+    expected.Word(0); // hour list: empty
 
-    EXPECT_EQ(Store(periods), expected);
+    EXPECT_EQ(Store(periods), expected.Get());
 }
 
 TEST(HensokuTest, RoundTrip) {
@@ -278,7 +245,7 @@ TEST(HensokuTest, RoundTrip) {
 
     CHensoku loaded;
     loaded.AddData(DayPeriod(0, 0, 0, 0, 9, 9));
-    Load(loaded, Store(periods));
+    Load(Store(periods), loaded);
     EXPECT_EQ(Store(loaded), Store(periods));
     EXPECT_TRUE(loaded.IsHourMode());
     EXPECT_EQ(loaded.m_precedence, 1);
@@ -300,16 +267,16 @@ TEST(HensokuTest, ADenominatorBelowOneReadsAsOneToOne) {
     for (const Case& c : cases) {
         CHensoku periods;
         periods.AddData(DayPeriod(0, 0, 0, 0, 1, 1));
-        std::vector<BYTE> bytes = Store(periods);
+        Bytes bytes = Store(periods);
         // The ratio is the last 8 bytes of the record, before the empty hour list.
-        const std::size_t at = bytes.size() - 2 - 8;
-        bytes.resize(at);
-        PutDword(bytes, static_cast<std::uint32_t>(c.numerator));
-        PutDword(bytes, static_cast<std::uint32_t>(c.denominator));
-        PutWord(bytes, 0);
+        bytes.resize(bytes.size() - 2 - 8);
+        ByteWriter changed;
+        changed.Append(bytes);
+        changed.Dword(static_cast<DWORD>(c.numerator)).Dword(static_cast<DWORD>(c.denominator));
+        changed.Word(0);
 
         CHensoku loaded;
-        Load(loaded, bytes);
+        Load(changed.Get(), loaded);
         ASSERT_EQ(loaded.GetDataCount(), 1);
         EXPECT_EQ(loaded.GetAt(0)->GetNumerator(), c.expectedNumerator) << c.denominator;
         EXPECT_EQ(loaded.GetAt(0)->GetDenominator(), c.expectedDenominator) << c.denominator;
@@ -320,23 +287,22 @@ TEST(HensokuTest, DamagedStreamThrowsAndKeepsTheLists) {
     CHensoku periods;
     periods.AddData(DayPeriod(0, 0, 0, 2, 1, 2));
     periods.AddData(DayPeriod(0, 0, 0, 1, 1, 3));
-    const std::vector<BYTE> bytes = Store(periods);
+    const Bytes bytes = Store(periods);
 
     for (std::size_t size = 0; size < bytes.size(); ++size) {
         CHensoku target;
         target.AddData(DayPeriod(0, 0, 0, 0, 7, 8));
-        const std::vector<BYTE> before = Store(target);
-        EXPECT_THROW(Load(target, std::vector<BYTE>(bytes.begin(), bytes.begin() + size)),
-                     CArchiveException)
+        const Bytes before = Store(target);
+        EXPECT_THROW(Load(Bytes(bytes.begin(), bytes.begin() + size), target), CArchiveException)
             << size;
         EXPECT_EQ(Store(target), before) << size;
     }
 
     // A record of another class in the list.
-    std::vector<BYTE> wrong = bytes;
+    Bytes wrong = bytes;
     wrong[18 + 7] = 'X'; // a letter of the class name
     CHensoku target;
-    EXPECT_THROW(Load(target, wrong), CArchiveException);
+    EXPECT_THROW(Load(wrong, target), CArchiveException);
 }
 
 } // namespace

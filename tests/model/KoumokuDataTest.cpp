@@ -2,7 +2,7 @@
 #include "model/ObTable.h"
 
 #include "platform/Archive.h"
-#include "platform/Document.h"
+#include "support/ArchiveBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -12,84 +12,40 @@
 namespace tembra {
 namespace {
 
-using Bytes = std::vector<BYTE>;
+using test::Bytes;
+using test::ByteWriter;
+using test::Load;
+using test::Store;
 
-class ItemDocument : public CDocument, public IKoumokuDocument {
+class ItemDocument : public test::VersionDocument, public IKoumokuDocument {
 public:
-    explicit ItemDocument(int version) : m_version(version) {
+    explicit ItemDocument(int version) : VersionDocument(version) {
         m_font.lfHeight = -30;
         m_font.SetFaceName("ItemFace");
     }
-    int GetFileVersion() const override { return m_version; }
     LOGFONT GetKoumokuFont() const override { return m_font; }
     WORD GetKoumokuStyleWord() const override { return 0x4242; }
     CKoumoku* GetKoumoku() override { return &m_table; }
 
     LOGFONT m_font;
     CKoumoku m_table;
-
-private:
-    int m_version;
 };
 
-Bytes Store(CObject& record, CDocument& doc) {
-    CMemFile file;
-    CArchive ar(&file, CArchive::store);
-    ar.m_pDocument = &doc;
-    record.Serialize(ar);
-    ar.Close();
-    return file.Data();
+// The 30-byte attribute block of SampleCell with the given own-font flag.
+Bytes SampleAttr(WORD ownFont) {
+    return ByteWriter()
+        .Word(1)
+        .Word(2)
+        .Word(2)
+        .Dword(RGB(0, 0, 255))
+        .Word(0x0104)
+        .Word(3)
+        .Word(4)
+        .Word(5)
+        .Word(ownFont)
+        .Zeros(10)
+        .Get();
 }
-
-void Load(const Bytes& bytes, CObject& record, CDocument& doc) {
-    CMemFile file(bytes);
-    CArchive ar(&file, CArchive::load);
-    ar.m_pDocument = &doc;
-    record.Serialize(ar);
-    EXPECT_EQ(file.GetPosition(), bytes.size());
-}
-
-class ByteWriter {
-public:
-    ByteWriter& Word(WORD v) {
-        m_bytes.push_back(static_cast<BYTE>(v & 0xFF));
-        m_bytes.push_back(static_cast<BYTE>(v >> 8));
-        return *this;
-    }
-    ByteWriter& Dword(DWORD v) { return Word(LOWORD(v)).Word(HIWORD(v)); }
-    ByteWriter& Zeros(std::size_t n) {
-        m_bytes.insert(m_bytes.end(), n, 0);
-        return *this;
-    }
-    ByteWriter& Raw(std::string_view s) {
-        m_bytes.insert(m_bytes.end(), s.begin(), s.end());
-        return *this;
-    }
-    ByteWriter& String(std::string_view s) {
-        m_bytes.push_back(static_cast<BYTE>(s.size()));
-        return Raw(s);
-    }
-    ByteWriter& Header() {
-        return Word(2).Word(0).Word(1).Word(0).Word(0).Word(1000).Word(0).Word(0).Zeros(16);
-    }
-    // The 30-byte attribute block of SampleCell with the given own-font flag.
-    ByteWriter& Attr(WORD ownFont) {
-        return Word(1)
-            .Word(2)
-            .Word(2)
-            .Dword(RGB(0, 0, 255))
-            .Word(0x0104)
-            .Word(3)
-            .Word(4)
-            .Word(5)
-            .Word(ownFont)
-            .Zeros(10);
-    }
-    const Bytes& Get() const { return m_bytes; }
-
-private:
-    Bytes m_bytes;
-};
 
 LOGFONT SampleFont() {
     LOGFONT lf;
@@ -132,7 +88,7 @@ TEST(KoumokuDataTest, GoldenBytesAtCurrentVersion) {
     ItemDocument doc(58000);
     CKoumokuData cell = SampleCell(1);
     ByteWriter expected;
-    expected.Header().Dword(0).Dword(0).Word(5).Word(0).Zeros(8).Attr(1);
+    expected.Header(2, 1).Dword(0).Dword(0).Word(5).Word(0).Zeros(8).Append(SampleAttr(1));
     // LogFont16 of SampleFont: height, width, escapement, orientation, weight, eight bytes,
     // the face name.
     expected.Word(0xFFF4).Word(6).Word(0).Word(0).Word(700).Zeros(8).Raw("Mincho").Zeros(26);
@@ -178,7 +134,7 @@ TEST(KoumokuDataTest, CellsOfOldFilesTakeTheDocumentsDefaults) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.version);
         ByteWriter file;
-        file.Header();
+        file.Header(2, 1);
         if (c.pos == 20) {
             file.Dword(0).Dword(0).Word(7).Word(0).Zeros(8);
         } else {
@@ -216,7 +172,7 @@ TEST(KoumokuDataTest, TextIsCutToItsField) {
     EXPECT_EQ(cell.GetText(), std::string(127, 'x'));
 
     ByteWriter file;
-    file.Header().Zeros(20).Zeros(30).Word(0).Word(0);
+    file.Header(2, 1).Zeros(20).Zeros(30).Word(0).Word(0);
     Bytes bytes = file.Get();
     bytes.insert(bytes.end(), {0xFF, static_cast<BYTE>(text.size()), 0x00});
     bytes.insert(bytes.end(), text.begin(), text.end());

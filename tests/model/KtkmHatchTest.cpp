@@ -1,7 +1,7 @@
 #include "model/KtkmHatch.h"
 
 #include "platform/Archive.h"
-#include "platform/Document.h"
+#include "support/ArchiveBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -10,35 +10,9 @@
 namespace tembra {
 namespace {
 
-using Bytes = std::vector<BYTE>;
-
-class VersionDocument : public CDocument {
-public:
-    explicit VersionDocument(int version) : m_version(version) {}
-    int GetFileVersion() const override { return m_version; }
-
-private:
-    int m_version;
-};
-
-Bytes Store(CKtkmHatch& hatch, int version) {
-    VersionDocument doc(version);
-    CMemFile file;
-    CArchive ar(&file, CArchive::store);
-    ar.m_pDocument = &doc;
-    hatch.Serialize(ar);
-    ar.Close();
-    return file.Data();
-}
-
-void Load(const Bytes& bytes, CKtkmHatch& hatch, int version) {
-    VersionDocument doc(version);
-    CMemFile file(bytes);
-    CArchive ar(&file, CArchive::load);
-    ar.m_pDocument = &doc;
-    hatch.Serialize(ar);
-    EXPECT_EQ(file.GetPosition(), bytes.size());
-}
+using test::Bytes;
+using test::Load;
+using test::Store;
 
 CKtkmHatch SampleHatch() {
     CKtkmHatch hatch;

@@ -3,7 +3,7 @@
 #include "model/LayerSet.h"
 
 #include "platform/Archive.h"
-#include "platform/Document.h"
+#include "support/ArchiveBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -15,49 +15,30 @@
 namespace tembra {
 namespace {
 
-using Bytes = std::vector<BYTE>;
+using test::Bytes;
+using test::ByteWriter;
 
 // A document whose item table is the one being read, as in the schedule document.
-class ItemDocument : public CDocument, public IKoumokuDocument {
+class ItemDocument : public test::VersionDocument, public IKoumokuDocument {
 public:
-    ItemDocument(int version, CKoumoku* table) : m_version(version), m_table(table) {}
-    int GetFileVersion() const override { return m_version; }
+    ItemDocument(int version, CKoumoku* table) : VersionDocument(version), m_table(table) {}
     LOGFONT GetKoumokuFont() const override { return {}; }
     WORD GetKoumokuStyleWord() const override { return 0; }
     CKoumoku* GetKoumoku() override { return m_table; }
 
 private:
-    int m_version;
     CKoumoku* m_table;
 };
 
-Bytes Store(CObTable& table, int version) {
+// A table or a cell as the given version writes it.
+Bytes Store(CObject& record, int version) {
     ItemDocument doc(version, nullptr);
-    CMemFile file;
-    CArchive ar(&file, CArchive::store);
-    ar.m_pDocument = &doc;
-    table.Serialize(ar);
-    ar.Close();
-    return file.Data();
-}
-
-Bytes StoreCell(CKoumokuData& cell, int version) {
-    ItemDocument doc(version, nullptr);
-    CMemFile file;
-    CArchive ar(&file, CArchive::store);
-    ar.m_pDocument = &doc;
-    cell.Serialize(ar);
-    ar.Close();
-    return file.Data();
+    return test::Store(record, doc);
 }
 
 void Load(const Bytes& bytes, CObTable& table, int version) {
     ItemDocument doc(version, dynamic_cast<CKoumoku*>(&table));
-    CMemFile file(bytes);
-    CArchive ar(&file, CArchive::load);
-    ar.m_pDocument = &doc;
-    table.Serialize(ar);
-    EXPECT_EQ(file.GetPosition(), bytes.size());
+    test::Load(bytes, table, doc);
 }
 
 // The table does not own its cells: whoever reads them frees them.
@@ -76,31 +57,10 @@ void DeleteCells(CObTable& table) {
     }
 }
 
-class ByteWriter {
-public:
-    ByteWriter& Word(WORD v) {
-        m_bytes.push_back(static_cast<BYTE>(v & 0xFF));
-        m_bytes.push_back(static_cast<BYTE>(v >> 8));
-        return *this;
-    }
-    ByteWriter& Raw(std::string_view s) {
-        m_bytes.insert(m_bytes.end(), s.begin(), s.end());
-        return *this;
-    }
-    ByteWriter& Append(const Bytes& b) {
-        m_bytes.insert(m_bytes.end(), b.begin(), b.end());
-        return *this;
-    }
-    // A class met for the first time: its tag, schema and name.
-    ByteWriter& NewClass(WORD schema, std::string_view name) {
-        return Word(0xFFFF).Word(schema).Word(static_cast<WORD>(name.size())).Raw(name);
-    }
-    ByteWriter& Layer(char name) { return Word(1).Word(0x4101 + (name - 'A') * 0x100); }
-    const Bytes& Get() const { return m_bytes; }
-
-private:
-    Bytes m_bytes;
-};
+// A layer-set cell named by one letter, as the tables below hold it.
+Bytes Layer(char name) {
+    return ByteWriter().Word(1).Word(static_cast<WORD>(0x4101 + (name - 'A') * 0x100)).Get();
+}
 
 // Objects that stand in for cells: the table only keeps their addresses.
 struct Cells {
@@ -276,10 +236,10 @@ TEST(ObTableTest, GoldenBytesAndRoundTrip) {
     ByteWriter expected;
     expected.Word(100).Word(3);
     // Row 0: the array class (index 1), the row (2), two cells: A (class 3, object 4), null.
-    expected.NewClass(0, "CObArray").Word(2).NewClass(1, "CLayerSet").Layer('A').Word(0);
+    expected.NewClass(0, "CObArray").Word(2).NewClass(1, "CLayerSet").Append(Layer('A')).Word(0);
     expected.Word(0); // row 1 missing
     // Row 2 (object 5): null, then B (object 6) of the known class 3.
-    expected.Word(0x8001).Word(2).Word(0).Word(0x8003).Layer('B');
+    expected.Word(0x8001).Word(2).Word(0).Word(0x8003).Append(Layer('B'));
     const Bytes bytes = Store(table, 58000);
     EXPECT_EQ(bytes, expected.Get());
 
@@ -300,14 +260,19 @@ TEST(ObTableTest, DamagedTablesAreRefusedWithoutLeaks) {
     };
     ByteWriter backRef; // the second cell refers to the first
     backRef.Word(9999).Word(1).NewClass(0, "CObArray").Word(2).NewClass(1, "CLayerSet");
-    backRef.Layer('A').Word(4);
+    backRef.Append(Layer('A')).Word(4);
     ByteWriter rowRef; // the second row refers to the first
     rowRef.Word(9999).Word(2).NewClass(0, "CObArray").Word(1).NewClass(1, "CLayerSet");
-    rowRef.Layer('A').Word(2);
+    rowRef.Append(Layer('A')).Word(2);
     ByteWriter notARow;
-    notARow.Word(9999).Word(1).NewClass(1, "CLayerSet").Layer('A');
+    notARow.Word(9999).Word(1).NewClass(1, "CLayerSet").Append(Layer('A'));
     ByteWriter cut;
-    cut.Word(9999).Word(1).NewClass(0, "CObArray").Word(3).NewClass(1, "CLayerSet").Layer('A');
+    cut.Word(9999)
+        .Word(1)
+        .NewClass(0, "CObArray")
+        .Word(3)
+        .NewClass(1, "CLayerSet")
+        .Append(Layer('A'));
     const std::vector<Case> cases = {
         {"cell referred to twice", backRef.Get(), CArchiveException::badIndex},
         {"row referred to twice", rowRef.Get(), CArchiveException::badIndex},
@@ -467,7 +432,7 @@ TEST(KoumokuTest, GoldenBytesWriteOnlyTheColumnsBelowTheLevelCount) {
     expected.Word(9999).Word(1);
     // Item column 0 as its cells up to the last one: null, a.
     expected.NewClass(0, "CObArray").Word(2).Word(0).NewClass(1, "CKoumokuData");
-    expected.Append(StoreCell(t.a, 58000));
+    expected.Append(Store(t.a, 58000));
     expected.Word(1);            // level count
     expected.Word(10).Word(100); // heights
     for (int i = 0; i < 9; ++i) {
@@ -518,8 +483,8 @@ TEST(KoumokuTest, OldFilesHoldOneArrayOfCellsOfColumnZero) {
     second.SetRow(1);
     second.SetKeisenWord1(3);
     ByteWriter file;
-    file.Word(3).NewClass(1, "CKoumokuData").Append(StoreCell(first, 31000));
-    file.Word(0x8001).Append(StoreCell(second, 31000)).Word(0);
+    file.Word(3).NewClass(1, "CKoumokuData").Append(Store(first, 31000));
+    file.Word(0x8001).Append(Store(second, 31000)).Word(0);
 
     CKoumoku table;
     table.SetLevelCount(3);
@@ -547,9 +512,9 @@ TEST(KoumokuTest, DamagedTablesAreRefused) {
     };
     ByteWriter notACell;
     notACell.Word(9999).Word(1).NewClass(0, "CObArray").Word(1).NewClass(1, "CLayerSet");
-    notACell.Layer('A').Word(1).Word(0).Word(0);
+    notACell.Append(Layer('A')).Word(1).Word(0).Word(0);
     ByteWriter oldNotACell;
-    oldNotACell.Word(1).NewClass(1, "CLayerSet").Layer('A');
+    oldNotACell.Word(1).NewClass(1, "CLayerSet").Append(Layer('A'));
     struct Case {
         const char* what;
         Bytes bytes;

@@ -1,7 +1,7 @@
 #include "model/Shigen.h"
 
 #include "platform/Archive.h"
-#include "platform/Document.h"
+#include "support/ArchiveBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -11,12 +11,12 @@
 namespace tembra {
 namespace {
 
-using Bytes = std::vector<BYTE>;
+using test::Bytes;
+using test::ByteWriter;
 
-class LabelDocument : public CDocument, public ILabelDocument {
+class LabelDocument : public test::VersionDocument, public ILabelDocument {
 public:
-    LabelDocument() { m_shigenFont.SetFaceName("ShigenFace"); }
-    int GetFileVersion() const override { return 58000; }
+    LabelDocument() : VersionDocument(58000) { m_shigenFont.SetFaceName("ShigenFace"); }
     LOGFONT GetYogoFont() const override { return {}; }
     LOGFONT GetShigenFont() const override { return m_shigenFont; }
     int GetNobeMode() const override { return 0; }
@@ -26,47 +26,13 @@ public:
 
 Bytes Store(CObject& record) {
     LabelDocument doc;
-    CMemFile file;
-    CArchive ar(&file, CArchive::store);
-    ar.m_pDocument = &doc;
-    record.Serialize(ar);
-    ar.Close();
-    return file.Data();
+    return test::Store(record, doc);
 }
 
 void Load(const Bytes& bytes, CObject& record) {
     LabelDocument doc;
-    CMemFile file(bytes);
-    CArchive ar(&file, CArchive::load);
-    ar.m_pDocument = &doc;
-    record.Serialize(ar);
-    EXPECT_EQ(file.GetPosition(), bytes.size());
+    test::Load(bytes, record, doc);
 }
-
-class ByteWriter {
-public:
-    ByteWriter& Word(WORD v) {
-        m_bytes.push_back(static_cast<BYTE>(v & 0xFF));
-        m_bytes.push_back(static_cast<BYTE>(v >> 8));
-        return *this;
-    }
-    ByteWriter& Zeros(std::size_t n) {
-        m_bytes.insert(m_bytes.end(), n, 0);
-        return *this;
-    }
-    ByteWriter& Raw(std::string_view s) {
-        m_bytes.insert(m_bytes.end(), s.begin(), s.end());
-        return *this;
-    }
-    ByteWriter& String(std::string_view s) {
-        m_bytes.push_back(static_cast<BYTE>(s.size()));
-        return Raw(s);
-    }
-    const Bytes& Get() const { return m_bytes; }
-
-private:
-    Bytes m_bytes;
-};
 
 std::vector<std::pair<WORD, WORD>> Entries(const CShigen& list) {
     std::vector<std::pair<WORD, WORD>> out;

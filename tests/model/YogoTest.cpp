@@ -1,7 +1,7 @@
 #include "model/Yogo.h"
 
 #include "platform/Archive.h"
-#include "platform/Document.h"
+#include "support/ArchiveBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -11,20 +11,23 @@
 namespace tembra {
 namespace {
 
-using Bytes = std::vector<BYTE>;
+using test::Bytes;
+using test::ByteWriter;
+using test::Load;
+using test::Store;
 
 // "$実$", "($日時{d}$)" and "($日時{dd}$)" in CP932.
 const std::string kOld = "$\x8e\xc0$";
 const std::string kNew = "($\x93\xfa\x8e\x9e{d}$)";
 const std::string kNewDD = "($\x93\xfa\x8e\x9e{dd}$)";
 
-class LabelDocument : public CDocument, public ILabelDocument {
+class LabelDocument : public test::VersionDocument, public ILabelDocument {
 public:
-    explicit LabelDocument(int version, int nobeMode = 0) : m_version(version), m_nobe(nobeMode) {
+    explicit LabelDocument(int version, int nobeMode = 0)
+        : VersionDocument(version), m_nobe(nobeMode) {
         m_yogoFont.lfHeight = -40;
         m_yogoFont.SetFaceName("YogoFace");
     }
-    int GetFileVersion() const override { return m_version; }
     LOGFONT GetYogoFont() const override { return m_yogoFont; }
     LOGFONT GetShigenFont() const override { return {}; }
     int GetNobeMode() const override { return m_nobe; }
@@ -32,56 +35,7 @@ public:
     LOGFONT m_yogoFont;
 
 private:
-    int m_version;
     int m_nobe;
-};
-
-Bytes Store(CObject& record, CDocument& doc) {
-    CMemFile file;
-    CArchive ar(&file, CArchive::store);
-    ar.m_pDocument = &doc;
-    record.Serialize(ar);
-    ar.Close();
-    return file.Data();
-}
-
-void Load(const Bytes& bytes, CObject& record, CDocument& doc) {
-    CMemFile file(bytes);
-    CArchive ar(&file, CArchive::load);
-    ar.m_pDocument = &doc;
-    record.Serialize(ar);
-    EXPECT_EQ(file.GetPosition(), bytes.size()) << "the record must read all it wrote";
-}
-
-class ByteWriter {
-public:
-    ByteWriter& Word(WORD v) {
-        m_bytes.push_back(static_cast<BYTE>(v & 0xFF));
-        m_bytes.push_back(static_cast<BYTE>(v >> 8));
-        return *this;
-    }
-    ByteWriter& Dword(DWORD v) { return Word(LOWORD(v)).Word(HIWORD(v)); }
-    ByteWriter& Zeros(std::size_t n) {
-        m_bytes.insert(m_bytes.end(), n, 0);
-        return *this;
-    }
-    ByteWriter& Raw(std::string_view s) {
-        m_bytes.insert(m_bytes.end(), s.begin(), s.end());
-        return *this;
-    }
-    // The archive's string form for texts shorter than 255 bytes.
-    ByteWriter& String(std::string_view s) {
-        m_bytes.push_back(static_cast<BYTE>(s.size()));
-        return Raw(s);
-    }
-    // A record header as every record constructor leaves it.
-    ByteWriter& Header(WORD type, WORD kind) {
-        return Word(type).Word(0).Word(kind).Word(0).Word(0).Word(1000).Word(0).Word(0).Zeros(16);
-    }
-    const Bytes& Get() const { return m_bytes; }
-
-private:
-    Bytes m_bytes;
 };
 
 std::string Repeat(const std::string& s, int n) {

@@ -1,6 +1,7 @@
 #include "platform/Archive.h"
 
 #include "platform/Document.h"
+#include "support/ArchiveBytes.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +15,8 @@
 namespace tembra {
 namespace {
 
-using Bytes = std::vector<BYTE>;
+using test::Bytes;
+using test::Store;
 
 // ---- Test records -----------------------------------------------------------------------------
 
@@ -80,24 +82,7 @@ public:
 };
 IMPLEMENT_SERIAL(CArchiveTestVersioned, CObject, VERSIONABLE_SCHEMA | 2)
 
-class CTestDocument : public CDocument {
-public:
-    explicit CTestDocument(int version) : m_version(version) {}
-    int GetFileVersion() const override { return m_version; }
-    int m_version;
-};
-
 // ---- Helpers ----------------------------------------------------------------------------------
-
-Bytes Store(const std::function<void(CArchive&)>& write) {
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        write(ar);
-        ar.Close();
-    }
-    return file.Data();
-}
 
 template <class F> auto Load(const Bytes& bytes, F read) {
     CMemFile file(bytes);
@@ -118,9 +103,7 @@ Bytes Text(std::string_view s) {
 }
 
 Bytes NewClassTag(std::string_view name, WORD schema = 1) {
-    return Concat({{0xFF, 0xFF, static_cast<BYTE>(schema), static_cast<BYTE>(schema >> 8),
-                    static_cast<BYTE>(name.size()), 0x00},
-                   Text(name)});
+    return test::ByteWriter().NewClass(schema, name).Get();
 }
 
 int CauseOf(const std::function<void()>& f) {
@@ -598,7 +581,7 @@ TEST(ArchiveTest, DocumentVersionDefaultsToCurrent) {
     CMemFile file;
     CArchive ar(&file, CArchive::store);
     EXPECT_EQ(ArchiveVersion(ar), 58000);
-    CTestDocument doc(31000);
+    test::VersionDocument doc(31000);
     ar.m_pDocument = &doc;
     EXPECT_EQ(ArchiveVersion(ar), 31000);
 }
