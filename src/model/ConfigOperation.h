@@ -5,11 +5,12 @@
 // state beside them is never touched by Copy, Read or Write.
 #pragma once
 
+#include "model/OperationState.h"
 #include "platform/Types.h"
 
 namespace tembra {
 
-class CConfigOperation {
+class CConfigOperation : public COperationState {
 public:
     static constexpr const char* kSection = "OperationConfig";
 

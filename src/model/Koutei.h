@@ -108,7 +108,7 @@ private:
     std::array<BYTE, kReservedSize> m_tailReserved{};
 };
 
-// ---- Node -----------------------------------------------------------------------------------------
+// ---- Node ---------------------------------------------------------------------------------------
 
 class CLand : public CDataHeader {
     DECLARE_SERIAL(CLand)
@@ -151,7 +151,7 @@ private:
     std::array<BYTE, kReservedSize> m_tailReserved{};
 };
 
-// ---- Process --------------------------------------------------------------------------------------
+// ---- Process ------------------------------------------------------------------------------------
 
 // The parts of a process a term or a selection can refer to.
 enum : int { kKouteiPartLines = 0, kKouteiPartStart = 1, kKouteiPartEnd = 2 };
@@ -319,7 +319,7 @@ private:
     WORD m_partDrag = 0;
 };
 
-// ---- Link record ----------------------------------------------------------------------------------
+// ---- Link record --------------------------------------------------------------------------------
 
 // A process with the processes linked to it (not owned) and its start, end and spare days as
 // they were when the link was made, so that the document can re-date linked processes together.

@@ -296,8 +296,10 @@ void CDC::AdjustIsotropic() {
     dpiX = dpiX > 0 ? dpiX : 96;
     dpiY = dpiY > 0 ? dpiY : 96;
     // Physical size of a logical unit on each axis; the larger one shrinks to the smaller.
-    const double ux = std::abs(static_cast<double>(m_state.viewportExt.cx) / m_state.windowExt.cx) / dpiX;
-    const double uy = std::abs(static_cast<double>(m_state.viewportExt.cy) / m_state.windowExt.cy) / dpiY;
+    const double ux =
+        std::abs(static_cast<double>(m_state.viewportExt.cx) / m_state.windowExt.cx) / dpiX;
+    const double uy =
+        std::abs(static_cast<double>(m_state.viewportExt.cy) / m_state.windowExt.cy) / dpiY;
     if (ux > uy) {
         const long long v = std::llround(uy * dpiX * std::abs(m_state.windowExt.cx));
         m_state.viewportExt.cx = ToLong(std::max(1LL, v)) * (m_state.viewportExt.cx < 0 ? -1 : 1);
@@ -354,12 +356,12 @@ void CDC::LPtoDP(CPoint* points, int count) const {
     const State& s = m_state;
     for (int i = 0; i < count; ++i) {
         CPoint& p = points[i];
-        p.x = ToLong(s.viewportOrg.x + RoundDiv((static_cast<long long>(p.x) - s.windowOrg.x) *
-                                                    s.viewportExt.cx,
-                                                s.windowExt.cx));
-        p.y = ToLong(s.viewportOrg.y + RoundDiv((static_cast<long long>(p.y) - s.windowOrg.y) *
-                                                    s.viewportExt.cy,
-                                                s.windowExt.cy));
+        p.x = ToLong(s.viewportOrg.x +
+                     RoundDiv((static_cast<long long>(p.x) - s.windowOrg.x) * s.viewportExt.cx,
+                              s.windowExt.cx));
+        p.y = ToLong(s.viewportOrg.y +
+                     RoundDiv((static_cast<long long>(p.y) - s.windowOrg.y) * s.viewportExt.cy,
+                              s.windowExt.cy));
     }
 }
 
@@ -370,12 +372,12 @@ void CDC::DPtoLP(CPoint* points, int count) const {
     const State& s = m_state;
     for (int i = 0; i < count; ++i) {
         CPoint& p = points[i];
-        p.x = ToLong(s.windowOrg.x + RoundDiv((static_cast<long long>(p.x) - s.viewportOrg.x) *
-                                                  s.windowExt.cx,
-                                              s.viewportExt.cx));
-        p.y = ToLong(s.windowOrg.y + RoundDiv((static_cast<long long>(p.y) - s.viewportOrg.y) *
-                                                  s.windowExt.cy,
-                                              s.viewportExt.cy));
+        p.x = ToLong(s.windowOrg.x +
+                     RoundDiv((static_cast<long long>(p.x) - s.viewportOrg.x) * s.windowExt.cx,
+                              s.viewportExt.cx));
+        p.y = ToLong(s.windowOrg.y +
+                     RoundDiv((static_cast<long long>(p.y) - s.viewportOrg.y) * s.windowExt.cy,
+                              s.viewportExt.cy));
     }
 }
 
@@ -462,7 +464,9 @@ CBitmap* CDC::SelectObject(CBitmap* bitmap) {
     m_state.bitmapObject = bitmap;
     m_state.bitmap = bitmap->Pixels();
     ++m_clipSerial;
-    Trace(DcOp::SelectBitmap, [&] { return Vals({bitmap->Pixels()->width, bitmap->Pixels()->height}); });
+    Trace(DcOp::SelectBitmap, [&] {
+        return Vals({bitmap->Pixels()->width, bitmap->Pixels()->height});
+    });
     OnBitmapSelected();
     return previous;
 }
@@ -613,17 +617,25 @@ Region CDC::SurfaceRegion() const {
 }
 
 std::optional<Region> CDC::EffectiveClip() const {
+    // Painters ask for every object whether it is visible: the clip is worked out once per
+    // change.
+    if (m_effectiveSerial == m_clipSerial) {
+        return m_effective;
+    }
     if (m_metafile) {
-        return m_state.clip;
+        m_effective = m_state.clip;
+    } else {
+        Region r = SurfaceRegion();
+        if (m_systemClip) {
+            r = Region::Combine(r, *m_systemClip, RGN_AND);
+        }
+        if (m_state.clip) {
+            r = Region::Combine(r, *m_state.clip, RGN_AND);
+        }
+        m_effective = std::move(r);
     }
-    Region r = SurfaceRegion();
-    if (m_systemClip) {
-        r = Region::Combine(r, *m_systemClip, RGN_AND);
-    }
-    if (m_state.clip) {
-        r = Region::Combine(r, *m_state.clip, RGN_AND);
-    }
-    return r;
+    m_effectiveSerial = m_clipSerial;
+    return m_effective;
 }
 
 int CDC::ClipResult() const {
@@ -798,7 +810,9 @@ BOOL CDC::RoundRect(const CRect* rect, const CPoint& corner) {
 }
 
 BOOL CDC::ArcCall(ArcKind kind, const CRect& rect, const CPoint& start, const CPoint& end) {
-    const DcOp op = kind == ArcKind::Arc ? DcOp::Arc : kind == ArcKind::Pie ? DcOp::Pie : DcOp::Chord;
+    const DcOp op = kind == ArcKind::Arc   ? DcOp::Arc
+                    : kind == ArcKind::Pie ? DcOp::Pie
+                                           : DcOp::Chord;
     Trace(op, [&] { return Pts({start, end}, rect); });
     DoArc(kind, rect, start, end);
     return TRUE;
@@ -892,8 +906,7 @@ BOOL CDC::PatBlt(int x, int y, int width, int height, DWORD rop) {
     return TRUE;
 }
 
-BOOL CDC::BitBlt(int x, int y, int width, int height, CDC* source, int xSrc, int ySrc,
-                 DWORD rop) {
+BOOL CDC::BitBlt(int x, int y, int width, int height, CDC* source, int xSrc, int ySrc, DWORD rop) {
     if (source == nullptr && rop != BLACKNESS && rop != WHITENESS && rop != DSTINVERT &&
         rop != PATCOPY && rop != PATINVERT) {
         return FALSE;

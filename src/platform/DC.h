@@ -274,6 +274,7 @@ protected:
     void SetKind(bool printing, bool metafile) {
         m_printing = printing;
         m_metafile = metafile;
+        ++m_clipSerial;
     }
     void EnableTrace(bool on) { m_trace = on; }
     // A memory device context: it draws into the bitmap selected into it (1 x 1 at first).
@@ -334,6 +335,8 @@ private:
     bool m_metafile = false;
     bool m_trace = false;
     unsigned m_clipSerial = 1;
+    mutable unsigned m_effectiveSerial = 0;
+    mutable std::optional<Region> m_effective;
 };
 
 // GDI's MulDiv: a * b / c rounded half away from zero; -1 when c is 0.

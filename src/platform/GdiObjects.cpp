@@ -366,8 +366,8 @@ struct StockObjects {
     CFont fonts[8];
 
     StockObjects() {
-        const COLORREF brushColors[] = {RGB(255, 255, 255), RGB(192, 192, 192),
-                                        RGB(128, 128, 128), RGB(64, 64, 64), RGB(0, 0, 0)};
+        const COLORREF brushColors[] = {RGB(255, 255, 255), RGB(192, 192, 192), RGB(128, 128, 128),
+                                        RGB(64, 64, 64), RGB(0, 0, 0)};
         for (int i = 0; i < 5; ++i) {
             brushes[i].m_data = BrushData{BS_SOLID, brushColors[i], 0, nullptr};
         }
@@ -552,8 +552,8 @@ BOOL CFont::CreateFontIndirect(const LOGFONT* font) {
 }
 
 BOOL CFont::CreateFont(int height, int width, int escapement, int orientation, int weight,
-                       BYTE italic, BYTE underline, BYTE strikeOut, BYTE charSet,
-                       BYTE outPrecision, BYTE clipPrecision, BYTE quality, BYTE pitchAndFamily,
+                       BYTE italic, BYTE underline, BYTE strikeOut, BYTE charSet, BYTE outPrecision,
+                       BYTE clipPrecision, BYTE quality, BYTE pitchAndFamily,
                        std::string_view faceCp932) {
     LOGFONT lf;
     lf.lfHeight = height;

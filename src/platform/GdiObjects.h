@@ -82,22 +82,22 @@ enum : int {
 
 // ---- Raster operations of pens and brushes (ROP2) -----------------------------------------------
 enum : int {
-    R2_BLACK = 1,       // 0
-    R2_NOTMERGEPEN = 2, // ~(D | P)
-    R2_MASKNOTPEN = 3,  // D & ~P
-    R2_NOTCOPYPEN = 4,  // ~P
-    R2_MASKPENNOT = 5,  // P & ~D
-    R2_NOT = 6,         // ~D
-    R2_XORPEN = 7,      // D ^ P
-    R2_NOTMASKPEN = 8,  // ~(D & P)
-    R2_MASKPEN = 9,     // D & P
-    R2_NOTXORPEN = 10,  // ~(D ^ P)
-    R2_NOP = 11,        // D
+    R2_BLACK = 1,        // 0
+    R2_NOTMERGEPEN = 2,  // ~(D | P)
+    R2_MASKNOTPEN = 3,   // D & ~P
+    R2_NOTCOPYPEN = 4,   // ~P
+    R2_MASKPENNOT = 5,   // P & ~D
+    R2_NOT = 6,          // ~D
+    R2_XORPEN = 7,       // D ^ P
+    R2_NOTMASKPEN = 8,   // ~(D & P)
+    R2_MASKPEN = 9,      // D & P
+    R2_NOTXORPEN = 10,   // ~(D ^ P)
+    R2_NOP = 11,         // D
     R2_MERGENOTPEN = 12, // D | ~P
-    R2_COPYPEN = 13,    // P
+    R2_COPYPEN = 13,     // P
     R2_MERGEPENNOT = 14, // P | ~D
-    R2_MERGEPEN = 15,   // D | P
-    R2_WHITE = 16,      // 1
+    R2_MERGEPEN = 15,    // D | P
+    R2_WHITE = 16,       // 1
 };
 
 // ---- Raster operations of block transfers (ROP3) ----------------------------------------------
@@ -156,9 +156,9 @@ enum : int { RGN_ERROR = 0, NULLREGION = 1, SIMPLEREGION = 2, COMPLEXREGION = 3 
 // ---- Device capabilities ------------------------------------------------------------------
 enum : int {
     TECHNOLOGY = 2,
-    HORZSIZE = 4,  // millimetres
+    HORZSIZE = 4, // millimetres
     VERTSIZE = 6,
-    HORZRES = 8,   // pixels
+    HORZRES = 8, // pixels
     VERTRES = 10,
     BITSPIXEL = 12,
     PLANES = 14,
@@ -369,8 +369,8 @@ public:
     CFont() : CGdiObject(Kind::Font) {}
 
     BOOL CreateFontIndirect(const LOGFONT* font);
-    BOOL CreateFont(int height, int width, int escapement, int orientation, int weight,
-                    BYTE italic, BYTE underline, BYTE strikeOut, BYTE charSet, BYTE outPrecision,
+    BOOL CreateFont(int height, int width, int escapement, int orientation, int weight, BYTE italic,
+                    BYTE underline, BYTE strikeOut, BYTE charSet, BYTE outPrecision,
                     BYTE clipPrecision, BYTE quality, BYTE pitchAndFamily,
                     std::string_view faceCp932);
     int GetLogFont(LOGFONT* out) const;

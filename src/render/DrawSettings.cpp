@@ -1,5 +1,8 @@
 #include "render/DrawSettings.h"
 
+#include "model/AppDrawSettings.h"
+#include "model/ConfigBase.h"
+
 #include <charconv>
 #include <cmath>
 
@@ -18,6 +21,15 @@ const DrawSettings& GetDrawSettings() {
 
 void SetDrawSettings(const DrawSettings& settings) {
     Settings() = settings;
+}
+
+void ApplyAppDrawSettings() {
+    const AppDrawValues values = DeriveAppDrawValues(*GetAppConfig());
+    DrawSettings settings;
+    settings.dashScale = values.dashScale;
+    settings.flipY = values.flipY;
+    settings.blackBack = values.blackBack;
+    SetDrawSettings(settings);
 }
 
 double ParseDashScale(const std::string& text) {

@@ -21,6 +21,10 @@ struct DrawSettings {
 const DrawSettings& GetDrawSettings();
 void SetDrawSettings(const DrawSettings& settings);
 
+// Takes the values from the application's settings (GetAppConfig) and its flipped-y option. The
+// application calls it after it has read its settings and whenever it changes one of them.
+void ApplyAppDrawSettings();
+
 // The dash scale as a number, read as the C library reads a leading decimal number (blanks,
 // sign, digits, fraction, exponent; the rest ignored). A text that gives no positive number
 // counts as 1, so that a damaged setting cannot stop a dashed line from advancing.

@@ -261,7 +261,8 @@ public:
             return;
         }
         // Cumulative length along the curve at evenly spaced parameters.
-        const int steps = std::clamp(static_cast<int>(std::abs(sweep) * std::max(rx, ry) / 2.0), 16, 20000);
+        const int steps =
+            std::clamp(static_cast<int>(std::abs(sweep) * std::max(rx, ry) / 2.0), 16, 20000);
         std::vector<double> at(steps + 1, 0.0);
         for (int i = 1; i <= steps; ++i) {
             const double ta = t0 + sweep * (i - 1) / steps;
@@ -358,7 +359,8 @@ public:
         LOGBRUSH lb;
         lb.lbStyle = BS_SOLID;
         lb.lbColor = color;
-        const int style = PS_GEOMETRIC | PS_ENDCAP_FLAT | (styleCount > 0 ? PS_USERSTYLE : PS_SOLID);
+        const int style =
+            PS_GEOMETRIC | PS_ENDCAP_FLAT | (styleCount > 0 ? PS_USERSTYLE : PS_SOLID);
         if (m_pen.CreatePen(style, width, &lb, styleCount, styles)) {
             m_old = m_dc->SelectObject(&m_pen);
         }
@@ -400,7 +402,7 @@ public:
             m_brush.CreateHatchBrush(fill, fillColor);
         } else if (fill >= 90 && fill != 999) {
             static constexpr int kCellPatterns[] = {345, 346, 351, 352, 353, 354, 355, 356, 347};
-            const int id = fill == 90                  ? 106
+            const int id = fill == 90                   ? 106
                            : fill >= 200 && fill <= 208 ? kCellPatterns[fill - 200]
                                                         : 108;
             CBitmap bitmap;
@@ -504,8 +506,8 @@ int SetColorMatchEnable(int enable) {
 
 // ---- Lines ----------------------------------------------------------------------------------
 
-int DrawStyledPolyline(CDC* dc, int x1, int y1, int x2, int y2, int type, int width,
-                       COLORREF color, int rop2, int bkMode) {
+int DrawStyledPolyline(CDC* dc, int x1, int y1, int x2, int y2, int type, int width, COLORREF color,
+                       int rop2, int bkMode) {
     if (dc == nullptr) {
         return 0;
     }
@@ -831,7 +833,8 @@ int DrawPrintDotLine(CDC* dc, int x1, int y1, int x2, int y2, int type, int widt
     }
     color = MatchColor(dc, color);
     MatchBackground(dc);
-    const DWORD runs[2] = {static_cast<DWORD>(dotLength), static_cast<DWORD>(std::max(gapLength, 0))};
+    const DWORD runs[2] = {static_cast<DWORD>(dotLength),
+                           static_cast<DWORD>(std::max(gapLength, 0))};
     PenScope pen(dc);
     pen.Geometric(std::max(width, 0), color, 2, runs);
     dc->MoveTo(x1, FY(y1));

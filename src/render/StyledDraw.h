@@ -30,8 +30,8 @@
 
 namespace tembra {
 
-int DrawStyledPolyline(CDC* dc, int x1, int y1, int x2, int y2, int type, int width,
-                       COLORREF color, int rop2, int bkMode);
+int DrawStyledPolyline(CDC* dc, int x1, int y1, int x2, int y2, int type, int width, COLORREF color,
+                       int rop2, int bkMode);
 int DrawStyledLine(CDC* dc, int x1, int y1, int x2, int y2, int type, int width, COLORREF color,
                    int rop2, int bkMode);
 

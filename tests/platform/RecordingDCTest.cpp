@@ -315,10 +315,22 @@ TEST_P(RegionCombineTest, CombinesTwoOverlappingRectangles) {
 INSTANTIATE_TEST_SUITE_P(
     Modes, RegionCombineTest,
     testing::Values(
-        CombineCase{"and", RGN_AND, SIMPLEREGION, {5, 5, 10, 10}, {{5, 5}, {9, 9}}, {{4, 4}, {10, 10}}},
-        CombineCase{"or", RGN_OR, COMPLEXREGION, {0, 0, 15, 15}, {{0, 0}, {14, 14}, {7, 12}}, {{14, 0}, {0, 14}}},
-        CombineCase{"xor", RGN_XOR, COMPLEXREGION, {0, 0, 15, 15}, {{0, 0}, {14, 14}}, {{7, 7}, {14, 0}}},
-        CombineCase{"diff", RGN_DIFF, COMPLEXREGION, {0, 0, 10, 10}, {{0, 0}, {9, 4}, {4, 9}}, {{5, 5}, {9, 9}}}),
+        CombineCase{
+            "and", RGN_AND, SIMPLEREGION, {5, 5, 10, 10}, {{5, 5}, {9, 9}}, {{4, 4}, {10, 10}}},
+        CombineCase{"or",
+                    RGN_OR,
+                    COMPLEXREGION,
+                    {0, 0, 15, 15},
+                    {{0, 0}, {14, 14}, {7, 12}},
+                    {{14, 0}, {0, 14}}},
+        CombineCase{
+            "xor", RGN_XOR, COMPLEXREGION, {0, 0, 15, 15}, {{0, 0}, {14, 14}}, {{7, 7}, {14, 0}}},
+        CombineCase{"diff",
+                    RGN_DIFF,
+                    COMPLEXREGION,
+                    {0, 0, 10, 10},
+                    {{0, 0}, {9, 4}, {4, 9}},
+                    {{5, 5}, {9, 9}}}),
     [](const auto& info) { return info.param.name; });
 
 TEST(Region, PolygonAndEllipse) {

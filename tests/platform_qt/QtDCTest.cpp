@@ -141,11 +141,13 @@ INSTANTIATE_TEST_SUITE_P(
         HatchCase{"horizontal", HS_HORIZONTAL, {{0, 0}, {5, 0}, {15, 8}}, {{0, 1}, {5, 4}}},
         HatchCase{"vertical", HS_VERTICAL, {{0, 0}, {0, 5}, {8, 15}}, {{1, 0}, {4, 5}}},
         // Falling from the upper left to the lower right on the device.
-        HatchCase{"falling", HS_FDIAGONAL, {{0, 0}, {1, 1}, {2, 2}, {7, 7}, {9, 1}}, {{1, 0}, {7, 0}}},
+        HatchCase{
+            "falling", HS_FDIAGONAL, {{0, 0}, {1, 1}, {2, 2}, {7, 7}, {9, 1}}, {{1, 0}, {7, 0}}},
         // Rising from the lower left to the upper right.
         HatchCase{"rising", HS_BDIAGONAL, {{7, 0}, {6, 1}, {0, 7}, {15, 0}}, {{0, 0}, {1, 1}}},
         HatchCase{"cross", HS_CROSS, {{0, 0}, {5, 0}, {0, 5}}, {{1, 1}, {5, 5}}},
-        HatchCase{"diagonal_cross", HS_DIAGCROSS, {{0, 0}, {1, 1}, {7, 0}, {6, 1}}, {{1, 0}, {4, 0}}}),
+        HatchCase{
+            "diagonal_cross", HS_DIAGCROSS, {{0, 0}, {1, 1}, {7, 0}, {6, 1}}, {{1, 0}, {4, 0}}}),
     [](const auto& info) { return info.param.name; });
 
 TEST(CQtDC, HatchGapsFollowTheBackgroundModeAndBrushOrigin) {
@@ -271,7 +273,8 @@ INSTANTIATE_TEST_SUITE_P(
                     dc.Polygon(pts, 3);
                 }},
         RopCase{"not_pie", R2_NOT, [](CDC& dc) { dc.Pie(10, 10, 110, 110, 110, 60, 60, 10); }},
-        RopCase{"dstinvert_block", R2_COPYPEN, [](CDC& dc) { dc.PatBlt(5, 5, 40, -4, DSTINVERT); }}),
+        RopCase{"dstinvert_block", R2_COPYPEN,
+                [](CDC& dc) { dc.PatBlt(5, 5, 40, -4, DSTINVERT); }}),
     [](const auto& info) { return info.param.name; });
 
 // Inverting white once gives black: a shape drawn with R2_NOT must look exactly like the same
@@ -306,31 +309,30 @@ TEST_P(RopOnceTest, NoPixelIsCombinedTwice) {
 
 INSTANTIATE_TEST_SUITE_P(
     Shapes, RopOnceTest,
-    testing::Values(
-        RopCase{"line_chain", 0,
-                [](CDC& dc) {
-                    dc.MoveTo(10, 10);
-                    dc.LineTo(90, 10);
-                    dc.LineTo(90, 80);
-                    dc.LineTo(10, 40);
-                }},
-        RopCase{"polyline", 0,
-                [](CDC& dc) {
-                    const CPoint pts[] = {{5, 5}, {100, 5}, {100, 90}, {20, 60}};
-                    dc.Polyline(pts, 4);
-                }},
-        RopCase{"frame", 0,
-                [](CDC& dc) {
-                    dc.SelectStockObject(NULL_BRUSH);
-                    dc.Rectangle(10, 10, 80, 70);
-                }},
-        RopCase{"filled_rectangle", 0, [](CDC& dc) { dc.Rectangle(10, 10, 80, 70); }},
-        RopCase{"filled_ellipse", 0, [](CDC& dc) { dc.Ellipse(10, 10, 110, 70); }},
-        RopCase{"filled_polygon", 0,
-                [](CDC& dc) {
-                    const CPoint pts[] = {{60, 5}, {110, 100}, {5, 40}};
-                    dc.Polygon(pts, 3);
-                }}),
+    testing::Values(RopCase{"line_chain", 0,
+                            [](CDC& dc) {
+                                dc.MoveTo(10, 10);
+                                dc.LineTo(90, 10);
+                                dc.LineTo(90, 80);
+                                dc.LineTo(10, 40);
+                            }},
+                    RopCase{"polyline", 0,
+                            [](CDC& dc) {
+                                const CPoint pts[] = {{5, 5}, {100, 5}, {100, 90}, {20, 60}};
+                                dc.Polyline(pts, 4);
+                            }},
+                    RopCase{"frame", 0,
+                            [](CDC& dc) {
+                                dc.SelectStockObject(NULL_BRUSH);
+                                dc.Rectangle(10, 10, 80, 70);
+                            }},
+                    RopCase{"filled_rectangle", 0, [](CDC& dc) { dc.Rectangle(10, 10, 80, 70); }},
+                    RopCase{"filled_ellipse", 0, [](CDC& dc) { dc.Ellipse(10, 10, 110, 70); }},
+                    RopCase{"filled_polygon", 0,
+                            [](CDC& dc) {
+                                const CPoint pts[] = {{60, 5}, {110, 100}, {5, 40}};
+                                dc.Polygon(pts, 3);
+                            }}),
     [](const auto& info) { return info.param.name; });
 
 TEST(CQtDC, VectorDevicesCopyWhatARasterOperationWouldShow) {
@@ -377,7 +379,7 @@ TEST(CQtDC, ClipLimitsTheDrawing) {
         dc.FillRect(&all, &black);
     }
     EXPECT_EQ(Px(image, 5, 5), qRgb(0, 0, 0)); // second fill, clip removed
-    EXPECT_EQ(Px(image, 45, 5), kWhite);      // never: outside the update rectangle
+    EXPECT_EQ(Px(image, 45, 5), kWhite);       // never: outside the update rectangle
 }
 
 TEST(CQtDC, MemoryBitmapBlitsOntoTheDevice) {
@@ -555,9 +557,9 @@ TEST(CQtDC, WindowsFaceNamesDrawWithTheIpaFonts) {
     QImage image = WhiteImage(10, 10);
     CQtDC dc(&image); // installs the substitutions
     const std::pair<const char*, const char*> names[] = {
-        {"ＭＳ 明朝", "IPAMincho"},      {"ＭＳ ゴシック", "IPAGothic"},
-        {"ＭＳ Ｐ明朝", "IPAPMincho"},   {"ＭＳ Ｐゴシック", "IPAPGothic"},
-        {"MS Mincho", "IPAMincho"},      {"MS PGothic", "IPAPGothic"},
+        {"ＭＳ 明朝", "IPAMincho"},    {"ＭＳ ゴシック", "IPAGothic"},
+        {"ＭＳ Ｐ明朝", "IPAPMincho"}, {"ＭＳ Ｐゴシック", "IPAPGothic"},
+        {"MS Mincho", "IPAMincho"},    {"MS PGothic", "IPAPGothic"},
     };
     for (const auto& [windows, ipa] : names) {
         QFont f(QString::fromUtf8(windows));

@@ -37,7 +37,9 @@ TEST(CQtFontCatalog, InstalledAndMissingFaces) {
 TEST(CQtFontCatalog, FaceNamesAreCp932AndListTheWindowsNames) {
     CQtFontCatalog catalog;
     const auto names = catalog.FaceNames();
-    auto has = [&](const std::string& n) { return std::find(names.begin(), names.end(), n) != names.end(); };
+    auto has = [&](const std::string& n) {
+        return std::find(names.begin(), names.end(), n) != names.end();
+    };
     EXPECT_TRUE(has(Sjis::FromUtf8("ＭＳ 明朝")));
     EXPECT_TRUE(has(Sjis::FromUtf8("ＭＳ Ｐゴシック")));
     EXPECT_TRUE(has("IPAMincho"));

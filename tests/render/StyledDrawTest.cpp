@@ -88,11 +88,13 @@ INSTANTIATE_TEST_SUITE_P(
         // A 45-unit dash line is inked on 0..30 and not on 30..45.
         DashCase{"dash_45", 1, "1.0", 45, {{0, 30}}},
         DashCase{"dash", 1, "1.0", 100, {{0, 30}, {60, 90}}},
-        DashCase{"dot_starts_off", 2, "1.0", 100, {{10, 20}, {30, 40}, {50, 60}, {70, 80}, {90, 100}}},
+        DashCase{
+            "dot_starts_off", 2, "1.0", 100, {{10, 20}, {30, 40}, {50, 60}, {70, 80}, {90, 100}}},
         DashCase{"dash_dot", 3, "1.0", 100, {{0, 30}, {40, 50}, {60, 90}}},
         DashCase{"dash_dot_dot", 4, "1.0", 100, {{0, 20}, {28, 36}, {44, 52}, {60, 80}, {88, 96}}},
         DashCase{"scale_2", 1, "2.0", 100, {{0, 60}}},
-        DashCase{"scale_half_with_junk", 1, " 0.5mm", 100, {{0, 15}, {30, 45}, {60, 75}, {90, 100}}},
+        DashCase{
+            "scale_half_with_junk", 1, " 0.5mm", 100, {{0, 15}, {30, 45}, {60, 75}, {90, 100}}},
         // A setting that gives no positive number must not stop the walk.
         DashCase{"scale_zero_is_one", 1, "0", 45, {{0, 30}}},
         DashCase{"scale_text_is_one", 1, "abc", 45, {{0, 30}}},
@@ -119,10 +121,10 @@ TEST_F(StyledDrawTest, RectangleOutlineRunsRoundWithHalfWidthOverhang) {
                    OPAQUE);
     // Top left to right, right side down, bottom right to left, left side up, each side one
     // unit (half the width) beyond the corners, the pattern carried from side to side.
-    const std::vector<Segment> expected = {
-        {{-1, 0}, {29, 0}},          {{40, -17}, {40, -47}},   {{40, -77}, {40, -101}},
-        {{41, -100}, {35, -100}},    {{5, -100}, {-1, -100}},  {{0, -101}, {0, -77}},
-        {{0, -47}, {0, -17}}};
+    const std::vector<Segment> expected = {{{-1, 0}, {29, 0}},      {{40, -17}, {40, -47}},
+                                           {{40, -77}, {40, -101}}, {{41, -100}, {35, -100}},
+                                           {{5, -100}, {-1, -100}}, {{0, -101}, {0, -77}},
+                                           {{0, -47}, {0, -17}}};
     EXPECT_EQ(Lines(*dc), expected) << dc->Dump();
     // The fill goes first, with the null pen, over both edges.
     const auto rects = dc->Find(DcOp::Rectangle);
@@ -179,17 +181,22 @@ TEST_P(SubstitutionTest, LineTypesOnEachDevice) {
 INSTANTIATE_TEST_SUITE_P(
     Devices, SubstitutionTest,
     testing::Values(
-        SubstitutionCase{"screen_5_grey", Device::Screen, false, 5, 1, true, PS_SOLID, RGB(192, 192, 192)},
+        SubstitutionCase{"screen_5_grey", Device::Screen, false, 5, 1, true, PS_SOLID,
+                         RGB(192, 192, 192)},
         SubstitutionCase{"paper_5_none", Device::Printer, false, 5, 1, false, 0, 0},
         SubstitutionCase{"styled_paper_5_none", Device::Printer, true, 5, 1, false, 0, 0},
         SubstitutionCase{"screen_minus1_w0_none", Device::Screen, false, -1, 0, false, 0, 0},
         SubstitutionCase{"paper_minus1_w0_none", Device::Printer, false, -1, 0, false, 0, 0},
-        SubstitutionCase{"screen_minus1_w2_dotted", Device::Screen, false, -1, 2, true, PS_DOT, RGB(192, 192, 192)},
+        SubstitutionCase{"screen_minus1_w2_dotted", Device::Screen, false, -1, 2, true, PS_DOT,
+                         RGB(192, 192, 192)},
         SubstitutionCase{"paper_minus1_w2_none", Device::Printer, true, -1, 2, false, 0, 0},
         // Styled drawing off: the printer's own dash style.
-        SubstitutionCase{"paper_dash_unstyled", Device::Printer, false, 1, 1, true, PS_DASH, RGB(255, 0, 0)},
-        SubstitutionCase{"paper_dash_width0", Device::Printer, true, 1, 0, true, PS_DASH, RGB(255, 0, 0)},
-        SubstitutionCase{"paper_6_never_dashed", Device::Printer, true, 6, 3, true, PS_INSIDEFRAME, RGB(255, 0, 0)},
+        SubstitutionCase{"paper_dash_unstyled", Device::Printer, false, 1, 1, true, PS_DASH,
+                         RGB(255, 0, 0)},
+        SubstitutionCase{"paper_dash_width0", Device::Printer, true, 1, 0, true, PS_DASH,
+                         RGB(255, 0, 0)},
+        SubstitutionCase{"paper_6_never_dashed", Device::Printer, true, 6, 3, true, PS_INSIDEFRAME,
+                         RGB(255, 0, 0)},
         SubstitutionCase{"screen_dash", Device::Screen, true, 1, 1, true, PS_DASH, RGB(255, 0, 0)}),
     [](const auto& info) { return info.param.name; });
 
@@ -341,22 +348,31 @@ TEST_P(ColorMatchTest, PenColourOnTheDevice) {
     EXPECT_EQ(r.bkColor, c.background);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Devices, ColorMatchTest,
-    testing::Values(
-        // A mono printer would print yellow white: it becomes black instead.
-        ColorCase{"mono_yellow_black", Device::MonoPrinter, true, false, RGB(255, 255, 0), RGB(0, 0, 0), RGB(255, 255, 255)},
-        ColorCase{"mono_white_stays", Device::MonoPrinter, true, false, RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255)},
-        ColorCase{"mono_blue_black", Device::MonoPrinter, true, false, RGB(0, 0, 255), RGB(0, 0, 0), RGB(255, 255, 255)},
-        ColorCase{"mono_matching_off", Device::MonoPrinter, false, false, RGB(255, 255, 0), RGB(255, 255, 0), RGB(255, 255, 255)},
-        ColorCase{"colour_printer", Device::Printer, true, false, RGB(255, 255, 0), RGB(255, 255, 0), RGB(255, 255, 255)},
-        ColorCase{"screen", Device::Screen, true, false, RGB(0, 0, 0), RGB(0, 0, 0), RGB(255, 255, 255)},
-        ColorCase{"blackback_black", Device::Screen, true, true, RGB(0, 0, 0), RGB(255, 255, 255), RGB(0, 0, 0)},
-        ColorCase{"blackback_white", Device::Screen, true, true, RGB(255, 255, 255), RGB(0, 0, 0), RGB(0, 0, 0)},
-        ColorCase{"blackback_red", Device::Screen, true, true, RGB(255, 0, 0), RGB(255, 0, 0), RGB(0, 0, 0)},
-        // The black background is the screen's: paper stays as it is.
-        ColorCase{"blackback_paper", Device::Printer, true, true, RGB(0, 0, 0), RGB(0, 0, 0), RGB(255, 255, 255)}),
-    [](const auto& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Devices, ColorMatchTest,
+                         testing::Values(
+                             // A mono printer would print yellow white: it becomes black instead.
+                             ColorCase{"mono_yellow_black", Device::MonoPrinter, true, false,
+                                       RGB(255, 255, 0), RGB(0, 0, 0), RGB(255, 255, 255)},
+                             ColorCase{"mono_white_stays", Device::MonoPrinter, true, false,
+                                       RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255)},
+                             ColorCase{"mono_blue_black", Device::MonoPrinter, true, false,
+                                       RGB(0, 0, 255), RGB(0, 0, 0), RGB(255, 255, 255)},
+                             ColorCase{"mono_matching_off", Device::MonoPrinter, false, false,
+                                       RGB(255, 255, 0), RGB(255, 255, 0), RGB(255, 255, 255)},
+                             ColorCase{"colour_printer", Device::Printer, true, false,
+                                       RGB(255, 255, 0), RGB(255, 255, 0), RGB(255, 255, 255)},
+                             ColorCase{"screen", Device::Screen, true, false, RGB(0, 0, 0),
+                                       RGB(0, 0, 0), RGB(255, 255, 255)},
+                             ColorCase{"blackback_black", Device::Screen, true, true, RGB(0, 0, 0),
+                                       RGB(255, 255, 255), RGB(0, 0, 0)},
+                             ColorCase{"blackback_white", Device::Screen, true, true,
+                                       RGB(255, 255, 255), RGB(0, 0, 0), RGB(0, 0, 0)},
+                             ColorCase{"blackback_red", Device::Screen, true, true, RGB(255, 0, 0),
+                                       RGB(255, 0, 0), RGB(0, 0, 0)},
+                             // The black background is the screen's: paper stays as it is.
+                             ColorCase{"blackback_paper", Device::Printer, true, true, RGB(0, 0, 0),
+                                       RGB(0, 0, 0), RGB(255, 255, 255)}),
+                         [](const auto& info) { return info.param.name; });
 
 // ---- Arcs and the other shapes on paper ---------------------------------------------------------
 
@@ -415,8 +431,8 @@ TEST_F(StyledDrawTest, FanOnPaperWalksRadiusArcRadius) {
 TEST_F(StyledDrawTest, RoundRectOnPaperAlternatesSidesAndCorners) {
     SetStyledDrawEnable(1);
     auto dc = Printer();
-    DrawStyledRoundRect(dc.get(), CRect(0, 0, 400, -300), CPoint(100, -100), 1, 2, RGB(0, 0, 0),
-                        -1, 0, R2_COPYPEN, OPAQUE);
+    DrawStyledRoundRect(dc.get(), CRect(0, 0, 400, -300), CPoint(100, -100), 1, 2, RGB(0, 0, 0), -1,
+                        0, R2_COPYPEN, OPAQUE);
     const auto lines = Lines(*dc);
     ASSERT_FALSE(lines.empty());
     // The walk begins on the top side after the top-left corner.
@@ -538,9 +554,9 @@ TEST_P(XorTextTest, CombinesAMemoryBitmapBySrcInvert) {
     CRecordingDC dc;
     dc.SetMapMode(MM_LOMETRIC);
     const LOGFONT lf = Font(-40, 20);
-    ASSERT_EQ(DrawStyledText(&dc, 1000, -500, &lf, RGB(255, 0, 0), "AB", c.align, R2_XORPEN,
-                             TRANSPARENT),
-              1);
+    ASSERT_EQ(
+        DrawStyledText(&dc, 1000, -500, &lf, RGB(255, 0, 0), "AB", c.align, R2_XORPEN, TRANSPARENT),
+        1);
     // Straight onto the device nothing is written; the text goes through memory DC 1.
     EXPECT_TRUE(dc.Find(DcOp::TextOut).empty());
     const auto memText = dc.Find(DcOp::TextOut, 1);
@@ -572,7 +588,8 @@ INSTANTIATE_TEST_SUITE_P(
                     XorTextCase{"right", TA_RIGHT, false, {960, -500, 1000, -540}},
                     XorTextCase{"centre", TA_CENTER, false, {980, -500, 1020, -540}},
                     XorTextCase{"bottom", TA_BOTTOM, false, {1000, -460, 1040, -500}},
-                    XorTextCase{"baseline_right", TA_BASELINE | TA_RIGHT, false, {960, -460, 1000, -500}},
+                    XorTextCase{
+                        "baseline_right", TA_BASELINE | TA_RIGHT, false, {960, -460, 1000, -500}},
                     XorTextCase{"black_back", TA_TOP, true, {1000, -500, 1040, -540}}),
     [](const auto& info) { return info.param.name; });
 

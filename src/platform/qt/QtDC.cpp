@@ -17,11 +17,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
 #include <mutex>
 #include <numbers>
 #include <optional>
-#include <unordered_map>
 
 namespace tembra {
 
@@ -116,12 +114,12 @@ std::optional<COLORREF> VectorColor(int rop, COLORREF c) {
 
 // Rows of the 8 x 8 hatch cells, bit 7 at the left; a set bit is ink.
 constexpr unsigned char kHatchRows[6][8] = {
-    {0xFF, 0, 0, 0, 0, 0, 0, 0},                                // horizontal
-    {0x80, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80},           // vertical
-    {0x80, 0x40, 0x20, 0x10, 0x08, 0x04, 0x02, 0x01},           // falling (\)
-    {0x01, 0x02, 0x04, 0x08, 0x10, 0x20, 0x40, 0x80},           // rising (/)
-    {0xFF, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80},           // cross
-    {0x81, 0x42, 0x24, 0x18, 0x18, 0x24, 0x42, 0x81},           // diagonal cross
+    {0xFF, 0, 0, 0, 0, 0, 0, 0},                      // horizontal
+    {0x80, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80}, // vertical
+    {0x80, 0x40, 0x20, 0x10, 0x08, 0x04, 0x02, 0x01}, // falling (\)
+    {0x01, 0x02, 0x04, 0x08, 0x10, 0x20, 0x40, 0x80}, // rising (/)
+    {0xFF, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80}, // cross
+    {0x81, 0x42, 0x24, 0x18, 0x18, 0x24, 0x42, 0x81}, // diagonal cross
 };
 
 bool HatchInk(int hatch, int x, int y) {
@@ -141,8 +139,8 @@ struct Glyph {
 };
 
 struct RealizedFont {
-    QFont font;        // stretched to the LOGFONT's width
-    QFont plain;       // the same without the stretch (upright glyphs of vertical text)
+    QFont font;  // stretched to the LOGFONT's width
+    QFont plain; // the same without the stretch (upright glyphs of vertical text)
     qreal stretch = 1.0;
     bool vertical = false;
     qreal ascent = 0.0;
@@ -158,10 +156,10 @@ void InstallFontSubstitutions() {
     static std::once_flag once;
     std::call_once(once, [] {
         const std::pair<const char*, const char*> names[] = {
-            {"ＭＳ 明朝", "IPAMincho"},     {"ＭＳ ゴシック", "IPAGothic"},
-            {"ＭＳ Ｐ明朝", "IPAPMincho"},  {"ＭＳ Ｐゴシック", "IPAPGothic"},
-            {"MS Mincho", "IPAMincho"},     {"MS Gothic", "IPAGothic"},
-            {"MS PMincho", "IPAPMincho"},   {"MS PGothic", "IPAPGothic"},
+            {"ＭＳ 明朝", "IPAMincho"},    {"ＭＳ ゴシック", "IPAGothic"},
+            {"ＭＳ Ｐ明朝", "IPAPMincho"}, {"ＭＳ Ｐゴシック", "IPAPGothic"},
+            {"MS Mincho", "IPAMincho"},    {"MS Gothic", "IPAGothic"},
+            {"MS PMincho", "IPAPMincho"},  {"MS PGothic", "IPAPGothic"},
         };
         for (const auto& [windows, ipa] : names) {
             QFont::insertSubstitution(QString::fromUtf8(windows), QString::fromLatin1(ipa));
@@ -175,7 +173,7 @@ struct CQtDC::Impl {
     Options options;
     QPainter* painter = nullptr;
     std::unique_ptr<QPainter> ownPainter;
-    std::unique_ptr<QImage> ownImage;   // ForScreen
+    std::unique_ptr<QImage> ownImage;    // ForScreen
     std::unique_ptr<QImage> bitmapImage; // a memory device context's selected bitmap
     std::shared_ptr<BitmapPixels> bitmapPixels;
     QPaintDevice* device = nullptr;
@@ -207,8 +205,11 @@ struct CQtDC::Impl {
         bool operator==(const BrushKey&) const = default;
     };
     mutable std::vector<std::pair<BrushKey, QBrush>> brushes;
+    mutable QBitmap hatchBitmaps[6];
 
-    int PatternScale() const { return std::max(1, static_cast<int>(std::lround(std::min(dpiX, dpiY) / 96.0))); }
+    int PatternScale() const {
+        return std::max(1, static_cast<int>(std::lround(std::min(dpiX, dpiY) / 96.0)));
+    }
 };
 
 namespace {
@@ -218,6 +219,18 @@ QRect DeviceRect(const CDC& dc, const CRect& logical) {
     dc.LPtoDP(&r);
     r.NormalizeRect();
     return QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1));
+}
+
+// Fills a device rectangle. A textured brush goes in bands of 64 rows: Qt hands taller texture
+// fills to its thread pool, which costs more than it saves on the rectangles of a chart.
+void FillDeviceRect(QPainter& p, const QRect& r, const QBrush& brush) {
+    if (brush.style() != Qt::TexturePattern || r.height() <= 64) {
+        p.fillRect(r, brush);
+        return;
+    }
+    for (int top = r.top(); top <= r.bottom(); top += 64) {
+        p.fillRect(QRect(r.left(), top, r.width(), std::min(64, r.bottom() + 1 - top)), brush);
+    }
 }
 
 QPoint DevicePoint(const CDC& dc, const CPoint& logical) {
@@ -597,7 +610,7 @@ public:
             key.patternWidth = brush.pattern->width;
             key.monochrome = brush.pattern->monochrome;
         }
-        key.rop = m_d.rasterOps ? 0 : rop;
+        key.rop = rop;
         key.text = m_dc.GetTextColor();
         key.bk = m_dc.GetBkColor();
         key.bkMode = m_dc.GetBkMode();
@@ -614,19 +627,32 @@ public:
         return made;
     }
 
-    // An image of a cell, each device pixel of the cell repeated s times on each axis.
-    QImage Cell(int w, int h, bool opaque,
-                const std::function<std::optional<COLORREF>(int, int)>& color) const {
-        const int s = m_d.PatternScale();
-        QImage cell(w * s, h * s, opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32);
-        for (int y = 0; y < h * s; ++y) {
+    // An image of a cell, each pixel repeated s times on each axis for the device.
+    template <class ColorAt> QImage Cell(int w, int h, bool opaque, ColorAt color) const {
+        QImage cell(w, h, opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32);
+        for (int y = 0; y < h; ++y) {
             auto* line = reinterpret_cast<QRgb*>(cell.scanLine(y));
-            for (int x = 0; x < w * s; ++x) {
-                const auto c = color(x / s, y / s);
+            for (int x = 0; x < w; ++x) {
+                const std::optional<COLORREF> c = color(x, y);
                 line[x] = c ? (0xFF000000u | ToQColor(*c).rgb()) : 0u;
             }
         }
-        return cell;
+        const int s = m_d.PatternScale();
+        return s > 1 ? cell.scaled(w * s, h * s, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+                     : cell;
+    }
+
+    // The set bits of a hatch cell (scaled for the device), made once per device context.
+    const QBitmap& HatchBitmap(int hatch) const {
+        auto& slot = m_d.hatchBitmaps[hatch];
+        if (slot.isNull()) {
+            // Black pixels are the set bits of a bitmap.
+            const QImage cell = Cell(8, 8, true, [&](int x, int y) {
+                return std::optional<COLORREF>(HatchInk(hatch, x, y) ? 0 : 0xFFFFFF);
+            });
+            slot = QBitmap::fromImage(cell.convertToFormat(QImage::Format_Mono));
+        }
+        return slot;
     }
 
     QBrush MakeTexture(const BrushData& brush, int rop) const {
@@ -634,21 +660,17 @@ public:
         case BS_HATCHED: {
             const int hatch = std::clamp(brush.hatch, 0, 5);
             const auto ink = DrawColor(brush.color, rop);
-            if (m_d.rasterOps) {
-                // A bitmap brush: the background mode of the painter decides whether the gaps
-                // are painted.
-                const QImage cell = Cell(8, 8, true, [&](int x, int y) {
-                    return std::optional<COLORREF>(HatchInk(hatch, x, y) ? 0 : 0xFFFFFF);
-                });
-                // Black pixels are the set bits of a bitmap.
-                return QBrush(ToQColor(ink.value_or(brush.color)),
-                              QBitmap::fromImage(cell.convertToFormat(QImage::Format_Mono)));
+            const bool opaque = m_dc.GetBkMode() == OPAQUE;
+            if (m_d.rasterOps && !opaque && rop != R2_COPYPEN) {
+                // Open gaps under a raster operation: a bitmap brush, whose gaps the painter
+                // leaves alone in transparent mode.
+                return QBrush(ToQColor(ink.value_or(brush.color)), HatchBitmap(hatch));
             }
             std::optional<COLORREF> gap;
-            if (m_dc.GetBkMode() == OPAQUE) {
+            if (opaque) {
                 gap = DrawColor(m_dc.GetBkColor(), rop);
             }
-            return QBrush(Cell(8, 8, false,
+            return QBrush(Cell(8, 8, ink && gap,
                                [&](int x, int y) { return HatchInk(hatch, x, y) ? ink : gap; }));
         }
         case BS_PATTERN: {
@@ -837,7 +859,8 @@ public:
             const qreal natural = QFontMetricsF(f).averageCharWidth();
             const double target = std::abs(lf.lfWidth * sx);
             if (natural > 0.0) {
-                const int stretch = std::clamp(static_cast<int>(std::lround(100.0 * target / natural)), 1, 4000);
+                const int stretch =
+                    std::clamp(static_cast<int>(std::lround(100.0 * target / natural)), 1, 4000);
                 f.setStretch(stretch);
                 r.stretch = stretch / 100.0;
             }
@@ -1077,7 +1100,7 @@ void CQtDC::DoRectangle(const CRect& rect) {
                           r.height() - 2 * inset);
         }
         if (inner.width() > 0 && inner.height() > 0) {
-            p->fillRect(inner, brush);
+            FillDeviceRect(*p, inner, brush);
         }
     }
     if (pen.style() != Qt::NoPen) {
@@ -1193,7 +1216,7 @@ void CQtDC::DoFillRect(const CRect& rect, const BrushData& brushData) {
     p->setBrushOrigin(GetBrushOrg().x, GetBrushOrg().y);
     const QBrush brush = dr.MakeBrush(brushData, R2_COPYPEN);
     if (brush.style() != Qt::NoBrush) {
-        p->fillRect(r, brush);
+        FillDeviceRect(*p, r, brush);
     }
 }
 
@@ -1247,7 +1270,7 @@ void CQtDC::DoPatBlt(const CRect& rect, DWORD rop) {
         dr.SetBackground(*p, rop2);
         const QBrush brush = dr.MakeBrush(CurrentBrush(), rop2);
         if (brush.style() != Qt::NoBrush) {
-            p->fillRect(r, brush);
+            FillDeviceRect(*p, r, brush);
         }
         break;
     }

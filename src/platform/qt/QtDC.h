@@ -42,10 +42,10 @@ struct QtDCOptions {
     bool monochrome = false; // a black-and-white printer
     int dpiX = 0;            // 0: the paint device's own
     int dpiY = 0;
-    QSize size;              // device pixels; empty: the paint device's size
-    QPoint physicalOffset;   // printers: the printable area's corner on the sheet
-    QSize physicalSize;      // printers: the whole sheet in device pixels
-    QRect updateRect;        // a window's part to repaint (device); null: everything
+    QSize size;            // device pixels; empty: the paint device's size
+    QPoint physicalOffset; // printers: the printable area's corner on the sheet
+    QSize physicalSize;    // printers: the whole sheet in device pixels
+    QRect updateRect;      // a window's part to repaint (device); null: everything
 };
 
 class CQtDC : public CDC {

@@ -5,8 +5,8 @@
 
 #include <QFontDatabase>
 #include <QList>
-#include <QStringList>
 #include <QString>
+#include <QStringList>
 
 #include <algorithm>
 
@@ -15,8 +15,8 @@ namespace tembra {
 namespace {
 
 struct WindowsFace {
-    const char* name;   // UTF-8
-    const char* stand;  // the IPA family drawn for it
+    const char* name;  // UTF-8
+    const char* stand; // the IPA family drawn for it
     BYTE pitchAndFamily;
 };
 
@@ -78,8 +78,7 @@ bool CQtFontCatalog::FindFace(std::string_view faceCp932, LOGFONT& out) const {
     if (family.isEmpty() || !QFontDatabase::isSmoothlyScalable(family)) {
         return false;
     }
-    const bool japanese =
-        QFontDatabase::writingSystems(family).contains(QFontDatabase::Japanese);
+    const bool japanese = QFontDatabase::writingSystems(family).contains(QFontDatabase::Japanese);
     const BYTE pitch = QFontDatabase::isFixedPitch(family) ? FIXED_PITCH : VARIABLE_PITCH;
     out = Describe(Sjis::FromUtf8(family.toStdString()), japanese ? SHIFTJIS_CHARSET : ANSI_CHARSET,
                    pitch);

@@ -1,0 +1,396 @@
+// The geometry of one chart as one view shows it or one print job prints it: where the print
+// header, the date band, the item columns and the process chart lie on the page, which period
+// and which rows are shown, at which zoom, and how a date, a time of day, a row or an item
+// column becomes a coordinate and back. Every painter and every hit test of the chart asks it.
+//
+// Coordinates are logical units of MM_LOMETRIC: 0.1 mm at 100 %, x to the right, y upwards, so
+// a rectangle's top is greater than its bottom and rows run downwards. Every coordinate a
+// conversion returns lies in -30000..30000; rows lie in 0..9999.
+//
+// The areas come from the page-settings block of the document's settings record (0.1 mm, built
+// by CPrintArea from the layout file); the layout keeps its own copy scaled to its zoom and
+// shifted to the paper's corner (on screen) or to the printable origin (printing).
+#pragma once
+
+#include "model/HensokuScale.h"
+#include "platform/Time.h"
+#include "platform/Types.h"
+
+#include <array>
+#include <optional>
+
+namespace tembra {
+
+class CCalendar;
+class CChartPos;
+class CDC;
+class CDataHeader;
+class CKoumoku;
+class CKtkmHatch;
+class CPageLayout;
+class CPrHeader;
+class CSyokiSet;
+
+// What the bounds of a process are made of. The process record knows its line geometry, its
+// nodes, terms and resource labels; the layout widens them into the process's bounds.
+struct KouteiBoundsParts {
+    // The end points of the process line (logical units).
+    CPoint start;
+    CPoint end;
+    // The style code of the line record: 6 a line that leaves its rows (extraY is the farthest
+    // y it reaches), 0x80 lines of text, 0x40 bars.
+    int styleCode = 0;
+    int extraY = 0;
+    // High byte: the number of text lines; low byte: the number of bars.
+    WORD countWord = 0;
+    // Height of the line's font, 0.1 mm at 100 %.
+    LONG fontHeight = 0;
+    // The node sizes in percent of the node radius.
+    int startNodeSize = 0;
+    int endNodeSize = 0;
+    // The rectangle of all its terms and of its resource labels; absent when it has none or
+    // they were not asked for.
+    std::optional<CRect> terms;
+    std::optional<CRect> resources;
+};
+
+// What the layout reads of the chart document it is bound to. The schedule document implements
+// it (it owns the settings record, the working calendar, the item table and the records).
+class IPageLayoutDocument {
+public:
+    virtual ~IPageLayoutDocument() = default;
+    virtual const CSyokiSet* GetSyokiSet() const = 0;
+    // The working calendar of the day scale's day classes; may be null.
+    virtual const CCalendar* GetCalendar() const = 0;
+    // The item table: the count and percentage widths of the item columns, the ruled-line
+    // type of each row. May be null (no item columns).
+    virtual const CKoumoku* GetKoumoku() const = 0;
+    // Fills the parts of a process record (type 1, kind 1); false when the record has no line
+    // to bound. Terms and resource labels are filled only when asked for.
+    virtual bool GetKouteiBoundsParts(const CDataHeader& process, const CPageLayout& layout,
+                                      CDC* dc, bool withTerms, bool withResources,
+                                      KouteiBoundsParts& parts) const = 0;
+    // The rectangle a record of type 3 (progress line), 4 (shape, through its bounds operation
+    // with the layout's view), 6 (event, its full rectangle) or 7 (resource chart) gives of
+    // itself, logical units; an empty rectangle for any other record.
+    virtual CRect GetRecordBounds(const CDataHeader& record, const CPageLayout& layout,
+                                  CDC* dc) const = 0;
+};
+
+// What the layout needs of the view that owns it: its document.
+class IPageLayoutView {
+public:
+    virtual ~IPageLayoutView() = default;
+    virtual IPageLayoutDocument* GetLayoutDocument() const = 0;
+};
+
+// An item embedded in the chart: a rectangle, two flags and, when it carries one, a picture
+// drawn through the device context. The document's embedded-item class implements it.
+class ILayoutCntrItem {
+public:
+    virtual ~ILayoutCntrItem() = default;
+    // The item's rectangle on the chart of this layout, logical units.
+    virtual CRect GetDeviceRect(const CPageLayout& layout, CDC* dc) const = 0;
+    virtual bool IsWhiteBack() const = 0;
+    virtual bool HasFrame() const = 0;
+    virtual bool HasPicture() const = 0;
+    // Draws the picture into the rectangle (logical units, already flipped when the
+    // application's flipped-y option is on).
+    virtual void DrawPicture(CDC* dc, const CRect& rect) const = 0;
+};
+
+class CPageLayout {
+public:
+    static constexpr int kZoomCount = 8;
+    static constexpr int kDefaultZoomIndex = 3;
+    static constexpr int kMaxRow = 9999;
+    // The elapsed month length taken when the settings hold less than one day.
+    static constexpr int kDefaultMonthDays = 30;
+
+    // Zones of HitZone.
+    enum : int {
+        kZoneNone = 0,
+        kZoneDateBand = 0x01,  // the date band right of the item columns
+        kZoneKoumoku = 0x02,   // the item columns
+        kZoneAreaName = 0x04,  // the date band above the item columns
+        kZoneChart = 0x10,     // the chart rectangle
+        kZoneKoutei = 0x20,    // the process area outside the chart rectangle
+        kZoneElsewhere = 0x40, // anywhere else on the page frame
+    };
+
+    CPageLayout();
+    CPageLayout(const CPageLayout&) = default;
+    CPageLayout& operator=(const CPageLayout&) = default;
+    ~CPageLayout() = default;
+
+    // The zoom percentage of an index: 25, 50, 75, 100, 150, 200, 300, 400; 25 outside 0..7.
+    static int GetZoomPercent(int index);
+
+    // ---- Set-up and recomputation ---------------------------------------------------------------
+    // Binds the view and its document and copies the period, rows, spans and fixed-row range
+    // from the settings record; builds the day scale of the period; then EnsureLayout.
+    void Init(IPageLayoutView* view);
+    // RecalcLayout, unless the output mode is non-zero (printing and embedded drawing keep the
+    // areas their code set).
+    void EnsureLayout();
+    // RecalcRects, then, without a header, moves the page frame to the paper's corner.
+    void RecalcLayout();
+    // The areas from the settings' page block at the current zoom.
+    void RecalcRects();
+    // 100 %, the areas moved to the printable origin of the device (its printer offset and the
+    // settings' margin offset; a margin below the printable area is limited with a message).
+    void PrepareForPrint(CDC* dc);
+    // For the embedded-item picture: areas that end after days days from the draw start and
+    // rows rows from the first row; the period end and last row follow.
+    void RecalcForExtent(int days, int rows);
+
+    // ---- Zoom -----------------------------------------------------------------------------------
+    void ResetZoom() { m_zoomIndex = kDefaultZoomIndex; }
+    int GetZoomIndex() const { return m_zoomIndex; }
+    void SetZoomIndex(int index) { m_zoomIndex = index; }
+    // The explicit zoom percentage (0: the zoom index applies). The view's code calls its
+    // setter SetDisplayFlag.
+    void SetZoomPercent(int percent) { m_zoomPercent = percent; }
+    void SetDisplayFlag(int percent) { SetZoomPercent(percent); }
+    int GetExplicitZoom() const { return m_zoomPercent; }
+    // The zoom in effect: the explicit percentage, else the table entry of the index.
+    int GetZoom() const;
+    // Whether a zoom index keeps the paper in the coordinate range and a day at least one
+    // unit wide.
+    BOOL IsZoomPossible(int index) const;
+    // v x zoom / 100 and v x 100 / zoom, truncated.
+    int Zoom(int v) const;
+    int UnscaleLength(int v) const;
+    CRect ScaleRect(const CRect& rect) const;
+    void ScaleRect(CRect& out, const CRect& rect) const { out = ScaleRect(rect); }
+    CRect UnscaleRect(const CRect& rect) const;
+    // The area-zoom centre (logical units) that the view keeps here.
+    CPoint GetZoomCenter() const { return m_zoomCenter; }
+    void SetZoomCenter(const CPoint& center) { m_zoomCenter = center; }
+
+    // ---- Areas (copies) -------------------------------------------------------------------------
+    // The first rectangle, the header area: its top-left corner is the page origin of the
+    // print header's elements and of page-fixed shapes.
+    CRect GetRect() const { return m_areas[kHeaderArea]; }
+    CRect GetHeaderRect() const { return m_areas[kHeaderArea]; }
+    // The page frame: header top to footer bottom with a header shown, else date band top to
+    // body bottom; across the header area's width.
+    CRect GetPageRect() const { return m_areas[kPageFrame]; }
+    // The body: item columns and process chart below the date band.
+    CRect GetEditRect() const { return m_areas[kBody]; }
+    // The date band (the area-name header over the item columns and the date rows over the
+    // chart). Not the body: that is GetEditRect.
+    CRect GetBodyRect() const { return m_areas[kDateBand]; }
+    CRect GetKoumokuRect() const { return m_areas[kItemArea]; }
+    CRect GetKouteiRect() const { return m_areas[kProcessArea]; }
+    // The footer area.
+    CRect GetFixedBodyRect() const { return m_areas[kFooter]; }
+    // The process area less the two insets: the time axis spans its width, the rows its height.
+    CRect GetChartRect() const { return m_areas[kChartRect]; }
+    // The fixed-row bands of the item area, the process area and the chart rectangle: zero
+    // height at their tops, the fixed rows' height while the chart is scrolled down.
+    CRect GetGridRect() const { return m_areas[kItemFixed]; }
+    CRect GetKouteiGridRect() const { return m_areas[kProcessFixed]; }
+    CRect GetChartGridRect() const { return m_areas[kChartFixed]; }
+    // The strips beside the body below the header: header left to body left, and body right
+    // to header right, from the header's bottom to the body's bottom.
+    CRect GetLeftArea() const;
+    CRect GetRightArea() const;
+    CRect GetPaperRect() const { return m_paper; }
+    int GetInsetLeft() const { return m_insetLeft; }
+    int GetInsetRight() const { return m_insetRight; }
+    int GetLeftWidth() const { return m_itemWidth; }
+    CPoint GetMarginOffset() const { return m_marginOffset; }
+    CPoint GetPrinterOffset() const { return m_printerOffset; }
+    // Width and height of the chart rectangle, both positive.
+    CSize GetChartSize() const;
+
+    // ---- Period and rows ------------------------------------------------------------------------
+    CTime GetStartDate() const { return m_start; }
+    void SetStartDate(const CTime& date) { m_start = date; }
+    CTime GetEndDate() const { return m_end; }
+    void SetEndDate(const CTime& date) { m_end = date; }
+    // Start + leading span, end - trailing span.
+    CTime GetDrawStart() const { return m_start + m_leadSpan; }
+    CTime GetDrawEnd() const { return m_end - m_trailSpan; }
+    CTimeSpan GetLeadingSpan() const { return m_leadSpan; }
+    CTimeSpan GetTrailingSpan() const { return m_trailSpan; }
+    CTimeSpan GetNobeOffset() const { return m_nobeOffset; }
+    // The elapsed month length; 30 days when the settings hold less than one day.
+    CTimeSpan GetMonthSpan() const;
+    CTimeSpan GetNobeMonthSpan() const { return GetMonthSpan(); }
+    // Days from start to end + 1, and from draw start to draw end + 1.
+    int GetDayCount() const;
+    int GetDrawDayCount() const;
+    short GetFirstRow() const { return m_firstRow; }
+    void SetFirstRow(short row) { m_firstRow = row; }
+    short GetLastRow() const { return m_lastRow; }
+    void SetLastRow(short row) { m_lastRow = row; }
+    // last - first + 1; at least 1, so that the row height never divides by zero.
+    int GetRowCount() const;
+    // The fixed-row range shown at the top while the chart is scrolled down.
+    short GetAltFirstRow() const { return m_altFirstRow; }
+    short GetAltLastRow() const { return m_altLastRow; }
+    int GetAltRowCount() const { return m_altLastRow - m_altFirstRow + 1; }
+
+    // ---- State ----------------------------------------------------------------------------------
+    IPageLayoutView* GetView() const { return m_view; }
+    IPageLayoutDocument* GetDocument() const { return m_doc; }
+    const CSyokiSet* GetSyokiSet() const;
+    // The day scale of the displayed period; not built: the time axis is linear.
+    const CHensokuScale& GetScale() const { return m_scale; }
+    // 0 on screen; 1 or 2 printing; 1 while the embedded-item picture is drawn.
+    int GetOutputMode() const { return m_outputMode; }
+    void SetOutputMode(int mode) { m_outputMode = mode; }
+    // The print header shown above the chart on screen; null when none is shown.
+    const CPrHeader* GetHeader() const { return m_header; }
+    void SetHeader(const CPrHeader* header) { m_header = header; }
+    int GetShigenDispMode() const { return m_shigenDispMode; }
+    void SetShigenDispMode(int mode) { m_shigenDispMode = mode; }
+    BOOL IsScrolledDown() const { return m_scrolledDown; }
+    void SetScrolledDown(BOOL on) { m_scrolledDown = on; }
+    // 1 during the view's clipped drawing pass of the fixed rows.
+    BOOL GetClipPass() const { return m_clipPass; }
+    void SetClipPass(BOOL on) { m_clipPass = on; }
+    // Set by the view while it takes bounds for its drawing pass; read by the records.
+    BOOL GetDrawPassFlag() const { return m_drawPass; }
+    void SetDrawPassFlag(BOOL on) { m_drawPass = on; }
+    // Whether the settings count elapsed days (0 without a settings record).
+    int GetNobeMode() const;
+    // The print font that replaces the header elements' own fonts when its height is not 0.
+    const LOGFONT& GetPrintFont() const { return m_printFont; }
+    void SetPrintFont(const LOGFONT& font) { m_printFont = font; }
+
+    // Display options of the text painters.
+    BOOL IsSimpleText() const { return m_simpleText; }
+    void SetSimpleText(BOOL on) { m_simpleText = on; }
+    BOOL IsHyperlinkMark() const { return m_hyperlinkMark; }
+    void SetHyperlinkMark(BOOL on) { m_hyperlinkMark = on; }
+    BOOL IsShigenCentered() const { return m_shigenCentered; }
+    void SetShigenCentered(BOOL on) { m_shigenCentered = on; }
+    BOOL IsQuickText() const { return m_quickText; }
+    void SetQuickText(BOOL on) { m_quickText = on; }
+
+    // ---- Conversions ----------------------------------------------------------------------------
+    // Width of one day: |chart width| / the axis length of the period in days (irregular
+    // factors applied); 0 when the period has no length.
+    double GetDayWidth() const;
+    int DaysToWidth(int days) const;
+    double GetDayWidthAt(const CTime& date) const;
+    int GetSpanWidth(const CTime& from, const CTime& to) const;
+    int DateToX(const CTime& time) const;
+    // precision 0 whole days, 1 hours, 2 minutes; rounding 0 adds 0, 1 a half, 2 a whole unit
+    // before truncating (any other value a half). x is limited to the chart rectangle.
+    CTime XToDate(int x, int precision = 0, int rounding = 1) const;
+    // Elapsed years, months and days (months of GetMonthSpan days, 12 a year) of a date from
+    // the elapsed-day origin; returns the span from the origin. Each output is optional.
+    CTimeSpan DateToNobeYMD(const CTime& time, int* year, int* month, int* day) const;
+
+    double GetRowHeight() const;
+    int RowsToHeight(int rows) const;
+    // edge -1 the row's upper edge, 1 its lower edge, 0 its middle.
+    int RowToY(int row, int edge) const;
+    int YToRow(int y) const;
+    double YToRowF(int y) const;
+    // edge -1 the column's left edge, 1 its right edge, 0 its middle.
+    int ColumnToX(int column, int edge) const;
+    int XToColumn(int x) const;
+    // The item-column border within 5 units of x in the item area, or -1.
+    int HitColumnBorder(int x, int y) const;
+    int HitZone(int x, int y) const;
+    int HitZone(const CPoint& p) const { return HitZone(p.x, p.y); }
+    CPoint DateRowToPoint(const CTime& time, int row) const;
+    void PointToDateRow(int x, int y, int precision, CTime& time, int& row) const;
+
+    // Process settings scaled by the zoom: the node radius, the corner size, the slant of
+    // inclined corners and the bar height.
+    int GetScaledKouteiSize() const;
+    int GetScaledCornerSize() const;
+    int GetScaledInclined() const;
+    int GetScaledBarHeight() const;
+
+    // ---- Object rectangles ----------------------------------------------------------------------
+    // Normalised (left <= right, top >= bottom). With a device context they are inflated by 10
+    // units on every side and converted to device units (then top <= bottom).
+    // index -1 leaves a process's terms out.
+    CRect GetObjectBounds(CDC* dc, const CDataHeader* object, int index) const;
+    // The band of a position's dates and rows (a negative first row starts at the date band's
+    // top, a last row of 9999 or more ends at the process area's bottom).
+    CRect GetLineRect(CDC* dc, const CChartPos& pos, BOOL inflate) const;
+    // The band of a hatching record: rows across the process area (kind 1), dates over the
+    // process area's height (kind 2), item columns over the item area's height (kind 12).
+    void GetObjectRect(CRect& out, CDC* dc, const CKtkmHatch& hatch, BOOL inflate) const;
+    CRect GetCntrItemRect(CDC* dc, const ILayoutCntrItem& item, BOOL toDevice) const;
+    // White background when the item asks for it, the picture, then the frame.
+    void DrawCntrItem(CDC* dc, const ILayoutCntrItem& item) const;
+
+    // The widening of a process's bounds from its parts (normalised, logical units).
+    CRect KouteiBounds(const KouteiBoundsParts& parts) const;
+
+private:
+    enum Area : int {
+        kHeaderArea,
+        kPageFrame,
+        kBody,
+        kDateBand,
+        kItemArea,
+        kProcessArea,
+        kFooter,
+        kChartRect,
+        kItemFixed,
+        kProcessFixed,
+        kChartFixed,
+        kAreaCount,
+    };
+
+    bool UseScale() const;
+    // U(t): the position of a time on the axis in days from the start.
+    double Units(const CTime& time) const;
+    // The base rectangle and first row of the row conversions: the chart rectangle and the
+    // first row, or the fixed-row band and range in the clipped pass of a scrolled chart.
+    bool InFixedPass() const { return m_scrolledDown && m_clipPass; }
+    int RowEdgeY(int top, int firstRow, double rowHeight, int row, int edge) const;
+    int ColumnCount() const;
+    void ShiftAreas(int dx, int dy);
+    // Inflates a logical rectangle by 10 and converts it to device units.
+    static CRect ToDevice(CDC* dc, CRect rect);
+
+    // The page-settings block, scaled and shifted.
+    std::array<CRect, kAreaCount> m_areas{};
+    int m_insetLeft = 0;
+    int m_insetRight = 0;
+    int m_itemWidth = 0;
+    CRect m_paper;
+    CPoint m_marginOffset;
+    CPoint m_printerOffset;
+
+    IPageLayoutView* m_view = nullptr;
+    IPageLayoutDocument* m_doc = nullptr;
+    CHensokuScale m_scale;
+    int m_outputMode = 0;
+    const CPrHeader* m_header = nullptr;
+    int m_shigenDispMode = 0;
+    int m_zoomIndex = kDefaultZoomIndex;
+    int m_zoomPercent = 0;
+    CTimeSpan m_leadSpan;
+    CTimeSpan m_trailSpan;
+    CTimeSpan m_nobeOffset;
+    CTimeSpan m_monthSpan;
+    CTime m_start;
+    CTime m_end;
+    short m_firstRow = 0;
+    short m_lastRow = 0;
+    short m_altFirstRow = 0;
+    short m_altLastRow = -1;
+    BOOL m_scrolledDown = FALSE;
+    BOOL m_clipPass = FALSE;
+    BOOL m_simpleText = FALSE;
+    BOOL m_hyperlinkMark = TRUE;
+    BOOL m_shigenCentered = FALSE;
+    BOOL m_quickText = FALSE;
+    BOOL m_drawPass = FALSE;
+    CPoint m_zoomCenter;
+    LOGFONT m_printFont;
+};
+
+} // namespace tembra
