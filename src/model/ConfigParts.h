@@ -333,6 +333,8 @@ public:
     void SetDateColor(COLORREF v) { m_dateColor = v; }
     LONG GetDateValue1() const { return m_dateValue1; }
     LONG GetDateValue2() const { return m_dateValue2; }
+    void SetDateValue1(LONG v) { m_dateValue1 = v; }
+    void SetDateValue2(LONG v) { m_dateValue2 = v; }
     LONG GetDateDisp() const { return m_dateDisp; }
     void SetDateDisp(LONG v) { m_dateDisp = v; }
     const std::string& GetDateFormat() const { return m_dateFormat; }

@@ -179,4 +179,26 @@ void CPrintArea::AdjustMargins(int offsetX, int offsetY) {
     }
 }
 
+void CPrintArea::SetStoredFields(const StoredFields& f) {
+    m_header = f.header;
+    m_page = f.page;
+    m_edit = f.edit;
+    m_date = f.date;
+    m_items = f.items;
+    m_chart = f.chart;
+    m_footer = f.footer;
+    m_inner = f.inner;
+    m_paper = f.paper;
+    m_insetLeft = f.insetLeft;
+    m_insetRight = f.insetRight;
+    m_paperKind = f.paperKind;
+    m_orientation = f.orientation;
+    m_itemWidth = f.itemWidth;
+    m_shift = f.shift;
+    m_printerOffset = f.printerOffset;
+    m_itemsTop = CRect(m_items.left, m_items.top, m_items.right, m_items.top);
+    m_chartTop = CRect(m_chart.left, m_chart.top, m_chart.right, m_chart.top);
+    m_innerTop = CRect(m_inner.left, m_inner.top, m_inner.right, m_inner.top);
+}
+
 } // namespace tembra

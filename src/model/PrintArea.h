@@ -110,6 +110,20 @@ public:
 
     bool operator==(const CPrintArea&) const = default;
 
+    // The fields a document file keeps of the block, as a load reads them back. The fixed-row
+    // bands are not kept: they start again as the zero-height tops of their areas.
+    struct StoredFields {
+        CRect header, page, edit, date, items, chart, footer, inner, paper;
+        short insetLeft = 0;
+        short insetRight = 0;
+        short paperKind = 0;
+        WORD orientation = 0;
+        short itemWidth = 0;
+        CPoint shift;
+        CPoint printerOffset;
+    };
+    void SetStoredFields(const StoredFields& f);
+
 private:
     void RecalcDerived();
     void RecalcInner();

@@ -3,12 +3,12 @@
 #include "model/ConfigBase.h"
 #include "model/DataHeader.h"
 #include "model/Utility.h"
+#include "platform/ByteOrder.h"
 #include "platform/Document.h"
 #include "platform/Sjis.h"
 #include "platform/Ui.h"
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -20,7 +20,7 @@ namespace tembra {
 
 namespace {
 
-constexpr UINT IDS_PERIOD_TOO_LONG = 5079;  // no width per day on this paper
+constexpr UINT IDS_PERIOD_TOO_LONG = 5079; // no width per day on this paper
 constexpr UINT IDS_THINNING_FAILED = 5075; // no label step fits
 
 // First versions that hold a block (or its longer form).
@@ -48,43 +48,38 @@ constexpr int kVerShinTail = 58000;
 // ---- The thinning tables ------------------------------------------------------------------
 
 constexpr int kStepTable[kUnitCount][kThinningStepCount] = {
-    {1, 2, 3, 4, 5, 7, 10, 15, 0, 0}, // day
-    {1, 2, 0, 0, 0, 0, 0, 0, 0, 0},    // week
-    {1, 2, 3, 4, 6, 0, 0, 0, 0, 0},    // month
-    {1, 2, 0, 0, 0, 0, 0, 0, 0, 0},    // year
-    {1, 2, 6, 12, 0, 0, 0, 0, 0, 0},   // hour
+    {1, 2, 3, 4, 5, 7, 10, 15, 0, 0},   // day
+    {1, 2, 0, 0, 0, 0, 0, 0, 0, 0},     // week
+    {1, 2, 3, 4, 6, 0, 0, 0, 0, 0},     // month
+    {1, 2, 0, 0, 0, 0, 0, 0, 0, 0},     // year
+    {1, 2, 6, 12, 0, 0, 0, 0, 0, 0},    // hour
     {5, 10, 15, 20, 30, 0, 0, 0, 0, 0}, // minute
 };
 
 constexpr int kHolidayTable[5][kThinningStepCount] = {
-    {2, 2, 2, 1, 1, 1, 1, 1, 0, 0},
-    {2, 2, 0, 0, 0, 0, 0, 0, 0, 0},
-    {1, 1, 1, 1, 1, 0, 0, 0, 0, 0},
-    {0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
-    {2, 2, 2, 2, 0, 0, 0, 0, 0, 0},
+    {2, 2, 2, 1, 1, 1, 1, 1, 0, 0}, {2, 2, 0, 0, 0, 0, 0, 0, 0, 0}, {1, 1, 1, 1, 1, 0, 0, 0, 0, 0},
+    {0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, {2, 2, 2, 2, 0, 0, 0, 0, 0, 0},
 };
 
-// ---- Little-endian fields of the packed blocks ---------------------------------------------
+// ---- Little-endian fields of the packed blocks, by offset -----------------------------------
 
 void PutWord(BYTE* out, std::size_t at, WORD v) {
-    out[at] = static_cast<BYTE>(v & 0xFF);
-    out[at + 1] = static_cast<BYTE>(v >> 8);
+    tembra::PutWord(out + at, v);
 }
 void PutShort(BYTE* out, std::size_t at, LONG v) {
-    PutWord(out, at, static_cast<WORD>(static_cast<std::uint32_t>(v) & 0xFFFF));
+    tembra::PutWord(out + at, static_cast<WORD>(static_cast<std::uint32_t>(v) & 0xFFFF));
 }
 void PutDword(BYTE* out, std::size_t at, DWORD v) {
-    PutWord(out, at, LOWORD(v));
-    PutWord(out, at + 2, HIWORD(v));
+    tembra::PutDword(out + at, v);
 }
 WORD GetWord(const BYTE* in, std::size_t at) {
-    return static_cast<WORD>(in[at] | (in[at + 1] << 8));
+    return tembra::GetWord(in + at);
 }
 short GetShort(const BYTE* in, std::size_t at) {
-    return static_cast<short>(GetWord(in, at));
+    return static_cast<short>(tembra::GetWord(in + at));
 }
 DWORD GetDword(const BYTE* in, std::size_t at) {
-    return MAKELONG(GetWord(in, at), GetWord(in, at + 2));
+    return tembra::GetDword(in + at);
 }
 
 // A rectangle as four 16-bit signed values: left, top, right, bottom.
@@ -113,7 +108,7 @@ void PutRawFont(BYTE* out, std::size_t at, const LOGFONT& f) {
     for (int i = 0; i < 5; ++i) {
         PutDword(out, at + static_cast<std::size_t>(i) * 4, static_cast<DWORD>(metrics[i]));
     }
-    const BYTE bytes[8] = {f.lfItalic,        f.lfUnderline,     f.lfStrikeOut, f.lfCharSet,
+    const BYTE bytes[8] = {f.lfItalic,       f.lfUnderline,     f.lfStrikeOut, f.lfCharSet,
                            f.lfOutPrecision, f.lfClipPrecision, f.lfQuality,   f.lfPitchAndFamily};
     std::memcpy(out + at + 20, bytes, sizeof bytes);
     std::memcpy(out + at + 28, f.lfFaceName, LF_FACESIZE);
@@ -152,38 +147,6 @@ template <std::size_t N> std::array<BYTE, N> ReadBlock(CArchive& ar) {
 
 // ---- 1. Page settings ---------------------------------------------------------------------
 //
-// The page block has no setters for the areas a file stores, so a load rebuilds it from an
-// image of its fields: the same members in the same order (the file-form test round-trips every
-// field through it, so a change of CPrintArea's members shows there).
-struct PrintAreaImage {
-    CRect header;
-    CRect page;
-    CRect edit;
-    CRect date;
-    CRect items;
-    CRect chart;
-    CRect footer;
-    short insetLeft;
-    short insetRight;
-    CRect inner;
-    CRect itemsTop;
-    CRect chartTop;
-    CRect innerTop;
-    short paperKind;
-    WORD orientation;
-    short itemWidth;
-    CRect paper;
-    CPoint shift;
-    CPoint printerOffset;
-};
-static_assert(sizeof(PrintAreaImage) == sizeof(CPrintArea));
-static_assert(std::is_trivially_copyable_v<PrintAreaImage> &&
-              std::is_trivially_copyable_v<CPrintArea>);
-
-CRect TopLine(const CRect& r) {
-    return CRect(r.left, r.top, r.right, r.top);
-}
-
 // 90 bytes from 51000: six areas, both insets, chart rectangle, footer, paper code,
 // orientation, item width, paper rectangle, margin shift, printer offset. Before: 58 bytes
 // (six areas, the left inset, the chart rectangle) and the same tail without the footer.
@@ -192,7 +155,7 @@ constexpr std::size_t kOldPageSize = 80;
 
 void StorePage(CArchive& ar, int version, const CPrintArea& page) {
     std::array<BYTE, kPageSize> b{};
-    const CRect areas[6] = {page.GetHeaderRect(), page.GetPageRect(),     page.GetBodyRect(),
+    const CRect areas[6] = {page.GetHeaderRect(), page.GetPageRect(),    page.GetBodyRect(),
                             page.GetDateRect(),   page.GetKoumokuRect(), page.GetKouteiRect()};
     for (std::size_t i = 0; i < 6; ++i) {
         PutRect(b.data(), i * 8, areas[i]);
@@ -226,7 +189,7 @@ void LoadPage(CArchive& ar, int version, CPrintArea& page) {
     std::array<BYTE, kPageSize> b{};
     ar.ReadExact(b.data(), full ? kPageSize : kOldPageSize);
 
-    auto image = std::bit_cast<PrintAreaImage>(page);
+    CPrintArea::StoredFields image;
     image.header = GetRect(b.data(), 0);
     image.page = GetRect(b.data(), 8);
     image.edit = GetRect(b.data(), 16);
@@ -257,11 +220,7 @@ void LoadPage(CArchive& ar, int version, CPrintArea& page) {
     image.paper = GetRect(b.data(), at + 6);
     image.shift = CPoint(GetShort(b.data(), at + 14), GetShort(b.data(), at + 16));
     image.printerOffset = CPoint(GetShort(b.data(), at + 18), GetShort(b.data(), at + 20));
-    // The fixed-row bands are not stored: they start as the zero-height tops of their areas.
-    image.itemsTop = TopLine(image.items);
-    image.chartTop = TopLine(image.chart);
-    image.innerTop = TopLine(image.inner);
-    page = std::bit_cast<CPrintArea>(image);
+    page.SetStoredFields(image);
 }
 
 // ---- 2. Area names ------------------------------------------------------------------------
@@ -278,8 +237,7 @@ void StoreOldAreaName(CArchive& ar, const std::string& name) {
 std::string LoadOldAreaName(CArchive& ar) {
     const auto b = ReadBlock<kOldAreaNameSize>(ar);
     const char* text = reinterpret_cast<const char*>(b.data());
-    return Sjis::Cut(std::string_view(text, strnlen(text, kOldAreaNameSize)),
-                     kOldAreaNameSize - 1);
+    return Sjis::Cut(std::string_view(text, strnlen(text, kOldAreaNameSize)), kOldAreaNameSize - 1);
 }
 
 // ---- 3. Date-row style: the date font at 0, the five mode words at 50, 16 zero bytes --------
@@ -429,17 +387,6 @@ void GetTextAttr(const BYTE* b, CTextAttr& a) {
 // follows the progress line's date-label block, whose 32-bit fields stand at 6 (colour), 12,
 // 16 (the two keyless values) and 22 (the display mode).
 constexpr std::size_t kShinHeadSize = 20;
-
-// The two keyless label values have no setter in every version of the progress part; they are
-// taken when it offers one.
-template <class Shin> void SetShinLabelValues(Shin& shin, LONG value1, LONG value2) {
-    if constexpr (requires { shin.SetDateValue1(value1); }) {
-        shin.SetDateValue1(value1);
-    }
-    if constexpr (requires { shin.SetDateValue2(value2); }) {
-        shin.SetDateValue2(value2);
-    }
-}
 
 // ---- 12, 13. Shape part: head (32 bytes) and the text style word with the font ------------
 
@@ -739,8 +686,8 @@ void CSyokiSet::Store(CArchive& ar, int v) {
         for (int i = 0; i < CAreaStyle::kModeCount; ++i) {
             PutWord(b.data(), 50 + static_cast<std::size_t>(i) * 2, style.GetMode(i));
         }
-        ar.Write(b.data(), static_cast<UINT>(v >= kVerDateStyle76 ? kDateStyleSize
-                                                                  : kOldDateStyleSize));
+        ar.Write(b.data(),
+                 static_cast<UINT>(v >= kVerDateStyle76 ? kDateStyleSize : kOldDateStyleSize));
     }
 
     // 4. Item text block.
@@ -764,8 +711,8 @@ void CSyokiSet::Store(CArchive& ar, int v) {
     {
         std::array<BYTE, kKouteiBlockSize> b = m_kouteiBlock;
         PutKoutei(m_chart, b.data());
-        ar.Write(b.data(), static_cast<UINT>(v >= kVerKoutei106 ? kKouteiBlockSize
-                                                                : kOldKouteiSize));
+        ar.Write(b.data(),
+                 static_cast<UINT>(v >= kVerKoutei106 ? kKouteiBlockSize : kOldKouteiSize));
     }
 
     // 6. Node block.
@@ -832,8 +779,7 @@ void CSyokiSet::Store(CArchive& ar, int v) {
         PutDword(b.data(), 14, a.m_hatchColor);
         PutWord(b.data(), 18, a.m_boxRay);
         for (int i = 0; i < 3; ++i) {
-            PutWord(b.data(), 20 + static_cast<std::size_t>(i) * 2,
-                    m_zukei.GetWidthSet().GetAt(i));
+            PutWord(b.data(), 20 + static_cast<std::size_t>(i) * 2, m_zukei.GetWidthSet().GetAt(i));
         }
         PutWord(b.data(), 26, m_zukei.GetPartitionFlag());
         PutWord(b.data(), 28, m_zukei.GetTimePartition());
@@ -850,8 +796,8 @@ void CSyokiSet::Store(CArchive& ar, int v) {
         ar << static_cast<WORD>(m_nobeMode) << m_maeYohaku << m_atoYohaku << m_nobeOffset
            << m_monthSpan;
     }
-    ar << m_startDate << m_endDate << m_firstRow << m_lastRow
-       << static_cast<WORD>(m_holidayShade) << m_dateUnit << m_dateStep;
+    ar << m_startDate << m_endDate << m_firstRow << m_lastRow << static_cast<WORD>(m_holidayShade)
+       << m_dateUnit << m_dateStep;
     for (WORD w : m_spareWords) {
         ar << w;
     }
@@ -1010,7 +956,8 @@ void CSyokiSet::Load(CArchive& ar, int v) {
         DWORD display = 0;
         ar >> color >> value1 >> value2 >> display;
         m_shin.SetDateColor(color);
-        SetShinLabelValues(m_shin, static_cast<LONG>(value1), static_cast<LONG>(value2));
+        m_shin.SetDateValue1(static_cast<LONG>(value1));
+        m_shin.SetDateValue2(static_cast<LONG>(value2));
         m_shin.SetDateDisp(static_cast<LONG>(display));
         std::string format;
         ar >> format;
@@ -1052,8 +999,7 @@ void CSyokiSet::Load(CArchive& ar, int v) {
         m_maeYohaku = m_atoYohaku = m_nobeOffset = CTimeSpan();
     }
     WORD shade = 0;
-    ar >> m_startDate >> m_endDate >> m_firstRow >> m_lastRow >> shade >> m_dateUnit >>
-        m_dateStep;
+    ar >> m_startDate >> m_endDate >> m_firstRow >> m_lastRow >> shade >> m_dateUnit >> m_dateStep;
     m_holidayShade = static_cast<short>(shade);
     for (WORD& w : m_spareWords) {
         ar >> w;

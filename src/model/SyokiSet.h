@@ -45,15 +45,15 @@ constexpr int kThinningStepCount = 10;
 // Kinds of the date-header rows.
 enum : WORD {
     kDateRowNone = 0,
-    kDateRowYear = 1,      // 西暦
-    kDateRowNobeYear = 2,  // 延年
-    kDateRowEraYear = 5,   // 平成
-    kDateRowMonth = 13,    // 月
+    kDateRowYear = 1,       // 西暦
+    kDateRowNobeYear = 2,   // 延年
+    kDateRowEraYear = 5,    // 平成
+    kDateRowMonth = 13,     // 月
     kDateRowNobeMonth = 14, // 延月
-    kDateRowDay = 17,      // 日
-    kDateRowNobeDay = 18,  // 延日
-    kDateRowHour = 19,     // 時
-    kDateRowWeekday = 25,  // 曜日
+    kDateRowDay = 17,       // 日
+    kDateRowNobeDay = 18,   // 延日
+    kDateRowHour = 19,      // 時
+    kDateRowWeekday = 25,   // 曜日
 };
 constexpr int kDateRowMax = 4;
 
@@ -221,6 +221,10 @@ public:
     void SetLayoutWord(int i, WORD value);
     DWORD GetLayoutDword() const { return m_layoutDword; }
     void SetLayoutDword(DWORD value) { m_layoutDword = value; }
+    // The title-information option is the one 32-bit layout word: non-zero (the default) makes
+    // the document compose its informative window title.
+    int GetTitleInfo() const { return static_cast<int>(m_layoutDword); }
+    void SetTitleInfo(int value) { m_layoutDword = static_cast<DWORD>(value); }
     // The row where taken-in data go: the last layout word as a signed row, -1 none.
     short GetInsertRow() const { return static_cast<short>(m_layoutWords[4]); }
     void SetInsertRow(short row) { m_layoutWords[4] = static_cast<WORD>(row); }

@@ -24,8 +24,8 @@ namespace tembra {
 namespace {
 
 namespace fs = std::filesystem;
-using test::ByteWriter;
 using test::Bytes;
+using test::ByteWriter;
 
 constexpr CTimeSpan Days(int n) {
     return CTimeSpan(n, 0, 0, 0);
@@ -43,10 +43,10 @@ template <class... T> std::string Fmt(const T&... values) {
 }
 
 std::string FontText(const LOGFONT& f) {
-    return Fmt(f.lfHeight, f.lfWidth, f.lfEscapement, f.lfOrientation, f.lfWeight,
-               int(f.lfItalic), int(f.lfUnderline), int(f.lfStrikeOut), int(f.lfCharSet),
-               int(f.lfOutPrecision), int(f.lfClipPrecision), int(f.lfQuality),
-               int(f.lfPitchAndFamily), std::string(f.FaceName()));
+    return Fmt(f.lfHeight, f.lfWidth, f.lfEscapement, f.lfOrientation, f.lfWeight, int(f.lfItalic),
+               int(f.lfUnderline), int(f.lfStrikeOut), int(f.lfCharSet), int(f.lfOutPrecision),
+               int(f.lfClipPrecision), int(f.lfQuality), int(f.lfPitchAndFamily),
+               std::string(f.FaceName()));
 }
 
 std::string RectText(const CRect& r) {
@@ -57,9 +57,8 @@ std::string RectText(const CRect& r) {
 // which the values given are expected.
 std::string PageText(const CPrintArea& p, std::optional<CRect> footer = std::nullopt,
                      std::optional<short> insetRight = std::nullopt) {
-    return Fmt(RectText(p.GetHeaderRect()), RectText(p.GetPageRect()),
-               RectText(p.GetBodyRect()), RectText(p.GetDateRect()),
-               RectText(p.GetKoumokuRect()), RectText(p.GetKouteiRect()),
+    return Fmt(RectText(p.GetHeaderRect()), RectText(p.GetPageRect()), RectText(p.GetBodyRect()),
+               RectText(p.GetDateRect()), RectText(p.GetKoumokuRect()), RectText(p.GetKouteiRect()),
                RectText(footer.value_or(p.GetFooterRect())), p.GetInsetLeft(),
                insetRight.value_or(p.GetInsetRight()), RectText(p.GetChartRect()),
                RectText(p.GetGridRect()), RectText(p.GetKouteiGridRect()),
@@ -104,7 +103,7 @@ protected:
     fs::path LayoutFolder() const { return ConfigPathToFs(app.GetPath().GetFolder()); }
     fs::path LayoutPath() const { return ConfigPathToFs(app.GetPath().GetLayoutFilePath()); }
 
-    // A record of the application's defaults (for the document of no version).
+    // A record of the application's defaults, as every load starts from.
     CSyokiSet Defaults() {
         CSyokiSet d;
         d.SetDefault(nullptr, -1);
@@ -159,9 +158,12 @@ TEST(SyokiSetTables, DefaultDateRowsByUnitAndMode) {
         std::array<WORD, 4> elapsed;
     };
     const Case cases[] = {
-        {kUnitDay, {13, 17, 0, 0}, {14, 17, 0, 0}},   {kUnitWeek, {13, 17, 0, 0}, {14, 17, 0, 0}},
-        {kUnitMonth, {1, 13, 0, 0}, {2, 14, 0, 0}},   {kUnitYear, {1, 0, 0, 0}, {2, 0, 0, 0}},
-        {kUnitHour, {17, 19, 0, 0}, {18, 19, 0, 0}},  {kUnitMinute, {0, 0, 0, 0}, {0, 0, 0, 0}},
+        {kUnitDay, {13, 17, 0, 0}, {14, 17, 0, 0}},
+        {kUnitWeek, {13, 17, 0, 0}, {14, 17, 0, 0}},
+        {kUnitMonth, {1, 13, 0, 0}, {2, 14, 0, 0}},
+        {kUnitYear, {1, 0, 0, 0}, {2, 0, 0, 0}},
+        {kUnitHour, {17, 19, 0, 0}, {18, 19, 0, 0}},
+        {kUnitMinute, {0, 0, 0, 0}, {0, 0, 0, 0}},
         {-1, {0, 0, 0, 0}, {0, 0, 0, 0}},
     };
     for (const Case& c : cases) {
@@ -377,7 +379,7 @@ TEST_F(SyokiSetTest, SetDefaultTakesTheApplicationsDefaults) {
     EXPECT_EQ(s.GetMonthSpan(), Days(25));
     EXPECT_EQ(s.GetFirstRow(), 0);
     EXPECT_EQ(s.GetLastRow(), 24);
-    EXPECT_EQ(s.GetDateUnit(), kUnitDay); // 2210 / 36 days: 61 a day
+    EXPECT_EQ(s.GetDateUnit(), kUnitDay); // 2210 / 35 days: 63 a day
     EXPECT_EQ(s.GetDateRowKind(0), 13);
 
     // Elapsed days keep their origin; -1 takes the application's mode.
@@ -450,10 +452,10 @@ protected:
     SyokiSetVersionTest() {
         // The elapsed-day default shows where an older file falls back to calendar dates.
         app.SetNobeMode(1);
-        TempDirWrite("OTHER.LYT");
+        CopyLayoutAs("OTHER.LYT");
     }
 
-    void TempDirWrite(const std::string& name) {
+    void CopyLayoutAs(const std::string& name) {
         fs::copy_file(LayoutPath(), LayoutFolder() / name, fs::copy_options::overwrite_existing);
     }
 
@@ -618,8 +620,7 @@ std::string ElemText(const CElemAttr& a) {
 }
 
 std::string HensokuText(const CHensoku& h) {
-    std::string text = Fmt(h.m_precedence, h.m_mode, h.GetDayList().size(),
-                           h.GetHourList().size());
+    std::string text = Fmt(h.m_precedence, h.m_mode, h.GetDayList().size(), h.GetHourList().size());
     for (const auto& d : h.GetDayList()) {
         text += Fmt(d->GetRangeKind(), d->GetStart(), d->GetEnd(), d->GetDayClass(),
                     d->GetNumerator(), d->GetDenominator());
@@ -678,9 +679,9 @@ std::vector<Probe> Probes(const fs::path& layoutPath) {
         const CConfigChart& c = s.GetChart();
         const CKouteiAttr& a = c.GetKouteiAttr();
         const CWidthSet& wd = c.GetKouteiWidthSet();
-        return Fmt(a.m_style, a.m_subStyle, a.m_type, a.m_width, a.m_color, a.m_holiday,
-                   a.m_hatch, wd.GetAt(0), wd.GetAt(1), wd.GetAt(2), c.GetCornerSize(),
-                   c.GetArrowLength(), c.GetArrowAngle(), c.GetKakomiAngle());
+        return Fmt(a.m_style, a.m_subStyle, a.m_type, a.m_width, a.m_color, a.m_holiday, a.m_hatch,
+                   wd.GetAt(0), wd.GetAt(1), wd.GetAt(2), c.GetCornerSize(), c.GetArrowLength(),
+                   c.GetArrowAngle(), c.GetKakomiAngle());
     }));
     p.push_back(Since("Inclined", 11000,
                       [](const CSyokiSet& s) { return Fmt(s.GetChart().GetInclined()); }));
@@ -717,8 +718,8 @@ std::vector<Probe> Probes(const fs::path& layoutPath) {
     }));
     p.push_back(Since("progress date labels", 58000, [](const CSyokiSet& s) {
         const CConfigShin& c = s.GetShin();
-        return Fmt(FontText(c.GetLogFont()), c.GetDateColor(), c.GetDateDisp(),
-                   c.GetDateFormat(), s.GetShinLabelWord());
+        return Fmt(FontText(c.GetLogFont()), c.GetDateColor(), c.GetDateDisp(), c.GetDateFormat(),
+                   s.GetShinLabelWord());
     }));
     p.push_back(Since("shape head", 22001, [](const CSyokiSet& s) {
         const CConfigZukei& z = s.GetZukei();
@@ -766,39 +767,38 @@ std::vector<Probe> Probes(const fs::path& layoutPath) {
         return Fmt(s.GetDateRowKind(0), s.GetDateRowKind(1), s.GetDateRowKind(2),
                    s.GetDateRowKind(3), s.GetKeisenUnit(), s.GetKeisenStep());
     };
-    p.push_back({"date rows and ruled lines", rows, [rows](int v, const CSyokiSet& w,
-                                                           const CSyokiSet&) {
-                     if (v >= 55000) {
-                         return rows(w);
-                     }
-                     if (v >= 2002) {
-                         // No minute grid yet: every 2 hours.
-                         return Fmt(w.GetDateRowKind(0), w.GetDateRowKind(1),
-                                    w.GetDateRowKind(2), w.GetDateRowKind(3), 4, 1);
-                     }
-                     // The rows of the label unit, the ruled lines as the labels.
-                     std::array<WORD, 4> r{};
-                     GetDefaultDateRows(0, w.GetDateUnit(), r);
-                     return Fmt(r[0], r[1], r[2], r[3], w.GetDateUnit(), w.GetOption2());
-                 }});
+    p.push_back(
+        {"date rows and ruled lines", rows, [rows](int v, const CSyokiSet& w, const CSyokiSet&) {
+             if (v >= 55000) {
+                 return rows(w);
+             }
+             if (v >= 2002) {
+                 // No minute grid yet: every 2 hours.
+                 return Fmt(w.GetDateRowKind(0), w.GetDateRowKind(1), w.GetDateRowKind(2),
+                            w.GetDateRowKind(3), 4, 1);
+             }
+             // The rows of the label unit, the ruled lines as the labels.
+             std::array<WORD, 4> r{};
+             GetDefaultDateRows(0, w.GetDateUnit(), r);
+             return Fmt(r[0], r[1], r[2], r[3], w.GetDateUnit(), w.GetOption2());
+         }});
     p.push_back(Since("layout file name", 31000,
                       [](const CSyokiSet& s) { return s.GetPath().GetLayoutFileName(); }));
     p.push_back(Since("irregular periods", 40000,
                       [](const CSyokiSet& s) { return HensokuText(*s.GetHensoku()); }));
     p.push_back(Since("layout words", 50000, [](const CSyokiSet& s) {
-        return Fmt(s.GetLayoutWord(0), s.GetLayoutWord(1), s.GetLayoutWord(2),
-                   s.GetLayoutWord(3), s.GetLayoutDword(), s.GetLayoutWord(4));
+        return Fmt(s.GetLayoutWord(0), s.GetLayoutWord(1), s.GetLayoutWord(2), s.GetLayoutWord(3),
+                   s.GetLayoutDword(), s.GetLayoutWord(4));
     }));
-    p.push_back(Since("paper font", 55000,
-                      [](const CSyokiSet& s) { return FontText(s.GetPaperFont()); }));
+    p.push_back(
+        Since("paper font", 55000, [](const CSyokiSet& s) { return FontText(s.GetPaperFont()); }));
     return p;
 }
 
 TEST_F(SyokiSetVersionTest, EveryBlockByVersion) {
-    const int versions[] = {1000,  2000,  2001,  2002,  9999,  10000, 10999, 11000, 20999,
-                            21000, 22001, 22002, 30999, 31000, 39999, 40000, 41000, 41001,
-                            49999, 50000, 50999, 51000, 52999, 53000, 54999, 55000, 55999,
-                            56000, 57999, 58000};
+    const int versions[] = {1000,  2000,  2001,  2002,  9999,  10000, 10999, 11000, 20999, 21000,
+                            22001, 22002, 30999, 31000, 39999, 40000, 41000, 41001, 49999, 50000,
+                            50999, 51000, 52999, 53000, 54999, 55000, 55999, 56000, 57999, 58000};
     CSyokiSet written = MakeWritten();
     const CSyokiSet defaults = Defaults();
     const std::vector<Probe> probes = Probes(LayoutPath());
@@ -897,7 +897,7 @@ Bytes GoldenBytes(GoldenOffsets* offsets = nullptr, const std::string& dateForma
     w.Word(0).Word(0).Word(0).Word(2).Dword(0xFF).Word(0).Word(3).Word(1).Word(6);
     w.Word(0);
     Font16(w, -30, 15, "G");
-    w.Dword(0xFF).Dword(0).Dword(0).Dword(1).String(dateFormat);
+    w.Dword(0xFF).Dword(7).Dword(DWORD(-9)).Dword(1).String(dateFormat);
     // 12, 13. Shape part: head and text.
     w.Word(0).Word(0).Word(0).Word(0).Dword(0).Word(100).Dword(0).Word(30);
     w.Word(3).Word(1).Word(6).Word(0).Word(1).Word(1);
@@ -974,6 +974,8 @@ TEST_F(SyokiSetTest, GoldenBytesAtTheCurrentVersion) {
     EXPECT_EQ(loaded.GetEvent().GetRevice(), 0x0102);
     EXPECT_EQ(loaded.GetShin().GetWidth(), 2);
     EXPECT_EQ(loaded.GetShin().GetDateDisp(), 1);
+    EXPECT_EQ(loaded.GetShin().GetDateValue1(), 7);
+    EXPECT_EQ(loaded.GetShin().GetDateValue2(), -9);
     EXPECT_EQ(loaded.GetShin().GetDateFormat(), "mm/dd");
     EXPECT_EQ(loaded.GetZukei().GetAttr().m_boxRay, 30);
     EXPECT_EQ(loaded.GetZukei().GetTextAttr().m_attrb, 0x0100);
@@ -994,5 +996,185 @@ TEST_F(SyokiSetTest, GoldenBytesAtTheCurrentVersion) {
     EXPECT_EQ(StoreAt(again, kCurrentFileVersion), golden);
 }
 
-}  // namespace
-}  // namespace tembra
+// ---- What older files and damaged files hold ------------------------------------------------
+
+void PutWordAt(Bytes& bytes, std::size_t at, WORD value) {
+    bytes[at] = BYTE(value & 0xFF);
+    bytes[at + 1] = BYTE(value >> 8);
+}
+
+TEST_F(SyokiSetVersionTest, Version50000WritesTheOldPageBlockAndTwoNames) {
+    CSyokiSet written = MakeWritten();
+    const Bytes bytes = StoreAt(written, 50000);
+    // 80 bytes of page settings, then the two names in 129-byte fields.
+    const std::string koumoku = U("工種");
+    const std::string hizuke = U("日程");
+    const std::string first(bytes.begin() + 80, bytes.begin() + 80 + 129);
+    const std::string second(bytes.begin() + 209, bytes.begin() + 209 + 129);
+    EXPECT_EQ(first, koumoku + std::string(129 - koumoku.size(), '\0'));
+    EXPECT_EQ(second, hizuke + std::string(129 - hizuke.size(), '\0'));
+    // The date-row style follows: its font begins with the date font's height.
+    EXPECT_EQ(bytes[338], BYTE(-40));
+
+    const CSyokiSet loaded = LoadAt(bytes, 50000);
+    const CPrintArea& page = loaded.GetPageSetting();
+    EXPECT_EQ(page.GetFooterRect().top, page.GetBodyRect().bottom);
+    EXPECT_EQ(page.GetFooterRect().bottom, page.GetBodyRect().bottom);
+    EXPECT_EQ(page.GetFooterRect().left, page.GetHeaderRect().left);
+    EXPECT_EQ(page.GetFooterRect().right, page.GetHeaderRect().right);
+    EXPECT_EQ(page.GetInsetRight(), page.GetInsetLeft());
+    EXPECT_EQ(page.GetInsetLeft(), 11);
+    EXPECT_EQ(loaded.GetChart().GetAreaNameSet().GetStyle(), CAreaNameSet::kStyleStandard);
+}
+
+TEST_F(SyokiSetVersionTest, OldAreaNameIsCutOnACharacterBoundary) {
+    CSyokiSet written = MakeWritten();
+    Bytes bytes = StoreAt(written, 50000);
+    // 129 bytes without a terminator: "a" and 64 double-byte characters.
+    bytes[80] = 'a';
+    for (std::size_t i = 0; i < 64; ++i) {
+        bytes[81 + 2 * i] = 0x82;
+        bytes[82 + 2 * i] = 0xA0;
+    }
+    const std::string name = LoadAt(bytes, 50000).GetChart().GetAreaNameSet().GetKoumokuName();
+    EXPECT_EQ(name.size(), 127u);
+    EXPECT_EQ(name, Sjis::Cut(name, 128));
+    EXPECT_EQ(name.substr(name.size() - 2), "\x82\xa0");
+
+    // A name longer than its field is written cut on a character boundary as well.
+    std::string longName = "a";
+    for (int i = 0; i < 100; ++i) {
+        longName += "\x82\xa0";
+    }
+    written.GetChart().GetAreaNameSet().SetKoumokuName(longName);
+    const Bytes cut = StoreAt(written, 50000);
+    EXPECT_EQ(cut[80 + 127], 0);
+    EXPECT_EQ(LoadAt(cut, 50000).GetChart().GetAreaNameSet().GetKoumokuName().size(), 127u);
+}
+
+TEST_F(SyokiSetVersionTest, TermLabelBefore10000) {
+    CSyokiSet written = MakeWritten();
+    written.GetChart().GetYogoAttr().m_linkPosition = 5;
+    const CSyokiSet loaded = LoadAt(StoreAt(written, 9999), 9999);
+    const CElemAttr& yogo = loaded.GetChart().GetYogoAttr();
+    EXPECT_EQ(yogo.m_linkPosition, 0); // only 0 (above) and 1 (below) are link positions
+    EXPECT_EQ(yogo.m_lineSpace, app.GetChart().GetYogoAttr().m_lineSpace);
+    EXPECT_EQ(yogo.m_firstSpace, app.GetChart().GetYogoAttr().m_firstSpace);
+    EXPECT_EQ(FontText(yogo.GetLogFont()), FontText(MakeFont(-24, 12, "YogoF")));
+    EXPECT_EQ(yogo.m_spare, 5);
+}
+
+TEST_F(SyokiSetVersionTest, ElapsedDayChartLoadsWithoutIrregularPeriods) {
+    CSyokiSet written = MakeWritten();
+    written.SetNobeMode(1);
+    ASSERT_EQ(written.GetHensoku()->GetDataCount(), 1);
+    const CSyokiSet loaded = LoadAt(StoreAt(written, kCurrentFileVersion), kCurrentFileVersion);
+    EXPECT_EQ(loaded.GetNobeMode(), 1);
+    EXPECT_EQ(loaded.GetHensoku()->GetDataCount(), 0);
+    EXPECT_TRUE(loaded.GetHensoku()->GetDayList().empty());
+    // The blocks after the periods are read as usual.
+    EXPECT_EQ(loaded.GetLayoutDword(), 0x12345678u);
+    EXPECT_EQ(FontText(loaded.GetPaperFont()), FontText(MakeFont(-60, 30, "PaperF")));
+}
+
+TEST_F(SyokiSetVersionTest, LayoutFileNameOnlyWhenTheLayoutFolderHoldsIt) {
+    struct Case {
+        const char* name;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"OTHER.LYT", "OTHER.LYT"},
+        {"NOPE.LYT", "MASTER01.LYT"},
+        {"", "MASTER01.LYT"},
+    };
+    for (const Case& c : cases) {
+        const CSyokiSet loaded = LoadAt(GoldenBytes(nullptr, "mm/dd", c.name), kCurrentFileVersion);
+        EXPECT_EQ(loaded.GetPath().GetLayoutFileName(), c.expected) << c.name;
+    }
+}
+
+TEST_F(SyokiSetTest, ProgressDateFormatIsCutToItsField) {
+    // 30 single bytes and a double-byte character across the 31-byte limit.
+    const std::string format = std::string(30, 'y') + "\x82\xa0" + "zz";
+    const CSyokiSet loaded = LoadAt(GoldenBytes(nullptr, format), kCurrentFileVersion);
+    EXPECT_EQ(loaded.GetShin().GetDateFormat(), std::string(30, 'y'));
+}
+
+TEST_F(SyokiSetTest, DamagedRecordFailsToLoadAndLeavesTheRecord) {
+    GoldenOffsets at;
+    const Bytes golden = GoldenBytes(&at);
+    // Behind the period start: end, first and last row, shading, then the label unit and step,
+    // three spare words, the fixed rows, four row kinds, the ruled-line unit and step.
+    const std::size_t unit = at.period + 14;
+    const std::size_t keisen = at.period + 36;
+    struct Case {
+        const char* what;
+        std::function<void(Bytes&)> damage;
+    };
+    const Case cases[] = {
+        {"a date-label unit outside the table", [&](Bytes& b) { PutWordAt(b, unit, 9); }},
+        {"a step the unit does not have",
+         [&](Bytes& b) {
+             PutWordAt(b, unit, kUnitYear);
+             PutWordAt(b, unit + 2, 2);
+         }},
+        {"a step index past the table", [&](Bytes& b) { PutWordAt(b, unit + 2, 10); }},
+        {"a ruled-line unit outside the table", [&](Bytes& b) { PutWordAt(b, keisen, 6); }},
+        {"a ruled-line step the unit does not have",
+         [&](Bytes& b) {
+             PutWordAt(b, keisen, kUnitWeek);
+             PutWordAt(b, keisen + 2, 2);
+         }},
+        {"more item columns than the header has",
+         [&](Bytes& b) { PutWordAt(b, at.columnCount, 11); }},
+        {"the stream ends in the last block", [](Bytes& b) { b.pop_back(); }},
+        {"the stream ends in the page block", [](Bytes& b) { b.resize(60); }},
+    };
+    for (const Case& c : cases) {
+        Bytes bytes = golden;
+        c.damage(bytes);
+        CSyokiSet record = Defaults();
+        record.SetStartDate(CTime(1999, 9, 9));
+        record.GetHensoku()->AddData(std::make_unique<CHensokuData>());
+        const CSyokiSet before = record;
+        CMemFile file(bytes);
+        CArchive ar(&file, CArchive::load);
+        test::VersionDocument doc;
+        ar.m_pDocument = &doc;
+        EXPECT_THROW(record.Serialize(ar), CArchiveException) << c.what;
+        EXPECT_EQ(PageText(record.GetPageSetting()), PageText(before.GetPageSetting())) << c.what;
+        EXPECT_EQ(record.GetStartDate(), before.GetStartDate()) << c.what;
+        EXPECT_EQ(record.GetDateUnit(), before.GetDateUnit()) << c.what;
+        EXPECT_EQ(record.GetHensoku()->GetDataCount(), 1) << c.what;
+        EXPECT_EQ(record.GetChart().GetAreaNameSet().GetStdCells().size(), 2u) << c.what;
+    }
+    // Undamaged, the same bytes load.
+    EXPECT_NO_THROW(LoadAt(golden, kCurrentFileVersion));
+}
+
+TEST_F(SyokiSetVersionTest, OldFileRechoosesTheThinningWhenItsProcessAreaNarrows) {
+    CSyokiSet written = MakeWritten();
+    written.SetOption1(kUnitYear);
+    written.SetOption2(1);
+    const Bytes bytes = StoreAt(written, 30000);
+
+    // As stored, the layout's process area is as wide as the file's: the units stay.
+    const CSyokiSet same = LoadAt(bytes, 30000);
+    EXPECT_EQ(same.GetDateUnit(), kUnitYear);
+    EXPECT_EQ(same.GetOption2(), 1);
+
+    // A file whose process area was wider than the layout's gets the thinning of the new width.
+    Bytes wide = bytes;
+    PutWordAt(wide, 40 + 4, 9000); // the right edge of the process area
+    const CSyokiSet narrowed = LoadAt(wide, 30000);
+    CSyokiSet expected = same;
+    ASSERT_EQ(expected.CalcDateThinning(), TRUE);
+    EXPECT_EQ(narrowed.GetDateUnit(), expected.GetDateUnit());
+    EXPECT_EQ(narrowed.GetOption2(), expected.GetOption2());
+    EXPECT_EQ(narrowed.GetHolidayShade(), expected.GetHolidayShade());
+    EXPECT_NE(narrowed.GetDateUnit(), kUnitYear);
+    EXPECT_EQ(PageText(narrowed.GetPageSetting()), PageText(same.GetPageSetting()));
+}
+
+} // namespace
+} // namespace tembra
