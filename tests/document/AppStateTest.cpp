@@ -13,26 +13,9 @@ namespace tembra {
 namespace {
 
 using test::DeletionLog;
+using test::Logged;
 using test::ProbeRecord;
 using test::ScopedAppState;
-
-class LoggedCell : public CKoumokuData {
-public:
-    explicit LoggedCell(std::string name) : m_log(std::move(name)) {}
-    ~LoggedCell() override { DeletionLog().push_back(m_log); }
-
-private:
-    std::string m_log;
-};
-
-class LoggedName : public CShigenName {
-public:
-    explicit LoggedName(std::string name) : m_log(std::move(name)) {}
-    ~LoggedName() override { DeletionLog().push_back(m_log); }
-
-private:
-    std::string m_log;
-};
 
 TEST(AppStateTest, ClearingTheObjectClipboardTakesItsLinksAlong) {
     ScopedAppState app;
@@ -54,17 +37,17 @@ TEST(AppStateTest, ClearingTheObjectClipboardTakesItsLinksAlong) {
 TEST(AppStateTest, ClipboardsOfNamesAndCells) {
     ScopedAppState app;
     DeletionLog().clear();
-    app->GetShigenNameClipboard().push_back(std::make_unique<LoggedName>("first"));
-    app->GetShigenNameClipboard().push_back(std::make_unique<LoggedName>("second"));
+    app->GetShigenNameClipboard().push_back(std::make_unique<Logged<CShigenName>>("first"));
+    app->GetShigenNameClipboard().push_back(std::make_unique<Logged<CShigenName>>("second"));
     app->ClearShigenNameClipboard();
     EXPECT_TRUE(app->GetShigenNameClipboard().empty());
     EXPECT_EQ(DeletionLog(), (std::vector<std::string>{"second", "first"}));
 
     DeletionLog().clear();
-    auto* twice = new LoggedCell("twice");
+    auto* twice = new Logged<CKoumokuData>("twice");
     app->GetCellClipboard().SetAt(0, 0, twice);
     app->GetCellClipboard().SetAt(3, 1, twice);
-    app->GetCellClipboard().SetAt(1, 1, new LoggedCell("once"));
+    app->GetCellClipboard().SetAt(1, 1, new Logged<CKoumokuData>("once"));
     app->GetCellKeisenTypes() = {1, 2};
     app->ClearCellClipboard();
     std::vector<std::string> log = DeletionLog();

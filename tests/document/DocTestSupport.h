@@ -8,16 +8,14 @@
 #include "platform/Document.h"
 #include "platform/Sjis.h"
 #include "platform/Time.h"
+#include "support/Cp932Text.h"
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tembra::test {
-
-inline std::string J(const char* utf8) {
-    return Sjis::FromUtf8(utf8);
-}
 
 // A view that keeps every update it is told of.
 class RecordingView : public CView {
@@ -46,6 +44,19 @@ inline std::vector<std::string>& DeletionLog() {
     static std::vector<std::string> log;
     return log;
 }
+
+// Any class whose destruction a test wants to see: writes its name into the deletion log when it
+// goes. The arguments after the name go to the base class.
+template <class Base> class Logged : public Base {
+public:
+    template <class... Args>
+    explicit Logged(std::string name, Args&&... args)
+        : Base(std::forward<Args>(args)...), m_log(std::move(name)) {}
+    ~Logged() override { DeletionLog().push_back(m_log); }
+
+private:
+    std::string m_log;
+};
 
 // A record of any type code (a shape, an event, a progress line, a resource chart ...) that
 // writes its name into the deletion log when it goes.

@@ -18,6 +18,7 @@ namespace {
 using test::Day;
 using test::DeletionLog;
 using test::J;
+using test::Logged;
 using test::ProbeRecord;
 using test::RecordingView;
 using test::ScopedAppState;
@@ -157,60 +158,6 @@ TEST_F(TitleTest, RefreshKeepsTheNameUpToItsFirstBlank) {
 
 // ---- Contents ----------------------------------------------------------------------------------
 
-class LoggedShigenName : public CShigenName {
-public:
-    explicit LoggedShigenName(std::string name) : CShigenName(1, 1, name), m_log(std::move(name)) {}
-    ~LoggedShigenName() override { DeletionLog().push_back(m_log); }
-
-private:
-    std::string m_log;
-};
-
-class LoggedLayer : public CLayerSet {
-public:
-    explicit LoggedLayer(std::string name) : m_log(std::move(name)) {}
-    ~LoggedLayer() override { DeletionLog().push_back(m_log); }
-
-private:
-    std::string m_log;
-};
-
-class LoggedHatch : public CKtkmHatch {
-public:
-    explicit LoggedHatch(std::string name) : m_log(std::move(name)) {}
-    ~LoggedHatch() override { DeletionLog().push_back(m_log); }
-
-private:
-    std::string m_log;
-};
-
-class LoggedCell : public CKoumokuData {
-public:
-    explicit LoggedCell(std::string name) : m_log(std::move(name)) {}
-    ~LoggedCell() override { DeletionLog().push_back(m_log); }
-
-private:
-    std::string m_log;
-};
-
-class LoggedElement : public CPrNewElement {
-public:
-    explicit LoggedElement(std::string name) : CPrNewElement(0x100, 0), m_log(std::move(name)) {}
-    ~LoggedElement() override { DeletionLog().push_back(m_log); }
-
-private:
-    std::string m_log;
-};
-
-class LoggedItem : public CObject {
-public:
-    explicit LoggedItem(std::string name) : m_log(std::move(name)) {}
-    ~LoggedItem() override { DeletionLog().push_back(m_log); }
-
-private:
-    std::string m_log;
-};
-
 TEST(TembraDocContentsTest, DeleteContentsEmptiesEverythingInOrder) {
     ScopedAppState app;
     CTembraDoc doc;
@@ -226,19 +173,19 @@ TEST(TembraDocContentsTest, DeleteContentsEmptiesEverythingInOrder) {
     doc.GetZukeiList().AddTail(selectedShape);
     doc.AddSel(selectedShape);
 
-    auto* cell = new LoggedCell("cell");
+    auto* cell = new Logged<CKoumokuData>("cell");
     cell->SetRow(3);
     cell->SetColumn(1);
     doc.GetKoumoku()->SetAt(3, 1, cell);
     doc.GetShincyokuList().AddTail(new ProbeRecord(kTypeShincyoku, "progress"));
-    doc.GetCntrItems().AddTail(new LoggedItem("item"));
-    doc.GetPrHeader().AddElement(std::make_unique<LoggedElement>("element"));
-    doc.GetShigenNames().push_back(std::make_unique<LoggedShigenName>("resource 1"));
-    doc.GetShigenNames().push_back(std::make_unique<LoggedShigenName>("resource 2"));
+    doc.GetCntrItems().AddTail(new Logged<CObject>("item"));
+    doc.GetPrHeader().AddElement(std::make_unique<Logged<CPrNewElement>>("element", 0x100, 0));
+    doc.GetShigenNames().push_back(std::make_unique<Logged<CShigenName>>("resource 1"));
+    doc.GetShigenNames().push_back(std::make_unique<Logged<CShigenName>>("resource 2"));
     doc.GetChartList().AddTail(new ProbeRecord(kTypeChart, "chart"));
-    doc.GetLayers().push_back(std::make_unique<LoggedLayer>("layer 0"));
-    doc.GetLayers().push_back(std::make_unique<LoggedLayer>("layer 1"));
-    doc.GetHatchList()->AddTail(new LoggedHatch("hatch"));
+    doc.GetLayers().push_back(std::make_unique<Logged<CLayerSet>>("layer 0"));
+    doc.GetLayers().push_back(std::make_unique<Logged<CLayerSet>>("layer 1"));
+    doc.GetHatchList()->AddTail(new Logged<CKtkmHatch>("hatch"));
 
     DeletionLog().clear();
     doc.DeleteContents();

@@ -8,6 +8,8 @@
 #include "support/ScriptedUi.h"
 #include "support/TempDir.h"
 
+#include "support/Cp932Text.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -23,9 +25,7 @@ namespace {
 using test::ScopedPaths;
 using test::ScopedUi;
 
-std::string J(const char* utf8) {
-    return Sjis::FromUtf8(utf8);
-}
+using test::J;
 
 std::size_t DateSlot(int month, int day) {
     return static_cast<std::size_t>((month - 1) * 31 + (day - 1));

@@ -4,6 +4,8 @@
 #include "platform/Sjis.h"
 #include "support/TempDir.h"
 
+#include "support/Cp932Text.h"
+
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -14,9 +16,7 @@ namespace {
 
 using test::ScopedPaths;
 
-std::string J(const char* utf8) {
-    return Sjis::FromUtf8(utf8);
-}
+using test::J;
 
 class PaperProfileTest : public ::testing::Test {
 protected:

@@ -3,6 +3,8 @@
 #include "platform/Sjis.h"
 #include "support/TempDir.h"
 
+#include "support/Cp932Text.h"
+
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -17,9 +19,7 @@ namespace {
 using test::TempDir;
 
 // CP932 bytes of a UTF-8 literal.
-std::string J(const char* utf8) {
-    return Sjis::FromUtf8(utf8);
-}
+using test::J;
 
 struct ReadCase {
     const char* name;

@@ -4,6 +4,8 @@
 #include "platform/Sjis.h"
 #include "support/TempDir.h"
 
+#include "support/Cp932Text.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -17,9 +19,7 @@ namespace {
 using test::ScopedPaths;
 using test::TempDir;
 
-std::string J(const char* utf8) {
-    return Sjis::FromUtf8(utf8);
-}
+using test::J;
 
 class UserProfileTest : public ::testing::Test {
 protected:
