@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include <cstdlib>
 #include <ctime>
 #include <limits>
@@ -278,9 +280,16 @@ TEST_F(TimeTest, ClockCanBeFixed) {
         clock.Set(CTime(1996, 1, 1));
         EXPECT_EQ(Clock::Now(), CTime(1996, 1, 1));
     }
-    const std::int64_t before = static_cast<std::int64_t>(std::time(nullptr));
+    // Bracketed by the clock the program reads: time() reads the kernel's coarse clock, which
+    // may still show the previous second when the precise one has moved on.
+    auto seconds = [] {
+        return std::chrono::duration_cast<std::chrono::seconds>(
+                   std::chrono::system_clock::now().time_since_epoch())
+            .count();
+    };
+    const std::int64_t before = seconds();
     const std::int64_t now = CTime::GetCurrentTime().GetTime();
-    const std::int64_t after = static_cast<std::int64_t>(std::time(nullptr));
+    const std::int64_t after = seconds();
     EXPECT_GE(now, before);
     EXPECT_LE(now, after);
 }
