@@ -63,7 +63,9 @@ void CDocument::RemoveView(CView* view) {
 void CDocument::UpdateAllViews(CView* sender, LPARAM hint, CObject* hintObject) {
     const std::vector<CView*> views = m_views;
     for (CView* view : views) {
-        if (view == sender || view->m_pDocument != this) {
+        // Asked of the document, not of the view: a view that was closed by an earlier one's
+        // update is gone, and reading it would touch freed memory.
+        if (view == sender || std::find(m_views.begin(), m_views.end(), view) == m_views.end()) {
             continue;
         }
         view->OnUpdate(sender, hint, hintObject);

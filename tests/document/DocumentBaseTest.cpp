@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -93,6 +94,29 @@ TEST(DocumentBaseTest, AViewRemovedDuringAnUpdateIsNotToldAnyMore) {
     EXPECT_EQ(first.updates.size(), 1u);
     EXPECT_TRUE(second.updates.empty());
     EXPECT_EQ(second.GetDocument(), nullptr);
+}
+
+// A view may close another view (a frame closing its second pane) while it is told of a change:
+// the one that is gone must not be touched again.
+TEST(DocumentBaseTest, AViewDestroyedDuringAnUpdateIsNotTouched) {
+    TextDocument doc;
+    struct Closer : RecordingView {
+        std::unique_ptr<RecordingView> victim;
+        void OnUpdate(CView* sender, LPARAM hint, CObject* object) override {
+            RecordingView::OnUpdate(sender, hint, object);
+            victim.reset();
+        }
+    } first;
+    first.victim = std::make_unique<RecordingView>();
+    RecordingView third;
+    doc.AddView(&first);
+    doc.AddView(first.victim.get());
+    doc.AddView(&third);
+    doc.UpdateAllViews(nullptr, 3);
+    EXPECT_EQ(first.victim, nullptr);
+    EXPECT_EQ(doc.GetViews().size(), 2u);
+    ASSERT_EQ(third.updates.size(), 1u) << "the views after it are still told";
+    EXPECT_EQ(third.updates[0].hint, 3);
 }
 
 TEST(DocumentBaseTest, ADocumentThatGoesLeavesItsViewsWithout) {

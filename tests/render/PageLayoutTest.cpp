@@ -399,6 +399,7 @@ TEST_F(PageLayoutTest, DayScaleWithHalfAndZeroFactors) {
     EXPECT_DOUBLE_EQ(layout.GetDayWidth(), 2210.0 / 27.5);
     const std::vector<DateCase> cases = {
         {Day(2010, 4, 1), 530},     // the chart's left edge
+        {Day(2010, 4, 1, 12), 570}, // half of the first day's width, truncated
         {Day(2010, 4, 3), 690},     // two whole days
         {Day(2010, 4, 3, 12), 710}, // half of the half-width day
         {Day(2010, 4, 4), 730},     //
@@ -542,6 +543,38 @@ TEST_F(PageLayoutTest, RowsToY) {
     EXPECT_EQ(row, 1);
 }
 
+TEST_F(PageLayoutTest, RowsAboveTheLastRowNumberAreTheLastRow) {
+    Bind();
+    layout.SetFirstRow(9990);
+    layout.SetLastRow(10019);
+    // Row 9999 is the tenth shown row: its top lies nine rows (444 units) below the chart's top.
+    ASSERT_EQ(layout.RowToY(9999, -1), -564);
+    for (const int edge : {-1, 0, 1}) {
+        EXPECT_EQ(layout.RowToY(12000, edge), layout.RowToY(9999, edge)) << edge;
+        EXPECT_EQ(layout.RowToY(32767, edge), layout.RowToY(9999, edge)) << edge;
+    }
+}
+
+// A picture of no days and no rows leaves a chart without width and height: dates read as the
+// period's start and every y as the first row, without a division by zero.
+TEST_F(PageLayoutTest, ZeroDayWidthAndRowHeightGiveTheStartAndTheFirstRow) {
+    doc.set.SetFirstRow(5);
+    Bind();
+    layout.SetOutputMode(1);
+    layout.RecalcForExtent(0, 0);
+    ASSERT_EQ(layout.GetChartRect(), CRect(530, -120, 530, -120));
+    EXPECT_EQ(layout.GetDayWidth(), 0.0);
+    EXPECT_EQ(layout.GetRowHeight(), 0.0);
+    for (const int precision : {0, 1, 2}) {
+        EXPECT_EQ(layout.XToDate(1000, precision, 1), Day(2010, 4, 1)) << precision;
+    }
+    EXPECT_EQ(layout.YToRow(-500), 5);
+    EXPECT_EQ(layout.YToRow(100), 5);
+    EXPECT_EQ(layout.YToRowF(-500), 5.0);
+    EXPECT_EQ(layout.RowToY(8, 0), -120);
+    EXPECT_EQ(layout.DateToX(Day(2010, 4, 20)), 530);
+}
+
 TEST_F(PageLayoutTest, NoRowsReadsAsOneRow) {
     doc.set.SetLastRow(0);
     doc.set.SetFirstRow(1);
@@ -652,6 +685,10 @@ TEST_F(PageLayoutTest, HitZones) {
         {2750, -500, CPageLayout::kZoneKoutei},  // and right of it
         {2770, -500, CPageLayout::kZoneNone},    // the page frame's right edge is outside
         {100, -1600, CPageLayout::kZoneNone},    // and its bottom edge
+        {0, -50, CPageLayout::kZoneAreaName},    // its left edge is inside
+        {530, -500, CPageLayout::kZoneChart},    // the chart's left edge is inside
+        {2740, -500, CPageLayout::kZoneKoutei},  // its right edge is not
+        {1000, -1599, CPageLayout::kZoneChart},  // above its bottom edge
         {-1, -50, CPageLayout::kZoneNone},       //
         {100, 10, CPageLayout::kZoneNone},       // the header above the page
     };
