@@ -5,6 +5,7 @@
 #include "platform/Profile.h"
 #include "platform/Sjis.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdint>
 #include <limits>
@@ -324,8 +325,11 @@ void CConfigChart::ReadAreaNames() {
     m_areaNames.SetBunkatuOpt(options);
     WORD columns = m_areaNames.GetKoumokuColumnCount();
     ProfileRead(kAreaSection, "KoumokuColumnCount", columns);
-    // The header and the area-name sheet divide their width by the column count.
-    m_areaNames.SetKoumokuColumnCount(columns == 0 ? 1 : columns);
+    // The header and the area-name sheet divide their width by the column count, and the
+    // header has cells for ten columns: a document that took more from here could be saved but
+    // its file would be refused as damaged when opened again.
+    m_areaNames.SetKoumokuColumnCount(
+        std::clamp<WORD>(columns, 1, static_cast<WORD>(CAreaNameSet::kGridColumns)));
 
     const std::string stdSection = SubSection("StdData");
     for (int i = 0; i < CAreaNameSet::kStdCount; ++i) {

@@ -223,8 +223,7 @@ void CKoutei::Serialize(CArchive& ar) {
     ar >> stored;
     const short count = static_cast<short>(stored);
     if (count < 0 || count > kMaxYogo) {
-        AfxMessageBox(IDS_FILE_DAMAGED, MB_OK);
-        AfxThrowUserException();
+        FailDamagedFile();
     }
     SetYogoCount(0);
     for (int i = 0; i < count; ++i) {

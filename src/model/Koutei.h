@@ -17,6 +17,7 @@
 
 #include "model/ChartPos.h"
 #include "model/ConfigParts.h"
+#include "model/DamagedFile.h"
 #include "model/DataHeader.h"
 #include "model/SeqNumber.h"
 #include "model/Shigen.h"
@@ -49,7 +50,6 @@ constexpr int kMergeModeWhole = 0xFFFF;
 // Shown when a 31st term is attached.
 constexpr UINT IDS_YOGO_LIMIT = 5062;
 // Shown when a file holds a process that cannot be right (the load then fails).
-constexpr UINT IDS_FILE_DAMAGED = 5008;
 
 // What processes take from the document they belong to. The schedule document implements it
 // beside CDocument; a load reaches it through the archive's document. Without it a load assigns

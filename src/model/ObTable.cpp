@@ -1,5 +1,6 @@
 #include "model/ObTable.h"
 
+#include "model/DamagedFile.h"
 #include "model/KoumokuData.h"
 #include "platform/Document.h"
 
@@ -26,7 +27,7 @@ template <class T> std::unique_ptr<T> ReadNewOrNull(CArchive& ar) {
 DWORD ReadBoundedCount(CArchive& ar) {
     const DWORD count = ar.ReadCount();
     if (count > static_cast<DWORD>(kObTableMaxIndex) + 1) {
-        AfxThrowArchiveException(CArchiveException::generic, ar.m_strFileName);
+        FailDamagedFile();
     }
     return count;
 }
@@ -416,7 +417,7 @@ void CKoumoku::LoadCurrent(CArchive& ar) {
     WORD levelCount = 0;
     ar >> levelCount;
     if (levelCount < 1 || levelCount > kMaxLevels) {
-        AfxThrowArchiveException(CArchiveException::generic, ar.m_strFileName);
+        FailDamagedFile();
     }
     std::vector<WORD> heights = LoadWords(ar);
     std::vector<WORD> keisenTypes = LoadWords(ar);

@@ -1,6 +1,7 @@
 #include "model/SyokiSet.h"
 
 #include "model/ConfigBase.h"
+#include "model/DamagedFile.h"
 #include "model/DataHeader.h"
 #include "model/Utility.h"
 #include "platform/ByteOrder.h"
@@ -141,8 +142,8 @@ template <std::size_t N> std::array<BYTE, N> ReadBlock(CArchive& ar) {
     return block;
 }
 
-[[noreturn]] void ThrowDamaged(const CArchive& ar) {
-    AfxThrowArchiveException(CArchiveException::generic, ar.m_strFileName);
+[[noreturn]] void ThrowDamaged(const CArchive&) {
+    FailDamagedFile();
 }
 
 // ---- 1. Page settings ---------------------------------------------------------------------

@@ -1,5 +1,6 @@
 #include "print/PrElements.h"
 
+#include "model/DamagedFile.h"
 #include "model/DataHeader.h"
 #include "model/Utility.h"
 #include "platform/Profile.h"
@@ -277,7 +278,7 @@ void CPrHeaderBase::Serialize(CArchive& ar) {
         // The arrays are fixed; a count beyond them belongs to a damaged file.
         if (titles < 0 || titles > kTitleCapacity || fields < 0 || fields > kFieldCapacity ||
             lines < 0 || lines > kLineCapacity) {
-            AfxThrowArchiveException(CArchiveException::generic, ar.m_strFileName);
+            FailDamagedFile();
         }
         m_titleCount = titles;
         m_fieldCount = fields;

@@ -359,6 +359,19 @@ INSTANTIATE_TEST_SUITE_P(Counts, ConfigBaseCountTest,
                                            CountCase{"Kikan", "0", 1}, CountCase{"Kikan", "-10", 1},
                                            CountCase{"Lines", "0", 1}, CountCase{"Lines", "2", 2}));
 
+TEST_F(ConfigBaseTest, AMissingLayoutFileIsReportedOnceAndReplaced) {
+    // The file names are read twice (before the chart part and in the parts' order); the
+    // replacement written back by the first read keeps the second from asking again.
+    WriteProfileFixture({{"Path", {{"LayoutFileName", "GONE.LYT"}}}});
+    app.Read(TRUE);
+    ASSERT_EQ(ui->MessageBoxes().size(), 1u);
+    EXPECT_EQ(ui->MessageBoxes()[0].text,
+              "指定の書式ファイルが存在しないか異常です。\n標準の書式ファイルで初期化します。");
+    EXPECT_EQ(app.GetPath().GetLayoutFileName(), "MASTER01.LYT");
+    EXPECT_EQ(DumpProfile()["Path"]["LayoutFileName"], "MASTER01.LYT");
+    EXPECT_EQ(app.GetChart().GetPageSetting().GetPaper(), 0);
+}
+
 TEST_F(ConfigBaseTest, LongPaperFontFaceIsCutOnACharacterBoundary) {
     // 20 double-byte characters: 40 bytes; the face holds 31, so 15 characters remain.
     std::string face;

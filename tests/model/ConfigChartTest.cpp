@@ -110,6 +110,8 @@ TEST_F(ConfigChartTest, EmptyProfileGivesTheBuiltInDefaults) {
         EXPECT_EQ(label->m_stack, 1);
         EXPECT_EQ(label->m_linkPosition, 0);
         EXPECT_EQ(label->m_offsetX, 0);
+        EXPECT_EQ(label->m_offsetY, 0);
+        EXPECT_EQ(label->m_drawerX, 0);
         EXPECT_EQ(label->m_drawerY, 0);
         EXPECT_EQ(label->m_lineSpace, 10);
         EXPECT_EQ(label->m_firstSpace, 0);
@@ -131,11 +133,19 @@ TEST_F(ConfigChartTest, PaperFourSetsUpTheA2PageFromTheLayout) {
     EXPECT_TRUE(ui->MessageBoxes().empty());
 }
 
-TEST_F(ConfigChartTest, ColumnCountZeroIsKeptUsable) {
-    Put("AreaNameConfig", "KoumokuColumnCount", "0");
-    CConfigChart chart;
-    chart.Read(TRUE);
-    EXPECT_EQ(chart.GetAreaNameSet().GetKoumokuColumnCount(), 1);
+TEST_F(ConfigChartTest, ColumnCountIsKeptWithinTheHeadersColumns) {
+    // 0 would be divided by; more than the header's ten columns would reach every new
+    // document, whose file would then be refused when it is opened again.
+    const struct {
+        const char* stored;
+        WORD expected;
+    } cases[] = {{"0", 1}, {"1", 1}, {"4", 4}, {"10", 10}, {"11", 10}, {"65535", 10}};
+    for (const auto& c : cases) {
+        Put("AreaNameConfig", "KoumokuColumnCount", c.stored);
+        CConfigChart chart;
+        chart.Read(TRUE);
+        EXPECT_EQ(chart.GetAreaNameSet().GetKoumokuColumnCount(), c.expected) << c.stored;
+    }
 }
 
 // ---- Area-name lines --------------------------------------------------------------------------

@@ -316,7 +316,16 @@ TEST_F(ConfigPartsTest, OperationCopyTakesTheEightSettings) {
     source.SetHolidayAuto(0);
     source.SetYogoAttach(0x0F);
     CConfigOperation target;
+    // The target's editing state is its document's, not a setting.
+    target.SetMode(COperationState::kModeZukei);
+    target.SetOperation(COperationState::kOpMove);
+    target.SetState(2);
+    target.SetToolCode(7);
     target.Copy(source);
+    EXPECT_EQ(target.GetMode(), COperationState::kModeZukei);
+    EXPECT_EQ(target.GetOperation(), COperationState::kOpMove);
+    EXPECT_EQ(target.GetState(), 2);
+    EXPECT_EQ(target.GetToolCode(), 7);
     EXPECT_EQ(target.GetWakunai(), 0);
     EXPECT_EQ(target.GetEventBaseMove(), 0);
     EXPECT_EQ(target.GetWithYogo(), 1);

@@ -4,6 +4,7 @@
 
 #include "platform/Archive.h"
 #include "support/ArchiveBytes.h"
+#include "support/ScriptedUi.h"
 
 #include <gtest/gtest.h>
 
@@ -515,6 +516,8 @@ TEST(KoumokuTest, DamagedTablesAreRefused) {
     notACell.Append(Layer('A')).Word(1).Word(0).Word(0);
     ByteWriter oldNotACell;
     oldNotACell.Word(1).NewClass(1, "CLayerSet").Append(Layer('A'));
+    // A level count no table can hold says "ファイルが異常です" and abandons the load (cause -1
+    // below); a wrong class is the archive's own refusal.
     struct Case {
         const char* what;
         Bytes bytes;
@@ -522,8 +525,8 @@ TEST(KoumokuTest, DamagedTablesAreRefused) {
         int cause;
     };
     const std::vector<Case> cases = {
-        {"no level", tableBytes(0), 58000, CArchiveException::generic},
-        {"eleven levels", tableBytes(11), 58000, CArchiveException::generic},
+        {"no level", tableBytes(0), 58000, -1},
+        {"eleven levels", tableBytes(11), 58000, -1},
         {"a cell that is no item cell", notACell.Get(), 58000, CArchiveException::badClass},
         {"old file with a cell that is no item cell", oldNotACell.Get(), 31000,
          CArchiveException::badClass},
@@ -534,11 +537,17 @@ TEST(KoumokuTest, DamagedTablesAreRefused) {
         CKoumoku table;
         table.SetAt(0, 0, &kept);
         table.SetLevelCount(2);
+        test::ScopedUi ui;
         try {
             Load(c.bytes, table, c.version);
             ADD_FAILURE() << "loaded";
         } catch (const CArchiveException& e) {
             EXPECT_EQ(e.m_cause, c.cause);
+            EXPECT_TRUE(ui->MessageBoxes().empty());
+        } catch (const CUserException&) {
+            EXPECT_EQ(c.cause, -1);
+            ASSERT_EQ(ui->MessageBoxes().size(), 1u);
+            EXPECT_EQ(ui->MessageBoxes()[0].text, "ファイルが異常です");
         }
         EXPECT_EQ(table.GetAt(0, 0), &kept);
         EXPECT_EQ(table.GetLevelCount(), 2);

@@ -229,6 +229,17 @@ TEST(UndoHistoryTest, AnOpenGroupKeepsTheRecordsThroughReset) {
     doc.Reset();
     EXPECT_FALSE(doc.CanUndo());
     EXPECT_EQ(doc.Ids(), (std::vector<int>{1, 2}));
+
+    // The redo list is kept as well.
+    doc.Add(3);
+    doc.Undo();
+    ASSERT_TRUE(doc.CanRedo());
+    doc.BeginGroup();
+    doc.Reset();
+    EXPECT_TRUE(doc.CanRedo());
+    doc.EndGroup();
+    doc.Reset();
+    EXPECT_FALSE(doc.CanRedo());
 }
 
 TEST(UndoHistoryTest, RecordingRefusesWhatCannotBeRecorded) {

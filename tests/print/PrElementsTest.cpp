@@ -3,6 +3,7 @@
 #include "platform/Profile.h"
 #include "platform/RecordingDC.h"
 #include "print/PrHeader.h"
+#include "support/ScriptedUi.h"
 #include "support/TempDir.h"
 
 #include "PrTestSupport.h"
@@ -139,7 +140,10 @@ TEST(PrElementsStore, OldFixedHeadersRoundTripAndRefuseCountsBeyondTheirArrays) 
                                      static_cast<BYTE>(c.fields), static_cast<BYTE>(c.fields >> 8),
                                      static_cast<BYTE>(c.lines),  static_cast<BYTE>(c.lines >> 8)};
         CPrHeaderBase refused;
-        EXPECT_THROW(LoadBytes(refused, damaged, doc), CArchiveException);
+        test::ScopedUi ui;
+        EXPECT_THROW(LoadBytes(refused, damaged, doc), CUserException);
+        ASSERT_EQ(ui->MessageBoxes().size(), 1u);
+        EXPECT_EQ(ui->MessageBoxes()[0].text, "ファイルが異常です");
     }
 }
 
