@@ -106,6 +106,24 @@ int AtoI(std::string_view s) {
     return static_cast<int>(std::clamp<std::int64_t>(v, INT32_MIN, INT32_MAX));
 }
 
+// A number of a layout file within kLayoutNumberLimit.
+int CutLayoutNumber(int v) {
+    return std::clamp(v, -kLayoutNumberLimit, kLayoutNumberLimit);
+}
+
+// The four numbers of a rectangle value, each cut to kLayoutNumberLimit.
+void CutLayoutNumbers(std::span<int> values) {
+    for (int& v : values) {
+        v = CutLayoutNumber(v);
+    }
+}
+
+// The margin corner of "OffsetLTop" (x1, y1, x2, y2): (x2 - x1, -(y2 - y1)).
+CPoint MarginCorner(std::array<int, 4> v) {
+    CutLayoutNumbers(v);
+    return CPoint(v[2] - v[0], -(v[3] - v[1]));
+}
+
 // Up to values.size() comma-separated integers from the start of rest (read as atoi reads
 // them), with the rules of the setting lines: blanks and tabs skipped, ";" or a line end ends the
 // list. Unlike a whole setting line, an element's rest is not searched for "=": a text after the
@@ -123,7 +141,7 @@ ParsePos ParseInts(ParsePos rest, std::span<int> values) {
         if (i >= s.size() || s[i] == ';' || s[i] == '\n') {
             return std::nullopt;
         }
-        value = AtoI(s.substr(i));
+        value = CutLayoutNumber(AtoI(s.substr(i)));
         rest = std::nullopt;
         for (std::size_t j = i; j < s.size(); j += Sjis::CharLength(s, j)) {
             if (s[j] == ';' || s[j] == '\n') {
@@ -387,7 +405,7 @@ BOOL GetLayoutOffset(int paper, CPoint& offset, const std::filesystem::path& pat
     if (section.empty() || !ReadLayoutInts(section, "OffsetLTop", v, LayoutValueSource(path))) {
         return FALSE;
     }
-    offset = CPoint(v[2] - v[0], -(v[3] - v[1]));
+    offset = MarginCorner(v);
     return TRUE;
 }
 
@@ -399,6 +417,7 @@ BOOL GetLayoutArea(int paper, int area, CRect& rect, const std::filesystem::path
         !ReadLayoutInts(section, key, v, LayoutValueSource(path))) {
         return FALSE;
     }
+    CutLayoutNumbers(v);
     rect = CRect(v[0], -v[1], v[2], -v[3]);
     return TRUE;
 }
@@ -479,7 +498,7 @@ BOOL ReadLayoutPaperElements(const std::filesystem::path& path, int paper,
     if (FindLayoutLine(*section, "OffsetLTop", value, cursor)) {
         std::array<int, 4> v{};
         ParseIntList(std::string_view(value), v);
-        out.offset = CPoint(v[2] - v[0], -(v[3] - v[1]));
+        out.offset = MarginCorner(v);
     }
     for (int n = 1; FindLayoutLine(*section, Join(kLayoutTextKey, n), value, cursor); ++n) {
         out.texts.push_back(ParseLayoutTextEntry(value));

@@ -64,6 +64,11 @@ constexpr const char* kLayoutTextKey = "MojiData";
 constexpr const char* kLayoutInputKey = "InputArea";
 constexpr const char* kLayoutLineKey = "LineData";
 
+// The largest magnitude a position or size read from a layout file keeps (0.1 mm: 100 m, far
+// beyond any paper). A damaged file's larger numbers are cut to it, so that the negations,
+// differences and shifts the readers and the page areas apply to them cannot overflow.
+constexpr int kLayoutNumberLimit = 1000000;
+
 // Field limits of the quoted element texts (bytes; a cut never splits a character).
 constexpr std::size_t kLayoutTextLimit = 511; // fixed texts and input-area contents
 constexpr std::size_t kLayoutNameLimit = 127; // input-area names and face names
@@ -139,7 +144,8 @@ int GetLayoutDiscernmentFlag(const std::filesystem::path& path);
 // point untouched, when the paper has no section or the section no such key.
 BOOL GetLayoutOffset(int paper, CPoint& offset, const std::filesystem::path& path);
 // The area key's l, t, r, b as the rectangle (l, -t, r, -b). FALSE, the rectangle untouched,
-// when the key is missing or the area index is outside 0..3.
+// when the key is missing or the area index is outside 0..3. Both readers cut each number to
+// kLayoutNumberLimit first.
 BOOL GetLayoutArea(int paper, int area, CRect& rect, const std::filesystem::path& path);
 // One integer of "KoumokuWidth" (item-column width) or "KouteiMargin" (process margin) of the
 // paper's profile section ("A4" ... "A1"), low 16 bits; the output is written only when found.
@@ -180,9 +186,10 @@ struct LayoutLineEntry {
 // Parses the value of an element line. A quoted field is the text between its first double quote
 // and the next one, cut to its limit; after it the parser moves past the next comma, so a text
 // cut at its limit continues at the field after its closing quote. Numbers are decimal integers
-// separated by commas; blanks and tabs are skipped; ";" or the line end ends the list. The area
-// number at the end is optional (0 when absent). Fields the value does not reach keep their
-// defaults; malformed numbers parse as far as their digits reach.
+// separated by commas; blanks and tabs are skipped; ";" or the line end ends the list; a number
+// beyond kLayoutNumberLimit is cut to it. The area number at the end is optional (0 when
+// absent). Fields the value does not reach keep their defaults; malformed numbers parse as far
+// as their digits reach.
 LayoutTextEntry ParseLayoutTextEntry(std::string_view value);
 LayoutTextEntry ParseLayoutInputEntry(std::string_view value);
 LayoutLineEntry ParseLayoutLineEntry(std::string_view value);

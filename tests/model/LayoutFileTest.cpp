@@ -225,6 +225,39 @@ TEST_F(LayoutReaders, OffsetAreaAndDiscernmentFlag) {
     EXPECT_EQ(GetLayoutDiscernmentFlag(paths.Dir().File("none.LYT")), 0);
 }
 
+TEST(LayoutDamaged, PositionsBeyondAnyPaperAreCutBeforeTheyAreNegatedOrSubtracted) {
+    // A damaged file with the extremes of int: y is negated and the margin corner is a
+    // difference, neither of which may overflow.
+    TempDir dir;
+    const auto file = dir.Write(
+        "big.LYT",
+        FileText({"[_A4_]", "HeaderArea= -2147483648, -2147483648, 2147483647, 99999999999",
+                  "OffsetLTop= 0, 2147483647, -2147483648, -2147483648",
+                  "MojiData1=\"t\", 1, -2147483648, 3, 4, \"f\", -2147483648, "
+                  "2147483647, 0, 0, 0",
+                  "LineData1= -2147483648, 5, 6, 7, 0, 1, 0, 0"}));
+    constexpr int L = kLayoutNumberLimit;
+    CPoint offset;
+    ASSERT_TRUE(GetLayoutOffset(0, offset, file));
+    EXPECT_EQ(offset, CPoint(-L, 2 * L));
+    CRect rect;
+    ASSERT_TRUE(GetLayoutArea(0, 0, rect, file));
+    EXPECT_EQ(rect, CRect(-L, L, L, -L));
+
+    LayoutPaperElements e;
+    ASSERT_TRUE(ReadLayoutPaperElements(file, 0, e));
+    EXPECT_EQ(e.offset, CPoint(-L, 2 * L));
+    ASSERT_EQ(e.texts.size(), 1u);
+    EXPECT_EQ(e.texts[0].rect, CRect(1, -L, 3, 4));
+    EXPECT_EQ(e.texts[0].fontHeight, -L);
+    EXPECT_EQ(e.texts[0].fontWidth, L);
+    ASSERT_EQ(e.lines.size(), 1u);
+    EXPECT_EQ(e.lines[0].rect, CRect(-L, 5, 6, 7));
+    // Numbers of an ordinary size are read as they stand.
+    EXPECT_EQ(ParseLayoutLineEntry(" -999999, 999999, 0, 1, 2, 3, 4").rect,
+              CRect(-999999, 999999, 0, 1));
+}
+
 TEST_F(LayoutReaders, PerPaperValuesFromTheProfileOrFromAFile) {
     ASSERT_TRUE(WriteProfileString("A4", "KoumokuWidth", "480"));
     WORD width = 1;

@@ -1,5 +1,6 @@
 #include "model/PrintArea.h"
 
+#include "model/LayoutFile.h"
 #include "platform/GdiObjects.h"
 #include "platform/RecordingDC.h"
 #include "platform/Sjis.h"
@@ -230,6 +231,22 @@ TEST_F(PrintAreaTest, AKeyTheSectionLacksIsAbsentEvenWhenTheNextSectionFollowsWi
     EXPECT_EQ(area.GetMarginShift(), CPoint(100, -80));
     EXPECT_EQ(area.GetDateRect(), CRect());
     EXPECT_EQ(area.GetFooterRect(), CRect(0, -1400, 2700, -1400));
+}
+
+TEST_F(PrintAreaTest, ADamagedLayoutWithTheExtremesOfIntGivesAreasWithoutOverflow) {
+    const auto layout = dir.Write(
+        "BIG.LYT", LayoutText({"[_A4_]", "HeaderArea= -2147483648, -2147483648, 2147483647, 0",
+                               "EditArea= 0, 2147483647, 2147483647, 2147483647",
+                               "OffsetLTop= 0, 2147483647, -2147483648, -2147483648"}));
+    constexpr int L = kLayoutNumberLimit;
+    CPrintArea area;
+    ASSERT_TRUE(area.SetPaper(0, 0, layout, -1));
+    // The margin corner lies outside the paper both ways: no shift, both warnings.
+    EXPECT_EQ(area.GetMarginShift(), CPoint(0, 0));
+    EXPECT_EQ(ui->StatusTexts().size(), 2u);
+    EXPECT_EQ(area.GetHeaderRect(), CRect(-L, L, L, 0));
+    EXPECT_EQ(area.GetEditRect(), CRect(0, -L, L, -L));
+    EXPECT_EQ(area.GetPageRect(), CRect(-L, 0, L, -L));
 }
 
 TEST_F(PrintAreaTest, ItemWidthModeAndPaperDefaults) {

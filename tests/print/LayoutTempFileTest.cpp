@@ -161,6 +161,8 @@ TEST_F(LayoutTempFileTest, ThePrinterShiftIsAddedBackAndTheWidthIsHalfTheHeight)
             return f;
         }(),
         0, "", "x", 0, 0));
+    // An element of all zeros is never drawn and stays all zeros, not moved by the shift.
+    header.AddElement(std::make_unique<CPrNewLine>(0, CRect(), 0, 1, 0));
     const auto target = dir.File("T.LY$");
     ASSERT_TRUE(header.WriteLayoutFile(1, area, 0, "n", target, source, FALSE));
     const auto lines = ReadLayoutLines(target);
@@ -172,6 +174,10 @@ TEST_F(LayoutTempFileTest, ThePrinterShiftIsAddedBackAndTheWidthIsHalfTheHeight)
     EXPECT_EQ(value, " 0, 0, 70, 50");
     EXPECT_TRUE(GetLayoutValue(*lines, "[_A4_]", "MojiData2", value));
     EXPECT_EQ(value, "\"x\", 70, 50, 80, 60, \"\", 35, 17, 0, 0, 0, 0");
+    EXPECT_TRUE(GetLayoutValue(*lines, "[_A4_]", "LineData1", value));
+    EXPECT_EQ(value, " 70, 350, 2840, 350, 0, 3, 16711680, 1");
+    EXPECT_TRUE(GetLayoutValue(*lines, "[_A4_]", "LineData2", value));
+    EXPECT_EQ(value, " 0, 0, 0, 0, 0, 1, 0, 0");
 }
 
 TEST_F(LayoutTempFileTest, TakenOverKeysFollowTheForwardCursor) {

@@ -650,5 +650,54 @@ TEST_F(StyledDrawTest, ObjectsAreSelectedBackAfterEveryPrimitive) {
     EXPECT_EQ(dc->GetTextColor(), RGB(0, 0, 0));
 }
 
+TEST_F(StyledDrawTest, EveryPrimitiveOnEveryDeviceLeavesTheStockObjectsSelected) {
+    const CPoint pts[] = {{0, 0}, {100, 0}, {100, -100}};
+    const LOGFONT lf = [] {
+        LOGFONT f;
+        f.lfHeight = -40;
+        f.lfWidth = 20;
+        return f;
+    }();
+    struct Case {
+        const char* name;
+        Device device;
+        bool styled;
+    };
+    const Case cases[] = {{"screen", Device::Screen, false},
+                          {"paper", Device::Printer, false},
+                          {"styled paper", Device::Printer, true},
+                          {"metafile", Device::Metafile, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetStyledDrawEnable(c.styled ? 1 : 0);
+        CRecordingDC dc(c.device);
+        dc.SetMapMode(MM_LOMETRIC);
+        // Every line type, with the fills that select a pattern brush and set the text colour.
+        for (int type = -1; type <= 6; ++type) {
+            DrawStyledPolyline(&dc, 0, 0, 100, 0, type, 2, RGB(1, 2, 3), R2_COPYPEN, OPAQUE);
+            DrawStyledPointPolyline(&dc, pts, 3, type, 2, RGB(1, 2, 3), R2_COPYPEN, OPAQUE);
+            DrawStyledRect(&dc, 0, 0, 100, -50, type, 2, 0, 90, RGB(9, 9, 9), R2_COPYPEN, OPAQUE);
+            DrawStyledShape(&dc, pts, 3, type, 2, 0, 204, RGB(9, 9, 9), R2_COPYPEN, OPAQUE);
+            DrawStyledEllipse(&dc, CRect(0, 0, 100, -50), type, 2, 0, 3, 0, R2_COPYPEN, OPAQUE);
+            DrawStyledRoundRect(&dc, CRect(0, 0, 400, -300), CPoint(100, -100), type, 2, 0, 100, 0,
+                                R2_COPYPEN, OPAQUE);
+            DrawStyledFilledArc(&dc, 0, 0, 50, type, 2, 0, 91, RGB(9, 9, 9), R2_COPYPEN, OPAQUE);
+            DrawStyledArc(&dc, 0, 0, 50, 50, 0, 0, 50, type, 2, 0, R2_COPYPEN, OPAQUE);
+            DrawStyledFan(&dc, 0, 0, 100, 200, 0, 0, 200, type, 2, 0, 99, 0);
+        }
+        DrawDotLine(&dc, 0, -254, 254, -254, 7, 2, 0, R2_COPYPEN, OPAQUE);
+        DrawPrintDotLine(&dc, 0, 0, 100, 0, 2, 3, 0, 4, 6);
+        DrawStyledText(&dc, 0, 0, &lf, RGB(9, 9, 9), "AB", TA_BOTTOM, R2_COPYPEN, TRANSPARENT);
+        DrawStyledText(&dc, 0, 0, &lf, RGB(9, 9, 9), "AB", TA_BOTTOM, R2_XORPEN, TRANSPARENT);
+        ASSERT_FALSE(dc.Drawings().empty());
+        EXPECT_EQ(dc.GetCurrentPen(), CGdiObject::Stock(BLACK_PEN));
+        EXPECT_EQ(dc.GetCurrentBrush(), CGdiObject::Stock(WHITE_BRUSH));
+        EXPECT_EQ(dc.GetCurrentFont(), CGdiObject::Stock(SYSTEM_FONT));
+        EXPECT_EQ(dc.GetTextColor(), RGB(0, 0, 0));
+        EXPECT_EQ(dc.GetTextAlign(), 0u);
+        EXPECT_EQ(dc.GetMapMode(), MM_LOMETRIC);
+    }
+}
+
 } // namespace
 } // namespace tembra
