@@ -59,13 +59,20 @@ std::string_view TrimBlanks(std::string_view s) {
     return s;
 }
 
-// Names passed by the program lose surrounding spaces only (a tab stays part of the name).
+// Names passed by the program lose the blanks that reading the file takes off the names in it,
+// so that a name finds what was written under it.
 std::string_view TrimSpaces(std::string_view s) {
-    while (!s.empty() && s.front() == ' ')
-        s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ')
-        s.remove_suffix(1);
-    return s;
+    return TrimBlanks(s);
+}
+
+// A CP932 name whose last byte is a lead byte without its trail byte: written into the file, it
+// would take the "]" or "=" after it as its trail byte, and the line would read as something else.
+bool EndsWithLoneLeadByte(std::string_view s) {
+    std::size_t last = 0;
+    for (std::size_t i = 0; i < s.size(); i += Sjis::CharLength(s, i))
+        last = i;
+    return !s.empty() && last == s.size() - 1 &&
+           Sjis::IsLeadByte(static_cast<unsigned char>(s[last]));
 }
 
 std::string FoldKey(std::string_view name) {
@@ -339,6 +346,10 @@ bool ProfileFile::WriteString(std::string_view section, std::string_view key,
         key.front() == '[')
         return false;
     if (HasLineBreakOrNul(value))
+        return false;
+    // In UTF-8 such a byte travels as a character of its own; only the CP932 text can break.
+    if (m_flavor == ProfileFlavor::IniFile &&
+        (EndsWithLoneLeadByte(section) || EndsWithLoneLeadByte(key)))
         return false;
 
     const Codec codec(m_flavor);

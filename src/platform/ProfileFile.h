@@ -69,7 +69,8 @@ public:
     // key to the end of the section's entries, or appends the section to the file. Returns false,
     // changing nothing, when the file cannot be written or when a name or value cannot be stored
     // so that it reads back (a line break, a NUL, a "]" in a section name, an "=" in a key, a key
-    // beginning with ";" or "[", an empty section name).
+    // beginning with ";" or "[", an empty section name, in a CP932 file a name ending in a lead
+    // byte). Names lose surrounding blanks here as in the file.
     bool WriteString(std::string_view section, std::string_view key, std::string_view value);
     // Removes every line of the key from the section; true also when there was none.
     bool DeleteKey(std::string_view section, std::string_view key);

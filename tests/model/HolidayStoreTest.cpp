@@ -145,6 +145,12 @@ TEST_P(HolidayStoreTest, SetsTheKindOfEveryYearlyRule) {
     for (BYTE b : weekdays)
         nonZero += b != 0;
     EXPECT_EQ(nonZero, set);
+
+    // The rule of 1 January (kind 1, 1991 to 2020) answers its years as well.
+    int first = 0, last = 0;
+    EXPECT_TRUE(store.GetHolidayYears(CTime(2001, 1, 1), first, last));
+    EXPECT_EQ(first, 1991);
+    EXPECT_EQ(last, 2020);
 }
 
 TEST_P(HolidayStoreTest, ReadsOnlyTheNamesThatFitItsBuffer) {

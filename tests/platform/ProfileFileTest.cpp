@@ -220,6 +220,9 @@ TEST_F(ProfileFileWriteTest, RefusesWhatCouldNotBeReadBack) {
         {"EmptyKey", "A", " ", "v"},
         {"BreakInValue", "A", "k", "line1\r\nline2"},
         {"NulInValue", "A", "k", std::string("a\0b", 3)},
+        // A lead byte at the end of a name would take the "]" or "=" after it as its trail byte.
+        {"LeadByteEndsSection", "A\x82", "k", "v"},
+        {"LeadByteEndsKey", "A", "k\x82", "v"},
     };
     for (const Refused& c : cases) {
         EXPECT_FALSE(ini.WriteString(c.section, c.key, c.value)) << c.name;
@@ -228,6 +231,22 @@ TEST_F(ProfileFileWriteTest, RefusesWhatCouldNotBeReadBack) {
     // A "]" that is the trail byte of "ゾ" is part of a name, not its end.
     EXPECT_TRUE(ini.WriteString(J("ゾーン"), "k", "1"));
     EXPECT_EQ(ini.Find(J("ゾーン"), "k"), "1");
+}
+
+TEST_F(ProfileFileWriteTest, NamesLoseTheBlanksTheFileLoses) {
+    // The file's names are trimmed of blanks, tabs included; a name given with them must still
+    // find what it wrote.
+    ASSERT_TRUE(ini.WriteString("\tC ", " k\t", "v"));
+    EXPECT_EQ(ini.Find("C", "k"), "v");
+    EXPECT_EQ(ini.Find("\tC ", " k\t"), "v");
+    EXPECT_EQ(ini.KeyNames("C\t"), (std::vector<std::string>{"k"}));
+    ASSERT_TRUE(ini.DeleteKey("C\t", "\tk"));
+    EXPECT_EQ(ini.Find("C", "k"), std::nullopt);
+    ASSERT_TRUE(ini.DeleteSection("\vC"));
+    EXPECT_EQ(OnDisk(), kOriginal);
+    // A lead byte before a trailing blank is no character of its own: refused as above.
+    EXPECT_FALSE(ini.WriteString("A", "k\x82\t", "v"));
+    EXPECT_EQ(OnDisk(), kOriginal);
 }
 
 TEST_F(ProfileFileWriteTest, CreatesAMissingFile) {
