@@ -3,8 +3,9 @@
 // the copied processes, pasted relation lines, the holiday classes of processes and the selected
 // date range.
 #include "document/AppState.h"
+#include "document/RecordCast.h"
 #include "document/TembraDoc.h"
-
+#include "model/Event.h"
 #include "platform/Ui.h"
 
 #include <algorithm>
@@ -14,12 +15,6 @@
 namespace tembra {
 
 namespace {
-
-CKoutei* AsKoutei(CDataHeader* object) {
-    return object != nullptr && object->GetType() == kTypeKoutei && object->GetKind() == kKindKoutei
-               ? static_cast<CKoutei*>(object)
-               : nullptr;
-}
 
 // The line shape: the low byte of the line's style word.
 WORD LineShape(const CKoutei& process) {
@@ -321,9 +316,15 @@ int CTembraDoc::SelectInArea(std::int64_t firstDate, int firstRow, std::int64_t 
                 process->CDataHeader::Select();
             }
         }
-        // Events lie in the area when their date is from the first date up to (not including)
-        // the last and their row in the rows; they join here with the event record. Drawing
-        // shapes are tested by the anchors of their own record class the same way.
+        if (CEvent* event = AsEvent(object)) {
+            // From the first date up to (not including) the last, as a process's start node.
+            const std::int64_t date = event->GetStartDate().GetTime();
+            if (firstDate <= date && date < lastDate &&
+                inRows(static_cast<short>(event->GetStartRow()))) {
+                event->Select();
+            }
+        }
+        // Drawing shapes are tested by the anchors of their own record class.
         if (object->IsSelected()) {
             SelectAt(current);
             ++moved;

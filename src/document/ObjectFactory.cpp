@@ -51,8 +51,16 @@ std::unique_ptr<CDataHeader> CTembraDoc::CreateObjectByKind(int type, UINT subKi
                 return std::make_unique<CKoumokuData>();
             }
             return nullptr;
-        // (3, 1) makes a progress line and (6, 1) an event: their record classes (CShincyoku,
-        // CEvent) come with the progress-line and event records and join the table then.
+        case kTypeShincyoku:
+            if (subKind == 1) {
+                return std::make_unique<CShincyoku>();
+            }
+            return nullptr;
+        case kTypeEvent:
+            if (subKind == kKindEvent) {
+                return std::make_unique<CEvent>();
+            }
+            return nullptr;
         default:
             return nullptr;
         }

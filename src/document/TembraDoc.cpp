@@ -1,5 +1,7 @@
 #include "document/TembraDoc.h"
 
+#include "document/RecordCast.h"
+
 #include "document/AppState.h"
 #include "platform/Sjis.h"
 
@@ -311,11 +313,10 @@ CKoutei* FindByNumber(const ObList<CDataHeader>& list, const CObSeqNumber& numbe
         return nullptr;
     }
     for (POSITION pos = list.GetHeadPosition(); pos != nullptr;) {
-        CDataHeader* object = list.GetNext(pos);
-        if (object->GetType() != kTypeKoutei || object->GetKind() != kKindKoutei) {
+        CKoutei* process = AsKoutei(list.GetNext(pos));
+        if (process == nullptr) {
             continue;
         }
-        auto* process = static_cast<CKoutei*>(object);
         const CObSeqNumber* own = NumberOf(*process, which);
         if (own != nullptr && *own == number) {
             return process;
@@ -370,8 +371,8 @@ void CTembraDoc::DeleteZukei(CDataHeader* shape) {
 
 void CTembraDoc::DeleteSelection() {
     ForEachSelected([this](POSITION pos, CDataHeader* object) {
-        if (object->GetType() == kTypeKoutei && object->GetKind() == kKindKoutei &&
-            !static_cast<CKoutei*>(object)->IsLinesSelected()) {
+        if (const CKoutei* process = AsKoutei(object);
+            process != nullptr && !process->IsLinesSelected()) {
             return; // only some of its parts were selected
         }
         if (object->GetType() == kTypeZukei) {
@@ -414,11 +415,11 @@ int CTembraDoc::RestoreObject(CDataHeader* current, CDataHeader* replacement) {
             (replacement->IsSelected() ? m_selList : m_objList).AddTail(replacement);
             handled = true;
             break;
-        case kTypeKoumoku: {
-            auto* cell = static_cast<CKoumokuData*>(replacement);
-            handled = m_koumoku.SetAt(cell->GetRow(), cell->GetColumn(), cell) != FALSE;
+        case kTypeKoumoku:
+            if (CKoumokuData* cell = AsKoumokuData(replacement)) {
+                handled = m_koumoku.SetAt(cell->GetRow(), cell->GetColumn(), cell) != FALSE;
+            }
             break;
-        }
         case kTypeShincyoku:
             m_shincyokuList.AddTail(replacement);
             handled = true;
@@ -442,9 +443,7 @@ int CTembraDoc::RestoreObject(CDataHeader* current, CDataHeader* replacement) {
                     m_objList.RemoveAt(pos);
                 } else {
                     if (replacement->IsSelected()) {
-                        if (replacement->GetType() == kTypeKoutei &&
-                            replacement->GetKind() == kKindKoutei) {
-                            auto* process = static_cast<CKoutei*>(replacement);
+                        if (CKoutei* process = AsKoutei(replacement)) {
                             process->Deselect();
                             process->DeselectYogo(-1);
                         } else {
@@ -465,8 +464,8 @@ int CTembraDoc::RestoreObject(CDataHeader* current, CDataHeader* replacement) {
             }
             break;
         case kTypeKoumoku: {
-            auto* cell = static_cast<CKoumokuData*>(current);
-            if (m_koumoku.GetAt(cell->GetRow(), cell->GetColumn()) == current) {
+            const CKoumokuData* cell = AsKoumokuData(current);
+            if (cell != nullptr && m_koumoku.GetAt(cell->GetRow(), cell->GetColumn()) == current) {
                 handled = m_koumoku.SetAt(cell->GetRow(), cell->GetColumn(), replacement) != FALSE;
             }
             break;

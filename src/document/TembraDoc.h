@@ -21,6 +21,7 @@
 #include "model/ChartPos.h"
 #include "model/ConfigOperation.h"
 #include "model/DataHeader.h"
+#include "model/Event.h"
 #include "model/KoumokuData.h"
 #include "model/Koutei.h"
 #include "model/KtkmHatch.h"
@@ -28,6 +29,7 @@
 #include "model/ObTable.h"
 #include "model/SeqNumber.h"
 #include "model/Shigen.h"
+#include "model/Shincyoku.h"
 #include "model/SyokiSet.h"
 #include "model/Undo.h"
 #include "model/Yogo.h"
@@ -58,7 +60,9 @@ class CTembraDoc : public CDocument,
                    public IKouteiDocument,
                    public ILabelDocument,
                    public IKoumokuDocument,
-                   public IPrHeaderOwner {
+                   public IPrHeaderOwner,
+                   public IShincyokuDocument,
+                   public IEventDocument {
 public:
     using LayerTable = std::vector<std::unique_ptr<CLayerSet>>;
     // Lists of processes that the document fills for its callers (not owned).
@@ -184,6 +188,10 @@ public:
     WORD GetKoumokuStyleWord() const override;
     int GetHeaderPaper() const override;
     std::filesystem::path GetHeaderLayoutPath() const override;
+    // IShincyokuDocument: the progress-line settings an old file's lines take.
+    const CConfigShin& GetShinConfig() const override { return m_syokiSet.GetShin(); }
+    // IEventDocument: the event font an old file's events take.
+    LOGFONT GetEventFont() const override { return m_syokiSet.GetEvent().GetLogFont(); }
 
     // ---- Object factory --------------------------------------------------------------------
     // A new, empty record of the class that the type code and the sub-kind (taken as 16 bits)

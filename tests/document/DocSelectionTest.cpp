@@ -1,4 +1,5 @@
 #include "document/TembraDoc.h"
+#include "model/Event.h"
 
 #include "DocTestSupport.h"
 #include "support/ScriptedUi.h"
@@ -43,6 +44,14 @@ protected:
         doc.AddObj(event, FALSE);
         return event;
     }
+    // An event record at a date and a row.
+    CEvent* AddDatedEvent(const CTime& date, int row) {
+        auto* event = new CEvent;
+        event->SetStartDate(date);
+        event->SetStartRow(static_cast<WORD>(row));
+        doc.AddObj(event, FALSE);
+        return event;
+    }
     ProbeRecord* AddShape(const std::string& name) {
         auto* shape = new ProbeRecord(kTypeZukei, name, 4);
         doc.GetZukeiList().AddTail(shape);
@@ -80,6 +89,7 @@ TEST_F(SelectionTest, EveryObjectStaysInExactlyOneListWhateverTheSelectionDoes) 
     }
     for (int i = 0; i < 4; ++i) {
         objects.push_back(AddEvent("event"));
+        objects.push_back(AddDatedEvent(base + CTimeSpan(i, 0, 0, 0), i));
         shapes.push_back(AddShape("shape"));
     }
 
@@ -421,7 +431,65 @@ TEST_F(SelectionTest, AreaWithoutLimitsAndTheCrossbarOfAGate) {
     EXPECT_EQ(gate->IsStartLandSelected() + gate->IsEndLandSelected(), 0);
 }
 
+TEST_F(SelectionTest, AreaSelectionOfEvents) {
+    const CTime first = Day(2005, 6, 1);
+    const CTime last = Day(2005, 6, 30);
+    struct Case {
+        const char* what;
+        CTime date;
+        int row;
+        bool selected;
+    };
+    const std::vector<Case> cases = {
+        {"on the first date", first, 1, true},
+        {"just before the first date", first - CTimeSpan(1), 2, false},
+        {"on the last date", last, 2, false},
+        {"just before the last date", last - CTimeSpan(1), 2, true},
+        {"on the first row", Day(2005, 6, 10), 1, true},
+        {"on the last row", Day(2005, 6, 10), 3, true},
+        {"above the rows", Day(2005, 6, 10), 0, false},
+        {"below the rows", Day(2005, 6, 10), 4, false},
+    };
+    for (const Case& c : cases) {
+        doc.UnselectAll(FALSE);
+        CEvent* event = AddDatedEvent(c.date, c.row);
+        EXPECT_EQ(doc.SelectInArea(first.GetTime(), 1, last.GetTime(), 3, FALSE),
+                  c.selected ? 1 : 0)
+            << c.what;
+        EXPECT_EQ(IsInSel(event), c.selected) << c.what;
+        EXPECT_EQ(event->IsSelected() == 1, c.selected) << c.what;
+        doc.UnselectAll(FALSE);
+        doc.GetObjList().RemoveAt(doc.FindObj(event));
+        delete event;
+    }
+
+    // Without limits every event is taken; a record that only carries an event's kind codes is
+    // no event and stays where it is.
+    CEvent* early = AddDatedEvent(Day(1991, 1, 1), 0);
+    CEvent* farRow = AddDatedEvent(Day(2020, 12, 30), 9000);
+    ProbeRecord* impostor = AddEvent("not an event");
+    EXPECT_EQ(doc.SelectInArea(-1, -1, -1, -1, FALSE), 2);
+    EXPECT_TRUE(IsInSel(early));
+    EXPECT_TRUE(IsInSel(farRow));
+    EXPECT_TRUE(IsInObj(impostor));
+}
+
 // ---- Relation lines -----------------------------------------------------------------------------
+
+// The kind codes are read from the file: a node whose header says "process" is still a node, and
+// no selection ever uses it as a process.
+TEST_F(SelectionTest, ARecordWithAProcesssKindCodesIsNoProcess) {
+    auto* impostor = new CLand();
+    impostor->SetType(kTypeKoutei);
+    impostor->SetKind(kKindKoutei);
+    doc.GetObjList().AddTail(impostor);
+    for (LONG mode : {1, 2, 7}) {
+        EXPECT_EQ(doc.SelectAll(mode), 0) << mode;
+    }
+    EXPECT_EQ(doc.SelectInArea(-1, -1, -1, -1, FALSE), 0);
+    EXPECT_EQ(impostor->IsSelected(), 0);
+    EXPECT_NE(doc.FindObj(impostor), nullptr);
+}
 
 TEST_F(SelectionTest, RelationLinesMoveOutOfAndIntoTheSelection) {
     CKoutei* plain = AddProcess(Day(2005, 6, 1), Day(2005, 6, 5), 1, 1);

@@ -37,6 +37,8 @@ TEST_F(FactoryTest, EveryPairOfTheTableMakesItsClass) {
         {1, 3, RUNTIME_CLASS(CLand)},
         {1, 4, RUNTIME_CLASS(CYogo)},
         {2, 1, RUNTIME_CLASS(CKoumokuData)},
+        {3, 1, RUNTIME_CLASS(CShincyoku)},
+        {6, 1, RUNTIME_CLASS(CEvent)},
         // The sub-kind is taken as 16 bits.
         {1, 0x10004, RUNTIME_CLASS(CYogo)},
     };
@@ -200,6 +202,29 @@ TEST_F(FactoryTest, NumbersRunOnAndNeverRepeat) {
     EXPECT_EQ(doc.GetSeqNumberCtrl().GetHigh(), 0xFFFF);
     EXPECT_EQ(doc.GetSeqNumberCtrl().GetLow(), 0xFFFFFFFFu);
     EXPECT_NE(doc.CreateKoutei(nullptr, FALSE), nullptr) << "unnumbered processes still come";
+}
+
+// A progress line of a file older than its labels takes them from the chart it is read into.
+TEST_F(FactoryTest, AnOldProgressLineTakesTheChartsProgressSettings) {
+    doc.GetSyokiSet().GetShin().SetDateFormat("yy/mm");
+    doc.SetVersion(57000);
+    CShincyoku written;
+    written.GetLabelAttr().m_text = "dd";
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        ar.m_pDocument = &doc;
+        written.Serialize(ar);
+        ar.Close();
+    }
+    std::unique_ptr<CDataHeader> made = doc.CreateObjectByKind(3, 1);
+    ASSERT_NE(made, nullptr);
+    auto& loaded = static_cast<CShincyoku&>(*made);
+    CMemFile in(file.Data());
+    CArchive ar(&in, CArchive::load);
+    ar.m_pDocument = &doc;
+    loaded.Serialize(ar);
+    EXPECT_EQ(loaded.GetLabelAttr().m_text, "yy/mm");
 }
 
 } // namespace
