@@ -32,6 +32,15 @@ int FY(int y) {
     return FlipY() ? -y : y;
 }
 
+// The points as they go to the device (each y through FY).
+std::vector<CPoint> FlippedPoints(const CPoint* points, int count) {
+    std::vector<CPoint> flipped(points, points + count);
+    for (CPoint& p : flipped) {
+        p.y = FY(p.y);
+    }
+    return flipped;
+}
+
 // ---- Colours ----------------------------------------------------------------------------------
 
 COLORREF MatchColor(const CDC* dc, COLORREF color) {
@@ -562,24 +571,22 @@ int DrawStyledPointPolyline(CDC* dc, const CPoint* points, int count, int type, 
     }
     pen.Cosmetic(PenStyle(o.type), width, o.color);
     SetModes(dc, rop2, bkMode);
-    std::vector<CPoint> flipped(points, points + count);
-    for (CPoint& p : flipped) {
-        p.y = FY(p.y);
-    }
+    const std::vector<CPoint> flipped = FlippedPoints(points, count);
     dc->Polyline(flipped.data(), count);
     return 1;
 }
 
 // ---- Closed shapes --------------------------------------------------------------------------
 
-int DrawStyledRect(CDC* dc, const CRect& rect, int type, int width, COLORREF color, int fill,
-                   COLORREF fillColor, int rop2, int bkMode) {
-    return DrawStyledRect(dc, rect.left, rect.top, rect.right, rect.bottom, type, width, color,
-                          fill, fillColor, rop2, bkMode);
-}
+namespace {
 
-int DrawStyledRect(CDC* dc, int left, int top, int right, int bottom, int type, int width,
-                   COLORREF color, int fill, COLORREF fillColor, int rop2, int bkMode) {
+// The course every filled primitive takes: the outline resolved, the shape's brush and pen
+// selected (both selected back when their scopes end) and the modes set; then GDI draws the
+// shape where it shows, and on paper with styled drawing the outline is walked by the dash and
+// arc state machines with a geometric pen.
+template <class DrawShape, class WalkOutline>
+int DrawClosedShape(CDC* dc, int type, int width, COLORREF color, int fill, COLORREF fillColor,
+                    int rop2, int bkMode, DrawShape drawShape, WalkOutline walkOutline) {
     if (dc == nullptr) {
         return 0;
     }
@@ -589,18 +596,36 @@ int DrawStyledRect(CDC* dc, int left, int top, int right, int bottom, int type, 
     SelectShapePen(pen, o);
     SetModes(dc, rop2, bkMode);
     if (DrawsShape(o, brush)) {
-        dc->Rectangle(left, FY(top), right + 1, FY(bottom - 1));
+        drawShape();
     }
     if (o.styled) {
         pen.Geometric(width, o.color);
-        const int h = width / 2;
-        DashWalker walker(dc, o.type);
-        WalkSides(walker, {{{left - h, top}, {right + h, top}},
-                           {{right, top + h}, {right, bottom - h}},
-                           {{right + h, bottom}, {left - h, bottom}},
-                           {{left, bottom - h}, {left, top + h}}});
+        DashWalker dash(dc, o.type);
+        walkOutline(dash);
     }
     return 1;
+}
+
+} // namespace
+
+int DrawStyledRect(CDC* dc, const CRect& rect, int type, int width, COLORREF color, int fill,
+                   COLORREF fillColor, int rop2, int bkMode) {
+    return DrawStyledRect(dc, rect.left, rect.top, rect.right, rect.bottom, type, width, color,
+                          fill, fillColor, rop2, bkMode);
+}
+
+int DrawStyledRect(CDC* dc, int left, int top, int right, int bottom, int type, int width,
+                   COLORREF color, int fill, COLORREF fillColor, int rop2, int bkMode) {
+    return DrawClosedShape(
+        dc, type, width, color, fill, fillColor, rop2, bkMode,
+        [&] { dc->Rectangle(left, FY(top), right + 1, FY(bottom - 1)); },
+        [&](DashWalker& dash) {
+            const int h = width / 2;
+            WalkSides(dash, {{{left - h, top}, {right + h, top}},
+                             {{right, top + h}, {right, bottom - h}},
+                             {{right + h, bottom}, {left - h, bottom}},
+                             {{left, bottom - h}, {left, top + h}}});
+        });
 }
 
 int DrawStyledShape(CDC* dc, const CPoint* points, int count, int type, int width, COLORREF color,
@@ -611,114 +636,74 @@ int DrawStyledShape(CDC* dc, const CPoint* points, int count, int type, int widt
     if (points == nullptr || count < 2) {
         return 1;
     }
-    const Outline o = ResolveOutline(dc, type, width, color);
-    FillScope brush(dc, fill, fillColor);
-    PenScope pen(dc);
-    SelectShapePen(pen, o);
-    SetModes(dc, rop2, bkMode);
-    if (DrawsShape(o, brush)) {
-        std::vector<CPoint> flipped(points, points + count);
-        for (CPoint& p : flipped) {
-            p.y = FY(p.y);
-        }
-        dc->Polygon(flipped.data(), count);
-    }
-    if (o.styled) {
-        pen.Geometric(width, o.color);
-        DashWalker walker(dc, o.type);
-        for (int i = 0; i < count; ++i) {
-            walker.Segment(points[i], points[(i + 1) % count]);
-        }
-    }
-    return 1;
+    return DrawClosedShape(
+        dc, type, width, color, fill, fillColor, rop2, bkMode,
+        [&] {
+            const std::vector<CPoint> flipped = FlippedPoints(points, count);
+            dc->Polygon(flipped.data(), count);
+        },
+        [&](DashWalker& dash) {
+            for (int i = 0; i < count; ++i) {
+                dash.Segment(points[i], points[(i + 1) % count]);
+            }
+        });
 }
 
 int DrawStyledEllipse(CDC* dc, const CRect& rect, int type, int width, COLORREF color, int fill,
                       COLORREF fillColor, int rop2, int bkMode) {
-    if (dc == nullptr) {
-        return 0;
-    }
-    const Outline o = ResolveOutline(dc, type, width, color);
-    FillScope brush(dc, fill, fillColor);
-    PenScope pen(dc);
-    SelectShapePen(pen, o);
-    SetModes(dc, rop2, bkMode);
-    if (DrawsShape(o, brush)) {
-        dc->Ellipse(rect.left, FY(rect.top), rect.right, FY(rect.bottom));
-    }
-    if (o.styled) {
-        pen.Geometric(width, o.color);
-        DashWalker dash(dc, o.type);
-        ArcWalker arc(dc, dash);
-        const double cx = (rect.left + rect.right) / 2.0;
-        const double cy = (rect.top + rect.bottom) / 2.0;
-        arc.Walk(cx, cy, std::abs(rect.right - rect.left) / 2.0,
-                 std::abs(rect.top - rect.bottom) / 2.0, 0.0, arc.FullSweep());
-    }
-    return 1;
+    return DrawClosedShape(
+        dc, type, width, color, fill, fillColor, rop2, bkMode,
+        [&] { dc->Ellipse(rect.left, FY(rect.top), rect.right, FY(rect.bottom)); },
+        [&](DashWalker& dash) {
+            ArcWalker arc(dc, dash);
+            const double cx = (rect.left + rect.right) / 2.0;
+            const double cy = (rect.top + rect.bottom) / 2.0;
+            arc.Walk(cx, cy, std::abs(rect.right - rect.left) / 2.0,
+                     std::abs(rect.top - rect.bottom) / 2.0, 0.0, arc.FullSweep());
+        });
 }
 
 int DrawStyledRoundRect(CDC* dc, const CRect& rect, const CPoint& corner, int type, int width,
                         COLORREF color, int fill, COLORREF fillColor, int rop2, int bkMode) {
-    if (dc == nullptr) {
-        return 0;
-    }
-    const Outline o = ResolveOutline(dc, type, width, color);
-    FillScope brush(dc, fill, fillColor);
-    PenScope pen(dc);
-    SelectShapePen(pen, o);
-    SetModes(dc, rop2, bkMode);
-    if (DrawsShape(o, brush)) {
-        dc->RoundRect(rect.left, FY(rect.top), rect.right, FY(rect.bottom), std::abs(corner.x),
-                      std::abs(corner.y));
-    }
-    if (o.styled) {
-        pen.Geometric(width, o.color);
-        // Clockwise as seen with y up: the top from left to right, then down the right side,
-        // back along the bottom and up the left side, each corner between two sides.
-        const int l = std::min(rect.left, rect.right);
-        const int r = std::max(rect.left, rect.right);
-        const int t = std::max(rect.top, rect.bottom);
-        const int b = std::min(rect.top, rect.bottom);
-        const double rx = std::min(std::abs(corner.x) / 2.0, (r - l) / 2.0);
-        const double ry = std::min(std::abs(corner.y) / 2.0, (t - b) / 2.0);
-        const int ix = static_cast<int>(std::lround(rx));
-        const int iy = static_cast<int>(std::lround(ry));
-        const double q = std::numbers::pi / 2.0;
-        DashWalker dash(dc, o.type);
-        ArcWalker arc(dc, dash);
-        dash.Segment({l + ix, t}, {r - ix, t});
-        arc.Walk(r - rx, t - ry, rx, ry, q, -q);
-        dash.Segment({r, t - iy}, {r, b + iy});
-        arc.Walk(r - rx, b + ry, rx, ry, 0.0, -q);
-        dash.Segment({r - ix, b}, {l + ix, b});
-        arc.Walk(l + rx, b + ry, rx, ry, -q, -q);
-        dash.Segment({l, b + iy}, {l, t - iy});
-        arc.Walk(l + rx, t - ry, rx, ry, 2.0 * q, -q);
-    }
-    return 1;
+    return DrawClosedShape(
+        dc, type, width, color, fill, fillColor, rop2, bkMode,
+        [&] {
+            dc->RoundRect(rect.left, FY(rect.top), rect.right, FY(rect.bottom), std::abs(corner.x),
+                          std::abs(corner.y));
+        },
+        [&](DashWalker& dash) {
+            // Clockwise as seen with y up: the top from left to right, then down the right
+            // side, back along the bottom and up the left side, each corner between two sides.
+            const int l = std::min(rect.left, rect.right);
+            const int r = std::max(rect.left, rect.right);
+            const int t = std::max(rect.top, rect.bottom);
+            const int b = std::min(rect.top, rect.bottom);
+            const double rx = std::min(std::abs(corner.x) / 2.0, (r - l) / 2.0);
+            const double ry = std::min(std::abs(corner.y) / 2.0, (t - b) / 2.0);
+            const int ix = static_cast<int>(std::lround(rx));
+            const int iy = static_cast<int>(std::lround(ry));
+            const double q = std::numbers::pi / 2.0;
+            ArcWalker arc(dc, dash);
+            dash.Segment({l + ix, t}, {r - ix, t});
+            arc.Walk(r - rx, t - ry, rx, ry, q, -q);
+            dash.Segment({r, t - iy}, {r, b + iy});
+            arc.Walk(r - rx, b + ry, rx, ry, 0.0, -q);
+            dash.Segment({r - ix, b}, {l + ix, b});
+            arc.Walk(l + rx, b + ry, rx, ry, -q, -q);
+            dash.Segment({l, b + iy}, {l, t - iy});
+            arc.Walk(l + rx, t - ry, rx, ry, 2.0 * q, -q);
+        });
 }
 
 int DrawStyledFilledArc(CDC* dc, int cx, int cy, int radius, int type, int width, COLORREF color,
                         int fill, COLORREF fillColor, int rop2, int bkMode) {
-    if (dc == nullptr) {
-        return 0;
-    }
-    const Outline o = ResolveOutline(dc, type, width, color);
-    FillScope brush(dc, fill, fillColor);
-    PenScope pen(dc);
-    SelectShapePen(pen, o);
-    SetModes(dc, rop2, bkMode);
-    if (DrawsShape(o, brush)) {
-        dc->Ellipse(cx - radius, FY(cy + radius), cx + radius, FY(cy - radius));
-    }
-    if (o.styled) {
-        pen.Geometric(width, o.color);
-        DashWalker dash(dc, o.type);
-        ArcWalker arc(dc, dash);
-        arc.Walk(cx, cy, std::abs(radius), std::abs(radius), 0.0, arc.FullSweep());
-    }
-    return 1;
+    return DrawClosedShape(
+        dc, type, width, color, fill, fillColor, rop2, bkMode,
+        [&] { dc->Ellipse(cx - radius, FY(cy + radius), cx + radius, FY(cy - radius)); },
+        [&](DashWalker& dash) {
+            ArcWalker arc(dc, dash);
+            arc.Walk(cx, cy, std::abs(radius), std::abs(radius), 0.0, arc.FullSweep());
+        });
 }
 
 int DrawStyledArc(CDC* dc, int cx, int cy, int radius, int sx, int sy, int ex, int ey, int type,
@@ -751,31 +736,20 @@ int DrawStyledArc(CDC* dc, int cx, int cy, int radius, int sx, int sy, int ex, i
 
 int DrawStyledFan(CDC* dc, int cx, int cy, int radius, int sx, int sy, int ex, int ey, int type,
                   int width, COLORREF color, int fill, COLORREF fillColor, int rop2, int bkMode) {
-    if (dc == nullptr) {
-        return 0;
-    }
-    const Outline o = ResolveOutline(dc, type, width, color);
-    FillScope brush(dc, fill, fillColor);
-    PenScope pen(dc);
-    SelectShapePen(pen, o);
-    SetModes(dc, rop2, bkMode);
     const int r = std::abs(radius);
-    if (DrawsShape(o, brush)) {
-        dc->Pie(cx - r, FY(cy + r), cx + r, FY(cy - r), sx, FY(sy), ex, FY(ey));
-    }
-    if (o.styled) {
-        pen.Geometric(width, o.color);
-        DashWalker dash(dc, o.type);
-        ArcWalker arc(dc, dash);
-        const double a0 = Angle(cx, cy, r, r, CPoint(sx, sy));
-        const double a1 = Angle(cx, cy, r, r, CPoint(ex, ey));
-        const CPoint p0 = RunPoint(cx + r * std::cos(a0), cy + r * std::sin(a0));
-        const CPoint p1 = RunPoint(cx + r * std::cos(a1), cy + r * std::sin(a1));
-        dash.Segment({cx, cy}, p0);
-        arc.Walk(cx, cy, r, r, a0, arc.GdiSweep(a0, a1));
-        dash.Segment(p1, {cx, cy});
-    }
-    return 1;
+    return DrawClosedShape(
+        dc, type, width, color, fill, fillColor, rop2, bkMode,
+        [&] { dc->Pie(cx - r, FY(cy + r), cx + r, FY(cy - r), sx, FY(sy), ex, FY(ey)); },
+        [&](DashWalker& dash) {
+            ArcWalker arc(dc, dash);
+            const double a0 = Angle(cx, cy, r, r, CPoint(sx, sy));
+            const double a1 = Angle(cx, cy, r, r, CPoint(ex, ey));
+            const CPoint p0 = RunPoint(cx + r * std::cos(a0), cy + r * std::sin(a0));
+            const CPoint p1 = RunPoint(cx + r * std::cos(a1), cy + r * std::sin(a1));
+            dash.Segment({cx, cy}, p0);
+            arc.Walk(cx, cy, r, r, a0, arc.GdiSweep(a0, a1));
+            dash.Segment(p1, {cx, cy});
+        });
 }
 
 int DrawStyledFan(CDC* dc, int cx, int cy, int radius, int sx, int sy, int ex, int ey, int type,
