@@ -11,19 +11,6 @@ namespace tembra {
 
 namespace {
 
-// An object reference that must be null or an object read here for the first time: a table
-// keeps no second pointer to an object, and whoever frees its cells must not meet one twice.
-// A back-reference fails with badIndex.
-template <class T> std::unique_ptr<T> ReadNewOrNull(CArchive& ar) {
-    WORD tag = 0;
-    ar >> tag;
-    if (tag == 0) {
-        return nullptr;
-    }
-    ar.GetFile()->Seek(-static_cast<LONGLONG>(sizeof(tag)), CFile::current);
-    return ar.ReadOwned<T>();
-}
-
 DWORD ReadBoundedCount(CArchive& ar) {
     const DWORD count = ar.ReadCount();
     if (count > static_cast<DWORD>(kObTableMaxIndex) + 1) {
@@ -77,9 +64,11 @@ void CObTableRow::Serialize(CArchive& ar) {
         return;
     }
     const DWORD count = ReadBoundedCount(ar);
+    // A cell is null or read here for the first time: a table keeps no second pointer to a cell,
+    // and whoever frees the cells must not meet one twice (a back-reference fails the load).
     std::vector<std::unique_ptr<CObject>> loaded;
     for (DWORD i = 0; i < count; ++i) {
-        loaded.push_back(ReadNewOrNull<CObject>(ar));
+        loaded.push_back(ar.ReadOwnedOrNull<CObject>());
     }
     m_cells.clear();
     for (const auto& cell : loaded) {
@@ -234,7 +223,7 @@ CObTable::Rows CObTable::LoadRows(CArchive& ar, short& limit, const CRuntimeClas
     const DWORD count = ReadBoundedCount(ar);
     Rows rows;
     for (DWORD i = 0; i < count; ++i) {
-        rows.push_back(ReadNewOrNull<CObTableRow>(ar));
+        rows.push_back(ar.ReadOwnedOrNull<CObTableRow>());
         if (cellClass == nullptr || !rows.back()) {
             continue;
         }
@@ -443,7 +432,7 @@ void CKoumoku::LoadOld(CArchive& ar) {
     const DWORD count = ReadBoundedCount(ar);
     std::vector<std::unique_ptr<CObject>> cells;
     for (DWORD i = 0; i < count; ++i) {
-        cells.push_back(ReadNewOrNull<CObject>(ar));
+        cells.push_back(ar.ReadOwnedOrNull<CObject>());
         if (cells.back() && !cells.back()->IsKindOf(RUNTIME_CLASS(CKoumokuData))) {
             AfxThrowArchiveException(CArchiveException::badClass, ar.m_strFileName);
         }

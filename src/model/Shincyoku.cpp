@@ -194,14 +194,7 @@ std::vector<std::unique_ptr<CShinPoint>> CShincyoku::LoadPoints(CArchive& ar) co
     std::vector<std::unique_ptr<CShinPoint>> points;
     points.reserve(count);
     for (DWORD i = 0; i < count; ++i) {
-        WORD tag = 0;
-        ar >> tag;
-        if (tag == 0) {
-            points.push_back(nullptr);
-            continue;
-        }
-        ar.GetFile()->Seek(-static_cast<LONGLONG>(sizeof(tag)), CFile::current);
-        points.push_back(ar.ReadOwned<CShinPoint>());
+        points.push_back(ar.ReadOwnedOrNull<CShinPoint>());
     }
     return points;
 }

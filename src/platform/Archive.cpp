@@ -913,7 +913,8 @@ UINT CArchive::GetObjectSchema() {
     return std::exchange(m_nObjectSchema, static_cast<UINT>(-1));
 }
 
-CObject* CArchive::ReadObjectImpl(const CRuntimeClass* classRequested, bool& isNew) {
+CObject* CArchive::ReadObjectImpl(const CRuntimeClass* classRequested, bool& isNew,
+                                  bool nullAllowed) {
     isNew = false;
     UINT schema = 0;
     DWORD objectIndex = 0;
@@ -927,6 +928,9 @@ CObject* CArchive::ReadObjectImpl(const CRuntimeClass* classRequested, bool& isN
         if (obj == nullptr && objectIndex != 0) {
             // The object failed to load; nothing can refer to it.
             AfxThrowArchiveException(CArchiveException::badIndex, m_strFileName);
+        }
+        if (obj == nullptr && nullAllowed) {
+            return nullptr;
         }
         if (classRequested != nullptr && (obj == nullptr || !obj->IsKindOf(classRequested))) {
             AfxThrowArchiveException(CArchiveException::badClass, m_strFileName);

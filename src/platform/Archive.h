@@ -366,6 +366,8 @@ public:
     CObject* ReadObject(const CRuntimeClass* classRequested);
     // A newly read object of class T (never null, never a back-reference: badIndex then).
     template <class T> std::unique_ptr<T> ReadOwned();
+    // The same, but the null reference gives nullptr (for containers with empty slots).
+    template <class T> std::unique_ptr<T> ReadOwnedOrNull();
     // ReadObject(T's class) as a T* (what `ar >> pT` does).
     template <class T> T* ReadTyped();
 
@@ -436,7 +438,10 @@ private:
     // Reads a class tag; for an object tag returns null and sets objectIndex.
     const CRuntimeClass* ReadClassOrIndex(const CRuntimeClass* classRequested, UINT& schema,
                                           DWORD& objectIndex);
-    CObject* ReadObjectImpl(const CRuntimeClass* classRequested, bool& isNew);
+    // With nullAllowed the null reference gives nullptr even when a class is requested.
+    CObject* ReadObjectImpl(const CRuntimeClass* classRequested, bool& isNew,
+                            bool nullAllowed = false);
+    template <class T> std::unique_ptr<T> ReadOwnedImpl(bool nullAllowed);
 
     CFile* m_pFile;
     bool m_loading;
@@ -450,8 +455,19 @@ private:
 };
 
 template <class T> std::unique_ptr<T> CArchive::ReadOwned() {
+    return ReadOwnedImpl<T>(false);
+}
+
+template <class T> std::unique_ptr<T> CArchive::ReadOwnedOrNull() {
+    return ReadOwnedImpl<T>(true);
+}
+
+template <class T> std::unique_ptr<T> CArchive::ReadOwnedImpl(bool nullAllowed) {
     bool isNew = false;
-    CObject* obj = ReadObjectImpl(T::GetThisClass(), isNew);
+    CObject* obj = ReadObjectImpl(T::GetThisClass(), isNew, nullAllowed);
+    if (obj == nullptr) {
+        return nullptr; // the null reference, where it is allowed
+    }
     if (!isNew) {
         AfxThrowArchiveException(CArchiveException::badIndex, m_strFileName);
     }
