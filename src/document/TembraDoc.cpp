@@ -3,6 +3,7 @@
 #include "document/RecordCast.h"
 
 #include "document/AppState.h"
+#include "model/Utility.h"
 #include "platform/Sjis.h"
 
 #include <algorithm>
@@ -31,15 +32,6 @@ const std::string& ElapsedModeText() {
 const std::string& ReadOnlyMark() {
     static const std::string text = Sjis::FromUtf8(" －書込禁止－");
     return text;
-}
-
-template <class... Args> std::string Format(const char* format, Args... args) {
-    char buffer[128];
-    const int length = std::snprintf(buffer, sizeof buffer, format, args...);
-    return length > 0
-               ? std::string(buffer,
-                             static_cast<std::size_t>(std::min<int>(length, sizeof buffer - 1)))
-               : std::string();
 }
 
 } // namespace
@@ -102,13 +94,13 @@ std::string CTembraDoc::ComposeTitle(const std::string& name) const {
     if (m_syokiSet.GetNobeMode() == 0) {
         const CTime start = m_syokiSet.GetWorkStartDate();
         const CTime end = m_syokiSet.GetWorkEndDate();
-        period =
-            Format("%d/%d/%d-%d/%d/%d:%d-%d(", start.GetYear(), start.GetMonth(), start.GetDay(),
-                   end.GetYear(), end.GetMonth(), end.GetDay(), firstRow, lastRow) +
-            CalendarModeText() + ")";
+        period = StringPrintf("%d/%d/%d-%d/%d/%d:%d-%d(", start.GetYear(), start.GetMonth(),
+                              start.GetDay(), end.GetYear(), end.GetMonth(), end.GetDay(), firstRow,
+                              lastRow) +
+                 CalendarModeText() + ")";
     } else {
-        period = Format("%ld:%d-%d(", static_cast<long>(m_syokiSet.GetDisplayDayCount()), firstRow,
-                        lastRow) +
+        period = StringPrintf("%ld:%d-%d(", static_cast<long>(m_syokiSet.GetDisplayDayCount()),
+                              firstRow, lastRow) +
                  ElapsedModeText() + ")";
     }
     return name + " <" + chartTitle + "> [" + period + "] " +

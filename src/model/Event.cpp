@@ -45,12 +45,6 @@ std::string CutField(std::string_view text, std::size_t capacity) {
     return Sjis::Cut(text, capacity);
 }
 
-std::string FormatLong(const char* format, std::int64_t value) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, format, static_cast<long long>(value));
-    return buffer;
-}
-
 std::string DefaultDocumentExtension() {
     const std::string text = LoadString(IDR_TEMBRA_DOC_TEMPLATE);
     std::size_t begin = 0;
@@ -189,23 +183,29 @@ std::string CEvent::ExpandDateMacros(const EventMacroContext& context,
     }
 
     const CTimeSpan fromBase = date - context.nobeBase;
-    ReplaceAll(text, kMacroNobeDays, FormatLong("%lld", fromBase.GetDays()));
-    ReplaceAll(text, kMacroNobeHours, FormatLong("%lld", fromBase.GetTotalHours()));
+    ReplaceAll(text, kMacroNobeDays,
+               StringPrintf("%lld", static_cast<long long>(fromBase.GetDays())));
+    ReplaceAll(text, kMacroNobeHours,
+               StringPrintf("%lld", static_cast<long long>(fromBase.GetTotalHours())));
 
     if (calendarMode) {
         const CTimeSpan holidays = context.calendar != nullptr
                                        ? context.calendar->GetHolidayTime(context.nobeBase, date)
                                        : CTimeSpan();
         ReplaceAll(text, kMacroWorkDays,
-                   FormatLong("(%lld)", fromBase.GetDays() - holidays.GetDays()));
+                   StringPrintf("(%lld)",
+                                static_cast<long long>(fromBase.GetDays() - holidays.GetDays())));
         ReplaceAll(text, kMacroWorkHours,
-                   FormatLong("(%lld)", fromBase.GetTotalHours() - holidays.GetTotalHours()));
+                   StringPrintf("(%lld)", static_cast<long long>(fromBase.GetTotalHours() -
+                                                                 holidays.GetTotalHours())));
     } else if (context.nobeSpan) {
         const std::int64_t span = context.nobeSpan(date).GetTimeSpan();
         const std::int64_t days = span >= 0 ? span + kDaySeconds : span;
         const std::int64_t hours = span >= 0 ? span + kHourSeconds : span;
-        ReplaceAll(text, kMacroWorkDays, FormatLong("(%lld)", days / kDaySeconds));
-        ReplaceAll(text, kMacroWorkHours, FormatLong("(%lld)", hours / kHourSeconds));
+        ReplaceAll(text, kMacroWorkDays,
+                   StringPrintf("(%lld)", static_cast<long long>(days / kDaySeconds)));
+        ReplaceAll(text, kMacroWorkHours,
+                   StringPrintf("(%lld)", static_cast<long long>(hours / kHourSeconds)));
     }
 
     ReplaceAll(text, kMacroFileName, context.fileName);

@@ -15,13 +15,6 @@ IMPLEMENT_SERIAL(CHensoku, CObject, 1)
 
 namespace {
 
-std::string Printf(const char* format, auto... args) {
-    char buffer[64];
-    const int n = std::snprintf(buffer, sizeof buffer, format, args...);
-    return std::string(
-        buffer, n > 0 ? std::min<std::size_t>(static_cast<std::size_t>(n), sizeof buffer - 1) : 0);
-}
-
 // The fixed texts of the list line, in CP932.
 struct ListTexts {
     std::string dayClass[4] = {Sjis::FromUtf8("[全て]"), Sjis::FromUtf8("[平日]"),
@@ -215,12 +208,13 @@ int CHensoku::FormatPeriod(int index, std::string& text) const {
     }
 
     if (IsHourMode()) {
-        text += Printf("  %02d:00:00 - %02d:59:59", data->GetStartHour(), data->GetEndHour() - 1);
+        text +=
+            StringPrintf("  %02d:00:00 - %02d:59:59", data->GetStartHour(), data->GetEndHour() - 1);
     } else if (data->GetRangeKind() > 0) {
         const CTime start(data->GetStart());
         const CTime end(data->GetEnd());
-        text += Printf("%04d/%02d/%02d-%04d/%02d/%02d", start.GetYear(), start.GetMonth(),
-                       start.GetDay(), end.GetYear(), end.GetMonth(), end.GetDay());
+        text += StringPrintf("%04d/%02d/%02d-%04d/%02d/%02d", start.GetYear(), start.GetMonth(),
+                             start.GetDay(), end.GetYear(), end.GetMonth(), end.GetDay());
     } else {
         text += "****/**/**-****/**/**";
     }
@@ -232,8 +226,8 @@ int CHensoku::FormatPeriod(int index, std::string& text) const {
     }
 
     text += ' ';
-    text += Printf("%03ld/%03ld", static_cast<long>(data->GetNumerator()),
-                   static_cast<long>(data->GetDenominator()));
+    text += StringPrintf("%03ld/%03ld", static_cast<long>(data->GetNumerator()),
+                         static_cast<long>(data->GetDenominator()));
 
     text += "  ";
     text += data->GetDateColumn() != 0 ? Texts().autoColumn : Texts().noColumn;

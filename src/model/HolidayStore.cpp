@@ -89,12 +89,6 @@ bool IsComment(std::string_view name) {
     return !name.empty() && name.front() == ';';
 }
 
-int DaysInMonth(int year, int month) {
-    static constexpr int days[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return month == 2 && leap ? 29 : days[month - 1];
-}
-
 std::string TwoDigits(int n) {
     char text[16];
     std::snprintf(text, sizeof text, "%02d", n);
@@ -200,7 +194,7 @@ int HolidayStore::ReadSpecificHolidays(std::vector<CTime>& dates, int capacity) 
         // Two-digit years are of the calendar's own span, 1991 to 2020 (and on to 2090).
         if (year >= 0 && year < 100)
             year += year < 91 ? 2000 : 1900;
-        if (month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month))
+        if (month < 1 || month > 12 || day < 1 || day > CivilDate::DaysInMonth(year, month))
             continue;
         if (static_cast<int>(dates.size()) >= capacity) {
             std::string text =

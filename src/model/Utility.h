@@ -166,13 +166,26 @@ template <typename T> auto PrintfArg(const T& v) {
         return v.c_str();
     } else {
         static_assert(std::is_arithmetic_v<T> || std::is_pointer_v<T> || std::is_array_v<T>,
-                      "MessageBoxF takes numbers and C strings");
+                      "printf-style formatting takes numbers and strings");
         return v;
     }
 }
 // Cuts the text to the message limit and shows it.
 int ShowCutMessage(std::string text);
 } // namespace detail
+
+// A printf-style format (ASCII codes; the text between them copied as it is) into a string of
+// whatever length it needs; std::string arguments are taken as their text.
+template <typename... Args> std::string StringPrintf(const char* format, const Args&... args) {
+    std::string text;
+    const int needed = std::snprintf(nullptr, 0, format, detail::PrintfArg(args)...);
+    if (needed > 0) {
+        text.resize(static_cast<std::size_t>(needed) + 1);
+        std::snprintf(text.data(), text.size(), format, detail::PrintfArg(args)...);
+        text.resize(static_cast<std::size_t>(needed));
+    }
+    return text;
+}
 
 template <typename... Args>
 requires(sizeof...(Args) <= 2) int MessageBoxF(const char* format, const Args&... args) {
@@ -183,14 +196,7 @@ requires(sizeof...(Args) <= 2) int MessageBoxF(const char* format, const Args&..
         // Formatted all the same, so that "%%" shows one '%'; the empty argument is unused.
         return MessageBoxF(format, "");
     } else {
-        std::string text;
-        const int needed = std::snprintf(nullptr, 0, format, detail::PrintfArg(args)...);
-        if (needed > 0) {
-            text.resize(static_cast<std::size_t>(needed) + 1);
-            std::snprintf(text.data(), text.size(), format, detail::PrintfArg(args)...);
-            text.resize(static_cast<std::size_t>(needed));
-        }
-        return detail::ShowCutMessage(std::move(text));
+        return detail::ShowCutMessage(StringPrintf(format, args...));
     }
 }
 
