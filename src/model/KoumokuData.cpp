@@ -2,6 +2,7 @@
 
 #include "model/ObTable.h"
 #include "model/Utility.h"
+#include "platform/ByteOrder.h"
 #include "platform/Document.h"
 #include "platform/Sjis.h"
 
@@ -39,12 +40,11 @@ void CKoumokuData::CopyFrom(const CKoumokuData& other) {
 }
 
 WORD CKoumokuData::Word(std::size_t at) const {
-    return static_cast<WORD>(m_attr[at] | (m_attr[at + 1] << 8));
+    return GetWord(m_attr.data() + at);
 }
 
 void CKoumokuData::SetWord(std::size_t at, WORD v) {
-    m_attr[at] = static_cast<BYTE>(v & 0xFF);
-    m_attr[at + 1] = static_cast<BYTE>(v >> 8);
+    PutWord(m_attr.data() + at, v);
 }
 
 WORD CKoumokuData::GetSize() const {
