@@ -1,6 +1,9 @@
-// The document's factory of records by kind code, and the creation and copy of processes.
-#include "document/TembraDoc.h"
+#include "document/ObjectFactory.h"
 
+#include "model/Event.h"
+#include "model/KoumokuData.h"
+#include "model/Shincyoku.h"
+#include "model/Yogo.h"
 #include "platform/Ui.h"
 
 #include <new>
@@ -19,7 +22,7 @@ bool IsBarFormStyle(WORD style) {
 
 } // namespace
 
-std::unique_ptr<CDataHeader> CTembraDoc::CreateObjectByKind(int type, UINT subKindValue) {
+std::unique_ptr<CDataHeader> CObjectFactory::CreateObjectByKind(int type, UINT subKindValue) {
     if (type < 1 || type > 6) {
         return nullptr;
     }
@@ -69,11 +72,11 @@ std::unique_ptr<CDataHeader> CTembraDoc::CreateObjectByKind(int type, UINT subKi
     }
 }
 
-BOOL CTembraDoc::AssignSeqNumber(CKoutei* process) {
+BOOL CObjectFactory::AssignSeqNumber(CKoutei* process) {
     return process != nullptr ? process->AssignSeqNumber(m_seqNumbers) : FALSE;
 }
 
-std::unique_ptr<CKoutei> CTembraDoc::CreateKoutei(const CChartPos* source, BOOL number) {
+std::unique_ptr<CKoutei> CObjectFactory::CreateKoutei(const CChartPos* source, BOOL number) {
     std::unique_ptr<CDataHeader> made = CreateObjectByKind(kTypeKoutei, kKindKoutei);
     if (made == nullptr) {
         AfxMessageBox(IDS_KOUTEI_CREATE_FAILED);
@@ -84,7 +87,7 @@ std::unique_ptr<CKoutei> CTembraDoc::CreateKoutei(const CChartPos* source, BOOL 
     if (number && !AssignSeqNumber(process.get())) {
         return nullptr;
     }
-    const CConfigChart& chart = m_syokiSet.GetChart();
+    const CConfigChart& chart = m_settings.GetChart();
     // The keyless word that follows the process defaults in the settings.
     process->SetRelationLine(chart.GetKouteiSpare());
     if (source != nullptr) {
@@ -109,7 +112,7 @@ std::unique_ptr<CKoutei> CTembraDoc::CreateKoutei(const CChartPos* source, BOOL 
     return process;
 }
 
-std::unique_ptr<CKoutei> CTembraDoc::CopyKoutei(const CKoutei* source, BOOL keepNumber) {
+std::unique_ptr<CKoutei> CObjectFactory::CopyKoutei(const CKoutei* source, BOOL keepNumber) {
     if (source == nullptr) {
         return nullptr;
     }

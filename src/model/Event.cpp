@@ -60,7 +60,7 @@ std::string DefaultDocumentExtension() {
 }
 
 IEventDocument* EventDocumentOf(const CArchive& ar) {
-    return dynamic_cast<IEventDocument*>(ar.m_pDocument);
+    return DocumentSeam<IEventDocument>(ar.m_pDocument);
 }
 
 } // namespace

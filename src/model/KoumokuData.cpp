@@ -83,7 +83,7 @@ void CKoumokuData::Serialize(CArchive& ar) {
     }
 
     ar.ReadExact(m_attr.data(), kAttrSize);
-    auto* document = dynamic_cast<IKoumokuDocument*>(ar.m_pDocument);
+    auto* document = DocumentSeam<IKoumokuDocument>(ar.m_pDocument);
     if (version >= kKoumokuFontVersion) {
         if (GetOwnFont() != 0) {
             m_font = LogFont16::Load(ar);

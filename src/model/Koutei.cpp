@@ -19,7 +19,7 @@ LONG SpanToFile(CTimeSpan span) {
 }
 
 IKouteiDocument* KouteiDocumentOf(const CArchive& ar) {
-    return dynamic_cast<IKouteiDocument*>(ar.m_pDocument);
+    return DocumentSeam<IKouteiDocument>(ar.m_pDocument);
 }
 
 CTime ClampToSupportedDates(const CTime& date) {

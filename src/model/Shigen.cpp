@@ -1,5 +1,7 @@
 #include "model/Shigen.h"
 
+#include "platform/Document.h"
+
 namespace tembra {
 
 IMPLEMENT_SERIAL(CShigenData, CObject, 1)
@@ -103,7 +105,7 @@ void CShigen::Serialize(CArchive& ar) {
     ElemAttrFromHead(head, m_attr, m_attrTail);
     if (m_attr.m_ownFont != 0) {
         m_attr.SetLogFont(LogFont16::Load(ar));
-    } else if (const auto* document = dynamic_cast<const ILabelDocument*>(ar.m_pDocument)) {
+    } else if (const auto* document = DocumentSeam<const ILabelDocument>(ar.m_pDocument)) {
         m_attr.SetLogFont(document->GetShigenFont());
     }
     // Every entry must be an object of its own: a null or a second reference to one entry

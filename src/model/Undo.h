@@ -1,7 +1,7 @@
 // The one-step undo history: the changes of the last editing operation, which can be undone, and
 // after that redone. Every editing operation first resets the history, then records each object
-// it adds, removes or replaces. The owner (the chart document, the layout editor's document)
-// derives from the history and overrides UndoRestor, which puts one change back into its lists.
+// it adds, removes or replaces. A document's undo service derives from the history and overrides
+// UndoRestor, which puts one change back into the document's lists.
 //
 // Ownership: a record owns its old object (the one outside the owner's lists: removed, or
 // replaced) and its info, and deletes them with itself; it never deletes its new object, which
@@ -16,6 +16,8 @@
 #include "platform/Archive.h"
 #include "platform/Types.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <memory>
 #include <new>
 #include <utility>
@@ -70,6 +72,12 @@ public:
         static_cast<void>(info);
         return 1;
     }
+
+    // Called before and after the records of one undo or redo are restored: an owner that finds
+    // many objects in turn may keep a lookup of its lists for that span (its own restores are the
+    // only changes to the lists in between). The history itself keeps nothing.
+    virtual void BeginRestore() {}
+    virtual void EndRestore() {}
 
     // ---- Grouping ----
     // While a group is open Reset does nothing, so the steps of a compound operation form one
@@ -147,7 +155,11 @@ private:
     int Append(T* oldObject, T* newObject, Info* info) {
         std::unique_ptr<Record> record;
         try {
-            m_undo.reserve(m_undo.size() + 1);
+            // Room for the record first, grown by doubling so that a step of n records costs
+            // O(n) moves in all.
+            if (m_undo.size() == m_undo.capacity()) {
+                m_undo.reserve(std::max<std::size_t>(kFirstCapacity, 2 * m_undo.capacity()));
+            }
             // The record is allocated before it takes the objects, so a failed allocation leaves
             // them with the caller.
             record.reset(new Record(oldObject, newObject, info));
@@ -167,9 +179,24 @@ private:
         }
     }
 
+    // Ends the owner's restore span however the replay is left.
+    class RestoreSpan {
+    public:
+        explicit RestoreSpan(UndoHistoryT& history) : m_history(history) {
+            m_history.BeginRestore();
+        }
+        ~RestoreSpan() { m_history.EndRestore(); }
+        RestoreSpan(const RestoreSpan&) = delete;
+        RestoreSpan& operator=(const RestoreSpan&) = delete;
+
+    private:
+        UndoHistoryT& m_history;
+    };
+
     int Replay(RecordList& from, RecordList& to) {
         Clear(to);
         to.reserve(from.size());
+        const RestoreSpan span(*this);
         int result = 1;
         while (!from.empty()) {
             Record& record = *from.back();
@@ -184,6 +211,8 @@ private:
         }
         return result;
     }
+
+    static constexpr std::size_t kFirstCapacity = 16;
 
     LONG m_suspend = 0;
     RecordList m_undo;

@@ -113,7 +113,7 @@ std::string CYogo::TextForVersion(std::string text, int version, int nobeMode, W
 void CYogo::Serialize(CArchive& ar) {
     CDataHeader::Serialize(ar);
     const int version = ArchiveVersion(ar);
-    const auto* document = dynamic_cast<const ILabelDocument*>(ar.m_pDocument);
+    const auto* document = DocumentSeam<const ILabelDocument>(ar.m_pDocument);
 
     BYTE head[kElemAttrHeadSize];
     if (ar.IsStoring()) {

@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <typeinfo>
 #include <vector>
 
 namespace tembra {
@@ -78,6 +79,12 @@ public:
     // The version that records test their thresholds against: on load the version of the file
     // being read, on store the version being written.
     virtual int GetFileVersion() const { return kCurrentFileVersion; }
+    // The part that answers an interface the records read of their document (found by the
+    // interface's type, as a pointer to it), or null; see DocumentSeam.
+    virtual void* FindSeam(const std::type_info& seam) {
+        static_cast<void>(seam);
+        return nullptr;
+    }
 
     // ---- File and title ------------------------------------------------------------------------
     const std::string& GetPathName() const { return m_strPathName; }
@@ -139,6 +146,18 @@ private:
     BOOL m_bModified = FALSE;
     std::vector<CView*> m_views;
 };
+
+// The interface Seam of the document for its records: the document itself when it is one, else
+// what its FindSeam answers; null without a document or such an interface.
+template <class Seam> Seam* DocumentSeam(CDocument* document) {
+    if (document == nullptr) {
+        return nullptr;
+    }
+    if (auto* seam = dynamic_cast<Seam*>(document)) {
+        return seam;
+    }
+    return static_cast<Seam*>(document->FindSeam(typeid(Seam)));
+}
 
 // The version of the archive's document, or kCurrentFileVersion when no document is attached.
 int ArchiveVersion(const CArchive& ar);

@@ -344,7 +344,7 @@ void CPrHeader::Load(CArchive& ar, int v) {
     const CConfigPrint& defaults = GetAppPrintConfig();
     if (v < kVersionElements) {
         // The elements of an old file come from the chart's layout; its texts are moved in.
-        const auto* owner = dynamic_cast<const IPrHeaderOwner*>(ar.m_pDocument);
+        const auto* owner = DocumentSeam<const IPrHeaderOwner>(ar.m_pDocument);
         InitFromSettings(ar.m_pDocument, owner != nullptr ? owner->GetHeaderPaper() : 0,
                          owner != nullptr ? owner->GetHeaderLayoutPath() : std::filesystem::path(),
                          TRUE);

@@ -2,6 +2,7 @@
 #include "model/Event.h"
 
 #include "DocTestSupport.h"
+#include "FailingAllocator.h"
 #include "support/ScriptedUi.h"
 
 #include <gtest/gtest.h>
@@ -17,6 +18,8 @@ namespace tembra {
 namespace {
 
 using test::Day;
+using test::DeletionLog;
+using test::FailingAllocation;
 using test::Pos;
 using test::ProbeRecord;
 using test::RecordingView;
@@ -613,7 +616,7 @@ TEST_F(SelectionTest, CutDeletesTheSelectionInOneUndoStep) {
     EXPECT_EQ(ui->WaitBegins(), 1);
 
     // The deleted process comes back into the list of its selected flag.
-    ASSERT_EQ(doc.Undo(), 1);
+    ASSERT_EQ(doc.GetUndoHistory().Undo(), 1);
     EXPECT_TRUE(IsInSel(whole));
     EXPECT_EQ(whole->IsSelected(), 1);
 }
@@ -685,10 +688,10 @@ TEST_F(SelectionTest, ReplacingRecordsTheChangeForUndo) {
     EXPECT_TRUE(IsInObj(replacement));
     EXPECT_FALSE(IsInObj(old));
     EXPECT_EQ(view.CountFor(replacement), 1);
-    ASSERT_EQ(doc.Undo(), 1);
+    ASSERT_EQ(doc.GetUndoHistory().Undo(), 1);
     EXPECT_TRUE(IsInObj(old));
     EXPECT_FALSE(IsInObj(replacement));
-    ASSERT_EQ(doc.Redo(), 1);
+    ASSERT_EQ(doc.GetUndoHistory().Redo(), 1);
     EXPECT_TRUE(IsInObj(replacement));
 
     struct Case {
@@ -712,6 +715,69 @@ TEST_F(SelectionTest, ReplacingRecordsTheChangeForUndo) {
         }
         doc.UnselectAll(FALSE);
     }
+}
+
+// An object put in its own place changes nothing: it stays listed where it was, selected as it
+// was, nothing is recorded, redrawn or deleted.
+TEST_F(SelectionTest, ReplacingAnObjectByItselfChangesNothing) {
+    ProbeRecord* plain = AddEvent("plain");
+    ProbeRecord* first = AddEvent("first");
+    ProbeRecord* second = AddEvent("second");
+    Select(first);
+    Select(second);
+    doc.GetUndoHistory().Reset();
+    DeletionLog().clear();
+    const std::size_t updates = view.updates.size();
+
+    EXPECT_EQ(doc.ReplaceObjAt(doc.FindObj(plain), plain), nullptr);
+    for (int mode : {0, 1}) {
+        EXPECT_EQ(doc.ReplaceSelAt(doc.FindSel(first), first, mode), nullptr) << mode;
+    }
+
+    EXPECT_TRUE(DeletionLog().empty());
+    EXPECT_TRUE(IsInObj(plain));
+    EXPECT_EQ(doc.GetSelList().GetHead(), first) << "neither moved nor deselected";
+    EXPECT_EQ(first->IsSelected(), 1);
+    EXPECT_EQ(doc.GetSelCount(), 2);
+    EXPECT_FALSE(doc.GetUndoHistory().CanUndo());
+    EXPECT_EQ(view.updates.size(), updates);
+}
+
+// When the history cannot take the replaced object, the replacement still takes its place and
+// the replaced object, which no list holds any more, goes.
+TEST_F(SelectionTest, AReplacementTheHistoryCannotRecordStillReplaces) {
+    struct Case {
+        bool selected;
+        int mode;
+        bool staysSelected;
+    };
+    for (const Case c : {Case{false, 0, false}, Case{true, 0, true}, Case{true, 1, false}}) {
+        ProbeRecord* old = AddEvent("old");
+        if (c.selected) {
+            Select(old);
+        }
+        auto* replacement = new ProbeRecord(kTypeEvent, "new");
+        if (c.selected) {
+            replacement->Select();
+        }
+        doc.GetUndoHistory().Reset();
+        DeletionLog().clear();
+        CDataHeader* result = nullptr;
+        {
+            FailingAllocation failing(0);
+            result = c.selected ? doc.ReplaceSelAt(doc.FindSel(old), replacement, c.mode)
+                                : doc.ReplaceObjAt(doc.FindObj(old), replacement);
+            EXPECT_TRUE(failing.Fired()) << c.selected << c.mode;
+        }
+        EXPECT_EQ(result, nullptr) << c.selected << c.mode;
+        EXPECT_EQ(DeletionLog(), std::vector<std::string>{"old"}) << c.selected << c.mode;
+        EXPECT_EQ(IsInSel(replacement), c.staysSelected) << c.selected << c.mode;
+        EXPECT_EQ(IsInObj(replacement), !c.staysSelected) << c.selected << c.mode;
+        EXPECT_GE(view.CountFor(replacement), 1) << c.selected << c.mode;
+        EXPECT_FALSE(doc.GetUndoHistory().CanUndo()) << c.selected << c.mode;
+        doc.UnselectAll(FALSE);
+    }
+    DeletionLog().clear();
 }
 
 // ---- Holiday classes ----------------------------------------------------------------------------
@@ -783,18 +849,18 @@ TEST_F(SelectionTest, UndoingADeletionPutsEachKindBack) {
     CKoutei* process = AddProcess(Day(2005, 6, 1), Day(2005, 6, 5), 1, 1);
     SelectWhole(process);
 
-    doc.Reset();
+    doc.GetUndoHistory().Reset();
     doc.DeleteSelection();
     EXPECT_EQ(doc.GetSelCount(), 0);
     EXPECT_EQ(doc.GetZukeiList().Find(shape), nullptr);
-    EXPECT_EQ(doc.GetUndoList().size(), 3u);
+    EXPECT_EQ(doc.GetUndoHistory().GetUndoList().size(), 3u);
 
-    ASSERT_EQ(doc.Undo(), 1);
+    ASSERT_EQ(doc.GetUndoHistory().Undo(), 1);
     EXPECT_NE(doc.GetZukeiList().Find(shape), nullptr);
     EXPECT_TRUE(IsInSel(shape));
     EXPECT_TRUE(IsInSel(event));
     EXPECT_TRUE(IsInSel(process));
-    ASSERT_EQ(doc.Redo(), 1);
+    ASSERT_EQ(doc.GetUndoHistory().Redo(), 1);
     EXPECT_EQ(doc.GetZukeiList().Find(shape), nullptr);
     EXPECT_FALSE(IsInSel(process));
 }
@@ -804,11 +870,11 @@ TEST_F(SelectionTest, UndoOfACalendarChangeExchangesTheCalendars) {
     auto before = std::make_unique<CCalendar>();
     doc.GetWorkCalendar().CopyTo(before.get());
     doc.GetWorkCalendar().AddDayFlag(2005, 6, 1, CCalendar::kRuleHoliday);
-    ASSERT_EQ(doc.AddOther(before.release()), 1);
+    ASSERT_EQ(doc.GetUndoHistory().AddOther(before.release()), 1);
 
-    ASSERT_EQ(doc.Undo(), 1);
+    ASSERT_EQ(doc.GetUndoHistory().Undo(), 1);
     EXPECT_FALSE(doc.GetWorkCalendar().IsHoliday(2005, 6, 1));
-    ASSERT_EQ(doc.Redo(), 1);
+    ASSERT_EQ(doc.GetUndoHistory().Redo(), 1);
     EXPECT_TRUE(doc.GetWorkCalendar().IsHoliday(2005, 6, 1));
 }
 

@@ -214,12 +214,12 @@ TEST(TembraDocContentsTest, TheUndoHistoryDoesNotOutliveTheContents) {
     doc.DeleteSelAt(doc.GetHeadSelPosition());
     auto* kept = new ProbeRecord(kTypeEvent, "kept");
     doc.AddObj(kept, FALSE);
-    doc.AddNew(kept);
-    ASSERT_TRUE(doc.CanUndo());
+    doc.GetUndoHistory().AddNew(kept);
+    ASSERT_TRUE(doc.GetUndoHistory().CanUndo());
 
     DeletionLog().clear();
     doc.DeleteContents();
-    EXPECT_FALSE(doc.CanUndo());
+    EXPECT_FALSE(doc.GetUndoHistory().CanUndo());
     EXPECT_EQ(DeletionLog(), (std::vector<std::string>{"event", "kept"}));
     DeletionLog().clear();
 }
@@ -326,7 +326,7 @@ TEST(TembraDocViewTest, RecordsReachTheViewsThroughTheDocument) {
     RecordingView view;
     doc.AddView(&view);
     auto process = doc.CreateKoutei(nullptr, TRUE);
-    process->UpdateViews(doc);
+    process->UpdateViews(*DocumentSeam<IKouteiDocument>(&doc));
     ASSERT_EQ(view.updates.size(), 1u);
     EXPECT_EQ(view.updates[0].object, process.get());
     EXPECT_EQ(view.updates[0].hint, 0);

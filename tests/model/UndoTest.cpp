@@ -6,6 +6,7 @@
 #include <map>
 #include <memory>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -347,6 +348,65 @@ TEST(UndoHistoryTest, WorksForOtherElementTypes) {
     EXPECT_EQ(paper.GetRedoList()[0]->GetOld(), &kept);
     paper.Redo();
     EXPECT_EQ(paper.GetUndoList()[0]->GetNew(), &kept);
+}
+
+// The owner keeps a lookup of its lists only between BeginRestore and EndRestore: every restore of
+// an undo or a redo falls inside one such span, and the span is closed however the replay ends.
+TEST(UndoHistoryTest, EachUndoAndRedoRestoresInsideOneSpan) {
+    struct Element {
+        int id;
+    };
+    class Spans : public UndoHistoryT<Element> {
+    public:
+        void BeginRestore() override {
+            log.push_back("begin");
+            open = true;
+        }
+        void EndRestore() override {
+            log.push_back("end");
+            open = false;
+        }
+        int UndoRestor(Element* found, Element*, Element*) override {
+            log.push_back(open ? "restore" : "restore outside");
+            if (found != nullptr && found->id == throwOn) {
+                throw std::runtime_error("restore failed");
+            }
+            return 1;
+        }
+        std::vector<std::string> log;
+        bool open = false;
+        int throwOn = 0;
+    };
+    Spans spans;
+    Element a{1};
+    Element b{2};
+    spans.AddNew(&a);
+    spans.AddNew(&b);
+    spans.Undo();
+    spans.Redo();
+    EXPECT_EQ(spans.log, (std::vector<std::string>{"begin", "restore", "restore", "end", "begin",
+                                                   "restore", "restore", "end"}));
+
+    spans.log.clear();
+    spans.throwOn = 2;
+    EXPECT_THROW(spans.Undo(), std::runtime_error);
+    EXPECT_EQ(spans.log, (std::vector<std::string>{"begin", "restore", "end"}));
+    EXPECT_FALSE(spans.open);
+}
+
+// A step of many changes moves its records a bounded number of times in all: the record list
+// grows by doubling, not by one place per record.
+TEST(UndoHistoryTest, ALongStepGrowsTheRecordListByDoubling) {
+    struct Element {};
+    UndoHistoryT<Element> history;
+    std::vector<Element> elements(1 << 14);
+    std::set<const void*> blocks;
+    for (Element& element : elements) {
+        ASSERT_EQ(history.AddNew(&element), 1);
+        blocks.insert(history.GetUndoList().data());
+    }
+    EXPECT_LE(blocks.size(), 16u);
+    EXPECT_EQ(history.GetUndoList().size(), elements.size());
 }
 
 } // namespace

@@ -1,0 +1,149 @@
+// Copy and cut of the selection to the application's clipboard, the link records of the copied
+// processes and the relation lines of pasted objects.
+#include "document/AppState.h"
+#include "document/RecordCast.h"
+#include "document/TembraDoc.h"
+#include "platform/Ui.h"
+
+namespace tembra {
+
+namespace {
+
+bool CountsHolidays(const CKoutei& process) {
+    return process.GetLines()->GetAttr().GetHoliday() != 0;
+}
+
+// Relation lines waiting to be attached again carry this flag.
+constexpr WORD kRelationToReattach = 0xFFFF;
+
+} // namespace
+
+// ---- Copy and cut -------------------------------------------------------------------------------
+
+int CTembraDoc::CopySelectedObjects() {
+    FilterSelectedKoutei(3);
+    CAppState* app = GetAppState();
+    app->ClearObjectClipboard();
+    app->ClearShigenNameClipboard();
+    RecalcSelectedDurations(CTime(), FALSE);
+
+    int copied = 0;
+    bool anyProcess = false;
+    ForEachSelected([&](POSITION, CDataHeader* object) {
+        if (const CKoutei* process = AsKoutei(object)) {
+            std::unique_ptr<CKoutei> copy = CopyKoutei(process, TRUE);
+            if (copy == nullptr) {
+                return; // the copy has said why; the others go on
+            }
+            copy->Select();
+            app->GetObjectClipboard().AddTail(copy.get());
+            copy.release();
+            anyProcess = true;
+            ++copied;
+        }
+        // Events are copied by the event record's copy and shapes cloned to the head of the
+        // shape clipboard; both join here with their record classes.
+    });
+    if (anyProcess) {
+        CShigenNameTable& names = app->GetShigenNameClipboard();
+        for (const auto& entry : GetShigenNames()) {
+            names.push_back(std::make_unique<CShigenName>(*entry));
+        }
+        BuildKouteiLinks(m_calendar);
+    }
+    return copied;
+}
+
+int CTembraDoc::CutSelectedObjects() {
+    CWaitCursor wait;
+    CopySelectedObjects();
+    m_undo.Reset();
+    m_undo.BeginGroup();
+    DeleteSelection();
+    // The relation-line check of the process chains follows the deletion here, once the chain
+    // operations are part of the document.
+    m_undo.EndGroup();
+    return 0;
+}
+
+void CTembraDoc::BuildKouteiLinks(const CCalendar& calendar) {
+    CAppState* app = GetAppState();
+    app->ClearProcessInfoList();
+    const ObList<CDataHeader>& clipboard = app->GetObjectClipboard();
+    for (POSITION pos = clipboard.GetHeadPosition(); pos != nullptr;) {
+        CKoutei* process = AsKoutei(clipboard.GetNext(pos));
+        if (process == nullptr || (CountsHolidays(*process) && process->IsRelationLine() == 0)) {
+            continue;
+        }
+        app->GetProcessInfoList().push_back(std::make_unique<CKouteiLink>(process));
+        // Its duration becomes the working time of the calendar it is pasted from.
+        const CTimeSpan holidays =
+            calendar.GetHolidayTime(process->GetStartTime(), process->GetEndTime());
+        if (process->GetDuration() > holidays) {
+            process->SetDuration(process->GetDuration() - holidays);
+        } else if (process->GetStartRow() != process->GetEndRow()) {
+            process->SetDuration(CTimeSpan());
+        }
+    }
+}
+
+// ---- Pasted relation lines ------------------------------------------------------------------
+
+int CTembraDoc::MarkPastedRelationLines(ObList<CDataHeader>& pasted) {
+    const auto pastedWhole = [&pasted](const CObSeqNumber& number) {
+        if (number.IsNull()) {
+            return false;
+        }
+        for (POSITION pos = pasted.GetHeadPosition(); pos != nullptr;) {
+            const CKoutei* process = AsKoutei(pasted.GetNext(pos));
+            if (process != nullptr && process->GetSeqNumber() == number &&
+                process->IsStartLandSelected() != 0 && process->IsEndLandSelected() != 0) {
+                return true;
+            }
+        }
+        return false;
+    };
+    for (POSITION pos = pasted.GetHeadPosition(); pos != nullptr;) {
+        CKoutei* process = AsKoutei(pasted.GetNext(pos));
+        if (process != nullptr && process->IsRelationLine() != 0 &&
+            (!pastedWhole(process->GetStartLandNo()) || !pastedWhole(process->GetEndLandNo()))) {
+            process->SetRelationLine(kRelationToReattach);
+        }
+    }
+    bool relationLeft = false;
+    for (POSITION pos = pasted.GetHeadPosition(); pos != nullptr;) {
+        const POSITION current = pos;
+        const CKoutei* process = AsKoutei(pasted.GetNext(pos));
+        if (process == nullptr) {
+            continue;
+        }
+        if (process->IsRelationLine() == 0) {
+            pasted.RemoveAt(current);
+        } else {
+            relationLeft = true;
+        }
+    }
+    return relationLeft ? 1 : 0;
+}
+
+void CTembraDoc::ReattachPastedRelationLines(const CKoutei* oldProcess, const CKoutei* newProcess) {
+    if (oldProcess == nullptr || newProcess == nullptr || newProcess->IsRelationLine() != 0) {
+        return;
+    }
+    const CObSeqNumber oldNumber = oldProcess->GetSeqNumber();
+    const CObSeqNumber& newNumber = newProcess->GetSeqNumber();
+    for (POSITION pos = GetSelList().GetHeadPosition(); pos != nullptr;) {
+        CKoutei* line = AsKoutei(GetSelList().GetNext(pos));
+        if (line == nullptr || line->IsRelationLine() == 0) {
+            continue;
+        }
+        if (line->GetStartLandNo() == oldNumber) {
+            line->SetStartLandNo(newNumber.GetHigh(), newNumber.GetLow());
+        }
+        if (line->GetEndLandNo() == oldNumber) {
+            line->SetEndLandNo(newNumber.GetHigh(), newNumber.GetLow());
+        }
+    }
+}
+
+} // namespace tembra
