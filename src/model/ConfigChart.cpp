@@ -2,6 +2,7 @@
 
 #include "model/ConfigBase.h"
 #include "model/Utility.h"
+#include "platform/NumberText.h"
 #include "platform/Profile.h"
 #include "platform/Sjis.h"
 
@@ -41,35 +42,9 @@ std::string IndexedKey(const char* key, int i, int j) {
     return std::string(key) + std::to_string(i) + "-" + std::to_string(j);
 }
 
-// The C library's atoi without its undefined overflow: blanks, a sign, the leading digits;
-// 0 without any; saturated to the int range.
+// A field's number as the C library's atoi reads it (saturated instead of undefined).
 int FieldToInt(const std::string& field) {
-    std::size_t pos = 0;
-    while (pos < field.size() && std::isspace(static_cast<unsigned char>(field[pos])) != 0) {
-        ++pos;
-    }
-    bool negative = false;
-    if (pos < field.size() && (field[pos] == '+' || field[pos] == '-')) {
-        negative = field[pos] == '-';
-        ++pos;
-    }
-    std::int64_t v = 0;
-    while (pos < field.size() && field[pos] >= '0' && field[pos] <= '9') {
-        if (v <= std::numeric_limits<int>::max()) {
-            v = v * 10 + (field[pos] - '0');
-        }
-        ++pos;
-    }
-    if (negative) {
-        v = -v;
-    }
-    if (v > std::numeric_limits<int>::max()) {
-        return std::numeric_limits<int>::max();
-    }
-    if (v < std::numeric_limits<int>::min()) {
-        return std::numeric_limits<int>::min();
-    }
-    return static_cast<int>(v);
+    return NumberText::AtoI(field);
 }
 
 // The fields of a line, always count of them: a missing field repeats the last one present.

@@ -1,5 +1,6 @@
 #include "model/HolidayStore.h"
 
+#include "platform/NumberText.h"
 #include "platform/Profile.h"
 #include "platform/ProfileFile.h"
 #include "platform/RegKey.h"
@@ -66,7 +67,7 @@ std::vector<int> ParseFields(std::string_view value) {
     std::vector<int> numbers;
     for (;;) {
         std::size_t comma = value.find(',');
-        numbers.push_back(static_cast<int>(ProfileFile::ParseInt(value.substr(0, comma))));
+        numbers.push_back(static_cast<int>(NumberText::ProfileInt(value.substr(0, comma))));
         if (comma == std::string_view::npos)
             break;
         value.remove_prefix(comma + 1);
@@ -137,11 +138,12 @@ int HolidayStore::ReadYearlyHolidays(std::span<BYTE, kDateTableSize> dateTable,
     for (const std::string& name : ReadNames(m_source, YearlySection(), kYearlyNameBufferSize)) {
         if (IsComment(name))
             continue;
+        // An empty value is as malformed as any other value without a leading number: kind 0.
         std::optional<std::string> value = ReadValue(m_source, YearlySection(), name);
-        if (!value || value->empty())
+        if (!value)
             continue;
         BYTE kind = KindChar(Field(ParseFields(*value), 0));
-        int number = static_cast<int>(ProfileFile::ParseInt(name));
+        int number = static_cast<int>(NumberText::ProfileInt(name));
         int month = number / 100;
         if (month < 1 || month > 12)
             continue;
@@ -187,7 +189,7 @@ int HolidayStore::ReadSpecificHolidays(std::vector<CTime>& dates, int capacity) 
          ReadNames(m_source, SpecificSection(), kSpecificNameBufferSize)) {
         if (IsComment(name))
             continue;
-        int number = static_cast<int>(ProfileFile::ParseInt(name));
+        int number = static_cast<int>(NumberText::ProfileInt(name));
         int year = number / 10000;
         int month = number / 100 % 100;
         int day = number % 100;

@@ -55,7 +55,8 @@ public:
 
     // Clears both tables, then sets the kind character ('0', '1', '2' ...: the first hex digit of
     // the value's first number) of every rule of "祝日" at its slot. Returns the number of rules
-    // taken; names with an impossible month, day, week or weekday are skipped.
+    // taken; names with an impossible month, day, week or weekday are skipped. A value without a
+    // leading number, an empty one included, is a rule of kind '0'.
     int ReadYearlyHolidays(std::span<BYTE, kDateTableSize> dateTable,
                            std::span<BYTE, kWeekdayRuleTableSize> weekdayTable) const;
 

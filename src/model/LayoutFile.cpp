@@ -1,7 +1,7 @@
 #include "model/LayoutFile.h"
 
-#include "model/PaperProfile.h"
 #include "model/Utility.h"
+#include "platform/NumberText.h"
 #include "platform/Profile.h"
 #include "platform/Sjis.h"
 
@@ -32,78 +32,10 @@ std::optional<std::string_view> ValueOf(std::string_view line, std::string_view 
     return line.substr(key.size() + 1);
 }
 
-// A colour field as an unsigned long: blanks skipped, an optional sign, the digits, wrapping
-// modulo 2^32 as the C library's conversion does on a 32-bit long.
-COLORREF ParseColorText(std::string_view s) {
-    std::size_t i = 0;
-    while (i < s.size() && (s[i] == ' ' || s[i] == '\t')) {
-        ++i;
-    }
-    bool negative = false;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
-        negative = s[i] == '-';
-        ++i;
-    }
-    std::uint64_t value = 0;
-    bool overflow = false;
-    for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i) {
-        value = value * 10 + static_cast<unsigned>(s[i] - '0');
-        if (value > 0xFFFFFFFFull) {
-            overflow = true;
-            value = 0xFFFFFFFFull;
-        }
-    }
-    if (overflow) {
-        return 0xFFFFFFFFu;
-    }
-    auto result = static_cast<std::uint32_t>(value);
-    return negative ? static_cast<COLORREF>(0u - result) : result;
-}
-
-// The colour field and the rest of the value after its comma, with the rules of the integer
-// lists: blanks skipped, ";" or a line end ends the list.
+// The colour field and the rest of the value after its comma: an unsigned long as the C
+// library's strtoul reads it, with the rules of the integer lists.
 ParsePos ParseColor(ParsePos rest, COLORREF& color) {
-    if (!rest) {
-        return std::nullopt;
-    }
-    const std::string_view s = *rest;
-    std::size_t i = 0;
-    while (i < s.size() && (s[i] == ' ' || s[i] == '\t')) {
-        ++i;
-    }
-    if (i >= s.size() || s[i] == ';' || s[i] == '\n') {
-        return std::nullopt;
-    }
-    color = ParseColorText(s.substr(i));
-    for (; i < s.size(); i += Sjis::CharLength(s, i)) {
-        if (s[i] == ';' || s[i] == '\n') {
-            return std::nullopt;
-        }
-        if (s[i] == ',') {
-            return s.substr(i + 1);
-        }
-    }
-    return std::nullopt;
-}
-
-// The leading integer as atoi reads it: white space, a sign, the digits (none gives 0),
-// clamped to the range of int.
-int AtoI(std::string_view s) {
-    std::size_t i = 0;
-    while (i < s.size() && (s[i] == ' ' || (s[i] >= '\t' && s[i] <= '\r'))) {
-        ++i;
-    }
-    bool negative = false;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
-        negative = s[i] == '-';
-        ++i;
-    }
-    std::int64_t v = 0;
-    for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i) {
-        v = std::min<std::int64_t>(v * 10 + (s[i] - '0'), std::int64_t{1} << 32);
-    }
-    v = negative ? -v : v;
-    return static_cast<int>(std::clamp<std::int64_t>(v, INT32_MIN, INT32_MAX));
+    return NumberText::ReadList(rest, std::span<COLORREF>(&color, 1), NumberText::StrToUL);
 }
 
 // A number of a layout file within kLayoutNumberLimit.
@@ -125,38 +57,13 @@ CPoint MarginCorner(std::array<int, 4> v) {
 }
 
 // Up to values.size() comma-separated integers from the start of rest (read as atoi reads
-// them), with the rules of the setting lines: blanks and tabs skipped, ";" or a line end ends the
-// list. Unlike a whole setting line, an element's rest is not searched for "=": a text after the
-// numbers may hold one.
+// them, then cut to kLayoutNumberLimit), with the rules of the setting lines: blanks and tabs
+// skipped, ";" or a line end ends the list. Unlike a whole setting line, an element's rest is not
+// searched for "=": a text after the numbers may hold one.
 ParsePos ParseInts(ParsePos rest, std::span<int> values) {
-    for (int& value : values) {
-        if (!rest) {
-            return std::nullopt;
-        }
-        const std::string_view s = *rest;
-        std::size_t i = 0;
-        while (i < s.size() && (s[i] == ' ' || s[i] == '\t')) {
-            ++i;
-        }
-        if (i >= s.size() || s[i] == ';' || s[i] == '\n') {
-            return std::nullopt;
-        }
-        value = CutLayoutNumber(AtoI(s.substr(i)));
-        rest = std::nullopt;
-        for (std::size_t j = i; j < s.size(); j += Sjis::CharLength(s, j)) {
-            if (s[j] == ';' || s[j] == '\n') {
-                break;
-            }
-            if (s[j] == ',') {
-                rest = s.substr(j + 1);
-                break;
-            }
-        }
-        if (!rest) {
-            return std::nullopt;
-        }
-    }
-    return rest;
+    return NumberText::ReadList(rest, values, [](std::string_view field) {
+        return CutLayoutNumber(NumberText::AtoI(field));
+    });
 }
 
 ParsePos ParseRect(ParsePos rest, CRect& rect) {
@@ -204,19 +111,6 @@ std::string Numbers(std::initializer_list<long long> values) {
         out += std::to_string(v);
     }
     return out;
-}
-
-BOOL ReadPaperWord(int paper, const char* key, WORD& out, const LayoutValueSource& source) {
-    const std::string section = PaperProfileSection(paper);
-    if (section.empty()) {
-        return FALSE;
-    }
-    std::array<int, 1> v{};
-    if (!ReadLayoutInts(section, key, v, source)) {
-        return FALSE;
-    }
-    out = static_cast<WORD>(static_cast<unsigned>(v[0]) & 0xFFFFu);
-    return TRUE;
 }
 
 } // namespace
@@ -420,14 +314,6 @@ BOOL GetLayoutArea(int paper, int area, CRect& rect, const std::filesystem::path
     CutLayoutNumbers(v);
     rect = CRect(v[0], -v[1], v[2], -v[3]);
     return TRUE;
-}
-
-BOOL GetKoumokuWidth(int paper, WORD& width, const LayoutValueSource& source) {
-    return ReadPaperWord(paper, "KoumokuWidth", width, source);
-}
-
-BOOL GetKouteiMargin(int paper, WORD& margin, const LayoutValueSource& source) {
-    return ReadPaperWord(paper, "KouteiMargin", margin, source);
 }
 
 // ---- Elements -------------------------------------------------------------------------------

@@ -147,10 +147,6 @@ BOOL GetLayoutOffset(int paper, CPoint& offset, const std::filesystem::path& pat
 // when the key is missing or the area index is outside 0..3. Both readers cut each number to
 // kLayoutNumberLimit first.
 BOOL GetLayoutArea(int paper, int area, CRect& rect, const std::filesystem::path& path);
-// One integer of "KoumokuWidth" (item-column width) or "KouteiMargin" (process margin) of the
-// paper's profile section ("A4" ... "A1"), low 16 bits; the output is written only when found.
-BOOL GetKoumokuWidth(int paper, WORD& width, const LayoutValueSource& source);
-BOOL GetKouteiMargin(int paper, WORD& margin, const LayoutValueSource& source);
 
 // ---- Elements -------------------------------------------------------------------------------
 

@@ -1,7 +1,7 @@
 #include "model/PaperProfile.h"
 
+#include "platform/NumberText.h"
 #include "platform/Profile.h"
-#include "platform/ProfileFile.h"
 #include "platform/Sjis.h"
 #include "platform/StringTable.h"
 
@@ -49,7 +49,7 @@ BOOL ReadPaperWord(int paper, const char* key, WORD& out) {
     std::string value = GetProfileString(section, key, "");
     if (value.empty())
         return FALSE;
-    out = static_cast<WORD>(ProfileFile::ParseInt(value) & 0xFFFFu);
+    out = static_cast<WORD>(NumberText::ProfileInt(value) & 0xFFFFu);
     return TRUE;
 }
 
@@ -89,9 +89,9 @@ BOOL ReadPaperFont(int paper, int fontIndex, LOGFONT& font) {
     std::size_t comma = rest.find(',');
     rest = comma == std::string_view::npos ? std::string_view{} : rest.substr(comma + 1);
     comma = rest.find(',');
-    auto height = static_cast<std::int32_t>(ProfileFile::ParseInt(rest.substr(0, comma)));
+    auto height = static_cast<std::int32_t>(NumberText::ProfileInt(rest.substr(0, comma)));
     auto width = static_cast<std::int32_t>(
-        comma == std::string_view::npos ? 0u : ProfileFile::ParseInt(rest.substr(comma + 1)));
+        comma == std::string_view::npos ? 0u : NumberText::ProfileInt(rest.substr(comma + 1)));
 
     font.lfHeight = static_cast<LONG>(-static_cast<std::int64_t>(height));
     font.lfWidth = width;

@@ -34,7 +34,7 @@ BOOL WritePaperFont(int paper, int fontIndex, const LOGFONT& font);
 
 // One integer of "KoumokuWidth" (item-column width) or "KouteiMargin" (process margin) of the
 // paper's profile section, taking its low 16 bits; the output is written only when the value is
-// not empty (TRUE). These are the profile source of the layout-value readers.
+// not empty (TRUE). The settings read these values here and nowhere else.
 BOOL ReadPaperKoumokuWidth(int paper, WORD& width);
 BOOL ReadPaperKouteiMargin(int paper, WORD& margin);
 

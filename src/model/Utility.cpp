@@ -2,14 +2,13 @@
 
 #include "platform/Archive.h"
 #include "platform/FontCatalog.h"
+#include "platform/NumberText.h"
 #include "platform/Sjis.h"
 #include "platform/Ui.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <filesystem>
-#include <limits>
 #include <system_error>
 
 namespace tembra {
@@ -280,133 +279,29 @@ std::string NextCharRun(std::string_view text, std::size_t& index, int& charClas
 
 namespace {
 
-bool IsLineEnd(char c) {
-    return c == ';' || c == '\n';
-}
-
-std::size_t SkipBlanks(std::string_view s, std::size_t i) {
-    while (i < s.size() && (s[i] == ' ' || s[i] == '\t')) {
-        ++i;
-    }
-    return i;
-}
-
-// Position just after the next comma before the end of the line, or nullopt.
-ParsePos AfterNextComma(std::string_view s, std::size_t from) {
-    for (std::size_t i = from; i < s.size(); i += Sjis::CharLength(s, i)) {
-        if (IsLineEnd(s[i])) {
-            return std::nullopt;
-        }
-        if (s[i] == ',') {
-            return s.substr(i + 1);
-        }
-    }
-    return std::nullopt;
-}
-
-bool IsCSpace(char c) {
-    return c == ' ' || (c >= '\t' && c <= '\r');
-}
-
-// The leading integer as atoi reads it (white space, sign, digits; none gives 0), clamped to
-// [lo, hi] where the C library would overflow.
-std::int64_t ReadInteger(std::string_view s, std::int64_t lo, std::int64_t hi) {
-    std::size_t i = 0;
-    while (i < s.size() && IsCSpace(s[i])) {
-        ++i;
-    }
-    bool negative = false;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
-        negative = s[i] == '-';
-        ++i;
-    }
-    std::int64_t value = 0;
-    for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i) {
-        value = value * 10 + (s[i] - '0');
-        if (value > hi + 1) { // keeps the accumulator far from overflow
-            value = hi + 1;
-        }
-    }
-    value = negative ? -value : value;
-    return std::clamp(value, lo, hi);
-}
-
-// The leading floating-point number as strtod reads it in the "C" locale; none gives 0. Not
-// strtod itself: the program runs in the user's locale, whose decimal point may be a comma.
-double ReadDouble(std::string_view s) {
-    std::size_t i = 0;
-    while (i < s.size() && IsCSpace(s[i])) {
-        ++i;
-    }
-    bool negative = false;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
-        negative = s[i] == '-';
-        ++i;
-    }
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
-        return 0.0; // a second sign: no number
-    }
-    double value = 0.0;
-    const char* first = s.data() + i;
-    const auto [ptr, ec] = std::from_chars(first, s.data() + s.size(), value);
-    if (ec == std::errc::result_out_of_range) {
-        // As strtod: too large gives infinity, too small gives zero. The number is too small
-        // when its exponent is negative or, without one, when its integer part is zero.
-        const std::string_view number(first, static_cast<std::size_t>(ptr - first));
-        const std::size_t e = number.find_first_of("eE");
-        const bool tiny = e != std::string_view::npos
-                              ? e + 1 < number.size() && number[e + 1] == '-'
-                              : number.find_first_not_of("0.") != std::string_view::npos &&
-                                    number.substr(0, number.find('.')).find_first_not_of('0') ==
-                                        std::string_view::npos;
-        value = tiny ? 0.0 : std::numeric_limits<double>::infinity();
-    } else if (ec != std::errc()) {
-        value = 0.0;
-    }
-    return negative ? -value : value;
-}
-
-template <typename T, typename Read>
-ParsePos ParseList(ParsePos line, std::span<T> values, Read read) {
+// A setting line's list starts after its first '=', or at its start when it has none.
+ParsePos ListOf(ParsePos line) {
     if (!line) {
         return std::nullopt;
     }
-    const std::string_view s = *line;
-    const std::size_t eq = Sjis::FindByte(s, '=');
-    std::string_view rest = eq == std::string_view::npos ? s : s.substr(eq + 1);
-    for (T& value : values) {
-        const std::size_t i = SkipBlanks(rest, 0);
-        if (i >= rest.size() || IsLineEnd(rest[i])) {
-            return std::nullopt;
-        }
-        value = read(rest.substr(i));
-        const ParsePos next = AfterNextComma(rest, i);
-        if (!next) {
-            return std::nullopt;
-        }
-        rest = *next;
-    }
-    return rest;
+    const std::size_t eq = Sjis::FindByte(*line, '=');
+    return eq == std::string_view::npos ? *line : line->substr(eq + 1);
 }
 
 } // namespace
 
 ParsePos ParseIntList(ParsePos line, std::span<int> values) {
-    return ParseList(line, values, [](std::string_view s) {
-        return static_cast<int>(
-            ReadInteger(s, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
-    });
+    return NumberText::ReadList(ListOf(line), values, NumberText::AtoI);
 }
 
 ParsePos ParseLongList(ParsePos line, std::span<LONG> values) {
-    return ParseList(line, values, [](std::string_view s) {
-        return static_cast<LONG>(
-            ReadInteger(s, std::numeric_limits<LONG>::min(), std::numeric_limits<LONG>::max()));
-    });
+    static_assert(sizeof(LONG) == sizeof(int), "LONG saturates as int does");
+    return NumberText::ReadList(ListOf(line), values,
+                                [](std::string_view s) { return LONG{NumberText::AtoI(s)}; });
 }
 
 ParsePos ParseDoubleList(ParsePos line, std::span<double> values) {
-    return ParseList(line, values, [](std::string_view s) { return ReadDouble(s); });
+    return NumberText::ReadList(ListOf(line), values, NumberText::StrToD);
 }
 
 ParsePos ParseQuotedString(ParsePos line, std::string& out, std::size_t maxBytes) {
@@ -433,7 +328,7 @@ ParsePos ParseQuotedString(ParsePos line, std::string& out, std::size_t maxBytes
     }
     // The comma is looked for after the closing quote, even when the text was cut, so that a
     // comma inside a long text is not taken for the separator.
-    return AfterNextComma(s, close + 1);
+    return NumberText::AfterComma(s, close + 1);
 }
 
 ParsePos ParseToken(ParsePos text, std::string& out, std::size_t size, char separator) {

@@ -1,13 +1,17 @@
 #include "platform/ProfileFile.h"
 
+#include "platform/NumberText.h"
 #include "platform/Sjis.h"
 
 #include <atomic>
 #include <cerrno>
+#include <cstring>
+#include <deque>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <unordered_map>
+#include <utility>
 
 namespace tembra {
 
@@ -91,7 +95,8 @@ bool HasEnclosingQuotes(std::string_view v) {
 } // namespace
 
 struct ProfileFile::Line {
-    enum class Kind { Other, Section, Entry };
+    // Removed: an entry deleted inside its section's lines, written no more.
+    enum class Kind { Other, Section, Entry, Removed };
     Kind kind = Kind::Other;
     std::string raw;        // the line as the file holds it, without its line end
     std::string name;       // CP932: the section name, or the key of an entry
@@ -99,58 +104,111 @@ struct ProfileFile::Line {
     std::size_t keyEnd = 0; // in raw: the end of the key's text (an entry's "=" follows)
 };
 
+// One appearance of a section: its header, its lines up to its last entry (a new key goes right
+// after them), and the lines after that entry up to the next header. The lines before the first
+// header form a block without header or entries. Lines are only ever added at the end of body
+// or removed from its end, and a deleted entry inside body becomes a Removed line, so that the
+// positions in keys stay true through any number of writes.
+struct ProfileFile::Block {
+    std::vector<Line> body;
+    std::deque<Line> tail;
+    // In the first appearance of a section: the first line in body of each key (folded).
+    std::unordered_map<std::string, std::size_t> keys;
+    // Some key of the first appearance stands on more than one line.
+    bool repeatedKeys = false;
+
+    const Line& Header() const { return body.front(); }
+
+    // Removes the entry at body[at]. At the end of body, the lines between the entry before it
+    // and it join the tail, since a new key now goes after that entry.
+    void RemoveEntry(std::size_t at) {
+        if (at + 1 < body.size()) {
+            body[at] = Line{Line::Kind::Removed, {}, {}, {}, 0};
+            return;
+        }
+        body.pop_back();
+        std::vector<Line> loose;
+        while (body.size() > 1 && body.back().kind != Line::Kind::Entry) {
+            if (body.back().kind != Line::Kind::Removed)
+                loose.push_back(std::move(body.back()));
+            body.pop_back();
+        }
+        for (Line& line : loose)
+            tail.push_front(std::move(line));
+    }
+};
+
 struct ProfileFile::Content {
-    std::vector<Line> lines;
+    std::vector<Block> blocks; // blocks[0]: the lines before the first header
     bool crlf = false;
     bool bom = false;
     FileStamp stamp;
-    // First header line of each section (folded name), and for each section's first appearance
-    // the first entry line of each key (folded "section\0key").
+    // The block of each section's first appearance (folded name).
     std::unordered_map<std::string, std::size_t> sections;
-    std::unordered_map<std::string, std::size_t> entries;
 
-    void Reindex() {
+    // Splits lines in file order into blocks and indexes them.
+    void Build(std::vector<Line> lines) {
+        blocks.clear();
         sections.clear();
-        entries.clear();
-        std::string current;
-        bool inFirstAppearance = false;
-        for (std::size_t i = 0; i < lines.size(); ++i) {
-            const Line& line = lines[i];
+        blocks.emplace_back();
+        for (Line& line : lines) {
+            if (line.kind == Line::Kind::Removed)
+                continue;
             if (line.kind == Line::Kind::Section) {
-                current = FoldKey(line.name);
-                inFirstAppearance = sections.emplace(current, i).second;
-            } else if (line.kind == Line::Kind::Entry && inFirstAppearance) {
-                std::string k = current;
-                k.push_back('\0');
-                k += FoldKey(line.name);
-                entries.emplace(std::move(k), i);
+                blocks.emplace_back();
+                blocks.back().body.push_back(std::move(line));
+                continue;
             }
+            Block& block = blocks.back();
+            if (line.kind != Line::Kind::Entry) {
+                block.tail.push_back(std::move(line));
+                continue;
+            }
+            for (Line& loose : block.tail)
+                block.body.push_back(std::move(loose));
+            block.tail.clear();
+            block.body.push_back(std::move(line));
+        }
+        for (std::size_t b = 1; b < blocks.size(); ++b) {
+            Block& block = blocks[b];
+            if (!sections.emplace(FoldKey(block.Header().name), b).second)
+                continue;
+            for (std::size_t i = 1; i < block.body.size(); ++i)
+                if (block.body[i].kind == Line::Kind::Entry &&
+                    !block.keys.emplace(FoldKey(block.body[i].name), i).second)
+                    block.repeatedKeys = true;
         }
     }
 
-    std::optional<std::size_t> SectionLine(std::string_view section) const {
+    // Every line in file order (Removed lines excepted).
+    std::vector<Line> TakeLines() {
+        std::vector<Line> lines;
+        for (Block& block : blocks) {
+            for (Line& line : block.body)
+                if (line.kind != Line::Kind::Removed)
+                    lines.push_back(std::move(line));
+            for (Line& line : block.tail)
+                lines.push_back(std::move(line));
+        }
+        blocks.clear();
+        sections.clear();
+        return lines;
+    }
+
+    const Block* FindSection(std::string_view section) const {
         auto it = sections.find(FoldKey(section));
-        if (it == sections.end())
-            return std::nullopt;
-        return it->second;
+        return it == sections.end() ? nullptr : &blocks[it->second];
+    }
+    Block* FindSection(std::string_view section) {
+        return const_cast<Block*>(std::as_const(*this).FindSection(section));
     }
 
-    std::optional<std::size_t> EntryLine(std::string_view section, std::string_view key) const {
-        std::string k = FoldKey(section);
-        k.push_back('\0');
-        k += FoldKey(key);
-        auto it = entries.find(k);
-        if (it == entries.end())
-            return std::nullopt;
-        return it->second;
-    }
-
-    // One past the last line of the section whose header is at line h.
-    std::size_t SectionEnd(std::size_t h) const {
-        std::size_t i = h + 1;
-        while (i < lines.size() && lines[i].kind != Line::Kind::Section)
-            ++i;
-        return i;
+    const Line* FindEntry(std::string_view section, std::string_view key) const {
+        const Block* block = FindSection(section);
+        if (block == nullptr)
+            return nullptr;
+        auto it = block->keys.find(FoldKey(key));
+        return it == block->keys.end() ? nullptr : &block->body[it->second];
     }
 };
 
@@ -223,6 +281,7 @@ const ProfileFile::Content& ProfileFile::Current() const {
 
     const Codec codec(m_flavor);
     bool inSection = false;
+    std::vector<Line> lines;
     while (!rest.empty()) {
         std::size_t nl = rest.find('\n');
         std::string_view raw = rest.substr(0, nl);
@@ -252,20 +311,19 @@ const ProfileFile::Content& ProfileFile::Current() const {
                 line.keyEnd = start + key.size();
             }
         }
-        content->lines.push_back(std::move(line));
+        lines.push_back(std::move(line));
     }
-    content->Reindex();
+    content->Build(std::move(lines));
     m_content = std::move(content);
     return *m_content;
 }
 
 std::optional<std::string> ProfileFile::Find(std::string_view section, std::string_view key) const {
     std::lock_guard lock(m_mutex);
-    const Content& c = Current();
-    auto at = c.EntryLine(TrimSpaces(section), TrimSpaces(key));
-    if (!at)
+    const Line* entry = Current().FindEntry(TrimSpaces(section), TrimSpaces(key));
+    if (entry == nullptr)
         return std::nullopt;
-    std::string_view v = c.lines[*at].value;
+    std::string_view v = entry->value;
     if (HasEnclosingQuotes(v))
         v = v.substr(1, v.size() - 2);
     return std::string(v);
@@ -289,47 +347,32 @@ std::string ProfileFile::GetString(std::string_view section, std::string_view ke
     return result;
 }
 
-UINT ProfileFile::ParseInt(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size() && IsBlank(text[i]))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    UINT value = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
-        value = value * 10u + static_cast<UINT>(text[i] - '0');
-    return negative ? 0u - value : value;
-}
-
 UINT ProfileFile::GetInt(std::string_view section, std::string_view key, int defaultValue) const {
     std::optional<std::string> found = Find(section, key);
     if (!found || found->empty())
         return static_cast<UINT>(defaultValue);
-    return ParseInt(*found);
+    return NumberText::ProfileInt(*found);
 }
 
 std::vector<std::string> ProfileFile::SectionNames() const {
     std::lock_guard lock(m_mutex);
+    const Content& c = Current();
     std::vector<std::string> names;
-    for (const Line& line : Current().lines)
-        if (line.kind == Line::Kind::Section && !line.name.empty())
-            names.push_back(line.name);
+    for (std::size_t b = 1; b < c.blocks.size(); ++b)
+        if (!c.blocks[b].Header().name.empty())
+            names.push_back(c.blocks[b].Header().name);
     return names;
 }
 
 std::vector<std::string> ProfileFile::KeyNames(std::string_view section) const {
     std::lock_guard lock(m_mutex);
-    const Content& c = Current();
     std::vector<std::string> names;
-    auto h = c.SectionLine(TrimSpaces(section));
-    if (!h)
+    const Block* block = Current().FindSection(TrimSpaces(section));
+    if (block == nullptr)
         return names;
-    for (std::size_t i = *h + 1, end = c.SectionEnd(*h); i < end; ++i)
-        if (c.lines[i].kind == Line::Kind::Entry && !c.lines[i].name.empty())
-            names.push_back(c.lines[i].name);
+    for (const Line& line : block->body)
+        if (line.kind == Line::Kind::Entry && !line.name.empty())
+            names.push_back(line.name);
     return names;
 }
 
@@ -362,82 +405,87 @@ bool ProfileFile::WriteString(std::string_view section, std::string_view key,
     fileValue = codec.FromCp932(fileValue);
 
     std::lock_guard lock(m_mutex);
-    Content next = Current();
-    Line entry;
-    entry.kind = Line::Kind::Entry;
-    entry.value = storedValue;
-
-    if (auto at = next.EntryLine(section, key)) {
-        Line& line = next.lines[*at];
-        // The key keeps its spelling in the file; only the value changes.
-        line.raw = line.raw.substr(0, line.keyEnd) + "=" + fileValue;
-        line.value = storedValue;
-    } else if (auto h = next.SectionLine(section)) {
-        std::size_t insertAt = *h + 1;
-        for (std::size_t i = *h + 1, end = next.SectionEnd(*h); i < end; ++i)
-            if (next.lines[i].kind == Line::Kind::Entry)
-                insertAt = i + 1;
+    return Apply([&](Content& c) {
+        std::string foldedKey = FoldKey(key);
+        Block* block = c.FindSection(section);
+        if (block != nullptr) {
+            if (auto at = block->keys.find(foldedKey); at != block->keys.end()) {
+                Line& line = block->body[at->second];
+                // The key keeps its spelling in the file; only the value changes.
+                line.raw.resize(line.keyEnd);
+                line.raw += '=';
+                line.raw += fileValue;
+                line.value = std::move(storedValue);
+                return true;
+            }
+        } else {
+            c.sections.emplace(FoldKey(section), c.blocks.size());
+            block = &c.blocks.emplace_back();
+            Line header;
+            header.kind = Line::Kind::Section;
+            header.raw = "[" + codec.FromCp932(section) + "]";
+            header.name = std::string(section);
+            block->body.push_back(std::move(header));
+        }
+        Line entry;
+        entry.kind = Line::Kind::Entry;
         std::string fileKey = codec.FromCp932(key);
         entry.raw = fileKey + "=" + fileValue;
         entry.name = std::string(key);
+        entry.value = std::move(storedValue);
         entry.keyEnd = fileKey.size();
-        next.lines.insert(next.lines.begin() + static_cast<std::ptrdiff_t>(insertAt),
-                          std::move(entry));
-    } else {
-        Line header;
-        header.kind = Line::Kind::Section;
-        header.raw = "[" + codec.FromCp932(section) + "]";
-        header.name = std::string(section);
-        next.lines.push_back(std::move(header));
-        std::string fileKey = codec.FromCp932(key);
-        entry.raw = fileKey + "=" + fileValue;
-        entry.name = std::string(key);
-        entry.keyEnd = fileKey.size();
-        next.lines.push_back(std::move(entry));
-    }
-    return Commit(std::move(next));
+        block->keys.emplace(std::move(foldedKey), block->body.size());
+        block->body.push_back(std::move(entry));
+        return true;
+    });
 }
 
 bool ProfileFile::DeleteKey(std::string_view section, std::string_view key) {
     section = TrimSpaces(section);
     key = TrimSpaces(key);
     std::lock_guard lock(m_mutex);
-    Content next = Current();
-    auto h = next.SectionLine(section);
-    if (!h)
-        return true;
-    bool changed = false;
-    for (std::size_t i = next.SectionEnd(*h); i-- > *h + 1;) {
-        const Line& line = next.lines[i];
-        if (line.kind == Line::Kind::Entry && Sjis::EqualsNoCase(line.name, key)) {
-            next.lines.erase(next.lines.begin() + static_cast<std::ptrdiff_t>(i));
-            changed = true;
+    return Apply([&](Content& c) {
+        Block* block = c.FindSection(section);
+        if (block == nullptr)
+            return false;
+        auto first = block->keys.find(FoldKey(key));
+        if (first == block->keys.end())
+            return false;
+        std::vector<std::size_t> lines{first->second};
+        if (block->repeatedKeys) {
+            lines.clear();
+            for (std::size_t i = 1; i < block->body.size(); ++i)
+                if (block->body[i].kind == Line::Kind::Entry &&
+                    Sjis::EqualsNoCase(block->body[i].name, key))
+                    lines.push_back(i);
         }
-    }
-    return !changed || Commit(std::move(next));
+        block->keys.erase(first);
+        // From the last, so that a removal at the end of the section leaves the others in place.
+        for (auto at = lines.rbegin(); at != lines.rend(); ++at)
+            block->RemoveEntry(*at);
+        return true;
+    });
 }
 
 bool ProfileFile::DeleteSection(std::string_view section) {
     section = TrimSpaces(section);
     std::lock_guard lock(m_mutex);
-    Content next = Current();
-    std::vector<Line> kept;
-    kept.reserve(next.lines.size());
-    bool inTarget = false;
-    bool changed = false;
-    for (Line& line : next.lines) {
-        if (line.kind == Line::Kind::Section)
-            inTarget = Sjis::EqualsNoCase(line.name, section);
-        if (inTarget && line.kind != Line::Kind::Other) {
-            changed = true;
-            continue;
+    return Apply([&](Content& c) {
+        if (c.FindSection(section) == nullptr)
+            return false;
+        // Every appearance goes, header and entries; the lines between stay where they were.
+        std::vector<Line> kept;
+        bool inTarget = false;
+        for (Line& line : c.TakeLines()) {
+            if (line.kind == Line::Kind::Section)
+                inTarget = Sjis::EqualsNoCase(line.name, section);
+            if (inTarget && line.kind != Line::Kind::Other)
+                continue;
+            kept.push_back(std::move(line));
         }
-        kept.push_back(std::move(line));
-    }
-    if (!changed)
+        c.Build(std::move(kept));
         return true;
-    next.lines = std::move(kept);
-    return Commit(std::move(next));
+    });
 }
 
 std::string ProfileFile::Serialize(const Content& content) const {
@@ -445,9 +493,17 @@ std::string ProfileFile::Serialize(const Content& content) const {
     if (content.bom)
         out += kUtf8Bom;
     const char* eol = content.crlf ? "\r\n" : "\n";
-    for (const Line& line : content.lines) {
-        out += line.raw;
-        out += eol;
+    for (const Block& block : content.blocks) {
+        for (const Line& line : block.body) {
+            if (line.kind == Line::Kind::Removed)
+                continue;
+            out += line.raw;
+            out += eol;
+        }
+        for (const Line& line : block.tail) {
+            out += line.raw;
+            out += eol;
+        }
     }
     return out;
 }
@@ -503,20 +559,27 @@ bool ReplaceFile(const std::filesystem::path& target, const std::string& bytes, 
 
 } // namespace
 
-bool ProfileFile::Commit(Content&& next) {
+template <typename Edit> bool ProfileFile::Apply(Edit edit) {
     if (m_batchDepth > 0) {
-        // The stamp stays the one of the file on disk, so the parsed copy is kept until the
-        // batch writes it.
-        next.Reindex();
-        m_content = std::make_unique<Content>(std::move(next));
-        m_batchDirty = true;
+        // Inside a batch the parsed copy itself changes; its stamp stays the one of the file on
+        // disk, so it is kept until the batch writes it.
+        Current();
+        if (edit(*m_content))
+            m_batchDirty = true;
         return true;
     }
+    // Otherwise a copy changes, and replaces the parsed copy once it is on disk.
+    Content next = Current();
+    if (!edit(next))
+        return true;
+    return Commit(std::move(next));
+}
+
+bool ProfileFile::Commit(Content&& next) {
     FileStamp stamp;
     if (!ReplaceFile(m_path, Serialize(next), stamp))
         return false;
     next.stamp = stamp;
-    next.Reindex();
     m_content = std::make_unique<Content>(std::move(next));
     return true;
 }
@@ -531,12 +594,25 @@ bool ProfileFile::EndBatch() {
     if (m_batchDepth == 0 || --m_batchDepth > 0 || !m_batchDirty)
         return true;
     m_batchDirty = false;
-    Content pending = *m_content;
-    if (Commit(std::move(pending)))
+    FileStamp stamp;
+    if (m_content && ReplaceFile(m_path, Serialize(*m_content), stamp)) {
+        m_content->stamp = stamp;
         return true;
+    }
     m_content.reset();
     return false;
 }
+
+namespace {
+
+// A name that can stand in a zero-separated list. An empty name would end the list there, and a
+// name holding a zero byte (only a file edited by hand has one) would end it or split it, hiding
+// every name after it.
+bool IsListableName(std::string_view name) {
+    return !name.empty() && name.find('\0') == std::string_view::npos;
+}
+
+} // namespace
 
 std::size_t FillNameList(const std::vector<std::string>& names, char* buffer, std::size_t size) {
     if (buffer == nullptr || size == 0)
@@ -545,7 +621,7 @@ std::size_t FillNameList(const std::vector<std::string>& names, char* buffer, st
     std::size_t pos = 0;
     std::size_t copied = 0;
     for (const std::string& name : names) {
-        if (name.empty())
+        if (!IsListableName(name))
             continue;
         // The name, its zero and the list's closing zero must all fit.
         if (size < 2 || name.size() + 1 > size - 1 - pos)
@@ -574,7 +650,7 @@ std::vector<std::string> NamesThatFit(std::vector<std::string> names, std::size_
     std::vector<std::string> fit;
     std::size_t pos = 0;
     for (std::string& name : names) {
-        if (name.empty())
+        if (!IsListableName(name))
             continue;
         if (size < 2 || name.size() + 1 > size - 1 - pos)
             break;

@@ -78,22 +78,24 @@ public:
     // leaves them); true also when there was none.
     bool DeleteSection(std::string_view section);
 
-    // The textual forms of the numbers the profile functions read and write.
-    static UINT ParseInt(std::string_view text);
-
     // A batch of writes: between BeginBatch and the matching EndBatch the writes change the
-    // parsed copy only, and EndBatch writes the file once (a settings save of hundreds of keys
-    // is one file replacement, not hundreds). Batches nest. When the final write fails, EndBatch
-    // returns false and the parsed copy is dropped, so that reads show the file as it is on disk.
+    // parsed copy only, in place, and EndBatch writes the file once (a settings save of hundreds
+    // of keys is one file replacement, not hundreds, and each write costs the same however large
+    // the file is). Batches nest. When the final write fails, EndBatch returns false and the
+    // parsed copy is dropped, so that reads show the file as it is on disk.
     void BeginBatch();
     bool EndBatch();
 
 private:
     struct Line;
+    struct Block;
     struct Content;
 
     // Re-reads the file when it changed on disk since it was last read. Caller holds m_mutex.
     const Content& Current() const;
+    // Runs edit (Content& -> whether it changed anything) on the parsed copy inside a batch, or
+    // else on a copy that is written to disk and then replaces it. Caller holds m_mutex.
+    template <typename Edit> bool Apply(Edit edit);
     bool Commit(Content&& next);
     std::string Serialize(const Content& content) const;
 
@@ -130,12 +132,13 @@ private:
 // Writes the names into a caller's buffer as a list of zero-terminated names ended by an empty
 // name, the way the registry enumerations of the program fill theirs: the buffer is cleared, a
 // name is copied only when it fits whole together with the list's final zero, and the list
-// stops once fewer than three bytes are left, so it always ends with two zero bytes. Nothing is
+// stops once fewer than three bytes are left, so it always ends with two zero bytes. An empty
+// name and a name holding a zero byte are left out: either would end the list early. Nothing is
 // written for a null buffer or a size of 0. Returns the number of names copied.
 std::size_t FillNameList(const std::vector<std::string>& names, char* buffer, std::size_t size);
 // The names of such a list, up to size bytes.
 std::vector<std::string> SplitNameList(const char* buffer, std::size_t size);
-// The leading names that fit whole into a list of size bytes (as FillNameList would copy them).
+// The names that fit whole into a list of size bytes, as FillNameList would copy them.
 std::vector<std::string> NamesThatFit(std::vector<std::string> names, std::size_t size);
 
 } // namespace tembra

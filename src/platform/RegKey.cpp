@@ -1,9 +1,12 @@
 #include "platform/RegKey.h"
 
+#include "platform/NumberText.h"
 #include "platform/Paths.h"
 #include "platform/Profile.h"
 
+#include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <system_error>
 #include <unistd.h>
 
@@ -11,62 +14,121 @@ namespace tembra {
 
 namespace {
 
-// The key's store, created from the shipped default on first use. Null when its folder cannot
-// be made (then readers give defaults and writers fail, as on a machine without the key).
-ProfileFile* OpenStore() {
-    namespace fs = std::filesystem;
-    const fs::path path = AppRegKeyPath();
+namespace fs = std::filesystem;
+
+std::string KeyFileName() {
+    return AppRegistryName() + ".machine.ini";
+}
+
+// The copies an administrator placed for all users: "NRD Corporation/<file>" in each folder of
+// $XDG_CONFIG_DIRS (default /etc/xdg), the most important folder first. Relative entries are
+// ignored, as the base directory rules ask.
+std::vector<fs::path> SystemCopyPaths() {
+    std::string dirs = "/etc/xdg";
+    if (const char* value = std::getenv("XDG_CONFIG_DIRS"); value != nullptr && *value != '\0')
+        dirs = value;
+    std::vector<fs::path> paths;
+    std::size_t start = 0;
+    while (start <= dirs.size()) {
+        std::size_t colon = dirs.find(':', start);
+        if (colon == std::string::npos)
+            colon = dirs.size();
+        fs::path dir = dirs.substr(start, colon - start);
+        if (dir.is_absolute())
+            paths.push_back(dir / "NRD Corporation" / KeyFileName());
+        start = colon + 1;
+    }
+    return paths;
+}
+
+bool IsFile(const fs::path& path) {
     std::error_code ec;
-    if (!fs::exists(path, ec)) {
-        fs::create_directories(path.parent_path(), ec);
-        if (!fs::is_directory(path.parent_path(), ec))
+    return fs::is_regular_file(path, ec);
+}
+
+// The copy the key is read from: the user's own when there is one, else the first system copy,
+// else the shipped one. Nothing when none exists (the key is then empty).
+std::optional<fs::path> ReadPath() {
+    if (fs::path user = AppRegKeyPath(); IsFile(user))
+        return user;
+    for (const fs::path& system : SystemCopyPaths())
+        if (IsFile(system))
+            return system;
+    if (fs::path shipped = AppRegKeyDefaultPath(); IsFile(shipped))
+        return shipped;
+    return std::nullopt;
+}
+
+ProfileFile* ReadStore() {
+    std::optional<fs::path> path = ReadPath();
+    return path ? &OpenProfileFile(*path, ProfileFlavor::Registry) : nullptr;
+}
+
+// The user's copy, to be written. When it does not exist yet it starts as a copy of the one the
+// key has been read from, so that a write changes one value and keeps all the others. Null when
+// that copy cannot be made.
+ProfileFile* WriteStore() {
+    const fs::path user = AppRegKeyPath();
+    std::optional<fs::path> source = ReadPath();
+    if (source && *source != user) {
+        // Copied under a temporary name and renamed, so that a key is never half a copy.
+        fs::path temp = user;
+        temp.replace_filename("." + user.filename().string() + "." + std::to_string(::getpid()) +
+                              ".seed");
+        std::error_code ec;
+        if (fs::copy_file(*source, temp, fs::copy_options::overwrite_existing, ec))
+            fs::rename(temp, user, ec);
+        if (ec) {
+            fs::remove(temp, ec);
             return nullptr;
-        const fs::path shipped = AppRegKeyDefaultPath();
-        if (fs::is_regular_file(shipped, ec)) {
-            // Copied under a temporary name and renamed, so that a key is never half a copy.
-            fs::path temp = path;
-            temp.replace_filename("." + path.filename().string() + "." +
-                                  std::to_string(::getpid()) + ".seed");
-            if (fs::copy_file(shipped, temp, fs::copy_options::overwrite_existing, ec))
-                fs::rename(temp, path, ec);
-            if (ec)
-                fs::remove(temp, ec);
         }
     }
-    return &OpenProfileFile(path, ProfileFlavor::Registry);
+    return &OpenProfileFile(user, ProfileFlavor::Registry);
 }
 
 } // namespace
 
 std::filesystem::path AppRegKeyPath() {
-    return Paths::ConfigDir() / (AppRegistryName() + ".machine.ini");
+    return Paths::ConfigDir() / KeyFileName();
 }
 
 std::filesystem::path AppRegKeyDefaultPath() {
-    return Paths::ShippedDataDir() / (AppRegistryName() + ".machine.ini");
+    return Paths::ShippedDataDir() / KeyFileName();
 }
 
 std::optional<std::string> AppRegKey::QueryValue(std::string_view name) const {
-    return m_store.Find(m_section, name);
+    ProfileFile* store = ReadStore();
+    return store ? store->Find(m_section, name) : std::nullopt;
 }
 
 bool AppRegKey::SetValue(std::string_view name, std::string_view text) {
-    return m_store.WriteString(m_section, name, text);
+    ProfileFile* store = WriteStore();
+    return store && store->WriteString(m_section, name, text);
 }
 
 bool AppRegKey::DeleteValue(std::string_view name) {
-    return m_store.DeleteKey(m_section, name);
+    // A value that is not there needs no copy of its own to be gone from.
+    if (!QueryValue(name))
+        return true;
+    ProfileFile* store = WriteStore();
+    return store && store->DeleteKey(m_section, name);
 }
 
 std::vector<std::string> AppRegKey::ValueNames() const {
-    return m_store.KeyNames(m_section);
+    ProfileFile* store = ReadStore();
+    return store ? store->KeyNames(m_section) : std::vector<std::string>{};
 }
 
+// The key is one store for every user of the machine, kept as files: it is read from the first
+// that exists of the user's own copy (in the user's config folder), a copy an administrator
+// placed for everyone in a system configuration folder ($XDG_CONFIG_DIRS, "NRD Corporation"),
+// and the copy the program ships; every write goes to the user's own copy. The key opens for
+// reading and writing alike, so it does not open when the user's folder cannot be made.
 std::unique_ptr<AppRegKey> OpenAppRegKey(std::string_view section) {
-    ProfileFile* store = OpenStore();
-    if (store == nullptr)
+    std::error_code ec;
+    if (!fs::is_directory(Paths::ConfigDir(), ec))
         return nullptr;
-    return std::make_unique<AppRegKey>(*store, std::string(section));
+    return std::make_unique<AppRegKey>(std::string(section));
 }
 
 DWORD GetRegInt(std::string_view section, std::string_view name, int defaultValue) {
@@ -76,7 +138,7 @@ DWORD GetRegInt(std::string_view section, std::string_view name, int defaultValu
     std::optional<std::string> value = key->QueryValue(name);
     if (!value)
         return static_cast<DWORD>(defaultValue);
-    return ProfileFile::ParseInt(*value);
+    return NumberText::ProfileInt(*value);
 }
 
 std::string GetRegString(std::string_view section, std::string_view name,

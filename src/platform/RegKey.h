@@ -1,9 +1,14 @@
 // The program's own key: a store of values shared by all users of the program (the program
 // folder, the holiday tables shipped for everyone, the maker's web links), beside the per-user
 // profile. It stands for "software\NRD Corporation\<application name>" under the classes root
-// of the registry: the file "<application name>.machine.ini" in Paths::ConfigDir(), UTF-8 on
-// disk. When the file does not exist yet it is created from the copy of the same name that the
-// program ships in Paths::ShippedDataDir(); without one the key starts empty.
+// of the registry: files named "<application name>.machine.ini", UTF-8 on disk. The key is read
+// from the first that exists of
+//   - the user's copy in Paths::ConfigDir(),
+//   - a copy an administrator placed for all users in "NRD Corporation" of a system
+//     configuration folder ($XDG_CONFIG_DIRS, by default /etc/xdg),
+//   - the copy the program ships in Paths::ShippedDataDir();
+// without any the key is empty. Writes go to the user's copy, which the first write makes from
+// the copy read until then.
 //
 // Both Tembra and Marquell compile these functions; each uses its own application name.
 #pragma once
@@ -21,7 +26,7 @@
 
 namespace tembra {
 
-// Where the key lives and where its shipped default lies.
+// The user's copy of the key and the copy the program ships.
 std::filesystem::path AppRegKeyPath();
 std::filesystem::path AppRegKeyDefaultPath();
 
@@ -29,8 +34,7 @@ std::filesystem::path AppRegKeyDefaultPath();
 // integer is kept as its decimal text.
 class AppRegKey {
 public:
-    AppRegKey(ProfileFile& store, std::string section)
-        : m_store(store), m_section(std::move(section)) {}
+    explicit AppRegKey(std::string section) : m_section(std::move(section)) {}
 
     const std::string& Section() const { return m_section; }
 
@@ -41,12 +45,11 @@ public:
     std::vector<std::string> ValueNames() const;
 
 private:
-    ProfileFile& m_store;
     std::string m_section;
 };
 
-// Opens (creating the store where it is missing) a section of the key; null when the key's
-// folder cannot be created. The caller owns the handle.
+// Opens a section of the key; null when the user's folder for it cannot be created. The caller
+// owns the handle.
 std::unique_ptr<AppRegKey> OpenAppRegKey(std::string_view section);
 
 // The value read as an integer, or the default when the key cannot be opened or the value is

@@ -89,6 +89,18 @@ TEST_P(HolidayStoreTest, StopsAtTheFirstMissingWeekday) {
         EXPECT_EQ(table[i], 0xEE) << i;
 }
 
+TEST_P(HolidayStoreTest, AnEmptyWeekdayIsAMissingOne) {
+    const char* keys[7] = {"日", "月", "火", "水", "木", "金", "土"};
+    for (int w = 0; w < 7; ++w)
+        Put("公休", J(keys[w]), w == 2 ? "" : "1,0,0,0,1");
+    std::array<BYTE, kWeeklyTableSize> table;
+    table.fill(0xEE);
+    EXPECT_FALSE(store.ReadWeeklyRestDays(table));
+    EXPECT_EQ(table[5], 1); // Monday's row is read
+    for (std::size_t i = 10; i < kWeeklyTableSize; ++i)
+        EXPECT_EQ(table[i], 0xEE) << i;
+}
+
 struct YearlyCase {
     const char* name;
     std::string key;
@@ -114,7 +126,9 @@ TEST_P(HolidayStoreTest, SetsTheKindOfEveryYearlyRule) {
         {"DayThirtyTwo", "0832", "1,x", 0, 0, 0, 0, 0},
         {"WeekSix", "0861w", "1,x", 0, 0, 0, 0, 0},
         {"WeekdayEight", "0818w", "1,x", 0, 0, 0, 0, 0},
-        {"EmptyValue", "0704", "", 7, 4, 0, 0, 0},
+        // A value without a leading number is a rule of kind 0, an empty one as any other.
+        {"NoLeadingNumber", "0703", "x,y", 7, 3, 0, 0, '0'},
+        {"EmptyValue", "0704", "", 7, 4, 0, 0, '0'},
     };
     int expectedCount = 0;
     for (const YearlyCase& c : cases) {
@@ -258,6 +272,24 @@ TEST_P(HolidayStoreTest, SkipsCommentedOutNames) {
     std::array<BYTE, kWeekdayRuleTableSize> weekdays;
     EXPECT_EQ(store.ReadYearlyHolidays(dates, weekdays), 1);
     EXPECT_EQ(dates[DateSlot(1, 1)], 0);
+    EXPECT_EQ(dates[DateSlot(1, 2)], '2');
+    std::vector<CTime> specific;
+    EXPECT_EQ(store.ReadSpecificHolidays(specific, 500), 1);
+    EXPECT_EQ(specific, (std::vector<CTime>{CTime(2019, 5, 2)}));
+}
+
+TEST_P(HolidayStoreTest, ANameWithAZeroByteHidesNoOtherRule) {
+    // A file edited by hand: a zero byte in a name must not end the list of names early.
+    std::filesystem::path file =
+        GetParam() == HolidaySource::UserProfile ? UserProfilePath() : AppRegKeyPath();
+    using namespace std::string_literals;
+    paths.Dir().Write(std::filesystem::relative(file, paths.Dir().Path()).string(),
+                      "[祝日]\n0101=1,x\n01\0=1,y\n\0=1,z\n0102=2,w\n"
+                      "[特定休日]\n2019\0=2\n20190502=2\n"s);
+    std::array<BYTE, kDateTableSize> dates;
+    std::array<BYTE, kWeekdayRuleTableSize> weekdays;
+    EXPECT_EQ(store.ReadYearlyHolidays(dates, weekdays), 2);
+    EXPECT_EQ(dates[DateSlot(1, 1)], '1');
     EXPECT_EQ(dates[DateSlot(1, 2)], '2');
     std::vector<CTime> specific;
     EXPECT_EQ(store.ReadSpecificHolidays(specific, 500), 1);

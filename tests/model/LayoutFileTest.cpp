@@ -258,21 +258,22 @@ TEST(LayoutDamaged, PositionsBeyondAnyPaperAreCutBeforeTheyAreNegatedOrSubtracte
               CRect(-999999, 999999, 0, 1));
 }
 
-TEST_F(LayoutReaders, PerPaperValuesFromTheProfileOrFromAFile) {
+TEST_F(LayoutReaders, IntegersFromTheProfileOrFromAFile) {
     ASSERT_TRUE(WriteProfileString("A4", "KoumokuWidth", "480"));
-    WORD width = 1;
-    EXPECT_TRUE(GetKoumokuWidth(0, width, LayoutValueSource::Profile()));
-    EXPECT_EQ(width, 480);
-    WORD margin = 7;
-    EXPECT_FALSE(GetKouteiMargin(0, margin, LayoutValueSource::Profile()));
-    EXPECT_EQ(margin, 7);
+    std::array<int, 1> width{1};
+    EXPECT_TRUE(ReadLayoutInts("A4", "KoumokuWidth", width, LayoutValueSource::Profile()));
+    EXPECT_EQ(width[0], 480);
+    std::array<int, 1> margin{7};
+    EXPECT_FALSE(ReadLayoutInts("A4", "KouteiMargin", margin, LayoutValueSource::Profile()));
+    EXPECT_EQ(margin[0], 7);
 
     // The same keys from a file, in a section named like the profile's.
-    EXPECT_TRUE(GetKoumokuWidth(0, width, LayoutValueSource(file)));
-    EXPECT_EQ(width, 620);
-    EXPECT_TRUE(GetKouteiMargin(0, margin, LayoutValueSource(file)));
-    EXPECT_EQ(margin, 0); // malformed numbers parse as far as their digits reach
-    EXPECT_FALSE(GetKoumokuWidth(0, width, LayoutValueSource(paths.Dir().File("none.LYT"))));
+    EXPECT_TRUE(ReadLayoutInts("A4", "KoumokuWidth", width, LayoutValueSource(file)));
+    EXPECT_EQ(width[0], 620);
+    EXPECT_TRUE(ReadLayoutInts("A4", "KouteiMargin", margin, LayoutValueSource(file)));
+    EXPECT_EQ(margin[0], 0); // malformed numbers parse as far as their digits reach
+    EXPECT_FALSE(ReadLayoutInts("A4", "KoumokuWidth", width,
+                                LayoutValueSource(paths.Dir().File("none.LYT"))));
 }
 
 TEST_F(LayoutReaders, TheProfileSourceIsKnownByHowItWasMadeNotByItsText) {

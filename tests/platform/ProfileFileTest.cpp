@@ -8,10 +8,12 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <filesystem>
 #include <optional>
 #include <ostream>
 #include <string>
 #include <sys/resource.h>
+#include <vector>
 
 namespace tembra {
 namespace {
@@ -337,6 +339,119 @@ TEST_F(ProfileFileWriteTest, AFailedBatchLeavesTheOldFileAndForgetsItsWrites) {
     EXPECT_EQ(ini.Find("A", "Key"), "old");
 }
 
+struct Edit {
+    enum Kind { Write, DeleteKey, DeleteSection };
+    Kind kind;
+    const char* section;
+    const char* key = nullptr;
+    const char* value = nullptr;
+};
+
+struct EditCase {
+    const char* name;
+    std::string file;
+    std::vector<Edit> edits;
+    std::string expected;
+};
+
+bool ApplyEdit(ProfileFile& ini, const Edit& e) {
+    switch (e.kind) {
+    case Edit::Write:
+        return ini.WriteString(e.section, e.key, e.value);
+    case Edit::DeleteKey:
+        return ini.DeleteKey(e.section, e.key);
+    case Edit::DeleteSection:
+        return ini.DeleteSection(e.section);
+    }
+    return false;
+}
+
+// Everything a reader can see of a file: its sections, and the keys and values of each.
+void ExpectSameReads(const ProfileFile& got, const ProfileFile& want, const std::string& what) {
+    EXPECT_EQ(got.SectionNames(), want.SectionNames()) << what;
+    for (const std::string& section : want.SectionNames()) {
+        EXPECT_EQ(got.KeyNames(section), want.KeyNames(section)) << what << " [" << section << "]";
+        for (const std::string& key : want.KeyNames(section))
+            EXPECT_EQ(got.Find(section, key), want.Find(section, key)) << what << " " << key;
+    }
+}
+
+TEST(ProfileFileEditTest, EditsGiveTheSameFileInsideAndOutsideABatch) {
+    using K = Edit::Kind;
+    const EditCase cases[] = {
+        {"LastEntryDeletedThenKeyAdded",
+         "[A]\r\nk=1\r\n;c\r\nj=2\r\n\r\n[B]\r\nx=1\r\n",
+         {{K::DeleteKey, "A", "j"}, {K::Write, "A", "n", "3"}},
+         "[A]\r\nk=1\r\nn=3\r\n;c\r\n\r\n[B]\r\nx=1\r\n"},
+        {"MiddleEntryDeleted",
+         "[A]\r\nk=1\r\nj=2\r\nm=3\r\n",
+         {{K::DeleteKey, "A", "j"}, {K::Write, "A", "n", "4"}, {K::Write, "A", "k", "9"}},
+         "[A]\r\nk=9\r\nm=3\r\nn=4\r\n"},
+        {"DeletedKeyWrittenAgainGoesLast",
+         "[A]\r\nk=1\r\nj=2\r\n",
+         {{K::DeleteKey, "A", "k"}, {K::Write, "A", "K", "5"}},
+         "[A]\r\nj=2\r\nK=5\r\n"},
+        {"RepeatedKeyAroundOthers",
+         "[A]\r\nk=1\r\nj=2\r\n;c\r\nK=3\r\n",
+         {{K::DeleteKey, "A", "k"}, {K::Write, "A", "z", "1"}},
+         "[A]\r\nj=2\r\nz=1\r\n;c\r\n"},
+        {"EveryEntryDeleted",
+         "[A]\r\n;top\r\nk=1\r\n;c\r\nj=2\r\n[B]\r\n",
+         {{K::DeleteKey, "A", "j"}, {K::DeleteKey, "A", "k"}, {K::Write, "A", "n", "1"}},
+         "[A]\r\nn=1\r\n;top\r\n;c\r\n[B]\r\n"},
+        {"NewSectionAfterATrailingComment",
+         "[A]\r\nk=1\r\n; end\r\n",
+         {{K::Write, "B", "x", "1"}, {K::Write, "A", "j", "2"}, {K::Write, "b", "y", "3"}},
+         "[A]\r\nk=1\r\nj=2\r\n; end\r\n[B]\r\nx=1\r\ny=3\r\n"},
+        {"SectionDeletedThenWrittenAgain",
+         "[A]\r\nk=1\r\n; note\r\n[B]\r\nx=1\r\n[a]\r\nk=2\r\n",
+         {{K::DeleteSection, "A"}, {K::Write, "B", "y", "2"}, {K::Write, "A", "k", "3"}},
+         "; note\r\n[B]\r\nx=1\r\ny=2\r\n[A]\r\nk=3\r\n"},
+        {"OnlyTheFirstAppearanceChanges",
+         "[A]\r\nk=1\r\n[B]\r\n[A]\r\nj=2\r\n",
+         {{K::Write, "A", "j", "3"}, {K::Write, "A", "m", "4"}, {K::DeleteKey, "A", "j"}},
+         "[A]\r\nk=1\r\nm=4\r\n[B]\r\n[A]\r\nj=2\r\n"},
+        {"KeysBeforeTheFirstSectionAreNoEntries",
+         "k=1\r\n[A]\r\n",
+         {{K::Write, "A", "k", "2"}, {K::DeleteKey, "A", "k"}, {K::Write, "A", "k", "3"}},
+         "k=1\r\n[A]\r\nk=3\r\n"},
+        {"AddedAndDeletedInTurn",
+         "[A]\r\nk=1\r\n; end\r\n",
+         {{K::Write, "A", "a", "1"},
+          {K::DeleteKey, "A", "a"},
+          {K::Write, "A", "b", "2"},
+          {K::Write, "A", "c", "3"},
+          {K::DeleteKey, "A", "b"},
+          {K::DeleteKey, "A", "c"},
+          {K::Write, "A", "d", "4"}},
+         "[A]\r\nk=1\r\nd=4\r\n; end\r\n"},
+    };
+    for (const EditCase& c : cases) {
+        TempDir wantDir;
+        const ProfileFile want(wantDir.Write("want.ini", c.expected), ProfileFlavor::IniFile);
+        for (bool batched : {false, true}) {
+            const std::string what = std::string(c.name) + (batched ? " (batch)" : "");
+            TempDir dir;
+            const std::filesystem::path path = dir.Write("t.ini", c.file);
+            ProfileFile ini(path, ProfileFlavor::IniFile);
+            {
+                std::optional<ProfileBatch> batch;
+                if (batched)
+                    batch.emplace(ini);
+                for (const Edit& e : c.edits)
+                    ASSERT_TRUE(ApplyEdit(ini, e)) << what;
+                if (batched) {
+                    EXPECT_EQ(TempDir::Read(path), c.file) << what;
+                    ExpectSameReads(ini, want, what + " before its end");
+                    EXPECT_TRUE(batch->Commit()) << what;
+                }
+            }
+            EXPECT_EQ(TempDir::Read(path), c.expected) << what;
+            ExpectSameReads(ini, want, what);
+        }
+    }
+}
+
 TEST(ProfileFileRegistryTest, ValuesComeBackExactly) {
     TempDir dir;
     ProfileFile reg(dir.File("key.ini"), ProfileFlavor::Registry);
@@ -388,6 +503,16 @@ TEST(NameListTest, FillsWholeNamesAndAlwaysEndsWithTwoZeros) {
         EXPECT_EQ(NamesThatFit(names, c.size), back) << c.size;
     }
     EXPECT_EQ(FillNameList(names, nullptr, 10), 0u);
+}
+
+TEST(NameListTest, LeavesOutNamesThatWouldCutTheList) {
+    using namespace std::string_literals;
+    // Zero bytes at the start, inside and at the end of a name: each would end or split the list.
+    const std::vector<std::string> names = {"\0"s, "01\0"s, "a\0b"s, "0101", "\0x"s, "0211"};
+    char buffer[32];
+    EXPECT_EQ(FillNameList(names, buffer, sizeof buffer), 2u);
+    EXPECT_EQ(SplitNameList(buffer, sizeof buffer), (std::vector<std::string>{"0101", "0211"}));
+    EXPECT_EQ(NamesThatFit(names, sizeof buffer), (std::vector<std::string>{"0101", "0211"}));
 }
 
 } // namespace

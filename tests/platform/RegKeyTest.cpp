@@ -10,7 +10,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <filesystem>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,9 +25,44 @@ using test::TempDir;
 
 using test::J;
 
+// Sets an environment variable for the life of the object and puts the old value back.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const std::string& value) : m_name(name) {
+        if (const char* old = std::getenv(name))
+            m_old = old;
+        ::setenv(name, value.c_str(), 1);
+    }
+    ~ScopedEnv() {
+        if (m_old)
+            ::setenv(m_name, m_old->c_str(), 1);
+        else
+            ::unsetenv(m_name);
+    }
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+private:
+    const char* m_name;
+    std::optional<std::string> m_old;
+};
+
 class RegKeyTest : public ::testing::Test {
 protected:
     ScopedPaths paths;
+    // The system configuration folders are two temporary ones, never the machine's own.
+    ScopedEnv systemDirs{"XDG_CONFIG_DIRS", (paths.Dir().Path() / "xdg1").string() + ":" +
+                                                (paths.Dir().Path() / "xdg2").string()};
+
+    // The copy an administrator placed in system folder n (1 or 2).
+    std::filesystem::path SystemCopy(int n) const {
+        return paths.Dir().Path() / ("xdg" + std::to_string(n)) / "NRD Corporation" /
+               "Tembra+ for Windows.machine.ini";
+    }
+    void WriteSystemCopy(int n, const std::string& text) const {
+        paths.Dir().Write(std::filesystem::relative(SystemCopy(n), paths.Dir().Path()).string(),
+                          text);
+    }
 };
 
 TEST_F(RegKeyTest, LivesBesideTheUserProfile) {
@@ -100,6 +138,57 @@ TEST_F(RegKeyTest, StartsFromTheShippedCopy) {
     paths.Dir().Write("shipped/Tembra+ for Windows.machine.ini", "[Settings]\nPath=x\n");
     EXPECT_EQ(GetRegString("Settings", "Path", "def"), "");
     EXPECT_EQ(GetRegString(J("祝日"), "0211", ""), J("1,建国記念の日"));
+}
+
+TEST_F(RegKeyTest, ReadsTheFirstCopyThereIsAndWritesTheUsersOwn) {
+    const std::string shipped = "[Settings]\nPath=shipped\nOnlyShipped=1\n";
+    const std::string second = "[Settings]\nPath=second\n";
+    const std::string first = "[Settings]\nPath=first\nKept=1\n";
+    paths.Dir().Write("shipped/Tembra+ for Windows.machine.ini", shipped);
+    EXPECT_EQ(GetRegString("Settings", "Path", ""), "shipped");
+
+    // A copy in a system folder stands for the whole key: nothing is taken from the shipped
+    // one any more. The first folder of the list comes first.
+    WriteSystemCopy(2, second);
+    EXPECT_EQ(GetRegString("Settings", "Path", ""), "second");
+    EXPECT_EQ(GetRegString("Settings", "OnlyShipped", "none"), "none");
+    WriteSystemCopy(1, first);
+    EXPECT_EQ(GetRegString("Settings", "Path", ""), "first");
+    // Reading makes no copy of the user's.
+    EXPECT_FALSE(std::filesystem::exists(AppRegKeyPath()));
+
+    // The first write makes the user's copy from the one read until then.
+    ASSERT_TRUE(WriteRegString("Settings", "Path", "mine"));
+    EXPECT_EQ(TempDir::Read(AppRegKeyPath()), "[Settings]\nPath=mine\nKept=1\n");
+    EXPECT_EQ(GetRegString("Settings", "Kept", ""), "1");
+    EXPECT_EQ(TempDir::Read(SystemCopy(1)), first);
+    EXPECT_EQ(TempDir::Read(SystemCopy(2)), second);
+    EXPECT_EQ(TempDir::Read(AppRegKeyDefaultPath()), shipped);
+
+    // From then on the user's copy is the key, whatever the administrator changes.
+    WriteSystemCopy(1, "[Settings]\nPath=changed\n");
+    EXPECT_EQ(GetRegString("Settings", "Path", ""), "mine");
+}
+
+TEST_F(RegKeyTest, DeletingASystemValueHidesItForThisUserOnly) {
+    const std::string system = "[祝日]\n0101=1,元日\n0211=1,建国記念の日\n"; // UTF-8 on disk
+    WriteSystemCopy(2, system);
+    ASSERT_TRUE(WriteRegString(J("祝日"), "0211", nullptr));
+    EXPECT_EQ(GetRegString(J("祝日"), "0211", "gone"), "gone");
+    EXPECT_EQ(GetRegString(J("祝日"), "0101", ""), J("1,元日"));
+    EXPECT_EQ(TempDir::Read(SystemCopy(2)), system);
+}
+
+TEST_F(RegKeyTest, IgnoresRelativeSystemFolders) {
+    // A relative entry would name a folder that depends on where the program was started.
+    const std::filesystem::path startedIn = std::filesystem::current_path();
+    std::filesystem::current_path(paths.Dir().Path());
+    paths.Dir().Write("relative/NRD Corporation/Tembra+ for Windows.machine.ini",
+                      "[Settings]\nPath=relative\n");
+    WriteSystemCopy(2, "[Settings]\nPath=absolute\n");
+    ScopedEnv dirs("XDG_CONFIG_DIRS", "relative:" + (paths.Dir().Path() / "xdg2").string());
+    EXPECT_EQ(GetRegString("Settings", "Path", ""), "absolute");
+    std::filesystem::current_path(startedIn);
 }
 
 TEST(RegKeyUnavailableTest, GivesDefaultsAndRefusesWrites) {

@@ -44,10 +44,17 @@ ScopedPaths::ScopedPaths() {
     fs::create_directories(Writable());
     fs::create_directories(Config());
     Paths::SetDirs(Shipped(), Writable(), Config());
+    if (const char* old = std::getenv("XDG_CONFIG_DIRS"))
+        m_oldConfigDirs = old;
+    ::setenv("XDG_CONFIG_DIRS", m_dir.File("system").c_str(), 1);
 }
 
 ScopedPaths::~ScopedPaths() {
     Paths::SetDirs({}, {}, {});
+    if (m_oldConfigDirs)
+        ::setenv("XDG_CONFIG_DIRS", m_oldConfigDirs->c_str(), 1);
+    else
+        ::unsetenv("XDG_CONFIG_DIRS");
 }
 
 } // namespace tembra::test

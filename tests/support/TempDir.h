@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -28,7 +29,8 @@ private:
 };
 
 // Points Paths at three sub-folders of a temporary folder ("shipped", "writable", "config"),
-// all created, and restores the default folders when it goes.
+// all created, and $XDG_CONFIG_DIRS at a fourth ("system", not created), so that no file of the
+// machine's own system configuration folders is read; restores the defaults when it goes.
 class ScopedPaths {
 public:
     ScopedPaths();
@@ -43,6 +45,7 @@ public:
 
 private:
     TempDir m_dir;
+    std::optional<std::string> m_oldConfigDirs;
 };
 
 } // namespace tembra::test
