@@ -30,9 +30,6 @@ std::int64_t DayNumberOf(std::int64_t t) {
 std::int64_t MidnightOfDay(std::int64_t dayNumber) {
     return dayNumber * kDay - kChartZoneOffsetSeconds;
 }
-std::int64_t MidnightOf(std::int64_t t) {
-    return MidnightOfDay(DayNumberOf(t));
-}
 
 bool IsHolidayFlag(BYTE flag) {
     const BYTE bits = flag & CCalendar::kHolidayBits;
@@ -74,6 +71,27 @@ int WeekdayOfDate(int year, int month, int day) {
     return CivilDate::DayOfWeek(CivilDate::DaysFromCivil(year, month, 1) + day - 1) + 1;
 }
 
+// The largest k in [lo, hi] for which holds(k) is true, where holds(lo) is true and holds is true
+// up to some k and false after it. The search gallops from lo, so its cost grows with the
+// logarithm of the distance found: short holiday runs cost as little as walking them.
+template <typename Holds> std::int64_t LastWhere(std::int64_t lo, std::int64_t hi, Holds holds) {
+    std::int64_t step = 1;
+    while (lo + step <= hi && holds(lo + step)) {
+        lo += step;
+        step *= 2;
+    }
+    std::int64_t fails = std::min(lo + step, hi + 1); // known false, or past hi
+    while (fails - lo > 1) {
+        const std::int64_t mid = lo + (fails - lo) / 2;
+        if (holds(mid)) {
+            lo = mid;
+        } else {
+            fails = mid;
+        }
+    }
+    return lo;
+}
+
 // The validity years of a yearly rule, asked of the store once per rule and generation.
 struct RuleYears {
     bool asked = false;
@@ -102,19 +120,21 @@ int CCalendar::SlotIndex(int year, int month, int day) {
     return (year - kFirstYear) * kSlotsPerYear + (month - 1) * kSlotsPerMonth + (day - 1);
 }
 
-BYTE* CCalendar::SlotOf(std::int64_t date) {
+const BYTE* CCalendar::SlotOf(std::int64_t date) const {
     const int slot = Days().SlotOfDay(DayNumberOf(date));
     return m_pDays && slot >= 0 ? &m_pDays[slot] : nullptr;
 }
-const BYTE* CCalendar::SlotOf(std::int64_t date) const {
-    return const_cast<CCalendar*>(this)->SlotOf(date);
-}
-BYTE* CCalendar::SlotOf(int year, int month, int day) {
+const BYTE* CCalendar::SlotOf(int year, int month, int day) const {
     const int slot = SlotIndex(year, month, day);
     return m_pDays && slot >= 0 ? &m_pDays[slot] : nullptr;
 }
-const BYTE* CCalendar::SlotOf(int year, int month, int day) const {
-    return const_cast<CCalendar*>(this)->SlotOf(year, month, day);
+BYTE* CCalendar::WritableSlotOf(std::int64_t date) {
+    DayFlagsChanged();
+    return const_cast<BYTE*>(SlotOf(date));
+}
+BYTE* CCalendar::WritableSlotOf(int year, int month, int day) {
+    DayFlagsChanged();
+    return const_cast<BYTE*>(SlotOf(year, month, day));
 }
 
 bool CCalendar::IsHolidayDay(std::int64_t dayNumber) const {
@@ -122,24 +142,92 @@ bool CCalendar::IsHolidayDay(std::int64_t dayNumber) const {
     return m_pDays && slot >= 0 && IsHolidayFlag(m_pDays[slot]);
 }
 
+const std::vector<std::uint16_t>& CCalendar::HolidayCounts() const {
+    if (m_countsStale) {
+        const std::vector<std::uint16_t>& slots = Days().slots;
+        m_holidaysBefore.assign(slots.size() + 1, 0);
+        std::uint16_t count = 0;
+        for (std::size_t i = 0; i < slots.size(); ++i) {
+            if (m_pDays && IsHolidayFlag(m_pDays[slots[i]])) {
+                ++count;
+            }
+            m_holidaysBefore[i + 1] = count;
+        }
+        m_countsStale = false;
+    }
+    return m_holidaysBefore;
+}
+
 std::int64_t CCalendar::CountHolidayDays(std::int64_t fromDay, std::int64_t toDay) const {
-    // Days outside the table are working days: only the overlap with the table is walked.
+    // Days outside the table are working days: only the overlap with the table counts.
     const DayIndex& days = Days();
     const std::int64_t from = std::max(fromDay, days.firstDay);
     const std::int64_t to = std::min(toDay, days.lastDay + 1);
-    std::int64_t count = 0;
-    if (m_pDays) {
-        for (std::int64_t dn = from; dn < to; ++dn) {
-            count +=
-                IsHolidayFlag(m_pDays[days.slots[static_cast<std::size_t>(dn - days.firstDay)]]);
-        }
+    if (from >= to) {
+        return 0;
     }
-    return count;
+    const std::vector<std::uint16_t>& before = HolidayCounts();
+    return before[static_cast<std::size_t>(to - days.firstDay)] -
+           before[static_cast<std::size_t>(from - days.firstDay)];
+}
+
+std::int64_t CCalendar::FirstWorkingDayFrom(std::int64_t day) const {
+    const DayIndex& days = Days();
+    if (!days.Contains(day)) {
+        return day;
+    }
+    const std::vector<std::uint16_t>& before = HolidayCounts();
+    const std::int64_t i = day - days.firstDay;
+    const auto holidaysBefore = [&](std::int64_t k) {
+        return static_cast<std::int64_t>(before[static_cast<std::size_t>(k)]);
+    };
+    // The largest k for which every day of [day, first + k) is a holiday.
+    const std::int64_t k =
+        LastWhere(i, static_cast<std::int64_t>(before.size()) - 1,
+                  [&](std::int64_t k) { return holidaysBefore(k) - holidaysBefore(i) == k - i; });
+    return days.firstDay + k;
+}
+
+std::int64_t CCalendar::FirstDayOfRunBefore(std::int64_t day) const {
+    const DayIndex& days = Days();
+    if (day <= days.firstDay || day > days.lastDay + 1) {
+        return day; // the day before is outside the table: a working day
+    }
+    const std::vector<std::uint16_t>& before = HolidayCounts();
+    const std::int64_t r = day - days.firstDay;
+    const auto holidaysBefore = [&](std::int64_t k) {
+        return static_cast<std::int64_t>(before[static_cast<std::size_t>(k)]);
+    };
+    // The largest m for which every day of [day - m, day) is a holiday.
+    const std::int64_t m = LastWhere(
+        0, r, [&](std::int64_t m) { return holidaysBefore(r) - holidaysBefore(r - m) == m; });
+    return day - m;
+}
+
+std::int64_t CCalendar::FirstHolidayFrom(std::int64_t day) const {
+    const DayIndex& days = Days();
+    const std::int64_t none = std::max(day, days.lastDay + 1);
+    const std::int64_t from = std::max(day, days.firstDay);
+    if (from > days.lastDay) {
+        return none;
+    }
+    const std::vector<std::uint16_t>& before = HolidayCounts();
+    const std::int64_t i = from - days.firstDay;
+    const std::int64_t n = static_cast<std::int64_t>(before.size()) - 1;
+    if (before[static_cast<std::size_t>(n)] == before[static_cast<std::size_t>(i)]) {
+        return none;
+    }
+    // The largest k for which [from, first + k) holds no holiday: day k is the first one.
+    const std::int64_t k = LastWhere(i, n, [&](std::int64_t k) {
+        return before[static_cast<std::size_t>(k)] == before[static_cast<std::size_t>(i)];
+    });
+    return days.firstDay + k;
 }
 
 // ---- Whole-table operations ---------------------------------------------------------------
 
 BOOL CCalendar::Clear() {
+    DayFlagsChanged();
     if (m_pDays) {
         std::memset(m_pDays.get(), 0, kSlotCount);
     }
@@ -155,6 +243,7 @@ BOOL CCalendar::MakeHolidays(const BYTE* weeklyTable, BOOL useYearly, BOOL useSp
         AfxMessageBox(Sjis::FromUtf8("カレンダーテーブルの作成に失敗しました"));
         return FALSE;
     }
+    DayFlagsChanged();
 
     // Weekly days off: byte (weekday - 1) * 5 + (n - 1) for the n-th such weekday of a month.
     const HolidayStore profile(HolidaySource::UserProfile);
@@ -265,7 +354,7 @@ BOOL CCalendar::MakeHolidays(const BYTE* weeklyTable, BOOL useYearly, BOOL useSp
             const int kind = source->GetSpecificHolidayType(date);
             std::int64_t dn = DayNumberOf(date.GetTime());
             if (kind == 0) {
-                if (BYTE* slot = SlotOf(date.GetTime())) {
+                if (BYTE* slot = WritableSlotOf(date.GetTime())) {
                     *slot &= kWeekdayBits;
                 }
                 continue;
@@ -291,6 +380,7 @@ void CCalendar::CopyTo(CCalendar* target) {
     }
     if (target != this && target->m_pDays && m_pDays) {
         std::memcpy(target->m_pDays.get(), m_pDays.get(), kSlotCount);
+        target->DayFlagsChanged();
     }
     // The copy is as valid as its source.
     target->m_valid = m_valid;
@@ -315,6 +405,7 @@ void CCalendar::InvertHolidays() {
     if (!m_pDays) {
         return;
     }
+    DayFlagsChanged();
     // 0x00 <-> 0x20 and 0x10 <-> 0x30: the user toggle flips on every real day.
     for (const std::uint16_t slot : Days().slots) {
         m_pDays[slot] ^= kUserToggle;
@@ -351,6 +442,7 @@ void CCalendar::Serialize(CArchive& ar) {
     ar.ReadExact(reserved.data(), kReservedSize);
 
     m_pDays = std::move(table);
+    DayFlagsChanged();
     m_valid = valid;
     m_firstDay = firstDay;
     m_lastDay = lastDay;
@@ -384,37 +476,37 @@ BYTE CCalendar::GetDayFlag(std::int64_t date) const {
 }
 
 void CCalendar::AddDayFlag(int year, int month, int day, BYTE bits) {
-    if (BYTE* slot = SlotOf(year, month, day)) {
+    if (BYTE* slot = WritableSlotOf(year, month, day)) {
         *slot |= bits;
     }
 }
 
 void CCalendar::AddDayFlag(std::int64_t date, BYTE bits) {
-    if (BYTE* slot = SlotOf(date)) {
+    if (BYTE* slot = WritableSlotOf(date)) {
         *slot |= bits;
     }
 }
 
 void CCalendar::ToggleDayFlag(int year, int month, int day, BYTE bits) {
-    if (BYTE* slot = SlotOf(year, month, day)) {
+    if (BYTE* slot = WritableSlotOf(year, month, day)) {
         *slot ^= bits;
     }
 }
 
 void CCalendar::ToggleDayFlag(std::int64_t date, BYTE bits) {
-    if (BYTE* slot = SlotOf(date)) {
+    if (BYTE* slot = WritableSlotOf(date)) {
         *slot ^= bits;
     }
 }
 
 void CCalendar::SetDayFlag(int year, int month, int day, BYTE bits) {
-    if (BYTE* slot = SlotOf(year, month, day)) {
+    if (BYTE* slot = WritableSlotOf(year, month, day)) {
         *slot = static_cast<BYTE>((*slot & kWeekdayBits) | bits);
     }
 }
 
 void CCalendar::SetDayFlag(std::int64_t date, BYTE bits) {
-    if (BYTE* slot = SlotOf(date)) {
+    if (BYTE* slot = WritableSlotOf(date)) {
         *slot = static_cast<BYTE>((*slot & kWeekdayBits) | bits);
     }
 }
@@ -465,16 +557,10 @@ CTimeSpan CCalendar::AddWorkTime(const CTime& start, const CTimeSpan& work) cons
         // of holidays). Those steps are taken at once: they end where the same steps would.
         std::int64_t steps = 0;
         if (h > 0 && IsHolidayDay(DayNumberOf(end))) {
-            std::int64_t runEnd = DayNumberOf(end);
-            while (IsHolidayDay(runEnd)) {
-                ++runEnd;
-            }
+            const std::int64_t runEnd = FirstWorkingDayFrom(DayNumberOf(end));
             steps = std::min((MidnightOfDay(runEnd) - end) / h, (maxDate - end + h - 1) / h);
         } else if (h < 0 && IsHolidayDay(DayNumberOf(end - 1))) {
-            std::int64_t runStart = DayNumberOf(end - 1);
-            while (IsHolidayDay(runStart - 1)) {
-                --runStart;
-            }
+            const std::int64_t runStart = FirstDayOfRunBefore(DayNumberOf(end - 1) + 1);
             steps = std::min((end - MidnightOfDay(runStart)) / -h, (end - minDate - h - 1) / -h);
         }
         if (steps > 0) {
@@ -490,34 +576,16 @@ CTimeSpan CCalendar::AddWorkTime(const CTime& start, const CTimeSpan& work) cons
 
 int CCalendar::FindHolidayRun(std::int64_t from, std::int64_t to, std::int64_t& runStart,
                               std::int64_t& runEnd) const {
-    const DayIndex& days = Days();
-    std::int64_t d = MidnightOf(from);
-    // Days before the table are working days: a run cannot start there.
-    d = std::max(d, MidnightOfDay(days.firstDay));
-    bool found = false;
-    bool ended = false;
-    std::int64_t start = 0;
-    std::int64_t end = 0;
-    while (d <= to) {
-        const bool holiday = IsHolidayDay(DayNumberOf(d));
-        if (holiday && !found) {
-            start = d;
-            found = true;
-        }
-        if (!holiday && found) {
-            end = d;
-            ended = true;
-            break;
-        }
-        if (!found && DayNumberOf(d) > days.lastDay) {
-            break; // no holiday lies beyond the table
-        }
-        d += kDay;
-    }
-    if (!found) {
+    // The days from the day of from while their midnight is not after to: the first holiday
+    // among them starts the run, the first working day after it ends the run.
+    const std::int64_t first = FirstHolidayFrom(DayNumberOf(from));
+    if (first > Days().lastDay || MidnightOfDay(first) > to) {
         return 0;
     }
-    if (!ended) {
+    const std::int64_t start = MidnightOfDay(first);
+    std::int64_t end = MidnightOfDay(FirstWorkingDayFrom(first));
+    if (end > to) {
+        // The run reaches past to: it is cut there, a one-day run keeping its day.
         end = to;
         if (start == end) {
             end += kDay;
@@ -549,24 +617,14 @@ std::int64_t CCalendar::SkipHolidays(std::int64_t date, std::int64_t limit) cons
 }
 
 BOOL CCalendar::InSameHolidayRun(std::int64_t date, int length) const {
-    const DayIndex& days = Days();
     const std::int64_t day = DayNumberOf(date);
     if (!IsHolidayDay(day)) {
         return FALSE;
     }
-    std::int64_t count = 0;
-    for (std::int64_t d = day; d <= days.lastDay && IsHolidayDay(d); ++d) {
-        if (++count >= length) {
-            return TRUE;
-        }
-    }
-    --count; // the date itself is counted again going backwards
-    for (std::int64_t d = day; d >= days.firstDay && IsHolidayDay(d); --d) {
-        if (++count >= length) {
-            return TRUE;
-        }
-    }
-    return FALSE;
+    // The whole run around the day: the days from it up to the next working day and the days
+    // before it back to the previous one.
+    const std::int64_t run = FirstWorkingDayFrom(day) - FirstDayOfRunBefore(day + 1);
+    return run >= length ? TRUE : FALSE;
 }
 
 } // namespace tembra

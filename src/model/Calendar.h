@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 namespace tembra {
 
@@ -110,16 +111,36 @@ public:
     static int SlotIndex(int year, int month, int day);
 
 private:
-    BYTE* SlotOf(std::int64_t date);
+    // The slot of a date to read (nullptr without a table or outside it).
     const BYTE* SlotOf(std::int64_t date) const;
-    BYTE* SlotOf(int year, int month, int day);
     const BYTE* SlotOf(int year, int month, int day) const;
-    // Holiday test of a day given by its day number (days since 1970-01-01 in the chart zone).
+    // The slot of a date to change: the holiday counts are built again before the next count.
+    BYTE* WritableSlotOf(std::int64_t date);
+    BYTE* WritableSlotOf(int year, int month, int day);
+    // Every change of the day flags ends here (or in WritableSlotOf).
+    void DayFlagsChanged() { m_countsStale = true; }
+
+    // Days are given by their day number (days since 1970-01-01 in the chart zone); every day
+    // outside the table is a working day.
     bool IsHolidayDay(std::int64_t dayNumber) const;
-    // Number of holidays among the days [fromDay, toDay).
+    // Number of holidays among the days [fromDay, toDay), in constant time.
     std::int64_t CountHolidayDays(std::int64_t fromDay, std::int64_t toDay) const;
+    // The first working day at or after day: day itself when it is one, else the day after its
+    // run of holidays.
+    std::int64_t FirstWorkingDayFrom(std::int64_t day) const;
+    // The first day of the run of holidays that ends the day before day: day itself when that
+    // day is a working day.
+    std::int64_t FirstDayOfRunBefore(std::int64_t day) const;
+    // The first holiday at or after day, or a day past the table when there is none.
+    std::int64_t FirstHolidayFrom(std::int64_t day) const;
+    // m_holidaysBefore[i]: the holidays among the first i days of the table (i = 0 .. days in
+    // it), so that every count over a span is one subtraction. Built on the first count after a
+    // change of the day flags; saving a chart counts the spans of every process.
+    const std::vector<std::uint16_t>& HolidayCounts() const;
 
     std::unique_ptr<BYTE[]> m_pDays;
+    mutable std::vector<std::uint16_t> m_holidaysBefore;
+    mutable bool m_countsStale = true;
     WORD m_valid = 0;
     CTime m_firstDay;
     CTime m_lastDay;

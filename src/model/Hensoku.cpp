@@ -159,7 +159,10 @@ int CHensoku::InsertAt(int index, std::unique_ptr<CHensokuData> data) {
         return -1;
     }
     auto& list = ActiveList();
-    if (index < 0 || index >= static_cast<int>(list.size())) {
+    if (index < 0) {
+        return -1; // no place in the list: the record is dropped
+    }
+    if (index >= static_cast<int>(list.size())) {
         list.push_back(std::move(data));
         return static_cast<int>(list.size()) - 1;
     }

@@ -93,7 +93,8 @@ public:
     int GetDataCount() const;
     // Appends the record (the list owns it). Returns its index.
     int AddData(std::unique_ptr<CHensokuData> data);
-    // Inserts before index; appends when index >= count. Returns the index it got.
+    // Inserts before index; appends when index >= count. Returns the index it got, or -1 for a
+    // negative index (nothing is inserted and the record is deleted).
     int InsertAt(int index, std::unique_ptr<CHensokuData> data);
     // Moves the record before its predecessor / after its successor; returns the new index,
     // or -1 (nothing moved) for the first / last record or an index outside the list.

@@ -327,12 +327,15 @@ void CKoutei::RedateFromSpans(const IKouteiDocument* document, const CTime& base
         s2 = calendar->AddWorkTime(from, s2);
     }
     // A scaled span can reach past the dates a chart can hold (and a time value a file can).
+    // Skipping holidays cannot go beyond the last date either: a holiday run that reaches it
+    // (even a single holiday on the last date) has no working day after it in the calendar, and
+    // the date stays on the last date.
     CTime start = ClampToSupportedDates(from + s1);
     CTime end = ClampToSupportedDates(from + s2);
     if (calendar != nullptr) {
         const std::int64_t limit = GetMaxDate().GetTime();
-        start = CTime(calendar->SkipHolidays(start.GetTime(), limit));
-        end = CTime(calendar->SkipHolidays(end.GetTime(), limit));
+        start = ClampToSupportedDates(CTime(calendar->SkipHolidays(start.GetTime(), limit)));
+        end = ClampToSupportedDates(CTime(calendar->SkipHolidays(end.GetTime(), limit)));
     }
     SetStartDate(start);
     SetEndDate(end);

@@ -170,31 +170,43 @@ BOOL ReplaceAll(std::string& text, std::string_view what, std::string_view with)
     return replaced ? TRUE : FALSE;
 }
 
-namespace {
-// Start of the character that ends just before end (end > 0).
-std::size_t PreviousCharStart(std::string_view text, std::size_t end) {
-    std::size_t last = 0;
-    for (std::size_t i = 0; i < end;) {
-        last = i;
-        i += Sjis::CharLength(text, i);
-    }
-    return last;
-}
-} // namespace
-
 void EscapeNewlines(std::string& text) {
-    ReplaceAll(text, "\r\n", "\\n");
-    // Both characters must be characters of their own: a trail byte 0x5C ('\\' in ASCII) before
-    // an 'n' is part of a double-byte character, not an escape.
-    while (text.size() >= 2) {
-        const std::size_t n = text.size() - 1;
-        const std::size_t slash = text.size() - 2;
-        if (text[n] != 'n' || text[slash] != '\\' || PreviousCharStart(text, text.size()) != n ||
-            !Sjis::IsCharStart(text, slash)) {
-            break;
+    // One pass over the characters: each CR LF becomes backslash n, and keep follows where the
+    // text ends once the backslash-n pairs at its end are cut. Both characters of such a pair
+    // must be characters of their own: a trail byte 0x5C ('\\' in ASCII) before an 'n' is part
+    // of a double-byte character, not an escape.
+    std::string out;
+    out.reserve(text.size());
+    std::size_t keep = 0;       // the length without the backslash-n pairs at the end
+    std::size_t keepBefore = 0; // keep before the last character, when that is a backslash
+    bool afterBackslash = false;
+    const auto append = [&](std::string_view ch) {
+        out.append(ch);
+        if (ch == "n" && afterBackslash) {
+            keep = keepBefore; // the pair joins the pairs before it
+            afterBackslash = false;
+            return;
         }
-        text.resize(slash);
+        afterBackslash = ch == "\\";
+        if (afterBackslash) {
+            keepBefore = keep;
+        }
+        keep = out.size();
+    };
+    const std::string_view view = text;
+    for (std::size_t i = 0; i < view.size();) {
+        if (view.substr(i, 2) == "\r\n") {
+            append("\\");
+            append("n");
+            i += 2;
+            continue;
+        }
+        const std::size_t len = Sjis::CharLength(view, i);
+        append(view.substr(i, len));
+        i += len;
     }
+    out.resize(keep);
+    text = std::move(out);
 }
 
 void UnescapeNewlines(std::string& text) {

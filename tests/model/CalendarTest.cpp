@@ -15,6 +15,7 @@
 #include <array>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <optional>
 #include <random>
 #include <set>
@@ -735,6 +736,225 @@ TEST_F(CalendarTest, AddWorkTimeDoesNotCrawlThroughLongHolidayRuns) {
     // In steps of 7 seconds the end is the first step at or past the edge.
     const std::int64_t toEdge = (GetMaxDate() - start).GetTimeSpan();
     EXPECT_EQ(calendar.AddWorkTime(start, CTimeSpan(7)).GetTimeSpan(), (toEdge + 6) / 7 * 7);
+}
+
+// ---- Counts over the table, against the day-by-day walks ----------------------------------------
+
+// The holiday status of every day from 400 days before the table to 400 days after it, read
+// day by day: what the walks below go through.
+class DayWalk {
+public:
+    explicit DayWalk(const CCalendar& calendar) {
+        for (std::int64_t k = -kMargin; k < kDays + kMargin; ++k) {
+            m_holiday.push_back(calendar.IsHoliday(Midnight(k)) != FALSE);
+        }
+    }
+
+    static constexpr std::int64_t kMargin = 400;
+    static constexpr std::int64_t kDays = 10958; // 1991-01-01 .. 2020-12-31
+
+    // Midnight of the k-th day from 1991-01-01, and the day of a time.
+    static std::int64_t Midnight(std::int64_t k) { return GetMinDate().GetTime() + k * kDay; }
+    static std::int64_t DayOf(std::int64_t t) {
+        const std::int64_t d = t - GetMinDate().GetTime();
+        return d >= 0 ? d / kDay : -((-d + kDay - 1) / kDay);
+    }
+    bool IsHoliday(std::int64_t k) const {
+        return k >= -kMargin && k < kDays + kMargin &&
+               m_holiday[static_cast<std::size_t>(k + kMargin)];
+    }
+
+    // The holiday part of [a, b), counted day by day.
+    std::int64_t HolidayTime(std::int64_t a, std::int64_t b) const {
+        const bool swapped = a > b;
+        if (swapped) {
+            std::swap(a, b);
+        }
+        std::int64_t span = 0;
+        for (std::int64_t k = DayOf(a); Midnight(k) < Midnight(DayOf(b)); ++k) {
+            span += IsHoliday(k) ? kDay : 0;
+        }
+        if (IsHoliday(DayOf(a))) {
+            span -= a - Midnight(DayOf(a));
+        }
+        if (IsHoliday(DayOf(b))) {
+            span += b - Midnight(DayOf(b));
+        }
+        return swapped ? -span : span;
+    }
+
+    // The first run of holidays from the day of from while the days are not after to.
+    int HolidayRun(std::int64_t from, std::int64_t to, std::int64_t& runStart,
+                   std::int64_t& runEnd) const {
+        bool found = false;
+        bool ended = false;
+        for (std::int64_t k = DayOf(from); Midnight(k) <= to && k < kDays + kMargin; ++k) {
+            if (IsHoliday(k) && !found) {
+                runStart = Midnight(k);
+                found = true;
+            }
+            if (!IsHoliday(k) && found) {
+                runEnd = Midnight(k);
+                ended = true;
+                break;
+            }
+        }
+        if (!found) {
+            return 0;
+        }
+        if (!ended) {
+            runEnd = to;
+            if (runStart == runEnd) {
+                runEnd += kDay;
+            }
+        }
+        return static_cast<int>((runEnd - runStart) / kDay);
+    }
+
+    // Whether the day of date lies in a run of holidays of at least length days.
+    bool InRun(std::int64_t date, int length) const {
+        const std::int64_t day = DayOf(date);
+        if (!IsHoliday(day)) {
+            return false;
+        }
+        std::int64_t count = 0;
+        for (std::int64_t k = day; IsHoliday(k); ++k) {
+            ++count;
+        }
+        for (std::int64_t k = day - 1; IsHoliday(k); --k) {
+            ++count;
+        }
+        return count >= length;
+    }
+
+private:
+    std::vector<bool> m_holiday;
+};
+
+// Runs of every length up to two months, also at both ends of the table, and working days
+// made of rule holidays (0x30) among them.
+void AddRandomRuns(CCalendar& calendar, std::uint32_t seed) {
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<int> dayOf(0, 10957);
+    std::uniform_int_distribution<int> lengthOf(1, 60);
+    for (int i = 0; i < 120; ++i) {
+        const int first = dayOf(random);
+        const int length = lengthOf(random);
+        for (int k = first; k < first + length; ++k) {
+            calendar.AddDayFlag(DayWalk::Midnight(k), CCalendar::kUserToggle);
+        }
+    }
+    for (int k = 0; k < 9; ++k) {
+        calendar.SetDayFlag(DayWalk::Midnight(k), CCalendar::kRuleHoliday);
+        calendar.SetDayFlag(DayWalk::Midnight(10957 - k), CCalendar::kRuleHoliday);
+    }
+}
+
+TEST_F(CalendarTest, CountsAndRunsAgreeWithTheDayByDayWalk) {
+    for (const std::uint32_t seed : {1u, 77u, 4096u}) {
+        SCOPED_TRACE(seed);
+        CCalendar calendar;
+        ASSERT_TRUE(calendar.MakeHolidays(WeeklyOff({1}).data(), FALSE, FALSE));
+        AddRandomRuns(calendar, seed);
+        const DayWalk walk(calendar);
+
+        // Times on a quarter-hour grid from a year before the table to a year after it, and
+        // every day around both ends of the table, where the runs meet its edges.
+        std::mt19937 random(seed);
+        std::uniform_int_distribution<int> dayOf(-365, 10958 + 365);
+        std::uniform_int_distribution<int> quarter(0, 95);
+        std::vector<std::int64_t> times;
+        for (int i = 0; i < 150; ++i) {
+            times.push_back(DayWalk::Midnight(dayOf(random)) + quarter(random) * 900);
+        }
+        for (int k = -3; k < 15; ++k) {
+            times.push_back(DayWalk::Midnight(k) + 6 * 3600);
+            times.push_back(DayWalk::Midnight(DayWalk::kDays - 1 - k) + 6 * 3600);
+        }
+        std::uniform_int_distribution<int> length(-4 * 96 * 30, 4 * 96 * 30);
+        for (const std::int64_t a : times) {
+            const std::string at = CTime(a).Format("%Y-%m-%d %H:%M");
+            for (const std::int64_t b :
+                 {times[static_cast<std::size_t>(quarter(random))],
+                  GetMaxDate().GetTime() + 9 * kDay, GetMinDate().GetTime() - kDay}) {
+                const std::string to = CTime(b).Format("%Y-%m-%d %H:%M");
+                ASSERT_EQ(calendar.GetHolidayTime(CTime(a), CTime(b)).GetTimeSpan(),
+                          walk.HolidayTime(a, b))
+                    << at << " to " << to;
+
+                std::int64_t start = 1;
+                std::int64_t end = 2;
+                std::int64_t expectedStart = 1;
+                std::int64_t expectedEnd = 2;
+                ASSERT_EQ(calendar.FindHolidayRun(a, b, start, end),
+                          walk.HolidayRun(a, b, expectedStart, expectedEnd))
+                    << at << " to " << to;
+                ASSERT_EQ(start, expectedStart) << at << " to " << to;
+                ASSERT_EQ(end, expectedEnd) << at << " to " << to;
+            }
+            for (const int runLength : {1, 2, 5, 9, 10, 30, 61}) {
+                ASSERT_EQ(calendar.InSameHolidayRun(a, runLength) != FALSE,
+                          walk.InRun(a, runLength))
+                    << at << " length " << runLength;
+            }
+            const CTimeSpan work(static_cast<std::int64_t>(length(random)) * 900);
+            ASSERT_EQ(calendar.AddWorkTime(CTime(a), work), StepByStep(calendar, CTime(a), work))
+                << at << " + " << work.GetTimeSpan();
+        }
+    }
+}
+
+// Each change of the day flags, made after the counts have been taken once: the counts that
+// follow must see it.
+TEST_F(CalendarTest, CountsFollowEveryChangeOfTheDayFlags) {
+    const CTime from = GetMinDate() - CTimeSpan(kDay);
+    const CTime to = GetMaxDate() + CTimeSpan(2 * kDay);
+    // 2005-03-02 is a Wednesday, 2005-03-05 a Saturday, 2005-03-06 a Sunday.
+    const std::int64_t wednesday = Day(2005, 3, 2, 9).GetTime();
+    struct Case {
+        const char* what;
+        std::function<void(CCalendar&)> change;
+    };
+    const Case cases[] = {
+        {"AddDayFlag by date",
+         [](CCalendar& c) { c.AddDayFlag(2005, 3, 2, CCalendar::kRuleHoliday); }},
+        {"AddDayFlag by time",
+         [&](CCalendar& c) { c.AddDayFlag(wednesday, CCalendar::kUserToggle); }},
+        {"ToggleDayFlag by date",
+         [](CCalendar& c) { c.ToggleDayFlag(2005, 3, 5, CCalendar::kUserToggle); }},
+        {"ToggleDayFlag by time",
+         [&](CCalendar& c) { c.ToggleDayFlag(wednesday, CCalendar::kUserToggle); }},
+        {"SetDayFlag by date", [](CCalendar& c) { c.SetDayFlag(2005, 3, 6, 0); }},
+        {"SetDayFlag by time",
+         [&](CCalendar& c) { c.SetDayFlag(wednesday, CCalendar::kRuleHoliday); }},
+        {"InvertHolidays", [](CCalendar& c) { c.InvertHolidays(); }},
+        {"Clear", [](CCalendar& c) { c.Clear(); }},
+        {"MakeHolidays", [](CCalendar& c) { c.MakeHolidays(WeeklyOff({1}).data(), FALSE, FALSE); }},
+        {"CopyTo",
+         [](CCalendar& c) {
+             CCalendar sundays;
+             sundays.MakeHolidays(WeeklyOff({1}).data(), FALSE, FALSE);
+             sundays.CopyTo(&c);
+         }},
+        {"loading",
+         [](CCalendar& c) {
+             CCalendar sundays;
+             sundays.MakeHolidays(WeeklyOff({1}).data(), FALSE, FALSE);
+             Load(Store(sundays), c);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        CCalendar calendar;
+        ASSERT_TRUE(calendar.MakeHolidays(WeeklyOff({1, 7}).data(), FALSE, FALSE));
+        const std::int64_t before = calendar.GetHolidayTime(from, to).GetTimeSpan();
+        ASSERT_EQ(before, DayWalk(calendar).HolidayTime(from.GetTime(), to.GetTime()));
+
+        c.change(calendar);
+        const std::int64_t after = calendar.GetHolidayTime(from, to).GetTimeSpan();
+        EXPECT_NE(after, before) << "the change must change the holidays";
+        EXPECT_EQ(after, DayWalk(calendar).HolidayTime(from.GetTime(), to.GetTime()));
+    }
 }
 
 TEST_F(WorkTimeTest, FindHolidayRun) {

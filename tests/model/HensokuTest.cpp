@@ -153,6 +153,10 @@ TEST(HensokuTest, ListOperationsOnTheActiveList) {
     EXPECT_EQ(periods.InsertAt(1, DayPeriod(0, 0, 0, 2, 4, 10)), 1);
     EXPECT_EQ(periods.InsertAt(9, DayPeriod(0, 0, 0, 2, 5, 10)), 4); // appended
     EXPECT_EQ(Numerators(periods), (std::vector<LONG>{1, 4, 2, 3, 5}));
+    // A negative index is outside the list: nothing is inserted, at the end or anywhere.
+    EXPECT_EQ(periods.InsertAt(-1, DayPeriod(0, 0, 0, 2, 6, 10)), -1);
+    EXPECT_EQ(periods.InsertAt(-7, DayPeriod(0, 0, 0, 2, 7, 10)), -1);
+    EXPECT_EQ(Numerators(periods), (std::vector<LONG>{1, 4, 2, 3, 5}));
 
     EXPECT_EQ(periods.MoveUp(0), -1);
     EXPECT_EQ(periods.MoveDown(4), -1);

@@ -590,6 +590,51 @@ TEST(KouteiSpanTest, RedatingFromSpansInvertsTheRecalculation) {
     }
 }
 
+TEST(KouteiSpanTest, RedatedDatesStayInsideTheCalendar) {
+    // Holidays at both ends of the calendar: a run of two at its start, one on its last day.
+    struct Case {
+        const char* what;
+        LONG holidayAuto;
+        double factor;
+        CTime base;
+        CTimeSpan offset;
+        CTimeSpan duration;
+        CTime start;
+        CTime end;
+    };
+    const Case cases[] = {
+        {"onto the last day, a holiday", 1, 1.0, Date(2020, 12, 21), Days(10), Days(0),
+         Date(2020, 12, 31), Date(2020, 12, 31)},
+        {"past the last day, cut to it", 1, 1.0, Date(2020, 12, 21), Days(5), Days(20),
+         Date(2020, 12, 26), Date(2020, 12, 31)},
+        {"not in whole days, past the last day", 1, -1.0, Date(2020, 12, 21),
+         CTimeSpan(10, 12, 0, 0), CTimeSpan(0, 6, 0, 0), Date(2020, 12, 31), Date(2020, 12, 31)},
+        {"HolidayAuto off leaves the holiday", 0, 1.0, Date(2020, 12, 21), Days(10), Days(5),
+         Date(2020, 12, 31), Date(2020, 12, 31)},
+        {"onto the first day, a holiday", 1, 1.0, Date(1991, 1, 1), Days(0), Days(1),
+         Date(1991, 1, 3), Date(1991, 1, 4)},
+        {"before the first day, cut to it", 1, 1.0, Date(1991, 1, 10), Days(-20), Days(5),
+         Date(1991, 1, 3), Date(1991, 1, 3)},
+        {"HolidayAuto off, before the first day", 0, 1.0, Date(1991, 1, 10), Days(-20), Days(5),
+         Date(1991, 1, 1), Date(1991, 1, 1)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        KouteiDocument doc;
+        doc.m_holidayAuto = c.holidayAuto;
+        doc.m_calendar.AddDayFlag(1991, 1, 1, CCalendar::kRuleHoliday);
+        doc.m_calendar.AddDayFlag(1991, 1, 2, CCalendar::kRuleHoliday);
+        doc.m_calendar.AddDayFlag(2020, 12, 31, CCalendar::kRuleHoliday);
+        CKoutei koutei;
+        koutei.SetStartOffset(c.offset);
+        koutei.SetDuration(c.duration);
+        koutei.RedateFromSpans(&doc, c.base, FALSE, c.factor);
+        EXPECT_EQ(koutei.GetStartTime(), c.start);
+        EXPECT_EQ(koutei.GetEndTime(), c.end);
+        EXPECT_EQ(koutei.GetEndLand()->GetPos().GetStartDate(), c.end);
+    }
+}
+
 TEST(KouteiSpanTest, RowsMoveTheNodesWithTheLine) {
     CKoutei koutei;
     koutei.SetStartRow(4);

@@ -257,6 +257,11 @@ TEST(UtilityTest, NewlinesAreEscapedAndUnescaped) {
         {kHyou + "n", kHyou + "n"},
         {kHyou + "\\n", kHyou},
         {kHyou + "\r\n", kHyou},
+        {"\\\r\n", "\\"}, // the backslash before the cut pair is a character of its own
+        {"\\n\r\n", ""},
+        {"a\r\nn", "a\\nn"},
+        {"\r\n\x95", "\\n\x95"},  // a lead byte without its trail byte ends the text
+        {"\x95\r\n", "\x95\r\n"}, // CR is the trail byte of the lead byte before it
     };
     for (const Case& c : cases) {
         std::string text = c.text;
@@ -278,6 +283,40 @@ TEST(UtilityTest, NewlinesAreEscapedAndUnescaped) {
         std::string text = b.text;
         UnescapeNewlines(text);
         EXPECT_EQ(text, b.unescaped) << b.text;
+    }
+}
+
+std::string Repeat(const std::string& unit, int times) {
+    std::string out;
+    for (int i = 0; i < times; ++i) {
+        out += unit;
+    }
+    return out;
+}
+
+TEST(UtilityTest, NewlinesAreEscapedInLongTexts) {
+    // 64 KB of line breaks and texts around them: every pair at the end is cut, the others stay.
+    constexpr int kBreaks = 32768;
+    struct Case {
+        const char* what;
+        std::string text;
+        std::string escaped;
+    };
+    const Case cases[] = {
+        {"only line breaks", Repeat("\r\n", kBreaks), ""},
+        {"text around them", "x" + Repeat("\r\n", kBreaks) + "y",
+         "x" + Repeat("\\n", kBreaks) + "y"},
+        {"a line break after every letter", Repeat("a\r\n", kBreaks),
+         Repeat("a\\n", kBreaks - 1) + "a"},
+        {"after a double-byte character", kHyou + Repeat("\r\n", kBreaks), kHyou},
+        {"after a backslash", "\\" + Repeat("\r\n", kBreaks), "\\"},
+        {"escapes already written", Repeat("\\n", kBreaks) + "z" + Repeat("\\n", kBreaks),
+         Repeat("\\n", kBreaks) + "z"},
+    };
+    for (const Case& c : cases) {
+        std::string text = c.text;
+        EscapeNewlines(text);
+        EXPECT_EQ(text, c.escaped) << c.what;
     }
 }
 
