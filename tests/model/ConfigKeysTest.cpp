@@ -50,19 +50,7 @@ ConfigKeyTable Keys(Fields& f) {
 }
 
 Fields BuiltIn() {
-    Fields f;
-    f.count = -7;
-    f.flags = 0x1000;
-    f.angle = -45;
-    f.color = RGB(1, 2, 3);
-    f.format = "mm/dd";
-    f.height = 1;
-    f.width = 2;
-    f.unkeyed = 100;
-    f.rows = 40;
-    f.days = 30;
-    f.columns = 1;
-    return f;
+    return {-7, 0x1000, -45, RGB(1, 2, 3), "mm/dd", 1, 2, 100, 40, 30, 1};
 }
 
 // Every integer field as one number, for tables of cases.
@@ -197,18 +185,9 @@ TEST_F(ConfigKeysTest, ColoursReadAreKeptInTheApplicationTable) {
 // ---- Writing ----------------------------------------------------------------------------------
 
 TEST_F(ConfigKeysTest, WritesEveryKeyInTableOrderAndReadsItBack) {
-    Fields written = BuiltIn();
-    written.count = -123456;
-    written.flags = 0xFFFF;
-    written.angle = -2;
-    written.color = RGB(10, 20, 30);
-    written.format = "dd";
-    written.height = 3;
-    written.width = 250;
-    written.rows = 7;
-    written.days = 28;
-    written.columns = 4;
-    ASSERT_TRUE(WriteKeys(kSection, Keys(written)));
+    const Fields written{-123456, 0xFFFF, -2, RGB(10, 20, 30), "dd", 3, 250, 100, 7, 28, 4};
+    Fields source = written;
+    ASSERT_TRUE(WriteKeys(kSection, Keys(source)));
 
     // The unkeyed row is not written; the size row writes its two keys.
     EXPECT_EQ(UserProfile().KeyNames(kSection),
@@ -226,9 +205,7 @@ TEST_F(ConfigKeysTest, WritesEveryKeyInTableOrderAndReadsItBack) {
         EXPECT_EQ(GetProfileString(kSection, s.key), s.text) << s.key;
     }
 
-    Fields back = ReadFields();
-    back.unkeyed = written.unkeyed;
-    ExpectFields(back, written);
+    ExpectFields(ReadFields(), written);
 }
 
 TEST_F(ConfigKeysTest, AFailedWriteIsReported) {
