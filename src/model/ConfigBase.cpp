@@ -18,25 +18,6 @@ constexpr const char* kAutoSaveSection = "AutoSave";
 constexpr const char* kFloatSection = "FloatOpt";
 constexpr UINT kMsgNewDocumentsOnly = 5084;
 
-// The "SystemConfig" keys in reading and writing order, with their words.
-struct SystemKey {
-    const char* key;
-    int word;
-};
-constexpr SystemKey kSystemKeys[] = {
-    {"ToolBar", CConfigBase::kSysToolBar},
-    {"CursorDate", CConfigBase::kSysCursorDate},
-    {"EndDateDec", CConfigBase::kSysEndDateDec},
-    {"BlackBack", CConfigBase::kSysBlackBack},
-    {"RightClick", CConfigBase::kSysRightClick},
-    {"Ctl3DDisable", CConfigBase::kSysCtl3DDisable},
-    {"PrSetOriginal", CConfigBase::kSysPrSetOriginal},
-    {"HolidayMesh", CConfigBase::kSysHolidayMesh},
-    {"CrossCursor", CConfigBase::kSysCrossCursor},
-};
-constexpr std::array<WORD, CConfigBase::kSystemWordCount> kSystemDefaults = {0, 1, 1, 1, 1, 0, 1,
-                                                                             0, 0, 0, 0, 1, 0};
-
 constexpr std::array<WORD, CConfigBase::kPaperCount> kKoumokuWidthDefaults = {500, 550,  450,
                                                                               900, 1273, 450};
 constexpr WORD kKouteiMarginDefault = 30;
@@ -52,9 +33,7 @@ AppPrintConfigSource g_previousPrintSource;
 } // namespace
 
 CConfigBase::CConfigBase() {
-    m_system = kSystemDefaults;
-    m_koumokuWidth = kKoumokuWidthDefaults;
-    m_kouteiMargin.fill(kKouteiMarginDefault);
+    ResetOwn();
 }
 
 const LOGFONT& CConfigBase::GetFont(int kind, int paper) const {
@@ -93,17 +72,54 @@ void CConfigBase::SetSystemWord(int i, WORD value) {
     }
 }
 
-void CConfigBase::ResetOwn() {
-    m_nobeMode = 0;
-    m_maeYohaku = 0;
-    m_atoYohaku = 0;
-    m_kikan = 40;
-    m_lines = 40;
-    m_jyunbiKikan = 0;
-    m_monthDays = 30;
-    m_autoSaveTime = 10;
-    m_temWithFlt = 0;
+std::vector<ConfigKeySection> CConfigBase::OwnSections() {
+    auto word = [this](int i) -> WORD& { return m_system[static_cast<std::size_t>(i)]; };
+    return {
+        {kBaseSection,
+         kConfigBase,
+         {
+             // A new document's period, rows and elapsed months are divided into: a stored 0 or
+             // a negative value would reach those divisions.
+             ConfigKey::Int("Kikan", m_kikan, 40).AtLeast(1),
+             ConfigKey::Int("Lines", m_lines, 40).AtLeast(1),
+             ConfigKey::Int("NobeMode", m_nobeMode, 0),
+             ConfigKey::Int("MaeYohaku", m_maeYohaku, 0),
+             ConfigKey::Int("AtoYohaku", m_atoYohaku, 0),
+             ConfigKey::Int("JyunbiKikan", m_jyunbiKikan, 0),
+             ConfigKey::Int("MonthDays", m_monthDays, 30).AtLeast(1, 30),
+         }},
+        {kSystemSection,
+         kConfigSystem,
+         {
+             ConfigKey::Word("ToolBar", word(kSysToolBar), 0),
+             // The second to fifth words have no key.
+             ConfigKey::Word(nullptr, word(1), 1),
+             ConfigKey::Word(nullptr, word(2), 1),
+             ConfigKey::Word(nullptr, word(3), 1),
+             ConfigKey::Word(nullptr, word(4), 1),
+             ConfigKey::Word("CursorDate", word(kSysCursorDate), 0),
+             ConfigKey::Word("EndDateDec", word(kSysEndDateDec), 1),
+             ConfigKey::Word("BlackBack", word(kSysBlackBack), 0),
+             ConfigKey::Word("RightClick", word(kSysRightClick), 0),
+             ConfigKey::Word("Ctl3DDisable", word(kSysCtl3DDisable), 0),
+             ConfigKey::Word("PrSetOriginal", word(kSysPrSetOriginal), 0),
+             ConfigKey::Word("HolidayMesh", word(kSysHolidayMesh), 1),
+             ConfigKey::Word("CrossCursor", word(kSysCrossCursor), 0),
+         }},
+        {kAutoSaveSection, kConfigAutoSave, {ConfigKey::Int("AutoSaveTime", m_autoSaveTime, 10)}},
+        {kFloatSection, kConfigFloat, {ConfigKey::Int("TemWithFlt", m_temWithFlt, 0)}},
+    };
+}
 
+void CConfigBase::ResetOwn() {
+    for (const ConfigKeySection& section : OwnSections()) {
+        ResetKeys(section.keys);
+    }
+    m_koumokuWidth = kKoumokuWidthDefaults;
+    m_kouteiMargin.fill(kKouteiMarginDefault);
+}
+
+void CConfigBase::ResetFonts() {
     // Papers A4 to A3 upright take the smaller sizes, A2 and A1 the larger ones; the shape
     // text has no width of its own and the print header no size at all.
     for (int paper = 0; paper < kPaperCount; ++paper) {
@@ -122,37 +138,14 @@ void CConfigBase::ResetOwn() {
             m_fonts[static_cast<std::size_t>(kind)][static_cast<std::size_t>(paper)] = font;
         }
     }
-    m_koumokuWidth = kKoumokuWidthDefaults;
-    m_kouteiMargin.fill(kKouteiMarginDefault);
-    m_system = kSystemDefaults;
 }
 
 void CConfigBase::ReadOwn() {
-    ProfileRead(kBaseSection, "Kikan", m_kikan);
-    ProfileRead(kBaseSection, "Lines", m_lines);
-    ProfileRead(kBaseSection, "NobeMode", m_nobeMode);
-    ProfileRead(kBaseSection, "MaeYohaku", m_maeYohaku);
-    ProfileRead(kBaseSection, "AtoYohaku", m_atoYohaku);
-    ProfileRead(kBaseSection, "JyunbiKikan", m_jyunbiKikan);
-    ProfileRead(kBaseSection, "MonthDays", m_monthDays);
-    // A new document's period, rows and elapsed months are divided into: a stored 0 or a
-    // negative value would reach those divisions.
-    if (m_kikan < 1) {
-        m_kikan = 1;
+    for (const ConfigKeySection& section : OwnSections()) {
+        ReadKeys(section.section, section.keys);
     }
-    if (m_lines < 1) {
-        m_lines = 1;
-    }
-    if (m_monthDays < 1) {
-        m_monthDays = 30;
-    }
-
-    for (const SystemKey& k : kSystemKeys) {
-        ProfileRead(kSystemSection, k.key, m_system[static_cast<std::size_t>(k.word)]);
-    }
-    ProfileRead(kAutoSaveSection, "AutoSaveTime", m_autoSaveTime);
-    ProfileRead(kFloatSection, "TemWithFlt", m_temWithFlt);
-
+    // The per-paper values live in the paper sections, under the keys the layout-value readers
+    // know.
     for (int paper = 0; paper < kPaperCount; ++paper) {
         for (int kind = 0; kind < kFontKindCount; ++kind) {
             ReadPaperFont(paper, kind,
@@ -163,10 +156,23 @@ void CConfigBase::ReadOwn() {
     }
 }
 
+bool CConfigBase::WriteOwn(UINT mask, UINT bit) {
+    if ((mask & bit) == 0) {
+        return true;
+    }
+    for (const ConfigKeySection& section : OwnSections()) {
+        if (section.mask == bit) {
+            return WriteKeys(section.section, section.keys);
+        }
+    }
+    return true;
+}
+
 BOOL CConfigBase::Read(BOOL fromProfile) {
     // The chart part's page needs the layout file's path first.
     m_path.Read(fromProfile);
     ResetOwn();
+    ResetFonts();
     if (fromProfile != FALSE) {
         ReadOwn();
     }
@@ -184,25 +190,8 @@ BOOL CConfigBase::Read(BOOL fromProfile) {
 BOOL CConfigBase::Write(UINT mask) {
     // Every section goes into the user profile; it is replaced once, when all are written.
     ProfileBatch batch(UserProfile());
-    bool ok = true;
-    if ((mask & kConfigSystem) != 0) {
-        ProfileWriter out(kSystemSection);
-        for (const SystemKey& k : kSystemKeys) {
-            out.Word(k.key, m_system[static_cast<std::size_t>(k.word)]);
-        }
-        ok = out.Ok() && ok;
-    }
-    if ((mask & kConfigBase) != 0) {
-        ProfileWriter out(kBaseSection);
-        out.Int("Kikan", m_kikan);
-        out.Int("Lines", m_lines);
-        out.Int("NobeMode", m_nobeMode);
-        out.Int("MaeYohaku", m_maeYohaku);
-        out.Int("AtoYohaku", m_atoYohaku);
-        out.Int("JyunbiKikan", m_jyunbiKikan);
-        out.Int("MonthDays", m_monthDays);
-        ok = out.Ok() && ok;
-    }
+    bool ok = WriteOwn(mask, kConfigSystem);
+    ok = WriteOwn(mask, kConfigBase) && ok;
     if ((mask & kConfigPath) != 0) {
         ok = m_path.Write(mask) != FALSE && ok;
     }
@@ -224,12 +213,8 @@ BOOL CConfigBase::Write(UINT mask) {
     if ((mask & kConfigColor) != 0) {
         ok = m_color.Write(mask) != FALSE && ok;
     }
-    if ((mask & kConfigAutoSave) != 0) {
-        ok = WriteProfileInt(kAutoSaveSection, "AutoSaveTime", m_autoSaveTime) != FALSE && ok;
-    }
-    if ((mask & kConfigFloat) != 0) {
-        ok = WriteProfileInt(kFloatSection, "TemWithFlt", m_temWithFlt) != FALSE && ok;
-    }
+    ok = WriteOwn(mask, kConfigAutoSave) && ok;
+    ok = WriteOwn(mask, kConfigFloat) && ok;
     if ((mask & kConfigFont) != 0) {
         for (int paper = 0; paper < kPaperCount; ++paper) {
             for (int kind = 0; kind < kFontKindCount; ++kind) {
@@ -243,6 +228,11 @@ BOOL CConfigBase::Write(UINT mask) {
         AfxMessageBox(kMsgNewDocumentsOnly, MB_OK);
     }
     return ok ? TRUE : FALSE;
+}
+
+LOGFONT AppDefaultFont(int kind) {
+    const CConfigBase* app = GetAppConfig();
+    return app->GetFont(kind, app->GetChart().GetPageSetting().GetPaper());
 }
 
 // ---- The application's settings --------------------------------------------------------------

@@ -5,19 +5,40 @@
 //
 // The application owns one, reads it from the profile at start-up and reaches it everywhere
 // through GetAppConfig. Dialogs build a local one, fill it, and Write it with the mask of the
-// groups they changed (the bits are in ConfigParts.h); their reset buttons Read(FALSE) it.
+// groups they changed (the bits are in ConfigMask.h); their reset buttons Read(FALSE) it.
 #pragma once
 
+#include "model/AppColors.h"
 #include "model/ConfigChart.h"
+#include "model/ConfigColor.h"
+#include "model/ConfigEvent.h"
+#include "model/ConfigKeys.h"
+#include "model/ConfigMask.h"
 #include "model/ConfigOperation.h"
-#include "model/ConfigParts.h"
+#include "model/ConfigPath.h"
 #include "model/ConfigPrint.h"
+#include "model/ConfigShin.h"
+#include "model/ConfigZukei.h"
 #include "model/PaperProfile.h"
 #include "platform/Types.h"
 
 #include <array>
+#include <vector>
 
 namespace tembra {
+
+// The eight font kinds of the per-paper font table.
+enum : int {
+    kFontDate = 0,
+    kFontKoumoku = 1,
+    kFontYogo = 2,
+    kFontEvent = 3,
+    kFontShigen = 4,
+    kFontZukei = 5,
+    kFontHeader = 6,
+    kFontShin = 7,
+    kFontKindCount = 8,
+};
 
 class CConfigBase {
 public:
@@ -37,8 +58,8 @@ public:
         kSysCrossCursor = 12,
     };
 
-    // Builds the parts; the values are the built-in defaults of the fields, complete only after
-    // Read.
+    // Builds the parts; the own settings take their built-in defaults, the fonts and the parts
+    // theirs only in Read.
     CConfigBase();
     CConfigBase(const CConfigBase&) = default;
     CConfigBase& operator=(const CConfigBase&) = default;
@@ -121,17 +142,24 @@ public:
                                              kConfigZukei | kConfigOperation | kConfigFont;
 
 private:
+    // The sections of the own keys, in reading order, with their mask bits.
+    std::vector<ConfigKeySection> OwnSections();
+    // The own keys and the per-paper item widths and chart margins.
     void ResetOwn();
+    // The font table, by the default rule of each paper and kind.
+    void ResetFonts();
     void ReadOwn();
+    // Writes the own section of the bit when the mask holds it; false when a write failed.
+    bool WriteOwn(UINT mask, UINT bit);
 
     LONG m_nobeMode = 0;
     LONG m_maeYohaku = 0;
     LONG m_atoYohaku = 0;
-    LONG m_kikan = 40;
-    LONG m_lines = 40;
+    LONG m_kikan = 0;
+    LONG m_lines = 0;
     LONG m_jyunbiKikan = 0;
-    LONG m_monthDays = 30;
-    LONG m_autoSaveTime = 10;
+    LONG m_monthDays = 0;
+    LONG m_autoSaveTime = 0;
     LONG m_temWithFlt = 0;
     std::array<std::array<LOGFONT, kPaperCount>, kFontKindCount> m_fonts{};
     std::array<WORD, kPaperCount> m_koumokuWidth{};
@@ -146,6 +174,10 @@ private:
     CConfigOperation m_operation;
     CConfigColor m_color;
 };
+
+// The font of a kind for the paper of the application's chart part, from the application's
+// font table: the font every text block starts with.
+LOGFONT AppDefaultFont(int kind);
 
 // The application's settings: the object installed by the application, or, until one is, an
 // object of the program's own that holds the built-in defaults (read once, on first use).

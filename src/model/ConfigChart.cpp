@@ -1,6 +1,8 @@
 #include "model/ConfigChart.h"
 
+#include "model/AppColors.h"
 #include "model/ConfigBase.h"
+#include "model/ConfigPath.h"
 #include "model/Utility.h"
 #include "platform/NumberText.h"
 #include "platform/Profile.h"
@@ -23,23 +25,11 @@ constexpr const char* kLandSection = "LandConfig";
 constexpr const char* kYogoSection = "YogoConfig";
 constexpr const char* kShigenSection = "ShigenConfig";
 
-constexpr const char* kDateModeKeys[CAreaStyle::kModeCount] = {"BigHolidays", "YearMode",
-                                                               "MonthMode", "DayMode", "WeekMode"};
-constexpr WORD kDateModeDefaults[CAreaStyle::kModeCount] = {5, 0, 0, 1, 0};
-
 // A field of an area-name line holds at most this many bytes.
 constexpr std::size_t kFieldMax = 255;
 
 std::string SubSection(const char* sub) {
     return std::string(kAreaSection) + "\\" + sub;
-}
-
-std::string IndexedKey(const char* key, int i) {
-    return std::string(key) + std::to_string(i);
-}
-
-std::string IndexedKey(const char* key, int i, int j) {
-    return std::string(key) + std::to_string(i) + "-" + std::to_string(j);
 }
 
 // A field's number as the C library's atoi reads it (saturated instead of undefined).
@@ -118,11 +108,6 @@ void ParseCommon(const std::vector<std::string>& f, std::size_t first, CAreaName
     cell.SetTextColor(static_cast<COLORREF>(FieldToInt(f[first + 7])));
 }
 
-void ReadTableColor(std::string_view section, COLORREF& color, int slot) {
-    ProfileReadColor(section, "Color", color);
-    AppCurrentColors()[static_cast<std::size_t>(slot)] = color;
-}
-
 } // namespace
 
 // ---- Area-name lines --------------------------------------------------------------------------
@@ -181,6 +166,213 @@ void CConfigChart::ParseSlantLine(std::string_view line, CAreaNameDataSlant& cel
     cell.SetLineWidth(static_cast<WORD>(FieldToInt(f[11])));
 }
 
+// ---- Key tables -------------------------------------------------------------------------------
+
+namespace {
+
+// The page and the area-name set keep their words behind accessors; their keys go through
+// these.
+struct PageWords {
+    WORD paper = 0;
+    WORD muki = 0;
+};
+
+PageWords WordsOf(const CPageSetting& page) {
+    return {static_cast<WORD>(page.GetPaper()), page.GetMuki()};
+}
+
+ConfigKeyTable PageKeys(PageWords& page) {
+    return {ConfigKey::Word("Paper", page.paper, 0), ConfigKey::Word("Muki", page.muki, 0)};
+}
+
+struct AreaWords {
+    WORD style = 0;
+    WORD options = 0;
+    WORD columns = 0;
+};
+
+AreaWords WordsOf(const CAreaNameSet& set) {
+    return {set.GetStyle(), set.GetBunkatuOpt(), set.GetKoumokuColumnCount()};
+}
+
+void SetWords(CAreaNameSet& set, const AreaWords& words) {
+    set.SetStyle(words.style);
+    set.SetBunkatuOpt(words.options);
+    set.SetKoumokuColumnCount(words.columns);
+}
+
+ConfigKeyTable AreaWordKeys(AreaWords& words) {
+    return {
+        ConfigKey::Word("Style", words.style, 0),
+        ConfigKey::Word("BunkatuOpt", words.options, 3),
+        // The header and the area-name sheet divide their width by the column count, and the
+        // header has cells for ten columns: a document that took more from here could be saved
+        // but its file would be refused as damaged when opened again.
+        ConfigKey::Word("KoumokuColumnCount", words.columns, 1)
+            .AtLeast(1)
+            .AtMost(CAreaNameSet::kGridColumns),
+    };
+}
+
+// The cells of one kind in the profile: rows of indexed keys in a sub-section named after the
+// kind. Reading, an empty value ends the row it stands in (the next row is still read).
+template <class Cell> struct CellKeys {
+    const char* name;
+    int rows;
+    int columns;
+    bool twoIndexes; // keys "%s%d-%d" of row and column; otherwise "%s%d" of the column
+    Cell* (*find)(const CAreaNameSet& set, int row, int column);
+    void (*parse)(std::string_view line, Cell& cell);
+    std::string (*format)(const Cell& cell);
+
+    std::string Key(int row, int column) const {
+        return twoIndexes ? IndexedKey(name, row, column) : IndexedKey(name, column);
+    }
+};
+
+DWORD Index(int i) {
+    return static_cast<DWORD>(i);
+}
+
+const CellKeys<CAreaNameDataStd> kStdCells{
+    "StdData",
+    1,
+    CAreaNameSet::kStdCount,
+    false,
+    [](const CAreaNameSet& set, int, int column) { return set.FindStd(Index(column)); },
+    &CConfigChart::ParseStdLine,
+    &CConfigChart::FormatStdLine};
+
+const CellKeys<CAreaNameDataGrid> kGridCells{"GridData",
+                                             CAreaNameSet::kGridRows,
+                                             CAreaNameSet::kGridColumns,
+                                             true,
+                                             [](const CAreaNameSet& set, int row, int column) {
+                                                 return set.FindGrid(Index(row), Index(column));
+                                             },
+                                             &CConfigChart::ParseGridLine,
+                                             &CConfigChart::FormatGridLine};
+
+const CellKeys<CAreaNameDataSlant> kSlantCells{
+    "SlantData",
+    1,
+    CAreaNameSet::kSlantCount,
+    false,
+    [](const CAreaNameSet& set, int, int column) { return set.FindSlant(Index(column)); },
+    &CConfigChart::ParseSlantLine,
+    &CConfigChart::FormatSlantLine};
+
+template <class Cell> void ReadCells(const CellKeys<Cell>& kind, const CAreaNameSet& set) {
+    const std::string section = SubSection(kind.name);
+    for (int row = 0; row < kind.rows; ++row) {
+        for (int column = 0; column < kind.columns; ++column) {
+            Cell* cell = kind.find(set, row, column);
+            const std::string line = GetProfileString(section, kind.Key(row, column));
+            if (line.empty()) {
+                break;
+            }
+            if (cell != nullptr) {
+                kind.parse(line, *cell);
+            }
+        }
+    }
+}
+
+template <class Cell> bool WriteCells(const CellKeys<Cell>& kind, const CAreaNameSet& set) {
+    const std::string section = SubSection(kind.name);
+    bool ok = true;
+    for (int row = 0; row < kind.rows; ++row) {
+        for (int column = 0; column < kind.columns; ++column) {
+            if (const Cell* cell = kind.find(set, row, column)) {
+                const std::string key = kind.Key(row, column);
+                ok =
+                    WriteProfileString(section, key.c_str(), kind.format(*cell).c_str()) != FALSE &&
+                    ok;
+            }
+        }
+    }
+    return ok;
+}
+
+// The keys of a term or resource label block.
+ConfigKeyTable ElemKeys(CElemAttr& attr, int colorSlot) {
+    return {
+        ConfigKey::Size(attr.m_fontHeigh, attr.m_fontWidth, 1, 1),
+        ConfigKey::Word("Form", attr.m_form, 1),
+        ConfigKey::Word("Attrb", attr.m_attrb, 0),
+        // One key serves two fields: reading gives each the stored value (with its own value as
+        // the fallback); the link word is written first, so that the key ends up holding the
+        // link position.
+        ConfigKey::Word("LinkPosition", attr.m_linkWord, 0),
+        ConfigKey::Word("Stack", attr.m_stack, 1),
+        ConfigKey::Short("LinkPosition", attr.m_linkPosition, 0),
+        ConfigKey::Int("OffsetX", attr.m_offsetX, 0),
+        ConfigKey::Int("OffsetY", attr.m_offsetY, 0),
+        ConfigKey::Int("DrawerX", attr.m_drawerX, 0),
+        ConfigKey::Int("DrawerY", attr.m_drawerY, 0),
+        ConfigKey::Word("LineSpace", attr.m_lineSpace, 10),
+        ConfigKey::Word("1stSpace", attr.m_firstSpace, 0),
+        ConfigKey::Color("Color", attr.m_color, RGB(0, 0, 0)).AppColor(colorSlot),
+    };
+}
+
+} // namespace
+
+std::vector<ConfigKeySection> CConfigChart::Sections() {
+    ConfigKeyTable koutei = WidthKeys(m_kouteiWidths);
+    koutei.insert(
+        koutei.end(),
+        {
+            ConfigKey::Word("Style", m_koutei.m_style, 2),
+            ConfigKey::Word("SubStyle", m_koutei.m_subStyle, 0),
+            ConfigKey::Word("Type", m_koutei.m_type, 0),
+            ConfigKey::Short("Width", m_koutei.m_width, 0),
+            ConfigKey::Word("Holiday", m_koutei.m_holiday, 1),
+            ConfigKey::Word("Hatch", m_koutei.m_hatch, 999),
+            ConfigKey::Word("CornerSize", m_cornerSize, 10),
+            ConfigKey::Word("ArrowLength", m_arrowLength, 12),
+            ConfigKey::Word("ArrowAngle", m_arrowAngle, 30),
+            ConfigKey::Short("KakomiAngle", m_kakomiAngle, 45),
+            ConfigKey::Word("Inclined", m_inclined, 20),
+            ConfigKey::Word("BarHeight", m_barHeight, 18),
+            ConfigKey::Color("Color", m_koutei.m_color, RGB(0, 0, 0)).AppColor(kAppColorKoutei),
+            ConfigKey::Word(nullptr, m_kouteiSpare, 0),
+        });
+    return {
+        {kBaseSection,
+         kConfigBase,
+         {
+             ConfigKey::Word("BigHolidays", m_dateStyle.m_mode[0], 5),
+             ConfigKey::Word("YearMode", m_dateStyle.m_mode[1], 0),
+             ConfigKey::Word("MonthMode", m_dateStyle.m_mode[2], 0),
+             ConfigKey::Word("DayMode", m_dateStyle.m_mode[3], 1),
+             ConfigKey::Word("WeekMode", m_dateStyle.m_mode[4], 0),
+         }},
+        {kKoumokuSection,
+         kConfigKoumoku,
+         {
+             ConfigKey::Word("Partition", m_koumoku.m_partition, 0),
+             ConfigKey::Word("EventBase", m_koumoku.m_eventBase, 0),
+             ConfigKey::Size(m_koumoku.m_fontHeigh, m_koumoku.m_fontWidth, 1, 1),
+             ConfigKey::Word("Form", m_koumoku.m_form, 0),
+             ConfigKey::Word("Attrb", m_koumoku.m_attrb, 0),
+             ConfigKey::Color("Color", m_koumoku.m_color, RGB(0, 0, 0)).AppColor(kAppColorKoumoku),
+         }},
+        {kKouteiSection, kConfigKoutei, std::move(koutei)},
+        {kLandSection,
+         kConfigKoutei,
+         {
+             ConfigKey::Word("Radius", m_land.m_radius, 9),
+             ConfigKey::Word("Style", m_land.m_style, 0),
+             ConfigKey::Word("Type", m_land.m_type, 0),
+             ConfigKey::Color("Color", m_land.m_color, RGB(0, 0, 0)).AppColor(kAppColorLand),
+             ConfigKey::Word(nullptr, m_land.m_size, 100),
+         }},
+        {kYogoSection, kConfigYogo, ElemKeys(m_yogo, kAppColorYogo)},
+        {kShigenSection, kConfigShigen, ElemKeys(m_shigen, kAppColorShigen)},
+    };
+}
+
 // ---- The part ---------------------------------------------------------------------------------
 
 CConfigChart& CConfigChart::Copy(const CConfigChart& source) {
@@ -189,277 +381,80 @@ CConfigChart& CConfigChart::Copy(const CConfigChart& source) {
 }
 
 void CConfigChart::ResetBlocks() {
-    m_areaNames.SetStyle(0);
-    m_areaNames.SetBunkatuOpt(3);
-    m_areaNames.SetKoumokuColumnCount(1);
+    AreaWords words;
+    ResetKeys(AreaWordKeys(words));
+    SetWords(m_areaNames, words);
     m_areaNames.RemoveAll();
     m_areaNames.SetDefaults();
 
     m_dateStyle = CAreaStyle{};
-    m_dateStyle.m_mode[0] = kDateModeDefaults[0];
     m_dateStyle.m_font = AppDefaultFont(kFontDate);
-    for (int i = 1; i < CAreaStyle::kModeCount; ++i) {
-        m_dateStyle.m_mode[static_cast<std::size_t>(i)] = kDateModeDefaults[i];
-    }
     m_spare.fill(0);
-
     m_koumoku = CFontAttr{};
-    m_koumoku.m_fontHeigh = 1;
-    m_koumoku.m_fontWidth = 1;
     m_koumoku.m_font = AppDefaultFont(kFontKoumoku);
-
     m_koutei = CKouteiAttr{};
-    m_kouteiWidths.Reset();
-    m_koutei.m_style = 2;
-    m_koutei.m_holiday = 1;
-    m_koutei.m_hatch = 999;
-    m_cornerSize = 10;
-    m_arrowLength = 12;
-    m_arrowAngle = 30;
-    m_kakomiAngle = 45;
-    m_inclined = 20;
-    m_barHeight = 18;
-    m_kouteiSpare = 0;
-
     m_land = CLandAttr{};
-    m_land.m_radius = 9;
-    m_land.m_size = 100;
-
-    for (CElemAttr* label : {&m_yogo, &m_shigen}) {
-        *label = CElemAttr{};
-        label->m_fontHeigh = 1;
-        label->m_fontWidth = 1;
-        label->m_form = 1;
-        label->m_stack = 1;
-        label->m_lineSpace = 10;
-    }
+    m_yogo = CElemAttr{};
     m_yogo.m_font = AppDefaultFont(kFontYogo);
+    m_shigen = CElemAttr{};
     m_shigen.m_font = AppDefaultFont(kFontShigen);
+    for (const ConfigKeySection& section : Sections()) {
+        ResetKeys(section.keys);
+    }
 }
 
 BOOL CConfigChart::Read(BOOL fromProfile) {
     const std::filesystem::path layout =
         ConfigPathToFs(GetAppConfig()->GetPath().GetLayoutFilePath());
-    m_page.SetPaper(0, 0, layout);
+    PageWords page;
+    ResetKeys(PageKeys(page));
+    m_page.SetPaper(page.paper, page.muki, layout);
     ResetBlocks();
     if (fromProfile == FALSE) {
         return TRUE;
     }
 
-    LONG paper = m_page.GetPaper();
-    LONG muki = m_page.GetMuki();
-    ProfileRead(kBaseSection, "Paper", paper);
-    ProfileRead(kBaseSection, "Muki", muki);
-    m_page.SetPaper(static_cast<WORD>(paper), static_cast<WORD>(muki), layout);
-
+    page = WordsOf(m_page);
+    ReadKeys(kBaseSection, PageKeys(page));
+    m_page.SetPaper(page.paper, page.muki, layout);
     ReadAreaNames();
-
-    for (int i = 0; i < CAreaStyle::kModeCount; ++i) {
-        ProfileRead(kBaseSection, kDateModeKeys[i],
-                    m_dateStyle.m_mode[static_cast<std::size_t>(i)]);
+    for (const ConfigKeySection& section : Sections()) {
+        ReadKeys(section.section, section.keys);
     }
-
-    ProfileRead(kKoumokuSection, "Partition", m_koumoku.m_partition);
-    ProfileRead(kKoumokuSection, "EventBase", m_koumoku.m_eventBase);
-    ProfileReadSize(kKoumokuSection, m_koumoku.m_fontHeigh, m_koumoku.m_fontWidth);
-    ProfileRead(kKoumokuSection, "Form", m_koumoku.m_form);
-    ProfileRead(kKoumokuSection, "Attrb", m_koumoku.m_attrb);
-    ReadTableColor(kKoumokuSection, m_koumoku.m_color, kAppColorKoumoku);
-
-    m_kouteiWidths.Read(kKouteiSection);
-    ProfileRead(kKouteiSection, "Style", m_koutei.m_style);
-    ProfileRead(kKouteiSection, "SubStyle", m_koutei.m_subStyle);
-    ProfileRead(kKouteiSection, "Type", m_koutei.m_type);
-    ProfileRead(kKouteiSection, "Width", m_koutei.m_width);
-    ProfileRead(kKouteiSection, "Holiday", m_koutei.m_holiday);
-    ProfileRead(kKouteiSection, "Hatch", m_koutei.m_hatch);
-    ProfileRead(kKouteiSection, "CornerSize", m_cornerSize);
-    ProfileRead(kKouteiSection, "ArrowLength", m_arrowLength);
-    ProfileRead(kKouteiSection, "ArrowAngle", m_arrowAngle);
-    ProfileRead(kKouteiSection, "KakomiAngle", m_kakomiAngle);
-    ProfileRead(kKouteiSection, "Inclined", m_inclined);
-    ProfileRead(kKouteiSection, "BarHeight", m_barHeight);
-    ReadTableColor(kKouteiSection, m_koutei.m_color, kAppColorKoutei);
-
-    ProfileRead(kLandSection, "Radius", m_land.m_radius);
-    ProfileRead(kLandSection, "Style", m_land.m_style);
-    ProfileRead(kLandSection, "Type", m_land.m_type);
-    ReadTableColor(kLandSection, m_land.m_color, kAppColorLand);
-
-    ReadElem(kYogoSection, m_yogo, kAppColorYogo);
-    ReadElem(kShigenSection, m_shigen, kAppColorShigen);
     return TRUE;
 }
 
 void CConfigChart::ReadAreaNames() {
-    WORD style = m_areaNames.GetStyle();
-    ProfileRead(kAreaSection, "Style", style);
-    m_areaNames.SetStyle(style);
-    WORD options = m_areaNames.GetBunkatuOpt();
-    ProfileRead(kAreaSection, "BunkatuOpt", options);
-    m_areaNames.SetBunkatuOpt(options);
-    WORD columns = m_areaNames.GetKoumokuColumnCount();
-    ProfileRead(kAreaSection, "KoumokuColumnCount", columns);
-    // The header and the area-name sheet divide their width by the column count, and the
-    // header has cells for ten columns: a document that took more from here could be saved but
-    // its file would be refused as damaged when opened again.
-    m_areaNames.SetKoumokuColumnCount(
-        std::clamp<WORD>(columns, 1, static_cast<WORD>(CAreaNameSet::kGridColumns)));
-
-    const std::string stdSection = SubSection("StdData");
-    for (int i = 0; i < CAreaNameSet::kStdCount; ++i) {
-        CAreaNameDataStd* cell = m_areaNames.FindStd(static_cast<DWORD>(i));
-        const std::string line = GetProfileString(stdSection, IndexedKey("StdData", i));
-        if (line.empty()) {
-            break;
-        }
-        if (cell != nullptr) {
-            ParseStdLine(line, *cell);
-        }
-    }
-    const std::string gridSection = SubSection("GridData");
-    for (int i = 0; i < CAreaNameSet::kGridRows; ++i) {
-        for (int j = 0; j < CAreaNameSet::kGridColumns; ++j) {
-            CAreaNameDataGrid* cell =
-                m_areaNames.FindGrid(static_cast<DWORD>(i), static_cast<DWORD>(j));
-            const std::string line = GetProfileString(gridSection, IndexedKey("GridData", i, j));
-            if (line.empty()) {
-                break;
-            }
-            if (cell != nullptr) {
-                ParseGridLine(line, *cell);
-            }
-        }
-    }
-    const std::string slantSection = SubSection("SlantData");
-    for (int i = 0; i < CAreaNameSet::kSlantCount; ++i) {
-        CAreaNameDataSlant* cell = m_areaNames.FindSlant(static_cast<DWORD>(i));
-        const std::string line = GetProfileString(slantSection, IndexedKey("SlantData", i));
-        if (line.empty()) {
-            break;
-        }
-        if (cell != nullptr) {
-            ParseSlantLine(line, *cell);
-        }
-    }
+    AreaWords words = WordsOf(m_areaNames);
+    ReadKeys(kAreaSection, AreaWordKeys(words));
+    SetWords(m_areaNames, words);
+    ReadCells(kStdCells, m_areaNames);
+    ReadCells(kGridCells, m_areaNames);
+    ReadCells(kSlantCells, m_areaNames);
 }
 
-void CConfigChart::ReadElem(std::string_view section, CElemAttr& attr, int tableSlot) {
-    ProfileReadSize(section, attr.m_fontHeigh, attr.m_fontWidth);
-    ProfileRead(section, "Form", attr.m_form);
-    ProfileRead(section, "Attrb", attr.m_attrb);
-    // One key serves two fields: each reads it with its own value as the fallback.
-    ProfileRead(section, "LinkPosition", attr.m_linkWord);
-    ProfileRead(section, "Stack", attr.m_stack);
-    ProfileRead(section, "LinkPosition", attr.m_linkPosition);
-    ProfileRead(section, "OffsetX", attr.m_offsetX);
-    ProfileRead(section, "OffsetY", attr.m_offsetY);
-    ProfileRead(section, "DrawerX", attr.m_drawerX);
-    ProfileRead(section, "DrawerY", attr.m_drawerY);
-    ProfileRead(section, "LineSpace", attr.m_lineSpace);
-    ProfileRead(section, "1stSpace", attr.m_firstSpace);
-    ReadTableColor(section, attr.m_color, tableSlot);
-}
-
-void CConfigChart::WriteElem(ProfileWriter& out, const CElemAttr& attr) {
-    out.Size(attr.m_fontHeigh, attr.m_fontWidth);
-    out.Word("Form", attr.m_form);
-    out.Word("Attrb", attr.m_attrb);
-    // The link word is written first, so that the key ends up holding the link position.
-    out.Word("LinkPosition", attr.m_linkWord);
-    out.Word("Stack", attr.m_stack);
-    out.Short("LinkPosition", attr.m_linkPosition);
-    out.Int("OffsetX", attr.m_offsetX);
-    out.Int("OffsetY", attr.m_offsetY);
-    out.Int("DrawerX", attr.m_drawerX);
-    out.Int("DrawerY", attr.m_drawerY);
-    out.Word("LineSpace", attr.m_lineSpace);
-    out.Word("1stSpace", attr.m_firstSpace);
-    out.Color("Color", attr.m_color);
-}
-
-void CConfigChart::WriteAreaNames(ProfileWriter& out) const {
-    out.SetSection(kAreaSection);
-    out.Word("Style", m_areaNames.GetStyle());
-    out.Word("BunkatuOpt", m_areaNames.GetBunkatuOpt());
-    out.Word("KoumokuColumnCount", m_areaNames.GetKoumokuColumnCount());
-
-    out.SetSection(SubSection("StdData"));
-    for (int i = 0; i < CAreaNameSet::kStdCount; ++i) {
-        if (const CAreaNameDataStd* cell = m_areaNames.FindStd(static_cast<DWORD>(i))) {
-            out.Text(IndexedKey("StdData", i), FormatStdLine(*cell));
-        }
-    }
-    out.SetSection(SubSection("GridData"));
-    for (int i = 0; i < CAreaNameSet::kGridRows; ++i) {
-        for (int j = 0; j < CAreaNameSet::kGridColumns; ++j) {
-            if (const CAreaNameDataGrid* cell =
-                    m_areaNames.FindGrid(static_cast<DWORD>(i), static_cast<DWORD>(j))) {
-                out.Text(IndexedKey("GridData", i, j), FormatGridLine(*cell));
-            }
-        }
-    }
-    out.SetSection(SubSection("SlantData"));
-    for (int i = 0; i < CAreaNameSet::kSlantCount; ++i) {
-        if (const CAreaNameDataSlant* cell = m_areaNames.FindSlant(static_cast<DWORD>(i))) {
-            out.Text(IndexedKey("SlantData", i), FormatSlantLine(*cell));
-        }
-    }
+bool CConfigChart::WriteAreaNames() const {
+    AreaWords words = WordsOf(m_areaNames);
+    bool ok = WriteKeys(kAreaSection, AreaWordKeys(words));
+    ok = WriteCells(kStdCells, m_areaNames) && ok;
+    ok = WriteCells(kGridCells, m_areaNames) && ok;
+    ok = WriteCells(kSlantCells, m_areaNames) && ok;
+    return ok;
 }
 
 BOOL CConfigChart::Write(UINT mask) {
-    ProfileWriter out(kBaseSection);
+    bool ok = true;
     if ((mask & kConfigBase) != 0) {
-        out.SetSection(kBaseSection);
-        out.Word("Paper", static_cast<WORD>(m_page.GetPaper()));
-        out.Word("Muki", m_page.GetMuki());
-        WriteAreaNames(out);
-        out.SetSection(kBaseSection);
-        for (int i = 0; i < CAreaStyle::kModeCount; ++i) {
-            out.Word(kDateModeKeys[i], m_dateStyle.m_mode[static_cast<std::size_t>(i)]);
+        PageWords page = WordsOf(m_page);
+        ok = WriteKeys(kBaseSection, PageKeys(page)) && ok;
+        ok = WriteAreaNames() && ok;
+    }
+    for (const ConfigKeySection& section : Sections()) {
+        if ((mask & section.mask) != 0) {
+            ok = WriteKeys(section.section, section.keys) && ok;
         }
     }
-    if ((mask & kConfigKoumoku) != 0) {
-        out.SetSection(kKoumokuSection);
-        out.Word("Partition", m_koumoku.m_partition);
-        out.Word("EventBase", m_koumoku.m_eventBase);
-        out.Size(m_koumoku.m_fontHeigh, m_koumoku.m_fontWidth);
-        out.Word("Form", m_koumoku.m_form);
-        out.Word("Attrb", m_koumoku.m_attrb);
-        out.Color("Color", m_koumoku.m_color);
-    }
-    if ((mask & kConfigKoutei) != 0) {
-        out.SetSection(kKouteiSection);
-        m_kouteiWidths.Write(out);
-        out.Word("Style", m_koutei.m_style);
-        out.Word("SubStyle", m_koutei.m_subStyle);
-        out.Word("Type", m_koutei.m_type);
-        out.Short("Width", m_koutei.m_width);
-        out.Word("Holiday", m_koutei.m_holiday);
-        out.Word("Hatch", m_koutei.m_hatch);
-        out.Word("CornerSize", m_cornerSize);
-        out.Word("ArrowLength", m_arrowLength);
-        out.Word("ArrowAngle", m_arrowAngle);
-        out.Short("KakomiAngle", m_kakomiAngle);
-        out.Word("Inclined", m_inclined);
-        out.Word("BarHeight", m_barHeight);
-        out.Color("Color", m_koutei.m_color);
-
-        out.SetSection(kLandSection);
-        out.Word("Radius", m_land.m_radius);
-        out.Word("Style", m_land.m_style);
-        out.Word("Type", m_land.m_type);
-        out.Color("Color", m_land.m_color);
-    }
-    if ((mask & kConfigYogo) != 0) {
-        out.SetSection(kYogoSection);
-        WriteElem(out, m_yogo);
-    }
-    if ((mask & kConfigShigen) != 0) {
-        out.SetSection(kShigenSection);
-        WriteElem(out, m_shigen);
-    }
-    return out.Ok() ? TRUE : FALSE;
+    return ok ? TRUE : FALSE;
 }
 
 } // namespace tembra

@@ -7,7 +7,8 @@
 #pragma once
 
 #include "model/AreaName.h"
-#include "model/ConfigParts.h"
+#include "model/AttrBlocks.h"
+#include "model/ConfigKeys.h"
 #include "model/PrintArea.h"
 #include "platform/Types.h"
 
@@ -89,11 +90,12 @@ public:
     static void ParseSlantLine(std::string_view line, CAreaNameDataSlant& cell);
 
 private:
+    // The sections of the blocks, in reading order, with their mask bits (the page and the area
+    // names come before them).
+    std::vector<ConfigKeySection> Sections();
     void ResetBlocks();
     void ReadAreaNames();
-    void WriteAreaNames(ProfileWriter& out) const;
-    static void ReadElem(std::string_view section, CElemAttr& attr, int tableSlot);
-    static void WriteElem(ProfileWriter& out, const CElemAttr& attr);
+    bool WriteAreaNames() const;
 
     CPageSetting m_page;
     CAreaNameSet m_areaNames;

@@ -1,57 +1,35 @@
 #include "model/ConfigOperation.h"
 
-#include "model/ConfigParts.h"
-
 namespace tembra {
 
+CConfigOperation::CConfigOperation() {
+    ResetKeys(Keys());
+}
+
 CConfigOperation& CConfigOperation::Copy(const CConfigOperation& source) {
-    if (this != &source) {
-        m_wakunai = source.m_wakunai;
-        m_eventBaseMove = source.m_eventBaseMove;
-        m_withYogo = source.m_withYogo;
-        m_kouTempStyle = source.m_kouTempStyle;
-        m_multiEdit = source.m_multiEdit;
-        m_guideMode = source.m_guideMode;
-        m_holidayAuto = source.m_holidayAuto;
-        m_yogoAttach = source.m_yogoAttach;
-    }
+    m_settings = source.m_settings;
     return *this;
 }
 
+ConfigKeyTable CConfigOperation::Keys() {
+    return {
+        ConfigKey::Int("GuideMode", m_settings.guideMode, 1),
+        ConfigKey::Int("Wakunai", m_settings.wakunai, 1),
+        ConfigKey::Int("EventBaseMove", m_settings.eventBaseMove, 1),
+        ConfigKey::Int("WithYogo", m_settings.withYogo, 0),
+        ConfigKey::Int("KouTempStyle", m_settings.kouTempStyle, 0),
+        ConfigKey::Int("MultiEdit", m_settings.multiEdit, 0),
+        ConfigKey::Int("HolidayAuto", m_settings.holidayAuto, 1),
+        ConfigKey::Int("YogoAttach", m_settings.yogoAttach, 255),
+    };
+}
+
 BOOL CConfigOperation::Read(BOOL fromProfile) {
-    m_wakunai = 1;
-    m_eventBaseMove = 1;
-    m_withYogo = 0;
-    m_kouTempStyle = 0;
-    m_multiEdit = 0;
-    m_guideMode = 1;
-    m_holidayAuto = 1;
-    m_yogoAttach = 255;
-    if (fromProfile == FALSE) {
-        return TRUE;
-    }
-    ProfileRead(kSection, "GuideMode", m_guideMode);
-    ProfileRead(kSection, "Wakunai", m_wakunai);
-    ProfileRead(kSection, "EventBaseMove", m_eventBaseMove);
-    ProfileRead(kSection, "WithYogo", m_withYogo);
-    ProfileRead(kSection, "KouTempStyle", m_kouTempStyle);
-    ProfileRead(kSection, "MultiEdit", m_multiEdit);
-    ProfileRead(kSection, "HolidayAuto", m_holidayAuto);
-    ProfileRead(kSection, "YogoAttach", m_yogoAttach);
-    return TRUE;
+    return ReadPartKeys(kSection, Keys(), fromProfile);
 }
 
 BOOL CConfigOperation::Write(UINT /*mask*/) {
-    ProfileWriter out(kSection);
-    out.Int("GuideMode", m_guideMode);
-    out.Int("Wakunai", m_wakunai);
-    out.Int("EventBaseMove", m_eventBaseMove);
-    out.Int("WithYogo", m_withYogo);
-    out.Int("KouTempStyle", m_kouTempStyle);
-    out.Int("MultiEdit", m_multiEdit);
-    out.Int("HolidayAuto", m_holidayAuto);
-    out.Int("YogoAttach", m_yogoAttach);
-    return out.Ok() ? TRUE : FALSE;
+    return WritePartKeys(kSection, Keys());
 }
 
 } // namespace tembra

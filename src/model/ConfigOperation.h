@@ -5,6 +5,7 @@
 // state beside them is never touched by Copy, Read or Write.
 #pragma once
 
+#include "model/ConfigKeys.h"
 #include "model/OperationState.h"
 #include "platform/Types.h"
 
@@ -14,7 +15,8 @@ class CConfigOperation : public COperationState {
 public:
     static constexpr const char* kSection = "OperationConfig";
 
-    CConfigOperation() = default;
+    // The settings take their built-in defaults.
+    CConfigOperation();
     CConfigOperation(const CConfigOperation&) = default;
     CConfigOperation& operator=(const CConfigOperation&) = default;
     virtual ~CConfigOperation() = default;
@@ -28,34 +30,40 @@ public:
     // Writes the eight keys in the same order (the mask is not looked at).
     virtual BOOL Write(UINT mask);
 
-    LONG GetWakunai() const { return m_wakunai; }
-    void SetWakunai(LONG v) { m_wakunai = v; }
-    LONG GetEventBaseMove() const { return m_eventBaseMove; }
-    void SetEventBaseMove(LONG v) { m_eventBaseMove = v; }
-    LONG GetWithYogo() const { return m_withYogo; }
-    void SetWithYogo(LONG v) { m_withYogo = v; }
-    LONG GetKouTempStyle() const { return m_kouTempStyle; }
-    void SetKouTempStyle(LONG v) { m_kouTempStyle = v; }
-    LONG GetMultiEdit() const { return m_multiEdit; }
-    void SetMultiEdit(LONG v) { m_multiEdit = v; }
+    LONG GetWakunai() const { return m_settings.wakunai; }
+    void SetWakunai(LONG v) { m_settings.wakunai = v; }
+    LONG GetEventBaseMove() const { return m_settings.eventBaseMove; }
+    void SetEventBaseMove(LONG v) { m_settings.eventBaseMove = v; }
+    LONG GetWithYogo() const { return m_settings.withYogo; }
+    void SetWithYogo(LONG v) { m_settings.withYogo = v; }
+    LONG GetKouTempStyle() const { return m_settings.kouTempStyle; }
+    void SetKouTempStyle(LONG v) { m_settings.kouTempStyle = v; }
+    LONG GetMultiEdit() const { return m_settings.multiEdit; }
+    void SetMultiEdit(LONG v) { m_settings.multiEdit = v; }
     // Guide texts in the status bar on (non-zero) or off.
-    LONG GetGuideMode() const { return m_guideMode; }
-    void SetGuideMode(LONG v) { m_guideMode = v; }
-    LONG GetHolidayAuto() const { return m_holidayAuto; }
-    void SetHolidayAuto(LONG v) { m_holidayAuto = v; }
+    LONG GetGuideMode() const { return m_settings.guideMode; }
+    void SetGuideMode(LONG v) { m_settings.guideMode = v; }
+    LONG GetHolidayAuto() const { return m_settings.holidayAuto; }
+    void SetHolidayAuto(LONG v) { m_settings.holidayAuto = v; }
     // Low four bits: terms may be attached to process lines; the next four: to nodes.
-    LONG GetYogoAttach() const { return m_yogoAttach; }
-    void SetYogoAttach(LONG v) { m_yogoAttach = v; }
+    LONG GetYogoAttach() const { return m_settings.yogoAttach; }
+    void SetYogoAttach(LONG v) { m_settings.yogoAttach = v; }
 
 private:
-    LONG m_wakunai = 1;
-    LONG m_eventBaseMove = 1;
-    LONG m_withYogo = 0;
-    LONG m_kouTempStyle = 0;
-    LONG m_multiEdit = 0;
-    LONG m_guideMode = 1;
-    LONG m_holidayAuto = 1;
-    LONG m_yogoAttach = 255;
+    ConfigKeyTable Keys();
+
+    // The eight settings, copied together; the editing state beside them is not.
+    struct Settings {
+        LONG wakunai = 0;
+        LONG eventBaseMove = 0;
+        LONG withYogo = 0;
+        LONG kouTempStyle = 0;
+        LONG multiEdit = 0;
+        LONG guideMode = 0;
+        LONG holidayAuto = 0;
+        LONG yogoAttach = 0;
+    };
+    Settings m_settings;
 };
 
 } // namespace tembra

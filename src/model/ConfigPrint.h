@@ -7,6 +7,7 @@
 // flag of a header that holds a layout edited for its chart alone. These have no profile key.
 #pragma once
 
+#include "model/ConfigKeys.h"
 #include "platform/Types.h"
 
 #include <array>
@@ -23,8 +24,8 @@ public:
     using PeriodTexts = std::array<std::string, kPeriodTextCount>;
     using DateTexts = std::array<std::string, kDateTextCount>;
 
-    // Only sets the object up; the values come from Read, Copy or a load.
-    CConfigPrint() = default;
+    // Every field takes its built-in default.
+    CConfigPrint();
     CConfigPrint(const CConfigPrint&) = default;
     CConfigPrint& operator=(const CConfigPrint&) = default;
     virtual ~CConfigPrint() = default;
@@ -108,27 +109,29 @@ public:
     static constexpr const char* kSection = "PrintConfig";
 
 private:
+    ConfigKeyTable Keys();
+
     WORD m_select = 0;
-    short m_kikan = 1;
-    WORD m_toDay = 1;
+    short m_kikan = 0;
+    WORD m_toDay = 0;
     short m_amikake = 0;
     WORD m_keisen = 0;
-    COLORREF m_color = RGB(0, 0, 0);
+    COLORREF m_color = 0;
     short m_voldLineEx = 0;
-    COLORREF m_amikakeColor = RGB(255, 0, 0);
-    short m_holidayLine = 2;
-    WORD m_zoomPrinting = 1;
+    COLORREF m_amikakeColor = 0;
+    short m_holidayLine = 0;
+    WORD m_zoomPrinting = 0;
     short m_crossType = 0;
-    short m_arcRay = 9;
-    COLORREF m_satdayColor = RGB(0, 0, 255);
-    COLORREF m_sundayColor = RGB(255, 0, 0);
-    std::string m_lineRate = "1.0";
-    LONG m_hatch = 1;
+    short m_arcRay = 0;
+    COLORREF m_satdayColor = 0;
+    COLORREF m_sundayColor = 0;
+    std::string m_lineRate;
+    LONG m_hatch = 0;
     LONG m_keisenDotFlag = 0;
-    WORD m_keisenDotWidth = 1;
-    WORD m_keisenDotItv = 10;
-    WORD m_keisenDotLen = 10;
-    WORD m_keisenDot2Width = 2;
+    WORD m_keisenDotWidth = 0;
+    WORD m_keisenDotItv = 0;
+    WORD m_keisenDotLen = 0;
+    WORD m_keisenDot2Width = 0;
 
     short m_periodSet = 0;
     PeriodTexts m_periodTexts;

@@ -9,8 +9,8 @@
 // attribute block with its two percent offsets, and the draw state of the last drawing.
 #pragma once
 
+#include "model/AttrBlocks.h"
 #include "model/ChartPos.h"
-#include "model/ConfigParts.h"
 #include "model/DataHeader.h"
 #include "platform/Archive.h"
 #include "platform/Time.h"

@@ -15,8 +15,8 @@
 //                 size); the tied process number (WORD high, DWORD low); 10 reserved.
 #pragma once
 
+#include "model/AttrBlocks.h"
 #include "model/ChartPos.h"
-#include "model/ConfigParts.h"
 #include "model/DamagedFile.h"
 #include "model/DataHeader.h"
 #include "model/SeqNumber.h"

@@ -9,7 +9,7 @@
 // back for hit testing) and the pen of each draw mode are members that the drawing adds.
 #pragma once
 
-#include "model/ConfigParts.h"
+#include "model/ConfigShin.h"
 #include "model/DataHeader.h"
 #include "platform/Archive.h"
 #include "platform/Time.h"

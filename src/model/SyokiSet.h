@@ -12,7 +12,10 @@
 #pragma once
 
 #include "model/ConfigChart.h"
-#include "model/ConfigParts.h"
+#include "model/ConfigEvent.h"
+#include "model/ConfigPath.h"
+#include "model/ConfigShin.h"
+#include "model/ConfigZukei.h"
 #include "model/Hensoku.h"
 #include "model/PrintArea.h"
 #include "model/Yogo.h"

@@ -2,7 +2,7 @@
 // (CElemAttr) that terms, resource lists and the label defaults of the settings share.
 #pragma once
 
-#include "model/ConfigParts.h"
+#include "model/AttrBlocks.h"
 #include "model/DataHeader.h"
 #include "platform/Archive.h"
 #include "platform/Types.h"

@@ -1,7 +1,11 @@
-#include "model/ConfigParts.h"
-
+#include "model/AttrBlocks.h"
 #include "model/ConfigBase.h"
+#include "model/ConfigColor.h"
+#include "model/ConfigEvent.h"
 #include "model/ConfigOperation.h"
+#include "model/ConfigPath.h"
+#include "model/ConfigShin.h"
+#include "model/ConfigZukei.h"
 #include "platform/Paths.h"
 #include "platform/Profile.h"
 #include "platform/Sjis.h"
