@@ -7,6 +7,7 @@
 
 #include "document/ObList.h"
 #include "model/DataHeader.h"
+#include "model/Koumoku.h"
 #include "model/Koutei.h"
 #include "model/ObTable.h"
 #include "model/Shigen.h"

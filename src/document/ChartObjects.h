@@ -12,6 +12,7 @@
 
 #include "document/ObList.h"
 #include "model/DataHeader.h"
+#include "model/Koumoku.h"
 #include "model/KoumokuData.h"
 #include "model/Koutei.h"
 #include "model/KtkmHatch.h"

@@ -10,6 +10,7 @@
 #include "model/Calendar.h"
 #include "model/ConfigOperation.h"
 #include "model/Event.h"
+#include "model/Koumoku.h"
 #include "model/KoumokuData.h"
 #include "model/Koutei.h"
 #include "model/ObTable.h"

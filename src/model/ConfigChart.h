@@ -6,7 +6,7 @@
 // user's defaults; every document's settings record starts from a copy of it.
 #pragma once
 
-#include "model/AreaName.h"
+#include "model/AreaNameSet.h"
 #include "model/AttrBlocks.h"
 #include "model/ConfigKeys.h"
 #include "model/PrintArea.h"

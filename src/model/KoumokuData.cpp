@@ -1,6 +1,6 @@
 #include "model/KoumokuData.h"
 
-#include "model/ObTable.h"
+#include "model/Koumoku.h"
 #include "model/Utility.h"
 #include "platform/ByteOrder.h"
 #include "platform/Document.h"
@@ -62,7 +62,8 @@ void CKoumokuData::SetText(std::string_view text) {
 
 // A cell of a file before 32000 holds no font and no column: it takes the document's item-area
 // font and style word (at offset 16), its own-font flag and the two words become 0, and a
-// ruled-line word at offset 12 is the ruled-line type of its row, handed to the item table.
+// ruled-line word at offset 12 is the ruled-line type of its row, handed to the document's item
+// table (which keeps it aside while it is itself being read).
 void CKoumokuData::Serialize(CArchive& ar) {
     CDataHeader::Serialize(ar);
     const int version = ArchiveVersion(ar);
@@ -100,7 +101,7 @@ void CKoumokuData::Serialize(CArchive& ar) {
             m_font = document->GetKoumokuFont();
             if (GetKeisenWord1() != 0) {
                 if (CKoumoku* table = document->GetKoumoku()) {
-                    table->SetKeisenType(GetRow(), GetKeisenWord1());
+                    table->SetLoadedKeisenType(GetRow(), GetKeisenWord1());
                 }
             }
         }

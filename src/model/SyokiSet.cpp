@@ -1,10 +1,9 @@
 #include "model/SyokiSet.h"
 
+#include "model/ByteField.h"
 #include "model/ConfigBase.h"
 #include "model/DamagedFile.h"
-#include "model/DataHeader.h"
 #include "model/Utility.h"
-#include "platform/ByteOrder.h"
 #include "platform/Document.h"
 #include "platform/Sjis.h"
 #include "platform/Ui.h"
@@ -15,7 +14,6 @@
 #include <cstring>
 #include <filesystem>
 #include <system_error>
-#include <type_traits>
 
 namespace tembra {
 
@@ -62,336 +60,271 @@ constexpr int kHolidayTable[5][kThinningStepCount] = {
     {0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, {2, 2, 2, 2, 0, 0, 0, 0, 0, 0},
 };
 
-// ---- Little-endian fields of the packed blocks, by offset -----------------------------------
+// ---- The packed blocks, one table each ----------------------------------------------------
 
-void PutWord(BYTE* out, std::size_t at, WORD v) {
-    tembra::PutWord(out + at, v);
-}
-void PutShort(BYTE* out, std::size_t at, LONG v) {
-    tembra::PutWord(out + at, static_cast<WORD>(static_cast<std::uint32_t>(v) & 0xFFFF));
-}
-void PutDword(BYTE* out, std::size_t at, DWORD v) {
-    tembra::PutDword(out + at, v);
-}
-WORD GetWord(const BYTE* in, std::size_t at) {
-    return tembra::GetWord(in + at);
-}
-short GetShort(const BYTE* in, std::size_t at) {
-    return static_cast<short>(tembra::GetWord(in + at));
-}
-DWORD GetDword(const BYTE* in, std::size_t at) {
-    return tembra::GetDword(in + at);
-}
-
-// A rectangle as four 16-bit signed values: left, top, right, bottom.
-void PutRect(BYTE* out, std::size_t at, const CRect& r) {
-    PutShort(out, at, r.left);
-    PutShort(out, at + 2, r.top);
-    PutShort(out, at + 4, r.right);
-    PutShort(out, at + 6, r.bottom);
-}
-CRect GetRect(const BYTE* in, std::size_t at) {
-    return CRect(GetShort(in, at), GetShort(in, at + 2), GetShort(in, at + 4),
-                 GetShort(in, at + 6));
-}
-
-void PutFont16(BYTE* out, std::size_t at, const LOGFONT& font) {
-    LogFont16::FromLogFont(font).ToBytes(out + at);
-}
-LOGFONT GetFont16(const BYTE* in, std::size_t at) {
-    return LogFont16::FromBytes(in + at).ToLogFont();
-}
-
-// A LOGFONT as it stands in memory (60 bytes): five 32-bit metrics, eight bytes, the face.
-constexpr std::size_t kRawLogFontSize = 60;
-void PutRawFont(BYTE* out, std::size_t at, const LOGFONT& f) {
-    const LONG metrics[5] = {f.lfHeight, f.lfWidth, f.lfEscapement, f.lfOrientation, f.lfWeight};
-    for (int i = 0; i < 5; ++i) {
-        PutDword(out, at + static_cast<std::size_t>(i) * 4, static_cast<DWORD>(metrics[i]));
-    }
-    const BYTE bytes[8] = {f.lfItalic,       f.lfUnderline,     f.lfStrikeOut, f.lfCharSet,
-                           f.lfOutPrecision, f.lfClipPrecision, f.lfQuality,   f.lfPitchAndFamily};
-    std::memcpy(out + at + 20, bytes, sizeof bytes);
-    std::memcpy(out + at + 28, f.lfFaceName, LF_FACESIZE);
-}
-LOGFONT GetRawFont(const BYTE* in, std::size_t at) {
-    LOGFONT f;
-    f.lfHeight = static_cast<LONG>(GetDword(in, at));
-    f.lfWidth = static_cast<LONG>(GetDword(in, at + 4));
-    f.lfEscapement = static_cast<LONG>(GetDword(in, at + 8));
-    f.lfOrientation = static_cast<LONG>(GetDword(in, at + 12));
-    f.lfWeight = static_cast<LONG>(GetDword(in, at + 16));
-    f.lfItalic = in[at + 20];
-    f.lfUnderline = in[at + 21];
-    f.lfStrikeOut = in[at + 22];
-    f.lfCharSet = in[at + 23];
-    f.lfOutPrecision = in[at + 24];
-    f.lfClipPrecision = in[at + 25];
-    f.lfQuality = in[at + 26];
-    f.lfPitchAndFamily = in[at + 27];
-    std::memcpy(f.lfFaceName, in + at + 28, LF_FACESIZE);
-    return f;
-}
-
-template <std::size_t N> void WriteBlock(CArchive& ar, const std::array<BYTE, N>& block) {
-    ar.Write(block.data(), static_cast<UINT>(N));
-}
-template <std::size_t N> std::array<BYTE, N> ReadBlock(CArchive& ar) {
-    std::array<BYTE, N> block{};
-    ar.ReadExact(block.data(), N);
-    return block;
-}
-
-[[noreturn]] void ThrowDamaged(const CArchive&) {
-    FailDamagedFile();
-}
-
-// ---- 1. Page settings ---------------------------------------------------------------------
-//
-// 90 bytes from 51000: six areas, both insets, chart rectangle, footer, paper code,
-// orientation, item width, paper rectangle, margin shift, printer offset. Before: 58 bytes
-// (six areas, the left inset, the chart rectangle) and the same tail without the footer.
+// 1. Page settings, 90 bytes. Files before 51000 hold 80: no right inset and no footer.
+using PageImage = CPrintArea::StoredFields;
 constexpr std::size_t kPageSize = 90;
 constexpr std::size_t kOldPageSize = 80;
+constexpr ByteField<PageImage> kPageFields[] = {
+    FieldAs<Rect16, &PageImage::header>(0),
+    FieldAs<Rect16, &PageImage::page>(8),
+    FieldAs<Rect16, &PageImage::edit>(16),
+    FieldAs<Rect16, &PageImage::date>(24),
+    FieldAs<Rect16, &PageImage::items>(32),
+    FieldAs<Rect16, &PageImage::chart>(40),
+    Field<&PageImage::insetLeft>(48),
+    Field<&PageImage::insetRight>(50),
+    FieldAs<Rect16, &PageImage::inner>(52),
+    FieldAs<Rect16, &PageImage::footer>(60),
+    Field<&PageImage::paperKind>(68),
+    Field<&PageImage::orientation>(70),
+    Field<&PageImage::itemWidth>(72),
+    FieldAs<Rect16, &PageImage::paper>(74),
+    FieldAs<LittleEndian<2>, &PageImage::shift, &CPoint::x>(82),
+    FieldAs<LittleEndian<2>, &PageImage::shift, &CPoint::y>(84),
+    FieldAs<LittleEndian<2>, &PageImage::printerOffset, &CPoint::x>(86),
+    FieldAs<LittleEndian<2>, &PageImage::printerOffset, &CPoint::y>(88),
+};
+constexpr auto kOldPageFields = WithoutFields(kPageFields, {50, 60});
+static_assert(FitsBlock(kPageFields, kPageSize) && FitsBlock(kOldPageFields, kOldPageSize));
 
-void StorePage(CArchive& ar, int version, const CPrintArea& page) {
-    std::array<BYTE, kPageSize> b{};
-    const CRect areas[6] = {page.GetHeaderRect(), page.GetPageRect(),    page.GetBodyRect(),
-                            page.GetDateRect(),   page.GetKoumokuRect(), page.GetKouteiRect()};
-    for (std::size_t i = 0; i < 6; ++i) {
-        PutRect(b.data(), i * 8, areas[i]);
-    }
-    std::size_t at = 48;
-    PutShort(b.data(), at, page.GetInsetLeft());
-    at += 2;
-    if (version >= kVerPage90) {
-        PutShort(b.data(), at, page.GetInsetRight());
-        at += 2;
-    }
-    PutRect(b.data(), at, page.GetChartRect());
-    at += 8;
-    if (version >= kVerPage90) {
-        PutRect(b.data(), at, page.GetFooterRect());
-        at += 8;
-    }
-    PutShort(b.data(), at, page.GetPaper());
-    PutWord(b.data(), at + 2, page.GetMuki());
-    PutShort(b.data(), at + 4, page.GetLeftWidth());
-    PutRect(b.data(), at + 6, page.GetPaperRect());
-    PutShort(b.data(), at + 14, page.GetMarginShift().x);
-    PutShort(b.data(), at + 16, page.GetMarginShift().y);
-    PutShort(b.data(), at + 18, page.GetPrinterOffset().x);
-    PutShort(b.data(), at + 20, page.GetPrinterOffset().y);
-    ar.Write(b.data(), static_cast<UINT>(at + 22));
+PageImage ImageOf(const CPrintArea& page) {
+    PageImage image;
+    image.header = page.GetHeaderRect();
+    image.page = page.GetPageRect();
+    image.edit = page.GetBodyRect();
+    image.date = page.GetDateRect();
+    image.items = page.GetKoumokuRect();
+    image.chart = page.GetKouteiRect();
+    image.footer = page.GetFooterRect();
+    image.inner = page.GetChartRect();
+    image.paper = page.GetPaperRect();
+    image.insetLeft = page.GetInsetLeft();
+    image.insetRight = page.GetInsetRight();
+    image.paperKind = page.GetPaper();
+    image.orientation = page.GetMuki();
+    image.itemWidth = page.GetLeftWidth();
+    image.shift = page.GetMarginShift();
+    image.printerOffset = page.GetPrinterOffset();
+    return image;
 }
 
-void LoadPage(CArchive& ar, int version, CPrintArea& page) {
-    const bool full = version >= kVerPage90;
-    std::array<BYTE, kPageSize> b{};
-    ar.ReadExact(b.data(), full ? kPageSize : kOldPageSize);
-
-    CPrintArea::StoredFields image;
-    image.header = GetRect(b.data(), 0);
-    image.page = GetRect(b.data(), 8);
-    image.edit = GetRect(b.data(), 16);
-    image.date = GetRect(b.data(), 24);
-    image.items = GetRect(b.data(), 32);
-    image.chart = GetRect(b.data(), 40);
-    std::size_t at = 48;
-    image.insetLeft = GetShort(b.data(), at);
-    at += 2;
-    if (full) {
-        image.insetRight = GetShort(b.data(), at);
-        at += 2;
-    } else {
-        image.insetRight = image.insetLeft;
-    }
-    image.inner = GetRect(b.data(), at);
-    at += 8;
-    if (full) {
-        image.footer = GetRect(b.data(), at);
-        at += 8;
-    } else {
-        image.footer =
-            CRect(image.header.left, image.edit.bottom, image.header.right, image.edit.bottom);
-    }
-    image.paperKind = GetShort(b.data(), at);
-    image.orientation = GetWord(b.data(), at + 2);
-    image.itemWidth = GetShort(b.data(), at + 4);
-    image.paper = GetRect(b.data(), at + 6);
-    image.shift = CPoint(GetShort(b.data(), at + 14), GetShort(b.data(), at + 16));
-    image.printerOffset = CPoint(GetShort(b.data(), at + 18), GetShort(b.data(), at + 20));
-    page.SetStoredFields(image);
-}
-
-// ---- 2. Area names ------------------------------------------------------------------------
-
+// 2. Area names before 53000: two names in 129-byte fields.
 constexpr std::size_t kOldAreaNameSize = 129;
+
+// 3. Date-row style, 76 bytes: the date font, the five mode words ("BigHolidays" first), 16 zero
+// bytes. Files before 40000 hold 52: the font and "BigHolidays".
+constexpr std::size_t kDateStyleSize = 76;
+constexpr std::size_t kOldDateStyleSize = 52;
+constexpr ByteField<CAreaStyle> kDateStyleFields[] = {
+    FieldAs<Font16, &CAreaStyle::m_font>(0), Field<&CAreaStyle::m_mode, At<0>>(50),
+    Field<&CAreaStyle::m_mode, At<1>>(52),   Field<&CAreaStyle::m_mode, At<2>>(54),
+    Field<&CAreaStyle::m_mode, At<3>>(56),   Field<&CAreaStyle::m_mode, At<4>>(58),
+};
+static_assert(FitsBlock(kDateStyleFields, kDateStyleSize));
+
+// 4. Item text block ("KoumokuConfig"), 80 bytes: its first 20 bytes, 10 zero bytes, the font.
+constexpr std::size_t kKoumokuSize = 80;
+constexpr ByteField<CFontAttr> kKoumokuFields[] = {
+    Field<&CFontAttr::m_fontHeigh>(0),     Field<&CFontAttr::m_fontWidth>(2),
+    Field<&CFontAttr::m_form>(4),          Field<&CFontAttr::m_color>(6),
+    Field<&CFontAttr::m_attrb>(10),        Field<&CFontAttr::m_partition>(12),
+    Field<&CFontAttr::m_eventBase>(14),    Field<&CFontAttr::m_spare, At<0>>(16),
+    Field<&CFontAttr::m_spare, At<1>>(18), FieldAs<Font16, &CFontAttr::m_font>(30),
+};
+static_assert(FitsBlock(kKoumokuFields, kKoumokuSize));
+
+// 5. Process line block ("KouteiConfig"), 106 bytes: the line attributes, the width table,
+// "CornerSize", "ArrowLength", "ArrowAngle", "KakomiAngle", "Inclined", "BarHeight". Files
+// before 11000 hold the first 40 bytes. The bytes of no field of the chart part are kept by
+// the record as read.
+constexpr std::size_t kOldKouteiSize = 40;
+constexpr auto kKouteiLine = [](auto& chart) -> auto& {
+    return chart.GetKouteiAttr();
+};
+constexpr auto kKouteiWidths = [](auto& chart) -> auto& {
+    return chart.GetKouteiWidthSet().m_width;
+};
+constexpr ByteField<CConfigChart> kKouteiFields[] = {
+    Field<kKouteiLine, &CKouteiAttr::m_style>(0),
+    Field<kKouteiLine, &CKouteiAttr::m_subStyle>(2),
+    Field<kKouteiLine, &CKouteiAttr::m_type>(4),
+    Field<kKouteiLine, &CKouteiAttr::m_width>(6),
+    Field<kKouteiLine, &CKouteiAttr::m_color>(8),
+    Field<kKouteiLine, &CKouteiAttr::m_holiday>(12),
+    Field<kKouteiLine, &CKouteiAttr::m_hatch>(14),
+    Field<kKouteiWidths, At<0>>(16),
+    Field<kKouteiWidths, At<1>>(18),
+    Field<kKouteiWidths, At<2>>(20),
+    Field<Prop<&CConfigChart::GetCornerSize, &CConfigChart::SetCornerSize>>(22),
+    Field<Prop<&CConfigChart::GetArrowLength, &CConfigChart::SetArrowLength>>(24),
+    Field<Prop<&CConfigChart::GetArrowAngle, &CConfigChart::SetArrowAngle>>(26),
+    Field<Prop<&CConfigChart::GetKakomiAngle, &CConfigChart::SetKakomiAngle>>(28),
+    Field<Prop<&CConfigChart::GetInclined, &CConfigChart::SetInclined>>(40),
+    Field<Prop<&CConfigChart::GetBarHeight, &CConfigChart::SetBarHeight>>(42),
+};
+static_assert(FitsBlock(kKouteiFields, CSyokiSet::kKouteiBlockSize));
+
+// 6. Node block ("LandConfig"), 12 bytes; the size word has no key of its own.
+constexpr std::size_t kLandSize = 12;
+constexpr ByteField<CLandAttr> kLandFields[] = {
+    Field<&CLandAttr::m_style>(0), Field<&CLandAttr::m_type>(2),    Field<&CLandAttr::m_color>(4),
+    Field<&CLandAttr::m_size>(8),  Field<&CLandAttr::m_radius>(10),
+};
+static_assert(FitsBlock(kLandFields, kLandSize));
+
+// 7, 8. Label blocks ("YogoConfig", "ShigenConfig"), 102 bytes: the 46-byte head as the term
+// records write it, the font, the word before the line spacing, the line spacing and the
+// first-line spacing. Files before 10000 hold 108: the head, the font as it stands in memory and
+// the word (the spacings came later).
+constexpr std::size_t kLabelSize = 102;
+constexpr std::size_t kOldLabelSize = 108;
+constexpr ByteField<CElemAttr> kLabelFields[] = {
+    FieldAs<Font16, &CElemAttr::m_font>(kElemAttrHeadSize),
+    Field<&CElemAttr::m_spare>(96),
+    Field<&CElemAttr::m_lineSpace>(98),
+    Field<&CElemAttr::m_firstSpace>(100),
+};
+constexpr ByteField<CElemAttr> kOldLabelFields[] = {
+    FieldAs<RawFont, &CElemAttr::m_font>(kElemAttrHeadSize),
+    Field<&CElemAttr::m_spare>(kElemAttrHeadSize + RawFont::kWidth),
+};
+static_assert(FitsBlock(kLabelFields, kLabelSize) && FitsBlock(kOldLabelFields, kOldLabelSize));
+
+// 9. Event part ("EventConfig"), 88 bytes: the text attribute block (its 14 reserved bytes as
+// held), the font, "Revice".
+constexpr std::size_t kEventSize = 88;
+constexpr auto kText = [](auto& part) -> auto& {
+    return part.GetTextAttr();
+};
+constexpr ByteField<CConfigEvent> kEventFields[] = {
+    Field<kText, &CTextAttr::m_fontHeigh>(0),
+    Field<kText, &CTextAttr::m_fontWidth>(2),
+    Field<kText, &CTextAttr::m_form>(4),
+    Field<kText, &CTextAttr::m_color>(6),
+    Field<kText, &CTextAttr::m_attrb>(10),
+    Field<kText, &CTextAttr::m_offsetX>(12),
+    Field<kText, &CTextAttr::m_offsetY>(16),
+    Field<kText, &CTextAttr::m_ownFont>(20),
+    Field<kText, &CTextAttr::m_reserved>(22),
+    FieldAs<Font16, Prop<&CConfigEvent::GetLogFont, &CConfigEvent::SetLogFont>>(36),
+    Field<Prop<&CConfigEvent::GetRevice, &CConfigEvent::SetRevice>>(86),
+};
+static_assert(FitsBlock(kEventFields, kEventSize));
+
+// 10. Progress part head, 20 bytes: style, sub-style, type, width, colour, "Linked", the width
+// table.
+constexpr std::size_t kShinHeadSize = 20;
+constexpr auto kWidths = [](auto& part) -> auto& {
+    return part.GetWidthSet().m_width;
+};
+constexpr ByteField<CConfigShin> kShinHeadFields[] = {
+    Field<Prop<&CConfigShin::GetStyle, &CConfigShin::SetStyle>>(0),
+    Field<Prop<&CConfigShin::GetSubStyle, &CConfigShin::SetSubStyle>>(2),
+    Field<Prop<&CConfigShin::GetType, &CConfigShin::SetType>>(4),
+    Field<Prop<&CConfigShin::GetWidth, &CConfigShin::SetWidth>>(6),
+    Field<Prop<&CConfigShin::GetColor, &CConfigShin::SetColor>>(8),
+    Field<Prop<&CConfigShin::GetLinked, &CConfigShin::SetLinked>>(12),
+    Field<kWidths, At<0>>(14),
+    Field<kWidths, At<1>>(16),
+    Field<kWidths, At<2>>(18),
+};
+static_assert(FitsBlock(kShinHeadFields, kShinHeadSize));
+
+// 11. Progress part tail, 68 bytes and the date format: the word kept with the date labels, the
+// date font, the date colour, the two keyless values, the display mode.
+constexpr std::size_t kShinTailSize = 68;
+constexpr auto kShin = [](auto& record) -> auto& {
+    return record.GetShin();
+};
+constexpr ByteField<CSyokiSet> kShinTailFields[] = {
+    Field<Prop<&CSyokiSet::GetShinLabelWord, &CSyokiSet::SetShinLabelWord>>(0),
+    FieldAs<Font16, kShin, Prop<&CConfigShin::GetLogFont, &CConfigShin::SetLogFont>>(2),
+    Field<kShin, Prop<&CConfigShin::GetDateColor, &CConfigShin::SetDateColor>>(52),
+    Field<kShin, Prop<&CConfigShin::GetDateValue1, &CConfigShin::SetDateValue1>>(56),
+    Field<kShin, Prop<&CConfigShin::GetDateValue2, &CConfigShin::SetDateValue2>>(60),
+    Field<kShin, Prop<&CConfigShin::GetDateDisp, &CConfigShin::SetDateDisp>>(64),
+};
+static_assert(FitsBlock(kShinTailFields, kShinTailSize));
+
+// 12. Shape part head, 32 bytes: the shape attributes, the width table, the partition words.
+constexpr std::size_t kZukeiHeadSize = 32;
+constexpr auto kZukeiLine = [](auto& part) -> auto& {
+    return part.GetAttr();
+};
+constexpr ByteField<CConfigZukei> kZukeiHeadFields[] = {
+    Field<kZukeiLine, &CZukeiAttr::m_style>(0),
+    Field<kZukeiLine, &CZukeiAttr::m_pointMode>(2),
+    Field<kZukeiLine, &CZukeiAttr::m_type>(4),
+    Field<kZukeiLine, &CZukeiAttr::m_width>(6),
+    Field<kZukeiLine, &CZukeiAttr::m_color>(8),
+    Field<kZukeiLine, &CZukeiAttr::m_hatch>(12),
+    Field<kZukeiLine, &CZukeiAttr::m_hatchColor>(14),
+    Field<kZukeiLine, &CZukeiAttr::m_boxRay>(18),
+    Field<kWidths, At<0>>(20),
+    Field<kWidths, At<1>>(22),
+    Field<kWidths, At<2>>(24),
+    Field<Prop<&CConfigZukei::GetPartitionFlag, &CConfigZukei::SetPartitionFlag>>(26),
+    Field<Prop<&CConfigZukei::GetTimePartition, &CConfigZukei::SetTimePartition>>(28),
+    Field<Prop<&CConfigZukei::GetLinePartition, &CConfigZukei::SetLinePartition>>(30),
+};
+static_assert(FitsBlock(kZukeiHeadFields, kZukeiHeadSize));
+
+// 13. Shape text, 52 bytes: the style word of the shape text block and the shape font.
+constexpr std::size_t kZukeiTextSize = 52;
+constexpr ByteField<CConfigZukei> kZukeiTextFields[] = {
+    Field<kText, &CTextAttr::m_attrb>(0),
+    FieldAs<Font16, Prop<&CConfigZukei::GetLogFont, &CConfigZukei::SetLogFont>>(2),
+};
+static_assert(FitsBlock(kZukeiTextFields, kZukeiTextSize));
+
+// 21. The paper font as it stands in memory.
+constexpr ByteField<CSyokiSet> kPaperFontFields[] = {
+    FieldAs<RawFont, Prop<&CSyokiSet::GetPaperFont, &CSyokiSet::SetPaperFont>>(0),
+};
+
+// Values outside the blocks, written and read in the same order.
+template <class T> void Exchange(CArchive& ar, T& value) {
+    if (ar.IsStoring()) {
+        ar << value;
+    } else {
+        ar >> value;
+    }
+}
+
+void ExchangeLabel(CArchive& ar, int version, CElemAttr& attr, ElemAttrTail& tail) {
+    const bool current = version >= kVerYogo102;
+    const ByteFields<CElemAttr> fields =
+        current ? ByteFields<CElemAttr>(kLabelFields) : ByteFields<CElemAttr>(kOldLabelFields);
+    const std::size_t size = current ? kLabelSize : kOldLabelSize;
+    if (ar.IsStoring()) {
+        std::array<BYTE, kOldLabelSize> block{};
+        ElemAttrToHead(attr, tail, block.data());
+        StoreFields<kOldLabelSize>(ar, fields, attr, size, block);
+        return;
+    }
+    const auto block = LoadFields<kOldLabelSize>(ar, fields, attr, size);
+    ElemAttrFromHead(block.data(), attr, tail);
+    // Only 0 (above) and 1 (below) are link positions.
+    if (!current && attr.m_linkPosition != 0 && attr.m_linkPosition != 1) {
+        attr.m_linkPosition = 0;
+    }
+}
 
 void StoreOldAreaName(CArchive& ar, const std::string& name) {
     std::array<BYTE, kOldAreaNameSize> b{};
     const std::string cut = Sjis::Cut(name, kOldAreaNameSize - 1);
     std::memcpy(b.data(), cut.data(), cut.size());
-    WriteBlock(ar, b);
+    ar.Write(b.data(), static_cast<UINT>(b.size()));
 }
 
 std::string LoadOldAreaName(CArchive& ar) {
-    const auto b = ReadBlock<kOldAreaNameSize>(ar);
+    std::array<BYTE, kOldAreaNameSize> b{};
+    ar.ReadExact(b.data(), b.size());
     const char* text = reinterpret_cast<const char*>(b.data());
     return Sjis::Cut(std::string_view(text, strnlen(text, kOldAreaNameSize)), kOldAreaNameSize - 1);
 }
-
-// ---- 3. Date-row style: the date font at 0, the five mode words at 50, 16 zero bytes --------
-
-constexpr std::size_t kDateStyleSize = 76;
-constexpr std::size_t kOldDateStyleSize = 52;
-
-// ---- 4. Item text block: its first 20 bytes, 10 zero bytes, the font at 30 ------------------
-
-constexpr std::size_t kKoumokuSize = 80;
-
-// ---- 5. Process line block -----------------------------------------------------------------
-//    0 the 16-byte line attributes (style, sub-style, type, width, colour, Holiday, Hatch)
-//   16 width table normal, thin, bold   22 "CornerSize"   24 "ArrowLength"   26 "ArrowAngle"
-//   28 "KakomiAngle"   40 "Inclined"   42 "BarHeight"
-// Files before 11000 hold the first 40 bytes (no slant, no bar height). The other bytes have no
-// field of the chart part: the record keeps them as read.
-constexpr std::size_t kOldKouteiSize = 40;
-
-void PutKoutei(const CConfigChart& chart, BYTE* b) {
-    const CKouteiAttr& a = chart.GetKouteiAttr();
-    PutWord(b, 0, a.m_style);
-    PutWord(b, 2, a.m_subStyle);
-    PutWord(b, 4, a.m_type);
-    PutShort(b, 6, a.m_width);
-    PutDword(b, 8, a.m_color);
-    PutWord(b, 12, a.m_holiday);
-    PutWord(b, 14, a.m_hatch);
-    for (int i = 0; i < 3; ++i) {
-        PutWord(b, 16 + static_cast<std::size_t>(i) * 2, chart.GetKouteiWidthSet().GetAt(i));
-    }
-    PutWord(b, 22, chart.GetCornerSize());
-    PutWord(b, 24, chart.GetArrowLength());
-    PutWord(b, 26, chart.GetArrowAngle());
-    PutShort(b, 28, chart.GetKakomiAngle());
-    PutWord(b, 40, chart.GetInclined());
-    PutWord(b, 42, chart.GetBarHeight());
-}
-
-void GetKoutei(const BYTE* b, int version, CConfigChart& chart) {
-    CKouteiAttr& a = chart.GetKouteiAttr();
-    a.m_style = GetWord(b, 0);
-    a.m_subStyle = GetWord(b, 2);
-    a.m_type = GetWord(b, 4);
-    a.m_width = GetShort(b, 6);
-    a.m_color = GetDword(b, 8);
-    a.m_holiday = GetWord(b, 12);
-    a.m_hatch = GetWord(b, 14);
-    for (int i = 0; i < 3; ++i) {
-        chart.GetKouteiWidthSet().SetAt(i, GetWord(b, 16 + static_cast<std::size_t>(i) * 2));
-    }
-    chart.SetCornerSize(GetWord(b, 22));
-    chart.SetArrowLength(GetWord(b, 24));
-    chart.SetArrowAngle(GetWord(b, 26));
-    chart.SetKakomiAngle(GetShort(b, 28));
-    // What a version lacks stays the application's default.
-    if (version >= kVerKoutei106) {
-        chart.SetInclined(GetWord(b, 40));
-    }
-    if (version >= kVerBarHeight) {
-        chart.SetBarHeight(GetWord(b, 42));
-    }
-}
-
-// ---- 6. Node block: style, type, colour, the keyless size word at 8, radius -----------------
-
-constexpr std::size_t kLandSize = 12;
-
-// ---- 7, 8. Label blocks: the 46-byte head, the font at 46, the three words after it --------
-
-constexpr std::size_t kLabelSize = 102;
-constexpr std::size_t kOldLabelSize = 108; // before 10000: the head, a raw LOGFONT, one word
-
-std::array<BYTE, kLabelSize> PackLabel(const CElemAttr& attr, const ElemAttrTail& tail) {
-    std::array<BYTE, kLabelSize> b{};
-    ElemAttrToHead(attr, tail, b.data());
-    PutFont16(b.data(), kElemAttrHeadSize, attr.GetLogFont());
-    PutWord(b.data(), 96, attr.m_spare);
-    PutWord(b.data(), 98, attr.m_lineSpace);
-    PutWord(b.data(), 100, attr.m_firstSpace);
-    return b;
-}
-
-void LoadLabel(CArchive& ar, int version, CElemAttr& attr, ElemAttrTail& tail) {
-    if (version >= kVerYogo102) {
-        const auto b = ReadBlock<kLabelSize>(ar);
-        ElemAttrFromHead(b.data(), attr, tail);
-        attr.SetLogFont(GetFont16(b.data(), kElemAttrHeadSize));
-        attr.m_spare = GetWord(b.data(), 96);
-        attr.m_lineSpace = GetWord(b.data(), 98);
-        attr.m_firstSpace = GetWord(b.data(), 100);
-        return;
-    }
-    // The spacings came later: they keep the defaults.
-    const auto b = ReadBlock<kOldLabelSize>(ar);
-    ElemAttrFromHead(b.data(), attr, tail);
-    attr.SetLogFont(GetRawFont(b.data(), kElemAttrHeadSize));
-    attr.m_spare = GetWord(b.data(), kElemAttrHeadSize + kRawLogFontSize);
-    if (attr.m_linkPosition != 0 && attr.m_linkPosition != 1) {
-        attr.m_linkPosition = 0;
-    }
-}
-
-void StoreLabel(CArchive& ar, int version, const CElemAttr& attr, const ElemAttrTail& tail) {
-    if (version >= kVerYogo102) {
-        WriteBlock(ar, PackLabel(attr, tail));
-        return;
-    }
-    std::array<BYTE, kOldLabelSize> b{};
-    ElemAttrToHead(attr, tail, b.data());
-    PutRawFont(b.data(), kElemAttrHeadSize, attr.GetLogFont());
-    PutWord(b.data(), kElemAttrHeadSize + kRawLogFontSize, attr.m_spare);
-    WriteBlock(ar, b);
-}
-
-// ---- 9. Event part: the 36-byte text attribute block, the font at 36, "Revice" at 86 -------
-
-constexpr std::size_t kTextAttrSize = 36;
-constexpr std::size_t kEventSize = 88;
-
-void PutTextAttr(BYTE* b, const CTextAttr& a) {
-    PutWord(b, 0, a.m_fontHeigh);
-    PutWord(b, 2, a.m_fontWidth);
-    PutWord(b, 4, a.m_form);
-    PutDword(b, 6, a.m_color);
-    PutWord(b, 10, a.m_attrb);
-    PutDword(b, 12, static_cast<DWORD>(a.m_offsetX));
-    PutDword(b, 16, static_cast<DWORD>(a.m_offsetY));
-    PutShort(b, 20, a.m_ownFont);
-    std::memcpy(b + 22, a.m_reserved.data(), a.m_reserved.size());
-}
-
-void GetTextAttr(const BYTE* b, CTextAttr& a) {
-    a.m_fontHeigh = GetWord(b, 0);
-    a.m_fontWidth = GetWord(b, 2);
-    a.m_form = GetWord(b, 4);
-    a.m_color = GetDword(b, 6);
-    a.m_attrb = GetWord(b, 10);
-    a.m_offsetX = static_cast<LONG>(GetDword(b, 12));
-    a.m_offsetY = static_cast<LONG>(GetDword(b, 16));
-    a.m_ownFont = GetShort(b, 20);
-    std::memcpy(a.m_reserved.data(), b + 22, a.m_reserved.size());
-}
-
-// ---- 10, 11. Progress part ---------------------------------------------------------------
-// Head (20 bytes): style, sub-style, type, width, colour, "Linked", width table. The tail
-// follows the progress line's date-label block, whose 32-bit fields stand at 6 (colour), 12,
-// 16 (the two keyless values) and 22 (the display mode).
-constexpr std::size_t kShinHeadSize = 20;
-
-// ---- 12, 13. Shape part: head (32 bytes) and the text style word with the font ------------
-
-constexpr std::size_t kZukeiHeadSize = 32;
 
 // A file of the layout folder.
 std::filesystem::path LayoutPathOf(const std::string& folder, const std::string& name) {
@@ -653,386 +586,196 @@ void CSyokiSet::Serialize(CArchive& ar) {
     m_document = ar.m_pDocument;
     const int version = ArchiveVersion(ar);
     if (ar.IsStoring()) {
-        Store(ar, version);
+        SerializeBlocks(ar, version);
         return;
     }
-    // Whatever a file does not hold keeps the application's default; the record changes only
-    // when the whole of it was read.
+    // Whatever a file does not hold keeps the application's default, and the record changes
+    // only when the whole of it was read: the load fills a scratch record. The area-name cells
+    // and periods that the archive makes for it go with it, so the archive forgets them, loaded
+    // or not: a later reference to one fails the load instead of reaching freed memory.
+    struct Forget {
+        CArchive& ar;
+        std::size_t mark;
+        ~Forget() { ar.ForgetObjectsSince(mark); }
+    } forget{ar, ar.GetLoadMark()};
     CSyokiSet loaded;
     loaded.FillDefaults(m_document, -1, false);
-    loaded.Load(ar, version);
+    loaded.SerializeBlocks(ar, version);
     loaded.m_refresh = 1;
     *this = loaded;
 }
 
-void CSyokiSet::Store(CArchive& ar, int v) {
-    // 1. Page settings.
-    StorePage(ar, v, GetPageSetting());
+// The blocks in file order, both ways. Storing for an older version writes that version's form
+// and leaves the record as it is.
+void CSyokiSet::SerializeBlocks(CArchive& ar, int v) {
+    const bool loading = ar.IsLoading();
 
-    // 2. Area names.
-    CAreaNameSet& names = m_chart.GetAreaNameSet();
-    if (v >= kVerAreaNameCells) {
-        ar << names.GetKoumokuColumnCount() << names.GetStyle() << names.GetBunkatuOpt();
-        names.Serialize(ar);
-    } else {
-        StoreOldAreaName(ar, names.GetKoumokuName());
-        StoreOldAreaName(ar, names.GetHizukeName());
-    }
-
-    // 3. Date-row style.
+    // 1. Page settings. The fixed-row bands are not stored.
+    CPrintArea& page = GetPageSetting();
     {
-        std::array<BYTE, kDateStyleSize> b{};
-        const CAreaStyle& style = m_chart.GetDateStyle();
-        PutFont16(b.data(), 0, style.GetLogFont());
-        for (int i = 0; i < CAreaStyle::kModeCount; ++i) {
-            PutWord(b.data(), 50 + static_cast<std::size_t>(i) * 2, style.GetMode(i));
-        }
-        ar.Write(b.data(),
-                 static_cast<UINT>(v >= kVerDateStyle76 ? kDateStyleSize : kOldDateStyleSize));
-    }
-
-    // 4. Item text block.
-    {
-        std::array<BYTE, kKoumokuSize> b{};
-        const CFontAttr& a = m_chart.GetKoumokuAttr();
-        PutWord(b.data(), 0, a.m_fontHeigh);
-        PutWord(b.data(), 2, a.m_fontWidth);
-        PutWord(b.data(), 4, a.m_form);
-        PutDword(b.data(), 6, a.m_color);
-        PutWord(b.data(), 10, a.m_attrb);
-        PutWord(b.data(), 12, a.m_partition);
-        PutWord(b.data(), 14, a.m_eventBase);
-        PutWord(b.data(), 16, a.m_spare[0]);
-        PutWord(b.data(), 18, a.m_spare[1]);
-        PutFont16(b.data(), 30, a.GetLogFont());
-        WriteBlock(ar, b);
-    }
-
-    // 5. Process line block.
-    {
-        std::array<BYTE, kKouteiBlockSize> b = m_kouteiBlock;
-        PutKoutei(m_chart, b.data());
-        ar.Write(b.data(),
-                 static_cast<UINT>(v >= kVerKoutei106 ? kKouteiBlockSize : kOldKouteiSize));
-    }
-
-    // 6. Node block.
-    {
-        std::array<BYTE, kLandSize> b{};
-        const CLandAttr& a = m_chart.GetLandAttr();
-        PutWord(b.data(), 0, a.m_style);
-        PutWord(b.data(), 2, a.m_type);
-        PutDword(b.data(), 4, a.m_color);
-        PutWord(b.data(), 8, a.m_size);
-        PutWord(b.data(), 10, a.m_radius);
-        WriteBlock(ar, b);
-    }
-
-    // 7, 8. Term and resource label blocks.
-    StoreLabel(ar, v, m_chart.GetYogoAttr(), m_yogoTail);
-    if (v >= kVerShigen) {
-        WriteBlock(ar, PackLabel(m_chart.GetShigenAttr(), m_shigenTail));
-    }
-
-    // 9. Event part.
-    if (v >= kVerEvent) {
-        std::array<BYTE, kEventSize> b{};
-        PutTextAttr(b.data(), m_event.GetTextAttr());
-        PutFont16(b.data(), kTextAttrSize, m_event.GetLogFont());
-        PutWord(b.data(), 86, m_event.GetRevice());
-        WriteBlock(ar, b);
-    }
-
-    // 10, 11. Progress part.
-    if (v >= kVerShinHead) {
-        std::array<BYTE, kShinHeadSize> b{};
-        PutWord(b.data(), 0, m_shin.GetStyle());
-        PutWord(b.data(), 2, m_shin.GetSubStyle());
-        PutWord(b.data(), 4, m_shin.GetType());
-        PutShort(b.data(), 6, m_shin.GetWidth());
-        PutDword(b.data(), 8, m_shin.GetColor());
-        PutWord(b.data(), 12, m_shin.GetLinked());
-        for (int i = 0; i < 3; ++i) {
-            PutWord(b.data(), 14 + static_cast<std::size_t>(i) * 2, m_shin.GetWidthSet().GetAt(i));
-        }
-        WriteBlock(ar, b);
-    }
-    if (v >= kVerShinTail) {
-        ar << m_shinLabelWord;
-        LogFont16::Store(ar, m_shin.GetLogFont());
-        ar << static_cast<DWORD>(m_shin.GetDateColor())
-           << static_cast<DWORD>(m_shin.GetDateValue1())
-           << static_cast<DWORD>(m_shin.GetDateValue2())
-           << static_cast<DWORD>(m_shin.GetDateDisp());
-        ar << m_shin.GetDateFormat();
-    }
-
-    // 12, 13. Shape part.
-    if (v >= kVerZukeiHead) {
-        std::array<BYTE, kZukeiHeadSize> b{};
-        const CZukeiAttr& a = m_zukei.GetAttr();
-        PutShort(b.data(), 0, a.m_style);
-        PutShort(b.data(), 2, a.m_pointMode);
-        PutWord(b.data(), 4, a.m_type);
-        PutShort(b.data(), 6, a.m_width);
-        PutDword(b.data(), 8, a.m_color);
-        PutWord(b.data(), 12, a.m_hatch);
-        PutDword(b.data(), 14, a.m_hatchColor);
-        PutWord(b.data(), 18, a.m_boxRay);
-        for (int i = 0; i < 3; ++i) {
-            PutWord(b.data(), 20 + static_cast<std::size_t>(i) * 2, m_zukei.GetWidthSet().GetAt(i));
-        }
-        PutWord(b.data(), 26, m_zukei.GetPartitionFlag());
-        PutWord(b.data(), 28, m_zukei.GetTimePartition());
-        PutWord(b.data(), 30, m_zukei.GetLinePartition());
-        WriteBlock(ar, b);
-    }
-    if (v >= kVerZukeiText) {
-        ar << m_zukei.GetTextAttr().m_attrb;
-        LogFont16::Store(ar, m_zukei.GetLogFont());
-    }
-
-    // 14. Period.
-    if (v >= kVerPeriodHead) {
-        ar << static_cast<WORD>(m_nobeMode) << m_maeYohaku << m_atoYohaku << m_nobeOffset
-           << m_monthSpan;
-    }
-    ar << m_startDate << m_endDate << m_firstRow << m_lastRow << static_cast<WORD>(m_holidayShade)
-       << m_dateUnit << m_dateStep;
-    for (WORD w : m_spareWords) {
-        ar << w;
-    }
-
-    // 15. Fixed rows.
-    if (v >= kVerFixedRows) {
-        ar << m_fixedFirstRow << m_fixedLastRow;
-    }
-
-    // 16. Date rows and ruled lines. The minute grid is newer than 55000: such a file gets the
-    // nearest grid it knows, the record keeps its own.
-    if (v >= kVerDateRows) {
-        for (WORD kind : m_dateRows) {
-            ar << kind;
-        }
-        if (v < kVerMinuteGrid && m_keisenUnit == kUnitMinute) {
-            ar << static_cast<WORD>(kUnitHour) << WORD{1};
+        PageImage image = ImageOf(page);
+        if (v >= kVerPage90) {
+            SerializeFields<kPageSize>(ar, kPageFields, image);
         } else {
-            ar << m_keisenUnit << m_keisenStep;
+            // The footer sits at the bottom of the body, with no height; both insets are one.
+            SerializeFields<kOldPageSize>(ar, kOldPageFields, image);
+            image.insetRight = image.insetLeft;
+            image.footer =
+                CRect(image.header.left, image.edit.bottom, image.header.right, image.edit.bottom);
         }
-        WriteBlock(ar, m_reserved);
-    }
-
-    // 18. Layout file name.
-    if (v >= kVerLayoutName) {
-        ar << m_path.GetLayoutFileName();
-    }
-
-    // 19. Irregular periods.
-    if (v >= kVerHensoku) {
-        m_hensoku.Serialize(ar);
-    }
-
-    // 20. Layout words.
-    if (v >= kVerLayoutWords) {
-        for (int i = 0; i < 4; ++i) {
-            ar << m_layoutWords[static_cast<std::size_t>(i)];
+        if (loading) {
+            page.SetStoredFields(image);
         }
-        ar << m_layoutDword << m_layoutWords[4];
     }
-
-    // 21. Paper font.
-    if (v >= kVerPaperFont) {
-        std::array<BYTE, kRawLogFontSize> b{};
-        PutRawFont(b.data(), 0, m_paperFont);
-        WriteBlock(ar, b);
-    }
-}
-
-void CSyokiSet::Load(CArchive& ar, int v) {
-    // 1. Page settings.
-    LoadPage(ar, v, GetPageSetting());
-    const LONG storedChartWidth = GetPageSetting().GetKouteiRect().Width();
+    const LONG storedChartWidth = page.GetKouteiRect().Width();
 
     // 2. Area names.
     CAreaNameSet& names = m_chart.GetAreaNameSet();
     if (v >= kVerAreaNameCells) {
-        WORD columns = 0;
-        WORD style = 0;
-        WORD split = 0;
-        ar >> columns >> style >> split;
-        // The header has room for this many item columns, no more.
-        if (columns > CAreaNameSet::kGridColumns) {
-            ThrowDamaged(ar);
+        WORD columns = names.GetKoumokuColumnCount();
+        WORD style = names.GetStyle();
+        WORD split = names.GetBunkatuOpt();
+        Exchange(ar, columns);
+        Exchange(ar, style);
+        Exchange(ar, split);
+        // The header is drawn with one to ten item columns, as the profile keeps them.
+        if (loading && (columns < 1 || columns > CAreaNameSet::kGridColumns)) {
+            FailDamagedFile();
         }
         names.Serialize(ar);
-        names.SetKoumokuColumnCount(columns);
-        names.SetStyle(style);
-        names.SetBunkatuOpt(split);
-    } else {
+        if (loading) {
+            names.SetKoumokuColumnCount(columns);
+            names.SetStyle(style);
+            names.SetBunkatuOpt(split);
+        }
+    } else if (loading) {
         const std::string koumoku = LoadOldAreaName(ar);
         const std::string hizuke = LoadOldAreaName(ar);
         names.SetKoumokuName(koumoku);
         names.SetHizukeName(hizuke);
         names.SetStyle(CAreaNameSet::kStyleStandard);
+    } else {
+        StoreOldAreaName(ar, names.GetKoumokuName());
+        StoreOldAreaName(ar, names.GetHizukeName());
     }
 
-    // 3. Date-row style.
+    // 3, 4. Date-row style and item text block.
+    SerializeFields<kDateStyleSize>(ar, kDateStyleFields, m_chart.GetDateStyle(),
+                                    v >= kVerDateStyle76 ? kDateStyleSize : kOldDateStyleSize);
+    SerializeFields<kKoumokuSize>(ar, kKoumokuFields, m_chart.GetKoumokuAttr());
+
+    // 5. Process line block; a version without the bar height keeps the default.
     {
-        std::array<BYTE, kDateStyleSize> b{};
-        const bool full = v >= kVerDateStyle76;
-        ar.ReadExact(b.data(), full ? kDateStyleSize : kOldDateStyleSize);
-        CAreaStyle& style = m_chart.GetDateStyle();
-        style.SetLogFont(GetFont16(b.data(), 0));
-        const int modes = full ? CAreaStyle::kModeCount : 1;
-        for (int i = 0; i < modes; ++i) {
-            style.SetMode(i, GetWord(b.data(), 50 + static_cast<std::size_t>(i) * 2));
+        const std::size_t size = v >= kVerKoutei106 ? kKouteiBlockSize : kOldKouteiSize;
+        if (loading) {
+            const WORD barHeight = m_chart.GetBarHeight();
+            m_kouteiBlock = LoadFields<kKouteiBlockSize>(ar, kKouteiFields, m_chart, size);
+            if (v < kVerBarHeight) {
+                m_chart.SetBarHeight(barHeight);
+            }
+        } else {
+            StoreFields<kKouteiBlockSize>(ar, kKouteiFields, m_chart, size, m_kouteiBlock);
         }
     }
 
-    // 4. Item text block.
-    {
-        const auto b = ReadBlock<kKoumokuSize>(ar);
-        CFontAttr& a = m_chart.GetKoumokuAttr();
-        a.m_fontHeigh = GetWord(b.data(), 0);
-        a.m_fontWidth = GetWord(b.data(), 2);
-        a.m_form = GetWord(b.data(), 4);
-        a.m_color = GetDword(b.data(), 6);
-        a.m_attrb = GetWord(b.data(), 10);
-        a.m_partition = GetWord(b.data(), 12);
-        a.m_eventBase = GetWord(b.data(), 14);
-        a.m_spare[0] = GetWord(b.data(), 16);
-        a.m_spare[1] = GetWord(b.data(), 18);
-        a.SetLogFont(GetFont16(b.data(), 30));
-    }
-
-    // 5. Process line block.
-    m_kouteiBlock.fill(0);
-    ar.ReadExact(m_kouteiBlock.data(), v >= kVerKoutei106 ? kKouteiBlockSize : kOldKouteiSize);
-    GetKoutei(m_kouteiBlock.data(), v, m_chart);
-
-    // 6. Node block.
-    {
-        const auto b = ReadBlock<kLandSize>(ar);
-        CLandAttr& a = m_chart.GetLandAttr();
-        a.m_style = GetWord(b.data(), 0);
-        a.m_type = GetWord(b.data(), 2);
-        a.m_color = GetDword(b.data(), 4);
-        a.m_size = v >= kVerLayoutName ? GetWord(b.data(), 8) : WORD{100};
-        a.m_radius = GetWord(b.data(), 10);
+    // 6. Node block; before 31000 its size word meant nothing and becomes 100.
+    SerializeFields<kLandSize>(ar, kLandFields, m_chart.GetLandAttr());
+    if (loading && v < kVerLayoutName) {
+        m_chart.GetLandAttr().m_size = 100;
     }
 
     // 7, 8. Term and resource label blocks.
-    LoadLabel(ar, v, m_chart.GetYogoAttr(), m_yogoTail);
+    ExchangeLabel(ar, v, m_chart.GetYogoAttr(), m_yogoTail);
     if (v >= kVerShigen) {
-        LoadLabel(ar, v, m_chart.GetShigenAttr(), m_shigenTail);
+        ExchangeLabel(ar, v, m_chart.GetShigenAttr(), m_shigenTail);
     }
 
     // 9. Event part.
     if (v >= kVerEvent) {
-        const auto b = ReadBlock<kEventSize>(ar);
-        GetTextAttr(b.data(), m_event.GetTextAttr());
-        m_event.SetLogFont(GetFont16(b.data(), kTextAttrSize));
-        m_event.SetRevice(GetWord(b.data(), 86));
+        SerializeFields<kEventSize>(ar, kEventFields, m_event);
     }
 
     // 10, 11. Progress part.
     if (v >= kVerShinHead) {
-        const auto b = ReadBlock<kShinHeadSize>(ar);
-        m_shin.SetStyle(GetWord(b.data(), 0));
-        m_shin.SetSubStyle(GetWord(b.data(), 2));
-        m_shin.SetType(GetWord(b.data(), 4));
-        m_shin.SetWidth(GetShort(b.data(), 6));
-        m_shin.SetColor(GetDword(b.data(), 8));
-        m_shin.SetLinked(GetWord(b.data(), 12));
-        for (int i = 0; i < 3; ++i) {
-            m_shin.GetWidthSet().SetAt(i, GetWord(b.data(), 14 + static_cast<std::size_t>(i) * 2));
-        }
+        SerializeFields<kShinHeadSize>(ar, kShinHeadFields, m_shin);
     }
     if (v >= kVerShinTail) {
-        ar >> m_shinLabelWord;
-        m_shin.SetLogFont(LogFont16::Load(ar));
-        DWORD color = 0;
-        DWORD value1 = 0;
-        DWORD value2 = 0;
-        DWORD display = 0;
-        ar >> color >> value1 >> value2 >> display;
-        m_shin.SetDateColor(color);
-        m_shin.SetDateValue1(static_cast<LONG>(value1));
-        m_shin.SetDateValue2(static_cast<LONG>(value2));
-        m_shin.SetDateDisp(static_cast<LONG>(display));
-        std::string format;
-        ar >> format;
-        m_shin.SetDateFormat(format);
+        SerializeFields<kShinTailSize>(ar, kShinTailFields, *this);
+        std::string format = m_shin.GetDateFormat();
+        Exchange(ar, format);
+        if (loading) {
+            m_shin.SetDateFormat(format);
+        }
     }
 
     // 12, 13. Shape part.
     if (v >= kVerZukeiHead) {
-        const auto b = ReadBlock<kZukeiHeadSize>(ar);
-        CZukeiAttr& a = m_zukei.GetAttr();
-        a.m_style = GetShort(b.data(), 0);
-        a.m_pointMode = GetShort(b.data(), 2);
-        a.m_type = GetWord(b.data(), 4);
-        a.m_width = GetShort(b.data(), 6);
-        a.m_color = GetDword(b.data(), 8);
-        a.m_hatch = GetWord(b.data(), 12);
-        a.m_hatchColor = GetDword(b.data(), 14);
-        a.m_boxRay = GetWord(b.data(), 18);
-        for (int i = 0; i < 3; ++i) {
-            m_zukei.GetWidthSet().SetAt(i, GetWord(b.data(), 20 + static_cast<std::size_t>(i) * 2));
-        }
-        m_zukei.SetPartitionFlag(GetWord(b.data(), 26));
-        m_zukei.SetTimePartition(GetWord(b.data(), 28));
-        m_zukei.SetLinePartition(GetWord(b.data(), 30));
+        SerializeFields<kZukeiHeadSize>(ar, kZukeiHeadFields, m_zukei);
     }
     if (v >= kVerZukeiText) {
-        ar >> m_zukei.GetTextAttr().m_attrb;
-        m_zukei.SetLogFont(LogFont16::Load(ar));
+        SerializeFields<kZukeiTextSize>(ar, kZukeiTextFields, m_zukei);
     }
 
-    // 14. Period.
+    // 14. Period. Older charts counted calendar dates only; the elapsed month keeps the
+    // default.
     if (v >= kVerPeriodHead) {
-        WORD mode = 0;
-        ar >> mode >> m_maeYohaku >> m_atoYohaku >> m_nobeOffset >> m_monthSpan;
-        m_nobeMode = static_cast<short>(mode);
-    } else {
-        // Older charts counted calendar dates only; the elapsed month keeps the default.
+        Exchange(ar, m_nobeMode);
+        Exchange(ar, m_maeYohaku);
+        Exchange(ar, m_atoYohaku);
+        Exchange(ar, m_nobeOffset);
+        Exchange(ar, m_monthSpan);
+    } else if (loading) {
         m_nobeMode = 0;
         m_maeYohaku = m_atoYohaku = m_nobeOffset = CTimeSpan();
     }
-    WORD shade = 0;
-    ar >> m_startDate >> m_endDate >> m_firstRow >> m_lastRow >> shade >> m_dateUnit >> m_dateStep;
-    m_holidayShade = static_cast<short>(shade);
+    Exchange(ar, m_startDate);
+    Exchange(ar, m_endDate);
+    Exchange(ar, m_firstRow);
+    Exchange(ar, m_lastRow);
+    Exchange(ar, m_holidayShade);
+    Exchange(ar, m_dateUnit);
+    Exchange(ar, m_dateStep);
     for (WORD& w : m_spareWords) {
-        ar >> w;
+        Exchange(ar, w);
     }
 
     // 15. Fixed rows.
     if (v >= kVerFixedRows) {
-        ar >> m_fixedFirstRow >> m_fixedLastRow;
+        Exchange(ar, m_fixedFirstRow);
+        Exchange(ar, m_fixedLastRow);
     }
 
-    // 16. Date rows and ruled lines.
+    // 16. Date rows and ruled lines. The minute grid is newer than 55000: such a file gets the
+    // nearest grid it knows, the record keeps its own.
     if (v >= kVerDateRows) {
         for (WORD& kind : m_dateRows) {
-            ar >> kind;
+            Exchange(ar, kind);
         }
-        ar >> m_keisenUnit >> m_keisenStep;
-        ar.ReadExact(m_reserved.data(), m_reserved.size());
-    } else {
+        if (!loading && v < kVerMinuteGrid && m_keisenUnit == kUnitMinute) {
+            ar << static_cast<WORD>(kUnitHour) << WORD{1};
+        } else {
+            Exchange(ar, m_keisenUnit);
+            Exchange(ar, m_keisenStep);
+        }
+        if (loading) {
+            ar.ReadExact(m_reserved.data(), m_reserved.size());
+        } else {
+            ar.Write(m_reserved.data(), static_cast<UINT>(m_reserved.size()));
+        }
+    } else if (loading) {
         m_keisenUnit = m_dateUnit;
         m_keisenStep = m_dateStep;
         SetDateRowKinds(m_nobeMode, m_dateUnit);
         m_spareWords.fill(0);
     }
     // The painters look the steps up by these: a unit or step outside the table is damage.
-    if (GetThinningStep(m_dateUnit, m_dateStep) == 0 ||
-        GetThinningStep(m_keisenUnit, m_keisenStep) == 0) {
-        ThrowDamaged(ar);
+    if (loading && (GetThinningStep(m_dateUnit, m_dateStep) == 0 ||
+                    GetThinningStep(m_keisenUnit, m_keisenStep) == 0)) {
+        FailDamagedFile();
     }
 
     // 17. Files before 31000 knew other page areas: take those of the layout file now.
-    if (v < kVerLayoutName) {
-        CPrintArea& page = GetPageSetting();
+    if (loading && v < kVerLayoutName) {
         page.SetPaper(page.GetPaper(), page.GetMuki(),
                       ConfigPathToFs(GetAppConfig()->GetPath().GetLayoutFilePath()), 0);
         if (page.GetKouteiRect().Width() < storedChartWidth) {
@@ -1040,23 +783,26 @@ void CSyokiSet::Load(CArchive& ar, int v) {
         }
     }
 
-    // 18. Layout file name: only one that the layout folder holds.
+    // 18. Layout file name: a load takes only one that the layout folder holds.
     if (v >= kVerLayoutName) {
-        std::string name;
-        ar >> name;
+        std::string name = m_path.GetLayoutFileName();
+        Exchange(ar, name);
         std::error_code error;
-        if (!name.empty() &&
+        if (loading && !name.empty() &&
             std::filesystem::is_regular_file(
                 LayoutPathOf(GetAppConfig()->GetPath().GetFolder(), name), error)) {
             m_path.SetLayoutFileName(name);
         }
     }
 
-    // 19. Irregular periods; an elapsed-day chart has none.
+    // 19. Irregular periods. An elapsed-day chart has none: its periods are read and dropped,
+    // and the archive forgets them.
     if (v >= kVerHensoku) {
-        if (m_nobeMode > 0) {
+        if (loading && m_nobeMode > 0) {
+            const std::size_t mark = ar.GetLoadMark();
             CHensoku dropped;
             dropped.Serialize(ar);
+            ar.ForgetObjectsSince(mark);
         } else {
             m_hensoku.Serialize(ar);
         }
@@ -1065,15 +811,15 @@ void CSyokiSet::Load(CArchive& ar, int v) {
     // 20. Layout words.
     if (v >= kVerLayoutWords) {
         for (int i = 0; i < 4; ++i) {
-            ar >> m_layoutWords[static_cast<std::size_t>(i)];
+            Exchange(ar, m_layoutWords[static_cast<std::size_t>(i)]);
         }
-        ar >> m_layoutDword >> m_layoutWords[4];
+        Exchange(ar, m_layoutDword);
+        Exchange(ar, m_layoutWords[4]);
     }
 
     // 21. Paper font.
     if (v >= kVerPaperFont) {
-        const auto b = ReadBlock<kRawLogFontSize>(ar);
-        m_paperFont = GetRawFont(b.data(), 0);
+        SerializeFields<RawFont::kWidth>(ar, kPaperFontFields, *this);
     }
 }
 

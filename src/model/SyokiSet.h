@@ -106,9 +106,11 @@ public:
     BOOL SetDefault(CDocument* document, int dateMode);
 
     // The file form of the archive's document version. A load takes the defaults first, reads
-    // into a scratch record and replaces this one only when the whole record was read; a record
-    // that breaks a table it indexes throws CArchiveException. Storing for an older version
-    // writes that version's form and leaves the record as it is.
+    // into a scratch record and replaces this one only when the whole record was read; the
+    // archive then forgets the area-name cells and periods it made for the scratch record. A
+    // count or a unit that the painters cannot draw says "ファイルが異常です" and abandons the
+    // load (CUserException); a stream that breaks off throws CArchiveException. Storing for an
+    // older version writes that version's form and leaves the record as it is.
     void Serialize(CArchive& ar) override;
 
     // Chooses the date-label unit and step (and the ruled-line unit and step, the holiday
@@ -246,8 +248,7 @@ public:
 private:
     BOOL Thinning(bool showMessages);
     BOOL FillDefaults(CDocument* document, int dateMode, bool showMessages);
-    void Store(CArchive& ar, int version);
-    void Load(CArchive& ar, int version);
+    void SerializeBlocks(CArchive& ar, int version);
 
     CConfigChart m_chart;
     CConfigEvent m_event;

@@ -963,6 +963,12 @@ CObject* CArchive::ReadObjectImpl(const CRuntimeClass* classRequested, bool& isN
     return obj.release();
 }
 
+void CArchive::ForgetObjectsSince(std::size_t mark) {
+    for (std::size_t i = mark; i < m_loadArray.size(); ++i) {
+        m_loadArray[i].obj = nullptr;
+    }
+}
+
 CObject* CArchive::ReadObject(const CRuntimeClass* classRequested) {
     bool isNew = false;
     return ReadObjectImpl(classRequested, isNew);

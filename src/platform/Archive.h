@@ -378,6 +378,13 @@ public:
                                    UINT* schema = nullptr);
     void SerializeClass(const CRuntimeClass* cls);
 
+    // For a record that reads into a scratch copy and then lets it go (or fails part way):
+    // GetLoadMark before the reads, ForgetObjectsSince(mark) once the objects read since then
+    // are gone. A later reference to one of them then fails the load (badIndex), as one to an
+    // object whose own load failed does, instead of reaching freed memory.
+    std::size_t GetLoadMark() const { return m_loadArray.size(); }
+    void ForgetObjectsSince(std::size_t mark);
+
     // The schema stored with the object being read (for classes with VERSIONABLE_SCHEMA);
     // returns (UINT)-1 after the first call for an object.
     UINT GetObjectSchema();

@@ -1,4 +1,4 @@
-#include "model/AreaName.h"
+#include "model/AreaNameSet.h"
 
 #include "platform/Archive.h"
 #include "platform/GdiObjects.h"

@@ -1,5 +1,5 @@
 #include "model/KoumokuData.h"
-#include "model/ObTable.h"
+#include "model/Koumoku.h"
 
 #include "platform/Archive.h"
 #include "support/ArchiveBytes.h"

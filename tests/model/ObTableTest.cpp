@@ -1,4 +1,5 @@
 #include "model/ObTable.h"
+#include "model/Koumoku.h"
 #include "model/KoumokuData.h"
 #include "model/LayerSet.h"
 
@@ -274,10 +275,17 @@ TEST(ObTableTest, DamagedTablesAreRefusedWithoutLeaks) {
         .Word(3)
         .NewClass(1, "CLayerSet")
         .Append(Layer('A'));
+    // A table with a cell of its own where a row belongs: a table is never an object of the
+    // stream, and nothing it might hold is left behind.
+    ByteWriter tableAsRow;
+    tableAsRow.Word(9999).Word(1).NewClass(1, "CObTable");
+    tableAsRow.Word(9999).Word(1).NewClass(0, "CObArray").Word(1).NewClass(1, "CLayerSet");
+    tableAsRow.Append(Layer('A'));
     const std::vector<Case> cases = {
         {"cell referred to twice", backRef.Get(), CArchiveException::badIndex},
         {"row referred to twice", rowRef.Get(), CArchiveException::badIndex},
         {"row of another class", notARow.Get(), CArchiveException::badClass},
+        {"table where a row belongs", tableAsRow.Get(), CArchiveException::badClass},
         {"truncated row", cut.Get(), CArchiveException::endOfFile},
     };
     for (const Case& c : cases) {
@@ -516,6 +524,22 @@ TEST(KoumokuTest, DamagedTablesAreRefused) {
     notACell.Append(Layer('A')).Word(1).Word(0).Word(0);
     ByteWriter oldNotACell;
     oldNotACell.Word(1).NewClass(1, "CLayerSet").Append(Layer('A'));
+    // Item tables with a cell of their own where a cell belongs.
+    CKoumokuData inner;
+    inner.SetText("inner");
+    ByteWriter tableAsCell;
+    tableAsCell.Word(9999).Word(1).NewClass(0, "CObArray").Word(1).NewClass(1, "CKoumoku");
+    tableAsCell.Word(9999).Word(1).Word(0x8001).Word(1).NewClass(1, "CKoumokuData");
+    tableAsCell.Append(Store(inner, 58000)).Word(1).Word(0).Word(0);
+    tableAsCell.Word(1).Word(0).Word(0);
+    ByteWriter oldTableAsCell;
+    oldTableAsCell.Word(1).NewClass(1, "CKoumoku");
+    oldTableAsCell.Word(1).NewClass(1, "CKoumokuData").Append(Store(inner, 31000));
+    // An old table that ends after a cell has handed over the ruled-line type 3 of its row 4.
+    inner.SetRow(4);
+    inner.SetKeisenWord1(3);
+    ByteWriter oldCut;
+    oldCut.Word(2).NewClass(1, "CKoumokuData").Append(Store(inner, 31000)).Word(0x8001);
     // A level count no table can hold says "ファイルが異常です" and abandons the load (cause -1
     // below); a wrong class is the archive's own refusal.
     struct Case {
@@ -530,6 +554,11 @@ TEST(KoumokuTest, DamagedTablesAreRefused) {
         {"a cell that is no item cell", notACell.Get(), 58000, CArchiveException::badClass},
         {"old file with a cell that is no item cell", oldNotACell.Get(), 31000,
          CArchiveException::badClass},
+        {"a table where a cell belongs", tableAsCell.Get(), 58000, CArchiveException::badClass},
+        {"old file with a table where a cell belongs", oldTableAsCell.Get(), 31000,
+         CArchiveException::badClass},
+        {"old file that ends after a ruled-line type", oldCut.Get(), 31000,
+         CArchiveException::endOfFile},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -537,6 +566,7 @@ TEST(KoumokuTest, DamagedTablesAreRefused) {
         CKoumoku table;
         table.SetAt(0, 0, &kept);
         table.SetLevelCount(2);
+        table.SetKeisenType(1, 5);
         test::ScopedUi ui;
         try {
             Load(c.bytes, table, c.version);
@@ -551,6 +581,7 @@ TEST(KoumokuTest, DamagedTablesAreRefused) {
         }
         EXPECT_EQ(table.GetAt(0, 0), &kept);
         EXPECT_EQ(table.GetLevelCount(), 2);
+        EXPECT_EQ(table.GetKeisenTypes(), (std::vector<WORD>{0, 5}));
     }
     // Ten levels are fine.
     CKoumoku table;

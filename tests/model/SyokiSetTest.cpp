@@ -1130,6 +1130,7 @@ TEST_F(SyokiSetTest, DamagedRecordFailsToLoadAndLeavesTheRecord) {
          }},
         {"more item columns than the header has",
          [&](Bytes& b) { PutWordAt(b, at.columnCount, 11); }},
+        {"no item column", [&](Bytes& b) { PutWordAt(b, at.columnCount, 0); }},
         {"the stream ends in the last block", [](Bytes& b) { b.pop_back(); }, false},
         {"the stream ends in the page block", [](Bytes& b) { b.resize(60); }, false},
     };
@@ -1161,6 +1162,66 @@ TEST_F(SyokiSetTest, DamagedRecordFailsToLoadAndLeavesTheRecord) {
     }
     // Undamaged, the same bytes load.
     EXPECT_NO_THROW(LoadAt(golden, kCurrentFileVersion));
+}
+
+// A chart file goes on after the settings record; the archive must not hand out, to a later
+// reference, a cell or a period that the load made and then let go.
+TEST_F(SyokiSetTest, LaterReferencesDoNotReachWhatTheLoadLetGo) {
+    // One area-name cell (its class is object index 1, the cell 2) and one irregular period
+    // (class 3, period 4): the record needs no more to show it.
+    CSyokiSet record = Defaults();
+    CAreaNameSet& names = record.GetChart().GetAreaNameSet();
+    names.RemoveAll();
+    names.ReplaceKoumokuCell(std::make_unique<CAreaNameDataStd>(0));
+    record.GetHensoku()->AddData(std::make_unique<CHensokuData>());
+    constexpr WORD kCellIndex = 2;
+    constexpr WORD kPeriodIndex = 4;
+    // What follows the record's date-row block: the layout file name, the periods, the layout
+    // words and the paper font.
+    const std::size_t tail = 1 + record.GetPath().GetLayoutFileName().size() +
+                             test::Store(*record.GetHensoku()).size() + 14 + 60;
+
+    struct Case {
+        const char* what;
+        short nobeMode;
+        WORD unit;  // a unit outside the table fails the load before the periods
+        WORD index; // the object a later record refers to
+    };
+    const Case cases[] = {
+        {"a cell of a loaded record", 0, kUnitDay, kCellIndex},
+        {"a period of a loaded record", 0, kUnitDay, kPeriodIndex},
+        {"a period an elapsed-day chart drops", 1, kUnitDay, kPeriodIndex},
+        {"a cell of a record whose load failed", 0, 9, kCellIndex},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        record.SetNobeMode(c.nobeMode);
+        record.SetOption1(c.unit);
+        Bytes bytes = StoreAt(record, kCurrentFileVersion);
+        if (c.unit != kUnitDay) {
+            // The load stops behind the date-row block: the reference stands there.
+            bytes.resize(bytes.size() - tail);
+        }
+        bytes.push_back(BYTE(c.index));
+        bytes.push_back(0);
+
+        CMemFile file(bytes);
+        CArchive ar(&file, CArchive::load);
+        test::VersionDocument doc;
+        ar.m_pDocument = &doc;
+        CSyokiSet loaded;
+        if (c.unit != kUnitDay) {
+            EXPECT_THROW(loaded.Serialize(ar), CUserException);
+        } else {
+            loaded.Serialize(ar);
+        }
+        try {
+            ar.ReadObject(RUNTIME_CLASS(CObject));
+            ADD_FAILURE() << "a reference to an object that is gone was resolved";
+        } catch (const CArchiveException& e) {
+            EXPECT_EQ(e.m_cause, CArchiveException::badIndex);
+        }
+    }
 }
 
 TEST_F(SyokiSetVersionTest, OldFileRechoosesTheThinningWhenItsProcessAreaNarrows) {
