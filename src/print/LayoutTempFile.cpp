@@ -4,6 +4,7 @@
 #include "model/PrintArea.h"
 #include "model/Utility.h"
 #include "print/PrHeader.h"
+#include "print/PrNewLine.h"
 
 #include <array>
 #include <fstream>

@@ -3,6 +3,7 @@
 #include "model/LayoutFile.h"
 #include "model/PrintArea.h"
 #include "print/PrHeader.h"
+#include "print/PrNewLine.h"
 #include "support/ScriptedUi.h"
 #include "support/TempDir.h"
 

@@ -1,8 +1,9 @@
-#include "print/PrElements.h"
-
 #include "platform/Profile.h"
 #include "platform/RecordingDC.h"
 #include "print/PrHeader.h"
+#include "print/PrHeaderBase.h"
+#include "print/PrNewLine.h"
+#include "print/PrNewText.h"
 #include "support/ScriptedUi.h"
 #include "support/TempDir.h"
 
