@@ -48,12 +48,17 @@ void CPrElement::Serialize(CArchive& ar) {
 }
 
 void CPrHeaderBase::Serialize(CArchive& ar) {
+    // The counts of the records that follow. A count outside its array is never stored: the
+    // load below refuses it.
+    const auto cap = [](short count, int capacity) {
+        return static_cast<short>(count < 0 ? 0 : (count > capacity ? capacity : count));
+    };
+    short titles = cap(m_titleCount, kTitleCapacity);
+    short fields = cap(m_fieldCount, kFieldCapacity);
+    short lines = cap(m_lineCount, kLineCapacity);
     if (ar.IsStoring()) {
-        ar << m_titleCount << m_fieldCount << m_lineCount;
+        ar << titles << fields << lines;
     } else {
-        short titles = 0;
-        short fields = 0;
-        short lines = 0;
         ar >> titles >> fields >> lines;
         // The arrays are fixed; a count beyond them belongs to a damaged file.
         if (titles < 0 || titles > kTitleCapacity || fields < 0 || fields > kFieldCapacity ||
@@ -64,17 +69,13 @@ void CPrHeaderBase::Serialize(CArchive& ar) {
         m_fieldCount = fields;
         m_lineCount = lines;
     }
-    // Counts already checked on loading; on storing they are cut to the arrays as well.
-    const auto cap = [](short count, int capacity) {
-        return count < 0 ? 0 : (count > capacity ? capacity : count);
-    };
-    for (int i = 0; i < cap(m_titleCount, kTitleCapacity); ++i) {
+    for (int i = 0; i < titles; ++i) {
         m_titles[static_cast<std::size_t>(i)].Serialize(ar);
     }
-    for (int i = 0; i < cap(m_fieldCount, kFieldCapacity); ++i) {
+    for (int i = 0; i < fields; ++i) {
         m_fields[static_cast<std::size_t>(i)].Serialize(ar);
     }
-    for (int i = 0; i < cap(m_lineCount, kLineCapacity); ++i) {
+    for (int i = 0; i < lines; ++i) {
         m_lines[static_cast<std::size_t>(i)].Serialize(ar);
     }
 }

@@ -66,7 +66,8 @@ public:
     CPrHeaderBase(const CPrHeaderBase&) = default;
     CPrHeaderBase& operator=(const CPrHeaderBase&) = default;
     // The three counts, then that many titles, fields and lines. A stored count beyond the
-    // capacity of its array cannot be read: the load fails (CArchiveException generic).
+    // capacity of its array cannot be read: the load fails (the damaged-file message). Storing
+    // writes each count cut to 0..capacity, the number of records that follow it.
     void Serialize(CArchive& ar) override;
 
     short m_titleCount = 0;
