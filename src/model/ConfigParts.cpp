@@ -383,7 +383,7 @@ BOOL CConfigPath::Read(BOOL fromProfile) {
     const std::string program = Sjis::FromUtf8(Paths::GetExeDirFile());
     // The standard layout is shipped with the program; asking for it puts a copy into the
     // program folder when there is none yet.
-    Paths::GetExeDirFile(kMasterLayout);
+    Paths::GetShippedExeDirFile(kMasterLayout);
     m_dataDir = program;
     m_yogoDir = program;
     m_historyDir = program;
