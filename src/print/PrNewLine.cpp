@@ -9,8 +9,6 @@ IMPLEMENT_SERIAL(CPrNewLine, CPrNewElement, 1)
 
 using namespace prfields;
 
-// ---- CPrNewLine -----------------------------------------------------------------------------
-
 CPrNewLine::CPrNewLine(int area, const CRect& rect, int style, int width, COLORREF color)
     : CPrNewElement(kPrKindLine, area), m_rect(rect), m_style(static_cast<short>(style)),
       m_width(static_cast<short>(width)), m_color(color) {}

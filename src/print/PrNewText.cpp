@@ -35,8 +35,6 @@ std::string ItemFormat(const char* key, const char* defaultUtf8) {
 
 } // namespace
 
-// ---- CPrNewText -----------------------------------------------------------------------------
-
 CPrNewText::CPrNewText(int kind, int area, const CRect& rect, const LOGFONT& font, COLORREF color,
                        std::string name, std::string contents, int vCenter, int hCenter)
     : CPrNewElement(kind, area), m_rect(rect), m_font(font), m_color(color),
