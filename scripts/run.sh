@@ -5,7 +5,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
 cmake -S "$root" -B "$root/build/release" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTEMBRA_TESTS=OFF
 cmake --build "$root/build/release"
-if [ -x "$root/build/release/src/shell/tembra" ]; then
-    exec "$root/build/release/src/shell/tembra" "$@"
+# The build folder holds the programs in bin/ beside share/tembra, as an installed tree does.
+if [ -x "$root/build/release/bin/tembra" ]; then
+    exec "$root/build/release/bin/tembra" "$@"
 fi
 echo "Built into $root/build/release."

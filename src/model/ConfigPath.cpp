@@ -45,7 +45,7 @@ BOOL CConfigPath::Read(BOOL fromProfile) {
     const std::string program = Sjis::FromUtf8(Paths::GetExeDirFile());
     // The standard layout is shipped with the program; asking for it puts a copy into the
     // program folder when there is none yet.
-    Paths::GetExeDirFile(kMasterLayout);
+    Paths::GetShippedExeDirFile(kMasterLayout);
     return ReadPartKeys(kSection, Keys(program), fromProfile);
 }
 

@@ -95,9 +95,27 @@ std::string Join(std::string_view key, int n) {
     return std::string(key) + std::to_string(n);
 }
 
+// A text in double quotes. The format has no escape: a double quote ends the field and a line
+// feed the entry's line (an empty line or a "[" after it even the section, with every element
+// below). So a line end (CR LF or a lone LF) is written as the format's line break, backslash
+// and n, which the drawing and the layout editor take as one; a double quote, which no field can
+// hold, as a single quote. Neither byte is ever part of a double-byte character.
 std::string Quoted(std::string_view text) {
     std::string out = "\"";
-    out += text;
+    out.reserve(text.size() + 2);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            continue; // the LF writes the break
+        }
+        if (c == '\n') {
+            out += "\\n";
+        } else if (c == '"') {
+            out += '\'';
+        } else {
+            out += c;
+        }
+    }
     out += '"';
     return out;
 }
@@ -160,14 +178,6 @@ CSize LayoutPaperExtent(int paper) {
     static constexpr CSize extents[] = {{2970, 2100}, {3640, 2570}, {4200, 2970},
                                         {2970, 4200}, {5940, 4200}, {8400, 5940}};
     return paper >= 0 && paper < static_cast<int>(std::size(extents)) ? extents[paper] : CSize();
-}
-
-bool IsLayoutTextValid(std::string_view text) {
-    // A double quote or a line end is never the trail byte of a double-byte character, but the
-    // search still walks by characters so that it reads as what it is.
-    return Sjis::FindByte(text, '"') == std::string_view::npos &&
-           Sjis::FindByte(text, '\r') == std::string_view::npos &&
-           Sjis::FindByte(text, '\n') == std::string_view::npos;
 }
 
 // ---- Reading --------------------------------------------------------------------------------

@@ -73,12 +73,6 @@ constexpr int kLayoutNumberLimit = 1000000;
 constexpr std::size_t kLayoutTextLimit = 511; // fixed texts and input-area contents
 constexpr std::size_t kLayoutNameLimit = 127; // input-area names and face names
 
-// True when a text can stand in a quoted field of an element line: the format has no escape,
-// so a double quote would end the field early, and a CR or LF would end the line. A line break
-// inside a text is held as the two characters backslash and n (EscapeNewlines). The dialogs
-// that take element texts refuse what fails here.
-bool IsLayoutTextValid(std::string_view text);
-
 // ---- Reading --------------------------------------------------------------------------------
 
 // The lines of an opened layout file, without their line ends.
@@ -210,6 +204,8 @@ BOOL ReadLayoutPaperElements(const std::filesystem::path& path, int paper,
                              LayoutPaperElements& out);
 
 // ---- Writing (lines without their line end) -------------------------------------------------
+// Quoted texts are written so that they stay inside their field and line: a line end (CR LF or
+// a lone LF) as backslash and n, the format's line break; a double quote as a single quote.
 
 // "key=value" ("%s=%s": info keys, and entries taken over verbatim).
 std::string FormatLayoutEntry(std::string_view key, std::string_view value);

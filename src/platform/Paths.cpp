@@ -1,5 +1,8 @@
 #include "platform/Paths.h"
 
+#include "platform/Sjis.h"
+#include "platform/Ui.h"
+
 #include <pwd.h>
 #include <unistd.h>
 
@@ -13,18 +16,34 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct Overrides {
+// The shipped folder relative to the folder of an installed executable; the install rules
+// (cmake/TembraInstall.cmake) put programs into <prefix>/bin and the data into
+// <prefix>/share/tembra, and a build folder mirrors them.
+constexpr const char* kDataFromBin = "../share/tembra";
+
+struct Folders {
     fs::path shipped;
     fs::path writable;
     fs::path config;
 };
 
-std::mutex g_mutex;
-Overrides g_overrides;
+// Set before main() by some processes (benchmarks): built on first use, not by the order of
+// static initialisation.
+struct State {
+    std::mutex mutex;
+    Folders overrides;
+    fs::path defaultShipped;
+};
 
-Overrides Current() {
-    std::lock_guard<std::mutex> lock(g_mutex);
-    return g_overrides;
+State& TheState() {
+    static State state;
+    return state;
+}
+
+Folders Overrides() {
+    State& s = TheState();
+    std::lock_guard<std::mutex> lock(s.mutex);
+    return s.overrides;
 }
 
 fs::path HomeDir() {
@@ -55,51 +74,74 @@ fs::path EnsureDir(fs::path dir) {
     return dir;
 }
 
-// The shipped files: in a build tree the repository's data/ folder, found by walking up from
-// the running executable to the folder that holds data/ beside the top CMakeLists.txt; in an
-// installed program <prefix>/share/tembra beside <prefix>/bin.
-fs::path FindShippedDir() {
+// The running executable's shipped folder; without /proc (no such file system mounted) the
+// folder of a program installed under /usr.
+fs::path ExecutableDataDir() {
     std::error_code ec;
-    fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    if (ec || exe.empty())
-        return fs::path("/usr/share/tembra");
-    fs::path dir = exe.parent_path();
-    for (fs::path d = dir; !d.empty(); d = d.parent_path()) {
-        if (fs::is_directory(d / "data", ec) && fs::is_regular_file(d / "CMakeLists.txt", ec))
-            return d / "data";
-        if (d == d.parent_path())
-            break;
+    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    return InstalledDataDir(ec || exe.empty() ? fs::path("/usr/bin/tembra") : exe);
+}
+
+// name + "." + ext as the C library composes a path: the dot only when ext does not bring one.
+std::string FileName(const std::string& name, const std::string& ext) {
+    std::string file = name;
+    if (!ext.empty()) {
+        if (ext.front() != '.')
+            file += '.';
+        file += ext;
     }
-    return dir.parent_path() / "share" / "tembra";
+    return file;
+}
+
+void ReportMissing(const fs::path& path) {
+    AfxMessageBox(Sjis::FromUtf8("プログラムに付属するファイルが見つかりません。\n"
+                                 "インストールを確認してください。\n" +
+                                 path.string()),
+                  MB_OK | MB_ICONSTOP);
 }
 
 } // namespace
 
+fs::path InstalledDataDir(const fs::path& executable) {
+    return (executable.parent_path() / kDataFromBin).lexically_normal();
+}
+
+void SetDefaultShippedDataDir(const fs::path& dir) {
+    State& s = TheState();
+    std::lock_guard<std::mutex> lock(s.mutex);
+    s.defaultShipped = dir;
+}
+
 fs::path ShippedDataDir() {
-    Overrides o = Current();
-    if (!o.shipped.empty())
-        return o.shipped;
-    static const fs::path found = FindShippedDir();
-    return found;
+    State& s = TheState();
+    {
+        std::lock_guard<std::mutex> lock(s.mutex);
+        if (!s.overrides.shipped.empty())
+            return s.overrides.shipped;
+        if (!s.defaultShipped.empty())
+            return s.defaultShipped;
+    }
+    return ExecutableDataDir();
 }
 
 fs::path WritableDataDir() {
-    Overrides o = Current();
+    Folders o = Overrides();
     if (!o.writable.empty())
         return EnsureDir(o.writable);
     return EnsureDir(XdgDir("XDG_DATA_HOME", ".local/share") / "NRD Corporation" / "Tembra");
 }
 
 fs::path ConfigDir() {
-    Overrides o = Current();
+    Folders o = Overrides();
     if (!o.config.empty())
         return EnsureDir(o.config);
     return EnsureDir(XdgDir("XDG_CONFIG_HOME", ".config") / "NRD Corporation");
 }
 
 void SetDirs(const fs::path& shipped, const fs::path& writable, const fs::path& config) {
-    std::lock_guard<std::mutex> lock(g_mutex);
-    g_overrides = Overrides{shipped, writable, config};
+    State& s = TheState();
+    std::lock_guard<std::mutex> lock(s.mutex);
+    s.overrides = Folders{shipped, writable, config};
 }
 
 std::string GetExeDirFile(const std::string& name, const std::string& ext) {
@@ -110,14 +152,7 @@ std::string GetExeDirFile(const std::string& name, const std::string& ext) {
             folder += '/';
         return folder;
     }
-    // As the path composition of the C library: the dot before the extension is added only
-    // when the extension does not bring one.
-    std::string file = name;
-    if (!ext.empty()) {
-        if (ext.front() != '.')
-            file += '.';
-        file += ext;
-    }
+    const std::string file = FileName(name, ext);
     fs::path target = dir / file;
     std::error_code ec;
     if (!fs::exists(target, ec)) {
@@ -126,6 +161,23 @@ std::string GetExeDirFile(const std::string& name, const std::string& ext) {
             fs::copy_file(shipped, target, fs::copy_options::skip_existing, ec);
     }
     return target.string();
+}
+
+std::optional<fs::path> ShippedFile(const std::string& name) {
+    const fs::path path = ShippedDataDir() / name;
+    std::error_code ec;
+    if (fs::is_regular_file(path, ec))
+        return path;
+    ReportMissing(path);
+    return std::nullopt;
+}
+
+std::string GetShippedExeDirFile(const std::string& name) {
+    const std::string target = GetExeDirFile(name);
+    std::error_code ec;
+    if (!fs::exists(target, ec))
+        ShippedFile(name);
+    return target;
 }
 
 } // namespace tembra::Paths

@@ -4,6 +4,7 @@
 #include "model/PrintArea.h"
 #include "model/Utility.h"
 #include "print/PrHeader.h"
+#include "print/PrNewLine.h"
 
 #include <array>
 #include <fstream>
@@ -147,7 +148,10 @@ BOOL CPrHeader::WriteLayoutFile(long long windowHandle, const CPrintArea& printA
                             : FormatLayoutNumber(p.key, p.defaultValue));
     }
 
-    // All fixed texts, then all input areas (kinds mixed, in list order), then all lines.
+    // All fixed texts, then all input areas (kinds mixed, in list order), then all lines. A
+    // text of any kind but the fixed text's is written as an input area with its kind as held,
+    // and every line element as a line: an element of a kind the copy does not know (a damaged
+    // layout or chart file) is handed on, never dropped.
     int n = 0;
     for (const auto& element : m_elements) {
         const auto* text = dynamic_cast<const CPrNewText*>(element.get());
@@ -158,14 +162,13 @@ BOOL CPrHeader::WriteLayoutFile(long long windowHandle, const CPrintArea& printA
     n = 0;
     for (const auto& element : m_elements) {
         const auto* text = dynamic_cast<const CPrNewText*>(element.get());
-        if (text != nullptr && IsPrInputKind(element->GetKind())) {
+        if (text != nullptr && element->GetKind() != kPrKindFixedText) {
             lines.push_back(FormatLayoutInputEntry(++n, TextEntry(*text, shift)));
         }
     }
     n = 0;
     for (const auto& element : m_elements) {
-        const auto* line = dynamic_cast<const CPrNewLine*>(element.get());
-        if (line != nullptr && element->GetKind() == kPrKindLine) {
+        if (const auto* line = dynamic_cast<const CPrNewLine*>(element.get())) {
             LayoutLineEntry e;
             e.rect = ElementFileRect(line->GetRect(), shift);
             e.style = line->GetStyle();

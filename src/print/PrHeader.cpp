@@ -5,6 +5,7 @@
 #include "platform/Document.h"
 #include "platform/Sjis.h"
 #include "print/PrLayout.h"
+#include "print/PrNewLine.h"
 
 #include <algorithm>
 #include <iterator>

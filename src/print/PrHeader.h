@@ -10,7 +10,9 @@
 
 #include "model/ConfigPrint.h"
 #include "platform/Archive.h"
-#include "print/PrElements.h"
+#include "print/PrHeaderBase.h"
+#include "print/PrNewElement.h"
+#include "print/PrNewText.h"
 
 #include <array>
 #include <cstdint>

@@ -2,7 +2,7 @@
 
 #include "DocTestSupport.h"
 #include "model/ConfigPrint.h"
-#include "print/PrElements.h"
+#include "print/PrNewText.h"
 #include "support/ScriptedUi.h"
 
 #include <gtest/gtest.h>

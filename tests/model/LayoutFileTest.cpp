@@ -59,26 +59,6 @@ TEST(LayoutNames, SectionsAreasAndPaperExtents) {
     EXPECT_EQ(LayoutAreaKey(4), nullptr);
 }
 
-TEST(LayoutText, OnlyTextsThatCannotBreakTheirLineAreValid) {
-    struct Case {
-        std::string text;
-        bool valid;
-    };
-    const std::vector<Case> cases = {
-        {"", true},
-        {J("工事名称"), true},
-        {"A\\nB", true},
-        {J("表"), true}, // trail byte 0x5C
-        {"say \"hi\"", false},
-        {"two\r\nlines", false},
-        {"cr\r", false},
-        {"lf\n", false},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(IsLayoutTextValid(c.text), c.valid) << Sjis::ToUtf8(c.text);
-    }
-}
-
 // ---- Lines and look-ups ---------------------------------------------------------------------
 
 TEST(LayoutLinesTest, ReadsLinesWithoutTheirEnds) {
@@ -414,6 +394,53 @@ TEST(LayoutEntries, FormatsEveryLineKind) {
     }());
     EXPECT_EQ(ParseLayoutInputEntry(FormatLayoutInputEntry(1, input).substr(11)), input);
     EXPECT_EQ(ParseLayoutLineEntry(FormatLayoutLineEntry(12, line).substr(11)), line);
+}
+
+TEST(LayoutEntries, TextsStayInsideTheirFieldAndLine) {
+    // The format has no escape: a line end would end the entry's line, a double quote its field.
+    // A line end is written as the format's line break (backslash and n); a double quote, which
+    // no field can hold, as a single quote. Every other field keeps its place.
+    struct Case {
+        std::string text;
+        std::string written; // the text as it reads back
+    };
+    const std::vector<Case> cases = {
+        {"A\r\nB", "A\\nB"},
+        {"C\r\n\r\nD\r\n", "C\\n\\nD\\n"}, // an empty line would end the section
+        {"\r\n[_B4_]", "\\n[_B4_]"},       // so would a line starting with "["
+        {"x\ny", "x\\ny"},
+        {"cr\ronly", "cr\ronly"}, // a lone CR does not end a line
+        {"say \"hi\", ok", "say 'hi', ok"},
+        {J("表\r\n示"), J("表") + "\\n" + J("示")}, // trail byte 0x5C before the break
+        {"A\\nB", "A\\nB"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(Sjis::ToUtf8(c.text));
+        LayoutTextEntry text;
+        text.contents = c.text;
+        text.rect = CRect(1, 2, 3, 4);
+        text.faceName = J("ＭＳ 明朝");
+        text.fontHeight = 40;
+        text.fontWidth = 20;
+        text.color = 255;
+        text.area = 2;
+        const std::string moji = FormatLayoutTextEntry(1, text);
+        EXPECT_EQ(moji.find('\n'), std::string::npos);
+        LayoutTextEntry expected = text;
+        expected.contents = c.written;
+        expected.kind = 0x100;
+        EXPECT_EQ(ParseLayoutTextEntry(moji.substr(moji.find('=') + 1)), expected);
+
+        LayoutTextEntry input = text;
+        input.name = c.text;
+        input.kind = 3;
+        const std::string area = FormatLayoutInputEntry(1, input);
+        EXPECT_EQ(area.find('\n'), std::string::npos);
+        expected = input;
+        expected.name = c.written;
+        expected.contents = c.written;
+        EXPECT_EQ(ParseLayoutInputEntry(area.substr(area.find('=') + 1)), expected);
+    }
 }
 
 // ---- The elements of one paper --------------------------------------------------------------

@@ -1,5 +1,6 @@
 #include "platform/Paths.h"
 
+#include "support/ScriptedUi.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -107,6 +108,58 @@ TEST(PathsTest, ShippedFolderOfTheBuildTreeIsTheRepositoryData) {
     std::error_code ec;
     EXPECT_TRUE(fs::equivalent(Paths::ShippedDataDir(), fs::path(TEMBRA_SOURCE_DIR) / "data", ec))
         << Paths::ShippedDataDir() << " " << ec.message();
+}
+
+TEST(PathsTest, AnInstalledProgramFindsItsDataBesideItsBinFolder) {
+    struct Case {
+        const char* executable;
+        const char* data;
+    };
+    const std::vector<Case> cases = {
+        {"/usr/bin/tembra", "/usr/share/tembra"},
+        {"/opt/tembra/bin/marquell", "/opt/tembra/share/tembra"},
+        {"/home/u/build/bin/tembra", "/home/u/build/share/tembra"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Paths::InstalledDataDir(c.executable), fs::path(c.data)) << c.executable;
+
+    // Without a folder given by the build, a process takes its own executable's: nothing is
+    // searched for, and no folder of another tree is taken.
+    Paths::SetDirs({}, {}, {});
+    Paths::SetDefaultShippedDataDir({});
+    const fs::path own = Paths::ShippedDataDir();
+    Paths::SetDefaultShippedDataDir(TEMBRA_DATA_DIR);
+    EXPECT_EQ(own, Paths::InstalledDataDir(fs::read_symlink("/proc/self/exe")));
+    EXPECT_EQ(Paths::ShippedDataDir(), fs::path(TEMBRA_DATA_DIR));
+}
+
+TEST(PathsTest, AMissingShippedFileIsReportedWithItsPath) {
+    test::ScopedPaths paths;
+    test::ScopedUi ui;
+    paths.Dir().Write("shipped/MASTER01.LYT", "layout");
+
+    EXPECT_EQ(Paths::ShippedFile("MASTER01.LYT"), paths.Shipped() / "MASTER01.LYT");
+    EXPECT_EQ(test::TempDir::Read(Paths::GetShippedExeDirFile("MASTER01.LYT")), "layout");
+    EXPECT_TRUE(ui->MessageBoxes().empty());
+
+    // The user's copy is enough once it is there, whatever became of the shipped one.
+    fs::remove(paths.Shipped() / "MASTER01.LYT");
+    EXPECT_EQ(Paths::GetShippedExeDirFile("MASTER01.LYT"),
+              (paths.Writable() / "MASTER01.LYT").string());
+    EXPECT_TRUE(ui->MessageBoxes().empty());
+
+    // Neither: the user learns which file is missing and where it was looked for; nothing is
+    // made up in its place.
+    const std::string seed = "Tembra+ for Windows.machine.ini";
+    EXPECT_EQ(Paths::ShippedFile(seed), std::nullopt);
+    const std::string copy = Paths::GetShippedExeDirFile(seed);
+    EXPECT_EQ(copy, (paths.Writable() / seed).string());
+    EXPECT_FALSE(fs::exists(copy));
+    ASSERT_EQ(ui->MessageBoxes().size(), 2u);
+    for (const auto& box : ui->MessageBoxes()) {
+        EXPECT_NE(box.text.find((paths.Shipped() / seed).string()), std::string::npos) << box.text;
+        EXPECT_EQ(box.type & MB_ICONMASK, MB_ICONSTOP);
+    }
 }
 
 } // namespace

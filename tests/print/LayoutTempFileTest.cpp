@@ -2,7 +2,9 @@
 
 #include "model/LayoutFile.h"
 #include "model/PrintArea.h"
+#include "model/Utility.h"
 #include "print/PrHeader.h"
+#include "print/PrNewLine.h"
 #include "support/ScriptedUi.h"
 #include "support/TempDir.h"
 
@@ -10,7 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -85,6 +89,39 @@ const std::vector<std::string> kExpected = {
     "LineData1= 100, 380, 2870, 380, 0, 3, 16711680, 1",
 };
 
+// What the copy reads back is the header's element list, field by field; where contents are
+// given, the texts read back are those.
+void ExpectSameElements(const CPrHeader& header, const CPrHeader& back,
+                        const std::vector<std::string>& contents = {}) {
+    ASSERT_EQ(back.GetElementList().size(), header.GetElementList().size());
+    for (std::size_t i = 0; i < header.GetElementList().size(); ++i) {
+        SCOPED_TRACE(i);
+        const CPrNewElement& a = *header.GetElementList()[i];
+        const CPrNewElement& b = *back.GetElementList()[i];
+        EXPECT_EQ(a.GetKind(), b.GetKind());
+        EXPECT_EQ(a.GetArea(), b.GetArea());
+        if (const auto* ta = dynamic_cast<const CPrNewText*>(&a)) {
+            const auto* tb = dynamic_cast<const CPrNewText*>(&b);
+            ASSERT_NE(tb, nullptr);
+            EXPECT_EQ(ta->GetRect(), tb->GetRect());
+            EXPECT_EQ(ta->GetFont(), tb->GetFont());
+            EXPECT_EQ(ta->GetColor(), tb->GetColor());
+            EXPECT_EQ(ta->GetText(), tb->GetText());
+            EXPECT_EQ(i < contents.size() ? contents[i] : ta->GetContents(), tb->GetContents());
+            EXPECT_EQ(ta->GetVCenter(), tb->GetVCenter());
+            EXPECT_EQ(ta->GetHCenter(), tb->GetHCenter());
+        } else {
+            const auto& la = dynamic_cast<const CPrNewLine&>(a);
+            const auto* lb = dynamic_cast<const CPrNewLine*>(&b);
+            ASSERT_NE(lb, nullptr);
+            EXPECT_EQ(la.GetRect(), lb->GetRect());
+            EXPECT_EQ(la.GetStyle(), lb->GetStyle());
+            EXPECT_EQ(la.GetWidth(), lb->GetWidth());
+            EXPECT_EQ(la.GetColor(), lb->GetColor());
+        }
+    }
+}
+
 class LayoutTempFileTest : public ::testing::Test {
 protected:
     TempDir dir;
@@ -112,37 +149,73 @@ TEST_F(LayoutTempFileTest, WritesTheOnePaperCopyByteForByteAndReadsBackTheSameEl
     ASSERT_TRUE(ReadLayoutIntoHeader(back, 0, target, FALSE));
     EXPECT_EQ(back.GetLayoutName(), J("ローカル書式"));
     EXPECT_EQ(back.GetLayoutKind(), 1);
-    ASSERT_EQ(back.GetElementList().size(), header.GetElementList().size());
-    for (std::size_t i = 0; i < header.GetElementList().size(); ++i) {
-        SCOPED_TRACE(i);
-        const CPrNewElement& a = *header.GetElementList()[i];
-        const CPrNewElement& b = *back.GetElementList()[i];
-        EXPECT_EQ(a.GetKind(), b.GetKind());
-        EXPECT_EQ(a.GetArea(), b.GetArea());
-        if (const auto* ta = dynamic_cast<const CPrNewText*>(&a)) {
-            const auto& tb = dynamic_cast<const CPrNewText&>(b);
-            EXPECT_EQ(ta->GetRect(), tb.GetRect());
-            EXPECT_EQ(ta->GetFont(), tb.GetFont());
-            EXPECT_EQ(ta->GetColor(), tb.GetColor());
-            EXPECT_EQ(ta->GetText(), tb.GetText());
-            EXPECT_EQ(ta->GetContents(), tb.GetContents());
-            EXPECT_EQ(ta->GetVCenter(), tb.GetVCenter());
-            EXPECT_EQ(ta->GetHCenter(), tb.GetHCenter());
-        } else {
-            const auto& la = dynamic_cast<const CPrNewLine&>(a);
-            const auto& lb = dynamic_cast<const CPrNewLine&>(b);
-            EXPECT_EQ(la.GetRect(), lb.GetRect());
-            EXPECT_EQ(la.GetStyle(), lb.GetStyle());
-            EXPECT_EQ(la.GetWidth(), lb.GetWidth());
-            EXPECT_EQ(la.GetColor(), lb.GetColor());
-        }
-    }
+    ExpectSameElements(header, back);
 
     // The copy holds the file information and the one paper section.
     EXPECT_EQ(ReadLayoutMasterFlag(target), kLayoutTempMasterFlag);
     CPoint offset;
     EXPECT_TRUE(GetLayoutOffset(0, offset, target));
     EXPECT_FALSE(GetLayoutOffset(1, offset, target));
+}
+
+TEST_F(LayoutTempFileTest, TextsWithLineEndsAndDoubleQuotesKeepEveryElement) {
+    // Line breaks in contents may come as CR LF; a double quote may stand in any text. Before
+    // the elements that follow them: a line break that split an entry's line, or an empty line
+    // ending the section, would lose them.
+    const auto source = dir.Write("SOURCE.LYT", LayoutText(kSource));
+    CPrintArea area;
+    CPrHeader header;
+    Load(source, area, header);
+    std::vector<std::unique_ptr<CPrNewElement>> added;
+    const auto text = [&](int kind, std::string name, std::string contents) {
+        // The font as reading a layout builds it.
+        LOGFONT font;
+        EnumFontFaces(font, J("ＭＳ ゴシック"), -40, 20);
+        return std::make_unique<CPrNewText>(kind, kPrAreaFooter, CRect(10, -20, 300, -60), font,
+                                            RGB(1, 2, 3), std::move(name), std::move(contents), 1,
+                                            0);
+    };
+    auto& list = header.GetElementList();
+    list.insert(list.begin(), text(kPrKindFixedText, "", "C\r\n\r\nD"));
+    list.insert(list.begin(), text(kPrKindFixedText, "", "A\r\nB"));
+    list.insert(list.begin() + 3, text(kPrKindInput, "020001", "say \"hi\", ok\r\n[x]"));
+    list.insert(list.begin() + 4, text(kPrKindNamedInput, "020002", "x\ny"));
+
+    const auto target = dir.File("LAYTEMP0.LY$");
+    ASSERT_TRUE(header.WriteLayoutFile(1, area, 0, "n", target, source, FALSE));
+    CPrHeader back;
+    ASSERT_TRUE(ReadLayoutIntoHeader(back, 0, target, FALSE));
+    // The drawing breaks lines at backslash-n as at CR LF: the texts print as before.
+    ExpectSameElements(
+        header, back,
+        {"A\\nB", "C\\n\\nD", J("会社名"), "say 'hi', ok\\n[x]", "x\\ny", J("工事\\nA")});
+}
+
+TEST_F(LayoutTempFileTest, InputAreasOfKindsTheCopyDoesNotKnowKeepTheirKind) {
+    // A damaged layout's input area of kind 7 is handed on as it was read, and the input areas
+    // after it keep their places.
+    std::vector<std::string> lines = kSource;
+    const auto input1 = std::find_if(lines.begin(), lines.end(), [](const std::string& l) {
+        return l.rfind("InputArea1=", 0) == 0;
+    });
+    ASSERT_NE(input1, lines.end());
+    const auto after = lines.insert(
+        input1 + 1,
+        "InputArea2=\"050001\", 1, 2, 3, 4, \"ＭＳ 明朝\", 30, 15, 0, 0, 0, \"?\", 7, 3");
+    lines.insert(after + 1,
+                 "InputArea3=\"050002\", 5, 6, 7, 8, \"ＭＳ 明朝\", 30, 15, 0, 0, 0, \"!\", 4, 0");
+    const auto source = dir.Write("SOURCE.LYT", LayoutText(lines));
+    CPrintArea area;
+    CPrHeader header;
+    Load(source, area, header);
+    ASSERT_EQ(header.GetElementList().size(), 5u);
+    ASSERT_EQ(header.GetElementList()[2]->GetKind(), 7);
+
+    const auto target = dir.File("LAYTEMP0.LY$");
+    ASSERT_TRUE(header.WriteLayoutFile(1, area, 0, "n", target, source, FALSE));
+    CPrHeader back;
+    ASSERT_TRUE(ReadLayoutIntoHeader(back, 0, target, FALSE));
+    ExpectSameElements(header, back);
 }
 
 TEST_F(LayoutTempFileTest, ThePrinterShiftIsAddedBackAndTheWidthIsHalfTheHeight) {

@@ -1,8 +1,9 @@
-#include "print/PrElements.h"
-
 #include "platform/Profile.h"
 #include "platform/RecordingDC.h"
 #include "print/PrHeader.h"
+#include "print/PrHeaderBase.h"
+#include "print/PrNewLine.h"
+#include "print/PrNewText.h"
 #include "support/ScriptedUi.h"
 #include "support/TempDir.h"
 
@@ -144,6 +145,46 @@ TEST(PrElementsStore, OldFixedHeadersRoundTripAndRefuseCountsBeyondTheirArrays) 
         EXPECT_THROW(LoadBytes(refused, damaged, doc), CUserException);
         ASSERT_EQ(ui->MessageBoxes().size(), 1u);
         EXPECT_EQ(ui->MessageBoxes()[0].text, "ファイルが異常です");
+    }
+}
+
+TEST(PrElementsStore, OldFixedHeadersStoreOnlyCountsTheirOwnLoadAccepts) {
+    // Counts set beyond the arrays (or below zero) are stored cut to what follows them, so the
+    // header reads back.
+    struct Case {
+        short titles, fields, lines;             // as set
+        short keptTitles, keptFields, keptLines; // as stored and read back
+    };
+    const std::vector<Case> cases = {
+        {4, 2, 1, 3, 2, 1},
+        {1, 25, 0, 1, 20, 0},
+        {0, 0, 99, 0, 0, 20},
+        {-1, -5, -1, 0, 0, 0},
+    };
+    VersionDoc doc(30000);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.titles << " " << c.fields << " " << c.lines);
+        CPrHeaderBase old;
+        old.m_titleCount = c.titles;
+        old.m_fieldCount = c.fields;
+        old.m_lineCount = c.lines;
+        old.m_titles[2].m_value.m_text = "t";
+        old.m_fields[19].m_value.m_text = "f";
+        old.m_lines[19].m_width = 7;
+        const std::vector<BYTE> bytes = StoreBytes(old, doc);
+
+        CPrHeaderBase back;
+        std::size_t left = 99;
+        test::ScopedUi ui;
+        ASSERT_NO_THROW(LoadBytes(back, bytes, doc, &left));
+        EXPECT_EQ(left, 0u);
+        EXPECT_TRUE(ui->MessageBoxes().empty());
+        EXPECT_EQ(back.m_titleCount, c.keptTitles);
+        EXPECT_EQ(back.m_fieldCount, c.keptFields);
+        EXPECT_EQ(back.m_lineCount, c.keptLines);
+        EXPECT_EQ(back.m_titles[2].m_value.m_text, c.keptTitles == 3 ? "t" : "");
+        EXPECT_EQ(back.m_fields[19].m_value.m_text, c.keptFields == 20 ? "f" : "");
+        EXPECT_EQ(back.m_lines[19].m_width, c.keptLines == 20 ? 7 : 0);
     }
 }
 

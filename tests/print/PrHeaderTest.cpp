@@ -1,6 +1,7 @@
 #include "print/PrHeader.h"
 
 #include "platform/RecordingDC.h"
+#include "print/PrNewLine.h"
 #include "support/ScriptedUi.h"
 #include "support/TempDir.h"
 

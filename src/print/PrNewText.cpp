@@ -1,67 +1,23 @@
-#include "print/PrElements.h"
+#include "print/PrNewText.h"
 
-#include "model/DamagedFile.h"
 #include "model/DataHeader.h"
 #include "model/Utility.h"
 #include "platform/Profile.h"
 #include "platform/Sjis.h"
 #include "print/PrHeader.h"
-#include "print/PrLayout.h"
+#include "print/PrStoredFields.h"
 #include "render/StyledDraw.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace tembra {
 
-IMPLEMENT_SERIAL(CPrNewElement, CObject, 1)
 IMPLEMENT_SERIAL(CPrNewText, CPrNewElement, 1)
-IMPLEMENT_SERIAL(CPrNewLine, CPrNewElement, 1)
-IMPLEMENT_SERIAL(CPrText, CObject, 1)
-IMPLEMENT_SERIAL(CPrLine, CObject, 1)
-IMPLEMENT_SERIAL(CPrElement, CObject, 1)
-IMPLEMENT_SERIAL(CPrHeaderBase, CObject, 1)
+
+using namespace prfields;
 
 namespace {
-
-constexpr int kAreaVersion = 51000;
-constexpr int kCopyPen = 13;    // R2_COPYPEN
-constexpr int kOpaque = 2;      // OPAQUE
-constexpr int kTransparent = 1; // TRANSPARENT
-
-// Rectangles are stored as four 16-bit values and sign-extended on loading.
-void StoreRect16(CArchive& ar, const CRect& r) {
-    ar << static_cast<short>(r.left) << static_cast<short>(r.top) << static_cast<short>(r.right)
-       << static_cast<short>(r.bottom);
-}
-
-CRect LoadRect16(CArchive& ar) {
-    short l = 0;
-    short t = 0;
-    short r = 0;
-    short b = 0;
-    ar >> l >> t >> r >> b;
-    return {l, t, r, b};
-}
-
-int LoadShort(CArchive& ar) {
-    short v = 0;
-    ar >> v;
-    return v;
-}
-
-COLORREF LoadColor(CArchive& ar) {
-    DWORD v = 0;
-    ar >> v;
-    return v;
-}
-
-// The element rectangle on the page: scaled to the layout's zoom and moved to its page origin.
-CRect PlaceRect(const CRect& rect, const IPrLayout& layout) {
-    CRect placed = layout.ScaleRect(rect);
-    const CRect page = layout.GetRect();
-    placed.OffsetRect(page.left, page.top);
-    return placed;
-}
 
 // The period and creation-date items read their format from the profile. The stored value (and
 // the default) is enclosed in double quotes, which are dropped.
@@ -78,32 +34,6 @@ std::string ItemFormat(const char* key, const char* defaultUtf8) {
 }
 
 } // namespace
-
-// ---- CPrNewElement --------------------------------------------------------------------------
-
-void CPrNewElement::Serialize(CArchive& ar) {
-    const bool withArea = ArchiveVersion(ar) >= kAreaVersion;
-    if (ar.IsStoring()) {
-        ar << static_cast<short>(m_kind);
-        if (withArea) {
-            ar << m_area;
-        }
-    } else {
-        m_kind = LoadShort(ar);
-        m_area = 0;
-        if (withArea) {
-            ar >> m_area;
-        }
-    }
-}
-
-void CPrNewElement::Draw(CDC*, const IPrLayout&, const CPrHeader&) const {}
-
-std::unique_ptr<CPrNewElement> CPrNewElement::Clone() const {
-    return std::unique_ptr<CPrNewElement>(new CPrNewElement(*this));
-}
-
-// ---- CPrNewText -----------------------------------------------------------------------------
 
 CPrNewText::CPrNewText(int kind, int area, const CRect& rect, const LOGFONT& font, COLORREF color,
                        std::string name, std::string contents, int vCenter, int hCenter)
@@ -197,105 +127,6 @@ void CPrNewText::Draw(CDC* dc, const IPrLayout& layout, const CPrHeader& header)
                            kTransparent);
         }
         y += lineHeight;
-    }
-}
-
-// ---- CPrNewLine -----------------------------------------------------------------------------
-
-CPrNewLine::CPrNewLine(int area, const CRect& rect, int style, int width, COLORREF color)
-    : CPrNewElement(kPrKindLine, area), m_rect(rect), m_style(static_cast<short>(style)),
-      m_width(static_cast<short>(width)), m_color(color) {}
-
-void CPrNewLine::Serialize(CArchive& ar) {
-    CPrNewElement::Serialize(ar);
-    if (ar.IsStoring()) {
-        StoreRect16(ar, m_rect);
-        ar << m_style << m_width << static_cast<DWORD>(m_color);
-    } else {
-        m_rect = LoadRect16(ar);
-        ar >> m_style >> m_width;
-        m_color = LoadColor(ar);
-    }
-}
-
-std::unique_ptr<CPrNewElement> CPrNewLine::Clone() const {
-    return std::make_unique<CPrNewLine>(*this);
-}
-
-void CPrNewLine::Draw(CDC* dc, const IPrLayout& layout, const CPrHeader&) const {
-    if (m_rect.IsRectNull()) {
-        return;
-    }
-    const CRect r = PlaceRect(m_rect, layout);
-    DrawStyledPolyline(dc, r.left, r.top, r.right, r.bottom, m_style, m_width, m_color, kCopyPen,
-                       kOpaque);
-}
-
-// ---- The old fixed header -------------------------------------------------------------------
-
-void CPrText::Serialize(CArchive& ar) {
-    if (ar.IsStoring()) {
-        StoreRect16(ar, m_rect);
-        LogFont16::Store(ar, m_font);
-        ar << static_cast<DWORD>(m_color) << m_text;
-    } else {
-        m_rect = LoadRect16(ar);
-        m_font = LogFont16::Load(ar);
-        m_color = LoadColor(ar);
-        ar >> m_text;
-    }
-}
-
-void CPrLine::Serialize(CArchive& ar) {
-    if (ar.IsStoring()) {
-        StoreRect16(ar, m_rect);
-        ar << m_style << m_width << static_cast<DWORD>(m_color);
-    } else {
-        m_rect = LoadRect16(ar);
-        ar >> m_style >> m_width;
-        m_color = LoadColor(ar);
-    }
-}
-
-void CPrElement::Serialize(CArchive& ar) {
-    if (ar.IsStoring()) {
-        ar << m_code;
-    } else {
-        ar >> m_code;
-    }
-    m_title.Serialize(ar);
-    m_value.Serialize(ar);
-}
-
-void CPrHeaderBase::Serialize(CArchive& ar) {
-    if (ar.IsStoring()) {
-        ar << m_titleCount << m_fieldCount << m_lineCount;
-    } else {
-        short titles = 0;
-        short fields = 0;
-        short lines = 0;
-        ar >> titles >> fields >> lines;
-        // The arrays are fixed; a count beyond them belongs to a damaged file.
-        if (titles < 0 || titles > kTitleCapacity || fields < 0 || fields > kFieldCapacity ||
-            lines < 0 || lines > kLineCapacity) {
-            FailDamagedFile();
-        }
-        m_titleCount = titles;
-        m_fieldCount = fields;
-        m_lineCount = lines;
-    }
-    // Counts already checked on loading; on storing they are cut to the arrays as well.
-    const auto cap = [](short count, int capacity) {
-        return count < 0 ? 0 : (count > capacity ? capacity : count);
-    };
-    for (int i = 0; i < cap(m_titleCount, kTitleCapacity); ++i) {
-        m_titles[static_cast<std::size_t>(i)].Serialize(ar);
-    }
-    for (int i = 0; i < cap(m_fieldCount, kFieldCapacity); ++i) {
-        m_fields[static_cast<std::size_t>(i)].Serialize(ar);
-    }
-    for (int i = 0; i < cap(m_lineCount, kLineCapacity); ++i) {
-        m_lines[static_cast<std::size_t>(i)].Serialize(ar);
     }
 }
 

@@ -1,0 +1,74 @@
+# Installs a build into a fresh prefix and checks the tree an installed program and the desktop
+# rely on (the install_tree test):
+#   cmake -DBUILD_DIR=<build> -DPREFIX=<prefix> -DDATA_DIR=<source data> -DPROGRAMS=<names>
+#         -DDESKTOP_FILE_VALIDATE=<tool> -DUPDATE_MIME_DATABASE=<tool> -P CheckInstall.cmake
+
+set(_failures "")
+macro(fail text)
+    string(APPEND _failures "\n  ${text}")
+endmacro()
+
+file(REMOVE_RECURSE "${PREFIX}")
+execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
+                RESULT_VARIABLE _rc OUTPUT_VARIABLE _out ERROR_VARIABLE _out)
+if(NOT _rc EQUAL 0)
+    message(FATAL_ERROR "cmake --install failed (${_rc}):\n${_out}")
+endif()
+
+# The programs, and their shipped files where they look for them: ../share/tembra from bin.
+foreach(_p IN LISTS PROGRAMS)
+    if(NOT EXISTS "${PREFIX}/bin/${_p}" OR IS_DIRECTORY "${PREFIX}/bin/${_p}")
+        fail("bin/${_p} is not installed")
+    endif()
+endforeach()
+cmake_path(SET _data NORMALIZE "${PREFIX}/bin/../share/tembra")
+if(NOT EXISTS "${_data}/MASTER01.LYT")
+    fail("share/tembra/MASTER01.LYT is not installed")
+endif()
+# Every file of the data folder, byte for byte; the desktop files go elsewhere.
+file(GLOB _shipped LIST_DIRECTORIES false RELATIVE "${DATA_DIR}" "${DATA_DIR}/*")
+foreach(_f IN LISTS _shipped)
+    execute_process(COMMAND "${CMAKE_COMMAND}" -E compare_files "${DATA_DIR}/${_f}" "${_data}/${_f}"
+                    RESULT_VARIABLE _rc)
+    if(NOT _rc EQUAL 0)
+        fail("share/tembra/${_f} differs from data/${_f} or is missing")
+    endif()
+endforeach()
+if(EXISTS "${_data}/desktop")
+    fail("the desktop files are installed among the shipped files")
+endif()
+
+# The desktop entry is valid and names the MIME type that the type file defines for *.tbr.
+set(_entry "${PREFIX}/share/applications/tembra.desktop")
+execute_process(COMMAND "${DESKTOP_FILE_VALIDATE}" "${_entry}"
+                RESULT_VARIABLE _rc OUTPUT_VARIABLE _out ERROR_VARIABLE _out)
+if(NOT _rc EQUAL 0 OR _out MATCHES "(error|warning):")
+    fail("desktop-file-validate ${_entry} (${_rc}):\n${_out}")
+endif()
+file(STRINGS "${_entry}" _mime REGEX "^MimeType=")
+# The type file is read as the desktop reads it; a file it cannot read leaves no glob behind.
+file(REMOVE "${PREFIX}/share/mime/globs2")
+execute_process(COMMAND "${UPDATE_MIME_DATABASE}" "${PREFIX}/share/mime"
+                RESULT_VARIABLE _rc OUTPUT_VARIABLE _mime_out ERROR_VARIABLE _mime_out)
+if(NOT _rc EQUAL 0)
+    fail("update-mime-database (${_rc}):\n${_mime_out}")
+endif()
+set(_globs "")
+if(EXISTS "${PREFIX}/share/mime/globs2")
+    file(STRINGS "${PREFIX}/share/mime/globs2" _globs REGEX ":\\*\\.tbr$")
+endif()
+if(NOT _globs MATCHES "^[0-9]+:([^:]+):\\*\\.tbr$")
+    fail("no MIME type for *.tbr in share/mime/globs2: '${_globs}'\n${_mime_out}")
+else()
+    set(_type "${CMAKE_MATCH_1}")
+    # file(STRINGS) keeps a ";" of the line as "\;".
+    string(REPLACE "\\;" ";" _mime "${_mime}")
+    if(NOT _mime MATCHES "^MimeType=(.*;)?${_type};")
+        fail("the desktop entry's ${_mime} does not name the type of *.tbr, ${_type}")
+    endif()
+endif()
+
+if(_failures)
+    message(FATAL_ERROR "The installed tree in ${PREFIX} is not complete:${_failures}")
+endif()
+message(STATUS "Installed tree in ${PREFIX} is complete")
