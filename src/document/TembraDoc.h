@@ -348,6 +348,14 @@ public:
     CKoumokuData* GetKoumokuCell(int row, int column) {
         return m_objects.GetKoumokuCell(row, column);
     }
+    // The selected cells (DocKoumokuSelection.cpp). Rows: in the first item column that holds
+    // a selected cell, its first and last selected row; the result is the number of selected
+    // cells in that column. Columns: on the row of the first selected cell (columns from 0,
+    // rows from 0 within each), that cell's column and the last column holding a selected cell
+    // on the same row; the result is the number of columns holding one there. Nothing
+    // selected: -1, -1 and 0.
+    int GetSelectedKoumokuRows(int& first, int& last) const;
+    int GetSelectedKoumokuCols(int& first, int& last) const;
 
     // ---- Automation (members named as the automation interface names them) ----------------------
     BOOL m_bAutomation = FALSE;

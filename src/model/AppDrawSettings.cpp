@@ -21,6 +21,8 @@ AppDrawValues DeriveAppDrawValues(const CConfigBase& config) {
     values.dashScale = config.GetPrint().GetLineRate();
     values.flipY = g_flipY;
     values.blackBack = config.GetBlackBack() != 0;
+    values.holidayMesh = config.GetHolidayMesh() != 0;
+    values.holidayMeshColor = config.GetColor().GetHolidayMesh();
     return values;
 }
 

@@ -1,8 +1,11 @@
-// What the line-style drawing primitives read of the application: the dash scale text (the
-// print part's "LineRate"), the flipped-y option and the system setting "BlackBack". The
-// drawing library sits above the model, so the model only derives the plain values here; the
-// application hands them to the drawing primitives whenever its settings are read or changed.
+// What the drawing primitives and painters read of the application: the dash scale text (the
+// print part's "LineRate"), the flipped-y option, the system settings "BlackBack" and
+// "HolidayMesh" and the colour setting "HolidayMesh". The drawing library sits above the model,
+// so the model only derives the plain values here; the application hands them to the drawing
+// primitives whenever its settings are read or changed.
 #pragma once
+
+#include "platform/Types.h"
 
 #include <string>
 
@@ -14,6 +17,8 @@ struct AppDrawValues {
     std::string dashScale = "1.0";
     bool flipY = false;
     bool blackBack = false;
+    bool holidayMesh = true;
+    COLORREF holidayMeshColor = RGB(255, 225, 225);
     bool operator==(const AppDrawValues&) const = default;
 };
 

@@ -29,6 +29,8 @@ void ApplyAppDrawSettings() {
     settings.dashScale = values.dashScale;
     settings.flipY = values.flipY;
     settings.blackBack = values.blackBack;
+    settings.holidayMesh = values.holidayMesh;
+    settings.holidayMeshColor = values.holidayMeshColor;
     SetDrawSettings(settings);
 }
 

@@ -4,6 +4,8 @@
 // then the defaults below hold.
 #pragma once
 
+#include "platform/Types.h"
+
 #include <string>
 
 namespace tembra {
@@ -16,6 +18,10 @@ struct DrawSettings {
     bool flipY = false;
     // The system setting "BlackBack": the chart is shown on a black background.
     bool blackBack = false;
+    // The system setting "HolidayMesh": holidays are shaded on screen with a pattern; off, with
+    // the solid colour setting "HolidayMesh" of "ColorConfig".
+    bool holidayMesh = true;
+    COLORREF holidayMeshColor = RGB(255, 225, 225);
 };
 
 const DrawSettings& GetDrawSettings();

@@ -17,12 +17,14 @@
 #include "platform/Types.h"
 
 #include <array>
+#include <functional>
 #include <optional>
 
 namespace tembra {
 
 class CCalendar;
 class CChartPos;
+class CConfigPrint;
 class CDC;
 class CDataHeader;
 class CKoumoku;
@@ -75,6 +77,20 @@ public:
     // itself, logical units; an empty rectangle for any other record.
     virtual CRect GetRecordBounds(const CDataHeader& record, const CPageLayout& layout,
                                   CDC* dc) const = 0;
+
+    // What the painters of the grid, the hatchings and the item selection read.
+    // The selected date range: its start and end dates (a range whose end equals its start is
+    // empty); null when the document keeps none.
+    virtual const CChartPos* GetSelectedDateRange() const = 0;
+    // Visits the hatching records in list order.
+    virtual void ForEachHatch(const std::function<void(const CKtkmHatch&)>& visit) const = 0;
+    // The print settings of the chart (those of its print header); null: the built-in ones.
+    virtual const CConfigPrint* GetPrintSettings() const = 0;
+    // The selected item cells: the first and last selected row in the first item column that
+    // holds a selected cell, and the first and last item column holding a selected cell on the
+    // row of the first one; each returns its count, and 0 with -1, -1 when nothing is selected.
+    virtual int GetSelectedKoumokuRows(int& first, int& last) const = 0;
+    virtual int GetSelectedKoumokuCols(int& first, int& last) const = 0;
 };
 
 // What the layout needs of the view that owns it: its document.
@@ -326,6 +342,49 @@ public:
 
     // The widening of a process's bounds from its parts (normalised, logical units).
     CRect KouteiBounds(const KouteiBoundsParts& parts) const;
+
+    // ---- Time grid, date range, holiday shading, hatchings, area-name header ------------------
+    // Painters of the chart's background (PageLayoutGrid.cpp, PageLayoutDateSeparator.cpp,
+    // PageLayoutShading.cpp, PageLayoutHatching.cpp, PageLayoutAreaName.cpp; the hatching
+    // records' own drawing is in KtkmHatchDraw.h). Each walks only the part of the time axis
+    // that the clip box of the device context shows (with no clip box, as on a metafile, the
+    // whole chart), plus the margin of one group of lines on each side.
+    //
+    // The vertical time grid: edge lines at the chart's edges and at the drawn start and end,
+    // boundary lines at the starts of the next larger unit, interval lines at every step-th
+    // unit, thinned where irregular periods squeeze a group of units. step is the ruled-line
+    // interval (at least 1; minutes for the minute grid); elapsed is set in an elapsed-day
+    // chart; sameUnit leaves out the boundary lines where the first date row already counts the
+    // same elapsed unit; era counts Heisei years.
+    void DrawDayGrid(CDC* dc, int step, BOOL elapsed, BOOL sameUnit) const;
+    void DrawWeekGrid(CDC* dc, int step) const;
+    void DrawMonthGrid(CDC* dc, int step, BOOL elapsed, BOOL sameUnit) const;
+    void DrawYearGrid(CDC* dc, int step, BOOL elapsed, BOOL era) const;
+    void DrawHourGrid(CDC* dc, int step) const;
+    void DrawMinuteGrid(CDC* dc, int step) const;
+    // The grid of the settings' ruled-line unit and interval (week, month, year, hour, minute;
+    // any other unit the day grid), with the elapsed and same-unit flags of the settings.
+    void DrawTimeGrid(CDC* dc, BOOL era) const;
+    // The document's selected date range as a pale band over the date band and the chart; none
+    // for an empty range or one outside the calendar's years. Drawn on screen only.
+    void DrawColumnRangeBand(CDC* dc) const;
+    // The fine line of the date rows, the grid and the item table, in the print settings'
+    // fine-line kinds: kind 0 vertical fine line, 1 horizontal fine line, 2 major grid line,
+    // 3 none.
+    void DrawDateSeparator(CDC* dc, int kind, int x1, int y1, int x2, int y2) const;
+    // The holiday shading of the runs of holidays between the dates at x1 and x2, each run a
+    // band from y1 to y2, in the settings' shading level and the screen or print style.
+    // background: the style of a resource chart's background (solid fills combined, not
+    // copied).
+    void DrawHolidayShading(CDC* dc, int x1, int y1, int x2, int y2, BOOL background) const;
+    // The hatching records: row and date bands clipped to the process area, item cells clipped
+    // to the item area and merged down each column where consecutive rows share a fill. Both
+    // y1 and y2 non-zero replace the top and bottom of the clip (a resource chart's band).
+    void DrawHatching(CDC* dc, int y1, int y2) const;
+    // A resource chart's background over (x1, y1)..(x2, y2): holiday shading and time grid.
+    void DrawChartBackground(CDC* dc, int x1, int y1, int x2, int y2) const;
+    // The area-name header over the item columns: standard, grid or slant style.
+    void DrawHeaderCells(CDC* dc) const;
 
 private:
     enum Area : int {

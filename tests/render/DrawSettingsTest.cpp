@@ -10,7 +10,8 @@ namespace tembra {
 namespace {
 
 // The primitives read the application's settings only through what ApplyAppDrawSettings hands
-// them: the print part's dash scale, the system word BlackBack and the flipped-y option.
+// them: the print part's dash scale, the system words BlackBack and HolidayMesh, the colour
+// HolidayMesh and the flipped-y option.
 TEST(DrawSettingsTest, ApplyTakesTheApplicationsSettings) {
     test::ScopedPaths paths;
     CConfigBase config;
@@ -31,6 +32,13 @@ TEST(DrawSettingsTest, ApplyTakesTheApplicationsSettings) {
     ApplyAppDrawSettings();
     EXPECT_FALSE(GetDrawSettings().blackBack);
     EXPECT_FALSE(GetDrawSettings().flipY);
+    // Holidays are shaded with the pattern unless the system word is 0; then in the colour.
+    EXPECT_TRUE(GetDrawSettings().holidayMesh);
+    config.SetSystemWord(CConfigBase::kSysHolidayMesh, 0);
+    config.GetColor().SetHolidayMesh(RGB(1, 2, 3));
+    ApplyAppDrawSettings();
+    EXPECT_FALSE(GetDrawSettings().holidayMesh);
+    EXPECT_EQ(GetDrawSettings().holidayMeshColor, RGB(1, 2, 3));
 
     SetAppConfig(previous);
     SetDrawSettings(DrawSettings{});

@@ -74,6 +74,17 @@ public:
     CRect GetRecordBounds(const CDataHeader&, const CPageLayout&, CDC*) const override {
         return recordBounds;
     }
+    const CChartPos* GetSelectedDateRange() const override { return nullptr; }
+    void ForEachHatch(const std::function<void(const CKtkmHatch&)>&) const override {}
+    const CConfigPrint* GetPrintSettings() const override { return nullptr; }
+    int GetSelectedKoumokuRows(int& first, int& last) const override {
+        first = last = -1;
+        return 0;
+    }
+    int GetSelectedKoumokuCols(int& first, int& last) const override {
+        first = last = -1;
+        return 0;
+    }
     IPageLayoutDocument* GetLayoutDocument() const override { return const_cast<LayoutDoc*>(this); }
 };
 
