@@ -6,7 +6,7 @@
 // date rows.
 #include "render/PageLayout.h"
 
-#include "model/ObTable.h"
+#include "model/Koumoku.h"
 #include "model/SyokiSet.h"
 #include "platform/DC.h"
 #include "render/StyledDraw.h"

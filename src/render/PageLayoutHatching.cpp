@@ -5,8 +5,8 @@
 // without seams.
 #include "render/PageLayout.h"
 
+#include "model/Koumoku.h"
 #include "model/KtkmHatch.h"
-#include "model/ObTable.h"
 #include "model/Utility.h"
 #include "platform/DC.h"
 #include "render/DrawSettings.h"
