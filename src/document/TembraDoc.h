@@ -389,9 +389,9 @@ private:
     CChartUndo m_undo{m_objects, m_calendar, m_notifier};
     CHint m_hint;
     int m_nInsertMask = kInsertMaskAll;
-    CDocumentSeams m_seams{
-        m_nInsertMask, m_factory.GetSeqNumberCtrl(), m_calendar, m_syokiSet, m_operation,
-        m_notifier,    m_objects.GetKoumoku()};
+    CDocumentSeams m_seams{*this,      m_nInsertMask, m_factory.GetSeqNumberCtrl(),
+                           m_calendar, m_syokiSet,    m_operation,
+                           m_notifier, m_objects};
     std::string m_strFilePath;
     std::string m_strAutoSavePath;
     int m_nZukeiPlacement = 0;

@@ -18,6 +18,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 
 namespace tembra {
 
@@ -75,6 +76,8 @@ public:
     // itself, logical units; an empty rectangle for any other record.
     virtual CRect GetRecordBounds(const CDataHeader& record, const CPageLayout& layout,
                                   CDC* dc) const = 0;
+    // What the file-name macro of texts ("$F$") shows for the document (CP932).
+    virtual std::string GetMacroFileName() const = 0;
 };
 
 // What the layout needs of the view that owns it: its document.

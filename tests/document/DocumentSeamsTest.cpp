@@ -34,8 +34,10 @@ TEST(DocumentSeamsTest, EachAdapterAnswersFromItsPart) {
     CCalendar calendar;
     CSyokiSet settings;
     CConfigOperation operation;
-    CKoumoku table;
-    CDocumentSeams seams(mergeMode, numbers, calendar, settings, operation, notifier, table);
+    CChartObjects objects;
+    CKoumoku& table = objects.GetKoumoku();
+    CDocumentSeams seams(document, mergeMode, numbers, calendar, settings, operation, notifier,
+                         objects);
 
     CConfigChart& chart = settings.GetChart();
     chart.GetYogoAttr().SetLogFont(FontOfHeight(11));

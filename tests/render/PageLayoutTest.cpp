@@ -74,6 +74,7 @@ public:
     CRect GetRecordBounds(const CDataHeader&, const CPageLayout&, CDC*) const override {
         return recordBounds;
     }
+    std::string GetMacroFileName() const override { return {}; }
     IPageLayoutDocument* GetLayoutDocument() const override { return const_cast<LayoutDoc*>(this); }
 };
 

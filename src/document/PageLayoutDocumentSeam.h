@@ -1,0 +1,44 @@
+// What the page layout and the painters read of the schedule document: its settings record,
+// working calendar and item table, the line of a process for its bounds, the rectangle an event
+// gives of itself, and the file name that texts show.
+#pragma once
+
+#include "render/PageLayout.h"
+
+#include <string>
+
+namespace tembra {
+
+class CCalendar;
+class CDocument;
+class CKoumoku;
+class CSyokiSet;
+
+class CPageLayoutDocumentSeam final : public IPageLayoutDocument {
+public:
+    CPageLayoutDocumentSeam(const CDocument& document, const CSyokiSet& settings,
+                            const CCalendar& calendar, const CKoumoku& table)
+        : m_document(document), m_settings(settings), m_calendar(calendar), m_table(table) {}
+
+    const CSyokiSet* GetSyokiSet() const override { return &m_settings; }
+    const CCalendar* GetCalendar() const override { return &m_calendar; }
+    const CKoumoku* GetKoumoku() const override { return &m_table; }
+    // The line of a process: its end points, the style code (the line shape) with the gate row
+    // or, for the bars, their thickness in the count word and the bar height in place of a
+    // font's, and the node sizes. Terms and resource labels are not filled.
+    bool GetKouteiBoundsParts(const CDataHeader& process, const CPageLayout& layout, CDC* dc,
+                              bool withTerms, bool withResources,
+                              KouteiBoundsParts& parts) const override;
+    // An event: its text rectangle with the anchor and balloon. Other records: empty.
+    CRect GetRecordBounds(const CDataHeader& record, const CPageLayout& layout,
+                          CDC* dc) const override;
+    std::string GetMacroFileName() const override;
+
+private:
+    const CDocument& m_document;
+    const CSyokiSet& m_settings;
+    const CCalendar& m_calendar;
+    const CKoumoku& m_table;
+};
+
+} // namespace tembra
