@@ -109,7 +109,7 @@ TextExtent LayOutText(const CEvent& event, const CPageLayout& layout, CDC* dc) {
     if (vertical && upright) {
         return MeasureVertical(dc, event, layout, text);
     }
-    // Written in one piece (turned as a whole in vertical writing): its extent along the base
+    // Written at once (turned as a whole in vertical writing): its extent along the base
     // line is its length.
     const CSize size = MeasureText(dc, font, text);
     return {std::abs(static_cast<int>(size.cx)), std::abs(static_cast<int>(size.cy))};

@@ -61,7 +61,7 @@ void KeepInChart(CEvent& event, const CPageLayout& layout, BOOL keepTip);
 // the text origin. Returns 0 (nothing written) for an empty text. Without a device context the
 // text is estimated as |font width| x its length in bytes; the layout's quick-text flag keeps
 // that estimate (twice as wide) for a text without macros, and otherwise a device context
-// measures the expanded text as it is drawn: in one piece, or, vertical with upright runs, run
+// measures the expanded text as it is drawn: all at once, or, vertical with upright runs, run
 // by run.
 int CalcTextRect(const CEvent& event, const CPageLayout& layout, CDC* dc, int* outTextX,
                  int* outTextY, CRect* outRect);

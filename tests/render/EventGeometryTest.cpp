@@ -148,7 +148,7 @@ TEST_F(EventGeometryTest, QuickTextDoublesTheEstimateOfTextsWithoutMacros) {
 
 // Measured vertical text with upright runs goes run by run: upright single-byte runs add their
 // height to the column and their width to its thickness, turned runs their width and height.
-// Without upright runs the whole text is turned and measured in one piece.
+// Without upright runs the whole text is turned and measured at once.
 TEST_F(EventGeometryTest, VerticalTextIsMeasuredAsItIsDrawn) {
     CRecordingDC dc;
     dc.SetMapMode(MM_LOMETRIC);
@@ -160,7 +160,7 @@ TEST_F(EventGeometryTest, VerticalTextIsMeasuredAsItIsDrawn) {
     EXPECT_EQ(-l.rect.Height() - 2, 60 + 120 + 60);
     EXPECT_EQ(l.rect.Width() - 2, 30);
 
-    // In one piece with the turned font (30 wide a byte): 7 bytes.
+    // At once with the turned font (30 wide a byte): 7 bytes.
     l = Lay(MakeEvent(0, kEventVertical, text), &dc);
     ASSERT_EQ(l.result, 1);
     EXPECT_EQ(-l.rect.Height() - 2, 210);
