@@ -174,6 +174,7 @@ public:
     CTime GetNobeBaseDate() const override { return CTime(1995, 4, 1); }
     LONG GetHolidayAuto() const override { return 1; }
     void UpdateAllViewsWith(CObject*) override {}
+    CKoutei* FindKouteiByNumber(const CObSeqNumber&, int, bool) const override { return nullptr; }
 
 private:
     CSeqNumberCtrl m_seq;

@@ -49,6 +49,7 @@ public:
     // Resource charts (CChart, type 7).
     OwnedObList<CDataHeader>& GetChartList() { return m_chartList; }
     OwnedObList<CKtkmHatch>& GetHatchList() { return m_hatchList; }
+    const OwnedObList<CKtkmHatch>& GetHatchList() const { return m_hatchList; }
     // The embedded items of other programs.
     OwnedObList<CObject>& GetCntrItems() { return m_cntrItems; }
     const OwnedObList<CObject>& GetCntrItems() const { return m_cntrItems; }

@@ -48,6 +48,9 @@ void* CDocumentSeams::Find(const std::type_info& seam) {
     if (seam == typeid(IPrHeaderOwner)) {
         return static_cast<IPrHeaderOwner*>(&m_prHeader);
     }
+    if (seam == typeid(IPageLayoutDocument)) {
+        return static_cast<IPageLayoutDocument*>(&m_pageLayout);
+    }
     return nullptr;
 }
 

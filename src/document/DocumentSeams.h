@@ -7,6 +7,8 @@
 #pragma once
 
 #include "document/ChartNotifier.h"
+#include "document/ChartObjects.h"
+#include "document/PageLayoutDocumentSeam.h"
 #include "model/Calendar.h"
 #include "model/ConfigOperation.h"
 #include "model/Event.h"
@@ -27,14 +29,14 @@ namespace tembra {
 
 // Processes: the merge mode of the load (the document's insert mask), the process counter, the
 // working calendar, the elapsed-day base date of the settings, the "HolidayAuto" operation
-// setting and the views' redraw.
+// setting, the views' redraw and the processes of the object lists by number.
 class CKouteiDocumentSeam final : public IKouteiDocument {
 public:
     CKouteiDocumentSeam(const int& mergeMode, CSeqNumberCtrl& numbers, const CCalendar& calendar,
                         const CSyokiSet& settings, const CConfigOperation& operation,
-                        CChartNotifier& notifier)
+                        CChartNotifier& notifier, const CChartObjects& objects)
         : m_mergeMode(mergeMode), m_numbers(numbers), m_calendar(calendar), m_settings(settings),
-          m_operation(operation), m_notifier(notifier) {}
+          m_operation(operation), m_notifier(notifier), m_objects(objects) {}
 
     int GetMergeMode() const override { return m_mergeMode; }
     CSeqNumberCtrl& GetSeqNumberCtrl() override { return m_numbers; }
@@ -42,6 +44,10 @@ public:
     CTime GetNobeBaseDate() const override { return m_settings.GetNobeBaseDate(); }
     LONG GetHolidayAuto() const override { return m_operation.GetHolidayAuto(); }
     void UpdateAllViewsWith(CObject* hint) override { m_notifier.UpdateAllViewsWith(hint); }
+    CKoutei* FindKouteiByNumber(const CObSeqNumber& number, int which,
+                                bool inSelection) const override {
+        return m_objects.FindKouteiByNumber(number, which, inSelection);
+    }
 
 private:
     const int& m_mergeMode;
@@ -50,6 +56,7 @@ private:
     const CSyokiSet& m_settings;
     const CConfigOperation& m_operation;
     CChartNotifier& m_notifier;
+    const CChartObjects& m_objects;
 };
 
 // Terms and resource labels: the label fonts and the day-count mode of the settings.
@@ -116,15 +123,19 @@ private:
     const CSyokiSet& m_settings;
 };
 
-// One adapter of each kind, over the parts of one document.
+// One adapter of each kind, over the parts of one document (the document itself for its file
+// name).
 class CDocumentSeams {
 public:
-    CDocumentSeams(const int& mergeMode, CSeqNumberCtrl& numbers, const CCalendar& calendar,
-                   const CSyokiSet& settings, const CConfigOperation& operation,
-                   CChartNotifier& notifier, CKoumoku& table)
-        : m_koutei(mergeMode, numbers, calendar, settings, operation, notifier), m_label(settings),
-          m_koumoku(settings, table), m_shincyoku(settings), m_event(settings),
-          m_prHeader(settings) {}
+    CDocumentSeams(const CDocument& document, const int& mergeMode, CSeqNumberCtrl& numbers,
+                   const CCalendar& calendar, const CSyokiSet& settings,
+                   const CConfigOperation& operation, CChartNotifier& notifier,
+                   CChartObjects& objects, const CChartPos& columnRange,
+                   const CConfigPrint& printSettings)
+        : m_koutei(mergeMode, numbers, calendar, settings, operation, notifier, objects),
+          m_label(settings), m_koumoku(settings, objects.GetKoumoku()), m_shincyoku(settings),
+          m_event(settings), m_prHeader(settings),
+          m_pageLayout(document, settings, calendar, objects, columnRange, printSettings) {}
     CDocumentSeams(const CDocumentSeams&) = delete;
     CDocumentSeams& operator=(const CDocumentSeams&) = delete;
 
@@ -138,6 +149,7 @@ public:
     IShincyokuDocument& Shincyoku() { return m_shincyoku; }
     IEventDocument& Event() { return m_event; }
     IPrHeaderOwner& PrHeader() { return m_prHeader; }
+    IPageLayoutDocument& PageLayout() { return m_pageLayout; }
 
 private:
     CKouteiDocumentSeam m_koutei;
@@ -146,6 +158,7 @@ private:
     CShincyokuDocumentSeam m_shincyoku;
     CEventDocumentSeam m_event;
     CPrHeaderOwnerSeam m_prHeader;
+    CPageLayoutDocumentSeam m_pageLayout;
 };
 
 } // namespace tembra

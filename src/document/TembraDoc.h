@@ -27,6 +27,7 @@
 #include "document/ChartUndo.h"
 #include "document/DocumentSeams.h"
 #include "document/Hint.h"
+#include "document/KoumokuSelection.h"
 #include "document/ObList.h"
 #include "document/ObjectFactory.h"
 #include "model/Calendar.h"
@@ -354,8 +355,12 @@ public:
     // rows from 0 within each), that cell's column and the last column holding a selected cell
     // on the same row; the result is the number of columns holding one there. Nothing
     // selected: -1, -1 and 0.
-    int GetSelectedKoumokuRows(int& first, int& last) const;
-    int GetSelectedKoumokuCols(int& first, int& last) const;
+    int GetSelectedKoumokuRows(int& first, int& last) const {
+        return SelectedKoumokuRows(GetKoumokuTable(), first, last);
+    }
+    int GetSelectedKoumokuCols(int& first, int& last) const {
+        return SelectedKoumokuCols(GetKoumokuTable(), first, last);
+    }
 
     // ---- Automation (members named as the automation interface names them) ----------------------
     BOOL m_bAutomation = FALSE;
@@ -397,9 +402,10 @@ private:
     CChartUndo m_undo{m_objects, m_calendar, m_notifier};
     CHint m_hint;
     int m_nInsertMask = kInsertMaskAll;
-    CDocumentSeams m_seams{
-        m_nInsertMask, m_factory.GetSeqNumberCtrl(), m_calendar, m_syokiSet, m_operation,
-        m_notifier,    m_objects.GetKoumoku()};
+    CDocumentSeams m_seams{*this,      m_nInsertMask, m_factory.GetSeqNumberCtrl(),
+                           m_calendar, m_syokiSet,    m_operation,
+                           m_notifier, m_objects,     m_columnRange,
+                           m_prHeader};
     std::string m_strFilePath;
     std::string m_strAutoSavePath;
     int m_nZukeiPlacement = 0;

@@ -2,11 +2,12 @@
 // its own font or the document's event font, and an optional hyperlink; its file form in every
 // version, and the expansion of the date macros its text may carry.
 //
-// The members that need a device context or the page layout come with the drawing of records,
-// which sits above this library: Draw, CalcTextRect, GetAnchorPoint, SetOffsetFromPoint, MoveBy,
-// MoveToPoint, KeepInChart, GetRect, and the colour and raster operation of the draw states
-// (GetDrawColor, GetDrawRop). The record keeps what they read and write: the position, the
-// attribute block with its two percent offsets, and the draw state of the last drawing.
+// The members that need a device context or the page layout sit with the chart geometry, as
+// functions that take the event first: CalcTextRect, GetAnchorPoint, SetOffsetFromPoint, MoveBy,
+// MoveToPoint, KeepInChart, GetRect (render/EventGeometry.h), and Draw with the colour and raster
+// operation of the draw states, GetDrawColor and GetDrawRop (render/EventDraw.h). The record
+// keeps what they read and write: the position, the attribute block with its two percent
+// offsets, and the draw state of the last drawing.
 #pragma once
 
 #include "model/AttrBlocks.h"

@@ -47,6 +47,29 @@ constexpr int kKouteiShigenVersion = 40000;   // processes store their resource 
 // The merge mode of a document that reads a whole file of its own.
 constexpr int kMergeModeWhole = 0xFFFF;
 
+// Line shapes: the low byte of the first word of a line set's attributes (its high byte is the
+// thickness multiple of the bars).
+enum : WORD {
+    kLineShapePlain = 0,
+    kLineShapeStraight = 1,
+    kLineShapeElbowVH = 2, // vertical, then horizontal
+    kLineShapeElbowHV = 3, // horizontal, then vertical
+    kLineShapeCrank = 4,   // turns at half height
+    kLineShapeRelation = 5,
+    kLineShapeGate = 6, // turns at the bend row
+    kLineShapeBar = 64,
+    kLineShapeSlantBar = 128,
+};
+// Flags of the line attributes' sub-style word.
+enum : WORD {
+    kSubStyleInclined = 0x0001, // the legs into corners are slanted ("斜　行")
+    kSubStyleNoArrow = 0x0002,  // "矢印無"
+};
+// Bit of a node's second attribute word: the node is tied to its line's direction.
+constexpr WORD kLandDirectional = 0x0080;
+// A node shape (first attribute word) that is not drawn: the nodes of the bars.
+constexpr WORD kLandShapeHidden = 15;
+
 // Shown when a 31st term is attached.
 constexpr UINT IDS_YOGO_LIMIT = 5062;
 // Shown when a file holds a process that cannot be right (the load then fails).
@@ -68,8 +91,13 @@ public:
     virtual CTime GetNobeBaseDate() const = 0;
     // The "HolidayAuto" operation setting: dates move through the working calendar.
     virtual LONG GetHolidayAuto() const = 0;
-    // Asks every view to redraw, with the object as the hint.
+    // Asks every view to redraw, with the object as the hint (none: the whole chart).
     virtual void UpdateAllViewsWith(CObject* hint) = 0;
+    // The first process of the unselected objects (inSelection false) or of the selected ones
+    // whose own number (which 0), start-node number (1) or end-node number (2) is number; null
+    // for the number (0, 0).
+    virtual CKoutei* FindKouteiByNumber(const CObSeqNumber& number, int which,
+                                        bool inSelection) const = 0;
 };
 
 // ---- Line set -----------------------------------------------------------------------------------
@@ -211,6 +239,11 @@ public:
     void SetEndRow(WORD row);
     // The row at which a bent line turns: start row plus the bend offset.
     int GetBendRow() const { return GetStartRow() + m_lines->GetBendOffset(); }
+    // The row a gate (shape 6) turns at: a positive bend offset turns at or below both ends,
+    // max(start row + offset, end row), at most 9999; a negative one at or above both,
+    // min(start row + offset, end row), and at row 0 when that is below 1; offset 0 at the
+    // start row.
+    int CalcGateRow() const;
 
     // ---- Spans ----
     CTimeSpan GetSpareDays() const { return m_spareDays; }
@@ -239,6 +272,32 @@ public:
     // ---- Relation line ----
     WORD IsRelationLine() const { return m_relationLine; }
     void SetRelationLine(WORD flag) { m_relationLine = flag; }
+    // A plain process again: the flag and both node numbers 0.
+    void ClearRelation();
+
+    // ---- Line shape and the rules that keep it consistent (KouteiRules.cpp) ----
+    // The low byte of the line attributes' first word; the setter keeps the high byte.
+    WORD GetLineShape() const;
+    void SetLineShape(WORD shape);
+    // Each returns 1 when nothing changed and 0 after a change.
+    // Bars (64, 128) over two rows become shape 2; a gate (6) whose bend row is the start row
+    // becomes 3, one whose bend row is the end row 2.
+    int NormalizeBendShape();
+    // A process (no relation line) that starts after it ends is turned round: the ends of its
+    // position change places, shape 2 becomes 3 and 3 becomes 2, and so do the two nodes with
+    // their numbers.
+    int NormalizeDirection();
+    // Nodes tied to the line's direction (kLandDirectional) allow only the shapes that meet
+    // them: both nodes 0, 4, 5 or 6 (else 4); the end node only 0, 3, 4, 5 or 6 (else 3); the
+    // start node only 0, 2, 4, 5 or 6 (else 2).
+    int NormalizeNodeShape();
+    // A relation line runs from the end of the process numbered as its start node to the start
+    // of the process numbered as its end node (each looked for among the unselected objects,
+    // then the selected ones): it takes their dates and rows, shape 5, and its working span as
+    // spare days (0 when negative). When either process is missing the line becomes a plain
+    // process, every view is redrawn and the result is 0. A process that is no relation line
+    // is left alone (1).
+    int ResolveRelation(IKouteiDocument& document);
 
     // ---- Selection ----
     // The process, its line set and both nodes; Deselect also ends a part drag.

@@ -243,6 +243,8 @@ const StringEntry kStringTable[] = {
     // Menu texts of the process-column header command.
     {5521, "工程欄ヘッダ指定(&H)"},
     {5522, "工程欄ヘッダ解除(&H)"},
+    // The range check of every dialog's number fields (%1 the least, %2 the greatest value).
+    {5900, "%1 から %2 までの整数を入力してください。"},
     // Command prompts: status-bar text, then tool tip.
     {33101, "災害と対策の枠を一括入力\n災害と対策枠一括入力"},
     {33102, "災害と対策の文字を設定\n災害と対策文字設定"},

@@ -19,6 +19,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <string>
 
 namespace tembra {
 
@@ -91,6 +92,8 @@ public:
     // row of the first one; each returns its count, and 0 with -1, -1 when nothing is selected.
     virtual int GetSelectedKoumokuRows(int& first, int& last) const = 0;
     virtual int GetSelectedKoumokuCols(int& first, int& last) const = 0;
+    // What the file-name macro of texts ("$F$") shows for the document (CP932).
+    virtual std::string GetMacroFileName() const = 0;
 };
 
 // What the layout needs of the view that owns it: its document.

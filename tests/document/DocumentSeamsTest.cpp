@@ -1,4 +1,5 @@
 #include "document/DocumentSeams.h"
+#include "model/ConfigPrint.h"
 
 #include "DocTestSupport.h"
 #include "document/TembraDoc.h"
@@ -34,8 +35,12 @@ TEST(DocumentSeamsTest, EachAdapterAnswersFromItsPart) {
     CCalendar calendar;
     CSyokiSet settings;
     CConfigOperation operation;
-    CKoumoku table;
-    CDocumentSeams seams(mergeMode, numbers, calendar, settings, operation, notifier, table);
+    CChartObjects objects;
+    CKoumoku& table = objects.GetKoumoku();
+    CChartPos columnRange;
+    CConfigPrint print;
+    CDocumentSeams seams(document, mergeMode, numbers, calendar, settings, operation, notifier,
+                         objects, columnRange, print);
 
     CConfigChart& chart = settings.GetChart();
     chart.GetYogoAttr().SetLogFont(FontOfHeight(11));

@@ -47,6 +47,7 @@ public:
     CTime GetNobeBaseDate() const override { return m_baseDate; }
     LONG GetHolidayAuto() const override { return m_holidayAuto; }
     void UpdateAllViewsWith(CObject* hint) override { m_hints.push_back(hint); }
+    CKoutei* FindKouteiByNumber(const CObSeqNumber&, int, bool) const override { return nullptr; }
     LOGFONT GetYogoFont() const override { return {}; }
     LOGFONT GetShigenFont() const override { return {}; }
     int GetNobeMode() const override { return 1; }

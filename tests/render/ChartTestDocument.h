@@ -5,6 +5,7 @@
 // rectangle (530, -120, 2740, -1600) and the process area (500, -120, 2770, -1600).
 #pragma once
 
+#include "FakeLayoutDocument.h"
 #include "model/Calendar.h"
 #include "model/ChartPos.h"
 #include "model/ConfigPrint.h"
@@ -31,62 +32,7 @@ inline CTime Day(int year, int month, int day, int hour = 0, int minute = 0) {
     return CTime(year, month, day, hour, minute, 0);
 }
 
-class ChartTestDocument : public IPageLayoutDocument, public IPageLayoutView {
-public:
-    CSyokiSet set;
-    CCalendar calendar;
-    CKoumoku table;
-    CConfigPrint print;
-    CChartPos range;
-    std::vector<std::unique_ptr<CKtkmHatch>> hatches;
-
-    ChartTestDocument() { calendar.Clear(); }
-
-    const CSyokiSet* GetSyokiSet() const override { return &set; }
-    const CCalendar* GetCalendar() const override { return &calendar; }
-    const CKoumoku* GetKoumoku() const override { return &table; }
-    bool GetKouteiBoundsParts(const CDataHeader&, const CPageLayout&, CDC*, bool, bool,
-                              KouteiBoundsParts&) const override {
-        return false;
-    }
-    CRect GetRecordBounds(const CDataHeader&, const CPageLayout&, CDC*) const override {
-        return CRect();
-    }
-    const CChartPos* GetSelectedDateRange() const override { return &range; }
-    void ForEachHatch(const std::function<void(const CKtkmHatch&)>& visit) const override {
-        for (const auto& hatch : hatches) {
-            visit(*hatch);
-        }
-    }
-    const CConfigPrint* GetPrintSettings() const override { return &print; }
-    // The painters here do not read the item-cell selection.
-    int GetSelectedKoumokuRows(int& first, int& last) const override {
-        first = last = -1;
-        return 0;
-    }
-    int GetSelectedKoumokuCols(int& first, int& last) const override {
-        first = last = -1;
-        return 0;
-    }
-    IPageLayoutDocument* GetLayoutDocument() const override {
-        return const_cast<ChartTestDocument*>(this);
-    }
-
-    // Marks the days first..last as holidays.
-    void Holidays(const CTime& first, const CTime& last) {
-        for (CTime d = first; d <= last; d += CTimeSpan(1, 0, 0, 0)) {
-            calendar.SetDayFlag(d.GetTime(), CCalendar::kRuleHoliday);
-        }
-    }
-    CKtkmHatch& AddHatch(WORD kind, COLORREF color, WORD pattern) {
-        auto hatch = std::make_unique<CKtkmHatch>();
-        hatch->SetKind(kind);
-        hatch->SetColor(color);
-        hatch->SetPattern(pattern);
-        hatches.push_back(std::move(hatch));
-        return *hatches.back();
-    }
-};
+using ChartTestDocument = FakeLayoutDocument;
 
 // One line a painter drew: its ends and its pen.
 struct DrawnLine {

@@ -4,6 +4,7 @@
 // 500 wide, the chart rectangle (530, -120, 2740, -1600): a day is 2210 / 30 units wide, a row
 // 1480 / 30 high.
 #include "render/PageLayout.h"
+#include "FakeLayoutDocument.h"
 
 #include "model/Calendar.h"
 #include "model/ChartPos.h"
@@ -44,48 +45,9 @@ std::unique_ptr<CHensokuData> Period(CTime first, CTime last, LONG numerator, LO
     return data;
 }
 
-// A document and its view as the layout sees them.
-class LayoutDoc : public IPageLayoutDocument, public IPageLayoutView {
-public:
-    CSyokiSet set;
-    CCalendar calendar;
-    CKoumoku table;
-    KouteiBoundsParts parts;
-    bool hasParts = true;
-    CRect recordBounds;
-    // (withTerms, withResources) of every process asked for.
-    mutable std::vector<std::pair<bool, bool>> asked;
-
-    const CSyokiSet* GetSyokiSet() const override { return &set; }
-    const CCalendar* GetCalendar() const override { return &calendar; }
-    const CKoumoku* GetKoumoku() const override { return &table; }
-    bool GetKouteiBoundsParts(const CDataHeader&, const CPageLayout&, CDC*, bool withTerms,
-                              bool withResources, KouteiBoundsParts& out) const override {
-        asked.emplace_back(withTerms, withResources);
-        out = parts;
-        if (!withTerms) {
-            out.terms.reset();
-        }
-        if (!withResources) {
-            out.resources.reset();
-        }
-        return hasParts;
-    }
-    CRect GetRecordBounds(const CDataHeader&, const CPageLayout&, CDC*) const override {
-        return recordBounds;
-    }
-    const CChartPos* GetSelectedDateRange() const override { return nullptr; }
-    void ForEachHatch(const std::function<void(const CKtkmHatch&)>&) const override {}
-    const CConfigPrint* GetPrintSettings() const override { return nullptr; }
-    int GetSelectedKoumokuRows(int& first, int& last) const override {
-        first = last = -1;
-        return 0;
-    }
-    int GetSelectedKoumokuCols(int& first, int& last) const override {
-        first = last = -1;
-        return 0;
-    }
-    IPageLayoutDocument* GetLayoutDocument() const override { return const_cast<LayoutDoc*>(this); }
+// A document and its view as the layout sees them; a process has a line unless told.
+struct LayoutDoc : test::FakeLayoutDocument {
+    LayoutDoc() { hasParts = true; }
 };
 
 // A print header to show above the chart: the layout only tests the pointer.

@@ -1,6 +1,9 @@
 // The selection queries of the item table: which rows and item columns the selected cells
 // cover. The table is walked as it is stored: one array of cells per item column.
-#include "document/TembraDoc.h"
+#include "document/KoumokuSelection.h"
+
+#include "model/Koumoku.h"
+#include "model/KoumokuData.h"
 
 namespace tembra {
 
@@ -13,10 +16,9 @@ bool IsSelectedCell(const CKoumoku& table, int column, int row) {
 
 } // namespace
 
-int CTembraDoc::GetSelectedKoumokuRows(int& first, int& last) const {
+int SelectedKoumokuRows(const CKoumoku& table, int& first, int& last) {
     first = -1;
     last = -1;
-    const CKoumoku& table = GetKoumokuTable();
     for (int column = 0; column < table.GetRowCount(); ++column) {
         int count = 0;
         const int rows = table.GetColCount(column);
@@ -36,10 +38,9 @@ int CTembraDoc::GetSelectedKoumokuRows(int& first, int& last) const {
     return 0;
 }
 
-int CTembraDoc::GetSelectedKoumokuCols(int& first, int& last) const {
+int SelectedKoumokuCols(const CKoumoku& table, int& first, int& last) {
     first = -1;
     last = -1;
-    const CKoumoku& table = GetKoumokuTable();
     const int columns = table.GetRowCount();
     for (int column = 0; column < columns; ++column) {
         const int rows = table.GetColCount(column);

@@ -1,0 +1,81 @@
+#include "document/PageLayoutDocumentSeam.h"
+
+#include "document/ChartObjects.h"
+#include "document/KoumokuSelection.h"
+#include "document/RecordCast.h"
+#include "model/ConfigChart.h"
+#include "model/Event.h"
+#include "model/Koutei.h"
+#include "model/SyokiSet.h"
+#include "model/Utility.h"
+#include "render/EventGeometry.h"
+#include "render/KouteiRoute.h"
+
+namespace tembra {
+
+bool CPageLayoutDocumentSeam::GetKouteiBoundsParts(const CDataHeader& process,
+                                                   const CPageLayout& layout, CDC* dc,
+                                                   bool withTerms, bool withResources,
+                                                   KouteiBoundsParts& parts) const {
+    static_cast<void>(dc);
+    static_cast<void>(withTerms);
+    static_cast<void>(withResources);
+    const CKoutei* koutei = AsKoutei(&process);
+    if (koutei == nullptr) {
+        return false;
+    }
+    int x1 = 0;
+    int y1 = 0;
+    int x2 = 0;
+    int y2 = 0;
+    int yb = 0;
+    GetLineCoords(*koutei, layout, x1, y1, x2, y2, yb);
+    parts = KouteiBoundsParts();
+    parts.start = CPoint(x1, y1);
+    parts.end = CPoint(x2, y2);
+    parts.styleCode = koutei->GetLineShape();
+    parts.extraY = yb;
+    // The bars are drawn k bar heights thick (k the high byte of the shape word); both bar
+    // widenings then cover them: the slanted bar by its font-height rule with the bar height,
+    // the rectangle by its count rule with k.
+    const BYTE thickness = HighByteOf(koutei->GetLines()->GetAttr().m_style);
+    parts.countWord = MakeWordOf(thickness, thickness);
+    parts.fontHeight = m_settings.GetChart().GetBarHeight();
+    parts.startNodeSize = koutei->GetStartLand()->GetSize();
+    parts.endNodeSize = koutei->GetEndLand()->GetSize();
+    return true;
+}
+
+CRect CPageLayoutDocumentSeam::GetRecordBounds(const CDataHeader& record, const CPageLayout& layout,
+                                               CDC* dc) const {
+    if (const CEvent* event = AsEvent(const_cast<CDataHeader*>(&record))) {
+        return GetRect(*event, layout, dc, TRUE);
+    }
+    return CRect();
+}
+
+std::string CPageLayoutDocumentSeam::GetMacroFileName() const {
+    return EventMacroFileName(m_document);
+}
+
+const CKoumoku* CPageLayoutDocumentSeam::GetKoumoku() const {
+    return &m_objects.GetKoumoku();
+}
+
+void CPageLayoutDocumentSeam::ForEachHatch(
+    const std::function<void(const CKtkmHatch&)>& visit) const {
+    const auto& hatches = m_objects.GetHatchList();
+    for (POSITION pos = hatches.GetHeadPosition(); pos != nullptr;) {
+        visit(*hatches.GetNext(pos));
+    }
+}
+
+int CPageLayoutDocumentSeam::GetSelectedKoumokuRows(int& first, int& last) const {
+    return SelectedKoumokuRows(m_objects.GetKoumoku(), first, last);
+}
+
+int CPageLayoutDocumentSeam::GetSelectedKoumokuCols(int& first, int& last) const {
+    return SelectedKoumokuCols(m_objects.GetKoumoku(), first, last);
+}
+
+} // namespace tembra

@@ -1,0 +1,56 @@
+// What the page layout and the painters read of the schedule document: its settings record,
+// working calendar and item table, the line of a process for its bounds, the rectangle an event
+// gives of itself, and the file name that texts show.
+#pragma once
+
+#include "render/PageLayout.h"
+
+#include <string>
+
+namespace tembra {
+
+class CCalendar;
+class CChartObjects;
+class CChartPos;
+class CConfigPrint;
+class CDocument;
+class CSyokiSet;
+
+class CPageLayoutDocumentSeam final : public IPageLayoutDocument {
+public:
+    CPageLayoutDocumentSeam(const CDocument& document, const CSyokiSet& settings,
+                            const CCalendar& calendar, const CChartObjects& objects,
+                            const CChartPos& columnRange, const CConfigPrint& printSettings)
+        : m_document(document), m_settings(settings), m_calendar(calendar), m_objects(objects),
+          m_columnRange(columnRange), m_printSettings(printSettings) {}
+
+    const CSyokiSet* GetSyokiSet() const override { return &m_settings; }
+    const CCalendar* GetCalendar() const override { return &m_calendar; }
+    const CKoumoku* GetKoumoku() const override;
+    // The line of a process: its end points, the style code (the line shape) with the gate row
+    // or, for the bars, their thickness in the count word and the bar height in place of a
+    // font's, and the node sizes. Terms and resource labels are not filled.
+    bool GetKouteiBoundsParts(const CDataHeader& process, const CPageLayout& layout, CDC* dc,
+                              bool withTerms, bool withResources,
+                              KouteiBoundsParts& parts) const override;
+    // An event: its text rectangle with the anchor and balloon. Other records: empty.
+    CRect GetRecordBounds(const CDataHeader& record, const CPageLayout& layout,
+                          CDC* dc) const override;
+    std::string GetMacroFileName() const override;
+    const CChartPos* GetSelectedDateRange() const override { return &m_columnRange; }
+    void ForEachHatch(const std::function<void(const CKtkmHatch&)>& visit) const override;
+    // The print settings of the chart's print header.
+    const CConfigPrint* GetPrintSettings() const override { return &m_printSettings; }
+    int GetSelectedKoumokuRows(int& first, int& last) const override;
+    int GetSelectedKoumokuCols(int& first, int& last) const override;
+
+private:
+    const CDocument& m_document;
+    const CSyokiSet& m_settings;
+    const CCalendar& m_calendar;
+    const CChartObjects& m_objects;
+    const CChartPos& m_columnRange;
+    const CConfigPrint& m_printSettings;
+};
+
+} // namespace tembra

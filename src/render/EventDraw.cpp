@@ -1,0 +1,177 @@
+#include "render/EventDraw.h"
+
+#include "model/ConfigBase.h"
+#include "model/DcUtility.h"
+#include "model/Utility.h"
+#include "platform/DC.h"
+#include "render/EventGeometry.h"
+#include "render/PageLayout.h"
+#include "render/StyledDraw.h"
+
+#include <array>
+#include <cstdlib>
+#include <string>
+
+namespace tembra {
+
+namespace {
+
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kGrey = RGB(192, 192, 192);
+constexpr COLORREF kRed = RGB(255, 0, 0);
+constexpr COLORREF kYellow = RGB(255, 255, 0);
+constexpr COLORREF kNavy = RGB(0, 0, 128);
+
+// Line types, fills and the pen width of the event's outlines.
+constexpr int kSolid = 0;
+constexpr int kNoLine = -1;
+constexpr int kNoFill = -1;
+constexpr int kSolidFill = 99;
+constexpr int kWhiteFill = 100;
+constexpr int kOutlineWidth = 1;
+
+// The pure colours a screen shows darker.
+struct Darkened {
+    COLORREF pure;
+    COLORREF shown;
+};
+constexpr std::array<Darkened, 6> kScreenColors = {{
+    {RGB(255, 0, 0), RGB(128, 0, 0)},
+    {RGB(0, 255, 0), RGB(0, 128, 0)},
+    {RGB(0, 0, 255), RGB(0, 0, 128)},
+    {RGB(255, 255, 0), RGB(128, 128, 0)},
+    {RGB(255, 0, 255), RGB(128, 0, 128)},
+    {RGB(0, 255, 255), RGB(0, 128, 128)},
+}};
+
+COLORREF ScreenColor(COLORREF color) {
+    if (color == kBlack) {
+        return GetAppConfig()->GetBlackBack() != 0 ? kYellow : kNavy;
+    }
+    for (const Darkened& d : kScreenColors) {
+        if (d.pure == color) {
+            return d.shown;
+        }
+    }
+    return color;
+}
+
+// The hyperlink mark: a red right triangle in the rectangle's top-right corner.
+void DrawHyperlinkMark(CDC* dc, const CPageLayout& layout, const CRect& rect, int rop) {
+    const int z2 = layout.Zoom(2);
+    const int z15 = layout.Zoom(15);
+    const std::array<CPoint, 3> corner = {CPoint(rect.right - z2, rect.top - z2),
+                                          CPoint(rect.right - z15, rect.top - z2),
+                                          CPoint(rect.right - z2, rect.top - z15)};
+    DrawStyledShape(dc, corner.data(), static_cast<int>(corner.size()), kSolid, kOutlineWidth, kRed,
+                    kSolidFill, kRed, rop, OPAQUE);
+}
+
+// Vertical text whose single-byte runs stand upright: each run centred across the column and
+// the runs one below the other.
+void DrawUprightRuns(CDC* dc, const CEvent& event, const CPageLayout& layout, const CRect& rect,
+                     int x, int y, const std::string& text, COLORREF color, int rop) {
+    const LOGFONT upright = GetEventUprightFont(event, layout);
+    const LOGFONT turned = GetEventTextFont(event, layout);
+    const int columnWidth = std::abs(rect.Width());
+    int current = y;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        int charClass = kCharOther;
+        const std::string run = NextCharRun(text, i, charClass);
+        if (run.empty()) {
+            continue;
+        }
+        if (charClass == kCharSingle) {
+            const CSize size = MeasureText(dc, upright, run);
+            const int w = std::abs(size.cx);
+            DrawStyledText(dc, x - (w + (columnWidth - w) / 2), current, &upright, color, run, 0,
+                           rop, TRANSPARENT);
+            current -= std::abs(size.cy);
+        } else {
+            DrawStyledText(dc, x - (columnWidth - std::abs(turned.lfHeight)) / 2, current, &turned,
+                           color, run, 0, rop, TRANSPARENT);
+            current -= std::abs(turned.lfWidth) * static_cast<int>(run.size());
+        }
+    }
+}
+
+} // namespace
+
+COLORREF GetDrawColor(const CEvent& event, const CDC* dc) {
+    const CConfigColor& colors = GetAppConfig()->GetColor();
+    switch (event.GetDrawState()) {
+    case CEvent::kDrawSelected:
+        return colors.GetEditWork();
+    case CEvent::kDrawFeedback:
+        return kBlack;
+    case CEvent::kDrawLinked:
+        return colors.GetEditBold();
+    case CEvent::kDrawInactive:
+        return kGrey;
+    default: {
+        const bool onScreen = dc == nullptr || !dc->IsPrinting();
+        return onScreen ? ScreenColor(event.GetColor()) : event.GetColor();
+    }
+    }
+}
+
+int GetDrawRop(const CEvent& event) {
+    return event.GetDrawState() == CEvent::kDrawFeedback ? R2_NOT : R2_COPYPEN;
+}
+
+void Draw(CEvent& event, const CPageLayout& layout, CDC* dc, int state) {
+    if (event.IsSelected() != 0 && state != CEvent::kDrawFeedback) {
+        state = CEvent::kDrawSelected;
+    }
+    event.SetDrawState(state);
+    if (dc == nullptr) {
+        return;
+    }
+    const COLORREF color = GetDrawColor(event, dc);
+    const int rop = GetDrawRop(event);
+
+    int x = 0;
+    int y = 0;
+    CRect rect;
+    if (CalcTextRect(event, layout, dc, &x, &y, &rect) == 0) {
+        return;
+    }
+
+    BalloonOutline outline{};
+    const bool balloon = GetBalloonOutline(event, layout, rect, outline) != 0;
+    if (balloon) {
+        const COLORREF edge = state == CEvent::kDrawInactive ? kGrey : kBlack;
+        DrawStyledShape(dc, outline.data(), static_cast<int>(outline.size()), kSolid, kOutlineWidth,
+                        edge, kWhiteFill, kWhite, rop, OPAQUE);
+    }
+    const WORD style = event.GetStyle();
+    const bool simple = layout.IsSimpleText() != FALSE;
+    const bool mark =
+        layout.IsHyperlinkMark() != FALSE && !event.GetHyperlink().empty() && !dc->IsPrinting();
+
+    if (!simple) {
+        if (!balloon && (style & kEventWhiteBack) != 0) {
+            DrawStyledRect(dc, rect, kNoLine, 0, kWhite, kWhiteFill, kWhite, rop, OPAQUE);
+        }
+        if (mark) {
+            DrawHyperlinkMark(dc, layout, rect, rop);
+        }
+        const std::string text = ExpandDateMacros(event, layout);
+        if (event.IsVertical() && (style & kEventUprightSingleByte) != 0) {
+            DrawUprightRuns(dc, event, layout, rect, x, y, text, color, rop);
+        } else {
+            const LOGFONT font = GetEventTextFont(event, layout);
+            DrawStyledText(dc, x, y, &font, color, text, 0, rop, TRANSPARENT);
+        }
+    } else if (mark) {
+        DrawHyperlinkMark(dc, layout, rect, rop);
+    }
+
+    // Simplified texts show their frame in place of the text.
+    if (!balloon && (simple || (style & kEventFrame) != 0)) {
+        DrawStyledRect(dc, rect, kSolid, kOutlineWidth, color, kNoFill, kWhite, rop, OPAQUE);
+    }
+}
+
+} // namespace tembra

@@ -1,0 +1,206 @@
+// The schedule document as a page layout reads it: the document's own settings, calendar and
+// item table, the bounds of its processes and events, and the file name of its texts. The layout
+// is bound through a view on a chart of round numbers: a day 100 units wide from 1 April 2010 at
+// x 0, a row 50 high with the middle of row r at y -50r - 25.
+#include "document/PageLayoutDocumentSeam.h"
+
+#include "DocTestSupport.h"
+#include "document/TembraDoc.h"
+#include "model/ConfigPrint.h"
+#include "model/Event.h"
+#include "model/Koumoku.h"
+#include "model/KoumokuData.h"
+#include "model/Koutei.h"
+#include "model/KtkmHatch.h"
+#include "render/EventGeometry.h"
+#include "render/PageLayout.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace tembra {
+namespace {
+
+using test::Day;
+using test::ProbeRecord;
+using test::ScopedAppState;
+
+class LayoutView : public IPageLayoutView {
+public:
+    explicit LayoutView(CDocument& document) : m_document(document) {}
+    IPageLayoutDocument* GetLayoutDocument() const override {
+        return DocumentSeam<IPageLayoutDocument>(&m_document);
+    }
+
+private:
+    CDocument& m_document;
+};
+
+class PageLayoutDocumentSeamTest : public ::testing::Test {
+protected:
+    PageLayoutDocumentSeamTest() {
+        CSyokiSet& set = doc.GetSyokiSet();
+        CPrintArea::StoredFields f;
+        f.paper = CRect(-500, 100, 3100, -1700);
+        f.header = CRect(-500, 100, 3100, 100);
+        f.date = CRect(-500, 100, 3000, 0);
+        f.edit = CRect(-500, 0, 3000, -1500);
+        f.items = CRect(-500, 0, 0, -1500);
+        f.chart = f.inner = CRect(0, 0, 3000, -1500);
+        set.GetPageSetting().SetStoredFields(f);
+        set.SetStartDate(Day(2010, 4, 1));
+        set.SetEndDate(Day(2010, 4, 30));
+        set.SetFirstRow(0);
+        set.SetLastRow(29);
+        set.GetChart().GetLandAttr().m_radius = 10;
+        set.GetChart().SetBarHeight(18);
+        set.GetChart().SetCornerSize(10);
+        LOGFONT font;
+        font.lfHeight = -30;
+        font.lfWidth = 15;
+        set.GetEvent().SetLogFont(font);
+        layout.Init(&view);
+    }
+
+    std::unique_ptr<CKoutei> Process(int startDay, int startRow, int endDay, int endRow,
+                                     WORD shapeWord, short bend = 0) {
+        auto koutei = std::make_unique<CKoutei>();
+        koutei->SetStartDate(Day(2010, 4, startDay));
+        koutei->SetEndDate(Day(2010, 4, endDay));
+        koutei->SetStartRow(static_cast<WORD>(startRow));
+        koutei->SetEndRow(static_cast<WORD>(endRow));
+        koutei->GetLines()->GetAttr().m_style = shapeWord;
+        koutei->GetLines()->SetBendOffset(bend);
+        koutei->GetStartLand()->SetSize(100);
+        koutei->GetEndLand()->SetSize(100);
+        return koutei;
+    }
+
+    ScopedAppState app;
+    CTembraDoc doc;
+    LayoutView view{doc};
+    CPageLayout layout;
+};
+
+TEST_F(PageLayoutDocumentSeamTest, TheDocumentHandsOutItsOwnParts) {
+    IPageLayoutDocument* seam = DocumentSeam<IPageLayoutDocument>(&doc);
+    ASSERT_NE(seam, nullptr);
+    EXPECT_EQ(seam, &doc.GetSeams().PageLayout());
+    EXPECT_EQ(layout.GetDocument(), seam);
+    EXPECT_EQ(seam->GetSyokiSet(), &doc.GetSyokiSet());
+    EXPECT_EQ(seam->GetCalendar(), &doc.GetWorkCalendar());
+    EXPECT_EQ(seam->GetKoumoku(), doc.GetKoumoku());
+    // The layout took the document's period and rows.
+    EXPECT_EQ(layout.GetStartDate(), Day(2010, 4, 1));
+    EXPECT_EQ(layout.DateRowToPoint(Day(2010, 4, 11), 10), CPoint(1000, -525));
+}
+
+TEST_F(PageLayoutDocumentSeamTest, FileNameOfTheTexts) {
+    const IPageLayoutDocument& seam = doc.GetSeams().PageLayout();
+    doc.SetPathName("/work/charts/PLAN.tbr", FALSE);
+    EXPECT_EQ(seam.GetMacroFileName(), "PLAN.tbr");
+}
+
+// The bounds of a process: its line's end points, the gate row or the bar's thickness, and the
+// larger node size (10) on every side.
+TEST_F(PageLayoutDocumentSeamTest, ProcessBoundsFromItsLine) {
+    struct Case {
+        const char* name;
+        int startDay, startRow, endDay, endRow;
+        WORD shapeWord;
+        short bend;
+        CRect bounds;
+    };
+    const std::vector<Case> cases = {
+        {"elbow", 2, 5, 6, 1, kLineShapeElbowVH, 0, {90, -65, 510, -285}},
+        // The gate turns at row 8 (y -425), below both ends.
+        {"gate", 2, 5, 6, 1, kLineShapeGate, 3, {90, -65, 510, -435}},
+        // Bars two bar heights thick (18 each): drawn 18 and 22 either side of the row middle;
+        // the bounds reach 27 and the node size further.
+        {"bar", 2, 3, 6, 3, 0x0240, 0, {90, -138, 510, -212}},
+        {"slanted bar", 2, 3, 6, 3, 0x0280, 0, {90, -138, 510, -212}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto koutei =
+            Process(c.startDay, c.startRow, c.endDay, c.endRow, c.shapeWord, c.bend);
+        EXPECT_EQ(layout.GetObjectBounds(nullptr, koutei.get(), -1), c.bounds);
+    }
+
+    // Only a process has a line to bound.
+    KouteiBoundsParts parts;
+    const ProbeRecord other(kTypeKoutei, "not a process");
+    EXPECT_FALSE(doc.GetSeams().PageLayout().GetKouteiBoundsParts(other, layout, nullptr, true,
+                                                                  true, parts));
+}
+
+// An event gives its text rectangle with its anchor (and balloon); other records, until they
+// give their own, nothing.
+TEST_F(PageLayoutDocumentSeamTest, EventBoundsAreItsFullRectangle) {
+    CEvent event;
+    event.SetStartDate(Day(2010, 4, 11));
+    event.SetStartRow(10);
+    event.GetAttr().SetDefaultSize();
+    event.SetText("ABCD");
+    event.SetOffset(100, 0);
+    const CRect expected(1000, -509, 1161, -541);
+    EXPECT_EQ(GetRect(event, layout, nullptr, TRUE), expected);
+    EXPECT_EQ(layout.GetObjectBounds(nullptr, &event, 0), expected);
+
+    const ProbeRecord progress(kTypeShincyoku, "progress line");
+    EXPECT_EQ(doc.GetSeams().PageLayout().GetRecordBounds(progress, layout, nullptr), CRect());
+}
+
+} // namespace
+} // namespace tembra
+
+namespace tembra {
+namespace {
+
+// What the background painters read: the document's own date range, hatchings in list order,
+// its print header's settings and the rows and columns its selected item cells cover.
+TEST_F(PageLayoutDocumentSeamTest, PaintersReadTheDocumentsSelectionAndHatchings) {
+    const IPageLayoutDocument& seam = doc.GetSeams().PageLayout();
+    EXPECT_EQ(seam.GetSelectedDateRange(), doc.GetSelectedDateRange());
+    EXPECT_EQ(seam.GetPrintSettings(), static_cast<const CConfigPrint*>(&doc.GetPrHeader()));
+
+    auto* first = new CKtkmHatch();
+    first->SetKind(1);
+    auto* second = new CKtkmHatch();
+    second->SetKind(2);
+    doc.GetHatchList()->AddTail(first);
+    doc.GetHatchList()->AddTail(second);
+    std::vector<const CKtkmHatch*> seen;
+    seam.ForEachHatch([&seen](const CKtkmHatch& hatch) { seen.push_back(&hatch); });
+    EXPECT_EQ(seen, (std::vector<const CKtkmHatch*>{first, second}));
+
+    int from = 0;
+    int to = 0;
+    EXPECT_EQ(seam.GetSelectedKoumokuRows(from, to), 0);
+    EXPECT_EQ(std::make_pair(from, to), std::make_pair(-1, -1));
+    EXPECT_EQ(seam.GetSelectedKoumokuCols(from, to), 0);
+    EXPECT_EQ(std::make_pair(from, to), std::make_pair(-1, -1));
+
+    // Item column 1, rows 3 to 5 selected, and row 3 of item column 2; row 7 of column 1 is
+    // there but not selected.
+    CKoumoku& table = *doc.GetKoumoku();
+    auto cell = [&table](int row, int column, bool selected) {
+        auto* data = new CKoumokuData();
+        data->SetSelected(selected ? 1 : 0);
+        ASSERT_TRUE(table.SetAt(row, column, data));
+    };
+    cell(3, 1, true);
+    cell(4, 1, true);
+    cell(5, 1, true);
+    cell(7, 1, false);
+    cell(3, 2, true);
+    EXPECT_EQ(seam.GetSelectedKoumokuRows(from, to), 3);
+    EXPECT_EQ(std::make_pair(from, to), std::make_pair(3, 5));
+    EXPECT_EQ(seam.GetSelectedKoumokuCols(from, to), 2);
+    EXPECT_EQ(std::make_pair(from, to), std::make_pair(1, 2));
+}
+
+} // namespace
+} // namespace tembra

@@ -1,0 +1,102 @@
+// A chart document as the page layout and the painters read it, for the render tests: the
+// settings record, the working calendar, the item table, the print settings, the selected date
+// range, the hatchings and the item-cell selection, each a plain member a test sets. Processes
+// and other records give what the test puts into parts and recordBounds.
+#pragma once
+
+#include "model/Calendar.h"
+#include "model/ChartPos.h"
+#include "model/ConfigPrint.h"
+#include "model/Koumoku.h"
+#include "model/KtkmHatch.h"
+#include "model/SyokiSet.h"
+#include "render/PageLayout.h"
+
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace tembra::test {
+
+class FakeLayoutDocument : public IPageLayoutDocument, public IPageLayoutView {
+public:
+    CSyokiSet set;
+    CCalendar calendar;
+    CKoumoku table;
+    CConfigPrint print;
+    CChartPos range;
+    std::vector<std::unique_ptr<CKtkmHatch>> hatches;
+    std::string fileName = "PLAN.tbr";
+    // What a process gives of its line; false: it has none.
+    KouteiBoundsParts parts;
+    bool hasParts = false;
+    CRect recordBounds;
+    // The selected item cells: first and last row, first and last column (-1: none).
+    int selectedRows[2] = {-1, -1};
+    int selectedCols[2] = {-1, -1};
+    // (withTerms, withResources) of every process asked for.
+    mutable std::vector<std::pair<bool, bool>> asked;
+
+    FakeLayoutDocument() { calendar.Clear(); }
+
+    const CSyokiSet* GetSyokiSet() const override { return &set; }
+    const CCalendar* GetCalendar() const override { return &calendar; }
+    const CKoumoku* GetKoumoku() const override { return &table; }
+    bool GetKouteiBoundsParts(const CDataHeader&, const CPageLayout&, CDC*, bool withTerms,
+                              bool withResources, KouteiBoundsParts& out) const override {
+        asked.emplace_back(withTerms, withResources);
+        out = parts;
+        if (!withTerms) {
+            out.terms.reset();
+        }
+        if (!withResources) {
+            out.resources.reset();
+        }
+        return hasParts;
+    }
+    CRect GetRecordBounds(const CDataHeader&, const CPageLayout&, CDC*) const override {
+        return recordBounds;
+    }
+    std::string GetMacroFileName() const override { return fileName; }
+    const CChartPos* GetSelectedDateRange() const override { return &range; }
+    void ForEachHatch(const std::function<void(const CKtkmHatch&)>& visit) const override {
+        for (const auto& hatch : hatches) {
+            visit(*hatch);
+        }
+    }
+    const CConfigPrint* GetPrintSettings() const override { return &print; }
+    int GetSelectedKoumokuRows(int& first, int& last) const override {
+        return Selected(selectedRows, first, last);
+    }
+    int GetSelectedKoumokuCols(int& first, int& last) const override {
+        return Selected(selectedCols, first, last);
+    }
+    IPageLayoutDocument* GetLayoutDocument() const override {
+        return const_cast<FakeLayoutDocument*>(this);
+    }
+
+    // Marks the days first..last as holidays.
+    void Holidays(const CTime& first, const CTime& last) {
+        for (CTime d = first; d <= last; d += CTimeSpan(1, 0, 0, 0)) {
+            calendar.SetDayFlag(d.GetTime(), CCalendar::kRuleHoliday);
+        }
+    }
+    CKtkmHatch& AddHatch(WORD kind, COLORREF color, WORD pattern) {
+        auto hatch = std::make_unique<CKtkmHatch>();
+        hatch->SetKind(kind);
+        hatch->SetColor(color);
+        hatch->SetPattern(pattern);
+        hatches.push_back(std::move(hatch));
+        return *hatches.back();
+    }
+
+private:
+    static int Selected(const int (&range)[2], int& first, int& last) {
+        first = range[0];
+        last = range[1];
+        return range[0] < 0 ? 0 : range[1] - range[0] + 1;
+    }
+};
+
+} // namespace tembra::test
