@@ -2,11 +2,10 @@
 // CShinPoint is the date of one row. A row without a point (or with a point whose date is 0)
 // stands at the line's reference date, the progress date the line belongs to.
 //
-// This file holds the line's data, its points, the row computations the drawing rests on and
-// the file form. The drawing itself comes with the record painters that sit above the model:
-// CShincyoku::Draw, CShincyoku::GetBounds, CShincyoku::DrawDateLabel, the XOR feedback of the
-// segment to a position, the run-time drawing state (the points gathered while drawing, read
-// back for hit testing) and the pen of each draw mode are members that the drawing adds.
+// This file holds the line's data, its points, the row computations the drawing rests on, the
+// run-time drawing state and the file form. The drawing itself depends on the page layout and
+// lives with the painters (render/ShincyokuDraw.h): Draw, its row step (also the XOR feedback of
+// the view's progress editing), DrawDateLabel, GetBounds and the pen of each draw mode.
 #pragma once
 
 #include "model/ConfigShin.h"
@@ -86,6 +85,30 @@ struct CShinLabelAttr {
     bool operator==(const CShinLabelAttr&) const = default;
 };
 
+// A point that the drawing of a line passed through: the bend at a row's date (row is that
+// row) or a point on the reference date's line where the line leaves or rejoins it (row -1).
+struct CShinDrawPoint {
+    CPoint point;
+    int row = -1;
+    bool operator==(const CShinDrawPoint&) const = default;
+};
+
+// What drawing a line leaves on it while the program runs (never stored, never copied).
+struct CShinDrawState {
+    // The points of the pieces drawn since the drawing began, in drawing order, each point once
+    // where two pieces meet. Gathered while the line shows date labels: the label of a row's
+    // bend is placed against the points before and after it. Hit testing reads them back.
+    std::vector<CShinDrawPoint> points;
+    // The row drawn last left the reference date towards a row below it, which draws the join;
+    // the vertical piece of a row in between is then left out (draw mode 0).
+    bool joinedDown = false;
+
+    void Clear() {
+        points.clear();
+        joinedDown = false;
+    }
+};
+
 class CShincyoku : public CDataHeader {
     DECLARE_SERIAL(CShincyoku)
 public:
@@ -144,6 +167,12 @@ public:
     // The date label of the row: FALSE when the row has no point; else its date formatted
     // with the label attributes' date format.
     BOOL FormatDateLabel(int row, std::string& text) const;
+    // Whether the line shows date labels (the fourth label value is not 0).
+    bool HasDateLabels() const { return m_labelAttr.m_dateDisp != 0; }
+
+    // The run-time drawing state.
+    CShinDrawState& GetDrawState() { return m_drawState; }
+    const CShinDrawState& GetDrawState() const { return m_drawState; }
 
     // Header; points (a count, then each point as an object of class CShinPoint, a missing
     // point as a null reference); reference date; line attributes; 32 reserved bytes; from
@@ -163,6 +192,7 @@ private:
     std::vector<std::unique_ptr<CShinPoint>> m_points;
     std::array<BYTE, kReservedSize> m_reserved{};
     LOGFONT m_font;
+    CShinDrawState m_drawState;
 };
 
 } // namespace tembra
