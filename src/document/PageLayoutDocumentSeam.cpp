@@ -10,6 +10,7 @@
 #include "model/Utility.h"
 #include "render/EventGeometry.h"
 #include "render/KouteiRoute.h"
+#include "render/ShincyokuDraw.h"
 
 namespace tembra {
 
@@ -50,6 +51,9 @@ CRect CPageLayoutDocumentSeam::GetRecordBounds(const CDataHeader& record, const 
                                                CDC* dc) const {
     if (const CEvent* event = AsEvent(const_cast<CDataHeader*>(&record))) {
         return GetRect(*event, layout, dc, TRUE);
+    }
+    if (const CShincyoku* line = AsShincyoku(const_cast<CDataHeader*>(&record))) {
+        return GetBounds(*line, dc, layout);
     }
     return CRect();
 }

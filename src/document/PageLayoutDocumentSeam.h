@@ -33,7 +33,8 @@ public:
     bool GetKouteiBoundsParts(const CDataHeader& process, const CPageLayout& layout, CDC* dc,
                               bool withTerms, bool withResources,
                               KouteiBoundsParts& parts) const override;
-    // An event: its text rectangle with the anchor and balloon. Other records: empty.
+    // An event: its text rectangle with the anchor and balloon; a progress line: its rows'
+    // dates and date labels. Other records: empty.
     CRect GetRecordBounds(const CDataHeader& record, const CPageLayout& layout,
                           CDC* dc) const override;
     std::string GetMacroFileName() const override;

@@ -7,6 +7,7 @@
 #include "model/Event.h"
 #include "model/KoumokuData.h"
 #include "model/Koutei.h"
+#include "model/Shincyoku.h"
 #include "platform/Archive.h"
 
 namespace tembra {
@@ -30,6 +31,12 @@ inline CEvent* AsEvent(CDataHeader* object) {
 inline CKoumokuData* AsKoumokuData(CDataHeader* object) {
     return object != nullptr && object->GetType() == kTypeKoumoku
                ? DynamicDowncast<CKoumokuData>(object)
+               : nullptr;
+}
+
+inline CShincyoku* AsShincyoku(CDataHeader* object) {
+    return object != nullptr && object->GetType() == kTypeShincyoku
+               ? DynamicDowncast<CShincyoku>(object)
                : nullptr;
 }
 

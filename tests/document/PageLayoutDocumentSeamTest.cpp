@@ -12,8 +12,10 @@
 #include "model/KoumokuData.h"
 #include "model/Koutei.h"
 #include "model/KtkmHatch.h"
+#include "model/Shincyoku.h"
 #include "render/EventGeometry.h"
 #include "render/PageLayout.h"
+#include "render/ShincyokuDraw.h"
 
 #include <gtest/gtest.h>
 
@@ -149,8 +151,21 @@ TEST_F(PageLayoutDocumentSeamTest, EventBoundsAreItsFullRectangle) {
     EXPECT_EQ(GetRect(event, layout, nullptr, TRUE), expected);
     EXPECT_EQ(layout.GetObjectBounds(nullptr, &event, 0), expected);
 
+    // A record with a progress line's codes that is not one gives nothing.
     const ProbeRecord progress(kTypeShincyoku, "progress line");
     EXPECT_EQ(doc.GetSeams().PageLayout().GetRecordBounds(progress, layout, nullptr), CRect());
+}
+
+// A progress line gives the rectangle its rows (and date labels, once drawn) cover.
+TEST_F(PageLayoutDocumentSeamTest, ProgressLineBoundsAreItsRowsAndLabels) {
+    CShincyoku line;
+    line.SetDate(Day(2010, 4, 11));
+    ASSERT_TRUE(line.SetPointDate(4, Day(2010, 4, 15)));
+    const CRect expected = GetBounds(line, nullptr, layout);
+    // From the reference date (x 1000) to the point of row 4 (x 1400).
+    EXPECT_EQ(expected.left, 1000);
+    EXPECT_EQ(expected.right, 1400);
+    EXPECT_EQ(doc.GetSeams().PageLayout().GetRecordBounds(line, layout, nullptr), expected);
 }
 
 } // namespace

@@ -12,6 +12,8 @@
 #include "support/ScriptedUi.h"
 #include "support/TempDir.h"
 
+#include "FakeLayoutDocument.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -38,17 +40,8 @@ const CTime kReference = Day(15);
 
 // The document as the page layout reads it. A progress line answers its bounds through
 // GetBounds: what the schedule document's adapter does for records of type 3.
-class LayoutDoc : public IPageLayoutDocument, public IPageLayoutView {
-public:
-    CSyokiSet set;
-
-    const CSyokiSet* GetSyokiSet() const override { return &set; }
-    const CCalendar* GetCalendar() const override { return nullptr; }
-    const CKoumoku* GetKoumoku() const override { return nullptr; }
-    bool GetKouteiBoundsParts(const CDataHeader&, const CPageLayout&, CDC*, bool, bool,
-                              KouteiBoundsParts&) const override {
-        return false;
-    }
+// A document whose records give their own bounds the way the schedule document's do.
+struct LayoutDoc : test::FakeLayoutDocument {
     CRect GetRecordBounds(const CDataHeader& record, const CPageLayout& layout,
                           CDC* dc) const override {
         if (const auto* line = dynamic_cast<const CShincyoku*>(&record)) {
@@ -56,7 +49,6 @@ public:
         }
         return {};
     }
-    IPageLayoutDocument* GetLayoutDocument() const override { return const_cast<LayoutDoc*>(this); }
 };
 
 using Segment = std::pair<CPoint, CPoint>;
