@@ -16,6 +16,10 @@ struct DrawSettings {
     bool flipY = false;
     // The system setting "BlackBack": the chart is shown on a black background.
     bool blackBack = false;
+    // Set while the chart is drawn as the picture of an embedded object for another program:
+    // the painters of the date header and the time grid then draw the whole chart, whatever
+    // the clip box says, and double lines are not drawn pixel-exact.
+    bool embeddedPicture = false;
 };
 
 const DrawSettings& GetDrawSettings();

@@ -74,6 +74,8 @@ public:
     CRect GetRecordBounds(const CDataHeader&, const CPageLayout&, CDC*) const override {
         return recordBounds;
     }
+    const CKoumokuData* GetKoumokuCell(int, int) const override { return nullptr; }
+    const CConfigPrint* GetPrintConfig() const override { return nullptr; }
     IPageLayoutDocument* GetLayoutDocument() const override { return const_cast<LayoutDoc*>(this); }
 };
 
