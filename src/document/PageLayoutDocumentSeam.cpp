@@ -5,6 +5,7 @@
 #include "document/RecordCast.h"
 #include "model/ConfigChart.h"
 #include "model/Event.h"
+#include "model/KoumokuData.h"
 #include "model/Koutei.h"
 #include "model/SyokiSet.h"
 #include "model/Utility.h"
@@ -64,6 +65,10 @@ std::string CPageLayoutDocumentSeam::GetMacroFileName() const {
 
 const CKoumoku* CPageLayoutDocumentSeam::GetKoumoku() const {
     return &m_objects.GetKoumoku();
+}
+
+const CKoumokuData* CPageLayoutDocumentSeam::GetKoumokuCell(int row, int column) const {
+    return dynamic_cast<const CKoumokuData*>(m_objects.GetKoumoku().GetAt(row, column));
 }
 
 void CPageLayoutDocumentSeam::ForEachHatch(

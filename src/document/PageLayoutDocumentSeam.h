@@ -38,6 +38,7 @@ public:
     CRect GetRecordBounds(const CDataHeader& record, const CPageLayout& layout,
                           CDC* dc) const override;
     std::string GetMacroFileName() const override;
+    const CKoumokuData* GetKoumokuCell(int row, int column) const override;
     const CChartPos* GetSelectedDateRange() const override { return &m_columnRange; }
     void ForEachHatch(const std::function<void(const CKtkmHatch&)>& visit) const override;
     // The print settings of the chart's print header.

@@ -22,6 +22,10 @@ struct DrawSettings {
     // the solid colour setting "HolidayMesh" of "ColorConfig".
     bool holidayMesh = true;
     COLORREF holidayMeshColor = RGB(255, 225, 225);
+    // Set while the chart is drawn as the picture of an embedded object for another program:
+    // the painters of the date header and the time grid then draw the whole chart, whatever
+    // the clip box says, and double lines are not drawn pixel-exact.
+    bool embeddedPicture = false;
 };
 
 const DrawSettings& GetDrawSettings();

@@ -29,6 +29,7 @@ class CConfigPrint;
 class CDC;
 class CDataHeader;
 class CKoumoku;
+class CKoumokuData;
 class CKtkmHatch;
 class CPageLayout;
 class CPrHeader;
@@ -85,7 +86,8 @@ public:
     virtual const CChartPos* GetSelectedDateRange() const = 0;
     // Visits the hatching records in list order.
     virtual void ForEachHatch(const std::function<void(const CKtkmHatch&)>& visit) const = 0;
-    // The print settings of the chart (those of its print header); null: the built-in ones.
+    // The print settings of the chart (those of its print header); null: the application's
+    // (CPageLayout::GetPrintConfig gives the one in effect).
     virtual const CConfigPrint* GetPrintSettings() const = 0;
     // The selected item cells: the first and last selected row in the first item column that
     // holds a selected cell, and the first and last item column holding a selected cell on the
@@ -94,6 +96,9 @@ public:
     virtual int GetSelectedKoumokuCols(int& first, int& last) const = 0;
     // What the file-name macro of texts ("$F$") shows for the document (CP932).
     virtual std::string GetMacroFileName() const = 0;
+    // The item cell at (row, column) of the item table; null outside the table or where no
+    // cell is.
+    virtual const CKoumokuData* GetKoumokuCell(int row, int column) const = 0;
 };
 
 // What the layout needs of the view that owns it: its document.
@@ -371,10 +376,6 @@ public:
     // The document's selected date range as a pale band over the date band and the chart; none
     // for an empty range or one outside the calendar's years. Drawn on screen only.
     void DrawColumnRangeBand(CDC* dc) const;
-    // The fine line of the date rows, the grid and the item table, in the print settings'
-    // fine-line kinds: kind 0 vertical fine line, 1 horizontal fine line, 2 major grid line,
-    // 3 none.
-    void DrawDateSeparator(CDC* dc, int kind, int x1, int y1, int x2, int y2) const;
     // The holiday shading of the runs of holidays between the dates at x1 and x2, each run a
     // band from y1 to y2, in the settings' shading level and the screen or print style.
     // background: the style of a resource chart's background (solid fills combined, not
@@ -453,6 +454,65 @@ private:
     BOOL m_drawPass = FALSE;
     CPoint m_zoomCenter;
     LOGFONT m_printFont;
+
+public:
+    // ---- Ruled lines of the item table and the date rows of the header --------------------------
+    // Line types of the item table (cells and rows alike); any other value counts as 0.
+    enum : int {
+        kKeisenFine = 0,   // the print settings' fine grid line
+        kKeisenSolid = 1,  // width 3
+        kKeisenNone = 2,   // nothing
+        kKeisenThin = 3,   // width 1
+        kKeisenBold = 4,   // width 6, ends pulled in by half the width
+        kKeisenDouble = 5, // two strands of width 2 with a gap of 2
+    };
+    // Kinds of DrawDateSeparator.
+    enum : int {
+        kSeparatorVertical = 0,   // vertical fine line
+        kSeparatorHorizontal = 1, // horizontal fine line
+        kSeparatorMajor = 2,      // major grid line
+        kSeparatorNone = 3,
+    };
+    // Orientations of DrawKeisenLine.
+    enum : int { kKeisenColumn = 0, kKeisenRow = 1, kKeisenChartRow = 2 };
+
+    // The floating overview window draws through a layout of its own, marked by its view (or
+    // by the flag); double lines are then drawn in logical units, not pixel-exact.
+    IPageLayoutView* GetOverviewView() const { return m_overviewView; }
+    void SetOverviewView(IPageLayoutView* view) { m_overviewView = view; }
+    BOOL IsOverview() const { return m_overview; }
+    void SetOverview(BOOL on) { m_overview = on; }
+    // The document's print settings; the application's without a document or when it has none.
+    const CConfigPrint& GetPrintConfig() const;
+
+    // The grid and separator line of the item table, the date rows and the time grid; on
+    // screen a grey line (kind 3 none), on paper by the print settings' "Keisen" word.
+    void DrawDateSeparator(CDC* dc, int kind, int x1, int y1, int x2, int y2) const;
+    // One ruled line of types 1, 3, 4 and 5 at the right (kKeisenColumn) or bottom
+    // (kKeisenRow) edge of cell (row, column), or across the chart (kKeisenChartRow).
+    void DrawKeisenLine(CDC* dc, int column, int row, int x1, int y1, int x2, int y2, int lineType,
+                        int orientation, int width, int gap) const;
+    // The column and row lines of the item cells (the fixed rows in the clip pass).
+    void DrawKoumokuGrid(CDC* dc) const;
+    // The rows' ruled lines across the chart, those near the clip rectangle's y range.
+    void DrawRowLines(CDC* dc, const CRect& clipRect) const;
+
+    // One row of the date header between top and bottom (top > bottom), in the zoomed date font
+    // that the caller has selected; step labels every step-th unit. Day row mode: 0 calendar
+    // days, 1 elapsed days, 2 calendar-style days of an elapsed chart. Year row mode: 0
+    // calendar, 1 elapsed; era 1 the Heisei years. Month row mode: 0 calendar months, 1
+    // elapsed months, 2 elapsed months within the elapsed year, 3 months from the first drawn.
+    void DrawDayRow(CDC* dc, const LOGFONT& font, int top, int bottom, int step, int mode) const;
+    void DrawWeeklyDayRow(CDC* dc, const LOGFONT& font, int top, int bottom, int step) const;
+    void DrawWeekdayRow(CDC* dc, const LOGFONT& font, int top, int bottom) const;
+    void DrawYearRow(CDC* dc, const LOGFONT& font, int top, int bottom, int step, int mode,
+                     int era) const;
+    void DrawMonthRow(CDC* dc, const LOGFONT& font, int top, int bottom, int step, int mode) const;
+    void DrawHourRow(CDC* dc, const LOGFONT& font, int top, int bottom, int step) const;
+
+private:
+    IPageLayoutView* m_overviewView = nullptr;
+    BOOL m_overview = FALSE;
 };
 
 } // namespace tembra

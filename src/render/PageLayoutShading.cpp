@@ -88,10 +88,8 @@ void CPageLayout::DrawHolidayShading(CDC* dc, int x1, int y1, int x2, int y2,
     if (level == 0) {
         return;
     }
-    const CConfigPrint* settings = m_doc->GetPrintSettings();
-    static const CConfigPrint kDefaults;
     const std::optional<ShadeStyle> style =
-        ShadingStyle(m_outputMode, settings != nullptr ? *settings : kDefaults, background != 0);
+        ShadingStyle(m_outputMode, GetPrintConfig(), background != 0);
     if (!style) {
         return;
     }

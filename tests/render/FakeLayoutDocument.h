@@ -8,10 +8,12 @@
 #include "model/ChartPos.h"
 #include "model/ConfigPrint.h"
 #include "model/Koumoku.h"
+#include "model/KoumokuData.h"
 #include "model/KtkmHatch.h"
 #include "model/SyokiSet.h"
 #include "render/PageLayout.h"
 
+#include <map>
 #include <memory>
 #include <string>
 #include <utility>
@@ -27,6 +29,7 @@ public:
     CConfigPrint print;
     CChartPos range;
     std::vector<std::unique_ptr<CKtkmHatch>> hatches;
+    std::map<std::pair<int, int>, std::unique_ptr<CKoumokuData>> cells;
     std::string fileName = "PLAN.tbr";
     // What a process gives of its line; false: it has none.
     KouteiBoundsParts parts;
@@ -59,6 +62,10 @@ public:
         return recordBounds;
     }
     std::string GetMacroFileName() const override { return fileName; }
+    const CKoumokuData* GetKoumokuCell(int row, int column) const override {
+        const auto it = cells.find({row, column});
+        return it != cells.end() ? it->second.get() : nullptr;
+    }
     const CChartPos* GetSelectedDateRange() const override { return &range; }
     void ForEachHatch(const std::function<void(const CKtkmHatch&)>& visit) const override {
         for (const auto& hatch : hatches) {
@@ -81,6 +88,17 @@ public:
         for (CTime d = first; d <= last; d += CTimeSpan(1, 0, 0, 0)) {
             calendar.SetDayFlag(d.GetTime(), CCalendar::kRuleHoliday);
         }
+    }
+    // The cell at (row, column) with the line types of its bottom and right edges.
+    void SetCell(int row, int column, int bottom, int right) {
+        auto& cell = cells[{row, column}];
+        if (!cell) {
+            cell = std::make_unique<CKoumokuData>();
+        }
+        cell->SetRow(static_cast<WORD>(row));
+        cell->SetColumn(static_cast<WORD>(column));
+        cell->SetKeisenWord1(static_cast<WORD>(bottom));
+        cell->SetKeisenWord2(static_cast<WORD>(right));
     }
     CKtkmHatch& AddHatch(WORD kind, COLORREF color, WORD pattern) {
         auto hatch = std::make_unique<CKtkmHatch>();

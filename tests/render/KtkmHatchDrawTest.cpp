@@ -2,7 +2,7 @@
 // columns of 33, 33 and 34 % of the 500 units of the item area.
 #include "render/KtkmHatchDraw.h"
 
-#include "ChartTestDocument.h"
+#include "ChartTestDoc.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The area-name header over the item columns of the A4 chart: at 100 % it spans x 0..500 and
 // y 0..-120, the item columns end at 165, 330 and 500.
-#include "ChartTestDocument.h"
+#include "ChartTestDoc.h"
 
 #include "support/Cp932Text.h"
 

@@ -2,7 +2,7 @@
 // On screen the edge lines are black and run from the date band's top (0) to the chart's
 // bottom (-1600); boundary lines are dark grey and interval lines light grey, both from the
 // body's top (-120).
-#include "ChartTestDocument.h"
+#include "ChartTestDoc.h"
 
 #include "model/Hensoku.h"
 

@@ -1,6 +1,6 @@
 // The hatching pass over the A4 chart (rows 0..29 from y = -120, item columns of 33, 33 and 34 %
 // of 500 units), printed in the first print mode so that the bands are exact.
-#include "ChartTestDocument.h"
+#include "ChartTestDoc.h"
 
 #include <gtest/gtest.h>
 

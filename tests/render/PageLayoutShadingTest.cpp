@@ -1,7 +1,7 @@
 // Holiday shading and the resource chart's background, through the recording DC. January 2000
 // with holidays on 30 December .. 3 January (five days, cut by the period start), on the
 // weekend of 8 and 9 January and on 13 .. 17 January (five days).
-#include "ChartTestDocument.h"
+#include "ChartTestDoc.h"
 
 #include "render/PatternBitmaps.h"
 
