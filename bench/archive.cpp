@@ -1,0 +1,214 @@
+// The object archive on a chart-sized stream: 10,000 processes (each with its line set, two
+// nodes, a resource list and two terms) written as the document writes its process list, a
+// count and then one object reference per process. Loading them from a disk file is compared
+// with reading the same file's bytes into memory in one call, which is the floor any load
+// stands on; storing them is timed as well.
+#include "platform/Archive.h"
+#include "model/Calendar.h"
+#include "model/Koutei.h"
+#include "model/SeqNumber.h"
+#include "model/Shigen.h"
+#include "model/Yogo.h"
+#include "platform/Document.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace tembra;
+
+constexpr int kProcesses = 10000;
+
+// What the process records ask of their document: a whole-file load, a calendar for the spans
+// of a store, the label fonts.
+class ChartDocument : public CDocument, public IKouteiDocument, public ILabelDocument {
+public:
+    int GetMergeMode() const override { return kMergeModeWhole; }
+    CSeqNumberCtrl& GetSeqNumberCtrl() override { return m_seq; }
+    const CCalendar* GetCalendar() const override { return &m_calendar; }
+    CTime GetNobeBaseDate() const override { return CTime(2000, 1, 1); }
+    LONG GetHolidayAuto() const override { return 0; }
+    void UpdateAllViewsWith(CObject*) override {}
+    LOGFONT GetYogoFont() const override { return {}; }
+    LOGFONT GetShigenFont() const override { return {}; }
+    int GetNobeMode() const override { return 1; }
+
+private:
+    CSeqNumberCtrl m_seq;
+    CCalendar m_calendar;
+};
+
+std::unique_ptr<CKoutei> Process(int n) {
+    auto koutei = std::make_unique<CKoutei>();
+    const int day = n % 3000;
+    koutei->SetStartDate(CTime(2000, 1, 1) + CTimeSpan(static_cast<std::int64_t>(day) * 86400));
+    koutei->SetEndDate(CTime(2000, 1, 1) +
+                       CTimeSpan(static_cast<std::int64_t>(day + 5 + n % 20) * 86400));
+    koutei->SetStartRow(n);
+    koutei->SetEndRow(n);
+    koutei->SetSeqNumber(0, static_cast<DWORD>(n + 1));
+    auto shigen = std::make_unique<CShigen>();
+    shigen->AddShigenData(std::make_unique<CShigenData>(2, 4));
+    koutei->SetShigen(std::move(shigen));
+    for (const std::string& text : {"\x8a\xee\x91\x62\x8d\x48\x8e\x96 " + std::to_string(n),
+                                    std::string("\x8a\xae\x97\xb9")}) {
+        auto term = std::make_unique<CYogo>();
+        term->SetText(text);
+        term->SetDateKind(kYogoOnLine);
+        koutei->AddYogo(term, TRUE);
+    }
+    return koutei;
+}
+
+// The chart's process list in memory and on disk, made once for the whole run.
+class Chart {
+public:
+    Chart() {
+        for (int n = 0; n < kProcesses; ++n) {
+            m_processes.push_back(Process(n));
+        }
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "tembra-bench-XXXXXX").string();
+        if (mkdtemp(pattern.data()) == nullptr) {
+            std::abort();
+        }
+        m_dir = pattern;
+        m_path = m_dir / "chart.tbr";
+        Store(m_path);
+        m_size = std::filesystem::file_size(m_path);
+    }
+    ~Chart() {
+        std::error_code ec;
+        std::filesystem::remove_all(m_dir, ec);
+    }
+
+    void Store(const std::filesystem::path& path) {
+        CFile file(path, CFile::modeCreate | CFile::modeWrite | CFile::typeBinary);
+        CArchive ar(&file, CArchive::store);
+        ar.m_pDocument = &m_document;
+        ar.WriteCount(static_cast<DWORD>(m_processes.size()));
+        for (const auto& koutei : m_processes) {
+            ar << koutei.get();
+        }
+        ar.Close();
+        file.Close();
+    }
+
+    std::vector<std::unique_ptr<CKoutei>> Load(CFile& file, int bufferSize = 4096) {
+        CArchive ar(&file, CArchive::load, bufferSize);
+        ar.m_pDocument = &m_document;
+        const DWORD count = ar.ReadCount();
+        std::vector<std::unique_ptr<CKoutei>> read;
+        read.reserve(count);
+        for (DWORD i = 0; i < count; ++i) {
+            read.push_back(ar.ReadOwned<CKoutei>());
+        }
+        ar.Close();
+        return read;
+    }
+
+    const std::filesystem::path& Path() const { return m_path; }
+    std::uintmax_t Size() const { return m_size; }
+
+private:
+    ChartDocument m_document;
+    std::vector<std::unique_ptr<CKoutei>> m_processes;
+    std::filesystem::path m_dir;
+    std::filesystem::path m_path;
+    std::uintmax_t m_size = 0;
+};
+
+Chart& TheChart() {
+    static Chart chart;
+    return chart;
+}
+
+// The floor: the file's bytes into memory with one read.
+void BM_ReadFileIntoMemory(benchmark::State& state) {
+    Chart& chart = TheChart();
+    for (auto _ : state) {
+        std::FILE* f = std::fopen(chart.Path().c_str(), "rb");
+        std::vector<BYTE> bytes(static_cast<std::size_t>(chart.Size()));
+        const std::size_t got = std::fread(bytes.data(), 1, bytes.size(), f);
+        std::fclose(f);
+        benchmark::DoNotOptimize(got);
+        benchmark::DoNotOptimize(bytes.data());
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(chart.Size()));
+}
+BENCHMARK(BM_ReadFileIntoMemory)->Unit(benchmark::kMillisecond);
+
+// The processes from the disk file, as a document opens it.
+void BM_LoadProcessesFromFile(benchmark::State& state) {
+    Chart& chart = TheChart();
+    for (auto _ : state) {
+        CFile file(chart.Path(), CFile::modeRead | CFile::typeBinary);
+        auto read = chart.Load(file);
+        benchmark::DoNotOptimize(read.data());
+        state.PauseTiming();
+        read.clear();
+        state.ResumeTiming();
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(chart.Size()));
+}
+BENCHMARK(BM_LoadProcessesFromFile)->Unit(benchmark::kMillisecond);
+
+// The same load with other sizes of the archive's buffer.
+void BM_LoadProcessesBufferSize(benchmark::State& state) {
+    Chart& chart = TheChart();
+    for (auto _ : state) {
+        CFile file(chart.Path(), CFile::modeRead | CFile::typeBinary);
+        auto read = chart.Load(file, static_cast<int>(state.range(0)));
+        benchmark::DoNotOptimize(read.data());
+        state.PauseTiming();
+        read.clear();
+        state.ResumeTiming();
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(chart.Size()));
+}
+BENCHMARK(BM_LoadProcessesBufferSize)
+    ->Arg(1024)
+    ->Arg(4096)
+    ->Arg(16384)
+    ->Arg(65536)
+    ->Unit(benchmark::kMillisecond);
+
+// The same from a memory file: the archive alone, without the disk file under it.
+void BM_LoadProcessesFromMemory(benchmark::State& state) {
+    Chart& chart = TheChart();
+    CFile disk(chart.Path(), CFile::modeRead | CFile::typeBinary);
+    std::vector<BYTE> bytes(static_cast<std::size_t>(chart.Size()));
+    disk.Read(bytes.data(), static_cast<UINT>(bytes.size()));
+    for (auto _ : state) {
+        CMemFile file(bytes);
+        auto read = chart.Load(file);
+        benchmark::DoNotOptimize(read.data());
+        state.PauseTiming();
+        read.clear();
+        state.ResumeTiming();
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(chart.Size()));
+}
+BENCHMARK(BM_LoadProcessesFromMemory)->Unit(benchmark::kMillisecond);
+
+// The processes to a disk file, as a document saves them.
+void BM_StoreProcessesToFile(benchmark::State& state) {
+    Chart& chart = TheChart();
+    const std::filesystem::path path = chart.Path().parent_path() / "stored.tbr";
+    for (auto _ : state) {
+        chart.Store(path);
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(chart.Size()));
+}
+BENCHMARK(BM_StoreProcessesToFile)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
