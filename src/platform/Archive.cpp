@@ -1,5 +1,6 @@
 #include "platform/Archive.h"
 
+#include "platform/ByteOrder.h"
 #include "platform/Sjis.h"
 
 #include <algorithm>
@@ -28,24 +29,6 @@ constexpr WORD kMaxClassNameLength = 64;
 // Strings up to this size are read without asking the file how much it still holds.
 constexpr std::size_t kSmallString = 0x10000;
 
-template <class T> void PutLE(BYTE* out, T value) {
-    using U = std::make_unsigned_t<T>;
-    U u = static_cast<U>(value);
-    for (std::size_t i = 0; i < sizeof(T); ++i) {
-        out[i] = static_cast<BYTE>(u & 0xFF);
-        u = static_cast<U>(u >> 8);
-    }
-}
-
-template <class T> T GetLE(const BYTE* in) {
-    using U = std::make_unsigned_t<T>;
-    U u = 0;
-    for (std::size_t i = sizeof(T); i-- > 0;) {
-        u = static_cast<U>((u << 8) | in[i]);
-    }
-    return static_cast<T>(u);
-}
-
 std::map<std::string, const CRuntimeClass*, std::less<>>& ClassRegistry() {
     static std::map<std::string, const CRuntimeClass*, std::less<>> registry;
     return registry;
@@ -57,9 +40,9 @@ std::string Utf16LeToUtf8(const std::vector<BYTE>& bytes) {
     out.reserve(bytes.size());
     const std::size_t units = bytes.size() / 2;
     for (std::size_t i = 0; i < units; ++i) {
-        char32_t u = GetLE<WORD>(&bytes[i * 2]);
+        char32_t u = GetWord(&bytes[i * 2]);
         if (u >= 0xD800 && u <= 0xDBFF && i + 1 < units) {
-            char32_t lo = GetLE<WORD>(&bytes[(i + 1) * 2]);
+            char32_t lo = GetWord(&bytes[(i + 1) * 2]);
             if (lo >= 0xDC00 && lo <= 0xDFFF) {
                 Sjis::AppendUtf8(out, 0x10000 + ((u - 0xD800) << 10) + (lo - 0xDC00));
                 ++i;
@@ -479,38 +462,105 @@ int ArchiveVersion(const CArchive& ar) {
     return ar.m_pDocument != nullptr ? ar.m_pDocument->GetFileVersion() : kCurrentFileVersion;
 }
 
-CArchive::CArchive(CFile* file, UINT mode, int /*bufferSize*/)
-    : m_pFile(file), m_loading((mode & load) != 0),
-      m_flushOnDelete((mode & bNoFlushOnDelete) == 0) {
+CArchive::CArchive(CFile* file, UINT mode, int bufferSize)
+    : m_pFile(file), m_loading((mode & load) != 0), m_flushOnDelete((mode & bNoFlushOnDelete) == 0),
+      m_bufferSize(static_cast<std::size_t>(bufferSize > 0 ? bufferSize : kDefaultBufferSize)) {
     if (m_pFile != nullptr) {
         m_strFileName = m_pFile->GetFilePath();
+        m_buffer = std::make_unique_for_overwrite<BYTE[]>(m_bufferSize);
+        if (m_loading) {
+            m_readCur = m_readEnd = m_buffer.get();
+        } else {
+            m_writeCur = m_buffer.get();
+            m_writeEnd = m_buffer.get() + m_bufferSize;
+        }
     }
     m_loadArray.push_back(LoadEntry{}); // index 0: the null reference
 }
 
 CArchive::~CArchive() {
-    if (m_pFile != nullptr && !m_loading && m_flushOnDelete) {
+    if (m_pFile != nullptr && m_flushOnDelete) {
         try {
-            m_pFile->Flush();
+            Close();
         } catch (const CException&) {
             // A destructor cannot report it; Close() is the way to see the error.
         }
     }
 }
 
+CFile* CArchive::GetFile() {
+    if (m_pFile != nullptr) {
+        SyncFile();
+    }
+    return m_pFile;
+}
+
+void CArchive::SyncFile() {
+    if (!m_loading) {
+        WriteBuffer();
+        return;
+    }
+    if (m_readCur == m_readEnd) {
+        return; // nothing read ahead: the file stands where the archive does
+    }
+    // Back to where the block came from, and over the bytes taken of it again. Reading them
+    // (rather than seeking back by the count not taken) keeps the position right in a
+    // text-mode file, whose line ends are shorter in the buffer than on disk.
+    const std::size_t taken = static_cast<std::size_t>(m_readCur - m_buffer.get());
+    m_readCur = m_readEnd = m_buffer.get();
+    m_pFile->Seek(static_cast<LONGLONG>(m_blockPos), CFile::begin);
+    if (taken > 0) {
+        m_pFile->Read(m_buffer.get(), static_cast<UINT>(taken));
+    }
+}
+
+void CArchive::WriteBuffer() {
+    BYTE* const start = m_buffer.get();
+    if (m_writeCur == start) {
+        return;
+    }
+    const UINT count = static_cast<UINT>(m_writeCur - start);
+    // Emptied first: after a failed write the bytes are not written again.
+    m_writeCur = start;
+    m_pFile->Write(start, count);
+}
+
+bool CArchive::FillBuffer() {
+    BYTE* const start = m_buffer.get();
+    m_readCur = m_readEnd = start;
+    m_blockPos = m_pFile->GetPosition();
+    const UINT got = m_pFile->Read(start, static_cast<UINT>(m_bufferSize));
+    m_readEnd = start + got;
+    return got > 0;
+}
+
+void CArchive::Detach() {
+    m_pFile = nullptr;
+    m_readCur = m_readEnd = nullptr;
+    m_writeCur = m_writeEnd = nullptr;
+}
+
 void CArchive::Flush() {
-    if (m_pFile != nullptr && !m_loading) {
+    if (m_pFile == nullptr) {
+        return;
+    }
+    SyncFile();
+    if (!m_loading) {
         m_pFile->Flush();
     }
 }
 
 void CArchive::Close() {
+    // Detached even when the flush fails, so that the destructor does not try again.
+    struct DetachOnExit {
+        CArchive& ar;
+        ~DetachOnExit() { ar.Detach(); }
+    } detach{*this};
     Flush();
-    m_pFile = nullptr;
 }
 
 void CArchive::Abort() {
-    m_pFile = nullptr;
+    Detach();
 }
 
 void CArchive::CheckLoading() const {
@@ -531,133 +581,97 @@ void CArchive::CheckStoring() const {
     }
 }
 
-UINT CArchive::Read(void* buffer, UINT count) {
-    CheckLoading();
-    return m_pFile->Read(buffer, count);
-}
-
-void CArchive::Write(const void* buffer, UINT count) {
-    CheckStoring();
-    m_pFile->Write(buffer, count);
-}
-
-void CArchive::ReadExact(void* buffer, std::size_t count) {
-    CheckLoading();
-    BYTE* out = static_cast<BYTE*>(buffer);
-    while (count > 0) {
-        const UINT chunk = static_cast<UINT>(std::min<std::size_t>(count, 0x40000000));
-        const UINT got = m_pFile->Read(out, chunk);
-        if (got == 0) {
-            AfxThrowArchiveException(CArchiveException::endOfFile, m_strFileName);
+std::size_t CArchive::ReadAvailable(BYTE* out, std::size_t count) {
+    std::size_t got = 0;
+    while (got < count) {
+        std::size_t ahead = static_cast<std::size_t>(m_readEnd - m_readCur);
+        if (ahead == 0) {
+            const std::size_t left = count - got;
+            if (left >= m_bufferSize) {
+                // A block at least as large as the buffer goes straight to the caller.
+                const UINT chunk = static_cast<UINT>(std::min<std::size_t>(left, 0x40000000));
+                const UINT read = m_pFile->Read(out + got, chunk);
+                if (read == 0) {
+                    break;
+                }
+                got += read;
+                continue;
+            }
+            if (!FillBuffer()) {
+                break;
+            }
+            ahead = static_cast<std::size_t>(m_readEnd - m_readCur);
         }
-        out += got;
-        count -= got;
+        const std::size_t n = std::min(ahead, count - got);
+        std::memcpy(out + got, m_readCur, n);
+        m_readCur += n;
+        got += n;
     }
+    return got;
 }
 
-void CArchive::EnsureAvailable(ULONGLONG bytes) {
-    const ULONGLONG length = m_pFile->GetLength();
-    const ULONGLONG pos = m_pFile->GetPosition();
-    if (pos > length || bytes > length - pos) {
+void CArchive::ReadSlow(void* buffer, std::size_t count) {
+    CheckLoading();
+    if (ReadAvailable(static_cast<BYTE*>(buffer), count) < count) {
         AfxThrowArchiveException(CArchiveException::endOfFile, m_strFileName);
     }
 }
 
-// Primitives -----------------------------------------------------------------------------------
-
-CArchive& CArchive::operator<<(BYTE v) {
-    Write(&v, 1);
-    return *this;
+void CArchive::WriteSlow(const void* buffer, std::size_t count) {
+    CheckStoring();
+    if (count > static_cast<std::size_t>(m_writeEnd - m_writeCur)) {
+        WriteBuffer();
+        if (count >= m_bufferSize) {
+            // Too large for the buffer: straight to the file, after what was before it.
+            const BYTE* in = static_cast<const BYTE*>(buffer);
+            while (count > 0) {
+                const UINT chunk = static_cast<UINT>(std::min<std::size_t>(count, 0x40000000));
+                m_pFile->Write(in, chunk);
+                in += chunk;
+                count -= chunk;
+            }
+            return;
+        }
+    }
+    if (count > 0) {
+        std::memcpy(m_writeCur, buffer, count);
+        m_writeCur += count;
+    }
 }
 
-CArchive& CArchive::operator<<(WORD v) {
-    BYTE b[2];
-    PutLE(b, v);
-    Write(b, 2);
-    return *this;
+UINT CArchive::Read(void* buffer, UINT count) {
+    CheckLoading();
+    return static_cast<UINT>(ReadAvailable(static_cast<BYTE*>(buffer), count));
 }
 
-CArchive& CArchive::operator<<(DWORD v) {
-    BYTE b[4];
-    PutLE(b, v);
-    Write(b, 4);
-    return *this;
+void CArchive::Write(const void* buffer, UINT count) {
+    if (count != 0 && static_cast<std::size_t>(m_writeEnd - m_writeCur) >= count) {
+        std::memcpy(m_writeCur, buffer, count);
+        m_writeCur += count;
+        return;
+    }
+    WriteSlow(buffer, count);
 }
 
-CArchive& CArchive::operator<<(LONG v) {
-    return *this << static_cast<DWORD>(v);
+void CArchive::ReadExact(void* buffer, std::size_t count) {
+    if (count != 0 && static_cast<std::size_t>(m_readEnd - m_readCur) >= count) {
+        std::memcpy(buffer, m_readCur, count);
+        m_readCur += count;
+        return;
+    }
+    ReadSlow(buffer, count);
 }
 
-CArchive& CArchive::operator<<(float v) {
-    return *this << std::bit_cast<DWORD>(v);
-}
-
-CArchive& CArchive::operator<<(double v) {
-    BYTE b[8];
-    PutLE(b, std::bit_cast<std::uint64_t>(v));
-    Write(b, 8);
-    return *this;
-}
-
-CArchive& CArchive::operator>>(BYTE& v) {
-    ReadExact(&v, 1);
-    return *this;
-}
-
-CArchive& CArchive::operator>>(WORD& v) {
-    BYTE b[2];
-    ReadExact(b, 2);
-    v = GetLE<WORD>(b);
-    return *this;
-}
-
-CArchive& CArchive::operator>>(DWORD& v) {
-    BYTE b[4];
-    ReadExact(b, 4);
-    v = GetLE<DWORD>(b);
-    return *this;
-}
-
-CArchive& CArchive::operator>>(LONG& v) {
-    DWORD d = 0;
-    *this >> d;
-    v = static_cast<LONG>(d);
-    return *this;
-}
-
-CArchive& CArchive::operator>>(char& v) {
-    BYTE b = 0;
-    *this >> b;
-    v = static_cast<char>(b);
-    return *this;
-}
-
-CArchive& CArchive::operator>>(signed char& v) {
-    BYTE b = 0;
-    *this >> b;
-    v = static_cast<signed char>(b);
-    return *this;
-}
-
-CArchive& CArchive::operator>>(short& v) {
-    WORD w = 0;
-    *this >> w;
-    v = static_cast<short>(w);
-    return *this;
-}
-
-CArchive& CArchive::operator>>(float& v) {
-    DWORD d = 0;
-    *this >> d;
-    v = std::bit_cast<float>(d);
-    return *this;
-}
-
-CArchive& CArchive::operator>>(double& v) {
-    BYTE b[8];
-    ReadExact(b, 8);
-    v = std::bit_cast<double>(GetLE<std::uint64_t>(b));
-    return *this;
+void CArchive::EnsureAvailable(ULONGLONG bytes) {
+    const ULONGLONG ahead = static_cast<ULONGLONG>(m_readEnd - m_readCur);
+    if (bytes <= ahead) {
+        return;
+    }
+    const ULONGLONG length = m_pFile->GetLength();
+    const ULONGLONG pos = m_pFile->GetPosition();
+    if (pos > length || bytes - ahead > length - pos) {
+        AfxThrowArchiveException(CArchiveException::endOfFile, m_strFileName);
+    }
 }
 
 // Strings --------------------------------------------------------------------------------------
@@ -717,6 +731,12 @@ CArchive& CArchive::operator>>(std::string& s) {
         EnsureAvailable(bytes);
     }
     if (!unicode) {
+        if (length <= static_cast<std::size_t>(m_readEnd - m_readCur)) {
+            // The whole text is in the buffer: into s without a string in between.
+            s.assign(reinterpret_cast<const char*>(m_readCur), length);
+            m_readCur += length;
+            return *this;
+        }
         std::string text(length, '\0');
         ReadExact(text.data(), length);
         s = std::move(text);
@@ -732,16 +752,16 @@ BOOL CArchive::ReadString(std::string& line) {
     CheckLoading();
     line.clear();
     bool any = false;
-    BYTE c = 0;
-    while (m_pFile->Read(&c, 1) == 1) {
+    while (m_readCur != m_readEnd || FillBuffer()) {
+        const BYTE c = *m_readCur++;
         any = true;
         if (c == '\n') {
             return TRUE;
         }
         if (c == '\r') {
-            BYTE next = 0;
-            if (m_pFile->Read(&next, 1) == 1 && next != '\n') {
-                m_pFile->Seek(-1, CFile::current);
+            // "\r\n" is one line end; a lone "\r" leaves the next byte for the next line.
+            if ((m_readCur != m_readEnd || FillBuffer()) && *m_readCur == '\n') {
+                ++m_readCur;
             }
             return TRUE;
         }
@@ -843,9 +863,9 @@ const CRuntimeClass* CArchive::ReadClassOrIndex(const CRuntimeClass* classReques
         if (nameLength >= kMaxClassNameLength) {
             AfxThrowArchiveException(CArchiveException::badClass, m_strFileName);
         }
-        std::string name(nameLength, '\0');
-        ReadExact(name.data(), nameLength);
-        const CRuntimeClass* cls = CRuntimeClass::FromName(name);
+        char name[kMaxClassNameLength];
+        ReadExact(name, nameLength);
+        const CRuntimeClass* cls = CRuntimeClass::FromName(std::string_view(name, nameLength));
         if (cls == nullptr || !cls->IsSerializable()) {
             AfxThrowArchiveException(CArchiveException::badClass, m_strFileName);
         }
@@ -854,9 +874,11 @@ const CRuntimeClass* CArchive::ReadClassOrIndex(const CRuntimeClass* classReques
                 AfxThrowArchiveException(CArchiveException::badSchema, m_strFileName);
             }
         }
-        m_schemaMap[cls] = storedSchema;
+        // A class named again takes the schema stored last for each of its indexes.
+        UINT& classSchema = m_schemaMap[cls];
+        classSchema = storedSchema;
         NextMapIndex();
-        m_loadArray.push_back(LoadEntry{cls, nullptr, true});
+        m_loadArray.push_back(LoadEntry{cls, nullptr, &classSchema});
         if (classRequested != nullptr && !cls->IsDerivedFrom(classRequested)) {
             AfxThrowArchiveException(CArchiveException::badClass, m_strFileName);
         }
@@ -876,15 +898,14 @@ const CRuntimeClass* CArchive::ReadClassOrIndex(const CRuntimeClass* classReques
         objectIndex = index;
         return nullptr;
     }
-    if (index == 0 || index >= m_loadArray.size() || !m_loadArray[index].isClass) {
+    if (index == 0 || index >= m_loadArray.size() || !m_loadArray[index].IsClass()) {
         AfxThrowArchiveException(CArchiveException::badIndex, m_strFileName);
     }
     const CRuntimeClass* cls = m_loadArray[index].cls;
     if (classRequested != nullptr && !cls->IsDerivedFrom(classRequested)) {
         AfxThrowArchiveException(CArchiveException::badClass, m_strFileName);
     }
-    auto it = m_schemaMap.find(cls);
-    schema = it != m_schemaMap.end() ? it->second : (cls->m_wSchema & ~VERSIONABLE_SCHEMA);
+    schema = *m_loadArray[index].schema;
     return cls;
 }
 
@@ -921,7 +942,7 @@ CObject* CArchive::ReadObjectImpl(const CRuntimeClass* classRequested, bool& isN
     const CRuntimeClass* cls = ReadClassOrIndex(classRequested, schema, objectIndex);
     if (cls == nullptr) {
         // A reference to an object read before (or the null reference, index 0).
-        if (objectIndex >= m_loadArray.size() || m_loadArray[objectIndex].isClass) {
+        if (objectIndex >= m_loadArray.size() || m_loadArray[objectIndex].IsClass()) {
             AfxThrowArchiveException(CArchiveException::badIndex, m_strFileName);
         }
         CObject* obj = m_loadArray[objectIndex].obj;
@@ -945,7 +966,7 @@ CObject* CArchive::ReadObjectImpl(const CRuntimeClass* classRequested, bool& isN
     // Entered before its fields are read, so that they may refer back to it.
     NextMapIndex();
     const std::size_t entry = m_loadArray.size();
-    m_loadArray.push_back(LoadEntry{nullptr, obj.get(), false});
+    m_loadArray.push_back(LoadEntry{nullptr, obj.get(), nullptr});
     const UINT savedSchema = std::exchange(m_nObjectSchema, schema);
     try {
         obj->Serialize(*this);

@@ -31,6 +31,7 @@
 #include "platform/Time.h"
 #include "platform/Types.h"
 
+#include <bit>
 #include <concepts>
 #include <cstdint>
 #include <cstdio>
@@ -39,6 +40,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <unordered_map>
 #include <vector>
 
@@ -321,29 +323,37 @@ class CArchive {
 public:
     enum Mode { store = 0, load = 1, bNoFlushOnDelete = 2, bNoByteSwap = 4 };
 
-    // The buffer size is accepted for the callers' sake; the archive reads and writes the file
-    // directly, so the file position is always the archive's and a caller may seek the file
-    // between two reads.
-    CArchive(CFile* file, UINT mode, int bufferSize = 4096);
+    static constexpr int kDefaultBufferSize = 4096;
+
+    // The archive reads and writes its file a block of bufferSize bytes at a time (a size below
+    // 1 takes the default). While it is attached, the file's own position is the archive's only
+    // after Flush, Close or GetFile: a loading archive has read ahead, a storing one holds bytes
+    // not yet written.
+    CArchive(CFile* file, UINT mode, int bufferSize = kDefaultBufferSize);
     CArchive(const CArchive&) = delete;
     CArchive& operator=(const CArchive&) = delete;
-    // Flushes a storing archive unless bNoFlushOnDelete; never throws.
+    // Closes the archive unless bNoFlushOnDelete (then a storing archive's unwritten bytes are
+    // lost); never throws.
     ~CArchive();
 
     bool IsLoading() const { return m_loading; }
     bool IsStoring() const { return !m_loading; }
-    CFile* GetFile() const { return m_pFile; }
+    // The file, standing where the archive does (see Flush): a caller may read its position,
+    // seek it or write it directly before the archive goes on.
+    CFile* GetFile();
+    // A storing archive writes out its buffer and flushes the file; a loading one gives back
+    // what it read ahead, so that the file stands after the last byte taken.
     void Flush();
     // Flushes and detaches from the file (which stays open).
     void Close();
-    // Detaches without flushing.
+    // Detaches without flushing: unwritten bytes are dropped.
     void Abort();
 
     // Raw blocks. Read returns the number of bytes read (fewer at the end of the stream, no
     // exception); Write writes all.
     UINT Read(void* buffer, UINT count);
     void Write(const void* buffer, UINT count);
-    // Reads exactly count bytes or throws endOfFile.
+    // Reads exactly count bytes or throws endOfFile (after taking what there was).
     void ReadExact(void* buffer, std::size_t count);
 
     // Text lines. ReadString reads up to "\n", "\r\n" or a lone "\r" (the line end is not kept)
@@ -384,15 +394,15 @@ public:
     void SetObjectSchema(UINT schema) { m_nObjectSchema = schema; }
 
     // Primitives.
-    CArchive& operator<<(BYTE v);
-    CArchive& operator<<(WORD v);
-    CArchive& operator<<(DWORD v);
-    CArchive& operator<<(LONG v);
-    CArchive& operator<<(char v) { return *this << static_cast<BYTE>(v); }
-    CArchive& operator<<(signed char v) { return *this << static_cast<BYTE>(v); }
-    CArchive& operator<<(short v) { return *this << static_cast<WORD>(v); }
-    CArchive& operator<<(float v);
-    CArchive& operator<<(double v);
+    CArchive& operator<<(BYTE v) { return Put(v); }
+    CArchive& operator<<(WORD v) { return Put(v); }
+    CArchive& operator<<(DWORD v) { return Put(v); }
+    CArchive& operator<<(LONG v) { return Put(static_cast<DWORD>(v)); }
+    CArchive& operator<<(char v) { return Put(static_cast<BYTE>(v)); }
+    CArchive& operator<<(signed char v) { return Put(static_cast<BYTE>(v)); }
+    CArchive& operator<<(short v) { return Put(static_cast<WORD>(v)); }
+    CArchive& operator<<(float v) { return Put(std::bit_cast<DWORD>(v)); }
+    CArchive& operator<<(double v) { return Put(std::bit_cast<std::uint64_t>(v)); }
     CArchive& operator<<(bool) = delete; // BOOL is an int: say which width is meant
     CArchive& operator<<(const std::string& s);
     CArchive& operator<<(const char* s) { return *this << std::string(s); }
@@ -401,15 +411,15 @@ public:
         return *this;
     }
 
-    CArchive& operator>>(BYTE& v);
-    CArchive& operator>>(WORD& v);
-    CArchive& operator>>(DWORD& v);
-    CArchive& operator>>(LONG& v);
-    CArchive& operator>>(char& v);
-    CArchive& operator>>(signed char& v);
-    CArchive& operator>>(short& v);
-    CArchive& operator>>(float& v);
-    CArchive& operator>>(double& v);
+    CArchive& operator>>(BYTE& v) { return Get(v); }
+    CArchive& operator>>(WORD& v) { return Get(v); }
+    CArchive& operator>>(DWORD& v) { return Get(v); }
+    CArchive& operator>>(LONG& v) { return GetAs<DWORD>(v); }
+    CArchive& operator>>(char& v) { return GetAs<BYTE>(v); }
+    CArchive& operator>>(signed char& v) { return GetAs<BYTE>(v); }
+    CArchive& operator>>(short& v) { return GetAs<WORD>(v); }
+    CArchive& operator>>(float& v) { return GetAs<DWORD>(v); }
+    CArchive& operator>>(double& v) { return GetAs<std::uint64_t>(v); }
     CArchive& operator>>(bool&) = delete;
     CArchive& operator>>(std::string& s);
     CArchive& operator>>(CObject*& obj) {
@@ -422,14 +432,80 @@ public:
     std::string m_strFileName;
 
 private:
+    // What an index read from the stream names: a class (cls set) or an object.
     struct LoadEntry {
         const CRuntimeClass* cls = nullptr; // set for a class entry
         CObject* obj = nullptr;             // set for an object entry (null after its failure)
-        bool isClass = false;
+        const UINT* schema = nullptr;       // a class entry's schema in m_schemaMap
+        bool IsClass() const { return cls != nullptr; }
     };
+
+    // A primitive into the buffer, or through WriteSlow when it has no room (or the archive
+    // does not store).
+    template <class U> CArchive& Put(U value) {
+        if (static_cast<std::size_t>(m_writeEnd - m_writeCur) >= sizeof(U)) {
+            PutLE(m_writeCur, value);
+            m_writeCur += sizeof(U);
+        } else {
+            BYTE bytes[sizeof(U)];
+            PutLE(bytes, value);
+            WriteSlow(bytes, sizeof(U));
+        }
+        return *this;
+    }
+    // A primitive from the buffer, or through ReadSlow when it holds too few bytes (or the
+    // archive does not load).
+    template <class U> CArchive& Get(U& value) {
+        if (static_cast<std::size_t>(m_readEnd - m_readCur) >= sizeof(U)) {
+            value = GetLE<U>(m_readCur);
+            m_readCur += sizeof(U);
+        } else {
+            BYTE bytes[sizeof(U)];
+            ReadSlow(bytes, sizeof(U));
+            value = GetLE<U>(bytes);
+        }
+        return *this;
+    }
+    // Reads the unsigned stored form U and gives its bits to value.
+    template <class U, class V> CArchive& GetAs(V& value) {
+        U stored = 0;
+        Get(stored);
+        if constexpr (std::is_floating_point_v<V>) {
+            value = std::bit_cast<V>(stored);
+        } else {
+            value = static_cast<V>(stored);
+        }
+        return *this;
+    }
+    template <class U> static void PutLE(BYTE* out, U value) {
+        for (std::size_t i = 0; i < sizeof(U); ++i) {
+            out[i] = static_cast<BYTE>(value & 0xFF);
+            value = static_cast<U>(value >> 8);
+        }
+    }
+    template <class U> static U GetLE(const BYTE* in) {
+        U value = 0;
+        for (std::size_t i = sizeof(U); i-- > 0;) {
+            value = static_cast<U>(value << 8 | in[i]);
+        }
+        return value;
+    }
 
     void CheckLoading() const;
     void CheckStoring() const;
+    // What the buffer cannot take or give: checks the direction, then goes to the file.
+    void WriteSlow(const void* buffer, std::size_t count);
+    void ReadSlow(void* buffer, std::size_t count);
+    // Reads up to count bytes through the buffer; returns how many came.
+    std::size_t ReadAvailable(BYTE* out, std::size_t count);
+    // Reads the next block into the buffer; false at the end of the file.
+    bool FillBuffer();
+    // Writes out the bytes the buffer holds.
+    void WriteBuffer();
+    // Puts the file where the archive stands (writes out or gives back the buffer).
+    void SyncFile();
+    // Forgets the file and the buffer's contents.
+    void Detach();
     void WriteStringLength(std::size_t length);
     std::size_t ReadStringLength(bool& unicode);
     void EnsureAvailable(ULONGLONG bytes);
@@ -446,11 +522,24 @@ private:
     CFile* m_pFile;
     bool m_loading;
     bool m_flushOnDelete;
+
+    // The block buffer. Loading: m_readCur..m_readEnd are the bytes read ahead and not yet
+    // taken, of a block read from the file at m_blockPos. Storing: m_buffer..m_writeCur are
+    // the bytes not yet written, m_writeCur..m_writeEnd the room left. The pointers of the
+    // other direction stay null, so that its primitives always reach the direction check.
+    std::unique_ptr<BYTE[]> m_buffer;
+    std::size_t m_bufferSize;
+    const BYTE* m_readCur = nullptr;
+    const BYTE* m_readEnd = nullptr;
+    BYTE* m_writeCur = nullptr;
+    BYTE* m_writeEnd = nullptr;
+    ULONGLONG m_blockPos = 0;
+
     UINT m_nObjectSchema = static_cast<UINT>(-1);
     DWORD m_nMapCount = 1; // index 0 is the null reference
     std::unordered_map<const void*, DWORD> m_storeMap;
     std::vector<LoadEntry> m_loadArray;
-    // Schemas read for versionable classes, by class.
+    // The schemas read, by class (a node map: class entries point at their schema).
     std::unordered_map<const CRuntimeClass*, UINT> m_schemaMap;
 };
 
