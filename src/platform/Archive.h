@@ -1,8 +1,8 @@
 // The object archive of the document files, byte for byte in the format of the MFC 4.2 CArchive
-// that the stored charts were written with, together with what it stands on: the
-// serialisable object base CObject with its run-time class record and registry of creatable
-// classes, the files it reads and writes (a disk file and a memory file) and the exceptions of
-// a load or save.
+// that the stored charts were written with. What it stands on has headers of its own and comes
+// with this one: the serialisable object base (Object.h) with its run-time class record and
+// registry (RuntimeClass.h), the files it reads and writes (File.h, MemFile.h) and the
+// exceptions of a load or save (Exception.h).
 //
 // Stream format (all numbers little-endian):
 //   - BYTE/WORD/LONG/DWORD/float/double as 1, 2, 4, 4, 4, 8 bytes; int as LONG, short as WORD.
@@ -24,19 +24,22 @@
 //
 // Every read checks that the bytes are there: a short stream throws CArchiveException with
 // endOfFile, and a length read from the stream makes the archive allocate more than 64 KiB
-// only when the stream still holds that many bytes.
+// only when the stream (the bytes read ahead into the buffer included) still holds that many.
 #pragma once
 
 #include "platform/Document.h"
+#include "platform/Exception.h"
+#include "platform/File.h"
+#include "platform/MemFile.h"
+#include "platform/Object.h"
+#include "platform/RuntimeClass.h"
 #include "platform/Time.h"
 #include "platform/Types.h"
 
 #include <bit>
 #include <concepts>
+#include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <exception>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -45,279 +48,6 @@
 #include <vector>
 
 namespace tembra {
-
-using ULONGLONG = std::uint64_t;
-using LONGLONG = std::int64_t;
-
-class CArchive;
-class CObject;
-
-// ---------------------------------------------------------------------------------------------
-// Exceptions
-
-class CException : public std::exception {
-public:
-    const char* what() const noexcept override { return "tembra::CException"; }
-};
-
-class CArchiveException : public CException {
-public:
-    enum Cause {
-        none,
-        generic,
-        readOnly,  // a write to an archive that loads
-        endOfFile, // the stream ended inside a value
-        writeOnly, // a read from an archive that stores
-        badIndex,  // an object or class index outside the table, or of the wrong sort
-        badClass,  // an unknown class, a class of the wrong type, or null where an object
-                   // was required
-        badSchema, // a class stored with another schema than the one registered
-    };
-
-    explicit CArchiveException(int cause = none, std::string fileName = {})
-        : m_cause(cause), m_strFileName(std::move(fileName)) {}
-    const char* what() const noexcept override;
-
-    int m_cause;
-    std::string m_strFileName;
-};
-
-class CFileException : public CException {
-public:
-    enum Cause {
-        none,
-        generic,
-        fileNotFound,
-        badPath,
-        tooManyOpenFiles,
-        accessDenied,
-        invalidFile,
-        removeCurrentDir,
-        directoryFull,
-        badSeek,
-        hardIO,
-        sharingViolation,
-        lockViolation,
-        diskFull,
-        endOfFile,
-    };
-
-    explicit CFileException(int cause = none, long osError = -1, std::string fileName = {})
-        : m_cause(cause), m_lOsError(osError), m_strFileName(std::move(fileName)) {}
-    const char* what() const noexcept override;
-    // The cause that an errno value stands for.
-    static int ErrnoToCause(int error);
-
-    int m_cause;
-    long m_lOsError;
-    std::string m_strFileName;
-};
-
-// Thrown to abort an operation after the user has been told why (or needs no message).
-class CUserException : public CException {
-public:
-    const char* what() const noexcept override { return "tembra::CUserException"; }
-};
-
-[[noreturn]] void AfxThrowArchiveException(int cause, const std::string& fileName = {});
-[[noreturn]] void AfxThrowFileException(int cause, long osError = -1,
-                                        const std::string& fileName = {});
-[[noreturn]] void AfxThrowUserException();
-
-// ---------------------------------------------------------------------------------------------
-// Run-time classes and the serialisable object base
-
-// A schema flag: the class reads every schema and asks GetObjectSchema which one it got.
-constexpr UINT VERSIONABLE_SCHEMA = 0x80000000u;
-// The schema of a class that is not serialisable.
-constexpr UINT kNoSchema = 0xFFFF;
-
-struct CRuntimeClass {
-    const char* m_lpszClassName;
-    UINT m_wSchema;                    // kNoSchema when not serialisable
-    CObject* (*m_pfnCreateObject)();   // null when not creatable by name
-    const CRuntimeClass* m_pBaseClass; // null for CObject
-
-    // A new object of the class, or null when it is not creatable.
-    CObject* CreateObject() const;
-    bool IsDerivedFrom(const CRuntimeClass* base) const;
-    bool IsSerializable() const { return m_pfnCreateObject != nullptr && m_wSchema != kNoSchema; }
-
-    // The registered class of that name (case-sensitive), or null.
-    static const CRuntimeClass* FromName(std::string_view name);
-    // Enters a class into the registry; done by IMPLEMENT_SERIAL / IMPLEMENT_DYNCREATE.
-    static void Register(const CRuntimeClass* cls);
-};
-
-// Registers a class during static initialisation. A class's registration sits in its .cpp, so
-// the class is known by name once anything of that file is linked into the program.
-struct ClassRegistrar {
-    explicit ClassRegistrar(const CRuntimeClass* cls) { CRuntimeClass::Register(cls); }
-};
-
-class CObject {
-public:
-    virtual ~CObject() = default;
-
-    virtual const CRuntimeClass* GetRuntimeClass() const;
-    // Writes or reads the object's fields (nothing for CObject itself).
-    virtual void Serialize(CArchive& ar);
-
-    bool IsKindOf(const CRuntimeClass* cls) const;
-    bool IsSerializable() const { return GetRuntimeClass()->IsSerializable(); }
-
-    static const CRuntimeClass classCObject;
-    static const CRuntimeClass* GetThisClass() { return &classCObject; }
-
-protected:
-    CObject() = default;
-    CObject(const CObject&) = default;
-    CObject& operator=(const CObject&) = default;
-};
-
-#define RUNTIME_CLASS(class_name) (&class_name::class##class_name)
-
-// In the class body (public afterwards):
-#define DECLARE_DYNAMIC(class_name)                                                                \
-public:                                                                                            \
-    static const ::tembra::CRuntimeClass class##class_name;                                        \
-    static const ::tembra::CRuntimeClass* GetThisClass() {                                         \
-        return &class##class_name;                                                                 \
-    }                                                                                              \
-    const ::tembra::CRuntimeClass* GetRuntimeClass() const override;
-
-#define DECLARE_DYNCREATE(class_name)                                                              \
-    DECLARE_DYNAMIC(class_name)                                                                    \
-    static ::tembra::CObject* CreateObject();
-
-#define DECLARE_SERIAL(class_name) DECLARE_DYNCREATE(class_name)
-
-// In the class's .cpp, inside namespace tembra:
-#define TEMBRA_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, schema, create)                 \
-    const ::tembra::CRuntimeClass class_name::class##class_name = {                                \
-        #class_name, static_cast<::tembra::UINT>(schema), create, RUNTIME_CLASS(base_class_name)}; \
-    const ::tembra::CRuntimeClass* class_name::GetRuntimeClass() const {                           \
-        return &class##class_name;                                                                 \
-    }
-
-#define IMPLEMENT_DYNAMIC(class_name, base_class_name)                                             \
-    TEMBRA_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, ::tembra::kNoSchema, nullptr)
-
-#define TEMBRA_IMPLEMENT_CREATABLE(class_name, base_class_name, schema)                            \
-    ::tembra::CObject* class_name::CreateObject() {                                                \
-        return new class_name;                                                                     \
-    }                                                                                              \
-    TEMBRA_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, schema, &class_name::CreateObject)  \
-    static const ::tembra::ClassRegistrar s_register##class_name(RUNTIME_CLASS(class_name));
-
-#define IMPLEMENT_DYNCREATE(class_name, base_class_name)                                           \
-    TEMBRA_IMPLEMENT_CREATABLE(class_name, base_class_name, ::tembra::kNoSchema)
-
-#define IMPLEMENT_SERIAL(class_name, base_class_name, schema)                                      \
-    TEMBRA_IMPLEMENT_CREATABLE(class_name, base_class_name, schema)
-
-// The object as T when it is one, else null.
-template <class T> T* DynamicDowncast(CObject* obj) {
-    return obj != nullptr && obj->IsKindOf(T::GetThisClass()) ? dynamic_cast<T*>(obj) : nullptr;
-}
-template <class T> const T* DynamicDowncast(const CObject* obj) {
-    return obj != nullptr && obj->IsKindOf(T::GetThisClass()) ? dynamic_cast<const T*>(obj)
-                                                              : nullptr;
-}
-
-// ---------------------------------------------------------------------------------------------
-// Files
-
-// A binary (or text) file on disk. Share modes are accepted and not enforced (lock files do that
-// job). In text mode "\n" is written as "\r\n" and "\r\n" is read as "\n".
-class CFile {
-public:
-    enum OpenFlags : UINT {
-        modeRead = 0x0000,
-        modeWrite = 0x0001,
-        modeReadWrite = 0x0002,
-        shareCompat = 0x0000,
-        shareExclusive = 0x0010,
-        shareDenyWrite = 0x0020,
-        shareDenyRead = 0x0030,
-        shareDenyNone = 0x0040,
-        modeNoInherit = 0x0080,
-        modeCreate = 0x1000,
-        modeNoTruncate = 0x2000,
-        typeText = 0x4000,
-        typeBinary = 0x8000,
-    };
-    enum SeekPosition { begin = 0, current = 1, end = 2 };
-
-    CFile() = default;
-    // Opens or throws CFileException.
-    CFile(const std::filesystem::path& path, UINT openFlags);
-    CFile(const CFile&) = delete;
-    CFile& operator=(const CFile&) = delete;
-    virtual ~CFile();
-
-    // FALSE (with the cause in *error when given) when the file cannot be opened.
-    virtual BOOL Open(const std::filesystem::path& path, UINT openFlags,
-                      CFileException* error = nullptr);
-    // Reads up to count bytes; returns how many came (fewer only at the end of the file).
-    virtual UINT Read(void* buffer, UINT count);
-    // Writes all bytes or throws CFileException.
-    virtual void Write(const void* buffer, UINT count);
-    virtual ULONGLONG Seek(LONGLONG offset, UINT from);
-    void SeekToBegin() { Seek(0, begin); }
-    ULONGLONG SeekToEnd() { return Seek(0, end); }
-    virtual ULONGLONG GetPosition() const;
-    virtual ULONGLONG GetLength() const;
-    virtual void SetLength(ULONGLONG length);
-    virtual void Flush();
-    virtual void Close();
-    // Closes without throwing.
-    virtual void Abort();
-    virtual bool IsOpen() const { return m_file != nullptr; }
-
-    std::string GetFilePath() const { return m_path.string(); }
-    std::string GetFileName() const { return m_path.filename().string(); }
-
-private:
-    UINT ReadText(BYTE* out, UINT count);
-    void WriteRaw(const void* buffer, std::size_t count);
-    [[noreturn]] void ThrowErrno(int cause = CFileException::generic) const;
-
-    std::FILE* m_file = nullptr;
-    std::filesystem::path m_path;
-    bool m_text = false;
-};
-
-// A file in memory: a byte vector that grows as it is written.
-class CMemFile : public CFile {
-public:
-    CMemFile() = default;
-    explicit CMemFile(std::vector<BYTE> data) : m_data(std::move(data)) {}
-    CMemFile(const void* data, std::size_t size);
-
-    BOOL Open(const std::filesystem::path& path, UINT openFlags,
-              CFileException* error = nullptr) override;
-    UINT Read(void* buffer, UINT count) override;
-    void Write(const void* buffer, UINT count) override;
-    ULONGLONG Seek(LONGLONG offset, UINT from) override;
-    ULONGLONG GetPosition() const override { return m_pos; }
-    ULONGLONG GetLength() const override { return m_data.size(); }
-    void SetLength(ULONGLONG length) override;
-    void Flush() override {}
-    void Close() override {}
-    void Abort() override {}
-    bool IsOpen() const override { return true; }
-
-    const std::vector<BYTE>& Data() const { return m_data; }
-    std::vector<BYTE> Detach();
-
-private:
-    std::vector<BYTE> m_data;
-    std::size_t m_pos = 0;
-};
-
-// ---------------------------------------------------------------------------------------------
-// The archive
 
 class CArchive {
 public:
