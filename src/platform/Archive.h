@@ -40,6 +40,7 @@
 #include <concepts>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -207,16 +208,25 @@ private:
         }
         return *this;
     }
+    // Little-endian bytes of an unsigned value: one copy on a little-endian host.
     template <class U> static void PutLE(BYTE* out, U value) {
-        for (std::size_t i = 0; i < sizeof(U); ++i) {
-            out[i] = static_cast<BYTE>(value & 0xFF);
-            value = static_cast<U>(value >> 8);
+        if constexpr (std::endian::native == std::endian::little) {
+            std::memcpy(out, &value, sizeof(U));
+        } else {
+            for (std::size_t i = 0; i < sizeof(U); ++i) {
+                out[i] = static_cast<BYTE>(value & 0xFF);
+                value = static_cast<U>(value >> 8);
+            }
         }
     }
     template <class U> static U GetLE(const BYTE* in) {
         U value = 0;
-        for (std::size_t i = sizeof(U); i-- > 0;) {
-            value = static_cast<U>(value << 8 | in[i]);
+        if constexpr (std::endian::native == std::endian::little) {
+            std::memcpy(&value, in, sizeof(U));
+        } else {
+            for (std::size_t i = sizeof(U); i-- > 0;) {
+                value = static_cast<U>(value << 8 | in[i]);
+            }
         }
         return value;
     }
