@@ -1,9 +1,10 @@
-// The object archive on a chart-sized stream: 10,000 processes (each with its line set, two
-// nodes, a resource list and two terms) written as the document writes its process list, a
-// count and then one object reference per process. Loading them from a disk file is compared
-// with reading the same file's bytes into memory in one call, which is the floor any load
-// stands on; storing them is timed as well.
-#include "platform/Archive.h"
+// The object archive on a chart-sized stream: 10,000 processes written as the document writes
+// its process list, a count and then one object reference per process. Two shapes of chart
+// (the benchmark argument): 0, bare processes (line set, two nodes and an empty resource list,
+// what every process has); 1, each process also with a resource entry and two terms. Loading
+// them from a disk file is compared with reading the same file's bytes into memory in one
+// call, which is the floor any load stands on, and with making the same objects without the
+// archive; storing them is timed as well.
 #include "model/Calendar.h"
 #include "model/Koutei.h"
 #include "model/SeqNumber.h"
@@ -45,7 +46,7 @@ private:
     CCalendar m_calendar;
 };
 
-std::unique_ptr<CKoutei> Process(int n) {
+std::unique_ptr<CKoutei> Process(int n, bool withTerms) {
     auto koutei = std::make_unique<CKoutei>();
     const int day = n % 3000;
     koutei->SetStartDate(CTime(2000, 1, 1) + CTimeSpan(static_cast<std::int64_t>(day) * 86400));
@@ -54,6 +55,9 @@ std::unique_ptr<CKoutei> Process(int n) {
     koutei->SetStartRow(n);
     koutei->SetEndRow(n);
     koutei->SetSeqNumber(0, static_cast<DWORD>(n + 1));
+    if (!withTerms) {
+        return koutei;
+    }
     auto shigen = std::make_unique<CShigen>();
     shigen->AddShigenData(std::make_unique<CShigenData>(2, 4));
     koutei->SetShigen(std::move(shigen));
@@ -70,9 +74,9 @@ std::unique_ptr<CKoutei> Process(int n) {
 // The chart's process list in memory and on disk, made once for the whole run.
 class Chart {
 public:
-    Chart() {
+    explicit Chart(bool withTerms) {
         for (int n = 0; n < kProcesses; ++n) {
-            m_processes.push_back(Process(n));
+            m_processes.push_back(Process(n, withTerms));
         }
         std::string pattern =
             (std::filesystem::temp_directory_path() / "tembra-bench-XXXXXX").string();
@@ -125,14 +129,16 @@ private:
     std::uintmax_t m_size = 0;
 };
 
-Chart& TheChart() {
-    static Chart chart;
-    return chart;
+// The chart of the benchmark's shape.
+Chart& TheChart(const benchmark::State& state) {
+    static Chart bare(false);
+    static Chart withTerms(true);
+    return state.range(0) != 0 ? withTerms : bare;
 }
 
 // The floor: the file's bytes into memory with one read.
 void BM_ReadFileIntoMemory(benchmark::State& state) {
-    Chart& chart = TheChart();
+    Chart& chart = TheChart(state);
     for (auto _ : state) {
         std::FILE* f = std::fopen(chart.Path().c_str(), "rb");
         std::vector<BYTE> bytes(static_cast<std::size_t>(chart.Size()));
@@ -143,12 +149,12 @@ void BM_ReadFileIntoMemory(benchmark::State& state) {
     }
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(chart.Size()));
 }
-BENCHMARK(BM_ReadFileIntoMemory)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadFileIntoMemory)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // The same file through the archive as DWORDs alone: what the archive itself adds to the read,
 // without the records that a load creates.
 void BM_ReadFileByWords(benchmark::State& state) {
-    Chart& chart = TheChart();
+    Chart& chart = TheChart(state);
     const std::uintmax_t words = chart.Size() / 4;
     for (auto _ : state) {
         CFile file(chart.Path(), CFile::modeRead | CFile::typeBinary);
@@ -163,11 +169,11 @@ void BM_ReadFileByWords(benchmark::State& state) {
     }
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(chart.Size()));
 }
-BENCHMARK(BM_ReadFileByWords)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadFileByWords)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // The processes from the disk file, as a document opens it.
 void BM_LoadProcessesFromFile(benchmark::State& state) {
-    Chart& chart = TheChart();
+    Chart& chart = TheChart(state);
     for (auto _ : state) {
         CFile file(chart.Path(), CFile::modeRead | CFile::typeBinary);
         auto read = chart.Load(file);
@@ -178,14 +184,14 @@ void BM_LoadProcessesFromFile(benchmark::State& state) {
     }
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(chart.Size()));
 }
-BENCHMARK(BM_LoadProcessesFromFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadProcessesFromFile)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // The same load with other sizes of the archive's buffer.
 void BM_LoadProcessesBufferSize(benchmark::State& state) {
-    Chart& chart = TheChart();
+    Chart& chart = TheChart(state);
     for (auto _ : state) {
         CFile file(chart.Path(), CFile::modeRead | CFile::typeBinary);
-        auto read = chart.Load(file, static_cast<int>(state.range(0)));
+        auto read = chart.Load(file, static_cast<int>(state.range(1)));
         benchmark::DoNotOptimize(read.data());
         state.PauseTiming();
         read.clear();
@@ -194,15 +200,15 @@ void BM_LoadProcessesBufferSize(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(chart.Size()));
 }
 BENCHMARK(BM_LoadProcessesBufferSize)
-    ->Arg(1024)
-    ->Arg(4096)
-    ->Arg(16384)
-    ->Arg(65536)
+    ->Args({1, 1024})
+    ->Args({1, 4096})
+    ->Args({1, 16384})
+    ->Args({1, 65536})
     ->Unit(benchmark::kMillisecond);
 
 // The same from a memory file: the archive alone, without the disk file under it.
 void BM_LoadProcessesFromMemory(benchmark::State& state) {
-    Chart& chart = TheChart();
+    Chart& chart = TheChart(state);
     CFile disk(chart.Path(), CFile::modeRead | CFile::typeBinary);
     std::vector<BYTE> bytes(static_cast<std::size_t>(chart.Size()));
     disk.Read(bytes.data(), static_cast<UINT>(bytes.size()));
@@ -218,20 +224,24 @@ void BM_LoadProcessesFromMemory(benchmark::State& state) {
     }
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(chart.Size()));
 }
-BENCHMARK(BM_LoadProcessesFromMemory)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadProcessesFromMemory)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // The objects a load of the processes creates, made without the archive: each process with its
-// line set, nodes and resource list, one resource entry and two terms. What a load takes beyond
-// this and the file read is the archive's and the records' reading of their fields.
+// line set, nodes and resource list, and for the second shape a resource entry and two terms.
+// What a load takes beyond this and the file read is the archive's and the records' reading of
+// their fields.
 void BM_CreateProcessObjects(benchmark::State& state) {
+    const bool withTerms = state.range(0) != 0;
     for (auto _ : state) {
         std::vector<std::unique_ptr<CObject>> made;
         made.reserve(4 * kProcesses);
         for (int n = 0; n < kProcesses; ++n) {
             made.emplace_back(RUNTIME_CLASS(CKoutei)->CreateObject());
-            made.emplace_back(RUNTIME_CLASS(CShigenData)->CreateObject());
-            made.emplace_back(RUNTIME_CLASS(CYogo)->CreateObject());
-            made.emplace_back(RUNTIME_CLASS(CYogo)->CreateObject());
+            if (withTerms) {
+                made.emplace_back(RUNTIME_CLASS(CShigenData)->CreateObject());
+                made.emplace_back(RUNTIME_CLASS(CYogo)->CreateObject());
+                made.emplace_back(RUNTIME_CLASS(CYogo)->CreateObject());
+            }
         }
         benchmark::DoNotOptimize(made.data());
         state.PauseTiming();
@@ -239,18 +249,18 @@ void BM_CreateProcessObjects(benchmark::State& state) {
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_CreateProcessObjects)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CreateProcessObjects)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // The processes to a disk file, as a document saves them.
 void BM_StoreProcessesToFile(benchmark::State& state) {
-    Chart& chart = TheChart();
+    Chart& chart = TheChart(state);
     const std::filesystem::path path = chart.Path().parent_path() / "stored.tbr";
     for (auto _ : state) {
         chart.Store(path);
     }
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(chart.Size()));
 }
-BENCHMARK(BM_StoreProcessesToFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StoreProcessesToFile)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
