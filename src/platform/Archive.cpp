@@ -1,14 +1,10 @@
 #include "platform/Archive.h"
 
+#include "platform/ByteOrder.h"
 #include "platform/Sjis.h"
 
 #include <algorithm>
-#include <bit>
-#include <cerrno>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
-#include <map>
 #include <utility>
 
 namespace tembra {
@@ -28,38 +24,15 @@ constexpr WORD kMaxClassNameLength = 64;
 // Strings up to this size are read without asking the file how much it still holds.
 constexpr std::size_t kSmallString = 0x10000;
 
-template <class T> void PutLE(BYTE* out, T value) {
-    using U = std::make_unsigned_t<T>;
-    U u = static_cast<U>(value);
-    for (std::size_t i = 0; i < sizeof(T); ++i) {
-        out[i] = static_cast<BYTE>(u & 0xFF);
-        u = static_cast<U>(u >> 8);
-    }
-}
-
-template <class T> T GetLE(const BYTE* in) {
-    using U = std::make_unsigned_t<T>;
-    U u = 0;
-    for (std::size_t i = sizeof(T); i-- > 0;) {
-        u = static_cast<U>((u << 8) | in[i]);
-    }
-    return static_cast<T>(u);
-}
-
-std::map<std::string, const CRuntimeClass*, std::less<>>& ClassRegistry() {
-    static std::map<std::string, const CRuntimeClass*, std::less<>> registry;
-    return registry;
-}
-
 // UTF-16LE code units to UTF-8; an unpaired surrogate becomes U+FFFD.
 std::string Utf16LeToUtf8(const std::vector<BYTE>& bytes) {
     std::string out;
     out.reserve(bytes.size());
     const std::size_t units = bytes.size() / 2;
     for (std::size_t i = 0; i < units; ++i) {
-        char32_t u = GetLE<WORD>(&bytes[i * 2]);
+        char32_t u = GetWord(&bytes[i * 2]);
         if (u >= 0xD800 && u <= 0xDBFF && i + 1 < units) {
-            char32_t lo = GetLE<WORD>(&bytes[(i + 1) * 2]);
+            char32_t lo = GetWord(&bytes[(i + 1) * 2]);
             if (lo >= 0xDC00 && lo <= 0xDFFF) {
                 Sjis::AppendUtf8(out, 0x10000 + ((u - 0xD800) << 10) + (lo - 0xDC00));
                 ++i;
@@ -77,440 +50,111 @@ std::string Utf16LeToUtf8(const std::vector<BYTE>& bytes) {
 } // namespace
 
 // ---------------------------------------------------------------------------------------------
-// Exceptions
-
-const char* CArchiveException::what() const noexcept {
-    switch (m_cause) {
-    case generic:
-        return "archive: generic error";
-    case readOnly:
-        return "archive: write to a loading archive";
-    case endOfFile:
-        return "archive: unexpected end of file";
-    case writeOnly:
-        return "archive: read from a storing archive";
-    case badIndex:
-        return "archive: bad object index";
-    case badClass:
-        return "archive: bad class";
-    case badSchema:
-        return "archive: bad schema";
-    default:
-        return "archive: no error";
-    }
-}
-
-const char* CFileException::what() const noexcept {
-    switch (m_cause) {
-    case fileNotFound:
-        return "file: not found";
-    case badPath:
-        return "file: bad path";
-    case accessDenied:
-        return "file: access denied";
-    case diskFull:
-        return "file: disk full";
-    case endOfFile:
-        return "file: end of file";
-    case badSeek:
-        return "file: bad seek";
-    case none:
-        return "file: no error";
-    default:
-        return "file: error";
-    }
-}
-
-int CFileException::ErrnoToCause(int error) {
-    switch (error) {
-    case 0:
-        return none;
-    case ENOENT:
-        return fileNotFound;
-    case ENOTDIR:
-    case ENAMETOOLONG:
-        return badPath;
-    case EMFILE:
-    case ENFILE:
-        return tooManyOpenFiles;
-    case EACCES:
-    case EPERM:
-    case EROFS:
-    case EISDIR:
-        return accessDenied;
-    case ENOSPC:
-        return diskFull;
-    case ESPIPE:
-    case EINVAL:
-        return badSeek;
-    case EIO:
-        return hardIO;
-    default:
-        return generic;
-    }
-}
-
-void AfxThrowArchiveException(int cause, const std::string& fileName) {
-    throw CArchiveException(cause, fileName);
-}
-
-void AfxThrowFileException(int cause, long osError, const std::string& fileName) {
-    throw CFileException(cause, osError, fileName);
-}
-
-void AfxThrowUserException() {
-    throw CUserException();
-}
-
-// ---------------------------------------------------------------------------------------------
-// Run-time classes
-
-const CRuntimeClass CObject::classCObject = {"CObject", kNoSchema, nullptr, nullptr};
-
-CObject* CRuntimeClass::CreateObject() const {
-    return m_pfnCreateObject != nullptr ? m_pfnCreateObject() : nullptr;
-}
-
-bool CRuntimeClass::IsDerivedFrom(const CRuntimeClass* base) const {
-    for (const CRuntimeClass* cls = this; cls != nullptr; cls = cls->m_pBaseClass) {
-        if (cls == base) {
-            return true;
-        }
-    }
-    return false;
-}
-
-const CRuntimeClass* CRuntimeClass::FromName(std::string_view name) {
-    const auto& registry = ClassRegistry();
-    auto it = registry.find(name);
-    return it != registry.end() ? it->second : nullptr;
-}
-
-void CRuntimeClass::Register(const CRuntimeClass* cls) {
-    auto [it, inserted] = ClassRegistry().emplace(cls->m_lpszClassName, cls);
-    if (!inserted && it->second != cls) {
-        // Files would be read into the wrong class: stop before anything is loaded.
-        std::fprintf(stderr, "two classes are registered as %s\n", cls->m_lpszClassName);
-        std::abort();
-    }
-}
-
-const CRuntimeClass* CObject::GetRuntimeClass() const {
-    return &classCObject;
-}
-
-void CObject::Serialize(CArchive&) {}
-
-bool CObject::IsKindOf(const CRuntimeClass* cls) const {
-    return GetRuntimeClass()->IsDerivedFrom(cls);
-}
-
-// ---------------------------------------------------------------------------------------------
-// CFile
-
-CFile::CFile(const std::filesystem::path& path, UINT openFlags) {
-    CFileException error;
-    if (!Open(path, openFlags, &error)) {
-        throw error;
-    }
-}
-
-CFile::~CFile() {
-    Abort();
-}
-
-BOOL CFile::Open(const std::filesystem::path& path, UINT openFlags, CFileException* error) {
-    Abort();
-    m_path = path;
-    m_text = (openFlags & typeText) != 0;
-
-    const UINT access = openFlags & 0x3;
-    const bool create = (openFlags & modeCreate) != 0;
-    const bool truncate = create && (openFlags & modeNoTruncate) == 0;
-    const char* mode = "rb";
-    if (access == modeRead && !create) {
-        mode = "rb";
-    } else if (truncate) {
-        mode = access == modeWrite ? "wb" : "w+b";
-    } else {
-        mode = "r+b";
-        if (create) {
-            // Create the file when missing, keep it when present.
-            std::FILE* probe = std::fopen(path.c_str(), "ab");
-            if (probe != nullptr) {
-                std::fclose(probe);
-            }
-        }
-    }
-    errno = 0;
-    m_file = std::fopen(path.c_str(), mode);
-    if (m_file == nullptr) {
-        if (error != nullptr) {
-            *error = CFileException(CFileException::ErrnoToCause(errno), errno, path.string());
-        }
-        return FALSE;
-    }
-    return TRUE;
-}
-
-void CFile::ThrowErrno(int cause) const {
-    const int err = errno;
-    if (err != 0) {
-        cause = CFileException::ErrnoToCause(err);
-    }
-    throw CFileException(cause, err, m_path.string());
-}
-
-UINT CFile::Read(void* buffer, UINT count) {
-    if (m_file == nullptr) {
-        AfxThrowFileException(CFileException::generic, -1, m_path.string());
-    }
-    if (count == 0) {
-        return 0;
-    }
-    if (m_text) {
-        return ReadText(static_cast<BYTE*>(buffer), count);
-    }
-    errno = 0;
-    const std::size_t got = std::fread(buffer, 1, count, m_file);
-    if (got < count && std::ferror(m_file)) {
-        std::clearerr(m_file);
-        ThrowErrno(CFileException::hardIO);
-    }
-    return static_cast<UINT>(got);
-}
-
-UINT CFile::ReadText(BYTE* out, UINT count) {
-    UINT n = 0;
-    while (n < count) {
-        const int c = std::fgetc(m_file);
-        if (c == EOF) {
-            break;
-        }
-        if (c == '\r') {
-            const int next = std::fgetc(m_file);
-            if (next == '\n') {
-                out[n++] = '\n';
-                continue;
-            }
-            if (next != EOF) {
-                std::ungetc(next, m_file);
-            }
-        }
-        out[n++] = static_cast<BYTE>(c);
-    }
-    if (std::ferror(m_file)) {
-        std::clearerr(m_file);
-        ThrowErrno(CFileException::hardIO);
-    }
-    return n;
-}
-
-void CFile::WriteRaw(const void* buffer, std::size_t count) {
-    errno = 0;
-    if (std::fwrite(buffer, 1, count, m_file) != count) {
-        std::clearerr(m_file);
-        ThrowErrno(CFileException::diskFull);
-    }
-}
-
-void CFile::Write(const void* buffer, UINT count) {
-    if (m_file == nullptr) {
-        AfxThrowFileException(CFileException::generic, -1, m_path.string());
-    }
-    if (count == 0) {
-        return;
-    }
-    if (!m_text) {
-        WriteRaw(buffer, count);
-        return;
-    }
-    const BYTE* bytes = static_cast<const BYTE*>(buffer);
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < count; ++i) {
-        if (bytes[i] == '\n') {
-            WriteRaw(bytes + start, i - start);
-            WriteRaw("\r\n", 2);
-            start = i + 1;
-        }
-    }
-    WriteRaw(bytes + start, count - start);
-}
-
-ULONGLONG CFile::Seek(LONGLONG offset, UINT from) {
-    if (m_file == nullptr) {
-        AfxThrowFileException(CFileException::generic, -1, m_path.string());
-    }
-    const int whence = from == begin ? SEEK_SET : from == current ? SEEK_CUR : SEEK_END;
-    errno = 0;
-    if (std::fseek(m_file, static_cast<long>(offset), whence) != 0) {
-        ThrowErrno(CFileException::badSeek);
-    }
-    return GetPosition();
-}
-
-ULONGLONG CFile::GetPosition() const {
-    if (m_file == nullptr) {
-        AfxThrowFileException(CFileException::generic, -1, m_path.string());
-    }
-    const long pos = std::ftell(m_file);
-    if (pos < 0) {
-        ThrowErrno(CFileException::badSeek);
-    }
-    return static_cast<ULONGLONG>(pos);
-}
-
-ULONGLONG CFile::GetLength() const {
-    if (m_file == nullptr) {
-        AfxThrowFileException(CFileException::generic, -1, m_path.string());
-    }
-    // Through the stream itself, so that unwritten bytes count and a file removed from its
-    // folder while open still answers.
-    errno = 0;
-    const long pos = std::ftell(m_file);
-    if (pos < 0 || std::fseek(m_file, 0, SEEK_END) != 0) {
-        ThrowErrno(CFileException::badSeek);
-    }
-    const long length = std::ftell(m_file);
-    if (length < 0 || std::fseek(m_file, pos, SEEK_SET) != 0) {
-        ThrowErrno(CFileException::badSeek);
-    }
-    return static_cast<ULONGLONG>(length);
-}
-
-void CFile::SetLength(ULONGLONG length) {
-    if (m_file == nullptr) {
-        AfxThrowFileException(CFileException::generic, -1, m_path.string());
-    }
-    std::fflush(m_file);
-    std::error_code ec;
-    std::filesystem::resize_file(m_path, length, ec);
-    if (ec) {
-        throw CFileException(CFileException::ErrnoToCause(ec.value()), ec.value(), m_path.string());
-    }
-}
-
-void CFile::Flush() {
-    if (m_file != nullptr && std::fflush(m_file) != 0) {
-        ThrowErrno(CFileException::diskFull);
-    }
-}
-
-void CFile::Close() {
-    if (m_file == nullptr) {
-        return;
-    }
-    std::FILE* file = std::exchange(m_file, nullptr);
-    errno = 0;
-    if (std::fclose(file) != 0) {
-        ThrowErrno(CFileException::diskFull);
-    }
-}
-
-void CFile::Abort() {
-    if (m_file != nullptr) {
-        std::fclose(std::exchange(m_file, nullptr));
-    }
-}
-
-// ---------------------------------------------------------------------------------------------
-// CMemFile
-
-CMemFile::CMemFile(const void* data, std::size_t size)
-    : m_data(static_cast<const BYTE*>(data), static_cast<const BYTE*>(data) + size) {}
-
-BOOL CMemFile::Open(const std::filesystem::path& path, UINT, CFileException* error) {
-    if (error != nullptr) {
-        *error = CFileException(CFileException::generic, -1, path.string());
-    }
-    return FALSE;
-}
-
-UINT CMemFile::Read(void* buffer, UINT count) {
-    const std::size_t n =
-        std::min<std::size_t>(count, m_data.size() - std::min(m_pos, m_data.size()));
-    if (n > 0) {
-        std::memcpy(buffer, m_data.data() + m_pos, n);
-        m_pos += n;
-    }
-    return static_cast<UINT>(n);
-}
-
-void CMemFile::Write(const void* buffer, UINT count) {
-    if (count == 0) {
-        return;
-    }
-    if (m_pos + count > m_data.size()) {
-        m_data.resize(m_pos + count);
-    }
-    std::memcpy(m_data.data() + m_pos, buffer, count);
-    m_pos += count;
-}
-
-ULONGLONG CMemFile::Seek(LONGLONG offset, UINT from) {
-    LONGLONG base = 0;
-    if (from == current) {
-        base = static_cast<LONGLONG>(m_pos);
-    } else if (from == end) {
-        base = static_cast<LONGLONG>(m_data.size());
-    }
-    const LONGLONG target = base + offset;
-    if (target < 0) {
-        AfxThrowFileException(CFileException::badSeek);
-    }
-    m_pos = static_cast<std::size_t>(target);
-    return m_pos;
-}
-
-void CMemFile::SetLength(ULONGLONG length) {
-    m_data.resize(static_cast<std::size_t>(length));
-    m_pos = std::min(m_pos, m_data.size());
-}
-
-std::vector<BYTE> CMemFile::Detach() {
-    m_pos = 0;
-    return std::exchange(m_data, {});
-}
-
-// ---------------------------------------------------------------------------------------------
 // CArchive
 
 int ArchiveVersion(const CArchive& ar) {
     return ar.m_pDocument != nullptr ? ar.m_pDocument->GetFileVersion() : kCurrentFileVersion;
 }
 
-CArchive::CArchive(CFile* file, UINT mode, int /*bufferSize*/)
-    : m_pFile(file), m_loading((mode & load) != 0),
-      m_flushOnDelete((mode & bNoFlushOnDelete) == 0) {
+CArchive::CArchive(CFile* file, UINT mode, int bufferSize)
+    : m_pFile(file), m_loading((mode & load) != 0), m_flushOnDelete((mode & bNoFlushOnDelete) == 0),
+      m_bufferSize(static_cast<std::size_t>(bufferSize > 0 ? bufferSize : kDefaultBufferSize)) {
     if (m_pFile != nullptr) {
         m_strFileName = m_pFile->GetFilePath();
+        m_buffer = std::make_unique_for_overwrite<BYTE[]>(m_bufferSize);
+        if (m_loading) {
+            m_readCur = m_readEnd = m_buffer.get();
+        } else {
+            m_writeCur = m_buffer.get();
+            m_writeEnd = m_buffer.get() + m_bufferSize;
+        }
     }
     m_loadArray.push_back(LoadEntry{}); // index 0: the null reference
 }
 
 CArchive::~CArchive() {
-    if (m_pFile != nullptr && !m_loading && m_flushOnDelete) {
+    if (m_pFile != nullptr && m_flushOnDelete) {
         try {
-            m_pFile->Flush();
+            Close();
         } catch (const CException&) {
             // A destructor cannot report it; Close() is the way to see the error.
         }
     }
 }
 
+CFile* CArchive::GetFile() {
+    if (m_pFile != nullptr) {
+        SyncFile();
+    }
+    return m_pFile;
+}
+
+void CArchive::SyncFile() {
+    if (!m_loading) {
+        WriteBuffer();
+        return;
+    }
+    if (m_readCur == m_readEnd) {
+        return; // nothing read ahead: the file stands where the archive does
+    }
+    // Back to where the block came from, and over the bytes taken of it again. Reading them
+    // (rather than seeking back by the count not taken) keeps the position right in a
+    // text-mode file, whose line ends are shorter in the buffer than on disk.
+    const std::size_t taken = static_cast<std::size_t>(m_readCur - m_buffer.get());
+    m_readCur = m_readEnd = m_buffer.get();
+    m_pFile->Seek(static_cast<LONGLONG>(m_blockPos), CFile::begin);
+    if (taken > 0) {
+        m_pFile->Read(m_buffer.get(), static_cast<UINT>(taken));
+    }
+}
+
+void CArchive::WriteBuffer() {
+    BYTE* const start = m_buffer.get();
+    if (m_writeCur == start) {
+        return;
+    }
+    const UINT count = static_cast<UINT>(m_writeCur - start);
+    // Emptied first: after a failed write the bytes are not written again.
+    m_writeCur = start;
+    m_pFile->Write(start, count);
+}
+
+bool CArchive::FillBuffer() {
+    BYTE* const start = m_buffer.get();
+    m_readCur = m_readEnd = start;
+    m_blockPos = m_pFile->GetPosition();
+    const UINT got = m_pFile->Read(start, static_cast<UINT>(m_bufferSize));
+    m_readEnd = start + got;
+    return got > 0;
+}
+
+void CArchive::Detach() {
+    m_pFile = nullptr;
+    m_readCur = m_readEnd = nullptr;
+    m_writeCur = m_writeEnd = nullptr;
+}
+
 void CArchive::Flush() {
-    if (m_pFile != nullptr && !m_loading) {
+    if (m_pFile == nullptr) {
+        return;
+    }
+    SyncFile();
+    if (!m_loading) {
         m_pFile->Flush();
     }
 }
 
 void CArchive::Close() {
+    // Detached even when the flush fails, so that the destructor does not try again.
+    struct DetachOnExit {
+        CArchive& ar;
+        ~DetachOnExit() { ar.Detach(); }
+    } detach{*this};
     Flush();
-    m_pFile = nullptr;
 }
 
 void CArchive::Abort() {
-    m_pFile = nullptr;
+    Detach();
 }
 
 void CArchive::CheckLoading() const {
@@ -531,133 +175,97 @@ void CArchive::CheckStoring() const {
     }
 }
 
-UINT CArchive::Read(void* buffer, UINT count) {
-    CheckLoading();
-    return m_pFile->Read(buffer, count);
-}
-
-void CArchive::Write(const void* buffer, UINT count) {
-    CheckStoring();
-    m_pFile->Write(buffer, count);
-}
-
-void CArchive::ReadExact(void* buffer, std::size_t count) {
-    CheckLoading();
-    BYTE* out = static_cast<BYTE*>(buffer);
-    while (count > 0) {
-        const UINT chunk = static_cast<UINT>(std::min<std::size_t>(count, 0x40000000));
-        const UINT got = m_pFile->Read(out, chunk);
-        if (got == 0) {
-            AfxThrowArchiveException(CArchiveException::endOfFile, m_strFileName);
+std::size_t CArchive::ReadAvailable(BYTE* out, std::size_t count) {
+    std::size_t got = 0;
+    while (got < count) {
+        std::size_t ahead = static_cast<std::size_t>(m_readEnd - m_readCur);
+        if (ahead == 0) {
+            const std::size_t left = count - got;
+            if (left >= m_bufferSize) {
+                // A block at least as large as the buffer goes straight to the caller.
+                const UINT chunk = static_cast<UINT>(std::min<std::size_t>(left, 0x40000000));
+                const UINT read = m_pFile->Read(out + got, chunk);
+                if (read == 0) {
+                    break;
+                }
+                got += read;
+                continue;
+            }
+            if (!FillBuffer()) {
+                break;
+            }
+            ahead = static_cast<std::size_t>(m_readEnd - m_readCur);
         }
-        out += got;
-        count -= got;
+        const std::size_t n = std::min(ahead, count - got);
+        std::memcpy(out + got, m_readCur, n);
+        m_readCur += n;
+        got += n;
     }
+    return got;
 }
 
-void CArchive::EnsureAvailable(ULONGLONG bytes) {
-    const ULONGLONG length = m_pFile->GetLength();
-    const ULONGLONG pos = m_pFile->GetPosition();
-    if (pos > length || bytes > length - pos) {
+void CArchive::ReadSlow(void* buffer, std::size_t count) {
+    CheckLoading();
+    if (ReadAvailable(static_cast<BYTE*>(buffer), count) < count) {
         AfxThrowArchiveException(CArchiveException::endOfFile, m_strFileName);
     }
 }
 
-// Primitives -----------------------------------------------------------------------------------
-
-CArchive& CArchive::operator<<(BYTE v) {
-    Write(&v, 1);
-    return *this;
+void CArchive::WriteSlow(const void* buffer, std::size_t count) {
+    CheckStoring();
+    if (count > static_cast<std::size_t>(m_writeEnd - m_writeCur)) {
+        WriteBuffer();
+        if (count >= m_bufferSize) {
+            // Too large for the buffer: straight to the file, after what was before it.
+            const BYTE* in = static_cast<const BYTE*>(buffer);
+            while (count > 0) {
+                const UINT chunk = static_cast<UINT>(std::min<std::size_t>(count, 0x40000000));
+                m_pFile->Write(in, chunk);
+                in += chunk;
+                count -= chunk;
+            }
+            return;
+        }
+    }
+    if (count > 0) {
+        std::memcpy(m_writeCur, buffer, count);
+        m_writeCur += count;
+    }
 }
 
-CArchive& CArchive::operator<<(WORD v) {
-    BYTE b[2];
-    PutLE(b, v);
-    Write(b, 2);
-    return *this;
+UINT CArchive::Read(void* buffer, UINT count) {
+    CheckLoading();
+    return static_cast<UINT>(ReadAvailable(static_cast<BYTE*>(buffer), count));
 }
 
-CArchive& CArchive::operator<<(DWORD v) {
-    BYTE b[4];
-    PutLE(b, v);
-    Write(b, 4);
-    return *this;
+void CArchive::Write(const void* buffer, UINT count) {
+    if (count != 0 && static_cast<std::size_t>(m_writeEnd - m_writeCur) >= count) {
+        std::memcpy(m_writeCur, buffer, count);
+        m_writeCur += count;
+        return;
+    }
+    WriteSlow(buffer, count);
 }
 
-CArchive& CArchive::operator<<(LONG v) {
-    return *this << static_cast<DWORD>(v);
+void CArchive::ReadExact(void* buffer, std::size_t count) {
+    if (count != 0 && static_cast<std::size_t>(m_readEnd - m_readCur) >= count) {
+        std::memcpy(buffer, m_readCur, count);
+        m_readCur += count;
+        return;
+    }
+    ReadSlow(buffer, count);
 }
 
-CArchive& CArchive::operator<<(float v) {
-    return *this << std::bit_cast<DWORD>(v);
-}
-
-CArchive& CArchive::operator<<(double v) {
-    BYTE b[8];
-    PutLE(b, std::bit_cast<std::uint64_t>(v));
-    Write(b, 8);
-    return *this;
-}
-
-CArchive& CArchive::operator>>(BYTE& v) {
-    ReadExact(&v, 1);
-    return *this;
-}
-
-CArchive& CArchive::operator>>(WORD& v) {
-    BYTE b[2];
-    ReadExact(b, 2);
-    v = GetLE<WORD>(b);
-    return *this;
-}
-
-CArchive& CArchive::operator>>(DWORD& v) {
-    BYTE b[4];
-    ReadExact(b, 4);
-    v = GetLE<DWORD>(b);
-    return *this;
-}
-
-CArchive& CArchive::operator>>(LONG& v) {
-    DWORD d = 0;
-    *this >> d;
-    v = static_cast<LONG>(d);
-    return *this;
-}
-
-CArchive& CArchive::operator>>(char& v) {
-    BYTE b = 0;
-    *this >> b;
-    v = static_cast<char>(b);
-    return *this;
-}
-
-CArchive& CArchive::operator>>(signed char& v) {
-    BYTE b = 0;
-    *this >> b;
-    v = static_cast<signed char>(b);
-    return *this;
-}
-
-CArchive& CArchive::operator>>(short& v) {
-    WORD w = 0;
-    *this >> w;
-    v = static_cast<short>(w);
-    return *this;
-}
-
-CArchive& CArchive::operator>>(float& v) {
-    DWORD d = 0;
-    *this >> d;
-    v = std::bit_cast<float>(d);
-    return *this;
-}
-
-CArchive& CArchive::operator>>(double& v) {
-    BYTE b[8];
-    ReadExact(b, 8);
-    v = std::bit_cast<double>(GetLE<std::uint64_t>(b));
-    return *this;
+void CArchive::EnsureAvailable(ULONGLONG bytes) {
+    const ULONGLONG ahead = static_cast<ULONGLONG>(m_readEnd - m_readCur);
+    if (bytes <= ahead) {
+        return;
+    }
+    const ULONGLONG length = m_pFile->GetLength();
+    const ULONGLONG pos = m_pFile->GetPosition();
+    if (pos > length || bytes - ahead > length - pos) {
+        AfxThrowArchiveException(CArchiveException::endOfFile, m_strFileName);
+    }
 }
 
 // Strings --------------------------------------------------------------------------------------
@@ -717,6 +325,12 @@ CArchive& CArchive::operator>>(std::string& s) {
         EnsureAvailable(bytes);
     }
     if (!unicode) {
+        if (length <= static_cast<std::size_t>(m_readEnd - m_readCur)) {
+            // The whole text is in the buffer: into s without a string in between.
+            s.assign(reinterpret_cast<const char*>(m_readCur), length);
+            m_readCur += length;
+            return *this;
+        }
         std::string text(length, '\0');
         ReadExact(text.data(), length);
         s = std::move(text);
@@ -732,16 +346,16 @@ BOOL CArchive::ReadString(std::string& line) {
     CheckLoading();
     line.clear();
     bool any = false;
-    BYTE c = 0;
-    while (m_pFile->Read(&c, 1) == 1) {
+    while (m_readCur != m_readEnd || FillBuffer()) {
+        const BYTE c = *m_readCur++;
         any = true;
         if (c == '\n') {
             return TRUE;
         }
         if (c == '\r') {
-            BYTE next = 0;
-            if (m_pFile->Read(&next, 1) == 1 && next != '\n') {
-                m_pFile->Seek(-1, CFile::current);
+            // "\r\n" is one line end; a lone "\r" leaves the next byte for the next line.
+            if ((m_readCur != m_readEnd || FillBuffer()) && *m_readCur == '\n') {
+                ++m_readCur;
             }
             return TRUE;
         }
@@ -843,9 +457,9 @@ const CRuntimeClass* CArchive::ReadClassOrIndex(const CRuntimeClass* classReques
         if (nameLength >= kMaxClassNameLength) {
             AfxThrowArchiveException(CArchiveException::badClass, m_strFileName);
         }
-        std::string name(nameLength, '\0');
-        ReadExact(name.data(), nameLength);
-        const CRuntimeClass* cls = CRuntimeClass::FromName(name);
+        char name[kMaxClassNameLength];
+        ReadExact(name, nameLength);
+        const CRuntimeClass* cls = CRuntimeClass::FromName(std::string_view(name, nameLength));
         if (cls == nullptr || !cls->IsSerializable()) {
             AfxThrowArchiveException(CArchiveException::badClass, m_strFileName);
         }
@@ -854,9 +468,11 @@ const CRuntimeClass* CArchive::ReadClassOrIndex(const CRuntimeClass* classReques
                 AfxThrowArchiveException(CArchiveException::badSchema, m_strFileName);
             }
         }
-        m_schemaMap[cls] = storedSchema;
+        // A class named again takes the schema stored last for each of its indexes.
+        UINT& classSchema = m_schemaMap[cls];
+        classSchema = storedSchema;
         NextMapIndex();
-        m_loadArray.push_back(LoadEntry{cls, nullptr, true});
+        m_loadArray.push_back(LoadEntry{cls, nullptr, &classSchema});
         if (classRequested != nullptr && !cls->IsDerivedFrom(classRequested)) {
             AfxThrowArchiveException(CArchiveException::badClass, m_strFileName);
         }
@@ -876,15 +492,14 @@ const CRuntimeClass* CArchive::ReadClassOrIndex(const CRuntimeClass* classReques
         objectIndex = index;
         return nullptr;
     }
-    if (index == 0 || index >= m_loadArray.size() || !m_loadArray[index].isClass) {
+    if (index == 0 || index >= m_loadArray.size() || !m_loadArray[index].IsClass()) {
         AfxThrowArchiveException(CArchiveException::badIndex, m_strFileName);
     }
     const CRuntimeClass* cls = m_loadArray[index].cls;
     if (classRequested != nullptr && !cls->IsDerivedFrom(classRequested)) {
         AfxThrowArchiveException(CArchiveException::badClass, m_strFileName);
     }
-    auto it = m_schemaMap.find(cls);
-    schema = it != m_schemaMap.end() ? it->second : (cls->m_wSchema & ~VERSIONABLE_SCHEMA);
+    schema = *m_loadArray[index].schema;
     return cls;
 }
 
@@ -921,7 +536,7 @@ CObject* CArchive::ReadObjectImpl(const CRuntimeClass* classRequested, bool& isN
     const CRuntimeClass* cls = ReadClassOrIndex(classRequested, schema, objectIndex);
     if (cls == nullptr) {
         // A reference to an object read before (or the null reference, index 0).
-        if (objectIndex >= m_loadArray.size() || m_loadArray[objectIndex].isClass) {
+        if (objectIndex >= m_loadArray.size() || m_loadArray[objectIndex].IsClass()) {
             AfxThrowArchiveException(CArchiveException::badIndex, m_strFileName);
         }
         CObject* obj = m_loadArray[objectIndex].obj;
@@ -945,7 +560,7 @@ CObject* CArchive::ReadObjectImpl(const CRuntimeClass* classRequested, bool& isN
     // Entered before its fields are read, so that they may refer back to it.
     NextMapIndex();
     const std::size_t entry = m_loadArray.size();
-    m_loadArray.push_back(LoadEntry{nullptr, obj.get(), false});
+    m_loadArray.push_back(LoadEntry{nullptr, obj.get(), nullptr});
     const UINT savedSchema = std::exchange(m_nObjectSchema, schema);
     try {
         obj->Serialize(*this);

@@ -1,8 +1,8 @@
 // The object archive of the document files, byte for byte in the format of the MFC 4.2 CArchive
-// that the stored charts were written with, together with what it stands on: the
-// serialisable object base CObject with its run-time class record and registry of creatable
-// classes, the files it reads and writes (a disk file and a memory file) and the exceptions of
-// a load or save.
+// that the stored charts were written with. What it stands on has headers of its own and comes
+// with this one: the serialisable object base (Object.h) with its run-time class record and
+// registry (RuntimeClass.h), the files it reads and writes (File.h, MemFile.h) and the
+// exceptions of a load or save (Exception.h).
 //
 // Stream format (all numbers little-endian):
 //   - BYTE/WORD/LONG/DWORD/float/double as 1, 2, 4, 4, 4, 8 bytes; int as LONG, short as WORD.
@@ -24,326 +24,67 @@
 //
 // Every read checks that the bytes are there: a short stream throws CArchiveException with
 // endOfFile, and a length read from the stream makes the archive allocate more than 64 KiB
-// only when the stream still holds that many bytes.
+// only when the stream (the bytes read ahead into the buffer included) still holds that many.
 #pragma once
 
 #include "platform/Document.h"
+#include "platform/Exception.h"
+#include "platform/File.h"
+#include "platform/MemFile.h"
+#include "platform/Object.h"
+#include "platform/RuntimeClass.h"
 #include "platform/Time.h"
 #include "platform/Types.h"
 
+#include <bit>
 #include <concepts>
+#include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <exception>
-#include <filesystem>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <unordered_map>
 #include <vector>
 
 namespace tembra {
 
-using ULONGLONG = std::uint64_t;
-using LONGLONG = std::int64_t;
-
-class CArchive;
-class CObject;
-
-// ---------------------------------------------------------------------------------------------
-// Exceptions
-
-class CException : public std::exception {
-public:
-    const char* what() const noexcept override { return "tembra::CException"; }
-};
-
-class CArchiveException : public CException {
-public:
-    enum Cause {
-        none,
-        generic,
-        readOnly,  // a write to an archive that loads
-        endOfFile, // the stream ended inside a value
-        writeOnly, // a read from an archive that stores
-        badIndex,  // an object or class index outside the table, or of the wrong sort
-        badClass,  // an unknown class, a class of the wrong type, or null where an object
-                   // was required
-        badSchema, // a class stored with another schema than the one registered
-    };
-
-    explicit CArchiveException(int cause = none, std::string fileName = {})
-        : m_cause(cause), m_strFileName(std::move(fileName)) {}
-    const char* what() const noexcept override;
-
-    int m_cause;
-    std::string m_strFileName;
-};
-
-class CFileException : public CException {
-public:
-    enum Cause {
-        none,
-        generic,
-        fileNotFound,
-        badPath,
-        tooManyOpenFiles,
-        accessDenied,
-        invalidFile,
-        removeCurrentDir,
-        directoryFull,
-        badSeek,
-        hardIO,
-        sharingViolation,
-        lockViolation,
-        diskFull,
-        endOfFile,
-    };
-
-    explicit CFileException(int cause = none, long osError = -1, std::string fileName = {})
-        : m_cause(cause), m_lOsError(osError), m_strFileName(std::move(fileName)) {}
-    const char* what() const noexcept override;
-    // The cause that an errno value stands for.
-    static int ErrnoToCause(int error);
-
-    int m_cause;
-    long m_lOsError;
-    std::string m_strFileName;
-};
-
-// Thrown to abort an operation after the user has been told why (or needs no message).
-class CUserException : public CException {
-public:
-    const char* what() const noexcept override { return "tembra::CUserException"; }
-};
-
-[[noreturn]] void AfxThrowArchiveException(int cause, const std::string& fileName = {});
-[[noreturn]] void AfxThrowFileException(int cause, long osError = -1,
-                                        const std::string& fileName = {});
-[[noreturn]] void AfxThrowUserException();
-
-// ---------------------------------------------------------------------------------------------
-// Run-time classes and the serialisable object base
-
-// A schema flag: the class reads every schema and asks GetObjectSchema which one it got.
-constexpr UINT VERSIONABLE_SCHEMA = 0x80000000u;
-// The schema of a class that is not serialisable.
-constexpr UINT kNoSchema = 0xFFFF;
-
-struct CRuntimeClass {
-    const char* m_lpszClassName;
-    UINT m_wSchema;                    // kNoSchema when not serialisable
-    CObject* (*m_pfnCreateObject)();   // null when not creatable by name
-    const CRuntimeClass* m_pBaseClass; // null for CObject
-
-    // A new object of the class, or null when it is not creatable.
-    CObject* CreateObject() const;
-    bool IsDerivedFrom(const CRuntimeClass* base) const;
-    bool IsSerializable() const { return m_pfnCreateObject != nullptr && m_wSchema != kNoSchema; }
-
-    // The registered class of that name (case-sensitive), or null.
-    static const CRuntimeClass* FromName(std::string_view name);
-    // Enters a class into the registry; done by IMPLEMENT_SERIAL / IMPLEMENT_DYNCREATE.
-    static void Register(const CRuntimeClass* cls);
-};
-
-// Registers a class during static initialisation. A class's registration sits in its .cpp, so
-// the class is known by name once anything of that file is linked into the program.
-struct ClassRegistrar {
-    explicit ClassRegistrar(const CRuntimeClass* cls) { CRuntimeClass::Register(cls); }
-};
-
-class CObject {
-public:
-    virtual ~CObject() = default;
-
-    virtual const CRuntimeClass* GetRuntimeClass() const;
-    // Writes or reads the object's fields (nothing for CObject itself).
-    virtual void Serialize(CArchive& ar);
-
-    bool IsKindOf(const CRuntimeClass* cls) const;
-    bool IsSerializable() const { return GetRuntimeClass()->IsSerializable(); }
-
-    static const CRuntimeClass classCObject;
-    static const CRuntimeClass* GetThisClass() { return &classCObject; }
-
-protected:
-    CObject() = default;
-    CObject(const CObject&) = default;
-    CObject& operator=(const CObject&) = default;
-};
-
-#define RUNTIME_CLASS(class_name) (&class_name::class##class_name)
-
-// In the class body (public afterwards):
-#define DECLARE_DYNAMIC(class_name)                                                                \
-public:                                                                                            \
-    static const ::tembra::CRuntimeClass class##class_name;                                        \
-    static const ::tembra::CRuntimeClass* GetThisClass() {                                         \
-        return &class##class_name;                                                                 \
-    }                                                                                              \
-    const ::tembra::CRuntimeClass* GetRuntimeClass() const override;
-
-#define DECLARE_DYNCREATE(class_name)                                                              \
-    DECLARE_DYNAMIC(class_name)                                                                    \
-    static ::tembra::CObject* CreateObject();
-
-#define DECLARE_SERIAL(class_name) DECLARE_DYNCREATE(class_name)
-
-// In the class's .cpp, inside namespace tembra:
-#define TEMBRA_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, schema, create)                 \
-    const ::tembra::CRuntimeClass class_name::class##class_name = {                                \
-        #class_name, static_cast<::tembra::UINT>(schema), create, RUNTIME_CLASS(base_class_name)}; \
-    const ::tembra::CRuntimeClass* class_name::GetRuntimeClass() const {                           \
-        return &class##class_name;                                                                 \
-    }
-
-#define IMPLEMENT_DYNAMIC(class_name, base_class_name)                                             \
-    TEMBRA_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, ::tembra::kNoSchema, nullptr)
-
-#define TEMBRA_IMPLEMENT_CREATABLE(class_name, base_class_name, schema)                            \
-    ::tembra::CObject* class_name::CreateObject() {                                                \
-        return new class_name;                                                                     \
-    }                                                                                              \
-    TEMBRA_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, schema, &class_name::CreateObject)  \
-    static const ::tembra::ClassRegistrar s_register##class_name(RUNTIME_CLASS(class_name));
-
-#define IMPLEMENT_DYNCREATE(class_name, base_class_name)                                           \
-    TEMBRA_IMPLEMENT_CREATABLE(class_name, base_class_name, ::tembra::kNoSchema)
-
-#define IMPLEMENT_SERIAL(class_name, base_class_name, schema)                                      \
-    TEMBRA_IMPLEMENT_CREATABLE(class_name, base_class_name, schema)
-
-// The object as T when it is one, else null.
-template <class T> T* DynamicDowncast(CObject* obj) {
-    return obj != nullptr && obj->IsKindOf(T::GetThisClass()) ? dynamic_cast<T*>(obj) : nullptr;
-}
-template <class T> const T* DynamicDowncast(const CObject* obj) {
-    return obj != nullptr && obj->IsKindOf(T::GetThisClass()) ? dynamic_cast<const T*>(obj)
-                                                              : nullptr;
-}
-
-// ---------------------------------------------------------------------------------------------
-// Files
-
-// A binary (or text) file on disk. Share modes are accepted and not enforced (lock files do that
-// job). In text mode "\n" is written as "\r\n" and "\r\n" is read as "\n".
-class CFile {
-public:
-    enum OpenFlags : UINT {
-        modeRead = 0x0000,
-        modeWrite = 0x0001,
-        modeReadWrite = 0x0002,
-        shareCompat = 0x0000,
-        shareExclusive = 0x0010,
-        shareDenyWrite = 0x0020,
-        shareDenyRead = 0x0030,
-        shareDenyNone = 0x0040,
-        modeNoInherit = 0x0080,
-        modeCreate = 0x1000,
-        modeNoTruncate = 0x2000,
-        typeText = 0x4000,
-        typeBinary = 0x8000,
-    };
-    enum SeekPosition { begin = 0, current = 1, end = 2 };
-
-    CFile() = default;
-    // Opens or throws CFileException.
-    CFile(const std::filesystem::path& path, UINT openFlags);
-    CFile(const CFile&) = delete;
-    CFile& operator=(const CFile&) = delete;
-    virtual ~CFile();
-
-    // FALSE (with the cause in *error when given) when the file cannot be opened.
-    virtual BOOL Open(const std::filesystem::path& path, UINT openFlags,
-                      CFileException* error = nullptr);
-    // Reads up to count bytes; returns how many came (fewer only at the end of the file).
-    virtual UINT Read(void* buffer, UINT count);
-    // Writes all bytes or throws CFileException.
-    virtual void Write(const void* buffer, UINT count);
-    virtual ULONGLONG Seek(LONGLONG offset, UINT from);
-    void SeekToBegin() { Seek(0, begin); }
-    ULONGLONG SeekToEnd() { return Seek(0, end); }
-    virtual ULONGLONG GetPosition() const;
-    virtual ULONGLONG GetLength() const;
-    virtual void SetLength(ULONGLONG length);
-    virtual void Flush();
-    virtual void Close();
-    // Closes without throwing.
-    virtual void Abort();
-    virtual bool IsOpen() const { return m_file != nullptr; }
-
-    std::string GetFilePath() const { return m_path.string(); }
-    std::string GetFileName() const { return m_path.filename().string(); }
-
-private:
-    UINT ReadText(BYTE* out, UINT count);
-    void WriteRaw(const void* buffer, std::size_t count);
-    [[noreturn]] void ThrowErrno(int cause = CFileException::generic) const;
-
-    std::FILE* m_file = nullptr;
-    std::filesystem::path m_path;
-    bool m_text = false;
-};
-
-// A file in memory: a byte vector that grows as it is written.
-class CMemFile : public CFile {
-public:
-    CMemFile() = default;
-    explicit CMemFile(std::vector<BYTE> data) : m_data(std::move(data)) {}
-    CMemFile(const void* data, std::size_t size);
-
-    BOOL Open(const std::filesystem::path& path, UINT openFlags,
-              CFileException* error = nullptr) override;
-    UINT Read(void* buffer, UINT count) override;
-    void Write(const void* buffer, UINT count) override;
-    ULONGLONG Seek(LONGLONG offset, UINT from) override;
-    ULONGLONG GetPosition() const override { return m_pos; }
-    ULONGLONG GetLength() const override { return m_data.size(); }
-    void SetLength(ULONGLONG length) override;
-    void Flush() override {}
-    void Close() override {}
-    void Abort() override {}
-    bool IsOpen() const override { return true; }
-
-    const std::vector<BYTE>& Data() const { return m_data; }
-    std::vector<BYTE> Detach();
-
-private:
-    std::vector<BYTE> m_data;
-    std::size_t m_pos = 0;
-};
-
-// ---------------------------------------------------------------------------------------------
-// The archive
-
 class CArchive {
 public:
     enum Mode { store = 0, load = 1, bNoFlushOnDelete = 2, bNoByteSwap = 4 };
 
-    // The buffer size is accepted for the callers' sake; the archive reads and writes the file
-    // directly, so the file position is always the archive's and a caller may seek the file
-    // between two reads.
-    CArchive(CFile* file, UINT mode, int bufferSize = 4096);
+    static constexpr int kDefaultBufferSize = 4096;
+
+    // The archive reads and writes its file a block of bufferSize bytes at a time (a size below
+    // 1 takes the default). While it is attached, the file's own position is the archive's only
+    // after Flush, Close or GetFile: a loading archive has read ahead, a storing one holds bytes
+    // not yet written.
+    CArchive(CFile* file, UINT mode, int bufferSize = kDefaultBufferSize);
     CArchive(const CArchive&) = delete;
     CArchive& operator=(const CArchive&) = delete;
-    // Flushes a storing archive unless bNoFlushOnDelete; never throws.
+    // Closes the archive unless bNoFlushOnDelete (then a storing archive's unwritten bytes are
+    // lost); never throws.
     ~CArchive();
 
     bool IsLoading() const { return m_loading; }
     bool IsStoring() const { return !m_loading; }
-    CFile* GetFile() const { return m_pFile; }
+    // The file, standing where the archive does (see Flush): a caller may read its position,
+    // seek it or write it directly before the archive goes on.
+    CFile* GetFile();
+    // A storing archive writes out its buffer and flushes the file; a loading one gives back
+    // what it read ahead, so that the file stands after the last byte taken.
     void Flush();
     // Flushes and detaches from the file (which stays open).
     void Close();
-    // Detaches without flushing.
+    // Detaches without flushing: unwritten bytes are dropped.
     void Abort();
 
     // Raw blocks. Read returns the number of bytes read (fewer at the end of the stream, no
     // exception); Write writes all.
     UINT Read(void* buffer, UINT count);
     void Write(const void* buffer, UINT count);
-    // Reads exactly count bytes or throws endOfFile.
+    // Reads exactly count bytes or throws endOfFile (after taking what there was).
     void ReadExact(void* buffer, std::size_t count);
 
     // Text lines. ReadString reads up to "\n", "\r\n" or a lone "\r" (the line end is not kept)
@@ -391,15 +132,15 @@ public:
     void SetObjectSchema(UINT schema) { m_nObjectSchema = schema; }
 
     // Primitives.
-    CArchive& operator<<(BYTE v);
-    CArchive& operator<<(WORD v);
-    CArchive& operator<<(DWORD v);
-    CArchive& operator<<(LONG v);
-    CArchive& operator<<(char v) { return *this << static_cast<BYTE>(v); }
-    CArchive& operator<<(signed char v) { return *this << static_cast<BYTE>(v); }
-    CArchive& operator<<(short v) { return *this << static_cast<WORD>(v); }
-    CArchive& operator<<(float v);
-    CArchive& operator<<(double v);
+    CArchive& operator<<(BYTE v) { return Put(v); }
+    CArchive& operator<<(WORD v) { return Put(v); }
+    CArchive& operator<<(DWORD v) { return Put(v); }
+    CArchive& operator<<(LONG v) { return Put(static_cast<DWORD>(v)); }
+    CArchive& operator<<(char v) { return Put(static_cast<BYTE>(v)); }
+    CArchive& operator<<(signed char v) { return Put(static_cast<BYTE>(v)); }
+    CArchive& operator<<(short v) { return Put(static_cast<WORD>(v)); }
+    CArchive& operator<<(float v) { return Put(std::bit_cast<DWORD>(v)); }
+    CArchive& operator<<(double v) { return Put(std::bit_cast<std::uint64_t>(v)); }
     CArchive& operator<<(bool) = delete; // BOOL is an int: say which width is meant
     CArchive& operator<<(const std::string& s);
     CArchive& operator<<(const char* s) { return *this << std::string(s); }
@@ -408,15 +149,15 @@ public:
         return *this;
     }
 
-    CArchive& operator>>(BYTE& v);
-    CArchive& operator>>(WORD& v);
-    CArchive& operator>>(DWORD& v);
-    CArchive& operator>>(LONG& v);
-    CArchive& operator>>(char& v);
-    CArchive& operator>>(signed char& v);
-    CArchive& operator>>(short& v);
-    CArchive& operator>>(float& v);
-    CArchive& operator>>(double& v);
+    CArchive& operator>>(BYTE& v) { return Get(v); }
+    CArchive& operator>>(WORD& v) { return Get(v); }
+    CArchive& operator>>(DWORD& v) { return Get(v); }
+    CArchive& operator>>(LONG& v) { return GetAs<DWORD>(v); }
+    CArchive& operator>>(char& v) { return GetAs<BYTE>(v); }
+    CArchive& operator>>(signed char& v) { return GetAs<BYTE>(v); }
+    CArchive& operator>>(short& v) { return GetAs<WORD>(v); }
+    CArchive& operator>>(float& v) { return GetAs<DWORD>(v); }
+    CArchive& operator>>(double& v) { return GetAs<std::uint64_t>(v); }
     CArchive& operator>>(bool&) = delete;
     CArchive& operator>>(std::string& s);
     CArchive& operator>>(CObject*& obj) {
@@ -429,14 +170,89 @@ public:
     std::string m_strFileName;
 
 private:
+    // What an index read from the stream names: a class (cls set) or an object.
     struct LoadEntry {
         const CRuntimeClass* cls = nullptr; // set for a class entry
         CObject* obj = nullptr;             // set for an object entry (null after its failure)
-        bool isClass = false;
+        const UINT* schema = nullptr;       // a class entry's schema in m_schemaMap
+        bool IsClass() const { return cls != nullptr; }
     };
+
+    // A primitive into the buffer, or through WriteSlow when it has no room (or the archive
+    // does not store).
+    template <class U> CArchive& Put(U value) {
+        if (static_cast<std::size_t>(m_writeEnd - m_writeCur) >= sizeof(U)) {
+            PutLE(m_writeCur, value);
+            m_writeCur += sizeof(U);
+        } else {
+            BYTE bytes[sizeof(U)];
+            PutLE(bytes, value);
+            WriteSlow(bytes, sizeof(U));
+        }
+        return *this;
+    }
+    // A primitive from the buffer, or through ReadSlow when it holds too few bytes (or the
+    // archive does not load).
+    template <class U> CArchive& Get(U& value) {
+        if (static_cast<std::size_t>(m_readEnd - m_readCur) >= sizeof(U)) {
+            value = GetLE<U>(m_readCur);
+            m_readCur += sizeof(U);
+        } else {
+            BYTE bytes[sizeof(U)];
+            ReadSlow(bytes, sizeof(U));
+            value = GetLE<U>(bytes);
+        }
+        return *this;
+    }
+    // Reads the unsigned stored form U and gives its bits to value.
+    template <class U, class V> CArchive& GetAs(V& value) {
+        U stored = 0;
+        Get(stored);
+        if constexpr (std::is_floating_point_v<V>) {
+            value = std::bit_cast<V>(stored);
+        } else {
+            value = static_cast<V>(stored);
+        }
+        return *this;
+    }
+    // Little-endian bytes of an unsigned value: one copy on a little-endian host.
+    template <class U> static void PutLE(BYTE* out, U value) {
+        if constexpr (std::endian::native == std::endian::little) {
+            std::memcpy(out, &value, sizeof(U));
+        } else {
+            for (std::size_t i = 0; i < sizeof(U); ++i) {
+                out[i] = static_cast<BYTE>(value & 0xFF);
+                value = static_cast<U>(value >> 8);
+            }
+        }
+    }
+    template <class U> static U GetLE(const BYTE* in) {
+        U value = 0;
+        if constexpr (std::endian::native == std::endian::little) {
+            std::memcpy(&value, in, sizeof(U));
+        } else {
+            for (std::size_t i = sizeof(U); i-- > 0;) {
+                value = static_cast<U>(value << 8 | in[i]);
+            }
+        }
+        return value;
+    }
 
     void CheckLoading() const;
     void CheckStoring() const;
+    // What the buffer cannot take or give: checks the direction, then goes to the file.
+    void WriteSlow(const void* buffer, std::size_t count);
+    void ReadSlow(void* buffer, std::size_t count);
+    // Reads up to count bytes through the buffer; returns how many came.
+    std::size_t ReadAvailable(BYTE* out, std::size_t count);
+    // Reads the next block into the buffer; false at the end of the file.
+    bool FillBuffer();
+    // Writes out the bytes the buffer holds.
+    void WriteBuffer();
+    // Puts the file where the archive stands (writes out or gives back the buffer).
+    void SyncFile();
+    // Forgets the file and the buffer's contents.
+    void Detach();
     void WriteStringLength(std::size_t length);
     std::size_t ReadStringLength(bool& unicode);
     void EnsureAvailable(ULONGLONG bytes);
@@ -453,11 +269,24 @@ private:
     CFile* m_pFile;
     bool m_loading;
     bool m_flushOnDelete;
+
+    // The block buffer. Loading: m_readCur..m_readEnd are the bytes read ahead and not yet
+    // taken, of a block read from the file at m_blockPos. Storing: m_buffer..m_writeCur are
+    // the bytes not yet written, m_writeCur..m_writeEnd the room left. The pointers of the
+    // other direction stay null, so that its primitives always reach the direction check.
+    std::unique_ptr<BYTE[]> m_buffer;
+    std::size_t m_bufferSize;
+    const BYTE* m_readCur = nullptr;
+    const BYTE* m_readEnd = nullptr;
+    BYTE* m_writeCur = nullptr;
+    BYTE* m_writeEnd = nullptr;
+    ULONGLONG m_blockPos = 0;
+
     UINT m_nObjectSchema = static_cast<UINT>(-1);
     DWORD m_nMapCount = 1; // index 0 is the null reference
     std::unordered_map<const void*, DWORD> m_storeMap;
     std::vector<LoadEntry> m_loadArray;
-    // Schemas read for versionable classes, by class.
+    // The schemas read, by class (a node map: class entries point at their schema).
     std::unordered_map<const CRuntimeClass*, UINT> m_schemaMap;
 };
 

@@ -11,14 +11,6 @@
 
 namespace tembra {
 
-// ---- CView ------------------------------------------------------------------------------------
-
-CView::~CView() {
-    if (m_pDocument != nullptr) {
-        m_pDocument->RemoveView(this);
-    }
-}
-
 // ---- CDocument --------------------------------------------------------------------------------
 
 CDocument::~CDocument() {

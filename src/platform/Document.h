@@ -5,15 +5,17 @@
 // (Archive.h), which asks the document for the file version its records test their thresholds
 // against.
 //
-// A document never calls a widget: views register themselves with AddView and are told of changes
-// by OnUpdate; questions to the user (save the changes? under which name?) go through the UI
-// services as dialog requests.
+// A document never calls a widget: views (View.h) register themselves with AddView and are told
+// of changes by OnUpdate; questions to the user (save the changes? under which name?) go through
+// the UI services as dialog requests (SaveRequests.h).
 #pragma once
 
+#include "platform/SaveRequests.h"
 #include "platform/Types.h"
 #include "platform/Ui.h"
+#include "platform/View.h"
 
-#include <cstdint>
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <typeinfo>
@@ -22,51 +24,10 @@
 namespace tembra {
 
 class CArchive;
-class CDocument;
 class CObject;
 
 // The file version written by this release (5.80.00) and the newest one it reads.
 constexpr int kCurrentFileVersion = 58000;
-
-// The hint code that a document passes to its views with an update.
-using LPARAM = std::intptr_t;
-
-// What a view of a document is to the document: an observer of its changes.
-class CView {
-public:
-    CView() = default;
-    CView(const CView&) = delete;
-    CView& operator=(const CView&) = delete;
-    // Leaves its document's views.
-    virtual ~CView();
-
-    CDocument* GetDocument() const { return m_pDocument; }
-
-    // The document changed: hint says how (0 for a general change) and hintObject, when not
-    // null, what changed. sender is the view that caused the change, or null.
-    virtual void OnUpdate(CView* sender, LPARAM hint, CObject* hintObject) = 0;
-
-private:
-    friend class CDocument;
-    CDocument* m_pDocument = nullptr;
-};
-
-// Asked before a modified document is closed: answer IDYES (save), IDNO (discard) or IDCANCEL.
-class SaveChangesRequest : public DialogRequest {
-public:
-    const char* Name() const override { return "SaveChanges"; }
-    std::string title; // the document's title (CP932)
-    int answer = IDCANCEL;
-};
-
-// Asked for the file a document is saved to: path comes in as the proposal and goes out as the
-// chosen file.
-class SaveAsRequest : public DialogRequest {
-public:
-    const char* Name() const override { return "SaveAs"; }
-    std::string path;
-    bool replace = true; // false: a copy is saved; the document keeps its own file
-};
 
 class CDocument {
 public:

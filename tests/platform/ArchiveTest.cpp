@@ -605,8 +605,9 @@ TEST(ArchiveTest, DiskFileRoundTripAndSeek) {
     CArchive ar(&file, CArchive::load);
     WORD w = 0;
     ar >> w;
-    // The file may be moved under the archive between two reads.
-    file.Seek(5, CFile::current);
+    // The file may be moved between two reads, through the archive: GetFile hands it out
+    // standing where the archive does.
+    ar.GetFile()->Seek(5, CFile::current);
     DWORD d = 0;
     ar >> d;
     EXPECT_EQ(d, 7u);

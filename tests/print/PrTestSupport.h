@@ -98,7 +98,8 @@ void LoadBytes(T& object, const std::vector<BYTE>& bytes, CDocument& doc,
     ar.m_pDocument = &doc;
     object.Serialize(ar);
     if (left != nullptr) {
-        *left = static_cast<std::size_t>(file.GetLength() - file.GetPosition());
+        // Asked through the archive, which has read ahead of the records.
+        *left = static_cast<std::size_t>(file.GetLength() - ar.GetFile()->GetPosition());
     }
 }
 

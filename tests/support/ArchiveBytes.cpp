@@ -34,7 +34,7 @@ void Load(const Bytes& bytes, const ArchiveAction& read, CDocument& doc) {
     CArchive ar(&file, CArchive::load);
     ar.m_pDocument = &doc;
     read(ar);
-    EXPECT_EQ(file.GetPosition(), bytes.size()) << "the record must read all it wrote";
+    EXPECT_EQ(ar.GetFile()->GetPosition(), bytes.size()) << "the record must read all it wrote";
 }
 
 void Load(const Bytes& bytes, const ArchiveAction& read, int version) {
