@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <optional>
+#include <set>
 #include <system_error>
 #include <unistd.h>
 
@@ -47,15 +48,21 @@ bool IsFile(const fs::path& path) {
 }
 
 // The copy the key is read from: the user's own when there is one, else the first system copy,
-// else the shipped one. Nothing when none exists (the key is then empty).
+// else the shipped one. Nothing when none exists (the key is then empty). A missing shipped copy
+// means an installation without its data (the holiday rules are in it): the user is told once
+// per folder looked in, not at every read.
 std::optional<fs::path> ReadPath() {
     if (fs::path user = AppRegKeyPath(); IsFile(user))
         return user;
     for (const fs::path& system : SystemCopyPaths())
         if (IsFile(system))
             return system;
-    if (fs::path shipped = AppRegKeyDefaultPath(); IsFile(shipped))
+    const fs::path shipped = AppRegKeyDefaultPath();
+    if (IsFile(shipped))
         return shipped;
+    static std::set<fs::path> reported;
+    if (reported.insert(shipped).second)
+        Paths::ShippedFile(KeyFileName());
     return std::nullopt;
 }
 

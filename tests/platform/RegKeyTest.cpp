@@ -3,6 +3,7 @@
 #include "platform/Paths.h"
 #include "platform/Profile.h"
 #include "platform/Sjis.h"
+#include "support/ScriptedUi.h"
 #include "support/TempDir.h"
 
 #include "support/Cp932Text.h"
@@ -138,6 +139,16 @@ TEST_F(RegKeyTest, StartsFromTheShippedCopy) {
     paths.Dir().Write("shipped/Tembra+ for Windows.machine.ini", "[Settings]\nPath=x\n");
     EXPECT_EQ(GetRegString("Settings", "Path", "def"), "");
     EXPECT_EQ(GetRegString(J("祝日"), "0211", ""), J("1,建国記念の日"));
+}
+
+// An installation without the shipped copy (which holds the holiday rules) reads an empty key,
+// and the user is told once which file is missing, not at every read.
+TEST_F(RegKeyTest, AMissingShippedCopyIsReportedOnce) {
+    test::ScopedUi ui;
+    EXPECT_EQ(GetRegString("Settings", "Path", "def"), "def");
+    EXPECT_EQ(GetRegInt("Settings", "Count", 7), 7u);
+    ASSERT_EQ(ui->MessageBoxes().size(), 1u);
+    EXPECT_NE(ui->MessageBoxes()[0].text.find(AppRegKeyDefaultPath().string()), std::string::npos);
 }
 
 TEST_F(RegKeyTest, ReadsTheFirstCopyThereIsAndWritesTheUsersOwn) {
