@@ -380,7 +380,8 @@ TEST_F(CalendarTest, ShippedRulesGiveTheNationalHolidaysOfJapan) {
     const std::filesystem::path shipped =
         std::filesystem::path(TEMBRA_SOURCE_DIR) / "data" / AppRegKeyDefaultPath().filename();
     ASSERT_TRUE(std::filesystem::exists(shipped)) << shipped;
-    std::filesystem::copy_file(shipped, AppRegKeyDefaultPath());
+    std::filesystem::copy_file(shipped, AppRegKeyDefaultPath(),
+                               std::filesystem::copy_options::overwrite_existing);
 
     CCalendar calendar;
     ASSERT_TRUE(calendar.MakeHolidays(nullptr, TRUE, TRUE));

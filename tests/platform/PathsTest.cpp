@@ -151,6 +151,7 @@ TEST(PathsTest, AMissingShippedFileIsReportedWithItsPath) {
     // Neither: the user learns which file is missing and where it was looked for; nothing is
     // made up in its place.
     const std::string seed = "Tembra+ for Windows.machine.ini";
+    fs::remove(paths.Shipped() / seed);
     EXPECT_EQ(Paths::ShippedFile(seed), std::nullopt);
     const std::string copy = Paths::GetShippedExeDirFile(seed);
     EXPECT_EQ(copy, (paths.Writable() / seed).string());

@@ -144,6 +144,7 @@ TEST_F(RegKeyTest, StartsFromTheShippedCopy) {
 // An installation without the shipped copy (which holds the holiday rules) reads an empty key,
 // and the user is told once which file is missing, not at every read.
 TEST_F(RegKeyTest, AMissingShippedCopyIsReportedOnce) {
+    std::filesystem::remove(AppRegKeyDefaultPath());
     test::ScopedUi ui;
     EXPECT_EQ(GetRegString("Settings", "Path", "def"), "def");
     EXPECT_EQ(GetRegInt("Settings", "Count", 7), 7u);

@@ -1,6 +1,7 @@
 #include "support/TempDir.h"
 
 #include "platform/Paths.h"
+#include "platform/RegKey.h"
 
 #include <cstdlib>
 #include <fstream>
@@ -44,6 +45,9 @@ ScopedPaths::ScopedPaths() {
     fs::create_directories(Writable());
     fs::create_directories(Config());
     Paths::SetDirs(Shipped(), Writable(), Config());
+    // An installation ships the seed of the program's own key; here it holds no values, so a
+    // test starts from an empty key without being told that the seed is missing.
+    m_dir.Write("shipped/" + AppRegKeyDefaultPath().filename().string(), "");
     if (const char* old = std::getenv("XDG_CONFIG_DIRS"))
         m_oldConfigDirs = old;
     ::setenv("XDG_CONFIG_DIRS", m_dir.File("system").c_str(), 1);

@@ -30,7 +30,8 @@ private:
 
 // Points Paths at three sub-folders of a temporary folder ("shipped", "writable", "config"),
 // all created, and $XDG_CONFIG_DIRS at a fourth ("system", not created), so that no file of the
-// machine's own system configuration folders is read; restores the defaults when it goes.
+// machine's own system configuration folders is read; ships an empty seed of the program's own
+// key; restores the defaults when it goes.
 class ScopedPaths {
 public:
     ScopedPaths();
