@@ -3,6 +3,7 @@
 #include "document/RecordCast.h"
 #include "model/Event.h"
 #include "model/LayerSet.h"
+#include "shapes/Zukei.h"
 
 #include <limits>
 
@@ -60,7 +61,11 @@ POSITION CChartSelection::UnselectAt(POSITION pos, BOOL redraw) {
     if (CKoutei* process = AsKoutei(object)) {
         DeselectParts(*process);
     }
-    object->Deselect();
+    if (CZukei* shape = AsZukei(object)) {
+        shape->Deselect();
+    } else {
+        object->Deselect();
+    }
     if (object->GetType() == kTypeZukei) {
         selection.RemoveAt(pos);
         if (redraw) {
@@ -109,7 +114,11 @@ void CChartSelection::MoveSelToTail(POSITION pos) {
     if (object == nullptr) {
         return;
     }
-    object->SetSelected(1);
+    if (CZukei* shape = AsZukei(object)) {
+        shape->Select();
+    } else {
+        object->SetSelected(1);
+    }
     if (pos == selection.GetTailPosition()) {
         return;
     }
@@ -278,9 +287,24 @@ int CChartSelection::SelectInArea(std::int64_t firstDate, int firstRow, std::int
                 event->Select();
             }
         }
-        // Drawing shapes are tested by the anchors of their own record class.
         if (object->IsSelected()) {
             SelectAt(current);
+            ++moved;
+        }
+    }
+    // Shapes whose anchors lie inside: from the first date up to (not including) the last, and
+    // rows from the first row to the end of the last one. They stay in the shape list.
+    const ObList<CDataHeader>& shapes = m_objects.GetZukeiList();
+    for (POSITION pos = shapes.GetHeadPosition(); pos != nullptr;) {
+        CZukei* shape = AsZukei(shapes.GetNext(pos));
+        if (shape == nullptr || shape->IsSelected() != 0) {
+            continue;
+        }
+        if (firstDate <= shape->GetStartDate(0).GetTime() &&
+            shape->GetEndDate(0).GetTime() < lastDate && firstRow <= shape->GetTopRow(0) &&
+            shape->GetBottomRow(0) <= static_cast<double>(lastRow) + 1) {
+            shape->Select();
+            AddSel(shape);
             ++moved;
         }
     }

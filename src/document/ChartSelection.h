@@ -57,8 +57,8 @@ public:
     void FilterKoutei(int rule);
     // Selects the objects in the range of dates and rows (a negative first date or row counts
     // as 0, a negative last one as unlimited): process nodes inside it (and their lines when
-    // either node is, or with bothNodes when both are). Returns how many objects moved into the
-    // selection.
+    // either node is, or with bothNodes when both are), events, and the shapes whose anchors'
+    // dates and rows lie inside it. Returns how many objects moved into the selection.
     int SelectInArea(std::int64_t firstDate, int firstRow, std::int64_t lastDate, int lastRow,
                      BOOL bothNodes);
     // Moves every relation line out of the selection, or (Select...) every unselected one in.

@@ -4,6 +4,7 @@
 #include "document/RecordCast.h"
 #include "document/TembraDoc.h"
 #include "platform/Ui.h"
+#include "shapes/Zukei.h"
 
 namespace tembra {
 
@@ -41,8 +42,17 @@ int CTembraDoc::CopySelectedObjects() {
             anyProcess = true;
             ++copied;
         }
-        // Events are copied by the event record's copy and shapes cloned to the head of the
-        // shape clipboard; both join here with their record classes.
+        if (const CZukei* shape = AsZukei(object)) {
+            // Each clone goes to the head: the first copied ends at the tail.
+            std::unique_ptr<CZukei> copy = shape->Clone();
+            if (copy == nullptr) {
+                return; // no copy: a failed one has said why
+            }
+            app->GetZukeiClipboard().AddHead(copy.get());
+            copy.release();
+            ++copied;
+        }
+        // Events are copied by the event record's copy; it joins here with its record class.
     });
     if (anyProcess) {
         CShigenNameTable& names = app->GetShigenNameClipboard();

@@ -279,8 +279,8 @@ public:
 
     // ---- Copy, cut and the link records (DocClipboard.cpp) --------------------------------------
     // Copies the fully selected processes to the application's object clipboard (with the
-    // resource table and the link records when any was copied). Returns how many objects were
-    // copied.
+    // resource table and the link records when any was copied) and clones the selected shapes
+    // to the head of its shape clipboard. Returns how many objects were copied.
     int CopySelectedObjects();
     // Copies, then deletes the selection in one undo step. Returns 0.
     int CutSelectedObjects();
