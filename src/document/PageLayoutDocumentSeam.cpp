@@ -12,6 +12,7 @@
 #include "render/EventGeometry.h"
 #include "render/KouteiRoute.h"
 #include "render/ShincyokuDraw.h"
+#include "shapes/ZukeiView.h"
 
 namespace tembra {
 
@@ -55,6 +56,9 @@ CRect CPageLayoutDocumentSeam::GetRecordBounds(const CDataHeader& record, const 
     }
     if (const CShincyoku* line = AsShincyoku(const_cast<CDataHeader*>(&record))) {
         return GetBounds(*line, dc, layout);
+    }
+    if (record.GetType() == kTypeZukei) {
+        return GetZukeiBounds(record, layout);
     }
     return CRect();
 }

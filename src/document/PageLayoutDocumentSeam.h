@@ -34,7 +34,7 @@ public:
                               bool withTerms, bool withResources,
                               KouteiBoundsParts& parts) const override;
     // An event: its text rectangle with the anchor and balloon; a progress line: its rows'
-    // dates and date labels. Other records: empty.
+    // dates and date labels; a shape: its device rectangle. Other records: empty.
     CRect GetRecordBounds(const CDataHeader& record, const CPageLayout& layout,
                           CDC* dc) const override;
     std::string GetMacroFileName() const override;

@@ -16,6 +16,8 @@
 #include "render/EventGeometry.h"
 #include "render/PageLayout.h"
 #include "render/ShincyokuDraw.h"
+#include "shapes/ZukeiPolyLine.h"
+#include "shapes/ZukeiView.h"
 
 #include <gtest/gtest.h>
 
@@ -173,6 +175,17 @@ TEST_F(PageLayoutDocumentSeamTest, ProgressLineBoundsAreItsRowsAndLabels) {
 
 namespace tembra {
 namespace {
+
+// A drawing shape gives its device rectangle on the layout.
+TEST_F(PageLayoutDocumentSeamTest, ShapeBoundsAreItsDeviceRectangle) {
+    CZukeiPolyLine line;
+    line.AddPoint(CZukeiPoint(Day(2010, 4, 11), 10.0));
+    line.AddPoint(CZukeiPoint(Day(2010, 4, 21), 12.0));
+    const CRect bounds = doc.GetSeams().PageLayout().GetRecordBounds(line, layout, nullptr);
+    EXPECT_EQ(bounds, GetZukeiBounds(line, layout));
+    EXPECT_EQ(bounds.left, 1000);
+    EXPECT_EQ(bounds.right, 2000);
+}
 
 // What the background painters read: the document's own date range, hatchings in list order,
 // its print header's settings and the rows and columns its selected item cells cover.

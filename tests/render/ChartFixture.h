@@ -5,11 +5,11 @@
 // radius 10, bar height 18. The event font is 30 high and 15 wide.
 #pragma once
 
-#include "FakeLayoutDocument.h"
 #include "model/Calendar.h"
 #include "model/PrintArea.h"
 #include "model/SyokiSet.h"
 #include "render/PageLayout.h"
+#include "support/FakeLayoutDocument.h"
 #include "support/ScriptedUi.h"
 
 #include <gtest/gtest.h>

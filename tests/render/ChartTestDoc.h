@@ -6,7 +6,6 @@
 // Also the readers of what a recording device context logged: segments, texts and rectangles.
 #pragma once
 
-#include "FakeLayoutDocument.h"
 #include "model/Calendar.h"
 #include "model/ConfigPrint.h"
 #include "model/KoumokuData.h"
@@ -16,6 +15,7 @@
 #include "render/DrawSettings.h"
 #include "render/PageLayout.h"
 #include "render/StyledDraw.h"
+#include "support/FakeLayoutDocument.h"
 #include "support/ScriptedUi.h"
 #include "support/TempDir.h"
 

@@ -4,7 +4,7 @@
 // 500 wide, the chart rectangle (530, -120, 2740, -1600): a day is 2210 / 30 units wide, a row
 // 1480 / 30 high.
 #include "render/PageLayout.h"
-#include "FakeLayoutDocument.h"
+#include "support/FakeLayoutDocument.h"
 
 #include "model/Calendar.h"
 #include "model/ChartPos.h"

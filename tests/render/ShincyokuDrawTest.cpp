@@ -12,7 +12,7 @@
 #include "support/ScriptedUi.h"
 #include "support/TempDir.h"
 
-#include "FakeLayoutDocument.h"
+#include "support/FakeLayoutDocument.h"
 
 #include <gtest/gtest.h>
 

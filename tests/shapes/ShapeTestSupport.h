@@ -12,33 +12,19 @@
 #include "platform/Time.h"
 #include "render/PageLayout.h"
 #include "shapes/ZukeiView.h"
+#include "support/FakeLayoutDocument.h"
 
 #include <vector>
 
 namespace tembra::test {
 
-class ShapeChart : public IPageLayoutDocument, public IPageLayoutView, public IZukeiView {
+class ShapeChart : public FakeLayoutDocument, public IZukeiView {
 public:
     ShapeChart();
 
     // Binds the layout to the settings as they are now (after changing the period, the rows or
     // the irregular periods).
     void Bind();
-
-    // IPageLayoutDocument, IPageLayoutView
-    const CSyokiSet* GetSyokiSet() const override { return &settings; }
-    const CCalendar* GetCalendar() const override { return &calendar; }
-    const CKoumoku* GetKoumoku() const override { return &table; }
-    bool GetKouteiBoundsParts(const CDataHeader&, const CPageLayout&, CDC*, bool, bool,
-                              KouteiBoundsParts&) const override {
-        return false;
-    }
-    CRect GetRecordBounds(const CDataHeader&, const CPageLayout&, CDC*) const override {
-        return CRect();
-    }
-    IPageLayoutDocument* GetLayoutDocument() const override {
-        return const_cast<ShapeChart*>(this);
-    }
 
     // IZukeiView
     const CPageLayout& GetPageLayout() const override { return layout; }
@@ -48,9 +34,7 @@ public:
     const CZukei* GetEditingZukei() const override { return nullptr; }
     bool IsTextSuppressed() const override { return false; }
 
-    CSyokiSet settings;
-    CCalendar calendar;
-    CKoumoku table;
+    CSyokiSet& settings = set;
     CPageLayout layout;
     std::vector<CObject*> updates;
 };
