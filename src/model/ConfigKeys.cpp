@@ -1,5 +1,7 @@
 #include "model/ConfigKeys.h"
 
+#include "platform/NumberText.h"
+
 #include "model/AppColors.h"
 #include "model/AttrBlocks.h"
 #include "platform/Profile.h"
@@ -18,40 +20,6 @@ constexpr const char* kWidthKey = "FontWidth";
 
 template <class... F> struct Overloaded : F... { using F::operator()...; };
 template <class... F> Overloaded(F...) -> Overloaded<F...>;
-
-// One "%d" of the C library's scanner: blanks, an optional sign, at least one digit. Values out
-// of the int range saturate (only their low byte matters to a colour).
-bool ScanInt(std::string_view text, std::size_t& pos, int& value) {
-    while (pos < text.size() && std::isspace(static_cast<unsigned char>(text[pos])) != 0) {
-        ++pos;
-    }
-    bool negative = false;
-    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
-        negative = text[pos] == '-';
-        ++pos;
-    }
-    const std::size_t digits = pos;
-    std::int64_t v = 0;
-    while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9') {
-        if (v <= std::numeric_limits<int>::max()) {
-            v = v * 10 + (text[pos] - '0');
-        }
-        ++pos;
-    }
-    if (pos == digits) {
-        return false;
-    }
-    if (negative) {
-        v = -v;
-    }
-    if (v > std::numeric_limits<int>::max()) {
-        v = std::numeric_limits<int>::max();
-    } else if (v < std::numeric_limits<int>::min()) {
-        v = std::numeric_limits<int>::min();
-    }
-    value = static_cast<int>(v);
-    return true;
-}
 
 bool WriteText(std::string_view section, const char* key, const std::string& value) {
     return WriteProfileString(section, key, value.c_str()) != FALSE;
@@ -78,9 +46,12 @@ BOOL ScanProfileColor(std::string_view text, COLORREF& color) {
             }
             ++pos;
         }
-        if (!ScanInt(text, pos, rgb[i])) {
+        const std::optional<int> value = NumberText::ScanInt(text, pos);
+        if (!value) {
             return FALSE;
         }
+        // Out of the int range a component saturates; only its low byte matters to a colour.
+        rgb[i] = *value;
     }
     color = RGB(rgb[0], rgb[1], rgb[2]);
     return TRUE;

@@ -28,6 +28,9 @@ struct LeadingNumber {
     std::uint64_t magnitude = 0;
     // The value of the digits modulo 2^32.
     std::uint32_t low32 = 0;
+    // How many digits there were, and where the text goes on after them.
+    std::size_t digits = 0;
+    std::size_t end = 0;
 };
 
 constexpr std::uint64_t kSaturated = std::uint64_t{1} << 33;
@@ -45,7 +48,9 @@ template <typename IsBlank> LeadingNumber Scan(std::string_view s, IsBlank isBla
         const auto digit = static_cast<unsigned>(s[i] - '0');
         n.magnitude = std::min(n.magnitude * 10 + digit, kSaturated);
         n.low32 = n.low32 * 10u + digit;
+        ++n.digits;
     }
+    n.end = i;
     return n;
 }
 
@@ -53,13 +58,26 @@ bool IsListEnd(char c) {
     return c == ';' || c == '\n';
 }
 
-} // namespace
-
-int AtoI(std::string_view text) {
-    const LeadingNumber n = Scan(text, IsCSpace);
+int Saturated(const LeadingNumber& n) {
     const auto v = static_cast<std::int64_t>(n.magnitude);
     return static_cast<int>(std::clamp<std::int64_t>(
         n.negative ? -v : v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
+} // namespace
+
+int AtoI(std::string_view text) {
+    return Saturated(Scan(text, IsCSpace));
+}
+
+std::optional<int> ScanInt(std::string_view text, std::size_t& pos) {
+    if (pos > text.size())
+        return std::nullopt;
+    const LeadingNumber n = Scan(text.substr(pos), IsCSpace);
+    if (n.digits == 0)
+        return std::nullopt;
+    pos += n.end;
+    return Saturated(n);
 }
 
 std::uint32_t ProfileInt(std::string_view text) {

@@ -25,6 +25,9 @@ namespace tembra::NumberText {
 
 // The C library's atoi without its undefined overflow.
 int AtoI(std::string_view text);
+// One "%d" of the C library's scanner, at pos: blanks, a sign, at least one digit, saturated as
+// AtoI does. pos moves past the digits; nothing (and pos unchanged) without a digit.
+std::optional<int> ScanInt(std::string_view text, std::size_t& pos);
 // The number of a profile value as GetPrivateProfileInt reads it.
 std::uint32_t ProfileInt(std::string_view text);
 // The C library's strtoul on a 32-bit unsigned long.

@@ -86,6 +86,32 @@ TEST(NumberTextTest, StopsAtTheEndOfItsView) {
     EXPECT_EQ(NumberText::StrToD(view), 12.0);
 }
 
+// A "%d" conversion inside a longer text: it needs a digit, and moves on past it.
+TEST(NumberTextTest, ScansOneIntegerAndMovesPastIt) {
+    struct Case {
+        const char* text;
+        std::size_t from;
+        std::optional<int> value;
+        std::size_t next;
+    };
+    const Case cases[] = {
+        {"12,34", 0, 12, 2},
+        {"12,34", 3, 34, 5},
+        {" \t-7,", 0, -7, 4},
+        {"+,1", 0, std::nullopt, 0},
+        {",1", 0, std::nullopt, 0},
+        {"", 0, std::nullopt, 0},
+        {"9", 2, std::nullopt, 2},
+        {"99999999999,", 0, 2147483647, 11},
+        {"-99999999999", 0, -2147483647 - 1, 12},
+    };
+    for (const Case& c : cases) {
+        std::size_t pos = c.from;
+        EXPECT_EQ(NumberText::ScanInt(c.text, pos), c.value) << c.text << " from " << c.from;
+        EXPECT_EQ(pos, c.next) << c.text << " from " << c.from;
+    }
+}
+
 TEST(NumberTextTest, ReadsDecimalFractionsWhateverTheLocale) {
     struct Case {
         std::string text;
