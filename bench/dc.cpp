@@ -23,6 +23,7 @@
 #include <benchmark/benchmark.h>
 
 #include <array>
+#include <cmath>
 #include <memory>
 #include <string>
 #include <vector>
@@ -175,8 +176,10 @@ struct PlainText {
         }
         for (int i = 0; i < kCount; ++i) {
             const CPoint at = TextPoint(i);
-            // MM_LOMETRIC with the origin at the top left: a unit is kDpi / 254 pixels.
-            points.emplace_back(at.x * kDpi / 254.0, -at.y * kDpi / 254.0 + ascent);
+            // MM_LOMETRIC with the origin at the top left: a unit is kDpi / 254 pixels, and a
+            // point lands on the nearest whole pixel, as the device context puts it.
+            points.emplace_back(std::round(at.x * kDpi / 254.0),
+                                std::round(-at.y * kDpi / 254.0) + ascent);
             const COLORREF c = TextColor(i);
             colors.emplace_back(GetRValue(c), GetGValue(c), GetBValue(c));
         }
