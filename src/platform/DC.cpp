@@ -1,11 +1,10 @@
 #include "platform/DC.h"
 
-#include "platform/RecordingDC.h"
-
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <stdexcept>
 
 namespace tembra {
 
@@ -186,12 +185,57 @@ CDC::CDC() {
 CDC::~CDC() = default;
 
 void CDC::BecomeMemoryDC() {
+    m_device = m_device.Memory();
     m_state.bitmapObject = DefaultBitmap();
     m_state.bitmap = m_state.bitmapObject->Pixels();
     ++m_clipSerial;
 }
 
 // ---- The device -------------------------------------------------------------------------------
+
+int CDC::GetDeviceCaps(int index) const {
+    const DeviceDescription& d = m_device;
+    const bool printer = d.IsPrinter();
+    switch (index) {
+    case TECHNOLOGY:
+        return d.kind == DeviceKind::Metafile ? DT_METAFILE
+               : printer                      ? DT_RASPRINTER
+                                              : DT_RASDISPLAY;
+    case HORZRES:
+        return d.size.cx;
+    case VERTRES:
+        return d.size.cy;
+    case HORZSIZE:
+        return d.dpiX > 0 ? static_cast<int>(std::lround(d.size.cx * 25.4 / d.dpiX)) : 0;
+    case VERTSIZE:
+        return d.dpiY > 0 ? static_cast<int>(std::lround(d.size.cy * 25.4 / d.dpiY)) : 0;
+    case LOGPIXELSX:
+        return d.dpiX;
+    case LOGPIXELSY:
+        return d.dpiY;
+    case BITSPIXEL:
+        return d.monochrome ? 1 : 32;
+    case PLANES:
+        return 1;
+    case NUMCOLORS:
+        return d.monochrome ? 2 : -1;
+    case RASTERCAPS:
+        return RC_BITBLT | RC_STRETCHBLT;
+    case ASPECTX:
+    case ASPECTY:
+        return 36;
+    case PHYSICALWIDTH:
+        return printer ? (d.sheet.cx > 0 ? d.sheet.cx : d.size.cx) : 0;
+    case PHYSICALHEIGHT:
+        return printer ? (d.sheet.cy > 0 ? d.sheet.cy : d.size.cy) : 0;
+    case PHYSICALOFFSETX:
+        return printer ? d.printableOffset.x : 0;
+    case PHYSICALOFFSETY:
+        return printer ? d.printableOffset.y : 0;
+    default:
+        return 0;
+    }
+}
 
 COLORREF CDC::GetNearestColor(COLORREF color) const {
     if (GetDeviceCaps(NUMCOLORS) != 2 && GetDeviceCaps(BITSPIXEL) != 1) {
@@ -216,11 +260,11 @@ int CDC::Escape(int escape, int inSize, const void* in, void* out) const {
         if (asked == QUERYESCSUPPORT) {
             return 1;
         }
-        return m_printing && (asked == GETPRINTINGOFFSET || asked == GETPHYSPAGESIZE) ? 1 : 0;
+        return IsPrinting() && (asked == GETPRINTINGOFFSET || asked == GETPHYSPAGESIZE) ? 1 : 0;
     }
     case GETPRINTINGOFFSET:
     case GETPHYSPAGESIZE:
-        if (!m_printing || out == nullptr) {
+        if (!IsPrinting() || out == nullptr) {
             return 0;
         }
         *static_cast<CPoint*>(out) =
@@ -609,7 +653,7 @@ CSize CDC::SurfaceSize() const {
 }
 
 Region CDC::SurfaceRegion() const {
-    if (m_metafile) {
+    if (IsMetafile()) {
         return Region::FromRect(CRect(-kUnbounded, -kUnbounded, kUnbounded, kUnbounded));
     }
     const CSize size = SurfaceSize();
@@ -622,7 +666,7 @@ std::optional<Region> CDC::EffectiveClip() const {
     if (m_effectiveSerial == m_clipSerial) {
         return m_effective;
     }
-    if (m_metafile) {
+    if (IsMetafile()) {
         m_effective = m_state.clip;
     } else {
         Region r = SurfaceRegion();
@@ -704,7 +748,7 @@ int CDC::GetClipBox(CRect* rect) const {
     if (rect == nullptr) {
         return RGN_ERROR;
     }
-    if (m_metafile) {
+    if (IsMetafile()) {
         rect->SetRectEmpty();
         return NULLREGION;
     }
@@ -719,7 +763,7 @@ int CDC::GetClipBox(CRect* rect) const {
 }
 
 BOOL CDC::PtVisible(int x, int y) const {
-    if (m_metafile) {
+    if (IsMetafile()) {
         return TRUE;
     }
     CPoint p(x, y);
@@ -732,7 +776,7 @@ BOOL CDC::RectVisible(const CRect* rect) const {
     if (rect == nullptr) {
         return FALSE;
     }
-    if (m_metafile) {
+    if (IsMetafile()) {
         return TRUE;
     }
     const auto clip = EffectiveClip();
@@ -970,10 +1014,11 @@ BOOL CDC::GetTextMetrics(TEXTMETRIC* metrics) const {
 // ---- The screen -------------------------------------------------------------------------------
 
 std::unique_ptr<CDC> CreateScreenDC() {
-    if (Factory()) {
-        return Factory()();
+    if (!Factory()) {
+        throw std::logic_error("no screen device context: the application installs a factory "
+                               "with SetScreenDCFactory before anything measures on the screen");
     }
-    return std::make_unique<CRecordingDC>(CRecordingDC::Device::Screen);
+    return Factory()();
 }
 
 ScreenDCFactory SetScreenDCFactory(ScreenDCFactory factory) {

@@ -3,7 +3,10 @@
 // and bitmap, colours and modes, text alignment, brush origin, current position, clip region,
 // the stack of saved states) and converts between logical and device units. What it draws is
 // left to a backend: CQtDC (platform/qt) paints with QPainter on a window's back buffer, a
-// printer, a PDF, an SVG or a picture; CRecordingDC logs every call for the tests.
+// printer, a PDF, an SVG or a picture; CRecordingDC logs every call for the tests. A backend
+// describes its device once (DeviceDescription); the device context answers the device's
+// capabilities from that description. The drawing options of the job (DrawOptions) travel with
+// the device context, so that a print preview and a window each draw by their own.
 //
 // Coordinates passed in are logical units of the current mapping; device units are pixels with
 // y growing downwards. Selecting an object copies its value into the device context and returns
@@ -12,6 +15,8 @@
 // restores the previous state. Text is CP932 bytes.
 #pragma once
 
+#include "platform/DeviceDescription.h"
+#include "platform/DrawOptions.h"
 #include "platform/GdiObjects.h"
 #include "platform/Types.h"
 
@@ -88,10 +93,13 @@ public:
 
     // ---- The device ------------------------------------------------------------------------
     // A printer (or print preview, or PDF written as a print job).
-    bool IsPrinting() const { return m_printing; }
+    bool IsPrinting() const { return m_device.kind == DeviceKind::Printer; }
     // A metafile's device context: it has no surface of its own, so its clip box is empty.
-    bool IsMetafile() const { return m_metafile; }
-    virtual int GetDeviceCaps(int index) const = 0;
+    bool IsMetafile() const { return m_device.kind == DeviceKind::Metafile; }
+    const DeviceDescription& GetDeviceDescription() const { return m_device; }
+    // TECHNOLOGY, the resolutions and sizes, colours, raster capabilities and, on a printer,
+    // the sheet and the printable area's offset; 0 for anything else.
+    int GetDeviceCaps(int index) const;
     // The colour the device shows for a colour: black or white on a monochrome device, the
     // colour itself on a true-colour device.
     virtual COLORREF GetNearestColor(COLORREF color) const;
@@ -101,6 +109,11 @@ public:
     // A memory device context with the same resolution, drawing into the CBitmap selected
     // into it; nullptr when the backend cannot make one.
     virtual std::unique_ptr<CDC> CreateCompatibleDC() = 0;
+
+    // ---- Drawing options of the job ----------------------------------------------------------
+    // Not part of the saved states: they hold for everything drawn on this device context.
+    const DrawOptions& GetDrawOptions() const { return m_options; }
+    void SetDrawOptions(const DrawOptions& options) { m_options = options; }
 
     // ---- Mapping ---------------------------------------------------------------------------
     int SetMapMode(int mode);
@@ -271,13 +284,13 @@ protected:
     virtual void OnCall(DcOp, const DcCallArgs&) {}
 
     // Set by backends.
-    void SetKind(bool printing, bool metafile) {
-        m_printing = printing;
-        m_metafile = metafile;
+    void SetDevice(const DeviceDescription& device) {
+        m_device = device;
         ++m_clipSerial;
     }
     void EnableTrace(bool on) { m_trace = on; }
-    // A memory device context: it draws into the bitmap selected into it (1 x 1 at first).
+    // A memory device context: it draws into the bitmap selected into it (1 x 1 at first), on
+    // a device described by the description's Memory().
     void BecomeMemoryDC();
     // The part of the surface a window repaints (device units); nothing for the whole surface.
     void SetSystemClip(std::optional<Region> clip);
@@ -331,8 +344,8 @@ private:
     State m_state;
     std::vector<State> m_saved;
     std::optional<Region> m_systemClip;
-    bool m_printing = false;
-    bool m_metafile = false;
+    DeviceDescription m_device;
+    DrawOptions m_options;
     bool m_trace = false;
     unsigned m_clipSerial = 1;
     mutable unsigned m_effectiveSerial = 0;
@@ -342,12 +355,13 @@ private:
 // GDI's MulDiv: a * b / c rounded half away from zero; -1 when c is 0.
 int MulDiv(int a, int b, int c);
 
-// A device context of the screen (for measuring text and converting units outside a paint):
-// the Qt shell installs a factory; without one it is a recording device context of a 96 dpi
-// screen.
+// A device context of the screen (for measuring text and converting units outside a paint),
+// made by the factory the application installs (the Qt shell's hands out a real screen device
+// context; a test installs what it measures with). Without a factory there is no screen to ask:
+// CreateScreenDC throws std::logic_error rather than answer for a screen that is not there.
 using ScreenDCFactory = std::function<std::unique_ptr<CDC>()>;
 std::unique_ptr<CDC> CreateScreenDC();
-// Installs a factory (an empty one restores the default); returns the previous one.
+// Installs a factory (an empty one removes it); returns the previous one.
 ScreenDCFactory SetScreenDCFactory(ScreenDCFactory factory);
 
 } // namespace tembra

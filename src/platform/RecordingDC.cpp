@@ -34,65 +34,38 @@ bool IsPrinterDevice(CRecordingDC::Device device) {
     return device == CRecordingDC::Device::Printer || device == CRecordingDC::Device::MonoPrinter;
 }
 
+DeviceDescription Describe(CRecordingDC::Device device, int dpi, CSize size) {
+    using Device = CRecordingDC::Device;
+    DeviceDescription d;
+    d.kind = device == Device::Metafile ? DeviceKind::Metafile
+             : IsPrinterDevice(device)  ? DeviceKind::Printer
+                                        : DeviceKind::Screen;
+    d.dpiX = d.dpiY = dpi > 0 ? dpi : DefaultDpi(device);
+    d.size = size.cx > 0 && size.cy > 0 ? size : DefaultSize(device, d.dpiX);
+    d.monochrome = device == Device::MonoPrinter;
+    if (d.IsPrinter()) {
+        // A margin of 1/6 inch all round.
+        d.printableOffset = CPoint(d.dpiX / 6, d.dpiY / 6);
+        d.sheet = CSize(d.size.cx + d.dpiX / 3, d.size.cy + d.dpiY / 3);
+    }
+    return d;
+}
+
 } // namespace
 
-CRecordingDC::CRecordingDC(Device device, int dpi, CSize size)
-    : m_device(device), m_dpi(dpi > 0 ? dpi : DefaultDpi(device)),
-      m_size(size.cx > 0 && size.cy > 0 ? size : DefaultSize(device, m_dpi)),
-      m_log(std::make_shared<Log>()) {
-    SetKind(IsPrinterDevice(device), device == Device::Metafile);
+CRecordingDC::CRecordingDC(Device device, int dpi, CSize size) : m_log(std::make_shared<Log>()) {
+    SetDevice(Describe(device, dpi, size));
     EnableTrace(true);
 }
 
 CRecordingDC::CRecordingDC(const CRecordingDC& parent, int index)
-    : m_device(parent.m_device == Device::Metafile ? Device::Screen : parent.m_device),
-      m_dpi(parent.m_dpi), m_size(parent.m_size), m_index(index), m_log(parent.m_log) {
-    SetKind(false, false);
+    : m_index(index), m_log(parent.m_log) {
+    SetDevice(parent.GetDeviceDescription());
     BecomeMemoryDC();
     EnableTrace(true);
 }
 
 CRecordingDC::~CRecordingDC() = default;
-
-int CRecordingDC::GetDeviceCaps(int index) const {
-    const bool printer = IsPrinterDevice(m_device);
-    const bool mono = m_device == Device::MonoPrinter;
-    switch (index) {
-    case TECHNOLOGY:
-        return m_device == Device::Metafile ? DT_METAFILE : printer ? DT_RASPRINTER : DT_RASDISPLAY;
-    case HORZRES:
-        return m_size.cx;
-    case VERTRES:
-        return m_size.cy;
-    case HORZSIZE:
-        return static_cast<int>(std::lround(m_size.cx * 25.4 / m_dpi));
-    case VERTSIZE:
-        return static_cast<int>(std::lround(m_size.cy * 25.4 / m_dpi));
-    case LOGPIXELSX:
-    case LOGPIXELSY:
-        return m_dpi;
-    case BITSPIXEL:
-        return mono ? 1 : 32;
-    case PLANES:
-        return 1;
-    case NUMCOLORS:
-        return mono ? 2 : -1;
-    case RASTERCAPS:
-        return RC_BITBLT | RC_STRETCHBLT;
-    case ASPECTX:
-    case ASPECTY:
-        return 36;
-    case PHYSICALWIDTH:
-        return printer ? m_size.cx + m_dpi / 3 : 0;
-    case PHYSICALHEIGHT:
-        return printer ? m_size.cy + m_dpi / 3 : 0;
-    case PHYSICALOFFSETX:
-    case PHYSICALOFFSETY:
-        return printer ? m_dpi / 6 : 0;
-    default:
-        return 0;
-    }
-}
 
 std::unique_ptr<CDC> CRecordingDC::CreateCompatibleDC() {
     if (m_failMemory) {
@@ -116,7 +89,7 @@ void CRecordingDC::FontCell(double& height, double& width) const {
     if (height == 0.0) {
         // The default font: 12 points on the device.
         const double scale = std::abs(ScaleY());
-        height = scale > 0.0 ? (m_dpi / 6.0) / scale : 0.0;
+        height = scale > 0.0 ? (GetDeviceDescription().dpiY / 6.0) / scale : 0.0;
     }
     width = f.lfWidth != 0 ? std::abs(static_cast<double>(f.lfWidth)) : height / 2.0;
 }

@@ -41,7 +41,6 @@ public:
     explicit CRecordingDC(Device device = Device::Screen, int dpi = 0, CSize size = {});
     ~CRecordingDC() override;
 
-    int GetDeviceCaps(int index) const override;
     std::unique_ptr<CDC> CreateCompatibleDC() override;
 
     // Limits drawing to a window's update rectangle (device units), as a paint does.
@@ -80,9 +79,6 @@ private:
     // Height and single-byte width of the selected font in logical units.
     void FontCell(double& height, double& width) const;
 
-    Device m_device;
-    int m_dpi;
-    CSize m_size;
     int m_index = 0;
     bool m_failMemory = false;
     std::shared_ptr<Log> m_log;

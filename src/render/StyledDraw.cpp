@@ -19,9 +19,6 @@ constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kLightGrey = RGB(192, 192, 192);
 constexpr int kCopyPen = R2_COPYPEN;
 
-int g_styledDraw = 0;
-int g_colorMatch = 1;
-
 // ---- Settings -------------------------------------------------------------------------------
 
 bool FlipY() {
@@ -46,7 +43,7 @@ std::vector<CPoint> FlippedPoints(const CPoint* points, int count) {
 COLORREF MatchColor(const CDC* dc, COLORREF color) {
     color &= 0xFFFFFF;
     if (dc->IsPrinting()) {
-        if (!g_colorMatch) {
+        if (!dc->GetDrawOptions().colorMatch) {
             return color;
         }
         const COLORREF nearest = dc->GetNearestColor(color) & 0xFFFFFF;
@@ -112,7 +109,7 @@ int PenStyle(int type) {
 }
 
 bool UsesStyledPath(const CDC* dc, int type, int width) {
-    return dc->IsPrinting() && g_styledDraw && type != 0 && width >= 1;
+    return dc->IsPrinting() && dc->GetDrawOptions().styledDraw && type != 0 && width >= 1;
 }
 
 // ---- Dash state machine -------------------------------------------------------------------
@@ -501,15 +498,25 @@ double Angle(double cx, double cy, double rx, double ry, const CPoint& p) {
 
 // ---- Switches -------------------------------------------------------------------------------
 
-int SetStyledDrawEnable(int enable) {
-    const int previous = g_styledDraw;
-    g_styledDraw = enable;
+int SetStyledDrawEnable(CDC* dc, int enable) {
+    if (dc == nullptr) {
+        return 0;
+    }
+    DrawOptions options = dc->GetDrawOptions();
+    const int previous = options.styledDraw ? 1 : 0;
+    options.styledDraw = enable != 0;
+    dc->SetDrawOptions(options);
     return previous;
 }
 
-int SetColorMatchEnable(int enable) {
-    const int previous = g_colorMatch;
-    g_colorMatch = enable;
+int SetColorMatchEnable(CDC* dc, int enable) {
+    if (dc == nullptr) {
+        return 0;
+    }
+    DrawOptions options = dc->GetDrawOptions();
+    const int previous = options.colorMatch ? 1 : 0;
+    options.colorMatch = enable != 0;
+    dc->SetDrawOptions(options);
     return previous;
 }
 

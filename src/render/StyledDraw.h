@@ -79,9 +79,11 @@ int DrawPrintDotLine(CDC* dc, int x1, int y1, int x2, int y2, int type, int widt
 int DrawStyledText(CDC* dc, int x, int y, const LOGFONT* font, COLORREF color,
                    std::string_view textCp932, UINT align, int rop2, int bkMode);
 
-// The two switches; each returns its previous value. Styled drawing is off at start (the print
-// routine switches it on for a job), colour matching on printers is on.
-int SetStyledDrawEnable(int enable);
-int SetColorMatchEnable(int enable);
+// The two switches of a print job, kept by the device context it draws on (its DrawOptions), so
+// that a preview and a window painting in the same program do not share them. Each returns its
+// previous value (0 for no device context). Styled drawing is off on a new device context (the
+// print routine switches it on for a job that asks for it), colour matching on printers is on.
+int SetStyledDrawEnable(CDC* dc, int enable);
+int SetColorMatchEnable(CDC* dc, int enable);
 
 } // namespace tembra

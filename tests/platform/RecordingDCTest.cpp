@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <stdexcept>
 #include <vector>
 
 namespace tembra {
@@ -417,6 +419,60 @@ TEST(CDCDevice, CapsAndPrintingOffset) {
     EXPECT_EQ(screen.Escape(QUERYESCSUPPORT, sizeof asked, &asked, nullptr), 0);
 }
 
+// The capabilities follow from the device's description, the same for every backend; a memory
+// device context keeps the resolution, size and colours of its device but is no printer.
+struct DeviceCapsCase {
+    const char* name;
+    CRecordingDC::Device device;
+    bool memory;
+    int technology;
+    int bitsPerPixel;
+    int colours;
+    bool printing;
+    bool metafile;
+    int sheetWidth; // PHYSICALWIDTH at 600 dpi
+};
+
+class DeviceCapsTest : public testing::TestWithParam<DeviceCapsCase> {};
+
+TEST_P(DeviceCapsTest, FollowTheDescription) {
+    const DeviceCapsCase& c = GetParam();
+    CRecordingDC device(c.device, 600, CSize(4800, 6000));
+    std::unique_ptr<CDC> memory = c.memory ? device.CreateCompatibleDC() : nullptr;
+    const CDC& dc = memory ? *memory : device;
+    EXPECT_EQ(dc.GetDeviceCaps(TECHNOLOGY), c.technology);
+    EXPECT_EQ(dc.GetDeviceCaps(BITSPIXEL), c.bitsPerPixel);
+    EXPECT_EQ(dc.GetDeviceCaps(NUMCOLORS), c.colours);
+    EXPECT_EQ(dc.IsPrinting(), c.printing);
+    EXPECT_EQ(dc.IsMetafile(), c.metafile);
+    EXPECT_EQ(dc.GetDeviceCaps(PHYSICALWIDTH), c.sheetWidth);
+    EXPECT_EQ(dc.GetDeviceCaps(PHYSICALOFFSETX), c.sheetWidth > 0 ? 100 : 0);
+    EXPECT_EQ(dc.GetDeviceCaps(HORZRES), 4800);
+    EXPECT_EQ(dc.GetDeviceCaps(VERTRES), 6000);
+    EXPECT_EQ(dc.GetDeviceCaps(LOGPIXELSX), 600);
+    EXPECT_EQ(dc.GetDeviceCaps(HORZSIZE), 203); // 8 inches
+    // A bitmap made for the device context has its colours.
+    CBitmap bitmap;
+    ASSERT_TRUE(bitmap.CreateCompatibleBitmap(&dc, 8, 8));
+    EXPECT_EQ(bitmap.Pixels()->monochrome, c.bitsPerPixel == 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Devices, DeviceCapsTest,
+    testing::Values(DeviceCapsCase{"screen", CRecordingDC::Device::Screen, false, DT_RASDISPLAY, 32,
+                                   -1, false, false, 0},
+                    DeviceCapsCase{"printer", CRecordingDC::Device::Printer, false, DT_RASPRINTER,
+                                   32, -1, true, false, 5000},
+                    DeviceCapsCase{"mono_printer", CRecordingDC::Device::MonoPrinter, false,
+                                   DT_RASPRINTER, 1, 2, true, false, 5000},
+                    DeviceCapsCase{"metafile", CRecordingDC::Device::Metafile, false, DT_METAFILE,
+                                   32, -1, false, true, 0},
+                    DeviceCapsCase{"memory_of_mono_printer", CRecordingDC::Device::MonoPrinter,
+                                   true, DT_RASDISPLAY, 1, 2, false, false, 0},
+                    DeviceCapsCase{"memory_of_metafile", CRecordingDC::Device::Metafile, true,
+                                   DT_RASDISPLAY, 32, -1, false, false, 0}),
+    [](const auto& info) { return info.param.name; });
+
 TEST(CDCDevice, BitmapsGoOnlyIntoMemoryDCs) {
     CRecordingDC dc;
     CBitmap bitmap;
@@ -493,16 +549,20 @@ TEST(CRecordingDC, TextExtentIsTheByteEstimate) {
     EXPECT_EQ(dc.Find(DcOp::TextOut)[0].args.points[0], CPoint(100, 0));
 }
 
-TEST(CDCScreen, TheDefaultScreenIsARecordingScreen) {
+// The screen is whatever the application installed; with nothing installed asking for it is
+// a fault of the program, not a screen of some default resolution.
+TEST(CDCScreen, IsMadeByTheInstalledFactoryOnly) {
+    const ScreenDCFactory previous = SetScreenDCFactory({});
+    EXPECT_THROW(CreateScreenDC(), std::logic_error);
+    SetScreenDCFactory(
+        [] { return std::make_unique<CRecordingDC>(CRecordingDC::Device::Screen, 120); });
     auto screen = CreateScreenDC();
     ASSERT_TRUE(screen);
-    EXPECT_EQ(screen->GetDeviceCaps(LOGPIXELSY), 96);
+    EXPECT_EQ(screen->GetDeviceCaps(LOGPIXELSY), 120);
     EXPECT_FALSE(screen->IsPrinting());
-    auto previous = SetScreenDCFactory(
-        [] { return std::make_unique<CRecordingDC>(CRecordingDC::Device::Screen, 120); });
-    EXPECT_EQ(CreateScreenDC()->GetDeviceCaps(LOGPIXELSY), 120);
+    SetScreenDCFactory({});
+    EXPECT_THROW(CreateScreenDC(), std::logic_error);
     SetScreenDCFactory(previous);
-    EXPECT_EQ(CreateScreenDC()->GetDeviceCaps(LOGPIXELSY), 96);
 }
 
 } // namespace

@@ -506,6 +506,108 @@ INSTANTIATE_TEST_SUITE_P(Alignments, TextAlignTest,
                                          AlignCase{"bottom", TA_BOTTOM, false, true}),
                          [](const auto& info) { return info.param.name; });
 
+// The ink of two full-width characters (about 80 pixels) against the reference x = 150.
+struct HorizontalAlignCase {
+    const char* name;
+    UINT align;
+    int inkLeftMin; // the ink lies within [inkLeftMin, inkRightMax] and covers [coverFrom, coverTo]
+    int inkRightMax;
+    int coverFrom;
+    int coverTo;
+};
+
+class HorizontalAlignTest : public testing::TestWithParam<HorizontalAlignCase> {};
+
+TEST_P(HorizontalAlignTest, TextStandsWhereTheAlignmentPutsIt) {
+    const HorizontalAlignCase& c = GetParam();
+    QImage image = WhiteImage(300, 100);
+    {
+        CQtDC dc(&image, OnePixelPerUnit());
+        dc.SetMapMode(MM_LOMETRIC);
+        const LOGFONT lf = Font("ＭＳ ゴシック", -40);
+        CFont font;
+        font.CreateFontIndirect(&lf);
+        dc.SelectObject(&font);
+        dc.SetBkMode(TRANSPARENT);
+        dc.SetTextAlign(c.align);
+        dc.TextOut(150, -20, Cp932("工程"));
+    }
+    const QRect ink = InkBox(image);
+    ASSERT_FALSE(ink.isNull());
+    EXPECT_GE(ink.left(), c.inkLeftMin);
+    EXPECT_LE(ink.right(), c.inkRightMax);
+    EXPECT_LE(ink.left(), c.coverFrom);
+    EXPECT_GE(ink.right(), c.coverTo);
+}
+
+INSTANTIATE_TEST_SUITE_P(Alignments, HorizontalAlignTest,
+                         testing::Values(HorizontalAlignCase{"left", TA_LEFT, 150, 231, 156, 215},
+                                         HorizontalAlignCase{"centre", TA_CENTER, 109, 191, 115,
+                                                             185},
+                                         HorizontalAlignCase{"right", TA_RIGHT, 69, 150, 85, 144}),
+                         [](const auto& info) { return info.param.name; });
+
+// In opaque mode the text's cell is filled with the background colour: the text is measured
+// for it, also when its alignment would not need the width.
+TEST(CQtDC, OpaqueTextFillsItsCell) {
+    for (const UINT align : {UINT{TA_LEFT}, UINT{TA_RIGHT}}) {
+        SCOPED_TRACE(align);
+        QImage image = WhiteImage(300, 100);
+        {
+            CQtDC dc(&image, OnePixelPerUnit());
+            dc.SetMapMode(MM_LOMETRIC);
+            const LOGFONT lf = Font("ＭＳ ゴシック", -40);
+            CFont font;
+            font.CreateFontIndirect(&lf);
+            dc.SelectObject(&font);
+            dc.SetBkMode(OPAQUE);
+            dc.SetBkColor(RGB(0, 255, 0));
+            dc.SetTextAlign(align);
+            dc.TextOut(150, -20, Cp932("工程"));
+        }
+        QRect cell;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (Px(image, x, y) == qRgb(0, 255, 0)) {
+                    cell = cell.united(QRect(x, y, 1, 1));
+                }
+            }
+        }
+        ASSERT_FALSE(cell.isNull());
+        EXPECT_NEAR(cell.width(), 80, 2);
+        EXPECT_NEAR(cell.top(), 20, 1);
+        EXPECT_GE(cell.height(), 40);
+        EXPECT_NEAR(align == TA_LEFT ? cell.left() : cell.right() + 1, 150, 1);
+        EXPECT_TRUE(cell.contains(InkBox(image, qRgb(0, 255, 0)).intersected(cell)));
+    }
+}
+
+// A window paints through its own painter, and may set a font of its own between the calls of
+// the device context: the next text is still drawn in the device context's font.
+TEST(CQtDC, TextKeepsItsFontAfterThePainterWasGivenAnother) {
+    QImage image = WhiteImage(400, 100);
+    {
+        QPainter painter(&image);
+        CQtDC dc(&painter, OnePixelPerUnit());
+        dc.SetMapMode(MM_LOMETRIC);
+        const LOGFONT lf = Font("ＭＳ ゴシック", -60);
+        CFont font;
+        font.CreateFontIndirect(&lf);
+        dc.SelectObject(&font);
+        dc.SetBkMode(TRANSPARENT);
+        dc.TextOut(10, -10, Cp932("工"));
+        QFont small(QStringLiteral("IPAGothic"));
+        small.setPixelSize(8);
+        painter.setFont(small);
+        dc.TextOut(210, -10, Cp932("工"));
+    }
+    const QRect first = InkBox(image.copy(0, 0, 200, 100));
+    const QRect second = InkBox(image.copy(200, 0, 200, 100));
+    ASSERT_FALSE(first.isNull());
+    EXPECT_EQ(second.size(), first.size());
+    EXPECT_GT(first.height(), 40);
+}
+
 TEST(CQtDC, VerticalFaceRunsDownwards) {
     QImage image = WhiteImage(300, 300);
     CSize extent;

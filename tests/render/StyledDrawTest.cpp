@@ -21,11 +21,7 @@ class StyledDrawTest : public testing::Test {
 protected:
     void SetUp() override { Reset(); }
     void TearDown() override { Reset(); }
-    static void Reset() {
-        SetDrawSettings(DrawSettings{});
-        SetStyledDrawEnable(0);
-        SetColorMatchEnable(1);
-    }
+    static void Reset() { SetDrawSettings(DrawSettings{}); }
     static void Settings(std::string dashScale, bool flipY = false, bool blackBack = false) {
         DrawSettings s;
         s.dashScale = std::move(dashScale);
@@ -43,9 +39,11 @@ protected:
         }
         return out;
     }
-    static std::unique_ptr<CRecordingDC> Printer(Device device = Device::Printer) {
-        auto dc = std::make_unique<CRecordingDC>(device);
+    // A printer in the metric mapping, with styled drawing on or off.
+    static std::unique_ptr<CRecordingDC> Printer(bool styled = true) {
+        auto dc = std::make_unique<CRecordingDC>(Device::Printer);
         dc->SetMapMode(MM_LOMETRIC);
+        SetStyledDrawEnable(dc.get(), styled ? 1 : 0);
         return dc;
     }
 };
@@ -65,7 +63,6 @@ class DashTableTest : public StyledDrawTest, public testing::WithParamInterface<
 TEST_P(DashTableTest, InksTheRunsOfTheTable) {
     const DashCase& c = GetParam();
     Settings(c.scale);
-    SetStyledDrawEnable(1);
     auto dc = Printer();
     DrawStyledPolyline(dc.get(), 0, 0, c.length, 0, c.type, 3, RGB(0, 0, 0), R2_COPYPEN, OPAQUE);
     std::vector<std::pair<int, int>> inked;
@@ -103,7 +100,6 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return info.param.name; });
 
 TEST_F(StyledDrawTest, PolylineCarriesThePatternAcrossVertices) {
-    SetStyledDrawEnable(1);
     auto dc = Printer();
     const CPoint points[] = {{0, 0}, {20, 0}, {20, -40}, {60, -40}};
     DrawStyledPointPolyline(dc.get(), points, 4, 1, 2, RGB(0, 0, 0), R2_COPYPEN, OPAQUE);
@@ -115,7 +111,6 @@ TEST_F(StyledDrawTest, PolylineCarriesThePatternAcrossVertices) {
 }
 
 TEST_F(StyledDrawTest, RectangleOutlineRunsRoundWithHalfWidthOverhang) {
-    SetStyledDrawEnable(1);
     auto dc = Printer();
     DrawStyledRect(dc.get(), 0, 0, 40, -100, 1, 2, RGB(0, 0, 0), 99, RGB(255, 0, 0), R2_COPYPEN,
                    OPAQUE);
@@ -135,7 +130,6 @@ TEST_F(StyledDrawTest, RectangleOutlineRunsRoundWithHalfWidthOverhang) {
 }
 
 TEST_F(StyledDrawTest, ShapeOutlineIsClosedAndCarried) {
-    SetStyledDrawEnable(1);
     auto dc = Printer();
     const CPoint tri[] = {{0, 0}, {50, 0}, {50, -50}};
     DrawStyledShape(dc.get(), tri, 3, 1, 1, RGB(0, 0, 0), -1, 0, R2_COPYPEN, OPAQUE);
@@ -165,8 +159,8 @@ class SubstitutionTest : public StyledDrawTest,
 
 TEST_P(SubstitutionTest, LineTypesOnEachDevice) {
     const SubstitutionCase& c = GetParam();
-    SetStyledDrawEnable(c.styled ? 1 : 0);
     CRecordingDC dc(c.device);
+    SetStyledDrawEnable(&dc, c.styled ? 1 : 0);
     dc.SetMapMode(MM_LOMETRIC);
     DrawStyledPolyline(&dc, 0, 0, 100, 0, c.type, c.width, RGB(255, 0, 0), R2_COPYPEN, OPAQUE);
     const auto lines = Lines(dc);
@@ -340,8 +334,8 @@ class ColorMatchTest : public StyledDrawTest, public testing::WithParamInterface
 TEST_P(ColorMatchTest, PenColourOnTheDevice) {
     const ColorCase& c = GetParam();
     Settings("1.0", false, c.blackBack);
-    SetColorMatchEnable(c.match ? 1 : 0);
     CRecordingDC dc(c.device);
+    SetColorMatchEnable(&dc, c.match ? 1 : 0);
     DrawStyledPolyline(&dc, 0, 0, 10, 0, 0, 1, c.in, R2_COPYPEN, OPAQUE);
     const auto r = dc.Find(DcOp::LineTo).front();
     EXPECT_EQ(r.pen.color, c.out);
@@ -377,7 +371,6 @@ INSTANTIATE_TEST_SUITE_P(Devices, ColorMatchTest,
 // ---- Arcs and the other shapes on paper ---------------------------------------------------------
 
 TEST_F(StyledDrawTest, CircleOutlineKeepsTheDashLengthsAlongTheArc) {
-    SetStyledDrawEnable(1);
     auto dc = Printer();
     const int r = 300;
     DrawStyledFilledArc(dc.get(), 1000, -1000, r, 1, 2, RGB(0, 0, 0), 99, RGB(0, 0, 0), R2_COPYPEN,
@@ -405,7 +398,6 @@ TEST_F(StyledDrawTest, CircleOutlineKeepsTheDashLengthsAlongTheArc) {
 }
 
 TEST_F(StyledDrawTest, FanOnPaperWalksRadiusArcRadius) {
-    SetStyledDrawEnable(1);
     auto dc = Printer();
     // A quarter circle from the ray to the right to the ray upwards.
     DrawStyledFan(dc.get(), 0, 0, 100, 200, 0, 0, 200, 1, 1, RGB(0, 0, 0), -1, 0);
@@ -429,7 +421,6 @@ TEST_F(StyledDrawTest, FanOnPaperWalksRadiusArcRadius) {
 }
 
 TEST_F(StyledDrawTest, RoundRectOnPaperAlternatesSidesAndCorners) {
-    SetStyledDrawEnable(1);
     auto dc = Printer();
     DrawStyledRoundRect(dc.get(), CRect(0, 0, 400, -300), CPoint(100, -100), 1, 2, RGB(0, 0, 0), -1,
                         0, R2_COPYPEN, OPAQUE);
@@ -449,7 +440,7 @@ TEST_F(StyledDrawTest, RoundRectOnPaperAlternatesSidesAndCorners) {
 // ---- Dot lines ------------------------------------------------------------------------------
 
 TEST_F(StyledDrawTest, PrintDotLineOnlyOnPaperAndForType2) {
-    auto dc = Printer();
+    auto dc = Printer(false);
     DrawPrintDotLine(dc.get(), 0, 0, 100, 0, 2, 3, RGB(0, 0, 0), 4, 6);
     const auto lines = dc->Find(DcOp::LineTo);
     ASSERT_EQ(lines.size(), 1u);
@@ -480,7 +471,6 @@ TEST_F(StyledDrawTest, DotLineIsAPixelBandOnScreenAndDottedOnPaper) {
     EXPECT_EQ(fills[0].brushOrg, CPoint(0, 0));
     EXPECT_EQ(screen.GetMapMode(), MM_LOMETRIC);
 
-    SetStyledDrawEnable(1);
     auto paper = Printer();
     DrawDotLine(paper.get(), 0, 0, 100, 0, 7, 2, RGB(0, 0, 0), R2_COPYPEN, OPAQUE);
     EXPECT_EQ(Lines(*paper).front(), Segment({10, 0}, {20, 0}));
@@ -620,10 +610,36 @@ TEST_F(StyledDrawTest, TurnedXorTextIsCentredOnItsReference) {
 // ---- Switches and settings ------------------------------------------------------------------
 
 TEST_F(StyledDrawTest, SwitchesReturnTheirPreviousValue) {
-    EXPECT_EQ(SetStyledDrawEnable(1), 0);
-    EXPECT_EQ(SetStyledDrawEnable(0), 1);
-    EXPECT_EQ(SetColorMatchEnable(0), 1);
-    EXPECT_EQ(SetColorMatchEnable(1), 0);
+    CRecordingDC dc(Device::Printer);
+    EXPECT_EQ(SetStyledDrawEnable(&dc, 1), 0);
+    EXPECT_EQ(SetStyledDrawEnable(&dc, 0), 1);
+    EXPECT_EQ(SetColorMatchEnable(&dc, 0), 1);
+    EXPECT_EQ(SetColorMatchEnable(&dc, 1), 0);
+    EXPECT_EQ(SetStyledDrawEnable(nullptr, 1), 0);
+}
+
+// A print job and a window (or a preview) drawing at the same time: the switches of the job
+// stay with the job's device context.
+TEST_F(StyledDrawTest, SwitchesBelongToTheDeviceContextTheyWereSetOn) {
+    CRecordingDC job(Device::MonoPrinter);
+    CRecordingDC other(Device::MonoPrinter);
+    job.SetMapMode(MM_LOMETRIC);
+    other.SetMapMode(MM_LOMETRIC);
+    SetStyledDrawEnable(&job, 1);
+    SetColorMatchEnable(&job, 0);
+    for (CRecordingDC* dc : {&job, &other}) {
+        DrawStyledPolyline(dc, 0, 0, 100, 0, 1, 2, RGB(255, 255, 0), R2_COPYPEN, OPAQUE);
+    }
+    // The job walks the dashes with a flat-ended geometric pen and keeps the exact colour.
+    const auto jobLines = job.Find(DcOp::LineTo);
+    ASSERT_EQ(jobLines.size(), 2u) << job.Dump();
+    EXPECT_TRUE(jobLines[0].pen.IsGeometric());
+    EXPECT_EQ(jobLines[0].pen.color, RGB(255, 255, 0));
+    // The other one still draws with the printer's dash style and matched colours.
+    const auto otherLines = other.Find(DcOp::LineTo);
+    ASSERT_EQ(otherLines.size(), 1u) << other.Dump();
+    EXPECT_EQ(otherLines[0].pen.style, static_cast<UINT>(PS_DASH));
+    EXPECT_EQ(otherLines[0].pen.color, RGB(0, 0, 0));
 }
 
 TEST(DrawSettings, DashScaleParsing) {
@@ -637,7 +653,6 @@ TEST(DrawSettings, DashScaleParsing) {
 }
 
 TEST_F(StyledDrawTest, ObjectsAreSelectedBackAfterEveryPrimitive) {
-    SetStyledDrawEnable(1);
     auto dc = Printer();
     const CPoint pts[] = {{0, 0}, {100, 0}, {100, -100}};
     DrawStyledPolyline(dc.get(), 0, 0, 100, 0, 1, 2, 0, R2_COPYPEN, OPAQUE);
@@ -669,8 +684,8 @@ TEST_F(StyledDrawTest, EveryPrimitiveOnEveryDeviceLeavesTheStockObjectsSelected)
                           {"metafile", Device::Metafile, false}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        SetStyledDrawEnable(c.styled ? 1 : 0);
         CRecordingDC dc(c.device);
+        SetStyledDrawEnable(&dc, c.styled ? 1 : 0);
         dc.SetMapMode(MM_LOMETRIC);
         // Every line type, with the fills that select a pattern brush and set the text colour.
         for (int type = -1; type <= 6; ++type) {

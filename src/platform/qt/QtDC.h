@@ -1,21 +1,11 @@
 // The device context over QPainter: a window's back-buffer image, a printer, a PDF, an SVG
 // generator or a picture (the metafile). It converts every coordinate to device pixels itself,
 // with GDI's rounding, so that lines, fills and text land on the pixels a GDI device context
-// would use: rectangles leave out their right and bottom device edges, hatches and patterns are
-// 8 x 8 device cells from the brush origin (scaled up on high-resolution devices so that they
-// stay visible), and text is placed by the GDI alignment (top, baseline or bottom of the cell).
+// would use: rectangles leave out their right and bottom device edges, and shape outlines run
+// along the pixels GDI's do.
 //
-// Raster operations (ROP2 and the block transfers) work on raster devices (screen images and
-// memory bitmaps). A vector device (printer, PDF, SVG, picture) cannot combine with what lies
-// below: there a raster operation draws as a copy, except that a colour the operation would
-// leave the destination unchanged with (black for XOR and OR, white for AND and NOT-XOR) is not
-// drawn at all, so that a pattern combined on paper keeps its gaps open.
-//
-// Fonts come from the LOGFONT: the height (negative: character height, positive: cell height),
-// the width (the glyphs are stretched to it), the escapement (the base line turns with the y
-// axis of the mapping, so that 901 runs downwards under a y-up mapping and -901 under a
-// y-down one), weight, italic, underline and the face. A face beginning with "@" writes
-// vertically: double-byte characters stand upright, single-byte ones lie along the line.
+// The work is shared out: QtPenBrushMaker makes the pens and brushes, QtTextDrawer draws and
+// measures text, QtRasterOps decides how a raster operation combines on this device.
 #pragma once
 
 #include "platform/DC.h"
@@ -34,11 +24,9 @@ class QPrinter;
 
 namespace tembra {
 
-// What a CQtDC draws on.
-enum class QtDevice { Screen, Printer, Metafile, Memory };
-
+// How a CQtDC is made; what is left 0 or empty comes from the paint device.
 struct QtDCOptions {
-    QtDevice device = QtDevice::Screen;
+    DeviceKind device = DeviceKind::Screen;
     bool monochrome = false; // a black-and-white printer
     int dpiX = 0;            // 0: the paint device's own
     int dpiY = 0;
@@ -50,7 +38,7 @@ struct QtDCOptions {
 
 class CQtDC : public CDC {
 public:
-    using Device = QtDevice;
+    using Device = DeviceKind;
     using Options = QtDCOptions;
 
     // The options of a print job on a printer (grayscale makes a monochrome device) or on any
@@ -72,7 +60,6 @@ public:
     // device when it is an image; nullptr otherwise.
     const QImage* Image() const;
 
-    int GetDeviceCaps(int index) const override;
     std::unique_ptr<CDC> CreateCompatibleDC() override;
 
 protected:
@@ -94,10 +81,12 @@ protected:
     void OnBitmapSelected() override;
 
 private:
-    friend class QtDrawer;
     struct Impl;
-    explicit CQtDC(const Options& memoryOptions);
+    // A memory device context compatible with the device described.
+    explicit CQtDC(const DeviceDescription& parent);
     void Init();
+    // Starts painting: the painter in force, or begins one on the selected bitmap.
+    void BeginPainter(QPainter* painter);
 
     std::unique_ptr<Impl> d;
 };
