@@ -1,5 +1,5 @@
-// Switches colour matching on printers off for its lifetime and restores the previous switch:
-// for drawing that must keep its exact colours on paper.
+// Switches colour matching off on one device context for its lifetime and restores the previous
+// switch: for drawing that must keep its exact colours on paper.
 #pragma once
 
 #include "render/StyledDraw.h"
@@ -8,12 +8,13 @@ namespace tembra {
 
 class ExactColors {
 public:
-    ExactColors() : m_previous(SetColorMatchEnable(0)) {}
-    ~ExactColors() { SetColorMatchEnable(m_previous); }
+    explicit ExactColors(CDC* dc) : m_dc(dc), m_previous(SetColorMatchEnable(dc, 0)) {}
+    ~ExactColors() { SetColorMatchEnable(m_dc, m_previous); }
     ExactColors(const ExactColors&) = delete;
     ExactColors& operator=(const ExactColors&) = delete;
 
 private:
+    CDC* m_dc;
     int m_previous;
 };
 

@@ -12,6 +12,7 @@
 #include "model/KoumokuData.h"
 #include "platform/DC.h"
 #include "render/DrawSettings.h"
+#include "render/ExactColors.h"
 #include "render/StyledDraw.h"
 
 #include <algorithm>
@@ -315,9 +316,8 @@ void CPageLayout::DrawDateSeparator(CDC* dc, int kind, int x1, int y1, int x2, i
             DrawStyledPolyline(dc, x1, y1, x2, y2, 0, 0, kBlack, R2_COPYPEN, OPAQUE);
         } else {
             // The print colour is printed as chosen, not as the printer's nearest colour.
-            const int previous = SetColorMatchEnable(0);
+            const ExactColors exact(dc);
             DrawStyledPolyline(dc, x1, y1, x2, y2, 6, 1, print.GetColor(), R2_COPYPEN, OPAQUE);
-            SetColorMatchEnable(previous);
         }
         break;
     default:

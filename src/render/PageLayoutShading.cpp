@@ -100,7 +100,7 @@ void CPageLayout::DrawHolidayShading(CDC* dc, int x1, int y1, int x2, int y2,
 
     std::optional<ExactColors> exact;
     if (style->exactColors) {
-        exact.emplace();
+        exact.emplace(dc);
     }
     CTime from = std::max(XToDate(left), m_start);
     const CTime to = std::min(XToDate(right), m_end);

@@ -98,11 +98,7 @@ protected:
         Rows(0, 29);
     }
     void TearDown() override { ResetDrawing(); }
-    static void ResetDrawing() {
-        SetDrawSettings(DrawSettings{});
-        SetStyledDrawEnable(0);
-        SetColorMatchEnable(1);
-    }
+    static void ResetDrawing() { SetDrawSettings(DrawSettings{}); }
 
     void Period(CTime first, CTime last) {
         doc.set.SetStartDate(first);
@@ -158,14 +154,12 @@ protected:
 };
 
 // A chart of the given period and rows on the A4 page, bound to a layout; a recording screen
-// in the 0.1 mm mapping. The drawing settings and switches start from the program's defaults
-// and are left so.
+// in the 0.1 mm mapping. The drawing settings start from the program's defaults and are left
+// so.
 class ChartTest : public ::testing::Test {
 protected:
     ChartTest() {
         SetDrawSettings(DrawSettings{});
-        SetStyledDrawEnable(0);
-        SetColorMatchEnable(1);
         const auto master = std::filesystem::path(TEMBRA_SOURCE_DIR) / "data" / "MASTER01.LYT";
         EXPECT_TRUE(doc.set.GetPageSetting().SetPaper(kPaperA4, 0, master, -1));
         doc.set.SetNobeMonthSpan(CTimeSpan(30, 0, 0, 0));
@@ -173,10 +167,7 @@ protected:
         Rows(0, 29);
         doc.table.SetLevelCount(3);
     }
-    ~ChartTest() override {
-        SetDrawSettings(DrawSettings{});
-        SetColorMatchEnable(1);
-    }
+    ~ChartTest() override { SetDrawSettings(DrawSettings{}); }
 
     void Period(const CTime& start, const CTime& end) {
         doc.set.SetStartDate(start);

@@ -327,8 +327,8 @@ TEST_P(SeparatorPaperTest, PrintSettingsChooseThePen) {
     const auto draw = dc->Find(DcOp::LineTo).front();
     EXPECT_EQ(draw.rop2, R2_COPYPEN);
     EXPECT_EQ(draw.bkMode, OPAQUE);
-    // The colour-matching switch is back as it was.
-    EXPECT_EQ(SetColorMatchEnable(1), 1);
+    // The device's colour-matching switch is back as it was.
+    EXPECT_EQ(SetColorMatchEnable(dc.get(), 1), 1);
 }
 
 constexpr UINT kSolid = PS_SOLID;

@@ -205,7 +205,7 @@ TEST_F(ShadingTest, PrintedSolidShadingKeepsItsColour) {
         const auto rects = dc.Find(DcOp::Rectangle);
         ASSERT_FALSE(rects.empty());
         EXPECT_EQ(rects[0].brush.color, amikake == 3 ? RGB(255, 200, 200) : RGB(0, 0, 0));
-        EXPECT_EQ(SetColorMatchEnable(1), 1);
+        EXPECT_EQ(SetColorMatchEnable(&dc, 1), 1);
     }
 }
 
