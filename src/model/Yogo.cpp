@@ -1,7 +1,7 @@
 #include "model/Yogo.h"
 
+#include "model/ByteField.h"
 #include "model/Utility.h"
-#include "platform/ByteOrder.h"
 #include "platform/Document.h"
 #include "platform/Sjis.h"
 
@@ -34,37 +34,29 @@ bool IsNodeTerm(WORD dateKind) {
 
 // ---- The label block's file form ----------------------------------------------------------
 
+namespace {
+
+// The label block's fields in the file; bytes 36..45 hold no field (ElemAttrTail).
+constexpr ByteField<CElemAttr> kElemAttrHeadFields[] = {
+    Field<&CElemAttr::m_fontHeigh>(0),     Field<&CElemAttr::m_fontWidth>(2),
+    Field<&CElemAttr::m_form>(4),          Field<&CElemAttr::m_color>(6),
+    Field<&CElemAttr::m_attrb>(10),        Field<&CElemAttr::m_linkWord>(12),
+    Field<&CElemAttr::m_offsetX>(14),      Field<&CElemAttr::m_offsetY>(18),
+    Field<&CElemAttr::m_drawerX>(22),      Field<&CElemAttr::m_drawerY>(26),
+    Field<&CElemAttr::m_linkPosition>(30), Field<&CElemAttr::m_ownFont>(32),
+    Field<&CElemAttr::m_stack>(34),
+};
+static_assert(FitsBlock(kElemAttrHeadFields, kElemAttrTailOffset));
+
+} // namespace
+
 void ElemAttrToHead(const CElemAttr& attr, const ElemAttrTail& tail, BYTE* out) {
-    PutWord(out + 0, attr.m_fontHeigh);
-    PutWord(out + 2, attr.m_fontWidth);
-    PutWord(out + 4, attr.m_form);
-    PutDword(out + 6, attr.m_color);
-    PutWord(out + 10, attr.m_attrb);
-    PutWord(out + 12, attr.m_linkWord);
-    PutDword(out + 14, static_cast<DWORD>(attr.m_offsetX));
-    PutDword(out + 18, static_cast<DWORD>(attr.m_offsetY));
-    PutDword(out + 22, static_cast<DWORD>(attr.m_drawerX));
-    PutDword(out + 26, static_cast<DWORD>(attr.m_drawerY));
-    PutWord(out + 30, static_cast<WORD>(attr.m_linkPosition));
-    PutWord(out + 32, static_cast<WORD>(attr.m_ownFont));
-    PutWord(out + 34, attr.m_stack);
+    PutFields<CElemAttr>(kElemAttrHeadFields, attr, std::span<BYTE>(out, kElemAttrTailOffset));
     std::memcpy(out + kElemAttrTailOffset, tail.data(), tail.size());
 }
 
 void ElemAttrFromHead(const BYTE* in, CElemAttr& attr, ElemAttrTail& tail) {
-    attr.m_fontHeigh = GetWord(in + 0);
-    attr.m_fontWidth = GetWord(in + 2);
-    attr.m_form = GetWord(in + 4);
-    attr.m_color = GetDword(in + 6);
-    attr.m_attrb = GetWord(in + 10);
-    attr.m_linkWord = GetWord(in + 12);
-    attr.m_offsetX = static_cast<LONG>(GetDword(in + 14));
-    attr.m_offsetY = static_cast<LONG>(GetDword(in + 18));
-    attr.m_drawerX = static_cast<LONG>(GetDword(in + 22));
-    attr.m_drawerY = static_cast<LONG>(GetDword(in + 26));
-    attr.m_linkPosition = static_cast<short>(GetWord(in + 30));
-    attr.m_ownFont = static_cast<short>(GetWord(in + 32));
-    attr.m_stack = GetWord(in + 34);
+    GetFields<CElemAttr>(kElemAttrHeadFields, std::span<const BYTE>(in, kElemAttrTailOffset), attr);
     std::memcpy(tail.data(), in + kElemAttrTailOffset, tail.size());
 }
 
