@@ -10,6 +10,7 @@
 #include "model/SyokiSet.h"
 #include "model/Utility.h"
 #include "render/EventGeometry.h"
+#include "render/KouteiLabels.h"
 #include "render/KouteiRoute.h"
 #include "render/ShincyokuDraw.h"
 #include "shapes/ZukeiView.h"
@@ -20,9 +21,6 @@ bool CPageLayoutDocumentSeam::GetKouteiBoundsParts(const CDataHeader& process,
                                                    const CPageLayout& layout, CDC* dc,
                                                    bool withTerms, bool withResources,
                                                    KouteiBoundsParts& parts) const {
-    static_cast<void>(dc);
-    static_cast<void>(withTerms);
-    static_cast<void>(withResources);
     const CKoutei* koutei = AsKoutei(&process);
     if (koutei == nullptr) {
         return false;
@@ -46,6 +44,18 @@ bool CPageLayoutDocumentSeam::GetKouteiBoundsParts(const CDataHeader& process,
     parts.fontHeight = m_settings.GetChart().GetBarHeight();
     parts.startNodeSize = koutei->GetStartLand()->GetSize();
     parts.endNodeSize = koutei->GetEndLand()->GetSize();
+    if (withTerms && koutei->GetYogoCount() > 0) {
+        const CRect terms = GetYogoRect(*koutei, layout, dc, -1);
+        if (!terms.IsRectNull()) {
+            parts.terms = terms;
+        }
+    }
+    if (withResources && koutei->GetShigenCount() > 0) {
+        const CRect resources = GetShigenRect(*koutei, layout, dc, -1);
+        if (!resources.IsRectNull()) {
+            parts.resources = resources;
+        }
+    }
     return true;
 }
 
@@ -81,6 +91,19 @@ void CPageLayoutDocumentSeam::ForEachHatch(
     for (POSITION pos = hatches.GetHeadPosition(); pos != nullptr;) {
         visit(*hatches.GetNext(pos));
     }
+}
+
+int CPageLayoutDocumentSeam::GetShigenName(int n, std::string& name) const {
+    return tembra::GetShigenName(m_objects.GetShigenNames(), n, name);
+}
+
+void CPageLayoutDocumentSeam::MeasureShigenList(const CShigen& resources, int& nameLength,
+                                                int& amount) const {
+    tembra::MeasureShigenList(resources, m_objects.GetShigenNames(), nameLength, amount);
+}
+
+std::string CPageLayoutDocumentSeam::GetShigenLabel(const CShigen& resources, int index) const {
+    return tembra::GetShigenLabel(resources, m_objects.GetShigenNames(), index);
 }
 
 int CPageLayoutDocumentSeam::GetSelectedKoumokuRows(int& first, int& last) const {

@@ -1,6 +1,7 @@
 // What the page layout and the painters read of the schedule document: its settings record,
-// working calendar and item table, the line of a process for its bounds, the rectangle an event
-// gives of itself, and the file name that texts show.
+// working calendar and item table, the line, terms and resource label of a process for its
+// bounds, the rectangle an event gives of itself, the file name that texts show and the resource
+// names of the resource labels.
 #pragma once
 
 #include "render/PageLayout.h"
@@ -29,7 +30,8 @@ public:
     const CKoumoku* GetKoumoku() const override;
     // The line of a process: its end points, the style code (the line shape) with the gate row
     // or, for the bars, their thickness in the count word and the bar height in place of a
-    // font's, and the node sizes. Terms and resource labels are not filled.
+    // font's, and the node sizes; when asked, the rectangle of all its terms and that of its
+    // resource label (each only when the process has some and they take room).
     bool GetKouteiBoundsParts(const CDataHeader& process, const CPageLayout& layout, CDC* dc,
                               bool withTerms, bool withResources,
                               KouteiBoundsParts& parts) const override;
@@ -45,6 +47,10 @@ public:
     const CConfigPrint* GetPrintSettings() const override { return &m_printSettings; }
     int GetSelectedKoumokuRows(int& first, int& last) const override;
     int GetSelectedKoumokuCols(int& first, int& last) const override;
+    // The document's resource table.
+    int GetShigenName(int n, std::string& name) const override;
+    void MeasureShigenList(const CShigen& resources, int& nameLength, int& amount) const override;
+    std::string GetShigenLabel(const CShigen& resources, int index) const override;
 
 private:
     const CDocument& m_document;

@@ -143,6 +143,19 @@ public:
     // The resource master table: entry i describes resource number i + 1.
     CShigenNameTable& GetShigenNames() { return m_objects.GetShigenNames(); }
     const CShigenNameTable& GetShigenNames() const { return m_objects.GetShigenNames(); }
+    // What the resource labels show of the table (see model/Shigen.h): the name of entry n
+    // (0-based) and its length, -1 past the last entry; over a list's entries with an amount,
+    // the longest name length and the largest amount; the label line of the list's entry at
+    // index (-1: the list's widest line).
+    int GetShigenName(int n, std::string& name) const {
+        return tembra::GetShigenName(GetShigenNames(), n, name);
+    }
+    void MeasureShigenList(const CShigen& resources, int& nameLength, int& amount) const {
+        tembra::MeasureShigenList(resources, GetShigenNames(), nameLength, amount);
+    }
+    std::string GetShigenLabel(const CShigen& resources, int index) const {
+        return tembra::GetShigenLabel(resources, GetShigenNames(), index);
+    }
     CKoumoku* GetKoumoku() { return &m_objects.GetKoumoku(); }
     const CKoumoku& GetKoumokuTable() const { return m_objects.GetKoumoku(); }
     OwnedObList<CDataHeader>& GetObjList() { return m_objects.GetObjList(); }

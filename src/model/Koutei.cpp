@@ -276,13 +276,16 @@ void CKoutei::SetEndRow(WORD row) {
 }
 
 CTimeSpan CKoutei::CalcSpan(const IKouteiDocument* document, BOOL withCalendar) const {
+    return CalcSpan(document != nullptr && withCalendar != FALSE ? document->GetCalendar()
+                                                                 : nullptr);
+}
+
+CTimeSpan CKoutei::CalcSpan(const CCalendar* calendar) const {
     const CTime start = GetStartTime();
     const CTime end = GetEndTime();
     CTimeSpan span = end - start;
-    if (document != nullptr && withCalendar != FALSE && m_lines->GetAttr().GetHoliday() != 0) {
-        if (const CCalendar* calendar = document->GetCalendar()) {
-            span -= calendar->GetHolidayTime(start, end);
-        }
+    if (calendar != nullptr && m_lines->GetAttr().GetHoliday() != 0) {
+        span -= calendar->GetHolidayTime(start, end);
     }
     return span;
 }

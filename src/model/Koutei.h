@@ -256,6 +256,8 @@ public:
     // End minus start of the line set; with a document, withCalendar set and the line's Holiday
     // word on, the holidays between them are left out.
     CTimeSpan CalcSpan(const IKouteiDocument* document, BOOL withCalendar) const;
+    // The same with the calendar itself (null: none) in place of the document's.
+    CTimeSpan CalcSpan(const CCalendar* calendar) const;
     // Recomputes the start offset from date (0: the document's elapsed-day base date; without
     // calendar unless withoutCalendar is 0, when the holidays before the start are left out) and
     // the duration (CalcSpan); spare days longer than the duration are cut to it.

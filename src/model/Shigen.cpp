@@ -1,6 +1,9 @@
 #include "model/Shigen.h"
 
+#include "model/Utility.h"
 #include "platform/Document.h"
+
+#include <algorithm>
 
 namespace tembra {
 
@@ -116,6 +119,86 @@ void CShigen::Serialize(CArchive& ar) {
         entries.push_back(ar.ReadOwned<CShigenData>());
     }
     m_entries = std::move(entries);
+}
+
+// ---- Resource labels ----------------------------------------------------------------------------
+
+namespace {
+
+// The table entry of a resource number (1-based), or null.
+const CShigenName* EntryOf(const CShigenNameTable& table, WORD number) {
+    return number >= 1 && number <= table.size() ? table[number - 1U].get() : nullptr;
+}
+
+std::string NameOf(const CShigenNameTable& table, WORD number) {
+    const CShigenName* entry = EntryOf(table, number);
+    return entry != nullptr ? entry->GetName() : std::string();
+}
+
+// The longest name (the first of equals) and the largest amount over the entries with one.
+struct ListMeasure {
+    std::string longestName;
+    int largest = 0;
+};
+
+ListMeasure Measure(const CShigen& list, const CShigenNameTable& table) {
+    ListMeasure measure;
+    for (const auto& entry : list.GetEntries()) {
+        if (entry->GetQuantity() == 0) {
+            continue;
+        }
+        measure.largest = std::max<int>(measure.largest, entry->GetQuantity());
+        std::string name = NameOf(table, entry->GetNumber());
+        if (name.size() > measure.longestName.size()) {
+            measure.longestName = std::move(name);
+        }
+    }
+    return measure;
+}
+
+} // namespace
+
+int GetShigenName(const CShigenNameTable& table, int n, std::string& name) {
+    if (n < 0 || static_cast<std::size_t>(n) >= table.size()) {
+        return -1;
+    }
+    const CShigenName* entry = table[static_cast<std::size_t>(n)].get();
+    name = entry != nullptr ? entry->GetName() : std::string();
+    return static_cast<int>(name.size());
+}
+
+void MeasureShigenList(const CShigen& list, const CShigenNameTable& table, int& nameLength,
+                       int& amount) {
+    const ListMeasure measure = Measure(list, table);
+    nameLength = static_cast<int>(measure.longestName.size());
+    amount = measure.largest;
+}
+
+std::string FormatShigenLine(std::string_view name, int amount, int nameLength, int largest) {
+    const int width = static_cast<int>(StringPrintf("%d", largest).size());
+    std::string line = "[";
+    line += name;
+    if (static_cast<int>(name.size()) < nameLength) {
+        line.append(static_cast<std::size_t>(nameLength) - name.size(), ' ');
+    }
+    line += ' ';
+    // The amount right-aligned to the digits of the largest amount.
+    line += StringPrintf("%*d", width, amount);
+    line += ']';
+    return line;
+}
+
+std::string GetShigenLabel(const CShigen& list, const CShigenNameTable& table, int index) {
+    const ListMeasure measure = Measure(list, table);
+    const auto& entries = list.GetEntries();
+    if (index >= 0 && static_cast<std::size_t>(index) < entries.size()) {
+        const CShigenData& entry = *entries[static_cast<std::size_t>(index)];
+        if (entry.GetQuantity() != 0) {
+            return FormatShigenLine(NameOf(table, entry.GetNumber()), entry.GetQuantity(),
+                                    static_cast<int>(measure.longestName.size()), measure.largest);
+        }
+    }
+    return "[" + measure.longestName + " " + StringPrintf("%d", measure.largest) + "]";
 }
 
 } // namespace tembra

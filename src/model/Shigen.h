@@ -123,4 +123,25 @@ private:
     std::vector<std::unique_ptr<CShigenData>> m_entries;
 };
 
+// ---- Resource labels ------------------------------------------------------------------------
+// A process shows its resources as a label of one line per entry: "[", the resource name padded
+// with blanks to the longest name of the list, a blank, the amount right-aligned to the digits
+// of the largest amount, "]". Lengths are bytes of the CP932 text. Only entries with an amount
+// count; a resource number without a table entry has an empty name.
+
+// The name of entry n (0-based) of the table and its length; -1 (name untouched) when n is no
+// entry.
+int GetShigenName(const CShigenNameTable& table, int n, std::string& name);
+// Over the entries of the list with an amount: the length of the longest name and the largest
+// amount (0 and 0 when none has one).
+void MeasureShigenList(const CShigen& list, const CShigenNameTable& table, int& nameLength,
+                       int& amount);
+// One line of the label for a name and an amount, with the longest name length and the largest
+// amount of the list.
+std::string FormatShigenLine(std::string_view name, int amount, int nameLength, int largest);
+// The line of the entry at index (every entry counted from 0) when it has an amount; otherwise,
+// as for index -1, the widest line of the list: "[", the longest name, a blank, the largest
+// amount, "]", which sizes the label box.
+std::string GetShigenLabel(const CShigen& list, const CShigenNameTable& table, int index);
+
 } // namespace tembra

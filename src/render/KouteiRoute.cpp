@@ -5,6 +5,7 @@
 #include "model/SyokiSet.h"
 #include "model/Utility.h"
 #include "render/Geometry.h"
+#include "render/KouteiLabels.h"
 #include "render/PageLayout.h"
 
 #include <algorithm>
@@ -375,8 +376,6 @@ int GetLabelSegment(const CKoutei& koutei, const CPageLayout& layout, CRect& out
 
 int HitTestPart(const CKoutei& koutei, const CPageLayout& layout, CDC* dc, int left, int top,
                 int right, int bottom, int part, int index) {
-    static_cast<void>(dc);
-    static_cast<void>(index);
     CRect rect(left, top, right, bottom);
     NormalizeLogRect(rect);
     switch (part) {
@@ -397,6 +396,18 @@ int HitTestPart(const CKoutei& koutei, const CPageLayout& layout, CDC* dc, int l
         const int r = part == kHitStartLand ? GetStartLandSize(koutei, layout)
                                             : GetEndLandSize(koutei, layout);
         return RectsMeet(CRect(c.x - r, c.y + r, c.x + r, c.y - r), rect) ? 1 : 0;
+    }
+    case kHitYogo: {
+        const CRect labels = GetYogoRect(koutei, layout, dc, index);
+        return !labels.IsRectNull() && RectsMeet(labels, rect) ? 1 : 0;
+    }
+    case kHitShigen: {
+        // A resource label that the layout does not show cannot be hit.
+        if (layout.GetShigenDispMode() == 0) {
+            return 0;
+        }
+        const CRect label = GetShigenRect(koutei, layout, dc, -1);
+        return !label.IsRectNull() && RectsMeet(label, rect) ? 1 : 0;
     }
     case kHitLabelSegment: {
         CRect segment;

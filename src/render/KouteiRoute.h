@@ -115,9 +115,9 @@ int GetLabelSegment(const CKoutei& koutei, const CPageLayout& layout, CRect& out
 
 // 1 when the part (kHitLine ...) meets the rectangle (logical units, either orientation). The
 // line is tested by its straight legs (a leg end inside or a leg crossing the rectangle), the
-// node marks by their squares, the label segment as a segment. The terms (part 3, index) and the
-// resource label (part 5) are measured with the label geometry of the process, which this
-// library does not hold yet: they, and every other part number, give 0.
+// node marks by their squares, the label segment as a segment, the terms (the one at index, or
+// all for -1) and the resource label by their rectangles (KouteiLabels.h, measured on dc when it
+// is given); a resource label the layout does not show is not hit. Other part numbers give 0.
 int HitTestPart(const CKoutei& koutei, const CPageLayout& layout, CDC* dc, int left, int top,
                 int right, int bottom, int part, int index);
 

@@ -33,6 +33,7 @@ class CKoumokuData;
 class CKtkmHatch;
 class CPageLayout;
 class CPrHeader;
+class CShigen;
 class CSyokiSet;
 
 // What the bounds of a process are made of. The process record knows its line geometry, its
@@ -99,6 +100,15 @@ public:
     // The item cell at (row, column) of the item table; null outside the table or where no
     // cell is.
     virtual const CKoumokuData* GetKoumokuCell(int row, int column) const = 0;
+
+    // What the resource labels of processes are laid out with (the document's resource table):
+    // the name of entry n (0-based) and its length, -1 when n is no entry; over the entries of a
+    // resource list with an amount, the longest name length and the largest amount; the label
+    // line of the entry at index of a list (-1: its widest line).
+    virtual int GetShigenName(int n, std::string& name) const = 0;
+    virtual void MeasureShigenList(const CShigen& resources, int& nameLength,
+                                   int& amount) const = 0;
+    virtual std::string GetShigenLabel(const CShigen& resources, int index) const = 0;
 };
 
 // What the layout needs of the view that owns it: its document.

@@ -5,6 +5,7 @@
 #include "document/PageLayoutDocumentSeam.h"
 
 #include "DocTestSupport.h"
+#include "FailingAllocator.h"
 #include "document/TembraDoc.h"
 #include "model/ConfigPrint.h"
 #include "model/Event.h"
@@ -14,10 +15,12 @@
 #include "model/KtkmHatch.h"
 #include "model/Shincyoku.h"
 #include "render/EventGeometry.h"
+#include "render/KouteiLabels.h"
 #include "render/PageLayout.h"
 #include "render/ShincyokuDraw.h"
 #include "shapes/ZukeiPolyLine.h"
 #include "shapes/ZukeiView.h"
+#include "support/ScriptedUi.h"
 
 #include <gtest/gtest.h>
 
@@ -138,6 +141,96 @@ TEST_F(PageLayoutDocumentSeamTest, ProcessBoundsFromItsLine) {
     const ProbeRecord other(kTypeKoutei, "not a process");
     EXPECT_FALSE(doc.GetSeams().PageLayout().GetKouteiBoundsParts(other, layout, nullptr, true,
                                                                   true, parts));
+}
+
+// The terms and the resource label of a process (named from the document's resource table)
+// widen its bounds when the layout asks for them: the terms unless the index is -1, the label
+// while the layout shows resources.
+TEST_F(PageLayoutDocumentSeamTest, ProcessBoundsTakeItsTermsAndResourceLabel) {
+    doc.GetShigenNames().push_back(std::make_unique<CShigenName>(1, 0, "Crane A1"));
+    CElemAttr& labels = doc.GetSyokiSet().GetChart().GetYogoAttr();
+    LOGFONT font;
+    font.lfHeight = -30;
+    font.lfWidth = 15;
+    labels.SetLogFont(font);
+    doc.GetSyokiSet().GetChart().GetShigenAttr().SetLogFont(font);
+    auto koutei = Process(3, 4, 13, 4, kLineShapeStraight);
+    auto term = std::make_unique<CYogo>();
+    term->SetText("a long term label above");
+    term->GetAttr().m_fontHeigh = term->GetAttr().m_fontWidth = 1;
+    term->GetAttr().m_form = kYogoPlaceFree;
+    term->GetAttr().SetOffsetY(300);
+    ASSERT_TRUE(koutei->AddYogo(term, TRUE));
+    CShigen& resources = *koutei->GetShigen();
+    resources.AddShigenData(std::make_unique<CShigenData>(1, 12));
+    resources.GetAttr().m_fontHeigh = resources.GetAttr().m_fontWidth = 1;
+    resources.GetAttr().m_linkPosition = 1;
+
+    const IPageLayoutDocument& seam = doc.GetSeams().PageLayout();
+    KouteiBoundsParts parts;
+    ASSERT_TRUE(seam.GetKouteiBoundsParts(*koutei, layout, nullptr, true, true, parts));
+    const CRect terms = GetYogoRect(*koutei, layout, nullptr, -1);
+    const CRect label = GetShigenRect(*koutei, layout, nullptr, -1);
+    EXPECT_EQ(parts.terms, terms);
+    EXPECT_EQ(parts.resources, label);
+    // "[Crane A1 12]": 13 bytes of 15.
+    EXPECT_EQ(label.Width(), 13 * 15 + 2);
+    ASSERT_TRUE(seam.GetKouteiBoundsParts(*koutei, layout, nullptr, false, false, parts));
+    EXPECT_FALSE(parts.terms.has_value());
+    EXPECT_FALSE(parts.resources.has_value());
+
+    // The line alone reaches from 190 to 1210 and 10 about y -225; the term lies 150 above the
+    // line, 23 x 15 long from its middle; the label hangs 6 below the line.
+    layout.SetShigenDispMode(0);
+    EXPECT_EQ(layout.GetObjectBounds(nullptr, koutei.get(), -1), CRect(190, -215, 1210, -235));
+    EXPECT_EQ(terms.top, -44);
+    EXPECT_EQ(layout.GetObjectBounds(nullptr, koutei.get(), 0), CRect(190, -44, 1210, -235));
+    layout.SetShigenDispMode(1);
+    EXPECT_EQ(label.bottom, -262);
+    EXPECT_EQ(layout.GetObjectBounds(nullptr, koutei.get(), 0), CRect(190, -44, 1210, -262));
+    EXPECT_EQ(layout.GetObjectBounds(nullptr, koutei.get(), -1), CRect(190, -215, 1210, -262));
+}
+
+// When the stacking table of the terms cannot be made the document says so (message 5026) and
+// the terms take no room.
+TEST_F(PageLayoutDocumentSeamTest, TermsWithoutAStackingTable) {
+    test::ScopedUi ui;
+    auto koutei = Process(3, 4, 13, 4, kLineShapeStraight);
+    auto term = std::make_unique<CYogo>();
+    term->SetText("term");
+    ASSERT_TRUE(koutei->AddYogo(term, TRUE));
+    CRect terms(1, 2, 3, 4);
+    {
+        test::FailingAllocation failing(0);
+        terms = GetYogoRect(*koutei, layout, nullptr, -1);
+        EXPECT_TRUE(failing.Fired());
+    }
+    EXPECT_EQ(terms, CRect());
+    ASSERT_EQ(ui->MessageBoxes().size(), 1u);
+    EXPECT_EQ(ui->MessageBoxes()[0].stringId, IDS_YOGO_STACK_FAILED);
+    EXPECT_EQ(ui->MessageBoxes()[0].text, "用語の積み重ねテーブルの作成に失敗しました");
+}
+
+// The resource names that the labels show come from the document's resource table.
+TEST_F(PageLayoutDocumentSeamTest, ResourceNamesOfTheDocument) {
+    doc.GetShigenNames().push_back(std::make_unique<CShigenName>(1, 0, "Worker"));
+    doc.GetShigenNames().push_back(std::make_unique<CShigenName>(2, 0, "Crane A1"));
+    CShigen resources;
+    resources.AddShigenData(std::make_unique<CShigenData>(1, 12));
+    resources.AddShigenData(std::make_unique<CShigenData>(2, 3));
+    const IPageLayoutDocument& seam = doc.GetSeams().PageLayout();
+    for (int index : {0, 1, -1}) {
+        EXPECT_EQ(seam.GetShigenLabel(resources, index), doc.GetShigenLabel(resources, index));
+    }
+    EXPECT_EQ(seam.GetShigenLabel(resources, 0), "[Worker   12]");
+    int nameLength = 0;
+    int amount = 0;
+    seam.MeasureShigenList(resources, nameLength, amount);
+    EXPECT_EQ(std::make_pair(nameLength, amount), std::make_pair(8, 12));
+    std::string name;
+    EXPECT_EQ(seam.GetShigenName(1, name), 8);
+    EXPECT_EQ(name, "Crane A1");
+    EXPECT_EQ(doc.GetShigenName(2, name), -1);
 }
 
 // An event gives its text rectangle with its anchor (and balloon); other records, until they

@@ -208,5 +208,90 @@ TEST(ShigenTest, DamagedEntryListsAreRefused) {
     }
 }
 
+// ---- Label lines --------------------------------------------------------------------------------
+
+CShigenNameTable Names(const std::vector<std::string>& names) {
+    CShigenNameTable table;
+    WORD number = 1;
+    for (const std::string& name : names) {
+        table.push_back(std::make_unique<CShigenName>(number++, 0, name));
+    }
+    return table;
+}
+
+std::unique_ptr<CShigen> List(const std::vector<std::pair<WORD, WORD>>& entries) {
+    auto list = std::make_unique<CShigen>();
+    for (const auto& [number, amount] : entries) {
+        list->AddShigenData(std::make_unique<CShigenData>(number, amount));
+    }
+    return list;
+}
+
+// Names of 6 and 8 bytes with amounts 12 and 3: the shorter name is padded with two blanks and
+// both amounts are two wide; an index past the entries, or -1, gives the widest line.
+TEST(ShigenLabelTest, LinesArePaddedToTheLongestNameAndTheWidestAmount) {
+    const CShigenNameTable table = Names({"Worker", "Crane A1"});
+    const auto list = List({{1, 12}, {2, 3}});
+    struct Case {
+        int index;
+        const char* line;
+    };
+    const std::vector<Case> cases = {
+        {0, "[Worker   12]"},
+        {1, "[Crane A1  3]"},
+        {-1, "[Crane A1 12]"},
+        {2, "[Crane A1 12]"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.index);
+        EXPECT_EQ(GetShigenLabel(*list, table, c.index), c.line);
+    }
+    int nameLength = 0;
+    int amount = 0;
+    MeasureShigenList(*list, table, nameLength, amount);
+    EXPECT_EQ(nameLength, 8);
+    EXPECT_EQ(amount, 12);
+}
+
+// Entries without an amount take no part in the widths and show the widest line; a number
+// without a table entry (0, past the table) has an empty name; names are counted in bytes of
+// their CP932 text.
+TEST(ShigenLabelTest, EntriesWithoutAmountOrNameAndDoubleByteNames) {
+    // "鉄筋工" is six bytes in CP932.
+    const CShigenNameTable table = Names({"\x93\x53\x8b\xd8\x8d\x48", "A very long name"});
+    const auto list = List({{1, 120}, {2, 0}, {0, 7}, {9, 45}});
+    EXPECT_EQ(GetShigenLabel(*list, table, 0), "[\x93\x53\x8b\xd8\x8d\x48 120]");
+    EXPECT_EQ(GetShigenLabel(*list, table, 1), "[\x93\x53\x8b\xd8\x8d\x48 120]");
+    EXPECT_EQ(GetShigenLabel(*list, table, 2), "[         7]");
+    EXPECT_EQ(GetShigenLabel(*list, table, 3), "[        45]");
+    int nameLength = 0;
+    int amount = 0;
+    MeasureShigenList(*list, table, nameLength, amount);
+    EXPECT_EQ(nameLength, 6);
+    EXPECT_EQ(amount, 120);
+
+    // Nothing with an amount: no name, amount 0.
+    const auto idle = List({{2, 0}});
+    MeasureShigenList(*idle, table, nameLength, amount);
+    EXPECT_EQ(nameLength, 0);
+    EXPECT_EQ(amount, 0);
+    EXPECT_EQ(GetShigenLabel(*idle, table, 0), "[ 0]");
+}
+
+TEST(ShigenLabelTest, NamesOfTheTableByPosition) {
+    CShigenNameTable table = Names({"Worker", ""});
+    table.push_back(nullptr);
+    std::string name = "kept";
+    EXPECT_EQ(GetShigenName(table, 0, name), 6);
+    EXPECT_EQ(name, "Worker");
+    EXPECT_EQ(GetShigenName(table, 1, name), 0);
+    EXPECT_EQ(name, "");
+    EXPECT_EQ(GetShigenName(table, 2, name), 0);
+    name = "kept";
+    EXPECT_EQ(GetShigenName(table, 3, name), -1);
+    EXPECT_EQ(GetShigenName(table, -1, name), -1);
+    EXPECT_EQ(name, "kept");
+}
+
 } // namespace
 } // namespace tembra

@@ -1,7 +1,7 @@
 // A chart document as the page layout and the painters read it, for the render tests: the
 // settings record, the working calendar, the item table, the print settings, the selected date
-// range, the hatchings and the item-cell selection, each a plain member a test sets. Processes
-// and other records give what the test puts into parts and recordBounds.
+// range, the hatchings, the item-cell selection and the resource table, each a plain member a
+// test sets. Processes and other records give what the test puts into parts and recordBounds.
 #pragma once
 
 #include "model/Calendar.h"
@@ -10,6 +10,7 @@
 #include "model/Koumoku.h"
 #include "model/KoumokuData.h"
 #include "model/KtkmHatch.h"
+#include "model/Shigen.h"
 #include "model/SyokiSet.h"
 #include "render/PageLayout.h"
 
@@ -31,6 +32,8 @@ public:
     std::vector<std::unique_ptr<CKtkmHatch>> hatches;
     std::map<std::pair<int, int>, std::unique_ptr<CKoumokuData>> cells;
     std::string fileName = "PLAN.tbr";
+    // The resource table: entry i is resource number i + 1.
+    CShigenNameTable shigenNames;
     // What a process gives of its line; false: it has none.
     KouteiBoundsParts parts;
     bool hasParts = false;
@@ -78,6 +81,15 @@ public:
     }
     int GetSelectedKoumokuCols(int& first, int& last) const override {
         return Selected(selectedCols, first, last);
+    }
+    int GetShigenName(int n, std::string& name) const override {
+        return tembra::GetShigenName(shigenNames, n, name);
+    }
+    void MeasureShigenList(const CShigen& resources, int& nameLength, int& amount) const override {
+        tembra::MeasureShigenList(resources, shigenNames, nameLength, amount);
+    }
+    std::string GetShigenLabel(const CShigen& resources, int index) const override {
+        return tembra::GetShigenLabel(resources, shigenNames, index);
     }
     IPageLayoutDocument* GetLayoutDocument() const override {
         return const_cast<FakeLayoutDocument*>(this);
