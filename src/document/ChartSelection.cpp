@@ -4,6 +4,7 @@
 #include "model/Event.h"
 #include "model/LayerSet.h"
 #include "shapes/Zukei.h"
+#include "shapes/ZukeiString.h"
 
 #include <limits>
 
@@ -63,6 +64,10 @@ POSITION CChartSelection::UnselectAt(POSITION pos, BOOL redraw) {
     }
     if (CZukei* shape = AsZukei(object)) {
         shape->Deselect();
+        // A framed text that leaves the selection is no longer being edited.
+        if (auto* text = DynamicDowncast<CZukeiString>(shape)) {
+            text->ClearEditState();
+        }
     } else {
         object->Deselect();
     }

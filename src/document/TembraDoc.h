@@ -346,6 +346,25 @@ public:
     void DeleteAllCharts() { m_objects.DeleteAllCharts(); }
     void DeleteAllHatches() { m_objects.DeleteAllHatches(); }
 
+    // ---- Shape groups and framed texts (DocZukeiGroup.cpp)
+    // --------------------------------------- Binds the selected shapes into a new group on the
+    // current layer with the settings' shape attributes (style 17): the selection is taken from its
+    // tail, so the last selected shape is the group's first member. The group goes to the end of
+    // the shape list and every shape is deselected. Cannot be undone (the history is emptied).
+    // Nothing selected: nothing happens; a group that would nest deeper than a file may hold is
+    // refused with a beep.
+    void OnZukeiGroup();
+    // Dissolves every selected group one level: its members go to the end of the shape list in
+    // member order, deselected, and the group is deleted; then every shape is deselected.
+    // Cannot be undone (the history is emptied).
+    void OnZukeiUngroup();
+    // Takes every selected shape out of the selection and redraws it; an edited framed text
+    // ends its edit state.
+    void DeselectAllZukei();
+    // Marks every framed text of the shape list (inside groups too) for a new layout of its
+    // lines at its next drawing.
+    void InvalidateTextZukei();
+
     // ---- Layers ---------------------------------------------------------------------------------
     // Appends 16 new layers (shown, no name); 0 as soon as one cannot be made.
     int CreateLayers() { return m_objects.CreateLayers(); }

@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
+#include <memory>
 
 namespace tembra {
 
@@ -549,6 +551,29 @@ BOOL CFont::CreateFontIndirect(const LOGFONT* font) {
     m_data.lfFaceName[LF_FACESIZE - 1] = '\0';
     m_created = true;
     return TRUE;
+}
+
+BOOL CFont::CreatePointFontIndirect(const LOGFONT* font, const CDC* dc) {
+    if (font == nullptr) {
+        return FALSE;
+    }
+    std::unique_ptr<CDC> screen;
+    if (dc == nullptr) {
+        screen = CreateScreenDC();
+        dc = screen.get();
+    }
+    LOGFONT lf = *font;
+    if (dc != nullptr) {
+        // 720 tenths of a point to the inch; the device rows of that, taken back to logical
+        // units from the device origin.
+        CPoint height(0, static_cast<LONG>(static_cast<long long>(dc->GetDeviceCaps(LOGPIXELSY)) *
+                                           lf.lfHeight / 720));
+        CPoint origin(0, 0);
+        dc->DPtoLP(&height);
+        dc->DPtoLP(&origin);
+        lf.lfHeight = -std::abs(height.y - origin.y);
+    }
+    return CreateFontIndirect(&lf);
 }
 
 BOOL CFont::CreateFont(int height, int width, int escapement, int orientation, int weight,

@@ -369,6 +369,10 @@ public:
     CFont() : CGdiObject(Kind::Font) {}
 
     BOOL CreateFontIndirect(const LOGFONT* font);
+    // A font whose lfHeight is given in tenths of a point: the height becomes the character
+    // height (negative) in the logical units of the device context, through its vertical dpi
+    // (the screen's when dc is null); the other fields are taken as they are.
+    BOOL CreatePointFontIndirect(const LOGFONT* font, const class CDC* dc = nullptr);
     BOOL CreateFont(int height, int width, int escapement, int orientation, int weight, BYTE italic,
                     BYTE underline, BYTE strikeOut, BYTE charSet, BYTE outPrecision,
                     BYTE clipPrecision, BYTE quality, BYTE pitchAndFamily,
