@@ -1,11 +1,14 @@
 // What the application keeps for all its documents besides its settings: the internal clipboards
 // that the cut, copy, paste and insert operations of the documents fill and empty, the link
-// records of the processes held there, and the lock that open documents keep on the application.
+// records of the processes held there, the colours last chosen under "その他" for each kind of
+// object, the term bar that the attribute operations report to, and the lock that open documents
+// keep on the application.
 // The shell owns one object and installs it (SetAppState); until then the documents share one of
 // the program's own.
 #pragma once
 
 #include "document/ObList.h"
+#include "document/YogoBarObserver.h"
 #include "model/DataHeader.h"
 #include "model/Koumoku.h"
 #include "model/Koutei.h"
@@ -14,6 +17,7 @@
 #include "platform/Types.h"
 
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace tembra {
@@ -58,6 +62,34 @@ public:
     const LinkList& GetProcessInfoList() const { return m_links; }
     void ClearProcessInfoList();
 
+    // ---- The colours chosen under "その他" ------------------------------------------------------
+    // One per kind of object; the colour dialog of "その他" starts from it and the attribute
+    // operations remember there a colour that is none of the six of the colour menus.
+    COLORREF GetEventCustomColor() const { return m_eventCustomColor; }
+    void SetEventCustomColor(COLORREF color) { m_eventCustomColor = color; }
+    COLORREF GetKoumokuCustomColor() const { return m_koumokuCustomColor; }
+    void SetKoumokuCustomColor(COLORREF color) { m_koumokuCustomColor = color; }
+    COLORREF GetKouteiCustomColor() const { return m_kouteiCustomColor; }
+    void SetKouteiCustomColor(COLORREF color) { m_kouteiCustomColor = color; }
+    COLORREF GetYogoCustomColor() const { return m_yogoCustomColor; }
+    void SetYogoCustomColor(COLORREF color) { m_yogoCustomColor = color; }
+
+    // ---- The term bar
+    // ---------------------------------------------------------------------------- The bar that is
+    // told (none: nothing is told); it must stay alive while it is registered.
+    void SetYogoBar(IYogoBarObserver* bar) { m_yogoBar = bar; }
+    IYogoBarObserver* GetYogoBar() const { return m_yogoBar; }
+    void AddYogoHistory(const std::string& text) {
+        if (m_yogoBar != nullptr) {
+            m_yogoBar->AddYogoHistory(text);
+        }
+    }
+    void SetYogoColor(COLORREF color) {
+        if (m_yogoBar != nullptr) {
+            m_yogoBar->SetYogoColor(color);
+        }
+    }
+
     // ---- The lock of the open documents ------------------------------------------------------
     // Every document holds one lock from its construction to its destruction; the shell keeps
     // running while any is held.
@@ -76,6 +108,11 @@ private:
     CObTable m_cells;
     std::vector<WORD> m_cellKeisenTypes;
     LinkList m_links;
+    COLORREF m_eventCustomColor = 0;
+    COLORREF m_koumokuCustomColor = 0;
+    COLORREF m_kouteiCustomColor = 0;
+    COLORREF m_yogoCustomColor = 0;
+    IYogoBarObserver* m_yogoBar = nullptr;
     int m_lockCount = 0;
 };
 

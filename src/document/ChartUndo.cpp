@@ -1,5 +1,6 @@
 #include "document/ChartUndo.h"
 
+#include "document/KeisenTypeArray.h"
 #include "document/RecordCast.h"
 
 namespace tembra {
@@ -43,14 +44,20 @@ template <class T> bool CChartUndo::ExchangeIn(ObListIndex<T>& list, T* current,
 int CChartUndo::UndoRestor(CObject* current, CObject* replacement, CObject* info) {
     if (current == nullptr && replacement == nullptr) {
         // A change that is no object exchange.
-        auto* saved = dynamic_cast<CCalendar*>(info);
-        return saved != nullptr ? ExchangeCalendar(*saved) : 0;
+        if (auto* saved = dynamic_cast<CCalendar*>(info)) {
+            return ExchangeCalendar(*saved);
+        }
+        const auto* undoInfo = dynamic_cast<CUndoInfo*>(info);
+        auto* types = undoInfo != nullptr && undoInfo->GetValue() == kUndoKeisenTypes
+                          ? dynamic_cast<CKeisenTypeArray*>(undoInfo->GetObject())
+                          : nullptr;
+        return types != nullptr ? ExchangeKeisenTypes(types->GetTypes()) : 0;
     }
 
     auto* hatchCurrent = dynamic_cast<CKtkmHatch*>(current);
     auto* hatchReplacement = dynamic_cast<CKtkmHatch*>(replacement);
     if (hatchCurrent != nullptr || hatchReplacement != nullptr) {
-        return RestoreHatch(hatchCurrent, hatchReplacement);
+        return ReplaceHatch(hatchCurrent, hatchReplacement);
     }
 
     auto* headerCurrent = dynamic_cast<CDataHeader*>(current);
@@ -73,7 +80,18 @@ int CChartUndo::ExchangeCalendar(CCalendar& saved) {
     return 1;
 }
 
-int CChartUndo::RestoreHatch(CKtkmHatch* current, CKtkmHatch* replacement) {
+int CChartUndo::ExchangeKeisenTypes(std::vector<WORD>& saved) {
+    // The saved types become the table's; the table's go into the record for the way back.
+    CKoumoku& table = m_objects.GetKoumoku();
+    std::vector<WORD> current;
+    table.CopyKeisenTypes(current, 0);
+    table.CopyKeisenTypes(saved, 1);
+    saved.swap(current);
+    m_notifier.RedrawAll();
+    return 1;
+}
+
+int CChartUndo::ReplaceHatch(CKtkmHatch* current, CKtkmHatch* replacement) {
     if (current == nullptr) {
         m_hatchList.AddTail(replacement);
     } else if (!ExchangeIn(m_hatchList, current, replacement)) {

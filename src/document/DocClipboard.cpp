@@ -52,7 +52,15 @@ int CTembraDoc::CopySelectedObjects() {
             copy.release();
             ++copied;
         }
-        // Events are copied by the event record's copy; it joins here with its record class.
+        if (const CEvent* event = AsEvent(object)) {
+            std::unique_ptr<CEvent> copy = CopyEvent(*event);
+            if (copy == nullptr) {
+                return;
+            }
+            app->GetObjectClipboard().AddTail(copy.get());
+            copy.release();
+            ++copied;
+        }
     });
     if (anyProcess) {
         CShigenNameTable& names = app->GetShigenNameClipboard();

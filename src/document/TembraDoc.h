@@ -14,7 +14,9 @@
 // - CChartNotifier: the redraws and the changed flags the other parts report through;
 // - CDocumentSeams: the adapters that answer the records' document interfaces (FindSeam).
 // The operations that combine the parts are members, in files named by what they edit
-// (DocObjects.cpp, DocSelection.cpp, DocClipboard.cpp, DocKoutei.cpp, DocDateRange.cpp).
+// (DocObjects.cpp, DocSelection.cpp, DocClipboard.cpp, DocKoutei.cpp, DocDateRange.cpp,
+// DocEvents.cpp, DocHatch.cpp, DocHatchKoumoku.cpp, DocKoumoku.cpp, DocKoumokuEdit.cpp,
+// DocKoumokuAttr.cpp).
 //
 // Ownership: every list and table owns its records. The records are deleted by DeleteContents and
 // by the operations that remove them (a removed record recorded for undo passes to the undo
@@ -34,6 +36,7 @@
 #include "model/ChartPos.h"
 #include "model/ConfigOperation.h"
 #include "model/DataHeader.h"
+#include "model/Event.h"
 #include "model/Koumoku.h"
 #include "model/KoumokuData.h"
 #include "model/Koutei.h"
@@ -42,6 +45,7 @@
 #include "model/SeqNumber.h"
 #include "model/Shigen.h"
 #include "model/SyokiSet.h"
+#include "platform/CmdUI.h"
 #include "platform/Document.h"
 #include "platform/Time.h"
 #include "platform/Types.h"
@@ -50,12 +54,14 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <typeinfo>
 #include <vector>
 
 namespace tembra {
 
 class CAppState;
+class CPageLayout;
 
 // The insert mask of a document that reads a whole file of its own.
 constexpr int kInsertMaskAll = 0xFFFF;
@@ -394,6 +400,197 @@ public:
         return SelectedKoumokuCols(GetKoumokuTable(), first, last);
     }
 
+    // ---- Events (DocEvents.cpp) ----------------------------------------------------------------
+    // Every change of an existing event replaces it by a changed copy, the pair recorded for
+    // undo; a copy that cannot be made skips that event. "The selected events" are the events of
+    // the selection from its head up to the entry that was last when the operation began.
+
+    // Values of SetSelectedAttributes that leave an attribute as it is (besides a negative form,
+    // size or print flag, an empty text and no font).
+    static constexpr COLORREF kUnchangedColor = 0xFFFFFFFF;
+    static constexpr WORD kUnchangedFlags = 0xFFFF;
+
+    // A new event on the current layer with the default event attributes and font of the
+    // settings and no text; null after message 5013. The caller adds it to a list.
+    std::unique_ptr<CEvent> CreateEvent();
+    // A new event equal to the given one; null when it cannot be made (nothing is shown).
+    std::unique_ptr<CEvent> CopyEvent(const CEvent& event);
+    // Moves each selected event so that its anchor lands on its anchor plus (dx, dy) in the
+    // layout's logical units, then back inside the chart; balloons keep their tip when the
+    // operation settings say so ("EventBaseMove"). Mode 2 copies: the old events stay, unselected,
+    // and the moved copies are selected; otherwise the moved copy replaces each event and stays
+    // selected. One undo step.
+    void MoveSelectedEvents(const CPageLayout& layout, int dx, int dy, int mode);
+    // The same, the change being CEvent::Offset by the time and the rows.
+    void OffsetSelectedEvents(const CTimeSpan& delta, int rows, int mode);
+    // The event attribute menus: each value that is not the unchanged marker is given to the
+    // selected events (in the event mode) in the order form, colour, flags, size, text, print
+    // flag (with it the font). Flags: bit 15 set gives the whole flag word (the lower 15 bits),
+    // 0 clears it, any other value toggles its bits (set when none of them is set, else
+    // cleared). A text is cut to 128 bytes on a character boundary and joins the term bar's
+    // history. An event whose last change was its colour leaves the selection, so that the new
+    // colour shows. When no event was changed the form, colour, flags, size and font become the
+    // defaults of new events instead (a colour that is none of the six also the application's
+    // "その他" colour of events).
+    void SetSelectedAttributes(int form, COLORREF color, WORD flags, int size,
+                               std::string_view text, int printFlag, const LOGFONT* font);
+    // Menu state of a command of the event attribute menu: checked when the first selected event
+    // (in the event mode) or else the defaults of new events carry the command's value; a colour
+    // that is none of the six checks "7. その他" and becomes the "その他" colour of events; the
+    // colour commands show the colour in the term bar; "文字修正" is enabled only for a selected
+    // event.
+    void UpdateEventAttrUI(CCmdUI* cmdUI);
+    // Runs a command of the event attribute menu that carries its value ("7. その他": the
+    // application's "その他" colour of events). FALSE for any other id.
+    BOOL OnEventAttrCommand(UINT id);
+    // Find (mode other than 2) or replace (mode 2) in the texts of the events: the whole text
+    // equal to search (whole) or every occurrence of it, never inside a double-byte character.
+    // A selected event that does not match leaves the selection; unless selectedOnly the
+    // unselected events that match are selected. In mode 2 each matching event is replaced by a
+    // copy with the replaced text (cut to 128 bytes on a character boundary), in one undo step.
+    // Returns how many events matched.
+    int ReplaceEventText(int mode, std::string_view search, std::string_view replacement,
+                         BOOL whole, BOOL selectedOnly);
+    // Re-dates the selected events from one base date to another: by the same calendar time
+    // (plain), or else by the same working time over the working calendar, a date in a run of
+    // holidays moving to its end. No undo record (the caller has emptied the history).
+    void ShiftEventsByDays(const CTime& oldBase, const CTime& newBase, BOOL plain);
+    // Unless skip: takes the holiday time between the base date and each selected event's date
+    // off that date. No undo record.
+    void RemoveEventHolidays(const CTime& base, BOOL skip);
+
+    // ---- Hatchings (DocHatch.cpp) ---------------------------------------------------------------
+    // A hatching covers rows first..last (kind 1), dates start..end (kind 2) or the item cells of
+    // rows first..last and item columns first..last (kind 12). Each change is recorded for undo:
+    // a changed hatching as (clone before the change, hatching), a new one from a split as added, a
+    // removed one as removed.
+
+    // Results of ClipHatch.
+    static constexpr int kHatchRemoved = -1;
+    static constexpr int kHatchCut = 0;
+    static constexpr int kHatchSplit = 1;
+    static constexpr int kHatchUntouched = -2;
+
+    // A new hatching with the nine fields; null when it cannot be made. The caller lists it.
+    static std::unique_ptr<CKtkmHatch> CreateHatch(WORD kind, WORD pattern, COLORREF color,
+                                                   const CTime& start, const CTime& end,
+                                                   int firstRow, int lastRow, LONG firstColumn,
+                                                   LONG lastColumn);
+    // Clips the hatching at pos of the hatching list against a cleared region in mode 1 (rows
+    // first..last), 2 (dates start..end) or 12 (a block of cells): -1 it lay inside and was
+    // removed (recorded); 0 one end was cut; 1 it was split, the second half inserted right
+    // after it; -2 untouched (also for a position that does not hold the hatching). Rows are
+    // whole units and are cut by one; dates are points in time and meet. A cell block is only
+    // ever removed. The caller records the change of a cut or split hatching.
+    int ClipHatch(CKtkmHatch* hatch, POSITION pos, int mode, const CTime& start, const CTime& end,
+                  int firstRow, int lastRow, LONG firstColumn, LONG lastColumn);
+    // Clips every hatching of the kind against the region (see ClipHatch), recording the changes.
+    void ClipHatches(int kind, const CTime& start, const CTime& end, int firstRow, int lastRow,
+                     LONG firstColumn, LONG lastColumn);
+    // After rows first..last were cleared (clearOnly) or deleted: the row bands are clipped and,
+    // when the rows were deleted, those at or below first move up by the number of rows.
+    void RowHatchesDeleted(BOOL clearOnly, int first, int last);
+    // After rows first..last were inserted: a band that reaches them is stretched and split
+    // around them, one at or below first moves down.
+    void RowHatchesInserted(int first, int last);
+    // The same for the date ranges, by the time from start to end.
+    void DateHatchesDeleted(BOOL clearOnly, const CTime& start, const CTime& end);
+    void DateHatchesInserted(const CTime& start, const CTime& end);
+    // Puts newHatch in the place of oldHatch in the hatching list (oldHatch null: appends it;
+    // newHatch null: takes oldHatch out, to its caller) and redraws both; what undo and redo do
+    // with hatchings.
+    void ReplaceHatch(CKtkmHatch* oldHatch, CKtkmHatch* newHatch) {
+        m_undo.ReplaceHatch(oldHatch, newHatch);
+    }
+    // The item-cell hatchings (kind 12) after the item cells moved (DocHatchKoumoku.cpp). Only
+    // hatchings whose columns (rows) lie within the edited columns (rows) and that start at or
+    // after the first edited row (column) follow: one wholly inside a cleared or deleted block is
+    // removed, the others move by the number of rows (columns) as a whole, except when the
+    // block was only cleared.
+    void HatchRowsDeleted(BOOL clearOnly, int firstRow, int lastRow, int firstColumn,
+                          int lastColumn);
+    void HatchRowsInserted(int firstRow, int lastRow, int firstColumn, int lastColumn);
+    void HatchColsDeleted(BOOL clearOnly, int firstRow, int lastRow, int firstColumn,
+                          int lastColumn);
+    void HatchColsInserted(int firstRow, int lastRow, int firstColumn, int lastColumn);
+
+    // ---- Item cells (DocKoumoku.cpp, DocKoumokuEdit.cpp, DocKoumokuAttr.cpp)
+    // --------------------- Rows and item columns are zero-based; a cell's own row and column are
+    // kept equal to its place. Cells selected as part of whole rows carry the selected value 255.
+
+    // A new cell at the place with the default item attributes and font, stored in the table;
+    // marks the document changed. Null after message 5014 when it cannot be made; the cell
+    // already there when the place is taken.
+    CKoumokuData* CreateKoumokuData(int row, int column);
+    // A copy of the source stamped with the row and column, not stored; null for no source and
+    // after message 5015 when it cannot be made.
+    std::unique_ptr<CKoumokuData> CopyKoumokuData(int row, int column, const CKoumokuData* source);
+    // Stores the cell at the place, recording the change (added, or the pair old and new); a
+    // null cell clears the place (ClearKoumokuRange, removing). Returns the stored cell.
+    CKoumokuData* SetKoumokuCell(int row, int column, std::unique_ptr<CKoumokuData> cell);
+    // The rows of an item column (its last row + 1), or for -1 the most over all columns.
+    int GetKoumokuRowCount(int column = -1) const;
+    // The item columns the table holds.
+    int GetKoumokuColCount() const { return GetKoumokuTable().GetRowCount(); }
+    BOOL IsKoumokuSelected() const;
+    // Deselects the selected cells (redrawn), removing those left empty with no ruled line
+    // (recorded as removed). With restore, in the item mode a mode saved for a temporary switch
+    // is restored and the undo history emptied.
+    void ClearSelectedKoumokuCells(BOOL restore);
+    // After a load: deselects the selected cells and drops the empty ones, no redraw and no
+    // record (the history is emptied when a cell goes).
+    void DropEmptyKoumokuCells();
+    // Clears the block: each cell goes and is recorded as removed, except that (without
+    // removeAll) a cell with a ruled-line word or the third line word keeps its place with an
+    // empty text. Marks the document changed. Returns 1.
+    int ClearKoumokuRange(int firstRow, int firstColumn, int rowCount, int columnCount,
+                          BOOL removeAll);
+    // Copies the selected block to the application's cell clipboard, relative to its top-left
+    // cell, with the rows' ruled-line types when whole rows are selected. Returns how many cells
+    // were copied.
+    int CopyKoumoku();
+    // Copies, then clears the block in one undo step (whole rows: their ruled-line types become
+    // 0). Returns how many cells were copied.
+    int CutKoumoku();
+    // Pastes the clipboard with its top-left cell at the place, selecting the pasted cells (255
+    // when the clipboard carries row types, which are written too); what does not fit in the
+    // table's item columns and rows 0..9998 is dropped. With undo each change is recorded;
+    // without, the history is emptied (it no longer describes the table). Returns how many cells
+    // were pasted.
+    int PasteKoumoku(int firstRow, int firstColumn, BOOL undo);
+    // Row and column edits of a band of the table: the cells after the edited ones move, each
+    // place that changes recorded (a cell that moves is recorded by a copy at its old place).
+    // Mark the document changed. 1, or 0 when inserted rows would push cells past row 9998
+    // (nothing changes).
+    int DeleteKoumokuRows(int firstRow, int firstColumn, int rowCount, int columnCount);
+    int InsertKoumokuRows(int firstRow, int firstColumn, int rowCount, int columnCount);
+    int DeleteKoumokuCols(int firstRow, int firstColumn, int rowCount, int columnCount);
+    int InsertKoumokuCols(int firstRow, int firstColumn, int rowCount, int columnCount);
+    // Removes every cell and the rows' ruled-line types, recorded.
+    void DeleteAllKoumoku();
+    // The item attribute menus: each value other than -1 (the colour kUnchangedColor, an empty
+    // text, no font) is given to the selected cells in the item mode (operation draw or edit),
+    // each cell replaced by a changed copy in one undo step. The flag code: 0x100 and 0x200
+    // exclude each other and together (行中央) clear both; then bit 15 gives the whole flag word,
+    // 0 clears it, other bits toggle. When no cell was changed the format, colour, flag code,
+    // size and font become the defaults of new cells.
+    void SetKoumokuAttr(int format, COLORREF color, int flagCode, int sizeCode,
+                        std::string_view text, int rowLineType, int lineA, int lineB, int ownFont,
+                        const LOGFONT* font);
+    // Menu state of a command of the item attribute menu, from the cell at the first selected
+    // row and column (in the item mode, operation draw or edit) or else the defaults of new
+    // cells.
+    void UpdateKoumokuAttrUI(CCmdUI* cmdUI);
+    // Runs a command of the item attribute menu that carries its value; FALSE for any other id.
+    BOOL OnKoumokuAttrCommand(UINT id);
+    // Find or replace (mode 2, one undo step) in the texts of all cells or the selected ones.
+    // Returns how many cells matched.
+    int ReplaceKoumokuText(int mode, std::string_view search, std::string_view replacement,
+                           BOOL whole, BOOL selectedOnly);
+    // Writes the ruled-line types of rows first..last (either order) to the rows offset further;
+    // mode 3 moves them (the old rows get 0). Redraws all.
+    void MoveKeisenTypes(int firstRow, int lastRow, int offset, int mode);
+
     // ---- Automation (members named as the automation interface names them) ----------------------
     BOOL m_bAutomation = FALSE;
     POSITION m_posAutoKoutei = nullptr;
@@ -414,6 +611,42 @@ private:
     // unless a list still holds it.
     void DiscardUnrecorded(CDataHeader* object);
     template <class Fn> void ForEachSelected(Fn fn) { m_selection.ForEachSelected(fn); }
+    // Replaces each selected event by a copy changed by change (mode 2: adds the copy and
+    // deselects the event), in one undo step (DocEvents.cpp).
+    template <class Change> void ChangeSelectedEvents(int mode, Change change);
+
+    // Hatchings (DocHatch.cpp). The change of a hatching (before: its clone), a new one, and the
+    // hatching at pos of the list taken out; each redrawn and recorded (or, unrecorded, deleted).
+    void RecordHatchChange(std::unique_ptr<CKtkmHatch> before, CKtkmHatch* after);
+    void RecordHatchAdded(CKtkmHatch* hatch);
+    void RemoveHatchAt(POSITION pos);
+    // The walks of the row and date edits over the hatchings of a kind: clip(hatch, pos) clips
+    // against the deleted range; what starts inside it or later moves by shift unless only
+    // cleared. An inserted range stretches and splits what starts before it and reaches it, and
+    // moves what starts inside it or later.
+    template <class Clip, class StartsInside, class Shift>
+    void HatchesDeleted(WORD kind, BOOL clearOnly, Clip clip, StartsInside startsInside,
+                        Shift shift);
+    template <class StartsBefore, class Reaches, class Stretch, class Clip, class Shift>
+    void HatchesInserted(WORD kind, StartsBefore startsBefore, Reaches reaches, Stretch stretch,
+                         Clip clip, Shift shift);
+    // The item-cell hatchings whose range along one axis lies within the edited one and that
+    // start at or after the first edited row or column (DocHatchKoumoku.cpp).
+    template <class Follows, class Shift>
+    void KoumokuHatchesMoved(BOOL deleted, BOOL clearOnly, int firstRow, int lastRow,
+                             int firstColumn, int lastColumn, Follows follows, Shift shift);
+
+    // Item cells (DocKoumoku.cpp). A change of the cell at one place: old (out of the table, the
+    // history's when recorded) replaced by now, either may be null; an old cell that cannot be
+    // recorded goes to discard, to be deleted once the table no longer refers to it.
+    void RecordCellChange(CKoumokuData* oldCell, CKoumokuData* newCell,
+                          std::vector<std::unique_ptr<CKoumokuData>>& discard);
+    // Records the rows' ruled-line types for undo (nothing when that cannot be recorded).
+    void RecordKeisenTypes();
+    // Takes the cell at the place out of the table and records it as removed.
+    void RemoveCellAt(int row, int column, CKoumokuData* cell);
+    // Redraws the cells of rows first..last (-1: to the end) of item columns first..last.
+    void RedrawCells(int firstRow, int lastRow, int firstColumn, int lastColumn);
 
     static UINT s_clipboardFormat;
 
