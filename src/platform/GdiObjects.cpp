@@ -126,7 +126,7 @@ Region Region::FromRect(const CRect& r) {
     return region;
 }
 
-Region Region::FromPolygon(const CPoint* points, int count, int fillMode) {
+Region Region::FromPolygon(const CPoint* points, int count, int fillMode, Lines lines) {
     Region region;
     if (points == nullptr || count < 3) {
         return region;
@@ -137,6 +137,8 @@ Region Region::FromPolygon(const CPoint* points, int count, int fillMode) {
         minY = std::min(minY, points[i].y);
         maxY = std::max(maxY, points[i].y);
     }
+    minY = std::max(minY, lines.top);
+    maxY = std::min(maxY, lines.bottom);
     if (static_cast<long long>(maxY) - minY > kMaxScanLines) {
         return region;
     }
@@ -192,18 +194,20 @@ Region Region::FromPolygon(const CPoint* points, int count, int fillMode) {
     return region;
 }
 
-Region Region::FromEllipse(const CRect& bounds) {
+Region Region::FromEllipse(const CRect& bounds, Lines lines) {
     CRect n = bounds;
     n.NormalizeRect();
     Region region;
-    if (n.IsRectEmpty() || n.Height() > kMaxScanLines) {
+    const LONG first = std::max(n.top, lines.top);
+    const LONG end = std::min(n.bottom, lines.bottom);
+    if (n.IsRectEmpty() || static_cast<long long>(end) - first > kMaxScanLines) {
         return region;
     }
     const double cx = (n.left + n.right) / 2.0;
     const double cy = (n.top + n.bottom) / 2.0;
     const double rx = n.Width() / 2.0;
     const double ry = n.Height() / 2.0;
-    for (LONG y = n.top; y < n.bottom; ++y) {
+    for (LONG y = first; y < end; ++y) {
         const double dy = (y + 0.5 - cy) / ry;
         const double q = 1.0 - dy * dy;
         if (q <= 0.0) {
@@ -212,6 +216,41 @@ Region Region::FromEllipse(const CRect& bounds) {
         const double dx = rx * std::sqrt(q);
         Spans spans;
         AddSpan(spans, cx - dx, cx + dx);
+        if (!spans.empty()) {
+            region.m_bands.push_back(Band{y, y + 1, std::move(spans)});
+        }
+    }
+    region.Coalesce();
+    return region;
+}
+
+Region Region::FromRoundRect(const CRect& bounds, int cornerWidth, int cornerHeight, Lines lines) {
+    CRect n = bounds;
+    n.NormalizeRect();
+    Region region;
+    const LONG first = std::max(n.top, lines.top);
+    const LONG end = std::min(n.bottom, lines.bottom);
+    if (n.IsRectEmpty() || static_cast<long long>(end) - first > kMaxScanLines) {
+        return region;
+    }
+    const double rx = std::min<double>(std::abs(static_cast<double>(cornerWidth)), n.Width()) / 2;
+    const double ry = std::min<double>(std::abs(static_cast<double>(cornerHeight)), n.Height()) / 2;
+    for (LONG y = first; y < end; ++y) {
+        const double sy = y + 0.5;
+        // How far the corner's curve keeps this line in from the sides.
+        double inset = 0.0;
+        const double dy = sy < n.top + ry      ? n.top + ry - sy
+                          : sy > n.bottom - ry ? sy - (n.bottom - ry)
+                                               : 0.0;
+        if (dy > 0.0 && rx > 0.0) {
+            const double q = 1.0 - (dy / ry) * (dy / ry);
+            if (q <= 0.0) {
+                continue;
+            }
+            inset = rx - rx * std::sqrt(q);
+        }
+        Spans spans;
+        AddSpan(spans, n.left + inset, n.right - inset);
         if (!spans.empty()) {
             region.m_bands.push_back(Band{y, y + 1, std::move(spans)});
         }
@@ -701,6 +740,15 @@ BOOL CRgn::CreatePolygonRgn(const CPoint* points, int count, int fillMode) {
         return FALSE;
     }
     m_data = Region::FromPolygon(points, count, fillMode);
+    m_created = true;
+    return TRUE;
+}
+
+BOOL CRgn::CreateRoundRectRgn(int left, int top, int right, int bottom, int width, int height) {
+    if (!BeginCreate()) {
+        return FALSE;
+    }
+    m_data = Region::FromRoundRect(CRect(left, top, right, bottom), width, height);
     m_created = true;
     return TRUE;
 }

@@ -10,6 +10,7 @@
 #include "platform/Types.h"
 
 #include <cstdint>
+#include <limits>
 #include <memory>
 #include <string>
 #include <utility>
@@ -253,6 +254,13 @@ struct BrushData {
     }
 };
 
+// Scan lines from top up to bottom (exclusive): a region that is only tested against a rectangle
+// needs no more of a large shape than the lines the rectangle covers.
+struct RegionLines {
+    LONG top = std::numeric_limits<LONG>::min();
+    LONG bottom = std::numeric_limits<LONG>::max();
+};
+
 // A set of pixels (or logical units) made of rectangles, kept as horizontal bands of disjoint
 // spans: the clip of a device context and the regions of the drawing shapes.
 class Region {
@@ -264,11 +272,18 @@ public:
         bool operator==(const Band&) const = default;
     };
 
+    using Lines = RegionLines;
+
     Region() = default;
     static Region FromRect(const CRect& r);
     // Pixel (x, y) belongs to the polygon when its centre (x + 0.5, y + 0.5) lies inside.
-    static Region FromPolygon(const CPoint* points, int count, int fillMode);
-    static Region FromEllipse(const CRect& bounds);
+    static Region FromPolygon(const CPoint* points, int count, int fillMode, Lines lines = {});
+    static Region FromEllipse(const CRect& bounds, Lines lines = {});
+    // The rectangle with its corners cut round by quarters of an ellipse cornerWidth wide and
+    // cornerHeight high (each held to the rectangle's size, signs ignored); a corner size of 0
+    // leaves the rectangle.
+    static Region FromRoundRect(const CRect& bounds, int cornerWidth, int cornerHeight,
+                                Lines lines = {});
 
     static Region Combine(const Region& a, const Region& b, int mode);
 
@@ -417,6 +432,8 @@ public:
     BOOL CreateEllipticRgn(int left, int top, int right, int bottom);
     BOOL CreateEllipticRgnIndirect(const CRect* rect);
     BOOL CreatePolygonRgn(const CPoint* points, int count, int fillMode);
+    // width and height: the size of the ellipse whose quarters round the corners.
+    BOOL CreateRoundRectRgn(int left, int top, int right, int bottom, int width, int height);
     void SetRectRgn(int left, int top, int right, int bottom);
     // This region becomes a combined with b (b unused for RGN_COPY); the region type or
     // RGN_ERROR when an operand holds no region.

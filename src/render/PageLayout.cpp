@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <limits>
 
@@ -128,6 +129,23 @@ void CPageLayout::Init(IPageLayoutView* view) {
         m_scale = CHensokuScale();
     }
     EnsureLayout();
+}
+
+void CPageLayout::RebuildScale() {
+    const CSyokiSet* set = GetSyokiSet();
+    if (set == nullptr || m_doc == nullptr) {
+        m_scale = CHensokuScale();
+        return;
+    }
+    const CTime end = m_end + CTimeSpan(1, 0, 0, 0);
+    const std::int64_t span = (end - m_start).GetTimeSpan();
+    const bool hours = set->GetHensoku()->IsHourMode() != FALSE;
+    const std::int64_t entries = hours ? span / 3600 + 24 : span / 86400 + 1;
+    if (entries > CHensokuScale::kMaxEntries) {
+        m_scale = CHensokuScale();
+        return;
+    }
+    m_scale.Build(m_start, end, m_doc->GetCalendar(), set->GetHensoku());
 }
 
 void CPageLayout::EnsureLayout() {

@@ -260,6 +260,10 @@ public:
     void SetFirstRow(short row) { m_firstRow = row; }
     short GetLastRow() const { return m_lastRow; }
     void SetLastRow(short row) { m_lastRow = row; }
+    // Builds the day scale anew for the layout's own start and end (after SetStartDate or
+    // SetEndDate), from the settings' irregular periods and the working calendar. A period
+    // longer than a scale holds leaves the time axis linear, without a message.
+    void RebuildScale();
     // last - first + 1; at least 1, so that the row height never divides by zero.
     int GetRowCount() const;
     // The fixed-row range shown at the top while the chart is scrolled down.

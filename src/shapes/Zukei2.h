@@ -24,6 +24,8 @@ public:
 
     const CZukeiPoint& GetAnchor1() const { return m_anchor1; }
     const CZukeiPoint& GetAnchor2() const { return m_anchor2; }
+    void SetAnchor1(const CZukeiPoint& anchor) { m_anchor1 = anchor; }
+    void SetAnchor2(const CZukeiPoint& anchor) { m_anchor2 = anchor; }
     // Takes date, row and offset of both anchors from the source.
     void CopyAnchorsFrom(const CZukei2& source);
     // Both anchors on the chart: offsets cleared, page (0, 0).

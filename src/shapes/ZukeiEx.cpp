@@ -596,10 +596,12 @@ BOOL CZukeiEx::HitTest(const IZukeiView& view, const CRect& probe, int mode) con
     if (GetHatch() == kHatchNone) {
         return FALSE;
     }
-    // The inside, in the view's own signed coordinates.
-    CRgn inside;
-    inside.CreatePolygonRgn(points.data(), static_cast<int>(n), ALTERNATE);
-    return inside.RectInRegion(&probe);
+    // The inside, in the view's own signed coordinates, made only over the probe's scan lines.
+    CRect t = probe;
+    t.NormalizeRect();
+    const Region inside =
+        Region::FromPolygon(points.data(), static_cast<int>(n), ALTERNATE, {t.top, t.bottom});
+    return inside.Intersects(t) ? TRUE : FALSE;
 }
 
 } // namespace tembra

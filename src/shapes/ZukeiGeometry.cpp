@@ -258,11 +258,14 @@ bool SegmentHitTest(const CPoint& a, const CPoint& b, int w, const CRect& probe,
         return false;
     }
 
+    if (mode != 1) {
+        // Only the scan lines the probe covers can meet it.
+        return Region::FromPolygon(band.data(), static_cast<int>(band.size()), ALTERNATE,
+                                   {t.top, t.bottom})
+            .Intersects(t);
+    }
     CRgn region;
     region.CreatePolygonRgn(band.data(), static_cast<int>(band.size()), ALTERNATE);
-    if (mode != 1) {
-        return region.RectInRegion(&t) != FALSE;
-    }
     CRgn probeRegion;
     probeRegion.CreateRectRgnIndirect(&t);
     CRgn joined;
