@@ -3,6 +3,7 @@
 // chart. One iteration tests every shape against a click probe in the middle of the chart (goal:
 // under 5 ms), or against a band around all of them, asking whether each lies inside it (goal:
 // under 50 ms).
+#include "document/TembraDoc.h"
 #include "model/Calendar.h"
 #include "model/ChartPos.h"
 #include "model/PrintArea.h"
@@ -37,50 +38,28 @@ using namespace tembra;
 constexpr int kShapeCount = 1000;
 constexpr int kKindCount = 13;
 
-// The chart the layout reads: an A4 page of April 2010 and 30 rows, and nothing else.
-class Chart : public IPageLayoutDocument, public IPageLayoutView {
+// A schedule document on an A4 page of April 2010 and 30 rows, with nothing in it, and its
+// layout as a view binds one.
+class Chart : public IPageLayoutView {
 public:
     Chart() {
-        m_calendar.Clear();
-        m_settings.GetPageSetting().SetPaper(kPaperA4, 0, Paths::ShippedDataDir() / "MASTER01.LYT",
-                                             -1);
-        m_settings.SetStartDate(CTime(2010, 4, 1, 0, 0, 0));
-        m_settings.SetEndDate(CTime(2010, 4, 30, 0, 0, 0));
-        m_settings.SetFirstRow(0);
-        m_settings.SetLastRow(29);
+        CSyokiSet& settings = m_doc.GetSyokiSet();
+        settings.GetPageSetting().SetPaper(kPaperA4, 0, Paths::ShippedDataDir() / "MASTER01.LYT",
+                                           -1);
+        settings.SetStartDate(CTime(2010, 4, 1, 0, 0, 0));
+        settings.SetEndDate(CTime(2010, 4, 30, 0, 0, 0));
+        settings.SetFirstRow(0);
+        settings.SetLastRow(29);
         layout.Init(this);
     }
-
-    const CSyokiSet* GetSyokiSet() const override { return &m_settings; }
-    const CCalendar* GetCalendar() const override { return &m_calendar; }
-    const CKoumoku* GetKoumoku() const override { return nullptr; }
-    bool GetKouteiBoundsParts(const CDataHeader&, const CPageLayout&, CDC*, bool, bool,
-                              KouteiBoundsParts&) const override {
-        return false;
+    IPageLayoutDocument* GetLayoutDocument() const override {
+        return DocumentSeam<IPageLayoutDocument>(&m_doc);
     }
-    CRect GetRecordBounds(const CDataHeader& record, const CPageLayout& on, CDC*) const override {
-        return GetZukeiBounds(record, on);
-    }
-    const CChartPos* GetSelectedDateRange() const override { return nullptr; }
-    void ForEachHatch(const std::function<void(const CKtkmHatch&)>&) const override {}
-    const CConfigPrint* GetPrintSettings() const override { return nullptr; }
-    int GetSelectedKoumokuRows(int& first, int& last) const override {
-        first = last = -1;
-        return 0;
-    }
-    int GetSelectedKoumokuCols(int& first, int& last) const override {
-        first = last = -1;
-        return 0;
-    }
-    std::string GetMacroFileName() const override { return {}; }
-    const CKoumokuData* GetKoumokuCell(int, int) const override { return nullptr; }
-    IPageLayoutDocument* GetLayoutDocument() const override { return const_cast<Chart*>(this); }
 
     CPageLayout layout;
 
 private:
-    CSyokiSet m_settings;
-    CCalendar m_calendar;
+    mutable CTembraDoc m_doc;
 };
 
 // A shape of kind k (12 standard kinds and the polygon) across the box of two chart points.
