@@ -323,7 +323,7 @@ void DrawHolidaySegment(CDC* dc, const CPageLayout& layout, const CPoint& p1, co
     CTime current = from;
     CPoint at = a;
     KouteiPen inForce = own;
-    const auto piece = [&](const CTime& until, const KouteiPen& pen) {
+    const auto stretch = [&](const CTime& until, const KouteiPen& pen) {
         const CPoint next = PointAt(layout, a, b, to, until);
         if (next != at) {
             Line(dc, at, next, pen);
@@ -344,11 +344,11 @@ void DrawHolidaySegment(CDC* dc, const CPageLayout& layout, const CPoint& p1, co
             break;
         }
         if (current < run.start) {
-            piece(run.start, own);
+            stretch(run.start, own);
             current = run.start;
             inForce = alt;
         } else {
-            piece(run.end, alt);
+            stretch(run.end, alt);
             current = std::max(current, run.end);
             inForce = own;
         }

@@ -87,8 +87,8 @@ struct HolidayLineStyle {
 HolidayLineStyle GetHolidayLineStyle(const CKoutei& koutei, const CDC* dc,
                                      const CPageLayout& layout, int mode);
 
-// One stretch of the line from p1 at date d1 to p2 at date d2, cut into pieces where holiday
-// runs and the spare part begin and end, each piece in its style. y follows x linearly.
+// One segment of the line from p1 at date d1 to p2 at date d2, cut where holiday runs and the
+// spare part begin and end, each stretch in its style. y follows x linearly.
 void DrawHolidaySegment(CDC* dc, const CPageLayout& layout, const CPoint& p1, const CTime& d1,
                         const CPoint& p2, const CTime& d2, const HolidayLineStyle& style);
 // Whether a corner (or a crossing's arc) at the date takes the alternative style: in the spare

@@ -213,14 +213,14 @@ void DrawCrossingSegment(const CKoutei& koutei, CDC* dc, const CPageLayout& layo
     const std::vector<CrossArc> arcs =
         p1 == p2 ? std::vector<CrossArc>()
                  : PlanArcs(GatherCrossings(koutei, layout, p1, p2), p1, p2, print.GetArcRay());
-    const auto piece = [&](const CPoint& from, const CPoint& to) {
+    const auto stretch = [&](const CPoint& from, const CPoint& to) {
         DrawHolidaySegment(dc, layout, from, layout.XToDate(from.x), to, layout.XToDate(to.x),
                            style);
     };
     CPoint c = p1;
     for (const CrossArc& arc : arcs) {
         if (c != arc.a) {
-            piece(c, arc.a);
+            stretch(c, arc.a);
         }
         if (print.GetCrossType() == 1) {
             const bool alt = IsAltStyleAt(layout, style, layout.XToDate(arc.centre.x));
@@ -232,7 +232,7 @@ void DrawCrossingSegment(const CKoutei& koutei, CDC* dc, const CPageLayout& layo
         c = arc.b;
     }
     if (c != p2) {
-        piece(c, p2);
+        stretch(c, p2);
     }
 }
 

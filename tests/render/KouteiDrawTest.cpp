@@ -44,15 +44,15 @@ constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kOwn = RGB(10, 20, 30);
 
-// A piece of a line: its ends and the pen style it was drawn with.
-struct Piece {
+// A stretch of a line: its ends and the pen style it was drawn with.
+struct Stretch {
     int from = 0;
     int to = 0;
     UINT style = PS_SOLID;
-    bool operator==(const Piece&) const = default;
+    bool operator==(const Stretch&) const = default;
 };
 
-std::ostream& operator<<(std::ostream& os, const Piece& p) {
+std::ostream& operator<<(std::ostream& os, const Stretch& p) {
     return os << "{" << p.from << ", " << p.to << ", style " << p.style << "}";
 }
 
@@ -385,7 +385,7 @@ TEST_F(KouteiDrawTest, AProcessWhoseEndsCoincideDrawsOnlyItsStartNodeTermsAndRes
 
 // ---- Holidays and spare days --------------------------------------------------------------------
 
-// One stretch from 1 April (x 0) to 21 April (x 2000): the pieces and their styles.
+// A segment from 1 April (x 0) to 21 April (x 2000): its stretches and their styles.
 TEST_F(KouteiDrawTest, HolidayAwareSegments) {
     struct Case {
         const char* name;
@@ -394,7 +394,7 @@ TEST_F(KouteiDrawTest, HolidayAwareSegments) {
         int minRun;
         int spareFrom; // April day, 0 none
         WORD type;
-        std::vector<Piece> pieces;
+        std::vector<Stretch> stretches;
     };
     const UINT own = PS_SOLID;
     const UINT alt = PS_DOT;
@@ -470,19 +470,19 @@ TEST_F(KouteiDrawTest, HolidayAwareSegments) {
                 DrawHolidaySegment(dc.get(), layout, CPoint(0, -100), April(1), CPoint(2000, -100),
                                    April(21), style);
             }
-            std::vector<Piece> pieces;
+            std::vector<Stretch> stretches;
             for (const auto& line : test::DrawnLines(*dc)) {
                 EXPECT_EQ(line.from.y, -100);
                 EXPECT_EQ(line.to.y, -100);
-                pieces.push_back({line.from.x, line.to.x, line.pen.LineStyle()});
+                stretches.push_back({line.from.x, line.to.x, line.pen.LineStyle()});
             }
-            EXPECT_EQ(pieces, c.pieces);
+            EXPECT_EQ(stretches, c.stretches);
         }
     }
 }
 
-// The pieces of a sloping segment stay on it.
-TEST_F(KouteiDrawTest, PiecesOfASlopingSegmentLieOnIt) {
+// The stretches of a sloping segment stay on it.
+TEST_F(KouteiDrawTest, StretchesOfASlopingSegmentLieOnIt) {
     doc.Holidays(April(5), April(6));
     HolidayLineStyle style;
     style.pen = {0, 3, kOwn, R2_COPYPEN};
@@ -597,9 +597,9 @@ protected:
         doc.print.SetCrossType(static_cast<short>(crossType));
         return Drawn(koutei, kKouteiDrawNormal, device);
     }
-    static std::vector<Segment> Expected(std::initializer_list<std::pair<int, int>> pieces) {
+    static std::vector<Segment> Expected(std::initializer_list<std::pair<int, int>> stretches) {
         std::vector<Segment> out;
-        for (const auto& [from, to] : pieces) {
+        for (const auto& [from, to] : stretches) {
             out.push_back(Ordered(CPoint(500, from), CPoint(500, to)));
         }
         return out;
@@ -635,7 +635,7 @@ TEST_F(KouteiCrossingTest, WhatCrossesAndWhatDoesNot) {
         std::vector<std::tuple<int, int, int, int, WORD, WORD>> others;
         WORD vStartSize;
         WORD vEndSize;
-        std::vector<Segment> pieces;
+        std::vector<Segment> stretches;
         std::size_t arcs;
     };
     const std::vector<Case> cases = {
@@ -670,7 +670,7 @@ TEST_F(KouteiCrossingTest, WhatCrossesAndWhatDoesNot) {
         }
         CKoutei& v = Listed(6, 2, 6, 10, kLineShapePlain, c.vStartSize, c.vEndSize);
         const auto dc = Print(v, 1);
-        EXPECT_EQ(SegmentsAt(*dc, 500), c.pieces) << dc->Dump();
+        EXPECT_EQ(SegmentsAt(*dc, 500), c.stretches) << dc->Dump();
         EXPECT_EQ(dc->Find(DcOp::Arc).size(), c.arcs);
     }
 }
