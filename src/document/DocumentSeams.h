@@ -135,7 +135,8 @@ public:
         : m_koutei(mergeMode, numbers, calendar, settings, operation, notifier, objects),
           m_label(settings), m_koumoku(settings, objects.GetKoumoku()), m_shincyoku(settings),
           m_event(settings), m_prHeader(settings),
-          m_pageLayout(document, settings, calendar, objects, columnRange, printSettings) {}
+          m_pageLayout(document, settings, calendar, objects, columnRange, printSettings,
+                       operation) {}
     CDocumentSeams(const CDocumentSeams&) = delete;
     CDocumentSeams& operator=(const CDocumentSeams&) = delete;
 

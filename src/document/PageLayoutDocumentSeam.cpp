@@ -3,15 +3,14 @@
 #include "document/ChartObjects.h"
 #include "document/KoumokuSelection.h"
 #include "document/RecordCast.h"
-#include "model/ConfigChart.h"
+#include "model/ConfigOperation.h"
 #include "model/Event.h"
 #include "model/KoumokuData.h"
 #include "model/Koutei.h"
 #include "model/SyokiSet.h"
 #include "model/Utility.h"
 #include "render/EventGeometry.h"
-#include "render/KouteiLabels.h"
-#include "render/KouteiRoute.h"
+#include "render/KouteiDraw.h"
 #include "render/ShincyokuDraw.h"
 #include "shapes/ZukeiView.h"
 
@@ -25,37 +24,7 @@ bool CPageLayoutDocumentSeam::GetKouteiBoundsParts(const CDataHeader& process,
     if (koutei == nullptr) {
         return false;
     }
-    int x1 = 0;
-    int y1 = 0;
-    int x2 = 0;
-    int y2 = 0;
-    int yb = 0;
-    GetLineCoords(*koutei, layout, x1, y1, x2, y2, yb);
-    parts = KouteiBoundsParts();
-    parts.start = CPoint(x1, y1);
-    parts.end = CPoint(x2, y2);
-    parts.styleCode = koutei->GetLineShape();
-    parts.extraY = yb;
-    // The bars are drawn k bar heights thick (k the high byte of the shape word); both bar
-    // widenings then cover them: the slanted bar by its font-height rule with the bar height,
-    // the rectangle by its count rule with k.
-    const BYTE thickness = HighByteOf(koutei->GetLines()->GetAttr().m_style);
-    parts.countWord = MakeWordOf(thickness, thickness);
-    parts.fontHeight = m_settings.GetChart().GetBarHeight();
-    parts.startNodeSize = koutei->GetStartLand()->GetSize();
-    parts.endNodeSize = koutei->GetEndLand()->GetSize();
-    if (withTerms && koutei->GetYogoCount() > 0) {
-        const CRect terms = GetYogoRect(*koutei, layout, dc, -1);
-        if (!terms.IsRectNull()) {
-            parts.terms = terms;
-        }
-    }
-    if (withResources && koutei->GetShigenCount() > 0) {
-        const CRect resources = GetShigenRect(*koutei, layout, dc, -1);
-        if (!resources.IsRectNull()) {
-            parts.resources = resources;
-        }
-    }
+    tembra::GetKouteiBoundsParts(*koutei, layout, dc, withTerms, withResources, parts);
     return true;
 }
 
@@ -104,6 +73,19 @@ void CPageLayoutDocumentSeam::MeasureShigenList(const CShigen& resources, int& n
 
 std::string CPageLayoutDocumentSeam::GetShigenLabel(const CShigen& resources, int index) const {
     return tembra::GetShigenLabel(resources, m_objects.GetShigenNames(), index);
+}
+
+LONG CPageLayoutDocumentSeam::GetObjectMode() const {
+    return m_operation.GetMode();
+}
+
+void CPageLayoutDocumentSeam::ForEachChartObject(
+    const std::function<void(const CDataHeader&)>& visit) const {
+    for (const auto* list : {&m_objects.GetObjList(), &m_objects.GetSelList()}) {
+        for (POSITION pos = list->GetHeadPosition(); pos != nullptr;) {
+            visit(*list->GetNext(pos));
+        }
+    }
 }
 
 int CPageLayoutDocumentSeam::GetSelectedKoumokuRows(int& first, int& last) const {

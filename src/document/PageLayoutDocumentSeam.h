@@ -1,7 +1,7 @@
 // What the page layout and the painters read of the schedule document: its settings record,
 // working calendar and item table, the line, terms and resource label of a process for its
-// bounds, the rectangle an event gives of itself, the file name that texts show and the resource
-// names of the resource labels.
+// bounds, the rectangle an event gives of itself, the file name that texts show, the resource
+// names of the resource labels, the object mode of its editing state and its chart objects.
 #pragma once
 
 #include "render/PageLayout.h"
@@ -13,6 +13,7 @@ namespace tembra {
 class CCalendar;
 class CChartObjects;
 class CChartPos;
+class CConfigOperation;
 class CConfigPrint;
 class CDocument;
 class CSyokiSet;
@@ -21,17 +22,19 @@ class CPageLayoutDocumentSeam final : public IPageLayoutDocument {
 public:
     CPageLayoutDocumentSeam(const CDocument& document, const CSyokiSet& settings,
                             const CCalendar& calendar, const CChartObjects& objects,
-                            const CChartPos& columnRange, const CConfigPrint& printSettings)
+                            const CChartPos& columnRange, const CConfigPrint& printSettings,
+                            const CConfigOperation& operation)
         : m_document(document), m_settings(settings), m_calendar(calendar), m_objects(objects),
-          m_columnRange(columnRange), m_printSettings(printSettings) {}
+          m_columnRange(columnRange), m_printSettings(printSettings), m_operation(operation) {}
 
     const CSyokiSet* GetSyokiSet() const override { return &m_settings; }
     const CCalendar* GetCalendar() const override { return &m_calendar; }
     const CKoumoku* GetKoumoku() const override;
     // The line of a process: its end points, the style code (the line shape) with the gate row
     // or, for the bars, their thickness in the count word and the bar height in place of a
-    // font's, and the node sizes; when asked, the rectangle of all its terms and that of its
-    // resource label (each only when the process has some and they take room).
+    // font's, the node sizes and the reach of its drawing beyond them; when asked, the
+    // rectangle of all its terms and that of its resource label (each only when the process has
+    // some and they take room).
     bool GetKouteiBoundsParts(const CDataHeader& process, const CPageLayout& layout, CDC* dc,
                               bool withTerms, bool withResources,
                               KouteiBoundsParts& parts) const override;
@@ -51,6 +54,10 @@ public:
     int GetShigenName(int n, std::string& name) const override;
     void MeasureShigenList(const CShigen& resources, int& nameLength, int& amount) const override;
     std::string GetShigenLabel(const CShigen& resources, int index) const override;
+    // The object mode of the document's editing state.
+    LONG GetObjectMode() const override;
+    // The object list, then the selection list.
+    void ForEachChartObject(const std::function<void(const CDataHeader&)>& visit) const override;
 
 private:
     const CDocument& m_document;
@@ -59,6 +66,7 @@ private:
     const CChartObjects& m_objects;
     const CChartPos& m_columnRange;
     const CConfigPrint& m_printSettings;
+    const CConfigOperation& m_operation;
 };
 
 } // namespace tembra

@@ -754,6 +754,18 @@ void FormatYogoText(const CKoutei& koutei, const CPageLayout& layout, const CYog
     text = Sjis::Cut(text, CYogo::kTextCapacity);
 }
 
+// ---- Label fonts --------------------------------------------------------------------------------
+
+LOGFONT GetLabelTextFont(const CElemAttr& attr, const LOGFONT& defaultFont,
+                         const CPageLayout& layout) {
+    return TextFont(attr, BaseFont(attr, defaultFont), layout, true);
+}
+
+LOGFONT GetLabelUprightFont(const CElemAttr& attr, const LOGFONT& defaultFont,
+                            const CPageLayout& layout) {
+    return FactoredFont(attr, BaseFont(attr, defaultFont), layout, false, true);
+}
+
 // ---- Resource label -----------------------------------------------------------------------------
 
 namespace {

@@ -131,6 +131,16 @@ void SetYogoSubPosition(const CKoutei& koutei, const CPageLayout& layout, CYogo&
 void FormatYogoText(const CKoutei& koutei, const CPageLayout& layout, const CYogo& term,
                     std::string& text);
 
+// The fonts a label (a term, or the lines of the resource label) is written with: its own font
+// when its block says so, else defaultFont (the document's label font), bold with style flag 4,
+// its height and width times the block's factors and the zoom. Vertical writing turns the font
+// (escapement 901, the "@" face) and exchanges the factors; its upright single-byte runs take
+// the unturned font with the factors of horizontal writing.
+LOGFONT GetLabelTextFont(const CElemAttr& attr, const LOGFONT& defaultFont,
+                         const CPageLayout& layout);
+LOGFONT GetLabelUprightFont(const CElemAttr& attr, const LOGFONT& defaultFont,
+                            const CPageLayout& layout);
+
 // Lays out line (entry) number line of the resource label: its rectangle and text origin (each
 // optional). 0, and nothing written, for a line outside the resource list.
 int CalcShigenRect(const CKoutei& koutei, const CPageLayout& layout, CDC* dc, int line,

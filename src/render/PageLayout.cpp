@@ -721,7 +721,8 @@ CRect CPageLayout::KouteiBounds(const KouteiBoundsParts& parts) const {
         break;
     }
     const int radius = GetScaledKouteiSize();
-    const int node = std::max(parts.startNodeSize * radius / 100, parts.endNodeSize * radius / 100);
+    const int node = std::max(
+        {parts.startNodeSize * radius / 100, parts.endNodeSize * radius / 100, parts.drawMargin});
     r.left -= node;
     r.right += node;
     r.top += node;

@@ -57,6 +57,10 @@ struct KouteiBoundsParts {
     // they were not asked for.
     std::optional<CRect> terms;
     std::optional<CRect> resources;
+    // How far the drawing of the line reaches beyond its end points and route (arrow heads, half
+    // the pen, the arcs of crossings on paper, the numbers of node marks), logical units; the
+    // widening by the node marks covers it when that is larger.
+    int drawMargin = 0;
 };
 
 // What the layout reads of the chart document it is bound to. The schedule document implements
@@ -109,6 +113,12 @@ public:
     virtual void MeasureShigenList(const CShigen& resources, int& nameLength,
                                    int& amount) const = 0;
     virtual std::string GetShigenLabel(const CShigen& resources, int index) const = 0;
+
+    // What the process painter reads: the document's object mode (CConfigOperation::GetMode:
+    // 1 processes, 2 terms, 7 resources ...), and the chart objects in drawing order, the
+    // unselected ones in list order and then the selected ones, for the crossings on paper.
+    virtual LONG GetObjectMode() const = 0;
+    virtual void ForEachChartObject(const std::function<void(const CDataHeader&)>& visit) const = 0;
 };
 
 // What the layout needs of the view that owns it: its document.
@@ -403,6 +413,18 @@ public:
     void DrawChartBackground(CDC* dc, int x1, int y1, int x2, int y2) const;
     // The area-name header over the item columns: standard, grid or slant style.
     void DrawHeaderCells(CDC* dc) const;
+
+    // ---- Chart objects (PageLayoutChartObject.cpp, PageLayoutKoumokuCell.cpp) ------------------
+    // Draw modes of the chart objects: 0 normal, 2 inverted feedback (drawing twice erases),
+    // 4 for reference (an object on a reference layer).
+    // Draws a process (type 1, kind 1), an item cell (type 2) or an event (type 6, kind 1) in
+    // the mode; nothing for a null object or any other record.
+    void DrawChartObject(CDC* dc, CDataHeader* object, int mode) const;
+    // The text of an item cell inside its cell, its macros expanded: "$L$" the row and "$C$" the
+    // column (from 1), "$H$" the Heisei year, "$Y$", "$M$", "$D$" and "$W$" the year, month,
+    // day and weekday of the row's date (the item date base plus one day a row). Nothing for an
+    // empty text or a column narrower than one character. The mode does not change it.
+    void DrawKoumokuCell(CDC* dc, const CKoumokuData& cell, int mode) const;
 
 private:
     enum Area : int {

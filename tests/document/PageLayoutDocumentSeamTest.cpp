@@ -13,6 +13,7 @@
 #include "model/KoumokuData.h"
 #include "model/Koutei.h"
 #include "model/KtkmHatch.h"
+#include "model/OperationState.h"
 #include "model/Shincyoku.h"
 #include "render/EventGeometry.h"
 #include "render/KouteiLabels.h"
@@ -321,6 +322,47 @@ TEST_F(PageLayoutDocumentSeamTest, PaintersReadTheDocumentsSelectionAndHatchings
     EXPECT_EQ(std::make_pair(from, to), std::make_pair(3, 5));
     EXPECT_EQ(seam.GetSelectedKoumokuCols(from, to), 2);
     EXPECT_EQ(std::make_pair(from, to), std::make_pair(1, 2));
+}
+
+// The process painter reads the document's object mode, and walks its chart objects in drawing
+// order for the crossings on paper: the unselected ones, then the selected ones.
+TEST_F(PageLayoutDocumentSeamTest, ObjectModeAndObjectsOfTheDocument) {
+    const IPageLayoutDocument& seam = doc.GetSeams().PageLayout();
+    doc.GetOperation().SetMode(COperationState::kModeYogo);
+    EXPECT_EQ(seam.GetObjectMode(), COperationState::kModeYogo);
+    doc.GetOperation().SetMode(COperationState::kModeShigen);
+    EXPECT_EQ(seam.GetObjectMode(), COperationState::kModeShigen);
+
+    CKoutei* selected = Process(2, 2, 6, 2, kLineShapeStraight).release();
+    CKoutei* first = Process(2, 4, 6, 4, kLineShapeStraight).release();
+    auto* event = new CEvent();
+    CKoutei* last = Process(2, 6, 6, 6, kLineShapeStraight).release();
+    doc.AddSel(selected);
+    doc.AddObj(first, FALSE);
+    doc.AddObj(event, FALSE);
+    doc.AddObj(last, FALSE);
+    std::vector<const CDataHeader*> seen;
+    seam.ForEachChartObject([&seen](const CDataHeader& object) { seen.push_back(&object); });
+    EXPECT_EQ(seen, (std::vector<const CDataHeader*>{first, event, last, selected}));
+}
+
+// The bounds of a process take in what its drawing reaches beyond its line and marks: with
+// bare nodes the sides of its arrow head (12 at 30 degrees: 6), on paper with crossings the
+// arcs over them ("ArcRay").
+TEST_F(PageLayoutDocumentSeamTest, ProcessBoundsCoverArrowHeadsAndCrossingArcs) {
+    auto koutei = Process(3, 4, 13, 4, kLineShapeStraight);
+    koutei->GetStartLand()->SetSize(0);
+    koutei->GetEndLand()->SetSize(0);
+    doc.GetSyokiSet().GetChart().SetArrowLength(12);
+    doc.GetSyokiSet().GetChart().SetArrowAngle(30);
+    doc.GetPrHeader().SetCrossType(0);
+    EXPECT_EQ(layout.GetObjectBounds(nullptr, koutei.get(), -1), CRect(194, -219, 1206, -231));
+    doc.GetPrHeader().SetCrossType(1);
+    doc.GetPrHeader().SetArcRay(20);
+    EXPECT_EQ(layout.GetObjectBounds(nullptr, koutei.get(), -1), CRect(180, -205, 1220, -245));
+    // Node marks wider than that keep their own widening.
+    koutei->GetStartLand()->SetSize(300);
+    EXPECT_EQ(layout.GetObjectBounds(nullptr, koutei.get(), -1), CRect(170, -195, 1230, -255));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "model/Koutei.h"
 
 #include "model/Calendar.h"
+#include "model/ChartPos.h"
 #include "model/Utility.h"
 #include "platform/Archive.h"
 #include "platform/Document.h"
@@ -645,6 +646,164 @@ TEST(KouteiSpanTest, RowsMoveTheNodesWithTheLine) {
     EXPECT_EQ(koutei.GetEndLand()->GetPos().GetStartRow(), 9);
     EXPECT_EQ(koutei.GetLines()->GetPos().GetEndRow(), 9);
     EXPECT_EQ(koutei.GetBendRow(), 2);
+}
+
+// ---- Moving -------------------------------------------------------------------------------
+
+// Which parts take part in a move of 3 days and 2 rows without the calendar: 10 to 20 January
+// 2000 on rows 3 to 5 with 2 spare days.
+TEST(KouteiMoveTest, SelectedPartsAndSpareDays) {
+    enum Pick { kNone, kAll, kLines, kLinesAndStart, kLinesAndEnd };
+    struct Case {
+        const char* name;
+        Pick pick;
+        BOOL selectedOnly;
+        BOOL adjustSpare;
+        LONG adjustMark;
+        int result;
+        CTime start;
+        CTime end;
+        int startRow;
+        int endRow;
+        CTimeSpan spare;
+    };
+    const Case cases[] = {
+        {"the line not selected", kNone, TRUE, TRUE, 0, 0, Date(2000, 1, 10), Date(2000, 1, 20), 3,
+         5, Days(2)},
+        {"the whole process", kNone, FALSE, TRUE, 0, 1, Date(2000, 1, 13), Date(2000, 1, 23), 5, 7,
+         Days(2)},
+        {"both nodes", kAll, TRUE, TRUE, 0, 1, Date(2000, 1, 13), Date(2000, 1, 23), 5, 7, Days(2)},
+        {"the end node: spare days gain", kLinesAndEnd, TRUE, TRUE, 0, 1, Date(2000, 1, 10),
+         Date(2000, 1, 23), 3, 7, Days(5)},
+        {"the end node, spare days kept", kLinesAndEnd, TRUE, FALSE, 0, 1, Date(2000, 1, 10),
+         Date(2000, 1, 23), 3, 7, Days(2)},
+        {"the start node: spare days lose, not below 0", kLinesAndStart, TRUE, TRUE, 0, 1,
+         Date(2000, 1, 13), Date(2000, 1, 20), 5, 5, Days(0)},
+        {"the end node under the adjust mark", kLinesAndEnd, TRUE, TRUE, 1, 1, Date(2000, 1, 10),
+         Date(2000, 1, 23), 3, 7, Days(2)},
+        // The adjust mark turns the move of a line whose nodes stay into a change of its spare
+        // days: 2 less 3, not below 0.
+        {"the line alone under the adjust mark", kLines, TRUE, FALSE, 1, 0, Date(2000, 1, 10),
+         Date(2000, 1, 20), 3, 5, Days(0)},
+        {"the line alone", kLines, TRUE, TRUE, 0, 0, Date(2000, 1, 10), Date(2000, 1, 20), 3, 5,
+         Days(2)},
+    };
+    KouteiDocument doc;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CKoutei koutei;
+        koutei.SetStartDate(Date(2000, 1, 10));
+        koutei.SetEndDate(Date(2000, 1, 20));
+        koutei.SetStartRow(3);
+        koutei.SetEndRow(5);
+        koutei.SetSpareDays(Days(2));
+        koutei.SetAdjustMark(c.adjustMark);
+        switch (c.pick) {
+        case kAll:
+            koutei.Select();
+            break;
+        case kLinesAndStart:
+            koutei.SelectStartLand();
+            koutei.SelectLines();
+            break;
+        case kLinesAndEnd:
+            koutei.SelectEndLand();
+            koutei.SelectLines();
+            break;
+        case kLines:
+            koutei.SelectLines();
+            break;
+        case kNone:
+            break;
+        }
+        EXPECT_EQ(koutei.MoveBy(&doc, Days(3), 2, nullptr, c.selectedOnly, TRUE, c.adjustSpare),
+                  c.result);
+        EXPECT_EQ(koutei.GetStartTime(), c.start);
+        EXPECT_EQ(koutei.GetEndTime(), c.end);
+        EXPECT_EQ(koutei.GetStartLand()->GetPos().GetStartDate(), c.start);
+        EXPECT_EQ(koutei.GetEndLand()->GetPos().GetStartDate(), c.end);
+        EXPECT_EQ(koutei.GetStartRow(), c.startRow);
+        EXPECT_EQ(koutei.GetEndRow(), c.endRow);
+        EXPECT_EQ(koutei.GetSpareDays(), c.spare);
+    }
+}
+
+// With "HolidayAuto" the dates move by working time (the document's holidays are 5 and 15
+// January 2000) and off the holiday they land on, never past the last supported date; an end
+// at the reference's date moves by the plain offset.
+TEST(KouteiMoveTest, DatesThroughTheCalendar) {
+    struct Case {
+        const char* name;
+        LONG holidayAuto;
+        BOOL withoutCalendar;
+        CTime start;
+        CTime end;
+        CTimeSpan offset;
+        WORD referenceStart; // word 4 of the reference (none: 0xFFFF)
+        CTime movedStart;
+        CTime movedEnd;
+    };
+    const Case cases[] = {
+        {"plain", 0, FALSE, Date(2000, 1, 10), Date(2000, 1, 20), Days(5), 0xFFFF,
+         Date(2000, 1, 15), Date(2000, 1, 25)},
+        {"working time, off the holiday", 1, FALSE, Date(2000, 1, 10), Date(2000, 1, 20), Days(5),
+         0xFFFF, Date(2000, 1, 16), Date(2000, 1, 25)},
+        {"backwards over a holiday", 1, FALSE, Date(2000, 1, 10), Date(2000, 1, 20), Days(-6),
+         0xFFFF, Date(2000, 1, 3), Date(2000, 1, 13)},
+        {"without the calendar", 1, TRUE, Date(2000, 1, 10), Date(2000, 1, 20), Days(5), 0xFFFF,
+         Date(2000, 1, 15), Date(2000, 1, 25)},
+        {"the start at the reference's date", 1, FALSE, Date(2000, 1, 10), Date(2000, 1, 20),
+         Days(5), 1, Date(2000, 1, 15), Date(2000, 1, 25)},
+        {"the reference's date not chosen", 1, FALSE, Date(2000, 1, 10), Date(2000, 1, 20), Days(5),
+         0, Date(2000, 1, 16), Date(2000, 1, 25)},
+        {"not past the last date", 1, FALSE, Date(2020, 12, 20), Date(2020, 12, 28), Days(10),
+         0xFFFF, Date(2020, 12, 30), Date(2020, 12, 31)},
+        {"not past the last date, plain", 0, FALSE, Date(2020, 12, 20), Date(2020, 12, 28),
+         Days(10), 0xFFFF, Date(2020, 12, 30), Date(2020, 12, 31)},
+        {"not before the first date", 0, FALSE, Date(1991, 1, 5), Date(1991, 1, 10), Days(-10),
+         0xFFFF, Date(1991, 1, 1), Date(1991, 1, 1)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        KouteiDocument doc;
+        doc.m_holidayAuto = c.holidayAuto;
+        CKoutei koutei;
+        koutei.SetStartDate(c.start);
+        koutei.SetEndDate(c.end);
+        CChartPos reference;
+        reference.SetStartDate(c.start);
+        reference.SetEndDate(c.start);
+        reference.SetWord4(c.referenceStart == 0xFFFF ? 0 : c.referenceStart);
+        const CChartPos* ref = c.referenceStart == 0xFFFF ? nullptr : &reference;
+        EXPECT_EQ(koutei.MoveBy(&doc, c.offset, 0, ref, FALSE, c.withoutCalendar, FALSE), 1);
+        EXPECT_EQ(koutei.GetStartTime(), c.movedStart);
+        EXPECT_EQ(koutei.GetEndTime(), c.movedEnd);
+    }
+}
+
+// A relation line keeps its working span as spare days, never negative; rows stay in 0..9999.
+TEST(KouteiMoveTest, RelationLinesAndRows) {
+    KouteiDocument doc;
+    CKoutei relation;
+    relation.SetRelationLine(1);
+    relation.GetLines()->GetAttr().m_holiday = 1;
+    relation.SetStartDate(Date(2000, 1, 10));
+    relation.SetEndDate(Date(2000, 1, 20));
+    relation.SetStartRow(1);
+    relation.SetEndRow(9998);
+    relation.SetSpareDays(Days(1));
+    EXPECT_EQ(relation.MoveBy(&doc, Days(3), -5, nullptr, FALSE, TRUE, TRUE), 1);
+    // 13 to 23 January less the holiday of the 15th.
+    EXPECT_EQ(relation.GetSpareDays(), Days(9));
+    EXPECT_EQ(relation.GetStartRow(), 0);
+    EXPECT_EQ(relation.GetEndRow(), 9993);
+    relation.MoveBy(&doc, Days(0), 10, nullptr, FALSE, TRUE, TRUE);
+    EXPECT_EQ(relation.GetEndRow(), 9999);
+
+    // Running backwards: no spare days.
+    relation.SetStartDate(Date(2000, 1, 25));
+    EXPECT_EQ(relation.MoveBy(&doc, Days(1), 0, nullptr, FALSE, TRUE, TRUE), 1);
+    EXPECT_EQ(relation.GetSpareDays(), Days(0));
 }
 
 TEST(KouteiTest, UpdateViewsHintsTheProcess) {

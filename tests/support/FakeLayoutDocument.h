@@ -1,7 +1,8 @@
 // A chart document as the page layout and the painters read it, for the render tests: the
 // settings record, the working calendar, the item table, the print settings, the selected date
-// range, the hatchings, the item-cell selection and the resource table, each a plain member a
-// test sets. Processes and other records give what the test puts into parts and recordBounds.
+// range, the hatchings, the item-cell selection, the resource table, the object mode and the
+// chart objects, each a plain member a test sets. Processes and other records give what the
+// test puts into parts and recordBounds, or processes what the process painter makes of them.
 #pragma once
 
 #include "model/Calendar.h"
@@ -9,9 +10,12 @@
 #include "model/ConfigPrint.h"
 #include "model/Koumoku.h"
 #include "model/KoumokuData.h"
+#include "model/Koutei.h"
 #include "model/KtkmHatch.h"
+#include "model/OperationState.h"
 #include "model/Shigen.h"
 #include "model/SyokiSet.h"
+#include "render/KouteiDraw.h"
 #include "render/PageLayout.h"
 
 #include <map>
@@ -43,15 +47,28 @@ public:
     int selectedCols[2] = {-1, -1};
     // (withTerms, withResources) of every process asked for.
     mutable std::vector<std::pair<bool, bool>> asked;
+    // Processes give the parts the process painter makes of them in place of parts.
+    bool kouteiParts = false;
+    // The document's object mode and its chart objects in drawing order (not owned).
+    LONG objectMode = COperationState::kModeKoutei;
+    std::vector<CDataHeader*> objects;
 
     FakeLayoutDocument() { calendar.Clear(); }
 
     const CSyokiSet* GetSyokiSet() const override { return &set; }
     const CCalendar* GetCalendar() const override { return &calendar; }
     const CKoumoku* GetKoumoku() const override { return &table; }
-    bool GetKouteiBoundsParts(const CDataHeader&, const CPageLayout&, CDC*, bool withTerms,
-                              bool withResources, KouteiBoundsParts& out) const override {
+    bool GetKouteiBoundsParts(const CDataHeader& process, const CPageLayout& layout, CDC* dc,
+                              bool withTerms, bool withResources,
+                              KouteiBoundsParts& out) const override {
         asked.emplace_back(withTerms, withResources);
+        if (kouteiParts) {
+            const auto* koutei = dynamic_cast<const CKoutei*>(&process);
+            if (koutei != nullptr) {
+                tembra::GetKouteiBoundsParts(*koutei, layout, dc, withTerms, withResources, out);
+            }
+            return koutei != nullptr;
+        }
         out = parts;
         if (!withTerms) {
             out.terms.reset();
@@ -90,6 +107,12 @@ public:
     }
     std::string GetShigenLabel(const CShigen& resources, int index) const override {
         return tembra::GetShigenLabel(resources, shigenNames, index);
+    }
+    LONG GetObjectMode() const override { return objectMode; }
+    void ForEachChartObject(const std::function<void(const CDataHeader&)>& visit) const override {
+        for (const CDataHeader* object : objects) {
+            visit(*object);
+        }
     }
     IPageLayoutDocument* GetLayoutDocument() const override {
         return const_cast<FakeLayoutDocument*>(this);

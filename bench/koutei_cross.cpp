@@ -1,0 +1,159 @@
+// Processes drawn on paper through the recording device context, with and without the lifting
+// of their lines over the other processes' lines ("CrossType"). The chart holds n processes
+// (the benchmark argument), each an elbow that drops three rows and runs ten days to the right,
+// spread over a period of 300 days and 600 rows so that each vertical leg crosses a few level
+// legs of its neighbours. Every process is drawn once per iteration, as a printed page draws
+// them; the crossings of one vertical leg are found by walking the whole object list, so the
+// time of a page with crossings grows with n squared.
+#include "model/Calendar.h"
+#include "model/ConfigPrint.h"
+#include "model/Koumoku.h"
+#include "model/Koutei.h"
+#include "model/PrintArea.h"
+#include "model/SyokiSet.h"
+#include "platform/RecordingDC.h"
+#include "render/KouteiDraw.h"
+#include "render/PageLayout.h"
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace tembra;
+
+constexpr int kDays = 300;
+constexpr int kRows = 600;
+
+// A chart document as the painters read it: its settings, calendar, print settings and
+// processes; nothing else.
+class Chart : public IPageLayoutDocument, public IPageLayoutView {
+public:
+    explicit Chart(int count) {
+        CPrintArea::StoredFields f;
+        f.paper = CRect(-500, 100, 30100, -30100);
+        f.header = CRect(-500, 100, 30100, 100);
+        f.page = CRect(-500, 100, 30100, -30000);
+        f.date = CRect(-500, 100, 30000, 0);
+        f.edit = CRect(-500, 0, 30000, -30000);
+        f.items = CRect(-500, 0, 0, -30000);
+        f.chart = CRect(0, 0, 30000, -30000);
+        f.inner = CRect(0, 0, 30000, -30000);
+        f.footer = CRect(-500, -30000, 30000, -30000);
+        f.itemWidth = 500;
+        m_set.GetPageSetting().SetStoredFields(f);
+        m_set.SetStartDate(CTime(2000, 1, 1));
+        m_set.SetEndDate(CTime(2000, 1, 1) + CTimeSpan(kDays - 1, 0, 0, 0));
+        m_set.SetFirstRow(0);
+        m_set.SetLastRow(kRows - 1);
+        CConfigChart& chart = m_set.GetChart();
+        chart.SetCornerSize(10);
+        chart.SetArrowLength(12);
+        chart.SetArrowAngle(30);
+        chart.GetLandAttr().m_radius = 10;
+        m_calendar.Clear();
+        m_print.SetArcRay(9);
+        for (int n = 0; n < count; ++n) {
+            auto koutei = std::make_unique<CKoutei>();
+            const int day = (n * 7) % (kDays - 12);
+            const int row = (n * 13) % (kRows - 4);
+            koutei->SetStartDate(CTime(2000, 1, 1) + CTimeSpan(day, 0, 0, 0));
+            koutei->SetEndDate(CTime(2000, 1, 1) + CTimeSpan(day + 10, 0, 0, 0));
+            koutei->SetStartRow(static_cast<WORD>(row));
+            koutei->SetEndRow(static_cast<WORD>(row + 3));
+            koutei->GetLines()->GetAttr().m_style = kLineShapeElbowVH;
+            koutei->GetStartLand()->SetSize(100);
+            koutei->GetEndLand()->SetSize(100);
+            m_objects.push_back(koutei.get());
+            m_processes.push_back(std::move(koutei));
+        }
+        m_layout.Init(this);
+    }
+
+    void SetCrossType(short type) { m_print.SetCrossType(type); }
+    const CPageLayout& Layout() const { return m_layout; }
+    const std::vector<std::unique_ptr<CKoutei>>& Processes() const { return m_processes; }
+
+    const CSyokiSet* GetSyokiSet() const override { return &m_set; }
+    const CCalendar* GetCalendar() const override { return &m_calendar; }
+    const CKoumoku* GetKoumoku() const override { return &m_table; }
+    bool GetKouteiBoundsParts(const CDataHeader& process, const CPageLayout& layout, CDC* dc,
+                              bool withTerms, bool withResources,
+                              KouteiBoundsParts& parts) const override {
+        const auto* koutei = dynamic_cast<const CKoutei*>(&process);
+        if (koutei != nullptr) {
+            tembra::GetKouteiBoundsParts(*koutei, layout, dc, withTerms, withResources, parts);
+        }
+        return koutei != nullptr;
+    }
+    CRect GetRecordBounds(const CDataHeader&, const CPageLayout&, CDC*) const override {
+        return CRect();
+    }
+    const CChartPos* GetSelectedDateRange() const override { return nullptr; }
+    void ForEachHatch(const std::function<void(const CKtkmHatch&)>&) const override {}
+    const CConfigPrint* GetPrintSettings() const override { return &m_print; }
+    int GetSelectedKoumokuRows(int& first, int& last) const override {
+        first = last = -1;
+        return 0;
+    }
+    int GetSelectedKoumokuCols(int& first, int& last) const override {
+        first = last = -1;
+        return 0;
+    }
+    std::string GetMacroFileName() const override { return {}; }
+    const CKoumokuData* GetKoumokuCell(int, int) const override { return nullptr; }
+    int GetShigenName(int, std::string&) const override { return -1; }
+    void MeasureShigenList(const CShigen&, int& nameLength, int& amount) const override {
+        nameLength = amount = 0;
+    }
+    std::string GetShigenLabel(const CShigen&, int) const override { return {}; }
+    LONG GetObjectMode() const override { return 1; }
+    void ForEachChartObject(const std::function<void(const CDataHeader&)>& visit) const override {
+        for (const CDataHeader* object : m_objects) {
+            visit(*object);
+        }
+    }
+    IPageLayoutDocument* GetLayoutDocument() const override { return const_cast<Chart*>(this); }
+
+private:
+    CSyokiSet m_set;
+    CCalendar m_calendar;
+    CKoumoku m_table;
+    CConfigPrint m_print;
+    std::vector<std::unique_ptr<CKoutei>> m_processes;
+    std::vector<const CDataHeader*> m_objects;
+    CPageLayout m_layout;
+};
+
+void DrawPage(benchmark::State& state, short crossType) {
+    Chart chart(static_cast<int>(state.range(0)));
+    chart.SetCrossType(crossType);
+    CRecordingDC dc(CRecordingDC::Device::Printer);
+    dc.SetMapMode(MM_LOMETRIC);
+    for (auto _ : state) {
+        for (const auto& koutei : chart.Processes()) {
+            Draw(*koutei, &dc, chart.Layout(), kKouteiDrawNormal);
+        }
+        state.PauseTiming();
+        dc.Clear();
+        state.ResumeTiming();
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+void BM_PrintWithoutCrossings(benchmark::State& state) {
+    DrawPage(state, 0);
+}
+void BM_PrintWithCrossings(benchmark::State& state) {
+    DrawPage(state, 1);
+}
+
+BENCHMARK(BM_PrintWithoutCrossings)->Arg(250)->Arg(1000)->Arg(4000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PrintWithCrossings)->Arg(250)->Arg(1000)->Arg(4000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
