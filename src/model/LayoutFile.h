@@ -1,11 +1,12 @@
-// The print layout file (*.LYT): one definition for the main program and the layout editor.
+// The print layout file (*.LYT): one definition, one reader and one writer for the main program
+// and the layout editor.
 //
 // A plain sectioned text file in CP932 with CR LF line ends:
 //
 //   [ファイル情報]                      file information: "Vertion", "MasterFlag", "CurrentPaper",
 //   Vertion=10000                       "LayoutName", "hWnd_Tembra", "LayoutDiscernmentFlag"
 //   ...
-//                                       an empty line ends a section
+//
 //   [_A4_]                              one section per paper: "[_A4_]", "[_B4_]", "[_A3_]",
 //   PaperArea= 0, 0, 2970, 2100         "[A3縦]" (no underscores), "[_A2_]", "[_A1_]"
 //   ...
@@ -16,22 +17,35 @@
 //
 //   [EOS]                               ends a full file
 //
-// An entry is a key, "=" and the value: everything after the first "=" up to the line end,
-// verbatim. Positions are 0.1 mm from the paper's top-left corner with y downward, so every y in
-// the file is non-negative; the program keeps y upward and negates it on reading.
-//
-// Sections are found by their header wherever they stand, so a full file and the one-paper
-// temporary copy for the layout editor read alike, and sections in another order or unknown
-// sections do not disturb the search. A section ends at an empty line, at a line beginning with
-// "[" (the next header, when a writer left out the empty line) or at the end of the file: a key
-// that its own section lacks is never taken from the section after it.
+// The rules both programs read by, whichever of them (or which Windows program) wrote the file:
+//   - A section runs from its header (a line beginning with "[") to the next such line or the
+//     end of the file; empty lines are skipped. Sections are known by their header text; a
+//     header's later repeats are ignored with their lines, and so is anything before the first
+//     header. "[EOS]" ends the file: nothing after it is read, and a file without it reads
+//     alike (the main program's one-paper copy has none).
+//   - An entry is a key, "=" and the value: everything after the first "=", verbatim. A key
+//     counts wherever it stands in its section (its first line counts); an element family runs
+//     from number 1 to the first missing number, wherever the lines stand. An absent key reads
+//     as 0 or empty.
+//   - Positions are 0.1 mm from the paper's top-left corner with y downward, so every y in the
+//     file is non-negative; both programs keep y upward and negate it on reading.
+//   - Texts and contents hold line breaks as CR LF in memory and as backslash and n in the file,
+//     converted at character starts only (the trail byte 0x5C of a double-byte character is no
+//     backslash). Names and faces are never converted. Quoted fields keep 1024 bytes (texts and
+//     contents) or 127 bytes (names and faces), cut on a character boundary; reading goes on
+//     after the closing quote. The format has no escape for a double quote: a writer writes
+//     it as the full-width "＂".
 #pragma once
 
+#include "model/Utility.h"
 #include "platform/Types.h"
 
+#include <array>
 #include <cstddef>
 #include <filesystem>
+#include <map>
 #include <optional>
+#include <ostream>
 #include <span>
 #include <string>
 #include <string_view>
@@ -44,6 +58,8 @@ namespace tembra {
 // "[ファイル情報]" and its bare name, in CP932.
 const std::string& LayoutInfoSectionHeader();
 const std::string& LayoutInfoSectionName();
+// The number of papers of a full file.
+constexpr int kLayoutPaperCount = 6;
 // The bare layout section name of paper 0..5 ("_A4_" ... "A3縦" ... "_A1_"), empty otherwise.
 std::string LayoutPaperSectionName(int paper);
 // The same with its brackets ("[_A4_]"), empty for a paper outside 0..5.
@@ -55,6 +71,43 @@ constexpr const char* kLayoutEndOfFile = "[EOS]";
 const char* LayoutAreaKey(int area);
 constexpr int kLayoutAreaCount = 4;
 
+// The rectangles of a paper section, in the order written.
+enum LayoutRect : int {
+    kLayoutPaperArea,
+    kLayoutHeaderArea,
+    kLayoutFooterArea,
+    kLayoutFooterAreaOld,
+    kLayoutLeftArea,
+    kLayoutLeftAreaOld,
+    kLayoutRightArea,
+    kLayoutRightAreaOld,
+    kLayoutDateArea,
+    kLayoutEditArea,
+    kLayoutOffsetLTop,
+    kLayoutOffsetRBottom,
+    kLayoutRectCount
+};
+// The key of a rectangle ("PaperArea" ... "OffsetRBottom"), nullptr outside the table.
+const char* LayoutRectKey(int rect);
+
+// The grid divisions of a paper section, vertical and horizontal for the header, footer, left
+// and right areas, in the order written.
+enum LayoutPartition : int {
+    kLayoutVpartition,
+    kLayoutHpartition,
+    kLayoutVpartitionB,
+    kLayoutHpartitionB,
+    kLayoutVpartitionL,
+    kLayoutHpartitionL,
+    kLayoutVpartitionR,
+    kLayoutHpartitionR,
+    kLayoutPartitionCount
+};
+// The key ("Vpartition" ... "HpartitionR") and the count a new section gets (header and footer
+// 50 across and 6 down, the side areas 6 and 50); nullptr and 0 outside the table.
+const char* LayoutPartitionKey(int partition);
+int LayoutPartitionDefault(int partition);
+
 // The "PaperArea" extent of paper 0..5 (A4 2970 x 2100, B4 3640 x 2570, A3 4200 x 2970, A3
 // upright 2970 x 4200, A2 5940 x 4200, A1 8400 x 5940); (0, 0) for any other paper.
 CSize LayoutPaperExtent(int paper);
@@ -63,6 +116,8 @@ CSize LayoutPaperExtent(int paper);
 constexpr const char* kLayoutTextKey = "MojiData";
 constexpr const char* kLayoutInputKey = "InputArea";
 constexpr const char* kLayoutLineKey = "LineData";
+// "MojiData" + n and so on.
+std::string LayoutElementKey(const char* family, int n);
 
 // The largest magnitude a position or size read from a layout file keeps (0.1 mm: 100 m, far
 // beyond any paper). A damaged file's larger numbers are cut to it, so that the negations,
@@ -70,40 +125,65 @@ constexpr const char* kLayoutLineKey = "LineData";
 constexpr int kLayoutNumberLimit = 1000000;
 
 // Field limits of the quoted element texts (bytes; a cut never splits a character).
-constexpr std::size_t kLayoutTextLimit = 511; // fixed texts and input-area contents
-constexpr std::size_t kLayoutNameLimit = 127; // input-area names and face names
+constexpr std::size_t kLayoutTextLimit = 1024; // fixed texts and input-area contents
+constexpr std::size_t kLayoutNameLimit = 127;  // input-area names and face names
 
-// ---- Reading --------------------------------------------------------------------------------
+// ---- Lines and sections ---------------------------------------------------------------------
 
 // The lines of an opened layout file, without their line ends.
 using LayoutLines = std::vector<std::string>;
 
-// Reads every line of a file (a line ends at LF; a CR before it is dropped). Nothing when the
-// file cannot be opened.
+// The lines of a file's bytes: a line ends at LF; a CR before it is dropped.
+LayoutLines SplitLayoutLines(std::string_view bytes);
+// Reads every line of a file. Nothing when the file cannot be opened.
 std::optional<LayoutLines> ReadLayoutLines(const std::filesystem::path& path);
 
-// One value of one section: searches each section whose header line equals sectionHeader
-// (brackets included) for a line that begins with key followed by "=", and gives the rest of
-// that line verbatim. FALSE, value untouched, when no such section holds the key.
+// One section of a layout file: its entries by key.
+class LayoutSection {
+public:
+    // The value of a key (the rest of its first line after "="), or nullptr.
+    const std::string* Find(std::string_view key) const;
+    // The section's lines as they stood (empty lines left out).
+    const LayoutLines& Lines() const { return m_lines; }
+
+private:
+    friend class LayoutFileIndex;
+    void Add(std::string line);
+
+    LayoutLines m_lines;
+    std::map<std::string, std::string, std::less<>> m_values;
+};
+
+// A layout file's sections, found by their header.
+class LayoutFileIndex {
+public:
+    explicit LayoutFileIndex(const LayoutLines& lines);
+    // The file read and indexed; nothing when it cannot be opened.
+    static std::optional<LayoutFileIndex> Read(const std::filesystem::path& path);
+
+    // The section of a header (brackets included), or nullptr when the file has none.
+    const LayoutSection* Find(std::string_view header) const;
+    const LayoutSection* Info() const { return Find(LayoutInfoSectionHeader()); }
+    // The section of paper 0..5, or nullptr.
+    const LayoutSection* Paper(int paper) const;
+
+private:
+    std::map<std::string, LayoutSection, std::less<>> m_sections;
+};
+
+// One value of one section: the rest of the key's line after "=", verbatim. FALSE, value
+// untouched, when the file has no such section or the section no such key.
 BOOL GetLayoutValue(const LayoutLines& file, std::string_view sectionHeader, std::string_view key,
                     std::string& value);
 
-// The body of the first section with that header: the lines after it up to the end of the
-// section. Nothing when the file has no such header.
-std::optional<LayoutLines> GetLayoutSection(const LayoutLines& file,
-                                            std::string_view sectionHeader);
-
-// Forward search in the lines of one section. A cursor that is negative or lies after the last
-// line is first set to 0. From the cursor on, the first line beginning with key followed by "="
-// gives the value (the rest of the line, verbatim) and the cursor moves to the line after it.
-// FALSE when no such line follows; the cursor keeps its value then (0 after the reset).
-BOOL FindLayoutLine(const LayoutLines& lines, std::string_view key, std::string& value,
-                    int& cursor);
+// ---- Single values --------------------------------------------------------------------------
 
 // The "MasterFlag" of a file: 1 a master layout, -1 a temporary copy for the layout editor, -2
 // a temporary copy the layout editor saved with changes. 0 when the file cannot be opened or
 // has no such key.
 int ReadLayoutMasterFlag(const std::filesystem::path& path);
+// The "LayoutName" of a file; empty when the file cannot be opened or has no such key.
+std::string ReadLayoutName(const std::filesystem::path& path);
 
 // Where a numeric reader takes its value: a layout file, or the user profile through the one
 // designated profile source. The profile source is told apart by how it was made, never by a
@@ -142,13 +222,28 @@ BOOL GetLayoutOffset(int paper, CPoint& offset, const std::filesystem::path& pat
 // kLayoutNumberLimit first.
 BOOL GetLayoutArea(int paper, int area, CRect& rect, const std::filesystem::path& path);
 
+// ---- Fields ---------------------------------------------------------------------------------
+
+// A quoted field: the text between the first double quote and the next one (or the end of the
+// line), with unescape each backslash and n at character starts made CR LF, then cut to
+// maxBytes on a character boundary (never between a CR and its LF). Returns the rest after the
+// first comma that follows the closing quote, so that a cut text goes on at the next field;
+// nothing when there is no quote, no closing quote or no comma after it (out is empty without a
+// quote).
+ParsePos ParseLayoutQuoted(ParsePos rest, std::string& out, std::size_t maxBytes, bool unescape);
+// A text as a quoted field writes it, without the quotes: CR LF (and a lone LF) at character
+// starts as backslash and n, a double quote as "＂", an unfinished double-byte character at the
+// end left out. A name or face keeps every other byte as it is; a line end in one is written as
+// backslash and n as well, so that the entry keeps its line, and is not turned back on reading.
+std::string EscapeLayoutText(std::string_view text);
+
 // ---- Elements -------------------------------------------------------------------------------
 
 // One "MojiData" or "InputArea" line in file terms: positions with y downward, the font as face
 // name, height and width.
 struct LayoutTextEntry {
     std::string name;     // input areas only: the key of the area, e.g. "010001"
-    std::string contents; // the text (fixed text) or the current text (input area)
+    std::string contents; // the text (fixed text) or the current text (input area), CR LF breaks
     CRect rect;           // l, t, r, b
     std::string faceName;
     int fontHeight = 0;
@@ -156,7 +251,10 @@ struct LayoutTextEntry {
     int vCenter = 0;
     int hCenter = 0;
     COLORREF color = 0;
-    int kind = 0; // input areas: the element kind 0..4 of the file; fixed texts: 0x100
+    // Input areas: field 14, which the main program reads as the element kind 0..4 and the
+    // layout editor as the base-name index (4: a named area that is no base area); any other
+    // value is kept. Fixed texts: 0x100.
+    int kind = 0;
     int area = 0; // 0 header, 1 footer, 2 left strip, 3 right strip
 
     bool operator==(const LayoutTextEntry&) const = default;
@@ -173,22 +271,59 @@ struct LayoutLineEntry {
     bool operator==(const LayoutLineEntry&) const = default;
 };
 
-// Parses the value of an element line. A quoted field is the text between its first double quote
-// and the next one, cut to its limit; after it the parser moves past the next comma, so a text
-// cut at its limit continues at the field after its closing quote. Numbers are decimal integers
-// separated by commas; blanks and tabs are skipped; ";" or the line end ends the list; a number
-// beyond kLayoutNumberLimit is cut to it. The area number at the end is optional (0 when
-// absent). Fields the value does not reach keep their defaults; malformed numbers parse as far
-// as their digits reach.
+// Parses the value of an element line. Numbers are decimal integers separated by commas; blanks
+// and tabs are skipped; ";" or the line end ends the list; a number beyond kLayoutNumberLimit is
+// cut to it. The area number at the end is optional (0 when absent). Fields the value does not
+// reach keep their defaults; malformed numbers parse as far as their digits reach.
 LayoutTextEntry ParseLayoutTextEntry(std::string_view value);
 LayoutTextEntry ParseLayoutInputEntry(std::string_view value);
 LayoutLineEntry ParseLayoutLineEntry(std::string_view value);
 
-// The elements of one paper as the main program reads them: "LayoutName" and then
-// "LayoutDiscernmentFlag" from "[ファイル情報]" (one forward cursor), then from the paper's section
-// with one forward cursor "OffsetLTop" and the families "MojiData", "InputArea" and "LineData",
-// each numbered from 1; the first missing number ends its family. So the keys of a paper section
-// must stand in the written order.
+// ---- Whole files ----------------------------------------------------------------------------
+
+// "[ファイル情報]" as read or to be written.
+struct LayoutFileInfo {
+    DWORD version = 0; // "Vertion", written back as read
+    int masterFlag = 0;
+    int currentPaper = 0;
+    std::string layoutName;
+    std::optional<int> windowHandle; // "hWnd_Tembra": only when the file holds it
+    int discernmentFlag = 0;
+
+    bool operator==(const LayoutFileInfo&) const = default;
+};
+
+// One paper section in file terms.
+struct LayoutPaperSection {
+    std::array<CRect, kLayoutRectCount> rects{};
+    std::array<int, kLayoutPartitionCount> partitions{};
+    std::vector<LayoutTextEntry> texts;
+    std::vector<LayoutTextEntry> inputs;
+    std::vector<LayoutLineEntry> lines;
+
+    bool operator==(const LayoutPaperSection&) const = default;
+};
+
+// A whole file: the information (its keys read as 0 or empty without the section) and the
+// papers whose section the file holds.
+struct LayoutFileContents {
+    LayoutFileInfo info;
+    std::array<std::optional<LayoutPaperSection>, kLayoutPaperCount> papers;
+
+    bool operator==(const LayoutFileContents&) const = default;
+};
+
+LayoutFileInfo ParseLayoutFileInfo(const LayoutSection* info);
+LayoutPaperSection ParseLayoutPaperSection(const LayoutSection& section);
+LayoutFileContents ParseLayoutFile(const LayoutFileIndex& index);
+
+// Writes a full file: the information, each paper present after an empty line, and an empty
+// line with "[EOS]". FALSE when a line could not be written (the write stops there).
+BOOL WriteLayoutFileContents(std::ostream& out, const LayoutFileContents& contents);
+
+// The elements of one paper as the main program reads them: "LayoutName" and
+// "LayoutDiscernmentFlag" from "[ファイル情報]", then from the paper's section "OffsetLTop" and
+// the families "MojiData", "InputArea" and "LineData".
 struct LayoutPaperElements {
     std::string layoutName;    // empty when absent
     short discernmentFlag = 0; // 0 when absent
@@ -204,10 +339,11 @@ BOOL ReadLayoutPaperElements(const std::filesystem::path& path, int paper,
                              LayoutPaperElements& out);
 
 // ---- Writing (lines without their line end) -------------------------------------------------
-// Quoted texts are written so that they stay inside their field and line: a line end (CR LF or
-// a lone LF) as backslash and n, the format's line break; a double quote as a single quote.
 
-// "key=value" ("%s=%s": info keys, and entries taken over verbatim).
+// Writes one line and its CR LF; FALSE when the stream failed.
+BOOL WriteLayoutLine(std::ostream& out, std::string_view text);
+// "key=value" ("%s=%s": info keys, and entries taken over verbatim); the value is cut at a line
+// end (a line feed, with a CR before it), which would end the entry.
 std::string FormatLayoutEntry(std::string_view key, std::string_view value);
 // "key=n" ("%s=%d", info keys).
 std::string FormatLayoutInfoInt(std::string_view key, long long value);

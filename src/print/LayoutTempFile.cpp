@@ -2,11 +2,9 @@
 
 #include "model/LayoutFile.h"
 #include "model/PrintArea.h"
-#include "model/Utility.h"
 #include "print/PrHeader.h"
 #include "print/PrNewLine.h"
 
-#include <array>
 #include <fstream>
 #include <optional>
 #include <string>
@@ -15,20 +13,6 @@
 namespace tembra {
 
 namespace {
-
-struct Partition {
-    const char* key;
-    int defaultValue;
-};
-// The grid divisions of the header, footer, left and right strips, in the order written.
-constexpr std::array<Partition, 8> kPartitions = {{{"Vpartition", 50},
-                                                   {"Hpartition", 6},
-                                                   {"VpartitionB", 50},
-                                                   {"HpartitionB", 6},
-                                                   {"VpartitionL", 6},
-                                                   {"HpartitionL", 50},
-                                                   {"VpartitionR", 6},
-                                                   {"HpartitionR", 50}}};
 
 LONG Abs(LONG v) {
     return v < 0 ? -v : v;
@@ -64,50 +48,31 @@ LayoutTextEntry TextEntry(const CPrNewText& text, const CPoint& shift) {
 
 } // namespace
 
-BOOL WriteLayoutLine(std::ostream& out, std::string_view text) {
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.write("\r\n", 2);
-    out.flush();
-    return out.good() ? TRUE : FALSE;
-}
-
 BOOL CPrHeader::WriteLayoutFile(long long windowHandle, const CPrintArea& printArea, int paper,
                                 const std::string& layoutName,
                                 const std::filesystem::path& targetPath,
                                 const std::filesystem::path& sourcePath, BOOL /*flag*/) const {
-    const std::optional<LayoutLines> source = ReadLayoutLines(sourcePath);
+    const std::optional<LayoutFileIndex> source = LayoutFileIndex::Read(sourcePath);
     if (!source) {
         return FALSE;
     }
     // Both sections are found by their header, in whatever order the source holds them.
-    const LayoutLines info =
-        GetLayoutSection(*source, LayoutInfoSectionHeader()).value_or(LayoutLines());
+    const LayoutFileInfo info = ParseLayoutFileInfo(source->Info());
     const std::string paperHeader = LayoutPaperSectionHeader(paper);
-    const LayoutLines section =
-        paperHeader.empty() ? LayoutLines()
-                            : GetLayoutSection(*source, paperHeader).value_or(LayoutLines());
+    const LayoutSection* section = source->Paper(paper);
 
     std::ofstream out(targetPath, std::ios::binary | std::ios::trunc);
     if (!out) {
         return FALSE;
     }
     std::vector<std::string> lines;
-
-    std::string value;
-    int cursor = 0;
-    int discernment = 0;
-    if (FindLayoutLine(info, "LayoutDiscernmentFlag", value, cursor)) {
-        std::array<int, 1> v{};
-        ParseIntList(std::string_view(value), v);
-        discernment = v[0];
-    }
     lines.push_back(LayoutInfoSectionHeader());
     lines.push_back(FormatLayoutInfoInt("Vertion", kLayoutTempVersion));
     lines.push_back(FormatLayoutInfoInt("MasterFlag", kLayoutTempMasterFlag));
     lines.push_back(FormatLayoutInfoInt("CurrentPaper", paper));
     lines.push_back(FormatLayoutEntry("LayoutName", layoutName));
     lines.push_back(FormatLayoutInfoInt("hWnd_Tembra", windowHandle));
-    lines.push_back(FormatLayoutInfoInt("LayoutDiscernmentFlag", discernment));
+    lines.push_back(FormatLayoutInfoInt("LayoutDiscernmentFlag", info.discernmentFlag));
     lines.emplace_back();
 
     const CPoint shift = printArea.GetMarginShift();
@@ -116,36 +81,44 @@ BOOL CPrHeader::WriteLayoutFile(long long windowHandle, const CPrintArea& printA
     const CRect edit = printArea.GetEditRect();
     const CRect footer = printArea.GetFooterRect();
 
-    // The entries taken over from the source section are looked up with one forward cursor.
-    cursor = 0;
-    auto takeOver = [&](const char* key) {
-        std::string old;
-        return FindLayoutLine(section, key, old, cursor) ? FormatLayoutEntry(key, old)
-                                                         : FormatLayoutRect(key, CRect());
+    // The entries the editor keeps for itself are taken over verbatim from the source section,
+    // wherever they stand in it.
+    auto sourceValue = [&](std::string_view key) -> const std::string* {
+        return section != nullptr ? section->Find(key) : nullptr;
+    };
+    auto takeOver = [&](int rect) {
+        const char* key = LayoutRectKey(rect);
+        const std::string* old = sourceValue(key);
+        return old != nullptr ? FormatLayoutEntry(key, *old) : FormatLayoutRect(key, CRect());
     };
 
     lines.push_back(paperHeader);
-    lines.push_back(FormatLayoutRect("PaperArea", CRect(0, 0, extent.cx, extent.cy)));
-    lines.push_back(FormatLayoutRect("HeaderArea", FileRect(header, shift)));
-    lines.push_back(FormatLayoutRect("FooterArea", FileRect(footer, shift)));
-    lines.push_back(takeOver("FooterAreaOld"));
+    lines.push_back(
+        FormatLayoutRect(LayoutRectKey(kLayoutPaperArea), CRect(0, 0, extent.cx, extent.cy)));
+    lines.push_back(FormatLayoutRect(LayoutRectKey(kLayoutHeaderArea), FileRect(header, shift)));
+    lines.push_back(FormatLayoutRect(LayoutRectKey(kLayoutFooterArea), FileRect(footer, shift)));
+    lines.push_back(takeOver(kLayoutFooterAreaOld));
     lines.push_back(FormatLayoutRect(
-        "LeftArea", FileRect(CRect(header.left, header.bottom, edit.left, edit.bottom), shift)));
-    lines.push_back(takeOver("LeftAreaOld"));
+        LayoutRectKey(kLayoutLeftArea),
+        FileRect(CRect(header.left, header.bottom, edit.left, edit.bottom), shift)));
+    lines.push_back(takeOver(kLayoutLeftAreaOld));
     lines.push_back(FormatLayoutRect(
-        "RightArea", FileRect(CRect(edit.right, header.bottom, header.right, edit.bottom), shift)));
-    lines.push_back(takeOver("RightAreaOld"));
-    lines.push_back(FormatLayoutRect("DateArea", FileRect(printArea.GetDateRect(), shift)));
-    lines.push_back(FormatLayoutRect("EditArea", FileRect(edit, shift)));
-    lines.push_back(FormatLayoutRect("OffsetLTop", CRect(0, 0, shift.x, Abs(shift.y))));
+        LayoutRectKey(kLayoutRightArea),
+        FileRect(CRect(edit.right, header.bottom, header.right, edit.bottom), shift)));
+    lines.push_back(takeOver(kLayoutRightAreaOld));
+    lines.push_back(
+        FormatLayoutRect(LayoutRectKey(kLayoutDateArea), FileRect(printArea.GetDateRect(), shift)));
+    lines.push_back(FormatLayoutRect(LayoutRectKey(kLayoutEditArea), FileRect(edit, shift)));
+    lines.push_back(
+        FormatLayoutRect(LayoutRectKey(kLayoutOffsetLTop), CRect(0, 0, shift.x, Abs(shift.y))));
     lines.push_back(FormatLayoutRect(
-        "OffsetRBottom",
+        LayoutRectKey(kLayoutOffsetRBottom),
         CRect(header.right + shift.x, Abs(footer.bottom + shift.y), extent.cx, extent.cy)));
-    for (const Partition& p : kPartitions) {
-        std::string old;
-        lines.push_back(FindLayoutLine(section, p.key, old, cursor)
-                            ? FormatLayoutEntry(p.key, old)
-                            : FormatLayoutNumber(p.key, p.defaultValue));
+    for (int p = 0; p < kLayoutPartitionCount; ++p) {
+        const char* key = LayoutPartitionKey(p);
+        const std::string* old = sourceValue(key);
+        lines.push_back(old != nullptr ? FormatLayoutEntry(key, *old)
+                                       : FormatLayoutNumber(key, LayoutPartitionDefault(p)));
     }
 
     // All fixed texts, then all input areas (kinds mixed, in list order), then all lines. A

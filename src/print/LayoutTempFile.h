@@ -16,11 +16,6 @@
 //   LineData<n>= ...               no empty line after the last section, no "[EOS]"
 #pragma once
 
-#include "platform/Types.h"
-
-#include <ostream>
-#include <string_view>
-
 namespace tembra {
 
 // The format version the main program writes into a temporary copy.
@@ -28,8 +23,5 @@ constexpr int kLayoutTempVersion = 10000;
 // The "MasterFlag" of a temporary copy, and of one the layout editor saved with changes.
 constexpr int kLayoutTempMasterFlag = -1;
 constexpr int kLayoutEditedMasterFlag = -2;
-
-// Writes one line and its CR LF; FALSE when the stream failed.
-BOOL WriteLayoutLine(std::ostream& out, std::string_view text);
 
 } // namespace tembra

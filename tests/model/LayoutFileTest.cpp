@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -97,7 +98,7 @@ TEST(LayoutValue, FindsAKeyOfASectionByItsHeader) {
         {"[_A4_]", "Vpartition", true, " 30"}, // not "VpartitionB", value verbatim
         {"[_A4_]", "VpartitionB", true, " 40"},
         {"[_A4_]", "MojiData1", true, "\"one\""},
-        {"[_A4_]", "Hpartition", true, " 7"}, // in a second appearance of the section
+        {"[_A4_]", "Hpartition", false, ""}, // a later repeat of a header is ignored
         {"[_B4_]", "HeaderArea", true, " 2, 2, 2, 2"},
         {"[_B4_]", "Vpartition", false, ""}, // the next section's key is not taken
         {"[_A3_]", "HeaderArea", false, ""},
@@ -111,15 +112,52 @@ TEST(LayoutValue, FindsAKeyOfASectionByItsHeader) {
     }
 }
 
-TEST(LayoutValue, ASectionEndsAtTheNextHeaderEvenWithoutAnEmptyLine) {
-    const LayoutLines file =
-        Lines({"[_A4_]", "HeaderArea= 1, 1, 1, 1", "[_B4_]", "FooterArea= 9, 9, 9, 9"});
-    std::string value;
-    EXPECT_FALSE(GetLayoutValue(file, "[_A4_]", "FooterArea", value));
-    const auto a4 = GetLayoutSection(file, "[_A4_]");
-    ASSERT_TRUE(a4);
-    EXPECT_EQ(*a4, (LayoutLines{"HeaderArea= 1, 1, 1, 1"}));
-    EXPECT_FALSE(GetLayoutSection(file, "[_A3_]"));
+TEST(LayoutIndex, ASectionRunsToTheNextHeaderAndItsKeysStandAnywhere) {
+    const LayoutLines file = Lines({
+        "LayoutName=before any header",
+        "[_A4_]",
+        "MojiData2=\"two\"",
+        "",
+        "MojiData1=\"one\"", // an empty line does not end the section
+        "HeaderArea= 1, 1, 1, 1",
+        "HeaderArea= 9, 9, 9, 9", // the first line of a key counts
+        "not an entry",
+        "[_B4_]", // a header ends the section without an empty line
+        "FooterArea= 2, 2, 2, 2",
+        "[_A4_]",
+        "FooterArea= 3, 3, 3, 3", // a repeated header's lines are ignored
+        "[EOS]",
+        "[_A3_]", // nothing after the end is read
+        "HeaderArea= 4, 4, 4, 4",
+    });
+    const LayoutFileIndex index(file);
+    const LayoutSection* a4 = index.Paper(0);
+    ASSERT_NE(a4, nullptr);
+    struct Case {
+        const char* key;
+        const char* value; // nullptr: absent
+    };
+    const std::vector<Case> cases = {
+        {"MojiData1", "\"one\""}, {"MojiData2", "\"two\""}, {"HeaderArea", " 1, 1, 1, 1"},
+        {"FooterArea", nullptr},  {"LayoutName", nullptr},  {"not an entry", nullptr},
+        {"MojiData", nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.key);
+        const std::string* value = a4->Find(c.key);
+        if (c.value == nullptr) {
+            EXPECT_EQ(value, nullptr);
+        } else {
+            ASSERT_NE(value, nullptr);
+            EXPECT_EQ(*value, c.value);
+        }
+    }
+    EXPECT_EQ(a4->Lines().size(), 5u);
+    ASSERT_NE(index.Paper(1), nullptr);
+    EXPECT_EQ(*index.Paper(1)->Find("FooterArea"), " 2, 2, 2, 2");
+    EXPECT_EQ(index.Paper(2), nullptr);
+    EXPECT_EQ(index.Info(), nullptr);
+    EXPECT_EQ(index.Paper(6), nullptr);
 }
 
 TEST(LayoutValue, TheA3UprightSectionNeedsItsExactHeader) {
@@ -127,31 +165,6 @@ TEST(LayoutValue, TheA3UprightSectionNeedsItsExactHeader) {
         Lines({"[_A3縦_]", "HeaderArea= 1, 1, 1, 1", "", "[A3縦] ", "HeaderArea= 2, 2, 2, 2"});
     std::string value;
     EXPECT_FALSE(GetLayoutValue(file, LayoutPaperSectionHeader(3), "HeaderArea", value));
-}
-
-TEST(LayoutFindLine, TheCursorMovesForwardAndRestartsOnlyWhenPastTheEnd) {
-    const LayoutLines lines = {"A=1", "B=2", "C=3"};
-    struct Case {
-        const char* key;
-        int cursorIn;
-        bool found;
-        const char* value;
-        int cursorOut;
-    };
-    const std::vector<Case> cases = {
-        {"A", 0, true, "1", 1},  {"B", 0, true, "2", 2}, {"A", 1, false, "", 1},
-        {"C", 2, true, "3", 3},  {"A", 3, true, "1", 1}, {"B", -5, true, "2", 2},
-        {"A", 99, true, "1", 1}, {"D", 2, false, "", 2}, {"D", 7, false, "", 0},
-        {"", 0, false, "", 0},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.key) + " from " + std::to_string(c.cursorIn));
-        std::string value;
-        int cursor = c.cursorIn;
-        EXPECT_EQ(FindLayoutLine(lines, c.key, value, cursor), c.found ? TRUE : FALSE);
-        EXPECT_EQ(value, c.value);
-        EXPECT_EQ(cursor, c.cursorOut);
-    }
 }
 
 TEST(LayoutMasterFlag, ReadsTheFlagOrZero) {
@@ -165,12 +178,23 @@ TEST(LayoutMasterFlag, ReadsTheFlagOrZero) {
         {FileText({"[_A4_]", "OffsetLTop= 0, 0, 1, 1", "", "[ファイル情報]", "MasterFlag=1"}), 1},
         {FileText({"[ファイル情報]", "Vertion=10000"}), 0},
         {FileText({"[ファイル情報]", "MasterFlag=  -1xyz"}), -1},
+        {FileText({"[_A4_]", "MasterFlag=1"}), 0},
     };
     for (const Case& c : cases) {
         const auto file = dir.Write("flag.LYT", c.text);
         EXPECT_EQ(ReadLayoutMasterFlag(file), c.flag);
     }
     EXPECT_EQ(ReadLayoutMasterFlag(dir.File("none.LYT")), 0);
+}
+
+TEST(LayoutName, ReadsTheNameToTheLineEndOrNothing) {
+    TempDir dir;
+    const auto named =
+        dir.Write("n.LYT", FileText({"[ファイル情報]", "MasterFlag=0", "LayoutName= 標準, 書式 "}));
+    EXPECT_EQ(ReadLayoutName(named), J(" 標準, 書式 "));
+    const auto unnamed = dir.Write("u.LYT", FileText({"[ファイル情報]", "MasterFlag=0"}));
+    EXPECT_EQ(ReadLayoutName(unnamed), "");
+    EXPECT_EQ(ReadLayoutName(dir.File("none.LYT")), "");
 }
 
 // ---- Single values --------------------------------------------------------------------------
@@ -291,7 +315,7 @@ TEST(LayoutEntries, ParsesFixedTextsInputAreasAndLines) {
     EXPECT_EQ(input.fontHeight, 35);
     EXPECT_EQ(input.hCenter, 1);
     EXPECT_EQ(input.color, 0xFF0000u);
-    EXPECT_EQ(input.contents, "Title\\nline");
+    EXPECT_EQ(input.contents, "Title\r\nline"); // contents hold CR LF
     EXPECT_EQ(input.kind, 1);
     EXPECT_EQ(input.area, 2);
 
@@ -325,35 +349,66 @@ TEST(LayoutEntries, TheAreaNumberIsOptional) {
 }
 
 TEST(LayoutEntries, AnOverlongTextIsCutAndTheFieldsAfterItStillRead) {
-    // 600 characters with a comma inside; the text is cut to 511 bytes, and the parser goes on
+    // 1100 characters with a comma inside; the text is cut to 1024 bytes, and the parser goes on
     // after the closing quote, not at the comma inside the text.
-    std::string longText(300, 'a');
+    std::string longText(600, 'a');
     longText += ",";
-    longText += std::string(299, 'b');
+    longText += std::string(499, 'b');
     const LayoutTextEntry text =
         ParseLayoutTextEntry("\"" + longText + "\", 10, 20, 30, 40, \"Face\", 8, 4, 1, 1, 9, 1");
-    EXPECT_EQ(text.contents, longText.substr(0, 511));
+    EXPECT_EQ(text.contents, longText.substr(0, 1024));
     EXPECT_EQ(text.rect, CRect(10, 20, 30, 40));
     EXPECT_EQ(text.faceName, "Face");
     EXPECT_EQ(text.color, 9u);
     EXPECT_EQ(text.area, 1);
 
-    // A cut never splits a double-byte character: 255 two-byte characters and one more.
+    // A cut never splits a double-byte character, nor a line break taken from backslash and n.
     std::string wide;
-    for (int i = 0; i < 256; ++i) {
+    for (int i = 0; i < 512; ++i) {
         wide += J("表");
     }
-    const LayoutTextEntry cut =
-        ParseLayoutTextEntry("\"" + wide + "\", 1, 2, 3, 4, \"" + wide + "\", 5, 6, 0, 0, 7");
-    EXPECT_EQ(cut.contents.size(), 510u);
+    const LayoutTextEntry cut = ParseLayoutTextEntry("\"x" + wide + "\", 1, 2, 3, 4, \"" +
+                                                     wide.substr(0, 128) + "\", 5, 6, 0, 0, 7");
+    EXPECT_EQ(cut.contents.size(), 1023u);
     EXPECT_EQ(cut.faceName.size(), 126u);
     EXPECT_EQ(cut.rect, CRect(1, 2, 3, 4));
     EXPECT_EQ(cut.fontHeight, 5);
+    const LayoutTextEntry breakCut =
+        ParseLayoutTextEntry("\"" + std::string(1023, 'c') + "\\nd\", 1, 2, 3, 4");
+    EXPECT_EQ(breakCut.contents, std::string(1023, 'c'));
+    EXPECT_EQ(breakCut.rect, CRect(1, 2, 3, 4));
+}
+
+TEST(LayoutEntries, BackslashAndNBecomeALineBreakOnlyAtCharacterStartsOfTexts) {
+    struct Case {
+        std::string field;
+        std::string text; // as a text or contents holds it
+        std::string name; // as a name or face holds it
+    };
+    const std::vector<Case> cases = {
+        {"A\\nB", "A\r\nB", "A\\nB"},
+        {"\\n\\n", "\r\n\r\n", "\\n\\n"},
+        {J("表") + "n", J("表") + "n", J("表") + "n"}, // 0x95 0x5C "n": no break
+        {J("表") + "\\n", J("表") + "\r\n", J("表") + "\\n"},
+        {"a\\", "a\\", "a\\"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(Sjis::ToUtf8(c.field));
+        const LayoutTextEntry text = ParseLayoutTextEntry("\"" + c.field + "\", 1, 2, 3, 4, \"" +
+                                                          c.field + "\", 5, 6, 0, 0, 7");
+        EXPECT_EQ(text.contents, c.text);
+        EXPECT_EQ(text.faceName, c.name);
+        const LayoutTextEntry input = ParseLayoutInputEntry(
+            "\"" + c.field + "\", 1, 2, 3, 4, \"f\", 5, 6, 0, 0, 7, \"" + c.field + "\", 3");
+        EXPECT_EQ(input.name, c.name);
+        EXPECT_EQ(input.contents, c.text);
+        EXPECT_EQ(input.kind, 3);
+    }
 }
 
 TEST(LayoutEntries, FormatsEveryLineKind) {
     LayoutTextEntry text;
-    text.contents = "A\\nB";
+    text.contents = "A\r\nB";
     text.rect = CRect(100, 200, 900, 300);
     text.faceName = J("ＭＳ 明朝");
     text.fontHeight = 40;
@@ -398,21 +453,25 @@ TEST(LayoutEntries, FormatsEveryLineKind) {
 
 TEST(LayoutEntries, TextsStayInsideTheirFieldAndLine) {
     // The format has no escape: a line end would end the entry's line, a double quote its field.
-    // A line end is written as the format's line break (backslash and n); a double quote, which
-    // no field can hold, as a single quote. Every other field keeps its place.
+    // A line end is written as the format's line break (backslash and n), which a text reads
+    // back as CR LF and a name keeps as it is; a double quote as the full-width "＂". Every other
+    // field keeps its place.
     struct Case {
         std::string text;
-        std::string written; // the text as it reads back
+        std::string contentsBack;
+        std::string nameBack;
     };
     const std::vector<Case> cases = {
-        {"A\r\nB", "A\\nB"},
-        {"C\r\n\r\nD\r\n", "C\\n\\nD\\n"}, // an empty line would end the section
-        {"\r\n[_B4_]", "\\n[_B4_]"},       // so would a line starting with "["
-        {"x\ny", "x\\ny"},
-        {"cr\ronly", "cr\ronly"}, // a lone CR does not end a line
-        {"say \"hi\", ok", "say 'hi', ok"},
-        {J("表\r\n示"), J("表") + "\\n" + J("示")}, // trail byte 0x5C before the break
-        {"A\\nB", "A\\nB"},
+        {"A\r\nB", "A\r\nB", "A\\nB"},
+        {"C\r\n\r\nD\r\n", "C\r\n\r\nD\r\n", "C\\n\\nD\\n"}, // an empty line
+        {"\r\n[_B4_]", "\r\n[_B4_]", "\\n[_B4_]"}, // a line starting with "[" would end the section
+        {"x\ny", "x\r\ny", "x\\ny"},
+        {"cr\ronly", "cr\ronly", "cr\ronly"}, // a lone CR does not end a line
+        {"say \"hi\", ok", J("say ＂hi＂, ok"), J("say ＂hi＂, ok")},
+        {J("表\r\n示"), J("表\r\n示"), J("表") + "\\n" + J("示")}, // trail byte 0x5C first
+        {"A\\nB", "A\r\nB", "A\\nB"},
+        // A lead byte without its trail byte would take the closing quote with it.
+        {"ab" + J("表").substr(0, 1), "ab", "ab"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(Sjis::ToUtf8(c.text));
@@ -427,7 +486,7 @@ TEST(LayoutEntries, TextsStayInsideTheirFieldAndLine) {
         const std::string moji = FormatLayoutTextEntry(1, text);
         EXPECT_EQ(moji.find('\n'), std::string::npos);
         LayoutTextEntry expected = text;
-        expected.contents = c.written;
+        expected.contents = c.contentsBack;
         expected.kind = 0x100;
         EXPECT_EQ(ParseLayoutTextEntry(moji.substr(moji.find('=') + 1)), expected);
 
@@ -437,27 +496,83 @@ TEST(LayoutEntries, TextsStayInsideTheirFieldAndLine) {
         const std::string area = FormatLayoutInputEntry(1, input);
         EXPECT_EQ(area.find('\n'), std::string::npos);
         expected = input;
-        expected.name = c.written;
-        expected.contents = c.written;
+        expected.name = c.nameBack;
+        expected.contents = c.contentsBack;
         EXPECT_EQ(ParseLayoutInputEntry(area.substr(area.find('=') + 1)), expected);
     }
+    // A value taken over verbatim, or a layout name, ends at its line end.
+    EXPECT_EQ(FormatLayoutEntry("LayoutName", "a\r\n[_A4_]"), "LayoutName=a");
+}
+
+// ---- Whole files ----------------------------------------------------------------------------
+
+TEST(LayoutWholeFile, WritesEverySectionInOrderAndReadsItBack) {
+    LayoutFileContents contents;
+    contents.info.version = 30000;
+    contents.info.masterFlag = -2;
+    contents.info.currentPaper = 3;
+    contents.info.layoutName = J("書式");
+    contents.info.windowHandle = 77;
+    contents.info.discernmentFlag = 1;
+    LayoutPaperSection a3;
+    for (int i = 0; i < kLayoutRectCount; ++i) {
+        a3.rects[static_cast<std::size_t>(i)] = CRect(i, i + 1, i + 2, i + 3);
+    }
+    for (int i = 0; i < kLayoutPartitionCount; ++i) {
+        a3.partitions[static_cast<std::size_t>(i)] = LayoutPartitionDefault(i);
+    }
+    a3.texts.push_back(ParseLayoutTextEntry("\"T\", 1, 2, 3, 4, \"F\", 8, 4, 0, 1, 5, 1"));
+    a3.inputs.push_back(
+        ParseLayoutInputEntry("\"N\", 1, 2, 3, 4, \"F\", 8, 4, 0, 1, 5, \"C\\nD\", 4, 2"));
+    a3.lines.push_back(ParseLayoutLineEntry(" 1, 2, 3, 4, 0, 3, 0, 3"));
+    contents.papers[3] = a3;
+    contents.papers[0] = LayoutPaperSection();
+
+    std::ostringstream out;
+    ASSERT_TRUE(WriteLayoutFileContents(out, contents));
+    const LayoutLines lines = SplitLayoutLines(out.str());
+    const LayoutLines head =
+        Lines({"[ファイル情報]", "Vertion=30000", "MasterFlag=-2", "CurrentPaper=3",
+               "LayoutName=書式", "hWnd_Tembra=77", "LayoutDiscernmentFlag=1", "", "[_A4_]"});
+    ASSERT_GT(lines.size(), head.size());
+    EXPECT_EQ(LayoutLines(lines.begin(), lines.begin() + static_cast<long>(head.size())), head);
+    EXPECT_EQ(lines[head.size() + 20], "");
+    EXPECT_EQ(lines[head.size() + 21], J("[A3縦]"));
+    EXPECT_EQ(lines[head.size() + 22], "PaperArea= 0, 1, 2, 3");
+    EXPECT_EQ(lines[head.size() + 34], "Vpartition= 50");
+    EXPECT_EQ(lines[head.size() + 43],
+              "InputArea1=\"N\", 1, 2, 3, 4, \"F\", 8, 4, 0, 1, 5, \"C\\nD\", 4, 2");
+    EXPECT_EQ(LayoutLines(lines.end() - 2, lines.end()), (LayoutLines{"", "[EOS]"}));
+    EXPECT_EQ(out.str().substr(out.str().size() - 7), "[EOS]\r\n");
+    EXPECT_EQ(ParseLayoutFile(LayoutFileIndex(lines)), contents);
+
+    // Without a handle the key is not written.
+    contents.info.windowHandle.reset();
+    std::ostringstream noHandle;
+    ASSERT_TRUE(WriteLayoutFileContents(noHandle, contents));
+    EXPECT_EQ(noHandle.str().find("hWnd_Tembra"), std::string::npos);
+    EXPECT_EQ(ParseLayoutFile(LayoutFileIndex(SplitLayoutLines(noHandle.str()))), contents);
+
+    std::ostringstream failing;
+    failing.setstate(std::ios::badbit);
+    EXPECT_FALSE(WriteLayoutFileContents(failing, contents));
 }
 
 // ---- The elements of one paper --------------------------------------------------------------
 
-TEST(LayoutPaperElementsTest, ReadsTheFamiliesInOrderWithOneCursor) {
+TEST(LayoutPaperElementsTest, ReadsTheFamiliesWhereverTheirLinesStand) {
     TempDir dir;
     const auto file = dir.Write(
         "e.LYT",
         FileText({
             "[_A3_]", // the paper before the file information, and an unknown section between
-            "OffsetLTop= 0, 0, 100, 50",
-            "MojiData1=\"first\", 1, 2, 3, 4, \"f\", 10, 5, 0, 0, 0",
+            "LineData1= 0, 10, 100, 10, 0, 1, 0, 0",
             "MojiData2=\"second\", 1, 2, 3, 4, \"f\", 10, 5, 0, 0, 0, 1",
             "InputArea1=\"010001\", 1, 2, 3, 4, \"f\", 10, 5, 0, 0, 0, \"title\", 1, 0",
             "InputArea3=\"never\", 1, 2, 3, 4, \"f\", 10, 5, 0, 0, 0, \"x\", 0, 0",
-            "LineData1= 0, 10, 100, 10, 0, 1, 0, 0",
             "",
+            "MojiData1=\"first\", 1, 2, 3, 4, \"f\", 10, 5, 0, 0, 0",
+            "OffsetLTop= 0, 0, 100, 50",
             "[その他]",
             "LayoutName=wrong",
             "",
@@ -469,12 +584,12 @@ TEST(LayoutPaperElementsTest, ReadsTheFamiliesInOrderWithOneCursor) {
         }));
     LayoutPaperElements e;
     ASSERT_TRUE(ReadLayoutPaperElements(file, 2, e));
-    // "LayoutName" is searched first; "LayoutDiscernmentFlag" before it is not found after it.
     EXPECT_EQ(e.layoutName, J("安全衛生"));
-    EXPECT_EQ(e.discernmentFlag, 0);
+    EXPECT_EQ(e.discernmentFlag, 1);
     EXPECT_TRUE(e.hasPaperSection);
     EXPECT_EQ(e.offset, CPoint(100, -50));
     ASSERT_EQ(e.texts.size(), 2u);
+    EXPECT_EQ(e.texts[0].contents, "first");
     EXPECT_EQ(e.texts[1].contents, "second");
     EXPECT_EQ(e.texts[1].area, 1);
     ASSERT_EQ(e.inputs.size(), 1u); // number 3 without number 2 is never read

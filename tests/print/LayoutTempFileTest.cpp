@@ -159,9 +159,9 @@ TEST_F(LayoutTempFileTest, WritesTheOnePaperCopyByteForByteAndReadsBackTheSameEl
 }
 
 TEST_F(LayoutTempFileTest, TextsWithLineEndsAndDoubleQuotesKeepEveryElement) {
-    // Line breaks in contents may come as CR LF; a double quote may stand in any text. Before
-    // the elements that follow them: a line break that split an entry's line, or an empty line
-    // ending the section, would lose them.
+    // Line breaks in contents come as CR LF, or in a lone LF; a double quote may stand in any
+    // text. Before the elements that follow them: a line break that split an entry's line, or a
+    // line starting with "[" ending the section, would lose them.
     const auto source = dir.Write("SOURCE.LYT", LayoutText(kSource));
     CPrintArea area;
     CPrHeader header;
@@ -185,10 +185,10 @@ TEST_F(LayoutTempFileTest, TextsWithLineEndsAndDoubleQuotesKeepEveryElement) {
     ASSERT_TRUE(header.WriteLayoutFile(1, area, 0, "n", target, source, FALSE));
     CPrHeader back;
     ASSERT_TRUE(ReadLayoutIntoHeader(back, 0, target, FALSE));
-    // The drawing breaks lines at backslash-n as at CR LF: the texts print as before.
-    ExpectSameElements(
-        header, back,
-        {"A\\nB", "C\\n\\nD", J("会社名"), "say 'hi', ok\\n[x]", "x\\ny", J("工事\\nA")});
+    // Line breaks come back as CR LF; a double quote as the full-width one.
+    ExpectSameElements(header, back,
+                       {"A\r\nB", "C\r\n\r\nD", J("会社名"), J("say ＂hi＂, ok\r\n[x]"), "x\r\ny",
+                        J("工事\r\nA")});
 }
 
 TEST_F(LayoutTempFileTest, InputAreasOfKindsTheCopyDoesNotKnowKeepTheirKind) {
@@ -253,24 +253,28 @@ TEST_F(LayoutTempFileTest, ThePrinterShiftIsAddedBackAndTheWidthIsHalfTheHeight)
     EXPECT_EQ(value, " 0, 0, 0, 0, 0, 1, 0, 0");
 }
 
-TEST_F(LayoutTempFileTest, TakenOverKeysFollowTheForwardCursor) {
+TEST_F(LayoutTempFileTest, TakenOverKeysAreFoundWhereverTheyStandInTheSourceSection) {
     struct Case {
         std::vector<std::string> section;
         std::vector<std::string> partitions; // the eight lines written
+        const char* leftAreaOld;             // its value as written
     };
     const std::vector<Case> cases = {
         // Nothing to take over: the defaults.
         {{},
          {"Vpartition= 50", "Hpartition= 6", "VpartitionB= 50", "HpartitionB= 6", "VpartitionL= 6",
-          "HpartitionL= 50", "VpartitionR= 6", "HpartitionR= 50"}},
-        // "Hpartition" before "Vpartition" with lines after it: lost.
+          "HpartitionL= 50", "VpartitionR= 6", "HpartitionR= 50"},
+         " 0, 0, 0, 0"},
+        // Out of the written order, with lines after them.
         {{"Hpartition=9", "Vpartition=7", "VpartitionB=5"},
-         {"Vpartition=7", "Hpartition= 6", "VpartitionB=5", "HpartitionB= 6", "VpartitionL= 6",
-          "HpartitionL= 50", "VpartitionR= 6", "HpartitionR= 50"}},
-        // "Vpartition" as the last line: the next look-up starts again at the top.
-        {{"Hpartition=9", "Vpartition=7"},
-         {"Vpartition=7", "Hpartition=9", "VpartitionB= 50", "HpartitionB= 6", "VpartitionL= 6",
-          "HpartitionL= 50", "VpartitionR= 6", "HpartitionR= 50"}},
+         {"Vpartition=7", "Hpartition=9", "VpartitionB=5", "HpartitionB= 6", "VpartitionL= 6",
+          "HpartitionL= 50", "VpartitionR= 6", "HpartitionR= 50"},
+         " 0, 0, 0, 0"},
+        // After an empty line and behind the partitions; the first of a repeated key counts.
+        {{"HpartitionR=1", "", "HpartitionR=2", "LeftAreaOld= 1, 2, 3, 4"},
+         {"Vpartition= 50", "Hpartition= 6", "VpartitionB= 50", "HpartitionB= 6", "VpartitionL= 6",
+          "HpartitionL= 50", "VpartitionR= 6", "HpartitionR=1"},
+         " 1, 2, 3, 4"},
     };
     for (const Case& c : cases) {
         std::vector<std::string> source = {"[_B4_]", "HeaderArea= 0, 0, 3640, 300",
@@ -294,6 +298,8 @@ TEST_F(LayoutTempFileTest, TakenOverKeysFollowTheForwardCursor) {
         EXPECT_EQ(value, " 0, 2500, 3640, 2500");
         EXPECT_TRUE(GetLayoutValue(*lines, "[_B4_]", "FooterAreaOld", value));
         EXPECT_EQ(value, " 0, 0, 0, 0");
+        EXPECT_TRUE(GetLayoutValue(*lines, "[_B4_]", "LeftAreaOld", value));
+        EXPECT_EQ(value, c.leftAreaOld);
     }
 }
 

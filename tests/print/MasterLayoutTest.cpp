@@ -47,14 +47,15 @@ TEST(MasterLayoutFile, IsAFullLayoutFile) {
     EXPECT_EQ(lines->back(), kLayoutEndOfFile);
     EXPECT_EQ(ReadLayoutMasterFlag(kMaster), 1);
     EXPECT_EQ(GetLayoutDiscernmentFlag(kMaster), 0);
+    const LayoutFileIndex index(*lines);
     for (int paper = 0; paper < 6; ++paper) {
-        const auto section = GetLayoutSection(*lines, LayoutPaperSectionHeader(paper));
-        ASSERT_TRUE(section) << paper;
-        std::string value;
-        EXPECT_TRUE(GetLayoutValue(*lines, LayoutPaperSectionHeader(paper), "PaperArea", value));
+        const LayoutSection* section = index.Paper(paper);
+        ASSERT_NE(section, nullptr) << paper;
+        const std::string* value = section->Find("PaperArea");
+        ASSERT_NE(value, nullptr);
         const CSize extent = LayoutPaperExtent(paper);
-        EXPECT_EQ(value, " 0, 0, " + std::to_string(extent.cx) + ", " + std::to_string(extent.cy));
-        for (const std::string& line : *section) {
+        EXPECT_EQ(*value, " 0, 0, " + std::to_string(extent.cx) + ", " + std::to_string(extent.cy));
+        for (const std::string& line : section->Lines()) {
             EXPECT_TRUE(line.find('=') != std::string::npos) << line;
         }
     }
