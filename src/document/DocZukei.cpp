@@ -27,8 +27,12 @@
 #include "shapes/ZukeiView.h"
 
 #include <algorithm>
+#include <array>
+#include <memory>
 #include <new>
+#include <string_view>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 namespace tembra {
@@ -95,7 +99,7 @@ WORD CTembraDoc::GetFrameKind(int frameStyle) {
 
 void CTembraDoc::FrameText(CZukeiString& text, short frameStyle) const {
     const CConfigZukei& settings = m_syokiSet.GetZukei();
-    if (!IsFrameKind(static_cast<WORD>(frameStyle + 1)) || frameStyle < 0) {
+    if (frameStyle < 0 || !IsFrameKind(static_cast<WORD>(frameStyle + 1))) {
         frameStyle = kDefaultFrameStyle;
     }
     text.CDataHeader::SetKind(kZukeiFramedString);
@@ -180,6 +184,7 @@ CZukeiString* CTembraDoc::ConvertToTextZukei(CZukei* shape) {
     text->SetAttr(attr);
     text->CopyAnchorsFrom(*outline);
     text->SetLayer(static_cast<WORD>(GetCurrentLayer()));
+    // Framed by the shape's own outline, whatever its style word says.
     FrameText(*text, shape->GetStyle());
     text->SetFrameKind(shape->GetKind());
     text->SetStyleNo(shape->GetStyle());
