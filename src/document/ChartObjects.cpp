@@ -48,10 +48,14 @@ const CObSeqNumber* NumberOf(const CKoutei& process, int which) {
 
 CKoutei* CChartObjects::FindKouteiByNumber(const CObSeqNumber& number, int which,
                                            bool inSelection) const {
+    return FindKouteiByNumberIn(inSelection ? m_selList : m_objList, number, which);
+}
+
+CKoutei* CChartObjects::FindKouteiByNumberIn(const ObList<CDataHeader>& list,
+                                             const CObSeqNumber& number, int which) {
     if (number.IsNull()) {
         return nullptr;
     }
-    const ObList<CDataHeader>& list = inSelection ? m_selList : m_objList;
     for (POSITION pos = list.GetHeadPosition(); pos != nullptr;) {
         CKoutei* process = AsKoutei(list.GetNext(pos));
         if (process == nullptr) {

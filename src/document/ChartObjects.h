@@ -43,6 +43,7 @@ public:
     const OwnedObList<CDataHeader>& GetSelList() const { return m_selList; }
     // Progress lines (CShincyoku, type 3).
     OwnedObList<CDataHeader>& GetShincyokuList() { return m_shincyokuList; }
+    const OwnedObList<CDataHeader>& GetShincyokuList() const { return m_shincyokuList; }
     // Drawing shapes (the CZukei family, type 4) in drawing order: the head is drawn first.
     OwnedObList<CDataHeader>& GetZukeiList() { return m_zukeiList; }
     const OwnedObList<CDataHeader>& GetZukeiList() const { return m_zukeiList; }
@@ -71,6 +72,9 @@ public:
     // number (which 0), start-node number (1) or end-node number (2) is number; null for the
     // number (0, 0) and for any other which.
     CKoutei* FindKouteiByNumber(const CObSeqNumber& number, int which, bool inSelection) const;
+    // The same over any list of chart records (the application's object clipboard).
+    static CKoutei* FindKouteiByNumberIn(const ObList<CDataHeader>& list,
+                                         const CObSeqNumber& number, int which);
     // The state of the object's layer (a layer word above 15 counts as 15); 0 without a table.
     short GetLayerState(const CDataHeader* object) const;
     // The cell at (row, item column), or null outside the table. A cell whose own row or column

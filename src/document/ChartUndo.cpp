@@ -3,6 +3,9 @@
 #include "document/KeisenTypeArray.h"
 #include "document/RecordCast.h"
 
+#include <memory>
+#include <new>
+
 namespace tembra {
 
 CChartUndo::CChartUndo(CChartObjects& objects, CCalendar& calendar, CChartNotifier& notifier)
@@ -28,17 +31,52 @@ void CChartUndo::EndRestore() {
     m_hatchList.Disable();
 }
 
-template <class T> bool CChartUndo::ExchangeIn(ObListIndex<T>& list, T* current, T* replacement) {
+template <class T>
+bool CChartUndo::ExchangeIn(ObListIndex<T>& list, T* current, T* replacement, CUndoPlace* place) {
     const POSITION pos = list.Find(current);
     if (pos == nullptr) {
         return false;
     }
     if (replacement == nullptr) {
+        if (place != nullptr) {
+            POSITION after = pos;
+            list.GetList().GetNext(after);
+            place->SetNext(list.GetList().GetAt(after));
+        }
         list.RemoveAt(pos);
     } else {
         list.SetAt(pos, replacement);
     }
     return true;
+}
+
+template <class T>
+void CChartUndo::InsertAt(ObListIndex<T>& list, T* object, const CUndoPlace* place) {
+    const void* next = place != nullptr ? place->GetNext() : nullptr;
+    // The follower is only looked up, by its address, among the list's entries.
+    const POSITION before = next != nullptr ? list.FindAddress(next) : nullptr;
+    if (before != nullptr) {
+        list.InsertBefore(before, object);
+    } else {
+        list.AddTail(object);
+    }
+}
+
+int CChartUndo::AddDeleteAt(CObject* object, const void* next) {
+    if (object == nullptr) {
+        return 0;
+    }
+    std::unique_ptr<CUndoPlace> place;
+    try {
+        place = std::make_unique<CUndoPlace>(next);
+    } catch (const std::bad_alloc&) {
+        return AddDelete(object); // it comes back at the end of its list
+    }
+    if (AddDelete(object, place.get()) == 0) {
+        return 0;
+    }
+    place.release(); // the history's now
+    return 1;
 }
 
 int CChartUndo::UndoRestor(CObject* current, CObject* replacement, CObject* info) {
@@ -53,11 +91,12 @@ int CChartUndo::UndoRestor(CObject* current, CObject* replacement, CObject* info
                           : nullptr;
         return types != nullptr ? ExchangeKeisenTypes(types->GetTypes()) : 0;
     }
+    auto* place = dynamic_cast<CUndoPlace*>(info);
 
     auto* hatchCurrent = dynamic_cast<CKtkmHatch*>(current);
     auto* hatchReplacement = dynamic_cast<CKtkmHatch*>(replacement);
     if (hatchCurrent != nullptr || hatchReplacement != nullptr) {
-        return ReplaceHatch(hatchCurrent, hatchReplacement);
+        return ReplaceHatch(hatchCurrent, hatchReplacement, place);
     }
 
     auto* headerCurrent = dynamic_cast<CDataHeader*>(current);
@@ -66,7 +105,7 @@ int CChartUndo::UndoRestor(CObject* current, CObject* replacement, CObject* info
         (replacement != nullptr && headerReplacement == nullptr)) {
         return 0;
     }
-    return RestoreObject(headerCurrent, headerReplacement);
+    return RestoreObject(headerCurrent, headerReplacement, place);
 }
 
 int CChartUndo::ExchangeCalendar(CCalendar& saved) {
@@ -91,10 +130,10 @@ int CChartUndo::ExchangeKeisenTypes(std::vector<WORD>& saved) {
     return 1;
 }
 
-int CChartUndo::ReplaceHatch(CKtkmHatch* current, CKtkmHatch* replacement) {
+int CChartUndo::ReplaceHatch(CKtkmHatch* current, CKtkmHatch* replacement, CUndoPlace* place) {
     if (current == nullptr) {
-        m_hatchList.AddTail(replacement);
-    } else if (!ExchangeIn(m_hatchList, current, replacement)) {
+        InsertAt(m_hatchList, replacement, place);
+    } else if (!ExchangeIn(m_hatchList, current, replacement, place)) {
         return 0;
     }
     if (current != nullptr) {
@@ -106,7 +145,7 @@ int CChartUndo::ReplaceHatch(CKtkmHatch* current, CKtkmHatch* replacement) {
     return 1;
 }
 
-int CChartUndo::RestoreObject(CDataHeader* current, CDataHeader* replacement) {
+int CChartUndo::RestoreObject(CDataHeader* current, CDataHeader* replacement, CUndoPlace* place) {
     const CDataHeader* known = current != nullptr ? current : replacement;
     const WORD type = known->GetType();
     CKoumoku& table = m_objects.GetKoumoku();
@@ -117,7 +156,7 @@ int CChartUndo::RestoreObject(CDataHeader* current, CDataHeader* replacement) {
         switch (type) {
         case kTypeKoutei:
         case kTypeEvent:
-            (replacement->IsSelected() ? m_selList : m_objList).AddTail(replacement);
+            InsertAt(replacement->IsSelected() ? m_selList : m_objList, replacement, place);
             handled = true;
             break;
         case kTypeKoumoku:
@@ -126,11 +165,13 @@ int CChartUndo::RestoreObject(CDataHeader* current, CDataHeader* replacement) {
             }
             break;
         case kTypeShincyoku:
-            m_shincyokuList.AddTail(replacement);
+            InsertAt(m_shincyokuList, replacement, place);
             handled = true;
             break;
         case kTypeZukei:
-            m_zukeiList.AddTail(replacement);
+            // Back at its place in the drawing order; a selected shape also at the end of the
+            // selection.
+            InsertAt(m_zukeiList, replacement, place);
             if (replacement->IsSelected()) {
                 m_selList.AddTail(replacement);
             }
@@ -145,7 +186,7 @@ int CChartUndo::RestoreObject(CDataHeader* current, CDataHeader* replacement) {
         case kTypeEvent:
             if (const POSITION pos = m_objList.Find(current)) {
                 if (replacement == nullptr) {
-                    m_objList.RemoveAt(pos);
+                    ExchangeIn<CDataHeader>(m_objList, current, nullptr, place);
                 } else {
                     if (replacement->IsSelected()) {
                         if (CKoutei* process = AsKoutei(replacement)) {
@@ -160,7 +201,7 @@ int CChartUndo::RestoreObject(CDataHeader* current, CDataHeader* replacement) {
                 handled = true;
             } else if (const POSITION selPos = m_selList.Find(current)) {
                 if (replacement == nullptr) {
-                    m_selList.RemoveAt(selPos);
+                    ExchangeIn<CDataHeader>(m_selList, current, nullptr, place);
                 } else {
                     replacement->Select();
                     m_selList.SetAt(selPos, replacement);
@@ -176,10 +217,10 @@ int CChartUndo::RestoreObject(CDataHeader* current, CDataHeader* replacement) {
             break;
         }
         case kTypeShincyoku:
-            handled = ExchangeIn(m_shincyokuList, current, replacement);
+            handled = ExchangeIn(m_shincyokuList, current, replacement, place);
             break;
         case kTypeZukei: {
-            handled = ExchangeIn(m_zukeiList, current, replacement);
+            handled = ExchangeIn(m_zukeiList, current, replacement, place);
             if (!handled) {
                 break;
             }

@@ -64,9 +64,13 @@ void CTembraDoc::RecordHatchAdded(CKtkmHatch* hatch) {
 void CTembraDoc::RemoveHatchAt(POSITION pos) {
     OwnedObList<CKtkmHatch>& list = m_objects.GetHatchList();
     std::unique_ptr<CKtkmHatch> hatch(list.GetAt(pos));
+    POSITION after = pos;
+    list.GetNext(after);
+    const CKtkmHatch* next = list.GetAt(after);
     list.RemoveAt(pos);
     RedrawObject(hatch.get());
-    if (m_undo.AddDelete(hatch.get()) != 0) {
+    // Recorded with its place: undo puts it back in its order among the hatchings.
+    if (m_undo.AddDeleteAt(hatch.get(), next) != 0) {
         hatch.release();
     }
 }

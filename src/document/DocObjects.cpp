@@ -1,5 +1,7 @@
-// The object list of the document: replacing an object with an undo record, and deleting the
-// selected objects and shapes with undo records.
+// The object list of the document: replacing an object with an undo record, deleting the
+// selected and the unselected objects and shapes with undo records, the lookups in the
+// application's clipboard, and dropping every selection.
+#include "document/AppState.h"
 #include "document/RecordCast.h"
 #include "document/TembraDoc.h"
 
@@ -31,10 +33,17 @@ void CTembraDoc::DiscardUnrecorded(CDataHeader* object) {
     }
 }
 
-void CTembraDoc::RecordDeletion(CDataHeader* object) {
-    if (m_undo.AddDelete(object) == 0) {
+bool CTembraDoc::RemoveRecorded(OwnedObList<CDataHeader>& list, POSITION pos) {
+    CDataHeader* object = list.GetAt(pos);
+    POSITION after = pos;
+    list.GetNext(after);
+    const CDataHeader* next = list.GetAt(after);
+    list.RemoveAt(pos);
+    if (m_undo.AddDeleteAt(object, next) == 0) {
         DiscardUnrecorded(object);
+        return false;
     }
+    return true;
 }
 
 int CTembraDoc::DeleteSelAt(POSITION pos) {
@@ -43,9 +52,25 @@ int CTembraDoc::DeleteSelAt(POSITION pos) {
         return 0;
     }
     RedrawObject(object);
-    GetSelList().RemoveAt(pos);
-    RecordDeletion(object);
+    RemoveRecorded(GetSelList(), pos);
     return 1;
+}
+
+int CTembraDoc::DeleteObjAt(POSITION pos) {
+    CDataHeader* object = GetObjList().GetAt(pos);
+    if (object == nullptr) {
+        return 0;
+    }
+    RedrawObject(object);
+    RemoveRecorded(GetObjList(), pos);
+    m_notifier.MarkChanged();
+    return 1;
+}
+
+void CTembraDoc::DeleteAllObjects() {
+    while (!GetObjList().IsEmpty()) {
+        DeleteObjAt(GetObjList().GetHeadPosition());
+    }
 }
 
 void CTembraDoc::DeleteZukei(CDataHeader* shape) {
@@ -57,8 +82,7 @@ void CTembraDoc::DeleteZukei(CDataHeader* shape) {
     }
     RedrawObject(shape);
     if (const POSITION pos = GetZukeiList().Find(shape)) {
-        GetZukeiList().RemoveAt(pos);
-        RecordDeletion(shape);
+        RemoveRecorded(GetZukeiList(), pos);
     }
 }
 
@@ -76,6 +100,33 @@ void CTembraDoc::DeleteSelection() {
     });
     if (!GetSelList().IsEmpty()) {
         UnselectAll(TRUE);
+    }
+}
+
+// ---- The application's clipboard ----------------------------------------------------------------
+
+CKoutei* CTembraDoc::FindClipKouteiByNumber(const CObSeqNumber& number, int which) {
+    return CChartObjects::FindKouteiByNumberIn(GetAppState()->GetObjectClipboard(), number, which);
+}
+
+int CTembraDoc::GetClipboardCount() {
+    return GetAppState()->GetObjectClipboard().GetCount();
+}
+
+// ---- Every selection ----------------------------------------------------------------------------
+
+void CTembraDoc::ClearAllSelections(BOOL keepCells) {
+    // With nothing selected this only deselects the resource charts, which are selected in
+    // place.
+    UnselectAll(TRUE);
+    SetCurrentCntrItem(nullptr, FALSE);
+    ClearSelectedKoumokuCells(keepCells);
+    RedrawColumnRange(TRUE);
+    const LONG operation = m_operation.GetOperation();
+    if ((operation == COperationState::kOpDeformApply ||
+         operation == COperationState::kOpDeformPick) &&
+        m_operation.GetMode() != COperationState::kModeZukei) {
+        m_operation.SetEditOperation();
     }
 }
 

@@ -40,12 +40,20 @@ public:
     bool IsEnabled() const { return m_enabled; }
 
     // The position of the object's entry, null when it is not in the list.
-    POSITION Find(const T* object) {
+    POSITION Find(const T* object) { return FindAddress(object); }
+    // The same for an address that is only compared with the entries (it need not point at a
+    // live object).
+    POSITION FindAddress(const void* address) {
         if (!m_enabled) {
-            return m_list.Find(object);
+            for (POSITION pos = m_list.GetHeadPosition(); pos != nullptr; pos = pos->next) {
+                if (pos->object == address) {
+                    return pos;
+                }
+            }
+            return nullptr;
         }
         Build();
-        const auto it = m_positions.find(object);
+        const auto it = m_positions.find(address);
         return it != m_positions.end() ? it->second : nullptr;
     }
 
@@ -71,6 +79,13 @@ public:
     }
     POSITION AddTail(T* object) {
         const POSITION pos = m_list.AddTail(object);
+        if (m_built) {
+            m_positions.emplace(object, pos);
+        }
+        return pos;
+    }
+    POSITION InsertBefore(POSITION before, T* object) {
+        const POSITION pos = m_list.InsertBefore(before, object);
         if (m_built) {
             m_positions.emplace(object, pos);
         }

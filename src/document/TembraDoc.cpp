@@ -113,12 +113,37 @@ void CTembraDoc::DeleteContents() {
     FreeAllKoumoku();
     FreeAllShincyoku();
     DeleteZukeiList();
+    m_pCurrentCntrItem = nullptr;
+    m_nUnreadCntrItems = 0;
     m_objects.DeleteAllCntrItems();
     m_prHeader.RemoveAllElements();
     DeleteShigenTable();
     DeleteAllCharts();
     DeleteLayers();
     DeleteAllHatches();
+}
+
+BOOL CTembraDoc::OnNewDocument() {
+    if (!CDocument::OnNewDocument()) {
+        return FALSE;
+    }
+    if (GetLayers().empty()) {
+        CreateLayers();
+    }
+    SetCurrentLayer(0);
+    return TRUE;
+}
+
+BOOL CTembraDoc::OnOpenDocument(const std::string& path) {
+    if (!CDocument::OnOpenDocument(path)) {
+        return FALSE;
+    }
+    // A chart always has its 16 layers, and no object stands on a layer it cannot show.
+    if (GetLayers().empty()) {
+        CreateLayers();
+    }
+    ClampLayers();
+    return TRUE;
 }
 
 // ---- Embedding ----------------------------------------------------------------------------------

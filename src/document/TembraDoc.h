@@ -16,7 +16,8 @@
 // The operations that combine the parts are members, in files named by what they edit
 // (DocObjects.cpp, DocSelection.cpp, DocClipboard.cpp, DocKoutei.cpp, DocDateRange.cpp,
 // DocEvents.cpp, DocHatch.cpp, DocHatchKoumoku.cpp, DocKoumoku.cpp, DocKoumokuEdit.cpp,
-// DocKoumokuAttr.cpp).
+// DocKoumokuAttr.cpp, DocLayers.cpp, DocShigen.cpp, DocShincyoku.cpp, DocZukei.cpp,
+// DocZukeiGroup.cpp, DocCntrItems.cpp).
 //
 // Ownership: every list and table owns its records. The records are deleted by DeleteContents and
 // by the operations that remove them (a removed record recorded for undo passes to the undo
@@ -44,15 +45,19 @@
 #include "model/LayerSet.h"
 #include "model/SeqNumber.h"
 #include "model/Shigen.h"
+#include "model/Shincyoku.h"
 #include "model/SyokiSet.h"
+#include "model/Yogo.h"
 #include "platform/CmdUI.h"
 #include "platform/Document.h"
 #include "platform/Time.h"
 #include "platform/Types.h"
 #include "print/PrHeader.h"
 
+#include <array>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <typeinfo>
@@ -62,6 +67,10 @@ namespace tembra {
 
 class CAppState;
 class CPageLayout;
+class CZukei;
+class CZukeiString;
+class IZukeiView;
+struct CDatePos;
 
 // The insert mask of a document that reads a whole file of its own.
 constexpr int kInsertMaskAll = 0xFFFF;
@@ -99,6 +108,12 @@ public:
     void SetTitle();
     // Empties the document (see the .cpp for the order).
     void DeleteContents() override;
+    // A new chart: the framework's step, then the 16 layers when the table is empty, layer 0
+    // current.
+    BOOL OnNewDocument() override;
+    // After the framework's open: a table without layers gets the 16 layers, and the layer
+    // words of the objects are clamped (ClampLayers).
+    BOOL OnOpenDocument(const std::string& path) override;
 
     // The server and container steps of an embedded chart. This platform embeds no chart in
     // another program and no other program's object in a chart, so these have nothing to do;
@@ -176,10 +191,9 @@ public:
     // Resource charts (CChart, type 7).
     OwnedObList<CDataHeader>& GetChartList() { return m_objects.GetChartList(); }
     OwnedObList<CKtkmHatch>* GetHatchList() { return &m_objects.GetHatchList(); }
-    // The embedded items of other programs (none are made on this platform; the file's item
-    // block is kept here).
+    // The embedded items of other programs (none are made on this platform; see
+    // DocCntrItems.cpp).
     OwnedObList<CObject>& GetCntrItems() { return m_objects.GetCntrItems(); }
-    int GetEmbeddedItemCount() const { return m_objects.GetCntrItems().GetCount(); }
     CHint& GetHint() { return m_hint; }
     int GetInsertMask() const { return m_nInsertMask; }
     void SetInsertMask(int mask) { m_nInsertMask = mask; }
@@ -254,6 +268,10 @@ public:
     CKoutei* FindSelKouteiByNumber(const CObSeqNumber& number, int which) const {
         return m_objects.FindKouteiByNumber(number, which, true);
     }
+    // The same over the application's object clipboard.
+    static CKoutei* FindClipKouteiByNumber(const CObSeqNumber& number, int which);
+    // How many objects the application's object clipboard holds (its shapes not counted).
+    static int GetClipboardCount();
 
     // Appends the object to the object list, which takes it over; redraws it when asked (and
     // not held). Returns its position.
@@ -334,10 +352,20 @@ public:
     // Redraws the range (hint 2) unless both dates are 0; with clear, empties it afterwards.
     void RedrawColumnRange(BOOL clear);
 
-    // ---- Deletion (DocObjects.cpp)
-    // ----------------------------------------------------------------- Deletes the selected object
-    // at pos with an undo record; 0 for an empty position.
+    // ---- Deletion (DocObjects.cpp) --------------------------------------------------------------
+    // A deletion is recorded with the object's place in its list: undo puts it back there.
+
+    // Deletes the selected object at pos with an undo record; 0 for an empty position.
     int DeleteSelAt(POSITION pos);
+    // The same in the object list; marks the document modified and changed.
+    int DeleteObjAt(POSITION pos);
+    // Deletes every unselected object, each with an undo record.
+    void DeleteAllObjects();
+    // Drops every selection: the objects (and resource charts) are deselected with redraw, no
+    // embedded item stays current, the item cells are deselected (keepCells passed on as their
+    // restore flag) and the selected date range is redrawn and cleared; a shape deformation
+    // (operation 8 or 9) outside the shape mode returns to the edit operation.
+    void ClearAllSelections(BOOL keepCells);
     // Deletes the selected objects with undo records: processes whose line is not selected stay,
     // shapes leave the shape list too; what stays is deselected.
     void DeleteSelection();
@@ -371,15 +399,261 @@ public:
     // lines at its next drawing.
     void InvalidateTextZukei();
 
-    // ---- Layers ---------------------------------------------------------------------------------
+    // ---- Shapes (DocZukei.cpp) ------------------------------------------------------------------
+    // The shape list is the drawing order: the head is drawn first (the back), the tail last
+    // (the front). A selected shape stays in it and stands in the selection list besides. The
+    // changes the user can take back are recorded; each changed shape is redrawn.
+
+    // Message of the creators.
+    static constexpr UINT kNoZukeiDataMessage = 5021;
+    // The question before a row or column edit when the chart holds fixed shapes.
+    static constexpr UINT kFixedZukeiQuestion = 5142;
+    // The frame style of new framed texts when nothing else was chosen: the box.
+    static constexpr short kDefaultFrameStyle = 3;
+
+    // The frame style that new framed texts take (3 to 6, 9 to 13: the shape styles whose
+    // outline frames the text).
+    short GetZukeiFrameStyle() const { return m_nZukeiFrameStyle; }
+    void SetZukeiFrameStyle(short style) { m_nZukeiFrameStyle = style; }
+    // The frame kind of a frame style: the shape kind of that style's outline (3 -> 4 box, 4 ->
+    // 5 rounded box, 5 -> 6 circle, 6 -> 7 ellipse, 9..13 -> 10..14); the box for any other.
+    static WORD GetFrameKind(int frameStyle);
+
+    // A new shape of the settings' current style (0..16, see the .cpp) on the current layer
+    // with the settings' shape attributes; style 14 is a framed text of the document's frame
+    // style with the settings' text font and text attributes. Not in any list. Null after
+    // message 5021.
+    std::unique_ptr<CZukei> CreateZukei();
+    // A new framed text (box frame) for the plan sheets, its font of the face at height 32 on
+    // the papers 0 to 3 and 40 on 4 and 5 (the settings' text font on others). Recorded as
+    // added, not in any list: the caller adds it. Null after message 5021.
+    std::unique_ptr<CZukeiString> CreateTextZukei(std::string_view faceName);
+    // Replaces a box, circle, ellipse, triangle, arrow or diamond (kinds 4 to 7, 10 to 14) by a
+    // framed text of the same outline and place, in its place in the shape list, recorded as a
+    // change of the shape into the text; a selected shape leaves the selection first. Returns
+    // the text; null (nothing changed) for another shape, one not in the list, or after message
+    // 5021.
+    CZukeiString* ConvertToTextZukei(CZukei* shape);
+
+    // Appends the shape (taken over) at the front, marks the document modified and changed and,
+    // with redraw, redraws it. Returns its position.
+    POSITION AddZukei(CZukei* shape, BOOL redraw = TRUE);
+    // The same at the back.
+    POSITION AddZukeiHead(CZukei* shape, BOOL redraw = TRUE);
+    // Takes the shape at pos (RemoveZukeiAt) or the shape itself (RemoveZukei) out of the shape
+    // list and out of the selection, without deleting it: the caller owns it. Null when there
+    // is none.
+    CZukei* RemoveZukeiAt(POSITION pos);
+    CZukei* RemoveZukei(CZukei* shape);
+    POSITION GetHeadZukeiPosition() const { return m_objects.GetZukeiList().GetHeadPosition(); }
+    POSITION GetTailZukeiPosition() const { return m_objects.GetZukeiList().GetTailPosition(); }
+    // The shape at pos (null for a record that is none); pos moves on (back).
+    CZukei* GetNextZukei(POSITION& pos) const;
+    CZukei* GetPrevZukei(POSITION& pos) const;
+
+    // Appends the shape (whose selected flag the caller has set) to the selection, marks the
+    // document changed and redraws it.
+    void AddSelZukei(CZukei* shape);
+    // Selects the shape at a shape-list position.
+    void SelectZukeiAt(POSITION pos);
+    // In the shape mode (4): selects every unselected shape on a shown layer (state 1).
+    void SelectAllZukei();
+    // Takes the shape out of the selection and redraws it (an edited framed text ends its edit
+    // state).
+    void DeselectZukei(CZukei* shape);
+    // Puts object in the selection entry at pos (the caller keeps the lists consistent).
+    void SetSelAt(POSITION pos, CDataHeader* object) { GetSelList().SetAt(pos, object); }
+    CDataHeader* GetFirstSel() const { return GetSelList().GetHead(); }
+    // Redraws every selected shape.
+    void UpdateAllZukeiViews();
+
+    // Deletes the selected shapes (redrawn and recorded with their places); the other selected
+    // objects stay selected.
+    void DeleteSelectedZukei();
+    // Deletes every shape, from the head on, each recorded.
+    void RemoveAllZukei();
+    // Deletes the shapes on shown layers (state 1), each recorded; those on reference and
+    // hidden layers stay.
+    void RemoveShownZukei();
+
+    // Moves the selected shapes by the drag (CZukei::MoveAnchors), each recorded as changed
+    // against a clone of its old state. Mode 2 copies instead: each selected shape (from the
+    // last selected) is deselected and a moved, selected clone takes its selection entry and
+    // goes to the front, recorded as added. Empties the history first; nothing without a
+    // selection.
+    void MoveSelectedZukei(const IZukeiView& view, const CPoint& delta, const CTimeSpan& span,
+                           double rows, int mode);
+    // Resizes the selected shapes by a handle drag (CZukei::ResizeAnchors), each recorded as
+    // changed. Empties the history first; nothing without a selection.
+    void ResizeSelectedZukei(const IZukeiView& view, const CPoint& delta, int handle,
+                             const CRect& ref, const CDatePos& pos);
+    // Brings the selected shapes in front of all others (toFront) or behind them, keeping their
+    // order among themselves. Empties the history and records nothing.
+    void ChangeZukeiOrder(BOOL toFront);
+    // The first framed text with the tag whose rows [top, bottom] overlap from - 1 .. to; null
+    // when none.
+    CZukeiString* FindTextZukei(WORD tag, int from, int to) const;
+
+    // The shapes follow the row and column edits of the chart (rows counted from 0; a shape's
+    // rows are the positions of its top and bottom edges). A deletion deletes the shapes lying
+    // wholly inside the removed band and, unless blankOnly, moves up (earlier) those below
+    // (after) it, a shape that begins inside the band to the band's start. An insert moves the
+    // shapes at or below (after) the insert by its size, but no bottom past row 10000 and no
+    // end past 2021-01-01 00:00. Only shapes in move mode (PointMode 0) move: when the chart
+    // holds fixed shapes, question 5142 asks first whether the moved ones may be switched to
+    // move mode (No leaves them). Arcs and fans are measured on the layout of the document's
+    // first view; without a view nothing happens. Each change is recorded.
+    void DeleteZukeiRows(BOOL blankOnly, int firstRow, int lastRow);
+    void InsertZukeiRows(int atRow, int lastRow);
+    void DeleteZukeiColumns(BOOL blankOnly, const CTime& fromDate, const CTime& toDate);
+    void InsertZukeiColumns(const CTime& atDate, const CTime& toDate);
+    // The page layout of the document's first view that shows the chart; null without one.
+    const CPageLayout* GetFirstViewLayout() const;
+
+    // ---- Embedded items (DocCntrItems.cpp) ------------------------------------------------------
+    // Nothing of another program can be embedded on this platform: no item is made, so the item
+    // list stays empty and the current item null. What a document file holds of items is read as
+    // far as it can be (see SerializeCntrItems).
+
+    // The item block of the file (its magic 0x0DAF, a count, the items): stored empty. Loading
+    // checks the magic (otherwise message 5059 and an archive exception, the item list as it
+    // was) and reads the count; a count above 0 comes from a document whose items cannot be
+    // read here: the stream stops after the count, which is returned (and kept,
+    // GetUnreadCntrItemCount) so that the caller reads nothing that follows. 0 otherwise.
+    int SerializeCntrItems(CArchive& ar);
+    // The number of items of the document.
+    int CountCntrItems() const { return m_objects.GetCntrItems().GetCount(); }
+    // The items the last load of the item block could not read.
+    int GetUnreadCntrItemCount() const { return m_nUnreadCntrItems; }
+    CObject* GetCurrentCntrItem() const { return m_pCurrentCntrItem; }
+    BOOL IsCurrentCntrItem(const CObject* item) const {
+        return item == m_pCurrentCntrItem ? TRUE : FALSE;
+    }
+    // Makes the item (one of the item list, or null) current and redraws the old and the new
+    // one. While another item is current, keep leaves everything as it is.
+    void SetCurrentCntrItem(CObject* item, BOOL keep);
+
+    // ---- Layers (DocLayers.cpp) -----------------------------------------------------------------
+    // A layer's state: 1 shown, 2 shown for reference, any other value (0, or the 3 the layer
+    // dialog writes) hidden. Objects are drawn on layers of state 1 or 2 (CLayerSet::IsDrawn);
+    // no caller takes a non-zero state for a drawn layer. A layer word above 15 counts as
+    // layer 15.
+    using LayerCounts = std::array<int, CLayerSet::kLayerCount>;
+    // A layer map: entry i is the target layer of the objects now on layer i.
+    using LayerMap = std::array<int, CLayerSet::kLayerCount>;
+
     // Appends 16 new layers (shown, no name); 0 as soon as one cannot be made.
     int CreateLayers() { return m_objects.CreateLayers(); }
     // Deletes the layers from the last to the first.
     void DeleteLayers() { m_objects.DeleteAllLayers(); }
-    // The state of the object's layer (a layer word above 15 counts as 15); 0 without a table.
+    // The state of the object's layer; 0 without a table.
     short IsObjectLayerVisible(const CDataHeader* object) const {
         return m_objects.GetLayerState(object);
     }
+    // The state of layer n; 0 for a layer the table does not hold.
+    short IsLayerVisible(int n) const;
+    // Sets the state (the name) of layer n; nothing for a layer the table does not hold.
+    void SetLayerVisible(int n, short state);
+    std::string GetLayerName(int n) const;
+    void SetLayerName(int n, std::string_view name);
+    // The shapes and the unselected objects per layer (layer words above 15 and selected
+    // objects other than shapes are not counted).
+    void CountObjectsPerLayer(LayerCounts& counts) const;
+    // The same over the application's object clipboard and its shapes.
+    static void CountClipboardPerLayer(LayerCounts& counts);
+    // Moves the shapes and the unselected processes and events to the layers the map gives
+    // (targets clamped to 0..15): each is replaced in its place by a copy on the new layer, in
+    // one undo step. Nothing happens (and nothing is recorded) when no layer that the map moves
+    // holds a counted object.
+    void MoveLayers(const LayerMap& map);
+    // Puts the selected objects of the object mode on the layer (mode 1: processes whose line
+    // is selected; 4: shapes; 6: events), each change recorded against a copy of its old state.
+    void SetSelLayer(int layer);
+    // Before a paste: gives every object and shape of the application's clipboard the layer the
+    // map gives (layer words above 15 take entry 15's target). When the map moves a layer that
+    // holds clipboard objects, copies of them are first put into backup (when given), so that
+    // RestoreClipboard can give the clipboard its layers back. 0 for a map that moves no layer,
+    // else 1.
+    int RemapClipboardLayers(const LayerMap& map, OwnedObList<CDataHeader>* backup);
+    // After the paste: the clipboard's objects and shapes are replaced by those of the backup
+    // (which ends empty); the link records follow. An empty or missing backup changes nothing.
+    static void RestoreClipboard(OwnedObList<CDataHeader>* backup);
+    // Whether a shape or an unselected object lies on a layer 0..15 that is not shown (state
+    // other than 1).
+    BOOL HasDataOnUnshownLayers() const;
+    // After a load: shapes and unselected objects with a layer word above 15 get 15.
+    void ClampLayers();
+    // Deletes the unselected objects on shown layers (state 1), each with an undo record;
+    // objects on reference and hidden layers, shapes and selected objects stay.
+    void DeleteShownLayerObjects();
+
+    // ---- Resources (DocShigen.cpp) --------------------------------------------------------------
+
+    // A new resource list with the label defaults: sizes 1 and 1, form 1, colour 0 (black), no
+    // flags, on the line, the stacking word 1, no offsets and no leader; null when it cannot be
+    // made.
+    static std::unique_ptr<CShigen> CreateShigen();
+    // A new resource list equal to source; null when it cannot be made.
+    static std::unique_ptr<CShigen> CopyShigen(const CShigen& source);
+    // In the resource mode (7) with the edit operation and a selection: every selected process
+    // is replaced by a copy (its number kept) whose resources are the entries with an amount,
+    // in order, in one undo step; the copy stays selected. A process without resources gets a
+    // new list with the label defaults, its label selected.
+    void SetSelShigen(std::span<const CShigenData> entries);
+    // Every selected process with resources is replaced by a copy without them, in one undo
+    // step; the copies leave the selection.
+    void ClearSelShigen();
+    // The length of the name of entry n (0-based), -1 past the last entry.
+    int GetShigenNameLength(int n) const;
+    // The longest name of the table, and of the entries of a list that have an amount.
+    int GetLongestShigenName() const;
+    int GetLongestShigenNameOf(const CShigen& resources) const;
+    // Before a paste: the names of the application's resource-name clipboard join the table. A
+    // name the table holds keeps that entry's number, a new one is appended; each clipboard
+    // entry's number becomes the number its name has here (CShigen::RemapNumbers then rewrites
+    // the pasted processes' entries). 1 when any number changes, else 0.
+    int MergeShigenNames();
+
+    // ---- Progress lines and terms (DocShincyoku.cpp) --------------------------------------------
+
+    // Messages of the creators.
+    static constexpr UINT kNoShincyokuDataMessage = 5022;
+    static constexpr UINT kNoYogoDataMessage = 5024;
+
+    // A new progress line for the date with the line, label and font settings of "ShinConfig";
+    // null after message 5022. The caller lists it.
+    std::unique_ptr<CShincyoku> CreateShincyoku(const CTime& date);
+    // A copy of source; null for none, and after message 5022.
+    static std::unique_ptr<CShincyoku> CopyShincyoku(const CShincyoku* source);
+    // Appends the line (taken over), marks the document modified and changed and, with redraw,
+    // redraws it. Returns its position.
+    POSITION AddShincyoku(CShincyoku* record, BOOL redraw);
+    // The first progress line of the date and its position; null and position 0 when none.
+    CShincyoku* FindShincyoku(const CTime& date, POSITION& pos) const;
+    CShincyoku* GetShincyokuAt(POSITION pos) const;
+    // Exchanges the lines at the two positions (their drawing order); FALSE when a position
+    // holds none.
+    BOOL SwapShincyoku(POSITION first, POSITION second);
+    // Redraws the line at pos and takes it out: recorded for undo with its place, or deleted at
+    // once when its selected word is 2 (a line that only lived while it was drawn). Marks the
+    // document modified. Returns the line when the history keeps it, else null.
+    CShincyoku* DeleteShincyokuAt(POSITION pos);
+    int GetShincyokuCount() const { return m_objects.GetShincyokuList().GetCount(); }
+    POSITION GetHeadShincyokuPosition() const {
+        return m_objects.GetShincyokuList().GetHeadPosition();
+    }
+    POSITION GetTailShincyokuPosition() const {
+        return m_objects.GetShincyokuList().GetTailPosition();
+    }
+    // The line at pos (null for a record of another kind); pos moves on.
+    CShincyoku* GetNextShincyoku(POSITION& pos) const;
+    // DeleteShincyokuAt on the head until the list is empty.
+    void DeleteAllShincyoku();
+    // A new term with the label defaults of "YogoConfig" and the term font, no text; null after
+    // message 5024.
+    std::unique_ptr<CYogo> CreateYogo();
+    // A copy of source; null after message 5024.
+    static std::unique_ptr<CYogo> CopyYogo(const CYogo& source);
 
     // ---- Item table -----------------------------------------------------------------------------
     // The cell at (row, item column), or null outside the table. A cell whose own row or column
@@ -604,9 +878,37 @@ private:
     // The informative title: "name <chart title> [period] " and the read-only mark.
     std::string ComposeTitle(const std::string& name) const;
     void RedrawObject(CObject* object) { m_notifier.RedrawObject(object); }
-    // Takes the object out of its list into the history; deletes it when that cannot be
-    // recorded.
-    void RecordDeletion(CDataHeader* object);
+    // Takes the entry at pos out of the list into the history, with its place (the entry after
+    // it); deletes it (false) when that cannot be recorded.
+    bool RemoveRecorded(OwnedObList<CDataHeader>& list, POSITION pos);
+
+    // Shapes (DocZukei.cpp). Makes the text a framed text of the frame style (the box for a
+    // style that frames nothing) with the settings' text font and text attributes.
+    void FrameText(CZukeiString& text, short frameStyle) const;
+    // Deletes the shapes doomed(shape) picks, with their selection entries, each recorded.
+    template <class Doomed> void DeleteZukeiWhere(Doomed doomed);
+    // The dates and rows a shape covers in the row and column edits.
+    struct ZukeiExtent {
+        CTime start;
+        CTime end;
+        double top = 0;
+        double bottom = 0;
+    };
+    static ZukeiExtent MeasureZukei(const CZukei& shape, const IZukeiView& view);
+    // What a row or column edit does with one shape.
+    struct ZukeiEdit {
+        enum Action { kKeep, kMove, kDelete };
+        Action action = kKeep;
+        CTimeSpan span;
+        double rows = 0;
+        static ZukeiEdit Keep() { return {}; }
+        static ZukeiEdit Delete() { return {kDelete, CTimeSpan(), 0}; }
+        static ZukeiEdit Move(const CTimeSpan& span, double rows) { return {kMove, span, rows}; }
+    };
+    // A row or column edit of the shapes: decide(extent) says what happens to each shape, all
+    // measured on the first view's layout before anything changes; fixed shapes move only when
+    // the user agrees (asked when movesFixed and the chart holds one).
+    template <class Decide> void EditZukeiBand(bool movesFixed, Decide decide);
     // Deletes an object that an edit took out of its list and the history could not take,
     // unless a list still holds it.
     void DiscardUnrecorded(CDataHeader* object);
@@ -679,6 +981,9 @@ private:
     WORD m_nSheetRows = 0;
     CChartPos m_columnRange;
     CAppState* m_pLockedApp = nullptr;
+    short m_nZukeiFrameStyle = kDefaultFrameStyle;
+    CObject* m_pCurrentCntrItem = nullptr;
+    int m_nUnreadCntrItems = 0;
 };
 
 } // namespace tembra

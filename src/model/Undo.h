@@ -110,6 +110,14 @@ public:
         }
         return Append(object, nullptr, nullptr);
     }
+    // The same, with info that tells the owner where the object stood, so that an undo puts it
+    // back there (owned by the history when the result is 1).
+    int AddDelete(T* object, Info* info) {
+        if (object == nullptr) {
+            return 0;
+        }
+        return Append(object, nullptr, info);
+    }
     // oldObject (taken out; the history owns it) was replaced by newObject (in the lists). The
     // two must differ: one object cannot be both outside and inside the lists.
     int AddChange(T* oldObject, T* newObject) {
