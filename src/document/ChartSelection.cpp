@@ -1,5 +1,6 @@
 #include "document/ChartSelection.h"
 
+#include "chart/Chart.h"
 #include "document/RecordCast.h"
 #include "model/Event.h"
 #include "model/LayerSet.h"
@@ -95,7 +96,12 @@ POSITION CChartSelection::UnselectAll(BOOL redraw) {
     for (POSITION pos = charts.GetHeadPosition(); pos != nullptr;) {
         CDataHeader* chart = charts.GetNext(pos);
         if (chart->IsSelected()) {
-            chart->Deselect();
+            // A chart shows its selection on its frame box, which loses it with the chart.
+            if (auto* resourceChart = DynamicDowncast<CChart>(chart)) {
+                resourceChart->Deselect();
+            } else {
+                chart->Deselect();
+            }
             if (redraw) {
                 m_notifier.RedrawObject(chart);
             }

@@ -27,6 +27,16 @@ std::filesystem::path CPrHeaderOwnerSeam::GetHeaderLayoutPath() const {
     return std::filesystem::path(m_settings.GetPath().GetLayoutFilePath());
 }
 
+void CChartDocumentSeam::ForEachObject(const std::function<void(const CDataHeader&)>& visit) const {
+    for (const auto* list : {&m_objects.GetObjList(), &m_objects.GetSelList()}) {
+        for (POSITION pos = list->GetHeadPosition(); pos != nullptr;) {
+            if (const CDataHeader* object = list->GetNext(pos)) {
+                visit(*object);
+            }
+        }
+    }
+}
+
 void* CDocumentSeams::Find(const std::type_info& seam) {
     // Each pointer is converted to its interface first: the caller converts it back from void*
     // to that interface.
@@ -50,6 +60,9 @@ void* CDocumentSeams::Find(const std::type_info& seam) {
     }
     if (seam == typeid(IPageLayoutDocument)) {
         return static_cast<IPageLayoutDocument*>(&m_pageLayout);
+    }
+    if (seam == typeid(IChartDocument)) {
+        return static_cast<IChartDocument*>(&m_chart);
     }
     return nullptr;
 }

@@ -6,11 +6,13 @@
 // answers a record's DocumentSeam request.
 #pragma once
 
+#include "chart/ChartDocument.h"
 #include "document/ChartNotifier.h"
 #include "document/ChartObjects.h"
 #include "document/PageLayoutDocumentSeam.h"
 #include "model/Calendar.h"
 #include "model/ConfigOperation.h"
+#include "model/ConfigPrint.h"
 #include "model/Event.h"
 #include "model/Koumoku.h"
 #include "model/KoumokuData.h"
@@ -23,6 +25,7 @@
 #include "print/PrHeader.h"
 
 #include <filesystem>
+#include <functional>
 #include <typeinfo>
 
 namespace tembra {
@@ -123,6 +126,30 @@ private:
     const CSyokiSet& m_settings;
 };
 
+// Resource charts: the chart objects of both lists, the resource master table, the working
+// calendar, the print setting "Hatch" of the print header, the modified flag and the views.
+class CChartDocumentSeam final : public IChartDocument {
+public:
+    CChartDocumentSeam(CChartNotifier& notifier, const CChartObjects& objects,
+                       const CCalendar& calendar, const CConfigPrint& printSettings)
+        : m_notifier(notifier), m_objects(objects), m_calendar(calendar),
+          m_printSettings(printSettings) {}
+
+    void ForEachObject(const std::function<void(const CDataHeader&)>& visit) const override;
+    const CShigenNameTable& GetShigenNames() const override { return m_objects.GetShigenNames(); }
+    const CCalendar* GetCalendar() const override { return &m_calendar; }
+    LONG GetPrintHatch() const override { return m_printSettings.GetHatch(); }
+    // Modified and changed since the last save, as every other change of the chart.
+    void SetModified() override { m_notifier.MarkChanged(); }
+    void UpdateAllViewsWith(CObject* hint) override { m_notifier.UpdateAllViewsWith(hint); }
+
+private:
+    CChartNotifier& m_notifier;
+    const CChartObjects& m_objects;
+    const CCalendar& m_calendar;
+    const CConfigPrint& m_printSettings;
+};
+
 // One adapter of each kind, over the parts of one document (the document itself for its file
 // name).
 class CDocumentSeams {
@@ -136,7 +163,8 @@ public:
           m_label(settings), m_koumoku(settings, objects.GetKoumoku()), m_shincyoku(settings),
           m_event(settings), m_prHeader(settings),
           m_pageLayout(document, settings, calendar, objects, columnRange, printSettings,
-                       operation) {}
+                       operation),
+          m_chart(notifier, objects, calendar, printSettings) {}
     CDocumentSeams(const CDocumentSeams&) = delete;
     CDocumentSeams& operator=(const CDocumentSeams&) = delete;
 
@@ -151,6 +179,7 @@ public:
     IEventDocument& Event() { return m_event; }
     IPrHeaderOwner& PrHeader() { return m_prHeader; }
     IPageLayoutDocument& PageLayout() { return m_pageLayout; }
+    IChartDocument& Chart() { return m_chart; }
 
 private:
     CKouteiDocumentSeam m_koutei;
@@ -160,6 +189,7 @@ private:
     CEventDocumentSeam m_event;
     CPrHeaderOwnerSeam m_prHeader;
     CPageLayoutDocumentSeam m_pageLayout;
+    CChartDocumentSeam m_chart;
 };
 
 } // namespace tembra

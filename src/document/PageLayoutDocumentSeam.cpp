@@ -1,5 +1,6 @@
 #include "document/PageLayoutDocumentSeam.h"
 
+#include "chart/Chart.h"
 #include "document/ChartObjects.h"
 #include "document/KoumokuSelection.h"
 #include "document/RecordCast.h"
@@ -38,6 +39,11 @@ CRect CPageLayoutDocumentSeam::GetRecordBounds(const CDataHeader& record, const 
     }
     if (record.GetType() == kTypeZukei) {
         return GetZukeiBounds(record, layout);
+    }
+    if (const auto* chart = DynamicDowncast<CChart>(&record)) {
+        CRect bounds;
+        chart->GetBoundRect(bounds, CZukeiLayoutView(layout), 1);
+        return bounds;
     }
     return CRect();
 }
