@@ -2,8 +2,8 @@
 // the Qt device context into an image at 96 dpi.
 #include "render/PageLayout.h"
 
-#include "ChartTestDoc.h"
 #include "platform/qt/QtDC.h"
+#include "render/ChartTestDoc.h"
 
 #include <QImage>
 
