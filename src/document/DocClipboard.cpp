@@ -78,8 +78,7 @@ int CTembraDoc::CutSelectedObjects() {
     m_undo.Reset();
     m_undo.BeginGroup();
     DeleteSelection();
-    // The relation-line check of the process chains follows the deletion here, once the chain
-    // operations are part of the document.
+    PropagateKankei();
     m_undo.EndGroup();
     return 0;
 }
