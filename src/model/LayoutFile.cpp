@@ -99,22 +99,37 @@ std::string Join(std::string_view key, int n) {
 // feed the entry's line (an empty line or a "[" after it even the section, with every element
 // below). So a line end (CR LF or a lone LF) is written as the format's line break, backslash
 // and n, which the drawing and the layout editor take as one; a double quote, which no field can
-// hold, as a single quote. Neither byte is ever part of a double-byte character.
+// hold, as a single quote. The text is walked by characters, as the reader walks it: a lead byte
+// takes the byte after it whatever it is, so in a damaged text a double quote after a lead byte
+// belongs to that character and stays; a lead byte without a trail byte it could keep (at the
+// end, or before a line end) would take the closing quote or the line break, and is dropped.
 std::string Quoted(std::string_view text) {
     std::string out = "\"";
     out.reserve(text.size() + 2);
-    for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto lineEndAt = [&](std::size_t at) {
+        return text.substr(at, 1) == "\n" || text.substr(at, 2) == "\r\n";
+    };
+    for (std::size_t i = 0; i < text.size();) {
         const char c = text[i];
-        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-            continue; // the LF writes the break
+        if (Sjis::IsLeadByte(static_cast<unsigned char>(c))) {
+            if (i + 1 < text.size() && !lineEndAt(i + 1)) {
+                out.append(text.substr(i, 2));
+                i += 2;
+            } else {
+                ++i;
+            }
+            continue;
         }
-        if (c == '\n') {
+        if (c == '\r' && lineEndAt(i)) {
+            // the LF writes the break
+        } else if (c == '\n') {
             out += "\\n";
         } else if (c == '"') {
             out += '\'';
         } else {
             out += c;
         }
+        ++i;
     }
     out += '"';
     return out;

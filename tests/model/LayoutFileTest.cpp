@@ -413,6 +413,11 @@ TEST(LayoutEntries, TextsStayInsideTheirFieldAndLine) {
         {"say \"hi\", ok", "say 'hi', ok"},
         {J("表\r\n示"), J("表") + "\\n" + J("示")}, // trail byte 0x5C before the break
         {"A\\nB", "A\\nB"},
+        // Damaged texts: a lead byte takes the byte after it as its trail byte, a double quote
+        // included, so such a pair is no quote; a lead byte at the end of the text would take
+        // the closing quote and is dropped.
+        {"\x96\"x", "\x96\"x"},
+        {"end\x96", "end"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(Sjis::ToUtf8(c.text));
