@@ -5,11 +5,11 @@
 // auto-saved copy (which holds the selected objects as a list of their own), then the archive's
 // bytes.
 //
-// A chart that loaded must store in its version, that stored form must load again taking every
-// byte and store the same bytes; then the first steps after an open run on it (the title, the
-// layer states, the item cells, selecting and deselecting everything) and the contents are
-// deleted as a close deletes them. A chart that failed to load has its contents deleted as a
-// failed open does.
+// A chart that loaded must store in its version and that form load again taking every byte;
+// stored in the current version it must load again and store the same bytes. Then the first steps
+// after an open run on it (the title, the layer states, the item cells, selecting and deselecting
+// everything) and the contents are deleted as a close deletes them. A chart that failed to load has
+// its contents deleted as a failed open does.
 #include "fuzz/ChartSequence.h"
 #include "fuzz/FuzzSupport.h"
 
@@ -18,6 +18,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace tembra::fuzz {
@@ -38,30 +39,43 @@ Bytes StoreChart(CTembraDoc& document, bool autoSaveCopy) {
     return file.Data();
 }
 
-void CheckRoundTrip(CTembraDoc& loaded, bool autoSaveCopy) {
-    const Bytes stored = StoreChart(loaded, autoSaveCopy);
-    CTembraDoc second;
-    second.SetVersion(loaded.GetVersion());
+// A chart read back from what was stored, into a document of its own.
+std::unique_ptr<CTembraDoc> LoadStored(const Bytes& stored, int version, bool autoSaveCopy) {
+    auto document = std::make_unique<CTembraDoc>();
+    document->SetVersion(version);
     DroppedRecords dropped;
-    {
-        CMemFile file(stored);
-        CArchive ar(&file, CArchive::load);
-        ar.m_pDocument = &second;
-        try {
-            LoadChartParts(ar, second, autoSaveCopy, dropped);
-        } catch (const CException&) {
-            Fail("a stored chart does not load again");
-        }
-        // A closed archive leaves the file where its reading ended.
-        ar.Close();
-        if (file.GetPosition() != stored.size()) {
-            Fail("a stored chart loads back fewer bytes than it stored");
-        }
+    CMemFile file(stored);
+    CArchive ar(&file, CArchive::load);
+    ar.m_pDocument = document.get();
+    try {
+        LoadChartParts(ar, *document, autoSaveCopy, dropped);
+    } catch (const CException&) {
+        Fail("a stored chart does not load again");
     }
-    if (StoreChart(second, autoSaveCopy) != stored) {
+    // A closed archive leaves the file where its reading ended.
+    ar.Close();
+    if (file.GetPosition() != stored.size()) {
+        Fail("a stored chart loads back fewer bytes than it stored");
+    }
+    return document;
+}
+
+// In the file's own version the stored chart must load back whole; an older form may lose what
+// it cannot hold, so only the current form must also store the same bytes again, as a chart
+// saved, opened and saved again does.
+void CheckRoundTrip(CTembraDoc& loaded, bool autoSaveCopy) {
+    if (loaded.GetVersion() != kCurrentFileVersion) {
+        LoadStored(StoreChart(loaded, autoSaveCopy), loaded.GetVersion(), autoSaveCopy)
+            ->DeleteContents();
+        loaded.SetVersion(kCurrentFileVersion);
+    }
+    const Bytes stored = StoreChart(loaded, autoSaveCopy);
+    const std::unique_ptr<CTembraDoc> second =
+        LoadStored(stored, kCurrentFileVersion, autoSaveCopy);
+    if (StoreChart(*second, autoSaveCopy) != stored) {
         Fail("a stored chart stores other bytes once it is loaded again");
     }
-    second.DeleteContents();
+    second->DeleteContents();
 }
 
 // What the program does with a chart right after opening it.
