@@ -374,6 +374,12 @@ std::string EscapeLayoutText(std::string_view text) {
         if (length == 1 && i + 1 == text.size() && Sjis::IsLeadByte(text[i])) {
             break; // a lead byte without its trail byte
         }
+        // A lead byte before a line end (in a damaged text) would take the line feed as its
+        // trail byte and split the entry's line: it is left out, the line end is kept.
+        if (length == 2 && (text[i + 1] == '\n' || text.substr(i + 1, 2) == "\r\n")) {
+            ++i;
+            continue;
+        }
         const char c = text[i];
         if (length == 1 && c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
             out += "\\n";

@@ -1,7 +1,12 @@
 // Feeds arbitrary bytes to the archive reader: strings, counts, lines, class tags, object
-// references of records that own strings, children and lists, and the chart records' own
-// blocks. Every input must end in a result or in a CException; nothing may crash, leak or read
-// out of bounds.
+// references of records that own strings, children and lists, references back to objects read
+// before, and the chart records' own blocks. Every input must end in a result or in a
+// CException; nothing may crash, leak or read out of bounds.
+//
+// Input: a byte that picks the document's file version (FileVersions), then operations, each a
+// byte that says what to read next followed by the archive's bytes it reads.
+#include "fuzz/FuzzSupport.h"
+
 #include "model/ChartPos.h"
 #include "model/DataHeader.h"
 #include "model/SeqNumber.h"
@@ -74,12 +79,12 @@ void Run(const std::uint8_t* data, std::size_t size) {
         return;
     }
     // The first byte picks the document version, as the file's version would.
-    FuzzDocument doc(data[0] & 1 ? 30000 : kCurrentFileVersion);
+    FuzzDocument doc(fuzz::PickFileVersion(data[0]));
+    // Declared before the archive: whatever it refers to outlives it.
+    std::vector<std::unique_ptr<CObject>> owned;
     CMemFile file(data + 1, size - 1);
     CArchive ar(&file, CArchive::load);
     ar.m_pDocument = &doc;
-
-    std::vector<std::unique_ptr<CObject>> owned;
     // Make sure the records' classes are linked in and known by name.
     static const CRuntimeClass* const kRecords[] = {
         RUNTIME_CLASS(CDataHeader), RUNTIME_CLASS(CObSeqNumber), RUNTIME_CLASS(CSeqNumberCtrl)};
@@ -90,7 +95,7 @@ void Run(const std::uint8_t* data, std::size_t size) {
         if (ar.Read(&op, 1) != 1) {
             return;
         }
-        switch (op % 8) {
+        switch (op % 9) {
         case 0:
             owned.push_back(ar.ReadOwned<CObject>());
             break;
@@ -122,6 +127,19 @@ void Run(const std::uint8_t* data, std::size_t size) {
         case 6: {
             CDataHeader header;
             header.Serialize(ar);
+            break;
+        }
+        case 7: {
+            // Any reference: a new object (then owned here) or one read before, which must
+            // still be alive.
+            const std::size_t mark = ar.GetLoadMark();
+            CObject* object = ar.ReadObject(nullptr);
+            if (object != nullptr && ar.GetLoadMark() > mark) {
+                owned.emplace_back(object);
+            }
+            if (object != nullptr && object->GetRuntimeClass()->m_lpszClassName == nullptr) {
+                fuzz::Fail("an object reference reaches an object without a class");
+            }
             break;
         }
         default: {

@@ -472,6 +472,12 @@ TEST(LayoutEntries, TextsStayInsideTheirFieldAndLine) {
         {"A\\nB", "A\r\nB", "A\\nB"},
         // A lead byte without its trail byte would take the closing quote with it.
         {"ab" + J("表").substr(0, 1), "ab", "ab"},
+        // Damaged texts: a lead byte takes the byte after it as its trail byte, a double quote
+        // included, so such a pair is no quote; one before a line end would take the line feed
+        // and split the entry's line, and is dropped.
+        {"\x96\"x", "\x96\"x", "\x96\"x"},
+        {"a\x96\r\nb", "a\r\nb", "a\\nb"},
+        {"a\x96\nb", "a\r\nb", "a\\nb"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(Sjis::ToUtf8(c.text));

@@ -1,0 +1,195 @@
+// Feeds arbitrary bytes to the readers of the print layout files (*.LYT): the lines, sections and
+// values, the element lines, the numbers of the file information and of a paper's section, the
+// page areas, the elements of a paper, the print header built from them, and the one-paper copy
+// the program writes for the layout editor, read back.
+//
+// Input: a byte that picks the paper (0..5 the papers of the format, 6 and 7 none of them), a
+// flags byte (bit 0: the header keeps its input areas' texts; bit 1: upright paper), then the
+// file.
+//
+// Besides crashes, leaks and undefined behaviour the target checks that element texts and names
+// are cut to their fields on a character boundary and numbers to the format's limit, and that the
+// copy for the layout editor, read back, gives every element of the header with its kind, area,
+// name and text.
+#include "fuzz/FuzzSupport.h"
+
+#include "model/LayoutFile.h"
+#include "model/PrintArea.h"
+#include "platform/Sjis.h"
+#include "print/PrHeader.h"
+#include "print/PrNewLine.h"
+#include "print/PrNewText.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace tembra::fuzz {
+namespace {
+
+bool IsCut(const std::string& text, std::size_t limit) {
+    return text.size() <= limit && Sjis::CutLength(text, text.size()) == text.size();
+}
+
+bool IsInLimit(const CRect& rect) {
+    for (const LONG v : {rect.left, rect.top, rect.right, rect.bottom}) {
+        if (v < -kLayoutNumberLimit || v > kLayoutNumberLimit) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void CheckText(const LayoutTextEntry& e) {
+    if (!IsCut(e.contents, kLayoutTextLimit) || !IsCut(e.name, kLayoutNameLimit) ||
+        !IsCut(e.faceName, kLayoutNameLimit)) {
+        Fail("an element text is not cut to its field on a character boundary");
+    }
+    if (!IsInLimit(e.rect)) {
+        Fail("an element position is beyond the format's limit");
+    }
+}
+
+// A paper's section as both programs read it: every element family to its first missing number.
+void ReadSection(const LayoutFileIndex& index, int paper) {
+    const LayoutSection* section = index.Paper(paper);
+    if (section == nullptr) {
+        return;
+    }
+    const LayoutPaperSection read = ParseLayoutPaperSection(*section);
+    for (const auto* family : {&read.texts, &read.inputs}) {
+        for (const LayoutTextEntry& e : *family) {
+            CheckText(e);
+        }
+    }
+    for (const LayoutLineEntry& e : read.lines) {
+        if (!IsInLimit(e.rect)) {
+            Fail("a line position is beyond the format's limit");
+        }
+    }
+}
+
+// A whole file as the layout editor reads and writes it. Writing may leave out what no field
+// can hold (a lead byte that would take the closing quote), but what it writes reads back as it
+// was: a second write gives the same bytes.
+void RoundTripWholeFile(const LayoutFileIndex& index) {
+    const auto write = [](const LayoutFileContents& contents) {
+        std::ostringstream out;
+        if (!WriteLayoutFileContents(out, contents)) {
+            Fail("a layout read from a file cannot be written");
+        }
+        return out.str();
+    };
+    const std::string first = write(ParseLayoutFile(index));
+    const LayoutFileContents back = ParseLayoutFile(LayoutFileIndex(SplitLayoutLines(first)));
+    if (write(back) != first) {
+        Fail("a layout written by the editor does not read back as it was");
+    }
+}
+
+void ReadNumbers(const std::filesystem::path& path, int paper) {
+    static_cast<void>(ReadLayoutMasterFlag(path));
+    static_cast<void>(GetLayoutDiscernmentFlag(path));
+    CPoint offset;
+    static_cast<void>(GetLayoutOffset(paper, offset, path));
+    for (int area = -1; area <= kLayoutAreaCount; ++area) {
+        CRect rect;
+        static_cast<void>(GetLayoutArea(paper, area, rect, path));
+    }
+    std::array<int, 4> values{};
+    static_cast<void>(ReadLayoutInts(LayoutPaperSectionName(paper), "PaperArea", values,
+                                     LayoutValueSource(path)));
+    static_cast<void>(
+        ReadLayoutInts(LayoutInfoSectionName(), "CurrentPaper", values, LayoutValueSource(path)));
+}
+
+// A text as the copy writes it and reads it back: escaped and unescaped (a lead byte that would
+// take the closing quote or a line feed is dropped there).
+std::string AsWritten(const std::string& text) {
+    std::string back;
+    static_cast<void>(
+        ParseLayoutQuoted("\"" + EscapeLayoutText(text) + "\"", back, kLayoutTextLimit, true));
+    return back;
+}
+
+void CheckSameElements(const CPrHeader& header, const CPrHeader& back) {
+    const auto& a = header.GetElementList();
+    const auto& b = back.GetElementList();
+    if (a.size() != b.size()) {
+        Fail("the layout editor's copy does not hold every element");
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (a[i]->GetKind() != b[i]->GetKind() || a[i]->GetArea() != b[i]->GetArea()) {
+            Fail("an element changes its kind or area in the layout editor's copy");
+        }
+        const auto* textA = dynamic_cast<const CPrNewText*>(a[i].get());
+        const auto* textB = dynamic_cast<const CPrNewText*>(b[i].get());
+        if ((textA == nullptr) != (textB == nullptr)) {
+            Fail("an element changes its class in the layout editor's copy");
+        }
+        if (textA != nullptr && (AsWritten(textA->GetText()) != textB->GetText() ||
+                                 AsWritten(textA->GetContents()) != textB->GetContents())) {
+            Fail("an element text changes in the layout editor's copy");
+        }
+    }
+}
+
+void Run(const std::uint8_t* data, std::size_t size) {
+    PrepareProcess();
+    FuzzInput input(data, size);
+    const int paper = input.Byte() % 8;
+    const std::uint8_t flags = input.Byte();
+    const std::filesystem::path path = TempFolder() / "layout.LYT";
+    WriteWholeFile(path, input.Rest());
+
+    const std::optional<LayoutLines> lines = ReadLayoutLines(path);
+    if (!lines) {
+        Fail("a layout file that exists does not open");
+    }
+    std::string value;
+    static_cast<void>(GetLayoutValue(*lines, LayoutInfoSectionHeader(), "LayoutName", value));
+    const LayoutFileIndex index(*lines);
+    for (int p = 0; p < kPaperKindCount; ++p) {
+        ReadSection(index, p);
+    }
+    RoundTripWholeFile(index);
+    ReadNumbers(path, paper);
+
+    LayoutPaperElements elements;
+    if (!ReadLayoutPaperElements(path, paper, elements)) {
+        Fail("a layout file that exists does not open");
+    }
+    for (const auto* family : {&elements.texts, &elements.inputs}) {
+        for (const LayoutTextEntry& e : *family) {
+            CheckText(e);
+        }
+    }
+
+    // Read twice: the second read hands the first one's input texts on.
+    CPrHeader header;
+    static_cast<void>(ReadLayoutIntoHeader(header, paper, path, FALSE));
+    static_cast<void>(ReadLayoutIntoHeader(header, paper, path, (flags & 1) != 0));
+
+    CPrintArea area;
+    static_cast<void>(area.SetPaper(paper, (flags & 2) != 0 ? 1 : 0, path, 0));
+    const std::filesystem::path copy = TempFolder() / "copy.LYT";
+    if (!header.WriteLayoutFile(0x1234, area, paper, elements.layoutName, copy, path, FALSE)) {
+        Fail("the layout editor's copy cannot be written");
+    }
+    if (paper < kPaperKindCount) {
+        CPrHeader back;
+        static_cast<void>(ReadLayoutIntoHeader(back, paper, copy, FALSE));
+        CheckSameElements(header, back);
+    }
+}
+
+} // namespace
+} // namespace tembra::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    tembra::fuzz::Run(data, size);
+    return 0;
+}
