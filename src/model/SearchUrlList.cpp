@@ -1,4 +1,4 @@
-#include "shell/core/SearchUrlList.h"
+#include "model/SearchUrlList.h"
 
 #include "platform/Profile.h"
 

@@ -1,6 +1,6 @@
 // The entries of the online term-search settings: reading them up to the first empty title,
 // the add row, the button rules, setting, removing and moving entries, and writing every slot.
-#include "shell/core/SearchUrlList.h"
+#include "model/SearchUrlList.h"
 
 #include "platform/Profile.h"
 #include "support/ScriptedUi.h"
