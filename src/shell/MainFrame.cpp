@@ -17,13 +17,17 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QScreen>
 #include <QTimer>
+#include <QUrl>
 
 #include <vector>
 
@@ -57,6 +61,7 @@ CMainFrame::CMainFrame(CTembraApp& app) : m_app(app) {
     m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_mdi);
     setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowNestedDocks);
+    setAcceptDrops(true);
     // A chart window activated or deactivated tells the frame, as a mode change does.
     connect(m_mdi, &QMdiArea::subWindowActivated, this, [this] { OnModeChanged(); });
 }
@@ -267,11 +272,17 @@ BOOL CMainFrame::Create(bool skipBarState) {
     m_timer->start();
     m_app.SetLastAutoSave(CTime::GetCurrentTime());
 
-    // Docking: each bar at its default place.
+    // Docking: each bar at its default place, a row of its own.
     for (QToolBar* bar : std::initializer_list<QToolBar*>{m_toolBar, m_yogoBar, m_kouteiBar}) {
+        if (bar != m_toolBar) {
+            addToolBarBreak(Qt::TopToolBarArea);
+        }
         addToolBar(Qt::TopToolBarArea, bar);
     }
     for (QToolBar* bar : std::initializer_list<QToolBar*>{m_zukeiBar, m_chartBar, m_modeBar}) {
+        if (bar != m_zukeiBar) {
+            addToolBarBreak(Qt::BottomToolBarArea);
+        }
         addToolBar(Qt::BottomToolBarArea, bar);
     }
     addDockWidget(Qt::LeftDockWidgetArea, m_palette);
@@ -486,6 +497,21 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         return;
     }
     event->accept();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) {
+        event->acceptProposedAction();
+    }
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile()) {
+            m_app.OpenDocumentFile(url.toLocalFile().toStdString());
+        }
+    }
+    event->acceptProposedAction();
 }
 
 // ---- Bars by mode and term input --------------------------------------------------------------

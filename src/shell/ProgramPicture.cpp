@@ -52,7 +52,7 @@ QPixmap DrawPicture() {
     }
 
     QFont title = painter.font();
-    title.setPixelSize(34);
+    title.setPixelSize(28);
     title.setBold(true);
     painter.setFont(title);
     painter.setPen(Qt::white);

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFont>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -52,6 +53,12 @@ QComboBox* CCommandBar::AddCombo(UINT id, bool editable) {
     combo->setObjectName(QString::number(id));
     combo->setEditable(editable);
     combo->setFocusPolicy(Qt::StrongFocus);
+    // The bars' combo font: "ＭＳ 明朝" (its stand-in), 14 pixels, fixed pitch.
+    QFont font(Utf("ＭＳ 明朝"));
+    font.setPixelSize(14);
+    font.setStyleHint(QFont::Serif);
+    font.setFixedPitch(true);
+    combo->setFont(font);
     auto* action = new QWidgetAction(this);
     action->setDefaultWidget(combo);
     m_combos[id] = action;

@@ -9,8 +9,13 @@
 #include "shell/core/MenuTable.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMimeData>
+#include <QUrl>
 
 namespace tembra {
 namespace {
@@ -98,6 +103,21 @@ TEST_F(ChartWindowsTest, ThePlaceholderShowsTheTitleAndTheRecentFilesFollow) {
     EXPECT_EQ(app->RecentFiles().Paths().front(), path);
     EXPECT_TRUE(Frame().Action(ID_FILE_MRU_FILE1)->text().contains(QString::fromStdString(path)));
     EXPECT_EQ(app->OpenDocumentFile(files.File("missing.tbr").string()), nullptr);
+}
+
+TEST_F(ChartWindowsTest, FilesDroppedOnTheWindowAreOpened) {
+    ASSERT_FALSE(Start());
+    const std::string path = files.Write("dropped.tbr", "").string();
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
+    // A drop goes to the window that accepted the drag entering it.
+    QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&Frame(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&Frame(), &drop);
+    ASSERT_EQ(app->Documents().size(), 1u);
+    EXPECT_EQ(app->Documents()[0]->GetPathName(), path);
 }
 
 } // namespace

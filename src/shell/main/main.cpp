@@ -1,6 +1,7 @@
 // Tembra: the schedule chart program.
 #include "platform/StringTable.h"
 #include "platform/Time.h"
+#include "shell/ButtonImages.h"
 #include "shell/TembraApp.h"
 
 #include <QApplication>
