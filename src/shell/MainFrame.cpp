@@ -142,7 +142,15 @@ void CMainFrame::BuildMenus() {
         }
     }
     // The window menu lists the chart windows after its commands.
-    QMenu* windows = menuBar()->actions().at(menuBar()->actions().size() - 2)->menu();
+    QMenu* windows = nullptr;
+    for (QAction* top : menuBar()->actions()) {
+        if (top->text() == Utf("ｳｨﾝﾄﾞｳ(&W)")) {
+            windows = top->menu();
+        }
+    }
+    if (windows == nullptr) {
+        return;
+    }
     connect(windows, &QMenu::aboutToShow, this, [this, windows] {
         for (QAction* a : windows->actions()) {
             if (a->property("chartWindow").toBool()) {

@@ -14,6 +14,8 @@
 #include <QDropEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QUrl>
 
@@ -86,6 +88,23 @@ TEST_F(ChartWindowsTest, ASecondWindowOnAChart) {
     CTembraDoc* document = app->NewDocument();
     app->Router().Execute(57648);
     ASSERT_EQ(Windows().size(), 2u);
+    // The window menu lists both, the active one checked.
+    QMenu* windowMenu = nullptr;
+    for (QAction* top : Frame().menuBar()->actions()) {
+        if (top->text() == QString::fromUtf8("ｳｨﾝﾄﾞｳ(&W)")) {
+            windowMenu = top->menu();
+        }
+    }
+    ASSERT_NE(windowMenu, nullptr);
+    emit windowMenu->aboutToShow();
+    QStringList listed;
+    for (QAction* a : windowMenu->actions()) {
+        if (a->property("chartWindow").toBool() && !a->isSeparator()) {
+            listed << a->text() + (a->isChecked() ? "*" : "");
+        }
+    }
+    ASSERT_EQ(listed.size(), 2);
+    EXPECT_TRUE(listed[1].endsWith("*")) << listed.join(" | ").toStdString();
     EXPECT_TRUE(Windows()[1]->close());
     EXPECT_EQ(app->Documents(), (std::vector<CTembraDoc*>{document}));
     EXPECT_EQ(Windows().size(), 1u);

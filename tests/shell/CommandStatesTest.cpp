@@ -9,6 +9,7 @@
 #include "shell/core/OptionCommands.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -143,6 +144,28 @@ TEST_F(CommandStatesTest, OptionCommandsWriteTheirGroupsOnOk) {
     app->Router().Execute(40065);
     EXPECT_EQ(app->Config().GetAutoSaveTime(), -25);
     EXPECT_EQ(static_cast<int>(GetProfileInt("AutoSave", "AutoSaveTime", 0)), -25);
+}
+
+TEST_F(CommandStatesTest, EditedButtonSetsLayTheBarsOutAgain) {
+    ASSERT_FALSE(Start());
+    ui.OnDialog("ToolBarSettings", [](DialogRequest&) {
+        WriteProfileString(CToolBarSets::kSection, "KouteiBar", "3,2,0,40");
+        return IDOK;
+    });
+    app->Router().Execute(40086);
+    EXPECT_EQ(app->ToolBars().GetToolBarArray(5), (std::vector<int>{2, 0, 40}));
+    const QList<QAction*> actions = Frame().KouteiBar()->actions();
+    ASSERT_EQ(actions.size(), 3);
+    EXPECT_EQ(actions[0], Frame().Action(32870));
+    EXPECT_EQ(Frame().KouteiBar()->ColorCombo()->width(), 80);
+
+    // Cancel leaves the sets as they were read.
+    ui.OnDialog("ToolBarSettings", [](DialogRequest&) {
+        WriteProfileString(CToolBarSets::kSection, "KouteiBar", "1,1");
+        return IDCANCEL;
+    });
+    app->Router().Execute(40086);
+    EXPECT_EQ(app->ToolBars().GetToolBarArray(5), (std::vector<int>{2, 0, 40}));
 }
 
 } // namespace

@@ -42,7 +42,8 @@ void CFileOpenDlg::SetInitialName(const QString& folder, const QString& fileName
     if (!fileName.isEmpty()) {
         selectFile(fileName);
     }
-    m_initialPath = QDir(folder.isEmpty() ? directory().absolutePath() : folder).filePath(fileName);
+    m_initialPath = QDir::cleanPath(
+        QDir(folder.isEmpty() ? directory().absolutePath() : folder).filePath(fileName));
 }
 
 void CFileOpenDlg::Preview(const QString& path) {
