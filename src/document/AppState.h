@@ -90,6 +90,11 @@ public:
         }
     }
 
+    // ---- The file version of the next save -------------------------------------------------
+    // The current one (58000) unless the save dialog chose an older one.
+    int GetSaveVersion() const { return m_saveVersion; }
+    void SetSaveVersion(int version) { m_saveVersion = version; }
+
     // ---- The lock of the open documents ------------------------------------------------------
     // Every document holds one lock from its construction to its destruction; the shell keeps
     // running while any is held.
@@ -114,6 +119,7 @@ private:
     COLORREF m_yogoCustomColor = 0;
     IYogoBarObserver* m_yogoBar = nullptr;
     int m_lockCount = 0;
+    int m_saveVersion = 58000;
 };
 
 // The application's state: the object installed by the shell, or one of the program's own.

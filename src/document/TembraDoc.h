@@ -126,6 +126,11 @@ public:
     void OnDeactivateUI(BOOL undoable);
     void OnSetItemRects(const CRect& position, const CRect& clip);
 
+    // A text came into the term input bar from the term lists: a process line about to be drawn
+    // (process mode, draw operation, nothing begun, no temporary switch saved) gives way to the
+    // term mode, the views are updated and the undo history emptied. Anything else is kept.
+    void OnYogoTextInput();
+
     // ---- Parts ----------------------------------------------------------------------------------
     CChartObjects& GetChartObjects() { return m_objects; }
     const CChartObjects& GetChartObjects() const { return m_objects; }

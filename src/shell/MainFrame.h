@@ -1,0 +1,158 @@
+// The main window of Tembra: the MDI area with the chart windows, the menu bar, seven bars (main
+// tool bar, term input bar, process tool bar, line-drawing bar, chart bar, tool palette, function
+// bar) and the status bar with its nine panes. It keeps the positions of itself and its bars in
+// the profile ("Settings" and the bar state under "ControlBars\State"), shows and hides bars as
+// the object mode of the active chart changes and drives the periodic auto-save test.
+//
+// Every command has one action, shown by the menus and by every bar that carries the command; an
+// action's state comes from the command's update handler (see CTembraApp::UpdateCommandStates).
+#pragma once
+
+#include "platform/Types.h"
+#include "shell/core/CommandRouter.h"
+#include "shell/core/FramePositions.h"
+
+#include <QMainWindow>
+
+#include <map>
+#include <string>
+
+class QAction;
+class QMdiArea;
+class QMenu;
+class QTimer;
+
+namespace tembra {
+
+class CFrameToolBar;
+class CLayerBar;
+class CMainStatusBar;
+class CModeBar;
+class CProcessColorBar;
+class CSizingToolBar;
+class CTembraApp;
+class CYogoBar;
+class CZukeiToolBar;
+
+// Who a term text input is passed on to (the term and item input dialogs, titled "用語入力" and
+// "項目入力"): mode 0 replaces its text, 1 appends to it.
+class IYogoInputTarget {
+public:
+    virtual ~IYogoInputTarget() = default;
+    virtual void OnYogoInput(int mode, const std::string& text) = 0;
+};
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    // The section of the bar state and its summary.
+    static constexpr const char* kBarStateSection = "ControlBars\\State";
+    static constexpr const char* kBarSummarySection = "ControlBars\\State-Summary";
+    static constexpr int kAutoSaveTimerMs = 5000;
+
+    explicit CMainFrame(CTembraApp& app);
+    ~CMainFrame() override;
+
+    // The frame's creation: the actions and menus, the bars and the status bar, the function
+    // bar's shown flag, the auto-save timer, the docking and, unless skipBarState (Ctrl held at
+    // the start), the saved bar state. FALSE when a bar cannot be made.
+    BOOL Create(bool skipBarState);
+    // "WindowPos" of the profile (ten numbers), its show command replaced by showCmd unless that
+    // is SW_SHOWNORMAL; without one the window is shown with showCmd.
+    void RestoreWindowPlacement(UINT showCmd);
+    // Shows the tool palette and the function bar as their flags say (the start's last step).
+    void ShowPaletteAndFunctionBar();
+
+    BOOL CreateToolPalette();
+    BOOL CreateStatusBar();
+    // Kind 0 event bar, 1 term bar, 2 item bar; a negative kind keeps the current one.
+    BOOL CreateYogoBar(int kind);
+    BOOL CreateKouteiBar();
+    BOOL CreateZukeiBar();
+    BOOL CreateChartBar();
+    // After the button sets changed: the main tool bar, the term input bar, the process tool bar
+    // and the line-drawing bar are laid out again.
+    void RecreateBars();
+
+    // The bars by the object mode of the active chart: 0, or -1 without an active chart.
+    int OnModeChanged();
+    // A term text from the term lists: into the term combo (mode 0 replaces, 1 appends), then
+    // the active chart's term input and the input dialogs.
+    void OnYogoInput(int mode, const std::string& text);
+
+    // Full-width windows stacked (our horizontal tiling), side by side, or cascaded.
+    void TileHorizontally();
+    void TileVertically();
+    void Cascade();
+
+    // Writes the positions: "WindowPos", "ToolPalettePos", "FloatWndPos", "FunctionBar" and the
+    // bar state.
+    void SavePositions();
+
+    QMdiArea* MdiArea() const { return m_mdi; }
+    QAction* Action(UINT id) const;
+    const std::map<UINT, QAction*>& Actions() const { return m_actions; }
+    CCommandMap& Commands() { return m_commands; }
+
+    CLayerBar* LayerBar() const { return m_toolBar; }
+    CYogoBar* YogoBar() const { return m_yogoBar; }
+    CProcessColorBar* KouteiBar() const { return m_kouteiBar; }
+    CZukeiToolBar* ZukeiBar() const { return m_zukeiBar; }
+    CSizingToolBar* ChartBar() const { return m_chartBar; }
+    CFrameToolBar* Palette() const { return m_palette; }
+    CModeBar* FunctionBar() const { return m_modeBar; }
+    CMainStatusBar* StatusBar() const { return m_statusBar; }
+    int YogoBarKind() const { return m_nYogoBarKind; }
+    BOOL IsZukeiBarShown() const { return m_bZukeiBarShown; }
+    BOOL IsChartBarShown() const { return m_bChartBarShown; }
+    BOOL IsPaletteShown() const { return m_bPaletteShown; }
+    BOOL IsFunctionBarShown() const { return m_bFunctionBarShown; }
+    // How often the term input bar was laid out (a re-lay happens only when its kind changes).
+    int YogoBarLayouts() const { return m_yogoBarLayouts; }
+    QTimer* AutoSaveTimer() const { return m_timer; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    // Files dropped on the window are opened.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void BuildActions();
+    void BuildMenus();
+    void AddCommands();
+    QAction* MakeAction(UINT id, const QString& text, const QIcon& icon);
+    // Shows or hides a bar and keeps its flag.
+    void ShowBar(QWidget* bar, BOOL show);
+    // The floating palette back on a screen.
+    void KeepPaletteOnScreen();
+
+    CTembraApp& m_app;
+    QMdiArea* m_mdi = nullptr;
+    std::map<UINT, QAction*> m_actions;
+    CCommandMap m_commands;
+
+    CMainStatusBar* m_statusBar = nullptr;
+    CLayerBar* m_toolBar = nullptr;
+    CYogoBar* m_yogoBar = nullptr;
+    CProcessColorBar* m_kouteiBar = nullptr;
+    CZukeiToolBar* m_zukeiBar = nullptr;
+    CSizingToolBar* m_chartBar = nullptr;
+    CModeBar* m_modeBar = nullptr;
+    CFrameToolBar* m_palette = nullptr;
+    QTimer* m_timer = nullptr;
+
+    BOOL m_bToolBarShown = TRUE;
+    BOOL m_bYogoBarShown = FALSE;
+    BOOL m_bKouteiBarShown = FALSE;
+    BOOL m_bPaletteShown = FALSE;
+    BOOL m_bFunctionBarShown = FALSE;
+    BOOL m_bZukeiBarShown = FALSE;
+    BOOL m_bChartBarShown = FALSE;
+    int m_nYogoBarKind = 1;
+    int m_yogoBarLayouts = 0;
+    // "FloatWndPos" as read, written back until the floating overview window keeps it.
+    FloatWndPosition m_floatWndPos;
+};
+
+} // namespace tembra

@@ -1,0 +1,63 @@
+#include "shell/QtPrinterCatalog.h"
+
+#include <QPageSize>
+#include <QPrinterInfo>
+
+namespace tembra {
+
+namespace {
+
+PrinterDevMode DevModeOf(const std::string& printer, const QPageSize& page) {
+    return {printer, page.windowsId(), page.name().toStdString(), PrinterDevMode::kPortrait};
+}
+
+} // namespace
+
+const char* CQtPrinterCatalog::PdfPrinterName() {
+    return "PDF";
+}
+
+std::vector<std::string> CQtPrinterCatalog::PrinterNames() const {
+    std::vector<std::string> names;
+    for (const QString& name : QPrinterInfo::availablePrinterNames()) {
+        names.push_back(name.toStdString());
+    }
+    names.push_back(PdfPrinterName());
+    return names;
+}
+
+std::optional<std::string> CQtPrinterCatalog::DefaultPrinter() const {
+    const QString name = QPrinterInfo::defaultPrinterName();
+    return name.isEmpty() ? std::string(PdfPrinterName()) : name.toStdString();
+}
+
+std::optional<PrinterDevMode> CQtPrinterCatalog::DefaultDevMode(const std::string& printer) const {
+    if (printer == PdfPrinterName()) {
+        return DevModeOf(printer, QPageSize(QPageSize::A4));
+    }
+    const QPrinterInfo info = QPrinterInfo::printerInfo(QString::fromStdString(printer));
+    if (info.isNull()) {
+        return std::nullopt;
+    }
+    return DevModeOf(printer, info.defaultPageSize());
+}
+
+std::vector<int> CQtPrinterCatalog::PaperSizes(const std::string& printer) const {
+    std::vector<int> papers;
+    if (printer == PdfPrinterName()) {
+        for (int id = 0; id <= QPageSize::LastPageSize; ++id) {
+            const int windowsId = QPageSize::windowsId(static_cast<QPageSize::PageSizeId>(id));
+            if (windowsId != 0) {
+                papers.push_back(windowsId);
+            }
+        }
+        return papers;
+    }
+    for (const QPageSize& page :
+         QPrinterInfo::printerInfo(QString::fromStdString(printer)).supportedPageSizes()) {
+        papers.push_back(page.windowsId());
+    }
+    return papers;
+}
+
+} // namespace tembra

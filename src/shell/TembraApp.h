@@ -1,0 +1,204 @@
+// The application object of Tembra: it starts the program (settings, the shared services, the
+// main frame, the single-instance test, the splash, the recovery of auto-saved work), opens the
+// charts in MDI windows, owns the settings, the application state and the tool-bar button sets,
+// runs the application's commands and brings every command's menu and bar state up to date when
+// the program idles.
+//
+// What is not yet part of the program is reached through seams that do nothing until they are
+// filled: the chart windows come from a factory (a placeholder window until the chart view is
+// there); the auto-save run, the recovery of auto-saved work and the removal of its files are
+// hooks of the document files.
+#pragma once
+
+#include "document/AppState.h"
+#include "model/ConfigBase.h"
+#include "platform/Time.h"
+#include "platform/Types.h"
+#include "shell/QtUiServices.h"
+#include "shell/core/CommandRouter.h"
+#include "shell/core/FileDialogPlan.h"
+#include "shell/core/FramePositions.h"
+#include "shell/core/PrinterSelection.h"
+#include "shell/core/RecentFileList.h"
+#include "shell/core/ToolBarSets.h"
+
+#include <QObject>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+class QMdiSubWindow;
+
+namespace tembra {
+
+class CBitmapDlg;
+class CMainFrame;
+class CSingleInstance;
+class CTembraDoc;
+class IChartWindow;
+class IChartWindowFactory;
+class IFontCatalog;
+class ScopedAppContext;
+
+// The document files' part of the application: each does nothing while it is empty.
+struct AutoSaveHooks {
+    // One auto-save run over the open charts.
+    std::function<void()> autoSave;
+    // Auto-saved work of an earlier run: offer it and open it again; returns whether there was.
+    std::function<bool()> recover;
+    // A normal exit removes the auto-saved copies.
+    std::function<void()> removeAll;
+};
+
+class CTembraApp : public QObject {
+    Q_OBJECT
+public:
+    // What a test (or the program) puts in place of the defaults.
+    struct Options {
+        IUiServices* ui = nullptr;             // default: the Qt message boxes and dialogs
+        IChartWindowFactory* charts = nullptr; // default: the placeholder chart windows
+        IPrinterCatalog* printers = nullptr;   // default: Qt's printers and the PDF printer
+        std::function<bool()> ctrlDown;        // default: the keyboard's Ctrl key
+        std::function<std::int64_t()> ticks;   // default: milliseconds of a steady clock
+        std::function<bool(const std::string& program, const std::vector<std::string>& args)>
+            startProcess; // default: started detached
+        // The folder of the single-instance lock and socket; empty: the user's runtime folder.
+        std::string instanceFolder;
+        // The executable's base name (the lock's and the socket's name).
+        std::string instanceName = "tembra";
+        // The folder of the executable (where the layout editor lies).
+        std::string programFolder;
+    };
+
+    explicit CTembraApp(Options options);
+    ~CTembraApp() override;
+
+    // The start; nothing to run the program, else the exit status. showCmd is the window's
+    // requested show command.
+    std::optional<int> InitInstance(const std::vector<std::string>& args,
+                                    UINT showCmd = SW_SHOWNORMAL);
+    // The end: the clipboards emptied, the auto-saved copies removed.
+    int ExitInstance();
+    // Idle time: the splash goes after its 3000 ms, then the hover re-evaluation of the chart
+    // windows; every command's state is brought up to date. True while more idle time is wanted
+    // (the splash is still up).
+    bool OnIdle();
+    // The one pass over every command's action: enabled and checked by its update handler.
+    void UpdateCommandStates();
+    // Runs OnIdle whenever the event loop is about to wait after input came (so nothing is
+    // waiting, and the states catch up with what the input changed).
+    void StartIdleProcessing();
+
+    // ---- Charts ---------------------------------------------------------------------------------
+    // Opens a chart in a new window; then every other chart that is not modified and holds
+    // nothing is closed and, when one was, the windows are tiled. Null when it could not be read.
+    CTembraDoc* OpenDocumentFile(const std::string& path);
+    CTembraDoc* NewDocument();
+    // Another window on the active chart.
+    void NewWindow();
+    // Closes a chart and its windows after asking to save its changes; false when kept.
+    bool CloseDocument(CTembraDoc* document);
+    bool CloseAllDocuments();
+    std::vector<CTembraDoc*> Documents() const;
+    IChartWindow* ActiveChart() const;
+    CTembraDoc* ActiveDocument() const;
+
+    // ---- The file dialog --------------------------------------------------------------------
+    // The open or save dialog: path in as the proposal, out as the choice (file-system text).
+    // A save dialog with writeProtected refuses the proposal itself. TRUE when a file was chosen.
+    BOOL DoFileDialog(std::string& path, UINT titleId, bool open, bool writeProtected);
+
+    // ---- Timers ---------------------------------------------------------------------------------
+    // The main frame's 5-second tick: the auto-save when it is due.
+    void OnAutoSaveTimer();
+
+    // ---- Members -----------------------------------------------------------------------------
+    CConfigBase& Config() { return m_config; }
+    CAppState& State() { return m_state; }
+    CToolBarSets& ToolBars() { return m_toolBars; }
+    CMainFrame* MainFrame() const { return m_mainFrame.get(); }
+    const CCommandRouter& Router() const { return m_router; }
+    CCommandMap& Commands() { return m_commands; }
+    CPrinterSelection& Printers() { return *m_printerSelection; }
+    CQtUiServices& QtUi() { return m_qtUi; }
+    AutoSaveHooks& Hooks() { return m_hooks; }
+    FileDialogFlags& FileFlags() { return m_fileFlags; }
+    CRecentFileList& RecentFiles() { return m_recent; }
+    CTime GetLastAutoSave() const { return m_timeLastAutoSave; }
+    void SetLastAutoSave(const CTime& time) { m_timeLastAutoSave = time; }
+    BOOL IsHalfScroll() const { return m_bHalfScroll; }
+    const std::string& LastFolder() const { return m_strLastFolder; }
+    bool IsSplashShown() const { return m_splash != nullptr; }
+    CBitmapDlg* Splash() const { return m_splash.get(); }
+
+    // The settings changed: the drawing values follow them.
+    void ApplySettings();
+
+    // Filled by the program's start and by the tests.
+    CSingleInstance* Instance() const { return m_instance.get(); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct ChartWindow;
+    struct Chart;
+
+    void AddAppCommands();
+    void InstallDialogs();
+    // The chart window of a new or opened document.
+    CTembraDoc* AddChart(std::unique_ptr<CTembraDoc> document);
+    void ShowChartWindow(Chart& chart);
+    // A chart window is about to close: the chart goes with its last window, after asking.
+    bool OnChartWindowClosing(QMdiSubWindow* window);
+    Chart* FindChart(const CTembraDoc* document) const;
+    // The chart's windows and the chart go (closing: the window already closing by itself).
+    void RemoveChart(Chart* chart, QMdiSubWindow* closing = nullptr);
+    // The document may go: its changes saved or given up.
+    bool MayClose(CTembraDoc* document);
+    // The File menu's recent files.
+    void UpdateRecentFileMenu();
+    void OnOpenRecent(int index);
+    void OnFileOpen();
+    void OnAbout();
+    void OnOptionCommand(UINT id);
+    void OnLayoutEditor();
+    // The questions of the documents: save the changes? under which name?
+    int AskSaveChanges(DialogRequest& request);
+    int AskSaveAs(DialogRequest& request);
+
+    Options m_options;
+    CConfigBase m_config;
+    CAppState m_state;
+    CQtUiServices m_qtUi;
+    std::unique_ptr<IFontCatalog> m_fonts;
+    std::unique_ptr<ScopedAppContext> m_context;
+    CToolBarSets m_toolBars;
+    CRecentFileList m_recent{4};
+    std::unique_ptr<IChartWindowFactory> m_ownCharts;
+    IChartWindowFactory* m_chartFactory = nullptr;
+    std::unique_ptr<IPrinterCatalog> m_ownPrinters;
+    std::unique_ptr<CPrinterSelection> m_printerSelection;
+    CCommandMap m_commands;
+    CCommandRouter m_router;
+    std::unique_ptr<CMainFrame> m_mainFrame;
+    std::unique_ptr<CBitmapDlg> m_splash;
+    std::int64_t m_splashStart = 0;
+    std::unique_ptr<CSingleInstance> m_instance;
+    std::vector<std::unique_ptr<Chart>> m_openCharts;
+    AutoSaveHooks m_hooks;
+    FileDialogFlags m_fileFlags;
+
+    BOOL m_bHalfScroll = FALSE;
+    CTime m_timeLastAutoSave;
+    std::string m_strLastFolder;
+    int m_untitled = 0;
+    bool m_idleDue = true;
+    // The document whose question is being asked (its read-only flag, its title).
+    CTembraDoc* m_asking = nullptr;
+};
+
+} // namespace tembra

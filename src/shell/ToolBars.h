@@ -1,0 +1,138 @@
+// The bars of the frames. The customisable tool bars are laid out from their button sets
+// (CToolBarSets): a button per command, a separator per separator entry, and the bar's combo boxes
+// in the places their sets give them. Every button shows the frame's one action of its command.
+//   CLayerBar         main tool bar (59392) with the layer combo (1665)
+//   CYogoBar          term input bar (59632): term combo (1664) and text-colour combo (1663)
+//   CProcessColorBar  process tool bar (59633) with the process-colour combo (1662)
+//   CZukeiToolBar     line-drawing bar (59634)
+//   CSizingToolBar    chart bar (59636)
+//   CFrameToolBar     tool palette (59640): fourteen fixed buttons, floating by default
+//   CModeBar          function bar (160): the buttons of its dialog template
+// A floating bar that is laid out again keeps its size (KeepBarSize).
+#pragma once
+
+#include "platform/Types.h"
+#include "shell/core/ToolBarSets.h"
+
+#include <QDockWidget>
+#include <QToolBar>
+
+#include <functional>
+#include <map>
+#include <vector>
+
+class QComboBox;
+class QGridLayout;
+class QPushButton;
+class QToolButton;
+class QWidgetAction;
+
+namespace tembra {
+
+using ActionLookup = std::function<QAction*(UINT)>;
+
+class CCommandBar : public QToolBar {
+    Q_OBJECT
+public:
+    CCommandBar(UINT id, const QString& title, QWidget* parent, CSize minimum = CSize(0, 0));
+    ~CCommandBar() override;
+
+    // Lays the bar out: buttons show the actions of their commands; a separator carrying a
+    // combo's id holds that combo, as wide as the separator. FALSE for an empty set.
+    BOOL LayOut(const std::vector<ToolBarItem>& items, const ActionLookup& actionFor);
+    // The combo placed on the separator of id, or null.
+    QComboBox* Combo(UINT id) const;
+    CSize RememberedSize() const { return m_remembered; }
+
+protected:
+    // A combo the bar owns and places where its id comes.
+    QComboBox* AddCombo(UINT id, bool editable);
+
+private:
+    std::map<UINT, QWidgetAction*> m_combos;
+    CSize m_remembered;
+    CSize m_minimum;
+};
+
+class CLayerBar : public CCommandBar {
+    Q_OBJECT
+public:
+    explicit CLayerBar(QWidget* parent);
+    QComboBox* LayerCombo() const { return Combo(kLayerComboId); }
+};
+
+class CYogoBar : public CCommandBar {
+    Q_OBJECT
+public:
+    explicit CYogoBar(QWidget* parent);
+    QComboBox* YogoCombo() const { return Combo(kYogoComboId); }
+    QComboBox* ColorCombo() const { return Combo(kYogoColorComboId); }
+    BOOL IsShown() const { return m_shown; }
+    void SetShown(BOOL shown) { m_shown = shown; }
+
+private:
+    BOOL m_shown = FALSE;
+};
+
+class CProcessColorBar : public CCommandBar {
+    Q_OBJECT
+public:
+    explicit CProcessColorBar(QWidget* parent);
+    QComboBox* ColorCombo() const { return Combo(kKouteiColorComboId); }
+};
+
+class CZukeiToolBar : public CCommandBar {
+    Q_OBJECT
+public:
+    explicit CZukeiToolBar(QWidget* parent);
+};
+
+class CSizingToolBar : public CCommandBar {
+    Q_OBJECT
+public:
+    explicit CSizingToolBar(QWidget* parent);
+};
+
+class CFrameToolBar : public QDockWidget {
+    Q_OBJECT
+public:
+    static constexpr UINT kId = 59640;
+    // Its buttons, in order.
+    static const std::vector<UINT>& Commands();
+
+    CFrameToolBar(QWidget* parent, const ActionLookup& actionFor);
+    ~CFrameToolBar() override;
+
+    // Floats the palette with its top-left corner at the point, width pixels wide and as high
+    // as its buttons then need.
+    void FloatAt(const QPoint& topLeft, int width);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // The buttons in as many columns as the width of the buttons' widget takes.
+    void Arrange(int width);
+
+    QWidget* m_buttons = nullptr;
+    QGridLayout* m_grid = nullptr;
+    std::vector<QToolButton*> m_tools;
+    int m_columns = 0;
+};
+
+class CModeBar : public QToolBar {
+    Q_OBJECT
+public:
+    static constexpr UINT kId = 160;
+
+    CModeBar(QWidget* parent, const ActionLookup& actionFor);
+    ~CModeBar() override;
+
+    // The buttons follow the states of their commands' actions.
+    QPushButton* Button(UINT id) const;
+
+private:
+    std::map<UINT, QPushButton*> m_buttons;
+};
+
+} // namespace tembra

@@ -1,0 +1,65 @@
+// The option commands of the application: each opens its dialog on the application's settings and,
+// after OK, writes the settings groups of its mask to the profile; Cancel writes nothing. The
+// dialogs are dialog requests, named per command, that carry the settings object.
+#pragma once
+
+#include "platform/Time.h"
+#include "platform/Types.h"
+#include "platform/Ui.h"
+
+#include <optional>
+#include <span>
+
+namespace tembra {
+
+class CConfigBase;
+
+// The dialog of an option command; it edits config in place and answers IDOK or IDCANCEL.
+class OptionDialogRequest : public DialogRequest {
+public:
+    OptionDialogRequest(const char* name, CConfigBase* settings) : name(name), config(settings) {}
+    const char* Name() const override { return name; }
+    const char* name;
+    CConfigBase* config;
+};
+
+// The auto-save settings dialog: the signed interval in minutes, in and out.
+class AutoSaveRequest : public DialogRequest {
+public:
+    const char* Name() const override { return "AutoSave"; }
+    LONG interval = 10;
+};
+
+// The online term-search settings dialog; it keeps its own entries in the profile.
+class SearchUrlRequest : public DialogRequest {
+public:
+    const char* Name() const override { return "SearchUrlSettings"; }
+};
+
+// What the shell does after an option dialog's OK, besides writing.
+enum OptionAfter : unsigned {
+    kAfterNothing = 0,
+    kAfterReread = 1,       // the settings are read again from the profile
+    kAfterRepaint = 2,      // the main window and its children repaint, the overview refreshes
+    kAfterRecreateBars = 4, // the bars are laid out again from their button sets
+};
+
+struct OptionCommand {
+    UINT id;
+    const char* dialog; // the name of the dialog request
+    UINT mask;
+};
+
+std::span<const OptionCommand> OptionCommands();
+const OptionCommand* FindOptionCommand(UINT id);
+
+// Runs an option command on the settings: the dialog, then on OK the write of its mask. Returns
+// the after-OK steps for the shell (the system settings ask for new bars only when their
+// tool-bar setting changed), or nothing after Cancel.
+std::optional<unsigned> RunOptionCommand(const OptionCommand& command, CConfigBase& config);
+
+// The auto-save command (40065): on OK the interval is stored and "AutoSave" written; switching
+// from off (negative) to on restarts the interval at now (lastAutoSave). FALSE after Cancel.
+BOOL RunAutoSaveCommand(CConfigBase& config, CTime& lastAutoSave);
+
+} // namespace tembra

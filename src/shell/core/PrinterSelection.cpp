@@ -1,0 +1,146 @@
+#include "shell/core/PrinterSelection.h"
+
+#include "platform/Profile.h"
+#include "platform/Sjis.h"
+#include "platform/Ui.h"
+#include "shell/core/PrintSheetRequest.h"
+
+#include <algorithm>
+#include <string>
+
+namespace tembra {
+
+void CPrinterSelection::UpdatePrinterSelection(bool force, PrintOrientation* document) {
+    if (!force && m_devMode) {
+        SyncPrinterOrientation(document, &*m_devMode);
+        return;
+    }
+    const std::optional<std::string> name = m_catalog.DefaultPrinter();
+    std::optional<PrinterDevMode> devMode;
+    if (name) {
+        devMode = m_catalog.DefaultDevMode(*name);
+    }
+    if (!devMode) {
+        m_devMode.reset();
+        return;
+    }
+    m_devMode = devMode;
+    SyncPrinterOrientation(document, &*m_devMode);
+}
+
+BOOL CPrinterSelection::GetPrinterDeviceDefaults(PrinterDevMode& out, PrintOrientation* document) {
+    UpdatePrinterSelection(false, document);
+    if (!m_devMode) {
+        UpdatePrinterSelection(true, document);
+    }
+    if (!m_devMode) {
+        return FALSE;
+    }
+    if (!m_restored) {
+        m_restored = true;
+        if (!RestorePrinterSetting(document)) {
+            return FALSE;
+        }
+    }
+    out = *m_devMode;
+    return TRUE;
+}
+
+void CPrinterSelection::SyncPrinterOrientation(PrintOrientation* document,
+                                               PrinterDevMode* devMode) {
+    if (document == nullptr || devMode == nullptr) {
+        return;
+    }
+    if (document->remembered == 0) {
+        document->remembered =
+            document->direction == 1 ? PrinterDevMode::kPortrait : PrinterDevMode::kLandscape;
+    }
+    devMode->orientation = document->remembered;
+}
+
+int CPrinterSelection::DoPrintDialog(bool setup, PrintOrientation* document,
+                                     IPrinterDialog& printerDialog,
+                                     const std::function<void()>& preview) {
+    UpdatePrinterSelection(false, document);
+    if (!m_devMode) {
+        AfxMessageBox(IDS_NO_PRINTER, MB_OK | MB_ICONEXCLAMATION);
+        return IDCANCEL;
+    }
+    if (!m_restored) {
+        m_restored = true;
+        if (!RestorePrinterSetting(document)) {
+            return IDCANCEL;
+        }
+    }
+    PrintSheetRequest sheet;
+    sheet.devMode = &*m_devMode;
+    int result = Ui().RunDialog(sheet);
+    if (result == ID_PRINT_PREVIEW_ANSWER) {
+        if (preview) {
+            preview();
+        }
+        return IDCANCEL;
+    }
+    if (result == IDOK && !setup) {
+        PrinterDevMode copy = *m_devMode;
+        result = printerDialog.DoModal(copy);
+        *m_devMode = copy;
+        if (result == ID_PRINT_PREVIEW_ANSWER) {
+            if (preview) {
+                preview();
+            }
+            return IDCANCEL;
+        }
+        if (result == IDOK) {
+            SavePrinterSetting(*m_devMode);
+        }
+    }
+    return result == IDOK ? IDOK : IDCANCEL;
+}
+
+void CPrinterSelection::SavePrinterSetting(const PrinterDevMode& devMode) {
+    WriteProfileInt(kSection, "PaperSize", devMode.paperSize);
+    WriteProfileString(kSection, "DeviceName", Sjis::FromUtf8(devMode.deviceName).c_str());
+    WriteProfileString(kSection, "FormName", Sjis::FromUtf8(devMode.formName).c_str());
+}
+
+BOOL CPrinterSelection::RestorePrinterSetting(PrintOrientation* document) {
+    const std::string saved = Sjis::ToUtf8(GetProfileString(kSection, "DeviceName"));
+    if (saved.empty()) {
+        return TRUE;
+    }
+    const std::vector<std::string> names = m_catalog.PrinterNames();
+    if (std::find(names.begin(), names.end(), saved) == names.end()) {
+        AfxMessageBox(IDS_PRINTER_GONE, MB_OK | MB_ICONEXCLAMATION);
+        return FallBackToDefault(document);
+    }
+    std::optional<PrinterDevMode> devMode = m_catalog.DefaultDevMode(saved);
+    if (!devMode) {
+        return FallBackToDefault(document);
+    }
+    const int paper = static_cast<int>(GetProfileInt(kSection, "PaperSize", devMode->paperSize));
+    const std::vector<int> papers = m_catalog.PaperSizes(saved);
+    if (std::find(papers.begin(), papers.end(), paper) != papers.end()) {
+        devMode->paperSize = paper;
+    }
+    SyncPrinterOrientation(document, &*devMode);
+    const std::string form = Sjis::ToUtf8(GetProfileString(kSection, "FormName"));
+    if (!form.empty()) {
+        devMode->formName = form;
+    }
+    devMode->deviceName = saved;
+    m_devMode = devMode;
+    return TRUE;
+}
+
+BOOL CPrinterSelection::FallBackToDefault(PrintOrientation* document) {
+    UpdatePrinterSelection(true, document);
+    if (!m_devMode) {
+        AfxMessageBox(IDS_NO_PRINTER, MB_OK | MB_ICONEXCLAMATION);
+        return FALSE;
+    }
+    SavePrinterSetting(*m_devMode);
+    return TRUE;
+}
+
+} // namespace tembra

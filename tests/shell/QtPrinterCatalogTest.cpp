@@ -1,0 +1,30 @@
+// The printers Qt knows, and the PDF-file printer that is always there.
+#include "shell/QtPrinterCatalog.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace tembra {
+namespace {
+
+TEST(QtPrinterCatalogTest, ThePdfPrinterIsAlwaysListed) {
+    CQtPrinterCatalog catalog;
+    const std::vector<std::string> names = catalog.PrinterNames();
+    const std::string pdf = CQtPrinterCatalog::PdfPrinterName();
+    EXPECT_NE(std::find(names.begin(), names.end(), pdf), names.end());
+    ASSERT_TRUE(catalog.DefaultPrinter());
+    EXPECT_NE(std::find(names.begin(), names.end(), *catalog.DefaultPrinter()), names.end());
+
+    // Its paper by the Windows code and the paper's name; it takes A4 (9) and A3 (8).
+    const std::optional<PrinterDevMode> devMode = catalog.DefaultDevMode(pdf);
+    ASSERT_TRUE(devMode);
+    EXPECT_EQ(devMode->paperSize, 9);
+    EXPECT_EQ(devMode->formName, "A4");
+    const std::vector<int> papers = catalog.PaperSizes(pdf);
+    EXPECT_NE(std::find(papers.begin(), papers.end(), 8), papers.end());
+    EXPECT_FALSE(catalog.DefaultDevMode("no such printer"));
+}
+
+} // namespace
+} // namespace tembra

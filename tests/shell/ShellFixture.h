@@ -1,0 +1,87 @@
+// The application started as a test starts it: temporary program folders, a scripted user
+// interface that also tells the main frame of mode changes, a clock and a tick count of the
+// test's own, a folder of its own for the single-instance lock, and no Ctrl key.
+#pragma once
+
+#include "document/TembraDoc.h"
+#include "platform/Profile.h"
+#include "shell/MainFrame.h"
+#include "shell/TembraApp.h"
+#include "support/ScopedClock.h"
+#include "support/ScriptedUi.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tembra::test {
+
+// Scripted answers; the mode-changed notice reaches the main frame as the program's does.
+class FrameUi : public ScriptedUi {
+public:
+    void ModeChanged() override {
+        ScriptedUi::ModeChanged();
+        if (app != nullptr && app->MainFrame() != nullptr) {
+            app->MainFrame()->OnModeChanged();
+        }
+    }
+    CTembraApp* app = nullptr;
+};
+
+// The string ids of the message boxes shown.
+inline std::vector<UINT> Messages(const ScriptedUi& ui) {
+    std::vector<UINT> ids;
+    for (const auto& box : ui.MessageBoxes()) {
+        ids.push_back(box.stringId);
+    }
+    return ids;
+}
+
+class ShellFixture : public ::testing::Test {
+protected:
+    // The program's shipped standard layout is there, as in an installation.
+    ShellFixture() : clock(CTime(2000, 5, 1, 9, 0, 0)) {
+        std::filesystem::copy_file(std::filesystem::path(TEMBRA_DATA_DIR) / "MASTER01.LYT",
+                                   paths.Shipped() / "MASTER01.LYT");
+    }
+    ~ShellFixture() override { app.reset(); }
+
+    // A new application object on the same profile (the next start).
+    CTembraApp& MakeApp() {
+        app.reset();
+        CTembraApp::Options options;
+        options.ui = &ui;
+        options.ctrlDown = [this] { return ctrlDown; };
+        options.ticks = [this] { return ticks; };
+        options.instanceFolder = paths.Dir().File("run").string();
+        options.programFolder = paths.Dir().File("bin").string();
+        options.startProcess = [this](const std::string& program,
+                                      const std::vector<std::string>& args) {
+            started.push_back({program, args});
+            return editorThere;
+        };
+        app = std::make_unique<CTembraApp>(options);
+        ui.app = app.get();
+        return *app;
+    }
+    std::optional<int> Start(const std::vector<std::string>& args = {"-dde"}) {
+        return MakeApp().InitInstance(args);
+    }
+    CMainFrame& Frame() { return *app->MainFrame(); }
+
+    ScopedPaths paths;
+    FrameUi ui;
+    ScopedClock clock;
+    bool ctrlDown = false;
+    std::int64_t ticks = 1000;
+    bool editorThere = true;
+    std::vector<std::pair<std::string, std::vector<std::string>>> started;
+    std::unique_ptr<CTembraApp> app;
+};
+
+} // namespace tembra::test

@@ -1,0 +1,133 @@
+// The program's start for a clock reading, a profile and a command line: the date warning, the
+// OLE switches, the splash and its time, the recovery of auto-saved work, and a second process
+// that only brings the first to the front.
+#include "ShellFixture.h"
+
+#include "shell/BitmapDlg.h"
+#include "shell/SingleInstance.h"
+
+#include <QFileInfo>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <filesystem>
+#include <fstream>
+
+namespace tembra {
+namespace {
+
+using test::Messages;
+
+class StartupTest : public test::ShellFixture {};
+
+TEST_F(StartupTest, TheDateTestWarnsOnceAndTheProgramRuns) {
+    struct Case {
+        CTime now;
+        bool warns;
+    };
+    const std::vector<Case> cases = {
+        {CTime(2000, 5, 1), false},
+        {CTime(2020, 12, 20), true}, // "Kikan" 40 would end past the calendar
+        {CTime(2025, 6, 1), true},
+    };
+    for (const Case& c : cases) {
+        clock.Set(c.now);
+        ui.ClearRecords();
+        WriteProfileInt("BaseConfig", "Kikan", 40);
+        EXPECT_FALSE(Start({"-dde"})) << c.now.Format("%Y-%m-%d");
+        const std::vector<UINT> shown = Messages(ui);
+        EXPECT_EQ(std::count(shown.begin(), shown.end(), 5116u), c.warns ? 1 : 0);
+        EXPECT_TRUE(Frame().isVisible());
+    }
+}
+
+TEST_F(StartupTest, TheOleSwitches) {
+    // Embedding: our own message, no window, status 1.
+    EXPECT_EQ(Start({"/Embedding"}), 1);
+    ASSERT_EQ(ui.MessageBoxes().size(), 1u);
+    EXPECT_EQ(ui.MessageBoxes()[0].stringId, 0u);
+    EXPECT_TRUE(app->MainFrame() == nullptr || !Frame().isVisible());
+
+    // Automation: auto-save off for the run only, no splash, no recovery.
+    WriteProfileInt("AutoSave", "AutoSaveTime", 10);
+    int recoveries = 0;
+    MakeApp().Hooks().recover = [&] { return ++recoveries > 0; };
+    EXPECT_FALSE(app->InitInstance({"/Automation"}));
+    EXPECT_EQ(app->Config().GetAutoSaveTime(), -1);
+    EXPECT_EQ(GetProfileInt("AutoSave", "AutoSaveTime", 0), 10u);
+    EXPECT_FALSE(app->IsSplashShown());
+    EXPECT_EQ(recoveries, 0);
+    EXPECT_TRUE(Frame().isVisible());
+    EXPECT_TRUE(app->Documents().empty());
+}
+
+TEST_F(StartupTest, TheSplashShowsForABareStartFor3000Ms) {
+    test::TempDir files;
+    const std::filesystem::path chart = files.Write("a.tbr", "");
+    int recoveries = 0;
+    MakeApp().Hooks().recover = [&] { return ++recoveries > 0; };
+    EXPECT_FALSE(app->InitInstance({chart.string()}));
+    EXPECT_FALSE(app->IsSplashShown()) << "a file argument: no splash";
+    EXPECT_EQ(recoveries, 1);
+    ASSERT_EQ(app->Documents().size(), 1u);
+
+    ticks = 5000;
+    MakeApp().Hooks().recover = [&] {
+        ticks += 700; // the recovery's questions are part of the splash's time
+        return ++recoveries > 0;
+    };
+    EXPECT_FALSE(app->InitInstance({}));
+    ASSERT_TRUE(app->IsSplashShown());
+    EXPECT_TRUE(app->Splash()->isVisible());
+    EXPECT_EQ(recoveries, 2);
+    EXPECT_EQ(app->Documents().size(), 1u) << "a bare start makes a new chart";
+    const std::int64_t shown = 5000; // the recovery's time counts
+    ticks = shown + 2999;
+    EXPECT_TRUE(app->OnIdle()) << "idle time is wanted until the splash can go";
+    EXPECT_TRUE(app->IsSplashShown());
+    ticks = shown + 3000;
+    EXPECT_FALSE(app->OnIdle());
+    EXPECT_FALSE(app->IsSplashShown());
+}
+
+TEST_F(StartupTest, ASecondProcessRaisesTheFirstAndEnds) {
+    const QString runtime = QString::fromStdString(paths.Dir().File("runtime").string());
+    std::filesystem::create_directories(runtime.toStdString());
+    std::filesystem::permissions(runtime.toStdString(), std::filesystem::perms::owner_all);
+    CSingleInstance first(QStringLiteral("tembra"), runtime);
+    ASSERT_TRUE(first.Acquire());
+    QSignalSpy raised(&first, &CSingleInstance::raiseRequested);
+
+    test::TempDir files;
+    const std::filesystem::path chart = files.Write("second.tbr", "");
+    const std::string config = paths.Dir().File("child-config").string();
+    QProcess second;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("TEMBRA_NOW", "2000-05-01");
+    env.insert("XDG_RUNTIME_DIR", runtime);
+    env.insert("XDG_CONFIG_HOME", QString::fromStdString(config));
+    env.insert("XDG_DATA_HOME", QString::fromStdString(paths.Dir().File("child-data").string()));
+    second.setProcessEnvironment(env);
+    second.start(QStringLiteral(TEMBRA_PROGRAM), {QString::fromStdString(chart.string())});
+    ASSERT_TRUE(second.waitForStarted(10000));
+    QTRY_VERIFY_WITH_TIMEOUT(second.state() == QProcess::NotRunning, 60000);
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(raised.count(), 1, 5000);
+
+    // The second did not open its file: it is not in its recent files.
+    std::string profile;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(config)) {
+        if (entry.path().extension() == ".ini") {
+            std::ifstream in(entry.path());
+            profile.append(std::istreambuf_iterator<char>(in), {});
+        }
+    }
+    EXPECT_EQ(profile.find("second.tbr"), std::string::npos);
+}
+
+} // namespace
+} // namespace tembra
