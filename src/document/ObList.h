@@ -11,6 +11,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <utility>
 
 namespace tembra {
@@ -35,6 +36,9 @@ public:
 
     int GetCount() const { return static_cast<int>(m_count); }
     bool IsEmpty() const { return m_count == 0; }
+    // Grows with every change of the entries (added, removed, replaced, exchanged): what is
+    // worked out from a list's entries stays good while it stays the same.
+    std::uint64_t GetChangeCount() const { return m_changes; }
 
     POSITION GetHeadPosition() const { return m_head; }
     POSITION GetTailPosition() const { return m_tail; }
@@ -63,6 +67,7 @@ public:
     void SetAt(POSITION pos, T* object) {
         if (pos != nullptr) {
             pos->object = object;
+            ++m_changes;
         }
     }
 
@@ -86,6 +91,7 @@ public:
         (pos->next != nullptr ? pos->next->prev : m_tail) = pos->prev;
         delete pos;
         --m_count;
+        ++m_changes;
     }
     T* RemoveHead() {
         T* object = GetHead();
@@ -102,6 +108,8 @@ public:
         std::swap(m_head, other.m_head);
         std::swap(m_tail, other.m_tail);
         std::swap(m_count, other.m_count);
+        ++m_changes;
+        ++other.m_changes;
     }
     // Takes every entry out (no object is deleted).
     void RemoveAll() {
@@ -142,12 +150,14 @@ private:
         (node->next != nullptr ? node->next->prev : m_tail) = node;
         (before != nullptr ? before->next : m_head) = node;
         ++m_count;
+        ++m_changes;
         return node;
     }
 
     POSITION m_head = nullptr;
     POSITION m_tail = nullptr;
     std::size_t m_count = 0;
+    std::uint64_t m_changes = 0;
 };
 
 template <class T> class OwnedObList : public ObList<T> {

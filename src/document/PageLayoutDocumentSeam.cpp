@@ -10,6 +10,8 @@
 #include "model/Koutei.h"
 #include "model/SyokiSet.h"
 #include "model/Utility.h"
+#include "print/PageLayoutPrLayout.h"
+#include "print/PrHeader.h"
 #include "render/EventGeometry.h"
 #include "render/KouteiDraw.h"
 #include "render/ShincyokuDraw.h"
@@ -91,6 +93,20 @@ void CPageLayoutDocumentSeam::ForEachChartObject(
         for (POSITION pos = list->GetHeadPosition(); pos != nullptr;) {
             visit(*list->GetNext(pos));
         }
+    }
+}
+
+std::uint64_t CPageLayoutDocumentSeam::GetChangeCount() const {
+    // Each part only grows, so their sum changes with every change of any; it starts at 1: a
+    // document counts its changes.
+    return 1 + m_document.GetUpdateCount() + m_objects.GetObjList().GetChangeCount() +
+           m_objects.GetSelList().GetChangeCount();
+}
+
+void CPageLayoutDocumentSeam::DrawPrintHeader(CDC* dc, const CPageLayout& layout) const {
+    // The document's print settings are those of its print header.
+    if (const auto* header = dynamic_cast<const CPrHeader*>(&m_printSettings)) {
+        header->DrawElements(dc, CPageLayoutPrLayout(layout));
     }
 }
 

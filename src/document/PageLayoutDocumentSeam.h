@@ -6,6 +6,7 @@
 
 #include "render/PageLayout.h"
 
+#include <cstdint>
 #include <string>
 
 namespace tembra {
@@ -58,6 +59,11 @@ public:
     LONG GetObjectMode() const override;
     // The object list, then the selection list.
     void ForEachChartObject(const std::function<void(const CDataHeader&)>& visit) const override;
+    // Grows with the changes of the object list and the selection list and with every change
+    // the document tells its views of.
+    std::uint64_t GetChangeCount() const override;
+    // The elements of the print header whose print settings these are.
+    void DrawPrintHeader(CDC* dc, const CPageLayout& layout) const override;
 
 private:
     const CDocument& m_document;

@@ -606,6 +606,18 @@ int CCalendar::FindHolidayRun(const CTime& from, const CTime& to, CTime& runStar
     return length;
 }
 
+int CCalendar::GetHolidayRun(const CTime& date, CTime& runStart, CTime& runEnd) const {
+    const std::int64_t day = DayNumberOf(date.GetTime());
+    if (!IsHolidayDay(day)) {
+        return 0;
+    }
+    const std::int64_t first = FirstDayOfRunBefore(day + 1);
+    const std::int64_t end = FirstWorkingDayFrom(day);
+    runStart = CTime(MidnightOfDay(first));
+    runEnd = CTime(MidnightOfDay(end));
+    return static_cast<int>(end - first);
+}
+
 std::int64_t CCalendar::SkipHolidays(std::int64_t date, std::int64_t limit) const {
     if (!IsHoliday(date)) {
         return date;

@@ -91,6 +91,10 @@ public:
     int FindHolidayRun(const CTime& from, const CTime& to, CTime& runStart, CTime& runEnd) const;
     int FindHolidayRun(std::int64_t from, std::int64_t to, std::int64_t& runStart,
                        std::int64_t& runEnd) const;
+    // The whole run of consecutive holidays that the day of date belongs to: its first day and
+    // the first working day after it. 0, with the out-parameters untouched, when that day is a
+    // working day; else the run's length in days.
+    int GetHolidayRun(const CTime& date, CTime& runStart, CTime& runEnd) const;
     // The date itself when it is a working day, else the end of its holiday run (up to limit).
     std::int64_t SkipHolidays(std::int64_t date, std::int64_t limit) const;
     // Whether the date lies in a run of consecutive holidays at least length days long.

@@ -53,6 +53,7 @@ void CDocument::RemoveView(CView* view) {
 }
 
 void CDocument::UpdateAllViews(CView* sender, LPARAM hint, CObject* hintObject) {
+    ++m_updates;
     const std::vector<CView*> views = m_views;
     for (CView* view : views) {
         // Asked of the document, not of the view: a view that was closed by an earlier one's

@@ -16,6 +16,7 @@
 #include "platform/View.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <typeinfo>
@@ -71,6 +72,8 @@ public:
     // Tells every view but sender of a change. A view may add or remove views while it is told;
     // each view attached when the call began and still attached is told once.
     void UpdateAllViews(CView* sender, LPARAM hint = 0, CObject* hintObject = nullptr);
+    // How many changes the document has told its views of (each UpdateAllViews counts one).
+    std::uint64_t GetUpdateCount() const { return m_updates; }
 
     // ---- Contents and their file ----------------------------------------------------------------
     // Writes or reads the document's contents through the archive.
@@ -106,6 +109,7 @@ private:
     std::string m_strTitle;
     BOOL m_bModified = FALSE;
     std::vector<CView*> m_views;
+    std::uint64_t m_updates = 0;
 };
 
 // The interface Seam of the document for its records: the document itself when it is one, else

@@ -7,6 +7,7 @@
 #include "model/Koutei.h"
 #include "model/Utility.h"
 #include "render/Geometry.h"
+#include "render/KouteiCrossIndex.h"
 #include "render/KouteiRoute.h"
 #include "render/PageLayout.h"
 #include "render/StyledDraw.h"
@@ -31,38 +32,24 @@ bool IsEnd(const CPoint& p, const CPoint& a, const CPoint& b) {
     return p == a || p == b;
 }
 
-// The rectangle (normalised, logical units) of a process's line with its middle height: its
-// route never leaves it.
-CRect LineBox(const CKoutei& koutei, const CPageLayout& layout) {
-    int x1 = 0;
-    int y1 = 0;
-    int x2 = 0;
-    int y2 = 0;
-    int yb = 0;
-    GetLineCoords(koutei, layout, x1, y1, x2, y2, yb);
-    return CRect(std::min(x1, x2), std::max({y1, y2, yb}), std::max(x1, x2),
-                 std::min({y1, y2, yb}));
-}
-
-bool BoxesMeet(const CRect& a, const CRect& b) {
-    return a.left <= b.right && b.left <= a.right && a.bottom <= b.top && b.bottom <= a.top;
-}
-
-// The crossings of the segment p1-p2 with the lines of the other processes, ordered by their
-// vertical distance from p1 (equal distances in the order found).
-std::vector<CPoint> GatherCrossings(const CKoutei& koutei, const CPageLayout& layout,
-                                    const CPoint& p1, const CPoint& p2) {
-    std::vector<CPoint> crossings;
+// Visits the lines of the processes whose boxes meet the box, in drawing order, and tells the
+// position of this process in that order: by the time a line is visited, selfOrder is -1 while
+// this process has not been met (or is not listed). In a drawing pass the lines come from the
+// layout's index; outside one the document's objects are walked.
+template <class Visit>
+void ForEachLineNear(const CKoutei& koutei, const CPageLayout& layout, const CRect& box,
+                     int& selfOrder, Visit visit) {
+    if (const CKouteiCrossIndex* index = layout.GetCrossIndex()) {
+        selfOrder = index->OrderOf(koutei);
+        index->ForEachLineNear(box, visit);
+        return;
+    }
     const IPageLayoutDocument* document = layout.GetDocument();
     if (document == nullptr) {
-        return crossings;
+        return;
     }
-    const bool vertical = p1.x == p2.x;
-    // One unit of slack for the truncated points of the routes.
-    const CRect box(std::min(p1.x, p2.x) - 1, std::max(p1.y, p2.y) + 1, std::max(p1.x, p2.x) + 1,
-                    std::min(p1.y, p2.y) - 1);
-    const int cornerRadius = layout.GetScaledCornerSize();
-    bool earlier = true;
+    int order = 0;
+    selfOrder = -1;
     document->ForEachChartObject([&](const CDataHeader& object) {
         if (object.GetType() != kTypeKoutei || object.GetKind() != kKindKoutei) {
             return;
@@ -71,16 +58,45 @@ std::vector<CPoint> GatherCrossings(const CKoutei& koutei, const CPageLayout& la
         if (other == nullptr) {
             return;
         }
-        if (other == &koutei) {
-            earlier = false;
-            return;
+        const int position = order++;
+        if (other == &koutei && selfOrder < 0) {
+            selfOrder = position;
         }
         // Bars never lift a line over them, nor does a line shape that draws nothing.
-        if (other->GetLineShape() > kLineShapeGate || !BoxesMeet(box, LineBox(*other, layout))) {
+        if (other->GetLineShape() > kLineShapeGate) {
             return;
         }
-        KouteiRoute route;
-        const int n = BuildRoute(*other, layout, route);
+        CKouteiCrossIndex::Line line;
+        line.koutei = other;
+        line.order = position;
+        line.box = KouteiLineBox(*other, layout);
+        if (!CRectGrid::Meet(box, line.box)) {
+            return;
+        }
+        BuildRoute(*other, layout, line.route);
+        visit(line);
+    });
+}
+
+// The crossings of the segment p1-p2 with the lines of the other processes, ordered by their
+// vertical distance from p1 (equal distances in the order found). Sloping and level segments
+// are lifted over the processes drawn before this one only; vertical ones over every process.
+std::vector<CPoint> GatherCrossings(const CKoutei& koutei, const CPageLayout& layout,
+                                    const CPoint& p1, const CPoint& p2) {
+    std::vector<CPoint> crossings;
+    const bool vertical = p1.x == p2.x;
+    // One unit of slack for the truncated points of the routes.
+    const CRect box(std::min(p1.x, p2.x) - 1, std::max(p1.y, p2.y) + 1, std::max(p1.x, p2.x) + 1,
+                    std::min(p1.y, p2.y) - 1);
+    const int cornerRadius = layout.GetScaledCornerSize();
+    int selfOrder = -1;
+    ForEachLineNear(koutei, layout, box, selfOrder, [&](const CKouteiCrossIndex::Line& line) {
+        if (line.koutei == &koutei) {
+            return;
+        }
+        const bool earlier = selfOrder < 0 || line.order < selfOrder;
+        const KouteiRoute& route = line.route;
+        const int n = route.segments;
         for (int leg = 0; leg < n; ++leg) {
             const CPoint a = route.LegStart(leg);
             const CPoint b = route.LegEnd(leg);

@@ -15,9 +15,12 @@
 #include "model/HensokuScale.h"
 #include "platform/Time.h"
 #include "platform/Types.h"
+#include "render/DrawCacheKey.h"
 
 #include <array>
+#include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -30,6 +33,8 @@ class CDC;
 class CDataHeader;
 class CKoumoku;
 class CKoumokuData;
+class CChartObjectIndex;
+class CKouteiCrossIndex;
 class CKtkmHatch;
 class CPageLayout;
 class CPrHeader;
@@ -119,6 +124,17 @@ public:
     // unselected ones in list order and then the selected ones, for the crossings on paper.
     virtual LONG GetObjectMode() const = 0;
     virtual void ForEachChartObject(const std::function<void(const CDataHeader&)>& visit) const = 0;
+
+    // What the date header draws while the print header is shown above the chart: the
+    // document's print header, into the area of the page the device context is clipped to. A
+    // document without a print header draws nothing.
+    virtual void DrawPrintHeader(CDC* /*dc*/, const CPageLayout& /*layout*/) const {}
+
+    // A count that grows with every change of the document's chart objects: every addition,
+    // removal or reordering in its object lists and every change it reports to its views. What
+    // the layout works out from the objects (CPageLayout::GetObjectIndex) is kept while it stays
+    // the same. 0: the document counts no changes, and nothing is kept across drawings.
+    virtual std::uint64_t GetChangeCount() const { return 0; }
 };
 
 // What the layout needs of the view that owns it: its document.
@@ -549,6 +565,82 @@ public:
 private:
     IPageLayoutView* m_overviewView = nullptr;
     BOOL m_overview = FALSE;
+
+public:
+    // ==== The chart page: its frame and date header (PageLayoutDateHeader.cpp), the drawing
+    // passes and what the layout keeps for its painters (PageLayoutDrawPass.cpp) ===============
+    //
+    // The chart view draws the page in this order: FillWhiteBand, DrawDateHeader, the area-name
+    // header (DrawHeaderCells), then the chart's objects.
+    //
+    // The white band under the page: across the page, from the date band's top down to the
+    // body's bottom (while the print header is shown, from the header's top down to the
+    // footer's bottom).
+    void FillWhiteBand(CDC* dc) const;
+    // The page's skeleton, in this order: the hatchings (on paper when the print settings ask
+    // for them); on screen the selected item cells and the selected date range; the frames of
+    // the page and of the body and the line between the item columns and the chart; while the
+    // print header is shown, its areas, each clipped to itself. Then, clipped to the page (a
+    // clip that stays set when it returns): the holiday shading of the dates the clip box
+    // shows, the date rows of the settings (none without rows), the time grid, the date band's
+    // top and bottom lines, the item table's ruled lines (again for the fixed rows of a chart
+    // scrolled down, with the clip-pass flag set for them) and the item line once more.
+    void DrawDateHeader(CDC* dc);
+    // The selected item cells (on the displayed rows) as a pale band; rows selected whole reach
+    // the process area's right edge.
+    void DrawItemSelection(CDC* dc) const;
+
+    // A drawing pass over the chart's objects: a printed page, or one redraw of a view. While a
+    // pass is open the layout keeps what its painters would otherwise work out again for every
+    // object they draw: the index of the process lines in which the crossings on paper are
+    // looked up, made at its first use. The owner of the pass opens it around the drawing;
+    // neither the document's objects nor the layout may change while it is open (an index
+    // found made for another geometry or another state of the objects is made anew all the
+    // same). Passes nest; the index goes when the outermost one ends.
+    class DrawPass {
+    public:
+        explicit DrawPass(const CPageLayout& layout);
+        ~DrawPass();
+        DrawPass(const DrawPass&) = delete;
+        DrawPass& operator=(const DrawPass&) = delete;
+
+    private:
+        const CPageLayout& m_layout;
+    };
+    bool InDrawPass() const { return m_caches.passDepth > 0; }
+    // The index of the process lines of the open pass, made now when it is needed; null outside
+    // a pass.
+    const CKouteiCrossIndex* GetCrossIndex() const;
+    // The document's chart objects with their bounds, for a redraw to find those its clip box
+    // shows. Kept from one drawing to the next while neither the layout (its geometry and
+    // display options) nor the document's objects (its change count) change; made anew when
+    // either did. Null for a document that counts no changes. (The selected item cells that
+    // DrawItemSelection reads of the document are kept the same way.) A copy of a layout keeps
+    // nothing of another's.
+    const CChartObjectIndex* GetObjectIndex() const;
+
+private:
+    struct DrawCaches {
+        DrawCaches();
+        DrawCaches(const DrawCaches&);
+        DrawCaches& operator=(const DrawCaches&);
+        ~DrawCaches();
+        int passDepth = 0;
+        std::unique_ptr<CKouteiCrossIndex> crossIndex;
+        std::unique_ptr<CChartObjectIndex> objectIndex;
+        // The selected item cells as the document last told them (DrawItemSelection).
+        struct SelectedCells {
+            DrawCacheKey key;
+            int rows = 0;
+            int firstRow = -1;
+            int lastRow = -1;
+            int columns = 0;
+            int firstColumn = -1;
+            int lastColumn = -1;
+        };
+        std::optional<SelectedCells> selectedCells;
+    };
+    mutable DrawCaches m_caches;
 };
 
 } // namespace tembra

@@ -102,7 +102,8 @@ void CPageLayout::DrawHolidayShading(CDC* dc, int x1, int y1, int x2, int y2,
     if (style->exactColors) {
         exact.emplace(dc);
     }
-    CTime from = std::max(XToDate(left), m_start);
+    const CTime first = std::max(XToDate(left), m_start);
+    CTime from = first;
     const CTime to = std::min(XToDate(right), m_end);
     while (from <= to) {
         CTime runStart;
@@ -112,6 +113,16 @@ void CPageLayout::DrawHolidayShading(CDC* dc, int x1, int y1, int x2, int y2,
             break;
         }
         from = runEnd;
+        // A run that the search found cut at the visible dates begins where it truly begins
+        // (within the period), so that a part of the chart redrawn alone shows what a redraw of
+        // the whole shows there.
+        if (runStart == first && runStart > m_start) {
+            CTime wholeStart;
+            CTime wholeEnd;
+            if (calendar->GetHolidayRun(runStart, wholeStart, wholeEnd) != 0) {
+                runStart = std::max(wholeStart, m_start);
+            }
+        }
         if (level == 1 && length < bigHolidays &&
             !calendar->InSameHolidayRun(runStart, bigHolidays)) {
             continue;

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -54,6 +56,45 @@ TEST(ObListTest, PositionsStayValidWhileOtherEntriesComeAndGo) {
     EXPECT_EQ(list.GetHead(), nullptr);
     POSITION none = nullptr;
     EXPECT_EQ(list.GetNext(none), nullptr);
+}
+
+// Every change of the entries counts; walking and looking up do not.
+TEST(ObListTest, ChangesAreCounted) {
+    int values[3] = {0, 1, 2};
+    ObList<int> list;
+    ObList<int> other;
+    struct Step {
+        const char* name;
+        std::function<void()> act;
+        bool counts;
+    };
+    POSITION pos = nullptr;
+    const std::vector<Step> steps = {
+        {"add at the tail", [&] { pos = list.AddTail(&values[0]); }, true},
+        {"add at the head", [&] { list.AddHead(&values[1]); }, true},
+        {"insert before", [&] { list.InsertBefore(pos, &values[2]); }, true},
+        {"insert after", [&] { list.InsertAfter(pos, &values[2]); }, true},
+        {"walk and find",
+         [&] {
+             POSITION p = list.GetHeadPosition();
+             list.GetNext(p);
+             list.Find(&values[2]);
+             list.FindIndex(1);
+         },
+         false},
+        {"replace", [&] { list.SetAt(pos, &values[1]); }, true},
+        {"remove", [&] { list.RemoveAt(pos); }, true},
+        {"remove the head", [&] { list.RemoveHead(); }, true},
+        {"exchange", [&] { list.Swap(other); }, true},
+        {"exchange back", [&] { other.Swap(list); }, true},
+        {"remove all", [&] { list.RemoveAll(); }, true},
+    };
+    for (const Step& step : steps) {
+        const std::uint64_t before = list.GetChangeCount();
+        step.act();
+        EXPECT_EQ(list.GetChangeCount() != before, step.counts) << step.name;
+    }
+    EXPECT_EQ(other.GetChangeCount(), 2u) << "both exchanges changed the other list too";
 }
 
 TEST(ObListTest, AnOwnedListDeletesOnlyWhatItOwns) {

@@ -15,6 +15,8 @@
 #include "model/KtkmHatch.h"
 #include "model/OperationState.h"
 #include "model/Shincyoku.h"
+#include "platform/RecordingDC.h"
+#include "print/PrNewText.h"
 #include "render/EventGeometry.h"
 #include "render/KouteiLabels.h"
 #include "render/PageLayout.h"
@@ -363,6 +365,27 @@ TEST_F(PageLayoutDocumentSeamTest, ProcessBoundsCoverArrowHeadsAndCrossingArcs) 
     // Node marks wider than that keep their own widening.
     koutei->GetStartLand()->SetSize(300);
     EXPECT_EQ(layout.GetObjectBounds(nullptr, koutei.get(), -1), CRect(170, -195, 1230, -255));
+}
+
+// The date header draws the document's print header through the layout: its elements, those
+// of the footer only where the layout has a footer.
+TEST_F(PageLayoutDocumentSeamTest, PrintHeaderDrawnThroughTheLayout) {
+    LOGFONT font;
+    font.lfHeight = -30;
+    font.lfWidth = 15;
+    for (const auto& [area, text] :
+         {std::pair{kPrAreaHeader, "TOP"}, std::pair{kPrAreaFooter, "FOOT"}}) {
+        doc.GetPrHeader().AddElement(std::make_unique<CPrNewText>(
+            kPrKindFixedText, area, CRect(10, -10, 500, -60), font, 0, "", text, 0, 0));
+    }
+    CRecordingDC dc(CRecordingDC::Device::Printer);
+    dc.SetMapMode(MM_LOMETRIC);
+    doc.GetSeams().PageLayout().DrawPrintHeader(&dc, layout);
+    std::vector<std::string> drawn;
+    for (const auto& r : dc.Find(DcOp::TextOut)) {
+        drawn.push_back(r.args.text);
+    }
+    EXPECT_EQ(drawn, std::vector<std::string>{"TOP"});
 }
 
 } // namespace

@@ -992,6 +992,31 @@ TEST_F(WorkTimeTest, FindHolidayRun) {
     }
 }
 
+// The whole run a day belongs to, however far back it began.
+TEST_F(WorkTimeTest, GetHolidayRun) {
+    struct Case {
+        CTime date;
+        int days;
+        CTime runStart, runEnd;
+        const char* what;
+    };
+    const CTime untouched(12345);
+    const Case cases[] = {
+        {Day(2000, 1, 9, 8), 2, Day(2000, 1, 8), Day(2000, 1, 10), "the last day of a weekend"},
+        {Day(2000, 12, 31), 3, Day(2000, 12, 30), Day(2001, 1, 2), "inside a long weekend"},
+        {Day(2000, 1, 10), 0, untouched, untouched, "a working day"},
+        {Day(1991, 1, 6), 2, Day(1991, 1, 5), Day(1991, 1, 7), "at the table's start"},
+        {Day(2021, 1, 2), 0, untouched, untouched, "past the table"},
+    };
+    for (const Case& c : cases) {
+        CTime runStart = untouched;
+        CTime runEnd = untouched;
+        EXPECT_EQ(calendar.GetHolidayRun(c.date, runStart, runEnd), c.days) << c.what;
+        EXPECT_EQ(runStart, c.runStart) << c.what;
+        EXPECT_EQ(runEnd, c.runEnd) << c.what;
+    }
+}
+
 TEST_F(WorkTimeTest, SkipHolidays) {
     const std::int64_t limit = GetMaxDate().GetTime();
     EXPECT_EQ(calendar.SkipHolidays(Day(2000, 1, 12, 9).GetTime(), limit),

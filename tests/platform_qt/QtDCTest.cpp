@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 
 namespace tembra {
@@ -458,6 +459,56 @@ TEST(CQtDC, GeometricPenWithFlatEndsAndUserDashes) {
     EXPECT_EQ(Px(image, 15, 10), kWhite);
     EXPECT_EQ(Px(image, 25, 10), qRgb(0, 0, 0));
     EXPECT_EQ(Px(image, 5, 5), kWhite);
+}
+
+// Level and upright lines one pixel wide set exactly the pixels the painter's own line sets:
+// from the smaller end up to the larger, whichever way they run, cut by the clip; a sloping line
+// is drawn as it always was.
+TEST(CQtDC, ThinLevelAndUprightLinesSetThePaintersPixels) {
+    struct Case {
+        const char* name;
+        QPoint from;
+        QPoint to;
+    };
+    const Case cases[] = {
+        {"level, to the right", {3, 7}, {40, 7}},
+        {"level, to the left", {40, 9}, {3, 9}},
+        {"upright, downwards", {11, 2}, {11, 38}},
+        {"upright, upwards", {13, 38}, {13, 2}},
+        {"through the clip's edge", {0, 20}, {49, 20}},
+        {"beyond the image", {-10, 25}, {60, 25}},
+        {"sloping", {2, 2}, {40, 30}},
+    };
+    const auto penOf = [](bool geometric) {
+        LOGBRUSH lb{BS_SOLID, RGB(200, 0, 100), 0};
+        return geometric ? std::make_unique<CPen>(PS_GEOMETRIC | PS_ENDCAP_FLAT, 0, &lb, 0, nullptr)
+                         : std::make_unique<CPen>(PS_SOLID, 0, RGB(200, 0, 100));
+    };
+    for (const bool geometric : {false, true}) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(testing::Message() << c.name << (geometric ? ", geometric" : ""));
+            QImage drawn = WhiteImage(50, 40);
+            {
+                CQtDC dc(&drawn);
+                dc.IntersectClipRect(0, 0, 45, 40);
+                const auto pen = penOf(geometric);
+                dc.SelectObject(pen.get());
+                dc.MoveTo(c.from.x(), c.from.y());
+                dc.LineTo(c.to.x(), c.to.y());
+            }
+            QImage painted = WhiteImage(50, 40);
+            {
+                QPainter p(&painted);
+                p.setClipRect(QRect(0, 0, 45, 40));
+                QPen pen(QColor(200, 0, 100));
+                pen.setWidth(0);
+                pen.setCapStyle(Qt::FlatCap);
+                p.setPen(pen);
+                p.drawLine(c.from, c.to);
+            }
+            EXPECT_EQ(drawn, painted);
+        }
+    }
 }
 
 // ---- Text -----------------------------------------------------------------------------------

@@ -1,0 +1,178 @@
+// What the layout keeps for its painters, on the round-number chart of ChartFixture (a day 100
+// units wide from 1 April 2010 at x 0, a row 50 high): the index of process lines in which the
+// crossings on paper are looked up during a drawing pass (it must lift every line over exactly
+// the lines a walk of the document's objects finds, and must not outlive the objects it was made
+// from), and the index of the objects' bounds, which only a document that counts its changes
+// gets.
+#include "render/ChartObjectIndex.h"
+#include "render/KouteiCrossIndex.h"
+
+#include "model/Koutei.h"
+#include "platform/RecordingDC.h"
+#include "render/ChartFixture.h"
+#include "render/KouteiDraw.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tembra {
+namespace {
+
+using test::April;
+
+class KouteiCrossIndexTest : public test::ChartFixture {
+protected:
+    KouteiCrossIndexTest() {
+        doc.print.SetCrossType(1);
+        doc.print.SetArcRay(9);
+        doc.kouteiParts = true;
+    }
+
+    CKoutei& Add(int startDay, int startRow, int endDay, int endRow, WORD shape) {
+        auto koutei = std::make_unique<CKoutei>();
+        koutei->SetStartDate(April(startDay));
+        koutei->SetEndDate(April(endDay));
+        koutei->SetStartRow(static_cast<WORD>(startRow));
+        koutei->SetEndRow(static_cast<WORD>(endRow));
+        koutei->GetLines()->GetAttr().m_style = shape;
+        koutei->GetStartLand()->SetSize(100);
+        koutei->GetEndLand()->SetSize(100);
+        doc.objects.push_back(koutei.get());
+        m_processes.push_back(std::move(koutei));
+        return *m_processes.back();
+    }
+
+    // Every process drawn on paper, as a printed page draws them; the log of the calls.
+    std::string PrintPage(bool inPass) {
+        CRecordingDC dc(CRecordingDC::Device::Printer);
+        dc.SetMapMode(MM_LOMETRIC);
+        std::optional<CPageLayout::DrawPass> pass;
+        if (inPass) {
+            pass.emplace(layout);
+        }
+        for (const auto& koutei : m_processes) {
+            Draw(*koutei, &dc, layout, kKouteiDrawNormal);
+        }
+        return dc.Dump();
+    }
+    std::size_t ArcsOf(CKoutei& koutei) {
+        CRecordingDC dc(CRecordingDC::Device::Printer);
+        dc.SetMapMode(MM_LOMETRIC);
+        Draw(koutei, &dc, layout, kKouteiDrawNormal);
+        return dc.Find(DcOp::Arc).size();
+    }
+
+    std::vector<std::unique_ptr<CKoutei>> m_processes;
+};
+
+// A crowd of processes of every line shape that crosses itself many times over, a bar and a
+// line of the shape that draws nothing among them, and some sharing their end points: a page
+// printed in a pass is the page printed without one, call for call.
+TEST_F(KouteiCrossIndexTest, APassLiftsOverTheSameLines) {
+    const std::vector<WORD> shapes = {kLineShapePlain,   kLineShapeStraight,
+                                      kLineShapeElbowVH, kLineShapeCrank,
+                                      kLineShapeGate,    0x0140,
+                                      kLineShapeElbowHV, 0xC0};
+    for (int n = 0; n < 60; ++n) {
+        const int day = 1 + (n * 7) % 24;
+        const int row = (n * 11) % 26;
+        const WORD shape = shapes[static_cast<std::size_t>(n) % shapes.size()];
+        Add(day, row, day + 1 + n % 6, row + 1 + n % 4, shape);
+    }
+    // A vertical line over all of them, and two sharing an end.
+    Add(12, 0, 12, 29, kLineShapePlain);
+    Add(3, 5, 9, 5, kLineShapePlain);
+    Add(9, 5, 9, 12, kLineShapePlain);
+    Bind();
+    const std::string walked = PrintPage(false);
+    EXPECT_NE(walked.find("Arc"), std::string::npos);
+    EXPECT_EQ(PrintPage(true), walked);
+}
+
+// The index is made once in a pass and goes with it: a process added between two pages is
+// lifted over on the second.
+TEST_F(KouteiCrossIndexTest, TheIndexLivesForOnePass) {
+    CKoutei& vertical = Add(6, 2, 6, 10, kLineShapePlain);
+    Bind();
+    EXPECT_EQ(layout.GetCrossIndex(), nullptr);
+    {
+        const CPageLayout::DrawPass pass(layout);
+        const CKouteiCrossIndex* index = layout.GetCrossIndex();
+        ASSERT_NE(index, nullptr);
+        EXPECT_EQ(layout.GetCrossIndex(), index);
+        EXPECT_EQ(ArcsOf(vertical), 0u);
+        {
+            // Passes nest: the inner one keeps the outer one's index.
+            const CPageLayout::DrawPass inner(layout);
+            EXPECT_EQ(layout.GetCrossIndex(), index);
+        }
+        EXPECT_EQ(layout.GetCrossIndex(), index);
+        // A copy of the layout is in no pass.
+        const CPageLayout copy(layout);
+        EXPECT_FALSE(copy.InDrawPass());
+        EXPECT_EQ(copy.GetCrossIndex(), nullptr);
+    }
+    EXPECT_FALSE(layout.InDrawPass());
+    Add(2, 6, 10, 6, kLineShapePlain);
+    const CPageLayout::DrawPass pass(layout);
+    EXPECT_EQ(ArcsOf(vertical), 1u);
+}
+
+// A change of the layout's geometry within a pass (another zoom) makes the index anew.
+TEST_F(KouteiCrossIndexTest, AnIndexOfOtherGeometryIsMadeAnew) {
+    CKoutei& vertical = Add(6, 2, 6, 10, kLineShapePlain);
+    Add(2, 6, 10, 6, kLineShapePlain);
+    Bind();
+    const CPageLayout::DrawPass pass(layout);
+    EXPECT_EQ(ArcsOf(vertical), 1u);
+    layout.SetZoomIndex(5);
+    layout.RecalcLayout();
+    const CKouteiCrossIndex* index = layout.GetCrossIndex();
+    ASSERT_NE(index, nullptr);
+    EXPECT_TRUE(index->IsFor(layout));
+    EXPECT_EQ(ArcsOf(vertical), 1u);
+}
+
+// The lines near a box, in drawing order; bars and lines that draw nothing are not filed, yet
+// count in the order.
+TEST_F(KouteiCrossIndexTest, LinesNearABoxInDrawingOrder) {
+    CKoutei& a = Add(2, 6, 10, 6, kLineShapePlain);
+    CKoutei& bar = Add(2, 8, 10, 8, 0x0140);
+    CKoutei& b = Add(20, 1, 25, 3, kLineShapeElbowVH);
+    CKoutei& c = Add(4, 2, 8, 9, kLineShapeStraight);
+    Bind();
+    const CPageLayout::DrawPass pass(layout);
+    const CKouteiCrossIndex* index = layout.GetCrossIndex();
+    ASSERT_NE(index, nullptr);
+    const auto near = [&](const CRect& box) {
+        std::vector<const CKoutei*> found;
+        index->ForEachLineNear(
+            box, [&](const CKouteiCrossIndex::Line& line) { found.push_back(line.koutei); });
+        return found;
+    };
+    // Across row 6 on the 6th: the level line and the sloping one, not the bar.
+    EXPECT_EQ(near(CRect(499, -300, 501, -350)), (std::vector<const CKoutei*>{&a, &c}));
+    EXPECT_EQ(near(CRect(2100, -50, 2200, -150)), std::vector<const CKoutei*>{&b});
+    EXPECT_TRUE(near(CRect(2800, -1000, 2900, -1100)).empty());
+    EXPECT_TRUE(near(CRect(-900, 500, -800, 400)).empty());
+    EXPECT_EQ(index->OrderOf(a), 0);
+    EXPECT_EQ(index->OrderOf(bar), 1);
+    EXPECT_EQ(index->OrderOf(c), 3);
+    CKoutei unlisted;
+    EXPECT_EQ(index->OrderOf(unlisted), 4);
+}
+
+// The test document counts no changes: nothing it holds is kept from one drawing to the next.
+TEST_F(KouteiCrossIndexTest, ADocumentThatCountsNoChangesGetsNoObjectIndex) {
+    Add(6, 2, 6, 10, kLineShapePlain);
+    Bind();
+    EXPECT_EQ(doc.GetChangeCount(), 0u);
+    EXPECT_EQ(layout.GetObjectIndex(), nullptr);
+}
+
+} // namespace
+} // namespace tembra
