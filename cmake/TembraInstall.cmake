@@ -3,8 +3,10 @@
 #   <prefix>/bin/tembra, marquell                 tembra_program() (cmake/Tembra.cmake)
 #   <prefix>/share/tembra/                        the data/ folder: the standard layout, the
 #                                                 seed of the program's own key
-#   <prefix>/share/applications/tembra.desktop    the desktop entry: Tembra opens *.tbr
-#   <prefix>/share/mime/packages/tembra.xml       the MIME type of *.tbr
+#   <prefix>/share/applications/tembra.desktop    the desktop entries: Tembra opens *.tbr,
+#   <prefix>/share/applications/marquell.desktop  Marquell opens *.lyt
+#   <prefix>/share/mime/packages/tembra.xml       the MIME types of *.tbr and *.lyt
+#   <prefix>/share/mime/packages/marquell.xml
 #
 # A program finds its shipped files at ../share/tembra from its own folder (kDataFromBin in
 # src/platform/Paths.cpp); a build folder has the same shape: programs in <build>/bin and
@@ -19,10 +21,12 @@ file(CREATE_LINK "${TEMBRA_DATA_DIR}" "${CMAKE_BINARY_DIR}/${TEMBRA_INSTALL_DATA
 
 install(DIRECTORY "${TEMBRA_DATA_DIR}/" DESTINATION "${TEMBRA_INSTALL_DATA_DIR}"
         PATTERN "desktop" EXCLUDE)
-install(FILES "${TEMBRA_DATA_DIR}/desktop/tembra.desktop" DESTINATION "share/applications")
-install(FILES "${TEMBRA_DATA_DIR}/desktop/tembra.xml" DESTINATION "share/mime/packages")
+install(FILES "${TEMBRA_DATA_DIR}/desktop/tembra.desktop" "${TEMBRA_DATA_DIR}/desktop/marquell.desktop"
+        DESTINATION "share/applications")
+install(FILES "${TEMBRA_DATA_DIR}/desktop/tembra.xml" "${TEMBRA_DATA_DIR}/desktop/marquell.xml"
+        DESTINATION "share/mime/packages")
 
-# The desktop learns of the new type and its program only from its caches. Packagers (DESTDIR)
+# The desktop learns of the new types and their programs only from its caches. Packagers (DESTDIR)
 # leave this to the system's own triggers.
 install(CODE [[
 if("$ENV{DESTDIR}" STREQUAL "")
@@ -33,7 +37,7 @@ if("$ENV{DESTDIR}" STREQUAL "")
         execute_process(COMMAND "${_update_mime}" "${CMAKE_INSTALL_PREFIX}/share/mime"
                         RESULT_VARIABLE _rc OUTPUT_VARIABLE _out ERROR_VARIABLE _out)
         if(NOT _rc EQUAL 0)
-            message(WARNING "update-mime-database failed (${_rc}), *.tbr is not yet known:\n${_out}")
+            message(WARNING "update-mime-database failed (${_rc}), *.tbr and *.lyt are not yet known:\n${_out}")
         endif()
     endif()
     if(_update_desktop)

@@ -54,10 +54,20 @@ const StringEntry kLayoutEditorStringTable[] = {
     {61251, "入力領域名として無効です。\n表示することの出来る文字列を入力してください。"},
     {61252, "ディスクの空き容量が不足しているため書式の保存に失敗しました。\n保存先のドライブを変更するか、もしくはＦＤを入れ替えて保存し直して下さい。\n"},
     {61253, "一時編集中です。\n他のファイルを開くことはできません。"},
+    // Messages of our own: a target that cannot be written, and the width check of the size
+    // settings (61206 names the heights).
+    {61254, "%1 に書き込むことができません。\n保存先のフォルダと書き込みの権限を確認してください。"},
+    {61255, "工程欄幅が小さすぎます。\n他の欄の幅を調節してください。"},
     // Framework texts.
     {61440, "ファイルを開く"}, // text not given: composed
+    {61441, "名前を付けて保存"}, // text not given: composed
+    {61442, "コピーを保存"}, // text not given: composed
     {61443, "無題"}, // text not given: composed
+    {61697, "%1 を開くことができませんでした。"}, // text not given: composed
     {61699, "%1 への変更を保存しますか？"}, // text not given: composed
+    {61705, "印刷プレビューを開始できませんでした。"}, // text not given: composed
+    {61712, "整数を入力してください。"}, // text not given: composed
+    {61715, "%1 から %2 までの整数を入力してください。"}, // text not given: composed
 };
 // clang-format on
 

@@ -92,6 +92,17 @@ void CLayoutFileData::InitNew() {
     }
 }
 
+void CLayoutFileData::Clear() {
+    m_layoutName.clear();
+    m_version = 0;
+    m_masterFlag = kOrdinaryLayout;
+    m_currentPaper = 0;
+    m_discernmentFlag = 0;
+    for (CPaperData& paper : m_papers) {
+        paper.RemoveAllElements();
+    }
+}
+
 void CLayoutFileData::ReadLayoutFile(std::istream& in) {
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     ReadLayoutFile(SplitLayoutLines(bytes));

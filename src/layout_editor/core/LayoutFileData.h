@@ -36,6 +36,10 @@ public:
     // A new layout: no name, version 30000, master flag 0, A4 current, layout kind 0, every
     // paper emptied and at its defaults.
     void InitNew();
+    // An empty layout, as between closing one layout and opening the next: no name, version 0,
+    // master flag 0, A4 current, layout kind 0, every paper's elements and base input areas
+    // deleted. The main program's window is kept.
+    void Clear();
 
     // Replaces the whole layout by the file's: every paper emptied and at its defaults first;
     // then the file information (a current paper outside 0..5 is A4; the main program's window

@@ -1,0 +1,34 @@
+#include "layout_editor/GridSizeButton.h"
+
+#include "layout_editor/DialogFields.h"
+#include "layout_editor/core/GridSetData.h"
+
+#include <QPainter>
+
+namespace marquell {
+
+CGridSizeButton::CGridSizeButton(QWidget* parent) : QPushButton(parent) {
+    setFocusPolicy(Qt::NoFocus);
+    setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000.0mm")) + 16);
+}
+
+void CGridSizeButton::SetPitch(int pitch) {
+    if (pitch != m_pitch) {
+        m_pitch = pitch;
+        update();
+    }
+}
+
+QString CGridSizeButton::PitchText() const {
+    return FromCp932(CGridSetData::FormatPitch(m_pitch));
+}
+
+void CGridSizeButton::paintEvent(QPaintEvent* event) {
+    static_cast<void>(event);
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().color(QPalette::Button));
+    painter.setPen(palette().color(QPalette::ButtonText));
+    painter.drawText(rect(), Qt::AlignCenter, PitchText());
+}
+
+} // namespace marquell

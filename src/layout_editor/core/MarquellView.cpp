@@ -1,0 +1,1060 @@
+#include "layout_editor/core/MarquellView.h"
+
+#include "layout_editor/core/AppSettings.h"
+#include "layout_editor/core/CommandIds.h"
+#include "layout_editor/core/EditorRequests.h"
+#include "layout_editor/core/EditorTexts.h"
+#include "layout_editor/core/FormEditDone.h"
+#include "layout_editor/core/LayoutGeometry.h"
+#include "layout_editor/core/MarquellDoc.h"
+#include "layout_editor/core/MenuCmdUI.h"
+#include "layout_editor/core/PHeadInputArea.h"
+#include "layout_editor/core/PHeadLineData.h"
+#include "layout_editor/core/TextValues.h"
+#include "model/Utility.h"
+#include "platform/NumberText.h"
+#include "platform/Sjis.h"
+#include "render/StyledDraw.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+
+namespace marquell {
+
+namespace {
+
+using namespace tembra;
+
+constexpr UINT kNoPaperInfo = 61245;
+// The cursor resources of the edit modes 1 to 8.
+constexpr int kModeCursors[] = {106, 108, 104, 111, 113, 115, 117, 118};
+// How far the clip reaches beyond the area shown, and an element's repaint beyond its extent.
+constexpr int kAreaClipMargin = 4;
+constexpr int kPaperClipMargin = 2;
+constexpr int kRepaintPixels = 3;
+constexpr int kHitPixels = 2;
+
+CRect Grown(CRect r, int by) {
+    r = NormalizedLayoutRect(r);
+    r.left -= by;
+    r.top += by;
+    r.right += by;
+    r.bottom -= by;
+    return r;
+}
+
+bool HasArea(const CRect& rect) {
+    const CRect r = NormalizedLayoutRect(rect);
+    return r.left < r.right && r.bottom < r.top;
+}
+
+// The rectangle an area code's remembered size is kept in, and its size that counts (the
+// footer's height, the side areas' width).
+struct SideArea {
+    int area;
+    int rect;
+    int old;
+    bool height;
+};
+constexpr SideArea kSideAreas[] = {
+    {kAreaFooter, kLayoutFooterArea, kLayoutFooterAreaOld, true},
+    {kAreaLeft, kLayoutLeftArea, kLayoutLeftAreaOld, false},
+    {kAreaRight, kLayoutRightArea, kLayoutRightAreaOld, false},
+};
+// The rectangles whose change only resets the display.
+constexpr int kResettingRects[] = {kLayoutDateArea, kLayoutEditArea, kLayoutOffsetLTop,
+                                   kLayoutOffsetRBottom};
+
+} // namespace
+
+CMarquellView::CMarquellView(CMarquellDoc& doc, CAppSettings& app, IMarquellViewHost& host)
+    : m_doc(doc), m_app(app), m_host(host) {
+    m_doc.AddView(this);
+    m_faceName = kDefaultFaceName;
+}
+
+CMarquellView::~CMarquellView() = default;
+
+CPaperData& CMarquellView::Paper() const {
+    return m_doc.GetCurrentPaper();
+}
+
+const CEditorSettings& CMarquellView::GetSettings() const {
+    return m_app.editor;
+}
+
+int CMarquellView::GetZoomPercent() const {
+    return kZoomTable[m_zoom >= 0 && m_zoom < kZoomCount ? m_zoom : kDefaultZoom];
+}
+
+CRect CMarquellView::GetCurrentAreaRect() const {
+    return m_doc.GetCurrentAreaRect();
+}
+
+bool CMarquellView::IsLineEndMode() const {
+    const CPaperData& paper = Paper();
+    if (paper.CountSelected() != 1) {
+        return false;
+    }
+    const CPHeadLineData* line = paper.FindSelectedLine();
+    return line != nullptr && line->IsLine();
+}
+
+bool CMarquellView::IsAdditiveSelection() const {
+    // "随時複数選択" while CTRL is up.
+    return m_app.multiple == 1;
+}
+
+bool CMarquellView::IsInsideFrameSelection() const {
+    // "枠内限定あり" ("Wakunai" 0) while SHIFT is up.
+    return m_app.insideFrame == 0;
+}
+
+// ---- Geometry ----------------------------------------------------------------------------------
+
+std::unique_ptr<CDC> CMarquellView::MappedDC() const {
+    std::unique_ptr<CDC> dc = m_host.CreateMeasureDC();
+    dc->SetMapMode(MM_LOMETRIC);
+    return dc;
+}
+
+CSize CMarquellView::ClientLogicalSize() const {
+    CSize size = m_host.GetClientSize();
+    MappedDC()->DPtoLP(&size);
+    return CSize(std::abs(size.cx), std::abs(size.cy));
+}
+
+CRect CMarquellView::GetWholePaperRect() const {
+    const CPHeadSizeData& size = Paper().GetSize();
+    const CRect footer = size.GetArea(kLayoutFooterArea);
+    return CRect(size.GetArea(kLayoutLeftArea).left, size.GetArea(kLayoutHeaderArea).top,
+                 size.GetArea(kLayoutRightArea).right,
+                 footer.bottom != 0 ? footer.bottom : size.GetArea(kLayoutPaperArea).bottom);
+}
+
+CRect CMarquellView::GetDisplayedRect() const {
+    return m_wholePaper ? GetWholePaperRect() : GetCurrentAreaRect();
+}
+
+bool CMarquellView::IsZoomAllowed(int index) const {
+    if (index < 0 || index >= kZoomCount) {
+        return false;
+    }
+    const int area = Paper().GetSize().GetCurrentArea();
+    const CRect rect = m_wholePaper || area == kAreaFooter || area == kAreaRight
+                           ? GetWholePaperRect()
+                           : GetCurrentAreaRect();
+    const auto within = [&](long long length) {
+        const long long scaled = length * kZoomTable[index] / 100;
+        return scaled >= -kMaxLogical && scaled <= kMaxLogical;
+    };
+    return within(static_cast<long long>(rect.right) - rect.left) &&
+           within(static_cast<long long>(rect.bottom) - rect.top);
+}
+
+// ---- Scrolling ---------------------------------------------------------------------------------
+
+CPoint CMarquellView::GetScrollPosition() const {
+    CPoint position = m_scroll;
+    MappedDC()->DPtoLP(&position);
+    return position;
+}
+
+void CMarquellView::ScrollToPosition(const CPoint& logical) {
+    CPoint device = logical;
+    MappedDC()->LPtoDP(&device);
+    OnScroll(device);
+    m_host.UpdateScrollBars();
+}
+
+void CMarquellView::OnScroll(const CPoint& devicePosition) {
+    const CSize client = m_host.GetClientSize();
+    const CPoint clamped(
+        std::clamp<LONG>(devicePosition.x, 0, std::max<LONG>(0, m_totalDevice.cx - client.cx)),
+        std::clamp<LONG>(devicePosition.y, 0, std::max<LONG>(0, m_totalDevice.cy - client.cy)));
+    if (clamped != m_scroll) {
+        m_scroll = clamped;
+        m_host.InvalidateAll();
+    }
+}
+
+void CMarquellView::OnSize() {
+    OnScroll(m_scroll);
+    m_host.UpdateScrollBars();
+    m_host.InvalidateAll();
+}
+
+void CMarquellView::SetScrollSizes(const CSize& total) {
+    m_total = total;
+    CSize device = total;
+    MappedDC()->LPtoDP(&device);
+    m_totalDevice = CSize(std::abs(device.cx), std::abs(device.cy));
+    OnScroll(m_scroll);
+    m_host.UpdateScrollBars();
+}
+
+void CMarquellView::ComputeScrollSizes() {
+    const CRect shown = GetDisplayedRect();
+    const CRect margin = Paper().GetSize().GetArea(kLayoutOffsetLTop);
+    const int left = std::abs(margin.right - margin.left);
+    const int top = std::abs(margin.top - margin.bottom);
+    SetScrollSizes(CSize(std::abs(Scale(std::abs(shown.right - shown.left) + 2 * left)),
+                         std::abs(Scale(std::abs(shown.top - shown.bottom) + 2 * top))));
+}
+
+CPoint CMarquellView::ComputeDrawOffset() const {
+    CPoint offset;
+    if (!m_wholePaper) {
+        const CPHeadSizeData& size = Paper().GetSize();
+        const CRect header = size.GetArea(kLayoutHeaderArea);
+        switch (size.GetCurrentArea()) {
+        case kAreaFooter:
+            offset.y = Scale(header.top - size.GetArea(kLayoutFooterArea).top);
+            break;
+        case kAreaLeft:
+            offset.y = Scale(header.top - size.GetArea(kLayoutLeftArea).top);
+            break;
+        case kAreaRight: {
+            const CRect right = size.GetArea(kLayoutRightArea);
+            offset.x = Scale(header.left - right.left);
+            offset.y = Scale(header.top - right.top);
+            break;
+        }
+        default:
+            break;
+        }
+    }
+    // A drawing smaller than the window stands in its middle.
+    const CSize client = ClientLogicalSize();
+    if (client.cx > m_total.cx) {
+        offset.x += (client.cx - m_total.cx) / 2;
+    }
+    if (client.cy > m_total.cy) {
+        offset.y -= (client.cy - m_total.cy) / 2;
+    }
+    return offset;
+}
+
+// ---- The framework's steps ---------------------------------------------------------------------
+
+void CMarquellView::ResetState() {
+    m_mode = kModeText;
+    m_lastDrawMode = kModeText;
+    m_dragState = 0;
+    m_zoom = kDefaultZoom;
+    m_vCenter = 1;
+    m_hCenter = 1;
+    m_gridSnap = true;
+    m_widthClass = kWidthNormal;
+    m_drawOffset = CPoint();
+    m_handle = 0;
+    m_transformFrom = CRect();
+    m_transformTo = CRect();
+    m_faceName = kDefaultFaceName;
+    m_heightText = "24";
+    m_baseName = 0;
+    m_defaultText = false;
+    m_wholePaper = false;
+    m_scroll = CPoint();
+}
+
+void CMarquellView::OnInitialUpdate() {
+    ResetState();
+    if (!m_doc.IsTemporaryEdit()) {
+        m_doc.GetLayout().SetCurrentPaperIndex(0);
+    }
+    ComputeScrollSizes();
+    if (!HasArea(GetCurrentAreaRect())) {
+        AfxMessageBox(kNoPaperInfo);
+    }
+    CopyGridFromDocument();
+    CSize tolerance(kHitPixels, kHitPixels);
+    MappedDC()->DPtoLP(&tolerance);
+    m_hitTolerance = std::abs(tolerance.cx);
+    EnumFontFaces(m_font, m_faceName, 0, 0);
+    OnUpdate(nullptr, kHintAll, nullptr);
+}
+
+void CMarquellView::OnUpdate(tembra::CView* sender, LPARAM hint, CObject* hintObject) {
+    static_cast<void>(sender);
+    if (const auto* element = dynamic_cast<const CLayoutData*>(hintObject)) {
+        InvalidateElement(*element);
+        return;
+    }
+    if (hint != kHintZoom) {
+        m_host.InvalidateAll();
+        return;
+    }
+    // The point at the window's centre stays at its centre.
+    const CSize client = ClientLogicalSize();
+    const CPoint position = GetScrollPosition();
+    CPoint centre(position.x + client.cx / 2, position.y - client.cy / 2);
+    const CSize before = m_total;
+    ComputeScrollSizes();
+    const CSize after = m_total;
+    if (before.cx != 0) {
+        centre.x = MulDiv(centre.x, after.cx, before.cx);
+    }
+    if (before.cy != 0) {
+        centre.y = MulDiv(centre.y, after.cy, before.cy);
+    }
+    CPoint target(centre.x - client.cx / 2, centre.y + client.cy / 2);
+    if (target.x + client.cx > after.cx) {
+        target.x = after.cx - client.cx;
+    }
+    if (-target.y + client.cy > after.cy) {
+        target.y = client.cy - after.cy;
+    }
+    target.x = std::max<LONG>(target.x, 0);
+    target.y = std::min<LONG>(target.y, 0);
+    ScrollToPosition(target);
+    m_host.InvalidateAll();
+}
+
+void CMarquellView::InvalidateElement(const CLayoutData& element) {
+    std::unique_ptr<CDC> dc = MappedDC();
+    OnPrepareDC(dc.get());
+    CSize pixels(kRepaintPixels, kRepaintPixels);
+    dc->DPtoLP(&pixels);
+    CRect rect = Grown(ToView(element.GetRect()), std::abs(pixels.cx) + element.GetLineKind());
+    dc->LPtoDP(&rect);
+    rect.NormalizeRect();
+    m_host.Invalidate(rect);
+}
+
+void CMarquellView::OnPrepareDC(CDC* dc) const {
+    dc->SetMapMode(MM_LOMETRIC);
+    if (!dc->IsPrinting()) {
+        dc->SetViewportOrg(-m_scroll.x, -m_scroll.y);
+    }
+    // The editor's colours are its own, and every line one pen.
+    SetColorMatchEnable(dc, 0);
+    SetStyledDrawEnable(dc, 0);
+}
+
+void CMarquellView::OnPaint(CDC* dc) {
+    OnPrepareDC(dc);
+    CRect clip;
+    dc->GetClipBox(&clip);
+    dc->FillSolidRect(&clip, m_host.GetWorkspaceColor());
+    OnDraw(dc);
+}
+
+void CMarquellView::RefreshTitle() {
+    const std::string title =
+        BuildFrameTitle(LayoutTemplatePart(0), m_doc.GetLayout().GetLayoutName(),
+                        m_doc.GetLayout().GetCurrentPaperIndex());
+    if (m_host.GetFrameTitle() != title) {
+        m_host.SetFrameTitle(title);
+    }
+}
+
+void CMarquellView::OnDraw(CDC* dc) {
+    RefreshTitle();
+    const CPaperData& paper = Paper();
+    m_drawOffset = ComputeDrawOffset();
+    const int saved = dc->SaveDC();
+    const CRect clip = m_wholePaper ? Grown(ToView(GetWholePaperRect()), kPaperClipMargin)
+                                    : Grown(ToView(GetCurrentAreaRect()), kAreaClipMargin);
+    dc->IntersectClipRect(&clip);
+    paper.Draw(dc, *this, kDrawElement);
+    for (const auto& element : paper.GetElements()) {
+        if (element->IsSelected()) {
+            element->DrawSelectionMarks(dc, *this);
+        }
+    }
+    dc->RestoreDC(saved);
+}
+
+void CMarquellView::OnPrint(CDC* dc) {
+    dc->SetMapMode(MM_LOMETRIC);
+    SetColorMatchEnable(dc, 0);
+    SetStyledDrawEnable(dc, 0);
+    // The paper's corner at the sheet's corner, whatever the printer leaves unprinted.
+    CPoint printable;
+    CSize offset;
+    if (dc->Escape(GETPRINTINGOFFSET, 0, nullptr, &printable) > 0) {
+        offset = CSize(printable.x, printable.y);
+        dc->DPtoLP(&offset);
+    }
+    const CPoint screenOffset = m_drawOffset;
+    const int zoom = m_zoom;
+    m_drawOffset = CPoint(-std::abs(offset.cx), std::abs(offset.cy));
+    m_zoom = kDefaultZoom;
+    const CPaperData& paper = Paper();
+    paper.Draw(dc, *this, kDrawElement);
+    for (const auto& element : paper.GetElements()) {
+        if (element->IsSelected()) {
+            element->DrawSelectionMarks(dc, *this);
+        }
+    }
+    m_zoom = zoom;
+    m_drawOffset = screenOffset;
+}
+
+void CMarquellView::OnDestroy() {
+    if (m_destroyed) {
+        return;
+    }
+    m_destroyed = true;
+    // The history refers to the elements: it goes before them.
+    m_doc.Reset();
+    for (int paper = 0; paper < CLayoutFileData::kPaperCount; ++paper) {
+        m_doc.GetLayout().GetPaper(paper).RemoveAllElements();
+    }
+    m_doc.ClearCopyBuffer();
+    if (m_doc.IsTemporaryEdit() && m_done != nullptr) {
+        m_done->FormEditDone(m_doc.GetLayout().GetWindowHandle());
+    }
+}
+
+int CMarquellView::GetCursorShape(const CPoint& devicePoint) const {
+    const CSize client = m_host.GetClientSize();
+    if (devicePoint.x < 0 || devicePoint.y < 0 || devicePoint.x >= client.cx ||
+        devicePoint.y >= client.cy) {
+        return 0;
+    }
+    std::unique_ptr<CDC> dc = MappedDC();
+    OnPrepareDC(dc.get());
+    CPoint point = devicePoint;
+    dc->DPtoLP(&point);
+    const int zoom = GetZoomPercent();
+    point =
+        CPoint((point.x - m_drawOffset.x) * 100 / zoom, (point.y - m_drawOffset.y) * 100 / zoom);
+    if (!PtInLogRect(point, NormalizedLayoutRect(GetCurrentAreaRect()))) {
+        return 0;
+    }
+    return m_mode >= kModeText && m_mode <= kModeTransform ? kModeCursors[m_mode - 1] : 0;
+}
+
+// ---- Commands ----------------------------------------------------------------------------------
+
+bool CMarquellView::OnCommand(UINT id) {
+    for (int i = 0; i < kZoomCount; ++i) {
+        if (id == kZoomCommands[i]) {
+            if (IsZoomAllowed(i)) {
+                ZoomTo(i);
+            }
+            return true;
+        }
+    }
+    switch (id) {
+    case ID_MODE_TEXT:
+        SetMode(kModeText);
+        break;
+    case ID_MODE_INPUT:
+        SetMode(kModeInput);
+        break;
+    case ID_MODE_LINE:
+        SetMode(kModeLine);
+        break;
+    case ID_MODE_BOX:
+        SetMode(kModeBox);
+        break;
+    case ID_MODE_EDIT:
+        SetMode(kModeEdit);
+        break;
+    case ID_MODE_COPY:
+        SetMode(kModeCopy);
+        break;
+    case ID_MODE_MOVE:
+        SetMode(kModeMove);
+        break;
+    case ID_MODE_TRANSFORM:
+        SetMode(kModeTransform);
+        break;
+    case ID_DELETE:
+        Paper().DeleteSelected(m_doc.GetOwner());
+        m_dragState = 0;
+        break;
+    case ID_SIZE_SET:
+        OnSizeSet();
+        break;
+    case ID_GRID_SET:
+        OnGridSet();
+        break;
+    case ID_GRID_SNAP:
+        m_gridSnap = !m_gridSnap;
+        m_host.InvalidateAll();
+        break;
+    case ID_CENTER_VERTICAL:
+        OnCentring(true);
+        break;
+    case ID_CENTER_HORIZONTAL:
+        OnCentring(false);
+        break;
+    case ID_WIDTH_NORMAL:
+        OnLineWidth(kWidthNormal);
+        break;
+    case ID_WIDTH_THIN:
+        OnLineWidth(kWidthThin);
+        break;
+    case ID_WIDTH_BOLD:
+        OnLineWidth(kWidthBold);
+        break;
+    case ID_ZOOM_IN:
+        if (IsZoomAllowed(m_zoom + 1)) {
+            ZoomTo(m_zoom + 1);
+        }
+        break;
+    case ID_ZOOM_RESET:
+        ZoomTo(kDefaultZoom);
+        break;
+    case ID_ZOOM_OUT:
+        if (IsZoomAllowed(m_zoom - 1)) {
+            ZoomTo(m_zoom - 1);
+        }
+        break;
+    case ID_AREA_HEADER:
+        OnArea(kAreaHeader);
+        break;
+    case ID_AREA_FOOTER:
+        OnArea(kAreaFooter);
+        break;
+    case ID_AREA_LEFT:
+        OnArea(kAreaLeft);
+        break;
+    case ID_AREA_RIGHT:
+        OnArea(kAreaRight);
+        break;
+    case ID_DEFAULT_TEXT:
+        m_defaultText = !m_defaultText;
+        m_host.InvalidateAll();
+        break;
+    case ID_WHOLE_PAPER:
+        m_wholePaper = !m_wholePaper;
+        ComputeScrollSizes();
+        m_host.InvalidateAll();
+        break;
+    case ID_EDIT_UNDO:
+        OnUndo();
+        break;
+    case ID_DELETE_ALL:
+        OnDeleteAll();
+        break;
+    case ID_SELECT_ALL:
+        OnSelectAll();
+        break;
+    case ID_EDIT_COPY:
+        m_doc.CopySelected();
+        break;
+    case ID_EDIT_CUT:
+        m_doc.CutSelected();
+        break;
+    case ID_EDIT_PASTE:
+        OnPaste();
+        break;
+    case ID_INIT_SET_STORED:
+        OnInitSet(CInitSetData::kStoredForm);
+        break;
+    case ID_INIT_SET_RUNNING:
+        OnInitSet(CInitSetData::kRunningForm);
+        break;
+    case ID_FORMAT_NAME:
+        OnFormatName();
+        break;
+    case ID_BASE_INPUT_NAMES:
+        OnBaseInputNames();
+        break;
+    case ID_CHANGE_TEXT:
+        OnChangeText();
+        break;
+    case ID_CHANGE_INPUT_NAME:
+        OnChangeInputName();
+        break;
+    default:
+        return false;
+    }
+    return true;
+}
+
+bool CMarquellView::OnUpdateCommand(CMenuCmdUI& cmd) {
+    const CPaperData& paper = Paper();
+    const UINT id = cmd.m_nID;
+    for (int i = 0; i < kZoomCount; ++i) {
+        if (id == kZoomCommands[i]) {
+            cmd.Enable(IsZoomAllowed(i) ? TRUE : FALSE);
+            cmd.SetCheck(m_zoom == i ? 1 : 0);
+            return true;
+        }
+    }
+    const auto checkMode = [&](int mode) { cmd.SetCheck(m_mode == mode ? 1 : 0); };
+    const auto checkArea = [&](int area) {
+        const CPHeadSizeData& size = paper.GetSize();
+        cmd.Enable(HasArea(size.GetAreaRect(area)) ? TRUE : FALSE);
+        cmd.SetCheck(size.GetCurrentArea() == area ? 1 : 0);
+    };
+    const auto checkWidth = [&](int kind) {
+        const CPHeadLineData* line = LastSelectedLine();
+        const bool on =
+            line != nullptr ? line->GetWidth() == m_app.GetLineWidth(kind) : m_widthClass == kind;
+        cmd.SetCheck(on ? 1 : 0);
+    };
+    const auto checkSelectedKind = [&](int type) {
+        const bool one = m_mode == kModeEdit && paper.CountSelected() == 1;
+        const auto it = std::find_if(paper.GetElements().begin(), paper.GetElements().end(),
+                                     [](const auto& e) { return e->IsSelected(); });
+        cmd.Enable(one && it != paper.GetElements().end() && (*it)->GetType() == type ? TRUE
+                                                                                      : FALSE);
+    };
+    const bool temporary = m_doc.IsTemporaryEdit();
+    switch (id) {
+    case ID_MODE_TEXT:
+        checkMode(kModeText);
+        break;
+    case ID_MODE_INPUT:
+        checkMode(kModeInput);
+        break;
+    case ID_MODE_LINE:
+        checkMode(kModeLine);
+        break;
+    case ID_MODE_BOX:
+        checkMode(kModeBox);
+        break;
+    case ID_MODE_EDIT:
+        checkMode(kModeEdit);
+        break;
+    case ID_MODE_COPY:
+        checkMode(kModeCopy);
+        break;
+    case ID_MODE_MOVE:
+        checkMode(kModeMove);
+        break;
+    case ID_MODE_TRANSFORM:
+        checkMode(kModeTransform);
+        break;
+    case ID_DELETE:
+        cmd.Enable(paper.CountSelected() > 0 ? TRUE : FALSE);
+        break;
+    case ID_SIZE_SET:
+    case ID_GRID_SET:
+    case ID_INIT_SET_STORED:
+    case ID_INIT_SET_RUNNING:
+    case ID_FORMAT_NAME:
+    case ID_FILE_SAVE_AS:
+        cmd.Enable(TRUE);
+        break;
+    case ID_GRID_SNAP:
+        cmd.SetCheck(m_gridSnap ? 1 : 0);
+        break;
+    case ID_CENTER_VERTICAL:
+    case ID_CENTER_HORIZONTAL: {
+        const CPHeadMojiData* text = LastSelectedText();
+        const bool vertical = id == ID_CENTER_VERTICAL;
+        const int on = text != nullptr ? (vertical ? text->GetVCenter() : text->GetHCenter())
+                                       : (vertical ? m_vCenter : m_hCenter);
+        cmd.SetCheck(on != 0 ? 1 : 0);
+        break;
+    }
+    case ID_WIDTH_NORMAL:
+        checkWidth(kWidthNormal);
+        break;
+    case ID_WIDTH_THIN:
+        checkWidth(kWidthThin);
+        break;
+    case ID_WIDTH_BOLD:
+        checkWidth(kWidthBold);
+        break;
+    case ID_ZOOM_IN:
+        cmd.Enable(IsZoomAllowed(m_zoom + 1) ? TRUE : FALSE);
+        break;
+    case ID_ZOOM_RESET:
+        cmd.Enable(m_zoom != kDefaultZoom ? TRUE : FALSE);
+        break;
+    case ID_ZOOM_OUT:
+        cmd.Enable(IsZoomAllowed(m_zoom - 1) ? TRUE : FALSE);
+        break;
+    case ID_AREA_HEADER:
+        checkArea(kAreaHeader);
+        break;
+    case ID_AREA_FOOTER:
+        checkArea(kAreaFooter);
+        break;
+    case ID_AREA_LEFT:
+        checkArea(kAreaLeft);
+        break;
+    case ID_AREA_RIGHT:
+        checkArea(kAreaRight);
+        break;
+    case ID_DEFAULT_TEXT:
+        cmd.SetCheck(m_defaultText ? 1 : 0);
+        break;
+    case ID_WHOLE_PAPER:
+        cmd.SetCheck(m_wholePaper ? 1 : 0);
+        break;
+    case ID_EDIT_UNDO:
+        cmd.Enable(m_doc.CanUndo() || m_doc.CanRedo() ? TRUE : FALSE);
+        break;
+    case ID_DELETE_ALL:
+        cmd.Enable(paper.CountElements() > 0 ? TRUE : FALSE);
+        break;
+    case ID_SELECT_ALL:
+        cmd.Enable(paper.CountElements() > 0 && m_mode >= kModeEdit ? TRUE : FALSE);
+        break;
+    case ID_EDIT_COPY:
+    case ID_EDIT_CUT:
+        cmd.Enable(m_mode >= kModeEdit ? TRUE : FALSE);
+        break;
+    case ID_EDIT_PASTE:
+        cmd.Enable(m_doc.GetCopyCount() > 0 ? TRUE : FALSE);
+        break;
+    case ID_BASE_INPUT_NAMES:
+        cmd.Enable(temporary ? FALSE : TRUE);
+        break;
+    case ID_CHANGE_TEXT:
+        checkSelectedKind(kTypeText);
+        break;
+    case ID_CHANGE_INPUT_NAME:
+        checkSelectedKind(kTypeInput);
+        break;
+    case ID_FILE_NEW:
+    case ID_FILE_OPEN:
+    case ID_FILE_SAVE:
+        m_app.temporaryEdit = temporary ? kTemporaryLayout : m_doc.GetLayout().GetMasterFlag();
+        cmd.Enable(temporary ? FALSE : TRUE);
+        break;
+    case ID_APP_EXIT:
+        if (temporary) {
+            cmd.SetText(Sjis::FromUtf8("戻る"));
+        }
+        break;
+    default:
+        return false;
+    }
+    return true;
+}
+
+void CMarquellView::SetMode(int mode) {
+    m_mode = mode;
+    switch (mode) {
+    case kModeText:
+    case kModeInput:
+    case kModeLine:
+    case kModeBox:
+        m_lastDrawMode = mode;
+        m_dragState = 0;
+        if (Paper().CountSelected() > 0) {
+            Paper().DeselectAll(m_doc.GetOwner());
+        }
+        break;
+    case kModeCopy:
+    case kModeMove:
+        if (Paper().CountSelected() == 0) {
+            m_dragState = 0;
+        }
+        break;
+    default:
+        m_dragState = 0;
+        break;
+    }
+}
+
+void CMarquellView::ZoomTo(int index) {
+    m_zoom = index;
+    m_doc.UpdateAllViews(nullptr, kHintZoom);
+}
+
+void CMarquellView::CopyGridFromDocument() {
+    m_doc.GetPartitions(m_gridAcross, m_gridDown);
+}
+
+void CMarquellView::ResetDisplay() {
+    m_zoom = kDefaultZoom;
+    ComputeScrollSizes();
+    ScrollToPosition(CPoint());
+}
+
+void CMarquellView::OnArea(int area) {
+    Paper().DeselectAll(m_doc.GetOwner());
+    Paper().GetSize().SetCurrentArea(area);
+    CopyGridFromDocument();
+    if (!m_wholePaper) {
+        ComputeScrollSizes();
+    }
+    m_doc.UpdateAllViews(nullptr, kHintAll);
+}
+
+void CMarquellView::OnPaperSelected(int paper) {
+    CLayoutFileData& layout = m_doc.GetLayout();
+    if (paper < 0 || paper >= CLayoutFileData::kPaperCount ||
+        paper == layout.GetCurrentPaperIndex()) {
+        return;
+    }
+    layout.SetCurrentPaperIndex(paper);
+    ResetDisplay();
+    Paper().DeselectAll(m_doc.GetOwner());
+    m_doc.Reset();
+    CopyGridFromDocument();
+    m_drawOffset = CPoint();
+    m_dragState = 0;
+    m_handle = 0;
+    m_doc.SetModifiedFlag(TRUE);
+    m_doc.UpdateAllViews(nullptr, kHintAll);
+}
+
+void CMarquellView::OnSizeSet() {
+    CLayoutFileData& layout = m_doc.GetLayout();
+    m_doc.SetPartitions(m_gridAcross, m_gridDown);
+    const int paperBefore = layout.GetCurrentPaperIndex();
+    std::array<CRect, kLayoutRectCount> before;
+    for (int i = 0; i < kLayoutRectCount; ++i) {
+        before[static_cast<std::size_t>(i)] = Paper().GetSize().GetArea(i);
+    }
+    SizeSetRequest request(CSizeSetData(layout), m_doc.IsTemporaryEdit());
+    if (Ui().RunDialog(request) != IDOK) {
+        return;
+    }
+    request.data.Apply(layout);
+    m_mode = kModeText;
+    m_dragState = 0;
+    if (layout.GetCurrentPaperIndex() == paperBefore) {
+        CPHeadSizeData& size = Paper().GetSize();
+        const auto old = [&](int index) { return before[static_cast<std::size_t>(index)]; };
+        bool reset = false;
+        if (size.GetArea(kLayoutHeaderArea) != old(kLayoutHeaderArea)) {
+            m_doc.MoveAreaElements(kAreaHeader, old(kLayoutHeaderArea),
+                                   size.GetArea(kLayoutHeaderArea));
+            reset = true;
+        }
+        for (const SideArea& side : kSideAreas) {
+            const CRect was = old(side.rect);
+            const CRect now = size.GetArea(side.rect);
+            if (now == was) {
+                continue;
+            }
+            const auto sized = [&](const CRect& r) {
+                return side.height ? r.top != r.bottom : r.left != r.right;
+            };
+            CRect taken = was;
+            if (sized(was) && !sized(now)) {
+                OnArea(kAreaHeader);
+            } else if (!sized(was) && sized(now)) {
+                taken = size.GetArea(side.old);
+                m_doc.MoveAreaElements(side.area, taken, now);
+                reset = true;
+            } else {
+                m_doc.MoveAreaElements(side.area, was, now);
+            }
+            size.SetArea(side.old, taken);
+        }
+        for (int index : kResettingRects) {
+            if (size.GetArea(index) != old(index)) {
+                reset = true;
+            }
+        }
+        if (reset) {
+            ResetDisplay();
+        }
+    } else {
+        ResetDisplay();
+        Paper().DeselectAll(m_doc.GetOwner());
+        m_doc.Reset();
+    }
+    CopyGridFromDocument();
+    m_drawOffset = CPoint();
+    m_handle = 0;
+    m_doc.SetModifiedFlag(TRUE);
+    ComputeScrollSizes();
+    m_doc.UpdateAllViews(nullptr, kHintAll);
+}
+
+void CMarquellView::OnGridSet() {
+    GridSetRequest request;
+    request.data.snap = m_gridSnap ? 1 : 0;
+    request.data.across = m_gridAcross;
+    request.data.down = m_gridDown;
+    const CRect area = GetCurrentAreaRect();
+    request.data.areaWidth = std::abs(area.right - area.left);
+    request.data.areaHeight = std::abs(area.top - area.bottom);
+    if (Ui().RunDialog(request) != IDOK) {
+        return;
+    }
+    m_gridSnap = request.data.snap != 0;
+    m_gridAcross = request.data.across;
+    m_gridDown = request.data.down;
+    m_doc.SetPartitions(m_gridAcross, m_gridDown);
+    m_doc.SetModifiedFlag(TRUE);
+    m_doc.UpdateAllViews(nullptr, kHintAll);
+}
+
+CPHeadMojiData* CMarquellView::LastSelectedText() const {
+    const auto& elements = Paper().GetElements();
+    for (auto it = elements.rbegin(); it != elements.rend(); ++it) {
+        if (auto* text = dynamic_cast<CPHeadMojiData*>(it->get());
+            text != nullptr && text->IsSelected()) {
+            return text;
+        }
+    }
+    return nullptr;
+}
+
+CPHeadLineData* CMarquellView::LastSelectedLine() const {
+    const auto& elements = Paper().GetElements();
+    for (auto it = elements.rbegin(); it != elements.rend(); ++it) {
+        if (auto* line = dynamic_cast<CPHeadLineData*>(it->get());
+            line != nullptr && line->IsSelected()) {
+            return line;
+        }
+    }
+    return nullptr;
+}
+
+void CMarquellView::OnCentring(bool vertical) {
+    const CPHeadMojiData* text = Paper().CountSelected() > 0 ? LastSelectedText() : nullptr;
+    if (text == nullptr) {
+        // Nothing selected, or only lines and boxes: the switch of new texts.
+        int& own = vertical ? m_vCenter : m_hCenter;
+        own = own != 0 ? 0 : 1;
+        return;
+    }
+    const int on = vertical ? text->GetVCenter() : text->GetHCenter();
+    m_doc.SetCentringOfSelected(vertical, on != 0 ? 0 : 1);
+}
+
+void CMarquellView::OnLineWidth(int kind) {
+    if (Paper().CountSelected() > 0) {
+        Paper().SetLineWidthOfSelected(m_doc.GetOwner(), m_app.editor, kind);
+    } else {
+        m_widthClass = kind;
+    }
+}
+
+void CMarquellView::OnUndo() {
+    if (m_doc.CanUndo()) {
+        m_doc.Undo();
+    } else if (m_doc.CanRedo()) {
+        m_doc.Redo();
+    }
+}
+
+void CMarquellView::OnDeleteAll() {
+    const int answer = AfxMessageBox(Sjis::FromUtf8("全てのデータを消去します。よろしいですか？"),
+                                     MB_YESNO | MB_ICONQUESTION);
+    if (answer == IDYES) {
+        Paper().DeleteAll(m_doc.GetOwner());
+    }
+}
+
+void CMarquellView::OnSelectAll() {
+    if (Paper().CountSelected() > 0) {
+        Paper().DeselectAll(m_doc.GetOwner());
+    } else {
+        Paper().SelectInArea(m_doc.GetOwner());
+    }
+}
+
+void CMarquellView::OnPaste() {
+    Paper().DeselectAll(m_doc.GetOwner());
+    m_doc.Paste();
+    m_mode = kModeEdit;
+    m_dragState = 4;
+}
+
+void CMarquellView::OnInitSet(int form) {
+    InitSetRequest request(form);
+    request.data.Load(m_app);
+    if (Ui().RunDialog(request) == IDOK) {
+        request.data.Store(m_app);
+    }
+}
+
+void CMarquellView::OnFormatName() {
+    LayoutFormatNameRequest request;
+    request.name = m_doc.GetLayout().GetLayoutName();
+    if (Ui().RunDialog(request) == IDOK) {
+        m_doc.GetLayout().SetLayoutName(request.name);
+        m_host.InvalidateAll();
+    }
+}
+
+void CMarquellView::OnBaseInputNames() {
+    BaseInputAreaNamesRequest request;
+    Ui().RunDialog(request);
+}
+
+void CMarquellView::OnChangeText() {
+    CPHeadMojiData* text = LastSelectedText();
+    if (text == nullptr || text->GetType() != kTypeText) {
+        return;
+    }
+    std::unique_ptr<CLayoutData> copy = text->Clone();
+    if (!copy) {
+        return;
+    }
+    FixedTextRequest request(*text);
+    if (Ui().RunDialog(request) == IDOK) {
+        m_doc.Reset();
+        CLayoutData* old = copy.release();
+        if (m_doc.AddChange(old, text) == 0) {
+            delete old;
+        } else {
+            m_doc.UpdateAllViews(nullptr, kHintAll, old);
+        }
+        m_doc.SetModifiedFlag(TRUE);
+    }
+    m_doc.UpdateAllViews(nullptr, kHintAll, text);
+}
+
+void CMarquellView::OnChangeInputName() {
+    auto* area = dynamic_cast<CPHeadInputArea*>(LastSelectedText());
+    if (area == nullptr) {
+        return;
+    }
+    std::unique_ptr<CLayoutData> copy = area->Clone();
+    if (!copy) {
+        return;
+    }
+    InputAreaNameRequest request(*area, m_baseName);
+    if (Ui().RunDialog(request) == IDOK) {
+        m_doc.Reset();
+        CLayoutData* old = copy.release();
+        if (m_doc.AddChange(old, area) == 0) {
+            delete old;
+        } else {
+            m_doc.UpdateAllViews(nullptr, kHintAll, old);
+        }
+        m_doc.SetModifiedFlag(TRUE);
+    }
+    m_doc.UpdateAllViews(nullptr, kHintAll, area);
+}
+
+// ---- The paper/font bar
+// --------------------------------------------------------------------------
+
+void CMarquellView::OnFontNameSelected(const LOGFONT& font) {
+    if (Paper().CountSelected() > 0) {
+        Paper().SetFontOfSelected(m_doc.GetOwner(), font);
+        return;
+    }
+    m_faceName = std::string(font.FaceName());
+    m_font = font;
+}
+
+void CMarquellView::OnFontHeightChosen(std::string_view text) {
+    const int height = NumberText::AtoI(text);
+    if (height < 1) {
+        return;
+    }
+    if (Paper().CountSelected() > 0) {
+        m_doc.SetFontHeightOfSelected(height);
+    } else {
+        m_heightText = std::to_string(height);
+    }
+}
+
+std::string CMarquellView::GetBarFaceName() const {
+    if (const CPHeadMojiData* text = Paper().FindSelectedText()) {
+        return std::string(text->GetFont().FaceName());
+    }
+    return m_faceName;
+}
+
+int CMarquellView::GetBarHeight() const {
+    if (const CPHeadMojiData* text = Paper().FindSelectedText()) {
+        return std::abs(text->GetFont().lfHeight);
+    }
+    return NumberText::AtoI(m_heightText);
+}
+
+} // namespace marquell

@@ -1,0 +1,161 @@
+// The start of the layout editor: the file of the command line and the paper shown first, the
+// profile's settings, a file that cannot be opened, and one running editor per user.
+#include "layout_editor/MainFrame.h"
+#include "layout_editor/MarquellApp.h"
+#include "layout_editor/core/MarquellView.h"
+#include "platform/Profile.h"
+
+#include "EditorFixture.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <sys/stat.h>
+
+namespace marquell {
+namespace {
+
+namespace fs = std::filesystem;
+using test::J;
+
+class AppStartTest : public test::EditorFixture {
+protected:
+    AppStartTest() {
+        const fs::path runtime = paths.Dir().File("run");
+        fs::create_directories(runtime);
+        ::chmod(runtime.c_str(), 0700);
+        runtimeFolder = QString::fromStdString(runtime.string());
+    }
+    // A started editor: its user interface the test's script.
+    int Start(CMarquellApp& app, const QStringList& arguments) {
+        app.SetRuntimeFolder(runtimeFolder);
+        app.SetUiServices(&ui.Get());
+        return app.InitInstance(arguments);
+    }
+    static QString Q(const fs::path& path) { return QString::fromStdString(path.string()); }
+
+    QString runtimeFolder;
+};
+
+TEST_F(AppStartTest, TheFileOfTheCommandLineShowsItsPaper) {
+    struct Case {
+        int masterFlag;
+        int currentPaper;
+        int shown;
+    };
+    const Case cases[] = {
+        {0, 2, 0},  // an ordinary layout shows A4; the paper switch changes nothing
+        {1, 3, 0},  // so does a master
+        {-1, 2, 2}, // the main program's temporary copy shows its own paper
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.masterFlag);
+        const fs::path file = Layout("a.lyt", c.masterFlag, c.currentPaper);
+        CMarquellApp app;
+        ASSERT_EQ(Start(app, {Q(file), QStringLiteral("/A3")}), -1);
+        EXPECT_EQ(app.GetDoc().GetPathName(), file.string());
+        EXPECT_EQ(app.GetDoc().GetLayout().GetCurrentPaperIndex(), c.shown);
+        EXPECT_EQ(app.GetDoc().GetLayout().GetLayoutName(), J("標準書式"));
+        EXPECT_TRUE(app.GetMainFrame()->isVisible());
+    }
+}
+
+TEST_F(AppStartTest, ASwitchAloneMakesANewLayout) {
+    CMarquellApp app;
+    ASSERT_EQ(Start(app, {QStringLiteral("/A3")}), -1);
+    EXPECT_EQ(app.GetDoc().GetPathName(), "");
+    EXPECT_EQ(app.GetDoc().GetLayout().GetLayoutName(), "");
+    EXPECT_EQ(app.GetDoc().GetLayout().GetVersion(), 30000u);
+    EXPECT_EQ(app.GetDoc().GetTitle(), J("無題"));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(app.GetMainFrame()));
+    QTRY_COMPARE(app.GetMainFrame()->windowTitle(),
+                 QString::fromUtf8("ﾚｲｱｳﾄ ｴﾃﾞｨﾀ  <> - [ Ａ４ ] "));
+    // The standard layout is in the program folder from the first start on.
+    EXPECT_TRUE(fs::exists(paths.Writable() / "MASTER01.LYT"));
+}
+
+TEST_F(AppStartTest, AFileThatCannotBeOpenedEndsTheStartWithStatusOne) {
+    CMarquellApp app;
+    EXPECT_EQ(Start(app, {Q(paths.Dir().File("missing.lyt"))}), 1);
+    ASSERT_EQ(ui->MessageBoxes().size(), 1u);
+    EXPECT_EQ(ui->MessageBoxes()[0].stringId, 61697u);
+}
+
+TEST_F(AppStartTest, TheSettingsComeFromTheEditorsOwnProfile) {
+    {
+        CMarquellApp app;
+        ASSERT_EQ(Start(app, {}), -1);
+        const CAppSettings& s = app.Settings();
+        EXPECT_EQ(s.editor.normalWidth, 3);
+        EXPECT_EQ(s.editor.thinWidth, 1);
+        EXPECT_EQ(s.editor.boldWidth, 6);
+        EXPECT_EQ(s.insideFrame, 0);
+        EXPECT_EQ(s.multiple, 0);
+        EXPECT_EQ(s.editor.inputAreaColor, RGB(0, 0, 128));
+        EXPECT_EQ(s.layoutFolder, paths.Writable());
+        // The profile is the editor's own.
+        EXPECT_EQ(tembra::UserProfilePath().filename(), "Marquell for Windows.ini");
+    }
+    ASSERT_TRUE(tembra::WriteProfileString(J("色指定"), "InputAreaColor", "1,2"));
+    ASSERT_TRUE(tembra::WriteProfileString(J("パス"), "LayoutPath", ""));
+    CMarquellApp app;
+    ASSERT_EQ(Start(app, {}), -1);
+    EXPECT_EQ(app.Settings().editor.inputAreaColor, RGB(0, 0, 0));
+    EXPECT_EQ(app.Settings().layoutFolder, paths.Writable());
+}
+
+TEST_F(AppStartTest, ASecondStartRaisesTheFirstAndLeavesItsFile) {
+    const fs::path first = Layout("first.lyt", 0, 0);
+    const fs::path second = Layout("second.lyt", 0, 0);
+    CMarquellApp running;
+    ASSERT_EQ(Start(running, {Q(first)}), -1);
+    QSignalSpy activated(&running, &CMarquellApp::Activated);
+    running.GetMainFrame()->showMinimized();
+    ASSERT_TRUE(running.GetMainFrame()->isMinimized());
+
+    CMarquellApp later;
+    EXPECT_EQ(Start(later, {Q(second)}), 0);
+    EXPECT_EQ(later.GetMainFrame(), nullptr);
+
+    QTRY_COMPARE(activated.count(), 1);
+    EXPECT_EQ(activated[0][0].toStringList(), QStringList{Q(second)});
+    EXPECT_FALSE(running.GetMainFrame()->isMinimized());
+    EXPECT_EQ(running.GetDoc().GetPathName(), first.string());
+}
+
+TEST_F(AppStartTest, ASecondProcessEndsWithZero) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeFolder);
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), Q(paths.Dir().File("config-home")));
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), Q(paths.Dir().File("data-home")));
+    const fs::path file = Layout("a.lyt", 0, 0);
+
+    QProcess first;
+    first.setProcessEnvironment(environment);
+    first.start(QStringLiteral(MARQUELL_PROGRAM), {Q(file)});
+    ASSERT_TRUE(first.waitForStarted(10000));
+    // Running once its socket is there.
+    const QString socket = QDir(runtimeFolder).filePath(QStringLiteral("marquell"));
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(socket), 30000);
+
+    QProcess second;
+    second.setProcessEnvironment(environment);
+    second.start(QStringLiteral(MARQUELL_PROGRAM), {Q(Layout("b.lyt", 0, 0))});
+    ASSERT_TRUE(second.waitForFinished(30000));
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_EQ(first.state(), QProcess::Running);
+
+    first.terminate();
+    if (!first.waitForFinished(10000)) {
+        first.kill();
+        first.waitForFinished(10000);
+    }
+}
+
+} // namespace
+} // namespace marquell

@@ -1,0 +1,285 @@
+// The layout editor's dialogs on the offscreen platform: the limits of their fields, the checks
+// made when a field is left and at OK, and what they hand back.
+#include "layout_editor/FixedTextDlg.h"
+#include "layout_editor/GridSetDlg.h"
+#include "layout_editor/GridSizeButton.h"
+#include "layout_editor/InitSetDlg.h"
+#include "layout_editor/LayoutFormatNameDlg.h"
+#include "layout_editor/SizeSetDlg.h"
+#include "layout_editor/core/AppSettings.h"
+#include "layout_editor/core/LayoutFileData.h"
+#include "layout_editor/core/PHeadMojiData.h"
+
+#include "EditorFixture.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+namespace marquell {
+namespace {
+
+using test::J;
+
+// Shows a dialog as the active window, so that focus moves as a user's would.
+void ShowActive(QDialog& dialog) {
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+}
+
+class DialogTest : public test::EditorFixture {
+protected:
+    std::vector<UINT> Messages() {
+        std::vector<UINT> ids;
+        for (const auto& box : ui->MessageBoxes()) {
+            ids.push_back(box.stringId);
+        }
+        return ids;
+    }
+};
+
+TEST_F(DialogTest, AFormatNameHoldsTwentyEightBytesAndNotNothing) {
+    LayoutFormatNameRequest request;
+    CLayoutFormatNameDlg dialog(request);
+    ShowActive(dialog);
+    QLineEdit* field = dialog.NameField();
+    field->clear();
+    // 書 takes two bytes: the fifteenth is not taken.
+    for (int i = 0; i < 15; ++i) {
+        field->insert(QString(QChar(0x66F8)));
+    }
+    EXPECT_EQ(field->text(), QString(14, QChar(0x66F8)));
+    field->clear();
+    QTest::keyClicks(field, QString(29, QLatin1Char('a')));
+    EXPECT_EQ(field->text().size(), 28);
+
+    field->clear();
+    dialog.accept();
+    EXPECT_EQ(Messages(), (std::vector<UINT>{61241}));
+    EXPECT_TRUE(dialog.isVisible());
+    field->setText(QString::fromUtf8("新書式"));
+    dialog.accept();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(request.name, J("新書式"));
+}
+
+TEST_F(DialogTest, AFixedTextNeedsVisibleTextWithoutADoubleQuote) {
+    struct Case {
+        const char* typed;
+        bool accepted;
+        const char* stored;
+    };
+    const Case cases[] = {
+        {"A\"B", false, "工事名"},
+        {"　　\n ", false, "工事名"},
+        {"AB\nCD", true, "AB\r\nCD"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        ui->ClearRecords();
+        CPHeadMojiData text;
+        text.SetText(J("工事名"));
+        FixedTextRequest request(text);
+        CFixedTextDlg dialog(request);
+        ShowActive(dialog);
+        EXPECT_EQ(dialog.TextField()->toPlainText(), QString::fromUtf8("工事名"));
+        dialog.TextField()->setPlainText(QString::fromUtf8(c.typed));
+        dialog.accept();
+        EXPECT_EQ(dialog.result() == QDialog::Accepted, c.accepted);
+        EXPECT_EQ(text.GetText(), J(c.stored));
+        if (!c.accepted) {
+            EXPECT_EQ(Messages(), (std::vector<UINT>{61250}));
+            EXPECT_TRUE(dialog.TextField()->toPlainText().isEmpty());
+        }
+    }
+}
+
+class GridDialogTest : public DialogTest {
+protected:
+    GridDialogTest() {
+        request.data.snap = 1;
+        request.data.across = 50;
+        request.data.down = 6;
+        request.data.areaWidth = 1000;
+        request.data.areaHeight = 300;
+    }
+    GridSetRequest request;
+};
+
+TEST_F(GridDialogTest, ThePitchesFollowTheCounts) {
+    CGridSetDlg dialog(request);
+    EXPECT_EQ(dialog.CountBox(0)->currentText(), QStringLiteral(" 50"));
+    EXPECT_EQ(dialog.CountBox(1)->currentText(), QStringLiteral("  6"));
+    EXPECT_EQ(dialog.PitchButton(0)->PitchText(), QStringLiteral(" 2.0mm"));
+    EXPECT_EQ(dialog.PitchButton(1)->PitchText(), QStringLiteral(" 5.0mm"));
+    struct Case {
+        const char* count;
+        const char* pitch;
+    };
+    const Case cases[] = {
+        {"3", "33.3mm"},
+        {"6", "16.7mm"},
+        {"8", "12.5mm"},
+        {"なし", ""},
+    };
+    for (const Case& c : cases) {
+        dialog.CountBox(0)->setEditText(QString::fromUtf8(c.count));
+        EXPECT_EQ(dialog.PitchButton(0)->PitchText(), QString::fromUtf8(c.pitch)) << c.count;
+    }
+    // A count picked from the list.
+    dialog.CountBox(1)->setCurrentIndex(dialog.CountBox(1)->findText(QStringLiteral("10")));
+    EXPECT_EQ(dialog.PitchButton(1)->PitchText(), QStringLiteral(" 3.0mm"));
+}
+
+TEST_F(GridDialogTest, ACountIsCheckedWhenItsBoxIsLeft) {
+    struct Case {
+        const char* count;
+        std::vector<UINT> messages;
+    };
+    const Case cases[] = {
+        {"1", {61214}},
+        {"2001", {61215}},
+        {"なし", {}},
+        {"20", {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.count);
+        ui->ClearRecords();
+        CGridSetDlg dialog(request);
+        ShowActive(dialog);
+        dialog.CountBox(0)->setFocus();
+        dialog.CountBox(0)->setEditText(QString::fromUtf8(c.count));
+        dialog.CountBox(1)->setFocus();
+        QTest::qWait(20);
+        EXPECT_EQ(Messages(), c.messages);
+        if (!c.messages.empty()) {
+            EXPECT_TRUE(dialog.CountBox(0)->hasFocus());
+        }
+    }
+}
+
+TEST_F(GridDialogTest, OkHandsBackTheSwitchAndTheCounts) {
+    CGridSetDlg dialog(request);
+    ShowActive(dialog);
+    dialog.SnapButton(false)->setChecked(true);
+    dialog.CountBox(0)->setEditText(QString::fromUtf8("なし"));
+    dialog.CountBox(1)->setEditText(QStringLiteral("12"));
+    dialog.accept();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(request.data.snap, 0);
+    EXPECT_EQ(request.data.across, 0);
+    EXPECT_EQ(request.data.down, 12);
+}
+
+class SizeDialogTest : public DialogTest {
+protected:
+    SizeDialogTest() { layout.InitNew(); }
+    CLayoutFileData layout;
+};
+
+TEST_F(SizeDialogTest, LeavingAHeightChecksWhatIsLeftForTheProcessRow) {
+    SizeSetRequest request(CSizeSetData(layout), false);
+    CSizeSetDlg dialog(request);
+    ShowActive(dialog);
+    QLineEdit* header = dialog.Field(kSizeHeader);
+    QLineEdit* footer = dialog.Field(kSizeFooter);
+    EXPECT_EQ(header->text(), QStringLiteral("300"));
+    EXPECT_EQ(dialog.Field(kSizeProcess)->text(), QStringLiteral("1480"));
+
+    footer->setFocus();
+    footer->setText(QStringLiteral("200"));
+    dialog.Field(kSizeDate)->setFocus();
+    dialog.Field(kSizeDate)->setText(QStringLiteral("100"));
+    header->setFocus();
+    QTest::qWait(20);
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_EQ(dialog.Field(kSizeProcess)->text(), QStringLiteral("1300"));
+
+    // 2100 - 1101 - 200 - 100 - 100 - 100 leaves 499.
+    header->setText(QStringLiteral("1101"));
+    dialog.Field(kSizeDate)->setFocus();
+    QTest::qWait(20);
+    EXPECT_EQ(Messages(), (std::vector<UINT>{61206}));
+    EXPECT_TRUE(dialog.Field(kSizeProcess)->hasFocus());
+
+    // Back in the header, 1100 leaves the process row 500.
+    header->setFocus();
+    header->setText(QStringLiteral("1100"));
+    dialog.Field(kSizeDate)->setFocus();
+    QTest::qWait(20);
+    EXPECT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(dialog.Field(kSizeProcess)->text(), QStringLiteral("500"));
+}
+
+TEST_F(SizeDialogTest, AValueOutsideItsRangeIsRefusedOnItsField) {
+    SizeSetRequest request(CSizeSetData(layout), false);
+    CSizeSetDlg dialog(request);
+    ShowActive(dialog);
+    dialog.Field(kSizeHeader)->setFocus();
+    dialog.Field(kSizeHeader)->setText(QStringLiteral("49"));
+    dialog.Field(kSizeDate)->setFocus();
+    QTest::qWait(20);
+    ASSERT_EQ(Messages(), (std::vector<UINT>{61715}));
+    EXPECT_EQ(ui->MessageBoxes()[0].text, "50 から 5940 までの整数を入力してください。");
+    EXPECT_TRUE(dialog.Field(kSizeHeader)->hasFocus());
+    dialog.accept();
+    EXPECT_NE(dialog.result(), QDialog::Accepted);
+}
+
+TEST_F(SizeDialogTest, EnterMovesOnAndOkHandsTheValuesBack) {
+    SizeSetRequest request(CSizeSetData(layout), false);
+    CSizeSetDlg dialog(request);
+    ShowActive(dialog);
+    dialog.Field(kSizeHeader)->setFocus();
+    QTest::keyClick(dialog.Field(kSizeHeader), Qt::Key_Return);
+    EXPECT_TRUE(dialog.Field(kSizeDate)->hasFocus());
+    EXPECT_TRUE(dialog.isVisible());
+    dialog.Field(kSizeProcessLeft)->setText(QStringLiteral("50"));
+    dialog.OkButton()->setFocus();
+    QTest::keyClick(dialog.OkButton(), Qt::Key_Return);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(request.data.GetValues()[kSizeProcessLeft], 50);
+}
+
+TEST_F(SizeDialogTest, TheTemporaryCopysPaperCannotBeChanged) {
+    SizeSetRequest temporary(CSizeSetData(layout), true);
+    CSizeSetDlg fixed(temporary);
+    EXPECT_FALSE(fixed.PaperList()->isEnabled());
+    SizeSetRequest ordinary(CSizeSetData(layout), false);
+    CSizeSetDlg free(ordinary);
+    EXPECT_TRUE(free.PaperList()->isEnabled());
+    EXPECT_EQ(free.PaperList()->count(), 6);
+    EXPECT_EQ(free.PaperList()->itemText(3), QString::fromUtf8("Ａ３縦"));
+}
+
+TEST_F(DialogTest, TheInitialSettingsResetAndCheckTheirWidths) {
+    InitSetRequest request(CInitSetData::kStoredForm);
+    CAppSettings app;
+    request.data.Load(app);
+    CInitSetDlg dialog(request);
+    ShowActive(dialog);
+    EXPECT_TRUE(dialog.BandButton(1)->isChecked());
+    EXPECT_EQ(dialog.WidthField(kWidthBold)->text(), QStringLiteral("6"));
+    dialog.ResetButton()->click();
+    EXPECT_EQ(dialog.WidthField(kWidthBold)->text(), QStringLiteral("5"));
+
+    dialog.WidthField(kWidthThin)->setText(QStringLiteral("51"));
+    dialog.accept();
+    EXPECT_EQ(Messages(), (std::vector<UINT>{61715}));
+    EXPECT_NE(dialog.result(), QDialog::Accepted);
+    dialog.WidthField(kWidthThin)->setText(QStringLiteral("2"));
+    dialog.MultipleButton(1)->setChecked(true);
+    dialog.accept();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(request.data.thinWidth, 2);
+    EXPECT_EQ(request.data.boldWidth, 5);
+    EXPECT_EQ(request.data.multiple, 1);
+}
+
+} // namespace
+} // namespace marquell

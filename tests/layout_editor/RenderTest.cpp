@@ -1,0 +1,138 @@
+// The standard layout as the editor shows and prints it: its A4 header at 100 % in a window of
+// 1024 x 600 pixels, compared with a reference picture, and its page written as a PDF.
+//
+// After a deliberate change of what the view draws, write the picture anew with
+// TEMBRA_UPDATE_IMAGES=1 and look at it before committing it (data/README.md).
+#include "layout_editor/LayoutPrint.h"
+#include "layout_editor/LayoutViewWnd.h"
+#include "layout_editor/core/AppSettings.h"
+#include "layout_editor/core/MarquellDoc.h"
+#include "platform/FontCatalog.h"
+#include "platform/qt/QtFontCatalog.h"
+
+#include "EditorFixture.h"
+
+#include <QColor>
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QTest>
+
+#include <cstdlib>
+
+namespace marquell {
+namespace {
+
+namespace fs = std::filesystem;
+
+bool UpdateImages() {
+    const char* update = std::getenv("TEMBRA_UPDATE_IMAGES");
+    return update != nullptr && std::string(update) == "1";
+}
+
+QString ReferencePath(const char* name) {
+    return QString::fromUtf8(TEMBRA_SOURCE_DIR) + "/tests/layout_editor/data/" + name;
+}
+
+// Equal within a few steps of each colour channel, with at most a small share of pixels that
+// differ more (edges that another rasteriser puts one pixel over).
+void ExpectLooksLike(const QImage& image, const char* name) {
+    const QString path = ReferencePath(name);
+    if (UpdateImages()) {
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(path).absolutePath()));
+        ASSERT_TRUE(image.save(path, "PNG")) << path.toStdString();
+        return;
+    }
+    QImage reference(path);
+    ASSERT_FALSE(reference.isNull())
+        << path.toStdString() << " is missing: run with TEMBRA_UPDATE_IMAGES=1 to write it";
+    reference = reference.convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(reference.size(), image.size());
+    constexpr int kChannelTolerance = 8;
+    constexpr double kShareTolerance = 0.001;
+    long differing = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor a = image.pixelColor(x, y);
+            const QColor b = reference.pixelColor(x, y);
+            if (std::abs(a.red() - b.red()) > kChannelTolerance ||
+                std::abs(a.green() - b.green()) > kChannelTolerance ||
+                std::abs(a.blue() - b.blue()) > kChannelTolerance) {
+                ++differing;
+            }
+        }
+    }
+    EXPECT_LE(static_cast<double>(differing) / (image.width() * image.height()), kShareTolerance)
+        << differing << " pixels differ from " << path.toStdString();
+}
+
+// Runs a poppler tool on a file and returns what it printed.
+QString RunTool(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(30000) || process.exitCode() != 0) {
+        ADD_FAILURE() << program.toStdString()
+                      << " failed: " << process.readAllStandardError().toStdString();
+        return {};
+    }
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+class RenderTest : public test::EditorFixture {
+protected:
+    RenderTest() {
+        m_previousFonts = tembra::SetFontCatalog(&m_fonts);
+        app.ReadProfile();
+        doc.SetServices(&app, nullptr);
+        const fs::path master = fs::path(TEMBRA_DATA_DIR) / "MASTER01.LYT";
+        EXPECT_TRUE(doc.OnOpenDocument(master.string()));
+        window = std::make_unique<CLayoutViewWnd>(doc, app);
+        window->resize(1024, 600);
+        window->View().OnInitialUpdate();
+        window->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+    ~RenderTest() override {
+        window.reset();
+        tembra::SetFontCatalog(m_previousFonts);
+    }
+
+    tembra::CQtFontCatalog m_fonts;
+    const tembra::IFontCatalog* m_previousFonts = nullptr;
+    CAppSettings app;
+    CMarquellDoc doc;
+    std::unique_ptr<CLayoutViewWnd> window;
+};
+
+TEST_F(RenderTest, TheStandardLayoutsA4HeaderAt100Percent) {
+    ASSERT_EQ(window->View().GetZoomPercent(), 100);
+    // The header with its margins is wider than the window: it scrolls across, not down.
+    EXPECT_TRUE(window->horizontalScrollBar()->isVisible());
+    EXPECT_EQ(window->horizontalScrollBar()->maximum(),
+              window->View().GetTotalDeviceSize().cx - window->viewport()->width());
+    const QImage image = window->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ExpectLooksLike(image, "master01_a4_header.png");
+}
+
+TEST_F(RenderTest, ThePageIsWrittenAsAPdfOfOnePage) {
+    const QString path = QString::fromStdString(paths.Dir().File("master01.pdf").string());
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    ASSERT_TRUE(PrintLayoutToPdf(path, printer, window->View()));
+    ASSERT_TRUE(QFileInfo::exists(path));
+    EXPECT_TRUE(
+        RunTool(QStringLiteral("pdfinfo"), {path}).contains(QRegularExpression("Pages:\\s+1\\n")));
+    const QString text =
+        RunTool(QStringLiteral("pdftotext"),
+                {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path, QStringLiteral("-")});
+    EXPECT_TRUE(text.contains(QString::fromUtf8("工事名"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QString::fromUtf8("承認"))) << text.toStdString();
+}
+
+} // namespace
+} // namespace marquell
