@@ -1,9 +1,16 @@
-// The change of a duration along a long chain: n processes (the argument) linked end to start,
-// two days each, dropping one row at every link and climbing back every forty; every tenth counts
-// working days over a calendar of free weekends with "HolidayAuto" on, every hundredth has one
-// spare day. Lengthening the head by three days (ChangeKouteiDays) pushes the chain in three
-// passes, each one spare day further along (to the 100th, the 200th, then the 300th process), and
-// records every moved process for undo.
+// Edits along a long chain: n processes (the argument) linked end to start, two days each,
+// dropping one row at every link and climbing back every forty; every tenth counts working days
+// over a calendar of free weekends with "HolidayAuto" on, every hundredth has one spare day.
+// - Lengthening the head by three days (ChangeKouteiDays) pushes the chain in passes, each up to
+//   the spare days that give way: the first to the 100th process; since the chain mixes both
+//   kinds, its dates move by working time and a calendar-day process whose end a weekend pushed
+//   further takes that as spare days, which give way to the next pass. Every moved process is
+//   recorded for undo.
+// - Dragging the whole chain by one day (MoveKoutei, then the relation-line check as a drag ends)
+//   moves every date by working time, since working-day processes are among them, and then gives
+//   each calendar-day process its span back, pushing its successors up to the next spare days.
+//   Each push moves the rest of the chain up to spare days that the pushes before it have used
+//   up, so the moves themselves grow with the square of the chain: the 4000 figure shows it.
 #include "document/TembraDoc.h"
 #include "model/Calendar.h"
 #include "model/Koutei.h"
@@ -12,7 +19,11 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
 #include <memory>
+#include <set>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -20,7 +31,10 @@ using namespace tembra;
 
 const CTime kFirstDay(1995, 1, 2);
 
-void FillChain(CTembraDoc& doc, int n) {
+// whole: every process is selected (a drag), else only the head (a duration change). Returns the
+// head's number.
+CObSeqNumber FillChain(CTembraDoc& doc, int n, bool whole) {
+    CObSeqNumber head;
     doc.GetOperation().SetMode(COperationState::kModeKoutei);
     doc.GetOperation().SetHolidayAuto(1);
     CCalendar& calendar = doc.GetWorkCalendar();
@@ -43,12 +57,42 @@ void FillChain(CTembraDoc& doc, int n) {
             process->SetSpareDays(CTimeSpan(1, 0, 0, 0));
         }
         if (i == 0) {
+            head = process->GetSeqNumber();
+        }
+        if (i == 0 || whole) {
             process->Select();
             doc.AddSel(process.release());
         } else {
             doc.AddObj(process.release(), FALSE);
         }
     }
+    return head;
+}
+
+// The head starts and ends where it should, every other process starts where another ends, and
+// nothing was lost.
+bool ChainHolds(const CTembraDoc& doc, int n, const CObSeqNumber& headNumber, const CTime& start,
+                const CTime& end) {
+    std::set<std::pair<std::int64_t, WORD>> ends;
+    std::vector<const CKoutei*> processes;
+    for (const ObList<CDataHeader>* list : {&doc.GetObjList(), &doc.GetSelList()}) {
+        for (POSITION pos = list->GetHeadPosition(); pos != nullptr;) {
+            const auto* process = static_cast<const CKoutei*>(list->GetNext(pos));
+            ends.emplace(process->GetEndTime().GetTime(), process->GetEndRow());
+            processes.push_back(process);
+        }
+    }
+    int unlinked = 0;
+    for (const CKoutei* process : processes) {
+        if (process->GetSeqNumber() == headNumber) {
+            if (process->GetStartTime() != start || process->GetEndTime() != end) {
+                return false;
+            }
+        } else if (ends.count({process->GetStartTime().GetTime(), process->GetStartRow()}) == 0) {
+            ++unlinked;
+        }
+    }
+    return unlinked == 0 && static_cast<int>(processes.size()) == n;
 }
 
 void LengthenHead(benchmark::State& state) {
@@ -56,12 +100,13 @@ void LengthenHead(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         auto doc = std::make_unique<CTembraDoc>();
-        FillChain(*doc, n);
+        const CObSeqNumber head = FillChain(*doc, n, false);
         state.ResumeTiming();
         const int done = doc->ChangeKouteiDays(CTimeSpan(3, 0, 0, 0), TRUE);
         benchmark::DoNotOptimize(done);
         state.PauseTiming();
-        if (done != 1 || doc->GetUndoHistory().GetUndoList().size() != 600) {
+        if (done != 1 || doc->GetUndoHistory().GetUndoList().empty() ||
+            !ChainHolds(*doc, n, head, kFirstDay, kFirstDay + CTimeSpan(5, 0, 0, 0))) {
             state.SkipWithError("the chain did not move as it should");
         }
         doc.reset();
@@ -69,6 +114,34 @@ void LengthenHead(benchmark::State& state) {
     }
 }
 BENCHMARK(LengthenHead)->Arg(1000)->Arg(4000)->Unit(benchmark::kMillisecond);
+
+void DragChain(benchmark::State& state) {
+    const int n = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto doc = std::make_unique<CTembraDoc>();
+        const CObSeqNumber head = FillChain(*doc, n, true);
+        state.ResumeTiming();
+        CUndoHistory& undo = doc->GetUndoHistory();
+        undo.Reset();
+        undo.BeginGroup();
+        doc->MoveKoutei(CTimeSpan(1, 0, 0, 0), 0, COperationState::kOpMove, nullptr, FALSE, 1);
+        const int done = doc->PropagateKankei();
+        undo.EndGroup();
+        benchmark::DoNotOptimize(done);
+        state.PauseTiming();
+        // Each process was recorded once; the head, counting calendar days, keeps its two days.
+        if (done != 1 ||
+            doc->GetUndoHistory().GetUndoList().size() != static_cast<std::size_t>(n) ||
+            !ChainHolds(*doc, n, head, kFirstDay + CTimeSpan(1, 0, 0, 0),
+                        kFirstDay + CTimeSpan(3, 0, 0, 0))) {
+            state.SkipWithError("the chain did not move as it should");
+        }
+        doc.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(DragChain)->Arg(1000)->Arg(4000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -7,6 +7,7 @@
 // the program's own.
 #pragma once
 
+#include "document/KouteiBarObserver.h"
 #include "document/ObList.h"
 #include "document/YogoBarObserver.h"
 #include "model/DataHeader.h"
@@ -90,6 +91,17 @@ public:
         }
     }
 
+    // ---- The process bar ------------------------------------------------------------------------
+    // The bar whose colour list follows the processes (none: nothing is told); it must stay alive
+    // while it is registered.
+    void SetKouteiBar(IKouteiBarObserver* bar) { m_kouteiBar = bar; }
+    IKouteiBarObserver* GetKouteiBar() const { return m_kouteiBar; }
+    void SetKouteiColor(COLORREF color) {
+        if (m_kouteiBar != nullptr) {
+            m_kouteiBar->SetKouteiColor(color);
+        }
+    }
+
     // ---- The file version of the next save -------------------------------------------------
     // The current one (58000) unless the save dialog chose an older one.
     int GetSaveVersion() const { return m_saveVersion; }
@@ -118,6 +130,7 @@ private:
     COLORREF m_kouteiCustomColor = 0;
     COLORREF m_yogoCustomColor = 0;
     IYogoBarObserver* m_yogoBar = nullptr;
+    IKouteiBarObserver* m_kouteiBar = nullptr;
     int m_lockCount = 0;
     int m_saveVersion = 58000;
 };

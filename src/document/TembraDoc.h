@@ -15,9 +15,10 @@
 // - CDocumentSeams: the adapters that answer the records' document interfaces (FindSeam).
 // The operations that combine the parts are members, in files named by what they edit
 // (DocObjects.cpp, DocSelection.cpp, DocClipboard.cpp, DocKoutei.cpp, DocKouteiChain.cpp,
-// DocKouteiMove.cpp, DocDateRange.cpp, DocEvents.cpp, DocHatch.cpp, DocHatchKoumoku.cpp,
-// DocKoumoku.cpp, DocKoumokuEdit.cpp, DocKoumokuAttr.cpp, DocLayers.cpp, DocShigen.cpp,
-// DocShincyoku.cpp, DocZukei.cpp, DocZukeiGroup.cpp, DocCntrItems.cpp).
+// DocKouteiMove.cpp, DocKouteiInsert.cpp, DocKouteiAttr.cpp, DocYogoAttr.cpp, DocRowsCols.cpp,
+// DocDateRange.cpp, DocEvents.cpp, DocHatch.cpp, DocHatchKoumoku.cpp, DocKoumoku.cpp,
+// DocKoumokuEdit.cpp, DocKoumokuAttr.cpp, DocLayers.cpp, DocShigen.cpp, DocShincyoku.cpp,
+// DocZukei.cpp, DocZukeiGroup.cpp, DocCntrItems.cpp).
 //
 // Ownership: every list and table owns its records. The records are deleted by DeleteContents and
 // by the operations that remove them (a removed record recorded for undo passes to the undo
@@ -407,18 +408,150 @@ public:
     int PropagateKankei();
 
     // ---- Moving processes (DocKouteiMove.cpp) -------------------------------------------------
-    // Moves the selected processes by offset and rows, or only their selected nodes: each is
-    // replaced by a moved copy keeping its number (the pair recorded for undo) and goes to the
-    // end of the selection; one moved onto a point is deleted (recorded). Only calendar-day
-    // processes move by plain time; otherwise (an elapsed-day chart, or working-day processes
-    // among them) dates move by working time, and an end at a date the reference marks moves
-    // plainly. adjustSpare lets node shifts change spare days (CKoutei::MoveBy). The undo history
-    // is reset first unless a group is open. Nothing happens without a selection. This is the
-    // move of operation 3 as the duration change uses it; the copies (operations 2 and 4), the
-    // bend move (10) and the re-dating of the calendar-day processes of a mixed selection by mode
-    // come with the drag of processes.
+    // The operations that move the selected processes take one of these operation codes (the
+    // edit operations of COperationState): 2 copy, 3 move, 4 copy while some nodes are free, 5
+    // move while some nodes are free, 10 move the bend of a bent line. Their mode is 1 for a
+    // mouse drag, 2 for the change of a duration, any other value otherwise.
+    //
+    // How dates move is decided once per operation from the selection (its link mode): in an
+    // elapsed-day chart, or with working-day processes only, every date moves by working time
+    // (where "HolidayAuto" is on); with calendar-day processes only by plain time. When both kinds
+    // are selected, dates move by working time and then each calendar-day process is brought back
+    // to its net span (end - start - spare days) as it was before, pushing or pulling the
+    // processes linked to it within the selection (AdjustKoutei).
+    using KouteiLinkList = std::vector<std::unique_ptr<CKouteiLink>>;
+
+    // Moves (or copies) the selected processes by offset and rows; only the selected nodes of
+    // each move. A move replaces each process by a moved copy keeping its number, recorded for
+    // undo, at the end of the selection; a process moved onto its other node (a point) is
+    // deleted, recorded. A copy leaves the process unselected in place and selects a moved copy
+    // with a new number, recorded as added (none for a point); the copied relation lines name the
+    // copies of the processes they join. Operation 10 changes only the bend offset of each line,
+    // by rows. The references of "HolidayAuto" and adjustSpare go to CKoutei::MoveBy. With both
+    // kinds of processes selected the calendar-day ones are adjusted afterwards, at most 10
+    // passes; for the change of a duration (mode 2) the first selected process keeps what it was
+    // given and the others adapt. The undo history is reset first unless a group is open.
+    // Nothing happens without a selection.
     void MoveKoutei(CTimeSpan offset, int rows, int operation, const CChartPos* reference,
                     BOOL adjustSpare, int mode);
+    // The live stretch of a drag: the selected nodes of the selected processes themselves move
+    // (no copies, nothing recorded), as MoveKoutei would move them; the adjustment of a mixed
+    // selection redraws nothing. Nothing moves when every date moves by working time.
+    void StretchKoutei(CTimeSpan offset, int rows, int operation, const CChartPos* reference,
+                       BOOL adjustSpare);
+    // One pass over the link records (calendar-day processes in the order of their end dates):
+    // each whose net span differs from the saved one is brought back, in steps, by its spare
+    // days, by moving its end with its successors and the processes ending with it, or, where
+    // that is held, by a change of its own spare days. Every process it moves is selected.
+    // noRedraw 0 redraws each moved process other than the adjusted one. In mode 1 a process
+    // with exactly one selected node (being stretched) is left. Returns 1 when no record needed
+    // a change, else 0.
+    int AdjustKoutei(KouteiLinkList& records, BOOL adjustSpare, BOOL noRedraw, int mode);
+    // How many start and end nodes of the selected processes are not selected: 0 when whole
+    // processes move.
+    int CountFreeLands() const;
+    // Moves the relation lines of the list to its end, keeping their order; 1 when it holds one.
+    static int MoveRelationLinesLast(ObList<CDataHeader>& list);
+
+    // ---- Insert and paste of process networks (DocKouteiInsert.cpp) --------------------------
+    // Inserts copies of what the application's clipboards hold (processes with new numbers,
+    // events, shapes) as one block at target, selected, everything else deselected: each kind is
+    // moved so that its first date lies in the target's period and its top row in the target's
+    // rows (a target of all zeros keeps every place; then an insert mode of 1 or 2 shows message
+    // 5127 or 5125 once). Point processes are left out; with "HolidayAuto" the copies are re-dated
+    // from their stored spans from baseDate (0: the elapsed-day base date) first; calendar-day
+    // copies take back the net spans they had when they were copied; relation lines name the
+    // copies of the processes they join; resource numbers follow the merged resource table; no
+    // shape lands above row 0. The clipboards stay as they were. With recordUndo every inserted
+    // object is recorded as added. Returns the position of the last object selected (null when
+    // nothing was inserted).
+    POSITION InsertKouteiBlock(CChartPos target, CTime baseDate, BOOL recordUndo);
+    // Re-dates each process of the list from its stored start offset and duration
+    // (CKoutei::RedateFromSpans); a process that becomes a point is taken out of the list and,
+    // when the list owns it, deleted.
+    void RedateKoutei(OwnedObList<CDataHeader>& list, CTime baseDate, BOOL noHoliday,
+                      double factor);
+    // The box an object covers: first and last date, top and bottom row, and a third row (a
+    // process's bend row, a shape's bottom row, an event's row); zero for other records.
+    CChartPos GetObjectExtent(const CDataHeader* object) const;
+    // The box of the objects of the sets in flags: 0x100 the clipboards, 2 the selection (with
+    // linesOnly, processes whose line is not selected left out), 1 the unselected objects and
+    // shapes. Nothing: start 2020-12-31, end 1991-01-01, rows 9999 and 0.
+    CChartPos GetObjectsExtent(int flags, BOOL linesOnly) const;
+    // The type code of the first clipboard object the object mode takes (processes 1, shapes 4,
+    // events 6); else the type of the last one; 0 for empty clipboards.
+    WORD CanPasteObjects() const;
+
+    // ---- Process line and node attributes (DocKouteiAttr.cpp) --------------------------------
+    // Each value below 0 (subStyle 0xFFFF, color kUnchangedColor) leaves its attribute as it is.
+    // In the process mode the selected processes whose line is selected are each replaced by a
+    // changed copy (recorded) that stays selected, except after a colour change, which leaves it
+    // unselected so that the colour shows. A style other than 5 makes a relation line a plain
+    // process; subStyle 0 clears the flags, bit 15 gives the whole word, other bits toggle;
+    // reverse 1 turns vertical processes upside down. When no process was changed the values
+    // become the defaults of new processes (reverse excepted).
+    void SetKouteiAttr(int style, WORD subStyle, int type, int width, int holiday, int reverse,
+                       int hatch, COLORREF color);
+    // The shape (0x80 toggles the connection mark) and size of the selected nodes, each process
+    // replaced by a changed copy (recorded) that stays selected; a node that becomes a milestone
+    // gets size 300 and one that stops being one 100 unless a size is given. Without a changed
+    // process the default node attributes change instead.
+    void SetLandAttr(int shape, int size);
+    // Check (and for "上下入替" the enabled state) of a process-line command, from the first
+    // selected process whose line is selected (process mode) or else the defaults.
+    void UpdateKouteiAttrUI(CCmdUI* cmdUI);
+    // Check of a node-shape command, from the first selected node (process mode) or else the
+    // default node attributes.
+    void UpdateLandAttrUI(CCmdUI* cmdUI);
+
+    // ---- Term attributes, removal and find and replace (DocYogoAttr.cpp) ----------------------
+    // Each value below 0 (decoration 0xFFFF, color kUnchangedColor, an empty text, no font)
+    // leaves its attribute as it is. In the term mode (operation 1, 2, 3, 6 or 7) the selected
+    // terms of each selected process are changed on a copy that replaces it (recorded), staying
+    // selected unless the colour changed. A text is cut to 128 bytes on a character boundary and
+    // joins the term bar's history. Without a changed process the values become the defaults of
+    // new terms.
+    void SetYogoAttr(int form, COLORREF color, WORD decoration, int size, std::string_view text,
+                     int linkPosition, int ownFont, const LOGFONT* logFont);
+    // Check of a term command from the first selected term (term mode) or else the defaults.
+    void UpdateYogoAttrUI(CCmdUI* cmdUI);
+    // Removes the selected terms of the selected processes, each process replaced by a copy
+    // without them (recorded) that leaves the selection.
+    void RemoveSelYogo();
+    // Finds (mode other than 2) or replaces (mode 2, one undo step) findText in the terms of the
+    // selected processes (their selected terms only with selectionOnly) and, without
+    // selectionOnly, of the unselected ones: the whole text (wholeMatch) or every occurrence,
+    // never inside a double-byte character. Matching terms end selected with the replaced text
+    // (cut to 128 bytes on a character boundary), the others unselected; exactly the processes
+    // with a match end selected. Returns how many processes matched.
+    int FindReplaceYogo(int mode, std::string_view findText, std::string_view replaceText,
+                        BOOL wholeMatch, BOOL selectionOnly);
+
+    // ---- Row and column edits of processes and events (DocRowsCols.cpp) ---------------------
+    // Rows are item-table rows; each edit is one undo step and ends with nothing selected. The
+    // results are 1 when the document held objects (or, for the deletions of objects,
+    // something was deleted), else 0.
+
+    // Deletes the objects in the rows (the dates).
+    int DeleteRowObjects(int firstRow, int lastRow);
+    int DeleteColumnObjects(CTime dateFrom, CTime dateTo);
+    // Deletes the processes with a node in the rows and the events there, and moves everything
+    // below up by the rows.
+    int DeleteRows(int firstRow, int lastRow);
+    // Moves everything from row down by lastRow - row + 1 rows.
+    int InsertRows(int row, int lastRow);
+    // Moves (or, by operation, copies) the processes and events of the rows by rows.
+    int MoveRowRange(int firstRow, int lastRow, int rows, int operation);
+    // Deletes the processes and events inside the period, cuts the processes reaching into it at
+    // its edge (one cut to a point goes) and pulls everything after it earlier by its length.
+    int DeleteColumns(CTime dateFrom, CTime dateTo, int mode);
+    // Moves everything after date later by dateTo - date, less the holidays between them when
+    // "HolidayAuto" is on.
+    int InsertColumns(CTime date, CTime dateTo, int mode);
+    // Keeps the crossbars of the selected gate processes on their item rows while rows first..
+    // last are inserted (direction 1) or deleted (-1): the bend offsets change, each recorded
+    // against a copy of the old state that keeps its number.
+    void AdjustBendRows(int direction, int firstRow, int lastRow);
 
     // ---- Selected date range (DocDateRange.cpp)
     // ----------------------------------------------------
@@ -986,6 +1119,13 @@ private:
     // Deletes an object that an edit took out of its list and the history could not take,
     // unless a list still holds it.
     void DiscardUnrecorded(CDataHeader* object);
+    // The link mode of the selection for a move (DocKouteiMove.cpp): 2 in an elapsed-day chart
+    // or with working-day processes only, 1 with calendar-day processes only, 3 with both. In
+    // modes 1 and 3 records gets a link record for each selected calendar-day process, in the
+    // order of their end dates, its spans recomputed first (with growFreeEnds, one whose start
+    // node is not selected has its duration grown by offset) and its selected predecessors
+    // listed (those ending on its start node).
+    int PrepareMoveLinks(KouteiLinkList& records, CTimeSpan offset, bool growFreeEnds);
     template <class Fn> void ForEachSelected(Fn fn) { m_selection.ForEachSelected(fn); }
     // Replaces each selected event by a copy changed by change (mode 2: adds the copy and
     // deselects the event), in one undo step (DocEvents.cpp).

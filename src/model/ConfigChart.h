@@ -67,7 +67,9 @@ public:
     void SetInclined(WORD v) { m_inclined = v; }
     WORD GetBarHeight() const { return m_barHeight; }
     void SetBarHeight(WORD v) { m_barHeight = v; }
+    // The keyless word after the process defaults: the relation-line flag of new processes.
     WORD GetKouteiSpare() const { return m_kouteiSpare; }
+    void SetKouteiSpare(WORD v) { m_kouteiSpare = v; }
 
     const CLandAttr& GetLandAttr() const { return m_land; }
     CLandAttr& GetLandAttr() { return m_land; }

@@ -463,6 +463,14 @@ WORD CKoutei::IsYogoSelected(int index) const {
     return term != nullptr ? term->IsSelected() : 0;
 }
 
+int CKoutei::CountSelectedYogo() const {
+    int count = 0;
+    for (int i = 0; i < m_yogoCount; ++i) {
+        count += m_yogo[static_cast<std::size_t>(i)]->IsSelected() != 0 ? 1 : 0;
+    }
+    return count;
+}
+
 BOOL CKoutei::HasYogoOn(int part, BOOL selectedOnly) const {
     for (int i = 0; i < m_yogoCount; ++i) {
         const CYogo& term = *m_yogo[static_cast<std::size_t>(i)];

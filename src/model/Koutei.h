@@ -358,6 +358,8 @@ public:
     void SelectYogo(int index);
     void DeselectYogo(int index);
     WORD IsYogoSelected(int index) const;
+    // How many of its terms are selected.
+    int CountSelectedYogo() const;
     // 1 when a term (a selected one only, with selectedOnly) hangs on the part.
     BOOL HasYogoOn(int part, BOOL selectedOnly) const;
     // The selection flag of the part the term at index hangs on; 0 for an index outside the

@@ -1,0 +1,459 @@
+// Inserting what the application's clipboards hold as one block of processes, events and shapes at
+// a target place, the re-dating of processes from their stored spans, and the boxes that objects
+// cover on the chart.
+#include "document/AppState.h"
+#include "document/KouteiRenumbering.h"
+#include "document/RecordCast.h"
+#include "document/TembraDoc.h"
+#include "model/OperationState.h"
+#include "model/Utility.h"
+#include "platform/Ui.h"
+#include "shapes/Zukei.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+namespace tembra {
+
+namespace {
+
+constexpr UINT IDS_INSERT_NOT_SET_UP = 5125; // 差込み用紙サイズが違っています。…
+constexpr UINT IDS_INSERT_OLD_PLACE = 5127; // 初期設定が読み込まれず、元の位置に差し込み指定…
+constexpr int kInsertModeOldPlace = 1;   // the initial settings were not read
+constexpr int kInsertModeOtherPaper = 2; // the same, with another paper size
+constexpr int kInsertModeSettings = -1;  // the settings were inserted with the file
+constexpr int kMaxAdjustPasses = 10;
+constexpr int kLinkWorkingDays = 2; // ClassifyHolidayUse: working-day processes only
+constexpr int kAdjustModeDrag = 1;
+constexpr int kMaxRow = 9999;
+
+// Sets of objects of GetObjectsExtent.
+constexpr int kExtentUnselected = 1;
+constexpr int kExtentSelected = 2;
+constexpr int kExtentClipboard = 0x100;
+
+bool IsPoint(const CKoutei& process) {
+    return process.GetStartTime() == process.GetEndTime() &&
+           process.GetStartRow() == process.GetEndRow();
+}
+
+WORD ClampRow(double row) {
+    return static_cast<WORD>(std::clamp(row, 0.0, static_cast<double>(kMaxRow)));
+}
+
+// A shape's row as a whole row of the box: its integer part, one more when it has a fraction.
+WORD WholeRow(double row) {
+    const double whole = std::floor(row);
+    return ClampRow(row > whole ? whole + 1 : whole);
+}
+
+CChartPos EmptyExtent() {
+    CChartPos extent;
+    extent.SetStartDate(GetMaxDate());
+    extent.SetEndDate(GetMinDate());
+    extent.SetStartRow(kMaxRow);
+    extent.SetEndRow(0);
+    return extent;
+}
+
+CChartPos BoxOf(const CTime& first, const CTime& last, int rowA, int rowB, int third) {
+    CChartPos box;
+    box.SetStartDate(std::min(first, last));
+    box.SetEndDate(std::max(first, last));
+    box.SetStartRow(static_cast<WORD>(std::min(rowA, rowB)));
+    box.SetEndRow(static_cast<WORD>(std::max(rowA, rowB)));
+    box.SetWord3(static_cast<WORD>(third));
+    return box;
+}
+
+void Widen(CChartPos& extent, const CChartPos& box) {
+    extent.SetStartDate(std::min(extent.GetStartDate(), box.GetStartDate()));
+    extent.SetEndDate(std::max(extent.GetEndDate(), box.GetEndDate()));
+    extent.SetStartRow(std::min(extent.GetStartRow(), box.GetStartRow()));
+    extent.SetEndRow(std::max(extent.GetEndRow(), box.GetEndRow()));
+}
+
+bool IsMeasured(const CDataHeader* object) {
+    if (object == nullptr) {
+        return false;
+    }
+    switch (object->GetType()) {
+    case kTypeKoutei:
+        return object->GetKind() == kKindKoutei || object->GetKind() == kKindKouteiLines ||
+               object->GetKind() == kKindLand;
+    case kTypeZukei:
+        return true;
+    case kTypeEvent:
+        return object->GetKind() == kKindEvent;
+    default:
+        return false;
+    }
+}
+
+bool IsNoTarget(const CChartPos& target) {
+    return target.GetStartDateValue() == 0 && target.GetEndDateValue() == 0 &&
+           target.GetStartRow() == 0 && target.GetEndRow() == 0;
+}
+
+// How far a kind of object moves so that the block's first date lies in the target period and
+// its top row in the target rows; nothing for a first date (top row) that lies there already.
+CTimeSpan DateOffset(const CChartPos& target, const CChartPos& extent) {
+    const CTime first = extent.GetStartDate();
+    if (first < target.GetStartDate() || first > target.GetEndDate()) {
+        return target.GetStartDate() - first;
+    }
+    return CTimeSpan();
+}
+
+int RowOffset(const CChartPos& target, const CChartPos& extent) {
+    const int top = extent.GetStartRow();
+    if (top < target.GetStartRow() || top > target.GetEndRow()) {
+        return target.GetStartRow() - top;
+    }
+    return 0;
+}
+
+// Walks the two clipboards as one: the objects, then the shapes.
+template <class Fn> void ForEachClipboardObject(const CAppState& app, Fn fn) {
+    for (const ObList<CDataHeader>* list : {&app.GetObjectClipboard(), &app.GetZukeiClipboard()}) {
+        for (POSITION pos = list->GetHeadPosition(); pos != nullptr;) {
+            fn(list->GetNext(pos));
+        }
+    }
+}
+
+} // namespace
+
+// ---- Insert -------------------------------------------------------------------------------------
+
+POSITION CTembraDoc::InsertKouteiBlock(CChartPos target, CTime baseDate, BOOL recordUndo) {
+    UnselectAll(TRUE);
+    CAppState& app = *GetAppState();
+    const OwnedObList<CDataHeader>& clipboard = app.GetObjectClipboard();
+    if (baseDate.GetTime() == 0) {
+        baseDate = m_syokiSet.GetNobeBaseDate();
+    }
+    IKouteiDocument& seam = m_seams.Koutei();
+
+    // The copies of the clipboard's processes, in clipboard order. Everything that changes a
+    // process on its way in (re-dating, numbers, moves) happens to the copies: the clipboard
+    // stays as it was, for the next paste. Points are left out.
+    OwnedObList<CDataHeader> copies;
+    std::unordered_map<const CKoutei*, CKoutei*> sourceOf;
+    for (POSITION pos = clipboard.GetHeadPosition(); pos != nullptr;) {
+        CKoutei* source = AsKoutei(clipboard.GetNext(pos));
+        if (source == nullptr) {
+            continue;
+        }
+        std::unique_ptr<CKoutei> copy = CopyKoutei(source, TRUE);
+        if (copy == nullptr) {
+            continue; // the copy has said why
+        }
+        copies.AddTail(copy.get());
+        sourceOf[copy.get()] = source;
+        copy.release();
+    }
+    if (m_operation.GetHolidayAuto() != 0) {
+        RedateKoutei(copies, baseDate, FALSE, -1.0);
+    }
+    // The copy of each source that is inserted, with its place in copies.
+    std::unordered_map<const CKoutei*, std::pair<CKoutei*, POSITION>> copyOf;
+    for (POSITION pos = copies.GetHeadPosition(); pos != nullptr;) {
+        const POSITION current = pos;
+        CKoutei* copy = AsKoutei(copies.GetNext(pos));
+        if (IsPoint(*copy) || !AssignSeqNumber(copy)) {
+            copies.RemoveAt(current);
+            delete copy;
+            continue;
+        }
+        copyOf[sourceOf.at(copy)] = {copy, current};
+    }
+
+    // The link records of the calendar-day copies, with the spans their sources had when they
+    // were copied.
+    KouteiList calendarDays;
+    const int linkMode = ClassifyHolidayUseInList(copies, &calendarDays);
+    KouteiLinkList records;
+    if (linkMode != kLinkWorkingDays) {
+        std::unordered_map<const CKoutei*, const CKouteiLink*> saved;
+        for (const auto& record : app.GetProcessInfoList()) {
+            saved.emplace(record->GetKoutei(), record.get());
+        }
+        for (CKoutei* copy : calendarDays) {
+            CKoutei* source = sourceOf.at(copy);
+            auto record = std::make_unique<CKouteiLink>();
+            if (const auto it = saved.find(source); it != saved.end()) {
+                record->CopyFrom(*it->second);
+            } else {
+                record->SetFrom(source);
+            }
+            record->SetKoutei(copy);
+            records.push_back(std::move(record));
+        }
+    }
+
+    // Each kind of object is placed by its own box.
+    CChartPos kouteiExtent = EmptyExtent();
+    CChartPos eventExtent = EmptyExtent();
+    CChartPos zukeiExtent = EmptyExtent();
+    double zukeiTop = kMaxRow;
+    for (POSITION pos = copies.GetHeadPosition(); pos != nullptr;) {
+        Widen(kouteiExtent, GetObjectExtent(copies.GetNext(pos)));
+    }
+    ForEachClipboardObject(app, [&](const CDataHeader* object) {
+        if (AsEvent(const_cast<CDataHeader*>(object)) != nullptr) {
+            Widen(eventExtent, GetObjectExtent(object));
+        } else if (const CZukei* shape = AsZukei(object)) {
+            Widen(zukeiExtent, GetObjectExtent(object));
+            zukeiTop = std::min(zukeiTop, shape->GetTopRow(0));
+        }
+    });
+    CTimeSpan kouteiDays;
+    CTimeSpan eventDays;
+    CTimeSpan zukeiDays;
+    int kouteiRows = 0;
+    int eventRows = 0;
+    double zukeiRows = 0;
+    if (IsNoTarget(target)) {
+        const int insertMode = GetZukeiPlacement();
+        if (insertMode == kInsertModeOldPlace) {
+            AfxMessageBox(IDS_INSERT_OLD_PLACE, MB_ICONINFORMATION);
+        } else if (insertMode == kInsertModeOtherPaper) {
+            AfxMessageBox(IDS_INSERT_NOT_SET_UP, MB_ICONINFORMATION);
+        }
+    } else {
+        kouteiDays = DateOffset(target, kouteiExtent);
+        kouteiRows = RowOffset(target, kouteiExtent);
+        eventDays = DateOffset(target, eventExtent);
+        eventRows = RowOffset(target, eventExtent);
+        zukeiDays = DateOffset(target, zukeiExtent);
+        zukeiRows = RowOffset(target, zukeiExtent);
+    }
+    // No shape is pasted above row 0; the shapes stay together.
+    if (zukeiTop + zukeiRows < 0) {
+        zukeiRows = -zukeiTop;
+    }
+    // The processes move with their first date at the target's start by plain time, the rest
+    // by working time where "HolidayAuto" asks for it.
+    kouteiExtent.SetWord4(1);
+    kouteiExtent.SetWord5(0);
+
+    const bool remap = !copies.IsEmpty() && MergeShigenNames() != 0;
+    POSITION last = nullptr;
+    const auto select = [&](CDataHeader* object) {
+        last = AddSel(object);
+        if (recordUndo) {
+            m_undo.AddNew(object);
+        }
+    };
+    KouteiRenumbering renumbering;
+    const auto insertKoutei = [&](const CKoutei* source) {
+        const auto it = copyOf.find(source);
+        if (it == copyOf.end()) {
+            return; // a point, or no copy could be made
+        }
+        auto [copy, place] = it->second;
+        copies.RemoveAt(place);
+        copy->RecalcDuration(&seam, CTime(), FALSE);
+        copy->MoveBy(&seam, kouteiDays, kouteiRows, &kouteiExtent, FALSE, FALSE, FALSE);
+        if (copy->IsRelationLine() != 0) {
+            renumbering.AddRelationLine(copy);
+        } else {
+            renumbering.Add(*source, *copy);
+        }
+        if (remap) {
+            copy->GetShigen()->RemapNumbers(app.GetShigenNameClipboard());
+        }
+        copy->Select();
+        select(copy);
+    };
+    const auto insertEvent = [&](const CEvent& source) {
+        std::unique_ptr<CEvent> copy = CopyEvent(source);
+        if (copy == nullptr) {
+            return;
+        }
+        copy->Offset(eventDays, eventRows);
+        copy->Select();
+        select(copy.release());
+    };
+    const auto insertZukei = [&](const CZukei& source) {
+        std::unique_ptr<CZukei> copy = source.Clone();
+        if (copy == nullptr) {
+            return; // a failed clone has said why
+        }
+        if (GetZukeiPlacement() != kInsertModeSettings) {
+            // Inserted in move mode: it follows the chart's dates and rows.
+            copy->SetPointMode(0);
+            copy->ResetOffsets();
+        }
+        copy->Deselect();
+        copy->MoveBy(zukeiDays, zukeiRows);
+        CZukei* shape = copy.release();
+        SelectZukeiAt(AddZukei(shape, TRUE));
+        last = GetTailSelPosition();
+        if (recordUndo) {
+            m_undo.AddNew(shape);
+        }
+    };
+
+    // Relation lines come after the processes they join (in an order of its own: the clipboard
+    // keeps its order).
+    ObList<CDataHeader> order;
+    for (POSITION pos = clipboard.GetHeadPosition(); pos != nullptr;) {
+        order.AddTail(clipboard.GetNext(pos));
+    }
+    MoveRelationLinesLast(order);
+    for (POSITION pos = order.GetHeadPosition(); pos != nullptr;) {
+        CDataHeader* object = order.GetNext(pos);
+        if (const CKoutei* source = AsKoutei(object)) {
+            insertKoutei(source);
+        } else if (const CEvent* event = AsEvent(object)) {
+            insertEvent(*event);
+        } else if (const CZukei* shape = AsZukei(object)) {
+            insertZukei(*shape);
+        }
+    }
+    const ObList<CDataHeader>& shapes = app.GetZukeiClipboard();
+    for (POSITION pos = shapes.GetHeadPosition(); pos != nullptr;) {
+        if (const CZukei* shape = AsZukei(shapes.GetNext(pos))) {
+            insertZukei(*shape);
+        }
+    }
+    renumbering.Apply();
+
+    if (!records.empty()) {
+        for (int pass = 0; pass < kMaxAdjustPasses; ++pass) {
+            if (AdjustKoutei(records, FALSE, FALSE, kAdjustModeDrag) != 0) {
+                break;
+            }
+        }
+    }
+    return last;
+}
+
+void CTembraDoc::RedateKoutei(OwnedObList<CDataHeader>& list, CTime baseDate, BOOL noHoliday,
+                              double factor) {
+    if (baseDate.GetTime() == 0) {
+        baseDate = m_syokiSet.GetNobeBaseDate();
+    }
+    IKouteiDocument& seam = m_seams.Koutei();
+    for (POSITION pos = list.GetHeadPosition(); pos != nullptr;) {
+        const POSITION current = pos;
+        CKoutei* process = AsKoutei(list.GetNext(pos));
+        if (process == nullptr) {
+            continue;
+        }
+        process->RedateFromSpans(&seam, baseDate, noHoliday, factor);
+        if (IsPoint(*process)) {
+            list.RemoveAt(current);
+            if (list.Owns(process)) {
+                delete process;
+            }
+        }
+    }
+}
+
+// ---- Extents ------------------------------------------------------------------------------------
+
+CChartPos CTembraDoc::GetObjectExtent(const CDataHeader* object) const {
+    if (const CKoutei* process = AsKoutei(object)) {
+        // A gate's crossbar belongs to the box; other lines turn between their nodes.
+        const bool gate = process->GetLineShape() == kLineShapeGate;
+        const int bend =
+            gate ? process->CalcGateRow() : std::clamp(process->GetBendRow(), 0, kMaxRow);
+        CChartPos box = BoxOf(process->GetStartTime(), process->GetEndTime(),
+                              process->GetStartRow(), process->GetEndRow(), bend);
+        if (gate) {
+            box.SetStartRow(static_cast<WORD>(std::min<int>(box.GetStartRow(), bend)));
+            box.SetEndRow(static_cast<WORD>(std::max<int>(box.GetEndRow(), bend)));
+        }
+        return box;
+    }
+    if (const auto* lines = DynamicDowncast<CKouteiLines>(const_cast<CDataHeader*>(object))) {
+        const CChartPos& pos = lines->GetPos();
+        return BoxOf(pos.GetStartDate(), pos.GetEndDate(), pos.GetStartRow(), pos.GetEndRow(),
+                     pos.GetEndRow());
+    }
+    if (const auto* land = DynamicDowncast<CLand>(const_cast<CDataHeader*>(object))) {
+        const CChartPos& pos = land->GetPos();
+        return BoxOf(pos.GetStartDate(), pos.GetStartDate(), pos.GetStartRow(), pos.GetStartRow(),
+                     pos.GetStartRow());
+    }
+    if (const CZukei* shape = AsZukei(object)) {
+        const WORD bottom = WholeRow(shape->GetBottomRow(0));
+        return BoxOf(shape->GetStartDate(0), shape->GetEndDate(0), WholeRow(shape->GetTopRow(0)),
+                     bottom, bottom);
+    }
+    if (const CEvent* event = AsEvent(const_cast<CDataHeader*>(object))) {
+        return BoxOf(event->GetStartDate(), event->GetStartDate(), event->GetStartRow(),
+                     event->GetStartRow(), event->GetStartRow());
+    }
+    return CChartPos();
+}
+
+CChartPos CTembraDoc::GetObjectsExtent(int flags, BOOL linesOnly) const {
+    CChartPos extent = EmptyExtent();
+    const auto add = [&](const CDataHeader* object) {
+        if (IsMeasured(object)) {
+            Widen(extent, GetObjectExtent(object));
+        }
+    };
+    if ((flags & kExtentClipboard) != 0) {
+        ForEachClipboardObject(*GetAppState(), add);
+    }
+    if ((flags & kExtentSelected) != 0) {
+        for (POSITION pos = GetHeadSelPosition(); pos != nullptr;) {
+            const CDataHeader* object = GetNextSel(pos);
+            const CKoutei* process = AsKoutei(object);
+            if (linesOnly && process != nullptr && process->IsLinesSelected() == 0) {
+                continue;
+            }
+            add(object);
+        }
+    }
+    if ((flags & kExtentUnselected) != 0) {
+        for (POSITION pos = GetHeadObjPosition(); pos != nullptr;) {
+            add(GetNextObj(pos));
+        }
+        const ObList<CDataHeader>& shapes = m_objects.GetZukeiList();
+        for (POSITION pos = shapes.GetHeadPosition(); pos != nullptr;) {
+            const CDataHeader* shape = shapes.GetNext(pos);
+            if (shape->IsSelected() == 0) {
+                add(shape);
+            }
+        }
+    }
+    return extent;
+}
+
+WORD CTembraDoc::CanPasteObjects() const {
+    WORD accepted = 0;
+    switch (m_operation.GetMode()) {
+    case COperationState::kModeKoutei:
+        accepted = kTypeKoutei;
+        break;
+    case COperationState::kModeZukei:
+        accepted = kTypeZukei;
+        break;
+    case COperationState::kModeEvent:
+        accepted = kTypeEvent;
+        break;
+    default:
+        break;
+    }
+    std::optional<WORD> first;
+    WORD lastType = 0;
+    ForEachClipboardObject(*GetAppState(), [&](const CDataHeader* object) {
+        lastType = object->GetType();
+        if (!first && accepted != 0 && lastType == accepted) {
+            first = lastType;
+        }
+    });
+    return first.value_or(lastType);
+}
+
+} // namespace tembra
