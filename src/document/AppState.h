@@ -1,8 +1,10 @@
 // What the application keeps for all its documents besides its settings: the internal clipboards
 // that the cut, copy, paste and insert operations of the documents fill and empty, the link
 // records of the processes held there, the colours last chosen under "その他" for each kind of
-// object, the term bar that the attribute operations report to, and the lock that open documents
-// keep on the application.
+// object, the term bar that the attribute operations report to, the lock that open documents
+// keep on the application, and the application's file services for the documents: the auto-save
+// of the open charts and their recovery after a crash (AppAutoSave.cpp), the lock files beside
+// open charts and the log of backup copies (AppLocks.cpp).
 // The shell owns one object and installs it (SetAppState); until then the documents share one of
 // the program's own.
 #pragma once
@@ -17,11 +19,14 @@
 #include "model/Shigen.h"
 #include "platform/Types.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 namespace tembra {
+
+class CTembraDoc;
 
 class CAppState {
 public:
@@ -118,6 +123,54 @@ public:
     }
     int GetLockCount() const { return m_lockCount; }
 
+    // ---- The open converting to a safety-and-health plan format (commands 33080, 33141) ------
+    // 0 none, 1 the plan format, 2 the monthly plan format: set while the file is opened.
+    int GetPlanConversion() const { return m_planConversion; }
+    void SetPlanConversion(int kind) { m_planConversion = kind; }
+
+    // ---- Auto-save and recovery (AppAutoSave.cpp) ------------------------------------------
+    // In the program folder: the control file "AUTOCTRL.FNM" (section "Control": "FileCount", the
+    // highest entry number handed out; section "AutoSave": "TBRT%04d" = the document's path, or
+    // its provisional name) and one copy "TBRT%04d.T_P" per entry. Paths are the file system's
+    // bytes.
+    //
+    // Set while an auto-save or a recovery runs: the documents then write and read their
+    // selection as a list of its own and keep it.
+    BOOL IsAutoSaving() const { return m_bAutoSaving; }
+    void SetAutoSaving(BOOL saving) { m_bAutoSaving = saving; }
+    // One run over the open documents: each that changed since its last copy writes one (a
+    // document without a copy takes the first free entry, which is recorded once the copy is
+    // written). "自動保存 実行中・・・" stands in the status bar meanwhile.
+    void AutoSave(const std::vector<CTembraDoc*>& documents);
+    // Deletes one copy and its entry (the entry named by the copy's base name); an empty path
+    // does nothing.
+    void RemoveAutoSaveFile(const std::string& path);
+    // TRUE after message 5102 when the control file lists a copy.
+    BOOL HasAutoSaveFiles();
+    // Opens the copies again through open (null: the copy could not be read, and its entry
+    // goes): each comes back modified, under the path its entry names (locked there) or, for a
+    // provisional name, untitled under that name.
+    using OpenDocumentFn = std::function<CTembraDoc*(const std::string& path)>;
+    void RecoverAutoSaveFiles(const OpenDocumentFn& open);
+    // Deletes every copy and the control file (a normal exit).
+    void RemoveAllAutoSaveFiles();
+
+    // ---- Lock files and the backup log (AppLocks.cpp) -----------------------------------------
+    // The lock of a document is the file "<path without extension>.$$$" beside it: 80 bytes, the
+    // owner id and zeros. Mode 1 takes the lock or finds it held by this owner (message 5073):
+    // 1; held by another owner: message 5086 naming it and 0. Mode 0 releases a lock of this
+    // owner: 1. An empty path, and a path on a device the system marks removable (where the
+    // lock is only released), answer 1. A lock that cannot be written does not stop the caller.
+    int LockDocumentFile(const std::string& path, int mode);
+    // "user [host]" in CP932, the host name cut to 15 bytes: whose locks this program writes.
+    const std::string& GetLockOwnerId();
+    void SetLockOwnerId(std::string owner) { m_lockOwner = std::move(owner); }
+    // Start-up: the backup folder is made, the last run's log becomes "Backlog.old".
+    void PrepareBackupFolder();
+    // Exit: every backup the last run's log names and this run's does not is deleted, then the
+    // old log.
+    void PurgeOldBackups();
+
 private:
     OwnedObList<CDataHeader> m_objectClipboard;
     OwnedObList<CDataHeader> m_zukeiClipboard;
@@ -133,6 +186,9 @@ private:
     IKouteiBarObserver* m_kouteiBar = nullptr;
     int m_lockCount = 0;
     int m_saveVersion = 58000;
+    int m_planConversion = 0;
+    BOOL m_bAutoSaving = FALSE;
+    std::string m_lockOwner;
 };
 
 // The application's state: the object installed by the shell, or one of the program's own.

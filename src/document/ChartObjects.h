@@ -49,6 +49,7 @@ public:
     const OwnedObList<CDataHeader>& GetZukeiList() const { return m_zukeiList; }
     // Resource charts (CChart, type 7).
     OwnedObList<CDataHeader>& GetChartList() { return m_chartList; }
+    const OwnedObList<CDataHeader>& GetChartList() const { return m_chartList; }
     OwnedObList<CKtkmHatch>& GetHatchList() { return m_hatchList; }
     const OwnedObList<CKtkmHatch>& GetHatchList() const { return m_hatchList; }
     // The embedded items of other programs.

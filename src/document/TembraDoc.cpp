@@ -102,9 +102,15 @@ std::string CTembraDoc::ComposeTitle(const std::string& name) const {
 // ---- Contents -----------------------------------------------------------------------------------
 
 void CTembraDoc::DeleteContents() {
-    // A due backup copy and the release of the document's lock come with the open and save
-    // steps of the shell; the records go here.
-    //
+    // A copy of what is about to go, when the chart was saved or closed modified.
+    if (m_bBackupDue) {
+        WriteBackupCopy();
+    }
+    // A read-only chart holds no lock of its path, and one opened for another program took
+    // none.
+    if (!m_bReadOnly && !m_bAutomation) {
+        GetAppState()->LockDocumentFile(GetPathName(), 0);
+    }
     // The undo records refer to the records about to go: an undo after this point would bring
     // back objects of a chart that no longer exists.
     m_undo.ClearUndo();
@@ -121,29 +127,6 @@ void CTembraDoc::DeleteContents() {
     DeleteAllCharts();
     DeleteLayers();
     DeleteAllHatches();
-}
-
-BOOL CTembraDoc::OnNewDocument() {
-    if (!CDocument::OnNewDocument()) {
-        return FALSE;
-    }
-    if (GetLayers().empty()) {
-        CreateLayers();
-    }
-    SetCurrentLayer(0);
-    return TRUE;
-}
-
-BOOL CTembraDoc::OnOpenDocument(const std::string& path) {
-    if (!CDocument::OnOpenDocument(path)) {
-        return FALSE;
-    }
-    // A chart always has its 16 layers, and no object stands on a layer it cannot show.
-    if (GetLayers().empty()) {
-        CreateLayers();
-    }
-    ClampLayers();
-    return TRUE;
 }
 
 // ---- Embedding ----------------------------------------------------------------------------------

@@ -18,7 +18,10 @@
 // DocKouteiMove.cpp, DocKouteiInsert.cpp, DocKouteiAttr.cpp, DocYogoAttr.cpp, DocRowsCols.cpp,
 // DocDateRange.cpp, DocEvents.cpp, DocHatch.cpp, DocHatchKoumoku.cpp, DocKoumoku.cpp,
 // DocKoumokuEdit.cpp, DocKoumokuAttr.cpp, DocLayers.cpp, DocShigen.cpp, DocShincyoku.cpp,
-// DocZukei.cpp, DocZukeiGroup.cpp, DocCntrItems.cpp).
+// DocZukei.cpp, DocZukeiGroup.cpp, DocCntrItems.cpp); its file in DocSerialize.cpp (the
+// stream), DocOpenSave.cpp (new, open, save, close, auto-save copies), DocInsert.cpp (File >
+// Insert), DocBackup.cpp (backup copies) and DocCharts.cpp (resource charts and the foreign
+// streams).
 //
 // Ownership: every list and table owns its records. The records are deleted by DeleteContents and
 // by the operations that remove them (a removed record recorded for undo passes to the undo
@@ -68,6 +71,7 @@
 namespace tembra {
 
 class CAppState;
+class CChart;
 class CPageLayout;
 class CZukei;
 class CZukeiString;
@@ -108,14 +112,9 @@ public:
     // Refreshes the title after the period, the rows, the chart title or the mode changed: the
     // name is the current title up to its first blank.
     void SetTitle();
-    // Empties the document (see the .cpp for the order).
+    // Empties the document (see the .cpp for the order): a backup copy that is due is written
+    // first and the lock of the document's path is released.
     void DeleteContents() override;
-    // A new chart: the framework's step, then the 16 layers when the table is empty, layer 0
-    // current.
-    BOOL OnNewDocument() override;
-    // After the framework's open: a table without layers gets the 16 layers, and the layer
-    // words of the objects are clamped (ClampLayers).
-    BOOL OnOpenDocument(const std::string& path) override;
 
     // The server and container steps of an embedded chart. This platform embeds no chart in
     // another program and no other program's object in a chart, so these have nothing to do;
@@ -1072,6 +1071,141 @@ public:
     // mode 3 moves them (the old rows get 0). Redraws all.
     void MoveKeisenTypes(int firstRow, int lastRow, int offset, int mode);
 
+    // ---- The document file (DocSerialize.cpp, DocOpenSave.cpp, DocInsert.cpp, DocBackup.cpp) --
+    // The stream of the file (DocFileFormat.h), chosen by the extension of the file path member.
+    enum class StreamKind { Native, Dos, Csv };
+    static StreamKind GetStreamKind(const std::string& path);
+    // The header text of a file of the version: "☆TEMBRA(TB+) Ver.05.80.00:暦:title", the title
+    // cut on a character boundary so that the text keeps within 254 bytes.
+    static std::string FormatHeaderText(int version, int nobeMode, const std::string& title);
+    // "05.80.00" for 58000.
+    static std::string FormatVersion(int version);
+    // Stores the whole chart in the application's save version (everything deselected first,
+    // except in an auto-saved copy, which keeps its selection as a list of its own), or loads a
+    // file into this document: the header and version (refused with 5008, 5002 or 5053), then
+    // every part the version holds. Resource charts and hatchings are read only for a whole file
+    // (insert mask 0xFFFF); the selection list only while a copy is recovered. A file with
+    // embedded items of another program is read up to its item block. A damaged file throws;
+    // what was read stays in this document (see ReadDocumentFile).
+    void Serialize(CArchive& ar) override;
+
+    // The initialisation of a new chart in the day-count mode (-1: the application's): version
+    // 58000, counter and operation reset, not read-only; the calendar with the holiday rules
+    // (calendar days) or empty; the settings from the application's defaults and, when they
+    // could be made, the print header from the settings' layout file; the 16 layers when there
+    // are none, layer 0; the item columns of the settings. Returns whether the settings could be
+    // made.
+    BOOL InitNewDocument(int mode);
+    // The framework's new document, then InitNewDocument(-1).
+    BOOL OnNewDocument() override;
+    // Takes the lock of the path (held by another owner: read-only after message 5085), carries
+    // the backup log's entries of the file over, and reads the file whole into a document of
+    // its own before anything of this one changes: an empty file gives a new chart; a file that
+    // cannot be read (its message shown) leaves this document as it was and releases the lock.
+    // A file with embedded items that cannot be read opens read-only without a lock after its
+    // message. The converting open (CAppState::GetPlanConversion) then gives the chart the
+    // plan's layout. Not modified afterwards.
+    BOOL OnOpenDocument(const std::string& path) override;
+    // The file path of the document; ".phd", ".tbrbk" and ".psv" become ".tbr" (the document is
+    // then modified), and a converting open adds "-A" (monthly "-MA") to the name.
+    void SetPathName(const std::string& path, BOOL addToMru = TRUE) override;
+    // Before a close. Read-only and modified: message 5149 (Yes: Save As, kept open when it
+    // fails; No: goes; Cancel: stays). Otherwise a modified chart has a backup due and the
+    // framework asks. The lock stays until the document goes.
+    BOOL SaveModified() override;
+    // Saves under path (empty: the file dialog asks, a read-only document may not take its own
+    // path). The new name is locked; a file there is copied to "~BackUp" in the program folder;
+    // the file is written beside the target and renamed over it. A failure leaves the old file
+    // and the locks as they were and tells the cause (a full disk, or "保存に失敗しました。" with
+    // the system's reason). Success clears read-only mode and the changed flag, removes the
+    // auto-saved copy and, with replace, takes the name (releasing the old path's lock).
+    BOOL DoSave(const std::string& path, BOOL replace = TRUE) override;
+    // Writes the document to path (see DoSave): a modified chart has a backup due. The failure's
+    // errno is kept (GetLastSaveError).
+    BOOL OnSaveDocument(const std::string& path) override;
+    // The auto-saved copy goes, then the framework's close.
+    void OnCloseDocument() override;
+    // 0, the errno of the last failed save, or -1 for a save the stream refused (its message
+    // shown).
+    int GetLastSaveError() const { return m_nLastSaveError; }
+    // Tells the user why a save failed (GetLastSaveError): a full disk, or "保存に失敗しました。"
+    // with the system's reason; nothing for a refusal that has told its own.
+    static void ReportSaveFailure(int error);
+    // Reads the file into a new document whose insert mask is mask (the parts File > Insert
+    // reads), bound to the path's stream. Null when the file cannot be opened or read; the user
+    // was told why.
+    static std::unique_ptr<CTembraDoc> ReadDocumentFile(const std::string& path, int mask);
+
+    // File > Save (57603): read-only: message 5139 and Save As. Otherwise, with a path, 5120
+    // asks; then the document is saved to its path, or through Save As when that is not an
+    // existing writable file.
+    void OnFileSave();
+    // File > Save As (57604). An older save version leaves the document modified.
+    BOOL OnFileSaveAs();
+    // File > Insert (32827): dialog 157 gives the parts; the settings and the print header go
+    // only together (message 5091); objects into a calendar-day chart without the settings ask
+    // dialog 291; the file dialog names the file, and InsertFile takes it in.
+    void OnFileInsert();
+    // Reads the file whole, then takes in the parts of the mask: the calendar, the settings
+    // (and the sheet rows), the print header (refused with 5035 on another paper without the
+    // settings), the layers, the item table, the processes and events and the shapes as blocks
+    // (fitted into the settings' period and rows unless kInsertKeepPlace; with chooseLayer the
+    // output-layer dialog first). A file that cannot be read changes nothing. TRUE when taken
+    // in.
+    BOOL InsertFile(const std::string& path, int mask, BOOL chooseLayer);
+    // Data information (32788): dialog 140 with the counts of the chart.
+    void OnDataInfo();
+
+    // ---- Auto-save (the application's AutoSave and recovery call these)
+    // The name an auto-save entry records: the document's path, or the provisional name, the
+    // title cut to 8 bytes and at the first of " #%;/\" with "._p$" (the file system's bytes);
+    // a file opened without its embedded items is recorded under the provisional name, so that
+    // its copy comes back untitled.
+    std::string GetAutoSaveName() const;
+    // Only when the chart changed since its last copy: writes the copy to path (the current
+    // version, the selection kept); on success the path becomes the auto-save path and the
+    // changed flag is cleared. FALSE when nothing was written (an older copy stays).
+    BOOL WriteAutoSaveCopy(const std::string& path);
+    // For a provisional name ("._p$"): the document stays untitled under the name's base name;
+    // FALSE for any other name.
+    BOOL TakeProvisionalName(const std::string& name);
+
+    // ---- Backup copies (DocBackup.cpp)
+    // The copy due at the deletion of the contents: "~" + slot + document name in the backup
+    // folder, the slot the first of 0..9 without an entry in the two logs, else the one whose
+    // latest entry is the oldest among those not carried over ("<B>"); none when all ten are.
+    // The entry "BackUp File<N>=~<slot><name>|<path>" goes to the current log.
+    void WriteBackupCopy();
+    // On open: the previous run's entries of the file are copied into the current log marked
+    // "<B>" (their slots are not reused in this run).
+    static void CarryOverBackupEntries(const std::string& path);
+
+    // ---- Resource charts and the foreign streams (DocCharts.cpp) -------------------------------
+    int GetChartCount() const { return m_objects.GetChartList().GetCount(); }
+    // The selected charts of the kind (1 resource loading, 2 earned value, 0 any).
+    int CountSelectedCharts(WORD kind) const;
+    POSITION GetHeadChartPosition() const { return m_objects.GetChartList().GetHeadPosition(); }
+    POSITION GetTailChartPosition() const { return m_objects.GetChartList().GetTailPosition(); }
+    CChart* GetNextChart(POSITION& pos) const;
+    CChart* GetPrevChart(POSITION& pos) const;
+    // Deselects every selected chart and redraws it.
+    void UnselectCharts();
+    // Deletes the selected charts, redrawing after each; not recorded for undo.
+    void DeleteSelectedCharts();
+    // A ".psv" file: the text data import; storing in it is refused (FALSE, nothing written).
+    BOOL LoadTextData(CArchive& ar);
+    BOOL StoreTextData(CArchive& ar);
+    // A ".phd" file with its ".pdt" beside it: the DOS version's document.
+    BOOL LoadDosDocument(CArchive& ar);
+    BOOL StoreDosDocument(CArchive& ar);
+
+    // ---- The calendar (DocCalendarUpdate.cpp) --------------------------------------------------
+    // Gives the chart another working calendar: 0 when it equals the current one, else 1.
+    int UpdateCalendar(CCalendar& calendar);
+    // Puts the objects held for an insert (the application's clipboard) on the layers the map
+    // gives.
+    void ApplyOutputLayers(const LayerMap& map);
+
     // ---- Automation (members named as the automation interface names them) ----------------------
     BOOL m_bAutomation = FALSE;
     POSITION m_posAutoKoutei = nullptr;
@@ -1082,6 +1216,27 @@ public:
     short m_nInsertLine = 0;
 
 private:
+    // The parts of the stream (DocSerialize.cpp).
+    void StoreNative(CArchive& ar);
+    void LoadNative(CArchive& ar);
+    // Reads the header text and the version; refuses what is no chart or too new.
+    int ReadHeader(CArchive& ar);
+    // Moves the chart read into source (a document of its own) into this emptied document.
+    void TakeContents(CTembraDoc& source);
+    // The item table of source into this one's (which is empty).
+    void TakeKoumoku(CTembraDoc& source);
+    // Writes the chart to path through the file's stream without taking the path: 0, an errno,
+    // or -1 for a refusal of the stream (its message shown).
+    int WriteDocumentFile(const std::string& path, int version);
+    // The layout of the safety-and-health plan (kind 1) or the monthly plan (kind 2).
+    void ApplyPlanConversion(int kind);
+    // The parts of the insert mask taken from the document read from the file (DocInsert.cpp).
+    void ApplyInsert(CTembraDoc& file, int mask, BOOL chooseLayer);
+    // The objects and shapes held in the application's clipboard go in as blocks.
+    void InsertHeldBlocks(int mask, const CCalendar& linkCalendar, BOOL linkProcesses);
+    // The title's name part cut for a file name: 8 bytes and at " #%;/\" (CP932).
+    std::string ShortTitle() const;
+
     // The informative title: "name <chart title> [period] " and the read-only mark.
     std::string ComposeTitle(const std::string& name) const;
     void RedrawObject(CObject* object) { m_notifier.RedrawObject(object); }
@@ -1198,6 +1353,7 @@ private:
     short m_nZukeiFrameStyle = kDefaultFrameStyle;
     CObject* m_pCurrentCntrItem = nullptr;
     int m_nUnreadCntrItems = 0;
+    int m_nLastSaveError = 0;
     // Set while the relation-line check runs: the edits it makes do not start it again.
     BOOL m_bPropagating = FALSE;
 };

@@ -1,6 +1,7 @@
 #include "shell/TembraApp.h"
 
 #include "document/AppContext.h"
+#include "document/DocFileRequests.h"
 #include "document/TembraDoc.h"
 #include "exchange/ui/FileOpenDlg.h"
 #include "model/ui/AutoSaveDlg.h"
@@ -39,6 +40,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
@@ -145,6 +147,7 @@ CTembraApp::CTembraApp(Options options)
     m_printerSelection = std::make_unique<CPrinterSelection>(
         m_options.printers != nullptr ? *m_options.printers : *m_ownPrinters);
     InstallDialogs();
+    InstallAutoSaveHooks();
     AddAppCommands();
 }
 
@@ -206,6 +209,10 @@ std::optional<int> CTembraApp::InitInstance(const std::vector<std::string>& args
                 m_mainFrame->activateWindow();
             }
         });
+        // Only the user's one program keeps the backup log: a second one that set it aside
+        // here would have the first's copies deleted at its exit.
+        m_ownsProgramFiles = true;
+        m_state.PrepareBackupFolder();
     }
 
     m_toolBars.LoadToolBarSettings(0xFFFF, FALSE);
@@ -276,8 +283,12 @@ int CTembraApp::ExitInstance() {
     m_state.ClearObjectClipboard();
     m_state.ClearProcessInfoList();
     m_state.ClearCellClipboard();
-    if (m_hooks.removeAll) {
-        m_hooks.removeAll();
+    // The copies and the log of a program that runs on are not this process's to remove.
+    if (m_ownsProgramFiles) {
+        if (m_hooks.removeAll) {
+            m_hooks.removeAll();
+        }
+        m_state.PurgeOldBackups();
     }
     m_recent.WriteList();
     return 0;
@@ -352,6 +363,15 @@ bool CTembraApp::OnIdle() {
 void CTembraApp::UpdateCommandStates() {
     if (!m_mainFrame) {
         return;
+    }
+    // A save under another name retitles its chart's windows.
+    for (const auto& chart : m_openCharts) {
+        const QString title = Utf(chart->document->GetTitle());
+        for (const ChartWindow& w : chart->windows) {
+            if (w.sub != nullptr && w.sub->windowTitle() != title) {
+                w.sub->setWindowTitle(title);
+            }
+        }
     }
     for (const auto& [id, action] : m_mainFrame->Actions()) {
         const CCmdUI state = m_router.Update(id);
@@ -429,7 +449,10 @@ CTembraDoc* CTembraApp::ActiveDocument() const {
 CTembraDoc* CTembraApp::AddChart(std::unique_ptr<CTembraDoc> document) {
     auto chart = std::make_unique<Chart>();
     chart->document = std::move(document);
-    chart->commands = std::make_unique<CDocumentCommands>(*chart->document);
+    chart->commands =
+        std::make_unique<CDocumentCommands>(*chart->document, [this](const char* dialog) {
+            return m_options.ui != nullptr || m_qtUi.HasDialog(dialog);
+        });
     Chart& entry = *chart;
     m_openCharts.push_back(std::move(chart));
     ShowChartWindow(entry);
@@ -547,6 +570,10 @@ void CTembraApp::NewWindow() {
 }
 
 CTembraDoc* CTembraApp::OpenDocumentFile(const std::string& path) {
+    return OpenChart(path, true);
+}
+
+CTembraDoc* CTembraApp::OpenChart(const std::string& path, bool addToRecent) {
     const std::string absolute =
         QFileInfo(QString::fromStdString(path)).absoluteFilePath().toStdString();
     for (const auto& chart : m_openCharts) {
@@ -560,8 +587,10 @@ CTembraDoc* CTembraApp::OpenDocumentFile(const std::string& path) {
         return nullptr;
     }
     document->SetPathName(absolute);
-    m_recent.Add(absolute);
-    UpdateRecentFileMenu();
+    if (addToRecent) {
+        m_recent.Add(document->GetPathName());
+        UpdateRecentFileMenu();
+    }
     CTembraDoc* opened = AddChart(std::move(document));
 
     // The new chart takes the place of the untouched empty ones.
@@ -573,6 +602,37 @@ CTembraDoc* CTembraApp::OpenDocumentFile(const std::string& path) {
         m_mainFrame->TileHorizontally();
     }
     return opened;
+}
+
+void CTembraApp::OpenConverting(int kind) {
+    m_state.SetPlanConversion(kind);
+    std::string path;
+    if (DoFileDialog(path, IDS_OPENFILE, true, false)) {
+        OpenDocumentFile(QDir::cleanPath(QString::fromStdString(path)).toStdString());
+    }
+    m_state.SetPlanConversion(0);
+}
+
+void CTembraApp::InstallAutoSaveHooks() {
+    m_hooks.autoSave = [this] {
+        // The run's own text stands in the status bar meanwhile; what stood there comes back.
+        CMainStatusBar* bar = m_mainFrame ? m_mainFrame->StatusBar() : nullptr;
+        const QString kept = bar != nullptr ? bar->Pane(0)->text() : QString();
+        m_state.AutoSave(Documents());
+        if (bar != nullptr) {
+            bar->Pane(0)->setText(kept);
+            bar->UpdateNow();
+        }
+    };
+    m_hooks.recover = [this] {
+        if (!m_state.HasAutoSaveFiles()) {
+            return false;
+        }
+        m_state.RecoverAutoSaveFiles(
+            [this](const std::string& copy) { return OpenChart(copy, false); });
+        return true;
+    };
+    m_hooks.removeAll = [this] { m_state.RemoveAllAutoSaveFiles(); };
 }
 
 // ---- The file dialog --------------------------------------------------------------------------
@@ -621,6 +681,16 @@ BOOL CTembraApp::DoFileDialog(std::string& path, UINT titleId, bool open, bool w
 
 // ---- Dialogs and commands -------------------------------------------------------------------
 
+int CTembraApp::RunFileDialog(DialogRequest& request) {
+    auto& ask = static_cast<FileDialogRequest&>(request);
+    std::string path = ask.path;
+    if (!DoFileDialog(path, ask.titleId, ask.open, ask.writeProtected)) {
+        return IDCANCEL;
+    }
+    ask.path = path;
+    return IDOK;
+}
+
 int CTembraApp::AskSaveChanges(DialogRequest& request) {
     auto& ask = static_cast<SaveChangesRequest&>(request);
     ask.answer = AfxMessageBox(FormatString(LoadString(IDP_ASK_TO_SAVE), {ask.title}),
@@ -642,6 +712,7 @@ int CTembraApp::AskSaveAs(DialogRequest& request) {
 void CTembraApp::InstallDialogs() {
     m_qtUi.SetDialogHandler("SaveChanges", [this](DialogRequest& r) { return AskSaveChanges(r); });
     m_qtUi.SetDialogHandler("SaveAs", [this](DialogRequest& r) { return AskSaveAs(r); });
+    m_qtUi.SetDialogHandler("FileDialog", [this](DialogRequest& r) { return RunFileDialog(r); });
     m_qtUi.SetDialogHandler("AutoSave", [this](DialogRequest& r) {
         CAutoSaveDlg dialog(&static_cast<AutoSaveRequest&>(r).interval, m_mainFrame.get());
         return dialog.exec() == QDialog::Accepted ? IDOK : IDCANCEL;
@@ -668,6 +739,14 @@ void CTembraApp::AddAppCommands() {
     m_commands.On(57664, [this] { OnAbout(); });
     m_commands.On(57600, [this] { NewDocument(); });
     m_commands.On(57601, [this] { OnFileOpen(); });
+    // The converting opens are the document's commands: there while a chart is.
+    const auto whileChart = [this](CCmdUI& ui) {
+        ui.Enable(ActiveDocument() != nullptr ? TRUE : FALSE);
+    };
+    m_commands.On(
+        33080, [this] { OpenConverting(1); }, whileChart);
+    m_commands.On(
+        33141, [this] { OpenConverting(2); }, whileChart);
     for (int i = 0; i < kRecentFileCount; ++i) {
         m_commands.On(
             ID_FILE_MRU_FILE1 + static_cast<UINT>(i), [this, i] { OnOpenRecent(i); },

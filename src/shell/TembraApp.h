@@ -4,10 +4,10 @@
 // runs the application's commands and brings every command's menu and bar state up to date when
 // the program idles.
 //
-// What is not yet part of the program is reached through seams that do nothing until they are
-// filled: the chart windows come from a factory (a placeholder window until the chart view is
-// there); the auto-save run, the recovery of auto-saved work and the removal of its files are
-// hooks of the document files.
+// The chart windows come from a factory (a placeholder window until the chart view is there). The
+// auto-save run, the recovery of auto-saved work and the removal of its files are hooks, which the
+// application fills with the application state's own (CAppState::AutoSave and its kin); a test
+// may put others in their place.
 #pragma once
 
 #include "document/AppState.h"
@@ -43,7 +43,7 @@ class IChartWindowFactory;
 class IFontCatalog;
 class ScopedAppContext;
 
-// The document files' part of the application: each does nothing while it is empty.
+// The document files' part of the application (each does nothing while it is empty).
 struct AutoSaveHooks {
     // One auto-save run over the open charts.
     std::function<void()> autoSave;
@@ -96,6 +96,9 @@ public:
     // Opens a chart in a new window; then every other chart that is not modified and holds
     // nothing is closed and, when one was, the windows are tiled. Null when it could not be read.
     CTembraDoc* OpenDocumentFile(const std::string& path);
+    // The open converting a chart to the safety-and-health plan's layout (kind 1, command 33080)
+    // or the monthly plan's (kind 2, command 33141): the file dialog names the file.
+    void OpenConverting(int kind);
     CTembraDoc* NewDocument();
     // Another window on the active chart.
     void NewWindow();
@@ -148,6 +151,12 @@ private:
     struct Chart;
 
     void AddAppCommands();
+    // The hooks of the document files: the application state's auto-save, recovery and removal.
+    void InstallAutoSaveHooks();
+    // OpenDocumentFile; the recovery of a copy does not list it among the recent files.
+    CTembraDoc* OpenChart(const std::string& path, bool addToRecent);
+    // The program's file dialog for a document's request.
+    int RunFileDialog(DialogRequest& request);
     void InstallDialogs();
     // The chart window of a new or opened document.
     CTembraDoc* AddChart(std::unique_ptr<CTembraDoc> document);
@@ -199,6 +208,9 @@ private:
     bool m_idleDue = true;
     // The document whose question is being asked (its read-only flag, its title).
     CTembraDoc* m_asking = nullptr;
+    // Set once this process is the user's one program (past the single-instance test): only it
+    // keeps the backup log and the auto-saved copies, at start and at exit.
+    bool m_ownsProgramFiles = false;
 };
 
 } // namespace tembra

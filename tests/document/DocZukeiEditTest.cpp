@@ -56,6 +56,8 @@ public:
 class DocZukeiEditTest : public testing::Test {
 protected:
     DocZukeiEditTest() {
+        // A new chart first: it takes the application's settings, which the page below replaces.
+        doc.OnNewDocument();
         CSyokiSet& set = doc.GetSyokiSet();
         CPrintArea::StoredFields f;
         f.paper = CRect(-500, 100, 3100, -1700);
@@ -69,7 +71,6 @@ protected:
         set.SetEndDate(Day(2010, 4, 30));
         set.SetFirstRow(0);
         set.SetLastRow(29);
-        doc.OnNewDocument();
         doc.AddView(&view);
         view.layout.Init(&view);
     }

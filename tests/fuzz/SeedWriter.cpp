@@ -7,10 +7,11 @@
 //
 // The seeds are committed with the inputs that once failed; run this again only when a stored
 // form changes, and keep the failed inputs.
-#include "fuzz/ChartSequence.h"
 #include "fuzz/FuzzSupport.h"
 #include "fuzz/RecordKinds.h"
 
+#include "document/AppState.h"
+#include "document/DocFileFormat.h"
 #include "document/TembraDoc.h"
 #include "model/Calendar.h"
 #include "model/DataHeader.h"
@@ -253,11 +254,28 @@ void WriteChartSeeds(const std::filesystem::path& folder) {
             if (autoSave) {
                 document.SelectLastObj();
             }
-            const Bytes stored =
-                Store(document, [&](CArchive& ar) { StoreChartParts(ar, document, autoSave); });
+            // The file as the document writes it; the seed holds what follows its preamble (the
+            // chart target writes that for the version itself, the beta mark for version 0).
+            GetAppState()->SetAutoSaving(autoSave ? TRUE : FALSE);
+            GetAppState()->SetSaveVersion(version);
+            Bytes stored = Store(document, [&](CArchive& ar) { document.Serialize(ar); });
+            GetAppState()->SetAutoSaving(FALSE);
+            GetAppState()->SetSaveVersion(kCurrentFileVersion);
+            std::size_t preamble =
+                static_cast<std::size_t>(std::find(stored.begin(), stored.end(), 0) -
+                                         stored.begin()) +
+                1 + 4;
+            if (version >= DocFile::kReservedVersion) {
+                preamble += 4;
+            }
             Write(folder, "seed-" + std::to_string(version) + (autoSave ? "-autosave" : ""),
                   Join({{VersionChoice(version), static_cast<std::uint8_t>(autoSave ? 1 : 0)},
-                        stored}));
+                        Bytes(stored.begin() + static_cast<std::ptrdiff_t>(preamble),
+                              stored.end())}));
+            if (version == kCurrentFileVersion && !autoSave) {
+                // And one whole file, header included.
+                Write(folder, "seed-file-58000", Join({{VersionChoice(version), 2}, stored}));
+            }
             document.DeleteContents();
         }
     }

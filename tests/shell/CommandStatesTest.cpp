@@ -83,7 +83,7 @@ TEST_F(CommandStatesTest, StatesComeFromTheUpdateHandlersInOnePass) {
     app->NewDocument();
     app->UpdateCommandStates();
     EXPECT_TRUE(frame.FunctionBar()->Button(57600)->isEnabled());
-    EXPECT_FALSE(frame.FunctionBar()->Button(57603)->isEnabled());
+    EXPECT_TRUE(frame.FunctionBar()->Button(57603)->isEnabled()) << "a chart can be saved";
     EXPECT_TRUE(frame.Action(57652)->isEnabled());
 }
 

@@ -88,10 +88,10 @@ TEST_F(FileDialogTest, TheDocumentsQuestions) {
     ASSERT_FALSE(Start());
     CTembraDoc* document = app->NewDocument();
     document->SetModifiedFlag(TRUE);
-    // "SaveChanges" and "SaveAs" are the program's own dialogs: the scripted user interface
-    // hands them to the application's handlers.
+    // "SaveChanges" and the file dialog are the program's own dialogs: the scripted user
+    // interface hands them to the application's handlers.
     ui.OnDialog("SaveChanges", [this](DialogRequest& r) { return app->QtUi().RunDialog(r); });
-    ui.OnDialog("SaveAs", [this](DialogRequest& r) { return app->QtUi().RunDialog(r); });
+    ui.OnDialog("FileDialog", [this](DialogRequest& r) { return app->QtUi().RunDialog(r); });
     ui.QueueAnswer(IDCANCEL);
     EXPECT_FALSE(app->CloseDocument(document));
     ASSERT_EQ(ui.MessageBoxes().size(), 1u);

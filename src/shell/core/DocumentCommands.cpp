@@ -7,6 +7,12 @@ namespace tembra {
 
 namespace {
 
+// The file commands of the document.
+constexpr UINT ID_FILE_SAVE = 57603;
+constexpr UINT ID_FILE_SAVE_AS = 57604;
+constexpr UINT ID_FILE_INSERT = 32827;
+constexpr UINT ID_DATA_INFO = 32788;
+
 // The attribute commands that carry their value (the text and the bar colour come from the term
 // bar and are run there).
 bool CarriesValue(const AttrCommand* command) {
@@ -16,6 +22,26 @@ bool CarriesValue(const AttrCommand* command) {
 } // namespace
 
 bool CDocumentCommands::OnCommand(UINT id) {
+    switch (id) {
+    case ID_FILE_SAVE:
+        m_document.OnFileSave();
+        return true;
+    case ID_FILE_SAVE_AS:
+        m_document.OnFileSaveAs();
+        return true;
+    case ID_FILE_INSERT:
+        if (HasDialog("InsertSelect")) {
+            m_document.OnFileInsert();
+        }
+        return true;
+    case ID_DATA_INFO:
+        if (HasDialog("DataInfo")) {
+            m_document.OnDataInfo();
+        }
+        return true;
+    default:
+        break;
+    }
     if (CarriesValue(FindAttrCommand(EventAttrCommands(), id))) {
         return m_document.OnEventAttrCommand(id) != FALSE;
     }
@@ -26,6 +52,20 @@ bool CDocumentCommands::OnCommand(UINT id) {
 }
 
 bool CDocumentCommands::OnUpdateCommand(CCmdUI& cmdUI) {
+    switch (cmdUI.m_nID) {
+    case ID_FILE_SAVE:
+    case ID_FILE_SAVE_AS:
+        cmdUI.Enable(TRUE);
+        return true;
+    case ID_FILE_INSERT:
+        cmdUI.Enable(HasDialog("InsertSelect") ? TRUE : FALSE);
+        return true;
+    case ID_DATA_INFO:
+        cmdUI.Enable(HasDialog("DataInfo") ? TRUE : FALSE);
+        return true;
+    default:
+        break;
+    }
     if (CarriesValue(FindAttrCommand(EventAttrCommands(), cmdUI.m_nID))) {
         m_document.UpdateEventAttrUI(&cmdUI);
         return true;

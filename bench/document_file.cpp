@@ -1,0 +1,185 @@
+// Opening and saving a chart file of 10,000 processes (each with a term and a resource entry,
+// over 400 rows of a calendar-day chart) and 1,000 events, each also as a ratio to reading the
+// file's bytes alone ("x_read"). The open reads the whole file into a chart of its own before it
+// takes it over and holds the file's lock; the save writes beside the file, flushes it to the disk
+// and renames it into place. Goal: the open under 100 ms.
+#include "document/AppContext.h"
+#include "document/AppState.h"
+#include "document/TembraDoc.h"
+#include "model/ConfigBase.h"
+#include "model/Koutei.h"
+#include "model/Shigen.h"
+#include "model/Yogo.h"
+#include "platform/Paths.h"
+#include "platform/Sjis.h"
+#include "platform/Time.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace tembra;
+namespace fs = std::filesystem;
+using SteadyClock = std::chrono::steady_clock;
+
+constexpr int kProcesses = 10000;
+constexpr int kEvents = 1000;
+
+// The program's folders in a temporary folder, its settings and state installed, and the chart
+// file written once.
+class Setup {
+public:
+    Setup() {
+        std::string pattern = (fs::temp_directory_path() / "tembra-bench-XXXXXX").string();
+        if (mkdtemp(pattern.data()) == nullptr) {
+            std::abort();
+        }
+        m_dir = pattern;
+        fs::create_directories(m_dir / "writable");
+        fs::create_directories(m_dir / "config");
+        Paths::SetDirs(Paths::ShippedDataDir(), m_dir / "writable", m_dir / "config");
+        tembra::Clock::SetFixedNow(CTime(2010, 4, 1));
+        AppContext context;
+        context.config = &m_config;
+        context.state = &m_state;
+        m_context = std::make_unique<ScopedAppContext>(std::move(context));
+        m_config.Read(FALSE);
+        m_state.SetLockOwnerId("bench [host]");
+
+        CTembraDoc chart;
+        chart.OnNewDocument();
+        chart.GetShigenNames().push_back(
+            std::make_unique<CShigenName>(1, 4, Sjis::FromUtf8("作業員")));
+        const CTime start = chart.GetSyokiSet().GetStartDate();
+        for (int i = 0; i < kProcesses; ++i) {
+            CChartPos pos;
+            pos.SetStartDate(start + CTimeSpan(i % 30, 0, 0, 0));
+            pos.SetEndDate(start + CTimeSpan(i % 30 + 3, 0, 0, 0));
+            pos.SetStartRow(static_cast<WORD>(i % 400));
+            pos.SetEndRow(static_cast<WORD>(i % 400));
+            std::unique_ptr<CKoutei> process = chart.CreateKoutei(&pos);
+            std::unique_ptr<CYogo> term = std::make_unique<CYogo>();
+            term->SetText(Sjis::FromUtf8("基礎工事"));
+            process->AddYogo(term, TRUE);
+            process->GetShigen()->AddShigenData(std::make_unique<CShigenData>(1, 3));
+            chart.AddObj(process.release(), FALSE);
+        }
+        for (int i = 0; i < kEvents; ++i) {
+            std::unique_ptr<CEvent> event = chart.CreateEvent();
+            event->SetStartDate(start + CTimeSpan(i % 30, 0, 0, 0));
+            event->SetStartRow(static_cast<short>(i % 400));
+            event->SetText(Sjis::FromUtf8("検査"));
+            chart.AddObj(event.release(), FALSE);
+        }
+        m_file = m_dir / "chart.tbr";
+        chart.OnSaveDocument(m_file.string());
+        m_readSeconds = MeasureRead();
+    }
+    ~Setup() {
+        m_context.reset();
+        Paths::SetDirs({}, {}, {});
+        std::error_code ec;
+        fs::remove_all(m_dir, ec);
+    }
+
+    const fs::path& File() const { return m_file; }
+    fs::path Copy() const { return m_dir / "copy.tbr"; }
+    // The fastest of a few reads of the file's bytes.
+    double ReadSeconds() const { return m_readSeconds; }
+
+    // The file's bytes in one read.
+    static std::string ReadBytes(const fs::path& file) {
+        std::ifstream in(file, std::ios::binary);
+        std::string bytes(static_cast<std::size_t>(fs::file_size(file)), '\0');
+        in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        return bytes;
+    }
+
+private:
+    double MeasureRead() const {
+        double best = 1e9;
+        for (int i = 0; i < 9; ++i) {
+            const auto begin = SteadyClock::now();
+            benchmark::DoNotOptimize(ReadBytes(m_file));
+            best =
+                std::min(best, std::chrono::duration<double>(SteadyClock::now() - begin).count());
+        }
+        return best;
+    }
+
+    fs::path m_dir;
+    fs::path m_file;
+    CConfigBase m_config;
+    CAppState m_state;
+    std::unique_ptr<ScopedAppContext> m_context;
+    double m_readSeconds = 0;
+};
+
+Setup& Chart() {
+    static Setup setup;
+    return setup;
+}
+
+void ReportRatio(benchmark::State& state, double seconds) {
+    state.counters["x_read"] = benchmark::Counter(
+        seconds / static_cast<double>(state.iterations()) / Chart().ReadSeconds());
+    state.counters["bytes"] = static_cast<double>(fs::file_size(Chart().File()));
+}
+
+void ReadFileBytes(benchmark::State& state) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(Setup::ReadBytes(Chart().File()));
+    }
+}
+BENCHMARK(ReadFileBytes)->Unit(benchmark::kMillisecond);
+
+void OpenChart(benchmark::State& state) {
+    double seconds = 0;
+    for (auto _ : state) {
+        CTembraDoc doc;
+        const auto begin = SteadyClock::now();
+        const BOOL opened = doc.OnOpenDocument(Chart().File().string());
+        seconds += std::chrono::duration<double>(SteadyClock::now() - begin).count();
+        state.PauseTiming();
+        if (!opened || doc.GetObjCount() != kProcesses + kEvents) {
+            state.SkipWithError("the chart did not open whole");
+        }
+        doc.OnCloseDocument();
+        state.ResumeTiming();
+    }
+    ReportRatio(state, seconds);
+}
+BENCHMARK(OpenChart)->Unit(benchmark::kMillisecond);
+
+void SaveChart(benchmark::State& state) {
+    CTembraDoc doc;
+    if (!doc.OnOpenDocument(Chart().File().string())) {
+        state.SkipWithError("the chart did not open");
+        return;
+    }
+    double seconds = 0;
+    for (auto _ : state) {
+        const auto begin = SteadyClock::now();
+        const BOOL saved = doc.OnSaveDocument(Chart().Copy().string());
+        seconds += std::chrono::duration<double>(SteadyClock::now() - begin).count();
+        if (!saved) {
+            state.SkipWithError("the chart was not saved");
+        }
+    }
+    ReportRatio(state, seconds);
+    doc.OnCloseDocument();
+}
+BENCHMARK(SaveChart)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

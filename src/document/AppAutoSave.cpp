@@ -1,0 +1,188 @@
+// The auto-save of the open documents and their recovery after a crash (see AppState.h).
+#include "document/AppState.h"
+#include "document/TembraDoc.h"
+#include "model/Utility.h"
+#include "platform/Paths.h"
+#include "platform/Profile.h"
+#include "platform/Sjis.h"
+#include "platform/Ui.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <system_error>
+
+namespace tembra {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr UINT IDS_UNSAVED_WORK = 5102;
+
+// The control file and its keys:
+//   section     key              value
+//   "Control"   "FileCount"      the highest entry number handed out, "%d"
+//   "AutoSave"  "TBRT%04d"       the document's path, or its provisional name
+constexpr const char* kControlName = "AUTOCTRL";
+constexpr const char* kControlExt = "FNM";
+constexpr const char* kControlSection = "Control";
+constexpr const char* kCountKey = "FileCount";
+constexpr const char* kEntrySection = "AutoSave";
+constexpr const char* kEntryPrefix = "TBRT";
+constexpr const char* kCopyExt = "T_P";
+// Values of the control file are read into buffers of this size.
+constexpr std::size_t kValueSize = 256;
+// Key names listed at once (far more than any run hands out).
+constexpr std::size_t kKeyListSize = 1 << 20;
+
+fs::path ControlFile() {
+    return Paths::GetExeDirFile(kControlName, kControlExt);
+}
+
+std::string EntryKey(int n) {
+    return StringPrintf("%s%04d", kEntryPrefix, n);
+}
+
+std::string CopyPath(const std::string& key) {
+    return Paths::GetExeDirFile(key, kCopyExt);
+}
+
+std::string ReadEntry(const fs::path& control, const std::string& key) {
+    return GetPrivateProfileString(kEntrySection, key, "", kValueSize, control);
+}
+
+// How far the walks over the entries go: the larger of "FileCount" and the highest entry number
+// among the keys, so that a copy whose lower entries went with a crash is still found.
+int EntryBound(const fs::path& control) {
+    int bound = static_cast<int>(GetPrivateProfileInt(kControlSection, kCountKey, 0, control));
+    bound = std::max(bound, 0);
+    const std::size_t prefix = std::char_traits<char>::length(kEntryPrefix);
+    for (const std::string& key : GetPrivateProfileKeyNames(kEntrySection, kKeyListSize, control)) {
+        if (key.size() <= prefix || !Sjis::EqualsNoCase(key.substr(0, prefix), kEntryPrefix)) {
+            continue;
+        }
+        const std::string digits = key.substr(prefix);
+        if (digits.size() > 8 || !std::all_of(digits.begin(), digits.end(), [](char c) {
+                return std::isdigit(static_cast<unsigned char>(c)) != 0;
+            })) {
+            continue;
+        }
+        bound = std::max(bound, std::stoi(digits));
+    }
+    return bound;
+}
+
+// Sets the flag for the life of the object.
+class AutoSavingScope {
+public:
+    explicit AutoSavingScope(CAppState& app) : m_app(app) { m_app.SetAutoSaving(TRUE); }
+    ~AutoSavingScope() { m_app.SetAutoSaving(FALSE); }
+    AutoSavingScope(const AutoSavingScope&) = delete;
+    AutoSavingScope& operator=(const AutoSavingScope&) = delete;
+
+private:
+    CAppState& m_app;
+};
+
+} // namespace
+
+void CAppState::AutoSave(const std::vector<CTembraDoc*>& documents) {
+    CWaitCursor wait;
+    AutoSavingScope saving(*this);
+    Ui().SetStatusText(Sjis::FromUtf8("自動保存 実行中・・・"));
+    const fs::path control = ControlFile();
+    int count =
+        std::max(0, static_cast<int>(GetPrivateProfileInt(kControlSection, kCountKey, 0, control)));
+    for (CTembraDoc* document : documents) {
+        std::string copy = document->GetAutoSavePath();
+        std::string key;
+        if (copy.empty()) {
+            int n = 1;
+            while (!ReadEntry(control, EntryKey(n)).empty()) {
+                ++n;
+            }
+            key = EntryKey(n);
+            copy = CopyPath(key);
+            count = std::max(count, n);
+        }
+        if (document->WriteAutoSaveCopy(copy) && !key.empty()) {
+            WritePrivateProfileString(kEntrySection, key.c_str(),
+                                      document->GetAutoSaveName().c_str(), control);
+        }
+    }
+    WritePrivateProfileString(kControlSection, kCountKey, std::to_string(count).c_str(), control);
+}
+
+void CAppState::RemoveAutoSaveFile(const std::string& path) {
+    if (path.empty()) {
+        return;
+    }
+    std::error_code ec;
+    fs::remove(path, ec);
+    const fs::path control = ControlFile();
+    if (fs::exists(control, ec)) {
+        const std::string key = fs::path(path).stem().string();
+        WritePrivateProfileString(kEntrySection, key.c_str(), nullptr, control);
+    }
+}
+
+BOOL CAppState::HasAutoSaveFiles() {
+    const fs::path control = ControlFile();
+    std::error_code ec;
+    if (!fs::exists(control, ec)) {
+        return FALSE;
+    }
+    const int bound = EntryBound(control);
+    for (int n = 1; n <= bound; ++n) {
+        if (!ReadEntry(control, EntryKey(n)).empty()) {
+            AfxMessageBox(IDS_UNSAVED_WORK, MB_OK | MB_ICONEXCLAMATION);
+            return TRUE;
+        }
+    }
+    return FALSE;
+}
+
+void CAppState::RecoverAutoSaveFiles(const OpenDocumentFn& open) {
+    AutoSavingScope recovering(*this);
+    const fs::path control = ControlFile();
+    const int bound = EntryBound(control);
+    for (int n = 1; n <= bound; ++n) {
+        const std::string key = EntryKey(n);
+        const std::string name = ReadEntry(control, key);
+        if (name.empty()) {
+            continue;
+        }
+        const std::string copy = CopyPath(key);
+        CTembraDoc* document = open ? open(copy) : nullptr;
+        if (document == nullptr) {
+            WritePrivateProfileString(kEntrySection, key.c_str(), nullptr, control);
+            continue;
+        }
+        document->SetAutoSavePath(copy);
+        document->SetModifiedFlag(TRUE);
+        LockDocumentFile(copy, 0);
+        if (!document->TakeProvisionalName(name)) {
+            document->SetPathName(name, TRUE);
+            LockDocumentFile(name, 1);
+        }
+    }
+}
+
+void CAppState::RemoveAllAutoSaveFiles() {
+    const fs::path control = ControlFile();
+    std::error_code ec;
+    if (!fs::exists(control, ec)) {
+        return;
+    }
+    const int bound = EntryBound(control);
+    for (int n = 1; n <= bound; ++n) {
+        const std::string key = EntryKey(n);
+        if (!ReadEntry(control, key).empty()) {
+            fs::remove(CopyPath(key), ec);
+        }
+    }
+    fs::remove(control, ec);
+}
+
+} // namespace tembra

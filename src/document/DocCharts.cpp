@@ -1,0 +1,96 @@
+// The list of resource charts, and the document's side of the two foreign streams it reads and
+// writes through its own archive: the CSV stream (".psv") and the DOS version's documents
+// (".phd" with the data file ".pdt").
+#include "chart/Chart.h"
+#include "document/TembraDoc.h"
+#include "platform/Sjis.h"
+#include "platform/Ui.h"
+
+namespace tembra {
+
+namespace {
+
+// The chart kind of a record of the chart list (0 for a record that is no chart).
+CChart* AsChart(CDataHeader* record) {
+    return record != nullptr && record->GetType() == kTypeChart ? DynamicDowncast<CChart>(record)
+                                                                : nullptr;
+}
+
+// The converters of the DOS and CSV streams are not part of this program yet: a file of either
+// kind is refused with a message that says so.
+void ReportMissingConverter(const char* utf8) {
+    AfxMessageBox(Sjis::FromUtf8(utf8), MB_OK | MB_ICONEXCLAMATION);
+}
+
+} // namespace
+
+int CTembraDoc::CountSelectedCharts(WORD kind) const {
+    int count = 0;
+    for (POSITION pos = GetHeadChartPosition(); pos != nullptr;) {
+        const CChart* chart = GetNextChart(pos);
+        if (chart != nullptr && chart->IsSelected() != 0 &&
+            (kind == 0 || chart->GetKind() == kind)) {
+            ++count;
+        }
+    }
+    return count;
+}
+
+CChart* CTembraDoc::GetNextChart(POSITION& pos) const {
+    return AsChart(m_objects.GetChartList().GetNext(pos));
+}
+
+CChart* CTembraDoc::GetPrevChart(POSITION& pos) const {
+    return AsChart(m_objects.GetChartList().GetPrev(pos));
+}
+
+void CTembraDoc::UnselectCharts() {
+    for (POSITION pos = GetHeadChartPosition(); pos != nullptr;) {
+        CChart* chart = GetNextChart(pos);
+        if (chart != nullptr && chart->IsSelected() != 0) {
+            chart->Deselect();
+            UpdateAllViews(nullptr, 0, chart);
+        }
+    }
+}
+
+void CTembraDoc::DeleteSelectedCharts() {
+    OwnedObList<CDataHeader>& charts = m_objects.GetChartList();
+    for (POSITION pos = charts.GetHeadPosition(); pos != nullptr;) {
+        const POSITION at = pos;
+        CDataHeader* record = charts.GetNext(pos);
+        if (record == nullptr || record->IsSelected() == 0) {
+            continue;
+        }
+        charts.RemoveAt(at);
+        delete record;
+        UpdateAllViews(nullptr);
+    }
+}
+
+BOOL CTembraDoc::LoadTextData(CArchive& ar) {
+    static_cast<void>(ar);
+    ReportMissingConverter("CSVファイル（*.psv）の読み込みは、このシステムではまだできません。");
+    return FALSE;
+}
+
+BOOL CTembraDoc::StoreTextData(CArchive& ar) {
+    // A chart is never written in this form.
+    static_cast<void>(ar);
+    return FALSE;
+}
+
+BOOL CTembraDoc::LoadDosDocument(CArchive& ar) {
+    static_cast<void>(ar);
+    ReportMissingConverter(
+        "DOS版のファイル（*.phd）の読み込みは、このシステムではまだできません。");
+    return FALSE;
+}
+
+BOOL CTembraDoc::StoreDosDocument(CArchive& ar) {
+    static_cast<void>(ar);
+    ReportMissingConverter("DOS版のファイル（*.phd）への保存は、このシステムではまだできません。");
+    return FALSE;
+}
+
+} // namespace tembra

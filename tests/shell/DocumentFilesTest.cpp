@@ -1,0 +1,129 @@
+// The program's part of the document files: Save and Save As on the active chart, the auto-save
+// tick with the application state's own hooks, the recovery at the next start after a crash, and
+// the backup log set aside at start and purged at exit by the user's one program.
+#include "ShellFixture.h"
+
+#include "document/DocFileRequests.h"
+#include "model/ConfigPath.h"
+#include "platform/Sjis.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include <filesystem>
+#include <fstream>
+
+namespace tembra {
+namespace {
+
+namespace fs = std::filesystem;
+
+class DocumentFilesTest : public test::ShellFixture {
+protected:
+    void ChooseFile(const fs::path& path) {
+        ui.OnDialog("FileDialog", [path](DialogRequest& r) {
+            static_cast<FileDialogRequest&>(r).path = path.string();
+            return IDOK;
+        });
+    }
+    fs::path Control() const { return paths.Writable() / "AUTOCTRL.FNM"; }
+    fs::path BackupFolder() const { return paths.Writable() / "BackUp"; }
+    test::TempDir files;
+};
+
+TEST_F(DocumentFilesTest, SaveAndSaveAsRunOnTheActiveChart) {
+    ASSERT_FALSE(Start());
+    CTembraDoc* document = app->NewDocument();
+    app->UpdateCommandStates();
+    EXPECT_TRUE(Frame().Action(57603)->isEnabled());
+    EXPECT_TRUE(Frame().Action(57604)->isEnabled());
+
+    const fs::path first = files.File("first.tbr");
+    ChooseFile(first);
+    app->Router().Execute(57603);
+    EXPECT_TRUE(fs::exists(first));
+    EXPECT_EQ(document->GetPathName(), first.string());
+    app->UpdateCommandStates();
+    const QString title = Frame().MdiArea()->subWindowList().front()->windowTitle();
+    EXPECT_TRUE(title.startsWith(QStringLiteral("first.tbr"))) << title.toStdString();
+
+    const fs::path second = files.File("second.tbr");
+    ChooseFile(second);
+    app->Router().Execute(57604);
+    EXPECT_TRUE(fs::exists(second));
+    EXPECT_EQ(document->GetPathName(), second.string());
+    EXPECT_FALSE(fs::exists(files.File("first.$$$"))) << "the old name's lock went";
+    EXPECT_TRUE(fs::exists(files.File("second.$$$")));
+}
+
+TEST_F(DocumentFilesTest, TheTickWritesTheCopiesAndANormalExitRemovesThem) {
+    ASSERT_FALSE(Start());
+    CTembraDoc* document = app->NewDocument();
+    document->SetChangedFlag(TRUE);
+    app->Config().SetAutoSaveTime(1);
+    const CTime start(2000, 5, 1, 10, 0, 0);
+    app->SetLastAutoSave(start);
+    clock.Set(start + CTimeSpan(61));
+    app->OnAutoSaveTimer();
+    EXPECT_TRUE(fs::exists(Control()));
+    EXPECT_TRUE(fs::exists(paths.Writable() / "TBRT0001.T_P"));
+    EXPECT_EQ(GetPrivateProfileString("AutoSave", "TBRT0001", "", 256, Control()), "無題1._p$");
+
+    app->ExitInstance();
+    EXPECT_FALSE(fs::exists(Control()));
+    EXPECT_FALSE(fs::exists(paths.Writable() / "TBRT0001.T_P"));
+}
+
+TEST_F(DocumentFilesTest, TheNextStartRecoversWhatACrashLeft) {
+    ASSERT_FALSE(Start());
+    CTembraDoc* document = app->NewDocument();
+    document->GetSyokiSet().SetLastRow(66);
+    document->SetChangedFlag(TRUE);
+    app->Hooks().autoSave();
+    // The crash: the program ends without closing its charts. What they left is kept aside
+    // while the test's own application object goes.
+    const fs::path kept = files.File("kept");
+    fs::create_directories(kept);
+    for (const char* name : {"AUTOCTRL.FNM", "TBRT0001.T_P"}) {
+        fs::copy_file(paths.Writable() / name, kept / name);
+    }
+    app.reset();
+    for (const char* name : {"AUTOCTRL.FNM", "TBRT0001.T_P"}) {
+        fs::copy_file(kept / name, paths.Writable() / name, fs::copy_options::overwrite_existing);
+    }
+
+    ui.ClearRecords();
+    ASSERT_FALSE(Start());
+    EXPECT_EQ(test::Messages(ui), std::vector<UINT>{5102});
+    ASSERT_EQ(app->Documents().size(), 1u);
+    CTembraDoc* recovered = app->Documents().front();
+    EXPECT_TRUE(recovered->GetPathName().empty());
+    EXPECT_TRUE(recovered->GetTitle().starts_with(Sjis::FromUtf8("無題1")));
+    EXPECT_TRUE(recovered->IsModified());
+    EXPECT_EQ(recovered->GetSyokiSet().GetLastRow(), 66);
+    EXPECT_TRUE(app->RecentFiles().Paths().empty()) << "a copy is no recent file";
+}
+
+TEST_F(DocumentFilesTest, OnlyTheUsersOneProgramKeepsTheBackupLog) {
+    struct Case {
+        std::vector<std::string> args;
+        bool owner;
+    };
+    const std::vector<Case> cases = {{{"-dde"}, true}, {{"/Automation"}, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args.front());
+        fs::remove_all(BackupFolder());
+        fs::create_directories(BackupFolder());
+        std::ofstream(BackupFolder() / "Backlog.lst") << "BackUp File<N>=~0a.tbr|/d/a.tbr\r\n";
+        std::ofstream(BackupFolder() / "~0a.tbr") << "copy";
+        ASSERT_FALSE(Start(c.args));
+        // Set aside at start: what the last run made is "Backlog.old" now.
+        EXPECT_EQ(fs::exists(BackupFolder() / "Backlog.old"), c.owner);
+        app->ExitInstance();
+        // Not made again in this run: deleted at its exit.
+        EXPECT_EQ(fs::exists(BackupFolder() / "~0a.tbr"), !c.owner);
+    }
+}
+
+} // namespace
+} // namespace tembra
