@@ -373,6 +373,15 @@ TEST_F(FrameTest, ClosingKeepsThePlacementAndTheBarsForTheNextStart) {
     EXPECT_FALSE(again->Action(40015)->isChecked());
 }
 
+TEST_F(FrameTest, AShowCommandOtherThanNormalOverridesTheStoredOne) {
+    ASSERT_TRUE(
+        tembra::WriteProfileString("Settings", "WindowPos", "0,1,-1,-1,-1,-1,40,50,940,650"));
+    app.SetShowCommand(kShowMaximized);
+    Start(Layout("a.lyt", 0, 0));
+    EXPECT_TRUE(frame->isMaximized());
+    EXPECT_EQ(frame->normalGeometry(), QRect(40, 50, 900, 600));
+}
+
 TEST_F(FrameTest, ADroppedFileOpensUnlessATemporaryCopyIsEdited) {
     const fs::path dropped = Layout("b.lyt", 0, 0);
     Start(Layout("LAYTEMP0.LY$", -1, 0));

@@ -32,7 +32,14 @@ QString FormEditSocketPath(const QString& folder, qint64 number) {
 CFormEditServer::CFormEditServer(const QString& folder, QObject* parent)
     : QObject(parent), m_folder(folder) {}
 
-CFormEditServer::~CFormEditServer() = default;
+CFormEditServer::~CFormEditServer() {
+    // The connections go with the server; they report nothing more.
+    for (const auto& [socket, bytes] : m_partial) {
+        static_cast<void>(bytes);
+        socket->disconnect(this);
+    }
+    m_server.reset();
+}
 
 QString CFormEditServer::SocketPath() const {
     return FormEditSocketPath(m_folder, m_number);
