@@ -1,14 +1,17 @@
 #include "layout_editor/SingleInstance.h"
 
+#include <QApplication>
 #include <QDataStream>
 #include <QDir>
 #include <QLocalSocket>
+#include <QTimer>
 
 namespace marquell {
 
 namespace {
 
 constexpr int kWaitMs = 3000;
+constexpr int kRetryMs = 200;
 // The answer's byte.
 constexpr char kTaken = '1';
 constexpr char kRefused = '0';
@@ -78,7 +81,16 @@ void CSingleInstance::Take(QLocalSocket* socket) {
     if (socket->property("taken").toBool()) {
         return;
     }
-    // The arguments are whole once they can be read in one piece.
+    // While the user is in one of the editor's dialogs, the file waits for it to close.
+    if (QApplication::activeModalWidget() != nullptr) {
+        QTimer::singleShot(kRetryMs, this, [this, later = QPointer<QLocalSocket>(socket)]() {
+            if (later) {
+                Take(later);
+            }
+        });
+        return;
+    }
+    // The arguments are whole once they can be read at once.
     QDataStream in(socket);
     in.startTransaction();
     QStringList arguments;

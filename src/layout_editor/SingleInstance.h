@@ -3,7 +3,8 @@
 // and hands its arguments over the socket; the running editor answers whether it took them and
 // closes the connection, at once or, when it opened the main program's temporary copy, once it
 // has reported that edit done. The later start waits for both, so that whoever watches it
-// (the main program's waiting dialog) sees it end when the edit ends.
+// (the main program's waiting dialog) sees it end when the edit ends. While the running
+// editor's user is in a dialog, the arguments wait until it is closed.
 #pragma once
 
 #include <QLocalServer>

@@ -8,11 +8,13 @@
 
 #include "EditorFixture.h"
 
+#include <QDialog>
 #include <QDir>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <sys/stat.h>
 
@@ -174,6 +176,29 @@ TEST_F(AppStartTest, ALaterStartHandsItsFileToTheRunningEditor) {
         EXPECT_EQ(later.exitStatus(), QProcess::NormalExit);
         EXPECT_EQ(later.exitCode(), c.status);
     }
+}
+
+TEST_F(AppStartTest, AHandedFileWaitsWhileTheUserIsInADialog) {
+    const fs::path first = Layout("first.lyt", 0, 0);
+    const fs::path second = Layout("second.lyt", 0, 0);
+    CMarquellApp running;
+    running.SetInstanceName(QStringLiteral("marquell"));
+    ASSERT_EQ(Start(running, {Q(first)}), -1);
+    QDialog dialog(running.GetMainFrame());
+    QProcess later;
+    bool openedMeanwhile = true;
+    QTimer::singleShot(0, [&]() {
+        later.setProcessEnvironment(Environment());
+        later.start(QStringLiteral(MARQUELL_PROGRAM), {Q(second)});
+        QTest::qWait(1000);
+        openedMeanwhile = running.GetDoc().GetPathName() != first.string();
+        dialog.reject();
+    });
+    dialog.exec();
+    EXPECT_FALSE(openedMeanwhile);
+    QTRY_COMPARE_WITH_TIMEOUT(later.state(), QProcess::NotRunning, 30000);
+    EXPECT_EQ(later.exitCode(), 0);
+    EXPECT_EQ(running.GetDoc().GetPathName(), second.string());
 }
 
 TEST_F(AppStartTest, ASecondProcessEndsWithZero) {

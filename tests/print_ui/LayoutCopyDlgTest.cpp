@@ -104,6 +104,24 @@ TEST_F(LayoutCopyDlgTest, TheListsShowTheFirstDrivesFoldersAndLayouts) {
     EXPECT_EQ(dialog.SourcePath(), source);
 }
 
+TEST_F(LayoutCopyDlgTest, EnterOpensAFolderOrClosesFromItsButtonOnly) {
+    CLayoutCopyDlg dialog(destination, Drives());
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    dialog.LayoutList()->setFocus();
+    QTest::keyClick(dialog.LayoutList(), Qt::Key_Return);
+    EXPECT_TRUE(dialog.isVisible());
+    dialog.FolderList()->setFocus();
+    dialog.FolderList()->setCurrentRow(1);
+    QTest::keyClick(dialog.FolderList(), Qt::Key_Return);
+    EXPECT_EQ(dialog.SourcePath(), source / "sub");
+    EXPECT_TRUE(dialog.isVisible());
+    dialog.CloseButton()->setFocus();
+    QTest::keyClick(dialog.CloseButton(), Qt::Key_Return);
+    EXPECT_FALSE(dialog.isVisible());
+}
+
 TEST_F(LayoutCopyDlgTest, ADriveThatIsNotReadyIsAskedAboutUntilGivenUp) {
     CLayoutCopyDlg dialog(destination, Drives());
     dialog.OpenFolderEntry(1); // somewhere on the ready drive
