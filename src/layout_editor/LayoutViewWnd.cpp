@@ -4,6 +4,8 @@
 #include "platform/Sjis.h"
 #include "platform/qt/QtDC.h"
 
+#include <QCursor>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -13,10 +15,29 @@ namespace marquell {
 
 namespace {
 
-// The cursor of a mode's cursor resource: crosses where something is drawn, arrows where
-// something is picked, a cross of arrows where it is moved or copied.
-Qt::CursorShape CursorOf(int resource) {
-    switch (resource) {
+// How often the last move is repeated while the pointer is out during a drag.
+constexpr int kAutoScrollMs = 50;
+
+CPoint At(const QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    return CPoint(at.x(), at.y());
+}
+
+} // namespace
+
+UINT MouseFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
+    UINT flags = 0;
+    flags |= (buttons & Qt::LeftButton) != 0 ? UINT{MK_LBUTTON} : 0;
+    flags |= (buttons & Qt::RightButton) != 0 ? UINT{MK_RBUTTON} : 0;
+    flags |= (modifiers & Qt::ShiftModifier) != 0 ? UINT{MK_SHIFT} : 0;
+    flags |= (modifiers & Qt::ControlModifier) != 0 ? UINT{MK_CONTROL} : 0;
+    return flags;
+}
+
+// The cursors of the modes: crosses where something is drawn, arrows where something is picked,
+// a cross of arrows where it is moved or copied; the selection's marks their sizing cursors.
+Qt::CursorShape CLayoutViewWnd::CursorOf(int code) {
+    switch (code) {
     case 104:
     case 106:
     case 108:
@@ -27,13 +48,18 @@ Qt::CursorShape CursorOf(int resource) {
     case 117:
         return Qt::SizeAllCursor;
     case 118:
+    case kCursorSizeNWSE:
         return Qt::SizeFDiagCursor;
+    case kCursorSizeNESW:
+        return Qt::SizeBDiagCursor;
+    case kCursorSizeWE:
+        return Qt::SizeHorCursor;
+    case kCursorSizeNS:
+        return Qt::SizeVerCursor;
     default:
         return Qt::ArrowCursor;
     }
 }
-
-} // namespace
 
 CLayoutViewWnd::CLayoutViewWnd(CMarquellDoc& doc, CAppSettings& app, QWidget* parent)
     : QAbstractScrollArea(parent) {
@@ -44,13 +70,11 @@ CLayoutViewWnd::CLayoutViewWnd(CMarquellDoc& doc, CAppSettings& app, QWidget* pa
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     horizontalScrollBar()->setSingleStep(20);
     verticalScrollBar()->setSingleStep(20);
+    m_autoScroll.setInterval(kAutoScrollMs);
+    connect(&m_autoScroll, &QTimer::timeout, this, &CLayoutViewWnd::OnAutoScroll);
 }
 
 CLayoutViewWnd::~CLayoutViewWnd() = default;
-
-int CLayoutViewWnd::Dpi() const {
-    return m_dpi;
-}
 
 CSize CLayoutViewWnd::GetClientSize() const {
     return CSize(viewport()->width(), viewport()->height());
@@ -75,11 +99,14 @@ void CLayoutViewWnd::UpdateScrollBars() {
 }
 
 void CLayoutViewWnd::Invalidate(const CRect& deviceRect) {
-    viewport()->update(QRect(deviceRect.left, deviceRect.top, deviceRect.right - deviceRect.left,
-                             deviceRect.bottom - deviceRect.top));
+    const QRect rect(deviceRect.left, deviceRect.top, deviceRect.right - deviceRect.left,
+                     deviceRect.bottom - deviceRect.top);
+    m_dirty += rect;
+    viewport()->update(rect);
 }
 
 void CLayoutViewWnd::InvalidateAll() {
+    m_dirty = QRegion(viewport()->rect());
     viewport()->update();
 }
 
@@ -96,20 +123,97 @@ void CLayoutViewWnd::SetFrameTitle(const std::string& title) {
     window()->setWindowTitle(QString::fromStdString(tembra::Sjis::ToUtf8(title)));
 }
 
-void CLayoutViewWnd::paintEvent(QPaintEvent* event) {
+void CLayoutViewWnd::SetCapture() {
+    m_captured = true;
+    if (viewport()->isVisible()) {
+        viewport()->grabMouse();
+    }
+}
+
+void CLayoutViewWnd::ReleaseCapture() {
+    if (m_captured && viewport()->isVisible()) {
+        viewport()->releaseMouse();
+    }
+    m_captured = false;
+}
+
+void CLayoutViewWnd::Render() {
     const QSize size = viewport()->size();
     if (m_back.size() != size) {
         m_back = QImage(size, QImage::Format_RGB32);
         m_back.fill(Qt::white);
+        m_dirty = QRegion(viewport()->rect());
     }
+    if (m_dirty.isEmpty()) {
+        return;
+    }
+    tembra::CQtDC::Options options;
+    options.dpiX = m_dpi;
+    options.dpiY = m_dpi;
+    options.updateRect = m_dirty.boundingRect();
+    m_dirty = QRegion();
+    tembra::CQtDC dc(&m_back, options);
+    m_view->OnPaint(&dc);
+}
+
+void CLayoutViewWnd::UpdateWindow() {
+    const QRect rendered = m_dirty.boundingRect();
+    Render();
+    if (!rendered.isEmpty()) {
+        viewport()->update(rendered);
+    }
+}
+
+void CLayoutViewWnd::DrawDirect(const std::function<void(CDC*)>& draw) {
+    Render();
     {
         tembra::CQtDC::Options options;
-        options.dpiX = Dpi();
-        options.dpiY = Dpi();
-        options.updateRect = event->rect();
+        options.dpiX = m_dpi;
+        options.dpiY = m_dpi;
         tembra::CQtDC dc(&m_back, options);
-        m_view->OnPaint(&dc);
+        draw(&dc);
     }
+    viewport()->update();
+}
+
+void CLayoutViewWnd::SetAutoScroll(bool on) {
+    if (on && !m_autoScroll.isActive()) {
+        m_autoScroll.start();
+    } else if (!on) {
+        m_autoScroll.stop();
+    }
+}
+
+void CLayoutViewWnd::OnAutoScroll() {
+    const QPoint at = viewport()->mapFromGlobal(QCursor::pos());
+    if (!m_captured || viewport()->rect().contains(at)) {
+        m_autoScroll.stop();
+        return;
+    }
+    m_view->OnMouseMove(
+        MouseFlags(QGuiApplication::mouseButtons(), QGuiApplication::queryKeyboardModifiers()),
+        CPoint(at.x(), at.y()));
+}
+
+void CLayoutViewWnd::SetPaneText(int pane, const std::string& text) {
+    if (m_paneHandler) {
+        m_paneHandler(pane, text);
+    }
+}
+
+void CLayoutViewWnd::ShowContextMenu(const CPoint& devicePoint) {
+    if (m_menuHandler) {
+        m_menuHandler(viewport()->mapToGlobal(QPoint(devicePoint.x, devicePoint.y)));
+    }
+}
+
+void CLayoutViewWnd::RefreshCursor() {
+    const QPoint at = viewport()->mapFromGlobal(QCursor::pos());
+    viewport()->setCursor(CursorOf(m_view->GetCursorShape(CPoint(at.x(), at.y()))));
+}
+
+void CLayoutViewWnd::paintEvent(QPaintEvent* event) {
+    Render();
     QPainter painter(viewport());
     painter.drawImage(event->rect(), m_back, event->rect());
 }
@@ -128,11 +232,42 @@ void CLayoutViewWnd::scrollContentsBy(int dx, int dy) {
 }
 
 bool CLayoutViewWnd::viewportEvent(QEvent* event) {
-    if (event->type() == QEvent::MouseMove) {
-        const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
-        viewport()->setCursor(CursorOf(m_view->GetCursorShape(CPoint(at.x(), at.y()))));
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        const UINT flags = MouseFlags(mouse->buttons(), mouse->modifiers());
+        const bool press = event->type() == QEvent::MouseButtonPress;
+        if (mouse->button() == Qt::LeftButton) {
+            if (event->type() == QEvent::MouseButtonDblClick) {
+                m_view->OnLButtonDblClk(flags, At(mouse));
+            } else if (press) {
+                m_view->OnLButtonDown(flags, At(mouse));
+            } else {
+                m_view->OnLButtonUp(flags, At(mouse));
+            }
+        } else if (mouse->button() == Qt::RightButton) {
+            if (event->type() == QEvent::MouseButtonRelease) {
+                m_view->OnRButtonUp(flags, At(mouse));
+            } else {
+                m_view->OnRButtonDown(flags, At(mouse));
+            }
+        }
+        return true;
     }
-    return QAbstractScrollArea::viewportEvent(event);
+    case QEvent::MouseMove: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (m_beforeMove) {
+            m_beforeMove();
+        }
+        m_view->OnMouseMove(MouseFlags(mouse->buttons(), mouse->modifiers()), At(mouse));
+        viewport()->setCursor(CursorOf(m_view->GetCursorShape(At(mouse))));
+        return true;
+    }
+    default:
+        return QAbstractScrollArea::viewportEvent(event);
+    }
 }
 
 } // namespace marquell

@@ -1,10 +1,12 @@
 #include "layout_editor/MarquellApp.h"
 
 #include "layout_editor/AboutDlg.h"
+#include "layout_editor/BaseInputAreaNameDlg.h"
 #include "layout_editor/DialogFields.h"
 #include "layout_editor/FixedTextDlg.h"
 #include "layout_editor/GridSetDlg.h"
 #include "layout_editor/InitSetDlg.h"
+#include "layout_editor/InputAreaNameDlg.h"
 #include "layout_editor/LayoutFormatNameDlg.h"
 #include "layout_editor/LayoutPrint.h"
 #include "layout_editor/LayoutViewWnd.h"
@@ -19,6 +21,7 @@
 #include "platform/Paths.h"
 #include "platform/Sjis.h"
 #include "platform/StringTable.h"
+#include "platform/qt/FormEditChannel.h"
 #include "platform/qt/QtDC.h"
 
 #include <QApplication>
@@ -35,6 +38,7 @@ namespace marquell {
 namespace {
 
 constexpr tembra::UINT kOpenFileTitle = 61440;
+constexpr tembra::UINT kTemporaryEdit = 61253;
 constexpr int kFilterNamePart = 3;
 constexpr const char* kStandardLayout = "MASTER01.LYT";
 
@@ -83,14 +87,28 @@ int CMarquellApp::InitInstance(const QStringList& arguments) {
     tembra::InstallQtScreenDC();
 
     m_instance = std::make_unique<CSingleInstance>(
-        m_runtimeFolder.isEmpty() ? RuntimeFolder() : m_runtimeFolder, ProgramName());
+        Folder(), m_instanceName.isEmpty() ? ProgramName() : m_instanceName);
     if (!m_instance->Acquire()) {
-        m_instance->PassOn(arguments);
-        return 0;
+        // The running editor opens the file; this start waits for its answer.
+        std::vector<std::string> args;
+        for (const QString& argument : arguments) {
+            args.push_back(argument.toStdString());
+        }
+        CCommandLineInfo info;
+        info.Parse(args);
+        QStringList handed;
+        for (const QString& argument : arguments) {
+            handed << (argument.toStdString() == info.fileName
+                           ? QFileInfo(argument).absoluteFilePath()
+                           : argument);
+        }
+        return m_instance->PassOn(handed);
     }
-    connect(m_instance.get(), &CSingleInstance::Activated, this, [this](const QStringList& args) {
-        Raise();
+    m_instance->SetHandler([this](const QStringList& args) {
+        CSingleInstance::Answer answer;
+        answer.accepted = TakeHandedFile(args, answer.keep);
         emit Activated(args);
+        return answer;
     });
 
     m_previousUi = tembra::SetUiServices(m_givenUi != nullptr ? m_givenUi : &m_ui);
@@ -106,6 +124,8 @@ int CMarquellApp::InitInstance(const QStringList& arguments) {
                                [this](CMenuCmdUI& cmd) { return OnUpdateCommand(cmd); }});
     m_frame->SetRecentFiles([this]() { return m_recent.GetEntries(); });
     m_frame->SetCloseQuery([this]() { return m_doc.SaveModified() != FALSE; });
+    m_frame->SetDropHandler([this](const QStringList& files) { OnDropFiles(files); });
+    View().SetFormEditDone(&m_notifier);
 
     std::vector<std::string> args;
     for (const QString& argument : arguments) {
@@ -124,10 +144,57 @@ int CMarquellApp::InitInstance(const QStringList& arguments) {
         m_doc.SetPathName(path, TRUE);
     }
     View().OnInitialUpdate();
+    m_frame->SyncBarsToView();
     m_settings.ReadProfile();
-    m_frame->show();
+    m_frame->ShowWithPlacement(m_showCommand);
     m_frame->UpdateCommands();
     return -1;
+}
+
+QString CMarquellApp::Folder() const {
+    return m_runtimeFolder.isEmpty() ? tembra::UserRuntimeFolder() : m_runtimeFolder;
+}
+
+void CMarquellApp::CFormEditNotifier::FormEditDone(int windowHandle, const std::string& path) {
+    tembra::SendFormEditDone(m_app.Folder(), windowHandle, QString::fromStdString(path));
+    if (m_app.m_instance) {
+        m_app.m_instance->ReleaseKept();
+    }
+}
+
+bool CMarquellApp::TakeHandedFile(const QStringList& arguments, bool& keep) {
+    keep = false;
+    Raise();
+    std::vector<std::string> args;
+    for (const QString& argument : arguments) {
+        args.push_back(argument.toStdString());
+    }
+    CCommandLineInfo info;
+    info.Parse(args);
+    if (info.fileName.empty()) {
+        return true;
+    }
+    if (m_doc.IsTemporaryEdit()) {
+        tembra::AfxMessageBox(kTemporaryEdit, tembra::MB_OK | tembra::MB_ICONEXCLAMATION);
+        return false;
+    }
+    if (!OpenDocumentFile(info.fileName)) {
+        return false;
+    }
+    Raise();
+    // A temporary copy's starter waits until this edit is reported done.
+    keep = m_doc.IsTemporaryEdit();
+    return true;
+}
+
+void CMarquellApp::OnDropFiles(const QStringList& files) {
+    if (m_doc.IsTemporaryEdit()) {
+        tembra::AfxMessageBox(kTemporaryEdit, tembra::MB_OK | tembra::MB_ICONEXCLAMATION);
+        return;
+    }
+    if (!files.isEmpty()) {
+        OpenDocumentFile(QFileInfo(files.front()).absoluteFilePath().toStdString());
+    }
 }
 
 void CMarquellApp::RegisterDialogs() {
@@ -140,6 +207,9 @@ void CMarquellApp::RegisterDialogs() {
     m_ui.AddDialog("GridSet", Runs<CGridSetDlg, GridSetRequest>(m_ui));
     m_ui.AddDialog("FixedText", Runs<CFixedTextDlg, FixedTextRequest>(m_ui));
     m_ui.AddDialog("InitSet", Runs<CInitSetDlg, InitSetRequest>(m_ui));
+    m_ui.AddDialog("InputAreaName", Runs<CInputAreaNameDlg, InputAreaNameRequest>(m_ui));
+    m_ui.AddDialog("BaseInputAreaNames",
+                   Runs<CBaseInputAreaNameDlg, BaseInputAreaNamesRequest>(m_ui));
 }
 
 void CMarquellApp::Raise() {
@@ -194,6 +264,7 @@ bool CMarquellApp::OpenDocumentFile(const std::string& path) {
     }
     m_doc.SetPathName(path, TRUE);
     View().OnInitialUpdate();
+    m_frame->SyncBarsToView();
     return true;
 }
 
@@ -203,6 +274,7 @@ void CMarquellApp::OnFileNew() {
     }
     m_doc.OnNewDocument();
     View().OnInitialUpdate();
+    m_frame->SyncBarsToView();
 }
 
 void CMarquellApp::OnFileOpen() {
@@ -251,7 +323,9 @@ bool CMarquellApp::OnCommand(unsigned id) {
         PrintLayout(m_frame.get(), m_printer, View());
         break;
     case ID_FILE_PRINT_PREVIEW:
+        m_frame->HideBarsForPreview();
         PreviewLayout(m_frame.get(), m_printer, View());
+        m_frame->ShowBarsAfterPreview();
         break;
     case ID_APP_ABOUT: {
         CAboutDlg dialog(m_frame.get());

@@ -245,6 +245,9 @@ const StringEntry kStringTable[] = {
     {5522, "工程欄ヘッダ解除(&H)"},
     // The range check of every dialog's number fields (%1 the least, %2 the greatest value).
     {5900, "%1 から %2 までの整数を入力してください。"},
+    // Messages of our own: a layout file that could not be deleted or copied (%1 its path).
+    {5910, "書式ファイル %1 を削除できませんでした。"},
+    {5911, "書式ファイル %1 を複写できませんでした。"},
     // Tool-bar button names, by set in command-table order.
     {6003, "新規作成"},
     {6004, "開く"},

@@ -14,6 +14,8 @@
 #include "platform/StringTable.h"
 #include "platform/qt/QtDC.h"
 #include "platform/qt/QtFontCatalog.h"
+#include "print/ui/LayoutCopyDlg.h"
+#include "print/ui/LayoutSelDlg.h"
 #include "render/DrawSettings.h"
 #include "shell/AboutDlg.h"
 #include "shell/BitmapDlg.h"
@@ -721,9 +723,28 @@ void CTembraApp::InstallDialogs() {
         CSearchUrlSetDlg dialog(m_mainFrame.get());
         return dialog.exec() == QDialog::Accepted ? IDOK : IDCANCEL;
     });
-    // Until the layout selection is there the editor starts on a new layout.
-    m_qtUi.SetDialogHandler("LayoutSelect", [](DialogRequest& r) {
-        static_cast<LayoutSelectRequest&>(r).fileName.clear();
+    // The layouts to edit, create or delete (40033), and the copying of layouts (40091).
+    m_qtUi.SetDialogHandler("LayoutSelect", [this](DialogRequest& r) {
+        auto& request = static_cast<LayoutSelectRequest&>(r);
+        CLayoutSelDlg dialog(m_mainFrame.get());
+        dialog.manageMode = TRUE;
+        dialog.fileName = request.fileName;
+        dialog.layoutFolder = ConfigPathToFs(m_config.GetPath().GetFolder());
+        dialog.currentLayout = m_config.GetPath().GetLayoutFileName();
+        for (CTembraDoc* document : Documents()) {
+            dialog.layoutsInUse.push_back(document->GetSyokiSet().GetPath().GetLayoutFileName());
+        }
+        if (dialog.DoModal() != IDOK) {
+            return IDCANCEL;
+        }
+        request.fileName = dialog.fileName;
+        return IDOK;
+    });
+    m_qtUi.SetDialogHandler("LayoutCopy", [this](DialogRequest& r) {
+        const CConfigBase& config = *static_cast<OptionDialogRequest&>(r).config;
+        CLayoutCopyDlg dialog(ConfigPathToFs(config.GetPath().GetFolder()),
+                              CLayoutCopyDlg::MachineDrives(), m_mainFrame.get());
+        dialog.exec();
         return IDOK;
     });
     // Until the print settings sheet is there the print goes on with the settings as they are.

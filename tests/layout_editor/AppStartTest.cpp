@@ -1,5 +1,6 @@
 // The start of the layout editor: the file of the command line and the paper shown first, the
-// profile's settings, a file that cannot be opened, and one running editor per user.
+// profile's settings, a file that cannot be opened, and one running editor per user, which a
+// later start hands its file to.
 #include "layout_editor/MainFrame.h"
 #include "layout_editor/MarquellApp.h"
 #include "layout_editor/core/MarquellView.h"
@@ -7,11 +8,13 @@
 
 #include "EditorFixture.h"
 
+#include <QDialog>
 #include <QDir>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <sys/stat.h>
 
@@ -36,6 +39,15 @@ protected:
         return app.InitInstance(arguments);
     }
     static QString Q(const fs::path& path) { return QString::fromStdString(path.string()); }
+    // Another process of the program: offscreen, with the test's folders.
+    QProcessEnvironment Environment() const {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeFolder);
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), Q(paths.Dir().File("config-home")));
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), Q(paths.Dir().File("data-home")));
+        return environment;
+    }
 
     QString runtimeFolder;
 };
@@ -107,31 +119,90 @@ TEST_F(AppStartTest, TheSettingsComeFromTheEditorsOwnProfile) {
     EXPECT_EQ(app.Settings().layoutFolder, paths.Writable());
 }
 
-TEST_F(AppStartTest, ASecondStartRaisesTheFirstAndLeavesItsFile) {
+// The running editor here, the later start a process of the program itself.
+TEST_F(AppStartTest, ALaterStartHandsItsFileToTheRunningEditor) {
+    struct Case {
+        const char* name;
+        int runningFlag; // the running editor's layout: ordinary (0) or temporary (-1)
+        bool modified;   // and whether it holds changes; the save prompt is cancelled
+        int handedFlag;  // the handed layout
+        bool opened;
+        tembra::UINT message; // shown by the running editor
+        int status;           // of the later start
+    };
+    const Case cases[] = {
+        {"ordinary", 0, false, 0, true, 0, 0},
+        {"kept by its user", 0, true, 0, false, 61699, 1},
+        {"temporary edit running", -1, false, 0, false, 61253, 1},
+        {"temporary copy handed", 0, false, -1, true, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ui->ClearRecords();
+        const fs::path first = Layout("first.lyt", c.runningFlag, 0);
+        const fs::path second = Layout("LAYTEMP0.LY$", c.handedFlag, 2);
+        CMarquellApp running;
+        running.SetInstanceName(QStringLiteral("marquell"));
+        ASSERT_EQ(Start(running, {Q(first)}), -1);
+        QSignalSpy activated(&running, &CMarquellApp::Activated);
+        running.GetMainFrame()->showMinimized();
+        if (c.modified) {
+            running.GetDoc().SetModifiedFlag(TRUE);
+            ui->QueueAnswer(tembra::IDCANCEL);
+        }
+
+        QProcess later;
+        later.setProcessEnvironment(Environment());
+        later.start(QStringLiteral(MARQUELL_PROGRAM), {Q(second)});
+        ASSERT_TRUE(later.waitForStarted(10000));
+        QTRY_COMPARE_WITH_TIMEOUT(activated.count(), 1, 30000);
+        EXPECT_EQ(activated[0][0].toStringList(), QStringList{Q(second)});
+        EXPECT_FALSE(running.GetMainFrame()->isMinimized());
+        EXPECT_EQ(running.GetDoc().GetPathName(), (c.opened ? second : first).string());
+        if (c.message != 0) {
+            ASSERT_EQ(ui->MessageBoxes().size(), 1u);
+            EXPECT_EQ(ui->MessageBoxes()[0].stringId, c.message);
+        } else {
+            EXPECT_TRUE(ui->MessageBoxes().empty());
+        }
+        if (c.handedFlag == -1) {
+            // The later start waits until the temporary edit is reported done.
+            EXPECT_EQ(running.GetDoc().GetLayout().GetCurrentPaperIndex(), 2);
+            QTest::qWait(300);
+            EXPECT_EQ(later.state(), QProcess::Running);
+            running.GetMainFrame()->close();
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(later.state(), QProcess::NotRunning, 30000);
+        EXPECT_EQ(later.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(later.exitCode(), c.status);
+    }
+}
+
+TEST_F(AppStartTest, AHandedFileWaitsWhileTheUserIsInADialog) {
     const fs::path first = Layout("first.lyt", 0, 0);
     const fs::path second = Layout("second.lyt", 0, 0);
     CMarquellApp running;
+    running.SetInstanceName(QStringLiteral("marquell"));
     ASSERT_EQ(Start(running, {Q(first)}), -1);
-    QSignalSpy activated(&running, &CMarquellApp::Activated);
-    running.GetMainFrame()->showMinimized();
-    ASSERT_TRUE(running.GetMainFrame()->isMinimized());
-
-    CMarquellApp later;
-    EXPECT_EQ(Start(later, {Q(second)}), 0);
-    EXPECT_EQ(later.GetMainFrame(), nullptr);
-
-    QTRY_COMPARE(activated.count(), 1);
-    EXPECT_EQ(activated[0][0].toStringList(), QStringList{Q(second)});
-    EXPECT_FALSE(running.GetMainFrame()->isMinimized());
-    EXPECT_EQ(running.GetDoc().GetPathName(), first.string());
+    QDialog dialog(running.GetMainFrame());
+    QProcess later;
+    bool openedMeanwhile = true;
+    QTimer::singleShot(0, [&]() {
+        later.setProcessEnvironment(Environment());
+        later.start(QStringLiteral(MARQUELL_PROGRAM), {Q(second)});
+        QTest::qWait(1000);
+        openedMeanwhile = running.GetDoc().GetPathName() != first.string();
+        dialog.reject();
+    });
+    dialog.exec();
+    EXPECT_FALSE(openedMeanwhile);
+    QTRY_COMPARE_WITH_TIMEOUT(later.state(), QProcess::NotRunning, 30000);
+    EXPECT_EQ(later.exitCode(), 0);
+    EXPECT_EQ(running.GetDoc().GetPathName(), second.string());
 }
 
 TEST_F(AppStartTest, ASecondProcessEndsWithZero) {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeFolder);
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), Q(paths.Dir().File("config-home")));
-    environment.insert(QStringLiteral("XDG_DATA_HOME"), Q(paths.Dir().File("data-home")));
+    const QProcessEnvironment environment = Environment();
     const fs::path file = Layout("a.lyt", 0, 0);
 
     QProcess first;

@@ -1,14 +1,20 @@
 // The layout editor's dialogs on the offscreen platform: the limits of their fields, the checks
-// made when a field is left and at OK, and what they hand back.
+// made when a field is left and at OK, and what they hand back; the two dialogs that name input
+// areas among them.
+#include "layout_editor/BaseInputAreaNameDlg.h"
 #include "layout_editor/FixedTextDlg.h"
 #include "layout_editor/GridSetDlg.h"
 #include "layout_editor/GridSizeButton.h"
 #include "layout_editor/InitSetDlg.h"
+#include "layout_editor/InputAreaNameDlg.h"
 #include "layout_editor/LayoutFormatNameDlg.h"
 #include "layout_editor/SizeSetDlg.h"
 #include "layout_editor/core/AppSettings.h"
 #include "layout_editor/core/LayoutFileData.h"
+#include "layout_editor/core/MarquellDoc.h"
+#include "layout_editor/core/PHeadInputArea.h"
 #include "layout_editor/core/PHeadMojiData.h"
+#include "platform/Profile.h"
 
 #include "EditorFixture.h"
 
@@ -279,6 +285,125 @@ TEST_F(DialogTest, TheInitialSettingsResetAndCheckTheirWidths) {
     EXPECT_EQ(request.data.thinWidth, 2);
     EXPECT_EQ(request.data.boldWidth, 5);
     EXPECT_EQ(request.data.multiple, 1);
+}
+
+TEST_F(DialogTest, AnInputAreaIsNamedFromTheBaseNamesOrByATypedName) {
+    CMarquellDoc doc;
+    ASSERT_TRUE(doc.OnOpenDocument(Layout("a.lyt", 0, 0).string()));
+    CPaperData& paper = doc.GetCurrentPaper();
+    int chosen = 1;
+    CPHeadInputArea created;
+    created.SetFrameRect(CRect(100, -100, 600, -200));
+    InputAreaNameRequest request(CInputAreaNameData(paper, doc.GetOwner(), created, chosen));
+    CInputAreaNameDlg dialog(request);
+    ShowActive(dialog);
+    QComboBox* names = dialog.NameBox();
+    ASSERT_EQ(names->count(), 5);
+    EXPECT_EQ(names->itemText(0), QString::fromUtf8("工事名称"));
+    EXPECT_EQ(names->itemText(4), QString::fromUtf8("部署名"));
+    EXPECT_EQ(names->lineEdit()->maxLength(), 50);
+    // Opening the list on an empty name shows the name chosen last.
+    names->showPopup();
+    EXPECT_EQ(names->currentIndex(), 1);
+    names->hidePopup();
+    emit names->activated(3);
+    EXPECT_EQ(chosen, 3);
+
+    struct Case {
+        const char* typed;
+        UINT message;
+        const char* left; // the name box afterwards
+    };
+    const Case cases[] = {
+        {"", 61216, ""},
+        {"　 ", 61251, ""},
+        {"A\\nB", 61251, ""},
+        {"工事名称", 61213, "工事名称"}, // placed on the standard layout's paper
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        ui->ClearRecords();
+        names->setEditText(QString::fromUtf8(c.typed));
+        dialog.accept();
+        EXPECT_EQ(Messages(), (std::vector<UINT>{c.message}));
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(names->currentText(), QString::fromUtf8(c.left));
+    }
+    ui->ClearRecords();
+    names->setEditText(QString::fromUtf8("担当者"));
+    dialog.DefaultTextField()->setPlainText(QStringLiteral("a\nb"));
+    dialog.accept();
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(created.GetName(), J("担当者"));
+    EXPECT_EQ(created.GetDefaultText(), "a\r\nb");
+}
+
+TEST_F(DialogTest, AnAreaReadAsNoBaseAreaKeepsItsName) {
+    CMarquellDoc doc;
+    ASSERT_TRUE(doc.OnOpenDocument(Layout("a.lyt", 0, 0).string()));
+    int chosen = 0;
+    CPHeadInputArea area;
+    area.SetBaseFlag(0);
+    InputAreaNameRequest request(
+        CInputAreaNameData(doc.GetCurrentPaper(), doc.GetOwner(), area, chosen));
+    CInputAreaNameDlg dialog(request);
+    EXPECT_FALSE(dialog.NameBox()->isEnabled());
+}
+
+TEST_F(DialogTest, TheBaseNamesListAddsDeletesAndIsStoredForTheNextStart) {
+    BaseInputAreaNamesRequest request;
+    CBaseInputAreaNameDlg dialog(request);
+    ShowActive(dialog);
+    ASSERT_EQ(dialog.List()->count(), 2); // from the editor's key
+    EXPECT_FALSE(dialog.AddButton()->isEnabled());
+    EXPECT_FALSE(dialog.DeleteButton()->isEnabled());
+    const auto add = [&](const char* name) {
+        dialog.NewNameField()->setFocus();
+        QTest::keyClicks(dialog.NewNameField(), QString::fromUtf8(name));
+        EXPECT_TRUE(dialog.AddButton()->isEnabled());
+        dialog.AddButton()->click();
+        EXPECT_FALSE(dialog.AddButton()->isEnabled());
+        EXPECT_TRUE(dialog.NewNameField()->text().isEmpty());
+    };
+    add("ABC");
+    add("AB");
+    add("abc");
+    EXPECT_EQ(Messages(), (std::vector<UINT>{61243}));
+    ASSERT_EQ(dialog.List()->count(), 4);
+    // Enter in the field moves on; it does not store the list.
+    dialog.NewNameField()->setFocus();
+    QTest::keyClick(dialog.NewNameField(), Qt::Key_Return);
+    EXPECT_TRUE(dialog.isVisible());
+    // The company's name goes.
+    dialog.List()->setCurrentIndex(0);
+    emit dialog.List()->activated(0);
+    EXPECT_TRUE(dialog.DeleteButton()->isEnabled());
+    dialog.DeleteButton()->click();
+    EXPECT_FALSE(dialog.DeleteButton()->isEnabled());
+    EXPECT_EQ(dialog.List()->currentText(), QString::fromUtf8("部署名"));
+
+    ui->ClearRecords();
+    dialog.OkButton()->click();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(Messages(), (std::vector<UINT>{61249}));
+    EXPECT_EQ(tembra::GetProfileInt(J("固定Ｂ"), "CurUser", 0), 1u);
+    EXPECT_EQ(tembra::GetProfileString(J("固定Ｂ"), "InputArea1", ""),
+              J("\"部署名\", 0, 0, 0, 0, \"ＭＳ 明朝\", 24, 12, 1, 1, 0"));
+    EXPECT_EQ(tembra::GetProfileString(J("固定Ｂ"), "InputArea3", ""),
+              J("\"AB\", 0, 0, 0, 0, \"ＭＳ 明朝\", 24, 12, 1, 1, 0"));
+    EXPECT_EQ(tembra::GetProfileString(J("固定Ｂ"), "InputArea4", ""), "");
+}
+
+TEST_F(DialogTest, TheBaseNamesListCancelledWritesNothing) {
+    BaseInputAreaNamesRequest request;
+    CBaseInputAreaNameDlg dialog(request);
+    ShowActive(dialog);
+    QTest::keyClicks(dialog.NewNameField(), QStringLiteral("X"));
+    dialog.AddButton()->click();
+    dialog.reject();
+    EXPECT_EQ(tembra::GetProfileInt(J("固定Ｂ"), "CurUser", 0), 0u);
+    EXPECT_EQ(tembra::GetProfileString(J("固定Ｂ"), "InputArea1", ""), "");
 }
 
 } // namespace

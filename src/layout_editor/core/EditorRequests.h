@@ -4,8 +4,10 @@
 // answered with Cancel.
 #pragma once
 
+#include "layout_editor/core/BaseInputAreaNameData.h"
 #include "layout_editor/core/GridSetData.h"
 #include "layout_editor/core/InitSetData.h"
+#include "layout_editor/core/InputAreaNameData.h"
 #include "layout_editor/core/SizeSetData.h"
 #include "platform/Ui.h"
 
@@ -14,7 +16,6 @@
 
 namespace marquell {
 
-class CPHeadInputArea;
 class CPHeadMojiData;
 
 // The file dialog of the open and save commands: path comes in as the proposal and goes out as
@@ -68,20 +69,21 @@ public:
     CInitSetData data;
 };
 
-// The input-area name dialog: names one input area in place on OK; baseName is the view's
-// chosen base input-area name.
+// The input-area name dialog: on OK (data.Check() passed) data.Apply() has named the area in
+// place.
 class InputAreaNameRequest : public tembra::DialogRequest {
 public:
-    InputAreaNameRequest(CPHeadInputArea& area, int& chosen) : element(area), baseName(chosen) {}
+    explicit InputAreaNameRequest(CInputAreaNameData values) : data(std::move(values)) {}
     const char* Name() const override { return "InputAreaName"; }
-    CPHeadInputArea& element;
-    int& baseName;
+    CInputAreaNameData data;
 };
 
-// The base input-area names dialog.
+// The base input-area names dialog: the list as saved comes in; on OK it was stored.
 class BaseInputAreaNamesRequest : public tembra::DialogRequest {
 public:
+    BaseInputAreaNamesRequest() { data.Load(); }
     const char* Name() const override { return "BaseInputAreaNames"; }
+    CBaseInputAreaNameData data;
 };
 
 } // namespace marquell

@@ -1,5 +1,6 @@
 #include "layout_editor/core/EditorTexts.h"
 
+#include "platform/FontCatalog.h"
 #include "platform/Sjis.h"
 
 #include <algorithm>
@@ -112,10 +113,54 @@ UINT CheckFormatName(std::string_view name) {
     return name.empty() ? kInvalidName : 0;
 }
 
+UINT CheckInputAreaName(std::string_view name) {
+    constexpr UINT kNoName = 61216;
+    constexpr UINT kInvalidName = 61251;
+    if (name.empty()) {
+        return kNoName;
+    }
+    if (!IsVisibleText(name)) {
+        return kInvalidName;
+    }
+    for (const char c : {'"', '\r', '\n'}) {
+        if (FindAscii(name, c) != std::string_view::npos) {
+            return kInvalidName;
+        }
+    }
+    for (std::size_t at = FindAscii(name, '\\'); at != std::string_view::npos;
+         at = FindAscii(name, '\\', at + 1)) {
+        if (at + 1 < name.size() && name[at + 1] == 'n') {
+            return kInvalidName;
+        }
+    }
+    return 0;
+}
+
 std::string FormatHeightText(int height) {
     char text[32];
     std::snprintf(text, sizeof(text), "%3d x0.1mm", height);
     return text;
+}
+
+} // namespace marquell
+
+namespace marquell {
+
+const std::vector<std::string>& FontHeightTexts() {
+    static const std::vector<std::string> heights = {"10", "12", "14", "16", "17", "18", "20", "22",
+                                                     "24", "26", "28", "30", "32", "34", "36", "38",
+                                                     "40", "50", "60", "70", "80", "90", "100"};
+    return heights;
+}
+
+std::vector<std::string> FontListNames(const tembra::IFontCatalog& fonts) {
+    std::vector<std::string> names;
+    for (std::string& face : fonts.FaceNames()) {
+        if (!face.empty() && face.front() != '@') {
+            names.push_back(std::move(face));
+        }
+    }
+    return names;
 }
 
 } // namespace marquell

@@ -8,6 +8,11 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
+
+namespace tembra {
+class IFontCatalog;
+}
 
 namespace marquell {
 
@@ -38,8 +43,17 @@ bool IsVisibleText(std::string_view text);
 UINT CheckFixedText(std::string_view text);
 // The message that refuses a format name (61241: empty), or 0.
 UINT CheckFormatName(std::string_view name);
+// The message that refuses an input-area name: 61216 when it is empty, 61251 when nothing of
+// it is visible or it holds what its line of the layout file cannot keep (a double quote, CR,
+// LF, or backslash and n, which reads back as a line break); else 0.
+UINT CheckInputAreaName(std::string_view name);
 
 // The font height as the paper/font bar shows it: "%3d x0.1mm".
 std::string FormatHeightText(int height);
+// The heights the paper/font bar offers ("10" ... "100").
+const std::vector<std::string>& FontHeightTexts();
+// The faces the paper/font bar offers: the catalogue's (the Windows faces first), without the
+// vertical faces whose names begin with "@".
+std::vector<std::string> FontListNames(const tembra::IFontCatalog& fonts);
 
 } // namespace marquell

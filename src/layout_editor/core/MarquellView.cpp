@@ -102,13 +102,15 @@ bool CMarquellView::IsLineEndMode() const {
 }
 
 bool CMarquellView::IsAdditiveSelection() const {
-    // "随時複数選択" while CTRL is up.
-    return m_app.multiple == 1;
+    // "随時複数選択" ("Hukusu" 1) while CTRL is up, "CTRLｷｰで複数" while it is down.
+    const bool ctrl = (m_keys & MK_CONTROL) != 0;
+    return (m_app.multiple == 1) != ctrl;
 }
 
 bool CMarquellView::IsInsideFrameSelection() const {
-    // "枠内限定あり" ("Wakunai" 0) while SHIFT is up.
-    return m_app.insideFrame == 0;
+    // "枠内限定あり" ("Wakunai" 0) while SHIFT is up, "枠内限定なし" while it is down.
+    const bool shift = (m_keys & MK_SHIFT) != 0;
+    return (m_app.insideFrame == 0) != shift;
 }
 
 // ---- Geometry ----------------------------------------------------------------------------------
@@ -239,6 +241,10 @@ CPoint CMarquellView::ComputeDrawOffset() const {
 // ---- The framework's steps ---------------------------------------------------------------------
 
 void CMarquellView::ResetState() {
+    ResetMouse();
+    m_keys = 0;
+    m_lButton = false;
+    m_rButton = false;
     m_mode = kModeText;
     m_lastDrawMode = kModeText;
     m_dragState = 0;
@@ -339,6 +345,8 @@ void CMarquellView::OnPaint(CDC* dc) {
     dc->GetClipBox(&clip);
     dc->FillSolidRect(&clip, m_host.GetWorkspaceColor());
     OnDraw(dc);
+    // The feedback of a drag stays on top of what was painted again.
+    DrawFeedback(dc);
 }
 
 void CMarquellView::RefreshTitle() {
@@ -398,6 +406,7 @@ void CMarquellView::OnDestroy() {
         return;
     }
     m_destroyed = true;
+    ResetMouse();
     // The history refers to the elements: it goes before them.
     m_doc.Reset();
     for (int paper = 0; paper < CLayoutFileData::kPaperCount; ++paper) {
@@ -405,7 +414,7 @@ void CMarquellView::OnDestroy() {
     }
     m_doc.ClearCopyBuffer();
     if (m_doc.IsTemporaryEdit() && m_done != nullptr) {
-        m_done->FormEditDone(m_doc.GetLayout().GetWindowHandle());
+        m_done->FormEditDone(m_doc.GetLayout().GetWindowHandle(), m_doc.GetPathName());
     }
 }
 
@@ -415,15 +424,27 @@ int CMarquellView::GetCursorShape(const CPoint& devicePoint) const {
         devicePoint.y >= client.cy) {
         return 0;
     }
-    std::unique_ptr<CDC> dc = MappedDC();
-    OnPrepareDC(dc.get());
-    CPoint point = devicePoint;
-    dc->DPtoLP(&point);
-    const int zoom = GetZoomPercent();
-    point =
-        CPoint((point.x - m_drawOffset.x) * 100 / zoom, (point.y - m_drawOffset.y) * 100 / zoom);
+    const CPoint point = DeviceToLayout(devicePoint);
     if (!PtInLogRect(point, NormalizedLayoutRect(GetCurrentAreaRect()))) {
         return 0;
+    }
+    if (m_mode == kModeEdit || m_mode == kModeTransform) {
+        switch (HitSelectionMark(m_lastMouse)) {
+        case 1:
+        case 5:
+            return kCursorSizeNWSE;
+        case 2:
+        case 6:
+            return kCursorSizeNS;
+        case 3:
+        case 7:
+            return kCursorSizeNESW;
+        case 4:
+        case 8:
+            return kCursorSizeWE;
+        default:
+            break;
+        }
     }
     return m_mode >= kModeText && m_mode <= kModeTransform ? kModeCursors[m_mode - 1] : 0;
 }
@@ -466,6 +487,7 @@ bool CMarquellView::OnCommand(UINT id) {
         break;
     case ID_DELETE:
         Paper().DeleteSelected(m_doc.GetOwner());
+        ResetMouse();
         m_dragState = 0;
         break;
     case ID_SIZE_SET:
@@ -726,6 +748,11 @@ bool CMarquellView::OnUpdateCommand(CMenuCmdUI& cmd) {
 }
 
 void CMarquellView::SetMode(int mode) {
+    const bool keepsSelection =
+        (mode == kModeCopy || mode == kModeMove) && Paper().CountSelected() > 0;
+    if (!keepsSelection) {
+        ResetMouse();
+    }
     m_mode = mode;
     switch (mode) {
     case kModeText:
@@ -782,6 +809,7 @@ void CMarquellView::OnPaperSelected(int paper) {
         return;
     }
     layout.SetCurrentPaperIndex(paper);
+    ResetMouse();
     ResetDisplay();
     Paper().DeselectAll(m_doc.GetOwner());
     m_doc.Reset();
@@ -806,6 +834,7 @@ void CMarquellView::OnSizeSet() {
         return;
     }
     request.data.Apply(layout);
+    ResetMouse();
     m_mode = kModeText;
     m_dragState = 0;
     if (layout.GetCurrentPaperIndex() == paperBefore) {
@@ -945,6 +974,7 @@ void CMarquellView::OnSelectAll() {
 }
 
 void CMarquellView::OnPaste() {
+    ResetMouse();
     Paper().DeselectAll(m_doc.GetOwner());
     m_doc.Paste();
     m_mode = kModeEdit;
@@ -975,48 +1005,42 @@ void CMarquellView::OnBaseInputNames() {
 
 void CMarquellView::OnChangeText() {
     CPHeadMojiData* text = LastSelectedText();
-    if (text == nullptr || text->GetType() != kTypeText) {
-        return;
+    if (text != nullptr && text->GetType() == kTypeText) {
+        EditTextElement(*text);
     }
-    std::unique_ptr<CLayoutData> copy = text->Clone();
-    if (!copy) {
-        return;
-    }
-    FixedTextRequest request(*text);
-    if (Ui().RunDialog(request) == IDOK) {
-        m_doc.Reset();
-        CLayoutData* old = copy.release();
-        if (m_doc.AddChange(old, text) == 0) {
-            delete old;
-        } else {
-            m_doc.UpdateAllViews(nullptr, kHintAll, old);
-        }
-        m_doc.SetModifiedFlag(TRUE);
-    }
-    m_doc.UpdateAllViews(nullptr, kHintAll, text);
 }
 
 void CMarquellView::OnChangeInputName() {
-    auto* area = dynamic_cast<CPHeadInputArea*>(LastSelectedText());
-    if (area == nullptr) {
-        return;
+    if (auto* area = dynamic_cast<CPHeadInputArea*>(LastSelectedText())) {
+        EditTextElement(*area);
     }
-    std::unique_ptr<CLayoutData> copy = area->Clone();
+}
+
+void CMarquellView::EditTextElement(CPHeadMojiData& element) {
+    std::unique_ptr<CLayoutData> copy = element.Clone();
     if (!copy) {
         return;
     }
-    InputAreaNameRequest request(*area, m_baseName);
-    if (Ui().RunDialog(request) == IDOK) {
+    int answer = IDCANCEL;
+    if (auto* area = dynamic_cast<CPHeadInputArea*>(&element)) {
+        InputAreaNameRequest request(
+            CInputAreaNameData(Paper(), m_doc.GetOwner(), *area, m_baseName));
+        answer = Ui().RunDialog(request);
+    } else {
+        FixedTextRequest request(element);
+        answer = Ui().RunDialog(request);
+    }
+    if (answer == IDOK) {
         m_doc.Reset();
         CLayoutData* old = copy.release();
-        if (m_doc.AddChange(old, area) == 0) {
+        if (m_doc.AddChange(old, &element) == 0) {
             delete old;
         } else {
             m_doc.UpdateAllViews(nullptr, kHintAll, old);
         }
         m_doc.SetModifiedFlag(TRUE);
     }
-    m_doc.UpdateAllViews(nullptr, kHintAll, area);
+    m_doc.UpdateAllViews(nullptr, kHintAll, &element);
 }
 
 // ---- The paper/font bar

@@ -5,6 +5,11 @@
 // act on the drawing, their update handlers, drawing on the screen and on the printer, and the
 // end of a temporary edit for the main program.
 //
+// Mouse editing (MarquellViewMouse.cpp) is one drag state machine for all eight edit modes: it
+// creates fixed texts, input areas, lines and boxes, selects by click or rubber band, and copies,
+// moves and reshapes the selection, with grid snapping, inverted feedback between paints, the
+// prompt and position panes of the status bar, and one undo step a gesture.
+//
 // The view draws in 0.1 mm with y upward (MM_LOMETRIC) and scales layout values by the zoom
 // before they reach the device context; it scrolls as the framework's scroll view does (the
 // scroll position in device pixels, the logical position x >= 0, y <= 0). It answers the
@@ -45,6 +50,29 @@ enum : int {
 // Update hints: a general change, and a changed zoom.
 enum : int { kHintAll = 0, kHintZoom = 1 };
 
+// The flags of a mouse message: the buttons held and the keys down.
+enum : UINT { MK_LBUTTON = 0x1, MK_RBUTTON = 0x2, MK_SHIFT = 0x4, MK_CONTROL = 0x8 };
+
+// The cursors of the selection's marks (besides the modes' cursor resources 104 ... 118).
+enum : int {
+    kCursorSizeNWSE = 32642,
+    kCursorSizeNESW = 32643,
+    kCursorSizeWE = 32644,
+    kCursorSizeNS = 32645,
+};
+
+// The drag states of mouse editing.
+enum : int {
+    kDragIdle = 0,
+    kDragPressed = 1,     // first press taken, button down
+    kDragTracking = 2,    // an outline or a rubber band follows the mouse
+    kDragSecond = 3,      // second point taken
+    kDragSelected = 4,    // a selection is there
+    kDragOnSelection = 5, // pressed on the selection
+    kDragPlacing = 6,     // a move, copy or reshape ghost follows the mouse
+    kDragTarget = 7,      // the destination taken
+};
+
 class CMarquellView : public tembra::CView, public ILayoutView {
 public:
     static constexpr int kZoomCount = 8;
@@ -59,6 +87,7 @@ public:
     CMarquellView& operator=(const CMarquellView&) = delete;
 
     CMarquellDoc& GetDoc() { return m_doc; }
+    const CMarquellDoc& GetDoc() const { return m_doc; }
     // Told once when the view goes while the main program's temporary copy is open.
     void SetFormEditDone(IFormEditDone* seam) { m_done = seam; }
 
@@ -78,9 +107,32 @@ public:
     void OnPrint(CDC* dc);
     // The papers' elements and the copy buffer go; a temporary edit tells the main program.
     void OnDestroy();
-    // The cursor for a point of the client area (device pixels): the mode's cursor resource
-    // (104 ... 118) inside the current area, else 0 for the window's own.
+    // The cursor for a point of the client area (device pixels): inside the current area in
+    // modes 5 and 8 the sizing cursor of the selection's mark under the last mouse point
+    // (kCursorSize...), else the mode's cursor resource (104 ... 118); 0 for the window's own.
     int GetCursorShape(const CPoint& devicePoint) const;
+
+    // ---- Mouse editing (device pixels of the client area, flags MK_...) ----------------------
+    void OnLButtonDown(UINT flags, const CPoint& devicePoint);
+    void OnLButtonUp(UINT flags, const CPoint& devicePoint);
+    void OnLButtonDblClk(UINT flags, const CPoint& devicePoint);
+    void OnMouseMove(UINT flags, const CPoint& devicePoint);
+    void OnRButtonDown(UINT flags, const CPoint& devicePoint);
+    void OnRButtonUp(UINT flags, const CPoint& devicePoint);
+    // A point of the client area as a layout point (scroll, drawing offset and zoom undone).
+    CPoint DeviceToLayout(const CPoint& devicePoint) const;
+    // Grid snapping of a layout point to the current area's divisions (not while it is off or
+    // CTRL is held).
+    CPoint SnapToGrid(const CPoint& point, UINT flags) const;
+    // The element being drawn, until the document takes it.
+    const CLayoutData* GetNewElement() const { return m_newElement.get(); }
+    CPoint GetAnchor() const { return m_anchor; }
+    CPoint GetCurrent() const { return m_current; }
+    // The frame of the selected elements (layout units, normalised); empty without a selection.
+    CRect GetSelectionFrame() const;
+    // The selection's mark (1 ... 8, in line-end mode 1 and 5 for the line's ends) within the
+    // hit tolerance of a point, else 0.
+    int HitSelectionMark(const CPoint& point) const;
 
     // ---- Scrolling -----------------------------------------------------------------------------
     CSize GetTotalSize() const { return m_total; }
@@ -178,6 +230,44 @@ private:
     void OnChangeText();
     void OnChangeInputName();
     void OnBaseInputNames();
+    // The dialog of a selected fixed text or input area, one undo step on OK.
+    void EditTextElement(CPHeadMojiData& element);
+
+    // ---- Mouse editing ---------------------------------------------------------------------
+    // The point of a button press or double click: constrained and snapped as the mode asks.
+    CPoint PreparePoint(UINT flags, const CPoint& devicePoint);
+    CPoint ClampToPaper(const CPoint& point) const;
+    CPoint ClampToArea(const CPoint& point) const;
+    void Capture();
+    void Release();
+    // A new element of the mode's kind with the attributes of new elements.
+    std::unique_ptr<CLayoutData> MakeNewElement() const;
+    // The rectangle from the anchor to the current point.
+    CRect AnchorRect() const;
+    bool IsPointOnSelection(const CPoint& point) const;
+    // The anchor moved onto the edges of the selection's frame that the mark drags; the frame
+    // before is kept.
+    void GrabMark(int mark);
+    // The frame the grabbed edges are dragged to by the current point.
+    CRect DraggedFrame() const;
+    // The offset from the anchor, corrected so that the selection's frame stays in the area.
+    CPoint KeepInArea(CPoint offset) const;
+    // The last step of a creation: a valid rectangle, the dialog of a text, the element added.
+    void FinishCreation();
+    // A placed ghost put down: the selection stays, an edit-mode drag goes back to mode 5.
+    void EndPlacing();
+    // Any gesture in progress dropped: feedback, element being drawn, capture.
+    void ResetMouse();
+    void ScrollIfOutside(const CPoint& devicePoint);
+    void RefreshPrompt();
+    void RefreshPositionPanes(const CPoint& point);
+    bool IsLeftDown() const { return m_lButton; }
+
+    // Inverted feedback: one kind on the screen at a time, drawn and erased alike.
+    enum class Feedback { None, Band, Outline, MoveGhost, TransformGhost };
+    void ShowFeedback(Feedback kind);
+    void HideFeedback();
+    void DrawFeedback(CDC* dc) const;
     // The selected fixed text or input area, or line or box, that stands last in the list.
     CPHeadMojiData* LastSelectedText() const;
     CPHeadLineData* LastSelectedLine() const;
@@ -203,6 +293,22 @@ private:
     int m_handle = 0;
     CRect m_transformFrom;
     CRect m_transformTo;
+    // The mouse: buttons, the keys of the message being handled, the points of the gesture, the
+    // element being drawn, the moves still to be ignored, and whether an edit-mode drag turned
+    // into copying, moving or reshaping.
+    bool m_lButton = false;
+    bool m_rButton = false;
+    UINT m_keys = 0;
+    CPoint m_anchor;
+    CPoint m_current;
+    CPoint m_lastMouse;
+    std::unique_ptr<CLayoutData> m_newElement;
+    int m_skip = 0;
+    bool m_returnToEdit = false;
+    bool m_captured = false;
+    Feedback m_feedback = Feedback::None;
+    CRect m_feedbackRect;
+    CPoint m_feedbackOffset;
     std::string m_faceName;
     std::string m_heightText = "24";
     LOGFONT m_font;

@@ -5,9 +5,13 @@
 #include "layout_editor/core/EditorSettings.h"
 #include "layout_editor/core/LayoutOwner.h"
 #include "layout_editor/core/LayoutView.h"
+#include "layout_editor/core/MarquellViewHost.h"
 #include "layout_editor/core/PaperData.h"
+#include "platform/RecordingDC.h"
 #include "platform/Sjis.h"
 
+#include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -69,6 +73,49 @@ public:
 
 private:
     CPaperData& m_paper;
+};
+
+// A window of a fixed size and resolution for the editing view: it records what the view asks
+// of it, and draws what the view draws straight onto it into a recording device context.
+class FakeViewHost : public IMarquellViewHost {
+public:
+    CSize client{1024, 600};
+    int dpi = 96;
+    std::string title;
+    int invalidatedAll = 0;
+    std::vector<CRect> invalidated;
+    bool captured = false;
+    int updates = 0;
+    bool autoScroll = false;
+    std::map<int, std::string> panes;
+    std::vector<CPoint> contextMenus;
+    int cursorRefreshes = 0;
+    // Every drawing between paints, in order.
+    tembra::CRecordingDC direct{tembra::CRecordingDC::Device::Screen, 96};
+    int directDrawings = 0;
+
+    CSize GetClientSize() const override { return client; }
+    std::unique_ptr<CDC> CreateMeasureDC() const override {
+        return std::make_unique<tembra::CRecordingDC>(tembra::CRecordingDC::Device::Screen, dpi,
+                                                      client);
+    }
+    void UpdateScrollBars() override {}
+    void Invalidate(const CRect& rect) override { invalidated.push_back(rect); }
+    void InvalidateAll() override { ++invalidatedAll; }
+    COLORREF GetWorkspaceColor() const override { return RGB(96, 96, 96); }
+    std::string GetFrameTitle() const override { return title; }
+    void SetFrameTitle(const std::string& text) override { title = text; }
+    void SetCapture() override { captured = true; }
+    void ReleaseCapture() override { captured = false; }
+    void UpdateWindow() override { ++updates; }
+    void DrawDirect(const std::function<void(CDC*)>& draw) override {
+        ++directDrawings;
+        draw(&direct);
+    }
+    void SetAutoScroll(bool on) override { autoScroll = on; }
+    void SetPaneText(int pane, const std::string& text) override { panes[pane] = text; }
+    void ShowContextMenu(const CPoint& point) override { contextMenus.push_back(point); }
+    void RefreshCursor() override { ++cursorRefreshes; }
 };
 
 // The editor's own key as a test ships it: the lines of a machine-wide INI file (UTF-8), put

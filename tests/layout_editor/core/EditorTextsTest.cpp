@@ -1,9 +1,10 @@
-// The editor's composed and checked texts: the window title, the proposed file name, and the
-// checks of the fixed-text and format-name dialogs.
+// The editor's composed and checked texts: the window title, the proposed file name, the
+// checks of the fixed-text and format-name dialogs, and the lists of the paper/font bar.
 #include "layout_editor/core/EditorTexts.h"
 #include "layout_editor/core/MarquellDoc.h"
 
 #include "EditorTestSupport.h"
+#include "platform/FontCatalog.h"
 
 #include <gtest/gtest.h>
 
@@ -103,6 +104,22 @@ TEST(DialogChecks, AFormatNameMustNotBeEmpty) {
     EXPECT_EQ(FormatHeightText(100), "100 x0.1mm");
     EXPECT_EQ(PaperListName(3), J("Ａ３縦"));
     EXPECT_EQ(PaperListName(6), "");
+}
+
+class Catalogue : public tembra::IFontCatalog {
+public:
+    bool FindFace(std::string_view, tembra::LOGFONT&) const override { return false; }
+    std::vector<std::string> FaceNames() const override {
+        return {J("ＭＳ 明朝"), J("@ＭＳ 明朝"), "IPAGothic", "@IPAGothic", "Arial"};
+    }
+};
+
+TEST(PaperFontBar, OffersTheCataloguesFacesWithoutVerticalOnes) {
+    EXPECT_EQ(FontListNames(Catalogue()),
+              (std::vector<std::string>{J("ＭＳ 明朝"), "IPAGothic", "Arial"}));
+    EXPECT_EQ(FontHeightTexts().size(), 23u);
+    EXPECT_EQ(FontHeightTexts().front(), "10");
+    EXPECT_EQ(FontHeightTexts().back(), "100");
 }
 
 } // namespace

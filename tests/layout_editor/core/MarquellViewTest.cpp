@@ -32,29 +32,16 @@ using namespace tembra;
 using tembra::test::TempDir;
 using test::J;
 
-class FakeHost : public IMarquellViewHost {
-public:
-    CSize client{1024, 600};
-    std::string title;
-    int invalidatedAll = 0;
-    std::vector<CRect> invalidated;
-
-    CSize GetClientSize() const override { return client; }
-    std::unique_ptr<CDC> CreateMeasureDC() const override {
-        return std::make_unique<CRecordingDC>(CRecordingDC::Device::Screen, 96, client);
-    }
-    void UpdateScrollBars() override {}
-    void Invalidate(const CRect& rect) override { invalidated.push_back(rect); }
-    void InvalidateAll() override { ++invalidatedAll; }
-    COLORREF GetWorkspaceColor() const override { return RGB(96, 96, 96); }
-    std::string GetFrameTitle() const override { return title; }
-    void SetFrameTitle(const std::string& text) override { title = text; }
-};
+using FakeHost = test::FakeViewHost;
 
 class CountingDone : public IFormEditDone {
 public:
     std::vector<int> handles;
-    void FormEditDone(int windowHandle) override { handles.push_back(windowHandle); }
+    std::vector<std::string> paths;
+    void FormEditDone(int windowHandle, const std::string& path) override {
+        handles.push_back(windowHandle);
+        paths.push_back(path);
+    }
 };
 
 // A printer that leaves 1/6 inch unprinted at 600 dpi (100 pixels, 42 units of 0.1 mm).
@@ -293,9 +280,11 @@ TEST_F(ViewTest, ATemporaryEditGreysTheFileCommandsAndEndsOnceWhenTheViewGoes) {
     EXPECT_TRUE(exit.IsTextSet());
     EXPECT_EQ(exit.GetText(), J("戻る"));
     EXPECT_TRUE(done.handles.empty());
+    doc.SetPathName((paths.Dir().Path() / "LAYTEMP0.LY$").string(), FALSE);
     view.OnDestroy();
     view.OnDestroy();
     EXPECT_EQ(done.handles, (std::vector<int>{777}));
+    EXPECT_EQ(done.paths, (std::vector<std::string>{doc.GetPathName()}));
     EXPECT_EQ(doc.GetLayout().GetPaper(2).CountElements(), 0);
 }
 
@@ -429,7 +418,7 @@ TEST_F(ViewTest, ChangingAFixedTextIsOneUndoStep) {
     EXPECT_TRUE(Paper().GetElements()[3]->IsSelected());
 }
 
-TEST_F(ViewTest, TheInputAreaDialogsAreAnsweredCancelUntilTheyExist) {
+TEST_F(ViewTest, CancelledInputAreaDialogsChangeNothing) {
     Open();
     view.OnCommand(ID_MODE_EDIT);
     auto* input = dynamic_cast<CPHeadInputArea*>(Paper().GetElements()[0].get());
