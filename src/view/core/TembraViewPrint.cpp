@@ -1,6 +1,8 @@
 // Printing and preview: a band of the settings' rows per page, each page with the print header
 // at 100 %, shrunk onto the paper when the user agreed to or the print settings ask for it; the
 // same pages in the preview.
+#include "chart/Chart.h"
+#include "chart/ChartDocument.h"
 #include "document/TembraDoc.h"
 #include "model/ConfigPrint.h"
 #include "platform/DC.h"
@@ -28,6 +30,25 @@ constexpr UINT IDS_PREVIEW_FAILED = 61705;
 constexpr UINT IDS_PAGE_DESCRIPTION = 61508;
 // The margin kept right of and below a chart shrunk onto the paper (logical units).
 constexpr int kFitMargin = 50;
+
+// The resource charts place their parts on the page: a page printed with the print header above
+// the chart needs them built for its own layout, and the window for its layout again afterwards.
+// Building them for a page changes nothing of the chart: the document's flags stay as they were.
+void BuildCharts(CTembraDoc& doc, const CPageLayout& layout) {
+    IChartDocument* charts = DocumentSeam<IChartDocument>(&doc);
+    if (charts == nullptr || doc.GetChartCount() == 0) {
+        return;
+    }
+    const BOOL modified = doc.IsModified();
+    const BOOL changed = doc.GetChangedFlag();
+    for (POSITION pos = doc.GetHeadChartPosition(); pos != nullptr;) {
+        if (CChart* chart = doc.GetNextChart(pos)) {
+            chart->BuildShapes(*charts, layout);
+        }
+    }
+    doc.SetModifiedFlag(modified);
+    doc.SetChangedFlag(changed);
+}
 
 } // namespace
 
@@ -136,11 +157,13 @@ void CTembraView::OnPrint(CDC* dc, CPrintInfo& info) {
     if (print.GetVoldLineEx() != 0) {
         SetStyledDrawEnable(dc, 1);
     }
+    BuildCharts(*doc, m_layout);
     dc->SelectClipRgn(nullptr);
     OnDraw(dc);
     SetStyledDrawEnable(dc, 0);
     m_layout = m_savedLayout;
     m_layout.SetOutputMode(0);
+    BuildCharts(*doc, m_layout);
 }
 
 void CTembraView::OnFilePrintPreview() {
