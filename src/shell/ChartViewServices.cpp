@@ -5,6 +5,8 @@
 #include "shell/TembraApp.h"
 #include "view/TembraPrintDialog.h"
 
+#include <cstdlib>
+
 namespace tembra {
 
 bool CChartViewServices::IsHalfScroll() const {
@@ -17,9 +19,9 @@ const IPrinterCatalog& CChartViewServices::GetPrinters() const {
 
 PrintOrientation& CChartViewServices::OrientationOf(const CTembraDoc& document) {
     PrintOrientation& orientation = m_orientations[&document];
-    // The chart's paper: portrait when it is higher than wide.
-    const CSize paper = document.GetSyokiSet().GetPageSetting().GetPaperSize();
-    orientation.direction = paper.cx < paper.cy ? 1 : 0;
+    // The chart's page: portrait when it is higher than wide.
+    const CRect page = document.GetSyokiSet().GetPageSetting().GetPageRect();
+    orientation.direction = std::abs(page.Height()) > std::abs(page.Width()) ? 1 : 0;
     return orientation;
 }
 

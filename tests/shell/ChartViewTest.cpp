@@ -9,6 +9,7 @@
 #include "view/TembraViewWnd.h"
 
 #include <QMdiArea>
+#include <QProcess>
 #include <QPushButton>
 
 #include <filesystem>
@@ -48,7 +49,14 @@ protected:
 
 TEST_F(ChartViewTest, TheCommandLinePrintsIntoAPdfBesideTheChartAndEnds) {
     EXPECT_EQ(Start({"/p", sample.string()}), std::optional<int>(0));
-    EXPECT_TRUE(std::filesystem::exists(files.File("sample.pdf")));
+    ASSERT_TRUE(std::filesystem::exists(files.File("sample.pdf")));
+    // The chart's page is wider than high: the paper turns with it.
+    QProcess info;
+    info.start("pdfinfo", {QString::fromStdString(files.File("sample.pdf").string())});
+    ASSERT_TRUE(info.waitForFinished());
+    const QString infoText = QString::fromUtf8(info.readAllStandardOutput());
+    EXPECT_TRUE(infoText.contains("Page size:       842 x 595 pts (A4)")) << infoText.toStdString();
+    EXPECT_TRUE(infoText.contains(QStringLiteral("Pages:           1"))) << infoText.toStdString();
     EXPECT_TRUE(app->Documents().empty()) << "closed after printing";
     EXPECT_TRUE(ui.Dialogs().empty()) << "no dialog";
 

@@ -9,6 +9,8 @@
 #include "model/AreaNameSet.h"
 #include "model/Shigen.h"
 #include "model/Shincyoku.h"
+#include "model/Yogo.h"
+#include "render/KouteiLabels.h"
 #include "shapes/Zukei.h"
 #include "shapes/ZukeiGroup.h"
 #include "support/Cp932Text.h"
@@ -255,6 +257,42 @@ TEST_F(ViewDrawTest, ARightClickStopsAPreviewPageWithABeep) {
     EXPECT_EQ(host.abortQuestions, 4); // three events and the process of the chart
     EXPECT_GE(FirstText(again, "EVSEL"), 0);
     EXPECT_EQ(ui.Beeps().size(), 1u);
+}
+
+TEST_F(ViewDrawTest, TheHyperlinkUnderTheMouseOfAnEventOrATerm) {
+    CTembraView& view = MakeView(host);
+    CEvent* linked = AddEvent("LINKED", 5, 3, 0, false);
+    linked->SetHyperlink("https://example.org/a");
+    CEvent* hidden = AddEvent("HIDDEN", 15, 3, 2, false);
+    hidden->SetHyperlink("https://example.org/b");
+    CKoutei* process = AddProcess(20, 26, 8);
+    auto term = std::make_unique<CYogo>();
+    term->SetText("TERM");
+    term->SetHyperlink("https://example.org/c");
+    process->AddYogo(term, TRUE);
+    // The middle of an object's bounds, as a pixel of the window.
+    const auto at = [&](const CDataHeader* object) {
+        const CRect b = view.GetLayout().GetObjectBounds(nullptr, object, 1);
+        return CPoint((b.left + b.right) / 2, -(b.top + b.bottom) / 2);
+    };
+    std::string link;
+    doc.GetOperation().SetEditOperation();
+    doc.GetOperation().SetMode(COperationState::kModeEvent);
+    EXPECT_EQ(view.HitTestHyperlink(at(linked), &link), linked);
+    EXPECT_EQ(link, "https://example.org/a");
+    EXPECT_EQ(view.HitTestHyperlink(at(hidden), &link), nullptr) << "a hidden layer";
+    EXPECT_EQ(view.HitTestHyperlink(at(process), &link), nullptr) << "no event there";
+
+    doc.GetOperation().SetMode(COperationState::kModeYogo);
+    const CRect label = GetYogoRect(*process, view.GetLayout(), nullptr, 0);
+    const CPoint onTerm((label.left + label.right) / 2, -(label.top + label.bottom) / 2);
+    EXPECT_EQ(view.HitTestHyperlink(onTerm, &link), process->GetYogo(0));
+    EXPECT_EQ(link, "https://example.org/c");
+    EXPECT_EQ(view.HitTestHyperlink(at(linked), &link), nullptr) << "events only in their mode";
+
+    // Only while editing.
+    doc.GetOperation().SetDrawOperation();
+    EXPECT_EQ(view.HitTestHyperlink(onTerm, &link), nullptr);
 }
 
 TEST_F(ViewDrawTest, TheBackgroundIsFilledOnlyWhereThePaintLeavesThePage) {
