@@ -27,6 +27,7 @@
 namespace tembra {
 
 class CTembraDoc;
+class CView;
 
 class CAppState {
 public:
@@ -171,7 +172,15 @@ public:
     // old log.
     void PurgeOldBackups();
 
+    // ---- The active view ------------------------------------------------------------------
+    // The view the program acts on: the active pane of the main window's active chart window
+    // (the main window installs where it comes from); null without one.
+    using ActiveViewSource = std::function<CView*()>;
+    void SetActiveViewSource(ActiveViewSource source) { m_activeView = std::move(source); }
+    CView* GetActiveView() const { return m_activeView ? m_activeView() : nullptr; }
+
 private:
+    ActiveViewSource m_activeView;
     OwnedObList<CDataHeader> m_objectClipboard;
     OwnedObList<CDataHeader> m_zukeiClipboard;
     CShigenNameTable m_shigenNames;

@@ -308,6 +308,15 @@ public:
     // Selects every object of the object mode (-1: the current one); see CChartSelection.
     int SelectAll(LONG mode = -1);
     BOOL CancelLastSel() { return m_selection.CancelLastSel(); }
+    // Edit > Select > "全選択／解除" (DocEditCommands.cpp): with nothing selected, every object of
+    // the mode (and in the shape mode the shapes on shown layers) is selected and the undo
+    // history emptied; with a selection, everything is deselected. The update: enabled while
+    // objects or shapes or a selection exist in the process, term, resource, event or shape
+    // mode.
+    void OnEditSelectAll();
+    void OnUpdateEditSelectAll(CCmdUI* cmdUI) const;
+    // The view to act on: the active view of the main window's active chart window, or null.
+    CView* GetActiveView() const;
     // In the process mode: deselects selected, unmarked processes by rule (see CChartSelection).
     void FilterSelectedKoutei(int rule);
     int SelectInArea(std::int64_t firstDate, int firstRow, std::int64_t lastDate, int lastRow,

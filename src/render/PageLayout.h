@@ -190,6 +190,12 @@ public:
     // Binds the view and its document and copies the period, rows, spans and fixed-row range
     // from the settings record; builds the day scale of the period; then EnsureLayout.
     void Init(IPageLayoutView* view);
+    // Binds the layout to another view of the same document (a copy of a layout taken over by
+    // another view), keeping everything else.
+    void Bind(IPageLayoutView* view) {
+        m_view = view;
+        m_doc = view != nullptr ? view->GetLayoutDocument() : nullptr;
+    }
     // RecalcLayout, unless the output mode is non-zero (printing and embedded drawing keep the
     // areas their code set).
     void EnsureLayout();

@@ -565,6 +565,31 @@ void CMainFrame::OnYogoInput(int mode, const std::string& text) {
     }
 }
 
+// ---- Print preview ------------------------------------------------------------------------
+
+void CMainFrame::ShowPreview(QWidget* preview) {
+    if (preview == nullptr || m_preview != nullptr) {
+        return;
+    }
+    // The chart windows stay as they are, out of sight.
+    takeCentralWidget();
+    m_preview = preview;
+    setCentralWidget(preview);
+    preview->show();
+}
+
+void CMainFrame::EndPreview(QWidget* preview) {
+    if (preview == nullptr || preview != m_preview) {
+        return;
+    }
+    takeCentralWidget();
+    preview->hide();
+    preview->setParent(nullptr);
+    m_preview = nullptr;
+    setCentralWidget(m_mdi);
+    m_mdi->show();
+}
+
 // ---- Window arrangement ---------------------------------------------------------------------
 
 void CMainFrame::TileHorizontally() {

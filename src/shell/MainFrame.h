@@ -80,6 +80,11 @@ public:
     // the active chart's term input and the input dialogs.
     void OnYogoInput(int mode, const std::string& text);
 
+    // A print preview takes the central area in place of the chart windows until it ends.
+    void ShowPreview(QWidget* preview);
+    void EndPreview(QWidget* preview);
+    QWidget* Preview() const { return m_preview; }
+
     // Full-width windows stacked (our horizontal tiling), side by side, or cascaded.
     void TileHorizontally();
     void TileVertically();
@@ -141,6 +146,7 @@ private:
     CModeBar* m_modeBar = nullptr;
     CFrameToolBar* m_palette = nullptr;
     QTimer* m_timer = nullptr;
+    QWidget* m_preview = nullptr;
 
     BOOL m_bToolBarShown = TRUE;
     BOOL m_bYogoBarShown = FALSE;

@@ -14,7 +14,7 @@ PrinterDevMode DevModeOf(const std::string& printer, const QPageSize& page) {
 } // namespace
 
 const char* CQtPrinterCatalog::PdfPrinterName() {
-    return "PDF";
+    return kPdfPrinterName;
 }
 
 std::vector<std::string> CQtPrinterCatalog::PrinterNames() const {

@@ -19,10 +19,10 @@
 #include "render/DrawSettings.h"
 #include "shell/AboutDlg.h"
 #include "shell/BitmapDlg.h"
+#include "shell/ChartViewWindow.h"
 #include "shell/ChartWindowFactory.h"
 #include "shell/MainFrame.h"
 #include "shell/MainStatusBar.h"
-#include "shell/PlaceholderChartWindow.h"
 #include "shell/QtPrinterCatalog.h"
 #include "shell/SingleInstance.h"
 #include "shell/core/ChartDocuments.h"
@@ -32,6 +32,8 @@
 #include "shell/core/MenuTable.h"
 #include "shell/core/OptionCommands.h"
 #include "shell/core/StartupPlan.h"
+#include "view/TembraFrame.h"
+#include "view/TembraViewWnd.h"
 
 #include <QAbstractEventDispatcher>
 #include <QAction>
@@ -140,7 +142,7 @@ CTembraApp::CTembraApp(Options options)
         m_options.programFolder = QCoreApplication::applicationDirPath().toStdString();
     }
     if (m_options.charts == nullptr) {
-        m_ownCharts = std::make_unique<CPlaceholderChartFactory>();
+        m_ownCharts = std::make_unique<CChartViewFactory>(*this);
     }
     m_chartFactory = m_options.charts != nullptr ? m_options.charts : m_ownCharts.get();
     if (m_options.printers == nullptr) {
@@ -175,6 +177,13 @@ std::optional<int> CTembraApp::InitInstance(const std::vector<std::string>& args
     context.screenDC = [] { return std::unique_ptr<CDC>(CQtDC::ForScreen()); };
     context.fonts = m_fonts.get();
     m_context = std::make_unique<ScopedAppContext>(std::move(context));
+    // The view the documents act on: the active pane of the active chart window.
+    m_state.SetActiveViewSource([this]() -> CView* {
+        auto* window = dynamic_cast<CChartViewWindow*>(ActiveChart());
+        CTembraFrame* frame = window != nullptr ? window->Frame() : nullptr;
+        CTembraViewWnd* pane = frame != nullptr ? frame->ActivePane() : nullptr;
+        return pane != nullptr ? &pane->View() : nullptr;
+    });
 
     // The program folder, for the programs that look for it in the program's own key.
     if (GetRegString("Settings", "Path", "").empty()) {
@@ -258,8 +267,8 @@ std::optional<int> CTembraApp::InitInstance(const std::vector<std::string>& args
         break;
     case CCommandLineInfo::FilePrint:
     case CCommandLineInfo::FilePrintTo:
-        // Printing from the command line needs the chart view's printing.
-        return 1;
+        // The chart printed without the dialog, then the program ends.
+        return PrintFromCommandLine(command) ? 0 : 1;
     case CCommandLineInfo::AppUnregister:
         return 0;
     case CCommandLineInfo::FileDDE:
@@ -279,6 +288,28 @@ std::optional<int> CTembraApp::InitInstance(const std::vector<std::string>& args
     m_mainFrame->repaint();
     m_mainFrame->ShowPaletteAndFunctionBar();
     return std::nullopt;
+}
+
+bool CTembraApp::PrintFromCommandLine(const CCommandLineInfo& command) {
+    CTembraDoc* document = OpenDocumentFile(command.m_strFileName);
+    if (document == nullptr) {
+        return false;
+    }
+    bool printed = false;
+    auto* window = dynamic_cast<CChartViewWindow*>(ActiveChart());
+    CTembraFrame* frame = window != nullptr ? window->Frame() : nullptr;
+    if (frame != nullptr && frame->ActivePane() != nullptr) {
+        // The PDF printer writes beside the chart.
+        const QFileInfo chart(QString::fromStdString(document->GetPathName()));
+        const std::string pdf =
+            chart.dir().filePath(chart.completeBaseName() + QStringLiteral(".pdf")).toStdString();
+        const std::string printer = command.m_nShellCommand == CCommandLineInfo::FilePrintTo
+                                        ? command.m_strPrinterName
+                                        : std::string();
+        printed = frame->ActivePane()->PrintDirect(printer, pdf);
+    }
+    CloseDocument(document);
+    return printed;
 }
 
 int CTembraApp::ExitInstance() {

@@ -4,7 +4,7 @@
 // runs the application's commands and brings every command's menu and bar state up to date when
 // the program idles.
 //
-// The chart windows come from a factory (a placeholder window until the chart view is there). The
+// The chart windows come from a factory (the chart views in their child frames). The
 // auto-save run, the recovery of auto-saved work and the removal of its files are hooks, which the
 // application fills with the application state's own (CAppState::AutoSave and its kin); a test
 // may put others in their place.
@@ -35,6 +35,7 @@ class QMdiSubWindow;
 namespace tembra {
 
 class CBitmapDlg;
+class CCommandLineInfo;
 class CMainFrame;
 class CSingleInstance;
 class CTembraDoc;
@@ -59,7 +60,7 @@ public:
     // What a test (or the program) puts in place of the defaults.
     struct Options {
         IUiServices* ui = nullptr;             // default: the Qt message boxes and dialogs
-        IChartWindowFactory* charts = nullptr; // default: the placeholder chart windows
+        IChartWindowFactory* charts = nullptr; // default: the chart views
         IPrinterCatalog* printers = nullptr;   // default: Qt's printers and the PDF printer
         std::function<bool()> ctrlDown;        // default: the keyboard's Ctrl key
         std::function<std::int64_t()> ticks;   // default: milliseconds of a steady clock
@@ -126,6 +127,9 @@ public:
     const CCommandRouter& Router() const { return m_router; }
     CCommandMap& Commands() { return m_commands; }
     CPrinterSelection& Printers() { return *m_printerSelection; }
+    const IPrinterCatalog& PrinterCatalog() const {
+        return m_options.printers != nullptr ? *m_options.printers : *m_ownPrinters;
+    }
     CQtUiServices& QtUi() { return m_qtUi; }
     AutoSaveHooks& Hooks() { return m_hooks; }
     FileDialogFlags& FileFlags() { return m_fileFlags; }
@@ -153,6 +157,9 @@ private:
     void AddAppCommands();
     // The hooks of the document files: the application state's auto-save, recovery and removal.
     void InstallAutoSaveHooks();
+    // The command line's print (to the default printer or the one named): the chart opened,
+    // printed without the dialog and closed. False when it could not be opened or printed.
+    bool PrintFromCommandLine(const CCommandLineInfo& command);
     // OpenDocumentFile; the recovery of a copy does not list it among the recent files.
     CTembraDoc* OpenChart(const std::string& path, bool addToRecent);
     // The program's file dialog for a document's request.

@@ -1,6 +1,6 @@
 // Charts in their MDI windows: new and opened charts, the closing of untouched empty ones after
 // an open with the windows tiled full width, the question before a changed chart closes, the
-// recent files and the placeholder window's title.
+// recent files and the chart window's title.
 #include "ShellFixture.h"
 
 #include "platform/SaveRequests.h"
@@ -110,7 +110,7 @@ TEST_F(ChartWindowsTest, ASecondWindowOnAChart) {
     EXPECT_EQ(Windows().size(), 1u);
 }
 
-TEST_F(ChartWindowsTest, ThePlaceholderShowsTheTitleAndTheRecentFilesFollow) {
+TEST_F(ChartWindowsTest, TheChartWindowShowsTheTitleAndTheRecentFilesFollow) {
     ASSERT_FALSE(Start());
     const std::string path = files.Write("工程表.tbr", "").string();
     ASSERT_NE(app->OpenDocumentFile(path), nullptr);

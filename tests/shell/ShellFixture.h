@@ -56,6 +56,7 @@ protected:
         app.reset();
         CTembraApp::Options options;
         options.ui = &ui;
+        options.printers = printers;
         options.ctrlDown = [this] { return ctrlDown; };
         options.ticks = [this] { return ticks; };
         options.instanceFolder = paths.Dir().File("run").string();
@@ -80,6 +81,8 @@ protected:
     bool ctrlDown = false;
     std::int64_t ticks = 1000;
     bool editorThere = true;
+    // The printers the program sees; null: the machine's.
+    IPrinterCatalog* printers = nullptr;
     std::vector<std::pair<std::string, std::vector<std::string>>> started;
     std::unique_ptr<CTembraApp> app;
 };

@@ -12,6 +12,8 @@ constexpr UINT ID_FILE_SAVE = 57603;
 constexpr UINT ID_FILE_SAVE_AS = 57604;
 constexpr UINT ID_FILE_INSERT = 32827;
 constexpr UINT ID_DATA_INFO = 32788;
+// Edit > Select > "全選択／解除".
+constexpr UINT ID_EDIT_SELECT_ALL = 32772;
 
 // The attribute commands that carry their value (the text and the bar colour come from the term
 // bar and are run there).
@@ -39,6 +41,9 @@ bool CDocumentCommands::OnCommand(UINT id) {
             m_document.OnDataInfo();
         }
         return true;
+    case ID_EDIT_SELECT_ALL:
+        m_document.OnEditSelectAll();
+        return true;
     default:
         break;
     }
@@ -62,6 +67,9 @@ bool CDocumentCommands::OnUpdateCommand(CCmdUI& cmdUI) {
         return true;
     case ID_DATA_INFO:
         cmdUI.Enable(HasDialog("DataInfo") ? TRUE : FALSE);
+        return true;
+    case ID_EDIT_SELECT_ALL:
+        m_document.OnUpdateEditSelectAll(&cmdUI);
         return true;
     default:
         break;

@@ -9,6 +9,9 @@
 
 namespace tembra {
 
+// The printer of the program's own that writes PDF files (always listed).
+constexpr const char* kPdfPrinterName = "PDF";
+
 // The print settings of one printer (the framework's device mode and printer names).
 struct PrinterDevMode {
     enum : int { kPortrait = 1, kLandscape = 2 };

@@ -1,0 +1,236 @@
+// The chart window of a large chart: 10,000 processes (each with a term, every fifth with a
+// resource) on 10,000 rows of a year, 1,000 events, the window showing 100 rows at a time, in a
+// window whose client area is 1920 x 1080 pixels (the offscreen platform at its own resolution).
+//
+// BM_VisibleAreaRepaint: the whole client area invalidated and painted at once through the view,
+// scrolled to the middle of the page: the background, the chart drawn into the window's backing
+// image and the image copied to the window. Goal: under 8 ms.
+// BM_OpenIntoView: the chart file opened into a new chart window: the load, the view's initial
+// update and its first paint. Goal: under 150 ms.
+#include "document/AppContext.h"
+#include "document/AppState.h"
+#include "document/TembraDoc.h"
+#include "model/ConfigBase.h"
+#include "model/Event.h"
+#include "model/Koutei.h"
+#include "model/Shigen.h"
+#include "model/Yogo.h"
+#include "platform/Paths.h"
+#include "platform/Sjis.h"
+#include "platform/Time.h"
+#include "platform/qt/QtDC.h"
+#include "render/KouteiLabels.h"
+#include "view/TembraFrame.h"
+#include "view/TembraViewWnd.h"
+#include "view/ViewApplication.h"
+
+#include <QApplication>
+#include <QScrollBar>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+namespace {
+
+using namespace tembra;
+namespace fs = std::filesystem;
+
+constexpr int kProcesses = 10000;
+constexpr int kEvents = 1000;
+constexpr int kShownRows = 100;
+constexpr int kWidth = 1920;
+constexpr int kHeight = 1080;
+
+// The application as the windows ask it: no printer is needed here.
+class BenchApplication : public IViewApplication {
+public:
+    class NoPrinters : public IPrinterCatalog {
+    public:
+        std::vector<std::string> PrinterNames() const override { return {}; }
+        std::optional<std::string> DefaultPrinter() const override { return std::nullopt; }
+        std::optional<PrinterDevMode> DefaultDevMode(const std::string&) const override {
+            return std::nullopt;
+        }
+        std::vector<int> PaperSizes(const std::string&) const override { return {}; }
+    };
+    bool IsHalfScroll() const override { return false; }
+    const IPrinterCatalog& GetPrinters() const override { return m_printers; }
+    bool GetPrinterDefaults(CTembraDoc&, PrinterDevMode&) override { return false; }
+    int DoPrintDialog(CTembraDoc&, IPrinterDialog&, PrinterDevMode&,
+                      const std::function<void()>&) override {
+        return IDCANCEL;
+    }
+    void RunPrinterSetup(CTembraDoc&) override {}
+    void ShowPreview(QWidget*) override {}
+    void EndPreview(QWidget*) override {}
+    void SendCommand(UINT) override {}
+
+private:
+    NoPrinters m_printers;
+};
+
+// The program's folders in a temporary folder, its settings and state installed, and the chart
+// file written once.
+class Setup {
+public:
+    Setup() {
+        std::string pattern = (fs::temp_directory_path() / "tembra-bench-XXXXXX").string();
+        if (mkdtemp(pattern.data()) == nullptr) {
+            std::abort();
+        }
+        m_dir = pattern;
+        fs::create_directories(m_dir / "writable");
+        fs::create_directories(m_dir / "config");
+        Paths::SetDirs(Paths::ShippedDataDir(), m_dir / "writable", m_dir / "config");
+        tembra::Clock::SetFixedNow(CTime(2010, 4, 1));
+        AppContext context;
+        context.config = &m_config;
+        context.state = &m_state;
+        context.screenDC = [] { return std::unique_ptr<CDC>(CQtDC::ForScreen()); };
+        m_context = std::make_unique<ScopedAppContext>(std::move(context));
+        m_config.Read(FALSE);
+        m_state.SetLockOwnerId("bench [host]");
+        InstallFontSubstitutions();
+
+        CTembraDoc chart;
+        chart.OnNewDocument();
+        Fill(chart);
+        m_file = m_dir / "chart.tbr";
+        chart.OnSaveDocument(m_file.string());
+    }
+    ~Setup() {
+        m_context.reset();
+        Paths::SetDirs({}, {}, {});
+        std::error_code ec;
+        fs::remove_all(m_dir, ec);
+    }
+
+    const fs::path& File() const { return m_file; }
+    BenchApplication& App() { return m_app; }
+
+private:
+    static void Fill(CTembraDoc& chart) {
+        CSyokiSet& set = chart.GetSyokiSet();
+        set.SetStartDate(CTime(2010, 1, 1));
+        set.SetEndDate(CTime(2010, 12, 31));
+        set.SetMaeYohaku(CTimeSpan());
+        set.SetAtoYohaku(CTimeSpan());
+        // The rows of the middle of the chart.
+        set.SetFirstRow(kProcesses / 2 - kShownRows / 2);
+        set.SetLastRow(kProcesses / 2 + kShownRows / 2 - 1);
+        set.CalcDateThinning();
+        chart.GetShigenNames().push_back(
+            std::make_unique<CShigenName>(1, 4, Sjis::FromUtf8("作業員")));
+        const CTime start = set.GetStartDate();
+        for (int i = 0; i < kProcesses; ++i) {
+            CChartPos pos;
+            const int day = (i * 37) % 330;
+            const int row = (i * 7919) % kProcesses;
+            pos.SetStartDate(start + CTimeSpan(day, 0, 0, 0));
+            pos.SetEndDate(start + CTimeSpan(day + 3 + i % 30, 0, 0, 0));
+            pos.SetStartRow(static_cast<WORD>(row));
+            pos.SetEndRow(static_cast<WORD>(row));
+            std::unique_ptr<CKoutei> process = chart.CreateKoutei(&pos);
+            auto term = std::make_unique<CYogo>();
+            term->SetText(Sjis::FromUtf8("基礎工事"));
+            term->GetAttr().m_fontHeigh = 1;
+            term->GetAttr().m_fontWidth = 1;
+            term->GetAttr().m_form = kYogoPlaceMiddle;
+            process->AddYogo(term, TRUE);
+            if (i % 5 == 0) {
+                process->GetShigen()->AddShigenData(std::make_unique<CShigenData>(1, 3));
+            }
+            chart.AddObj(process.release(), FALSE);
+        }
+        for (int i = 0; i < kEvents; ++i) {
+            std::unique_ptr<CEvent> event = chart.CreateEvent();
+            event->SetStartDate(start + CTimeSpan((i * 53) % 360, 0, 0, 0));
+            event->SetStartRow(static_cast<WORD>((i * 211) % kProcesses));
+            event->SetText(Sjis::FromUtf8("検査"));
+            chart.AddObj(event.release(), FALSE);
+        }
+    }
+
+    fs::path m_dir;
+    fs::path m_file;
+    CConfigBase m_config;
+    CAppState m_state;
+    std::unique_ptr<ScopedAppContext> m_context;
+    BenchApplication m_app;
+};
+
+Setup& Chart() {
+    static Setup setup;
+    return setup;
+}
+
+// A chart window on the document, its client area 1920 x 1080 pixels.
+std::unique_ptr<CTembraFrame> ShowWindow(CTembraDoc& doc) {
+    auto frame = std::make_unique<CTembraFrame>(doc, Chart().App());
+    frame->resize(kWidth, kHeight);
+    frame->show();
+    CTembraViewWnd& pane = *frame->Pane(0, 0);
+    for (int i = 0; i < 2; ++i) {
+        const QSize now = pane.viewport()->size();
+        frame->resize(frame->size() + (QSize(kWidth, kHeight) - now));
+    }
+    return frame;
+}
+
+void BM_VisibleAreaRepaint(benchmark::State& state) {
+    CTembraDoc doc;
+    if (!doc.OnOpenDocument(Chart().File().string())) {
+        state.SkipWithError("the chart did not open");
+        return;
+    }
+    std::unique_ptr<CTembraFrame> frame = ShowWindow(doc);
+    CTembraViewWnd& pane = *frame->Pane(0, 0);
+    pane.horizontalScrollBar()->setValue(pane.horizontalScrollBar()->maximum() / 2);
+    pane.verticalScrollBar()->setValue(pane.verticalScrollBar()->maximum() / 2);
+    QApplication::processEvents();
+    for (auto _ : state) {
+        pane.InvalidateRect(nullptr, true);
+        pane.viewport()->repaint();
+    }
+    state.counters["objects"] = doc.GetObjCount();
+    state.counters["client_width"] = pane.viewport()->width();
+    state.counters["client_height"] = pane.viewport()->height();
+    frame.reset();
+    doc.OnCloseDocument();
+}
+BENCHMARK(BM_VisibleAreaRepaint)->Unit(benchmark::kMillisecond);
+
+void BM_OpenIntoView(benchmark::State& state) {
+    for (auto _ : state) {
+        CTembraDoc doc;
+        if (!doc.OnOpenDocument(Chart().File().string()) ||
+            doc.GetObjCount() != kProcesses + kEvents) {
+            state.SkipWithError("the chart did not open whole");
+            break;
+        }
+        std::unique_ptr<CTembraFrame> frame = ShowWindow(doc);
+        frame->Pane(0, 0)->viewport()->repaint();
+        state.PauseTiming();
+        frame.reset();
+        doc.OnCloseDocument();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_OpenIntoView)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

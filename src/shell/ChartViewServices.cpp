@@ -1,0 +1,64 @@
+#include "shell/ChartViewServices.h"
+
+#include "document/TembraDoc.h"
+#include "shell/MainFrame.h"
+#include "shell/TembraApp.h"
+#include "view/TembraPrintDialog.h"
+
+#include <cstdlib>
+
+namespace tembra {
+
+bool CChartViewServices::IsHalfScroll() const {
+    return m_app.IsHalfScroll() != FALSE;
+}
+
+const IPrinterCatalog& CChartViewServices::GetPrinters() const {
+    return m_app.PrinterCatalog();
+}
+
+PrintOrientation& CChartViewServices::OrientationOf(const CTembraDoc& document) {
+    PrintOrientation& orientation = m_orientations[&document];
+    // The chart's page: portrait when it is higher than wide.
+    const CRect page = document.GetSyokiSet().GetPageSetting().GetPageRect();
+    orientation.direction = std::abs(page.Height()) > std::abs(page.Width()) ? 1 : 0;
+    return orientation;
+}
+
+bool CChartViewServices::GetPrinterDefaults(CTembraDoc& document, PrinterDevMode& out) {
+    return m_app.Printers().GetPrinterDeviceDefaults(out, &OrientationOf(document)) != FALSE;
+}
+
+int CChartViewServices::DoPrintDialog(CTembraDoc& document, IPrinterDialog& dialog,
+                                      PrinterDevMode& devMode,
+                                      const std::function<void()>& preview) {
+    CPrinterSelection& printers = m_app.Printers();
+    const int result = printers.DoPrintDialog(false, &OrientationOf(document), dialog, preview);
+    if (result == IDOK && printers.GetDevMode()) {
+        devMode = *printers.GetDevMode();
+    }
+    return result;
+}
+
+void CChartViewServices::RunPrinterSetup(CTembraDoc& document) {
+    CTembraPrintDialog dialog(GetPrinters(), m_app.MainFrame());
+    m_app.Printers().DoPrintDialog(true, &OrientationOf(document), dialog, {});
+}
+
+void CChartViewServices::ShowPreview(QWidget* preview) {
+    if (CMainFrame* frame = m_app.MainFrame()) {
+        frame->ShowPreview(preview);
+    }
+}
+
+void CChartViewServices::EndPreview(QWidget* preview) {
+    if (CMainFrame* frame = m_app.MainFrame()) {
+        frame->EndPreview(preview);
+    }
+}
+
+void CChartViewServices::SendCommand(UINT id) {
+    m_app.Router().Execute(id);
+}
+
+} // namespace tembra

@@ -1,0 +1,66 @@
+#include "shell/ChartViewWindow.h"
+
+#include "document/TembraDoc.h"
+#include "platform/Sjis.h"
+#include "shell/ChartViewServices.h"
+#include "view/TembraFrame.h"
+#include "view/TembraViewWnd.h"
+
+namespace tembra {
+
+// The commands of the chart window: those of the frame's active view.
+class CChartViewWindow::ViewCommands : public ICommandTarget {
+public:
+    explicit ViewCommands(CChartViewWindow& window) : m_window(window) {}
+    bool OnCommand(UINT id) override {
+        CTembraView* view = View();
+        return view != nullptr && view->OnCommand(id);
+    }
+    bool OnUpdateCommand(CCmdUI& cmdUI) override {
+        CTembraView* view = View();
+        return view != nullptr && view->OnUpdateCommand(cmdUI);
+    }
+
+private:
+    CTembraView* View() const {
+        CTembraFrame* frame = m_window.Frame();
+        CTembraViewWnd* pane = frame != nullptr ? frame->ActivePane() : nullptr;
+        return pane != nullptr ? &pane->View() : nullptr;
+    }
+    CChartViewWindow& m_window;
+};
+
+CChartViewWindow::CChartViewWindow(CTembraDoc& document, CChartViewServices& services)
+    : m_document(document), m_frame(new CTembraFrame(document, services)),
+      m_commands(std::make_unique<ViewCommands>(*this)) {
+    OnTitleChanged();
+}
+
+CChartViewWindow::~CChartViewWindow() {
+    delete m_frame.data();
+}
+
+ICommandTarget* CChartViewWindow::Commands() {
+    return m_commands.get();
+}
+
+QWidget* CChartViewWindow::Widget() {
+    return m_frame.data();
+}
+
+void CChartViewWindow::OnTitleChanged() {
+    if (m_frame) {
+        m_frame->setWindowTitle(QString::fromStdString(Sjis::ToUtf8(m_document.GetTitle())));
+    }
+}
+
+CChartViewFactory::CChartViewFactory(CTembraApp& app)
+    : m_services(std::make_unique<CChartViewServices>(app)) {}
+
+CChartViewFactory::~CChartViewFactory() = default;
+
+std::unique_ptr<IChartWindow> CChartViewFactory::CreateChartWindow(CTembraDoc& document) {
+    return std::make_unique<CChartViewWindow>(document, *m_services);
+}
+
+} // namespace tembra

@@ -1,0 +1,274 @@
+// The chart view: one schedule document shown as a chart in one window (or one pane of a window's
+// splitter), drawn through the painters of the page layout, brought up to date by the hints the
+// document sends, scrolled, zoomed by steps or to a dragged area, shifted by pages of days and
+// rows, printed a band of rows per page and previewed, and the Edit menu's undo, cut, copy and
+// paste. The view owns only display state: its page layout, a copy of it kept while a page
+// prints, the snapshot of the settings the layout was built from, the mouse-event record and
+// the scroll state of a scrolling view (total size, position, centring of a chart smaller than
+// the window). Everything it draws belongs to the document.
+//
+// The window around it (IViewHost) gives the client area, repaints, the capture, the splitter
+// panes and the printer; the view works in the logical units of MM_LOMETRIC (0.1 mm at 100 %,
+// y upwards) and converts through device contexts the host makes.
+//
+// The view's files: TembraView.cpp (construction, initial update, scrolling, background, the
+// hyperlink under the mouse, mouse events), TembraViewDraw.cpp (OnDraw), TembraViewUpdate.cpp
+// (OnUpdate), TembraViewPrint.cpp (printing), TembraViewEdit.cpp (undo, cut, copy, paste),
+// TembraViewZoom.cpp (zoom, shifts, area zoom, automatic scrolling) and
+// TembraViewCommands.cpp (the command table).
+#pragma once
+
+#include "document/ChartViewLayout.h"
+#include "platform/CmdUI.h"
+#include "platform/Time.h"
+#include "platform/Types.h"
+#include "platform/View.h"
+#include "render/PageLayout.h"
+#include "shapes/ZukeiEditHost.h"
+#include "shapes/ZukeiView.h"
+#include "view/core/MouseEvent.h"
+
+#include <array>
+#include <memory>
+#include <string>
+
+namespace tembra {
+
+class CDC;
+class CDataHeader;
+class CObject;
+class CTembraDoc;
+class IViewHost;
+struct CPrintInfo;
+
+class CTembraView : public CView,
+                    public IPageLayoutView,
+                    public IZukeiView,
+                    public IChartViewLayout,
+                    public IZukeiEditHost {
+public:
+    // Hint codes of OnUpdate.
+    enum : LPARAM {
+        kHintGeneral = 0,
+        kHintRect = 1,        // a CHint: its first rectangle (0.1 mm)
+        kHintBand = 2,        // a CHint: the band of its second rectangle
+        kHintFromPane = 8,    // the layout was copied from another pane: no scrolling
+        kHintHeader = 0x10,   // the print header or the printer changed
+        kHintKoumoku = 0x20,  // the item table changed
+        kHintRelayout = 0x80, // the layout is built anew
+        kHintActiveView = 0x100,
+        kHintPosition = 0x400,
+    };
+
+    // The operation of the document's editing state while an area is dragged to zoom to.
+    static constexpr LONG kOpAreaZoom = 11;
+    // The smallest area zoom.
+    static constexpr int kMinAreaZoom = 10;
+    // The last row a row shift reaches.
+    static constexpr int kMaxLastRow = 9999;
+
+    // What the layout was last built from (the initial update and every re-layout write it,
+    // the update compares it with the document).
+    struct Snapshot {
+        int nobeMode = 0;
+        int paper = 0;
+        std::string layoutFile;
+        int zoomIndex = CPageLayout::kDefaultZoomIndex;
+        int zoomPercent = 0;
+        CTime startDate;
+        CTime endDate;
+        CTimeSpan maeYohaku;
+        CTimeSpan atoYohaku;
+        CTimeSpan nobeOffset;
+        CTimeSpan nobeOrigin;
+        int firstRow = 0;
+        int lastRow = 0;
+        std::array<WORD, 5> layoutWords{};
+        CTime layoutStart;
+        CTime layoutEnd;
+        int layoutFirstRow = 0;
+        int layoutLastRow = 0;
+    };
+
+    explicit CTembraView(IViewHost& host);
+    ~CTembraView() override;
+
+    // Shows the document (attaches the view to it); the initial update follows.
+    void SetDocument(CTembraDoc& document);
+    CTembraDoc* GetDocument() const;
+    IViewHost& Host() const { return m_host; }
+
+    // ---- The interfaces the painters, shapes and document ask -----------------------------------
+    IPageLayoutDocument* GetLayoutDocument() const override;
+    const CPageLayout& GetPageLayout() const override { return m_layout; }
+    int GetSelCount() const override;
+    const CDataHeader* GetFirstSel() const override;
+    void UpdateAllViews(CObject* hint) override;
+    const CZukei* GetEditingZukei() const override { return nullptr; }
+    bool IsTextSuppressed() const override { return false; }
+    const CPageLayout* GetChartLayout() const override { return &m_layout; }
+    // No text shape is edited in place in this view yet: nothing to end.
+    void EndStringEdit() override {}
+
+    CPageLayout& GetLayout() { return m_layout; }
+    const Snapshot& GetSnapshot() const { return m_snapshot; }
+    CMouseEvent& GetMouseEvent() { return m_mouse; }
+    BOOL IsPrinting() const { return m_bPrinting; }
+    BOOL IsZoomFit() const { return m_bZoomFit; }
+
+    // ---- Life -------------------------------------------------------------------------------
+    // Lays the chart out for the window (see the .cpp for the steps).
+    void OnInitialUpdate();
+    void OnUpdate(CView* sender, LPARAM hint, CObject* hintObject) override;
+    // The window became the active one (or stopped being it).
+    void OnActivateView(bool active);
+
+    // ---- Scrolling ----------------------------------------------------------------------------
+    // Mapping mode MM_LOMETRIC, the viewport moved by the scroll position (or to centre a chart
+    // smaller than the window); a printer's device context is left at its origin.
+    void OnPrepareDC(CDC* dc) const;
+    // The logical size the window scrolls over; sets the scroll bars.
+    void SetScrollSizes(const CSize& totalLogical);
+    CSize GetTotalSize() const { return m_totalLog; }
+    CSize GetTotalDeviceSize() const { return m_totalDev; }
+    // The logical point at the client area's top-left corner.
+    CPoint GetScrollPosition() const;
+    CPoint GetDeviceScrollPosition() const { return m_scrollDev; }
+    // Scrolls so that the logical point is at the top-left corner (as far as the chart goes).
+    void ScrollToPosition(const CPoint& logical);
+    // The scroll bars moved the window (device pixels).
+    void OnScroll(const CPoint& devicePosition);
+    // The window's size changed.
+    void OnSize();
+    void SetCenter(bool center) { m_bCenter = center; }
+    bool IsCenter() const { return m_bCenter; }
+    // The client area in logical units (top-left, bottom-right corners as converted).
+    CRect GetClientLogicalRect() const;
+    // The size the window scrolls over: the whole page of the layout.
+    CSize GetChartScrollSize() const;
+
+    // ---- Painting ---------------------------------------------------------------------------
+    // A paint of the window: the background outside the page, then the chart.
+    void OnPaint(CDC* dc);
+    // The background of the part to paint (dc not prepared): filled with the workspace colour
+    // only when part of it lies outside the page. Always TRUE.
+    BOOL OnEraseBkgnd(CDC* dc);
+    // The whole chart into any device context (see TembraViewDraw.cpp).
+    void OnDraw(CDC* dc);
+
+    // ---- Mouse -----------------------------------------------------------------------------
+    // A mouse message at a client point (device pixels): the record is filled, then the area
+    // zoom takes it while the operation is area zoom; moves show the date under the cursor in
+    // the status bar. True when something took it.
+    bool OnMouseEvent(int action, UINT keyFlags, const CPoint& devicePoint);
+    // The event or term whose hyperlink lies under the client point (device pixels), with its
+    // link; null when none.
+    CObject* HitTestHyperlink(const CPoint& devicePoint, std::string* link) const;
+
+    // ---- Commands --------------------------------------------------------------------------
+    // The view's commands; false for an id the view does not handle.
+    bool OnCommand(UINT id);
+    bool OnUpdateCommand(CCmdUI& cmdUI);
+
+    // ---- Zoom, shifts and area zoom (TembraViewZoom.cpp) --------------------------------------
+    void SetZoomIndexCommand(int index);
+    void OnZoomIn();
+    void OnZoomOut();
+    void OnShiftLeft();
+    void OnShiftRight();
+    void OnShiftUp();
+    void OnShiftDown();
+    void OnShiftReset();
+    void OnAreaZoom();
+    BOOL AreaZoomAction(CDC* dc);
+    void ZoomToArea(CDC* dc);
+    // Every other pane of the splitter takes a copy of this layout and is updated with hint 8.
+    void CopyLayoutToPanes();
+    // Mode 0 removes the rubber band when it is drawn; mode 1 removes it, scrolls for the
+    // cursor, takes the current point as the last and draws the band from the start point.
+    void DrawTrackRect(CDC* dc, int mode, CMouseEvent& mouse, BOOL& drawn);
+    // Scrolls towards a logical point outside the client area, by the overshoot.
+    void ScrollForCursor(CDC* dc, int x, int y);
+
+    // ---- Printing (TembraViewPrint.cpp) ---------------------------------------------------------
+    // The pages of the chart: the rows its objects and item cells need, a band of the settings'
+    // rows per page, at least one.
+    UINT CountPrintPages() const;
+    BOOL OnPreparePrinting(CPrintInfo& info);
+    void OnBeginPrinting();
+    void OnPrint(CDC* dc, CPrintInfo& info);
+    void OnEndPrinting();
+    void OnFilePrintPreview();
+    void OnFilePrintSetup();
+
+    // ---- Undo, cut, copy, paste (TembraViewEdit.cpp) --------------------------------------------
+    void OnEditUndo();
+    void OnEditCut();
+    void OnEditCopy();
+    void OnEditPaste();
+    void OnUpdateEditUndo(CCmdUI& cmdUI) const;
+    void OnUpdateEditCutCopy(CCmdUI& cmdUI) const;
+    void OnUpdateEditPaste(CCmdUI& cmdUI) const;
+
+private:
+    // The snapshot of the document's settings and the layout's period and rows.
+    void TakeSnapshot();
+    // Whether the document's settings still match the snapshot.
+    bool SettingsMatch() const;
+    // The layout bound to this view and its document anew, with its on-screen header kept.
+    void Relayout();
+    // The tail of every re-layout: the panes, the resource charts, the day scale, the window
+    // and the overview.
+    void UpdateCommonTail(CView* sender, LPARAM hint, CObject* hintObject);
+    // The zoom changed: the layout current, the scroll sizes set, the window centred on the
+    // logical point (scaled from the old to the new total size), unless hint 8.
+    void ApplyZoom(LPARAM hint, CPoint centre, const CSize& oldTotal);
+    void ZoomTail();
+    // The repaint of a hint that names something (the union rule with a pending region).
+    void InvalidateUnion(CRect deviceRect);
+    void InvalidateObject(CDataHeader* object);
+    // A device context of the client area, prepared.
+    std::unique_ptr<CDC> PreparedClientDC() const;
+    // Device pixels per logical unit of the window (the screen's resolution).
+    CSize ToDevice(const CSize& logical) const;
+    void ClampScroll();
+    // The overview is told, when there is one.
+    void TellOverview(CView* sender, LPARAM hint, CObject* hintObject, bool repaint);
+    // Every shift ends with this: the view's update.
+    void AfterShift();
+    // The period shift by days (negative: back).
+    void ShiftPeriod(bool forward);
+    // The area zoom ends: the saved operation, tool and sub-state come back.
+    void EndAreaZoom();
+    // The draw-order steps (TembraViewDraw.cpp).
+    void DrawObjects(CDC* dc, const CRect& paint, bool& aborted);
+
+    IViewHost& m_host;
+    CPageLayout m_layout;
+    CPageLayout m_savedLayout;
+    CMouseEvent m_mouse;
+    Snapshot m_snapshot;
+    BOOL m_bZoomFit = FALSE;
+    BOOL m_bPrinting = FALSE;
+    BOOL m_bHourMode = FALSE;
+    BOOL m_bMinuteMode = FALSE;
+
+    // The scroll state.
+    CSize m_totalLog;
+    CSize m_totalDev;
+    CPoint m_scrollDev;
+    bool m_bCenter = true;
+
+    // The area zoom: the rubber band and what the area zoom put aside.
+    CRect m_trackRect;
+    BOOL m_bTrackDrawn = FALSE;
+    struct AreaZoomSaved {
+        bool held = false;
+        LONG operation = 0;
+        LONG toolCode = 0;
+        WORD state = 0;
+    };
+    AreaZoomSaved m_areaZoom;
+};
+
+} // namespace tembra

@@ -1,0 +1,170 @@
+// The commands the chart view handles and the states of their menu entries.
+#include "document/TembraDoc.h"
+#include "view/core/TembraView.h"
+#include "view/core/ViewHost.h"
+
+#include <array>
+
+namespace tembra {
+
+namespace {
+
+enum : UINT {
+    ID_CANCEL_EDIT_CNTR = 32768,
+    ID_CANCEL_EDIT_SRVR = 32769,
+    ID_EDIT_UNDO = 57643,
+    ID_EDIT_CUT = 32781,
+    ID_EDIT_COPY = 32782,
+    ID_EDIT_PASTE = 32783,
+    ID_FILE_PRINT = 57607,
+    ID_FILE_PRINT_DIRECT = 57608,
+    ID_FILE_PRINT_PREVIEW = 57609,
+    ID_FILE_PRINT_SETUP = 57606,
+    ID_AREA_ZOOM = 40062,
+    ID_ZOOM_IN = 33004,
+    ID_ZOOM_OUT = 33006,
+    ID_ZOOM_NORMAL = 33005,
+    ID_SHIFT_LEFT = 32835,
+    ID_SHIFT_RIGHT = 32834,
+    ID_SHIFT_UP = 32900,
+    ID_SHIFT_DOWN = 32899,
+    ID_SHIFT_RESET = 32836,
+};
+
+// The fixed zoom levels: 25 %, 50 %, 75 %, 100 %, 150 %, 200 %, 300 %, 400 %.
+constexpr std::array<UINT, CPageLayout::kZoomCount> kZoomLevels = {32999, 33002, 33003, 32996,
+                                                                   32997, 32998, 33000, 33001};
+
+int ZoomLevelOf(UINT id) {
+    for (std::size_t i = 0; i < kZoomLevels.size(); ++i) {
+        if (kZoomLevels[i] == id) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+} // namespace
+
+bool CTembraView::OnCommand(UINT id) {
+    if (GetDocument() == nullptr) {
+        return false;
+    }
+    if (const int level = ZoomLevelOf(id); level >= 0) {
+        SetZoomIndexCommand(level);
+        return true;
+    }
+    switch (id) {
+    case ID_CANCEL_EDIT_CNTR:
+    case ID_CANCEL_EDIT_SRVR:
+        // No object of another program is edited in place in a chart: nothing to cancel.
+        return true;
+    case ID_EDIT_UNDO:
+        OnEditUndo();
+        return true;
+    case ID_EDIT_CUT:
+        OnEditCut();
+        return true;
+    case ID_EDIT_COPY:
+        OnEditCopy();
+        return true;
+    case ID_EDIT_PASTE:
+        OnEditPaste();
+        return true;
+    case ID_FILE_PRINT:
+    case ID_FILE_PRINT_DIRECT:
+        m_host.Print();
+        return true;
+    case ID_FILE_PRINT_PREVIEW:
+        OnFilePrintPreview();
+        return true;
+    case ID_FILE_PRINT_SETUP:
+        OnFilePrintSetup();
+        return true;
+    case ID_AREA_ZOOM:
+        OnAreaZoom();
+        return true;
+    case ID_ZOOM_IN:
+        OnZoomIn();
+        return true;
+    case ID_ZOOM_OUT:
+        OnZoomOut();
+        return true;
+    case ID_ZOOM_NORMAL:
+        SetZoomIndexCommand(CPageLayout::kDefaultZoomIndex);
+        return true;
+    case ID_SHIFT_LEFT:
+        OnShiftLeft();
+        return true;
+    case ID_SHIFT_RIGHT:
+        OnShiftRight();
+        return true;
+    case ID_SHIFT_UP:
+        OnShiftUp();
+        return true;
+    case ID_SHIFT_DOWN:
+        OnShiftDown();
+        return true;
+    case ID_SHIFT_RESET:
+        OnShiftReset();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CTembraView::OnUpdateCommand(CCmdUI& cmdUI) {
+    const CTembraDoc* doc = GetDocument();
+    if (doc == nullptr) {
+        return false;
+    }
+    const int index = m_layout.GetZoomIndex();
+    if (const int level = ZoomLevelOf(cmdUI.m_nID); level >= 0) {
+        cmdUI.Enable(m_layout.IsZoomPossible(level));
+        cmdUI.SetCheck(index == level ? 1 : 0);
+        return true;
+    }
+    const bool calendarDays = doc->GetSyokiSet().GetNobeMode() == 0;
+    switch (cmdUI.m_nID) {
+    case ID_CANCEL_EDIT_CNTR:
+    case ID_CANCEL_EDIT_SRVR:
+    case ID_FILE_PRINT:
+    case ID_FILE_PRINT_DIRECT:
+    case ID_FILE_PRINT_PREVIEW:
+    case ID_FILE_PRINT_SETUP:
+    case ID_SHIFT_UP:
+    case ID_SHIFT_DOWN:
+    case ID_SHIFT_RESET:
+        return true;
+    case ID_EDIT_UNDO:
+        OnUpdateEditUndo(cmdUI);
+        return true;
+    case ID_EDIT_CUT:
+    case ID_EDIT_COPY:
+        OnUpdateEditCutCopy(cmdUI);
+        return true;
+    case ID_EDIT_PASTE:
+        OnUpdateEditPaste(cmdUI);
+        return true;
+    case ID_AREA_ZOOM:
+        cmdUI.SetCheck(doc->GetOperation().GetOperation() == kOpAreaZoom ? 1 : 0);
+        return true;
+    case ID_ZOOM_IN:
+        cmdUI.Enable(m_layout.IsZoomPossible(index + 1));
+        return true;
+    case ID_ZOOM_OUT:
+        cmdUI.Enable(m_layout.IsZoomPossible(index - 1));
+        return true;
+    case ID_ZOOM_NORMAL:
+        cmdUI.Enable(!(index == CPageLayout::kDefaultZoomIndex && m_snapshot.zoomPercent == 0));
+        return true;
+    case ID_SHIFT_LEFT:
+    case ID_SHIFT_RIGHT:
+        cmdUI.Enable(calendarDays);
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace tembra

@@ -1,0 +1,270 @@
+// The chart window on the screen: the sample chart as a window of 1280 x 800 pixels shows it at
+// 100 %, its splitter's panes, the mouse reaching the area zoom, printing into a PDF, the print
+// dialog and the preview with its bar.
+//
+// The reference picture lies in tests/view/data; see the README there for writing it anew.
+#include "ViewWindowFixture.h"
+
+#include "platform/RecordingDC.h"
+#include "platform/StringTable.h"
+#include "view/PreviewViewEx.h"
+#include "view/TembraPrintDialog.h"
+#include "view/core/PrintInfo.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPrintPreviewWidget>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdlib>
+
+namespace tembra {
+namespace {
+
+bool UpdateImages() {
+    const char* update = std::getenv("TEMBRA_UPDATE_IMAGES");
+    return update != nullptr && std::string(update) == "1";
+}
+
+// Equal within a few steps of each colour channel, with at most a small share of pixels that
+// differ more (edges and glyphs that another rasteriser puts a pixel over).
+void ExpectLooksLike(const QImage& image, const char* name) {
+    const QString path = QString::fromUtf8(TEMBRA_SOURCE_DIR) + "/tests/view/data/" + name;
+    if (const char* keep = std::getenv("TEMBRA_KEEP_IMAGES")) {
+        image.save(QString::fromUtf8(keep) + "/" + name, "PNG");
+    }
+    if (UpdateImages()) {
+        ASSERT_TRUE(image.save(path, "PNG")) << path.toStdString();
+        return;
+    }
+    QImage reference(path);
+    ASSERT_FALSE(reference.isNull())
+        << path.toStdString() << " is missing: run with TEMBRA_UPDATE_IMAGES=1 to write it";
+    reference = reference.convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(reference.size(), image.size());
+    constexpr int kChannelTolerance = 8;
+    constexpr double kShareTolerance = 0.002;
+    long differing = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor a = image.pixelColor(x, y);
+            const QColor b = reference.pixelColor(x, y);
+            if (std::abs(a.red() - b.red()) > kChannelTolerance ||
+                std::abs(a.green() - b.green()) > kChannelTolerance ||
+                std::abs(a.blue() - b.blue()) > kChannelTolerance) {
+                ++differing;
+            }
+        }
+    }
+    EXPECT_LE(static_cast<double>(differing) / (image.width() * image.height()), kShareTolerance)
+        << differing << " pixels differ from " << path.toStdString();
+}
+
+class ViewWindowTest : public test::ViewWindowFixture {};
+
+TEST_F(ViewWindowTest, TheSampleAt100PercentInA1280By800Window) {
+    Show(QSize(1280, 800));
+    ASSERT_EQ(Pane().viewport()->size(), QSize(1280, 800));
+    EXPECT_EQ(Pane().View().GetLayout().GetZoom(), 100);
+    ExpectLooksLike(Picture(Pane()), "sample_100.png");
+}
+
+TEST_F(ViewWindowTest, SplittingOpensPanesThatScrollTogetherAndJoiningClosesThem) {
+    Show(QSize(800, 600));
+    Pane().View().OnShiftRight();
+    frame->Split(2, 2);
+    ASSERT_NE(frame->Pane(0, 1), nullptr);
+    ASSERT_NE(frame->Pane(1, 0), nullptr);
+    ASSERT_NE(frame->Pane(1, 1), nullptr);
+    EXPECT_EQ(doc->GetViews().size(), 4u);
+    EXPECT_EQ(Pane(1, 1).View().GetLayout().GetStartDate(),
+              Pane().View().GetLayout().GetStartDate());
+    EXPECT_FALSE(Pane().View().IsCenter());
+
+    // Down in the first pane: the pane beside it follows, the panes below keep their place.
+    const int before = Pane(1, 0).verticalScrollBar()->value();
+    Pane().verticalScrollBar()->setValue(Pane().verticalScrollBar()->value() + 40);
+    EXPECT_EQ(Pane(0, 1).verticalScrollBar()->value(), Pane().verticalScrollBar()->value());
+    EXPECT_EQ(Pane(1, 0).verticalScrollBar()->value(), before);
+    // Sideways in the lower pane: the pane above follows.
+    Pane(1, 0).horizontalScrollBar()->setValue(Pane(1, 0).horizontalScrollBar()->value() + 30);
+    EXPECT_EQ(Pane().horizontalScrollBar()->value(), Pane(1, 0).horizontalScrollBar()->value());
+
+    frame->Split(1, 1);
+    EXPECT_EQ(frame->Pane(0, 1), nullptr);
+    EXPECT_EQ(frame->Pane(1, 1), nullptr);
+    EXPECT_EQ(doc->GetViews().size(), 1u);
+    EXPECT_TRUE(Pane().View().IsCenter());
+}
+
+TEST_F(ViewWindowTest, TheMouseDragsAnAreaToZoomTo) {
+    Show(QSize(800, 600));
+    CTembraView& view = Pane().View();
+    doc->GetOperation().SetEditOperation();
+    view.OnCommand(40062);
+    QWidget* port = Pane().viewport();
+    // The window paints between the messages, as the event loop has it do.
+    QApplication::processEvents();
+    QTest::mousePress(port, Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
+    QApplication::processEvents();
+    QTest::mouseMove(port, QPoint(150, 130));
+    QApplication::processEvents();
+    QTest::mouseMove(port, QPoint(300, 250));
+    QApplication::processEvents();
+    QTest::mouseRelease(port, Qt::LeftButton, Qt::NoModifier, QPoint(300, 250));
+    QApplication::processEvents();
+    EXPECT_GT(view.GetLayout().GetExplicitZoom(), 100);
+    EXPECT_EQ(doc->GetOperation().GetOperation(), COperationState::kOpEdit);
+}
+
+TEST_F(ViewWindowTest, TheSamplePrintsIntoAPdfWithItsTexts) {
+    Show(QSize(800, 600));
+    const QString path = QString::fromStdString(files.File("sample.pdf").string());
+    ASSERT_TRUE(Pane().PrintDirect("", path.toStdString()));
+    if (const char* keep = std::getenv("TEMBRA_KEEP_IMAGES")) {
+        const QString kept = QString::fromUtf8(keep) + "/sample.pdf";
+        QFile::remove(kept);
+        QFile::copy(path, kept);
+    }
+    QProcess info;
+    info.start("pdfinfo", {path});
+    ASSERT_TRUE(info.waitForFinished());
+    const QString infoText = QString::fromUtf8(info.readAllStandardOutput());
+    const QString pages =
+        QStringLiteral("Pages:           %1").arg(Pane().View().CountPrintPages());
+    EXPECT_TRUE(infoText.contains(pages)) << infoText.toStdString();
+
+    QProcess text;
+    text.start("pdftotext", {"-enc", "UTF-8", path, "-"});
+    ASSERT_TRUE(text.waitForFinished());
+    const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+    for (const char* expected : {"仮設工事", "基礎工事", "準備工", "躯体工事", "着工", "上棟式",
+                                 "工程会議", "見本工事 新築工事"}) {
+        EXPECT_TRUE(printed.contains(QString::fromUtf8(expected))) << expected;
+    }
+    EXPECT_EQ(Pane().View().GetLayout().GetOutputMode(), 0);
+}
+
+// The resource chart's parts are placed on the page: a page printed with the print header above
+// the chart draws them in the chart's rows all the same, and the chart is not changed by it.
+TEST_F(ViewWindowTest, TheResourceChartPrintsInItsRowsUnderTheHeader) {
+    Show(QSize(800, 600));
+    CTembraView& view = Pane().View();
+    doc->SetModifiedFlag(FALSE);
+    CRecordingDC printer(CRecordingDC::Device::Printer);
+    CPageLayout page = view.GetLayout();
+    page.SetHeader(&doc->GetPrHeader());
+    page.SetOutputMode(1);
+    page.PrepareForPrint(&printer);
+    const int top = page.RowToY(20, -1);
+    const int bottom = page.RowToY(27, 1);
+
+    doc->GetPrHeader().SetZoomPrinting(1);
+    CPrintInfo info;
+    info.m_nMaxPage = info.m_nToPage = 1;
+    view.OnPrint(&printer, info);
+    int bars = 0;
+    for (const auto& r : printer.Records()) {
+        if (!IsDrawingOp(r.op) || r.brush.color != RGB(120, 170, 255) || r.brush.IsNull()) {
+            continue;
+        }
+        ++bars;
+        for (const CPoint& p : r.args.points) {
+            EXPECT_LE(p.y, top + 1);
+            EXPECT_GE(p.y, bottom - 1);
+        }
+        if (r.args.points.empty()) {
+            EXPECT_LE(std::max(r.args.rect.top, r.args.rect.bottom), top + 1);
+            EXPECT_GE(std::min(r.args.rect.top, r.args.rect.bottom), bottom - 1);
+        }
+    }
+    EXPECT_GT(bars, 0);
+    EXPECT_FALSE(doc->IsModified());
+    // The window's chart is built for the window again.
+    const CRect onScreen =
+        view.GetLayout().GetObjectBounds(nullptr, doc->GetChartList().GetHead(), 1);
+    EXPECT_EQ(onScreen.top, view.GetLayout().RowToY(20, -1));
+}
+
+TEST_F(ViewWindowTest, ThePrintDialogPrintsPreviewsOrCancels) {
+    test::PdfOnlyCatalog catalog;
+    const auto run = [&](const std::function<void(CTembraPrintDialog&)>& act,
+                         PrinterDevMode& mode) {
+        CTembraPrintDialog dialog(catalog);
+        dialog.SetPageRange(1, 3, 1, 3);
+        QTimer::singleShot(0, &dialog, [&] { act(dialog); });
+        return dialog.DoModal(mode);
+    };
+    PrinterDevMode mode{kPdfPrinterName, 9, "A4", PrinterDevMode::kLandscape};
+    EXPECT_EQ(run([](CTembraPrintDialog& d) { d.PreviewButton()->click(); }, mode), 41000);
+    EXPECT_EQ(run([](CTembraPrintDialog& d) { d.reject(); }, mode), IDCANCEL);
+    // The PDF printer needs its file.
+    EXPECT_EQ(run(
+                  [](CTembraPrintDialog& d) {
+                      d.FileEdit()->clear();
+                      EXPECT_FALSE(d.OkButton()->isEnabled());
+                      d.FileEdit()->setText("/tmp/x.pdf");
+                      d.PageRange()->setChecked(true);
+                      d.FromSpin()->setValue(2);
+                      d.OkButton()->click();
+                  },
+                  mode),
+              IDOK);
+    EXPECT_EQ(mode.deviceName, kPdfPrinterName);
+    EXPECT_EQ(mode.orientation, PrinterDevMode::kLandscape);
+    EXPECT_EQ(run([](CTembraPrintDialog& d) { d.PreviewButton()->click(); }, mode), 41000);
+    EXPECT_EQ(QString::fromStdString(LoadStringUtf8(5133)), QString::fromUtf8("ﾌﾟﾚﾋﾞｭｰ"));
+}
+
+TEST_F(ViewWindowTest, ThePreviewButtonOfThePrintDialogPreviews) {
+    Show(QSize(800, 600));
+    app.printDialog = [](IPrinterDialog&, PrinterDevMode&) { return 41000; };
+    Pane().View().OnCommand(57607);
+    EXPECT_EQ(app.dialogs, 1);
+    EXPECT_EQ(app.shown, nullptr) << "nothing printed, the preview comes after the dialog";
+    QApplication::processEvents();
+    ASSERT_NE(app.shown, nullptr);
+    EXPECT_EQ(app.shown, Pane().Preview());
+}
+
+TEST_F(ViewWindowTest, ThePreviewShowsThePagesAndItsBarLeavesIt) {
+    Show(QSize(800, 600));
+    Pane().View().OnCommand(57609);
+    CPreviewViewEx* preview = Pane().Preview();
+    ASSERT_NE(preview, nullptr);
+    EXPECT_EQ(app.shown, preview);
+    EXPECT_EQ(preview->Pages()->pageCount(), static_cast<int>(Pane().View().CountPrintPages()));
+    EXPECT_EQ(Pane().View().GetLayout().GetOutputMode(), 0) << "the window's layout as it was";
+    for (UINT id : {58112u, 32940u, 58116u, 58114u, 58115u, 58113u, 58117u, 58118u}) {
+        EXPECT_NE(preview->Button(id), nullptr) << id;
+    }
+    // "設定...": the preview goes first, then the printer settings are asked for.
+    preview->Button(CPreviewViewEx::ID_PREVIEW_SETUP)->click();
+    EXPECT_EQ(app.shown, nullptr);
+    EXPECT_EQ(app.commands, std::vector<UINT>{57606});
+    EXPECT_EQ(Pane().Preview(), nullptr);
+
+    // 57606 at the view: the application's printer settings, then the header repainted.
+    Pane().View().OnCommand(57606);
+    EXPECT_EQ(app.setups, 1);
+
+    // "閉じる" leaves it as well, without a command.
+    Pane().View().OnCommand(57609);
+    ASSERT_NE(Pane().Preview(), nullptr);
+    Pane().Preview()->Button(CPreviewViewEx::ID_PREVIEW_CLOSE)->click();
+    EXPECT_EQ(app.shown, nullptr);
+    EXPECT_EQ(app.commands.size(), 1u);
+}
+
+} // namespace
+} // namespace tembra
