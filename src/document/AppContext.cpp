@@ -1,6 +1,7 @@
 #include "document/AppContext.h"
 
 #include "document/AppState.h"
+#include "document/ForeignStreams.h"
 #include "model/AppDrawSettings.h"
 #include "model/ConfigBase.h"
 #include "platform/FontCatalog.h"
@@ -18,6 +19,7 @@ AppContext InstallAppContext(AppContext context) {
     previous.fonts = SetFontCatalog(context.fonts);
     previous.flipY = GetAppFlipY();
     SetAppFlipY(context.flipY);
+    previous.foreignStreams = SetForeignStreams(context.foreignStreams);
     ApplyAppDrawSettings();
     return previous;
 }

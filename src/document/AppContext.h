@@ -1,9 +1,10 @@
 // The services the whole program shares: the application settings and state, the user interface,
-// the screen device context, the installed fonts and the flipped-y option. Each library reads its
-// part through its own accessor (GetAppConfig, GetAppState, Ui, CreateScreenDC, FontCatalog …);
-// this is the one place that installs them all, so that the application object and a test
-// fixture set up the same process in the same way. What belongs to one print job or one view
-// (styled drawing on paper, colour matching) travels with its device context instead.
+// the screen device context, the installed fonts, the flipped-y option and the converters of the
+// foreign streams. Each library reads its part through its own accessor (GetAppConfig,
+// GetAppState, Ui, CreateScreenDC, FontCatalog, GetForeignStreams …); this is the one place that
+// installs them all, so that the application object and a test fixture set up the same process in
+// the same way. What belongs to one print job or one view (styled drawing on paper, colour
+// matching) travels with its device context instead.
 #pragma once
 
 #include "platform/DC.h"
@@ -13,6 +14,7 @@ namespace tembra {
 class CAppState;
 class CConfigBase;
 class IFontCatalog;
+class IForeignStreams;
 class IUiServices;
 
 struct AppContext {
@@ -24,6 +26,8 @@ struct AppContext {
     ScreenDCFactory screenDC;
     const IFontCatalog* fonts = nullptr;
     bool flipY = false;
+    // The converters of the DOS and text data streams (none: the document refuses those files).
+    IForeignStreams* foreignStreams = nullptr;
 };
 
 // Installs every service of the context and then the drawing values derived from its settings

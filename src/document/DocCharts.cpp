@@ -2,6 +2,7 @@
 // writes through its own archive: the CSV stream (".psv") and the DOS version's documents
 // (".phd" with the data file ".pdt").
 #include "chart/Chart.h"
+#include "document/ForeignStreams.h"
 #include "document/TembraDoc.h"
 #include "platform/Sjis.h"
 #include "platform/Ui.h"
@@ -16,13 +17,25 @@ CChart* AsChart(CDataHeader* record) {
                                                                 : nullptr;
 }
 
-// The converters of the DOS and CSV streams are not part of this program yet: a file of either
-// kind is refused with a message that says so.
+IForeignStreams* g_foreignStreams = nullptr;
+
+// Without the converters of the exchange code (a program or test that does not install them) a
+// file of either kind is refused with a message that says so.
 void ReportMissingConverter(const char* utf8) {
     AfxMessageBox(Sjis::FromUtf8(utf8), MB_OK | MB_ICONEXCLAMATION);
 }
 
 } // namespace
+
+IForeignStreams* GetForeignStreams() {
+    return g_foreignStreams;
+}
+
+IForeignStreams* SetForeignStreams(IForeignStreams* streams) {
+    IForeignStreams* previous = g_foreignStreams;
+    g_foreignStreams = streams;
+    return previous;
+}
 
 int CTembraDoc::CountSelectedCharts(WORD kind) const {
     int count = 0;
@@ -69,8 +82,10 @@ void CTembraDoc::DeleteSelectedCharts() {
 }
 
 BOOL CTembraDoc::LoadTextData(CArchive& ar) {
-    static_cast<void>(ar);
-    ReportMissingConverter("CSVファイル（*.psv）の読み込みは、このシステムではまだできません。");
+    if (IForeignStreams* streams = GetForeignStreams()) {
+        return streams->LoadTextData(*this, ar);
+    }
+    ReportMissingConverter("CSVファイル（*.psv）を読み込む変換処理がありません。");
     return FALSE;
 }
 
@@ -81,15 +96,18 @@ BOOL CTembraDoc::StoreTextData(CArchive& ar) {
 }
 
 BOOL CTembraDoc::LoadDosDocument(CArchive& ar) {
-    static_cast<void>(ar);
-    ReportMissingConverter(
-        "DOS版のファイル（*.phd）の読み込みは、このシステムではまだできません。");
+    if (IForeignStreams* streams = GetForeignStreams()) {
+        return streams->LoadDosDocument(*this, ar);
+    }
+    ReportMissingConverter("DOS版のファイル（*.phd）を読み込む変換処理がありません。");
     return FALSE;
 }
 
 BOOL CTembraDoc::StoreDosDocument(CArchive& ar) {
-    static_cast<void>(ar);
-    ReportMissingConverter("DOS版のファイル（*.phd）への保存は、このシステムではまだできません。");
+    if (IForeignStreams* streams = GetForeignStreams()) {
+        return streams->StoreDosDocument(*this, ar);
+    }
+    ReportMissingConverter("DOS版のファイル（*.phd）に書き出す変換処理がありません。");
     return FALSE;
 }
 

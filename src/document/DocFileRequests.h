@@ -18,11 +18,16 @@ namespace tembra {
 // With writeProtected a save dialog refuses the proposal itself (message 5033).
 class FileDialogRequest : public DialogRequest {
 public:
+    // The file types offered: the charts' own, or only the ASCII schedule of the import
+    // ("*.asd") or only the safety-management file of the export ("*.akd").
+    enum class Filter { Charts, QkrAscii, SafetyAscii };
+
     const char* Name() const override { return "FileDialog"; }
     std::string path;
     UINT titleId = 0;
     bool open = true;
     bool writeProtected = false;
+    Filter filter = Filter::Charts;
 };
 
 // Which parts of another chart File > Insert takes: on OK the insert mask (DocFileFormat.h, the

@@ -68,9 +68,13 @@ void CTembraDoc::OnFileInsert() {
 }
 
 BOOL CTembraDoc::InsertFile(const std::string& path, int mask, BOOL chooseLayer) {
-    std::unique_ptr<CTembraDoc> file = ReadDocumentFile(path, mask);
+    std::unique_ptr<CTembraDoc> file = ReadDocumentFile(path, mask, this);
     if (!file) {
         return FALSE;
+    }
+    if (GetStreamKind(path) == StreamKind::Dos) {
+        // A DOS document's layers always come with what is taken from it.
+        mask |= kInsertLayers;
     }
     CWaitCursor wait;
     m_undo.Reset();

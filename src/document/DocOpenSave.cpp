@@ -151,7 +151,8 @@ BOOL CTembraDoc::OnNewDocument() {
 
 // ---- Open ---------------------------------------------------------------------------------------
 
-std::unique_ptr<CTembraDoc> CTembraDoc::ReadDocumentFile(const std::string& path, int mask) {
+std::unique_ptr<CTembraDoc> CTembraDoc::ReadDocumentFile(const std::string& path, int mask,
+                                                         CTembraDoc* base) {
     CFile file;
     if (!file.Open(path, CFile::modeRead | CFile::shareDenyWrite | CFile::typeBinary)) {
         ReportOpenFailure(path);
@@ -160,6 +161,19 @@ std::unique_ptr<CTembraDoc> CTembraDoc::ReadDocumentFile(const std::string& path
     auto document = std::make_unique<CTembraDoc>();
     document->m_nInsertMask = mask;
     document->m_strFilePath = path;
+    if (base != nullptr && GetStreamKind(path) == StreamKind::Dos) {
+        // A DOS document carries no calendar and dates counted from the chart's own elapsed-day
+        // base: its parts are converted as the chart it goes into would convert them.
+        base->m_calendar.CopyTo(&document->m_calendar);
+        document->m_syokiSet = base->m_syokiSet;
+        document->m_syokiSet.SetDocument(document.get());
+        document->m_prHeader.CopyFrom(base->m_prHeader);
+        document->m_prHeader.SetDocument(document.get());
+        for (const auto& layer : base->GetLayers()) {
+            document->GetLayers().push_back(std::make_unique<CLayerSet>(*layer));
+        }
+        document->SetCurrentLayer(base->GetCurrentLayer());
+    }
     try {
         CArchive ar(&file, CArchive::load | CArchive::bNoFlushOnDelete);
         ar.m_pDocument = document.get();

@@ -1141,9 +1141,11 @@ public:
     // with the system's reason; nothing for a refusal that has told its own.
     static void ReportSaveFailure(int error);
     // Reads the file into a new document whose insert mask is mask (the parts File > Insert
-    // reads), bound to the path's stream. Null when the file cannot be opened or read; the user
-    // was told why.
-    static std::unique_ptr<CTembraDoc> ReadDocumentFile(const std::string& path, int mask);
+    // reads), bound to the path's stream. A DOS document read for an insert into base is
+    // converted against base's settings, calendar, print header and layers, which the new
+    // document takes first. Null when the file cannot be opened or read; the user was told why.
+    static std::unique_ptr<CTembraDoc> ReadDocumentFile(const std::string& path, int mask,
+                                                        CTembraDoc* base = nullptr);
 
     // File > Save (57603): read-only: message 5139 and Save As. Otherwise, with a path, 5120
     // asks; then the document is saved to its path, or through Save As when that is not an
@@ -1157,10 +1159,10 @@ public:
     void OnFileInsert();
     // Reads the file whole, then takes in the parts of the mask: the calendar, the settings
     // (and the sheet rows), the print header (refused with 5035 on another paper without the
-    // settings), the layers, the item table, the processes and events and the shapes as blocks
-    // (fitted into the settings' period and rows unless kInsertKeepPlace; with chooseLayer the
-    // output-layer dialog first). A file that cannot be read changes nothing. TRUE when taken
-    // in.
+    // settings), the layers (always from a DOS document), the item table, the processes and
+    // events and the shapes as blocks (fitted into the settings' period and rows unless
+    // kInsertKeepPlace; with chooseLayer the output-layer dialog first). A file that cannot be
+    // read changes nothing. TRUE when taken in.
     BOOL InsertFile(const std::string& path, int mask, BOOL chooseLayer);
     // Data information (32788): dialog 140 with the counts of the chart.
     void OnDataInfo();

@@ -134,7 +134,9 @@ void CPageLayout::DrawItemSelection(CDC* dc) const {
     const DrawCacheKey key = DrawCacheKeyOf(*this);
     auto& cached = m_caches.selectedCells;
     if (key.changes == 0 || !cached || !(cached->key == key)) {
-        cached.emplace();
+        // (Assigned rather than emplaced: clang cannot default-construct the nested record
+        // through the optional.)
+        cached = DrawCaches::SelectedCells{};
         cached->key = key;
         cached->rows = m_doc->GetSelectedKoumokuRows(cached->firstRow, cached->lastRow);
         cached->columns = m_doc->GetSelectedKoumokuCols(cached->firstColumn, cached->lastColumn);

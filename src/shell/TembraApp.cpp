@@ -3,7 +3,13 @@
 #include "document/AppContext.h"
 #include "document/DocFileRequests.h"
 #include "document/TembraDoc.h"
+#include "exchange/ExchangeStreams.h"
+#include "exchange/QkrImport.h"
+#include "exchange/SafetyAsciiExport.h"
 #include "exchange/ui/FileOpenDlg.h"
+#include "exchange/ui/InsertConfirmDlg.h"
+#include "exchange/ui/InsertSelDlg.h"
+#include "exchange/ui/QkrImportSelDlg.h"
 #include "model/ui/AutoSaveDlg.h"
 #include "model/ui/SearchUrlSetDlg.h"
 #include "platform/Paths.h"
@@ -176,6 +182,7 @@ std::optional<int> CTembraApp::InitInstance(const std::vector<std::string>& args
     context.ui = m_options.ui != nullptr ? m_options.ui : &m_qtUi;
     context.screenDC = [] { return std::unique_ptr<CDC>(CQtDC::ForScreen()); };
     context.fonts = m_fonts.get();
+    context.foreignStreams = &ExchangeStreams();
     m_context = std::make_unique<ScopedAppContext>(std::move(context));
     // The view the documents act on: the active pane of the active chart window.
     m_state.SetActiveViewSource([this]() -> CView* {
@@ -717,6 +724,8 @@ BOOL CTembraApp::DoFileDialog(std::string& path, UINT titleId, bool open, bool w
 int CTembraApp::RunFileDialog(DialogRequest& request) {
     auto& ask = static_cast<FileDialogRequest&>(request);
     std::string path = ask.path;
+    m_fileFlags.asd = ask.filter == FileDialogRequest::Filter::QkrAscii;
+    m_fileFlags.akd = ask.filter == FileDialogRequest::Filter::SafetyAscii;
     if (!DoFileDialog(path, ask.titleId, ask.open, ask.writeProtected)) {
         return IDCANCEL;
     }
@@ -746,6 +755,15 @@ void CTembraApp::InstallDialogs() {
     m_qtUi.SetDialogHandler("SaveChanges", [this](DialogRequest& r) { return AskSaveChanges(r); });
     m_qtUi.SetDialogHandler("SaveAs", [this](DialogRequest& r) { return AskSaveAs(r); });
     m_qtUi.SetDialogHandler("FileDialog", [this](DialogRequest& r) { return RunFileDialog(r); });
+    m_qtUi.SetDialogHandler("InsertSelect", [this](DialogRequest& r) {
+        return CInsertSelDlg::Run(r, m_mainFrame.get());
+    });
+    m_qtUi.SetDialogHandler("InsertConfirm", [this](DialogRequest& r) {
+        return CInsertConfirmDlg::Run(r, m_mainFrame.get());
+    });
+    m_qtUi.SetDialogHandler("QkrImportSelect", [this](DialogRequest& r) {
+        return CQkrImportSelDlg::Run(r, m_mainFrame.get());
+    });
     m_qtUi.SetDialogHandler("AutoSave", [this](DialogRequest& r) {
         CAutoSaveDlg dialog(&static_cast<AutoSaveRequest&>(r).interval, m_mainFrame.get());
         return dialog.exec() == QDialog::Accepted ? IDOK : IDCANCEL;
@@ -799,6 +817,23 @@ void CTembraApp::AddAppCommands() {
         33080, [this] { OpenConverting(1); }, whileChart);
     m_commands.On(
         33141, [this] { OpenConverting(2); }, whileChart);
+    // The ASCII import and export of the active chart.
+    m_commands.On(
+        40034,
+        [this] {
+            if (CTembraDoc* document = ActiveDocument()) {
+                OnQkrAsciiImport(*document);
+            }
+        },
+        whileChart);
+    m_commands.On(
+        40087,
+        [this] {
+            if (CTembraDoc* document = ActiveDocument()) {
+                OnSafetyAsciiExport(*document);
+            }
+        },
+        whileChart);
     for (int i = 0; i < kRecentFileCount; ++i) {
         m_commands.On(
             ID_FILE_MRU_FILE1 + static_cast<UINT>(i), [this, i] { OnOpenRecent(i); },

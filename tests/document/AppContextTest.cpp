@@ -3,6 +3,7 @@
 #include "document/AppContext.h"
 
 #include "document/AppState.h"
+#include "document/ForeignStreams.h"
 #include "model/AppDrawSettings.h"
 #include "model/ConfigBase.h"
 #include "platform/FontCatalog.h"
@@ -30,6 +31,13 @@ public:
     std::vector<std::string> FaceNames() const override { return {"Face"}; }
 };
 
+class NoStreams : public IForeignStreams {
+public:
+    BOOL LoadDosDocument(CTembraDoc&, CArchive&) override { return FALSE; }
+    BOOL StoreDosDocument(CTembraDoc&, CArchive&) override { return FALSE; }
+    BOOL LoadTextData(CTembraDoc&, CArchive&) override { return FALSE; }
+};
+
 TEST(AppContextTest, InstallsEveryServiceAndPutsThePreviousBack) {
     CConfigBase* defaultConfig = GetAppConfig();
     CAppState* defaultState = GetAppState();
@@ -43,6 +51,7 @@ TEST(AppContextTest, InstallsEveryServiceAndPutsThePreviousBack) {
     CAppState state;
     test::ScriptedUi ui;
     OneFaceCatalog fonts;
+    NoStreams streams;
     int screens = 0;
     {
         AppContext context;
@@ -55,6 +64,7 @@ TEST(AppContextTest, InstallsEveryServiceAndPutsThePreviousBack) {
         };
         context.fonts = &fonts;
         context.flipY = true;
+        context.foreignStreams = &streams;
         const ScopedAppContext installed(std::move(context));
 
         EXPECT_EQ(GetAppConfig(), &config);
@@ -62,6 +72,7 @@ TEST(AppContextTest, InstallsEveryServiceAndPutsThePreviousBack) {
         EXPECT_EQ(&Ui(), &ui);
         EXPECT_NE(CreateScreenDC(), nullptr);
         EXPECT_EQ(screens, 1);
+        EXPECT_EQ(GetForeignStreams(), &streams);
         LOGFONT found;
         EXPECT_TRUE(FontCatalog().FindFace("Face", found));
         // The drawing values follow the installed settings and option.
@@ -74,6 +85,7 @@ TEST(AppContextTest, InstallsEveryServiceAndPutsThePreviousBack) {
     EXPECT_EQ(&Ui(), defaultUi);
     EXPECT_EQ(&FontCatalog(), defaultFonts);
     EXPECT_FALSE(GetAppFlipY());
+    EXPECT_EQ(GetForeignStreams(), nullptr);
     EXPECT_EQ(GetDrawSettings().flipY, defaultDrawing.flipY);
     EXPECT_EQ(GetDrawSettings().blackBack, defaultDrawing.blackBack);
 }

@@ -77,15 +77,15 @@ TEST_F(DocChartsTest, TheForeignStreamsAreHandedOnByExtension) {
         EXPECT_EQ(CTembraDoc::GetStreamKind(c.name), c.kind) << c.name;
     }
 
-    // Their converters are not part of the program yet: the file is refused with a message
-    // that says so, and nothing of it is read or written.
+    // Without the converters of the exchange code installed the file is refused with a
+    // message that says so, and nothing of it is read or written.
     for (const char* name : {"dos.phd", "data.psv"}) {
         ui->ClearRecords();
         const fs::path path = files.Write(name, "any bytes");
         CTembraDoc doc;
         EXPECT_FALSE(doc.OnOpenDocument(path.string())) << name;
         ASSERT_EQ(MessageTexts().size(), 1u) << name;
-        EXPECT_NE(MessageTexts()[0].find("このシステムではまだできません"), std::string::npos);
+        EXPECT_NE(MessageTexts()[0].find("変換処理がありません"), std::string::npos);
         EXPECT_FALSE(fs::exists(LockFilePath(path)));
     }
     auto doc = NewChart();

@@ -13,6 +13,8 @@
 #include "document/AppState.h"
 #include "document/DocFileFormat.h"
 #include "document/TembraDoc.h"
+#include "exchange/DosConvert.h"
+#include "exchange/QkrImport.h"
 #include "model/Calendar.h"
 #include "model/DataHeader.h"
 #include "model/Event.h"
@@ -29,8 +31,11 @@
 #include "model/SyokiSet.h"
 #include "model/Yogo.h"
 #include "platform/Archive.h"
+#include "platform/MemFile.h"
 #include "platform/Sjis.h"
 #include "print/PrHeader.h"
+#include "shapes/ZukeiBox.h"
+#include "shapes/ZukeiGroup.h"
 
 #include <algorithm>
 #include <array>
@@ -40,6 +45,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tembra::fuzz {
@@ -399,6 +405,124 @@ void WriteTextSeeds(const std::filesystem::path& folder) {
     seed("seed-numbers", 16, "  -2147483649, 4294967296, 1e400, nan", ",,;");
 }
 
+// A DOS document as the export writes it: the header file and the data file.
+std::pair<Bytes, Bytes> DosFiles(CTembraDoc& document) {
+    CDosConvert convert;
+    CMemFile data;
+    CArchive dataArchive(&data, CArchive::store);
+    dataArchive.m_pDocument = &document;
+    convert.WinToDosData(dataArchive);
+    dataArchive.Close();
+    CMemFile header;
+    CArchive headerArchive(&header, CArchive::store);
+    headerArchive.m_pDocument = &document;
+    convert.WinToDos(headerArchive);
+    headerArchive.Close();
+    return {header.Data(), data.Data()};
+}
+
+// The dos target's input: the parts choice, the header's size, the header, the data.
+Bytes DosInput(std::uint8_t choice, const Bytes& header, const Bytes& data) {
+    const auto size = static_cast<std::uint16_t>(header.size());
+    return Join(
+        {{choice, static_cast<std::uint8_t>(size & 0xFF), static_cast<std::uint8_t>(size >> 8)},
+         header,
+         data});
+}
+
+// A chart of each kind of record the DOS format holds, dated from the day given.
+void FillDosChart(CTembraDoc& document, const CTime& day) {
+    CChartPos pos;
+    pos.SetStartDate(day + CTimeSpan(2, 0, 0, 0));
+    pos.SetEndDate(day + CTimeSpan(6, 0, 0, 0));
+    pos.SetStartRow(1);
+    pos.SetEndRow(3);
+    std::unique_ptr<CKoutei> process = document.CreateKoutei(&pos, TRUE);
+    process->GetLines()->GetAttr().m_style = 0x180;
+    std::unique_ptr<CYogo> term = document.CreateYogo();
+    term->SetText(Sjis::FromUtf8("用語"));
+    term->GetAttr().m_form = 3;
+    term->GetAttr().m_attrb = kLabelVertical;
+    process->AddYogo(term, TRUE);
+    auto resources = CTembraDoc::CreateShigen();
+    resources->AddShigenData(std::make_unique<CShigenData>(1, 5));
+    process->SetShigen(std::move(resources));
+    document.AddObj(process.release(), FALSE);
+    document.GetShigenNames().push_back(
+        std::make_unique<CShigenName>(1, 0, Sjis::FromUtf8("作業員")));
+    std::unique_ptr<CEvent> event = document.CreateEvent();
+    event->SetStartDate(day + CTimeSpan(3, 12, 0, 0));
+    event->SetText(Sjis::FromUtf8("行事"));
+    document.AddObj(event.release(), FALSE);
+    std::unique_ptr<CShincyoku> line = document.CreateShincyoku(day + CTimeSpan(4, 0, 0, 0));
+    line->SetPointDate(2, day + CTimeSpan(5, 0, 0, 0));
+    document.AddShincyoku(line.release(), FALSE);
+    document.CreateKoumokuData(0, 0)->SetText(Sjis::FromUtf8("項目"));
+    auto box = std::make_unique<CZukeiBox>();
+    box->SetAnchors(day, 1.5, day + CTimeSpan(2, 6, 0, 0), 2.25);
+    auto group = std::make_unique<CZukeiGroup>();
+    auto member = std::make_unique<CZukeiBox>();
+    member->SetAnchors(day, 0.5, day + CTimeSpan(1, 0, 0, 0), 1.0);
+    group->AddMember(std::move(member));
+    group->AddMember(box->Clone());
+    document.AddZukei(box.release(), FALSE);
+    document.AddZukei(group.release(), FALSE);
+}
+
+void WriteDosSeeds(const std::filesystem::path& folder) {
+    CTembraDoc document;
+    document.InitNewDocument(0);
+    FillDosChart(document, document.GetSyokiSet().GetStartDate());
+    const auto [header, data] = DosFiles(document);
+    Write(folder, "seed-whole", DosInput(0, header, data));
+    Write(folder, "seed-items-only", DosInput(1, header, data));
+    // The same records behind a header of the older layout (version 3299: events 3 bytes
+    // longer, the line type in bits 5 to 7).
+    Bytes old(header.begin(), header.begin() + Dos::kBlock1Size);
+    old[0] = 3299 & 0xFF;
+    old[1] = 3299 >> 8;
+    old.resize(Dos::kBlock1Size + Dos::kOldBlock2Size, 0);
+    Write(folder, "seed-version-3299", DosInput(0, old, data));
+
+    CTembraDoc elapsed;
+    elapsed.InitNewDocument(1);
+    elapsed.GetSyokiSet().SetMaeYohaku(CTimeSpan());
+    elapsed.GetSyokiSet().SetAtoYohaku(CTimeSpan());
+    elapsed.GetSyokiSet().SetJyunbiKikan(CTimeSpan());
+    FillDosChart(elapsed, elapsed.GetSyokiSet().GetNobeBaseDate());
+    const auto [elapsedHeader, elapsedData] = DosFiles(elapsed);
+    Write(folder, "seed-elapsed-days", DosInput(0, elapsedHeader, elapsedData));
+}
+
+void WriteTextDataSeeds(const std::filesystem::path& folder) {
+    Write(folder, "seed-every-record",
+          Text(Sjis::FromUtf8("; comment\r\n0,TEMBRA_TXT,1\r\n1,0,A3\r\n"
+                              "1,1,2010/4/1,2010/6/30,1\r\n1,2,40\r\n"
+                              "1,3,2010/4/29,,2010/5/3\r\n1,4,0,20\r\n2,0,\"題名, 一\"\r\n"
+                              "2,1,現場\r\n3,0,2,2010/4/3,2010/4/7,2,5,9,1,2,3,Red\r\n"
+                              "3,1,8,1,100,Green,13,0,200,Blue\r\n"
+                              "3,2,1,12,\"用語\"\"A\",2,1,1,0,1,1,1,yellow\r\n"
+                              "3,0,5,2010/4/7,2010/4/10,2,4,0,0,0,0,0\r\n"
+                              "4,0,2010/4/5,3,0,20,行事,2,1,1,1,0,255\r\n"
+                              "5,0,3,30,30\r\n5,1,2,3,0,14,項目,1,0,1,Cyan\r\n")));
+    Write(folder, "seed-kelva-bad-lines",
+          Text("0,KELVA_TXT,0\n01,2,20\n3,1,0,0,1,0,0,0,1,0\n5,0,3,60,50\n1,3,1990/1/1\n"));
+}
+
+void WriteQkrSeeds(const std::filesystem::path& folder) {
+    const std::string file = Sjis::FromUtf8(
+        "QKRTOOL_ASC 3.0\r\n1\r\n2010\r\n12\r\n3,4,5,10,11,12,17,18,19,24\r\n25,26\r\n"
+        "2\r\n\"ＭＳ ゴシック\",10.5,0,1\r\n1,3,8,0,2,6,4,2,255\r\n"
+        "1,1,0,1,2,3,\"用語\",7,1\r\n2,9,11,0,6,7,0,0,0\r\n4,11,14,0,7,7,0,5,0\r\n"
+        "1,20,10,0,5,3,9,5,0\r\n0,0,0,0,0,0,\"\",0,1\r\n-9999\r\n\"ＭＳ 明朝\"\r\n"
+        "1,\"項目\",0,0,1,0\r\n2,\"右\",0,0,0,1\r\n-9999\r\n3\r\n2010,2\r\n"
+        "32,\"行事\",\"\"\r\n33,\"一\",\"二\"\r\n-9999\r\n\"題名\"\r\n\"\"\r\n"
+        "\"建築主\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n"
+        "\"\"\r\n\"\"\r\n60\r\n");
+    Write(folder, "seed-every-section", Join({{static_cast<std::uint8_t>(kQkrAll)}, Text(file)}));
+    Write(folder, "seed-header-only", Join({{static_cast<std::uint8_t>(kQkrHeader)}, Text(file)}));
+}
+
 int Main(int argc, char** argv) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s <corpus folder>\n", argv[0]);
@@ -412,6 +536,9 @@ int Main(int argc, char** argv) {
     WriteProfileSeeds(corpus / "profile");
     WriteLayoutSeeds(corpus / "layout");
     WriteTextSeeds(corpus / "text");
+    WriteDosSeeds(corpus / "dos");
+    WriteTextDataSeeds(corpus / "textdata");
+    WriteQkrSeeds(corpus / "qkr");
     return 0;
 }
 
