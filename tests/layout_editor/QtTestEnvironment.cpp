@@ -1,35 +1,25 @@
 // The application object every widget test of this binary needs, and the layout editor's string
 // table (with it its own profile) for every test.
+#include "support/qt/QtTestEnvironment.h"
 #include "platform/StringTable.h"
-
-#include <QApplication>
-
-#include <gtest/gtest.h>
 
 namespace {
 
-class QtEnvironment : public testing::Environment {
+class EditorEnvironment : public tembra::test::QtTestEnvironment {
 public:
+    EditorEnvironment() : QtTestEnvironment("layout_editor_tests") {}
+
     void SetUp() override {
         tembra::SelectStringTable(tembra::StringTableProgram::Marquell);
-        if (QApplication::instance() == nullptr) {
-            static int argc = 1;
-            static char name[] = "layout_editor_tests";
-            static char* argv[] = {name, nullptr};
-            m_app = new QApplication(argc, argv);
-        }
+        QtTestEnvironment::SetUp();
     }
     void TearDown() override {
-        delete m_app;
-        m_app = nullptr;
+        QtTestEnvironment::TearDown();
         tembra::SelectStringTable(tembra::StringTableProgram::Tembra);
     }
-
-private:
-    QApplication* m_app = nullptr;
 };
 
 const testing::Environment* const g_environment =
-    testing::AddGlobalTestEnvironment(new QtEnvironment);
+    testing::AddGlobalTestEnvironment(new EditorEnvironment);
 
 } // namespace

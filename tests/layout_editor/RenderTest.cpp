@@ -11,6 +11,7 @@
 #include "platform/qt/QtFontCatalog.h"
 
 #include "EditorFixture.h"
+#include "support/qt/ReferenceImage.h"
 
 #include <QColor>
 #include <QDir>
@@ -28,47 +29,6 @@ namespace marquell {
 namespace {
 
 namespace fs = std::filesystem;
-
-bool UpdateImages() {
-    const char* update = std::getenv("TEMBRA_UPDATE_IMAGES");
-    return update != nullptr && std::string(update) == "1";
-}
-
-QString ReferencePath(const char* name) {
-    return QString::fromUtf8(TEMBRA_SOURCE_DIR) + "/tests/layout_editor/data/" + name;
-}
-
-// Equal within a few steps of each colour channel, with at most a small share of pixels that
-// differ more (edges that another rasteriser puts one pixel over).
-void ExpectLooksLike(const QImage& image, const char* name) {
-    const QString path = ReferencePath(name);
-    if (UpdateImages()) {
-        ASSERT_TRUE(QDir().mkpath(QFileInfo(path).absolutePath()));
-        ASSERT_TRUE(image.save(path, "PNG")) << path.toStdString();
-        return;
-    }
-    QImage reference(path);
-    ASSERT_FALSE(reference.isNull())
-        << path.toStdString() << " is missing: run with TEMBRA_UPDATE_IMAGES=1 to write it";
-    reference = reference.convertToFormat(QImage::Format_RGB32);
-    ASSERT_EQ(reference.size(), image.size());
-    constexpr int kChannelTolerance = 8;
-    constexpr double kShareTolerance = 0.001;
-    long differing = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QColor a = image.pixelColor(x, y);
-            const QColor b = reference.pixelColor(x, y);
-            if (std::abs(a.red() - b.red()) > kChannelTolerance ||
-                std::abs(a.green() - b.green()) > kChannelTolerance ||
-                std::abs(a.blue() - b.blue()) > kChannelTolerance) {
-                ++differing;
-            }
-        }
-    }
-    EXPECT_LE(static_cast<double>(differing) / (image.width() * image.height()), kShareTolerance)
-        << differing << " pixels differ from " << path.toStdString();
-}
 
 // Runs a poppler tool on a file and returns what it printed.
 QString RunTool(const QString& program, const QStringList& arguments) {
@@ -115,7 +75,7 @@ TEST_F(RenderTest, TheStandardLayoutsA4HeaderAt100Percent) {
     EXPECT_EQ(window->horizontalScrollBar()->maximum(),
               window->View().GetTotalDeviceSize().cx - window->viewport()->width());
     const QImage image = window->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    ExpectLooksLike(image, "master01_a4_header.png");
+    tembra::test::ExpectLooksLike(image, {"layout_editor", "master01_a4_header.png", 0.001});
 }
 
 TEST_F(RenderTest, ThePageIsWrittenAsAPdfOfOnePage) {

@@ -7,6 +7,7 @@
 
 #include "platform/RecordingDC.h"
 #include "platform/StringTable.h"
+#include "support/qt/ReferenceImage.h"
 #include "view/PreviewViewEx.h"
 #include "view/TembraPrintDialog.h"
 #include "view/core/PrintInfo.h"
@@ -31,52 +32,13 @@
 namespace tembra {
 namespace {
 
-bool UpdateImages() {
-    const char* update = std::getenv("TEMBRA_UPDATE_IMAGES");
-    return update != nullptr && std::string(update) == "1";
-}
-
-// Equal within a few steps of each colour channel, with at most a small share of pixels that
-// differ more (edges and glyphs that another rasteriser puts a pixel over).
-void ExpectLooksLike(const QImage& image, const char* name) {
-    const QString path = QString::fromUtf8(TEMBRA_SOURCE_DIR) + "/tests/view/data/" + name;
-    if (const char* keep = std::getenv("TEMBRA_KEEP_IMAGES")) {
-        image.save(QString::fromUtf8(keep) + "/" + name, "PNG");
-    }
-    if (UpdateImages()) {
-        ASSERT_TRUE(image.save(path, "PNG")) << path.toStdString();
-        return;
-    }
-    QImage reference(path);
-    ASSERT_FALSE(reference.isNull())
-        << path.toStdString() << " is missing: run with TEMBRA_UPDATE_IMAGES=1 to write it";
-    reference = reference.convertToFormat(QImage::Format_RGB32);
-    ASSERT_EQ(reference.size(), image.size());
-    constexpr int kChannelTolerance = 8;
-    constexpr double kShareTolerance = 0.002;
-    long differing = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QColor a = image.pixelColor(x, y);
-            const QColor b = reference.pixelColor(x, y);
-            if (std::abs(a.red() - b.red()) > kChannelTolerance ||
-                std::abs(a.green() - b.green()) > kChannelTolerance ||
-                std::abs(a.blue() - b.blue()) > kChannelTolerance) {
-                ++differing;
-            }
-        }
-    }
-    EXPECT_LE(static_cast<double>(differing) / (image.width() * image.height()), kShareTolerance)
-        << differing << " pixels differ from " << path.toStdString();
-}
-
 class ViewWindowTest : public test::ViewWindowFixture {};
 
 TEST_F(ViewWindowTest, TheSampleAt100PercentInA1280By800Window) {
     Show(QSize(1280, 800));
     ASSERT_EQ(Pane().viewport()->size(), QSize(1280, 800));
     EXPECT_EQ(Pane().View().GetLayout().GetZoom(), 100);
-    ExpectLooksLike(Picture(Pane()), "sample_100.png");
+    test::ExpectLooksLike(Picture(Pane()), {"view", "sample_100.png", 0.002});
 }
 
 TEST_F(ViewWindowTest, SplittingOpensPanesThatScrollTogetherAndJoiningClosesThem) {

@@ -9,6 +9,7 @@
 
 #include "platform/qt/QtDC.h"
 #include "shapes/Zukei.h"
+#include "support/qt/ReferenceImage.h"
 
 #include <QColor>
 #include <QDir>
@@ -32,47 +33,6 @@ using test::MakeChart;
 constexpr int kDpi = 96;
 constexpr int kWidth = 605;
 constexpr int kHeight = 681;
-
-bool UpdateImages() {
-    const char* update = std::getenv("TEMBRA_UPDATE_IMAGES");
-    return update != nullptr && std::string(update) == "1";
-}
-
-QString ReferencePath(const char* name) {
-    return QString::fromUtf8(TEMBRA_SOURCE_DIR) + "/tests/chart/data/" + name;
-}
-
-// Equal within a few steps of each colour channel, with at most a small share of pixels that
-// differ more (edges that a different rasteriser puts one pixel over).
-void ExpectLooksLike(const QImage& image, const char* name) {
-    const QString path = ReferencePath(name);
-    if (UpdateImages()) {
-        ASSERT_TRUE(QDir().mkpath(QFileInfo(path).absolutePath()));
-        ASSERT_TRUE(image.save(path, "PNG")) << path.toStdString();
-        return;
-    }
-    QImage reference(path);
-    ASSERT_FALSE(reference.isNull())
-        << path.toStdString() << " is missing: run with TEMBRA_UPDATE_IMAGES=1 to write it";
-    reference = reference.convertToFormat(QImage::Format_RGB32);
-    ASSERT_EQ(reference.size(), image.size());
-    constexpr int kChannelTolerance = 8;
-    constexpr double kShareTolerance = 0.0005;
-    long differing = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QColor a = image.pixelColor(x, y);
-            const QColor b = reference.pixelColor(x, y);
-            if (std::abs(a.red() - b.red()) > kChannelTolerance ||
-                std::abs(a.green() - b.green()) > kChannelTolerance ||
-                std::abs(a.blue() - b.blue()) > kChannelTolerance) {
-                ++differing;
-            }
-        }
-    }
-    EXPECT_LE(static_cast<double>(differing) / (image.width() * image.height()), kShareTolerance)
-        << differing << " pixels differ from " << path.toStdString();
-}
 
 class ChartRenderTest : public ::testing::Test {
 protected:
@@ -127,7 +87,7 @@ TEST_F(ChartRenderTest, ABarGraphOfThreeSeries) {
     chart->SetLabelPos(CChart::kLabelBottomRight);
     ASSERT_TRUE(chart->EnsureLabel());
     chart->BuildShapes(doc, doc.layout);
-    ExpectLooksLike(Paint({chart.get()}), "bar_graph.png");
+    test::ExpectLooksLike(Paint({chart.get()}), {"chart", "bar_graph.png", 0.0005});
 }
 
 TEST_F(ChartRenderTest, ALineGraphAndAnEarnedValueLine) {
@@ -146,7 +106,8 @@ TEST_F(ChartRenderTest, ALineGraphAndAnEarnedValueLine) {
     earned->SetSeriesLineColor(1, RGB(220, 100, 0));
     earned->SetSeriesLineWidth(1, static_cast<short>(-6));
     earned->BuildShapes(doc, doc.layout);
-    ExpectLooksLike(Paint({lines.get(), earned.get()}), "lines_and_earned_value.png");
+    test::ExpectLooksLike(Paint({lines.get(), earned.get()}),
+                          {"chart", "lines_and_earned_value.png", 0.0005});
 }
 
 } // namespace

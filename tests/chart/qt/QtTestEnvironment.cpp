@@ -1,30 +1,9 @@
 // The application object that the rendered-image tests of the charts need (fonts, painters).
-#include <QApplication>
-
-#include <gtest/gtest.h>
+#include "support/qt/QtTestEnvironment.h"
 
 namespace {
 
-class QtEnvironment : public testing::Environment {
-public:
-    void SetUp() override {
-        if (QApplication::instance() == nullptr) {
-            static int argc = 1;
-            static char name[] = "chart_tests";
-            static char* argv[] = {name, nullptr};
-            m_app = new QApplication(argc, argv);
-        }
-    }
-    void TearDown() override {
-        delete m_app;
-        m_app = nullptr;
-    }
-
-private:
-    QApplication* m_app = nullptr;
-};
-
 const testing::Environment* const g_environment =
-    testing::AddGlobalTestEnvironment(new QtEnvironment);
+    testing::AddGlobalTestEnvironment(new tembra::test::QtTestEnvironment("chart_tests"));
 
 } // namespace

@@ -28,6 +28,8 @@
 #include "support/Cp932Text.h"
 #include "support/ScriptedUi.h"
 #include "support/TempDir.h"
+#include "support/qt/QtTestEnvironment.h"
+#include "support/qt/ReferenceImage.h"
 
 #include <QApplication>
 #include <QColor>
@@ -50,27 +52,8 @@ namespace {
 
 using test::J;
 
-class QtEnvironment : public testing::Environment {
-public:
-    void SetUp() override {
-        if (QApplication::instance() == nullptr) {
-            static int argc = 1;
-            static char name[] = "document_tests";
-            static char* argv[] = {name, nullptr};
-            m_app = new QApplication(argc, argv);
-        }
-    }
-    void TearDown() override {
-        delete m_app;
-        m_app = nullptr;
-    }
-
-private:
-    QApplication* m_app = nullptr;
-};
-
 const testing::Environment* const g_environment =
-    testing::AddGlobalTestEnvironment(new QtEnvironment);
+    testing::AddGlobalTestEnvironment(new tembra::test::QtTestEnvironment("document_tests"));
 
 constexpr int kScreenDpi = 96;
 
@@ -318,47 +301,6 @@ protected:
     LayoutView view{doc};
 };
 
-bool UpdateImages() {
-    const char* update = std::getenv("TEMBRA_UPDATE_IMAGES");
-    return update != nullptr && std::string(update) == "1";
-}
-
-QString ReferencePath(const char* name) {
-    return QString::fromUtf8(TEMBRA_SOURCE_DIR) + "/tests/document/data/" + name;
-}
-
-// Equal within a few steps of each colour channel, with at most a small share of pixels that
-// differ more (edges and glyphs that another rasteriser puts a pixel over).
-void ExpectLooksLike(const QImage& image, const char* name) {
-    const QString path = ReferencePath(name);
-    if (UpdateImages()) {
-        ASSERT_TRUE(QDir().mkpath(QFileInfo(path).absolutePath()));
-        ASSERT_TRUE(image.save(path, "PNG")) << path.toStdString();
-        return;
-    }
-    QImage reference(path);
-    ASSERT_FALSE(reference.isNull())
-        << path.toStdString() << " is missing: run with TEMBRA_UPDATE_IMAGES=1 to write it";
-    reference = reference.convertToFormat(QImage::Format_RGB32);
-    ASSERT_EQ(reference.size(), image.size());
-    constexpr int kChannelTolerance = 8;
-    constexpr double kShareTolerance = 0.002;
-    long differing = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QColor a = image.pixelColor(x, y);
-            const QColor b = reference.pixelColor(x, y);
-            if (std::abs(a.red() - b.red()) > kChannelTolerance ||
-                std::abs(a.green() - b.green()) > kChannelTolerance ||
-                std::abs(a.blue() - b.blue()) > kChannelTolerance) {
-                ++differing;
-            }
-        }
-    }
-    EXPECT_LE(static_cast<double>(differing) / (image.width() * image.height()), kShareTolerance)
-        << differing << " pixels differ from " << path.toStdString();
-}
-
 // The page on the screen at 100 % into an image of the paper, all of it or the part of it that
 // a window repaints (device pixels).
 QImage ScreenPage(CTembraDoc& doc, IPageLayoutView& view, const QRect& update,
@@ -385,10 +327,7 @@ TEST_F(ChartPageRenderTest, TheScreenShowsTheWholePage) {
     test::ChartPageCount count;
     const QImage image = ScreenPage(doc, view, QRect(), &count);
     EXPECT_EQ(count.passedOver, 0);
-    if (const char* keep = std::getenv("TEMBRA_KEEP_IMAGES")) {
-        image.save(QString::fromUtf8(keep) + "/chart_page.png", "PNG");
-    }
-    ExpectLooksLike(image, "chart_page.png");
+    test::ExpectLooksLike(image, {"document", "chart_page.png", 0.002});
 }
 
 // A window that repaints a part of the page draws there what the whole page shows, and passes

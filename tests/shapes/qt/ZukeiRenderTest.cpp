@@ -23,6 +23,8 @@
 #include "shapes/ZukeiPolygon.h"
 
 #include "shapes/ShapeTestSupport.h"
+#include "support/qt/QtTestEnvironment.h"
+#include "support/qt/ReferenceImage.h"
 
 #include <QApplication>
 #include <QColor>
@@ -46,27 +48,8 @@ namespace {
 
 using test::Day;
 
-class QtEnvironment : public testing::Environment {
-public:
-    void SetUp() override {
-        if (QApplication::instance() == nullptr) {
-            static int argc = 1;
-            static char name[] = "shapes_tests";
-            static char* argv[] = {name, nullptr};
-            m_app = new QApplication(argc, argv);
-        }
-    }
-    void TearDown() override {
-        delete m_app;
-        m_app = nullptr;
-    }
-
-private:
-    QApplication* m_app = nullptr;
-};
-
 const testing::Environment* const g_environment =
-    testing::AddGlobalTestEnvironment(new QtEnvironment);
+    testing::AddGlobalTestEnvironment(new tembra::test::QtTestEnvironment("shapes_tests"));
 
 // The page of the test chart (2770 x 1600 units of 0.1 mm) at 48 dpi: about 5.3 units a pixel.
 constexpr int kDpi = 48;
@@ -126,52 +109,11 @@ void PaintSmallChart(test::ShapeChart& chart, CDC& dc) {
     selected.DrawHandles(chart, dc, handles);
 }
 
-bool UpdateImages() {
-    const char* update = std::getenv("TEMBRA_UPDATE_IMAGES");
-    return update != nullptr && std::string(update) == "1";
-}
-
-QString ReferencePath(const char* name) {
-    return QString::fromUtf8(TEMBRA_SOURCE_DIR) + "/tests/shapes/data/" + name;
-}
-
-// Equal within a few steps of each colour channel, with at most a small share of pixels that
-// differ more (edges that a different rasteriser puts one pixel over).
-void ExpectLooksLike(const QImage& image, const char* name) {
-    const QString path = ReferencePath(name);
-    if (UpdateImages()) {
-        ASSERT_TRUE(QDir().mkpath(QFileInfo(path).absolutePath()));
-        ASSERT_TRUE(image.save(path, "PNG")) << path.toStdString();
-        return;
-    }
-    QImage reference(path);
-    ASSERT_FALSE(reference.isNull())
-        << path.toStdString() << " is missing: run with TEMBRA_UPDATE_IMAGES=1 to write it";
-    reference = reference.convertToFormat(QImage::Format_RGB32);
-    ASSERT_EQ(reference.size(), image.size());
-    constexpr int kChannelTolerance = 8;
-    constexpr double kShareTolerance = 0.0005;
-    long differing = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QColor a = image.pixelColor(x, y);
-            const QColor b = reference.pixelColor(x, y);
-            if (std::abs(a.red() - b.red()) > kChannelTolerance ||
-                std::abs(a.green() - b.green()) > kChannelTolerance ||
-                std::abs(a.blue() - b.blue()) > kChannelTolerance) {
-                ++differing;
-            }
-        }
-    }
-    EXPECT_LE(static_cast<double>(differing) / (image.width() * image.height()), kShareTolerance)
-        << differing << " pixels differ from " << path.toStdString();
-}
-
 TEST(ZukeiRenderTest, ASmallChartLooksAsItShould) {
     test::ShapeChart chart;
     QImage image = Page();
     PaintOn(image, [&](CDC& dc) { PaintSmallChart(chart, dc); });
-    ExpectLooksLike(image, "small_chart.png");
+    test::ExpectLooksLike(image, {"shapes", "small_chart.png", 0.0005});
 }
 
 TEST(ZukeiRenderTest, ARubberSegmentDrawnTwiceLeavesEveryPixelAsItWas) {
@@ -278,7 +220,7 @@ TEST(ZukeiRenderTest, EveryStandardFigureHollowAndFilledLooksAsItShould) {
             }
         },
         kFigureDpi);
-    ExpectLooksLike(image, "standard_figures.png");
+    test::ExpectLooksLike(image, {"shapes", "standard_figures.png", 0.0005});
 }
 
 // Where a filled figure is painted it is hit, and where it is not painted it is not: the hit

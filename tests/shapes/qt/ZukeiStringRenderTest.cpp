@@ -12,6 +12,7 @@
 #include "support/Cp932Text.h"
 
 #include "shapes/ShapeTestSupport.h"
+#include "support/qt/ReferenceImage.h"
 
 #include <QColor>
 #include <QDir>
@@ -94,43 +95,6 @@ void PaintTexts(test::ShapeChart& chart, CDC& dc) {
     group.Draw(chart, dc, kDrawNormal);
 }
 
-bool UpdateImages() {
-    const char* update = std::getenv("TEMBRA_UPDATE_IMAGES");
-    return update != nullptr && std::string(update) == "1";
-}
-
-// Equal within a few steps of each colour channel, with at most a small share of pixels that
-// differ more (edges and glyphs that a different rasteriser puts one pixel over).
-void ExpectLooksLike(const QImage& image, const char* name) {
-    const QString path = QString::fromUtf8(TEMBRA_SOURCE_DIR) + "/tests/shapes/data/" + name;
-    if (UpdateImages()) {
-        ASSERT_TRUE(QDir().mkpath(QFileInfo(path).absolutePath()));
-        ASSERT_TRUE(image.save(path, "PNG")) << path.toStdString();
-        return;
-    }
-    QImage reference(path);
-    ASSERT_FALSE(reference.isNull())
-        << path.toStdString() << " is missing: run with TEMBRA_UPDATE_IMAGES=1 to write it";
-    reference = reference.convertToFormat(QImage::Format_RGB32);
-    ASSERT_EQ(reference.size(), image.size());
-    constexpr int kChannelTolerance = 8;
-    constexpr double kShareTolerance = 0.002;
-    long differing = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QColor a = image.pixelColor(x, y);
-            const QColor b = reference.pixelColor(x, y);
-            if (std::abs(a.red() - b.red()) > kChannelTolerance ||
-                std::abs(a.green() - b.green()) > kChannelTolerance ||
-                std::abs(a.blue() - b.blue()) > kChannelTolerance) {
-                ++differing;
-            }
-        }
-    }
-    EXPECT_LE(static_cast<double>(differing) / (image.width() * image.height()), kShareTolerance)
-        << differing << " pixels differ from " << path.toStdString();
-}
-
 TEST(ZukeiStringRenderTest, FramedPlainAndGroupedTextsLookAsTheyShould) {
     test::ShapeChart chart;
     QImage image(kWidth, kHeight, QImage::Format_RGB32);
@@ -143,7 +107,7 @@ TEST(ZukeiStringRenderTest, FramedPlainAndGroupedTextsLookAsTheyShould) {
         dc.SetMapMode(MM_LOMETRIC);
         PaintTexts(chart, dc);
     }
-    ExpectLooksLike(image, "text_shapes.png");
+    test::ExpectLooksLike(image, {"shapes", "text_shapes.png", 0.002});
 }
 
 } // namespace

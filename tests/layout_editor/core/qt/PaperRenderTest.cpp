@@ -6,6 +6,7 @@
 #include "platform/RegKey.h"
 #include "platform/qt/QtDC.h"
 #include "support/TempDir.h"
+#include "support/qt/QtTestEnvironment.h"
 
 #include "../EditorTestSupport.h"
 
@@ -24,27 +25,8 @@
 namespace marquell {
 namespace {
 
-class QtEnvironment : public testing::Environment {
-public:
-    void SetUp() override {
-        if (QApplication::instance() == nullptr) {
-            static int argc = 1;
-            static char name[] = "layout_editor_core_tests";
-            static char* argv[] = {name, nullptr};
-            m_app = new QApplication(argc, argv);
-        }
-    }
-    void TearDown() override {
-        delete m_app;
-        m_app = nullptr;
-    }
-
-private:
-    QApplication* m_app = nullptr;
-};
-
-const testing::Environment* const g_environment =
-    testing::AddGlobalTestEnvironment(new QtEnvironment);
+const testing::Environment* const g_environment = testing::AddGlobalTestEnvironment(
+    new tembra::test::QtTestEnvironment("layout_editor_core_tests"));
 
 constexpr int kDpi = 96;
 const QColor kWorkspace(96, 96, 96);
