@@ -134,6 +134,22 @@ inline constexpr std::array<Constant, 4> kConstants{{
     {4305, 2, 2},
     {4307, 2, 1},
 }};
+
+// The print header's texts kept in block 2, with the name of the element each fills.
+struct ProjectText {
+    std::size_t offset;
+    std::size_t size;
+    const char* name; // UTF-8
+};
+inline constexpr std::array<ProjectText, 7> kProjectTexts{{
+    {kSiteName, 81, "作業所名"},
+    {kClient, 161, "建築主"},
+    {kDesigner, 81, "設計"},
+    {kSupervisor, 81, "監理"},
+    {kSiteAddress, 161, "建築地"},
+    {kStructure, 89, "構造"},
+    {kContractor, kCompanyNameSize, "施工者"},
+}};
 } // namespace B2
 
 // The older block 2 (versions 2102 to 4099) in the current layout: (current offset, old offset,

@@ -56,22 +56,6 @@ std::string HeaderText(const std::string& dos) {
     return text;
 }
 
-// The print header's texts of block 2, by the name of the element they fill.
-struct ProjectText {
-    std::size_t offset;
-    std::size_t size;
-    const char* name; // UTF-8
-};
-constexpr std::array<ProjectText, 7> kProjectTexts{{
-    {Dos::B2::kSiteName, 81, "作業所名"},
-    {Dos::B2::kClient, 161, "建築主"},
-    {Dos::B2::kDesigner, 81, "設計"},
-    {Dos::B2::kSupervisor, 81, "監理"},
-    {Dos::B2::kSiteAddress, 161, "建築地"},
-    {Dos::B2::kStructure, 89, "構造"},
-    {Dos::B2::kContractor, Dos::B2::kCompanyNameSize, "施工者"},
-}};
-
 // The line style of a DOS line type t.
 WORD StyleFromDos(int t) {
     switch (t) {
@@ -311,7 +295,7 @@ void CDosConvert::ConvertPrintHeader(CTembraDoc& document) {
         }
     };
     header.SetTitleText(HeaderText(m_block2.Text(Dos::B2::kProjectTitle, 81)));
-    for (const ProjectText& field : kProjectTexts) {
+    for (const Dos::B2::ProjectText& field : Dos::B2::kProjectTexts) {
         setElement(field.name, HeaderText(m_block2.Text(field.offset, field.size)));
     }
     setElement("建面積", StringPrintf("%7.2f", m_block2.Double(Dos::B2::kBuildingArea)));

@@ -82,22 +82,6 @@ std::array<int, 3> Numbers(const std::string& text) {
     return values;
 }
 
-// The print header's texts that go to block 2, by element name.
-struct ProjectText {
-    std::size_t offset;
-    std::size_t size;
-    const char* name; // UTF-8
-};
-constexpr std::array<ProjectText, 7> kProjectTexts{{
-    {Dos::B2::kSiteName, 81, "作業所名"},
-    {Dos::B2::kClient, 161, "建築主"},
-    {Dos::B2::kDesigner, 81, "設計"},
-    {Dos::B2::kSupervisor, 81, "監理"},
-    {Dos::B2::kSiteAddress, 161, "建築地"},
-    {Dos::B2::kStructure, 89, "構造"},
-    {Dos::B2::kContractor, Dos::B2::kCompanyNameSize, "施工者"},
-}};
-
 // The DOS line type t of a line style.
 int DosLineKind(WORD style) {
     switch (style) {
@@ -585,7 +569,7 @@ void CDosConvert::WinProjectToDos(CTembraDoc& document) {
         return element != nullptr ? element->GetContents() : std::string();
     };
     m_block2.PutText(B::kProjectTitle, DosText(header.GetTitleText()), 81);
-    for (const ProjectText& field : kProjectTexts) {
+    for (const Dos::B2::ProjectText& field : Dos::B2::kProjectTexts) {
         m_block2.PutText(field.offset, DosText(contents(field.name)), field.size);
     }
     m_block2.PutDouble(B::kBuildingArea, NumberText::StrToD(contents("建面積")));

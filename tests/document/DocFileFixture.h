@@ -74,21 +74,9 @@ protected:
     }
 
     // The string ids of the message boxes shown so far.
-    std::vector<UINT> Messages() {
-        std::vector<UINT> ids;
-        for (const auto& box : ui.Get().MessageBoxes()) {
-            ids.push_back(box.stringId);
-        }
-        return ids;
-    }
+    std::vector<UINT> Messages() { return ui.Get().MessageIds(); }
     // The texts (UTF-8) of the message boxes shown so far.
-    std::vector<std::string> MessageTexts() {
-        std::vector<std::string> texts;
-        for (const auto& box : ui.Get().MessageBoxes()) {
-            texts.push_back(box.text);
-        }
-        return texts;
-    }
+    std::vector<std::string> MessageTexts() { return ui.Get().MessageTexts(); }
 
     ScopedPaths paths;
     ScopedUi ui;

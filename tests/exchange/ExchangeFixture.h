@@ -69,20 +69,8 @@ protected:
     }
 
     // The string ids and the texts (UTF-8) of the message boxes shown so far.
-    std::vector<UINT> Messages() {
-        std::vector<UINT> ids;
-        for (const auto& box : ui.Get().MessageBoxes()) {
-            ids.push_back(box.stringId);
-        }
-        return ids;
-    }
-    std::vector<std::string> MessageTexts() {
-        std::vector<std::string> texts;
-        for (const auto& box : ui.Get().MessageBoxes()) {
-            texts.push_back(box.text);
-        }
-        return texts;
-    }
+    std::vector<UINT> Messages() { return ui.Get().MessageIds(); }
+    std::vector<std::string> MessageTexts() { return ui.Get().MessageTexts(); }
 
     ScopedPaths paths;
     ScopedUi ui;

@@ -40,13 +40,7 @@ void ShowActive(QDialog& dialog) {
 
 class DialogTest : public test::EditorFixture {
 protected:
-    std::vector<UINT> Messages() {
-        std::vector<UINT> ids;
-        for (const auto& box : ui->MessageBoxes()) {
-            ids.push_back(box.stringId);
-        }
-        return ids;
-    }
+    std::vector<UINT> Messages() { return ui->MessageIds(); }
 };
 
 TEST_F(DialogTest, AFormatNameHoldsTwentyEightBytesAndNotNothing) {

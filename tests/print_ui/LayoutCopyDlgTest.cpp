@@ -40,11 +40,7 @@ void WriteLayout(const fs::path& file, const std::string& name, int master) {
 }
 
 std::vector<UINT> Ids(const test::ScriptedUi& ui) {
-    std::vector<UINT> ids;
-    for (const auto& box : ui.MessageBoxes()) {
-        ids.push_back(box.stringId);
-    }
-    return ids;
+    return ui.MessageIds();
 }
 
 class LayoutCopyDlgTest : public testing::Test {

@@ -35,11 +35,7 @@ public:
 
 // The string ids of the message boxes shown.
 inline std::vector<UINT> Messages(const ScriptedUi& ui) {
-    std::vector<UINT> ids;
-    for (const auto& box : ui.MessageBoxes()) {
-        ids.push_back(box.stringId);
-    }
-    return ids;
+    return ui.MessageIds();
 }
 
 class ShellFixture : public ::testing::Test {

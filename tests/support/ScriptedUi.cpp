@@ -21,6 +21,24 @@ void ScriptedUi::OnDialog(const std::string& name, std::function<int(DialogReque
     m_dialogHandlers[name] = std::move(handler);
 }
 
+std::vector<UINT> ScriptedUi::MessageIds() const {
+    std::vector<UINT> ids;
+    ids.reserve(m_boxes.size());
+    for (const MessageBoxCall& box : m_boxes) {
+        ids.push_back(box.stringId);
+    }
+    return ids;
+}
+
+std::vector<std::string> ScriptedUi::MessageTexts() const {
+    std::vector<std::string> texts;
+    texts.reserve(m_boxes.size());
+    for (const MessageBoxCall& box : m_boxes) {
+        texts.push_back(box.text);
+    }
+    return texts;
+}
+
 std::size_t ScriptedUi::UnqueuedCount() const {
     return static_cast<std::size_t>(std::count_if(
         m_boxes.begin(), m_boxes.end(), [](const MessageBoxCall& c) { return !c.queued; }));

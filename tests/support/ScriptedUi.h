@@ -48,6 +48,9 @@ public:
     void SetOpenUrlResult(bool opened) { m_openUrlResult = opened; }
 
     const std::vector<MessageBoxCall>& MessageBoxes() const { return m_boxes; }
+    // The string ids, and the texts (UTF-8), of the message boxes shown so far.
+    std::vector<UINT> MessageIds() const;
+    std::vector<std::string> MessageTexts() const;
     // Message boxes that got the default answer because none was queued.
     std::size_t UnqueuedCount() const;
     // Status texts in CP932 as set, and the last one as UTF-8 ("" when none).

@@ -211,6 +211,7 @@ public:
     void OnUpdateEditPaste(CCmdUI& cmdUI) const;
 
 private:
+    void CutOrCopy(bool cut);
     // The snapshot of the document's settings and the layout's period and rows.
     void TakeSnapshot();
     // Whether the document's settings still match the snapshot.

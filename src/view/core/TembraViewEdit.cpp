@@ -101,6 +101,17 @@ void CTembraView::OnEditUndo() {
 }
 
 void CTembraView::OnEditCut() {
+    CutOrCopy(true);
+}
+
+void CTembraView::OnEditCopy() {
+    CutOrCopy(false);
+}
+
+// Cells first, then objects: whole-row cells bring their rows' processes along, which are
+// selected for the object clipboard and unselected again afterwards. A clipboard whose kind has
+// nothing selected is emptied, so that paste offers only what was taken.
+void CTembraView::CutOrCopy(bool cut) {
     CTembraDoc* doc = GetDocument();
     if (doc == nullptr) {
         return;
@@ -110,9 +121,13 @@ void CTembraView::OnEditCut() {
     if (doc->GetOperation().GetMode() == COperationState::kModeKoumoku) {
         CellRange range;
         if (SelectedCells(*doc, range)) {
-            // The whole-row mark is read before the cut takes the cells away.
+            // The whole-row mark is read before a cut takes the cells away.
             const bool wholeRows = WholeRows(*doc, range);
-            doc->CutKoumoku();
+            if (cut) {
+                doc->CutKoumoku();
+            } else {
+                doc->CopyKoumoku();
+            }
             if (wholeRows) {
                 doc->SelectInArea(-1, range.firstRow, -1, range.lastRow, TRUE);
                 rowsTaken = true;
@@ -122,36 +137,11 @@ void CTembraView::OnEditCut() {
         GetAppState()->ClearCellClipboard();
     }
     if (doc->GetSelCount() > 0) {
-        doc->CutSelectedObjects();
-        if (rowsTaken) {
-            doc->UnselectAll(TRUE);
+        if (cut) {
+            doc->CutSelectedObjects();
+        } else {
+            doc->CopySelectedObjects();
         }
-    } else {
-        GetAppState()->ClearObjectClipboard();
-    }
-}
-
-void CTembraView::OnEditCopy() {
-    CTembraDoc* doc = GetDocument();
-    if (doc == nullptr) {
-        return;
-    }
-    const EditStep step(*doc);
-    bool rowsTaken = false;
-    if (doc->GetOperation().GetMode() == COperationState::kModeKoumoku) {
-        CellRange range;
-        if (SelectedCells(*doc, range)) {
-            doc->CopyKoumoku();
-            if (WholeRows(*doc, range)) {
-                doc->SelectInArea(-1, range.firstRow, -1, range.lastRow, TRUE);
-                rowsTaken = true;
-            }
-        }
-    } else {
-        GetAppState()->ClearCellClipboard();
-    }
-    if (doc->GetSelCount() > 0) {
-        doc->CopySelectedObjects();
         if (rowsTaken) {
             doc->UnselectAll(TRUE);
         }

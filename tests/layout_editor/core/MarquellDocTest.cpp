@@ -87,13 +87,7 @@ protected:
                       fs::copy_options::overwrite_existing);
         return master;
     }
-    std::vector<UINT> Messages() {
-        std::vector<UINT> ids;
-        for (const auto& box : ui->MessageBoxes()) {
-            ids.push_back(box.stringId);
-        }
-        return ids;
-    }
+    std::vector<UINT> Messages() { return ui->MessageIds(); }
 
     tembra::test::ScopedPaths paths;
     tembra::test::ScopedUi ui;
