@@ -4,13 +4,13 @@
 // the band along its outline (not in its shaft), filled anywhere inside.
 #pragma once
 
-#include "shapes/Zukei2.h"
+#include "shapes/ZukeiInBox.h"
 
 #include <array>
 
 namespace tembra {
 
-class CZukeiArrow2 : public CZukei2 {
+class CZukeiArrow2 : public CZukeiInBox {
     DECLARE_SERIAL(CZukeiArrow2)
 public:
     static constexpr int kPointCount = 7;
@@ -18,13 +18,7 @@ public:
     CZukeiArrow2();
 
     void SetKind() override;
-    int GetSegmentCount() const override;
-    void DrawTracking(const IZukeiView& view, CDC& dc, const CPoint& delta, int handle,
-                      const CRect& ref) const override;
-    void DrawMoving(const IZukeiView& view, CDC& dc, const CPoint& delta) const override;
-    void Draw(const IZukeiView& view, CDC& dc, int mode) const override;
     std::unique_ptr<CZukei> Clone() const override;
-    BOOL HitTest(const IZukeiView& view, const CRect& probe, int mode) const override;
 
     // The seven points in a rectangle (l, t, r, b) as the anchors give it, W = r - l and
     // H = b - t signed, every division truncated toward zero: (r, t + H/2), (s, t), (s, t + H/4),
@@ -32,8 +26,9 @@ public:
     // s = l + 2W/3 + shoulderShift.
     static std::array<CPoint, kPointCount> Outline(const CRect& rect, int shoulderShift = 0);
 
-private:
-    void DrawOutline(const IZukeiView& view, CDC& dc, const CRect& rect, int mode) const;
+protected:
+    void DrawInBox(const IZukeiView& view, CDC& dc, const CRect& rect, int mode) const override;
+    ZukeiOutline OutlineInBox(const IZukeiView& view, const CRect& rect, int grow) const override;
 };
 
 } // namespace tembra

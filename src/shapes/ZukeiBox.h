@@ -2,26 +2,21 @@
 // band along its outline, filled anywhere inside.
 #pragma once
 
-#include "shapes/Zukei2.h"
+#include "shapes/ZukeiInBox.h"
 
 namespace tembra {
 
-class CZukeiBox : public CZukei2 {
+class CZukeiBox : public CZukeiInBox {
     DECLARE_SERIAL(CZukeiBox)
 public:
     CZukeiBox();
 
     void SetKind() override;
-    int GetSegmentCount() const override;
-    void DrawTracking(const IZukeiView& view, CDC& dc, const CPoint& delta, int handle,
-                      const CRect& ref) const override;
-    void DrawMoving(const IZukeiView& view, CDC& dc, const CPoint& delta) const override;
-    void Draw(const IZukeiView& view, CDC& dc, int mode) const override;
     std::unique_ptr<CZukei> Clone() const override;
-    BOOL HitTest(const IZukeiView& view, const CRect& probe, int mode) const override;
 
-private:
-    void DrawOutline(const IZukeiView& view, CDC& dc, const CRect& rect, int mode) const;
+protected:
+    void DrawInBox(const IZukeiView& view, CDC& dc, const CRect& rect, int mode) const override;
+    ZukeiOutline OutlineInBox(const IZukeiView& view, const CRect& rect, int grow) const override;
 };
 
 } // namespace tembra

@@ -22,10 +22,6 @@ void CZukeiCircle::SetKind() {
     CDataHeader::SetKind(kZukeiCircle);
 }
 
-int CZukeiCircle::GetSegmentCount() const {
-    return 1;
-}
-
 void CZukeiCircle::PlaceSquare(CZukei2& shape, const CDatePos& pos, const IZukeiView& view,
                                int index, bool fromCentre) {
     const CRect page = view.GetPageLayout().GetPageRect();
@@ -62,39 +58,13 @@ void CZukeiCircle::SetPoint(const CDatePos& pos, const IZukeiView& view, int ind
     PlaceSquare(*this, pos, view, index, s_fromCentre);
 }
 
-void CZukeiCircle::Draw(const IZukeiView& view, CDC& dc, int mode) const {
-    CPoint p1;
-    CPoint p2;
-    if (GetDevicePoints(view, p1, p2)) {
-        CZukeiEllipse::DrawEllipse(*this, view, dc, CRect(p1, p2), mode);
-    }
+void CZukeiCircle::DrawInBox(const IZukeiView& view, CDC& dc, const CRect& rect, int mode) const {
+    CZukeiEllipse::DrawEllipse(*this, view, dc, rect, mode);
 }
 
-void CZukeiCircle::DrawMoving(const IZukeiView& view, CDC& dc, const CPoint& delta) const {
-    CPoint p1;
-    CPoint p2;
-    if (GetDevicePoints(view, p1, p2)) {
-        CZukeiEllipse::DrawEllipse(*this, view, dc, CRect(p1 + delta, p2 + delta), kDrawFeedback);
-    }
-}
-
-void CZukeiCircle::DrawTracking(const IZukeiView& view, CDC& dc, const CPoint& delta, int handle,
-                                const CRect& ref) const {
-    CPoint p1;
-    CPoint p2;
-    if (GetDevicePoints(view, p1, p2)) {
-        CRect rect(p1, p2);
-        ResizeRect(view, delta, handle, ref, rect);
-        CZukeiEllipse::DrawEllipse(*this, view, dc, rect, kDrawFeedback);
-    }
-}
-
-BOOL CZukeiCircle::HitTest(const IZukeiView& view, const CRect& probe, int mode) const {
-    CPoint p1;
-    CPoint p2;
-    return GetDevicePoints(view, p1, p2)
-               ? CZukeiEllipse::HitTestEllipse(*this, view, CRect(p1, p2), probe, mode)
-               : FALSE;
+ZukeiOutline CZukeiCircle::OutlineInBox(const IZukeiView& view, const CRect& rect, int grow) const {
+    static_cast<void>(view);
+    return ZukeiOutline::Ellipse(GrowOutward(rect, grow));
 }
 
 std::unique_ptr<CZukei> CZukeiCircle::Clone() const {

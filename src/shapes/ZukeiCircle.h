@@ -4,25 +4,19 @@
 // circles; it is not stored.
 #pragma once
 
-#include "shapes/Zukei2.h"
+#include "shapes/ZukeiInBox.h"
 
 namespace tembra {
 
-class CZukeiCircle : public CZukei2 {
+class CZukeiCircle : public CZukeiInBox {
     DECLARE_SERIAL(CZukeiCircle)
 public:
     CZukeiCircle();
 
     void SetKind() override;
-    int GetSegmentCount() const override;
     // Index 1 takes the cursor's device point and the centre choice; index 2 makes the square.
     void SetPoint(const CDatePos& pos, const IZukeiView& view, int index) override;
-    void DrawTracking(const IZukeiView& view, CDC& dc, const CPoint& delta, int handle,
-                      const CRect& ref) const override;
-    void DrawMoving(const IZukeiView& view, CDC& dc, const CPoint& delta) const override;
-    void Draw(const IZukeiView& view, CDC& dc, int mode) const override;
     std::unique_ptr<CZukei> Clone() const override;
-    BOOL HitTest(const IZukeiView& view, const CRect& probe, int mode) const override;
 
     // The square placement of anchor index (1 or 2) of any two-anchor shape, from the cursor's
     // device point and the point where the drag began: index 1 at the cursor (and the shape's
@@ -31,6 +25,10 @@ public:
     // page offset of its device point.
     static void PlaceSquare(CZukei2& shape, const CDatePos& pos, const IZukeiView& view, int index,
                             bool fromCentre);
+
+protected:
+    void DrawInBox(const IZukeiView& view, CDC& dc, const CRect& rect, int mode) const override;
+    ZukeiOutline OutlineInBox(const IZukeiView& view, const CRect& rect, int grow) const override;
 
 private:
     static bool s_fromCentre;

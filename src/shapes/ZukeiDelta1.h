@@ -3,13 +3,13 @@
 // on the band along its outline, filled anywhere inside.
 #pragma once
 
-#include "shapes/Zukei2.h"
+#include "shapes/ZukeiInBox.h"
 
 #include <array>
 
 namespace tembra {
 
-class CZukeiDelta1 : public CZukei2 {
+class CZukeiDelta1 : public CZukeiInBox {
     DECLARE_SERIAL(CZukeiDelta1)
 public:
     static constexpr int kPointCount = 3;
@@ -17,20 +17,15 @@ public:
     CZukeiDelta1();
 
     void SetKind() override;
-    int GetSegmentCount() const override;
-    void DrawTracking(const IZukeiView& view, CDC& dc, const CPoint& delta, int handle,
-                      const CRect& ref) const override;
-    void DrawMoving(const IZukeiView& view, CDC& dc, const CPoint& delta) const override;
-    void Draw(const IZukeiView& view, CDC& dc, int mode) const override;
     std::unique_ptr<CZukei> Clone() const override;
-    BOOL HitTest(const IZukeiView& view, const CRect& probe, int mode) const override;
 
     // The points of the triangle in a rectangle (first anchor (left, top), second (right,
     // bottom), not normalised): (l, t), (r, t), (l + w / 2, b), the half truncated toward zero.
     static std::array<CPoint, kPointCount> Outline(const CRect& rect);
 
-private:
-    void DrawOutline(const IZukeiView& view, CDC& dc, const CRect& rect, int mode) const;
+protected:
+    void DrawInBox(const IZukeiView& view, CDC& dc, const CRect& rect, int mode) const override;
+    ZukeiOutline OutlineInBox(const IZukeiView& view, const CRect& rect, int grow) const override;
 };
 
 } // namespace tembra

@@ -20,10 +20,6 @@ void CZukeiDiamond::SetKind() {
     CDataHeader::SetKind(kZukeiDiamond);
 }
 
-int CZukeiDiamond::GetSegmentCount() const {
-    return 1;
-}
-
 std::array<CPoint, CZukeiDiamond::kPointCount> CZukeiDiamond::Outline(const CRect& rect) {
     const std::int64_t w = static_cast<std::int64_t>(rect.right) - rect.left;
     const std::int64_t h = static_cast<std::int64_t>(rect.bottom) - rect.top;
@@ -33,56 +29,16 @@ std::array<CPoint, CZukeiDiamond::kPointCount> CZukeiDiamond::Outline(const CRec
             CPoint(midX, rect.top)};
 }
 
-void CZukeiDiamond::DrawOutline(const IZukeiView& view, CDC& dc, const CRect& rect,
-                                int mode) const {
-    const ZukeiPen pen = GetPenBrushAttr(view.GetPageLayout(), mode);
+void CZukeiDiamond::DrawInBox(const IZukeiView& view, CDC& dc, const CRect& rect, int mode) const {
     const auto points = Outline(rect);
-    DrawStyledShape(&dc, points.data(), kPointCount, pen.type, pen.width, pen.color, pen.hatch,
-                    pen.brushColor, pen.rop, OPAQUE);
+    DrawPolygon(view, dc, points.data(), kPointCount, mode);
 }
 
-void CZukeiDiamond::Draw(const IZukeiView& view, CDC& dc, int mode) const {
-    CPoint p1;
-    CPoint p2;
-    if (GetDevicePoints(view, p1, p2)) {
-        DrawOutline(view, dc, CRect(p1, p2), mode);
-    }
-}
-
-void CZukeiDiamond::DrawMoving(const IZukeiView& view, CDC& dc, const CPoint& delta) const {
-    CPoint p1;
-    CPoint p2;
-    if (GetDevicePoints(view, p1, p2)) {
-        DrawOutline(view, dc, CRect(p1 + delta, p2 + delta), kDrawFeedback);
-    }
-}
-
-void CZukeiDiamond::DrawTracking(const IZukeiView& view, CDC& dc, const CPoint& delta, int handle,
-                                 const CRect& ref) const {
-    CPoint p1;
-    CPoint p2;
-    if (GetDevicePoints(view, p1, p2)) {
-        CRect rect(p1, p2);
-        ResizeRect(view, delta, handle, ref, rect);
-        DrawOutline(view, dc, rect, kDrawFeedback);
-    }
-}
-
-BOOL CZukeiDiamond::HitTest(const IZukeiView& view, const CRect& probe, int mode) const {
-    CPoint p1;
-    CPoint p2;
-    if (!GetDevicePoints(view, p1, p2)) {
-        return FALSE;
-    }
-    const CRect rect(p1, p2);
-    const int tol = HitTolerance(GetPenWidth(view));
-    const auto outer = Outline(GrowOutward(rect, tol));
-    ZukeiHitArea area{ZukeiOutline::Polygon(outer.data(), kPointCount), std::nullopt, std::nullopt};
-    if (mode != kHitInside && GetHatch() == kHatchNone) {
-        const auto inner = Outline(GrowOutward(rect, -tol));
-        area.hole = ZukeiOutline::Polygon(inner.data(), kPointCount);
-    }
-    return HitTestArea(area, probe, mode);
+ZukeiOutline CZukeiDiamond::OutlineInBox(const IZukeiView& view, const CRect& rect,
+                                         int grow) const {
+    static_cast<void>(view);
+    const auto points = Outline(GrowOutward(rect, grow));
+    return ZukeiOutline::Polygon(points.data(), kPointCount);
 }
 
 std::unique_ptr<CZukei> CZukeiDiamond::Clone() const {

@@ -18,10 +18,6 @@ void CZukeiEllipse::SetKind() {
     CDataHeader::SetKind(kZukeiEllipse);
 }
 
-int CZukeiEllipse::GetSegmentCount() const {
-    return 1;
-}
-
 void CZukeiEllipse::DrawEllipse(const CZukei& shape, const IZukeiView& view, CDC& dc,
                                 const CRect& rect, int mode) {
     const ZukeiPen pen = shape.GetPenBrushAttr(view.GetPageLayout(), mode);
@@ -29,48 +25,14 @@ void CZukeiEllipse::DrawEllipse(const CZukei& shape, const IZukeiView& view, CDC
                       OPAQUE);
 }
 
-BOOL CZukeiEllipse::HitTestEllipse(const CZukei& shape, const IZukeiView& view, const CRect& rect,
-                                   const CRect& probe, int mode) {
-    const int tol = HitTolerance(shape.GetPenWidth(view));
-    ZukeiHitArea area{ZukeiOutline::Ellipse(GrowOutward(rect, tol)), std::nullopt, std::nullopt};
-    if (mode != kHitInside && shape.GetHatch() == kHatchNone) {
-        area.hole = ZukeiOutline::Ellipse(GrowOutward(rect, -tol));
-    }
-    return HitTestArea(area, probe, mode);
+void CZukeiEllipse::DrawInBox(const IZukeiView& view, CDC& dc, const CRect& rect, int mode) const {
+    DrawEllipse(*this, view, dc, rect, mode);
 }
 
-void CZukeiEllipse::Draw(const IZukeiView& view, CDC& dc, int mode) const {
-    CPoint p1;
-    CPoint p2;
-    if (GetDevicePoints(view, p1, p2)) {
-        DrawEllipse(*this, view, dc, CRect(p1, p2), mode);
-    }
-}
-
-void CZukeiEllipse::DrawMoving(const IZukeiView& view, CDC& dc, const CPoint& delta) const {
-    CPoint p1;
-    CPoint p2;
-    if (GetDevicePoints(view, p1, p2)) {
-        DrawEllipse(*this, view, dc, CRect(p1 + delta, p2 + delta), kDrawFeedback);
-    }
-}
-
-void CZukeiEllipse::DrawTracking(const IZukeiView& view, CDC& dc, const CPoint& delta, int handle,
-                                 const CRect& ref) const {
-    CPoint p1;
-    CPoint p2;
-    if (GetDevicePoints(view, p1, p2)) {
-        CRect rect(p1, p2);
-        ResizeRect(view, delta, handle, ref, rect);
-        DrawEllipse(*this, view, dc, rect, kDrawFeedback);
-    }
-}
-
-BOOL CZukeiEllipse::HitTest(const IZukeiView& view, const CRect& probe, int mode) const {
-    CPoint p1;
-    CPoint p2;
-    return GetDevicePoints(view, p1, p2) ? HitTestEllipse(*this, view, CRect(p1, p2), probe, mode)
-                                         : FALSE;
+ZukeiOutline CZukeiEllipse::OutlineInBox(const IZukeiView& view, const CRect& rect,
+                                         int grow) const {
+    static_cast<void>(view);
+    return ZukeiOutline::Ellipse(GrowOutward(rect, grow));
 }
 
 std::unique_ptr<CZukei> CZukeiEllipse::Clone() const {

@@ -2,29 +2,25 @@
 // band along its curve, filled anywhere inside.
 #pragma once
 
-#include "shapes/Zukei2.h"
+#include "shapes/ZukeiInBox.h"
 
 namespace tembra {
 
-class CZukeiEllipse : public CZukei2 {
+class CZukeiEllipse : public CZukeiInBox {
     DECLARE_SERIAL(CZukeiEllipse)
 public:
     CZukeiEllipse();
 
     void SetKind() override;
-    int GetSegmentCount() const override;
-    void DrawTracking(const IZukeiView& view, CDC& dc, const CPoint& delta, int handle,
-                      const CRect& ref) const override;
-    void DrawMoving(const IZukeiView& view, CDC& dc, const CPoint& delta) const override;
-    void Draw(const IZukeiView& view, CDC& dc, int mode) const override;
     std::unique_ptr<CZukei> Clone() const override;
-    BOOL HitTest(const IZukeiView& view, const CRect& probe, int mode) const override;
 
-    // What the circle shares: the ellipse of a rectangle drawn in a mode, and its hit test.
+    // What the circle shares: the ellipse of a rectangle drawn in a mode.
     static void DrawEllipse(const CZukei& shape, const IZukeiView& view, CDC& dc, const CRect& rect,
                             int mode);
-    static BOOL HitTestEllipse(const CZukei& shape, const IZukeiView& view, const CRect& rect,
-                               const CRect& probe, int mode);
+
+protected:
+    void DrawInBox(const IZukeiView& view, CDC& dc, const CRect& rect, int mode) const override;
+    ZukeiOutline OutlineInBox(const IZukeiView& view, const CRect& rect, int grow) const override;
 };
 
 } // namespace tembra
