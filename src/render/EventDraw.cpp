@@ -6,6 +6,7 @@
 #include "platform/DC.h"
 #include "render/EventGeometry.h"
 #include "render/PageLayout.h"
+#include "render/ScreenColors.h"
 #include "render/StyledDraw.h"
 
 #include <array>
@@ -20,8 +21,6 @@ constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kGrey = RGB(192, 192, 192);
 constexpr COLORREF kRed = RGB(255, 0, 0);
-constexpr COLORREF kYellow = RGB(255, 255, 0);
-constexpr COLORREF kNavy = RGB(0, 0, 128);
 
 // Line types, fills and the pen width of the event's outlines.
 constexpr int kSolid = 0;
@@ -30,32 +29,6 @@ constexpr int kNoFill = -1;
 constexpr int kSolidFill = 99;
 constexpr int kWhiteFill = 100;
 constexpr int kOutlineWidth = 1;
-
-// The pure colours a screen shows darker.
-struct Darkened {
-    COLORREF pure;
-    COLORREF shown;
-};
-constexpr std::array<Darkened, 6> kScreenColors = {{
-    {RGB(255, 0, 0), RGB(128, 0, 0)},
-    {RGB(0, 255, 0), RGB(0, 128, 0)},
-    {RGB(0, 0, 255), RGB(0, 0, 128)},
-    {RGB(255, 255, 0), RGB(128, 128, 0)},
-    {RGB(255, 0, 255), RGB(128, 0, 128)},
-    {RGB(0, 255, 255), RGB(0, 128, 128)},
-}};
-
-COLORREF ScreenColor(COLORREF color) {
-    if (color == kBlack) {
-        return GetAppConfig()->GetBlackBack() != 0 ? kYellow : kNavy;
-    }
-    for (const Darkened& d : kScreenColors) {
-        if (d.pure == color) {
-            return d.shown;
-        }
-    }
-    return color;
-}
 
 // The hyperlink mark: a red right triangle in the rectangle's top-right corner.
 void DrawHyperlinkMark(CDC* dc, const CPageLayout& layout, const CRect& rect, int rop) {
@@ -111,7 +84,7 @@ COLORREF GetDrawColor(const CEvent& event, const CDC* dc) {
         return kGrey;
     default: {
         const bool onScreen = dc == nullptr || !dc->IsPrinting();
-        return onScreen ? ScreenColor(event.GetColor()) : event.GetColor();
+        return onScreen ? ScreenTextColor(event.GetColor(), event.GetColor()) : event.GetColor();
     }
     }
 }

@@ -14,6 +14,7 @@
 #include "platform/DC.h"
 #include "render/KouteiLabels.h"
 #include "render/PageLayout.h"
+#include "render/ScreenColors.h"
 #include "render/StyledDraw.h"
 
 #include <array>
@@ -28,40 +29,12 @@ namespace {
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kRed = RGB(255, 0, 0);
-constexpr COLORREF kYellow = RGB(255, 255, 0);
-constexpr COLORREF kNavy = RGB(0, 0, 128);
 
 constexpr int kSolid = 0;
 constexpr int kNoLine = -1;
 constexpr int kNoFill = -1;
 constexpr int kSolidFill = 99;
 constexpr int kWhiteFill = 100;
-
-// The pure colours a screen shows darker in a resource label.
-struct Darkened {
-    COLORREF pure;
-    COLORREF shown;
-};
-constexpr std::array<Darkened, 6> kScreenColors = {{
-    {RGB(255, 0, 0), RGB(128, 0, 0)},
-    {RGB(0, 255, 0), RGB(0, 128, 0)},
-    {RGB(0, 0, 255), RGB(0, 0, 128)},
-    {RGB(255, 255, 0), RGB(128, 128, 0)},
-    {RGB(255, 0, 255), RGB(128, 0, 128)},
-    {RGB(0, 255, 255), RGB(0, 128, 128)},
-}};
-
-COLORREF ShigenScreenColor(COLORREF color) {
-    if (color == kBlack) {
-        return GetAppConfig()->GetBlackBack() != 0 ? kYellow : kNavy;
-    }
-    for (const Darkened& d : kScreenColors) {
-        if (d.pure == color) {
-            return d.shown;
-        }
-    }
-    return kBlack;
-}
 
 int RopOf(int mode) {
     return mode == kKouteiDrawFeedback ? R2_NOT : R2_COPYPEN;
@@ -224,7 +197,7 @@ void DrawShigenLabel(CKoutei& koutei, CDC* dc, const CPageLayout& layout, int mo
     koutei.SetDrawMode(labelMode);
     COLORREF color = GetDrawColor(attr.m_color, labelMode);
     if (labelMode == kKouteiDrawNormal && !dc->IsPrinting()) {
-        color = ShigenScreenColor(color);
+        color = ScreenTextColor(color, kBlack);
     }
     // The amounts right-aligned to the digits of the largest.
     const int digits = static_cast<int>(StringPrintf("%d", largest).size());
