@@ -176,16 +176,21 @@ void CMainFrame::BuildMenus() {
 }
 
 void CMainFrame::AddCommands() {
-    m_commands.On(
-        32775,
-        [this] {
-            m_bToolBarShown = !m_bToolBarShown;
-            ShowBar(m_toolBar, m_bToolBarShown);
-        },
-        [this](CCmdUI& ui) {
-            m_bToolBarShown = m_toolBar != nullptr && !m_toolBar->isHidden();
-            ui.SetCheck(m_bToolBarShown);
-        });
+    // A bar's command shows or hides it; its check mark follows whether the bar is shown, also
+    // when the user closed it by its own button.
+    const auto toggleBar = [this](UINT id, auto bar, BOOL CMainFrame::*shown) {
+        m_commands.On(
+            id,
+            [this, bar, shown] {
+                this->*shown = !(this->*shown);
+                ShowBar(this->*bar, this->*shown);
+            },
+            [this, bar, shown](CCmdUI& ui) {
+                this->*shown = this->*bar != nullptr && !(this->*bar)->isHidden();
+                ui.SetCheck(this->*shown);
+            });
+    };
+    toggleBar(32775, &CMainFrame::m_toolBar, &CMainFrame::m_bToolBarShown);
     m_commands.On(
         32955,
         [this] {
@@ -199,36 +204,9 @@ void CMainFrame::AddCommands() {
             }
             ui.SetCheck(m_bYogoBarShown);
         });
-    m_commands.On(
-        32954,
-        [this] {
-            m_bKouteiBarShown = !m_bKouteiBarShown;
-            ShowBar(m_kouteiBar, m_bKouteiBarShown);
-        },
-        [this](CCmdUI& ui) {
-            m_bKouteiBarShown = m_kouteiBar != nullptr && !m_kouteiBar->isHidden();
-            ui.SetCheck(m_bKouteiBarShown);
-        });
-    m_commands.On(
-        32785,
-        [this] {
-            m_bPaletteShown = !m_bPaletteShown;
-            ShowBar(m_palette, m_bPaletteShown);
-        },
-        [this](CCmdUI& ui) {
-            m_bPaletteShown = m_palette != nullptr && !m_palette->isHidden();
-            ui.SetCheck(m_bPaletteShown);
-        });
-    m_commands.On(
-        32952,
-        [this] {
-            m_bFunctionBarShown = !m_bFunctionBarShown;
-            ShowBar(m_modeBar, m_bFunctionBarShown);
-        },
-        [this](CCmdUI& ui) {
-            m_bFunctionBarShown = m_modeBar != nullptr && !m_modeBar->isHidden();
-            ui.SetCheck(m_bFunctionBarShown);
-        });
+    toggleBar(32954, &CMainFrame::m_kouteiBar, &CMainFrame::m_bKouteiBarShown);
+    toggleBar(32785, &CMainFrame::m_palette, &CMainFrame::m_bPaletteShown);
+    toggleBar(32952, &CMainFrame::m_modeBar, &CMainFrame::m_bFunctionBarShown);
 
     // The indicators are enabled while their key is down.
     const std::pair<UINT, Qt::KeyboardModifier> indicators[] = {
