@@ -73,6 +73,31 @@ void RecordChange(ILayoutOwner& owner, std::unique_ptr<CLayoutData> old, CLayout
     }
 }
 
+// Changes each selected element of kind T in place, one undo step per element after the history
+// is reset; the layout is marked modified when any changed. An element that cannot be copied
+// for its undo step is left as it is.
+template <class T, class Change>
+void ChangeSelected(ILayoutOwner& owner, const CPaperData::ElementList& elements, Change change) {
+    owner.GetUndoHistory().Reset();
+    bool changed = false;
+    for (const auto& element : elements) {
+        auto* target = dynamic_cast<T*>(element.get());
+        if (target == nullptr || !target->IsSelected()) {
+            continue;
+        }
+        std::unique_ptr<CLayoutData> old = target->Clone();
+        if (!old) {
+            continue;
+        }
+        change(*target);
+        RecordChange(owner, std::move(old), *target);
+        changed = true;
+    }
+    if (changed) {
+        owner.SetModifiedFlag();
+    }
+}
+
 // The name with the number behind it, cut so that the whole keeps the layout file's limit.
 std::string NumberedName(const std::string& name, int n) {
     const std::string suffix = std::to_string(n);
@@ -219,90 +244,31 @@ void CPaperData::CopySelectedBy(ILayoutOwner& owner, const CPoint& offset) {
 }
 
 void CPaperData::MoveSelectedBy(ILayoutOwner& owner, const CPoint& offset) {
-    owner.GetUndoHistory().Reset();
-    bool moved = false;
-    for (const auto& element : m_elements) {
-        if (!element->IsSelected()) {
-            continue;
-        }
-        std::unique_ptr<CLayoutData> old = element->Clone();
-        if (!old) {
-            continue;
-        }
-        element->Move(offset);
-        RecordChange(owner, std::move(old), *element);
-        moved = true;
-    }
-    if (moved) {
-        owner.SetModifiedFlag();
-    }
+    ChangeSelected<CLayoutData>(owner, m_elements,
+                                [&](CLayoutData& element) { element.Move(offset); });
 }
 
 void CPaperData::TransformSelected(ILayoutOwner& owner, const ILayoutView& view) {
-    owner.GetUndoHistory().Reset();
-    bool changed = false;
-    for (const auto& element : m_elements) {
-        if (!element->IsSelected()) {
-            continue;
-        }
-        std::unique_ptr<CLayoutData> old = element->Clone();
-        if (!old) {
-            continue;
-        }
-        element->Transform(view);
-        RecordChange(owner, std::move(old), *element);
-        changed = true;
-    }
-    if (changed) {
-        owner.SetModifiedFlag();
-    }
+    ChangeSelected<CLayoutData>(owner, m_elements,
+                                [&](CLayoutData& element) { element.Transform(view); });
 }
 
 void CPaperData::SetFontOfSelected(ILayoutOwner& owner, const LOGFONT& font) {
-    owner.GetUndoHistory().Reset();
-    bool changed = false;
-    for (const auto& element : m_elements) {
-        auto* text = dynamic_cast<CPHeadMojiData*>(element.get());
-        if (text == nullptr || !text->IsSelected()) {
-            continue;
-        }
-        std::unique_ptr<CLayoutData> old = text->Clone();
-        if (!old) {
-            continue;
-        }
+    // The face and style change; each text keeps its size.
+    ChangeSelected<CPHeadMojiData>(owner, m_elements, [&](CPHeadMojiData& text) {
         LOGFONT chosen = font;
-        chosen.lfHeight = text->GetFont().lfHeight;
-        chosen.lfWidth = text->GetFont().lfWidth;
-        text->SetFont(chosen);
-        RecordChange(owner, std::move(old), *text);
-        changed = true;
-    }
-    if (changed) {
-        owner.SetModifiedFlag();
-    }
+        chosen.lfHeight = text.GetFont().lfHeight;
+        chosen.lfWidth = text.GetFont().lfWidth;
+        text.SetFont(chosen);
+    });
 }
 
 void CPaperData::SetLineWidthOfSelected(ILayoutOwner& owner, const CEditorSettings& settings,
                                         int kind) {
-    owner.GetUndoHistory().Reset();
-    bool changed = false;
-    for (const auto& element : m_elements) {
-        auto* line = dynamic_cast<CPHeadLineData*>(element.get());
-        if (line == nullptr || !line->IsSelected()) {
-            continue;
-        }
-        std::unique_ptr<CLayoutData> old = line->Clone();
-        if (!old) {
-            continue;
-        }
-        line->SetWidthClass(kind);
-        line->SetWidth(settings.GetLineWidth(kind));
-        RecordChange(owner, std::move(old), *line);
-        changed = true;
-    }
-    if (changed) {
-        owner.SetModifiedFlag();
-    }
+    ChangeSelected<CPHeadLineData>(owner, m_elements, [&](CPHeadLineData& line) {
+        line.SetWidthClass(kind);
+        line.SetWidth(settings.GetLineWidth(kind));
+    });
 }
 
 // ---- Selection ------------------------------------------------------------------------------
