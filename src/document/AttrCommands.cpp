@@ -1,5 +1,7 @@
 #include "document/AttrCommands.h"
 
+#include "model/Utility.h"
+
 #include <array>
 
 namespace tembra {
@@ -92,6 +94,21 @@ const AttrCommand* FindAttrCommand(std::span<const AttrCommand> table, UINT id) 
         }
     }
     return nullptr;
+}
+
+WORD ApplyAttrFlags(WORD current, WORD flags) {
+    if ((flags & 0x8000) != 0) {
+        return static_cast<WORD>(flags & 0x7FFF);
+    }
+    if (flags == 0) {
+        return 0;
+    }
+    return (current & flags) == 0 ? static_cast<WORD>(current | flags)
+                                  : static_cast<WORD>(current & ~flags);
+}
+
+bool IsOtherColor(COLORREF color) {
+    return IndexFromColor(color) == kOtherColorIndex;
 }
 
 } // namespace tembra

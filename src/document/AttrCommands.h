@@ -35,4 +35,10 @@ std::span<const AttrCommand> KoumokuAttrCommands();
 // The entry of the id, or null.
 const AttrCommand* FindAttrCommand(std::span<const AttrCommand> table, UINT id);
 
+// The flag rule of the attribute menus: bit 15 gives the whole word, 0 clears it, other bits
+// toggle together (set when none of them is set, else cleared).
+WORD ApplyAttrFlags(WORD current, WORD flags);
+// The colour is none of the menu's six, so that "7. その他" is the one checked.
+bool IsOtherColor(COLORREF color);
+
 } // namespace tembra

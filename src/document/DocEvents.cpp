@@ -23,23 +23,6 @@ constexpr int kCopyMode = 2;
 // Mode of ReplaceEventText that replaces; any other finds.
 constexpr int kReplaceMode = 2;
 
-// The flag rule of the attribute menus: bit 15 gives the whole word, 0 clears it, other bits
-// toggle together (set when none of them is set, else cleared).
-WORD ApplyFlags(WORD current, WORD flags) {
-    if ((flags & 0x8000) != 0) {
-        return static_cast<WORD>(flags & 0x7FFF);
-    }
-    if (flags == 0) {
-        return 0;
-    }
-    return (current & flags) == 0 ? static_cast<WORD>(current | flags)
-                                  : static_cast<WORD>(current & ~flags);
-}
-
-bool IsOtherColor(COLORREF color) {
-    return IndexFromColor(color) == kOtherColorIndex;
-}
-
 // What an attribute command compares: the check mark of the command against the attributes.
 int CheckOf(const AttrCommand& command, const CTextAttr& attr) {
     switch (command.arg) {
@@ -167,7 +150,7 @@ void CTembraDoc::SetSelectedAttributes(int form, COLORREF color, WORD flags, int
                     last = kColor;
                 }
                 if (setFlags) {
-                    copy->SetStyle(ApplyFlags(copy->GetStyle(), flags));
+                    copy->SetStyle(ApplyAttrFlags(copy->GetStyle(), flags));
                     last = kOther;
                 }
                 if (setSize) {
@@ -212,7 +195,7 @@ void CTembraDoc::SetSelectedAttributes(int form, COLORREF color, WORD flags, int
         }
     }
     if (setFlags) {
-        attr.m_attrb = ApplyFlags(attr.m_attrb, flags);
+        attr.m_attrb = ApplyAttrFlags(attr.m_attrb, flags);
     }
     if (setSize) {
         attr.SetSize(static_cast<WORD>(size));

@@ -34,18 +34,7 @@ WORD ApplyKoumokuFlags(WORD current, int code) {
     } else if ((bits & CKoumokuData::kBottom) != 0) {
         current = static_cast<WORD>(current & ~CKoumokuData::kTop);
     }
-    if ((bits & 0x8000) != 0) {
-        return static_cast<WORD>(bits & 0x7FFF);
-    }
-    if (bits == 0) {
-        return 0;
-    }
-    return (current & bits) == 0 ? static_cast<WORD>(current | bits)
-                                 : static_cast<WORD>(current & ~bits);
-}
-
-bool IsOtherColor(COLORREF color) {
-    return IndexFromColor(color) == kOtherColorIndex;
+    return ApplyAttrFlags(current, bits);
 }
 
 // The values an item command is compared with.

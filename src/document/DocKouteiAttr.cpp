@@ -2,6 +2,7 @@
 // replaced by a changed copy, or, with nothing to change, the defaults of new processes change;
 // and the menu state of those commands.
 #include "document/AppState.h"
+#include "document/AttrCommands.h"
 #include "document/ChartPosRange.h"
 #include "document/KouteiAttrCommands.h"
 #include "document/RecordCast.h"
@@ -18,23 +19,6 @@ namespace {
 // Node sizes a shape change gives unless a size is given with it.
 constexpr WORD kMilestoneSize = 300;
 constexpr WORD kNodeSize = 100;
-
-// The flag rule of the attribute menus: bit 15 gives the whole word, 0 clears it, other bits
-// toggle together (set when none of them is set, else cleared).
-WORD ApplyFlags(WORD current, WORD flags) {
-    if ((flags & 0x8000) != 0) {
-        return static_cast<WORD>(flags & 0x7FFF);
-    }
-    if (flags == 0) {
-        return 0;
-    }
-    return (current & flags) == 0 ? static_cast<WORD>(current | flags)
-                                  : static_cast<WORD>(current & ~flags);
-}
-
-bool IsOtherColor(COLORREF color) {
-    return IndexFromColor(color) == kOtherColorIndex;
-}
 
 bool IsMilestone(WORD shape) {
     return HighByteOf(shape) != 0;
@@ -103,7 +87,7 @@ void CTembraDoc::SetKouteiAttr(int style, WORD subStyle, int type, int width, in
             }
             if (setSubStyle) {
                 RedrawObject(object);
-                attr.m_subStyle = ApplyFlags(attr.m_subStyle, subStyle);
+                attr.m_subStyle = ApplyAttrFlags(attr.m_subStyle, subStyle);
                 changed(1);
             }
             if (type >= 0) {
@@ -153,7 +137,7 @@ void CTembraDoc::SetKouteiAttr(int style, WORD subStyle, int type, int width, in
         }
     }
     if (setSubStyle) {
-        attr.m_subStyle = ApplyFlags(attr.m_subStyle, subStyle);
+        attr.m_subStyle = ApplyAttrFlags(attr.m_subStyle, subStyle);
     }
     if (type >= 0) {
         attr.m_type = static_cast<WORD>(type);

@@ -2,6 +2,7 @@
 // them: their attributes, their removal, and the search and replacement of their texts. Each
 // changed process is replaced by a changed copy that keeps its number.
 #include "document/AppState.h"
+#include "document/AttrCommands.h"
 #include "document/RecordCast.h"
 #include "document/TembraDoc.h"
 #include "document/YogoAttrCommands.h"
@@ -17,23 +18,6 @@ namespace {
 
 // Mode of FindReplaceYogo that replaces; any other only finds.
 constexpr int kReplaceMode = 2;
-
-// The flag rule of the attribute menus: bit 15 gives the whole word, 0 clears it, other bits
-// toggle together (set when none of them is set, else cleared).
-WORD ApplyFlags(WORD current, WORD flags) {
-    if ((flags & 0x8000) != 0) {
-        return static_cast<WORD>(flags & 0x7FFF);
-    }
-    if (flags == 0) {
-        return 0;
-    }
-    return (current & flags) == 0 ? static_cast<WORD>(current | flags)
-                                  : static_cast<WORD>(current & ~flags);
-}
-
-bool IsOtherColor(COLORREF color) {
-    return IndexFromColor(color) == kOtherColorIndex;
-}
 
 // The size code: high byte the height factor, low byte the width factor.
 WORD PackedSize(const CElemAttr& attr) {
@@ -86,7 +70,7 @@ void CTembraDoc::SetYogoAttr(int form, COLORREF color, WORD decoration, int size
             attr.m_color = color;
         }
         if (setDecoration) {
-            attr.m_attrb = ApplyFlags(attr.m_attrb, decoration);
+            attr.m_attrb = ApplyAttrFlags(attr.m_attrb, decoration);
         }
         if (setSize) {
             SetPackedSize(attr, size);
