@@ -2,6 +2,7 @@
 // table, the working calendar, the print header's hatching setting, the modified flag and the
 // views; the bounds the page layout asks of a chart; and the deselection of the charts.
 #include "DocTestSupport.h"
+#include "PageFixture.h"
 #include "chart/Chart.h"
 #include "chart/ChartDocument.h"
 #include "document/TembraDoc.h"
@@ -25,35 +26,14 @@ using test::ProbeRecord;
 using test::RecordingView;
 using test::ScopedAppState;
 
-class LayoutView : public IPageLayoutView {
-public:
-    explicit LayoutView(CDocument& document) : m_document(document) {}
-    IPageLayoutDocument* GetLayoutDocument() const override {
-        return DocumentSeam<IPageLayoutDocument>(&m_document);
-    }
-
-private:
-    CDocument& m_document;
-};
-
 // April 2010 over a chart rectangle (0, 0, 3000, -1500) with 30 rows.
 class ChartDocumentSeamTest : public ::testing::Test {
 protected:
     ChartDocumentSeamTest() {
         CSyokiSet& set = doc.GetSyokiSet();
-        CPrintArea::StoredFields f;
-        f.paper = CRect(-500, 100, 3100, -1700);
-        f.header = CRect(-500, 100, 3100, 100);
+        CPrintArea::StoredFields f = test::AprilPageFields();
         f.page = CRect(-500, 100, 3100, -1500);
-        f.date = CRect(-500, 100, 3000, 0);
-        f.edit = CRect(-500, 0, 3000, -1500);
-        f.items = CRect(-500, 0, 0, -1500);
-        f.chart = f.inner = CRect(0, 0, 3000, -1500);
-        set.GetPageSetting().SetStoredFields(f);
-        set.SetStartDate(Day(2010, 4, 1));
-        set.SetEndDate(Day(2010, 4, 30));
-        set.SetFirstRow(0);
-        set.SetLastRow(29);
+        test::SetAprilPage(set, f);
         layout.Init(&view);
         doc.AddView(&views);
     }
@@ -69,7 +49,7 @@ protected:
 
     ScopedAppState app;
     CTembraDoc doc;
-    LayoutView view{doc};
+    test::DocLayoutView view{doc};
     CPageLayout layout;
     RecordingView views;
 };

@@ -6,6 +6,7 @@
 #include "render/ChartObjectIndex.h"
 
 #include "DocTestSupport.h"
+#include "PageFixture.h"
 #include "document/TembraDoc.h"
 #include "model/Event.h"
 #include "model/KoumokuData.h"
@@ -25,33 +26,11 @@ namespace {
 using test::Day;
 using test::ScopedAppState;
 
-class LayoutView : public IPageLayoutView {
-public:
-    explicit LayoutView(CDocument& document) : m_document(document) {}
-    IPageLayoutDocument* GetLayoutDocument() const override {
-        return DocumentSeam<IPageLayoutDocument>(&m_document);
-    }
-
-private:
-    CDocument& m_document;
-};
-
 class ChartObjectIndexTest : public ::testing::Test {
 protected:
     ChartObjectIndexTest() {
         CSyokiSet& set = doc.GetSyokiSet();
-        CPrintArea::StoredFields f;
-        f.paper = CRect(-500, 100, 3100, -1700);
-        f.header = CRect(-500, 100, 3100, 100);
-        f.date = CRect(-500, 100, 3000, 0);
-        f.edit = CRect(-500, 0, 3000, -1500);
-        f.items = CRect(-500, 0, 0, -1500);
-        f.chart = f.inner = CRect(0, 0, 3000, -1500);
-        set.GetPageSetting().SetStoredFields(f);
-        set.SetStartDate(Day(2010, 4, 1));
-        set.SetEndDate(Day(2010, 4, 30));
-        set.SetFirstRow(0);
-        set.SetLastRow(29);
+        test::SetAprilPage(set);
         set.GetChart().GetLandAttr().m_radius = 10;
         doc.GetKoumoku()->SetLevelCount(2);
         layout.Init(&view);
@@ -82,7 +61,7 @@ protected:
     ScopedAppState app;
     test::ScopedUi ui;
     CTembraDoc doc;
-    LayoutView view{doc};
+    test::DocLayoutView view{doc};
     CPageLayout layout;
 };
 

@@ -9,6 +9,7 @@
 
 #include "DocTestSupport.h"
 #include "FailingAllocator.h"
+#include "PageFixture.h"
 #include "YogoBarRecorder.h"
 #include "support/ScriptedUi.h"
 
@@ -32,17 +33,6 @@ constexpr UINT kCmdOtherColor = 33071;
 constexpr UINT kCmdBold = 32800;
 constexpr UINT kCmdDoubleHeight = 32823;
 constexpr UINT kCmdTextEdit = 32821;
-
-class LayoutView : public IPageLayoutView {
-public:
-    explicit LayoutView(CDocument& document) : m_document(document) {}
-    IPageLayoutDocument* GetLayoutDocument() const override {
-        return DocumentSeam<IPageLayoutDocument>(&m_document);
-    }
-
-private:
-    CDocument& m_document;
-};
 
 class DocEventsTest : public testing::Test {
 protected:
@@ -140,18 +130,7 @@ class DocEventsMoveTest : public DocEventsTest {
 protected:
     DocEventsMoveTest() {
         CSyokiSet& set = doc.GetSyokiSet();
-        CPrintArea::StoredFields f;
-        f.paper = CRect(-500, 100, 3100, -1700);
-        f.header = CRect(-500, 100, 3100, 100);
-        f.date = CRect(-500, 100, 3000, 0);
-        f.edit = CRect(-500, 0, 3000, -1500);
-        f.items = CRect(-500, 0, 0, -1500);
-        f.chart = f.inner = CRect(0, 0, 3000, -1500);
-        set.GetPageSetting().SetStoredFields(f);
-        set.SetStartDate(Day(2010, 4, 1));
-        set.SetEndDate(Day(2010, 4, 30));
-        set.SetFirstRow(0);
-        set.SetLastRow(29);
+        test::SetAprilPage(set);
         LOGFONT font;
         font.lfHeight = -30;
         font.lfWidth = 15;
@@ -161,7 +140,7 @@ protected:
         layout.Init(&layoutView);
     }
 
-    LayoutView layoutView{doc};
+    test::DocLayoutView layoutView{doc};
     CPageLayout layout;
 };
 

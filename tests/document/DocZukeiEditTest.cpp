@@ -3,6 +3,7 @@
 // The chart view is a round-numbered layout: a day 100 units wide from 1 April 2010, a row 50
 // high.
 #include "DocTestSupport.h"
+#include "PageFixture.h"
 
 #include "document/ChartViewLayout.h"
 #include "document/TembraDoc.h"
@@ -59,18 +60,7 @@ protected:
         // A new chart first: it takes the application's settings, which the page below replaces.
         doc.OnNewDocument();
         CSyokiSet& set = doc.GetSyokiSet();
-        CPrintArea::StoredFields f;
-        f.paper = CRect(-500, 100, 3100, -1700);
-        f.header = CRect(-500, 100, 3100, 100);
-        f.date = CRect(-500, 100, 3000, 0);
-        f.edit = CRect(-500, 0, 3000, -1500);
-        f.items = CRect(-500, 0, 0, -1500);
-        f.chart = f.inner = CRect(0, 0, 3000, -1500);
-        set.GetPageSetting().SetStoredFields(f);
-        set.SetStartDate(Day(2010, 4, 1));
-        set.SetEndDate(Day(2010, 4, 30));
-        set.SetFirstRow(0);
-        set.SetLastRow(29);
+        test::SetAprilPage(set);
         doc.AddView(&view);
         view.layout.Init(&view);
     }

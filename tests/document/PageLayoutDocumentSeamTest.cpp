@@ -6,6 +6,7 @@
 
 #include "DocTestSupport.h"
 #include "FailingAllocator.h"
+#include "PageFixture.h"
 #include "document/TembraDoc.h"
 #include "model/ConfigPrint.h"
 #include "model/Event.h"
@@ -37,33 +38,11 @@ using test::Day;
 using test::ProbeRecord;
 using test::ScopedAppState;
 
-class LayoutView : public IPageLayoutView {
-public:
-    explicit LayoutView(CDocument& document) : m_document(document) {}
-    IPageLayoutDocument* GetLayoutDocument() const override {
-        return DocumentSeam<IPageLayoutDocument>(&m_document);
-    }
-
-private:
-    CDocument& m_document;
-};
-
 class PageLayoutDocumentSeamTest : public ::testing::Test {
 protected:
     PageLayoutDocumentSeamTest() {
         CSyokiSet& set = doc.GetSyokiSet();
-        CPrintArea::StoredFields f;
-        f.paper = CRect(-500, 100, 3100, -1700);
-        f.header = CRect(-500, 100, 3100, 100);
-        f.date = CRect(-500, 100, 3000, 0);
-        f.edit = CRect(-500, 0, 3000, -1500);
-        f.items = CRect(-500, 0, 0, -1500);
-        f.chart = f.inner = CRect(0, 0, 3000, -1500);
-        set.GetPageSetting().SetStoredFields(f);
-        set.SetStartDate(Day(2010, 4, 1));
-        set.SetEndDate(Day(2010, 4, 30));
-        set.SetFirstRow(0);
-        set.SetLastRow(29);
+        test::SetAprilPage(set);
         set.GetChart().GetLandAttr().m_radius = 10;
         set.GetChart().SetBarHeight(18);
         set.GetChart().SetCornerSize(10);
@@ -90,7 +69,7 @@ protected:
 
     ScopedAppState app;
     CTembraDoc doc;
-    LayoutView view{doc};
+    test::DocLayoutView view{doc};
     CPageLayout layout;
 };
 

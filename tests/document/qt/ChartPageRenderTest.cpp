@@ -9,6 +9,7 @@
 // with date labels, a hatching of each kind and a selected block of item cells.
 //
 // The reference picture lies in tests/document/data; see the README there for writing it anew.
+#include "document/PageFixture.h"
 #include "document/TembraDoc.h"
 #include "model/ConfigBase.h"
 #include "model/Event.h"
@@ -78,17 +79,6 @@ CChartPos Span(const CTime& start, int startRow, const CTime& end, int endRow) {
     pos.SetEndRow(static_cast<WORD>(endRow));
     return pos;
 }
-
-class LayoutView : public IPageLayoutView {
-public:
-    explicit LayoutView(CDocument& document) : m_document(document) {}
-    IPageLayoutDocument* GetLayoutDocument() const override {
-        return DocumentSeam<IPageLayoutDocument>(&m_document);
-    }
-
-private:
-    CDocument& m_document;
-};
 
 class ChartPageRenderTest : public ::testing::Test {
 protected:
@@ -298,7 +288,7 @@ protected:
     CConfigBase m_config;
     CConfigBase* m_previousConfig = nullptr;
     CTembraDoc doc;
-    LayoutView view{doc};
+    test::DocLayoutView view{doc};
 };
 
 // The page on the screen at 100 % into an image of the paper, all of it or the part of it that
