@@ -5,6 +5,7 @@
 #include "platform/RecordingDC.h"
 #include "shapes/DatePos.h"
 #include "shapes/ZukeiGeometry.h"
+#include "shapes/ZukeiInBox.h"
 #include "support/ArchiveBytes.h"
 #include "support/ScriptedUi.h"
 
@@ -305,6 +306,64 @@ TEST(ZukeiFigureTest, FeedbackFollowsTheMoveAndTheHandle) {
     arc->DrawMoving(chart, dc, CPoint(10, -10));
     ASSERT_EQ(dc.Find(DcOp::Arc).size(), 1u);
     EXPECT_EQ(dc.Find(DcOp::Arc)[0].args.points, (std::vector<CPoint>{{610, -50}, {510, 50}}));
+}
+
+// The figures drawn in their anchors' box show, while moved or resized, their own outline in the
+// box the drag leaves: the same calls as the figure drawn there in mode 2.
+TEST(ZukeiFigureTest, FeedbackIsTheFigureItselfInTheMovedOrResizedBox) {
+    test::ShapeChart chart;
+    const CPoint a(400, 60);
+    const CPoint b(600, -140);
+    const CRect ref(a, b);
+    const CPoint move(10, -10);
+    // Handle 5 dragged by (30, -20): the right edge to 630, the bottom to -160.
+    const CPoint drag(30, -20);
+    const CPoint resizedEnd(630, -160);
+    std::size_t boxed = 0;
+    for (const test::FigureKind& kind : FigureKinds()) {
+        std::unique_ptr<CZukei> shape = kind.make();
+        if (dynamic_cast<CZukeiInBox*>(shape.get()) == nullptr) {
+            continue;
+        }
+        ++boxed;
+        struct Step {
+            const char* what;
+            CPoint first;
+            CPoint second;
+        };
+        for (const Step& step :
+             {Step{"moved", a + move, b + move}, Step{"resized", a, resizedEnd}}) {
+            SCOPED_TRACE(testing::Message() << kind.name << " " << step.what);
+            CRecordingDC feedback;
+            if (step.second == resizedEnd) {
+                shape->DrawTracking(chart, feedback, drag, kHandleBottomRight, ref);
+            } else {
+                shape->DrawMoving(chart, feedback, move);
+            }
+            std::unique_ptr<CZukei> there = shape->Clone();
+            ASSERT_NE(there, nullptr);
+            auto* placed = static_cast<CZukei2*>(there.get());
+            placed->SetAnchor1(test::OnPage(step.first));
+            placed->SetAnchor2(test::OnPage(step.second));
+            CRecordingDC drawn;
+            placed->Draw(chart, drawn, kDrawFeedback);
+
+            const std::vector<CRecordingDC::Record> got = feedback.Drawings();
+            const std::vector<CRecordingDC::Record> want = drawn.Drawings();
+            ASSERT_FALSE(want.empty());
+            ASSERT_EQ(got.size(), want.size()) << feedback.Dump() << "\n---\n" << drawn.Dump();
+            for (std::size_t i = 0; i < got.size(); ++i) {
+                EXPECT_EQ(got[i].op, want[i].op) << i;
+                EXPECT_EQ(got[i].args.points, want[i].args.points) << i;
+                EXPECT_EQ(got[i].args.rect, want[i].args.rect) << i;
+                EXPECT_EQ(got[i].pen, want[i].pen) << i;
+                EXPECT_EQ(got[i].rop2, want[i].rop2) << i;
+                EXPECT_EQ(got[i].brush.IsNull(), want[i].brush.IsNull()) << i;
+            }
+        }
+    }
+    // Boxes, rounded boxes, circles, ellipses, both triangles, both arrows and the diamond.
+    EXPECT_EQ(boxed, 9u);
 }
 
 TEST(ZukeiFigureTest, AnArcOrFanBeingPlacedShowsItsWholeCircle) {
