@@ -26,6 +26,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
+#include <QStyle>
 #include <QTimer>
 #include <QUrl>
 
@@ -586,6 +587,22 @@ void CMainFrame::TileHorizontally() {
         windows[i]->showNormal();
         windows[i]->setGeometry(0, i * height, area.width(), height);
     }
+}
+
+void CMainFrame::PlaceNewWindow(QMdiSubWindow* window) {
+    const QRect area = m_mdi->viewport()->rect();
+    const int spacing = std::max(1, window->style()->pixelMetric(QStyle::PM_TitleBarHeight));
+    const int steps = area.height() / (3 * spacing);
+    if (steps < 1) {
+        return; // no room for a cascade: the window keeps the size it asks for
+    }
+    int others = 0;
+    for (const QMdiSubWindow* sub : m_mdi->subWindowList()) {
+        others += sub != window && !sub->isHidden() ? 1 : 0;
+    }
+    const int offset = spacing * (others % (steps + 1));
+    window->setGeometry(offset, offset, area.width() - steps * spacing,
+                        area.height() - steps * spacing);
 }
 
 void CMainFrame::TileVertically() {

@@ -19,6 +19,7 @@
 
 class QAction;
 class QMdiArea;
+class QMdiSubWindow;
 class QMenu;
 class QTimer;
 
@@ -89,6 +90,9 @@ public:
     void TileHorizontally();
     void TileVertically();
     void Cascade();
+    // A new chart window's place and size, as the system gives a window of default size: the
+    // next step of a cascade, reaching to the area's bottom right less the cascade's steps.
+    void PlaceNewWindow(QMdiSubWindow* window);
 
     // Writes the positions: "WindowPos", "ToolPalettePos", "FloatWndPos", "FunctionBar" and the
     // bar state.

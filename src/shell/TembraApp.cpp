@@ -509,6 +509,7 @@ void CTembraApp::ShowChartWindow(Chart& chart) {
     sub->setWidget(w.window->Widget());
     sub->setWindowTitle(Utf(chart.document->GetTitle()));
     m_mainFrame->MdiArea()->addSubWindow(sub);
+    m_mainFrame->PlaceNewWindow(sub);
     w.sub = sub;
     chart.windows.push_back(std::move(w));
     sub->show();

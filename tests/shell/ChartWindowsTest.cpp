@@ -66,6 +66,31 @@ TEST_F(ChartWindowsTest, AnOpenClosesOnlyUntouchedEmptyCharts) {
     modified->SetModifiedFlag(FALSE);
 }
 
+// A window that no tiling places (a new chart beside an open one, a second window) comes up as
+// the system's default window does: the next cascade step, reaching to the area's bottom right
+// less the cascade's steps, not at the small size its contents ask for.
+TEST_F(ChartWindowsTest, NewWindowsTakeTheDefaultPlaceOfACascade) {
+    ASSERT_FALSE(Start());
+    Frame().resize(1200, 900);
+    app->NewDocument();
+    app->Router().Execute(57648);
+    const QRect area = Frame().MdiArea()->viewport()->rect();
+    const std::vector<QMdiSubWindow*> windows = Windows();
+    ASSERT_EQ(windows.size(), 2u);
+    const int step = windows[1]->y() - windows[0]->y();
+    EXPECT_GT(step, 0);
+    EXPECT_EQ(windows[1]->x() - windows[0]->x(), step);
+    for (const QMdiSubWindow* w : windows) {
+        EXPECT_EQ(w->width(), windows[0]->width());
+        EXPECT_EQ(w->height(), windows[0]->height());
+    }
+    EXPECT_GT(windows[0]->width(), area.width() / 2);
+    EXPECT_GT(windows[0]->height(), area.height() / 2);
+    EXPECT_EQ(area.width() - windows[0]->width(), area.height() - windows[0]->height());
+    EXPECT_LE(windows[1]->geometry().right(), area.right());
+    EXPECT_LE(windows[1]->geometry().bottom(), area.bottom());
+}
+
 TEST_F(ChartWindowsTest, AChangedChartAsksBeforeItCloses) {
     ASSERT_FALSE(Start());
     CTembraDoc* document = app->NewDocument();
