@@ -11,6 +11,7 @@
 #include <cctype>
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 namespace tembra {
 
@@ -52,11 +53,12 @@ std::string ReadEntry(const fs::path& control, const std::string& key) {
     return GetPrivateProfileString(kEntrySection, key, "", kValueSize, control);
 }
 
-// How far the walks over the entries go: the larger of "FileCount" and the highest entry number
-// among the keys, so that a copy whose lower entries went with a crash is still found.
-int EntryBound(const fs::path& control) {
-    int bound = static_cast<int>(GetPrivateProfileInt(kControlSection, kCountKey, 0, control));
-    bound = std::max(bound, 0);
+// The entry numbers the control file holds, in order: every key "TBRT%04d" of the entries
+// section, whatever "FileCount" says, so that a copy whose lower entries went with a crash (or
+// whose count was lost) is still found. The walks go over the keys that are there, never over
+// every number up to a count or a key that a damaged file may make huge.
+std::vector<int> EntryNumbers(const fs::path& control) {
+    std::vector<int> numbers;
     const std::size_t prefix = std::char_traits<char>::length(kEntryPrefix);
     for (const std::string& key : GetPrivateProfileKeyNames(kEntrySection, kKeyListSize, control)) {
         if (key.size() <= prefix || !Sjis::EqualsNoCase(key.substr(0, prefix), kEntryPrefix)) {
@@ -68,9 +70,15 @@ int EntryBound(const fs::path& control) {
             })) {
             continue;
         }
-        bound = std::max(bound, std::stoi(digits));
+        const int n = std::stoi(digits);
+        // Only the key the program writes for that number reads back as its entry.
+        if (n >= 1 && Sjis::EqualsNoCase(key, EntryKey(n))) {
+            numbers.push_back(n);
+        }
     }
-    return bound;
+    std::sort(numbers.begin(), numbers.end());
+    numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
+    return numbers;
 }
 
 // Sets the flag for the life of the object.
@@ -133,8 +141,7 @@ BOOL CAppState::HasAutoSaveFiles() {
     if (!fs::exists(control, ec)) {
         return FALSE;
     }
-    const int bound = EntryBound(control);
-    for (int n = 1; n <= bound; ++n) {
+    for (const int n : EntryNumbers(control)) {
         if (!ReadEntry(control, EntryKey(n)).empty()) {
             AfxMessageBox(IDS_UNSAVED_WORK, MB_OK | MB_ICONEXCLAMATION);
             return TRUE;
@@ -146,8 +153,7 @@ BOOL CAppState::HasAutoSaveFiles() {
 void CAppState::RecoverAutoSaveFiles(const OpenDocumentFn& open) {
     AutoSavingScope recovering(*this);
     const fs::path control = ControlFile();
-    const int bound = EntryBound(control);
-    for (int n = 1; n <= bound; ++n) {
+    for (const int n : EntryNumbers(control)) {
         const std::string key = EntryKey(n);
         const std::string name = ReadEntry(control, key);
         if (name.empty()) {
@@ -175,8 +181,7 @@ void CAppState::RemoveAllAutoSaveFiles() {
     if (!fs::exists(control, ec)) {
         return;
     }
-    const int bound = EntryBound(control);
-    for (int n = 1; n <= bound; ++n) {
+    for (const int n : EntryNumbers(control)) {
         const std::string key = EntryKey(n);
         if (!ReadEntry(control, key).empty()) {
             fs::remove(CopyPath(key), ec);

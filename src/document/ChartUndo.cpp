@@ -2,6 +2,7 @@
 
 #include "document/KeisenTypeArray.h"
 #include "document/RecordCast.h"
+#include "shapes/Zukei.h"
 
 #include <memory>
 #include <new>
@@ -225,6 +226,15 @@ int CChartUndo::RestoreObject(CDataHeader* current, CDataHeader* replacement, CU
                 break;
             }
             const POSITION selPos = m_selList.Find(current);
+            // The replacement is told what it is: a group passes it on to its members, which
+            // are drawn and hit by their own flags.
+            if (auto* shape = dynamic_cast<CZukei*>(replacement)) {
+                if (shape->IsSelected()) {
+                    shape->Select();
+                } else {
+                    shape->Deselect();
+                }
+            }
             if (replacement != nullptr && replacement->IsSelected()) {
                 if (selPos != nullptr) {
                     m_selList.SetAt(selPos, replacement);

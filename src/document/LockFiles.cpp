@@ -139,12 +139,14 @@ int LockDocumentFileAs(const std::string& path, int mode, const std::string& own
         return 1;
     }
     const fs::path lock = LockFilePath(path);
+    // The file holds at most 80 bytes of the id: that is what a lock of this owner reads back.
+    const std::string ownStored = owner.substr(0, kLockFileSize);
     const bool removable = IsOnRemovableDevice(lock.parent_path(), sysRoot).value_or(false);
     std::error_code ec;
     if (mode == 0 || removable) {
         // A lock found beside a document on a removable device goes whoever made it; elsewhere
         // only this owner's own lock is released, never one another user holds.
-        if (fs::exists(lock, ec) && (removable || ReadLockOwner(lock) == owner)) {
+        if (fs::exists(lock, ec) && (removable || ReadLockOwner(lock) == ownStored)) {
             fs::remove(lock, ec);
         }
         return 1;
@@ -159,7 +161,7 @@ int LockDocumentFileAs(const std::string& path, int mode, const std::string& own
         if (!stored) {
             continue;
         }
-        if (*stored == owner) {
+        if (*stored == ownStored) {
             AfxMessageBox(IDS_OWN_LOCK_RELEASED, MB_OK | MB_ICONINFORMATION);
             return 1;
         }

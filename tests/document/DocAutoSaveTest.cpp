@@ -133,6 +133,30 @@ TEST_F(DocAutoSaveTest, ACopyWithoutTheFirstEntryIsStillFoundAndRemoved) {
     EXPECT_FALSE(state.HasAutoSaveFiles());
 }
 
+// A damaged control file with a huge count and a huge entry number: the walks go over the entries
+// that are there (without the fix they counted up to two thousand million).
+TEST_F(DocAutoSaveTest, AHugeCountOrEntryNumberIsWalkedOnlyWhereEntriesStand) {
+    auto a = Untitled(1);
+    a->SetChangedFlag(TRUE);
+    state.AutoSave({a.get()});
+    a.reset();
+    // The crash left TBRT0001; the file was then damaged.
+    WritePrivateProfileString("Control", "FileCount", "2000000000", Control());
+    WritePrivateProfileString("AutoSave", "TBRT99999999", "/x/lost.tbr", Control());
+
+    ui->ClearRecords();
+    EXPECT_TRUE(state.HasAutoSaveFiles());
+    std::vector<std::unique_ptr<CTembraDoc>> opened;
+    state.RecoverAutoSaveFiles(Opener(opened));
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_TRUE(opened[0]->GetTitle().starts_with(Sjis::FromUtf8("無題1")));
+    EXPECT_EQ(GetPrivateProfileString("AutoSave", "TBRT99999999", "", 256, Control()), "")
+        << "a copy that is not there loses its entry";
+    state.RemoveAllAutoSaveFiles();
+    EXPECT_FALSE(fs::exists(Copy(1)));
+    EXPECT_FALSE(fs::exists(Control()));
+}
+
 TEST_F(DocAutoSaveTest, ACopyThatCannotBeOpenedLosesItsEntry) {
     auto a = Untitled(1);
     a->SetChangedFlag(TRUE);

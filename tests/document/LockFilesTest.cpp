@@ -102,6 +102,13 @@ TEST_F(LockFilesTest, TakeCheckAndReleaseForThisOwnerAndAnother) {
     const std::string longOwner(90, 'o');
     EXPECT_EQ(LockDocumentFileAs(chart, 1, longOwner, NoDeviceInfo()), 1);
     EXPECT_EQ(ReadFile(lock), std::string(kLockFileSize, 'o'));
+    // ... and is still that owner's own lock: met again and released by it.
+    ui->ClearRecords();
+    EXPECT_EQ(LockDocumentFileAs(chart, 1, longOwner, NoDeviceInfo()), 1);
+    ASSERT_EQ(ui->MessageBoxes().size(), 1u);
+    EXPECT_EQ(ui->MessageBoxes()[0].stringId, 5073u);
+    EXPECT_EQ(LockDocumentFileAs(chart, 0, longOwner, NoDeviceInfo()), 1);
+    EXPECT_FALSE(fs::exists(lock));
 
     // Nothing to lock, and a folder that takes no file: the caller goes on.
     EXPECT_EQ(LockDocumentFileAs("", 1, "me [pc1]", NoDeviceInfo()), 1);

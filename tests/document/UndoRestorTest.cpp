@@ -12,6 +12,7 @@
 #include "model/KtkmHatch.h"
 #include "model/Shincyoku.h"
 #include "shapes/ZukeiBox.h"
+#include "shapes/ZukeiGroup.h"
 #include "support/ScriptedUi.h"
 
 #include <gtest/gtest.h>
@@ -295,6 +296,32 @@ TEST(UndoRestorTest, EachKindLandsInItsListPlaceAndSelection) {
             EXPECT_EQ(process->IsLinesSelected(), 0) << what << ": its line";
             EXPECT_EQ(process->IsYogoSelected(0), 0) << what << ": its terms";
         }
+    }
+}
+
+// A shape that replaces another is told whether it is selected: a group passes it on to its
+// members, which draw and hit by their own flags.
+TEST(UndoRestorTest, AReplacingGroupPassesItsSelectionToItsMembers) {
+    for (const bool selected : {true, false}) {
+        ScopedAppState app;
+        test::ScopedUi ui;
+        CTembraDoc doc;
+        auto* current = new CZukeiBox;
+        doc.GetZukeiList().AddTail(current);
+        auto group = std::make_unique<CZukeiGroup>();
+        auto member = std::make_unique<CZukeiBox>();
+        // The member's flag is the opposite of the group's.
+        member->SetSelected(selected ? 0 : 1);
+        const CZukeiBox* memberSeen = member.get();
+        group->AddMember(std::move(member));
+        group->SetSelected(selected ? 1 : 0);
+        CZukeiGroup* replacement = group.release();
+
+        ASSERT_EQ(doc.GetUndoHistory().UndoRestor(current, replacement, nullptr), 1);
+        std::unique_ptr<CObject> gone(current);
+        EXPECT_EQ(doc.GetZukeiList().GetHead(), replacement);
+        EXPECT_EQ(memberSeen->IsSelected(), selected ? 1 : 0) << selected;
+        EXPECT_EQ(doc.GetSelList().GetHead() == replacement, selected);
     }
 }
 
