@@ -58,7 +58,15 @@ int SyncPath(const fs::path& path, int flags) {
 
 } // namespace
 
-int ReplaceFile(const fs::path& target, const std::function<void(CFile&)>& write) {
+int ReplaceFile(const fs::path& link, const std::function<void(CFile&)>& write) {
+    // A symbolic link stays a link: the file it points to is the one replaced, from beside it, so
+    // that the rename stays within one file system.
+    fs::path target = link;
+    if (std::error_code ec; fs::is_symlink(link, ec)) {
+        if (fs::path resolved = fs::canonical(link, ec); !ec) {
+            target = std::move(resolved);
+        }
+    }
     const fs::path temporary = TemporaryBeside(target);
     {
         // Created here, exclusively, so that the umask applies and nothing else is overwritten.

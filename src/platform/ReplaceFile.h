@@ -17,7 +17,7 @@ namespace tembra {
 // it over the target and flushes the folder's entry. Returns 0, or the errno of the step that
 // failed (ENOSPC and EDQUOT when the disk is full). An exception that write throws is passed on
 // once the temporary file is removed; a CFileException carries the errno of the failed write in
-// m_lOsError.
+// m_lOsError. A target that is a symbolic link keeps being one: the file it points to is replaced.
 int ReplaceFile(const std::filesystem::path& target, const std::function<void(CFile&)>& write);
 
 } // namespace tembra

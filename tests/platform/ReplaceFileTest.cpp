@@ -47,6 +47,20 @@ TEST(ReplaceFileTest, TheTargetTakesTheWholeNewContentsAndKeepsItsPermissions) {
     EXPECT_EQ(test::TempDir::Read(fresh), "x");
 }
 
+// A chart kept elsewhere and opened through a link: saving writes the chart, the link stays.
+TEST(ReplaceFileTest, ALinkStaysALinkAndTheFileItPointsToIsReplaced) {
+    test::TempDir dir;
+    fs::create_directory(dir.File("store"));
+    const fs::path real = dir.Write("store/chart.tbr", "old");
+    const fs::path link = dir.File("chart.tbr");
+    fs::create_symlink(fs::path("store") / "chart.tbr", link);
+    EXPECT_EQ(ReplaceFile(link, [](CFile& file) { file.Write("new", 3); }), 0);
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(test::TempDir::Read(real), "new");
+    EXPECT_EQ(Listing(dir.Path()), (std::vector<std::string>{"chart.tbr", "store"}));
+    EXPECT_EQ(Listing(dir.File("store")), std::vector<std::string>{"chart.tbr"});
+}
+
 TEST(ReplaceFileTest, AWriterThatGivesUpLeavesTheTargetAndNoTemporaryFile) {
     test::TempDir dir;
     const fs::path target = dir.Write("chart.tbr", "old");
