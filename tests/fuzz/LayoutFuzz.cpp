@@ -129,12 +129,13 @@ void ReadNumbers(const std::filesystem::path& path, int paper) {
         ReadLayoutInts(LayoutInfoSectionName(), "CurrentPaper", values, LayoutValueSource(path)));
 }
 
-// A text as the copy writes it and reads it back: escaped and unescaped (a lead byte that would
-// take the closing quote or a line feed is dropped there).
-std::string AsWritten(const std::string& text) {
+// A text as the copy writes it and reads it back: escaped, and unescaped only where it is a
+// text (a lead byte that would take the closing quote or a line feed is dropped there). An
+// element's name (an input area's key) is never unescaped: "\n" in a name stays two bytes.
+std::string AsWritten(const std::string& text, bool isName) {
     std::string back;
-    static_cast<void>(
-        ParseLayoutQuoted("\"" + EscapeLayoutText(text) + "\"", back, kLayoutTextLimit, true));
+    static_cast<void>(ParseLayoutQuoted("\"" + EscapeLayoutText(text) + "\"", back,
+                                        isName ? kLayoutNameLimit : kLayoutTextLimit, !isName));
     return back;
 }
 
@@ -153,8 +154,8 @@ void CheckSameElements(const CPrHeader& header, const CPrHeader& back) {
         if ((textA == nullptr) != (textB == nullptr)) {
             Fail("an element changes its class in the layout editor's copy");
         }
-        if (textA != nullptr && (AsWritten(textA->GetText()) != textB->GetText() ||
-                                 AsWritten(textA->GetContents()) != textB->GetContents())) {
+        if (textA != nullptr && (AsWritten(textA->GetText(), true) != textB->GetText() ||
+                                 AsWritten(textA->GetContents(), false) != textB->GetContents())) {
             Fail("an element text changes in the layout editor's copy");
         }
     }
