@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the readers of the print layout files (*.LYT): the lines, sections and
 // values, the element lines, the numbers of the file information and of a paper's section, the
-// page areas, the elements of a paper, the print header built from them, and the one-paper copy
-// the program writes for the layout editor, read back.
+// page areas, the elements of a paper, the print header built from them, the one-paper copy
+// the program writes for the layout editor, read back, and the layout editor's own document.
 //
 // Input: a byte that picks the paper (0..5 the papers of the format, 6 and 7 none of them), a
 // flags byte (bit 0: the header keeps its input areas' texts; bit 1: upright paper), then the
@@ -10,8 +10,10 @@
 // Besides crashes, leaks and undefined behaviour the target checks that element texts and names
 // are cut to their fields on a character boundary and numbers to the format's limit, and that the
 // copy for the layout editor, read back, gives every element of the header with its kind, area,
-// name and text.
+// name and text, and that the layout editor writes what it read so that it reads back the same.
 #include "fuzz/FuzzSupport.h"
+
+#include "layout_editor/core/LayoutFileData.h"
 
 #include "model/LayoutFile.h"
 #include "model/PrintArea.h"
@@ -90,6 +92,27 @@ void RoundTripWholeFile(const LayoutFileIndex& index) {
     }
 }
 
+// The whole file through the layout editor's document: its papers built from the file (input
+// areas merged by name, base input areas completed before writing) are written, read again and
+// written again: the two writes are the same bytes.
+void RoundTripEditorDocument(const LayoutLines& lines) {
+    const auto write = [](marquell::CLayoutFileData& layout) {
+        std::ostringstream out;
+        if (!layout.WriteLayoutFile(out, false)) {
+            Fail("the layout editor cannot write a layout it read");
+        }
+        return out.str();
+    };
+    marquell::CLayoutFileData layout;
+    layout.ReadLayoutFile(lines);
+    const std::string first = write(layout);
+    marquell::CLayoutFileData back;
+    back.ReadLayoutFile(SplitLayoutLines(first));
+    if (write(back) != first) {
+        Fail("a layout written by the layout editor does not read back as it was");
+    }
+}
+
 void ReadNumbers(const std::filesystem::path& path, int paper) {
     static_cast<void>(ReadLayoutMasterFlag(path));
     static_cast<void>(GetLayoutDiscernmentFlag(path));
@@ -106,12 +129,13 @@ void ReadNumbers(const std::filesystem::path& path, int paper) {
         ReadLayoutInts(LayoutInfoSectionName(), "CurrentPaper", values, LayoutValueSource(path)));
 }
 
-// A text as the copy writes it and reads it back: escaped and unescaped (a lead byte that would
-// take the closing quote or a line feed is dropped there).
-std::string AsWritten(const std::string& text) {
+// A text as the copy writes it and reads it back: escaped, and unescaped only where it is a
+// text (a lead byte that would take the closing quote or a line feed is dropped there). An
+// element's name (an input area's key) is never unescaped: "\n" in a name stays two bytes.
+std::string AsWritten(const std::string& text, bool isName) {
     std::string back;
-    static_cast<void>(
-        ParseLayoutQuoted("\"" + EscapeLayoutText(text) + "\"", back, kLayoutTextLimit, true));
+    static_cast<void>(ParseLayoutQuoted("\"" + EscapeLayoutText(text) + "\"", back,
+                                        isName ? kLayoutNameLimit : kLayoutTextLimit, !isName));
     return back;
 }
 
@@ -130,8 +154,8 @@ void CheckSameElements(const CPrHeader& header, const CPrHeader& back) {
         if ((textA == nullptr) != (textB == nullptr)) {
             Fail("an element changes its class in the layout editor's copy");
         }
-        if (textA != nullptr && (AsWritten(textA->GetText()) != textB->GetText() ||
-                                 AsWritten(textA->GetContents()) != textB->GetContents())) {
+        if (textA != nullptr && (AsWritten(textA->GetText(), true) != textB->GetText() ||
+                                 AsWritten(textA->GetContents(), false) != textB->GetContents())) {
             Fail("an element text changes in the layout editor's copy");
         }
     }
@@ -156,6 +180,7 @@ void Run(const std::uint8_t* data, std::size_t size) {
         ReadSection(index, p);
     }
     RoundTripWholeFile(index);
+    RoundTripEditorDocument(*lines);
     ReadNumbers(path, paper);
 
     LayoutPaperElements elements;

@@ -30,7 +30,13 @@ bool SameFile(const fs::path& a, const fs::path& b) {
     if (fs::equivalent(a, b, error)) {
         return true;
     }
-    return fs::weakly_canonical(a, error) == fs::weakly_canonical(b, error);
+    // Two paths that cannot be resolved are not the same file: both would come back empty.
+    const fs::path first = fs::weakly_canonical(a, error);
+    if (error || first.empty()) {
+        return false;
+    }
+    const fs::path second = fs::weakly_canonical(b, error);
+    return !error && first == second;
 }
 
 } // namespace
