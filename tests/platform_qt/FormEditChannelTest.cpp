@@ -75,6 +75,27 @@ TEST_F(FormEditChannelTest, OnlyWholeDoneLinesCount) {
     EXPECT_EQ(done.count(), 1);
 }
 
+TEST_F(FormEditChannelTest, APeerThatNeverEndsItsLineIsCutOff) {
+    CFormEditServer server(folder);
+    ASSERT_TRUE(server.Listen());
+    QSignalSpy done(&server, &CFormEditServer::Done);
+    QLocalSocket flood;
+    flood.connectToServer(server.SocketPath());
+    ASSERT_TRUE(flood.waitForConnected(3000));
+    const QByteArray chunk(16 * 1024, 'x');
+    // More than any path, without an end of line: the server hangs up rather than keep it all.
+    for (int i = 0; i < 64 && flood.state() == QLocalSocket::ConnectedState; ++i) {
+        flood.write(chunk);
+        flood.waitForBytesWritten(1000);
+        QTest::qWait(5);
+    }
+    QTRY_COMPARE(flood.state(), QLocalSocket::UnconnectedState);
+    // The next peer is heard as before.
+    EXPECT_TRUE(SendFormEditDone(folder, server.Number(), QStringLiteral("/b")));
+    QTRY_COMPARE(done.count(), 1);
+    EXPECT_EQ(done[0][0].toString(), QStringLiteral("/b"));
+}
+
 TEST(ProcessWatchTest, TheEndOfADetachedProcessIsTold) {
     for (const char* seconds : {"0.3", "0"}) {
         SCOPED_TRACE(seconds);

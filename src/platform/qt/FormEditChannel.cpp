@@ -13,6 +13,9 @@ namespace {
 constexpr int kWaitMs = 3000;
 constexpr int kTries = 16;
 const QByteArray kDone = QByteArrayLiteral("FORMEDIT_DONE ");
+// The longest line a peer may send: a path with room to spare. A peer that sends more without an
+// end of line is cut off instead of filling the program's memory.
+constexpr qsizetype kMaxLine = 64 * 1024;
 
 } // namespace
 
@@ -109,6 +112,12 @@ void CFormEditServer::Read(QLocalSocket* socket) {
         if (line.startsWith(kDone)) {
             emit Done(QString::fromUtf8(line.mid(kDone.size())));
         }
+    }
+    if (it->second.size() > kMaxLine) {
+        m_partial.erase(it);
+        socket->disconnect(this);
+        socket->abort();
+        socket->deleteLater();
     }
 }
 
