@@ -8,6 +8,7 @@
 
 #include "EditorFixture.h"
 
+#include "support/qt/WaitUntil.h"
 #include <QDialog>
 #include <QDir>
 #include <QProcess>
@@ -83,8 +84,11 @@ TEST_F(AppStartTest, ASwitchAloneMakesANewLayout) {
     EXPECT_EQ(app.GetDoc().GetLayout().GetVersion(), 30000u);
     EXPECT_EQ(app.GetDoc().GetTitle(), J("無題"));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(app.GetMainFrame()));
-    QTRY_COMPARE(app.GetMainFrame()->windowTitle(),
-                 QString::fromUtf8("ﾚｲｱｳﾄ ｴﾃﾞｨﾀ  <> - [ Ａ４ ] "));
+    tembra::test::WaitUntil([&] {
+        return app.GetMainFrame()->windowTitle() ==
+               QString::fromUtf8("ﾚｲｱｳﾄ ｴﾃﾞｨﾀ  <> - [ Ａ４ ] ");
+    });
+    ASSERT_EQ(app.GetMainFrame()->windowTitle(), QString::fromUtf8("ﾚｲｱｳﾄ ｴﾃﾞｨﾀ  <> - [ Ａ４ ] "));
     // The standard layout is in the program folder from the first start on.
     EXPECT_TRUE(fs::exists(paths.Writable() / "MASTER01.LYT"));
 }
@@ -155,7 +159,8 @@ TEST_F(AppStartTest, ALaterStartHandsItsFileToTheRunningEditor) {
         later.setProcessEnvironment(Environment());
         later.start(QStringLiteral(MARQUELL_PROGRAM), {Q(second)});
         ASSERT_TRUE(later.waitForStarted(10000));
-        QTRY_COMPARE_WITH_TIMEOUT(activated.count(), 1, 30000);
+        tembra::test::WaitUntil([&] { return activated.count() == 1; }, 30000);
+        ASSERT_EQ(activated.count(), 1);
         EXPECT_EQ(activated[0][0].toStringList(), QStringList{Q(second)});
         EXPECT_FALSE(running.GetMainFrame()->isMinimized());
         EXPECT_EQ(running.GetDoc().GetPathName(), (c.opened ? second : first).string());
@@ -172,7 +177,8 @@ TEST_F(AppStartTest, ALaterStartHandsItsFileToTheRunningEditor) {
             EXPECT_EQ(later.state(), QProcess::Running);
             running.GetMainFrame()->close();
         }
-        QTRY_COMPARE_WITH_TIMEOUT(later.state(), QProcess::NotRunning, 30000);
+        tembra::test::WaitUntil([&] { return later.state() == QProcess::NotRunning; }, 30000);
+        ASSERT_EQ(later.state(), QProcess::NotRunning);
         EXPECT_EQ(later.exitStatus(), QProcess::NormalExit);
         EXPECT_EQ(later.exitCode(), c.status);
     }
@@ -196,7 +202,8 @@ TEST_F(AppStartTest, AHandedFileWaitsWhileTheUserIsInADialog) {
     });
     dialog.exec();
     EXPECT_FALSE(openedMeanwhile);
-    QTRY_COMPARE_WITH_TIMEOUT(later.state(), QProcess::NotRunning, 30000);
+    tembra::test::WaitUntil([&] { return later.state() == QProcess::NotRunning; }, 30000);
+    ASSERT_EQ(later.state(), QProcess::NotRunning);
     EXPECT_EQ(later.exitCode(), 0);
     EXPECT_EQ(running.GetDoc().GetPathName(), second.string());
 }
@@ -211,7 +218,8 @@ TEST_F(AppStartTest, ASecondProcessEndsWithZero) {
     ASSERT_TRUE(first.waitForStarted(10000));
     // Running once its socket is there.
     const QString socket = QDir(runtimeFolder).filePath(QStringLiteral("marquell"));
-    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(socket), 30000);
+    tembra::test::WaitUntil([&] { return QFileInfo::exists(socket); }, 30000);
+    ASSERT_TRUE(QFileInfo::exists(socket));
 
     QProcess second;
     second.setProcessEnvironment(environment);

@@ -14,6 +14,7 @@
 
 #include "EditorFixture.h"
 
+#include "support/qt/WaitUntil.h"
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
@@ -156,7 +157,10 @@ TEST_F(FrameTest, ALayoutSavedUnderANewNameOpensAgain) {
         return tembra::IDOK;
     });
     frame->RunCommand(ID_FORMAT_NAME);
-    QTRY_COMPARE(frame->windowTitle(), QString::fromUtf8("ﾚｲｱｳﾄ ｴﾃﾞｨﾀ  <試験書式> - [ Ａ４ ] "));
+    tembra::test::WaitUntil([&] {
+        return frame->windowTitle() == QString::fromUtf8("ﾚｲｱｳﾄ ｴﾃﾞｨﾀ  <試験書式> - [ Ａ４ ] ");
+    });
+    ASSERT_EQ(frame->windowTitle(), QString::fromUtf8("ﾚｲｱｳﾄ ｴﾃﾞｨﾀ  <試験書式> - [ Ａ４ ] "));
     frame->RunCommand(ID_FILE_SAVE_AS);
     ASSERT_TRUE(fs::exists(chosen));
     EXPECT_EQ(tembra::ReadLayoutName(chosen), name);

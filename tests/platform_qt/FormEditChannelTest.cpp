@@ -5,6 +5,7 @@
 
 #include "support/TempDir.h"
 
+#include "support/qt/WaitUntil.h"
 #include <QLocalSocket>
 #include <QProcess>
 #include <QSignalSpy>
@@ -55,7 +56,8 @@ TEST_F(FormEditChannelTest, TheDoneLineNamesTheFile) {
     QSignalSpy done(&server, &CFormEditServer::Done);
     EXPECT_TRUE(
         SendFormEditDone(folder, server.Number(), QStringLiteral("/tmp/書式/LAYTEMP0.LY$")));
-    QTRY_COMPARE(done.count(), 1);
+    test::WaitUntil([&] { return done.count() == 1; });
+    ASSERT_EQ(done.count(), 1);
     EXPECT_EQ(done[0][0].toString(), QStringLiteral("/tmp/書式/LAYTEMP0.LY$"));
     // Nobody listens under another number.
     EXPECT_FALSE(SendFormEditDone(folder, server.Number() + 1, QStringLiteral("/x")));
@@ -89,10 +91,12 @@ TEST_F(FormEditChannelTest, APeerThatNeverEndsItsLineIsCutOff) {
         flood.waitForBytesWritten(1000);
         QTest::qWait(5);
     }
-    QTRY_COMPARE(flood.state(), QLocalSocket::UnconnectedState);
+    test::WaitUntil([&] { return flood.state() == QLocalSocket::UnconnectedState; });
+    ASSERT_EQ(flood.state(), QLocalSocket::UnconnectedState);
     // The next peer is heard as before.
     EXPECT_TRUE(SendFormEditDone(folder, server.Number(), QStringLiteral("/b")));
-    QTRY_COMPARE(done.count(), 1);
+    test::WaitUntil([&] { return done.count() == 1; });
+    ASSERT_EQ(done.count(), 1);
     EXPECT_EQ(done[0][0].toString(), QStringLiteral("/b"));
 }
 
@@ -110,7 +114,8 @@ TEST(ProcessWatchTest, TheEndOfADetachedProcessIsTold) {
         CProcessWatch watch;
         QSignalSpy finished(&watch, &CProcessWatch::Finished);
         watch.Watch(pid);
-        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 10000);
+        test::WaitUntil([&] { return finished.count() == 1; }, 10000);
+        ASSERT_EQ(finished.count(), 1);
     }
 }
 

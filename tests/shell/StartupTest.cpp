@@ -6,6 +6,7 @@
 #include "shell/BitmapDlg.h"
 #include "shell/SingleInstance.h"
 
+#include "support/qt/WaitUntil.h"
 #include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -113,10 +114,12 @@ TEST_F(StartupTest, ASecondProcessRaisesTheFirstAndEnds) {
     second.setProcessEnvironment(env);
     second.start(QStringLiteral(TEMBRA_PROGRAM), {QString::fromStdString(chart.string())});
     ASSERT_TRUE(second.waitForStarted(10000));
-    QTRY_VERIFY_WITH_TIMEOUT(second.state() == QProcess::NotRunning, 60000);
+    test::WaitUntil([&] { return second.state() == QProcess::NotRunning; }, 60000);
+    ASSERT_TRUE(second.state() == QProcess::NotRunning);
     EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(second.exitCode(), 0);
-    QTRY_COMPARE_WITH_TIMEOUT(raised.count(), 1, 5000);
+    test::WaitUntil([&] { return raised.count() == 1; }, 5000);
+    ASSERT_EQ(raised.count(), 1);
 
     // The second did not open its file: it is not in its recent files.
     std::string profile;
