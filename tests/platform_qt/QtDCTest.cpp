@@ -633,6 +633,63 @@ TEST(CQtDC, OpaqueTextFillsItsCell) {
     }
 }
 
+// Transparent text over a shape drawn just before in opaque mode (a balloon's box and its
+// label): the text leaves the shape's outline and fill as they were around its glyphs, on the
+// level path and on the path that places glyph by glyph (here for the clipping rectangle).
+struct TextOverShapeCase {
+    const char* name;
+    UINT options;
+};
+
+class TextOverShapeTest : public testing::TestWithParam<TextOverShapeCase> {};
+
+TEST_P(TextOverShapeTest, TransparentTextKeepsTheShapeBelow) {
+    const TextOverShapeCase& c = GetParam();
+    constexpr QRgb kGreen = 0xFF00FF00;
+    QImage image = WhiteImage(300, 100);
+    {
+        CQtDC dc(&image, OnePixelPerUnit());
+        dc.SetMapMode(MM_LOMETRIC);
+        dc.SetBkMode(OPAQUE);
+        dc.SetBkColor(RGB(0, 255, 0));
+        CBrush yellow(RGB(255, 255, 0));
+        dc.SelectObject(&yellow);
+        // Device rows 20 .. 79, columns 20 .. 279; the outline black.
+        dc.Rectangle(20, -20, 280, -80);
+        const LOGFONT lf = Font("ＭＳ ゴシック", -40);
+        CFont font;
+        font.CreateFontIndirect(&lf);
+        dc.SelectObject(&font);
+        dc.SetBkMode(TRANSPARENT);
+        dc.SetTextColor(RGB(255, 0, 0));
+        // The text's cell begins on the outline's top row.
+        const CRect clip(0, 0, 300, -100);
+        dc.ExtTextOut(40, -20, c.options, &clip, Cp932("中間検査"), nullptr);
+    }
+    int topEdge = 0;
+    for (int x = 20; x <= 279; ++x) {
+        topEdge += Px(image, x, 20) == qRgb(0, 0, 0) ? 1 : 0;
+    }
+    EXPECT_EQ(topEdge, 260);
+    long background = 0;
+    long yellow = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            background += Px(image, x, y) == kGreen ? 1 : 0;
+            yellow += Px(image, x, y) == qRgb(255, 255, 0) ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(background, 0);
+    // The interior (258 x 58) less the text's ink.
+    EXPECT_GT(yellow, 258 * 58 - 160 * 40);
+    EXPECT_GT(InkBox(image.copy(40, 21, 200, 58), qRgb(255, 255, 0)).width(), 140);
+}
+
+INSTANTIATE_TEST_SUITE_P(Paths, TextOverShapeTest,
+                         testing::Values(TextOverShapeCase{"level", 0},
+                                         TextOverShapeCase{"clipped", ETO_CLIPPED}),
+                         [](const auto& info) { return info.param.name; });
+
 // A window paints through its own painter, and may set a font of its own between the calls of
 // the device context: the next text is still drawn in the device context's font.
 TEST(CQtDC, TextKeepsItsFontAfterThePainterWasGivenAnother) {

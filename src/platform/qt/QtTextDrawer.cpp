@@ -183,6 +183,13 @@ void QtTextDrawer::Draw(const CDC& dc, QPainter& p, const QPoint& at, UINT optio
     const bool advanced = widths != nullptr && !rf.vertical;
     // Without an escapement the base line is level unless the mapping turns the x axis.
     const bool level = dc.CurrentFont().lfEscapement == 0 && dc.ScaleX() > 0;
+    // Text copies whatever the raster operation. The painter's background mode is the one the
+    // last pen or brush left (opaque for an outline drawn in opaque mode), and in opaque mode
+    // the painter fills a box of its own measure behind the text: over a shape just drawn that
+    // wipes out its outline where the text's cell meets it. The cell of opaque text is filled
+    // below, in the device context's colour and measure; the painter's own fill stays off.
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    p.setBackgroundMode(Qt::TransparentMode);
     if (rf.vertical || advanced || clipped || !level) {
         DrawGlyphs(dc, p, at, options, rect, rf,
                    advanced ? Advanced(dc, text, widths) : Glyphs(rf, text));
@@ -207,7 +214,6 @@ void QtTextDrawer::Draw(const CDC& dc, QPainter& p, const QPoint& at, UINT optio
     } else if ((align & TA_VERT_MASK) == TA_BOTTOM) {
         base = at.y() - rf.descent;
     }
-    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     const QColor back = ToQColor(dc.GetBkColor());
     if (rect != nullptr && (options & ETO_OPAQUE) != 0) {
         p.fillRect(*rect, back);
@@ -242,7 +248,6 @@ void QtTextDrawer::DrawGlyphs(const CDC& dc, QPainter& p, const QPoint& at, UINT
     }
     // The fonts set below go with the saved state.
     p.save();
-    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     if (rect != nullptr) {
         if (options & ETO_OPAQUE) {
             p.fillRect(*rect, ToQColor(dc.GetBkColor()));
