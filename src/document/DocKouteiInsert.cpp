@@ -5,6 +5,7 @@
 #include "document/KouteiRenumbering.h"
 #include "document/RecordCast.h"
 #include "document/TembraDoc.h"
+#include "model/Calendar.h"
 #include "model/OperationState.h"
 #include "model/Utility.h"
 #include "platform/Ui.h"
@@ -12,8 +13,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <optional>
 #include <unordered_map>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -35,6 +38,10 @@ constexpr int kMaxRow = 9999;
 constexpr int kExtentUnselected = 1;
 constexpr int kExtentSelected = 2;
 constexpr int kExtentClipboard = 0x100;
+
+std::uint64_t NumberKey(const CObSeqNumber& number) {
+    return (static_cast<std::uint64_t>(number.GetHigh()) << 32) | number.GetLow();
+}
 
 bool IsPoint(const CKoutei& process) {
     return process.GetStartTime() == process.GetEndTime() &&
@@ -238,9 +245,38 @@ POSITION CTembraDoc::InsertKouteiBlock(CChartPos target, CTime baseDate, BOOL re
         zukeiRows = -zukeiTop;
     }
     // The processes move with their first date at the target's start by plain time, the rest
-    // by working time where "HolidayAuto" asks for it.
+    // by working time where "HolidayAuto" asks for it. The block's offset is calendar time; as
+    // working time from every other date it would stretch the first process and carry the rest
+    // past the first by the holidays it spans. So they move by the working time from the
+    // block's first date to the target's start: each process keeps its working days and so do
+    // the spans between them (calendar-day processes get their calendar days back from their
+    // link records below).
     kouteiExtent.SetWord4(1);
     kouteiExtent.SetWord5(0);
+    const CCalendar* calendar = m_operation.GetHolidayAuto() != 0 ? seam.GetCalendar() : nullptr;
+    const CTime firstDate = kouteiExtent.GetStartDate();
+    const CTime firstDateThere = firstDate + kouteiDays;
+    const CTimeSpan kouteiWork =
+        calendar != nullptr && !copies.IsEmpty()
+            ? kouteiDays - calendar->GetHolidayTime(firstDate, firstDateThere)
+            : kouteiDays;
+    const auto moveKoutei = [&](CKoutei& copy) {
+        if (calendar == nullptr) {
+            copy.MoveBy(&seam, kouteiDays, kouteiRows, &kouteiExtent, FALSE, FALSE, FALSE);
+            return;
+        }
+        // The first date lands on the target's start even when that is a holiday (working
+        // time would carry it past).
+        const bool startFirst = copy.GetStartTime() == firstDate;
+        const bool endFirst = copy.GetEndTime() == firstDate;
+        copy.MoveBy(&seam, kouteiWork, kouteiRows, nullptr, FALSE, FALSE, FALSE);
+        if (startFirst) {
+            copy.SetStartDate(firstDateThere);
+        }
+        if (endFirst) {
+            copy.SetEndDate(firstDateThere);
+        }
+    };
 
     const bool remap = !copies.IsEmpty() && MergeShigenNames() != 0;
     POSITION last = nullptr;
@@ -251,6 +287,8 @@ POSITION CTembraDoc::InsertKouteiBlock(CChartPos target, CTime baseDate, BOOL re
         }
     };
     KouteiRenumbering renumbering;
+    std::vector<CKoutei*> relationLines;
+    std::unordered_set<std::uint64_t> pastedNumbers;
     const auto insertKoutei = [&](const CKoutei* source) {
         const auto it = copyOf.find(source);
         if (it == copyOf.end()) {
@@ -259,11 +297,13 @@ POSITION CTembraDoc::InsertKouteiBlock(CChartPos target, CTime baseDate, BOOL re
         auto [copy, place] = it->second;
         copies.RemoveAt(place);
         copy->RecalcDuration(&seam, CTime(), FALSE);
-        copy->MoveBy(&seam, kouteiDays, kouteiRows, &kouteiExtent, FALSE, FALSE, FALSE);
+        moveKoutei(*copy);
         if (copy->IsRelationLine() != 0) {
             renumbering.AddRelationLine(copy);
+            relationLines.push_back(copy);
         } else {
             renumbering.Add(*source, *copy);
+            pastedNumbers.insert(NumberKey(copy->GetSeqNumber()));
         }
         if (remap) {
             copy->GetShigen()->RemapNumbers(app.GetShigenNameClipboard());
@@ -329,6 +369,17 @@ POSITION CTembraDoc::InsertKouteiBlock(CChartPos target, CTime baseDate, BOOL re
         for (int pass = 0; pass < kMaxAdjustPasses; ++pass) {
             if (AdjustKoutei(records, FALSE, FALSE, kAdjustModeDrag) != 0) {
                 break;
+            }
+        }
+    }
+    // Re-dated from spans of their own and moved through the calendar, the relation lines need
+    // not meet their processes any more: each one pasted with both of its processes runs again
+    // from the end of the one to the start of the other.
+    if (calendar != nullptr) {
+        for (CKoutei* line : relationLines) {
+            if (pastedNumbers.contains(NumberKey(line->GetStartLandNo())) &&
+                pastedNumbers.contains(NumberKey(line->GetEndLandNo()))) {
+                line->ResolveRelation(seam);
             }
         }
     }

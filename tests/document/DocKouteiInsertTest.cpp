@@ -250,6 +250,111 @@ TEST_F(InsertBlockTest, RedatedPointIsLeftOutAndTheClipboardStaysAsItWas) {
     }
 }
 
+// ---- Working days -------------------------------------------------------------------------------
+
+struct WorkingDayCase {
+    const char* name;
+    CChartPos target;
+    int firstDay; // where the block's first process starts
+};
+
+void PrintTo(const WorkingDayCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class WorkingDayPasteTest : public InsertBlockTest,
+                            public testing::WithParamInterface<WorkingDayCase> {
+protected:
+    WorkingDayPasteTest() {
+        // Dates move through the calendar. Sundays rest in both charts (1 April 2010 is a
+        // Thursday), and the target also rests on Monday 19 July.
+        for (CTembraDoc* d : {&source, &doc}) {
+            d->GetSyokiSet().SetStartDate(ChartDay(-60));
+            d->GetSyokiSet().SetEndDate(ChartDay(200));
+            for (int day = 3 - 63; day < 200; day += 7) {
+                d->GetWorkCalendar().AddDayFlag(ChartDay(day).GetTime(), CCalendar::kRuleHoliday);
+            }
+            d->GetOperation().SetHolidayAuto(1);
+        }
+        doc.GetWorkCalendar().AddDayFlag(ChartDay(109).GetTime(), CCalendar::kRuleHoliday);
+    }
+};
+
+// Working days from a to b in the chart's calendar.
+double WorkDays(const CTembraDoc& d, const CTime& a, const CTime& b) {
+    const CTimeSpan work = (b - a) - d.GetWorkCalendar().GetHolidayTime(a, b);
+    return static_cast<double>(work.GetTimeSpan()) / 86400.0;
+}
+
+double CalendarDays(const CKoutei& process) {
+    return static_cast<double>((process.GetEndTime() - process.GetStartTime()).GetTimeSpan()) /
+           86400.0;
+}
+
+// A block pasted where "HolidayAuto" counts working days keeps what it counts: each
+// working-day process its working days, the working days between the processes, a calendar-day
+// process its calendar days (and the process it follows), and the relation line the ends it
+// joins. The block's first date lands on the target's start, a Sunday too.
+TEST_P(WorkingDayPasteTest, BlockKeepsItsDaysAndItsRelationLineMeetsItsProcesses) {
+    const WorkingDayCase& c = GetParam();
+    const auto working = [](KouteiPlan plan) {
+        plan.workingDays = true;
+        return plan;
+    };
+    // Thursday 1 April to Saturday 10 April, then Monday 12 April to Wednesday 28 April.
+    const CKoutei& a = *AddSource(working({"A", 0, 9, 1, 1}));
+    const CKoutei& b = *AddSource(working({"B", 11, 27, 3, 3}));
+    AddSource(working({"R", 9, 11, 1, 3, 0, kLineShapeRelation}));
+    const CKoutei& follower = *AddSource({"C", 9, 16, 5, 5}); // from the end of A
+    const CKoutei& free = *AddSource({"F", 18, 21, 7, 7});    // Monday 19 April, on its own
+    Relate("R", "A", "B");
+    Copy();
+
+    EXPECT_NE(doc.InsertKouteiBlock(c.target, CTime(), TRUE), nullptr);
+    // The rows lie in the target's: each copy is found on its source's row.
+    std::map<int, const CKoutei*> onRow;
+    const CKoutei* line = nullptr;
+    for (const CKoutei* copy : PastedIn(doc).processes) {
+        (copy->IsRelationLine() != 0 ? line : onRow[copy->GetStartRow()]) = copy;
+    }
+    ASSERT_EQ(onRow.size(), 4u);
+    ASSERT_NE(line, nullptr);
+    const CKoutei& pastedA = *onRow.at(1);
+    const CKoutei& pastedB = *onRow.at(3);
+    const CKoutei& pastedFollower = *onRow.at(5);
+    const CKoutei& pastedFree = *onRow.at(7);
+
+    EXPECT_EQ(pastedA.GetStartTime(), ChartDay(c.firstDay));
+    for (const auto& [copy, original] : {std::pair{&pastedA, &a}, std::pair{&pastedB, &b}}) {
+        EXPECT_EQ(WorkDays(doc, copy->GetStartTime(), copy->GetEndTime()),
+                  WorkDays(source, original->GetStartTime(), original->GetEndTime()))
+            << copy->GetStartRow();
+    }
+    EXPECT_EQ(WorkDays(doc, pastedA.GetEndTime(), pastedB.GetStartTime()),
+              WorkDays(source, a.GetEndTime(), b.GetStartTime()));
+    EXPECT_EQ(WorkDays(doc, pastedA.GetStartTime(), pastedFree.GetStartTime()),
+              WorkDays(source, a.GetStartTime(), free.GetStartTime()));
+    EXPECT_EQ(CalendarDays(pastedFollower), CalendarDays(follower));
+    EXPECT_EQ(CalendarDays(pastedFree), CalendarDays(free));
+    EXPECT_EQ(pastedFollower.GetStartTime(), pastedA.GetEndTime());
+    // The relation line runs from the end of the one to the start of the other.
+    EXPECT_EQ(line->GetStartLandNo(), pastedA.GetSeqNumber());
+    EXPECT_EQ(line->GetEndLandNo(), pastedB.GetSeqNumber());
+    EXPECT_EQ(line->GetStartTime(), pastedA.GetEndTime());
+    EXPECT_EQ(line->GetEndTime(), pastedB.GetStartTime());
+    EXPECT_EQ(line->GetStartRow(), pastedA.GetEndRow());
+    EXPECT_EQ(line->GetEndRow(), pastedB.GetStartRow());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, WorkingDayPasteTest,
+    testing::Values(WorkingDayCase{"into_july", Target(91, 182, 0, 40), 91},
+                    WorkingDayCase{"onto_a_sunday", Target(94, 182, 0, 40), 94},
+                    WorkingDayCase{"back_into_march", Target(-30, -5, 0, 40), -30},
+                    // Already in the period: the block stays where it is.
+                    WorkingDayCase{"in_place", Target(-10, 30, 0, 40), 0}),
+    [](const testing::TestParamInfo<WorkingDayCase>& info) { return info.param.name; });
+
 // ---- Insert modes -------------------------------------------------------------------------------
 
 struct ModeCase {
