@@ -16,6 +16,7 @@
 #include "platform/Sjis.h"
 #include "shapes/ZukeiBox.h"
 #include "support/ArchiveBytes.h"
+#include "support/SettingsRecordBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -66,14 +67,6 @@ void Position(ByteWriter& w, DWORD first, DWORD second, WORD row1, WORD row2) {
     w.Dword(first).Dword(second).Word(row1).Word(row2).Word(0).Word(0).Word(0).Word(0);
 }
 
-// The 50-byte font record: five 16-bit metrics, eight bytes, the face.
-void Font16(ByteWriter& w, LONG height, LONG width, const char* face) {
-    w.Word(WORD(height)).Word(WORD(width)).Word(0).Word(0).Word(400);
-    w.Raw(std::string("\0\0\0\x80\x03\x02\x01\x11", 8));
-    const std::string name(face);
-    w.Raw(name).Zeros(32 - name.size());
-}
-
 // A 46-byte label block of a term or a resource list: the attached part at offset 12, the
 // link position at 30, no font of its own (offset 32).
 void LabelBlock(ByteWriter& w) {
@@ -93,84 +86,14 @@ void Calendar(ByteWriter& w) {
     w.Raw(days).Word(1).Dword(At(1991, 1, 1)).Dword(At(2020, 12, 31)).Zeros(7);
 }
 
-// The settings record of a calendar-day chart from 2010-04-01 to 2010-05-31 over rows 0..39,
-// block by block.
+// The settings record of a calendar-day chart from 2010-04-01 to 2010-05-31 over rows 0..39 with
+// one item column and no margins.
 void Settings(ByteWriter& w) {
-    auto rect = [&w](int l, int t, int r, int b) {
-        w.Word(WORD(l)).Word(WORD(t)).Word(WORD(r)).Word(WORD(b));
-    };
-    // 1. Page settings, 90 bytes.
-    rect(10, -20, 2910, -310);    // header
-    rect(10, -310, 2910, -2010);  // page
-    rect(11, -410, 2911, -2011);  // body
-    rect(12, -311, 2912, -409);   // date band
-    rect(13, -412, 513, -2012);   // item area
-    rect(514, -413, 2914, -2013); // process area
-    w.Word(31).Word(41);          // insets
-    rect(545, -414, 2873, -2014); // chart rectangle
-    rect(15, -2015, 2915, -2055); // footer
-    w.Word(1).Word(0).Word(501);  // paper B4, orientation, item width
-    rect(0, 0, 3640, -2570);      // paper
-    w.Word(101).Word(WORD(-81)).Word(3).Word(WORD(-4));
-    // 2. Area names: column count, style, split; three empty cell arrays.
-    w.Word(1).Word(1).Word(3).Word(0).Word(0).Word(0);
-    // 3. Date-row style, 76 bytes.
-    Font16(w, -32, 16, "A");
-    w.Word(5).Word(1).Word(2).Word(3).Word(4).Zeros(16);
-    // 4. Item text block, 80 bytes.
-    w.Word(1).Word(1).Word(2).Dword(0x030201).Word(0x10).Word(6).Word(7).Word(8).Word(9);
-    w.Zeros(10);
-    Font16(w, -20, 10, "B");
-    // 5. Process line block, 106 bytes.
-    w.Word(2).Word(1).Word(3).Word(0xFFFF).Dword(0xFF).Word(1).Word(999);
-    w.Word(3).Word(1).Word(6).Word(10).Word(12).Word(30).Word(45).Zeros(10);
-    w.Word(20).Word(18).Zeros(62);
-    // 6. Node block, 12 bytes.
-    w.Word(1).Word(2).Dword(0xFF0000).Word(100).Word(9);
-    // 7. Term label block, 102 bytes.
-    w.Word(1).Word(1).Word(1).Dword(0x800000).Word(2).Word(1).Dword(5).Dword(DWORD(-3));
-    w.Dword(100).Dword(200).Word(1).Word(0).Word(1).Zeros(10);
-    Font16(w, -24, 12, "C");
-    w.Word(0).Word(10).Word(2);
-    // 8. Resource label block, 102 bytes.
-    w.Word(2).Word(2).Word(3).Dword(0x008000).Word(0).Word(0).Dword(0).Dword(0);
-    w.Dword(0).Dword(0).Word(0).Word(1).Word(1).Zeros(10);
-    Font16(w, -24, 12, "D");
-    w.Word(0).Word(10).Word(0);
-    // 9. Event part, 88 bytes.
-    w.Word(1).Word(1).Word(1).Dword(0xFF0000).Word(0x1000).Dword(20).Dword(50).Word(0);
-    w.Zeros(14);
-    Font16(w, -28, 14, "E");
-    w.Word(0x0102);
-    // 10, 11. Progress part: head and tail.
-    w.Word(0).Word(0).Word(0).Word(2).Dword(0xFF).Word(0).Word(3).Word(1).Word(6);
-    w.Word(0);
-    Font16(w, -30, 15, "G");
-    w.Dword(0xFF).Dword(7).Dword(DWORD(-9)).Dword(1).String("mm/dd");
-    // 12, 13. Shape part: head and text.
-    w.Word(0).Word(0).Word(0).Word(0).Dword(0).Word(100).Dword(0).Word(30);
-    w.Word(3).Word(1).Word(6).Word(0).Word(1).Word(1);
-    w.Word(0x0100);
-    Font16(w, -36, 0, "H");
-    // 14. Period: calendar days, no margins, the elapsed-month span, the dates, rows 0..39,
-    // holiday shading, date unit and step, three spare words.
-    w.Word(0).Dword(0).Dword(0).Dword(0).Dword(30 * kDay);
-    w.Dword(At(2010, 4, 1)).Dword(At(2010, 5, 31));
-    w.Word(0).Word(39).Word(2).Word(0).Word(0).Word(0).Word(0).Word(0);
-    // 15. Fixed rows.
-    w.Word(0).Word(0xFFFF);
-    // 16. Date rows, ruled lines, reserved bytes.
-    w.Word(13).Word(17).Word(0).Word(0).Word(0).Word(0);
-    w.Raw("\x5A").Zeros(126).Raw("\xA5");
-    // 18. Layout file name.
-    w.String("MASTER01.LYT");
-    // 19. Irregular periods: two spare words, precedence, mode, two empty lists.
-    w.Dword(0).Dword(0).Word(0).Word(0).Word(0).Word(0);
-    // 20. Layout words.
-    w.Word(0).Word(0).Word(0xFFFF).Word(0).Dword(0xFFFFFFFF).Word(0xFFFF);
-    // 21. Paper font, raw.
-    w.Dword(DWORD(-40)).Dword(20).Dword(0).Dword(0).Dword(400);
-    w.Raw(std::string("\0\0\0\x80\x03\x02\x01\x11", 8)).Raw("I").Zeros(31);
+    w.Append(test::SettingsRecordBytes({.areaColumnCount = 1,
+                                        .marginBefore = 0,
+                                        .marginAfter = 0,
+                                        .start = CTime(2010, 4, 1),
+                                        .end = CTime(2010, 5, 31)}));
 }
 
 // The print header: the print options, the two sets of item texts, the layout, then its one
@@ -188,7 +111,7 @@ void PrintHeader(ByteWriter& w, ObjectWriter& objects) {
     objects.Object(1, "CPrNewText");
     w.Word(1).Word(0); // kind 1 (title), header area
     w.Word(100).Word(WORD(-100)).Word(600).Word(WORD(-200));
-    Font16(w, -40, 20, "T");
+    test::WriteFont16(w, -40, 20, "T");
     w.Dword(0).String("010001").String("A").Word(1).Word(1);
 }
 
