@@ -513,6 +513,13 @@ TEST(CQtDC, ThinLevelAndUprightLinesSetThePaintersPixels) {
 
 // ---- Text -----------------------------------------------------------------------------------
 
+// Selects ＭＳ ゴシック 40 units high into dc; font holds it while dc draws.
+void SelectGothic40(CDC& dc, CFont& font) {
+    const LOGFONT lf = Font("ＭＳ ゴシック", -40);
+    font.CreateFontIndirect(&lf);
+    dc.SelectObject(&font);
+}
+
 struct AlignCase {
     const char* name;
     UINT align;
@@ -528,10 +535,8 @@ TEST_P(TextAlignTest, ReferencePointIsWhereGdiPutsIt) {
     {
         CQtDC dc(&image, OnePixelPerUnit());
         dc.SetMapMode(MM_LOMETRIC);
-        const LOGFONT lf = Font("ＭＳ ゴシック", -40);
         CFont font;
-        font.CreateFontIndirect(&lf);
-        dc.SelectObject(&font);
+        SelectGothic40(dc, font);
         dc.SetBkMode(TRANSPARENT);
         dc.SetTextAlign(c.align);
         dc.TextOut(100, -100, Cp932("工程"));
@@ -575,10 +580,8 @@ TEST_P(HorizontalAlignTest, TextStandsWhereTheAlignmentPutsIt) {
     {
         CQtDC dc(&image, OnePixelPerUnit());
         dc.SetMapMode(MM_LOMETRIC);
-        const LOGFONT lf = Font("ＭＳ ゴシック", -40);
         CFont font;
-        font.CreateFontIndirect(&lf);
-        dc.SelectObject(&font);
+        SelectGothic40(dc, font);
         dc.SetBkMode(TRANSPARENT);
         dc.SetTextAlign(c.align);
         dc.TextOut(150, -20, Cp932("工程"));
@@ -607,10 +610,8 @@ TEST(CQtDC, OpaqueTextFillsItsCell) {
         {
             CQtDC dc(&image, OnePixelPerUnit());
             dc.SetMapMode(MM_LOMETRIC);
-            const LOGFONT lf = Font("ＭＳ ゴシック", -40);
             CFont font;
-            font.CreateFontIndirect(&lf);
-            dc.SelectObject(&font);
+            SelectGothic40(dc, font);
             dc.SetBkMode(OPAQUE);
             dc.SetBkColor(RGB(0, 255, 0));
             dc.SetTextAlign(align);
@@ -656,10 +657,8 @@ TEST_P(TextOverShapeTest, TransparentTextKeepsTheShapeBelow) {
         dc.SelectObject(&yellow);
         // Device rows 20 .. 79, columns 20 .. 279; the outline black.
         dc.Rectangle(20, -20, 280, -80);
-        const LOGFONT lf = Font("ＭＳ ゴシック", -40);
         CFont font;
-        font.CreateFontIndirect(&lf);
-        dc.SelectObject(&font);
+        SelectGothic40(dc, font);
         dc.SetBkMode(TRANSPARENT);
         dc.SetTextColor(RGB(255, 0, 0));
         // The text's cell begins on the outline's top row.
