@@ -39,10 +39,6 @@ constexpr int kExtentUnselected = 1;
 constexpr int kExtentSelected = 2;
 constexpr int kExtentClipboard = 0x100;
 
-std::uint64_t NumberKey(const CObSeqNumber& number) {
-    return (static_cast<std::uint64_t>(number.GetHigh()) << 32) | number.GetLow();
-}
-
 bool IsPoint(const CKoutei& process) {
     return process.GetStartTime() == process.GetEndTime() &&
            process.GetStartRow() == process.GetEndRow();
@@ -303,7 +299,7 @@ POSITION CTembraDoc::InsertKouteiBlock(CChartPos target, CTime baseDate, BOOL re
             relationLines.push_back(copy);
         } else {
             renumbering.Add(*source, *copy);
-            pastedNumbers.insert(NumberKey(copy->GetSeqNumber()));
+            pastedNumbers.insert(copy->GetSeqNumber().Key());
         }
         if (remap) {
             copy->GetShigen()->RemapNumbers(app.GetShigenNameClipboard());
@@ -377,8 +373,8 @@ POSITION CTembraDoc::InsertKouteiBlock(CChartPos target, CTime baseDate, BOOL re
     // from the end of the one to the start of the other.
     if (calendar != nullptr) {
         for (CKoutei* line : relationLines) {
-            if (pastedNumbers.contains(NumberKey(line->GetStartLandNo())) &&
-                pastedNumbers.contains(NumberKey(line->GetEndLandNo()))) {
+            if (pastedNumbers.contains(line->GetStartLandNo().Key()) &&
+                pastedNumbers.contains(line->GetEndLandNo().Key())) {
                 line->ResolveRelation(seam);
             }
         }

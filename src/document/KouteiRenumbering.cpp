@@ -2,13 +2,9 @@
 
 namespace tembra {
 
-std::uint64_t KouteiRenumbering::Key(const CObSeqNumber& number) {
-    return (static_cast<std::uint64_t>(number.GetHigh()) << 32) | number.GetLow();
-}
-
 void KouteiRenumbering::Add(const CKoutei& source, const CKoutei& copy) {
     if (!source.GetSeqNumber().IsNull()) {
-        m_numbers[Key(source.GetSeqNumber())] = copy.GetSeqNumber();
+        m_numbers[source.GetSeqNumber().Key()] = copy.GetSeqNumber();
     }
 }
 
@@ -18,10 +14,10 @@ void KouteiRenumbering::AddRelationLine(CKoutei* copy) {
 
 void KouteiRenumbering::Apply() const {
     for (CKoutei* line : m_lines) {
-        if (const auto it = m_numbers.find(Key(line->GetStartLandNo())); it != m_numbers.end()) {
+        if (const auto it = m_numbers.find(line->GetStartLandNo().Key()); it != m_numbers.end()) {
             line->SetStartLandNo(it->second.GetHigh(), it->second.GetLow());
         }
-        if (const auto it = m_numbers.find(Key(line->GetEndLandNo())); it != m_numbers.end()) {
+        if (const auto it = m_numbers.find(line->GetEndLandNo().Key()); it != m_numbers.end()) {
             line->SetEndLandNo(it->second.GetHigh(), it->second.GetLow());
         }
     }

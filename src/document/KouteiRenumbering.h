@@ -23,8 +23,6 @@ public:
     void Apply() const;
 
 private:
-    static std::uint64_t Key(const CObSeqNumber& number);
-
     std::unordered_map<std::uint64_t, CObSeqNumber> m_numbers;
     std::vector<CKoutei*> m_lines;
 };

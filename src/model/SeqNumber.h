@@ -5,6 +5,7 @@
 #include "platform/Archive.h"
 #include "platform/Types.h"
 
+#include <cstdint>
 #include <optional>
 
 namespace tembra {
@@ -31,6 +32,8 @@ public:
     bool operator==(const CObSeqNumber& other) const {
         return m_high == other.m_high && m_low == other.m_low;
     }
+    // Both parts in one number, for keys of hash maps and sets.
+    std::uint64_t Key() const { return (static_cast<std::uint64_t>(m_high) << 32) | m_low; }
 
     // WORD high part, then DWORD low part.
     void Serialize(CArchive& ar) override;
