@@ -1,7 +1,11 @@
 // The lock file beside an open document, which keeps a second user from editing it at the same
 // time: "<path without extension>.$$$" (a path without extension gets ".$$$" appended), exactly
 // 80 bytes holding the owner id, "user [host]" in CP932, followed by zeros. The file is made by
-// an exclusive create, so of two openers racing for one document exactly one gets it.
+// an exclusive create, so of two openers racing for one document exactly one gets it; a lock
+// whose bytes cannot be written and flushed (a full disk) is removed at once, as a lock that
+// cannot be made. The owner releases a lock it made (the same file, by device and inode) whatever
+// it holds by then, and one that names it (left by an earlier run). A lock shorter than 80 bytes
+// or naming no one is damaged: it is reported with its path and replaced by the opener's.
 //
 // Documents on a device the system marks removable are never locked (their lock is only
 // released); where the system cannot tell, they are locked.

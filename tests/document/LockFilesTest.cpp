@@ -1,5 +1,6 @@
 // The lock file beside an open chart: its name and 80 bytes, the owner id, the answers for this
-// owner and another, the removable devices, and two openers racing for one lock.
+// owner and another, a lock that cannot be written or is damaged, the removable devices, and two
+// openers racing for one lock.
 #include "document/LockFiles.h"
 
 #include "platform/Sjis.h"
@@ -8,11 +9,13 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -115,6 +118,99 @@ TEST_F(LockFilesTest, TakeCheckAndReleaseForThisOwnerAndAnother) {
     EXPECT_EQ(LockDocumentFileAs(dir.File("none/chart.tbr").string(), 1, "me", NoDeviceInfo()), 1);
 }
 
+// A full disk: the lock's bytes do not all reach the file. The opener goes on as for a lock that
+// cannot be made, and leaves none behind that would keep everyone, itself too, from writing.
+TEST_F(LockFilesTest, ALockThatCannotBeWrittenIsNotLeftBehind) {
+    const std::string chart = dir.File("chart.tbr").string();
+    const fs::path lock = dir.File("chart.$$$");
+    struct Case {
+        const char* name;
+        rlim_t fileSizeLimit; // what the process may write into one file
+    };
+    const Case cases[] = {{"nothing written", 0}, {"half written", kLockFileSize / 2}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            std::signal(SIGXFSZ, SIG_IGN); // the write fails instead of ending the process
+            const rlimit limit{c.fileSizeLimit, c.fileSizeLimit};
+            if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) {
+                ::_exit(2);
+            }
+            ::_exit(LockDocumentFileAs(chart, 1, "me [pc1]", dir.File("no-sys")));
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), 1) << "the opener goes on";
+        EXPECT_FALSE(fs::exists(lock)) << "no lock is left";
+
+        // The same user's next open takes the lock and writes.
+        ui->ClearRecords();
+        EXPECT_EQ(LockDocumentFileAs(chart, 1, "me [pc1]", NoDeviceInfo()), 1);
+        EXPECT_TRUE(ui->MessageBoxes().empty());
+        std::string expected = "me [pc1]";
+        expected.resize(kLockFileSize, '\0');
+        EXPECT_EQ(ReadFile(lock), expected);
+        EXPECT_EQ(LockDocumentFileAs(chart, 0, "me [pc1]", NoDeviceInfo()), 1);
+        EXPECT_FALSE(fs::exists(lock));
+    }
+}
+
+TEST_F(LockFilesTest, TheOwnerReleasesTheLockItMadeWhateverItHolds) {
+    const std::string chart = dir.File("chart.tbr").string();
+    const fs::path lock = dir.File("chart.$$$");
+    ASSERT_EQ(LockDocumentFileAs(chart, 1, "me [pc1]", NoDeviceInfo()), 1);
+    // The same file, its bytes changed under its maker.
+    std::ofstream(lock, std::ios::binary | std::ios::in | std::ios::out) << "garbled";
+    // Another owner does not release it ...
+    EXPECT_EQ(LockDocumentFileAs(chart, 0, "you [pc2]", NoDeviceInfo()), 1);
+    EXPECT_TRUE(fs::exists(lock));
+    // ... its maker does.
+    EXPECT_EQ(LockDocumentFileAs(chart, 0, "me [pc1]", NoDeviceInfo()), 1);
+    EXPECT_FALSE(fs::exists(lock));
+
+    // A lock made again in its place by another owner is that owner's.
+    ASSERT_EQ(LockDocumentFileAs(chart, 1, "me [pc1]", NoDeviceInfo()), 1);
+    fs::remove(lock);
+    ASSERT_EQ(LockDocumentFileAs(chart, 1, "you [pc2]", NoDeviceInfo()), 1);
+    EXPECT_EQ(LockDocumentFileAs(chart, 0, "me [pc1]", NoDeviceInfo()), 1);
+    EXPECT_TRUE(fs::exists(lock));
+    EXPECT_EQ(LockDocumentFileAs(chart, 0, "you [pc2]", NoDeviceInfo()), 1);
+    EXPECT_FALSE(fs::exists(lock));
+}
+
+// A lock that names no one (a maker's write that failed before this was mended) is not another
+// user's: it is reported with its path, and the opener takes the lock.
+TEST_F(LockFilesTest, ADamagedLockIsReportedAndReplaced) {
+    const std::string chart = dir.File("chart.tbr").string();
+    const fs::path lock = dir.File("chart.$$$");
+    struct Case {
+        const char* name;
+        std::string bytes;
+    };
+    const Case cases[] = {
+        {"empty", ""},
+        {"short", "you [pc2]"},
+        {"zeros", std::string(kLockFileSize, '\0')},
+    };
+    std::string expected = "me [pc1]";
+    expected.resize(kLockFileSize, '\0');
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::ofstream(lock, std::ios::binary) << c.bytes;
+        ui->ClearRecords();
+        EXPECT_EQ(LockDocumentFileAs(chart, 1, "me [pc1]", NoDeviceInfo()), 1);
+        ASSERT_EQ(ui->MessageBoxes().size(), 1u);
+        EXPECT_EQ(ui->MessageBoxes()[0].stringId, 5008u);
+        EXPECT_EQ(ui->MessageBoxes()[0].text, "ファイルが異常です\n" + lock.string());
+        EXPECT_EQ(ReadFile(lock), expected);
+        EXPECT_EQ(LockDocumentFileAs(chart, 0, "me [pc1]", NoDeviceInfo()), 1);
+        EXPECT_FALSE(fs::exists(lock));
+    }
+}
+
 TEST_F(LockFilesTest, ADeviceTheSystemMarksRemovableIsNotLocked) {
     // A device information tree for the device the folder lies on: a whole disk, or a
     // partition whose disk carries the mark.
@@ -161,7 +257,9 @@ TEST_F(LockFilesTest, ADeviceTheSystemMarksRemovableIsNotLocked) {
         fs::remove(lock);
         // A lock found beside a document on a removable device goes, whoever made it;
         // elsewhere it keeps the document from this owner.
-        std::ofstream(lock) << "someone [pc9]";
+        std::string someone = "someone [pc9]";
+        someone.resize(kLockFileSize, '\0');
+        std::ofstream(lock, std::ios::binary) << someone;
         EXPECT_EQ(LockDocumentFileAs(chart, 1, "me [pc1]", root), c.locked ? 0 : 1);
         EXPECT_EQ(fs::exists(lock), c.locked);
         fs::remove(lock);
