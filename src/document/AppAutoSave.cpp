@@ -4,13 +4,16 @@
 #include "model/Utility.h"
 #include "platform/Paths.h"
 #include "platform/Profile.h"
+#include "platform/ProfileFile.h"
 #include "platform/Sjis.h"
+#include "platform/StringTable.h"
 #include "platform/Ui.h"
 
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
 #include <system_error>
+#include <unistd.h>
 #include <vector>
 
 namespace tembra {
@@ -20,6 +23,10 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr UINT IDS_UNSAVED_WORK = 5102;
+constexpr UINT IDS_READ_ONLY_OPEN = 5085;
+
+// The message after a recovery names at most this many copies that could not be opened.
+constexpr std::size_t kListedCopies = 20;
 
 // The control file and its keys:
 //   section     key              value
@@ -79,6 +86,26 @@ std::vector<int> EntryNumbers(const fs::path& control) {
     std::sort(numbers.begin(), numbers.end());
     numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
     return numbers;
+}
+
+// A copy the open may be given: one that is there to be read. A missing copy goes without the
+// open's own message, so that a control file that lists thousands of them says so once.
+bool IsReadableFile(const std::string& path) {
+    std::error_code ec;
+    return fs::is_regular_file(path, ec) && ::access(path.c_str(), R_OK) == 0;
+}
+
+// "ファイルを開けませんでした。" and the copies, one a line, the first few of many named.
+void ReportLostCopies(const std::vector<std::string>& copies) {
+    std::string text = Sjis::FromUtf8("ファイルを開けませんでした。");
+    for (std::size_t i = 0; i < copies.size() && i < kListedCopies; ++i) {
+        text += "\n" + Sjis::FromUtf8(copies[i]);
+    }
+    if (copies.size() > kListedCopies) {
+        text += "\n" + FormatString(Sjis::FromUtf8("ほか%1件"),
+                                    {std::to_string(copies.size() - kListedCopies)});
+    }
+    AfxMessageBox(text, MB_OK | MB_ICONEXCLAMATION);
 }
 
 // Sets the flag for the life of the object.
@@ -153,25 +180,41 @@ BOOL CAppState::HasAutoSaveFiles() {
 void CAppState::RecoverAutoSaveFiles(const OpenDocumentFn& open) {
     AutoSavingScope recovering(*this);
     const fs::path control = ControlFile();
-    for (const int n : EntryNumbers(control)) {
-        const std::string key = EntryKey(n);
-        const std::string name = ReadEntry(control, key);
-        if (name.empty()) {
-            continue;
+    std::vector<std::string> lost;
+    {
+        // The entries of the copies that could not be opened go in one write of the control
+        // file, at the end.
+        ProfileBatch batch(OpenProfileFile(control, ProfileFlavor::IniFile));
+        for (const int n : EntryNumbers(control)) {
+            const std::string key = EntryKey(n);
+            const std::string name = ReadEntry(control, key);
+            if (name.empty()) {
+                continue;
+            }
+            const std::string copy = CopyPath(key);
+            CTembraDoc* document = open && IsReadableFile(copy) ? open(copy) : nullptr;
+            if (document == nullptr) {
+                WritePrivateProfileString(kEntrySection, key.c_str(), nullptr, control);
+                lost.push_back(copy);
+                continue;
+            }
+            document->SetAutoSavePath(copy);
+            document->SetModifiedFlag(TRUE);
+            LockDocumentFile(copy, 0);
+            if (!document->TakeProvisionalName(name)) {
+                // The file the copy was made of is locked as a normal open would lock it: held
+                // by another user, the chart comes back read-only, to be saved under another
+                // name, and nothing is written over that user's file.
+                if (LockDocumentFile(name, 1) == 0) {
+                    document->SetReadOnly(TRUE);
+                    AfxMessageBox(IDS_READ_ONLY_OPEN, MB_OK | MB_ICONINFORMATION);
+                }
+                document->SetPathName(name, TRUE);
+            }
         }
-        const std::string copy = CopyPath(key);
-        CTembraDoc* document = open ? open(copy) : nullptr;
-        if (document == nullptr) {
-            WritePrivateProfileString(kEntrySection, key.c_str(), nullptr, control);
-            continue;
-        }
-        document->SetAutoSavePath(copy);
-        document->SetModifiedFlag(TRUE);
-        LockDocumentFile(copy, 0);
-        if (!document->TakeProvisionalName(name)) {
-            document->SetPathName(name, TRUE);
-            LockDocumentFile(name, 1);
-        }
+    }
+    if (!lost.empty()) {
+        ReportLostCopies(lost);
     }
 }
 

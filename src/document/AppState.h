@@ -148,9 +148,11 @@ public:
     void RemoveAutoSaveFile(const std::string& path);
     // TRUE after message 5102 when the control file lists a copy.
     BOOL HasAutoSaveFiles();
-    // Opens the copies again through open (null: the copy could not be read, and its entry
-    // goes): each comes back modified, under the path its entry names (locked there) or, for a
-    // provisional name, untitled under that name.
+    // Opens the copies again through open (a copy that is missing is not given to it; null: the
+    // copy could not be read): each comes back modified, under the path its entry names (locked
+    // there, or read-only with message 5085 when another user holds that lock) or, for a
+    // provisional name, untitled under that name. The entries of the copies not opened go in one
+    // write of the control file, and one message names those copies.
     using OpenDocumentFn = std::function<CTembraDoc*(const std::string& path)>;
     void RecoverAutoSaveFiles(const OpenDocumentFn& open);
     // Deletes every copy and the control file (a normal exit).
@@ -161,7 +163,9 @@ public:
     // owner id and zeros. Mode 1 takes the lock or finds it held by this owner (message 5073):
     // 1; held by another owner: message 5086 naming it and 0. Mode 0 releases a lock of this
     // owner: 1. An empty path, and a path on a device the system marks removable (where the
-    // lock is only released), answer 1. A lock that cannot be written does not stop the caller.
+    // lock is only released), answer 1. A lock that cannot be written does not stop the caller
+    // and is not left behind; a damaged lock (short, naming no one) is reported with its path
+    // (message 5008) and replaced.
     int LockDocumentFile(const std::string& path, int mode);
     // "user [host]" in CP932, the host name cut to 15 bytes: whose locks this program writes.
     const std::string& GetLockOwnerId();

@@ -1,5 +1,6 @@
 // The auto-save of the open charts and their recovery after a crash: the control file and the
-// copies step by step, the provisional names, and the copies a crash leaves behind.
+// copies step by step, the provisional names, the copies a crash leaves behind, a recovered
+// chart whose file another user holds, and a control file listing thousands of lost copies.
 #include "DocFileFixture.h"
 
 #include "document/LockFiles.h"
@@ -7,8 +8,15 @@
 #include "platform/Profile.h"
 #include "platform/Sjis.h"
 
+#include "document/DocFileRequests.h"
+
 #include <gtest/gtest.h>
 
+#include <sys/inotify.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
 #include <string>
 #include <vector>
 
@@ -20,9 +28,12 @@ namespace fs = std::filesystem;
 class DocAutoSaveTest : public test::DocFileFixture {
 protected:
     fs::path Control() const { return paths.Writable() / "AUTOCTRL.FNM"; }
-    fs::path Copy(int n) const {
-        return paths.Writable() / ("TBRT000" + std::to_string(n) + ".T_P");
+    // The key of entry n, "TBRT%04d", and its copy.
+    static std::string Key(int n) {
+        std::string digits = std::to_string(n);
+        return "TBRT" + std::string(digits.size() < 4 ? 4 - digits.size() : 0, '0') + digits;
     }
+    fs::path Copy(int n) const { return paths.Writable() / (Key(n) + ".T_P"); }
     // A new chart under the title the program gives its n-th new chart.
     std::unique_ptr<CTembraDoc> Untitled(int n) {
         auto doc = NewChart();
@@ -167,6 +178,136 @@ TEST_F(DocAutoSaveTest, ACopyThatCannotBeOpenedLosesItsEntry) {
     EXPECT_TRUE(opened.empty());
     EXPECT_FALSE(state.HasAutoSaveFiles());
     EXPECT_TRUE(fs::exists(Copy(1))) << "the file stays";
+}
+
+// Another user opened the chart's file after the crash: the recovered chart is read-only, as a
+// normal open would make it, and its contents go under another name, never over that file.
+TEST_F(DocAutoSaveTest, ARecoveredChartWhoseFileAnotherUserHoldsIsReadOnly) {
+    auto b = NewChart();
+    const fs::path bPath = files.File("b.tbr");
+    ASSERT_TRUE(b->OnSaveDocument(bPath.string()));
+    b->SetPathName(bPath.string());
+    b->GetSyokiSet().SetLastRow(55);
+    b->SetChangedFlag(TRUE);
+    state.AutoSave({b.get()});
+    b.reset(); // the crash
+    std::string otherLock = "other [host-b]";
+    otherLock.resize(kLockFileSize, '\0');
+    WriteBytes(LockFilePath(bPath), otherLock);
+    const std::string fileBytes = ReadBytes(bPath);
+
+    ui->ClearRecords();
+    std::vector<std::unique_ptr<CTembraDoc>> opened;
+    state.RecoverAutoSaveFiles(Opener(opened));
+    ASSERT_EQ(opened.size(), 1u);
+    CTembraDoc& recovered = *opened[0];
+    EXPECT_EQ(Messages(), (std::vector<UINT>{5086, 5085}));
+    EXPECT_TRUE(recovered.IsReadOnly());
+    EXPECT_TRUE(recovered.IsModified());
+    EXPECT_EQ(recovered.GetPathName(), bPath.string());
+
+    // Save: refused under its own name, then the dialog asks for another; the file's own name is
+    // refused there too.
+    const fs::path other = files.File("other.tbr");
+    std::vector<std::string> names = {bPath.string(), other.string()};
+    ui->OnDialog("FileDialog", [&names](DialogRequest& r) {
+        if (names.empty()) {
+            return IDCANCEL;
+        }
+        auto& file = static_cast<FileDialogRequest&>(r);
+        file.path = names.front();
+        names.erase(names.begin());
+        return IDOK;
+    });
+    ui->ClearRecords();
+    recovered.OnFileSave();
+    EXPECT_EQ(Messages(), (std::vector<UINT>{5139, 5033}));
+    EXPECT_TRUE(recovered.IsModified());
+    recovered.OnFileSave();
+    EXPECT_FALSE(recovered.IsModified());
+    EXPECT_EQ(recovered.GetPathName(), other.string());
+    EXPECT_TRUE(SameBytes(ReadBytes(bPath), fileBytes));
+    EXPECT_EQ(ReadBytes(LockFilePath(bPath)), otherLock);
+    CTembraDoc back;
+    ASSERT_TRUE(back.OnOpenDocument(other.string()));
+    EXPECT_EQ(back.GetSyokiSet().GetLastRow(), 55);
+}
+
+// How often a file of a folder is put in place (written, or renamed onto its name).
+class FileWriteCounter {
+public:
+    FileWriteCounter(const fs::path& folder, std::string name)
+        : m_fd(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC)), m_name(std::move(name)) {
+        EXPECT_GE(m_fd, 0);
+        EXPECT_GE(::inotify_add_watch(m_fd, folder.c_str(), IN_CLOSE_WRITE | IN_MOVED_TO), 0);
+    }
+    ~FileWriteCounter() { ::close(m_fd); }
+    FileWriteCounter(const FileWriteCounter&) = delete;
+    FileWriteCounter& operator=(const FileWriteCounter&) = delete;
+
+    // The writes since the last call; more than the events kept count as many.
+    int Take() {
+        alignas(inotify_event) std::array<char, 1 << 16> buffer{};
+        int writes = 0;
+        for (;;) {
+            const ssize_t n = ::read(m_fd, buffer.data(), buffer.size());
+            if (n <= 0) {
+                return writes;
+            }
+            for (ssize_t at = 0; at < n;) {
+                const auto* event = reinterpret_cast<const inotify_event*>(buffer.data() + at);
+                if ((event->mask & IN_Q_OVERFLOW) != 0) {
+                    writes += 1 << 20;
+                } else if (event->len > 0 && m_name == event->name) {
+                    ++writes;
+                }
+                at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+            }
+        }
+    }
+
+private:
+    int m_fd;
+    std::string m_name;
+};
+
+// A damaged control file lists thousands of copies that are gone: one pass drops their entries,
+// the control file is written once, and one message names the copies.
+TEST_F(DocAutoSaveTest, ThousandsOfLostCopiesCostOneWriteAndOneMessage) {
+    constexpr int kLost = 16000;
+    constexpr int kListed = 20;
+    auto a = Untitled(1);
+    a->SetChangedFlag(TRUE);
+    state.AutoSave({a.get()});
+    a.reset();
+    std::string control = ReadBytes(Control());
+    std::string entries;
+    for (int n = 2; n <= kLost + 1; ++n) {
+        entries += Key(n) + "=/x/lost" + std::to_string(n) + ".tbr\r\n";
+    }
+    control.insert(control.find("[Control]"), entries);
+    WriteBytes(Control(), control);
+
+    FileWriteCounter writes(Control().parent_path(), Control().filename().string());
+    ui->ClearRecords();
+    std::vector<std::unique_ptr<CTembraDoc>> opened;
+    state.RecoverAutoSaveFiles(Opener(opened));
+    EXPECT_EQ(writes.Take(), 1);
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_TRUE(opened[0]->GetTitle().starts_with(Sjis::FromUtf8("無題1")));
+
+    ASSERT_EQ(ui->MessageBoxes().size(), 1u);
+    std::string expected = "ファイルを開けませんでした。";
+    for (int n = 2; n < 2 + kListed; ++n) {
+        expected += "\n" + Copy(n).string();
+    }
+    expected += "\nほか" + std::to_string(kLost - kListed) + "件";
+    EXPECT_EQ(ui->MessageBoxes()[0].text, expected);
+
+    // The recovered copy keeps its entry; the lost ones are gone.
+    EXPECT_EQ(GetPrivateProfileKeyNames("AutoSave", 1 << 20, Control()),
+              std::vector<std::string>{"TBRT0001"});
+    EXPECT_FALSE(state.IsAutoSaving());
 }
 
 TEST_F(DocAutoSaveTest, ACopyKeepsTheSelectionAndTheCurrentForm) {
