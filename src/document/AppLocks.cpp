@@ -4,9 +4,12 @@
 #include "document/LockFiles.h"
 #include "model/ConfigBase.h"
 #include "model/ConfigPath.h"
+#include "platform/StringTable.h"
+#include "platform/Ui.h"
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 namespace tembra {
@@ -14,6 +17,8 @@ namespace tembra {
 namespace {
 
 namespace fs = std::filesystem;
+
+constexpr UINT IDS_LOCKED_BY = 5086;
 
 // Where the system tells which block devices are removable.
 const fs::path kSysRoot = "/sys";
@@ -33,6 +38,16 @@ const std::string& CAppState::GetLockOwnerId() {
 
 int CAppState::LockDocumentFile(const std::string& path, int mode) {
     return LockDocumentFileAs(path, mode, GetLockOwnerId(), kSysRoot);
+}
+
+BOOL CAppState::IsLockedByAnother(const std::string& path) {
+    const std::optional<std::string> holder = LockHolderOtherThan(path, GetLockOwnerId(), kSysRoot);
+    if (!holder) {
+        return FALSE;
+    }
+    Ui().MessageBox(FormatString(LoadString(IDS_LOCKED_BY), {*holder}), MB_OK | MB_ICONEXCLAMATION,
+                    IDS_LOCKED_BY);
+    return TRUE;
 }
 
 void CAppState::PrepareBackupFolder() {

@@ -167,6 +167,10 @@ public:
     // and is not left behind; a damaged lock (short, naming no one) is reported with its path
     // (message 5008) and replaced.
     int LockDocumentFile(const std::string& path, int mode);
+    // Whether another owner holds the lock of path now (message 5086 naming it): a save over the
+    // file is refused, although the chart opened it writable (its lock could not be made then,
+    // or was taken from it since).
+    BOOL IsLockedByAnother(const std::string& path);
     // "user [host]" in CP932, the host name cut to 15 bytes: whose locks this program writes.
     const std::string& GetLockOwnerId();
     void SetLockOwnerId(std::string owner) { m_lockOwner = std::move(owner); }

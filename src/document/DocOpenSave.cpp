@@ -498,6 +498,9 @@ BOOL CTembraDoc::DoSave(const std::string& path, BOOL replace) {
             return FALSE;
         }
         tookLock = true;
+    } else if (!m_bAutomation && app->IsLockedByAnother(name)) {
+        // The chart's own lock is not there but another user's is: the file is theirs now.
+        return FALSE;
     }
     // The file about to be replaced is kept in the program folder.
     std::error_code ec;

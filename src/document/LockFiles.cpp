@@ -261,6 +261,24 @@ std::optional<bool> IsOnRemovableDevice(const fs::path& path, const fs::path& sy
     return std::nullopt;
 }
 
+std::optional<std::string> LockHolderOtherThan(const std::string& path, const std::string& owner,
+                                               const fs::path& sysRoot) {
+    if (path.empty()) {
+        return std::nullopt;
+    }
+    const fs::path lock = LockFilePath(path);
+    if (IsOnRemovableDevice(lock.parent_path(), sysRoot).value_or(false) ||
+        Made().Made(lock, owner)) {
+        return std::nullopt;
+    }
+    const std::optional<std::string> bytes = ReadLockBytes(lock);
+    std::optional<std::string> stored = bytes ? LockOwner(*bytes) : std::nullopt;
+    if (stored == owner.substr(0, kLockFileSize)) {
+        return std::nullopt;
+    }
+    return stored;
+}
+
 int LockDocumentFileAs(const std::string& path, int mode, const std::string& owner,
                        const fs::path& sysRoot) {
     if (path.empty()) {

@@ -41,4 +41,9 @@ std::optional<bool> IsOnRemovableDevice(const std::filesystem::path& path,
 int LockDocumentFileAs(const std::string& path, int mode, const std::string& owner,
                        const std::filesystem::path& sysRoot);
 
+// The owner of a lock beside the document that another owner holds; nothing when none stands
+// there, when it is this owner's (made by it, or naming it), damaged, or on a removable device.
+std::optional<std::string> LockHolderOtherThan(const std::string& path, const std::string& owner,
+                                               const std::filesystem::path& sysRoot);
+
 } // namespace tembra

@@ -161,6 +161,38 @@ TEST_F(DocOpenCloseTest, SaveInReadOnlyModeAsksForAnotherName) {
     EXPECT_EQ(ReadBytes(LockFilePath(path)).substr(0, 11), "other [pc2]");
 }
 
+// The chart opened its file writable, but its lock is gone and another user holds the file now
+// (the lock could not be made at the open, or was deleted by hand): a save over it is refused.
+TEST_F(DocOpenCloseTest, SaveOverAFileAnotherUserLockedSinceIsRefused) {
+    const fs::path path = SaveSample("taken.tbr");
+    CTembraDoc doc;
+    ASSERT_TRUE(doc.OnOpenDocument(path.string()));
+    doc.SetPathName(path.string());
+    ASSERT_FALSE(doc.IsReadOnly());
+    fs::remove(LockFilePath(path));
+    WriteLock(path, "other [pc2]");
+    const std::string original = ReadBytes(path);
+    const std::string lock = ReadBytes(LockFilePath(path));
+    doc.SetModifiedFlag(TRUE);
+    ui->ClearRecords();
+
+    ui->QueueAnswer(IDYES);
+    doc.OnFileSave();
+    EXPECT_EQ(Messages(), (std::vector<UINT>{5120, 5086}));
+    EXPECT_EQ(MessageTexts().back(), "選択ファイルは「other [pc2]」が使用中です。");
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_TRUE(SameBytes(ReadBytes(path), original));
+    EXPECT_EQ(ReadBytes(LockFilePath(path)), lock);
+
+    // No lock there at all (none could be made): the save goes on.
+    fs::remove(LockFilePath(path));
+    ui->ClearRecords();
+    ui->QueueAnswer(IDYES);
+    doc.OnFileSave();
+    EXPECT_EQ(Messages(), std::vector<UINT>{5120});
+    EXPECT_FALSE(doc.IsModified());
+}
+
 TEST_F(DocOpenCloseTest, CancelAtTheCloseQuestionKeepsTheLock) {
     const fs::path path = SaveSample("kept.tbr");
     CTembraDoc doc;
