@@ -148,7 +148,8 @@ CReplacementFile::CReplacementFile(const fs::path& target) : m_target(target) {
     m_descriptor = fd;
     CFileException opened;
     if (!Open("/proc/self/fd/" + std::to_string(fd), modeCreate | modeWrite | typeBinary,
-              &opened)) {
+              &opened) &&
+        !OpenByName(opened)) {
         m_error = opened.m_lOsError > 0 ? static_cast<int>(opened.m_lOsError) : EIO;
         Discard();
         return;
@@ -161,6 +162,19 @@ CReplacementFile::CReplacementFile(const fs::path& target) : m_target(target) {
         m_error = injected;
         Discard();
     }
+}
+
+bool CReplacementFile::OpenByName(CFileException& opened) {
+    // Without the descriptors' folder the name has to do, but only while it still is the file
+    // created here.
+    struct stat created {};
+    struct stat named {};
+    if (::fstat(m_descriptor, &created) != 0 || ::lstat(m_temporary.c_str(), &named) != 0 ||
+        !S_ISREG(named.st_mode) || named.st_dev != created.st_dev ||
+        named.st_ino != created.st_ino) {
+        return false;
+    }
+    return Open(m_temporary, modeCreate | modeWrite | typeBinary, &opened) != FALSE;
 }
 
 CReplacementFile::~CReplacementFile() {

@@ -62,6 +62,8 @@ public:
     int Commit(struct stat* written = nullptr);
 
 private:
+    // Opens the temporary by its name, when it still is the file created; false otherwise.
+    bool OpenByName(CFileException& opened);
     // Flushes, syncs and closes the temporary; 0 or errno.
     int Finish();
     int CloseDescriptor();
