@@ -44,7 +44,7 @@ std::string TemporaryPrefix(const fs::path& target) {
 // A name no other writer uses: the process's id says whose it is, the random part makes it
 // unpredictable, so that nobody can plant something under it beforehand.
 fs::path TemporaryName(const fs::path& target) {
-    static std::mt19937_64 random{std::random_device{}()};
+    thread_local std::mt19937_64 random{std::random_device{}()};
     char tail[17];
     std::snprintf(tail, sizeof tail, "%016llx", static_cast<unsigned long long>(random()));
     return FolderOf(target) / (TemporaryPrefix(target) + std::to_string(::getpid()) + "-" + tail +
