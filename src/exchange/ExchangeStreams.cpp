@@ -93,9 +93,14 @@ BOOL CExchangeStreams::StoreDosDocument(CTembraDoc& document, CArchive& ar) {
     }
     ar.Flush();
     const std::filesystem::path data = DataFilePath(document.GetFilePath());
-    const int error = ReplaceFile(data, [&records](CFile& file) {
+    const auto write = [&records](CFile& file) {
         file.Write(records.Data().data(), static_cast<UINT>(records.Data().size()));
-    });
+    };
+    // The header and its data file change together: written beside the header file, the data
+    // file is put in place with it, and stays the old one when the header cannot be.
+    auto* header = dynamic_cast<CReplacementFile*>(ar.GetFile());
+    const int error =
+        header != nullptr ? header->AddCompanion(data, write) : ReplaceFile(data, write);
     if (error != 0) {
         CTembraDoc::ReportSaveFailure(error);
         return FALSE;

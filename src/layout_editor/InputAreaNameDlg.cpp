@@ -1,6 +1,7 @@
 #include "layout_editor/InputAreaNameDlg.h"
 
 #include "layout_editor/DialogFields.h"
+#include "layout_editor/core/EditorTexts.h"
 #include "platform/Ui.h"
 
 #include <QDialogButtonBox>
@@ -69,6 +70,11 @@ void CInputAreaNameDlg::accept() {
     m_data.defaultText = ToCp932(text);
     if (const tembra::UINT message = m_data.Check()) {
         tembra::AfxMessageBox(message, tembra::MB_OK | tembra::MB_ICONEXCLAMATION);
+        // The default text, when it is the one refused, is corrected where it stands.
+        if (CheckInputAreaName(m_data.name) == 0 && CheckDefaultText(m_data.defaultText) != 0) {
+            m_text->setFocus();
+            return;
+        }
         if (message == kInvalidName) {
             m_name->setEditText(QString());
         }

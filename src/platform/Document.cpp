@@ -1,6 +1,7 @@
 #include "platform/Document.h"
 
 #include "platform/Archive.h"
+#include "platform/ReplaceFile.h"
 #include "platform/Sjis.h"
 
 #include <algorithm>
@@ -109,40 +110,25 @@ BOOL CDocument::OnOpenDocument(const std::string& path) {
 }
 
 BOOL CDocument::OnSaveDocument(const std::string& path) {
-    const std::filesystem::path target(path);
-    std::filesystem::path temporary = target;
-    temporary += ".tmp~";
-    bool written = false;
-    {
-        CFile file;
-        if (!file.Open(temporary, CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive |
-                                      CFile::typeBinary)) {
-            return FALSE;
-        }
-        try {
+    int error = 0;
+    try {
+        error = ReplaceFile(path, [&](CFile& file) {
             CArchive ar(&file, CArchive::store | CArchive::bNoFlushOnDelete);
             ar.m_pDocument = this;
             ar.m_strFileName = path;
             Serialize(ar);
             ar.Close();
-            file.Close();
-            written = true;
-        } catch (const CException&) {
-            file.Abort();
-        } catch (const std::bad_alloc&) {
-            file.Abort();
-        }
+        });
+    } catch (const CException&) {
+        return FALSE;
+    } catch (const std::bad_alloc&) {
+        return FALSE;
     }
-    std::error_code error;
-    if (written) {
-        std::filesystem::rename(temporary, target, error);
-        if (!error) {
-            SetModifiedFlag(FALSE);
-            return TRUE;
-        }
+    if (error != 0) {
+        return FALSE;
     }
-    std::filesystem::remove(temporary, error);
-    return FALSE;
+    SetModifiedFlag(FALSE);
+    return TRUE;
 }
 
 void CDocument::OnCloseDocument() {

@@ -1,6 +1,7 @@
 #include "platform/ProfileFile.h"
 
 #include "platform/NumberText.h"
+#include "platform/ReplaceFile.h"
 #include "platform/Sjis.h"
 
 #include <atomic>
@@ -510,47 +511,19 @@ std::string ProfileFile::Serialize(const Content& content) const {
 
 namespace {
 
-bool WriteAll(int fd, const std::string& bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-// Writes bytes into a new file beside target and renames it over target, so that target is at
-// every moment either the old file or the new one. On success the stamp of the new file is set.
-bool ReplaceFile(const std::filesystem::path& target, const std::string& bytes, FileStamp& stamp) {
-    static std::atomic<unsigned> counter{0};
-    std::filesystem::path dest = target;
-    std::error_code ec;
-    if (std::filesystem::is_symlink(dest, ec)) {
-        std::filesystem::path resolved = std::filesystem::canonical(dest, ec);
-        if (!ec)
-            dest = resolved;
-    }
-    std::filesystem::path temp = dest;
-    temp.replace_filename("." + dest.filename().string() + "." + std::to_string(::getpid()) + "." +
-                          std::to_string(counter++) + ".tmp");
-
-    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0)
-        return false;
-    struct stat old {};
-    if (::stat(dest.c_str(), &old) == 0)
-        (void)::fchmod(fd, old.st_mode & 07777);
+// Puts bytes in place of target; on success the stamp of the new file is set.
+bool PutInPlace(const std::filesystem::path& target, const std::string& bytes, FileStamp& stamp) {
     struct stat st {};
-    bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0 && ::fstat(fd, &st) == 0;
-    ok = (::close(fd) == 0) && ok;
-    if (ok)
-        ok = ::rename(temp.c_str(), dest.c_str()) == 0;
-    if (!ok) {
-        ::unlink(temp.c_str());
+    try {
+        if (tembra::ReplaceFile(
+                target,
+                [&bytes](CFile& file) {
+                    file.Write(bytes.data(), static_cast<UINT>(bytes.size()));
+                },
+                &st) != 0) {
+            return false;
+        }
+    } catch (const CFileException&) {
         return false;
     }
     stamp = FileStamp::Of(st);
@@ -577,7 +550,7 @@ template <typename Edit> bool ProfileFile::Apply(Edit edit) {
 
 bool ProfileFile::Commit(Content&& next) {
     FileStamp stamp;
-    if (!ReplaceFile(m_path, Serialize(next), stamp))
+    if (!PutInPlace(m_path, Serialize(next), stamp))
         return false;
     next.stamp = stamp;
     m_content = std::make_unique<Content>(std::move(next));
@@ -595,7 +568,7 @@ bool ProfileFile::EndBatch() {
         return true;
     m_batchDirty = false;
     FileStamp stamp;
-    if (m_content && ReplaceFile(m_path, Serialize(*m_content), stamp)) {
+    if (m_content && PutInPlace(m_path, Serialize(*m_content), stamp)) {
         m_content->stamp = stamp;
         return true;
     }

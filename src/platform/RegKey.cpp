@@ -3,9 +3,12 @@
 #include "platform/NumberText.h"
 #include "platform/Paths.h"
 #include "platform/Profile.h"
+#include "platform/ReplaceFile.h"
 
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <optional>
 #include <set>
 #include <system_error>
@@ -78,15 +81,23 @@ ProfileFile* WriteStore() {
     const fs::path user = AppRegKeyPath();
     std::optional<fs::path> source = ReadPath();
     if (source && *source != user) {
-        // Copied under a temporary name and renamed, so that a key is never half a copy.
-        fs::path temp = user;
-        temp.replace_filename("." + user.filename().string() + "." + std::to_string(::getpid()) +
-                              ".seed");
-        std::error_code ec;
-        if (fs::copy_file(*source, temp, fs::copy_options::overwrite_existing, ec))
-            fs::rename(temp, user, ec);
-        if (ec) {
-            fs::remove(temp, ec);
+        // Put in place whole, so that a key is never half a copy.
+        std::ifstream in(*source, std::ios::binary);
+        if (!in) {
+            return nullptr;
+        }
+        const std::string bytes((std::istreambuf_iterator<char>(in)),
+                                std::istreambuf_iterator<char>());
+        if (in.bad()) {
+            return nullptr;
+        }
+        try {
+            if (ReplaceFile(user, [&bytes](CFile& file) {
+                    file.Write(bytes.data(), static_cast<UINT>(bytes.size()));
+                }) != 0) {
+                return nullptr;
+            }
+        } catch (const CFileException&) {
             return nullptr;
         }
     }

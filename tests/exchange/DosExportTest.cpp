@@ -5,10 +5,12 @@
 #include "ExchangeFixture.h"
 #include "document/RecordCast.h"
 #include "exchange/DosConvert.h"
+#include "platform/ReplacementFile.h"
 #include "shapes/ZukeiBox.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <iterator>
@@ -334,8 +336,33 @@ TEST_F(DosExportTest, ADataFileThatCannotBeWrittenLeavesTheOldPair) {
     EXPECT_FALSE(Export(*document));
     EXPECT_EQ(Read("X.phd"), "old header");
     EXPECT_TRUE(std::filesystem::is_directory(files.File("X.pdt")));
-    ASSERT_EQ(MessageTexts().size(), 1u);
-    EXPECT_EQ(MessageTexts()[0].rfind("保存に失敗しました。", 0), 0u) << MessageTexts()[0];
+    // The reason goes to the save, which tells the user.
+    EXPECT_EQ(document->GetLastSaveError(), EISDIR);
+}
+
+// The header and its data file go in place together: when the header cannot, the data file
+// already in place is the old one again.
+TEST_F(DosExportTest, AHeaderThatCannotBePutInPlaceLeavesTheOldPair) {
+    files.Write("X.phd", "old header");
+    files.Write("X.pdt", "old data");
+    auto document = GoldenChart();
+    CReplacementFile::SetStepHook([](CReplacementFile::Step step, const std::filesystem::path& to) {
+        return step == CReplacementFile::Step::Renaming && to.extension() == ".phd" ? EIO : 0;
+    });
+    const bool exported = Export(*document);
+    CReplacementFile::SetStepHook({});
+    EXPECT_FALSE(exported);
+    EXPECT_EQ(Read("X.phd"), "old header");
+    EXPECT_EQ(Read("X.pdt"), "old data");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(files.Path()),
+                            std::filesystem::directory_iterator()),
+              2);
+    EXPECT_EQ(document->GetLastSaveError(), EIO);
+
+    // Without the failure both change.
+    EXPECT_TRUE(Export(*document));
+    EXPECT_NE(Read("X.phd"), "old header");
+    EXPECT_NE(Read("X.pdt"), "old data");
 }
 
 TEST_F(DosExportTest, ARoundTripKeepsTheChartAndItsKnownAsymmetries) {

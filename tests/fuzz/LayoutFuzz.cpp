@@ -4,16 +4,20 @@
 // the program writes for the layout editor, read back, and the layout editor's own document.
 //
 // Input: a byte that picks the paper (0..5 the papers of the format, 6 and 7 none of them), a
-// flags byte (bit 0: the header keeps its input areas' texts; bit 1: upright paper), then the
-// file.
+// flags byte (bit 0: the header keeps its input areas' texts; bit 1: upright paper; bits 2 and 3:
+// the layout editor's move goes far beyond the format's limit, and back; bits 4 and 5: the area
+// whose elements move), then the file.
 //
 // Besides crashes, leaks and undefined behaviour the target checks that element texts and names
 // are cut to their fields on a character boundary and numbers to the format's limit, and that the
 // copy for the layout editor, read back, gives every element of the header with its kind, area,
-// name and text, and that the layout editor writes what it read so that it reads back the same.
+// name and text, that the layout editor writes what it read so that it reads back the same, and
+// that its document, after the elements of an area moved, keeps them within the format's limit
+// and saves a file that opens and saves again as it was.
 #include "fuzz/FuzzSupport.h"
 
 #include "layout_editor/core/LayoutFileData.h"
+#include "layout_editor/core/MarquellDoc.h"
 
 #include "model/LayoutFile.h"
 #include "model/PrintArea.h"
@@ -25,6 +29,8 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -113,6 +119,58 @@ void RoundTripEditorDocument(const LayoutLines& lines) {
     }
 }
 
+std::string FileBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+// The document saves to a fresh file of the temporary folder; its bytes.
+std::string SaveDocument(marquell::CMarquellDoc& doc, const char* name) {
+    const std::filesystem::path target = TempFolder() / name;
+    std::error_code error;
+    std::filesystem::remove(target, error);
+    std::string path = target.string();
+    if (!doc.SaveWithBackup(path)) {
+        Fail("the layout editor cannot save a layout it opened");
+    }
+    return FileBytes(target);
+}
+
+// The layout editor's read-edit-write: the document opens the file, the elements of one area of
+// its current paper move (a little, or far beyond the format's limit), it saves; what it saved
+// opens and saves, and opens and saves again to the same bytes (the first save may still change
+// what the file's temporary-edit flag implies).
+void EditThroughTheDocument(const std::filesystem::path& path, std::uint8_t flags) {
+    marquell::CMarquellDoc doc;
+    if (!doc.OnOpenDocument(path.string())) {
+        Fail("the layout editor does not open a layout file that exists");
+    }
+    const LONG step = (flags & 4) != 0 ? 2 * kLayoutNumberLimit : 150;
+    const LONG shift = (flags & 8) != 0 ? -step : step;
+    const CRect from(0, 0, 10, -10);
+    CRect to = from;
+    to.OffsetRect(shift, shift);
+    doc.MoveAreaElements((flags >> 4) & 3, from, to);
+    for (const auto& element : doc.GetCurrentPaper().GetElements()) {
+        if (!IsInLimit(element->GetFrameRect())) {
+            Fail("the layout editor moves an element beyond the format's limit");
+        }
+    }
+    SaveDocument(doc, "edited.LYT");
+    marquell::CMarquellDoc second;
+    if (!second.OnOpenDocument((TempFolder() / "edited.LYT").string())) {
+        Fail("the layout editor does not open what it saved");
+    }
+    const std::string secondBytes = SaveDocument(second, "second.LYT");
+    marquell::CMarquellDoc third;
+    if (!third.OnOpenDocument((TempFolder() / "second.LYT").string())) {
+        Fail("the layout editor does not open what it saved");
+    }
+    if (SaveDocument(third, "third.LYT") != secondBytes) {
+        Fail("a layout saved by the layout editor does not open and save as it was");
+    }
+}
+
 void ReadNumbers(const std::filesystem::path& path, int paper) {
     static_cast<void>(ReadLayoutMasterFlag(path));
     static_cast<void>(GetLayoutDiscernmentFlag(path));
@@ -181,6 +239,7 @@ void Run(const std::uint8_t* data, std::size_t size) {
     }
     RoundTripWholeFile(index);
     RoundTripEditorDocument(*lines);
+    EditThroughTheDocument(path, flags);
     ReadNumbers(path, paper);
 
     LayoutPaperElements elements;

@@ -68,15 +68,18 @@ TEST_F(DialogTest, AFormatNameHoldsTwentyEightBytesAndNotNothing) {
     EXPECT_EQ(request.name, J("新書式"));
 }
 
-TEST_F(DialogTest, AFixedTextNeedsVisibleTextWithoutADoubleQuote) {
+TEST_F(DialogTest, AFixedTextNeedsVisibleTextThatTheLayoutFileKeeps) {
     struct Case {
         const char* typed;
         bool accepted;
         const char* stored;
+        UINT message = 0;
     };
     const Case cases[] = {
-        {"A\"B", false, "工事名"},
-        {"　　\n ", false, "工事名"},
+        {"A\"B", false, "工事名", 61250},
+        {"　　\n ", false, "工事名", 61250},
+        // Backslash and n would come back from the file as a line break.
+        {"A\\nB", false, "工事名", 61251},
         {"AB\nCD", true, "AB\r\nCD"},
     };
     for (const Case& c : cases) {
@@ -93,7 +96,7 @@ TEST_F(DialogTest, AFixedTextNeedsVisibleTextWithoutADoubleQuote) {
         EXPECT_EQ(dialog.result() == QDialog::Accepted, c.accepted);
         EXPECT_EQ(text.GetText(), J(c.stored));
         if (!c.accepted) {
-            EXPECT_EQ(Messages(), (std::vector<UINT>{61250}));
+            EXPECT_EQ(Messages(), (std::vector<UINT>{c.message}));
             EXPECT_TRUE(dialog.TextField()->toPlainText().isEmpty());
         }
     }
@@ -323,8 +326,17 @@ TEST_F(DialogTest, AnInputAreaIsNamedFromTheBaseNamesOrByATypedName) {
         EXPECT_TRUE(dialog.isVisible());
         EXPECT_EQ(names->currentText(), QString::fromUtf8(c.left));
     }
+    // A default text the file cannot keep is refused where it stands; the name stays.
     ui->ClearRecords();
     names->setEditText(QString::fromUtf8("担当者"));
+    dialog.DefaultTextField()->setPlainText(QStringLiteral("a\\nb"));
+    dialog.accept();
+    EXPECT_EQ(Messages(), (std::vector<UINT>{61251}));
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(names->currentText(), QString::fromUtf8("担当者"));
+    EXPECT_TRUE(dialog.DefaultTextField()->hasFocus());
+
+    ui->ClearRecords();
     dialog.DefaultTextField()->setPlainText(QStringLiteral("a\nb"));
     dialog.accept();
     EXPECT_TRUE(Messages().empty());

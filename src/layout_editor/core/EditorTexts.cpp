@@ -44,6 +44,21 @@ std::size_t FindAscii(std::string_view text, char c, std::size_t pos = 0) {
 // The number of bytes the label takes in the title.
 constexpr std::size_t kLabelBytes = 6;
 
+// The refusal of a text that the layout file cannot keep as it is.
+constexpr UINT kInvalidEscape = 61251;
+
+// Whether a text holds backslash and "n", which the layout file reads back as a line break (it
+// has no escape for them); a backslash that is the trail byte of a character is none.
+bool HoldsEscapedLineBreak(std::string_view text) {
+    for (std::size_t at = FindAscii(text, '\\'); at != std::string_view::npos;
+         at = FindAscii(text, '\\', at + 1)) {
+        if (at + 1 < text.size() && text[at + 1] == 'n') {
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 std::string PaperListName(int paper) {
@@ -105,7 +120,7 @@ UINT CheckFixedText(std::string_view text) {
     if (!IsVisibleText(text) || FindAscii(text, '"') != std::string_view::npos) {
         return kInvalidText;
     }
-    return 0;
+    return HoldsEscapedLineBreak(text) ? kInvalidEscape : 0;
 }
 
 UINT CheckFormatName(std::string_view name) {
@@ -115,7 +130,7 @@ UINT CheckFormatName(std::string_view name) {
 
 UINT CheckInputAreaName(std::string_view name) {
     constexpr UINT kNoName = 61216;
-    constexpr UINT kInvalidName = 61251;
+    constexpr UINT kInvalidName = kInvalidEscape;
     if (name.empty()) {
         return kNoName;
     }
@@ -127,13 +142,11 @@ UINT CheckInputAreaName(std::string_view name) {
             return kInvalidName;
         }
     }
-    for (std::size_t at = FindAscii(name, '\\'); at != std::string_view::npos;
-         at = FindAscii(name, '\\', at + 1)) {
-        if (at + 1 < name.size() && name[at + 1] == 'n') {
-            return kInvalidName;
-        }
-    }
-    return 0;
+    return HoldsEscapedLineBreak(name) ? kInvalidName : 0;
+}
+
+UINT CheckDefaultText(std::string_view text) {
+    return HoldsEscapedLineBreak(text) ? kInvalidEscape : 0;
 }
 
 std::string FormatHeightText(int height) {

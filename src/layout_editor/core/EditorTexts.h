@@ -39,8 +39,11 @@ std::string ProposeFileName(std::string_view title, std::string_view extension);
 // Whether a text holds a character other than blank, CR, LF and the full-width blank.
 bool IsVisibleText(std::string_view text);
 // The message that refuses a fixed text (61250: nothing visible, or a double quote, which the
-// layout file cannot keep), or 0.
+// layout file cannot keep; 61251: backslash and n, which reads back as a line break), or 0.
 UINT CheckFixedText(std::string_view text);
+// The message that refuses an input area's default text (61251: backslash and n, which reads
+// back as a line break), or 0.
+UINT CheckDefaultText(std::string_view text);
 // The message that refuses a format name (61241: empty), or 0.
 UINT CheckFormatName(std::string_view name);
 // The message that refuses an input-area name: 61216 when it is empty, 61251 when nothing of

@@ -53,6 +53,9 @@ UINT CInputAreaNameData::Check() {
     if (const UINT refused = CheckInputAreaName(name); refused != 0) {
         return refused;
     }
+    if (const UINT refused = CheckDefaultText(defaultText); refused != 0) {
+        return refused;
+    }
     if (m_area.GetBaseIndex() != 0 && m_area.GetBaseIndex() != kNoBaseIndex) {
         return kFixedName;
     }

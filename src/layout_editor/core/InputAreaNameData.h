@@ -33,10 +33,11 @@ public:
     void ChooseBase(int index) { m_chosenBase = index; }
 
     // The checks of OK, in order: 61216 an empty name, 61251 one that shows nothing or that the
-    // layout file cannot keep, 61248 an area of a fixed base name (index other than 0 and 4),
-    // 61213 a name an unselected input area of the paper already shows (one with a rectangle).
-    // 0 when the name may be taken: then the unselected areas of that name without a rectangle
-    // (a base input area's placeholder) leave the paper, the last edit's history with them.
+    // layout file cannot keep, 61251 a default text the layout file cannot keep, 61248 an area of a
+    // fixed base name (index other than 0 and 4), 61213 a name an unselected input area of the
+    // paper already shows (one with a rectangle). 0 when the name may be taken: then the unselected
+    // areas of that name without a rectangle (a base input area's placeholder) leave the paper, the
+    // last edit's history with them.
     UINT Check();
     // The area takes the name (and the index of a base input area of that name) and the text.
     void Apply();

@@ -151,6 +151,8 @@ void CLayoutFileData::ReadPaper(CPaperData& paper, const LayoutPaperSection& sec
         text->SetText(e.contents);
         paper.GetElements().push_back(std::move(text));
     }
+    std::vector<std::unique_ptr<CPHeadInputArea>> inputs;
+    inputs.reserve(section.inputs.size());
     for (const LayoutTextEntry& e : section.inputs) {
         auto input = std::make_unique<CPHeadInputArea>();
         ReadTextFields(*input, e);
@@ -158,10 +160,9 @@ void CLayoutFileData::ReadPaper(CPaperData& paper, const LayoutPaperSection& sec
         input->SetDefaultText(e.contents);
         input->SetBaseIndex(e.kind);
         input->SetBaseFlag(e.kind != kNoBaseIndex ? 1 : 0);
-        if (!paper.MergeInputArea(*input)) {
-            paper.GetElements().push_back(std::move(input));
-        }
+        inputs.push_back(std::move(input));
     }
+    paper.MergeInputAreas(std::move(inputs));
     for (const LayoutLineEntry& e : section.lines) {
         auto line = std::make_unique<CPHeadLineData>();
         line->SetFrameRect(FromFile(e.rect));

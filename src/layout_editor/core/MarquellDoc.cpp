@@ -7,12 +7,16 @@
 #include "layout_editor/core/PHeadInputArea.h"
 #include "layout_editor/core/RecentFileList.h"
 #include "model/LayoutFile.h"
+#include "platform/ReplacementFile.h"
 #include "platform/Sjis.h"
 #include "platform/StringTable.h"
 
 #include <unistd.h>
 
-#include <fstream>
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <sstream>
 #include <system_error>
 
 namespace marquell {
@@ -276,29 +280,31 @@ BOOL CMarquellDoc::SaveWithBackup(std::string& path) {
                       fs::copy_options::overwrite_existing, error);
     }
 
-    fs::path temporary = target;
-    temporary += ".~tmp";
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out) {
-        return cannotCreate();
-    }
     tembra::CWaitCursor wait;
-    BOOL written = WriteLayout(out);
-    out.close();
-    if (written && out.fail()) {
-        written = FALSE;
-    }
-    if (!written) {
-        fs::remove(temporary, error);
+    std::ostringstream out;
+    if (!WriteLayout(out)) {
         AfxMessageBox(kDiskFull);
         return FALSE;
     }
-    if (replacing) {
-        fs::permissions(temporary, fs::status(target, error).permissions(), error);
+    const std::string bytes = out.str();
+    // Written beside the file and renamed over it (through a link, over the file it points to):
+    // a failure leaves the old layout.
+    tembra::CReplacementFile file(target);
+    if (file.Error() != 0) {
+        return cannotCreate();
     }
-    fs::rename(temporary, target, error);
-    if (error) {
-        fs::remove(temporary, error);
+    int committed = 0;
+    try {
+        file.Write(bytes.data(), static_cast<UINT>(bytes.size()));
+        committed = file.Commit();
+    } catch (const tembra::CFileException&) {
+        committed = ENOSPC;
+    }
+    if (committed == ENOSPC || committed == EDQUOT || committed == EFBIG || committed == EIO) {
+        AfxMessageBox(kDiskFull);
+        return FALSE;
+    }
+    if (committed != 0) {
         return cannotCreate();
     }
     // A temporary copy stays modified, so that every later save writes "MasterFlag" -2.
@@ -446,7 +452,27 @@ void CMarquellDoc::SetFontHeightOfSelected(int height) {
 }
 
 void CMarquellDoc::MoveAreaElements(int area, const CRect& from, const CRect& to) {
-    const CPoint shift(to.left - from.left, to.top - from.top);
+    // The elements move together, and no farther than the layout file's numbers reach (its
+    // reader would cut a coordinate beyond them and so change the element).
+    long long lowX = LLONG_MIN;
+    long long highX = LLONG_MAX;
+    long long lowY = LLONG_MIN;
+    long long highY = LLONG_MAX;
+    constexpr long long kLimit = tembra::kLayoutNumberLimit;
+    for (const auto& element : GetCurrentPaper().GetElements()) {
+        if (element->GetArea() == area) {
+            const CRect& r = element->GetFrameRect();
+            lowX = std::max(lowX, -kLimit - std::min<long long>(r.left, r.right));
+            highX = std::min(highX, kLimit - std::max<long long>(r.left, r.right));
+            lowY = std::max(lowY, -kLimit - std::min<long long>(r.top, r.bottom));
+            highY = std::min(highY, kLimit - std::max<long long>(r.top, r.bottom));
+        }
+    }
+    const auto keep = [](long long wanted, long long low, long long high) {
+        return static_cast<LONG>(low > high ? 0 : std::clamp(wanted, low, high));
+    };
+    const CPoint shift(keep(static_cast<long long>(to.left) - from.left, lowX, highX),
+                       keep(static_cast<long long>(to.top) - from.top, lowY, highY));
     if (shift.x == 0 && shift.y == 0) {
         return;
     }

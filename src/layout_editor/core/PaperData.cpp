@@ -16,6 +16,7 @@
 #include <array>
 #include <set>
 #include <string>
+#include <unordered_map>
 
 namespace marquell {
 
@@ -411,15 +412,23 @@ void CPaperData::MakeUniqueName(CLayoutData& element) const {
     }
 }
 
-BOOL CPaperData::MergeInputArea(const CPHeadInputArea& element) {
-    for (const auto& other : m_elements) {
-        auto* input = dynamic_cast<CPHeadInputArea*>(other.get());
-        if (input != nullptr && input->GetName() == element.GetName()) {
-            *input = element;
-            return TRUE;
+void CPaperData::MergeInputAreas(std::vector<std::unique_ptr<CPHeadInputArea>> inputs) {
+    // The first area of each name, looked up by name: a file's thousands of areas are merged in
+    // one pass, not one scan of the list each.
+    std::unordered_map<std::string, CPHeadInputArea*> byName;
+    for (const auto& element : m_elements) {
+        if (auto* input = dynamic_cast<CPHeadInputArea*>(element.get())) {
+            byName.emplace(input->GetName(), input);
         }
     }
-    return FALSE;
+    for (auto& input : inputs) {
+        const auto [at, added] = byName.emplace(input->GetName(), input.get());
+        if (!added) {
+            *at->second = *input;
+            continue;
+        }
+        m_elements.push_back(std::move(input));
+    }
 }
 
 void CPaperData::CompleteBaseInputAreas() {

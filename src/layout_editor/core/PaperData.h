@@ -100,9 +100,10 @@ public:
     // followed by 1, 2, 3 ... (the first unused; a long name is cut on a character boundary so
     // that the whole keeps the 127 bytes of the layout file).
     void MakeUniqueName(CLayoutData& element) const;
-    // On reading: when an input area of that name is in the list, it takes every field of the
-    // element and the result is TRUE (the element itself is not wanted).
-    BOOL MergeInputArea(const CPHeadInputArea& element);
+    // On reading, the input areas of a file in their order: each one whose name an input area of
+    // the list carries (the first of that name) gives that area every field; the others are
+    // appended.
+    void MergeInputAreas(std::vector<std::unique_ptr<CPHeadInputArea>> inputs);
     // Before writing: each base input area that no input area of the list is named after is
     // appended as a copy with an empty rectangle, not selected.
     void CompleteBaseInputAreas();

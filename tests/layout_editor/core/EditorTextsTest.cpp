@@ -74,7 +74,7 @@ TEST(ProposedFileName, IsTheTitleCutOnACharacterBoundary) {
     }
 }
 
-TEST(DialogChecks, AFixedTextNeedsSomethingVisibleAndNoDoubleQuote) {
+TEST(DialogChecks, AFixedTextNeedsSomethingVisibleThatTheLayoutFileKeeps) {
     struct Case {
         const char* text;
         UINT message;
@@ -90,6 +90,11 @@ TEST(DialogChecks, AFixedTextNeedsSomethingVisibleAndNoDoubleQuote) {
         {"A\"B", 61250},
         // The full-width quote is a character of its own.
         {"＂A＂", 0},
+        // Backslash and n would read back as a line break; "ソ" ends in the byte of a backslash.
+        {"A\\nB", 61251},
+        {"\\n", 61251},
+        {"ソn", 0},
+        {"A\\", 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);

@@ -81,6 +81,7 @@ TEST_F(InputAreaNameTest, RefusedNamesKeepEverythingAsItWas) {
         std::string name;
         bool fixedArea;
         UINT message;
+        std::string defaultText = "";
     };
     const Case cases[] = {
         {"", false, 61216},
@@ -90,12 +91,16 @@ TEST_F(InputAreaNameTest, RefusedNamesKeepEverythingAsItWas) {
         {"a\\nb", false, 61251},   // reads back as a line break
         {J("担当"), false, 61213}, // placed on the paper
         {J("新名"), true, 61248},
+        // A default text has no escape either.
+        {J("新名"), false, 61251, "a\\nb"},
+        {J("新名"), false, 61251, "\\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         CPHeadInputArea created;
         CInputAreaNameData data(paper, owner, c.fixedArea ? fixed : created, chosen);
         data.name = c.name;
+        data.defaultText = c.defaultText;
         const std::size_t count = paper.GetElements().size();
         EXPECT_EQ(data.Check(), c.message);
         EXPECT_EQ(paper.GetElements().size(), count);
@@ -105,6 +110,7 @@ TEST_F(InputAreaNameTest, RefusedNamesKeepEverythingAsItWas) {
     CPHeadInputArea created;
     CInputAreaNameData data(paper, owner, created, chosen);
     data.name = J("ソ") + "n";
+    data.defaultText = J("ソ") + "n";
     EXPECT_EQ(data.Check(), 0u);
 }
 

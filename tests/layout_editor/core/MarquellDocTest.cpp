@@ -236,6 +236,45 @@ TEST_F(DocTest, ATargetThatCannotBeCreatedIsNamedInOurMessage) {
     }
 }
 
+// A layout kept elsewhere and reached through a link: the save writes the file the link points
+// to and the link stays.
+TEST_F(DocTest, SavingThroughALinkWritesTheFileItPointsToAndKeepsTheLink) {
+    const fs::path real = paths.Dir().Write("store/a.lyt", "[old]\n");
+    const fs::path link = folder / "a.lyt";
+    fs::create_symlink(real, link);
+    ASSERT_TRUE(doc.OnNewDocument());
+    doc.GetLayout().SetLayoutName(J("共有"));
+    std::string path = link.string();
+    ASSERT_TRUE(doc.SaveWithBackup(path));
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(tembra::ReadLayoutName(real), J("共有"));
+    EXPECT_EQ(TempDir::Read(paths.Writable() / "~BackUp.lyt"), "[old]\n");
+    EXPECT_EQ(fs::directory_iterator(real.parent_path())->path(), real);
+}
+
+// Someone who may write the layout folder plants links, under the names the save's temporary
+// file had or might have, to a file of the user's: the save writes neither through them nor
+// over them.
+TEST_F(DocTest, ALinkPlantedUnderATemporaryNameIsNotFollowed) {
+    const fs::path victim = paths.Dir().Write("victim.txt", "precious");
+    const std::vector<std::string> planted = {"a.lyt.~tmp", "a.lyt.tmp~", ".a.lyt.~tmp"};
+    for (const std::string& name : planted) {
+        fs::create_symlink(victim, folder / name);
+    }
+    ASSERT_TRUE(doc.OnNewDocument());
+    for (int save = 0; save < 2; ++save) {
+        std::string path = (folder / "a.lyt").string();
+        ASSERT_TRUE(doc.SaveWithBackup(path));
+    }
+    EXPECT_EQ(TempDir::Read(victim), "precious");
+    EXPECT_FALSE(fs::is_symlink(folder / "a.lyt"));
+    EXPECT_EQ(tembra::ReadLayoutMasterFlag(folder / "a.lyt"), 0);
+    for (const std::string& name : planted) {
+        EXPECT_TRUE(fs::is_symlink(folder / name)) << name;
+    }
+}
+
 TEST_F(DocTest, ALayoutFileOfTheFolderCarriesAName) {
     Master();
     paths.Dir().Write("layouts/UPPER.LyT", J("[ファイル情報]\r\nLayoutName=大文字\r\n"));
@@ -434,6 +473,36 @@ TEST_F(EditTest, TheElementsOfAnAreaMoveWithIt) {
     EXPECT_EQ(header.GetFrameRect(), CRect(200, -200, 300, -250));
     EXPECT_EQ(footer.GetFrameRect(), CRect(200, -1850, 300, -1900));
     EXPECT_TRUE(doc.IsModified());
+}
+
+// The file keeps coordinates up to 1,000,000 (0.1 mm) and its reader cuts larger ones: the
+// elements of a moved area go together and stop where the first of them reaches the limit.
+TEST_F(EditTest, AnAreasElementsMoveNoFartherThanTheFileReaches) {
+    CLayoutData& edge = AddText("H", CRect(999000, -150, 999500, -200), false);
+    CLayoutData& inner = AddText("I", CRect(200, -300, 300, -400), false);
+    const CRect from(100, -100, 2870, -400);
+    doc.MoveAreaElements(kAreaHeader, from, CRect(5100, -2000100, 7870, -2000400));
+    EXPECT_EQ(edge.GetFrameRect(), CRect(999500, -999750, 1000000, -999800));
+    EXPECT_EQ(inner.GetFrameRect(), CRect(700, -999900, 800, -1000000));
+    // Saved and read again, they stand where they were moved to.
+    std::string path = (folder / "far.lyt").string();
+    ASSERT_TRUE(doc.SaveWithBackup(path));
+    ASSERT_TRUE(doc.OnOpenDocument(path));
+    const auto placed = [this]() {
+        std::vector<CRect> rects;
+        for (const auto& element : paper().GetElements()) {
+            if (dynamic_cast<const CPHeadInputArea*>(element.get()) == nullptr) {
+                rects.push_back(element->GetFrameRect());
+            }
+        }
+        return rects;
+    };
+    const std::vector<CRect> moved = {CRect(999500, -999750, 1000000, -999800),
+                                      CRect(700, -999900, 800, -1000000)};
+    EXPECT_EQ(placed(), moved);
+    // Already at the limit, they stay.
+    doc.MoveAreaElements(kAreaHeader, from, CRect(5100, -5100, 7870, -5400));
+    EXPECT_EQ(placed(), moved);
 }
 
 } // namespace

@@ -229,28 +229,40 @@ TEST_F(PaperTest, CopiesOfAnInputAreaTakeTheFirstFreeNumber) {
 
 TEST_F(PaperTest, ReadInputAreasMergeByNameAndBaseAreasAreCompletedBeforeWriting) {
     paper.SetDefaults(0);
-    CPHeadInputArea read;
-    read.SetName(J("期間"));
-    read.SetFrameRect(CRect(1, -1, 9, -9));
-    read.SetDefaultText("x");
-    EXPECT_TRUE(paper.MergeInputArea(read));
-    read.SetName("new");
-    EXPECT_FALSE(paper.MergeInputArea(read));
+    // An area of a name the list holds takes its place; a new name is appended, and a second
+    // area of that name goes into the first.
+    const auto read = [](const std::string& name, const CRect& rect, const std::string& text) {
+        auto input = std::make_unique<CPHeadInputArea>();
+        input->SetName(name);
+        input->SetFrameRect(rect);
+        input->SetDefaultText(text);
+        return input;
+    };
+    std::vector<std::unique_ptr<CPHeadInputArea>> inputs;
+    inputs.push_back(read(J("期間"), CRect(1, -1, 9, -9), "x"));
+    inputs.push_back(read("new", CRect(2, -2, 8, -8), "y"));
+    inputs.push_back(read("new", CRect(3, -3, 7, -7), "z"));
+    paper.MergeInputAreas(std::move(inputs));
+    ASSERT_EQ(paper.GetElements().size(), 5u);
     const auto* period = dynamic_cast<const CPHeadInputArea*>(paper.GetElements()[1].get());
     ASSERT_NE(period, nullptr);
     EXPECT_EQ(period->GetFrameRect(), CRect(1, -1, 9, -9));
     EXPECT_EQ(period->GetDefaultText(), "x");
+    const auto* added = dynamic_cast<const CPHeadInputArea*>(paper.GetElements()[4].get());
+    ASSERT_NE(added, nullptr);
+    EXPECT_EQ(added->GetFrameRect(), CRect(3, -3, 7, -7));
+    EXPECT_EQ(added->GetDefaultText(), "z");
 
     paper.GetElements().erase(paper.GetElements().begin()); // "工事名称" deleted by the user
     paper.CompleteBaseInputAreas();
-    EXPECT_EQ(InputNames(), (std::vector<std::string>{J("期間"), J("作成日"), J("備考"),
+    EXPECT_EQ(InputNames(), (std::vector<std::string>{J("期間"), J("作成日"), J("備考"), "new",
                                                       J("工事名称"), J("会社名"), J("部署名")}));
-    for (std::size_t i = 3; i < 6; ++i) {
+    for (std::size_t i = 4; i < 7; ++i) {
         EXPECT_EQ(paper.GetElements()[i]->GetFrameRect(), CRect());
         EXPECT_FALSE(paper.GetElements()[i]->IsSelected());
     }
     paper.CompleteBaseInputAreas();
-    EXPECT_EQ(paper.GetElements().size(), 6u);
+    EXPECT_EQ(paper.GetElements().size(), 7u);
 }
 
 // ---- Selection ------------------------------------------------------------------------------
