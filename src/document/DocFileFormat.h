@@ -5,8 +5,10 @@
 //   #   present when             content
 //   1   always                   header text, CP932, ended by a zero byte, at most 255 bytes
 //                                with the zero: "☆TEMBRA(TB+) Ver.%02d.%02d.%02d:%s:%s" with
-//                                the version's parts, "暦" or "延" and the chart title
-//   2   header is not the beta   int32 version (major x 10000 + minor x 100 + patch)
+//                                the version's parts, "暦" or "延" and the chart title (up to
+//                                a zero byte of its own)
+//   2   header text does not     int32 version (major x 10000 + minor x 100 + patch)
+//       begin with the beta
 //       mark "TEMBRA ver1.0β:"
 //   3   v >= 52000               int32 reserved, written as 4
 //   4   v >= 22000               the process counter (its fields)

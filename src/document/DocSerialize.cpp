@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <string_view>
 
 namespace tembra {
 
@@ -134,8 +135,10 @@ std::string CTembraDoc::FormatHeaderText(int version, int nobeMode, const std::s
     text += "Ver." + FormatVersion(version) + ":";
     text += Cp932(nobeMode == 0 ? "暦" : "延");
     text += ":";
-    // A long title is cut, on a character boundary, where the reader's limit would refuse it.
-    text += Sjis::Cut(title, kHeaderTextBytes - std::min(kHeaderTextBytes, text.size()));
+    // The header text ends at its zero byte: a title holding one goes in up to that zero. A long
+    // title is cut, on a character boundary, where the reader's limit would refuse it.
+    const std::string_view shown = std::string_view(title).substr(0, title.find('\0'));
+    text += Sjis::Cut(shown, kHeaderTextBytes - std::min(kHeaderTextBytes, text.size()));
     return text;
 }
 
@@ -276,7 +279,8 @@ int CTembraDoc::ReadHeader(CArchive& ar) {
         }
         text += static_cast<char>(c);
     }
-    if (Sjis::Find(text, Cp932("TEMBRA ver1.0β:")) != std::string::npos) {
+    // The beta's mark opens its header text; further on it is a title's text, not a mark.
+    if (text.starts_with(Cp932("TEMBRA ver1.0β:"))) {
         return 0;
     }
     if (Sjis::Find(text, "TEMBRA") == std::string::npos &&

@@ -1,9 +1,11 @@
 // The converter's header file and its tables of colours, papers and dates.
 #include "exchange/DosConvert.h"
 
+#include "exchange/ExchangeSupport.h"
 #include "model/PrintArea.h"
 #include "model/Utility.h"
 #include "platform/Archive.h"
+#include "platform/Exception.h"
 #include "platform/Sjis.h"
 #include "platform/StringTable.h"
 #include "platform/Ui.h"
@@ -40,7 +42,7 @@ constexpr std::array<ColorIndex, 8> kColorIndices{{
     {0xC0C0C0, 12},
 }};
 
-constexpr std::int64_t kDaySeconds = 86400;
+using Exchange::kDaySeconds;
 
 // A signed word: the elapsed-day words count below 0 as well.
 int Signed(WORD w) {
@@ -53,9 +55,19 @@ CDosConvert::CDosConvert() : m_block1(Dos::kBlock1Size), m_block2(Dos::kBlock2Si
 
 // ---- Header -----------------------------------------------------------------------------------
 
+// Every refusal says why: a version too old with its own message, a header file shorter than
+// its blocks (or one that cannot be read) as a damaged file with its name.
 BOOL CDosConvert::ReadHeader(CArchive& ar) {
+    const auto readWhole = [&ar](Dos::Bytes& block) {
+        try {
+            return ar.Read(block.Data(), static_cast<UINT>(block.Size())) == block.Size();
+        } catch (const CException&) {
+            return false;
+        }
+    };
     Dos::Bytes block1(Dos::kBlock1Size);
-    if (ar.Read(block1.Data(), static_cast<UINT>(block1.Size())) < block1.Size()) {
+    if (!readWhole(block1)) {
+        Exchange::ReportDamagedFile(ar.m_strFileName);
         return FALSE;
     }
     m_block1 = std::move(block1);
@@ -64,13 +76,15 @@ BOOL CDosConvert::ReadHeader(CArchive& ar) {
     }
     if (GetVersion() >= Dos::kCurrentLayoutVersion) {
         Dos::Bytes block2(Dos::kBlock2Size);
-        if (ar.Read(block2.Data(), static_cast<UINT>(block2.Size())) < block2.Size()) {
+        if (!readWhole(block2)) {
+            Exchange::ReportDamagedFile(ar.m_strFileName);
             return FALSE;
         }
         m_block2 = std::move(block2);
     } else {
         Dos::Bytes old(Dos::kOldBlock2Size);
-        if (ar.Read(old.Data(), static_cast<UINT>(old.Size())) < old.Size()) {
+        if (!readWhole(old)) {
+            Exchange::ReportDamagedFile(ar.m_strFileName);
             return FALSE;
         }
         ConvertOldBlock2(old);

@@ -5,6 +5,7 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <string_view>
 
 namespace tembra::Dos {
 
@@ -70,7 +71,16 @@ std::string Bytes::Text(std::size_t at, std::size_t capacity) const {
     while (stop < end && m_data[stop] != 0) {
         ++stop;
     }
-    return std::string(reinterpret_cast<const char*>(m_data.data()) + at, stop - at);
+    // With the byte that ended the text (the zero, or the first one past the capacity) in view,
+    // a lead byte just before the end counts as the two-byte character it starts and is cut.
+    const std::string_view text(reinterpret_cast<const char*>(m_data.data()) + at,
+                                stop - at + (stop < m_data.size() ? 1 : 0));
+    std::size_t whole = Sjis::CutLength(text, stop - at);
+    if (whole > 0 && whole == text.size() && Sjis::IsLeadByte(static_cast<BYTE>(text.back())) &&
+        Sjis::IsCharStart(text, whole - 1)) {
+        --whole; // a lead byte at the block's very end
+    }
+    return std::string(text.substr(0, whole));
 }
 
 void Bytes::PutByte(std::size_t at, BYTE v) {

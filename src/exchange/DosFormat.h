@@ -27,6 +27,15 @@ inline constexpr int kCurrentLayoutVersion = 4100;  // block 2 in the current la
                                                     // records of 1640 bytes whatever their length
 inline constexpr int kWrittenVersion = 4100;
 
+// ---- Layers and texts ---------------------------------------------------------------------------
+
+// The header file has the states and names of layers 0 to 15, so no object of a DOS document
+// stands on a layer beyond them (a record's byte 3 holds layer x 8).
+inline constexpr int kLayerCount = 16;
+inline constexpr int kMaxLayer = kLayerCount - 1;
+// The full-width backslash "＼" that marks a line break in header texts.
+inline constexpr std::string_view kLineBreak = "\x81\x5F";
+
 // ---- Header file --------------------------------------------------------------------------------
 
 inline constexpr std::size_t kBlock1Size = 2595;
@@ -398,7 +407,8 @@ public:
     double Double(std::size_t at) const;
     DateWords Date(std::size_t at) const;
     // The text of a field: its bytes up to the first zero byte, at most capacity bytes and never
-    // past the block's end.
+    // past the block's end, in whole characters: a double-byte character that the capacity, the
+    // zero byte or the block's end breaks off is left out with its lead byte.
     std::string Text(std::size_t at, std::size_t capacity) const;
 
     void PutByte(std::size_t at, BYTE v);

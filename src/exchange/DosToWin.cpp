@@ -24,9 +24,9 @@ using Exchange::J;
 
 namespace {
 
-constexpr int kLayerCount = 16;
-constexpr int kMaxLayer = kLayerCount - 1;
-constexpr std::int64_t kDaySeconds = 86400;
+using Dos::kLayerCount;
+using Dos::kMaxLayer;
+using Exchange::kDaySeconds;
 // The size settings the scale factors give are held within these.
 constexpr int kMinSize = 5;
 constexpr int kMaxSize = 100;
@@ -37,8 +37,7 @@ constexpr LONG kMaxFontExtent = 32767;
 constexpr std::size_t kTextCapacity = 128;
 constexpr int kLastRow = 9999;
 
-// The full-width backslash that marks a line break in DOS header texts, and what it becomes.
-constexpr std::string_view kDosLineBreak = "\x81\x5F";
+// What the line break mark of DOS header texts becomes.
 constexpr std::string_view kLineBreak = "\\n";
 
 // Every line break mark of a header text as the two characters "\n".
@@ -46,7 +45,7 @@ std::string HeaderText(const std::string& dos) {
     std::string text;
     for (std::size_t i = 0; i < dos.size();) {
         const std::size_t n = Sjis::CharLength(dos, i);
-        if (dos.compare(i, n, kDosLineBreak) == 0) {
+        if (dos.compare(i, n, Dos::kLineBreak) == 0) {
             text += kLineBreak;
         } else {
             text.append(dos, i, n);
@@ -451,6 +450,7 @@ BOOL CDosConvert::ConvertRecords(CTembraDoc& document, CArchive& ar) {
                 // Zero beyond what the file gives: a short record reads its missing fields as 0.
                 m_record = Dos::Bytes(std::max(size, fieldsOf(kind)));
             } catch (const std::bad_alloc&) {
+                Exchange::ReportDamagedFile(ar.m_strFileName);
                 result = FALSE;
                 break;
             }

@@ -34,8 +34,8 @@ namespace tembra {
 
 namespace {
 
-constexpr double kDaySeconds = 86400.0;
-constexpr WORD kMaxLayer = 15;
+// A day in seconds, for the times of day that the records hold as parts of it.
+constexpr double kDay = static_cast<double>(Exchange::kDaySeconds);
 // The drawing style of a group (the shape styles are the kinds less one).
 constexpr short kGroupStyle = 17;
 
@@ -94,7 +94,7 @@ double Seconds(const CTime& t) {
 }
 std::optional<CTime> TimeOf(double seconds) {
     const double first = Seconds(GetMinDate());
-    const double last = Seconds(GetMaxDate()) + kDaySeconds;
+    const double last = Seconds(GetMaxDate()) + kDay;
     if (!Exchange::IsFinite(seconds) || seconds < first || seconds >= last) {
         return std::nullopt;
     }
@@ -208,7 +208,7 @@ std::optional<CTime> CDosConvert::DecodePointDate(std::size_t dateAt, std::size_
     if (!date || !Exchange::IsFinite(part)) {
         return std::nullopt;
     }
-    return TimeOf(Seconds(*date) + std::floor(kDaySeconds * part));
+    return TimeOf(Seconds(*date) + std::floor(kDay * part));
 }
 
 std::unique_ptr<CZukei> CDosConvert::MakeZukei(CTembraDoc& document, WORD dosKind,
@@ -328,14 +328,14 @@ void CDosConvert::WriteZukeiPoint(Dos::Bytes& record, std::size_t dateAt, std::s
         record.PutDate(dateAt, TimeToDos(day));
     } else {
         const std::int64_t span = (date - m_nobeBase).GetTimeSpan();
-        std::int64_t days = span / 86400;
-        if (span % 86400 < 0) {
+        std::int64_t days = span / Exchange::kDaySeconds;
+        if (span % Exchange::kDaySeconds < 0) {
             --days;
         }
-        seconds = span - days * 86400;
+        seconds = span - days * Exchange::kDaySeconds;
         record.PutDate(dateAt, NobeDaysToDos(days, m_nobeUnit, true));
     }
-    record.PutFloat(timeAt, static_cast<float>(static_cast<double>(seconds) / kDaySeconds));
+    record.PutFloat(timeAt, static_cast<float>(static_cast<double>(seconds) / kDay));
     short rowNo = 0;
     double fraction = 0.0;
     const double q = row + 0.5;
@@ -354,7 +354,8 @@ void CDosConvert::WriteZukei(CTembraDoc& document, CArchive& ar) {
         if (shape == nullptr) {
             continue;
         }
-        const BYTE layer = static_cast<BYTE>(std::min<WORD>(shape->GetLayer(), kMaxLayer) << 3);
+        const BYTE layer =
+            static_cast<BYTE>(std::min<WORD>(shape->GetLayer(), Dos::kMaxLayer) << 3);
         if (shape->GetKind() == kZukeiGroup) {
             std::vector<Segment> members;
             CollectSegments(*shape, members);

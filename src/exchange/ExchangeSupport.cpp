@@ -1,7 +1,9 @@
 #include "exchange/ExchangeSupport.h"
 
+#include "model/DamagedFile.h"
 #include "model/Utility.h"
 #include "platform/Sjis.h"
+#include "platform/StringTable.h"
 #include "platform/Ui.h"
 
 #include <cmath>
@@ -40,6 +42,11 @@ bool IsFinite(double v) {
 
 std::string J(std::string_view utf8) {
     return Sjis::FromUtf8(utf8);
+}
+
+void ReportDamagedFile(const std::string& path) {
+    Ui().MessageBox(LoadString(IDS_FILE_DAMAGED) + "\n" + Sjis::FromUtf8(path),
+                    MB_OK | MB_ICONEXCLAMATION, IDS_FILE_DAMAGED);
 }
 
 void ReportImportProblems(int skipped, bool cut) {

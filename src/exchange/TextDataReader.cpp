@@ -244,13 +244,19 @@ bool CTextDataReader::ParseCharSize(std::string_view field, LOGFONT& font) {
 BOOL CTextDataReader::ReadHeader() {
     std::string header;
     std::string line;
-    while (m_archive.ReadString(line)) {
-        ++m_lineNumber;
-        const std::string trimmed = TrimLeading(line);
-        if (!IsComment(trimmed)) {
-            header = trimmed;
-            break;
+    try {
+        while (m_archive.ReadString(line)) {
+            ++m_lineNumber;
+            const std::string trimmed = TrimLeading(line);
+            if (!IsComment(trimmed)) {
+                header = trimmed;
+                break;
+            }
         }
+    } catch (const CException&) {
+        // A file that cannot be read to its first line says so, as a damaged file.
+        Exchange::ReportDamagedFile(m_archive.m_strFileName);
+        return FALSE;
     }
     const Fields fields = SplitFields(header, ',');
     bool valid = fields.size() >= 3 && ParseInt(fields[0]) == 0 &&

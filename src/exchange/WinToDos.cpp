@@ -27,8 +27,8 @@ using Exchange::J;
 
 namespace {
 
-constexpr std::int64_t kDaySeconds = 86400;
-constexpr int kMaxLayer = 31;
+using Dos::kMaxLayer;
+using Exchange::kDaySeconds;
 // Item cells of the first column: at most these rows are written.
 constexpr int kMaxKoumokuRows = 130;
 // The DOS limits of an elapsed-day chart (in the unit's counts).
@@ -42,16 +42,13 @@ constexpr NobeLimits kMonthLimits{-5, 240, 5, IDS_DOS_NOBE_MONTHS};
 constexpr NobeLimits kDayLimits{-5, 365, 5, IDS_DOS_NOBE_DAYS};
 constexpr int kMaxDayChart = 365;
 
-// The full-width backslash that marks a line break in DOS header texts.
-constexpr std::string_view kDosLineBreak = "\x81\x5F";
-
 // "\n" (a backslash and n) as the DOS line break mark.
 std::string DosText(const std::string& text) {
     std::string out;
     for (std::size_t i = 0; i < text.size();) {
         const std::size_t n = Sjis::CharLength(text, i);
         if (n == 1 && text[i] == '\\' && i + 1 < text.size() && text[i + 1] == 'n') {
-            out += kDosLineBreak;
+            out += Dos::kLineBreak;
             i += 2;
             continue;
         }

@@ -17,8 +17,19 @@ const IPrinterCatalog& CChartViewServices::GetPrinters() const {
     return m_app.PrinterCatalog();
 }
 
+void CChartViewServices::AttachChart(const CTembraDoc& document) {
+    ++m_charts[&document].windows;
+}
+
+void CChartViewServices::DetachChart(const CTembraDoc& document) {
+    const auto it = m_charts.find(&document);
+    if (it != m_charts.end() && --it->second.windows <= 0) {
+        m_charts.erase(it);
+    }
+}
+
 PrintOrientation& CChartViewServices::OrientationOf(const CTembraDoc& document) {
-    PrintOrientation& orientation = m_orientations[&document];
+    PrintOrientation& orientation = m_charts[&document].orientation;
     // The chart's page: portrait when it is higher than wide.
     const CRect page = document.GetSyokiSet().GetPageSetting().GetPageRect();
     orientation.direction = std::abs(page.Height()) > std::abs(page.Width()) ? 1 : 0;

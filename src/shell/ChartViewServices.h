@@ -26,12 +26,22 @@ public:
     void EndPreview(QWidget* preview) override;
     void SendCommand(UINT id) override;
 
+    // A window of the chart opens or closes. The orientation the chart gave the printer last is
+    // kept while the chart has a window and forgotten with its last one, so that a chart opened
+    // later (perhaps where the closed one stood in memory) starts from its own page.
+    void AttachChart(const CTembraDoc& document);
+    void DetachChart(const CTembraDoc& document);
+
 private:
-    // The orientation a chart gave the printer last, kept per chart.
+    struct ChartPrint {
+        int windows = 0;
+        PrintOrientation orientation;
+    };
+    // The chart's orientation, its direction taken from its page.
     PrintOrientation& OrientationOf(const CTembraDoc& document);
 
     CTembraApp& m_app;
-    std::map<const CTembraDoc*, PrintOrientation> m_orientations;
+    std::map<const CTembraDoc*, ChartPrint> m_charts;
 };
 
 } // namespace tembra

@@ -31,13 +31,15 @@ private:
 };
 
 CChartViewWindow::CChartViewWindow(CTembraDoc& document, CChartViewServices& services)
-    : m_document(document), m_frame(new CTembraFrame(document, services)),
+    : m_document(document), m_services(services), m_frame(new CTembraFrame(document, services)),
       m_commands(std::make_unique<ViewCommands>(*this)) {
+    m_services.AttachChart(document);
     OnTitleChanged();
 }
 
 CChartViewWindow::~CChartViewWindow() {
     delete m_frame.data();
+    m_services.DetachChart(m_document);
 }
 
 ICommandTarget* CChartViewWindow::Commands() {

@@ -35,6 +35,7 @@ private:
     class ViewCommands;
 
     CTembraDoc& m_document;
+    CChartViewServices& m_services;
     // The frame goes with the MDI child that shows it, or with this window when not shown.
     QPointer<CTembraFrame> m_frame;
     std::unique_ptr<ViewCommands> m_commands;

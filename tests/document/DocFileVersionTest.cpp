@@ -165,6 +165,42 @@ TEST_F(DocFileVersionTest, ALongTitleIsCutInTheHeaderOnACharacterBoundary) {
     EXPECT_EQ(back->GetPrHeader().GetTitleText(), title);
 }
 
+TEST_F(DocFileVersionTest, NoTitleChangesHowTheFileReads) {
+    const std::string mark = Sjis::FromUtf8("TEMBRA ver1.0β:");
+    struct Case {
+        std::string title;
+        std::string inHeader; // what the header text holds of it
+    };
+    const std::vector<Case> cases = {
+        // The header text ends at its zero: the title goes in up to it.
+        {std::string("ab\0cd", 5), "ab"},
+        {std::string("\0x", 2), ""},
+        // The beta's mark inside a title is text.
+        {mark, mark},
+        {mark + "x", mark + "x"},
+        {"y" + mark, "y" + mark},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.inHeader);
+        auto sample = Sample();
+        sample->GetPrHeader().SetTitleText(c.title);
+        ui->ClearRecords();
+        const std::string file = SaveAt(*sample, kCurrentFileVersion, "title.tbr");
+        const std::string header = file.substr(0, file.find('\0'));
+        ASSERT_GE(header.size(), c.inHeader.size());
+        EXPECT_EQ(header.substr(header.size() - c.inHeader.size()), c.inHeader);
+        EXPECT_EQ(LongAt(file, header.size() + 1), kCurrentFileVersion);
+        const auto back = Open(file, "title-back.tbr");
+        ASSERT_NE(back, nullptr) << ::testing::PrintToString(Messages());
+        EXPECT_TRUE(Messages().empty());
+        EXPECT_EQ(back->GetVersion(), kCurrentFileVersion);
+        EXPECT_EQ(back->GetObjCount(), 1);
+        EXPECT_EQ(back->GetChartList().GetCount(), 1);
+        // The print header keeps the whole title.
+        EXPECT_EQ(back->GetPrHeader().GetTitleText(), c.title);
+    }
+}
+
 TEST_F(DocFileVersionTest, NewerVersionsAreRefusedAndTheBetaMarkReadsAsVersionZero) {
     auto sample = Sample();
     std::string file = SaveAt(*sample, kCurrentFileVersion, "n.tbr");

@@ -1,6 +1,7 @@
 // The DOS document's header file and the converter's tables: versions, the older block 2 in the
 // current layout, colours, papers and the dates of records.
 #include "exchange/DosConvert.h"
+#include "model/DamagedFile.h"
 
 #include "DosFiles.h"
 #include "ExchangeFixture.h"
@@ -74,16 +75,19 @@ TEST_F(DosConvertTest, Block2TakesItsLayoutByVersion) {
     EXPECT_TRUE(Messages().empty());
 }
 
-TEST_F(DosConvertTest, AHeaderThatBreaksOffIsRefusedWithoutAMessage) {
+TEST_F(DosConvertTest, AHeaderThatBreaksOffIsRefusedAsADamagedFile) {
     const std::string whole = DosHeader(4100).File();
     for (const std::size_t size :
          {std::size_t{0}, std::size_t{2594}, std::size_t{2595}, whole.size() - 1}) {
+        ui->ClearRecords();
         CDosConvert convert;
         EXPECT_FALSE(Read(convert, whole.substr(0, size))) << size;
+        EXPECT_EQ(Messages(), std::vector<UINT>{IDS_FILE_DAMAGED}) << size;
     }
+    ui->ClearRecords();
     CDosConvert old;
     EXPECT_FALSE(Read(old, DosHeader(3000).File().substr(0, 2595 + 5604)));
-    EXPECT_TRUE(Messages().empty());
+    EXPECT_EQ(Messages(), std::vector<UINT>{IDS_FILE_DAMAGED});
 }
 
 TEST(DosTablesTest, Colours) {

@@ -215,6 +215,23 @@ TEST_F(DosExportTest, TheDataFileRecordByRecord) {
     EXPECT_EQ(pdt.substr(ce + 0x30, 9), J("基礎工事") + std::string(1, '\0'));
 }
 
+TEST_F(DosExportTest, ObjectsBeyondTheDosLayersGoOnTheLastOne) {
+    auto document = GoldenChart();
+    for (POSITION pos = document->GetHeadObjPosition(); pos != nullptr;) {
+        document->GetNextObj(pos)->SetLayer(20);
+    }
+    document->GetZukeiList().GetHead()->SetLayer(20);
+    ASSERT_TRUE(Export(*document));
+    const std::string pdt = Read("X.pdt");
+    const std::size_t term2 = 80 + 16 * ((18 + 1) / 16);
+    const std::size_t event = 160 + term2;
+    const std::size_t shape = event + 96 + 1640;
+    ASSERT_GT(pdt.size(), shape + 4);
+    for (const std::size_t record : {std::size_t{0}, event, shape}) {
+        EXPECT_EQ(Hex(pdt, record, 4), Hex(pdt, record, 2) + " 00 78") << record << ": layer 15";
+    }
+}
+
 TEST_F(DosExportTest, RecordSizesGrowWithTheirTexts) {
     for (const std::size_t length :
          {std::size_t{0}, std::size_t{14}, std::size_t{15}, std::size_t{31}, std::size_t{128}}) {

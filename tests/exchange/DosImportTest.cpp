@@ -8,6 +8,7 @@
 #include "document/RecordCast.h"
 #include "exchange/DosConvert.h"
 #include "model/Calendar.h"
+#include "model/DamagedFile.h"
 #include "print/PrNewText.h"
 
 #include <gtest/gtest.h>
@@ -154,6 +155,34 @@ TEST_F(DosImportTest, WithoutItsDataFileTheOpenFailsAfterTheHeader) {
     files.Write("Y.phd", DosHeader(2101).File());
     EXPECT_EQ(Open(files.File("Y.phd")), nullptr);
     EXPECT_EQ(Messages(), std::vector<UINT>{IDS_DOS_VERSION});
+}
+
+TEST_F(DosImportTest, AHeaderFileShorterThanItsBlocksIsToldAsDamaged) {
+    const std::string current = CalendarHeader().File();
+    const std::string old = CalendarHeader(4099).File();
+    struct Case {
+        std::string name;
+        std::string bytes;
+    };
+    const std::vector<Case> cases = {
+        {"byte", current.substr(0, 1)}, // (an empty file is a new chart)
+        {"block1", current.substr(0, 2594)},
+        {"block2", current.substr(0, current.size() - 1)},
+        {"oldblock2", old.substr(0, old.size() - 1)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ui->ClearRecords();
+        files.Write(c.name + ".pdt", Process(4, 5, 4, 9).Bytes());
+        EXPECT_EQ(Open(files.Write(c.name + ".phd", c.bytes)), nullptr);
+        EXPECT_EQ(Messages(), std::vector<UINT>{IDS_FILE_DAMAGED});
+        ASSERT_EQ(MessageTexts().size(), 1u);
+        EXPECT_NE(MessageTexts()[0].find(c.name + ".phd"), std::string::npos) << MessageTexts()[0];
+    }
+    // The whole header still opens.
+    ui->ClearRecords();
+    EXPECT_NE(OpenPair(CalendarHeader(4099), Process(4, 5, 4, 9).Bytes()), nullptr);
+    EXPECT_TRUE(Messages().empty()) << ::testing::PrintToString(MessageTexts());
 }
 
 TEST_F(DosImportTest, TheDataFileOfAnUpperCaseHeaderIsUpperCaseToo) {
@@ -466,6 +495,53 @@ TEST_F(DosImportTest, TextsStopAtTheirLengthTheirZeroAndTheirField) {
     EXPECT_EQ(document->GetKoumokuCell(2, 0)->GetText(), "abcd");
     Convert(convert, *document, Cell(4, std::string("ab\0cd", 5)));
     EXPECT_EQ(document->GetKoumokuCell(3, 0)->GetText(), "ab");
+}
+
+TEST_F(DosImportTest, TextsAreCutOnACharacterBoundary) {
+    const std::string a = J("あ"); // 0x82 0xA0
+    std::string odd = "x";         // 201 bytes: byte 128 is the second of a character
+    for (int i = 0; i < 100; ++i) {
+        odd += a;
+    }
+    std::string event = "xy"; // 42 bytes: the field's 41st byte is a lead byte
+    for (int i = 0; i < 20; ++i) {
+        event += a;
+    }
+    enum class Place { Term, Cell, Event };
+    struct Case {
+        Place place;
+        DosBlock record;
+        std::string expected; // whole characters only
+    };
+    DosBlock shortTerm = Term("x" + a + a);
+    shortTerm.Word(0x24, 4); // the length ends inside the second character
+    const std::vector<Case> cases = {
+        {Place::Term, Term(odd), odd.substr(0, 127)},
+        {Place::Term, shortTerm, "x" + a},
+        {Place::Cell, Cell(3, odd), odd.substr(0, 127)},
+        {Place::Event, Event(4, 5, 2, event), event.substr(0, 40)},
+    };
+    auto document = NewChart();
+    CDosConvert convert;
+    Convert(convert, *document, Process(4, 5, 4, 9));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.expected.size());
+        Convert(convert, *document, c.record);
+        switch (c.place) {
+        case Place::Term: {
+            CKoutei* process = Processes(*document)[0];
+            EXPECT_EQ(process->GetYogo(process->GetYogoCount() - 1)->GetText(), c.expected);
+            break;
+        }
+        case Place::Cell:
+            EXPECT_EQ(document->GetKoumokuCell(2, 0)->GetText(), c.expected);
+            break;
+        case Place::Event:
+            ASSERT_FALSE(Events(*document).empty());
+            EXPECT_EQ(Events(*document).back()->GetText(), c.expected);
+            break;
+        }
+    }
 }
 
 TEST_F(DosImportTest, CellAndEventCodes) {

@@ -12,8 +12,10 @@
 // stored in the current version it must load again and store the same bytes. Then the first steps
 // after an open run on it (the title, the layer states, the item cells, selecting and deselecting
 // everything) and the contents are deleted as a close deletes them. A chart that failed to load has
-// its contents deleted as a failed open does.
+// its contents deleted as a failed open does. Unless read as a recovered copy, the file then takes
+// the program's whole open path (OpenPath.h).
 #include "fuzz/FuzzSupport.h"
+#include "fuzz/OpenPath.h"
 
 #include "document/AppState.h"
 #include "document/DocFileFormat.h"
@@ -23,6 +25,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <vector>
 
@@ -180,6 +183,13 @@ void Run(const std::uint8_t* data, std::size_t size) {
         UseChart(document);
     }
     document.DeleteContents();
+    // The same file through File > Open, Save As and Open again (not a recovered copy, which
+    // the open does not read).
+    if (!autoSave) {
+        const std::filesystem::path path = OpenPathFolder() / "chart.tbr";
+        WriteWholeFile(path, file);
+        CheckOpenPath(path);
+    }
 }
 
 } // namespace

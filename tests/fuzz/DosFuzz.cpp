@@ -5,9 +5,10 @@
 // 16-bit size of the header file, that many bytes of it, then the data file.
 //
 // Besides crashes, leaks and undefined behaviour the target checks the chart it leaves
-// (ExchangeChecks.h).
+// (ExchangeChecks.h) and runs the pair through the program's whole open path (OpenPath.h).
 #include "fuzz/ExchangeChecks.h"
 #include "fuzz/FuzzSupport.h"
+#include "fuzz/OpenPath.h"
 
 #include "document/TembraDoc.h"
 #include "exchange/DosConvert.h"
@@ -17,7 +18,9 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <memory>
+#include <span>
 #include <string>
 
 namespace tembra::fuzz {
@@ -32,6 +35,14 @@ void Run(const std::uint8_t* data, std::size_t size) {
     const DWORD select = kSelections[input.Byte() % kSelections.size()];
     const std::string headerBytes = input.Text(input.Word());
     const auto rest = input.Rest();
+
+    // The pair as files, opened as the program opens a ".phd" file (OpenPath.h).
+    const std::filesystem::path folder = OpenPathFolder();
+    WriteWholeFile(
+        folder / "dos.phd",
+        std::span(reinterpret_cast<const std::uint8_t*>(headerBytes.data()), headerBytes.size()));
+    WriteWholeFile(folder / "dos.pdt", rest);
+    CheckOpenPath(folder / "dos.phd");
 
     auto document = std::make_unique<CTembraDoc>();
     document->SetInsertMask(static_cast<int>(select));

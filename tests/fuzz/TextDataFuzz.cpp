@@ -4,9 +4,10 @@
 // Input: the file.
 //
 // Besides crashes, leaks and undefined behaviour the target checks the chart it leaves
-// (ExchangeChecks.h).
+// (ExchangeChecks.h) and runs the file through the program's whole open path (OpenPath.h).
 #include "fuzz/ExchangeChecks.h"
 #include "fuzz/FuzzSupport.h"
+#include "fuzz/OpenPath.h"
 
 #include "document/TembraDoc.h"
 #include "exchange/ExchangeStreams.h"
@@ -15,7 +16,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <memory>
+#include <span>
 
 namespace tembra::fuzz {
 namespace {
@@ -31,6 +34,10 @@ void Run(const std::uint8_t* data, std::size_t size) {
         CheckImportedChart(*document);
     }
     document->DeleteContents();
+    // The file opened as the program opens a ".psv" file (OpenPath.h).
+    const std::filesystem::path path = OpenPathFolder() / "data.psv";
+    WriteWholeFile(path, std::span(data, size));
+    CheckOpenPath(path);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 // and the Edit menu's select all on the active chart.
 #include "ShellFixture.h"
 
+#include "shell/ChartViewServices.h"
 #include "shell/ChartViewWindow.h"
 #include "view/PreviewViewEx.h"
 #include "view/TembraFrame.h"
@@ -12,7 +13,10 @@
 #include <QProcess>
 #include <QPushButton>
 
+#include <cstddef>
+#include <cstdlib>
 #include <filesystem>
+#include <new>
 
 namespace tembra {
 namespace {
@@ -112,6 +116,33 @@ TEST_F(ChartViewTest, SelectAllAndTheClipboardRunOnTheActiveChart) {
     app->Router().Execute(57643);
     EXPECT_EQ(doc->GetObjCount() + doc->GetSelCount(), objects);
     doc->SetModifiedFlag(FALSE);
+}
+
+TEST_F(ChartViewTest, AChartOpenedWhereAClosedOneStoodPrintsInItsOwnOrientation) {
+    ASSERT_FALSE(Start());
+    CChartViewServices services(*app);
+    // Each chart in the same storage: the second has the first one's address, as charts opened
+    // one after the other often do.
+    alignas(CTembraDoc) std::byte storage[sizeof(CTembraDoc)];
+    const auto printOnce = [&](bool portrait) {
+        auto* document = new (storage) CTembraDoc;
+        EXPECT_TRUE(document->OnNewDocument());
+        CPageSetting& page = document->GetSyokiSet().GetPageSetting();
+        if (portrait) {
+            page.SetPaper(kPaperA3Tate, 1, paths.Shipped() / "MASTER01.LYT");
+        }
+        const CRect rect = page.GetPageRect();
+        EXPECT_EQ(std::abs(rect.Height()) > std::abs(rect.Width()), portrait);
+        PrinterDevMode devMode;
+        {
+            CChartViewWindow window(*document, services);
+            EXPECT_TRUE(services.GetPrinterDefaults(*document, devMode));
+        }
+        document->~CTembraDoc();
+        return devMode.orientation;
+    };
+    EXPECT_EQ(printOnce(false), PrinterDevMode::kLandscape);
+    EXPECT_EQ(printOnce(true), PrinterDevMode::kPortrait);
 }
 
 } // namespace
