@@ -1,11 +1,20 @@
-// A print that cannot be written says so.
+// A print that cannot be written says so, and the print dialog's two forms: its labels' keys and
+// the set-up form that prints nothing.
 #include "ViewWindowFixture.h"
 #include "platform/StringTable.h"
 #include "view/TembraPrintDialog.h"
 
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTimer>
 
 #include <filesystem>
+#include <map>
 #include <unistd.h>
 
 namespace tembra {
@@ -64,6 +73,65 @@ TEST_F(PrintJobTest, APrintThatCannotBeWrittenSaysWhy) {
     EXPECT_TRUE(Pane().PrintDirect("", files.File("sample.pdf").string()));
     EXPECT_TRUE(Messages().empty());
     EXPECT_TRUE(fs::is_regular_file(files.File("sample.pdf")));
+}
+
+// The mnemonic of a text ('&' before its key), or 0.
+QChar Mnemonic(const QString& text) {
+    const qsizetype at = text.indexOf(QLatin1Char('&'));
+    return at >= 0 && at + 1 < text.size() ? text.at(at + 1).toUpper() : QChar();
+}
+
+TEST_F(PrintJobTest, ThePrintDialogsLabelsCarryKeysOfTheirOwn) {
+    test::PdfOnlyCatalog catalog;
+    for (const CTembraPrintDialog::Form form :
+         {CTembraPrintDialog::kPrint, CTembraPrintDialog::kSetup}) {
+        CTembraPrintDialog dialog(catalog, nullptr, form);
+        dialog.show();
+        std::map<QChar, QString> keys;
+        const auto take = [&](const QString& text) {
+            const QChar key = Mnemonic(text);
+            if (!key.isNull()) {
+                EXPECT_TRUE(keys.emplace(key, text).second)
+                    << text.toStdString() << " and " << keys[key].toStdString();
+            }
+        };
+        for (QLabel* label : dialog.findChildren<QLabel*>()) {
+            if (!label->isVisibleTo(&dialog) || Mnemonic(label->text()).isNull()) {
+                continue;
+            }
+            // Without a buddy the '&' is shown as a character.
+            EXPECT_NE(label->buddy(), nullptr) << label->text().toStdString();
+            take(label->text());
+        }
+        for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>()) {
+            if (button->isVisibleTo(&dialog)) {
+                take(button->text());
+            }
+        }
+    }
+}
+
+TEST_F(PrintJobTest, TheSetUpFormChoosesThePrinterAndPrintsNothing) {
+    test::PdfOnlyCatalog catalog;
+    CTembraPrintDialog dialog(catalog, nullptr, CTembraPrintDialog::kSetup);
+    PrinterDevMode mode{kPdfPrinterName, 8, "A3", PrinterDevMode::kLandscape};
+    QTimer::singleShot(0, &dialog, [&] {
+        EXPECT_TRUE(dialog.PrinterCombo()->isVisible());
+        EXPECT_TRUE(dialog.PropertiesButton()->isVisible());
+        EXPECT_EQ(dialog.PaperLabel()->text(), QString::fromUtf8("A3 横"));
+        const std::vector<QWidget*> printing = {dialog.FileEdit(), dialog.AllPages(),
+                                                dialog.FromSpin(), dialog.CopiesSpin(),
+                                                dialog.PreviewButton()};
+        for (QWidget* widget : printing) {
+            EXPECT_FALSE(widget->isVisible()) << widget->metaObject()->className();
+        }
+        // The PDF printer's file is the print's, not the set-up's.
+        dialog.FileEdit()->clear();
+        EXPECT_TRUE(dialog.OkButton()->isEnabled());
+        dialog.OkButton()->click();
+    });
+    EXPECT_EQ(dialog.DoModal(mode), IDOK);
+    EXPECT_EQ(mode, (PrinterDevMode{kPdfPrinterName, 8, "A3", PrinterDevMode::kLandscape}));
 }
 
 } // namespace
