@@ -23,6 +23,7 @@
 #include "platform/StringTable.h"
 #include "platform/qt/FormEditChannel.h"
 #include "platform/qt/QtDC.h"
+#include "platform/qt/UserRuntimeFolder.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -86,9 +87,17 @@ int CMarquellApp::InitInstance(const QStringList& arguments) {
     m_fontsInstalled = true;
     tembra::InstallQtScreenDC();
 
-    m_instance = std::make_unique<CSingleInstance>(
-        Folder(), m_instanceName.isEmpty() ? ProgramName() : m_instanceName);
-    if (!m_instance->Acquire()) {
+    if (m_runtimeFolder.isEmpty()) {
+        const tembra::RuntimeFolder folder = tembra::FindUserRuntimeFolder();
+        m_runtimeFolder = folder.path;
+        m_folderRefusal = folder.refusal;
+    }
+    // Without a folder of the user's own this editor runs on its own: no lock, no socket.
+    if (!m_runtimeFolder.isEmpty()) {
+        m_instance = std::make_unique<CSingleInstance>(
+            Folder(), m_instanceName.isEmpty() ? ProgramName() : m_instanceName);
+    }
+    if (m_instance && !m_instance->Acquire()) {
         // The running editor opens the file; this start waits for its answer.
         std::vector<std::string> args;
         for (const QString& argument : arguments) {
@@ -104,15 +113,21 @@ int CMarquellApp::InitInstance(const QStringList& arguments) {
         }
         return m_instance->PassOn(handed);
     }
-    m_instance->SetHandler([this](const QStringList& args) {
-        CSingleInstance::Answer answer;
-        answer.accepted = TakeHandedFile(args, answer.keep);
-        emit Activated(args);
-        return answer;
-    });
+    if (m_instance) {
+        m_instance->SetHandler([this](const QStringList& args) {
+            CSingleInstance::Answer answer;
+            answer.accepted = TakeHandedFile(args, answer.keep);
+            emit Activated(args);
+            return answer;
+        });
+    }
 
     m_previousUi = tembra::SetUiServices(m_givenUi != nullptr ? m_givenUi : &m_ui);
     m_uiInstalled = true;
+    if (!m_folderRefusal.isEmpty()) {
+        tembra::AfxMessageBox(tembra::Sjis::FromUtf8(m_folderRefusal.toStdString()),
+                              tembra::MB_OK | tembra::MB_ICONEXCLAMATION);
+    }
     RegisterDialogs();
     // The standard layout in the program folder, from the shipped one on first use.
     tembra::Paths::GetShippedExeDirFile(kStandardLayout);
@@ -152,7 +167,7 @@ int CMarquellApp::InitInstance(const QStringList& arguments) {
 }
 
 QString CMarquellApp::Folder() const {
-    return m_runtimeFolder.isEmpty() ? tembra::UserRuntimeFolder() : m_runtimeFolder;
+    return m_runtimeFolder;
 }
 
 void CMarquellApp::CFormEditNotifier::FormEditDone(int windowHandle, const std::string& path) {

@@ -117,6 +117,8 @@ private:
     std::unique_ptr<CSingleInstance> m_instance;
     QPrinter m_printer;
     QString m_runtimeFolder;
+    // Why the user's runtime folder was refused (said once the editor's messages can be).
+    QString m_folderRefusal;
     int m_showCommand = 1;
     QString m_instanceName;
     CFormEditNotifier m_notifier{*this};

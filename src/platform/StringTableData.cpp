@@ -453,6 +453,7 @@ const StringEntry kStringTable[] = {
     {61441, "名前を付けて保存"}, // text not given: composed
     {61508, "ページ %u\nページ %u-%u\n"}, // text not given: composed
     {61699, "%1 への変更を保存しますか?"}, // text not given: composed
+    {61702, "印刷を開始できませんでした。"}, // text not given: composed
     {61705, "印刷プレビューを開始できませんでした。"}, // text not given: composed
 };
 // clang-format on

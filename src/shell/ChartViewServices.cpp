@@ -33,6 +33,9 @@ PrintOrientation& CChartViewServices::OrientationOf(const CTembraDoc& document) 
     // The chart's page: portrait when it is higher than wide.
     const CRect page = document.GetSyokiSet().GetPageSetting().GetPageRect();
     orientation.direction = std::abs(page.Height()) > std::abs(page.Width()) ? 1 : 0;
+    const ChartPaper paper = PaperOfChart(document.GetSyokiSet().GetPageSetting().GetPaper());
+    orientation.paperSize = paper.paperSize;
+    orientation.formName = paper.formName;
     return orientation;
 }
 
@@ -52,8 +55,14 @@ int CChartViewServices::DoPrintDialog(CTembraDoc& document, IPrinterDialog& dial
 }
 
 void CChartViewServices::RunPrinterSetup(CTembraDoc& document) {
-    CTembraPrintDialog dialog(GetPrinters(), m_app.MainFrame());
-    m_app.Printers().DoPrintDialog(true, &OrientationOf(document), dialog, {});
+    // The printer dialog in its set-up form: the printer, its paper and its orientation, kept
+    // for the chart's next prints.
+    CTembraPrintDialog dialog(GetPrinters(), m_app.MainFrame(), CTembraPrintDialog::kSetup);
+    PrintOrientation& orientation = OrientationOf(document);
+    CPrinterSelection& printers = m_app.Printers();
+    if (printers.DoPrintDialog(false, &orientation, dialog, {}) == IDOK && printers.GetDevMode()) {
+        orientation.remembered = printers.GetDevMode()->orientation;
+    }
 }
 
 void CChartViewServices::ShowPreview(QWidget* preview) {

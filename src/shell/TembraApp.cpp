@@ -20,6 +20,7 @@
 #include "platform/StringTable.h"
 #include "platform/qt/QtDC.h"
 #include "platform/qt/QtFontCatalog.h"
+#include "platform/qt/UserRuntimeFolder.h"
 #include "print/ui/LayoutCopyDlg.h"
 #include "print/ui/LayoutSelDlg.h"
 #include "render/DrawSettings.h"
@@ -32,6 +33,7 @@
 #include "shell/QtPrinterCatalog.h"
 #include "shell/SingleInstance.h"
 #include "shell/core/ChartDocuments.h"
+#include "shell/core/CommandLineUi.h"
 #include "shell/core/DocumentCommands.h"
 #include "shell/core/FrameRules.h"
 #include "shell/core/LayoutEditorCommand.h"
@@ -58,6 +60,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <iostream>
 
 namespace tembra {
 
@@ -144,6 +147,11 @@ CTembraApp::CTembraApp(Options options)
             return QProcess::startDetached(QString::fromStdString(program), list);
         };
     }
+    if (!m_options.commandLineMessages) {
+        m_options.commandLineMessages = [](const std::string& line) {
+            std::cerr << "tembra: " << line << std::endl;
+        };
+    }
     if (m_options.programFolder.empty()) {
         m_options.programFolder = QCoreApplication::applicationDirPath().toStdString();
     }
@@ -179,7 +187,15 @@ std::optional<int> CTembraApp::InitInstance(const std::vector<std::string>& args
     AppContext context;
     context.config = &m_config;
     context.state = &m_state;
-    context.ui = m_options.ui != nullptr ? m_options.ui : &m_qtUi;
+    CCommandLineInfo command;
+    command.Parse(args);
+    IUiServices& ui = m_options.ui != nullptr ? *m_options.ui : m_qtUi;
+    // A print from the command line has nobody to click its boxes.
+    if (command.m_nShellCommand == CCommandLineInfo::FilePrint ||
+        command.m_nShellCommand == CCommandLineInfo::FilePrintTo) {
+        m_commandLineUi = std::make_unique<CCommandLineUi>(ui, m_options.commandLineMessages);
+    }
+    context.ui = m_commandLineUi ? m_commandLineUi.get() : &ui;
     context.screenDC = [] { return std::unique_ptr<CDC>(CQtDC::ForScreen()); };
     context.fonts = m_fonts.get();
     context.foreignStreams = &ExchangeStreams();
@@ -200,33 +216,18 @@ std::optional<int> CTembraApp::InitInstance(const std::vector<std::string>& args
     const CTime now = CTime::GetCurrentTime();
     m_config.Read(TRUE);
     ApplySettings();
-    CCommandLineInfo command;
-    command.Parse(args);
     const StartupPlan plan = PlanStartup(now, m_config.GetKikan(), command,
                                          showCmd == SW_SHOWMINIMIZED || showCmd == SW_MINIMIZE);
     if (plan.warnDate) {
         AfxMessageBox(IDS_BAD_SYSTEM_DATE, MB_OK | MB_ICONEXCLAMATION);
     }
-    // One instance a user: a later one only brings the first to the front, before it shows
+    // One instance a user: a later one hands its command line to the first, before it shows
     // anything of its own.
     if (plan.singleInstance) {
-        const std::string folder = m_options.instanceFolder.empty()
-                                       ? CSingleInstance::DefaultFolder().toStdString()
-                                       : m_options.instanceFolder;
-        m_instance = std::make_unique<CSingleInstance>(
-            QString::fromStdString(m_options.instanceName), QString::fromStdString(folder));
-        if (!m_instance->Acquire()) {
-            return 0;
+        int handedExit = 0;
+        if (!TakeInstance(args, handedExit)) {
+            return handedExit;
         }
-        connect(m_instance.get(), &CSingleInstance::raiseRequested, this, [this] {
-            if (m_mainFrame) {
-                if (m_mainFrame->isMinimized()) {
-                    m_mainFrame->showNormal();
-                }
-                m_mainFrame->raise();
-                m_mainFrame->activateWindow();
-            }
-        });
         // Only the user's one program keeps the backup log: a second one that set it aside
         // here would have the first's copies deleted at its exit.
         m_ownsProgramFiles = true;
@@ -297,7 +298,92 @@ std::optional<int> CTembraApp::InitInstance(const std::vector<std::string>& args
     return std::nullopt;
 }
 
+bool CTembraApp::TakeInstance(const std::vector<std::string>& args, int& exitCode) {
+    QString folder = QString::fromStdString(m_options.instanceFolder);
+    if (folder.isEmpty()) {
+        const RuntimeFolder found = FindUserRuntimeFolder();
+        if (!found.refusal.isEmpty()) {
+            AfxMessageBox(Sjis::FromUtf8(found.refusal.toStdString()), MB_OK | MB_ICONEXCLAMATION);
+        }
+        folder = found.path;
+    }
+    // Without a folder of the user's own there is no lock to share: this one runs by itself.
+    if (folder.isEmpty()) {
+        return true;
+    }
+    m_instance =
+        std::make_unique<CSingleInstance>(QString::fromStdString(m_options.instanceName), folder);
+    if (!m_instance->Acquire()) {
+        QStringList handed;
+        for (const std::string& arg : args) {
+            handed << QString::fromStdString(arg);
+        }
+        const CSingleInstance::Answer answer = m_instance->PassOn(handed, QDir::currentPath());
+        for (const QString& line : answer.messages) {
+            if (m_options.commandLineMessages) {
+                m_options.commandLineMessages(line.toStdString());
+            }
+        }
+        exitCode = answer.exitCode;
+        return false;
+    }
+    m_instance->SetHandler([this](const QStringList& handed, const QString& workingFolder) {
+        return RunHandedCommandLine(handed, workingFolder);
+    });
+    return true;
+}
+
+CSingleInstance::Answer CTembraApp::RunHandedCommandLine(const QStringList& args,
+                                                         const QString& folder) {
+    std::vector<std::string> list;
+    for (const QString& arg : args) {
+        list.push_back(arg.toStdString());
+    }
+    CCommandLineInfo command;
+    command.Parse(list);
+    if (!command.m_strFileName.empty()) {
+        // The later start's file names are its own working folder's.
+        command.m_strFileName = QDir(folder)
+                                    .absoluteFilePath(QString::fromStdString(command.m_strFileName))
+                                    .toStdString();
+    }
+    RaiseMainWindow();
+    CSingleInstance::Answer answer;
+    switch (command.m_nShellCommand) {
+    case CCommandLineInfo::FileOpen:
+        answer.exitCode = OpenDocumentFile(command.m_strFileName) != nullptr ? 0 : 1;
+        break;
+    case CCommandLineInfo::FilePrint:
+    case CCommandLineInfo::FilePrintTo: {
+        // The messages of the print go back to the later start, which shows them; no box
+        // here waits while it waits.
+        CCommandLineUi collect(Ui(), [&answer](const std::string& line) {
+            answer.messages << QString::fromStdString(line);
+        });
+        IUiServices* previous = SetUiServices(&collect);
+        answer.exitCode = PrintFromCommandLine(command) ? 0 : 1;
+        SetUiServices(previous);
+        break;
+    }
+    default:
+        break;
+    }
+    return answer;
+}
+
+void CTembraApp::RaiseMainWindow() {
+    if (!m_mainFrame) {
+        return;
+    }
+    if (m_mainFrame->isMinimized()) {
+        m_mainFrame->showNormal();
+    }
+    m_mainFrame->raise();
+    m_mainFrame->activateWindow();
+}
+
 bool CTembraApp::PrintFromCommandLine(const CCommandLineInfo& command) {
+    const std::vector<CTembraDoc*> open = Documents();
     CTembraDoc* document = OpenDocumentFile(command.m_strFileName);
     if (document == nullptr) {
         return false;
@@ -315,7 +401,10 @@ bool CTembraApp::PrintFromCommandLine(const CCommandLineInfo& command) {
                                         : std::string();
         printed = frame->ActivePane()->PrintDirect(printer, pdf);
     }
-    CloseDocument(document);
+    // A chart the user had open stays.
+    if (std::find(open.begin(), open.end(), document) == open.end()) {
+        CloseDocument(document);
+    }
     return printed;
 }
 

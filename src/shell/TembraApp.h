@@ -15,6 +15,7 @@
 #include "platform/Time.h"
 #include "platform/Types.h"
 #include "shell/QtUiServices.h"
+#include "shell/SingleInstance.h"
 #include "shell/core/CommandRouter.h"
 #include "shell/core/FileDialogPlan.h"
 #include "shell/core/FramePositions.h"
@@ -37,7 +38,6 @@ namespace tembra {
 class CBitmapDlg;
 class CCommandLineInfo;
 class CMainFrame;
-class CSingleInstance;
 class CTembraDoc;
 class IChartWindow;
 class IChartWindowFactory;
@@ -72,6 +72,9 @@ public:
         std::string instanceName = "tembra";
         // The folder of the executable (where the layout editor lies).
         std::string programFolder;
+        // Where the messages of a print from the command line go, one line each (UTF-8, its
+        // string-table id first); default: standard error.
+        std::function<void(const std::string& line)> commandLineMessages;
     };
 
     explicit CTembraApp(Options options);
@@ -160,6 +163,12 @@ private:
     // The command line's print (to the default printer or the one named): the chart opened,
     // printed without the dialog and closed. False when it could not be opened or printed.
     bool PrintFromCommandLine(const CCommandLineInfo& command);
+    // The single-instance test: false when another instance runs, which has been handed the
+    // command line (its answer in exitCode).
+    bool TakeInstance(const std::vector<std::string>& args, int& exitCode);
+    // A later start's command line, run here: the file opened or printed, the window raised.
+    CSingleInstance::Answer RunHandedCommandLine(const QStringList& args, const QString& folder);
+    void RaiseMainWindow();
     // OpenDocumentFile; the recovery of a copy does not list it among the recent files.
     CTembraDoc* OpenChart(const std::string& path, bool addToRecent);
     // The program's file dialog for a document's request.
@@ -190,6 +199,8 @@ private:
     CConfigBase m_config;
     CAppState m_state;
     CQtUiServices m_qtUi;
+    // The services while the program prints for its command line (no box waits).
+    std::unique_ptr<IUiServices> m_commandLineUi;
     std::unique_ptr<IFontCatalog> m_fonts;
     std::unique_ptr<ScopedAppContext> m_context;
     CToolBarSets m_toolBars;

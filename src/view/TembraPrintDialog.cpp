@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPageSetupDialog>
+#include <QPageSize>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -30,10 +31,16 @@ QString Utf(const char* text) {
 
 } // namespace
 
-CTembraPrintDialog::CTembraPrintDialog(const IPrinterCatalog& printers, QWidget* parent)
-    : QDialog(parent), m_printers(printers) {
-    setWindowTitle(Utf("印刷"));
+CTembraPrintDialog::CTembraPrintDialog(const IPrinterCatalog& printers, QWidget* parent, Form form)
+    : QDialog(parent), m_printers(printers), m_form(form) {
+    setWindowTitle(form == kSetup ? Utf("プリンタの設定") : Utf("印刷"));
     auto* layout = new QVBoxLayout(this);
+    // A label's mnemonic moves the focus to its field: the label needs the field as its buddy.
+    const auto label = [](const char* text, QWidget* buddy, QWidget* parent) {
+        auto* l = new QLabel(Utf(text), parent);
+        l->setBuddy(buddy);
+        return l;
+    };
 
     auto* printerBox = new QGroupBox(Utf("プリンタ"), this);
     auto* printerLayout = new QFormLayout(printerBox);
@@ -45,13 +52,15 @@ CTembraPrintDialog::CTembraPrintDialog(const IPrinterCatalog& printers, QWidget*
     m_properties = new QPushButton(Utf("プロパティ(&P)..."), printerBox);
     printerRow->addWidget(m_printer, 1);
     printerRow->addWidget(m_properties);
-    printerLayout->addRow(Utf("プリンタ名(&N):"), printerRow);
+    printerLayout->addRow(label("プリンタ名(&N):", m_printer, printerBox), printerRow);
+    m_paper = new QLabel(printerBox);
+    printerLayout->addRow(Utf("用紙:"), m_paper);
     auto* fileRow = new QHBoxLayout;
     m_file = new QLineEdit(printerBox);
     m_browse = new QPushButton(Utf("参照(&B)..."), printerBox);
     fileRow->addWidget(m_file, 1);
     fileRow->addWidget(m_browse);
-    printerLayout->addRow(Utf("出力ファイル(&F):"), fileRow);
+    printerLayout->addRow(label("出力ファイル(&L):", m_file, printerBox), fileRow);
     layout->addWidget(printerBox);
 
     // Group box 1 (control 1072): the pages.
@@ -65,19 +74,21 @@ CTembraPrintDialog::CTembraPrintDialog(const IPrinterCatalog& printers, QWidget*
     m_all->setChecked(true);
     pagesLayout->addWidget(m_all);
     pagesLayout->addWidget(m_range);
-    pagesLayout->addWidget(new QLabel(Utf("から(&F)"), pagesBox));
+    pagesLayout->addWidget(label("から(&F)", m_from, pagesBox));
     pagesLayout->addWidget(m_from);
-    pagesLayout->addWidget(new QLabel(Utf("まで(&T)"), pagesBox));
+    pagesLayout->addWidget(label("まで(&T)", m_to, pagesBox));
     pagesLayout->addWidget(m_to);
     layout->addWidget(pagesBox);
 
-    auto* copiesRow = new QHBoxLayout;
-    m_copies = new QSpinBox(this);
+    auto* copiesBox = new QWidget(this);
+    auto* copiesRow = new QHBoxLayout(copiesBox);
+    copiesRow->setContentsMargins(0, 0, 0, 0);
+    m_copies = new QSpinBox(copiesBox);
     m_copies->setRange(1, 999);
-    copiesRow->addWidget(new QLabel(Utf("部数(&C):"), this));
+    copiesRow->addWidget(label("部数(&C):", m_copies, copiesBox));
     copiesRow->addWidget(m_copies);
     copiesRow->addStretch();
-    layout->addLayout(copiesRow);
+    layout->addWidget(copiesBox);
 
     // The preview button stands where OK stands, moved to the left edge of the page group.
     auto* buttons = new QHBoxLayout;
@@ -91,6 +102,14 @@ CTembraPrintDialog::CTembraPrintDialog(const IPrinterCatalog& printers, QWidget*
     buttons->addWidget(m_ok);
     buttons->addWidget(cancel);
     layout->addLayout(buttons);
+
+    if (form == kSetup) {
+        // The printer settings print nothing: no file, no pages, no copies, no preview.
+        printerLayout->setRowVisible(2, false);
+        pagesBox->hide();
+        copiesBox->hide();
+        m_preview->hide();
+    }
 
     connect(m_ok, &QPushButton::clicked, this, [this] {
         m_result = 0;
@@ -121,8 +140,17 @@ void CTembraPrintDialog::UpdateControls() {
     m_browse->setEnabled(pdf);
     m_from->setEnabled(m_range->isChecked());
     m_to->setEnabled(m_range->isChecked());
-    // The PDF printer needs the file it writes.
-    m_ok->setEnabled(!pdf || !m_file->text().trimmed().isEmpty());
+    // The PDF printer needs the file it writes (when it prints).
+    m_ok->setEnabled(m_form == kSetup || !pdf || !m_file->text().trimmed().isEmpty());
+}
+
+void CTembraPrintDialog::ShowPaper() {
+    const QPageSize::PageSizeId id = QPageSize::id(m_devMode.paperSize);
+    const QString name = m_devMode.paperSize != 0 && id != QPageSize::Custom
+                             ? QPageSize::name(id)
+                             : QString::fromStdString(m_devMode.formName);
+    m_paper->setText(name + QLatin1Char(' ') +
+                     (m_devMode.orientation == PrinterDevMode::kLandscape ? Utf("横") : Utf("縦")));
 }
 
 void CTembraPrintDialog::SetPageRange(UINT minPage, UINT maxPage, UINT fromPage, UINT toPage) {
@@ -161,6 +189,7 @@ int CTembraPrintDialog::DoModal(PrinterDevMode& settings) {
         m_printer->setCurrentIndex(index);
     }
     UpdateControls();
+    ShowPaper();
     m_result = 0;
     if (exec() != QDialog::Accepted) {
         return IDCANCEL;
@@ -195,6 +224,7 @@ void CTembraPrintDialog::OnProperties() {
     m_devMode.orientation = page.orientation() == QPageLayout::Landscape
                                 ? PrinterDevMode::kLandscape
                                 : PrinterDevMode::kPortrait;
+    ShowPaper();
 }
 
 void CTembraPrintDialog::OnBrowse() {
@@ -217,6 +247,16 @@ void CTembraPrintDialog::ConfigurePrinter(QPrinter& printer, const PrinterDevMod
     const QPageSize::PageSizeId id = QPageSize::id(devMode.paperSize);
     if (devMode.paperSize != 0 && id != QPageSize::Custom) {
         printer.setPageSize(QPageSize(id));
+    } else if (!devMode.formName.empty()) {
+        // A paper without a code (A1) goes by its name.
+        const QString form = QString::fromStdString(devMode.formName);
+        for (int size = 0; size <= QPageSize::LastPageSize; ++size) {
+            const auto candidate = static_cast<QPageSize::PageSizeId>(size);
+            if (QPageSize::name(candidate) == form) {
+                printer.setPageSize(QPageSize(candidate));
+                break;
+            }
+        }
     }
     printer.setPageOrientation(devMode.orientation == PrinterDevMode::kLandscape
                                    ? QPageLayout::Landscape

@@ -2,6 +2,9 @@
 // which writes into a file), the page range, the copies, "プロパティ..." for the printer's paper
 // and orientation, and the button "ﾌﾟﾚﾋﾞｭｰ" (control 1505), which ends the dialog with OK and the
 // result code 41000, so that the application previews the chart instead of printing it.
+//
+// Its set-up form (the printer settings) has the printer, its paper and its orientation only:
+// no output file, page range, copies or preview.
 #pragma once
 
 #include "platform/Types.h"
@@ -11,6 +14,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPrinter;
 class QPushButton;
@@ -26,7 +30,10 @@ public:
     static constexpr int kPreviewButtonId = 1505;
     static constexpr int kPreviewResult = 41000;
 
-    CTembraPrintDialog(const IPrinterCatalog& printers, QWidget* parent = nullptr);
+    enum Form { kPrint, kSetup };
+
+    CTembraPrintDialog(const IPrinterCatalog& printers, QWidget* parent = nullptr,
+                       Form form = kPrint);
     ~CTembraPrintDialog() override;
 
     // Runs the dialog on the settings: IDOK (the choice written back), IDCANCEL, or the preview
@@ -59,17 +66,22 @@ public:
     QPushButton* PreviewButton() const { return m_preview; }
     QPushButton* PropertiesButton() const { return m_properties; }
     QPushButton* OkButton() const { return m_ok; }
+    // The paper and orientation the printer prints on.
+    QLabel* PaperLabel() const { return m_paper; }
 
 private:
     bool IsPdf() const;
     void UpdateControls();
+    void ShowPaper();
     void OnProperties();
     void OnBrowse();
 
     const IPrinterCatalog& m_printers;
     PrinterDevMode m_devMode;
     int m_result = 0;
+    Form m_form = kPrint;
     QComboBox* m_printer = nullptr;
+    QLabel* m_paper = nullptr;
     QPushButton* m_properties = nullptr;
     QLineEdit* m_file = nullptr;
     QPushButton* m_browse = nullptr;

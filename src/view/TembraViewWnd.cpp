@@ -5,6 +5,7 @@
 #include "platform/Sjis.h"
 #include "platform/qt/QtDC.h"
 #include "view/PreviewViewEx.h"
+#include "view/PrintFailure.h"
 #include "view/TembraFrame.h"
 #include "view/TembraPrintDialog.h"
 #include "view/ViewApplication.h"
@@ -459,8 +460,13 @@ bool CTembraViewWnd::HasPrinterDevice(CPrintInfo& info) {
     return m_printer != nullptr && m_printer->isValid();
 }
 
-void CTembraViewWnd::PrintPages(QPrinter& printer, CPrintInfo& info) {
-    CQtDC dc(&printer, CQtDC::ForPrinter(printer));
+bool CTembraViewWnd::PrintPages(QPrinter& printer, CPrintInfo& info) {
+    // A file that cannot be written, or a printer that is gone, does not start.
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        return false;
+    }
+    CQtDC dc(&painter, CQtDC::ForPrinter(printer));
     m_view->OnBeginPrinting();
     const UINT first = std::max(info.m_nFromPage, info.m_nMinPage);
     const UINT last = std::min(info.m_nToPage, info.m_nMaxPage);
@@ -475,6 +481,15 @@ void CTembraViewWnd::PrintPages(QPrinter& printer, CPrintInfo& info) {
         dc.RestoreDC(saved);
     }
     m_view->OnEndPrinting();
+    return true;
+}
+
+bool CTembraViewWnd::RunPrintJob(CPrintInfo& info) {
+    if (!PrintPages(*m_printer, info)) {
+        ReportPrintFailure(*m_printer);
+        return false;
+    }
+    return true;
 }
 
 void CTembraViewWnd::Print() {
@@ -482,7 +497,7 @@ void CTembraViewWnd::Print() {
     if (!m_view->OnPreparePrinting(info) || !m_printer) {
         return;
     }
-    PrintPages(*m_printer, info);
+    RunPrintJob(info);
 }
 
 bool CTembraViewWnd::PrintDirect(const std::string& printerName, const std::string& pdfFile) {
@@ -499,8 +514,7 @@ bool CTembraViewWnd::PrintDirect(const std::string& printerName, const std::stri
     if (!m_view->OnPreparePrinting(info)) {
         return false;
     }
-    PrintPages(*m_printer, info);
-    return true;
+    return RunPrintJob(info);
 }
 
 bool CTembraViewWnd::StartPreview() {

@@ -50,10 +50,12 @@ public:
 
     // Prints straight to a printer without the dialog (the command line's print): the named
     // printer (empty: the default one), into the file for the PDF printer. False when nothing
-    // printed.
+    // printed; a printer that does not start has said why.
     bool PrintDirect(const std::string& printerName, const std::string& pdfFile);
-    // Draws the pages of the job on the printer, from its first to its last page.
-    void PrintPages(QPrinter& printer, CPrintInfo& info);
+    // Draws the pages of the job on the printer, from its first to its last page. False, and
+    // nothing drawn, when the printer does not start (a file that cannot be written, a printer
+    // that is gone).
+    bool PrintPages(QPrinter& printer, CPrintInfo& info);
 
     // ---- IViewHost ---------------------------------------------------------------------------
     CSize GetClientSize() const override;
@@ -116,6 +118,9 @@ private:
     // The printer of the choice (the PDF printer writes into the file).
     void MakePrinter(const PrinterDevMode& devMode, const QString& file);
     void PaperOf(CPrintInfo& info) const;
+    // The print job on m_printer; a printer that does not start is reported (the print-failure
+    // message with the reason).
+    bool RunPrintJob(CPrintInfo& info);
     void EndPreview();
     // Draws the preview's pages.
     void PaintPreview(QPrinter* printer);

@@ -8,6 +8,7 @@
 
 #include "EditorFixture.h"
 
+#include "support/qt/ScopedEnvironment.h"
 #include "support/qt/WaitUntil.h"
 #include <QDialog>
 #include <QDir>
@@ -121,6 +122,26 @@ TEST_F(AppStartTest, TheSettingsComeFromTheEditorsOwnProfile) {
     ASSERT_EQ(Start(app, {}), -1);
     EXPECT_EQ(app.Settings().editor.inputAreaColor, RGB(0, 0, 0));
     EXPECT_EQ(app.Settings().layoutFolder, paths.Writable());
+}
+
+// A runtime folder that others may write in is not the user's own: the editor says so and
+// opens its file all the same, as the only editor (no lock, no socket of its own there).
+TEST_F(AppStartTest, ASharedRuntimeFolderIsRefusedAndTheFileOpens) {
+    tembra::test::ScopedEnvironment environment;
+    environment.Unset("XDG_RUNTIME_DIR");
+    const fs::path cache = paths.Dir().File("cache-home");
+    const fs::path shared = cache / "tembra-run";
+    fs::create_directories(shared);
+    ::chmod(shared.c_str(), 0777);
+    environment.Set("XDG_CACHE_HOME", cache.string());
+    const fs::path file = Layout("a.lyt", 0, 0);
+    CMarquellApp app;
+    app.SetUiServices(&ui.Get());
+    ASSERT_EQ(app.InitInstance({Q(file)}), -1);
+    EXPECT_EQ(app.GetDoc().GetPathName(), file.string());
+    ASSERT_EQ(ui->MessageBoxes().size(), 1u);
+    EXPECT_NE(ui->MessageBoxes()[0].text.find(shared.string()), std::string::npos);
+    EXPECT_TRUE(fs::is_empty(shared));
 }
 
 // The running editor here, the later start a process of the program itself.

@@ -15,6 +15,7 @@
 #include "print/PrNewText.h"
 #include "support/ScriptedUi.h"
 #include "support/TempDir.h"
+#include "support/qt/ScopedEnvironment.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -41,28 +42,7 @@ std::string J(const std::string& utf8) {
     return Sjis::FromUtf8(utf8);
 }
 
-// The variables a test sets for the processes it starts, put back afterwards.
-class ScopedEnvironment {
-public:
-    ~ScopedEnvironment() {
-        for (const auto& [name, value] : m_old) {
-            if (value.isNull()) {
-                qunsetenv(name.constData());
-            } else {
-                qputenv(name.constData(), value);
-            }
-        }
-    }
-    void Set(const char* name, const std::string& value) {
-        if (m_old.find(name) == m_old.end()) {
-            m_old[name] = qEnvironmentVariableIsSet(name) ? qgetenv(name) : QByteArray();
-        }
-        qputenv(name, QByteArray::fromStdString(value));
-    }
-
-private:
-    std::map<QByteArray, QByteArray> m_old;
-};
+using test::ScopedEnvironment;
 
 class LayoutWaitTest : public testing::Test {
 protected:

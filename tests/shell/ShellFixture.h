@@ -57,6 +57,9 @@ protected:
         options.ticks = [this] { return ticks; };
         options.instanceFolder = paths.Dir().File("run").string();
         options.programFolder = paths.Dir().File("bin").string();
+        options.commandLineMessages = [this](const std::string& line) {
+            commandLine.push_back(line);
+        };
         options.startProcess = [this](const std::string& program,
                                       const std::vector<std::string>& args) {
             started.push_back({program, args});
@@ -80,6 +83,8 @@ protected:
     // The printers the program sees; null: the machine's.
     IPrinterCatalog* printers = nullptr;
     std::vector<std::pair<std::string, std::vector<std::string>>> started;
+    // The lines of a print from the command line (what the program writes to standard error).
+    std::vector<std::string> commandLine;
     std::unique_ptr<CTembraApp> app;
 };
 

@@ -1,6 +1,6 @@
 // The program's start for a clock reading, a profile and a command line: the date warning, the
 // OLE switches, the splash and its time, the recovery of auto-saved work, and a second process
-// that only brings the first to the front.
+// that hands its command line to the first.
 #include "ShellFixture.h"
 
 #include "shell/BitmapDlg.h"
@@ -93,16 +93,21 @@ TEST_F(StartupTest, TheSplashShowsForABareStartFor3000Ms) {
     EXPECT_FALSE(app->IsSplashShown());
 }
 
-TEST_F(StartupTest, ASecondProcessRaisesTheFirstAndEnds) {
+TEST_F(StartupTest, ASecondProcessHandsItsCommandLineToTheFirstAndEndsWithItsAnswer) {
     const QString runtime = QString::fromStdString(paths.Dir().File("runtime").string());
     std::filesystem::create_directories(runtime.toStdString());
     std::filesystem::permissions(runtime.toStdString(), std::filesystem::perms::owner_all);
     CSingleInstance first(QStringLiteral("tembra"), runtime);
     ASSERT_TRUE(first.Acquire());
-    QSignalSpy raised(&first, &CSingleInstance::raiseRequested);
+    QStringList handed;
+    QString handedFolder;
+    first.SetHandler([&](const QStringList& args, const QString& folder) {
+        handed = args;
+        handedFolder = folder;
+        return CSingleInstance::Answer{3, {QStringLiteral("5116: the first's message")}};
+    });
 
     test::TempDir files;
-    const std::filesystem::path chart = files.Write("second.tbr", "");
     const std::string config = paths.Dir().File("child-config").string();
     QProcess second;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -112,24 +117,18 @@ TEST_F(StartupTest, ASecondProcessRaisesTheFirstAndEnds) {
     env.insert("XDG_CONFIG_HOME", QString::fromStdString(config));
     env.insert("XDG_DATA_HOME", QString::fromStdString(paths.Dir().File("child-data").string()));
     second.setProcessEnvironment(env);
-    second.start(QStringLiteral(TEMBRA_PROGRAM), {QString::fromStdString(chart.string())});
+    second.setWorkingDirectory(QString::fromStdString(files.Path().string()));
+    second.start(QStringLiteral(TEMBRA_PROGRAM), {QStringLiteral("/p"), QStringLiteral("b.tbr")});
     ASSERT_TRUE(second.waitForStarted(10000));
     test::WaitUntil([&] { return second.state() == QProcess::NotRunning; }, 60000);
     ASSERT_TRUE(second.state() == QProcess::NotRunning);
     EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(second.exitCode(), 0);
-    test::WaitUntil([&] { return raised.count() == 1; }, 5000);
-    ASSERT_EQ(raised.count(), 1);
-
-    // The second did not open its file: it is not in its recent files.
-    std::string profile;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(config)) {
-        if (entry.path().extension() == ".ini") {
-            std::ifstream in(entry.path());
-            profile.append(std::istreambuf_iterator<char>(in), {});
-        }
-    }
-    EXPECT_EQ(profile.find("second.tbr"), std::string::npos);
+    EXPECT_EQ(second.exitCode(), 3) << "the first's answer";
+    EXPECT_TRUE(QString::fromUtf8(second.readAllStandardError())
+                    .contains(QStringLiteral("tembra: 5116: the first's message")));
+    EXPECT_EQ(handed, (QStringList{QStringLiteral("/p"), QStringLiteral("b.tbr")}));
+    EXPECT_EQ(QFileInfo(handedFolder).canonicalFilePath(),
+              QFileInfo(QString::fromStdString(files.Path().string())).canonicalFilePath());
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 // sequence.
 #include "shell/core/PrinterSelection.h"
 
+#include "model/PrintArea.h"
 #include "platform/Profile.h"
 #include "shell/core/PrintSheetRequest.h"
 #include "support/ScriptedUi.h"
@@ -157,6 +158,51 @@ TEST_F(PrinterSelectionTest, TheOrientationFollowsTheDocument) {
     EXPECT_EQ(devMode.orientation, PrinterDevMode::kPortrait);
     ASSERT_TRUE(selection.GetPrinterDeviceDefaults(devMode, &landscape));
     EXPECT_EQ(devMode.orientation, PrinterDevMode::kLandscape);
+}
+
+// The printer takes the chart's paper where it has it; a paper chosen in the dialog stays the
+// chart's.
+TEST_F(PrinterSelectionTest, ThePaperFollowsTheChart) {
+    catalog.printers[kPdfPrinterName] = {9, 8, 12, 66};
+    struct Case {
+        const char* name;
+        std::string printer;
+        int chartKind;
+        int rememberedPaper;
+        int paperSize;
+        std::string formName;
+    };
+    const std::vector<Case> cases = {
+        {"A3 on a printer that has it", "Plotter", kPaperA3, 0, 8, "A3"},
+        {"upright A3", "Plotter", kPaperA3Tate, 0, 8, "A3"},
+        {"B4 where there is none", "Office", kPaperB4, 0, 9, "A4"},
+        {"A1, the PDF printer's by name", kPdfPrinterName, kPaperA1, 0, 0, "A1"},
+        {"A1 on another printer", "Plotter", kPaperA1, 0, 9, "A4"},
+        {"a chosen paper", "Plotter", kPaperA3, 66, 66, ""},
+        {"a chosen paper the printer lacks", "Office", kPaperA3, 66, 8, "A3"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ChartPaper paper = PaperOfChart(c.chartKind);
+        PrintOrientation document{0, 0, paper.paperSize, paper.formName, c.rememberedPaper};
+        PrinterDevMode devMode = *catalog.DefaultDevMode(c.printer);
+        selection.SyncPrinterPaper(&document, devMode);
+        EXPECT_EQ(devMode.paperSize, c.paperSize);
+        EXPECT_EQ(devMode.formName, c.formName);
+    }
+
+    // The dialog's choice of another paper is kept; the chart's own again forgets it.
+    catalog.defaultPrinter = "Plotter";
+    const ChartPaper a3 = PaperOfChart(kPaperA3);
+    PrintOrientation document{0, 0, a3.paperSize, a3.formName, 0};
+    FakePrinterDialog dialog;
+    dialog.choose = PrinterDevMode{"Plotter", 66, "A2", PrinterDevMode::kLandscape};
+    ui->OnDialog("PrintSheet", [](DialogRequest&) { return IDOK; });
+    ASSERT_EQ(selection.DoPrintDialog(false, &document, dialog, {}), IDOK);
+    EXPECT_EQ(document.rememberedPaper, 66);
+    dialog.choose = PrinterDevMode{"Plotter", 8, "A3", PrinterDevMode::kLandscape};
+    ASSERT_EQ(selection.DoPrintDialog(false, &document, dialog, {}), IDOK);
+    EXPECT_EQ(document.rememberedPaper, 0);
 }
 
 TEST_F(PrinterSelectionTest, ThePrintDialogSequence) {

@@ -4,7 +4,6 @@
 #include <QFileInfo>
 #include <QLocalSocket>
 #include <QRandomGenerator>
-#include <QStandardPaths>
 
 namespace tembra {
 
@@ -18,15 +17,6 @@ const QByteArray kDone = QByteArrayLiteral("FORMEDIT_DONE ");
 constexpr qsizetype kMaxLine = 64 * 1024;
 
 } // namespace
-
-QString UserRuntimeFolder() {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty()) {
-        folder = QDir::tempPath();
-    }
-    QDir().mkpath(folder);
-    return folder;
-}
 
 QString FormEditSocketPath(const QString& folder, qint64 number) {
     return QDir(folder).filePath(QStringLiteral("tembra-formedit-%1").arg(number));
@@ -49,6 +39,10 @@ QString CFormEditServer::SocketPath() const {
 }
 
 bool CFormEditServer::Listen() {
+    // A bare name would be a socket in the shared temporary folder.
+    if (m_folder.isEmpty()) {
+        return false;
+    }
     QDir().mkpath(m_folder);
     for (int attempt = 0; attempt < kTries; ++attempt) {
         const qint64 number = QRandomGenerator::global()->bounded(1, 0x7FFFFFFF);
@@ -122,7 +116,7 @@ void CFormEditServer::Read(QLocalSocket* socket) {
 }
 
 bool SendFormEditDone(const QString& folder, qint64 number, const QString& path) {
-    if (number <= 0) {
+    if (number <= 0 || folder.isEmpty()) {
         return false;
     }
     QLocalSocket socket;

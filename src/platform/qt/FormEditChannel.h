@@ -3,7 +3,7 @@
 // after a positive number, new for every wait, that it writes into the temporary layout as
 // "hWnd_Tembra"; the editor connects to the socket of that number in the user's runtime folder,
 // writes one line "FORMEDIT_DONE <path of its file>" and closes without waiting. Both ends are
-// here; the socket is the user's own.
+// here; the socket is the user's own, in the folder FindUserRuntimeFolder gives.
 #pragma once
 
 #include <QByteArray>
@@ -18,9 +18,6 @@ class QLocalSocket;
 
 namespace tembra {
 
-// The user's runtime folder ($XDG_RUNTIME_DIR, else a folder of the user's own), created when
-// missing.
-QString UserRuntimeFolder();
 // The socket of a number in a folder.
 QString FormEditSocketPath(const QString& folder, qint64 number);
 

@@ -2,7 +2,9 @@
 
 #include "model/LayoutFile.h"
 #include "model/PrintArea.h"
+#include "platform/Sjis.h"
 #include "platform/Ui.h"
+#include "platform/qt/UserRuntimeFolder.h"
 #include "print/LayoutTempFile.h"
 #include "print/PrHeader.h"
 
@@ -46,8 +48,7 @@ CLayoutWaitDlg::CLayoutWaitDlg(const CPrHeader& header, const CPrintArea& printA
     : QDialog(parent), m_header(header), m_printArea(printArea),
       m_layoutName(std::move(layoutName)), m_tempPath(ConfigPathToFs(caller.GetLayoutTempPath())),
       m_sourcePath(ConfigPathToFs(caller.GetFolder() + caller.GetLayoutFileName())),
-      m_program(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("marquell"))),
-      m_folder(UserRuntimeFolder()) {
+      m_program(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("marquell"))) {
     setWindowTitle(QString::fromUtf8("待機中"));
     setWindowFlag(Qt::WindowCloseButtonHint, false);
     auto* layout = new QVBoxLayout(this);
@@ -78,6 +79,18 @@ void CLayoutWaitDlg::showEvent(QShowEvent* event) {
 }
 
 void CLayoutWaitDlg::StartEditor() {
+    if (m_folder.isEmpty()) {
+        const RuntimeFolder folder = FindUserRuntimeFolder();
+        if (!folder.refusal.isEmpty()) {
+            AfxMessageBox(Sjis::FromUtf8(folder.refusal.toStdString()), MB_OK | MB_ICONEXCLAMATION);
+        }
+        m_folder = folder.path;
+    }
+    if (m_folder.isEmpty()) {
+        AfxMessageBox(kEditorNotStarted, MB_OK | MB_ICONSTOP);
+        End(Rejected);
+        return;
+    }
     m_server = std::make_unique<CFormEditServer>(m_folder);
     connect(m_server.get(), &CFormEditServer::Done, this, &CLayoutWaitDlg::OnDone);
     if (!m_server->Listen()) {

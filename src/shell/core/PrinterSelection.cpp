@@ -6,6 +6,7 @@
 #include "shell/core/PrintSheetRequest.h"
 
 #include <algorithm>
+#include <iterator>
 #include <string>
 
 namespace tembra {
@@ -42,8 +43,48 @@ BOOL CPrinterSelection::GetPrinterDeviceDefaults(PrinterDevMode& out, PrintOrien
             return FALSE;
         }
     }
+    SyncPrinterPaper(document, *m_devMode);
     out = *m_devMode;
     return TRUE;
+}
+
+ChartPaper PaperOfChart(int kind) {
+    // The codes are the printer's paper codes the profile keeps (A4 9, JIS B4 12, A3 8, A2 66).
+    static constexpr ChartPaper papers[] = {{9, "A4"}, {12, "JIS B4"}, {8, "A3"},
+                                            {8, "A3"}, {66, "A2"},     {0, "A1"}};
+    if (kind < 0 || kind >= static_cast<int>(std::size(papers))) {
+        return papers[0];
+    }
+    return papers[kind];
+}
+
+void CPrinterSelection::SyncPrinterPaper(const PrintOrientation* document,
+                                         PrinterDevMode& devMode) const {
+    if (document == nullptr) {
+        return;
+    }
+    if (document->rememberedPaper != 0) {
+        const std::vector<int> papers = m_catalog.PaperSizes(devMode.deviceName);
+        if (std::find(papers.begin(), papers.end(), document->rememberedPaper) != papers.end()) {
+            if (devMode.paperSize != document->rememberedPaper) {
+                devMode.formName.clear();
+            }
+            devMode.paperSize = document->rememberedPaper;
+            return;
+        }
+    }
+    if (document->paperSize == 0 && document->formName.empty()) {
+        return;
+    }
+    // A paper without a code is the program's own PDF printer's only.
+    const std::vector<int> papers = m_catalog.PaperSizes(devMode.deviceName);
+    const bool listed = document->paperSize != 0 ? std::find(papers.begin(), papers.end(),
+                                                             document->paperSize) != papers.end()
+                                                 : devMode.deviceName == kPdfPrinterName;
+    if (listed) {
+        devMode.paperSize = document->paperSize;
+        devMode.formName = document->formName;
+    }
 }
 
 void CPrinterSelection::SyncPrinterOrientation(PrintOrientation* document,
@@ -72,6 +113,8 @@ int CPrinterSelection::DoPrintDialog(bool setup, PrintOrientation* document,
             return IDCANCEL;
         }
     }
+    // The dialogs start from the chart's paper.
+    SyncPrinterPaper(document, *m_devMode);
     PrintSheetRequest sheet;
     sheet.devMode = &*m_devMode;
     int result = Ui().RunDialog(sheet);
@@ -93,6 +136,11 @@ int CPrinterSelection::DoPrintDialog(bool setup, PrintOrientation* document,
         }
         if (result == IDOK) {
             SavePrinterSetting(*m_devMode);
+            // A paper chosen for the chart stays its paper.
+            if (document != nullptr) {
+                document->rememberedPaper =
+                    m_devMode->paperSize != document->paperSize ? m_devMode->paperSize : 0;
+            }
         }
     }
     return result == IDOK ? IDOK : IDCANCEL;

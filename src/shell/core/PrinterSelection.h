@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <optional>
+#include <string>
 
 namespace tembra {
 
@@ -19,11 +20,24 @@ constexpr UINT IDS_NO_PRINTER = 5146;
 constexpr int ID_PRINT_PREVIEW_ANSWER = 41000;
 
 // What a document contributes to its print: its paper direction (1 portrait, 0 landscape) and
-// the orientation it last gave the printer (0 none, 1 portrait, 2 landscape), which it keeps.
+// the orientation it last gave the printer (0 none, 1 portrait, 2 landscape), which it keeps;
+// its paper (the chart's, as the printer's paper code and form name; none: the printer's own)
+// and the paper chosen for it in a printer dialog (0 none), which it keeps.
 struct PrintOrientation {
     int direction = 1;
     int remembered = 0;
+    int paperSize = 0;
+    std::string formName{};
+    int rememberedPaper = 0;
 };
+
+// The printer's paper code and form name of a chart's paper kind (A4, B4, A3, A3 upright, A2,
+// A1); a paper without a code (A1) has the code 0 and only its name.
+struct ChartPaper {
+    int paperSize = 0;
+    const char* formName = "";
+};
+ChartPaper PaperOfChart(int kind);
 
 // The printer dialog of the print command (the chart view's); runs on a copy of the settings
 // and answers IDOK, IDCANCEL or ID_PRINT_PREVIEW_ANSWER.
@@ -52,6 +66,9 @@ public:
     // A document that remembers no orientation gives its direction's (portrait 1, landscape 2)
     // and remembers it; otherwise the remembered one is set. Nothing without a document.
     static void SyncPrinterOrientation(PrintOrientation* document, PrinterDevMode* devMode);
+    // The document's paper (the one chosen for it, else the chart's) becomes the printer's when
+    // the printer lists it. Nothing without a document or a paper.
+    void SyncPrinterPaper(const PrintOrientation* document, PrinterDevMode& devMode) const;
     // The print settings sheet (a "PrintSheet" dialog request), then, on OK and unless setup,
     // the printer dialog, whose choice is saved. A preview answer of either calls preview and
     // counts as IDCANCEL. Returns IDOK or IDCANCEL; 5146 and IDCANCEL without a printer.
