@@ -16,6 +16,8 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -23,6 +25,7 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <QToolTip>
+#include <QWheelEvent>
 
 #include <cmath>
 
@@ -265,6 +268,35 @@ void CTembraViewWnd::ScrollToDevice(const QPoint& position) {
 void CTembraViewWnd::focusInEvent(QFocusEvent* event) {
     QAbstractScrollArea::focusInEvent(event);
     emit activated();
+}
+
+void CTembraViewWnd::wheelEvent(QWheelEvent* event) {
+    const QPoint turn = event->angleDelta();
+    if ((event->modifiers() & Qt::ControlModifier) != 0) {
+        // One step of the zoom per notch, the chart point under the pointer kept there.
+        constexpr int kNotch = 120;
+        m_wheelZoom += turn.y() != 0 ? turn.y() : turn.x();
+        const QPoint at = event->position().toPoint();
+        while (std::abs(m_wheelZoom) >= kNotch) {
+            const bool in = m_wheelZoom > 0;
+            m_wheelZoom -= in ? kNotch : -kNotch;
+            m_view->ZoomStepAt(in, CPoint(at.x(), at.y()));
+        }
+        event->accept();
+        return;
+    }
+    if ((event->modifiers() & Qt::ShiftModifier) != 0 && turn.x() == 0) {
+        // As on the desktop around it, Shift turns the wheel sideways (the scroll bar itself
+        // would take Shift for a page up or down).
+        QWheelEvent sideways(event->position(), event->globalPosition(),
+                             event->pixelDelta().transposed(), turn.transposed(), event->buttons(),
+                             event->modifiers() & ~Qt::ShiftModifier, event->phase(),
+                             event->inverted(), event->source());
+        QAbstractScrollArea::wheelEvent(&sideways);
+        event->setAccepted(sideways.isAccepted());
+        return;
+    }
+    QAbstractScrollArea::wheelEvent(event);
 }
 
 // ---- Mouse --------------------------------------------------------------------------------------
@@ -518,15 +550,9 @@ bool CTembraViewWnd::StartPreview() {
     m_preview = preview;
     connect(preview, &CPreviewViewEx::paintRequested, this,
             [this](QPrinter* printer) { PaintPreview(printer); });
-    connect(preview, &CPreviewViewEx::closeRequested, this, [this] { EndPreview(); });
-    connect(preview, &CPreviewViewEx::setupRequested, this, [this] {
-        EndPreview();
-        m_app.SendCommand(57606);
-    });
-    connect(preview, &CPreviewViewEx::printRequested, this, [this] {
-        EndPreview();
-        m_app.SendCommand(57607);
-    });
+    connect(preview, &CPreviewViewEx::closeRequested, this, [this] { LeavePreview(0); });
+    connect(preview, &CPreviewViewEx::setupRequested, this, [this] { LeavePreview(57606); });
+    connect(preview, &CPreviewViewEx::printRequested, this, [this] { LeavePreview(57607); });
     m_app.ShowPreview(preview);
     preview->UpdatePreview();
     return true;
@@ -578,6 +604,27 @@ void CTembraViewWnd::EndPreview() {
     m_view->OnEndPrinting();
     m_app.EndPreview(preview);
     preview->deleteLater();
+}
+
+void CTembraViewWnd::LeavePreview(UINT command) {
+    EndPreview();
+    // While the preview was shown no chart window was active; the one that started it becomes
+    // active again, so that its document's commands are enabled and the button's command
+    // reaches this view rather than whichever window the application would pick.
+    for (QWidget* up = parentWidget(); up != nullptr; up = up->parentWidget()) {
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(up)) {
+            if (QMdiArea* area = sub->mdiArea()) {
+                area->setActiveSubWindow(sub);
+            }
+            break;
+        }
+    }
+    activateWindow();
+    setFocus(Qt::OtherFocusReason);
+    emit activated();
+    if (command != 0) {
+        m_view->OnCommand(command);
+    }
 }
 
 void CTembraViewWnd::RunPrinterSetup() {

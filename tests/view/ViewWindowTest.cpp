@@ -18,6 +18,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QPushButton>
@@ -26,6 +28,7 @@
 #include <QSplitter>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include <cstdlib>
 
@@ -210,22 +213,104 @@ TEST_F(ViewWindowTest, ThePreviewShowsThePagesAndItsBarLeavesIt) {
     for (UINT id : {58112u, 32940u, 58116u, 58114u, 58115u, 58113u, 58117u, 58118u}) {
         EXPECT_NE(preview->Button(id), nullptr) << id;
     }
-    // "設定...": the preview goes first, then the printer settings are asked for.
+    // "設定...": the preview goes first, then the printer settings of the view's chart.
     preview->Button(CPreviewViewEx::ID_PREVIEW_SETUP)->click();
     EXPECT_EQ(app.shown, nullptr);
-    EXPECT_EQ(app.commands, std::vector<UINT>{57606});
-    EXPECT_EQ(Pane().Preview(), nullptr);
-
-    // 57606 at the view: the application's printer settings, then the header repainted.
-    Pane().View().OnCommand(57606);
     EXPECT_EQ(app.setups, 1);
+    EXPECT_EQ(Pane().Preview(), nullptr);
 
     // "閉じる" leaves it as well, without a command.
     Pane().View().OnCommand(57609);
     ASSERT_NE(Pane().Preview(), nullptr);
     Pane().Preview()->Button(CPreviewViewEx::ID_PREVIEW_CLOSE)->click();
     EXPECT_EQ(app.shown, nullptr);
-    EXPECT_EQ(app.commands.size(), 1u);
+    EXPECT_EQ(app.setups, 1);
+    EXPECT_EQ(app.dialogs, 0);
+}
+
+// The preview takes the main window's place, so no chart window is active while it shows;
+// whichever button ends it, the chart window that started it is active again with the focus,
+// and the button's command reaches its view.
+TEST_F(ViewWindowTest, LeavingThePreviewGivesTheChartWindowBackItsFocusAndTheCommand) {
+    QMainWindow main;
+    auto* mdi = new QMdiArea;
+    main.setCentralWidget(mdi);
+    frame = std::make_unique<CTembraFrame>(*doc, app);
+    QMdiSubWindow* sub = mdi->addSubWindow(frame.get());
+    QMdiSubWindow* other = mdi->addSubWindow(new QLineEdit);
+    main.resize(1000, 700);
+    main.show();
+    main.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+    app.mainWindow = &main;
+    app.printDialog = [](IPrinterDialog&, PrinterDevMode&) { return IDCANCEL; };
+
+    struct Case {
+        UINT button;
+        int setups;
+        int dialogs;
+    };
+    const Case cases[] = {{CPreviewViewEx::ID_PREVIEW_CLOSE, 0, 0},
+                          {CPreviewViewEx::ID_PREVIEW_SETUP, 1, 0},
+                          {CPreviewViewEx::ID_PREVIEW_PRINT, 1, 1}};
+    for (const Case& c : cases) {
+        mdi->setActiveSubWindow(other);
+        Pane().View().OnCommand(57609);
+        ASSERT_NE(Pane().Preview(), nullptr) << c.button;
+        QApplication::processEvents();
+        Pane().Preview()->Button(c.button)->click();
+        QApplication::processEvents();
+        EXPECT_EQ(Pane().Preview(), nullptr) << c.button;
+        EXPECT_EQ(mdi->currentSubWindow(), sub) << c.button;
+        EXPECT_EQ(QApplication::focusWidget(), &Pane()) << c.button;
+        EXPECT_EQ(app.setups, c.setups) << c.button;
+        EXPECT_EQ(app.dialogs, c.dialogs) << c.button << ": the print dialog";
+    }
+    app.mainWindow = nullptr;
+    mdi->removeSubWindow(frame.get());
+    frame->setParent(nullptr);
+}
+
+// The wheel scrolls down the chart, with Shift across it, and with Ctrl zooms a step keeping
+// the chart point under the pointer there.
+TEST_F(ViewWindowTest, TheWheelScrollsDownWithShiftAcrossAndWithCtrlZooms) {
+    Show(QSize(800, 600));
+    QWidget* port = Pane().viewport();
+    QScrollBar* across = Pane().horizontalScrollBar();
+    QScrollBar* down = Pane().verticalScrollBar();
+    ASSERT_GT(across->maximum(), 0);
+    ASSERT_GT(down->maximum(), 0);
+    const auto turn = [&](Qt::KeyboardModifiers keys, const QPoint& at) {
+        QWheelEvent wheel(at, port->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, keys,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(port, &wheel);
+    };
+    turn(Qt::NoModifier, QPoint(400, 300));
+    EXPECT_GT(down->value(), 0);
+    EXPECT_EQ(across->value(), 0);
+    const int downBefore = down->value();
+    turn(Qt::ShiftModifier, QPoint(400, 300));
+    EXPECT_GT(across->value(), 0) << "sideways, towards the later days";
+    EXPECT_EQ(down->value(), downBefore);
+
+    // The chart point under the pointer, logical units.
+    const auto under = [&](const QPoint& at) {
+        const CRect client = Pane().View().GetClientLogicalRect();
+        const QSize size = port->size();
+        return CPoint(client.left + client.Width() * at.x() / size.width(),
+                      client.top + client.Height() * at.y() / size.height());
+    };
+    const QPoint at(500, 200);
+    const CPoint before = under(at);
+    QWheelEvent zoomIn(at, port->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton,
+                       Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(port, &zoomIn);
+    EXPECT_EQ(Pane().View().GetLayout().GetZoom(), 150);
+    const CPoint after = under(at);
+    EXPECT_NEAR(after.x, before.x * 3 / 2, 4);
+    EXPECT_NEAR(after.y, before.y * 3 / 2, 4);
+    turn(Qt::ControlModifier, at);
+    EXPECT_EQ(Pane().View().GetLayout().GetZoom(), 100);
 }
 
 } // namespace
