@@ -566,11 +566,53 @@ void CTembraViewWnd::PaintPreview(QPrinter* printer) {
     m_previewAbort = false;
     m_lastAbortCheck = QDateTime::currentMSecsSinceEpoch();
     CPrintInfo info = *m_previewInfo;
-    info.m_nFromPage = info.m_nMinPage;
-    info.m_nToPage = info.m_nMaxPage;
-    PrintPages(*printer, info);
+    // Each page is drawn at the scale the preview shows it, through the printer's page set-up,
+    // and laid on the preview's page: drawn at the printer's resolution and shrunk on the
+    // screen, pens of one device pixel and their dash patterns would keep their printer sizes
+    // in screen pixels, so that thin dotted lines would show as heavy bars.
+    const double dpi = m_preview ? m_preview->PageDpi() : printer->resolution();
+    const QRect full = printer->pageLayout().fullRectPixels(printer->resolution());
+    const QRect paint = printer->pageLayout().paintRectPixels(printer->resolution());
+    const QRect sheet(full.topLeft() - paint.topLeft(), full.size());
+    m_view->OnBeginPrinting();
+    QPainter painter(printer);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    for (UINT page = info.m_nMinPage; page <= info.m_nMaxPage; ++page) {
+        if (page != info.m_nMinPage) {
+            printer->newPage();
+        }
+        painter.drawImage(sheet, DrawPreviewPage(*printer, info, page, dpi));
+    }
+    painter.end();
+    m_view->OnEndPrinting();
     m_view->OnBeginPrinting();
     m_previewDrawing = false;
+}
+
+QImage CTembraViewWnd::DrawPreviewPage(const QPrinter& printer, CPrintInfo& info, UINT page,
+                                       double dpi) {
+    const int resolution = std::max(1, static_cast<int>(std::lround(dpi)));
+    const QPageLayout layout = printer.pageLayout();
+    const QRect full = layout.fullRectPixels(resolution);
+    const QRect paint = layout.paintRectPixels(resolution);
+    QImage image(full.size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.translate(paint.topLeft() - full.topLeft());
+    // The printer's device context at the preview's resolution.
+    CQtDC::Options options = CQtDC::ForPrinter(printer);
+    options.dpiX = resolution;
+    options.dpiY = resolution;
+    options.size = paint.size();
+    options.physicalOffset = paint.topLeft() - full.topLeft();
+    options.physicalSize = full.size();
+    CQtDC dc(&painter, options);
+    info.m_nCurPage = page;
+    const int saved = dc.SaveDC();
+    m_view->OnPrepareDC(&dc);
+    m_view->OnPrint(&dc, info);
+    dc.RestoreDC(saved);
+    return image;
 }
 
 bool CTembraViewWnd::TakePreviewAbort() {
@@ -603,6 +645,7 @@ void CTembraViewWnd::EndPreview() {
     m_previewInfo.reset();
     m_view->OnEndPrinting();
     m_app.EndPreview(preview);
+    preview->hide();
     preview->deleteLater();
 }
 

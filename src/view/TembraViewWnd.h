@@ -125,6 +125,8 @@ private:
     void LeavePreview(UINT command);
     // Draws the preview's pages.
     void PaintPreview(QPrinter* printer);
+    // One page of the job as the printer prints it, at dpi pixels per inch (the whole sheet).
+    QImage DrawPreviewPage(const QPrinter& printer, CPrintInfo& info, UINT page, double dpi);
 
     CTembraDoc& m_document;
     CTembraFrame& m_frame;
