@@ -150,6 +150,37 @@ TEST_F(ViewZoomTest, AZoomStepKeepsItsPointInPlace) {
     EXPECT_EQ(View().GetLayout().GetZoomIndex(), 7);
 }
 
+// A step from an area zoom lays the chart out at the step's level, also when that is the level
+// the view had before the area zoom.
+TEST_F(ViewZoomTest, AStepFromAnAreaZoomLaysTheChartOutAtTheStep) {
+    struct Case {
+        const char* what;
+        bool wheel;
+        bool in;
+        CSize total;
+    };
+    const Case cases[] = {
+        {"the menu out", false, false, {3500, 1600}},
+        {"the menu in", false, true, {7000, 3200}},
+        {"the wheel out", true, false, {3500, 1600}},
+    };
+    MakeView(host);
+    for (const Case& c : cases) {
+        View().SetZoomIndexCommand(3);
+        // 130 % is next to 150 %, one step above the 100 % the view had.
+        View().GetLayout().SetDisplayFlag(130);
+        View().OnUpdate(nullptr, 0, nullptr);
+        ASSERT_EQ(View().GetTotalSize(), CSize(4550, 2080)) << c.what;
+        if (c.wheel) {
+            View().ZoomStepAt(c.in, CPoint(300, 200));
+        } else {
+            View().OnCommand(c.in ? ID_ZOOM_IN : ID_ZOOM_OUT);
+        }
+        EXPECT_EQ(View().GetLayout().GetExplicitZoom(), 0) << c.what;
+        EXPECT_EQ(View().GetTotalSize(), c.total) << c.what;
+    }
+}
+
 // The window (600 x 400 pixels of one unit each) shows the page from its corner: a client
 // pixel (x, y) is the logical point (x, -y).
 TEST_F(ViewZoomTest, PressDragReleaseZoomsToTheArea) {

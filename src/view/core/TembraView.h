@@ -245,6 +245,8 @@ private:
     void AfterShift();
     // The period shift by days (negative: back).
     void ShiftPeriod(bool forward);
+    // A step of the zoom clears the area zoom's percentage, and the snapshot's with it.
+    void ForgetAreaZoom();
     // The area zoom ends: the saved operation, tool and sub-state come back.
     void EndAreaZoom();
     // Whether the band between two logical points is too small to be an area (a click).

@@ -53,14 +53,24 @@ void CTembraView::SetZoomIndexCommand(int index) {
 
 void CTembraView::OnZoomIn() {
     m_layout.SetZoomIndex(std::min(m_layout.GetZoomIndex() + 1, CPageLayout::kZoomCount - 1));
-    m_layout.SetZoomPercent(0);
+    ForgetAreaZoom();
     OnUpdate(nullptr, kHintGeneral, nullptr);
 }
 
 void CTembraView::OnZoomOut() {
     m_layout.SetZoomIndex(std::max(m_layout.GetZoomIndex() - 1, 0));
-    m_layout.SetZoomPercent(0);
+    ForgetAreaZoom();
     OnUpdate(nullptr, kHintGeneral, nullptr);
+}
+
+void CTembraView::ForgetAreaZoom() {
+    m_layout.SetZoomPercent(0);
+    // A step from an area zoom may land on the index the snapshot still holds from before it:
+    // the chart is laid out for the step all the same.
+    if (m_snapshot.zoomPercent != 0) {
+        m_snapshot.zoomPercent = 0;
+        m_snapshot.zoomIndex = -1;
+    }
 }
 
 void CTembraView::ZoomStepAt(bool in, const CPoint& devicePoint) {
