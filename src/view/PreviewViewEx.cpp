@@ -4,7 +4,11 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
 
 namespace tembra {
 
@@ -45,9 +49,26 @@ CPreviewViewEx::CPreviewViewEx(QPrinter* printer, QWidget* parent) : QWidget(par
     layout->addLayout(bar);
     m_pages = new QPrintPreviewWidget(printer, this);
     layout->addWidget(m_pages, 1);
-    connect(m_pages, &QPrintPreviewWidget::paintRequested, this,
-            [this](QPrinter* p) { emit paintRequested(p); });
-    connect(m_pages, &QPrintPreviewWidget::previewChanged, this, [this] { UpdateButtons(); });
+    connect(m_pages, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter* p) {
+        m_drawnDpi = PageDpi();
+        emit paintRequested(p);
+    });
+    connect(m_pages, &QPrintPreviewWidget::previewChanged, this, [this] {
+        UpdateButtons();
+        // The pages are drawn at the scale they are shown at: a zoom, or a fit to a window of
+        // another size, draws them anew (once the view has settled).
+        if (m_drawnDpi > 0 && std::abs(PageDpi() - m_drawnDpi) > m_drawnDpi * 0.01 &&
+            !m_redrawDue) {
+            m_redrawDue = true;
+            QTimer::singleShot(0, this, [this] {
+                m_redrawDue = false;
+                // A preview put away (its printer may be gone with it) draws nothing.
+                if (isVisible()) {
+                    UpdatePreview();
+                }
+            });
+        }
+    });
     UpdateButtons();
 }
 
@@ -60,6 +81,10 @@ QPushButton* CPreviewViewEx::Button(UINT id) const {
 void CPreviewViewEx::UpdatePreview() {
     m_pages->updatePreview();
     UpdateButtons();
+}
+
+double CPreviewViewEx::PageDpi() const {
+    return m_pages->zoomFactor() * m_pages->logicalDpiY();
 }
 
 void CPreviewViewEx::OnCommand(UINT id) {

@@ -37,6 +37,8 @@ public:
     QPrintPreviewWidget* Pages() const { return m_pages; }
     // Draws the pages anew.
     void UpdatePreview();
+    // The scale the pages are shown at: screen pixels per inch of the sheet.
+    double PageDpi() const;
     // The commands of the bar.
     void OnCommand(UINT id);
 
@@ -53,6 +55,9 @@ private:
 
     QPrintPreviewWidget* m_pages = nullptr;
     bool m_twoPages = false;
+    // The scale the pages were last drawn at; another one draws them anew.
+    double m_drawnDpi = 0;
+    bool m_redrawDue = false;
 };
 
 } // namespace tembra

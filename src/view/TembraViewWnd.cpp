@@ -17,6 +17,8 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -24,6 +26,7 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <QToolTip>
+#include <QWheelEvent>
 
 #include <cmath>
 
@@ -266,6 +269,35 @@ void CTembraViewWnd::ScrollToDevice(const QPoint& position) {
 void CTembraViewWnd::focusInEvent(QFocusEvent* event) {
     QAbstractScrollArea::focusInEvent(event);
     emit activated();
+}
+
+void CTembraViewWnd::wheelEvent(QWheelEvent* event) {
+    const QPoint turn = event->angleDelta();
+    if ((event->modifiers() & Qt::ControlModifier) != 0) {
+        // One step of the zoom per notch, the chart point under the pointer kept there.
+        constexpr int kNotch = 120;
+        m_wheelZoom += turn.y() != 0 ? turn.y() : turn.x();
+        const QPoint at = event->position().toPoint();
+        while (std::abs(m_wheelZoom) >= kNotch) {
+            const bool in = m_wheelZoom > 0;
+            m_wheelZoom -= in ? kNotch : -kNotch;
+            m_view->ZoomStepAt(in, CPoint(at.x(), at.y()));
+        }
+        event->accept();
+        return;
+    }
+    if ((event->modifiers() & Qt::ShiftModifier) != 0 && turn.x() == 0) {
+        // As on the desktop around it, Shift turns the wheel sideways (the scroll bar itself
+        // would take Shift for a page up or down).
+        QWheelEvent sideways(event->position(), event->globalPosition(),
+                             event->pixelDelta().transposed(), turn.transposed(), event->buttons(),
+                             event->modifiers() & ~Qt::ShiftModifier, event->phase(),
+                             event->inverted(), event->source());
+        QAbstractScrollArea::wheelEvent(&sideways);
+        event->setAccepted(sideways.isAccepted());
+        return;
+    }
+    QAbstractScrollArea::wheelEvent(event);
 }
 
 // ---- Mouse --------------------------------------------------------------------------------------
@@ -532,15 +564,9 @@ bool CTembraViewWnd::StartPreview() {
     m_preview = preview;
     connect(preview, &CPreviewViewEx::paintRequested, this,
             [this](QPrinter* printer) { PaintPreview(printer); });
-    connect(preview, &CPreviewViewEx::closeRequested, this, [this] { EndPreview(); });
-    connect(preview, &CPreviewViewEx::setupRequested, this, [this] {
-        EndPreview();
-        m_app.SendCommand(57606);
-    });
-    connect(preview, &CPreviewViewEx::printRequested, this, [this] {
-        EndPreview();
-        m_app.SendCommand(57607);
-    });
+    connect(preview, &CPreviewViewEx::closeRequested, this, [this] { LeavePreview(0); });
+    connect(preview, &CPreviewViewEx::setupRequested, this, [this] { LeavePreview(57606); });
+    connect(preview, &CPreviewViewEx::printRequested, this, [this] { LeavePreview(57607); });
     m_app.ShowPreview(preview);
     preview->UpdatePreview();
     return true;
@@ -554,11 +580,53 @@ void CTembraViewWnd::PaintPreview(QPrinter* printer) {
     m_previewAbort = false;
     m_lastAbortCheck = QDateTime::currentMSecsSinceEpoch();
     CPrintInfo info = *m_previewInfo;
-    info.m_nFromPage = info.m_nMinPage;
-    info.m_nToPage = info.m_nMaxPage;
-    PrintPages(*printer, info);
+    // Each page is drawn at the scale the preview shows it, through the printer's page set-up,
+    // and laid on the preview's page: drawn at the printer's resolution and shrunk on the
+    // screen, pens of one device pixel and their dash patterns would keep their printer sizes
+    // in screen pixels, so that thin dotted lines would show as heavy bars.
+    const double dpi = m_preview ? m_preview->PageDpi() : printer->resolution();
+    const QRect full = printer->pageLayout().fullRectPixels(printer->resolution());
+    const QRect paint = printer->pageLayout().paintRectPixels(printer->resolution());
+    const QRect sheet(full.topLeft() - paint.topLeft(), full.size());
+    m_view->OnBeginPrinting();
+    QPainter painter(printer);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    for (UINT page = info.m_nMinPage; page <= info.m_nMaxPage; ++page) {
+        if (page != info.m_nMinPage) {
+            printer->newPage();
+        }
+        painter.drawImage(sheet, DrawPreviewPage(*printer, info, page, dpi));
+    }
+    painter.end();
+    m_view->OnEndPrinting();
     m_view->OnBeginPrinting();
     m_previewDrawing = false;
+}
+
+QImage CTembraViewWnd::DrawPreviewPage(const QPrinter& printer, CPrintInfo& info, UINT page,
+                                       double dpi) {
+    const int resolution = std::max(1, static_cast<int>(std::lround(dpi)));
+    const QPageLayout layout = printer.pageLayout();
+    const QRect full = layout.fullRectPixels(resolution);
+    const QRect paint = layout.paintRectPixels(resolution);
+    QImage image(full.size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.translate(paint.topLeft() - full.topLeft());
+    // The printer's device context at the preview's resolution.
+    CQtDC::Options options = CQtDC::ForPrinter(printer);
+    options.dpiX = resolution;
+    options.dpiY = resolution;
+    options.size = paint.size();
+    options.physicalOffset = paint.topLeft() - full.topLeft();
+    options.physicalSize = full.size();
+    CQtDC dc(&painter, options);
+    info.m_nCurPage = page;
+    const int saved = dc.SaveDC();
+    m_view->OnPrepareDC(&dc);
+    m_view->OnPrint(&dc, info);
+    dc.RestoreDC(saved);
+    return image;
 }
 
 bool CTembraViewWnd::TakePreviewAbort() {
@@ -591,7 +659,29 @@ void CTembraViewWnd::EndPreview() {
     m_previewInfo.reset();
     m_view->OnEndPrinting();
     m_app.EndPreview(preview);
+    preview->hide();
     preview->deleteLater();
+}
+
+void CTembraViewWnd::LeavePreview(UINT command) {
+    EndPreview();
+    // While the preview was shown no chart window was active; the one that started it becomes
+    // active again, so that its document's commands are enabled and the button's command
+    // reaches this view rather than whichever window the application would pick.
+    for (QWidget* up = parentWidget(); up != nullptr; up = up->parentWidget()) {
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(up)) {
+            if (QMdiArea* area = sub->mdiArea()) {
+                area->setActiveSubWindow(sub);
+            }
+            break;
+        }
+    }
+    activateWindow();
+    setFocus(Qt::OtherFocusReason);
+    emit activated();
+    if (command != 0) {
+        m_view->OnCommand(command);
+    }
 }
 
 void CTembraViewWnd::RunPrinterSetup() {

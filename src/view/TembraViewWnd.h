@@ -108,6 +108,9 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
     bool viewportEvent(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    // The wheel scrolls up and down, with Shift sideways, and with Ctrl zooms a step at the
+    // pointer.
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     class PainterLease;
@@ -122,8 +125,13 @@ private:
     // message with the reason).
     bool RunPrintJob(CPrintInfo& info);
     void EndPreview();
+    // The preview ends by one of its buttons: this window is the active one again, with the
+    // focus, and the button's command (0: none) goes to its view.
+    void LeavePreview(UINT command);
     // Draws the preview's pages.
     void PaintPreview(QPrinter* printer);
+    // One page of the job as the printer prints it, at dpi pixels per inch (the whole sheet).
+    QImage DrawPreviewPage(const QPrinter& printer, CPrintInfo& info, UINT page, double dpi);
 
     CTembraDoc& m_document;
     CTembraFrame& m_frame;
@@ -139,6 +147,8 @@ private:
     int m_dpi = 96;
     bool m_updatingBars = false;
     bool m_capture = false;
+    // The wheel's turn towards the next zoom step (eighths of a degree).
+    int m_wheelZoom = 0;
 
     // Printing and preview.
     std::unique_ptr<QPrinter> m_printer;

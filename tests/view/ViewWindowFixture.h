@@ -10,6 +10,7 @@
 #include "view/ViewApplication.h"
 
 #include <QImage>
+#include <QMainWindow>
 #include <QScrollBar>
 #include <QWidget>
 
@@ -54,10 +55,26 @@ public:
         return result;
     }
     void RunPrinterSetup(CTembraDoc&) override { ++setups; }
-    void ShowPreview(QWidget* widget) override { shown = widget; }
+    // With a main window, the preview takes its central area as the application's does.
+    void ShowPreview(QWidget* widget) override {
+        shown = widget;
+        if (mainWindow != nullptr) {
+            mainCentre = mainWindow->takeCentralWidget();
+            mainWindow->setCentralWidget(widget);
+            widget->show();
+            widget->setFocus();
+        }
+    }
     void EndPreview(QWidget* widget) override {
         if (shown == widget) {
             shown = nullptr;
+            if (mainWindow != nullptr) {
+                mainWindow->takeCentralWidget();
+                widget->hide();
+                widget->setParent(nullptr);
+                mainWindow->setCentralWidget(mainCentre);
+                mainCentre->show();
+            }
         }
     }
     void SendCommand(UINT id) override { commands.push_back(id); }
@@ -69,6 +86,8 @@ public:
     int setups = 0;
     QWidget* shown = nullptr;
     std::vector<UINT> commands;
+    QMainWindow* mainWindow = nullptr;
+    QWidget* mainCentre = nullptr;
 };
 
 class ViewWindowFixture : public DocFileFixture {

@@ -17,7 +17,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGraphicsItem>
+#include <QGraphicsScene>
+#include <QGraphicsView>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QPushButton>
@@ -26,6 +31,7 @@
 #include <QSplitter>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include <cstdlib>
 
@@ -210,22 +216,174 @@ TEST_F(ViewWindowTest, ThePreviewShowsThePagesAndItsBarLeavesIt) {
     for (UINT id : {58112u, 32940u, 58116u, 58114u, 58115u, 58113u, 58117u, 58118u}) {
         EXPECT_NE(preview->Button(id), nullptr) << id;
     }
-    // "設定...": the preview goes first, then the printer settings are asked for.
+    // "設定...": the preview goes first, then the printer settings of the view's chart.
     preview->Button(CPreviewViewEx::ID_PREVIEW_SETUP)->click();
     EXPECT_EQ(app.shown, nullptr);
-    EXPECT_EQ(app.commands, std::vector<UINT>{57606});
-    EXPECT_EQ(Pane().Preview(), nullptr);
-
-    // 57606 at the view: the application's printer settings, then the header repainted.
-    Pane().View().OnCommand(57606);
     EXPECT_EQ(app.setups, 1);
+    EXPECT_EQ(Pane().Preview(), nullptr);
 
     // "閉じる" leaves it as well, without a command.
     Pane().View().OnCommand(57609);
     ASSERT_NE(Pane().Preview(), nullptr);
     Pane().Preview()->Button(CPreviewViewEx::ID_PREVIEW_CLOSE)->click();
     EXPECT_EQ(app.shown, nullptr);
-    EXPECT_EQ(app.commands.size(), 1u);
+    EXPECT_EQ(app.setups, 1);
+    EXPECT_EQ(app.dialogs, 0);
+}
+
+// How far two pictures of one page differ: both in grey, averaged over cells of 4 x 4 pixels
+// (so that the anti-aliased edges of the rendered PDF and a line a pixel over do not count),
+// the share of cells whose greys differ by more than a sixth of the range.
+double CellsDiffering(const QImage& a, const QImage& b) {
+    const QImage ga = a.convertToFormat(QImage::Format_Grayscale8);
+    const QImage gb = b.convertToFormat(QImage::Format_Grayscale8);
+    constexpr int kCell = 4;
+    const int columns = std::min(ga.width(), gb.width()) / kCell;
+    const int rows = std::min(ga.height(), gb.height()) / kCell;
+    int differing = 0;
+    for (int cy = 0; cy < rows; ++cy) {
+        for (int cx = 0; cx < columns; ++cx) {
+            int sumA = 0;
+            int sumB = 0;
+            for (int y = cy * kCell; y < (cy + 1) * kCell; ++y) {
+                const uchar* lineA = ga.constScanLine(y);
+                const uchar* lineB = gb.constScanLine(y);
+                for (int x = cx * kCell; x < (cx + 1) * kCell; ++x) {
+                    sumA += lineA[x];
+                    sumB += lineB[x];
+                }
+            }
+            if (std::abs(sumA - sumB) > 255 / 6 * kCell * kCell) {
+                ++differing;
+            }
+        }
+    }
+    return columns * rows > 0 ? differing / static_cast<double>(columns * rows) : 1.0;
+}
+
+// The preview shows the page as it prints: its page on the screen at 100 pixels an inch looks
+// like the PDF of the same print rendered at 100 pixels an inch.
+TEST_F(ViewWindowTest, ThePreviewShowsThePageAsThePdfPrintsIt) {
+    Show(QSize(800, 600));
+    const QString pdf = QString::fromStdString(files.File("sample.pdf").string());
+    ASSERT_TRUE(Pane().PrintDirect("", pdf.toStdString()));
+    const QString prefix = QString::fromStdString(files.File("page").string());
+    QProcess render;
+    render.start("pdftoppm", {"-r", "100", "-f", "1", "-l", "1", "-png", pdf, prefix});
+    ASSERT_TRUE(render.waitForFinished());
+    const QImage printed(prefix + "-1.png");
+    ASSERT_FALSE(printed.isNull());
+
+    Pane().View().OnCommand(57609);
+    CPreviewViewEx* preview = Pane().Preview();
+    ASSERT_NE(preview, nullptr);
+    preview->resize(printed.width() + 300, printed.height() + 200);
+    preview->show();
+    QApplication::processEvents();
+    preview->Pages()->setZoomFactor(100.0 / preview->Pages()->logicalDpiY());
+    for (int i = 0; i < 3; ++i) {
+        QApplication::processEvents();
+    }
+    EXPECT_NEAR(preview->Pages()->zoomFactor() * preview->Pages()->logicalDpiY(), 100.0, 0.5);
+    auto* view = preview->Pages()->findChild<QGraphicsView*>();
+    ASSERT_NE(view, nullptr);
+    ASSERT_FALSE(view->scene()->items().isEmpty());
+    // The page's corner on the screen.
+    const QGraphicsItem* page = view->scene()->items().front();
+    const QPoint corner = view->mapFromScene(page->mapToScene(QPointF(0, 0)));
+    const QImage shown = view->viewport()->grab().toImage().copy(QRect(corner, printed.size()));
+    if (const char* keep = std::getenv("TEMBRA_KEEP_IMAGES")) {
+        shown.save(QString::fromUtf8(keep) + "/preview_page.png");
+        printed.save(QString::fromUtf8(keep) + "/printed_page.png");
+    }
+    // Drawn at the printer's resolution and shrunk, an eighth of the cells differed (the dotted
+    // day lines as heavy bars); text and hatching rendered otherwise leave about 2 %.
+    EXPECT_LT(CellsDiffering(shown, printed), 0.04);
+}
+
+// The preview takes the main window's place, so no chart window is active while it shows;
+// whichever button ends it, the chart window that started it is active again with the focus,
+// and the button's command reaches its view.
+TEST_F(ViewWindowTest, LeavingThePreviewGivesTheChartWindowBackItsFocusAndTheCommand) {
+    QMainWindow main;
+    auto* mdi = new QMdiArea;
+    main.setCentralWidget(mdi);
+    frame = std::make_unique<CTembraFrame>(*doc, app);
+    QMdiSubWindow* sub = mdi->addSubWindow(frame.get());
+    QMdiSubWindow* other = mdi->addSubWindow(new QLineEdit);
+    main.resize(1000, 700);
+    main.show();
+    main.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+    app.mainWindow = &main;
+    app.printDialog = [](IPrinterDialog&, PrinterDevMode&) { return IDCANCEL; };
+
+    struct Case {
+        UINT button;
+        int setups;
+        int dialogs;
+    };
+    const Case cases[] = {{CPreviewViewEx::ID_PREVIEW_CLOSE, 0, 0},
+                          {CPreviewViewEx::ID_PREVIEW_SETUP, 1, 0},
+                          {CPreviewViewEx::ID_PREVIEW_PRINT, 1, 1}};
+    for (const Case& c : cases) {
+        mdi->setActiveSubWindow(other);
+        Pane().View().OnCommand(57609);
+        ASSERT_NE(Pane().Preview(), nullptr) << c.button;
+        QApplication::processEvents();
+        Pane().Preview()->Button(c.button)->click();
+        QApplication::processEvents();
+        EXPECT_EQ(Pane().Preview(), nullptr) << c.button;
+        EXPECT_EQ(mdi->currentSubWindow(), sub) << c.button;
+        EXPECT_EQ(QApplication::focusWidget(), &Pane()) << c.button;
+        EXPECT_EQ(app.setups, c.setups) << c.button;
+        EXPECT_EQ(app.dialogs, c.dialogs) << c.button << ": the print dialog";
+    }
+    app.mainWindow = nullptr;
+    mdi->removeSubWindow(frame.get());
+    frame->setParent(nullptr);
+}
+
+// The wheel scrolls down the chart, with Shift across it, and with Ctrl zooms a step keeping
+// the chart point under the pointer there.
+TEST_F(ViewWindowTest, TheWheelScrollsDownWithShiftAcrossAndWithCtrlZooms) {
+    Show(QSize(800, 600));
+    QWidget* port = Pane().viewport();
+    QScrollBar* across = Pane().horizontalScrollBar();
+    QScrollBar* down = Pane().verticalScrollBar();
+    ASSERT_GT(across->maximum(), 0);
+    ASSERT_GT(down->maximum(), 0);
+    const auto turn = [&](Qt::KeyboardModifiers keys, const QPoint& at) {
+        QWheelEvent wheel(at, port->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, keys,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(port, &wheel);
+    };
+    turn(Qt::NoModifier, QPoint(400, 300));
+    EXPECT_GT(down->value(), 0);
+    EXPECT_EQ(across->value(), 0);
+    const int downBefore = down->value();
+    turn(Qt::ShiftModifier, QPoint(400, 300));
+    EXPECT_GT(across->value(), 0) << "sideways, towards the later days";
+    EXPECT_EQ(down->value(), downBefore);
+
+    // The chart point under the pointer, logical units.
+    const auto under = [&](const QPoint& at) {
+        const CRect client = Pane().View().GetClientLogicalRect();
+        const QSize size = port->size();
+        return CPoint(client.left + client.Width() * at.x() / size.width(),
+                      client.top + client.Height() * at.y() / size.height());
+    };
+    const QPoint at(500, 200);
+    const CPoint before = under(at);
+    QWheelEvent zoomIn(at, port->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton,
+                       Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(port, &zoomIn);
+    EXPECT_EQ(Pane().View().GetLayout().GetZoom(), 150);
+    const CPoint after = under(at);
+    EXPECT_NEAR(after.x, before.x * 3 / 2, 4);
+    EXPECT_NEAR(after.y, before.y * 3 / 2, 4);
+    turn(Qt::ControlModifier, at);
+    EXPECT_EQ(Pane().View().GetLayout().GetZoom(), 100);
 }
 
 } // namespace

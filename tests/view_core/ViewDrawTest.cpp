@@ -296,7 +296,7 @@ TEST_F(ViewDrawTest, TheHyperlinkUnderTheMouseOfAnEventOrATerm) {
 }
 
 TEST_F(ViewDrawTest, TheBackgroundIsFilledOnlyWhereThePaintLeavesThePage) {
-    // A window larger than the page: the page is centred, 200 pixels in from the left and 100
+    // A window larger than the page: the page is centred, 250 pixels in from the left and 200
     // down from the top.
     host.client = CSize(4000, 2000);
     CTembraView& view = MakeView(host);
@@ -307,7 +307,7 @@ TEST_F(ViewDrawTest, TheBackgroundIsFilledOnlyWhereThePaintLeavesThePage) {
         return dc.Find(DcOp::PatBlt);
     };
     EXPECT_TRUE(erase(CRect(300, 200, 700, 500)).empty());
-    EXPECT_TRUE(erase(CRect(200, 100, 3700, 1700)).empty()) << "the whole page";
+    EXPECT_TRUE(erase(CRect(250, 200, 3750, 1800)).empty()) << "the whole page";
     const auto outside = erase(CRect(100, 50, 700, 500));
     ASSERT_EQ(outside.size(), 1u);
     EXPECT_EQ(outside[0].args.rect, CRect(100, 50, 700, 500)) << "the whole clip box";

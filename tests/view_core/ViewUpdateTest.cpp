@@ -97,7 +97,7 @@ TEST_F(ViewUpdateTest, AnExplicitZoomTakesTheNearestIndex) {
     }
 }
 
-TEST_F(ViewUpdateTest, AZoomKeepsTheCentreButHint8NeverScrolls) {
+TEST_F(ViewUpdateTest, AZoomScrollsItsOwnViewButHint8NeverScrolls) {
     MakeView(host);
     View().ScrollToPosition(CPoint(1000, -600));
     const CPoint before = View().GetScrollPosition();
@@ -111,14 +111,14 @@ TEST_F(ViewUpdateTest, AZoomKeepsTheCentreButHint8NeverScrolls) {
     View().OnUpdate(nullptr, CTembraView::kHintFromPane, nullptr);
     EXPECT_EQ(View().GetScrollPosition(), before);
 
-    // The view's own zoom keeps the middle of the window in the middle: at 150 % from 100 %
-    // the centre (1300, -800) becomes (1950, -1200).
+    // The view's own step keeps the window's top-left chart point there: at 150 % from 100 %
+    // the corner (1000, -600) becomes (1500, -900).
     View().GetLayout().SetDisplayFlag(0);
     View().SetZoomIndexCommand(3);
     View().ScrollToPosition(CPoint(1000, -600));
     View().GetLayout().SetZoomIndex(4);
     View().OnUpdate(nullptr, 0, nullptr);
-    EXPECT_EQ(View().GetScrollPosition(), CPoint(1950 - 300, -1200 + 200));
+    EXPECT_EQ(View().GetScrollPosition(), CPoint(1500, -900));
 }
 
 TEST_F(ViewUpdateTest, AZoomFromNoSizeKeepsItsCentreUnscaled) {
@@ -132,7 +132,7 @@ TEST_F(ViewUpdateTest, AZoomFromNoSizeKeepsItsCentreUnscaled) {
     View().GetLayout().SetDisplayFlag(150);
     View().GetLayout().SetZoomCenter(CPoint(1000, -500));
     View().OnUpdate(nullptr, 0, nullptr);
-    EXPECT_EQ(View().GetTotalSize(), CSize(5400, 2700));
+    EXPECT_EQ(View().GetTotalSize(), CSize(5250, 2400));
     // The centre stays (1000, -500): the window's corner half a window up and left of it.
     EXPECT_EQ(View().GetScrollPosition(), CPoint(700, -300));
 }

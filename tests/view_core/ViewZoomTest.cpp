@@ -2,6 +2,7 @@
 #include "ViewFixture.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace tembra {
 namespace {
@@ -71,7 +72,7 @@ TEST_F(ViewZoomTest, StepsStopAtTheEndsOfTheTable) {
     EXPECT_FALSE(State(ID_ZOOM_OUT).IsEnabled());
     View().OnZoomOut();
     EXPECT_EQ(View().GetLayout().GetZoomIndex(), 0);
-    EXPECT_EQ(View().GetTotalSize(), CSize(900, 450)) << "the page at 25 %";
+    EXPECT_EQ(View().GetTotalSize(), CSize(875, 400)) << "the page at 25 %";
 }
 
 TEST_F(ViewZoomTest, AFixedLevelClearsAnAreaZoom) {
@@ -81,8 +82,103 @@ TEST_F(ViewZoomTest, AFixedLevelClearsAnAreaZoom) {
     EXPECT_TRUE(State(ID_ZOOM_NORMAL).IsEnabled());
     View().OnCommand(ID_ZOOM_NORMAL);
     EXPECT_EQ(View().GetLayout().GetZoom(), 100);
-    EXPECT_EQ(View().GetTotalSize(), CSize(3600, 1800));
+    EXPECT_EQ(View().GetTotalSize(), CSize(3500, 1600));
     EXPECT_FALSE(State(ID_ZOOM_NORMAL).IsEnabled());
+}
+
+// The window scrolls over the page and no further, at every zoom, with the print header shown
+// or not: scrolled to its end, the page's bottom-right corner is the window's.
+TEST_F(ViewZoomTest, TheScrollRangeEndsAtThePagesEdge) {
+    MakeView(host);
+    for (const bool header : {false, true}) {
+        if (header) {
+            View().GetLayout().SetHeader(&doc.GetPrHeader());
+            View().OnUpdate(nullptr, CTembraView::kHintRelayout, nullptr);
+        }
+        for (const int index : {0, 3, 5, 7}) {
+            View().SetZoomIndexCommand(index);
+            CRect page = View().GetLayout().GetPageRect();
+            page.NormalizeRect();
+            EXPECT_EQ(View().GetTotalSize(), CSize(page.right, -page.top))
+                << "zoom index " << index << (header ? " with the header" : "");
+            View().ScrollToPosition(CPoint(100000, -100000));
+            const CRect client = View().GetClientLogicalRect();
+            EXPECT_EQ(CPoint(client.right, client.bottom), CPoint(page.right, page.top))
+                << "zoom index " << index << (header ? " with the header" : "");
+        }
+    }
+}
+
+// A step of the zoom keeps one chart point where it was on the screen: the window's top-left
+// one for the menu, the one under the pointer for the wheel; the window stays on the page.
+TEST_F(ViewZoomTest, AZoomStepKeepsItsPointInPlace) {
+    struct Case {
+        const char* what;
+        CPoint scroll; // logical, at 100 %
+        bool wheel;    // at the pixel (300, 200), else the menu
+        bool in;
+        CPoint expected;
+    };
+    const Case cases[] = {
+        // The top-left point (1000, -600) becomes (1500, -900) at 150 %.
+        {"the menu in", {1000, -600}, false, true, {1500, -900}},
+        // (1000, -600) at 75 % is (750, -450).
+        {"the menu out", {1000, -600}, false, false, {750, -450}},
+        // Under the pointer (1300, -800) becomes (1950, -1200), still at (300, 200).
+        {"the wheel in", {1000, -600}, true, true, {1650, -1000}},
+        // (1300, -800) becomes (975, -600) at 75 %.
+        {"the wheel out", {1000, -600}, true, false, {675, -400}},
+        // Out at the page's end: the window stays on the page (2625 x 1200 at 75 %).
+        {"the wheel out at the end", {2900, -1200}, true, false, {2025, -800}},
+    };
+    MakeView(host);
+    for (const Case& c : cases) {
+        View().SetZoomIndexCommand(3);
+        View().ScrollToPosition(c.scroll);
+        ASSERT_EQ(View().GetScrollPosition(), c.scroll) << c.what;
+        if (c.wheel) {
+            View().ZoomStepAt(c.in, CPoint(300, 200));
+        } else {
+            View().OnCommand(c.in ? ID_ZOOM_IN : ID_ZOOM_OUT);
+        }
+        EXPECT_EQ(View().GetLayout().GetZoom(), c.in ? 150 : 75) << c.what;
+        EXPECT_EQ(View().GetScrollPosition(), c.expected) << c.what;
+    }
+    // No step beyond the table.
+    View().SetZoomIndexCommand(7);
+    View().ZoomStepAt(true, CPoint(300, 200));
+    EXPECT_EQ(View().GetLayout().GetZoomIndex(), 7);
+}
+
+// A step from an area zoom lays the chart out at the step's level, also when that is the level
+// the view had before the area zoom.
+TEST_F(ViewZoomTest, AStepFromAnAreaZoomLaysTheChartOutAtTheStep) {
+    struct Case {
+        const char* what;
+        bool wheel;
+        bool in;
+        CSize total;
+    };
+    const Case cases[] = {
+        {"the menu out", false, false, {3500, 1600}},
+        {"the menu in", false, true, {7000, 3200}},
+        {"the wheel out", true, false, {3500, 1600}},
+    };
+    MakeView(host);
+    for (const Case& c : cases) {
+        View().SetZoomIndexCommand(3);
+        // 130 % is next to 150 %, one step above the 100 % the view had.
+        View().GetLayout().SetDisplayFlag(130);
+        View().OnUpdate(nullptr, 0, nullptr);
+        ASSERT_EQ(View().GetTotalSize(), CSize(4550, 2080)) << c.what;
+        if (c.wheel) {
+            View().ZoomStepAt(c.in, CPoint(300, 200));
+        } else {
+            View().OnCommand(c.in ? ID_ZOOM_IN : ID_ZOOM_OUT);
+        }
+        EXPECT_EQ(View().GetLayout().GetExplicitZoom(), 0) << c.what;
+        EXPECT_EQ(View().GetTotalSize(), c.total) << c.what;
+    }
 }
 
 // The window (600 x 400 pixels of one unit each) shows the page from its corner: a client
@@ -106,6 +202,47 @@ TEST_F(ViewZoomTest, PressDragReleaseZoomsToTheArea) {
     EXPECT_FALSE(host.capture);
     EXPECT_EQ(host.cursor, IViewHost::kCursorArrow);
     EXPECT_EQ(BandDrawings(), 2) << "drawn and taken away again";
+}
+
+// However few moves come between the press and the release, the band is the press and the
+// release point; one too small to be an area is a click, which zooms in a step at its point.
+TEST_F(ViewZoomTest, AQuickDragZoomsToThePressAndTheRelease) {
+    struct Case {
+        const char* what;
+        std::vector<CPoint> moves;
+        CPoint release;
+        int explicitZoom; // 0: a step of the table
+        int zoom;
+        CPoint scroll;
+    };
+    const Case cases[] = {
+        {"no move", {}, {300, 250}, 266, 266, {}},
+        {"one move", {{150, 120}}, {300, 250}, 266, 266, {}},
+        {"two moves", {{150, 120}, {200, 200}}, {300, 250}, 266, 266, {}},
+        // (103, -102) at 150 % is (155, -153) (rounded), kept at the pixel (103, 102).
+        {"a small band", {{101, 101}}, {103, 102}, 0, 150, {52, -51}},
+    };
+    MakeView(host);
+    for (const Case& c : cases) {
+        View().SetZoomIndexCommand(3);
+        View().ScrollToPosition(CPoint(0, 0));
+        host.Clear(); // painted
+        StartAreaZoom();
+        Mouse(CMouseEvent::kLeftDown, MK_LBUTTON, 100, 100);
+        for (const CPoint& p : c.moves) {
+            Mouse(CMouseEvent::kMove, MK_LBUTTON, p.x, p.y);
+        }
+        Mouse(CMouseEvent::kLeftUp, 0, c.release.x, c.release.y);
+        EXPECT_EQ(Operation(), COperationState::kOpEdit) << c.what;
+        EXPECT_FALSE(host.capture) << c.what;
+        EXPECT_EQ(View().GetLayout().GetExplicitZoom(), c.explicitZoom) << c.what;
+        EXPECT_EQ(View().GetLayout().GetZoom(), c.zoom) << c.what;
+        if (c.explicitZoom == 0) {
+            EXPECT_EQ(View().GetScrollPosition(), c.scroll) << c.what;
+        } else {
+            EXPECT_EQ(View().GetLayout().GetZoomCenter(), CPoint(200, -175)) << c.what;
+        }
+    }
 }
 
 TEST_F(ViewZoomTest, ClickMoveClickZoomsToTheArea) {
@@ -168,7 +305,7 @@ TEST_F(ViewZoomTest, APressOffThePageIsNotTaken) {
     host.client = CSize(4000, 2000);
     MakeView(host);
     StartAreaZoom();
-    // The page is centred 200 pixels in: the left margin is off it.
+    // The page is centred 250 pixels in: the left margin is off it.
     EXPECT_FALSE(View().OnMouseEvent(CMouseEvent::kLeftDown, MK_LBUTTON, CPoint(50, 500)));
     EXPECT_EQ(SubState(), 0);
     EXPECT_TRUE(View().OnMouseEvent(CMouseEvent::kLeftDown, MK_LBUTTON, CPoint(250, 500)));

@@ -184,11 +184,12 @@ void CTembraView::OnActivateView(bool active) {
 
 CSize CTembraView::GetChartScrollSize() const {
     // The page from the origin of the logical plane: the paper's corner (or, with the print
-    // header shown, the header's) lies at the origin.
+    // header shown, the header's) lies at the origin. The paper itself is not what is drawn:
+    // from A3 on its extents are those that bound the zoom levels, far larger than the sheet,
+    // and scrolling over them would show nothing but the workspace below the page.
     const CRect page = Normalized(m_layout.GetPageRect());
-    const CRect paper = Normalized(m_layout.GetPaperRect());
-    const LONG right = std::max({page.right, paper.right, LONG{0}});
-    const LONG bottom = std::min({page.top, paper.top, LONG{0}});
+    const LONG right = std::max(page.right, LONG{0});
+    const LONG bottom = std::min(page.top, LONG{0});
     return CSize(right, -bottom);
 }
 
@@ -237,6 +238,21 @@ void CTembraView::ScrollToPosition(const CPoint& logical) {
     }
     const CPoint before = m_scrollDev;
     m_scrollDev = p;
+    ClampScroll();
+    m_host.UpdateScrollBars();
+    if (m_scrollDev != before) {
+        m_host.InvalidateRect(nullptr, true);
+    }
+}
+
+void CTembraView::KeepPointAt(const CPoint& logical, const CPoint& devicePoint) {
+    CPoint p = logical;
+    if (std::unique_ptr<CDC> dc = m_host.GetClientDC()) {
+        dc->SetMapMode(MM_LOMETRIC);
+        dc->LPtoDP(&p);
+    }
+    const CPoint before = m_scrollDev;
+    m_scrollDev = CPoint(p.x - devicePoint.x, p.y - devicePoint.y);
     ClampScroll();
     m_host.UpdateScrollBars();
     if (m_scrollDev != before) {

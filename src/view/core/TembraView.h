@@ -30,6 +30,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace tembra {
@@ -136,6 +137,8 @@ public:
     CPoint GetDeviceScrollPosition() const { return m_scrollDev; }
     // Scrolls so that the logical point is at the top-left corner (as far as the chart goes).
     void ScrollToPosition(const CPoint& logical);
+    // Scrolls so that the logical point lies under the client pixel (as far as the chart goes).
+    void KeepPointAt(const CPoint& logical, const CPoint& devicePoint);
     // The scroll bars moved the window (device pixels).
     void OnScroll(const CPoint& devicePosition);
     // The window's size changed.
@@ -174,6 +177,9 @@ public:
     void SetZoomIndexCommand(int index);
     void OnZoomIn();
     void OnZoomOut();
+    // One zoom step in or out that keeps the chart point under the client pixel where it is
+    // (the wheel, a click of the area zoom); nothing when the layout allows no such step.
+    void ZoomStepAt(bool in, const CPoint& devicePoint);
     void OnShiftLeft();
     void OnShiftRight();
     void OnShiftUp();
@@ -239,8 +245,15 @@ private:
     void AfterShift();
     // The period shift by days (negative: back).
     void ShiftPeriod(bool forward);
+    // A step of the zoom clears the area zoom's percentage, and the snapshot's with it.
+    void ForgetAreaZoom();
     // The area zoom ends: the saved operation, tool and sub-state come back.
     void EndAreaZoom();
+    // Whether the band between two logical points is too small to be an area (a click).
+    bool IsClickBand(CDC* dc, CPoint from, CPoint to) const;
+    // The band from the press to the release point is zoomed to (a click zooms in one step at
+    // the point), and the area zoom ends.
+    void CloseAreaZoom(CDC* dc, const CPoint& release);
     // The draw-order steps (TembraViewDraw.cpp).
     void DrawObjects(CDC* dc, const CRect& paint, bool& aborted);
 
@@ -259,6 +272,10 @@ private:
     CSize m_totalDev;
     CPoint m_scrollDev;
     bool m_bCenter = true;
+
+    // The client pixel whose chart point the next change of the zoom index keeps in place;
+    // none: the window's top-left corner.
+    std::optional<CPoint> m_zoomAnchor;
 
     // The area zoom: the rubber band and what the area zoom put aside.
     CRect m_trackRect;

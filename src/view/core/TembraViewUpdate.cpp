@@ -105,16 +105,23 @@ void CTembraView::OnUpdate(CView* sender, LPARAM hint, CObject* hintObject) {
         return;
     }
     if (m_layout.GetZoomIndex() != m_snapshot.zoomIndex) {
-        const CRect client = GetClientLogicalRect();
-        const CPoint scroll = GetScrollPosition();
-        const CPoint centre(scroll.x + std::abs(client.Width()) / 2,
-                            scroll.y - std::abs(client.Height()) / 2);
+        // A step of the zoom keeps one chart point where it is on the screen: the one under
+        // the pointer for the wheel, else the one at the window's top-left corner, so that
+        // the user keeps reading where he was.
+        const CPoint anchor = m_zoomAnchor.value_or(CPoint(0, 0));
+        m_zoomAnchor.reset();
+        CPoint fixed = anchor;
+        if (std::unique_ptr<CDC> dc = PreparedClientDC()) {
+            dc->DPtoLP(&fixed);
+        }
         const CSize oldTotal = m_totalLog;
         m_layout.EnsureLayout();
         SetScrollSizes(GetChartScrollSize());
         if (hint != kHintFromPane) {
             if (m_host.GetSplitterRows() == 1 && m_host.GetSplitterColumns() == 1) {
-                ApplyZoom(hint, centre, oldTotal);
+                fixed.x = ScaleBy(fixed.x, m_totalLog.cx, oldTotal.cx);
+                fixed.y = ScaleBy(fixed.y, m_totalLog.cy, oldTotal.cy);
+                KeepPointAt(fixed, anchor);
             } else {
                 CopyLayoutToPanes();
             }

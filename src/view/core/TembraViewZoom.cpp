@@ -30,6 +30,9 @@ bool OnArea(const CRect& area, const CPoint& p) {
     return p.x >= r.left && p.x <= r.right && p.y >= r.top && p.y <= r.bottom;
 }
 
+// A band closer than this to a click in both directions is a click (device pixels).
+constexpr LONG kClickBand = 4;
+
 int Days(const CTimeSpan& span) {
     return static_cast<int>(span.GetTimeSpan() / (24 * 60 * 60));
 }
@@ -50,14 +53,38 @@ void CTembraView::SetZoomIndexCommand(int index) {
 
 void CTembraView::OnZoomIn() {
     m_layout.SetZoomIndex(std::min(m_layout.GetZoomIndex() + 1, CPageLayout::kZoomCount - 1));
-    m_layout.SetZoomPercent(0);
+    ForgetAreaZoom();
     OnUpdate(nullptr, kHintGeneral, nullptr);
 }
 
 void CTembraView::OnZoomOut() {
     m_layout.SetZoomIndex(std::max(m_layout.GetZoomIndex() - 1, 0));
-    m_layout.SetZoomPercent(0);
+    ForgetAreaZoom();
     OnUpdate(nullptr, kHintGeneral, nullptr);
+}
+
+void CTembraView::ForgetAreaZoom() {
+    m_layout.SetZoomPercent(0);
+    // A step from an area zoom may land on the index the snapshot still holds from before it:
+    // the chart is laid out for the step all the same.
+    if (m_snapshot.zoomPercent != 0) {
+        m_snapshot.zoomPercent = 0;
+        m_snapshot.zoomIndex = -1;
+    }
+}
+
+void CTembraView::ZoomStepAt(bool in, const CPoint& devicePoint) {
+    const int index = m_layout.GetZoomIndex() + (in ? 1 : -1);
+    if (index < 0 || index >= CPageLayout::kZoomCount || !m_layout.IsZoomPossible(index)) {
+        return;
+    }
+    m_zoomAnchor = devicePoint;
+    if (in) {
+        OnZoomIn();
+    } else {
+        OnZoomOut();
+    }
+    m_zoomAnchor.reset();
 }
 
 // ---- Shifts -------------------------------------------------------------------------------------
@@ -222,6 +249,13 @@ BOOL CTembraView::AreaZoomAction(CDC* dc) {
         }
         return code == CMouseEvent::kMoveNoButton ? TRUE : FALSE;
     case 1:
+        if (code == CMouseEvent::kLeftRelease && !IsClickBand(dc, m_mouse.m_ptStart, point)) {
+            // Pressed, dragged and released with no move between them (a quick drag): the band
+            // is the press and the release point.
+            m_host.ReleaseCapture();
+            CloseAreaZoom(dc, point);
+            return TRUE;
+        }
         if (code == CMouseEvent::kLeftRelease || code == CMouseEvent::kMoveLeft) {
             // The band starts at the press.
             m_mouse.m_ptLast = m_mouse.m_ptStart;
@@ -278,8 +312,7 @@ BOOL CTembraView::AreaZoomAction(CDC* dc) {
         if (code == CMouseEvent::kLeftRelease && m_host.HasCapture()) {
             DrawTrackRect(dc, 0, m_mouse, m_bTrackDrawn);
             m_host.ReleaseCapture();
-            ZoomToArea(dc);
-            EndAreaZoom();
+            CloseAreaZoom(dc, point);
             return TRUE;
         }
         if (code == CMouseEvent::kRightRelease) {
@@ -292,6 +325,27 @@ BOOL CTembraView::AreaZoomAction(CDC* dc) {
         operation.SetState(0);
         return FALSE;
     }
+}
+
+bool CTembraView::IsClickBand(CDC* dc, CPoint from, CPoint to) const {
+    dc->LPtoDP(&from);
+    dc->LPtoDP(&to);
+    return std::abs(to.x - from.x) < kClickBand && std::abs(to.y - from.y) < kClickBand;
+}
+
+void CTembraView::CloseAreaZoom(CDC* dc, const CPoint& release) {
+    // The band ends where the button came up, whatever the last move tracked; a band too small
+    // to mean an area is a click, which zooms in one step there.
+    m_mouse.m_ptLast = release;
+    if (IsClickBand(dc, m_mouse.m_ptStart, release)) {
+        CPoint device = release;
+        dc->LPtoDP(&device);
+        EndAreaZoom();
+        ZoomStepAt(true, device);
+        return;
+    }
+    ZoomToArea(dc);
+    EndAreaZoom();
 }
 
 void CTembraView::ZoomToArea(CDC* dc) {
