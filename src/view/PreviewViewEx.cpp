@@ -1,5 +1,7 @@
 #include "view/PreviewViewEx.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -31,6 +33,22 @@ constexpr BarButton kButtons[] = {
     {CPreviewViewEx::ID_PREVIEW_ZOOMOUT, "縮小(&O)"},
 };
 
+// Holds back the paint events of the preview's widgets while its pages are drawn anew.
+class OldPagesUnpainted : public QObject {
+public:
+    explicit OldPagesUnpainted(const QWidget* preview) : m_preview(preview) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && watched->isWidgetType() &&
+            m_preview->isAncestorOf(static_cast<QWidget*>(watched))) {
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    const QWidget* m_preview;
+};
+
 } // namespace
 
 CPreviewViewEx::CPreviewViewEx(QPrinter* printer, QWidget* parent) : QWidget(parent) {
@@ -51,7 +69,15 @@ CPreviewViewEx::CPreviewViewEx(QPrinter* printer, QWidget* parent) : QWidget(par
     layout->addWidget(m_pages, 1);
     connect(m_pages, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter* p) {
         m_drawnDpi = PageDpi();
+        // The old pages' pictures are rewritten while the new ones are drawn: nothing of the
+        // preview may paint them meanwhile (the abort check lets paint events through).
+        m_drawing = true;
+        OldPagesUnpainted unpainted(this);
+        qApp->installEventFilter(&unpainted);
         emit paintRequested(p);
+        qApp->removeEventFilter(&unpainted);
+        m_drawing = false;
+        update();
     });
     connect(m_pages, &QPrintPreviewWidget::previewChanged, this, [this] {
         UpdateButtons();
@@ -60,13 +86,7 @@ CPreviewViewEx::CPreviewViewEx(QPrinter* printer, QWidget* parent) : QWidget(par
         if (m_drawnDpi > 0 && std::abs(PageDpi() - m_drawnDpi) > m_drawnDpi * 0.01 &&
             !m_redrawDue) {
             m_redrawDue = true;
-            QTimer::singleShot(0, this, [this] {
-                m_redrawDue = false;
-                // A preview put away (its printer may be gone with it) draws nothing.
-                if (isVisible()) {
-                    UpdatePreview();
-                }
-            });
+            ScheduleRedraw();
         }
     });
     UpdateButtons();
@@ -76,6 +96,21 @@ CPreviewViewEx::~CPreviewViewEx() = default;
 
 QPushButton* CPreviewViewEx::Button(UINT id) const {
     return findChild<QPushButton*>(QString::number(id));
+}
+
+void CPreviewViewEx::ScheduleRedraw() {
+    QTimer::singleShot(0, this, [this] {
+        // Due while the pages are still drawn: after them.
+        if (m_drawing) {
+            ScheduleRedraw();
+            return;
+        }
+        m_redrawDue = false;
+        // A preview put away (its printer may be gone with it) draws nothing.
+        if (isVisible()) {
+            UpdatePreview();
+        }
+    });
 }
 
 void CPreviewViewEx::UpdatePreview() {

@@ -52,12 +52,17 @@ signals:
 
 private:
     void UpdateButtons();
+    // Draws the pages anew once the events of the moment are handled.
+    void ScheduleRedraw();
 
     QPrintPreviewWidget* m_pages = nullptr;
     bool m_twoPages = false;
     // The scale the pages were last drawn at; another one draws them anew.
     double m_drawnDpi = 0;
     bool m_redrawDue = false;
+    // Set while the pages are drawn: the abort check lets events through then, and a redraw
+    // started inside one would pull its pages away from under it.
+    bool m_drawing = false;
 };
 
 } // namespace tembra
