@@ -405,6 +405,10 @@ void CMainFrame::RestoreBars() {
     }
     m_inputBarShown = !Bar(kInputBar)->isHidden();
     m_paletteShown = !Bar(kPalette)->isHidden();
+    if (m_paletteUnplaced) {
+        // It shows when the window does, by it; a message before would find it at the corner.
+        Bar(kPalette)->hide();
+    }
 }
 
 // A tool bar floats only by the main window's saved state: the palette's entry of the state
@@ -477,6 +481,7 @@ void CMainFrame::PlacePaletteByWindow() {
     // Over the editor's own window, never over another program's at the screen's corner.
     const QWidget* client = centralWidget() != nullptr ? centralWidget() : this;
     bar->move(client->mapToGlobal(QPoint(kPaletteX, kPaletteY)));
+    bar->setVisible(m_paletteShown);
 }
 
 void CMainFrame::SaveProfile() {
