@@ -22,6 +22,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QMoveEvent>
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
@@ -482,6 +483,21 @@ void CMainFrame::PlacePaletteByWindow() {
     const QWidget* client = centralWidget() != nullptr ? centralWidget() : this;
     bar->move(client->mapToGlobal(QPoint(kPaletteX, kPaletteY)));
     bar->setVisible(m_paletteShown);
+    m_palettePlacedAt = bar->pos();
+}
+
+void CMainFrame::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    QToolBar* bar = Bar(kPalette);
+    if (!m_palettePlacedAt || bar == nullptr) {
+        return;
+    }
+    if (!bar->isFloating() || bar->pos() != *m_palettePlacedAt) {
+        // The user has put it somewhere: it stays there.
+        m_palettePlacedAt.reset();
+        return;
+    }
+    PlacePaletteByWindow();
 }
 
 void CMainFrame::SaveProfile() {

@@ -18,6 +18,7 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -99,6 +100,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // A palette placed by the window and not moved since goes along (the desktop places a new
+    // window after it was shown).
+    void moveEvent(QMoveEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -136,6 +140,8 @@ private:
     bool m_paletteShown = true;
     // The palette floats where no saved state put it: it goes by the window when that is shown.
     bool m_paletteUnplaced = false;
+    // Where PlacePaletteByWindow put the palette last; none once the palette is elsewhere.
+    std::optional<QPoint> m_palettePlacedAt;
     std::function<std::vector<std::string>()> m_recentFiles;
     std::function<bool()> m_closeQuery;
     std::function<void(const QStringList&)> m_dropHandler;
