@@ -9,10 +9,13 @@ if [ "${1:-}" = "--marquell" ]; then
     shift
 fi
 "$root/scripts/install-deps.sh"
-cmake -S "$root" -B "$root/build/release" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTEMBRA_TESTS=OFF
-cmake --build "$root/build/release"
+# A folder of its own: the options set here (no tests) would otherwise stay in the cache of a
+# developer's release folder.
+build="$root/build/run"
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTEMBRA_TESTS=OFF
+cmake --build "$build"
 # The build folder holds the programs in bin/ beside share/tembra, as an installed tree does.
-if [ -x "$root/build/release/bin/$program" ]; then
-    exec "$root/build/release/bin/$program" "$@"
+if [ -x "$build/bin/$program" ]; then
+    exec "$build/bin/$program" "$@"
 fi
-echo "Built into $root/build/release."
+echo "Built into $build."

@@ -34,7 +34,9 @@
 #include "platform/Types.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <utility>
@@ -209,6 +211,8 @@ public:
     // 0); the totals per day (also, and when asked for); then the totals block when asked for,
     // and the document is marked modified. Always TRUE.
     BOOL BuildShapes(IChartDocument& document, const CPageLayout& layout);
+    // Whether the processes changed since the shapes were last built (never built: false).
+    bool IsStale(const IChartDocument& document) const;
     // A group of the chart's parts; null after message 5027 when it cannot be made.
     std::unique_ptr<CZukeiGroup> NewPartGroup() const;
     // Each adds its shapes to the group; FALSE when it has nothing to build from or a shape
@@ -225,10 +229,14 @@ public:
     // alone when it is shown. Empty when nothing has a rectangle.
     void GetBoundRect(CRect& out, const IZukeiView& view, int mode) const;
     // Draws the groups, each clipped to the page area and the chart's rectangle, with the
-    // hatching pass, the date-range band and the background of the chart between them.
-    void Draw(const IChartDocument& document, const IZukeiView& view, CDC& dc, int mode) const;
+    // hatching pass, the date-range band and the background of the chart between them. Shapes
+    // built before the last change of the processes are built anew on the view's layout first,
+    // so that what is drawn counts the processes as they are (the change marked the document).
+    void Draw(IChartDocument& document, const IZukeiView& view, CDC& dc, int mode);
 
 private:
+    // BuildShapes without marking the document modified.
+    void BuildGroups(IChartDocument& document, const CPageLayout& layout);
     // The fields the file form of an older version lacks, as a new chart has them.
     void ResetPurposeBlock();
     void ResetTotalsBlock();
@@ -265,6 +273,9 @@ private:
     LONG m_labelPos = kLabelFree;
     std::string m_separator;
 
+    // The document's objects change count when the shapes were last built; neither stored nor
+    // copied.
+    std::optional<std::uint64_t> m_builtAt;
     // Computed by ComputeLoading; neither stored nor copied.
     int m_slotCount = 0;
     DWORD m_axisMax = 0;

@@ -87,7 +87,11 @@ void CChart::GetBoundRect(CRect& out, const IZukeiView& view, int mode) const {
     }
 }
 
-void CChart::Draw(const IChartDocument& document, const IZukeiView& view, CDC& dc, int mode) const {
+void CChart::Draw(IChartDocument& document, const IZukeiView& view, CDC& dc, int mode) {
+    if (IsStale(document)) {
+        // Not a change of the chart: the change of the processes marked the document already.
+        BuildGroups(document, view.GetPageLayout());
+    }
     if (m_shapes.empty()) {
         return;
     }

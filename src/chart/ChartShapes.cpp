@@ -146,8 +146,19 @@ std::unique_ptr<CZukeiGroup> CChart::NewPartGroup() const {
     }
 }
 
+bool CChart::IsStale(const IChartDocument& document) const {
+    return m_builtAt && *m_builtAt != document.GetObjectsChangeCount();
+}
+
 BOOL CChart::BuildShapes(IChartDocument& document, const CPageLayout& layout) {
+    BuildGroups(document, layout);
+    document.SetModified();
+    return TRUE;
+}
+
+void CChart::BuildGroups(IChartDocument& document, const CPageLayout& layout) {
     m_shapes.clear();
+    m_builtAt = document.GetObjectsChangeCount();
     DWORD maximum = 0;
     const auto append = [this](std::unique_ptr<CZukeiGroup> group) {
         try {
@@ -189,8 +200,6 @@ BOOL CChart::BuildShapes(IChartDocument& document, const CPageLayout& layout) {
     if ((m_options & kOptionResourceTotals) != 0) {
         BuildResourceTotals(document, layout);
     }
-    document.SetModified();
-    return TRUE;
 }
 
 BOOL CChart::BuildFrame(const CPageLayout& layout, CZukeiGroup& group) const {

@@ -125,6 +125,7 @@ private:
 void CAppState::AutoSave(const std::vector<CTembraDoc*>& documents) {
     CWaitCursor wait;
     AutoSavingScope saving(*this);
+    CStatusTextScope status;
     Ui().SetStatusText(Sjis::FromUtf8("自動保存 実行中・・・"));
     const fs::path control = ControlFile();
     int count =

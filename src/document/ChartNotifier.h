@@ -1,11 +1,15 @@
 // What the parts of the schedule document tell its views, and the two flags that go with it: an
 // object to redraw (unless redrawing is held, as while a batch of objects is added), the whole
 // chart to redraw, and additions that mark the document modified and changed since its last save
-// (the flag that drives the auto-save).
+// (the flag that drives the auto-save). After each object redrawn, the document is told (so that
+// what is drawn from the objects, the resource charts, follows them).
 #pragma once
 
 #include "platform/Document.h"
 #include "platform/Types.h"
+
+#include <functional>
+#include <utility>
 
 namespace tembra {
 
@@ -21,8 +25,13 @@ public:
     void RedrawObject(CObject* object) {
         if (!m_bRedrawHold) {
             m_document.UpdateAllViews(nullptr, 0, object);
+            if (m_objectRedrawn) {
+                m_objectRedrawn();
+            }
         }
     }
+    // What the document does after an object was redrawn.
+    void SetObjectRedrawn(std::function<void()> then) { m_objectRedrawn = std::move(then); }
     // Every view redraws the object, held or not (a record asking for its own redraw).
     void UpdateAllViewsWith(CObject* object) { m_document.UpdateAllViews(nullptr, 0, object); }
     // Every view redraws the whole chart.
@@ -42,6 +51,7 @@ private:
     CDocument& m_document;
     BOOL m_bRedrawHold = FALSE;
     BOOL m_bChanged = FALSE;
+    std::function<void()> m_objectRedrawn;
 };
 
 } // namespace tembra

@@ -2,6 +2,7 @@
 // writes through its own archive: the CSV stream (".psv") and the DOS version's documents
 // (".phd" with the data file ".pdt").
 #include "chart/Chart.h"
+#include "chart/ChartDocument.h"
 #include "document/ForeignStreams.h"
 #include "document/TembraDoc.h"
 #include "platform/Sjis.h"
@@ -47,6 +48,30 @@ int CTembraDoc::CountSelectedCharts(WORD kind) const {
         }
     }
     return count;
+}
+
+void CTembraDoc::SetModifiedFlag(BOOL modified) {
+    CDocument::SetModifiedFlag(modified);
+    if (modified) {
+        RedrawStaleCharts();
+    }
+}
+
+void CTembraDoc::RedrawStaleCharts() {
+    if (GetChartCount() == 0) {
+        return;
+    }
+    const IChartDocument* charts = DocumentSeam<IChartDocument>(this);
+    if (charts == nullptr || charts->GetObjectsChangeCount() == m_chartsRedrawnAt) {
+        return;
+    }
+    m_chartsRedrawnAt = charts->GetObjectsChangeCount();
+    // A chart drawn next builds itself anew from the processes (CChart::Draw).
+    for (POSITION pos = GetHeadChartPosition(); pos != nullptr;) {
+        if (CChart* chart = GetNextChart(pos)) {
+            UpdateAllViews(nullptr, 0, chart);
+        }
+    }
 }
 
 CChart* CTembraDoc::GetNextChart(POSITION& pos) const {

@@ -19,6 +19,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <new>
 #include <system_error>
@@ -36,6 +37,7 @@ constexpr UINT IDS_READ_ONLY_CLOSE = 5149;
 constexpr UINT IDS_OVERWRITE = 5120;
 constexpr UINT IDS_SAME_NAME = 5033;
 constexpr UINT IDS_UNSUPPORTED_TYPE = 5003;
+constexpr UINT IDS_NOT_A_CHART = 5002;
 constexpr UINT IDS_SAVE_TITLE = 61441;
 constexpr UINT IDS_EXT_NATIVE = 104;
 
@@ -69,7 +71,18 @@ bool SamePath(const std::string& a, const std::string& b) {
 // An existing file the program may write.
 bool IsWritableFile(const std::string& path) {
     std::error_code ec;
-    return fs::is_regular_file(path, ec) && ::access(path.c_str(), W_OK) == 0;
+    return fs::is_regular_file(path, ec) &&
+           ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0;
+}
+
+// Why an existing file of that name cannot be written over (the errno), or 0: a name that does
+// not exist yet is for the save to create.
+int WriteRefusal(const std::string& path) {
+    if (path.empty() || ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0) {
+        return 0;
+    }
+    const int error = errno;
+    return error == ENOENT ? 0 : error;
 }
 
 // Sets the application's save version for the life of the object.
@@ -86,10 +99,45 @@ private:
     int m_previous;
 };
 
-// The failed open the framework reports when the stream said nothing itself.
-void ReportOpenFailure(const std::string& path) {
-    AfxMessageBox(Cp932("ファイルを開けませんでした。\n") + Sjis::FromUtf8(path),
-                  MB_OK | MB_ICONEXCLAMATION);
+// The failed open the framework reports when the stream said nothing itself, with the reader's
+// reason in a line of its own when there is one.
+void ReportOpenFailure(const std::string& path, const std::string& reason = {}) {
+    std::string text = Cp932("ファイルを開けませんでした。\n") + Sjis::FromUtf8(path);
+    if (!reason.empty()) {
+        text += "\n" + reason;
+    }
+    AfxMessageBox(text, MB_OK | MB_ICONEXCLAMATION);
+}
+
+// Why the reader gave up on a file of that length, in one line.
+std::string ReadFailureReason(const CException& failure, ULONGLONG length) {
+    if (const auto* file = dynamic_cast<const CFileException*>(&failure)) {
+        if (file->m_lOsError > 0) {
+            return Sjis::FromUtf8(std::strerror(static_cast<int>(file->m_lOsError)));
+        }
+        return {};
+    }
+    const auto* archive = dynamic_cast<const CArchiveException*>(&failure);
+    if (archive == nullptr) {
+        return {};
+    }
+    const std::string detail = std::to_string(archive->m_lDetail);
+    switch (archive->m_cause) {
+    case CArchiveException::endOfFile:
+        // The reader wanted more than the file holds: it ends there.
+        return FormatString(Cp932("ファイルが%1バイト目で途切れています。"),
+                            {std::to_string(length)});
+    case CArchiveException::badSchema:
+        return FormatString(Cp932("記録の版 %1 は知らない版です。"), {detail});
+    case CArchiveException::badClass:
+    case CArchiveException::badIndex:
+        if (archive->m_lDetail >= 0) {
+            return FormatString(Cp932("記録の種類 %1 が壊れています。"), {detail});
+        }
+        return Cp932("記録が壊れています。");
+    default:
+        return Cp932("記録が壊れています。");
+    }
 }
 
 // What an open without its embedded items leaves out: the items, and what follows them in the
@@ -111,6 +159,7 @@ std::string UnreadParts(int version) {
 
 BOOL CTembraDoc::InitNewDocument(int mode) {
     CWaitCursor wait;
+    CStatusTextScope status;
     m_nVersion = kCurrentFileVersion;
     GetSeqNumberCtrl().Reset();
     m_bReadOnly = FALSE;
@@ -184,11 +233,11 @@ std::unique_ptr<CTembraDoc> CTembraDoc::ReadDocumentFile(const std::string& path
     } catch (const CUserException&) {
         // The stream has said why.
         return nullptr;
-    } catch (const CException&) {
-        ReportOpenFailure(path);
+    } catch (const CException& failure) {
+        ReportOpenFailure(path, ReadFailureReason(failure, file.GetLength()));
         return nullptr;
     } catch (const std::bad_alloc&) {
-        ReportOpenFailure(path);
+        ReportOpenFailure(path, Cp932("メモリが足りません。"));
         return nullptr;
     }
     return document;
@@ -262,21 +311,13 @@ BOOL CTembraDoc::OnOpenDocument(const std::string& path) {
         }
     };
 
-    // Nothing of this document changes before the file has been read whole.
+    // Nothing of this document changes before the file has been read whole. An empty file holds
+    // no chart: opened as a new one, a save would write over whatever it was meant to be.
     std::error_code ec;
     if (fs::is_regular_file(path, ec) && fs::file_size(path, ec) == 0 && !ec) {
-        // An empty file is a new chart.
-        m_nInsertMask = kInsertMaskAll;
-        m_strFilePath = path;
-        DeleteContents();
-        const BOOL made = InitNewDocument(-1);
-        m_bReadOnly = readOnly;
-        if (!made) {
-            releaseLock();
-        }
-        SetModifiedFlag(FALSE);
-        SetChangedFlag(FALSE);
-        return made;
+        ReportOpenFailure(path, LoadString(IDS_NOT_A_CHART));
+        releaseLock();
+        return FALSE;
     }
 
     std::unique_ptr<CTembraDoc> read = ReadDocumentFile(path, kInsertMaskAll);
@@ -322,6 +363,7 @@ void CTembraDoc::ApplyPlanConversion(int kind) {
         app->SetPlanConversion(0);
         return;
     }
+    CStatusTextScope status;
     Ui().SetStatusText(Cp932("印刷ヘッダー初期化中..."));
     CConfigPath& paths = m_syokiSet.GetPath();
     paths.SetLayoutFileName(kind == 1 ? kPlanLayout : kMonthlyPlanLayout);
@@ -486,6 +528,11 @@ BOOL CTembraDoc::DoSave(const std::string& path, BOOL replace) {
         AfxMessageBox(IDS_SAME_NAME, MB_OK | MB_ICONEXCLAMATION);
         return FALSE;
     }
+    if (const int refusal = WriteRefusal(name); refusal != 0) {
+        // Said here, or the user chose the name again and nothing told why it was asked for.
+        ReportSaveFailure(refusal);
+        return FALSE;
+    }
     if (GetStreamKind(name) == StreamKind::Csv) {
         AfxMessageBox(IDS_UNSUPPORTED_TYPE, MB_OK | MB_ICONEXCLAMATION);
         return FALSE;
@@ -547,7 +594,15 @@ void CTembraDoc::OnFileSave() {
     if (!path.empty() && AfxMessageBox(IDS_OVERWRITE, MB_YESNO | MB_ICONQUESTION) != IDYES) {
         return;
     }
-    const BOOL saved = DoSave(IsWritableFile(path) ? path : std::string(), TRUE);
+    std::string target = path;
+    if (!IsWritableFile(path)) {
+        // Another name is asked for: the user is told why first.
+        if (const int refusal = WriteRefusal(path); refusal != 0) {
+            ReportSaveFailure(refusal);
+        }
+        target.clear();
+    }
+    const BOOL saved = DoSave(target, TRUE);
     if (saved && GetAppState()->GetSaveVersion() != kCurrentFileVersion) {
         // The file holds less than the chart: it is not the chart's own form.
         SetModifiedFlag(TRUE);

@@ -74,9 +74,9 @@ void ShowStage(Stage stage, bool storing) {
         StringPrintf(Cp932(format).c_str(), Cp932(storing ? "書き込み" : "読み込み").c_str()));
 }
 
-void ShowStreamDone(bool storing) {
-    Ui().SetStatusText(StringPrintf(Cp932("%sを終了しました").c_str(),
-                                    Cp932(storing ? "書き込み" : "読み込み").c_str()));
+void ShowStreamDone(CStatusTextScope& status, bool storing) {
+    status.Done(StringPrintf(Cp932("%sを終了しました").c_str(),
+                             Cp932(storing ? "書き込み" : "読み込み").c_str()));
 }
 
 // A refusal the user is told of: the message, then the abort of the load.
@@ -105,7 +105,8 @@ void LoadObjectList(CArchive& ar, OwnedObList<CDataHeader>& list) {
     for (DWORD i = 0; i < count; ++i) {
         std::unique_ptr<CDataHeader> object = ar.ReadOwned<CDataHeader>();
         if (AsKoutei(object.get()) == nullptr && AsEvent(object.get()) == nullptr) {
-            AfxThrowArchiveException(CArchiveException::badClass, ar.m_strFileName);
+            AfxThrowArchiveException(CArchiveException::badClass, ar.m_strFileName,
+                                     object->GetType());
         }
         list.AddTail(object.release());
     }
@@ -152,6 +153,8 @@ void CTembraDoc::Serialize(CArchive& ar) {
     // The application's clipboards stay as they are: what a load takes in waits in a document of
     // its own (DocInsert.cpp), and a copy made before an auto-save is still there to be pasted.
     const bool storing = ar.IsStoring();
+    // A stream that fails leaves no text of a stage it did not finish.
+    CStatusTextScope status;
     switch (GetStreamKind(m_strFilePath)) {
     case StreamKind::Dos: {
         Ui().SetStatusText(StringPrintf(Cp932("DOSファイルを%s中です").c_str(),
@@ -159,7 +162,7 @@ void CTembraDoc::Serialize(CArchive& ar) {
         if (!(storing ? StoreDosDocument(ar) : LoadDosDocument(ar))) {
             AfxThrowUserException();
         }
-        ShowStreamDone(storing);
+        ShowStreamDone(status, storing);
         return;
     }
     case StreamKind::Csv: {
@@ -168,7 +171,7 @@ void CTembraDoc::Serialize(CArchive& ar) {
         if (!(storing ? StoreTextData(ar) : LoadTextData(ar))) {
             AfxThrowUserException();
         }
-        ShowStreamDone(storing);
+        ShowStreamDone(status, storing);
         return;
     }
     case StreamKind::Native:
@@ -179,6 +182,7 @@ void CTembraDoc::Serialize(CArchive& ar) {
     } else {
         LoadNative(ar);
     }
+    ShowStreamDone(status, storing);
 }
 
 void CTembraDoc::StoreNative(CArchive& ar) {
@@ -262,7 +266,6 @@ void CTembraDoc::StoreNative(CArchive& ar) {
     if (v >= kHatchesVersion) {
         StoreList(ar, *GetHatchList());
     }
-    ShowStreamDone(true);
 }
 
 int CTembraDoc::ReadHeader(CArchive& ar) {
@@ -392,7 +395,6 @@ void CTembraDoc::LoadNative(CArchive& ar) {
     if (v > kWideLayerVersion && v < kLayersVersion) {
         ClampLayers();
     }
-    ShowStreamDone(false);
 }
 
 } // namespace tembra

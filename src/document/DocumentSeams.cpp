@@ -27,6 +27,11 @@ std::filesystem::path CPrHeaderOwnerSeam::GetHeaderLayoutPath() const {
     return std::filesystem::path(m_settings.GetPath().GetLayoutFilePath());
 }
 
+std::uint64_t CChartDocumentSeam::GetObjectsChangeCount() const {
+    // Each list's count only grows: their sum changes with every change of either.
+    return m_objects.GetObjList().GetChangeCount() + m_objects.GetSelList().GetChangeCount();
+}
+
 void CChartDocumentSeam::ForEachObject(const std::function<void(const CDataHeader&)>& visit) const {
     for (const auto* list : {&m_objects.GetObjList(), &m_objects.GetSelList()}) {
         for (POSITION pos = list->GetHeadPosition(); pos != nullptr;) {

@@ -136,6 +136,7 @@ public:
           m_printSettings(printSettings) {}
 
     void ForEachObject(const std::function<void(const CDataHeader&)>& visit) const override;
+    std::uint64_t GetObjectsChangeCount() const override;
     const CShigenNameTable& GetShigenNames() const override { return m_objects.GetShigenNames(); }
     const CCalendar* GetCalendar() const override { return &m_calendar; }
     LONG GetPrintHatch() const override { return m_printSettings.GetHatch(); }

@@ -42,6 +42,7 @@ CTembraDoc::CTembraDoc() {
     }
     // Hint 2 without a range of its own repaints every row.
     m_hint.SetDateRange(0, 0, -1, 9999);
+    m_notifier.SetObjectRedrawn([this] { RedrawStaleCharts(); });
 }
 
 CTembraDoc::~CTembraDoc() {

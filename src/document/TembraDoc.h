@@ -102,6 +102,11 @@ public:
 
     // ---- Framework ------------------------------------------------------------------------------
     int GetFileVersion() const override { return m_nVersion; }
+    // Every change marks the document modified: when the processes the resource charts count
+    // changed since the views were last told, the views redraw the charts too (DocCharts.cpp).
+    void SetModifiedFlag(BOOL modified = TRUE) override;
+    // The same after an object was redrawn (an undo changes the objects without a mark).
+    void RedrawStaleCharts();
     // The adapters of the records' document interfaces.
     void* FindSeam(const std::type_info& seam) override { return m_seams.Find(seam); }
     // "name <chart title> [period] " and the read-only mark " －書込禁止－": the chart title is
@@ -1364,6 +1369,8 @@ private:
     short m_nZukeiFrameStyle = kDefaultFrameStyle;
     CObject* m_pCurrentCntrItem = nullptr;
     int m_nUnreadCntrItems = 0;
+    // The objects change count (IChartDocument) when the views last redrew the charts for it.
+    std::uint64_t m_chartsRedrawnAt = 0;
     int m_nLastSaveError = 0;
     // Set while the relation-line check runs: the edits it makes do not start it again.
     BOOL m_bPropagating = FALSE;

@@ -22,6 +22,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QMoveEvent>
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
@@ -121,7 +122,8 @@ constexpr const char* kBarSummary = "ControlBars\\State-Summary";
 constexpr const char* kBarSummaryKey = "Bars";
 // Placement flag of a window to be restored maximised.
 constexpr unsigned kRestoreToMaximized = 2;
-// Where the tool palette floats when no bar state was saved, and its width.
+// Where the tool palette floats when no bar state was saved (from the client area's corner once
+// the window is shown), and its width.
 constexpr int kPaletteX = 10;
 constexpr int kPaletteY = 10;
 constexpr int kPaletteWidth = 138;
@@ -394,15 +396,20 @@ void CMainFrame::RestoreBars() {
     const std::vector<int> palette = Numbers(tembra::GetProfileString(kSettings, kPalettePos, ""));
     m_paletteShown = palette.size() == 3 ? palette[2] != 0 : true;
     Bar(kPalette)->setVisible(m_paletteShown);
+    const std::string saved = tembra::GetProfileString(kBarState, kBarStateKey, "");
     if (tembra::GetProfileInt(kBarSummary, kBarSummaryKey, 0) == 0) {
         FloatPalette();
+        m_paletteUnplaced = saved.empty();
     }
-    const std::string saved = tembra::GetProfileString(kBarState, kBarStateKey, "");
     if (!saved.empty()) {
         restoreState(QByteArray::fromBase64(QByteArray::fromStdString(saved)));
     }
     m_inputBarShown = !Bar(kInputBar)->isHidden();
     m_paletteShown = !Bar(kPalette)->isHidden();
+    if (m_paletteUnplaced) {
+        // It shows when the window does, by it; a message before would find it at the corner.
+        Bar(kPalette)->hide();
+    }
 }
 
 // A tool bar floats only by the main window's saved state: the palette's entry of the state
@@ -461,6 +468,36 @@ void CMainFrame::ShowWithPlacement(int showCommand) {
         show();
         break;
     }
+    if (m_paletteUnplaced) {
+        PlacePaletteByWindow();
+        m_paletteUnplaced = false;
+    }
+}
+
+void CMainFrame::PlacePaletteByWindow() {
+    QToolBar* bar = Bar(kPalette);
+    if (!bar->isFloating()) {
+        return;
+    }
+    // Over the editor's own window, never over another program's at the screen's corner.
+    const QWidget* client = centralWidget() != nullptr ? centralWidget() : this;
+    bar->move(client->mapToGlobal(QPoint(kPaletteX, kPaletteY)));
+    bar->setVisible(m_paletteShown);
+    m_palettePlacedAt = bar->pos();
+}
+
+void CMainFrame::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    QToolBar* bar = Bar(kPalette);
+    if (!m_palettePlacedAt || bar == nullptr) {
+        return;
+    }
+    if (!bar->isFloating() || bar->pos() != *m_palettePlacedAt) {
+        // The user has put it somewhere: it stays there.
+        m_palettePlacedAt.reset();
+        return;
+    }
+    PlacePaletteByWindow();
 }
 
 void CMainFrame::SaveProfile() {

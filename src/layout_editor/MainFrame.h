@@ -18,6 +18,7 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -99,6 +100,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // A palette placed by the window and not moved since goes along (the desktop places a new
+    // window after it was shown).
+    void moveEvent(QMoveEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -109,10 +113,12 @@ private:
     void BuildMenus();
     void BuildBars();
     void BuildStatusBar();
-    // The bars as the profile left them; the palette floating near the screen's corner when
-    // their state was never saved.
+    // The bars as the profile left them; the palette floating by the editor's window when their
+    // state was never saved (placed there once the window has its place).
     void RestoreBars();
     void FloatPalette();
+    // Moves a floating palette to the top-left corner of the window's client area.
+    void PlacePaletteByWindow();
     void SaveProfile();
     bool OnFrameCommand(unsigned id);
     bool OnUpdateFrameCommand(CMenuCmdUI& cmd);
@@ -132,6 +138,10 @@ private:
     // for a while).
     bool m_inputBarShown = true;
     bool m_paletteShown = true;
+    // The palette floats where no saved state put it: it goes by the window when that is shown.
+    bool m_paletteUnplaced = false;
+    // Where PlacePaletteByWindow put the palette last; none once the palette is elsewhere.
+    std::optional<QPoint> m_palettePlacedAt;
     std::function<std::vector<std::string>()> m_recentFiles;
     std::function<bool()> m_closeQuery;
     std::function<void(const QStringList&)> m_dropHandler;

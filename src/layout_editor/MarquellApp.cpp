@@ -80,7 +80,7 @@ CMarquellView& CMarquellApp::View() {
 }
 
 int CMarquellApp::InitInstance(const QStringList& arguments) {
-    // The editor's own texts and with them its own profile ("Marquell for Windows").
+    // The editor's own texts and with them its own profile.
     tembra::SelectStringTable(tembra::StringTableProgram::Marquell);
     tembra::InstallFontSubstitutions();
     m_previousFonts = tembra::SetFontCatalog(&m_fonts);

@@ -117,7 +117,16 @@ void CPaperFontBar::Fill(const tembra::IFontCatalog& fonts) {
 }
 
 void CPaperFontBar::ShowFace(const std::string& face) {
-    const int index = m_font->findText(FromCp932(face));
+    int index = m_font->findText(FromCp932(face));
+    if (index < 0 && !face.empty()) {
+        // A face the machine has no font for is still the one the layout stores: the box shows
+        // it (drawn with whatever the font catalogue maps it to), never another face.
+        LOGFONT record;
+        tembra::EnumFontFaces(record, face, 0, 0);
+        m_records.insert(m_records.begin(), record);
+        m_font->insertItem(0, FromCp932(face));
+        index = 0;
+    }
     if (index >= 0 && index != m_font->currentIndex()) {
         m_font->setCurrentIndex(index);
     }

@@ -465,7 +465,7 @@ const CRuntimeClass* CArchive::ReadClassOrIndex(const CRuntimeClass* classReques
         }
         if ((cls->m_wSchema & ~VERSIONABLE_SCHEMA) != storedSchema) {
             if ((cls->m_wSchema & VERSIONABLE_SCHEMA) == 0) {
-                AfxThrowArchiveException(CArchiveException::badSchema, m_strFileName);
+                AfxThrowArchiveException(CArchiveException::badSchema, m_strFileName, storedSchema);
             }
         }
         // A class named again takes the schema stored last for each of its indexes.
@@ -493,7 +493,8 @@ const CRuntimeClass* CArchive::ReadClassOrIndex(const CRuntimeClass* classReques
         return nullptr;
     }
     if (index == 0 || index >= m_loadArray.size() || !m_loadArray[index].IsClass()) {
-        AfxThrowArchiveException(CArchiveException::badIndex, m_strFileName);
+        AfxThrowArchiveException(CArchiveException::badIndex, m_strFileName,
+                                 static_cast<long>(index));
     }
     const CRuntimeClass* cls = m_loadArray[index].cls;
     if (classRequested != nullptr && !cls->IsDerivedFrom(classRequested)) {
@@ -537,7 +538,8 @@ CObject* CArchive::ReadObjectImpl(const CRuntimeClass* classRequested, bool& isN
     if (cls == nullptr) {
         // A reference to an object read before (or the null reference, index 0).
         if (objectIndex >= m_loadArray.size() || m_loadArray[objectIndex].IsClass()) {
-            AfxThrowArchiveException(CArchiveException::badIndex, m_strFileName);
+            AfxThrowArchiveException(CArchiveException::badIndex, m_strFileName,
+                                     static_cast<long>(objectIndex));
         }
         CObject* obj = m_loadArray[objectIndex].obj;
         if (obj == nullptr && objectIndex != 0) {

@@ -75,8 +75,8 @@ int CFileException::ErrnoToCause(int error) {
     }
 }
 
-void AfxThrowArchiveException(int cause, const std::string& fileName) {
-    throw CArchiveException(cause, fileName);
+void AfxThrowArchiveException(int cause, const std::string& fileName, long detail) {
+    throw CArchiveException(cause, fileName, detail);
 }
 
 void AfxThrowFileException(int cause, long osError, const std::string& fileName) {

@@ -27,12 +27,16 @@ public:
         badSchema, // a class stored with another schema than the one registered
     };
 
-    explicit CArchiveException(int cause = none, std::string fileName = {})
-        : m_cause(cause), m_strFileName(std::move(fileName)) {}
+    explicit CArchiveException(int cause = none, std::string fileName = {}, long detail = -1)
+        : m_cause(cause), m_strFileName(std::move(fileName)), m_lDetail(detail) {}
     const char* what() const noexcept override;
 
     int m_cause;
     std::string m_strFileName;
+    // The number the failure is about, -1 when none: the schema a badSchema did not know, the
+    // class or object index a badIndex found outside the table, the record kind a badClass did
+    // not expect.
+    long m_lDetail;
 };
 
 class CFileException : public CException {
@@ -72,7 +76,8 @@ public:
     const char* what() const noexcept override { return "tembra::CUserException"; }
 };
 
-[[noreturn]] void AfxThrowArchiveException(int cause, const std::string& fileName = {});
+[[noreturn]] void AfxThrowArchiveException(int cause, const std::string& fileName = {},
+                                           long detail = -1);
 [[noreturn]] void AfxThrowFileException(int cause, long osError = -1,
                                         const std::string& fileName = {});
 [[noreturn]] void AfxThrowUserException();

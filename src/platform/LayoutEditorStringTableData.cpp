@@ -8,7 +8,7 @@ const StringEntry kLayoutEditorStringTable[] = {
     // Document template: title, untitled name, file type, filter, extension, registry names.
     {128, "ﾚｲｱｳﾄ ｴﾃﾞｨﾀ  <> - [ Ａ４ ] \n無題\nLayouDocument\nLayout File (*.lyt)\n.lyt\nLayout.Document\nLayout Document"},
     // Framework: application name.
-    {57344, "Marquell for Windows"},
+    {57344, "Marquell"},
     // Messages of the dialogs.
     {61204, "印刷ヘッダ欄高さが小さすぎます。\n他の欄の高さを調節してください。"},
     {61206, "工程欄高さが小さすぎます｡\n他の欄の高さを調節してください。"},

@@ -11,19 +11,11 @@
 
 namespace tembra {
 
-namespace {
-
-constexpr UINT kAppNameStringId = 57344;
-
-} // namespace
-
 std::string AppRegistryName() {
-    std::string name = LoadStringUtf8(kAppNameStringId);
-    // It names a file: a slash would make it a path.
-    for (char& c : name)
-        if (c == '/')
-            c = '_';
-    return name;
+    // The programs' titles once, kept when the titles lost their platform word: the stores and
+    // the shipped key file go on by these names.
+    return SelectedStringTable() == StringTableProgram::Marquell ? "Marquell for Windows"
+                                                                 : "Tembra+ for Windows";
 }
 
 ProfileFile& OpenProfileFile(const std::filesystem::path& path, ProfileFlavor flavor) {

@@ -19,8 +19,8 @@
 
 namespace tembra {
 
-// The application name under which both registry stores live: string 57344, as UTF-8 (it names
-// files).
+// The application name under which both registry stores live, the program's own (the string
+// table's selection tells which); it names files and never changes with the program's title.
 std::string AppRegistryName();
 
 // The one ProfileFile object of a path (parsed once, shared by every caller in the process).

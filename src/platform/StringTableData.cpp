@@ -18,7 +18,7 @@ const StringEntry kStringTable[] = {
     {112, ".psv"},
     {114, "安全衛生管理計画表"},
     {115, "安全当番枠一括入力"},
-    {117, "Tembra+ for Windows"},
+    {117, "Tembra+"},
     {118, "\n無題\nTembra+ ﾄﾞｷｭﾒﾝﾄ\nTembra+ ﾌｧｲﾙ (*.tbr)\n.tbr\nTembraFileType\nTembra+ ﾌｧｲﾙ ﾀｲﾌﾟ"},
     // Status-bar guides of the edit modes, by object mode, operation and sub-state.
     {1000, "複写する行事で左クリック"},
@@ -448,7 +448,7 @@ const StringEntry kStringTable[] = {
     {33139, "安全当番の枠と作業所当番者を一括入力\n安全当番枠一括入力"},
     {40065, "自動保存の設定\n自動保存ｵﾌﾟｼｮﾝ"},
     // Framework texts.
-    {57344, "Tembra+ for Windows"},
+    {57344, "Tembra+"},
     {61440, "ファイルを開く"}, // text not given: composed
     {61441, "名前を付けて保存"}, // text not given: composed
     {61508, "ページ %u\nページ %u-%u\n"}, // text not given: composed

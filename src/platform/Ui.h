@@ -82,4 +82,26 @@ public:
     CWaitCursor& operator=(const CWaitCursor&) = delete;
 };
 
+// Clears the status bar's progress text when the work it names ends, by an exception too; Done
+// puts the text that closes the work in its place and leaves that one shown.
+class CStatusTextScope {
+public:
+    CStatusTextScope() = default;
+    ~CStatusTextScope() {
+        if (m_bClear) {
+            Ui().SetStatusText(std::string());
+        }
+    }
+    CStatusTextScope(const CStatusTextScope&) = delete;
+    CStatusTextScope& operator=(const CStatusTextScope&) = delete;
+
+    void Done(const std::string& text) {
+        Ui().SetStatusText(text);
+        m_bClear = false;
+    }
+
+private:
+    bool m_bClear = true;
+};
+
 } // namespace tembra

@@ -57,6 +57,7 @@
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include <algorithm>
@@ -99,6 +100,20 @@ QString Utf(const std::string& cp932) {
     return QString::fromStdString(Sjis::ToUtf8(cp932));
 }
 
+// The user's documents folder, or the home folder where there is none.
+std::string DocumentsFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QFileInfo(documents).isDir()) {
+        return documents.toStdString();
+    }
+    return QDir::homePath().toStdString();
+}
+
+// A chart window's title: the chart's, with the place of the modified mark.
+QString WindowTitle(const CTembraDoc& document) {
+    return Utf(document.GetTitle()) + QStringLiteral("[*]");
+}
+
 } // namespace
 
 struct CTembraApp::ChartWindow {
@@ -110,6 +125,8 @@ struct CTembraApp::Chart {
     std::unique_ptr<CTembraDoc> document;
     std::unique_ptr<CDocumentCommands> commands;
     std::vector<ChartWindow> windows;
+    // The path the chart had when it was opened or last listed among the recent files.
+    std::string listedPath;
 };
 
 CTembraApp::CTembraApp(Options options)
@@ -493,12 +510,25 @@ void CTembraApp::UpdateCommandStates() {
     if (!m_mainFrame) {
         return;
     }
-    // A save under another name retitles its chart's windows.
+    // A save under another name retitles its chart's windows and lists the file among the
+    // recent ones, as an open does; a change shows as the desktop's modified mark.
     for (const auto& chart : m_openCharts) {
-        const QString title = Utf(chart->document->GetTitle());
+        const std::string& path = chart->document->GetPathName();
+        if (path != chart->listedPath) {
+            chart->listedPath = path;
+            if (!path.empty()) {
+                m_recent.Add(path);
+                UpdateRecentFileMenu();
+            }
+        }
+        const QString title = WindowTitle(*chart->document);
+        const bool modified = chart->document->IsModified() != FALSE;
         for (const ChartWindow& w : chart->windows) {
             if (w.sub != nullptr && w.sub->windowTitle() != title) {
                 w.sub->setWindowTitle(title);
+            }
+            if (w.sub != nullptr && w.sub->isWindowModified() != modified) {
+                w.sub->setWindowModified(modified);
             }
         }
     }
@@ -583,6 +613,7 @@ CTembraDoc* CTembraApp::AddChart(std::unique_ptr<CTembraDoc> document) {
             return m_options.ui != nullptr || m_qtUi.HasDialog(dialog);
         });
     Chart& entry = *chart;
+    entry.listedPath = entry.document->GetPathName();
     m_openCharts.push_back(std::move(chart));
     ShowChartWindow(entry);
     return entry.document.get();
@@ -596,7 +627,8 @@ void CTembraApp::ShowChartWindow(Chart& chart) {
     w.window = m_chartFactory->CreateChartWindow(*chart.document);
     auto* sub = new CChartSubWindow([this](QMdiSubWindow* s) { return OnChartWindowClosing(s); });
     sub->setWidget(w.window->Widget());
-    sub->setWindowTitle(Utf(chart.document->GetTitle()));
+    sub->setWindowTitle(WindowTitle(*chart.document));
+    sub->setWindowModified(chart.document->IsModified() != FALSE);
     m_mainFrame->MdiArea()->addSubWindow(sub);
     m_mainFrame->PlaceNewWindow(sub);
     w.sub = sub;
@@ -720,6 +752,8 @@ CTembraDoc* CTembraApp::OpenChart(const std::string& path, bool addToRecent) {
     if (addToRecent) {
         m_recent.Add(document->GetPathName());
         UpdateRecentFileMenu();
+        // The next file dialog starts where this chart is, however it was opened.
+        m_strLastFolder = SplitAtLastSlash(absolute).first;
     }
     CTembraDoc* opened = AddChart(std::move(document));
 
@@ -769,8 +803,8 @@ void CTembraApp::InstallAutoSaveHooks() {
 
 BOOL CTembraApp::DoFileDialog(std::string& path, UINT titleId, bool open, bool writeProtected) {
     const QString remembered = QDir::currentPath();
-    const std::string start =
-        StartFolder(m_strLastFolder, Sjis::ToUtf8(m_config.GetPath().GetDataPath()));
+    // Never the program's own data folder: it is hidden, and the user's charts are not there.
+    const std::string start = StartFolder(m_strLastFolder, DocumentsFolder());
     if (!start.empty()) {
         QDir::setCurrent(QString::fromStdString(start));
     }

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <vector>
 
 namespace tembra {
@@ -232,6 +234,40 @@ TEST_F(ChartDrawTest, NothingBeforeTheFirstBuild) {
     CRecordingDC dc;
     chart->Draw(doc, doc, dc, kDrawNormal);
     EXPECT_TRUE(dc.Records().empty());
+}
+
+TEST_F(ChartDrawTest, ChangedProcessesAreCountedAnewBeforeTheChartIsDrawn) {
+    chart->BuildShapes(doc, doc.layout);
+    const std::size_t groups = chart->GetShapes().size();
+    ASSERT_EQ(groups, 4u);
+    const int modified = doc.modified;
+    struct Step {
+        const char* name;
+        std::function<void()> change;
+        bool counted; // whether the drawing counts the processes anew
+    };
+    const std::vector<Step> steps = {
+        {"a paint with nothing changed", [] {}, false},
+        {"every process cut",
+         [this] {
+             doc.objects.clear();
+             ++doc.objectChanges;
+         },
+         true},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        CRecordingDC dc;
+        dc.SetMapMode(MM_LOMETRIC);
+        step.change();
+        chart->Draw(doc, doc, dc, kDrawNormal);
+        // Without a process no value is above 0: the frame and the scale's group are left, no
+        // bars and no totals per day.
+        EXPECT_EQ(chart->GetShapes().size(), step.counted ? 2u : groups);
+        EXPECT_FALSE(chart->IsStale(doc));
+        // Drawing changes nothing of the chart the user made: the document is not marked.
+        EXPECT_EQ(doc.modified, modified);
+    }
 }
 
 } // namespace

@@ -107,6 +107,7 @@ public:
             }
         }
     }
+    std::uint64_t GetObjectsChangeCount() const override { return objectChanges; }
     const CShigenNameTable& GetShigenNames() const override { return shigenNames; }
     const CCalendar* GetCalendar() const override { return &calendar; }
     LONG GetPrintHatch() const override { return printHatch; }
@@ -134,6 +135,8 @@ public:
     std::vector<std::unique_ptr<CKoutei>> objects;
     std::vector<std::unique_ptr<CKoutei>> selection;
     LONG printHatch = 0;
+    // What a test that changes the objects adds to.
+    std::uint64_t objectChanges = 0;
     int modified = 0;
     std::vector<CObject*> viewUpdates;
 };

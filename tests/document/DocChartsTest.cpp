@@ -4,6 +4,7 @@
 
 #include "DocTestSupport.h"
 #include "chart/Chart.h"
+#include "chart/ChartDocument.h"
 #include "document/DocFileRequests.h"
 #include "document/LockFiles.h"
 #include "support/ArchiveBytes.h"
@@ -59,6 +60,41 @@ TEST_F(DocChartsTest, SelectedChartsAreCountedByKindAndDeletedForGood) {
     // No undo brings it back.
     doc->GetUndoHistory().Undo();
     EXPECT_EQ(doc->GetChartCount(), 2);
+    doc->RemoveView(&view);
+}
+
+TEST_F(DocChartsTest, TheChartsAreRedrawnWhenTheProcessesTheyCountChange) {
+    auto doc = NewChart();
+    CChartPos pos;
+    pos.SetStartDate(doc->GetSyokiSet().GetStartDate());
+    pos.SetEndDate(doc->GetSyokiSet().GetStartDate() + CTimeSpan(3, 0, 0, 0));
+    doc->AddObj(doc->CreateKoutei(&pos).release(), FALSE);
+    CChart* chart = AddChart(*doc, CChart::kPurposeLoading, false);
+    IChartDocument& charts = *DocumentSeam<IChartDocument>(doc.get());
+    const std::uint64_t before = charts.GetObjectsChangeCount();
+    test::RecordingView view;
+    doc->AddView(&view);
+    // The views are told of the process added with the chart there.
+    doc->SetModifiedFlag(TRUE);
+    EXPECT_EQ(view.CountFor(chart), 1);
+
+    // A change of anything else redraws no chart.
+    doc->GetSyokiSet().SetLastRow(77);
+    doc->SetModifiedFlag(TRUE);
+    EXPECT_EQ(view.CountFor(chart), 1);
+
+    // Every process cut: the chart is redrawn once, and draws itself anew from what is left.
+    doc->GetUndoHistory().Reset();
+    doc->DeleteAllObjects();
+    EXPECT_NE(charts.GetObjectsChangeCount(), before);
+    EXPECT_EQ(view.CountFor(chart), 2);
+    doc->SetModifiedFlag(TRUE);
+    EXPECT_EQ(view.CountFor(chart), 2) << "nothing changed since";
+
+    // Undo brings the process back without marking the chart: the chart is redrawn for it.
+    doc->GetUndoHistory().Undo();
+    EXPECT_EQ(doc->GetObjCount(), 1);
+    EXPECT_EQ(view.CountFor(chart), 3);
     doc->RemoveView(&view);
 }
 

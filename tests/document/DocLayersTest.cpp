@@ -103,7 +103,9 @@ TEST_F(DocLayersTest, ANewOrOpenedChartHasSixteenShownLayersWithoutNames) {
 
     test::TempDir dir;
     CTembraDoc opened;
-    ASSERT_TRUE(opened.OnOpenDocument(dir.Write("empty.tbr", "").string()));
+    const std::string path = dir.File("new.tbr").string();
+    ASSERT_TRUE(doc.OnSaveDocument(path));
+    ASSERT_TRUE(opened.OnOpenDocument(path));
     expectDefaultTable(opened, "opened");
 }
 

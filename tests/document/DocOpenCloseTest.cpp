@@ -1,4 +1,4 @@
-// Opening and closing a chart file: a new chart from an empty file, the backup extension, the
+// Opening and closing a chart file: the reasons a file is refused, the backup extension, the
 // lock files of other users and of oneself, the read-only mode, the questions at the close, a
 // Windows file whose embedded items cannot be read, and the open that converts a chart to the
 // safety-and-health plan's layout.
@@ -55,16 +55,59 @@ protected:
     }
 };
 
-TEST_F(DocOpenCloseTest, AnEmptyFileIsANewChart) {
-    const fs::path path = files.Write("empty.tbr", "");
-    CTembraDoc doc;
-    ASSERT_TRUE(doc.OnOpenDocument(path.string()));
-    EXPECT_EQ(doc.GetLayers().size(), 16u);
-    EXPECT_EQ(doc.GetVersion(), kCurrentFileVersion);
-    EXPECT_EQ(doc.GetSyokiSet().GetNobeMode(), config.GetNobeMode());
-    EXPECT_FALSE(doc.IsModified());
-    EXPECT_FALSE(doc.IsReadOnly());
-    EXPECT_TRUE(fs::exists(files.File("empty.$$$")));
+TEST_F(DocOpenCloseTest, AFileThatCannotBeReadIsRefusedWithTheReadersReason) {
+    const fs::path sample = SaveSample("whole.tbr");
+    const std::string bytes = ReadBytes(sample);
+    // The process class is named once, with its tag, schema and name length before the name.
+    const std::size_t name = bytes.find(std::string("\x07\x00"
+                                                    "CKoutei",
+                                                    9));
+    ASSERT_NE(name, std::string::npos);
+    const std::size_t half = bytes.size() / 2;
+    std::string schema = bytes;
+    schema[name - 2] = 7;
+    std::string index = bytes;
+    index[name - 4] = '\x34';
+    index[name - 3] = '\x92';
+    struct Case {
+        const char* name;
+        std::string bytes;
+        std::string reason;
+    };
+    const std::vector<Case> cases = {
+        {"empty.tbr", "", "工程表ファイルではありません"},
+        {"cut.tbr", bytes.substr(0, half),
+         "ファイルが" + std::to_string(half) + "バイト目で途切れています。"},
+        {"schema.tbr", schema, "記録の版 7 は知らない版です。"},
+        {"index.tbr", index, "記録の種類 4660 が壊れています。"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ui->ClearRecords();
+        const fs::path path = files.Write(c.name, c.bytes);
+        CTembraDoc doc;
+        EXPECT_FALSE(doc.OnOpenDocument(path.string()));
+        ASSERT_EQ(MessageTexts().size(), 1u);
+        EXPECT_EQ(MessageTexts()[0],
+                  "ファイルを開けませんでした。\n" + path.string() + "\n" + c.reason);
+        EXPECT_FALSE(fs::exists(LockFilePath(path)));
+        // No stage of the read that gave up stays in the status bar.
+        EXPECT_EQ(ui->LastStatusUtf8(), "");
+    }
+}
+
+TEST_F(DocOpenCloseTest, TheProgressTextsGoWhenTheirWorkEnds) {
+    auto doc = NewChart();
+    EXPECT_FALSE(ui->StatusTexts().empty());
+    EXPECT_EQ(ui->LastStatusUtf8(), "");
+    // A read that ends well says so, and the mode's guide comes back after it.
+    const fs::path path = SaveSample("done.tbr");
+    ui->ClearRecords();
+    ASSERT_TRUE(doc->OnOpenDocument(path.string()));
+    const std::vector<std::string>& texts = ui->StatusTexts();
+    ASSERT_GE(texts.size(), 2u);
+    EXPECT_EQ(Sjis::ToUtf8(texts[texts.size() - 2]), "読み込みを終了しました");
+    EXPECT_EQ(ui->LastStatusUtf8(), "開始点、または項目欄で左クリック");
 }
 
 TEST_F(DocOpenCloseTest, ABackupFileOpensUnderTheChartsOwnExtensionModified) {

@@ -1,6 +1,6 @@
 // Saving a chart: a save killed anywhere in the write or failing leaves the previous file and the
 // locks as they were and tells why; the file replaced is kept in the program folder; File > Save
-// asks before it writes over the file.
+// asks before it writes over the file, and says why a file it may not write is not written.
 #include "DocFileFixture.h"
 
 #include "document/DocFileRequests.h"
@@ -232,6 +232,37 @@ TEST_F(DocSaveTest, FileSaveAsksBeforeItWritesOverTheFile) {
     EXPECT_TRUE(untitled->OnFileSaveAs());
     EXPECT_TRUE(untitled->IsModified());
     state.SetSaveVersion(kCurrentFileVersion);
+}
+
+TEST_F(DocSaveTest, AFileThatMayNotBeWrittenIsSaidSoBeforeAnotherNameIsAsked) {
+    const fs::path path = Previous("fixed.tbr");
+    CTembraDoc doc;
+    ASSERT_TRUE(doc.OnOpenDocument(path.string()));
+    doc.SetPathName(path.string());
+    doc.SetModifiedFlag(TRUE);
+    const std::string previous = ReadBytes(path);
+    fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    ui->ClearRecords();
+    // The user answers Yes, then chooses the same name in the save dialog.
+    std::size_t shownBeforeDialog = 0;
+    ui->OnDialog("FileDialog", [&](DialogRequest& r) {
+        shownBeforeDialog = MessageTexts().size();
+        static_cast<FileDialogRequest&>(r).path = path.string();
+        return IDOK;
+    });
+    ui->QueueAnswer(IDYES);
+    {
+        // The superuser may write anything: the save runs as a user who may not.
+        const uid_t user = ::geteuid();
+        ASSERT_TRUE(user != 0 || ::seteuid(65534) == 0);
+        doc.OnFileSave();
+        ASSERT_TRUE(user != 0 || ::seteuid(0) == 0);
+    }
+    const std::string denied = "保存に失敗しました。\n" + std::string(std::strerror(EACCES));
+    EXPECT_EQ(MessageTexts(), (std::vector<std::string>{"上書きしますか？", denied, denied}));
+    EXPECT_EQ(shownBeforeDialog, 2u);
+    EXPECT_TRUE(SameBytes(ReadBytes(path), previous));
+    EXPECT_TRUE(doc.IsModified());
 }
 
 } // namespace

@@ -69,7 +69,7 @@ TEST(EditorUi, AMessageBoxShowsTheEditorsTitleTheTextAndItsDefault) {
     });
     EXPECT_EQ(ui.MessageBox(test::J("消去します。"), MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2, 0),
               IDYES);
-    EXPECT_EQ(title, QStringLiteral("Marquell for Windows"));
+    EXPECT_EQ(title, QStringLiteral("Marquell"));
     EXPECT_EQ(text, QString::fromUtf8("消去します。"));
     EXPECT_EQ(icon, QMessageBox::Question);
     EXPECT_TRUE(noIsDefault);

@@ -17,6 +17,7 @@
 #include "support/qt/WaitUntil.h"
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDropEvent>
 #include <QEventLoop>
@@ -235,10 +236,21 @@ TEST_F(FrameTest, AFirstStartShowsTheFourBarsAndThePanes) {
         EXPECT_FALSE(bar->isHidden());
         EXPECT_EQ(Buttons(bar), c.buttons) << c.id;
     }
-    // The palette floats near the screen's corner, 138 pixels wide.
+    // The palette floats by the corner of the editor's own window, 138 pixels wide; not at the
+    // screen's corner, over whatever program is there.
     QToolBar* palette = frame->Bar(59634);
     EXPECT_TRUE(palette->isFloating());
-    EXPECT_EQ(palette->geometry().topLeft(), QPoint(10, 10));
+    EXPECT_EQ(palette->geometry().topLeft(), frame->centralWidget()->mapToGlobal(QPoint(10, 10)));
+    EXPECT_NE(palette->geometry().topLeft(), QPoint(10, 10));
+    // Where the desktop then puts the window, the palette goes along, until the user moves it.
+    frame->move(frame->pos() + QPoint(120, 80));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(palette->pos(), frame->centralWidget()->mapToGlobal(QPoint(10, 10)));
+    palette->move(palette->pos() + QPoint(300, 0));
+    const QPoint put = palette->pos();
+    frame->move(frame->pos() + QPoint(-60, -40));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(palette->pos(), put);
     EXPECT_EQ(palette->width(), 138);
     EXPECT_FALSE(frame->Bar(59392)->isFloating());
     // The help buttons stay disabled: the editor has no help.

@@ -108,7 +108,7 @@ TEST(StringTableTest, WellKnownTexts) {
         const char* text;
     };
     const std::vector<Case> cases = {
-        {StringTableProgram::Tembra, 57344, "Tembra+ for Windows"},
+        {StringTableProgram::Tembra, 57344, "Tembra+"},
         {StringTableProgram::Tembra, 5084, "変更内容は次回新規作成から有効になります"},
         {StringTableProgram::Tembra, 5116,
          "システム時間が異常です。\n今日の日付に合わせてください。"},
@@ -127,7 +127,7 @@ TEST(StringTableTest, WellKnownTexts) {
         {StringTableProgram::Tembra, 104, ".tbr"},
         {StringTableProgram::Tembra, 1051, "項目名称を入力（ENTERキーで決定）"},
         {StringTableProgram::Tembra, 5521, "工程欄ヘッダ指定(&H)"},
-        {StringTableProgram::Marquell, 57344, "Marquell for Windows"},
+        {StringTableProgram::Marquell, 57344, "Marquell"},
         {StringTableProgram::Marquell, 128,
          "ﾚｲｱｳﾄ ｴﾃﾞｨﾀ  <> - [ Ａ４ ] \n無題\nLayouDocument\nLayout File "
          "(*.lyt)\n.lyt\nLayout.Document\nLayout Document"},
@@ -179,14 +179,14 @@ TEST(StringTableTest, SelectionSwitchesTheTableSearched) {
     {
         ScopedTable table(StringTableProgram::Marquell);
         EXPECT_EQ(SelectedStringTable(), StringTableProgram::Marquell);
-        EXPECT_STREQ(FindString(57344), "Marquell for Windows");
+        EXPECT_STREQ(FindString(57344), "Marquell");
         EXPECT_NE(FindString(61241), nullptr);
         // The main program's messages are not the editor's.
         EXPECT_EQ(FindString(5084), nullptr);
         EXPECT_EQ(LoadStringUtf8(5084), "#5084");
     }
     EXPECT_EQ(SelectedStringTable(), StringTableProgram::Tembra);
-    EXPECT_STREQ(FindString(57344), "Tembra+ for Windows");
+    EXPECT_STREQ(FindString(57344), "Tembra+");
     EXPECT_EQ(FindString(61241), nullptr);
     EXPECT_EQ(missing.ids, (std::vector<UINT>{5084}));
 }

@@ -24,6 +24,22 @@ TEST(CQtFontCatalog, WindowsFacesAnswerThroughTheirSubstitutes) {
     EXPECT_EQ(lf.FaceName(), "ms gothic");
 }
 
+// Also run on a Japanese desktop (platform_qt_tests_ja), where the font database lists the IPA
+// fonts by their Japanese names.
+TEST(CQtFontCatalog, TheWindowsFacesAndTheirStandInsWhateverTheDesktopsLanguage) {
+    CQtFontCatalog catalog;
+    const auto names = catalog.FaceNames();
+    ASSERT_FALSE(names.empty());
+    EXPECT_EQ(Sjis::ToUtf8(names.front()), "ＭＳ 明朝");
+    LOGFONT lf;
+    EXPECT_TRUE(catalog.FindFace(Sjis::FromUtf8("ＭＳ 明朝"), lf));
+    EXPECT_TRUE(catalog.FindFace("IPAGothic", lf));
+    // What the list offers is what a layout stores: a family's name, never a foundry.
+    for (const std::string& n : names) {
+        EXPECT_FALSE(Sjis::ToUtf8(n).ends_with("]")) << Sjis::ToUtf8(n);
+    }
+}
+
 TEST(CQtFontCatalog, InstalledAndMissingFaces) {
     CQtFontCatalog catalog;
     LOGFONT lf;

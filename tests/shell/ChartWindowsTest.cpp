@@ -41,7 +41,7 @@ TEST_F(ChartWindowsTest, AnOpenClosesOnlyUntouchedEmptyCharts) {
     holding->AddObj(holding->CreateEvent().release(), FALSE);
     ASSERT_EQ(app->Documents().size(), 3u);
 
-    CTembraDoc* opened = app->OpenDocumentFile(files.Write("A.tbr", "").string());
+    CTembraDoc* opened = app->OpenDocumentFile(test::CopyOfSample(files, "A.tbr").string());
     ASSERT_NE(opened, nullptr);
     const std::vector<CTembraDoc*> documents = app->Documents();
     EXPECT_EQ(documents, (std::vector<CTembraDoc*>{modified, holding, opened}));
@@ -137,21 +137,22 @@ TEST_F(ChartWindowsTest, ASecondWindowOnAChart) {
 
 TEST_F(ChartWindowsTest, TheChartWindowShowsTheTitleAndTheRecentFilesFollow) {
     ASSERT_FALSE(Start());
-    const std::string path = files.Write("工程表.tbr", "").string();
+    const std::string path = test::CopyOfSample(files, "工程表.tbr").string();
     ASSERT_NE(app->OpenDocumentFile(path), nullptr);
     IChartWindow* chart = app->ActiveChart();
     ASSERT_NE(chart, nullptr);
     const QString title = QString::fromStdString(Sjis::ToUtf8(chart->Document().GetTitle()));
     EXPECT_TRUE(title.contains(QString::fromUtf8("工程表"))) << title.toStdString();
-    EXPECT_EQ(Windows()[0]->windowTitle(), title);
+    EXPECT_EQ(Windows()[0]->windowTitle(), title + "[*]");
     EXPECT_EQ(app->RecentFiles().Paths().front(), path);
+    EXPECT_EQ(app->LastFolder(), files.Path().string() + "/") << "where the next dialog starts";
     EXPECT_TRUE(Frame().Action(ID_FILE_MRU_FILE1)->text().contains(QString::fromStdString(path)));
     EXPECT_EQ(app->OpenDocumentFile(files.File("missing.tbr").string()), nullptr);
 }
 
 TEST_F(ChartWindowsTest, FilesDroppedOnTheWindowAreOpened) {
     ASSERT_FALSE(Start());
-    const std::string path = files.Write("dropped.tbr", "").string();
+    const std::string path = test::CopyOfSample(files, "dropped.tbr").string();
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
     // A drop goes to the window that accepted the drag entering it.

@@ -54,6 +54,30 @@ TEST_F(DocumentFilesTest, SaveAndSaveAsRunOnTheActiveChart) {
     EXPECT_EQ(document->GetPathName(), second.string());
     EXPECT_FALSE(fs::exists(files.File("first.$$$"))) << "the old name's lock went";
     EXPECT_TRUE(fs::exists(files.File("second.$$$")));
+    // Both names are among the recent files, the last one first, as an open would list them.
+    app->UpdateCommandStates();
+    EXPECT_EQ(app->RecentFiles().Paths(),
+              (std::vector<std::string>{second.string(), first.string()}));
+}
+
+TEST_F(DocumentFilesTest, AChangedChartShowsTheDesktopsModifiedMark) {
+    ASSERT_FALSE(Start());
+    CTembraDoc* document = app->NewDocument();
+    QMdiSubWindow* window = Frame().MdiArea()->subWindowList().front();
+    app->UpdateCommandStates();
+    EXPECT_FALSE(window->isWindowModified());
+    document->GetSyokiSet().SetLastRow(66);
+    document->SetModifiedFlag(TRUE);
+    app->UpdateCommandStates();
+    EXPECT_TRUE(window->isWindowModified());
+    // The mark stands where the title leaves room for it; the title is the chart's.
+    EXPECT_EQ(window->windowTitle(),
+              QString::fromStdString(Sjis::ToUtf8(document->GetTitle())) + "[*]");
+
+    ChooseFile(files.File("saved.tbr"));
+    app->Router().Execute(57603);
+    app->UpdateCommandStates();
+    EXPECT_FALSE(window->isWindowModified());
 }
 
 TEST_F(DocumentFilesTest, TheTickWritesTheCopiesAndANormalExitRemovesThem) {

@@ -69,7 +69,13 @@ TEST_F(FileDialogTest, OneShotFiltersAndTheFoldersOfTheDialog) {
     EXPECT_FALSE(app->FileFlags().asd);
     EXPECT_EQ(folder.toStdString(), files.Path().string()) << "the proposal's folder";
 
-    // Without a proposal and a last folder the dialog starts in the data folder.
+    // Without a proposal and a last folder the dialog starts in the user's documents folder,
+    // not in the program's hidden data folder.
+    test::TempDir home;
+    const QByteArray oldHome = qgetenv("HOME");
+    qputenv("HOME", QByteArray::fromStdString(home.Path().string()));
+    const std::filesystem::path documents = home.File("Documents");
+    std::filesystem::create_directories(documents);
     const QString current = QDir::currentPath();
     WhenTheDialogOpens([&](CFileOpenDlg& dialog) {
         seen = dialog.nameFilters();
@@ -79,8 +85,8 @@ TEST_F(FileDialogTest, OneShotFiltersAndTheFoldersOfTheDialog) {
     path.clear();
     EXPECT_FALSE(app->DoFileDialog(path, 61440, true, false));
     EXPECT_EQ(seen.size(), 3);
-    EXPECT_EQ(QDir::cleanPath(folder).toStdString() + "/",
-              Sjis::ToUtf8(app->Config().GetPath().GetDataPath()));
+    EXPECT_EQ(QDir::cleanPath(folder).toStdString(), documents.string());
+    qputenv("HOME", oldHome);
     EXPECT_EQ(QDir::currentPath(), current) << "the current folder comes back";
 }
 

@@ -38,6 +38,13 @@ inline std::vector<UINT> Messages(const ScriptedUi& ui) {
     return ui.MessageIds();
 }
 
+// A chart file to open, in the folder: a copy of the shipped sample under the name.
+inline std::filesystem::path CopyOfSample(const TempDir& folder, const std::string& name) {
+    const std::filesystem::path path = folder.File(name);
+    std::filesystem::copy_file(std::filesystem::path(TEMBRA_DATA_DIR) / "sample.tbr", path);
+    return path;
+}
+
 class ShellFixture : public ::testing::Test {
 protected:
     // The program's shipped standard layout is there, as in an installation.

@@ -66,7 +66,7 @@ TEST_F(StartupTest, TheOleSwitches) {
 
 TEST_F(StartupTest, TheSplashShowsForABareStartFor3000Ms) {
     test::TempDir files;
-    const std::filesystem::path chart = files.Write("a.tbr", "");
+    const std::filesystem::path chart = test::CopyOfSample(files, "a.tbr");
     int recoveries = 0;
     MakeApp().Hooks().recover = [&] { return ++recoveries > 0; };
     EXPECT_FALSE(app->InitInstance({chart.string()}));

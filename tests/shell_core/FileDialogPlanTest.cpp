@@ -57,9 +57,9 @@ TEST(FileDialogPlanTest, TheSaveFilterChoosesTheFileVersion) {
 }
 
 TEST(FileDialogPlanTest, TheDialogStartsInTheLastFolder) {
-    EXPECT_EQ(StartFolder("", "/data"), "/data/");
-    EXPECT_EQ(StartFolder("/last/", "/data/"), "/last/");
-    EXPECT_EQ(StartFolder("/last", "/data/"), "/last/");
+    EXPECT_EQ(StartFolder("", "/home/u/Documents"), "/home/u/Documents/");
+    EXPECT_EQ(StartFolder("/last/", "/home/u/Documents/"), "/last/");
+    EXPECT_EQ(StartFolder("/last", "/home/u/Documents/"), "/last/");
     EXPECT_EQ(SplitAtLastSlash("/a b/c.tbr"),
               (std::pair<std::string, std::string>{"/a b/", "c.tbr"}));
     EXPECT_EQ(SplitAtLastSlash("c.tbr"), (std::pair<std::string, std::string>{"", "c.tbr"}));

@@ -42,6 +42,41 @@ constexpr UINT kSaveChanges = 61699;
 constexpr int kTemplateId = 128;
 constexpr int kExtensionPart = 4;
 
+// The lines of a layout's sections that the reader passes over: within a section (up to "[EOS]"),
+// a line that is neither empty nor a key with its value.
+int CountDamagedLines(const tembra::LayoutLines& lines) {
+    int damaged = 0;
+    bool inSection = false;
+    for (const std::string& line : lines) {
+        if (line.starts_with('[')) {
+            if (line.starts_with(tembra::kLayoutEndOfFile)) {
+                break;
+            }
+            inSection = true;
+            continue;
+        }
+        if (inSection && line.find_first_not_of(" \t\r") != std::string::npos &&
+            line.find('=') == std::string::npos) {
+            ++damaged;
+        }
+    }
+    return damaged;
+}
+
+// Whether the lines hold the file information or a paper of a layout.
+bool HasLayoutSection(const tembra::LayoutLines& lines) {
+    const tembra::LayoutFileIndex index(lines);
+    if (index.Info() != nullptr) {
+        return true;
+    }
+    for (int paper = 0; paper < tembra::kLayoutPaperCount; ++paper) {
+        if (index.Paper(paper) != nullptr) {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool IsReadWritable(const std::string& path) {
     return !path.empty() && ::access(path.c_str(), R_OK | W_OK) == 0;
 }
@@ -108,6 +143,7 @@ BOOL CMarquellDoc::OnNewDocument() {
         return FALSE;
     }
     m_layout.InitNew();
+    m_bReadOnly = false;
     SetTitle(LayoutTemplatePart(1));
     return TRUE;
 }
@@ -118,16 +154,29 @@ BOOL CMarquellDoc::OnOpenDocument(const std::string& path) {
     if (fs::is_regular_file(path, error)) {
         lines = tembra::ReadLayoutLines(path);
     }
-    // A file that cannot be read leaves the open layout as it was.
-    if (!lines) {
-        const std::string text =
+    // A file that cannot be read, or is no layout (opened as an empty one, a save would write a
+    // layout over whatever it holds), leaves the open layout as it was.
+    if (!lines || !HasLayoutSection(*lines)) {
+        std::string text =
             tembra::FormatString(tembra::LoadString(kFailedToOpen), {tembra::Sjis::FromUtf8(path)});
+        if (lines) {
+            text += tembra::Sjis::FromUtf8("\nレイアウトファイルではありません。");
+        }
         Ui().MessageBox(text, tembra::MB_OK | tembra::MB_ICONEXCLAMATION, kFailedToOpen);
         return FALSE;
     }
     DeleteContents();
     m_layout.ReadLayoutFile(*lines);
     SetModifiedFlag(FALSE);
+    const int damaged = CountDamagedLines(*lines);
+    m_bReadOnly = damaged > 0;
+    if (m_bReadOnly) {
+        AfxMessageBox(tembra::FormatString(tembra::Sjis::FromUtf8(
+                                               "%1 には読めない行が %2 行あります。\n"
+                                               "書込禁止で開きます。別の名前で保存してください。"),
+                                           {tembra::Sjis::FromUtf8(path), std::to_string(damaged)}),
+                      tembra::MB_OK | tembra::MB_ICONINFORMATION);
+    }
     return TRUE;
 }
 
@@ -173,7 +222,8 @@ BOOL CMarquellDoc::SaveModified() {
 }
 
 BOOL CMarquellDoc::OnFileSave() {
-    return DoSave(IsReadWritable(GetPathName()) ? GetPathName() : std::string(), TRUE);
+    const bool own = !m_bReadOnly && IsReadWritable(GetPathName());
+    return DoSave(own ? GetPathName() : std::string(), TRUE);
 }
 
 BOOL CMarquellDoc::OnFileSaveAs() {
@@ -200,6 +250,10 @@ BOOL CMarquellDoc::DoSave(const std::string& path, BOOL replace) {
     }
     if (replace && !IsTemporaryEdit()) {
         SetPathName(target, TRUE);
+    }
+    if (replace) {
+        // The layout is the file it was written to, whole.
+        m_bReadOnly = false;
     }
     return TRUE;
 }

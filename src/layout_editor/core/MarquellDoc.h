@@ -44,15 +44,20 @@ public:
 
     // ---- File ------------------------------------------------------------------------------
     BOOL OnNewDocument() override;
-    // Reads the layout; a file that cannot be read shows the framework's open-failure message
-    // and leaves an empty layout.
+    // Reads the layout; a file that cannot be read, or holds none of a layout's sections, shows
+    // the framework's open-failure message (with the reason) and leaves the layout as it was. A
+    // layout with lines the reader had to pass over opens read-only, and says so.
     BOOL OnOpenDocument(const std::string& path) override;
+    // Read from a file with damaged lines: File > Save asks for another name, so that what the
+    // reader could not take is not written over.
+    bool IsReadOnly() const { return m_bReadOnly; }
     void DeleteContents() override;
     // Outside temporary-edit mode the path also heads the recent-file list.
     void SetPathName(const std::string& path, BOOL addToMru = TRUE) override;
     BOOL SaveModified() override;
     BOOL DoSave(const std::string& path, BOOL replace = TRUE) override;
-    // File > Save: the document's own file when it can be read and written, else as Save As.
+    // File > Save: the document's own file when it can be read and written and the layout is not
+    // read-only, else as Save As.
     BOOL OnFileSave();
     BOOL OnFileSaveAs();
     // Writes the layout to path, which may change: a master layout there is refused (61242) and
@@ -121,6 +126,7 @@ private:
     std::vector<std::unique_ptr<CLayoutData>> m_copyBuffer;
     const CAppSettings* m_settings = nullptr;
     CRecentFileList* m_recent = nullptr;
+    bool m_bReadOnly = false;
 };
 
 // One part of the layout template (string 128: window title, untitled name, file-new name,

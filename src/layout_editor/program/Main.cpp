@@ -1,10 +1,12 @@
 // marquell: the layout editor.
 #include "layout_editor/MarquellApp.h"
+#include "platform/qt/QtTranslations.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    tembra::InstallQtTranslations();
     marquell::CMarquellApp editor;
     const int status = editor.InitInstance(QApplication::arguments().mid(1));
     if (status >= 0) {

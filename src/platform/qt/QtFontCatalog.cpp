@@ -44,14 +44,24 @@ LOGFONT Describe(std::string_view faceCp932, BYTE charSet, BYTE pitchAndFamily) 
     return lf;
 }
 
-// The family of the database with this name (compared without case), or an empty string.
+// A family of the database's list without the foundry the list adds where a family has more
+// than one ("C059 [UKWN]"): the name a font is asked for by, and the name a layout stores.
+QString WithoutFoundry(const QString& listed) {
+    const qsizetype bracket = listed.indexOf(QStringLiteral(" ["));
+    return bracket > 0 && listed.endsWith(QLatin1Char(']')) ? listed.left(bracket) : listed;
+}
+
+// The family of the database with this name (compared without case), or an empty string. A
+// family is listed under the name of the desktop's language (a Japanese desktop lists IPAMincho
+// as "IPA明朝"); its other names are found as the database's aliases of it.
 QString InstalledFamily(const QString& name) {
-    for (const QString& family : QFontDatabase::families()) {
+    for (const QString& listed : QFontDatabase::families()) {
+        const QString family = WithoutFoundry(listed);
         if (family.compare(name, Qt::CaseInsensitive) == 0) {
             return family;
         }
     }
-    return {};
+    return QFontDatabase::hasFamily(name) ? name : QString();
 }
 
 } // namespace
@@ -92,7 +102,8 @@ std::vector<std::string> CQtFontCatalog::FaceNames() const {
             names.push_back(Sjis::FromUtf8(w.name));
         }
     }
-    for (const QString& family : QFontDatabase::families()) {
+    for (const QString& listed : QFontDatabase::families()) {
+        const QString family = WithoutFoundry(listed);
         if (!QFontDatabase::isSmoothlyScalable(family)) {
             continue;
         }

@@ -1,5 +1,6 @@
 // The installed fonts as the font lists and the default-font lookup see them, from Qt's font
-// database. Face names are CP932; families whose names CP932 cannot hold are left out. The
+// database by family (without the foundry Qt's list adds to some), whatever language the desktop
+// names them in. Face names are CP932; families whose names CP932 cannot hold are left out. The
 // Windows face names of the chart files ("ＭＳ 明朝", "ＭＳ ゴシック", their P variants and
 // the English names) are found when the IPA font that stands in for them is installed, and
 // keep their own name.

@@ -66,8 +66,8 @@ std::string FormatFileVersion(int version) {
     return text;
 }
 
-std::string StartFolder(std::string_view lastFolder, std::string_view dataFolder) {
-    std::string folder(lastFolder.empty() ? dataFolder : lastFolder);
+std::string StartFolder(std::string_view lastFolder, std::string_view documentsFolder) {
+    std::string folder(lastFolder.empty() ? documentsFolder : lastFolder);
     if (!folder.empty() && folder.back() != '/') {
         folder += '/';
     }

@@ -36,9 +36,9 @@ int SaveVersionForFilter(int filterIndex);
 // "Ver.%02d.%02d.%02d" of a version major * 10000 + minor * 100 + patch.
 std::string FormatFileVersion(int version);
 
-// The folder the dialog starts in: the last folder, or the data folder while there is none,
-// with a trailing "/".
-std::string StartFolder(std::string_view lastFolder, std::string_view dataFolder);
+// The folder the dialog starts in: the last folder, or the user's documents folder while there is
+// none, with a trailing "/".
+std::string StartFolder(std::string_view lastFolder, std::string_view documentsFolder);
 // The initial name split at its last "/": the folder part (with its "/") and the file name.
 std::pair<std::string, std::string> SplitAtLastSlash(std::string_view path);
 

@@ -1,6 +1,7 @@
 // Tembra: the schedule chart program.
 #include "platform/StringTable.h"
 #include "platform/Time.h"
+#include "platform/qt/QtTranslations.h"
 #include "shell/ButtonImages.h"
 #include "shell/TembraApp.h"
 
@@ -29,6 +30,7 @@ void FixClockFromEnvironment() {
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    tembra::InstallQtTranslations();
     QApplication::setApplicationName(QStringLiteral("tembra"));
     QApplication::setApplicationDisplayName(QString::fromStdString(tembra::LoadStringUtf8(57344)));
     FixClockFromEnvironment();

@@ -51,7 +51,7 @@ protected:
     }
     ~ChartRenderTest() override { SetScreenDCFactory(m_previous); }
 
-    QImage Paint(const std::vector<const CChart*>& charts) {
+    QImage Paint(const std::vector<CChart*>& charts) {
         QImage image(kWidth, kHeight, QImage::Format_RGB32);
         image.fill(Qt::white);
         CQtDC::Options options;
@@ -59,7 +59,7 @@ protected:
         options.dpiY = kDpi;
         CQtDC dc(&image, options);
         dc.SetMapMode(MM_LOMETRIC);
-        for (const CChart* chart : charts) {
+        for (CChart* chart : charts) {
             chart->Draw(doc, doc, dc, kDrawNormal);
         }
         return image;

@@ -295,6 +295,44 @@ TEST_F(DocTest, AFileThatCannotBeReadLeavesTheLayout) {
     EXPECT_FALSE(doc.OnOpenDocument(folder.string()));
 }
 
+TEST_F(DocTest, AFileThatIsNoLayoutIsRefusedAndDamagedLinesOpenReadOnly) {
+    ASSERT_TRUE(doc.OnOpenDocument(Master().string()));
+    // A text file named as a layout: refused, nothing of it read, and so nothing to save over it.
+    const std::string notes = "shopping list\r\nmilk = 2\r\n";
+    const fs::path text = paths.Dir().Write("layouts/notes.lyt", notes);
+    EXPECT_FALSE(doc.OnOpenDocument(text.string()));
+    ASSERT_EQ(Messages(), (std::vector<UINT>{61697}));
+    EXPECT_NE(ui->MessageBoxes()[0].text.find("レイアウトファイルではありません"),
+              std::string::npos);
+    EXPECT_EQ(doc.GetLayout().GetLayoutName(), J("標準書式"));
+    EXPECT_FALSE(doc.IsReadOnly());
+    EXPECT_EQ(TempDir::Read(text), notes);
+
+    // A layout with a line the reader passes over opens read-only: Save asks for another name.
+    ui->ClearRecords();
+    const std::string damagedBytes = J("[ファイル情報]\r\nLayoutName=傷\r\n\x01\x02 cut\r\n"
+                                       "[_A4_]\r\nPaperArea= 0, 0, 2970, 2100\r\n[EOS]\r\n");
+    const fs::path damaged = paths.Dir().Write("layouts/damaged.lyt", damagedBytes);
+    ASSERT_TRUE(doc.OnOpenDocument(damaged.string()));
+    doc.SetPathName(damaged.string());
+    EXPECT_TRUE(doc.IsReadOnly());
+    EXPECT_EQ(ui->MessageBoxes().size(), 1u);
+    doc.SetModifiedFlag(TRUE);
+    names = {"直した書式"};
+    files = {folder / "fixed.lyt"};
+    ASSERT_TRUE(doc.OnFileSave());
+    EXPECT_EQ(proposals.size(), 1u) << "another name was asked for";
+    EXPECT_EQ(TempDir::Read(damaged), damagedBytes);
+    EXPECT_EQ(doc.GetPathName(), (folder / "fixed.lyt").string());
+    EXPECT_FALSE(doc.IsReadOnly());
+
+    // A whole layout reads without a damaged line.
+    ui->ClearRecords();
+    ASSERT_TRUE(doc.OnOpenDocument(Master().string()));
+    EXPECT_FALSE(doc.IsReadOnly());
+    EXPECT_TRUE(Messages().empty());
+}
+
 TEST_F(DocTest, TheClosePromptNamesTheFile) {
     const fs::path master = Master();
     ASSERT_TRUE(doc.OnOpenDocument(master.string()));

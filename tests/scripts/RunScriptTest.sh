@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# scripts/run.sh as a developer runs it in a tree that has a release build folder of their own:
+# the cmake it calls is a stand-in that records its arguments, and every package counts as
+# installed. The script configures and builds a folder of its own and leaves build/release alone
+# (its options, tests off among them, would otherwise land in that folder's cache).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/../.." && pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir "$work/bin"
+printf '#!/bin/sh\necho "$*" >> "$CMAKE_LOG"\n' > "$work/bin/cmake"
+printf '#!/bin/sh\nprintf "install ok installed"\n' > "$work/bin/dpkg-query"
+chmod +x "$work/bin/cmake" "$work/bin/dpkg-query"
+
+CMAKE_LOG="$work/cmake.log" PATH="$work/bin:$PATH" "$root/scripts/run.sh" > "$work/out"
+
+fail() {
+    echo "FAILED: $1" >&2
+    echo "cmake was called with:" >&2
+    cat "$work/cmake.log" >&2
+    exit 1
+}
+grep -q -- "-B $root/build/run " "$work/cmake.log" || fail "configures build/run"
+grep -q -- "--build $root/build/run" "$work/cmake.log" || fail "builds build/run"
+if grep -q "build/release" "$work/cmake.log"; then
+    fail "leaves build/release alone"
+fi
+echo "run.sh configures and builds build/run only"
