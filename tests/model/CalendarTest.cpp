@@ -14,6 +14,7 @@
 
 #include <array>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <optional>
@@ -68,7 +69,7 @@ TEST_F(CalendarTest, WithoutRulesExactlyTheSundaysAreHolidays) {
     EXPECT_EQ(calendar.GetValidFlag(), 1);
 
     int holidays = 0;
-    for (int year = 1991; year <= 2020; ++year) {
+    for (int year = 1991; year <= 2037; ++year) {
         for (int month = 1; month <= 12; ++month) {
             for (int day = 1; day <= GetDaysInMonth(year, month); ++day) {
                 const int weekday = Day(year, month, day).GetDayOfWeek();
@@ -80,7 +81,7 @@ TEST_F(CalendarTest, WithoutRulesExactlyTheSundaysAreHolidays) {
             }
         }
     }
-    EXPECT_EQ(holidays, 1565); // the Sundays from 1991-01-06 to 2020-12-27
+    EXPECT_EQ(holidays, 2452); // the Sundays from 1991-01-06 to 2037-12-27
     EXPECT_TRUE(ui->MessageBoxes().empty());
 }
 
@@ -101,14 +102,15 @@ TEST_F(CalendarTest, DaySlotsHoldWeekdayAndHolidayBits) {
         {3407, 0x03, "2000-02-29, a Tuesday"},
         {61, 0x00, "31 February 1991 does not exist"},
         {CCalendar::SlotIndex(2020, 12, 31), 0x05, "2020-12-31, a Thursday"},
-        {CCalendar::kSlotCount - 1, 0x05, "the last slot"},
+        {CCalendar::SlotIndex(2021, 1, 1), 0x06, "2021-01-01, a Friday"},
+        {CCalendar::kSlotCount - 1, 0x05, "the last slot, 2037-12-31, a Thursday"},
     };
     for (const Slot& c : cases) {
         EXPECT_EQ(slots[c.index], c.flag) << c.what;
     }
 
     // Slots of days that do not exist are never written.
-    for (int year = 1991; year <= 2020; ++year) {
+    for (int year = 1991; year <= 2037; ++year) {
         for (int month = 1; month <= 12; ++month) {
             for (int day = GetDaysInMonth(year, month) + 1; day <= 31; ++day) {
                 ASSERT_EQ(slots[CCalendar::SlotIndex(year, month, day)], 0)
@@ -397,6 +399,171 @@ TEST_F(CalendarTest, ShippedRulesGiveTheNationalHolidaysOfJapan) {
     EXPECT_TRUE(ui->MessageBoxes().empty());
 }
 
+// The program's own key starts as the copy the program ships.
+void UseShippedRules() {
+    const std::filesystem::path shipped =
+        std::filesystem::path(TEMBRA_SOURCE_DIR) / "data" / AppRegKeyDefaultPath().filename();
+    ASSERT_TRUE(std::filesystem::exists(shipped)) << shipped;
+    std::filesystem::copy_file(shipped, AppRegKeyDefaultPath(),
+                               std::filesystem::copy_options::overwrite_existing);
+}
+
+// Every national holiday and substitute day of 2021-2026 as the official lists give them.
+struct YearHolidays {
+    int year;
+    std::vector<std::pair<int, int>> days; // month, day
+};
+const YearHolidays kHolidays2021To2026[] = {
+    {2021,
+     {{1, 1},
+      {1, 11},
+      {2, 11},
+      {2, 23},
+      {3, 20},
+      {4, 29},
+      {5, 3},
+      {5, 4},
+      {5, 5},
+      {7, 22},
+      {7, 23},
+      {8, 8},
+      {8, 9},
+      {9, 20},
+      {9, 23},
+      {11, 3},
+      {11, 23}}},
+    {2022,
+     {{1, 1},
+      {1, 10},
+      {2, 11},
+      {2, 23},
+      {3, 21},
+      {4, 29},
+      {5, 3},
+      {5, 4},
+      {5, 5},
+      {7, 18},
+      {8, 11},
+      {9, 19},
+      {9, 23},
+      {10, 10},
+      {11, 3},
+      {11, 23}}},
+    {2023,
+     {{1, 1},
+      {1, 2},
+      {1, 9},
+      {2, 11},
+      {2, 23},
+      {3, 21},
+      {4, 29},
+      {5, 3},
+      {5, 4},
+      {5, 5},
+      {7, 17},
+      {8, 11},
+      {9, 18},
+      {9, 23},
+      {10, 9},
+      {11, 3},
+      {11, 23}}},
+    {2024, {{1, 1},  {1, 8},  {2, 11}, {2, 12},  {2, 23}, {3, 20}, {4, 29},
+            {5, 3},  {5, 4},  {5, 5},  {5, 6},   {7, 15}, {8, 11}, {8, 12},
+            {9, 16}, {9, 22}, {9, 23}, {10, 14}, {11, 3}, {11, 4}, {11, 23}}},
+    {2025,
+     {{1, 1},
+      {1, 13},
+      {2, 11},
+      {2, 23},
+      {2, 24},
+      {3, 20},
+      {4, 29},
+      {5, 3},
+      {5, 4},
+      {5, 5},
+      {5, 6},
+      {7, 21},
+      {8, 11},
+      {9, 15},
+      {9, 23},
+      {10, 13},
+      {11, 3},
+      {11, 23},
+      {11, 24}}},
+    {2026,
+     {{1, 1},
+      {1, 12},
+      {2, 11},
+      {2, 23},
+      {3, 20},
+      {4, 29},
+      {5, 3},
+      {5, 4},
+      {5, 5},
+      {5, 6},
+      {7, 20},
+      {8, 11},
+      {9, 21},
+      {9, 22},
+      {9, 23},
+      {10, 12},
+      {11, 3},
+      {11, 23}}},
+};
+
+TEST_F(CalendarTest, ShippedRulesGiveTheNationalHolidaysFrom2021) {
+    UseShippedRules();
+    CCalendar calendar;
+    ASSERT_TRUE(calendar.MakeHolidays(nullptr, TRUE, TRUE));
+
+    for (const YearHolidays& year : kHolidays2021To2026) {
+        std::set<std::int64_t> listed;
+        for (const auto& [month, day] : year.days) {
+            listed.insert(Day(year.year, month, day).GetTime());
+        }
+        for (CTime d = Day(year.year, 1, 1); d <= Day(year.year, 12, 31); d += CTimeSpan(kDay)) {
+            const bool holiday = d.GetDayOfWeek() == 1 || listed.contains(d.GetTime());
+            EXPECT_EQ(calendar.IsHoliday(d) != FALSE, holiday)
+                << d.Format("%Y-%m-%d") << (holiday ? " is a holiday" : " is a working day");
+        }
+    }
+    // The moved holidays of 2021 and the day between two holidays of 2026, once more by name.
+    for (const CTime& holiday :
+         {Day(2021, 7, 22), Day(2021, 7, 23), Day(2021, 8, 8), Day(2021, 8, 9), Day(2026, 9, 22)}) {
+        EXPECT_TRUE(calendar.IsHoliday(holiday)) << holiday.Format("%Y-%m-%d");
+    }
+    for (const CTime& working : {Day(2021, 7, 19), Day(2021, 8, 11), Day(2021, 10, 11)}) {
+        EXPECT_FALSE(calendar.IsHoliday(working)) << working.Format("%Y-%m-%d");
+    }
+    EXPECT_TRUE(ui->MessageBoxes().empty());
+}
+
+TEST_F(CalendarTest, ShippedRulesGiveTheEquinoxDaysTo2037) {
+    UseShippedRules();
+    CCalendar calendar;
+    ASSERT_TRUE(calendar.MakeHolidays(nullptr, TRUE, TRUE));
+    // Vernal and autumnal equinox days; one on a Sunday gives the Monday as substitute.
+    struct Equinoxes {
+        int year;
+        int march;
+        int september;
+    };
+    const Equinoxes cases[] = {
+        {2027, 21, 23}, {2028, 20, 22}, {2029, 20, 23}, {2030, 20, 23},
+        {2031, 21, 23}, {2032, 20, 22}, {2033, 20, 23}, {2034, 20, 23},
+        {2035, 21, 23}, {2036, 20, 22}, {2037, 20, 23},
+    };
+    for (const Equinoxes& c : cases) {
+        for (const CTime& day : {Day(c.year, 3, c.march), Day(c.year, 9, c.september)}) {
+            const std::string what = day.Format("%Y-%m-%d");
+            EXPECT_TRUE(calendar.IsHoliday(day)) << what;
+            if (day.GetDayOfWeek() == 1) {
+                EXPECT_TRUE(calendar.IsHoliday(day + CTimeSpan(kDay))) << what << "'s Monday";
+            }
+        }
+    }
+}
+
 // ---- File form ---------------------------------------------------------------------------------
 
 TEST_F(CalendarTest, StoresElevenThousandOneHundredSeventySevenBytes) {
@@ -406,8 +573,8 @@ TEST_F(CalendarTest, StoresElevenThousandOneHundredSeventySevenBytes) {
 
     const Bytes bytes = Store(calendar);
     ASSERT_EQ(bytes.size(), 11177u);
-    EXPECT_TRUE(
-        std::equal(bytes.begin(), bytes.begin() + CCalendar::kSlotCount, calendar.GetDayTable()));
+    EXPECT_TRUE(std::equal(bytes.begin(), bytes.begin() + CCalendar::kWindowSlotCount,
+                           calendar.GetDayTable()));
     EXPECT_EQ(bytes[1], 0x24);
     EXPECT_EQ(bytes[11160], 0x01); // valid flag
     EXPECT_EQ(bytes[11161], 0x00);
@@ -449,10 +616,11 @@ TEST_F(CalendarTest, LoadsWhatItStored) {
 
     CCalendar loaded;
     Load(bytes, loaded);
-    EXPECT_TRUE(loaded.IsSameAs(&source));
+    EXPECT_TRUE(std::equal(source.GetDayTable(), source.GetDayTable() + CCalendar::kWindowSlotCount,
+                           loaded.GetDayTable()));
     EXPECT_EQ(loaded.GetValidFlag(), 1);
-    EXPECT_EQ(loaded.GetFirstDay(), GetMinDate());
-    EXPECT_EQ(loaded.GetLastDay(), GetMaxDate());
+    EXPECT_EQ(loaded.GetFirstDay(), Day(1991, 1, 1));
+    EXPECT_EQ(loaded.GetLastDay(), Day(2020, 12, 31));
     EXPECT_TRUE(loaded.IsHoliday(2010, 5, 5));
     EXPECT_EQ(Store(loaded), Store(source));
 }
@@ -473,6 +641,156 @@ TEST_F(CalendarTest, ShortStreamThrowsAndLeavesTheCalendar) {
     }
 }
 
+// ---- The file window ----------------------------------------------------------------------------
+
+TEST_F(CalendarTest, WindowIsTheSmallestThatHoldsTheYears) {
+    struct Case {
+        int first, last;
+        int window;
+    };
+    const Case cases[] = {
+        {1991, 1991, 1991}, {1995, 2020, 1991}, {2020, 2021, 1992},
+        {2026, 2027, 1998}, {2008, 2037, 2008}, {2037, 2037, 2008},
+        {1995, 2024, 1995}, {1995, 2025, 0},    {1991, 2037, 0},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(CCalendar::WindowYearFor(c.first, c.last), c.window) << c.first << ".." << c.last;
+    }
+}
+
+TEST_F(CalendarTest, ChartAfter2020StoresTheWindowThatHoldsItsDates) {
+    UseShippedRules();
+    CCalendar calendar;
+    ASSERT_TRUE(calendar.MakeHolidays(nullptr, TRUE, TRUE));
+    calendar.ToggleDayFlag(2026, 8, 13, CCalendar::kUserToggle); // a company holiday
+    calendar.ToggleDayFlag(2027, 5, 5, CCalendar::kUserToggle);  // a holiday worked
+
+    CTime first;
+    CTime last;
+    ASSERT_TRUE(calendar.FitWindow(Day(2026, 4, 1), Day(2027, 3, 31), first, last));
+    EXPECT_EQ(calendar.GetWindowYear(), 1998);
+    const Bytes bytes = Store(calendar);
+    ASSERT_EQ(bytes.size(), 11177u);
+    EXPECT_EQ(Dword(bytes, 11162), 883580400u);  // 1998-01-01 00:00 in the chart zone
+    EXPECT_EQ(Dword(bytes, 11166), 1830178800u); // 2027-12-31 00:00
+    const int from = CCalendar::SlotIndex(1998, 1, 1);
+    EXPECT_TRUE(std::equal(bytes.begin(), bytes.begin() + CCalendar::kWindowSlotCount,
+                           calendar.GetDayTable() + from));
+
+    CCalendar loaded;
+    Load(bytes, loaded);
+    EXPECT_EQ(loaded.GetWindowYear(), 1998);
+    EXPECT_EQ(loaded.GetFirstDay(), Day(1998, 1, 1));
+    EXPECT_EQ(loaded.GetLastDay(), Day(2027, 12, 31));
+    EXPECT_TRUE(loaded.IsSameAs(&calendar));
+    for (CTime d = Day(2026, 1, 1); d <= Day(2027, 12, 31); d += CTimeSpan(kDay)) {
+        ASSERT_EQ(loaded.GetDayFlag(d.GetTime()), calendar.GetDayFlag(d.GetTime()))
+            << d.Format("%Y-%m-%d");
+    }
+    EXPECT_TRUE(loaded.IsHoliday(2026, 8, 13));
+    EXPECT_FALSE(loaded.IsHoliday(2027, 5, 5));
+    EXPECT_EQ(Store(loaded), bytes);
+    EXPECT_TRUE(ui->MessageBoxes().empty());
+}
+
+TEST_F(CalendarTest, YearsOutsideTheWindowAreGeneratedOnLoading) {
+    // Written with Saturdays off too; the store knows only Sundays.
+    CCalendar source;
+    ASSERT_TRUE(source.MakeHolidays(WeeklyOff({1, 7}).data(), FALSE, FALSE));
+    source.SetWindow(2000);
+    CCalendar loaded;
+    Load(Store(source), loaded);
+    EXPECT_FALSE(loaded.IsHoliday(1999, 12, 25)) << "a Saturday before the window";
+    EXPECT_TRUE(loaded.IsHoliday(1999, 12, 26)) << "a Sunday before the window";
+    EXPECT_TRUE(loaded.IsHoliday(2000, 1, 1)) << "the window's first Saturday";
+    EXPECT_TRUE(loaded.IsHoliday(2029, 12, 29)) << "the window's last Saturday";
+    EXPECT_EQ(loaded.GetWeekday(1995, 5, 5), 6);
+}
+
+TEST_F(CalendarTest, DatesOfMoreThanThirtyYearsDoNotFit) {
+    CCalendar calendar;
+    ASSERT_TRUE(calendar.MakeHolidays(nullptr, TRUE, TRUE));
+    calendar.SetWindow(1995);
+    CTime first;
+    CTime last;
+    EXPECT_FALSE(calendar.FitWindow(Day(1995, 6, 1), Day(2030, 3, 31), first, last));
+    EXPECT_EQ(first, Day(1995, 6, 1));
+    EXPECT_EQ(last, Day(2030, 3, 31));
+    EXPECT_EQ(calendar.GetWindowYear(), 1995) << "the window stays";
+
+    // A changed day counts as a date of the chart.
+    calendar.ToggleDayFlag(1993, 2, 2, CCalendar::kUserToggle);
+    EXPECT_FALSE(calendar.FitWindow(Day(2026, 1, 1), Day(2026, 12, 31), first, last));
+    EXPECT_EQ(first, Day(1993, 2, 2));
+    EXPECT_EQ(last, Day(2026, 12, 31));
+}
+
+TEST_F(CalendarTest, AChangedDayMovesTheWindow) {
+    UseShippedRules();
+    CCalendar calendar;
+    ASSERT_TRUE(calendar.MakeHolidays(nullptr, TRUE, TRUE));
+    CTime first;
+    CTime last;
+    ASSERT_TRUE(calendar.FitWindow(Day(1995, 1, 1), Day(1995, 12, 31), first, last));
+    EXPECT_EQ(calendar.GetWindowYear(), 1991);
+    EXPECT_FALSE(calendar.GetChangedDays(first, last));
+
+    calendar.ToggleDayFlag(2035, 6, 6, CCalendar::kUserToggle);
+    ASSERT_TRUE(calendar.GetChangedDays(first, last));
+    EXPECT_EQ(first, Day(2035, 6, 6));
+    EXPECT_EQ(last, Day(2035, 6, 6));
+    ASSERT_TRUE(calendar.FitWindow(Day(2026, 4, 1), Day(2026, 9, 30), first, last));
+    EXPECT_EQ(calendar.GetWindowYear(), 2006);
+
+    CCalendar loaded;
+    Load(Store(calendar), loaded);
+    EXPECT_TRUE(loaded.IsHoliday(2035, 6, 6));
+    EXPECT_TRUE(loaded.IsSameAs(&calendar));
+}
+
+TEST_F(CalendarTest, AFirstDayThatStartsNoWindowIsDamage) {
+    CCalendar source;
+    ASSERT_TRUE(source.MakeHolidays(nullptr, FALSE, FALSE));
+    const Bytes good = Store(source);
+    const auto withDays = [&](std::uint32_t firstDay, std::uint32_t lastDay) {
+        Bytes bytes = good;
+        for (int i = 0; i < 4; ++i) {
+            bytes[11162 + static_cast<std::size_t>(i)] = static_cast<BYTE>(firstDay >> (8 * i));
+            bytes[11166 + static_cast<std::size_t>(i)] = static_cast<BYTE>(lastDay >> (8 * i));
+        }
+        return bytes;
+    };
+    const auto at = [](int y, int m, int d) {
+        return static_cast<std::uint32_t>(Day(y, m, d).GetTime());
+    };
+    struct Case {
+        std::uint32_t firstDay, lastDay;
+        const char* what;
+    };
+    const Case cases[] = {
+        {at(1991, 7, 1), at(2021, 6, 30), "1991-07-01"},
+        {at(2009, 1, 1), at(2038, 12, 31), "2009-01-01, a window past the table"},
+        {at(1990, 1, 1), at(2019, 12, 31), "1990-01-01"},
+        {at(1991, 1, 1), at(2021, 12, 31), "a last day that does not end the window"},
+        {at(1991, 1, 1) + 3600, at(2020, 12, 31) + 3600, "not at midnight"},
+        {0, 0, "no days"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ui->ClearRecords();
+        CCalendar target;
+        ASSERT_TRUE(target.MakeHolidays(WeeklyOff({1, 7}).data(), FALSE, FALSE));
+        const Bytes before = Store(target);
+        EXPECT_THROW(Load(withDays(c.firstDay, c.lastDay), target), CUserException);
+        EXPECT_EQ(ui->MessageIds(), std::vector<UINT>{5008});
+        EXPECT_EQ(Store(target), before);
+    }
+    // The last window there is loads.
+    CCalendar target;
+    EXPECT_NO_THROW(Load(withDays(at(2008, 1, 1), at(2037, 12, 31)), target));
+    EXPECT_EQ(target.GetWindowYear(), 2008);
+}
+
 // ---- Whole-table operations --------------------------------------------------------------------
 
 TEST_F(CalendarTest, ClearMakesEveryDayAWorkingDay) {
@@ -484,8 +802,9 @@ TEST_F(CalendarTest, ClearMakesEveryDayAWorkingDay) {
         ASSERT_EQ(calendar.GetDayTable()[i], 0) << i;
     }
     EXPECT_FALSE(calendar.IsHoliday(1991, 1, 6));
-    EXPECT_EQ(calendar.GetFirstDay(), GetMinDate());
-    EXPECT_EQ(calendar.GetLastDay(), GetMaxDate());
+    EXPECT_FALSE(calendar.IsHoliday(2037, 12, 27));
+    EXPECT_EQ(calendar.GetFirstDay(), Day(1991, 1, 1));
+    EXPECT_EQ(calendar.GetLastDay(), Day(2020, 12, 31));
 }
 
 TEST_F(CalendarTest, CopyToGivesTheTargetTheSourcesValidFlag) {
@@ -520,10 +839,9 @@ TEST_F(CalendarTest, IsSameAsComparesTheDayTablesOnly) {
     EXPECT_TRUE(a.IsSameAs(&a));
     EXPECT_TRUE(a.IsSameAs(&b));
 
-    // The same table with another valid flag and another period.
+    // The same table with another valid flag.
     Bytes bytes = Store(b);
     bytes[11160] = 0;
-    bytes[11162] = 0x55;
     CCalendar other;
     Load(bytes, other);
     ASSERT_EQ(other.GetValidFlag(), 0);
@@ -577,8 +895,8 @@ TEST_F(CalendarTest, DayAccessOutsideTheTableIsBoundsChecked) {
     };
     const Outside cases[] = {
         {1990, 12, 31, 2}, // Monday
-        {2021, 1, 1, 6},   // Friday
-        {2021, 1, 3, 1},   // Sunday
+        {2038, 1, 1, 6},   // Friday
+        {2038, 1, 3, 1},   // Sunday
         {1970, 1, 1, 5},   // Thursday
         {2038, 1, 19, 3},  // Tuesday
         {1800, 1, 1, 4},   // Wednesday
@@ -650,7 +968,8 @@ TEST_F(WorkTimeTest, HolidayTime) {
         {Day(2000, 1, 3), Day(2000, 1, 3), 0, "empty"},
         {Day(2000, 12, 29), Day(2001, 1, 2), 3 * kDay, "over a long weekend"},
         {Day(1990, 12, 1), Day(1991, 1, 7), 2 * kDay, "from before the table"},
-        {Day(2020, 12, 26), Day(2021, 2, 1), 2 * kDay, "past the end of the table"},
+        {Day(2020, 12, 26), Day(2021, 1, 4), 4 * kDay, "over the turn of 2020"},
+        {Day(2037, 12, 26), Day(2038, 2, 1), 2 * kDay, "past the end of the table"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(calendar.GetHolidayTime(c.a, c.b).GetTimeSpan(), c.seconds) << c.what;
@@ -675,7 +994,11 @@ TEST_F(WorkTimeTest, AddWorkTime) {
         {Day(2000, 1, 10), CTimeSpan(-1, 0, 0, 0), CTimeSpan(-3, 0, 0, 0), "backwards"},
         {Day(2001, 1, 2), CTimeSpan(-1, 0, 0, 0), CTimeSpan(-4, 0, 0, 0), "backwards, long"},
         {Day(2000, 1, 10), CTimeSpan(0), CTimeSpan(0), "nothing"},
-        {Day(2025, 1, 6), CTimeSpan(10, 0, 0, 0), CTimeSpan(10, 0, 0, 0), "outside the table"},
+        {Day(2020, 12, 28), CTimeSpan(10, 0, 0, 0), CTimeSpan(12, 0, 0, 0),
+         "10 working days over the turn of 2020"},
+        {Day(2021, 1, 12), CTimeSpan(-10, 0, 0, 0), CTimeSpan(-14, 0, 0, 0),
+         "backwards over the turn of 2020"},
+        {Day(2038, 1, 4), CTimeSpan(10, 0, 0, 0), CTimeSpan(10, 0, 0, 0), "outside the table"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(calendar.AddWorkTime(c.start, c.work), c.expected) << c.what;
@@ -683,13 +1006,18 @@ TEST_F(WorkTimeTest, AddWorkTime) {
 }
 
 TEST_F(WorkTimeTest, AddWorkTimeStopsAtTheEdgesOfTheRange) {
-    // 5 working days from Thursday 2020-12-24 take the last weekend in and end on 12-31.
-    EXPECT_EQ(calendar.AddWorkTime(Day(2020, 12, 24), CTimeSpan(5, 0, 0, 0)),
+    // 5 working days from Thursday 2037-12-24 take the last weekend in and end on 12-31.
+    EXPECT_EQ(calendar.AddWorkTime(Day(2037, 12, 24), CTimeSpan(5, 0, 0, 0)),
               CTimeSpan(7, 0, 0, 0));
-    // 10 days from Monday 2020-12-21 end on 2020-12-31 00:00 with a weekend in them; the end is
+    // 10 days from Monday 2037-12-21 end on 2037-12-31 00:00 with a weekend in them; the end is
     // not inside the range any more, so the span is not extended by it.
-    EXPECT_EQ(calendar.AddWorkTime(Day(2020, 12, 21), CTimeSpan(10, 0, 0, 0)),
+    EXPECT_EQ(calendar.AddWorkTime(Day(2037, 12, 21), CTimeSpan(10, 0, 0, 0)),
               CTimeSpan(10, 0, 0, 0));
+    // A shift that would pass 2037-12-31 stops there: with the last day a holiday, 4 working
+    // days from Monday 2037-12-28 are not extended past the table.
+    calendar.SetDayFlag(2037, 12, 31, CCalendar::kUserToggle);
+    EXPECT_EQ(calendar.AddWorkTime(Day(2037, 12, 28), CTimeSpan(4, 0, 0, 0)),
+              CTimeSpan(4, 0, 0, 0));
 
     const CTimeSpan backward = calendar.AddWorkTime(Day(1991, 1, 10), CTimeSpan(-10, 0, 0, 0));
     EXPECT_EQ(backward, CTimeSpan(-10, 0, 0, 0));
@@ -711,7 +1039,7 @@ TEST_F(WorkTimeTest, AddWorkTimeEndsWhereTheStepsEnd) {
     // Random holidays on top of the weekends; times on a quarter-hour grid keep the step-by-step
     // loop short.
     std::mt19937 random(20240611);
-    std::uniform_int_distribution<int> dayOf(0, 10957);
+    std::uniform_int_distribution<int> dayOf(0, 17166);
     for (int i = 0; i < 1500; ++i) {
         calendar.SetDayFlag(GetMinDate().GetTime() + dayOf(random) * kDay, CCalendar::kUserToggle);
     }
@@ -752,7 +1080,7 @@ public:
     }
 
     static constexpr std::int64_t kMargin = 400;
-    static constexpr std::int64_t kDays = 10958; // 1991-01-01 .. 2020-12-31
+    static constexpr std::int64_t kDays = 17167; // 1991-01-01 .. 2037-12-31
 
     // Midnight of the k-th day from 1991-01-01, and the day of a time.
     static std::int64_t Midnight(std::int64_t k) { return GetMinDate().GetTime() + k * kDay; }
@@ -836,7 +1164,7 @@ private:
 // made of rule holidays (0x30) among them.
 void AddRandomRuns(CCalendar& calendar, std::uint32_t seed) {
     std::mt19937 random(seed);
-    std::uniform_int_distribution<int> dayOf(0, 10957);
+    std::uniform_int_distribution<int> dayOf(0, 17166);
     std::uniform_int_distribution<int> lengthOf(1, 60);
     for (int i = 0; i < 120; ++i) {
         const int first = dayOf(random);
@@ -979,7 +1307,9 @@ TEST_F(WorkTimeTest, FindHolidayRun) {
         {Day(2000, 12, 28), Day(2001, 1, 10), 3, Day(2000, 12, 30), Day(2001, 1, 2),
          "a long weekend"},
         {Day(2000, 1, 10), Day(2000, 1, 14), 0, untouched, untouched, "no holiday"},
-        {Day(2020, 12, 28), Day(2021, 3, 1), 0, untouched, untouched, "past the table"},
+        {Day(2020, 12, 24), Day(2021, 1, 10), 2, Day(2020, 12, 26), Day(2020, 12, 28),
+         "over the turn of 2020"},
+        {Day(2037, 12, 28), Day(2038, 3, 1), 0, untouched, untouched, "past the table"},
         {Day(1990, 12, 1), Day(1991, 1, 10), 2, Day(1991, 1, 5), Day(1991, 1, 7),
          "from before the table"},
     };
@@ -1006,7 +1336,8 @@ TEST_F(WorkTimeTest, GetHolidayRun) {
         {Day(2000, 12, 31), 3, Day(2000, 12, 30), Day(2001, 1, 2), "inside a long weekend"},
         {Day(2000, 1, 10), 0, untouched, untouched, "a working day"},
         {Day(1991, 1, 6), 2, Day(1991, 1, 5), Day(1991, 1, 7), "at the table's start"},
-        {Day(2021, 1, 2), 0, untouched, untouched, "past the table"},
+        {Day(2021, 1, 2), 2, Day(2021, 1, 2), Day(2021, 1, 4), "after the turn of 2020"},
+        {Day(2038, 1, 2), 0, untouched, untouched, "past the table"},
     };
     for (const Case& c : cases) {
         CTime runStart = untouched;
@@ -1025,8 +1356,8 @@ TEST_F(WorkTimeTest, SkipHolidays) {
               Day(2000, 1, 10).GetTime());
     EXPECT_EQ(calendar.SkipHolidays(Day(2000, 12, 30).GetTime(), limit), Day(2001, 1, 2).GetTime());
     // The last days of the table: the run ends with the table.
-    EXPECT_EQ(calendar.SkipHolidays(Day(2020, 12, 26).GetTime(), limit),
-              Day(2020, 12, 28).GetTime());
+    EXPECT_EQ(calendar.SkipHolidays(Day(2037, 12, 26).GetTime(), limit),
+              Day(2037, 12, 28).GetTime());
 }
 
 TEST_F(WorkTimeTest, InSameHolidayRun) {
@@ -1039,7 +1370,8 @@ TEST_F(WorkTimeTest, InSameHolidayRun) {
         {Day(2000, 1, 8), 1, true},     {Day(2000, 1, 8), 2, true},   {Day(2000, 1, 8), 3, false},
         {Day(2000, 1, 9, 23), 2, true}, {Day(2000, 1, 10), 1, false}, {Day(2000, 12, 30), 3, true},
         {Day(2000, 12, 31), 3, true},   {Day(2001, 1, 1), 3, true},   {Day(2001, 1, 1), 4, false},
-        {Day(1991, 1, 5), 2, true},     {Day(2020, 12, 27), 2, true}, {Day(2021, 1, 2), 1, false},
+        {Day(1991, 1, 5), 2, true},     {Day(2037, 12, 27), 2, true}, {Day(2038, 1, 2), 1, false},
+        {Day(2021, 1, 2), 2, true},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(calendar.InSameHolidayRun(c.date, c.length) != FALSE, c.expected)

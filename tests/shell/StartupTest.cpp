@@ -29,9 +29,9 @@ TEST_F(StartupTest, TheDateTestWarnsOnceAndTheProgramRuns) {
         bool warns;
     };
     const std::vector<Case> cases = {
-        {CTime(2000, 5, 1), false},
-        {CTime(2020, 12, 20), true}, // "Kikan" 40 would end past the calendar
-        {CTime(2025, 6, 1), true},
+        {CTime(2000, 5, 1), false},  {CTime(2020, 12, 20), false}, {CTime(2026, 12, 10), false},
+        {CTime(2037, 12, 20), true}, // "Kikan" 40 would end past the calendar
+        {CTime(2038, 1, 1), true},
     };
     for (const Case& c : cases) {
         clock.Set(c.now);
