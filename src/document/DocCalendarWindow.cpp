@@ -59,9 +59,9 @@ BOOL CTembraDoc::FitCalendarWindow(BOOL tell) {
         return TRUE;
     }
     if (tell) {
-        AfxMessageBox(FormatString(LoadString(IDS_CALENDAR_SPAN_TOO_LONG),
-                                   {first.Format("%Y/%m/%d"), last.Format("%Y/%m/%d")}),
-                      MB_OK | MB_ICONEXCLAMATION);
+        Ui().MessageBox(FormatString(LoadString(IDS_CALENDAR_SPAN_TOO_LONG),
+                                     {first.Format("%Y/%m/%d"), last.Format("%Y/%m/%d")}),
+                        MB_OK | MB_ICONEXCLAMATION, IDS_CALENDAR_SPAN_TOO_LONG);
     }
     return FALSE;
 }
