@@ -1,5 +1,7 @@
 #include "model/Calendar.h"
 
+#include "CalendarTestSupport.h"
+
 #include "model/HolidayStore.h"
 #include "model/Utility.h"
 #include "platform/Archive.h"
@@ -28,38 +30,14 @@ namespace tembra {
 namespace {
 
 using test::Bytes;
+using test::CalendarTest;
+using test::Day;
+using test::Dword;
+using test::kDay;
 using test::Load;
 using test::Store;
-
-CTime Day(int year, int month, int day, int hour = 0, int minute = 0, int second = 0) {
-    return CTime(year, month, day, hour, minute, second);
-}
-
-constexpr std::int64_t kDay = 86400;
-
-// Weekly tables: 7 weekdays from Sunday x 5 occurrences.
-std::array<BYTE, kWeeklyTableSize> WeeklyOff(std::initializer_list<int> weekdays) {
-    std::array<BYTE, kWeeklyTableSize> table{};
-    for (int weekday : weekdays) {
-        for (int n = 0; n < 5; ++n) {
-            table[static_cast<std::size_t>((weekday - 1) * 5 + n)] = 1;
-        }
-    }
-    return table;
-}
-
-std::uint32_t Dword(const Bytes& bytes, std::size_t at) {
-    return static_cast<std::uint32_t>(bytes[at]) | static_cast<std::uint32_t>(bytes[at + 1]) << 8 |
-           static_cast<std::uint32_t>(bytes[at + 2]) << 16 |
-           static_cast<std::uint32_t>(bytes[at + 3]) << 24;
-}
-
-// Every test runs on empty holiday stores in a temporary folder, with scripted message boxes.
-class CalendarTest : public ::testing::Test {
-protected:
-    test::ScopedPaths paths;
-    test::ScopedUi ui;
-};
+using test::UseShippedRules;
+using test::WeeklyOff;
 
 // ---- Generation without rules -----------------------------------------------------------------
 
@@ -378,12 +356,7 @@ TEST_F(CalendarTest, ShippedRulesGiveTheNationalHolidaysOfJapan) {
     const std::set<std::int64_t> official = OfficialHolidays();
     ASSERT_GT(official.size(), 450u) << "the list of official holidays is missing";
 
-    // The program's own key starts as the copy the program ships.
-    const std::filesystem::path shipped =
-        std::filesystem::path(TEMBRA_SOURCE_DIR) / "data" / AppRegKeyDefaultPath().filename();
-    ASSERT_TRUE(std::filesystem::exists(shipped)) << shipped;
-    std::filesystem::copy_file(shipped, AppRegKeyDefaultPath(),
-                               std::filesystem::copy_options::overwrite_existing);
+    UseShippedRules();
 
     CCalendar calendar;
     ASSERT_TRUE(calendar.MakeHolidays(nullptr, TRUE, TRUE));
@@ -397,171 +370,6 @@ TEST_F(CalendarTest, ShippedRulesGiveTheNationalHolidaysOfJapan) {
         }
     }
     EXPECT_TRUE(ui->MessageBoxes().empty());
-}
-
-// The program's own key starts as the copy the program ships.
-void UseShippedRules() {
-    const std::filesystem::path shipped =
-        std::filesystem::path(TEMBRA_SOURCE_DIR) / "data" / AppRegKeyDefaultPath().filename();
-    ASSERT_TRUE(std::filesystem::exists(shipped)) << shipped;
-    std::filesystem::copy_file(shipped, AppRegKeyDefaultPath(),
-                               std::filesystem::copy_options::overwrite_existing);
-}
-
-// Every national holiday and substitute day of 2021-2026 as the official lists give them.
-struct YearHolidays {
-    int year;
-    std::vector<std::pair<int, int>> days; // month, day
-};
-const YearHolidays kHolidays2021To2026[] = {
-    {2021,
-     {{1, 1},
-      {1, 11},
-      {2, 11},
-      {2, 23},
-      {3, 20},
-      {4, 29},
-      {5, 3},
-      {5, 4},
-      {5, 5},
-      {7, 22},
-      {7, 23},
-      {8, 8},
-      {8, 9},
-      {9, 20},
-      {9, 23},
-      {11, 3},
-      {11, 23}}},
-    {2022,
-     {{1, 1},
-      {1, 10},
-      {2, 11},
-      {2, 23},
-      {3, 21},
-      {4, 29},
-      {5, 3},
-      {5, 4},
-      {5, 5},
-      {7, 18},
-      {8, 11},
-      {9, 19},
-      {9, 23},
-      {10, 10},
-      {11, 3},
-      {11, 23}}},
-    {2023,
-     {{1, 1},
-      {1, 2},
-      {1, 9},
-      {2, 11},
-      {2, 23},
-      {3, 21},
-      {4, 29},
-      {5, 3},
-      {5, 4},
-      {5, 5},
-      {7, 17},
-      {8, 11},
-      {9, 18},
-      {9, 23},
-      {10, 9},
-      {11, 3},
-      {11, 23}}},
-    {2024, {{1, 1},  {1, 8},  {2, 11}, {2, 12},  {2, 23}, {3, 20}, {4, 29},
-            {5, 3},  {5, 4},  {5, 5},  {5, 6},   {7, 15}, {8, 11}, {8, 12},
-            {9, 16}, {9, 22}, {9, 23}, {10, 14}, {11, 3}, {11, 4}, {11, 23}}},
-    {2025,
-     {{1, 1},
-      {1, 13},
-      {2, 11},
-      {2, 23},
-      {2, 24},
-      {3, 20},
-      {4, 29},
-      {5, 3},
-      {5, 4},
-      {5, 5},
-      {5, 6},
-      {7, 21},
-      {8, 11},
-      {9, 15},
-      {9, 23},
-      {10, 13},
-      {11, 3},
-      {11, 23},
-      {11, 24}}},
-    {2026,
-     {{1, 1},
-      {1, 12},
-      {2, 11},
-      {2, 23},
-      {3, 20},
-      {4, 29},
-      {5, 3},
-      {5, 4},
-      {5, 5},
-      {5, 6},
-      {7, 20},
-      {8, 11},
-      {9, 21},
-      {9, 22},
-      {9, 23},
-      {10, 12},
-      {11, 3},
-      {11, 23}}},
-};
-
-TEST_F(CalendarTest, ShippedRulesGiveTheNationalHolidaysFrom2021) {
-    UseShippedRules();
-    CCalendar calendar;
-    ASSERT_TRUE(calendar.MakeHolidays(nullptr, TRUE, TRUE));
-
-    for (const YearHolidays& year : kHolidays2021To2026) {
-        std::set<std::int64_t> listed;
-        for (const auto& [month, day] : year.days) {
-            listed.insert(Day(year.year, month, day).GetTime());
-        }
-        for (CTime d = Day(year.year, 1, 1); d <= Day(year.year, 12, 31); d += CTimeSpan(kDay)) {
-            const bool holiday = d.GetDayOfWeek() == 1 || listed.contains(d.GetTime());
-            EXPECT_EQ(calendar.IsHoliday(d) != FALSE, holiday)
-                << d.Format("%Y-%m-%d") << (holiday ? " is a holiday" : " is a working day");
-        }
-    }
-    // The moved holidays of 2021 and the day between two holidays of 2026, once more by name.
-    for (const CTime& holiday :
-         {Day(2021, 7, 22), Day(2021, 7, 23), Day(2021, 8, 8), Day(2021, 8, 9), Day(2026, 9, 22)}) {
-        EXPECT_TRUE(calendar.IsHoliday(holiday)) << holiday.Format("%Y-%m-%d");
-    }
-    for (const CTime& working : {Day(2021, 7, 19), Day(2021, 8, 11), Day(2021, 10, 11)}) {
-        EXPECT_FALSE(calendar.IsHoliday(working)) << working.Format("%Y-%m-%d");
-    }
-    EXPECT_TRUE(ui->MessageBoxes().empty());
-}
-
-TEST_F(CalendarTest, ShippedRulesGiveTheEquinoxDaysTo2037) {
-    UseShippedRules();
-    CCalendar calendar;
-    ASSERT_TRUE(calendar.MakeHolidays(nullptr, TRUE, TRUE));
-    // Vernal and autumnal equinox days; one on a Sunday gives the Monday as substitute.
-    struct Equinoxes {
-        int year;
-        int march;
-        int september;
-    };
-    const Equinoxes cases[] = {
-        {2027, 21, 23}, {2028, 20, 22}, {2029, 20, 23}, {2030, 20, 23},
-        {2031, 21, 23}, {2032, 20, 22}, {2033, 20, 23}, {2034, 20, 23},
-        {2035, 21, 23}, {2036, 20, 22}, {2037, 20, 23},
-    };
-    for (const Equinoxes& c : cases) {
-        for (const CTime& day : {Day(c.year, 3, c.march), Day(c.year, 9, c.september)}) {
-            const std::string what = day.Format("%Y-%m-%d");
-            EXPECT_TRUE(calendar.IsHoliday(day)) << what;
-            if (day.GetDayOfWeek() == 1) {
-                EXPECT_TRUE(calendar.IsHoliday(day + CTimeSpan(kDay))) << what << "'s Monday";
-            }
-        }
-    }
 }
 
 // ---- File form ---------------------------------------------------------------------------------
@@ -639,156 +447,6 @@ TEST_F(CalendarTest, ShortStreamThrowsAndLeavesTheCalendar) {
         EXPECT_THROW(Load(Bytes(bytes.begin(), bytes.begin() + size), target), CArchiveException);
         EXPECT_EQ(Store(target), before);
     }
-}
-
-// ---- The file window ----------------------------------------------------------------------------
-
-TEST_F(CalendarTest, WindowIsTheSmallestThatHoldsTheYears) {
-    struct Case {
-        int first, last;
-        int window;
-    };
-    const Case cases[] = {
-        {1991, 1991, 1991}, {1995, 2020, 1991}, {2020, 2021, 1992},
-        {2026, 2027, 1998}, {2008, 2037, 2008}, {2037, 2037, 2008},
-        {1995, 2024, 1995}, {1995, 2025, 0},    {1991, 2037, 0},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(CCalendar::WindowYearFor(c.first, c.last), c.window) << c.first << ".." << c.last;
-    }
-}
-
-TEST_F(CalendarTest, ChartAfter2020StoresTheWindowThatHoldsItsDates) {
-    UseShippedRules();
-    CCalendar calendar;
-    ASSERT_TRUE(calendar.MakeHolidays(nullptr, TRUE, TRUE));
-    calendar.ToggleDayFlag(2026, 8, 13, CCalendar::kUserToggle); // a company holiday
-    calendar.ToggleDayFlag(2027, 5, 5, CCalendar::kUserToggle);  // a holiday worked
-
-    CTime first;
-    CTime last;
-    ASSERT_TRUE(calendar.FitWindow(Day(2026, 4, 1), Day(2027, 3, 31), first, last));
-    EXPECT_EQ(calendar.GetWindowYear(), 1998);
-    const Bytes bytes = Store(calendar);
-    ASSERT_EQ(bytes.size(), 11177u);
-    EXPECT_EQ(Dword(bytes, 11162), 883580400u);  // 1998-01-01 00:00 in the chart zone
-    EXPECT_EQ(Dword(bytes, 11166), 1830178800u); // 2027-12-31 00:00
-    const int from = CCalendar::SlotIndex(1998, 1, 1);
-    EXPECT_TRUE(std::equal(bytes.begin(), bytes.begin() + CCalendar::kWindowSlotCount,
-                           calendar.GetDayTable() + from));
-
-    CCalendar loaded;
-    Load(bytes, loaded);
-    EXPECT_EQ(loaded.GetWindowYear(), 1998);
-    EXPECT_EQ(loaded.GetFirstDay(), Day(1998, 1, 1));
-    EXPECT_EQ(loaded.GetLastDay(), Day(2027, 12, 31));
-    EXPECT_TRUE(loaded.IsSameAs(&calendar));
-    for (CTime d = Day(2026, 1, 1); d <= Day(2027, 12, 31); d += CTimeSpan(kDay)) {
-        ASSERT_EQ(loaded.GetDayFlag(d.GetTime()), calendar.GetDayFlag(d.GetTime()))
-            << d.Format("%Y-%m-%d");
-    }
-    EXPECT_TRUE(loaded.IsHoliday(2026, 8, 13));
-    EXPECT_FALSE(loaded.IsHoliday(2027, 5, 5));
-    EXPECT_EQ(Store(loaded), bytes);
-    EXPECT_TRUE(ui->MessageBoxes().empty());
-}
-
-TEST_F(CalendarTest, YearsOutsideTheWindowAreGeneratedOnLoading) {
-    // Written with Saturdays off too; the store knows only Sundays.
-    CCalendar source;
-    ASSERT_TRUE(source.MakeHolidays(WeeklyOff({1, 7}).data(), FALSE, FALSE));
-    source.SetWindow(2000);
-    CCalendar loaded;
-    Load(Store(source), loaded);
-    EXPECT_FALSE(loaded.IsHoliday(1999, 12, 25)) << "a Saturday before the window";
-    EXPECT_TRUE(loaded.IsHoliday(1999, 12, 26)) << "a Sunday before the window";
-    EXPECT_TRUE(loaded.IsHoliday(2000, 1, 1)) << "the window's first Saturday";
-    EXPECT_TRUE(loaded.IsHoliday(2029, 12, 29)) << "the window's last Saturday";
-    EXPECT_EQ(loaded.GetWeekday(1995, 5, 5), 6);
-}
-
-TEST_F(CalendarTest, DatesOfMoreThanThirtyYearsDoNotFit) {
-    CCalendar calendar;
-    ASSERT_TRUE(calendar.MakeHolidays(nullptr, TRUE, TRUE));
-    calendar.SetWindow(1995);
-    CTime first;
-    CTime last;
-    EXPECT_FALSE(calendar.FitWindow(Day(1995, 6, 1), Day(2030, 3, 31), first, last));
-    EXPECT_EQ(first, Day(1995, 6, 1));
-    EXPECT_EQ(last, Day(2030, 3, 31));
-    EXPECT_EQ(calendar.GetWindowYear(), 1995) << "the window stays";
-
-    // A changed day counts as a date of the chart.
-    calendar.ToggleDayFlag(1993, 2, 2, CCalendar::kUserToggle);
-    EXPECT_FALSE(calendar.FitWindow(Day(2026, 1, 1), Day(2026, 12, 31), first, last));
-    EXPECT_EQ(first, Day(1993, 2, 2));
-    EXPECT_EQ(last, Day(2026, 12, 31));
-}
-
-TEST_F(CalendarTest, AChangedDayMovesTheWindow) {
-    UseShippedRules();
-    CCalendar calendar;
-    ASSERT_TRUE(calendar.MakeHolidays(nullptr, TRUE, TRUE));
-    CTime first;
-    CTime last;
-    ASSERT_TRUE(calendar.FitWindow(Day(1995, 1, 1), Day(1995, 12, 31), first, last));
-    EXPECT_EQ(calendar.GetWindowYear(), 1991);
-    EXPECT_FALSE(calendar.GetChangedDays(first, last));
-
-    calendar.ToggleDayFlag(2035, 6, 6, CCalendar::kUserToggle);
-    ASSERT_TRUE(calendar.GetChangedDays(first, last));
-    EXPECT_EQ(first, Day(2035, 6, 6));
-    EXPECT_EQ(last, Day(2035, 6, 6));
-    ASSERT_TRUE(calendar.FitWindow(Day(2026, 4, 1), Day(2026, 9, 30), first, last));
-    EXPECT_EQ(calendar.GetWindowYear(), 2006);
-
-    CCalendar loaded;
-    Load(Store(calendar), loaded);
-    EXPECT_TRUE(loaded.IsHoliday(2035, 6, 6));
-    EXPECT_TRUE(loaded.IsSameAs(&calendar));
-}
-
-TEST_F(CalendarTest, AFirstDayThatStartsNoWindowIsDamage) {
-    CCalendar source;
-    ASSERT_TRUE(source.MakeHolidays(nullptr, FALSE, FALSE));
-    const Bytes good = Store(source);
-    const auto withDays = [&](std::uint32_t firstDay, std::uint32_t lastDay) {
-        Bytes bytes = good;
-        for (int i = 0; i < 4; ++i) {
-            bytes[11162 + static_cast<std::size_t>(i)] = static_cast<BYTE>(firstDay >> (8 * i));
-            bytes[11166 + static_cast<std::size_t>(i)] = static_cast<BYTE>(lastDay >> (8 * i));
-        }
-        return bytes;
-    };
-    const auto at = [](int y, int m, int d) {
-        return static_cast<std::uint32_t>(Day(y, m, d).GetTime());
-    };
-    struct Case {
-        std::uint32_t firstDay, lastDay;
-        const char* what;
-    };
-    const Case cases[] = {
-        {at(1991, 7, 1), at(2021, 6, 30), "1991-07-01"},
-        {at(2009, 1, 1), at(2038, 12, 31), "2009-01-01, a window past the table"},
-        {at(1990, 1, 1), at(2019, 12, 31), "1990-01-01"},
-        {at(1991, 1, 1), at(2021, 12, 31), "a last day that does not end the window"},
-        {at(1991, 1, 1) + 3600, at(2020, 12, 31) + 3600, "not at midnight"},
-        {0, 0, "no days"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        ui->ClearRecords();
-        CCalendar target;
-        ASSERT_TRUE(target.MakeHolidays(WeeklyOff({1, 7}).data(), FALSE, FALSE));
-        const Bytes before = Store(target);
-        EXPECT_THROW(Load(withDays(c.firstDay, c.lastDay), target), CUserException);
-        EXPECT_EQ(ui->MessageIds(), std::vector<UINT>{5008});
-        EXPECT_EQ(Store(target), before);
-    }
-    // The last window there is loads.
-    CCalendar target;
-    EXPECT_NO_THROW(Load(withDays(at(2008, 1, 1), at(2037, 12, 31)), target));
-    EXPECT_EQ(target.GetWindowYear(), 2008);
 }
 
 // ---- Whole-table operations --------------------------------------------------------------------
