@@ -12,9 +12,9 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
-#include <cstddef>
 #include <initializer_list>
 
 namespace tembra::test {
