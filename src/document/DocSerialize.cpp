@@ -186,6 +186,10 @@ void CTembraDoc::Serialize(CArchive& ar) {
 }
 
 void CTembraDoc::StoreNative(CArchive& ar) {
+    // A chart the calendar's window cannot hold is not written at all.
+    if (!FitCalendarWindow(TRUE)) {
+        AfxThrowUserException();
+    }
     CAppState* app = GetAppState();
     const bool autoSaving = app->IsAutoSaving() != FALSE;
     if (!autoSaving) {

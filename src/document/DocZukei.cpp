@@ -85,7 +85,7 @@ constexpr LONG kLargePaperTextHeight = 40;
 // Rows and dates the shapes may reach: the bottom of the last row, the end of the calendar.
 constexpr double kRowLimit = 10000.0;
 CTime CalendarEnd() {
-    return CTime(2021, 1, 1, 0, 0, 0);
+    return GetMaxDate() + CTimeSpan(1, 0, 0, 0);
 }
 
 } // namespace

@@ -164,6 +164,11 @@ public:
     CCalendar& GetWorkCalendar() { return m_calendar; }
     const CCalendar& GetWorkCalendar() const { return m_calendar; }
     CCalendar& GetScratchCalendar() { return m_scratchCalendar; }
+    // Gives the calendar the file window that holds every date of the chart (period, processes,
+    // events, shapes, progress lines) and every day changed from the holiday rules. FALSE when
+    // they span more than the window: with tell, message 5912 names their earliest and latest
+    // date (DocCalendarWindow.cpp).
+    BOOL FitCalendarWindow(BOOL tell);
     CSyokiSet& GetSyokiSet() { return m_syokiSet; }
     const CSyokiSet& GetSyokiSet() const { return m_syokiSet; }
     BOOL GetAskTargetLayer() const { return m_bAskTargetLayer; }
@@ -489,7 +494,7 @@ public:
     CChartPos GetObjectExtent(const CDataHeader* object) const;
     // The box of the objects of the sets in flags: 0x100 the clipboards, 2 the selection (with
     // linesOnly, processes whose line is not selected left out), 1 the unselected objects and
-    // shapes. Nothing: start 2020-12-31, end 1991-01-01, rows 9999 and 0.
+    // shapes. Nothing: start GetMaxDate, end GetMinDate, rows 9999 and 0.
     CChartPos GetObjectsExtent(int flags, BOOL linesOnly) const;
     // The type code of the first clipboard object the object mode takes (processes 1, shapes 4,
     // events 6); else the type of the last one; 0 for empty clipboards.
@@ -719,8 +724,8 @@ public:
     // wholly inside the removed band and, unless blankOnly, moves up (earlier) those below
     // (after) it, a shape that begins inside the band to the band's start. An insert moves the
     // shapes at or below (after) the insert by its size, but no bottom past row 10000 and no
-    // end past 2021-01-01 00:00. Only shapes in move mode (PointMode 0) move: when the chart
-    // holds fixed shapes, question 5142 asks first whether the moved ones may be switched to
+    // end past the day after GetMaxDate. Only shapes in move mode (PointMode 0) move: when the
+    // chart holds fixed shapes, question 5142 asks first whether the moved ones may be switched to
     // move mode (No leaves them). Arcs and fans are measured on the layout of the document's
     // first view; without a view nothing happens. Each change is recorded.
     void DeleteZukeiRows(BOOL blankOnly, int firstRow, int lastRow);

@@ -229,7 +229,7 @@ Dos::DateWords CDosConvert::NobeDaysToDos(std::int64_t days, int unit, bool floo
 std::optional<CTime> CDosConvert::DecodeDate(const Dos::DateWords& w, const CTime& base) const {
     CTime date;
     if (m_nChartMode == 0) {
-        if (w[0] < 1991 || w[0] > 2020 || w[1] < 1 || w[1] > 12 || w[2] < 1 ||
+        if (w[0] < kMinDateYear || w[0] > kMaxDateYear || w[1] < 1 || w[1] > 12 || w[2] < 1 ||
             w[2] > GetDaysInMonth(w[0], w[1]) || w[3] > 23 || w[4] > 59 || w[5] > 59) {
             return std::nullopt;
         }

@@ -7,9 +7,9 @@
 // the data file's archive, whose document receives the layers, settings, print header, resource
 // names and the records the selection word asks for. Every record is created through the
 // document's own creation operations, so it takes the document's defaults before the file's
-// values. Records with an impossible date, a date outside 1991-2020 or a row below 1 are left
-// out; a data file that ends inside a record keeps what was read before it. Either is told in one
-// message at the end.
+// values. Records with an impossible date, a date outside the supported ones or a row below 1 are
+// left out; a data file that ends inside a record keeps what was read before it. Either is told in
+// one message at the end.
 //
 // Export (WinToDos.cpp, DosZukei.cpp): WinToDosData on the data file's archive, then WinToDos on
 // the header file's. An elapsed-day chart outside what the DOS version can hold is refused with
@@ -106,7 +106,8 @@ public:
     static Dos::DateWords NobeDaysToDos(std::int64_t days, int unit, bool floorMonths);
 
     // The date of a record's field by the header's chart mode: calendar dates as they stand,
-    // elapsed days counted from base. Nothing for an impossible date or one outside 1991-2020.
+    // elapsed days counted from base. Nothing for an impossible date or one outside the supported
+    // dates.
     std::optional<CTime> DecodeDate(const Dos::DateWords& words, const CTime& base) const;
 
     // ---- Import -------------------------------------------------------------------------------

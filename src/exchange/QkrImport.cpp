@@ -225,8 +225,9 @@ bool QkrReader::ReadHolidays(long long firstYear, long long years, long long cou
     CCalendar& calendar = m_document.GetWorkCalendar();
     if (take && years > 0) {
         // The working days of the file's years, as far as the calendar holds them.
-        const long long from = std::clamp<long long>(firstYear, 1991, 2021);
-        const long long to = std::clamp<long long>(firstYear + years, 1991, 2021);
+        const long long from = std::clamp<long long>(firstYear, kMinDateYear, kMaxDateYear + 1);
+        const long long to =
+            std::clamp<long long>(firstYear + years, kMinDateYear, kMaxDateYear + 1);
         const CTime end(static_cast<int>(to), 1, 1);
         for (CTime day(static_cast<int>(from), 1, 1); day < end; day += CTimeSpan(1, 0, 0, 0)) {
             calendar.SetDayFlag(day.GetTime(), 0);

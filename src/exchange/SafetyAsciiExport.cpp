@@ -150,21 +150,25 @@ template <class PointOf> CPoint BringInside(CPageLayout& layout, PointOf pointOf
     return p;
 }
 
-// The holidays of the calendar's range, five a line.
+// The holidays of the chart's own calendar window (the years its file holds), five a line.
 void WriteCalendar(CTembraDoc& document, std::string& out) {
+    // A chart too long for one window keeps the window it has.
+    document.FitCalendarWindow(FALSE);
     const CCalendar& calendar = document.GetWorkCalendar();
+    const CTime firstDay = calendar.GetFirstDay();
+    const CTime lastDay = calendar.GetLastDay();
     out += Quoted("$CALENDAR$") + "\n";
-    out += DateText(GetMinDate()) + "\n";
-    out += DateText(GetMaxDate()) + "\n";
+    out += DateText(firstDay) + "\n";
+    out += DateText(lastDay) + "\n";
     std::string line;
     int count = 0;
     const CTimeSpan day(1, 0, 0, 0);
-    for (CTime date = GetMinDate();;) {
+    for (CTime date = firstDay;;) {
         if (calendar.IsHoliday(date) != FALSE) {
             line += DateText(date);
             ++count;
             date += day;
-            if (date > GetMaxDate()) {
+            if (date > lastDay) {
                 out += line + "\n";
                 break;
             }
@@ -176,7 +180,7 @@ void WriteCalendar(CTembraDoc& document, std::string& out) {
             }
         } else {
             date += day;
-            if (date > GetMaxDate()) {
+            if (date > lastDay) {
                 out += line + "\n";
                 break;
             }

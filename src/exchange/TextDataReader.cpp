@@ -183,7 +183,7 @@ bool CTextDataReader::ParseDate(std::string_view field, CTime& date) {
     const int year = PlainInt(parts[0]);
     const int month = PlainInt(parts[1]);
     const int day = PlainInt(parts[2]);
-    if (year < 1991 || year > 2020 || month < 1 || month > 12 || day < 1 ||
+    if (year < kMinDateYear || year > kMaxDateYear || month < 1 || month > 12 || day < 1 ||
         day > GetDaysInMonth(year, month)) {
         return false;
     }

@@ -84,7 +84,7 @@ public:
     static int ParseInt(std::string_view field);
     // The leading number of the field as the C library reads it (0 without one).
     static int PlainInt(std::string_view field);
-    // "yyyy/m/d" of a valid date in 1991..2020: its local date at 00:00.
+    // "yyyy/m/d" of a valid date of the supported ones: its local date at 00:00.
     static bool ParseDate(std::string_view field, CTime& date);
     // A row number 1..lastRow as the chart's row 0..lastRow - 1.
     static bool ParseRow(std::string_view field, int lastRow, int& row);

@@ -1,5 +1,6 @@
 #include "model/Calendar.h"
 
+#include "model/DamagedFile.h"
 #include "model/HolidayStore.h"
 #include "model/Utility.h"
 #include "platform/Sjis.h"
@@ -106,9 +107,9 @@ struct RuleYears {
 
 // ---------------------------------------------------------------------------------------------
 
-CCalendar::CCalendar()
-    : m_pDays(new (std::nothrow) BYTE[kSlotCount]()), m_firstDay(GetMinDate()),
-      m_lastDay(GetMaxDate()) {}
+CCalendar::CCalendar() : m_pDays(new (std::nothrow) BYTE[kSlotCount]()) {
+    SetWindow(kFirstYear);
+}
 
 CCalendar::~CCalendar() = default;
 
@@ -231,8 +232,7 @@ BOOL CCalendar::Clear() {
     if (m_pDays) {
         std::memset(m_pDays.get(), 0, kSlotCount);
     }
-    m_firstDay = GetMinDate();
-    m_lastDay = GetMaxDate();
+    SetWindow(kFirstYear);
     m_valid = 1;
     return 1;
 }
@@ -275,8 +275,7 @@ BOOL CCalendar::MakeHolidays(const BYTE* weeklyTable, BOOL useYearly, BOOL useSp
     std::array<RuleYears, kDateTableSize> dateYears{};
     std::array<RuleYears, kWeekdayRuleTableSize> weekdayYears{};
 
-    m_firstDay = GetMinDate();
-    m_lastDay = GetMaxDate();
+    SetWindow(kFirstYear);
 
     const DayIndex& days = Days();
     std::array<int, 7> counters{};
@@ -384,6 +383,7 @@ void CCalendar::CopyTo(CCalendar* target) {
     }
     // The copy is as valid as its source.
     target->m_valid = m_valid;
+    target->m_windowYear = m_windowYear;
     target->m_firstDay = m_firstDay;
     target->m_lastDay = m_lastDay;
 }
@@ -413,12 +413,14 @@ void CCalendar::InvertHolidays() {
 }
 
 void CCalendar::Serialize(CArchive& ar) {
+    const std::size_t windowStart = static_cast<std::size_t>(m_windowYear - kFirstYear) *
+                                    static_cast<std::size_t>(kSlotsPerYear);
     if (ar.IsStoring()) {
         if (m_pDays) {
-            ar.Write(m_pDays.get(), kSlotCount);
+            ar.Write(m_pDays.get() + windowStart, kWindowSlotCount);
         } else {
-            const std::vector<BYTE> zeros(kSlotCount, 0);
-            ar.Write(zeros.data(), kSlotCount);
+            const std::vector<BYTE> zeros(kWindowSlotCount, 0);
+            ar.Write(zeros.data(), kWindowSlotCount);
         }
         ar << m_valid;
         ar << m_firstDay;
@@ -430,8 +432,8 @@ void CCalendar::Serialize(CArchive& ar) {
 
     // Everything is read before anything is taken, so a short stream leaves the calendar as
     // it was.
-    std::unique_ptr<BYTE[]> table(new BYTE[kSlotCount]);
-    ar.ReadExact(table.get(), kSlotCount);
+    std::vector<BYTE> window(kWindowSlotCount);
+    ar.ReadExact(window.data(), kWindowSlotCount);
     WORD valid = 0;
     CTime firstDay;
     CTime lastDay;
@@ -441,12 +443,112 @@ void CCalendar::Serialize(CArchive& ar) {
     ar >> lastDay;
     ar.ReadExact(reserved.data(), kReservedSize);
 
-    m_pDays = std::move(table);
+    // The first day names the window: 1 January of a year whose 30 years lie in the table.
+    int year = 0, month = 0, day = 0;
+    CivilDate::CivilFromDays(DayNumberOf(firstDay.GetTime()), year, month, day);
+    if (year < kFirstYear || year > kLastWindowYear || firstDay != CTime(year, 1, 1) ||
+        lastDay != CTime(year + kWindowYears - 1, 12, 31)) {
+        FailDamagedFile();
+    }
+
+    // The years outside the window are those a new chart gets from the holiday rules.
+    // (Without memory for the table, generation has told the user so.)
+    CCalendar generated;
+    if (!generated.MakeHolidays(nullptr, TRUE, TRUE)) {
+        AfxThrowUserException();
+    }
+    std::memcpy(generated.m_pDays.get() +
+                    static_cast<std::size_t>(year - kFirstYear) * kSlotsPerYear,
+                window.data(), kWindowSlotCount);
+
+    m_pDays = std::move(generated.m_pDays);
     DayFlagsChanged();
     m_valid = valid;
-    m_firstDay = firstDay;
-    m_lastDay = lastDay;
+    SetWindow(year);
     m_reserved = reserved;
+}
+
+// ---- File window ----------------------------------------------------------------------------
+
+int CCalendar::WindowYearFor(int firstYear, int lastYear) {
+    if (lastYear - firstYear >= kWindowYears) {
+        return 0;
+    }
+    return std::clamp(lastYear - kWindowYears + 1, kFirstYear, kLastWindowYear);
+}
+
+void CCalendar::SetWindow(int year) {
+    if (year < kFirstYear || year > kLastWindowYear) {
+        return;
+    }
+    m_windowYear = year;
+    m_firstDay = CTime(year, 1, 1);
+    m_lastDay = CTime(year + kWindowYears - 1, 12, 31);
+}
+
+BOOL CCalendar::GetChangedDays(CTime& first, CTime& last) const {
+    if (!m_pDays) {
+        return FALSE;
+    }
+    CCalendar generated;
+    if (!generated.m_pDays || !generated.MakeHolidays(nullptr, TRUE, TRUE)) {
+        return FALSE;
+    }
+    const DayIndex& days = Days();
+    const auto differs = [&](std::size_t i) {
+        const std::uint16_t slot = days.slots[i];
+        return m_pDays[slot] != generated.m_pDays[slot];
+    };
+    const std::size_t count = days.slots.size();
+    std::size_t lo = 0;
+    while (lo < count && !differs(lo)) {
+        ++lo;
+    }
+    if (lo == count) {
+        return FALSE;
+    }
+    std::size_t hi = count - 1;
+    while (!differs(hi)) {
+        --hi;
+    }
+    first = CTime(MidnightOfDay(days.firstDay + static_cast<std::int64_t>(lo)));
+    last = CTime(MidnightOfDay(days.firstDay + static_cast<std::int64_t>(hi)));
+    return TRUE;
+}
+
+BOOL CCalendar::FitWindow(const CTime& earliest, const CTime& latest, CTime& first, CTime& last) {
+    // Dates outside the supported ones have no day in the table, so none in the window either.
+    bool any = false;
+    const auto take = [&](const CTime& date) {
+        const CTime kept = std::clamp(date, GetMinDate(), GetMaxDate());
+        if (!any || kept < first) {
+            first = kept;
+        }
+        if (!any || kept > last) {
+            last = kept;
+        }
+        any = true;
+    };
+    if (!(latest < earliest)) {
+        take(earliest);
+        take(latest);
+    }
+    CTime changedFirst;
+    CTime changedLast;
+    if (GetChangedDays(changedFirst, changedLast)) {
+        take(changedFirst);
+        take(changedLast);
+    }
+    if (!any) {
+        SetWindow(kFirstYear);
+        return TRUE;
+    }
+    const int year = WindowYearFor(first.GetYear(), last.GetYear());
+    if (year == 0) {
+        return FALSE;
+    }
+    SetWindow(year);
+    return TRUE;
 }
 
 // ---- Day access ---------------------------------------------------------------------------

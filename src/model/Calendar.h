@@ -1,8 +1,10 @@
-// The working calendar of a document: one flag byte per day from 1991-01-01 to 2020-12-31
-// telling the weekday and whether the day is a holiday, generated from the holiday rules of
-// the holiday store, and the working-time arithmetic that durations in working days use.
+// The working calendar of a document: one flag byte per day of the supported dates (GetMinDate ..
+// GetMaxDate) telling the weekday and whether the day is a holiday, generated from the holiday
+// rules of the holiday store, and the working-time arithmetic that durations in working days use.
+// The file keeps a window of 30 of those years; the years outside it are generated on loading.
 #pragma once
 
+#include "model/Utility.h"
 #include "platform/Archive.h"
 #include "platform/Time.h"
 #include "platform/Types.h"
@@ -19,14 +21,19 @@ class CCalendar : public CObject {
 
 public:
     // Every month has 31 slots and every year 372, whether the days exist or not.
-    static constexpr int kFirstYear = 1991;
-    static constexpr int kLastYear = 2020;
+    static constexpr int kFirstYear = kMinDateYear;
+    static constexpr int kLastYear = kMaxDateYear;
     static constexpr int kSlotsPerMonth = 31;
     static constexpr int kSlotsPerYear = 12 * kSlotsPerMonth;
-    static constexpr int kSlotCount = (kLastYear - kFirstYear + 1) * kSlotsPerYear; // 11,160
+    static constexpr int kSlotCount = (kLastYear - kFirstYear + 1) * kSlotsPerYear; // 17,484
+    // The file holds the years of a window of kWindowYears from its first day's year, which is
+    // kFirstYear for every chart whose dates lie in the window's first years.
+    static constexpr int kWindowYears = 30;
+    static constexpr int kWindowSlotCount = kWindowYears * kSlotsPerYear; // 11,160
+    static constexpr int kLastWindowYear = kLastYear - kWindowYears + 1;
     static constexpr int kReservedSize = 7;
-    // Bytes of the file form: table, valid flag, first and last day, reserved.
-    static constexpr int kFileSize = kSlotCount + 2 + 4 + 4 + kReservedSize; // 11,177
+    // Bytes of the file form: window, valid flag, first and last day, reserved.
+    static constexpr int kFileSize = kWindowSlotCount + 2 + 4 + 4 + kReservedSize; // 11,177
 
     // How many special dates generation takes from the holiday store.
     static constexpr int kSpecialHolidayCapacity = 500;
@@ -44,7 +51,7 @@ public:
 
     // ---- Whole-table operations --------------------------------------------------------------
 
-    // Every slot 0, the range 1991-01-01..2020-12-31, valid. Returns 1.
+    // Every slot 0, the first window, valid. Returns 1.
     BOOL Clear();
     // Generates every day's flags from the weekly table (kWeeklyTableSize bytes, 7 weekdays
     // from Sunday x 5 occurrences in a month; nullptr: read it from the holiday store) and, when
@@ -57,11 +64,32 @@ public:
     // Every holiday becomes a working day and every working day a holiday.
     void InvertHolidays();
 
+    // Storing writes the window's years with its first and last day. Loading takes the window
+    // from the stored first day (a first day that is no 1 January of a window year, or a last day
+    // that does not end its window, is a damaged file), generates the years outside it from the
+    // holiday store's rules and fills the window's years from the file.
     void Serialize(CArchive& ar) override;
 
+    // ---- File window ---------------------------------------------------------------------------
+
+    // The smallest window year that holds the years firstYear .. lastYear, or 0 when they span
+    // more than kWindowYears.
+    static int WindowYearFor(int firstYear, int lastYear);
+    // The window that the file will hold, starting on 1 January of year (kFirstYear ..
+    // kLastWindowYear; others are not taken).
+    void SetWindow(int year);
+    int GetWindowYear() const { return m_windowYear; }
+    // The first and the last day whose flag differs from the one the holiday store's rules
+    // generate (user toggles, inversions, rules changed since); FALSE when there is none.
+    BOOL GetChangedDays(CTime& first, CTime& last) const;
+    // Chooses the smallest window that holds the dates earliest .. latest (none when earliest is
+    // after latest) and every changed day, and takes it. FALSE when they span more than the
+    // window's years: the window stays, and first and last tell the span that does not fit.
+    BOOL FitWindow(const CTime& earliest, const CTime& latest, CTime& first, CTime& last);
+
     // ---- Day access ----------------------------------------------------------------------------
-    // A date outside 1991..2020 has no slot: its weekday comes from the date, its holiday bits
-    // are 0 (a working day) and changes to it are ignored. A time is split into its local date
+    // A date outside the supported dates has no slot: its weekday comes from the date, its holiday
+    // bits are 0 (a working day) and changes to it are ignored. A time is split into its local date
     // of the chart zone.
 
     int GetWeekday(int year, int month, int day) const;
@@ -107,6 +135,7 @@ public:
 
     BOOL HasTable() const { return m_pDays != nullptr; }
     WORD GetValidFlag() const { return m_valid; }
+    // The first and the last day of the file window.
     const CTime& GetFirstDay() const { return m_firstDay; }
     const CTime& GetLastDay() const { return m_lastDay; }
     // The raw slots (nullptr without a table).
@@ -146,6 +175,7 @@ private:
     mutable std::vector<std::uint16_t> m_holidaysBefore;
     mutable bool m_countsStale = true;
     WORD m_valid = 0;
+    int m_windowYear = kFirstYear;
     CTime m_firstDay;
     CTime m_lastDay;
     std::array<BYTE, kReservedSize> m_reserved{};

@@ -28,7 +28,7 @@ public:
     // A width ratio is accepted when its denominator is at least 1.
     static bool IsValidDenominator(LONG denominator) { return denominator >= 1; }
 
-    // A period of days. rangeKind 0 covers the whole supported range (1991-01-01..2020-12-31);
+    // A period of days. rangeKind 0 covers the whole supported range (GetMinDate..GetMaxDate);
     // start and end are dates (time values), the end inclusive. Refused (FALSE, nothing
     // changed) when the ratio is not valid.
     BOOL SetDayPeriod(WORD rangeKind, std::int64_t start, std::int64_t end, short dayClass,

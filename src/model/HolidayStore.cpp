@@ -105,7 +105,7 @@ BOOL ReadYears(HolidaySource source, const std::string& name, int& firstYear, in
     int last = Field(fields, 3);
     // An open or earlier end is the calendar's own end. A first year after the calendar or a
     // last year before it stays as it is: the rule then holds in none of its years (turning it
-    // into 1991 or 2020 would make a rule of another period hold in all of them).
+    // into the first or the last year would make a rule of another period hold in all of them).
     firstYear = first == 0 || first < kFirstHolidayYear ? kFirstHolidayYear : first;
     lastYear = last == 0 || last > kLastHolidayYear ? kLastHolidayYear : last;
     return TRUE;
@@ -193,7 +193,7 @@ int HolidayStore::ReadSpecificHolidays(std::vector<CTime>& dates, int capacity) 
         int year = number / 10000;
         int month = number / 100 % 100;
         int day = number % 100;
-        // Two-digit years are of the calendar's own span, 1991 to 2020 (and on to 2090).
+        // Two-digit years: 91 to 99 are of the 1900s, all others of the 2000s.
         if (year >= 0 && year < 100)
             year += year < 91 ? 2000 : 1900;
         if (month < 1 || month > 12 || day < 1 || day > CivilDate::DaysInMonth(year, month))

@@ -10,6 +10,7 @@
 // text is.
 #pragma once
 
+#include "model/Utility.h"
 #include "platform/Time.h"
 #include "platform/Types.h"
 
@@ -32,9 +33,10 @@ constexpr std::size_t kWeekdayRuleTableSize = 420;
 constexpr std::size_t kYearlyNameBufferSize = 1024;
 constexpr std::size_t kSpecificNameBufferSize = 10240;
 
-// The years a yearly rule can be valid in; a rule's open ends read as these.
-constexpr int kFirstHolidayYear = 1991;
-constexpr int kLastHolidayYear = 2020;
+// The years a yearly rule can be valid in (those of the supported dates); a rule's open ends
+// read as these.
+constexpr int kFirstHolidayYear = kMinDateYear;
+constexpr int kLastHolidayYear = kMaxDateYear;
 
 enum class HolidaySource {
     UserProfile, // the per-user profile (GetProfileString ...)
@@ -61,9 +63,9 @@ public:
                            std::span<BYTE, kWeekdayRuleTableSize> weekdayTable) const;
 
     // The years of validity of the date rule "MMDD" of the date's month and day. TRUE when the
-    // rule exists. An open (0) or earlier first year reads as 1991, an open or later last year as
-    // 2020; a first year after 2020 or a last year before 1991 is kept, so that the rule applies
-    // in no year of the calendar.
+    // rule exists. An open (0) or earlier first year reads as kFirstHolidayYear, an open or later
+    // last year as kLastHolidayYear; a first year after the last or a last year before the first
+    // is kept, so that the rule applies in no year of the calendar.
     BOOL GetHolidayYears(const CTime& date, int& firstYear, int& lastYear) const;
     BOOL GetHolidayYears(int month, int day, int& firstYear, int& lastYear) const;
     // The same for the rule of the week-th weekday (1 = Sunday .. 7) of month: "MM" week weekday

@@ -556,7 +556,7 @@ BOOL CSyokiSet::FillDefaults(CDocument* document, int dateMode, bool showMessage
     m_monthSpan = CTimeSpan(app.GetMonthDays(), 0, 0, 0);
 
     // The period starts today, unless that would put it outside the calendar, which holds no
-    // day after 2020-12-31: then it moves to fit (and one longer than the calendar is cut at
+    // day after GetMaxDate: then it moves to fit (and one longer than the calendar is cut at
     // its end).
     const CTime now = CTime::GetCurrentTime();
     CTime today(now.GetYear(), now.GetMonth(), now.GetDay());

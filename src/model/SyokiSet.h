@@ -101,7 +101,7 @@ public:
     // Fills the record from the application's user defaults for the document, in the date mode
     // given (-1: the application's date mode): the five parts, the margins, a period of the
     // application's length starting today (moved, when needed, so that it lies inside
-    // 1991-01-01..2020-12-31), the rows, the date thinning, the paper font; the irregular
+    // GetMinDate..GetMaxDate), the rows, the date thinning, the paper font; the irregular
     // periods are emptied. Returns the thinning's result (FALSE after its message).
     BOOL SetDefault(CDocument* document, int dateMode);
 

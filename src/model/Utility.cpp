@@ -73,12 +73,12 @@ void SwapPoint(CPoint& a, CPoint& b) {
 // ---- Dates ----------------------------------------------------------------------------------
 
 const CTime& GetMinDate() {
-    static const CTime minDate(1991, 1, 1);
+    static const CTime minDate(kMinDateYear, 1, 1);
     return minDate;
 }
 
 const CTime& GetMaxDate() {
-    static const CTime maxDate(2020, 12, 31);
+    static const CTime maxDate(kMaxDateYear, 12, 31);
     return maxDate;
 }
 

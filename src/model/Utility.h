@@ -56,7 +56,12 @@ constexpr WORD MakeWordOf(BYTE high, BYTE low) {
 
 // ---- Dates ----------------------------------------------------------------------------------
 
-// 1991-01-01 00:00 and 2020-12-31 00:00 in the chart zone, built once.
+// The years of the supported dates: every date a chart holds lies in them. The last is the last
+// whole year whose dates the files' 32-bit signed time fields can hold.
+constexpr int kMinDateYear = 1991;
+constexpr int kMaxDateYear = 2037;
+// 1 January of the first and 31 December of the last supported year, 00:00 in the chart zone,
+// built once.
 const CTime& GetMinDate();
 const CTime& GetMaxDate();
 BOOL IsLeapYear(int year);

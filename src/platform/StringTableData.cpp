@@ -248,6 +248,9 @@ const StringEntry kStringTable[] = {
     // Messages of our own: a layout file that could not be deleted or copied (%1 its path).
     {5910, "書式ファイル %1 を削除できませんでした。"},
     {5911, "書式ファイル %1 を複写できませんでした。"},
+    // A chart whose dates (or changed calendar days) span more than the file's 30 calendar years
+    // (%1 the earliest, %2 the latest date).
+    {5912, "カレンダーに保存できるのは３０年分です。\n%1 から %2 までの日付を持つ工程表は保存できません。"},
     // Tool-bar button names, by set in command-table order.
     {6003, "新規作成"},
     {6004, "開く"},

@@ -502,7 +502,7 @@ TEST_F(InsertBlockTest, BoxesOfObjects) {
 
     // Nothing to measure: the empty box.
     const CChartPos empty = doc.GetObjectsExtent(2 | 0x100, FALSE);
-    EXPECT_EQ(empty.GetStartDate(), CTime(2020, 12, 31)) << "nothing selected or copied";
+    EXPECT_EQ(empty.GetStartDate(), CTime(2037, 12, 31)) << "nothing selected or copied";
     // The unselected objects, and the selection without a process whose line is not selected.
     const CChartPos unselected = doc.GetObjectsExtent(1, FALSE);
     EXPECT_EQ(unselected.GetStartDate(), ChartDay(1));
@@ -512,7 +512,7 @@ TEST_F(InsertBlockTest, BoxesOfObjects) {
     gate->SelectStartLand();
     doc.SelectAt(doc.FindObj(gate));
     const CChartPos lines = doc.GetObjectsExtent(2, TRUE);
-    EXPECT_EQ(lines.GetStartDate(), CTime(2020, 12, 31));
+    EXPECT_EQ(lines.GetStartDate(), CTime(2037, 12, 31));
     EXPECT_EQ(lines.GetEndDate(), CTime(1991, 1, 1));
     EXPECT_EQ(lines.GetStartRow(), 9999);
     EXPECT_EQ(lines.GetEndRow(), 0);

@@ -376,14 +376,14 @@ TEST_F(DocZukeiEditTest, InsertsStopAtTheLastRowAndTheEndOfTheCalendar) {
     EXPECT_EQ(Rows(later), (std::pair<double, double>{17, 18}));
 
     auto* late = new CZukeiBox;
-    late->SetAnchors(CTime(2020, 12, 20), 1.0, CTime(2020, 12, 30), 2.0);
+    late->SetAnchors(CTime(2037, 12, 20), 1.0, CTime(2037, 12, 30), 2.0);
     doc.AddZukei(late, FALSE);
     auto* early = new CZukeiBox;
     early->SetAnchors(Day(2010, 4, 1), 1.0, Day(2010, 4, 2), 2.0);
     doc.AddZukei(early, FALSE);
     doc.InsertZukeiColumns(Day(2010, 4, 5), Day(2010, 4, 25));
-    EXPECT_EQ(late->GetEndDate(0), CTime(2021, 1, 1, 0, 0, 0));
-    EXPECT_EQ(late->GetStartDate(0), CTime(2020, 12, 22));
+    EXPECT_EQ(late->GetEndDate(0), CTime(2038, 1, 1, 0, 0, 0));
+    EXPECT_EQ(late->GetStartDate(0), CTime(2037, 12, 22));
     EXPECT_EQ(early->GetStartDate(0), Day(2010, 4, 1)) << "before the insert";
     EXPECT_EQ(later->GetStartDate(0), Day(2010, 4, 30));
 }

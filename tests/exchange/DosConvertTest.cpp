@@ -184,12 +184,15 @@ TEST(DosTablesTest, ElapsedDayWords) {
 TEST(DosTablesTest, RecordDatesKeepToTheCalendar) {
     CDosConvert convert;
     const CTime none;
-    // A calendar-date chart: the words as a date, impossible ones and those outside 1991 to 2020
+    // A calendar-date chart: the words as a date, impossible ones and those outside 1991 to 2037
     // not at all.
     EXPECT_EQ(convert.DecodeDate({2000, 2, 29, 13, 5, 7}, none), CTime(2000, 2, 29, 13, 5, 7));
     EXPECT_EQ(convert.DecodeDate({1991, 1, 1}, none), CTime(1991, 1, 1));
     EXPECT_EQ(convert.DecodeDate({2020, 12, 31, 23, 59, 59}, none),
               CTime(2020, 12, 31, 23, 59, 59));
+    EXPECT_EQ(convert.DecodeDate({2026, 12, 10}, none), CTime(2026, 12, 10));
+    EXPECT_EQ(convert.DecodeDate({2037, 12, 31, 23, 59, 59}, none),
+              CTime(2037, 12, 31, 23, 59, 59));
     for (const Dos::DateWords& words : {Dos::DateWords{1999, 2, 29},
                                         {1999, 13, 1},
                                         {1999, 4, 31},
@@ -198,7 +201,7 @@ TEST(DosTablesTest, RecordDatesKeepToTheCalendar) {
                                         {1999, 4, 1, 24},
                                         {1999, 4, 1, 0, 60},
                                         {1990, 12, 31},
-                                        {2021, 1, 1},
+                                        {2038, 1, 1},
                                         {}}) {
         EXPECT_FALSE(convert.DecodeDate(words, none))
             << words[0] << "/" << words[1] << "/" << words[2];

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <regex>
 
 namespace tembra {
@@ -96,6 +98,26 @@ TEST_F(SafetyAsciiTest, HolidaysGoFiveALine) {
         expected.push_back("\"-9999\"");
         EXPECT_EQ(between, expected) << c.holidays.size();
     }
+}
+
+TEST_F(SafetyAsciiTest, AChartAfter2020WritesItsOwnCalendarWindow) {
+    // Sundays off; the chart's dates need the window of 1998 to 2027.
+    auto document = NewChart();
+    document->GetSyokiSet().SetStartDate(CTime(2026, 4, 1));
+    document->GetSyokiSet().SetEndDate(CTime(2027, 3, 31));
+    const std::vector<std::string> lines = Export(*document);
+    ASSERT_GT(lines.size(), 6u);
+    EXPECT_EQ(lines[2], "\"$CALENDAR$\"");
+    EXPECT_EQ(lines[3], "\"1998/01/01\"");
+    EXPECT_EQ(lines[4], "\"2027/12/31\"");
+    EXPECT_EQ(lines[5].substr(0, 14), "\"1998/01/04\",\"") << "the window's first Sunday";
+    const auto end = std::find(lines.begin(), lines.end(), "\"-9999\"");
+    ASSERT_NE(end, lines.end());
+    std::string holidays;
+    for (auto line = lines.begin() + 5; line != end; ++line) {
+        holidays += *line;
+    }
+    EXPECT_EQ(holidays.substr(holidays.size() - 13), "\"2027/12/26\",") << "the last Sunday";
 }
 
 TEST_F(SafetyAsciiTest, OneOfEverything) {

@@ -96,7 +96,10 @@ TEST(TextDataFieldsTest, DatesRowsColoursAndFonts) {
     EXPECT_EQ(date, CTime(2000, 2, 29));
     EXPECT_TRUE(CTextDataReader::ParseDate("1991/1/1", date));
     EXPECT_TRUE(CTextDataReader::ParseDate("2020/12/31", date));
-    for (const char* bad : {"1999/2/29", "1990/1/1", "2021/1/1", "2000/13/1", "2000/4",
+    EXPECT_TRUE(CTextDataReader::ParseDate("2021/1/1", date));
+    EXPECT_TRUE(CTextDataReader::ParseDate("2037/12/31", date));
+    EXPECT_EQ(date, CTime(2037, 12, 31));
+    for (const char* bad : {"1999/2/29", "1990/1/1", "2038/1/1", "2000/13/1", "2000/4",
                             "2000/4/1/2", "2000-04-01", ""}) {
         EXPECT_FALSE(CTextDataReader::ParseDate(bad, date)) << bad;
     }

@@ -79,13 +79,20 @@ void CheckImportedChart(CTembraDoc& document) {
             Fail("a calendar-date chart refused by the DOS export");
         }
     }
-    // And in its own form (the stream follows the file's name).
+    // And in its own form (the stream follows the file's name); only a chart whose dates span
+    // more than the file's calendar window is refused.
     document.SetFilePath("check.tbr");
     CMemFile own;
-    CArchive ownArchive(&own, CArchive::store);
-    ownArchive.m_pDocument = &document;
-    document.Serialize(ownArchive);
-    ownArchive.Close();
+    try {
+        CArchive ownArchive(&own, CArchive::store);
+        ownArchive.m_pDocument = &document;
+        document.Serialize(ownArchive);
+        ownArchive.Close();
+    } catch (const CUserException&) {
+        if (document.FitCalendarWindow(FALSE)) {
+            Fail("a chart the calendar window holds refused by its own form");
+        }
+    }
 }
 
 } // namespace tembra::fuzz

@@ -1,5 +1,7 @@
 #include "model/Calendar.h"
 
+#include "CalendarTestSupport.h"
+
 #include "model/HolidayStore.h"
 #include "model/Utility.h"
 #include "platform/Archive.h"
@@ -14,6 +16,7 @@
 
 #include <array>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <optional>
@@ -27,38 +30,14 @@ namespace tembra {
 namespace {
 
 using test::Bytes;
+using test::CalendarTest;
+using test::Day;
+using test::Dword;
+using test::kDay;
 using test::Load;
 using test::Store;
-
-CTime Day(int year, int month, int day, int hour = 0, int minute = 0, int second = 0) {
-    return CTime(year, month, day, hour, minute, second);
-}
-
-constexpr std::int64_t kDay = 86400;
-
-// Weekly tables: 7 weekdays from Sunday x 5 occurrences.
-std::array<BYTE, kWeeklyTableSize> WeeklyOff(std::initializer_list<int> weekdays) {
-    std::array<BYTE, kWeeklyTableSize> table{};
-    for (int weekday : weekdays) {
-        for (int n = 0; n < 5; ++n) {
-            table[static_cast<std::size_t>((weekday - 1) * 5 + n)] = 1;
-        }
-    }
-    return table;
-}
-
-std::uint32_t Dword(const Bytes& bytes, std::size_t at) {
-    return static_cast<std::uint32_t>(bytes[at]) | static_cast<std::uint32_t>(bytes[at + 1]) << 8 |
-           static_cast<std::uint32_t>(bytes[at + 2]) << 16 |
-           static_cast<std::uint32_t>(bytes[at + 3]) << 24;
-}
-
-// Every test runs on empty holiday stores in a temporary folder, with scripted message boxes.
-class CalendarTest : public ::testing::Test {
-protected:
-    test::ScopedPaths paths;
-    test::ScopedUi ui;
-};
+using test::UseShippedRules;
+using test::WeeklyOff;
 
 // ---- Generation without rules -----------------------------------------------------------------
 
@@ -68,7 +47,7 @@ TEST_F(CalendarTest, WithoutRulesExactlyTheSundaysAreHolidays) {
     EXPECT_EQ(calendar.GetValidFlag(), 1);
 
     int holidays = 0;
-    for (int year = 1991; year <= 2020; ++year) {
+    for (int year = 1991; year <= 2037; ++year) {
         for (int month = 1; month <= 12; ++month) {
             for (int day = 1; day <= GetDaysInMonth(year, month); ++day) {
                 const int weekday = Day(year, month, day).GetDayOfWeek();
@@ -80,7 +59,7 @@ TEST_F(CalendarTest, WithoutRulesExactlyTheSundaysAreHolidays) {
             }
         }
     }
-    EXPECT_EQ(holidays, 1565); // the Sundays from 1991-01-06 to 2020-12-27
+    EXPECT_EQ(holidays, 2452); // the Sundays from 1991-01-06 to 2037-12-27
     EXPECT_TRUE(ui->MessageBoxes().empty());
 }
 
@@ -101,14 +80,15 @@ TEST_F(CalendarTest, DaySlotsHoldWeekdayAndHolidayBits) {
         {3407, 0x03, "2000-02-29, a Tuesday"},
         {61, 0x00, "31 February 1991 does not exist"},
         {CCalendar::SlotIndex(2020, 12, 31), 0x05, "2020-12-31, a Thursday"},
-        {CCalendar::kSlotCount - 1, 0x05, "the last slot"},
+        {CCalendar::SlotIndex(2021, 1, 1), 0x06, "2021-01-01, a Friday"},
+        {CCalendar::kSlotCount - 1, 0x05, "the last slot, 2037-12-31, a Thursday"},
     };
     for (const Slot& c : cases) {
         EXPECT_EQ(slots[c.index], c.flag) << c.what;
     }
 
     // Slots of days that do not exist are never written.
-    for (int year = 1991; year <= 2020; ++year) {
+    for (int year = 1991; year <= 2037; ++year) {
         for (int month = 1; month <= 12; ++month) {
             for (int day = GetDaysInMonth(year, month) + 1; day <= 31; ++day) {
                 ASSERT_EQ(slots[CCalendar::SlotIndex(year, month, day)], 0)
@@ -376,12 +356,7 @@ TEST_F(CalendarTest, ShippedRulesGiveTheNationalHolidaysOfJapan) {
     const std::set<std::int64_t> official = OfficialHolidays();
     ASSERT_GT(official.size(), 450u) << "the list of official holidays is missing";
 
-    // The program's own key starts as the copy the program ships.
-    const std::filesystem::path shipped =
-        std::filesystem::path(TEMBRA_SOURCE_DIR) / "data" / AppRegKeyDefaultPath().filename();
-    ASSERT_TRUE(std::filesystem::exists(shipped)) << shipped;
-    std::filesystem::copy_file(shipped, AppRegKeyDefaultPath(),
-                               std::filesystem::copy_options::overwrite_existing);
+    UseShippedRules();
 
     CCalendar calendar;
     ASSERT_TRUE(calendar.MakeHolidays(nullptr, TRUE, TRUE));
@@ -406,8 +381,8 @@ TEST_F(CalendarTest, StoresElevenThousandOneHundredSeventySevenBytes) {
 
     const Bytes bytes = Store(calendar);
     ASSERT_EQ(bytes.size(), 11177u);
-    EXPECT_TRUE(
-        std::equal(bytes.begin(), bytes.begin() + CCalendar::kSlotCount, calendar.GetDayTable()));
+    EXPECT_TRUE(std::equal(bytes.begin(), bytes.begin() + CCalendar::kWindowSlotCount,
+                           calendar.GetDayTable()));
     EXPECT_EQ(bytes[1], 0x24);
     EXPECT_EQ(bytes[11160], 0x01); // valid flag
     EXPECT_EQ(bytes[11161], 0x00);
@@ -449,10 +424,11 @@ TEST_F(CalendarTest, LoadsWhatItStored) {
 
     CCalendar loaded;
     Load(bytes, loaded);
-    EXPECT_TRUE(loaded.IsSameAs(&source));
+    EXPECT_TRUE(std::equal(source.GetDayTable(), source.GetDayTable() + CCalendar::kWindowSlotCount,
+                           loaded.GetDayTable()));
     EXPECT_EQ(loaded.GetValidFlag(), 1);
-    EXPECT_EQ(loaded.GetFirstDay(), GetMinDate());
-    EXPECT_EQ(loaded.GetLastDay(), GetMaxDate());
+    EXPECT_EQ(loaded.GetFirstDay(), Day(1991, 1, 1));
+    EXPECT_EQ(loaded.GetLastDay(), Day(2020, 12, 31));
     EXPECT_TRUE(loaded.IsHoliday(2010, 5, 5));
     EXPECT_EQ(Store(loaded), Store(source));
 }
@@ -484,8 +460,9 @@ TEST_F(CalendarTest, ClearMakesEveryDayAWorkingDay) {
         ASSERT_EQ(calendar.GetDayTable()[i], 0) << i;
     }
     EXPECT_FALSE(calendar.IsHoliday(1991, 1, 6));
-    EXPECT_EQ(calendar.GetFirstDay(), GetMinDate());
-    EXPECT_EQ(calendar.GetLastDay(), GetMaxDate());
+    EXPECT_FALSE(calendar.IsHoliday(2037, 12, 27));
+    EXPECT_EQ(calendar.GetFirstDay(), Day(1991, 1, 1));
+    EXPECT_EQ(calendar.GetLastDay(), Day(2020, 12, 31));
 }
 
 TEST_F(CalendarTest, CopyToGivesTheTargetTheSourcesValidFlag) {
@@ -520,10 +497,9 @@ TEST_F(CalendarTest, IsSameAsComparesTheDayTablesOnly) {
     EXPECT_TRUE(a.IsSameAs(&a));
     EXPECT_TRUE(a.IsSameAs(&b));
 
-    // The same table with another valid flag and another period.
+    // The same table with another valid flag.
     Bytes bytes = Store(b);
     bytes[11160] = 0;
-    bytes[11162] = 0x55;
     CCalendar other;
     Load(bytes, other);
     ASSERT_EQ(other.GetValidFlag(), 0);
@@ -577,8 +553,8 @@ TEST_F(CalendarTest, DayAccessOutsideTheTableIsBoundsChecked) {
     };
     const Outside cases[] = {
         {1990, 12, 31, 2}, // Monday
-        {2021, 1, 1, 6},   // Friday
-        {2021, 1, 3, 1},   // Sunday
+        {2038, 1, 1, 6},   // Friday
+        {2038, 1, 3, 1},   // Sunday
         {1970, 1, 1, 5},   // Thursday
         {2038, 1, 19, 3},  // Tuesday
         {1800, 1, 1, 4},   // Wednesday
@@ -650,7 +626,8 @@ TEST_F(WorkTimeTest, HolidayTime) {
         {Day(2000, 1, 3), Day(2000, 1, 3), 0, "empty"},
         {Day(2000, 12, 29), Day(2001, 1, 2), 3 * kDay, "over a long weekend"},
         {Day(1990, 12, 1), Day(1991, 1, 7), 2 * kDay, "from before the table"},
-        {Day(2020, 12, 26), Day(2021, 2, 1), 2 * kDay, "past the end of the table"},
+        {Day(2020, 12, 26), Day(2021, 1, 4), 4 * kDay, "over the turn of 2020"},
+        {Day(2037, 12, 26), Day(2038, 2, 1), 2 * kDay, "past the end of the table"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(calendar.GetHolidayTime(c.a, c.b).GetTimeSpan(), c.seconds) << c.what;
@@ -675,7 +652,11 @@ TEST_F(WorkTimeTest, AddWorkTime) {
         {Day(2000, 1, 10), CTimeSpan(-1, 0, 0, 0), CTimeSpan(-3, 0, 0, 0), "backwards"},
         {Day(2001, 1, 2), CTimeSpan(-1, 0, 0, 0), CTimeSpan(-4, 0, 0, 0), "backwards, long"},
         {Day(2000, 1, 10), CTimeSpan(0), CTimeSpan(0), "nothing"},
-        {Day(2025, 1, 6), CTimeSpan(10, 0, 0, 0), CTimeSpan(10, 0, 0, 0), "outside the table"},
+        {Day(2020, 12, 28), CTimeSpan(10, 0, 0, 0), CTimeSpan(12, 0, 0, 0),
+         "10 working days over the turn of 2020"},
+        {Day(2021, 1, 12), CTimeSpan(-10, 0, 0, 0), CTimeSpan(-14, 0, 0, 0),
+         "backwards over the turn of 2020"},
+        {Day(2038, 1, 4), CTimeSpan(10, 0, 0, 0), CTimeSpan(10, 0, 0, 0), "outside the table"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(calendar.AddWorkTime(c.start, c.work), c.expected) << c.what;
@@ -683,13 +664,18 @@ TEST_F(WorkTimeTest, AddWorkTime) {
 }
 
 TEST_F(WorkTimeTest, AddWorkTimeStopsAtTheEdgesOfTheRange) {
-    // 5 working days from Thursday 2020-12-24 take the last weekend in and end on 12-31.
-    EXPECT_EQ(calendar.AddWorkTime(Day(2020, 12, 24), CTimeSpan(5, 0, 0, 0)),
+    // 5 working days from Thursday 2037-12-24 take the last weekend in and end on 12-31.
+    EXPECT_EQ(calendar.AddWorkTime(Day(2037, 12, 24), CTimeSpan(5, 0, 0, 0)),
               CTimeSpan(7, 0, 0, 0));
-    // 10 days from Monday 2020-12-21 end on 2020-12-31 00:00 with a weekend in them; the end is
+    // 10 days from Monday 2037-12-21 end on 2037-12-31 00:00 with a weekend in them; the end is
     // not inside the range any more, so the span is not extended by it.
-    EXPECT_EQ(calendar.AddWorkTime(Day(2020, 12, 21), CTimeSpan(10, 0, 0, 0)),
+    EXPECT_EQ(calendar.AddWorkTime(Day(2037, 12, 21), CTimeSpan(10, 0, 0, 0)),
               CTimeSpan(10, 0, 0, 0));
+    // A shift that would pass 2037-12-31 stops there: with the last day a holiday, 4 working
+    // days from Monday 2037-12-28 are not extended past the table.
+    calendar.SetDayFlag(2037, 12, 31, CCalendar::kUserToggle);
+    EXPECT_EQ(calendar.AddWorkTime(Day(2037, 12, 28), CTimeSpan(4, 0, 0, 0)),
+              CTimeSpan(4, 0, 0, 0));
 
     const CTimeSpan backward = calendar.AddWorkTime(Day(1991, 1, 10), CTimeSpan(-10, 0, 0, 0));
     EXPECT_EQ(backward, CTimeSpan(-10, 0, 0, 0));
@@ -711,7 +697,7 @@ TEST_F(WorkTimeTest, AddWorkTimeEndsWhereTheStepsEnd) {
     // Random holidays on top of the weekends; times on a quarter-hour grid keep the step-by-step
     // loop short.
     std::mt19937 random(20240611);
-    std::uniform_int_distribution<int> dayOf(0, 10957);
+    std::uniform_int_distribution<int> dayOf(0, 17166);
     for (int i = 0; i < 1500; ++i) {
         calendar.SetDayFlag(GetMinDate().GetTime() + dayOf(random) * kDay, CCalendar::kUserToggle);
     }
@@ -752,7 +738,7 @@ public:
     }
 
     static constexpr std::int64_t kMargin = 400;
-    static constexpr std::int64_t kDays = 10958; // 1991-01-01 .. 2020-12-31
+    static constexpr std::int64_t kDays = 17167; // 1991-01-01 .. 2037-12-31
 
     // Midnight of the k-th day from 1991-01-01, and the day of a time.
     static std::int64_t Midnight(std::int64_t k) { return GetMinDate().GetTime() + k * kDay; }
@@ -836,7 +822,7 @@ private:
 // made of rule holidays (0x30) among them.
 void AddRandomRuns(CCalendar& calendar, std::uint32_t seed) {
     std::mt19937 random(seed);
-    std::uniform_int_distribution<int> dayOf(0, 10957);
+    std::uniform_int_distribution<int> dayOf(0, 17166);
     std::uniform_int_distribution<int> lengthOf(1, 60);
     for (int i = 0; i < 120; ++i) {
         const int first = dayOf(random);
@@ -979,7 +965,9 @@ TEST_F(WorkTimeTest, FindHolidayRun) {
         {Day(2000, 12, 28), Day(2001, 1, 10), 3, Day(2000, 12, 30), Day(2001, 1, 2),
          "a long weekend"},
         {Day(2000, 1, 10), Day(2000, 1, 14), 0, untouched, untouched, "no holiday"},
-        {Day(2020, 12, 28), Day(2021, 3, 1), 0, untouched, untouched, "past the table"},
+        {Day(2020, 12, 24), Day(2021, 1, 10), 2, Day(2020, 12, 26), Day(2020, 12, 28),
+         "over the turn of 2020"},
+        {Day(2037, 12, 28), Day(2038, 3, 1), 0, untouched, untouched, "past the table"},
         {Day(1990, 12, 1), Day(1991, 1, 10), 2, Day(1991, 1, 5), Day(1991, 1, 7),
          "from before the table"},
     };
@@ -1006,7 +994,8 @@ TEST_F(WorkTimeTest, GetHolidayRun) {
         {Day(2000, 12, 31), 3, Day(2000, 12, 30), Day(2001, 1, 2), "inside a long weekend"},
         {Day(2000, 1, 10), 0, untouched, untouched, "a working day"},
         {Day(1991, 1, 6), 2, Day(1991, 1, 5), Day(1991, 1, 7), "at the table's start"},
-        {Day(2021, 1, 2), 0, untouched, untouched, "past the table"},
+        {Day(2021, 1, 2), 2, Day(2021, 1, 2), Day(2021, 1, 4), "after the turn of 2020"},
+        {Day(2038, 1, 2), 0, untouched, untouched, "past the table"},
     };
     for (const Case& c : cases) {
         CTime runStart = untouched;
@@ -1025,8 +1014,8 @@ TEST_F(WorkTimeTest, SkipHolidays) {
               Day(2000, 1, 10).GetTime());
     EXPECT_EQ(calendar.SkipHolidays(Day(2000, 12, 30).GetTime(), limit), Day(2001, 1, 2).GetTime());
     // The last days of the table: the run ends with the table.
-    EXPECT_EQ(calendar.SkipHolidays(Day(2020, 12, 26).GetTime(), limit),
-              Day(2020, 12, 28).GetTime());
+    EXPECT_EQ(calendar.SkipHolidays(Day(2037, 12, 26).GetTime(), limit),
+              Day(2037, 12, 28).GetTime());
 }
 
 TEST_F(WorkTimeTest, InSameHolidayRun) {
@@ -1039,7 +1028,8 @@ TEST_F(WorkTimeTest, InSameHolidayRun) {
         {Day(2000, 1, 8), 1, true},     {Day(2000, 1, 8), 2, true},   {Day(2000, 1, 8), 3, false},
         {Day(2000, 1, 9, 23), 2, true}, {Day(2000, 1, 10), 1, false}, {Day(2000, 12, 30), 3, true},
         {Day(2000, 12, 31), 3, true},   {Day(2001, 1, 1), 3, true},   {Day(2001, 1, 1), 4, false},
-        {Day(1991, 1, 5), 2, true},     {Day(2020, 12, 27), 2, true}, {Day(2021, 1, 2), 1, false},
+        {Day(1991, 1, 5), 2, true},     {Day(2037, 12, 27), 2, true}, {Day(2038, 1, 2), 1, false},
+        {Day(2021, 1, 2), 2, true},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(calendar.InSameHolidayRun(c.date, c.length) != FALSE, c.expected)

@@ -59,7 +59,7 @@ TEST(HensokuDataTest, WholeRangesAreFilledIn) {
     EXPECT_EQ(day.GetStart(), GetMinDate().GetTime());
     EXPECT_EQ(day.GetEnd(), GetMaxDate().GetTime());
     EXPECT_EQ(CTime(day.GetStart()).Format("%Y-%m-%d"), "1991-01-01");
-    EXPECT_EQ(CTime(day.GetEnd()).Format("%Y-%m-%d"), "2020-12-31");
+    EXPECT_EQ(CTime(day.GetEnd()).Format("%Y-%m-%d"), "2037-12-31");
 
     CHensokuData hour;
     ASSERT_TRUE(hour.SetHourPeriod(0, 5, 7, CHensokuData::kAllDays, 0, 1, 1, 1, 2));

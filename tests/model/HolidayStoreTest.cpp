@@ -190,14 +190,15 @@ struct YearsCase {
 TEST_P(HolidayStoreTest, ReportsTheYearsOfValidity) {
     const YearsCase cases[] = {
         {"BothGiven", "1,x,1996,2002", 1996, 2002},
-        {"Open", "1,x", 1991, 2020},
-        {"StoredAsZero", "1,x,0,0", 1991, 2020},
+        {"Open", "1,x", 1991, 2037},
+        {"StoredAsZero", "1,x,0,0", 1991, 2037},
         {"LastOnly", "1,x,,1999", 1991, 1999},
-        {"FirstOnly", "1,x,2000", 2000, 2020},
+        {"FirstOnly", "1,x,2000", 2000, 2037},
+        {"AfterTheTurnOf2020", "1,x,2021,2030", 2021, 2030},
         {"EarlierFirst", "1,x,1989,2018", 1991, 2018},
-        {"LaterLast", "1,x,2019,2099", 2019, 2020},
+        {"LaterLast", "1,x,2019,2099", 2019, 2037},
         // A rule of another period must not become one of every year.
-        {"FirstAfterTheCalendar", "1,x,2025", 2025, 2020},
+        {"FirstAfterTheCalendar", "1,x,2040", 2040, 2037},
         {"LastBeforeTheCalendar", "1,x,1980,1985", 1991, 1985},
         {"NameWithComma", "1,a,b,2000,2001", 1991, 2000},
     };

@@ -574,8 +574,8 @@ TEST(KouteiSpanTest, RedatingFromSpansInvertsTheRecalculation) {
          CTime(2000, 1, 26, 12)},
         {"lands on a holiday", 1, FALSE, 1.0, Days(4), Days(0), base, Date(2000, 1, 6),
          Date(2000, 1, 6)},
-        {"past the last date", 0, FALSE, 1.0, Days(3), Days(30), Date(2020, 12, 20),
-         Date(2020, 12, 23), Date(2020, 12, 31)},
+        {"past the last date", 0, FALSE, 1.0, Days(3), Days(30), Date(2037, 12, 20),
+         Date(2037, 12, 23), Date(2037, 12, 31)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -605,14 +605,14 @@ TEST(KouteiSpanTest, RedatedDatesStayInsideTheCalendar) {
         CTime end;
     };
     const Case cases[] = {
-        {"onto the last day, a holiday", 1, 1.0, Date(2020, 12, 21), Days(10), Days(0),
-         Date(2020, 12, 31), Date(2020, 12, 31)},
-        {"past the last day, cut to it", 1, 1.0, Date(2020, 12, 21), Days(5), Days(20),
-         Date(2020, 12, 26), Date(2020, 12, 31)},
-        {"not in whole days, past the last day", 1, -1.0, Date(2020, 12, 21),
-         CTimeSpan(10, 12, 0, 0), CTimeSpan(0, 6, 0, 0), Date(2020, 12, 31), Date(2020, 12, 31)},
-        {"HolidayAuto off leaves the holiday", 0, 1.0, Date(2020, 12, 21), Days(10), Days(5),
-         Date(2020, 12, 31), Date(2020, 12, 31)},
+        {"onto the last day, a holiday", 1, 1.0, Date(2037, 12, 21), Days(10), Days(0),
+         Date(2037, 12, 31), Date(2037, 12, 31)},
+        {"past the last day, cut to it", 1, 1.0, Date(2037, 12, 21), Days(5), Days(20),
+         Date(2037, 12, 26), Date(2037, 12, 31)},
+        {"not in whole days, past the last day", 1, -1.0, Date(2037, 12, 21),
+         CTimeSpan(10, 12, 0, 0), CTimeSpan(0, 6, 0, 0), Date(2037, 12, 31), Date(2037, 12, 31)},
+        {"HolidayAuto off leaves the holiday", 0, 1.0, Date(2037, 12, 21), Days(10), Days(5),
+         Date(2037, 12, 31), Date(2037, 12, 31)},
         {"onto the first day, a holiday", 1, 1.0, Date(1991, 1, 1), Days(0), Days(1),
          Date(1991, 1, 3), Date(1991, 1, 4)},
         {"before the first day, cut to it", 1, 1.0, Date(1991, 1, 10), Days(-20), Days(5),
@@ -626,7 +626,7 @@ TEST(KouteiSpanTest, RedatedDatesStayInsideTheCalendar) {
         doc.m_holidayAuto = c.holidayAuto;
         doc.m_calendar.AddDayFlag(1991, 1, 1, CCalendar::kRuleHoliday);
         doc.m_calendar.AddDayFlag(1991, 1, 2, CCalendar::kRuleHoliday);
-        doc.m_calendar.AddDayFlag(2020, 12, 31, CCalendar::kRuleHoliday);
+        doc.m_calendar.AddDayFlag(2037, 12, 31, CCalendar::kRuleHoliday);
         CKoutei koutei;
         koutei.SetStartOffset(c.offset);
         koutei.SetDuration(c.duration);
@@ -756,10 +756,10 @@ TEST(KouteiMoveTest, DatesThroughTheCalendar) {
          Days(5), 1, Date(2000, 1, 15), Date(2000, 1, 25)},
         {"the reference's date not chosen", 1, FALSE, Date(2000, 1, 10), Date(2000, 1, 20), Days(5),
          0, Date(2000, 1, 16), Date(2000, 1, 25)},
-        {"not past the last date", 1, FALSE, Date(2020, 12, 20), Date(2020, 12, 28), Days(10),
-         0xFFFF, Date(2020, 12, 30), Date(2020, 12, 31)},
-        {"not past the last date, plain", 0, FALSE, Date(2020, 12, 20), Date(2020, 12, 28),
-         Days(10), 0xFFFF, Date(2020, 12, 30), Date(2020, 12, 31)},
+        {"not past the last date", 1, FALSE, Date(2037, 12, 20), Date(2037, 12, 28), Days(10),
+         0xFFFF, Date(2037, 12, 30), Date(2037, 12, 31)},
+        {"not past the last date, plain", 0, FALSE, Date(2037, 12, 20), Date(2037, 12, 28),
+         Days(10), 0xFFFF, Date(2037, 12, 30), Date(2037, 12, 31)},
         {"not before the first date", 0, FALSE, Date(1991, 1, 5), Date(1991, 1, 10), Days(-10),
          0xFFFF, Date(1991, 1, 1), Date(1991, 1, 1)},
     };

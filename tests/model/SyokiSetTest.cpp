@@ -401,11 +401,12 @@ TEST_F(SyokiSetTest, DefaultPeriodIsMovedIntoTheCalendar) {
     };
     const Case cases[] = {
         // After the calendar's last day: the period ends on it.
-        {CTime(2026, 3, 1, 9, 0), CTime(2020, 11, 17), CTime(2020, 12, 31)},
+        {CTime(2038, 3, 1, 9, 0), CTime(2037, 11, 17), CTime(2037, 12, 31)},
         // Before its first day: the period starts on it.
         {CTime(1985, 5, 5), CTime(1991, 1, 1), CTime(1991, 2, 14)},
         // Inside: today at 00:00 less the leading margin.
         {CTime(2010, 3, 10, 23, 59), CTime(2010, 3, 8), CTime(2010, 4, 21)},
+        {CTime(2026, 12, 10, 9, 0), CTime(2026, 12, 8), CTime(2027, 1, 21)},
     };
     for (const Case& c : cases) {
         m_clock.Set(c.now);

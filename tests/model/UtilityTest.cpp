@@ -131,7 +131,7 @@ TEST(UtilityTest, BytesOfWord) {
 TEST(UtilityTest, SupportedDatesAreChartZoneMidnights) {
     // The tests run in a host zone other than the charts' (UTC+9); the values must not move.
     EXPECT_EQ(GetMinDate().GetTime(), 662655600);  // 1991-01-01 00:00 +09:00
-    EXPECT_EQ(GetMaxDate().GetTime(), 1609340400); // 2020-12-31 00:00 +09:00
+    EXPECT_EQ(GetMaxDate().GetTime(), 2145798000); // 2037-12-31 00:00 +09:00
     EXPECT_EQ(GetMinDate().GetYear(), 1991);
     EXPECT_EQ(GetMaxDate().GetDay(), 31);
     EXPECT_EQ(GetMaxDate().GetHour(), 0);

@@ -8,6 +8,8 @@
 
 #include "support/qt/WaitUntil.h"
 #include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QSignalSpy>
@@ -29,9 +31,9 @@ TEST_F(StartupTest, TheDateTestWarnsOnceAndTheProgramRuns) {
         bool warns;
     };
     const std::vector<Case> cases = {
-        {CTime(2000, 5, 1), false},
-        {CTime(2020, 12, 20), true}, // "Kikan" 40 would end past the calendar
-        {CTime(2025, 6, 1), true},
+        {CTime(2000, 5, 1), false},  {CTime(2020, 12, 20), false}, {CTime(2026, 12, 10), false},
+        {CTime(2037, 12, 20), true}, // "Kikan" 40 would end past the calendar
+        {CTime(2038, 1, 1), true},
     };
     for (const Case& c : cases) {
         clock.Set(c.now);
@@ -42,6 +44,21 @@ TEST_F(StartupTest, TheDateTestWarnsOnceAndTheProgramRuns) {
         EXPECT_EQ(std::count(shown.begin(), shown.end(), 5116u), c.warns ? 1 : 0);
         EXPECT_TRUE(Frame().isVisible());
     }
+}
+
+TEST_F(StartupTest, ANewChartMadeTodayHoldsTodaysMonth) {
+    clock.Set(CTime(2026, 12, 10, 9, 0, 0));
+    WriteProfileInt("BaseConfig", "Kikan", 40);
+    ASSERT_FALSE(Start({"-dde"}));
+    EXPECT_TRUE(Messages(ui).empty());
+    CTembraDoc* document = app->NewDocument();
+    ASSERT_NE(document, nullptr);
+    const CSyokiSet& settings = document->GetSyokiSet();
+    EXPECT_LE(settings.GetWorkStartDate(), CTime(2026, 12, 10));
+    EXPECT_GE(settings.GetWorkEndDate(), CTime(2026, 12, 31));
+    const QString title = Frame().MdiArea()->subWindowList().front()->windowTitle();
+    // The window title shows the chart's period: 40 days from today.
+    EXPECT_TRUE(title.contains(QStringLiteral("[2026/12/10-2027/1/18:"))) << title.toStdString();
 }
 
 TEST_F(StartupTest, TheOleSwitches) {

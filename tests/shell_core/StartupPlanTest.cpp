@@ -58,13 +58,17 @@ TEST(StartupPlanTest, TheDateTestWarnsAndTheProgramRuns) {
     };
     const std::vector<Case> cases = {
         {CTime(2000, 5, 1), 40, true},
-        {CTime(2020, 12, 20), 40, false}, // a 40-day chart would pass 2020-12-31
-        {CTime(2025, 6, 1), 40, false},   // after the calendar
+        {CTime(2020, 12, 20), 40, true}, // the calendar goes on after 2020
+        {CTime(2026, 12, 10), 40, true},
+        {CTime(2037, 12, 20), 40, false}, // a 40-day chart would pass 2037-12-31
+        {CTime(2038, 1, 1), 40, false},   // after the calendar
         {CTime(1990, 12, 31, 23, 59, 59), 40, false},
         {CTime(1991, 1, 1), 40, true},
-        {CTime(2020, 11, 22, 23, 59, 59), 40, true}, // 2020-12-31 less 38 days is 11-23 00:00
-        {CTime(2020, 11, 23), 40, false},
-        {CTime(2020, 12, 20), 10, true},
+        {CTime(2037, 11, 22, 23, 59, 59), 40, true}, // 2037-12-31 less 38 days is 11-23 00:00
+        {CTime(2037, 11, 23), 40, false},
+        {CTime(2037, 12, 20), 10, true},
+        {CTime(2037, 12, 31, 23, 59, 59), 1, true}, // the calendar's last second
+        {CTime(2038, 1, 1), 1, false},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(IsStartDateValid(c.now, c.kikan), c.valid) << c.now.Format("%Y-%m-%d %H:%M:%S");

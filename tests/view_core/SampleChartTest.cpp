@@ -10,7 +10,9 @@
 
 #include "chart/Chart.h"
 #include "document/DocFileFixture.h"
+#include "model/Calendar.h"
 #include "model/Koutei.h"
+#include "platform/RegKey.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -20,7 +22,17 @@ namespace {
 
 const std::filesystem::path kShipped = std::filesystem::path(TEMBRA_DATA_DIR) / "sample.tbr";
 
-class SampleChartTest : public test::DocFileFixture {};
+// The program as installed: its own key starts as the shipped holiday set, so that the sample's
+// calendar holds the national holidays (Golden Week shaded in its period).
+class SampleChartTest : public test::DocFileFixture {
+protected:
+    SampleChartTest() {
+        const std::filesystem::path key = AppRegKeyDefaultPath().filename();
+        std::filesystem::copy_file(std::filesystem::path(TEMBRA_DATA_DIR) / key,
+                                   paths.Shipped() / key,
+                                   std::filesystem::copy_options::overwrite_existing);
+    }
+};
 
 TEST_F(SampleChartTest, TheShippedSampleIsTheFixtureWrittenOut) {
     std::unique_ptr<CTembraDoc> doc = NewChart();
@@ -67,6 +79,13 @@ TEST_F(SampleChartTest, TheSampleHoldsOneOfEachKindOfRecord) {
     EXPECT_FALSE(dynamic_cast<CChart*>(doc.GetChartList().GetHead())->GetShapes().empty());
     EXPECT_EQ(doc.GetKoumokuRowCount(0), 21);
     EXPECT_EQ(doc.GetShigenNames().size(), 2u);
+    // The shipped holidays: Golden Week of 2010 in the sample's period.
+    const CCalendar& calendar = doc.GetWorkCalendar();
+    for (const int day : {3, 4, 5}) {
+        EXPECT_TRUE(calendar.IsHoliday(2010, 5, day)) << "2010-05-0" << day;
+    }
+    EXPECT_TRUE(calendar.IsHoliday(2010, 4, 29));
+    EXPECT_FALSE(calendar.IsHoliday(2010, 5, 6));
 }
 
 } // namespace

@@ -365,9 +365,9 @@ TEST_F(ViewZoomTest, PeriodShiftsStayInsideTheCalendar) {
         {"back from the first day", CTime(1991, 1, 1), CTime(1991, 1, 31), false,
          CTime(1991, 1, 1)},
         {"back near the first day", CTime(1991, 1, 5), CTime(1991, 2, 4), false, CTime(1991, 1, 1)},
-        {"on from the last day", CTime(2020, 12, 1), CTime(2020, 12, 31), true, CTime(2020, 12, 1)},
-        {"on near the last day", CTime(2020, 11, 28), CTime(2020, 12, 28), true,
-         CTime(2020, 12, 1)},
+        {"on from the last day", CTime(2037, 12, 1), CTime(2037, 12, 31), true, CTime(2037, 12, 1)},
+        {"on near the last day", CTime(2037, 11, 28), CTime(2037, 12, 28), true,
+         CTime(2037, 12, 1)},
     };
     for (const Case& c : cases) {
         doc.GetSyokiSet().SetStartDate(c.start);

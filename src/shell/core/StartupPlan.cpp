@@ -1,12 +1,14 @@
 #include "shell/core/StartupPlan.h"
 
+#include "model/Utility.h"
+
 namespace tembra {
 
 bool IsStartDateValid(const CTime& now, long kikan) {
-    if (now < CTime(1991, 1, 1, 0, 0, 0) || now > CTime(2020, 12, 31, 23, 59, 59)) {
+    if (now < GetMinDate() || now >= GetMaxDate() + CTimeSpan(1, 0, 0, 0)) {
         return false;
     }
-    const CTime lastStart = CTime(2020, 12, 31) - CTimeSpan(kikan - 2, 0, 0, 0);
+    const CTime lastStart = GetMaxDate() - CTimeSpan(kikan - 2, 0, 0, 0);
     return lastStart > now;
 }
 

@@ -32,9 +32,9 @@ struct StartupPlan {
     bool recovery = false;
 };
 
-// The date test: now (chart-zone local time) lies within 1991-01-01 00:00:00 .. 2020-12-31
-// 23:59:59, and a default chart of kikan days started now ends inside the calendar
-// (2020-12-31 00:00 minus kikan - 2 days lies after now).
+// The date test: now (chart-zone local time) lies on a supported date (GetMinDate 00:00:00 ..
+// GetMaxDate 23:59:59), and a default chart of kikan days started now ends inside the calendar
+// (GetMaxDate minus kikan - 2 days lies after now).
 bool IsStartDateValid(const CTime& now, long kikan);
 
 StartupPlan PlanStartup(const CTime& now, long kikan, const CCommandLineInfo& command,

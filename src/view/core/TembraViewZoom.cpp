@@ -16,8 +16,8 @@ namespace tembra {
 namespace {
 
 // The calendar the chart's dates lie in.
-const CTime kFirstDay(1991, 1, 1);
-const CTime kLastDay(2020, 12, 31);
+const CTime kFirstDay = GetMinDate();
+const CTime kLastDay = GetMaxDate();
 
 CRect Normalized(CRect r) {
     r.NormalizeRect();
