@@ -100,7 +100,11 @@ void CheckOpenPath(const fs::path& file) {
     const fs::path folder = file.parent_path();
     const fs::path saved = folder / "saved.tbr";
     if (!first->DoSave(saved.string(), TRUE)) {
-        Fail("a chart that opened does not save");
+        // Only a chart whose dates span more than the file's calendar window may be refused.
+        if (first->FitCalendarWindow(FALSE)) {
+            Fail("a chart that opened does not save");
+        }
+        return;
     }
     const fs::path dos = folder / "saved.phd";
     const bool exported = CTembraDoc::GetStreamKind(file.string()) == CTembraDoc::StreamKind::Dos &&
