@@ -8,6 +8,8 @@
 #include "exchange/SafetyAsciiExport.h"
 #include "exchange/ui/FileOpenDlg.h"
 #include "exchange/ui/RegisterExchangeDialogs.h"
+#include "model/OptionDialogRequest.h"
+#include "model/SearchUrlRequest.h"
 #include "model/ui/RegisterModelDialogs.h"
 #include "platform/Paths.h"
 #include "platform/Profile.h"

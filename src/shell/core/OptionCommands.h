@@ -5,7 +5,6 @@
 
 #include "model/AutoSaveRequest.h"
 #include "model/OptionDialogRequest.h"
-#include "model/SearchUrlRequest.h"
 #include "platform/Time.h"
 #include "platform/Types.h"
 
