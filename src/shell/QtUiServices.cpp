@@ -53,12 +53,9 @@ QMessageBox::Icon IconOf(UINT type) {
 
 } // namespace
 
-void CQtUiServices::SetDialogHandler(const std::string& name, DialogHandler handler) {
-    if (handler) {
-        m_dialogs[name] = std::move(handler);
-    } else {
-        m_dialogs.erase(name);
-    }
+void CQtUiServices::Register(const std::string& name, DialogHandler handler) {
+    m_registrations.push_back(name);
+    m_dialogs[name] = std::move(handler);
 }
 
 int CQtUiServices::MessageBox(const std::string& text, UINT type, UINT stringId) {

@@ -1,31 +1,36 @@
 // What core code asks of the user interface, answered with Qt: message boxes, the status bar's
 // message pane, the wait cursor, the desktop's browser and the dialogs of the dialog requests.
-// A dialog request is run by the handler registered under its name; a name without a handler
-// is answered IDCANCEL, and the commands that need such a dialog stay disabled (HasDialog).
+// A dialog request is run by the handler registered under its name (by the dialog libraries, see
+// IDialogRegistry); a name without a handler is answered IDCANCEL, and the commands that need
+// such a dialog stay disabled (HasDialog).
 #pragma once
 
 #include "platform/Ui.h"
+#include "platform/qt/DialogRegistry.h"
+
+#include <QPointer>
+#include <QWidget>
 
 #include <functional>
 #include <map>
 #include <string>
-
-class QWidget;
+#include <vector>
 
 namespace tembra {
 
-class CQtUiServices : public IUiServices {
+class CQtUiServices : public IUiServices, public IDialogRegistry {
 public:
-    using DialogHandler = std::function<int(DialogRequest&)>;
-
     // The parent of the message boxes (the main window once there is one).
     void SetParentWindow(QWidget* parent) { m_parent = parent; }
     // What a mode change tells (the main frame's bars by object mode).
     void SetModeChangedHandler(std::function<void()> handler) {
         m_modeChanged = std::move(handler);
     }
-    void SetDialogHandler(const std::string& name, DialogHandler handler);
+    void Register(const std::string& name, DialogHandler handler) override;
+    QWidget* DialogParent() const override { return m_parent; }
     bool HasDialog(const std::string& name) const { return m_dialogs.count(name) != 0; }
+    // The names registered, one per registration in the order made (a name twice is a fault).
+    const std::vector<std::string>& Registrations() const { return m_registrations; }
 
     int MessageBox(const std::string& text, UINT type, UINT stringId) override;
     void SetStatusText(const std::string& text) override;
@@ -37,9 +42,10 @@ public:
     int RunDialog(DialogRequest& request) override;
 
 private:
-    QWidget* m_parent = nullptr;
+    QPointer<QWidget> m_parent; // none once the main window is gone
     std::function<void()> m_modeChanged;
     std::map<std::string, DialogHandler> m_dialogs;
+    std::vector<std::string> m_registrations;
 };
 
 } // namespace tembra

@@ -7,11 +7,10 @@
 #include "exchange/QkrImport.h"
 #include "exchange/SafetyAsciiExport.h"
 #include "exchange/ui/FileOpenDlg.h"
-#include "exchange/ui/InsertConfirmDlg.h"
-#include "exchange/ui/InsertSelDlg.h"
-#include "exchange/ui/QkrImportSelDlg.h"
-#include "model/ui/AutoSaveDlg.h"
-#include "model/ui/SearchUrlSetDlg.h"
+#include "exchange/ui/RegisterExchangeDialogs.h"
+#include "model/OptionDialogRequest.h"
+#include "model/SearchUrlRequest.h"
+#include "model/ui/RegisterModelDialogs.h"
 #include "platform/Paths.h"
 #include "platform/Profile.h"
 #include "platform/RegKey.h"
@@ -21,8 +20,7 @@
 #include "platform/qt/QtDC.h"
 #include "platform/qt/QtFontCatalog.h"
 #include "platform/qt/UserRuntimeFolder.h"
-#include "print/ui/LayoutCopyDlg.h"
-#include "print/ui/LayoutSelDlg.h"
+#include "print/ui/RegisterPrintDialogs.h"
 #include "render/DrawSettings.h"
 #include "shell/AboutDlg.h"
 #include "shell/BitmapDlg.h"
@@ -876,52 +874,22 @@ int CTembraApp::AskSaveAs(DialogRequest& request) {
 }
 
 void CTembraApp::InstallDialogs() {
-    m_qtUi.SetDialogHandler("SaveChanges", [this](DialogRequest& r) { return AskSaveChanges(r); });
-    m_qtUi.SetDialogHandler("SaveAs", [this](DialogRequest& r) { return AskSaveAs(r); });
-    m_qtUi.SetDialogHandler("FileDialog", [this](DialogRequest& r) { return RunFileDialog(r); });
-    m_qtUi.SetDialogHandler("InsertSelect", [this](DialogRequest& r) {
-        return CInsertSelDlg::Run(r, m_mainFrame.get());
-    });
-    m_qtUi.SetDialogHandler("InsertConfirm", [this](DialogRequest& r) {
-        return CInsertConfirmDlg::Run(r, m_mainFrame.get());
-    });
-    m_qtUi.SetDialogHandler("QkrImportSelect", [this](DialogRequest& r) {
-        return CQkrImportSelDlg::Run(r, m_mainFrame.get());
-    });
-    m_qtUi.SetDialogHandler("AutoSave", [this](DialogRequest& r) {
-        CAutoSaveDlg dialog(&static_cast<AutoSaveRequest&>(r).interval, m_mainFrame.get());
-        return dialog.exec() == QDialog::Accepted ? IDOK : IDCANCEL;
-    });
-    m_qtUi.SetDialogHandler("SearchUrlSettings", [this](DialogRequest&) {
-        CSearchUrlSetDlg dialog(m_mainFrame.get());
-        return dialog.exec() == QDialog::Accepted ? IDOK : IDCANCEL;
-    });
-    // The layouts to edit, create or delete (40033), and the copying of layouts (40091).
-    m_qtUi.SetDialogHandler("LayoutSelect", [this](DialogRequest& r) {
-        auto& request = static_cast<LayoutSelectRequest&>(r);
-        CLayoutSelDlg dialog(m_mainFrame.get());
-        dialog.manageMode = TRUE;
-        dialog.fileName = request.fileName;
-        dialog.layoutFolder = ConfigPathToFs(m_config.GetPath().GetFolder());
-        dialog.currentLayout = m_config.GetPath().GetLayoutFileName();
-        for (CTembraDoc* document : Documents()) {
-            dialog.layoutsInUse.push_back(document->GetSyokiSet().GetPath().GetLayoutFileName());
-        }
-        if (dialog.DoModal() != IDOK) {
-            return IDCANCEL;
-        }
-        request.fileName = dialog.fileName;
-        return IDOK;
-    });
-    m_qtUi.SetDialogHandler("LayoutCopy", [this](DialogRequest& r) {
-        const CConfigBase& config = *static_cast<OptionDialogRequest&>(r).config;
-        CLayoutCopyDlg dialog(ConfigPathToFs(config.GetPath().GetFolder()),
-                              CLayoutCopyDlg::MachineDrives(), m_mainFrame.get());
-        dialog.exec();
-        return IDOK;
-    });
+    // The program's own dialogs.
+    m_qtUi.Register("SaveChanges", [this](DialogRequest& r) { return AskSaveChanges(r); });
+    m_qtUi.Register("SaveAs", [this](DialogRequest& r) { return AskSaveAs(r); });
+    m_qtUi.Register("FileDialog", [this](DialogRequest& r) { return RunFileDialog(r); });
     // Until the print settings sheet is there the print goes on with the settings as they are.
-    m_qtUi.SetDialogHandler("PrintSheet", [](DialogRequest&) { return IDOK; });
+    m_qtUi.Register("PrintSheet", [](DialogRequest&) { return IDOK; });
+    // Each dialog library registers its own dialogs, once.
+    RegisterModelDialogs(m_qtUi);
+    RegisterExchangeDialogs(m_qtUi);
+    RegisterPrintDialogs(m_qtUi, m_config, [this] {
+        std::vector<std::string> inUse;
+        for (CTembraDoc* document : Documents()) {
+            inUse.push_back(document->GetSyokiSet().GetPath().GetLayoutFileName());
+        }
+        return inUse;
+    });
 }
 
 void CTembraApp::AddAppCommands() {

@@ -3,6 +3,10 @@
 // application's own commands and the layout editor's start.
 #include "ShellFixture.h"
 
+#include "model/AutoSaveRequest.h"
+#include "model/OptionDialogRequest.h"
+#include "print/LayoutSelectRequest.h"
+
 #include "shell/ToolBars.h"
 #include "shell/core/LayoutEditorCommand.h"
 #include "shell/core/MenuTable.h"

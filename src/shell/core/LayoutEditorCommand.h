@@ -5,7 +5,7 @@
 #pragma once
 
 #include "platform/Types.h"
-#include "platform/Ui.h"
+#include "print/LayoutSelectRequest.h"
 
 #include <functional>
 #include <optional>
@@ -16,14 +16,6 @@ namespace tembra {
 
 // "レイアウトエディタの呼び出しに失敗しました"
 constexpr UINT IDS_LAYOUT_EDITOR_FAILED = 5090;
-
-// The layout selection (management mode): answers IDOK with the chosen file name ("" for a new
-// layout) or IDCANCEL.
-class LayoutSelectRequest : public DialogRequest {
-public:
-    const char* Name() const override { return "LayoutSelect"; }
-    std::string fileName; // CP932, a name in the layout folder
-};
 
 struct ProcessCommand {
     std::string program;           // file-system path

@@ -3,9 +3,10 @@
 // dialogs are dialog requests, named per command, that carry the settings object.
 #pragma once
 
+#include "model/AutoSaveRequest.h"
+#include "model/OptionDialogRequest.h"
 #include "platform/Time.h"
 #include "platform/Types.h"
-#include "platform/Ui.h"
 
 #include <optional>
 #include <span>
@@ -13,28 +14,6 @@
 namespace tembra {
 
 class CConfigBase;
-
-// The dialog of an option command; it edits config in place and answers IDOK or IDCANCEL.
-class OptionDialogRequest : public DialogRequest {
-public:
-    OptionDialogRequest(const char* name, CConfigBase* settings) : name(name), config(settings) {}
-    const char* Name() const override { return name; }
-    const char* name;
-    CConfigBase* config;
-};
-
-// The auto-save settings dialog: the signed interval in minutes, in and out.
-class AutoSaveRequest : public DialogRequest {
-public:
-    const char* Name() const override { return "AutoSave"; }
-    LONG interval = 10;
-};
-
-// The online term-search settings dialog; it keeps its own entries in the profile.
-class SearchUrlRequest : public DialogRequest {
-public:
-    const char* Name() const override { return "SearchUrlSettings"; }
-};
 
 // What the shell does after an option dialog's OK, besides writing.
 enum OptionAfter : unsigned {
