@@ -356,8 +356,8 @@ bool QkrReader::ReadProcessLine(const std::string& line, long long firstYear, lo
     CLand* startLand = process->GetStartLand();
     CLand* endLand = process->GetEndLand();
     for (CLand* land : {startLand, endLand}) {
-        land->SetStyle(kNodeForm);
-        land->SetShape(0);
+        land->SetShape(kNodeForm);
+        land->SetSubStyle(0);
         land->SetSize(kNodeSize);
     }
     // The gate turns at the bend row; a bend row between the ends makes a crank.
@@ -421,36 +421,36 @@ void QkrReader::ReadProcessTerm(CKoutei& process, const std::string& termLine,
                                   std::pair{process.GetEndLand(), std::size_t{1}}}) {
         switch (forms[i]) {
         case 0:
-            land->SetStyle(0);
+            land->SetShape(0);
             break;
         case 1:
-            land->SetStyle(0);
+            land->SetShape(0);
             land->SetSize(kLargeNodeSize);
             break;
         case 2:
-            land->SetStyle(1);
+            land->SetShape(1);
             break;
         default:
             break;
         }
         switch (forms[2 + i]) {
         case 1:
-            land->SetStyle(2);
+            land->SetShape(2);
             break;
         case 2:
-            land->SetStyle(1);
+            land->SetShape(1);
             break;
         default:
             break;
         }
         switch (forms[4 + i]) {
         case 2:
-            land->SetStyle(0);
-            land->SetShape(0x81);
+            land->SetShape(0);
+            land->SetSubStyle(0x81);
             break;
         case 3:
-            land->SetStyle(0);
-            land->SetShape(0x82);
+            land->SetShape(0);
+            land->SetSubStyle(0x82);
             break;
         default:
             break;
@@ -499,7 +499,7 @@ void QkrReader::JoinNeighbours(CKoutei& process, const CTime& startDate, int sta
             const CObSeqNumber& n = before->GetSeqNumber();
             process.SetStartLandNo(n.GetHigh(), n.GetLow());
         }
-        startLand->SetStyle(before->GetEndLand()->GetStyle());
+        startLand->SetShape(before->GetEndLand()->GetShape());
         startLand->SetSize(before->GetEndLand()->GetSize());
     }
     if (const CKoutei* after = m_ends.StartingAt(endDate, endRow - 1)) {
@@ -507,7 +507,7 @@ void QkrReader::JoinNeighbours(CKoutei& process, const CTime& startDate, int sta
             const CObSeqNumber& n = after->GetSeqNumber();
             process.SetEndLandNo(n.GetHigh(), n.GetLow());
         }
-        endLand->SetStyle(after->GetStartLand()->GetStyle());
+        endLand->SetShape(after->GetStartLand()->GetShape());
         endLand->SetSize(after->GetStartLand()->GetSize());
     }
 }

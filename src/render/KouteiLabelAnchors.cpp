@@ -133,11 +133,11 @@ void GetYogoLeaderStart(const CKoutei& koutei, const CPageLayout& layout, int in
     CPoint start;
     switch (term->GetDateKind()) {
     case kYogoOnStart:
-        start = NodeMeetingPoint(koutei.GetStartLand()->GetStyle(), FALSE, at,
+        start = NodeMeetingPoint(koutei.GetStartLand()->GetShape(), FALSE, at,
                                  GetStartLandSize(koutei, layout), toward);
         break;
     case kYogoOnEnd:
-        start = NodeMeetingPoint(koutei.GetEndLand()->GetStyle(), FALSE, at,
+        start = NodeMeetingPoint(koutei.GetEndLand()->GetShape(), FALSE, at,
                                  GetEndLandSize(koutei, layout), toward);
         break;
     default:
