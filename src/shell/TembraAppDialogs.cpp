@@ -1,0 +1,193 @@
+// The file dialog, the save questions and the dialogs the application answers requests with.
+#include "shell/TembraApp.h"
+
+#include "document/AppContext.h"
+#include "document/DocFileRequests.h"
+#include "document/TembraDoc.h"
+#include "exchange/ExchangeStreams.h"
+#include "exchange/QkrImport.h"
+#include "exchange/SafetyAsciiExport.h"
+#include "exchange/ui/FileOpenDlg.h"
+#include "exchange/ui/InsertConfirmDlg.h"
+#include "exchange/ui/InsertSelDlg.h"
+#include "exchange/ui/QkrImportSelDlg.h"
+#include "model/ui/AutoSaveDlg.h"
+#include "model/ui/SearchUrlSetDlg.h"
+#include "platform/Paths.h"
+#include "platform/Profile.h"
+#include "platform/RegKey.h"
+#include "platform/SaveRequests.h"
+#include "platform/Sjis.h"
+#include "platform/StringTable.h"
+#include "platform/qt/QtDC.h"
+#include "platform/qt/QtFontCatalog.h"
+#include "platform/qt/UserRuntimeFolder.h"
+#include "print/ui/LayoutCopyDlg.h"
+#include "print/ui/LayoutSelDlg.h"
+#include "render/DrawSettings.h"
+#include "shell/AboutDlg.h"
+#include "shell/BitmapDlg.h"
+#include "shell/ChartViewWindow.h"
+#include "shell/ChartWindowFactory.h"
+#include "shell/MainFrame.h"
+#include "shell/MainStatusBar.h"
+#include "shell/QtPrinterCatalog.h"
+#include "shell/SingleInstance.h"
+#include "shell/TembraAppInternal.h"
+#include "shell/core/ChartDocuments.h"
+#include "shell/core/CommandLineUi.h"
+#include "shell/core/DocumentCommands.h"
+#include "shell/core/FrameRules.h"
+#include "shell/core/LayoutEditorCommand.h"
+#include "shell/core/MenuTable.h"
+#include "shell/core/OptionCommands.h"
+#include "shell/core/StartupPlan.h"
+#include "view/TembraFrame.h"
+#include "view/TembraViewWnd.h"
+
+#include <QAbstractEventDispatcher>
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMessageBox>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTimer>
+
+#include <algorithm>
+#include <iostream>
+
+namespace tembra {
+
+using namespace appinternal;
+
+BOOL CTembraApp::DoFileDialog(std::string& path, UINT titleId, bool open, bool writeProtected) {
+    const QString remembered = QDir::currentPath();
+    // Never the program's own data folder: it is hidden, and the user's charts are not there.
+    const std::string start = StartFolder(m_strLastFolder, DocumentsFolder());
+    if (!start.empty()) {
+        QDir::setCurrent(QString::fromStdString(start));
+    }
+
+    CFileOpenDlg dialog(open, m_mainFrame.get());
+    dialog.setWindowTitle(QString::fromStdString(LoadStringUtf8(titleId)));
+    dialog.SetSameNameRefusal(!open && writeProtected);
+    const std::vector<FileFilter> filters = BuildFileFilters(open, m_fileFlags);
+    QStringList names;
+    for (const FileFilter& f : filters) {
+        names << QString::fromStdString(f.description);
+    }
+    dialog.setNameFilters(names);
+    if (!filters.front().defaultExt.empty()) {
+        dialog.setDefaultSuffix(QString::fromStdString(filters.front().defaultExt));
+    } else if (!open) {
+        dialog.setDefaultSuffix(QStringLiteral("tbr"));
+    }
+    const auto [folder, file] = SplitAtLastSlash(path);
+    dialog.SetInitialName(QString::fromStdString(folder.empty() ? start : folder),
+                          QString::fromStdString(file));
+
+    const bool chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
+    if (chosen) {
+        path = dialog.selectedFiles().first().toStdString();
+        m_strLastFolder = SplitAtLastSlash(path).first;
+        if (!open) {
+            const int index = static_cast<int>(names.indexOf(dialog.selectedNameFilter())) + 1;
+            m_state.SetSaveVersion(SaveVersionForFilter(index));
+        }
+    }
+    if (m_mainFrame) {
+        m_mainFrame->repaint();
+    }
+    QDir::setCurrent(remembered);
+    return chosen ? TRUE : FALSE;
+}
+
+int CTembraApp::RunFileDialog(DialogRequest& request) {
+    auto& ask = static_cast<FileDialogRequest&>(request);
+    std::string path = ask.path;
+    m_fileFlags.asd = ask.filter == FileDialogRequest::Filter::QkrAscii;
+    m_fileFlags.akd = ask.filter == FileDialogRequest::Filter::SafetyAscii;
+    if (!DoFileDialog(path, ask.titleId, ask.open, ask.writeProtected)) {
+        return IDCANCEL;
+    }
+    ask.path = path;
+    return IDOK;
+}
+
+int CTembraApp::AskSaveChanges(DialogRequest& request) {
+    auto& ask = static_cast<SaveChangesRequest&>(request);
+    ask.answer = AfxMessageBox(FormatString(LoadString(IDP_ASK_TO_SAVE), {ask.title}),
+                               MB_YESNOCANCEL | MB_ICONEXCLAMATION);
+    return IDOK;
+}
+
+int CTembraApp::AskSaveAs(DialogRequest& request) {
+    auto& ask = static_cast<SaveAsRequest&>(request);
+    std::string path = ask.path;
+    const bool readOnly = m_asking != nullptr && m_asking->IsReadOnly();
+    if (!DoFileDialog(path, IDS_SAVEFILE, false, readOnly)) {
+        return IDCANCEL;
+    }
+    ask.path = path;
+    return IDOK;
+}
+
+void CTembraApp::InstallDialogs() {
+    m_qtUi.SetDialogHandler("SaveChanges", [this](DialogRequest& r) { return AskSaveChanges(r); });
+    m_qtUi.SetDialogHandler("SaveAs", [this](DialogRequest& r) { return AskSaveAs(r); });
+    m_qtUi.SetDialogHandler("FileDialog", [this](DialogRequest& r) { return RunFileDialog(r); });
+    m_qtUi.SetDialogHandler("InsertSelect", [this](DialogRequest& r) {
+        return CInsertSelDlg::Run(r, m_mainFrame.get());
+    });
+    m_qtUi.SetDialogHandler("InsertConfirm", [this](DialogRequest& r) {
+        return CInsertConfirmDlg::Run(r, m_mainFrame.get());
+    });
+    m_qtUi.SetDialogHandler("QkrImportSelect", [this](DialogRequest& r) {
+        return CQkrImportSelDlg::Run(r, m_mainFrame.get());
+    });
+    m_qtUi.SetDialogHandler("AutoSave", [this](DialogRequest& r) {
+        CAutoSaveDlg dialog(&static_cast<AutoSaveRequest&>(r).interval, m_mainFrame.get());
+        return dialog.exec() == QDialog::Accepted ? IDOK : IDCANCEL;
+    });
+    m_qtUi.SetDialogHandler("SearchUrlSettings", [this](DialogRequest&) {
+        CSearchUrlSetDlg dialog(m_mainFrame.get());
+        return dialog.exec() == QDialog::Accepted ? IDOK : IDCANCEL;
+    });
+    // The layouts to edit, create or delete (40033), and the copying of layouts (40091).
+    m_qtUi.SetDialogHandler("LayoutSelect", [this](DialogRequest& r) {
+        auto& request = static_cast<LayoutSelectRequest&>(r);
+        CLayoutSelDlg dialog(m_mainFrame.get());
+        dialog.manageMode = TRUE;
+        dialog.fileName = request.fileName;
+        dialog.layoutFolder = ConfigPathToFs(m_config.GetPath().GetFolder());
+        dialog.currentLayout = m_config.GetPath().GetLayoutFileName();
+        for (CTembraDoc* document : Documents()) {
+            dialog.layoutsInUse.push_back(document->GetSyokiSet().GetPath().GetLayoutFileName());
+        }
+        if (dialog.DoModal() != IDOK) {
+            return IDCANCEL;
+        }
+        request.fileName = dialog.fileName;
+        return IDOK;
+    });
+    m_qtUi.SetDialogHandler("LayoutCopy", [this](DialogRequest& r) {
+        const CConfigBase& config = *static_cast<OptionDialogRequest&>(r).config;
+        CLayoutCopyDlg dialog(ConfigPathToFs(config.GetPath().GetFolder()),
+                              CLayoutCopyDlg::MachineDrives(), m_mainFrame.get());
+        dialog.exec();
+        return IDOK;
+    });
+    // Until the print settings sheet is there the print goes on with the settings as they are.
+    m_qtUi.SetDialogHandler("PrintSheet", [](DialogRequest&) { return IDOK; });
+}
+
+} // namespace tembra
