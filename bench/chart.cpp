@@ -166,8 +166,8 @@ private:
             attr.m_color = RGB(0, 0, 200);
             if ((shape & 0xC0) != 0) {
                 attr.m_hatch = 99;
-                koutei->GetStartLand()->SetStyle(15);
-                koutei->GetEndLand()->SetStyle(15);
+                koutei->GetStartLand()->SetShape(15);
+                koutei->GetEndLand()->SetShape(15);
             }
             if (i % 2 == 0) {
                 AddTerm(*koutei, "Work " + std::to_string(i), kYogoPlaceStart);

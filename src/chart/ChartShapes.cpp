@@ -24,7 +24,9 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <memory>
 #include <new>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -133,6 +135,71 @@ void AddPoint(const IZukeiView& view, CZukei& shape, int x, double row) {
 
 void ReportGraphFailed() {
     AfxMessageBox(IDS_GRAPH_FAILED);
+}
+
+// The lines of the totals block: "name separator total" for every resource some process of the
+// period carries, the chart's own display name before the master's.
+std::vector<std::string> TotalLines(const CChart& chart, const CShigenNameTable& master,
+                                    const std::vector<std::int64_t>& totals,
+                                    const std::vector<bool>& used) {
+    const std::vector<std::string>& displayNames = chart.GetDisplayNames();
+    std::vector<std::string> lines;
+    for (std::size_t i = 0; i < totals.size(); ++i) {
+        if (!used[i]) {
+            continue;
+        }
+        std::string name;
+        if (i < displayNames.size() && !displayNames[i].empty()) {
+            name = displayNames[i];
+        } else if (master[i] != nullptr) {
+            name = master[i]->GetName();
+        }
+        lines.push_back(name + " " + chart.GetSeparator() + " " + std::to_string(totals[i]) +
+                        "\r\n");
+    }
+    return lines;
+}
+
+// The block's size: half as wide again as its widest line and twice as high as its lines,
+// measured on the screen at 100 %, then zoomed.
+CSize TotalsBlockSize(const CPageLayout& layout, const LOGFONT& blockFont,
+                      const std::vector<std::string>& lines) {
+    LONG widest = 0;
+    LONG height = 0;
+    std::unique_ptr<CDC> screen = CreateScreenDC();
+    screen->SetMapMode(MM_LOMETRIC);
+    CFont font;
+    font.CreateFontIndirect(&blockFont);
+    CFont* old = screen->SelectObject(&font);
+    for (const std::string& line : lines) {
+        const CSize extent = screen->GetTextExtent(line);
+        widest = std::max(widest, std::abs(extent.cx));
+        height += std::abs(extent.cy);
+    }
+    screen->SelectObject(old);
+    return CSize(layout.Zoom(static_cast<int>(std::trunc(1.5 * widest))),
+                 layout.Zoom(static_cast<int>(std::trunc(2.0 * height))));
+}
+
+// The corners of a w x h block at a corner place of the chart: the process area's right edge
+// or the item area's left, the band's baseline (yBase) or its top (yTop); nothing for any other
+// place (where the user put it).
+std::optional<CRect> TotalsBlockCorners(const CPageLayout& layout, LONG place, int w, int h,
+                                        int yBase, int yTop) {
+    const int right = layout.GetKouteiRect().right;
+    const int left = layout.GetKoumokuRect().left;
+    switch (place) {
+    case CChart::kLabelBottomRight:
+        return CRect(right - w, yBase, right, yBase - h);
+    case CChart::kLabelTopRight:
+        return CRect(right - w, yTop + h, right, yTop);
+    case CChart::kLabelBottomLeft:
+        return CRect(left, yBase, left + w, yBase - h);
+    case CChart::kLabelTopLeft:
+        return CRect(left, yTop + h, left + w, yTop);
+    default:
+        return std::nullopt;
+    }
 }
 
 } // namespace
@@ -537,43 +604,12 @@ void CChart::BuildResourceTotals(IChartDocument& document, const CPageLayout& la
             }
         });
 
-        std::vector<std::string> lines;
-        for (std::size_t i = 0; i < count; ++i) {
-            if (!used[i]) {
-                continue;
-            }
-            std::string name;
-            if (i < m_displayNames.size() && !m_displayNames[i].empty()) {
-                name = m_displayNames[i];
-            } else if (master[i] != nullptr) {
-                name = master[i]->GetName();
-            }
-            lines.push_back(name + " " + m_separator + " " + std::to_string(totals[i]) + "\r\n");
-        }
+        const std::vector<std::string> lines = TotalLines(*this, master, totals, used);
         std::string text;
         for (const std::string& line : lines) {
             text += line;
         }
-
-        // The block's size: half as wide again as its widest line and twice as high as its lines,
-        // measured on the screen at 100 %.
-        LONG widest = 0;
-        LONG height = 0;
-        {
-            std::unique_ptr<CDC> screen = CreateScreenDC();
-            screen->SetMapMode(MM_LOMETRIC);
-            CFont font;
-            font.CreateFontIndirect(&block->GetFont());
-            CFont* old = screen->SelectObject(&font);
-            for (const std::string& line : lines) {
-                const CSize extent = screen->GetTextExtent(line);
-                widest = std::max(widest, std::abs(extent.cx));
-                height += std::abs(extent.cy);
-            }
-            screen->SelectObject(old);
-        }
-        const int w = layout.Zoom(static_cast<int>(std::trunc(1.5 * widest)));
-        const int h = layout.Zoom(static_cast<int>(std::trunc(2.0 * height)));
+        const CSize size = TotalsBlockSize(layout, block->GetFont(), lines);
         block->SetText(text);
         block->SetUpdate(TRUE);
 
@@ -584,30 +620,15 @@ void CChart::BuildResourceTotals(IChartDocument& document, const CPageLayout& la
                 place = kLabelBottomRight; // never placed
             }
         }
-        const int right = layout.GetKouteiRect().right;
-        const int left = layout.GetKoumokuRect().left;
-        const int yBase = CZukei::RowToY(view, Baseline());
-        const int yTop = CZukei::RowToY(view, m_topRow);
-        CRect corners;
-        switch (place) {
-        case kLabelBottomRight:
-            corners = CRect(right - w, yBase, right, yBase - h);
-            break;
-        case kLabelTopRight:
-            corners = CRect(right - w, yTop + h, right, yTop);
-            break;
-        case kLabelBottomLeft:
-            corners = CRect(left, yBase, left + w, yBase - h);
-            break;
-        case kLabelTopLeft:
-            corners = CRect(left, yTop + h, left + w, yTop);
-            break;
-        default:
-            return; // where the user put it
+        const std::optional<CRect> corners =
+            TotalsBlockCorners(layout, place, size.cx, size.cy, CZukei::RowToY(view, Baseline()),
+                               CZukei::RowToY(view, m_topRow));
+        if (!corners) {
+            return;
         }
         document.UpdateAllViewsWith(this);
-        block->SetPoint(PosAtPoint(view, corners.left, corners.top), view, 1);
-        block->SetPoint(PosAtPoint(view, corners.right, corners.bottom), view, 2);
+        block->SetPoint(PosAtPoint(view, corners->left, corners->top), view, 1);
+        block->SetPoint(PosAtPoint(view, corners->right, corners->bottom), view, 2);
     } catch (const std::bad_alloc&) {
         ReportGraphFailed();
     }

@@ -147,105 +147,24 @@ int CChartUndo::ReplaceHatch(CKtkmHatch* current, CKtkmHatch* replacement, CUndo
 }
 
 int CChartUndo::RestoreObject(CDataHeader* current, CDataHeader* replacement, CUndoPlace* place) {
-    const CDataHeader* known = current != nullptr ? current : replacement;
-    const WORD type = known->GetType();
-    CKoumoku& table = m_objects.GetKoumoku();
     bool handled = false;
-
     if (current == nullptr) {
-        // An object comes back.
-        switch (type) {
+        handled = RestoreRemoved(replacement, place);
+    } else {
+        switch (current->GetType()) {
         case kTypeKoutei:
         case kTypeEvent:
-            InsertAt(replacement->IsSelected() ? m_selList : m_objList, replacement, place);
-            handled = true;
+            handled = ExchangeListed(current, replacement, place);
             break;
         case kTypeKoumoku:
-            if (CKoumokuData* cell = AsKoumokuData(replacement)) {
-                handled = table.SetAt(cell->GetRow(), cell->GetColumn(), cell) != FALSE;
-            }
+            handled = ExchangeCell(current, replacement);
             break;
-        case kTypeShincyoku:
-            InsertAt(m_shincyokuList, replacement, place);
-            handled = true;
-            break;
-        case kTypeZukei:
-            // Back at its place in the drawing order; a selected shape also at the end of the
-            // selection.
-            InsertAt(m_zukeiList, replacement, place);
-            if (replacement->IsSelected()) {
-                m_selList.AddTail(replacement);
-            }
-            handled = true;
-            break;
-        default:
-            break;
-        }
-    } else {
-        switch (type) {
-        case kTypeKoutei:
-        case kTypeEvent:
-            if (const POSITION pos = m_objList.Find(current)) {
-                if (replacement == nullptr) {
-                    ExchangeIn<CDataHeader>(m_objList, current, nullptr, place);
-                } else {
-                    if (replacement->IsSelected()) {
-                        if (CKoutei* process = AsKoutei(replacement)) {
-                            process->Deselect();
-                            process->DeselectYogo(-1);
-                        } else {
-                            replacement->Deselect();
-                        }
-                    }
-                    m_objList.SetAt(pos, replacement);
-                }
-                handled = true;
-            } else if (const POSITION selPos = m_selList.Find(current)) {
-                if (replacement == nullptr) {
-                    ExchangeIn<CDataHeader>(m_selList, current, nullptr, place);
-                } else {
-                    replacement->Select();
-                    m_selList.SetAt(selPos, replacement);
-                }
-                handled = true;
-            }
-            break;
-        case kTypeKoumoku: {
-            const CKoumokuData* cell = AsKoumokuData(current);
-            if (cell != nullptr && table.GetAt(cell->GetRow(), cell->GetColumn()) == current) {
-                handled = table.SetAt(cell->GetRow(), cell->GetColumn(), replacement) != FALSE;
-            }
-            break;
-        }
         case kTypeShincyoku:
             handled = ExchangeIn(m_shincyokuList, current, replacement, place);
             break;
-        case kTypeZukei: {
-            handled = ExchangeIn(m_zukeiList, current, replacement, place);
-            if (!handled) {
-                break;
-            }
-            const POSITION selPos = m_selList.Find(current);
-            // The replacement is told what it is: a group passes it on to its members, which
-            // are drawn and hit by their own flags.
-            if (auto* shape = dynamic_cast<CZukei*>(replacement)) {
-                if (shape->IsSelected()) {
-                    shape->Select();
-                } else {
-                    shape->Deselect();
-                }
-            }
-            if (replacement != nullptr && replacement->IsSelected()) {
-                if (selPos != nullptr) {
-                    m_selList.SetAt(selPos, replacement);
-                } else {
-                    m_selList.AddTail(replacement);
-                }
-            } else if (selPos != nullptr) {
-                m_selList.RemoveAt(selPos);
-            }
+        case kTypeZukei:
+            handled = ExchangeZukei(current, replacement, place);
             break;
-        }
         default:
             break;
         }
@@ -260,6 +179,97 @@ int CChartUndo::RestoreObject(CDataHeader* current, CDataHeader* replacement, CU
         m_notifier.RedrawObject(replacement);
     }
     return 1;
+}
+
+bool CChartUndo::RestoreRemoved(CDataHeader* replacement, CUndoPlace* place) {
+    switch (replacement->GetType()) {
+    case kTypeKoutei:
+    case kTypeEvent:
+        InsertAt(replacement->IsSelected() ? m_selList : m_objList, replacement, place);
+        return true;
+    case kTypeKoumoku:
+        if (CKoumokuData* cell = AsKoumokuData(replacement)) {
+            return m_objects.GetKoumoku().SetAt(cell->GetRow(), cell->GetColumn(), cell) != FALSE;
+        }
+        return false;
+    case kTypeShincyoku:
+        InsertAt(m_shincyokuList, replacement, place);
+        return true;
+    case kTypeZukei:
+        // Back at its place in the drawing order; a selected shape also at the end of the
+        // selection.
+        InsertAt(m_zukeiList, replacement, place);
+        if (replacement->IsSelected()) {
+            m_selList.AddTail(replacement);
+        }
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CChartUndo::ExchangeListed(CDataHeader* current, CDataHeader* replacement, CUndoPlace* place) {
+    if (const POSITION pos = m_objList.Find(current)) {
+        if (replacement == nullptr) {
+            ExchangeIn<CDataHeader>(m_objList, current, nullptr, place);
+        } else {
+            if (replacement->IsSelected()) {
+                if (CKoutei* process = AsKoutei(replacement)) {
+                    process->Deselect();
+                    process->DeselectYogo(-1);
+                } else {
+                    replacement->Deselect();
+                }
+            }
+            m_objList.SetAt(pos, replacement);
+        }
+        return true;
+    }
+    if (const POSITION selPos = m_selList.Find(current)) {
+        if (replacement == nullptr) {
+            ExchangeIn<CDataHeader>(m_selList, current, nullptr, place);
+        } else {
+            replacement->Select();
+            m_selList.SetAt(selPos, replacement);
+        }
+        return true;
+    }
+    return false;
+}
+
+bool CChartUndo::ExchangeCell(CDataHeader* current, CDataHeader* replacement) {
+    CKoumoku& table = m_objects.GetKoumoku();
+    const CKoumokuData* cell = AsKoumokuData(current);
+    if (cell != nullptr && table.GetAt(cell->GetRow(), cell->GetColumn()) == current) {
+        return table.SetAt(cell->GetRow(), cell->GetColumn(), replacement) != FALSE;
+    }
+    return false;
+}
+
+bool CChartUndo::ExchangeZukei(CDataHeader* current, CDataHeader* replacement, CUndoPlace* place) {
+    if (!ExchangeIn(m_zukeiList, current, replacement, place)) {
+        return false;
+    }
+    const POSITION selPos = m_selList.Find(current);
+    // The replacement is told what it is: a group passes it on to its members, which are drawn
+    // and hit by their own flags.
+    if (auto* shape = dynamic_cast<CZukei*>(replacement)) {
+        if (shape->IsSelected()) {
+            shape->Select();
+        } else {
+            shape->Deselect();
+        }
+    }
+    if (replacement != nullptr && replacement->IsSelected()) {
+        if (selPos != nullptr) {
+            m_selList.SetAt(selPos, replacement);
+        } else {
+            m_selList.AddTail(replacement);
+        }
+    } else if (selPos != nullptr) {
+        m_selList.RemoveAt(selPos);
+    }
+    return true;
 }
 
 } // namespace tembra

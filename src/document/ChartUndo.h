@@ -50,6 +50,13 @@ public:
 
 private:
     int RestoreObject(CDataHeader* current, CDataHeader* replacement, CUndoPlace* place);
+    // The steps of RestoreObject, each true when it has restored: an object that comes back; a
+    // process or event put in the place of current (in the chart list or the selection); a
+    // table cell; a shape, with its selection.
+    bool RestoreRemoved(CDataHeader* replacement, CUndoPlace* place);
+    bool ExchangeListed(CDataHeader* current, CDataHeader* replacement, CUndoPlace* place);
+    bool ExchangeCell(CDataHeader* current, CDataHeader* replacement);
+    bool ExchangeZukei(CDataHeader* current, CDataHeader* replacement, CUndoPlace* place);
     int ExchangeCalendar(CCalendar& saved);
     int ExchangeKeisenTypes(std::vector<WORD>& saved);
     // Exchanges current for replacement in one list (replacement null: removes it, noting in

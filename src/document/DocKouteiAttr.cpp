@@ -283,11 +283,11 @@ void CTembraDoc::UpdateLandAttrUI(CCmdUI* cmdUI) {
         }
     }
     if (command->shape == kLandConnectMark) {
-        cmdUI->SetCheck(node != nullptr && (node->GetShape() & kLandConnectMark) != 0 ? 1 : 0);
+        cmdUI->SetCheck(node != nullptr && (node->GetSubStyle() & kLandConnectMark) != 0 ? 1 : 0);
         return;
     }
     const WORD style =
-        node != nullptr ? node->GetStyle() : m_syokiSet.GetChart().GetLandAttr().m_style;
+        node != nullptr ? node->GetShape() : m_syokiSet.GetChart().GetLandAttr().m_style;
     cmdUI->SetCheck(style == command->shape ? 1 : 0);
 }
 

@@ -129,6 +129,209 @@ template <class Fn> void ForEachClipboardObject(const CAppState& app, Fn fn) {
     }
 }
 
+using SourceMap = std::unordered_map<const CKoutei*, CKoutei*>;
+// The copy of each source that is inserted, with its place in the list of copies.
+using CopyMap = std::unordered_map<const CKoutei*, std::pair<CKoutei*, POSITION>>;
+
+// The copies of the clipboard's processes, in clipboard order, and the source of each. Everything
+// that changes a process on its way in (re-dating, numbers, moves) happens to the copies: the
+// clipboard stays as it was, for the next paste.
+void CopyClipboardKoutei(CTembraDoc& doc, const ObList<CDataHeader>& clipboard,
+                         OwnedObList<CDataHeader>& copies, SourceMap& sourceOf) {
+    for (POSITION pos = clipboard.GetHeadPosition(); pos != nullptr;) {
+        CKoutei* source = AsKoutei(clipboard.GetNext(pos));
+        if (source == nullptr) {
+            continue;
+        }
+        std::unique_ptr<CKoutei> copy = doc.CopyKoutei(source, TRUE);
+        if (copy == nullptr) {
+            continue; // the copy has said why
+        }
+        copies.AddTail(copy.get());
+        sourceOf[copy.get()] = source;
+        copy.release();
+    }
+}
+
+// Numbers the copies; points and copies that get no number are left out.
+CopyMap NumberCopies(CTembraDoc& doc, OwnedObList<CDataHeader>& copies, const SourceMap& sourceOf) {
+    CopyMap copyOf;
+    for (POSITION pos = copies.GetHeadPosition(); pos != nullptr;) {
+        const POSITION current = pos;
+        CKoutei* copy = AsKoutei(copies.GetNext(pos));
+        if (IsPoint(*copy) || !doc.AssignSeqNumber(copy)) {
+            copies.RemoveAt(current);
+            delete copy;
+            continue;
+        }
+        copyOf[sourceOf.at(copy)] = {copy, current};
+    }
+    return copyOf;
+}
+
+// The link records of the calendar-day copies, with the spans their sources had when they
+// were copied (the application's saved record, else the source itself).
+CTembraDoc::KouteiLinkList CalendarDayRecords(const CAppState& app,
+                                              const CTembraDoc::KouteiList& calendarDays,
+                                              const SourceMap& sourceOf) {
+    CTembraDoc::KouteiLinkList records;
+    std::unordered_map<const CKoutei*, const CKouteiLink*> saved;
+    for (const auto& record : app.GetProcessInfoList()) {
+        saved.emplace(record->GetKoutei(), record.get());
+    }
+    for (CKoutei* copy : calendarDays) {
+        CKoutei* source = sourceOf.at(copy);
+        auto record = std::make_unique<CKouteiLink>();
+        if (const auto it = saved.find(source); it != saved.end()) {
+            record->CopyFrom(*it->second);
+        } else {
+            record->SetFrom(source);
+        }
+        record->SetKoutei(copy);
+        records.push_back(std::move(record));
+    }
+    return records;
+}
+
+// How far each kind of the block moves: each kind of object is placed by its own box (the
+// shapes also by their top row), moved so that its first date and top row lie in the target.
+struct BlockMove {
+    CChartPos kouteiExtent = EmptyExtent();
+    CChartPos eventExtent = EmptyExtent();
+    CChartPos zukeiExtent = EmptyExtent();
+    double zukeiTop = kMaxRow;
+    CTimeSpan kouteiDays;
+    CTimeSpan eventDays;
+    CTimeSpan zukeiDays;
+    int kouteiRows = 0;
+    int eventRows = 0;
+    double zukeiRows = 0;
+};
+
+// The boxes of the copies of the processes and of the clipboards' events and shapes.
+BlockMove MeasureBlock(const CTembraDoc& doc, const CAppState& app,
+                       const ObList<CDataHeader>& copies) {
+    BlockMove move;
+    for (POSITION pos = copies.GetHeadPosition(); pos != nullptr;) {
+        Widen(move.kouteiExtent, doc.GetObjectExtent(copies.GetNext(pos)));
+    }
+    ForEachClipboardObject(app, [&](const CDataHeader* object) {
+        if (AsEvent(const_cast<CDataHeader*>(object)) != nullptr) {
+            Widen(move.eventExtent, doc.GetObjectExtent(object));
+        } else if (const CZukei* shape = AsZukei(object)) {
+            Widen(move.zukeiExtent, doc.GetObjectExtent(object));
+            move.zukeiTop = std::min(move.zukeiTop, shape->GetTopRow(0));
+        }
+    });
+    return move;
+}
+
+// The offsets of each kind for the target; with no target nothing moves and the placement of
+// the inserted settings may be told. No shape is pasted above row 0; the shapes stay together.
+void AimBlock(BlockMove& move, const CChartPos& target, int zukeiPlacement) {
+    if (IsNoTarget(target)) {
+        if (zukeiPlacement == kInsertModeOldPlace) {
+            AfxMessageBox(IDS_INSERT_OLD_PLACE, MB_ICONINFORMATION);
+        } else if (zukeiPlacement == kInsertModeOtherPaper) {
+            AfxMessageBox(IDS_INSERT_NOT_SET_UP, MB_ICONINFORMATION);
+        }
+    } else {
+        move.kouteiDays = DateOffset(target, move.kouteiExtent);
+        move.kouteiRows = RowOffset(target, move.kouteiExtent);
+        move.eventDays = DateOffset(target, move.eventExtent);
+        move.eventRows = RowOffset(target, move.eventExtent);
+        move.zukeiDays = DateOffset(target, move.zukeiExtent);
+        move.zukeiRows = RowOffset(target, move.zukeiExtent);
+    }
+    if (move.zukeiTop + move.zukeiRows < 0) {
+        move.zukeiRows = -move.zukeiTop;
+    }
+}
+
+// The processes move with their first date at the target's start by plain time, the rest
+// by working time where "HolidayAuto" asks for it (a calendar is given). The block's offset is
+// calendar time; as working time from every other date it would stretch the first process and
+// carry the rest past the first by the holidays it spans. So they move by the working time from
+// the block's first date to the target's start: each process keeps its working days and so do
+// the spans between them (calendar-day processes get their calendar days back from their link
+// records).
+class KouteiBlockMover {
+public:
+    KouteiBlockMover(IKouteiDocument& seam, const CCalendar* calendar, BlockMove& move,
+                     bool hasKoutei)
+        : m_seam(seam), m_calendar(calendar), m_move(move) {
+        m_move.kouteiExtent.SetWord4(1);
+        m_move.kouteiExtent.SetWord5(0);
+        m_firstDate = m_move.kouteiExtent.GetStartDate();
+        m_firstDateThere = m_firstDate + m_move.kouteiDays;
+        m_work = calendar != nullptr && hasKoutei
+                     ? m_move.kouteiDays - calendar->GetHolidayTime(m_firstDate, m_firstDateThere)
+                     : m_move.kouteiDays;
+    }
+
+    void Move(CKoutei& copy) const {
+        if (m_calendar == nullptr) {
+            copy.MoveBy(&m_seam, m_move.kouteiDays, m_move.kouteiRows, &m_move.kouteiExtent, FALSE,
+                        FALSE, FALSE);
+            return;
+        }
+        // The first date lands on the target's start even when that is a holiday (working
+        // time would carry it past).
+        const bool startFirst = copy.GetStartTime() == m_firstDate;
+        const bool endFirst = copy.GetEndTime() == m_firstDate;
+        copy.MoveBy(&m_seam, m_work, m_move.kouteiRows, nullptr, FALSE, FALSE, FALSE);
+        if (startFirst) {
+            copy.SetStartDate(m_firstDateThere);
+        }
+        if (endFirst) {
+            copy.SetEndDate(m_firstDateThere);
+        }
+    }
+
+private:
+    IKouteiDocument& m_seam;
+    const CCalendar* m_calendar;
+    BlockMove& m_move;
+    CTime m_firstDate;
+    CTime m_firstDateThere;
+    CTimeSpan m_work;
+};
+
+// The clipboard's objects in the order they are pasted: relation lines come after the
+// processes they join (in an order of its own: the clipboard keeps its order).
+void PasteOrder(const ObList<CDataHeader>& clipboard, ObList<CDataHeader>& order) {
+    for (POSITION pos = clipboard.GetHeadPosition(); pos != nullptr;) {
+        order.AddTail(clipboard.GetNext(pos));
+    }
+    CTembraDoc::MoveRelationLinesLast(order);
+}
+
+// The calendar-day processes get their calendar days back from their link records.
+void AdjustCalendarDays(CTembraDoc& doc, CTembraDoc::KouteiLinkList& records) {
+    if (records.empty()) {
+        return;
+    }
+    for (int pass = 0; pass < kMaxAdjustPasses; ++pass) {
+        if (doc.AdjustKoutei(records, FALSE, FALSE, kAdjustModeDrag) != 0) {
+            break;
+        }
+    }
+}
+
+// Re-dated from spans of their own and moved through the calendar, the relation lines need
+// not meet their processes any more: each one pasted with both of its processes runs again
+// from the end of the one to the start of the other.
+void RejoinRelationLines(const std::vector<CKoutei*>& relationLines,
+                         const std::unordered_set<std::uint64_t>& pastedNumbers,
+                         IKouteiDocument& seam) {
+    for (CKoutei* line : relationLines) {
+        if (pastedNumbers.contains(line->GetStartLandNo().Key()) &&
+            pastedNumbers.contains(line->GetEndLandNo().Key())) {
+            line->ResolveRelation(seam);
+        }
+    }
+}
+
 } // namespace
 
 // ---- Insert -------------------------------------------------------------------------------------
@@ -142,137 +345,26 @@ POSITION CTembraDoc::InsertKouteiBlock(CChartPos target, CTime baseDate, BOOL re
     }
     IKouteiDocument& seam = m_seams.Koutei();
 
-    // The copies of the clipboard's processes, in clipboard order. Everything that changes a
-    // process on its way in (re-dating, numbers, moves) happens to the copies: the clipboard
-    // stays as it was, for the next paste. Points are left out.
+    // Points are left out of the copies.
     OwnedObList<CDataHeader> copies;
-    std::unordered_map<const CKoutei*, CKoutei*> sourceOf;
-    for (POSITION pos = clipboard.GetHeadPosition(); pos != nullptr;) {
-        CKoutei* source = AsKoutei(clipboard.GetNext(pos));
-        if (source == nullptr) {
-            continue;
-        }
-        std::unique_ptr<CKoutei> copy = CopyKoutei(source, TRUE);
-        if (copy == nullptr) {
-            continue; // the copy has said why
-        }
-        copies.AddTail(copy.get());
-        sourceOf[copy.get()] = source;
-        copy.release();
-    }
+    SourceMap sourceOf;
+    CopyClipboardKoutei(*this, clipboard, copies, sourceOf);
     if (m_operation.GetHolidayAuto() != 0) {
         RedateKoutei(copies, baseDate, FALSE, -1.0);
     }
-    // The copy of each source that is inserted, with its place in copies.
-    std::unordered_map<const CKoutei*, std::pair<CKoutei*, POSITION>> copyOf;
-    for (POSITION pos = copies.GetHeadPosition(); pos != nullptr;) {
-        const POSITION current = pos;
-        CKoutei* copy = AsKoutei(copies.GetNext(pos));
-        if (IsPoint(*copy) || !AssignSeqNumber(copy)) {
-            copies.RemoveAt(current);
-            delete copy;
-            continue;
-        }
-        copyOf[sourceOf.at(copy)] = {copy, current};
-    }
+    CopyMap copyOf = NumberCopies(*this, copies, sourceOf);
 
-    // The link records of the calendar-day copies, with the spans their sources had when they
-    // were copied.
     KouteiList calendarDays;
     const int linkMode = ClassifyHolidayUseInList(copies, &calendarDays);
     KouteiLinkList records;
     if (linkMode != kLinkWorkingDays) {
-        std::unordered_map<const CKoutei*, const CKouteiLink*> saved;
-        for (const auto& record : app.GetProcessInfoList()) {
-            saved.emplace(record->GetKoutei(), record.get());
-        }
-        for (CKoutei* copy : calendarDays) {
-            CKoutei* source = sourceOf.at(copy);
-            auto record = std::make_unique<CKouteiLink>();
-            if (const auto it = saved.find(source); it != saved.end()) {
-                record->CopyFrom(*it->second);
-            } else {
-                record->SetFrom(source);
-            }
-            record->SetKoutei(copy);
-            records.push_back(std::move(record));
-        }
+        records = CalendarDayRecords(app, calendarDays, sourceOf);
     }
 
-    // Each kind of object is placed by its own box.
-    CChartPos kouteiExtent = EmptyExtent();
-    CChartPos eventExtent = EmptyExtent();
-    CChartPos zukeiExtent = EmptyExtent();
-    double zukeiTop = kMaxRow;
-    for (POSITION pos = copies.GetHeadPosition(); pos != nullptr;) {
-        Widen(kouteiExtent, GetObjectExtent(copies.GetNext(pos)));
-    }
-    ForEachClipboardObject(app, [&](const CDataHeader* object) {
-        if (AsEvent(const_cast<CDataHeader*>(object)) != nullptr) {
-            Widen(eventExtent, GetObjectExtent(object));
-        } else if (const CZukei* shape = AsZukei(object)) {
-            Widen(zukeiExtent, GetObjectExtent(object));
-            zukeiTop = std::min(zukeiTop, shape->GetTopRow(0));
-        }
-    });
-    CTimeSpan kouteiDays;
-    CTimeSpan eventDays;
-    CTimeSpan zukeiDays;
-    int kouteiRows = 0;
-    int eventRows = 0;
-    double zukeiRows = 0;
-    if (IsNoTarget(target)) {
-        const int insertMode = GetZukeiPlacement();
-        if (insertMode == kInsertModeOldPlace) {
-            AfxMessageBox(IDS_INSERT_OLD_PLACE, MB_ICONINFORMATION);
-        } else if (insertMode == kInsertModeOtherPaper) {
-            AfxMessageBox(IDS_INSERT_NOT_SET_UP, MB_ICONINFORMATION);
-        }
-    } else {
-        kouteiDays = DateOffset(target, kouteiExtent);
-        kouteiRows = RowOffset(target, kouteiExtent);
-        eventDays = DateOffset(target, eventExtent);
-        eventRows = RowOffset(target, eventExtent);
-        zukeiDays = DateOffset(target, zukeiExtent);
-        zukeiRows = RowOffset(target, zukeiExtent);
-    }
-    // No shape is pasted above row 0; the shapes stay together.
-    if (zukeiTop + zukeiRows < 0) {
-        zukeiRows = -zukeiTop;
-    }
-    // The processes move with their first date at the target's start by plain time, the rest
-    // by working time where "HolidayAuto" asks for it. The block's offset is calendar time; as
-    // working time from every other date it would stretch the first process and carry the rest
-    // past the first by the holidays it spans. So they move by the working time from the
-    // block's first date to the target's start: each process keeps its working days and so do
-    // the spans between them (calendar-day processes get their calendar days back from their
-    // link records below).
-    kouteiExtent.SetWord4(1);
-    kouteiExtent.SetWord5(0);
+    BlockMove move = MeasureBlock(*this, app, copies);
+    AimBlock(move, target, GetZukeiPlacement());
     const CCalendar* calendar = m_operation.GetHolidayAuto() != 0 ? seam.GetCalendar() : nullptr;
-    const CTime firstDate = kouteiExtent.GetStartDate();
-    const CTime firstDateThere = firstDate + kouteiDays;
-    const CTimeSpan kouteiWork =
-        calendar != nullptr && !copies.IsEmpty()
-            ? kouteiDays - calendar->GetHolidayTime(firstDate, firstDateThere)
-            : kouteiDays;
-    const auto moveKoutei = [&](CKoutei& copy) {
-        if (calendar == nullptr) {
-            copy.MoveBy(&seam, kouteiDays, kouteiRows, &kouteiExtent, FALSE, FALSE, FALSE);
-            return;
-        }
-        // The first date lands on the target's start even when that is a holiday (working
-        // time would carry it past).
-        const bool startFirst = copy.GetStartTime() == firstDate;
-        const bool endFirst = copy.GetEndTime() == firstDate;
-        copy.MoveBy(&seam, kouteiWork, kouteiRows, nullptr, FALSE, FALSE, FALSE);
-        if (startFirst) {
-            copy.SetStartDate(firstDateThere);
-        }
-        if (endFirst) {
-            copy.SetEndDate(firstDateThere);
-        }
-    };
+    const KouteiBlockMover mover(seam, calendar, move, !copies.IsEmpty());
 
     const bool remap = !copies.IsEmpty() && MergeShigenNames() != 0;
     POSITION last = nullptr;
@@ -293,7 +385,7 @@ POSITION CTembraDoc::InsertKouteiBlock(CChartPos target, CTime baseDate, BOOL re
         auto [copy, place] = it->second;
         copies.RemoveAt(place);
         copy->RecalcDuration(&seam, CTime(), FALSE);
-        moveKoutei(*copy);
+        mover.Move(*copy);
         if (copy->IsRelationLine() != 0) {
             renumbering.AddRelationLine(copy);
             relationLines.push_back(copy);
@@ -312,7 +404,7 @@ POSITION CTembraDoc::InsertKouteiBlock(CChartPos target, CTime baseDate, BOOL re
         if (copy == nullptr) {
             return;
         }
-        copy->Offset(eventDays, eventRows);
+        copy->Offset(move.eventDays, move.eventRows);
         copy->Select();
         select(copy.release());
     };
@@ -327,7 +419,7 @@ POSITION CTembraDoc::InsertKouteiBlock(CChartPos target, CTime baseDate, BOOL re
             copy->ResetOffsets();
         }
         copy->Deselect();
-        copy->MoveBy(zukeiDays, zukeiRows);
+        copy->MoveBy(move.zukeiDays, move.zukeiRows);
         CZukei* shape = copy.release();
         SelectZukeiAt(AddZukei(shape, TRUE));
         last = GetTailSelPosition();
@@ -336,13 +428,8 @@ POSITION CTembraDoc::InsertKouteiBlock(CChartPos target, CTime baseDate, BOOL re
         }
     };
 
-    // Relation lines come after the processes they join (in an order of its own: the clipboard
-    // keeps its order).
     ObList<CDataHeader> order;
-    for (POSITION pos = clipboard.GetHeadPosition(); pos != nullptr;) {
-        order.AddTail(clipboard.GetNext(pos));
-    }
-    MoveRelationLinesLast(order);
+    PasteOrder(clipboard, order);
     for (POSITION pos = order.GetHeadPosition(); pos != nullptr;) {
         CDataHeader* object = order.GetNext(pos);
         if (const CKoutei* source = AsKoutei(object)) {
@@ -361,23 +448,9 @@ POSITION CTembraDoc::InsertKouteiBlock(CChartPos target, CTime baseDate, BOOL re
     }
     renumbering.Apply();
 
-    if (!records.empty()) {
-        for (int pass = 0; pass < kMaxAdjustPasses; ++pass) {
-            if (AdjustKoutei(records, FALSE, FALSE, kAdjustModeDrag) != 0) {
-                break;
-            }
-        }
-    }
-    // Re-dated from spans of their own and moved through the calendar, the relation lines need
-    // not meet their processes any more: each one pasted with both of its processes runs again
-    // from the end of the one to the start of the other.
+    AdjustCalendarDays(*this, records);
     if (calendar != nullptr) {
-        for (CKoutei* line : relationLines) {
-            if (pastedNumbers.contains(line->GetStartLandNo().Key()) &&
-                pastedNumbers.contains(line->GetEndLandNo().Key())) {
-                line->ResolveRelation(seam);
-            }
-        }
+        RejoinRelationLines(relationLines, pastedNumbers, seam);
     }
     return last;
 }

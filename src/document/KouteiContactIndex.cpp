@@ -21,7 +21,7 @@ int NodeRow(const CKoutei& process, int part) {
 }
 
 bool IsRelationLand(const CKoutei& process, int part) {
-    return (LandOf(process, part)->GetShape() & kRelationLand) != 0;
+    return (LandOf(process, part)->GetSubStyle() & kRelationLand) != 0;
 }
 
 constexpr int kNodeParts[] = {kContactStart, kContactEnd};

@@ -101,8 +101,8 @@ std::unique_ptr<CKoutei> CObjectFactory::CreateKoutei(const CChartPos* source, B
     lines->SetBendOffset(0);
     for (CLand* land : {process->GetStartLand(), process->GetEndLand()}) {
         land->SetAttr(chart.GetLandAttr());
-        if (IsBarFormStyle(land->GetStyle())) {
-            land->SetStyle(kHiddenLandStyle);
+        if (IsBarFormStyle(land->GetShape())) {
+            land->SetShape(kHiddenLandStyle);
         }
     }
     process->SetSpareDays(CTimeSpan());

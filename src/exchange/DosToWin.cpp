@@ -558,8 +558,8 @@ void CDosConvert::ConvertKoutei(CTembraDoc& document) {
     for (const auto& [land, at] : {std::pair{process->GetStartLand(), K::kStartLand},
                                    std::pair{process->GetEndLand(), K::kEndLand}}) {
         const BYTE node = m_record.Byte(at);
-        land->SetStyle(bar ? kLandShapeHidden : static_cast<WORD>(node & 0x0F));
-        land->SetShape(static_cast<WORD>(node & 0xF0));
+        land->SetShape(bar ? kLandShapeHidden : static_cast<WORD>(node & 0x0F));
+        land->SetSubStyle(static_cast<WORD>(node & 0xF0));
         land->SetSize(CLand::kDefaultSize);
     }
     process->RecalcDuration(&document.GetSeams().Koutei(), CTime(0), FALSE);

@@ -122,6 +122,12 @@ private:
     bool ReadProcesses(long long firstYear);
     bool ReadProcessLine(const std::string& line, long long firstYear, long long unit,
                          long long divisions);
+    // The node forms and the term of a process of kind 1, from its term line.
+    void ReadProcessTerm(CKoutei& process, const std::string& termLine, long long divisions);
+    // The nodes take the form of the process ending where this one starts and of the one
+    // starting where it ends; with numbers, the process joins them (a relation line).
+    void JoinNeighbours(CKoutei& process, const CTime& startDate, int startRow,
+                        const CTime& endDate, int endRow, bool numbers);
     bool ReadItems();
     bool ReadEvents();
     bool ReadHeader();
@@ -350,8 +356,8 @@ bool QkrReader::ReadProcessLine(const std::string& line, long long firstYear, lo
     CLand* startLand = process->GetStartLand();
     CLand* endLand = process->GetEndLand();
     for (CLand* land : {startLand, endLand}) {
-        land->SetStyle(kNodeForm);
-        land->SetShape(0);
+        land->SetShape(kNodeForm);
+        land->SetSubStyle(0);
         land->SetSize(kNodeSize);
     }
     // The gate turns at the bend row; a bend row between the ends makes a crank.
@@ -363,25 +369,8 @@ bool QkrReader::ReadProcessLine(const std::string& line, long long firstYear, lo
             lines->SetBendOffset(static_cast<short>(bendRow - startRow));
         }
     };
-    const CTime startDate = *start;
-    const CTime endDate = *end;
     const auto neighbours = [&](bool numbers) {
-        if (const CKoutei* before = m_ends.EndingAt(startDate, startRow - 1)) {
-            if (numbers) {
-                const CObSeqNumber& n = before->GetSeqNumber();
-                process->SetStartLandNo(n.GetHigh(), n.GetLow());
-            }
-            startLand->SetStyle(before->GetEndLand()->GetStyle());
-            startLand->SetSize(before->GetEndLand()->GetSize());
-        }
-        if (const CKoutei* after = m_ends.StartingAt(endDate, endRow - 1)) {
-            if (numbers) {
-                const CObSeqNumber& n = after->GetSeqNumber();
-                process->SetEndLandNo(n.GetHigh(), n.GetLow());
-            }
-            endLand->SetStyle(after->GetStartLand()->GetStyle());
-            endLand->SetSize(after->GetStartLand()->GetSize());
-        }
+        JoinNeighbours(*process, *start, startRow, *end, endRow, numbers);
     };
     switch (kind) {
     case 1: {
@@ -389,84 +378,7 @@ bool QkrReader::ReadProcessLine(const std::string& line, long long firstYear, lo
         if (reversed) {
             attr.m_subStyle = kReversedSubStyle;
         }
-        // Start and end node forms, marks and end shapes; the text; the offsets.
-        std::array<int, 6> forms{};
-        std::string text;
-        std::array<int, 2> offset{};
-        const std::string prefixedTerm = Prefixed(termLine);
-        ParseIntList(ParseQuotedString(ParseIntList(Start(prefixedTerm), forms), text, kTextBytes),
-                     offset);
-        for (const auto& [land, i] :
-             {std::pair{startLand, std::size_t{0}}, std::pair{endLand, std::size_t{1}}}) {
-            switch (forms[i]) {
-            case 0:
-                land->SetStyle(0);
-                break;
-            case 1:
-                land->SetStyle(0);
-                land->SetSize(kLargeNodeSize);
-                break;
-            case 2:
-                land->SetStyle(1);
-                break;
-            default:
-                break;
-            }
-            switch (forms[2 + i]) {
-            case 1:
-                land->SetStyle(2);
-                break;
-            case 2:
-                land->SetStyle(1);
-                break;
-            default:
-                break;
-            }
-            switch (forms[4 + i]) {
-            case 2:
-                land->SetStyle(0);
-                land->SetShape(0x81);
-                break;
-            case 3:
-                land->SetStyle(0);
-                land->SetShape(0x82);
-                break;
-            default:
-                break;
-            }
-        }
-        std::unique_ptr<CYogo> term = m_document.CreateYogo();
-        if (term != nullptr) {
-            term->SetLayer(0);
-            CElemAttr& a = term->GetAttr();
-            a.m_fontHeigh = 1;
-            a.m_fontWidth = 1;
-            a.m_form = kFreeForm;
-            a.m_color = 0;
-            a.m_attrb = 0;
-            term->SetDateKind(kYogoOnLine);
-            a.SetOffset(0);
-            a.SetOffsetY(0);
-            a.SetDrawerX(0);
-            a.SetDrawerY(0);
-            const int x = offset[0];
-            const int y = offset[1];
-            if (x == 0 && (y == 0 || y == 1)) {
-                a.m_form = 1;
-                if (y == 1) {
-                    a.m_linkPosition = 1;
-                }
-            } else {
-                const auto within = [](long long v) {
-                    return static_cast<LONG>(std::clamp<long long>(
-                        v, std::numeric_limits<LONG>::min(), std::numeric_limits<LONG>::max()));
-                };
-                a.SetOffset(within(static_cast<long long>(x) * 100 / divisions));
-                a.SetOffsetY(within(static_cast<long long>(y) * -100));
-            }
-            term->SetText(text);
-            process->AddYogo(term, TRUE);
-        }
+        ReadProcessTerm(*process, termLine, divisions);
         break;
     }
     case 2:
@@ -494,6 +406,110 @@ bool QkrReader::ReadProcessLine(const std::string& line, long long firstYear, lo
     m_ends.Add(*process);
     m_document.AddObj(process.release(), TRUE);
     return true;
+}
+
+void QkrReader::ReadProcessTerm(CKoutei& process, const std::string& termLine,
+                                long long divisions) {
+    // Start and end node forms, marks and end shapes; the text; the offsets.
+    std::array<int, 6> forms{};
+    std::string text;
+    std::array<int, 2> offset{};
+    const std::string prefixedTerm = Prefixed(termLine);
+    ParseIntList(ParseQuotedString(ParseIntList(Start(prefixedTerm), forms), text, kTextBytes),
+                 offset);
+    for (const auto& [land, i] : {std::pair{process.GetStartLand(), std::size_t{0}},
+                                  std::pair{process.GetEndLand(), std::size_t{1}}}) {
+        switch (forms[i]) {
+        case 0:
+            land->SetShape(0);
+            break;
+        case 1:
+            land->SetShape(0);
+            land->SetSize(kLargeNodeSize);
+            break;
+        case 2:
+            land->SetShape(1);
+            break;
+        default:
+            break;
+        }
+        switch (forms[2 + i]) {
+        case 1:
+            land->SetShape(2);
+            break;
+        case 2:
+            land->SetShape(1);
+            break;
+        default:
+            break;
+        }
+        switch (forms[4 + i]) {
+        case 2:
+            land->SetShape(0);
+            land->SetSubStyle(0x81);
+            break;
+        case 3:
+            land->SetShape(0);
+            land->SetSubStyle(0x82);
+            break;
+        default:
+            break;
+        }
+    }
+    std::unique_ptr<CYogo> term = m_document.CreateYogo();
+    if (term != nullptr) {
+        term->SetLayer(0);
+        CElemAttr& a = term->GetAttr();
+        a.m_fontHeigh = 1;
+        a.m_fontWidth = 1;
+        a.m_form = kFreeForm;
+        a.m_color = 0;
+        a.m_attrb = 0;
+        term->SetDateKind(kYogoOnLine);
+        a.SetOffset(0);
+        a.SetOffsetY(0);
+        a.SetDrawerX(0);
+        a.SetDrawerY(0);
+        const int x = offset[0];
+        const int y = offset[1];
+        if (x == 0 && (y == 0 || y == 1)) {
+            a.m_form = 1;
+            if (y == 1) {
+                a.m_linkPosition = 1;
+            }
+        } else {
+            const auto within = [](long long v) {
+                return static_cast<LONG>(std::clamp<long long>(v, std::numeric_limits<LONG>::min(),
+                                                               std::numeric_limits<LONG>::max()));
+            };
+            a.SetOffset(within(static_cast<long long>(x) * 100 / divisions));
+            a.SetOffsetY(within(static_cast<long long>(y) * -100));
+        }
+        term->SetText(text);
+        process.AddYogo(term, TRUE);
+    }
+}
+
+void QkrReader::JoinNeighbours(CKoutei& process, const CTime& startDate, int startRow,
+                               const CTime& endDate, int endRow, bool numbers) {
+    CLand* startLand = process.GetStartLand();
+    CLand* endLand = process.GetEndLand();
+    if (const CKoutei* before = m_ends.EndingAt(startDate, startRow - 1)) {
+        if (numbers) {
+            const CObSeqNumber& n = before->GetSeqNumber();
+            process.SetStartLandNo(n.GetHigh(), n.GetLow());
+        }
+        startLand->SetShape(before->GetEndLand()->GetShape());
+        startLand->SetSize(before->GetEndLand()->GetSize());
+    }
+    if (const CKoutei* after = m_ends.StartingAt(endDate, endRow - 1)) {
+        if (numbers) {
+            const CObSeqNumber& n = after->GetSeqNumber();
+            process.SetEndLandNo(n.GetHigh(), n.GetLow());
+        }
+        endLand->SetShape(after->GetStartLand()->GetShape());
+        endLand->SetSize(after->GetStartLand()->GetSize());
+    }
 }
 
 bool QkrReader::ReadItems() {

@@ -542,13 +542,13 @@ BOOL CTextDataReader::ReadProcess(const Fields& fields) {
         if (predecessor != nullptr) {
             const CObSeqNumber& number = predecessor->GetSeqNumber();
             process->SetStartLandNo(number.GetHigh(), number.GetLow());
-            process->GetStartLand()->SetStyle(predecessor->GetEndLand()->GetStyle());
+            process->GetStartLand()->SetShape(predecessor->GetEndLand()->GetShape());
             process->GetStartLand()->SetSize(predecessor->GetEndLand()->GetSize());
         }
         if (successor != nullptr) {
             const CObSeqNumber& number = successor->GetSeqNumber();
             process->SetEndLandNo(number.GetHigh(), number.GetLow());
-            process->GetEndLand()->SetStyle(successor->GetStartLand()->GetStyle());
+            process->GetEndLand()->SetShape(successor->GetStartLand()->GetShape());
             process->GetEndLand()->SetSize(successor->GetStartLand()->GetSize());
         }
     }

@@ -387,8 +387,8 @@ void CDosConvert::WriteKoutei(CTembraDoc& document, CArchive& ar, const CKoutei&
                    static_cast<BYTE>((t << 4) | (attr.GetHoliday() == 0 ? K::kNoHatchBit : 0)));
     for (const auto& [land, at] : {std::pair{process.GetStartLand(), K::kStartLand},
                                    std::pair{process.GetEndLand(), K::kEndLand}}) {
-        const WORD shape = land->GetStyle() <= 15 ? land->GetStyle() : 0;
-        record.PutByte(at, static_cast<BYTE>(shape | (land->GetShape() & 0xFF)));
+        const WORD shape = land->GetShape() <= 15 ? land->GetShape() : 0;
+        record.PutByte(at, static_cast<BYTE>(shape | (land->GetSubStyle() & 0xFF)));
     }
     record.PutByte(K::kFlag1, static_cast<BYTE>((attr.m_subStyle & kSubStyleInclined) != 0));
     record.PutByte(K::kKakomiAngle,

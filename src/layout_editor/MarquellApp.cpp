@@ -49,6 +49,17 @@ QString ProgramName() {
     return name.isEmpty() ? QStringLiteral("marquell") : name;
 }
 
+// The command line of a start, this one's or one handed on by a later start.
+CCommandLineInfo ParsedArguments(const QStringList& arguments) {
+    std::vector<std::string> args;
+    for (const QString& argument : arguments) {
+        args.push_back(argument.toStdString());
+    }
+    CCommandLineInfo info;
+    info.Parse(args);
+    return info;
+}
+
 template <class Dialog, class Request> CEditorUi::Dialog Runs(CEditorUi& ui) {
     return [&ui](tembra::DialogRequest& request) {
         Dialog dialog(static_cast<Request&>(request), ui.Owner());
@@ -97,14 +108,9 @@ int CMarquellApp::InitInstance(const QStringList& arguments) {
         m_instance = std::make_unique<CSingleInstance>(
             Folder(), m_instanceName.isEmpty() ? ProgramName() : m_instanceName);
     }
+    const CCommandLineInfo info = ParsedArguments(arguments);
     if (m_instance && !m_instance->Acquire()) {
         // The running editor opens the file; this start waits for its answer.
-        std::vector<std::string> args;
-        for (const QString& argument : arguments) {
-            args.push_back(argument.toStdString());
-        }
-        CCommandLineInfo info;
-        info.Parse(args);
         QStringList handed;
         for (const QString& argument : arguments) {
             handed << (argument.toStdString() == info.fileName
@@ -142,12 +148,6 @@ int CMarquellApp::InitInstance(const QStringList& arguments) {
     m_frame->SetDropHandler([this](const QStringList& files) { OnDropFiles(files); });
     View().SetFormEditDone(&m_notifier);
 
-    std::vector<std::string> args;
-    for (const QString& argument : arguments) {
-        args.push_back(argument.toStdString());
-    }
-    CCommandLineInfo info;
-    info.Parse(args);
     if (info.fileName.empty()) {
         m_doc.OnNewDocument();
     } else {
@@ -180,12 +180,7 @@ void CMarquellApp::CFormEditNotifier::FormEditDone(int windowHandle, const std::
 bool CMarquellApp::TakeHandedFile(const QStringList& arguments, bool& keep) {
     keep = false;
     Raise();
-    std::vector<std::string> args;
-    for (const QString& argument : arguments) {
-        args.push_back(argument.toStdString());
-    }
-    CCommandLineInfo info;
-    info.Parse(args);
+    const CCommandLineInfo info = ParsedArguments(arguments);
     if (info.fileName.empty()) {
         return true;
     }

@@ -159,10 +159,12 @@ public:
     // block's radius belongs to the settings only and stays 0 here.
     const CLandAttr& GetAttr() const { return m_attr; }
     void SetAttr(const CLandAttr& attr);
-    WORD GetStyle() const { return m_attr.m_style; }
-    void SetStyle(WORD style) { m_attr.m_style = style; }
-    WORD GetShape() const { return m_attr.m_type; }
-    void SetShape(WORD shape) { m_attr.m_type = shape; }
+    // The node's shape (the first word: 0 the circle ... 15 hidden, milestones with a high byte)
+    // and its sub-style (the second word: flag bits such as the connection mark 0x80).
+    WORD GetShape() const { return m_attr.m_style; }
+    void SetShape(WORD shape) { m_attr.m_style = shape; }
+    WORD GetSubStyle() const { return m_attr.m_type; }
+    void SetSubStyle(WORD subStyle) { m_attr.m_type = subStyle; }
     WORD GetSize() const { return m_attr.m_size; }
     void SetSize(WORD size) { m_attr.m_size = size; }
     // For a relation line: the number of the process whose node this one is tied to.

@@ -101,8 +101,8 @@ int CKoutei::NormalizeDirection() {
 }
 
 int CKoutei::NormalizeNodeShape() {
-    const bool start = (m_start->GetShape() & kLandDirectional) != 0;
-    const bool end = (m_end->GetShape() & kLandDirectional) != 0;
+    const bool start = (m_start->GetSubStyle() & kLandDirectional) != 0;
+    const bool end = (m_end->GetSubStyle() & kLandDirectional) != 0;
     if (!start && !end) {
         return 1;
     }

@@ -5,6 +5,7 @@
 #include "model/Utility.h"
 #include "platform/DC.h"
 #include "render/EventGeometry.h"
+#include "render/LabelTextDraw.h"
 #include "render/PageLayout.h"
 #include "render/ScreenColors.h"
 #include "render/StyledDraw.h"
@@ -20,54 +21,13 @@ namespace {
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kGrey = RGB(192, 192, 192);
-constexpr COLORREF kRed = RGB(255, 0, 0);
 
 // Line types, fills and the pen width of the event's outlines.
 constexpr int kSolid = 0;
 constexpr int kNoLine = -1;
 constexpr int kNoFill = -1;
-constexpr int kSolidFill = 99;
 constexpr int kWhiteFill = 100;
 constexpr int kOutlineWidth = 1;
-
-// The hyperlink mark: a red right triangle in the rectangle's top-right corner.
-void DrawHyperlinkMark(CDC* dc, const CPageLayout& layout, const CRect& rect, int rop) {
-    const int z2 = layout.Zoom(2);
-    const int z15 = layout.Zoom(15);
-    const std::array<CPoint, 3> corner = {CPoint(rect.right - z2, rect.top - z2),
-                                          CPoint(rect.right - z15, rect.top - z2),
-                                          CPoint(rect.right - z2, rect.top - z15)};
-    DrawStyledShape(dc, corner.data(), static_cast<int>(corner.size()), kSolid, kOutlineWidth, kRed,
-                    kSolidFill, kRed, rop, OPAQUE);
-}
-
-// Vertical text whose single-byte runs stand upright: each run centred across the column and
-// the runs one below the other.
-void DrawUprightRuns(CDC* dc, const CEvent& event, const CPageLayout& layout, const CRect& rect,
-                     int x, int y, const std::string& text, COLORREF color, int rop) {
-    const LOGFONT upright = GetEventUprightFont(event, layout);
-    const LOGFONT turned = GetEventTextFont(event, layout);
-    const int columnWidth = std::abs(rect.Width());
-    int current = y;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        int charClass = kCharOther;
-        const std::string run = NextCharRun(text, i, charClass);
-        if (run.empty()) {
-            continue;
-        }
-        if (charClass == kCharSingle) {
-            const CSize size = MeasureText(dc, upright, run);
-            const int w = std::abs(size.cx);
-            DrawStyledText(dc, x - (w + (columnWidth - w) / 2), current, &upright, color, run, 0,
-                           rop, TRANSPARENT);
-            current -= std::abs(size.cy);
-        } else {
-            DrawStyledText(dc, x - (columnWidth - std::abs(turned.lfHeight)) / 2, current, &turned,
-                           color, run, 0, rop, TRANSPARENT);
-            current -= std::abs(turned.lfWidth) * static_cast<int>(run.size());
-        }
-    }
-}
 
 } // namespace
 
@@ -132,7 +92,8 @@ void Draw(CEvent& event, const CPageLayout& layout, CDC* dc, int state) {
         }
         const std::string text = ExpandDateMacros(event, layout);
         if (event.IsVertical() && (style & kEventUprightSingleByte) != 0) {
-            DrawUprightRuns(dc, event, layout, rect, x, y, text, color, rop);
+            DrawUprightRuns(dc, GetEventUprightFont(event, layout), GetEventTextFont(event, layout),
+                            rect, x, y, text, color, rop);
         } else {
             const LOGFONT font = GetEventTextFont(event, layout);
             DrawStyledText(dc, x, y, &font, color, text, 0, rop, TRANSPARENT);

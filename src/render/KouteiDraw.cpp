@@ -368,14 +368,14 @@ void FixLandDirections(CKoutei& koutei) {
     const int startRow = koutei.GetStartRow();
     const int endRow = koutei.GetEndRow();
     const auto fix = [&](CLand& land, int row, int otherRow) {
-        if ((land.GetShape() & kLandDirectional) == 0) {
+        if ((land.GetSubStyle() & kLandDirectional) == 0) {
             return;
         }
         bool down = row <= otherRow;
         if (shape == kLineShapeGate) {
             down = row <= koutei.CalcGateRow();
         }
-        land.SetShape(down ? kLandLeavesDown : kLandLeavesUp);
+        land.SetSubStyle(down ? kLandLeavesDown : kLandLeavesUp);
     };
     fix(*koutei.GetStartLand(), startRow, endRow);
     fix(*koutei.GetEndLand(), endRow, startRow);
@@ -383,7 +383,7 @@ void FixLandDirections(CKoutei& koutei) {
 
 std::string GetLandNumberText(const CKoutei& koutei, const CPageLayout& layout, int part) {
     const CLand& land = part == kKouteiPartEnd ? *koutei.GetEndLand() : *koutei.GetStartLand();
-    const BYTE high = HighByteOf(land.GetStyle());
+    const BYTE high = HighByteOf(land.GetShape());
     if (high == 0) {
         return {};
     }
@@ -452,7 +452,7 @@ namespace {
 void DrawLand(CKoutei& koutei, CDC* dc, const CPageLayout& layout, int part, int mode,
               LONG objectMode) {
     const CLand& land = part == kKouteiPartEnd ? *koutei.GetEndLand() : *koutei.GetStartLand();
-    if (land.GetStyle() == kLandShapeHidden) {
+    if (land.GetShape() == kLandShapeHidden) {
         return;
     }
     const int landMode = GetLandDrawMode(koutei, part, mode, objectMode);
@@ -466,7 +466,7 @@ void DrawLand(CKoutei& koutei, CDC* dc, const CPageLayout& layout, int part, int
     const COLORREF fill = landMode == kKouteiDrawFeedback ? kBlack : kWhite;
     const std::string number =
         landMode == kKouteiDrawFeedback ? std::string() : GetLandNumberText(koutei, layout, part);
-    DrawLandMark(dc, layout, land.GetStyle(), c.x, c.y, r,
+    DrawLandMark(dc, layout, land.GetShape(), c.x, c.y, r,
                  GetDrawColor(land.GetAttr().m_color, landMode), pen.width, fill, pen.rop2, number);
 }
 

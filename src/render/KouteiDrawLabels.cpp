@@ -13,6 +13,7 @@
 #include "model/Yogo.h"
 #include "platform/DC.h"
 #include "render/KouteiLabels.h"
+#include "render/LabelTextDraw.h"
 #include "render/PageLayout.h"
 #include "render/ScreenColors.h"
 #include "render/StyledDraw.h"
@@ -28,12 +29,10 @@ namespace {
 
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr COLORREF kRed = RGB(255, 0, 0);
 
 constexpr int kSolid = 0;
 constexpr int kNoLine = -1;
 constexpr int kNoFill = -1;
-constexpr int kSolidFill = 99;
 constexpr int kWhiteFill = 100;
 
 int RopOf(int mode) {
@@ -43,46 +42,6 @@ int RopOf(int mode) {
 const CConfigChart* ChartSettings(const CPageLayout& layout) {
     const CSyokiSet* set = layout.GetSyokiSet();
     return set != nullptr ? &set->GetChart() : nullptr;
-}
-
-// The hyperlink mark: a red right triangle in the rectangle's top-right corner.
-void DrawHyperlinkMark(CDC* dc, const CPageLayout& layout, const CRect& rect, int rop) {
-    const int z2 = layout.Zoom(2);
-    const int z15 = layout.Zoom(15);
-    const std::array<CPoint, 3> corner = {CPoint(rect.right - z2, rect.top - z2),
-                                          CPoint(rect.right - z15, rect.top - z2),
-                                          CPoint(rect.right - z2, rect.top - z15)};
-    DrawStyledShape(dc, corner.data(), static_cast<int>(corner.size()), kSolid, 1, kRed, kSolidFill,
-                    kRed, rop, OPAQUE);
-}
-
-// Vertical text whose single-byte runs stand upright, run by run downward from (x, y): upright
-// runs centred across the column, the others turned.
-void DrawUprightRuns(CDC* dc, const CElemAttr& attr, const LOGFONT& defaultFont,
-                     const CPageLayout& layout, const CRect& rect, int x, int y,
-                     const std::string& text, COLORREF color, int rop) {
-    const LOGFONT upright = GetLabelUprightFont(attr, defaultFont, layout);
-    const LOGFONT turned = GetLabelTextFont(attr, defaultFont, layout);
-    const int columnWidth = std::abs(rect.Width());
-    int current = y;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        int charClass = kCharOther;
-        const std::string run = NextCharRun(text, i, charClass);
-        if (run.empty()) {
-            continue;
-        }
-        if (charClass == kCharSingle) {
-            const CSize size = MeasureText(dc, upright, run);
-            const int w = std::abs(size.cx);
-            DrawStyledText(dc, x - (w + (columnWidth - w) / 2), current, &upright, color, run, 0,
-                           rop, TRANSPARENT);
-            current -= std::abs(size.cy);
-        } else if (charClass == kCharDouble || charClass == kCharBlank) {
-            DrawStyledText(dc, x - (columnWidth - std::abs(turned.lfHeight)) / 2, current, &turned,
-                           color, run, 0, rop, TRANSPARENT);
-            current -= std::abs(turned.lfWidth) * static_cast<int>(run.size());
-        }
-    }
 }
 
 // One label text in its rectangle at its reference point (x, y).
@@ -100,7 +59,9 @@ void DrawLabelText(CDC* dc, const CPageLayout& layout, const CElemAttr& attr,
         }
         const bool vertical = (attr.m_attrb & kLabelVertical) != 0;
         if (vertical && (attr.m_attrb & kLabelUprightSingleByte) != 0) {
-            DrawUprightRuns(dc, attr, defaultFont, layout, rect, x, y, text, color, rop);
+            DrawUprightRuns(dc, GetLabelUprightFont(attr, defaultFont, layout),
+                            GetLabelTextFont(attr, defaultFont, layout), rect, x, y, text, color,
+                            rop);
         } else {
             const LOGFONT font = GetLabelTextFont(attr, defaultFont, layout);
             DrawStyledText(dc, x, y, &font, color, text, 0, rop, TRANSPARENT);

@@ -321,7 +321,7 @@ void GetStartExit(const CKoutei& koutei, const CPageLayout& layout, CPoint& out,
                   BOOL forceCircle) {
     const CPoint c = StartPoint(koutei, layout);
     const CPoint target = x == 0 && y == 0 ? EndPoint(koutei, layout) : CPoint(x, y);
-    out = NodeMeetingPoint(koutei.GetStartLand()->GetStyle(), forceCircle, c,
+    out = NodeMeetingPoint(koutei.GetStartLand()->GetShape(), forceCircle, c,
                            GetStartLandSize(koutei, layout), target);
 }
 
@@ -329,7 +329,7 @@ void GetEndEntry(const CKoutei& koutei, const CPageLayout& layout, CPoint& out, 
                  BOOL forceCircle) {
     const CPoint c = EndPoint(koutei, layout);
     const CPoint target = x == 0 && y == 0 ? StartPoint(koutei, layout) : CPoint(x, y);
-    out = NodeMeetingPoint(koutei.GetEndLand()->GetStyle(), forceCircle, c,
+    out = NodeMeetingPoint(koutei.GetEndLand()->GetShape(), forceCircle, c,
                            GetEndLandSize(koutei, layout), target);
 }
 

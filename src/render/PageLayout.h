@@ -214,10 +214,8 @@ public:
     void ResetZoom() { m_zoomIndex = kDefaultZoomIndex; }
     int GetZoomIndex() const { return m_zoomIndex; }
     void SetZoomIndex(int index) { m_zoomIndex = index; }
-    // The explicit zoom percentage (0: the zoom index applies). The view's code calls its
-    // setter SetDisplayFlag.
+    // The explicit zoom percentage (0: the zoom index applies).
     void SetZoomPercent(int percent) { m_zoomPercent = percent; }
-    void SetDisplayFlag(int percent) { SetZoomPercent(percent); }
     int GetExplicitZoom() const { return m_zoomPercent; }
     // The zoom in effect: the explicit percentage, else the table entry of the index.
     int GetZoom() const;

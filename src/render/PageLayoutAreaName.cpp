@@ -22,144 +22,180 @@ constexpr int kBold = 700;
 // The standard style's headings sit this far inside the header's corners.
 constexpr int kHeadingInset = 10;
 
-} // namespace
-
-void CPageLayout::DrawHeaderCells(CDC* dc) const {
-    const CSyokiSet* set = GetSyokiSet();
-    if (set == nullptr) {
-        return;
+// The header's cells in one of its styles: the band from left to right (the item area's right
+// edge) and from top to bottom, split into columns (the item columns) and rows (the date rows,
+// step apart) as the split options say.
+class AreaNamePainter {
+public:
+    AreaNamePainter(const CPageLayout& layout, CDC* dc, const CSyokiSet& set)
+        : m_layout(layout), m_dc(dc), m_set(set), m_names(set.GetChart().GetAreaNameSet()) {
+        const CRect band = layout.GetBodyRect();
+        m_left = band.left;
+        m_top = band.top;
+        m_bottom = band.bottom;
+        m_right = layout.GetKoumokuRect().right;
+        const WORD split = m_names.GetBunkatuOpt();
+        m_byColumns = (split & CAreaNameSet::kSplitByColumns) != 0;
+        // Without date rows (a first row kind of 0) there is nothing to split by: the header is
+        // one row.
+        const int dateRows = set.GetDateRowCount();
+        m_byRows = (split & CAreaNameSet::kSplitByRows) != 0 && dateRows > 0;
+        const IPageLayoutDocument* doc = layout.GetDocument();
+        const CKoumoku* table = doc != nullptr ? doc->GetKoumoku() : nullptr;
+        m_columns = m_byColumns && table != nullptr ? std::max(1, int(table->GetColumnCount())) : 1;
+        // Rows as the date header cuts its band; one row over the whole header when not split.
+        m_rows = m_byRows ? dateRows : 1;
+        m_step = (m_bottom - m_top) / m_rows;
     }
-    const CAreaNameSet& names = set->GetChart().GetAreaNameSet();
-    const CRect band = GetBodyRect();
-    const int left = band.left;
-    const int top = band.top;
-    const int bottom = band.bottom;
-    const int right = GetKoumokuRect().right;
 
-    const WORD split = names.GetBunkatuOpt();
-    const bool byColumns = (split & CAreaNameSet::kSplitByColumns) != 0;
-    // Without date rows (a first row kind of 0) there is nothing to split by: the header is one
-    // row.
-    const int dateRows = set->GetDateRowCount();
-    const bool byRows = (split & CAreaNameSet::kSplitByRows) != 0 && dateRows > 0;
-    const CKoumoku* table = m_doc != nullptr ? m_doc->GetKoumoku() : nullptr;
-    const int columns =
-        byColumns && table != nullptr ? std::max(1, int(table->GetColumnCount())) : 1;
-    // Rows as the date header cuts its band; one row over the whole header when not split.
-    const int rows = byRows ? dateRows : 1;
-    const int step = (bottom - top) / rows;
-    const auto rowTop = [&](int i) { return top + step * i; };
-    const auto rowBottom = [&](int i) { return bottom - step * (rows - 1 - i); };
-    const auto columnLeft = [&](int c) { return ColumnToX(c, -1); };
-    const auto columnRight = [&](int c) { return byColumns ? ColumnToX(c, 1) : right; };
+    void Draw() const {
+        switch (m_names.GetStyle()) {
+        case CAreaNameSet::kStyleStandard:
+            DrawStandard();
+            break;
+        case CAreaNameSet::kStyleGrid:
+            DrawGrid();
+            break;
+        case CAreaNameSet::kStyleSlant:
+            DrawSlant();
+            break;
+        default:
+            break;
+        }
+    }
 
-    const auto line = [&](int x1, int y1, int x2, int y2, const AreaLineStyle& style) {
+private:
+    int RowTop(int i) const { return m_top + m_step * i; }
+    int RowBottom(int i) const { return m_bottom - m_step * (m_rows - 1 - i); }
+    int ColumnLeft(int c) const { return m_layout.ColumnToX(c, -1); }
+    int ColumnRight(int c) const { return m_byColumns ? m_layout.ColumnToX(c, 1) : m_right; }
+
+    void Line(int x1, int y1, int x2, int y2, const AreaLineStyle& style) const {
         // A hidden line has no width either (on screen a hidden line with a width is a guide).
         const int width = style.type == -1 ? -1 : style.width;
-        DrawStyledPolyline(dc, x1, y1, x2, y2, style.type, width, style.color, R2_COPYPEN, OPAQUE);
-    };
-    const auto fontOf = [&](const CAreaNameData& cell) {
+        DrawStyledPolyline(m_dc, x1, y1, x2, y2, style.type, width, style.color, R2_COPYPEN,
+                           OPAQUE);
+    }
+
+    LOGFONT FontOf(const CAreaNameData& cell) const {
         LOGFONT font =
-            cell.GetOwnFont() != 0 ? cell.GetLogFont() : set->GetChart().GetKoumokuAttr().m_font;
-        font.lfHeight = Zoom(font.lfHeight);
-        font.lfWidth = Zoom(font.lfWidth);
+            cell.GetOwnFont() != 0 ? cell.GetLogFont() : m_set.GetChart().GetKoumokuAttr().m_font;
+        font.lfHeight = m_layout.Zoom(font.lfHeight);
+        font.lfWidth = m_layout.Zoom(font.lfWidth);
         if ((cell.GetStyle() & CAreaNameData::kStyleBold) != 0) {
             font.lfWeight = kBold;
         }
         return font;
-    };
+    }
+
     // The text's extent across the base line, downwards on the chart.
-    const auto extentOf = [](const LOGFONT& font) {
-        return -std::abs(static_cast<int>(font.lfHeight));
-    };
-    const auto text = [&](const CAreaNameData& cell, const LOGFONT& font, int x, int y,
-                          UINT align) {
+    static int ExtentOf(const LOGFONT& font) { return -std::abs(static_cast<int>(font.lfHeight)); }
+
+    void Text(const CAreaNameData& cell, const LOGFONT& font, int x, int y, UINT align) const {
         if (cell.GetText().empty()) {
             return;
         }
-        DrawStyledText(dc, x, y, &font, cell.GetTextColor(), cell.GetText(), align, R2_COPYPEN,
+        DrawStyledText(m_dc, x, y, &font, cell.GetTextColor(), cell.GetText(), align, R2_COPYPEN,
                        TRANSPARENT);
-    };
-
-    switch (names.GetStyle()) {
-    case CAreaNameSet::kStyleStandard: {
-        line(left, top, right, bottom, AreaLineStyle{0, 3, RGB(0, 0, 0)});
-        if (const CAreaNameDataStd* cell = names.GetKoumokuCell()) {
-            text(*cell, fontOf(*cell), left + kHeadingInset, bottom + kHeadingInset, TA_BOTTOM);
-        }
-        if (const CAreaNameDataStd* cell = names.GetHizukeCell()) {
-            text(*cell, fontOf(*cell), right - kHeadingInset, top - kHeadingInset, TA_RIGHT);
-        }
-        break;
     }
-    case CAreaNameSet::kStyleGrid: {
-        for (int c = 0; c < columns; ++c) {
-            for (int i = 0; i < rows; ++i) {
-                const CAreaNameDataGrid* cell = names.FindGrid(i, c);
+
+    void DrawStandard() const {
+        Line(m_left, m_top, m_right, m_bottom, AreaLineStyle{0, 3, RGB(0, 0, 0)});
+        if (const CAreaNameDataStd* cell = m_names.GetKoumokuCell()) {
+            Text(*cell, FontOf(*cell), m_left + kHeadingInset, m_bottom + kHeadingInset, TA_BOTTOM);
+        }
+        if (const CAreaNameDataStd* cell = m_names.GetHizukeCell()) {
+            Text(*cell, FontOf(*cell), m_right - kHeadingInset, m_top - kHeadingInset, TA_RIGHT);
+        }
+    }
+
+    void DrawGrid() const {
+        for (int c = 0; c < m_columns; ++c) {
+            for (int i = 0; i < m_rows; ++i) {
+                const CAreaNameDataGrid* cell = m_names.FindGrid(i, c);
                 if (cell == nullptr) {
                     continue;
                 }
-                if (byColumns) {
-                    const int x = ColumnToX(c, 1);
-                    line(x, rowTop(i), x, rowBottom(i), cell->GetRightLineStyle());
+                if (m_byColumns) {
+                    const int x = m_layout.ColumnToX(c, 1);
+                    Line(x, RowTop(i), x, RowBottom(i), cell->GetRightLineStyle());
                 }
-                if (byRows) {
-                    line(columnLeft(c), rowBottom(i), columnRight(c), rowBottom(i),
+                if (m_byRows) {
+                    Line(ColumnLeft(c), RowBottom(i), ColumnRight(c), RowBottom(i),
                          cell->GetBottomLineStyle());
                 }
             }
         }
-        for (int c = 0; c < columns; ++c) {
-            for (int i = 0; i < rows; ++i) {
-                const CAreaNameDataGrid* cell = names.FindGrid(i, c);
+        for (int c = 0; c < m_columns; ++c) {
+            for (int i = 0; i < m_rows; ++i) {
+                const CAreaNameDataGrid* cell = m_names.FindGrid(i, c);
                 if (cell == nullptr) {
                     continue;
                 }
-                const LOGFONT font = fontOf(*cell);
+                const LOGFONT font = FontOf(*cell);
                 const AreaTextPos pos = cell->GetTextPos(
-                    CRect(columnLeft(c), rowTop(i), columnRight(c), rowBottom(i)), extentOf(font));
-                text(*cell, font, pos.x, pos.y, pos.align);
+                    CRect(ColumnLeft(c), RowTop(i), ColumnRight(c), RowBottom(i)), ExtentOf(font));
+                Text(*cell, font, pos.x, pos.y, pos.align);
             }
         }
-        break;
     }
-    case CAreaNameSet::kStyleSlant: {
-        if (byColumns) {
-            for (int c = 0; c < columns; ++c) {
-                if (const CAreaNameDataSlant* cell = names.FindSlantColumn(c)) {
-                    line(left, top, ColumnToX(c, 1), bottom, cell->GetLineStyle());
+
+    void DrawSlant() const {
+        if (m_byColumns) {
+            for (int c = 0; c < m_columns; ++c) {
+                if (const CAreaNameDataSlant* cell = m_names.FindSlantColumn(c)) {
+                    Line(m_left, m_top, m_layout.ColumnToX(c, 1), m_bottom, cell->GetLineStyle());
                 }
             }
         }
-        if (const CAreaNameDataSlant* cell = names.FindSlantColumn(columns - 1)) {
-            line(left, top, right, bottom, cell->GetLineStyle());
+        if (const CAreaNameDataSlant* cell = m_names.FindSlantColumn(m_columns - 1)) {
+            Line(m_left, m_top, m_right, m_bottom, cell->GetLineStyle());
         }
-        for (int k = rows - 1; k >= 1; --k) {
-            if (const CAreaNameDataSlant* cell = names.FindSlantRow(rows - 1 - k)) {
-                line(left, top, right, top + step * k, cell->GetLineStyle());
+        for (int k = m_rows - 1; k >= 1; --k) {
+            if (const CAreaNameDataSlant* cell = m_names.FindSlantRow(m_rows - 1 - k)) {
+                Line(m_left, m_top, m_right, m_top + m_step * k, cell->GetLineStyle());
             }
         }
-        for (int c = 0; c < columns; ++c) {
-            if (const CAreaNameDataSlant* cell = names.FindSlantColumn(c)) {
-                const LOGFONT font = fontOf(*cell);
-                const AreaTextPos pos = cell->GetSlantColumnTextPos(
-                    left, top, columnLeft(c), bottom, columnRight(c), bottom, extentOf(font));
-                text(*cell, font, pos.x, pos.y, pos.align);
-            }
-        }
-        for (int k = rows - 1; k >= 0; --k) {
-            if (const CAreaNameDataSlant* cell = names.FindSlantRow(rows - 1 - k)) {
-                const LOGFONT font = fontOf(*cell);
+        for (int c = 0; c < m_columns; ++c) {
+            if (const CAreaNameDataSlant* cell = m_names.FindSlantColumn(c)) {
+                const LOGFONT font = FontOf(*cell);
                 const AreaTextPos pos =
-                    cell->GetSlantRowTextPos(left, top, right, top + step * k, right,
-                                             bottom - step * (rows - 1 - k), extentOf(font));
-                text(*cell, font, pos.x, pos.y, pos.align);
+                    cell->GetSlantColumnTextPos(m_left, m_top, ColumnLeft(c), m_bottom,
+                                                ColumnRight(c), m_bottom, ExtentOf(font));
+                Text(*cell, font, pos.x, pos.y, pos.align);
             }
         }
-        break;
+        for (int k = m_rows - 1; k >= 0; --k) {
+            if (const CAreaNameDataSlant* cell = m_names.FindSlantRow(m_rows - 1 - k)) {
+                const LOGFONT font = FontOf(*cell);
+                const AreaTextPos pos =
+                    cell->GetSlantRowTextPos(m_left, m_top, m_right, m_top + m_step * k, m_right,
+                                             m_bottom - m_step * (m_rows - 1 - k), ExtentOf(font));
+                Text(*cell, font, pos.x, pos.y, pos.align);
+            }
+        }
     }
-    default:
-        break;
+
+    const CPageLayout& m_layout;
+    CDC* m_dc;
+    const CSyokiSet& m_set;
+    const CAreaNameSet& m_names;
+    int m_left = 0;
+    int m_top = 0;
+    int m_bottom = 0;
+    int m_right = 0;
+    bool m_byColumns = false;
+    bool m_byRows = false;
+    int m_columns = 1;
+    int m_rows = 1;
+    int m_step = 0;
+};
+
+} // namespace
+
+void CPageLayout::DrawHeaderCells(CDC* dc) const {
+    if (const CSyokiSet* set = GetSyokiSet()) {
+        AreaNamePainter(*this, dc, *set).Draw();
     }
 }
 

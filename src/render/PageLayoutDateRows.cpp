@@ -362,6 +362,152 @@ void WalkUnitRow(const CPageLayout& layout, CDC* dc, const LOGFONT& font, int to
     daterow::DrawRowRule(layout, dc, top);
 }
 
+// What the hour row's labels are placed by: n hours a label, h0 the day's starting hour, e the
+// end of the drawn hours, x1 its x; scaled, compressed hours share their labels (a scale of
+// hours only).
+struct HourRow {
+    const CPageLayout& layout;
+    const CHensokuScale& scale;
+    const LOGFONT& font;
+    int n = 1;
+    int h0 = 0;
+    CTime e;
+    int x1 = 0;
+    int z = 0;
+    int fontWidth = 0;
+    bool scaled = false;
+    CTimeSpan group;
+
+    double Factor(const CTime& t) const { return scale.GetFactor(t); }
+};
+
+// An hour's label: its text, its width and the narrowed font it needs, if any.
+struct HourLabel {
+    std::string text;
+    int width = 0;
+    std::optional<LOGFONT> narrowed;
+};
+
+// On a compressed stretch (the label's hours narrower than n units of the scale): whether the
+// label is drawn and the room it has; a label at the start of a stretch may merge the
+// stretch's hours.
+void FitCompressedHours(const HourRow& row, const CTime& cur, bool runMayStart, int width,
+                        bool& draw, int& room) {
+    const int n = row.n;
+    const double w = row.scale.GetSpanWidth(cur, std::min(row.e, cur + row.group));
+    if (w >= n) {
+        return;
+    }
+    std::optional<CTime> merged;
+    if (row.scale.GetDayFlag(cur) != 0 && w >= n / 5.0) {
+        draw = true;
+    } else if (!runMayStart) {
+        draw = false;
+    } else if (row.scale.GetDayFlag(cur) != 0) {
+        CTime t = cur;
+        while (row.Factor(t) < 1.0) {
+            t += row.group;
+            if (t >= row.e) {
+                t = row.e;
+                break;
+            }
+            if (t.GetHour() == row.h0 || row.scale.GetSpanWidth(cur, t) > n / 5.0) {
+                break;
+            }
+        }
+        merged = t;
+        draw = row.scale.GetSpanWidth(cur, t) >= n / 5.0 ||
+               row.fontWidth <= ClampCoord(row.layout.GetSpanWidth(cur, t)) - row.z;
+    } else {
+        CTime t = cur;
+        while (row.Factor(t) < 1.0) {
+            if (t >= row.e || t + row.group >= row.e) {
+                t = row.e;
+                break;
+            }
+            t += row.group;
+        }
+        merged = t;
+        draw = row.scale.GetSpanWidth(cur, t) >= n / 5.0;
+    }
+    if (merged && draw) {
+        const int span = ClampCoord(row.layout.GetSpanWidth(cur, *merged));
+        if (width < span) {
+            room = width + 1;
+        } else if (row.fontWidth < span) {
+            room = span;
+        }
+    }
+}
+
+// The labels of a compressed stretch share its width: whether the label is drawn, narrowed to
+// its share when the stretch is too narrow for both.
+bool ShareCompressedWidth(const HourRow& row, const CTime& cur, HourLabel& label) {
+    CTime t = cur;
+    while (row.Factor(t) < 1.0 &&
+           row.layout.GetSpanWidth(t, t + row.group) < row.fontWidth + row.z) {
+        if (t >= row.e || t + row.group >= row.e) {
+            t = row.e;
+            break;
+        }
+        t += row.group;
+    }
+    if (row.scale.GetSpanWidth(cur, t) < row.n / 2.0) {
+        return false;
+    }
+    const int shared = ClampCoord(row.layout.GetSpanWidth(cur, t)) - row.z;
+    const int own = static_cast<int>(label.text.size());
+    const int other = static_cast<int>(StringPrintf("%d", t.GetHour()).size());
+    if (shared < row.fontWidth * (own + other) / 2) {
+        label.width = shared * own / (own + other);
+        label.narrowed = NarrowFont(row.font, label.width, label.text.size());
+        return label.narrowed.has_value();
+    }
+    return true;
+}
+
+// The label of the hour at cur (at curX, a multiple of n hours); nothing when it is not drawn.
+std::optional<HourLabel> HourLabelAt(const HourRow& row, const CTime& cur, int curX) {
+    const int k = cur.GetHour();
+    const int cell = std::min(row.n, row.h0 + 24 - k);
+    const int pixels = ClampCoord(row.layout.GetSpanWidth(cur, cur + CTimeSpan(0, cell, 0, 0)));
+    int room = std::min(pixels - row.z, (row.x1 - curX) - row.z);
+    HourLabel label{StringPrintf("%02d", k), 2 * row.fontWidth, std::nullopt};
+    bool draw = false;
+    if (label.width <= room) {
+        draw = true;
+    } else if (pixels > row.x1 - curX) {
+        // The cell is cut by the end of the drawing: the label may reach past it.
+        draw = true;
+        room *= 2;
+    }
+    // A compressed stretch of hours starts here.
+    const bool runMayStart =
+        row.scaled && row.Factor(cur - row.group) >= 1.0 && row.Factor(cur) < 1.0;
+    if (row.scaled) {
+        FitCompressedHours(row, cur, runMayStart, label.width, draw, room);
+    }
+    if (k < 10) {
+        label.text = StringPrintf("%d", k);
+        label.width = row.fontWidth;
+    }
+    if (draw && room <= label.width) {
+        if (row.fontWidth <= room) {
+            label.narrowed = NarrowFont(row.font, room, label.text.size());
+            draw = label.narrowed.has_value();
+            label.width = room;
+        } else if (!runMayStart) {
+            draw = false;
+        } else {
+            draw = ShareCompressedWidth(row, cur, label);
+        }
+    }
+    if (!draw) {
+        return std::nullopt;
+    }
+    return label;
+}
+
 } // namespace
 
 void CPageLayout::DrawYearRow(CDC* dc, const LOGFONT& font, int top, int bottom, int step, int mode,
@@ -405,17 +551,18 @@ void CPageLayout::DrawHourRow(CDC* dc, const LOGFONT& font, int top, int bottom,
         e = std::min(e, XToDate(clip.right, 0, 1) + kOneDay);
     }
     const int x0 = DateToX(drawStart);
-    const int x1 = DateToX(e);
-    const int z = Zoom(1);
     const int textTop = daterow::TextTop(font, top, bottom);
-    const int fontWidth = std::abs(static_cast<int>(font.lfWidth));
-    // The day's starting hour: that of the period's first drawn time.
-    const int h0 = drawStart.GetHour();
-    const CTimeSpan group(0, n, 0, 0);
-    // Compressed hours share their labels only on a scale of hours.
-    const bool scaled =
-        settings.dateUnit == 4 && m_scale.IsBuilt() && m_scale.IsHourMode() != FALSE;
-    const auto factor = [this](const CTime& t) { return m_scale.GetFactor(t); };
+    const HourRow row{*this,
+                      m_scale,
+                      font,
+                      n,
+                      drawStart.GetHour(),
+                      e,
+                      DateToX(e),
+                      Zoom(1),
+                      std::abs(static_cast<int>(font.lfWidth)),
+                      settings.dateUnit == 4 && m_scale.IsBuilt() && m_scale.IsHourMode() != FALSE,
+                      CTimeSpan(0, n, 0, 0)};
 
     CTime cur = s;
     int curX = DateToX(s);
@@ -424,110 +571,16 @@ void CPageLayout::DrawHourRow(CDC* dc, const LOGFONT& font, int top, int bottom,
         const CTime next = cur + kOneHour;
         const int nextX = DateToX(next);
 
-        if (k % n == 0 && drawStart <= cur && cur <= e && fontWidth > 0) {
-            const int cell = std::min(n, h0 + 24 - k);
-            const int pixels = ClampCoord(GetSpanWidth(cur, cur + CTimeSpan(0, cell, 0, 0)));
-            int room = std::min(pixels - z, (x1 - curX) - z);
-            std::string text = StringPrintf("%02d", k);
-            int width = 2 * fontWidth;
-            bool draw = false;
-            if (width <= room) {
-                draw = true;
-            } else if (pixels > x1 - curX) {
-                // The cell is cut by the end of the drawing: the label may reach past it.
-                draw = true;
-                room *= 2;
-            }
-            // A compressed stretch of hours starts here.
-            const bool runMayStart = scaled && factor(cur - group) >= 1.0 && factor(cur) < 1.0;
-            if (scaled) {
-                const double w = m_scale.GetSpanWidth(cur, std::min(e, cur + group));
-                if (w < n) {
-                    std::optional<CTime> merged;
-                    if (m_scale.GetDayFlag(cur) != 0 && w >= n / 5.0) {
-                        draw = true;
-                    } else if (!runMayStart) {
-                        draw = false;
-                    } else if (m_scale.GetDayFlag(cur) != 0) {
-                        CTime t = cur;
-                        while (factor(t) < 1.0) {
-                            t += group;
-                            if (t >= e) {
-                                t = e;
-                                break;
-                            }
-                            if (t.GetHour() == h0 || m_scale.GetSpanWidth(cur, t) > n / 5.0) {
-                                break;
-                            }
-                        }
-                        merged = t;
-                        draw = m_scale.GetSpanWidth(cur, t) >= n / 5.0 ||
-                               fontWidth <= ClampCoord(GetSpanWidth(cur, t)) - z;
-                    } else {
-                        CTime t = cur;
-                        while (factor(t) < 1.0) {
-                            if (t >= e || t + group >= e) {
-                                t = e;
-                                break;
-                            }
-                            t += group;
-                        }
-                        merged = t;
-                        draw = m_scale.GetSpanWidth(cur, t) >= n / 5.0;
-                    }
-                    if (merged && draw) {
-                        const int span = ClampCoord(GetSpanWidth(cur, *merged));
-                        if (width < span) {
-                            room = width + 1;
-                        } else if (fontWidth < span) {
-                            room = span;
-                        }
-                    }
+        if (k % n == 0 && drawStart <= cur && cur <= e && row.fontWidth > 0) {
+            if (const std::optional<HourLabel> label = HourLabelAt(row, cur, curX)) {
+                const int x = curX - label->width / 2;
+                if (x >= x0 + row.z && k != row.h0) {
+                    DrawText(dc, x, textTop, label->narrowed, label->text, TA_LEFT);
                 }
-            }
-            if (k < 10) {
-                text = StringPrintf("%d", k);
-                width = fontWidth;
-            }
-            std::optional<LOGFONT> narrowed;
-            if (draw && room <= width) {
-                if (fontWidth <= room) {
-                    narrowed = NarrowFont(font, room, text.size());
-                    draw = narrowed.has_value();
-                    width = room;
-                } else if (!runMayStart) {
-                    draw = false;
-                } else {
-                    // The labels of a compressed stretch share its width.
-                    CTime t = cur;
-                    while (factor(t) < 1.0 && GetSpanWidth(t, t + group) < fontWidth + z) {
-                        if (t >= e || t + group >= e) {
-                            t = e;
-                            break;
-                        }
-                        t += group;
-                    }
-                    if (m_scale.GetSpanWidth(cur, t) < n / 2.0) {
-                        draw = false;
-                    } else {
-                        const int shared = ClampCoord(GetSpanWidth(cur, t)) - z;
-                        const int own = static_cast<int>(text.size());
-                        const int other = static_cast<int>(StringPrintf("%d", t.GetHour()).size());
-                        if (shared < fontWidth * (own + other) / 2) {
-                            width = shared * own / (own + other);
-                            narrowed = NarrowFont(font, width, text.size());
-                            draw = narrowed.has_value();
-                        }
-                    }
-                }
-            }
-            const int x = curX - width / 2;
-            if (draw && x >= x0 + z && k != h0) {
-                DrawText(dc, x, textTop, narrowed, text, TA_LEFT);
             }
         }
 
-        if (k == h0 && k % n == 0 && x0 < curX && curX < x1) {
+        if (k == row.h0 && k % n == 0 && x0 < curX && curX < row.x1) {
             DrawDateSeparator(dc, kSeparatorMajor, curX, top, curX, bottom);
         }
 

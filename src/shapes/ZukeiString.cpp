@@ -297,7 +297,7 @@ CRect CZukeiString::GetTextRect100(const IZukeiView& view) const {
         return GetTextRect(view, GetDeviceRect(view));
     }
     CPageLayout copy = layout;
-    copy.SetDisplayFlag(0);
+    copy.SetZoomPercent(0);
     copy.ResetZoom();
     copy.RecalcLayout();
     const CZukeiLayoutView atFull(copy);

@@ -220,8 +220,8 @@ TEST_F(KouteiAttrTest, NodeShapesSizesAndTheConnectionMark) {
         doc.UnselectAll();
         CKoutei* process = Add({c.name, 0, 5, 1, 1});
         for (CLand* land : {process->GetStartLand(), process->GetEndLand()}) {
-            land->SetStyle(c.style);
-            land->SetShape(c.subStyle);
+            land->SetShape(c.style);
+            land->SetSubStyle(c.subStyle);
             land->SetSize(c.size);
         }
         process->SelectStartLand(); // only the start node is chosen
@@ -232,10 +232,10 @@ TEST_F(KouteiAttrTest, NodeShapesSizesAndTheConnectionMark) {
         const CKoutei* changed = Get(c.name);
         EXPECT_NE(changed, process) << c.name;
         EXPECT_NE(changed->IsSelected(), 0) << c.name;
-        EXPECT_EQ(changed->GetStartLand()->GetStyle(), c.styleAfter) << c.name;
-        EXPECT_EQ(changed->GetStartLand()->GetShape(), c.subStyleAfter) << c.name;
+        EXPECT_EQ(changed->GetStartLand()->GetShape(), c.styleAfter) << c.name;
+        EXPECT_EQ(changed->GetStartLand()->GetSubStyle(), c.subStyleAfter) << c.name;
         EXPECT_EQ(changed->GetStartLand()->GetSize(), c.sizeAfter) << c.name;
-        EXPECT_EQ(changed->GetEndLand()->GetStyle(), c.style) << c.name;
+        EXPECT_EQ(changed->GetEndLand()->GetShape(), c.style) << c.name;
 
         // The same on the defaults when no node is selected.
         doc.UnselectAll();
@@ -330,9 +330,9 @@ TEST_F(KouteiAttrTest, NodeChecksFollowTheFirstSelectedNode) {
     EXPECT_EQ(LandCheck(32890), 0); // 接　続 is unchecked without a selection
 
     CKoutei* process = Add({"A", 0, 5, 1, 1});
-    process->GetStartLand()->SetStyle(3);
-    process->GetEndLand()->SetStyle(10);
-    process->GetEndLand()->SetShape(0x80);
+    process->GetStartLand()->SetShape(3);
+    process->GetEndLand()->SetShape(10);
+    process->GetEndLand()->SetSubStyle(0x80);
     process->SelectEndLand();
     doc.SelectAt(doc.FindObj(process));
     EXPECT_EQ(LandCheck(32885), 1); // ◆ of the end node

@@ -56,8 +56,8 @@ inline std::unique_ptr<CKoutei> MakeKoutei(CTembraDoc& doc, const KouteiPlan& pl
     process->GetLines()->SetBendOffset(plan.bendOffset);
     process->GetLines()->GetAttr().m_holiday = plan.workingDays ? 1 : 0;
     process->SetSpareDays(Days(plan.spareDays));
-    process->GetStartLand()->SetShape(plan.startRelation ? kRelationLand : 0);
-    process->GetEndLand()->SetShape(plan.endRelation ? kRelationLand : 0);
+    process->GetStartLand()->SetSubStyle(plan.startRelation ? kRelationLand : 0);
+    process->GetEndLand()->SetSubStyle(plan.endRelation ? kRelationLand : 0);
     return process;
 }
 

@@ -150,8 +150,8 @@ TEST_F(FactoryTest, ANewProcessTakesTheSettingsAndTheSource) {
     EXPECT_EQ(process->GetLines()->GetAttr(), line);
     EXPECT_EQ(process->GetLines()->GetBendOffset(), 0);
     for (const CLand* node : {process->GetStartLand(), process->GetEndLand()}) {
-        EXPECT_EQ(node->GetStyle(), 4);
-        EXPECT_EQ(node->GetShape(), 7);
+        EXPECT_EQ(node->GetShape(), 4);
+        EXPECT_EQ(node->GetSubStyle(), 7);
         EXPECT_EQ(node->GetAttr().m_color, RGB(1, 2, 3));
     }
     EXPECT_EQ(process->IsRelationLine(), 0);
@@ -175,8 +175,8 @@ TEST_F(FactoryTest, NodesOfTheBarFormsAreHidden) {
     for (const Case& c : cases) {
         doc.GetSyokiSet().GetChart().GetLandAttr().m_style = c.style;
         std::unique_ptr<CKoutei> process = doc.CreateKoutei(nullptr, FALSE);
-        EXPECT_EQ(process->GetStartLand()->GetStyle(), c.expected) << c.style;
-        EXPECT_EQ(process->GetEndLand()->GetStyle(), c.expected) << c.style;
+        EXPECT_EQ(process->GetStartLand()->GetShape(), c.expected) << c.style;
+        EXPECT_EQ(process->GetEndLand()->GetShape(), c.expected) << c.style;
     }
 }
 

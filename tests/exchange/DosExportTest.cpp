@@ -60,10 +60,10 @@ protected:
         attr.m_color = RGB(255, 0, 0);
         attr.m_hatch = 3;
         attr.m_holiday = 1;
-        process->GetStartLand()->SetStyle(2);
-        process->GetStartLand()->SetShape(0x80);
-        process->GetEndLand()->SetStyle(4);
-        process->GetEndLand()->SetShape(0);
+        process->GetStartLand()->SetShape(2);
+        process->GetStartLand()->SetSubStyle(0x80);
+        process->GetEndLand()->SetShape(4);
+        process->GetEndLand()->SetSubStyle(0);
         for (const auto& [text, form] :
              {std::pair{std::string("T1"), WORD{0}}, std::pair{J("長い用語のテキスト"), WORD{4}}}) {
             std::unique_ptr<CYogo> term = document->CreateYogo();
@@ -411,9 +411,9 @@ TEST_F(DosExportTest, ARoundTripKeepsTheChartAndItsKnownAsymmetries) {
     EXPECT_EQ(attr.m_width, 2);
     EXPECT_EQ(attr.m_color, RGB(255, 0, 0));
     EXPECT_EQ(attr.m_hatch, 3);
-    EXPECT_EQ(p.GetStartLand()->GetStyle(), 2);
-    EXPECT_EQ(p.GetStartLand()->GetShape(), 0x80);
-    EXPECT_EQ(p.GetEndLand()->GetStyle(), 4);
+    EXPECT_EQ(p.GetStartLand()->GetShape(), 2);
+    EXPECT_EQ(p.GetStartLand()->GetSubStyle(), 0x80);
+    EXPECT_EQ(p.GetEndLand()->GetShape(), 4);
     // The holiday flag is written as bit 3, which is read as the hatching (the pattern code of
     // the file then decides it): the line takes the chart's default again.
     EXPECT_EQ(attr.m_holiday, back->GetSyokiSet().GetChart().GetKouteiAttr().m_holiday);

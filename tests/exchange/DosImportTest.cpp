@@ -380,9 +380,9 @@ TEST_F(DosImportTest, ProcessRecordCodes) {
         Convert(convert, *document, record);
         CKoutei* process = Processes(*document).back();
         EXPECT_EQ(process->GetLines()->GetAttr().m_style, c.style) << c.t;
-        EXPECT_EQ(process->GetStartLand()->GetStyle(), c.hidden ? 15 : 3) << c.t;
-        EXPECT_EQ(process->GetEndLand()->GetStyle(), c.hidden ? 15 : 5) << c.t;
-        EXPECT_EQ(process->GetStartLand()->GetShape(), 0x80) << "sub-style in place";
+        EXPECT_EQ(process->GetStartLand()->GetShape(), c.hidden ? 15 : 3) << c.t;
+        EXPECT_EQ(process->GetEndLand()->GetShape(), c.hidden ? 15 : 5) << c.t;
+        EXPECT_EQ(process->GetStartLand()->GetSubStyle(), 0x80) << "sub-style in place";
         EXPECT_EQ(process->GetStartLand()->GetSize(), 100);
     }
     // Files before 3300 take the line type from bits 5 to 7.

@@ -212,10 +212,10 @@ TEST_F(QkrImportTest, ProcessesAndTheirTerms) {
     EXPECT_EQ(a0.m_type, 2);
     EXPECT_EQ(a0.m_color, COLORREF{255});
     EXPECT_EQ(a0.m_subStyle, 0);
-    EXPECT_EQ(p[0]->GetStartLand()->GetStyle(), 0);
+    EXPECT_EQ(p[0]->GetStartLand()->GetShape(), 0);
     EXPECT_EQ(p[0]->GetStartLand()->GetSize(), 200);
-    EXPECT_EQ(p[0]->GetEndLand()->GetStyle(), 2) << "end mark 1";
-    EXPECT_EQ(p[0]->GetEndLand()->GetShape(), 0);
+    EXPECT_EQ(p[0]->GetEndLand()->GetShape(), 2) << "end mark 1";
+    EXPECT_EQ(p[0]->GetEndLand()->GetSubStyle(), 0);
     ASSERT_EQ(p[0]->GetYogoCount(), 1);
     const CYogo& t0 = *p[0]->GetYogo(0);
     EXPECT_EQ(t0.GetLayer(), 0);
@@ -234,9 +234,9 @@ TEST_F(QkrImportTest, ProcessesAndTheirTerms) {
     EXPECT_EQ(a1.m_type, 0);
     EXPECT_EQ(a1.m_width, 2) << "line type 5";
     // Its start node: form 2, then mark 1, then end shape 2 (form 0 and type 0x81).
-    EXPECT_EQ(p[1]->GetStartLand()->GetStyle(), 0);
-    EXPECT_EQ(p[1]->GetStartLand()->GetShape(), 0x81);
-    EXPECT_EQ(p[1]->GetEndLand()->GetShape(), 0x82);
+    EXPECT_EQ(p[1]->GetStartLand()->GetShape(), 0);
+    EXPECT_EQ(p[1]->GetStartLand()->GetSubStyle(), 0x81);
+    EXPECT_EQ(p[1]->GetEndLand()->GetSubStyle(), 0x82);
     const CElemAttr& t1 = p[1]->GetYogo(0)->GetAttr();
     EXPECT_EQ(t1.m_form, 3);
     EXPECT_EQ(t1.GetOffsetY(), -100);
@@ -292,8 +292,8 @@ TEST_F(QkrImportTest, RelationLinesNameTheProcessesTheyLink) {
     EXPECT_EQ(p[4]->IsRelationLine(), 0);
     EXPECT_EQ(p[4]->GetLines()->GetAttr().m_style, 5);
     EXPECT_TRUE(p[4]->GetStartLandNo().IsNull());
-    EXPECT_EQ(p[4]->GetStartLand()->GetStyle(), 1) << "the predecessor's end node form";
-    EXPECT_EQ(p[2]->GetStartLand()->GetStyle(), 1);
+    EXPECT_EQ(p[4]->GetStartLand()->GetShape(), 1) << "the predecessor's end node form";
+    EXPECT_EQ(p[2]->GetStartLand()->GetShape(), 1);
 }
 
 TEST_F(QkrImportTest, ItemsAndEvents) {

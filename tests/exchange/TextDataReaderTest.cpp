@@ -286,8 +286,8 @@ TEST_F(TextDataTest, ProcessesNodesAndTerms) {
     EXPECT_EQ(a.m_type, 1);
     EXPECT_EQ(a.m_width, 2);
     EXPECT_EQ(a.m_color, RGB(255, 0, 0));
-    EXPECT_EQ(crank.GetStartLand()->GetStyle(), 8);
-    EXPECT_EQ(crank.GetStartLand()->GetShape(), 0x80);
+    EXPECT_EQ(crank.GetStartLand()->GetShape(), 8);
+    EXPECT_EQ(crank.GetStartLand()->GetSubStyle(), 0x80);
     EXPECT_EQ(crank.GetStartLand()->GetSize(), 1000);
     EXPECT_EQ(crank.GetStartLand()->GetAttr().m_color, RGB(0, 255, 0));
     ASSERT_EQ(crank.GetYogoCount(), 1);
@@ -325,9 +325,9 @@ TEST_F(TextDataTest, RelationLinesNameTheProcessesTheyLink) {
     EXPECT_EQ(relation.GetStartLandNo(), processes[0]->GetSeqNumber());
     EXPECT_EQ(relation.GetEndLandNo(), processes[1]->GetSeqNumber());
     EXPECT_FALSE(relation.GetStartLandNo().IsNull());
-    EXPECT_EQ(relation.GetStartLand()->GetStyle(), 5) << "the predecessor's end node";
+    EXPECT_EQ(relation.GetStartLand()->GetShape(), 5) << "the predecessor's end node";
     EXPECT_EQ(relation.GetStartLand()->GetSize(), 250);
-    EXPECT_EQ(relation.GetEndLand()->GetStyle(), 7) << "the successor's start node";
+    EXPECT_EQ(relation.GetEndLand()->GetShape(), 7) << "the successor's start node";
     EXPECT_EQ(relation.GetEndLand()->GetSize(), 100);
     // Relation lines are passed over by their flag: an earlier relation line is, a slanted
     // process (whose style 5 a relation line shares) is not.

@@ -86,8 +86,8 @@ TEST(KouteiRulesTest, NormalizeDirectionTurnsABackwardProcessOnce) {
     koutei->GetLines()->SetBendOffset(2);
     koutei->SetStartLandNo(1, 11);
     koutei->SetEndLandNo(2, 22);
-    koutei->GetStartLand()->SetStyle(7);
-    koutei->GetEndLand()->SetStyle(9);
+    koutei->GetStartLand()->SetShape(7);
+    koutei->GetEndLand()->SetShape(9);
     CLand* oldStart = koutei->GetStartLand();
     CLand* oldEnd = koutei->GetEndLand();
 
@@ -101,7 +101,7 @@ TEST(KouteiRulesTest, NormalizeDirectionTurnsABackwardProcessOnce) {
     EXPECT_EQ(koutei->GetEndLand(), oldStart);
     EXPECT_EQ(koutei->GetStartLandNo(), CObSeqNumber(2, 22));
     EXPECT_EQ(koutei->GetEndLandNo(), CObSeqNumber(1, 11));
-    EXPECT_EQ(koutei->GetStartLand()->GetStyle(), 9);
+    EXPECT_EQ(koutei->GetStartLand()->GetShape(), 9);
     // Each node still stands at its own date and row.
     EXPECT_EQ(koutei->GetStartLand()->GetPos().GetStartDate(), koutei->GetStartTime());
     EXPECT_EQ(koutei->GetStartLand()->GetPos().GetStartRow(), koutei->GetStartRow());
@@ -166,8 +166,8 @@ TEST(KouteiRulesTest, NormalizeNodeShapeTable) {
         SCOPED_TRACE(testing::Message()
                      << "start " << c.start << " end " << c.end << " shape " << c.shape);
         const auto koutei = Process(1, 3, static_cast<WORD>(0x0100 | c.shape));
-        koutei->GetStartLand()->SetShape(c.start ? 0x0081 : 0x0001);
-        koutei->GetEndLand()->SetShape(c.end ? 0x0082 : 0x0002);
+        koutei->GetStartLand()->SetSubStyle(c.start ? 0x0081 : 0x0001);
+        koutei->GetEndLand()->SetSubStyle(c.end ? 0x0082 : 0x0002);
         EXPECT_EQ(koutei->NormalizeNodeShape(), c.shape == c.after ? 1 : 0);
         EXPECT_EQ(koutei->GetLineShape(), c.after);
         EXPECT_EQ(koutei->GetLines()->GetAttr().m_style >> 8, 1);

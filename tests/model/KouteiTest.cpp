@@ -223,7 +223,7 @@ TEST_P(KouteiRoundTripTest, KeepsWhatTheVersionHoldsAndDefaultsTheRest) {
     EXPECT_EQ(attr.m_holiday, 1);
     EXPECT_EQ(loaded.GetLines()->GetBendOffset(), c.keepsBend ? 2 : 0);
     EXPECT_EQ(loaded.GetStartLand()->GetSize(), c.keepsBend ? 80 : CLand::kDefaultSize);
-    EXPECT_EQ(loaded.GetStartLand()->GetShape(), 7);
+    EXPECT_EQ(loaded.GetStartLand()->GetSubStyle(), 7);
 
     EXPECT_EQ(loaded.GetShigenCount(), c.keepsShigen ? 1 : 0);
     EXPECT_EQ(loaded.GetStartOffset(), Days(8));

@@ -240,7 +240,7 @@ TEST_F(KouteiDrawTest, FeedbackInvertsAndLeavesOutSpareDaysHatchingAndNumbers) {
     CKoutei& line = Process(2, 4, 10, 4);
     line.GetLines()->GetAttr().m_holiday = 1;
     line.SetSpareDays(CTimeSpan(3, 0, 0, 0));
-    line.GetStartLand()->SetStyle(0x0109);
+    line.GetStartLand()->SetShape(0x0109);
     CKoutei& bar = Process(2, 8, 10, 8, 0x0140);
     bar.GetLines()->GetAttr().m_hatch = 3;
     for (CKoutei* koutei : {&line, &bar}) {
@@ -373,7 +373,7 @@ TEST_F(KouteiDrawTest, EachPartInTheColourOfItsMode) {
 TEST_F(KouteiDrawTest, AProcessWhoseEndsCoincideDrawsOnlyItsStartNodeTermsAndResources) {
     layout.SetShigenDispMode(1);
     CKoutei& koutei = Process(5, 4, 5, 4);
-    koutei.GetEndLand()->SetStyle(7);
+    koutei.GetEndLand()->SetShape(7);
     Term(koutei, "T", kYogoOnLine, 1);
     Resources(koutei, kBlack);
     const auto dc = Drawn(koutei);
@@ -794,8 +794,8 @@ TEST_F(KouteiDrawTest, NodeNumbersInCalendarAndElapsedDays) {
         doc.set.SetJyunbiKikan(CTimeSpan(c.offsetDays, 0, 0, 0));
         Bind();
         CKoutei& koutei = Process(3, 4, 24, 4);
-        koutei.GetStartLand()->SetStyle(c.startStyle);
-        koutei.GetEndLand()->SetStyle(c.endStyle);
+        koutei.GetStartLand()->SetShape(c.startStyle);
+        koutei.GetEndLand()->SetShape(c.endStyle);
         EXPECT_EQ(GetLandNumberText(koutei, layout, kKouteiPartStart), c.start);
         EXPECT_EQ(GetLandNumberText(koutei, layout, kKouteiPartEnd), c.end);
     }
@@ -803,8 +803,8 @@ TEST_F(KouteiDrawTest, NodeNumbersInCalendarAndElapsedDays) {
 
 TEST_F(KouteiDrawTest, DrawnMarksAndNumbersOfAProcess) {
     CKoutei& koutei = Process(3, 4, 24, 4);
-    koutei.GetStartLand()->SetStyle(kLandShapeHidden);
-    koutei.GetEndLand()->SetStyle(0x0209);
+    koutei.GetStartLand()->SetShape(kLandShapeHidden);
+    koutei.GetEndLand()->SetShape(0x0209);
     koutei.GetEndLand()->SetSize(200);
     const auto dc = Drawn(koutei);
     EXPECT_TRUE(dc->Find(DcOp::Ellipse).empty()) << "a hidden node draws nothing";
@@ -838,11 +838,11 @@ TEST_F(KouteiDrawTest, DirectionalNodesTakeTheirDirection) {
         SCOPED_TRACE(c.name);
         CKoutei& koutei = Process(2, c.startRow, 10, c.endRow, c.shape);
         koutei.GetLines()->SetBendOffset(c.bend);
-        koutei.GetStartLand()->SetShape(c.startWord);
-        koutei.GetEndLand()->SetShape(c.endWord);
+        koutei.GetStartLand()->SetSubStyle(c.startWord);
+        koutei.GetEndLand()->SetSubStyle(c.endWord);
         Drawn(koutei);
-        EXPECT_EQ(koutei.GetStartLand()->GetShape(), c.start);
-        EXPECT_EQ(koutei.GetEndLand()->GetShape(), c.end);
+        EXPECT_EQ(koutei.GetStartLand()->GetSubStyle(), c.start);
+        EXPECT_EQ(koutei.GetEndLand()->GetSubStyle(), c.end);
     }
 }
 
@@ -928,8 +928,8 @@ TEST_F(KouteiDrawTest, BarForms) {
         doc.set.GetChart().SetKakomiAngle(c.angle);
         CKoutei& bar = Process(2, 4, 10, 4, c.shapeWord);
         bar.GetLines()->GetAttr().m_hatch = c.hatch;
-        bar.GetStartLand()->SetStyle(kLandShapeHidden);
-        bar.GetEndLand()->SetStyle(kLandShapeHidden);
+        bar.GetStartLand()->SetShape(kLandShapeHidden);
+        bar.GetEndLand()->SetShape(kLandShapeHidden);
         const auto dc = Drawn(bar, c.mode);
         const auto& p = c.corners;
         std::vector<Segment> expected = {Ordered(s, p[0]),    Ordered(s, p[2]), Ordered(p[0], p[1]),
@@ -1176,7 +1176,7 @@ TEST_F(KouteiDrawTest, BoundsCoverTheDrawing) {
     Listed(2, 6, 10, 6);
     CKoutei& plumb = Listed(6, 2, 6, 10, kLineShapePlain, 0, 0);
     CKoutei& numbered = Listed(3, 8, 12, 8, kLineShapeStraight, 100, 100);
-    numbered.GetEndLand()->SetStyle(0x0109);
+    numbered.GetEndLand()->SetShape(0x0109);
     CKoutei& labelled = Listed(14, 8, 20, 12, kLineShapeElbowVH, 0, 0);
     CYogo& term = Term(labelled, "Leader", kYogoOnLine, kYogoPlaceLeaderLeft);
     term.GetAttr().SetOffsetY(-100);

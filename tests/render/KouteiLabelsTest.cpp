@@ -498,7 +498,7 @@ TEST_F(KouteiLabelsTest, LeaderStarts) {
     // runs from the start mark (200, -135) to the corner's arc, from (200, -415) round D
     // (210, -415) to (210, -425), and on to the end mark (1190, -425).
     auto koutei = Process(3, 2, 13, 8, kLineShapeElbowVH);
-    koutei->GetEndLand()->SetStyle(7); // a square mark
+    koutei->GetEndLand()->SetShape(7); // a square mark
     Term(*koutei, "start", kYogoOnStart, kYogoPlaceLeaderLeft);
     Term(*koutei, "end", kYogoOnEnd, kYogoPlaceLeaderLeft);
     CYogo& whole = Term(*koutei, "whole", kYogoOnLine, kYogoPlaceLeaderLeft);

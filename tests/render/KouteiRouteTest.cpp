@@ -391,7 +391,7 @@ TEST(NodeMarkOutlineTest, ClosedOutlinesOfTheMarkShapes) {
 // means the other node.
 TEST_F(KouteiRouteTest, ExitAndEntryUseEachNodesMark) {
     const auto koutei = Process(2, 3, 6, 3, kLineShapePlain);
-    koutei->GetStartLand()->SetStyle(7);
+    koutei->GetStartLand()->SetShape(7);
     koutei->GetStartLand()->SetSize(200);
     koutei->GetEndLand()->SetSize(50);
     CPoint p;

@@ -278,7 +278,7 @@ TEST_F(PageLayoutTest, ZoomTableAndIndicesOutsideIt) {
     layout.SetZoomIndex(4);
     EXPECT_EQ(layout.Zoom(1000), 1500);
     EXPECT_EQ(layout.UnscaleLength(1500), 1000);
-    layout.SetDisplayFlag(50);
+    layout.SetZoomPercent(50);
     EXPECT_EQ(layout.GetZoom(), 50);
     EXPECT_EQ(layout.Zoom(-7), -3);
     EXPECT_EQ(layout.ScaleRect(CRect(10, -10, 21, -21)), CRect(5, -5, 10, -10));

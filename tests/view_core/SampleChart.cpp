@@ -69,8 +69,8 @@ CKoutei* AddProcess(CTembraDoc& doc, const Step& s) {
     attr.m_color = s.color;
     if ((s.shape & kLineShapeBar) != 0) {
         attr.m_hatch = 99;
-        process->GetStartLand()->SetStyle(15);
-        process->GetEndLand()->SetStyle(15);
+        process->GetStartLand()->SetShape(15);
+        process->GetEndLand()->SetShape(15);
     }
     auto term = std::make_unique<CYogo>();
     term->SetText(J(s.term));

@@ -89,7 +89,7 @@ TEST_F(ViewUpdateTest, AnExplicitZoomTakesTheNearestIndex) {
     const std::pair<int, int> cases[] = {{120, 3}, {125, 3}, {126, 4}, {30, 0}, {37, 0}, {38, 1}};
     MakeView(host);
     for (const auto& [percent, index] : cases) {
-        View().GetLayout().SetDisplayFlag(percent);
+        View().GetLayout().SetZoomPercent(percent);
         View().OnUpdate(nullptr, 0, nullptr);
         EXPECT_EQ(View().GetLayout().GetZoomIndex(), index) << percent;
         EXPECT_EQ(View().GetSnapshot().zoomPercent, percent);
@@ -106,14 +106,14 @@ TEST_F(ViewUpdateTest, AZoomScrollsItsOwnViewButHint8NeverScrolls) {
     View().GetLayout().SetZoomIndex(4);
     View().OnUpdate(nullptr, CTembraView::kHintFromPane, nullptr);
     EXPECT_EQ(View().GetScrollPosition(), before);
-    View().GetLayout().SetDisplayFlag(180);
+    View().GetLayout().SetZoomPercent(180);
     View().GetLayout().SetZoomCenter(CPoint(2000, -800));
     View().OnUpdate(nullptr, CTembraView::kHintFromPane, nullptr);
     EXPECT_EQ(View().GetScrollPosition(), before);
 
     // The view's own step keeps the window's top-left chart point there: at 150 % from 100 %
     // the corner (1000, -600) becomes (1500, -900).
-    View().GetLayout().SetDisplayFlag(0);
+    View().GetLayout().SetZoomPercent(0);
     View().SetZoomIndexCommand(3);
     View().ScrollToPosition(CPoint(1000, -600));
     View().GetLayout().SetZoomIndex(4);
@@ -129,7 +129,7 @@ TEST_F(ViewUpdateTest, AZoomFromNoSizeKeepsItsCentreUnscaled) {
     MakeView(host);
     ASSERT_EQ(View().GetTotalSize(), CSize(0, 0));
     doc.GetSyokiSet().GetPageSetting() = kept;
-    View().GetLayout().SetDisplayFlag(150);
+    View().GetLayout().SetZoomPercent(150);
     View().GetLayout().SetZoomCenter(CPoint(1000, -500));
     View().OnUpdate(nullptr, 0, nullptr);
     EXPECT_EQ(View().GetTotalSize(), CSize(5250, 2400));

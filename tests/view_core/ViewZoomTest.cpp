@@ -77,7 +77,7 @@ TEST_F(ViewZoomTest, StepsStopAtTheEndsOfTheTable) {
 
 TEST_F(ViewZoomTest, AFixedLevelClearsAnAreaZoom) {
     MakeView(host);
-    View().GetLayout().SetDisplayFlag(130);
+    View().GetLayout().SetZoomPercent(130);
     View().OnUpdate(nullptr, 0, nullptr);
     EXPECT_TRUE(State(ID_ZOOM_NORMAL).IsEnabled());
     View().OnCommand(ID_ZOOM_NORMAL);
@@ -168,7 +168,7 @@ TEST_F(ViewZoomTest, AStepFromAnAreaZoomLaysTheChartOutAtTheStep) {
     for (const Case& c : cases) {
         View().SetZoomIndexCommand(3);
         // 130 % is next to 150 %, one step above the 100 % the view had.
-        View().GetLayout().SetDisplayFlag(130);
+        View().GetLayout().SetZoomPercent(130);
         View().OnUpdate(nullptr, 0, nullptr);
         ASSERT_EQ(View().GetTotalSize(), CSize(4550, 2080)) << c.what;
         if (c.wheel) {

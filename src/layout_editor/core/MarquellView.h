@@ -23,6 +23,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace marquell {
 
@@ -271,6 +272,25 @@ private:
     // The selected fixed text or input area, or line or box, that stands last in the list.
     CPHeadMojiData* LastSelectedText() const;
     CPHeadLineData* LastSelectedLine() const;
+
+    // The view's commands by id: what each runs (null for an entry the view only shows, which
+    // the application runs) and how its menu entry shows. The zoom steps are not listed: they
+    // are the entries of kZoomCommands.
+    struct Command {
+        UINT id;
+        void (*run)(CMarquellView& view);
+        void (*update)(CMarquellView& view, CMenuCmdUI& cmd);
+    };
+    static const std::vector<Command>& Commands();
+    static const Command* FindCommand(UINT id);
+    static void EnableAlways(CMarquellView& view, CMenuCmdUI& cmd);
+    // The update steps the table shares.
+    void UpdateMode(CMenuCmdUI& cmd, int mode) const;
+    void UpdateArea(CMenuCmdUI& cmd, int area) const;
+    void UpdateWidth(CMenuCmdUI& cmd, int kind) const;
+    void UpdateCentring(CMenuCmdUI& cmd, bool vertical) const;
+    void UpdateSelectedKind(CMenuCmdUI& cmd, int type) const;
+    void UpdateFileCommand(CMenuCmdUI& cmd);
 
     CMarquellDoc& m_doc;
     CAppSettings& m_app;

@@ -373,7 +373,7 @@ void CTembraView::ZoomToArea(CDC* dc) {
             break;
         }
     }
-    m_layout.SetDisplayFlag(static_cast<int>(percent));
+    m_layout.SetZoomPercent(static_cast<int>(percent));
     const CRect track(m_mouse.m_ptStart.x, m_mouse.m_ptStart.y, m_mouse.m_ptLast.x,
                       m_mouse.m_ptLast.y);
     m_layout.SetZoomCenter(CPoint((track.left + track.right) / 2, (track.top + track.bottom) / 2));

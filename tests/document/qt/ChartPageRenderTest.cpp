@@ -170,8 +170,8 @@ protected:
         attr.m_width = 0;
         if ((shape & 0xFF) == kLineShapeBar || (shape & 0xFF) == kLineShapeSlantBar) {
             attr.m_hatch = 99;
-            koutei->GetStartLand()->SetStyle(15);
-            koutei->GetEndLand()->SetStyle(15);
+            koutei->GetStartLand()->SetShape(15);
+            koutei->GetEndLand()->SetShape(15);
         }
         CKoutei* added = koutei.release();
         doc.AddObj(added, FALSE);

@@ -439,42 +439,54 @@ TEST_F(MouseTest, ARightClickSwapsDrawingAndEditModeAndWithShiftOpensTheMenu) {
 }
 
 // Box A stands left, box B right; C elsewhere is selected first. A click on B, and a band
-// that holds B whole and crosses A's frame, each with the keys held.
+// that holds B whole and crosses A's frame, each with the keys held. "Hukusu" 1 adds to the
+// selection while CTRL is up, 0 while it is down; "Wakunai" 0 takes only elements wholly inside
+// the band while SHIFT is up, 1 while it is down.
 TEST_F(MouseTest, TheSelectionFollowsTheProfileAndTheKeys) {
     const CRect a(200, -150, 400, -250);
     const CRect b(600, -150, 800, -250);
     const CRect c(1500, -150, 1700, -250);
+    constexpr UINT kCtrl = MK_CONTROL;
+    constexpr UINT kShift = MK_SHIFT;
+    constexpr UINT kBoth = MK_CONTROL | MK_SHIFT;
+    struct Case {
+        int hukusu;
+        int wakunai;
+        UINT keys;
+        bool keepsC;     // the earlier selection stays
+        bool bandTakesA; // a band that crosses A's frame takes A
+    };
+    const Case cases[] = {
+        {0, 0, 0, false, false},      {0, 0, kCtrl, true, false}, {0, 0, kShift, false, true},
+        {0, 0, kBoth, true, true},    {0, 1, 0, false, true},     {0, 1, kCtrl, true, true},
+        {0, 1, kShift, false, false}, {0, 1, kBoth, true, false}, {1, 0, 0, true, false},
+        {1, 0, kCtrl, false, false},  {1, 0, kShift, true, true}, {1, 0, kBoth, false, true},
+        {1, 1, 0, true, true},        {1, 1, kCtrl, false, true}, {1, 1, kShift, true, false},
+        {1, 1, kBoth, false, false},
+    };
     for (const bool band : {false, true}) {
-        for (int hukusu = 0; hukusu <= 1; ++hukusu) {
-            for (int wakunai = 0; wakunai <= 1; ++wakunai) {
-                for (const UINT keys :
-                     {0u, 0u | MK_CONTROL, 0u | MK_SHIFT, 0u | MK_CONTROL | MK_SHIFT}) {
-                    SCOPED_TRACE(testing::Message()
-                                 << (band ? "band" : "click") << " Hukusu " << hukusu << " Wakunai "
-                                 << wakunai << " keys " << keys);
-                    Paper().GetElements().clear();
-                    doc.Reset();
-                    app.multiple = hukusu;
-                    app.insideFrame = wakunai;
-                    view.OnCommand(ID_MODE_EDIT);
-                    const CLayoutData& boxA = AddBox(a);
-                    const CLayoutData& boxB = AddBox(b);
-                    const CLayoutData& boxC = AddBox(c);
-                    Click(CPoint(1500, -200));
-                    ASSERT_TRUE(boxC.IsSelected());
-                    if (band) {
-                        Drag(CPoint(300, -120), CPoint(900, -300), keys);
-                    } else {
-                        Click(CPoint(600, -200), keys);
-                    }
-                    const bool additive = (hukusu == 1) != ((keys & MK_CONTROL) != 0);
-                    const bool wholeOnly = (wakunai == 0) != ((keys & MK_SHIFT) != 0);
-                    EXPECT_TRUE(boxB.IsSelected());
-                    EXPECT_EQ(boxC.IsSelected(), additive);
-                    EXPECT_EQ(boxA.IsSelected(), band && !wholeOnly);
-                    EXPECT_EQ(view.GetDragState(), kDragSelected);
-                }
+        for (const Case& t : cases) {
+            SCOPED_TRACE(testing::Message() << (band ? "band" : "click") << " Hukusu " << t.hukusu
+                                            << " Wakunai " << t.wakunai << " keys " << t.keys);
+            Paper().GetElements().clear();
+            doc.Reset();
+            app.multiple = t.hukusu;
+            app.insideFrame = t.wakunai;
+            view.OnCommand(ID_MODE_EDIT);
+            const CLayoutData& boxA = AddBox(a);
+            const CLayoutData& boxB = AddBox(b);
+            const CLayoutData& boxC = AddBox(c);
+            Click(CPoint(1500, -200));
+            ASSERT_TRUE(boxC.IsSelected());
+            if (band) {
+                Drag(CPoint(300, -120), CPoint(900, -300), t.keys);
+            } else {
+                Click(CPoint(600, -200), t.keys);
             }
+            EXPECT_TRUE(boxB.IsSelected());
+            EXPECT_EQ(boxC.IsSelected(), t.keepsC);
+            EXPECT_EQ(boxA.IsSelected(), band && t.bandTakesA);
+            EXPECT_EQ(view.GetDragState(), kDragSelected);
         }
     }
 }

@@ -1,0 +1,59 @@
+#include "render/LabelTextDraw.h"
+
+#include "model/DcUtility.h"
+#include "model/Utility.h"
+#include "platform/DC.h"
+#include "render/PageLayout.h"
+#include "render/StyledDraw.h"
+
+#include <array>
+#include <cstdlib>
+
+namespace tembra {
+
+namespace {
+
+constexpr COLORREF kRed = RGB(255, 0, 0);
+constexpr int kSolid = 0;
+constexpr int kSolidFill = 99;
+constexpr int kOutlineWidth = 1;
+
+} // namespace
+
+void DrawHyperlinkMark(CDC* dc, const CPageLayout& layout, const CRect& rect, int rop) {
+    const int z2 = layout.Zoom(2);
+    const int z15 = layout.Zoom(15);
+    const std::array<CPoint, 3> corner = {CPoint(rect.right - z2, rect.top - z2),
+                                          CPoint(rect.right - z15, rect.top - z2),
+                                          CPoint(rect.right - z2, rect.top - z15)};
+    DrawStyledShape(dc, corner.data(), static_cast<int>(corner.size()), kSolid, kOutlineWidth, kRed,
+                    kSolidFill, kRed, rop, OPAQUE);
+}
+
+void DrawUprightRuns(CDC* dc, const LOGFONT& upright, const LOGFONT& turned, const CRect& rect,
+                     int x, int y, const std::string& text, COLORREF color, int rop) {
+    const int columnWidth = std::abs(rect.Width());
+    int current = y;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        int charClass = kCharOther;
+        // A run is never of class 0 (NextCharRun gives an empty run there), so every run that
+        // is not single-byte is double-byte or blank and is written turned.
+        const std::string run = NextCharRun(text, i, charClass);
+        if (run.empty()) {
+            continue;
+        }
+        if (charClass == kCharSingle) {
+            const CSize size = MeasureText(dc, upright, run);
+            const int w = std::abs(size.cx);
+            DrawStyledText(dc, x - (w + (columnWidth - w) / 2), current, &upright, color, run, 0,
+                           rop, TRANSPARENT);
+            current -= std::abs(size.cy);
+        } else {
+            DrawStyledText(dc, x - (columnWidth - std::abs(turned.lfHeight)) / 2, current, &turned,
+                           color, run, 0, rop, TRANSPARENT);
+            current -= std::abs(turned.lfWidth) * static_cast<int>(run.size());
+        }
+    }
+}
+
+} // namespace tembra
