@@ -1,8 +1,8 @@
 #include "layout_editor/GridSetDlg.h"
 
-#include "layout_editor/DialogFields.h"
 #include "layout_editor/GridSizeButton.h"
 #include "platform/Ui.h"
+#include "platform/qt/Cp932Text.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -46,9 +46,9 @@ CGridSetDlg::CGridSetDlg(GridSetRequest& request, QWidget* parent)
         m_counts[axis]->setInsertPolicy(QComboBox::NoInsert);
         m_counts[axis]->lineEdit()->setMaxLength(4);
         for (const std::string& entry : entries[axis]) {
-            m_counts[axis]->addItem(FromCp932(entry));
+            m_counts[axis]->addItem(tembra::FromCp932(entry));
         }
-        m_counts[axis]->setEditText(FromCp932(CGridSetData::FormatCount(values[axis])));
+        m_counts[axis]->setEditText(tembra::FromCp932(CGridSetData::FormatCount(values[axis])));
         m_counts[axis]->installEventFilter(this);
         m_pitches[axis] = new CGridSizeButton(counts);
         grid->addWidget(new QLabel(QString::fromUtf8(labels[axis]), counts), axis + 1, 0);
@@ -79,7 +79,7 @@ int CGridSetDlg::Length(int axis) const {
 
 void CGridSetDlg::ShowPitch(int axis, const QString& text) {
     m_pitches[axis]->SetPitch(
-        CGridSetData::Pitch(CGridSetData::CountOfText(ToCp932(text)), Length(axis)));
+        CGridSetData::Pitch(CGridSetData::CountOfText(tembra::ToCp932(text)), Length(axis)));
 }
 
 bool CGridSetDlg::eventFilter(QObject* watched, QEvent* event) {
@@ -103,7 +103,7 @@ bool CGridSetDlg::RunPendingCheck() {
     }
     const int axis = m_pending;
     m_pending = -1;
-    const int count = CGridSetData::CountOfText(ToCp932(m_counts[axis]->currentText()));
+    const int count = CGridSetData::CountOfText(tembra::ToCp932(m_counts[axis]->currentText()));
     if (const tembra::UINT message = CGridSetData::CheckCount(count, Length(axis))) {
         tembra::AfxMessageBox(message, tembra::MB_OK | tembra::MB_ICONEXCLAMATION);
         m_counts[axis]->setFocus();
@@ -118,8 +118,8 @@ void CGridSetDlg::accept() {
         return;
     }
     m_data.snap = m_on->isChecked() ? 1 : 0;
-    m_data.across = CGridSetData::CountOfText(ToCp932(m_counts[0]->currentText()));
-    m_data.down = CGridSetData::CountOfText(ToCp932(m_counts[1]->currentText()));
+    m_data.across = CGridSetData::CountOfText(tembra::ToCp932(m_counts[0]->currentText()));
+    m_data.down = CGridSetData::CountOfText(tembra::ToCp932(m_counts[1]->currentText()));
     QDialog::accept();
 }
 

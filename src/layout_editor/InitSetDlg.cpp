@@ -80,8 +80,8 @@ void CInitSetDlg::Show() {
 void CInitSetDlg::accept() {
     int widths[3] = {};
     for (int kind = 0; kind < 3; ++kind) {
-        if (!ReadIntField(m_widths[kind], CInitSetData::kMinWidth, CInitSetData::kMaxWidth,
-                          widths[kind])) {
+        if (!tembra::ReadIntField(m_widths[kind], CInitSetData::kMinWidth, CInitSetData::kMaxWidth,
+                                  widths[kind], kIntFieldMessages)) {
             return;
         }
     }

@@ -2,7 +2,7 @@
 // spacing that goes with each alignment, and the range check of the gaps on OK.
 #include "model/ui/AlignDlg.h"
 
-#include "model/RangeMessage.h"
+#include "platform/RangeMessage.h"
 #include "support/ScriptedUi.h"
 
 #include <QCheckBox>

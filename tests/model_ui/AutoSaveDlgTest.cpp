@@ -2,7 +2,7 @@
 // the arrows kept within 3 to 60 and the range message on OK.
 #include "model/ui/AutoSaveDlg.h"
 
-#include "model/RangeMessage.h"
+#include "platform/RangeMessage.h"
 #include "support/ScriptedUi.h"
 
 #include <QCheckBox>
