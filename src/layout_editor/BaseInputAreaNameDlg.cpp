@@ -47,8 +47,7 @@ CBaseInputAreaNameDlg::CBaseInputAreaNameDlg(BaseInputAreaNamesRequest& request,
         button->setDefault(false);
     }
     auto* enter = new tembra::CEnterMovesFocus(this);
-    m_newName->installEventFilter(enter);
-    m_list->installEventFilter(enter);
+    enter->Watch({m_newName, m_list});
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_add, &QPushButton::clicked, this, &CBaseInputAreaNameDlg::OnAdd);

@@ -64,7 +64,7 @@ CSizeSetDlg::CSizeSetDlg(SizeSetRequest& request, QWidget* parent)
         auto* field = new QLineEdit(this);
         field->setMaxLength(4);
         field->installEventFilter(this);
-        field->installEventFilter(enter);
+        enter->Watch({field});
         m_fields[r.field] = field;
         grid->addWidget(new QLabel(QString::fromUtf8(r.group), this), row, 0);
         grid->addWidget(new QLabel(QString::fromUtf8(r.label), this), row, 1);

@@ -3,6 +3,7 @@
 #include "platform/Sjis.h"
 #include "platform/StringTable.h"
 #include "platform/Ui.h"
+#include "platform/qt/Cp932Text.h"
 #include "platform/qt/EnterMovesFocus.h"
 #include "print/ui/LayoutCopyNameDlg.h"
 
@@ -28,10 +29,6 @@ namespace fs = std::filesystem;
 constexpr UINT kSameFolder = 5122;
 constexpr UINT kNotReady = 5126;
 constexpr UINT kCannotCopy = 5911;
-
-QString FromCp932(const std::string& text) {
-    return QString::fromStdString(Sjis::ToUtf8(text));
-}
 
 // A path as the dialog shows it: without a trailing separator (the root stays "/").
 QString Shown(const fs::path& path) {
