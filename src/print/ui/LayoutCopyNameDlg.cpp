@@ -60,9 +60,10 @@ CLayoutCopyNameDlg::CLayoutCopyNameDlg(int masterMode, int* outcome, std::string
         button->setAutoDefault(false);
         button->setDefault(false);
     }
-    // Enter in the name field does nothing: only the buttons end the dialog.
+    // Enter in the name field does nothing; on 決定 it checks the name, on 取消 it cancels.
     auto* enter = new CEnterMovesFocus(this);
     enter->SetAction(m_field, {});
+    enter->SetButtons(m_ok, m_cancel);
     connect(m_ok, &QPushButton::clicked, this, &CLayoutCopyNameDlg::accept);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
     resize(440, 220);
