@@ -3,6 +3,7 @@
 #include "layout_editor/GridSizeButton.h"
 #include "platform/Ui.h"
 #include "platform/qt/Cp932Text.h"
+#include "platform/qt/EnterMovesFocus.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -63,13 +64,20 @@ CGridSetDlg::CGridSetDlg(GridSetRequest& request, QWidget* parent)
     layout->addWidget(counts);
 
     auto* buttons = new QHBoxLayout;
-    auto* ok = new QPushButton(QString::fromUtf8("決定"), this);
+    m_ok = new QPushButton(QString::fromUtf8("決定"), this);
     auto* cancel = new QPushButton(QString::fromUtf8("取消"), this);
-    ok->setDefault(true);
-    buttons->addWidget(ok);
+    // No default button: Enter in a box moves on; only on 決定 does it check and close.
+    for (QPushButton* button : {m_ok, cancel}) {
+        button->setAutoDefault(false);
+    }
+    auto* enter = new tembra::CEnterMovesFocus(this);
+    enter->Watch(
+        {m_on, m_off, m_counts[0], m_counts[0]->lineEdit(), m_counts[1], m_counts[1]->lineEdit()});
+    enter->SetButtons(m_ok, cancel);
+    buttons->addWidget(m_ok);
     buttons->addWidget(cancel);
     layout->addLayout(buttons);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 

@@ -166,6 +166,21 @@ TEST_F(GridDialogTest, ACountIsCheckedWhenItsBoxIsLeft) {
     }
 }
 
+TEST_F(GridDialogTest, EnterMovesOnAndClosesOnlyOnOk) {
+    CGridSetDlg dialog(request);
+    ShowActive(dialog);
+    dialog.CountBox(0)->setFocus();
+    dialog.CountBox(0)->setEditText(QStringLiteral("20"));
+    QTest::keyClick(dialog.CountBox(0), Qt::Key_Return);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_FALSE(dialog.CountBox(0)->hasFocus());
+    QTest::qWait(20);
+    EXPECT_TRUE(Messages().empty());
+    QTest::keyClick(dialog.OkButton(), Qt::Key_Return);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(request.data.across, 20);
+}
+
 TEST_F(GridDialogTest, OkHandsBackTheSwitchAndTheCounts) {
     CGridSetDlg dialog(request);
     ShowActive(dialog);
