@@ -71,7 +71,7 @@ TEST(ReadIntFieldTest, TakesAnIntegerInRangeElseShowsItsMessageAndReturnsToTheFi
     const std::string range = "3 から 60 までの整数を入力してください。";
     const std::vector<Program> programs = {
         {StringTableProgram::Marquell, {61712, 61715}, "整数を入力してください。"},
-        {StringTableProgram::Tembra, {IDS_VALUE_RANGE, IDS_VALUE_RANGE}, range.c_str()},
+        {StringTableProgram::Tembra, kRangeMessages, range.c_str()},
     };
     TwoFields dialog;
     test::ScopedUi ui;

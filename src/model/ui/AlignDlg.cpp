@@ -1,6 +1,5 @@
 #include "model/ui/AlignDlg.h"
 
-#include "platform/RangeMessage.h"
 #include "platform/qt/EnterMovesFocus.h"
 #include "platform/qt/IntField.h"
 
@@ -14,8 +13,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
-
-#include <optional>
 
 namespace tembra {
 
@@ -81,11 +78,8 @@ CAlignDlg::CAlignDlg(QWidget* parent) : QDialog(parent) {
         button->setAutoDefault(false);
     }
     auto* enter = new CEnterMovesFocus(this);
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             m_choices[0], m_choices[1], m_choices[2], m_choices[3], m_horizontal, m_horizontalGap,
-             m_vertical, m_verticalGap}) {
-        enter->Watch({control});
-    }
+    enter->Watch({m_choices[0], m_choices[1], m_choices[2], m_choices[3], m_horizontal,
+                  m_horizontalGap, m_vertical, m_verticalGap});
     enter->SetButtons(ok, cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &CAlignDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CAlignDlg::reject);
@@ -143,8 +137,7 @@ void CAlignDlg::accept() {
         if (!edit->isEnabled()) {
             continue;
         }
-        if (!ReadIntField(edit, AlignValues::kMinGap, AlignValues::kMaxGap, *gap,
-                          {IDS_VALUE_RANGE, IDS_VALUE_RANGE})) {
+        if (!ReadIntField(edit, AlignValues::kMinGap, AlignValues::kMaxGap, *gap, kRangeMessages)) {
             return;
         }
     }

@@ -1,6 +1,5 @@
 #include "model/ui/AutoSaveDlg.h"
 
-#include "platform/RangeMessage.h"
 #include "platform/qt/EnterMovesFocus.h"
 #include "platform/qt/IntField.h"
 
@@ -16,7 +15,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <optional>
 
 namespace tembra {
 
@@ -108,7 +106,7 @@ void CAutoSaveDlg::accept() {
     // The range is checked whether the switch is on or off: the interval is kept either way.
     int minutes = 0;
     if (!ReadIntField(m_minutes, static_cast<int>(kMinMinutes), static_cast<int>(kMaxMinutes),
-                      minutes, {IDS_VALUE_RANGE, IDS_VALUE_RANGE})) {
+                      minutes, kRangeMessages)) {
         return;
     }
     *m_target = static_cast<LONG>(m_on->isChecked() ? minutes : -minutes);

@@ -4,6 +4,7 @@
 // message for every wrong text (IDS_VALUE_RANGE), the layout editor the framework's two.
 #pragma once
 
+#include "platform/RangeMessage.h"
 #include "platform/Types.h"
 
 class QLineEdit;
@@ -15,6 +16,9 @@ struct IntFieldMessages {
     UINT notInteger = 0; // the text holds no integer
     UINT outOfRange = 0; // the integer lies outside the limits
 };
+
+// Tembra's number fields: the one range message for any wrong text.
+inline constexpr IntFieldMessages kRangeMessages{IDS_VALUE_RANGE, IDS_VALUE_RANGE};
 
 // The integer of a field's text (blanks around it allowed) within [min, max]. Otherwise the
 // matching message is shown, an enabled field takes the focus with its text selected, and the
