@@ -1,7 +1,9 @@
 #include "layout_editor/BaseInputAreaNameDlg.h"
 
-#include "layout_editor/DialogFields.h"
 #include "platform/Ui.h"
+#include "platform/qt/Cp932Text.h"
+#include "platform/qt/Cp932Validator.h"
+#include "platform/qt/EnterMovesFocus.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -25,7 +27,8 @@ CBaseInputAreaNameDlg::CBaseInputAreaNameDlg(BaseInputAreaNamesRequest& request,
       m_ok(new QPushButton(QString::fromUtf8("決定"), this)),
       m_cancel(new QPushButton(QString::fromUtf8("取消"), this)) {
     setWindowTitle(QString::fromUtf8("基本入力領域名設定"));
-    m_newName->setValidator(new CCp932Validator(CBaseInputAreaNameData::kNameLimit, m_newName));
+    m_newName->setValidator(
+        new tembra::CCp932Validator(CBaseInputAreaNameData::kNameLimit, m_newName));
     auto* grid = new QGridLayout;
     grid->addWidget(m_newName, 0, 0);
     grid->addWidget(m_add, 0, 1);
@@ -43,9 +46,8 @@ CBaseInputAreaNameDlg::CBaseInputAreaNameDlg(BaseInputAreaNamesRequest& request,
         button->setAutoDefault(false);
         button->setDefault(false);
     }
-    auto* enter = new CEnterMovesFocus(this);
-    m_newName->installEventFilter(enter);
-    m_list->installEventFilter(enter);
+    auto* enter = new tembra::CEnterMovesFocus(this);
+    enter->Watch({m_newName, m_list});
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_add, &QPushButton::clicked, this, &CBaseInputAreaNameDlg::OnAdd);
@@ -63,12 +65,12 @@ CBaseInputAreaNameDlg::CBaseInputAreaNameDlg(BaseInputAreaNamesRequest& request,
 void CBaseInputAreaNameDlg::Fill() {
     m_list->clear();
     for (const std::string& name : m_data.GetNames()) {
-        m_list->addItem(FromCp932(name));
+        m_list->addItem(tembra::FromCp932(name));
     }
 }
 
 void CBaseInputAreaNameDlg::OnAdd() {
-    if (const tembra::UINT message = m_data.Add(ToCp932(m_newName->text()))) {
+    if (const tembra::UINT message = m_data.Add(tembra::ToCp932(m_newName->text()))) {
         tembra::AfxMessageBox(message, tembra::MB_OK | tembra::MB_ICONEXCLAMATION);
     } else {
         Fill();

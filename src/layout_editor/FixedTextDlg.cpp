@@ -1,9 +1,9 @@
 #include "layout_editor/FixedTextDlg.h"
 
-#include "layout_editor/DialogFields.h"
 #include "layout_editor/core/EditorTexts.h"
 #include "layout_editor/core/PHeadMojiData.h"
 #include "platform/Ui.h"
+#include "platform/qt/Cp932Text.h"
 
 #include <QDialogButtonBox>
 #include <QPlainTextEdit>
@@ -15,7 +15,7 @@ CFixedTextDlg::CFixedTextDlg(FixedTextRequest& request, QWidget* parent)
     : QDialog(parent), m_request(request), m_text(new QPlainTextEdit(this)) {
     setWindowTitle(QString::fromUtf8("固定文字の入力"));
     // Lines end with CR LF in the element, with LF in the field.
-    QString text = FromCp932(request.element.GetText());
+    QString text = tembra::FromCp932(request.element.GetText());
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     m_text->setPlainText(text);
     auto* buttons = new QDialogButtonBox(this);
@@ -32,7 +32,7 @@ CFixedTextDlg::CFixedTextDlg(FixedTextRequest& request, QWidget* parent)
 void CFixedTextDlg::accept() {
     QString text = m_text->toPlainText();
     text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    const std::string bytes = ToCp932(text);
+    const std::string bytes = tembra::ToCp932(text);
     if (const tembra::UINT message = CheckFixedText(bytes)) {
         tembra::AfxMessageBox(message, tembra::MB_OK | tembra::MB_ICONEXCLAMATION);
         m_text->clear();

@@ -1,8 +1,9 @@
 #include "layout_editor/GridSetDlg.h"
 
-#include "layout_editor/DialogFields.h"
 #include "layout_editor/GridSizeButton.h"
 #include "platform/Ui.h"
+#include "platform/qt/Cp932Text.h"
+#include "platform/qt/EnterMovesFocus.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -46,9 +47,9 @@ CGridSetDlg::CGridSetDlg(GridSetRequest& request, QWidget* parent)
         m_counts[axis]->setInsertPolicy(QComboBox::NoInsert);
         m_counts[axis]->lineEdit()->setMaxLength(4);
         for (const std::string& entry : entries[axis]) {
-            m_counts[axis]->addItem(FromCp932(entry));
+            m_counts[axis]->addItem(tembra::FromCp932(entry));
         }
-        m_counts[axis]->setEditText(FromCp932(CGridSetData::FormatCount(values[axis])));
+        m_counts[axis]->setEditText(tembra::FromCp932(CGridSetData::FormatCount(values[axis])));
         m_counts[axis]->installEventFilter(this);
         m_pitches[axis] = new CGridSizeButton(counts);
         grid->addWidget(new QLabel(QString::fromUtf8(labels[axis]), counts), axis + 1, 0);
@@ -63,13 +64,20 @@ CGridSetDlg::CGridSetDlg(GridSetRequest& request, QWidget* parent)
     layout->addWidget(counts);
 
     auto* buttons = new QHBoxLayout;
-    auto* ok = new QPushButton(QString::fromUtf8("決定"), this);
+    m_ok = new QPushButton(QString::fromUtf8("決定"), this);
     auto* cancel = new QPushButton(QString::fromUtf8("取消"), this);
-    ok->setDefault(true);
-    buttons->addWidget(ok);
+    // No default button: Enter in a box moves on; only on 決定 does it check and close.
+    for (QPushButton* button : {m_ok, cancel}) {
+        button->setAutoDefault(false);
+    }
+    auto* enter = new tembra::CEnterMovesFocus(this);
+    enter->Watch(
+        {m_on, m_off, m_counts[0], m_counts[0]->lineEdit(), m_counts[1], m_counts[1]->lineEdit()});
+    enter->SetButtons(m_ok, cancel);
+    buttons->addWidget(m_ok);
     buttons->addWidget(cancel);
     layout->addLayout(buttons);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -79,7 +87,7 @@ int CGridSetDlg::Length(int axis) const {
 
 void CGridSetDlg::ShowPitch(int axis, const QString& text) {
     m_pitches[axis]->SetPitch(
-        CGridSetData::Pitch(CGridSetData::CountOfText(ToCp932(text)), Length(axis)));
+        CGridSetData::Pitch(CGridSetData::CountOfText(tembra::ToCp932(text)), Length(axis)));
 }
 
 bool CGridSetDlg::eventFilter(QObject* watched, QEvent* event) {
@@ -103,7 +111,7 @@ bool CGridSetDlg::RunPendingCheck() {
     }
     const int axis = m_pending;
     m_pending = -1;
-    const int count = CGridSetData::CountOfText(ToCp932(m_counts[axis]->currentText()));
+    const int count = CGridSetData::CountOfText(tembra::ToCp932(m_counts[axis]->currentText()));
     if (const tembra::UINT message = CGridSetData::CheckCount(count, Length(axis))) {
         tembra::AfxMessageBox(message, tembra::MB_OK | tembra::MB_ICONEXCLAMATION);
         m_counts[axis]->setFocus();
@@ -118,8 +126,8 @@ void CGridSetDlg::accept() {
         return;
     }
     m_data.snap = m_on->isChecked() ? 1 : 0;
-    m_data.across = CGridSetData::CountOfText(ToCp932(m_counts[0]->currentText()));
-    m_data.down = CGridSetData::CountOfText(ToCp932(m_counts[1]->currentText()));
+    m_data.across = CGridSetData::CountOfText(tembra::ToCp932(m_counts[0]->currentText()));
+    m_data.down = CGridSetData::CountOfText(tembra::ToCp932(m_counts[1]->currentText()));
     QDialog::accept();
 }
 

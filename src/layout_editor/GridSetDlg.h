@@ -8,6 +8,7 @@
 #include <QDialog>
 
 class QComboBox;
+class QPushButton;
 class QRadioButton;
 
 namespace marquell {
@@ -23,6 +24,7 @@ public:
     QComboBox* CountBox(int axis) const { return m_counts[axis]; }
     CGridSizeButton* PitchButton(int axis) const { return m_pitches[axis]; }
     QRadioButton* SnapButton(bool on) const { return on ? m_on : m_off; }
+    QPushButton* OkButton() const { return m_ok; }
     void accept() override;
 
 protected:
@@ -39,6 +41,7 @@ private:
     QRadioButton* m_off;
     QComboBox* m_counts[2];
     CGridSizeButton* m_pitches[2];
+    QPushButton* m_ok = nullptr;
     int m_pending = -1;
 };
 

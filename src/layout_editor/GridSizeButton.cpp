@@ -1,7 +1,7 @@
 #include "layout_editor/GridSizeButton.h"
 
-#include "layout_editor/DialogFields.h"
 #include "layout_editor/core/GridSetData.h"
+#include "platform/qt/Cp932Text.h"
 
 #include <QPainter>
 
@@ -20,7 +20,7 @@ void CGridSizeButton::SetPitch(int pitch) {
 }
 
 QString CGridSizeButton::PitchText() const {
-    return FromCp932(CGridSetData::FormatPitch(m_pitch));
+    return tembra::FromCp932(CGridSetData::FormatPitch(m_pitch));
 }
 
 void CGridSizeButton::paintEvent(QPaintEvent* event) {

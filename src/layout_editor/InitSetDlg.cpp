@@ -2,6 +2,7 @@
 
 #include "layout_editor/DialogFields.h"
 #include "layout_editor/core/EditorSettings.h"
+#include "platform/qt/EnterMovesFocus.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -52,15 +53,22 @@ CInitSetDlg::CInitSetDlg(InitSetRequest& request, QWidget* parent)
     }
     layout->addWidget(widths);
     auto* buttons = new QHBoxLayout;
-    auto* ok = new QPushButton(QString::fromUtf8("決定"), this);
+    m_ok = new QPushButton(QString::fromUtf8("決定"), this);
     auto* cancel = new QPushButton(QString::fromUtf8("取消"), this);
     m_reset = new QPushButton(QString::fromUtf8("初期化"), this);
-    ok->setDefault(true);
-    buttons->addWidget(ok);
+    // No default button: Enter in a field moves on; only on 決定 does it check and close.
+    for (QPushButton* button : {m_ok, cancel, m_reset}) {
+        button->setAutoDefault(false);
+    }
+    auto* enter = new tembra::CEnterMovesFocus(this);
+    enter->Watch({m_multiple[0], m_multiple[1], m_band[0], m_band[1], m_widths[0], m_widths[1],
+                  m_widths[2]});
+    enter->SetButtons(m_ok, cancel);
+    buttons->addWidget(m_ok);
     buttons->addWidget(cancel);
     buttons->addWidget(m_reset);
     layout->addLayout(buttons);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_reset, &QPushButton::clicked, this, [this]() {
         m_data.Reset();
@@ -80,8 +88,8 @@ void CInitSetDlg::Show() {
 void CInitSetDlg::accept() {
     int widths[3] = {};
     for (int kind = 0; kind < 3; ++kind) {
-        if (!ReadIntField(m_widths[kind], CInitSetData::kMinWidth, CInitSetData::kMaxWidth,
-                          widths[kind])) {
+        if (!tembra::ReadIntField(m_widths[kind], CInitSetData::kMinWidth, CInitSetData::kMaxWidth,
+                                  widths[kind], kIntFieldMessages)) {
             return;
         }
     }

@@ -22,6 +22,7 @@ public:
     QRadioButton* BandButton(int index) const { return m_band[index]; }
     QLineEdit* WidthField(int kind) const { return m_widths[kind]; }
     QPushButton* ResetButton() const { return m_reset; }
+    QPushButton* OkButton() const { return m_ok; }
     void accept() override;
 
 private:
@@ -32,6 +33,7 @@ private:
     QRadioButton* m_band[2];
     QLineEdit* m_widths[3];
     QPushButton* m_reset;
+    QPushButton* m_ok;
 };
 
 } // namespace marquell

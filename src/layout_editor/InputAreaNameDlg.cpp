@@ -1,8 +1,8 @@
 #include "layout_editor/InputAreaNameDlg.h"
 
-#include "layout_editor/DialogFields.h"
 #include "layout_editor/core/EditorTexts.h"
 #include "platform/Ui.h"
+#include "platform/qt/Cp932Text.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -38,14 +38,14 @@ CInputAreaNameDlg::CInputAreaNameDlg(InputAreaNameRequest& request, QWidget* par
       m_text(new QPlainTextEdit(this)) {
     setWindowTitle(QString::fromUtf8("文字入力領域名の設定"));
     for (const std::string& name : m_data.BaseNames()) {
-        m_name->addItem(FromCp932(name));
+        m_name->addItem(tembra::FromCp932(name));
     }
-    m_name->setEditText(FromCp932(m_data.name));
+    m_name->setEditText(tembra::FromCp932(m_data.name));
     m_name->lineEdit()->setMaxLength(kNameLength);
     m_name->setEnabled(m_data.IsNameEditable());
     connect(m_name, &QComboBox::activated, this, [this](int index) { m_data.ChooseBase(index); });
     // Lines end with CR LF in the element, with LF in the field.
-    QString text = FromCp932(m_data.defaultText);
+    QString text = tembra::FromCp932(m_data.defaultText);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     m_text->setPlainText(text);
 
@@ -64,10 +64,10 @@ CInputAreaNameDlg::CInputAreaNameDlg(InputAreaNameRequest& request, QWidget* par
 }
 
 void CInputAreaNameDlg::accept() {
-    m_data.name = ToCp932(m_name->currentText());
+    m_data.name = tembra::ToCp932(m_name->currentText());
     QString text = m_text->toPlainText();
     text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    m_data.defaultText = ToCp932(text);
+    m_data.defaultText = tembra::ToCp932(text);
     if (const tembra::UINT message = m_data.Check()) {
         tembra::AfxMessageBox(message, tembra::MB_OK | tembra::MB_ICONEXCLAMATION);
         // The default text, when it is the one refused, is corrected where it stands.

@@ -1,8 +1,9 @@
 #include "layout_editor/LayoutFormatNameDlg.h"
 
-#include "layout_editor/DialogFields.h"
 #include "layout_editor/core/EditorTexts.h"
 #include "platform/Ui.h"
+#include "platform/qt/Cp932Text.h"
+#include "platform/qt/Cp932Validator.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -14,8 +15,8 @@ namespace marquell {
 CLayoutFormatNameDlg::CLayoutFormatNameDlg(LayoutFormatNameRequest& request, QWidget* parent)
     : QDialog(parent), m_request(request), m_name(new QLineEdit(this)) {
     setWindowTitle(QString::fromUtf8("レイアウト書式名"));
-    m_name->setValidator(new CCp932Validator(kFormatNameLimit, m_name));
-    m_name->setText(FromCp932(request.name));
+    m_name->setValidator(new tembra::CCp932Validator(kFormatNameLimit, m_name));
+    m_name->setText(tembra::FromCp932(request.name));
     m_name->setMinimumWidth(m_name->fontMetrics().horizontalAdvance(QLatin1Char('M')) * 30);
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(QString::fromUtf8("決定"), QDialogButtonBox::AcceptRole);
@@ -28,7 +29,7 @@ CLayoutFormatNameDlg::CLayoutFormatNameDlg(LayoutFormatNameRequest& request, QWi
 }
 
 void CLayoutFormatNameDlg::accept() {
-    const std::string name = ToCp932(m_name->text());
+    const std::string name = tembra::ToCp932(m_name->text());
     if (const tembra::UINT message = CheckFormatName(name)) {
         tembra::AfxMessageBox(message, tembra::MB_OK | tembra::MB_ICONEXCLAMATION);
         m_name->setFocus();

@@ -2,7 +2,6 @@
 
 #include "layout_editor/AboutDlg.h"
 #include "layout_editor/BaseInputAreaNameDlg.h"
-#include "layout_editor/DialogFields.h"
 #include "layout_editor/FixedTextDlg.h"
 #include "layout_editor/GridSetDlg.h"
 #include "layout_editor/InitSetDlg.h"
@@ -21,6 +20,7 @@
 #include "platform/Paths.h"
 #include "platform/Sjis.h"
 #include "platform/StringTable.h"
+#include "platform/qt/Cp932Text.h"
 #include "platform/qt/FormEditChannel.h"
 #include "platform/qt/QtDC.h"
 #include "platform/qt/UserRuntimeFolder.h"
@@ -244,7 +244,7 @@ bool CMarquellApp::DoPromptFileName(PromptFileNameRequest& request) {
     dialog.setAcceptMode(request.open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     dialog.setFileMode(request.open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     // "*.lyt" in any case; the pattern itself stays out of sight.
-    dialog.setNameFilter(FromCp932(LayoutTemplatePart(kFilterNamePart)) +
+    dialog.setNameFilter(tembra::FromCp932(LayoutTemplatePart(kFilterNamePart)) +
                          QStringLiteral(" (*.[lL][yY][tT])"));
     dialog.setDefaultSuffix(QStringLiteral("lyt"));
     const QString path = QString::fromStdString(request.path);

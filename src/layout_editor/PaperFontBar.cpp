@@ -1,6 +1,5 @@
 #include "layout_editor/PaperFontBar.h"
 
-#include "layout_editor/DialogFields.h"
 #include "layout_editor/core/EditorTexts.h"
 #include "layout_editor/core/LayoutFileData.h"
 #include "layout_editor/core/MarquellDoc.h"
@@ -10,6 +9,7 @@
 #include "platform/FontCatalog.h"
 #include "platform/NumberText.h"
 #include "platform/Sjis.h"
+#include "platform/qt/Cp932Text.h"
 
 #include <QLineEdit>
 
@@ -26,7 +26,7 @@ QFont BoxFont() {
 
 // The number a height text begins with.
 int HeightOf(const QString& text) {
-    return tembra::NumberText::AtoI(ToCp932(text));
+    return tembra::NumberText::AtoI(tembra::ToCp932(text));
 }
 
 // The box takes three digits while it holds a bare number, else the whole "%3d x0.1mm".
@@ -95,7 +95,7 @@ const LOGFONT* CPaperFontBar::FontOf(int index) const {
 void CPaperFontBar::Fill(const tembra::IFontCatalog& fonts) {
     m_paper->clear();
     for (int paper = 0; paper < CLayoutFileData::kPaperCount; ++paper) {
-        m_paper->addItem(FromCp932(PaperListName(paper)));
+        m_paper->addItem(tembra::FromCp932(PaperListName(paper)));
     }
     m_font->clear();
     m_records.clear();
@@ -105,7 +105,7 @@ void CPaperFontBar::Fill(const tembra::IFontCatalog& fonts) {
             tembra::EnumFontFaces(record, face, 0, 0);
         }
         m_records.push_back(record);
-        m_font->addItem(FromCp932(face));
+        m_font->addItem(tembra::FromCp932(face));
     }
     ShowFace(tembra::Sjis::FromUtf8("ＭＳ 明朝"));
     m_height->clear();
@@ -117,14 +117,14 @@ void CPaperFontBar::Fill(const tembra::IFontCatalog& fonts) {
 }
 
 void CPaperFontBar::ShowFace(const std::string& face) {
-    int index = m_font->findText(FromCp932(face));
+    int index = m_font->findText(tembra::FromCp932(face));
     if (index < 0 && !face.empty()) {
         // A face the machine has no font for is still the one the layout stores: the box shows
         // it (drawn with whatever the font catalogue maps it to), never another face.
         LOGFONT record;
         tembra::EnumFontFaces(record, face, 0, 0);
         m_records.insert(m_records.begin(), record);
-        m_font->insertItem(0, FromCp932(face));
+        m_font->insertItem(0, tembra::FromCp932(face));
         index = 0;
     }
     if (index >= 0 && index != m_font->currentIndex()) {
@@ -143,11 +143,11 @@ void CPaperFontBar::Connect(CMarquellView& view) {
     });
     connect(m_height, &QComboBox::activated, this, [this, &view](int index) {
         const QString text = m_height->itemText(index);
-        view.OnFontHeightChosen(ToCp932(text));
+        view.OnFontHeightChosen(tembra::ToCp932(text));
         ShowHeightText(m_height, FormatHeightText(HeightOf(text)));
     });
     connect(m_height->lineEdit(), &QLineEdit::textEdited, this,
-            [&view](const QString& text) { view.OnFontHeightChosen(ToCp932(text)); });
+            [&view](const QString& text) { view.OnFontHeightChosen(tembra::ToCp932(text)); });
 }
 
 void CPaperFontBar::UpdateFromView(const CMarquellView& view, bool temporaryEdit) {
@@ -170,7 +170,7 @@ void CPaperFontBar::UpdateFromView(const CMarquellView& view, bool temporaryEdit
 }
 
 void CPaperFontBar::SyncView(CMarquellView& view) {
-    const int index = m_font->findText(FromCp932(view.GetFaceName()));
+    const int index = m_font->findText(tembra::FromCp932(view.GetFaceName()));
     if (index >= 0) {
         m_font->setCurrentIndex(index);
         m_shownFace = view.GetFaceName();

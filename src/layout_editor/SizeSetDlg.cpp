@@ -2,7 +2,10 @@
 
 #include "layout_editor/DialogFields.h"
 #include "layout_editor/core/EditorTexts.h"
+#include "platform/RangeMessage.h"
 #include "platform/Ui.h"
+#include "platform/qt/Cp932Text.h"
+#include "platform/qt/EnterMovesFocus.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -14,6 +17,8 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <optional>
 
 namespace marquell {
 
@@ -47,19 +52,19 @@ CSizeSetDlg::CSizeSetDlg(SizeSetRequest& request, QWidget* parent)
     auto* grid = new QGridLayout;
     m_paper = new QComboBox(this);
     for (int paper = 0; paper < 6; ++paper) {
-        m_paper->addItem(FromCp932(PaperListName(paper)));
+        m_paper->addItem(tembra::FromCp932(PaperListName(paper)));
     }
     m_paper->setCurrentIndex(m_data.GetPaper());
     m_paper->setEnabled(!request.temporaryEdit);
     grid->addWidget(new QLabel(QString::fromUtf8("用紙"), this), 0, 1);
     grid->addWidget(m_paper, 0, 2);
-    auto* enter = new CEnterMovesFocus(this);
+    auto* enter = new tembra::CEnterMovesFocus(this);
     int row = 1;
     for (const FieldRow& r : kRows) {
         auto* field = new QLineEdit(this);
         field->setMaxLength(4);
         field->installEventFilter(this);
-        field->installEventFilter(enter);
+        enter->Watch({field});
         m_fields[r.field] = field;
         grid->addWidget(new QLabel(QString::fromUtf8(r.group), this), row, 0);
         grid->addWidget(new QLabel(QString::fromUtf8(r.label), this), row, 1);
@@ -104,16 +109,17 @@ bool CSizeSetDlg::ReadValues() {
     CSizeSetData::Values& values = m_data.GetValues();
     for (const FieldRow& r : kRows) {
         const CSizeSetData::Range range = CSizeSetData::FieldRange(r.field);
-        int value = 0;
-        if (!ParseIntText(m_fields[r.field]->text(), value) || value < range.min ||
-            value > range.max) {
+        const std::optional<long> number =
+            tembra::ParseIntInRange(m_fields[r.field]->text().toStdString(), range.min, range.max);
+        if (!number) {
+            int value = 0;
             // The field that is left for the refused one checks nothing.
             m_errorShown = true;
             m_errorField = r.field;
-            ReadIntField(m_fields[r.field], range.min, range.max, value);
+            tembra::ReadIntField(m_fields[r.field], range.min, range.max, value, kIntFieldMessages);
             return false;
         }
-        values[static_cast<std::size_t>(r.field)] = value;
+        values[static_cast<std::size_t>(r.field)] = static_cast<int>(*number);
     }
     return true;
 }

@@ -166,6 +166,21 @@ TEST_F(GridDialogTest, ACountIsCheckedWhenItsBoxIsLeft) {
     }
 }
 
+TEST_F(GridDialogTest, EnterMovesOnAndClosesOnlyOnOk) {
+    CGridSetDlg dialog(request);
+    ShowActive(dialog);
+    dialog.CountBox(0)->setFocus();
+    dialog.CountBox(0)->setEditText(QStringLiteral("20"));
+    QTest::keyClick(dialog.CountBox(0), Qt::Key_Return);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_FALSE(dialog.CountBox(0)->hasFocus());
+    QTest::qWait(20);
+    EXPECT_TRUE(Messages().empty());
+    QTest::keyClick(dialog.OkButton(), Qt::Key_Return);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(request.data.across, 20);
+}
+
 TEST_F(GridDialogTest, OkHandsBackTheSwitchAndTheCounts) {
     CGridSetDlg dialog(request);
     ShowActive(dialog);
@@ -282,6 +297,30 @@ TEST_F(DialogTest, TheInitialSettingsResetAndCheckTheirWidths) {
     EXPECT_EQ(request.data.thinWidth, 2);
     EXPECT_EQ(request.data.boldWidth, 5);
     EXPECT_EQ(request.data.multiple, 1);
+}
+
+TEST_F(DialogTest, TheInitialSettingsMoveOnWithEnterAndCloseOnlyOnOk) {
+    InitSetRequest request(CInitSetData::kStoredForm);
+    CAppSettings app;
+    request.data.Load(app);
+    CInitSetDlg dialog(request);
+    ShowActive(dialog);
+    dialog.WidthField(kWidthNormal)->setFocus();
+    QTest::keyClick(dialog.WidthField(kWidthNormal), Qt::Key_Return);
+    EXPECT_TRUE(dialog.WidthField(kWidthThin)->hasFocus());
+    EXPECT_TRUE(dialog.isVisible());
+
+    dialog.WidthField(kWidthThin)->setText(QStringLiteral("51"));
+    QTest::keyClick(dialog.WidthField(kWidthThin), Qt::Key_Return);
+    EXPECT_TRUE(Messages().empty()) << "Enter in a field checks nothing";
+    QTest::keyClick(dialog.OkButton(), Qt::Key_Return);
+    EXPECT_EQ(Messages(), (std::vector<UINT>{61715}));
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_TRUE(dialog.WidthField(kWidthThin)->hasFocus());
+    dialog.WidthField(kWidthThin)->setText(QStringLiteral("2"));
+    QTest::keyClick(dialog.OkButton(), Qt::Key_Return);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(request.data.thinWidth, 2);
 }
 
 TEST_F(DialogTest, AnInputAreaIsNamedFromTheBaseNamesOrByATypedName) {

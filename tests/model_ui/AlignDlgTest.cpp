@@ -2,7 +2,7 @@
 // spacing that goes with each alignment, and the range check of the gaps on OK.
 #include "model/ui/AlignDlg.h"
 
-#include "model/RangeMessage.h"
+#include "platform/RangeMessage.h"
 #include "support/ScriptedUi.h"
 
 #include <QCheckBox>
@@ -147,6 +147,33 @@ TEST_F(AlignDlgTest, CancelKeepsTheValuesPassedIn) {
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
     EXPECT_TRUE(ui->MessageBoxes().empty());
     EXPECT_EQ(dialog.GetValues(), AlignValues());
+}
+
+// No button is the default: Enter in a field moves on, and only Enter on 決定 checks and closes.
+TEST_F(AlignDlgTest, EnterMovesOnAndClosesOnlyOnOk) {
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    QLineEdit* gap = Edit(CAlignDlg::IDC_GAP_HORIZONTAL);
+    gap->setText("2000");
+    gap->setFocus();
+    QTest::keyClick(gap, Qt::Key_Return);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_FALSE(gap->hasFocus());
+    EXPECT_TRUE(ui->MessageBoxes().empty());
+
+    Ok()->setFocus();
+    QTest::keyClick(Ok(), Qt::Key_Return);
+    ASSERT_EQ(ui->MessageBoxes().size(), 1u);
+    EXPECT_EQ(ui->MessageBoxes()[0].stringId, IDS_VALUE_RANGE);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_TRUE(gap->hasFocus());
+
+    gap->setText("20");
+    Ok()->setFocus();
+    QTest::keyClick(Ok(), Qt::Key_Return);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.GetValues().horizontalGap, 20);
 }
 
 } // namespace

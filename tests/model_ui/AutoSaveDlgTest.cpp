@@ -2,11 +2,13 @@
 // the arrows kept within 3 to 60 and the range message on OK.
 #include "model/ui/AutoSaveDlg.h"
 
-#include "model/RangeMessage.h"
+#include "platform/RangeMessage.h"
 #include "support/ScriptedUi.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
 #include <QToolButton>
 #include <QWidget>
 
@@ -83,6 +85,23 @@ TEST(AutoSaveDlgTest, TheArrowsStayWithinTheRangeAndCancelKeepsTheValue) {
     CAutoSaveDlg fresh;
     EXPECT_EQ(Control<QLineEdit>(fresh, CAutoSaveDlg::IDC_INTERVAL)->text(), "10");
     EXPECT_FALSE(Control<QCheckBox>(fresh, CAutoSaveDlg::IDC_AUTOSAVE)->isChecked());
+}
+
+// No button is the default: Enter in the field moves on; on 決定 it closes, on 取消 it cancels.
+TEST(AutoSaveDlgTest, EnterMovesOnAndClosesOnlyOnItsButtons) {
+    test::ScopedUi ui;
+    for (const int button : {1, 2}) {
+        LONG interval = 10;
+        CAutoSaveDlg dialog(&interval);
+        dialog.show();
+        auto* minutes = Control<QLineEdit>(dialog, CAutoSaveDlg::IDC_INTERVAL);
+        minutes->setText("20");
+        QTest::keyClick(minutes, Qt::Key_Return);
+        EXPECT_TRUE(dialog.isVisible());
+        QTest::keyClick(Control<QPushButton>(dialog, button), Qt::Key_Return);
+        EXPECT_EQ(dialog.result(), button == 1 ? QDialog::Accepted : QDialog::Rejected);
+        EXPECT_EQ(interval, button == 1 ? 20 : 10);
+    }
 }
 
 } // namespace

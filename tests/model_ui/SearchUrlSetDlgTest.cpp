@@ -8,6 +8,7 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -75,6 +76,24 @@ TEST_F(SearchUrlSetDlgTest, CancelWritesNothing) {
     dialog.reject();
     EXPECT_EQ(GetProfileString("ExecURL\\0000", "Title"), "Web");
     EXPECT_FALSE(UserProfile().Find("ExecURL\\0001", "Title"));
+}
+
+// Enter moves between the title and the URL; on 決定 it saves and closes.
+TEST_F(SearchUrlSetDlgTest, EnterMovesBetweenTheFieldsAndClosesOnOk) {
+    CSearchUrlSetDlg dialog;
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    auto* title = Control<QLineEdit>(dialog, CSearchUrlSetDlg::IDC_TITLE);
+    auto* url = Control<QLineEdit>(dialog, CSearchUrlSetDlg::IDC_URL);
+    title->setFocus();
+    QTest::keyClick(title, Qt::Key_Return);
+    EXPECT_TRUE(url->hasFocus());
+    QTest::keyClick(url, Qt::Key_Return);
+    EXPECT_TRUE(title->hasFocus());
+    EXPECT_TRUE(dialog.isVisible());
+    QTest::keyClick(Control<QPushButton>(dialog, 1), Qt::Key_Return);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
 } // namespace

@@ -238,5 +238,32 @@ TEST(LayoutCopyNameDlg, NamesAreCheckedOnOkOnly) {
     }
 }
 
+// Enter in the name field does nothing; on 決定 it checks the name and closes, on 取消 it
+// cancels.
+TEST(LayoutCopyNameDlg, EnterEndsItOnlyOnItsButtons) {
+    test::ScopedUi ui;
+    for (const char* button : {"決定", "取消"}) {
+        SCOPED_TRACE(button);
+        int outcome = -1;
+        std::string name = "A.LYT";
+        CLayoutCopyNameDlg dialog(0, &outcome, &name);
+        dialog.show();
+        QTest::keyClick(dialog.NameField(), Qt::Key_Return);
+        EXPECT_TRUE(dialog.isVisible());
+        QPushButton* pressed = nullptr;
+        for (QPushButton* b : dialog.findChildren<QPushButton*>()) {
+            if (b->text() == QString::fromUtf8(button)) {
+                pressed = b;
+            }
+        }
+        ASSERT_NE(pressed, nullptr);
+        QTest::keyClick(pressed, Qt::Key_Return);
+        EXPECT_FALSE(dialog.isVisible());
+        const bool ok = pressed == dialog.OkButton();
+        EXPECT_EQ(dialog.result(), ok ? QDialog::Accepted : QDialog::Rejected);
+        EXPECT_EQ(outcome, ok ? kCopyOverwrite : kCopyNothing);
+    }
+}
+
 } // namespace
 } // namespace tembra

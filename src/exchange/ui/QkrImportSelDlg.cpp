@@ -2,11 +2,11 @@
 
 #include "exchange/QkrImport.h"
 #include "platform/Ui.h"
+#include "platform/qt/EnterMovesFocus.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -38,7 +38,7 @@ CQkrImportSelDlg::CQkrImportSelDlg(DWORD& flags, QWidget* parent)
         connect(CheckBox(id), &QCheckBox::clicked, this,
                 [this](bool checked) { NeedsCalendar(checked); });
     }
-    // Enter is taken by keyPressEvent: neither button is the default.
+    // Neither button is the default: Enter moves on, and presses a button only on it.
     m_ok = new QPushButton(QString::fromUtf8("決定"), this);
     m_ok->setObjectName(QString::number(1));
     m_ok->setAutoDefault(false);
@@ -47,6 +47,11 @@ CQkrImportSelDlg::CQkrImportSelDlg(DWORD& flags, QWidget* parent)
     m_cancel->setAutoDefault(false);
     connect(m_ok, &QPushButton::clicked, this, &CQkrImportSelDlg::accept);
     connect(m_cancel, &QPushButton::clicked, this, &CQkrImportSelDlg::reject);
+    auto* enter = new CEnterMovesFocus(this);
+    for (QCheckBox* check : m_boxes) {
+        enter->Watch({check});
+    }
+    enter->SetButtons(m_ok, m_cancel);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(m_ok);
@@ -91,21 +96,6 @@ void CQkrImportSelDlg::accept() {
     }
     m_flags = flags;
     QDialog::accept();
-}
-
-void CQkrImportSelDlg::keyPressEvent(QKeyEvent* event) {
-    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
-        QDialog::keyPressEvent(event);
-        return;
-    }
-    QWidget* focus = focusWidget();
-    if (focus == m_ok) {
-        accept();
-    } else if (focus == m_cancel) {
-        reject();
-    } else {
-        focusNextChild();
-    }
 }
 
 int CQkrImportSelDlg::Run(DialogRequest& request, QWidget* parent) {

@@ -45,9 +45,6 @@ public:
     // The dialog for a selection request.
     static int Run(DialogRequest& request, QWidget* parent);
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     struct Box {
         int id;

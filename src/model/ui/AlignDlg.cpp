@@ -1,6 +1,7 @@
 #include "model/ui/AlignDlg.h"
 
-#include "model/RangeMessage.h"
+#include "platform/qt/EnterMovesFocus.h"
+#include "platform/qt/IntField.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -12,8 +13,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
-
-#include <optional>
 
 namespace tembra {
 
@@ -72,9 +71,16 @@ CAlignDlg::CAlignDlg(QWidget* parent) : QDialog(parent) {
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* ok = buttons->addButton(QDialogButtonBox::Ok);
     ok->setObjectName(IdName(IDOK_BUTTON));
-    ok->setDefault(true);
     QPushButton* cancel = buttons->addButton(QDialogButtonBox::Cancel);
     cancel->setObjectName(IdName(IDCANCEL_BUTTON));
+    // No default button: Enter moves on, and ends the dialog only on its buttons.
+    for (QPushButton* button : {ok, cancel}) {
+        button->setAutoDefault(false);
+    }
+    auto* enter = new CEnterMovesFocus(this);
+    enter->Watch({m_choices[0], m_choices[1], m_choices[2], m_choices[3], m_horizontal,
+                  m_horizontalGap, m_vertical, m_verticalGap});
+    enter->SetButtons(ok, cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &CAlignDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CAlignDlg::reject);
 
@@ -131,15 +137,9 @@ void CAlignDlg::accept() {
         if (!edit->isEnabled()) {
             continue;
         }
-        const std::optional<long> value =
-            ParseIntInRange(edit->text().toStdString(), AlignValues::kMinGap, AlignValues::kMaxGap);
-        if (!value) {
-            ShowRangeMessage(AlignValues::kMinGap, AlignValues::kMaxGap);
-            edit->setFocus(Qt::OtherFocusReason);
-            edit->selectAll();
+        if (!ReadIntField(edit, AlignValues::kMinGap, AlignValues::kMaxGap, *gap, kRangeMessages)) {
             return;
         }
-        *gap = static_cast<int>(*value);
     }
     m_values = values;
     QDialog::accept();

@@ -1,6 +1,7 @@
 #include "model/ui/AutoSaveDlg.h"
 
-#include "model/RangeMessage.h"
+#include "platform/qt/EnterMovesFocus.h"
+#include "platform/qt/IntField.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -14,7 +15,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <optional>
 
 namespace tembra {
 
@@ -70,10 +70,16 @@ void CAutoSaveDlg::Build(LONG interval) {
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* ok = buttons->addButton(QString::fromUtf8("決定"), QDialogButtonBox::AcceptRole);
     ok->setObjectName(IdName(1));
-    ok->setDefault(true);
     QPushButton* cancel =
         buttons->addButton(QString::fromUtf8("取消"), QDialogButtonBox::RejectRole);
     cancel->setObjectName(IdName(2));
+    // No default button: Enter moves on, and ends the dialog only on its buttons.
+    for (QPushButton* button : {ok, cancel}) {
+        button->setAutoDefault(false);
+    }
+    auto* enter = new CEnterMovesFocus(this);
+    enter->Watch({m_on, m_minutes});
+    enter->SetButtons(ok, cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &CAutoSaveDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CAutoSaveDlg::reject);
 
@@ -98,17 +104,12 @@ void CAutoSaveDlg::Step(int delta) {
 
 void CAutoSaveDlg::accept() {
     // The range is checked whether the switch is on or off: the interval is kept either way.
-    const std::optional<long> minutes =
-        ParseIntInRange(m_minutes->text().toStdString(), kMinMinutes, kMaxMinutes);
-    if (!minutes) {
-        ShowRangeMessage(kMinMinutes, kMaxMinutes);
-        if (m_minutes->isEnabled()) {
-            m_minutes->setFocus(Qt::OtherFocusReason);
-            m_minutes->selectAll();
-        }
+    int minutes = 0;
+    if (!ReadIntField(m_minutes, static_cast<int>(kMinMinutes), static_cast<int>(kMaxMinutes),
+                      minutes, kRangeMessages)) {
         return;
     }
-    *m_target = static_cast<LONG>(m_on->isChecked() ? *minutes : -*minutes);
+    *m_target = static_cast<LONG>(m_on->isChecked() ? minutes : -minutes);
     QDialog::accept();
 }
 

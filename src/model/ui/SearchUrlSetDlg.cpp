@@ -1,6 +1,7 @@
 #include "model/ui/SearchUrlSetDlg.h"
 
-#include "platform/Sjis.h"
+#include "platform/qt/Cp932Text.h"
+#include "platform/qt/EnterMovesFocus.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -19,14 +20,6 @@ namespace {
 
 QString IdName(int id) {
     return QString::number(id);
-}
-
-QString FromCp932(const std::string& text) {
-    return QString::fromStdString(Sjis::ToUtf8(text));
-}
-
-std::string ToCp932(const QString& text) {
-    return Sjis::FromUtf8(text.toStdString());
 }
 
 const char kAddRow[] = "（追加）";
@@ -74,8 +67,9 @@ CSearchUrlSetDlg::CSearchUrlSetDlg(QWidget* parent) : QDialog(parent) {
     connect(m_title, &QLineEdit::textChanged, this, &CSearchUrlSetDlg::UpdateSetButton);
     connect(m_url, &QLineEdit::textChanged, this, &CSearchUrlSetDlg::UpdateSetButton);
     // Enter in the fields moves between them.
-    connect(m_title, &QLineEdit::returnPressed, m_url, [this] { m_url->setFocus(); });
-    connect(m_url, &QLineEdit::returnPressed, m_title, [this] { m_title->setFocus(); });
+    auto* enter = new CEnterMovesFocus(this);
+    enter->Watch({m_title});
+    enter->SetAction(m_url, [this] { m_title->setFocus(); });
     auto* fields = new QGridLayout(address);
     fields->addWidget(new QLabel(QString::fromUtf8("タイトル："), address), 0, 0);
     fields->addWidget(m_title, 0, 1);
@@ -92,6 +86,7 @@ CSearchUrlSetDlg::CSearchUrlSetDlg(QWidget* parent) : QDialog(parent) {
     cancel->setAutoDefault(false);
     connect(buttons, &QDialogButtonBox::accepted, this, &CSearchUrlSetDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CSearchUrlSetDlg::reject);
+    enter->SetButtons(ok, cancel);
 
     auto* side = new QVBoxLayout;
     side->addWidget(m_up);

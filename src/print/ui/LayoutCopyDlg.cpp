@@ -3,6 +3,8 @@
 #include "platform/Sjis.h"
 #include "platform/StringTable.h"
 #include "platform/Ui.h"
+#include "platform/qt/Cp932Text.h"
+#include "platform/qt/EnterMovesFocus.h"
 #include "print/ui/LayoutCopyNameDlg.h"
 
 #include <QComboBox>
@@ -10,7 +12,6 @@
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -28,10 +29,6 @@ namespace fs = std::filesystem;
 constexpr UINT kSameFolder = 5122;
 constexpr UINT kNotReady = 5126;
 constexpr UINT kCannotCopy = 5911;
-
-QString FromCp932(const std::string& text) {
-    return QString::fromStdString(Sjis::ToUtf8(text));
-}
 
 // A path as the dialog shows it: without a trailing separator (the root stays "/").
 QString Shown(const fs::path& path) {
@@ -114,6 +111,11 @@ CLayoutCopyDlg::CLayoutCopyDlg(fs::path destination, std::vector<LayoutCopyDrive
             [this]() { m_copy->setEnabled(!m_layouts->selectedItems().isEmpty()); });
     connect(m_copy, &QPushButton::clicked, this, &CLayoutCopyDlg::CopySelected);
     connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
+    // Enter closes from the close button and opens the folder chosen in the folder list; on
+    // any other control it does nothing (no button is the default).
+    auto* enter = new CEnterMovesFocus(this);
+    enter->SetButtons(m_close, nullptr);
+    enter->SetAction(m_folders, [this] { OpenFolderEntry(m_folders->currentRow()); });
     resize(620, 380);
     if (!m_driveList.empty()) {
         SelectDrive(0);
@@ -193,18 +195,6 @@ void CLayoutCopyDlg::CopySelected() {
             break;
         }
     }
-}
-
-void CLayoutCopyDlg::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        if (m_close->hasFocus()) {
-            accept();
-        } else if (m_folders->hasFocus()) {
-            OpenFolderEntry(m_folders->currentRow());
-        }
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 } // namespace tembra

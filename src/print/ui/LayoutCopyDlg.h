@@ -56,9 +56,6 @@ public:
     // "書式の複写".
     void CopySelected();
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     void FillLists();
 

@@ -1,12 +1,11 @@
 #include "print/ui/LayoutCopyNameDlg.h"
 
 #include "platform/Ui.h"
+#include "platform/qt/EnterMovesFocus.h"
 #include "print/LayoutCopy.h"
 
-#include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -61,20 +60,13 @@ CLayoutCopyNameDlg::CLayoutCopyNameDlg(int masterMode, int* outcome, std::string
         button->setAutoDefault(false);
         button->setDefault(false);
     }
-    m_field->installEventFilter(this);
+    // Enter in the name field does nothing; on 決定 it checks the name, on 取消 it cancels.
+    auto* enter = new CEnterMovesFocus(this);
+    enter->SetAction(m_field, {});
+    enter->SetButtons(m_ok, m_cancel);
     connect(m_ok, &QPushButton::clicked, this, &CLayoutCopyNameDlg::accept);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
     resize(440, 220);
-}
-
-bool CLayoutCopyNameDlg::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_field && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 void CLayoutCopyNameDlg::accept() {

@@ -27,9 +27,6 @@ public:
     QPushButton* OkButton() const { return m_ok; }
     void accept() override;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     int m_masterMode;
     int* m_outcome;

@@ -1,4 +1,4 @@
-#include "model/RangeMessage.h"
+#include "platform/RangeMessage.h"
 
 #include "support/ScriptedUi.h"
 
