@@ -11,6 +11,7 @@
 #include "model/ui/RegisterModelDialogs.h"
 #include "platform/SaveRequests.h"
 #include "platform/StringTable.h"
+#include "platform/qt/RegisterPlatformDialogs.h"
 #include "print/ui/RegisterPrintDialogs.h"
 #include "shell/ChartViewWindow.h"
 #include "shell/ChartWindowFactory.h"
@@ -112,6 +113,7 @@ void CTembraApp::InstallDialogs() {
     // Until the print settings sheet is there the print goes on with the settings as they are.
     m_qtUi.Register("PrintSheet", [](DialogRequest&) { return IDOK; });
     // Each dialog library registers its own dialogs, once.
+    RegisterPlatformDialogs(m_qtUi);
     RegisterModelDialogs(m_qtUi);
     RegisterExchangeDialogs(m_qtUi);
     RegisterPrintDialogs(m_qtUi, m_config, [this] {

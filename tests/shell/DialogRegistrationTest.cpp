@@ -7,6 +7,7 @@
 #include "exchange/ui/RegisterExchangeDialogs.h"
 #include "model/ui/RegisterModelDialogs.h"
 #include "platform/qt/DialogRegistry.h"
+#include "platform/qt/RegisterPlatformDialogs.h"
 #include "print/ui/RegisterPrintDialogs.h"
 #include "shell/core/OptionCommands.h"
 
@@ -34,6 +35,9 @@ struct DialogLibrary {
 
 std::vector<DialogLibrary> DialogLibraries() {
     return {
+        {"platform/qt",
+         [](IDialogRegistry& r, const CConfigBase&) { RegisterPlatformDialogs(r); },
+         {"Color"}},
         {"model/ui",
          [](IDialogRegistry& r, const CConfigBase&) { RegisterModelDialogs(r); },
          {"AutoSave", "SearchUrlSettings"}},
