@@ -8,11 +8,11 @@
 #include "model/OperationState.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <deque>
 #include <limits>
 #include <span>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 namespace tembra {
@@ -95,45 +95,94 @@ bool KeepsSpans(const CKoutei& process, int linkMode) {
 // node and whatever starts or ends on it by the same amount, or neither), so the lists hold
 // through the pass; each contact is checked on the present dates before it is used. Nodes that
 // come to meet during a pass are met by the next one.
+//
+// Each process met is numbered, so that the walks of the steps mark what they took in plain
+// arrays: a walk along a long chain looks up every process it passes several times.
 class ContactLists {
 public:
+    // A process that may be met, with its number.
+    struct Contact {
+        CKoutei* process;
+        std::size_t id;
+    };
+
     explicit ContactLists(const ObList<CDataHeader>& selection) {
         const ObList<CDataHeader> none;
         KouteiContactIndex index;
         index.Build(selection, none);
         std::vector<CKoutei*> found;
         for (POSITION pos = selection.GetHeadPosition(); pos != nullptr;) {
-            if (const CKoutei* process = AsKoutei(selection.GetNext(pos))) {
+            if (CKoutei* process = AsKoutei(selection.GetNext(pos))) {
+                const std::size_t id = IdOf(process);
                 index.Candidates(*process, found);
-                m_ranges.emplace(process, Range{m_all.size(), found.size()});
-                m_all.insert(m_all.end(), found.begin(), found.end());
+                m_ranges[id] = Range{m_all.size(), found.size()};
+                for (CKoutei* other : found) {
+                    m_all.push_back(Contact{other, IdOf(other)});
+                }
             }
         }
     }
 
-    std::span<CKoutei* const> Of(const CKoutei& process) const {
-        const auto it = m_ranges.find(&process);
-        if (it == m_ranges.end()) {
+    // The number of a process of the selection; one past the last for any other.
+    std::size_t Find(const CKoutei& process) const {
+        const auto it = m_ids.find(&process);
+        return it != m_ids.end() ? it->second : m_ranges.size();
+    }
+    std::size_t Count() const { return m_ranges.size(); }
+
+    std::span<const Contact> Of(std::size_t id) const {
+        if (id >= m_ranges.size()) {
             return {};
         }
-        return std::span<CKoutei* const>(m_all).subspan(it->second.first, it->second.count);
+        return std::span<const Contact>(m_all).subspan(m_ranges[id].first, m_ranges[id].count);
     }
 
 private:
     struct Range {
-        std::size_t first;
-        std::size_t count;
+        std::size_t first = 0;
+        std::size_t count = 0;
     };
-    std::vector<CKoutei*> m_all;
-    std::unordered_map<const CKoutei*, Range> m_ranges;
+
+    std::size_t IdOf(CKoutei* process) {
+        const auto [it, added] = m_ids.emplace(process, m_ranges.size());
+        if (added) {
+            m_ranges.emplace_back();
+        }
+        return it->second;
+    }
+
+    std::vector<Contact> m_all;
+    std::unordered_map<const CKoutei*, std::size_t> m_ids;
+    std::vector<Range> m_ranges;
+};
+
+// Which processes the walk of a step has taken, by their numbers: a mark counts for the step
+// whose stamp it carries, so a new step starts with none without clearing the arrays.
+class StepMarks {
+public:
+    explicit StepMarks(std::size_t count) : m_collected(count, 0), m_removed(count, 0) {}
+
+    void NextStep() { ++m_stamp; }
+    bool IsCollected(std::size_t id) const { return m_collected[id] == m_stamp; }
+    bool IsRemoved(std::size_t id) const { return m_removed[id] == m_stamp; }
+    void Collect(std::size_t id) { m_collected[id] = m_stamp; }
+    void Uncollect(std::size_t id) { m_collected[id] = 0; }
+    void Remove(std::size_t id) { m_removed[id] = m_stamp; }
+
+private:
+    std::vector<std::uint64_t> m_collected;
+    std::vector<std::uint64_t> m_removed;
+    std::uint64_t m_stamp = 0;
 };
 
 // What one step of the adjustment of a process moves with it and how far it may go. The node
 // selections it changes for the step are undone by Restore.
 class AdjustStep {
 public:
-    AdjustStep(CKoutei& adjusted, CTimeSpan delta, const ContactLists& contacts)
-        : m_adjusted(adjusted), m_delta(delta), m_contacts(contacts) {}
+    AdjustStep(CKoutei& adjusted, CTimeSpan delta, const ContactLists& contacts, StepMarks& marks)
+        : m_adjusted(adjusted), m_delta(delta), m_contacts(contacts), m_marks(marks) {
+        m_marks.NextStep();
+    }
 
     // p gives way by its own spare days: its end stays.
     void AbsorbInSpareDays() {
@@ -143,10 +192,10 @@ public:
 
     // Walks from the adjusted process along its successors and the processes ending with it.
     void Collect() {
-        CKoutei* current = &m_adjusted;
+        ContactLists::Contact current{&m_adjusted, m_contacts.Find(m_adjusted)};
         bool firstSweep = true;
         for (;;) {
-            Sweep(*current, firstSweep);
+            Sweep(current, firstSweep);
             firstSweep = false;
             if (m_pending.empty()) {
                 return;
@@ -186,11 +235,13 @@ private:
     // One sweep over the selected processes that meet current. A successor or a process ending
     // with it that cannot give way stops the walk from this node: what this sweep took is
     // dropped again and current keeps its end.
-    void Sweep(CKoutei& current, bool firstSweep) {
+    void Sweep(const ContactLists::Contact& at, bool firstSweep) {
+        CKoutei& current = *at.process;
         std::size_t pushed = 0;
         std::size_t taken = 0;
-        for (CKoutei* other : m_contacts.Of(current)) {
-            if (other == &m_adjusted || m_removed.count(other) != 0) {
+        for (const ContactLists::Contact& contact : m_contacts.Of(at.id)) {
+            CKoutei* other = contact.process;
+            if (other == &m_adjusted || m_marks.IsRemoved(contact.id)) {
                 continue;
             }
             int part = 0;
@@ -203,7 +254,7 @@ private:
             if (otherPart != kContactStart && otherPart != kContactEnd) {
                 continue;
             }
-            if (!firstSweep && m_collected.count(other) != 0) {
+            if (!firstSweep && m_marks.IsCollected(contact.id)) {
                 // Already moving: it moves with this node too.
                 if (successor) {
                     other->SelectStartLand();
@@ -220,7 +271,7 @@ private:
                     DeselectEnd(*other); // it only loses length and spare days
                     Limit(other->GetSpareDays());
                 } else if (other->IsEndLandSelected() != 0) {
-                    m_pending.push_front(other);
+                    m_pending.push_front(contact);
                     ++pushed;
                 }
             } else if (m_delta < CTimeSpan() && !HasSpareDays(*other)) {
@@ -236,17 +287,19 @@ private:
                     m_pending.pop_front();
                 }
                 for (; taken > 0; --taken) {
-                    m_collected.erase(m_moved.back());
+                    m_marks.Uncollect(m_takenIds.back());
+                    m_takenIds.pop_back();
                     m_moved.pop_back();
                 }
                 DeselectEnd(current);
                 return;
             }
             m_moved.push_back(other);
-            m_collected.insert(other);
+            m_takenIds.push_back(contact.id);
+            m_marks.Collect(contact.id);
             ++taken;
             if (firstSweep) {
-                m_removed.insert(other);
+                m_marks.Remove(contact.id);
             }
         }
     }
@@ -254,12 +307,14 @@ private:
     CKoutei& m_adjusted;
     const CTimeSpan m_delta;
     const ContactLists& m_contacts;
+    // Collected: taken into m_moved. Removed: taken by the first sweep, so that later sweeps
+    // do not meet them again.
+    StepMarks& m_marks;
     CTimeSpan m_limit{std::numeric_limits<std::int32_t>::max()};
     std::vector<CKoutei*> m_moved;
-    std::unordered_set<const CKoutei*> m_collected;
-    // Taken by the first sweep: later sweeps do not meet them again.
-    std::unordered_set<const CKoutei*> m_removed;
-    std::deque<CKoutei*> m_pending;
+    // The numbers of m_moved, in the same order.
+    std::vector<std::size_t> m_takenIds;
+    std::deque<ContactLists::Contact> m_pending;
     std::vector<CKoutei*> m_startsOff;
     std::vector<CKoutei*> m_endsOff;
 };
@@ -470,6 +525,7 @@ void CTembraDoc::StretchKoutei(CTimeSpan offset, int rows, [[maybe_unused]] int 
 
 int CTembraDoc::AdjustKoutei(KouteiLinkList& records, BOOL adjustSpare, BOOL noRedraw, int mode) {
     const ContactLists contacts(GetSelList());
+    StepMarks marks(contacts.Count());
     IKouteiDocument& seam = m_seams.Koutei();
 
     int result = 1;
@@ -490,7 +546,7 @@ int CTembraDoc::AdjustKoutei(KouteiLinkList& records, BOOL adjustSpare, BOOL noR
         const CTimeSpan delta = saved - current;
         CTimeSpan remaining = delta < CTimeSpan() ? -delta : delta;
         while (remaining > CTimeSpan()) {
-            AdjustStep step(*process, delta, contacts);
+            AdjustStep step(*process, delta, contacts, marks);
             if (delta > CTimeSpan() && HasSpareDays(*process)) {
                 step.AbsorbInSpareDays();
             } else {

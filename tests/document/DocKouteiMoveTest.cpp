@@ -271,6 +271,20 @@ INSTANTIATE_TEST_SUITE_P(
                     AdjustCase{"successor_spare_days_stop_the_push",
                                {{"A", 8, 10, 1, 1}, {"B", 10, 17, 1, 1, 3}, {"C", 17, 24, 1, 1}},
                                {{"A", 11, 13, 0}, {"B", 13, 19, 2}, {"C", 19, 26, 0}}},
+                    // A from Friday to Tuesday moves to Monday and Wednesday: two days short. B's
+                    // one spare day takes the first; the second pushes B whole and C with it.
+                    AdjustCase{"successor_spare_days_take_part_of_the_push",
+                               {{"A", 8, 12, 1, 1}, {"B", 12, 19, 1, 1, 1}, {"C", 19, 26, 1, 1}},
+                               {{"A", 11, 15, 0}, {"B", 15, 21, 0}, {"C", 21, 28, 0}}},
+                    // B and E both start on A's end: B (and C after it) is pushed whole, E only
+                    // gives up one of its two spare days.
+                    AdjustCase{
+                        "one_process_pushes_two",
+                        {{"A", 8, 10, 1, 1},
+                         {"B", 10, 17, 1, 1},
+                         {"C", 17, 24, 1, 1},
+                         {"E", 10, 17, 1, 5, 2, kLineShapeElbowVH}},
+                        {{"A", 11, 13, 0}, {"B", 13, 20, 0}, {"C", 20, 27, 0}, {"E", 13, 19, 1}}},
                     AdjustCase{"grown_too_long_keeps_its_end",
                                {{"A", 7, 10, 1, 1}, {"B", 10, 17, 1, 1}, {"C", 17, 24, 1, 1}},
                                {{"A", 8, 12, 1}, {"B", 12, 19, 0}, {"C", 19, 26, 0}}},
