@@ -1,8 +1,8 @@
 #include "exchange/ui/FileOpenDlg.h"
 
 #include "exchange/FilePreview.h"
-#include "platform/Sjis.h"
 #include "platform/Ui.h"
+#include "platform/qt/Cp932Text.h"
 
 #include <QAbstractItemView>
 #include <QGridLayout>
@@ -11,14 +11,6 @@
 #include <filesystem>
 
 namespace tembra {
-
-namespace {
-
-QString FromCp932(const std::string& text) {
-    return QString::fromStdString(Sjis::ToUtf8(text));
-}
-
-} // namespace
 
 CFileOpenDlg::CFileOpenDlg(bool open, QWidget* parent) : QFileDialog(parent) {
     setOption(QFileDialog::DontUseNativeDialog, true);

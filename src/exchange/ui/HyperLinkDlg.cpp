@@ -1,7 +1,7 @@
 #include "exchange/ui/HyperLinkDlg.h"
 
-#include "platform/Sjis.h"
 #include "platform/StringTable.h"
+#include "platform/qt/Cp932Text.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
@@ -16,18 +16,6 @@
 #include <QVBoxLayout>
 
 namespace tembra {
-
-namespace {
-
-QString FromCp932(const std::string& text) {
-    return QString::fromStdString(Sjis::ToUtf8(text));
-}
-
-std::string ToCp932(const QString& text) {
-    return Sjis::FromUtf8(text.toStdString());
-}
-
-} // namespace
 
 CHyperLinkDlg::CHyperLinkDlg(UINT captionId, QWidget* parent) : QDialog(parent) {
     setObjectName(QString::number(IDD));
@@ -130,7 +118,7 @@ void CHyperLinkDlg::Browse() {
         return;
     }
     TakeValues();
-    m_strTarget = Sjis::FromUtf8(path.toStdString());
+    m_strTarget = ToCp932(path);
     ShowValues();
 }
 

@@ -3,6 +3,7 @@
 #include "platform/Sjis.h"
 #include "platform/StringTable.h"
 #include "platform/Ui.h"
+#include "platform/qt/Cp932Text.h"
 
 #include <QFontDatabase>
 #include <QGroupBox>
@@ -19,10 +20,6 @@ namespace {
 
 constexpr UINT kAskDelete = 5114;
 constexpr UINT kCannotDelete = 5910;
-
-QString FromCp932(const std::string& text) {
-    return QString::fromStdString(Sjis::ToUtf8(text));
-}
 
 } // namespace
 
