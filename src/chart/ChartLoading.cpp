@@ -26,7 +26,6 @@ namespace tembra {
 namespace {
 
 constexpr UINT IDS_NO_DATA = 5012;
-constexpr std::int64_t kDaySeconds = 86400;
 
 // The time itself when it is 00:00 of its day (in the charts' zone), else 00:00 of the next day.
 CTime CeilToDay(const CTime& time) {

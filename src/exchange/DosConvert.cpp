@@ -42,8 +42,6 @@ constexpr std::array<ColorIndex, 8> kColorIndices{{
     {0xC0C0C0, 12},
 }};
 
-using Exchange::kDaySeconds;
-
 // A signed word: the elapsed-day words count below 0 as well.
 int Signed(WORD w) {
     return static_cast<short>(w);

@@ -26,7 +26,6 @@ namespace {
 
 using Dos::kLayerCount;
 using Dos::kMaxLayer;
-using Exchange::kDaySeconds;
 // The size settings the scale factors give are held within these.
 constexpr int kMinSize = 5;
 constexpr int kMaxSize = 100;

@@ -35,7 +35,7 @@ namespace tembra {
 namespace {
 
 // A day in seconds, for the times of day that the records hold as parts of it.
-constexpr double kDay = static_cast<double>(Exchange::kDaySeconds);
+constexpr double kDay = static_cast<double>(kDaySeconds);
 // The drawing style of a group (the shape styles are the kinds less one).
 constexpr short kGroupStyle = 17;
 
@@ -328,11 +328,11 @@ void CDosConvert::WriteZukeiPoint(Dos::Bytes& record, std::size_t dateAt, std::s
         record.PutDate(dateAt, TimeToDos(day));
     } else {
         const std::int64_t span = (date - m_nobeBase).GetTimeSpan();
-        std::int64_t days = span / Exchange::kDaySeconds;
-        if (span % Exchange::kDaySeconds < 0) {
+        std::int64_t days = span / kDaySeconds;
+        if (span % kDaySeconds < 0) {
             --days;
         }
-        seconds = span - days * Exchange::kDaySeconds;
+        seconds = span - days * kDaySeconds;
         record.PutDate(dateAt, NobeDaysToDos(days, m_nobeUnit, true));
     }
     record.PutFloat(timeAt, static_cast<float>(static_cast<double>(seconds) / kDay));

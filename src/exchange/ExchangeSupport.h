@@ -3,6 +3,7 @@
 // code, the message of a damaged file and the one message that tells what an import left out.
 #pragma once
 
+#include "platform/Time.h"
 #include "platform/Types.h"
 
 #include <cstdint>
@@ -10,9 +11,6 @@
 #include <string_view>
 
 namespace tembra::Exchange {
-
-// The seconds of a day, in which the files count times of day and day counts.
-inline constexpr std::int64_t kDaySeconds = 86400;
 
 // Row numbers as files count them: 1 to 10000 (the chart's rows 0 to 9999).
 inline constexpr int kFirstFileRow = 1;

@@ -30,7 +30,6 @@ constexpr UINT IDS_OPEN_TITLE = 61440;
 constexpr const char* kTag = "QKRTOOL_ASC";
 constexpr double kMinVersion = 3.0;
 constexpr int kEndMark = -9999;
-using Exchange::kDaySeconds;
 constexpr int kHolidaysPerLine = 10;
 constexpr BYTE kHolidayFlag = 0x20;
 constexpr std::size_t kFaceBytes = 127;

@@ -28,7 +28,6 @@ using Exchange::J;
 namespace {
 
 using Dos::kMaxLayer;
-using Exchange::kDaySeconds;
 // Item cells of the first column: at most these rows are written.
 constexpr int kMaxKoumokuRows = 130;
 // The DOS limits of an elapsed-day chart (in the unit's counts).

@@ -29,7 +29,6 @@ constexpr std::string_view kMacroFileName = "$F$";
 // The month-and-day macro since 5.80; older files wrote "$実$" for it.
 constexpr std::string_view kMacroMonthDay = "$\x93\xfa\x8e\x9e{mm/dd}$"; // $日時{mm/dd}$
 
-constexpr std::int64_t kDaySeconds = 86400;
 constexpr std::int64_t kHourSeconds = 3600;
 
 // The document template string of the chart documents; its fifth line is the default extension.

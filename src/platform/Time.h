@@ -12,6 +12,8 @@
 namespace tembra {
 
 constexpr std::int64_t kChartZoneOffsetSeconds = 9 * 3600;
+// The seconds of a day: a chart day is always a whole day of its zone, which keeps no summer time.
+inline constexpr std::int64_t kDaySeconds = 86400;
 
 class CTimeSpan {
 public:
@@ -21,7 +23,7 @@ public:
         : m_span(((days * 24 + hours) * 60 + minutes) * 60 + seconds) {}
 
     constexpr std::int64_t GetTimeSpan() const { return m_span; }
-    constexpr std::int64_t GetDays() const { return m_span / 86400; }
+    constexpr std::int64_t GetDays() const { return m_span / kDaySeconds; }
     constexpr std::int64_t GetTotalHours() const { return m_span / 3600; }
     constexpr std::int64_t GetTotalMinutes() const { return m_span / 60; }
     constexpr std::int64_t GetTotalSeconds() const { return m_span; }

@@ -38,7 +38,6 @@ constexpr std::string_view kMacroWorkHours = "$\x8e\xc0\x8e\x9e$"; // $実時$
 constexpr std::string_view kMonthDay = "%m/%d";
 constexpr std::string_view kSpanArrow = "->";
 
-constexpr std::int64_t kDaySeconds = 86400;
 constexpr std::int64_t kHourSeconds = 3600;
 
 // "%ld", or "%ld.%d" with the part below the unit when it is not 0.

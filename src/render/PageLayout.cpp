@@ -23,7 +23,6 @@ namespace tembra {
 
 namespace {
 
-constexpr std::int64_t kDaySeconds = 86400;
 constexpr std::array<int, CPageLayout::kZoomCount> kZoomTable = {25,  50,  75,  100,
                                                                  150, 200, 300, 400};
 // Bounds and rectangles handed to invalidation are this much larger on every side.

@@ -29,7 +29,6 @@ namespace {
 
 constexpr CTimeSpan kOneDay(1, 0, 0, 0);
 constexpr CTimeSpan kOneHour(0, 1, 0, 0);
-constexpr std::int64_t kDaySeconds = 86400;
 constexpr double kSecondsPerDay = 86400.0;
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr int kMonthsPerYear = 12;

@@ -25,7 +25,6 @@ namespace tembra {
 
 namespace {
 
-constexpr std::int64_t kDaySeconds = 86400;
 constexpr CTimeSpan kOneDay(1, 0, 0, 0);
 constexpr CTimeSpan kOneHour(0, 1, 0, 0);
 constexpr CTimeSpan kMinuteStep(0, 0, 5, 0);

@@ -24,7 +24,6 @@ namespace {
 
 constexpr UINT IDS_NO_DATA = 5012;
 constexpr UINT IDS_NO_SHAPE_DATA = 5021;
-constexpr std::int64_t kDaySeconds = 86400;
 constexpr std::int64_t kHourSeconds = 3600;
 
 // Truncation toward zero of a coordinate that may lie far outside the shapes' range, held to
