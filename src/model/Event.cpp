@@ -2,6 +2,7 @@
 
 #include "model/Calendar.h"
 #include "model/SyokiSet.h"
+#include "model/TextMacros.h"
 #include "model/Utility.h"
 #include "platform/ByteOrder.h"
 #include "platform/Document.h"
@@ -17,15 +18,6 @@ namespace tembra {
 
 namespace {
 
-// The macros, in CP932.
-constexpr std::string_view kMacroDate = "$\x93\xfa\x8e\x9e$";       // $日時$
-constexpr std::string_view kMacroDateFormat = "$\x93\xfa\x8e\x9e{"; // $日時{
-constexpr std::string_view kMacroFormatEnd = "}$";
-constexpr std::string_view kMacroNobeDays = "$\x89\x84$";          // $延$
-constexpr std::string_view kMacroNobeHours = "$\x89\x84\x8e\x9e$"; // $延時$
-constexpr std::string_view kMacroWorkDays = "$\x8e\xc0$";          // $実$
-constexpr std::string_view kMacroWorkHours = "$\x8e\xc0\x8e\x9e$"; // $実時$
-constexpr std::string_view kMacroFileName = "$F$";
 // The month-and-day macro since 5.80; older files wrote "$実$" for it.
 constexpr std::string_view kMacroMonthDay = "$\x93\xfa\x8e\x9e{mm/dd}$"; // $日時{mm/dd}$
 

@@ -4,6 +4,7 @@
 #include "model/SyokiSet.h"
 #include "model/Utility.h"
 #include "platform/DC.h"
+#include "render/LabelTextDraw.h"
 #include "render/PageLayout.h"
 
 #include <algorithm>
@@ -53,44 +54,17 @@ LOGFONT ScaledFont(const CEvent& event, const CPageLayout& layout, bool swapFact
     return font;
 }
 
-// Length along the writing direction and thickness of the text.
-struct TextExtent {
-    int length = 0;
-    int thickness = 0;
-};
-
 TextExtent EstimateText(const CEvent& event, const LOGFONT& font) {
     const std::int64_t length =
         static_cast<std::int64_t>(std::abs(font.lfWidth)) * event.GetText().size();
     return {ClampedInt(length), ClampedInt(std::abs(font.lfHeight))};
 }
 
-// Vertical text with upright single-byte runs, run by run as it is drawn: the upright runs add
-// their height to the column and their width makes its thickness, the turned runs the other way
-// round.
+// Vertical text with upright single-byte runs.
 TextExtent MeasureVertical(CDC* dc, const CEvent& event, const CPageLayout& layout,
                            const std::string& text) {
     const LOGFONT upright = GetEventUprightFont(event, layout);
-    const LOGFONT turned = GetEventTextFont(event, layout);
-    std::int64_t length = 0;
-    int thickness = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        int charClass = kCharOther;
-        const std::string run = NextCharRun(text, i, charClass);
-        if (run.empty()) {
-            continue;
-        }
-        if (charClass == kCharSingle) {
-            const CSize size = MeasureText(dc, upright, run);
-            length += std::abs(size.cy);
-            thickness = std::max<int>(thickness, std::abs(size.cx));
-        } else {
-            const CSize size = MeasureText(dc, turned, run);
-            length += std::abs(size.cx);
-            thickness = std::max<int>(thickness, std::abs(size.cy));
-        }
-    }
-    return {ClampedInt(length), thickness};
+    return MeasureUprightRuns(dc, upright, GetEventTextFont(event, layout), text);
 }
 
 TextExtent LayOutText(const CEvent& event, const CPageLayout& layout, CDC* dc) {

@@ -4,6 +4,7 @@
 #include "model/ConfigChart.h"
 #include "model/DcUtility.h"
 #include "model/SyokiSet.h"
+#include "model/TextMacros.h"
 #include "model/Utility.h"
 #include "model/Yogo.h"
 #include "platform/Sjis.h"
@@ -27,14 +28,6 @@ namespace tembra {
 
 namespace {
 
-// The macros of term texts, in CP932.
-constexpr std::string_view kMacroDate = "$\x93\xfa\x8e\x9e$";       // $日時$
-constexpr std::string_view kMacroDateFormat = "$\x93\xfa\x8e\x9e{"; // $日時{
-constexpr std::string_view kMacroFormatEnd = "}$";
-constexpr std::string_view kMacroNobeDays = "$\x89\x84$";          // $延$
-constexpr std::string_view kMacroNobeHours = "$\x89\x84\x8e\x9e$"; // $延時$
-constexpr std::string_view kMacroWorkDays = "$\x8e\xc0$";          // $実$
-constexpr std::string_view kMacroWorkHours = "$\x8e\xc0\x8e\x9e$"; // $実時$
 constexpr std::string_view kMonthDay = "%m/%d";
 constexpr std::string_view kSpanArrow = "->";
 

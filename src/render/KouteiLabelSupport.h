@@ -5,6 +5,7 @@
 
 #include "model/AttrBlocks.h"
 #include "platform/Types.h"
+#include "render/LabelTextDraw.h"
 
 #include <cstdint>
 
@@ -42,12 +43,6 @@ LOGFONT FactoredFont(const CElemAttr& attr, LOGFONT font, const CPageLayout& lay
 LOGFONT TextFont(const CElemAttr& attr, const LOGFONT& base, const CPageLayout& layout, bool zoom);
 
 // ---- Stacks and boxes
-
-// Length along the writing direction and thickness across it.
-struct TextExtent {
-    int length = 0;
-    int thickness = 0;
-};
 
 // How far below the line a hanging stack begins: twice the line's drawn width (the pen of the
 // width code, or the rectangle bar's half height below its middle).

@@ -44,32 +44,6 @@ LOGFONT DefaultYogoFont(const CPageLayout& layout, const CYogo& term) {
     return defaults != nullptr ? defaults->GetLogFont() : term.GetLogFont();
 }
 
-// Vertical text whose single-byte runs stand upright, run by run: the upright runs add their
-// height to the column and their width counts for its thickness, the turned runs the other
-// way round.
-TextExtent MeasureUprightColumn(CDC* dc, const LOGFONT& upright, const LOGFONT& turned,
-                                const std::string& text) {
-    std::int64_t length = 0;
-    int thickness = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        int charClass = kCharOther;
-        const std::string run = NextCharRun(text, i, charClass);
-        if (run.empty()) {
-            continue;
-        }
-        if (charClass == kCharSingle) {
-            const CSize size = MeasureText(dc, upright, run);
-            length += std::abs(size.cy);
-            thickness = std::max<int>(thickness, std::abs(size.cx));
-        } else {
-            const CSize size = MeasureText(dc, turned, run);
-            length += std::abs(size.cx);
-            thickness = std::max<int>(thickness, std::abs(size.cy));
-        }
-    }
-    return {Clamped(length), thickness};
-}
-
 // The extent of a label text as events measure theirs: the estimate |font width| x bytes of
 // the unexpanded text (twice as long for the layout's quick text without macros), or the
 // expanded text measured on the device context.
@@ -88,8 +62,8 @@ TextExtent LabelExtent(const CElemAttr& attr, const LOGFONT& base, const CPageLa
         return estimate;
     }
     if (vertical && upright) {
-        return MeasureUprightColumn(dc, FactoredFont(attr, base, layout, false, true), font,
-                                    expanded);
+        return MeasureUprightRuns(dc, FactoredFont(attr, base, layout, false, true), font,
+                                  expanded);
     }
     const CSize size = MeasureText(dc, font, expanded);
     return {std::abs(static_cast<int>(size.cx)), std::abs(static_cast<int>(size.cy))};

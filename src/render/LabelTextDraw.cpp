@@ -6,7 +6,9 @@
 #include "render/PageLayout.h"
 #include "render/StyledDraw.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstdlib>
 
 namespace tembra {
@@ -54,6 +56,29 @@ void DrawUprightRuns(CDC* dc, const LOGFONT& upright, const LOGFONT& turned, con
             current -= std::abs(turned.lfWidth) * static_cast<int>(run.size());
         }
     }
+}
+
+TextExtent MeasureUprightRuns(CDC* dc, const LOGFONT& upright, const LOGFONT& turned,
+                              const std::string& text) {
+    std::int64_t length = 0;
+    int thickness = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        int charClass = kCharOther;
+        const std::string run = NextCharRun(text, i, charClass);
+        if (run.empty()) {
+            continue;
+        }
+        if (charClass == kCharSingle) {
+            const CSize size = MeasureText(dc, upright, run);
+            length += std::abs(size.cy);
+            thickness = std::max<int>(thickness, std::abs(size.cx));
+        } else {
+            const CSize size = MeasureText(dc, turned, run);
+            length += std::abs(size.cx);
+            thickness = std::max<int>(thickness, std::abs(size.cy));
+        }
+    }
+    return {ClampCoord(length), thickness};
 }
 
 } // namespace tembra

@@ -12,6 +12,12 @@ namespace tembra {
 class CDC;
 class CPageLayout;
 
+// Length along the writing direction and thickness across it.
+struct TextExtent {
+    int length = 0;
+    int thickness = 0;
+};
+
 // The hyperlink mark: a red right triangle in the rectangle's top-right corner.
 void DrawHyperlinkMark(CDC* dc, const CPageLayout& layout, const CRect& rect, int rop);
 
@@ -20,5 +26,10 @@ void DrawHyperlinkMark(CDC* dc, const CPageLayout& layout, const CRect& rect, in
 // double-byte and blank runs in the turned (vertical-writing) font.
 void DrawUprightRuns(CDC* dc, const LOGFONT& upright, const LOGFONT& turned, const CRect& rect,
                      int x, int y, const std::string& text, COLORREF color, int rop);
+
+// The extent of such a column, run by run as it is drawn: the upright runs add their height to
+// the column and their width makes its thickness, the turned runs the other way round.
+TextExtent MeasureUprightRuns(CDC* dc, const LOGFONT& upright, const LOGFONT& turned,
+                              const std::string& text);
 
 } // namespace tembra
