@@ -8,6 +8,7 @@
 #include <QDesktopServices>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 #include <QUrl>
 
 namespace tembra {
@@ -118,6 +119,14 @@ void CQtUiServices::ModeChanged() {
 
 bool CQtUiServices::OpenUrl(const std::string& url) {
     return QDesktopServices::openUrl(QUrl(QString::fromStdString(Sjis::ToUtf8(url))));
+}
+
+void CQtUiServices::PostCommand(UINT id) {
+    if (!m_command) {
+        return;
+    }
+    // The handler is copied: the services may be told of another before the timer runs.
+    QTimer::singleShot(0, qApp, [handler = m_command, id] { handler(id); });
 }
 
 int CQtUiServices::RunDialog(DialogRequest& request) {
