@@ -139,9 +139,17 @@ private:
     std::unique_ptr<CTembraFrame> m_frame;
 };
 
-MouseChart& Chart() {
-    static MouseChart chart;
+// Made at its first use, gone before the application object (its window needs it).
+std::unique_ptr<MouseChart>& ChartHolder() {
+    static std::unique_ptr<MouseChart> chart;
     return chart;
+}
+
+MouseChart& Chart() {
+    if (!ChartHolder()) {
+        ChartHolder() = std::make_unique<MouseChart>();
+    }
+    return *ChartHolder();
 }
 
 // Moves between two points of the chart area, each a full trip through the window.
@@ -182,5 +190,6 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    ChartHolder().reset();
     return 0;
 }
