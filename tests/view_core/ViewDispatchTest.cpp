@@ -228,32 +228,36 @@ TEST_F(ViewDispatchTest, TheShiftLockKeepsADragOnOneAxis) {
         LONG operation;
         WORD subState;
         UINT flags;
+        CPoint start;
         CPoint to;
         CPoint seen;
     };
-    const CPoint start(1000, -500);
     const Case cases[] = {
-        {"further across", Op::kOpDraw, 2, MK_SHIFT, {1060, -530}, {1060, -500}},
-        {"further down", Op::kOpDraw, 2, MK_SHIFT, {1030, -560}, {1000, -560}},
-        {"a tie keeps the start's x", Op::kOpDraw, 2, MK_SHIFT, {1030, -530}, {1000, -530}},
-        {"without Shift", Op::kOpDraw, 2, 0, {1060, -530}, {1060, -530}},
-        {"at rest", Op::kOpDraw, 0, MK_SHIFT, {1060, -530}, {1060, -530}},
-        {"in the edit operation", Op::kOpEdit, 2, MK_SHIFT, {1060, -530}, {1060, -530}},
-        {"while picking", Op::kOpMovePick, 2, MK_SHIFT, {1060, -530}, {1060, -530}},
+        {"further across", Op::kOpDraw, 2, MK_SHIFT, {100, 100}, {160, 130}, {160, 100}},
+        {"a tie keeps the start's x", Op::kOpDraw, 2, MK_SHIFT, {100, 100}, {130, 130}, {100, 130}},
+        {"further down", Op::kOpDraw, 2, MK_SHIFT, {1000, -500}, {1030, -560}, {1000, -560}},
+        {"without Shift", Op::kOpDraw, 2, 0, {1000, -500}, {1060, -530}, {1060, -530}},
+        {"at rest", Op::kOpDraw, 0, MK_SHIFT, {1000, -500}, {1060, -530}, {1060, -530}},
+        {"in the edit operation",
+         Op::kOpEdit,
+         2,
+         MK_SHIFT,
+         {1000, -500},
+         {1060, -530},
+         {1060, -530}},
+        {"while picking", Op::kOpMovePick, 2, MK_SHIFT, {1000, -500}, {1060, -530}, {1060, -530}},
     };
     CPoint seen;
     SpyOnAllSlots();
-    View().SetEditFunction(Slot::KouteiDraw, [&](CDC*) {
+    const auto note = [&](CDC*) {
         seen = View().GetMouseEvent().GetPoint();
         return TRUE;
-    });
-    View().SetEditFunction(Slot::KouteiPick, [&](CDC*) {
-        seen = View().GetMouseEvent().GetPoint();
-        return TRUE;
-    });
+    };
+    View().SetEditFunction(Slot::KouteiDraw, note);
+    View().SetEditFunction(Slot::KouteiPick, note);
     for (const Case& c : cases) {
         SetState(Op::kModeKoutei, c.operation, c.subState);
-        View().GetMouseEvent().SetPoint(start);
+        View().GetMouseEvent().SetPoint(c.start);
         View().GetMouseEvent().StoreStart();
         At(CMouseEvent::kMove, c.flags, c.to);
         EXPECT_EQ(seen, c.seen) << c.what;
