@@ -6,6 +6,7 @@
 
 #include "model/ConfigBase.h"
 #include "platform/DC.h"
+#include "view/ModeCursors.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -172,6 +173,48 @@ TEST_F(ViewMouseWindowTest, TheCrossHairInvertedTwiceLeavesThePictureAsItWas) {
     }
     EXPECT_FALSE(view.IsCrossShown());
     EXPECT_EQ(Pane().BackingImage(), before) << "byte for byte";
+}
+
+} // namespace
+} // namespace tembra
+
+namespace tembra {
+namespace {
+
+TEST(ViewCursorShapeTest, EachCursorIdHasItsShapeAndAnUnknownOneNone) {
+    struct Case {
+        int id;
+        std::optional<Qt::CursorShape> shape; // none: a cursor drawn by the view
+        QPoint hotSpot;
+    };
+    const Case cases[] = {
+        {IViewHost::kCursorArrow, Qt::ArrowCursor, {}},
+        {IViewHost::kCursorSize, Qt::SizeAllCursor, {}},
+        {IViewHost::kCursorSizeNWSE, Qt::SizeFDiagCursor, {}},
+        {IViewHost::kCursorSizeNESW, Qt::SizeBDiagCursor, {}},
+        {IViewHost::kCursorSizeWE, Qt::SizeHorCursor, {}},
+        {IViewHost::kCursorSizeNS, Qt::SizeVerCursor, {}},
+        {IViewHost::kCursorAreaZoom, Qt::CrossCursor, {}},
+        {1193, std::nullopt, {0, 0}}, // edit: an arrow
+        {1501, std::nullopt, {8, 8}}, // draw: a cross
+        {1669, std::nullopt, {0, 0}},
+        {228, std::nullopt, {0, 0}},
+        {272, std::nullopt, {0, 0}},
+    };
+    for (const Case& c : cases) {
+        const std::optional<QCursor> cursor = ViewCursor(c.id);
+        ASSERT_TRUE(cursor.has_value()) << c.id;
+        if (c.shape) {
+            EXPECT_EQ(cursor->shape(), *c.shape) << c.id;
+        } else {
+            EXPECT_EQ(cursor->shape(), Qt::BitmapCursor) << c.id;
+            EXPECT_FALSE(cursor->pixmap().isNull()) << c.id;
+            EXPECT_EQ(cursor->hotSpot(), c.hotSpot) << c.id;
+        }
+    }
+    for (const int unknown : {1, 1174, 1199, 40000}) {
+        EXPECT_FALSE(ViewCursor(unknown).has_value()) << unknown;
+    }
 }
 
 } // namespace
