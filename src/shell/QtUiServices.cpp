@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <QUrl>
@@ -52,6 +53,28 @@ QMessageBox::Icon IconOf(UINT type) {
     }
 }
 
+// A window that holds the mouse (a drag of the chart) lends it to a box or a menu for as long as
+// that is open: under a grab the box could not be clicked. It is taken back after, when the
+// window is still there to hold it.
+class LendMouseGrab {
+public:
+    LendMouseGrab() : m_holder(QWidget::mouseGrabber()) {
+        if (m_holder) {
+            m_holder->releaseMouse();
+        }
+    }
+    ~LendMouseGrab() {
+        if (m_holder && m_holder->isVisible() && QWidget::mouseGrabber() == nullptr) {
+            m_holder->grabMouse();
+        }
+    }
+    LendMouseGrab(const LendMouseGrab&) = delete;
+    LendMouseGrab& operator=(const LendMouseGrab&) = delete;
+
+private:
+    QPointer<QWidget> m_holder;
+};
+
 } // namespace
 
 void CQtUiServices::Register(const std::string& name, DialogHandler handler) {
@@ -78,7 +101,10 @@ int CQtUiServices::MessageBox(const std::string& text, UINT type, UINT stringId)
     if (defaultIndex < answers.size()) {
         box.setDefaultButton(static_cast<QPushButton*>(answers[defaultIndex].first));
     }
-    box.exec();
+    {
+        const LendMouseGrab lend;
+        box.exec();
+    }
     for (const auto& [button, answer] : answers) {
         if (box.clickedButton() == button) {
             return answer;
@@ -134,6 +160,7 @@ int CQtUiServices::RunDialog(DialogRequest& request) {
     if (it == m_dialogs.end()) {
         return IDCANCEL;
     }
+    const LendMouseGrab lend;
     return it->second(request);
 }
 

@@ -217,3 +217,41 @@ TEST_F(ChartMouseTest, TheIdlePulseEndsTheCrossHairOffTheView) {
 
 } // namespace
 } // namespace tembra
+
+namespace tembra {
+namespace {
+
+TEST_F(ChartMouseTest, ABoxOrAMenuBorrowsTheMouseAWindowHolds) {
+    CTembraViewWnd& pane = OpenPane();
+    struct Case {
+        const char* what;
+        std::function<void()> open;
+    };
+    PopupMenuRequest menu;
+    menu.menuId = 7;
+    const Case cases[] = {
+        {"a message box", [this] { app->QtUi().MessageBox("?", MB_OK, 0); }},
+        {"a context menu", [this, &menu] { app->QtUi().RunDialog(menu); }},
+    };
+    for (const Case& c : cases) {
+        pane.SetCapture();
+        ASSERT_EQ(QWidget::mouseGrabber(), pane.viewport()) << c.what;
+        std::optional<QWidget*> grabberWhileOpen;
+        QTimer::singleShot(50, [&grabberWhileOpen] {
+            grabberWhileOpen = QWidget::mouseGrabber();
+            if (QWidget* box = QApplication::activeModalWidget()) {
+                box->close();
+            } else if (QWidget* popup = QApplication::activePopupWidget()) {
+                popup->close();
+            }
+        });
+        c.open();
+        ASSERT_TRUE(grabberWhileOpen.has_value()) << c.what;
+        EXPECT_NE(*grabberWhileOpen, pane.viewport()) << c.what;
+        EXPECT_EQ(QWidget::mouseGrabber(), pane.viewport()) << c.what << ": taken back";
+        pane.ReleaseCapture();
+    }
+}
+
+} // namespace
+} // namespace tembra

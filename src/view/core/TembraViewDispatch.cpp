@@ -274,15 +274,8 @@ void CTembraView::ShowPopupMenu(UINT id) {
     PopupMenuRequest request;
     request.menuId = id;
     AppendExecURLMenu(request, id);
-    // The menu takes the mouse while it is open; a gesture's capture comes back after it.
-    const bool captured = m_host.HasCapture();
-    if (captured) {
-        m_host.ReleaseCapture();
-    }
+    // The user interface lends the menu the mouse a window may hold while it is open.
     const int answer = Ui().RunDialog(request);
-    if (captured) {
-        m_host.SetCapture();
-    }
     if (answer == IDOK && request.chosen != 0) {
         Ui().PostCommand(request.chosen);
     }
