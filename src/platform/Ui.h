@@ -58,6 +58,10 @@ public:
     virtual bool OpenUrl(const std::string& url) = 0;
     // Runs a modal dialog with the request's data; returns IDOK or IDCANCEL.
     virtual int RunDialog(DialogRequest& request) = 0;
+    // Runs a menu command of the main window once the current input has been handled (a
+    // command posted to the main window). Services without a main window have no commands to
+    // run and drop it.
+    virtual void PostCommand(UINT id) { static_cast<void>(id); }
 };
 
 // The answer a box of this type gives when nobody is there to click: the first button that goes

@@ -50,6 +50,28 @@ QWidget* CChartViewWindow::Widget() {
     return m_frame.data();
 }
 
+template <class Visit> void CChartViewWindow::ForEachView(Visit visit) {
+    CTembraFrame* frame = m_frame.data();
+    if (frame == nullptr) {
+        return;
+    }
+    for (int row = 0; row < frame->Rows(); ++row) {
+        for (int column = 0; column < frame->Columns(); ++column) {
+            if (CTembraViewWnd* pane = frame->Pane(row, column)) {
+                visit(pane->View());
+            }
+        }
+    }
+}
+
+void CChartViewWindow::OnIdleHover() {
+    ForEachView([](CTembraView& view) { view.OnObjectAction(CTembraView::kHoverOnly, nullptr); });
+}
+
+void CChartViewWindow::OnModeChanged() {
+    ForEachView([](CTembraView& view) { view.OnModeChanged(); });
+}
+
 void CChartViewWindow::OnTitleChanged() {
     if (m_frame) {
         m_frame->setWindowTitle(QString::fromStdString(Sjis::ToUtf8(m_document.GetTitle())));

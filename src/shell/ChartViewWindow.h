@@ -25,14 +25,17 @@ public:
     CTembraDoc& Document() override { return m_document; }
     // The commands of the frame's active view.
     ICommandTarget* Commands() override;
-    // The object under the cursor is looked at by the mouse editing, which is still to come.
-    void OnIdleHover() override {}
+    // Each view evaluates the pointer: the feedback that follows it ends off the view.
+    void OnIdleHover() override;
+    void OnModeChanged() override;
     void OnTitleChanged() override;
 
     CTembraFrame* Frame() const { return m_frame.data(); }
 
 private:
     class ViewCommands;
+    // Each view of the frame's panes.
+    template <class Visit> void ForEachView(Visit visit);
 
     CTembraDoc& m_document;
     CChartViewServices& m_services;

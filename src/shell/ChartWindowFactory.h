@@ -24,6 +24,8 @@ public:
     virtual ICommandTarget* Commands() = 0;
     // The program is idle: the object under the cursor may have changed.
     virtual void OnIdleHover() = 0;
+    // The document's mode or operation changed: a mouse gesture running under the old one ends.
+    virtual void OnModeChanged() = 0;
     // The document's title changed.
     virtual void OnTitleChanged() = 0;
 };

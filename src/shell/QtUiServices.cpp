@@ -7,7 +7,9 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
+#include <QTimer>
 #include <QUrl>
 
 namespace tembra {
@@ -51,6 +53,28 @@ QMessageBox::Icon IconOf(UINT type) {
     }
 }
 
+// A window that holds the mouse (a drag of the chart) lends it to a box or a menu for as long as
+// that is open: under a grab the box could not be clicked. It is taken back after, when the
+// window is still there to hold it.
+class LendMouseGrab {
+public:
+    LendMouseGrab() : m_holder(QWidget::mouseGrabber()) {
+        if (m_holder) {
+            m_holder->releaseMouse();
+        }
+    }
+    ~LendMouseGrab() {
+        if (m_holder && m_holder->isVisible() && QWidget::mouseGrabber() == nullptr) {
+            m_holder->grabMouse();
+        }
+    }
+    LendMouseGrab(const LendMouseGrab&) = delete;
+    LendMouseGrab& operator=(const LendMouseGrab&) = delete;
+
+private:
+    QPointer<QWidget> m_holder;
+};
+
 } // namespace
 
 void CQtUiServices::Register(const std::string& name, DialogHandler handler) {
@@ -77,7 +101,10 @@ int CQtUiServices::MessageBox(const std::string& text, UINT type, UINT stringId)
     if (defaultIndex < answers.size()) {
         box.setDefaultButton(static_cast<QPushButton*>(answers[defaultIndex].first));
     }
-    box.exec();
+    {
+        const LendMouseGrab lend;
+        box.exec();
+    }
     for (const auto& [button, answer] : answers) {
         if (box.clickedButton() == button) {
             return answer;
@@ -120,11 +147,20 @@ bool CQtUiServices::OpenUrl(const std::string& url) {
     return QDesktopServices::openUrl(QUrl(QString::fromStdString(Sjis::ToUtf8(url))));
 }
 
+void CQtUiServices::PostCommand(UINT id) {
+    if (!m_command) {
+        return;
+    }
+    // The handler is copied: the services may be told of another before the timer runs.
+    QTimer::singleShot(0, qApp, [handler = m_command, id] { handler(id); });
+}
+
 int CQtUiServices::RunDialog(DialogRequest& request) {
     auto it = m_dialogs.find(request.Name());
     if (it == m_dialogs.end()) {
         return IDCANCEL;
     }
+    const LendMouseGrab lend;
     return it->second(request);
 }
 

@@ -1,5 +1,6 @@
 // What core code asks of the user interface, answered with Qt: message boxes, the status bar's
-// message pane, the wait cursor, the desktop's browser and the dialogs of the dialog requests.
+// message pane, the wait cursor, the desktop's browser, the commands posted to the main window
+// and the dialogs of the dialog requests.
 // A dialog request is run by the handler registered under its name (by the dialog libraries, see
 // IDialogRegistry); a name without a handler is answered IDCANCEL, and the commands that need
 // such a dialog stay disabled (HasDialog).
@@ -26,6 +27,8 @@ public:
     void SetModeChangedHandler(std::function<void()> handler) {
         m_modeChanged = std::move(handler);
     }
+    // What runs a posted command (the command router of the application).
+    void SetCommandHandler(std::function<void(UINT)> handler) { m_command = std::move(handler); }
     void Register(const std::string& name, DialogHandler handler) override;
     QWidget* DialogParent() const override { return m_parent; }
     bool HasDialog(const std::string& name) const { return m_dialogs.count(name) != 0; }
@@ -40,10 +43,13 @@ public:
     void ModeChanged() override;
     bool OpenUrl(const std::string& url) override;
     int RunDialog(DialogRequest& request) override;
+    // The command runs from the event loop once the current input has been handled.
+    void PostCommand(UINT id) override;
 
 private:
     QPointer<QWidget> m_parent; // none once the main window is gone
     std::function<void()> m_modeChanged;
+    std::function<void(UINT)> m_command;
     std::map<std::string, DialogHandler> m_dialogs;
     std::vector<std::string> m_registrations;
 };

@@ -166,6 +166,12 @@ std::optional<int> CTembraApp::InitInstance(const std::vector<std::string>& args
         if (m_mainFrame) {
             m_mainFrame->OnModeChanged();
         }
+        // A gesture of a chart view running under the old mode or operation ends.
+        for (const auto& chart : m_openCharts) {
+            for (const ChartWindow& w : chart->windows) {
+                w.window->OnModeChanged();
+            }
+        }
     });
     UpdateRecentFileMenu();
 

@@ -9,6 +9,7 @@
 #include "exchange/ui/FileOpenDlg.h"
 #include "exchange/ui/RegisterExchangeDialogs.h"
 #include "model/ui/RegisterModelDialogs.h"
+#include "platform/PopupMenuRequest.h"
 #include "platform/SaveRequests.h"
 #include "platform/StringTable.h"
 #include "platform/qt/RegisterPlatformDialogs.h"
@@ -16,6 +17,7 @@
 #include "shell/ChartViewWindow.h"
 #include "shell/ChartWindowFactory.h"
 #include "shell/MainFrame.h"
+#include "shell/OwnerDrawMenu.h"
 #include "shell/TembraAppInternal.h"
 #include "shell/core/ChartDocuments.h"
 #include "shell/core/DocumentCommands.h"
@@ -110,6 +112,15 @@ void CTembraApp::InstallDialogs() {
     m_qtUi.Register("SaveChanges", [this](DialogRequest& r) { return AskSaveChanges(r); });
     m_qtUi.Register("SaveAs", [this](DialogRequest& r) { return AskSaveAs(r); });
     m_qtUi.Register("FileDialog", [this](DialogRequest& r) { return RunFileDialog(r); });
+    // The context menus and drop-downs; the chosen command is posted by the one who asked.
+    m_qtUi.Register("PopupMenu", [menu = COwnerDrawMenu({[this] { return m_mainFrame.get(); },
+                                                         [this] { UpdateCommandStates(); },
+                                                         [this](UINT id) {
+                                                             return m_router.Update(id);
+                                                         }})](DialogRequest& r) mutable {
+        return menu.Run(static_cast<PopupMenuRequest&>(r));
+    });
+    m_qtUi.SetCommandHandler([this](UINT id) { m_router.Execute(id); });
     // Until the print settings sheet is there the print goes on with the settings as they are.
     m_qtUi.Register("PrintSheet", [](DialogRequest&) { return IDOK; });
     // Each dialog library registers its own dialogs, once.

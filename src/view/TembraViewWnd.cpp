@@ -4,6 +4,7 @@
 #include "platform/GdiObjects.h"
 #include "platform/Sjis.h"
 #include "platform/qt/QtDC.h"
+#include "view/ModeCursors.h"
 #include "view/PreviewViewEx.h"
 #include "view/PrintFailure.h"
 #include "view/TembraFrame.h"
@@ -59,8 +60,14 @@ UINT KeyFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
     if ((modifiers & Qt::ControlModifier) != 0) {
         flags |= MK_CONTROL;
     }
+    if ((modifiers & Qt::AltModifier) != 0) {
+        flags |= MK_ALT;
+    }
     return flags;
 }
+
+// How often a drag held outside the window moves again, milliseconds.
+constexpr int kAutoScrollMs = 50;
 
 // How long a preview draws between two looks at the mouse, milliseconds.
 constexpr qint64 kAbortCheckMs = 100;
@@ -141,6 +148,8 @@ CTembraViewWnd::CTembraViewWnd(CTembraDoc& document, CTembraFrame& frame, IViewA
     verticalScrollBar()->setSingleStep(20);
     m_view = std::make_unique<CTembraView>(*this);
     m_view->SetDocument(document);
+    m_autoScroll.setInterval(kAutoScrollMs);
+    connect(&m_autoScroll, &QTimer::timeout, this, &CTembraViewWnd::OnAutoScroll);
 }
 
 CTembraViewWnd::~CTembraViewWnd() {
@@ -302,10 +311,21 @@ void CTembraViewWnd::wheelEvent(QWheelEvent* event) {
 
 // ---- Mouse --------------------------------------------------------------------------------------
 
-void CTembraViewWnd::ForwardMouse(int action, const QMouseEvent& event) {
+bool CTembraViewWnd::ForwardMouse(int action, const QMouseEvent& event) {
     const QPoint at = event.position().toPoint();
-    m_view->OnMouseEvent(action, KeyFlags(event.buttons(), event.modifiers()),
-                         CPoint(at.x(), at.y()));
+    return m_view->ObjectActionAt(action, KeyFlags(event.buttons(), event.modifiers()),
+                                  CPoint(at.x(), at.y())) != FALSE;
+}
+
+void CTembraViewWnd::ShowHyperlinkTip(const QMouseEvent& event) {
+    std::string link;
+    const QPoint at = event.position().toPoint();
+    if (m_view->HitTestHyperlink(CPoint(at.x(), at.y()), &link) != nullptr && !link.empty()) {
+        QToolTip::showText(event.globalPosition().toPoint(),
+                           QString::fromStdString(Sjis::ToUtf8(link)), viewport());
+    } else if (QToolTip::isVisible()) {
+        QToolTip::hideText();
+    }
 }
 
 bool CTembraViewWnd::viewportEvent(QEvent* event) {
@@ -314,40 +334,36 @@ bool CTembraViewWnd::viewportEvent(QEvent* event) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         emit activated();
         if (mouse->button() == Qt::LeftButton) {
-            ForwardMouse(CMouseEvent::kLeftDown, *mouse);
-        } else if (mouse->button() == Qt::RightButton) {
-            ForwardMouse(CMouseEvent::kRightDown, *mouse);
+            return ForwardMouse(CMouseEvent::kLeftDown, *mouse);
         }
-        return true;
+        if (mouse->button() == Qt::RightButton) {
+            return ForwardMouse(CMouseEvent::kRightDown, *mouse);
+        }
+        return QAbstractScrollArea::viewportEvent(event);
     }
     case QEvent::MouseButtonRelease: {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton) {
-            ForwardMouse(CMouseEvent::kLeftUp, *mouse);
-        } else if (mouse->button() == Qt::RightButton) {
-            ForwardMouse(CMouseEvent::kRightUp, *mouse);
+            return ForwardMouse(CMouseEvent::kLeftUp, *mouse);
         }
-        return true;
+        if (mouse->button() == Qt::RightButton) {
+            return ForwardMouse(CMouseEvent::kRightUp, *mouse);
+        }
+        return QAbstractScrollArea::viewportEvent(event);
     }
     case QEvent::MouseButtonDblClick: {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton) {
-            ForwardMouse(CMouseEvent::kLeftDoubleClick, *mouse);
+            return ForwardMouse(CMouseEvent::kLeftDoubleClick, *mouse);
         }
-        return true;
+        return QAbstractScrollArea::viewportEvent(event);
     }
     case QEvent::MouseMove: {
         auto* mouse = static_cast<QMouseEvent*>(event);
-        ForwardMouse(CMouseEvent::kMove, *mouse);
-        std::string link;
-        const QPoint at = mouse->position().toPoint();
-        if (m_view->HitTestHyperlink(CPoint(at.x(), at.y()), &link) != nullptr && !link.empty()) {
-            QToolTip::showText(mouse->globalPosition().toPoint(),
-                               QString::fromStdString(Sjis::ToUtf8(link)), viewport());
-        } else if (QToolTip::isVisible()) {
-            QToolTip::hideText();
-        }
-        return true;
+        const bool taken = ForwardMouse(CMouseEvent::kMove, *mouse);
+        m_view->OnSetCursor(IsCursorOverView());
+        ShowHyperlinkTip(*mouse);
+        return taken;
     }
     default:
         return QAbstractScrollArea::viewportEvent(event);
@@ -376,13 +392,64 @@ void CTembraViewWnd::PostMouseEvent(int action, UINT keyFlags, const CPoint& dev
     QPointer<CTembraViewWnd> self(this);
     QTimer::singleShot(0, this, [self, action, keyFlags, devicePoint] {
         if (self) {
-            self->m_view->OnMouseEvent(action, keyFlags, devicePoint);
+            self->m_view->ObjectActionAt(action, keyFlags, devicePoint);
         }
     });
 }
 
-void CTembraViewWnd::SetCursor(int cursor) {
-    viewport()->setCursor(cursor == kCursorAreaZoom ? Qt::CrossCursor : Qt::ArrowCursor);
+void CTembraViewWnd::PostObjectAction(const std::optional<CMouseEvent>& record) {
+    QPointer<CTembraViewWnd> self(this);
+    QTimer::singleShot(0, this, [self, record] {
+        if (self) {
+            self->m_view->OnObjectAction(0, record ? &*record : nullptr);
+        }
+    });
+}
+
+bool CTembraViewWnd::SetCursor(int cursor) {
+    const std::optional<QCursor> shape = ViewCursor(cursor);
+    if (!shape) {
+        return false;
+    }
+    viewport()->setCursor(*shape);
+    return true;
+}
+
+bool CTembraViewWnd::IsCursorOverView() const {
+    if (!viewport()->isVisible()) {
+        return false;
+    }
+    const QPoint global = QCursor::pos();
+    const QPoint at = viewport()->mapFromGlobal(global);
+    if (!viewport()->rect().contains(at)) {
+        return false;
+    }
+    // No other window (a menu, a dialog, another chart) above the view at the pointer.
+    const QWidget* top = QApplication::widgetAt(global);
+    return top == nullptr || top == viewport() || viewport()->isAncestorOf(top);
+}
+
+void CTembraViewWnd::SetAutoScroll(bool on) {
+    if (on && !m_autoScroll.isActive()) {
+        m_autoScroll.start();
+    } else if (!on) {
+        m_autoScroll.stop();
+    }
+}
+
+void CTembraViewWnd::OnAutoScroll() {
+    if (!m_capture) {
+        m_autoScroll.stop();
+        return;
+    }
+    const QPoint at = viewport()->mapFromGlobal(QCursor::pos());
+    if (viewport()->rect().contains(at)) {
+        return;
+    }
+    m_view->ObjectActionAt(
+        CMouseEvent::kMove,
+        KeyFlags(QGuiApplication::mouseButtons(), QGuiApplication::queryKeyboardModifiers()),
+        CPoint(at.x(), at.y()));
 }
 
 CPoint CTembraViewWnd::GetCursorPos() const {

@@ -19,6 +19,7 @@
 #include <QImage>
 #include <QPointer>
 #include <QRegion>
+#include <QTimer>
 
 #include <memory>
 
@@ -41,6 +42,8 @@ public:
 
     CTembraView& View() { return *m_view; }
     CTembraDoc& Document() { return m_document; }
+    // Whether the window repeats the mouse move while it holds the capture.
+    bool IsAutoScrolling() const { return m_autoScroll.isActive(); }
     // The viewport's picture as last painted.
     const QImage& BackingImage() const { return m_back; }
     // The printer of the last print job or preview (null before the first).
@@ -71,7 +74,10 @@ public:
     void ReleaseCapture() override;
     bool HasCapture() const override;
     void PostMouseEvent(int action, UINT keyFlags, const CPoint& devicePoint) override;
-    void SetCursor(int cursor) override;
+    void PostObjectAction(const std::optional<CMouseEvent>& record) override;
+    bool SetCursor(int cursor) override;
+    bool IsCursorOverView() const override;
+    void SetAutoScroll(bool on) override;
     CPoint GetCursorPos() const override;
     bool TakePreviewAbort() override;
     bool IsSplitterPane() const override { return true; }
@@ -116,8 +122,13 @@ private:
     class PainterLease;
     class ClientDC;
     int Dpi() const { return m_dpi; }
-    // The mouse message of a Qt mouse event: the view's action, the key flags, the point.
-    void ForwardMouse(int action, const QMouseEvent& event);
+    // The mouse message of a Qt mouse event: the view's action, the key flags, the point;
+    // whether the view took it.
+    bool ForwardMouse(int action, const QMouseEvent& event);
+    // The move the auto-scroll timer repeats while the pointer is outside with the capture.
+    void OnAutoScroll();
+    // The tip of the hyperlink under the pointer.
+    void ShowHyperlinkTip(const QMouseEvent& event);
     // The printer of the choice (the PDF printer writes into the file).
     void MakePrinter(const PrinterDevMode& devMode, const QString& file);
     void PaperOf(CPrintInfo& info) const;
@@ -147,6 +158,7 @@ private:
     int m_dpi = 96;
     bool m_updatingBars = false;
     bool m_capture = false;
+    QTimer m_autoScroll;
     // The wheel's turn towards the next zoom step (eighths of a degree).
     int m_wheelZoom = 0;
 

@@ -70,7 +70,8 @@ class DialogRegistrationTest : public test::ShellFixture {};
 TEST_F(DialogRegistrationTest, EachLibraryRegistersItsOwnDialogsOnceAtStartUp) {
     ASSERT_FALSE(Start());
     const std::vector<std::string>& registered = app->QtUi().Registrations();
-    std::vector<std::string> expected = {"SaveChanges", "SaveAs", "FileDialog", "PrintSheet"};
+    std::vector<std::string> expected = {"SaveChanges", "SaveAs", "FileDialog", "PopupMenu",
+                                         "PrintSheet"};
     for (const DialogLibrary& library : DialogLibraries()) {
         RecordingRegistry own;
         library.registerDialogs(own, app->Config());

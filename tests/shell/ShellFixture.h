@@ -21,16 +21,30 @@
 
 namespace tembra::test {
 
-// Scripted answers; the mode-changed notice reaches the main frame as the program's does.
+// Scripted answers; the mode-changed notice reaches the main frame and the chart windows, and a
+// posted command the application's queue, as the program's do; the context menus are the
+// program's own when a test asks for them (realMenus).
 class FrameUi : public ScriptedUi {
 public:
     void ModeChanged() override {
         ScriptedUi::ModeChanged();
         if (app != nullptr && app->MainFrame() != nullptr) {
-            app->MainFrame()->OnModeChanged();
+            app->QtUi().ModeChanged();
         }
     }
+    void PostCommand(UINT id) override {
+        if (app != nullptr) {
+            app->QtUi().PostCommand(id);
+        }
+    }
+    int RunDialog(DialogRequest& request) override {
+        if (realMenus && app != nullptr && std::string(request.Name()) == "PopupMenu") {
+            return app->QtUi().RunDialog(request);
+        }
+        return ScriptedUi::RunDialog(request);
+    }
     CTembraApp* app = nullptr;
+    bool realMenus = false;
 };
 
 // The string ids of the message boxes shown.

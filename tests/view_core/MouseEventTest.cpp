@@ -1,5 +1,5 @@
 // The view's mouse-event record: the event code from the message and the buttons still held,
-// Shift and Ctrl as modifiers.
+// Shift, Ctrl and Alt as modifiers, and the snapshots a gesture keeps.
 #include "view/core/MouseEvent.h"
 
 #include <gtest/gtest.h>
@@ -41,7 +41,44 @@ TEST(MouseEventTest, TheCodeFollowsTheActionAndTheButtonsHeld) {
         // Shift and Ctrl do not change the code; they become the modifiers.
         EXPECT_EQ(event.Set(c.action, c.keyFlags | MK_SHIFT | MK_CONTROL, 0, 0), c.code) << c.what;
         EXPECT_EQ(event.GetModifiers(), CMouseEvent::kShift | CMouseEvent::kCtrl) << c.what;
+        // Alt has a bit of its own and leaves the code alone too.
+        EXPECT_EQ(event.Set(c.action, c.keyFlags | MK_ALT, 0, 0), c.code) << c.what;
+        EXPECT_TRUE(event.IsAlt()) << c.what;
+        EXPECT_FALSE(event.IsShift() || event.IsCtrl()) << c.what;
     }
+}
+
+TEST(MouseEventTest, TheSnapshotsKeepPointDateAndRowAcrossEvents) {
+    CMouseEvent event;
+    event.Set(CMouseEvent::kLeftDown, MK_LBUTTON, 100, -200);
+    event.SetCursorPosition(CTime(2010, 4, 3, 0, 0, 0), 5, 1, 5.5);
+    event.StoreStart();
+    event.StoreLast();
+    event.Set(CMouseEvent::kMove, MK_LBUTTON, 300, -260);
+    event.SetCursorPosition(CTime(2010, 4, 7, 0, 0, 0), 6, 1, 6.25);
+    event.StorePrev();
+    event.StoreLast();
+    event.Set(CMouseEvent::kMove, MK_LBUTTON, 320, -270);
+    EXPECT_EQ(event.GetStartPoint(), CPoint(100, -200));
+    EXPECT_EQ(event.GetStartTime(), CTime(2010, 4, 3, 0, 0, 0));
+    EXPECT_DOUBLE_EQ(event.GetStartRowF(), 5.5);
+    EXPECT_EQ(event.GetLastPoint(), CPoint(300, -260));
+    EXPECT_EQ(event.GetLastTime(), CTime(2010, 4, 7, 0, 0, 0));
+    EXPECT_DOUBLE_EQ(event.GetLastRowF(), 6.25);
+    EXPECT_EQ(event.GetPrevPoint(), CPoint(300, -260));
+    // The chart editing keeps row numbers in the fractional rows.
+    event.SetStartRowF(12);
+    event.SetLastRowF(9);
+    EXPECT_DOUBLE_EQ(event.GetStartRowF(), 12);
+    EXPECT_DOUBLE_EQ(event.GetLastRowF(), 9);
+    // A posted record brings its event only.
+    CMouseEvent posted;
+    posted.Set(CMouseEvent::kLeftDown, MK_LBUTTON | MK_SHIFT, 7, 8);
+    event.TakeEvent(posted);
+    EXPECT_EQ(event.GetPoint(), CPoint(7, 8));
+    EXPECT_EQ(event.GetCode(), CMouseEvent::kLeftPress);
+    EXPECT_TRUE(event.IsShift());
+    EXPECT_EQ(event.GetStartPoint(), CPoint(100, -200));
 }
 
 TEST(MouseEventTest, ThePointIsKeptAndTheModifiersClearedOnEachEvent) {

@@ -95,7 +95,20 @@ public:
     void PostMouseEvent(int action, UINT keyFlags, const CPoint& p) override {
         posted.push_back({action, keyFlags, p});
     }
-    void SetCursor(int c) override { cursor = c; }
+    void PostObjectAction(const std::optional<CMouseEvent>& record) override {
+        postedActions.push_back(record);
+    }
+    // The cursors a window of the program has: the size cursors, the cross and the mode
+    // cursors (unknownCursor stands for one that fails to load).
+    bool SetCursor(int c) override {
+        if (c == unknownCursor) {
+            return false;
+        }
+        cursor = c;
+        return true;
+    }
+    bool IsCursorOverView() const override { return cursorOver; }
+    void SetAutoScroll(bool on) override { autoScroll = on; }
     CPoint GetCursorPos() const override { return cursorPos; }
     bool TakePreviewAbort() override {
         ++abortQuestions;
@@ -138,6 +151,7 @@ public:
         validated.clear();
         drawn.clear();
         posted.clear();
+        postedActions.clear();
         pending.reset();
     }
     // Whether the whole window was invalidated since the last Clear.
@@ -157,10 +171,14 @@ public:
     std::optional<CRect> pending;
     std::vector<CRecordingDC::Record> drawn;
     std::vector<Posted> posted;
+    std::vector<std::optional<CMouseEvent>> postedActions;
     int scrollBarUpdates = 0;
     int paintsNow = 0;
     bool capture = false;
     int cursor = kCursorArrow;
+    int unknownCursor = -1;
+    bool cursorOver = true;
+    bool autoScroll = false;
     CPoint cursorPos;
     bool abortAnswer = false;
     int abortQuestions = 0;
@@ -186,11 +204,30 @@ public:
     int setups = 0;
 };
 
+// The scripted user interface with the main window's command queue and its mode notice: posted
+// commands are kept, and a change of mode or operation reaches the views as the shell passes
+// it on.
+class ViewUi : public ScriptedUi {
+public:
+    void PostCommand(UINT id) override { commands.push_back(id); }
+    void ModeChanged() override {
+        ScriptedUi::ModeChanged();
+        if (views != nullptr) {
+            for (const auto& view : *views) {
+                view->OnModeChanged();
+            }
+        }
+    }
+    std::vector<UINT> commands;
+    const std::vector<std::unique_ptr<CTembraView>>* views = nullptr;
+};
+
 // The document of round numbers with the application's state and a scripted user interface of
 // the test's own.
 class ViewFixture : public ::testing::Test {
 protected:
     ViewFixture() {
+        ui.views = &views;
         m_previousUi = SetUiServices(&ui);
         m_previousState = SetAppState(&state);
         SetRoundPage(doc);
@@ -255,7 +292,7 @@ protected:
         return raw;
     }
 
-    ScriptedUi ui;
+    ViewUi ui;
     CAppState state;
     CTembraDoc doc;
     std::vector<std::unique_ptr<CTembraView>> views;

@@ -13,7 +13,10 @@ int CMouseEvent::Set(int action, UINT keyFlags, int x, int y) {
     if ((keyFlags & MK_CONTROL) != 0) {
         m_modifiers |= kCtrl;
     }
-    const UINT buttons = keyFlags & ~(MK_SHIFT | MK_CONTROL);
+    if ((keyFlags & MK_ALT) != 0) {
+        m_modifiers |= kAlt;
+    }
+    const UINT buttons = keyFlags & ~(MK_SHIFT | MK_CONTROL | MK_ALT);
     const bool none = buttons == 0;
     const bool leftOnly = buttons == MK_LBUTTON;
     const bool rightOnly = buttons == MK_RBUTTON;

@@ -1,5 +1,4 @@
-// The view's construction, its initial update, the scroll state, the background of a paint, the
-// hyperlink under the mouse and the mouse events.
+// The view's construction, its initial update, the scroll state and the background of a paint.
 #include "view/core/TembraView.h"
 
 #include "document/TembraDoc.h"
@@ -11,6 +10,7 @@
 #include "platform/GdiObjects.h"
 #include "render/KouteiLabels.h"
 #include "shell/core/StatusBar.h"
+#include "view/core/EditGesture.h"
 #include "view/core/ViewHost.h"
 
 #include <algorithm>
@@ -29,6 +29,10 @@ CRect Normalized(CRect r) {
 CTembraView::CTembraView(IViewHost& host) : m_host(host) {}
 
 CTembraView::~CTembraView() {
+    // A gesture still running ends with the view: its capture goes, its half-made object too.
+    if (m_gesture != nullptr) {
+        m_gesture->Abort(nullptr);
+    }
     if (GetDocument() != nullptr) {
         GetDocument()->RemoveView(this);
     }
@@ -332,6 +336,11 @@ void CTembraView::OnPaint(CDC* dc) {
     OnEraseBkgnd(dc);
     OnPrepareDC(dc);
     OnDraw(dc);
+    // The paint drew its part afresh, without the inverted arms of the cross-hair; inverting
+    // them there again (the paint is clipped to its part) shows them whole.
+    if (m_cross.shown) {
+        DrawCrossArms(dc);
+    }
 }
 
 BOOL CTembraView::OnEraseBkgnd(CDC* dc) {
@@ -353,91 +362,6 @@ BOOL CTembraView::OnEraseBkgnd(CDC* dc) {
         dc->SelectObject(old);
     }
     return TRUE;
-}
-
-// ---- The hyperlink under the mouse -------------------------------------------------------------
-
-CObject* CTembraView::HitTestHyperlink(const CPoint& devicePoint, std::string* link) const {
-    CTembraDoc* doc = GetDocument();
-    if (doc == nullptr) {
-        return nullptr;
-    }
-    const LONG operation = doc->GetOperation().GetOperation();
-    const LONG mode = doc->GetOperation().GetMode();
-    const bool events =
-        operation == COperationState::kOpEdit && mode == COperationState::kModeEvent;
-    const bool terms = operation == COperationState::kOpEdit && mode == COperationState::kModeYogo;
-    if (!events && !terms) {
-        return nullptr;
-    }
-    std::unique_ptr<CDC> dc = PreparedClientDC();
-    if (!dc) {
-        return nullptr;
-    }
-    for (const auto* list : {&doc->GetObjList(), &doc->GetSelList()}) {
-        for (POSITION pos = list->GetHeadPosition(); pos != nullptr;) {
-            CDataHeader* object = list->GetNext(pos);
-            const short state = doc->IsObjectLayerVisible(object);
-            if (state != CLayerSet::kShown && state != CLayerSet::kReference) {
-                continue;
-            }
-            if (events && object->GetType() == kTypeEvent && object->GetKind() == 1) {
-                const CRect bounds = m_layout.GetObjectBounds(dc.get(), object, 1);
-                if (Normalized(bounds).PtInRect(devicePoint)) {
-                    auto* event = static_cast<CEvent*>(object);
-                    if (link != nullptr) {
-                        *link = event->GetHyperlink();
-                    }
-                    return event;
-                }
-            }
-            if (terms && object->GetType() == kTypeKoutei && object->GetKind() == kKindKoutei) {
-                const auto& process = static_cast<const CKoutei&>(*object);
-                for (int i = process.GetYogoCount() - 1; i >= 0; --i) {
-                    CYogo* term = process.GetYogo(i);
-                    if (term == nullptr) {
-                        continue;
-                    }
-                    CRect label = GetYogoRect(process, m_layout, dc.get(), i);
-                    if (label.IsRectNull()) {
-                        continue;
-                    }
-                    dc->LPtoDP(&label);
-                    if (Normalized(label).PtInRect(devicePoint)) {
-                        if (link != nullptr) {
-                            *link = term->GetHyperlink();
-                        }
-                        return term;
-                    }
-                }
-            }
-        }
-    }
-    return nullptr;
-}
-
-// ---- Mouse -------------------------------------------------------------------------------------
-
-bool CTembraView::OnMouseEvent(int action, UINT keyFlags, const CPoint& devicePoint) {
-    CTembraDoc* doc = GetDocument();
-    std::unique_ptr<CDC> dc = PreparedClientDC();
-    if (doc == nullptr || !dc) {
-        return false;
-    }
-    CPoint point = devicePoint;
-    dc->DPtoLP(&point);
-    m_mouse.Set(action, keyFlags, point.x, point.y);
-    bool handled = false;
-    if (doc->GetOperation().GetOperation() == kOpAreaZoom) {
-        handled = AreaZoomAction(dc.get()) != FALSE;
-    }
-    if (action == CMouseEvent::kMove) {
-        CTime date;
-        int row = 0;
-        m_layout.PointToDateRow(point.x, point.y, m_bHourMode ? 1 : 0, date, row);
-        UpdateStatusDatePane(m_layout, doc->GetOperation(), point, date, row);
-    }
-    return handled;
 }
 
 } // namespace tembra

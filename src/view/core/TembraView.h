@@ -12,13 +12,19 @@
 // y upwards) and converts through device contexts the host makes.
 //
 // The view's files: TembraView.cpp (construction, initial update, scrolling, background, the
-// hyperlink under the mouse, mouse events), TembraViewDraw.cpp (OnDraw), TembraViewUpdate.cpp
+// hyperlink under the mouse), TembraViewDraw.cpp (OnDraw), TembraViewUpdate.cpp
 // (OnUpdate), TembraViewPrint.cpp (printing), TembraViewEdit.cpp (undo, cut, copy, paste),
 // TembraViewZoom.cpp (zoom, shifts, area zoom, automatic scrolling) and
-// TembraViewCommands.cpp (the command table).
+// TembraViewCommands.cpp (the command table). The mouse: TembraViewAction.cpp (the object
+// action message, the dispatcher's steps, the Shift lock, the date snap, the hover evaluation),
+// TembraViewDispatch.cpp (the dispatch tables and the right-click rule), TembraViewPopup.cpp
+// (the context menus and the web links in them), TembraViewDateBand.cpp (the date range of the
+// date band), TembraViewCursor.cpp (the cursor and the cross-hair) and EditGesture.h (the
+// gesture every edit function shares).
 #pragma once
 
 #include "document/ChartViewLayout.h"
+#include "document/ObjectActionView.h"
 #include "platform/CmdUI.h"
 #include "platform/Time.h"
 #include "platform/Types.h"
@@ -29,6 +35,7 @@
 #include "view/core/MouseEvent.h"
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -37,6 +44,8 @@ namespace tembra {
 
 class CDC;
 class CDataHeader;
+class CEditGesture;
+class PopupMenuRequest;
 class CObject;
 class CTembraDoc;
 class IViewHost;
@@ -46,7 +55,8 @@ class CTembraView : public CView,
                     public IPageLayoutView,
                     public IZukeiView,
                     public IChartViewLayout,
-                    public IZukeiEditHost {
+                    public IZukeiEditHost,
+                    public IObjectActionView {
 public:
     // Hint codes of OnUpdate.
     enum : LPARAM {
@@ -160,13 +170,97 @@ public:
     void OnDraw(CDC* dc);
 
     // ---- Mouse -----------------------------------------------------------------------------
-    // A mouse message at a client point (device pixels): the record is filled, then the area
-    // zoom takes it while the operation is area zoom; moves show the date under the cursor in
-    // the status bar. True when something took it.
-    bool OnMouseEvent(int action, UINT keyFlags, const CPoint& devicePoint);
+    // The object action message (0x2B10): wParam kHoverOnly asks for the hover evaluation only,
+    // any other value runs the dispatcher; record null evaluates the pointer where it is (event
+    // code 0), else a copy of a record whose point is in client pixels. Returns the result of
+    // either, 0 before the view has its scroll sizes.
+    static constexpr int kHoverOnly = -1;
+    LONG OnObjectAction(int wParam, const CMouseEvent* record);
+    // A mouse message at a client point (device pixels), the forwarders' entry: the record is
+    // filled and the dispatcher runs; non-zero when it took the message.
+    BOOL ObjectActionAt(int action, UINT keyFlags, const CPoint& devicePoint);
+    // The dispatcher on a prepared client device context (the record filled, logical units).
+    BOOL ObjectAction(CDC* dc);
+    // The cursor for the pointer (overView false: another window lies under it, nothing is set).
+    // TRUE when a cursor of the view was set; otherwise the window's own cursor was.
+    BOOL OnSetCursor(bool overView = true);
+    // show 0 erases the cross-hair, 1 erases it and draws it at the record's point; returns 1
+    // (0 for any other show).
+    int DrawCrossCursor(CDC* dc, int show, const CMouseEvent& mouse);
+    bool IsCrossShown() const { return m_cross.shown; }
+    bool IsCursorOverView() const;
+    // Erases the draw-mode feedback that follows the pointer where it no longer belongs; 1 when
+    // something was erased.
+    BOOL EndHoverFeedback(CDC* dc);
+    // The context menu of the object under the record's point (0 for none).
+    UINT GetPopupMenuId(CDC* dc);
+    // The user's web links (entries of the request) for menus 141 and 143.
+    static void AppendExecURLMenu(PopupMenuRequest& request, UINT id);
+    // The date range of the date band (see TembraViewDateBand.cpp); non-zero when taken.
+    BOOL TrackDateRange(CDC* dc);
+    // The precision argument of the x-to-date conversion for the Ctrl key.
+    int GetDateSnap(bool ctrl) const;
     // The event or term whose hyperlink lies under the client point (device pixels), with its
     // link; null when none.
     CObject* HitTestHyperlink(const CPoint& devicePoint, std::string* link) const;
+    // The display of hours and minutes on the time axis (the display options).
+    void SetHourMode(BOOL on) { m_bHourMode = on; }
+    void SetMinuteMode(BOOL on) { m_bMinuteMode = on; }
+    // The anchor of the date band's range (where its last new range began).
+    const CTime& GetDateAnchor() const { return m_dateAnchor; }
+
+    // The edit functions of the dispatch tables, one slot each; an empty slot answers 0.
+    enum class EditSlot : int {
+        KouteiDraw,     // mode 1, draw
+        YogoDraw,       // mode 2, draw
+        Shincyoku,      // mode 3, draw and edit
+        ZukeiDraw,      // mode 4, draw
+        EventInput,     // mode 6, draw
+        ShigenDraw,     // mode 7, draw
+        KouteiPick,     // mode 1, edit and pick
+        YogoEdit,       // mode 2, edit and pick
+        ZukeiEdit,      // mode 4, edit and pick
+        ObjectEdit,     // mode 5, edit and pick
+        EventSelect,    // mode 6, edit and pick
+        ShigenEdit,     // mode 7, edit and pick
+        ChartEdit,      // mode 8, edit and pick
+        KouteiCopyMove, // mode 1, place a copy or a move
+        YogoCopyMove,
+        ZukeiCopyMove,
+        EventCopyMove,
+        ShigenCopyMove,
+        ChartCopyMove,
+        ZukeiDeform,    // mode 4, transform
+        ChartTransform, // mode 8, transform
+        ItemCellInput,  // the item area, before the tables
+        TrackItemArea,
+        Count,
+    };
+    using EditFunction = std::function<BOOL(CDC*)>;
+    void SetEditFunction(EditSlot slot, EditFunction function);
+    // Later hit tests the cursor and the menus ask: the handle of a selected resource chart
+    // under the record's point (1 its corner, other non-zero values its edges), the process
+    // picking's hit.
+    void SetChartHandleHit(std::function<int(CDC*)> hit) { m_chartHandleHit = std::move(hit); }
+
+    // A piece of draw-mode feedback that follows the pointer: whether it is on the screen and
+    // how its owner erases it.
+    struct HoverFeedback {
+        bool shown = false;
+        std::function<void(CDC*)> erase;
+    };
+    // The cursor date text of the process drawing and the placement frame of the event input.
+    HoverFeedback& DateTextFeedback() { return m_hoverDate; }
+    HoverFeedback& EventPreviewFeedback() { return m_hoverEvent; }
+
+    void PostObjectAction(const std::optional<CPoint>& leftPressAt) override;
+
+    // The gesture that holds this view's capture, or none.
+    CEditGesture* GetActiveGesture() const { return m_gesture; }
+    void SetActiveGesture(CEditGesture* gesture) { m_gesture = gesture; }
+    // The document's mode or operation changed (a key, a menu): a gesture running under another
+    // one ends as a cancel does, so that no capture stays held and no half-made object is left.
+    void OnModeChanged();
 
     // ---- Commands --------------------------------------------------------------------------
     // The view's commands; false for an id the view does not handle.
@@ -257,6 +351,32 @@ private:
     // The draw-order steps (TembraViewDraw.cpp).
     void DrawObjects(CDC* dc, const CRect& paint, bool& aborted);
 
+    // The dispatcher's steps (TembraViewAction.cpp, TembraViewDispatch.cpp).
+    void ApplyShiftLock();
+    void UpdateCursorPosition(CDC* dc);
+    BOOL ItemHeaderAction();
+    BOOL Dispatch(CDC* dc);
+    BOOL DispatchDraw(CDC* dc);
+    BOOL DispatchEdit(CDC* dc);
+    BOOL DispatchPlace(CDC* dc);
+    BOOL DispatchTransform(CDC* dc);
+    BOOL CallEdit(EditSlot slot, CDC* dc);
+    // The right-click rule: whether it applies to the event, and running it.
+    bool IsRightClick() const;
+    BOOL RightClickRule(CDC* dc);
+    void CancelByRightClick();
+    void DeselectForCancel();
+    void ShowPopupMenu(UINT id);
+    bool IsDateBandActive() const;
+    // The hit tests of the context menus (TembraViewPopup.cpp).
+    UINT KouteiPopupId(CDC* dc) const;
+    bool HitZukei(CDC* dc) const;
+    CDataHeader* HitLabelObject(CDC* dc, bool events, bool terms) const;
+    // The cursor's rules (TembraViewCursor.cpp).
+    BOOL HandleCursor(CDC* dc);
+    bool CrossBounds(const CPoint& point, CRect& arms) const;
+    void DrawCrossArms(CDC* dc) const;
+
     IViewHost& m_host;
     CPageLayout m_layout;
     CPageLayout m_savedLayout;
@@ -287,6 +407,21 @@ private:
         WORD state = 0;
     };
     AreaZoomSaved m_areaZoom;
+
+    // The mouse: the edit functions, the hover feedback, the cross-hair, the date band's anchor,
+    // the gesture holding the capture.
+    std::array<EditFunction, static_cast<std::size_t>(EditSlot::Count)> m_edit;
+    std::function<int(CDC*)> m_chartHandleHit;
+    HoverFeedback m_hoverDate;
+    HoverFeedback m_hoverEvent;
+    struct Cross {
+        bool shown = false;
+        CPoint point;
+        CRect arms; // left, top, right, bottom ends of the four arms
+    };
+    Cross m_cross;
+    CTime m_dateAnchor;
+    CEditGesture* m_gesture = nullptr;
 };
 
 } // namespace tembra

@@ -241,25 +241,27 @@ BOOL CTembraView::AreaZoomAction(CDC* dc) {
                 return FALSE;
             }
             m_host.SetCapture();
-            m_mouse.m_ptStart = point;
-            m_mouse.m_ptLast = point;
-            m_mouse.m_ptPrev = point;
+            m_host.SetAutoScroll(true);
+            m_mouse.SetStartPoint(point);
+            m_mouse.SetLastPoint(point);
+            m_mouse.SetPrevPoint(point);
             operation.SetState(1);
             return TRUE;
         }
         return code == CMouseEvent::kMoveNoButton ? TRUE : FALSE;
     case 1:
-        if (code == CMouseEvent::kLeftRelease && !IsClickBand(dc, m_mouse.m_ptStart, point)) {
+        if (code == CMouseEvent::kLeftRelease && !IsClickBand(dc, m_mouse.GetStartPoint(), point)) {
             // Pressed, dragged and released with no move between them (a quick drag): the band
             // is the press and the release point.
+            m_host.SetAutoScroll(false);
             m_host.ReleaseCapture();
             CloseAreaZoom(dc, point);
             return TRUE;
         }
         if (code == CMouseEvent::kLeftRelease || code == CMouseEvent::kMoveLeft) {
             // The band starts at the press.
-            m_mouse.m_ptLast = m_mouse.m_ptStart;
-            m_mouse.m_ptPrev = m_mouse.m_ptStart;
+            m_mouse.SetLastPoint(m_mouse.GetStartPoint());
+            m_mouse.SetPrevPoint(m_mouse.GetStartPoint());
             m_trackRect.SetRectEmpty();
             m_bTrackDrawn = FALSE;
             operation.SetState(2);
@@ -267,6 +269,7 @@ BOOL CTembraView::AreaZoomAction(CDC* dc) {
         }
         if (code == CMouseEvent::kRightRelease) {
             operation.SetState(0);
+            m_host.SetAutoScroll(false);
             m_host.ReleaseCapture();
             return TRUE;
         }
@@ -276,7 +279,7 @@ BOOL CTembraView::AreaZoomAction(CDC* dc) {
         if (m_host.GetUpdateRect(pending)) {
             return FALSE;
         }
-        const bool away = m_host.HasCapture() && point != m_mouse.m_ptStart;
+        const bool away = m_host.HasCapture() && point != m_mouse.GetStartPoint();
         switch (code) {
         case CMouseEvent::kMoveNoButton:
         case CMouseEvent::kMoveLeft:
@@ -302,6 +305,7 @@ BOOL CTembraView::AreaZoomAction(CDC* dc) {
         case CMouseEvent::kRightRelease:
             DrawTrackRect(dc, 0, m_mouse, m_bTrackDrawn);
             operation.SetState(0);
+            m_host.SetAutoScroll(false);
             m_host.ReleaseCapture();
             return TRUE;
         default:
@@ -311,6 +315,7 @@ BOOL CTembraView::AreaZoomAction(CDC* dc) {
     case 3:
         if (code == CMouseEvent::kLeftRelease && m_host.HasCapture()) {
             DrawTrackRect(dc, 0, m_mouse, m_bTrackDrawn);
+            m_host.SetAutoScroll(false);
             m_host.ReleaseCapture();
             CloseAreaZoom(dc, point);
             return TRUE;
@@ -336,8 +341,8 @@ bool CTembraView::IsClickBand(CDC* dc, CPoint from, CPoint to) const {
 void CTembraView::CloseAreaZoom(CDC* dc, const CPoint& release) {
     // The band ends where the button came up, whatever the last move tracked; a band too small
     // to mean an area is a click, which zooms in one step there.
-    m_mouse.m_ptLast = release;
-    if (IsClickBand(dc, m_mouse.m_ptStart, release)) {
+    m_mouse.SetLastPoint(release);
+    if (IsClickBand(dc, m_mouse.GetStartPoint(), release)) {
         CPoint device = release;
         dc->LPtoDP(&device);
         EndAreaZoom();
@@ -350,8 +355,9 @@ void CTembraView::CloseAreaZoom(CDC* dc, const CPoint& release) {
 
 void CTembraView::ZoomToArea(CDC* dc) {
     static_cast<void>(dc);
-    const CRect area = Normalized(
-        CRect(m_mouse.m_ptStart.x, m_mouse.m_ptStart.y, m_mouse.m_ptLast.x, m_mouse.m_ptLast.y));
+    const CPoint start = m_mouse.GetStartPoint();
+    const CPoint last = m_mouse.GetLastPoint();
+    const CRect area = Normalized(CRect(start.x, start.y, last.x, last.y));
     const CRect client = GetClientLogicalRect();
     const double fx =
         area.Width() == 0 ? 0.0 : std::abs(client.Width()) / static_cast<double>(area.Width());
@@ -374,8 +380,7 @@ void CTembraView::ZoomToArea(CDC* dc) {
         }
     }
     m_layout.SetZoomPercent(static_cast<int>(percent));
-    const CRect track(m_mouse.m_ptStart.x, m_mouse.m_ptStart.y, m_mouse.m_ptLast.x,
-                      m_mouse.m_ptLast.y);
+    const CRect track(start.x, start.y, last.x, last.y);
     m_layout.SetZoomCenter(CPoint((track.left + track.right) / 2, (track.top + track.bottom) / 2));
     OnUpdate(nullptr, kHintGeneral, nullptr);
 }
@@ -395,9 +400,10 @@ void CTembraView::DrawTrackRect(CDC* dc, int mode, CMouseEvent& mouse, BOOL& dra
         return;
     }
     ScrollForCursor(dc, mouse.GetPoint().x, mouse.GetPoint().y);
-    mouse.m_ptPrev = mouse.m_ptLast;
-    mouse.m_ptLast = mouse.GetPoint();
-    m_trackRect = CRect(mouse.m_ptStart.x, mouse.m_ptStart.y, mouse.m_ptLast.x, mouse.m_ptLast.y);
+    mouse.SetPrevPoint(mouse.GetLastPoint());
+    mouse.SetLastPoint(mouse.GetPoint());
+    const CPoint start = mouse.GetStartPoint();
+    m_trackRect = CRect(start.x, start.y, mouse.GetPoint().x, mouse.GetPoint().y);
     draw();
     drawn = TRUE;
 }
@@ -459,8 +465,8 @@ void CTembraView::ScrollForCursor(CDC* dc, int x, int y) {
     m_host.UpdateWindow();
     OnPrepareDC(dc);
 
+    // The window repeats the move while the pointer stays outside (SetAutoScroll).
     if (GetClientLogicalRect() != client) {
-        m_host.PostMouseEvent(CMouseEvent::kMove, 0, m_host.GetCursorPos());
         TellOverview(this, kHintPosition, nullptr, true);
     }
 }

@@ -12,7 +12,10 @@
 #include "platform/Types.h"
 #include "platform/View.h"
 
+#include "view/core/MouseEvent.h"
+
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace tembra {
@@ -40,8 +43,19 @@ struct SplitterPane {
 
 class IViewHost {
 public:
-    // Cursors the view shows.
-    enum Cursor : int { kCursorArrow = 0, kCursorAreaZoom = 1 };
+    // Cursors the view shows: 0 gives the window's own (the class cursor); the standard size
+    // cursors by their system ids; every other id is one of the view's cursor resources (the
+    // mode cursors, 1667 the cross of the area zoom). An id the host has no cursor for sets
+    // nothing.
+    enum Cursor : int {
+        kCursorArrow = 0,
+        kCursorSize = 32640,
+        kCursorSizeNWSE = 32642,
+        kCursorSizeNESW = 32643,
+        kCursorSizeWE = 32644,
+        kCursorSizeNS = 32645,
+        kCursorAreaZoom = 1667,
+    };
 
     virtual ~IViewHost() = default;
 
@@ -77,7 +91,18 @@ public:
     // Posts a mouse message to the view itself (a CMouseEvent action, key flags, device point):
     // it arrives through the event queue, after what is already there.
     virtual void PostMouseEvent(int action, UINT keyFlags, const CPoint& devicePoint) = 0;
-    virtual void SetCursor(int cursor) = 0;
+    // Posts the view's object action (private message 0x2B10, wParam 0) to the view itself, with
+    // a copy of a mouse-event record whose point is in client pixels, or none (the view then
+    // evaluates the pointer where it is); it arrives through the same queue as PostMouseEvent.
+    virtual void PostObjectAction(const std::optional<CMouseEvent>& record) = 0;
+    // Shows a cursor (see Cursor); false when the id names none, and nothing changed.
+    virtual bool SetCursor(int cursor) = 0;
+    // Whether the pointer is over this window's client area, with no other window above it.
+    virtual bool IsCursorOverView() const = 0;
+    // While on, and while the window holds the capture with the pointer outside it, the window
+    // repeats the mouse move at the pointer every 50 ms, so that a drag scrolls on with the
+    // pointer held still.
+    virtual void SetAutoScroll(bool on) = 0;
     // Where the mouse is, in client pixels.
     virtual CPoint GetCursorPos() const = 0;
     // While a preview draws: whether the right button was pressed since the last question (the

@@ -1,0 +1,257 @@
+// The mouse in the program's chart windows: a right click opens the program's context menu,
+// whose chosen command runs from the event loop after the click; a menu of a tool-bar button
+// opens under the button; the idle pulse reaches the views; a mode chosen in the middle of a
+// gesture frees the mouse.
+#include "ShellFixture.h"
+
+#include "model/ConfigBase.h"
+#include "model/DataHeader.h"
+#include "platform/DC.h"
+#include "platform/PopupMenuRequest.h"
+#include "platform/Profile.h"
+#include "shell/ChartViewWindow.h"
+#include "shell/OwnerDrawMenu.h"
+#include "view/TembraFrame.h"
+#include "view/TembraViewWnd.h"
+#include "view/core/EditGesture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+
+namespace tembra {
+namespace {
+
+class ChartMouseTest : public test::ShellFixture {
+protected:
+    ChartMouseTest() {
+        std::filesystem::copy_file(std::filesystem::path(TEMBRA_DATA_DIR) / "sample.tbr", sample);
+    }
+    CTembraViewWnd& OpenPane() {
+        EXPECT_FALSE(Start());
+        doc = app->OpenDocumentFile(sample.string());
+        EXPECT_NE(doc, nullptr);
+        auto* window = dynamic_cast<CChartViewWindow*>(app->ActiveChart());
+        return *window->Frame()->ActivePane();
+    }
+    // Picks the first enabled command of the menu that opens next (with none: closes it), from
+    // the event loop once the menu is shown; the command picked is kept.
+    void PickNextMenu(bool pick, int tries = 200) {
+        QTimer::singleShot(10, [this, pick, tries] {
+            QMenu* menu = nullptr;
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                if (auto* m = qobject_cast<QMenu*>(w); m != nullptr && m->isVisible()) {
+                    menu = m;
+                }
+            }
+            if (menu == nullptr) {
+                if (tries > 0) {
+                    PickNextMenu(pick, tries - 1);
+                }
+                return;
+            }
+            opened.push_back(menu->objectName().toStdString());
+            openedAt.push_back(menu->geometry().topLeft());
+            for (QAction* action : menu->actions()) {
+                if (pick && action->isEnabled() && action->data().toUInt() != 0) {
+                    picked.push_back(action->data().toUInt());
+                    menu->setActiveAction(action);
+                    QTest::keyClick(menu, Qt::Key_Return);
+                    return;
+                }
+            }
+            menu->close();
+        });
+    }
+
+    test::TempDir files;
+    const std::filesystem::path sample = files.File("sample.tbr");
+    CTembraDoc* doc = nullptr;
+    std::vector<std::string> opened;
+    std::vector<QPoint> openedAt;
+    std::vector<UINT> picked;
+};
+
+TEST_F(ChartMouseTest, ARightClickOpensTheMenuAndItsCommandRunsAfterTheClick) {
+    CTembraViewWnd& pane = OpenPane();
+    ui.realMenus = true;
+    WriteProfileString("ExecURL\\0000", "Title", "search");
+    WriteProfileString("ExecURL\\0000", "URL", "https://example.org/");
+    doc->GetOperation().SetMode(COperationState::kModeEvent);
+    doc->GetOperation().SetOperation(COperationState::kOpEdit);
+    // An event of the sample, scrolled into the window.
+    CDataHeader* event = nullptr;
+    for (POSITION pos = doc->GetObjList().GetHeadPosition(); pos != nullptr && event == nullptr;) {
+        CDataHeader* object = doc->GetObjList().GetNext(pos);
+        if (object->GetType() == kTypeEvent) {
+            event = object;
+        }
+    }
+    ASSERT_NE(event, nullptr);
+    CTembraView& view = pane.View();
+    CRect bounds;
+    {
+        std::unique_ptr<CDC> dc = pane.GetClientDC();
+        view.OnPrepareDC(dc.get());
+        bounds = view.GetLayout().GetObjectBounds(dc.get(), event, 1);
+        dc->DPtoLP(&bounds);
+    }
+    view.KeepPointAt(bounds.CenterPoint(), CPoint(100, 100));
+    QApplication::processEvents();
+    QPoint at;
+    {
+        std::unique_ptr<CDC> dc = pane.GetClientDC();
+        view.OnPrepareDC(dc.get());
+        CPoint centre = bounds.CenterPoint();
+        dc->LPtoDP(&centre);
+        at = QPoint(centre.x, centre.y);
+    }
+    bool clickReturned = false;
+    std::vector<std::pair<UINT, bool>> ran;
+    app->QtUi().SetCommandHandler([&](UINT id) { ran.push_back({id, clickReturned}); });
+    PickNextMenu(true);
+    QTest::mouseClick(pane.viewport(), Qt::RightButton, Qt::NoModifier, at);
+    clickReturned = true;
+    EXPECT_EQ(opened, std::vector<std::string>{"PopupMenu143"});
+    ASSERT_EQ(picked.size(), 1u);
+    EXPECT_TRUE(ran.empty());
+    QTest::qWait(20);
+    ASSERT_EQ(ran.size(), 1u);
+    EXPECT_EQ(ran[0].first, picked[0]);
+    EXPECT_TRUE(ran[0].second) << "posted, not run inside the click";
+
+    // Closed without a choice: nothing runs.
+    PickNextMenu(false);
+    QTest::mouseClick(pane.viewport(), Qt::RightButton, Qt::NoModifier, at);
+    QTest::qWait(20);
+    EXPECT_EQ(opened.size(), 2u);
+    EXPECT_EQ(ran.size(), 1u);
+    doc->SetModifiedFlag(FALSE);
+}
+
+TEST_F(ChartMouseTest, TheMenuOfAToolBarButtonOpensUnderTheButton) {
+    OpenPane();
+    QApplication::processEvents();
+    // A button of a tool bar shown, and its command.
+    QWidget* button = nullptr;
+    UINT command = 0;
+    for (const auto& [id, action] : Frame().Actions()) {
+        for (QToolBar* bar : Frame().findChildren<QToolBar*>()) {
+            QWidget* w = bar->widgetForAction(action);
+            if (w != nullptr && w->isVisible() && button == nullptr) {
+                button = w;
+                command = id;
+            }
+        }
+    }
+    ASSERT_NE(button, nullptr);
+    PopupMenuRequest request;
+    request.menuId = 7;
+    request.added = {{0, {}}, {33054, "search"}};
+    request.anchorCommand = command;
+    PickNextMenu(true);
+    EXPECT_EQ(app->QtUi().RunDialog(request), IDOK);
+    ASSERT_EQ(picked.size(), 1u);
+    EXPECT_EQ(request.chosen, picked[0]);
+    ASSERT_EQ(openedAt.size(), 1u);
+    const QPoint expected = button->mapToGlobal(button->rect().bottomLeft());
+    EXPECT_LE((openedAt[0] - expected).manhattanLength(), 2) << "under the button";
+}
+
+TEST_F(ChartMouseTest, AMenuIdWithoutEntriesOpensNothing) {
+    OpenPane();
+    PopupMenuRequest request;
+    request.menuId = 222;
+    EXPECT_EQ(app->QtUi().RunDialog(request), IDCANCEL);
+    EXPECT_EQ(request.chosen, 0u);
+}
+
+// A gesture of the test's own that holds the mouse from the press until it ends.
+class HoldGesture : public CEditGesture {
+public:
+    using CEditGesture::CEditGesture;
+    int dropped = 0;
+
+protected:
+    WORD Pick(CDC*) override { return kFirstPlacing; }
+    void DrawFeedback(CDC*) override {}
+    void Commit(CDC*) override {}
+    void Discard() override { ++dropped; }
+};
+
+TEST_F(ChartMouseTest, AModeChosenMidGestureFreesTheMouse) {
+    CTembraViewWnd& pane = OpenPane();
+    CTembraView& view = pane.View();
+    HoldGesture gesture(view);
+    view.SetEditFunction(CTembraView::EditSlot::ZukeiDraw,
+                         [&gesture](CDC* dc) { return gesture.Run(dc); });
+    doc->GetOperation().SetMode(COperationState::kModeZukei);
+    doc->GetOperation().SetOperation(COperationState::kOpDraw);
+    QTest::mouseClick(pane.viewport(), Qt::LeftButton, Qt::NoModifier,
+                      pane.viewport()->rect().center());
+    ASSERT_TRUE(pane.HasCapture());
+    ASSERT_EQ(doc->GetOperation().GetState(), CEditGesture::kFirstPlacing);
+    // F6.
+    doc->GetOperation().SetMode(COperationState::kModeYogo);
+    EXPECT_FALSE(pane.HasCapture());
+    EXPECT_FALSE(pane.IsAutoScrolling());
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+    EXPECT_EQ(gesture.dropped, 1);
+    EXPECT_EQ(doc->GetOperation().GetState(), 0);
+}
+
+TEST_F(ChartMouseTest, TheIdlePulseEndsTheCrossHairOffTheView) {
+    CTembraViewWnd& pane = OpenPane();
+    app->Config().SetSystemWord(CConfigBase::kSysCrossCursor, 1);
+    const QPoint centre = pane.viewport()->rect().center();
+    QCursor::setPos(pane.viewport()->mapToGlobal(centre));
+    QTest::mouseMove(pane.viewport(), centre);
+    ASSERT_TRUE(pane.View().IsCrossShown());
+    QCursor::setPos(QPoint(-500, -500));
+    app->OnIdle();
+    EXPECT_FALSE(pane.View().IsCrossShown());
+}
+
+} // namespace
+} // namespace tembra
+
+namespace tembra {
+namespace {
+
+TEST_F(ChartMouseTest, ABoxOrAMenuBorrowsTheMouseAWindowHolds) {
+    CTembraViewWnd& pane = OpenPane();
+    struct Case {
+        const char* what;
+        std::function<void()> open;
+    };
+    PopupMenuRequest menu;
+    menu.menuId = 7;
+    const Case cases[] = {
+        {"a message box", [this] { app->QtUi().MessageBox("?", MB_OK, 0); }},
+        {"a context menu", [this, &menu] { app->QtUi().RunDialog(menu); }},
+    };
+    for (const Case& c : cases) {
+        pane.SetCapture();
+        ASSERT_EQ(QWidget::mouseGrabber(), pane.viewport()) << c.what;
+        std::optional<QWidget*> grabberWhileOpen;
+        QTimer::singleShot(50, [&grabberWhileOpen] {
+            grabberWhileOpen = QWidget::mouseGrabber();
+            if (QWidget* box = QApplication::activeModalWidget()) {
+                box->close();
+            } else if (QWidget* popup = QApplication::activePopupWidget()) {
+                popup->close();
+            }
+        });
+        c.open();
+        ASSERT_TRUE(grabberWhileOpen.has_value()) << c.what;
+        EXPECT_NE(*grabberWhileOpen, pane.viewport()) << c.what;
+        EXPECT_EQ(QWidget::mouseGrabber(), pane.viewport()) << c.what << ": taken back";
+        pane.ReleaseCapture();
+    }
+}
+
+} // namespace
+} // namespace tembra

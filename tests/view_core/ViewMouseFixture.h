@@ -1,0 +1,93 @@
+// The view of round numbers with the mouse at hand: events at logical points of the chart (the
+// fixture's pixels are logical units with y turned over), spies in the edit function slots, a
+// selected shape to have a selection, and the application's settings of the test's own.
+#pragma once
+
+#include "ViewFixture.h"
+#include "model/ConfigBase.h"
+#include "shapes/ZukeiBox.h"
+
+#include <map>
+
+namespace tembra::test {
+
+class ViewMouseFixture : public ViewFixture {
+protected:
+    using Slot = CTembraView::EditSlot;
+    using Op = COperationState;
+
+    // The window shows the whole page, unscrolled: client pixels are logical units with y
+    // turned over.
+    ViewMouseFixture() {
+        m_previousConfig = SetAppConfig(&config);
+        host.client = CSize(3500, 1600);
+    }
+    ~ViewMouseFixture() override { SetAppConfig(m_previousConfig); }
+
+    CTembraView& View() {
+        if (views.empty()) {
+            MakeView(host);
+            host.cursorPos = CPoint(1000, 500);
+        }
+        return *views.front();
+    }
+    static CPoint Device(const CPoint& logical) { return CPoint(logical.x, -logical.y); }
+
+    // A mouse message at a logical point; the dispatcher's answer.
+    BOOL At(int action, UINT flags, const CPoint& logical) {
+        return View().ObjectActionAt(action, flags, Device(logical));
+    }
+    // The messages the view posted to itself, delivered in order.
+    void DeliverPosted() {
+        while (!host.posted.empty()) {
+            const FakeViewHost::Posted p = host.posted.front();
+            host.posted.erase(host.posted.begin());
+            View().ObjectActionAt(p.action, p.keyFlags, p.point);
+        }
+    }
+
+    // Every slot of the dispatch tables gets a spy that notes its call and answers `answer`
+    // (the two item-area functions that run before the tables stay empty).
+    void SpyOnAllSlots(BOOL answer = TRUE) {
+        for (int i = 0; i < static_cast<int>(Slot::ItemCellInput); ++i) {
+            const auto slot = static_cast<Slot>(i);
+            View().SetEditFunction(slot, [this, slot, answer](CDC*) {
+                calls.push_back(slot);
+                partitionSeen.push_back(doc.GetSyokiSet().GetZukei().GetPartitionFlag());
+                return answer;
+            });
+        }
+    }
+
+    void SetState(LONG mode, LONG operation, WORD subState = 0) {
+        CConfigOperation& state = doc.GetOperation();
+        state.SetMode(mode);
+        state.SetOperation(operation);
+        state.SetState(subState);
+    }
+    LONG Operation() { return doc.GetOperation().GetOperation(); }
+    LONG Mode() { return doc.GetOperation().GetMode(); }
+
+    // A shape of the shape list, selected when asked, over days 6 to 9 and rows 2 to 5.
+    CZukeiBox* AddShape(bool selected) {
+        auto* shape = new CZukeiBox;
+        shape->SetAttr(CZukeiAttr{1, kPlaceOnChart, 1, -3, RGB(0, 0, 255), kHatchNone, 0, 0});
+        shape->SetAnchors(April(6), 2, April(9), 5);
+        doc.GetZukeiList().AddTail(shape);
+        if (selected) {
+            shape->Select();
+            doc.GetSelList().AddTail(shape);
+        }
+        return shape;
+    }
+
+    CConfigBase config;
+    FakeViewHost host;
+    std::vector<Slot> calls;
+    std::vector<WORD> partitionSeen;
+
+private:
+    CConfigBase* m_previousConfig = nullptr;
+};
+
+} // namespace tembra::test
