@@ -424,7 +424,10 @@ bool ProfileFile::WriteString(std::string_view section, std::string_view key,
             block = &c.blocks.emplace_back();
             Line header;
             header.kind = Line::Kind::Section;
-            header.raw = "[" + codec.FromCp932(section) + "]";
+            // Appended piece by piece: GCC 12 at -O3 warns falsely (-Wrestrict) on "[" + s + "]".
+            header.raw = "[";
+            header.raw += codec.FromCp932(section);
+            header.raw += ']';
             header.name = std::string(section);
             block->body.push_back(std::move(header));
         }
