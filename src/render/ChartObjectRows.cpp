@@ -14,9 +14,11 @@ namespace {
 // The coordinates of a layout stop at ±30000: bounds that stay within ±kZone were not cut
 // there, with room for labels and leader lines worked out from a cut point.
 constexpr int kZone = 20000;
-// What the height of the rows above a first row, truncated, can put an edge off by between two
-// layouts (each edge's own truncation and the two heights').
-constexpr int kSlack = 4;
+// What the truncations of the rows' heights can put an edge off by between two layouts (the
+// edge's own, the middle of a row's halving, and the heights of the rows above the two first
+// rows): a few units. An object moves with the rows when other first rows put it within half
+// of this of the same place; within this much of a box's edge the layout's own bounds decide.
+constexpr int kSlack = 8;
 // Tries to find rows near an object before it is looked at on every layout instead.
 constexpr int kMaxTries = 64;
 
