@@ -6,6 +6,10 @@
 // second process and a term with a leader line on every tenth, resources on every fifth, n / 10
 // events and two item columns of macro texts on every row.
 //
+// BM_PrintToPdf: the whole print into the PDF file. BM_PrintPagesToImage: the same pages, the
+// view's OnPrint for each in turn between OnBeginPrinting and OnEndPrinting, drawn on a printer
+// device context over an image of the A1 sheet at 50 dpi: the drawing without the PDF writer.
+//
 // The time is that of the whole print; "ms_per_page" is the time of one page. A page draws the
 // objects of its own rows: the cost of the print grows with pages × the objects a page shows, not
 // with pages × all the objects of the chart, so the 10,000-process print costs about ten times
@@ -29,8 +33,11 @@
 #include "view/TembraFrame.h"
 #include "view/TembraViewWnd.h"
 #include "view/ViewApplication.h"
+#include "view/core/PrintInfo.h"
+#include "view/core/TembraView.h"
 
 #include <QApplication>
+#include <QImage>
 
 #include <benchmark/benchmark.h>
 
@@ -307,7 +314,58 @@ void BM_PrintToPdf(benchmark::State& state) {
     chart.doc.SetModifiedFlag(FALSE);
 }
 
+void BM_PrintPagesToImage(benchmark::State& state) {
+    constexpr int kDpi = 50;
+    Setup& folders = Folders();
+    GeneratedChart chart(static_cast<int>(state.range(0)));
+    CTembraFrame frame(chart.doc, folders.App());
+    frame.resize(1280, 800);
+    frame.show();
+    QApplication::processEvents();
+    CTembraView& view = frame.Pane(0, 0)->View();
+    // The printer of the PDF print, for the paper and the question of fitting it.
+    if (!frame.Pane(0, 0)->PrintDirect("", (folders.Dir() / "print.pdf").string())) {
+        state.SkipWithError("the print did not start");
+        return;
+    }
+    const CSize paper = chart.doc.GetSyokiSet().GetPageSetting().GetPaperSize();
+    QImage sheet(static_cast<int>(paper.cx) * kDpi / 254, static_cast<int>(paper.cy) * kDpi / 254,
+                 QImage::Format_RGB32);
+    CQtDC::Options options;
+    options.device = DeviceKind::Printer;
+    options.dpiX = kDpi;
+    options.dpiY = kDpi;
+    options.size = sheet.size();
+    options.physicalSize = sheet.size();
+    CPrintInfo info;
+    info.m_nMaxPage = view.CountPrintPages();
+    info.m_nToPage = info.m_nMaxPage;
+    double seconds = 0;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        view.OnBeginPrinting();
+        for (UINT page = 1; page <= info.m_nMaxPage; ++page) {
+            sheet.fill(Qt::white);
+            CQtDC dc(&sheet, options);
+            info.m_nCurPage = page;
+            view.OnPrepareDC(&dc);
+            view.OnPrint(&dc, info);
+        }
+        view.OnEndPrinting();
+        seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    }
+    state.counters["pages"] = info.m_nMaxPage;
+    state.counters["ms_per_page"] = 1000.0 * seconds / static_cast<double>(state.iterations()) /
+                                    static_cast<double>(info.m_nMaxPage);
+    chart.doc.SetModifiedFlag(FALSE);
+}
+
 BENCHMARK(BM_PrintToPdf)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_PrintPagesToImage)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 } // namespace
 
