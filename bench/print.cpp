@@ -323,11 +323,6 @@ void BM_PrintPagesToImage(benchmark::State& state) {
     frame.show();
     QApplication::processEvents();
     CTembraView& view = frame.Pane(0, 0)->View();
-    // The printer of the PDF print, for the paper and the question of fitting it.
-    if (!frame.Pane(0, 0)->PrintDirect("", (folders.Dir() / "print.pdf").string())) {
-        state.SkipWithError("the print did not start");
-        return;
-    }
     const CSize paper = chart.doc.GetSyokiSet().GetPageSetting().GetPaperSize();
     QImage sheet(static_cast<int>(paper.cx) * kDpi / 254, static_cast<int>(paper.cy) * kDpi / 254,
                  QImage::Format_RGB32);
