@@ -1,22 +1,27 @@
 #include "render/ChartObjectIndex.h"
 
-#include "model/DataHeader.h"
 #include "render/PageLayout.h"
+
+#include <utility>
 
 namespace tembra {
 
-CChartObjectIndex::CChartObjectIndex(const CPageLayout& layout) : m_key(DrawCacheKeyOf(layout)) {
-    const IPageLayoutDocument* document = layout.GetDocument();
-    if (document == nullptr) {
-        return;
+CChartObjectIndex::CChartObjectIndex(std::shared_ptr<const CChartObjectRows> rows,
+                                     const CPageLayout& layout)
+    : m_rows(std::move(rows)), m_layout(layout) {}
+
+int CChartObjectIndex::RowShift() const {
+    return m_rows->RowShift(m_layout);
+}
+
+CChartObjectIndex::Entry CChartObjectIndex::EntryOf(int i, int shift) const {
+    const CChartObjectRows::Entry& entry = m_rows->GetEntry(i);
+    CRect bounds = entry.bounds;
+    if (entry.moving) {
+        bounds.top += shift;
+        bounds.bottom += shift;
     }
-    std::vector<CRect> boxes;
-    document->ForEachChartObject([&](const CDataHeader& object) {
-        const CRect bounds = layout.GetObjectBounds(nullptr, &object, 0);
-        m_entries.push_back({&object, bounds});
-        boxes.push_back(bounds);
-    });
-    m_grid = CRectGrid(boxes);
+    return {entry.object, bounds};
 }
 
 } // namespace tembra

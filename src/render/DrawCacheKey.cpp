@@ -13,10 +13,10 @@ DrawCacheKey DrawCacheKeyOf(const CPageLayout& layout) {
     key.items = layout.GetKoumokuRect();
     key.start = layout.GetStartDate();
     key.end = layout.GetEndDate();
-    key.firstRow = layout.GetFirstRow();
-    key.lastRow = layout.GetLastRow();
+    key.rows = layout.GetLastRow() - layout.GetFirstRow();
     key.zoom = layout.GetZoom();
     key.fixedRows = layout.IsScrolledDown() && layout.GetClipPass();
+    key.fixedFirstRow = key.fixedRows ? layout.GetAltFirstRow() : 0;
     key.outputMode = layout.GetOutputMode();
     key.shigenDispMode = layout.GetShigenDispMode();
     key.simpleText = layout.IsSimpleText();

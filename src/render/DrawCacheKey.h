@@ -1,7 +1,8 @@
 // What the caches of a page layout are made of: the layout's document and the state of its
 // chart objects, and the layout's geometry and display options as they decide where an object
 // lies and how far its labels reach. A cache made under one key serves while the layout still
-// has that key.
+// has that key. The first row shown is not part of it, only the number of rows (which sets
+// their height): a cache that depends on where the rows begin keeps that itself.
 #pragma once
 
 #include "platform/Time.h"
@@ -22,10 +23,12 @@ struct DrawCacheKey {
     CRect items;
     CTime start;
     CTime end;
-    int firstRow = 0;
-    int lastRow = 0;
+    // Last row less first row.
+    int rows = 0;
     int zoom = 0;
     bool fixedRows = false;
+    // The first of the fixed rows while they are drawn (fixedRows), else 0.
+    int fixedFirstRow = 0;
     int outputMode = 0;
     int shigenDispMode = 0;
     BOOL simpleText = FALSE;

@@ -19,7 +19,8 @@ CRect KouteiLineBox(const CKoutei& koutei, const CPageLayout& layout) {
                  std::min({y1, y2, yb}));
 }
 
-CKouteiCrossIndex::CKouteiCrossIndex(const CPageLayout& layout) : m_key(DrawCacheKeyOf(layout)) {
+CKouteiCrossIndex::CKouteiCrossIndex(const CPageLayout& layout)
+    : m_key(DrawCacheKeyOf(layout)), m_firstRow(layout.GetFirstRow()) {
     const IPageLayoutDocument* document = layout.GetDocument();
     if (document == nullptr) {
         return;
@@ -48,6 +49,10 @@ CKouteiCrossIndex::CKouteiCrossIndex(const CPageLayout& layout) : m_key(DrawCach
         boxes.push_back(line.box);
     });
     m_grid = CRectGrid(boxes);
+}
+
+bool CKouteiCrossIndex::IsFor(const CPageLayout& layout) const {
+    return m_key == DrawCacheKeyOf(layout) && m_firstRow == layout.GetFirstRow();
 }
 
 int CKouteiCrossIndex::OrderOf(const CKoutei& koutei) const {

@@ -41,7 +41,7 @@ public:
     explicit CKouteiCrossIndex(const CPageLayout& layout);
 
     // Whether the index was made for the layout and its document as they now are.
-    bool IsFor(const CPageLayout& layout) const { return m_key == DrawCacheKeyOf(layout); }
+    bool IsFor(const CPageLayout& layout) const;
 
     // The position of a process in drawing order; one past the last when it is not listed.
     int OrderOf(const CKoutei& koutei) const;
@@ -55,6 +55,8 @@ public:
 
 private:
     DrawCacheKey m_key;
+    // The lines' boxes lie where the layout's rows begin.
+    int m_firstRow = 0;
     std::vector<Line> m_lines;
     std::unordered_map<const CKoutei*, int> m_order;
     int m_count = 0;

@@ -635,6 +635,22 @@ void Draw(CKoutei& koutei, CDC* dc, const CPageLayout& layout, int mode) {
 
 // ---- Bounds -------------------------------------------------------------------------------------
 
+namespace {
+
+// |sin| of the arrow heads' angle (degrees), the same for every process of a chart: worked out
+// once for each angle the settings give, not for every process.
+double ArrowSine(WORD degrees) {
+    thread_local int cachedDegrees = -1;
+    thread_local double cachedSine = 0.0;
+    if (cachedDegrees != degrees) {
+        cachedDegrees = degrees;
+        cachedSine = std::fabs(std::sin(degrees * std::numbers::pi / 180.0));
+    }
+    return cachedSine;
+}
+
+} // namespace
+
 void GetKouteiBoundsParts(const CKoutei& koutei, const CPageLayout& layout, CDC* dc, bool withTerms,
                           bool withResources, KouteiBoundsParts& parts) {
     int x1 = 0;
@@ -663,15 +679,21 @@ void GetKouteiBoundsParts(const CKoutei& koutei, const CPageLayout& layout, CDC*
     // head, the arcs over crossings on paper and the numbers of the node marks.
     int margin = (GetDrawPen(koutei, layout, kKouteiDrawNormal).width + 1) / 2;
     if (HasArrow(koutei) && chart != nullptr) {
-        const double angle = chart->GetArrowAngle() * std::numbers::pi / 180.0;
         const double length = layout.Zoom(chart->GetArrowLength());
-        margin = std::max(margin, static_cast<int>(std::ceil(std::fabs(std::sin(angle)) * length)));
+        margin = std::max(margin,
+                          static_cast<int>(std::ceil(ArrowSine(chart->GetArrowAngle()) * length)));
     }
     const CConfigPrint& print = layout.GetPrintConfig();
     if (print.GetCrossType() != 0) {
         margin = std::max<int>(margin, std::abs(print.GetArcRay()));
     }
+    margin = std::max(margin, 1);
     for (const int part : {kKouteiPartStart, kKouteiPartEnd}) {
+        // Only a node that shows its number (the high byte of its shape) has one to measure.
+        const CLand& land = part == kKouteiPartEnd ? *koutei.GetEndLand() : *koutei.GetStartLand();
+        if (HighByteOf(land.GetShape()) == 0) {
+            continue;
+        }
         const std::string number = GetLandNumberText(koutei, layout, part);
         const int r = part == kKouteiPartEnd ? GetEndLandSize(koutei, layout)
                                              : GetStartLandSize(koutei, layout);

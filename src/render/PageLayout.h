@@ -34,6 +34,7 @@ class CDataHeader;
 class CKoumoku;
 class CKoumokuData;
 class CChartObjectIndex;
+class CChartObjectRows;
 class CKouteiCrossIndex;
 class CKtkmHatch;
 class CPageLayout;
@@ -622,6 +623,12 @@ public:
     // DrawItemSelection reads of the document are kept the same way.) A copy of a layout keeps
     // nothing of another's.
     const CChartObjectIndex* GetObjectIndex() const;
+    // The objects' bounds behind the index (null while none is made): layouts that differ only
+    // in their first row share them. A print job keeps those of one page for the next.
+    std::shared_ptr<const CChartObjectRows> GetObjectRows() const { return m_caches.objectRows; }
+    // Takes the objects' bounds made on another layout when they are for this one's geometry
+    // and document as they now are (CChartObjectRows::IsFor); otherwise nothing changes.
+    void AdoptObjectRows(const std::shared_ptr<const CChartObjectRows>& rows) const;
 
 private:
     struct DrawCaches {
@@ -631,6 +638,7 @@ private:
         ~DrawCaches();
         int passDepth = 0;
         std::unique_ptr<CKouteiCrossIndex> crossIndex;
+        std::shared_ptr<const CChartObjectRows> objectRows;
         std::unique_ptr<CChartObjectIndex> objectIndex;
         // The selected item cells as the document last told them (DrawItemSelection).
         struct SelectedCells {

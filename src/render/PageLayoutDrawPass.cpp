@@ -10,6 +10,7 @@ CPageLayout::DrawCaches::DrawCaches(const DrawCaches&) {}
 CPageLayout::DrawCaches& CPageLayout::DrawCaches::operator=(const DrawCaches&) {
     crossIndex.reset();
     objectIndex.reset();
+    objectRows.reset();
     selectedCells.reset();
     return *this;
 }
@@ -38,12 +39,25 @@ const CKouteiCrossIndex* CPageLayout::GetCrossIndex() const {
 const CChartObjectIndex* CPageLayout::GetObjectIndex() const {
     if (m_doc == nullptr || m_doc->GetChangeCount() == 0) {
         m_caches.objectIndex.reset();
+        m_caches.objectRows.reset();
         return nullptr;
     }
-    if (!m_caches.objectIndex || !m_caches.objectIndex->IsFor(*this)) {
-        m_caches.objectIndex = std::make_unique<CChartObjectIndex>(*this);
+    if (!m_caches.objectRows || !m_caches.objectRows->IsFor(*this)) {
+        m_caches.objectIndex.reset();
+        m_caches.objectRows = std::make_shared<const CChartObjectRows>(*this);
+    }
+    if (!m_caches.objectIndex) {
+        m_caches.objectIndex = std::make_unique<CChartObjectIndex>(m_caches.objectRows, *this);
     }
     return m_caches.objectIndex.get();
+}
+
+void CPageLayout::AdoptObjectRows(const std::shared_ptr<const CChartObjectRows>& rows) const {
+    if (rows == nullptr || rows == m_caches.objectRows || !rows->IsFor(*this)) {
+        return;
+    }
+    m_caches.objectIndex.reset();
+    m_caches.objectRows = rows;
 }
 
 } // namespace tembra

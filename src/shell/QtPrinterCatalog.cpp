@@ -1,5 +1,7 @@
 #include "shell/QtPrinterCatalog.h"
 
+#include "view/PrinterPaper.h"
+
 #include <QPageSize>
 #include <QPrinterInfo>
 
@@ -8,7 +10,7 @@ namespace tembra {
 namespace {
 
 PrinterDevMode DevModeOf(const std::string& printer, const QPageSize& page) {
-    return {printer, page.windowsId(), page.name().toStdString(), PrinterDevMode::kPortrait};
+    return {printer, PaperCodeOf(page.id()), page.name().toStdString(), PrinterDevMode::kPortrait};
 }
 
 } // namespace
@@ -45,17 +47,12 @@ std::optional<PrinterDevMode> CQtPrinterCatalog::DefaultDevMode(const std::strin
 std::vector<int> CQtPrinterCatalog::PaperSizes(const std::string& printer) const {
     std::vector<int> papers;
     if (printer == PdfPrinterName()) {
-        for (int id = 0; id <= QPageSize::LastPageSize; ++id) {
-            const int windowsId = QPageSize::windowsId(static_cast<QPageSize::PageSizeId>(id));
-            if (windowsId != 0) {
-                papers.push_back(windowsId);
-            }
-        }
-        return papers;
+        // Every paper that has a code, A1 among them.
+        return AllPaperCodes();
     }
     for (const QPageSize& page :
          QPrinterInfo::printerInfo(QString::fromStdString(printer)).supportedPageSizes()) {
-        papers.push_back(page.windowsId());
+        papers.push_back(PaperCodeOf(page.id()));
     }
     return papers;
 }

@@ -2,6 +2,7 @@
 
 #include "platform/StringTable.h"
 #include "platform/Ui.h"
+#include "view/PrinterPaper.h"
 
 #include <QComboBox>
 #include <QFileDialog>
@@ -145,10 +146,8 @@ void CTembraPrintDialog::UpdateControls() {
 }
 
 void CTembraPrintDialog::ShowPaper() {
-    const QPageSize::PageSizeId id = QPageSize::id(m_devMode.paperSize);
-    const QString name = m_devMode.paperSize != 0 && id != QPageSize::Custom
-                             ? QPageSize::name(id)
-                             : QString::fromStdString(m_devMode.formName);
+    const std::optional<QPageSize::PageSizeId> id = PageSizeOfCode(m_devMode.paperSize);
+    const QString name = id ? QPageSize::name(*id) : QString::fromStdString(m_devMode.formName);
     m_paper->setText(name + QLatin1Char(' ') +
                      (m_devMode.orientation == PrinterDevMode::kLandscape ? Utf("横") : Utf("縦")));
 }
@@ -219,7 +218,7 @@ void CTembraPrintDialog::OnProperties() {
     }
     const QPageLayout page = printer.pageLayout();
     m_devMode = devMode;
-    m_devMode.paperSize = page.pageSize().windowsId();
+    m_devMode.paperSize = PaperCodeOf(page.pageSize().id());
     m_devMode.formName = page.pageSize().name().toStdString();
     m_devMode.orientation = page.orientation() == QPageLayout::Landscape
                                 ? PrinterDevMode::kLandscape
@@ -244,11 +243,10 @@ void CTembraPrintDialog::ConfigurePrinter(QPrinter& printer, const PrinterDevMod
         printer.setOutputFormat(QPrinter::NativeFormat);
         printer.setPrinterName(QString::fromStdString(devMode.deviceName));
     }
-    const QPageSize::PageSizeId id = QPageSize::id(devMode.paperSize);
-    if (devMode.paperSize != 0 && id != QPageSize::Custom) {
-        printer.setPageSize(QPageSize(id));
+    if (const std::optional<QPageSize::PageSizeId> id = PageSizeOfCode(devMode.paperSize)) {
+        printer.setPageSize(QPageSize(*id));
     } else if (!devMode.formName.empty()) {
-        // A paper without a code (A1) goes by its name.
+        // A paper without a code (a printer's own form) goes by its name.
         const QString form = QString::fromStdString(devMode.formName);
         for (int size = 0; size <= QPageSize::LastPageSize; ++size) {
             const auto candidate = static_cast<QPageSize::PageSizeId>(size);

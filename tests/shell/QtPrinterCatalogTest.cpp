@@ -1,6 +1,8 @@
 // The printers Qt knows, and the PDF-file printer that is always there.
 #include "shell/QtPrinterCatalog.h"
 
+#include "shell/core/PrinterSelection.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -23,6 +25,13 @@ TEST(QtPrinterCatalogTest, ThePdfPrinterIsAlwaysListed) {
     EXPECT_EQ(devMode->formName, "A4");
     const std::vector<int> papers = catalog.PaperSizes(pdf);
     EXPECT_NE(std::find(papers.begin(), papers.end(), 8), papers.end());
+    // Every paper of the charts, A1 by the program's own code; not Qt's custom size (a
+    // user-defined size, 256).
+    for (const int code : {kPaperCodeA4, kPaperCodeJisB4, kPaperCodeA3, kPaperCodeA2, kPaperCodeA1,
+                           kPaperCodeJisB3}) {
+        EXPECT_NE(std::find(papers.begin(), papers.end(), code), papers.end()) << code;
+    }
+    EXPECT_EQ(std::find(papers.begin(), papers.end(), 256), papers.end());
     EXPECT_FALSE(catalog.DefaultDevMode("no such printer"));
 }
 

@@ -91,6 +91,13 @@ TEST_F(PrinterSelectionTest, TheSavedPrinterIsRestoredWithItsPaper) {
     ASSERT_TRUE(again.GetPrinterDeviceDefaults(devMode, nullptr));
     EXPECT_EQ(devMode.paperSize, 9);
     EXPECT_EQ(devMode.formName, "A4");
+
+    // A paper that has a code of the program's own (A1) comes back as well.
+    catalog.printers["Plotter"].push_back(kPaperCodeA1);
+    Save("Plotter", kPaperCodeA1, "A1");
+    CPrinterSelection third(catalog);
+    ASSERT_TRUE(third.GetPrinterDeviceDefaults(devMode, nullptr));
+    EXPECT_EQ(devMode, (PrinterDevMode{"Plotter", kPaperCodeA1, "A1", PrinterDevMode::kPortrait}));
 }
 
 TEST_F(PrinterSelectionTest, AGoneSavedPrinterIsToldOnceAndTheDefaultSaved) {
@@ -163,7 +170,7 @@ TEST_F(PrinterSelectionTest, TheOrientationFollowsTheDocument) {
 // The printer takes the chart's paper where it has it; a paper chosen in the dialog stays the
 // chart's.
 TEST_F(PrinterSelectionTest, ThePaperFollowsTheChart) {
-    catalog.printers[kPdfPrinterName] = {9, 8, 12, 66};
+    catalog.printers[kPdfPrinterName] = {9, 8, 12, 66, kPaperCodeA1, kPaperCodeJisB3};
     struct Case {
         const char* name;
         std::string printer;
@@ -176,8 +183,11 @@ TEST_F(PrinterSelectionTest, ThePaperFollowsTheChart) {
         {"A3 on a printer that has it", "Plotter", kPaperA3, 0, 8, "A3"},
         {"upright A3", "Plotter", kPaperA3Tate, 0, 8, "A3"},
         {"B4 where there is none", "Office", kPaperB4, 0, 9, "A4"},
-        {"A1, the PDF printer's by name", kPdfPrinterName, kPaperA1, 0, 0, "A1"},
+        {"A1 on the printer that lists its code", kPdfPrinterName, kPaperA1, 0, kPaperCodeA1, "A1"},
         {"A1 on another printer", "Plotter", kPaperA1, 0, 9, "A4"},
+        {"A1 chosen for an A2 chart", kPdfPrinterName, kPaperA2, kPaperCodeA1, kPaperCodeA1, ""},
+        {"B3 chosen for a B4 chart", kPdfPrinterName, kPaperB4, kPaperCodeJisB3, kPaperCodeJisB3,
+         ""},
         {"a chosen paper", "Plotter", kPaperA3, 66, 66, ""},
         {"a chosen paper the printer lacks", "Office", kPaperA3, 66, 8, "A3"},
     };

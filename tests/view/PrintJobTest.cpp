@@ -1,13 +1,16 @@
-// A print that cannot be written says so, and the print dialog's two forms: its labels' keys and
-// the set-up form that prints nothing.
+// A print that cannot be written says so, the paper chosen in the print dialog is the paper
+// printed on, and the print dialog's two forms: its labels' keys and the set-up form that prints
+// nothing.
 #include "ViewWindowFixture.h"
 #include "platform/StringTable.h"
+#include "view/PrinterPaper.h"
 #include "view/TembraPrintDialog.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -73,6 +76,60 @@ TEST_F(PrintJobTest, APrintThatCannotBeWrittenSaysWhy) {
     EXPECT_TRUE(Pane().PrintDirect("", files.File("sample.pdf").string()));
     EXPECT_TRUE(Messages().empty());
     EXPECT_TRUE(fs::is_regular_file(files.File("sample.pdf")));
+}
+
+// The page size pdfinfo gives.
+QString PdfPageSize(const fs::path& pdf) {
+    QProcess info;
+    info.start("pdfinfo", {QString::fromStdString(pdf.string())});
+    EXPECT_TRUE(info.waitForFinished());
+    const QString text = QString::fromUtf8(info.readAllStandardOutput());
+    const qsizetype at = text.indexOf(QStringLiteral("Page size:"));
+    return at < 0 ? text : text.mid(at, text.indexOf('\n', at) - at).simplified();
+}
+
+// Every paper of the charts and the B sizes beside them, A1 and B3 by codes of the program's
+// own, as the print dialog's properties give them and the printer prints on them.
+TEST_F(PrintJobTest, ThePaperChosenInThePrintDialogIsThePaperPrintedOn) {
+    struct Case {
+        QPageSize::PageSizeId paper;
+        int code;
+        const char* size;
+    };
+    const Case cases[] = {
+        {QPageSize::A4, kPaperCodeA4, "Page size: 842 x 595 pts (A4)"},
+        {QPageSize::JisB4, kPaperCodeJisB4, "Page size: 1032 x 729 pts"},
+        {QPageSize::A3, kPaperCodeA3, "Page size: 1191 x 842 pts (A3)"},
+        {QPageSize::A2, kPaperCodeA2, "Page size: 1684 x 1191 pts (A2)"},
+        {QPageSize::A1, kPaperCodeA1, "Page size: 2384 x 1684 pts (A1)"},
+        {QPageSize::JisB3, kPaperCodeJisB3, "Page size: 1460 x 1032 pts"},
+    };
+    Show(QSize(800, 600));
+    for (const Case& c : cases) {
+        const QString name = QPageSize::name(c.paper);
+        SCOPED_TRACE(name.toStdString());
+        EXPECT_EQ(PaperCodeOf(c.paper), c.code);
+        const fs::path pdf = files.File(name.toStdString() + ".pdf");
+        app.printDialog = [&](IPrinterDialog& dialog, PrinterDevMode& devMode) {
+            devMode = {kPdfPrinterName, c.code, "", PrinterDevMode::kLandscape};
+            static_cast<CTembraPrintDialog&>(dialog).SetOutputFile(
+                QString::fromStdString(pdf.string()));
+            return IDOK;
+        };
+        Pane().View().OnCommand(57607);
+        EXPECT_EQ(PdfPageSize(pdf), QString::fromUtf8(c.size));
+    }
+}
+
+// Each code stands for one paper: a paper kept by its code comes back as the same paper.
+TEST_F(PrintJobTest, EveryPaperCodeNamesOnePaper) {
+    for (const int code : AllPaperCodes()) {
+        const std::optional<QPageSize::PageSizeId> paper = PageSizeOfCode(code);
+        ASSERT_TRUE(paper) << code;
+        EXPECT_EQ(PaperCodeOf(*paper), code) << QPageSize::name(*paper).toStdString();
+    }
+    EXPECT_FALSE(PageSizeOfCode(0));
+    EXPECT_FALSE(PageSizeOfCode(31999));
 }
 
 // The mnemonic of a text ('&' before its key), or 0.

@@ -49,9 +49,9 @@ BOOL CPrinterSelection::GetPrinterDeviceDefaults(PrinterDevMode& out, PrintOrien
 }
 
 ChartPaper PaperOfChart(int kind) {
-    // The codes are the printer's paper codes the profile keeps (A4 9, JIS B4 12, A3 8, A2 66).
-    static constexpr ChartPaper papers[] = {{9, "A4"}, {12, "JIS B4"}, {8, "A3"},
-                                            {8, "A3"}, {66, "A2"},     {0, "A1"}};
+    static constexpr ChartPaper papers[] = {{kPaperCodeA4, "A4"}, {kPaperCodeJisB4, "JIS B4"},
+                                            {kPaperCodeA3, "A3"}, {kPaperCodeA3, "A3"},
+                                            {kPaperCodeA2, "A2"}, {kPaperCodeA1, "A1"}};
     if (kind < 0 || kind >= static_cast<int>(std::size(papers))) {
         return papers[0];
     }
@@ -73,15 +73,11 @@ void CPrinterSelection::SyncPrinterPaper(const PrintOrientation* document,
             return;
         }
     }
-    if (document->paperSize == 0 && document->formName.empty()) {
+    if (document->paperSize == 0) {
         return;
     }
-    // A paper without a code is the program's own PDF printer's only.
     const std::vector<int> papers = m_catalog.PaperSizes(devMode.deviceName);
-    const bool listed = document->paperSize != 0 ? std::find(papers.begin(), papers.end(),
-                                                             document->paperSize) != papers.end()
-                                                 : devMode.deviceName == kPdfPrinterName;
-    if (listed) {
+    if (std::find(papers.begin(), papers.end(), document->paperSize) != papers.end()) {
         devMode.paperSize = document->paperSize;
         devMode.formName = document->formName;
     }

@@ -31,8 +31,19 @@ struct PrintOrientation {
     int rememberedPaper = 0;
 };
 
+// The paper codes the profile keeps ("PaperSize") are the Windows paper codes; the papers that
+// Windows has no code for get codes of the program's own, above every code that Windows or a
+// printer driver gives, so that a saved code is never taken for another paper.
+constexpr int kPaperCodeA4 = 9;
+constexpr int kPaperCodeJisB4 = 12;
+constexpr int kPaperCodeA3 = 8;
+constexpr int kPaperCodeA2 = 66;
+constexpr int kPaperCodeA1 = 32001;
+constexpr int kPaperCodeA0 = 32000;
+constexpr int kPaperCodeJisB3 = 32013;
+
 // The printer's paper code and form name of a chart's paper kind (A4, B4, A3, A3 upright, A2,
-// A1); a paper without a code (A1) has the code 0 and only its name.
+// A1).
 struct ChartPaper {
     int paperSize = 0;
     const char* formName = "";

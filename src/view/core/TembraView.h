@@ -384,6 +384,9 @@ private:
     Snapshot m_snapshot;
     BOOL m_bZoomFit = FALSE;
     BOOL m_bPrinting = FALSE;
+    // The chart objects' bounds of the print job's pages, made on the first page and handed
+    // to each next one (the pages differ only in their rows); dropped when the job ends.
+    std::shared_ptr<const CChartObjectRows> m_printIndex;
     BOOL m_bHourMode = FALSE;
     BOOL m_bMinuteMode = FALSE;
 

@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 namespace tembra {
 
@@ -114,10 +115,12 @@ BOOL CTembraView::OnPreparePrinting(CPrintInfo& info) {
 
 void CTembraView::OnBeginPrinting() {
     m_bPrinting = TRUE;
+    m_printIndex.reset();
 }
 
 void CTembraView::OnEndPrinting() {
     m_bPrinting = FALSE;
+    m_printIndex.reset();
 }
 
 void CTembraView::OnPrint(CDC* dc, CPrintInfo& info) {
@@ -158,8 +161,14 @@ void CTembraView::OnPrint(CDC* dc, CPrintInfo& info) {
         SetStyledDrawEnable(dc, 1);
     }
     BuildCharts(*doc, m_layout);
+    // The objects' bounds serve every page of the job: the layout of the window, put back
+    // below, would drop them.
+    m_layout.AdoptObjectRows(m_printIndex);
     dc->SelectClipRgn(nullptr);
     OnDraw(dc);
+    if (std::shared_ptr<const CChartObjectRows> rows = m_layout.GetObjectRows()) {
+        m_printIndex = std::move(rows);
+    }
     SetStyledDrawEnable(dc, 0);
     m_layout = m_savedLayout;
     m_layout.SetOutputMode(0);
