@@ -29,6 +29,7 @@
 #include "platform/qt/QtDC.h"
 #include "render/KouteiLabels.h"
 #include "render/PageLayout.h"
+#include "support/BenchProcesses.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -142,60 +143,20 @@ private:
     }
 
     void BuildProcesses(int count) {
-        const WORD shapes[] = {kLineShapeStraight,
-                               kLineShapeElbowVH,
-                               kLineShapeElbowHV,
-                               kLineShapeCrank,
-                               kLineShapeGate,
-                               kLineShapeStraight,
-                               0x0140,
-                               0x0180};
         for (int i = 0; i < count; ++i) {
-            const WORD shape = shapes[i % 8];
+            const WORD shape = bench::ProcessForm(i);
             const int row = (i * 7919) % (m_rows - 3);
             const int start = (i * 37) % (kDays - 40);
-            const int endRow = (shape & 0xC0) != 0 || i % 8 == 0 ? row : row + 1 + i % 3;
+            const int endRow = bench::IsBarForm(shape) || i % 8 == 0 ? row : row + 1 + i % 3;
             CChartPos pos;
             pos.SetStartDate(Day(start));
             pos.SetEndDate(Day(start + 3 + i % 30));
             pos.SetStartRow(static_cast<WORD>(row));
             pos.SetEndRow(static_cast<WORD>(endRow));
             std::unique_ptr<CKoutei> koutei = doc.CreateKoutei(&pos);
-            CKouteiAttr& attr = koutei->GetLines()->GetAttr();
-            attr.m_style = shape;
-            attr.m_color = RGB(0, 0, 200);
-            if ((shape & 0xC0) != 0) {
-                attr.m_hatch = 99;
-                koutei->GetStartLand()->SetShape(15);
-                koutei->GetEndLand()->SetShape(15);
-            }
-            if (i % 2 == 0) {
-                AddTerm(*koutei, "Work " + std::to_string(i), kYogoPlaceStart);
-            }
-            if (i % 10 == 0) {
-                AddTerm(*koutei, "Check", kYogoPlaceLeaderLeft);
-            }
-            if (i % 5 == 0) {
-                CShigen& resources = *koutei->GetShigen();
-                resources.AddShigenData(std::make_unique<CShigenData>(1, 4));
-                resources.AddShigenData(std::make_unique<CShigenData>(2, 1));
-                resources.GetAttr().m_fontHeigh = 1;
-                resources.GetAttr().m_fontWidth = 1;
-            }
+            bench::DressProcess(*koutei, i);
             doc.AddObj(koutei.release(), FALSE);
         }
-    }
-
-    static void AddTerm(CKoutei& koutei, const std::string& text, WORD place) {
-        auto term = std::make_unique<CYogo>();
-        term->SetText(text);
-        term->SetDateKind(kYogoOnLine);
-        term->GetAttr().m_fontHeigh = 1;
-        term->GetAttr().m_fontWidth = 1;
-        term->GetAttr().m_form = place;
-        term->GetAttr().m_offsetX = 50;
-        term->GetAttr().m_offsetY = 150;
-        koutei.AddYogo(term, TRUE);
     }
 
     void BuildEvents(int count) {

@@ -3,8 +3,6 @@
 // file's bytes alone ("x_read"). The open reads the whole file into a chart of its own before it
 // takes it over and holds the file's lock; the save writes beside the file, flushes it to the disk
 // and renames it into place. Goal: the open under 100 ms.
-#include "document/AppContext.h"
-#include "document/AppState.h"
 #include "document/TembraDoc.h"
 #include "model/ConfigBase.h"
 #include "model/Koutei.h"
@@ -13,6 +11,7 @@
 #include "platform/Paths.h"
 #include "platform/Sjis.h"
 #include "platform/Time.h"
+#include "support/BenchFolders.h"
 
 #include <benchmark/benchmark.h>
 
@@ -34,27 +33,10 @@ using SteadyClock = std::chrono::steady_clock;
 constexpr int kProcesses = 10000;
 constexpr int kEvents = 1000;
 
-// The program's folders in a temporary folder, its settings and state installed, and the chart
-// file written once.
+// The program's folders and settings, and the chart file written once.
 class Setup {
 public:
     Setup() {
-        std::string pattern = (fs::temp_directory_path() / "tembra-bench-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) {
-            std::abort();
-        }
-        m_dir = pattern;
-        fs::create_directories(m_dir / "writable");
-        fs::create_directories(m_dir / "config");
-        Paths::SetDirs(Paths::ShippedDataDir(), m_dir / "writable", m_dir / "config");
-        tembra::Clock::SetFixedNow(CTime(2010, 4, 1));
-        AppContext context;
-        context.config = &m_config;
-        context.state = &m_state;
-        m_context = std::make_unique<ScopedAppContext>(std::move(context));
-        m_config.Read(FALSE);
-        m_state.SetLockOwnerId("bench [host]");
-
         CTembraDoc chart;
         chart.OnNewDocument();
         chart.GetShigenNames().push_back(
@@ -80,19 +62,12 @@ public:
             event->SetText(Sjis::FromUtf8("検査"));
             chart.AddObj(event.release(), FALSE);
         }
-        m_file = m_dir / "chart.tbr";
+        m_file = m_folders.Dir() / "chart.tbr";
         chart.OnSaveDocument(m_file.string());
         m_readSeconds = MeasureRead();
     }
-    ~Setup() {
-        m_context.reset();
-        Paths::SetDirs({}, {}, {});
-        std::error_code ec;
-        fs::remove_all(m_dir, ec);
-    }
-
     const fs::path& File() const { return m_file; }
-    fs::path Copy() const { return m_dir / "copy.tbr"; }
+    fs::path Copy() const { return m_folders.Dir() / "copy.tbr"; }
     // The fastest of a few reads of the file's bytes.
     double ReadSeconds() const { return m_readSeconds; }
 
@@ -116,11 +91,8 @@ private:
         return best;
     }
 
-    fs::path m_dir;
+    bench::BenchFolders m_folders;
     fs::path m_file;
-    CConfigBase m_config;
-    CAppState m_state;
-    std::unique_ptr<ScopedAppContext> m_context;
     double m_readSeconds = 0;
 };
 

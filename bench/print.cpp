@@ -14,8 +14,6 @@
 // objects of its own rows: the cost of the print grows with pages × the objects a page shows, not
 // with pages × all the objects of the chart, so the 10,000-process print costs about ten times
 // the 1,000-process one and a page costs about the same at both sizes.
-#include "document/AppContext.h"
-#include "document/AppState.h"
 #include "document/TembraDoc.h"
 #include "model/ChartPos.h"
 #include "model/ConfigBase.h"
@@ -30,6 +28,9 @@
 #include "platform/qt/QtDC.h"
 #include "render/KouteiLabels.h"
 #include "shell/core/PrinterSelection.h"
+#include "support/BenchFolders.h"
+#include "support/BenchProcesses.h"
+#include "support/BenchViewApplication.h"
 #include "view/TembraFrame.h"
 #include "view/TembraViewWnd.h"
 #include "view/ViewApplication.h"
@@ -66,7 +67,7 @@ CTime Day(int day) {
 
 // The application as the chart window asks it: the PDF printer on the chart's paper, turned as
 // the chart lies.
-class PdfApplication : public IViewApplication {
+class PdfApplication : public bench::BenchViewApplication {
 public:
     class PdfOnly : public IPrinterCatalog {
     public:
@@ -77,65 +78,29 @@ public:
         }
         std::vector<int> PaperSizes(const std::string&) const override { return {}; }
     };
-    bool IsHalfScroll() const override { return false; }
     const IPrinterCatalog& GetPrinters() const override { return m_printers; }
     bool GetPrinterDefaults(CTembraDoc& doc, PrinterDevMode& out) override {
         const ChartPaper paper = PaperOfChart(doc.GetSyokiSet().GetPageSetting().GetPaper());
         out = {kPdfPrinterName, paper.paperSize, paper.formName, PrinterDevMode::kLandscape};
         return true;
     }
-    int DoPrintDialog(CTembraDoc&, IPrinterDialog&, PrinterDevMode&,
-                      const std::function<void()>&) override {
-        return IDCANCEL;
-    }
-    void RunPrinterSetup(CTembraDoc&) override {}
-    void ShowPreview(QWidget*) override {}
-    void EndPreview(QWidget*) override {}
-    void SendCommand(UINT) override {}
 
 private:
     PdfOnly m_printers;
 };
 
-// The program's folders in a temporary folder, its settings and state installed.
+// The program's folders and settings, and the application the chart windows ask.
 class Setup {
 public:
-    Setup() {
-        std::string pattern = (fs::temp_directory_path() / "tembra-bench-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) {
-            std::abort();
-        }
-        m_dir = pattern;
-        fs::create_directories(m_dir / "writable");
-        fs::create_directories(m_dir / "config");
-        Paths::SetDirs(Paths::ShippedDataDir(), m_dir / "writable", m_dir / "config");
-        tembra::Clock::SetFixedNow(CTime(2010, 4, 1));
-        AppContext context;
-        context.config = &m_config;
-        context.state = &m_state;
-        context.screenDC = [] { return std::unique_ptr<CDC>(CQtDC::ForScreen()); };
-        m_context = std::make_unique<ScopedAppContext>(std::move(context));
-        m_config.Read(FALSE);
-        m_state.SetLockOwnerId("bench [host]");
+    Setup() : m_folders([] { return std::unique_ptr<CDC>(CQtDC::ForScreen()); }) {
         InstallFontSubstitutions();
     }
-    ~Setup() {
-        m_context.reset();
-        Paths::SetDirs({}, {}, {});
-        std::error_code ec;
-        fs::remove_all(m_dir, ec);
-    }
-    Setup(const Setup&) = delete;
-    Setup& operator=(const Setup&) = delete;
 
-    const fs::path& Dir() const { return m_dir; }
+    const fs::path& Dir() const { return m_folders.Dir(); }
     PdfApplication& App() { return m_app; }
 
 private:
-    fs::path m_dir;
-    CConfigBase m_config;
-    CAppState m_state;
-    std::unique_ptr<ScopedAppContext> m_context;
+    bench::BenchFolders m_folders;
     PdfApplication m_app;
 };
 
@@ -186,14 +151,6 @@ private:
 
     // Process i on row i; a chain's processes follow one another in time.
     void BuildProcesses(int count) {
-        const WORD shapes[] = {kLineShapeStraight,
-                               kLineShapeElbowVH,
-                               kLineShapeElbowHV,
-                               kLineShapeCrank,
-                               kLineShapeGate,
-                               kLineShapeStraight,
-                               0x0140,
-                               0x0180};
         std::vector<CKoutei*> made;
         made.reserve(static_cast<std::size_t>(count));
         int day = 0;
@@ -201,7 +158,6 @@ private:
             if (i % kChainLength == 0) {
                 day = (i * 37) % (kDays - 200);
             }
-            const WORD shape = shapes[i % 8];
             const int length = 3 + i % 12;
             CChartPos pos;
             pos.SetStartDate(Day(day));
@@ -210,28 +166,7 @@ private:
             pos.SetEndRow(static_cast<WORD>(i));
             day += length + 1 + i % 3;
             std::unique_ptr<CKoutei> koutei = doc.CreateKoutei(&pos);
-            CKouteiAttr& attr = koutei->GetLines()->GetAttr();
-            attr.m_style = shape;
-            attr.m_color = RGB(0, 0, 200);
-            // The two bar forms.
-            if ((shape & 0xC0) != 0) {
-                attr.m_hatch = 99;
-                koutei->GetStartLand()->SetShape(15);
-                koutei->GetEndLand()->SetShape(15);
-            }
-            if (i % 2 == 0) {
-                AddTerm(*koutei, "Work " + std::to_string(i), kYogoPlaceStart);
-            }
-            if (i % 10 == 0) {
-                AddTerm(*koutei, "Check", kYogoPlaceLeaderLeft);
-            }
-            if (i % 5 == 0) {
-                CShigen& resources = *koutei->GetShigen();
-                resources.AddShigenData(std::make_unique<CShigenData>(1, 4));
-                resources.AddShigenData(std::make_unique<CShigenData>(2, 1));
-                resources.GetAttr().m_fontHeigh = 1;
-                resources.GetAttr().m_fontWidth = 1;
-            }
+            bench::DressProcess(*koutei, i);
             made.push_back(koutei.get());
             doc.AddObj(koutei.release(), FALSE);
         }
@@ -258,18 +193,6 @@ private:
         relation->SetEndLandNo(to.GetSeqNumber().GetHigh(), to.GetSeqNumber().GetLow());
         relation->SetLineShape(kLineShapeRelation);
         doc.AddObj(relation.release(), FALSE);
-    }
-
-    static void AddTerm(CKoutei& koutei, const std::string& text, WORD place) {
-        auto term = std::make_unique<CYogo>();
-        term->SetText(text);
-        term->SetDateKind(kYogoOnLine);
-        term->GetAttr().m_fontHeigh = 1;
-        term->GetAttr().m_fontWidth = 1;
-        term->GetAttr().m_form = place;
-        term->GetAttr().m_offsetX = 50;
-        term->GetAttr().m_offsetY = 150;
-        koutei.AddYogo(term, TRUE);
     }
 
     void BuildEvents(int count) {

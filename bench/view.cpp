@@ -7,8 +7,6 @@
 // image and the image copied to the window. Goal: under 8 ms.
 // BM_OpenIntoView: the chart file opened into a new chart window: the load, the view's initial
 // update and its first paint. Goal: under 150 ms.
-#include "document/AppContext.h"
-#include "document/AppState.h"
 #include "document/TembraDoc.h"
 #include "model/ConfigBase.h"
 #include "model/Event.h"
@@ -20,6 +18,8 @@
 #include "platform/Time.h"
 #include "platform/qt/QtDC.h"
 #include "render/KouteiLabels.h"
+#include "support/BenchFolders.h"
+#include "support/BenchViewApplication.h"
 #include "view/TembraFrame.h"
 #include "view/TembraViewWnd.h"
 #include "view/ViewApplication.h"
@@ -45,72 +45,21 @@ constexpr int kShownRows = 100;
 constexpr int kWidth = 1920;
 constexpr int kHeight = 1080;
 
-// The application as the windows ask it: no printer is needed here.
-class BenchApplication : public IViewApplication {
-public:
-    class NoPrinters : public IPrinterCatalog {
-    public:
-        std::vector<std::string> PrinterNames() const override { return {}; }
-        std::optional<std::string> DefaultPrinter() const override { return std::nullopt; }
-        std::optional<PrinterDevMode> DefaultDevMode(const std::string&) const override {
-            return std::nullopt;
-        }
-        std::vector<int> PaperSizes(const std::string&) const override { return {}; }
-    };
-    bool IsHalfScroll() const override { return false; }
-    const IPrinterCatalog& GetPrinters() const override { return m_printers; }
-    bool GetPrinterDefaults(CTembraDoc&, PrinterDevMode&) override { return false; }
-    int DoPrintDialog(CTembraDoc&, IPrinterDialog&, PrinterDevMode&,
-                      const std::function<void()>&) override {
-        return IDCANCEL;
-    }
-    void RunPrinterSetup(CTembraDoc&) override {}
-    void ShowPreview(QWidget*) override {}
-    void EndPreview(QWidget*) override {}
-    void SendCommand(UINT) override {}
-
-private:
-    NoPrinters m_printers;
-};
-
-// The program's folders in a temporary folder, its settings and state installed, and the chart
-// file written once.
+// The program's folders and settings, and the chart file written once.
 class Setup {
 public:
-    Setup() {
-        std::string pattern = (fs::temp_directory_path() / "tembra-bench-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) {
-            std::abort();
-        }
-        m_dir = pattern;
-        fs::create_directories(m_dir / "writable");
-        fs::create_directories(m_dir / "config");
-        Paths::SetDirs(Paths::ShippedDataDir(), m_dir / "writable", m_dir / "config");
-        tembra::Clock::SetFixedNow(CTime(2010, 4, 1));
-        AppContext context;
-        context.config = &m_config;
-        context.state = &m_state;
-        context.screenDC = [] { return std::unique_ptr<CDC>(CQtDC::ForScreen()); };
-        m_context = std::make_unique<ScopedAppContext>(std::move(context));
-        m_config.Read(FALSE);
-        m_state.SetLockOwnerId("bench [host]");
+    Setup() : m_folders([] { return std::unique_ptr<CDC>(CQtDC::ForScreen()); }) {
         InstallFontSubstitutions();
 
         CTembraDoc chart;
         chart.OnNewDocument();
         Fill(chart);
-        m_file = m_dir / "chart.tbr";
+        m_file = m_folders.Dir() / "chart.tbr";
         chart.OnSaveDocument(m_file.string());
-    }
-    ~Setup() {
-        m_context.reset();
-        Paths::SetDirs({}, {}, {});
-        std::error_code ec;
-        fs::remove_all(m_dir, ec);
     }
 
     const fs::path& File() const { return m_file; }
-    BenchApplication& App() { return m_app; }
+    bench::BenchViewApplication& App() { return m_app; }
 
 private:
     static void Fill(CTembraDoc& chart) {
@@ -155,12 +104,9 @@ private:
         }
     }
 
-    fs::path m_dir;
+    bench::BenchFolders m_folders;
     fs::path m_file;
-    CConfigBase m_config;
-    CAppState m_state;
-    std::unique_ptr<ScopedAppContext> m_context;
-    BenchApplication m_app;
+    bench::BenchViewApplication m_app;
 };
 
 Setup& Chart() {

@@ -6,8 +6,6 @@
 // BM_PlainMoveDrawingProcesses: the draw operation of processes (the cross-hair moves; no edit
 // function is plugged in). BM_PlainMoveEditingTerms: the edit operation of terms, where the tip
 // looks for a term under the pointer. Goal for each: under 0.5 ms.
-#include "document/AppContext.h"
-#include "document/AppState.h"
 #include "document/TembraDoc.h"
 #include "model/ConfigBase.h"
 #include "model/Koutei.h"
@@ -15,6 +13,8 @@
 #include "platform/Paths.h"
 #include "platform/Sjis.h"
 #include "platform/qt/QtDC.h"
+#include "support/BenchFolders.h"
+#include "support/BenchViewApplication.h"
 #include "view/TembraFrame.h"
 #include "view/TembraViewWnd.h"
 #include "view/ViewApplication.h"
@@ -36,53 +36,11 @@ namespace fs = std::filesystem;
 
 constexpr int kProcesses = 10000;
 
-class NoPrinters : public IPrinterCatalog {
-public:
-    std::vector<std::string> PrinterNames() const override { return {}; }
-    std::optional<std::string> DefaultPrinter() const override { return std::nullopt; }
-    std::optional<PrinterDevMode> DefaultDevMode(const std::string&) const override {
-        return std::nullopt;
-    }
-    std::vector<int> PaperSizes(const std::string&) const override { return {}; }
-};
-
-class MouseBenchApplication : public IViewApplication {
-public:
-    bool IsHalfScroll() const override { return false; }
-    const IPrinterCatalog& GetPrinters() const override { return m_printers; }
-    bool GetPrinterDefaults(CTembraDoc&, PrinterDevMode&) override { return false; }
-    int DoPrintDialog(CTembraDoc&, IPrinterDialog&, PrinterDevMode&,
-                      const std::function<void()>&) override {
-        return IDCANCEL;
-    }
-    void RunPrinterSetup(CTembraDoc&) override {}
-    void ShowPreview(QWidget*) override {}
-    void EndPreview(QWidget*) override {}
-    void SendCommand(UINT) override {}
-
-private:
-    NoPrinters m_printers;
-};
-
 // The chart in memory, its window shown and scrolled to the middle of the page.
 class MouseChart {
 public:
-    MouseChart() {
-        std::string pattern = (fs::temp_directory_path() / "tembra-mouse-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) {
-            std::abort();
-        }
-        m_dir = pattern;
-        fs::create_directories(m_dir / "writable");
-        fs::create_directories(m_dir / "config");
-        Paths::SetDirs(Paths::ShippedDataDir(), m_dir / "writable", m_dir / "config");
-        AppContext context;
-        context.config = &m_config;
-        context.state = &m_state;
-        context.screenDC = [] { return std::unique_ptr<CDC>(CQtDC::ForScreen()); };
-        m_context = std::make_unique<ScopedAppContext>(std::move(context));
-        m_config.Read(FALSE);
-        m_config.SetSystemWord(CConfigBase::kSysCrossCursor, 1);
+    MouseChart() : m_folders([] { return std::unique_ptr<CDC>(CQtDC::ForScreen()); }) {
+        m_folders.Config().SetSystemWord(CConfigBase::kSysCrossCursor, 1);
         InstallFontSubstitutions();
 
         m_doc.OnNewDocument();
@@ -120,21 +78,14 @@ public:
     ~MouseChart() {
         m_frame.reset();
         m_doc.OnCloseDocument();
-        m_context.reset();
-        Paths::SetDirs({}, {}, {});
-        std::error_code ec;
-        fs::remove_all(m_dir, ec);
     }
 
     CTembraDoc& Doc() { return m_doc; }
     CTembraViewWnd& Pane() { return *m_frame->Pane(0, 0); }
 
 private:
-    fs::path m_dir;
-    CConfigBase m_config;
-    CAppState m_state;
-    std::unique_ptr<ScopedAppContext> m_context;
-    MouseBenchApplication m_app;
+    bench::BenchFolders m_folders;
+    bench::BenchViewApplication m_app;
     CTembraDoc m_doc;
     std::unique_ptr<CTembraFrame> m_frame;
 };
