@@ -101,10 +101,12 @@ void CTembraDoc::MoveOverChangedDays(const CCalendar& calendar, const CTime& fir
         if (now == wanted) {
             continue;
         }
-        // Each column edit sees the days before it already in their new state.
+        // Each column edit sees the days before it already in their new state. A new holiday
+        // is made after its insertion, which counts the day as the working day it was (with
+        // "HolidayAuto" the insertion leaves out the holidays it spans).
         if (BecameHoliday(wanted)) {
-            m_calendar.SetDayFlag(day.GetTime(), wanted);
             InsertColumns(day, day + oneDay, kColumnMode);
+            m_calendar.SetDayFlag(day.GetTime(), wanted);
         } else if (BecameWorkingDay(wanted)) {
             m_calendar.SetDayFlag(day.GetTime(), wanted);
             PullColumnsEarlier(day, day + oneDay, kColumnMode);
