@@ -1,8 +1,11 @@
 #include "model/ui/RegisterModelDialogs.h"
 
 #include "model/AutoSaveRequest.h"
+#include "model/CalendarRequests.h"
 #include "model/SearchUrlRequest.h"
+#include "model/ui/AutoAdjustDlg.h"
 #include "model/ui/AutoSaveDlg.h"
+#include "model/ui/CalendarSetDlg.h"
 #include "model/ui/SearchUrlSetDlg.h"
 #include "platform/qt/DialogRegistry.h"
 
@@ -16,6 +19,19 @@ void RegisterModelDialogs(IDialogRegistry& registry) {
     registry.Register("SearchUrlSettings", [&registry](DialogRequest&) {
         CSearchUrlSetDlg dialog(registry.DialogParent());
         return dialog.exec() == QDialog::Accepted ? IDOK : IDCANCEL;
+    });
+    registry.Register("CalendarSet", [&registry](DialogRequest& r) {
+        auto& request = static_cast<CalendarSetRequest&>(r);
+        CCalendarSetDlg dialog(request.calendar, request.year, request.month,
+                               registry.DialogParent());
+        return dialog.exec() == QDialog::Accepted ? IDOK : IDCANCEL;
+    });
+    registry.Register("AutoAdjust", [&registry](DialogRequest& r) {
+        auto& request = static_cast<AutoAdjustRequest&>(r);
+        CAutoAdjustDlg dialog(request.limitToPeriod, registry.DialogParent());
+        const bool yes = dialog.exec() == QDialog::Accepted;
+        request.limitToPeriod = dialog.LimitToPeriod();
+        return yes ? IDOK : IDCANCEL;
     });
 }
 

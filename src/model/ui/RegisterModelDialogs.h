@@ -5,7 +5,8 @@ namespace tembra {
 
 class IDialogRegistry;
 
-// "AutoSave" (AutoSaveRequest) and "SearchUrlSettings" (SearchUrlRequest).
+// "AutoSave" (AutoSaveRequest), "SearchUrlSettings" (SearchUrlRequest), "CalendarSet"
+// (CalendarSetRequest), "AutoAdjust" (AutoAdjustRequest).
 void RegisterModelDialogs(IDialogRegistry& registry);
 
 } // namespace tembra
