@@ -2,11 +2,13 @@
 
 #include "model/AutoSaveRequest.h"
 #include "model/CalendarRequests.h"
+#include "model/HolidaySettings.h"
 #include "model/SearchUrlRequest.h"
 #include "model/ui/AutoAdjustDlg.h"
 #include "model/ui/AutoSaveDlg.h"
 #include "model/ui/CalendarSetDlg.h"
 #include "model/ui/SearchUrlSetDlg.h"
+#include "model/ui/SpecialHolidayDlg.h"
 #include "platform/qt/DialogRegistry.h"
 
 namespace tembra {
@@ -32,6 +34,13 @@ void RegisterModelDialogs(IDialogRegistry& registry) {
         const bool yes = dialog.exec() == QDialog::Accepted;
         request.limitToPeriod = dialog.LimitToPeriod();
         return yes ? IDOK : IDCANCEL;
+    });
+    // The holiday rules live in their stores, not in the settings of the request.
+    registry.Register("SpecialHolidays", [&registry](DialogRequest&) {
+        CHolidaySettings settings;
+        settings.Load();
+        CSpecialHolidayDlg dialog(settings, registry.DialogParent());
+        return dialog.exec() == QDialog::Accepted ? IDOK : IDCANCEL;
     });
 }
 

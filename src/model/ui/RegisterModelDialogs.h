@@ -6,7 +6,7 @@ namespace tembra {
 class IDialogRegistry;
 
 // "AutoSave" (AutoSaveRequest), "SearchUrlSettings" (SearchUrlRequest), "CalendarSet"
-// (CalendarSetRequest), "AutoAdjust" (AutoAdjustRequest).
+// (CalendarSetRequest), "AutoAdjust" (AutoAdjustRequest), "SpecialHolidays" (OptionDialogRequest).
 void RegisterModelDialogs(IDialogRegistry& registry);
 
 } // namespace tembra
