@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <string>
 #include <vector>
 
@@ -222,6 +224,56 @@ TEST_F(ModeChangeTest, LinksOfCalendarDayProcessesAreRepairedInAMixedChartOnly) 
         EXPECT_EQ(EndDay("B"), c.endB);
         EXPECT_EQ(StartDay("C"), c.startC);
         EXPECT_EQ(EndDay("C"), c.endC);
+    }
+}
+
+TEST_F(ModeChangeTest, ThePrintHeaderIsKeptOnlyWhilePaperLayoutAndNumberStay) {
+    const std::string master =
+        (std::filesystem::path(TEMBRA_SOURCE_DIR) / "data" / "MASTER01.LYT").string();
+    const std::string other =
+        (std::filesystem::path(TEMBRA_SOURCE_DIR) / "data" / "other.lyt").string();
+    struct Case {
+        const char* what;
+        bool temporary;
+        bool rebuild;
+        short number;
+        int paper;
+        const std::string* layout;
+        bool rebuilt;
+        short kindAfter; // the master layout's is 0
+    };
+    const Case cases[] = {
+        {"all the same", false, false, 4, 0, &master, false, 4},
+        {"asked to rebuild", false, true, 4, 0, &master, true, 0},
+        {"another layout number", false, false, 5, 0, &master, true, 0},
+        {"another paper", false, false, 4, 2, &master, true, 0},
+        {"another layout file", false, false, 4, 0, &other, true, 4},
+        {"a temporary layout", true, false, 4, 0, &master, true, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        CSyokiSet& settings = doc.GetSyokiSet();
+        settings.GetPath().SetLayoutFileName(master);
+        settings.GetPath().SetLayoutTempFileName(master);
+        settings.GetPageSetting().SetPaperKind(0);
+        doc.GetPrHeader().RemoveAllElements();
+        doc.GetPrHeader().SetLayoutName("kept");
+        doc.GetPrHeader().SetLayoutKind(4);
+        ui->OnDialog("SyokiSetRekiDlg", [&c](DialogRequest& r) {
+            SyokiSetResults& results = static_cast<SyokiSetRekiDlgRequest&>(r).results;
+            results.temporaryLayout = c.temporary;
+            results.rebuildHeader = c.rebuild;
+            results.layoutNumber = c.number;
+            results.settings.GetPageSetting().SetPaperKind(c.paper);
+            results.settings.GetPath().SetLayoutFileName(*c.layout);
+            return IDOK;
+        });
+        doc.OnSyokiSet();
+        // Rebuilt from a layout that cannot be read, the header keeps its name.
+        const bool fromMaster = c.rebuilt && (c.temporary || c.layout == &master);
+        EXPECT_EQ(doc.GetPrHeader().GetLayoutName() == "kept", !fromMaster);
+        EXPECT_EQ(doc.GetPrHeader().GetElementList().empty(), !fromMaster);
+        EXPECT_EQ(doc.GetPrHeader().GetLayoutKind(), c.kindAfter);
     }
 }
 
