@@ -89,6 +89,7 @@ int CTembraDoc::UpdateCalendar(CCalendar& calendar) {
 void CTembraDoc::MoveOverChangedDays(const CCalendar& calendar, const CTime& first,
                                      const CTime& last) {
     CWaitCursor wait;
+    CStatusTextScope status; // the progress goes when the work ends
     const CTimeSpan oneDay(1, 0, 0, 0);
     for (CTime day = first; day <= last; day += oneDay) {
         char text[64];

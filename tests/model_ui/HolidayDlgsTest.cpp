@@ -154,7 +154,6 @@ TEST_F(HolidayDlgsTest, YearlyHolidayChecksInItsOrder) {
         ui->ClearRecords();
         CHolidayEntry entry; // a new line: by date
         entry.kind = 1;
-        entry.day = 1;
         CYearlyHolidayDlg dialog(entry);
         Fill(dialog, c.in);
         Click(dialog, 1);
@@ -182,7 +181,6 @@ TEST_F(HolidayDlgsTest, YearlyHolidayGivesTheEntryToStore) {
         SCOPED_TRACE(c.what);
         CHolidayEntry entry;
         entry.kind = 1;
-        entry.day = 1;
         entry.name = "X";
         CYearlyHolidayDlg dialog(entry);
         Fill(dialog, c.in);

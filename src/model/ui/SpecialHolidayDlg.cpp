@@ -36,7 +36,7 @@ CSpecialHolidayDlg::CSpecialHolidayDlg(CHolidaySettings& settings, QWidget* pare
 
     auto* weekly = new QGroupBox(QString::fromUtf8("週休"), this);
     QGridLayout* grid = nullptr;
-    m_grid = HolidayWeekGrid::Make(weekly, grid);
+    m_grid = HolidayWeekGrid::Make(weekly, grid, false);
     static const char* const kWeekdays[7] = {"日", "月", "火", "水", "木", "金", "土"};
     for (int weekday = 0; weekday < 7; ++weekday) {
         auto* button = new QPushButton(QString::fromUtf8(kWeekdays[weekday]), weekly);
@@ -179,8 +179,7 @@ void CSpecialHolidayDlg::OnAdd() {
     const bool yearly = YearlyShown();
     CHolidayEntry entry;
     if (yearly) {
-        entry.kind = 1;
-        entry.day = 1;
+        entry.kind = 1; // by date (month 0: nothing chosen yet), in all years
     } else {
         entry.year = 1990;
         entry.kind = 0;

@@ -79,7 +79,7 @@ CYearlyHolidayDlg::CYearlyHolidayDlg(const CHolidayEntry& entry, QWidget* parent
     m_byDate = Radio(this, IDC_BY_DATE, "日を指定", how);
     m_byWeekday = Radio(this, IDC_BY_WEEKDAY, "曜日を指定", how);
     QGridLayout* gridLayout = nullptr;
-    m_grid = HolidayWeekGrid::Make(this, gridLayout);
+    m_grid = HolidayWeekGrid::Make(this, gridLayout, true);
     QLayout* kindBox = nullptr;
     m_kinds = HolidayKindButtons::Make(this, kindBox).buttons;
     auto* period = new QButtonGroup(this);
@@ -145,7 +145,8 @@ CYearlyHolidayDlg::CYearlyHolidayDlg(const CHolidayEntry& entry, QWidget* parent
     if (entry.month >= 1 && entry.month <= 12) {
         m_month->setEditText(QString::number(entry.month));
     }
-    const bool weekday = entry.ByWeekday();
+    // A new line (no month yet) is by date.
+    const bool weekday = entry.ByWeekday() && entry.month != 0;
     (weekday ? m_byWeekday : m_byDate)->setChecked(true);
     m_day->setEnabled(!weekday);
     for (QCheckBox* box : m_grid.boxes) {

@@ -1,5 +1,6 @@
 // A yearly holiday (414 "毎年休日設定"): a date or the n-th weekday of a month, its kind and
-// name, and the years it holds in. The controls carry their template ids as object names.
+// name, and the years it holds in. An entry without a month is a new line, by date. The controls
+// carry their template ids as object names.
 #pragma once
 
 #include "model/HolidaySettings.h"
