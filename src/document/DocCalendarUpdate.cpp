@@ -8,6 +8,9 @@
 
 #include <cstdio>
 #include <memory>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
 
 namespace tembra {
 
@@ -74,11 +77,19 @@ int CTembraDoc::UpdateCalendar(CCalendar& calendar) {
     if (m_operation.GetHolidayAuto() != 0 && holdsObjects) {
         AutoAdjustRequest request;
         if (Ui().RunDialog(request) == IDOK) {
+            std::vector<CDataHeader*> order;
+            for (const OwnedObList<CDataHeader>* list : {&GetObjList(), &GetSelList()}) {
+                for (POSITION pos = list->GetHeadPosition(); pos != nullptr;) {
+                    order.push_back(list->GetNext(pos));
+                }
+            }
+            const std::size_t firstRecord = m_undo.GetUndoList().size();
             if (request.limitToPeriod) {
                 MoveOverChangedDays(calendar, m_syokiSet.GetStartDate(), m_syokiSet.GetEndDate());
             } else {
                 MoveOverChangedDays(calendar, GetMinDate(), GetMaxDate());
             }
+            KeepObjectOrder(order, firstRecord);
         }
     }
     calendar.CopyTo(&m_calendar);
@@ -112,6 +123,45 @@ void CTembraDoc::MoveOverChangedDays(const CCalendar& calendar, const CTime& fir
             m_calendar.SetDayFlag(day.GetTime(), wanted);
             PullColumnsEarlier(day, day + oneDay, kColumnMode);
         }
+    }
+}
+
+void CTembraDoc::KeepObjectOrder(const std::vector<CDataHeader*>& order, std::size_t firstRecord) {
+    // Each record since firstRecord put a changed copy in the place of an object.
+    std::unordered_map<const CObject*, CDataHeader*> replacedBy;
+    const auto& records = m_undo.GetUndoList();
+    for (std::size_t i = firstRecord; i < records.size(); ++i) {
+        if (auto* copy = dynamic_cast<CDataHeader*>(records[i]->GetNew());
+            copy != nullptr && records[i]->GetOld() != nullptr) {
+            replacedBy[records[i]->GetOld()] = copy;
+        }
+    }
+    OwnedObList<CDataHeader>& objects = GetObjList();
+    std::unordered_set<const CDataHeader*> listed;
+    for (POSITION pos = objects.GetHeadPosition(); pos != nullptr;) {
+        listed.insert(objects.GetNext(pos));
+    }
+    std::vector<CDataHeader*> sorted;
+    sorted.reserve(listed.size());
+    std::unordered_set<const CDataHeader*> placed;
+    for (CDataHeader* object : order) {
+        for (auto it = replacedBy.find(object); it != replacedBy.end();
+             it = replacedBy.find(object)) {
+            object = it->second;
+        }
+        if (listed.count(object) != 0 && placed.insert(object).second) {
+            sorted.push_back(object);
+        }
+    }
+    for (POSITION pos = objects.GetHeadPosition(); pos != nullptr;) {
+        CDataHeader* object = objects.GetNext(pos);
+        if (placed.insert(object).second) {
+            sorted.push_back(object);
+        }
+    }
+    objects.RemoveAll();
+    for (CDataHeader* object : sorted) {
+        objects.AddTail(object);
     }
 }
 

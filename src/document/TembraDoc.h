@@ -1312,6 +1312,11 @@ private:
     void DeleteSelectedPoints(const std::vector<CKoutei*>& points);
     // The day loop of UpdateCalendar.
     void MoveOverChangedDays(const CCalendar& calendar, const CTime& first, const CTime& last);
+    // Puts the objects back in the order they had (order: the chart's objects then the selection
+    // before the day loop), each as the copy that the undo records since firstRecord put in its
+    // place: the day-by-day edits append what they move, and the chart, like an undone update,
+    // keeps its order.
+    void KeepObjectOrder(const std::vector<CDataHeader*>& order, std::size_t firstRecord);
 
     // The title's name part cut for a file name: 8 bytes and at " #%;/\" (CP932).
     std::string ShortTitle() const;
