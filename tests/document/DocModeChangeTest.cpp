@@ -227,6 +227,27 @@ TEST_F(ModeChangeTest, LinksOfCalendarDayProcessesAreRepairedInAMixedChartOnly) 
     }
 }
 
+TEST_F(ModeChangeTest, BackInCalendarDaysACalendarDayProcessKeepsItsLengthAndPullsItsSuccessors) {
+    // Elapsed days 0..10 in calendar days with "HolidayAuto": the rules of an empty store make
+    // every Sunday a holiday (days 3 and 10 from Thursday 1 April 2010). Spread over working
+    // days, A would run to day 6 over the Sunday; it keeps its five calendar days, and its
+    // successors without spare days come back with it.
+    doc.GetSyokiSet().SetNobeMode(1);
+    doc.GetOperation().SetHolidayAuto(1);
+    AddAll({{"A", 0, 5, 1, 1},
+            {"B", 5, 8, 1, 1, 0, kLineShapeStraight, false, false, 0, true},
+            {"C", 8, 10, 1, 1, 0, kLineShapeStraight, false, false, 0, true}});
+    AnswerConversion();
+    doc.OnChangeNobeReki();
+    ASSERT_EQ(doc.GetSyokiSet().GetNobeMode(), 0);
+    ASSERT_TRUE(doc.GetWorkCalendar().IsHoliday(ChartDay(3)));
+    EXPECT_EQ(StartDay("A"), 0);
+    EXPECT_EQ(EndDay("A"), 5);
+    EXPECT_EQ(StartDay("B"), 5);
+    EXPECT_EQ(StartDay("C"), EndDay("B"));
+    EXPECT_EQ(EndDay("B"), 8);
+}
+
 TEST_F(ModeChangeTest, ThePrintHeaderIsKeptOnlyWhilePaperLayoutAndNumberStay) {
     const std::string master =
         (std::filesystem::path(TEMBRA_SOURCE_DIR) / "data" / "MASTER01.LYT").string();
