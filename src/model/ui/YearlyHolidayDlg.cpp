@@ -141,7 +141,14 @@ CYearlyHolidayDlg::CYearlyHolidayDlg(const CHolidayEntry& entry, QWidget* parent
     layout->addLayout(years);
     layout->addLayout(buttons);
 
-    // The entry shown.
+    ShowEntry(entry);
+}
+
+CYearlyHolidayDlg::~CYearlyHolidayDlg() = default;
+
+void CYearlyHolidayDlg::ShowEntry(const CHolidayEntry& entry) {
+    const int firstYear = GetMinDate().GetYear();
+    const int lastYear = GetMaxDate().GetYear();
     if (entry.month >= 1 && entry.month <= 12) {
         m_month->setEditText(QString::number(entry.month));
     }
@@ -171,8 +178,6 @@ CYearlyHolidayDlg::CYearlyHolidayDlg(const CHolidayEntry& entry, QWidget* parent
     m_firstYear->setEnabled(withPeriod);
     m_lastYear->setEnabled(withPeriod);
 }
-
-CYearlyHolidayDlg::~CYearlyHolidayDlg() = default;
 
 void CYearlyHolidayDlg::ByWeekday(bool weekday) {
     m_day->setEnabled(!weekday);

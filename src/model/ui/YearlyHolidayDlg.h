@@ -43,6 +43,7 @@ public:
     void accept() override;
 
 private:
+    void ShowEntry(const CHolidayEntry& entry);
     void ByWeekday(bool weekday);
     void WithPeriod(bool period);
     // Checking a box clears the one checked before.
