@@ -129,6 +129,17 @@ public:
     int GetPlanConversion() const { return m_planConversion; }
     void SetPlanConversion(int kind) { m_planConversion = kind; }
 
+    // ---- The initial-settings dialogs that are open ------------------------------------------
+    // Raised by such a dialog while it exists and lowered when it goes; the commands that open
+    // one or switch the day counting refuse to run while it is above 0.
+    int GetSyokiDlgCount() const { return m_syokiDlgCount; }
+    void RaiseSyokiDlgCount() { ++m_syokiDlgCount; }
+    void LowerSyokiDlgCount() {
+        if (m_syokiDlgCount > 0) {
+            --m_syokiDlgCount;
+        }
+    }
+
     // ---- Auto-save and recovery (AppAutoSave.cpp) ------------------------------------------
     // In the program folder: the control file "AUTOCTRL.FNM" (section "Control": "FileCount", the
     // highest entry number handed out; section "AutoSave": "TBRT%04d" = the document's path, or
@@ -204,6 +215,7 @@ private:
     int m_lockCount = 0;
     int m_saveVersion = 58000;
     int m_planConversion = 0;
+    int m_syokiDlgCount = 0;
     BOOL m_bAutoSaving = FALSE;
     std::string m_lockOwner;
 };

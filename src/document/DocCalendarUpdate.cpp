@@ -1,5 +1,16 @@
-// Another working calendar for the whole chart (a calendar taken in by File > Insert).
+// The working calendar of a calendar-day chart: Settings > calendar, and another calendar taken
+// in (the calendar dialog, File > Insert) with the processes following the days whose kind
+// changed.
 #include "document/TembraDoc.h"
+#include "model/CalendarRequests.h"
+#include "platform/Sjis.h"
+#include "platform/Ui.h"
+
+#include <cstdio>
+#include <memory>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
 
 namespace tembra {
 
@@ -7,16 +18,151 @@ namespace {
 
 // The update hint of a changed calendar.
 constexpr LPARAM kCalendarHint = 128;
+// The column edits of a day: every row, processes and events.
+constexpr int kColumnMode = 3;
+
+// The day flags this update acts on: a day that became a working day, or a holiday.
+bool BecameWorkingDay(BYTE flag) {
+    return flag == 0 || flag == 48;
+}
+bool BecameHoliday(BYTE flag) {
+    return flag == 16 || flag == 32;
+}
+
+// How far the day is through the period, in whole percent; a period without length is done.
+int PercentDone(const CTime& day, const CTime& first, const CTime& last) {
+    const double total = static_cast<double>((last - first).GetTotalSeconds());
+    if (total <= 0.0) {
+        return 100;
+    }
+    return static_cast<int>(static_cast<double>((day - first).GetTotalSeconds()) / total * 100.0);
+}
 
 } // namespace
+
+void CTembraDoc::OnCalendar() {
+    if (m_syokiSet.GetNobeMode() != 0) {
+        return;
+    }
+    CCalendar edited;
+    m_calendar.CopyTo(&edited);
+    CalendarSetRequest request;
+    request.calendar = &edited;
+    const CTime start = m_syokiSet.GetStartDate();
+    request.year = start.GetYear();
+    request.month = start.GetMonth();
+    if (Ui().RunDialog(request) != IDOK) {
+        return;
+    }
+    m_undo.Reset();
+    m_undo.BeginGroup();
+    auto before = std::make_unique<CCalendar>();
+    m_calendar.CopyTo(before.get());
+    if (UpdateCalendar(edited) != 0) {
+        m_undo.AddOther(before.release());
+        UpdateAllViews(nullptr, 0);
+    }
+    m_undo.EndGroup();
+}
+
+void CTembraDoc::OnUpdateCalendar(CCmdUI* cmdUI) const {
+    cmdUI->Enable(m_syokiSet.GetNobeMode() == 0 ? TRUE : FALSE);
+}
 
 int CTembraDoc::UpdateCalendar(CCalendar& calendar) {
     if (m_calendar.IsSameAs(&calendar)) {
         return 0;
     }
+    const bool holdsObjects = !GetObjList().IsEmpty() || !GetSelList().IsEmpty();
+    if (m_operation.GetHolidayAuto() != 0 && holdsObjects) {
+        AutoAdjustRequest request;
+        if (Ui().RunDialog(request) == IDOK) {
+            std::vector<CDataHeader*> order;
+            for (const OwnedObList<CDataHeader>* list : {&GetObjList(), &GetSelList()}) {
+                for (POSITION pos = list->GetHeadPosition(); pos != nullptr;) {
+                    order.push_back(list->GetNext(pos));
+                }
+            }
+            const std::size_t firstRecord = m_undo.GetUndoList().size();
+            if (request.limitToPeriod) {
+                MoveOverChangedDays(calendar, m_syokiSet.GetStartDate(), m_syokiSet.GetEndDate());
+            } else {
+                MoveOverChangedDays(calendar, GetMinDate(), GetMaxDate());
+            }
+            KeepObjectOrder(order, firstRecord);
+        }
+    }
     calendar.CopyTo(&m_calendar);
     UpdateAllViews(nullptr, kCalendarHint);
     return 1;
+}
+
+void CTembraDoc::MoveOverChangedDays(const CCalendar& calendar, const CTime& first,
+                                     const CTime& last) {
+    CWaitCursor wait;
+    CStatusTextScope status; // the progress goes when the work ends
+    const CTimeSpan oneDay(1, 0, 0, 0);
+    for (CTime day = first; day <= last; day += oneDay) {
+        char text[64];
+        std::snprintf(text, sizeof text, "%s%d%%%s",
+                      Sjis::FromUtf8("カレンダー更新中...( ").c_str(),
+                      PercentDone(day, first, last), " )");
+        Ui().SetStatusText(text);
+        const BYTE now = m_calendar.GetDayFlag(day.GetTime());
+        const BYTE wanted = calendar.GetDayFlag(day.GetTime());
+        if (now == wanted) {
+            continue;
+        }
+        // Each column edit sees the days before it already in their new state. A new holiday
+        // is made after its insertion, which counts the day as the working day it was (with
+        // "HolidayAuto" the insertion leaves out the holidays it spans).
+        if (BecameHoliday(wanted)) {
+            InsertColumns(day, day + oneDay, kColumnMode);
+            m_calendar.SetDayFlag(day.GetTime(), wanted);
+        } else if (BecameWorkingDay(wanted)) {
+            m_calendar.SetDayFlag(day.GetTime(), wanted);
+            PullColumnsEarlier(day, day + oneDay, kColumnMode);
+        }
+    }
+}
+
+void CTembraDoc::KeepObjectOrder(const std::vector<CDataHeader*>& order, std::size_t firstRecord) {
+    // Each record since firstRecord put a changed copy in the place of an object.
+    std::unordered_map<const CObject*, CDataHeader*> replacedBy;
+    const auto& records = m_undo.GetUndoList();
+    for (std::size_t i = firstRecord; i < records.size(); ++i) {
+        if (auto* copy = dynamic_cast<CDataHeader*>(records[i]->GetNew());
+            copy != nullptr && records[i]->GetOld() != nullptr) {
+            replacedBy[records[i]->GetOld()] = copy;
+        }
+    }
+    OwnedObList<CDataHeader>& objects = GetObjList();
+    std::unordered_set<const CDataHeader*> listed;
+    for (POSITION pos = objects.GetHeadPosition(); pos != nullptr;) {
+        listed.insert(objects.GetNext(pos));
+    }
+    std::vector<CDataHeader*> sorted;
+    sorted.reserve(listed.size());
+    std::unordered_set<const CDataHeader*> placed;
+    for (CDataHeader* object : order) {
+        for (auto it = replacedBy.find(object); it != replacedBy.end();
+             it = replacedBy.find(object)) {
+            object = it->second;
+        }
+        if (listed.count(object) != 0 && placed.insert(object).second) {
+            sorted.push_back(object);
+        }
+    }
+    for (POSITION pos = objects.GetHeadPosition(); pos != nullptr;) {
+        CDataHeader* object = objects.GetNext(pos);
+        if (placed.insert(object).second) {
+            sorted.push_back(object);
+        }
+    }
+    objects.RemoveAll();
+    for (CDataHeader* object : sorted) {
+        objects.AddTail(object);
+    }
 }
 
 } // namespace tembra

@@ -253,3 +253,60 @@ int CTembraDoc::InsertColumns(CTime date, CTime dateTo, int mode) {
 }
 
 } // namespace tembra
+
+namespace tembra {
+
+int CTembraDoc::PullColumnsEarlier(CTime dateFrom, CTime dateTo, int mode) {
+    UnselectAll(TRUE);
+    if (GetObjList().IsEmpty()) {
+        return 0;
+    }
+    const CTimeSpan offset = dateFrom - dateTo;
+    // What follows the period: whole when it starts there, by its end when it reaches over
+    // it, unless the end would not stay after the start. Nothing inside the period is taken.
+    int taken = 0;
+    OwnedObList<CDataHeader>& objects = GetObjList();
+    for (POSITION pos = objects.GetHeadPosition(); pos != nullptr;) {
+        const POSITION current = pos;
+        CDataHeader* object = objects.GetNext(pos);
+        if (CKoutei* process = AsKoutei(object)) {
+            const bool start = process->GetStartTime() >= dateTo;
+            const bool end = process->GetEndTime() >= dateTo &&
+                             (start || process->GetEndTime() + offset > process->GetStartTime());
+            if (!start && !end) {
+                continue;
+            }
+            process->CDataHeader::Select();
+            process->SelectLines();
+            if (start) {
+                process->SelectStartLand();
+            }
+            if (end) {
+                process->SelectEndLand();
+            }
+        } else if (const CEvent* event = AsEvent(object);
+                   event != nullptr && event->GetStartDate() >= dateTo) {
+            object->Select();
+        } else {
+            continue;
+        }
+        SelectAt(current);
+        ++taken;
+    }
+    if (taken != 0) {
+        const EditStep step(m_undo);
+        CChartPos reference;
+        reference.SetStartDate(dateTo);
+        reference.SetEndDate(dateTo);
+        reference.SetStartRow(0);
+        reference.SetEndRow(kMaxRow);
+        reference.SetWord4(1);
+        reference.SetWord5(0);
+        MoveKoutei(offset, 0, kMoveOperation, &reference, FALSE, mode);
+        OffsetSelectedEvents(offset, 0, kMoveOperation);
+    }
+    UnselectAll(TRUE);
+    return 1;
+}
+
+} // namespace tembra

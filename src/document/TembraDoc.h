@@ -61,6 +61,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -80,6 +81,9 @@ struct CDatePos;
 
 // The insert mask of a document that reads a whole file of its own.
 constexpr int kInsertMaskAll = 0xFFFF;
+
+struct DayConversion;
+struct SyokiSetResults;
 
 class CTembraDoc : public CDocument {
 public:
@@ -1221,8 +1225,44 @@ public:
     BOOL StoreDosDocument(CArchive& ar);
 
     // ---- The calendar (DocCalendarUpdate.cpp) --------------------------------------------------
-    // Gives the chart another working calendar: 0 when it equals the current one, else 1.
+    // Settings > calendar (calendar days only): the calendar dialog edits a copy of the working
+    // calendar from the month of the chart start; on OK the copy is brought in by UpdateCalendar
+    // in one undo step (nothing recorded when it is the same).
+    void OnCalendar();
+    void OnUpdateCalendar(CCmdUI* cmdUI) const;
+    // Gives the chart another working calendar: 0 when it equals the current one, else 1. With
+    // "HolidayAuto" on and objects in the chart the user is asked first (the automatic-adjustment
+    // dialog); on yes every day of the period (the chart's, or every supported date) whose kind
+    // changed moves what follows it: a new holiday one day later, a new working day one day
+    // earlier (PullColumnsEarlier: nothing is deleted). The progress is shown in the status bar.
     int UpdateCalendar(CCalendar& calendar);
+    // Pulls what follows the period [dateFrom, dateTo) earlier by its length without deleting
+    // anything: processes and events starting at or after dateTo move whole, processes reaching
+    // over dateTo lose the period from their end unless that would leave them no longer than a
+    // point; what lies inside the period stays. 1 when the chart held objects, else 0.
+    int PullColumnsEarlier(CTime dateFrom, CTime dateTo, int mode);
+
+    // ---- The day counting and the initial settings (DocModeChange.cpp, DocKouteiLinkRepair.cpp)
+    // Settings > "[暦・延]モード変更": a chart holding nothing becomes a new chart of the other
+    // counting and opens its settings; any other is converted (SyokiSetNobe or SyokiSetReki).
+    // Refused with message 5132 while an initial-settings dialog is open.
+    void OnChangeNobeReki();
+    // Settings > "初期設定": the initial-settings dialog of the current counting (5132 as above).
+    void OnSyokiSet();
+    // The initial settings of calendar days (elapsed days), converting a chart of the other
+    // counting first: the conversion dialog, the settings dialog, then (OK in both) every process
+    // and event of every layer is re-dated, the holidays made again (or cleared), the process
+    // links repaired and the processes left as points deleted. The undo history is emptied.
+    void SyokiSetReki();
+    void SyokiSetNobe();
+    // One link record for each process of the list (its successors: the selected processes whose
+    // start is at its end).
+    void SaveKouteiSpans(const KouteiList& list, KouteiLinkList& links);
+    // Closes the gaps the re-dating opened between the processes of the records and their
+    // successors. mode: the counting before the change (0 calendar days). Consumes the records.
+    void ConvertNobeReki(int mode, KouteiLinkList& links);
+    // Neither objects nor shapes, item cells, progress lines, hatchings or resource charts.
+    BOOL HoldsNothing() const;
     // Puts the objects held for an insert (the application's clipboard) on the layers the map
     // gives.
     void ApplyOutputLayers(const LayerMap& map);
@@ -1255,6 +1295,29 @@ private:
     void ApplyInsert(CTembraDoc& file, int mask, BOOL chooseLayer);
     // The objects and shapes held in the application's clipboard go in as blocks.
     void InsertHeldBlocks(int mask, const CCalendar& linkCalendar, BOOL linkProcesses);
+    // The steps of SyokiSetReki and SyokiSetNobe.
+    void RunSyokiSet(bool elapsed);
+    void ConvertToElapsed(const DayConversion& conversion, const CTime& nobeBase,
+                          const std::function<void()>& store);
+    void ConvertToCalendar(const DayConversion& conversion, const CTime& nobeBase,
+                           const std::function<void()>& store);
+    void RenewPrintHeader(short oldPaper, const std::string& oldLayoutPath,
+                          const SyokiSetResults& results);
+    // Selects every process (mode 1) or event (6) whatever its layer; how many were selected.
+    int SelectAllAnyLayer(int mode);
+    // Re-dates the selected processes (RedateKoutei) and returns those left as points, still
+    // in the selection.
+    std::vector<CKoutei*> RedateSelectedKoutei(const CTime& base, BOOL noHoliday, double factor);
+    // Takes the processes out of the selection and deletes them, without undo.
+    void DeleteSelectedPoints(const std::vector<CKoutei*>& points);
+    // The day loop of UpdateCalendar.
+    void MoveOverChangedDays(const CCalendar& calendar, const CTime& first, const CTime& last);
+    // Puts the objects back in the order they had (order: the chart's objects then the selection
+    // before the day loop), each as the copy that the undo records since firstRecord put in its
+    // place: the day-by-day edits append what they move, and the chart, like an undone update,
+    // keeps its order.
+    void KeepObjectOrder(const std::vector<CDataHeader*>& order, std::size_t firstRecord);
+
     // The title's name part cut for a file name: 8 bytes and at " #%;/\" (CP932).
     std::string ShortTitle() const;
 

@@ -227,6 +227,28 @@ int HolidayStore::GetSpecificHolidayType(int year, int month, int day) const {
 }
 
 namespace {
+std::vector<std::pair<std::string, std::string>>
+ReadValues(HolidaySource source, const std::string& section, std::size_t bufferSize) {
+    std::vector<std::pair<std::string, std::string>> out;
+    for (const std::string& name : ReadNames(source, section, bufferSize)) {
+        if (IsComment(name))
+            continue;
+        if (std::optional<std::string> value = ReadValue(source, section, name))
+            out.emplace_back(name, *value);
+    }
+    return out;
+}
+} // namespace
+
+std::vector<std::pair<std::string, std::string>> HolidayStore::ReadYearlyValues() const {
+    return ReadValues(m_source, YearlySection(), kYearlyNameBufferSize);
+}
+
+std::vector<std::pair<std::string, std::string>> HolidayStore::ReadSpecificValues() const {
+    return ReadValues(m_source, SpecificSection(), kSpecificNameBufferSize);
+}
+
+namespace {
 const HolidayStore& ProfileStore() {
     static const HolidayStore store(HolidaySource::UserProfile);
     return store;

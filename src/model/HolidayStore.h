@@ -16,6 +16,8 @@
 
 #include <cstddef>
 #include <span>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace tembra {
@@ -83,6 +85,11 @@ public:
     // there is none; 0 when neither exists.
     int GetSpecificHolidayType(const CTime& date) const;
     int GetSpecificHolidayType(int year, int month, int day) const;
+
+    // The names of the yearly ("祝日") or the specific ("特定休日") section that the readers above
+    // take (comments left out), each with its value, in the store's order.
+    std::vector<std::pair<std::string, std::string>> ReadYearlyValues() const;
+    std::vector<std::pair<std::string, std::string>> ReadSpecificValues() const;
 
 private:
     HolidaySource m_source;

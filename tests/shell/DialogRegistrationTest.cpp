@@ -40,7 +40,7 @@ std::vector<DialogLibrary> DialogLibraries() {
          {"Color"}},
         {"model/ui",
          [](IDialogRegistry& r, const CConfigBase&) { RegisterModelDialogs(r); },
-         {"AutoSave", "SearchUrlSettings"}},
+         {"AutoSave", "SearchUrlSettings", "CalendarSet", "AutoAdjust", "SpecialHolidays"}},
         {"exchange/ui",
          [](IDialogRegistry& r, const CConfigBase&) { RegisterExchangeDialogs(r); },
          {"InsertSelect", "InsertConfirm", "QkrImportSelect"}},

@@ -1,9 +1,14 @@
 #include "model/ui/RegisterModelDialogs.h"
 
 #include "model/AutoSaveRequest.h"
+#include "model/CalendarRequests.h"
+#include "model/HolidaySettings.h"
 #include "model/SearchUrlRequest.h"
+#include "model/ui/AutoAdjustDlg.h"
 #include "model/ui/AutoSaveDlg.h"
+#include "model/ui/CalendarSetDlg.h"
 #include "model/ui/SearchUrlSetDlg.h"
+#include "model/ui/SpecialHolidayDlg.h"
 #include "platform/qt/DialogRegistry.h"
 
 namespace tembra {
@@ -15,6 +20,26 @@ void RegisterModelDialogs(IDialogRegistry& registry) {
     });
     registry.Register("SearchUrlSettings", [&registry](DialogRequest&) {
         CSearchUrlSetDlg dialog(registry.DialogParent());
+        return dialog.exec() == QDialog::Accepted ? IDOK : IDCANCEL;
+    });
+    registry.Register("CalendarSet", [&registry](DialogRequest& r) {
+        auto& request = static_cast<CalendarSetRequest&>(r);
+        CCalendarSetDlg dialog(request.calendar, request.year, request.month,
+                               registry.DialogParent());
+        return dialog.exec() == QDialog::Accepted ? IDOK : IDCANCEL;
+    });
+    registry.Register("AutoAdjust", [&registry](DialogRequest& r) {
+        auto& request = static_cast<AutoAdjustRequest&>(r);
+        CAutoAdjustDlg dialog(request.limitToPeriod, registry.DialogParent());
+        const bool yes = dialog.exec() == QDialog::Accepted;
+        request.limitToPeriod = dialog.LimitToPeriod();
+        return yes ? IDOK : IDCANCEL;
+    });
+    // The holiday rules live in their stores, not in the settings of the request.
+    registry.Register("SpecialHolidays", [&registry](DialogRequest&) {
+        CHolidaySettings settings;
+        settings.Load();
+        CSpecialHolidayDlg dialog(settings, registry.DialogParent());
         return dialog.exec() == QDialog::Accepted ? IDOK : IDCANCEL;
     });
 }

@@ -5,7 +5,8 @@ namespace tembra {
 
 class IDialogRegistry;
 
-// "AutoSave" (AutoSaveRequest) and "SearchUrlSettings" (SearchUrlRequest).
+// "AutoSave" (AutoSaveRequest), "SearchUrlSettings" (SearchUrlRequest), "CalendarSet"
+// (CalendarSetRequest), "AutoAdjust" (AutoAdjustRequest), "SpecialHolidays" (OptionDialogRequest).
 void RegisterModelDialogs(IDialogRegistry& registry);
 
 } // namespace tembra

@@ -14,6 +14,10 @@ constexpr UINT ID_FILE_INSERT = 32827;
 constexpr UINT ID_DATA_INFO = 32788;
 // Edit > Select > "全選択／解除".
 constexpr UINT ID_EDIT_SELECT_ALL = 32772;
+// Settings: the initial settings, the switch of the day counting, the calendar.
+constexpr UINT ID_SYOKI_SET = 32948;
+constexpr UINT ID_CHANGE_NOBE_REKI = 33008;
+constexpr UINT ID_CALENDAR = 32778;
 
 // The attribute commands that carry their value (the text and the bar colour come from the term
 // bar and are run there).
@@ -44,6 +48,17 @@ bool CDocumentCommands::OnCommand(UINT id) {
     case ID_EDIT_SELECT_ALL:
         m_document.OnEditSelectAll();
         return true;
+    case ID_SYOKI_SET:
+        m_document.OnSyokiSet();
+        return true;
+    case ID_CHANGE_NOBE_REKI:
+        m_document.OnChangeNobeReki();
+        return true;
+    case ID_CALENDAR:
+        if (HasDialog("CalendarSet")) {
+            m_document.OnCalendar();
+        }
+        return true;
     default:
         break;
     }
@@ -70,6 +85,16 @@ bool CDocumentCommands::OnUpdateCommand(CCmdUI& cmdUI) {
         return true;
     case ID_EDIT_SELECT_ALL:
         m_document.OnUpdateEditSelectAll(&cmdUI);
+        return true;
+    case ID_SYOKI_SET:
+    case ID_CHANGE_NOBE_REKI:
+        cmdUI.Enable(TRUE);
+        return true;
+    case ID_CALENDAR:
+        m_document.OnUpdateCalendar(&cmdUI);
+        if (!HasDialog("CalendarSet")) {
+            cmdUI.Enable(FALSE);
+        }
         return true;
     default:
         break;
