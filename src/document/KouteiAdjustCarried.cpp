@@ -202,7 +202,7 @@ public:
         : m_pass(pass), m_contacts(pass.selection), m_clock(pass.seam) {}
 
     std::optional<int> Run() {
-        if (m_pass.adjustSpare != FALSE || !FindChains() || !PlaceRecords()) {
+        if (!FindChains() || !PlaceRecords()) {
             return std::nullopt;
         }
         std::vector<Kept> kept;
@@ -492,6 +492,9 @@ private:
 } // namespace
 
 std::optional<int> AdjustCarried(const KouteiAdjustPass& pass) {
+    if (pass.adjustSpare != FALSE) {
+        return std::nullopt; // a pushed end would gain spare days: each step asks them anew
+    }
     return CarriedPass(pass).Run();
 }
 
