@@ -177,5 +177,29 @@ INSTANTIATE_TEST_SUITE_P(
                     ChartShape{"two_successors_are_walked_stepwise", 1, 40, 3, 0, 3, 6, 6, false}),
     [](const testing::TestParamInfo<ChartShape>& info) { return info.param.name; });
 
+// A chain that closes on itself (C runs back to where A starts) is no plain chain: the carried
+// walk leaves it to the stepwise one untouched.
+class ClosedChainTest : public KouteiChainFixture {};
+
+TEST_F(ClosedChainTest, IsLeftToTheStepwiseWalk) {
+    AddAll({{"A", 8, 10, 1, 2}, {"B", 10, 12, 2, 3}, {"C", 12, 8, 3, 1}});
+    for (const char* name : {"A", "B", "C"}) {
+        SelectWhole(name);
+    }
+    CTembraDoc::KouteiLinkList records;
+    records.push_back(std::make_unique<CKouteiLink>(Get("A")));
+    Get("A")->SetSpareDays(Days(1)); // a day short of its net span now
+    std::vector<std::string> before;
+    for (const char* name : {"A", "B", "C"}) {
+        before.push_back(StateOf(*Get(name)));
+    }
+    const KouteiAdjustPass pass{doc.GetSelList(), records, doc.GetSeams().Koutei(), FALSE, TRUE, 1};
+    EXPECT_FALSE(AdjustCarried(pass).has_value());
+    EXPECT_EQ(StateOf(*Get("A")), before[0]);
+    EXPECT_EQ(StateOf(*Get("B")), before[1]);
+    EXPECT_EQ(StateOf(*Get("C")), before[2]);
+    EXPECT_EQ(AdjustStepwise(pass), 0);
+}
+
 } // namespace
 } // namespace tembra::test
