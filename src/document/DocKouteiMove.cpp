@@ -1,6 +1,7 @@
-// Moving, copying and stretching the selected processes by a time and a row offset, and the
-// adjustment that gives calendar-day processes moved together with working-day ones their net spans
-// back, pushing or pulling what is linked to them within the selection.
+// Moving, copying and stretching the selected processes by a time and a row offset; the
+// adjustment that gives calendar-day processes moved together with working-day ones their net
+// spans back afterwards is KouteiAdjustPass.
+#include "document/KouteiAdjustPass.h"
 #include "document/KouteiContactIndex.h"
 #include "document/KouteiRenumbering.h"
 #include "document/RecordCast.h"
@@ -9,9 +10,7 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <deque>
-#include <limits>
-#include <span>
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
@@ -40,20 +39,8 @@ bool CountsWorkingDays(const CKoutei& process) {
     return process.GetLines()->GetAttr().GetHoliday() != 0;
 }
 
-bool HasSpareDays(const CKoutei& process) {
-    return process.GetSpareDays() > CTimeSpan();
-}
-
 bool IsCopyOperation(int operation) {
     return operation == COperationState::kOpCopy || operation == COperationState::kOpCopyFree;
-}
-
-CTimeSpan NetSpan(const CKoutei& process) {
-    return process.GetEndTime() - process.GetStartTime() - process.GetSpareDays();
-}
-
-CTimeSpan SavedNetSpan(const CKouteiLink& record) {
-    return record.GetSavedEnd() - record.GetSavedStart() - record.GetSavedSpareDays();
 }
 
 // The duration and spare days of a calendar-day process whose start moves with a mixed
@@ -88,252 +75,6 @@ bool KeepsSpans(const CKoutei& process, int linkMode) {
            process.IsStartLandSelected() != 0;
 }
 
-// ---- One step of the adjustment -----------------------------------------------------------------
-
-// Which selected processes may meet each selected process, in selection order, as a pass of the
-// adjustment begins. The nodes that meet move together in every step of a pass (a step moves a
-// node and whatever starts or ends on it by the same amount, or neither), so the lists hold
-// through the pass; each contact is checked on the present dates before it is used. Nodes that
-// come to meet during a pass are met by the next one.
-//
-// Each process met is numbered, so that the walks of the steps mark what they took in plain
-// arrays: a walk along a long chain looks up every process it passes several times.
-class ContactLists {
-public:
-    // A process that may be met, with its number.
-    struct Contact {
-        CKoutei* process;
-        std::size_t id;
-    };
-
-    explicit ContactLists(const ObList<CDataHeader>& selection) {
-        const ObList<CDataHeader> none;
-        KouteiContactIndex index;
-        index.Build(selection, none);
-        std::vector<CKoutei*> found;
-        for (POSITION pos = selection.GetHeadPosition(); pos != nullptr;) {
-            if (CKoutei* process = AsKoutei(selection.GetNext(pos))) {
-                const std::size_t id = IdOf(process);
-                index.Candidates(*process, found);
-                m_ranges[id] = Range{m_all.size(), found.size()};
-                for (CKoutei* other : found) {
-                    m_all.push_back(Contact{other, IdOf(other)});
-                }
-            }
-        }
-    }
-
-    // The number of a process of the selection; one past the last for any other.
-    std::size_t Find(const CKoutei& process) const {
-        const auto it = m_ids.find(&process);
-        return it != m_ids.end() ? it->second : m_ranges.size();
-    }
-    std::size_t Count() const { return m_ranges.size(); }
-
-    std::span<const Contact> Of(std::size_t id) const {
-        if (id >= m_ranges.size()) {
-            return {};
-        }
-        return std::span<const Contact>(m_all).subspan(m_ranges[id].first, m_ranges[id].count);
-    }
-
-private:
-    struct Range {
-        std::size_t first = 0;
-        std::size_t count = 0;
-    };
-
-    std::size_t IdOf(CKoutei* process) {
-        const auto [it, added] = m_ids.emplace(process, m_ranges.size());
-        if (added) {
-            m_ranges.emplace_back();
-        }
-        return it->second;
-    }
-
-    std::vector<Contact> m_all;
-    std::unordered_map<const CKoutei*, std::size_t> m_ids;
-    std::vector<Range> m_ranges;
-};
-
-// Which processes the walk of a step has taken, by their numbers: a mark counts for the step
-// whose stamp it carries, so a new step starts with none without clearing the arrays.
-class StepMarks {
-public:
-    explicit StepMarks(std::size_t count) : m_collected(count, 0), m_removed(count, 0) {}
-
-    void NextStep() { ++m_stamp; }
-    bool IsCollected(std::size_t id) const { return m_collected[id] == m_stamp; }
-    bool IsRemoved(std::size_t id) const { return m_removed[id] == m_stamp; }
-    void Collect(std::size_t id) { m_collected[id] = m_stamp; }
-    void Uncollect(std::size_t id) { m_collected[id] = 0; }
-    void Remove(std::size_t id) { m_removed[id] = m_stamp; }
-
-private:
-    std::vector<std::uint64_t> m_collected;
-    std::vector<std::uint64_t> m_removed;
-    std::uint64_t m_stamp = 0;
-};
-
-// What one step of the adjustment of a process moves with it and how far it may go. The node
-// selections it changes for the step are undone by Restore.
-class AdjustStep {
-public:
-    AdjustStep(CKoutei& adjusted, CTimeSpan delta, const ContactLists& contacts, StepMarks& marks)
-        : m_adjusted(adjusted), m_delta(delta), m_contacts(contacts), m_marks(marks) {
-        m_marks.NextStep();
-    }
-
-    // p gives way by its own spare days: its end stays.
-    void AbsorbInSpareDays() {
-        DeselectEnd(m_adjusted);
-        Limit(m_adjusted.GetSpareDays());
-    }
-
-    // Walks from the adjusted process along its successors and the processes ending with it.
-    void Collect() {
-        ContactLists::Contact current{&m_adjusted, m_contacts.Find(m_adjusted)};
-        bool firstSweep = true;
-        for (;;) {
-            Sweep(current, firstSweep);
-            firstSweep = false;
-            if (m_pending.empty()) {
-                return;
-            }
-            current = m_pending.front();
-            m_pending.pop_front();
-        }
-    }
-
-    CTimeSpan GetLimit() const { return m_limit; }
-    const std::vector<CKoutei*>& GetMoved() const { return m_moved; }
-
-    void Restore() {
-        for (CKoutei* process : m_startsOff) {
-            process->SelectStartLand();
-        }
-        for (CKoutei* process : m_endsOff) {
-            process->SelectEndLand();
-        }
-    }
-
-private:
-    void Limit(CTimeSpan spare) { m_limit = std::min(m_limit, spare); }
-    void DeselectEnd(CKoutei& process) {
-        if (process.IsEndLandSelected() != 0) {
-            process.DeselectEndLand();
-            m_endsOff.push_back(&process);
-        }
-    }
-    void DeselectStart(CKoutei& process) {
-        if (process.IsStartLandSelected() != 0) {
-            process.DeselectStartLand();
-            m_startsOff.push_back(&process);
-        }
-    }
-
-    // One sweep over the selected processes that meet current. A successor or a process ending
-    // with it that cannot give way stops the walk from this node: what this sweep took is
-    // dropped again and current keeps its end.
-    void Sweep(const ContactLists::Contact& at, bool firstSweep) {
-        CKoutei& current = *at.process;
-        std::size_t pushed = 0;
-        std::size_t taken = 0;
-        for (const ContactLists::Contact& contact : m_contacts.Of(at.id)) {
-            CKoutei* other = contact.process;
-            if (other == &m_adjusted || m_marks.IsRemoved(contact.id)) {
-                continue;
-            }
-            int part = 0;
-            int otherPart = 0;
-            if (CTembraDoc::ContactKind(&current, other, FALSE, part, otherPart) == 0 ||
-                (part != kContactEnd && part != kContactLine)) {
-                continue;
-            }
-            const bool successor = otherPart == kContactStart;
-            if (otherPart != kContactStart && otherPart != kContactEnd) {
-                continue;
-            }
-            if (!firstSweep && m_marks.IsCollected(contact.id)) {
-                // Already moving: it moves with this node too.
-                if (successor) {
-                    other->SelectStartLand();
-                } else {
-                    other->SelectEndLand();
-                }
-                continue;
-            }
-            bool stop = false;
-            if (successor) {
-                if (m_delta <= CTimeSpan()) {
-                    stop = true; // a successor is not pulled back
-                } else if (HasSpareDays(*other)) {
-                    DeselectEnd(*other); // it only loses length and spare days
-                    Limit(other->GetSpareDays());
-                } else if (other->IsEndLandSelected() != 0) {
-                    m_pending.push_front(contact);
-                    ++pushed;
-                }
-            } else if (m_delta < CTimeSpan() && !HasSpareDays(*other)) {
-                stop = true; // it cannot be shortened
-            } else {
-                if (m_delta < CTimeSpan()) {
-                    Limit(other->GetSpareDays());
-                }
-                DeselectStart(*other); // only its end moves with the node
-            }
-            if (stop) {
-                for (; pushed > 0; --pushed) {
-                    m_pending.pop_front();
-                }
-                for (; taken > 0; --taken) {
-                    m_marks.Uncollect(m_takenIds.back());
-                    m_takenIds.pop_back();
-                    m_moved.pop_back();
-                }
-                DeselectEnd(current);
-                return;
-            }
-            m_moved.push_back(other);
-            m_takenIds.push_back(contact.id);
-            m_marks.Collect(contact.id);
-            ++taken;
-            if (firstSweep) {
-                m_marks.Remove(contact.id);
-            }
-        }
-    }
-
-    CKoutei& m_adjusted;
-    const CTimeSpan m_delta;
-    const ContactLists& m_contacts;
-    // Collected: taken into m_moved. Removed: taken by the first sweep, so that later sweeps
-    // do not meet them again.
-    StepMarks& m_marks;
-    CTimeSpan m_limit{std::numeric_limits<std::int32_t>::max()};
-    std::vector<CKoutei*> m_moved;
-    // The numbers of m_moved, in the same order.
-    std::vector<std::size_t> m_takenIds;
-    std::deque<ContactLists::Contact> m_pending;
-    std::vector<CKoutei*> m_startsOff;
-    std::vector<CKoutei*> m_endsOff;
-};
-
-// The position a step hands to the moves: the adjusted process's dates and rows with its bend
-// row, its end marked, so that every node standing at its end moves by the plain step.
-CChartPos StepReference(const CKoutei& process) {
-    CChartPos reference;
-    reference.SetStartDate(process.GetStartTime());
-    reference.SetEndDate(process.GetEndTime());
-    reference.SetStartRow(process.GetStartRow());
-    reference.SetEndRow(process.GetEndRow());
-    reference.SetWord3(static_cast<WORD>(process.GetBendRow()));
-    reference.SetWord4(0);
-    reference.SetWord5(1);
-    reference.SetWord6(0);
-    return reference;
-}
-
 } // namespace
 
 // ---- Link records -------------------------------------------------------------------------------
@@ -342,11 +83,22 @@ int CTembraDoc::PrepareMoveLinks(KouteiLinkList& records, CTimeSpan offset, bool
     if (m_syokiSet.GetNobeMode() != 0) {
         return kLinkWorkingDays;
     }
-    KouteiList calendarDays;
-    const int linkMode = ClassifyHolidayUse(&calendarDays);
+    const int linkMode = ClassifyHolidayUse(nullptr);
     if (linkMode == kLinkWorkingDays) {
         return linkMode;
     }
+    // The calendar-day processes by their end dates, those that end together in selection
+    // order: sorted once rather than inserted one by one into the sorted list.
+    KouteiList calendarDays;
+    for (POSITION pos = GetHeadSelPosition(); pos != nullptr;) {
+        if (CKoutei* process = AsKoutei(GetNextSel(pos));
+            process != nullptr && !CountsWorkingDays(*process)) {
+            calendarDays.push_back(process);
+        }
+    }
+    std::stable_sort(
+        calendarDays.begin(), calendarDays.end(),
+        [](const CKoutei* a, const CKoutei* b) { return a->GetEndTime() < b->GetEndTime(); });
     const ObList<CDataHeader> none;
     KouteiContactIndex index;
     index.Build(GetSelList(), none);
@@ -524,74 +276,12 @@ void CTembraDoc::StretchKoutei(CTimeSpan offset, int rows, [[maybe_unused]] int 
 // ---- Adjustment ---------------------------------------------------------------------------------
 
 int CTembraDoc::AdjustKoutei(KouteiLinkList& records, BOOL adjustSpare, BOOL noRedraw, int mode) {
-    const ContactLists contacts(GetSelList());
-    StepMarks marks(contacts.Count());
-    IKouteiDocument& seam = m_seams.Koutei();
-
-    int result = 1;
-    for (const auto& record : records) {
-        CKoutei* process = record->GetKoutei();
-        if (process == nullptr) {
-            continue;
-        }
-        if (mode == kModeDrag &&
-            (process->IsStartLandSelected() != 0) != (process->IsEndLandSelected() != 0)) {
-            continue; // the user is stretching it
-        }
-        const CTimeSpan current = NetSpan(*process);
-        const CTimeSpan saved = SavedNetSpan(*record);
-        if (current == saved) {
-            continue;
-        }
-        const CTimeSpan delta = saved - current;
-        CTimeSpan remaining = delta < CTimeSpan() ? -delta : delta;
-        while (remaining > CTimeSpan()) {
-            AdjustStep step(*process, delta, contacts, marks);
-            if (delta > CTimeSpan() && HasSpareDays(*process)) {
-                step.AbsorbInSpareDays();
-            } else {
-                step.Collect();
-            }
-            CTimeSpan amount = remaining;
-            if (remaining > step.GetLimit()) {
-                amount = step.GetLimit();
-            }
-            remaining -= amount;
-            if (delta < CTimeSpan()) {
-                amount = -amount;
-            }
-
-            const CChartPos reference = StepReference(*process);
-            // The start of the adjusted process never moves here.
-            const bool startSelected = process->IsStartLandSelected() != 0;
-            process->DeselectStartLand();
-            if (process->IsEndLandSelected() == 0) {
-                // Neither node moves: the step becomes a change of its spare days.
-                const bool markHere = process->GetAdjustMark() == 0;
-                if (markHere) {
-                    process->SetAdjustMark(1);
-                }
-                process->MoveBy(&seam, amount, 0, &reference, TRUE, FALSE, TRUE);
-                if (markHere) {
-                    process->SetAdjustMark(0);
-                }
-            } else {
-                process->MoveBy(&seam, amount, 0, &reference, TRUE, FALSE, adjustSpare);
-            }
-            for (CKoutei* other : step.GetMoved()) {
-                other->MoveBy(&seam, amount, 0, &reference, TRUE, FALSE, TRUE);
-                if (!noRedraw) {
-                    other->UpdateViews(seam);
-                }
-            }
-            step.Restore();
-            if (startSelected) {
-                process->SelectStartLand();
-            }
-        }
-        result = 0;
+    const KouteiAdjustPass pass{GetSelList(), records,  m_seams.Koutei(),
+                                adjustSpare,  noRedraw, mode};
+    if (const std::optional<int> result = AdjustCarried(pass)) {
+        return *result;
     }
-    return result;
+    return AdjustStepwise(pass);
 }
 
 // ---- Queries and order --------------------------------------------------------------------------

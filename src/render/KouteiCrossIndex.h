@@ -5,7 +5,8 @@
 // crossings in time linear in n (for lines of the usual lengths) rather than in n squared.
 //
 // It is made from the layout's document and geometry as they are when it is made; the layout
-// keeps it for one drawing pass (CPageLayout::DrawPass), during which neither changes.
+// keeps it for one drawing pass (CPageLayout::DrawPass), during which neither changes, and
+// outside a pass while the document's change count and the geometry stay as they were.
 #pragma once
 
 #include "platform/Types.h"

@@ -613,8 +613,9 @@ public:
         const CPageLayout& m_layout;
     };
     bool InDrawPass() const { return m_caches.passDepth > 0; }
-    // The index of the process lines of the open pass, made now when it is needed; null outside
-    // a pass.
+    // The index of the process lines of the open pass, made now when it is needed. Outside a
+    // pass the same index while the document counts its changes and neither they nor the
+    // geometry change; null for a document that counts none.
     const CKouteiCrossIndex* GetCrossIndex() const;
     // The document's chart objects with their bounds, for a redraw to find those its clip box
     // shows. Kept from one drawing to the next while neither the layout (its geometry and

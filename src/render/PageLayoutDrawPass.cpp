@@ -27,7 +27,11 @@ CPageLayout::DrawPass::~DrawPass() {
 }
 
 const CKouteiCrossIndex* CPageLayout::GetCrossIndex() const {
-    if (m_caches.passDepth <= 0) {
+    // Outside a pass nothing promises that the objects stay as they are, unless the document
+    // counts its changes: then the index serves while the count (part of its key) holds, as
+    // the object index does.
+    if (m_caches.passDepth <= 0 && (m_doc == nullptr || m_doc->GetChangeCount() == 0)) {
+        m_caches.crossIndex.reset();
         return nullptr;
     }
     if (!m_caches.crossIndex || !m_caches.crossIndex->IsFor(*this)) {

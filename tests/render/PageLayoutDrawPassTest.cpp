@@ -1,9 +1,9 @@
 // What the layout keeps for its painters, on the round-number chart of ChartFixture (a day 100
 // units wide from 1 April 2010 at x 0, a row 50 high): the index of process lines in which the
-// crossings on paper are looked up during a drawing pass (it must lift every line over exactly
-// the lines a walk of the document's objects finds, and must not outlive the objects it was made
-// from), and the index of the objects' bounds, which only a document that counts its changes
-// gets.
+// crossings on paper are looked up during a drawing pass, and outside one for a document that
+// counts its changes (it must lift every line over exactly the lines a walk of the document's
+// objects finds, and must not outlive the objects it was made from), and the index of the objects'
+// bounds, which only a document that counts its changes gets.
 #include "render/ChartObjectIndex.h"
 #include "render/KouteiCrossIndex.h"
 
@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -46,47 +47,53 @@ protected:
         return *m_processes.back();
     }
 
+    // A crowd of processes of every line shape that crosses itself many times over, a bar and a
+    // line of the shape that draws nothing among them, and some sharing their end points.
+    void AddCrowd() {
+        const std::vector<WORD> shapes = {kLineShapePlain,   kLineShapeStraight,
+                                          kLineShapeElbowVH, kLineShapeCrank,
+                                          kLineShapeGate,    0x0140,
+                                          kLineShapeElbowHV, 0xC0};
+        for (int n = 0; n < 60; ++n) {
+            const int day = 1 + (n * 7) % 24;
+            const int row = (n * 11) % 26;
+            const WORD shape = shapes[static_cast<std::size_t>(n) % shapes.size()];
+            Add(day, row, day + 1 + n % 6, row + 1 + n % 4, shape);
+        }
+        // A vertical line over all of them, and two sharing an end.
+        Add(12, 0, 12, 29, kLineShapePlain);
+        Add(3, 5, 9, 5, kLineShapePlain);
+        Add(9, 5, 9, 12, kLineShapePlain);
+    }
+
     // Every process drawn on paper, as a printed page draws them; the log of the calls.
-    std::string PrintPage(bool inPass) {
+    std::string PrintPage(bool inPass) { return PrintPage(inPass, layout); }
+    std::string PrintPage(bool inPass, const CPageLayout& on) {
         CRecordingDC dc(CRecordingDC::Device::Printer);
         dc.SetMapMode(MM_LOMETRIC);
         std::optional<CPageLayout::DrawPass> pass;
         if (inPass) {
-            pass.emplace(layout);
+            pass.emplace(on);
         }
         for (const auto& koutei : m_processes) {
-            Draw(*koutei, &dc, layout, kKouteiDrawNormal);
+            Draw(*koutei, &dc, on, kKouteiDrawNormal);
         }
         return dc.Dump();
     }
-    std::size_t ArcsOf(CKoutei& koutei) {
+    std::size_t ArcsOf(CKoutei& koutei) { return ArcsOf(koutei, layout); }
+    static std::size_t ArcsOf(CKoutei& koutei, const CPageLayout& on) {
         CRecordingDC dc(CRecordingDC::Device::Printer);
         dc.SetMapMode(MM_LOMETRIC);
-        Draw(koutei, &dc, layout, kKouteiDrawNormal);
+        Draw(koutei, &dc, on, kKouteiDrawNormal);
         return dc.Find(DcOp::Arc).size();
     }
 
     std::vector<std::unique_ptr<CKoutei>> m_processes;
 };
 
-// A crowd of processes of every line shape that crosses itself many times over, a bar and a
-// line of the shape that draws nothing among them, and some sharing their end points: a page
-// printed in a pass is the page printed without one, call for call.
+// A page of the crowd printed in a pass is the page printed without one, call for call.
 TEST_F(KouteiCrossIndexTest, APassLiftsOverTheSameLines) {
-    const std::vector<WORD> shapes = {kLineShapePlain,   kLineShapeStraight,
-                                      kLineShapeElbowVH, kLineShapeCrank,
-                                      kLineShapeGate,    0x0140,
-                                      kLineShapeElbowHV, 0xC0};
-    for (int n = 0; n < 60; ++n) {
-        const int day = 1 + (n * 7) % 24;
-        const int row = (n * 11) % 26;
-        const WORD shape = shapes[static_cast<std::size_t>(n) % shapes.size()];
-        Add(day, row, day + 1 + n % 6, row + 1 + n % 4, shape);
-    }
-    // A vertical line over all of them, and two sharing an end.
-    Add(12, 0, 12, 29, kLineShapePlain);
-    Add(3, 5, 9, 5, kLineShapePlain);
-    Add(9, 5, 9, 12, kLineShapePlain);
+    AddCrowd();
     Bind();
     const std::string walked = PrintPage(false);
     EXPECT_NE(walked.find("Arc"), std::string::npos);
@@ -164,6 +171,48 @@ TEST_F(KouteiCrossIndexTest, LinesNearABoxInDrawingOrder) {
     EXPECT_EQ(index->OrderOf(c), 3);
     CKoutei unlisted;
     EXPECT_EQ(index->OrderOf(unlisted), 4);
+}
+
+// The fixture's chart in a document that counts its changes, as the application's does.
+class CountingDoc : public test::ChartDoc {
+public:
+    explicit CountingDoc(const test::ChartDoc& chart) {
+        set = chart.set;
+        calendar.Clear(); // as the fixture's: no holidays
+        print = chart.print;
+        kouteiParts = chart.kouteiParts;
+        objects = chart.objects;
+    }
+    std::uint64_t GetChangeCount() const override { return changes; }
+
+    std::uint64_t changes = 1;
+};
+
+// Outside a pass, a document that counts its changes keeps the index while the count holds: its
+// page is the page walked without an index, call for call, and a line added with a new count is
+// lifted over at once.
+TEST_F(KouteiCrossIndexTest, OutsideAPassTheIndexServesWhileTheChangeCountHolds) {
+    AddCrowd();
+    CKoutei& vertical = Add(6, 2, 6, 10, kLineShapePlain);
+    Bind();
+    const std::string walked = PrintPage(false);
+    CountingDoc counting(doc);
+    CPageLayout counted;
+    counted.Init(&counting);
+    const CKouteiCrossIndex* index = counted.GetCrossIndex();
+    ASSERT_NE(index, nullptr);
+    EXPECT_FALSE(counted.InDrawPass());
+    EXPECT_EQ(counted.GetCrossIndex(), index);
+    EXPECT_EQ(PrintPage(false, counted), walked);
+    EXPECT_EQ(PrintPage(true, counted), walked);
+
+    const std::size_t arcs = ArcsOf(vertical, counted);
+    EXPECT_EQ(ArcsOf(vertical), arcs);
+    Add(2, 6, 10, 6, kLineShapePlain);
+    counting.objects = doc.objects;
+    ++counting.changes;
+    EXPECT_EQ(ArcsOf(vertical, counted), arcs + 1);
+    EXPECT_EQ(ArcsOf(vertical), arcs + 1);
 }
 
 // The test document counts no changes: nothing it holds is kept from one drawing to the next.

@@ -1,0 +1,501 @@
+// The carried walk of the adjustment (KouteiAdjustPass): once along each plain chain of the
+// selection, carrying what the processes passed so far push and letting spare days absorb it.
+//
+// Why it ends where the stepwise walk ends. On a plain chain a step of a process's push moves
+// every node from its end down to the nearest spare days by the step's amount: a node standing on
+// the pushing end's date by plain time, with it, every other by working time; the spare days of
+// the process met there lose the amount and its end stays. So every node receives each push in
+// parts of one sign, and a date moved by working time ends where it would with the parts added at
+// once (working time is additive); a node's parts, less what spare days above it absorbed, are
+// applied in the order the processes pushed. What must hold is which nodes go by plain time: a
+// node later than the pushing end when a push reaches it stays later through the push (it moves
+// at least as far), one on that date moves with it. So each push keeps its date until the nodes
+// it reaches lie later; from then on it joins the pushes by working time, which move together,
+// and every node they reach is checked to lie later than each of their dates, in working time
+// first (a node ahead in working time is ahead in time) and, where that does not tell, by the
+// date itself. A node not later ends the carried walk: everything is given back and the stepwise
+// walk does the pass.
+#include "document/KouteiAdjustPass.h"
+#include "document/KouteiContactIndex.h"
+#include "document/KouteiContactLists.h"
+#include "model/Calendar.h"
+#include "model/Utility.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <limits>
+#include <set>
+#include <utility>
+#include <vector>
+
+namespace tembra {
+
+using adjust::HasSpareDays;
+using adjust::NetSpan;
+using adjust::SavedNetSpan;
+using adjust::StepReference;
+
+namespace {
+
+constexpr std::size_t kNone = std::numeric_limits<std::size_t>::max();
+
+// A push carried down a chain with its date: the amount still to move, the date of the pushing
+// end as the amount begins to move where the push has got to, and whether the last node it
+// reached stood on that date.
+struct Push {
+    CTimeSpan amount;
+    CTime reference;
+    bool onDate = true;
+};
+
+// The date of a node that moves by plain time.
+CTime PlainMoved(const CTime& date, CTimeSpan offset) {
+    return std::clamp(date + offset, GetMinDate(), GetMaxDate());
+}
+
+// Dates as working time, in which moves by working time add up: the calendar's when dates move
+// by it (the document's "HolidayAuto"), else plain time.
+class WorkClock {
+public:
+    explicit WorkClock(const IKouteiDocument& seam)
+        : m_calendar(seam.GetHolidayAuto() != 0 ? seam.GetCalendar() : nullptr) {}
+
+    // The working time from the earliest supported date to the date.
+    std::int64_t At(const CTime& date) const {
+        const CTime origin = GetMinDate();
+        std::int64_t time = date.GetTime() - origin.GetTime();
+        if (m_calendar != nullptr) {
+            time -= m_calendar->GetHolidayTime(origin, date).GetTimeSpan();
+        }
+        return time;
+    }
+
+    // The date a node moved by working time reaches, as CKoutei::MoveBy moves it.
+    CTime Moved(const CTime& date, CTimeSpan offset) const {
+        if (m_calendar == nullptr) {
+            return PlainMoved(date, offset);
+        }
+        const CTime reached = PlainMoved(date, m_calendar->AddWorkTime(date, offset));
+        return CTime(std::clamp(m_calendar->SkipHolidays(reached.GetTime(), GetMaxDate().GetTime()),
+                                GetMinDate().GetTime(), GetMaxDate().GetTime()));
+    }
+
+private:
+    const CCalendar* m_calendar;
+};
+
+// The pushes whose nodes all lie later than their dates, moving together by working time, the
+// earliest first. Each keeps its date and how much the others had pushed when it joined, so
+// that a node can be checked to lie later than each date when each push reaches it: a push
+// reaches a node after the earlier ones have moved it (the amounts ahead of it), and the node is
+// later when it is ahead in working time, that is when its working time exceeds the push's key,
+// the working time of its date less the amounts ahead. The first push has none ahead; the keys
+// of the others change alike as spare days absorb the first ones, and they are kept ordered, so
+// that only the pushes whose keys reach a node's working time have their dates compared.
+class WorkingPushes {
+public:
+    explicit WorkingPushes(const WorkClock& clock) : m_clock(clock) {}
+
+    CTimeSpan Amount() const { return CTimeSpan(m_amount); }
+
+    void Add(const Push& push) {
+        Member member{push.amount.GetTimeSpan(), push.reference, m_appended, m_serial++};
+        m_appended += member.amount;
+        m_amount += member.amount;
+        if (!m_members.empty()) {
+            m_keys.emplace(m_clock.At(member.reference) - member.before, member.serial);
+        }
+        m_members.push_back(member);
+    }
+
+    // Whether each push reaching the node finds it later than its date.
+    bool FindsLater(const CTime& node) const {
+        if (m_members.empty()) {
+            return true;
+        }
+        if (node <= m_members.front().reference) {
+            return false;
+        }
+        const std::int64_t time = m_clock.At(node);
+        for (auto it = m_keys.rbegin(); it != m_keys.rend() && it->first >= time - m_absorbed;
+             ++it) {
+            const Member& member = m_members[static_cast<std::size_t>(it->second - FirstSerial())];
+            const CTimeSpan ahead(member.before - m_absorbed);
+            if (m_clock.Moved(node, ahead) <= member.reference) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    // Spare days take what they can, from the first pushes on; returns what they took.
+    CTimeSpan Absorb(CTimeSpan spare) {
+        const std::int64_t absorbed = std::min(m_amount, spare.GetTimeSpan());
+        std::int64_t left = absorbed;
+        while (left > 0) {
+            Member& first = m_members.front();
+            if (first.amount > left) {
+                first.amount -= left;
+                // Its pushing end went on by what was taken, by plain time.
+                first.reference = PlainMoved(first.reference, CTimeSpan(left));
+                break;
+            }
+            left -= first.amount;
+            m_members.pop_front();
+            if (!m_members.empty()) {
+                const Member& next = m_members.front();
+                m_keys.erase({m_clock.At(next.reference) - next.before, next.serial});
+            }
+        }
+        m_amount -= absorbed;
+        m_absorbed += absorbed;
+        return CTimeSpan(absorbed);
+    }
+
+private:
+    struct Member {
+        std::int64_t amount;
+        CTime reference;
+        // The amounts added before it.
+        std::int64_t before;
+        std::uint64_t serial;
+    };
+
+    std::uint64_t FirstSerial() const { return m_members.front().serial; }
+
+    const WorkClock& m_clock;
+    std::deque<Member> m_members;
+    // The keys of all members but the first, less m_absorbed, with their serials.
+    std::set<std::pair<std::int64_t, std::uint64_t>> m_keys;
+    std::int64_t m_amount = 0;
+    std::int64_t m_appended = 0;
+    std::int64_t m_absorbed = 0;
+    std::uint64_t m_serial = 0;
+};
+
+bool IsRelationNode(const CLand& land) {
+    return (land.GetSubStyle() & kRelationLand) != 0;
+}
+
+// A process the carried walk can move as a chain link: whole, not a relation line, no relation
+// node, no pivot mark.
+bool IsPlainLink(const CKoutei& process) {
+    return process.IsLinesSelected() != 0 && process.IsStartLandSelected() != 0 &&
+           process.IsEndLandSelected() != 0 && process.GetAdjustMark() == 0 &&
+           process.IsRelationLine() == 0 && !IsRelationNode(*process.GetStartLand()) &&
+           !IsRelationNode(*process.GetEndLand());
+}
+
+// What a process was before the pass, to give it back.
+struct Kept {
+    CKoutei* process;
+    CTime start;
+    CTime end;
+    CTimeSpan spare;
+};
+
+class CarriedPass {
+public:
+    explicit CarriedPass(const KouteiAdjustPass& pass)
+        : m_pass(pass), m_contacts(pass.selection), m_clock(pass.seam) {}
+
+    std::optional<int> Run() {
+        if (!FindChains() || !PlaceRecords()) {
+            return std::nullopt;
+        }
+        std::vector<Kept> kept;
+        kept.reserve(m_processes.size());
+        for (CKoutei* process : m_processes) {
+            kept.push_back(Kept{process, process->GetStartTime(), process->GetEndTime(),
+                                process->GetSpareDays()});
+        }
+        for (std::size_t chain = 0; chain < m_chainRecords.size(); ++chain) {
+            if (!m_chainRecords[chain].empty() && !Walk(chain)) {
+                for (const Kept& k : kept) {
+                    k.process->SetStartDate(k.start);
+                    k.process->SetEndDate(k.end);
+                    k.process->SetSpareDays(k.spare);
+                }
+                return std::nullopt;
+            }
+        }
+        if (m_pass.noRedraw == FALSE) {
+            for (CKoutei* process : m_pushed) {
+                process->UpdateViews(m_pass.seam);
+            }
+        }
+        return m_changed ? 0 : 1;
+    }
+
+private:
+    struct PlacedRecord {
+        std::size_t position;
+        const CKouteiLink* record;
+    };
+
+    // Every selected process a plain link with one successor and one predecessor at most, and
+    // no process meeting another otherwise; the chains in order from their heads. False
+    // otherwise, a closed chain included.
+    bool FindChains() {
+        const std::size_t count = m_contacts.Count();
+        m_processes.assign(count, nullptr);
+        for (POSITION pos = m_pass.selection.GetHeadPosition(); pos != nullptr;) {
+            if (CKoutei* process = AsKoutei(m_pass.selection.GetNext(pos))) {
+                const std::size_t id = m_contacts.Find(*process);
+                if (id >= count || !IsPlainLink(*process)) {
+                    return false;
+                }
+                m_processes[id] = process;
+            }
+        }
+        std::vector<std::size_t> next(count, kNone);
+        std::vector<std::size_t> previous(count, kNone);
+        for (std::size_t id = 0; id < count; ++id) {
+            if (m_processes[id] == nullptr) {
+                return false;
+            }
+            const CKoutei& a = *m_processes[id];
+            for (const ContactLists::Contact& contact : m_contacts.Of(id)) {
+                const CKoutei& b = *contact.process;
+                if (IsSameNode(a, kContactStart, b, kContactStart) ||
+                    IsSameNode(a, kContactEnd, b, kContactEnd)) {
+                    return false;
+                }
+                const bool successor = IsSameNode(a, kContactEnd, b, kContactStart);
+                const bool predecessor = IsSameNode(a, kContactStart, b, kContactEnd);
+                if (successor == predecessor) {
+                    return false;
+                }
+                std::size_t& link = successor ? next[id] : previous[id];
+                if (link != kNone && link != contact.id) {
+                    return false;
+                }
+                link = contact.id;
+            }
+        }
+        m_chainOf.assign(count, kNone);
+        m_positionOf.assign(count, kNone);
+        std::size_t placed = 0;
+        for (std::size_t head = 0; head < count; ++head) {
+            if (previous[head] != kNone) {
+                continue;
+            }
+            std::vector<std::size_t>& chain = m_chains.emplace_back();
+            for (std::size_t id = head; id != kNone; id = next[id]) {
+                if (m_chainOf[id] != kNone || (id != head && previous[id] != chain.back())) {
+                    return false;
+                }
+                m_chainOf[id] = m_chains.size() - 1;
+                m_positionOf[id] = chain.size();
+                chain.push_back(id);
+                ++placed;
+            }
+        }
+        m_chainRecords.resize(m_chains.size());
+        return placed == count; // what is left over closes on itself
+    }
+
+    // The records by chain, each chain's in the order of its processes, as the records come.
+    bool PlaceRecords() {
+        for (const auto& record : m_pass.records) {
+            const CKoutei* process = record->GetKoutei();
+            if (process == nullptr) {
+                continue;
+            }
+            const std::size_t id = m_contacts.Find(*process);
+            if (id >= m_processes.size()) {
+                return false;
+            }
+            std::vector<PlacedRecord>& placed = m_chainRecords[m_chainOf[id]];
+            if (!placed.empty() && placed.back().position >= m_positionOf[id]) {
+                return false;
+            }
+            placed.push_back(PlacedRecord{m_positionOf[id], record.get()});
+        }
+        return true;
+    }
+
+    bool Walk(std::size_t chainIndex) {
+        const std::vector<std::size_t>& chain = m_chains[chainIndex];
+        const std::vector<PlacedRecord>& records = m_chainRecords[chainIndex];
+        WorkingPushes working(m_clock);
+        std::deque<Push> dated; // the earliest first, all later than the working ones
+        std::size_t nextRecord = 0;
+        for (std::size_t position = 0; position < chain.size(); ++position) {
+            const bool pushed = working.Amount() > CTimeSpan() || !dated.empty();
+            if (!pushed && nextRecord == records.size()) {
+                break;
+            }
+            CKoutei& process = *m_processes[chain[position]];
+            if (pushed) {
+                if (!CarryWorking(process, working) || !CarryDated(process, dated)) {
+                    return false;
+                }
+                while (!dated.empty() && !dated.front().onDate) {
+                    working.Add(dated.front());
+                    dated.pop_front();
+                }
+                m_pushed.push_back(&process);
+            }
+            if (nextRecord < records.size() && records[nextRecord].position == position) {
+                Adjust(process, *records[nextRecord].record, position + 1 < chain.size(), dated);
+                ++nextRecord;
+            }
+        }
+        return true;
+    }
+
+    // Moves the selected nodes of the process by the amount, those on the date by plain time
+    // and the others by working time (all by working time without a date). False when a node
+    // went as far as the latest supported date, where working time no longer adds up.
+    bool MoveBy(CKoutei& process, CTimeSpan amount, const CTime* date) {
+        CChartPos reference;
+        if (date != nullptr) {
+            reference.SetEndDate(*date);
+            reference.SetWord4(0);
+            reference.SetWord5(1);
+        }
+        process.MoveBy(&m_pass.seam, amount, 0, date != nullptr ? &reference : nullptr, TRUE, FALSE,
+                       TRUE);
+        return process.GetStartTime() < GetMaxDate() && process.GetEndTime() < GetMaxDate();
+    }
+
+    // The pushes by working time reach the process together: its spare days take what they
+    // can with its start alone, the rest moves it whole and goes on. False when a node is not
+    // later than the date of each push as it reaches it.
+    bool CarryWorking(CKoutei& process, WorkingPushes& working) {
+        if (working.Amount() <= CTimeSpan()) {
+            return true;
+        }
+        if (!working.FindsLater(process.GetStartTime())) {
+            return false;
+        }
+        if (HasSpareDays(process)) {
+            const CTimeSpan absorbed = working.Absorb(process.GetSpareDays());
+            process.DeselectEndLand();
+            const bool moved = MoveBy(process, absorbed, nullptr);
+            process.SelectEndLand();
+            if (!moved) {
+                return false;
+            }
+        }
+        if (working.Amount() <= CTimeSpan()) {
+            return true;
+        }
+        return working.FindsLater(process.GetEndTime()) &&
+               MoveBy(process, working.Amount(), nullptr);
+    }
+
+    // The pushes with a date reach the process one after the other, likewise. False when a node
+    // lies before a push's date.
+    bool CarryDated(CKoutei& process, std::deque<Push>& dated) {
+        for (Push& push : dated) {
+            if (process.GetStartTime() < push.reference) {
+                return false;
+            }
+            if (HasSpareDays(process)) {
+                const CTimeSpan absorbed = std::min(push.amount, process.GetSpareDays());
+                process.DeselectEndLand();
+                const bool moved = MoveBy(process, absorbed, &push.reference);
+                process.SelectEndLand();
+                if (!moved) {
+                    return false;
+                }
+                push.amount -= absorbed;
+                push.reference = PlainMoved(push.reference, absorbed);
+            }
+            if (push.amount <= CTimeSpan()) {
+                continue;
+            }
+            // The next process starts where this one ends.
+            if (process.GetEndTime() < push.reference) {
+                return false;
+            }
+            push.onDate = process.GetEndTime() == push.reference;
+            if (!MoveBy(process, push.amount, &push.reference)) {
+                return false;
+            }
+        }
+        std::erase_if(dated, [](const Push& push) { return push.amount <= CTimeSpan(); });
+        return true;
+    }
+
+    // The process of a record takes back its net span: too short, its spare days give way
+    // first, then its end pushes what follows it; too long, its end comes back unless a
+    // process follows it, which is not pulled back: then its spare days take the difference.
+    void Adjust(CKoutei& process, const CKouteiLink& record, bool followed,
+                std::deque<Push>& dated) {
+        const CTimeSpan current = NetSpan(process);
+        const CTimeSpan saved = SavedNetSpan(record);
+        if (current == saved) {
+            return;
+        }
+        m_changed = true;
+        const CTimeSpan delta = saved - current;
+        if (delta < CTimeSpan()) {
+            if (followed) {
+                ChangeSpareDays(process, delta);
+            } else {
+                MoveEnd(process, delta);
+            }
+            return;
+        }
+        CTimeSpan remaining = delta;
+        if (HasSpareDays(process)) {
+            const CTimeSpan absorbed = std::min(remaining, process.GetSpareDays());
+            ChangeSpareDays(process, absorbed);
+            remaining -= absorbed;
+        }
+        if (remaining > CTimeSpan()) {
+            const CTime end = process.GetEndTime();
+            MoveEnd(process, remaining);
+            if (followed) {
+                dated.push_back(Push{remaining, end});
+            }
+        }
+    }
+
+    // Neither node moves: the amount comes off the spare days.
+    void ChangeSpareDays(CKoutei& process, CTimeSpan amount) {
+        const CChartPos reference = StepReference(process);
+        process.DeselectStartLand();
+        process.DeselectEndLand();
+        process.SetAdjustMark(1);
+        process.MoveBy(&m_pass.seam, amount, 0, &reference, TRUE, FALSE, TRUE);
+        process.SetAdjustMark(0);
+        process.SelectEndLand();
+        process.SelectStartLand();
+    }
+
+    void MoveEnd(CKoutei& process, CTimeSpan amount) {
+        const CChartPos reference = StepReference(process);
+        process.DeselectStartLand();
+        process.MoveBy(&m_pass.seam, amount, 0, &reference, TRUE, FALSE, m_pass.adjustSpare);
+        process.SelectStartLand();
+    }
+
+    const KouteiAdjustPass& m_pass;
+    const ContactLists m_contacts;
+    const WorkClock m_clock;
+    // By their numbers in m_contacts.
+    std::vector<CKoutei*> m_processes;
+    std::vector<std::size_t> m_chainOf;
+    std::vector<std::size_t> m_positionOf;
+    std::vector<std::vector<std::size_t>> m_chains;
+    std::vector<std::vector<PlacedRecord>> m_chainRecords;
+    std::vector<CKoutei*> m_pushed;
+    bool m_changed = false;
+};
+
+} // namespace
+
+std::optional<int> AdjustCarried(const KouteiAdjustPass& pass) {
+    if (pass.adjustSpare != FALSE) {
+        return std::nullopt; // a pushed end would gain spare days: each step asks them anew
+    }
+    return CarriedPass(pass).Run();
+}
+
+} // namespace tembra

@@ -1,0 +1,84 @@
+// Which selected processes may meet each selected process, numbered, as a pass of the adjustment
+// (KouteiAdjustPass) begins.
+#pragma once
+
+#include "document/KouteiContactIndex.h"
+#include "document/ObList.h"
+#include "document/RecordCast.h"
+#include "model/DataHeader.h"
+#include "model/Koutei.h"
+
+#include <cstddef>
+#include <span>
+#include <unordered_map>
+#include <vector>
+
+namespace tembra {
+
+// Which selected processes may meet each selected process, in selection order, as a pass of the
+// adjustment begins. The nodes that meet move together in every step of a pass (a step moves a
+// node and whatever starts or ends on it by the same amount, or neither), so the lists hold
+// through the pass; each contact is checked on the present dates before it is used. Nodes that
+// come to meet during a pass are met by the next one.
+//
+// Each process met is numbered, so that the walks of the steps mark what they took in plain
+// arrays: a walk along a long chain looks up every process it passes several times.
+class ContactLists {
+public:
+    // A process that may be met, with its number.
+    struct Contact {
+        CKoutei* process;
+        std::size_t id;
+    };
+
+    explicit ContactLists(const ObList<CDataHeader>& selection) {
+        const ObList<CDataHeader> none;
+        KouteiContactIndex index;
+        index.Build(selection, none);
+        std::vector<CKoutei*> found;
+        for (POSITION pos = selection.GetHeadPosition(); pos != nullptr;) {
+            if (CKoutei* process = AsKoutei(selection.GetNext(pos))) {
+                const std::size_t id = IdOf(process);
+                index.Candidates(*process, found);
+                m_ranges[id] = Range{m_all.size(), found.size()};
+                for (CKoutei* other : found) {
+                    m_all.push_back(Contact{other, IdOf(other)});
+                }
+            }
+        }
+    }
+
+    // The number of a process of the selection; one past the last for any other.
+    std::size_t Find(const CKoutei& process) const {
+        const auto it = m_ids.find(&process);
+        return it != m_ids.end() ? it->second : m_ranges.size();
+    }
+    std::size_t Count() const { return m_ranges.size(); }
+
+    std::span<const Contact> Of(std::size_t id) const {
+        if (id >= m_ranges.size()) {
+            return {};
+        }
+        return std::span<const Contact>(m_all).subspan(m_ranges[id].first, m_ranges[id].count);
+    }
+
+private:
+    struct Range {
+        std::size_t first = 0;
+        std::size_t count = 0;
+    };
+
+    std::size_t IdOf(CKoutei* process) {
+        const auto [it, added] = m_ids.emplace(process, m_ranges.size());
+        if (added) {
+            m_ranges.emplace_back();
+        }
+        return it->second;
+    }
+
+    std::vector<Contact> m_all;
+    std::unordered_map<const CKoutei*, std::size_t> m_ids;
+    std::vector<Range> m_ranges;
+};
+
+} // namespace tembra
