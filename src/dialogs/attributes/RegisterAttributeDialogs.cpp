@@ -2,6 +2,8 @@
 
 #include "dialogs/attributes/CalDateToDayDlg.h"
 #include "dialogs/attributes/DayToCalDateDlg.h"
+#include "dialogs/attributes/FontSelDlg.h"
+#include "dialogs/attributes/core/FontSelDlgRequest.h"
 #include "document/ModeChangeRequests.h"
 #include "platform/qt/DialogRegistry.h"
 
@@ -31,6 +33,17 @@ void RegisterConversion(IDialogRegistry& registry, const char* name) {
 void RegisterAttributeDialogs(IDialogRegistry& registry) {
     RegisterConversion<CCalDateToDayDlg, CalDateToDayDlgRequest>(registry, "CalDateToDayDlg");
     RegisterConversion<CDayToCalDateDlg, DayToCalDateDlgRequest>(registry, "DayToCalDateDlg");
+    registry.Register("FontSelDlg", [&registry](DialogRequest& r) {
+        auto& request = static_cast<FontSelDlgRequest&>(r);
+        CFontSelDlg dialog(&request.font, registry.DialogParent());
+        dialog.SetBaseFontCheck(request.baseFontCheck);
+        dialog.SetSizeLock(request.sizeLocked);
+        if (dialog.exec() != QDialog::Accepted) {
+            return IDCANCEL;
+        }
+        request.baseFontCheck = dialog.GetBaseFontCheck();
+        return IDOK;
+    });
 }
 
 } // namespace tembra

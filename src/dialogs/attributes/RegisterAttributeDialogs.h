@@ -5,7 +5,8 @@ namespace tembra {
 
 class IDialogRegistry;
 
-// "CalDateToDayDlg" (CalDateToDayDlgRequest), "DayToCalDateDlg" (DayToCalDateDlgRequest).
+// "CalDateToDayDlg" (CalDateToDayDlgRequest), "DayToCalDateDlg" (DayToCalDateDlgRequest),
+// "FontSelDlg" (FontSelDlgRequest).
 void RegisterAttributeDialogs(IDialogRegistry& registry);
 
 } // namespace tembra
