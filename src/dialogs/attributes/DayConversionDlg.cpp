@@ -1,5 +1,6 @@
 #include "dialogs/attributes/DayConversionDlg.h"
 
+#include "dialogs/attributes/DialogParts.h"
 #include "model/Utility.h"
 #include "platform/Ui.h"
 #include "platform/qt/EnterMovesFocus.h"
@@ -22,14 +23,6 @@
 namespace tembra {
 
 namespace {
-
-constexpr int IDOK_BUTTON = 1;
-constexpr int IDCANCEL_BUTTON = 2;
-
-QString IdName(int id) {
-    return QString::number(id);
-}
-
 QString U(const char* text) {
     return QString::fromUtf8(text);
 }
@@ -93,21 +86,10 @@ CDayConversionDlg::CDayConversionDlg(DayConversionKind kind, const CSyokiSet& se
     layout->addLayout(Row(this, {"●係数：", toElapsed ? "暦" : "延", m_fromRatio, ":",
                                  toElapsed ? "延" : "暦", m_toRatio, m_round}));
 
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(U("決定"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(IdName(IDOK_BUTTON));
-    QPushButton* cancel = buttons->addButton(U("取消"), QDialogButtonBox::RejectRole);
-    cancel->setObjectName(IdName(IDCANCEL_BUTTON));
-    for (QPushButton* button : {ok, cancel}) {
-        button->setAutoDefault(false);
-    }
     auto* enter = new CEnterMovesFocus(this);
     enter->Watch({m_year, m_month, m_day, m_dayNumber, m_holidayValid, m_holidayInvalid,
                   m_fromRatio, m_toRatio, m_round});
-    enter->SetButtons(ok, cancel);
-    connect(buttons, &QDialogButtonBox::accepted, this, &CDayConversionDlg::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CDayConversionDlg::reject);
-    layout->addWidget(buttons);
+    layout->addWidget(MakeOkCancel(this, enter));
 
     SetValues(InitialDayConversion(kind, settings, CTime::GetCurrentTime()));
 }

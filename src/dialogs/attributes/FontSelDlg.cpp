@@ -1,5 +1,6 @@
 #include "dialogs/attributes/FontSelDlg.h"
 
+#include "dialogs/attributes/DialogParts.h"
 #include "dialogs/attributes/FontSampleButton.h"
 #include "dialogs/attributes/core/FontChoice.h"
 #include "platform/FontCatalog.h"
@@ -17,17 +18,6 @@
 #include <QVBoxLayout>
 
 namespace tembra {
-
-namespace {
-
-constexpr int IDOK_BUTTON = 1;
-constexpr int IDCANCEL_BUTTON = 2;
-
-QString IdName(int id) {
-    return QString::number(id);
-}
-
-} // namespace
 
 CFontSelDlg::CFontSelDlg(LOGFONT* record, QWidget* parent) : QDialog(parent), m_record(record) {
     setObjectName(IdName(IDD));
@@ -48,27 +38,15 @@ CFontSelDlg::CFontSelDlg(LOGFONT* record, QWidget* parent) : QDialog(parent), m_
     m_baseFont = new QCheckBox(QString::fromUtf8("基準フォント優先"), this);
     m_baseFont->setObjectName(IdName(IDC_BASE_FONT));
 
-    auto* buttons = new QDialogButtonBox(Qt::Vertical, this);
-    QPushButton* ok = buttons->addButton(QString::fromUtf8("決定"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(IdName(IDOK_BUTTON));
-    QPushButton* cancel =
-        buttons->addButton(QString::fromUtf8("取消"), QDialogButtonBox::RejectRole);
-    cancel->setObjectName(IdName(IDCANCEL_BUTTON));
-    for (QPushButton* button : {ok, cancel}) {
-        button->setAutoDefault(false);
-    }
     auto* enter = new CEnterMovesFocus(this);
     enter->Watch({m_faceList, m_size, m_baseFont});
-    enter->SetButtons(ok, cancel);
-    connect(buttons, &QDialogButtonBox::accepted, this, &CFontSelDlg::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CFontSelDlg::reject);
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(new QLabel(QString::fromUtf8("書体"), this), 0, 0);
     grid->addWidget(m_faceList, 1, 0, 2, 1);
     grid->addWidget(new QLabel(QString::fromUtf8("文字高さ(×0.1mm)"), this), 0, 1);
     grid->addWidget(m_size, 1, 1, Qt::AlignTop);
-    grid->addWidget(buttons, 1, 2, 2, 1, Qt::AlignTop);
+    grid->addWidget(MakeOkCancel(this, enter, Qt::Vertical), 1, 2, 2, 1, Qt::AlignTop);
     grid->addWidget(m_sample, 3, 0, 1, 3);
     grid->addWidget(m_baseFont, 4, 0, 1, 3);
 
