@@ -47,7 +47,7 @@ std::vector<DialogLibrary> DialogLibraries() {
          {"InsertSelect", "InsertConfirm", "QkrImportSelect"}},
         {"dialogs/attributes",
          [](IDialogRegistry& r, const CConfigBase&) { RegisterAttributeDialogs(r); },
-         {"CalDateToDayDlg", "DayToCalDateDlg", "FontSelDlg"}},
+         {"CalDateToDayDlg", "DayToCalDateDlg", "FontSelDlg", "HensokuDlg", "HolidayInit"}},
         {"print/ui",
          [](IDialogRegistry& r, const CConfigBase& config) {
              RegisterPrintDialogs(r, config, [] { return std::vector<std::string>{}; });

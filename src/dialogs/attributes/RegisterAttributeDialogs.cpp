@@ -3,8 +3,12 @@
 #include "dialogs/attributes/CalDateToDayDlg.h"
 #include "dialogs/attributes/DayToCalDateDlg.h"
 #include "dialogs/attributes/FontSelDlg.h"
+#include "dialogs/attributes/HensokuDlg.h"
+#include "dialogs/attributes/HolidayInitDlg.h"
 #include "dialogs/attributes/core/FontSelDlgRequest.h"
+#include "dialogs/attributes/core/HensokuDlgRequest.h"
 #include "document/ModeChangeRequests.h"
+#include "model/CalendarRequests.h"
 #include "platform/qt/DialogRegistry.h"
 
 namespace tembra {
@@ -43,6 +47,19 @@ void RegisterAttributeDialogs(IDialogRegistry& registry) {
         }
         request.baseFontCheck = dialog.GetBaseFontCheck();
         return IDOK;
+    });
+    registry.Register("HensokuDlg", [&registry](DialogRequest& r) {
+        auto& request = static_cast<HensokuDlgRequest&>(r);
+        if (request.hensoku == nullptr) {
+            return IDCANCEL;
+        }
+        CHensokuDlg dialog(*request.hensoku, registry.DialogParent());
+        return dialog.exec() == QDialog::Accepted ? IDOK : IDCANCEL;
+    });
+    registry.Register("HolidayInit", [&registry](DialogRequest& r) {
+        CHolidayInitDlg dialog(static_cast<HolidayInitRequest&>(r).calendar,
+                               registry.DialogParent());
+        return dialog.exec() == QDialog::Accepted ? IDOK : IDCANCEL;
     });
 }
 

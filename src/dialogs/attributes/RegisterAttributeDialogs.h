@@ -6,7 +6,8 @@ namespace tembra {
 class IDialogRegistry;
 
 // "CalDateToDayDlg" (CalDateToDayDlgRequest), "DayToCalDateDlg" (DayToCalDateDlgRequest),
-// "FontSelDlg" (FontSelDlgRequest).
+// "FontSelDlg" (FontSelDlgRequest), "HensokuDlg" (HensokuDlgRequest), "HolidayInit"
+// (HolidayInitRequest).
 void RegisterAttributeDialogs(IDialogRegistry& registry);
 
 } // namespace tembra
