@@ -26,4 +26,11 @@ const IFontCatalog& FontCatalog();
 // Installs a catalogue (nullptr restores the empty one); returns the previous one.
 const IFontCatalog* SetFontCatalog(const IFontCatalog* catalog);
 
+// The faces the font lists of both programs offer: the catalogue's in its order (the Windows
+// faces first), without the vertical faces whose names begin with "@".
+std::vector<std::string> ListedFaceNames(const IFontCatalog& catalog);
+// The position of the face in a list: the entry of exactly that name, ASCII letters of either
+// case alike ("Arial" is not "Arial Black"); -1 for none or an empty name.
+int FindListedFace(const std::vector<std::string>& names, std::string_view faceCp932);
+
 } // namespace tembra

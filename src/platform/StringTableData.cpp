@@ -251,6 +251,12 @@ const StringEntry kStringTable[] = {
     // A chart whose dates (or changed calendar days) span more than the file's 30 calendar years
     // (%1 the earliest, %2 the latest date).
     {5912, "カレンダーに保存できるのは３０年分です。\n%1 から %2 までの日付を持つ工程表は保存できません。"},
+    // The irregular period dialog: its refusals, and one of our own for an hour range that ends
+    // where it starts or before.
+    {5913, "「終日」で「曜日指定なし」は無効です"},
+    {5914, "「全期間」で「曜日指定なし」は無効です"},
+    {5915, "期間指定が正しくありません"},
+    {5916, "時間指定が正しくありません。開始時刻は終了時刻より前にしてください"},
     // Tool-bar button names, by set in command-table order.
     {6003, "新規作成"},
     {6004, "開く"},

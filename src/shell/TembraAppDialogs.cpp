@@ -1,6 +1,7 @@
 // The file dialog, the save questions and the dialogs the application answers requests with.
 #include "shell/TembraApp.h"
 
+#include "dialogs/attributes/RegisterAttributeDialogs.h"
 #include "document/AppContext.h"
 #include "document/DocFileRequests.h"
 #include "document/TembraDoc.h"
@@ -127,6 +128,7 @@ void CTembraApp::InstallDialogs() {
     RegisterPlatformDialogs(m_qtUi);
     RegisterModelDialogs(m_qtUi);
     RegisterExchangeDialogs(m_qtUi);
+    RegisterAttributeDialogs(m_qtUi);
     RegisterPrintDialogs(m_qtUi, m_config, [this] {
         std::vector<std::string> inUse;
         for (CTembraDoc* document : Documents()) {

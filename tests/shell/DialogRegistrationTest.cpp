@@ -4,6 +4,7 @@
 // disabled.
 #include "ShellFixture.h"
 
+#include "dialogs/attributes/RegisterAttributeDialogs.h"
 #include "exchange/ui/RegisterExchangeDialogs.h"
 #include "model/ui/RegisterModelDialogs.h"
 #include "platform/qt/DialogRegistry.h"
@@ -44,6 +45,9 @@ std::vector<DialogLibrary> DialogLibraries() {
         {"exchange/ui",
          [](IDialogRegistry& r, const CConfigBase&) { RegisterExchangeDialogs(r); },
          {"InsertSelect", "InsertConfirm", "QkrImportSelect"}},
+        {"dialogs/attributes",
+         [](IDialogRegistry& r, const CConfigBase&) { RegisterAttributeDialogs(r); },
+         {"CalDateToDayDlg", "DayToCalDateDlg", "FontSelDlg", "HensokuDlg", "HolidayInit"}},
         {"print/ui",
          [](IDialogRegistry& r, const CConfigBase& config) {
              RegisterPrintDialogs(r, config, [] { return std::vector<std::string>{}; });

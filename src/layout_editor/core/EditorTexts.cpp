@@ -167,13 +167,7 @@ const std::vector<std::string>& FontHeightTexts() {
 }
 
 std::vector<std::string> FontListNames(const tembra::IFontCatalog& fonts) {
-    std::vector<std::string> names;
-    for (std::string& face : fonts.FaceNames()) {
-        if (!face.empty() && face.front() != '@') {
-            names.push_back(std::move(face));
-        }
-    }
-    return names;
+    return tembra::ListedFaceNames(fonts);
 }
 
 } // namespace marquell

@@ -1,0 +1,32 @@
+#include "dialogs/attributes/DialogParts.h"
+
+#include "platform/qt/EnterMovesFocus.h"
+
+#include <QDialog>
+#include <QPushButton>
+
+namespace tembra {
+
+namespace {
+constexpr int IDOK_BUTTON = 1;
+constexpr int IDCANCEL_BUTTON = 2;
+} // namespace
+
+QDialogButtonBox* MakeOkCancel(QDialog* dialog, CEnterMovesFocus* enter,
+                               Qt::Orientation orientation) {
+    auto* buttons = new QDialogButtonBox(orientation, dialog);
+    QPushButton* ok = buttons->addButton(QString::fromUtf8("決定"), QDialogButtonBox::AcceptRole);
+    ok->setObjectName(IdName(IDOK_BUTTON));
+    QPushButton* cancel =
+        buttons->addButton(QString::fromUtf8("取消"), QDialogButtonBox::RejectRole);
+    cancel->setObjectName(IdName(IDCANCEL_BUTTON));
+    for (QPushButton* button : {ok, cancel}) {
+        button->setAutoDefault(false);
+    }
+    enter->SetButtons(ok, cancel);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    return buttons;
+}
+
+} // namespace tembra

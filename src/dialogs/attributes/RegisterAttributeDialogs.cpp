@@ -1,0 +1,66 @@
+#include "dialogs/attributes/RegisterAttributeDialogs.h"
+
+#include "dialogs/attributes/CalDateToDayDlg.h"
+#include "dialogs/attributes/DayToCalDateDlg.h"
+#include "dialogs/attributes/FontSelDlg.h"
+#include "dialogs/attributes/HensokuDlg.h"
+#include "dialogs/attributes/HolidayInitDlg.h"
+#include "dialogs/attributes/core/FontSelDlgRequest.h"
+#include "dialogs/attributes/core/HensokuDlgRequest.h"
+#include "document/ModeChangeRequests.h"
+#include "model/CalendarRequests.h"
+#include "platform/qt/DialogRegistry.h"
+
+namespace tembra {
+
+namespace {
+
+// Both conversion dialogs: without settings there is nothing to convert against.
+template <class Dialog, class Request>
+void RegisterConversion(IDialogRegistry& registry, const char* name) {
+    registry.Register(name, [&registry](DialogRequest& r) {
+        auto& request = static_cast<Request&>(r);
+        if (request.settings == nullptr) {
+            return IDCANCEL;
+        }
+        Dialog dialog(*request.settings, registry.DialogParent());
+        if (dialog.exec() != QDialog::Accepted) {
+            return IDCANCEL;
+        }
+        request.conversion = dialog.Result().conversion;
+        return IDOK;
+    });
+}
+
+} // namespace
+
+void RegisterAttributeDialogs(IDialogRegistry& registry) {
+    RegisterConversion<CCalDateToDayDlg, CalDateToDayDlgRequest>(registry, "CalDateToDayDlg");
+    RegisterConversion<CDayToCalDateDlg, DayToCalDateDlgRequest>(registry, "DayToCalDateDlg");
+    registry.Register("FontSelDlg", [&registry](DialogRequest& r) {
+        auto& request = static_cast<FontSelDlgRequest&>(r);
+        CFontSelDlg dialog(&request.font, registry.DialogParent());
+        dialog.SetBaseFontCheck(request.baseFontCheck);
+        dialog.SetSizeLock(request.sizeLocked);
+        if (dialog.exec() != QDialog::Accepted) {
+            return IDCANCEL;
+        }
+        request.baseFontCheck = dialog.GetBaseFontCheck();
+        return IDOK;
+    });
+    registry.Register("HensokuDlg", [&registry](DialogRequest& r) {
+        auto& request = static_cast<HensokuDlgRequest&>(r);
+        if (request.hensoku == nullptr) {
+            return IDCANCEL;
+        }
+        CHensokuDlg dialog(*request.hensoku, registry.DialogParent());
+        return dialog.exec() == QDialog::Accepted ? IDOK : IDCANCEL;
+    });
+    registry.Register("HolidayInit", [&registry](DialogRequest& r) {
+        CHolidayInitDlg dialog(static_cast<HolidayInitRequest&>(r).calendar,
+                               registry.DialogParent());
+        return dialog.exec() == QDialog::Accepted ? IDOK : IDCANCEL;
+    });
+}
+
+} // namespace tembra
