@@ -75,7 +75,9 @@ double DayConversion::Factor(bool toElapsed) const {
     const int from = std::max(toElapsed ? calendarRatio : elapsedRatio, 1);
     const int to = std::max(toElapsed ? elapsedRatio : calendarRatio, 1);
     const double factor = static_cast<double>(to) / from;
-    return round ? factor : -factor;
+    // Negative: the spans keep their times of day. Equal parts change no span, so nothing is
+    // rounded to whole days then either.
+    return round && from != to ? factor : -factor;
 }
 
 // ---- Commands -----------------------------------------------------------------------------------

@@ -25,7 +25,8 @@ struct DayConversion {
     // "時間を丸める": scaled spans become whole days.
     bool round = true;
 
-    // The factor the process spans are scaled by: negative when not rounded.
+    // The factor the process spans are scaled by: negative when not rounded, and when the two
+    // parts are equal.
     double Factor(bool toElapsed) const;
 };
 

@@ -298,5 +298,30 @@ TEST_F(ModeChangeTest, ThePrintHeaderIsKeptOnlyWhilePaperLayoutAndNumberStay) {
     }
 }
 
+// The scale handed to the process redating: the second part over the first, negative (times of
+// day kept) when rounding is off or when the parts are equal.
+TEST(DayConversionTest, FactorCarriesTheRoundingInItsSign) {
+    struct Case {
+        int calendar;
+        int elapsed;
+        bool round;
+        bool toElapsed;
+        double factor;
+    };
+    const Case cases[] = {
+        {1, 1, true, true, -1.0},  {1, 1, false, true, -1.0}, {2, 1, true, true, 0.5},
+        {2, 1, false, true, -0.5}, {2, 1, true, false, 2.0},  {3, 3, true, false, -1.0},
+    };
+    for (const Case& c : cases) {
+        DayConversion conversion;
+        conversion.calendarRatio = c.calendar;
+        conversion.elapsedRatio = c.elapsed;
+        conversion.round = c.round;
+        EXPECT_DOUBLE_EQ(conversion.Factor(c.toElapsed), c.factor)
+            << c.calendar << ":" << c.elapsed << " round " << c.round << " to elapsed "
+            << c.toElapsed;
+    }
+}
+
 } // namespace
 } // namespace tembra::test
