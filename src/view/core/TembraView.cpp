@@ -26,7 +26,12 @@ CRect Normalized(CRect r) {
 
 } // namespace
 
-CTembraView::CTembraView(IViewHost& host) : m_host(host) {}
+CTembraView::CTembraView(IViewHost& host) : m_host(host) {
+    // The process functions are the view's own; the other modes register theirs.
+    SetEditFunction(EditSlot::KouteiDraw, [this](CDC* dc) { return TrackKouteiDraw(dc); });
+    SetEditFunction(EditSlot::KouteiPick, [this](CDC* dc) { return TrackSelectKoutei(dc); });
+    SetEditFunction(EditSlot::KouteiCopyMove, [this](CDC* dc) { return TrackMoveKoutei(dc); });
+}
 
 CTembraView::~CTembraView() {
     // A gesture still running ends with the view: its capture goes, its half-made object too.
