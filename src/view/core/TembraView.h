@@ -486,6 +486,8 @@ private:
         CKoutei* current = nullptr;
         std::unique_ptr<CKoutei> copy;
     };
+    // The record as a click at its press point: the drag picks what lay under the press.
+    static CMouseEvent PressPoint(const CMouseEvent& mouse);
     // The steps of the drag (TembraViewKouteiMove.cpp).
     BOOL MovePressed(CDC* dc);
     BOOL MoveDragging(CDC* dc);
@@ -510,6 +512,8 @@ private:
     std::size_t m_refPicked = 0;
     int m_refKind = 0;
     bool m_moveDrawn = false;
+    // The position dialog was cancelled on a press: its release is not the user's next click.
+    bool m_swallowRelease = false;
     std::optional<CChartPos> m_extent;
     CRect m_extentRect;
     struct CursorDate {

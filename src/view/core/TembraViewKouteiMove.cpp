@@ -148,6 +148,7 @@ BOOL CTembraView::TrackMoveKoutei(CDC* dc) {
         m_mouse.StoreLast();
         m_extent.reset();
         m_moveDrawn = false;
+        m_swallowRelease = false;
         const LONG op = config.GetOperation();
         if (op == Op::kOpCopyFree) {
             config.SetOperation(Op::kOpCopy);
@@ -193,7 +194,8 @@ BOOL CTembraView::MovePressed(CDC* dc) {
         return FALSE;
     }
     CKoutei* picked = nullptr;
-    int bits = PickKoutei(dc, m_mouse, &picked, kPickSelection, 1);
+    // What is dragged is what lay under the press, however far the pointer went since.
+    int bits = PickKoutei(dc, PressPoint(m_mouse), &picked, kPickSelection, 1);
     if (bits == 0 || picked == nullptr) {
         config.RestoreOperation();
         config.SetState(0);
@@ -293,6 +295,8 @@ BOOL CTembraView::MoveDragging(CDC* dc) {
             const bool ok = AskPosition(PositionRequest::TemplateFor(false, IsElapsedChart()));
             m_host.SetCapture();
             if (!ok) {
+                // The release of this click belonged to the dialog: it must not end the drag.
+                m_swallowRelease = true;
                 return TRUE;
             }
             m_host.PostMouseEvent(CMouseEvent::kLeftUp, 0, SpanEndDevice(dc));
@@ -306,6 +310,10 @@ BOOL CTembraView::MoveDragging(CDC* dc) {
     case CMouseEvent::kLeftRelease: {
         if (!m_host.HasCapture()) {
             return FALSE;
+        }
+        if (m_swallowRelease) {
+            m_swallowRelease = false;
+            return TRUE;
         }
         if (Unmoved(m_trackPos)) {
             Ui().Beep(MB_ICONEXCLAMATION);

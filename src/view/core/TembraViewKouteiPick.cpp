@@ -285,6 +285,12 @@ void Picker::SelectionPass(int keepOrder) {
 
 } // namespace
 
+CMouseEvent CTembraView::PressPoint(const CMouseEvent& mouse) {
+    CMouseEvent press = mouse;
+    press.SetPoint(mouse.GetStartPoint());
+    return press;
+}
+
 int CTembraView::PickKoutei(CDC* dc, const CMouseEvent& mouse, CKoutei** out, UINT flags,
                             int keepOrder) {
     CTembraDoc& doc = *GetDocument();
@@ -338,6 +344,15 @@ int CTembraView::PickKoutei(CDC* dc, const CMouseEvent& mouse, CKoutei** out, UI
     CRect device = test;
     dc->LPtoDP(&device);
     device.NormalizeRect();
+    if (!rule.click) {
+        // A band holds the pixels of its edges, so that a drag straight along a line still
+        // meets it.
+        device.InflateRect(1, 1);
+        test = device;
+        dc->DPtoLP(&test);
+        test.NormalizeRect();
+        test = CRect(test.left, test.bottom, test.right, test.top);
+    }
     if (device.IsRectEmpty() != FALSE) {
         return 0;
     }
@@ -395,7 +410,7 @@ BOOL CTembraView::TrackSelectKoutei(CDC* dc) {
         }
         if (code == CMouseEvent::kMoveLeft) {
             CKoutei* hit = nullptr;
-            if (PickKoutei(dc, m_mouse, &hit, kPickSelection, 1) != 0) {
+            if (PickKoutei(dc, PressPoint(m_mouse), &hit, kPickSelection, 1) != 0) {
                 // The drag goes to the copy or move operation, which restores this one at its
                 // end; it starts at the press's date and row.
                 config.SaveOperation();
