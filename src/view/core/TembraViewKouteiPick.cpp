@@ -14,6 +14,7 @@
 #include "view/core/ViewHost.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace tembra {
 
@@ -25,6 +26,8 @@ using Op = COperationState;
 constexpr UINT kDurationCommand = 32847;
 // The bent line (gate) shape.
 constexpr WORD kShapeBent = 6;
+// How far beyond its dates and rows a process's nodes and bars may reach, at least (0.1 mm).
+constexpr int kFarSlack = 200;
 
 CKoutei* AsProcess(CDataHeader* object) {
     return object != nullptr && object->GetType() == kTypeKoutei && object->GetKind() == kKindKoutei
@@ -65,8 +68,26 @@ public:
         m_device = test;
         dc->LPtoDP(&m_device);
         m_device.NormalizeRect();
+        const CPageLayout& layout = view.GetPageLayout();
+        m_slack = std::max(
+            {kFarSlack, 4 * layout.GetScaledKouteiSize(), 2 * layout.GetScaledBarHeight()});
     }
 
+    // Whether the process's dates and rows alone keep it clear of the rectangle, with room for
+    // its nodes and bars: what is far away is not measured.
+    bool FarAway(const CKoutei& process) const {
+        const CPageLayout& layout = m_view.GetPageLayout();
+        const int x1 = layout.DateToX(process.GetStartTime());
+        const int x2 = layout.DateToX(process.GetEndTime());
+        if (std::max(x1, x2) + m_slack < m_test.left || std::min(x1, x2) - m_slack > m_test.right) {
+            return true;
+        }
+        const int rows[3] = {process.GetStartRow(), process.GetEndRow(), process.GetBendRow()};
+        const int top = *std::min_element(std::begin(rows), std::end(rows));
+        const int bottom = *std::max_element(std::begin(rows), std::end(rows));
+        return layout.RowToY(bottom, 1) - m_slack > m_test.top ||
+               layout.RowToY(top, -1) + m_slack < m_test.bottom;
+    }
     bool Meets(const CKoutei& process) const {
         CRect bounds = m_view.GetPageLayout().GetObjectBounds(m_dc, &process, -1);
         bounds.NormalizeRect();
@@ -120,6 +141,7 @@ private:
     PickRule m_rule;
     CRect m_test;
     CRect m_device;
+    int m_slack = 0;
     int m_bits = 0;
     CKoutei* m_first = nullptr;
 };
@@ -158,8 +180,9 @@ void Picker::ObjectPass() {
     for (POSITION pos = m_doc.GetHeadObjPosition(); pos != nullptr;) {
         const POSITION at = pos;
         CKoutei* process = AsProcess(m_doc.GetNextObj(pos));
-        if (process == nullptr || m_doc.IsObjectLayerVisible(process) != CLayerSet::kShown ||
-            Skipped(*process) || !Meets(*process)) {
+        if (process == nullptr || FarAway(*process) ||
+            m_doc.IsObjectLayerVisible(process) != CLayerSet::kShown || Skipped(*process) ||
+            !Meets(*process)) {
             continue;
         }
         if (WhollyInside(*process)) {
@@ -245,7 +268,7 @@ void Picker::SelectionPass(int keepOrder) {
         CDataHeader* object = m_doc.GetNextSel(pos);
         const bool end = object == last;
         CKoutei* process = AsProcess(object);
-        if (process != nullptr && !Skipped(*process) && Meets(*process)) {
+        if (process != nullptr && !FarAway(*process) && !Skipped(*process) && Meets(*process)) {
             if (WhollyInside(*process)) {
                 const bool whole = process->IsLinesSelected() != 0 &&
                                    process->IsStartLandSelected() != 0 &&
