@@ -500,6 +500,22 @@ TEST_F(ProcessDragTest, ASelectedShapeSurvivesACancelAndACommit) {
     EXPECT_EQ(doc.GetSelCount(), 3);
 }
 
+TEST_F(ProcessDragTest, AProcessClickedByItsLineIsDraggedWhole) {
+    a = Straight();
+    numberA = a->GetSeqNumber();
+    SetState(Op::kModeKoutei, Op::kOpEdit);
+    Click(Pt(4, 2, 50));
+    ASSERT_TRUE(Selected(a));
+    Drag(Pt(4, 2, 50), Pt(6, 2, 60));
+    EXPECT_EQ(Sub(), 0);
+    EXPECT_EQ(Operation(), Op::kOpEdit);
+    const CKoutei* moved = MovedA();
+    ASSERT_NE(moved, nullptr);
+    // Taken whole by its start node, which goes where the pointer is.
+    EXPECT_EQ(moved->GetStartTime(), April(6));
+    EXPECT_EQ(moved->GetEndTime(), April(9));
+}
+
 // ---- Drawing ------------------------------------------------------------------------------------
 
 class ProcessDrawTest : public ProcessMouseTest {
