@@ -483,9 +483,17 @@ TEST_F(ProcessDragTest, AltClickTypesTheTarget) {
     EXPECT_EQ(moved->GetStartRow(), 10);
 }
 
-TEST_F(ProcessDragTest, ASelectedShapeSurvivesACancelAndACommit) {
+TEST_F(ProcessDragTest, ASelectedEventAndShapeSurviveACancelAndACommit) {
     Setup(1);
     CZukeiBox* shape = AddShape(true);
+    std::unique_ptr<CEvent> made = doc.CreateEvent();
+    made->SetText("event");
+    made->SetStartDate(April(20));
+    made->SetStartRow(12);
+    CEvent* event = made.get();
+    const POSITION at = doc.AddObj(made.release(), FALSE);
+    event->Select();
+    doc.SelectAt(at);
     const Bytes before = Save();
     Send(CMouseEvent::kLeftDown, MK_LBUTTON, Pt(4, 2, 50));
     Send(CMouseEvent::kMove, MK_LBUTTON, Pt(6, 2, 50));
@@ -493,11 +501,14 @@ TEST_F(ProcessDragTest, ASelectedShapeSurvivesACancelAndACommit) {
     Send(CMouseEvent::kRightUp, 0, Pt(7, 3, 50));
     EXPECT_EQ(Save(), before);
     EXPECT_NE(doc.FindSel(shape), nullptr);
+    EXPECT_NE(doc.FindSel(event), nullptr);
     Drag(Pt(4, 2, 50), Pt(6, 2, 50));
     EXPECT_EQ(Sub(), 0);
     EXPECT_NE(doc.FindSel(shape), nullptr);
+    EXPECT_NE(doc.FindSel(event), nullptr);
     EXPECT_NE(doc.GetZukeiList().Find(shape), nullptr);
-    EXPECT_EQ(doc.GetSelCount(), 3);
+    EXPECT_EQ(event->GetStartDate(), April(20));
+    EXPECT_EQ(doc.GetSelCount(), 4);
 }
 
 TEST_F(ProcessDragTest, AProcessClickedByItsLineIsDraggedWhole) {
@@ -514,6 +525,18 @@ TEST_F(ProcessDragTest, AProcessClickedByItsLineIsDraggedWhole) {
     // Taken whole by its start node, which goes where the pointer is.
     EXPECT_EQ(moved->GetStartTime(), April(6));
     EXPECT_EQ(moved->GetEndTime(), April(9));
+}
+
+TEST_F(ProcessDragTest, AViewClosedWhileDraggingPutsThePreviewBack) {
+    Setup(1);
+    const Bytes before = Save();
+    Send(CMouseEvent::kLeftDown, MK_LBUTTON, Pt(4, 2, 50));
+    Send(CMouseEvent::kMove, MK_LBUTTON, Pt(6, 3, 50));
+    Send(CMouseEvent::kMove, MK_LBUTTON, Pt(7, 4, 50));
+    ASSERT_EQ(Sub(), 2);
+    ASSERT_EQ(View().GetRefKind(), 1);
+    views.clear();
+    EXPECT_EQ(Save(), before);
 }
 
 // ---- Drawing ------------------------------------------------------------------------------------

@@ -38,6 +38,11 @@ CTembraView::~CTembraView() {
     if (m_gesture != nullptr) {
         m_gesture->Abort(nullptr);
     }
+    // A process drag that previewed its move in the document puts the processes back.
+    if (!m_refLines.empty() && GetDocument() != nullptr) {
+        RestoreRefLines(*GetDocument());
+        FreeRefLines();
+    }
     if (GetDocument() != nullptr) {
         GetDocument()->RemoveView(this);
     }
