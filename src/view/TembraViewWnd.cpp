@@ -18,6 +18,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
@@ -450,6 +451,14 @@ void CTembraViewWnd::OnAutoScroll() {
         CMouseEvent::kMove,
         KeyFlags(QGuiApplication::mouseButtons(), QGuiApplication::queryKeyboardModifiers()),
         CPoint(at.x(), at.y()));
+}
+
+void CTembraViewWnd::SetCursorPos(const CPoint& devicePoint) {
+    // Wayland lets no program move the pointer: there it stays where the user has it.
+    if (QGuiApplication::platformName().startsWith(QStringLiteral("wayland"))) {
+        return;
+    }
+    QCursor::setPos(viewport()->mapToGlobal(QPoint(devicePoint.x, devicePoint.y)));
 }
 
 CPoint CTembraViewWnd::GetCursorPos() const {

@@ -79,6 +79,7 @@ public:
     bool IsCursorOverView() const override;
     void SetAutoScroll(bool on) override;
     CPoint GetCursorPos() const override;
+    void SetCursorPos(const CPoint& devicePoint) override;
     bool TakePreviewAbort() override;
     bool IsSplitterPane() const override { return true; }
     int GetPaneRow() const override;

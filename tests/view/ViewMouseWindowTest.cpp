@@ -13,7 +13,12 @@
 #include <QMouseEvent>
 #include <QTest>
 
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <optional>
+#include <string>
 
 namespace tembra {
 namespace {
@@ -173,6 +178,72 @@ TEST_F(ViewMouseWindowTest, TheCrossHairInvertedTwiceLeavesThePictureAsItWas) {
     }
     EXPECT_FALSE(view.IsCrossShown());
     EXPECT_EQ(Pane().BackingImage(), before) << "byte for byte";
+}
+
+TEST_F(ViewMouseWindowTest, DrawDragAndUndoLeaveTheChartAsDrawn) {
+    Show(QSize(900, 700));
+    QApplication::processEvents();
+    CTembraView& view = Pane().View();
+    QWidget* port = Pane().viewport();
+    const CPageLayout& layout = view.GetPageLayout();
+    // Two rows below everything the sample chart holds, from a day near the window's left.
+    const CChartPos extent = doc->GetObjectsExtent(3, FALSE);
+    const int row = std::min<int>(extent.GetEndRow() + 2, layout.GetLastRow());
+    const auto pixel = [&](int day) {
+        std::unique_ptr<CDC> dc = Pane().GetClientDC();
+        view.OnPrepareDC(dc.get());
+        CPoint p = layout.DateRowToPoint(layout.GetStartDate() + CTimeSpan(day, 0, 0, 0), row);
+        dc->LPtoDP(&p);
+        return QPoint(p.x, p.y);
+    };
+    const QPoint start = pixel(3);
+    const QPoint end = pixel(7);
+    ASSERT_TRUE(port->rect().contains(end)) << "the row lies in the window";
+    doc->GetOperation().SetMode(COperationState::kModeKoutei);
+    doc->GetOperation().SetOperation(COperationState::kOpDraw);
+    const int before = doc->GetObjCount() + doc->GetSelCount();
+    QTest::mouseClick(port, Qt::LeftButton, Qt::NoModifier, start);
+    QTest::mouseMove(port, end);
+    QTest::mouseClick(port, Qt::LeftButton, Qt::NoModifier, end);
+    QApplication::processEvents();
+    ASSERT_EQ(doc->GetObjCount() + doc->GetSelCount(), before + 1);
+    const std::filesystem::path drawn = files.File("drawn.tbr");
+    const std::filesystem::path undone = files.File("undone.tbr");
+    ASSERT_TRUE(doc->OnSaveDocument(drawn.string()));
+
+    // Drag it two days right in the edit operation: press on its line, move, release.
+    doc->GetOperation().SetOperation(COperationState::kOpEdit);
+    QApplication::processEvents();
+    const QPoint on = (start + end) / 2;
+    // The undo gives the process back unselected, as drawn.
+    const QImage beforeDrag = Pane().BackingImage().copy();
+    QTest::mouseClick(port, Qt::LeftButton, Qt::NoModifier, on);
+    QApplication::processEvents();
+    const QPoint shift = pixel(5) - pixel(3);
+    const auto send = [&](QEvent::Type type, const QPoint& at, Qt::MouseButton button,
+                          Qt::MouseButtons held) {
+        QMouseEvent event(type, at, port->mapToGlobal(at), button, held, Qt::NoModifier);
+        QApplication::sendEvent(port, &event);
+        QApplication::processEvents();
+    };
+    send(QEvent::MouseButtonPress, on, Qt::LeftButton, Qt::LeftButton);
+    send(QEvent::MouseMove, on + shift, Qt::NoButton, Qt::LeftButton);
+    send(QEvent::MouseMove, on + shift, Qt::NoButton, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, on + shift, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(doc->GetOperation().GetState(), 0);
+    EXPECT_NE(Pane().BackingImage(), beforeDrag) << "moved";
+    EXPECT_FALSE(Pane().View().IsMoveFeedbackDrawn());
+
+    view.OnEditUndo();
+    QApplication::processEvents();
+    EXPECT_EQ(Pane().BackingImage(), beforeDrag);
+
+    ASSERT_TRUE(doc->OnSaveDocument(undone.string()));
+    std::ifstream a(drawn, std::ios::binary);
+    std::ifstream b(undone, std::ios::binary);
+    const std::string bytesA((std::istreambuf_iterator<char>(a)), std::istreambuf_iterator<char>());
+    const std::string bytesB((std::istreambuf_iterator<char>(b)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(bytesA, bytesB);
 }
 
 } // namespace

@@ -26,12 +26,22 @@ CRect Normalized(CRect r) {
 
 } // namespace
 
-CTembraView::CTembraView(IViewHost& host) : m_host(host) {}
+CTembraView::CTembraView(IViewHost& host) : m_host(host) {
+    // The process functions are the view's own; the other modes register theirs.
+    SetEditFunction(EditSlot::KouteiDraw, [this](CDC* dc) { return TrackKouteiDraw(dc); });
+    SetEditFunction(EditSlot::KouteiPick, [this](CDC* dc) { return TrackSelectKoutei(dc); });
+    SetEditFunction(EditSlot::KouteiCopyMove, [this](CDC* dc) { return TrackMoveKoutei(dc); });
+}
 
 CTembraView::~CTembraView() {
     // A gesture still running ends with the view: its capture goes, its half-made object too.
     if (m_gesture != nullptr) {
         m_gesture->Abort(nullptr);
+    }
+    // A process drag that previewed its move in the document puts the processes back.
+    if (!m_refLines.empty() && GetDocument() != nullptr) {
+        RestoreRefLines(*GetDocument());
+        FreeRefLines();
     }
     if (GetDocument() != nullptr) {
         GetDocument()->RemoveView(this);

@@ -24,7 +24,9 @@
 #pragma once
 
 #include "document/ChartViewLayout.h"
+#include "document/ObList.h"
 #include "document/ObjectActionView.h"
+#include "model/ChartPos.h"
 #include "platform/CmdUI.h"
 #include "platform/Time.h"
 #include "platform/Types.h"
@@ -39,12 +41,14 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tembra {
 
 class CDC;
 class CDataHeader;
 class CEditGesture;
+class CKoutei;
 class PopupMenuRequest;
 class CObject;
 class CTembraDoc;
@@ -262,6 +266,53 @@ public:
     // one ends as a cancel does, so that no capture stays held and no half-made object is left.
     void OnModeChanged();
 
+    // ---- Processes with the mouse (TembraViewKouteiPick.cpp, TembraViewKouteiMove.cpp,
+    // TembraViewKouteiDraw.cpp, TrackDateLabel.cpp) ---------------------------------------------
+    // Pick flags of PickKoutei.
+    enum : UINT {
+        kPickObjects = 1,       // the object list (unselected processes)
+        kPickSelection = 2,     // the selection list
+        kPickYogoAttach = 16,   // a node counts only with a term on it; the line is not tested
+        kPickStartOnly = 32,    // start nodes only, relation lines skipped
+        kPickEndOnly = 64,      // end nodes only, relation lines skipped
+        kPickSegment = 128,     // the line tested by its label segment
+        kPickDeselect = 0x1000, // parts hit and selected are deselected
+        kPickTestOnly = 0x2000, // the selection is not changed
+    };
+    // Picks processes at the record's press and current point (a click when they are equal, else
+    // a band): the part bits of the first process hit (1 line, 2 start node, 4 end node, 7 a
+    // process taken whole by a band), 0 for none; that process in out. keepOrder 0 moves each
+    // process that stays selected to the end of the selection.
+    int PickKoutei(CDC* dc, const CMouseEvent& mouse, CKoutei** out, UINT flags, int keepOrder);
+    // The edit operation of the process mode: click, band, double click, drag a selection.
+    BOOL TrackSelectKoutei(CDC* dc);
+    // The copy and move operations of the process mode (2, 3, 4, 5, 10): the drag.
+    BOOL TrackMoveKoutei(CDC* dc);
+    // The inverted feedback of the drag (drawn twice, it is gone).
+    void DrawMoveFeedback(CDC* dc, LONG operation);
+    // The reference copies of the selected processes a drag restores before each preview step.
+    void SaveRefLines(CTembraDoc& doc);
+    void RestoreRefLines(CTembraDoc& doc);
+    void FreeRefLines();
+    // The date label at the end of the span and the duration label of the process (each
+    // optional), inverted.
+    void DrawTrackDate(CDC* dc, const CKoutei* process, const CChartPos* span);
+    // The date text at the cursor: show 1 draws it (replacing an older one), 0 removes it.
+    void FormatCursorDate(CDC* dc, int show);
+    // The draw operation of the process mode: start, bend, end, confirm.
+    BOOL TrackKouteiDraw(CDC* dc);
+    // Picks at one point: mode 1 end nodes, 2 start nodes, else every part (line by segment).
+    int PickKouteiNode(CDC* dc, int x, int y, int mode, CKoutei** out);
+    // Writes the span into the process being drawn and inverts it with its labels.
+    void DrawKouteiDraw(CDC* dc, CKoutei* process, const CChartPos& span);
+    // The term mode, keeping the sub-state.
+    void ChangeToTermMode();
+    // The tracked span and the drag record of the last drag (the tests read them).
+    const CChartPos& GetTrackPos() const { return m_trackPos; }
+    const CChartPos& GetDragPos() const { return m_dragPos; }
+    int GetRefKind() const { return m_refKind; }
+    bool IsMoveFeedbackDrawn() const { return m_moveDrawn; }
+
     // ---- Commands --------------------------------------------------------------------------
     // The view's commands; false for an id the view does not handle.
     bool OnCommand(UINT id);
@@ -425,6 +476,57 @@ private:
     Cross m_cross;
     CTime m_dateAnchor;
     CEditGesture* m_gesture = nullptr;
+
+    // The processes under the mouse: the tracked span, the drag record, the picked process, the
+    // reference copies (each with the selection place of the process it was taken from), the
+    // reference kind, the feedback flag, the extent of a moved selection, the cursor date text,
+    // the process being drawn and the selection's tail at the end pick of a drawing.
+    struct RefLine {
+        POSITION pos = nullptr;
+        CKoutei* current = nullptr;
+        std::unique_ptr<CKoutei> copy;
+    };
+    // The record as a click at its press point: the drag picks what lay under the press.
+    static CMouseEvent PressPoint(const CMouseEvent& mouse);
+    // The steps of the drag (TembraViewKouteiMove.cpp).
+    BOOL MovePressed(CDC* dc);
+    BOOL MoveDragging(CDC* dc);
+    void CommitMove(CDC* dc);
+    void EraseMoveFeedback(CDC* dc);
+    void EndMoveCapture();
+    bool IsElapsedChart() const;
+    // The position request on the tracked span: true on OK.
+    bool AskPosition(int templateId);
+    // The steps of the drawing (TembraViewKouteiDraw.cpp).
+    BOOL DrawStart(CDC* dc);
+    BOOL DrawEndPress(CDC* dc);
+    void CommitDraw(CDC* dc);
+    void CancelDraw(CDC* dc);
+    void EraseDraw(CDC* dc);
+    CPoint SpanEndDevice(CDC* dc) const;
+
+    CChartPos m_trackPos;
+    CChartPos m_dragPos;
+    CKoutei* m_picked = nullptr;
+    std::vector<RefLine> m_refLines;
+    std::size_t m_refPicked = 0;
+    int m_refKind = 0;
+    bool m_moveDrawn = false;
+    // The position dialog was cancelled on a press: its release is not the user's next click.
+    bool m_swallowRelease = false;
+    std::optional<CChartPos> m_extent;
+    CRect m_extentRect;
+    struct CursorDate {
+        bool shown = false;
+        CPoint point;
+        CTime date;
+        int row = 0;
+        CRect rect;
+    };
+    CursorDate m_cursorDate;
+    std::unique_ptr<CKoutei> m_drawing;
+    int m_drawSelCount = 0;
+    BOOL m_bandDrawn = FALSE;
 };
 
 } // namespace tembra

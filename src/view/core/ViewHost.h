@@ -105,6 +105,9 @@ public:
     virtual void SetAutoScroll(bool on) = 0;
     // Where the mouse is, in client pixels.
     virtual CPoint GetCursorPos() const = 0;
+    // Puts the pointer at a client pixel where the platform lets a program move it; elsewhere
+    // the pointer stays where the user has it.
+    virtual void SetCursorPos(const CPoint& devicePoint) { static_cast<void>(devicePoint); }
     // While a preview draws: whether the right button was pressed since the last question (the
     // press is taken out of the queue).
     virtual bool TakePreviewAbort() = 0;
