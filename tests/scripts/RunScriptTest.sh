@@ -3,11 +3,15 @@
 # the cmake it calls is a stand-in that records its arguments, and every package counts as
 # installed. The script configures and builds a folder of its own and leaves build/release alone
 # (its options, tests off among them, would otherwise land in that folder's cache).
+# The scripts run from a copy in a tree of their own: a program the developer has built in
+# build/run would otherwise be started, and the test would wait for it to be closed.
 set -euo pipefail
-root=$(cd "$(dirname "$0")/../.." && pwd)
+source_root=$(cd "$(dirname "$0")/../.." && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-mkdir "$work/bin"
+root="$work/tree"
+mkdir -p "$work/bin" "$root/build/release"
+cp -r "$source_root/scripts" "$root/scripts"
 printf '#!/bin/sh\necho "$*" >> "$CMAKE_LOG"\n' > "$work/bin/cmake"
 printf '#!/bin/sh\nprintf "install ok installed"\n' > "$work/bin/dpkg-query"
 chmod +x "$work/bin/cmake" "$work/bin/dpkg-query"
