@@ -30,6 +30,7 @@
 #include "render/KouteiLabels.h"
 #include "render/PageLayout.h"
 #include "support/BenchProcesses.h"
+#include "support/BenchQtMain.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -267,12 +268,5 @@ BENCHMARK(BM_VisibleArea)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunQtBenchmarks<QGuiApplication>(argc, argv);
 }

@@ -10,6 +10,7 @@
 #include "platform/Sjis.h"
 #include "platform/qt/QtDC.h"
 #include "render/StyledDraw.h"
+#include "support/BenchQtMain.h"
 
 #include <QBuffer>
 #include <QFont>
@@ -271,15 +272,5 @@ BENCHMARK(BM_TextPaperPlainQPainter)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunQtBenchmarks<QGuiApplication>(argc, argv);
 }

@@ -30,6 +30,7 @@
 #include "shell/core/PrinterSelection.h"
 #include "support/BenchFolders.h"
 #include "support/BenchProcesses.h"
+#include "support/BenchQtMain.h"
 #include "support/BenchViewApplication.h"
 #include "view/TembraFrame.h"
 #include "view/TembraViewWnd.h"
@@ -288,12 +289,5 @@ BENCHMARK(BM_PrintPagesToImage)
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunQtBenchmarks<QApplication>(argc, argv);
 }

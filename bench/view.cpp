@@ -18,7 +18,9 @@
 #include "platform/Time.h"
 #include "platform/qt/QtDC.h"
 #include "render/KouteiLabels.h"
+#include "support/BenchChartWindow.h"
 #include "support/BenchFolders.h"
+#include "support/BenchQtMain.h"
 #include "support/BenchViewApplication.h"
 #include "view/TembraFrame.h"
 #include "view/TembraViewWnd.h"
@@ -117,13 +119,7 @@ Setup& Chart() {
 // A chart window on the document, its client area 1920 x 1080 pixels.
 std::unique_ptr<CTembraFrame> ShowWindow(CTembraDoc& doc) {
     auto frame = std::make_unique<CTembraFrame>(doc, Chart().App());
-    frame->resize(kWidth, kHeight);
-    frame->show();
-    CTembraViewWnd& pane = *frame->Pane(0, 0);
-    for (int i = 0; i < 2; ++i) {
-        const QSize now = pane.viewport()->size();
-        frame->resize(frame->size() + (QSize(kWidth, kHeight) - now));
-    }
+    bench::ShowAtClientSize(*frame, QSize(kWidth, kHeight));
     return frame;
 }
 
@@ -171,12 +167,5 @@ BENCHMARK(BM_OpenIntoView)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunQtBenchmarks<QApplication>(argc, argv);
 }

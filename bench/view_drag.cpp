@@ -12,8 +12,10 @@
 #include "model/Koutei.h"
 #include "platform/qt/QtDC.h"
 #include "render/KouteiLabels.h"
+#include "support/BenchChartWindow.h"
 #include "support/BenchFolders.h"
 #include "support/BenchProcesses.h"
+#include "support/BenchQtMain.h"
 #include "support/BenchViewApplication.h"
 #include "view/TembraFrame.h"
 #include "view/TembraViewWnd.h"
@@ -60,12 +62,7 @@ public:
             m_doc.AddObj(process.release(), FALSE);
         }
         m_frame = std::make_unique<CTembraFrame>(m_doc, m_app);
-        m_frame->resize(1920, 1080);
-        m_frame->show();
-        CTembraViewWnd& pane = Pane();
-        for (int i = 0; i < 2; ++i) {
-            m_frame->resize(m_frame->size() + (QSize(1920, 1080) - pane.viewport()->size()));
-        }
+        bench::ShowAtClientSize(*m_frame, QSize(1920, 1080));
         QApplication::processEvents();
     }
     ~DragChart() {
@@ -174,13 +171,5 @@ BENCHMARK(BM_ClickPick)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    ChartHolder().reset();
-    return 0;
+    return bench::RunQtBenchmarks<QApplication>(argc, argv, [] { ChartHolder().reset(); });
 }

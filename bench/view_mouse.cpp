@@ -13,7 +13,9 @@
 #include "platform/Paths.h"
 #include "platform/Sjis.h"
 #include "platform/qt/QtDC.h"
+#include "support/BenchChartWindow.h"
 #include "support/BenchFolders.h"
+#include "support/BenchQtMain.h"
 #include "support/BenchViewApplication.h"
 #include "view/TembraFrame.h"
 #include "view/TembraViewWnd.h"
@@ -65,12 +67,8 @@ public:
             m_doc.AddObj(process.release(), FALSE);
         }
         m_frame = std::make_unique<CTembraFrame>(m_doc, m_app);
-        m_frame->resize(1920, 1080);
-        m_frame->show();
+        bench::ShowAtClientSize(*m_frame, QSize(1920, 1080));
         CTembraViewWnd& pane = Pane();
-        for (int i = 0; i < 2; ++i) {
-            m_frame->resize(m_frame->size() + (QSize(1920, 1080) - pane.viewport()->size()));
-        }
         pane.horizontalScrollBar()->setValue(pane.horizontalScrollBar()->maximum() / 2);
         pane.verticalScrollBar()->setValue(pane.verticalScrollBar()->maximum() / 2);
         QApplication::processEvents();
@@ -134,13 +132,5 @@ BENCHMARK(BM_PlainMoveEditingTerms)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    ChartHolder().reset();
-    return 0;
+    return bench::RunQtBenchmarks<QApplication>(argc, argv, [] { ChartHolder().reset(); });
 }
