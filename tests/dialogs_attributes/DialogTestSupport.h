@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/qt/DialogRegistry.h"
+#include "support/qt/DialogControls.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -15,30 +16,6 @@
 #include <string>
 
 namespace tembra::test {
-
-template <class Widget> Widget* Control(const QWidget& dialog, int id) {
-    auto* widget = dialog.findChild<Widget*>(QString::number(id));
-    EXPECT_NE(widget, nullptr) << "control " << id;
-    return widget;
-}
-
-// Acts on the dialog of the class once it is shown.
-template <class Dialog> void WhenShown(std::function<void(Dialog&)> act, int tries = 200) {
-    QTimer::singleShot(0, [act, tries] {
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            auto* dialog = qobject_cast<Dialog*>(widget);
-            if (dialog != nullptr && dialog->isVisible()) {
-                act(*dialog);
-                return;
-            }
-        }
-        if (tries > 0) {
-            WhenShown<Dialog>(act, tries - 1);
-        } else {
-            ADD_FAILURE() << "the dialog is not shown";
-        }
-    });
-}
 
 class KeepingRegistry : public IDialogRegistry {
 public:

@@ -9,6 +9,7 @@
 #include "exchange/ui/InsertConfirmDlg.h"
 #include "exchange/ui/InsertSelDlg.h"
 #include "exchange/ui/QkrImportSelDlg.h"
+#include "support/qt/DialogControls.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -28,24 +29,7 @@ namespace {
 
 using namespace DocFile;
 
-// Acts on the dialog of the class once it is shown (looking again while another dialog runs
-// first).
-template <class Dialog> void WhenShown(std::function<void(Dialog&)> act, int tries = 200) {
-    QTimer::singleShot(0, [act, tries] {
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            auto* dialog = qobject_cast<Dialog*>(widget);
-            if (dialog != nullptr && dialog->isVisible()) {
-                act(*dialog);
-                return;
-            }
-        }
-        if (tries > 0) {
-            WhenShown<Dialog>(act, tries - 1);
-        } else {
-            ADD_FAILURE() << "the dialog is not shown";
-        }
-    });
-}
+using test::WhenShown;
 
 void PressEnter(QWidget* target) {
     QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);

@@ -7,6 +7,7 @@
 #include "model/CalendarRequests.h"
 #include "model/Utility.h"
 #include "support/ScriptedUi.h"
+#include "support/qt/DialogControls.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -19,11 +20,7 @@
 namespace tembra {
 namespace {
 
-template <class Widget> Widget* Control(const QDialog& dialog, int id) {
-    auto* widget = dialog.findChild<Widget*>(QString::number(id));
-    EXPECT_NE(widget, nullptr) << "control " << id;
-    return widget;
-}
+using test::Control;
 
 class CalendarSetDlgTest : public ::testing::Test {
 protected:

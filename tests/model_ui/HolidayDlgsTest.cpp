@@ -12,6 +12,7 @@
 #include "support/Cp932Text.h"
 #include "support/ScriptedUi.h"
 #include "support/TempDir.h"
+#include "support/qt/DialogControls.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -34,11 +35,7 @@ namespace {
 
 using test::J;
 
-template <class Widget> Widget* Control(const QWidget& dialog, int id) {
-    auto* widget = dialog.findChild<Widget*>(QString::number(id));
-    EXPECT_NE(widget, nullptr) << "control " << id;
-    return widget;
-}
+using test::Control;
 
 // As a click of the user (the dialog is never shown, so its buttons have no size to hit).
 void Click(const QWidget& dialog, int id) {

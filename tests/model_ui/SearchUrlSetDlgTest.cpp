@@ -5,6 +5,7 @@
 #include "platform/Profile.h"
 #include "support/ScriptedUi.h"
 #include "support/TempDir.h"
+#include "support/qt/DialogControls.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -16,11 +17,7 @@
 namespace tembra {
 namespace {
 
-template <class Widget> Widget* Control(const QDialog& dialog, int id) {
-    auto* widget = dialog.findChild<Widget*>(QString::number(id));
-    EXPECT_NE(widget, nullptr) << "control " << id;
-    return widget;
-}
+using test::Control;
 
 class SearchUrlSetDlgTest : public ::testing::Test {
 protected:
