@@ -1,8 +1,8 @@
 #include "dialogs/attributes/DayConversionDlg.h"
 
-#include "dialogs/attributes/DialogParts.h"
 #include "model/Utility.h"
 #include "platform/Ui.h"
+#include "platform/qt/DialogParts.h"
 #include "platform/qt/EnterMovesFocus.h"
 #include "platform/qt/IntField.h"
 

@@ -1,10 +1,10 @@
 #include "dialogs/attributes/FontSelDlg.h"
 
-#include "dialogs/attributes/DialogParts.h"
 #include "dialogs/attributes/FontSampleButton.h"
 #include "dialogs/attributes/core/FontChoice.h"
 #include "platform/FontCatalog.h"
 #include "platform/qt/Cp932Text.h"
+#include "platform/qt/DialogParts.h"
 #include "platform/qt/EnterMovesFocus.h"
 
 #include <QCheckBox>

@@ -1,10 +1,10 @@
 #include "dialogs/attributes/HensokuDlg.h"
 
-#include "dialogs/attributes/DialogParts.h"
 #include "model/Utility.h"
 #include "platform/RangeMessage.h"
 #include "platform/Ui.h"
 #include "platform/qt/Cp932Text.h"
+#include "platform/qt/DialogParts.h"
 #include "platform/qt/EnterMovesFocus.h"
 #include "platform/qt/IntField.h"
 

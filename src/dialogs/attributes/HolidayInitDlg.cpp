@@ -1,8 +1,8 @@
 #include "dialogs/attributes/HolidayInitDlg.h"
 
-#include "dialogs/attributes/DialogParts.h"
 #include "model/Calendar.h"
 #include "platform/Ui.h"
+#include "platform/qt/DialogParts.h"
 #include "platform/qt/EnterMovesFocus.h"
 
 #include <QCheckBox>

@@ -1,5 +1,6 @@
 #include "model/ui/AlignDlg.h"
 
+#include "platform/qt/DialogParts.h"
 #include "platform/qt/EnterMovesFocus.h"
 #include "platform/qt/IntField.h"
 
@@ -20,10 +21,6 @@ namespace {
 
 constexpr int IDOK_BUTTON = 1;
 constexpr int IDCANCEL_BUTTON = 2;
-
-QString IdName(int id) {
-    return QString::number(id);
-}
 
 } // namespace
 

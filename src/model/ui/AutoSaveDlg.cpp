@@ -1,5 +1,6 @@
 #include "model/ui/AutoSaveDlg.h"
 
+#include "platform/qt/DialogParts.h"
 #include "platform/qt/EnterMovesFocus.h"
 #include "platform/qt/IntField.h"
 
@@ -18,13 +19,7 @@
 
 namespace tembra {
 
-namespace {
-
-QString IdName(int id) {
-    return QString::number(id);
-}
-
-} // namespace
+namespace {} // namespace
 
 CAutoSaveDlg::CAutoSaveDlg(LONG* interval, QWidget* parent) : QDialog(parent), m_target(interval) {
     Build(interval != nullptr ? *interval : m_own);

@@ -6,6 +6,7 @@
 #include "platform/RangeMessage.h"
 #include "platform/Sjis.h"
 #include "platform/Ui.h"
+#include "platform/qt/DialogParts.h"
 #include "platform/qt/EnterMovesFocus.h"
 
 #include <QGridLayout>
@@ -21,10 +22,6 @@ namespace {
 
 constexpr int IDOK_BUTTON = 1;
 constexpr int IDCANCEL_BUTTON = 2;
-
-QString IdName(int id) {
-    return QString::number(id);
-}
 
 void Paint(QLabel* swatch, COLORREF colour, bool shown) {
     const QColor face = swatch->palette().color(QPalette::Button);

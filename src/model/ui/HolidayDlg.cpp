@@ -9,6 +9,7 @@
 #include "platform/Ui.h"
 #include "platform/qt/Cp932Text.h"
 #include "platform/qt/Cp932Validator.h"
+#include "platform/qt/DialogParts.h"
 #include "platform/qt/EnterMovesFocus.h"
 #include "platform/qt/IntField.h"
 
@@ -25,10 +26,6 @@
 namespace tembra {
 
 namespace {
-
-QString IdName(int id) {
-    return QString::number(id);
-}
 
 QLineEdit* NumberEdit(QWidget* parent, int id, int maxLength) {
     auto* edit = new QLineEdit(parent);
@@ -62,30 +59,16 @@ CHolidayDlg::CHolidayDlg(const CHolidayEntry& entry, QWidget* parent)
     const HolidayKindButtons kinds = HolidayKindButtons::Make(this, kindBox);
     m_kinds = kinds.buttons;
 
-    auto* ok = new QPushButton(QString::fromUtf8("決定"), this);
-    ok->setObjectName(IdName(1));
-    auto* cancel = new QPushButton(QString::fromUtf8("取消"), this);
-    cancel->setObjectName(IdName(2));
-    for (QPushButton* button : {ok, cancel}) {
-        button->setAutoDefault(false);
-    }
-    connect(ok, &QPushButton::clicked, this, &CHolidayDlg::accept);
-    connect(cancel, &QPushButton::clicked, this, &CHolidayDlg::reject);
     auto* enter = new CEnterMovesFocus(this);
     enter->Watch({m_year, m_month, m_day, m_name, m_kinds[0], m_kinds[1], m_kinds[2]});
-    enter->SetButtons(ok, cancel);
 
     auto* form = new QFormLayout;
     form->addRow(QString::fromUtf8("日付"), date);
     form->addRow(QString::fromUtf8("名称"), m_name);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addLayout(kindBox);
-    layout->addLayout(buttons);
+    layout->addWidget(MakeOkCancel(this, enter));
 
     const bool withYear = entry.year >= 1;
     m_year->setVisible(withYear);

@@ -1,6 +1,7 @@
 #include "model/ui/SearchUrlSetDlg.h"
 
 #include "platform/qt/Cp932Text.h"
+#include "platform/qt/DialogParts.h"
 #include "platform/qt/EnterMovesFocus.h"
 
 #include <QDialogButtonBox>
@@ -17,10 +18,6 @@
 namespace tembra {
 
 namespace {
-
-QString IdName(int id) {
-    return QString::number(id);
-}
 
 const char kAddRow[] = "（追加）";
 

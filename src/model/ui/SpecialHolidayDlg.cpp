@@ -4,6 +4,7 @@
 #include "model/ui/YearlyHolidayDlg.h"
 #include "platform/Ui.h"
 #include "platform/qt/Cp932Text.h"
+#include "platform/qt/DialogParts.h"
 #include "platform/qt/EnterMovesFocus.h"
 
 #include <QButtonGroup>
@@ -22,10 +23,6 @@ namespace {
 
 // "変更内容は次回新規作成から有効になります"
 constexpr UINT IDS_VALID_FROM_NEXT_CHART = 5084;
-
-QString IdName(int id) {
-    return QString::number(id);
-}
 
 } // namespace
 

@@ -7,6 +7,7 @@
 #include "platform/Ui.h"
 #include "platform/qt/Cp932Text.h"
 #include "platform/qt/Cp932Validator.h"
+#include "platform/qt/DialogParts.h"
 #include "platform/qt/EnterMovesFocus.h"
 #include "platform/qt/IntField.h"
 
@@ -25,10 +26,6 @@
 namespace tembra {
 
 namespace {
-
-QString IdName(int id) {
-    return QString::number(id);
-}
 
 QComboBox* NumberCombo(QWidget* parent, int id, int first, int last, int maxLength) {
     auto* combo = new QComboBox(parent);
@@ -88,19 +85,9 @@ CYearlyHolidayDlg::CYearlyHolidayDlg(const CHolidayEntry& entry, QWidget* parent
     m_firstYear = NumberCombo(this, IDC_FIRST_YEAR, firstYear, lastYear, 4);
     m_lastYear = NumberCombo(this, IDC_LAST_YEAR, firstYear, lastYear, 4);
 
-    auto* ok = new QPushButton(QString::fromUtf8("決定"), this);
-    ok->setObjectName(IdName(1));
-    auto* cancel = new QPushButton(QString::fromUtf8("取消"), this);
-    cancel->setObjectName(IdName(2));
-    for (QPushButton* button : {ok, cancel}) {
-        button->setAutoDefault(false);
-    }
-    connect(ok, &QPushButton::clicked, this, &CYearlyHolidayDlg::accept);
-    connect(cancel, &QPushButton::clicked, this, &CYearlyHolidayDlg::reject);
     auto* enter = new CEnterMovesFocus(this);
     enter->Watch({m_month, m_day, m_name, m_byDate, m_byWeekday, m_allYears, m_someYears,
                   m_firstYear, m_lastYear});
-    enter->SetButtons(ok, cancel);
 
     connect(m_byDate, &QRadioButton::clicked, this, [this] { ByWeekday(false); });
     connect(m_byWeekday, &QRadioButton::clicked, this, [this] { ByWeekday(true); });
@@ -129,17 +116,13 @@ CYearlyHolidayDlg::CYearlyHolidayDlg(const CHolidayEntry& entry, QWidget* parent
     auto* choice = new QHBoxLayout;
     choice->addWidget(m_byDate);
     choice->addWidget(m_byWeekday);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addLayout(choice);
     layout->addLayout(gridLayout);
     layout->addLayout(kindBox);
     layout->addLayout(years);
-    layout->addLayout(buttons);
+    layout->addWidget(MakeOkCancel(this, enter));
 
     ShowEntry(entry);
 }

@@ -1,4 +1,4 @@
-// What every dialog of this library builds alike: control ids as object names, and the 決定
+// What the dialogs of both programs build alike: control ids as object names, and the 決定
 // (1) and 取消 (2) buttons that Enter presses only when they have the focus.
 #pragma once
 

@@ -1,4 +1,4 @@
-#include "dialogs/attributes/DialogParts.h"
+#include "platform/qt/DialogParts.h"
 
 #include "platform/qt/EnterMovesFocus.h"
 
