@@ -1,5 +1,7 @@
 #include "document/AppState.h"
 
+#include "platform/Sjis.h"
+
 #include <algorithm>
 
 namespace tembra {
@@ -8,6 +10,19 @@ CAppState::~CAppState() {
     ClearObjectClipboard();
     ClearShigenNameClipboard();
     ClearCellClipboard();
+}
+
+std::string CAppState::GetYogoText() const {
+    if (m_yogoBar == nullptr) {
+        return {};
+    }
+    std::string text = m_yogoBar->GetYogoComboText();
+    text.resize(Sjis::CutLength(text, kMaxYogoText));
+    // A blank can only be cut where it stands alone: a trail byte is never 0x20.
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) {
+        text.pop_back();
+    }
+    return text;
 }
 
 void CAppState::ClearObjectClipboard() {

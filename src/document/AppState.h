@@ -19,6 +19,7 @@
 #include "model/Shigen.h"
 #include "platform/Types.h"
 
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <string>
@@ -94,6 +95,39 @@ public:
     void SetYogoColor(COLORREF color) {
         if (m_yogoBar != nullptr) {
             m_yogoBar->SetYogoColor(color);
+        }
+    }
+    // The longest text the bar hands out, in CP932 bytes.
+    static constexpr std::size_t kMaxYogoText = 128;
+    bool IsYogoBarVisible() const { return m_yogoBar != nullptr && m_yogoBar->IsYogoBarVisible(); }
+    // The bar's text with trailing ASCII blanks cut, at most kMaxYogoText bytes (never half a
+    // double-byte character); "" without a bar.
+    std::string GetYogoText() const;
+    void FocusYogoCombo(int bits) {
+        if (m_yogoBar != nullptr) {
+            m_yogoBar->FocusYogoCombo(bits);
+        }
+    }
+    void SetYogoText(const std::string& text) {
+        if (m_yogoBar != nullptr) {
+            m_yogoBar->SetYogoText(text);
+        }
+    }
+    // What a placed text does to the history.
+    void CommitYogoText() { AddYogoHistory(GetYogoText()); }
+    COLORREF GetYogoColor() const { return m_yogoBar != nullptr ? m_yogoBar->GetYogoColor() : 0; }
+    int GetYogoColorIndex() const {
+        return m_yogoBar != nullptr ? m_yogoBar->GetYogoColorIndex() : 0;
+    }
+    void SetEditModify(bool modified) {
+        if (m_yogoBar != nullptr) {
+            m_yogoBar->SetEditModify(modified);
+        }
+    }
+    bool IsEditModified() const { return m_yogoBar != nullptr && m_yogoBar->IsEditModified(); }
+    void SetYogoComboActive(bool active) {
+        if (m_yogoBar != nullptr) {
+            m_yogoBar->SetYogoComboActive(active);
         }
     }
 

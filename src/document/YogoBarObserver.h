@@ -1,7 +1,8 @@
-// What the document's operations tell the term bar (用語バー) of the main window: a text the user
-// gave an object goes into the bar's input history, and the colour of the selected object is
-// shown in the bar's colour list. The shell's bar implements it and registers with the
-// application's state; without a bar nothing is told.
+// The term bar (用語バー) of the main window as the document and the view see it: the text the
+// user typed before placing a term, an event or an item cell, its input history, its colour list
+// and the mark that tells typed text from text the program put in. The shell's bar implements it
+// and registers with the application's state (CAppState forwards, and answers for a missing bar:
+// not visible, no text, colour entry 0).
 #pragma once
 
 #include "platform/Types.h"
@@ -17,6 +18,25 @@ public:
     virtual void AddYogoHistory(const std::string& text) = 0;
     // The colour list shows the entry of the colour ("その他" for one of none of the six).
     virtual void SetYogoColor(COLORREF color) = 0;
+
+    // True while the bar is on screen.
+    virtual bool IsYogoBarVisible() const = 0;
+    // The combo's text as typed (CP932), uncut; CAppState::GetYogoText trims and cuts it.
+    virtual std::string GetYogoComboText() const = 0;
+    // When bits and the bar's shown flag meet: the whole text selected, the combo focused.
+    virtual void FocusYogoCombo(int bits) = 0;
+    // The text goes in, the combo takes the focus and the modified mark is cleared (the text
+    // becomes the one the next key is compared with).
+    virtual void SetYogoText(const std::string& text) = 0;
+    // The colour of the selected entry; entry 6 ("その他") gives the custom colour of the bar's
+    // kind.
+    virtual COLORREF GetYogoColor() const = 0;
+    virtual int GetYogoColorIndex() const = 0;
+    // The modified mark: set when a key changed the text since the program last put it in.
+    virtual void SetEditModify(bool modified) = 0;
+    virtual bool IsEditModified() const = 0;
+    // Enables or disables the term combo (the update handler of control 1664).
+    virtual void SetYogoComboActive(bool active) = 0;
 };
 
 } // namespace tembra

@@ -1,6 +1,7 @@
 #include "document/AppState.h"
 
 #include "DocTestSupport.h"
+#include "YogoBarRecorder.h"
 
 #include <gtest/gtest.h>
 
@@ -66,6 +67,64 @@ TEST(AppStateTest, TheInstalledStateIsTheOneInForce) {
         EXPECT_EQ(GetAppState(), &app.Get());
     }
     EXPECT_EQ(GetAppState(), own);
+}
+
+// The text the term bar hands out: blanks typed after it are not part of it, and a text longer
+// than the bar holds is cut before a double-byte character, never through it.
+TEST(AppStateTest, TheTermBarTextIsTrimmedAndCutOnACharacterBoundary) {
+    const std::string kanji = "\x8D\x48"; // 工
+    struct Case {
+        std::string typed;
+        std::string expected;
+    };
+    const std::vector<Case> cases = {
+        {"ab  ", "ab"},
+        {"  a b\t ", "  a b"},
+        {std::string(130, 'x'), std::string(128, 'x')},
+        {[&] {
+             std::string text;
+             for (int i = 0; i < 65; ++i) {
+                 text += kanji;
+             }
+             return text;
+         }(),
+         [&] {
+             std::string text;
+             for (int i = 0; i < 64; ++i) {
+                 text += kanji;
+             }
+             return text;
+         }()},
+        // 127 single bytes and a double-byte character: the character does not fit.
+        {std::string(127, 'x') + kanji, std::string(127, 'x')},
+        // Blanks before the cut come off after it.
+        {std::string(120, 'x') + std::string(20, ' '), std::string(120, 'x')},
+        {"", ""},
+    };
+    CAppState state;
+    test::YogoBarRecorder bar;
+    state.SetYogoBar(&bar);
+    for (const Case& c : cases) {
+        bar.text = c.typed;
+        EXPECT_EQ(state.GetYogoText(), c.expected) << c.typed;
+    }
+    bar.text = "ab ";
+    state.CommitYogoText();
+    EXPECT_EQ(bar.history, std::vector<std::string>{"ab"});
+}
+
+TEST(AppStateTest, WithoutATermBarNothingIsTold) {
+    CAppState state;
+    EXPECT_FALSE(state.IsYogoBarVisible());
+    EXPECT_EQ(state.GetYogoText(), "");
+    EXPECT_EQ(state.GetYogoColorIndex(), 0);
+    EXPECT_EQ(state.GetYogoColor(), COLORREF{0});
+    EXPECT_FALSE(state.IsEditModified());
+    state.SetYogoText("a");
+    state.FocusYogoCombo(1);
+    state.CommitYogoText();
+    state.SetEditModify(true);
+    EXPECT_FALSE(state.IsEditModified());
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-// A term bar that keeps what the document's operations tell it.
+// A term bar that keeps what the document's operations tell it and answers with what a test set.
 #pragma once
 
 #include "document/YogoBarObserver.h"
@@ -13,8 +13,30 @@ public:
     void AddYogoHistory(const std::string& text) override { history.push_back(text); }
     void SetYogoColor(COLORREF color) override { colors.push_back(color); }
 
+    bool IsYogoBarVisible() const override { return visible; }
+    std::string GetYogoComboText() const override { return text; }
+    void FocusYogoCombo(int bits) override { focusBits.push_back(bits); }
+    void SetYogoText(const std::string& newText) override {
+        text = newText;
+        modified = false;
+        setTexts.push_back(newText);
+    }
+    COLORREF GetYogoColor() const override { return color; }
+    int GetYogoColorIndex() const override { return colorIndex; }
+    void SetEditModify(bool flag) override { modified = flag; }
+    bool IsEditModified() const override { return modified; }
+    void SetYogoComboActive(bool flag) override { active = flag; }
+
     std::vector<std::string> history;
     std::vector<COLORREF> colors;
+    std::vector<int> focusBits;
+    std::vector<std::string> setTexts;
+    bool visible = true;
+    std::string text;
+    COLORREF color = 0;
+    int colorIndex = 0;
+    bool modified = false;
+    bool active = true;
 };
 
 } // namespace tembra::test
