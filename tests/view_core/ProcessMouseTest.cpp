@@ -152,6 +152,47 @@ TEST_F(ProcessMouseTest, PickFlagsByPartHit) {
     }
 }
 
+// A gate line runs from its start node to the bend row, along it and back to its end node; it is
+// hit on each of those legs, not on the straight line between its nodes.
+TEST_F(ProcessMouseTest, AGateLineIsPickedOnItsLegs) {
+    struct Case {
+        const char* what;
+        CPoint point;
+        UINT flags;
+        int bits;
+    };
+    const Case cases[] = {
+        {"down to the bend row", Pt(10, 6), 1, 1},
+        {"along the bend row", Pt(12, 7), 1, 1},
+        {"up to the end", Pt(14, 5), 1, 1},
+        {"along the bend row, by segment", Pt(12, 7), 1 | 128, 1},
+        {"start node", Pt(10, 5), 1, 2},
+        {"end node", Pt(14, 3), 1, 4},
+        {"where a straight line would run", Pt(12, 4), 1, 0},
+        {"where a straight line would run, by segment", Pt(12, 4), 1 | 128, 0},
+        {"inside the gate", Pt(12, 5), 1, 0},
+    };
+    std::unique_ptr<CDC> dc = host.GetClientDC();
+    View().OnPrepareDC(dc.get());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        doc.UnselectAll(FALSE);
+        while (doc.GetObjCount() > 0) {
+            delete doc.GetObjList().RemoveHead();
+        }
+        // From the 10th, row 5, down to row 7 and up to the 14th, row 3.
+        CKoutei* gate = AddProcess(10, 14, 5, 0, 3);
+        gate->SetLineShape(6);
+        gate->GetLines()->SetBendOffset(2);
+        CMouseEvent mouse;
+        mouse.SetPoint(c.point);
+        mouse.SetStartPoint(c.point);
+        CKoutei* hit = nullptr;
+        EXPECT_EQ(View().PickKoutei(dc.get(), mouse, &hit, c.flags, 0), c.bits);
+        EXPECT_EQ(hit, c.bits != 0 ? gate : nullptr);
+    }
+}
+
 TEST_F(ProcessMouseTest, NodeOnlyPicksSkipRelationLines) {
     CKoutei* a = Straight();
     CKoutei* b = AddProcess(8, 10, 4);
@@ -319,6 +360,7 @@ TEST_F(ProcessDragTest, PressDragReleaseMovesByDatesAndRowsInOneUndoStep) {
         EXPECT_EQ(Operation(), Op::kOpEdit) << "the edit operation is back";
         EXPECT_FALSE(host.capture);
         EXPECT_FALSE(View().IsMoveFeedbackDrawn());
+        EXPECT_EQ(UnevenInversions(), 0);
         ASSERT_EQ(doc.GetSelCount(), 2);
         const CKoutei* movedA = MovedA();
         ASSERT_NE(movedA, nullptr);
@@ -351,6 +393,7 @@ TEST_F(ProcessDragTest, ARightClickWhileDraggingLeavesTheDocumentAsItWas) {
         EXPECT_FALSE(host.capture);
         EXPECT_FALSE(View().IsMoveFeedbackDrawn());
         EXPECT_EQ(Operation(), Op::kOpEdit);
+        EXPECT_EQ(UnevenInversions(), 0);
         EXPECT_EQ(Save(), before);
         EXPECT_EQ(doc.GetUndoHistory().CanUndo() != FALSE, kind == 2)
             << "a preview that changed the document empties the history";
@@ -417,6 +460,7 @@ TEST_F(ProcessDragTest, ALoneGateLineMovesItsBend) {
     Send(CMouseEvent::kMove, MK_LBUTTON, onBend + CPoint(0, -100));
     Send(CMouseEvent::kLeftUp, 0, onBend + CPoint(0, -100));
     EXPECT_EQ(Operation(), Op::kOpMove);
+    EXPECT_EQ(UnevenInversions(), 0);
     const auto* moved = static_cast<const CKoutei*>(doc.GetFirstSel());
     EXPECT_EQ(moved->GetBendRow(), 9);
     EXPECT_EQ(moved->GetStartRow(), 5);
@@ -539,6 +583,107 @@ TEST_F(ProcessDragTest, AViewClosedWhileDraggingPutsThePreviewBack) {
     EXPECT_EQ(Save(), before);
 }
 
+// In a 2 x 2 splitter a drag held past the right edge of its pane scrolls the pane by the
+// overshoot at every move (the window's auto-scroll timer repeats the last move while the pointer
+// stays outside), the pane below follows sideways and the one beside stays; the target date
+// follows the scrolled chart.
+TEST_F(ProcessDragTest, APointerHeldPastThePaneEdgeScrollsTheSplitPanes) {
+    host.client = CSize(1200, 800);
+    host.rows = host.columns = 2;
+    View().OnSize();
+    test::FakeViewHost beside;
+    test::FakeViewHost below;
+    beside.client = below.client = host.client;
+    beside.rows = beside.columns = below.rows = below.columns = 2;
+    beside.column = 1;
+    below.row = 1;
+    CTembraView& besideView = MakeView(beside);
+    CTembraView& belowView = MakeView(below);
+    host.others = {{&besideView, 0, 1}, {&belowView, 1, 0}};
+    Setup(3);
+    const CPoint besideBefore = besideView.GetScrollPosition();
+    const CPoint belowBefore = belowView.GetScrollPosition();
+    const auto device = [&](CPoint logical) {
+        std::unique_ptr<CDC> dc = host.GetClientDC();
+        View().OnPrepareDC(dc.get());
+        dc->LPtoDP(&logical);
+        return logical;
+    };
+    View().ObjectActionAt(CMouseEvent::kLeftDown, MK_LBUTTON, device(Pt(4, 2, 50)));
+    View().ObjectActionAt(CMouseEvent::kMove, MK_LBUTTON, device(Pt(5, 2, 50)));
+    DeliverPosted();
+    ASSERT_EQ(Sub(), 2);
+    ASSERT_TRUE(host.autoScroll);
+    host.cursorOver = false;
+    const CPoint outside(host.client.cx + 150, device(Pt(5, 2, 50)).y);
+    for (int tick = 1; tick <= 2; ++tick) {
+        SCOPED_TRACE(tick);
+        View().ObjectActionAt(CMouseEvent::kMove, MK_LBUTTON, outside);
+        EXPECT_EQ(View().GetScrollPosition().x, 150 * tick);
+        EXPECT_EQ(belowView.GetScrollPosition().x, 150 * tick) << "the pane below follows";
+        EXPECT_EQ(belowView.GetScrollPosition().y, belowBefore.y);
+        EXPECT_EQ(besideView.GetScrollPosition(), besideBefore) << "the pane beside stays";
+    }
+    host.cursorOver = true;
+    View().ObjectActionAt(CMouseEvent::kLeftUp, 0, outside - CPoint(1, 0));
+    DeliverPosted();
+    EXPECT_EQ(Sub(), 0);
+    EXPECT_FALSE(host.autoScroll);
+    EXPECT_EQ(UnevenInversions(), 0) << "what was inverted before a scroll was inverted again";
+    const CKoutei* movedA = MovedA();
+    ASSERT_NE(movedA, nullptr);
+    // The target lies beyond what the pane showed before it scrolled.
+    EXPECT_GT(movedA->GetStartTime(), View().GetLayout().XToDate(host.client.cx));
+}
+
+// A mode or operation chosen while a drag is under way (a function key, a menu) ends the drag as
+// a right click does, but leaves the newly chosen mode and operation in force.
+TEST_F(ProcessDragTest, AModeChosenMidDragEndsIt) {
+    struct Change {
+        const char* what;
+        LONG mode, operation;
+    };
+    const Change changes[] = {
+        {"F6: terms", Op::kModeYogo, Op::kOpEdit},
+        {"the draw operation", Op::kModeKoutei, Op::kOpDraw},
+        {"copy instead of move", Op::kModeKoutei, Op::kOpCopy},
+    };
+    for (const int kind : {1, 2, 3}) {
+        for (const Change& change : changes) {
+            SCOPED_TRACE(std::string(change.what) + ", kind " + std::to_string(kind));
+            doc.UnselectAll(FALSE);
+            while (doc.GetObjCount() > 0) {
+                delete doc.GetObjList().RemoveHead();
+            }
+            doc.GetOperation().SetMode(Op::kModeKoutei);
+            Setup(kind);
+            const Bytes before = Save();
+            host.drawn.clear();
+            Send(CMouseEvent::kLeftDown, MK_LBUTTON, Pt(4, 2, 50));
+            Send(CMouseEvent::kMove, MK_LBUTTON, Pt(7, 4, 50));
+            Send(CMouseEvent::kMove, MK_LBUTTON, Pt(8, 5, 50));
+            ASSERT_EQ(Sub(), 2);
+            ASSERT_TRUE(View().IsMoveFeedbackDrawn());
+            ASSERT_GT(UnevenInversions(), 0) << "the feedback is on the window";
+            doc.GetOperation().SetMode(change.mode);
+            doc.GetOperation().SetOperation(change.operation);
+            EXPECT_EQ(Sub(), 0);
+            EXPECT_FALSE(host.capture);
+            EXPECT_FALSE(host.autoScroll);
+            EXPECT_FALSE(View().IsMoveFeedbackDrawn());
+            EXPECT_EQ(UnevenInversions(), 0);
+            EXPECT_EQ(Mode(), change.mode);
+            EXPECT_EQ(Operation(), change.operation) << "the chosen operation stays";
+            EXPECT_EQ(Save(), before) << "a previewed move is put back";
+            // The release that follows belongs to nothing.
+            Send(CMouseEvent::kLeftUp, 0, Pt(8, 5, 50));
+            EXPECT_EQ(Save(), before);
+            EXPECT_EQ(Sub(), 0);
+            a = b = nullptr;
+        }
+    }
+}
+
 // ---- Drawing ------------------------------------------------------------------------------------
 
 class ProcessDrawTest : public ProcessMouseTest {
@@ -579,6 +724,7 @@ TEST_F(ProcessDrawTest, TwoClicksDrawAProcessInOneUndoStep) {
     EXPECT_EQ(Sub(), 0);
     EXPECT_FALSE(host.capture);
     EXPECT_FALSE(View().IsMoveFeedbackDrawn());
+    EXPECT_EQ(UnevenInversions(), 0);
     ASSERT_EQ(doc.GetObjCount(), 1);
     EXPECT_EQ(doc.GetSelCount(), 0);
     const CKoutei* drawn = Added();
@@ -668,6 +814,7 @@ TEST_F(ProcessDrawTest, ARightClickWhileConfirmingTakesTheEndPickBack) {
     Send(CMouseEvent::kRightUp, 0, Pt(9, 4));
     EXPECT_EQ(Sub(), 0);
     EXPECT_EQ(doc.GetObjCount(), 1);
+    EXPECT_EQ(UnevenInversions(), 0);
 }
 
 TEST_F(ProcessDrawTest, SettingsKeepTheProcessSelectedOrSwitchToTerms) {
@@ -700,6 +847,53 @@ TEST_F(ProcessDrawTest, SettingsKeepTheProcessSelectedOrSwitchToTerms) {
         }
         doc.UnselectAll(FALSE);
     }
+}
+
+TEST_F(ProcessDrawTest, AModeChosenMidDrawingDropsTheNewProcess) {
+    struct Change {
+        const char* what;
+        LONG mode, operation;
+    };
+    const Change changes[] = {
+        {"F6: terms", Op::kModeYogo, Op::kOpDraw},
+        {"the edit operation", Op::kModeKoutei, Op::kOpEdit},
+    };
+    CKoutei* other = AddProcess(9, 12, 4);
+    for (const Change& change : changes) {
+        SCOPED_TRACE(change.what);
+        SetState(Op::kModeKoutei, Op::kOpDraw);
+        host.drawn.clear();
+        // The start lands on the other process's end node, which the drawing selects.
+        Click(Pt(12, 4));
+        Send(CMouseEvent::kMove, 0, Pt(14, 6));
+        ASSERT_EQ(Sub(), 4);
+        ASSERT_TRUE(View().IsMoveFeedbackDrawn());
+        doc.GetOperation().SetMode(change.mode);
+        doc.GetOperation().SetOperation(change.operation);
+        EXPECT_EQ(Sub(), 0);
+        EXPECT_FALSE(host.capture);
+        EXPECT_FALSE(View().IsMoveFeedbackDrawn());
+        EXPECT_EQ(UnevenInversions(), 0);
+        EXPECT_EQ(doc.GetObjCount() + doc.GetSelCount(), 1) << "no process was added";
+        EXPECT_FALSE(Selected(other));
+        Click(Pt(14, 6));
+        EXPECT_EQ(doc.GetObjCount() + doc.GetSelCount(), 1);
+    }
+}
+
+TEST_F(ProcessMouseTest, AModeChosenWhileABandIsDrawnErasesIt) {
+    SetState(Op::kModeKoutei, Op::kOpEdit);
+    Straight();
+    host.drawn.clear();
+    Send(CMouseEvent::kLeftDown, MK_LBUTTON, Pt(20, 10));
+    Send(CMouseEvent::kLeftUp, 0, Pt(20, 10));
+    Send(CMouseEvent::kMove, 0, Pt(2, 1));
+    ASSERT_EQ(Sub(), 2);
+    doc.GetOperation().SetMode(Op::kModeEvent);
+    EXPECT_EQ(Sub(), 0);
+    EXPECT_FALSE(host.capture);
+    EXPECT_EQ(UnevenInversions(), 0);
+    EXPECT_EQ(doc.GetSelCount(), 0);
 }
 
 } // namespace

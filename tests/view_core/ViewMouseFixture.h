@@ -7,7 +7,9 @@
 #include "model/ConfigBase.h"
 #include "shapes/ZukeiBox.h"
 
+#include <algorithm>
 #include <map>
+#include <string>
 
 namespace tembra::test {
 
@@ -57,6 +59,34 @@ protected:
                 return answer;
             });
         }
+    }
+
+    // The inverted drawings on the window that were not drawn a second time: each feedback a
+    // gesture inverts must be inverted again before it ends, or a trace stays on the screen.
+    // Drawings are told apart by call, arguments, pen and raster operation.
+    int UnevenInversions() const {
+        std::map<std::string, int> counts;
+        for (const CRecordingDC::Record& r : host.drawn) {
+            if (!IsDrawingOp(r.op) || r.rop2 == R2_COPYPEN) {
+                continue;
+            }
+            std::string key = std::to_string(r.dc) + '/' + std::to_string(static_cast<int>(r.op)) +
+                              '/' + std::to_string(r.rop2) + '/' + std::to_string(r.pen.style) +
+                              '/' + std::to_string(r.pen.width) + '/' + std::to_string(r.pen.color);
+            for (const CPoint& p : r.args.points) {
+                key += ':' + std::to_string(p.x) + ',' + std::to_string(p.y);
+            }
+            const CRect& rect = r.args.rect;
+            key += '|' + std::to_string(rect.left) + ',' + std::to_string(rect.top) + ',' +
+                   std::to_string(rect.right) + ',' + std::to_string(rect.bottom) + '|' +
+                   r.args.text;
+            for (const long long v : r.args.values) {
+                key += ';' + std::to_string(v);
+            }
+            ++counts[key];
+        }
+        return static_cast<int>(std::count_if(
+            counts.begin(), counts.end(), [](const auto& entry) { return entry.second % 2 != 0; }));
     }
 
     void SetState(LONG mode, LONG operation, WORD subState = 0) {

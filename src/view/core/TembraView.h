@@ -527,6 +527,29 @@ private:
     std::unique_ptr<CKoutei> m_drawing;
     int m_drawSelCount = 0;
     BOOL m_bandDrawn = FALSE;
+
+    // Which process gesture holds the capture: a mode or operation chosen anew under it ends it
+    // as a right click does (OnModeChanged). The changes the gestures make themselves (the
+    // hand-over to copy or move, the stretch operations, the switch to terms) happen inside the
+    // gesture functions, which hold a ProcessTrackScope, and do not end them.
+    enum class ProcessTrack { None, Pick, Move, Draw };
+    class ProcessTrackScope {
+    public:
+        explicit ProcessTrackScope(CTembraView& view);
+        ~ProcessTrackScope();
+        ProcessTrackScope(const ProcessTrackScope&) = delete;
+        ProcessTrackScope& operator=(const ProcessTrackScope&) = delete;
+
+    private:
+        CTembraView& m_view;
+    };
+    ProcessTrack m_processTrack = ProcessTrack::None;
+    // The operation the gesture's feedback was drawn under.
+    LONG m_trackOperation = 0;
+    int m_ownOperationChange = 0;
+    // Ends the process gesture without restoring a saved operation (the mode or operation was
+    // just chosen anew); the document is left as a cancel leaves it.
+    void AbortProcessTrack(CDC* dc);
 };
 
 } // namespace tembra

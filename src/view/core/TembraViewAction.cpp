@@ -195,7 +195,18 @@ void CTembraView::PostObjectAction(const std::optional<CPoint>& leftPressAt) {
 
 void CTembraView::OnModeChanged() {
     CTembraDoc* doc = GetDocument();
-    if (m_gesture == nullptr || doc == nullptr || m_gesture->RunsUnder(doc->GetOperation())) {
+    if (doc == nullptr) {
+        return;
+    }
+    if (m_processTrack != ProcessTrack::None && m_ownOperationChange == 0) {
+        if (m_host.HasCapture()) {
+            std::unique_ptr<CDC> dc = PreparedClientDC();
+            AbortProcessTrack(dc.get());
+        } else {
+            m_processTrack = ProcessTrack::None;
+        }
+    }
+    if (m_gesture == nullptr || m_gesture->RunsUnder(doc->GetOperation())) {
         return;
     }
     std::unique_ptr<CDC> dc = PreparedClientDC();
