@@ -5,10 +5,14 @@
 #include "dialogs/attributes/FontSelDlg.h"
 #include "dialogs/attributes/HensokuDlg.h"
 #include "dialogs/attributes/HolidayInitDlg.h"
+#include "dialogs/attributes/KouteiAttr2Dlg.h"
+#include "dialogs/attributes/KouteiAttrDlg.h"
 #include "dialogs/attributes/core/FontSelDlgRequest.h"
 #include "dialogs/attributes/core/HensokuDlgRequest.h"
 #include "document/ModeChangeRequests.h"
+#include "document/SelectionAttrRequests.h"
 #include "model/CalendarRequests.h"
+#include "model/OptionDialogRequest.h"
 #include "platform/qt/DialogRegistry.h"
 
 namespace tembra {
@@ -29,6 +33,23 @@ void RegisterConversion(IDialogRegistry& registry, const char* name) {
         }
         request.conversion = dialog.Result().conversion;
         return IDOK;
+    });
+}
+
+// A dialog that edits its request in place: IDOK once 決定 wrote the values back.
+template <class Dialog, class Request>
+void RegisterOnRequest(IDialogRegistry& registry, const char* name) {
+    registry.Register(name, [&registry](DialogRequest& r) {
+        Dialog dialog(static_cast<Request&>(r), registry.DialogParent());
+        return dialog.exec() == QDialog::Accepted ? IDOK : IDCANCEL;
+    });
+}
+
+// An option command's dialog on the application's settings.
+template <class Dialog> void RegisterOption(IDialogRegistry& registry, const char* name) {
+    registry.Register(name, [&registry](DialogRequest& r) {
+        Dialog dialog(static_cast<OptionDialogRequest&>(r).config, registry.DialogParent());
+        return dialog.exec() == QDialog::Accepted ? IDOK : IDCANCEL;
     });
 }
 
@@ -61,6 +82,8 @@ void RegisterAttributeDialogs(IDialogRegistry& registry) {
                                registry.DialogParent());
         return dialog.exec() == QDialog::Accepted ? IDOK : IDCANCEL;
     });
+    RegisterOption<CKouteiAttrDlg>(registry, "KouteiAttributes");
+    RegisterOnRequest<CKouteiAttr2Dlg, KouteiAttr2DlgRequest>(registry, "KouteiAttr2Dlg");
 }
 
 } // namespace tembra
