@@ -5,6 +5,9 @@
 #include "dialogs/attributes/FontSelDlg.h"
 #include "dialogs/attributes/HensokuDlg.h"
 #include "dialogs/attributes/HolidayInitDlg.h"
+#include "dialogs/attributes/KeisenSetDlg.h"
+#include "dialogs/attributes/KoumokuAttr2Dlg.h"
+#include "dialogs/attributes/KoumokuAttrDlg.h"
 #include "dialogs/attributes/KouteiAttr2Dlg.h"
 #include "dialogs/attributes/KouteiAttrDlg.h"
 #include "dialogs/attributes/core/FontSelDlgRequest.h"
@@ -84,6 +87,9 @@ void RegisterAttributeDialogs(IDialogRegistry& registry) {
     });
     RegisterOption<CKouteiAttrDlg>(registry, "KouteiAttributes");
     RegisterOnRequest<CKouteiAttr2Dlg, KouteiAttr2DlgRequest>(registry, "KouteiAttr2Dlg");
+    RegisterOption<CKoumokuAttrDlg>(registry, "KoumokuAttributes");
+    RegisterOnRequest<CKoumokuAttr2Dlg, KoumokuAttr2DlgRequest>(registry, "KoumokuAttr2Dlg");
+    RegisterOnRequest<CKeisenSetDlg, KeisenSetDlgRequest>(registry, "KeisenSetDlg");
 }
 
 } // namespace tembra
