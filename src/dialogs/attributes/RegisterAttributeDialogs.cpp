@@ -10,6 +10,8 @@
 #include "dialogs/attributes/KoumokuAttrDlg.h"
 #include "dialogs/attributes/KouteiAttr2Dlg.h"
 #include "dialogs/attributes/KouteiAttrDlg.h"
+#include "dialogs/attributes/LineDeleteDlg.h"
+#include "dialogs/attributes/NodeSizeDlg.h"
 #include "dialogs/attributes/core/FontSelDlgRequest.h"
 #include "dialogs/attributes/core/HensokuDlgRequest.h"
 #include "document/ModeChangeRequests.h"
@@ -90,6 +92,8 @@ void RegisterAttributeDialogs(IDialogRegistry& registry) {
     RegisterOption<CKoumokuAttrDlg>(registry, "KoumokuAttributes");
     RegisterOnRequest<CKoumokuAttr2Dlg, KoumokuAttr2DlgRequest>(registry, "KoumokuAttr2Dlg");
     RegisterOnRequest<CKeisenSetDlg, KeisenSetDlgRequest>(registry, "KeisenSetDlg");
+    RegisterOnRequest<CNodeSizeDlg, NodeSizeDlgRequest>(registry, "NodeSizeDlg");
+    RegisterOnRequest<CLineDeleteDlg, LineDeleteDlgRequest>(registry, "LineDeleteDlg");
 }
 
 } // namespace tembra
