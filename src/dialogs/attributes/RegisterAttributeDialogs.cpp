@@ -2,6 +2,7 @@
 
 #include "dialogs/attributes/CalDateToDayDlg.h"
 #include "dialogs/attributes/DayToCalDateDlg.h"
+#include "dialogs/attributes/FillSetDlg.h"
 #include "dialogs/attributes/FontSelDlg.h"
 #include "dialogs/attributes/HensokuDlg.h"
 #include "dialogs/attributes/HolidayInitDlg.h"
@@ -94,6 +95,7 @@ void RegisterAttributeDialogs(IDialogRegistry& registry) {
     RegisterOnRequest<CKeisenSetDlg, KeisenSetDlgRequest>(registry, "KeisenSetDlg");
     RegisterOnRequest<CNodeSizeDlg, NodeSizeDlgRequest>(registry, "NodeSizeDlg");
     RegisterOnRequest<CLineDeleteDlg, LineDeleteDlgRequest>(registry, "LineDeleteDlg");
+    RegisterOnRequest<CFillSetDlg, FillSetDlgRequest>(registry, "FillSetDlg");
 }
 
 } // namespace tembra

@@ -28,4 +28,10 @@ using FillPatternBits = std::array<BYTE, 8>; // one byte per row, bit 7 the left
 // evenly; every pixel of a lighter pattern is set in each denser one.
 FillPatternBits FillPattern(int position);
 
+// A caption on a colour button is drawn white when each of the colour's red, green and blue
+// parts is below 100, else black.
+inline bool CaptionInWhite(COLORREF color) {
+    return GetRValue(color) < 100 && GetGValue(color) < 100 && GetBValue(color) < 100;
+}
+
 } // namespace tembra
