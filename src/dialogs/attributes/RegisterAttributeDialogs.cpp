@@ -6,6 +6,7 @@
 #include "dialogs/attributes/FontSelDlg.h"
 #include "dialogs/attributes/HensokuDlg.h"
 #include "dialogs/attributes/HolidayInitDlg.h"
+#include "dialogs/attributes/InitStateDlg.h"
 #include "dialogs/attributes/KeisenSetDlg.h"
 #include "dialogs/attributes/KoumokuAttr2Dlg.h"
 #include "dialogs/attributes/KoumokuAttrDlg.h"
@@ -96,6 +97,7 @@ void RegisterAttributeDialogs(IDialogRegistry& registry) {
     RegisterOnRequest<CNodeSizeDlg, NodeSizeDlgRequest>(registry, "NodeSizeDlg");
     RegisterOnRequest<CLineDeleteDlg, LineDeleteDlgRequest>(registry, "LineDeleteDlg");
     RegisterOnRequest<CFillSetDlg, FillSetDlgRequest>(registry, "FillSetDlg");
+    RegisterOption<CInitStateDlg>(registry, "InitialState");
 }
 
 } // namespace tembra
