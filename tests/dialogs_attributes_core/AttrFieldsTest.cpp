@@ -92,7 +92,9 @@ TEST(KouteiDefaults, NumbersAndWidthsGoToTheirKeys) {
     KouteiAttrFields fields = LoadKouteiDefaults(chart);
     fields.arrowLength = 55;
     fields.kakomiAngle = 60;
-    fields.widths = {0, 7, 50};
+    fields.normalWidth = 0;
+    fields.thinWidth = 7;
+    fields.boldWidth = 50;
     fields.nodeColor = 2;
     fields.nodeRadius = 33;
     StoreKouteiDefaults(fields, chart);

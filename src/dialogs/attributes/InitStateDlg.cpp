@@ -94,6 +94,7 @@ void CInitStateDlg::BuildControls() {
     m_layoutName = new QLineEdit(this);
     m_layoutName->setObjectName(IdName(IDC_LAYOUT_NAME));
     m_layoutName->setReadOnly(true);
+    m_layoutName->setMinimumWidth(180);
     auto* change = new QPushButton(QString::fromUtf8("変更"), this);
     change->setObjectName(IdName(IDC_LAYOUT_CHANGE));
     change->setAutoDefault(false);

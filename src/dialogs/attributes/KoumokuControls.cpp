@@ -79,7 +79,9 @@ int KoumokuControls::AddRows(QGridLayout* grid, int row, QWidget* parent,
     side(kChangeTextSize, row + 2);
     grid->addWidget(m_emphasis, row + 3, 0);
     side(kChangeAttrib, row + 3);
-    grid->addWidget(m_color, row + 4, 0);
+    auto* color = new QGroupBox(QString::fromUtf8("色"), parent);
+    (new QHBoxLayout(color))->addWidget(m_color);
+    grid->addWidget(color, row + 4, 0);
     side(kChangeTextColor, row + 4);
     return row + 5;
 }

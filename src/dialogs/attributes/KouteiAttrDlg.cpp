@@ -16,17 +16,6 @@
 
 namespace tembra {
 
-namespace {
-
-// The labels of the number fields, in the order of KouteiNumberFields.
-constexpr const char* kNumberLabels[] = {
-    "矢印 長さ (×0.1mm)", "矢印 開き (度)",     "曲角半径 (×0.1mm)",  "囲み角度 (度)",
-    "傾斜幅 (×0.1mm)",    "バー 高さ (×0.1mm)", "ノード半径 (×0.1mm)"};
-constexpr const char* kWidthLabels[] = {"実線幅 標準 (×0.1mm)", "実線幅 細線 (×0.1mm)",
-                                        "実線幅 太線 (×0.1mm)"};
-
-} // namespace
-
 CKouteiAttrDlg::CKouteiAttrDlg(CConfigBase* settings, QWidget* parent)
     : QDialog(parent), m_settings(settings) {
     setObjectName(IdName(IDD));
@@ -41,20 +30,10 @@ CKouteiAttrDlg::CKouteiAttrDlg(CConfigBase* settings, QWidget* parent)
 
     auto* numbers = new QGridLayout;
     int numberRow = 0;
-    std::size_t label = 0;
     for (const KouteiNumberField& field : KouteiNumberFields()) {
         QLineEdit* edit = MakeNumberEdit(this, field.id, 4);
         m_numbers.push_back(edit);
-        numbers->addWidget(new QLabel(QString::fromUtf8(kNumberLabels[label++]), this), numberRow,
-                           0);
-        numbers->addWidget(edit, numberRow++, 1);
-    }
-    label = 0;
-    for (const KouteiWidthField& field : KouteiWidthFields()) {
-        QLineEdit* edit = MakeNumberEdit(this, field.id, 2);
-        m_widths.push_back(edit);
-        numbers->addWidget(new QLabel(QString::fromUtf8(kWidthLabels[label++]), this), numberRow,
-                           0);
+        numbers->addWidget(new QLabel(QString::fromUtf8(field.label), this), numberRow, 0);
         numbers->addWidget(edit, numberRow++, 1);
     }
 
@@ -63,9 +42,6 @@ CKouteiAttrDlg::CKouteiAttrDlg(CConfigBase* settings, QWidget* parent)
                   m_block->nodeShape, m_block->hatch, m_block->slanted, m_block->noArrow,
                   m_nodeColor});
     for (QLineEdit* edit : m_numbers) {
-        enter->Watch({edit});
-    }
-    for (QLineEdit* edit : m_widths) {
         enter->Watch({edit});
     }
     auto* reset = new QPushButton(QString::fromUtf8("初期化"), this);
@@ -102,9 +78,6 @@ void CKouteiAttrDlg::Show(const KouteiAttrFields& fields) {
     for (const KouteiNumberField& field : KouteiNumberFields()) {
         m_numbers[i++]->setText(QString::number(fields.*field.value));
     }
-    for (std::size_t w = 0; w < m_widths.size(); ++w) {
-        m_widths[w]->setText(QString::number(fields.widths[w]));
-    }
 }
 
 void CKouteiAttrDlg::accept() {
@@ -116,12 +89,6 @@ void CKouteiAttrDlg::accept() {
     std::size_t i = 0;
     for (const KouteiNumberField& field : KouteiNumberFields()) {
         if (!ReadIntField(m_numbers[i++], field.min, field.max, fields.*field.value,
-                          kRangeMessages)) {
-            return;
-        }
-    }
-    for (std::size_t w = 0; w < m_widths.size(); ++w) {
-        if (!ReadIntField(m_widths[w], kMinLineWidth, kMaxLineWidth, fields.widths[w],
                           kRangeMessages)) {
             return;
         }

@@ -37,7 +37,6 @@ private:
     std::unique_ptr<KouteiBlockControls> m_block;
     QComboBox* m_nodeColor = nullptr;
     std::vector<QLineEdit*> m_numbers; // in the order of KouteiNumberFields
-    std::vector<QLineEdit*> m_widths;  // in the order of KouteiWidthFields
 };
 
 } // namespace tembra

@@ -8,17 +8,21 @@ namespace tembra {
 namespace {
 
 constexpr KouteiNumberField kNumbers[] = {
-    {1035, "ArrowLength", 5, 100, &KouteiAttrFields::arrowLength},
-    {1032, "ArrowAngle", 10, 45, &KouteiAttrFields::arrowAngle},
-    {1144, "CornerSize", 5, 100, &KouteiAttrFields::cornerSize},
-    {1298, "KakomiAngle", 30, 90, &KouteiAttrFields::kakomiAngle},
-    {1289, "Inclined", 0, 999, &KouteiAttrFields::inclined},
-    {1042, "BarHeight", 5, 500, &KouteiAttrFields::barHeight},
-    {1384, "Radius", 5, 100, &KouteiAttrFields::nodeRadius},
+    {1035, "矢印 長さ (×0.1mm)", "ArrowLength", 5, 100, &KouteiAttrFields::arrowLength},
+    {1032, "矢印 開き (度)", "ArrowAngle", 10, 45, &KouteiAttrFields::arrowAngle},
+    {1144, "曲角半径 (×0.1mm)", "CornerSize", 5, 100, &KouteiAttrFields::cornerSize},
+    {1298, "囲み角度 (度)", "KakomiAngle", 30, 90, &KouteiAttrFields::kakomiAngle},
+    {1289, "傾斜幅 (×0.1mm)", "Inclined", 0, 999, &KouteiAttrFields::inclined},
+    {1042, "バー 高さ (×0.1mm)", "BarHeight", 5, 500, &KouteiAttrFields::barHeight},
+    {1549, "実線幅 標準 (×0.1mm)", "NormalWidth", 0, 50, &KouteiAttrFields::normalWidth},
+    {1550, "実線幅 細線 (×0.1mm)", "ThinWidth", 0, 50, &KouteiAttrFields::thinWidth},
+    {1548, "実線幅 太線 (×0.1mm)", "BoldWidth", 0, 50, &KouteiAttrFields::boldWidth},
+    {1384, "ノード半径 (×0.1mm)", "Radius", 5, 100, &KouteiAttrFields::nodeRadius},
 };
 
-constexpr KouteiWidthField kWidths[] = {
-    {1549, "NormalWidth"}, {1550, "ThinWidth"}, {1548, "BoldWidth"}};
+// The width fields by their entry of the line-width table.
+constexpr int KouteiAttrFields::*kWidthEntries[CWidthSet::kCount] = {
+    &KouteiAttrFields::normalWidth, &KouteiAttrFields::thinWidth, &KouteiAttrFields::boldWidth};
 
 WORD Word(int value) {
     return static_cast<WORD>(value);
@@ -28,10 +32,6 @@ WORD Word(int value) {
 
 std::span<const KouteiNumberField> KouteiNumberFields() {
     return kNumbers;
-}
-
-std::span<const KouteiWidthField> KouteiWidthFields() {
-    return kWidths;
 }
 
 KouteiAttrFields LoadKouteiBlock(const CKouteiAttr& line, const CLandAttr& node,
@@ -63,7 +63,7 @@ KouteiAttrFields LoadKouteiDefaults(const CConfigChart& chart) {
     f.inclined = chart.GetInclined();
     f.barHeight = chart.GetBarHeight();
     for (std::size_t i = 0; i < CWidthSet::kCount; ++i) {
-        f.widths[i] = chart.GetKouteiWidthSet().GetAt(static_cast<int>(i));
+        f.*kWidthEntries[i] = chart.GetKouteiWidthSet().GetAt(static_cast<int>(i));
     }
     return f;
 }
@@ -80,7 +80,7 @@ void StoreKouteiDefaults(const KouteiAttrFields& fields, CConfigChart& chart) {
     chart.SetInclined(Word(fields.inclined));
     chart.SetBarHeight(Word(fields.barHeight));
     for (std::size_t i = 0; i < CWidthSet::kCount; ++i) {
-        chart.GetKouteiWidthSet().SetAt(static_cast<int>(i), Word(fields.widths[i]));
+        chart.GetKouteiWidthSet().SetAt(static_cast<int>(i), Word(fields.*kWidthEntries[i]));
     }
 }
 

@@ -7,7 +7,6 @@
 #include "model/AttrBlocks.h"
 #include "platform/Types.h"
 
-#include <array>
 #include <span>
 
 namespace tembra {
@@ -44,7 +43,10 @@ struct KouteiAttrFields {
     int kakomiAngle = 0;
     int inclined = 0;
     int barHeight = 0;
-    std::array<int, CWidthSet::kCount> widths{};
+    // The entries 0, 1, 2 of the line-width table.
+    int normalWidth = 0;
+    int thinWidth = 0;
+    int boldWidth = 0;
     int nodeRadius = 0;
     // The node size in percent of the selection dialog.
     int nodeSize = 0;
@@ -52,24 +54,18 @@ struct KouteiAttrFields {
     bool operator==(const KouteiAttrFields&) const = default;
 };
 
-// A number field of the defaults dialog: its control, its settings key and its range.
+// A number field of the defaults dialog: its control, its label, its settings key and its
+// range.
 struct KouteiNumberField {
     int id;
+    const char* label; // UTF-8
     const char* key;
     int min;
     int max;
     int KouteiAttrFields::*value;
 };
-// In the order the dialog checks them on 決定. The three widths are the entries 0, 1, 2 of
-// KouteiAttrFields::widths (KouteiWidthFields).
+// In the order the dialog checks them on 決定.
 std::span<const KouteiNumberField> KouteiNumberFields();
-struct KouteiWidthField {
-    int id;
-    const char* key;
-};
-std::span<const KouteiWidthField> KouteiWidthFields();
-inline constexpr int kMinLineWidth = 0;
-inline constexpr int kMaxLineWidth = 50;
 inline constexpr int kMinNodeSize = 1;
 inline constexpr int kMaxNodeSize = 1000;
 
