@@ -8,7 +8,8 @@
 
 #include "dialogs_attributes/DialogTestSupport.h"
 #include "document/AppState.h"
-#include "document/SelectionAttrRequests.h"
+#include "document/AttrDialogRequests.h"
+#include "document/EditDialogRequests.h"
 #include "platform/ColorRequest.h"
 #include "support/ScriptedUi.h"
 
@@ -41,36 +42,43 @@ private:
     COLORREF m_custom;
 };
 
+// What the caller is answered: nothing chosen counts as cancelled, so it changes nothing.
 TEST_F(FillSetDlgTest, WhatOkHandsBack) {
     struct Case {
         const char* name;
         int button; // 0: none
         int slider;
-        BOOL remove, chosen;
+        int answer;
+        int action;
         COLORREF color;
         WORD code;
     };
     const Case cases[] = {
-        {"nothing chosen", 0, 4, FALSE, FALSE, 0, 204},
-        {"red 10 %", 2078, 0, FALSE, TRUE, RGB(255, 0, 0), 200},
-        {"light green solid", 1056, 9, FALSE, TRUE, RGB(192, 255, 192), 99},
-        {"removal", kFillRemoveButton, 5, TRUE, FALSE, 0, 205},
+        {"nothing chosen", 0, 4, IDCANCEL, FillSetDlgRequest::kSet, 0, 0},
+        {"red 10 %", 2078, 0, IDOK, FillSetDlgRequest::kSet, RGB(255, 0, 0), 200},
+        {"light green solid", 1056, 9, IDOK, FillSetDlgRequest::kSet, RGB(192, 255, 192), 99},
+        {"removal", kFillRemoveButton, 5, IDOK, FillSetDlgRequest::kClear, 0, 0},
     };
+    test::KeepingRegistry registry;
+    RegisterAttributeDialogs(registry);
     for (const Case& c : cases) {
         FillSetDlgRequest request;
-        CFillSetDlg dialog(request);
-        EXPECT_EQ(Control<QSlider>(dialog, CFillSetDlg::IDC_SLIDER)->value(), 2);
-        if (c.button != 0) {
-            Control<QPushButton>(dialog, c.button)->click();
+        test::WhenShown<CFillSetDlg>([&c](CFillSetDlg& d) {
+            EXPECT_EQ(Control<QSlider>(d, CFillSetDlg::IDC_SLIDER)->value(), 2);
+            if (c.button != 0) {
+                Control<QPushButton>(d, c.button)->click();
+            }
+            Control<QSlider>(d, CFillSetDlg::IDC_SLIDER)->setValue(c.slider);
+            Ok(d);
+        });
+        EXPECT_EQ(registry.Run(request), c.answer) << c.name;
+        if (c.answer == IDOK) {
+            EXPECT_EQ(request.action, c.action) << c.name;
         }
-        Control<QSlider>(dialog, CFillSetDlg::IDC_SLIDER)->setValue(c.slider);
-        Ok(dialog);
-        EXPECT_EQ(request.remove, c.remove) << c.name;
-        EXPECT_EQ(request.colorChosen, c.chosen) << c.name;
-        if (c.chosen) {
+        if (c.code != 0) {
             EXPECT_EQ(request.color, c.color) << c.name;
+            EXPECT_EQ(FillCode(request.pattern), c.code) << c.name;
         }
-        EXPECT_EQ(FillSetDlgRequest::FillCode(request.density), c.code) << c.name;
     }
 }
 
@@ -106,17 +114,16 @@ TEST_F(FillSetDlgTest, TheCustomColourChangesAtTheColourDialogsOkOnly) {
 }
 
 TEST_F(FillSetDlgTest, TheTargetsFollowTheCallersFlag) {
-    for (BOOL enabled : {FALSE, TRUE}) {
+    for (bool enabled : {false, true}) {
         FillSetDlgRequest request;
-        request.targetEnabled = enabled;
+        request.wholeRows = enabled;
         CFillSetDlg dialog(request);
-        EXPECT_EQ(Control<QRadioButton>(dialog, CFillSetDlg::IDC_BOTH_AREAS)->isEnabled(),
-                  enabled != FALSE);
+        EXPECT_EQ(Control<QRadioButton>(dialog, CFillSetDlg::IDC_BOTH_AREAS)->isEnabled(), enabled);
         if (enabled) {
             Control<QRadioButton>(dialog, CFillSetDlg::IDC_BOTH_AREAS)->click();
         }
         Ok(dialog);
-        EXPECT_EQ(request.target, enabled ? 1 : 0);
+        EXPECT_EQ(request.cellsToo, enabled);
     }
 }
 

@@ -5,13 +5,13 @@
 #include "dialogs/attributes/RegisterAttributeDialogs.h"
 
 #include "dialogs_attributes/DialogTestSupport.h"
-#include "document/AreaNameSheetRequest.h"
 #include "model/ConfigBase.h"
 #include "model/OptionDialogRequest.h"
 #include "model/PrintArea.h"
 #include "platform/RangeMessage.h"
 #include "platform/qt/FolderSelect.h"
 #include "print/ui/LayoutSelDlg.h"
+#include "render/AreaNameSheetRequest.h"
 #include "support/Cp932Text.h"
 #include "support/ScriptedUi.h"
 #include "support/TempDir.h"
@@ -200,7 +200,7 @@ TEST_F(InitStateDlgTest, OkWritesWhatTheProfileReadsBack) {
 
 TEST_F(InitStateDlgTest, AreaNamesAreEditedOnTheCopyAndKeptOnOkOnly) {
     ui->OnDialog("AreaNameSheet", [](DialogRequest& r) {
-        static_cast<AreaNameSheetRequest&>(r).chart->GetAreaNameSet().SetKoumokuName(J("工種"));
+        static_cast<AreaNameSheetRequest&>(r).areaNames.SetKoumokuName(J("工種"));
         return IDOK;
     });
     const std::string before = settings.GetChart().GetAreaNameSet().GetKoumokuName();

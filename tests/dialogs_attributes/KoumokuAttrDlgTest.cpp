@@ -7,7 +7,8 @@
 #include "dialogs/attributes/RegisterAttributeDialogs.h"
 
 #include "dialogs_attributes/DialogTestSupport.h"
-#include "document/SelectionAttrRequests.h"
+#include "document/AttrDialogRequests.h"
+#include "document/EditDialogRequests.h"
 #include "model/ConfigBase.h"
 #include "model/OptionDialogRequest.h"
 #include "platform/ColorRequest.h"
@@ -62,11 +63,8 @@ TEST_F(KoumokuAttrDlgTest, DefaultsShowTopForBothFlagsAndSaveTheTableCodes) {
 
 KoumokuAttr2DlgRequest Selection() {
     KoumokuAttr2DlgRequest request;
-    request.selectionMode = TRUE;
-    request.size = 0x0202;
-    request.form = 1;
-    request.color = RGB(0, 255, 0);
-    request.flags = 256 | 4 | 1;
+    request.fromSelection = true;
+    request.attr = {1, RGB(0, 255, 0), 256 | 4 | 1, 2, 2};
     return request;
 }
 
@@ -91,38 +89,45 @@ TEST_F(KoumokuAttrDlgTest, SelectionHandsBackOnlyTheTickedGroups) {
         CKoumokuAttr2Dlg dialog(request);
         c.act(dialog);
         Ok(dialog);
-        EXPECT_EQ(request.size, c.size) << c.name;
-        EXPECT_EQ(request.form, c.form) << c.name;
-        EXPECT_EQ(request.color, c.color) << c.name;
-        EXPECT_EQ(request.flags, c.flags) << c.name;
-        EXPECT_EQ(request.flagMask, c.mask) << c.name;
+        EXPECT_EQ(request.attr.SizeCode(), c.size) << c.name;
+        EXPECT_EQ(request.attr.form, c.form) << c.name;
+        EXPECT_EQ(request.attr.color, c.color) << c.name;
+        EXPECT_EQ(request.attr.flags, c.flags) << c.name;
+        EXPECT_EQ(dialog.FlagMask(), c.mask) << c.name;
     }
 }
 
-TEST_F(KoumokuAttrDlgTest, SelectionResetTakesTheDocumentDefaultsAllTicked) {
+// 初期化 takes the defaults new documents start from, the application's, all groups ticked.
+TEST_F(KoumokuAttrDlgTest, SelectionResetTakesTheDefaultsAllTicked) {
+    CConfigBase settings;
+    settings.Read(FALSE);
+    CFontAttr& defaults = settings.GetChart().GetKoumokuAttr();
+    defaults.m_fontHeigh = 1;
+    defaults.m_fontWidth = 2;
+    defaults.m_form = 2;
+    defaults.m_color = RGB(255, 255, 0);
+    defaults.m_attrb = 512;
+    CConfigBase* previous = SetAppConfig(&settings);
     KoumokuAttr2DlgRequest request = Selection();
-    request.defaults.SetSize(0x0102);
-    request.defaults.m_form = 2;
-    request.defaults.m_color = RGB(255, 255, 0);
-    request.defaults.m_attrb = 512;
     CKoumokuAttr2Dlg dialog(request);
     Click(dialog, CKoumokuAttr2Dlg::IDC_RESET);
     for (int id : {1681, 1682, 1683, 1684}) {
         EXPECT_TRUE(Control<QCheckBox>(dialog, id)->isChecked()) << id;
     }
     Ok(dialog);
-    EXPECT_EQ(request.size, 0x0102);
-    EXPECT_EQ(request.form, 2);
-    EXPECT_EQ(request.color, RGB(255, 255, 0));
-    EXPECT_EQ(request.flags, 512 | 1);
-    EXPECT_EQ(request.flagMask, 256 | 512 | 4);
+    SetAppConfig(previous);
+    EXPECT_EQ(request.attr.SizeCode(), 0x0102);
+    EXPECT_EQ(request.attr.form, 2);
+    EXPECT_EQ(request.attr.color, RGB(255, 255, 0));
+    EXPECT_EQ(request.attr.flags, 512 | 1);
+    EXPECT_EQ(dialog.FlagMask(), 256 | 512 | 4);
 }
 
 TEST_F(KoumokuAttrDlgTest, RuledLinesUntouchedComeBackAsMinusOne) {
     struct Case {
         const char* name;
         std::function<void(QDialog&)> act;
-        std::array<int, 3> positions;
+        std::array<int, 3> lines;
     };
     const Case cases[] = {
         {"untouched", [](QDialog&) {}, {-1, -1, -1}},
@@ -131,13 +136,16 @@ TEST_F(KoumokuAttrDlgTest, RuledLinesUntouchedComeBackAsMinusOne) {
     };
     for (const Case& c : cases) {
         KeisenSetDlgRequest request;
-        request.positions = {2, 1, 0};
+        request.rowLine = 2;
+        request.lineA = 1;
+        request.lineB = 0;
         CKeisenSetDlg dialog(request);
         EXPECT_EQ(Control<QComboBox>(dialog, 2003)->currentText(),
                   QString::fromUtf8("仕切り線（標準）"));
         c.act(dialog);
         Ok(dialog);
-        EXPECT_EQ(request.positions, c.positions) << c.name;
+        EXPECT_EQ((std::array<int, 3>{request.rowLine, request.lineA, request.lineB}), c.lines)
+            << c.name;
     }
 }
 
@@ -150,11 +158,12 @@ TEST_F(KoumokuAttrDlgTest, TheRequestsAreAnsweredByTheirDialogs) {
         Ok(d);
     });
     EXPECT_EQ(registry.Run(keisen), IDOK);
-    EXPECT_EQ(keisen.positions, (std::array<int, 3>{-1, -1, 3}));
+    EXPECT_EQ((std::array<int, 3>{keisen.rowLine, keisen.lineA, keisen.lineB}),
+              (std::array<int, 3>{-1, -1, 3}));
     KoumokuAttr2DlgRequest item = Selection();
     test::WhenShown<CKoumokuAttr2Dlg>([](CKoumokuAttr2Dlg& d) { d.reject(); });
     EXPECT_EQ(registry.Run(item), IDCANCEL);
-    EXPECT_EQ(item.flags, Selection().flags);
+    EXPECT_EQ(item.attr, Selection().attr);
     CConfigBase settings;
     settings.Read(FALSE);
     OptionDialogRequest option("KoumokuAttributes", &settings);

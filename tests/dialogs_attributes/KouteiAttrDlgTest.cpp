@@ -7,7 +7,8 @@
 #include "dialogs/attributes/core/AttrCodeTables.h"
 
 #include "dialogs_attributes/DialogTestSupport.h"
-#include "document/SelectionAttrRequests.h"
+#include "document/AttrDialogRequests.h"
+#include "document/EditDialogRequests.h"
 #include "model/ConfigBase.h"
 #include "model/OptionDialogRequest.h"
 #include "platform/ColorRequest.h"
@@ -131,11 +132,9 @@ TEST_F(KouteiAttrDlgTest, ResetShowsTheBuiltInDefaultsAndCancelKeepsTheSettings)
 
 KouteiAttr2DlgRequest SelectionRequest() {
     KouteiAttr2DlgRequest request;
-    request.selectionMode = TRUE;
+    request.fromSelection = true;
     request.line = {4, 1, 1, 2, RGB(0, 255, 0), 0, 3};
     request.node = {7, 0, RGB(0, 0, 0), 150, 20};
-    request.defaultLine = {5, 0, 3, 1, RGB(255, 255, 0), 1, 999};
-    request.defaultNode = {521, 0, RGB(0, 0, 0), 100, 25};
     return request;
 }
 
@@ -177,7 +176,11 @@ TEST_F(KouteiAttrDlgTest, SelectionWritesOnlyWhatTheUserChanged) {
     }
 }
 
-TEST_F(KouteiAttrDlgTest, SelectionResetTakesTheDocumentDefaultsWithEveryGroupTicked) {
+// 初期化 takes the defaults new documents start from, the application's, with every group ticked.
+TEST_F(KouteiAttrDlgTest, SelectionResetTakesTheDefaultsWithEveryGroupTicked) {
+    settings.GetChart().GetKouteiAttr() = {5, 0, 3, 1, RGB(255, 255, 0), 1, 999};
+    settings.GetChart().GetLandAttr() = {521, 0, RGB(0, 0, 0), 100, 25};
+    CConfigBase* previous = SetAppConfig(&settings);
     KouteiAttr2DlgRequest request = SelectionRequest();
     CKouteiAttr2Dlg dialog(request);
     EXPECT_EQ(Combo(dialog, 1364)->currentText(), QString::fromUtf8("□"));
@@ -187,7 +190,8 @@ TEST_F(KouteiAttrDlgTest, SelectionResetTakesTheDocumentDefaultsWithEveryGroupTi
         EXPECT_TRUE(Control<QCheckBox>(dialog, id)->isChecked()) << id;
     }
     Ok(dialog);
-    EXPECT_EQ(request.line, request.defaultLine);
+    SetAppConfig(previous);
+    EXPECT_EQ(request.line, settings.GetChart().GetKouteiAttr());
     EXPECT_EQ(request.node.m_style, 521);
     EXPECT_EQ(request.node.m_size, 100);
 }
@@ -199,11 +203,11 @@ TEST_F(KouteiAttrDlgTest, DurationChangeCancelsWithTheFlagSet) {
     Pick(dialog, 1362, 1);
     Control<QPushButton>(dialog, CKouteiAttr2Dlg::IDC_DURATION)->click();
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
-    EXPECT_TRUE(request.durationChangeAsked);
+    EXPECT_TRUE(request.changeDaysAsked);
     EXPECT_EQ(request.line, before.line);
 
     KouteiAttr2DlgRequest defaults = SelectionRequest();
-    defaults.selectionMode = FALSE;
+    defaults.fromSelection = false;
     CKouteiAttr2Dlg plain(defaults);
     EXPECT_FALSE(Control<QPushButton>(plain, CKouteiAttr2Dlg::IDC_DURATION)->isEnabled());
     EXPECT_TRUE(Control<QCheckBox>(plain, CKouteiAttr2Dlg::IDC_CHANGE_COLOR)->isHidden());

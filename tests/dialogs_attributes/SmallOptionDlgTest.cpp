@@ -7,7 +7,8 @@
 #include "dialogs/attributes/RegisterAttributeDialogs.h"
 
 #include "dialogs_attributes/DialogTestSupport.h"
-#include "document/SelectionAttrRequests.h"
+#include "document/AttrDialogRequests.h"
+#include "document/EditDialogRequests.h"
 #include "platform/RangeMessage.h"
 #include "support/ScriptedUi.h"
 
@@ -65,7 +66,7 @@ TEST_F(SmallOptionDlgTest, NodeSizeRangeAndPresets) {
         const char* typed;
         int preset; // a button clicked after typing, 0 none
         bool taken;
-        UINT size;
+        int size;
     };
     const Case cases[] = {
         {"1001", 0, false, 100},
@@ -113,7 +114,7 @@ TEST_F(SmallOptionDlgTest, RowDeletionAnswersItsRequest) {
         d.reject();
     });
     EXPECT_EQ(registry.Run(size), IDCANCEL);
-    EXPECT_EQ(size.size, 250u);
+    EXPECT_EQ(size.size, 250);
 }
 
 } // namespace

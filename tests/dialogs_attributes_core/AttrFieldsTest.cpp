@@ -4,7 +4,6 @@
 #include "dialogs/attributes/core/KoumokuAttrFields.h"
 #include "dialogs/attributes/core/KouteiAttrFields.h"
 
-#include "document/SelectionAttrRequests.h"
 #include "model/ConfigChart.h"
 
 #include <gtest/gtest.h>
@@ -165,19 +164,16 @@ TEST(KoumokuFields, BulkApplyChangesOnlyTheTickedGroupsBits) {
     ItemTextBlock block{0x0101, 0, 0, 256 | 4};
     KoumokuAttrFields fields = LoadKoumokuFields(block);
     fields.vertical = KoumokuAttrFields::kAlignBottom;
-    KoumokuAttr2DlgRequest request;
-    request.flagMask = StoreKoumokuFields(fields, true, kChangeFormat, block);
-    request.flags = block.flags;
+    const WORD mask = StoreKoumokuFields(fields, true, kChangeFormat, block);
     struct Case {
         WORD cell;
         WORD applied;
     };
     const Case cells[] = {{256 | 4, 512 | 4}, {0, 512}, {1 | 2, 512 | 1 | 2}};
     for (const Case& c : cells) {
-        EXPECT_EQ(request.AppliedFlags(c.cell), c.applied) << c.cell;
+        EXPECT_EQ(AppliedItemFlags(c.cell, block.flags, mask), c.applied) << c.cell;
     }
-    request.flags = kLeaveWord;
-    EXPECT_EQ(request.AppliedFlags(1 | 256), 1 | 256);
+    EXPECT_EQ(AppliedItemFlags(1 | 256, kLeaveWord, 0), 1 | 256);
 }
 
 } // namespace

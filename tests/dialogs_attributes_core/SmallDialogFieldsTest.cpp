@@ -3,7 +3,6 @@
 #include "dialogs/attributes/core/FillPattern.h"
 #include "dialogs/attributes/core/InitStateFields.h"
 
-#include "document/SelectionAttrRequests.h"
 #include "model/ConfigBase.h"
 #include "model/PrintArea.h"
 
@@ -66,7 +65,7 @@ TEST(FillPattern, DensitiesRiseAndNest) {
         WORD code;
     };
     for (const Code& c : {Code{0, 200}, Code{8, 208}, Code{9, 99}}) {
-        EXPECT_EQ(FillSetDlgRequest::FillCode(c.density), c.code) << c.density;
+        EXPECT_EQ(FillCode(c.density), c.code) << c.density;
     }
 }
 

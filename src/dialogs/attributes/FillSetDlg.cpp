@@ -6,7 +6,8 @@
 #include "dialogs/attributes/FillSlider.h"
 #include "dialogs/attributes/core/FillPattern.h"
 #include "document/AppState.h"
-#include "document/SelectionAttrRequests.h"
+#include "document/AttrDialogRequests.h"
+#include "document/EditDialogRequests.h"
 #include "platform/qt/DialogParts.h"
 #include "platform/qt/EnterMovesFocus.h"
 
@@ -81,9 +82,9 @@ CFillSetDlg::CFillSetDlg(FillSetDlgRequest& request, QWidget* parent)
     auto* targets = new QButtonGroup(this);
     targets->addButton(m_processOnly);
     targets->addButton(m_both);
-    (request.target == 1 ? m_both : m_processOnly)->setChecked(true);
+    m_processOnly->setChecked(true);
     for (QRadioButton* radio : {m_processOnly, m_both}) {
-        radio->setEnabled(request.targetEnabled != FALSE);
+        radio->setEnabled(request.wholeRows);
         targetColumn->addWidget(radio);
     }
     enter->Watch({other, m_slider, m_processOnly, m_both});
@@ -125,11 +126,10 @@ void CFillSetDlg::RefreshSample() {
 }
 
 void CFillSetDlg::accept() {
-    m_request.remove = m_remove ? TRUE : FALSE;
-    m_request.colorChosen = m_colorChosen && !m_remove ? TRUE : FALSE;
+    m_request.action = m_remove ? FillSetDlgRequest::kClear : FillSetDlgRequest::kSet;
     m_request.color = m_color;
-    m_request.density = m_slider->value();
-    m_request.target = m_both->isChecked() ? 1 : 0;
+    m_request.pattern = m_slider->value();
+    m_request.cellsToo = m_both->isChecked();
     QDialog::accept();
 }
 

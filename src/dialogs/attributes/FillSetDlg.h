@@ -30,10 +30,15 @@ public:
         IDC_BOTH_AREAS = 2026,
     };
 
-    // After 決定 the request holds the removal, or the chosen colour, density and target.
+    // The target radios take input when the request's rows are whole rows. After 決定 the
+    // request holds the removal, or the chosen colour, the density position (its pattern) and
+    // whether the item cells get the fill too.
     explicit CFillSetDlg(FillSetDlgRequest& request, QWidget* parent = nullptr);
 
     void accept() override;
+    // After 決定: a colour button was chosen (the removal counts as one), and which.
+    bool ColorChosen() const { return m_colorChosen; }
+    bool Removed() const { return m_remove; }
 
 private:
     void Choose(CColorButton* button);

@@ -1,7 +1,6 @@
 #include "dialogs/attributes/InitStateDlg.h"
 
 #include "dialogs/attributes/AttrDialogControls.h"
-#include "document/AreaNameSheetRequest.h"
 #include "model/ConfigBase.h"
 #include "model/LayoutFile.h"
 #include "model/PrintArea.h"
@@ -12,6 +11,7 @@
 #include "platform/qt/FolderSelect.h"
 #include "platform/qt/IntField.h"
 #include "print/ui/LayoutSelDlg.h"
+#include "render/AreaNameSheetRequest.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -251,8 +251,10 @@ void CInitStateDlg::Browse() {
 
 void CInitStateDlg::EditAreaNames() {
     AreaNameSheetRequest request;
-    request.chart = &m_fields.chart;
-    Ui().RunDialog(request);
+    request.areaNames = m_fields.chart.GetAreaNameSet();
+    if (Ui().RunDialog(request) == IDOK) {
+        m_fields.chart.GetAreaNameSet() = request.areaNames;
+    }
 }
 
 void CInitStateDlg::accept() {

@@ -1,7 +1,8 @@
 #include "dialogs/attributes/KeisenSetDlg.h"
 
 #include "dialogs/attributes/AttrDialogControls.h"
-#include "document/SelectionAttrRequests.h"
+#include "document/AttrDialogRequests.h"
+#include "document/EditDialogRequests.h"
 #include "platform/qt/DialogParts.h"
 #include "platform/qt/EnterMovesFocus.h"
 
@@ -15,6 +16,12 @@ namespace tembra {
 
 namespace {
 constexpr std::array<const char*, 3> kLabels = {"工程欄 下罫線", "項目欄 下罫線", "項目欄 右罫線"};
+// The request's line of combo i: the process row's, the item cell's lower, its right.
+int* Line(KeisenSetDlgRequest& request, std::size_t i) {
+    int* lines[] = {&request.rowLine, &request.lineA, &request.lineB};
+    return lines[i];
+}
+
 } // namespace
 
 CKeisenSetDlg::CKeisenSetDlg(KeisenSetDlgRequest& request, QWidget* parent)
@@ -26,7 +33,7 @@ CKeisenSetDlg::CKeisenSetDlg(KeisenSetDlgRequest& request, QWidget* parent)
     for (std::size_t i = 0; i < m_combos.size(); ++i) {
         m_changes[i] = MakeCheck(this, kChangeIds[i], kLabels[i]);
         m_combos[i] = MakeCodeCombo(this, kComboIds[i], KeisenTable());
-        m_combos[i]->setCurrentIndex(request.positions[i]);
+        m_combos[i]->setCurrentIndex(*Line(request, i));
         QCheckBox* change = m_changes[i];
         connect(m_combos[i], &QComboBox::activated, this, [change] { change->setChecked(true); });
         grid->addWidget(m_changes[i], static_cast<int>(i), 0);
@@ -40,7 +47,7 @@ CKeisenSetDlg::CKeisenSetDlg(KeisenSetDlgRequest& request, QWidget* parent)
 
 void CKeisenSetDlg::accept() {
     for (std::size_t i = 0; i < m_combos.size(); ++i) {
-        m_request.positions[i] = m_changes[i]->isChecked() ? m_combos[i]->currentIndex() : -1;
+        *Line(m_request, i) = m_changes[i]->isChecked() ? m_combos[i]->currentIndex() : -1;
     }
     QDialog::accept();
 }

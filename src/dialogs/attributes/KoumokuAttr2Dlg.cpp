@@ -1,7 +1,8 @@
 #include "dialogs/attributes/KoumokuAttr2Dlg.h"
 
 #include "dialogs/attributes/AttrDialogControls.h"
-#include "document/SelectionAttrRequests.h"
+#include "document/AttrDialogRequests.h"
+#include "document/EditDialogRequests.h"
 #include "model/ConfigBase.h"
 #include "platform/qt/DialogParts.h"
 #include "platform/qt/EnterMovesFocus.h"
@@ -26,14 +27,14 @@ constexpr struct {
     {CKoumokuAttr2Dlg::IDC_CHANGE_COLOR, kChangeTextColor, "色"},
 };
 
-ItemTextBlock BlockOf(const KoumokuAttr2DlgRequest& r) {
-    return {r.size, r.form, r.color, r.flags};
+ItemTextBlock BlockOf(const TextAttrValues& v) {
+    return {v.SizeCode(), static_cast<WORD>(v.form), v.color, v.flags};
 }
 
 } // namespace
 
 CKoumokuAttr2Dlg::CKoumokuAttr2Dlg(KoumokuAttr2DlgRequest& request, QWidget* parent)
-    : QDialog(parent), m_request(request), m_selection(request.selectionMode != FALSE) {
+    : QDialog(parent), m_request(request), m_selection(request.fromSelection) {
     setObjectName(IdName(IDD));
     setWindowTitle(QString::fromUtf8("項目属性"));
     m_controls = std::make_unique<KoumokuControls>(this, [this](unsigned change) {
@@ -57,18 +58,17 @@ CKoumokuAttr2Dlg::CKoumokuAttr2Dlg(KoumokuAttr2DlgRequest& request, QWidget* par
     reset->setObjectName(IdName(IDC_RESET));
     reset->setAutoDefault(false);
     connect(reset, &QPushButton::clicked, this, [this] {
-        if (m_selection) {
-            const CTextAttr& d = m_request.defaults;
-            m_controls->Show(LoadKoumokuFields({d.GetSize(), d.m_form, d.m_color, d.m_attrb}));
-            for (auto& [bit, check] : m_changes) {
-                check->setChecked(true);
-            }
-            return;
-        }
+        // The request brings no defaults of the document: these are the application's, which
+        // every new document starts from.
         const CFontAttr& d = GetAppConfig()->GetChart().GetKoumokuAttr();
         m_controls->Show(LoadKoumokuFields(
             {static_cast<WORD>(((d.m_fontHeigh & 0xFF) << 8) | (d.m_fontWidth & 0xFF)), d.m_form,
              d.m_color, d.m_attrb}));
+        if (m_selection) {
+            for (auto& [bit, check] : m_changes) {
+                check->setChecked(true);
+            }
+        }
     });
     QDialogButtonBox* buttons = MakeOkCancel(this, enter, Qt::Vertical);
     buttons->addButton(reset, QDialogButtonBox::ResetRole);
@@ -76,13 +76,13 @@ CKoumokuAttr2Dlg::CKoumokuAttr2Dlg(KoumokuAttr2DlgRequest& request, QWidget* par
     layout->addLayout(grid, 0, 0);
     layout->addWidget(buttons, 0, 1, Qt::AlignTop);
 
-    m_controls->Show(LoadKoumokuFields(BlockOf(request)));
+    m_controls->Show(LoadKoumokuFields(BlockOf(request.attr)));
 }
 
 CKoumokuAttr2Dlg::~CKoumokuAttr2Dlg() = default;
 
 void CKoumokuAttr2Dlg::accept() {
-    ItemTextBlock block = BlockOf(m_request);
+    ItemTextBlock block = BlockOf(m_request.attr);
     KoumokuAttrFields fields = LoadKoumokuFields(block);
     m_controls->Take(fields);
     unsigned changes = 0;
@@ -91,11 +91,13 @@ void CKoumokuAttr2Dlg::accept() {
             changes |= bit;
         }
     }
-    m_request.flagMask = StoreKoumokuFields(fields, m_selection, changes, block);
-    m_request.size = block.size;
-    m_request.form = block.form;
-    m_request.color = block.color;
-    m_request.flags = block.flags;
+    m_flagMask = StoreKoumokuFields(fields, m_selection, changes, block);
+    TextAttrValues& attr = m_request.attr;
+    attr.form = block.form;
+    attr.color = block.color;
+    attr.flags = block.flags;
+    attr.sizeV = static_cast<WORD>(block.size >> 8);
+    attr.sizeH = static_cast<WORD>(block.size & 0xFF);
     QDialog::accept();
 }
 

@@ -1,6 +1,6 @@
 // The item attribute dialog of the selection (244 "項目属性"): one text block for the selected
 // cells. In selection mode each group has a change box that using the group ticks; only ticked
-// groups are written, and the flag word comes back with the mask of the bits they own.
+// groups are written, and the mask of the flag bits they own is kept beside the flag word.
 #pragma once
 
 #include "dialogs/attributes/KoumokuControls.h"
@@ -32,12 +32,16 @@ public:
     ~CKoumokuAttr2Dlg() override;
 
     void accept() override;
+    // After 決定: the bits of the flag word the ticked groups own (AppliedItemFlags applies
+    // only those to each cell); 0 when the word came back as 65535.
+    WORD FlagMask() const { return m_flagMask; }
 
 private:
     KoumokuAttr2DlgRequest& m_request;
     bool m_selection;
     std::unique_ptr<KoumokuControls> m_controls;
     std::map<unsigned, QCheckBox*> m_changes; // by KoumokuChange bit
+    WORD m_flagMask = 0;
 };
 
 } // namespace tembra

@@ -1,7 +1,8 @@
 #include "dialogs/attributes/KouteiAttr2Dlg.h"
 
 #include "dialogs/attributes/AttrDialogControls.h"
-#include "document/SelectionAttrRequests.h"
+#include "document/AttrDialogRequests.h"
+#include "document/EditDialogRequests.h"
 #include "model/ConfigBase.h"
 #include "platform/qt/DialogParts.h"
 #include "platform/qt/EnterMovesFocus.h"
@@ -49,7 +50,7 @@ unsigned ChangeOfControl(int control) {
 } // namespace
 
 CKouteiAttr2Dlg::CKouteiAttr2Dlg(KouteiAttr2DlgRequest& request, QWidget* parent)
-    : QDialog(parent), m_request(request), m_selection(request.selectionMode != FALSE) {
+    : QDialog(parent), m_request(request), m_selection(request.fromSelection) {
     setObjectName(IdName(IDD));
     setWindowTitle(QString::fromUtf8("工程属性"));
 
@@ -90,22 +91,22 @@ CKouteiAttr2Dlg::CKouteiAttr2Dlg(KouteiAttr2DlgRequest& request, QWidget* parent
     duration->setAutoDefault(false);
     duration->setEnabled(m_selection);
     connect(duration, &QPushButton::clicked, this, [this] {
-        m_request.durationChangeAsked = true;
+        m_request.changeDaysAsked = true;
         reject();
     });
     auto* reset = new QPushButton(QString::fromUtf8("初期化"), this);
     reset->setObjectName(IdName(IDC_RESET));
     reset->setAutoDefault(false);
     connect(reset, &QPushButton::clicked, this, [this] {
+        // The request brings no defaults of the document: these are the application's, which
+        // every new document starts from.
+        const CConfigChart& chart = GetAppConfig()->GetChart();
+        Show(LoadKouteiBlock(chart.GetKouteiAttr(), chart.GetLandAttr(), true));
         if (m_selection) {
-            Show(LoadKouteiBlock(m_request.defaultLine, m_request.defaultNode, true));
             for (auto& [bit, check] : m_changes) {
                 check->setChecked(true);
             }
-            return;
         }
-        const CConfigChart& chart = GetAppConfig()->GetChart();
-        Show(LoadKouteiBlock(chart.GetKouteiAttr(), chart.GetLandAttr(), true));
     });
     QDialogButtonBox* buttons = MakeOkCancel(this, enter, Qt::Vertical);
     buttons->addButton(duration, QDialogButtonBox::ActionRole);

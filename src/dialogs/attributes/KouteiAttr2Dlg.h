@@ -38,8 +38,8 @@ public:
         IDC_CHANGE_HATCH = 1690,
     };
 
-    // Edits the request's blocks; 決定 writes them back, "日数変更" sets its
-    // durationChangeAsked and cancels.
+    // Edits the request's blocks, in selection mode when they came from a selected process;
+    // 決定 writes them back, "日数変更" sets its changeDaysAsked and cancels.
     explicit CKouteiAttr2Dlg(KouteiAttr2DlgRequest& request, QWidget* parent = nullptr);
     ~CKouteiAttr2Dlg() override;
 

@@ -1,6 +1,7 @@
 #include "dialogs/attributes/LineDeleteDlg.h"
 
-#include "document/SelectionAttrRequests.h"
+#include "document/AttrDialogRequests.h"
+#include "document/EditDialogRequests.h"
 #include "platform/qt/DialogParts.h"
 #include "platform/qt/EnterMovesFocus.h"
 

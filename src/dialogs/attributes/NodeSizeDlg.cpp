@@ -2,7 +2,8 @@
 
 #include "dialogs/attributes/AttrDialogControls.h"
 #include "dialogs/attributes/core/KouteiAttrFields.h"
-#include "document/SelectionAttrRequests.h"
+#include "document/AttrDialogRequests.h"
+#include "document/EditDialogRequests.h"
 #include "platform/qt/DialogParts.h"
 #include "platform/qt/EnterMovesFocus.h"
 #include "platform/qt/IntField.h"
@@ -49,7 +50,7 @@ void CNodeSizeDlg::accept() {
     if (!ReadIntField(m_size, kMinNodeSize, kMaxNodeSize, size, kRangeMessages)) {
         return;
     }
-    m_request.size = static_cast<UINT>(size);
+    m_request.size = size;
     QDialog::accept();
 }
 

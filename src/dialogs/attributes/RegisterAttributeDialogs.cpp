@@ -16,8 +16,9 @@
 #include "dialogs/attributes/NodeSizeDlg.h"
 #include "dialogs/attributes/core/FontSelDlgRequest.h"
 #include "dialogs/attributes/core/HensokuDlgRequest.h"
+#include "document/AttrDialogRequests.h"
+#include "document/EditDialogRequests.h"
 #include "document/ModeChangeRequests.h"
-#include "document/SelectionAttrRequests.h"
 #include "model/CalendarRequests.h"
 #include "model/OptionDialogRequest.h"
 #include "platform/qt/DialogRegistry.h"
@@ -96,7 +97,11 @@ void RegisterAttributeDialogs(IDialogRegistry& registry) {
     RegisterOnRequest<CKeisenSetDlg, KeisenSetDlgRequest>(registry, "KeisenSetDlg");
     RegisterOnRequest<CNodeSizeDlg, NodeSizeDlgRequest>(registry, "NodeSizeDlg");
     RegisterOnRequest<CLineDeleteDlg, LineDeleteDlgRequest>(registry, "LineDeleteDlg");
-    RegisterOnRequest<CFillSetDlg, FillSetDlgRequest>(registry, "FillSetDlg");
+    // 決定 without a colour changes nothing: the caller is answered as if cancelled.
+    registry.Register("FillSetDlg", [&registry](DialogRequest& r) {
+        CFillSetDlg dialog(static_cast<FillSetDlgRequest&>(r), registry.DialogParent());
+        return dialog.exec() == QDialog::Accepted && dialog.ColorChosen() ? IDOK : IDCANCEL;
+    });
     RegisterOption<CInitStateDlg>(registry, "InitialState");
 }
 

@@ -23,6 +23,11 @@ std::span<const FillButton> FillButtons();
 
 // Slider positions 0 to 9; 9 is solid.
 inline constexpr int kFillSolidPosition = 9;
+// The fill code of a density position: 0 to 8 give 200 to 208, 9 (and any other) solid 99.
+inline WORD FillCode(int position) {
+    return position >= 0 && position < kFillSolidPosition ? static_cast<WORD>(200 + position)
+                                                          : WORD{99};
+}
 using FillPatternBits = std::array<BYTE, 8>; // one byte per row, bit 7 the left pixel
 // The pattern of density positions 0 to 8: (position + 1) × 10 % of the 64 pixels set, spread
 // evenly; every pixel of a lighter pattern is set in each denser one.

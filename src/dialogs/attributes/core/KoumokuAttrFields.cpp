@@ -55,4 +55,11 @@ WORD StoreKoumokuFields(const KoumokuAttrFields& fields, bool selectionMode, uns
     return selectionMode ? mask : WORD{0xFFFF};
 }
 
+WORD AppliedItemFlags(WORD cellFlags, WORD flags, WORD mask) {
+    if (flags == kLeaveWord) {
+        return cellFlags;
+    }
+    return static_cast<WORD>((cellFlags & ~mask) | (flags & mask));
+}
+
 } // namespace tembra

@@ -51,4 +51,8 @@ inline constexpr WORD kAttribFlags = KoumokuAttrFields::kEmphasis;
 WORD StoreKoumokuFields(const KoumokuAttrFields& fields, bool selectionMode, unsigned changes,
                         ItemTextBlock& block);
 
+// A cell's flag word after a selection block is applied to it: only the bits of mask come from
+// flags (a flags word of 65535 leaves the cell as it is).
+WORD AppliedItemFlags(WORD cellFlags, WORD flags, WORD mask);
+
 } // namespace tembra
