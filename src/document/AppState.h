@@ -81,6 +81,10 @@ public:
     void SetKouteiCustomColor(COLORREF color) { m_kouteiCustomColor = color; }
     COLORREF GetYogoCustomColor() const { return m_yogoCustomColor; }
     void SetYogoCustomColor(COLORREF color) { m_yogoCustomColor = color; }
+    // The fill dialog's "その他の色": set as soon as its colour dialog is confirmed, kept for the
+    // rest of the run.
+    COLORREF GetFillCustomColor() const { return m_fillCustomColor; }
+    void SetFillCustomColor(COLORREF color) { m_fillCustomColor = color; }
 
     // ---- The term bar
     // ---------------------------------------------------------------------------- The bar that is
@@ -244,6 +248,7 @@ private:
     COLORREF m_koumokuCustomColor = 0;
     COLORREF m_kouteiCustomColor = 0;
     COLORREF m_yogoCustomColor = 0;
+    COLORREF m_fillCustomColor = RGB(255, 255, 255);
     IYogoBarObserver* m_yogoBar = nullptr;
     IKouteiBarObserver* m_kouteiBar = nullptr;
     int m_lockCount = 0;

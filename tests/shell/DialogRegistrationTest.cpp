@@ -47,7 +47,9 @@ std::vector<DialogLibrary> DialogLibraries() {
          {"InsertSelect", "InsertConfirm", "QkrImportSelect"}},
         {"dialogs/attributes",
          [](IDialogRegistry& r, const CConfigBase&) { RegisterAttributeDialogs(r); },
-         {"CalDateToDayDlg", "DayToCalDateDlg", "FontSelDlg", "HensokuDlg", "HolidayInit"}},
+         {"CalDateToDayDlg", "DayToCalDateDlg", "FontSelDlg", "HensokuDlg", "HolidayInit",
+          "KouteiAttributes", "KouteiAttr2Dlg", "KoumokuAttributes", "KoumokuAttr2Dlg",
+          "KeisenSetDlg", "NodeSizeDlg", "LineDeleteDlg", "FillSetDlg", "InitialState"}},
         {"print/ui",
          [](IDialogRegistry& r, const CConfigBase& config) {
              RegisterPrintDialogs(r, config, [] { return std::vector<std::string>{}; });

@@ -2,13 +2,25 @@
 
 #include "dialogs/attributes/CalDateToDayDlg.h"
 #include "dialogs/attributes/DayToCalDateDlg.h"
+#include "dialogs/attributes/FillSetDlg.h"
 #include "dialogs/attributes/FontSelDlg.h"
 #include "dialogs/attributes/HensokuDlg.h"
 #include "dialogs/attributes/HolidayInitDlg.h"
+#include "dialogs/attributes/InitStateDlg.h"
+#include "dialogs/attributes/KeisenSetDlg.h"
+#include "dialogs/attributes/KoumokuAttr2Dlg.h"
+#include "dialogs/attributes/KoumokuAttrDlg.h"
+#include "dialogs/attributes/KouteiAttr2Dlg.h"
+#include "dialogs/attributes/KouteiAttrDlg.h"
+#include "dialogs/attributes/LineDeleteDlg.h"
+#include "dialogs/attributes/NodeSizeDlg.h"
 #include "dialogs/attributes/core/FontSelDlgRequest.h"
 #include "dialogs/attributes/core/HensokuDlgRequest.h"
+#include "document/AttrDialogRequests.h"
+#include "document/EditDialogRequests.h"
 #include "document/ModeChangeRequests.h"
 #include "model/CalendarRequests.h"
+#include "model/OptionDialogRequest.h"
 #include "platform/qt/DialogRegistry.h"
 
 namespace tembra {
@@ -29,6 +41,23 @@ void RegisterConversion(IDialogRegistry& registry, const char* name) {
         }
         request.conversion = dialog.Result().conversion;
         return IDOK;
+    });
+}
+
+// A dialog that edits its request in place: IDOK once 決定 wrote the values back.
+template <class Dialog, class Request>
+void RegisterOnRequest(IDialogRegistry& registry, const char* name) {
+    registry.Register(name, [&registry](DialogRequest& r) {
+        Dialog dialog(static_cast<Request&>(r), registry.DialogParent());
+        return dialog.exec() == QDialog::Accepted ? IDOK : IDCANCEL;
+    });
+}
+
+// An option command's dialog on the application's settings.
+template <class Dialog> void RegisterOption(IDialogRegistry& registry, const char* name) {
+    registry.Register(name, [&registry](DialogRequest& r) {
+        Dialog dialog(static_cast<OptionDialogRequest&>(r).config, registry.DialogParent());
+        return dialog.exec() == QDialog::Accepted ? IDOK : IDCANCEL;
     });
 }
 
@@ -61,6 +90,19 @@ void RegisterAttributeDialogs(IDialogRegistry& registry) {
                                registry.DialogParent());
         return dialog.exec() == QDialog::Accepted ? IDOK : IDCANCEL;
     });
+    RegisterOption<CKouteiAttrDlg>(registry, "KouteiAttributes");
+    RegisterOnRequest<CKouteiAttr2Dlg, KouteiAttr2DlgRequest>(registry, "KouteiAttr2Dlg");
+    RegisterOption<CKoumokuAttrDlg>(registry, "KoumokuAttributes");
+    RegisterOnRequest<CKoumokuAttr2Dlg, KoumokuAttr2DlgRequest>(registry, "KoumokuAttr2Dlg");
+    RegisterOnRequest<CKeisenSetDlg, KeisenSetDlgRequest>(registry, "KeisenSetDlg");
+    RegisterOnRequest<CNodeSizeDlg, NodeSizeDlgRequest>(registry, "NodeSizeDlg");
+    RegisterOnRequest<CLineDeleteDlg, LineDeleteDlgRequest>(registry, "LineDeleteDlg");
+    // 決定 without a colour changes nothing: the caller is answered as if cancelled.
+    registry.Register("FillSetDlg", [&registry](DialogRequest& r) {
+        CFillSetDlg dialog(static_cast<FillSetDlgRequest&>(r), registry.DialogParent());
+        return dialog.exec() == QDialog::Accepted && dialog.ColorChosen() ? IDOK : IDCANCEL;
+    });
+    RegisterOption<CInitStateDlg>(registry, "InitialState");
 }
 
 } // namespace tembra
