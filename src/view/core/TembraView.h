@@ -349,6 +349,10 @@ public:
     BOOL AttachResource(CDC* dc);
     BOOL PickResource(CDC* dc);
     BOOL TransferResource(CDC* dc);
+    // The last step of a resource copy or move: the target (and for a move the source, left with
+    // an empty list) replaced by copies in one undo step. FALSE, with nothing changed, when a
+    // copy cannot be made (the resource list's with message 5108).
+    BOOL CarryResources(CKoutei* source, CKoutei* target, bool moving);
 
     // ---- Commands --------------------------------------------------------------------------
     // The view's commands; false for an id the view does not handle.

@@ -379,25 +379,37 @@ BOOL CTembraView::TransferResource(CDC* dc) {
         end();
         return TRUE;
     }
-    const bool moving = config.GetOperation() != Op::kOpCopy;
     config.SetState(4);
+    if (CarryResources(source, target, config.GetOperation() != Op::kOpCopy) == FALSE) {
+        doc.CancelLastSel();
+    }
+    end();
+    return TRUE;
+}
+
+BOOL CTembraView::CarryResources(CKoutei* source, CKoutei* target, bool moving) {
+    CTembraDoc& doc = *GetDocument();
     // Nothing changes until every copy is made: a resource list that cannot be copied leaves
     // both processes as they were.
     std::unique_ptr<CShigen> carried;
     if (const CShigen* resources = source->GetShigen()) {
         carried = CTembraDoc::CopyShigen(*resources);
     }
+    if (!carried) {
+        AfxMessageBox(kNoShigenCopy);
+        return FALSE;
+    }
     std::unique_ptr<CShigen> emptied = moving ? CTembraDoc::CreateShigen() : nullptr;
-    std::unique_ptr<CKoutei> targetCopy = carried ? doc.CopyKoutei(target, TRUE) : nullptr;
+    if (moving && !emptied) {
+        AfxMessageBox(kNoShigenCopy);
+        return FALSE;
+    }
+    // A process that cannot be copied says so itself.
+    std::unique_ptr<CKoutei> targetCopy = doc.CopyKoutei(target, TRUE);
     std::unique_ptr<CKoutei> sourceCopy =
-        moving && emptied && targetCopy ? doc.CopyKoutei(source, TRUE) : nullptr;
-    if (!carried || !targetCopy || (moving && (!emptied || !sourceCopy))) {
-        if (!carried) {
-            AfxMessageBox(kNoShigenCopy);
-        }
-        doc.CancelLastSel();
-        end();
-        return TRUE;
+        moving && targetCopy ? doc.CopyKoutei(source, TRUE) : nullptr;
+    if (!targetCopy || (moving && !sourceCopy)) {
+        return FALSE;
     }
     doc.GetUndoHistory().Reset();
     targetCopy->SetShigen(std::move(carried));
@@ -413,7 +425,6 @@ BOOL CTembraView::TransferResource(CDC* dc) {
     if (POSITION pos = doc.FindSel(target)) {
         doc.ReplaceSelAt(pos, targetCopy.release(), 1);
     }
-    end();
     return TRUE;
 }
 
