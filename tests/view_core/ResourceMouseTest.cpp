@@ -223,10 +223,14 @@ TEST_F(ResourceMouseTest, AMoveWhoseCopiesFailChangesNothing) {
         const std::vector<Bytes> before = Save();
         BOOL carried = FALSE;
         bool fired = false;
-        {
+        try {
             const test::FailingAllocation failing(succeed);
             carried = View().CarryResources(first, second, true);
             fired = failing.Fired();
+        } catch (const std::bad_alloc&) {
+            // Every copy was made; the window's redraw that comes next failed.
+            EXPECT_EQ(Save(), before);
+            break;
         }
         if (carried != FALSE || !fired) {
             break; // every copy was made
@@ -241,6 +245,10 @@ TEST_F(ResourceMouseTest, AMoveWhoseCopiesFailChangesNothing) {
         }
     }
     EXPECT_GE(refusals, 3) << "the resource list, the emptied list and the process copies";
+    if (Entries(6).empty()) {
+        // The walk ended where the redraw failed: the same move without a failure.
+        ASSERT_TRUE(View().CarryResources(first, second, true));
+    }
     EXPECT_TRUE(Entries(2).empty());
     EXPECT_EQ(Entries(6), (std::vector<std::pair<int, int>>{{1, 3}, {2, 4}}));
 }

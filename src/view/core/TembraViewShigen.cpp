@@ -411,6 +411,8 @@ BOOL CTembraView::CarryResources(CKoutei* source, CKoutei* target, bool moving) 
     if (!targetCopy || (moving && !sourceCopy)) {
         return FALSE;
     }
+    // The source's label goes from where it stood.
+    doc.UpdateAllViews(nullptr, 0, source);
     doc.GetUndoHistory().Reset();
     targetCopy->SetShigen(std::move(carried));
     targetCopy->DeselectLines();

@@ -237,6 +237,11 @@ void CTembraView::YogoMoveFinish(CDC* dc) {
         return;
     }
 
+    // What the processes show now goes: the carried terms leave the source's place.
+    doc.UpdateAllViews(nullptr, 0, source);
+    if (target != source) {
+        doc.UpdateAllViews(nullptr, 0, target);
+    }
     doc.GetUndoHistory().Reset();
     // Every operation but the copy to another process takes terms off the source: it is done
     // on a copy of it, recorded for undo with the target.
