@@ -20,7 +20,8 @@
 // TembraViewDispatch.cpp (the dispatch tables and the right-click rule), TembraViewPopup.cpp
 // (the context menus and the web links in them), TembraViewDateBand.cpp (the date range of the
 // date band), TembraViewCursor.cpp (the cursor and the cross-hair) and EditGesture.h (the
-// gesture every edit function shares).
+// gesture every edit function shares). Terms: TembraViewYogoPick.cpp, TembraViewYogoDraw.cpp,
+// TembraViewYogoEdit.cpp, TembraViewYogoMove.cpp; resources: TembraViewShigen.cpp.
 #pragma once
 
 #include "document/ChartViewLayout.h"
@@ -599,7 +600,8 @@ private:
     CKoutei* m_shigenHit = nullptr;
     std::unique_ptr<CShigen> m_newShigen;
     BOOL m_shigenBandDrawn = FALSE;
-    void ShowShigenOf(CKoutei* process);
+    // The edit window shows the first selected process.
+    void ShowFirstShigenProcess();
 };
 
 } // namespace tembra

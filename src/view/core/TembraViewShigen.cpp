@@ -129,8 +129,7 @@ int CTembraView::HitResourceArea(CDC* dc, const CMouseEvent& mouse, CKoutei** ou
     return HitProcessesIn(*GetDocument(), m_layout, dc, box, out, flags);
 }
 
-void CTembraView::ShowShigenOf(CKoutei* process) {
-    (void)process;
+void CTembraView::ShowFirstShigenProcess() {
     CTembraDoc& doc = *GetDocument();
     if (CAppState* state = GetAppState()) {
         state->ShowShigenKoutei(AsProcess(doc.GetSelAt(doc.GetHeadSelPosition())));
@@ -254,7 +253,7 @@ BOOL CTembraView::PickResource(CDC* dc) {
         press.SetLastPoint(press.GetStartPoint());
         if (HitResourceArea(dc, press, nullptr, kHitSelection | kHitNarrow) != 0) {
             end();
-            ShowShigenOf(nullptr);
+            ShowFirstShigenProcess();
             return TRUE;
         }
         if (CEditGesture::ClearsSelection(config.GetMultiEdit(), m_mouse.IsCtrl())) {
@@ -266,7 +265,7 @@ BOOL CTembraView::PickResource(CDC* dc) {
             return TRUE;
         }
         doc.GetUndoHistory().Reset();
-        ShowShigenOf(nullptr);
+        ShowFirstShigenProcess();
         end();
         if (CAppState* state = GetAppState()) {
             state->SetEditModify(false);
@@ -308,7 +307,7 @@ BOOL CTembraView::PickResource(CDC* dc) {
             DrawTrackRect(dc, 0, m_mouse, m_shigenBandDrawn);
             if (HitResourceArea(dc, m_mouse, nullptr, kHitAll) != 0) {
                 doc.GetUndoHistory().Reset();
-                ShowShigenOf(nullptr);
+                ShowFirstShigenProcess();
             }
             end();
             return TRUE;
