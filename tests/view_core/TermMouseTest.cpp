@@ -286,6 +286,30 @@ TEST_F(TermMouseTest, ARightClickWhileChoosingTheLeadOutLeavesNothing) {
     EXPECT_TRUE(InvertedEven());
 }
 
+TEST_F(TermMouseTest, APaintDrawsTheLeadLineAgainButAPrintDoesNot) {
+    SetForm(kYogoPlaceLeaderLeft);
+    AddProcess(3, 6, 2);
+    Click(Pt(3, 2));
+    Send(CMouseEvent::kMove, 0, Pt(9, 5));
+    Send(CMouseEvent::kMove, 0, Pt(10, 6));
+    ASSERT_TRUE(View().IsYogoFeedbackDrawn());
+    const auto inverted = [&](CRecordingDC::Device device) {
+        CRecordingDC dc(device, 254, CSize(4000, 2000));
+        View().OnPrepareDC(&dc);
+        View().OnDraw(&dc);
+        int count = 0;
+        for (const auto& r : dc.Drawings()) {
+            count += r.rop2 == R2_NOT ? 1 : 0;
+        }
+        return count;
+    };
+    EXPECT_GT(inverted(CRecordingDC::Device::Screen), 0);
+    EXPECT_EQ(inverted(CRecordingDC::Device::Printer), 0);
+    EXPECT_TRUE(View().IsYogoFeedbackDrawn()) << "still on the screen after the paint";
+    Send(CMouseEvent::kRightUp, 0, Pt(10, 6));
+    EXPECT_EQ(inverted(CRecordingDC::Device::Screen), 0) << "the cancelled gesture drew none";
+}
+
 TEST_F(TermMouseTest, TheBoxStaysInTheProcessArea) {
     CYogo term;
     term.SetText("abcd");
