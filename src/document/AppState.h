@@ -11,6 +11,7 @@
 
 #include "document/KouteiBarObserver.h"
 #include "document/ObList.h"
+#include "document/ShigenWindows.h"
 #include "document/YogoBarObserver.h"
 #include "model/DataHeader.h"
 #include "model/Koumoku.h"
@@ -138,6 +139,19 @@ public:
     // ---- The process bar ------------------------------------------------------------------------
     // The bar whose colour list follows the processes (none: nothing is told); it must stay alive
     // while it is registered.
+    // The resource windows (see ShigenWindows.h), or none.
+    void SetShigenWindows(IShigenWindows* windows) { m_shigenWindows = windows; }
+    IShigenWindows* GetShigenWindows() const { return m_shigenWindows; }
+    std::vector<CShigenData> GetShigenInputEntries() const {
+        return m_shigenWindows != nullptr ? m_shigenWindows->GetInputEntries()
+                                          : std::vector<CShigenData>();
+    }
+    void ShowShigenKoutei(const CKoutei* process) {
+        if (m_shigenWindows != nullptr) {
+            m_shigenWindows->ShowKoutei(process);
+        }
+    }
+
     void SetKouteiBar(IKouteiBarObserver* bar) { m_kouteiBar = bar; }
     IKouteiBarObserver* GetKouteiBar() const { return m_kouteiBar; }
     void SetKouteiColor(COLORREF color) {
@@ -251,6 +265,7 @@ private:
     COLORREF m_fillCustomColor = RGB(255, 255, 255);
     IYogoBarObserver* m_yogoBar = nullptr;
     IKouteiBarObserver* m_kouteiBar = nullptr;
+    IShigenWindows* m_shigenWindows = nullptr;
     int m_lockCount = 0;
     int m_saveVersion = 58000;
     int m_planConversion = 0;

@@ -139,6 +139,10 @@ public:
     // (process mode, draw operation, nothing begun, no temporary switch saved) gives way to the
     // term mode, the views are updated and the undo history emptied. Anything else is kept.
     void OnYogoTextInput();
+    // The keyword the web links of a context menu search for: the text of the term or event the
+    // menu was opened on.
+    const std::string& GetWebKeyword() const { return m_webKeyword; }
+    void SetWebKeyword(const std::string& keyword) { m_webKeyword = keyword; }
 
     // ---- Parts ----------------------------------------------------------------------------------
     CChartObjects& GetChartObjects() { return m_objects; }
@@ -1427,6 +1431,7 @@ private:
                            m_notifier, m_objects,     m_columnRange,
                            m_prHeader};
     std::string m_strFilePath;
+    std::string m_webKeyword;
     std::string m_strAutoSavePath;
     int m_nZukeiPlacement = 0;
     BOOL m_bContainerSave = FALSE;

@@ -68,6 +68,14 @@ CMainFrame::CMainFrame(CTembraApp& app) : m_app(app) {
 }
 
 CMainFrame::~CMainFrame() {
+    // The bars go with the frame: what the document tells them from now on reaches no bar.
+    CAppState& state = m_app.State();
+    if (m_yogoBar != nullptr && state.GetYogoBar() == m_yogoBar) {
+        state.SetYogoBar(nullptr);
+    }
+    if (m_kouteiBar != nullptr && state.GetKouteiBar() == m_kouteiBar) {
+        state.SetKouteiBar(nullptr);
+    }
     if (GetStatusBar() == m_statusBar) {
         SetStatusBar(nullptr);
     }
@@ -336,6 +344,14 @@ BOOL CMainFrame::CreateYogoBar(int kind) {
     ++m_yogoBarLayouts;
     m_bYogoBarShown = TRUE;
     m_yogoBar->SetShown(TRUE);
+    CAppState& state = m_app.State();
+    const int barKind = m_nYogoBarKind;
+    m_yogoBar->SetColorSource([&state, barKind] {
+        return barKind == 0   ? state.GetEventCustomColor()
+               : barKind == 2 ? state.GetKoumokuCustomColor()
+                              : state.GetYogoCustomColor();
+    });
+    state.SetYogoBar(m_yogoBar);
     return TRUE;
 }
 
@@ -353,6 +369,9 @@ BOOL CMainFrame::CreateKouteiBar() {
         return FALSE;
     }
     m_bKouteiBarShown = TRUE;
+    CAppState& state = m_app.State();
+    m_kouteiBar->SetColorSource([&state] { return state.GetKouteiCustomColor(); });
+    state.SetKouteiBar(m_kouteiBar);
     return TRUE;
 }
 

@@ -1,5 +1,6 @@
 #include "shell/ToolBars.h"
 
+#include "model/Utility.h"
 #include "platform/Sjis.h"
 #include "shell/core/FrameRules.h"
 
@@ -10,6 +11,8 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
 #include <QStyle>
 #include <QToolButton>
@@ -34,6 +37,61 @@ QWidget* MakeSeparator(int width, QWidget* parent) {
     layout->setContentsMargins(0, 2, 0, 2);
     layout->addWidget(line, 0, Qt::AlignHCenter);
     return separator;
+}
+
+// The colour list of the bars: six colours and "その他", the entry of any other colour, whose
+// swatch shows the custom colour it stands for.
+constexpr struct {
+    COLORREF color;
+    const char* name;
+} kColorEntries[] = {
+    {RGB(0, 0, 0), " 黒 "},         {RGB(255, 0, 0), " 赤 "},   {RGB(0, 255, 0), " 緑 "},
+    {RGB(255, 0, 255), " 紫 "},     {RGB(0, 255, 255), "水色"}, {RGB(255, 255, 0), " 黄 "},
+    {RGB(255, 255, 255), "その他"},
+};
+
+QIcon Swatch(COLORREF color) {
+    QPixmap pixmap(12, 12);
+    pixmap.fill(QColor(GetRValue(color), GetGValue(color), GetBValue(color)));
+    QPainter painter(&pixmap);
+    painter.setPen(Qt::black);
+    painter.drawRect(0, 0, 11, 11);
+    return QIcon(pixmap);
+}
+
+void FillColors(QComboBox* combo) {
+    for (const auto& entry : kColorEntries) {
+        combo->addItem(Swatch(entry.color), Utf(entry.name),
+                       QVariant::fromValue<quint32>(entry.color));
+    }
+    combo->setCurrentIndex(0);
+}
+
+// Selects the entry of the colour unless it is selected; "その他" shows the custom colour.
+void SelectColor(QComboBox* combo, COLORREF color, const CustomColorSource& custom) {
+    if (combo == nullptr) {
+        return;
+    }
+    const int index = IndexFromColor(color);
+    if (combo->currentIndex() != index) {
+        combo->setCurrentIndex(index);
+    }
+    if (index == kOtherColorIndex && custom && custom() != color) {
+        combo->setItemIcon(index, Swatch(custom()));
+        combo->update();
+    }
+}
+
+int SelectedColorIndex(const QComboBox* combo) {
+    return combo == nullptr ? 0 : std::max(combo->currentIndex(), 0);
+}
+
+COLORREF SelectedColor(const QComboBox* combo, const CustomColorSource& custom) {
+    const int index = SelectedColorIndex(combo);
+    if (index == kOtherColorIndex) {
+        return custom ? custom() : RGB(0, 0, 0);
+    }
+    return ColorFromIndex(index);
 }
 
 } // namespace
@@ -121,12 +179,107 @@ CYogoBar::CYogoBar(QWidget* parent)
     QComboBox* terms = AddCombo(kYogoComboId, true);
     terms->lineEdit()->setMaxLength(128);
     terms->setInsertPolicy(QComboBox::NoInsert);
-    AddCombo(kYogoColorComboId, false);
+    FillColors(AddCombo(kYogoColorComboId, false));
+}
+
+void CYogoBar::SetColorSource(CustomColorSource custom) {
+    m_custom = std::move(custom);
+    if (m_custom) {
+        ColorCombo()->setItemIcon(kOtherColorIndex, Swatch(m_custom()));
+    }
+}
+
+void CYogoBar::AddYogoHistory(const std::string& text) {
+    QComboBox* combo = YogoCombo();
+    if (text.empty()) {
+        return;
+    }
+    const QString entry = QString::fromStdString(Sjis::ToUtf8(text));
+    if (combo->findText(entry, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0) {
+        // The list's changes must leave the edit field as the user left it (a combo puts its
+        // first entry into an empty field, and another one when its current entry goes).
+        const QString typed = combo->currentText();
+        const bool modified = combo->lineEdit()->isModified();
+        if (combo->count() >= kMaxHistory) {
+            combo->removeItem(0);
+        }
+        combo->addItem(entry);
+        if (combo->currentText() != typed) {
+            combo->setEditText(typed);
+            combo->lineEdit()->setModified(modified);
+        }
+    }
+    combo->lineEdit()->selectAll();
+}
+
+void CYogoBar::SetYogoColor(COLORREF color) {
+    SelectColor(ColorCombo(), color, m_custom);
+}
+
+bool CYogoBar::IsYogoBarVisible() const {
+    return !isHidden();
+}
+
+std::string CYogoBar::GetYogoComboText() const {
+    return Sjis::FromUtf8(YogoCombo()->currentText().toStdString());
+}
+
+void CYogoBar::FocusYogoCombo(int bits) {
+    if ((bits & m_shown) == 0) {
+        return;
+    }
+    QComboBox* combo = YogoCombo();
+    combo->lineEdit()->selectAll();
+    if (!combo->hasFocus()) {
+        combo->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void CYogoBar::SetYogoText(const std::string& text) {
+    QComboBox* combo = YogoCombo();
+    combo->setEditText(QString::fromStdString(Sjis::ToUtf8(text)));
+    combo->setFocus(Qt::OtherFocusReason);
+    combo->lineEdit()->setModified(false);
+}
+
+COLORREF CYogoBar::GetYogoColor() const {
+    return SelectedColor(ColorCombo(), m_custom);
+}
+
+int CYogoBar::GetYogoColorIndex() const {
+    return SelectedColorIndex(ColorCombo());
+}
+
+void CYogoBar::SetEditModify(bool modified) {
+    YogoCombo()->lineEdit()->setModified(modified);
+}
+
+bool CYogoBar::IsEditModified() const {
+    return YogoCombo()->lineEdit()->isModified();
+}
+
+void CYogoBar::SetYogoComboActive(bool active) {
+    YogoCombo()->setEnabled(active);
 }
 
 CProcessColorBar::CProcessColorBar(QWidget* parent)
     : CCommandBar(59633, Utf("工程ツールバー"), parent, CSize(76, 29)) {
-    AddCombo(kKouteiColorComboId, false);
+    FillColors(AddCombo(kKouteiColorComboId, false));
+}
+
+void CProcessColorBar::SetColorSource(CustomColorSource custom) {
+    m_custom = std::move(custom);
+    if (m_custom) {
+        ColorCombo()->setItemIcon(kOtherColorIndex, Swatch(m_custom()));
+    }
+}
+
+void CProcessColorBar::SetKouteiColor(COLORREF color) {
+    SelectColor(ColorCombo(), color, m_custom);
+}
+
+COLORREF CProcessColorBar::GetKouteiColor() const {
+    return SelectedColor(ColorCombo(), m_custom);
 }
 
 CZukeiToolBar::CZukeiToolBar(QWidget* parent) : CCommandBar(59634, Utf("線画ツールバー"), parent) {}

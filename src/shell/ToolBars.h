@@ -11,6 +11,8 @@
 // A floating bar that is laid out again keeps its size (KeepBarSize).
 #pragma once
 
+#include "document/KouteiBarObserver.h"
+#include "document/YogoBarObserver.h"
 #include "platform/Types.h"
 #include "shell/core/ToolBarSets.h"
 
@@ -61,24 +63,56 @@ public:
     QComboBox* LayerCombo() const { return Combo(kLayerComboId); }
 };
 
-class CYogoBar : public CCommandBar {
+// The custom colour that colour entry 6 ("その他") stands for, asked when it is needed.
+using CustomColorSource = std::function<COLORREF()>;
+
+// The term bar as the document and the view see it (IYogoBarObserver): the term combo's text,
+// its history of up to kMaxHistory texts, the modified mark of its edit field (set by typing,
+// cleared when the program puts a text in) and the text-colour combo.
+class CYogoBar : public CCommandBar, public IYogoBarObserver {
     Q_OBJECT
 public:
+    static constexpr int kMaxHistory = 256;
+
     explicit CYogoBar(QWidget* parent);
     QComboBox* YogoCombo() const { return Combo(kYogoComboId); }
     QComboBox* ColorCombo() const { return Combo(kYogoColorComboId); }
     BOOL IsShown() const { return m_shown; }
     void SetShown(BOOL shown) { m_shown = shown; }
+    // The kind of the bar (0 event, 1 term, 2 item) gives entry 6 its custom colour.
+    void SetColorSource(CustomColorSource custom);
+
+    void AddYogoHistory(const std::string& text) override;
+    void SetYogoColor(COLORREF color) override;
+    bool IsYogoBarVisible() const override;
+    std::string GetYogoComboText() const override;
+    void FocusYogoCombo(int bits) override;
+    void SetYogoText(const std::string& text) override;
+    COLORREF GetYogoColor() const override;
+    int GetYogoColorIndex() const override;
+    void SetEditModify(bool modified) override;
+    bool IsEditModified() const override;
+    void SetYogoComboActive(bool active) override;
 
 private:
     BOOL m_shown = FALSE;
+    CustomColorSource m_custom;
 };
 
-class CProcessColorBar : public CCommandBar {
+// The process bar as the document sees it (IKouteiBarObserver): its colour combo.
+class CProcessColorBar : public CCommandBar, public IKouteiBarObserver {
     Q_OBJECT
 public:
     explicit CProcessColorBar(QWidget* parent);
     QComboBox* ColorCombo() const { return Combo(kKouteiColorComboId); }
+    void SetColorSource(CustomColorSource custom);
+
+    void SetKouteiColor(COLORREF color) override;
+    // The colour of the selected entry (entry 6: the custom process colour).
+    COLORREF GetKouteiColor() const;
+
+private:
+    CustomColorSource m_custom;
 };
 
 class CZukeiToolBar : public CCommandBar {

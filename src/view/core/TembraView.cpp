@@ -31,6 +31,12 @@ CTembraView::CTembraView(IViewHost& host) : m_host(host) {
     SetEditFunction(EditSlot::KouteiDraw, [this](CDC* dc) { return TrackKouteiDraw(dc); });
     SetEditFunction(EditSlot::KouteiPick, [this](CDC* dc) { return TrackSelectKoutei(dc); });
     SetEditFunction(EditSlot::KouteiCopyMove, [this](CDC* dc) { return TrackMoveKoutei(dc); });
+    SetEditFunction(EditSlot::YogoDraw, [this](CDC* dc) { return YogoDraw(dc); });
+    SetEditFunction(EditSlot::YogoEdit, [this](CDC* dc) { return YogoEdit(dc); });
+    SetEditFunction(EditSlot::YogoCopyMove, [this](CDC* dc) { return YogoCopyMove(dc); });
+    SetEditFunction(EditSlot::ShigenDraw, [this](CDC* dc) { return AttachResource(dc); });
+    SetEditFunction(EditSlot::ShigenEdit, [this](CDC* dc) { return PickResource(dc); });
+    SetEditFunction(EditSlot::ShigenCopyMove, [this](CDC* dc) { return TransferResource(dc); });
 }
 
 CTembraView::~CTembraView() {

@@ -20,7 +20,8 @@
 // TembraViewDispatch.cpp (the dispatch tables and the right-click rule), TembraViewPopup.cpp
 // (the context menus and the web links in them), TembraViewDateBand.cpp (the date range of the
 // date band), TembraViewCursor.cpp (the cursor and the cross-hair) and EditGesture.h (the
-// gesture every edit function shares).
+// gesture every edit function shares). Terms: TembraViewYogoPick.cpp, TembraViewYogoDraw.cpp,
+// TembraViewYogoEdit.cpp, TembraViewYogoMove.cpp; resources: TembraViewShigen.cpp.
 #pragma once
 
 #include "document/ChartViewLayout.h"
@@ -49,6 +50,8 @@ class CDC;
 class CDataHeader;
 class CEditGesture;
 class CKoutei;
+class CShigen;
+class CYogo;
 class PopupMenuRequest;
 class CObject;
 class CTembraDoc;
@@ -313,6 +316,45 @@ public:
     int GetRefKind() const { return m_refKind; }
     bool IsMoveFeedbackDrawn() const { return m_moveDrawn; }
 
+    // ---- Terms with the mouse (TembraViewYogoPick.cpp, TembraViewYogoDraw.cpp,
+    // TembraViewYogoEdit.cpp, TembraViewYogoMove.cpp) -----------------------------------------
+    // Pick flags of PickYogo (kPickObjects, kPickSelection, kPickDeselect as for processes).
+    // Picks terms at the record's start point (a click when it equals the last point, else the
+    // band between them): non-zero when one was picked, its process and index in the outs.
+    BOOL PickYogo(CDC* dc, const CMouseEvent& mouse, CKoutei** outProcess, int* outIndex,
+                  UINT flags, int keepOrder);
+    // The lead line from the start point to the last point and the term's box at the last point,
+    // inverted: draw 0 erases it (when the flag says it is drawn), 1 follows the cursor. Non-zero
+    // when it drew.
+    BOOL DrawYogoFeedback(CDC* dc, int draw, CMouseEvent& mouse, bool& drawn);
+    // Where the term's text box may stand for the point: the point shifted as far as the box
+    // must move to stay in the process area; the box itself through outBox.
+    CPoint GetYogoBoxAt(CDC* dc, const CYogo& term, const CPoint& point,
+                        CRect* outBox = nullptr) const;
+    // The draw, edit and carrying operations of the term mode.
+    BOOL YogoDraw(CDC* dc);
+    BOOL YogoEdit(CDC* dc);
+    BOOL YogoCopyMove(CDC* dc);
+    // The process and term of the running term gesture (the tests read them).
+    CKoutei* GetYogoProcess() const { return m_yogoProcess; }
+    bool IsYogoFeedbackDrawn() const { return m_yogoDrawn; }
+    // Step 16 of the drawing in the term mode: the lead-line feedback drawn again after a paint.
+    void DrawYogoEditFeedback(CDC* dc);
+
+    // ---- Resources with the mouse (TembraViewShigen*.cpp) --------------------------------------
+    // Selects the processes with resources under the record's point (flags as PickKoutei; 0x1000
+    // halves the width): the hit bits, the first process hit in out.
+    int HitResourceProcess(CDC* dc, const CMouseEvent& mouse, CKoutei** out, UINT flags);
+    // The same over the band from the start to the last point (a click: around the point).
+    int HitResourceArea(CDC* dc, const CMouseEvent& mouse, CKoutei** out, UINT flags);
+    BOOL AttachResource(CDC* dc);
+    BOOL PickResource(CDC* dc);
+    BOOL TransferResource(CDC* dc);
+    // The last step of a resource copy or move: the target (and for a move the source, left with
+    // an empty list) replaced by copies in one undo step. FALSE, with nothing changed, when a
+    // copy cannot be made (the resource list's with message 5108).
+    BOOL CarryResources(CKoutei* source, CKoutei* target, bool moving);
+
     // ---- Commands --------------------------------------------------------------------------
     // The view's commands; false for an id the view does not handle.
     bool OnCommand(UINT id);
@@ -550,6 +592,39 @@ private:
     // Ends the process gesture without restoring a saved operation (the mode or operation was
     // just chosen anew); the document is left as a cancel leaves it.
     void AbortProcessTrack(CDC* dc);
+
+    // The terms under the mouse: the picked process, the new term of a draw, the term carried
+    // with a lead-out point (its index in the source), the feedback flag and whether the carry
+    // was handed over by a drag.
+    CKoutei* m_yogoProcess = nullptr;
+    CKoutei* m_yogoTarget = nullptr;
+    std::unique_ptr<CYogo> m_newYogo;
+    int m_yogoIndex = -1;
+    bool m_yogoDrawn = false;
+    bool m_yogoDragged = false;
+    // The steps of the term operations.
+    BOOL YogoDrawPicked(CDC* dc);
+    BOOL YogoDrawPlace(CDC* dc);
+    void YogoDrawFinish();
+    void YogoDrawCancel(CDC* dc);
+    BOOL YogoEditPressed(CDC* dc);
+    BOOL YogoEditBand(CDC* dc);
+    BOOL YogoMovePick(CDC* dc);
+    BOOL YogoMovePlace(CDC* dc);
+    void YogoMoveFinish(CDC* dc);
+    void EndYogoGesture(bool restore);
+    // A term's box and lead line at the gesture's points, inverted.
+    void InvertYogoFeedback(CDC* dc, const CMouseEvent& mouse);
+    // The term the feedback shows: the new one, or the carried one.
+    const CYogo* FeedbackYogo() const;
+
+    // The resources under the mouse: the process hit last, the new resource list of an attach,
+    // the band and its drawn flag.
+    CKoutei* m_shigenHit = nullptr;
+    std::unique_ptr<CShigen> m_newShigen;
+    BOOL m_shigenBandDrawn = FALSE;
+    // The edit window shows the first selected process.
+    void ShowFirstShigenProcess();
 };
 
 } // namespace tembra

@@ -216,6 +216,7 @@ void CTembraView::OnDraw(CDC* dc) {
     DrawObjects(dc, paint, aborted);
     // The edit control of a framed text and the feedback of a mouse edit come after this, with
     // the editing that draws them.
+    DrawYogoEditFeedback(dc);
 }
 
 void CTembraView::DrawObjects(CDC* dc, const CRect& paint, bool& aborted) {

@@ -215,8 +215,15 @@ UINT CTembraView::GetPopupMenuId(CDC* dc) {
     switch (doc.GetOperation().GetMode()) {
     case COperationState::kModeKoutei:
         return KouteiPopupId(dc);
-    case COperationState::kModeYogo:
-        return HitLabelObject(dc, false, true) != nullptr ? kMenuYogo : 0U;
+    case COperationState::kModeYogo: {
+        CDataHeader* term = HitLabelObject(dc, false, true);
+        if (term == nullptr) {
+            return 0U;
+        }
+        // The menu's web links search for the term.
+        doc.SetWebKeyword(static_cast<CYogo*>(term)->GetText());
+        return kMenuYogo;
+    }
     case COperationState::kModeZukei:
         return HitZukei(dc) ? kMenuZukei : 0U;
     case COperationState::kModeEvent:

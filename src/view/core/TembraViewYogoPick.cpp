@@ -1,0 +1,295 @@
+// Picking the terms of processes with a click or a band, the box a term's text takes at a point
+// and the inverted lead line and box that follow the cursor while a term is placed.
+#include "document/TembraDoc.h"
+#include "model/ConfigOperation.h"
+#include "model/Koutei.h"
+#include "model/LayerSet.h"
+#include "model/Yogo.h"
+#include "platform/DC.h"
+#include "render/KouteiLabels.h"
+#include "render/KouteiRoute.h"
+#include "render/StyledDraw.h"
+#include "view/core/TembraView.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace tembra {
+
+namespace {
+
+using Op = COperationState;
+
+// How far a term's box is widened when a device context measures (logical units).
+constexpr int kTermSlack = 10;
+
+CKoutei* AsProcess(CDataHeader* object) {
+    return object != nullptr && object->GetType() == kTypeKoutei && object->GetKind() == kKindKoutei
+               ? static_cast<CKoutei*>(object)
+               : nullptr;
+}
+
+bool Meets(const CRect& a, const CRect& b) {
+    CRect na = a;
+    CRect nb = b;
+    na.NormalizeRect();
+    nb.NormalizeRect();
+    CRect common;
+    return common.IntersectRect(na, nb) != FALSE;
+}
+
+bool HasLeader(WORD form) {
+    return form == kYogoPlaceLeaderLeft || form == kYogoPlaceLeaderRight;
+}
+
+} // namespace
+
+BOOL CTembraView::PickYogo(CDC* dc, const CMouseEvent& mouse, CKoutei** outProcess, int* outIndex,
+                           UINT flags, int keepOrder) {
+    CTembraDoc& doc = *GetDocument();
+    const CPoint start = mouse.GetStartPoint();
+    const CPoint last = mouse.GetLastPoint();
+    const bool click = start == last;
+    CRect test;
+    if (click) {
+        // Three pixels square around the point.
+        CRect device(start, start);
+        dc->LPtoDP(&device);
+        device.NormalizeRect();
+        device.InflateRect(1, 1);
+        test = device;
+        dc->DPtoLP(&test);
+    } else {
+        test = CRect(std::min(start.x, last.x), std::max(start.y, last.y),
+                     std::max(start.x, last.x), std::min(start.y, last.y));
+        if (m_layout.IsScrolledDown() != FALSE) {
+            const CRect chart = m_layout.GetChartRect();
+            test.top = std::min(test.top, chart.top);
+            test.bottom = std::max(test.bottom, chart.bottom);
+        }
+    }
+    if (outProcess != nullptr) {
+        *outProcess = nullptr;
+    }
+    if (outIndex != nullptr) {
+        *outIndex = -1;
+    }
+    const auto note = [&](CKoutei* process, int index) {
+        if (outProcess != nullptr) {
+            *outProcess = process;
+        }
+        if (outIndex != nullptr) {
+            *outIndex = index;
+        }
+    };
+    const auto near = [&](const CKoutei& process) {
+        if (process.GetYogoCount() == 0) {
+            return false;
+        }
+        CRect bounds = GetYogoRect(process, m_layout, dc, -1);
+        bounds.NormalizeRect();
+        if (dc != nullptr) {
+            bounds.InflateRect(kTermSlack, kTermSlack);
+        }
+        return Meets(bounds, test);
+    };
+    const auto hits = [&](const CKoutei& process, int index) {
+        return HitTestPart(process, m_layout, dc, test.left, test.top, test.right, test.bottom,
+                           kHitYogo, index) != 0;
+    };
+
+    BOOL picked = FALSE;
+    if ((flags & kPickObjects) != 0) {
+        for (POSITION pos = doc.GetHeadObjPosition(); pos != nullptr;) {
+            const POSITION at = pos;
+            CKoutei* process = AsProcess(doc.GetNextObj(pos));
+            if (process == nullptr || doc.IsObjectLayerVisible(process) != CLayerSet::kShown ||
+                !near(*process)) {
+                continue;
+            }
+            bool any = false;
+            for (int i = 0; i < process->GetYogoCount(); ++i) {
+                if (!hits(*process, i)) {
+                    continue;
+                }
+                process->SelectYogo(i);
+                note(process, i);
+                any = true;
+                picked = TRUE;
+                if (click) {
+                    doc.SelectAt(at);
+                    return TRUE;
+                }
+            }
+            if (any) {
+                doc.SelectAt(at);
+            }
+        }
+    }
+    if ((flags & kPickSelection) == 0 || doc.GetSelCount() == 0) {
+        return picked;
+    }
+    const bool deselect = (flags & kPickDeselect) != 0;
+    // The walk ends with the object that was last when it began.
+    const CDataHeader* tail = doc.GetSelAt(doc.GetTailSelPosition());
+    for (POSITION pos = doc.GetHeadSelPosition(); pos != nullptr;) {
+        const POSITION at = pos;
+        CDataHeader* object = doc.GetNextSel(pos);
+        const bool end = object == tail;
+        CKoutei* process = AsProcess(object);
+        if (process != nullptr && near(*process)) {
+            bool any = false;
+            for (int i = 0; i < process->GetYogoCount(); ++i) {
+                if (!hits(*process, i)) {
+                    continue;
+                }
+                const bool selected = process->IsYogoSelected(i) != 0;
+                if (deselect) {
+                    if (!selected) {
+                        continue;
+                    }
+                    process->DeselectYogo(i);
+                } else if (selected && flags != kPickSelection) {
+                    continue;
+                } else {
+                    process->SelectYogo(i);
+                }
+                note(process, i);
+                any = true;
+                picked = TRUE;
+                if (click) {
+                    break;
+                }
+            }
+            if (any) {
+                if (process->CountSelectedYogo() == 0) {
+                    doc.UnselectAt(at, FALSE);
+                } else if (keepOrder == 0) {
+                    doc.MoveSelToTail(at);
+                }
+                if (click) {
+                    return TRUE;
+                }
+            }
+        }
+        if (end) {
+            break;
+        }
+    }
+    return picked;
+}
+
+CPoint CTembraView::GetYogoBoxAt(CDC* dc, const CYogo& term, const CPoint& point,
+                                 CRect* outBox) const {
+    (void)dc;
+    const CElemAttr& attr = term.GetAttr();
+    const LOGFONT font =
+        attr.m_ownFont != 0 ? term.GetLogFont() : GetDocument()->GetSeams().Label().GetYogoFont();
+    const int charHeight = std::abs(static_cast<int>(font.lfHeight));
+    const int charWidth =
+        font.lfWidth != 0 ? std::abs(static_cast<int>(font.lfWidth)) : (charHeight + 1) / 2;
+    const int count = static_cast<int>(term.GetText().size());
+    const int across = std::max<int>(attr.m_fontWidth, 1);
+    const int down = std::max<int>(attr.m_fontHeigh, 1);
+    const bool vertical = (attr.m_attrb & kLabelVertical) != 0;
+    const int width = m_layout.Zoom(vertical ? charHeight * across : count * charWidth * across);
+    const int height = m_layout.Zoom(vertical ? count * charWidth * down : charHeight * down);
+
+    CRect box;
+    const int x = point.x;
+    const int y = point.y;
+    switch (attr.m_form) {
+    case kYogoPlaceLeaderLeft:
+        box = CRect(x, y + 1 + height, x + 1 + width, y);
+        break;
+    case kYogoPlaceLeaderRight:
+        box = CRect(x - width - 1, y + 1 + height, x, y);
+        break;
+    default:
+        box = vertical ? CRect(x, y, x + 1 + width, y - height - 1)
+                       : CRect(x, y + 1 + height, x + 1 + width, y);
+        break;
+    }
+    // Back inside the process area, the point moved with the box.
+    CRect area = m_layout.GetKouteiRect();
+    area.NormalizeRect(); // top <= bottom here: y grows upwards in the logical units
+    CPoint shift;
+    if (box.left < area.left) {
+        shift.x = area.left - box.left;
+    } else if (box.right > area.right) {
+        shift.x = area.right - box.right;
+    }
+    if (box.top > area.bottom) {
+        shift.y = area.bottom - box.top;
+    } else if (box.bottom < area.top) {
+        shift.y = area.top - box.bottom;
+    }
+    box.OffsetRect(shift.x, shift.y);
+    if (outBox != nullptr) {
+        *outBox = box;
+    }
+    return CPoint(x + shift.x, y + shift.y);
+}
+
+const CYogo* CTembraView::FeedbackYogo() const {
+    if (m_newYogo) {
+        return m_newYogo.get();
+    }
+    return m_yogoProcess != nullptr ? m_yogoProcess->GetYogo(m_yogoIndex) : nullptr;
+}
+
+void CTembraView::InvertYogoFeedback(CDC* dc, const CMouseEvent& mouse) {
+    const CYogo* term = FeedbackYogo();
+    if (term == nullptr || dc == nullptr) {
+        return;
+    }
+    const CPoint from = mouse.GetStartPoint();
+    const CPoint to = mouse.GetLastPoint();
+    CRect box;
+    GetYogoBoxAt(dc, *term, to, &box);
+    const int saved = dc->SaveDC();
+    const int lineType = HasLeader(term->GetAttr().m_form) ? 0 : 2;
+    DrawStyledLine(dc, from.x, from.y, to.x, to.y, lineType, 0, RGB(0, 0, 0), R2_NOT, TRANSPARENT);
+    DrawStyledRect(dc, box, 0, 0, RGB(0, 0, 0), -1, RGB(255, 255, 255), R2_NOT, TRANSPARENT);
+    dc->RestoreDC(saved);
+}
+
+BOOL CTembraView::DrawYogoFeedback(CDC* dc, int draw, CMouseEvent& mouse, bool& drawn) {
+    if (draw == 0) {
+        if (drawn) {
+            InvertYogoFeedback(dc, mouse);
+            drawn = false;
+            return TRUE;
+        }
+        return FALSE;
+    }
+    const CYogo* term = FeedbackYogo();
+    if (term == nullptr || mouse.GetPoint() == mouse.GetLastPoint()) {
+        return FALSE;
+    }
+    if (drawn) {
+        InvertYogoFeedback(dc, mouse);
+        drawn = false;
+    }
+    ScrollForCursor(dc, mouse.GetPoint().x, mouse.GetPoint().y);
+    mouse.SetLastPoint(GetYogoBoxAt(dc, *term, mouse.GetPoint()));
+    InvertYogoFeedback(dc, mouse);
+    drawn = true;
+    return TRUE;
+}
+
+void CTembraView::DrawYogoEditFeedback(CDC* dc) {
+    const CTembraDoc* doc = GetDocument();
+    if (doc == nullptr || dc == nullptr || dc->IsPrinting() || !m_yogoDrawn ||
+        doc->GetOperation().GetMode() != Op::kModeYogo) {
+        return;
+    }
+    const LONG op = doc->GetOperation().GetOperation();
+    if (op == Op::kOpDraw || op == Op::kOpEdit || op == Op::kOpCopy || op == Op::kOpMove) {
+        // The paint wiped the inverted feedback where it painted: it is drawn again whole, and
+        // stays drawn.
+        InvertYogoFeedback(dc, m_mouse);
+    }
+}
+
+} // namespace tembra
