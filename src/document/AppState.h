@@ -9,6 +9,7 @@
 // the program's own.
 #pragma once
 
+#include "document/EventBatchTables.h"
 #include "document/KouteiBarObserver.h"
 #include "document/ObList.h"
 #include "document/YogoBarObserver.h"
@@ -131,6 +132,12 @@ public:
         }
     }
 
+    // ---- The tables of the events' batch input
+    // ---------------------------------------------------- One set for the program run, whatever
+    // the document: the dates chosen last are offered again.
+    EventBatchDateTable& GetEventBatchDates() { return m_eventBatchDates; }
+    EventBatchWeekTable& GetEventBatchWeeks() { return m_eventBatchWeeks; }
+
     // ---- The process bar ------------------------------------------------------------------------
     // The bar whose colour list follows the processes (none: nothing is told); it must stay alive
     // while it is registered.
@@ -246,6 +253,8 @@ private:
     COLORREF m_yogoCustomColor = 0;
     IYogoBarObserver* m_yogoBar = nullptr;
     IKouteiBarObserver* m_kouteiBar = nullptr;
+    EventBatchDateTable m_eventBatchDates;
+    EventBatchWeekTable m_eventBatchWeeks;
     int m_lockCount = 0;
     int m_saveVersion = 58000;
     int m_planConversion = 0;

@@ -241,6 +241,10 @@ public:
     // The selected date range: start and end date (a range whose end equals its start is
     // empty) with their rows.
     CChartPos* GetSelectedDateRange() { return &m_columnRange; }
+    // The web-link keyword: the text of the term or event a context menu was last opened on,
+    // which the user's web links search for.
+    const std::string& GetWebKeyword() const { return m_webKeyword; }
+    void SetWebKeyword(std::string keyword) { m_webKeyword = std::move(keyword); }
 
     // ---- Object factory -------------------------------------------------------------------------
     // A new, empty record of the class that the type code and the sub-kind stand for (see
@@ -1433,6 +1437,7 @@ private:
     BOOL m_bInserting = FALSE;
     WORD m_nSheetRows = 0;
     CChartPos m_columnRange;
+    std::string m_webKeyword;
     CAppState* m_pLockedApp = nullptr;
     short m_nZukeiFrameStyle = kDefaultFrameStyle;
     CObject* m_pCurrentCntrItem = nullptr;

@@ -216,11 +216,20 @@ UINT CTembraView::GetPopupMenuId(CDC* dc) {
     case COperationState::kModeKoutei:
         return KouteiPopupId(dc);
     case COperationState::kModeYogo:
-        return HitLabelObject(dc, false, true) != nullptr ? kMenuYogo : 0U;
+        if (CDataHeader* term = HitLabelObject(dc, false, true)) {
+            doc.SetWebKeyword(static_cast<CYogo*>(term)->GetText());
+            return kMenuYogo;
+        }
+        return 0;
     case COperationState::kModeZukei:
         return HitZukei(dc) ? kMenuZukei : 0U;
     case COperationState::kModeEvent:
-        return HitLabelObject(dc, true, false) != nullptr ? kMenuEvent : 0U;
+        // The links of the menu search for the text of the event it was opened on.
+        if (CDataHeader* event = HitLabelObject(dc, true, false)) {
+            doc.SetWebKeyword(static_cast<CEvent*>(event)->GetText());
+            return kMenuEvent;
+        }
+        return 0;
     case COperationState::kModeChart: {
         int selected = 0;
         const auto& charts = doc.GetChartList();
