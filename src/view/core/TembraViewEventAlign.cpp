@@ -19,7 +19,10 @@ namespace {
 
 struct Placed {
     CEvent* event = nullptr;
-    CRect rect; // the full rectangle, top above bottom
+    // The text's rectangle, top above bottom. The date and row point is left out: a moved event
+    // takes the date and row under its new anchor, so that point lands on a day's start and a
+    // row's middle, and edges measured with it could never be brought into line.
+    CRect rect;
 };
 
 bool IsEvent(const CDataHeader* object) {
@@ -45,7 +48,7 @@ void CTembraView::OnEventAlign() {
             continue;
         }
         auto* event = static_cast<CEvent*>(object);
-        events.push_back({event, GetRect(*event, m_layout, dc.get(), TRUE)});
+        events.push_back({event, GetRect(*event, m_layout, dc.get(), FALSE)});
     }
     if (events.empty()) {
         return;
@@ -107,7 +110,7 @@ void CTembraView::OnEventAlign() {
             std::unique_ptr<CEvent> copy = doc.CopyEvent(*placed.event);
             if (copy) {
                 MoveBy(*copy, m_layout, offset.x, offset.y, FALSE);
-                moved = GetRect(*copy, m_layout, dc.get(), TRUE);
+                moved = GetRect(*copy, m_layout, dc.get(), FALSE);
                 doc.UpdateAllViews(nullptr, 0, placed.event);
                 doc.ReplaceSelAt(at, copy.release(), 0);
             }
