@@ -108,6 +108,20 @@ TEST_F(ProgressMouseTest, ARightClickDropsTheCopyAndLeavesTheSourceDeselected) {
     EXPECT_TRUE(InvertedTraceIsEven());
 }
 
+TEST_F(ProgressMouseTest, AModeChosenWhileReshapingDropsTheCopyAndFreesTheMouse) {
+    CShincyoku* source = AddLine(15);
+    const Bytes before = Save();
+    Click(DayRow(15, 4));
+    Points({DayRow(13, 2)});
+    ASSERT_TRUE(host.capture);
+    doc.GetOperation().SetMode(Op::kModeEvent);
+    EXPECT_FALSE(host.capture);
+    EXPECT_EQ(View().GetEditedLine(), nullptr);
+    ASSERT_EQ(Lines().size(), 1u);
+    EXPECT_EQ(Lines().front(), source);
+    EXPECT_EQ(Save(), before);
+}
+
 TEST_F(ProgressMouseTest, InTheEditOperationAClickedLineIsAskedAbout) {
     struct Case {
         const char* what;

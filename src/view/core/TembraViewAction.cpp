@@ -195,6 +195,9 @@ void CTembraView::PostObjectAction(const std::optional<CPoint>& leftPressAt) {
 
 void CTembraView::OnModeChanged() {
     CTembraDoc* doc = GetDocument();
+    if (doc != nullptr && doc->GetOperation().GetState() == 0) {
+        DropPendingEdits();
+    }
     if (m_gesture == nullptr || doc == nullptr || m_gesture->RunsUnder(doc->GetOperation())) {
         return;
     }

@@ -280,6 +280,33 @@ BOOL CTembraView::EditProgressLine(CDC* dc) {
     }
 }
 
+void CTembraView::DropPendingEdits() {
+    CTembraDoc& doc = *GetDocument();
+    if (!m_newEvent && m_shinLine == nullptr) {
+        return;
+    }
+    m_newEvent.reset();
+    m_balloonDrawn = false;
+    m_sampleDrawn = false;
+    OwnedObList<CDataHeader>& list = doc.GetShincyokuList();
+    if (m_shinLine != nullptr) {
+        doc.UpdateAllViews(nullptr, 0, m_shinLine);
+        list.RemoveAt(list.Find(m_shinLine));
+        delete m_shinLine;
+        m_shinLine = nullptr;
+        m_shinShown = false;
+        if (CDataHeader* source = list.GetAt(m_shinSourcePos)) {
+            source->SetSelected(0);
+            doc.UpdateAllViews(nullptr, 0, source);
+        }
+        m_shinSourcePos = nullptr;
+    }
+    m_host.SetAutoScroll(false);
+    m_host.ReleaseCapture();
+    // Its inverted feedback goes with a repaint.
+    m_host.InvalidateRect(nullptr, false);
+}
+
 void CTembraView::DrawEditFeedback(CDC* dc) {
     CTembraDoc& doc = *GetDocument();
     const LONG mode = doc.GetOperation().GetMode();
