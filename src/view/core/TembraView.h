@@ -290,6 +290,11 @@ public:
     BOOL TrackSelectKoutei(CDC* dc);
     // The copy and move operations of the process mode (2, 3, 4, 5, 10): the drag.
     BOOL TrackMoveKoutei(CDC* dc);
+    // The band of the edit operation's selection (its sub-states 2 and 3): it follows the
+    // pointer, a click or a release away from the press closes it and picks what it holds
+    // (pickBand: whether something was taken, which empties the undo history), a right release
+    // steps back or ends it.
+    BOOL TrackSelectBand(CDC* dc, const std::function<bool()>& pickBand);
     // The inverted feedback of the drag (drawn twice, it is gone).
     void DrawMoveFeedback(CDC* dc, LONG operation);
     // The reference copies of the selected processes a drag restores before each preview step.
@@ -612,6 +617,8 @@ private:
     BOOL ProgressPlacing(CDC* dc);
     void AskProgressEdit(CShincyoku* line, POSITION pos);
     void CommitProgressLine();
+    // The copy being edited taken out of the document, its source deselected.
+    void DiscardProgressCopy();
     CShincyoku* m_shinLine = nullptr;
     POSITION m_shinSourcePos = nullptr;
     CChartPos m_shinTrack;

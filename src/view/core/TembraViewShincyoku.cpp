@@ -205,25 +205,12 @@ BOOL CTembraView::ProgressPlacing(CDC* dc) {
         }
         config.SetState(kPointPressed);
         return TRUE;
-    case CMouseEvent::kRightRelease: {
+    case CMouseEvent::kRightRelease:
         erase();
-        OwnedObList<CDataHeader>& list = doc.GetShincyokuList();
-        if (m_shinLine != nullptr) {
-            // The copy lived only while it was edited: it goes without a trace.
-            doc.UpdateAllViews(nullptr, 0, m_shinLine);
-            list.RemoveAt(list.Find(m_shinLine));
-            delete m_shinLine;
-            m_shinLine = nullptr;
-        }
-        if (CDataHeader* source = list.GetAt(m_shinSourcePos)) {
-            source->SetSelected(0);
-            doc.UpdateAllViews(nullptr, 0, source);
-        }
-        m_shinSourcePos = nullptr;
+        DiscardProgressCopy();
         config.SetState(kIdle);
         m_host.ReleaseCapture();
         return TRUE;
-    }
     default:
         return FALSE;
     }
@@ -280,16 +267,11 @@ BOOL CTembraView::EditProgressLine(CDC* dc) {
     }
 }
 
-void CTembraView::DropPendingEdits() {
+void CTembraView::DiscardProgressCopy() {
     CTembraDoc& doc = *GetDocument();
-    if (!m_newEvent && m_shinLine == nullptr) {
-        return;
-    }
-    m_newEvent.reset();
-    m_balloonDrawn = false;
-    m_sampleDrawn = false;
     OwnedObList<CDataHeader>& list = doc.GetShincyokuList();
     if (m_shinLine != nullptr) {
+        // The copy lived only while it was edited: it goes without a trace.
         doc.UpdateAllViews(nullptr, 0, m_shinLine);
         list.RemoveAt(list.Find(m_shinLine));
         delete m_shinLine;
@@ -299,8 +281,18 @@ void CTembraView::DropPendingEdits() {
             source->SetSelected(0);
             doc.UpdateAllViews(nullptr, 0, source);
         }
-        m_shinSourcePos = nullptr;
     }
+    m_shinSourcePos = nullptr;
+}
+
+void CTembraView::DropPendingEdits() {
+    if (!m_newEvent && m_shinLine == nullptr) {
+        return;
+    }
+    m_newEvent.reset();
+    m_balloonDrawn = false;
+    m_sampleDrawn = false;
+    DiscardProgressCopy();
     m_host.SetAutoScroll(false);
     m_host.ReleaseCapture();
     // Its inverted feedback goes with a repaint.
