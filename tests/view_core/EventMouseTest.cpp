@@ -190,6 +190,20 @@ TEST_F(EventInputTest, TheFrameFollowsThePointerOverTheChartOnly) {
     EXPECT_FALSE(View().IsEventFrameShown());
     EXPECT_TRUE(InvertedTraceIsEven());
 
+    // A paint draws the frame again over what it painted.
+    host.cursorOver = true;
+    Send(CMouseEvent::kMove, 0, DayRow(6, 3));
+    ASSERT_TRUE(View().IsEventFrameShown());
+    host.Clear();
+    {
+        std::unique_ptr<CDC> dc = host.GetClientDC();
+        View().OnPrepareDC(dc.get());
+        View().OnDraw(dc.get());
+    }
+    EXPECT_TRUE(AnythingInverted());
+    EXPECT_TRUE(View().IsEventFrameShown());
+    Send(CMouseEvent::kMove, 0, CPoint(300, -700));
+
     // No text, or a balloon: no frame.
     host.cursorOver = true;
     bar.text.clear();
@@ -332,6 +346,20 @@ TEST_F(EventPickTest, InTheMoveOperationALoneEventFollowsThePointerUntilAClick) 
     EXPECT_EQ(Anchor(*Events(true).front()), DayRow(12, 9));
     EXPECT_EQ(doc.FindSel(event), nullptr) << "replaced by its moved copy";
     EXPECT_TRUE(InvertedTraceIsEven());
+}
+
+TEST_F(EventPickTest, AClickWhereTheDragBeganBeepsAndDragsOn) {
+    CEvent* event = AddEvent("Pour", 5, 3, true);
+    SetState(Op::kModeEvent, Op::kOpMove);
+    const CPoint anchor = Anchor(*event);
+    Send(CMouseEvent::kMove, 0, anchor);
+    ASSERT_EQ(Sub(), 2);
+    Click(anchor);
+    EXPECT_EQ(ui.Beeps().size(), 2u) << "the press and the release where it began";
+    EXPECT_EQ(Sub(), 2);
+    EXPECT_TRUE(host.capture);
+    EXPECT_NE(doc.FindSel(event), nullptr) << "nothing moved";
+    EXPECT_FALSE(doc.GetUndoHistory().CanUndo());
 }
 
 TEST_F(EventPickTest, ARightClickWhileDraggingLeavesTheEventsAsTheyWere) {
