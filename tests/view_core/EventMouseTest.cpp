@@ -362,6 +362,19 @@ TEST_F(EventPickTest, AClickWhereTheDragBeganBeepsAndDragsOn) {
     EXPECT_FALSE(doc.GetUndoHistory().CanUndo());
 }
 
+TEST_F(EventPickTest, AModeChosenWhileDraggingFreesTheMouse) {
+    AddEvent("Pour", 5, 3, true);
+    const Bytes before = Save();
+    SetState(Op::kModeEvent, Op::kOpMove);
+    Send(CMouseEvent::kMove, 0, DayRow(10, 8));
+    ASSERT_TRUE(View().IsEventMoveFeedbackDrawn());
+    doc.GetOperation().SetMode(Op::kModeKoutei);
+    EXPECT_FALSE(host.capture);
+    EXPECT_FALSE(View().IsEventMoveFeedbackDrawn());
+    EXPECT_TRUE(host.WholeInvalidated()) << "the frames go with a repaint";
+    EXPECT_EQ(Save(), before);
+}
+
 TEST_F(EventPickTest, ARightClickWhileDraggingLeavesTheEventsAsTheyWere) {
     AddEvent("Pour", 5, 3, true);
     const Bytes before = Save();

@@ -357,8 +357,9 @@ public:
     bool IsEventMoveFeedbackDrawn() const { return m_eventMoveDrawn; }
 
     // ---- Progress lines with the mouse (TembraViewShincyoku.cpp) --------------------------------
-    // A mode or operation chosen anew ended the event input or the progress editing under way:
-    // the event waiting to be placed and the progress line copy go, the capture with them.
+    // A mode or operation chosen anew ended the event input, drag or progress editing under
+    // way: the event waiting to be placed and the progress line copy go, the capture and the
+    // feedback with them.
     void DropPendingEdits();
     // Drawing and reshaping a progress line row by row, in the draw and the edit operation.
     BOOL EditProgressLine(CDC* dc);

@@ -286,10 +286,12 @@ void CTembraView::DiscardProgressCopy() {
 }
 
 void CTembraView::DropPendingEdits() {
-    if (!m_newEvent && m_shinLine == nullptr) {
+    if (!m_newEvent && m_shinLine == nullptr && !m_eventMoveDrawn) {
         return;
     }
     m_newEvent.reset();
+    m_eventMoveDrawn = false;
+    m_pickedEvent = nullptr;
     m_balloonDrawn = false;
     m_sampleDrawn = false;
     DiscardProgressCopy();
