@@ -171,7 +171,7 @@ TEST_F(EventWindowTest, FeedbackDrawnTwiceLeavesThePictureAsItWas) {
             view.DrawProgressFeedback(dc.get(), line.get(), tracked);
         };
         draw();
-        EXPECT_NE(pane.BackingImage(), before) << "the piece shows";
+        EXPECT_NE(pane.BackingImage(), before) << "the stretch shows";
         draw();
         EXPECT_EQ(pane.BackingImage(), before) << "byte for byte";
     }

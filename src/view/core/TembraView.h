@@ -363,7 +363,7 @@ public:
     void DropPendingEdits();
     // Drawing and reshaping a progress line row by row, in the draw and the edit operation.
     BOOL EditProgressLine(CDC* dc);
-    // The line's piece at the tracked row and date, inverted (message 5004 without a line).
+    // The line's stretch in the tracked row and date, inverted (message 5004 without a line).
     void DrawProgressFeedback(CDC* dc, CShincyoku* line, const CChartPos& tracked);
     const CShincyoku* GetEditedLine() const { return m_shinLine; }
     bool IsProgressFeedbackShown() const { return m_shinShown; }

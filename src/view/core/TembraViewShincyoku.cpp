@@ -1,6 +1,6 @@
 // Progress lines with the mouse, in the draw and the edit operation of the progress mode: a click
 // on empty chart (draw) starts a new line, a click on a line reshapes a copy of it; each click
-// fixes the date of a row, the piece at the pointer follows inverted, a double click commits the
+// fixes the date of a row, the stretch at the pointer follows inverted, a double click commits the
 // copy in the place of its source in one undo step, a right click drops it. In the edit
 // operation a click on a line asks what to do with it (erase, draw, attributes).
 #include "document/EventRequests.h"
