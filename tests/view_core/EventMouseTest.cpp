@@ -246,7 +246,7 @@ TEST_F(EventPickTest, AClickTakesTheEventAndPutsItsTextInTheBar) {
     EXPECT_TRUE(InvertedTraceIsEven());
 }
 
-TEST_F(EventPickTest, BothDrawingPassesMustMeetThePick) {
+TEST_F(EventPickTest, PicksFromEitherListAndNotOnAHiddenLayer) {
     CEvent* event = AddEvent("Pour", 5, 3);
     std::unique_ptr<CDC> dc = host.GetClientDC();
     View().OnPrepareDC(dc.get());
