@@ -9,6 +9,7 @@
 // the program's own.
 #pragma once
 
+#include "document/EventBatchTables.h"
 #include "document/KouteiBarObserver.h"
 #include "document/ObList.h"
 #include "document/ShigenWindows.h"
@@ -135,6 +136,12 @@ public:
             m_yogoBar->SetYogoComboActive(active);
         }
     }
+
+    // ---- The tables of the events' batch input
+    // ---------------------------------------------------- One set for the program run, whatever
+    // the document: the dates chosen last are offered again.
+    EventBatchDateTable& GetEventBatchDates() { return m_eventBatchDates; }
+    EventBatchWeekTable& GetEventBatchWeeks() { return m_eventBatchWeeks; }
 
     // ---- The process bar ------------------------------------------------------------------------
     // The bar whose colour list follows the processes (none: nothing is told); it must stay alive
@@ -266,6 +273,8 @@ private:
     IYogoBarObserver* m_yogoBar = nullptr;
     IKouteiBarObserver* m_kouteiBar = nullptr;
     IShigenWindows* m_shigenWindows = nullptr;
+    EventBatchDateTable m_eventBatchDates;
+    EventBatchWeekTable m_eventBatchWeeks;
     int m_lockCount = 0;
     int m_saveVersion = 58000;
     int m_planConversion = 0;

@@ -1,9 +1,11 @@
 #include "model/ui/RegisterModelDialogs.h"
 
+#include "model/AlignRequest.h"
 #include "model/AutoSaveRequest.h"
 #include "model/CalendarRequests.h"
 #include "model/HolidaySettings.h"
 #include "model/SearchUrlRequest.h"
+#include "model/ui/AlignDlg.h"
 #include "model/ui/AutoAdjustDlg.h"
 #include "model/ui/AutoSaveDlg.h"
 #include "model/ui/CalendarSetDlg.h"
@@ -41,6 +43,16 @@ void RegisterModelDialogs(IDialogRegistry& registry) {
         settings.Load();
         CSpecialHolidayDlg dialog(settings, registry.DialogParent());
         return dialog.exec() == QDialog::Accepted ? IDOK : IDCANCEL;
+    });
+    registry.Register("Align", [&registry](DialogRequest& r) {
+        auto& request = static_cast<AlignRequest&>(r);
+        CAlignDlg dialog(registry.DialogParent());
+        dialog.SetValues(request.values);
+        if (dialog.exec() != QDialog::Accepted) {
+            return IDCANCEL;
+        }
+        request.values = dialog.GetValues();
+        return IDOK;
     });
 }
 

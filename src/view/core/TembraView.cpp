@@ -37,6 +37,11 @@ CTembraView::CTembraView(IViewHost& host) : m_host(host) {
     SetEditFunction(EditSlot::ShigenDraw, [this](CDC* dc) { return AttachResource(dc); });
     SetEditFunction(EditSlot::ShigenEdit, [this](CDC* dc) { return PickResource(dc); });
     SetEditFunction(EditSlot::ShigenCopyMove, [this](CDC* dc) { return TransferResource(dc); });
+    SetEditFunction(EditSlot::EventInput, [this](CDC* dc) { return TrackEventInput(dc); });
+    SetEditFunction(EditSlot::EventSelect, [this](CDC* dc) { return TrackSelectEvent(dc); });
+    SetEditFunction(EditSlot::EventCopyMove, [this](CDC* dc) { return TrackMoveEvent(dc); });
+    SetEditFunction(EditSlot::Shincyoku, [this](CDC* dc) { return EditProgressLine(dc); });
+    m_hoverEvent.erase = [this](CDC* dc) { DrawEventFrame(dc, 0); };
 }
 
 CTembraView::~CTembraView() {
@@ -48,6 +53,13 @@ CTembraView::~CTembraView() {
     if (!m_refLines.empty() && GetDocument() != nullptr) {
         RestoreRefLines(*GetDocument());
         FreeRefLines();
+    }
+    // A progress line copy being edited lived only for the gesture.
+    if (m_shinLine != nullptr && GetDocument() != nullptr) {
+        OwnedObList<CDataHeader>& lines = GetDocument()->GetShincyokuList();
+        lines.RemoveAt(lines.Find(m_shinLine));
+        delete m_shinLine;
+        m_shinLine = nullptr;
     }
     if (GetDocument() != nullptr) {
         GetDocument()->RemoveView(this);

@@ -49,9 +49,11 @@ namespace tembra {
 class CDC;
 class CDataHeader;
 class CEditGesture;
+class CEvent;
 class CKoutei;
 class CShigen;
 class CYogo;
+class CShincyoku;
 class PopupMenuRequest;
 class CObject;
 class CTembraDoc;
@@ -291,6 +293,11 @@ public:
     BOOL TrackSelectKoutei(CDC* dc);
     // The copy and move operations of the process mode (2, 3, 4, 5, 10): the drag.
     BOOL TrackMoveKoutei(CDC* dc);
+    // The band of the edit operation's selection (its sub-states 2 and 3): it follows the
+    // pointer, a click or a release away from the press closes it and picks what it holds
+    // (pickBand: whether something was taken, which empties the undo history), a right release
+    // steps back or ends it.
+    BOOL TrackSelectBand(CDC* dc, const std::function<bool()>& pickBand);
     // The inverted feedback of the drag (drawn twice, it is gone).
     void DrawMoveFeedback(CDC* dc, LONG operation);
     // The reference copies of the selected processes a drag restores before each preview step.
@@ -354,6 +361,57 @@ public:
     // an empty list) replaced by copies in one undo step. FALSE, with nothing changed, when a
     // copy cannot be made (the resource list's with message 5108).
     BOOL CarryResources(CKoutei* source, CKoutei* target, bool moving);
+    // ---- Events with the mouse (TembraViewEventInput.cpp, TembraViewEventBatch.cpp,
+    // TembraViewEventPick.cpp, TembraViewEventMove.cpp, TembraViewEventAlign.cpp) ---------------
+    // The draw operation of the event mode: the text of the term bar placed at a click, a second
+    // click for a balloon's box; sub-states from 100 go to TrackEventBatch.
+    BOOL TrackEventInput(CDC* dc);
+    // The batch input: the dialog again (100, 110), the sample placed (101-103, 111-113) and
+    // repeated on the chosen dates.
+    BOOL TrackEventBatch(CDC* dc);
+    // The record's point snapped by the event settings' "Attrb" (0x1 the date's start, 0x2 the
+    // middle of the day or hour, 0x100 the middle of the row); resnap works the date out anew.
+    void SnapEventPoint(CDC* dc, bool resnap);
+    // The frame of the pending text at the pointer: mode 0 removes it, 1 moves it there.
+    void DrawEventFrame(CDC* dc, int mode);
+    // The new balloon's box at the pointer with its line to the tip: mode 0 removes, 1 moves it
+    // there; false when there is no balloon to draw.
+    bool DrawEventBalloon(CDC* dc, int mode);
+    // The batch sample at the pointer: mode 0 removes, 1 moves it there.
+    void DrawEventSample(CDC* dc, int mode);
+    // Picks events at the record's press and current point (a click when equal, else a band):
+    // 1 when one was taken, that event in out. Flags as PickKoutei (1, 2, 0x1000).
+    int PickEvent(CDC* dc, const CMouseEvent& mouse, CEvent** out, UINT flags, int keepOrder);
+    // The edit operation of the event mode: click, band, double click, drag a selection.
+    BOOL TrackSelectEvent(CDC* dc);
+    // The copy and move operations of the event mode: the drag by a point offset.
+    BOOL TrackMoveEvent(CDC* dc);
+    // The inverted frames of the selected events at the drag's offset: mode 0 removes them, 1
+    // removes and draws them anew; false when a copy could not be made (message 5020).
+    bool DrawEventMoveFeedback(CDC* dc, int mode);
+    // 属性 > 行事 > 整列 (32797), 一括入力 > 日付指定 (40063) and 曜日指定 (40064).
+    void OnEventAlign();
+    void OnEventBatch(bool byWeekday);
+    // The event waiting to be placed (the new event, or the batch sample), or null.
+    const CEvent* GetPendingEvent() const { return m_newEvent.get(); }
+    bool IsEventFrameShown() const { return m_hoverEvent.shown; }
+    bool IsEventMoveFeedbackDrawn() const { return m_eventMoveDrawn; }
+
+    // ---- Progress lines with the mouse (TembraViewShincyoku.cpp) --------------------------------
+    // A mode or operation chosen anew ended the event input, drag or progress editing under
+    // way: the event waiting to be placed and the progress line copy go, the capture and the
+    // feedback with them.
+    void DropPendingEdits();
+    // Drawing and reshaping a progress line row by row, in the draw and the edit operation.
+    BOOL EditProgressLine(CDC* dc);
+    // The line's stretch in the tracked row and date, inverted (message 5004 without a line).
+    void DrawProgressFeedback(CDC* dc, CShincyoku* line, const CChartPos& tracked);
+    const CShincyoku* GetEditedLine() const { return m_shinLine; }
+    bool IsProgressFeedbackShown() const { return m_shinShown; }
+
+    // The feedback of the mouse edit in progress drawn again after a paint (the event and
+    // progress-line rows of the drawing's last step).
+    void DrawEditFeedback(CDC* dc);
 
     // ---- Commands --------------------------------------------------------------------------
     // The view's commands; false for an id the view does not handle.
@@ -625,6 +683,43 @@ private:
     BOOL m_shigenBandDrawn = FALSE;
     // The edit window shows the first selected process.
     void ShowFirstShigenProcess();
+    // Events under the mouse: the new event or batch sample the view owns until it is added,
+    // where its frame stands, the balloon's and the sample's drawn flags, the picked event and
+    // the drag's feedback flag.
+    BOOL EventInputPressed(CDC* dc);
+    void CommitNewEvent();
+    void DropNewEvent();
+    void PlaceEventBatch(bool byWeekday);
+    bool EventTextPending(std::string& text) const;
+    void InvertEventBox(CDC* dc, const CEvent& event, bool line);
+    BOOL MoveEventDragging(CDC* dc);
+    void EndEventDrag(CDC* dc, bool restore);
+    void StartEventDrag(CDC* dc, CEvent* event);
+    std::unique_ptr<CEvent> m_newEvent;
+    CPoint m_eventFramePoint;
+    CRect m_eventFrameRect;
+    bool m_balloonDrawn = false;
+    CRect m_balloonRect;
+    CPoint m_balloonTip;
+    CPoint m_balloonAnchor;
+    bool m_sampleDrawn = false;
+    CEvent* m_pickedEvent = nullptr;
+    bool m_eventMoveDrawn = false;
+    CPoint m_eventOffset;
+
+    // The progress line being drawn or reshaped (the copy at the tail of the document's list),
+    // the line it was copied from (none for a new one), the tracked row and date, the
+    // feedback's flag.
+    BOOL ProgressPressed(CDC* dc);
+    BOOL ProgressPlacing(CDC* dc);
+    void AskProgressEdit(CShincyoku* line, POSITION pos);
+    void CommitProgressLine();
+    // The copy being edited taken out of the document, its source deselected.
+    void DiscardProgressCopy();
+    CShincyoku* m_shinLine = nullptr;
+    POSITION m_shinSourcePos = nullptr;
+    CChartPos m_shinTrack;
+    bool m_shinShown = false;
 };
 
 } // namespace tembra

@@ -206,6 +206,9 @@ void CTembraView::OnModeChanged() {
             m_processTrack = ProcessTrack::None;
         }
     }
+    if (doc->GetOperation().GetState() == 0) {
+        DropPendingEdits();
+    }
     if (m_gesture == nullptr || m_gesture->RunsUnder(doc->GetOperation())) {
         return;
     }

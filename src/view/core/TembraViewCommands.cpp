@@ -29,6 +29,9 @@ enum : UINT {
     ID_SHIFT_UP = 32900,
     ID_SHIFT_DOWN = 32899,
     ID_SHIFT_RESET = 32836,
+    ID_EVENT_ALIGN = 32797,
+    ID_EVENT_BATCH_DATE = 40063,
+    ID_EVENT_BATCH_WEEK = 40064,
 };
 
 // The fixed zoom levels: 25 %, 50 %, 75 %, 100 %, 150 %, 200 %, 300 %, 400 %.
@@ -108,6 +111,13 @@ bool CTembraView::OnCommand(UINT id) {
     case ID_SHIFT_RESET:
         OnShiftReset();
         return true;
+    case ID_EVENT_ALIGN:
+        OnEventAlign();
+        return true;
+    case ID_EVENT_BATCH_DATE:
+    case ID_EVENT_BATCH_WEEK:
+        OnEventBatch(id == ID_EVENT_BATCH_WEEK);
+        return true;
     default:
         return false;
     }
@@ -161,6 +171,15 @@ bool CTembraView::OnUpdateCommand(CCmdUI& cmdUI) {
     case ID_SHIFT_LEFT:
     case ID_SHIFT_RIGHT:
         cmdUI.Enable(calendarDays);
+        return true;
+    case ID_EVENT_ALIGN:
+        cmdUI.Enable(doc->GetOperation().GetMode() == COperationState::kModeEvent &&
+                     doc->GetSelCount() > 1);
+        return true;
+    case ID_EVENT_BATCH_DATE:
+    case ID_EVENT_BATCH_WEEK:
+        cmdUI.Enable(doc->GetOperation().GetOperation() == COperationState::kOpDraw &&
+                     doc->GetOperation().GetMode() == COperationState::kModeEvent && calendarDays);
         return true;
     default:
         return false;

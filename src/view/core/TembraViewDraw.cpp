@@ -217,6 +217,10 @@ void CTembraView::OnDraw(CDC* dc) {
     // The edit control of a framed text and the feedback of a mouse edit come after this, with
     // the editing that draws them.
     DrawYogoEditFeedback(dc);
+    // The feedback of a mouse edit, on the screen only.
+    if (m_layout.GetOutputMode() == 0 && !dc->IsPrinting()) {
+        DrawEditFeedback(dc);
+    }
 }
 
 void CTembraView::DrawObjects(CDC* dc, const CRect& paint, bool& aborted) {
@@ -271,9 +275,9 @@ void CTembraView::DrawObjects(CDC* dc, const CRect& paint, bool& aborted) {
                 !Meets(Normalized(m_layout.GetObjectBounds(dc, line, 1)), paintBox)) {
                 continue;
             }
-            if (line->IsSelected() == 2) {
-                // The row being edited shows as edited while the line is drawn.
-                const int row = line->GetKind();
+            if (line == m_shinLine && m_shinShown) {
+                // The row being placed is the feedback's: the line leaves it out.
+                const int row = m_shinTrack.GetStartRow();
                 line->SetPointValue(row, 1);
                 Draw(*line, dc, m_layout, 0);
                 line->SetPointValue(row, 0);

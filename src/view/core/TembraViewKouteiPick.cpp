@@ -470,54 +470,9 @@ BOOL CTembraView::TrackSelectKoutei(CDC* dc) {
         doc.GetUndoHistory().Reset();
         return TRUE;
     }
-    case 2: {
-        CRect pending;
-        if (m_host.GetUpdateRect(pending)) {
-            return FALSE;
-        }
-        switch (code) {
-        case CMouseEvent::kLeftPress:
-        case CMouseEvent::kLeftRelease:
-            if (!m_host.HasCapture() || point == m_mouse.GetStartPoint()) {
-                return FALSE;
-            }
-            if (code == CMouseEvent::kLeftRelease) {
-                CPoint device = point;
-                dc->LPtoDP(&device);
-                m_host.PostMouseEvent(CMouseEvent::kLeftUp, 0, device);
-            }
-            config.SetState(3);
-            return TRUE;
-        case CMouseEvent::kRightRelease:
-            DrawTrackRect(dc, 0, m_mouse, m_bandDrawn);
-            config.SetState(0);
-            endCapture();
-            return TRUE;
-        case CMouseEvent::kMoveNoButton:
-        case CMouseEvent::kMoveLeft:
-            DrawTrackRect(dc, 1, m_mouse, m_bandDrawn);
-            return TRUE;
-        default:
-            return FALSE;
-        }
-    }
+    case 2:
     case 3:
-        if (code == CMouseEvent::kLeftRelease && m_host.HasCapture()) {
-            DrawTrackRect(dc, 0, m_mouse, m_bandDrawn);
-            const BOOL taken = PickKoutei(dc, m_mouse, nullptr, 15, 0) != 0 ? TRUE : FALSE;
-            if (taken != FALSE) {
-                doc.GetUndoHistory().Reset();
-            }
-            endCapture();
-            config.SetState(0);
-            return taken;
-        }
-        if (code == CMouseEvent::kRightRelease) {
-            DrawTrackRect(dc, 1, m_mouse, m_bandDrawn);
-            config.SetState(2);
-            return TRUE;
-        }
-        return FALSE;
+        return TrackSelectBand(dc, [&] { return PickKoutei(dc, m_mouse, nullptr, 15, 0) != 0; });
     default:
         config.SetState(0);
         return FALSE;

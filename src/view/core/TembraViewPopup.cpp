@@ -215,19 +215,21 @@ UINT CTembraView::GetPopupMenuId(CDC* dc) {
     switch (doc.GetOperation().GetMode()) {
     case COperationState::kModeKoutei:
         return KouteiPopupId(dc);
-    case COperationState::kModeYogo: {
-        CDataHeader* term = HitLabelObject(dc, false, true);
-        if (term == nullptr) {
-            return 0U;
+    case COperationState::kModeYogo:
+        if (CDataHeader* term = HitLabelObject(dc, false, true)) {
+            doc.SetWebKeyword(static_cast<CYogo*>(term)->GetText());
+            return kMenuYogo;
         }
-        // The menu's web links search for the term.
-        doc.SetWebKeyword(static_cast<CYogo*>(term)->GetText());
-        return kMenuYogo;
-    }
+        return 0;
     case COperationState::kModeZukei:
         return HitZukei(dc) ? kMenuZukei : 0U;
     case COperationState::kModeEvent:
-        return HitLabelObject(dc, true, false) != nullptr ? kMenuEvent : 0U;
+        // The links of the menu search for the text of the event it was opened on.
+        if (CDataHeader* event = HitLabelObject(dc, true, false)) {
+            doc.SetWebKeyword(static_cast<CEvent*>(event)->GetText());
+            return kMenuEvent;
+        }
+        return 0;
     case COperationState::kModeChart: {
         int selected = 0;
         const auto& charts = doc.GetChartList();
