@@ -9,6 +9,7 @@
 #include "platform/DC.h"
 #include "platform/GdiObjects.h"
 #include "render/KouteiLabels.h"
+#include "shapes/Zukei.h"
 #include "shell/core/StatusBar.h"
 #include "view/core/EditGesture.h"
 #include "view/core/ViewHost.h"
@@ -31,6 +32,10 @@ CTembraView::CTembraView(IViewHost& host) : m_host(host) {
     SetEditFunction(EditSlot::KouteiDraw, [this](CDC* dc) { return TrackKouteiDraw(dc); });
     SetEditFunction(EditSlot::KouteiPick, [this](CDC* dc) { return TrackSelectKoutei(dc); });
     SetEditFunction(EditSlot::KouteiCopyMove, [this](CDC* dc) { return TrackMoveKoutei(dc); });
+    SetEditFunction(EditSlot::ZukeiDraw, [this](CDC* dc) { return ZukeiDraw(dc); });
+    SetEditFunction(EditSlot::ZukeiEdit, [this](CDC* dc) { return ZukeiEdit(dc); });
+    SetEditFunction(EditSlot::ZukeiCopyMove, [this](CDC* dc) { return ZukeiCopyMove(dc); });
+    SetEditFunction(EditSlot::ZukeiDeform, [this](CDC* dc) { return ZukeiDeform(dc); });
 }
 
 CTembraView::~CTembraView() {

@@ -94,22 +94,28 @@ bool CTembraView::OnCommand(UINT id) {
         SetZoomIndexCommand(CPageLayout::kDefaultZoomIndex);
         return true;
     case ID_SHIFT_LEFT:
+        // A framed text being typed into keeps what was typed before the chart moves.
+        EndStringEdit();
         OnShiftLeft();
         return true;
     case ID_SHIFT_RIGHT:
+        EndStringEdit();
         OnShiftRight();
         return true;
     case ID_SHIFT_UP:
+        EndStringEdit();
         OnShiftUp();
         return true;
     case ID_SHIFT_DOWN:
+        EndStringEdit();
         OnShiftDown();
         return true;
     case ID_SHIFT_RESET:
+        EndStringEdit();
         OnShiftReset();
         return true;
     default:
-        return false;
+        return OnZukeiCommand(id);
     }
 }
 
@@ -163,7 +169,7 @@ bool CTembraView::OnUpdateCommand(CCmdUI& cmdUI) {
         cmdUI.Enable(calendarDays);
         return true;
     default:
-        return false;
+        return OnUpdateZukeiCommand(cmdUI);
     }
 }
 
