@@ -269,6 +269,31 @@ TEST_F(ZukeiDrawTest, GesturesOfTheTools) {
     }
 }
 
+TEST_F(ZukeiDrawTest, AGestureKeepsItsShapeWhenTheToolOrTheOperationChanges) {
+    // Another tool chosen between the clicks of a polyline: the polyline goes on.
+    SetStyle(1);
+    Click(P(3, 2));
+    Move(P(5, 4));
+    Click(P(5, 4));
+    SetStyle(3);
+    Move(P(7, 2));
+    DoubleClick(P(7, 2));
+    ASSERT_EQ(ShapeCount(), 1);
+    EXPECT_EQ(ShapeAt(0)->GetKind(), kZukeiPolyLine);
+    EXPECT_EQ(ShapeAt(0)->GetElementCount(), 3);
+
+    // The edit operation chosen between the clicks of a box: no half-made box, no capture.
+    Click(P(10, 2));
+    Move(P(12, 4));
+    ASSERT_TRUE(host.capture);
+    doc.GetOperation().SetOperation(Op::kOpEdit);
+    EXPECT_EQ(View().GetDrawingZukei(), nullptr);
+    EXPECT_FALSE(host.capture);
+    EXPECT_EQ(Sub(), 0);
+    Click(P(12, 4));
+    EXPECT_EQ(ShapeCount(), 1);
+}
+
 TEST_F(ZukeiDrawTest, ABoxDraggedInOneMotionLandsAtTheRelease) {
     SetStyle(3);
     Press(P(3, 2));

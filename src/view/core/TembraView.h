@@ -604,6 +604,8 @@ private:
     void CommitZukeiDeform(CDC* dc, CTembraDoc& doc);
     BOOL ZukeiPlacing(CDC* dc, CTembraDoc& doc, bool deform);
     void ZukeiTextCommand(int pair);
+    // A shape half drawn when the mode or operation changes is dropped with its capture.
+    void EndZukeiDrawingOnModeChange();
     // Where this view's edit windows of framed texts live: the window's widget when it hosts
     // them, else the view itself (no window can be made there).
     IZukeiEditHost* EditHost();

@@ -24,13 +24,8 @@ namespace {
 
 using Op = COperationState;
 
-// Styles of the shape bar.
+// The styles of the shape bar without a mouse drawing: the user shape and the plain text.
 enum : short {
-    kStyleLine = 0,
-    kStylePolyLine = 1,
-    kStylePolygon = 2,
-    kStyleArc = 7,
-    kStyleFan = 8,
     kStyleUser = 15,
     kStylePlainText = 16,
 };
@@ -136,6 +131,19 @@ void CTembraView::AddZukeiDrawing(CDC* dc, CTembraDoc& doc, bool textStep) {
     EndZukeiCapture();
 }
 
+void CTembraView::EndZukeiDrawingOnModeChange() {
+    const CTembraDoc* doc = GetDocument();
+    if (!m_zukeiDrawing || doc == nullptr) {
+        return;
+    }
+    const CConfigOperation& config = doc->GetOperation();
+    if (config.GetMode() == Op::kModeZukei && config.GetOperation() == Op::kOpDraw) {
+        return;
+    }
+    std::unique_ptr<CDC> dc = PreparedClientDC();
+    DropZukeiDrawing(dc.get());
+}
+
 void CTembraView::BeginZukeiGesture() {
     m_mouse.StoreStart();
     m_mouse.StoreLast();
@@ -182,14 +190,15 @@ BOOL CTembraView::ZukeiDraw(CDC* dc) {
         config.SetState(0);
         return FALSE;
     }
-    switch (style) {
-    case kStyleLine:
+    // By the shape being drawn: another tool chosen in the middle does not change its gesture.
+    switch (m_zukeiDrawing->GetKind()) {
+    case kZukeiLine:
         return ZukeiDrawLine(dc, doc);
-    case kStylePolyLine:
-    case kStylePolygon:
+    case kZukeiPolyLine:
+    case kZukeiPolygon:
         return ZukeiDrawPoly(dc, doc);
-    case kStyleArc:
-    case kStyleFan:
+    case kZukeiArc:
+    case kZukeiFan:
         return ZukeiDrawArc(dc, doc);
     default:
         return ZukeiDrawBox(dc, doc);
