@@ -3,6 +3,8 @@
 // end.
 #include "ZukeiMouseFixture.h"
 
+#include <algorithm>
+
 namespace tembra {
 namespace {
 
@@ -117,6 +119,27 @@ TEST_F(ZukeiEditTest, ADragMovesByDaysAndAFractionalRow) {
     EXPECT_TRUE(EvenXorTrace());
     View().OnEditUndo();
     EXPECT_EQ(First(ShapeAt(0)), (Anchor{6, 0, 2.0}));
+}
+
+TEST_F(ZukeiEditTest, AReleaseBeforeAPendingRepaintStillEndsTheDrag) {
+    CZukeiBox* box = AddBox(6, 2, 9, 5, true);
+    Press(P(6, 3));
+    Move(P(8, 3), MK_LBUTTON);
+    Move(P(8, 3), MK_LBUTTON);
+    // A move waits for the paint: nothing is inverted over the part to be painted.
+    host.pending = CRect(0, 0, 10, 10);
+    host.drawn.clear();
+    At(CMouseEvent::kMove, MK_LBUTTON, P(9, 3));
+    EXPECT_TRUE(std::none_of(host.drawn.begin(), host.drawn.end(),
+                             [](const auto& r) { return IsDrawingOp(r.op); }));
+    // The release is taken once the window has painted.
+    const int paints = host.paintsNow;
+    At(CMouseEvent::kLeftUp, 0, P(8, 3));
+    DeliverPosted();
+    EXPECT_GT(host.paintsNow, paints);
+    EXPECT_EQ(First(box), (Anchor{8, 0, 2.0}));
+    EXPECT_EQ(Operation(), Op::kOpEdit);
+    EXPECT_FALSE(host.capture);
 }
 
 TEST_F(ZukeiEditTest, ACtrlDragCopiesInFrontAndSelectsTheCopy) {

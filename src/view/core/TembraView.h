@@ -604,6 +604,10 @@ private:
     void CommitZukeiDeform(CDC* dc, CTembraDoc& doc);
     BOOL ZukeiPlacing(CDC* dc, CTembraDoc& doc, bool deform);
     void ZukeiTextCommand(int pair);
+    // While part of the window waits for a repaint, a move draws no feedback (true: the event
+    // is left); a button is taken after the pending part is painted, so that a gesture is not
+    // left hanging on a release that came before the paint.
+    bool ZukeiWaitsForPaint();
     // A shape half drawn when the mode or operation changes is dropped with its capture.
     void EndZukeiDrawingOnModeChange();
     // Where this view's edit windows of framed texts live: the window's widget when it hosts

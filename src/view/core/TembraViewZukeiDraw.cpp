@@ -131,6 +131,18 @@ void CTembraView::AddZukeiDrawing(CDC* dc, CTembraDoc& doc, bool textStep) {
     EndZukeiCapture();
 }
 
+bool CTembraView::ZukeiWaitsForPaint() {
+    CRect pending;
+    if (!m_host.GetUpdateRect(pending)) {
+        return false;
+    }
+    if (IsMove(m_mouse.GetCode())) {
+        return true;
+    }
+    m_host.UpdateWindow();
+    return false;
+}
+
 void CTembraView::EndZukeiDrawingOnModeChange() {
     const CTembraDoc* doc = GetDocument();
     if (!m_zukeiDrawing || doc == nullptr) {
@@ -236,8 +248,7 @@ BOOL CTembraView::ZukeiDrawBox(CDC* dc, CTembraDoc& doc) {
         }
         return FALSE;
     case 2: {
-        CRect pending;
-        if (m_host.GetUpdateRect(pending)) {
+        if (ZukeiWaitsForPaint()) {
             return FALSE;
         }
         if (IsMove(code)) {
@@ -323,8 +334,7 @@ BOOL CTembraView::ZukeiDrawPoly(CDC* dc, CTembraDoc& doc) {
         }
         return FALSE;
     case 2: {
-        CRect pending;
-        if (m_host.GetUpdateRect(pending)) {
+        if (ZukeiWaitsForPaint()) {
             return FALSE;
         }
         if (IsMove(code)) {
@@ -393,8 +403,7 @@ BOOL CTembraView::ZukeiDrawArc(CDC* dc, CTembraDoc& doc) {
     }
     const WORD state = config.GetState();
     if (state == 2 || state == 4) {
-        CRect pending;
-        if (m_host.GetUpdateRect(pending)) {
+        if (ZukeiWaitsForPaint()) {
             return FALSE;
         }
     }

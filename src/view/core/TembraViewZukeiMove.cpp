@@ -201,8 +201,7 @@ BOOL CTembraView::ZukeiPlacing(CDC* dc, CTembraDoc& doc, bool deform) {
         return TRUE;
     }
     case 2: {
-        CRect pending;
-        if (m_host.GetUpdateRect(pending)) {
+        if (ZukeiWaitsForPaint()) {
             return FALSE;
         }
         SnapZukeiPos(doc);

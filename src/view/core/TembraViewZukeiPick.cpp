@@ -270,8 +270,7 @@ BOOL CTembraView::ZukeiEdit(CDC* dc) {
         return TRUE;
     }
     case 2: {
-        CRect pending;
-        if (m_host.GetUpdateRect(pending)) {
+        if (ZukeiWaitsForPaint()) {
             return FALSE;
         }
         switch (code) {
