@@ -608,6 +608,10 @@ private:
     // is left); a button is taken after the pending part is painted, so that a gesture is not
     // left hanging on a release that came before the paint.
     bool ZukeiWaitsForPaint();
+    // The last sub-state of a drawing: the release adds the shape, the right button steps back.
+    BOOL ZukeiDrawFinal(CDC* dc, CTembraDoc& doc, bool textStep, WORD back);
+    // A left press where shape gestures begin: the item area or the chart.
+    bool ZukeiPressInZone(bool doubleClickToo = false) const;
     // A shape half drawn when the mode or operation changes is dropped with its capture.
     void EndZukeiDrawingOnModeChange();
     // Where this view's edit windows of framed texts live: the window's widget when it hosts

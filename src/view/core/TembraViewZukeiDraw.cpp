@@ -131,6 +131,29 @@ void CTembraView::AddZukeiDrawing(CDC* dc, CTembraDoc& doc, bool textStep) {
     EndZukeiCapture();
 }
 
+BOOL CTembraView::ZukeiDrawFinal(CDC* dc, CTembraDoc& doc, bool textStep, WORD back) {
+    const int code = m_mouse.GetCode();
+    if (code == CMouseEvent::kLeftRelease && m_host.HasCapture()) {
+        AddZukeiDrawing(dc, doc, textStep);
+        return TRUE;
+    }
+    if (code == CMouseEvent::kRightRelease) {
+        doc.GetOperation().SetState(back);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+bool CTembraView::ZukeiPressInZone(bool doubleClickToo) const {
+    const int code = m_mouse.GetCode();
+    if (code != CMouseEvent::kLeftPress && !(doubleClickToo && code == CMouseEvent::kDoubleClick)) {
+        return false;
+    }
+    const int zone = m_layout.HitZone(m_mouse.GetPoint());
+    return (zone &
+            (CPageLayout::kZoneKoumoku | CPageLayout::kZoneChart | CPageLayout::kZoneKoutei)) != 0;
+}
+
 bool CTembraView::ZukeiWaitsForPaint() {
     CRect pending;
     if (!m_host.GetUpdateRect(pending)) {
@@ -174,14 +197,8 @@ BOOL CTembraView::ZukeiDraw(CDC* dc) {
     m_mouse.StorePrev();
     SnapZukeiPos(doc);
     const short style = doc.GetSyokiSet().GetZukei().GetAttr().m_style;
-    const int code = m_mouse.GetCode();
     if (config.GetState() == 0) {
-        if (code != CMouseEvent::kLeftPress && code != CMouseEvent::kDoubleClick) {
-            return FALSE;
-        }
-        const int zone = m_layout.HitZone(m_mouse.GetPoint());
-        if ((zone & (CPageLayout::kZoneKoumoku | CPageLayout::kZoneChart |
-                     CPageLayout::kZoneKoutei)) == 0) {
+        if (!ZukeiPressInZone(true)) {
             return FALSE;
         }
         // No mouse drawing for these: nothing is made, nothing captured.
@@ -284,15 +301,7 @@ BOOL CTembraView::ZukeiDrawBox(CDC* dc, CTembraDoc& doc) {
         return FALSE;
     }
     case 3:
-        if (code == CMouseEvent::kLeftRelease && m_host.HasCapture()) {
-            AddZukeiDrawing(dc, doc, box);
-            return TRUE;
-        }
-        if (code == CMouseEvent::kRightRelease) {
-            config.SetState(2);
-            return TRUE;
-        }
-        return FALSE;
+        return ZukeiDrawFinal(dc, doc, box, 2);
     default:
         DropZukeiDrawing(dc);
         return FALSE;
@@ -472,15 +481,7 @@ BOOL CTembraView::ZukeiDrawArc(CDC* dc, CTembraDoc& doc) {
         }
         return FALSE;
     case 5:
-        if (code == CMouseEvent::kLeftRelease && m_host.HasCapture()) {
-            AddZukeiDrawing(dc, doc, false);
-            return TRUE;
-        }
-        if (code == CMouseEvent::kRightRelease) {
-            config.SetState(4);
-            return TRUE;
-        }
-        return FALSE;
+        return ZukeiDrawFinal(dc, doc, false, 4);
     default:
         DropZukeiDrawing(dc);
         return FALSE;

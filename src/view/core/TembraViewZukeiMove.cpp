@@ -159,10 +159,7 @@ BOOL CTembraView::ZukeiPlacing(CDC* dc, CTembraDoc& doc, bool deform) {
     };
     switch (state) {
     case 0: {
-        const int zone = m_layout.HitZone(m_mouse.GetPoint());
-        if (code != CMouseEvent::kLeftPress ||
-            (zone & (CPageLayout::kZoneKoumoku | CPageLayout::kZoneChart |
-                     CPageLayout::kZoneKoutei)) == 0) {
+        if (!ZukeiPressInZone()) {
             return FALSE;
         }
         BeginZukeiGesture();

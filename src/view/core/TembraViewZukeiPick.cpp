@@ -203,10 +203,7 @@ BOOL CTembraView::ZukeiEdit(CDC* dc) {
     const CPoint point = m_mouse.GetPoint();
     switch (config.GetState()) {
     case 0: {
-        const int zone = m_layout.HitZone(point);
-        if (code != CMouseEvent::kLeftPress ||
-            (zone & (CPageLayout::kZoneKoumoku | CPageLayout::kZoneChart |
-                     CPageLayout::kZoneKoutei)) == 0) {
+        if (!ZukeiPressInZone()) {
             return FALSE;
         }
         BeginZukeiGesture();
