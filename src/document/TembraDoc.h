@@ -726,6 +726,9 @@ public:
     // The first framed text with the tag whose rows [top, bottom] overlap from - 1 .. to; null
     // when none.
     CZukeiString* FindTextZukei(WORD tag, int from, int to) const;
+    // The number of selected text shapes (plain or framed); 0 as soon as a selected shape is
+    // no text. Other selected objects do not count (DocZukeiText.cpp).
+    int CountSelectedTextZukei() const;
 
     // The shapes follow the row and column edits of the chart (rows counted from 0; a shape's
     // rows are the positions of its top and bottom edges). A deletion deletes the shapes lying

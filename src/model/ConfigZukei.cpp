@@ -25,9 +25,10 @@ ConfigKeyTable CConfigZukei::Keys() {
             ConfigKey::Color("HatchColor", m_attr.m_hatchColor, RGB(0, 0, 0))
                 .AppColor(kAppColorZukeiHatch),
             ConfigKey::Word("PartitionFlag", m_partitionFlag, 0),
-            // The grid of the shape editor divides by these.
-            ConfigKey::Word("TimePartition", m_timePartition, 1).AtLeast(1),
-            ConfigKey::Word("LinePartition", m_linePartition, 1).AtLeast(1),
+            // The grid of the shape editor: parts of a day and of a row; 0 ("なし") snaps
+            // nothing on that axis, so it is read back as it was written.
+            ConfigKey::Word("TimePartition", m_timePartition, 1),
+            ConfigKey::Word("LinePartition", m_linePartition, 1),
             ConfigKey::Word("Form", m_text.m_form, 0),
             ConfigKey::Word("Attrb", m_text.m_attrb, 0x0100),
             ConfigKey::Color("TextColor", m_text.m_color, RGB(0, 0, 0)),

@@ -8,6 +8,7 @@
 #include "platform/qt/QtDC.h"
 #include "platform/qt/QtFontCatalog.h"
 #include "render/DrawSettings.h"
+#include "shapes/ui/ZukeiEditCtrl.h"
 #include "shell/BitmapDlg.h"
 #include "shell/ChartViewWindow.h"
 #include "shell/ChartWindowFactory.h"
@@ -85,6 +86,8 @@ CTembraApp::CTembraApp(Options options)
         m_options.printers != nullptr ? *m_options.printers : *m_ownPrinters);
     InstallDialogs();
     InstallAutoSaveHooks();
+    // Framed texts are typed into in edit windows over the chart windows.
+    InstallZukeiEditWndFactory();
     AddAppCommands();
 }
 

@@ -300,13 +300,25 @@ TEST_F(ConfigPartsTest, LongDateFormatIsCutOnACharacterBoundary) {
     EXPECT_EQ(Sjis::ToUtf8(shin.GetDateFormat()), format.substr(0, 4 + 13 * 3));
 }
 
-TEST_F(ConfigPartsTest, ShapeGridDivisionsStayAtLeastOne) {
-    Put("ZukeiConfig", "TimePartition", "0");
-    Put("ZukeiConfig", "LinePartition", "65536");
+// "なし" is a grid division of 0: it must survive a write and a read, not come back as 1.
+TEST_F(ConfigPartsTest, ShapeGridDivisionNoneIsReadBackAsZero) {
+    CConfigZukei written;
+    written.Read(FALSE);
+    written.SetTimePartition(0);
+    written.SetLinePartition(0);
+    ASSERT_TRUE(written.Write(0));
+    EXPECT_EQ(Get("ZukeiConfig", "TimePartition"), "0");
     CConfigZukei zukei;
     zukei.Read(TRUE);
-    EXPECT_EQ(zukei.GetTimePartition(), 1);
-    EXPECT_EQ(zukei.GetLinePartition(), 1);
+    EXPECT_EQ(zukei.GetTimePartition(), 0);
+    EXPECT_EQ(zukei.GetLinePartition(), 0);
+
+    // A number a 16-bit word cannot hold wraps as the profile reader gives it.
+    Put("ZukeiConfig", "TimePartition", "4");
+    Put("ZukeiConfig", "LinePartition", "65536");
+    zukei.Read(TRUE);
+    EXPECT_EQ(zukei.GetTimePartition(), 4);
+    EXPECT_EQ(zukei.GetLinePartition(), 0);
 }
 
 TEST_F(ConfigPartsTest, OperationCopyTakesTheEightSettings) {

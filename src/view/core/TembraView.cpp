@@ -9,6 +9,7 @@
 #include "platform/DC.h"
 #include "platform/GdiObjects.h"
 #include "render/KouteiLabels.h"
+#include "shapes/Zukei.h"
 #include "shell/core/StatusBar.h"
 #include "view/core/EditGesture.h"
 #include "view/core/ViewHost.h"
@@ -42,6 +43,10 @@ CTembraView::CTembraView(IViewHost& host) : m_host(host) {
     SetEditFunction(EditSlot::EventCopyMove, [this](CDC* dc) { return TrackMoveEvent(dc); });
     SetEditFunction(EditSlot::Shincyoku, [this](CDC* dc) { return EditProgressLine(dc); });
     m_hoverEvent.erase = [this](CDC* dc) { DrawEventFrame(dc, 0); };
+    SetEditFunction(EditSlot::ZukeiDraw, [this](CDC* dc) { return ZukeiDraw(dc); });
+    SetEditFunction(EditSlot::ZukeiEdit, [this](CDC* dc) { return ZukeiEdit(dc); });
+    SetEditFunction(EditSlot::ZukeiCopyMove, [this](CDC* dc) { return ZukeiCopyMove(dc); });
+    SetEditFunction(EditSlot::ZukeiDeform, [this](CDC* dc) { return ZukeiDeform(dc); });
 }
 
 CTembraView::~CTembraView() {

@@ -33,6 +33,7 @@
 #include "platform/Types.h"
 #include "platform/View.h"
 #include "render/PageLayout.h"
+#include "shapes/DatePos.h"
 #include "shapes/ZukeiEditHost.h"
 #include "shapes/ZukeiView.h"
 #include "view/core/MouseEvent.h"
@@ -57,7 +58,9 @@ class CShincyoku;
 class PopupMenuRequest;
 class CObject;
 class CTembraDoc;
+class CZukeiString;
 class IViewHost;
+struct CDatePos;
 struct CPrintInfo;
 
 class CTembraView : public CView,
@@ -124,11 +127,12 @@ public:
     int GetSelCount() const override;
     const CDataHeader* GetFirstSel() const override;
     void UpdateAllViews(CObject* hint) override;
-    const CZukei* GetEditingZukei() const override { return nullptr; }
+    const CZukei* GetEditingZukei() const override;
     bool IsTextSuppressed() const override { return false; }
     const CPageLayout* GetChartLayout() const override { return &m_layout; }
-    // No text shape is edited in place in this view yet: nothing to end.
-    void EndStringEdit() override {}
+    // Ends the in-place edit of the framed text this view edits: the typed text becomes the
+    // shape's, the edit window is disabled and hidden, every view redraws the shape.
+    void EndStringEdit() override;
 
     CPageLayout& GetLayout() { return m_layout; }
     const Snapshot& GetSnapshot() const { return m_snapshot; }
@@ -412,6 +416,62 @@ public:
     // The feedback of the mouse edit in progress drawn again after a paint (the event and
     // progress-line rows of the drawing's last step).
     void DrawEditFeedback(CDC* dc);
+    // ---- Shapes with the mouse (TembraViewZukeiDraw.cpp, TembraViewZukeiPick.cpp,
+    // TembraViewZukeiMove.cpp, TembraViewZukeiText.cpp, TembraViewZukeiBoard.cpp) -------------
+    // Pick flags of PickZukei.
+    enum : UINT {
+        kZukeiPickList = 1,         // the shape list, front to back
+        kZukeiPickSelection = 2,    // the selection (a test: nothing changes)
+        kZukeiPickDeselect = 0x1000 // a selected shape under the point is unselected
+    };
+    // The record's current point as a chart position snapped to the shape grid, written back
+    // as the record's chart position and (with the grid on) its point.
+    void SnapZukeiPos(CTembraDoc& doc);
+    // The draw operation of the shape mode and its handlers by style; non-zero when handled.
+    BOOL ZukeiDraw(CDC* dc);
+    BOOL ZukeiDrawLine(CDC* dc, CTembraDoc& doc);
+    BOOL ZukeiDrawBox(CDC* dc, CTembraDoc& doc);
+    BOOL ZukeiDrawPoly(CDC* dc, CTembraDoc& doc);
+    BOOL ZukeiDrawArc(CDC* dc, CTembraDoc& doc);
+    // The shape being drawn (the view's until the document takes it), or null.
+    const CZukei* GetDrawingZukei() const { return m_zukeiDrawing.get(); }
+    // The edit, copy and move, and deform operations of the shape mode.
+    BOOL ZukeiEdit(CDC* dc);
+    BOOL ZukeiCopyMove(CDC* dc);
+    BOOL ZukeiDeform(CDC* dc);
+    // Picks shapes at the record's start point (a click) or in the band to its current point;
+    // non-zero when something was picked or found.
+    BOOL PickZukei(CDC* dc, const CMouseEvent& mouse, UINT flags);
+    // The handle of the selection under a logical point (0 none); keeps the handle rectangle
+    // and the index.
+    int HitZukeiHandle(CDC* dc, const CPoint& point);
+    // The handles of the shape selection (inverted), with the handle rectangle kept.
+    void DrawZukeiHandles(CDC* dc, CTembraDoc& doc);
+    // The outlines of the selected shapes shifted by the drag, or with the dragged handle at the
+    // cursor (inverted: a second call erases).
+    void DrawZukeiMoveFeedback(CDC* dc, const CMouseEvent& mouse);
+    void DrawZukeiDeformFeedback(CDC* dc, const CMouseEvent& mouse);
+    // The feedback of a running shape gesture, drawn again by a paint (the shape being drawn,
+    // the moved or the deformed outlines).
+    void DrawZukeiEditFeedback(CDC* dc, CTembraDoc& doc);
+    const CRect& GetZukeiHandleRect() const { return m_zukeiHandleRect; }
+    bool IsZukeiFeedbackDrawn() const { return m_zukeiFeedback; }
+    // The in-place edit of a framed text (called by OnDraw): the window laid over the shape,
+    // then shown and focused, or the edit ended.
+    void PlaceStringEdit(CDC* dc, CTembraDoc& doc);
+    void ShowStringEdit(CTembraDoc& doc);
+    // 文字編集: the selected box-like shape becomes a framed text, typed into in place.
+    void OnZukeiTextEdit();
+    void OnUpdateZukeiTextEdit(CCmdUI& cmdUI) const;
+    // The safety-board commands: the frame sets from their dialogs, the texts of a pair.
+    void OnDisasterFrames();
+    void OnDisasterText();
+    void OnWeekTargetFrames();
+    void OnWeekTargetText();
+    void OnSafetyDutyFrames();
+    // The shape and safety-board commands of the command table.
+    bool OnZukeiCommand(UINT id);
+    bool OnUpdateZukeiCommand(CCmdUI& cmdUI) const;
 
     // ---- Commands --------------------------------------------------------------------------
     // The view's commands; false for an id the view does not handle.
@@ -720,6 +780,43 @@ private:
     POSITION m_shinSourcePos = nullptr;
     CChartPos m_shinTrack;
     bool m_shinShown = false;
+    // Shapes: the shape being drawn, the chart position where the gesture began, the previous
+    // start points of a point list, the feedback flag, the handle rectangle of the selection
+    // with the index of the handle dragged, the band, and the framed text edited in place.
+    // The steps of the shape gestures (TembraViewZukei*.cpp).
+    void BeginZukeiGesture();
+    void EndZukeiCapture();
+    void DropZukeiDrawing(CDC* dc);
+    void AddZukeiDrawing(CDC* dc, CTembraDoc& doc, bool textStep);
+    void DrawZukeiOutline(CDC* dc);
+    CDatePos ZukeiDatePos() const;
+    void ZukeiFollow(CDC* dc, int anchor);
+    void CommitZukeiMove(CDC* dc, CTembraDoc& doc);
+    void CommitZukeiDeform(CDC* dc, CTembraDoc& doc);
+    BOOL ZukeiPlacing(CDC* dc, CTembraDoc& doc, bool deform);
+    void ZukeiTextCommand(int pair);
+    // While part of the window waits for a repaint, a move draws no feedback (true: the event
+    // is left); a button is taken after the pending part is painted, so that a gesture is not
+    // left hanging on a release that came before the paint.
+    bool ZukeiWaitsForPaint();
+    // The last sub-state of a drawing: the release adds the shape, the right button steps back.
+    BOOL ZukeiDrawFinal(CDC* dc, CTembraDoc& doc, bool textStep, WORD back);
+    // A left press where shape gestures begin: the item area or the chart.
+    bool ZukeiPressInZone(bool doubleClickToo = false) const;
+    // A shape half drawn when the mode or operation changes is dropped with its capture.
+    void EndZukeiDrawingOnModeChange();
+    // Where this view's edit windows of framed texts live: the window's widget when it hosts
+    // them, else the view itself (no window can be made there).
+    IZukeiEditHost* EditHost();
+    std::unique_ptr<CZukei> m_zukeiDrawing;
+    CTime m_zukeiStartDate;
+    double m_zukeiStartRow = 0.0;
+    std::vector<CPoint> m_zukeiStarts;
+    bool m_zukeiFeedback = false;
+    CRect m_zukeiHandleRect;
+    int m_zukeiHandle = 0;
+    BOOL m_zukeiBandDrawn = FALSE;
+    CZukeiString* m_editingZukei = nullptr;
 };
 
 } // namespace tembra

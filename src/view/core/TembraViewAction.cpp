@@ -194,6 +194,7 @@ void CTembraView::PostObjectAction(const std::optional<CPoint>& leftPressAt) {
 }
 
 void CTembraView::OnModeChanged() {
+    EndZukeiDrawingOnModeChange();
     CTembraDoc* doc = GetDocument();
     if (doc == nullptr) {
         return;

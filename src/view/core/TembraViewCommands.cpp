@@ -97,18 +97,24 @@ bool CTembraView::OnCommand(UINT id) {
         SetZoomIndexCommand(CPageLayout::kDefaultZoomIndex);
         return true;
     case ID_SHIFT_LEFT:
+        // A framed text being typed into keeps what was typed before the chart moves.
+        EndStringEdit();
         OnShiftLeft();
         return true;
     case ID_SHIFT_RIGHT:
+        EndStringEdit();
         OnShiftRight();
         return true;
     case ID_SHIFT_UP:
+        EndStringEdit();
         OnShiftUp();
         return true;
     case ID_SHIFT_DOWN:
+        EndStringEdit();
         OnShiftDown();
         return true;
     case ID_SHIFT_RESET:
+        EndStringEdit();
         OnShiftReset();
         return true;
     case ID_EVENT_ALIGN:
@@ -119,7 +125,7 @@ bool CTembraView::OnCommand(UINT id) {
         OnEventBatch(id == ID_EVENT_BATCH_WEEK);
         return true;
     default:
-        return false;
+        return OnZukeiCommand(id);
     }
 }
 
@@ -182,7 +188,7 @@ bool CTembraView::OnUpdateCommand(CCmdUI& cmdUI) {
                      doc->GetOperation().GetMode() == COperationState::kModeEvent && calendarDays);
         return true;
     default:
-        return false;
+        return OnUpdateZukeiCommand(cmdUI);
     }
 }
 

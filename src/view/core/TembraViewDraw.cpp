@@ -158,11 +158,16 @@ void CTembraView::OnDraw(CDC* dc) {
         m_layout.SetClipPass(FALSE);
     }
 
-    // The shapes, head of the list first (the back).
+    // The shapes, head of the list first (the back), with the edit window of a framed text laid
+    // over its shape and the handles of the shape selection.
+    const bool screen = !dc->IsPrinting() && !dc->IsMetafile();
     const auto drawShapes = [&](const CRect& rect) {
         const Band band(dc, paint, rect);
         if (!band.IsVisible()) {
             return;
+        }
+        if (screen && m_layout.GetClipPass() == FALSE) {
+            PlaceStringEdit(dc, *doc);
         }
         for (POSITION pos = doc->GetHeadZukeiPosition(); pos != nullptr;) {
             CZukei* shape = doc->GetNextZukei(pos);
@@ -173,6 +178,9 @@ void CTembraView::OnDraw(CDC* dc) {
             if (mode >= 0) {
                 shape->Draw(*this, *dc, mode);
             }
+        }
+        if (screen) {
+            DrawZukeiHandles(dc, *doc);
         }
     };
     drawShapes(processBand);
@@ -214,12 +222,14 @@ void CTembraView::OnDraw(CDC* dc) {
     // The chart objects and the progress lines; a right click during a preview stops here.
     bool aborted = false;
     DrawObjects(dc, paint, aborted);
-    // The edit control of a framed text and the feedback of a mouse edit come after this, with
-    // the editing that draws them.
+    // The feedback of the mouse edits and the edit window of a framed text, on the screen only.
     DrawYogoEditFeedback(dc);
-    // The feedback of a mouse edit, on the screen only.
     if (m_layout.GetOutputMode() == 0 && !dc->IsPrinting()) {
         DrawEditFeedback(dc);
+    }
+    if (screen) {
+        ShowStringEdit(*doc);
+        DrawZukeiEditFeedback(dc, *doc);
     }
 }
 

@@ -89,6 +89,8 @@ void CTembraView::OnEditUndo() {
     if (doc == nullptr) {
         return;
     }
+    // What was typed into a framed text belongs to the step taken back or kept.
+    EndStringEdit();
     if (doc->GetOperation().GetMode() == COperationState::kModeYogo) {
         doc->UnselectAll(TRUE);
     }
@@ -116,6 +118,7 @@ void CTembraView::CutOrCopy(bool cut) {
     if (doc == nullptr) {
         return;
     }
+    EndStringEdit();
     const EditStep step(*doc);
     bool rowsTaken = false;
     if (doc->GetOperation().GetMode() == COperationState::kModeKoumoku) {
