@@ -1,17 +1,20 @@
 #include "shell/MainFrame.h"
 
+#include "document/AppState.h"
 #include "document/TembraDoc.h"
 #include "platform/Profile.h"
 #include "platform/Sjis.h"
 #include "platform/StringTable.h"
 #include "shell/ButtonImages.h"
 #include "shell/ChartWindowFactory.h"
+#include "shell/FloatWnd.h"
 #include "shell/MainStatusBar.h"
 #include "shell/TembraApp.h"
 #include "shell/ToolBars.h"
 #include "shell/core/FrameRules.h"
 #include "shell/core/MenuTable.h"
 #include "shell/core/StatusBar.h"
+#include "view/TembraViewWnd.h"
 
 #include <QAction>
 #include <QApplication>
@@ -68,6 +71,10 @@ CMainFrame::CMainFrame(CTembraApp& app) : m_app(app) {
 }
 
 CMainFrame::~CMainFrame() {
+    // The chart windows that go after the frame find no overview to tell.
+    if (m_floatWnd != nullptr) {
+        CTembraViewWnd::SetOverview(nullptr);
+    }
     if (GetStatusBar() == m_statusBar) {
         SetStatusBar(nullptr);
     }
@@ -208,6 +215,26 @@ void CMainFrame::AddCommands() {
     toggleBar(32954, &CMainFrame::m_kouteiBar, &CMainFrame::m_bKouteiBarShown);
     toggleBar(32785, &CMainFrame::m_palette, &CMainFrame::m_bPaletteShown);
     toggleBar(32952, &CMainFrame::m_modeBar, &CMainFrame::m_bFunctionBarShown);
+    // The floating overview window keeps its shown flag itself. Shown, it starts with the
+    // active chart view rather than waiting for the next activation.
+    m_commands.On(
+        33119,
+        [this] {
+            if (m_floatWnd == nullptr) {
+                return;
+            }
+            if (m_floatWnd->IsShown() == 0) {
+                m_floatWnd->show();
+                if (CAppState* state = GetAppState()) {
+                    if (CView* view = state->GetActiveView()) {
+                        m_floatWnd->UpdateFloatView(view, CTembraView::kHintActiveView, nullptr);
+                    }
+                }
+            } else {
+                m_floatWnd->hide();
+            }
+        },
+        [this](CCmdUI& ui) { ui.SetCheck(m_floatWnd != nullptr && m_floatWnd->IsShown() != 0); });
 
     // The indicators are enabled while their key is down.
     const std::pair<UINT, Qt::KeyboardModifier> indicators[] = {
@@ -290,6 +317,15 @@ BOOL CMainFrame::Create(bool skipBarState) {
     }
     m_floatWndPos =
         FramePositions::ParseFloatWndPos(GetProfileString(FramePositions::kSection, "FloatWndPos"));
+    // The floating overview window, shown when it was shown at the last closing.
+    if (m_floatWnd == nullptr) {
+        m_floatWnd = new CFloatWnd(this);
+        if (!m_floatWnd->Create(m_floatWndPos.rect)) {
+            return FALSE;
+        }
+        CTembraViewWnd::SetOverview(m_floatWnd);
+    }
+    m_floatWnd->setVisible(m_floatWndPos.shown != 0);
     return TRUE;
 }
 
@@ -470,6 +506,11 @@ void CMainFrame::SavePositions() {
         FramePositions::kSection, "ToolPalettePos",
         FramePositions::FormatPalettePos(CPoint(palette.x(), palette.y()), !m_palette->isHidden())
             .c_str());
+    if (m_floatWnd != nullptr) {
+        const QRect g = m_floatWnd->geometry();
+        m_floatWndPos.rect = CRect(g.left(), g.top(), g.right() + 1, g.bottom() + 1);
+        m_floatWndPos.shown = m_floatWnd->IsShown();
+    }
     WriteProfileString(FramePositions::kSection, "FloatWndPos",
                        FramePositions::FormatFloatWndPos(m_floatWndPos).c_str());
     WriteProfileInt(FramePositions::kSection, "FunctionBar", m_bFunctionBarShown ? 1 : 0);

@@ -25,6 +25,7 @@ class QTimer;
 
 namespace tembra {
 
+class CFloatWnd;
 class CFrameToolBar;
 class CLayerBar;
 class CMainStatusBar;
@@ -111,6 +112,7 @@ public:
     CFrameToolBar* Palette() const { return m_palette; }
     CModeBar* FunctionBar() const { return m_modeBar; }
     CMainStatusBar* StatusBar() const { return m_statusBar; }
+    CFloatWnd* FloatWnd() const { return m_floatWnd; }
     int YogoBarKind() const { return m_nYogoBarKind; }
     BOOL IsZukeiBarShown() const { return m_bZukeiBarShown; }
     BOOL IsChartBarShown() const { return m_bChartBarShown; }
@@ -161,8 +163,9 @@ private:
     BOOL m_bChartBarShown = FALSE;
     int m_nYogoBarKind = 1;
     int m_yogoBarLayouts = 0;
-    // "FloatWndPos" as read, written back until the floating overview window keeps it.
+    // "FloatWndPos" as read; the floating overview window made from it.
     FloatWndPosition m_floatWndPos;
+    CFloatWnd* m_floatWnd = nullptr;
 };
 
 } // namespace tembra
