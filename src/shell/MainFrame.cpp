@@ -2,6 +2,7 @@
 
 #include "document/AppState.h"
 #include "document/TembraDoc.h"
+#include "model/ConfigBase.h"
 #include "platform/Profile.h"
 #include "platform/Sjis.h"
 #include "platform/StringTable.h"
@@ -9,6 +10,7 @@
 #include "shell/ChartWindowFactory.h"
 #include "shell/FloatWnd.h"
 #include "shell/MainStatusBar.h"
+#include "shell/MyYogoDlg.h"
 #include "shell/TembraApp.h"
 #include "shell/ToolBars.h"
 #include "shell/core/FrameRules.h"
@@ -235,6 +237,34 @@ void CMainFrame::AddCommands() {
             }
         },
         [this](CCmdUI& ui) { ui.SetCheck(m_floatWnd != nullptr && m_floatWnd->IsShown() != 0); });
+    // The MY term list: made and shown on the first use, then shown and hidden in turn.
+    m_commands.On(
+        32993,
+        [this] {
+            if (m_myYogoDlg == nullptr) {
+                m_myYogoDlg = new CMyYogoDlg(
+                    ConfigPathToFs(m_app.Config().GetPath().GetMyYogoFilePath()),
+                    {[this](int mode, const std::string& text) { OnYogoInput(mode, text); },
+                     [this] {
+                         std::vector<std::string> entries;
+                         if (QComboBox* combo =
+                                 m_yogoBar != nullptr ? m_yogoBar->YogoCombo() : nullptr) {
+                             for (int i = 0; i < combo->count(); ++i) {
+                                 entries.push_back(
+                                     Sjis::FromUtf8(combo->itemText(i).toStdString()));
+                             }
+                         }
+                         return entries;
+                     },
+                     [this]() -> const CTembraDoc* { return m_app.ActiveDocument(); }},
+                    this);
+                m_myYogoDlg->Open();
+                m_myYogoDlg->show();
+                return;
+            }
+            m_myYogoDlg->setVisible(!m_myYogoDlg->isVisible());
+        },
+        [this](CCmdUI& ui) { ui.SetCheck(m_myYogoDlg != nullptr && m_myYogoDlg->isVisible()); });
 
     // The indicators are enabled while their key is down.
     const std::pair<UINT, Qt::KeyboardModifier> indicators[] = {
@@ -490,6 +520,9 @@ void CMainFrame::RestoreWindowPlacement(UINT showCmd) {
 }
 
 void CMainFrame::SavePositions() {
+    if (m_myYogoDlg != nullptr) {
+        m_myYogoDlg->SavePosition();
+    }
     WindowPlacement placement;
     placement.flags = isMaximized() ? UINT{WPF_RESTORETOMAXIMIZED} : 0u;
     placement.showCmd = isMinimized()   ? SW_SHOWMINIMIZED

@@ -26,6 +26,7 @@ class QTimer;
 namespace tembra {
 
 class CFloatWnd;
+class CMyYogoDlg;
 class CFrameToolBar;
 class CLayerBar;
 class CMainStatusBar;
@@ -113,6 +114,8 @@ public:
     CModeBar* FunctionBar() const { return m_modeBar; }
     CMainStatusBar* StatusBar() const { return m_statusBar; }
     CFloatWnd* FloatWnd() const { return m_floatWnd; }
+    // The MY term list, made on the first use of its command (null before).
+    CMyYogoDlg* MyYogoDlg() const { return m_myYogoDlg; }
     int YogoBarKind() const { return m_nYogoBarKind; }
     BOOL IsZukeiBarShown() const { return m_bZukeiBarShown; }
     BOOL IsChartBarShown() const { return m_bChartBarShown; }
@@ -166,6 +169,7 @@ private:
     // "FloatWndPos" as read; the floating overview window made from it.
     FloatWndPosition m_floatWndPos;
     CFloatWnd* m_floatWnd = nullptr;
+    CMyYogoDlg* m_myYogoDlg = nullptr;
 };
 
 } // namespace tembra

@@ -30,8 +30,20 @@ std::string Folded(std::string_view text) {
     return out;
 }
 
-bool HasLineBreak(std::string_view text) {
-    return text.find_first_of("\r\n") != std::string_view::npos;
+// Whether one of the single-byte characters occurs in the CP932 text as a character of its own
+// (the second byte of a double-byte character may be "[" or "]": "ー" is 0x81 0x5B).
+bool HasCharacter(std::string_view text, std::string_view characters) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (Sjis::IsLeadByte(c) && i + 1 < text.size()) {
+            ++i;
+            continue;
+        }
+        if (characters.find(static_cast<char>(c)) != std::string_view::npos) {
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace
@@ -110,7 +122,7 @@ std::string CMyYogoFile::TermFault(std::string_view term, const std::vector<std:
     if (!term.empty() && (term.front() == ';' || term.front() == '[')) {
         return Sjis::FromUtf8("「;」や「[」で始まる用語は登録できません。");
     }
-    if (term.find('=') != std::string_view::npos || HasLineBreak(term)) {
+    if (HasCharacter(term, "=\r\n")) {
         return Sjis::FromUtf8("「=」や改行を含む用語は登録できません。");
     }
     for (const std::string& listed : list) {
@@ -122,7 +134,7 @@ std::string CMyYogoFile::TermFault(std::string_view term, const std::vector<std:
 }
 
 std::string CMyYogoFile::GroupNameFault(std::string_view name) {
-    if (name.find_first_of("[]=") != std::string_view::npos || HasLineBreak(name)) {
+    if (HasCharacter(name, "[]=\r\n")) {
         return Sjis::FromUtf8("「[」「]」「=」や改行を含むグループ名は使えません。");
     }
     if (!name.empty() && name.front() == ';') {
