@@ -557,6 +557,12 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    // The tool windows go with the frame (a shown one would keep the program running).
+    for (QWidget* tool : {static_cast<QWidget*>(m_myYogoDlg), static_cast<QWidget*>(m_floatWnd)}) {
+        if (tool != nullptr) {
+            tool->hide();
+        }
+    }
     event->accept();
 }
 

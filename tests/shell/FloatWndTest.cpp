@@ -9,6 +9,7 @@
 #include "shell/ChartViewWindow.h"
 #include "shell/FloatWnd.h"
 #include "shell/FloatWndSetDlg.h"
+#include "shell/MyYogoDlg.h"
 #include "support/qt/ReferenceImage.h"
 #include "view/TembraFrame.h"
 #include "view/TembraViewWnd.h"
@@ -79,6 +80,23 @@ TEST_F(FloatWndTest, TheShownFlagFollowsTheCommandAndTheCloseButtonAcrossStarts)
     ASSERT_FALSE(Start());
     EXPECT_TRUE(Float().isVisible()) << "shown when it was shown at the last closing";
     EXPECT_EQ(Float().geometry(), QRect(300, 200, 400, 250));
+}
+
+TEST_F(FloatWndTest, ClosingTheFrameTakesItsToolWindowsAlong) {
+    ASSERT_FALSE(Start());
+    app->Router().Execute(33119);
+    app->Router().Execute(32993);
+    ASSERT_NE(Frame().MyYogoDlg(), nullptr);
+    EXPECT_TRUE(Frame().MyYogoDlg()->isVisible());
+    EXPECT_TRUE(Checked(32993));
+    ASSERT_TRUE(Frame().close());
+    EXPECT_FALSE(Frame().MyYogoDlg()->isVisible()) << "no window is left to keep the program";
+    EXPECT_FALSE(Float().isVisible());
+    // Both were stored as shown.
+    const std::string myYogo = GetProfileString("Settings", CMyYogoDlg::kPositionKey);
+    EXPECT_EQ(myYogo.substr(myYogo.size() - 2), ",1");
+    EXPECT_EQ(FramePositions::ParseFloatWndPos(GetProfileString("Settings", "FloatWndPos")).shown,
+              1);
 }
 
 TEST_F(FloatWndTest, TheSampleChartFittedWithItsFrame) {
