@@ -1,5 +1,6 @@
 #include "shell/FloatWnd.h"
 
+#include "document/AppState.h"
 #include "platform/qt/Cp932Text.h"
 #include "platform/qt/QtDC.h"
 #include "shell/core/FramePositions.h"
@@ -168,6 +169,12 @@ void CFloatWnd::showEvent(QShowEvent* event) {
     // The desktop hiding and showing the tool window with its owner is not the user's choice.
     if (!event->spontaneous()) {
         m_shown = 1;
+        // A hidden overview heard of no activation: it starts with the active chart view.
+        if (const CAppState* state = GetAppState()) {
+            if (CView* view = state->GetActiveView()) {
+                m_view.OnUpdate(view, CFloatView::kHintActiveView, nullptr);
+            }
+        }
     }
 }
 

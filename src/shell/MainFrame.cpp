@@ -1,6 +1,5 @@
 #include "shell/MainFrame.h"
 
-#include "document/AppState.h"
 #include "document/TembraDoc.h"
 #include "model/ConfigBase.h"
 #include "platform/Profile.h"
@@ -217,8 +216,7 @@ void CMainFrame::AddCommands() {
     toggleBar(32954, &CMainFrame::m_kouteiBar, &CMainFrame::m_bKouteiBarShown);
     toggleBar(32785, &CMainFrame::m_palette, &CMainFrame::m_bPaletteShown);
     toggleBar(32952, &CMainFrame::m_modeBar, &CMainFrame::m_bFunctionBarShown);
-    // The floating overview window keeps its shown flag itself. Shown, it starts with the
-    // active chart view rather than waiting for the next activation.
+    // The floating overview window keeps its shown flag itself.
     m_commands.On(
         33119,
         [this] {
@@ -227,11 +225,6 @@ void CMainFrame::AddCommands() {
             }
             if (m_floatWnd->IsShown() == 0) {
                 m_floatWnd->show();
-                if (CAppState* state = GetAppState()) {
-                    if (CView* view = state->GetActiveView()) {
-                        m_floatWnd->UpdateFloatView(view, CTembraView::kHintActiveView, nullptr);
-                    }
-                }
             } else {
                 m_floatWnd->hide();
             }
@@ -355,7 +348,9 @@ BOOL CMainFrame::Create(bool skipBarState) {
         }
         CTembraViewWnd::SetOverview(m_floatWnd);
     }
-    m_floatWnd->setVisible(m_floatWndPos.shown != 0);
+    // Shown with the palette once the frame itself is (a tool window mapped before its owner
+    // would lie beneath it).
+    m_floatWnd->hide();
     return TRUE;
 }
 
@@ -459,6 +454,9 @@ void CMainFrame::RecreateBars() {
 void CMainFrame::ShowPaletteAndFunctionBar() {
     ShowBar(m_palette, m_bPaletteShown);
     ShowBar(m_modeBar, m_bFunctionBarShown);
+    if (m_floatWnd != nullptr) {
+        m_floatWnd->setVisible(m_floatWndPos.shown != 0);
+    }
 }
 
 void CMainFrame::KeepPaletteOnScreen() {
