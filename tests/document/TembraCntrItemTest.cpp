@@ -173,6 +173,13 @@ TEST_F(TembraCntrItemPlace, TheRectangleFollowsTheAnchorTheZoomAndTheFixedRows) 
     EXPECT_EQ(item.GetDeviceRect(&layout, FALSE), CRect(-290, -110, -200, -200))
         << "unscaled is worked out at 100 %";
     EXPECT_EQ(layout.GetZoom(), 200) << "the caller's layout is left as it was";
+
+    // The print header shown above the chart: the page keeps its place on this paper, and so
+    // does the item (the header's height comes in only when the item is aligned).
+    layout.SetZoomIndex(CPageLayout::kDefaultZoomIndex);
+    layout.SetHeader(&doc.GetPrHeader());
+    layout.RecalcLayout();
+    EXPECT_EQ(item.GetDeviceRect(&layout, TRUE), CRect(-290, -110, -200, -200));
 }
 
 TEST_F(TembraCntrItemPlace, AChartScrolledDownShiftsTheItemByTheFixedRows) {
