@@ -1,17 +1,21 @@
 #include "shell/MainFrame.h"
 
 #include "document/TembraDoc.h"
+#include "model/ConfigBase.h"
 #include "platform/Profile.h"
 #include "platform/Sjis.h"
 #include "platform/StringTable.h"
 #include "shell/ButtonImages.h"
 #include "shell/ChartWindowFactory.h"
+#include "shell/FloatWnd.h"
 #include "shell/MainStatusBar.h"
+#include "shell/MyYogoDlg.h"
 #include "shell/TembraApp.h"
 #include "shell/ToolBars.h"
 #include "shell/core/FrameRules.h"
 #include "shell/core/MenuTable.h"
 #include "shell/core/StatusBar.h"
+#include "view/TembraViewWnd.h"
 
 #include <QAction>
 #include <QApplication>
@@ -75,6 +79,10 @@ CMainFrame::~CMainFrame() {
     }
     if (m_kouteiBar != nullptr && state.GetKouteiBar() == m_kouteiBar) {
         state.SetKouteiBar(nullptr);
+    }
+    // The chart windows that go after the frame find no overview to tell.
+    if (m_floatWnd != nullptr) {
+        CTembraViewWnd::SetOverview(nullptr);
     }
     if (GetStatusBar() == m_statusBar) {
         SetStatusBar(nullptr);
@@ -216,6 +224,48 @@ void CMainFrame::AddCommands() {
     toggleBar(32954, &CMainFrame::m_kouteiBar, &CMainFrame::m_bKouteiBarShown);
     toggleBar(32785, &CMainFrame::m_palette, &CMainFrame::m_bPaletteShown);
     toggleBar(32952, &CMainFrame::m_modeBar, &CMainFrame::m_bFunctionBarShown);
+    // The floating overview window keeps its shown flag itself.
+    m_commands.On(
+        33119,
+        [this] {
+            if (m_floatWnd == nullptr) {
+                return;
+            }
+            if (m_floatWnd->IsShown() == 0) {
+                m_floatWnd->show();
+            } else {
+                m_floatWnd->hide();
+            }
+        },
+        [this](CCmdUI& ui) { ui.SetCheck(m_floatWnd != nullptr && m_floatWnd->IsShown() != 0); });
+    // The MY term list: made and shown on the first use, then shown and hidden in turn.
+    m_commands.On(
+        32993,
+        [this] {
+            if (m_myYogoDlg == nullptr) {
+                m_myYogoDlg = new CMyYogoDlg(
+                    ConfigPathToFs(m_app.Config().GetPath().GetMyYogoFilePath()),
+                    {[this](int mode, const std::string& text) { OnYogoInput(mode, text); },
+                     [this] {
+                         std::vector<std::string> entries;
+                         if (QComboBox* combo =
+                                 m_yogoBar != nullptr ? m_yogoBar->YogoCombo() : nullptr) {
+                             for (int i = 0; i < combo->count(); ++i) {
+                                 entries.push_back(
+                                     Sjis::FromUtf8(combo->itemText(i).toStdString()));
+                             }
+                         }
+                         return entries;
+                     },
+                     [this]() -> const CTembraDoc* { return m_app.ActiveDocument(); }},
+                    this);
+                m_myYogoDlg->Open();
+                m_myYogoDlg->show();
+                return;
+            }
+            m_myYogoDlg->setVisible(!m_myYogoDlg->isVisible());
+        },
+        [this](CCmdUI& ui) { ui.SetCheck(m_myYogoDlg != nullptr && m_myYogoDlg->isVisible()); });
 
     // The indicators are enabled while their key is down.
     const std::pair<UINT, Qt::KeyboardModifier> indicators[] = {
@@ -298,6 +348,17 @@ BOOL CMainFrame::Create(bool skipBarState) {
     }
     m_floatWndPos =
         FramePositions::ParseFloatWndPos(GetProfileString(FramePositions::kSection, "FloatWndPos"));
+    // The floating overview window, shown when it was shown at the last closing.
+    if (m_floatWnd == nullptr) {
+        m_floatWnd = new CFloatWnd(this);
+        if (!m_floatWnd->Create(m_floatWndPos.rect)) {
+            return FALSE;
+        }
+        CTembraViewWnd::SetOverview(m_floatWnd);
+    }
+    // Shown with the palette once the frame itself is (a tool window mapped before its owner
+    // would lie beneath it).
+    m_floatWnd->hide();
     return TRUE;
 }
 
@@ -412,6 +473,9 @@ void CMainFrame::RecreateBars() {
 void CMainFrame::ShowPaletteAndFunctionBar() {
     ShowBar(m_palette, m_bPaletteShown);
     ShowBar(m_modeBar, m_bFunctionBarShown);
+    if (m_floatWnd != nullptr) {
+        m_floatWnd->setVisible(m_floatWndPos.shown != 0);
+    }
 }
 
 void CMainFrame::KeepPaletteOnScreen() {
@@ -473,6 +537,9 @@ void CMainFrame::RestoreWindowPlacement(UINT showCmd) {
 }
 
 void CMainFrame::SavePositions() {
+    if (m_myYogoDlg != nullptr) {
+        m_myYogoDlg->SavePosition();
+    }
     WindowPlacement placement;
     placement.flags = isMaximized() ? UINT{WPF_RESTORETOMAXIMIZED} : 0u;
     placement.showCmd = isMinimized()   ? SW_SHOWMINIMIZED
@@ -489,6 +556,11 @@ void CMainFrame::SavePositions() {
         FramePositions::kSection, "ToolPalettePos",
         FramePositions::FormatPalettePos(CPoint(palette.x(), palette.y()), !m_palette->isHidden())
             .c_str());
+    if (m_floatWnd != nullptr) {
+        const QRect g = m_floatWnd->geometry();
+        m_floatWndPos.rect = CRect(g.left(), g.top(), g.right() + 1, g.bottom() + 1);
+        m_floatWndPos.shown = m_floatWnd->IsShown();
+    }
     WriteProfileString(FramePositions::kSection, "FloatWndPos",
                        FramePositions::FormatFloatWndPos(m_floatWndPos).c_str());
     WriteProfileInt(FramePositions::kSection, "FunctionBar", m_bFunctionBarShown ? 1 : 0);
@@ -501,6 +573,12 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     if (!m_app.CloseAllDocuments()) {
         event->ignore();
         return;
+    }
+    // The tool windows go with the frame (a shown one would keep the program running).
+    for (QWidget* tool : {static_cast<QWidget*>(m_myYogoDlg), static_cast<QWidget*>(m_floatWnd)}) {
+        if (tool != nullptr) {
+            tool->hide();
+        }
     }
     event->accept();
 }

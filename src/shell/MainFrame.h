@@ -25,6 +25,8 @@ class QTimer;
 
 namespace tembra {
 
+class CFloatWnd;
+class CMyYogoDlg;
 class CFrameToolBar;
 class CLayerBar;
 class CMainStatusBar;
@@ -111,6 +113,9 @@ public:
     CFrameToolBar* Palette() const { return m_palette; }
     CModeBar* FunctionBar() const { return m_modeBar; }
     CMainStatusBar* StatusBar() const { return m_statusBar; }
+    CFloatWnd* FloatWnd() const { return m_floatWnd; }
+    // The MY term list, made on the first use of its command (null before).
+    CMyYogoDlg* MyYogoDlg() const { return m_myYogoDlg; }
     int YogoBarKind() const { return m_nYogoBarKind; }
     BOOL IsZukeiBarShown() const { return m_bZukeiBarShown; }
     BOOL IsChartBarShown() const { return m_bChartBarShown; }
@@ -161,8 +166,10 @@ private:
     BOOL m_bChartBarShown = FALSE;
     int m_nYogoBarKind = 1;
     int m_yogoBarLayouts = 0;
-    // "FloatWndPos" as read, written back until the floating overview window keeps it.
+    // "FloatWndPos" as read; the floating overview window made from it.
     FloatWndPosition m_floatWndPos;
+    CFloatWnd* m_floatWnd = nullptr;
+    CMyYogoDlg* m_myYogoDlg = nullptr;
 };
 
 } // namespace tembra

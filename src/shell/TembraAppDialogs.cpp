@@ -17,6 +17,7 @@
 #include "print/ui/RegisterPrintDialogs.h"
 #include "shell/ChartViewWindow.h"
 #include "shell/ChartWindowFactory.h"
+#include "shell/FloatWndSetDlg.h"
 #include "shell/MainFrame.h"
 #include "shell/OwnerDrawMenu.h"
 #include "shell/TembraAppInternal.h"
@@ -124,6 +125,7 @@ void CTembraApp::InstallDialogs() {
     m_qtUi.SetCommandHandler([this](UINT id) { m_router.Execute(id); });
     // Until the print settings sheet is there the print goes on with the settings as they are.
     m_qtUi.Register("PrintSheet", [](DialogRequest&) { return IDOK; });
+    CFloatWndSetDlg::Register(m_qtUi);
     // Each dialog library registers its own dialogs, once.
     RegisterPlatformDialogs(m_qtUi);
     RegisterModelDialogs(m_qtUi);

@@ -155,7 +155,22 @@ CTembraViewWnd::CTembraViewWnd(CTembraDoc& document, CTembraFrame& frame, IViewA
 
 CTembraViewWnd::~CTembraViewWnd() {
     EndPreview();
+    if (IFloatOverview* overview = GetOverview()) {
+        overview->ForgetView(m_view.get());
+    }
     m_view.reset();
+}
+
+namespace {
+IFloatOverview* g_overview = nullptr;
+} // namespace
+
+IFloatOverview* CTembraViewWnd::GetOverview() const {
+    return g_overview;
+}
+
+void CTembraViewWnd::SetOverview(IFloatOverview* overview) {
+    g_overview = overview;
 }
 
 // ---- The window -------------------------------------------------------------------------------

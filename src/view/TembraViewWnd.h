@@ -94,7 +94,10 @@ public:
     void Print() override;
     bool StartPreview() override;
     void RunPrinterSetup() override;
-    IFloatOverview* GetOverview() const override { return nullptr; }
+    IFloatOverview* GetOverview() const override;
+    // The main window's floating overview, which every chart window tells of its view's changes
+    // (null: none). Set by the main window while it exists.
+    static void SetOverview(IFloatOverview* overview);
 
     // ---- The host of a framed text's edit window ---------------------------------------------
     QWidget* GetEditParent() const override;

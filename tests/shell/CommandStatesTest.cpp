@@ -56,13 +56,15 @@ TEST_F(CommandStatesTest, StatesComeFromTheUpdateHandlersInOnePass) {
     CMainFrame& frame = Frame();
     app->UpdateCommandStates();
     // No handler yet: present and disabled.
-    for (UINT id : {57603u, 57607u, 32927u, 33119u, 57666u}) {
+    for (UINT id : {57603u, 57607u, 32927u, 57666u}) {
         EXPECT_FALSE(frame.Action(id)->isEnabled()) << id;
     }
     // The frame's and the application's handlers.
     EXPECT_TRUE(frame.Action(32775)->isEnabled());
     EXPECT_TRUE(frame.Action(32775)->isChecked()) << "the main tool bar is shown";
     EXPECT_FALSE(frame.Action(32952)->isChecked()) << "the function bar is hidden";
+    EXPECT_TRUE(frame.Action(33119)->isEnabled());
+    EXPECT_FALSE(frame.Action(33119)->isChecked()) << "the floating overview is hidden";
     EXPECT_TRUE(frame.Action(57664)->isEnabled());
     EXPECT_TRUE(frame.Action(33040)->isChecked());
     EXPECT_FALSE(frame.Action(33039)->isChecked());

@@ -102,7 +102,13 @@ TEST_F(MainFrameTest, ClosingStoresThePositionsAndTheNextStartRestoresThem) {
     EXPECT_EQ(placement->normalPosition, CRect(120, 80, 1020, 720));
     EXPECT_EQ(FramePositions::ParsePaletteShown(GetProfileString("Settings", "ToolPalettePos")), 0);
     EXPECT_EQ(GetProfileInt("Settings", "FunctionBar", 0), 1u);
-    EXPECT_EQ(GetProfileString("Settings", "FloatWndPos"), "0,0,0,0,0");
+    // The floating overview, never shown, keeps the default place it was given.
+    const FloatWndPosition floatWnd =
+        FramePositions::ParseFloatWndPos(GetProfileString("Settings", "FloatWndPos"));
+    const QSize screen = QGuiApplication::primaryScreen()->size();
+    EXPECT_EQ(floatWnd.rect,
+              FramePositions::PlaceFloatWnd(CRect(), screen.width(), screen.height()));
+    EXPECT_EQ(floatWnd.shown, 0);
     EXPECT_FALSE(GetProfileString(CMainFrame::kBarStateSection, "State").empty());
     EXPECT_EQ(GetProfileInt(CMainFrame::kBarSummarySection, "Bars", 0), 7u);
 

@@ -56,5 +56,30 @@ TEST(FramePositionsTest, AWindowOffEveryScreenMovesOntoThePrimaryOne) {
     }
 }
 
+TEST(FramePositionsTest, TheFloatingWindowKeepsToTheScreen) {
+    struct Case {
+        CRect stored;
+        CRect placed;
+    };
+    // A screen of 1920 x 1080: the default is (96, 216) and 480 x 270; a side narrower than
+    // 120 (or 67 down) takes the default's.
+    const Case cases[] = {
+        {CRect(), CRect(96, 216, 576, 486)},
+        {CRect(10, 20, 10, 300), CRect(96, 216, 576, 486)},  // empty
+        {CRect(-5, 100, 400, 400), CRect(0, 100, 400, 400)}, // the right edge stays
+        {CRect(1800, 100, 2100, 400), CRect(1800, 100, 1920, 400)},
+        {CRect(1850, 100, 2100, 400), CRect(96, 100, 576, 400)}, // 70 wide on the screen
+        {CRect(300, 100, 400, 400), CRect(96, 100, 576, 400)},   // 100 wide
+        {CRect(300, -40, 700, 20), CRect(300, 216, 700, 486)},   // 20 high after the clamp
+        {CRect(300, 1000, 700, 1200), CRect(300, 1000, 700, 1080)},
+        {CRect(300, 100, 420, 167), CRect(300, 100, 420, 167)}, // exactly the sixteenths
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(FramePositions::PlaceFloatWnd(c.stored, 1920, 1080), c.placed)
+            << c.stored.left << "," << c.stored.top << "," << c.stored.right << ","
+            << c.stored.bottom;
+    }
+}
+
 } // namespace
 } // namespace tembra

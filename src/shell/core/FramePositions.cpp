@@ -94,4 +94,23 @@ CRect FramePositions::KeepOnScreens(const CRect& rect, std::span<const CRect> sc
     return CRect(primary.left, primary.top, primary.left + width, primary.top + height);
 }
 
+CRect FramePositions::PlaceFloatWnd(const CRect& stored, int cx, int cy) {
+    const CRect standard(cx / 20, cy / 5, cx / 20 + cx / 4, cy / 5 + cy / 4);
+    CRect r = stored.IsRectEmpty() ? standard : stored;
+    const auto fit = [](LONG& low, LONG& high, LONG screen, LONG standardLow, LONG standardHigh) {
+        if (low < 0) {
+            low = 0;
+        } else if (high > screen) {
+            high = screen;
+        }
+        if (high - low < screen / 16) {
+            low = standardLow;
+            high = standardHigh;
+        }
+    };
+    fit(r.left, r.right, cx, standard.left, standard.right);
+    fit(r.top, r.bottom, cy, standard.top, standard.bottom);
+    return r;
+}
+
 } // namespace tembra

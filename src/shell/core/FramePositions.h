@@ -54,6 +54,11 @@ public:
     // "FloatWndPos" "%d,%d,%d,%d,%d": numbers that cannot be read stay 0.
     static FloatWndPosition ParseFloatWndPos(std::string_view text);
     static std::string FormatFloatWndPos(const FloatWndPosition& position);
+    // The floating overview window's rectangle on a screen of cx x cy pixels from the stored
+    // one: an empty one takes the default (left cx/20, top cy/5, cx/4 wide, cy/4 high); a
+    // negative left becomes 0, else a right beyond the screen becomes its edge; a width then
+    // below cx/16 takes the default's left and right. The same for top, bottom and cy.
+    static CRect PlaceFloatWnd(const CRect& stored, int cx, int cy);
 
     // A window rectangle that lies on none of the screens is moved, with its size, to the
     // primary screen's top-left corner (its size cut to the screen's); one that touches a

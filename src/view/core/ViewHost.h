@@ -32,6 +32,8 @@ public:
     virtual ~IFloatOverview() = default;
     virtual void UpdateFloatView(CView* sender, LPARAM hint, CObject* hintObject) = 0;
     virtual void RepaintNow() = 0;
+    // The view is going away: the overview stops showing it.
+    virtual void ForgetView(CView* view) { static_cast<void>(view); }
 };
 
 // A pane of the child frame's splitter: its view and its place.
