@@ -813,5 +813,28 @@ TEST(CQtDC, PdfHoldsTheJapaneseText) {
     EXPECT_TRUE(text.contains(QString::fromUtf8("工程表の印刷"))) << text.toStdString();
 }
 
+// A tall hatched band (a holiday column of a printed chart) is one fill in the PDF: the file
+// holds one pattern, not one for every strip a raster device would fill.
+TEST(CQtDC, PdfFillsATallPatternOnce) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("band.pdf");
+    {
+        QPdfWriter writer(path);
+        writer.setResolution(300);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageOrientation(QPageLayout::Portrait);
+        CQtDC dc(&writer, CQtDC::ForPagedDevice(writer));
+        dc.SetMapMode(MM_LOMETRIC);
+        CBrush hatch(HS_DIAGCROSS, RGB(255, 0, 0));
+        dc.SelectObject(&hatch);
+        dc.SelectStockObject(NULL_PEN);
+        dc.Rectangle(100, -100, 300, -2800);
+    }
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll().count("/PatternType"), 1);
+}
+
 } // namespace
 } // namespace tembra

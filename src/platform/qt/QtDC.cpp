@@ -49,10 +49,14 @@ QRect DeviceRect(const CDC& dc, const CRect& logical) {
     return QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1));
 }
 
-// Fills a device rectangle. A textured brush goes in bands of 64 rows: Qt hands taller texture
-// fills to its thread pool, which costs more than it saves on the rectangles of a chart.
+// Fills a device rectangle. On a raster device a textured brush goes in bands of 64 rows: Qt
+// hands taller texture fills to its thread pool, which costs more than it saves on the
+// rectangles of a chart. A vector device (a PDF file) gets the rectangle whole, since it writes
+// a pattern object for every fill.
 void FillDeviceRect(QPainter& p, const QRect& r, const QBrush& brush) {
-    if (brush.style() != Qt::TexturePattern || r.height() <= 64) {
+    const QPaintEngine* engine = p.paintEngine();
+    const bool raster = engine != nullptr && engine->type() == QPaintEngine::Raster;
+    if (!raster || brush.style() != Qt::TexturePattern || r.height() <= 64) {
         p.fillRect(r, brush);
         return;
     }
