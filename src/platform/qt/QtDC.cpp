@@ -374,6 +374,7 @@ void CQtDC::DoLine(const CPoint& from, const CPoint& to) {
         p->fillRect(run, pen.color());
         return;
     }
+    d->tools.FitDashesToLine(*this, CurrentPen(), pen, from, to);
     p->setPen(pen);
     p->drawLine(a, b);
 }
