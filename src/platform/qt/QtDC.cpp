@@ -156,9 +156,19 @@ struct CQtDC::Impl {
 
     // Fills the path and draws its outline without touching a pixel twice where the raster
     // operation would not allow it: the fill then keeps to the pixels the outline leaves.
+    // Otherwise the painter fills and outlines the path in one call, which draws the same
+    // pixels and gives a PDF page one path instead of two.
     void FillAndStroke(QPainter& p, const QPainterPath& path, const QPen& pen, const QBrush& brush,
                        bool fill) {
-        if (fill && brush.style() != Qt::NoBrush) {
+        const bool fills = fill && brush.style() != Qt::NoBrush;
+        const bool strokes = pen.style() != Qt::NoPen;
+        if (fills && strokes && !(rops.Raster() && QtRasterOps::CombinesTwice(dc.GetROP2()))) {
+            p.setPen(pen);
+            p.setBrush(brush);
+            p.drawPath(path);
+            return;
+        }
+        if (fills) {
             p.setPen(Qt::NoPen);
             p.setBrush(brush);
             if (pen.style() != Qt::NoPen && rops.Raster() &&
