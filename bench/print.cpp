@@ -9,6 +9,9 @@
 // BM_PrintToPdf: the whole print into the PDF file. BM_PrintPagesToImage: the same pages, the
 // view's OnPrint for each in turn between OnBeginPrinting and OnEndPrinting, drawn on a printer
 // device context over an image of the A1 sheet at 50 dpi: the drawing without the PDF writer.
+// BM_PrintDashedToPdf: the same print with the print settings' styled lines on, the faint dotted
+// ruled lines and every plain process line dashed, dotted or dash-dotted: the lines whose dashes
+// keep their lengths on paper.
 //
 // The time is that of the whole print; "ms_per_page" is the time of one page. A page draws the
 // objects of its own rows: the cost of the print grows with pages × the objects a page shows, not
@@ -110,9 +113,14 @@ Setup& Folders() {
     return setup;
 }
 
+// The print settings' styled lines with the faint dotted ruled lines, and the line types 1 to 4
+// in turn on the processes drawn as lines.
+enum class Lines { Plain, Dashed };
+
 class GeneratedChart {
 public:
-    explicit GeneratedChart(int processes) : m_rows(processes) {
+    explicit GeneratedChart(int processes, Lines lines = Lines::Plain)
+        : m_rows(processes), m_lines(lines) {
         doc.OnNewDocument();
         BuildSettings();
         BuildItems();
@@ -125,12 +133,18 @@ public:
 
 private:
     int m_rows = 0;
+    Lines m_lines = Lines::Plain;
 
     void BuildSettings() {
         CSyokiSet& set = doc.GetSyokiSet();
         const fs::path layout = Paths::ShippedDataDir() / "MASTER01.LYT";
         set.GetPageSetting().SetPaper(kPaperA1, 0, layout, -1);
         doc.GetPrHeader().InitFromSettings(&doc, kPaperA1, layout, FALSE);
+        if (m_lines == Lines::Dashed) {
+            constexpr int kFaintDotted = 1;
+            doc.GetPrHeader().SetKeisen(kFaintDotted, kFaintDotted);
+            doc.GetPrHeader().SetVoldLineEx(1);
+        }
         set.SetMaeYohaku(CTimeSpan());
         set.SetAtoYohaku(CTimeSpan());
         set.SetStartDate(Day(0));
@@ -168,6 +182,9 @@ private:
             day += length + 1 + i % 3;
             std::unique_ptr<CKoutei> koutei = doc.CreateKoutei(&pos);
             bench::DressProcess(*koutei, i);
+            if (m_lines == Lines::Dashed && !bench::IsBarForm(bench::ProcessForm(i))) {
+                koutei->GetLines()->GetAttr().m_type = static_cast<WORD>(1 + i % 4);
+            }
             made.push_back(koutei.get());
             doc.AddObj(koutei.release(), FALSE);
         }
@@ -210,9 +227,9 @@ private:
     }
 };
 
-void BM_PrintToPdf(benchmark::State& state) {
+void PrintToPdf(benchmark::State& state, Lines lines) {
     Setup& folders = Folders();
-    GeneratedChart chart(static_cast<int>(state.range(0)));
+    GeneratedChart chart(static_cast<int>(state.range(0)), lines);
     CTembraFrame frame(chart.doc, folders.App());
     frame.resize(1280, 800);
     frame.show();
@@ -236,6 +253,14 @@ void BM_PrintToPdf(benchmark::State& state) {
     std::error_code ec;
     state.counters["pdf_kib"] = static_cast<double>(fs::file_size(pdf, ec)) / 1024.0;
     chart.doc.SetModifiedFlag(FALSE);
+}
+
+void BM_PrintToPdf(benchmark::State& state) {
+    PrintToPdf(state, Lines::Plain);
+}
+
+void BM_PrintDashedToPdf(benchmark::State& state) {
+    PrintToPdf(state, Lines::Dashed);
 }
 
 void BM_PrintPagesToImage(benchmark::State& state) {
@@ -280,6 +305,7 @@ void BM_PrintPagesToImage(benchmark::State& state) {
 }
 
 BENCHMARK(BM_PrintToPdf)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_PrintDashedToPdf)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_PrintPagesToImage)
     ->Arg(1000)
     ->Arg(10000)

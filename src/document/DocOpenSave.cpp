@@ -17,6 +17,7 @@
 #include "platform/StringTable.h"
 #include "platform/Ui.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -200,6 +201,19 @@ BOOL CTembraDoc::OnNewDocument() {
 
 // ---- Open ---------------------------------------------------------------------------------------
 
+namespace {
+
+// The archive takes a chart file in one read into a buffer of the whole file, up to a size past
+// which it reads in blocks of that size.
+int ReadBufferSize(CFile& file) {
+    constexpr ULONGLONG kLargest = 64 * 1024 * 1024;
+    const ULONGLONG length = file.GetLength();
+    return static_cast<int>(
+        std::clamp<ULONGLONG>(length + 1, CArchive::kDefaultBufferSize, kLargest));
+}
+
+} // namespace
+
 std::unique_ptr<CTembraDoc> CTembraDoc::ReadDocumentFile(const std::string& path, int mask,
                                                          CTembraDoc* base) {
     CFile file;
@@ -224,11 +238,13 @@ std::unique_ptr<CTembraDoc> CTembraDoc::ReadDocumentFile(const std::string& path
         document->SetCurrentLayer(base->GetCurrentLayer());
     }
     try {
-        CArchive ar(&file, CArchive::load | CArchive::bNoFlushOnDelete);
+        CArchive ar(&file, CArchive::load | CArchive::bNoFlushOnDelete, ReadBufferSize(file));
         ar.m_pDocument = document.get();
         ar.m_strFileName = path;
         document->Serialize(ar);
-        ar.Close();
+        // The file is closed next, so where it stands does not matter: handing the read-ahead
+        // back would read the whole buffer again.
+        ar.Abort();
         file.Close();
     } catch (const CUserException&) {
         // The stream has said why.

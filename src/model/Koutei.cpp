@@ -130,9 +130,8 @@ void CLand::Serialize(CArchive& ar) {
 IMPLEMENT_SERIAL(CKoutei, CDataHeader, 1)
 
 CKoutei::CKoutei()
-    : CDataHeader(kTypeKoutei, kKindKoutei), m_lines(std::make_unique<CKouteiLines>()),
-      m_start(std::make_unique<CLand>()), m_end(std::make_unique<CLand>()),
-      m_shigen(std::make_unique<CShigen>()) {}
+    : CDataHeader(kTypeKoutei, kKindKoutei), m_start(std::make_unique<CLand>()),
+      m_end(std::make_unique<CLand>()), m_shigen(std::make_unique<CShigen>()) {}
 
 CKoutei::~CKoutei() = default;
 
@@ -143,7 +142,7 @@ void CKoutei::CopyFrom(const CKoutei& other) {
     CDataHeader::operator=(other);
     m_seq = other.m_seq;
     m_relationLine = other.m_relationLine;
-    m_lines->CopyFrom(*other.m_lines);
+    m_lines.CopyFrom(other.m_lines);
     m_start->CopyFrom(*other.m_start);
     m_end->CopyFrom(*other.m_end);
     m_shigen->CopyFrom(*other.m_shigen);
@@ -171,7 +170,7 @@ void CKoutei::Serialize(CArchive& ar) {
         if (version >= kKouteiSeqVersion) {
             m_seq.Serialize(ar);
         }
-        m_lines->Serialize(ar);
+        m_lines.Serialize(ar);
         m_start->Serialize(ar);
         m_end->Serialize(ar);
         // An older reader would take the resource list for the spans that follow.
@@ -199,7 +198,7 @@ void CKoutei::Serialize(CArchive& ar) {
         // The counter has said why; a process without a number of its own cannot be loaded.
         AfxThrowUserException();
     }
-    m_lines->Serialize(ar);
+    m_lines.Serialize(ar);
     m_start->Serialize(ar);
     m_end->Serialize(ar);
     if (version >= kKouteiShigenVersion) {
@@ -256,22 +255,22 @@ void CKoutei::SetShigen(std::unique_ptr<CShigen> shigen) {
 }
 
 void CKoutei::SetStartDate(const CTime& date) {
-    m_lines->GetPos().SetStartDate(date);
+    m_lines.GetPos().SetStartDate(date);
     m_start->GetPos().SetStartDate(date);
 }
 
 void CKoutei::SetEndDate(const CTime& date) {
-    m_lines->GetPos().SetEndDate(date);
+    m_lines.GetPos().SetEndDate(date);
     m_end->GetPos().SetStartDate(date);
 }
 
 void CKoutei::SetStartRow(WORD row) {
-    m_lines->GetPos().SetStartRow(row);
+    m_lines.GetPos().SetStartRow(row);
     m_start->GetPos().SetStartRow(row);
 }
 
 void CKoutei::SetEndRow(WORD row) {
-    m_lines->GetPos().SetEndRow(row);
+    m_lines.GetPos().SetEndRow(row);
     m_end->GetPos().SetStartRow(row);
 }
 
@@ -284,7 +283,7 @@ CTimeSpan CKoutei::CalcSpan(const CCalendar* calendar) const {
     const CTime start = GetStartTime();
     const CTime end = GetEndTime();
     CTimeSpan span = end - start;
-    if (calendar != nullptr && m_lines->GetAttr().GetHoliday() != 0) {
+    if (calendar != nullptr && m_lines.GetAttr().GetHoliday() != 0) {
         span -= calendar->GetHolidayTime(start, end);
     }
     return span;
@@ -346,14 +345,14 @@ void CKoutei::RedateFromSpans(const IKouteiDocument* document, const CTime& base
 
 void CKoutei::Select() {
     CDataHeader::Select();
-    m_lines->Select();
+    m_lines.Select();
     m_start->Select();
     m_end->Select();
 }
 
 void CKoutei::Deselect() {
     CDataHeader::Deselect();
-    m_lines->Deselect();
+    m_lines.Deselect();
     m_start->Deselect();
     m_end->Deselect();
     m_partDrag = 0;
@@ -484,7 +483,7 @@ BOOL CKoutei::HasYogoOn(int part, BOOL selectedOnly) const {
 CDataHeader* CKoutei::Part(int part) const {
     switch (part) {
     case kKouteiPartLines:
-        return m_lines.get();
+        return &m_lines;
     case kKouteiPartStart:
         return m_start.get();
     case kKouteiPartEnd:

@@ -222,7 +222,7 @@ public:
     void SetEndLandNo(WORD high, DWORD low) { m_end->SetTiedNumber(high, low); }
 
     // ---- Parts ----
-    CKouteiLines* GetLines() const { return m_lines.get(); }
+    CKouteiLines* GetLines() const { return &m_lines; }
     CLand* GetStartLand() const { return m_start.get(); }
     CLand* GetEndLand() const { return m_end.get(); }
     CShigen* GetShigen() const { return m_shigen.get(); }
@@ -231,16 +231,16 @@ public:
     int GetShigenCount() const { return m_shigen->GetCount(); }
 
     // ---- Dates and rows (the line set's position; the setters move the node as well) ----
-    CTime GetStartTime() const { return m_lines->GetPos().GetStartDate(); }
-    CTime GetEndTime() const { return m_lines->GetPos().GetEndDate(); }
+    CTime GetStartTime() const { return m_lines.GetPos().GetStartDate(); }
+    CTime GetEndTime() const { return m_lines.GetPos().GetEndDate(); }
     void SetStartDate(const CTime& date);
     void SetEndDate(const CTime& date);
-    WORD GetStartRow() const { return m_lines->GetPos().GetStartRow(); }
-    WORD GetEndRow() const { return m_lines->GetPos().GetEndRow(); }
+    WORD GetStartRow() const { return m_lines.GetPos().GetStartRow(); }
+    WORD GetEndRow() const { return m_lines.GetPos().GetEndRow(); }
     void SetStartRow(WORD row);
     void SetEndRow(WORD row);
     // The row at which a bent line turns: start row plus the bend offset.
-    int GetBendRow() const { return GetStartRow() + m_lines->GetBendOffset(); }
+    int GetBendRow() const { return GetStartRow() + m_lines.GetBendOffset(); }
     // The row a gate (shape 6) turns at: a positive bend offset turns at or below both ends,
     // max(start row + offset, end row), at most 9999; a negative one at or above both,
     // min(start row + offset, end row), and at row 0 when that is below 1; offset 0 at the
@@ -322,13 +322,13 @@ public:
     // The process, its line set and both nodes; Deselect also ends a part drag.
     void Select();
     void Deselect();
-    void SelectLines() { m_lines->Select(); }
+    void SelectLines() { m_lines.Select(); }
     void SelectStartLand() { m_start->Select(); }
     void SelectEndLand() { m_end->Select(); }
-    void DeselectLines() { m_lines->Deselect(); }
+    void DeselectLines() { m_lines.Deselect(); }
     void DeselectStartLand() { m_start->Deselect(); }
     void DeselectEndLand() { m_end->Deselect(); }
-    WORD IsLinesSelected() const { return m_lines->IsSelected(); }
+    WORD IsLinesSelected() const { return m_lines.IsSelected(); }
     WORD IsStartLandSelected() const { return m_start->IsSelected(); }
     WORD IsEndLandSelected() const { return m_end->IsSelected(); }
     // Selects the process for dragging one end: everything but the start node (startFixed
@@ -384,7 +384,9 @@ private:
 
     CObSeqNumber m_seq;
     short m_yogoCount = 0;
-    std::unique_ptr<CKouteiLines> m_lines;
+    // Always there, held in the process itself: one allocation less for every process read.
+    // Mutable as the pointer was: the accessors hand out the line set of a const process.
+    mutable CKouteiLines m_lines;
     std::unique_ptr<CLand> m_start;
     std::unique_ptr<CLand> m_end;
     std::array<std::unique_ptr<CYogo>, kMaxYogo> m_yogo;

@@ -30,18 +30,18 @@ void CKoutei::ClearRelation() {
 }
 
 WORD CKoutei::GetLineShape() const {
-    return static_cast<WORD>(m_lines->GetAttr().m_style & 0xFF);
+    return static_cast<WORD>(m_lines.GetAttr().m_style & 0xFF);
 }
 
 void CKoutei::SetLineShape(WORD shape) {
-    WORD& word = m_lines->GetAttr().m_style;
+    WORD& word = m_lines.GetAttr().m_style;
     word = static_cast<WORD>((word & 0xFF00) | (shape & 0xFF));
 }
 
 int CKoutei::CalcGateRow() const {
     const int start = GetStartRow();
     const int end = GetEndRow();
-    const int offset = m_lines->GetBendOffset();
+    const int offset = m_lines.GetBendOffset();
     if (offset >= 1) {
         return std::min(std::max(start + offset, end), kMaxRow);
     }
@@ -83,7 +83,7 @@ int CKoutei::NormalizeDirection() {
     if (m_relationLine != 0 || GetStartTime() <= GetEndTime()) {
         return 1;
     }
-    CChartPos& pos = m_lines->GetPos();
+    CChartPos& pos = m_lines.GetPos();
     const CTime start = pos.GetStartDate();
     const WORD startRow = pos.GetStartRow();
     pos.SetStartDate(pos.GetEndDate());
@@ -138,7 +138,7 @@ int CKoutei::ResolveRelation(IKouteiDocument& document) {
         return 0;
     }
 
-    const CChartPos before = m_lines->GetPos();
+    const CChartPos before = m_lines.GetPos();
     const WORD shapeBefore = GetLineShape();
     const CTimeSpan spareBefore = m_spareDays;
 
@@ -150,7 +150,7 @@ int CKoutei::ResolveRelation(IKouteiDocument& document) {
     m_spareDays = std::max(CalcSpan(&document, TRUE), CTimeSpan());
 
     const bool same =
-        m_lines->GetPos() == before && GetLineShape() == shapeBefore && m_spareDays == spareBefore;
+        m_lines.GetPos() == before && GetLineShape() == shapeBefore && m_spareDays == spareBefore;
     return same ? 1 : 0;
 }
 

@@ -265,6 +265,7 @@ private:
     CObject* ReadObjectImpl(const CRuntimeClass* classRequested, bool& isNew,
                             bool nullAllowed = false);
     template <class T> std::unique_ptr<T> ReadOwnedImpl(bool nullAllowed);
+    template <class T> static T* KnownKind(CObject* obj);
 
     CFile* m_pFile;
     bool m_loading;
@@ -290,6 +291,19 @@ private:
     std::unordered_map<const CRuntimeClass*, UINT> m_schemaMap;
 };
 
+// An object that ReadObjectImpl found to be of T's run-time class as a T*. When T declared
+// that class itself, the class record's chain is T's own and the object is a T: no C++ cast
+// needs to look again (a chart file reads one for every record).
+template <class T> T* CArchive::KnownKind(CObject* obj) {
+    if constexpr (std::is_same_v<T, CObject>) {
+        return obj;
+    } else if constexpr (std::is_same_v<typename T::RuntimeClassOwner, T>) {
+        return static_cast<T*>(obj);
+    } else {
+        return dynamic_cast<T*>(obj);
+    }
+}
+
 template <class T> std::unique_ptr<T> CArchive::ReadOwned() {
     return ReadOwnedImpl<T>(false);
 }
@@ -308,7 +322,7 @@ template <class T> std::unique_ptr<T> CArchive::ReadOwnedImpl(bool nullAllowed) 
         AfxThrowArchiveException(CArchiveException::badIndex, m_strFileName);
     }
     std::unique_ptr<CObject> owned(obj);
-    T* typed = dynamic_cast<T*>(obj);
+    T* typed = KnownKind<T>(obj);
     if (typed == nullptr) {
         AfxThrowArchiveException(CArchiveException::badClass, m_strFileName);
     }
@@ -319,7 +333,7 @@ template <class T> std::unique_ptr<T> CArchive::ReadOwnedImpl(bool nullAllowed) 
 template <class T> T* CArchive::ReadTyped() {
     bool isNew = false;
     CObject* read = ReadObjectImpl(T::GetThisClass(), isNew);
-    T* typed = dynamic_cast<T*>(read);
+    T* typed = KnownKind<T>(read);
     if (typed == nullptr) {
         // Only when T did not declare its own run-time class and an object of its base came.
         if (isNew) {

@@ -34,6 +34,7 @@ protected:
 // In the class body (public afterwards):
 #define DECLARE_DYNAMIC(class_name)                                                                \
 public:                                                                                            \
+    using RuntimeClassOwner = class_name;                                                          \
     static const ::tembra::CRuntimeClass class##class_name;                                        \
     static const ::tembra::CRuntimeClass* GetThisClass() {                                         \
         return &class##class_name;                                                                 \

@@ -156,15 +156,22 @@ CPoint RunPoint(double x, double y) {
     return {static_cast<LONG>(x + 0.5), static_cast<LONG>(y - 0.5)};
 }
 
+// The run lengths of a pattern under the dash scale, truncated; a run shorter than one unit
+// would never move the walk on.
+std::array<double, 6> ScaledLengths(const DashPattern& pattern) {
+    const double scale = ParseDashScale(GetDrawSettings().dashScale);
+    std::array<double, 6> lengths{};
+    for (int i = 0; i < pattern.count; ++i) {
+        lengths[i] = std::max(1.0, std::trunc(pattern.runs[i].length * scale));
+    }
+    return lengths;
+}
+
 class DashWalker {
 public:
     DashWalker(CDC* dc, int type) : m_dc(dc) {
         m_dashed = PatternOf(type, m_pattern);
-        const double scale = ParseDashScale(GetDrawSettings().dashScale);
-        for (int i = 0; i < m_pattern.count; ++i) {
-            // Truncated; a run shorter than one unit would never move the walk on.
-            m_lengths[i] = std::max(1.0, std::trunc(m_pattern.runs[i].length * scale));
-        }
+        m_lengths = ScaledLengths(m_pattern);
     }
 
     // One segment from a to b, the pattern continuing from the state.
@@ -223,6 +230,31 @@ private:
 
     friend class ArcWalker;
 };
+
+// ---- Dashed pen -----------------------------------------------------------------------------
+
+// A pattern as a device's dashed pen takes it: runs that alternate from "on", and the "off" run
+// that the line type starts with (the dot) moved to the end, its length kept as the distance
+// the line's first dash stands from its start.
+struct PenDashes {
+    std::array<DWORD, 6> runs{};
+    int count = 0;
+    double lead = 0.0;
+};
+
+PenDashes PenDashesOf(const DashPattern& pattern) {
+    const std::array<double, 6> lengths = ScaledLengths(pattern);
+    PenDashes pen;
+    const int first = pattern.runs[0].on ? 0 : 1;
+    if (first == 1) {
+        pen.lead = lengths[0];
+    }
+    for (int i = 0; i < pattern.count; ++i) {
+        pen.runs[i] = static_cast<DWORD>(lengths[(first + i) % pattern.count]);
+    }
+    pen.count = pattern.count;
+    return pen;
+}
 
 // ---- Arc state machine ----------------------------------------------------------------------
 
@@ -386,6 +418,29 @@ private:
     CPen* m_old = nullptr;
 };
 
+// One straight line of a dashed type as the device's dashed pen draws it: the dashes fall where
+// the walk would put them, a single line for the device instead of a line for every dash (a
+// PDF page then holds one path where it held hundreds).
+void DashedLine(CDC* dc, PenScope& pen, const CPoint& a, const CPoint& b, const PenDashes& dashes,
+                int width, COLORREF color) {
+    const double dx = b.x - a.x;
+    const double dy = b.y - a.y;
+    const double length = std::hypot(dx, dy);
+    if (length <= 0.0 || dashes.lead >= length) {
+        return;
+    }
+    CPoint start = a;
+    if (dashes.lead > 0.0) {
+        start = RunPoint(a.x + dx * dashes.lead / length, a.y + dy * dashes.lead / length);
+    }
+    pen.Geometric(width, color, dashes.count, dashes.runs.data());
+    // The walk leaves what lies below the gaps; an opaque background would fill them.
+    const int bkMode = dc->SetBkMode(TRANSPARENT);
+    dc->MoveTo(start.x, FY(start.y));
+    dc->LineTo(b.x, FY(b.y));
+    dc->SetBkMode(bkMode);
+}
+
 // The fill of the closed primitives: brush, brush origin, and the text colour that a pattern
 // brush draws its ink with; everything is put back when the object goes.
 class FillScope {
@@ -534,8 +589,13 @@ int DrawStyledPolyline(CDC* dc, int x1, int y1, int x2, int y2, int type, int wi
         color = MatchColor(dc, color);
         MatchBackground(dc);
         PenScope pen(dc);
-        pen.Geometric(width, color);
         SetModes(dc, rop2, bkMode);
+        DashPattern pattern;
+        if (PatternOf(type, pattern)) {
+            DashedLine(dc, pen, CPoint(x1, y1), CPoint(x2, y2), PenDashesOf(pattern), width, color);
+            return 1;
+        }
+        pen.Geometric(width, color);
         DashWalker walker(dc, type);
         walker.Segment(CPoint(x1, y1), CPoint(x2, y2));
         return 1;

@@ -461,6 +461,40 @@ TEST(CQtDC, GeometricPenWithFlatEndsAndUserDashes) {
     EXPECT_EQ(Px(image, 5, 5), kWhite);
 }
 
+// The dash runs of a geometric pen are logical lengths along the line: where the mapping
+// stretches y twice as much as x, an upright line's dashes are twice as long on the device as a
+// level line's.
+TEST(CQtDC, UserDashesKeepTheirLogicalLengthAlongTheLine) {
+    QImage image = WhiteImage(200, 200);
+    {
+        CQtDC dc(&image);
+        dc.SetMapMode(MM_ANISOTROPIC);
+        dc.SetWindowExt(100, 100);
+        dc.SetViewportExt(100, 200);
+        LOGBRUSH lb{BS_SOLID, RGB(0, 0, 0), 0};
+        const DWORD runs[] = {10, 10};
+        CPen pen(PS_GEOMETRIC | PS_USERSTYLE | PS_ENDCAP_FLAT, 2, &lb, 2, runs);
+        dc.SelectObject(&pen);
+        dc.MoveTo(50, 0);
+        dc.LineTo(50, 90);
+        dc.MoveTo(0, 95);
+        dc.LineTo(90, 95);
+    }
+    const QRgb ink = qRgb(0, 0, 0);
+    struct Probe {
+        int x;
+        int y;
+        bool inked;
+    };
+    const Probe probes[] = {
+        {50, 5, true},  {50, 15, true}, {50, 25, false},  {50, 35, false},
+        {50, 45, true}, {5, 190, true}, {15, 190, false}, {25, 190, true},
+    };
+    for (const Probe& p : probes) {
+        EXPECT_EQ(Px(image, p.x, p.y) == ink, p.inked) << p.x << "," << p.y;
+    }
+}
+
 // Level and upright lines one pixel wide set exactly the pixels the painter's own line sets:
 // from the smaller end up to the larger, whichever way they run, cut by the clip; a sloping line
 // is drawn as it always was.
@@ -811,6 +845,29 @@ TEST(CQtDC, PdfHoldsTheJapaneseText) {
     ASSERT_TRUE(pdftotext.waitForFinished(30000));
     const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
     EXPECT_TRUE(text.contains(QString::fromUtf8("工程表の印刷"))) << text.toStdString();
+}
+
+// A tall hatched band (a holiday column of a printed chart) is one fill in the PDF: the file
+// holds one pattern, not one for every strip a raster device would fill.
+TEST(CQtDC, PdfFillsATallPatternOnce) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("band.pdf");
+    {
+        QPdfWriter writer(path);
+        writer.setResolution(300);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageOrientation(QPageLayout::Portrait);
+        CQtDC dc(&writer, CQtDC::ForPagedDevice(writer));
+        dc.SetMapMode(MM_LOMETRIC);
+        CBrush hatch(HS_DIAGCROSS, RGB(255, 0, 0));
+        dc.SelectObject(&hatch);
+        dc.SelectStockObject(NULL_PEN);
+        dc.Rectangle(100, -100, 300, -2800);
+    }
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll().count("/PatternType"), 1);
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 #include <vector>
@@ -39,6 +40,31 @@ protected:
         }
         return out;
     }
+    // The x ranges a device inks along level lines: a pen's own dash runs (on and off in turn
+    // from the line's start) cut each line into its dashes; another pen inks it whole.
+    static std::vector<std::pair<int, int>> Inked(const CRecordingDC& dc) {
+        std::vector<std::pair<int, int>> out;
+        for (const auto& r : dc.Find(DcOp::LineTo)) {
+            if (r.pen.IsNull()) {
+                continue;
+            }
+            const int from = r.args.points[0].x;
+            const int to = r.args.points[1].x;
+            if (r.pen.LineStyle() != PS_USERSTYLE || r.pen.dashes.empty()) {
+                out.emplace_back(from, to);
+                continue;
+            }
+            int x = from;
+            for (std::size_t i = 0; x < to; i = (i + 1) % r.pen.dashes.size()) {
+                const int end = std::min(to, x + static_cast<int>(r.pen.dashes[i]));
+                if (i % 2 == 0) {
+                    out.emplace_back(x, end);
+                }
+                x = end;
+            }
+        }
+        return out;
+    }
     // A printer in the metric mapping, with styled drawing on or off.
     static std::unique_ptr<CRecordingDC> Printer(bool styled = true) {
         auto dc = std::make_unique<CRecordingDC>(Device::Printer);
@@ -65,18 +91,21 @@ TEST_P(DashTableTest, InksTheRunsOfTheTable) {
     Settings(c.scale);
     auto dc = Printer();
     DrawStyledPolyline(dc.get(), 0, 0, c.length, 0, c.type, 3, RGB(0, 0, 0), R2_COPYPEN, OPAQUE);
-    std::vector<std::pair<int, int>> inked;
     for (const auto& [a, b] : Lines(*dc)) {
         EXPECT_EQ(a.y, 0);
         EXPECT_EQ(b.y, 0);
-        inked.emplace_back(a.x, b.x);
     }
-    EXPECT_EQ(inked, c.inked) << dc->Dump();
-    // Every run is drawn with the flat-ended geometric pen of the width.
+    EXPECT_EQ(Inked(*dc), c.inked) << dc->Dump();
+    // Every run is drawn with the flat-ended geometric pen of the width, a dashed pen leaving
+    // what lies below its gaps; the call's background mode stays set after it.
     for (const auto& r : dc->Find(DcOp::LineTo)) {
-        EXPECT_EQ(r.pen.style, 0x10200u);
+        EXPECT_EQ(r.pen.style & ~PS_STYLE_MASK, 0x10200u);
         EXPECT_EQ(r.pen.width, 3);
+        if (r.pen.LineStyle() == PS_USERSTYLE) {
+            EXPECT_EQ(r.bkMode, TRANSPARENT);
+        }
     }
+    EXPECT_EQ(dc->GetBkMode(), OPAQUE);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -473,7 +502,7 @@ TEST_F(StyledDrawTest, DotLineIsAPixelBandOnScreenAndDottedOnPaper) {
 
     auto paper = Printer();
     DrawDotLine(paper.get(), 0, 0, 100, 0, 7, 2, RGB(0, 0, 0), R2_COPYPEN, OPAQUE);
-    EXPECT_EQ(Lines(*paper).front(), Segment({10, 0}, {20, 0}));
+    EXPECT_EQ(Inked(*paper).front(), std::make_pair(10, 20));
 }
 
 // ---- Text -------------------------------------------------------------------------------------
@@ -630,9 +659,10 @@ TEST_F(StyledDrawTest, SwitchesBelongToTheDeviceContextTheyWereSetOn) {
     for (CRecordingDC* dc : {&job, &other}) {
         DrawStyledPolyline(dc, 0, 0, 100, 0, 1, 2, RGB(255, 255, 0), R2_COPYPEN, OPAQUE);
     }
-    // The job walks the dashes with a flat-ended geometric pen and keeps the exact colour.
+    // The job draws the table's dashes with a flat-ended geometric pen and keeps the exact
+    // colour.
     const auto jobLines = job.Find(DcOp::LineTo);
-    ASSERT_EQ(jobLines.size(), 2u) << job.Dump();
+    ASSERT_EQ(Inked(job), (std::vector<std::pair<int, int>>{{0, 30}, {60, 90}})) << job.Dump();
     EXPECT_TRUE(jobLines[0].pen.IsGeometric());
     EXPECT_EQ(jobLines[0].pen.color, RGB(255, 255, 0));
     // The other one still draws with the printer's dash style and matched colours.

@@ -3,7 +3,9 @@
 // that reach over the edges of the pages (a process across a page break, a relation line over
 // three pages, a term and an event at a page's last row, a framed shape across a break) and item
 // cells on every page. Each page draws the band of its own rows: an object that lies on a page
-// must show there however the objects were found for the page before.
+// must show there however the objects were found for the page before. The same pages with the
+// print settings' styled lines: faint dotted ruled lines and dashed, dotted and dash-dotted
+// processes, whose dashes keep their lengths on paper however the device is handed them.
 #include "ViewWindowFixture.h"
 
 #include "model/ChartPos.h"
@@ -108,6 +110,33 @@ protected:
         doc->SetModifiedFlag(FALSE);
     }
 
+    // The print settings' styled lines with the faint dotted ruled lines, and the line types 1
+    // to 4 in turn on the processes.
+    void DashTheLines() {
+        constexpr int kFaintDotted = 1;
+        doc->GetPrHeader().SetKeisen(kFaintDotted, kFaintDotted);
+        doc->GetPrHeader().SetVoldLineEx(1);
+        int n = 0;
+        for (POSITION pos = doc->GetHeadObjPosition(); pos != nullptr;) {
+            if (auto* process = dynamic_cast<CKoutei*>(doc->GetNextObj(pos))) {
+                process->GetLines()->GetAttr().m_type = static_cast<WORD>(1 + n++ % 4);
+            }
+        }
+        doc->SetModifiedFlag(FALSE);
+    }
+
+    void ExpectPagesLookLike(const std::vector<const char*>& references) {
+        Show(QSize(800, 600));
+        const fs::path pdf = files.File("pages.pdf");
+        ASSERT_TRUE(Pane().PrintDirect("", pdf.string()));
+        const std::vector<QImage> pages = PagesOf(pdf);
+        ASSERT_EQ(pages.size(), references.size());
+        for (std::size_t i = 0; i < pages.size(); ++i) {
+            SCOPED_TRACE(references[i]);
+            test::ExpectLooksLike(pages[i], {"view", references[i]});
+        }
+    }
+
     // The pages of the PDF as pictures.
     std::vector<QImage> PagesOf(const fs::path& pdf) {
         const QString prefix = QString::fromStdString(files.File("page").string());
@@ -129,17 +158,15 @@ protected:
 
 TEST_F(PrintedPagesImageTest, EveryPageLooksAsBefore) {
     GrowToFourPages();
-    Show(QSize(800, 600));
-    const fs::path pdf = files.File("pages.pdf");
-    ASSERT_TRUE(Pane().PrintDirect("", pdf.string()));
-    const std::vector<QImage> pages = PagesOf(pdf);
-    const char* references[] = {"printed_page_1.png", "printed_page_2.png", "printed_page_3.png",
-                                "printed_page_4.png"};
-    ASSERT_EQ(pages.size(), std::size(references));
-    for (std::size_t i = 0; i < pages.size(); ++i) {
-        SCOPED_TRACE(references[i]);
-        test::ExpectLooksLike(pages[i], {"view", references[i]});
-    }
+    ExpectPagesLookLike(
+        {"printed_page_1.png", "printed_page_2.png", "printed_page_3.png", "printed_page_4.png"});
+}
+
+TEST_F(PrintedPagesImageTest, DashedLinesLookAsBefore) {
+    GrowToFourPages();
+    DashTheLines();
+    ExpectPagesLookLike({"printed_dashed_page_1.png", "printed_dashed_page_2.png",
+                         "printed_dashed_page_3.png", "printed_dashed_page_4.png"});
 }
 
 } // namespace

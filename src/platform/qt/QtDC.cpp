@@ -49,10 +49,14 @@ QRect DeviceRect(const CDC& dc, const CRect& logical) {
     return QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1));
 }
 
-// Fills a device rectangle. A textured brush goes in bands of 64 rows: Qt hands taller texture
-// fills to its thread pool, which costs more than it saves on the rectangles of a chart.
+// Fills a device rectangle. On a raster device a textured brush goes in bands of 64 rows: Qt
+// hands taller texture fills to its thread pool, which costs more than it saves on the
+// rectangles of a chart. A vector device (a PDF file) gets the rectangle whole, since it writes
+// a pattern object for every fill.
 void FillDeviceRect(QPainter& p, const QRect& r, const QBrush& brush) {
-    if (brush.style() != Qt::TexturePattern || r.height() <= 64) {
+    const QPaintEngine* engine = p.paintEngine();
+    const bool raster = engine != nullptr && engine->type() == QPaintEngine::Raster;
+    if (!raster || brush.style() != Qt::TexturePattern || r.height() <= 64) {
         p.fillRect(r, brush);
         return;
     }
@@ -152,9 +156,19 @@ struct CQtDC::Impl {
 
     // Fills the path and draws its outline without touching a pixel twice where the raster
     // operation would not allow it: the fill then keeps to the pixels the outline leaves.
+    // Otherwise the painter fills and outlines the path in one call, which draws the same
+    // pixels and gives a PDF page one path instead of two.
     void FillAndStroke(QPainter& p, const QPainterPath& path, const QPen& pen, const QBrush& brush,
                        bool fill) {
-        if (fill && brush.style() != Qt::NoBrush) {
+        const bool fills = fill && brush.style() != Qt::NoBrush;
+        const bool strokes = pen.style() != Qt::NoPen;
+        if (fills && strokes && !(rops.Raster() && QtRasterOps::CombinesTwice(dc.GetROP2()))) {
+            p.setPen(pen);
+            p.setBrush(brush);
+            p.drawPath(path);
+            return;
+        }
+        if (fills) {
             p.setPen(Qt::NoPen);
             p.setBrush(brush);
             if (pen.style() != Qt::NoPen && rops.Raster() &&
@@ -370,6 +384,7 @@ void CQtDC::DoLine(const CPoint& from, const CPoint& to) {
         p->fillRect(run, pen.color());
         return;
     }
+    d->tools.FitDashesToLine(*this, CurrentPen(), pen, from, to);
     p->setPen(pen);
     p->drawLine(a, b);
 }

@@ -138,6 +138,30 @@ QPen QtPenBrushMaker::MakePen(const CDC& dc, const PenData& pen, int rop2) const
     return q;
 }
 
+void QtPenBrushMaker::FitDashesToLine(const CDC& dc, const PenData& pen, QPen& q,
+                                      const CPoint& from, const CPoint& to) const {
+    if (!pen.IsGeometric() || pen.LineStyle() != PS_USERSTYLE || q.style() != Qt::CustomDashLine) {
+        return;
+    }
+    const double sx = std::abs(dc.ScaleX());
+    const double sy = std::abs(dc.ScaleY());
+    const double dx = to.x - from.x;
+    const double dy = to.y - from.y;
+    const double logical = std::hypot(dx, dy);
+    if (sx == sy || logical <= 0.0) {
+        return;
+    }
+    const double perUnit = std::hypot(dx * sx, dy * sy) / logical;
+    QList<qreal> dashes;
+    for (DWORD run : pen.dashes) {
+        dashes.push_back(std::max(0.01, run * perUnit / q.widthF()));
+    }
+    if (dashes.size() % 2 == 1) {
+        dashes.push_back(dashes.back());
+    }
+    q.setDashPattern(dashes);
+}
+
 QBrush QtPenBrushMaker::MakeBrush(const CDC& dc, const BrushData& brush, int rop2) const {
     if (brush.style == BS_NULL) {
         return Qt::NoBrush;

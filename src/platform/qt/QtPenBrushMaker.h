@@ -35,6 +35,11 @@ public:
     // Qt::NoPen for a null pen or one that draws nothing under the ROP2. The width is scaled
     // by the device context's horizontal mapping.
     QPen MakePen(const CDC& dc, const PenData& pen, int rop2) const;
+    // A geometric pen's own dash runs are logical lengths along the line, as GDI keeps them:
+    // MakePen scales them by the horizontal mapping, which is their length along any line only
+    // when both axes scale alike. This scales them for the line from `from` to `to` (logical).
+    void FitDashesToLine(const CDC& dc, const PenData& pen, QPen& q, const CPoint& from,
+                         const CPoint& to) const;
     // Qt::NoBrush for a null brush or one that draws nothing. Hatches and patterns take their
     // other colours from the device context (background mode and colour, text colour).
     QBrush MakeBrush(const CDC& dc, const BrushData& brush, int rop2) const;
