@@ -1267,6 +1267,90 @@ public:
     // gives.
     void ApplyOutputLayers(const LayerMap& map);
 
+    // ---- The Edit menu and the simple popup (DocEditMenu.cpp, DocRowsEdit.cpp) ---------------
+    // Whether "消　去" has something to delete: a selected item cell or date range, else by mode
+    // the selection (processes, terms, events, resources, shapes), a progress line, the current
+    // embedded object or a selected resource chart.
+    BOOL CanDelete() const;
+    // "消　去": refused while an edit is in progress; one undo step. Item cells and a date range
+    // go first, else what the mode names.
+    void OnEditDelete();
+    // Also gives the term bar's edit mark the opposite of a changed CanDelete.
+    void OnUpdateEditDelete(CCmdUI* cmdUI);
+    // "全消去" after 5082 (and 5121 when reference or hidden layers hold data: No keeps them):
+    // objects, cells, shapes, progress lines and fills in one undo step.
+    void OnEditDeleteAll();
+    void OnUpdateEditDeleteAll(CCmdUI* cmdUI);
+    // "1つｷｬﾝｾﾙ": the last selected object leaves the selection, else the current embedded
+    // object stops being current.
+    void OnCancelOne();
+    void OnUpdateCancelOne(CCmdUI* cmdUI);
+    // The chain selections from every selected process (a., b., c., d.).
+    void OnSelectLaterChain();
+    void OnSelectEarlierChain();
+    void OnSelectLaterChainAdjacent();
+    void OnSelectEarlierChainAdjacent();
+    void OnUpdateSelectChain(CCmdUI* cmdUI);
+    // Rows of the selected item cells: deleted (dialog 168: moved up or blanked) or inserted
+    // (5036 past the table's last row); whole rows take the chart's objects, shapes and fills
+    // along, cells of some columns only the cells. One undo step each.
+    void OnRowDelete();
+    void OnRowInsert();
+    void OnUpdateRowEdit(CCmdUI* cmdUI);
+    // Columns: the chart's selected date range (days deleted or blanked, dialog 173, or
+    // inserted), else the selected item columns.
+    void OnColumnDelete();
+    void OnColumnInsert();
+    void OnUpdateColumnEdit(CCmdUI* cmdUI);
+    // "ｱﾄﾘﾋﾞｭｰﾄ(属性)": posts the batch attribute command of the mode.
+    void OnAttributePopup();
+    void OnUpdateAttributePopup(CCmdUI* cmdUI);
+    // "文字置換" (dialog 251): in the terms, the events or the item cells by mode.
+    void OnReplaceText();
+    void OnUpdateReplaceText(CCmdUI* cmdUI);
+
+    // ---- The object modes, draw and edit, copy and move (DocModeMenu.cpp) ---------------------
+    // The mode keys: the mode (the term and event keys also focus the term bar's input; the
+    // shape key leaves an unchanged mode's operation and sub-state alone), then every selection
+    // is dropped and the undo history emptied.
+    void OnModeKoutei();
+    void OnModeYogo();
+    void OnModeEvent();
+    void OnModeShincyoku();
+    void OnModeZukei();
+    void OnModeObject();
+    void OnModeShigen();
+    void OnModeChart();
+    void OnUpdateModeKoutei(CCmdUI* cmdUI);
+    void OnUpdateModeYogo(CCmdUI* cmdUI);
+    void OnUpdateModeEvent(CCmdUI* cmdUI);
+    void OnUpdateModeShincyoku(CCmdUI* cmdUI);
+    void OnUpdateModeZukei(CCmdUI* cmdUI);
+    void OnUpdateModeObject(CCmdUI* cmdUI);
+    void OnUpdateModeShigen(CCmdUI* cmdUI);
+    void OnUpdateModeChart(CCmdUI* cmdUI);
+    // "作図ﾓｰﾄﾞ" and "編集ﾓｰﾄﾞ": the operation, then every selection is dropped (the undo
+    // history stays).
+    void OnDrawOperation();
+    void OnEditOperation();
+    void OnUpdateDrawOperation(CCmdUI* cmdUI);
+    void OnUpdateEditOperation(CCmdUI* cmdUI);
+    // "複　写" and "移　動": with an item cell selected a temporary switch to copying or moving
+    // cells (the view is asked to look at the pointer again); otherwise the operation with a
+    // selection, or the one that waits for the objects to be picked.
+    void OnEditCopy();
+    void OnEditMove();
+    void OnUpdateEditCopy(CCmdUI* cmdUI);
+    void OnUpdateEditMove(CCmdUI* cmdUI);
+    // The white background and the frame of an embedded object: no object of another program
+    // is ever current here, so both stay disabled.
+    void OnUpdateCntrItemFlag(CCmdUI* cmdUI);
+    // The term bar's input asks for a term: in the process mode drawing with nothing going on
+    // and nothing saved, the term mode is entered for one term (process mode and draw saved for
+    // the return) unless terms go with processes; every selection is dropped and the undo
+    // history emptied. Any other state: nothing.
+    void BeginTermInput();
+
     // ---- Automation (members named as the automation interface names them) ----------------------
     BOOL m_bAutomation = FALSE;
     POSITION m_posAutoKoutei = nullptr;
@@ -1277,6 +1361,12 @@ public:
     short m_nInsertLine = 0;
 
 private:
+    // Whether the item cells' corner carries the whole-row mark (DocRowsEdit.cpp).
+    bool WholeKoumokuRowsSelected() const;
+    // The menu commands' shared steps (DocModeMenu.cpp).
+    void EndModeCommand();
+    void BeginCopyOrMove(bool copy);
+
     // The parts of the stream (DocSerialize.cpp).
     void StoreNative(CArchive& ar);
     void LoadNative(CArchive& ar);
@@ -1440,6 +1530,8 @@ private:
     // The objects change count (IChartDocument) when the views last redrew the charts for it.
     std::uint64_t m_chartsRedrawnAt = 0;
     int m_nLastSaveError = 0;
+    // CanDelete at the last update of "消　去", for the term bar's edit mark.
+    BOOL m_bCouldDelete = FALSE;
     // Set while the relation-line check runs: the edits it makes do not start it again.
     BOOL m_bPropagating = FALSE;
 };

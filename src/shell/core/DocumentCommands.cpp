@@ -1,6 +1,7 @@
 #include "shell/core/DocumentCommands.h"
 
 #include "document/AttrCommands.h"
+#include "document/DocCommandTable.h"
 #include "document/TembraDoc.h"
 
 namespace tembra {
@@ -62,6 +63,12 @@ bool CDocumentCommands::OnCommand(UINT id) {
     default:
         break;
     }
+    if (const DocCommand* command = FindDocCommand(id)) {
+        if (command->run != nullptr && (command->dialog == nullptr || HasDialog(command->dialog))) {
+            (m_document.*command->run)();
+        }
+        return true;
+    }
     if (CarriesValue(FindAttrCommand(EventAttrCommands(), id))) {
         return m_document.OnEventAttrCommand(id) != FALSE;
     }
@@ -98,6 +105,15 @@ bool CDocumentCommands::OnUpdateCommand(CCmdUI& cmdUI) {
         return true;
     default:
         break;
+    }
+    if (const DocCommand* command = FindDocCommand(cmdUI.m_nID)) {
+        if (command->update != nullptr) {
+            (m_document.*command->update)(&cmdUI);
+        }
+        if (command->dialog != nullptr && !HasDialog(command->dialog)) {
+            cmdUI.Enable(FALSE);
+        }
+        return true;
     }
     if (CarriesValue(FindAttrCommand(EventAttrCommands(), cmdUI.m_nID))) {
         m_document.UpdateEventAttrUI(&cmdUI);

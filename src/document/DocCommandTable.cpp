@@ -1,0 +1,22 @@
+#include "document/DocCommandTable.h"
+
+#include <array>
+
+namespace tembra {
+
+const DocCommand* FindDocCommand(UINT id) {
+    // The order of the update pass: the updaters of one object kind remember its "その他"
+    // colour, so the groups are always asked in the same order.
+    using Group = std::span<const DocCommand> (*)();
+    static constexpr std::array<Group, 2> kGroups{&DocEditMenu, &DocModeMenu};
+    for (const Group group : kGroups) {
+        for (const DocCommand& command : group()) {
+            if (command.id == id) {
+                return &command;
+            }
+        }
+    }
+    return nullptr;
+}
+
+} // namespace tembra
