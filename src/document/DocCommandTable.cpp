@@ -1,5 +1,8 @@
 #include "document/DocCommandTable.h"
 
+#include "platform/ColorRequest.h"
+#include "platform/Ui.h"
+
 #include <array>
 
 namespace tembra {
@@ -8,7 +11,8 @@ const DocCommand* FindDocCommand(UINT id) {
     // The order of the update pass: the updaters of one object kind remember its "その他"
     // colour, so the groups are always asked in the same order.
     using Group = std::span<const DocCommand> (*)();
-    static constexpr std::array<Group, 2> kGroups{&DocEditMenu, &DocModeMenu};
+    static constexpr std::array<Group, 6> kGroups{&DocEditMenu, &DocModeMenu,  &DocKouteiMenu,
+                                                  &DocYogoMenu, &DocEventMenu, &DocKoumokuMenu};
     for (const Group group : kGroups) {
         for (const DocCommand& command : group()) {
             if (command.id == id) {
@@ -17,6 +21,16 @@ const DocCommand* FindDocCommand(UINT id) {
         }
     }
     return nullptr;
+}
+
+bool ChooseOtherColor(COLORREF& remembered) {
+    ColorRequest request;
+    request.color = remembered;
+    if (Ui().RunDialog(request) != IDOK) {
+        return false;
+    }
+    remembered = request.color;
+    return true;
 }
 
 } // namespace tembra

@@ -36,4 +36,8 @@ std::span<const DocCommand> DocKoumokuMenu();
 // The entry of the id in the groups above, in this order; null when none holds it.
 const DocCommand* FindDocCommand(UINT id);
 
+// "その他": the colour dialog starts from the colour remembered for the kind of object; a colour
+// chosen with OK is remembered and true returned. Cancel changes nothing.
+bool ChooseOtherColor(COLORREF& remembered);
+
 } // namespace tembra

@@ -2,7 +2,9 @@
 
 #include "document/AttrCommands.h"
 #include "document/DocCommandTable.h"
+#include "document/KouteiAttrCommands.h"
 #include "document/TembraDoc.h"
+#include "document/YogoAttrCommands.h"
 
 namespace tembra {
 
@@ -75,6 +77,12 @@ bool CDocumentCommands::OnCommand(UINT id) {
     if (CarriesValue(FindAttrCommand(KoumokuAttrCommands(), id))) {
         return m_document.OnKoumokuAttrCommand(id) != FALSE;
     }
+    if (FindKouteiAttrCommand(id) != nullptr || FindLandShapeCommand(id) != nullptr) {
+        return m_document.OnKouteiAttrCommand(id) != FALSE;
+    }
+    if (FindYogoAttrCommand(id) != nullptr) {
+        return m_document.OnYogoAttrCommand(id) != FALSE;
+    }
     return false;
 }
 
@@ -121,6 +129,21 @@ bool CDocumentCommands::OnUpdateCommand(CCmdUI& cmdUI) {
     }
     if (CarriesValue(FindAttrCommand(KoumokuAttrCommands(), cmdUI.m_nID))) {
         m_document.UpdateKoumokuAttrUI(&cmdUI);
+        return true;
+    }
+    if (FindKouteiAttrCommand(cmdUI.m_nID) != nullptr) {
+        m_document.UpdateKouteiAttrUI(&cmdUI);
+        return true;
+    }
+    if (FindLandShapeCommand(cmdUI.m_nID) != nullptr) {
+        m_document.UpdateLandAttrUI(&cmdUI);
+        return true;
+    }
+    if (const YogoAttrCommand* command = FindYogoAttrCommand(cmdUI.m_nID)) {
+        // 1. 全解除 has no update handler.
+        if (!(command->arg == YogoAttrArg::Flags && command->value == 0)) {
+            m_document.UpdateYogoAttrUI(&cmdUI);
+        }
         return true;
     }
     return false;
