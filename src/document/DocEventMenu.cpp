@@ -107,11 +107,7 @@ void CTembraDoc::OnEventTextEdit() {
 }
 
 void CTembraDoc::OnUpdateEventTextEdit(CCmdUI* cmdUI) {
-    if (!GetAppState()->IsYogoBarVisible()) {
-        cmdUI->Enable(FALSE);
-        return;
-    }
-    UpdateEventAttrUI(cmdUI);
+    UpdateBarTextEdit(cmdUI, &CTembraDoc::UpdateEventAttrUI);
 }
 
 // ---- The date snapping of new events ------------------------------------------------------------

@@ -152,11 +152,7 @@ void CTembraDoc::OnKoumokuFont() {
 // ---- Text and the advance to the next cell ------------------------------------------------------
 
 void CTembraDoc::OnUpdateKoumokuTextEdit(CCmdUI* cmdUI) {
-    if (!GetAppState()->IsYogoBarVisible()) {
-        cmdUI->Enable(FALSE);
-        return;
-    }
-    UpdateKoumokuAttrUI(cmdUI);
+    UpdateBarTextEdit(cmdUI, &CTembraDoc::UpdateKoumokuAttrUI);
 }
 
 void CTembraDoc::OnKoumokuTextEdit() {

@@ -146,28 +146,18 @@ void ApplyBarTextToYogo(CTembraDoc& doc) {
 } // namespace
 
 void CTembraDoc::OnYogoTextEdit() {
-    switch (m_operation.GetMode()) {
-    case Op::kModeEvent:
-        OnEventTextEdit();
-        return;
-    case Op::kModeKoumoku:
-        OnKoumokuTextEdit();
-        return;
-    default:
-        ApplyBarTextToYogo(*this);
-        return;
-    }
+    BarTextByMode(false);
 }
 
 void CTembraDoc::OnUpdateYogoTextEdit(CCmdUI* cmdUI) {
-    if (!GetAppState()->IsYogoBarVisible()) {
-        cmdUI->Enable(FALSE);
-        return;
-    }
-    UpdateYogoAttrUI(cmdUI);
+    UpdateBarTextEdit(cmdUI, &CTembraDoc::UpdateYogoAttrUI);
 }
 
 void CTembraDoc::OnYogoBarTextEdit() {
+    BarTextByMode(true);
+}
+
+void CTembraDoc::BarTextByMode(bool termModeOnly) {
     switch (m_operation.GetMode()) {
     case Op::kModeEvent:
         OnEventTextEdit();
@@ -179,8 +169,20 @@ void CTembraDoc::OnYogoBarTextEdit() {
         ApplyBarTextToYogo(*this);
         return;
     default:
+        // The bar's own text edit acts on terms only in the term mode; the menu's in any other.
+        if (!termModeOnly) {
+            ApplyBarTextToYogo(*this);
+        }
         return;
     }
+}
+
+void CTembraDoc::UpdateBarTextEdit(CCmdUI* cmdUI, void (CTembraDoc::*updater)(CCmdUI*)) {
+    if (!GetAppState()->IsYogoBarVisible()) {
+        cmdUI->Enable(FALSE);
+        return;
+    }
+    (this->*updater)(cmdUI);
 }
 
 // ---- The stacking direction of new terms --------------------------------------------------------

@@ -1485,6 +1485,11 @@ private:
     // The dialog of a hyperlink and the change it makes (DocHyperlinks.cpp).
     void EditEventLink(UINT caption);
     void EditYogoLink(UINT caption);
+    // The term bar's text to the events, the cells or the terms by mode; with termModeOnly the
+    // terms take it only in the term mode (DocYogoMenu.cpp).
+    void BarTextByMode(bool termModeOnly);
+    // The state of a "文字修正" entry: disabled while the term bar is hidden, else the kind's.
+    void UpdateBarTextEdit(CCmdUI* cmdUI, void (CTembraDoc::*updater)(CCmdUI*));
     // The menu commands' shared steps (DocModeMenu.cpp).
     void EndModeCommand();
     void BeginCopyOrMove(bool copy);
