@@ -4,8 +4,10 @@
 // lines and the advance of the item text input.
 #include "document/AttrCommands.h"
 #include "document/AttrDialogRequests.h"
+#include "document/ChartViewLayout.h"
 #include "document/HyperLinkRequest.h"
 #include "document/KoumokuAdvance.h"
+#include "document/ObjectActionView.h"
 #include "document/RecordCast.h"
 #include "document/TembraDoc.h"
 #include "model/Event.h"
@@ -14,6 +16,7 @@
 
 #include "DocCommandDriver.h"
 #include "KouteiChainFixture.h"
+#include "PageFixture.h"
 #include "YogoBarRecorder.h"
 
 #include <gtest/gtest.h>
@@ -513,6 +516,45 @@ TEST(KoumokuAdvanceTest, TheNextShownCellWrapsToTheFirstShownRow) {
         table.SetColumnWidth(column, 0);
     }
     EXPECT_EQ(NextKoumokuPlace(table, {5, 1}, 4, 9), std::nullopt) << "no column shown: ends";
+}
+
+// A chart view as the item text input sees it: its layout, and the clicks it is asked to post.
+class AdvanceView : public test::RecordingView, public IChartViewLayout, public IObjectActionView {
+public:
+    const CPageLayout* GetChartLayout() const override { return layout; }
+    void PostObjectAction(const std::optional<CPoint>& leftPressAt) override {
+        posted.push_back(leftPressAt);
+    }
+    const CPageLayout* layout = nullptr;
+    std::vector<std::optional<CPoint>> posted;
+};
+
+TEST_F(DocAttrMenusTest, TheTextOfTheLastShownCellMovesTheInputToTheFirstShownRow) {
+    test::SetAprilPage(doc.GetSyokiSet());
+    test::DocLayoutView layoutView{doc};
+    CPageLayout layout;
+    layout.Init(&layoutView);
+    AdvanceView chart;
+    chart.layout = &layout;
+    app->SetActiveViewSource([&chart] { return &chart; });
+    CKoumoku& table = *doc.GetKoumoku();
+    table.SetLevelCount(3);
+    table.SetColumnWidth(0, 0); // not shown
+    table.SetColumnWidth(1, 50);
+    table.SetColumnWidth(2, 50);
+    const int last = layout.GetLastRow();
+    doc.CreateKoumokuData(last, 2)->SetSelected(1);
+    doc.GetOperation().SetMode(Op::kModeKoumoku);
+    doc.GetOperation().SetOperation(Op::kOpDraw);
+    bar.text = "typed";
+
+    RunCommand(doc, 40055);
+    EXPECT_EQ(doc.GetKoumokuCell(last, 2)->GetText(), "typed");
+    ASSERT_EQ(chart.posted.size(), 1u);
+    ASSERT_TRUE(chart.posted[0].has_value());
+    EXPECT_EQ(*chart.posted[0],
+              CPoint(layout.ColumnToX(1, 0), layout.RowToY(layout.GetFirstRow(), 0)));
+    app->SetActiveViewSource({});
 }
 
 } // namespace
