@@ -29,6 +29,8 @@ struct AttrCommand {
 
 // The command id of the term bar's colour list, which the update handlers of both menus set.
 constexpr UINT kYogoBarColorId = 1663;
+// The term bar's text input, whose update makes it active or not.
+constexpr UINT kYogoComboId = 1664;
 
 std::span<const AttrCommand> EventAttrCommands();
 std::span<const AttrCommand> KoumokuAttrCommands();

@@ -3,15 +3,11 @@
 namespace tembra {
 
 void CTembraDoc::OnYogoTextInput() {
-    const CConfigOperation& operation = m_operation;
-    if (operation.GetMode() != COperationState::kModeKoutei ||
-        operation.GetOperation() != COperationState::kOpDraw || operation.GetState() != 0 ||
-        operation.GetSavedMode() != 0 || operation.GetSavedOperation() != 0) {
-        return;
+    const LONG mode = m_operation.GetMode();
+    BeginTermInput();
+    if (m_operation.GetMode() != mode) {
+        UpdateAllViews(nullptr);
     }
-    m_operation.SetMode(COperationState::kModeYogo);
-    UpdateAllViews(nullptr);
-    m_undo.Reset();
 }
 
 } // namespace tembra

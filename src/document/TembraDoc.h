@@ -1274,6 +1274,209 @@ public:
     // gives.
     void ApplyOutputLayers(const LayerMap& map);
 
+    // ---- The Edit menu and the simple popup (DocEditMenu.cpp, DocRowsEdit.cpp) ---------------
+    // Whether "消　去" has something to delete: a selected item cell or date range, else by mode
+    // the selection (processes, terms, events, resources, shapes), a progress line, the current
+    // embedded object or a selected resource chart.
+    BOOL CanDelete() const;
+    // "消　去": refused while an edit is in progress; one undo step. Item cells and a date range
+    // go first, else what the mode names.
+    void OnEditDelete();
+    // Also gives the term bar's edit mark the opposite of a changed CanDelete.
+    void OnUpdateEditDelete(CCmdUI* cmdUI);
+    // "全消去" after 5082 (and 5121 when reference or hidden layers hold data: No keeps them):
+    // objects, cells, shapes, progress lines and fills in one undo step.
+    void OnEditDeleteAll();
+    void OnUpdateEditDeleteAll(CCmdUI* cmdUI);
+    // "1つｷｬﾝｾﾙ": the last selected object leaves the selection, else the current embedded
+    // object stops being current.
+    void OnCancelOne();
+    void OnUpdateCancelOne(CCmdUI* cmdUI);
+    // The chain selections from every selected process (a., b., c., d.).
+    void OnSelectLaterChain();
+    void OnSelectEarlierChain();
+    void OnSelectLaterChainAdjacent();
+    void OnSelectEarlierChainAdjacent();
+    void OnUpdateSelectChain(CCmdUI* cmdUI);
+    // Rows of the selected item cells: deleted (dialog 168: moved up or blanked) or inserted
+    // (5036 past the table's last row); whole rows take the chart's objects, shapes and fills
+    // along, cells of some columns only the cells. One undo step each.
+    void OnRowDelete();
+    void OnRowInsert();
+    void OnUpdateRowEdit(CCmdUI* cmdUI);
+    // Columns: the chart's selected date range (days deleted or blanked, dialog 173, or
+    // inserted), else the selected item columns.
+    void OnColumnDelete();
+    void OnColumnInsert();
+    void OnUpdateColumnEdit(CCmdUI* cmdUI);
+    // "ｱﾄﾘﾋﾞｭｰﾄ(属性)": posts the batch attribute command of the mode.
+    void OnAttributePopup();
+    void OnUpdateAttributePopup(CCmdUI* cmdUI);
+    // "文字置換" (dialog 251): in the terms, the events or the item cells by mode.
+    void OnReplaceText();
+    void OnUpdateReplaceText(CCmdUI* cmdUI);
+
+    // ---- 属性 > 工程線 (DocKouteiMenu.cpp) ---------------------------------------------------
+    // A command of the line or node menus that carries its value; FALSE for any other id.
+    BOOL OnKouteiAttrCommand(UINT id);
+    // "7. その他": the colour dialog (OK remembers and applies, Cancel changes nothing).
+    void OnKouteiOtherColor();
+    // "属性一括" (dialog 216): node, then line attributes in one undo step; when the dialog asks
+    // for the change of days instead, that command is posted and nothing applied.
+    void OnKouteiBatch();
+    // "ﾉｰﾄﾞｻｲｽﾞ" (dialog 230): the size of the selected nodes.
+    void OnNodeSize();
+    // "k. 関係線": the one selected relation line becomes a plain process; otherwise the option
+    // of new processes toggles (set, it draws them slanted).
+    void OnRelationLine();
+    void OnUpdateRelationLine(CCmdUI* cmdUI);
+    // "日数変更" (dialog 144 or 221) of the one selected process: by days the chain linked to it
+    // moves with its end, otherwise its dates, rows and spare days are replaced.
+    void OnChangeDays();
+    void OnUpdateChangeDays(CCmdUI* cmdUI);
+    // "模様": the popup of the nine patterns; the entry chosen is posted.
+    void OnPatternPopup();
+    // The process colour list of the tool bar: entry 6 and later ask for the colour (Cancel:
+    // nothing changes); the colour goes to the selected processes and the focus back to the
+    // term bar.
+    void OnKouteiBarColor(int index, COLORREF color);
+
+    // ---- 属性 > 用語 and the term bar (DocYogoMenu.cpp) ---------------------------------------
+    // A command of the term menu that carries its value; FALSE for any other id.
+    BOOL OnYogoAttrCommand(UINT id);
+    // "7. その他": the colour dialog (OK remembers and applies, Cancel changes nothing).
+    void OnYogoOtherColor();
+    // "属性一括" (dialog 217) with the first selected term's attributes or the defaults.
+    void OnYogoBatch();
+    // "フォント" (dialog 159) of the selected terms.
+    void OnYogoFont();
+    // "文字修正": the term bar's text to the events (mode 6), the item cells (mode 0) or the
+    // selected terms; disabled while the bar is hidden.
+    void OnYogoTextEdit();
+    void OnUpdateYogoTextEdit(CCmdUI* cmdUI);
+    // The term bar's own text edit: events, item cells, terms (mode 2) or nothing by mode.
+    void OnYogoBarTextEdit();
+    // "b. ↑(←)" and "a. ↓(→)": the stacking direction of new terms.
+    void OnYogoStackUp();
+    void OnYogoStackDown();
+    void OnUpdateYogoStackUp(CCmdUI* cmdUI);
+    void OnUpdateYogoStackDown(CCmdUI* cmdUI);
+    // The term bar's colour list: its colour (entry 6 asks for one, from the colour remembered
+    // for the mode's kind; Cancel changes nothing) goes to the events, the item cells or the
+    // terms by mode; the focus goes back to the input. Cancelled, only the focus goes back.
+    void OnYogoBarColor();
+    void OnYogoBarColorCancel();
+    // The list's state from the selection of the mode's kind.
+    void OnUpdateYogoBarColor(CCmdUI* cmdUI);
+    // The term bar's input changed: term input may begin (BeginTermInput). Its state: active in
+    // the item, term and event modes while drawing.
+    void OnYogoComboEdit();
+    void OnUpdateYogoCombo(CCmdUI* cmdUI);
+
+    // ---- 属性 > 行事 and 設定 > 塗り潰し設定 (DocEventMenu.cpp) ------------------------------
+    // "7. その他": the colour dialog (OK remembers and applies, Cancel changes nothing).
+    void OnEventOtherColor();
+    // "属性一括" (dialog 218) with the first selected event's attributes or the defaults.
+    void OnEventBatch();
+    // "フォント" (dialog 159) of the selected events.
+    void OnEventFont();
+    // "文字修正": the term bar's text to the selected events; disabled while the bar is hidden.
+    void OnEventTextEdit();
+    void OnUpdateEventTextEdit(CCmdUI* cmdUI);
+    // The date snapping of new events: "日付合" (bit 0, form 0), "日中央" (bit 1, form 1; off
+    // form 0), each keeping only "行合" (bit 8) of the others; "行合" toggles bit 8 alone.
+    void OnEventSnapDay();
+    void OnEventSnapDayMiddle();
+    void OnEventSnapRow();
+    void OnUpdateEventSnapDay(CCmdUI* cmdUI);
+    void OnUpdateEventSnapDayMiddle(CCmdUI* cmdUI);
+    void OnUpdateEventSnapRow(CCmdUI* cmdUI);
+    // "位置指定移動": the one selected event to the date and row of the position dialog.
+    void OnEventMoveToPosition();
+    void OnUpdateEventMoveToPosition(CCmdUI* cmdUI);
+    // "塗り潰し設定" (dialog 421): fills set or cleared on the chart's date range, whole item
+    // rows (and their cells) or item cells, in one undo step.
+    void OnFillSettings();
+    void OnUpdateFillSettings(CCmdUI* cmdUI);
+
+    // ---- 属性 > 項目 (DocKoumokuMenu.cpp) -----------------------------------------------------
+    // "7. その他": the colour dialog (OK remembers and applies, Cancel changes nothing).
+    void OnKoumokuOtherColor();
+    // "列数と項目欄名称": the area-name sheet on the settings and the item table.
+    void OnKoumokuAreaNames();
+    // "属性一括" (dialog 244) with the corner cell's attributes or the defaults.
+    void OnKoumokuBatch();
+    // "罫線" (dialog 243): the row's and the corner cell's line types, shown with the codes 1 and
+    // 2 exchanged and stored back unexchanged; nothing when none changed.
+    void OnKoumokuKeisen();
+    // "フォント" (dialog 159) of the selected cells.
+    void OnKoumokuFont();
+    // Enabled with a selected cell.
+    void OnUpdateKoumokuSelected(CCmdUI* cmdUI);
+    // "文字修正": the term bar's text to the selected cells; then, entering texts one cell after
+    // the other, the view is told to click the next shown cell.
+    void OnKoumokuTextEdit();
+    void OnUpdateKoumokuTextEdit(CCmdUI* cmdUI);
+    // "項目を縦書き表示": cells have no vertical writing; the entry stays disabled.
+    void OnUpdateKoumokuVertical(CCmdUI* cmdUI);
+
+    // ---- Hyperlinks of events and terms (DocHyperlinks.cpp) ----------------------------------
+    // Insert (dialog 415 titled 5160), edit (5161) and open; the target is the one selected
+    // event (event mode) or the one selected process's only term, when that term is selected
+    // (term mode). Insert is enabled without a link, edit and open with one.
+    void OnEventLinkInsert();
+    void OnEventLinkEdit();
+    void OnEventLinkOpen();
+    void OnUpdateEventLinkInsert(CCmdUI* cmdUI);
+    void OnUpdateEventLinkEdit(CCmdUI* cmdUI);
+    void OnYogoLinkInsert();
+    void OnYogoLinkEdit();
+    void OnYogoLinkOpen();
+    void OnUpdateYogoLinkInsert(CCmdUI* cmdUI);
+    void OnUpdateYogoLinkEdit(CCmdUI* cmdUI);
+
+    // ---- The object modes, draw and edit, copy and move (DocModeMenu.cpp) ---------------------
+    // The mode keys: the mode (the term and event keys also focus the term bar's input; the
+    // shape key leaves an unchanged mode's operation and sub-state alone), then every selection
+    // is dropped and the undo history emptied.
+    void OnModeKoutei();
+    void OnModeYogo();
+    void OnModeEvent();
+    void OnModeShincyoku();
+    void OnModeZukei();
+    void OnModeObject();
+    void OnModeShigen();
+    void OnModeChart();
+    void OnUpdateModeKoutei(CCmdUI* cmdUI);
+    void OnUpdateModeYogo(CCmdUI* cmdUI);
+    void OnUpdateModeEvent(CCmdUI* cmdUI);
+    void OnUpdateModeShincyoku(CCmdUI* cmdUI);
+    void OnUpdateModeZukei(CCmdUI* cmdUI);
+    void OnUpdateModeObject(CCmdUI* cmdUI);
+    void OnUpdateModeShigen(CCmdUI* cmdUI);
+    void OnUpdateModeChart(CCmdUI* cmdUI);
+    // "作図ﾓｰﾄﾞ" and "編集ﾓｰﾄﾞ": the operation, then every selection is dropped (the undo
+    // history stays).
+    void OnDrawOperation();
+    void OnEditOperation();
+    void OnUpdateDrawOperation(CCmdUI* cmdUI);
+    void OnUpdateEditOperation(CCmdUI* cmdUI);
+    // "複　写" and "移　動": with an item cell selected a temporary switch to copying or moving
+    // cells (the view is asked to look at the pointer again); otherwise the operation with a
+    // selection, or the one that waits for the objects to be picked.
+    void OnEditCopy();
+    void OnEditMove();
+    void OnUpdateEditCopy(CCmdUI* cmdUI);
+    void OnUpdateEditMove(CCmdUI* cmdUI);
+    // The white background and the frame of an embedded object: no object of another program
+    // is ever current here, so both stay disabled.
+    void OnUpdateCntrItemFlag(CCmdUI* cmdUI);
+    // The term bar's input asks for a term: in the process mode drawing with nothing going on
+    // and nothing saved, the term mode is entered for one term (process mode and draw saved for
+    // the return) unless terms go with processes; every selection is dropped and the undo
+    // history emptied. Any other state: nothing.
+    void BeginTermInput();
+
     // ---- Automation (members named as the automation interface names them) ----------------------
     BOOL m_bAutomation = FALSE;
     POSITION m_posAutoKoutei = nullptr;
@@ -1284,6 +1487,20 @@ public:
     short m_nInsertLine = 0;
 
 private:
+    // Whether the item cells' corner carries the whole-row mark (DocRowsEdit.cpp).
+    bool WholeKoumokuRowsSelected() const;
+    // The dialog of a hyperlink and the change it makes (DocHyperlinks.cpp).
+    void EditEventLink(UINT caption);
+    void EditYogoLink(UINT caption);
+    // The term bar's text to the events, the cells or the terms by mode; with termModeOnly the
+    // terms take it only in the term mode (DocYogoMenu.cpp).
+    void BarTextByMode(bool termModeOnly);
+    // The state of a "文字修正" entry: disabled while the term bar is hidden, else the kind's.
+    void UpdateBarTextEdit(CCmdUI* cmdUI, void (CTembraDoc::*updater)(CCmdUI*));
+    // The menu commands' shared steps (DocModeMenu.cpp).
+    void EndModeCommand();
+    void BeginCopyOrMove(bool copy);
+
     // The parts of the stream (DocSerialize.cpp).
     void StoreNative(CArchive& ar);
     void LoadNative(CArchive& ar);
@@ -1448,6 +1665,10 @@ private:
     // The objects change count (IChartDocument) when the views last redrew the charts for it.
     std::uint64_t m_chartsRedrawnAt = 0;
     int m_nLastSaveError = 0;
+    // Whether the term bar's input was last made active (-1: not yet).
+    int m_nYogoComboActive = -1;
+    // CanDelete at the last update of "消　去", for the term bar's edit mark.
+    BOOL m_bCouldDelete = FALSE;
     // Set while the relation-line check runs: the edits it makes do not start it again.
     BOOL m_bPropagating = FALSE;
 };

@@ -81,11 +81,32 @@ public:
     void SetDrawOperation();
     void SetEditOperation() { SetOperation(kOpEdit); }
     void SetProcessMode() { SetMode(kModeKoutei); }
+    void SetCopyOperation() { SetOperation(kOpCopy); }
+    void SetCopyPickOperation() { SetOperation(kOpCopyPick); }
+    void SetMoveOperation() { SetOperation(kOpMove); }
+    void SetMovePickOperation() { SetOperation(kOpMovePick); }
+    void SetTermMode() { SetMode(kModeYogo); }
+    void SetProgressMode() { SetMode(kModeShincyoku); }
+    void SetZukeiMode() { SetMode(kModeZukei); }
+    void SetObjectMode() { SetMode(kModeObject); }
+    void SetEventMode() { SetMode(kModeEvent); }
+    void SetShigenMode() { SetMode(kModeShigen); }
+    void SetChartMode() { SetMode(kModeChart); }
 
     // Switches that keep the sub-state and the saved values (for temporary switches): a
     // different mode, or any operation, is stored and the main window is told.
     void ChangeMode(LONG mode);
     void ChangeOperation(LONG operation);
+    // The copy or move of item cells, a temporary switch to the item mode that keeps the
+    // sub-state and the saved values for the return.
+    void BeginItemCopy() {
+        ChangeMode(kModeKoumoku);
+        ChangeOperation(kOpCopy);
+    }
+    void BeginItemMove() {
+        ChangeMode(kModeKoumoku);
+        ChangeOperation(kOpMove);
+    }
 
     // Remember the current (or a given) mode or operation for RestoreMode / RestoreOperation.
     void SaveMode() { m_savedMode = m_mode + 1; }

@@ -304,6 +304,7 @@ BOOL CMainFrame::Create(bool skipBarState) {
     if (!CreateToolPalette() || !CreateStatusBar() || !CreateYogoBar(1) || !CreateKouteiBar()) {
         return FALSE;
     }
+    ConnectBarCombos();
     m_modeBar = new CModeBar(this, [this](UINT id) { return Action(id); });
     m_bFunctionBarShown =
         GetProfileInt(FramePositions::kSection, "FunctionBar", 0) != 0 ? TRUE : FALSE;

@@ -132,6 +132,9 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // The choices of the term bar's and the process bar's lists reach the active document
+    // (MainFrameBarCombos.cpp).
+    void ConnectBarCombos();
     void BuildActions();
     void BuildMenus();
     void AddCommands();

@@ -3,6 +3,7 @@
 #include "platform/CmdUI.h"
 #include "platform/Sjis.h"
 #include "shell/MainFrame.h"
+#include "shell/PatternIcons.h"
 #include "shell/core/PopupMenuTable.h"
 
 #include <QAction>
@@ -38,6 +39,9 @@ QAction* COwnerDrawMenu::AddCommand(QMenu& menu, UINT id, const char* text) cons
             action->setCheckable(true);
             action->setChecked(state.GetCheck() != 0);
         }
+    }
+    if (action->icon().isNull()) {
+        action->setIcon(PatternIcon(id));
     }
     menu.addAction(action);
     return action;

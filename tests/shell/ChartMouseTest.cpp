@@ -1,9 +1,10 @@
 // The mouse in the program's chart windows: a right click opens the program's context menu,
 // whose chosen command runs from the event loop after the click; a menu of a tool-bar button
-// opens under the button; the idle pulse reaches the views; a mode chosen in the middle of a
-// gesture frees the mouse.
+// opens under the button; the pattern popup shows its images; the idle pulse reaches the views; a
+// mode chosen in the middle of a gesture frees the mouse.
 #include "ShellFixture.h"
 
+#include "document/RecordCast.h"
 #include "model/ConfigBase.h"
 #include "model/DataHeader.h"
 #include "platform/DC.h"
@@ -17,10 +18,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QImage>
 #include <QMenu>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
+
+#include <functional>
 
 namespace tembra {
 namespace {
@@ -164,9 +168,73 @@ TEST_F(ChartMouseTest, TheMenuOfAToolBarButtonOpensUnderTheButton) {
 TEST_F(ChartMouseTest, AMenuIdWithoutEntriesOpensNothing) {
     OpenPane();
     PopupMenuRequest request;
-    request.menuId = 222;
+    request.menuId = 150;
     EXPECT_EQ(app->QtUi().RunDialog(request), IDCANCEL);
     EXPECT_EQ(request.chosen, 0u);
+}
+
+TEST_F(ChartMouseTest, ThePatternPopupShowsItsNineImagesAndItsChoiceFillsTheProcess) {
+    OpenPane();
+    ui.realMenus = true;
+    doc->GetOperation().SetMode(COperationState::kModeKoutei);
+    doc->GetOperation().SetOperation(COperationState::kOpEdit);
+    CKoutei* process = nullptr;
+    for (POSITION pos = doc->GetObjList().GetHeadPosition(); pos != nullptr && !process;) {
+        process = AsKoutei(doc->GetObjList().GetNext(pos));
+    }
+    ASSERT_NE(process, nullptr);
+    process->Select();
+    doc->SelectAt(doc->FindObj(process));
+
+    constexpr UINT kSolid = 32856; // "3. べた"
+    std::vector<UINT> ids;
+    std::vector<QImage> images;
+    std::function<void(int)> capture = [&](int tries) {
+        QTimer::singleShot(10, [&, tries] {
+            QMenu* menu = nullptr;
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                if (auto* m = qobject_cast<QMenu*>(w); m != nullptr && m->isVisible()) {
+                    menu = m;
+                }
+            }
+            if (menu == nullptr) {
+                if (tries > 0) {
+                    capture(tries - 1);
+                }
+                return;
+            }
+            for (QAction* action : menu->actions()) {
+                ids.push_back(action->data().toUInt());
+                images.push_back(action->icon().pixmap(32, 16).toImage());
+                if (ids.back() == kSolid) {
+                    menu->setActiveAction(action);
+                }
+            }
+            QTest::keyClick(menu, Qt::Key_Return);
+        });
+    };
+    capture(200);
+    EXPECT_TRUE(app->Router().Execute(33022));
+    QTest::qWait(20); // the chosen entry is posted, then runs
+
+    EXPECT_EQ(ids,
+              (std::vector<UINT>{32858, 32860, 32856, 32852, 32853, 32854, 32855, 32857, 32859}));
+    // Each image differs from the others: every pattern shows as what it is.
+    ASSERT_EQ(images.size(), 9u);
+    for (std::size_t i = 0; i < images.size(); ++i) {
+        EXPECT_FALSE(images[i].isNull()) << ids[i];
+        for (std::size_t j = 0; j < i; ++j) {
+            EXPECT_NE(images[i], images[j]) << ids[i] << " " << ids[j];
+        }
+    }
+    // Inside the frame: "べた" black, "白抜き" white, "なし" the ground of the image.
+    EXPECT_EQ(images[2].pixelColor(16, 8), QColor(Qt::black));
+    EXPECT_EQ(images[1].pixelColor(16, 8), QColor(Qt::white));
+    EXPECT_NE(images[0].pixelColor(16, 8), QColor(Qt::white));
+    const CKoutei* filled = AsKoutei(doc->GetSelAt(doc->GetHeadSelPosition()));
+    ASSERT_NE(filled, nullptr);
+    EXPECT_EQ(filled->GetLines()->GetAttr().m_hatch, 99);
+    doc->SetModifiedFlag(FALSE);
 }
 
 // A gesture of the test's own that holds the mouse from the press until it ends.

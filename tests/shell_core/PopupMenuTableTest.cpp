@@ -21,7 +21,7 @@ std::set<UINT> Commands(UINT menu) {
 }
 
 TEST(PopupMenuTableTest, EachMenuHasEntriesWithTextsAndHoldsTogether) {
-    for (const UINT menu : {7u, 135u, 137u, 139u, 141u, 143u, 145u, 147u, 149u}) {
+    for (const UINT menu : {7u, 135u, 137u, 139u, 141u, 143u, 145u, 147u, 149u, 222u}) {
         const auto entries = PopupMenuEntries(menu);
         ASSERT_FALSE(entries.empty()) << menu;
         int depth = 0;
@@ -36,7 +36,7 @@ TEST(PopupMenuTableTest, EachMenuHasEntriesWithTextsAndHoldsTogether) {
             }
         }
     }
-    for (const UINT none : {0u, 6u, 222u, 150u}) {
+    for (const UINT none : {0u, 6u, 223u, 150u}) {
         EXPECT_TRUE(PopupMenuEntries(none).empty()) << none;
     }
 }

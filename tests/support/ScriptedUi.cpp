@@ -58,6 +58,7 @@ void ScriptedUi::ClearRecords() {
     m_modeChanged = 0;
     m_urls.clear();
     m_dialogs.clear();
+    m_posted.clear();
 }
 
 int ScriptedUi::MessageBox(const std::string& text, UINT type, UINT stringId) {

@@ -65,6 +65,8 @@ public:
     int ModeChangedCount() const { return m_modeChanged; }
     const std::vector<std::string>& OpenedUrls() const { return m_urls; }
     const std::vector<DialogCall>& Dialogs() const { return m_dialogs; }
+    // The commands posted to the main window, in order.
+    const std::vector<UINT>& PostedCommands() const { return m_posted; }
 
     // Forgets the records (queued answers and handlers stay).
     void ClearRecords();
@@ -77,6 +79,7 @@ public:
     void ModeChanged() override;
     bool OpenUrl(const std::string& url) override;
     int RunDialog(DialogRequest& request) override;
+    void PostCommand(UINT id) override { m_posted.push_back(id); }
 
 private:
     std::deque<int> m_answers;
@@ -93,6 +96,7 @@ private:
     int m_modeChanged = 0;
     std::vector<std::string> m_urls;
     std::vector<DialogCall> m_dialogs;
+    std::vector<UINT> m_posted;
 };
 
 // Installs UI services for the life of the guard and then puts the previous ones back. The

@@ -1,7 +1,10 @@
 #include "shell/core/DocumentCommands.h"
 
 #include "document/AttrCommands.h"
+#include "document/DocCommandTable.h"
+#include "document/KouteiAttrCommands.h"
 #include "document/TembraDoc.h"
+#include "document/YogoAttrCommands.h"
 
 namespace tembra {
 
@@ -62,11 +65,23 @@ bool CDocumentCommands::OnCommand(UINT id) {
     default:
         break;
     }
+    if (const DocCommand* command = FindDocCommand(id)) {
+        if (command->run != nullptr && (command->dialog == nullptr || HasDialog(command->dialog))) {
+            (m_document.*command->run)();
+        }
+        return true;
+    }
     if (CarriesValue(FindAttrCommand(EventAttrCommands(), id))) {
         return m_document.OnEventAttrCommand(id) != FALSE;
     }
     if (CarriesValue(FindAttrCommand(KoumokuAttrCommands(), id))) {
         return m_document.OnKoumokuAttrCommand(id) != FALSE;
+    }
+    if (FindKouteiAttrCommand(id) != nullptr || FindLandShapeCommand(id) != nullptr) {
+        return m_document.OnKouteiAttrCommand(id) != FALSE;
+    }
+    if (FindYogoAttrCommand(id) != nullptr) {
+        return m_document.OnYogoAttrCommand(id) != FALSE;
     }
     return false;
 }
@@ -99,12 +114,36 @@ bool CDocumentCommands::OnUpdateCommand(CCmdUI& cmdUI) {
     default:
         break;
     }
+    if (const DocCommand* command = FindDocCommand(cmdUI.m_nID)) {
+        if (command->update != nullptr) {
+            (m_document.*command->update)(&cmdUI);
+        }
+        if (command->dialog != nullptr && !HasDialog(command->dialog)) {
+            cmdUI.Enable(FALSE);
+        }
+        return true;
+    }
     if (CarriesValue(FindAttrCommand(EventAttrCommands(), cmdUI.m_nID))) {
         m_document.UpdateEventAttrUI(&cmdUI);
         return true;
     }
     if (CarriesValue(FindAttrCommand(KoumokuAttrCommands(), cmdUI.m_nID))) {
         m_document.UpdateKoumokuAttrUI(&cmdUI);
+        return true;
+    }
+    if (FindKouteiAttrCommand(cmdUI.m_nID) != nullptr) {
+        m_document.UpdateKouteiAttrUI(&cmdUI);
+        return true;
+    }
+    if (FindLandShapeCommand(cmdUI.m_nID) != nullptr) {
+        m_document.UpdateLandAttrUI(&cmdUI);
+        return true;
+    }
+    if (const YogoAttrCommand* command = FindYogoAttrCommand(cmdUI.m_nID)) {
+        // 1. 全解除 has no update handler.
+        if (!(command->arg == YogoAttrArg::Flags && command->value == 0)) {
+            m_document.UpdateYogoAttrUI(&cmdUI);
+        }
         return true;
     }
     return false;

@@ -123,6 +123,13 @@ constexpr MenuEntry kChart[] = {
     {0, 33068, nullptr}, {0, 40075, nullptr},
 };
 
+// 222 "模様": the nine patterns of processes, each shown with its image.
+constexpr MenuEntry kPattern[] = {
+    {0, 32858, nullptr}, {0, 32860, nullptr}, {0, 32856, nullptr},
+    {0, 32852, nullptr}, {0, 32853, nullptr}, {0, 32854, nullptr},
+    {0, 32855, nullptr}, {0, 32857, nullptr}, {0, 32859, nullptr},
+};
+
 // 139 "_Koutei": the line entries, a separator, the node entries.
 constexpr std::size_t kKouteiCount = std::size(kKouteiSen) + 1 + std::size(kKouteiNode);
 constexpr std::array<MenuEntry, kKouteiCount> kKoutei = [] {
@@ -145,7 +152,7 @@ struct PopupMenu {
 
 constexpr PopupMenu kPopupMenus[] = {
     {7, kSimplePopup}, {135, kKouteiSen}, {137, kKouteiNode}, {139, kKoutei}, {141, kYogo},
-    {143, kEvent},     {145, kZukei},     {147, kObject},     {149, kChart},
+    {143, kEvent},     {145, kZukei},     {147, kObject},     {149, kChart},  {222, kPattern},
 };
 
 } // namespace

@@ -1,0 +1,43 @@
+// The document's menu commands by id, one table per menu group: the handler that runs the
+// command and the update handler that sets its menu state (none: the entry stays enabled). The
+// application routes a command id to the first table that holds it (CDocumentCommands) and asks
+// the update handlers in one pass, in the order of FindDocCommand.
+#pragma once
+
+#include "platform/CmdUI.h"
+#include "platform/Types.h"
+
+#include <span>
+
+namespace tembra {
+
+class CTembraDoc;
+
+struct DocCommand {
+    UINT id;
+    void (CTembraDoc::*run)();           // null: nothing to run
+    void (CTembraDoc::*update)(CCmdUI*); // null: no update handler
+    const char* dialog = nullptr;        // the request the command only opens, if any
+};
+
+// Edit (編集) and the context popup (DocEditMenu.cpp).
+std::span<const DocCommand> DocEditMenu();
+// Modes (ﾓｰﾄﾞ), copy and move (DocModeMenu.cpp).
+std::span<const DocCommand> DocModeMenu();
+// The commands of 属性 > 工程線 with more than one value (DocKouteiMenu.cpp).
+std::span<const DocCommand> DocKouteiMenu();
+// The same of 属性 > 用語 (DocYogoMenu.cpp).
+std::span<const DocCommand> DocYogoMenu();
+// The same of 属性 > 行事 and 設定 > 塗り潰し設定 (DocEventMenu.cpp).
+std::span<const DocCommand> DocEventMenu();
+// The same of 属性 > 項目 (DocKoumokuMenu.cpp).
+std::span<const DocCommand> DocKoumokuMenu();
+
+// The entry of the id in the groups above, in this order; null when none holds it.
+const DocCommand* FindDocCommand(UINT id);
+
+// "その他": the colour dialog starts from the colour remembered for the kind of object; a colour
+// chosen with OK is remembered and true returned. Cancel changes nothing.
+bool ChooseOtherColor(COLORREF& remembered);
+
+} // namespace tembra

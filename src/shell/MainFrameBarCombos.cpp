@@ -1,0 +1,50 @@
+// What the lists of the term bar and the process bar tell the active document: a colour chosen
+// (its entry index; "その他" asks for the colour), a colour list closed without a choice, and a
+// text typed into the term input, which may begin the input of a term.
+#include "document/TembraDoc.h"
+#include "model/Utility.h"
+#include "shell/MainFrame.h"
+#include "shell/TembraApp.h"
+#include "shell/ToolBars.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace tembra {
+
+void CMainFrame::ConnectBarCombos() {
+    if (QComboBox* colors =
+            m_kouteiBar != nullptr ? m_kouteiBar->Combo(kKouteiColorComboId) : nullptr) {
+        connect(colors, &QComboBox::activated, this, [this](int index) {
+            if (CTembraDoc* document = m_app.ActiveDocument()) {
+                document->OnKouteiBarColor(index, ColorFromIndex(index));
+            }
+        });
+    }
+    if (m_yogoBar == nullptr) {
+        return;
+    }
+    if (QComboBox* colors = m_yogoBar->ColorCombo()) {
+        connect(colors, &QComboBox::activated, this, [this](int) {
+            if (CTembraDoc* document = m_app.ActiveDocument()) {
+                document->OnYogoBarColor();
+            }
+        });
+    }
+    if (QComboBox* input = m_yogoBar->YogoCombo()) {
+        connect(input, &QComboBox::textActivated, this, [this](const QString&) {
+            if (CTembraDoc* document = m_app.ActiveDocument()) {
+                document->OnYogoComboEdit();
+            }
+        });
+        if (input->lineEdit() != nullptr) {
+            connect(input->lineEdit(), &QLineEdit::textEdited, this, [this](const QString&) {
+                if (CTembraDoc* document = m_app.ActiveDocument()) {
+                    document->OnYogoComboEdit();
+                }
+            });
+        }
+    }
+}
+
+} // namespace tembra

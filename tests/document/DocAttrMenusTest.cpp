@@ -1,0 +1,561 @@
+// The attribute commands of processes, terms, events and item cells that take more than their
+// id: relation lines, the change of days, the batch dialogs, the colour lists and "その他", the
+// term bar's text and colour by mode, the date snapping of new events, hyperlinks, fills, ruled
+// lines and the advance of the item text input.
+#include "document/AttrCommands.h"
+#include "document/AttrDialogRequests.h"
+#include "document/ChartViewLayout.h"
+#include "document/HyperLinkRequest.h"
+#include "document/KoumokuAdvance.h"
+#include "document/ObjectActionView.h"
+#include "document/RecordCast.h"
+#include "document/TembraDoc.h"
+#include "model/Event.h"
+#include "model/KoumokuData.h"
+#include "platform/ColorRequest.h"
+
+#include "DocCommandDriver.h"
+#include "KouteiChainFixture.h"
+#include "PageFixture.h"
+#include "YogoBarRecorder.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tembra {
+namespace {
+
+using Op = COperationState;
+using test::ChartDay;
+using test::CommandState;
+using test::RunCommand;
+
+constexpr COLORREF kYellow = RGB(255, 255, 0);
+constexpr COLORREF kChosen = 0x123456;
+constexpr COLORREF kRemembered = 0x654321;
+
+class DocAttrMenusTest : public test::KouteiChainFixture {
+protected:
+    DocAttrMenusTest() {
+        app->SetYogoBar(&bar);
+        doc.GetKoumoku()->SetLevelCount(2);
+    }
+    ~DocAttrMenusTest() override { doc.RemoveView(&view); }
+
+    // The colour dialog answers OK with kChosen, or Cancel.
+    void AnswerColor(bool ok) {
+        ui->OnDialog("Color", [ok](DialogRequest& r) {
+            if (!ok) {
+                return IDCANCEL;
+            }
+            static_cast<ColorRequest&>(r).color = kChosen;
+            return IDOK;
+        });
+    }
+    CKoutei* AddRelationLine(const std::string& name, int row) {
+        test::KouteiPlan plan{name, 0, 5, row, row + 2};
+        plan.shape = kLineShapeRelation;
+        CKoutei* line = Add(plan);
+        line->SetRelationLine(1);
+        line->SetStartLandNo(1, 7);
+        line->SetEndLandNo(1, 8);
+        return line;
+    }
+    CEvent* AddEvent(const std::string& text, const std::string& link = {}) {
+        std::unique_ptr<CEvent> event = doc.CreateEvent();
+        event->SetText(text);
+        event->SetHyperlink(link);
+        event->SetStartDate(ChartDay(3));
+        CEvent* raw = event.get();
+        event->Select();
+        doc.AddSel(event.release());
+        return raw;
+    }
+    const CEvent* SelectedEvent() const {
+        return doc.GetSelCount() > 0 ? AsEvent(doc.GetSelAt(doc.GetHeadSelPosition())) : nullptr;
+    }
+    CKoutei* AddWithTerm(const std::string& name, const std::string& text) {
+        CKoutei* process = Add({name, 0, 5, 4, 4});
+        std::unique_ptr<CYogo> term = doc.CreateYogo();
+        term->SetText(text);
+        process->AddYogo(term, TRUE);
+        process->SelectYogo(0);
+        doc.SelectAt(doc.FindObj(process));
+        return process;
+    }
+
+    test::YogoBarRecorder bar;
+};
+
+// ---- Processes ----------------------------------------------------------------------------------
+
+TEST_F(DocAttrMenusTest, OneSelectedRelationLineBecomesAPlainProcess) {
+    AddRelationLine("R", 1);
+    SelectWhole("R");
+    RunCommand(doc, 32865);
+    const CKoutei* plain = Get("R");
+    ASSERT_NE(plain, nullptr);
+    EXPECT_EQ(plain->IsRelationLine(), 0);
+    EXPECT_EQ(plain->GetStartLandNo().GetLow(), 0u);
+    EXPECT_EQ(plain->GetEndLandNo().GetLow(), 0u);
+    EXPECT_EQ(doc.GetSelCount(), 0);
+    EXPECT_EQ(doc.GetSyokiSet().GetChart().GetKouteiSpare(), 0);
+}
+
+TEST_F(DocAttrMenusTest, TwoRelationLinesOnlyToggleTheOptionOfNewProcesses) {
+    AddRelationLine("R", 1);
+    AddRelationLine("S", 5);
+    SelectWhole("R");
+    SelectWhole("S");
+    CConfigChart& chart = doc.GetSyokiSet().GetChart();
+    chart.GetKouteiAttr().m_style = 4;
+    RunCommand(doc, 32865);
+    EXPECT_EQ(chart.GetKouteiSpare(), 1);
+    EXPECT_EQ(chart.GetKouteiAttr().m_style, 5) << "relation lines are drawn slanted";
+    EXPECT_EQ(Get("R")->IsRelationLine(), 1);
+    RunCommand(doc, 32865);
+    EXPECT_EQ(chart.GetKouteiSpare(), 0);
+    EXPECT_EQ(chart.GetKouteiAttr().m_style, 5);
+}
+
+TEST_F(DocAttrMenusTest, TheChangeOfDaysRefusesARelationLine) {
+    AddRelationLine("R", 1);
+    SelectWhole("R");
+    RunCommand(doc, 32847);
+    EXPECT_EQ(ui->MessageIds(), std::vector<UINT>{5040});
+    EXPECT_TRUE(ui->Dialogs().empty());
+}
+
+TEST_F(DocAttrMenusTest, ALongerProcessMovesItsChainByDays) {
+    AddAll({{"A", 0, 5, 1, 1}, {"B", 5, 9, 1, 1}, {"C", 9, 12, 1, 1}});
+    SelectWhole("A");
+    doc.GetOperation().SetOperation(Op::kOpEdit);
+    ui->OnDialog("ChangeDaysDlg", [](DialogRequest& r) {
+        auto& request = static_cast<ChangeDaysDlgRequest&>(r);
+        request.koutei->SetEndDate(ChartDay(7));
+        request.changeByDays = true;
+        return IDOK;
+    });
+    ASSERT_TRUE(CommandState(doc, 32847).IsEnabled());
+    RunCommand(doc, 32847);
+    EXPECT_EQ(Get("A")->GetEndTime(), ChartDay(7));
+    EXPECT_EQ(Get("B")->GetStartTime(), ChartDay(7));
+    EXPECT_EQ(Get("B")->GetEndTime(), ChartDay(11));
+    EXPECT_EQ(Get("C")->GetStartTime(), ChartDay(11));
+    EXPECT_EQ(Get("C")->GetEndTime(), ChartDay(14));
+}
+
+TEST_F(DocAttrMenusTest, TheBatchAskingForTheDaysPostsThatCommandAndAppliesNothing) {
+    Add({"A", 0, 5, 1, 1});
+    SelectWhole("A");
+    const CKouteiAttr before = Get("A")->GetLines()->GetAttr();
+    ui->OnDialog("KouteiAttr2Dlg", [](DialogRequest& r) {
+        auto& request = static_cast<KouteiAttr2DlgRequest&>(r);
+        EXPECT_TRUE(request.fromSelection);
+        request.line.m_color = kYellow;
+        request.changeDaysAsked = true;
+        return IDOK;
+    });
+    RunCommand(doc, 33017);
+    EXPECT_EQ(ui->PostedCommands(), std::vector<UINT>{32847});
+    EXPECT_EQ(Get("A")->GetLines()->GetAttr(), before);
+    EXPECT_FALSE(doc.GetUndoHistory().CanUndo());
+}
+
+TEST_F(DocAttrMenusTest, TheProcessColourListAsksOnlyForItsOtherEntry) {
+    struct Case {
+        const char* name;
+        int index;
+        bool dialogOk;
+        COLORREF applied;    // the process's colour after
+        COLORREF remembered; // the process slot after
+        std::size_t dialogs;
+    };
+    const Case cases[] = {
+        {"yellow, entry 5", 5, true, kYellow, kRemembered, 0},
+        {"other, OK", 6, true, kChosen, kChosen, 1},
+        {"other, Cancel", 6, false, 0, kRemembered, 1},
+    };
+    for (const Case& c : cases) {
+        test::ScopedUi scoped;
+        scoped->OnDialog("Color", [&c](DialogRequest& r) {
+            static_cast<ColorRequest&>(r).color = kChosen;
+            return c.dialogOk ? IDOK : IDCANCEL;
+        });
+        const std::string name = std::string("P") + std::to_string(c.index) + c.name;
+        Add({name, 0, 5, 1, 1});
+        SelectWhole(name);
+        app->SetKouteiCustomColor(kRemembered);
+        doc.OnKouteiBarColor(c.index, kYellow);
+        EXPECT_EQ(Get(name)->GetLines()->GetAttr().m_color, c.applied) << c.name;
+        EXPECT_EQ(app->GetKouteiCustomColor(), c.remembered) << c.name;
+        EXPECT_EQ(scoped->Dialogs().size(), c.dialogs) << c.name;
+        doc.UnselectAll(TRUE);
+    }
+}
+
+// ---- The term bar and "その他" by mode --------------------------------------------------------
+
+TEST_F(DocAttrMenusTest, TheTermBarGoesToEventsCellsOrTermsByMode) {
+    struct Case {
+        LONG mode;
+        const char* eventText;
+        const char* cellText;
+        const char* termText;
+    };
+    const Case cases[] = {
+        {Op::kModeEvent, "typed", "cell", "term"},
+        {Op::kModeKoumoku, "event", "typed", "term"},
+        {Op::kModeYogo, "event", "cell", "typed"},
+    };
+    for (const Case& c : cases) {
+        doc.UnselectAll(FALSE);
+        AddEvent("event");
+        CKoumokuData* cell = doc.CreateKoumokuData(0, 0);
+        cell->SetText("cell");
+        cell->SetSelected(1);
+        const std::string name = "T" + std::to_string(c.mode);
+        AddWithTerm(name, "term");
+        bar.text = "typed";
+        doc.GetOperation().SetMode(c.mode);
+        doc.GetOperation().SetOperation(Op::kOpEdit);
+        RunCommand(doc, 32985);
+        std::string eventText;
+        for (POSITION pos = doc.GetHeadSelPosition(); pos != nullptr;) {
+            if (const CEvent* e = AsEvent(doc.GetNextSel(pos))) {
+                eventText = e->GetText();
+            }
+        }
+        for (POSITION pos = doc.GetHeadObjPosition(); pos != nullptr;) {
+            if (const CEvent* e = AsEvent(doc.GetNextObj(pos))) {
+                eventText = e->GetText();
+            }
+        }
+        EXPECT_EQ(eventText, c.eventText) << c.mode;
+        EXPECT_EQ(doc.GetKoumokuCell(0, 0)->GetText(), c.cellText) << c.mode;
+        EXPECT_EQ(Get(name)->GetYogo(0)->GetText(), c.termText) << c.mode;
+        // The next case starts without the events.
+        doc.UnselectAll(FALSE);
+        for (POSITION pos = doc.GetHeadObjPosition(); pos != nullptr;) {
+            const POSITION at = pos;
+            if (AsEvent(doc.GetNextObj(pos)) != nullptr) {
+                doc.DeleteObjAt(at);
+            }
+        }
+        doc.ClearSelectedKoumokuCells(FALSE);
+    }
+}
+
+TEST_F(DocAttrMenusTest, TheOtherColourOfTheBarIsRememberedInTheSlotOfTheMode) {
+    struct Case {
+        LONG mode;
+        COLORREF (CAppState::*slot)() const;
+    };
+    const Case cases[] = {
+        {Op::kModeEvent, &CAppState::GetEventCustomColor},
+        {Op::kModeKoumoku, &CAppState::GetKoumokuCustomColor},
+        {Op::kModeYogo, &CAppState::GetYogoCustomColor},
+        {Op::kModeKoutei, &CAppState::GetYogoCustomColor},
+    };
+    for (const Case& c : cases) {
+        for (const bool ok : {true, false}) {
+            app->SetEventCustomColor(kRemembered);
+            app->SetKoumokuCustomColor(kRemembered);
+            app->SetYogoCustomColor(kRemembered);
+            doc.GetSyokiSet().GetEvent().GetTextAttr().m_color = 0;
+            doc.GetSyokiSet().GetChart().GetKoumokuAttr().m_color = 0;
+            doc.GetSyokiSet().GetChart().GetYogoAttr().m_color = 0;
+            AnswerColor(ok);
+            bar.colorIndex = 6;
+            doc.GetOperation().SetMode(c.mode);
+            doc.OnYogoBarColor();
+            const COLORREF expected = ok ? kChosen : kRemembered;
+            EXPECT_EQ((app.Get().*c.slot)(), expected) << c.mode << " " << ok;
+            // Nothing selected: the colour goes to the defaults of new objects of the kind.
+            const COLORREF applied =
+                c.mode == Op::kModeEvent     ? doc.GetSyokiSet().GetEvent().GetTextAttr().m_color
+                : c.mode == Op::kModeKoumoku ? doc.GetSyokiSet().GetChart().GetKoumokuAttr().m_color
+                                             : doc.GetSyokiSet().GetChart().GetYogoAttr().m_color;
+            EXPECT_EQ(applied, ok ? kChosen : 0u) << c.mode << " " << ok;
+        }
+    }
+}
+
+TEST_F(DocAttrMenusTest, TheMenusOtherColourAppliesOnlyAfterOk) {
+    struct Case {
+        UINT id;
+        COLORREF (CAppState::*slot)() const;
+        void (CAppState::*set)(COLORREF);
+    };
+    const Case cases[] = {
+        {33071, &CAppState::GetEventCustomColor, &CAppState::SetEventCustomColor},
+        {33072, &CAppState::GetKoumokuCustomColor, &CAppState::SetKoumokuCustomColor},
+        {33069, &CAppState::GetKouteiCustomColor, &CAppState::SetKouteiCustomColor},
+        {33070, &CAppState::GetYogoCustomColor, &CAppState::SetYogoCustomColor},
+    };
+    for (const Case& c : cases) {
+        for (const bool ok : {true, false}) {
+            (app.Get().*c.set)(kRemembered);
+            AnswerColor(ok);
+            doc.GetSyokiSet().GetEvent().GetTextAttr().m_color = 0;
+            doc.GetSyokiSet().GetChart().GetKoumokuAttr().m_color = 0;
+            doc.GetSyokiSet().GetChart().GetKouteiAttr().m_color = 0;
+            doc.GetSyokiSet().GetChart().GetYogoAttr().m_color = 0;
+            RunCommand(doc, c.id);
+            EXPECT_EQ((app.Get().*c.slot)(), ok ? kChosen : kRemembered) << c.id << " " << ok;
+            const COLORREF defaults[] = {
+                doc.GetSyokiSet().GetEvent().GetTextAttr().m_color,
+                doc.GetSyokiSet().GetChart().GetKoumokuAttr().m_color,
+                doc.GetSyokiSet().GetChart().GetKouteiAttr().m_color,
+                doc.GetSyokiSet().GetChart().GetYogoAttr().m_color,
+            };
+            int changed = 0;
+            for (const COLORREF d : defaults) {
+                changed += d == kChosen ? 1 : 0;
+            }
+            EXPECT_EQ(changed, ok ? 1 : 0) << c.id << " " << ok;
+        }
+    }
+}
+
+TEST_F(DocAttrMenusTest, TheTermInputIsActiveOnlyWhereItDraws) {
+    struct Case {
+        LONG mode, operation;
+        bool active;
+    };
+    // Each case changes the state the one before it left.
+    const Case cases[] = {
+        {Op::kModeKoumoku, Op::kOpDraw, true}, {Op::kModeKoutei, Op::kOpDraw, false},
+        {Op::kModeYogo, Op::kOpDraw, true},    {Op::kModeYogo, Op::kOpCopyPick, false},
+        {Op::kModeEvent, Op::kOpDraw, true},   {Op::kModeEvent, Op::kOpEdit, false},
+    };
+    for (const Case& c : cases) {
+        doc.GetOperation().SetMode(c.mode);
+        doc.GetOperation().SetOperation(c.operation);
+        bar.active = !c.active;
+        CommandState(doc, kYogoComboId);
+        EXPECT_EQ(bar.active, c.active) << c.mode << " " << c.operation;
+        // Written only when it changes.
+        bar.active = !c.active;
+        CommandState(doc, kYogoComboId);
+        EXPECT_EQ(bar.active, !c.active) << c.mode << " " << c.operation;
+    }
+}
+
+// ---- Events -------------------------------------------------------------------------------------
+
+TEST_F(DocAttrMenusTest, TheDateSnappingOfNewEvents) {
+    struct Case {
+        UINT id;
+        WORD before;
+        WORD form;
+        WORD after;
+        WORD formAfter;
+    };
+    const Case cases[] = {
+        {32802, 0x102, 1, 0x101, 0},                              // 日付合 keeps only 行合
+        {32802, 0x001, 1, 0x000, 0}, {32803, 0x001, 0, 0x002, 1}, // 日中央
+        {32803, 0x002, 1, 0x000, 0}, {32810, 0x003, 1, 0x103, 1}, // 行合 toggles alone
+        {32810, 0x103, 1, 0x003, 1},
+    };
+    for (const Case& c : cases) {
+        CConfigEvent& settings = doc.GetSyokiSet().GetEvent();
+        settings.SetRevice(c.before);
+        settings.GetTextAttr().m_form = c.form;
+        RunCommand(doc, c.id);
+        EXPECT_EQ(settings.GetRevice(), c.after) << c.id << " " << c.before;
+        EXPECT_EQ(settings.GetTextAttr().m_form, c.formAfter) << c.id << " " << c.before;
+        EXPECT_EQ(CommandState(doc, c.id).GetCheck(), c.after & (c.id == 32802   ? 0x001
+                                                                 : c.id == 32803 ? 0x002
+                                                                                 : 0x100)
+                                                          ? 1
+                                                          : 0);
+    }
+}
+
+TEST_F(DocAttrMenusTest, AMailLinkIsEditedAsItsAddress) {
+    struct Case {
+        const char* link;
+        const char* shown;
+        bool mail;
+    };
+    const Case cases[] = {
+        {"mailto:x@y", "x@y", true},
+        {"see mailto:x", "see mailto:x", false},
+        {"https://example.org/", "https://example.org/", false},
+    };
+    for (const Case& c : cases) {
+        doc.UnselectAll(FALSE);
+        doc.GetOperation().SetMode(Op::kModeEvent);
+        AddEvent("text", c.link);
+        HyperLinkRequest seen;
+        ui->OnDialog("HyperLink", [&seen](DialogRequest& r) {
+            auto& request = static_cast<HyperLinkRequest&>(r);
+            seen = request;
+            request.text = "shown";
+            return IDOK;
+        });
+        ASSERT_TRUE(CommandState(doc, 33132).IsEnabled()) << c.link;
+        EXPECT_FALSE(CommandState(doc, 33131).IsEnabled()) << c.link;
+        RunCommand(doc, 33132);
+        EXPECT_EQ(seen.captionId, 5161u) << c.link;
+        EXPECT_EQ(seen.address, c.shown) << c.link;
+        EXPECT_EQ(seen.mail, c.mail) << c.link;
+        ASSERT_NE(SelectedEvent(), nullptr);
+        EXPECT_EQ(SelectedEvent()->GetHyperlink(), c.link) << "stored back as it was";
+        EXPECT_EQ(SelectedEvent()->GetText(), "shown");
+    }
+}
+
+TEST_F(DocAttrMenusTest, FillsOfADateRangeAndOfWholeRowsAreOneUndoStep) {
+    struct Case {
+        const char* name;
+        bool range;
+        int pattern;
+        std::vector<std::pair<WORD, WORD>> made; // kind, pattern
+    };
+    const Case cases[] = {
+        {"a date range, pattern 3", true, 3, {{2, 203}}},
+        {"rows 5 to 7 with their cells, pattern 9",
+         false,
+         9,
+         {{1, 99}, {12, 99}, {12, 99}, {12, 99}, {12, 99}, {12, 99}, {12, 99}}},
+    };
+    for (const Case& c : cases) {
+        test::ScopedUi scoped;
+        CTembraDoc d;
+        d.CreateLayers();
+        d.GetKoumoku()->SetLevelCount(2);
+        // An old fill of the range that the new one replaces.
+        d.GetHatchList()->AddTail(
+            CTembraDoc::CreateHatch(2, 201, 0, ChartDay(2), ChartDay(4), 0, 0, 0, 0).release());
+        if (c.range) {
+            d.GetSelectedDateRange()->SetStartDate(ChartDay(1));
+            d.GetSelectedDateRange()->SetEndDate(ChartDay(5));
+        } else {
+            for (int row = 5; row <= 7; ++row) {
+                for (int column = 0; column < 2; ++column) {
+                    d.CreateKoumokuData(row, column)->SetSelected(255);
+                }
+            }
+        }
+        scoped->OnDialog("FillSetDlg", [&c](DialogRequest& r) {
+            auto& request = static_cast<FillSetDlgRequest&>(r);
+            EXPECT_EQ(request.wholeRows, !c.range) << c.name;
+            request.action = FillSetDlgRequest::kSet;
+            request.pattern = c.pattern;
+            request.cellsToo = true;
+            return IDOK;
+        });
+        ASSERT_TRUE(CommandState(d, 33145).IsEnabled()) << c.name;
+        RunCommand(d, 33145);
+        std::vector<std::pair<WORD, WORD>> made;
+        for (POSITION pos = d.GetHatchList()->GetHeadPosition(); pos != nullptr;) {
+            const CKtkmHatch* hatch = d.GetHatchList()->GetNext(pos);
+            if (hatch->GetPattern() != 201) {
+                made.emplace_back(hatch->GetKind(), hatch->GetPattern());
+            }
+        }
+        EXPECT_EQ(made, c.made) << c.name;
+        EXPECT_EQ(d.GetHatchList()->GetCount(), static_cast<int>(c.made.size()) + (c.range ? 0 : 1))
+            << c.name << ": the range's old fill goes";
+        d.GetUndoHistory().Undo();
+        ASSERT_EQ(d.GetHatchList()->GetCount(), 1) << c.name;
+        EXPECT_EQ(d.GetHatchList()->GetHead()->GetPattern(), 201) << c.name;
+    }
+}
+
+// ---- Item cells ---------------------------------------------------------------------------------
+
+TEST_F(DocAttrMenusTest, RuledLinesAreShownExchangedAndStoredAsTheyWere) {
+    doc.GetOperation().SetMode(Op::kModeKoumoku);
+    doc.GetKoumoku()->SetKeisenType(0, 1);
+    CKoumokuData* cell = doc.CreateKoumokuData(0, 0);
+    cell->SetKeisenWord1(2);
+    cell->SetKeisenWord2(3);
+    cell->SetSelected(1);
+    KeisenSetDlgRequest shown;
+    int answers = 0;
+    ui->OnDialog("KeisenSetDlg", [&](DialogRequest& r) {
+        shown = static_cast<KeisenSetDlgRequest&>(r);
+        ++answers;
+        return IDOK;
+    });
+    RunCommand(doc, 40058);
+    EXPECT_EQ(answers, 1);
+    EXPECT_EQ(shown.rowLine, 2);
+    EXPECT_EQ(shown.lineA, 1);
+    EXPECT_EQ(shown.lineB, 3);
+    EXPECT_EQ(doc.GetKoumokuTable().GetKeisenType(0), 1);
+    EXPECT_EQ(doc.GetKoumokuCell(0, 0)->GetKeisenWord1(), 2);
+    EXPECT_EQ(doc.GetKoumokuCell(0, 0)->GetKeisenWord2(), 3);
+    EXPECT_FALSE(doc.GetUndoHistory().CanUndo()) << "OK without a change changes nothing";
+}
+
+TEST(KoumokuAdvanceTest, TheNextShownCellWrapsToTheFirstShownRow) {
+    CKoumoku table;
+    table.SetLevelCount(4);
+    table.SetColumnWidth(0, 0); // hidden
+    struct Case {
+        const char* name;
+        KoumokuPlace from;
+        std::optional<KoumokuPlace> next;
+    };
+    const Case cases[] = {
+        {"next column", {5, 1}, KoumokuPlace{5, 2}},
+        {"last column: the next row, past the hidden one", {5, 3}, KoumokuPlace{6, 1}},
+        {"last shown row: the first shown row", {9, 3}, KoumokuPlace{4, 1}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(NextKoumokuPlace(table, c.from, 4, 9), c.next) << c.name;
+    }
+    for (int column = 0; column < 4; ++column) {
+        table.SetColumnWidth(column, 0);
+    }
+    EXPECT_EQ(NextKoumokuPlace(table, {5, 1}, 4, 9), std::nullopt) << "no column shown: ends";
+}
+
+// A chart view as the item text input sees it: its layout, and the clicks it is asked to post.
+class AdvanceView : public test::RecordingView, public IChartViewLayout, public IObjectActionView {
+public:
+    const CPageLayout* GetChartLayout() const override { return layout; }
+    void PostObjectAction(const std::optional<CPoint>& leftPressAt) override {
+        posted.push_back(leftPressAt);
+    }
+    const CPageLayout* layout = nullptr;
+    std::vector<std::optional<CPoint>> posted;
+};
+
+TEST_F(DocAttrMenusTest, TheTextOfTheLastShownCellMovesTheInputToTheFirstShownRow) {
+    test::SetAprilPage(doc.GetSyokiSet());
+    test::DocLayoutView layoutView{doc};
+    CPageLayout layout;
+    layout.Init(&layoutView);
+    AdvanceView chart;
+    chart.layout = &layout;
+    app->SetActiveViewSource([&chart] { return &chart; });
+    CKoumoku& table = *doc.GetKoumoku();
+    table.SetLevelCount(3);
+    table.SetColumnWidth(0, 0); // not shown
+    table.SetColumnWidth(1, 50);
+    table.SetColumnWidth(2, 50);
+    const int last = layout.GetLastRow();
+    doc.CreateKoumokuData(last, 2)->SetSelected(1);
+    doc.GetOperation().SetMode(Op::kModeKoumoku);
+    doc.GetOperation().SetOperation(Op::kOpDraw);
+    bar.text = "typed";
+
+    RunCommand(doc, 40055);
+    EXPECT_EQ(doc.GetKoumokuCell(last, 2)->GetText(), "typed");
+    ASSERT_EQ(chart.posted.size(), 1u);
+    ASSERT_TRUE(chart.posted[0].has_value());
+    EXPECT_EQ(*chart.posted[0],
+              CPoint(layout.ColumnToX(1, 0), layout.RowToY(layout.GetFirstRow(), 0)));
+    app->SetActiveViewSource({});
+}
+
+} // namespace
+} // namespace tembra
