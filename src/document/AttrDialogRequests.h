@@ -14,6 +14,13 @@ namespace tembra {
 class CKoutei;
 class CTembraDoc;
 
+// A dialog working on a selection writes 65535 for a value the user left as it was (a colour:
+// 0xFFFFFFFF); the document's attribute operations take -1 for it.
+inline constexpr int kLeaveValue = 0xFFFF;
+inline constexpr int ValueOrLeave(int value) {
+    return value == kLeaveValue ? -1 : value;
+}
+
 // Dialog 216 "工程属性": the line and node attributes of processes.
 class KouteiAttr2DlgRequest : public DialogRequest {
 public:
@@ -64,6 +71,9 @@ public:
     const char* Name() const override { return "KoumokuAttr2Dlg"; }
     TextAttrValues attr;
     bool fromSelection = false;
+    // Out: the bits of the flag word the dialog set (the groups the user changed); the others
+    // stay as each cell has them.
+    WORD flagMask = 0xFFFF;
 };
 
 // Dialog 218 "行事属性": the text attributes of the selected events.

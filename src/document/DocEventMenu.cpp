@@ -77,9 +77,9 @@ void CTembraDoc::OnEventBatch() {
     if (Ui().RunDialog(request) != IDOK) {
         return;
     }
-    SetSelectedAttributes(request.attr.form, request.attr.color,
+    SetSelectedAttributes(ValueOrLeave(request.attr.form), request.attr.color,
                           static_cast<WORD>(request.attr.flags | kWholeWord),
-                          request.attr.SizeCode(), {}, -1, nullptr);
+                          ValueOrLeave(request.attr.SizeCode()), {}, -1, nullptr);
 }
 
 void CTembraDoc::OnEventFont() {

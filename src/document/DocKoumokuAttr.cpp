@@ -73,7 +73,7 @@ int CheckOf(const AttrCommand& command, const KoumokuLook& look) {
 
 void CTembraDoc::SetKoumokuAttr(int format, COLORREF color, int flagCode, int sizeCode,
                                 std::string_view text, int rowLineType, int lineA, int lineB,
-                                int ownFont, const LOGFONT* font) {
+                                int ownFont, const LOGFONT* font, WORD flagMask) {
     const bool setColor = color != kUnchangedColor;
     // Gives the values to a cell; whether it received any.
     const auto apply = [&](CKoumokuData& cell) {
@@ -87,7 +87,10 @@ void CTembraDoc::SetKoumokuAttr(int format, COLORREF color, int flagCode, int si
             received = true;
         }
         if (flagCode != kUnchanged) {
-            cell.SetFlags(ApplyKoumokuFlags(cell.GetFlags(), flagCode));
+            const WORD current = cell.GetFlags();
+            cell.SetFlags(flagMask == 0xFFFF
+                              ? ApplyKoumokuFlags(current, flagCode)
+                              : static_cast<WORD>((current & ~flagMask) | (flagCode & flagMask)));
             received = true;
         }
         if (sizeCode != kUnchanged) {

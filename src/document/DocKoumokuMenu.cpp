@@ -107,8 +107,10 @@ void CTembraDoc::OnKoumokuBatch() {
     if (Ui().RunDialog(request) != IDOK) {
         return;
     }
-    SetKoumokuAttr(request.attr.form, request.attr.color, request.attr.flags | kWholeWord,
-                   request.attr.SizeCode(), {}, -1, -1, -1, -1, nullptr);
+    const TextAttrValues& attr = request.attr;
+    const int flags = ValueOrLeave(attr.flags);
+    SetKoumokuAttr(ValueOrLeave(attr.form), attr.color, flags < 0 ? -1 : flags | kWholeWord,
+                   ValueOrLeave(attr.SizeCode()), {}, -1, -1, -1, -1, nullptr, request.flagMask);
 }
 
 void CTembraDoc::OnKoumokuKeisen() {

@@ -138,19 +138,22 @@ void CTembraDoc::OnKouteiBatch() {
         }
     }
     request.fromSelection = lineFound || nodeFound;
-    if (Ui().RunDialog(request) != IDOK) {
-        return;
-    }
+    // 日数変更 closes the dialog as a cancel does; the change of days follows instead.
+    const int answer = Ui().RunDialog(request);
     if (request.changeDaysAsked) {
         Ui().PostCommand(kChangeDaysCommand);
         return;
     }
+    if (answer != IDOK) {
+        return;
+    }
     m_undo.Reset();
     m_undo.BeginGroup();
-    SetLandAttr(request.node.m_style, request.node.m_size);
+    SetLandAttr(ValueOrLeave(request.node.m_style), ValueOrLeave(request.node.m_size));
     const CKouteiAttr& line = request.line;
-    SetKouteiAttr(line.m_style, static_cast<WORD>(line.m_subStyle | kWholeWord), line.m_type,
-                  line.m_width, line.m_holiday, -1, line.m_hatch, line.m_color);
+    SetKouteiAttr(ValueOrLeave(line.m_style), static_cast<WORD>(line.m_subStyle | kWholeWord),
+                  ValueOrLeave(line.m_type), ValueOrLeave(line.m_width),
+                  ValueOrLeave(line.m_holiday), -1, ValueOrLeave(line.m_hatch), line.m_color);
     m_undo.EndGroup();
 }
 

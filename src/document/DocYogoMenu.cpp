@@ -108,9 +108,10 @@ void CTembraDoc::OnYogoBatch() {
     if (Ui().RunDialog(request) != IDOK) {
         return;
     }
-    SetYogoAttr(request.attr.form, request.attr.color,
-                static_cast<WORD>(request.attr.flags | kWholeWord), request.attr.SizeCode(), {},
-                request.position, -1, nullptr);
+    SetYogoAttr(ValueOrLeave(request.attr.form), request.attr.color,
+                static_cast<WORD>(request.attr.flags | kWholeWord),
+                ValueOrLeave(request.attr.SizeCode()), {}, ValueOrLeave(request.position), -1,
+                nullptr);
 }
 
 void CTembraDoc::OnYogoFont() {

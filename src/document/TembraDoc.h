@@ -1084,9 +1084,11 @@ public:
     // exclude each other and together (行中央) clear both; then bit 15 gives the whole flag word,
     // 0 clears it, other bits toggle. When no cell was changed the format, colour, flag code,
     // size and font become the defaults of new cells.
+    // flagMask other than 0xFFFF: the flag code's bits under the mask replace the cell's, the
+    // others stay (the batch dialog sets only the groups the user changed).
     void SetKoumokuAttr(int format, COLORREF color, int flagCode, int sizeCode,
                         std::string_view text, int rowLineType, int lineA, int lineB, int ownFont,
-                        const LOGFONT* font);
+                        const LOGFONT* font, WORD flagMask = 0xFFFF);
     // Menu state of a command of the item attribute menu, from the cell at the first selected
     // row and column (in the item mode, operation draw or edit) or else the defaults of new
     // cells.

@@ -148,21 +148,113 @@ TEST_F(DocAttrMenusTest, ALongerProcessMovesItsChainByDays) {
     EXPECT_EQ(Get("C")->GetEndTime(), ChartDay(14));
 }
 
+// 日数変更 closes the dialog as a cancel does; the flag it sets is what counts.
 TEST_F(DocAttrMenusTest, TheBatchAskingForTheDaysPostsThatCommandAndAppliesNothing) {
     Add({"A", 0, 5, 1, 1});
     SelectWhole("A");
     const CKouteiAttr before = Get("A")->GetLines()->GetAttr();
-    ui->OnDialog("KouteiAttr2Dlg", [](DialogRequest& r) {
+    for (const int answer : {IDCANCEL, IDOK}) {
+        SCOPED_TRACE(answer);
+        ui->ClearRecords();
+        ui->OnDialog("KouteiAttr2Dlg", [answer](DialogRequest& r) {
+            auto& request = static_cast<KouteiAttr2DlgRequest&>(r);
+            EXPECT_TRUE(request.fromSelection);
+            request.line.m_color = kYellow;
+            request.changeDaysAsked = true;
+            return answer;
+        });
+        RunCommand(doc, 33017);
+        EXPECT_EQ(ui->PostedCommands(), std::vector<UINT>{32847});
+        EXPECT_EQ(Get("A")->GetLines()->GetAttr(), before);
+        EXPECT_FALSE(doc.GetUndoHistory().CanUndo());
+    }
+}
+
+// The batch dialogs of a selection write 65535 for what the user left: only the colour the user
+// chose changes, every other attribute stays as each object has it.
+TEST_F(DocAttrMenusTest, WhatABatchDialogLeftStaysAsItWas) {
+    constexpr WORD kLeave = 0xFFFF;
+    Add({"A", 0, 5, 1, 1});
+    SelectWhole("A");
+    const CKouteiAttr line = Get("A")->GetLines()->GetAttr();
+    const CLandAttr node = Get("A")->GetStartLand()->GetAttr();
+    ui->OnDialog("KouteiAttr2Dlg", [&](DialogRequest& r) {
         auto& request = static_cast<KouteiAttr2DlgRequest&>(r);
-        EXPECT_TRUE(request.fromSelection);
+        request.line.m_style = request.line.m_subStyle = request.line.m_type = kLeave;
+        request.line.m_width = request.line.m_holiday = request.line.m_hatch = kLeave;
         request.line.m_color = kYellow;
-        request.changeDaysAsked = true;
+        request.node.m_style = request.node.m_size = kLeave;
+        request.node.m_color = CTembraDoc::kUnchangedColor;
         return IDOK;
     });
     RunCommand(doc, 33017);
-    EXPECT_EQ(ui->PostedCommands(), std::vector<UINT>{32847});
-    EXPECT_EQ(Get("A")->GetLines()->GetAttr(), before);
-    EXPECT_FALSE(doc.GetUndoHistory().CanUndo());
+    const CKoutei* changed = Get("A");
+    CKouteiAttr expected = line;
+    expected.m_color = kYellow;
+    EXPECT_EQ(changed->GetLines()->GetAttr(), expected);
+    EXPECT_EQ(changed->GetStartLand()->GetAttr(), node);
+
+    const auto leaveAllButColor = [](TextAttrValues& attr) {
+        attr.form = kLeave;
+        attr.flags = kLeave;
+        attr.sizeV = attr.sizeH = 0xFF;
+        attr.color = kYellow;
+    };
+    doc.UnselectAll(FALSE);
+    doc.GetOperation().SetMode(Op::kModeEvent);
+    doc.GetOperation().SetOperation(Op::kOpEdit);
+    CEvent* event = AddEvent("a");
+    const CTextAttr eventBefore = event->GetAttr();
+    ui->OnDialog("EventAttrBulkDlg", [&](DialogRequest& r) {
+        leaveAllButColor(static_cast<EventAttrBulkDlgRequest&>(r).attr);
+        return IDOK;
+    });
+    RunCommand(doc, 33019);
+    // A recoloured event leaves the selection, so that its colour shows.
+    const CEvent* recoloured = nullptr;
+    for (POSITION pos = doc.GetHeadObjPosition(); pos != nullptr;) {
+        if (const CEvent* found = AsEvent(doc.GetNextObj(pos))) {
+            recoloured = found;
+        }
+    }
+    ASSERT_NE(recoloured, nullptr);
+    const CTextAttr eventAfter = recoloured->GetAttr();
+    EXPECT_EQ(eventAfter.m_color, kYellow);
+    EXPECT_EQ(eventAfter.m_form, eventBefore.m_form);
+    EXPECT_EQ(eventAfter.m_attrb, eventBefore.m_attrb);
+    EXPECT_EQ(eventAfter.m_fontHeigh, eventBefore.m_fontHeigh);
+    EXPECT_EQ(eventAfter.m_fontWidth, eventBefore.m_fontWidth);
+}
+
+// The item batch sets only the flag bits of the groups the user changed; each cell keeps its
+// other bits (the first cell's word was carried onto all).
+TEST_F(DocAttrMenusTest, TheItemBatchSetsOnlyTheFlagBitsOfTheChangedGroups) {
+    doc.GetOperation().SetMode(Op::kModeKoumoku);
+    const WORD flags[] = {0x004, 0x104, 0x200};
+    for (int row = 0; row < 3; ++row) {
+        CKoumokuData* cell = doc.CreateKoumokuData(row, 0);
+        cell->SetFlags(flags[row]);
+        cell->SetFormat(static_cast<WORD>(row));
+        cell->SetSelected(1);
+    }
+    ui->OnDialog("KoumokuAttr2Dlg", [](DialogRequest& r) {
+        auto& request = static_cast<KoumokuAttr2DlgRequest&>(r);
+        request.attr.form = 0xFFFF;
+        request.attr.color = CTembraDoc::kUnchangedColor;
+        request.attr.sizeV = request.attr.sizeH = 0xFF;
+        request.attr.flags = 0x100; // 上寄せ
+        request.flagMask = 0x300;   // the placement group
+        return IDOK;
+    });
+    RunCommand(doc, 40035);
+    const WORD expected[] = {0x104, 0x104, 0x100};
+    for (int row = 0; row < 3; ++row) {
+        SCOPED_TRACE(row);
+        const CKoumokuData* cell = doc.GetKoumokuCell(row, 0);
+        ASSERT_NE(cell, nullptr);
+        EXPECT_EQ(cell->GetFlags(), expected[row]);
+        EXPECT_EQ(cell->GetFormat(), row) << "the format was left";
+    }
 }
 
 TEST_F(DocAttrMenusTest, TheProcessColourListAsksOnlyForItsOtherEntry) {

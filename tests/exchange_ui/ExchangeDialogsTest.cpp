@@ -2,6 +2,7 @@
 // and the insert command as they drive it.
 #include "document/DocFileFormat.h"
 #include "document/DocFileRequests.h"
+#include "document/HyperLinkRequest.h"
 #include "document/RecordCast.h"
 #include "exchange/ExchangeFixture.h"
 #include "exchange/QkrImport.h"
@@ -276,6 +277,30 @@ TEST(HyperLinkDlgTest, TheLabelFollowsTheKind) {
     EXPECT_EQ(dialog.m_nKind, 0);
     EXPECT_EQ(dialog.m_strText, test::J("図面"));
     EXPECT_EQ(dialog.m_strTarget, "http://example.com/");
+}
+
+// The document's request: what it carries is shown, OK hands the edit back, Cancel keeps it.
+TEST(HyperLinkDlgTest, TheRequestGoesInAndComesBackOnOk) {
+    for (const bool ok : {true, false}) {
+        SCOPED_TRACE(ok);
+        HyperLinkRequest request;
+        request.captionId = CHyperLinkDlg::IDS_EDIT_LINK;
+        request.text = "a";
+        request.address = "x@example.com";
+        request.mail = true;
+        WhenShown<CHyperLinkDlg>([ok](CHyperLinkDlg& shown) {
+            EXPECT_EQ(shown.windowTitle(), QString::fromUtf8("ハイパーリンクの編集"));
+            EXPECT_EQ(shown.TargetEdit()->text(), "x@example.com");
+            EXPECT_TRUE(shown.KindButton(1)->isChecked());
+            shown.KindButton(0)->click();
+            shown.TargetEdit()->setText("https://example.com/");
+            shown.findChild<QPushButton*>(ok ? "1" : "2")->click();
+        });
+        EXPECT_EQ(CHyperLinkDlg::Run(request, nullptr), ok ? IDOK : IDCANCEL);
+        EXPECT_EQ(request.address, ok ? "https://example.com/" : "x@example.com");
+        EXPECT_EQ(request.mail, !ok);
+        EXPECT_EQ(request.text, "a");
+    }
 }
 
 TEST(HyperLinkDlgTest, BrowsingPutsTheFileChosenInTheTarget) {

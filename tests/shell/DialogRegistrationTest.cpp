@@ -45,7 +45,7 @@ std::vector<DialogLibrary> DialogLibraries() {
           "Align"}},
         {"exchange/ui",
          [](IDialogRegistry& r, const CConfigBase&) { RegisterExchangeDialogs(r); },
-         {"InsertSelect", "InsertConfirm", "QkrImportSelect"}},
+         {"InsertSelect", "InsertConfirm", "QkrImportSelect", "HyperLink"}},
         {"dialogs/attributes",
          [](IDialogRegistry& r, const CConfigBase&) { RegisterAttributeDialogs(r); },
          {"CalDateToDayDlg", "DayToCalDateDlg", "FontSelDlg", "HensokuDlg", "HolidayInit",

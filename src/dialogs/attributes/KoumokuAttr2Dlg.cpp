@@ -92,6 +92,7 @@ void CKoumokuAttr2Dlg::accept() {
         }
     }
     m_flagMask = StoreKoumokuFields(fields, m_selection, changes, block);
+    m_request.flagMask = m_flagMask;
     TextAttrValues& attr = m_request.attr;
     attr.form = block.form;
     attr.color = block.color;

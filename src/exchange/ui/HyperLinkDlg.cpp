@@ -1,5 +1,7 @@
 #include "exchange/ui/HyperLinkDlg.h"
 
+#include "document/HyperLinkRequest.h"
+
 #include "platform/StringTable.h"
 #include "platform/qt/Cp932Text.h"
 
@@ -94,6 +96,21 @@ void CHyperLinkDlg::TakeValues() {
 void CHyperLinkDlg::UpdateLabel() {
     m_label->setText(
         QString::fromUtf8(m_nKind != 0 ? "電子メールアドレス:" : "ファイル名またはWebページ名:"));
+}
+
+int CHyperLinkDlg::Run(DialogRequest& request, QWidget* parent) {
+    auto& link = static_cast<HyperLinkRequest&>(request);
+    CHyperLinkDlg dialog(link.captionId, parent);
+    dialog.m_strText = link.text;
+    dialog.m_strTarget = link.address;
+    dialog.m_nKind = link.mail ? 1 : 0;
+    if (dialog.exec() != QDialog::Accepted) {
+        return IDCANCEL;
+    }
+    link.text = dialog.m_strText;
+    link.address = dialog.m_strTarget;
+    link.mail = dialog.m_nKind == 1;
+    return IDOK;
 }
 
 int CHyperLinkDlg::exec() {

@@ -17,6 +17,8 @@ class QRadioButton;
 
 namespace tembra {
 
+class DialogRequest;
+
 class CHyperLinkDlg : public QDialog {
     Q_OBJECT
 public:
@@ -46,6 +48,10 @@ public:
     QLineEdit* TargetEdit() const { return m_target; }
     QLabel* TargetLabel() const { return m_label; }
     QRadioButton* KindButton(int kind) const { return kind == 0 ? m_file : m_mail; }
+
+    // Answers the document's hyperlink request: its caption, text, address and kind in, the
+    // values chosen out on OK.
+    static int Run(DialogRequest& request, QWidget* parent);
 
     // Shows the values, then runs.
     int exec() override;

@@ -1,5 +1,6 @@
 #include "exchange/ui/RegisterExchangeDialogs.h"
 
+#include "exchange/ui/HyperLinkDlg.h"
 #include "exchange/ui/InsertConfirmDlg.h"
 #include "exchange/ui/InsertSelDlg.h"
 #include "exchange/ui/QkrImportSelDlg.h"
@@ -16,6 +17,9 @@ void RegisterExchangeDialogs(IDialogRegistry& registry) {
     });
     registry.Register("QkrImportSelect", [&registry](DialogRequest& r) {
         return CQkrImportSelDlg::Run(r, registry.DialogParent());
+    });
+    registry.Register("HyperLink", [&registry](DialogRequest& r) {
+        return CHyperLinkDlg::Run(r, registry.DialogParent());
     });
 }
 
