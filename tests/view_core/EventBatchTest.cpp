@@ -93,7 +93,7 @@ TEST_F(EventBatchTest, TheSampleIsRepeatedOnEveryChosenDateInOneUndoStep) {
             const CPoint onItsDay = at - DayRow(10, 4) + DayRow(event->GetStartDate().GetDay(), 4);
             EXPECT_EQ(Anchor(*event), onItsDay) << "the sample's place on its own date";
         }
-        EXPECT_TRUE(InvertedTraceIsEven());
+        EXPECT_TRUE(UnevenInversions() == 0);
         doc.GetUndoHistory().Undo();
         EXPECT_TRUE(Events(false).empty()) << "one undo takes every copy";
     }
@@ -147,7 +147,7 @@ TEST_F(EventBatchTest, ARightClickGoesBackToTheDialogAndItsCancelDropsTheSample)
         EXPECT_EQ(View().GetPendingEvent(), nullptr) << "the sample goes with the batch";
         EXPECT_FALSE(host.capture);
         EXPECT_TRUE(Events(false).empty());
-        EXPECT_TRUE(InvertedTraceIsEven());
+        EXPECT_TRUE(UnevenInversions() == 0);
     }
 }
 

@@ -101,36 +101,6 @@ protected:
         return all;
     }
 
-    // Whether every inverted drawing since the last Clear was drawn an even number of times.
-    bool InvertedTraceIsEven() const {
-        using Key = std::tuple<int, std::vector<std::pair<long, long>>, long, long, long, long>;
-        std::map<Key, int> counts;
-        for (const CRecordingDC::Record& r : host.drawn) {
-            if ((r.rop2 != R2_NOT && r.rop2 != R2_XORPEN) || !IsDrawingOp(r.op)) {
-                continue;
-            }
-            std::vector<std::pair<long, long>> points;
-            for (const CPoint& p : r.args.points) {
-                points.emplace_back(p.x, p.y);
-            }
-            ++counts[Key(static_cast<int>(r.op), points, r.args.rect.left, r.args.rect.top,
-                         r.args.rect.right, r.args.rect.bottom)];
-        }
-        for (const auto& [key, count] : counts) {
-            if (count % 2 != 0) {
-                return false;
-            }
-        }
-        return true;
-    }
-    bool AnythingInverted() const {
-        for (const CRecordingDC::Record& r : host.drawn) {
-            if ((r.rop2 == R2_NOT || r.rop2 == R2_XORPEN) && IsDrawingOp(r.op)) {
-                return true;
-            }
-        }
-        return false;
-    }
     std::vector<UINT> Messages() { return ui.MessageIds(); }
 
     YogoBarRecorder bar;

@@ -74,7 +74,7 @@ TEST_F(EventInputTest, AClickPlacesTheTextSnappedByTheSettings) {
         ASSERT_TRUE(doc.GetUndoHistory().CanUndo());
         doc.GetUndoHistory().Undo();
         EXPECT_EQ(Events(false).size(), 0u);
-        EXPECT_TRUE(InvertedTraceIsEven());
+        EXPECT_TRUE(UnevenInversions() == 0);
     }
 }
 
@@ -116,7 +116,7 @@ TEST_F(EventInputTest, ABalloonTakesASecondClickAndARightClickThereDropsIt) {
         EXPECT_EQ(View().GetPendingEvent(), nullptr);
         EXPECT_EQ(Events(false).size(), 0u);
         EXPECT_FALSE(host.capture);
-        EXPECT_TRUE(InvertedTraceIsEven());
+        EXPECT_TRUE(UnevenInversions() == 0);
 
         Click(DayRow(5, 3));
         Send(CMouseEvent::kMove, 0, DayRow(8, 1));
@@ -127,7 +127,7 @@ TEST_F(EventInputTest, ABalloonTakesASecondClickAndARightClickThereDropsIt) {
         EXPECT_EQ(event->GetStartDate(), April(5)) << "the tip at the first click";
         EXPECT_EQ(event->GetStartRow(), 3);
         EXPECT_EQ(Anchor(*event), DayRow(8, 1)) << "the box at the second";
-        EXPECT_TRUE(InvertedTraceIsEven());
+        EXPECT_TRUE(UnevenInversions() == 0);
         doc.GetUndoHistory().Undo();
         EXPECT_EQ(Events(false).size(), 0u);
     }
@@ -175,12 +175,12 @@ TEST_F(EventInputTest, AltTypesTheDateAndPlacesWithoutAFurtherClick) {
 TEST_F(EventInputTest, TheFrameFollowsThePointerOverTheChartOnly) {
     Send(CMouseEvent::kMove, 0, DayRow(5, 3));
     EXPECT_TRUE(View().IsEventFrameShown());
-    EXPECT_TRUE(AnythingInverted());
+    EXPECT_TRUE(AnyInverted());
     Send(CMouseEvent::kMove, 0, DayRow(6, 3));
     EXPECT_TRUE(View().IsEventFrameShown());
     Send(CMouseEvent::kMove, 0, CPoint(300, -700)); // the item area
     EXPECT_FALSE(View().IsEventFrameShown());
-    EXPECT_TRUE(InvertedTraceIsEven());
+    EXPECT_TRUE(UnevenInversions() == 0);
 
     // The pointer leaving the window: the idle evaluation takes it away.
     Send(CMouseEvent::kMove, 0, DayRow(6, 3));
@@ -188,7 +188,7 @@ TEST_F(EventInputTest, TheFrameFollowsThePointerOverTheChartOnly) {
     host.cursorOver = false;
     EXPECT_EQ(View().OnObjectAction(CTembraView::kHoverOnly, nullptr), 1);
     EXPECT_FALSE(View().IsEventFrameShown());
-    EXPECT_TRUE(InvertedTraceIsEven());
+    EXPECT_TRUE(UnevenInversions() == 0);
 
     // A paint draws the frame again over what it painted.
     host.cursorOver = true;
@@ -200,7 +200,7 @@ TEST_F(EventInputTest, TheFrameFollowsThePointerOverTheChartOnly) {
         View().OnPrepareDC(dc.get());
         View().OnDraw(dc.get());
     }
-    EXPECT_TRUE(AnythingInverted());
+    EXPECT_TRUE(AnyInverted());
     EXPECT_TRUE(View().IsEventFrameShown());
     Send(CMouseEvent::kMove, 0, CPoint(300, -700));
 
@@ -243,7 +243,7 @@ TEST_F(EventPickTest, AClickTakesTheEventAndPutsItsTextInTheBar) {
     Send(CMouseEvent::kMove, 0, DayRow(25, 25));
     Click(DayRow(25, 25));
     EXPECT_EQ(Events(true).size(), 1u) << "the band takes what it touches";
-    EXPECT_TRUE(InvertedTraceIsEven());
+    EXPECT_TRUE(UnevenInversions() == 0);
 }
 
 TEST_F(EventPickTest, PicksFromEitherListAndNotOnAHiddenLayer) {
@@ -305,7 +305,7 @@ TEST_F(EventPickTest, ADragMovesOrCopiesTheSelectionByThePointerOffsetInOneStep)
         EXPECT_EQ(Operation(), Op::kOpEdit) << "the edit operation is back";
         EXPECT_FALSE(host.capture);
         EXPECT_FALSE(View().IsEventMoveFeedbackDrawn());
-        EXPECT_TRUE(InvertedTraceIsEven());
+        EXPECT_TRUE(UnevenInversions() == 0);
         ASSERT_EQ(Events(true).size(), c.selected);
         EXPECT_EQ(Events(false).size(), c.objects);
         // The picked event's anchor lands under the pointer; the other keeps its distance.
@@ -345,7 +345,7 @@ TEST_F(EventPickTest, InTheMoveOperationALoneEventFollowsThePointerUntilAClick) 
     ASSERT_EQ(Events(true).size(), 1u);
     EXPECT_EQ(Anchor(*Events(true).front()), DayRow(12, 9));
     EXPECT_EQ(doc.FindSel(event), nullptr) << "replaced by its moved copy";
-    EXPECT_TRUE(InvertedTraceIsEven());
+    EXPECT_TRUE(UnevenInversions() == 0);
 }
 
 TEST_F(EventPickTest, AClickWhereTheDragBeganBeepsAndDragsOn) {
@@ -386,7 +386,7 @@ TEST_F(EventPickTest, ARightClickWhileDraggingLeavesTheEventsAsTheyWere) {
     EXPECT_EQ(Sub(), 0);
     EXPECT_FALSE(host.capture);
     EXPECT_EQ(Save(), before);
-    EXPECT_TRUE(InvertedTraceIsEven());
+    EXPECT_TRUE(UnevenInversions() == 0);
 }
 
 TEST_F(EventPickTest, TheEventMenuSearchesForTheEventsText) {

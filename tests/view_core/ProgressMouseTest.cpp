@@ -64,7 +64,7 @@ TEST_F(ProgressMouseTest, AClickOnEmptyChartStartsALineThatADoubleClickCommits) 
     EXPECT_EQ(View().GetEditedLine(), nullptr);
     EXPECT_EQ(line->IsSelected(), 0);
     EXPECT_EQ(line->GetPointDate(6), April(9));
-    EXPECT_TRUE(InvertedTraceIsEven());
+    EXPECT_TRUE(UnevenInversions() == 0);
     doc.GetUndoHistory().Undo();
     EXPECT_TRUE(Lines().empty()) << "one undo takes the new line away";
 }
@@ -105,7 +105,7 @@ TEST_F(ProgressMouseTest, ARightClickDropsTheCopyAndLeavesTheSourceDeselected) {
     EXPECT_EQ(source->IsSelected(), 0);
     EXPECT_EQ(Save(), before);
     EXPECT_FALSE(doc.GetUndoHistory().CanUndo()) << "nothing happened to undo";
-    EXPECT_TRUE(InvertedTraceIsEven());
+    EXPECT_TRUE(UnevenInversions() == 0);
 }
 
 TEST_F(ProgressMouseTest, AModeChosenWhileReshapingDropsTheCopyAndFreesTheMouse) {
@@ -190,7 +190,7 @@ TEST_F(ProgressMouseTest, ARepaintDrawsTheFeedbackAgainAndLeavesTheEditedRowToIt
     View().OnPrepareDC(dc.get());
     View().OnDraw(dc.get());
     dc.reset();
-    EXPECT_TRUE(AnythingInverted());
+    EXPECT_TRUE(AnyInverted());
     EXPECT_TRUE(View().IsProgressFeedbackShown());
     RightClick(DayRow(12, 3));
     EXPECT_TRUE(Lines().empty());

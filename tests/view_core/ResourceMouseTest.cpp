@@ -295,5 +295,19 @@ TEST_F(ResourceMouseTest, ABandPicksEveryProcessInItAndShowsTheFirst) {
     EXPECT_EQ(windows.shown.front(), doc.GetSelAt(doc.GetHeadSelPosition()));
 }
 
+TEST_F(ResourceMouseTest, AModeChosenWhileABandIsDrawnErasesIt) {
+    SetState(Op::kModeShigen, Op::kOpEdit);
+    Send(CMouseEvent::kLeftDown, MK_LBUTTON, Pt(2, 0));
+    Send(CMouseEvent::kLeftUp, 0, Pt(2, 0));
+    Send(CMouseEvent::kMove, MK_LBUTTON, Pt(8, 8));
+    ASSERT_EQ(doc.GetOperation().GetState(), 4);
+    ASSERT_TRUE(AnyInverted());
+    doc.GetOperation().SetMode(Op::kModeKoutei);
+    EXPECT_EQ(doc.GetOperation().GetState(), 0);
+    EXPECT_FALSE(host.capture);
+    EXPECT_EQ(UnevenInversions(), 0);
+    EXPECT_EQ(doc.GetSelCount(), 0);
+}
+
 } // namespace
 } // namespace tembra

@@ -124,36 +124,6 @@ protected:
         host.drawn.clear();
         return rect.CenterPoint();
     }
-    // Every inverted drawing was drawn an even number of times: none is left on the window.
-    bool InvertedEven() const {
-        std::map<std::tuple<int, std::vector<std::pair<LONG, LONG>>, std::vector<LONG>>, int> count;
-        for (const auto& r : host.drawn) {
-            if (r.rop2 != R2_NOT) {
-                continue;
-            }
-            std::vector<std::pair<LONG, LONG>> points;
-            for (const CPoint& p : r.args.points) {
-                points.emplace_back(p.x, p.y);
-            }
-            ++count[{static_cast<int>(r.op),
-                     points,
-                     {r.args.rect.left, r.args.rect.top, r.args.rect.right, r.args.rect.bottom}}];
-        }
-        for (const auto& [key, n] : count) {
-            if (n % 2 != 0) {
-                return false;
-            }
-        }
-        return true;
-    }
-    bool AnyInverted() const {
-        for (const auto& r : host.drawn) {
-            if (r.rop2 == R2_NOT) {
-                return true;
-            }
-        }
-        return false;
-    }
 
     test::YogoBarRecorder bar;
 };
@@ -225,7 +195,7 @@ TEST_F(TermMouseTest, AttachingPutsTheBarsTextOnTheClickedPartInOneUndoStep) {
             }
             EXPECT_TRUE(AnyInverted());
         }
-        EXPECT_TRUE(InvertedEven());
+        EXPECT_TRUE(UnevenInversions() == 0);
         ASSERT_TRUE(doc.GetUndoHistory().CanUndo());
         doc.GetUndoHistory().Undo();
         EXPECT_EQ(Save(), before);
@@ -283,7 +253,26 @@ TEST_F(TermMouseTest, ARightClickWhileChoosingTheLeadOutLeavesNothing) {
     EXPECT_FALSE(host.capture);
     EXPECT_EQ(Save(), before);
     EXPECT_TRUE(AnyInverted());
-    EXPECT_TRUE(InvertedEven());
+    EXPECT_TRUE(UnevenInversions() == 0);
+}
+
+// Another mode chosen while the lead-out point is being chosen ends the placing as a right click
+// does: no term, the process's selection taken back, nothing left inverted.
+TEST_F(TermMouseTest, AModeChosenWhileChoosingTheLeadOutLeavesNothing) {
+    SetForm(kYogoPlaceLeaderLeft);
+    AddProcess(3, 6, 2);
+    const Bytes before = Save();
+    host.Clear();
+    Click(Pt(3, 2));
+    Send(CMouseEvent::kMove, 0, Pt(9, 5));
+    ASSERT_EQ(Sub(), 2);
+    ASSERT_TRUE(AnyInverted());
+    doc.GetOperation().SetMode(Op::kModeKoutei);
+    EXPECT_EQ(Sub(), 0);
+    EXPECT_FALSE(host.capture);
+    EXPECT_EQ(Mode(), Op::kModeKoutei);
+    EXPECT_EQ(Save(), before);
+    EXPECT_EQ(UnevenInversions(), 0);
 }
 
 TEST_F(TermMouseTest, APaintDrawsTheLeadLineAgainButAPrintDoesNot) {
@@ -413,7 +402,7 @@ TEST_F(TermMouseTest, AClickPicksATermAndPutsItsTextIntoTheBar) {
 
     Send(CMouseEvent::kLeftDoubleClick, MK_LBUTTON | MK_CONTROL, second);
     EXPECT_EQ(ui.commands, std::vector<UINT>{33133});
-    EXPECT_TRUE(InvertedEven());
+    EXPECT_TRUE(UnevenInversions() == 0);
 }
 
 TEST_F(TermMouseTest, TheContextMenuOfATermSearchesForItsText) {
@@ -575,11 +564,39 @@ TEST_F(TermCarryTest, ADragMovesAndACtrlDragCopiesBackInTheEditOperation) {
         EXPECT_NEAR(x, drop.x, 2) << "its text stands where it was let go";
         EXPECT_NEAR(y, drop.y, 2);
         EXPECT_TRUE(AnyInverted());
-        EXPECT_TRUE(InvertedEven());
+        EXPECT_TRUE(UnevenInversions() == 0);
         doc.GetUndoHistory().Undo();
         EXPECT_EQ(Texts(2).size(), 1U);
         EXPECT_TRUE(Texts(6).empty());
     }
+}
+
+// The draw operation chosen in the middle of a term's drag ends it: the term stays where it was.
+TEST_F(TermCarryTest, AnOperationChosenMidDragLeavesTheTermOnItsProcess) {
+    Fresh(Op::kOpDraw);
+    source = AddProcess(3, 10, 2);
+    target = AddProcess(3, 10, 6);
+    AddTerm(source, "kiso");
+    SetState(Op::kModeYogo, Op::kOpEdit);
+    const CPoint grip = TermCentre(source, 0);
+    Click(grip);
+    const CElemAttr attr = OnRow(2)->GetYogo(0)->GetAttr();
+    host.Clear();
+    Send(CMouseEvent::kLeftDown, MK_LBUTTON, grip);
+    Send(CMouseEvent::kMove, MK_LBUTTON, Pt(5, 4));
+    Send(CMouseEvent::kMove, MK_LBUTTON, Pt(5, 5));
+    ASSERT_EQ(Operation(), Op::kOpMove);
+    ASSERT_NE(Sub(), 0);
+    doc.GetOperation().SetOperation(Op::kOpDraw);
+    EXPECT_EQ(Sub(), 0);
+    EXPECT_FALSE(host.capture);
+    EXPECT_EQ(Operation(), Op::kOpDraw) << "the chosen operation stays";
+    EXPECT_EQ(UnevenInversions(), 0);
+    Send(CMouseEvent::kLeftUp, 0, Pt(5, 6, 50));
+    EXPECT_EQ(Texts(2), std::vector<std::string>{"kiso"});
+    EXPECT_TRUE(Texts(6).empty());
+    EXPECT_TRUE(OnRow(2)->GetYogo(0)->GetAttr() == attr);
+    EXPECT_FALSE(doc.GetUndoHistory().CanUndo());
 }
 
 TEST_F(TermCarryTest, SelectionsOfTwoProcessesAreRefused) {

@@ -63,16 +63,24 @@ protected:
 
     // The inverted drawings on the window that were not drawn a second time: each feedback a
     // gesture inverts must be inverted again before it ends, or a trace stays on the screen.
-    // Drawings are told apart by call, arguments, pen and raster operation.
+    // Drawings are told apart by call, arguments, raster operation and pen (its colour only
+    // where the operation mixes it in).
+    static bool Inverts(const CRecordingDC::Record& r) {
+        return IsDrawingOp(r.op) &&
+               (r.rop2 == R2_NOT || r.rop2 == R2_XORPEN || r.rop2 == R2_NOTXORPEN);
+    }
     int UnevenInversions() const {
         std::map<std::string, int> counts;
         for (const CRecordingDC::Record& r : host.drawn) {
-            if (!IsDrawingOp(r.op) || r.rop2 == R2_COPYPEN) {
+            if (!Inverts(r)) {
                 continue;
             }
             std::string key = std::to_string(r.dc) + '/' + std::to_string(static_cast<int>(r.op)) +
                               '/' + std::to_string(r.rop2) + '/' + std::to_string(r.pen.style) +
-                              '/' + std::to_string(r.pen.width) + '/' + std::to_string(r.pen.color);
+                              '/' + std::to_string(r.pen.width);
+            if (r.rop2 != R2_NOT) {
+                key += '/' + std::to_string(r.pen.color);
+            }
             for (const CPoint& p : r.args.points) {
                 key += ':' + std::to_string(p.x) + ',' + std::to_string(p.y);
             }
@@ -88,6 +96,7 @@ protected:
         return static_cast<int>(std::count_if(
             counts.begin(), counts.end(), [](const auto& entry) { return entry.second % 2 != 0; }));
     }
+    bool AnyInverted() const { return std::any_of(host.drawn.begin(), host.drawn.end(), Inverts); }
 
     void SetState(LONG mode, LONG operation, WORD subState = 0) {
         CConfigOperation& state = doc.GetOperation();

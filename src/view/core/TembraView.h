@@ -688,28 +688,31 @@ private:
     int m_drawSelCount = 0;
     BOOL m_bandDrawn = FALSE;
 
-    // Which process gesture holds the capture: a mode or operation chosen anew under it ends it
-    // as a right click does (OnModeChanged). The changes the gestures make themselves (the
-    // hand-over to copy or move, the stretch operations, the switch to terms) happen inside the
-    // gesture functions, which hold a ProcessTrackScope, and do not end them.
-    enum class ProcessTrack { None, Pick, Move, Draw };
-    class ProcessTrackScope {
+    // Which hand-written mouse gesture (of processes, terms or resources) holds the capture: a
+    // mode or operation chosen anew under it ends it as a right click does (OnModeChanged). The
+    // changes the gestures make themselves (the hand-over to copy or move, the stretch
+    // operations, the switch to terms) happen inside the gesture functions, which hold a
+    // MouseTrackScope, and do not end them (TembraViewMouseTrack.cpp).
+    enum class MouseFamily { Process, Term, Resource };
+    enum class MouseTrack { None, ProcessPick, ProcessMove, ProcessDraw, Term, Resource };
+    class MouseTrackScope {
     public:
-        explicit ProcessTrackScope(CTembraView& view);
-        ~ProcessTrackScope();
-        ProcessTrackScope(const ProcessTrackScope&) = delete;
-        ProcessTrackScope& operator=(const ProcessTrackScope&) = delete;
+        MouseTrackScope(CTembraView& view, MouseFamily family);
+        ~MouseTrackScope();
+        MouseTrackScope(const MouseTrackScope&) = delete;
+        MouseTrackScope& operator=(const MouseTrackScope&) = delete;
 
     private:
         CTembraView& m_view;
+        MouseFamily m_family;
     };
-    ProcessTrack m_processTrack = ProcessTrack::None;
+    MouseTrack m_mouseTrack = MouseTrack::None;
     // The operation the gesture's feedback was drawn under.
     LONG m_trackOperation = 0;
     int m_ownOperationChange = 0;
-    // Ends the process gesture without restoring a saved operation (the mode or operation was
-    // just chosen anew); the document is left as a cancel leaves it.
-    void AbortProcessTrack(CDC* dc);
+    // Ends the gesture without restoring a saved operation (the mode or operation was just
+    // chosen anew); the document is left as a cancel leaves it.
+    void AbortMouseTrack(CDC* dc);
 
     // The terms under the mouse: the picked process, the new term of a draw, the term carried
     // with a lead-out point (its index in the source), the feedback flag and whether the carry

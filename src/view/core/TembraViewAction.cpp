@@ -199,12 +199,12 @@ void CTembraView::OnModeChanged() {
     if (doc == nullptr) {
         return;
     }
-    if (m_processTrack != ProcessTrack::None && m_ownOperationChange == 0) {
+    if (m_mouseTrack != MouseTrack::None && m_ownOperationChange == 0) {
         if (m_host.HasCapture()) {
             std::unique_ptr<CDC> dc = PreparedClientDC();
-            AbortProcessTrack(dc.get());
+            AbortMouseTrack(dc.get());
         } else {
-            m_processTrack = ProcessTrack::None;
+            m_mouseTrack = MouseTrack::None;
         }
     }
     if (doc->GetOperation().GetState() == 0) {

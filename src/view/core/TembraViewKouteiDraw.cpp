@@ -276,7 +276,7 @@ void CTembraView::CommitDraw(CDC* dc) {
 }
 
 BOOL CTembraView::TrackKouteiDraw(CDC* dc) {
-    const ProcessTrackScope scope(*this);
+    const MouseTrackScope scope(*this, MouseFamily::Process);
     CTembraDoc& doc = *GetDocument();
     CConfigOperation& config = doc.GetOperation();
     const int code = m_mouse.GetCode();

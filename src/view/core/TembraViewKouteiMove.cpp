@@ -42,59 +42,6 @@ bool CTembraView::IsElapsedChart() const {
     return GetDocument()->GetSyokiSet().GetNobeMode() != 0;
 }
 
-// ---- The gesture's end at a mode change ------------------------------------------------------
-
-CTembraView::ProcessTrackScope::ProcessTrackScope(CTembraView& view) : m_view(view) {
-    ++m_view.m_ownOperationChange;
-}
-
-CTembraView::ProcessTrackScope::~ProcessTrackScope() {
-    --m_view.m_ownOperationChange;
-    const COperationState& state = m_view.GetDocument()->GetOperation();
-    if (state.GetState() == 0 || !m_view.m_host.HasCapture()) {
-        m_view.m_processTrack = ProcessTrack::None;
-        return;
-    }
-    const LONG op = state.GetOperation();
-    m_view.m_trackOperation = op;
-    m_view.m_processTrack = op == Op::kOpDraw   ? ProcessTrack::Draw
-                            : op == Op::kOpEdit ? ProcessTrack::Pick
-                                                : ProcessTrack::Move;
-}
-
-void CTembraView::AbortProcessTrack(CDC* dc) {
-    CTembraDoc& doc = *GetDocument();
-    switch (m_processTrack) {
-    case ProcessTrack::Pick:
-        DrawTrackRect(dc, 0, m_mouse, m_bandDrawn);
-        break;
-    case ProcessTrack::Move:
-        if (m_moveDrawn) {
-            DrawMoveFeedback(dc, m_trackOperation);
-            m_moveDrawn = false;
-        }
-        if (!m_refLines.empty()) {
-            RestoreRefLines(doc);
-            doc.GetUndoHistory().Reset();
-        }
-        FreeRefLines();
-        m_refKind = 0;
-        m_picked = nullptr;
-        m_swallowRelease = false;
-        break;
-    case ProcessTrack::Draw:
-        CancelDraw(dc);
-        break;
-    case ProcessTrack::None:
-        return;
-    }
-    m_processTrack = ProcessTrack::None;
-    if (doc.GetOperation().GetState() != 0) {
-        doc.GetOperation().SetState(0);
-    }
-    EndMoveCapture();
-}
-
 void CTembraView::EndMoveCapture() {
     m_host.SetAutoScroll(false);
     m_host.ReleaseCapture();
@@ -183,7 +130,7 @@ void CTembraView::FreeRefLines() {
 // ---- The state machine ----------------------------------------------------------------------
 
 BOOL CTembraView::TrackMoveKoutei(CDC* dc) {
-    const ProcessTrackScope scope(*this);
+    const MouseTrackScope scope(*this, MouseFamily::Process);
     CTembraDoc& doc = *GetDocument();
     CConfigOperation& config = doc.GetOperation();
     const int code = m_mouse.GetCode();

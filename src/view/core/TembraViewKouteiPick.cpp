@@ -393,7 +393,7 @@ int CTembraView::PickKoutei(CDC* dc, const CMouseEvent& mouse, CKoutei** out, UI
 }
 
 BOOL CTembraView::TrackSelectKoutei(CDC* dc) {
-    const ProcessTrackScope scope(*this);
+    const MouseTrackScope scope(*this, MouseFamily::Process);
     CTembraDoc& doc = *GetDocument();
     CConfigOperation& config = doc.GetOperation();
     const int code = m_mouse.GetCode();

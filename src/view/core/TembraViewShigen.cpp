@@ -139,6 +139,7 @@ void CTembraView::ShowFirstShigenProcess() {
 // ---- Attaching ----------------------------------------------------------------------------------
 
 BOOL CTembraView::AttachResource(CDC* dc) {
+    const MouseTrackScope scope(*this, MouseFamily::Resource);
     CTembraDoc& doc = *GetDocument();
     CConfigOperation& config = doc.GetOperation();
     const int code = m_mouse.GetCode();
@@ -220,6 +221,7 @@ BOOL CTembraView::AttachResource(CDC* dc) {
 // ---- Picking ------------------------------------------------------------------------------------
 
 BOOL CTembraView::PickResource(CDC* dc) {
+    const MouseTrackScope scope(*this, MouseFamily::Resource);
     CTembraDoc& doc = *GetDocument();
     CConfigOperation& config = doc.GetOperation();
     const int code = m_mouse.GetCode();
@@ -327,6 +329,7 @@ BOOL CTembraView::PickResource(CDC* dc) {
 // ---- Copying and moving -------------------------------------------------------------------------
 
 BOOL CTembraView::TransferResource(CDC* dc) {
+    const MouseTrackScope scope(*this, MouseFamily::Resource);
     CTembraDoc& doc = *GetDocument();
     CConfigOperation& config = doc.GetOperation();
     const int code = m_mouse.GetCode();

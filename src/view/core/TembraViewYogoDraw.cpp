@@ -54,6 +54,7 @@ void CTembraView::EndYogoGesture(bool restore) {
 }
 
 BOOL CTembraView::YogoDraw(CDC* dc) {
+    const MouseTrackScope scope(*this, MouseFamily::Term);
     CConfigOperation& config = GetDocument()->GetOperation();
     const int code = m_mouse.GetCode();
     switch (config.GetState()) {

@@ -45,6 +45,7 @@ CPoint DragPoint(const CKoutei& process, const CPageLayout& layout, int index) {
 } // namespace
 
 BOOL CTembraView::YogoEdit(CDC* dc) {
+    const MouseTrackScope scope(*this, MouseFamily::Term);
     CTembraDoc& doc = *GetDocument();
     CConfigOperation& config = doc.GetOperation();
     const int code = m_mouse.GetCode();

@@ -84,6 +84,7 @@ CKoutei* PickTarget(CTembraView& view, CDC* dc, const CMouseEvent& mouse, int& b
 } // namespace
 
 BOOL CTembraView::YogoCopyMove(CDC* dc) {
+    const MouseTrackScope scope(*this, MouseFamily::Term);
     CTembraDoc& doc = *GetDocument();
     if (doc.GetSelCount() == 0) {
         return FALSE;
