@@ -301,7 +301,23 @@ public:
     // pointer, a click or a release away from the press closes it and picks what it holds
     // (pickBand: whether something was taken, which empties the undo history), a right release
     // steps back or ends it.
-    BOOL TrackSelectBand(CDC* dc, const std::function<bool()>& pickBand);
+    // The rubber band of an edit operation's selection: sub-state `drawing` while it follows the
+    // pointer, the next one once closed by a click or a release away from the press. pick takes
+    // what the band holds (true: something was taken, the undo history is emptied); end finishes
+    // the gesture (sub-state 0, the capture released; by default just that). The close answers
+    // whether something was taken when answersTaken is set, else that it was handled.
+    struct SelectBand {
+        WORD drawing = 2;
+        BOOL* drawn = nullptr;
+        std::function<bool()> pick;
+        std::function<void()> end;
+        bool answersTaken = true;
+    };
+    BOOL TrackSelectBand(CDC* dc, const SelectBand& band);
+    // While part of the window waits for a repaint, a move draws no feedback (true: the event
+    // is left); a button is taken after the pending part is painted, so that a gesture is not
+    // left hanging on a release that came before the paint.
+    bool WaitsForPaint();
     // The inverted feedback of the drag (drawn twice, it is gone).
     void DrawMoveFeedback(CDC* dc, LONG operation);
     // The reference copies of the selected processes a drag restores before each preview step.
@@ -739,11 +755,10 @@ private:
     // The term the feedback shows: the new one, or the carried one.
     const CYogo* FeedbackYogo() const;
 
-    // The resources under the mouse: the process hit last, the new resource list of an attach,
-    // the band and its drawn flag.
+    // The resources under the mouse: the process hit last and the new resource list of an
+    // attach (the band is the processes' m_bandDrawn).
     CKoutei* m_shigenHit = nullptr;
     std::unique_ptr<CShigen> m_newShigen;
-    BOOL m_shigenBandDrawn = FALSE;
     // The edit window shows the first selected process.
     void ShowFirstShigenProcess();
     // Events under the mouse: the new event or batch sample the view owns until it is added,
@@ -798,10 +813,6 @@ private:
     void CommitZukeiDeform(CDC* dc, CTembraDoc& doc);
     BOOL ZukeiPlacing(CDC* dc, CTembraDoc& doc, bool deform);
     void ZukeiTextCommand(int pair);
-    // While part of the window waits for a repaint, a move draws no feedback (true: the event
-    // is left); a button is taken after the pending part is painted, so that a gesture is not
-    // left hanging on a release that came before the paint.
-    bool ZukeiWaitsForPaint();
     // The last sub-state of a drawing: the release adds the shape, the right button steps back.
     BOOL ZukeiDrawFinal(CDC* dc, CTembraDoc& doc, bool textStep, WORD back);
     // A left press where shape gestures begin: the item area or the chart.

@@ -217,10 +217,14 @@ BOOL CTembraView::TrackSelectEvent(CDC* dc) {
         return TRUE;
     }
     case 2:
-    case 3:
-        return TrackSelectBand(dc, [&] {
+    case 3: {
+        SelectBand band;
+        band.drawn = &m_bandDrawn;
+        band.pick = [&] {
             return PickEvent(dc, m_mouse, nullptr, kPickObjects | kPickSelection, 0) != 0;
-        });
+        };
+        return TrackSelectBand(dc, band);
+    }
     default:
         config.SetState(0);
         return FALSE;

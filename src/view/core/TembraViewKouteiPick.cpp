@@ -471,8 +471,12 @@ BOOL CTembraView::TrackSelectKoutei(CDC* dc) {
         return TRUE;
     }
     case 2:
-    case 3:
-        return TrackSelectBand(dc, [&] { return PickKoutei(dc, m_mouse, nullptr, 15, 0) != 0; });
+    case 3: {
+        SelectBand band;
+        band.drawn = &m_bandDrawn;
+        band.pick = [&] { return PickKoutei(dc, m_mouse, nullptr, 15, 0) != 0; };
+        return TrackSelectBand(dc, band);
+    }
     default:
         config.SetState(0);
         return FALSE;

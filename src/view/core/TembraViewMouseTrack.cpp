@@ -72,7 +72,7 @@ void CTembraView::AbortMouseTrack(CDC* dc) {
         EndYogoGesture(false);
         break;
     case MouseTrack::Resource:
-        DrawTrackRect(dc, 0, m_mouse, m_shigenBandDrawn);
+        DrawTrackRect(dc, 0, m_mouse, m_bandDrawn);
         m_newShigen.reset();
         m_shigenHit = nullptr;
         break;

@@ -9,18 +9,36 @@
 
 namespace tembra {
 
-BOOL CTembraView::TrackSelectBand(CDC* dc, const std::function<bool()>& pickBand) {
+bool CTembraView::WaitsForPaint() {
+    CRect pending;
+    if (!m_host.GetUpdateRect(pending)) {
+        return false;
+    }
+    if (m_mouse.GetCode() == CMouseEvent::kMoveNoButton ||
+        m_mouse.GetCode() == CMouseEvent::kMoveLeft) {
+        return true;
+    }
+    m_host.UpdateWindow();
+    return false;
+}
+
+BOOL CTembraView::TrackSelectBand(CDC* dc, const SelectBand& band) {
     CTembraDoc& doc = *GetDocument();
     CConfigOperation& config = doc.GetOperation();
     const int code = m_mouse.GetCode();
     const CPoint point = m_mouse.GetPoint();
-    const auto endCapture = [&] {
+    BOOL& drawn = *band.drawn;
+    const auto end = [&] {
+        if (band.end) {
+            band.end();
+            return;
+        }
+        config.SetState(0);
         m_host.SetAutoScroll(false);
         m_host.ReleaseCapture();
     };
-    if (config.GetState() == 2) {
-        CRect pending;
-        if (m_host.GetUpdateRect(pending)) {
+    if (config.GetState() == band.drawing) {
+        if (WaitsForPaint()) {
             return FALSE;
         }
         switch (code) {
@@ -30,38 +48,37 @@ BOOL CTembraView::TrackSelectBand(CDC* dc, const std::function<bool()>& pickBand
                 return FALSE;
             }
             if (code == CMouseEvent::kLeftRelease) {
+                // Letting go after a drag closes the band at once.
                 CPoint device = point;
                 dc->LPtoDP(&device);
                 m_host.PostMouseEvent(CMouseEvent::kLeftUp, 0, device);
             }
-            config.SetState(3);
+            config.SetState(static_cast<WORD>(band.drawing + 1));
             return TRUE;
         case CMouseEvent::kRightRelease:
-            DrawTrackRect(dc, 0, m_mouse, m_bandDrawn);
-            config.SetState(0);
-            endCapture();
+            DrawTrackRect(dc, 0, m_mouse, drawn);
+            end();
             return TRUE;
         case CMouseEvent::kMoveNoButton:
         case CMouseEvent::kMoveLeft:
-            DrawTrackRect(dc, 1, m_mouse, m_bandDrawn);
+            DrawTrackRect(dc, 1, m_mouse, drawn);
             return TRUE;
         default:
             return FALSE;
         }
     }
     if (code == CMouseEvent::kLeftRelease && m_host.HasCapture()) {
-        DrawTrackRect(dc, 0, m_mouse, m_bandDrawn);
-        const bool taken = pickBand();
+        DrawTrackRect(dc, 0, m_mouse, drawn);
+        const bool taken = band.pick();
         if (taken) {
             doc.GetUndoHistory().Reset();
         }
-        endCapture();
-        config.SetState(0);
-        return taken ? TRUE : FALSE;
+        end();
+        return taken || !band.answersTaken ? TRUE : FALSE;
     }
     if (code == CMouseEvent::kRightRelease) {
-        DrawTrackRect(dc, 1, m_mouse, m_bandDrawn);
-        config.SetState(2);
+        DrawTrackRect(dc, 1, m_mouse, drawn);
+        config.SetState(band.drawing);
         return TRUE;
     }
     return FALSE;

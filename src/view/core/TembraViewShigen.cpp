@@ -240,7 +240,7 @@ BOOL CTembraView::PickResource(CDC* dc) {
         m_host.SetAutoScroll(true);
         m_mouse.StoreStart();
         m_mouse.StoreLast();
-        m_shigenBandDrawn = FALSE;
+        m_bandDrawn = FALSE;
         config.SetState(1);
         return TRUE;
     case 1: {
@@ -263,7 +263,7 @@ BOOL CTembraView::PickResource(CDC* dc) {
         }
         if (HitResourceArea(dc, press, nullptr, kHitAll) == 0) {
             config.SetState(4);
-            m_shigenBandDrawn = FALSE;
+            m_bandDrawn = FALSE;
             return TRUE;
         }
         doc.GetUndoHistory().Reset();
@@ -274,52 +274,22 @@ BOOL CTembraView::PickResource(CDC* dc) {
         }
         return TRUE;
     }
-    case 4: {
-        CRect pending;
-        if (m_host.GetUpdateRect(pending)) {
-            return FALSE;
-        }
-        switch (code) {
-        case CMouseEvent::kMoveNoButton:
-        case CMouseEvent::kMoveLeft:
-            DrawTrackRect(dc, 1, m_mouse, m_shigenBandDrawn);
-            return TRUE;
-        case CMouseEvent::kLeftPress:
-        case CMouseEvent::kLeftRelease:
-            if (!m_host.HasCapture() || point == m_mouse.GetStartPoint()) {
-                return FALSE;
+    case 4:
+    case 5: {
+        SelectBand band;
+        band.drawing = 4;
+        band.drawn = &m_bandDrawn;
+        band.pick = [&] {
+            if (HitResourceArea(dc, m_mouse, nullptr, kHitAll) == 0) {
+                return false;
             }
-            if (code == CMouseEvent::kLeftRelease) {
-                CPoint device = point;
-                dc->LPtoDP(&device);
-                m_host.PostMouseEvent(CMouseEvent::kLeftUp, 0, device);
-            }
-            config.SetState(5);
-            return TRUE;
-        case CMouseEvent::kRightRelease:
-            DrawTrackRect(dc, 0, m_mouse, m_shigenBandDrawn);
-            end();
-            return TRUE;
-        default:
-            return FALSE;
-        }
+            ShowFirstShigenProcess();
+            return true;
+        };
+        band.end = end;
+        band.answersTaken = false;
+        return TrackSelectBand(dc, band);
     }
-    case 5:
-        if (code == CMouseEvent::kLeftRelease && m_host.HasCapture()) {
-            DrawTrackRect(dc, 0, m_mouse, m_shigenBandDrawn);
-            if (HitResourceArea(dc, m_mouse, nullptr, kHitAll) != 0) {
-                doc.GetUndoHistory().Reset();
-                ShowFirstShigenProcess();
-            }
-            end();
-            return TRUE;
-        }
-        if (code == CMouseEvent::kRightRelease) {
-            DrawTrackRect(dc, 1, m_mouse, m_shigenBandDrawn);
-            config.SetState(4);
-            return TRUE;
-        }
-        return FALSE;
     default:
         config.SetState(0);
         return FALSE;

@@ -141,60 +141,23 @@ BOOL CTembraView::YogoEditPressed(CDC* dc) {
 }
 
 BOOL CTembraView::YogoEditBand(CDC* dc) {
-    CRect pending;
-    if (m_host.GetUpdateRect(pending)) {
-        return FALSE;
-    }
-    CTembraDoc& doc = *GetDocument();
-    CConfigOperation& config = doc.GetOperation();
-    const int code = m_mouse.GetCode();
-    const CPoint point = m_mouse.GetPoint();
-    if (config.GetState() == 4) {
-        switch (code) {
-        case CMouseEvent::kMoveNoButton:
-        case CMouseEvent::kMoveLeft:
-            DrawTrackRect(dc, 1, m_mouse, m_bandDrawn);
-            return TRUE;
-        case CMouseEvent::kLeftPress:
-        case CMouseEvent::kLeftRelease:
-            if (!m_host.HasCapture() || point == m_mouse.GetStartPoint()) {
-                return FALSE;
-            }
-            if (code == CMouseEvent::kLeftRelease) {
-                // Letting go after a drag ends the band at once.
-                CPoint device = point;
-                dc->LPtoDP(&device);
-                m_host.PostMouseEvent(CMouseEvent::kLeftUp, 0, device);
-            }
-            config.SetState(5);
-            return TRUE;
-        case CMouseEvent::kRightRelease:
-            DrawTrackRect(dc, 0, m_mouse, m_bandDrawn);
-            EndYogoGesture(false);
-            return TRUE;
-        default:
-            return FALSE;
-        }
-    }
-    if (code == CMouseEvent::kLeftRelease && m_host.HasCapture()) {
-        DrawTrackRect(dc, 0, m_mouse, m_bandDrawn);
+    SelectBand band;
+    band.drawing = 4;
+    band.drawn = &m_bandDrawn;
+    band.pick = [&] {
         CKoutei* process = nullptr;
         int index = -1;
-        if (PickYogo(dc, m_mouse, &process, &index, 0x0F, 0) != FALSE && process != nullptr) {
-            if (CAppState* state = GetAppState()) {
-                state->SetYogoText(process->GetYogo(index)->GetText());
-            }
-            doc.GetUndoHistory().Reset();
+        if (PickYogo(dc, m_mouse, &process, &index, 0x0F, 0) == FALSE || process == nullptr) {
+            return false;
         }
-        EndYogoGesture(false);
-        return TRUE;
-    }
-    if (code == CMouseEvent::kRightRelease) {
-        DrawTrackRect(dc, 1, m_mouse, m_bandDrawn);
-        config.SetState(4);
-        return TRUE;
-    }
-    return FALSE;
+        if (CAppState* state = GetAppState()) {
+            state->SetYogoText(process->GetYogo(index)->GetText());
+        }
+        return true;
+    };
+    band.end = [&] { EndYogoGesture(false); };
+    band.answersTaken = false;
+    return TrackSelectBand(dc, band);
 }
 
 } // namespace tembra

@@ -154,18 +154,6 @@ bool CTembraView::ZukeiPressInZone(bool doubleClickToo) const {
             (CPageLayout::kZoneKoumoku | CPageLayout::kZoneChart | CPageLayout::kZoneKoutei)) != 0;
 }
 
-bool CTembraView::ZukeiWaitsForPaint() {
-    CRect pending;
-    if (!m_host.GetUpdateRect(pending)) {
-        return false;
-    }
-    if (IsMove(m_mouse.GetCode())) {
-        return true;
-    }
-    m_host.UpdateWindow();
-    return false;
-}
-
 void CTembraView::EndZukeiDrawingOnModeChange() {
     const CTembraDoc* doc = GetDocument();
     if (!m_zukeiDrawing || doc == nullptr) {
@@ -265,7 +253,7 @@ BOOL CTembraView::ZukeiDrawBox(CDC* dc, CTembraDoc& doc) {
         }
         return FALSE;
     case 2: {
-        if (ZukeiWaitsForPaint()) {
+        if (WaitsForPaint()) {
             return FALSE;
         }
         if (IsMove(code)) {
@@ -343,7 +331,7 @@ BOOL CTembraView::ZukeiDrawPoly(CDC* dc, CTembraDoc& doc) {
         }
         return FALSE;
     case 2: {
-        if (ZukeiWaitsForPaint()) {
+        if (WaitsForPaint()) {
             return FALSE;
         }
         if (IsMove(code)) {
@@ -412,7 +400,7 @@ BOOL CTembraView::ZukeiDrawArc(CDC* dc, CTembraDoc& doc) {
     }
     const WORD state = config.GetState();
     if (state == 2 || state == 4) {
-        if (ZukeiWaitsForPaint()) {
+        if (WaitsForPaint()) {
             return FALSE;
         }
     }

@@ -198,7 +198,7 @@ BOOL CTembraView::ZukeiPlacing(CDC* dc, CTembraDoc& doc, bool deform) {
         return TRUE;
     }
     case 2: {
-        if (ZukeiWaitsForPaint()) {
+        if (WaitsForPaint()) {
             return FALSE;
         }
         SnapZukeiPos(doc);

@@ -200,7 +200,6 @@ BOOL CTembraView::ZukeiEdit(CDC* dc) {
     CConfigOperation& config = doc.GetOperation();
     m_mouse.StorePrev();
     const int code = m_mouse.GetCode();
-    const CPoint point = m_mouse.GetPoint();
     switch (config.GetState()) {
     case 0: {
         if (!ZukeiPressInZone()) {
@@ -266,51 +265,18 @@ BOOL CTembraView::ZukeiEdit(CDC* dc) {
         }
         return TRUE;
     }
-    case 2: {
-        if (ZukeiWaitsForPaint()) {
-            return FALSE;
-        }
-        switch (code) {
-        case CMouseEvent::kMoveNoButton:
-        case CMouseEvent::kMoveLeft:
-            DrawTrackRect(dc, 1, m_mouse, m_zukeiBandDrawn);
-            return TRUE;
-        case CMouseEvent::kLeftPress:
-        case CMouseEvent::kLeftRelease:
-            if (!m_host.HasCapture() || point == m_mouse.GetStartPoint()) {
-                return FALSE;
-            }
-            if (code == CMouseEvent::kLeftRelease) {
-                CPoint device = point;
-                dc->LPtoDP(&device);
-                m_host.PostMouseEvent(CMouseEvent::kLeftUp, 0, device);
-            }
-            config.SetState(3);
-            return TRUE;
-        case CMouseEvent::kRightRelease:
-            DrawTrackRect(dc, 0, m_mouse, m_zukeiBandDrawn);
-            EndZukeiCapture();
-            return TRUE;
-        default:
-            return FALSE;
-        }
-    }
-    case 3:
-        if (code == CMouseEvent::kLeftRelease && m_host.HasCapture()) {
-            DrawTrackRect(dc, 0, m_mouse, m_zukeiBandDrawn);
+    case 2:
+    case 3: {
+        SelectBand band;
+        band.drawn = &m_zukeiBandDrawn;
+        band.pick = [&] {
             doc.UpdateAllZukeiViews();
-            if (PickZukei(dc, m_mouse, kZukeiPickList) != FALSE) {
-                doc.GetUndoHistory().Reset();
-            }
-            EndZukeiCapture();
-            return TRUE;
-        }
-        if (code == CMouseEvent::kRightRelease) {
-            DrawTrackRect(dc, 1, m_mouse, m_zukeiBandDrawn);
-            config.SetState(2);
-            return TRUE;
-        }
-        return FALSE;
+            return PickZukei(dc, m_mouse, kZukeiPickList) != FALSE;
+        };
+        band.end = [&] { EndZukeiCapture(); };
+        band.answersTaken = false;
+        return TrackSelectBand(dc, band);
+    }
     default:
         config.SetState(0);
         return FALSE;
