@@ -102,7 +102,10 @@ void CPageLayout::DrawHolidayShading(CDC* dc, int x1, int y1, int x2, int y2,
     if (style->exactColors) {
         exact.emplace(dc);
     }
-    const CTime first = std::max(XToDate(left), m_start);
+    // The first day is the one the range's left end lies in, also when the range covers only its
+    // right part (the region repainted after a node moved off a holiday): rounded to the nearest
+    // day, that holiday would be left white.
+    const CTime first = std::max(XToDate(left, 0, 0), m_start);
     CTime from = first;
     const CTime to = std::min(XToDate(right), m_end);
     while (from <= to) {

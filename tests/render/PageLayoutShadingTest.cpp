@@ -103,6 +103,56 @@ TEST_F(ShadingTest, OnlyTheRunsInTheRangeAreDrawn) {
               (std::vector<CRect>{Band(Day(2000, 1, 8), Day(2000, 1, 9), -120, -1600)}));
 }
 
+// A range whose ends fall inside a holiday's column, as the region repainted after a node
+// moved off a holiday: the part of the holiday inside the range is shaded (the region was
+// painted white before), whichever half of the day the end cuts.
+struct PartialRangeCase {
+    const char* name;
+    CTime from;      // the range runs from this date's x ...
+    double fromPart; // ... plus this fraction of a day
+    CTime to;
+    double toPart;
+};
+
+TEST_F(ShadingTest, ARangeCuttingAHolidayShadesItsPart) {
+    doc.set.SetHolidayMode(2);
+    Bind();
+    const double dayWidth = layout.DateToX(Day(2000, 1, 2)) - layout.DateToX(Day(2000, 1, 1));
+    const auto xAt = [&](const CTime& date, double part) {
+        return layout.DateToX(date) + static_cast<int>(part * dayWidth);
+    };
+    for (const PartialRangeCase& c : {
+             PartialRangeCase{"left end in the last quarter of a weekend's second day",
+                              Day(2000, 1, 9), 0.75, Day(2000, 1, 11), 0.5},
+             PartialRangeCase{"left end in the first quarter of a holiday", Day(2000, 1, 8), 0.25,
+                              Day(2000, 1, 11), 0.5},
+             PartialRangeCase{"right end in the first quarter of a run's second day",
+                              Day(2000, 1, 11), 0.5, Day(2000, 1, 14), 0.25},
+             PartialRangeCase{"right end in the last quarter of a run's first day",
+                              Day(2000, 1, 11), 0.5, Day(2000, 1, 13), 0.75},
+             PartialRangeCase{"both ends inside one holiday", Day(2000, 1, 15), 0.6,
+                              Day(2000, 1, 15), 0.9},
+         }) {
+        auto dc = Screen();
+        const int x1 = xAt(c.from, c.fromPart);
+        const int x2 = xAt(c.to, c.toPart);
+        layout.DrawHolidayShading(dc.get(), x1, -120, x2, -1600, FALSE);
+        // Every holiday column's part inside the range lies in a drawn band.
+        for (CTime day = c.from; day <= c.to; day += CTimeSpan(1, 0, 0, 0)) {
+            if (doc.GetCalendar()->IsHoliday(day.GetTime()) == FALSE) {
+                continue;
+            }
+            const int left = std::max(x1, layout.DateToX(day) + 1);
+            const int right = std::min(x2, layout.DateToX(day + CTimeSpan(1, 0, 0, 0)));
+            bool covered = false;
+            for (const CRect& r : Rects(*dc)) {
+                covered = covered || (r.left <= left && r.right >= right);
+            }
+            EXPECT_TRUE(covered) << c.name << ", day " << day.GetDay();
+        }
+    }
+}
+
 // ---- Styles -------------------------------------------------------------------------------------
 
 struct StyleCase {

@@ -140,6 +140,45 @@ TEST_F(EventAlignTest, EdgesAndSpacingAtEachZoom) {
     }
 }
 
+// A balloon lined up with other events moves as a dragged one does: with the base point fixed
+// (the default of "EventBaseMove") its tip keeps the date and row it marks and only the box
+// moves; with the base point moving, the date and row under the moved box become the event's.
+TEST_F(EventAlignTest, ABalloonKeepsItsTipAsTheMoveSettingSays) {
+    struct Case {
+        LONG baseMove;
+        bool tipStays;
+    };
+    for (const Case& c : {Case{1, true}, Case{0, false}}) {
+        SCOPED_TRACE(testing::Message() << "EventBaseMove " << c.baseMove);
+        doc.UnselectAll(FALSE);
+        while (doc.GetObjCount() > 0) {
+            delete doc.GetObjList().RemoveHead();
+        }
+        doc.GetOperation().SetEventBaseMove(c.baseMove);
+        AddEvent("Beam", 3, 8, true);
+        CEvent* balloon = AddEvent("Handover", 12, 14, true, 300, 500);
+        balloon->SetForm(kEventFormBalloonRight);
+        const CTime date = balloon->GetStartDate();
+        const WORD row = balloon->GetStartRow();
+        const CRect beam = RectOf("Beam");
+        ASSERT_NE(RectOf("Handover").top, beam.top);
+        ui.OnDialog("Align", [](DialogRequest& request) {
+            static_cast<AlignRequest&>(request).values.choice = 0;
+            return IDOK;
+        });
+        ASSERT_TRUE(View().OnCommand(kAlign));
+        const CEvent* moved = nullptr;
+        for (CEvent* event : Events(true)) {
+            if (event->GetText() == "Handover") {
+                moved = event;
+            }
+        }
+        ASSERT_NE(moved, nullptr);
+        EXPECT_NEAR(RectOf("Handover").top, beam.top, 1);
+        EXPECT_EQ(moved->GetStartDate() == date && moved->GetStartRow() == row, c.tipStays);
+    }
+}
+
 TEST_F(EventAlignTest, OnlyEventsStayAndCancelMovesNothing) {
     ThreeEvents();
     CKoutei* process = AddProcess(3, 6, 20);

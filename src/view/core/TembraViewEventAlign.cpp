@@ -77,6 +77,9 @@ void CTembraView::OnEventAlign() {
     });
 
     doc.GetUndoHistory().Reset();
+    // A balloon moves as a dragged one does: with the base point fixed its tip keeps marking its
+    // date and row, and only the box is lined up.
+    const BOOL keepTip = doc.GetOperation().GetEventBaseMove() != 0 ? TRUE : FALSE;
     int previousEdge = rowWise ? reference.rect.right : reference.rect.bottom;
     for (const Placed& placed : events) {
         const CRect& r = placed.rect;
@@ -109,7 +112,7 @@ void CTembraView::OnEventAlign() {
         if (at != nullptr && offset != CPoint()) {
             std::unique_ptr<CEvent> copy = doc.CopyEvent(*placed.event);
             if (copy) {
-                MoveBy(*copy, m_layout, offset.x, offset.y, FALSE);
+                MoveBy(*copy, m_layout, offset.x, offset.y, keepTip);
                 moved = GetRect(*copy, m_layout, dc.get(), FALSE);
                 doc.UpdateAllViews(nullptr, 0, placed.event);
                 doc.ReplaceSelAt(at, copy.release(), 0);
