@@ -20,6 +20,7 @@ using Op = COperationState;
 
 constexpr WORD kWholeWord = 0x8000;
 constexpr int kOtherEntry = 6;
+constexpr UINT kZukeiTextEditCommand = 33094; // 文字編集 of the active chart view
 
 constexpr std::array kYogoMenu{
     DocCommand{33070, &CTembraDoc::OnYogoOtherColor, &CTembraDoc::UpdateYogoAttrUI},
@@ -169,12 +170,19 @@ void CTembraDoc::BarTextByMode(bool termModeOnly) {
     case Op::kModeYogo:
         ApplyBarTextToYogo(*this);
         return;
-    default:
-        // The bar's own text edit acts on terms only in the term mode; the menu's in any other.
-        if (!termModeOnly) {
-            ApplyBarTextToYogo(*this);
+    case Op::kModeZukei:
+        // The bar's text edit of a framed text is the active chart view's 文字編集.
+        if (termModeOnly) {
+            Ui().PostCommand(kZukeiTextEditCommand);
+            return;
         }
-        return;
+        break;
+    default:
+        break;
+    }
+    // The bar's own text edit acts on terms only in the term mode; the menu's in any other.
+    if (!termModeOnly) {
+        ApplyBarTextToYogo(*this);
     }
 }
 

@@ -291,6 +291,20 @@ TEST_F(DocAttrMenusTest, TheProcessColourListAsksOnlyForItsOtherEntry) {
 
 // ---- The term bar and "その他" by mode --------------------------------------------------------
 
+// The term bar's own text edit (33042) in the line-drawing mode is the active chart view's 文字編集
+// of the selected shape; in the process mode it does nothing.
+TEST_F(DocAttrMenusTest, TheBarsTextEditOfShapesGoesToTheChartView) {
+    bar.text = "typed";
+    for (const LONG mode : {Op::kModeZukei, Op::kModeKoutei}) {
+        SCOPED_TRACE(mode);
+        ui->ClearRecords();
+        doc.GetOperation().SetMode(mode);
+        RunCommand(doc, 33042);
+        EXPECT_EQ(ui->PostedCommands(),
+                  mode == Op::kModeZukei ? std::vector<UINT>{33094} : std::vector<UINT>{});
+    }
+}
+
 TEST_F(DocAttrMenusTest, TheTermBarGoesToEventsCellsOrTermsByMode) {
     struct Case {
         LONG mode;
