@@ -4,6 +4,7 @@
 #include "model/Utility.h"
 #include "platform/ProfileFile.h"
 #include "platform/Sjis.h"
+#include "platform/qt/Cp932Validator.h"
 #include "shell/core/FrameRules.h"
 
 #include <QAction>
@@ -271,8 +272,9 @@ CYogoBar::CYogoBar(QWidget* parent)
     QComboBox* terms = AddCombo(kYogoComboId, true);
     m_edit = new CYogoEdit(terms);
     terms->setLineEdit(m_edit);
-    // 128 bytes of CP932 at most (the combo's text limit).
+    // 128 bytes of CP932 at most (the combo's text limit; a kanji takes two).
     terms->lineEdit()->setMaxLength(128);
+    m_edit->setValidator(new CCp932Validator(128, m_edit));
     terms->setInsertPolicy(QComboBox::NoInsert);
     FillColors(AddCombo(kYogoColorComboId, false));
 }

@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
 
@@ -272,6 +273,34 @@ TEST_F(TermHistoryTest, TheChartsAcceleratorsPassTheFieldBy) {
     edit->setCursorPosition(3);
     QTest::keyClick(edit, Qt::Key_Backspace);
     EXPECT_EQ(edit->text(), "ab");
+}
+
+TEST_F(TermHistoryTest, TheFieldTakes128BytesOfTyping) {
+    ASSERT_FALSE(Start());
+    CYogoEdit* edit = Bar().Edit();
+    struct Case {
+        const char* name;
+        QString start;
+        QString typed;
+        QString expected;
+    };
+    const Case cases[] = {
+        {"a kanji past 127 bytes", QString(127, 'a'), QString::fromUtf8("あ"), QString(127, 'a')},
+        {"a letter up to 128 bytes", QString(127, 'a'), "b", QString(127, 'a') + "b"},
+        {"a kanji after 63", QString(63, QChar(0x3042)), QString::fromUtf8("い"),
+         QString(63, QChar(0x3042)) + QString::fromUtf8("い")},
+        {"a 65th kanji", QString(64, QChar(0x3042)), QString::fromUtf8("い"),
+         QString(64, QChar(0x3042))},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Terms()->setEditText(c.start);
+        edit->end(false);
+        // Typed as an input method hands the text over (QTest types ASCII only).
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, c.typed);
+        QApplication::sendEvent(edit, &key);
+        EXPECT_EQ(edit->text(), c.expected);
+    }
 }
 
 TEST_F(TermHistoryTest, WithoutAChartDeleteEditsTheText) {
