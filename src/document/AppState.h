@@ -136,6 +136,20 @@ public:
             m_yogoBar->SetYogoComboActive(active);
         }
     }
+    void SetLastText(const std::string& text) {
+        if (m_yogoBar != nullptr) {
+            m_yogoBar->SetLastText(text);
+        }
+    }
+    void SyncLastText() {
+        if (m_yogoBar != nullptr) {
+            m_yogoBar->SyncLastText();
+        }
+    }
+    // The term history, oldest first; none without the bar.
+    std::vector<std::string> GetYogoHistory() const {
+        return m_yogoBar != nullptr ? m_yogoBar->GetYogoHistory() : std::vector<std::string>();
+    }
 
     // ---- The tables of the events' batch input
     // ---------------------------------------------------- One set for the program run, whatever
@@ -165,6 +179,13 @@ public:
         if (m_kouteiBar != nullptr) {
             m_kouteiBar->SetKouteiColor(color);
         }
+    }
+    // Black and entry 0 without the bar.
+    COLORREF GetKouteiColor() const {
+        return m_kouteiBar != nullptr ? m_kouteiBar->GetKouteiColor() : RGB(0, 0, 0);
+    }
+    int GetKouteiColorIndex() const {
+        return m_kouteiBar != nullptr ? m_kouteiBar->GetKouteiColorIndex() : 0;
     }
 
     // ---- The file version of the next save -------------------------------------------------

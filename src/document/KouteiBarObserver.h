@@ -12,6 +12,9 @@ public:
     virtual ~IKouteiBarObserver() = default;
     // The colour list shows the entry of the colour ("その他" for one of none of the six).
     virtual void SetKouteiColor(COLORREF color) = 0;
+    // The colour of the selected entry (entry 6: the custom process colour) and the entry.
+    virtual COLORREF GetKouteiColor() const = 0;
+    virtual int GetKouteiColorIndex() const = 0;
 };
 
 } // namespace tembra

@@ -8,6 +8,7 @@
 #include "platform/Types.h"
 
 #include <string>
+#include <vector>
 
 namespace tembra {
 
@@ -37,6 +38,11 @@ public:
     virtual bool IsEditModified() const = 0;
     // Enables or disables the term combo (the update handler of control 1664).
     virtual void SetYogoComboActive(bool active) = 0;
+    // The text (CP932) the next key is compared with: the one given, or the field's own.
+    virtual void SetLastText(const std::string& text) = 0;
+    virtual void SyncLastText() = 0;
+    // The entries of the drop-down history (CP932), oldest first.
+    virtual std::vector<std::string> GetYogoHistory() const = 0;
 };
 
 } // namespace tembra

@@ -300,11 +300,14 @@ BOOL CMainFrame::Create(bool skipBarState) {
     BuildActions();
     BuildMenus();
     AddCommands();
+    AddYogoHistoryCommands();
 
     if (!CreateToolPalette() || !CreateStatusBar() || !CreateYogoBar(1) || !CreateKouteiBar()) {
         return FALSE;
     }
     ConnectBarCombos();
+    LoadYogoHistory();
+    ConnectYogoEdit();
     m_modeBar = new CModeBar(this, [this](UINT id) { return Action(id); });
     m_bFunctionBarShown =
         GetProfileInt(FramePositions::kSection, "FunctionBar", 0) != 0 ? TRUE : FALSE;
@@ -571,6 +574,7 @@ void CMainFrame::SavePositions() {
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
     SavePositions();
+    SaveYogoHistory();
     if (!m_app.CloseAllDocuments()) {
         event->ignore();
         return;

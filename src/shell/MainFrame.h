@@ -135,6 +135,12 @@ private:
     // The choices of the term bar's and the process bar's lists reach the active document
     // (MainFrameBarCombos.cpp).
     void ConnectBarCombos();
+    // The term bar's history: read from the history file when the bar is made, written back at
+    // closing, emptied by 33041; the term field's Delete reaches the active chart (32784).
+    void LoadYogoHistory();
+    void SaveYogoHistory();
+    void AddYogoHistoryCommands();
+    void ConnectYogoEdit();
     void BuildActions();
     void BuildMenus();
     void AddCommands();

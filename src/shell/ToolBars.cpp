@@ -1,7 +1,10 @@
 #include "shell/ToolBars.h"
 
+#include "model/OperationState.h"
 #include "model/Utility.h"
+#include "platform/ProfileFile.h"
 #include "platform/Sjis.h"
+#include "platform/qt/Cp932Validator.h"
 #include "shell/core/FrameRules.h"
 
 #include <QAction>
@@ -10,6 +13,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPixmap>
@@ -174,10 +178,103 @@ CLayerBar::CLayerBar(QWidget* parent)
     layers->setCurrentIndex(0);
 }
 
+// ---- The term bar --------------------------------------------------------------------------
+
+CYogoEdit::CYogoEdit(QWidget* parent) : QLineEdit(parent) {}
+
+CYogoEdit::DeleteAnswer CYogoEdit::DeleteKeyAnswer(const COperationState* state, bool modified,
+                                                   bool selection) {
+    if (state == nullptr) {
+        return {};
+    }
+    const LONG operation = state->GetOperation();
+    const LONG mode = state->GetMode();
+    const bool editsTexts =
+        (operation == COperationState::kOpEdit &&
+         (mode == COperationState::kModeYogo || mode == COperationState::kModeEvent ||
+          mode == COperationState::kModeKoumoku)) ||
+        (operation == COperationState::kOpDraw && mode == COperationState::kModeKoumoku);
+    if (editsTexts) {
+        // The field's text is the selected object's: an untouched, selected text stands for
+        // the object; anything else is text editing.
+        if (!modified && selection) {
+            return {true, false};
+        }
+        return {};
+    }
+    if (mode == COperationState::kModeShincyoku) {
+        return {state->GetState() == 0, true};
+    }
+    if (!modified) {
+        return {true, false};
+    }
+    return {};
+}
+
+namespace {
+
+bool IsChartAccelerator(const QKeyEvent& key) {
+    const Qt::KeyboardModifiers modifiers =
+        key.modifiers() & (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier);
+    switch (key.key()) {
+    case Qt::Key_Z:
+    case Qt::Key_X:
+    case Qt::Key_C:
+    case Qt::Key_V:
+        return modifiers == Qt::ControlModifier;
+    case Qt::Key_F5:
+    case Qt::Key_F6:
+    case Qt::Key_F7:
+    case Qt::Key_F8:
+    case Qt::Key_F9:
+    case Qt::Key_F10:
+        return modifiers == Qt::NoModifier;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+bool CYogoEdit::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride &&
+        IsChartAccelerator(*static_cast<QKeyEvent*>(event))) {
+        event->ignore();
+        return false;
+    }
+    return QLineEdit::event(event);
+}
+
+void CYogoEdit::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Delete && m_operation) {
+        const DeleteAnswer answer = DeleteKeyAnswer(m_operation(), isModified(), hasSelectedText());
+        if (answer.sendDelete && m_delete) {
+            m_delete();
+        }
+        if (!answer.passKey) {
+            event->accept();
+            return;
+        }
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void CYogoEdit::keyReleaseEvent(QKeyEvent* event) {
+    if (!isModified() && text() != m_lastText) {
+        setModified(true);
+        m_lastText = text();
+    }
+    QLineEdit::keyReleaseEvent(event);
+}
+
 CYogoBar::CYogoBar(QWidget* parent)
     : CCommandBar(59632, Utf("用語入力バー"), parent, CSize(282, 29)) {
     QComboBox* terms = AddCombo(kYogoComboId, true);
+    m_edit = new CYogoEdit(terms);
+    terms->setLineEdit(m_edit);
+    // 128 bytes of CP932 at most (the combo's text limit; a kanji takes two).
     terms->lineEdit()->setMaxLength(128);
+    m_edit->setValidator(new CCp932Validator(128, m_edit));
     terms->setInsertPolicy(QComboBox::NoInsert);
     FillColors(AddCombo(kYogoColorComboId, false));
 }
@@ -239,7 +336,8 @@ void CYogoBar::SetYogoText(const std::string& text) {
     QComboBox* combo = YogoCombo();
     combo->setEditText(QString::fromStdString(Sjis::ToUtf8(text)));
     combo->setFocus(Qt::OtherFocusReason);
-    combo->lineEdit()->setModified(false);
+    m_edit->setModified(false);
+    m_edit->SetLastText(m_edit->text());
 }
 
 COLORREF CYogoBar::GetYogoColor() const {
@@ -262,6 +360,84 @@ void CYogoBar::SetYogoComboActive(bool active) {
     YogoCombo()->setEnabled(active);
 }
 
+void CYogoBar::SetLastText(const std::string& text) {
+    m_edit->SetLastText(QString::fromStdString(Sjis::ToUtf8(text)));
+}
+
+void CYogoBar::SyncLastText() {
+    m_edit->SetLastText(m_edit->text());
+}
+
+std::vector<std::string> CYogoBar::GetYogoHistory() const {
+    const QComboBox* combo = YogoCombo();
+    std::vector<std::string> entries;
+    entries.reserve(static_cast<std::size_t>(combo->count()));
+    for (int i = 0; i < combo->count(); ++i) {
+        entries.push_back(Sjis::FromUtf8(combo->itemText(i).toStdString()));
+    }
+    return entries;
+}
+
+void CYogoBar::ClearHistory() {
+    QComboBox* combo = YogoCombo();
+    const QString typed = combo->currentText();
+    const bool modified = m_edit->isModified();
+    combo->clear();
+    combo->setEditText(typed);
+    m_edit->setModified(modified);
+}
+
+namespace {
+
+constexpr const char* kHistorySection = "PUBLIC";
+// The buffer a history value is read into: 256 bytes and the end mark.
+constexpr std::size_t kHistoryBuffer = 257;
+
+} // namespace
+
+void CYogoBar::LoadHistory(const std::filesystem::path& file) {
+    std::vector<std::string> entries;
+    try {
+        const ProfileFile history(file, ProfileFlavor::IniFile);
+        for (int n = 0;; ++n) {
+            std::string value =
+                history.GetString(kHistorySection, std::to_string(n), "", kHistoryBuffer);
+            if (value.empty()) {
+                break;
+            }
+            entries.push_back(std::move(value));
+        }
+    } catch (const std::exception&) {
+        // An unreadable file is an empty history from where it failed; the bar is made anyway.
+    }
+    QComboBox* combo = YogoCombo();
+    ClearHistory();
+    const QString typed = combo->currentText();
+    const bool modified = m_edit->isModified();
+    for (const std::string& entry : entries) {
+        combo->addItem(QString::fromStdString(Sjis::ToUtf8(entry)));
+    }
+    combo->setEditText(typed);
+    m_edit->setModified(modified);
+}
+
+bool CYogoBar::SaveHistory(const std::filesystem::path& file) const {
+    try {
+        ProfileFile history(file, ProfileFlavor::IniFile);
+        ProfileBatch batch(history);
+        history.DeleteSection(kHistorySection);
+        const std::vector<std::string> entries = GetYogoHistory();
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            if (!entries[i].empty()) {
+                history.WriteString(kHistorySection, std::to_string(i), entries[i]);
+            }
+        }
+        return batch.Commit();
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
 CProcessColorBar::CProcessColorBar(QWidget* parent)
     : CCommandBar(59633, Utf("工程ツールバー"), parent, CSize(76, 29)) {
     FillColors(AddCombo(kKouteiColorComboId, false));
@@ -280,6 +456,10 @@ void CProcessColorBar::SetKouteiColor(COLORREF color) {
 
 COLORREF CProcessColorBar::GetKouteiColor() const {
     return SelectedColor(ColorCombo(), m_custom);
+}
+
+int CProcessColorBar::GetKouteiColorIndex() const {
+    return SelectedColorIndex(ColorCombo());
 }
 
 CZukeiToolBar::CZukeiToolBar(QWidget* parent) : CCommandBar(59634, Utf("線画ツールバー"), parent) {}

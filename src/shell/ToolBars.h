@@ -17,10 +17,13 @@
 #include "shell/core/ToolBarSets.h"
 
 #include <QDockWidget>
+#include <QLineEdit>
 #include <QToolBar>
 
+#include <filesystem>
 #include <functional>
 #include <map>
+#include <string>
 #include <vector>
 
 class QComboBox;
@@ -30,6 +33,8 @@ class QToolButton;
 class QWidgetAction;
 
 namespace tembra {
+
+class COperationState;
 
 using ActionLookup = std::function<QAction*(UINT)>;
 
@@ -66,6 +71,44 @@ public:
 // The custom colour that colour entry 6 ("その他") stands for, asked when it is needed.
 using CustomColorSource = std::function<COLORREF()>;
 
+// The edit field of the term combo. It keeps the text the program last put in (the last text):
+// a key released while the field is unmarked and its text differs from that text marks it
+// modified. Delete may stand for "delete the selected chart objects" (32784) instead of
+// deleting a character; which one depends on the active document's operation and mode, on the
+// mark and on a selection in the field (DeleteKeySendsDelete).
+class CYogoEdit : public QLineEdit {
+public:
+    // The operation state of the active document, or null without one.
+    using OperationSource = std::function<const COperationState*()>;
+
+    explicit CYogoEdit(QWidget* parent);
+    void SetOperationSource(OperationSource source) { m_operation = std::move(source); }
+    // Runs 32784; the frame routes it as a menu command.
+    void SetDeleteCommand(std::function<void()> command) { m_delete = std::move(command); }
+    const QString& LastText() const { return m_lastText; }
+    void SetLastText(const QString& text) { m_lastText = text; }
+
+    struct DeleteAnswer {
+        bool sendDelete = false;
+        bool passKey = true;
+    };
+    // What Delete does in the field for the document's state (null: no document).
+    static DeleteAnswer DeleteKeyAnswer(const COperationState* state, bool modified,
+                                        bool selection);
+
+protected:
+    // The chart's accelerators (Ctrl+Z/X/C/V, F5 to F10) stay the frame's shortcuts: the field
+    // does not claim them for its own undo and clipboard.
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+
+private:
+    OperationSource m_operation;
+    std::function<void()> m_delete;
+    QString m_lastText;
+};
+
 // The term bar as the document and the view see it (IYogoBarObserver): the term combo's text,
 // its history of up to kMaxHistory texts, the modified mark of its edit field (set by typing,
 // cleared when the program puts a text in) and the text-colour combo.
@@ -93,9 +136,24 @@ public:
     void SetEditModify(bool modified) override;
     bool IsEditModified() const override;
     void SetYogoComboActive(bool active) override;
+    void SetLastText(const std::string& text) override;
+    void SyncLastText() override;
+    std::vector<std::string> GetYogoHistory() const override;
+
+    CYogoEdit* Edit() const { return m_edit; }
+    // Empties the drop-down list; the edit field keeps its text and mark.
+    void ClearHistory();
+    // Replaces the list by section "PUBLIC" of the history file, keys "0", "1", ... up to the
+    // first empty or missing value, each cut to 256 bytes on a character boundary. A file that
+    // cannot be read gives the entries read before the fault.
+    void LoadHistory(const std::filesystem::path& file);
+    // Rewrites section "PUBLIC" with the non-empty entries under their list positions, in one
+    // file replacement: false, leaving the old file as it was, when the file cannot be written.
+    bool SaveHistory(const std::filesystem::path& file) const;
 
 private:
     BOOL m_shown = FALSE;
+    CYogoEdit* m_edit = nullptr;
     CustomColorSource m_custom;
 };
 
@@ -108,8 +166,8 @@ public:
     void SetColorSource(CustomColorSource custom);
 
     void SetKouteiColor(COLORREF color) override;
-    // The colour of the selected entry (entry 6: the custom process colour).
-    COLORREF GetKouteiColor() const;
+    COLORREF GetKouteiColor() const override;
+    int GetKouteiColorIndex() const override;
 
 private:
     CustomColorSource m_custom;

@@ -125,6 +125,11 @@ TEST(AppStateTest, WithoutATermBarNothingIsTold) {
     state.CommitYogoText();
     state.SetEditModify(true);
     EXPECT_FALSE(state.IsEditModified());
+    state.SetLastText("a");
+    state.SyncLastText();
+    EXPECT_TRUE(state.GetYogoHistory().empty());
+    EXPECT_EQ(state.GetKouteiColor(), RGB(0, 0, 0));
+    EXPECT_EQ(state.GetKouteiColorIndex(), 0);
 }
 
 } // namespace

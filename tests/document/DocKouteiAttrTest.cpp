@@ -26,6 +26,8 @@ constexpr WORD kNoFlags = CTembraDoc::kUnchangedFlags;
 class KouteiBarRecorder : public IKouteiBarObserver {
 public:
     void SetKouteiColor(COLORREF color) override { colors.push_back(color); }
+    COLORREF GetKouteiColor() const override { return colors.empty() ? 0 : colors.back(); }
+    int GetKouteiColorIndex() const override { return 0; }
     std::vector<COLORREF> colors;
 };
 

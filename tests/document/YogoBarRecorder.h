@@ -26,6 +26,9 @@ public:
     void SetEditModify(bool flag) override { modified = flag; }
     bool IsEditModified() const override { return modified; }
     void SetYogoComboActive(bool flag) override { active = flag; }
+    void SetLastText(const std::string& newText) override { lastText = newText; }
+    void SyncLastText() override { lastText = text; }
+    std::vector<std::string> GetYogoHistory() const override { return history; }
 
     std::vector<std::string> history;
     std::vector<COLORREF> colors;
@@ -33,6 +36,7 @@ public:
     std::vector<std::string> setTexts;
     bool visible = true;
     std::string text;
+    std::string lastText;
     COLORREF color = 0;
     int colorIndex = 0;
     bool modified = false;

@@ -153,7 +153,8 @@ TEST_F(TermBarTest, TheColourListsShowTheColourTheDocumentTells) {
             << "entry 6 stands for the custom term colour";
         State().SetKouteiColor(c.told);
         EXPECT_EQ(processColors->currentIndex(), c.index);
-        EXPECT_EQ(Frame().KouteiBar()->GetKouteiColor(), c.index == 6 ? RGB(9, 8, 7) : c.read);
+        EXPECT_EQ(State().GetKouteiColorIndex(), c.index);
+        EXPECT_EQ(State().GetKouteiColor(), c.index == 6 ? RGB(9, 8, 7) : c.read);
     }
 }
 

@@ -1,0 +1,55 @@
+// The term bar's history between runs and its edit field's way to the active chart: the history
+// file is read when the bar is made and rewritten when the frame closes; 33041 empties the list
+// after asking; Delete in the field may delete the selected chart objects.
+#include "document/TembraDoc.h"
+#include "model/ConfigBase.h"
+#include "model/ConfigPath.h"
+#include "platform/Ui.h"
+#include "shell/MainFrame.h"
+#include "shell/TembraApp.h"
+#include "shell/ToolBars.h"
+
+namespace tembra {
+
+namespace {
+
+constexpr UINT kClearYogoHistory = 33041;
+constexpr UINT kAskClearYogoHistory = 5087; // "用語履歴をクリアします"
+constexpr UINT kDeleteObjects = 32784;
+
+} // namespace
+
+void CMainFrame::LoadYogoHistory() {
+    if (m_yogoBar != nullptr) {
+        m_yogoBar->LoadHistory(ConfigPathToFs(m_app.Config().GetPath().GetHistoryFilePath()));
+    }
+}
+
+void CMainFrame::SaveYogoHistory() {
+    if (m_yogoBar != nullptr) {
+        // A file that cannot be written keeps the last run's history; closing goes on.
+        m_yogoBar->SaveHistory(ConfigPathToFs(m_app.Config().GetPath().GetHistoryFilePath()));
+    }
+}
+
+void CMainFrame::AddYogoHistoryCommands() {
+    m_commands.On(kClearYogoHistory, [this] {
+        if (AfxMessageBox(kAskClearYogoHistory, MB_YESNO) == IDYES && m_yogoBar != nullptr) {
+            m_yogoBar->ClearHistory();
+        }
+    });
+}
+
+void CMainFrame::ConnectYogoEdit() {
+    if (m_yogoBar == nullptr) {
+        return;
+    }
+    CYogoEdit* edit = m_yogoBar->Edit();
+    edit->SetOperationSource([this]() -> const COperationState* {
+        CTembraDoc* document = m_app.ActiveDocument();
+        return document != nullptr ? &document->GetOperation() : nullptr;
+    });
+    edit->SetDeleteCommand([this] { m_app.Router().Execute(kDeleteObjects); });
+}
+
+} // namespace tembra
