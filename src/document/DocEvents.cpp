@@ -208,6 +208,13 @@ void CTembraDoc::SetSelectedAttributes(int form, COLORREF color, WORD flags, int
 }
 
 void CTembraDoc::UpdateEventAttrUI(CCmdUI* cmdUI) {
+    // The term bar is the event bar in the event mode only: the events' colour is shown there
+    // then, not over the terms' or the cells' colour in the other modes.
+    const auto showColorInBar = [this](COLORREF color) {
+        if (m_operation.GetMode() == COperationState::kModeEvent) {
+            GetAppState()->SetYogoColor(color);
+        }
+    };
     const AttrCommand* command = FindAttrCommand(EventAttrCommands(), cmdUI->m_nID);
     if (command == nullptr) {
         return;
@@ -226,14 +233,14 @@ void CTembraDoc::UpdateEventAttrUI(CCmdUI* cmdUI) {
         cmdUI->Enable(selected != nullptr ? TRUE : FALSE);
         return;
     case AttrArg::BarColor:
-        GetAppState()->SetYogoColor(attr.m_color);
+        showColorInBar(attr.m_color);
         return;
     case AttrArg::Color:
     case AttrArg::OtherColor:
         if (IsOtherColor(attr.m_color)) {
             GetAppState()->SetEventCustomColor(attr.m_color);
         }
-        GetAppState()->SetYogoColor(attr.m_color);
+        showColorInBar(attr.m_color);
         break;
     default:
         break;

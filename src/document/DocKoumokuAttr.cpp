@@ -177,6 +177,12 @@ void CTembraDoc::SetKoumokuAttr(int format, COLORREF color, int flagCode, int si
 }
 
 void CTembraDoc::UpdateKoumokuAttrUI(CCmdUI* cmdUI) {
+    // The term bar is the item bar in the item mode only.
+    const auto showColorInBar = [this](COLORREF color) {
+        if (m_operation.GetMode() == COperationState::kModeKoumoku) {
+            GetAppState()->SetYogoColor(color);
+        }
+    };
     const AttrCommand* command = FindAttrCommand(KoumokuAttrCommands(), cmdUI->m_nID);
     if (command == nullptr) {
         return;
@@ -211,7 +217,7 @@ void CTembraDoc::UpdateKoumokuAttrUI(CCmdUI* cmdUI) {
         cmdUI->Enable(onCells ? TRUE : FALSE);
         return;
     case AttrArg::BarColor:
-        GetAppState()->SetYogoColor(look.color);
+        showColorInBar(look.color);
         return;
     case AttrArg::Color:
     case AttrArg::OtherColor:

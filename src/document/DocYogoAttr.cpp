@@ -130,6 +130,14 @@ void CTembraDoc::SetYogoAttr(int form, COLORREF color, WORD decoration, int size
 }
 
 void CTembraDoc::UpdateYogoAttrUI(CCmdUI* cmdUI) {
+    // The term bar is the terms' in every mode but the event and the item mode, where it is the
+    // event and the item bar.
+    const auto showColorInBar = [this](COLORREF color) {
+        const LONG mode = m_operation.GetMode();
+        if (mode != COperationState::kModeEvent && mode != COperationState::kModeKoumoku) {
+            GetAppState()->SetYogoColor(color);
+        }
+    };
     const YogoAttrCommand* command = FindYogoAttrCommand(cmdUI->m_nID);
     if (command == nullptr) {
         return;
@@ -159,14 +167,14 @@ void CTembraDoc::UpdateYogoAttrUI(CCmdUI* cmdUI) {
         break;
     case YogoAttrArg::Color:
         check = attr.m_color == command->value;
-        app.SetYogoColor(attr.m_color);
+        showColorInBar(attr.m_color);
         break;
     case YogoAttrArg::OtherColor:
         check = IsOtherColor(attr.m_color);
         if (check != 0) {
             app.SetYogoCustomColor(attr.m_color);
         }
-        app.SetYogoColor(attr.m_color);
+        showColorInBar(attr.m_color);
         break;
     case YogoAttrArg::Flags:
         check = (attr.m_attrb & command->value) != 0;
@@ -178,7 +186,7 @@ void CTembraDoc::UpdateYogoAttrUI(CCmdUI* cmdUI) {
         cmdUI->Enable(selected != nullptr ? TRUE : FALSE);
         return;
     case YogoAttrArg::BarColor:
-        app.SetYogoColor(attr.m_color);
+        showColorInBar(attr.m_color);
         return;
     }
     cmdUI->SetCheck(check);

@@ -390,6 +390,52 @@ TEST_F(DocAttrMenusTest, TheOtherColourOfTheBarIsRememberedInTheSlotOfTheMode) {
     }
 }
 
+// The term bar is the event bar in the event mode, the item bar in the item mode and the terms'
+// bar in the others: the idle update shows only the colour of the kind it serves, whatever the
+// order the colour commands are updated in (a red chosen for new terms went back to black at the
+// next idle, the events' colour drawn over it).
+TEST_F(DocAttrMenusTest, TheBarShowsOnlyTheColourOfTheKindItServes) {
+    constexpr COLORREF kEventColor = RGB(255, 0, 0);
+    constexpr COLORREF kItemColor = RGB(0, 255, 0);
+    constexpr COLORREF kTermColor = RGB(0, 0, 255);
+    doc.GetSyokiSet().GetEvent().GetTextAttr().m_color = kEventColor;
+    doc.GetSyokiSet().GetChart().GetKoumokuAttr().m_color = kItemColor;
+    doc.GetSyokiSet().GetChart().GetYogoAttr().m_color = kTermColor;
+    struct Case {
+        LONG mode;
+        COLORREF shown;
+    };
+    const Case cases[] = {
+        {Op::kModeEvent, kEventColor},
+        {Op::kModeKoumoku, kItemColor},
+        {Op::kModeYogo, kTermColor},
+        {Op::kModeKoutei, kTermColor},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.mode);
+        doc.GetOperation().SetMode(c.mode);
+        bar.colors.clear();
+        // The event, item and term colour entries 黒 and the bar's own colour list, as the idle
+        // update meets them.
+        for (const UINT id : {32799U, kYogoBarColorId}) {
+            CCmdUI state(id);
+            doc.UpdateEventAttrUI(&state);
+        }
+        for (const UINT id : {40043U, kYogoBarColorId}) {
+            CCmdUI state(id);
+            doc.UpdateKoumokuAttrUI(&state);
+        }
+        for (const UINT id : {32964U, kYogoBarColorId}) {
+            CCmdUI state(id);
+            doc.UpdateYogoAttrUI(&state);
+        }
+        ASSERT_FALSE(bar.colors.empty());
+        for (const COLORREF shown : bar.colors) {
+            EXPECT_EQ(shown, c.shown);
+        }
+    }
+}
+
 TEST_F(DocAttrMenusTest, TheMenusOtherColourAppliesOnlyAfterOk) {
     struct Case {
         UINT id;
