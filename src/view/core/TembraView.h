@@ -552,6 +552,16 @@ public:
     void CommitItemMove(CDC* dc);
     void DrawItemMoveFeedback(CDC* dc, int mode, CMouseEvent& mouse, BOOL& drawn);
 
+    // ---- Web links (TembraViewLinks.cpp) --------------------------------------------------------
+    // The user's web link 0 to 9 ("ExecURL\0000".. of the profile), with the document's keyword
+    // as a query unless its "ExecFlag" says otherwise; nothing for an empty address.
+    void ExecURL(int number);
+    // The maker's link 1 to 3 ("ExecURLNRD\0001".. of the program's own key).
+    void ExecMakerURL(int number);
+    // The keyword as a query text: letters and digits stay, a blank becomes "+", every other
+    // character is sent byte by byte as "%XX" (both bytes of a double-byte character).
+    static std::string EncodeURL(const std::string& keyword);
+
 private:
     void CutOrCopy(bool cut);
     // The snapshot of the document's settings and the layout's period and rows.
