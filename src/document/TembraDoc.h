@@ -1102,6 +1102,12 @@ public:
     // Writes the ruled-line types of rows first..last (either order) to the rows offset further;
     // mode 3 moves them (the old rows get 0). Redraws all.
     void MoveKeisenTypes(int firstRow, int lastRow, int offset, int mode);
+    // Records the rows' ruled-line types for undo before a change of them (nothing when that
+    // cannot be recorded).
+    void RecordKoumokuKeisenTypes() { RecordKeisenTypes(); }
+    // Where the last range of item cells began (row, item column): Shift extends from there.
+    const CPoint& GetKoumokuRangeStart() const { return m_koumokuRangeStart; }
+    void SetKoumokuRangeStart(const CPoint& cell) { m_koumokuRangeStart = cell; }
 
     // ---- The document file (DocSerialize.cpp, DocOpenSave.cpp, DocInsert.cpp, DocBackup.cpp) --
     // The stream of the file (DocFileFormat.h), chosen by the extension of the file path member.
@@ -1673,6 +1679,7 @@ private:
     BOOL m_bCouldDelete = FALSE;
     // Set while the relation-line check runs: the edits it makes do not start it again.
     BOOL m_bPropagating = FALSE;
+    CPoint m_koumokuRangeStart;
 };
 
 } // namespace tembra

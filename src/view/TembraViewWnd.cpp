@@ -145,6 +145,8 @@ CTembraViewWnd::CTembraViewWnd(CTembraDoc& document, CTembraFrame& frame, IViewA
     viewport()->setMouseTracking(true);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
+    // Input-method text typed over the chart is passed on to the term combo.
+    setAttribute(Qt::WA_InputMethodEnabled);
     horizontalScrollBar()->setSingleStep(20);
     verticalScrollBar()->setSingleStep(20);
     m_view = std::make_unique<CTembraView>(*this);

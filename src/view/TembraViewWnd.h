@@ -121,8 +121,15 @@ protected:
     // The wheel scrolls up and down, with Shift sideways, and with Ctrl zooms a step at the
     // pointer.
     void wheelEvent(QWheelEvent* event) override;
+    // Typing over the chart goes to the term bar's combo (TembraViewWndKeys.cpp): the main
+    // window's shortcuts and the scroll keys stay here, Delete is the command "消　去".
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
 
 private:
+    // Focuses the term combo with its text selected; the widget that took the focus, or null
+    // when the bar is not there to take it.
+    QWidget* FocusTermCombo();
     class PainterLease;
     class ClientDC;
     int Dpi() const { return m_dpi; }

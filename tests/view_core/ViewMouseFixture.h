@@ -49,8 +49,11 @@ protected:
     }
 
     // Every slot of the dispatch tables gets a spy that notes its call and answers `answer`
-    // (the two item-area functions that run before the tables stay empty).
+    // (the two item-area functions that run before the tables are emptied, so that every
+    // message reaches the tables).
     void SpyOnAllSlots(BOOL answer = TRUE) {
+        View().SetEditFunction(Slot::ItemCellInput, {});
+        View().SetEditFunction(Slot::TrackItemArea, {});
         for (int i = 0; i < static_cast<int>(Slot::ItemCellInput); ++i) {
             const auto slot = static_cast<Slot>(i);
             View().SetEditFunction(slot, [this, slot, answer](CDC*) {

@@ -47,6 +47,8 @@ CTembraView::CTembraView(IViewHost& host) : m_host(host) {
     SetEditFunction(EditSlot::ZukeiEdit, [this](CDC* dc) { return ZukeiEdit(dc); });
     SetEditFunction(EditSlot::ZukeiCopyMove, [this](CDC* dc) { return ZukeiCopyMove(dc); });
     SetEditFunction(EditSlot::ZukeiDeform, [this](CDC* dc) { return ZukeiDeform(dc); });
+    SetEditFunction(EditSlot::ItemCellInput, [this](CDC* dc) { return ItemCellInput(dc); });
+    SetEditFunction(EditSlot::TrackItemArea, [this](CDC* dc) { return TrackItemArea(dc); });
 }
 
 CTembraView::~CTembraView() {

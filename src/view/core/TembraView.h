@@ -537,6 +537,31 @@ public:
     void OnUpdateEditCutCopy(CCmdUI& cmdUI) const;
     void OnUpdateEditPaste(CCmdUI& cmdUI) const;
 
+    // ---- The item table with the mouse (TembraViewKoumoku.cpp, TembraViewKoumokuMove.cpp) ----
+    // A left click on a cell in the draw operation starts typing its name in the term bar.
+    BOOL ItemCellInput(CDC* dc);
+    // Range selection and column-border drag in the item mode (and in the edit operation of the
+    // other modes); it offers each message to TrackItemMove first.
+    BOOL TrackItemArea(CDC* dc);
+    void CommitItemArea(CDC* dc);
+    // Mode 0 removes the range or border feedback; mode 1 removes it, scrolls for the cursor and
+    // draws it at the record's point.
+    void DrawItemAreaFeedback(CDC* dc, int mode, CMouseEvent& mouse, BOOL& drawn);
+    // The copy and move operations of the item mode: the selected cells or rows are dragged.
+    BOOL TrackItemMove(CDC* dc);
+    void CommitItemMove(CDC* dc);
+    void DrawItemMoveFeedback(CDC* dc, int mode, CMouseEvent& mouse, BOOL& drawn);
+
+    // ---- Web links (TembraViewLinks.cpp) --------------------------------------------------------
+    // The user's web link 0 to 9 ("ExecURL\0000".. of the profile), with the document's keyword
+    // as a query unless its "ExecFlag" says otherwise; nothing for an empty address.
+    void ExecURL(int number);
+    // The maker's link 1 to 3 ("ExecURLNRD\0001".. of the program's own key).
+    void ExecMakerURL(int number);
+    // The keyword as a query text: letters and digits stay, a blank becomes "+", every other
+    // character is sent byte by byte as "%XX" (both bytes of a double-byte character).
+    static std::string EncodeURL(const std::string& keyword);
+
 private:
     void CutOrCopy(bool cut);
     // The snapshot of the document's settings and the layout's period and rows.
@@ -831,6 +856,24 @@ private:
     int m_zukeiHandle = 0;
     BOOL m_zukeiBandDrawn = FALSE;
     CZukeiString* m_editingZukei = nullptr;
+    // The item table under the mouse: the tracked cell range (whole rows: the selected cells'
+    // word is 255), the dragged column border (-1 for a range) and the inverted feedback.
+    struct ItemSpan {
+        bool wholeRows = false;
+        int firstRow = 0;
+        int lastRow = 0;
+        int firstColumn = 0;
+        int lastColumn = 0;
+    };
+    ItemSpan m_itemSpan;
+    int m_itemBorder = -1;
+    CRect m_itemRect;
+    BOOL m_itemDrawn = FALSE;
+    // The inverted range of cells of the span moved by rows and columns.
+    CRect ItemSpanRect(const ItemSpan& span, int rows, int columns) const;
+    // The widths of the item columns after the border is dragged to x.
+    std::vector<WORD> DraggedColumnWidths(int border, int x) const;
+    void InvertItemFeedback(CDC* dc, const CRect& rect, bool line);
 };
 
 } // namespace tembra

@@ -32,7 +32,26 @@ enum : UINT {
     ID_EVENT_ALIGN = 32797,
     ID_EVENT_BATCH_DATE = 40063,
     ID_EVENT_BATCH_WEEK = 40064,
+    ID_BROWSER_FIRST = 33054,
+    ID_BROWSER_LAST = 33063,
+    ID_MAKER_HOME = 33115,
+    ID_MAKER_SUPPORT = 33113,
+    ID_MAKER_UPDATES = 33111,
 };
+
+// The maker's link a help command opens (1 home page, 2 support, 3 updates), 0 for none.
+int MakerLinkOf(UINT id) {
+    switch (id) {
+    case ID_MAKER_HOME:
+        return 1;
+    case ID_MAKER_SUPPORT:
+        return 2;
+    case ID_MAKER_UPDATES:
+        return 3;
+    default:
+        return 0;
+    }
+}
 
 // The fixed zoom levels: 25 %, 50 %, 75 %, 100 %, 150 %, 200 %, 300 %, 400 %.
 constexpr std::array<UINT, CPageLayout::kZoomCount> kZoomLevels = {32999, 33002, 33003, 32996,
@@ -55,6 +74,14 @@ bool CTembraView::OnCommand(UINT id) {
     }
     if (const int level = ZoomLevelOf(id); level >= 0) {
         SetZoomIndexCommand(level);
+        return true;
+    }
+    if (id >= ID_BROWSER_FIRST && id <= ID_BROWSER_LAST) {
+        ExecURL(static_cast<int>(id - ID_BROWSER_FIRST));
+        return true;
+    }
+    if (const int maker = MakerLinkOf(id); maker > 0) {
+        ExecMakerURL(maker);
         return true;
     }
     switch (id) {
@@ -138,6 +165,10 @@ bool CTembraView::OnUpdateCommand(CCmdUI& cmdUI) {
     if (const int level = ZoomLevelOf(cmdUI.m_nID); level >= 0) {
         cmdUI.Enable(m_layout.IsZoomPossible(level));
         cmdUI.SetCheck(index == level ? 1 : 0);
+        return true;
+    }
+    if ((cmdUI.m_nID >= ID_BROWSER_FIRST && cmdUI.m_nID <= ID_BROWSER_LAST) ||
+        MakerLinkOf(cmdUI.m_nID) > 0) {
         return true;
     }
     const bool calendarDays = doc->GetSyokiSet().GetNobeMode() == 0;
