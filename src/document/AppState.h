@@ -87,6 +87,9 @@ public:
     // rest of the run.
     COLORREF GetFillCustomColor() const { return m_fillCustomColor; }
     void SetFillCustomColor(COLORREF color) { m_fillCustomColor = color; }
+    // The start colour of every "その他" of the shape menu.
+    COLORREF GetZukeiCustomColor() const { return m_zukeiCustomColor; }
+    void SetZukeiCustomColor(COLORREF color) { m_zukeiCustomColor = color; }
 
     // ---- The term bar
     // ---------------------------------------------------------------------------- The bar that is
@@ -270,6 +273,7 @@ private:
     COLORREF m_kouteiCustomColor = 0;
     COLORREF m_yogoCustomColor = 0;
     COLORREF m_fillCustomColor = RGB(255, 255, 255);
+    COLORREF m_zukeiCustomColor = 0;
     IYogoBarObserver* m_yogoBar = nullptr;
     IKouteiBarObserver* m_kouteiBar = nullptr;
     IShigenWindows* m_shigenWindows = nullptr;

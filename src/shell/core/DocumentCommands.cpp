@@ -5,6 +5,7 @@
 #include "document/KouteiAttrCommands.h"
 #include "document/TembraDoc.h"
 #include "document/YogoAttrCommands.h"
+#include "document/ZukeiAttrCommands.h"
 
 namespace tembra {
 
@@ -83,6 +84,9 @@ bool CDocumentCommands::OnCommand(UINT id) {
     if (FindYogoAttrCommand(id) != nullptr) {
         return m_document.OnYogoAttrCommand(id) != FALSE;
     }
+    if (FindZukeiAttrCommand(id) != nullptr) {
+        return m_document.OnZukeiAttrCommand(id) != FALSE;
+    }
     return false;
 }
 
@@ -144,6 +148,10 @@ bool CDocumentCommands::OnUpdateCommand(CCmdUI& cmdUI) {
         if (!(command->arg == YogoAttrArg::Flags && command->value == 0)) {
             m_document.UpdateYogoAttrUI(&cmdUI);
         }
+        return true;
+    }
+    if (FindZukeiAttrCommand(cmdUI.m_nID) != nullptr) {
+        m_document.UpdateZukeiAttrUI(&cmdUI);
         return true;
     }
     return false;
