@@ -690,6 +690,31 @@ public:
     void OnZukeiGridSet();
     void OnZukeiAttrBatch();
 
+    // ---- Layer commands and the settings of 設定 (DocLayerMenu.cpp)
+    // ------------------------------ 属性 > レイヤー > 0. to F.: one command a layer from this id
+    // on.
+    static constexpr UINT kFirstLayerCommand = 40093;
+    // 印刷ヘッダ: the plan texts of the safety-and-health form (layout kind 1), else the name
+    // plate; its OK marks the document changed and redraws the header.
+    void OnPrHeader();
+    // 作図・編集条件 on the operation settings.
+    void OnDrawEditCond();
+    // レイヤー設定, enabled only where 消去 does not apply.
+    void OnLayerSet();
+    void OnUpdateLayerSet(CCmdUI* cmdUI);
+    // The layer bar's choice: moves the selection (shapes in the shape mode, any selection in
+    // the process and event modes) or becomes the layer of new objects; a reference layer is
+    // shown; the term combo takes the focus back.
+    void OnLayerComboSelect();
+    void OnLayerComboCancel();
+    // The menu's layer commands put their layer into the combo and choose it; false for
+    // another id.
+    BOOL OnLayerCommand(UINT id);
+    void OnUpdateLayerCommand(CCmdUI* cmdUI);
+    // The combo shows the first selected object's layer (or the current layer), not while it
+    // has the focus.
+    void OnUpdateLayerCombo();
+
     // ---- Shapes (DocZukei.cpp) ------------------------------------------------------------------
     // The shape list is the drawing order: the head is drawn first (the back), the tail last
     // (the front). A selected shape stays in it and stands in the selection list besides. The

@@ -17,6 +17,7 @@
 #include <QStyle>
 #include <QToolButton>
 #include <QWidgetAction>
+#include <algorithm>
 
 namespace tembra {
 
@@ -172,6 +173,22 @@ CLayerBar::CLayerBar(QWidget* parent)
         layers->addItem(Utf("ﾚｲﾔｰ ") + QString::fromLatin1(digit));
     }
     layers->setCurrentIndex(0);
+}
+
+int CLayerBar::GetSelectedLayer() const {
+    const QComboBox* combo = LayerCombo();
+    return combo != nullptr ? std::max(combo->currentIndex(), 0) : 0;
+}
+
+void CLayerBar::SelectLayer(int layer) {
+    if (QComboBox* combo = LayerCombo(); combo != nullptr && layer >= 0 && layer < combo->count()) {
+        combo->setCurrentIndex(layer);
+    }
+}
+
+bool CLayerBar::HasFocus() const {
+    const QComboBox* combo = LayerCombo();
+    return combo != nullptr && combo->hasFocus();
 }
 
 CYogoBar::CYogoBar(QWidget* parent)

@@ -57,6 +57,9 @@ bool CTembraView::OnCommand(UINT id) {
         SetZoomIndexCommand(level);
         return true;
     }
+    if (OnZukeiDropDown(id)) {
+        return true;
+    }
     switch (id) {
     case ID_CANCEL_EDIT_CNTR:
     case ID_CANCEL_EDIT_SRVR:
@@ -138,6 +141,9 @@ bool CTembraView::OnUpdateCommand(CCmdUI& cmdUI) {
     if (const int level = ZoomLevelOf(cmdUI.m_nID); level >= 0) {
         cmdUI.Enable(m_layout.IsZoomPossible(level));
         cmdUI.SetCheck(index == level ? 1 : 0);
+        return true;
+    }
+    if (OnUpdateZukeiDropDown(cmdUI)) {
         return true;
     }
     const bool calendarDays = doc->GetSyokiSet().GetNobeMode() == 0;
