@@ -11,6 +11,7 @@
 
 #include "document/EventBatchTables.h"
 #include "document/KouteiBarObserver.h"
+#include "document/LayerBarObserver.h"
 #include "document/ObList.h"
 #include "document/ShigenWindows.h"
 #include "document/YogoBarObserver.h"
@@ -87,12 +88,25 @@ public:
     // rest of the run.
     COLORREF GetFillCustomColor() const { return m_fillCustomColor; }
     void SetFillCustomColor(COLORREF color) { m_fillCustomColor = color; }
+    // The start colour of every "その他" of the shape menu.
+    COLORREF GetZukeiCustomColor() const { return m_zukeiCustomColor; }
+    void SetZukeiCustomColor(COLORREF color) { m_zukeiCustomColor = color; }
 
     // ---- The term bar
     // ---------------------------------------------------------------------------- The bar that is
     // told (none: nothing is told); it must stay alive while it is registered.
     void SetYogoBar(IYogoBarObserver* bar) { m_yogoBar = bar; }
     IYogoBarObserver* GetYogoBar() const { return m_yogoBar; }
+    // The layer bar's combo; without one the layer shown is 0 and nothing is selected.
+    void SetLayerBar(ILayerBarObserver* bar) { m_layerBar = bar; }
+    ILayerBarObserver* GetLayerBar() const { return m_layerBar; }
+    int GetBarLayer() const { return m_layerBar != nullptr ? m_layerBar->GetSelectedLayer() : 0; }
+    void SelectBarLayer(int layer) {
+        if (m_layerBar != nullptr) {
+            m_layerBar->SelectLayer(layer);
+        }
+    }
+    bool HasLayerBarFocus() const { return m_layerBar != nullptr && m_layerBar->HasFocus(); }
     void AddYogoHistory(const std::string& text) {
         if (m_yogoBar != nullptr) {
             m_yogoBar->AddYogoHistory(text);
@@ -291,7 +305,9 @@ private:
     COLORREF m_kouteiCustomColor = 0;
     COLORREF m_yogoCustomColor = 0;
     COLORREF m_fillCustomColor = RGB(255, 255, 255);
+    COLORREF m_zukeiCustomColor = 0;
     IYogoBarObserver* m_yogoBar = nullptr;
+    ILayerBarObserver* m_layerBar = nullptr;
     IKouteiBarObserver* m_kouteiBar = nullptr;
     IShigenWindows* m_shigenWindows = nullptr;
     EventBatchDateTable m_eventBatchDates;

@@ -11,8 +11,9 @@ const DocCommand* FindDocCommand(UINT id) {
     // The order of the update pass: the updaters of one object kind remember its "その他"
     // colour, so the groups are always asked in the same order.
     using Group = std::span<const DocCommand> (*)();
-    static constexpr std::array<Group, 6> kGroups{&DocEditMenu, &DocModeMenu,  &DocKouteiMenu,
-                                                  &DocYogoMenu, &DocEventMenu, &DocKoumokuMenu};
+    static constexpr std::array<Group, 8> kGroups{&DocEditMenu,  &DocModeMenu,  &DocKouteiMenu,
+                                                  &DocYogoMenu,  &DocEventMenu, &DocKoumokuMenu,
+                                                  &DocZukeiMenu, &DocLayerMenu};
     for (const Group group : kGroups) {
         for (const DocCommand& command : group()) {
             if (command.id == id) {

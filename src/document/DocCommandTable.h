@@ -32,6 +32,10 @@ std::span<const DocCommand> DocYogoMenu();
 std::span<const DocCommand> DocEventMenu();
 // The same of 属性 > 項目 (DocKoumokuMenu.cpp).
 std::span<const DocCommand> DocKoumokuMenu();
+// The commands of 属性 > 線画 that take more than their value (DocZukeiMenu.cpp).
+std::span<const DocCommand> DocZukeiMenu();
+// 設定's print header, drawing conditions and layer settings (DocLayerMenu.cpp).
+std::span<const DocCommand> DocLayerMenu();
 
 // The entry of the id in the groups above, in this order; null when none holds it.
 const DocCommand* FindDocCommand(UINT id);

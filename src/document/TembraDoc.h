@@ -632,6 +632,89 @@ public:
     // lines at its next drawing.
     void InvalidateTextZukei();
 
+    // ---- The shape attribute menu 属性 > 線画 (DocZukeiMenu.cpp)
+    // ---------------------------------- With a shape selected a command changes every selected
+    // shape (one undo step); without, it changes the drawing defaults that the next shape takes.
+    // The value commands run through their table (ZukeiAttrCommands.h); false for an id that is
+    // none of them.
+    BOOL OnZukeiAttrCommand(UINT id);
+    void UpdateZukeiAttrUI(CCmdUI* cmdUI);
+    // The appliers: each empties the history and records every changed shape as one step. The
+    // colour and hatch colour leave the shapes deselected; the text appliers pass over shapes
+    // that are no texts.
+    void SetSelZukeiPointMode(short mode);
+    void SetSelZukeiLineType(WORD type);
+    void SetSelZukeiWidth(short width);
+    void SetSelZukeiColor(COLORREF color);
+    void SetSelZukeiHatch(WORD hatch);
+    void SetSelZukeiHatchColor(COLORREF color);
+    void SetSelZukeiBoxRay(WORD ray);
+    // Emphasis (bit 4) toggles; the vertical bits (256, 512, or 0 for the centre) replace each
+    // other.
+    void SetSelTextFlags(WORD flag);
+    void SetSelTextAlign(WORD align);
+    void SetSelTextColor(COLORREF color);
+    // The fields of attr whose mask bit is on (1 line type, 2 width, 4 colour, 8 hatch, 16
+    // hatch colour, 32 corner radius, 64 position relation) into every selected shape.
+    void SetSelZukeiAttrs(const CZukeiAttr& attr, UINT mask);
+    // The counts and finds of the menu's rules.
+    int CountSelectedZukei() const;
+    CZukei* GetFirstSelectedZukei() const;
+    CZukeiString* GetFirstSelectedTextZukei() const;
+    int CountSelectedGroups() const;
+    int CountSelectedRoundBoxes() const;
+    const CZukei* FindSelectedRoundBox() const;
+    // テキスト: new shapes are texts framed by the chosen outline.
+    BOOL GetZukeiTextMode() const { return m_bZukeiTextMode; }
+    void SetZukeiTextMode(BOOL on) { m_bZukeiTextMode = on; }
+    void OnZukeiTextMode();
+    void OnUpdateZukeiTextMode(CCmdUI* cmdUI);
+    void OnZukeiLineNone();
+    void OnUpdateZukeiLineNone(CCmdUI* cmdUI);
+    void OnZukeiOtherColor();
+    void OnZukeiOtherHatchColor();
+    void OnZukeiOtherTextColor();
+    void OnUpdateZukeiOtherColor(CCmdUI* cmdUI);
+    void OnUpdateZukeiOtherHatchColor(CCmdUI* cmdUI);
+    void OnUpdateZukeiOtherTextColor(CCmdUI* cmdUI);
+    void OnZukeiTextFont();
+    void OnUpdateZukeiGroup(CCmdUI* cmdUI);
+    void OnUpdateZukeiUngroup(CCmdUI* cmdUI);
+    void OnZukeiToBack();
+    void OnZukeiToFront();
+    void OnUpdateZukeiOrder(CCmdUI* cmdUI);
+    void OnZukeiDeform();
+    void OnUpdateZukeiDeform(CCmdUI* cmdUI);
+    void OnZukeiRoundRadius();
+    void OnUpdateZukeiRoundRadius(CCmdUI* cmdUI);
+    void OnZukeiGridSet();
+    void OnZukeiAttrBatch();
+
+    // ---- Layer commands and the settings of 設定 (DocLayerMenu.cpp)
+    // ------------------------------ 属性 > レイヤー > 0. to F.: one command a layer from this id
+    // on.
+    static constexpr UINT kFirstLayerCommand = 40093;
+    // 印刷ヘッダ: the plan texts of the safety-and-health form (layout kind 1), else the name
+    // plate; its OK marks the document changed and redraws the header.
+    void OnPrHeader();
+    // 作図・編集条件 on the operation settings.
+    void OnDrawEditCond();
+    // レイヤー設定, enabled only where 消去 does not apply.
+    void OnLayerSet();
+    void OnUpdateLayerSet(CCmdUI* cmdUI);
+    // The layer bar's choice: moves the selection (shapes in the shape mode, any selection in
+    // the process and event modes) or becomes the layer of new objects; a reference layer is
+    // shown; the term combo takes the focus back.
+    void OnLayerComboSelect();
+    void OnLayerComboCancel();
+    // The menu's layer commands put their layer into the combo and choose it; false for
+    // another id.
+    BOOL OnLayerCommand(UINT id);
+    void OnUpdateLayerCommand(CCmdUI* cmdUI);
+    // The combo shows the first selected object's layer (or the current layer), not while it
+    // has the focus.
+    void OnUpdateLayerCombo();
+
     // ---- Shapes (DocZukei.cpp) ------------------------------------------------------------------
     // The shape list is the drawing order: the head is drawn first (the back), the tail last
     // (the front). A selected shape stays in it and stands in the selection list besides. The
@@ -1565,6 +1648,12 @@ private:
     void FrameText(CZukeiString& text, short frameStyle) const;
     // Deletes the shapes doomed(shape) picks, with their selection entries, each recorded.
     template <class Doomed> void DeleteZukeiWhere(Doomed doomed);
+    // The shape menu (DocZukeiMenu.cpp): one undo step over the selected shapes (texts only with
+    // textsOnly), each changed by change; with deselect they leave the selection afterwards.
+    template <class Change> void ChangeSelZukei(bool textsOnly, bool deselect, Change change);
+    void ApplyZukeiStyle(short code, bool framesText);
+    void UpdateStyleUI(CCmdUI* cmdUI, short code, bool framesText);
+    void UpdateOtherColorUI(CCmdUI* cmdUI, COLORREF color);
     // The dates and rows a shape covers in the row and column edits.
     struct ZukeiExtent {
         CTime start;
@@ -1668,6 +1757,7 @@ private:
     CChartPos m_columnRange;
     CAppState* m_pLockedApp = nullptr;
     short m_nZukeiFrameStyle = kDefaultFrameStyle;
+    BOOL m_bZukeiTextMode = FALSE;
     CObject* m_pCurrentCntrItem = nullptr;
     int m_nUnreadCntrItems = 0;
     // The objects change count (IChartDocument) when the views last redrew the charts for it.

@@ -80,6 +80,9 @@ CMainFrame::~CMainFrame() {
     if (m_kouteiBar != nullptr && state.GetKouteiBar() == m_kouteiBar) {
         state.SetKouteiBar(nullptr);
     }
+    if (m_toolBar != nullptr && state.GetLayerBar() == m_toolBar) {
+        state.SetLayerBar(nullptr);
+    }
     // The chart windows that go after the frame find no overview to tell.
     if (m_floatWnd != nullptr) {
         CTembraViewWnd::SetOverview(nullptr);
@@ -369,6 +372,7 @@ BOOL CMainFrame::Create(bool skipBarState) {
 BOOL CMainFrame::CreateToolPalette() {
     if (m_toolBar == nullptr) {
         m_toolBar = new CLayerBar(this);
+        m_app.State().SetLayerBar(m_toolBar);
     }
     if (!m_toolBar->LayOut(m_app.ToolBars().LayoutToolBar(1),
                            [this](UINT id) { return Action(id); })) {

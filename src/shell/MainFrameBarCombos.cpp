@@ -13,6 +13,14 @@
 namespace tembra {
 
 void CMainFrame::ConnectBarCombos() {
+    // The layer combo (1665): a choice, or the list closed without one.
+    if (QComboBox* layers = m_toolBar != nullptr ? m_toolBar->LayerCombo() : nullptr) {
+        connect(layers, &QComboBox::activated, this, [this](int) {
+            if (CTembraDoc* document = m_app.ActiveDocument()) {
+                document->OnLayerComboSelect();
+            }
+        });
+    }
     if (QComboBox* colors =
             m_kouteiBar != nullptr ? m_kouteiBar->Combo(kKouteiColorComboId) : nullptr) {
         connect(colors, &QComboBox::activated, this, [this](int index) {

@@ -1,5 +1,6 @@
 // Idle time: the command states, the idle steps of the views and the auto-save timer.
 #include "shell/TembraApp.h"
+#include "shell/core/ToolBarSets.h"
 
 #include "shell/BitmapDlg.h"
 #include "shell/ChartViewWindow.h"
@@ -122,6 +123,8 @@ void CTembraApp::UpdateCommandStates() {
             action->setChecked(false);
         }
     }
+    // The layer combo has no action: its update handler shows the layer of the selection.
+    m_router.Update(kLayerComboId);
     if (CMainStatusBar* bar = m_mainFrame->StatusBar()) {
         bar->SetIndicator(1, false); // the Caps Lock state is not known here
         for (int pane = 2; pane <= 4; ++pane) {

@@ -21,6 +21,7 @@
 #include <QStyle>
 #include <QToolButton>
 #include <QWidgetAction>
+#include <algorithm>
 
 namespace tembra {
 
@@ -265,6 +266,22 @@ void CYogoEdit::keyReleaseEvent(QKeyEvent* event) {
         m_lastText = text();
     }
     QLineEdit::keyReleaseEvent(event);
+}
+
+int CLayerBar::GetSelectedLayer() const {
+    const QComboBox* combo = LayerCombo();
+    return combo != nullptr ? std::max(combo->currentIndex(), 0) : 0;
+}
+
+void CLayerBar::SelectLayer(int layer) {
+    if (QComboBox* combo = LayerCombo(); combo != nullptr && layer >= 0 && layer < combo->count()) {
+        combo->setCurrentIndex(layer);
+    }
+}
+
+bool CLayerBar::HasFocus() const {
+    const QComboBox* combo = LayerCombo();
+    return combo != nullptr && combo->hasFocus();
 }
 
 CYogoBar::CYogoBar(QWidget* parent)

@@ -12,6 +12,7 @@
 #pragma once
 
 #include "document/KouteiBarObserver.h"
+#include "document/LayerBarObserver.h"
 #include "document/YogoBarObserver.h"
 #include "platform/Types.h"
 #include "shell/core/ToolBarSets.h"
@@ -61,11 +62,16 @@ private:
     CSize m_minimum;
 };
 
-class CLayerBar : public CCommandBar {
+class CLayerBar : public CCommandBar, public ILayerBarObserver {
     Q_OBJECT
 public:
     explicit CLayerBar(QWidget* parent);
     QComboBox* LayerCombo() const { return Combo(kLayerComboId); }
+
+    // The combo's entry is the layer number.
+    int GetSelectedLayer() const override;
+    void SelectLayer(int layer) override;
+    bool HasFocus() const override;
 };
 
 // The custom colour that colour entry 6 ("その他") stands for, asked when it is needed.

@@ -5,6 +5,7 @@
 #include "ShellFixture.h"
 
 #include "document/RecordCast.h"
+#include "model/AttrBlocks.h"
 #include "model/ConfigBase.h"
 #include "model/DataHeader.h"
 #include "platform/DC.h"
@@ -12,12 +13,15 @@
 #include "platform/Profile.h"
 #include "shell/ChartViewWindow.h"
 #include "shell/OwnerDrawMenu.h"
+#include "shell/ToolBars.h"
 #include "view/TembraFrame.h"
 #include "view/TembraViewWnd.h"
 #include "view/core/EditGesture.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QCursor>
 #include <QImage>
 #include <QMenu>
 #include <QTest>
@@ -163,6 +167,104 @@ TEST_F(ChartMouseTest, TheMenuOfAToolBarButtonOpensUnderTheButton) {
     ASSERT_EQ(openedAt.size(), 1u);
     const QPoint expected = button->mapToGlobal(button->rect().bottomLeft());
     EXPECT_LE((openedAt[0] - expected).manhattanLength(), 2) << "under the button";
+}
+
+// The line-drawing bar's drop-downs: each button's menu opens under it, and the item chosen runs
+// as the attribute command it is (nothing selected: the drawing defaults).
+TEST_F(ChartMouseTest, TheLineDrawingDropDownsOpenUnderTheirButtonsAndTheirChoiceRuns) {
+    OpenPane();
+    ui.realMenus = true;
+    doc->GetOperation().SetMode(COperationState::kModeZukei);
+    doc->ClearAllSelections(FALSE);
+    struct Case {
+        UINT button;
+        UINT item;
+        std::function<bool()> applied;
+    };
+    // Room below every bar for the menus, which Qt would lift off the screen's edge.
+    Frame().move(0, 0);
+    Frame().resize(760, 420);
+    QCursor::setPos(100, 100);
+    CZukeiAttr& defaults = doc->GetSyokiSet().GetZukei().GetAttr();
+    defaults.m_type = 0;
+    defaults.m_color = 0;
+    const std::vector<Case> cases{
+        {33009, 40003, [&] { return defaults.m_type == 1; }},
+        {33011, 40012, [&] { return defaults.m_color == RGB(0, 255, 0); }},
+        {33099, 33097,
+         [&] { return (doc->GetSyokiSet().GetZukei().GetTextAttr().m_attrb & 512) != 0; }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.button);
+        QAction* action = Frame().Action(c.button);
+        ASSERT_NE(action, nullptr);
+        // The bar that holds the button is put on screen; the menu opens under the first
+        // button of the command that shows.
+        for (QToolBar* bar : Frame().findChildren<QToolBar*>()) {
+            if (bar->widgetForAction(action) != nullptr) {
+                for (QWidget* up = bar; up != nullptr && up != &Frame(); up = up->parentWidget()) {
+                    up->show();
+                }
+            }
+        }
+        QApplication::processEvents();
+        QWidget* button = nullptr;
+        for (QToolBar* bar : Frame().findChildren<QToolBar*>()) {
+            QWidget* w = bar->widgetForAction(action);
+            if (w != nullptr && w->isVisible() && button == nullptr) {
+                button = w;
+            }
+        }
+        std::vector<UINT> items;
+        QPoint at;
+        QTimer::singleShot(30, [&] {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                auto* menu = qobject_cast<QMenu*>(w);
+                if (menu == nullptr || !menu->isVisible()) {
+                    continue;
+                }
+                at = menu->geometry().topLeft();
+                for (QAction* item : menu->actions()) {
+                    items.push_back(item->data().toUInt());
+                    if (item->data().toUInt() == c.item) {
+                        menu->setActiveAction(item);
+                    }
+                }
+                QTest::keyClick(menu, Qt::Key_Return);
+            }
+        });
+        EXPECT_TRUE(action->isEnabled());
+        EXPECT_FALSE(action->isChecked());
+        action->trigger();
+        QTest::qWait(30);
+        EXPECT_FALSE(items.empty());
+        // Where no button of the command shows, the menu opens at the pointer.
+        const QPoint expected =
+            button != nullptr ? button->mapToGlobal(button->rect().bottomLeft()) : QCursor::pos();
+        EXPECT_LE((at - expected).manhattanLength(), 2)
+            << "under the button: " << at.x() << "," << at.y() << " for " << expected.x() << ","
+            << expected.y();
+        EXPECT_TRUE(c.applied());
+    }
+    doc->SetModifiedFlag(FALSE);
+}
+
+// The layer bar's combo reaches the document through the application's state: a layer chosen
+// there becomes the layer of new objects and the term combo takes the focus back.
+TEST_F(ChartMouseTest, TheLayerComboChoosesTheLayerOfNewObjects) {
+    OpenPane();
+    CLayerBar* bar = Frame().LayerBar();
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(app->State().GetLayerBar(), bar);
+    doc->GetOperation().SetMode(COperationState::kModeKoutei);
+    doc->ClearAllSelections(FALSE);
+    QComboBox* combo = bar->LayerCombo();
+    combo->setCurrentIndex(7);
+    emit combo->activated(7);
+    EXPECT_EQ(doc->GetCurrentLayer(), 7);
+    doc->SetCurrentLayer(2);
+    app->UpdateCommandStates();
+    EXPECT_EQ(combo->currentIndex(), 2) << "the combo shows the current layer";
 }
 
 TEST_F(ChartMouseTest, AMenuIdWithoutEntriesOpensNothing) {

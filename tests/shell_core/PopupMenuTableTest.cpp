@@ -21,7 +21,8 @@ std::set<UINT> Commands(UINT menu) {
 }
 
 TEST(PopupMenuTableTest, EachMenuHasEntriesWithTextsAndHoldsTogether) {
-    for (const UINT menu : {7u, 135u, 137u, 139u, 141u, 143u, 145u, 147u, 149u, 222u}) {
+    for (const UINT menu : {7u, 135u, 137u, 139u, 141u, 143u, 145u, 147u, 149u, 222u, 201u, 202u,
+                            203u, 204u, 205u, 294u, 295u}) {
         const auto entries = PopupMenuEntries(menu);
         ASSERT_FALSE(entries.empty()) << menu;
         int depth = 0;
@@ -63,6 +64,33 @@ TEST(PopupMenuTableTest, TheGeneralMenuAndTheShapeMenuHoldWhatTheyAreFor) {
     }
     EXPECT_EQ(MainMenuText(32923), std::string("編集ﾓｰﾄﾞ"));
     EXPECT_EQ(MainMenuText(1), nullptr);
+}
+
+// The line-drawing bar's drop-downs list their items in the menu's order, which is not the
+// order of the codes.
+TEST(PopupMenuTableTest, TheLineDrawingDropDownsKeepTheMenuOrder) {
+    struct Case {
+        UINT menu;
+        std::vector<UINT> ids;
+    };
+    const std::vector<Case> cases{
+        {201, {40001, 40003, 40002, 40004, 40005, 40006, 33100}},
+        {202, {40007, 40008, 40009}},
+        {203, {40025, 40011, 40012, 40013, 40014, 40015, 33073}},
+        {204, {40016, 40017, 40018, 40019, 40020, 40021, 40022, 40023, 40024}},
+        {205, {40010, 40026, 40027, 40028, 40029, 40030, 33074}},
+        {294, {33085, 33086, 33087, 33088, 33089, 33090, 33103}},
+        {295, {33091, 33092, 33093, 33095, 33096, 33097}},
+    };
+    for (const Case& c : cases) {
+        std::vector<UINT> ids;
+        for (const MenuEntry& e : PopupMenuEntries(c.menu)) {
+            ids.push_back(e.id);
+        }
+        EXPECT_EQ(ids, c.ids) << c.menu;
+    }
+    EXPECT_STREQ(PopupMenuEntries(201)[6].text, "&7. 線なし");
+    EXPECT_STREQ(PopupMenuEntries(295)[0].text, "&1. 左寄せ");
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "document/KouteiAttrCommands.h"
 #include "document/TembraDoc.h"
 #include "document/YogoAttrCommands.h"
+#include "document/ZukeiAttrCommands.h"
 
 namespace tembra {
 
@@ -21,6 +22,8 @@ constexpr UINT ID_EDIT_SELECT_ALL = 32772;
 constexpr UINT ID_SYOKI_SET = 32948;
 constexpr UINT ID_CHANGE_NOBE_REKI = 33008;
 constexpr UINT ID_CALENDAR = 32778;
+// The layer bar's combo, which shows the layer of the selection.
+constexpr UINT kLayerBarComboId = 1665;
 
 // The attribute commands that carry their value (the text and the bar colour come from the term
 // bar and are run there).
@@ -83,6 +86,12 @@ bool CDocumentCommands::OnCommand(UINT id) {
     if (FindYogoAttrCommand(id) != nullptr) {
         return m_document.OnYogoAttrCommand(id) != FALSE;
     }
+    if (FindZukeiAttrCommand(id) != nullptr) {
+        return m_document.OnZukeiAttrCommand(id) != FALSE;
+    }
+    if (m_document.OnLayerCommand(id) != FALSE) {
+        return true;
+    }
     return false;
 }
 
@@ -144,6 +153,20 @@ bool CDocumentCommands::OnUpdateCommand(CCmdUI& cmdUI) {
         if (!(command->arg == YogoAttrArg::Flags && command->value == 0)) {
             m_document.UpdateYogoAttrUI(&cmdUI);
         }
+        return true;
+    }
+    if (FindZukeiAttrCommand(cmdUI.m_nID) != nullptr) {
+        m_document.UpdateZukeiAttrUI(&cmdUI);
+        return true;
+    }
+    if (cmdUI.m_nID >= CTembraDoc::kFirstLayerCommand &&
+        cmdUI.m_nID < CTembraDoc::kFirstLayerCommand + CLayerSet::kLayerCount) {
+        m_document.OnUpdateLayerCommand(&cmdUI);
+        return true;
+    }
+    if (cmdUI.m_nID == kLayerBarComboId) {
+        m_document.OnUpdateLayerCombo();
+        cmdUI.Enable(TRUE);
         return true;
     }
     return false;

@@ -130,6 +130,40 @@ constexpr MenuEntry kPattern[] = {
     {0, 32855, nullptr}, {0, 32857, nullptr}, {0, 32859, nullptr},
 };
 
+// 201 to 205, 294, 295: the drop-downs under the line-drawing bar's buttons 線種, 線幅, 線色, 模様,
+// 模様色, 文字色 and 文字書式.
+constexpr MenuEntry kZukeiLineType[] = {
+    {0, 40001, "1. 実線"},     {0, 40003, "2. 破線"},     {0, 40002, "3. 点線"},
+    {0, 40004, "4. １点鎖線"}, {0, 40005, "5. ２点鎖線"}, {0, 40006, "6. 仮線"},
+    {0, 33100, "&7. 線なし"},
+};
+constexpr MenuEntry kZukeiWidth[] = {
+    {0, 40007, "1. 標準"},
+    {0, 40008, "2. 細い"},
+    {0, 40009, "3. 太い"},
+};
+constexpr MenuEntry kZukeiColor[] = {
+    {0, 40025, "1. 黒"},   {0, 40011, "2. 赤"},   {0, 40012, "3. 緑"},     {0, 40013, "4. 紫"},
+    {0, 40014, "5. 水色"}, {0, 40015, "6. 黄色"}, {0, 33073, "7. その他"},
+};
+constexpr MenuEntry kZukeiHatch[] = {
+    {0, 40016, "1. なし"},       {0, 40017, "2. 白抜き"},   {0, 40018, "3. べた"},
+    {0, 40019, "4. 右上り斜線"}, {0, 40020, "5. 縦横格子"}, {0, 40021, "6. 斜め格子"},
+    {0, 40022, "7. 右下り斜線"}, {0, 40023, "8. 横縞"},     {0, 40024, "9. 縦縞"},
+};
+constexpr MenuEntry kZukeiHatchColor[] = {
+    {0, 40010, "1. 黒"},   {0, 40026, "2. 赤"},   {0, 40027, "3. 緑"},     {0, 40028, "4. 紫"},
+    {0, 40029, "5. 水色"}, {0, 40030, "6. 黄色"}, {0, 33074, "7. その他"},
+};
+constexpr MenuEntry kZukeiTextColor[] = {
+    {0, 33085, "&1. 黒"},   {0, 33086, "&2. 赤"},   {0, 33087, "&3. 緑"},     {0, 33088, "&4. 紫"},
+    {0, 33089, "&5. 水色"}, {0, 33090, "&6. 黄色"}, {0, 33103, "&7. その他"},
+};
+constexpr MenuEntry kZukeiTextForm[] = {
+    {0, 33091, "&1. 左寄せ"}, {0, 33092, "&2. 右寄せ"}, {0, 33093, "&3. 中　央"},
+    {0, 33095, "&4. 上寄せ"}, {0, 33096, "&5. 行中央"}, {0, 33097, "&6. 下寄せ"},
+};
+
 // 139 "_Koutei": the line entries, a separator, the node entries.
 constexpr std::size_t kKouteiCount = std::size(kKouteiSen) + 1 + std::size(kKouteiNode);
 constexpr std::array<MenuEntry, kKouteiCount> kKoutei = [] {
@@ -151,8 +185,11 @@ struct PopupMenu {
 };
 
 constexpr PopupMenu kPopupMenus[] = {
-    {7, kSimplePopup}, {135, kKouteiSen}, {137, kKouteiNode}, {139, kKoutei}, {141, kYogo},
-    {143, kEvent},     {145, kZukei},     {147, kObject},     {149, kChart},  {222, kPattern},
+    {7, kSimplePopup},     {135, kKouteiSen},  {137, kKouteiNode},      {139, kKoutei},
+    {141, kYogo},          {143, kEvent},      {145, kZukei},           {147, kObject},
+    {149, kChart},         {222, kPattern},    {201, kZukeiLineType},   {202, kZukeiWidth},
+    {203, kZukeiColor},    {204, kZukeiHatch}, {205, kZukeiHatchColor}, {294, kZukeiTextColor},
+    {295, kZukeiTextForm},
 };
 
 } // namespace

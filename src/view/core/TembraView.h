@@ -493,6 +493,11 @@ public:
     // The view's commands; false for an id the view does not handle.
     bool OnCommand(UINT id);
     bool OnUpdateCommand(CCmdUI& cmdUI);
+    // The drop-downs of the line-drawing bar (TembraViewDropDowns.cpp): a button's command opens
+    // its menu under the button (at the pointer where the button does not show); the chosen
+    // item is posted as a command. False for another id.
+    bool OnZukeiDropDown(UINT id);
+    bool OnUpdateZukeiDropDown(CCmdUI& cmdUI);
 
     // ---- Zoom, shifts and area zoom (TembraViewZoom.cpp) --------------------------------------
     void SetZoomIndexCommand(int index);

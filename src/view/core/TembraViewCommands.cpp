@@ -84,6 +84,9 @@ bool CTembraView::OnCommand(UINT id) {
         ExecMakerURL(maker);
         return true;
     }
+    if (OnZukeiDropDown(id)) {
+        return true;
+    }
     switch (id) {
     case ID_CANCEL_EDIT_CNTR:
     case ID_CANCEL_EDIT_SRVR:
@@ -169,6 +172,9 @@ bool CTembraView::OnUpdateCommand(CCmdUI& cmdUI) {
     }
     if ((cmdUI.m_nID >= ID_BROWSER_FIRST && cmdUI.m_nID <= ID_BROWSER_LAST) ||
         MakerLinkOf(cmdUI.m_nID) > 0) {
+        return true;
+    }
+    if (OnUpdateZukeiDropDown(cmdUI)) {
         return true;
     }
     const bool calendarDays = doc->GetSyokiSet().GetNobeMode() == 0;
