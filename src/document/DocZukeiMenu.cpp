@@ -35,9 +35,12 @@ constexpr std::array kZukeiMenu{
     DocCommand{32791, &CTembraDoc::OnZukeiToBack, &CTembraDoc::OnUpdateZukeiOrder},
     DocCommand{32792, &CTembraDoc::OnZukeiToFront, &CTembraDoc::OnUpdateZukeiOrder},
     DocCommand{32789, &CTembraDoc::OnZukeiDeform, &CTembraDoc::OnUpdateZukeiDeform},
-    DocCommand{40031, &CTembraDoc::OnZukeiRoundRadius, &CTembraDoc::OnUpdateZukeiRoundRadius},
-    DocCommand{40032, &CTembraDoc::OnZukeiGridSet, nullptr},
-    DocCommand{33014, &CTembraDoc::OnZukeiAttrBatch, nullptr},
+    // Each of these only opens a dialog (the selection decides which of a pair; both come with
+    // one dialog library), so each stays disabled until its dialogs are there.
+    DocCommand{40031, &CTembraDoc::OnZukeiRoundRadius, &CTembraDoc::OnUpdateZukeiRoundRadius,
+               "RoundRadiusChangeDlg"},
+    DocCommand{40032, &CTembraDoc::OnZukeiGridSet, nullptr, "GridSetDlg"},
+    DocCommand{33014, &CTembraDoc::OnZukeiAttrBatch, nullptr, "ZukeiAttrChangeDlg"},
 };
 
 // The shape kinds whose outline is a rounded box.

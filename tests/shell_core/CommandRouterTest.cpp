@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 namespace tembra {
@@ -64,6 +65,39 @@ TEST(CommandRouterTest, TheDocumentRunsItsAttributeMenus) {
         // are disabled.
         EXPECT_TRUE(router.Execute(32821));
         EXPECT_FALSE(router.Update(32821).IsEnabled());
+    }
+    SetAppState(previous);
+}
+
+// A command whose only work is a dialog the program does not have yet is disabled and does
+// nothing; with the dialog it is enabled.
+TEST(CommandRouterTest, ACommandThatOnlyOpensAMissingDialogIsDisabled) {
+    test::ScopedUi ui;
+    CAppState state;
+    CAppState* previous = SetAppState(&state);
+    {
+        CTembraDoc doc;
+        doc.GetOperation().SetMode(COperationState::kModeZukei);
+        struct Case {
+            UINT id;
+            const char* dialog;
+        };
+        const Case cases[] = {
+            {40032, "GridSetDlg"},         // グリッド設定
+            {33014, "ZukeiAttrChangeDlg"}, // 一括変更
+            {33017, "KouteiAttr2Dlg"},     // 工程線 > 属性一括
+            {33018, "YogoAttr2Dlg"},       // 用語 > 属性一括
+        };
+        for (const Case& c : cases) {
+            for (const bool present : {false, true}) {
+                SCOPED_TRACE(std::to_string(c.id) + (present ? " present" : " missing"));
+                CDocumentCommands commands(doc, [&](const char* name) {
+                    return present || std::string(name) != c.dialog;
+                });
+                CCommandRouter router([&] { return std::vector<ICommandTarget*>{&commands}; });
+                EXPECT_EQ(router.Update(c.id).IsEnabled(), present);
+            }
+        }
     }
     SetAppState(previous);
 }
