@@ -60,6 +60,7 @@ TEST_F(OptionCommandsTest, OkWritesOnlyTheGroupsOfTheMask) {
         {32879, {"KoumokuConfig"}},
         {32793, {"EventConfig"}},
         {32787, {"OperationConfig"}},
+        {32786, {"ColorConfig"}},
         {33126, {"FloatOpt"}},
     };
     for (const Case& c : cases) {

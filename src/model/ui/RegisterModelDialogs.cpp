@@ -3,12 +3,17 @@
 #include "model/AlignRequest.h"
 #include "model/AutoSaveRequest.h"
 #include "model/CalendarRequests.h"
+#include "model/ConfigBase.h"
+#include "model/DocOperationRequest.h"
 #include "model/HolidaySettings.h"
+#include "model/OptionDialogRequest.h"
 #include "model/SearchUrlRequest.h"
 #include "model/ui/AlignDlg.h"
 #include "model/ui/AutoAdjustDlg.h"
 #include "model/ui/AutoSaveDlg.h"
 #include "model/ui/CalendarSetDlg.h"
+#include "model/ui/ColorSetDlg.h"
+#include "model/ui/DrawEditCondDlg.h"
 #include "model/ui/SearchUrlSetDlg.h"
 #include "model/ui/SpecialHolidayDlg.h"
 #include "platform/qt/DialogRegistry.h"
@@ -53,6 +58,25 @@ void RegisterModelDialogs(IDialogRegistry& registry) {
         }
         request.values = dialog.GetValues();
         return IDOK;
+    });
+    // The application's conditions, written to the profile by the command on OK; a document's
+    // own conditions, kept by the document.
+    registry.Register("DrawEditConditions", [&registry](DialogRequest& r) {
+        CConfigBase* config = static_cast<OptionDialogRequest&>(r).config;
+        CDrawEditCondDlg dialog(config != nullptr ? &config->GetOperation() : nullptr,
+                                registry.DialogParent());
+        return dialog.exec() == QDialog::Accepted ? IDOK : IDCANCEL;
+    });
+    registry.Register("DocDrawEditConditions", [&registry](DialogRequest& r) {
+        CDrawEditCondDlg dialog(&static_cast<DocOperationRequest&>(r).operation,
+                                registry.DialogParent());
+        return dialog.exec() == QDialog::Accepted ? IDOK : IDCANCEL;
+    });
+    registry.Register("ColorSettings", [&registry](DialogRequest& r) {
+        CConfigBase* config = static_cast<OptionDialogRequest&>(r).config;
+        CColorSetDlg dialog(config != nullptr ? &config->GetColor() : nullptr,
+                            registry.DialogParent());
+        return dialog.exec() == QDialog::Accepted ? IDOK : IDCANCEL;
     });
 }
 

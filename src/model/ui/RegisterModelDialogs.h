@@ -6,7 +6,9 @@ namespace tembra {
 class IDialogRegistry;
 
 // "AutoSave" (AutoSaveRequest), "SearchUrlSettings" (SearchUrlRequest), "CalendarSet"
-// (CalendarSetRequest), "AutoAdjust" (AutoAdjustRequest), "SpecialHolidays" (OptionDialogRequest).
+// (CalendarSetRequest), "AutoAdjust" (AutoAdjustRequest), "SpecialHolidays" (OptionDialogRequest),
+// "DrawEditConditions" and "ColorSettings" (OptionDialogRequest), "DocDrawEditConditions"
+// (DocOperationRequest).
 void RegisterModelDialogs(IDialogRegistry& registry);
 
 } // namespace tembra
