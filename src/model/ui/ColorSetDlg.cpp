@@ -62,6 +62,8 @@ CColorSetDlg::CColorSetDlg(CConfigColor* color, QWidget* parent) : QDialog(paren
                    this);
 
     auto* enter = new CEnterMovesFocus(this);
+    enter->Watch(
+        {m_radios->button(0), m_radios->button(1), m_radios->button(2), m_radios->button(3)});
     QDialogButtonBox* buttons = MakeOkCancel(this, enter, Qt::Vertical);
     buttons->addButton(change, QDialogButtonBox::ActionRole);
     buttons->addButton(reset, QDialogButtonBox::ResetRole);

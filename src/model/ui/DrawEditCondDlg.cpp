@@ -55,6 +55,9 @@ CDrawEditCondDlg::CDrawEditCondDlg(CConfigOperation* operation, QWidget* parent)
     });
 
     auto* enter = new CEnterMovesFocus(this);
+    enter->Watch({m_temp.off, m_temp.on, m_multi.off, m_multi.on, m_wakunai.off, m_wakunai.on,
+                  m_holiday.off, m_holiday.on, m_yogo.off, m_yogo.on, m_line, m_node, m_event.off,
+                  m_event.on});
     QDialogButtonBox* buttons = MakeOkCancel(this, enter, Qt::Vertical);
     buttons->addButton(reset, QDialogButtonBox::ResetRole);
 
