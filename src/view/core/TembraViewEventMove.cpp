@@ -4,6 +4,7 @@
 // while they go; in the move operation a lone selected event follows the pointer at once and a
 // click drops it.
 #include "document/PositionRequest.h"
+#include "document/RecordCast.h"
 #include "document/TembraDoc.h"
 #include "model/ConfigOperation.h"
 #include "model/Event.h"
@@ -22,12 +23,6 @@ using Op = COperationState;
 constexpr UINT kNoFeedbackCopy = 5020; // "メモリ不足で参考線データが作成できません\n…"
 // The document's mode of MoveSelectedEvents that copies.
 constexpr int kCopyMode = 2;
-
-CEvent* AsEvent(CDataHeader* object) {
-    return object != nullptr && object->GetType() == kTypeEvent && object->GetKind() == kKindEvent
-               ? static_cast<CEvent*>(object)
-               : nullptr;
-}
 
 } // namespace
 

@@ -2,6 +2,7 @@
 // click to select (its text goes into the term bar), click again to deselect, a band for many,
 // a double click for the position move or the hyperlink, a drag of the selection to move it.
 #include "document/AppState.h"
+#include "document/RecordCast.h"
 #include "document/TembraDoc.h"
 #include "model/ConfigOperation.h"
 #include "model/Event.h"
@@ -25,12 +26,6 @@ constexpr UINT kPositionMoveCommand = 33143;
 constexpr UINT kOpenHyperlinkCommand = 33144;
 // Half the side of a click's test square, device pixels.
 constexpr LONG kClickPixels = 1;
-
-CEvent* AsEvent(CDataHeader* object) {
-    return object != nullptr && object->GetType() == kTypeEvent && object->GetKind() == kKindEvent
-               ? static_cast<CEvent*>(object)
-               : nullptr;
-}
 
 bool Meets(CRect bounds, const CRect& test) {
     bounds.NormalizeRect();

@@ -5,6 +5,7 @@
 // moved at each step from reference copies (so that holidays and links show as the commit will
 // leave them) and put back before the commit or at a cancel.
 #include "document/PositionRequest.h"
+#include "document/RecordCast.h"
 #include "document/TembraDoc.h"
 #include "model/ConfigOperation.h"
 #include "model/Koutei.h"
@@ -24,12 +25,6 @@ constexpr UINT kNoRefCopy = 5019; // "メモリ不足で参考線データが作
 constexpr WORD kShapeBent = 6;
 // The drag record's words: the bend row, and which of start, end and bend move.
 enum : int { kRefStart = 1, kRefEnd = 2, kRefBend = 4 };
-
-CKoutei* AsProcess(CDataHeader* object) {
-    return object != nullptr && object->GetType() == kTypeKoutei && object->GetKind() == kKindKoutei
-               ? static_cast<CKoutei*>(object)
-               : nullptr;
-}
 
 bool Unmoved(const CChartPos& span) {
     return span.GetStartDateValue() == span.GetEndDateValue() &&
@@ -79,7 +74,7 @@ void CTembraView::SaveRefLines(CTembraDoc& doc) {
     FreeRefLines();
     for (POSITION pos = doc.GetHeadSelPosition(); pos != nullptr;) {
         const POSITION at = pos;
-        CKoutei* process = AsProcess(doc.GetNextSel(pos));
+        CKoutei* process = AsKoutei(doc.GetNextSel(pos));
         if (process == nullptr) {
             continue;
         }
@@ -405,7 +400,7 @@ void CTembraView::DrawMoveFeedback(CDC* dc, LONG operation) {
     if (operation == Op::kOpCopyFree || operation == Op::kOpMoveFree ||
         operation == Op::kOpMoveBend) {
         for (POSITION pos = doc.GetHeadSelPosition(); pos != nullptr;) {
-            CKoutei* process = AsProcess(doc.GetNextSel(pos));
+            CKoutei* process = AsKoutei(doc.GetNextSel(pos));
             if (process == nullptr) {
                 continue;
             }

@@ -1,6 +1,7 @@
 // Picking processes part by part (line, start node, end node) with a click or a band, and the
 // edit operation of the process mode built on it: click to select, click again to deselect, a
 // band for many, a double click for the duration change, a drag of the selection to move it.
+#include "document/RecordCast.h"
 #include "document/TembraDoc.h"
 #include "model/ConfigOperation.h"
 #include "model/Koutei.h"
@@ -28,12 +29,6 @@ constexpr UINT kDurationCommand = 32847;
 constexpr WORD kShapeBent = 6;
 // How far beyond its dates and rows a process's nodes and bars may reach, at least (0.1 mm).
 constexpr int kFarSlack = 200;
-
-CKoutei* AsProcess(CDataHeader* object) {
-    return object != nullptr && object->GetType() == kTypeKoutei && object->GetKind() == kKindKoutei
-               ? static_cast<CKoutei*>(object)
-               : nullptr;
-}
 
 // What one pick tests and how.
 struct PickRule {
@@ -179,7 +174,7 @@ int Picker::PartsOfUnselected(CKoutei& process) {
 void Picker::ObjectPass() {
     for (POSITION pos = m_doc.GetHeadObjPosition(); pos != nullptr;) {
         const POSITION at = pos;
-        CKoutei* process = AsProcess(m_doc.GetNextObj(pos));
+        CKoutei* process = AsKoutei(m_doc.GetNextObj(pos));
         if (process == nullptr || FarAway(*process) ||
             m_doc.IsObjectLayerVisible(process) != CLayerSet::kShown || Skipped(*process) ||
             !Meets(*process)) {
@@ -267,7 +262,7 @@ void Picker::SelectionPass(int keepOrder) {
         const POSITION at = pos;
         CDataHeader* object = m_doc.GetNextSel(pos);
         const bool end = object == last;
-        CKoutei* process = AsProcess(object);
+        CKoutei* process = AsKoutei(object);
         if (process != nullptr && !FarAway(*process) && !Skipped(*process) && Meets(*process)) {
             if (WhollyInside(*process)) {
                 const bool whole = process->IsLinesSelected() != 0 &&

@@ -3,6 +3,7 @@
 // resources of the picked process to another one (copied, or moved). Every change is made on
 // copies of the processes, so that one undo gives them back.
 #include "document/AppState.h"
+#include "document/RecordCast.h"
 #include "document/TembraDoc.h"
 #include "model/ConfigOperation.h"
 #include "model/Koutei.h"
@@ -36,12 +37,6 @@ constexpr UINT kHitSelection = 2;
 constexpr UINT kHitNarrow = 0x1000;
 constexpr UINT kHitAll = 15;
 
-CKoutei* AsProcess(CDataHeader* object) {
-    return object != nullptr && object->GetType() == kTypeKoutei && object->GetKind() == kKindKoutei
-               ? static_cast<CKoutei*>(object)
-               : nullptr;
-}
-
 bool InChart(const CPageLayout& layout, const CPoint& point) {
     return (layout.HitZone(point) & (CPageLayout::kZoneChart | CPageLayout::kZoneKoutei)) != 0;
 }
@@ -63,7 +58,7 @@ int HitProcessesIn(CTembraDoc& doc, const CPageLayout& layout, CDC* dc, const CR
     };
     if ((flags & kHitSelection) != 0) {
         for (POSITION pos = doc.GetHeadSelPosition(); pos != nullptr;) {
-            CKoutei* process = AsProcess(doc.GetNextSel(pos));
+            CKoutei* process = AsKoutei(doc.GetNextSel(pos));
             if (process != nullptr && hit(*process)) {
                 note(process);
             }
@@ -72,7 +67,7 @@ int HitProcessesIn(CTembraDoc& doc, const CPageLayout& layout, CDC* dc, const CR
     if ((flags & kHitObjects) != 0) {
         for (POSITION pos = doc.GetHeadObjPosition(); pos != nullptr;) {
             const POSITION at = pos;
-            CKoutei* process = AsProcess(doc.GetNextObj(pos));
+            CKoutei* process = AsKoutei(doc.GetNextObj(pos));
             if (process == nullptr || doc.IsObjectLayerVisible(process) != CLayerSet::kShown ||
                 !hit(*process)) {
                 continue;
@@ -132,7 +127,7 @@ int CTembraView::HitResourceArea(CDC* dc, const CMouseEvent& mouse, CKoutei** ou
 void CTembraView::ShowFirstShigenProcess() {
     CTembraDoc& doc = *GetDocument();
     if (CAppState* state = GetAppState()) {
-        state->ShowShigenKoutei(AsProcess(doc.GetSelAt(doc.GetHeadSelPosition())));
+        state->ShowShigenKoutei(AsKoutei(doc.GetSelAt(doc.GetHeadSelPosition())));
     }
 }
 
@@ -340,7 +335,7 @@ BOOL CTembraView::TransferResource(CDC* dc) {
     if (code != CMouseEvent::kLeftRelease) {
         return FALSE;
     }
-    CKoutei* source = AsProcess(doc.GetSelAt(doc.GetHeadSelPosition()));
+    CKoutei* source = AsKoutei(doc.GetSelAt(doc.GetHeadSelPosition()));
     CKoutei* target = nullptr;
     if (source == nullptr || HitResourceProcess(dc, m_mouse, &target, kHitObjects) == 0 ||
         target == nullptr) {

@@ -2,6 +2,7 @@
 // to the process clicked (or dropped on after a drag); a lone free term takes a second click for
 // its text's place. Both processes are replaced by copies, so that one undo gives both back; the
 // other moving operations carry their terms the same way as the move.
+#include "document/RecordCast.h"
 #include "document/TembraDoc.h"
 #include "model/ConfigOperation.h"
 #include "model/Koutei.h"
@@ -27,12 +28,6 @@ constexpr UINT kSeveralOntoOwn = 5046; // "同一工程への複数移動また�
 constexpr UINT kPartsKept = 5047; // "複数移動または複写は接続先を変えられません..."
 constexpr UINT kTooManyTerms = 5062; // "これ以上用語は付けられません"
 constexpr UINT kNoTermCopy = 5025;   // "メモリ不足で用語の複製ができません"
-
-CKoutei* AsProcess(CDataHeader* object) {
-    return object != nullptr && object->GetType() == kTypeKoutei && object->GetKind() == kKindKoutei
-               ? static_cast<CKoutei*>(object)
-               : nullptr;
-}
 
 bool HasLeadOut(WORD form) {
     return form >= kYogoPlaceFree && form <= kYogoPlaceLeaderRight;
@@ -110,7 +105,7 @@ BOOL CTembraView::YogoCopyMove(CDC* dc) {
         m_host.SetAutoScroll(true);
         m_mouse.StoreStart();
         m_mouse.StoreLast();
-        m_yogoProcess = AsProcess(doc.GetSelAt(doc.GetHeadSelPosition()));
+        m_yogoProcess = AsKoutei(doc.GetSelAt(doc.GetHeadSelPosition()));
         m_yogoTarget = nullptr;
         m_yogoIndex = -1;
         m_yogoDrawn = false;
@@ -135,7 +130,7 @@ BOOL CTembraView::YogoCopyMove(CDC* dc) {
 
 BOOL CTembraView::YogoMovePick(CDC* dc) {
     CTembraDoc& doc = *GetDocument();
-    CKoutei* source = AsProcess(doc.GetSelAt(doc.GetHeadSelPosition()));
+    CKoutei* source = AsKoutei(doc.GetSelAt(doc.GetHeadSelPosition()));
     int bits = 0;
     CKoutei* target = PickTarget(*this, dc, m_mouse, bits);
     if (target == nullptr || source == nullptr) {

@@ -1,5 +1,6 @@
 // Picking the terms of processes with a click or a band, the box a term's text takes at a point
 // and the inverted lead line and box that follow the cursor while a term is placed.
+#include "document/RecordCast.h"
 #include "document/TembraDoc.h"
 #include "model/ConfigOperation.h"
 #include "model/Koutei.h"
@@ -22,12 +23,6 @@ using Op = COperationState;
 
 // How far a term's box is widened when a device context measures (logical units).
 constexpr int kTermSlack = 10;
-
-CKoutei* AsProcess(CDataHeader* object) {
-    return object != nullptr && object->GetType() == kTypeKoutei && object->GetKind() == kKindKoutei
-               ? static_cast<CKoutei*>(object)
-               : nullptr;
-}
 
 bool Meets(const CRect& a, const CRect& b) {
     CRect na = a;
@@ -102,7 +97,7 @@ BOOL CTembraView::PickYogo(CDC* dc, const CMouseEvent& mouse, CKoutei** outProce
     if ((flags & kPickObjects) != 0) {
         for (POSITION pos = doc.GetHeadObjPosition(); pos != nullptr;) {
             const POSITION at = pos;
-            CKoutei* process = AsProcess(doc.GetNextObj(pos));
+            CKoutei* process = AsKoutei(doc.GetNextObj(pos));
             if (process == nullptr || doc.IsObjectLayerVisible(process) != CLayerSet::kShown ||
                 !near(*process)) {
                 continue;
@@ -136,7 +131,7 @@ BOOL CTembraView::PickYogo(CDC* dc, const CMouseEvent& mouse, CKoutei** outProce
         const POSITION at = pos;
         CDataHeader* object = doc.GetNextSel(pos);
         const bool end = object == tail;
-        CKoutei* process = AsProcess(object);
+        CKoutei* process = AsKoutei(object);
         if (process != nullptr && near(*process)) {
             bool any = false;
             for (int i = 0; i < process->GetYogoCount(); ++i) {
