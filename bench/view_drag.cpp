@@ -92,9 +92,7 @@ public:
 
     void Send(QEvent::Type type, const QPoint& at, Qt::MouseButton button,
               Qt::MouseButtons buttons) {
-        QWidget* port = Pane().viewport();
-        QMouseEvent event(type, at, port->mapToGlobal(at), button, buttons, Qt::NoModifier);
-        QApplication::sendEvent(port, &event);
+        bench::SendMouse(Pane(), type, at, button, buttons);
     }
 
 private:
