@@ -2,6 +2,7 @@
 #include "shell/TembraApp.h"
 
 #include "dialogs/attributes/RegisterAttributeDialogs.h"
+#include "dialogs/settings/RegisterSettingsDialogs.h"
 #include "document/AppContext.h"
 #include "document/DocFileRequests.h"
 #include "document/TembraDoc.h"
@@ -131,6 +132,7 @@ void CTembraApp::InstallDialogs() {
     RegisterModelDialogs(m_qtUi);
     RegisterExchangeDialogs(m_qtUi);
     RegisterAttributeDialogs(m_qtUi);
+    RegisterSettingsDialogs(m_qtUi);
     RegisterPrintDialogs(m_qtUi, m_config, [this] {
         std::vector<std::string> inUse;
         for (CTembraDoc* document : Documents()) {
