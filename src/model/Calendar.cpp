@@ -246,8 +246,9 @@ BOOL CCalendar::MakeHolidays(const BYTE* weeklyTable, BOOL useYearly, BOOL useSp
     DayFlagsChanged();
 
     // Weekly days off: byte (weekday - 1) * 5 + (n - 1) for the n-th such weekday of a month.
-    const HolidayStore profile(HolidaySource::UserProfile);
-    const HolidayStore ownKey(HolidaySource::AppRegKey);
+    // One state of the settings for the whole table, read once per section.
+    const HolidayStore profile = HolidayStore::Snapshot(HolidaySource::UserProfile);
+    const HolidayStore ownKey = HolidayStore::Snapshot(HolidaySource::AppRegKey);
     std::array<BYTE, kWeeklyTableSize> weekly{};
     if (weeklyTable != nullptr) {
         std::memcpy(weekly.data(), weeklyTable, kWeeklyTableSize);

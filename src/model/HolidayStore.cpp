@@ -10,6 +10,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -39,7 +41,7 @@ const std::string& WeekdayKey(int weekday) {
     return keys[weekday];
 }
 
-std::optional<std::string> ReadValue(HolidaySource source, const std::string& section,
+std::optional<std::string> LiveValue(HolidaySource source, const std::string& section,
                                      const std::string& name) {
     if (source == HolidaySource::UserProfile)
         return UserProfile().Find(section, name);
@@ -50,7 +52,7 @@ std::optional<std::string> ReadValue(HolidaySource source, const std::string& se
 }
 
 // The value names of a section as the enumeration delivers them into a buffer of that size.
-std::vector<std::string> ReadNames(HolidaySource source, const std::string& section,
+std::vector<std::string> LiveNames(HolidaySource source, const std::string& section,
                                    std::size_t bufferSize) {
     std::vector<char> buffer(bufferSize);
     if (source == HolidaySource::UserProfile)
@@ -96,8 +98,8 @@ std::string TwoDigits(int n) {
     return text;
 }
 
-BOOL ReadYears(HolidaySource source, const std::string& name, int& firstYear, int& lastYear) {
-    std::optional<std::string> value = ReadValue(source, YearlySection(), name);
+BOOL ReadYears(const HolidayStore& store, const std::string& name, int& firstYear, int& lastYear) {
+    std::optional<std::string> value = store.ReadValue(YearlySection(), name);
     if (!value)
         return FALSE;
     std::vector<int> fields = ParseFields(*value);
@@ -113,10 +115,61 @@ BOOL ReadYears(HolidaySource source, const std::string& name, int& firstYear, in
 
 } // namespace
 
+// One section as a snapshot read it: the names in the store's order, the values by name as the
+// store finds them (names compared without ASCII case, the first of a repeated name wins).
+struct HolidayStore::SectionCopy {
+    std::vector<std::string> names;
+    std::map<std::string, std::string> values;
+};
+struct HolidayStore::Copies {
+    std::map<std::string, SectionCopy> sections;
+};
+
+HolidayStore::HolidayStore(HolidaySource source) : m_source(source) {}
+
+HolidayStore HolidayStore::Snapshot(HolidaySource source) {
+    HolidayStore store(source);
+    store.m_copies = std::make_shared<Copies>();
+    return store;
+}
+
+const HolidayStore::SectionCopy& HolidayStore::CopyOf(const std::string& section) const {
+    auto [it, added] = m_copies->sections.try_emplace(section);
+    if (!added)
+        return it->second;
+    std::vector<std::pair<std::string, std::string>> entries;
+    if (m_source == HolidaySource::UserProfile) {
+        entries = UserProfile().SectionEntries(section);
+    } else if (auto key = OpenAppRegKey(section)) {
+        entries = key->Values();
+    }
+    SectionCopy& copy = it->second;
+    for (auto& [name, value] : entries) {
+        copy.names.push_back(name);
+        copy.values.try_emplace(Sjis::ToUpperAscii(name), std::move(value));
+    }
+    return copy;
+}
+
+std::optional<std::string> HolidayStore::ReadValue(const std::string& section,
+                                                   const std::string& name) const {
+    if (!m_copies)
+        return LiveValue(m_source, section, name);
+    const SectionCopy& copy = CopyOf(section);
+    auto it = copy.values.find(Sjis::ToUpperAscii(name));
+    return it == copy.values.end() ? std::nullopt : std::optional<std::string>(it->second);
+}
+
+std::vector<std::string> HolidayStore::ReadNames(const std::string& section,
+                                                 std::size_t bufferSize) const {
+    if (!m_copies)
+        return LiveNames(m_source, section, bufferSize);
+    return NamesThatFit(CopyOf(section).names, bufferSize);
+}
+
 BOOL HolidayStore::ReadWeeklyRestDays(std::span<BYTE, kWeeklyTableSize> table) const {
     for (int weekday = 0; weekday < 7; ++weekday) {
-        std::optional<std::string> value =
-            ReadValue(m_source, WeeklySection(), WeekdayKey(weekday));
+        std::optional<std::string> value = ReadValue(WeeklySection(), WeekdayKey(weekday));
         if (!value || value->empty())
             return FALSE;
         std::vector<int> fields = ParseFields(*value);
@@ -135,11 +188,11 @@ int HolidayStore::ReadYearlyHolidays(std::span<BYTE, kDateTableSize> dateTable,
     std::fill(dateTable.begin(), dateTable.end(), BYTE{0});
     std::fill(weekdayTable.begin(), weekdayTable.end(), BYTE{0});
     int taken = 0;
-    for (const std::string& name : ReadNames(m_source, YearlySection(), kYearlyNameBufferSize)) {
+    for (const std::string& name : ReadNames(YearlySection(), kYearlyNameBufferSize)) {
         if (IsComment(name))
             continue;
         // An empty value is as malformed as any other value without a leading number: kind 0.
-        std::optional<std::string> value = ReadValue(m_source, YearlySection(), name);
+        std::optional<std::string> value = ReadValue(YearlySection(), name);
         if (!value)
             continue;
         BYTE kind = KindChar(Field(ParseFields(*value), 0));
@@ -172,7 +225,7 @@ BOOL HolidayStore::GetHolidayYears(const CTime& date, int& firstYear, int& lastY
 BOOL HolidayStore::GetHolidayYears(int month, int day, int& firstYear, int& lastYear) const {
     if (month < 1 || month > 12 || day < 1 || day > 31)
         return FALSE;
-    return ReadYears(m_source, TwoDigits(month) + TwoDigits(day), firstYear, lastYear);
+    return ReadYears(*this, TwoDigits(month) + TwoDigits(day), firstYear, lastYear);
 }
 
 BOOL HolidayStore::GetWeekdayHolidayYears(int month, int weekday, int week, int& firstYear,
@@ -180,13 +233,12 @@ BOOL HolidayStore::GetWeekdayHolidayYears(int month, int weekday, int week, int&
     if (month < 1 || month > 12 || week < 1 || week > 5 || weekday < 1 || weekday > 7)
         return FALSE;
     std::string name = TwoDigits(month) + std::to_string(week) + std::to_string(weekday) + "w";
-    return ReadYears(m_source, name, firstYear, lastYear);
+    return ReadYears(*this, name, firstYear, lastYear);
 }
 
 int HolidayStore::ReadSpecificHolidays(std::vector<CTime>& dates, int capacity) const {
     dates.clear();
-    for (const std::string& name :
-         ReadNames(m_source, SpecificSection(), kSpecificNameBufferSize)) {
+    for (const std::string& name : ReadNames(SpecificSection(), kSpecificNameBufferSize)) {
         if (IsComment(name))
             continue;
         int number = static_cast<int>(NumberText::ProfileInt(name));
@@ -216,10 +268,10 @@ int HolidayStore::GetSpecificHolidayType(const CTime& date) const {
 int HolidayStore::GetSpecificHolidayType(int year, int month, int day) const {
     char name[32];
     std::snprintf(name, sizeof name, "%04d%02d%02d", year, month, day);
-    std::optional<std::string> value = ReadValue(m_source, SpecificSection(), name);
+    std::optional<std::string> value = ReadValue(SpecificSection(), name);
     if (!value) {
         std::snprintf(name, sizeof name, "%02d%02d%02d", (year % 100 + 100) % 100, month, day);
-        value = ReadValue(m_source, SpecificSection(), name);
+        value = ReadValue(SpecificSection(), name);
     }
     if (!value)
         return 0;
@@ -228,12 +280,12 @@ int HolidayStore::GetSpecificHolidayType(int year, int month, int day) const {
 
 namespace {
 std::vector<std::pair<std::string, std::string>>
-ReadValues(HolidaySource source, const std::string& section, std::size_t bufferSize) {
+ReadValues(const HolidayStore& store, const std::string& section, std::size_t bufferSize) {
     std::vector<std::pair<std::string, std::string>> out;
-    for (const std::string& name : ReadNames(source, section, bufferSize)) {
+    for (const std::string& name : store.ReadNames(section, bufferSize)) {
         if (IsComment(name))
             continue;
-        if (std::optional<std::string> value = ReadValue(source, section, name))
+        if (std::optional<std::string> value = store.ReadValue(section, name))
             out.emplace_back(name, *value);
     }
     return out;
@@ -241,11 +293,11 @@ ReadValues(HolidaySource source, const std::string& section, std::size_t bufferS
 } // namespace
 
 std::vector<std::pair<std::string, std::string>> HolidayStore::ReadYearlyValues() const {
-    return ReadValues(m_source, YearlySection(), kYearlyNameBufferSize);
+    return ReadValues(*this, YearlySection(), kYearlyNameBufferSize);
 }
 
 std::vector<std::pair<std::string, std::string>> HolidayStore::ReadSpecificValues() const {
-    return ReadValues(m_source, SpecificSection(), kSpecificNameBufferSize);
+    return ReadValues(*this, SpecificSection(), kSpecificNameBufferSize);
 }
 
 namespace {

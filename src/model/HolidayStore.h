@@ -15,6 +15,8 @@
 #include "platform/Types.h"
 
 #include <cstddef>
+#include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <utility>
@@ -45,10 +47,15 @@ enum class HolidaySource {
     AppRegKey,   // the program's own key (GetRegString ...)
 };
 
-// The readers of one store. All are const and read the store afresh (the store caches the file).
+// The readers of one store. All are const and read the store afresh (the store caches the file),
+// but for a snapshot's.
 class HolidayStore {
 public:
-    explicit HolidayStore(HolidaySource source) : m_source(source) {}
+    explicit HolidayStore(HolidaySource source);
+    // A store that reads each of its sections once, at its first read, and answers every later
+    // read from that copy: a calendar is made from one state of the settings, without going to
+    // the files again for each of the dates it asks about.
+    static HolidayStore Snapshot(HolidaySource source);
 
     HolidaySource Source() const { return m_source; }
 
@@ -91,8 +98,18 @@ public:
     std::vector<std::pair<std::string, std::string>> ReadYearlyValues() const;
     std::vector<std::pair<std::string, std::string>> ReadSpecificValues() const;
 
+    // The value of a name of one of the sections, and the names that fit into a list of
+    // bufferSize bytes as the store enumerates them.
+    std::optional<std::string> ReadValue(const std::string& section, const std::string& name) const;
+    std::vector<std::string> ReadNames(const std::string& section, std::size_t bufferSize) const;
+
 private:
+    struct SectionCopy;
+    struct Copies;
+    const SectionCopy& CopyOf(const std::string& section) const;
+
     HolidaySource m_source;
+    std::shared_ptr<Copies> m_copies; // null: every read goes to the store
 };
 
 // The readers on the per-user profile.

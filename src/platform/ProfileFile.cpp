@@ -377,6 +377,24 @@ std::vector<std::string> ProfileFile::KeyNames(std::string_view section) const {
     return names;
 }
 
+std::vector<std::pair<std::string, std::string>>
+ProfileFile::SectionEntries(std::string_view section) const {
+    std::lock_guard lock(m_mutex);
+    std::vector<std::pair<std::string, std::string>> entries;
+    const Block* block = Current().FindSection(TrimSpaces(section));
+    if (block == nullptr)
+        return entries;
+    for (const Line& line : block->body) {
+        if (line.kind != Line::Kind::Entry || line.name.empty())
+            continue;
+        std::string_view v = line.value;
+        if (HasEnclosingQuotes(v))
+            v = v.substr(1, v.size() - 2);
+        entries.emplace_back(line.name, std::string(v));
+    }
+    return entries;
+}
+
 bool ProfileFile::WriteString(std::string_view section, std::string_view key,
                               std::string_view value) {
     section = TrimSpaces(section);

@@ -24,6 +24,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace tembra {
@@ -64,6 +65,9 @@ public:
     std::vector<std::string> SectionNames() const;
     // The keys of the section in file order (duplicates included).
     std::vector<std::string> KeyNames(std::string_view section) const;
+    // The keys of the section in file order (duplicates included), each with its value as Find
+    // gives it: the whole section in one look at the file.
+    std::vector<std::pair<std::string, std::string>> SectionEntries(std::string_view section) const;
 
     // WritePrivateProfileString: replaces the value of an existing key in place, or appends the
     // key to the end of the section's entries, or appends the section to the file. Returns false,

@@ -137,6 +137,12 @@ std::vector<std::string> AppRegKey::ValueNames() const {
     return store ? store->KeyNames(m_section) : std::vector<std::string>{};
 }
 
+std::vector<std::pair<std::string, std::string>> AppRegKey::Values() const {
+    ProfileFile* store = ReadStore();
+    return store ? store->SectionEntries(m_section)
+                 : std::vector<std::pair<std::string, std::string>>{};
+}
+
 // The key is one store for every user of the machine, kept as files: it is read from the first
 // that exists of the user's own copy (in the user's config folder), a copy an administrator
 // placed for everyone in a system configuration folder ($XDG_CONFIG_DIRS, "NRD Corporation"),

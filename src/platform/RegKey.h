@@ -43,6 +43,8 @@ public:
     bool DeleteValue(std::string_view name);
     // The value names in the order they were created.
     std::vector<std::string> ValueNames() const;
+    // Every value with its name, in the order they were created, read in one go.
+    std::vector<std::pair<std::string, std::string>> Values() const;
 
 private:
     std::string m_section;

@@ -34,16 +34,29 @@ std::size_t WeekdaySlot(int month, int weekday, int week) {
     return static_cast<std::size_t>((month - 1) * 35 + (weekday - 1) * 5 + (week - 1));
 }
 
-// Each reader behaves alike on both stores; every test runs on each.
-class HolidayStoreTest : public ::testing::TestWithParam<HolidaySource> {
+// Each reader behaves alike on both stores, read afresh or as a snapshot (which the calendar
+// takes); every test runs on each. The tests write all values before their first read, so a
+// snapshot must answer exactly what a fresh read does.
+struct StoreKind {
+    HolidaySource source;
+    bool snapshot;
+};
+
+class HolidayStoreTest : public ::testing::TestWithParam<StoreKind> {
 protected:
     ScopedPaths paths;
-    HolidayStore store{GetParam()};
+    HolidayStore store = Fresh();
+
+    // A store that has read nothing yet (a snapshot keeps what it read first).
+    static HolidayStore Fresh() {
+        return GetParam().snapshot ? HolidayStore::Snapshot(GetParam().source)
+                                   : HolidayStore(GetParam().source);
+    }
 
     void Put(const char* sectionUtf8, const std::string& name, const std::string& valueUtf8) {
         std::string section = J(sectionUtf8);
         std::string value = J(valueUtf8.c_str());
-        BOOL ok = GetParam() == HolidaySource::UserProfile
+        BOOL ok = GetParam().source == HolidaySource::UserProfile
                       ? WriteProfileString(section, name.c_str(), value.c_str())
                       : WriteRegString(section, name.c_str(), value.c_str());
         ASSERT_TRUE(ok) << name;
@@ -51,7 +64,7 @@ protected:
     // The other store holds different rules, which must never leak into this one.
     void PutIntoOtherStore(const char* sectionUtf8, const std::string& name, const char* value) {
         std::string section = J(sectionUtf8);
-        BOOL ok = GetParam() == HolidaySource::UserProfile
+        BOOL ok = GetParam().source == HolidaySource::UserProfile
                       ? WriteRegString(section, name.c_str(), value)
                       : WriteProfileString(section, name.c_str(), value);
         ASSERT_TRUE(ok);
@@ -205,6 +218,7 @@ TEST_P(HolidayStoreTest, ReportsTheYearsOfValidity) {
     for (const YearsCase& c : cases) {
         Put("祝日", "0320", c.value);
         Put("祝日", "0932w", c.value);
+        store = Fresh();
         int first = -1, last = -1;
         EXPECT_TRUE(store.GetHolidayYears(CTime(2005, 3, 20), first, last)) << c.name;
         EXPECT_EQ(first, c.first) << c.name;
@@ -215,6 +229,7 @@ TEST_P(HolidayStoreTest, ReportsTheYearsOfValidity) {
         EXPECT_EQ(last, c.last) << c.name;
     }
     PutIntoOtherStore("祝日", "0321", "1,x,1991,2020");
+    store = Fresh();
     int first = -1, last = -1;
     EXPECT_FALSE(store.GetHolidayYears(3, 21, first, last));
     EXPECT_FALSE(store.GetWeekdayHolidayYears(9, 2, 2, first, last));
@@ -266,7 +281,7 @@ TEST_P(HolidayStoreTest, CutsSpecificDatesAtTheCapacity) {
 TEST_P(HolidayStoreTest, SkipsCommentedOutNames) {
     // A file edited by hand: names beginning with ";" are comments.
     std::filesystem::path file =
-        GetParam() == HolidaySource::UserProfile ? UserProfilePath() : AppRegKeyPath();
+        GetParam().source == HolidaySource::UserProfile ? UserProfilePath() : AppRegKeyPath();
     paths.Dir().Write(std::filesystem::relative(file, paths.Dir().Path()).string(),
                       "[祝日]\n;0101=1,x\n0102=2,y\n[特定休日]\n;20190501=2\n20190502=2\n");
     std::array<BYTE, kDateTableSize> dates;
@@ -282,7 +297,7 @@ TEST_P(HolidayStoreTest, SkipsCommentedOutNames) {
 TEST_P(HolidayStoreTest, ANameWithAZeroByteHidesNoOtherRule) {
     // A file edited by hand: a zero byte in a name must not end the list of names early.
     std::filesystem::path file =
-        GetParam() == HolidaySource::UserProfile ? UserProfilePath() : AppRegKeyPath();
+        GetParam().source == HolidaySource::UserProfile ? UserProfilePath() : AppRegKeyPath();
     using namespace std::string_literals;
     paths.Dir().Write(std::filesystem::relative(file, paths.Dir().Path()).string(),
                       "[祝日]\n0101=1,x\n01\0=1,y\n\0=1,z\n0102=2,w\n"
@@ -317,10 +332,15 @@ TEST_P(HolidayStoreTest, AnEmptyStoreHasNoRules) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Stores, HolidayStoreTest,
-                         ::testing::Values(HolidaySource::UserProfile, HolidaySource::AppRegKey),
+                         ::testing::Values(StoreKind{HolidaySource::UserProfile, false},
+                                           StoreKind{HolidaySource::AppRegKey, false},
+                                           StoreKind{HolidaySource::UserProfile, true},
+                                           StoreKind{HolidaySource::AppRegKey, true}),
                          [](const auto& info) {
-                             return info.param == HolidaySource::UserProfile ? "UserProfile"
-                                                                             : "AppRegKey";
+                             std::string name = info.param.source == HolidaySource::UserProfile
+                                                    ? "UserProfile"
+                                                    : "AppRegKey";
+                             return info.param.snapshot ? name + "Snapshot" : name;
                          });
 
 TEST(HolidayStoreFreeFunctionsTest, ReadTheirOwnStore) {
