@@ -10,13 +10,13 @@
 
 namespace tembra {
 
-COwnerDrawButton::COwnerDrawButton(QWidget* parent) : QPushButton(parent) {
-    setAutoDefault(false);
-}
+COwnerDrawButton::COwnerDrawButton(QWidget* parent) : COwnerDrawButton(QString(), parent) {}
 
 COwnerDrawButton::COwnerDrawButton(const QString& text, QWidget* parent)
     : QPushButton(text, parent) {
     setAutoDefault(false);
+    // Every pixel is painted here: nothing is erased first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void COwnerDrawButton::paintEvent(QPaintEvent*) {
