@@ -44,36 +44,9 @@ QWidget* MakeSeparator(int width, QWidget* parent) {
     return separator;
 }
 
-// The colour list of the bars: six colours and "その他", the entry of any other colour, whose
-// swatch shows the custom colour it stands for.
-constexpr struct {
-    COLORREF color;
-    const char* name;
-} kColorEntries[] = {
-    {RGB(0, 0, 0), " 黒 "},         {RGB(255, 0, 0), " 赤 "},   {RGB(0, 255, 0), " 緑 "},
-    {RGB(255, 0, 255), " 紫 "},     {RGB(0, 255, 255), "水色"}, {RGB(255, 255, 0), " 黄 "},
-    {RGB(255, 255, 255), "その他"},
-};
-
-QIcon Swatch(COLORREF color) {
-    QPixmap pixmap(12, 12);
-    pixmap.fill(QColor(GetRValue(color), GetGValue(color), GetBValue(color)));
-    QPainter painter(&pixmap);
-    painter.setPen(Qt::black);
-    painter.drawRect(0, 0, 11, 11);
-    return QIcon(pixmap);
-}
-
-void FillColors(QComboBox* combo) {
-    for (const auto& entry : kColorEntries) {
-        combo->addItem(Swatch(entry.color), Utf(entry.name),
-                       QVariant::fromValue<quint32>(entry.color));
-    }
-    combo->setCurrentIndex(0);
-}
-
-// Selects the entry of the colour unless it is selected; "その他" shows the custom colour.
-void SelectColor(QComboBox* combo, COLORREF color, const CustomColorSource& custom) {
+// Selects the entry of the colour unless it is selected. "その他" is redrawn when the custom
+// colour the list last showed is not the colour told.
+void SelectColor(CColorComboBox* combo, COLORREF color) {
     if (combo == nullptr) {
         return;
     }
@@ -81,8 +54,7 @@ void SelectColor(QComboBox* combo, COLORREF color, const CustomColorSource& cust
     if (combo->currentIndex() != index) {
         combo->setCurrentIndex(index);
     }
-    if (index == kOtherColorIndex && custom && custom() != color) {
-        combo->setItemIcon(index, Swatch(custom()));
+    if (index == CColorComboBox::kCustomIndex && combo->CachedCustomColor() != color) {
         combo->update();
     }
 }
@@ -113,8 +85,21 @@ CCommandBar::~CCommandBar() = default;
 
 QComboBox* CCommandBar::AddCombo(UINT id, bool editable) {
     auto* combo = new QComboBox(this);
-    combo->setObjectName(QString::number(id));
     combo->setEditable(editable);
+    Place(id, combo);
+    return combo;
+}
+
+CColorComboBox* CCommandBar::AddColorCombo(UINT id) {
+    auto* combo = new CColorComboBox(this);
+    combo->FillColors();
+    combo->setCurrentIndex(0);
+    Place(id, combo);
+    return combo;
+}
+
+void CCommandBar::Place(UINT id, QComboBox* combo) {
+    combo->setObjectName(QString::number(id));
     combo->setFocusPolicy(Qt::StrongFocus);
     // The bars' combo font: "ＭＳ 明朝" (its stand-in), 14 pixels, fixed pitch.
     QFont font(Utf("ＭＳ 明朝"));
@@ -125,7 +110,6 @@ QComboBox* CCommandBar::AddCombo(UINT id, bool editable) {
     auto* action = new QWidgetAction(this);
     action->setDefaultWidget(combo);
     m_combos[id] = action;
-    return combo;
 }
 
 QComboBox* CCommandBar::Combo(UINT id) const {
@@ -274,7 +258,8 @@ int CLayerBar::GetSelectedLayer() const {
 }
 
 void CLayerBar::SelectLayer(int layer) {
-    if (QComboBox* combo = LayerCombo(); combo != nullptr && layer >= 0 && layer < combo->count()) {
+    if (QComboBox* combo = LayerCombo(); combo != nullptr && layer >= 0 && layer < combo->count() &&
+                                         combo->currentIndex() != layer) {
         combo->setCurrentIndex(layer);
     }
 }
@@ -293,14 +278,12 @@ CYogoBar::CYogoBar(QWidget* parent)
     terms->lineEdit()->setMaxLength(128);
     m_edit->setValidator(new CCp932Validator(128, m_edit));
     terms->setInsertPolicy(QComboBox::NoInsert);
-    FillColors(AddCombo(kYogoColorComboId, false));
+    AddColorCombo(kYogoColorComboId);
 }
 
 void CYogoBar::SetColorSource(CustomColorSource custom) {
-    m_custom = std::move(custom);
-    if (m_custom) {
-        ColorCombo()->setItemIcon(kOtherColorIndex, Swatch(m_custom()));
-    }
+    m_custom = custom;
+    ColorCombo()->SetCustomColorSource(std::move(custom));
 }
 
 void CYogoBar::AddYogoHistory(const std::string& text) {
@@ -327,7 +310,7 @@ void CYogoBar::AddYogoHistory(const std::string& text) {
 }
 
 void CYogoBar::SetYogoColor(COLORREF color) {
-    SelectColor(ColorCombo(), color, m_custom);
+    SelectColor(ColorCombo(), color);
 }
 
 bool CYogoBar::IsYogoBarVisible() const {
@@ -457,18 +440,16 @@ bool CYogoBar::SaveHistory(const std::filesystem::path& file) const {
 
 CProcessColorBar::CProcessColorBar(QWidget* parent)
     : CCommandBar(59633, Utf("工程ツールバー"), parent, CSize(76, 29)) {
-    FillColors(AddCombo(kKouteiColorComboId, false));
+    AddColorCombo(kKouteiColorComboId);
 }
 
 void CProcessColorBar::SetColorSource(CustomColorSource custom) {
-    m_custom = std::move(custom);
-    if (m_custom) {
-        ColorCombo()->setItemIcon(kOtherColorIndex, Swatch(m_custom()));
-    }
+    m_custom = custom;
+    ColorCombo()->SetCustomColorSource(std::move(custom));
 }
 
 void CProcessColorBar::SetKouteiColor(COLORREF color) {
-    SelectColor(ColorCombo(), color, m_custom);
+    SelectColor(ColorCombo(), color);
 }
 
 COLORREF CProcessColorBar::GetKouteiColor() const {
@@ -590,18 +571,31 @@ CModeBar::CModeBar(QWidget* parent, const ActionLookup& actionFor)
         layout->setContentsMargins(2, 2, 2, 2);
         layout->setSpacing(1);
         for (const Button& b : groups[g]) {
-            auto* button = new QPushButton(Utf(b.text), holder);
+            QPushButton* button = nullptr;
+            QAction* action = actionFor(b.id);
+            if (CModeButton* mode = MakeModeButton(b.id, Utf(b.text), holder)) {
+                // The state shows on the button's face; a click runs the command.
+                const auto follow = [mode, action] {
+                    mode->setEnabled(action->isEnabled());
+                    mode->SetCheck(action->isChecked() ? 1 : 0);
+                };
+                connect(action, &QAction::changed, mode, follow);
+                follow();
+                m_modeButtons[b.id] = mode;
+                button = mode;
+            } else {
+                button = new QPushButton(Utf(b.text), holder);
+                const auto follow = [button, action] {
+                    button->setEnabled(action->isEnabled());
+                    button->setCheckable(action->isCheckable());
+                    button->setChecked(action->isChecked());
+                };
+                connect(action, &QAction::changed, button, follow);
+                follow();
+            }
             button->setObjectName(QString::number(b.id));
             button->setFocusPolicy(Qt::NoFocus);
-            QAction* action = actionFor(b.id);
-            const auto follow = [button, action] {
-                button->setEnabled(action->isEnabled());
-                button->setCheckable(action->isCheckable());
-                button->setChecked(action->isChecked());
-            };
-            connect(action, &QAction::changed, button, follow);
             connect(button, &QPushButton::clicked, action, [action] { action->trigger(); });
-            follow();
             layout->addWidget(button);
             m_buttons[b.id] = button;
         }
@@ -610,6 +604,47 @@ CModeBar::CModeBar(QWidget* parent, const ActionLookup& actionFor)
 }
 
 CModeBar::~CModeBar() = default;
+
+CModeButton* CModeBar::MakeModeButton(UINT id, const QString& text, QWidget* parent) {
+    // The four edit operations in cyan, the six object modes in the buttons' own green and the
+    // term list in yellow; the other buttons show no state.
+    struct ModeColors {
+        UINT id;
+        bool ownColors;
+        COLORREF checked;
+        COLORREF unchecked;
+    };
+    static constexpr COLORREF kCyan = RGB(0, 255, 255);
+    static constexpr COLORREF kDarkCyan = RGB(0, 128, 128);
+    static constexpr ModeColors kModeButtons[] = {
+        {32922, false, kCyan, kDarkCyan},
+        {32923, false, kCyan, kDarkCyan},
+        {32924, false, kCyan, kDarkCyan},
+        {32925, false, kCyan, kDarkCyan},
+        {32927, true, 0, 0},
+        {32930, true, 0, 0},
+        {32926, true, 0, 0},
+        {32929, true, 0, 0},
+        {32928, true, 0, 0},
+        {32931, true, 0, 0},
+        {32994, false, RGB(255, 255, 0), RGB(128, 128, 0)},
+    };
+    const auto* entry = std::find_if(std::begin(kModeButtons), std::end(kModeButtons),
+                                     [id](const ModeColors& m) { return m.id == id; });
+    if (entry == std::end(kModeButtons)) {
+        return nullptr;
+    }
+    auto* button = new CModeButton(text, parent);
+    if (!entry->ownColors) {
+        button->SetColors(entry->checked, entry->unchecked);
+    }
+    return button;
+}
+
+CModeButton* CModeBar::ModeButton(UINT id) const {
+    auto it = m_modeButtons.find(id);
+    return it == m_modeButtons.end() ? nullptr : it->second;
+}
 
 QPushButton* CModeBar::Button(UINT id) const {
     auto it = m_buttons.find(id);

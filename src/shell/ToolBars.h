@@ -7,7 +7,8 @@
 //   CZukeiToolBar     line-drawing bar (59634)
 //   CSizingToolBar    chart bar (59636)
 //   CFrameToolBar     tool palette (59640): fourteen fixed buttons, floating by default
-//   CModeBar          function bar (160): the buttons of its dialog template
+//   CModeBar          function bar (160): the buttons of its dialog template, eleven of them
+//                     showing their command's state by colour
 // A floating bar that is laid out again keeps its size (KeepBarSize).
 #pragma once
 
@@ -15,6 +16,8 @@
 #include "document/LayerBarObserver.h"
 #include "document/YogoBarObserver.h"
 #include "platform/Types.h"
+#include "shell/controls/ColorComboBox.h"
+#include "shell/controls/ModeButton.h"
 #include "shell/core/ToolBarSets.h"
 
 #include <QDockWidget>
@@ -55,8 +58,12 @@ public:
 protected:
     // A combo the bar owns and places where its id comes.
     QComboBox* AddCombo(UINT id, bool editable);
+    // A colour list with the seven colours of the bars, black selected.
+    CColorComboBox* AddColorCombo(UINT id);
 
 private:
+    void Place(UINT id, QComboBox* combo);
+
     std::map<UINT, QWidgetAction*> m_combos;
     CSize m_remembered;
     CSize m_minimum;
@@ -125,7 +132,9 @@ public:
 
     explicit CYogoBar(QWidget* parent);
     QComboBox* YogoCombo() const { return Combo(kYogoComboId); }
-    QComboBox* ColorCombo() const { return Combo(kYogoColorComboId); }
+    CColorComboBox* ColorCombo() const {
+        return static_cast<CColorComboBox*>(Combo(kYogoColorComboId));
+    }
     BOOL IsShown() const { return m_shown; }
     void SetShown(BOOL shown) { m_shown = shown; }
     // The kind of the bar (0 event, 1 term, 2 item) gives entry 6 its custom colour.
@@ -168,7 +177,9 @@ class CProcessColorBar : public CCommandBar, public IKouteiBarObserver {
     Q_OBJECT
 public:
     explicit CProcessColorBar(QWidget* parent);
-    QComboBox* ColorCombo() const { return Combo(kKouteiColorComboId); }
+    CColorComboBox* ColorCombo() const {
+        return static_cast<CColorComboBox*>(Combo(kKouteiColorComboId));
+    }
     void SetColorSource(CustomColorSource custom);
 
     void SetKouteiColor(COLORREF color) override;
@@ -228,9 +239,15 @@ public:
 
     // The buttons follow the states of their commands' actions.
     QPushButton* Button(UINT id) const;
+    // The eleven buttons that show their command's state by their colour; null for the others.
+    CModeButton* ModeButton(UINT id) const;
 
 private:
+    // A mode button for the command with its colours, or null for a plain button.
+    static CModeButton* MakeModeButton(UINT id, const QString& text, QWidget* parent);
+
     std::map<UINT, QPushButton*> m_buttons;
+    std::map<UINT, CModeButton*> m_modeButtons;
 };
 
 } // namespace tembra

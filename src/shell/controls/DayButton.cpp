@@ -1,0 +1,42 @@
+#include "shell/controls/DayButton.h"
+
+#include "platform/DC.h"
+#include "shell/controls/OwnerDrawColors.h"
+
+namespace tembra {
+
+CDayButton::CDayButton(QWidget* parent) : COwnerDrawButton(parent) {}
+
+CDayButton::CDayButton(const QString& text, QWidget* parent) : COwnerDrawButton(text, parent) {}
+
+void CDayButton::SetValue(int value) {
+    m_value = value;
+    update();
+}
+
+COLORREF CDayButton::StateColor(int value) const {
+    switch (value) {
+    case 0:
+        return m_color0;
+    case 1:
+        return m_color1;
+    case 2:
+        return m_color2;
+    default:
+        return SysColor(kSysButtonFace);
+    }
+}
+
+void CDayButton::DrawItem(CDC& dc, const ItemState& state) {
+    DrawFrame(dc, state);
+    const CRect& r = state.rect;
+    // The bar hangs under the top edges, a quarter of the button high.
+    const int inset = 5;
+    CRect bar(r.left + inset, r.top + inset, r.right - inset, r.top + inset + r.Height() / 4);
+    dc.FillSolidRect(&bar, StateColor(m_value));
+    DrawStateFrame(dc, bar);
+    const CRect below(r.left + 3, bar.bottom, r.right - 3, r.bottom - 3);
+    DrawCaption(dc, below, state.caption);
+}
+
+} // namespace tembra
