@@ -14,7 +14,9 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPageSetupDialog>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 
 #include <functional>
@@ -114,6 +116,32 @@ TEST_F(PrintSheetCommandTest, ThePrinterSetUpChoosesThePrinterTheSheetShows) {
     });
     EXPECT_EQ(shown, QString::fromUtf8(TwoPrinters::kOffice));
     EXPECT_EQ(GetProfileString("PrinterSetting", "DeviceName"), TwoPrinters::kOffice);
+}
+
+TEST_F(PrintSheetCommandTest, ThePrinterSetUpGivesTheChartItsOrientation) {
+    PrintWith([](CVrPrintSheet& sheet) {
+        WhenShown<CTembraPrintDialog>([](CTembraPrintDialog& dialog) {
+            WhenShown<QPageSetupDialog>([](QPageSetupDialog& page) {
+                auto* portrait = page.findChild<QRadioButton*>(QStringLiteral("portrait"));
+                ASSERT_NE(portrait, nullptr);
+                portrait->click();
+                page.accept();
+            });
+            dialog.PropertiesButton()->click();
+            dialog.OkButton()->click();
+        });
+        Control<QPushButton>(*sheet.Page2(), CVrPrintPage::IDC_PRINTER_SETUP)->click();
+        return IDCANCEL;
+    });
+    // The sample's A3 chart is landscape; the next print opens in the orientation set up.
+    ui.OnDialog("PrintSheet", [](DialogRequest&) { return IDOK; });
+    QString paper;
+    WhenShown<CTembraPrintDialog>([&paper](CTembraPrintDialog& dialog) {
+        paper = dialog.PaperLabel()->text();
+        dialog.reject();
+    });
+    app->Router().Execute(kPrintCommand);
+    EXPECT_EQ(paper, QString::fromUtf8("A3 縦"));
 }
 
 } // namespace
