@@ -3,7 +3,12 @@
 #include "document/TembraDoc.h"
 #include "shell/MainFrame.h"
 #include "shell/TembraApp.h"
+#include "shell/core/PrintSheetRequest.h"
 #include "view/TembraPrintDialog.h"
+#include "view/core/TembraView.h"
+
+#include <QApplication>
+#include <QSpinBox>
 
 #include <cstdlib>
 
@@ -43,15 +48,70 @@ bool CChartViewServices::GetPrinterDefaults(CTembraDoc& document, PrinterDevMode
     return m_app.Printers().GetPrinterDeviceDefaults(out, &OrientationOf(document)) != FALSE;
 }
 
+namespace {
+
+// The printer dialog of the print, opened on the pages the print settings sheet chose.
+class PagesFromSheet : public IPrinterDialog {
+public:
+    PagesFromSheet(IPrinterDialog& dialog, const PrintSheetRequest& sheet)
+        : m_dialog(dialog), m_sheet(sheet) {}
+    int DoModal(PrinterDevMode& settings) override {
+        if (auto* print = dynamic_cast<CTembraPrintDialog*>(&m_dialog)) {
+            print->SetPageRange(static_cast<UINT>(print->FromSpin()->minimum()),
+                                static_cast<UINT>(print->FromSpin()->maximum()), m_sheet.fromPage,
+                                m_sheet.toPage);
+        }
+        return m_dialog.DoModal(settings);
+    }
+
+private:
+    IPrinterDialog& m_dialog;
+    const PrintSheetRequest& m_sheet;
+};
+
+} // namespace
+
 int CChartViewServices::DoPrintDialog(CTembraDoc& document, IPrinterDialog& dialog,
                                       PrinterDevMode& devMode,
                                       const std::function<void()>& preview) {
     CPrinterSelection& printers = m_app.Printers();
-    const int result = printers.DoPrintDialog(false, &OrientationOf(document), dialog, preview);
+    PrintSheetRequest sheet;
+    sheet.header = &document.GetPrHeader();
+    sheet.settings = &document.GetSyokiSet();
+    if (const auto* view = dynamic_cast<const CTembraView*>(document.GetActiveView())) {
+        const CPageLayout& layout = view->GetPageLayout();
+        sheet.layout = LayoutPeriod{layout.GetStartDate(), layout.GetEndDate()};
+    }
+    sheet.printerSetup = [this, &document](PrinterDevMode& printer) {
+        return RunSheetPrinterSetup(document, printer);
+    };
+    sheet.printHeader = [this] { m_app.Router().Execute(kPrintHeaderCommand); };
+    PagesFromSheet pages(dialog, sheet);
+    const int result =
+        printers.DoPrintDialog(false, &OrientationOf(document), pages, preview, &sheet);
+    if (sheet.applied) {
+        document.SetModifiedFlag();
+        document.UpdateAllViews(nullptr);
+    }
     if (result == IDOK && printers.GetDevMode()) {
         devMode = *printers.GetDevMode();
     }
     return result;
+}
+
+bool CChartViewServices::RunSheetPrinterSetup(CTembraDoc& document, PrinterDevMode& printer) {
+    CTembraPrintDialog dialog(GetPrinters(), QApplication::activeModalWidget(),
+                              CTembraPrintDialog::kSetup);
+    PrinterDevMode choice = printer;
+    const int result = dialog.DoModal(choice);
+    // The chart prints in the orientation the printer was set to.
+    OrientationOf(document).remembered = choice.orientation;
+    if (result != IDOK) {
+        return false;
+    }
+    printer = choice;
+    CPrinterSelection::SavePrinterSetting(printer);
+    return true;
 }
 
 void CChartViewServices::RunPrinterSetup(CTembraDoc& document) {

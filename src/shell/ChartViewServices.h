@@ -37,6 +37,11 @@ private:
         int windows = 0;
         PrintOrientation orientation;
     };
+    // The print header command the print settings sheet runs.
+    static constexpr UINT kPrintHeaderCommand = 32941;
+    // The printer set-up form of the print settings sheet on the printer in force: the chart
+    // takes the orientation shown; true, the choice saved, when the user confirmed it.
+    bool RunSheetPrinterSetup(CTembraDoc& document, PrinterDevMode& printer);
     // The chart's orientation, its direction taken from its page.
     PrintOrientation& OrientationOf(const CTembraDoc& document);
 

@@ -22,6 +22,7 @@
 #include "shell/MainFrame.h"
 #include "shell/OwnerDrawMenu.h"
 #include "shell/TembraAppInternal.h"
+#include "shell/VrPrintSheet.h"
 #include "shell/core/ChartDocuments.h"
 #include "shell/core/DocumentCommands.h"
 #include "shell/core/LayoutEditorCommand.h"
@@ -124,8 +125,7 @@ void CTembraApp::InstallDialogs() {
         return menu.Run(static_cast<PopupMenuRequest&>(r));
     });
     m_qtUi.SetCommandHandler([this](UINT id) { m_router.Execute(id); });
-    // Until the print settings sheet is there the print goes on with the settings as they are.
-    m_qtUi.Register("PrintSheet", [](DialogRequest&) { return IDOK; });
+    CVrPrintSheet::Register(m_qtUi);
     CFloatWndSetDlg::Register(m_qtUi);
     // Each dialog library registers its own dialogs, once.
     RegisterPlatformDialogs(m_qtUi);

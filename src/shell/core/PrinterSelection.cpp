@@ -97,7 +97,8 @@ void CPrinterSelection::SyncPrinterOrientation(PrintOrientation* document,
 
 int CPrinterSelection::DoPrintDialog(bool setup, PrintOrientation* document,
                                      IPrinterDialog& printerDialog,
-                                     const std::function<void()>& preview) {
+                                     const std::function<void()>& preview,
+                                     PrintSheetRequest* sheet) {
     UpdatePrinterSelection(false, document);
     if (!m_devMode) {
         AfxMessageBox(IDS_NO_PRINTER, MB_OK | MB_ICONEXCLAMATION);
@@ -111,9 +112,10 @@ int CPrinterSelection::DoPrintDialog(bool setup, PrintOrientation* document,
     }
     // The dialogs start from the chart's paper.
     SyncPrinterPaper(document, *m_devMode);
-    PrintSheetRequest sheet;
-    sheet.devMode = &*m_devMode;
-    int result = Ui().RunDialog(sheet);
+    PrintSheetRequest plain;
+    PrintSheetRequest& request = sheet != nullptr ? *sheet : plain;
+    request.devMode = &*m_devMode;
+    int result = Ui().RunDialog(request);
     if (result == ID_PRINT_PREVIEW_ANSWER) {
         if (preview) {
             preview();

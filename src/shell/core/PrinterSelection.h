@@ -12,6 +12,8 @@
 
 namespace tembra {
 
+class PrintSheetRequest;
+
 // "前回使用したプリンターが見つかりません。\n通常使うプリンターに設定します。"
 constexpr UINT IDS_PRINTER_GONE = 5147;
 // "プリンターが見つかりません。\nプリンターをインストールしてください。"
@@ -82,9 +84,10 @@ public:
     void SyncPrinterPaper(const PrintOrientation* document, PrinterDevMode& devMode) const;
     // The print settings sheet (a "PrintSheet" dialog request), then, on OK and unless setup,
     // the printer dialog, whose choice is saved. A preview answer of either calls preview and
-    // counts as IDCANCEL. Returns IDOK or IDCANCEL; 5146 and IDCANCEL without a printer.
+    // counts as IDCANCEL. Returns IDOK or IDCANCEL; 5146 and IDCANCEL without a printer. The
+    // sheet request given (none: one without a document) is run on the printer in force.
     int DoPrintDialog(bool setup, PrintOrientation* document, IPrinterDialog& printerDialog,
-                      const std::function<void()>& preview);
+                      const std::function<void()>& preview, PrintSheetRequest* sheet = nullptr);
     // "PaperSize", "DeviceName" and "FormName".
     static void SavePrinterSetting(const PrinterDevMode& devMode);
     // Selects the saved printer ("DeviceName"; none saved: the default stays). A saved printer
