@@ -22,6 +22,7 @@
 #include "shell/MainFrame.h"
 #include "shell/OwnerDrawMenu.h"
 #include "shell/TembraAppInternal.h"
+#include "shell/ToolbarSetDlg.h"
 #include "shell/core/ChartDocuments.h"
 #include "shell/core/DocumentCommands.h"
 #include "shell/core/LayoutEditorCommand.h"
@@ -127,6 +128,11 @@ void CTembraApp::InstallDialogs() {
     // Until the print settings sheet is there the print goes on with the settings as they are.
     m_qtUi.Register("PrintSheet", [](DialogRequest&) { return IDOK; });
     CFloatWndSetDlg::Register(m_qtUi);
+    CToolbarSetDlg::Register(m_qtUi, m_toolBars, [this] {
+        if (m_mainFrame) {
+            m_mainFrame->RecreateBars();
+        }
+    });
     // Each dialog library registers its own dialogs, once.
     RegisterPlatformDialogs(m_qtUi);
     RegisterModelDialogs(m_qtUi);
