@@ -56,6 +56,19 @@ void CArrowField::EnableArrows(bool enable) {
     m_down->setEnabled(enable);
 }
 
+void CArrowField::ShowOnly() {
+    m_field->setReadOnly(true);
+    m_field->setFocusPolicy(Qt::NoFocus);
+    EnableArrows(false);
+    // The arrows keep their room, so that the fields line up with those of an entered point.
+    for (QToolButton* arrow : {m_up, m_down}) {
+        QSizePolicy policy = arrow->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        arrow->setSizePolicy(policy);
+        arrow->hide();
+    }
+}
+
 void CArrowField::Step(int delta) {
     if (m_step) {
         m_step(delta);

@@ -28,6 +28,8 @@ public:
     // Disables the field, the arrows, or both.
     void EnableField(bool enable);
     void EnableArrows(bool enable);
+    // A field only shown: read-only, out of the tab order, without arrows.
+    void ShowOnly();
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 

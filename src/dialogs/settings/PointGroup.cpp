@@ -4,7 +4,6 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 
 namespace tembra {
 
@@ -18,9 +17,7 @@ CPointGroup::CPointGroup(const char* title, std::initializer_list<Part> parts, b
         }
         auto* field = new CArrowField(part.id, this);
         if (readOnly) {
-            field->Field()->setReadOnly(true);
-            field->Field()->setFocusPolicy(Qt::NoFocus);
-            field->EnableArrows(false);
+            field->ShowOnly();
         }
         line->addWidget(field);
         line->addWidget(new QLabel(QString::fromUtf8(part.after), this));
