@@ -22,6 +22,7 @@
 #include "shell/MainFrame.h"
 #include "shell/OwnerDrawMenu.h"
 #include "shell/TembraAppInternal.h"
+#include "shell/ToolbarSetDlg.h"
 #include "shell/VrPrintSheet.h"
 #include "shell/core/ChartDocuments.h"
 #include "shell/core/DocumentCommands.h"
@@ -127,6 +128,11 @@ void CTembraApp::InstallDialogs() {
     m_qtUi.SetCommandHandler([this](UINT id) { m_router.Execute(id); });
     CVrPrintSheet::Register(m_qtUi);
     CFloatWndSetDlg::Register(m_qtUi);
+    CToolbarSetDlg::Register(m_qtUi, m_toolBars, [this] {
+        if (m_mainFrame) {
+            m_mainFrame->RecreateBars();
+        }
+    });
     // Each dialog library registers its own dialogs, once.
     RegisterPlatformDialogs(m_qtUi);
     RegisterModelDialogs(m_qtUi);

@@ -5,6 +5,7 @@
 #include "ShellFixture.h"
 
 #include "dialogs/attributes/RegisterAttributeDialogs.h"
+#include "dialogs/settings/RegisterSettingsDialogs.h"
 #include "exchange/ui/RegisterExchangeDialogs.h"
 #include "model/ui/RegisterModelDialogs.h"
 #include "platform/qt/DialogRegistry.h"
@@ -56,6 +57,10 @@ std::vector<DialogLibrary> DialogLibraries() {
              RegisterPrintDialogs(r, config, [] { return std::vector<std::string>{}; });
          },
          {"LayoutSelect", "LayoutCopy"}},
+        {"dialogs/settings",
+         [](IDialogRegistry& r, const CConfigBase&) { RegisterSettingsDialogs(r); },
+         {"ColumnDeleteDlg", "RoundRadiusChangeDlg", "RoundRadiusSetDlg", "GridSetDlg",
+          "Position"}},
     };
 }
 
@@ -79,6 +84,7 @@ TEST_F(DialogRegistrationTest, EachLibraryRegistersItsOwnDialogsOnceAtStartUp) {
     const std::vector<std::string>& registered = app->QtUi().Registrations();
     std::vector<std::string> expected = {"SaveChanges", "SaveAs",     "FileDialog",
                                          "PopupMenu",   "PrintSheet", "FloatWndSettings"};
+    expected.push_back("ToolBarSettings");
     for (const DialogLibrary& library : DialogLibraries()) {
         RecordingRegistry own;
         library.registerDialogs(own, app->Config());
@@ -114,7 +120,7 @@ TEST_F(DialogRegistrationTest, ADialogOnlyCommandHasItsDialogOrIsDisabled) {
     options.programFolder = paths.Dir().File("bin").string();
     CTembraApp bare(options);
     // The dialogs of the shell itself, which the program registers.
-    const std::vector<std::string> programOwn = {"FloatWndSettings"};
+    const std::vector<std::string> programOwn = {"FloatWndSettings", "ToolBarSettings"};
     for (const Case& c : cases) {
         const std::vector<std::string> libraries = RegisteredBy(c.dialog, bare.Config());
         if (std::ranges::count(programOwn, c.dialog) != 0) {

@@ -1,12 +1,77 @@
 #include "dialogs/settings/RegisterSettingsDialogs.h"
 
+#include "dialogs/settings/ColumnDeleteDlg.h"
+#include "dialogs/settings/GridSetDlg.h"
+#include "dialogs/settings/PosNobeDlg.h"
+#include "dialogs/settings/PosNobeDlg2.h"
+#include "dialogs/settings/PosRekiDlg.h"
+#include "dialogs/settings/PosRekiDlg2.h"
+#include "dialogs/settings/RoundRadiusDlg.h"
+#include "dialogs/settings/core/CalendarPosition.h"
+#include "document/EditDialogRequests.h"
+#include "document/PositionRequest.h"
+#include "document/TembraDoc.h"
+#include "document/ZukeiDialogRequests.h"
+#include "model/SyokiSet.h"
 #include "platform/qt/DialogRegistry.h"
 
 namespace tembra {
 
+namespace {
+
+// The position dialog of the request's template: one point or the second point, in a
+// calendar-day or an elapsed-day chart. Without a document there is no chart to place on.
+int RunPosition(PositionRequest& request, QWidget* parent) {
+    if (request.document == nullptr) {
+        return IDCANCEL;
+    }
+    CTembraDoc& document = *request.document;
+    auto run = [](QDialog&& dialog) {
+        return dialog.exec() == QDialog::Accepted ? IDOK : IDCANCEL;
+    };
+    switch (request.templateId) {
+    case PositionRequest::kStartCalendar:
+        return run(CPosRekiDlg(request, parent));
+    case PositionRequest::kTargetCalendar:
+        return run(CPosRekiDlg2(request, SpanCalendar(document), parent));
+    case PositionRequest::kStartElapsed:
+        return run(CPosNobeDlg(request, document.GetSyokiSet(), parent));
+    case PositionRequest::kTargetElapsed:
+        return run(CPosNobeDlg2(request, document.GetSyokiSet(), parent));
+    default:
+        return IDCANCEL;
+    }
+}
+
+} // namespace
+
 void RegisterSettingsDialogs(IDialogRegistry& registry) {
     // Each dialog of this library adds its handler here, under its request's name.
-    (void)registry;
+    registry.Register("ColumnDeleteDlg", [&registry](DialogRequest& r) {
+        CColumnDeleteDlg dialog(static_cast<ColumnDeleteDlgRequest&>(r), registry.DialogParent());
+        return dialog.exec() == QDialog::Accepted ? IDOK : IDCANCEL;
+    });
+    registry.Register("RoundRadiusChangeDlg", [&registry](DialogRequest& r) {
+        auto& request = static_cast<RoundRadiusChangeDlgRequest&>(r);
+        CRoundRadiusDlg dialog(CRoundRadiusDlg::IDD_CHANGE, request.radius,
+                               registry.DialogParent());
+        return dialog.exec() == QDialog::Accepted ? IDOK : IDCANCEL;
+    });
+    registry.Register("RoundRadiusSetDlg", [&registry](DialogRequest& r) {
+        auto& request = static_cast<RoundRadiusSetDlgRequest&>(r);
+        CRoundRadiusDlg dialog(CRoundRadiusDlg::IDD_SET,
+                               request.settings.GetZukei().GetAttr().m_boxRay,
+                               registry.DialogParent());
+        return dialog.exec() == QDialog::Accepted ? IDOK : IDCANCEL;
+    });
+    registry.Register("GridSetDlg", [&registry](DialogRequest& r) {
+        CGridSetDlg dialog(static_cast<GridSetDlgRequest&>(r).settings.GetZukei(),
+                           registry.DialogParent());
+        return dialog.exec() == QDialog::Accepted ? IDOK : IDCANCEL;
+    });
+    registry.Register("Position", [&registry](DialogRequest& r) {
+        return RunPosition(static_cast<PositionRequest&>(r), registry.DialogParent());
+    });
 }
 
 } // namespace tembra
