@@ -15,12 +15,6 @@ namespace tembra {
 
 namespace {
 
-// A frame laid out by the batch: its text is laid out anew before it is drawn.
-void PrepareFrame(CZukeiString& frame, WORD tag) {
-    frame.SetFrameTag(tag);
-    frame.SetUpdate(TRUE);
-}
-
 void FormText(CZukeiString& frame) {
     frame.GetTextAttr().m_form = 1;
     frame.GetTextAttr().m_attrb = 0;
@@ -64,59 +58,51 @@ CPlanFrameBatch::CPlanFrameBatch(CTembraDoc& doc, const CPageLayout& layout, Pla
 
 bool CPlanFrameBatch::AddPair(int left, int right, const PlanBandRows& rows, int heading,
                               bool snapLeft, bool snapRight) {
+    // Each frame is added as soon as it is made: a frame made is recorded in the undo history,
+    // so it must be in the document when the next one fails.
+    return AddFrame(left, right, rows.upper, true, heading, snapLeft, snapRight) &&
+           AddFrame(left, right, rows.lower, false, heading, snapLeft, snapRight);
+}
+
+bool CPlanFrameBatch::AddFrame(int left, int right, const PlanRowRange& band, bool upper,
+                               int heading, bool snapLeft, bool snapRight) {
     const bool isHeading = heading >= 0;
-    std::unique_ptr<CZukeiString> upper =
-        m_make(isHeading ? m_style.upperHeadingFace : PlanMinchoFace());
-    if (upper == nullptr) {
+    const std::string& headingFace = upper ? m_style.upperHeadingFace : m_style.lowerHeadingFace;
+    std::unique_ptr<CZukeiString> frame = m_make(isHeading ? headingFace : PlanMinchoFace());
+    if (frame == nullptr) {
         return false;
     }
-    std::unique_ptr<CZukeiString> lower =
-        m_make(isHeading ? m_style.lowerHeadingFace : PlanMinchoFace());
-    if (lower == nullptr) {
-        return false;
-    }
-    PrepareFrame(*upper, m_style.upperTag);
-    PrepareFrame(*lower, m_style.lowerTag);
+    frame->SetFrameTag(upper ? m_style.upperTag : m_style.lowerTag);
+    frame->SetUpdate(TRUE);
     if (heading == 0) {
-        upper->SetText(m_style.upperHeading);
-        lower->SetText(m_style.lowerHeading);
-        FormText(*upper);
-        FormText(*lower);
+        frame->SetText(upper ? m_style.upperHeading : m_style.lowerHeading);
+        FormText(*frame);
     } else if (!isHeading) {
-        if (m_style.upperColumnFont) {
-            upper->SetFont(*m_style.upperColumnFont);
+        const std::optional<LOGFONT>& font =
+            upper ? m_style.upperColumnFont : m_style.lowerColumnFont;
+        if (font) {
+            frame->SetFont(*font);
         }
-        if (m_style.lowerColumnFont) {
-            lower->SetFont(*m_style.lowerColumnFont);
-        }
-        if (m_style.upperColumnsFormed) {
-            FormText(*upper);
-        }
-        if (m_style.lowerColumnsFormed) {
-            FormText(*lower);
+        if (upper ? m_style.upperColumnsFormed : m_style.lowerColumnsFormed) {
+            FormText(*frame);
         }
     }
 
     const CZukeiLayoutView view(m_layout);
     CPlanCalendarLayout position(m_layout.GetSyokiSet(), &m_layout);
-    const auto place = [&](CZukeiString& frame, const PlanRowRange& band) {
-        const int top = CZukei::RowToY(view, band.first - 1);
-        const int bottom = CZukei::RowToY(view, band.last);
-        position.SetPosition(left, top, CZukei::XToDate(view, left), band.first - 1);
-        if (snapLeft) {
-            position.SnapToDay(view);
-        }
-        frame.SetPoint(position.GetPosition(), view, 1);
-        position.SetPosition(right, bottom, CZukei::XToDate(view, right), band.last);
-        if (snapRight) {
-            position.SnapToDay(view);
-        }
-        frame.SetPoint(position.GetPosition(), view, 2);
-    };
-    place(*upper, rows.upper);
-    place(*lower, rows.lower);
-    m_doc.AddZukei(upper.release());
-    m_doc.AddZukei(lower.release());
+    const int top = CZukei::RowToY(view, band.first - 1);
+    const int bottom = CZukei::RowToY(view, band.last);
+    position.SetPosition(left, top, CZukei::XToDate(view, left), band.first - 1);
+    if (snapLeft) {
+        position.SnapToDay(view);
+    }
+    frame->SetPoint(position.GetPosition(), view, 1);
+    position.SetPosition(right, bottom, CZukei::XToDate(view, right), band.last);
+    if (snapRight) {
+        position.SnapToDay(view);
+    }
+    frame->SetPoint(position.GetPosition(), view, 2);
+    m_doc.AddZukei(frame.release());
     return true;
 }
 

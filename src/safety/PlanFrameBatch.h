@@ -63,6 +63,9 @@ private:
     // Makes, places and adds one pair; false when a frame could not be made.
     bool AddPair(int left, int right, const PlanBandRows& rows, int heading, bool snapLeft,
                  bool snapRight);
+    // heading 0..2 for the heading pairs (0 carries the texts), -1 for a column frame.
+    bool AddFrame(int left, int right, const PlanRowRange& band, bool upper, int heading,
+                  bool snapLeft, bool snapRight);
 
     CTembraDoc& m_doc;
     const CPageLayout& m_layout;
