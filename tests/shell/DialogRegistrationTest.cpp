@@ -10,6 +10,7 @@
 #include "platform/qt/DialogRegistry.h"
 #include "platform/qt/RegisterPlatformDialogs.h"
 #include "print/ui/RegisterPrintDialogs.h"
+#include "safety/ui/RegisterSafetyDialogs.h"
 #include "shell/core/OptionCommands.h"
 
 #include <algorithm>
@@ -56,6 +57,9 @@ std::vector<DialogLibrary> DialogLibraries() {
              RegisterPrintDialogs(r, config, [] { return std::vector<std::string>{}; });
          },
          {"LayoutSelect", "LayoutCopy"}},
+        {"safety/ui",
+         [](IDialogRegistry& r, const CConfigBase&) { RegisterSafetyDialogs(r); },
+         {"DisasterFrameDlg", "WeekTargetFrameDlg", "DisasterTextDlg", "WeekTargetTextDlg"}},
     };
 }
 
