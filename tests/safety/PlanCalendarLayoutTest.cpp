@@ -176,5 +176,23 @@ TEST(PlanCalendarLayoutTest, WorkdayColumnsAlignOnTheAnchor) {
     EXPECT_EQ(layout.Columns(), DaysAt({1, 3, 8, 15, 20, 25, 30, 32}));
 }
 
+// With an irregular scale built (the last week at half width) the alignment back from the anchor
+// still finds its starts: its widths are measured from the earlier day to the later one.
+TEST(PlanCalendarLayoutTest, WorkdayAlignmentWorksInsideAnIrregularScale) {
+    PlanChart chart(Day(2010, 3, 1), Day(2010, 3, 31));
+    chart.doc.GetWorkCalendar().Clear();
+    auto period = std::make_unique<CHensokuData>();
+    ASSERT_TRUE(period->SetDayPeriod(1, Day(2010, 3, 25).GetTime(), Day(2010, 3, 31).GetTime(), 0,
+                                     0, 1, 1, 1, 2));
+    chart.doc.GetSyokiSet().GetHensoku()->AddData(std::move(period));
+    chart.Bind();
+    ASSERT_TRUE(chart.layout.GetScale().IsBuilt());
+    const auto x = [&](int month, int day) { return chart.layout.DateToX(Day(2010, month, day)); };
+    CPlanCalendarLayout layout(&chart.doc.GetSyokiSet(), &chart.layout);
+    layout.BuildWorkdayColumns(Day(2010, 3, 15), 5);
+    EXPECT_EQ(layout.Columns(),
+              (Xs{x(3, 1), x(3, 5), x(3, 10), x(3, 15), x(3, 20), x(3, 25), x(3, 30), x(4, 1)}));
+}
+
 } // namespace
 } // namespace tembra
