@@ -96,6 +96,17 @@ TEST(PlanCalendarLayoutTest, WeekColumnsCountWeeksFromTheirStartDay) {
               layout.Columns().end());
 }
 
+// Hours of 10 units: a column every n hours counted from midnight, and each day from its start
+// hour.
+TEST(PlanCalendarLayoutTest, HourColumnsBeginEachDayAnew) {
+    PlanChart chart(Day(2010, 3, 1), Day(2010, 3, 2), 20, 240);
+    CPlanCalendarLayout layout(&chart.doc.GetSyokiSet(), &chart.layout);
+    layout.BuildColumns(6, kUnitHour);
+    EXPECT_EQ(layout.Columns(), (Xs{0, 60, 120, 180, 240, 300, 360, 420, 480}));
+    layout.BuildColumns(12, kUnitHour);
+    EXPECT_EQ(layout.Columns(), (Xs{0, 120, 240, 360, 480}));
+}
+
 TEST(PlanCalendarLayoutTest, AnUnknownUnitKeepsTheLastResult) {
     PlanChart chart(Day(2010, 3, 1), Day(2010, 3, 31));
     CPlanCalendarLayout layout(&chart.doc.GetSyokiSet(), &chart.layout);
