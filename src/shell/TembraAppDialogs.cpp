@@ -16,6 +16,7 @@
 #include "platform/StringTable.h"
 #include "platform/qt/RegisterPlatformDialogs.h"
 #include "print/ui/RegisterPrintDialogs.h"
+#include "safety/ui/RegisterSafetyDialogs.h"
 #include "shell/ChartViewWindow.h"
 #include "shell/ChartWindowFactory.h"
 #include "shell/FloatWndSetDlg.h"
@@ -139,6 +140,7 @@ void CTembraApp::InstallDialogs() {
     RegisterExchangeDialogs(m_qtUi);
     RegisterAttributeDialogs(m_qtUi);
     RegisterSettingsDialogs(m_qtUi);
+    RegisterSafetyDialogs(m_qtUi);
     RegisterPrintDialogs(m_qtUi, m_config, [this] {
         std::vector<std::string> inUse;
         for (CTembraDoc* document : Documents()) {

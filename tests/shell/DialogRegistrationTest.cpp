@@ -11,6 +11,7 @@
 #include "platform/qt/DialogRegistry.h"
 #include "platform/qt/RegisterPlatformDialogs.h"
 #include "print/ui/RegisterPrintDialogs.h"
+#include "safety/ui/RegisterSafetyDialogs.h"
 #include "shell/core/OptionCommands.h"
 
 #include <algorithm>
@@ -61,6 +62,9 @@ std::vector<DialogLibrary> DialogLibraries() {
          [](IDialogRegistry& r, const CConfigBase&) { RegisterSettingsDialogs(r); },
          {"ColumnDeleteDlg", "RoundRadiusChangeDlg", "RoundRadiusSetDlg", "GridSetDlg",
           "Position"}},
+        {"safety/ui",
+         [](IDialogRegistry& r, const CConfigBase&) { RegisterSafetyDialogs(r); },
+         {"DisasterFrameDlg", "WeekTargetFrameDlg", "DisasterTextDlg", "WeekTargetTextDlg"}},
     };
 }
 

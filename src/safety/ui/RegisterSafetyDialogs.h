@@ -1,0 +1,11 @@
+// The dialogs of the safety-and-health plan: the disaster and weekly-target frame batches and the
+// text dialogs of their frame pairs, registered under their requests' names.
+#pragma once
+
+namespace tembra {
+
+class IDialogRegistry;
+
+void RegisterSafetyDialogs(IDialogRegistry& registry);
+
+} // namespace tembra
