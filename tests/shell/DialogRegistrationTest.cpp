@@ -5,6 +5,7 @@
 #include "ShellFixture.h"
 
 #include "dialogs/attributes/RegisterAttributeDialogs.h"
+#include "dialogs/settings/RegisterSettingsDialogs.h"
 #include "exchange/ui/RegisterExchangeDialogs.h"
 #include "model/ui/RegisterModelDialogs.h"
 #include "platform/qt/DialogRegistry.h"
@@ -56,6 +57,9 @@ std::vector<DialogLibrary> DialogLibraries() {
              RegisterPrintDialogs(r, config, [] { return std::vector<std::string>{}; });
          },
          {"LayoutSelect", "LayoutCopy"}},
+        {"dialogs/settings",
+         [](IDialogRegistry& r, const CConfigBase&) { RegisterSettingsDialogs(r); },
+         {"SystemSettings", "NafudaDlg"}},
     };
 }
 

@@ -22,11 +22,9 @@ public:
     static constexpr int IDD = 194;
     // The button of font kind k (kFontDate ...) is IDC_FIRST_BUTTON + k, its text
     // IDC_FIRST_TEXT + k.
-    enum : int {
-        IDC_FIRST_BUTTON = 1400,
-        IDC_FIRST_TEXT = 1410,
-        IDC_HEADER_ON = 1420,
-    };
+    static constexpr int IDC_FIRST_BUTTON = 1400;
+    static constexpr int IDC_FIRST_TEXT = 1410;
+    static constexpr int IDC_HEADER_ON = 1420;
 
     explicit CElementFontDlg(QWidget* parent = nullptr);
     ~CElementFontDlg() override;

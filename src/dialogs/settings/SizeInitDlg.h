@@ -22,10 +22,8 @@ class CSizeInitDlg : public QDialog {
 public:
     static constexpr int IDD = 181;
     // The field of SizeInitField f is IDC_FIRST_FIELD + f.
-    enum : int {
-        IDC_FIRST_FIELD = 1300,
-        IDC_RESET = 1290,
-    };
+    static constexpr int IDC_FIRST_FIELD = 1300;
+    static constexpr int IDC_RESET = 1290;
 
     explicit CSizeInitDlg(CSyokiSet& settings, QWidget* parent = nullptr);
     ~CSizeInitDlg() override;
