@@ -154,6 +154,11 @@ void CFloatWnd::UpdateFloatView(CView* sender, LPARAM hint, CObject* hintObject)
     }
 }
 
+void CFloatWnd::Refresh() {
+    m_chartKey.reset();
+    InvalidateRect(nullptr, true);
+}
+
 void CFloatWnd::RepaintNow() {
     UpdateWindow();
 }

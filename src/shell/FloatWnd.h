@@ -44,6 +44,10 @@ public:
     // The picture of the client area as last painted.
     const QImage& BackingImage() const { return m_back; }
 
+    // Draws the chart anew on the next paint and asks for one: after a setting that changes how
+    // the chart looks (the black background) but not what the backing image is kept by.
+    void Refresh();
+
     // ---- IFloatOverview --------------------------------------------------------------------
     // Passed on to the overview while the window is shown.
     void UpdateFloatView(CView* sender, LPARAM hint, CObject* hintObject) override;

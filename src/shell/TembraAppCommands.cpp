@@ -11,6 +11,7 @@
 #include "shell/AboutDlg.h"
 #include "shell/ChartViewWindow.h"
 #include "shell/ChartWindowFactory.h"
+#include "shell/FloatWnd.h"
 #include "shell/MainFrame.h"
 #include "shell/TembraAppInternal.h"
 #include "shell/core/ChartDocuments.h"
@@ -145,11 +146,19 @@ void CTembraApp::OnOptionCommand(UINT id) {
         m_mainFrame->RecreateBars();
     }
     if ((*after & kAfterRepaint) != 0) {
+        // The chart windows paint from a picture of their own: it is drawn anew, so that a
+        // setting of the look (the black background) shows at once.
+        for (CTembraViewWnd* pane : m_mainFrame->findChildren<CTembraViewWnd*>()) {
+            pane->InvalidateRect(nullptr, true);
+        }
         m_mainFrame->update();
         for (QWidget* child : m_mainFrame->findChildren<QWidget*>()) {
             child->update();
         }
         m_mainFrame->repaint();
+        if (CFloatWnd* overview = m_mainFrame->FloatWnd(); overview != nullptr) {
+            overview->Refresh();
+        }
     }
 }
 

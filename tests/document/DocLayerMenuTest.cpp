@@ -7,10 +7,12 @@
 
 #include "document/AppState.h"
 #include "document/LayerBarObserver.h"
+#include "document/LayerDialogRequests.h"
 #include "document/TembraDoc.h"
 #include "model/DocOperationRequest.h"
 #include "model/Event.h"
 #include "model/Koutei.h"
+#include "print/PrNewText.h"
 #include "shapes/ZukeiBox.h"
 #include "support/ScriptedUi.h"
 
@@ -182,6 +184,39 @@ TEST_F(DocLayerMenuTest, TheSettingsDialogsOfTheMenu) {
     });
     RunCommand(doc, 32790);
     EXPECT_EQ(seen, &doc.GetOperation());
+}
+
+// The name plate's 決定: the undo history emptied, the document modified with its changed
+// flag, the title set again (it shows the new chart name) and every view told with hint 16;
+// 取消 does none of it.
+TEST_F(DocLayerMenuTest, TheNamePlatesOkResetsHistoryTitleAndViews) {
+    test::RecordingView view;
+    doc.AddView(&view);
+    doc.GetPrHeader().AddElement(
+        std::make_unique<CPrNewText>(1, 0, CRect(0, 0, 10, -10), LOGFONT{}, 0, "", "Old", 0, 0));
+    CKoutei* process = AddProcess(0);
+    for (const int answer : {IDCANCEL, IDOK}) {
+        SCOPED_TRACE(answer);
+        doc.GetUndoHistory().AddNew(process);
+        doc.SetModifiedFlag(FALSE);
+        doc.SetChangedFlag(FALSE);
+        view.updates.clear();
+        ui->OnDialog("NafudaDlg", [answer](DialogRequest& r) {
+            static_cast<NafudaDlgRequest&>(r).header.SetTitleText("NewName");
+            return answer;
+        });
+        RunCommand(doc, 32941);
+        const bool ok = answer == IDOK;
+        EXPECT_EQ(doc.GetUndoHistory().CanUndo() == FALSE, ok);
+        EXPECT_EQ(doc.IsModified() != FALSE, ok);
+        EXPECT_EQ(doc.GetChangedFlag() != FALSE, ok);
+        EXPECT_EQ(doc.GetTitle().find("NewName") != std::string::npos, ok) << doc.GetTitle();
+        EXPECT_EQ(view.updates.size(), ok ? 1u : 0u);
+        if (ok && !view.updates.empty()) {
+            EXPECT_EQ(view.updates[0].hint, 16);
+        }
+    }
+    doc.RemoveView(&view);
 }
 
 } // namespace

@@ -2,16 +2,20 @@
 
 #include "dialogs/settings/ColumnDeleteDlg.h"
 #include "dialogs/settings/GridSetDlg.h"
+#include "dialogs/settings/NafudaDlg.h"
 #include "dialogs/settings/PosNobeDlg.h"
 #include "dialogs/settings/PosNobeDlg2.h"
 #include "dialogs/settings/PosRekiDlg.h"
 #include "dialogs/settings/PosRekiDlg2.h"
 #include "dialogs/settings/RoundRadiusDlg.h"
+#include "dialogs/settings/SystemEnvDlg.h"
 #include "dialogs/settings/core/CalendarPosition.h"
 #include "document/EditDialogRequests.h"
+#include "document/LayerDialogRequests.h"
 #include "document/PositionRequest.h"
 #include "document/TembraDoc.h"
 #include "document/ZukeiDialogRequests.h"
+#include "model/OptionDialogRequest.h"
 #include "model/SyokiSet.h"
 #include "platform/qt/DialogRegistry.h"
 
@@ -71,6 +75,17 @@ void RegisterSettingsDialogs(IDialogRegistry& registry) {
     });
     registry.Register("Position", [&registry](DialogRequest& r) {
         return RunPosition(static_cast<PositionRequest&>(r), registry.DialogParent());
+    });
+    // The command writes the defaults to the profile and repaints after OK.
+    registry.Register("SystemSettings", [&registry](DialogRequest& r) {
+        CSystemEnvDlg dialog(static_cast<OptionDialogRequest&>(r).config, registry.DialogParent());
+        return dialog.exec() == QDialog::Accepted ? IDOK : IDCANCEL;
+    });
+    // The document empties its undo history and updates its views after OK.
+    registry.Register("NafudaDlg", [&registry](DialogRequest& r) {
+        CNafudaDlg dialog(registry.DialogParent());
+        dialog.SetHeader(&static_cast<NafudaDlgRequest&>(r).header);
+        return dialog.exec() == QDialog::Accepted ? IDOK : IDCANCEL;
     });
 }
 

@@ -1,4 +1,6 @@
 // The settings dialogs of a chart and of the program, registered under their requests' names.
+// "SystemSettings" (OptionDialogRequest): CSystemEnvDlg; "NafudaDlg" (NafudaDlgRequest):
+// CNafudaDlg.
 #pragma once
 
 namespace tembra {
