@@ -16,6 +16,7 @@
 #include "platform/StringTable.h"
 #include "platform/qt/RegisterPlatformDialogs.h"
 #include "print/ui/RegisterPrintDialogs.h"
+#include "render/ui/RegisterRenderDialogs.h"
 #include "shell/ChartViewWindow.h"
 #include "shell/ChartWindowFactory.h"
 #include "shell/FloatWndSetDlg.h"
@@ -133,6 +134,7 @@ void CTembraApp::InstallDialogs() {
     RegisterExchangeDialogs(m_qtUi);
     RegisterAttributeDialogs(m_qtUi);
     RegisterSettingsDialogs(m_qtUi);
+    RegisterRenderDialogs(m_qtUi);
     RegisterPrintDialogs(m_qtUi, m_config, [this] {
         std::vector<std::string> inUse;
         for (CTembraDoc* document : Documents()) {

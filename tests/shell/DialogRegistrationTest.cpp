@@ -10,9 +10,11 @@
 #include "platform/qt/DialogRegistry.h"
 #include "platform/qt/RegisterPlatformDialogs.h"
 #include "print/ui/RegisterPrintDialogs.h"
+#include "render/ui/RegisterRenderDialogs.h"
 #include "shell/core/OptionCommands.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -56,6 +58,9 @@ std::vector<DialogLibrary> DialogLibraries() {
              RegisterPrintDialogs(r, config, [] { return std::vector<std::string>{}; });
          },
          {"LayoutSelect", "LayoutCopy"}},
+        {"render/ui",
+         [](IDialogRegistry& r, const CConfigBase&) { RegisterRenderDialogs(r); },
+         {"AreaNameSheet"}},
     };
 }
 
@@ -130,6 +135,16 @@ TEST_F(DialogRegistrationTest, ADialogOnlyCommandHasItsDialogOrIsDisabled) {
             EXPECT_TRUE(bare.Router().Update(c.id).IsEnabled()) << c.id << " " << c.dialog;
         }
     }
+}
+
+// A chart command that only opens its dialog is enabled once its library registered it: the
+// column count and names of the item area.
+TEST_F(DialogRegistrationTest, TheChartCommandsOfARegisteredDialogAreEnabled) {
+    ASSERT_FALSE(Start());
+    const std::filesystem::path sample = CopyOfSample(paths.Dir(), "sample.tbr");
+    ASSERT_NE(app->OpenDocumentFile(sample.string()), nullptr);
+    ASSERT_TRUE(app->QtUi().HasDialog("AreaNameSheet"));
+    EXPECT_TRUE(app->Router().Update(40059).IsEnabled());
 }
 
 } // namespace
