@@ -654,6 +654,9 @@ public:
     void SetSelTextFlags(WORD flag);
     void SetSelTextAlign(WORD align);
     void SetSelTextColor(COLORREF color);
+    // The packed size code (height * 256 + width) of the selected texts; they are laid out
+    // again.
+    void SetSelTextSize(WORD size);
     // The fields of attr whose mask bit is on (1 line type, 2 width, 4 colour, 8 hatch, 16
     // hatch colour, 32 corner radius, 64 position relation) into every selected shape.
     void SetSelZukeiAttrs(const CZukeiAttr& attr, UINT mask);
