@@ -55,7 +55,7 @@ std::vector<DialogLibrary> DialogLibraries() {
          [](IDialogRegistry& r, const CConfigBase& config) {
              RegisterPrintDialogs(r, config, [] { return std::vector<std::string>{}; });
          },
-         {"LayoutSelect", "LayoutCopy"}},
+         {"LayoutSelect", "LayoutCopy", "PrhMst03Sheet"}},
     };
 }
 
