@@ -10,7 +10,11 @@ namespace tembra {
 CPrhMst03Edit::CPrhMst03Edit(int lines, QWidget* parent) : QPlainTextEdit(parent) {
     setTabChangesFocus(true);
     setLineWrapMode(QPlainTextEdit::NoWrap);
-    const int frame = 2 * frameWidth() + 2 * static_cast<int>(document()->documentMargin());
+    // The frame, the document's margins and a little room below the last line, so that the
+    // lines asked for show without a scroll bar.
+    const QMargins margins = contentsMargins();
+    const int frame =
+        margins.top() + margins.bottom() + 2 * static_cast<int>(document()->documentMargin()) + 4;
     setFixedHeight(fontMetrics().lineSpacing() * lines + frame);
 }
 
