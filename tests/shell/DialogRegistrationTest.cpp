@@ -59,7 +59,7 @@ std::vector<DialogLibrary> DialogLibraries() {
          [](IDialogRegistry& r, const CConfigBase& config) {
              RegisterPrintDialogs(r, config, [] { return std::vector<std::string>{}; });
          },
-         {"LayoutSelect", "LayoutCopy"}},
+         {"LayoutSelect", "LayoutCopy", "PrhMst03Sheet"}},
         {"dialogs/settings",
          [](IDialogRegistry& r, const CConfigBase&) { RegisterSettingsDialogs(r); },
          {"ColumnDeleteDlg", "RoundRadiusChangeDlg", "RoundRadiusSetDlg", "GridSetDlg", "Position",
