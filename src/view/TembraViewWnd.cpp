@@ -236,10 +236,13 @@ void CTembraViewWnd::ValidateRect(const CRect& deviceRect) {
 }
 
 bool CTembraViewWnd::GetUpdateRect(CRect& deviceRect) const {
-    if (m_dirty.isEmpty()) {
+    // A part of the window that something covers (a bar shown below the chart) gets no paint:
+    // it is not waited for.
+    const QRegion pending = m_dirty.intersected(viewport()->visibleRegion());
+    if (pending.isEmpty()) {
         return false;
     }
-    deviceRect = ToCRect(m_dirty.boundingRect());
+    deviceRect = ToCRect(pending.boundingRect());
     return true;
 }
 

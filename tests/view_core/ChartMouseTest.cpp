@@ -221,6 +221,15 @@ TEST_F(ChartMouseTest, TheBandRunsFromTheItemAreaToTheChartsRightEdgeInverted) {
             EXPECT_EQ(r.rop2, R2_NOT);
         }
     }
+    // A paint of the window draws the band again over the chart.
+    host.Clear();
+    {
+        auto dc = host.GetClientDC();
+        View().OnPrepareDC(dc.get());
+        View().OnDraw(dc.get());
+    }
+    EXPECT_TRUE(AnyInverted());
+    EXPECT_TRUE(View().IsChartBandDrawn());
     // A mode chosen anew drops the chart being placed, and its band.
     doc.GetOperation().SetMode(Op::kModeKoutei);
     View().OnModeChanged();

@@ -942,6 +942,7 @@ private:
     CPoint m_chartBandPoint;
     // The steps of the chart gestures.
     bool AskChartSettings(CChart& chart);
+    void InvertChartBand(CDC* dc);
     void ChartDragRows(CDC* dc);
     void CommitChartRows(CDC* dc);
     BOOL ChartBandAction(CDC* dc);

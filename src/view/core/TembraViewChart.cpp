@@ -185,11 +185,15 @@ void CTembraView::OnChartRecalc() {
     doc.UnselectCharts();
 }
 
+void CTembraView::InvertChartBand(CDC* dc) {
+    const int saved = dc->SaveDC();
+    DrawStyledRect(dc, m_chartBandRect, 2, 1, RGB(0, 0, 0), -1, RGB(255, 255, 255), R2_NOT,
+                   TRANSPARENT);
+    dc->RestoreDC(saved);
+}
+
 void CTembraView::DrawChartBandFeedback(CDC* dc, bool draw) {
-    const auto invert = [&]() {
-        DrawStyledRect(dc, m_chartBandRect, 2, 1, RGB(0, 0, 0), -1, RGB(255, 255, 255), R2_NOT,
-                       TRANSPARENT);
-    };
+    const auto invert = [&]() { InvertChartBand(dc); };
     if (!draw) {
         if (m_chartBandDrawn) {
             invert();
