@@ -2,10 +2,8 @@
 
 #include "document/TembraDoc.h"
 #include "model/Koutei.h"
+#include "platform/RangeMessage.h"
 #include "platform/Sjis.h"
-
-#include <charconv>
-#include <cstdio>
 
 namespace tembra {
 
@@ -92,22 +90,13 @@ bool CShigenRows::SetName(int row, const std::string& name) {
 }
 
 std::optional<int> CShigenRows::ParseQuantity(const std::string& text) {
-    const std::size_t begin = text.find_first_not_of(" \t");
-    if (begin == std::string::npos) {
+    if (text.find_first_not_of(" \t") == std::string::npos) {
         return 0;
     }
-    const std::size_t end = text.find_last_not_of(" \t") + 1;
-    int value = 0;
-    const char* first = text.data() + begin;
-    const char* last = text.data() + end;
-    if (*first == '+') {
-        ++first;
+    if (const std::optional<long> value = ParseIntInRange(text, 0, kMaxQuantity)) {
+        return static_cast<int>(*value);
     }
-    const auto [ptr, error] = std::from_chars(first, last, value);
-    if (error != std::errc() || ptr != last || value < 0 || value > kMaxQuantity) {
-        return std::nullopt;
-    }
-    return value;
+    return std::nullopt;
 }
 
 bool CShigenRows::SetQuantity(int row, const std::string& text) {
