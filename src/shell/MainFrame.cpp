@@ -599,6 +599,10 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
             tool->hide();
         }
     }
+    UpdateResourceWindows(nullptr);
+    if (m_yogoListDlg != nullptr) {
+        m_yogoListDlg->hide();
+    }
     event->accept();
 }
 
