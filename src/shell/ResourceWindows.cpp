@@ -53,13 +53,15 @@ void CResourceWindows::Update(CTembraDoc* document, bool frameMinimized) {
 void CResourceWindows::Show(CResourceDlgBase* window, CResourceDlgBase* other,
                             CTembraDoc* document) {
     window->SetResourceList(document, true);
+    window->SetShown(true);
     if (other != nullptr && other->isVisible()) {
-        window->move(other->pos());
+        // Moved once shown, when the window's frame is known, so both frames stand alike.
+        const QPoint place = other->pos();
         other->SetShown(false);
         other->hide();
-    }
-    window->SetShown(true);
-    if (!window->isVisible()) {
+        window->show();
+        window->move(place);
+    } else if (!window->isVisible()) {
         window->show();
     }
 }

@@ -64,6 +64,13 @@ protected:
 
 TEST_F(YogoListDlgTest, ColumnsShowTheirKeysAndAReadingFiltersOneColumn) {
     dialog.show();
+    // It opens wide enough for the lists and the whole button pad, "0" last.
+    for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+        if (button->text() == "0") {
+            EXPECT_GE(dialog.width(), button->mapTo(&dialog, QPoint(button->width(), 0)).x());
+        }
+    }
+    EXPECT_GE(dialog.width(), List(3)->mapTo(&dialog, QPoint(List(3)->width(), 0)).x());
     EXPECT_EQ(Control<QComboBox>(dialog, CYogoListDlg::IDC_PATTERN)->count(), 2);
     EXPECT_EQ(Control<QComboBox>(dialog, CYogoListDlg::IDC_GROUP)->currentText().toStdString(),
               "躯体");

@@ -26,6 +26,8 @@ namespace tembra {
 namespace {
 
 constexpr const char* kSection = "Settings";
+// The width of a column's list, in average characters.
+constexpr int kListChars = 18;
 
 // The button pad, column by column (five rows each); "BS" ends the sound-mark column and the
 // digits end the pad with "0" in its last column.
@@ -72,6 +74,9 @@ CYogoListDlg::CYogoListDlg(std::filesystem::path file,
         m_lists[i] = new QListWidget(m_content);
         m_lists[i]->setObjectName(IdName(IDC_LIST1 + c));
         m_lists[i]->viewport()->installEventFilter(this);
+        // The lists keep their widths; only their height follows the window's.
+        m_lists[i]->setFixedWidth(fontMetrics().averageCharWidth() * kListChars);
+        m_keys[i]->setFixedWidth(m_lists[i]->width());
         m_radios[i] = new QRadioButton(QString("%1.").arg(c + 1), m_content);
         m_radios[i]->setObjectName(IdName(IDC_COLUMN1 + c));
         radios->addButton(m_radios[i], c);
@@ -123,8 +128,12 @@ CYogoListDlg::CYogoListDlg(std::filesystem::path file,
     const QSize margin = Margin();
     whole->setContentsMargins(margin.width(), margin.height(), margin.width(), margin.height());
     whole->addLayout(left, 1);
-    whole->addWidget(BuildPad(), 0, Qt::AlignTop);
+    QWidget* pad = BuildPad();
+    whole->addWidget(pad, 0, Qt::AlignTop);
+    // Laid out now, so that the snapping widths are known before the window is first shown.
     m_content->resize(m_content->sizeHint());
+    whole->activate();
+    pad->layout()->activate();
     resize(m_content->size());
 }
 
@@ -304,7 +313,8 @@ bool CYogoListDlg::eventFilter(QObject* watched, QEvent* event) {
 
 void CYogoListDlg::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
-    if (m_resizing || isMinimized() || isMaximized() || m_kanaO == nullptr || m_digit0 == nullptr) {
+    if (m_resizing || isMinimized() || isMaximized() || m_kanaO == nullptr || m_digit0 == nullptr ||
+        m_lists.back()->width() <= 0) {
         return;
     }
     const QSize margin = Margin();
