@@ -95,6 +95,8 @@ CYogoListDlg::CYogoListDlg(std::filesystem::path file,
             }
         });
     }
+    // The lists stand side by side from the left; what the top row is wider goes after them.
+    columns->setColumnStretch(CYogoListModel::kColumns, 1);
     m_radios[0]->setChecked(true);
     connect(radios, &QButtonGroup::idClicked, this, [this](int c) { OnReadingColumn(c); });
     connect(m_pattern, &QComboBox::currentIndexChanged, this, [this](int p) {
