@@ -63,7 +63,7 @@ std::vector<DialogLibrary> DialogLibraries() {
         {"dialogs/settings",
          [](IDialogRegistry& r, const CConfigBase&) { RegisterSettingsDialogs(r); },
          {"ColumnDeleteDlg", "RoundRadiusChangeDlg", "RoundRadiusSetDlg", "GridSetDlg", "Position",
-          "SystemSettings", "NafudaDlg"}},
+          "SystemSettings", "NafudaDlg", "FindReplaceDlg"}},
         {"safety/ui",
          [](IDialogRegistry& r, const CConfigBase&) { RegisterSafetyDialogs(r); },
          {"DisasterFrameDlg", "WeekTargetFrameDlg", "DisasterTextDlg", "WeekTargetTextDlg"}},
