@@ -39,6 +39,9 @@ QAction* COwnerDrawMenu::AddCommand(QMenu& menu, UINT id, const char* text) cons
             action->setCheckable(true);
             action->setChecked(state.GetCheck() != 0);
         }
+        if (state.IsTextSet() && text == nullptr) {
+            action->setText(QString::fromStdString(state.GetText()));
+        }
     }
     if (action->icon().isNull()) {
         action->setIcon(PatternIcon(id));

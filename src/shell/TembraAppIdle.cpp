@@ -122,6 +122,12 @@ void CTembraApp::UpdateCommandStates() {
         } else if (action->isCheckable() && action->isChecked()) {
             action->setChecked(false);
         }
+        if (state.IsTextSet()) {
+            const QString text = QString::fromStdString(state.GetText());
+            if (action->text() != text) {
+                action->setText(text);
+            }
+        }
     }
     // The layer combo has no action: its update handler shows the layer of the selection.
     m_router.Update(kLayerComboId);

@@ -125,9 +125,12 @@ TEST_F(ViewDisplayTest, TheRowsAboveTheSelectedCellHeadTheProcessColumn) {
     cell->SetText("x");
     cell->SetSelected(1);
     ASSERT_EQ(View().GetKouteiHeaderRows(), 0);
+    // The entry says which of the two it will do.
+    EXPECT_EQ(Update(kKouteiHeader).GetText(), "工程欄ヘッダ指定(&H)");
 
     ASSERT_TRUE(View().OnCommand(kKouteiHeader));
     EXPECT_EQ(View().GetKouteiHeaderRows(), 3); // rows 0 to 2
+    EXPECT_EQ(Update(kKouteiHeader).GetText(), "工程欄ヘッダ解除(&H)");
     EXPECT_EQ(doc.GetSyokiSet().GetFixedFirstRow(), 0);
     EXPECT_EQ(doc.GetSyokiSet().GetFixedLastRow(), 2);
     EXPECT_EQ(Layout().GetAltLastRow(), 2);

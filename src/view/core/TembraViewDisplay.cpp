@@ -8,6 +8,8 @@
 #include "model/ConfigOperation.h"
 #include "platform/Ui.h"
 #include "view/core/TembraView.h"
+
+#include "platform/StringTable.h"
 #include "view/core/ViewHost.h"
 
 namespace tembra {
@@ -31,6 +33,9 @@ enum : UINT {
     ID_LAYER_MOVE = 40089,
     ID_KOUTEI_HEADER = 33146,
 };
+
+constexpr UINT IDS_KOUTEI_HEADER_SET = 5521;
+constexpr UINT IDS_KOUTEI_HEADER_CLEAR = 5522;
 
 // The date-label unit of hours and minutes.
 constexpr WORD kHourUnit = 4;
@@ -187,6 +192,9 @@ bool CTembraView::OnUpdateDisplayCommand(CCmdUI& cmdUI) {
         cmdUI.Enable(m_host.HasDialog(LayerMoveRequest().Name()) && doc.CanDelete());
         return true;
     case ID_KOUTEI_HEADER:
+        // The entry says which of the two it will do.
+        cmdUI.SetText(LoadStringUtf8(GetKouteiHeaderRows() > 0 ? IDS_KOUTEI_HEADER_CLEAR
+                                                               : IDS_KOUTEI_HEADER_SET));
         return true;
     default:
         return false;
