@@ -42,9 +42,12 @@ std::vector<CToubanEntry> LoadLastList() {
 void SaveLastList(const std::vector<CToubanEntry>& entries) {
     const std::string section = ToubanLastListSection();
     ProfileBatch batch(UserProfile());
-    const int stored = static_cast<int>(GetProfileInt(section, kSize, 0));
-    for (int i = 0; i < stored; ++i) {
-        WriteProfileString(section, PersonKey(i).c_str(), nullptr);
+    // Every stored place goes, found by name rather than counted up to "Size": a size edited
+    // by hand to billions would otherwise mean billions of deletions.
+    for (const std::string& name : GetProfileValueNames(section)) {
+        if (Sjis::EqualsNoCase(name.substr(0, 6), "Touban")) {
+            WriteProfileString(section, name.c_str(), nullptr);
+        }
     }
     WriteProfileString(section, kHead, nullptr);
     WriteProfileInt(section, kSize, static_cast<int>(entries.size()));

@@ -114,7 +114,7 @@ TEST_F(DutyStaffFileTest, AHandEditedFileIsReadAsTheLineFormatSays) {
     EXPECT_TRUE(file.Persons("missing").empty());
 }
 
-TEST(ToubanLastListTest, ALoadIsBoundedByTheValuesStored) {
+TEST(ToubanLastListTest, AHandEditedSizeIsBoundedByTheValuesStored) {
     test::ScopedPaths paths;
     SaveLastList({{"A", 0}, {"B", 1}});
     EXPECT_EQ(LoadLastList(), (std::vector<CToubanEntry>{{"A", 0}, {"B", 1}}));
@@ -124,6 +124,8 @@ TEST(ToubanLastListTest, ALoadIsBoundedByTheValuesStored) {
     ASSERT_GE(loaded.size(), 2u);
     EXPECT_LT(loaded.size(), 10u);
     EXPECT_EQ(loaded[1], (CToubanEntry{"B", 1}));
+    SaveLastList({{"C", 1}});
+    EXPECT_EQ(LoadLastList(), (std::vector<CToubanEntry>{{"C", 1}}));
 }
 
 } // namespace
