@@ -18,6 +18,7 @@
 #include "platform/Paths.h"
 #include "platform/qt/DialogRegistry.h"
 #include "safety/PlanChart.h"
+#include "safety/ToubanLastList.h"
 #include "support/Cp932Text.h"
 #include "support/ScriptedUi.h"
 #include "support/TempDir.h"
@@ -205,6 +206,32 @@ TEST_F(DutySheetTest, ADeclinedOverlapKeepsTheValuesTyped) {
     ASSERT_EQ(frames.size(), 1u + 1 + 3 + 31 + 3 + 5);
     EXPECT_EQ(frames[5 + 9]->GetText(), "A"); // 10 March
     EXPECT_EQ(frames[5 + 8]->GetText(), "B");
+}
+
+// The command's two requests: the choice gives its mask; a sheet ended by 取消 builds nothing
+// and saves no list, whatever its pages held.
+TEST_F(DutySheetTest, TheChoiceAndACancelledSheetThroughTheirRequests) {
+    FakeDialogRegistry registry;
+    RegisterSafetyDialogs(registry);
+    ToubanCreateSelRequest choice;
+    test::WhenShown<CToubanCreateSelDlg>([](CToubanCreateSelDlg& dialog) {
+        dialog.Choice(2)->setChecked(true);
+        dialog.accept();
+    });
+    EXPECT_EQ(registry.Run(choice), IDOK);
+    EXPECT_EQ(choice.choice, kDutyPartners);
+
+    ManeiToubanSheetRequest sheet;
+    sheet.choice = kDutyBoth;
+    sheet.document = &chart.doc;
+    sheet.layout = &chart.layout;
+    test::WhenShown<CManeiToubanSheet>([](CManeiToubanSheet& dialog) {
+        Type(*dialog.WorkSitePage()->Editor(), "A", kAdd);
+        dialog.CancelButton()->click();
+    });
+    EXPECT_EQ(registry.Run(sheet), IDCANCEL);
+    EXPECT_TRUE(chart.Frames().empty());
+    EXPECT_TRUE(LoadLastList().empty());
 }
 
 class DutyStaffDlgTest : public testing::Test {
