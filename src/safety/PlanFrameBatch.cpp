@@ -20,13 +20,31 @@ void FormText(CZukeiString& frame) {
     frame.GetTextAttr().m_attrb = 0;
 }
 
-LOGFONT FaceFont(const std::string& face, LONG height) {
+} // namespace
+
+LOGFONT PlanFaceFont(const std::string& face, LONG height) {
     LOGFONT font;
     EnumFontFaces(font, face, -height, 0);
     return font;
 }
 
-} // namespace
+void PlacePlanFrame(CZukeiString& frame, const CPageLayout& layout, int left, int right,
+                    const PlanRowRange& band, bool snapLeft, bool snapRight) {
+    const CZukeiLayoutView view(layout);
+    CPlanCalendarLayout position(layout.GetSyokiSet(), &layout);
+    const int top = CZukei::RowToY(view, band.first - 1);
+    const int bottom = CZukei::RowToY(view, band.last);
+    position.SetPosition(left, top, CZukei::XToDate(view, left), band.first - 1);
+    if (snapLeft) {
+        position.SnapToDay(view);
+    }
+    frame.SetPoint(position.GetPosition(), view, 1);
+    position.SetPosition(right, bottom, CZukei::XToDate(view, right), band.last);
+    if (snapRight) {
+        position.SnapToDay(view);
+    }
+    frame.SetPoint(position.GetPosition(), view, 2);
+}
 
 std::string PlanMinchoFace() {
     return kDefaultFaceName;
@@ -48,8 +66,8 @@ std::optional<std::pair<LOGFONT, LOGFONT>> WeekTargetFonts(int paper) {
         return std::nullopt;
     }
     const Heights h = kHeights[static_cast<std::size_t>(paper)];
-    return std::make_pair(FaceFont(PlanGothicFace(), h.target),
-                          FaceFont(PlanMinchoFace(), h.action));
+    return std::make_pair(PlanFaceFont(PlanGothicFace(), h.target),
+                          PlanFaceFont(PlanMinchoFace(), h.action));
 }
 
 CPlanFrameBatch::CPlanFrameBatch(CTembraDoc& doc, const CPageLayout& layout, PlanBatchStyle style)
@@ -88,20 +106,7 @@ bool CPlanFrameBatch::AddFrame(int left, int right, const PlanRowRange& band, bo
         }
     }
 
-    const CZukeiLayoutView view(m_layout);
-    CPlanCalendarLayout position(m_layout.GetSyokiSet(), &m_layout);
-    const int top = CZukei::RowToY(view, band.first - 1);
-    const int bottom = CZukei::RowToY(view, band.last);
-    position.SetPosition(left, top, CZukei::XToDate(view, left), band.first - 1);
-    if (snapLeft) {
-        position.SnapToDay(view);
-    }
-    frame->SetPoint(position.GetPosition(), view, 1);
-    position.SetPosition(right, bottom, CZukei::XToDate(view, right), band.last);
-    if (snapRight) {
-        position.SnapToDay(view);
-    }
-    frame->SetPoint(position.GetPosition(), view, 2);
+    PlacePlanFrame(*frame, m_layout, left, right, band, snapLeft, snapRight);
     m_doc.AddZukei(frame.release());
     return true;
 }

@@ -46,6 +46,12 @@ std::string PlanGothicFace();
 // The fonts of the weekly frames by paper: gothic targets and mincho actions, larger on larger
 // paper; nothing for a paper code outside 0..5 (the frames keep the document's text font).
 std::optional<std::pair<LOGFONT, LOGFONT>> WeekTargetFonts(int paper);
+// The installed font of a face at a character height (a negative font height).
+LOGFONT PlanFaceFont(const std::string& face, LONG height);
+// Puts a frame's corners at left, right and the top and bottom of a band's rows, each corner
+// moved onto the nearest midnight when asked.
+void PlacePlanFrame(CZukeiString& frame, const CPageLayout& layout, int left, int right,
+                    const PlanRowRange& band, bool snapLeft, bool snapRight);
 
 class CPlanFrameBatch {
 public:

@@ -1,9 +1,15 @@
 #include "safety/ui/RegisterSafetyDialogs.h"
 
 #include "document/SafetyBoardRequests.h"
+#include "model/ConfigBase.h"
+#include "model/OptionDialogRequest.h"
 #include "platform/qt/DialogRegistry.h"
 #include "safety/ui/DisasterFrameDlg.h"
 #include "safety/ui/DisasterTextDlg.h"
+#include "safety/ui/DutyStaffDlg.h"
+#include "safety/ui/ManeiToubanP1.h"
+#include "safety/ui/ManeiToubanSheet.h"
+#include "safety/ui/ToubanCreateSelDlg.h"
 #include "safety/ui/WeekTargetFrameDlg.h"
 #include "safety/ui/WeekTargetTextDlg.h"
 
@@ -39,6 +45,40 @@ template <class Dialog> int RunTextDialog(IDialogRegistry& registry, DialogReque
     return IDOK;
 }
 
+int RunToubanCreateSel(IDialogRegistry& registry, DialogRequest& request) {
+    auto& choice = dynamic_cast<ToubanCreateSelRequest&>(request);
+    CToubanCreateSelDlg dialog(registry.DialogParent());
+    if (dialog.DoModal() != IDOK) {
+        return IDCANCEL;
+    }
+    choice.choice = dialog.Mask();
+    return IDOK;
+}
+
+// The roster sheet, the frames after 決定, and in any case the duty persons of the work-site
+// page deleted once the sheet has ended.
+int RunManeiToubanSheet(IDialogRegistry& registry, DialogRequest& request) {
+    auto& target = dynamic_cast<ManeiToubanSheetRequest&>(request);
+    if (target.document == nullptr || target.layout == nullptr) {
+        return IDCANCEL;
+    }
+    CManeiToubanSheet sheet(target.choice, *target.document, *target.layout,
+                            registry.DialogParent());
+    const int answer = sheet.DoModal();
+    if (answer == IDOK) {
+        sheet.BuildFrames();
+    }
+    sheet.WorkSitePage()->ClearEntries();
+    return answer;
+}
+
+int RunDutyStaff(IDialogRegistry& registry, DialogRequest& request) {
+    auto& option = dynamic_cast<OptionDialogRequest&>(request);
+    const CConfigBase* config = option.config != nullptr ? option.config : GetAppConfig();
+    CDutyStaffDlg dialog(config->GetPath(), registry.DialogParent());
+    return dialog.DoModal();
+}
+
 } // namespace
 
 void RegisterSafetyDialogs(IDialogRegistry& registry) {
@@ -54,6 +94,12 @@ void RegisterSafetyDialogs(IDialogRegistry& registry) {
     registry.Register("WeekTargetTextDlg", [&registry](DialogRequest& r) {
         return RunTextDialog<CWeekTargetTextDlg>(registry, r);
     });
+    registry.Register("ToubanCreateSelDlg",
+                      [&registry](DialogRequest& r) { return RunToubanCreateSel(registry, r); });
+    registry.Register("ManeiToubanSheet",
+                      [&registry](DialogRequest& r) { return RunManeiToubanSheet(registry, r); });
+    registry.Register("DutyStaff",
+                      [&registry](DialogRequest& r) { return RunDutyStaff(registry, r); });
 }
 
 } // namespace tembra
