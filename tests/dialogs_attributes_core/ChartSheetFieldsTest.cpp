@@ -35,6 +35,13 @@ TEST(ChartSheetPaging, TheButtonsOfFiveRowsAtATime) {
     EXPECT_EQ(PreviousFirst(0), 0);
 }
 
+// The code a position stores, picked over another entry.
+int Picked(std::span<const CodeEntry> table, int position) {
+    ComboChoice choice = LoadChoice(table, position == 0 ? table[1].code : table[0].code);
+    choice.position = position;
+    return StoreChoice(table, choice, -1);
+}
+
 // Both pattern combos: each stored code's position and back; "白抜き" only in the box's combo.
 TEST(ChartSheetPatterns, CodesAndPositionsOfBothCombos) {
     struct Case {
@@ -45,33 +52,35 @@ TEST(ChartSheetPatterns, CodesAndPositionsOfBothCombos) {
     const Case cases[] = {{999, 0, 0}, {100, -1, 1}, {99, 1, 2}, {3, 2, 3}, {4, 3, 4},
                           {5, 4, 5},   {2, 5, 6},    {0, 6, 7},  {1, 7, 8}};
     for (const Case& c : cases) {
-        // Picked over another pattern.
-        const int other = c.code == 1 ? 999 : 1;
-        EXPECT_EQ(LoadPattern(HatchTable(), c.code).shown, c.boxPosition) << c.code;
-        EXPECT_EQ(StorePattern(HatchTable(), LoadPattern(HatchTable(), other), c.boxPosition, 0),
-                  c.code);
-        if (c.barPosition < 0) {
-            continue;
+        EXPECT_EQ(LoadChoice(HatchTable(), c.code).shown, c.boxPosition) << c.code;
+        EXPECT_EQ(Picked(HatchTable(), c.boxPosition), c.code);
+        if (c.barPosition >= 0) {
+            EXPECT_EQ(LoadChoice(BarPatternTable(), c.code).shown, c.barPosition) << c.code;
+            EXPECT_EQ(Picked(BarPatternTable(), c.barPosition), c.code);
         }
-        EXPECT_EQ(LoadPattern(BarPatternTable(), c.code).shown, c.barPosition) << c.code;
-        EXPECT_EQ(StorePattern(BarPatternTable(), LoadPattern(BarPatternTable(), other),
-                               c.barPosition, 0),
-                  c.code);
     }
 }
 
-// A code the combo cannot show comes back unchanged unless another entry is picked.
+// A code the combo cannot show comes back unchanged unless another entry is picked; a position
+// outside the table stores what the caller gives for it.
 TEST(ChartSheetPatterns, AnUntouchedUnknownCodeIsKept) {
-    for (const int code : {100, 77, -1}) {
-        const PatternChoice loaded = LoadPattern(BarPatternTable(), code);
-        EXPECT_EQ(loaded.shown, 0) << code;
-        EXPECT_EQ(StorePattern(BarPatternTable(), loaded, loaded.shown, 0), code);
-        EXPECT_EQ(StorePattern(BarPatternTable(), loaded, 1, 0), 99) << code;
-        EXPECT_EQ(StorePattern(BarPatternTable(), loaded, 8, 0), 0) << "outside the table";
+    struct Case {
+        std::span<const CodeEntry> table;
+        int code;
+        int pickedCode; // of position 1
+    };
+    const Case cases[] = {{BarPatternTable(), 100, 99}, {BarPatternTable(), 77, 99},
+                          {HatchTable(), 42, 100},      {LineTypeTable(), 9, 1},
+                          {LineWidthTable(), -3, 1},    {LineWidthTable(), 7, 1}};
+    for (const Case& c : cases) {
+        ComboChoice choice = LoadChoice(c.table, c.code);
+        EXPECT_EQ(choice.shown, 0) << c.code;
+        EXPECT_EQ(StoreChoice(c.table, choice, -1), c.code);
+        choice.position = 1;
+        EXPECT_EQ(StoreChoice(c.table, choice, -1), c.pickedCode) << c.code;
+        choice.position = static_cast<int>(c.table.size());
+        EXPECT_EQ(StoreChoice(c.table, choice, -1), -1) << c.code;
     }
-    const PatternChoice box = LoadPattern(HatchTable(), 42);
-    EXPECT_EQ(box.shown, 0);
-    EXPECT_EQ(StorePattern(HatchTable(), box, 0, 999), 42);
 }
 
 TEST(ChartSheetColors, PositionAndCustomColour) {
@@ -184,21 +193,22 @@ TEST(ChartSheetSeries, TheEditorsFieldsInAndOut) {
     chart.SetSeriesLineType(1, 9);
     chart.SetSeriesLineWidth(1, 2);
     BarPatternFields bar = LoadBarPattern(chart, 1);
-    EXPECT_EQ(bar.patternPosition, 0);
+    EXPECT_EQ(bar.pattern.position, 0);
     StoreBarPattern(bar, chart, 1);
     EXPECT_EQ(chart.GetSeriesPattern(1), 100) << "white fill untouched";
-    bar.patternPosition = 3;
+    bar.pattern.position = 3;
     bar.fill = {6, RGB(1, 2, 3)};
     StoreBarPattern(bar, chart, 1);
     EXPECT_EQ(chart.GetSeriesPattern(1), 4);
     EXPECT_EQ(chart.GetSeriesPatternColor(1), RGB(1, 2, 3));
 
-    const LineTypeFields line = LoadLineType(chart, 1);
-    EXPECT_EQ(line.type, 0) << "a type outside 1 to 5 shows 実線";
-    EXPECT_EQ(line.width, 2);
-    for (const int width : {0, 1, 2, 3, -1}) {
-        EXPECT_EQ(LineWidthPosition(width), width == 1 || width == 2 ? width : 0) << width;
-    }
+    LineTypeFields line = LoadLineType(chart, 1);
+    EXPECT_EQ(line.type.position, 0) << "a type outside 0 to 5 shows 実線";
+    EXPECT_EQ(line.width.position, 2);
+    line.width.position = 1;
+    StoreLineType(line, chart, 1);
+    EXPECT_EQ(chart.GetSeriesLineType(1), 9);
+    EXPECT_EQ(chart.GetSeriesLineWidth(1), 1);
 }
 
 // A shown series keeps the slot number of its last computation unless its check changes.
@@ -239,21 +249,21 @@ TEST(ChartSheetTotalsBox, FormatInAndOut) {
     box.SetLineType(3);
     box.SetWidth(7);
     TotalsFormatFields fields = LoadTotalsFormat(chart, box);
-    EXPECT_EQ(fields.hatchPosition, 1);
-    EXPECT_EQ(fields.lineType, 3);
-    EXPECT_EQ(fields.lineWidth, 0);
+    EXPECT_EQ(fields.hatch.position, 1);
+    EXPECT_EQ(fields.lineType.position, 3);
+    EXPECT_EQ(fields.lineWidth.position, 0);
     EXPECT_EQ(fields.separator, ":");
     EXPECT_EQ(fields.size, "32");
     EXPECT_EQ(fields.vertical, 1);
     fields.size = "24";
-    fields.hatchPosition = 0;
+    fields.hatch.position = 0;
     fields.separator = "->";
     fields.text = {1, RGB(0, 0, 0)};
     fields.horizontal = 2;
     fields.vertical = 0;
     StoreTotalsFormat(fields, chart, box);
     EXPECT_EQ(box.GetHatch(), 999);
-    EXPECT_EQ(box.GetWidth(), 0);
+    EXPECT_EQ(box.GetWidth(), 7) << "an untouched width the combo cannot show";
     EXPECT_EQ(chart.GetSeparator(), "->");
     EXPECT_EQ(box.GetFont().lfHeight, -24);
     EXPECT_EQ(box.GetFont().lfWidth, 0);

@@ -20,7 +20,7 @@ CBarPatternDlg::CBarPatternDlg(int series, CChart& chart, QWidget* parent)
     CColorComboBox* line = MakeChoiceColorCombo(this, IDC_LINE_COLOR, &m_fields.line);
     CColorComboBox* fill = MakeChoiceColorCombo(this, IDC_PATTERN_COLOR, &m_fields.fill);
     m_pattern = MakeTableCombo(this, IDC_PATTERN, BarPatternTable());
-    m_pattern->setCurrentIndex(m_fields.patternPosition);
+    m_pattern->setCurrentIndex(m_fields.pattern.position);
 
     auto* enter = new CEnterMovesFocus(this);
     enter->Watch({line, m_pattern, fill});
@@ -34,7 +34,7 @@ CBarPatternDlg::CBarPatternDlg(int series, CChart& chart, QWidget* parent)
 }
 
 void CBarPatternDlg::accept() {
-    m_fields.patternPosition = m_pattern->currentIndex();
+    m_fields.pattern.position = m_pattern->currentIndex();
     StoreBarPattern(m_fields, m_chart, m_series);
     QDialog::accept();
 }

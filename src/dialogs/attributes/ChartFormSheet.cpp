@@ -49,12 +49,12 @@ QWidget* CChartFormSheet::BuildFramePage() {
     auto* page = new QWidget(this);
     page->setObjectName(IdName(IDD_FRAME));
     m_lineType = MakeTableCombo(page, IDC_LINE_TYPE, LineTypeTable());
-    m_lineType->setCurrentIndex(m_fields.lineType);
+    m_lineType->setCurrentIndex(m_fields.lineType.position);
     CColorComboBox* lineColor = MakeChoiceColorCombo(page, IDC_LINE_COLOR, &m_fields.line);
     m_width = MakeTableCombo(page, IDC_WIDTH, LineWidthTable());
-    m_width->setCurrentIndex(m_fields.lineWidth);
+    m_width->setCurrentIndex(m_fields.lineWidth.position);
     m_hatch = MakeTableCombo(page, IDC_HATCH, HatchTable());
-    m_hatch->setCurrentIndex(m_fields.hatchPosition);
+    m_hatch->setCurrentIndex(m_fields.hatch.position);
     CColorComboBox* hatchColor = MakeChoiceColorCombo(page, IDC_HATCH_COLOR, &m_fields.hatchColor);
     m_separator = MakeTextCombo(page, IDC_SEPARATOR, {":", "=", "->", "/"}, 5);
     m_separator->setEditText(FromCp932(m_fields.separator));
@@ -107,9 +107,9 @@ QWidget* CChartFormSheet::BuildFontPage() {
 }
 
 bool CChartFormSheet::StoreFrame() {
-    m_fields.lineType = m_lineType->currentIndex();
-    m_fields.lineWidth = m_width->currentIndex();
-    m_fields.hatchPosition = m_hatch->currentIndex();
+    m_fields.lineType.position = m_lineType->currentIndex();
+    m_fields.lineWidth.position = m_width->currentIndex();
+    m_fields.hatch.position = m_hatch->currentIndex();
     m_fields.separator = ToCp932(m_separator->currentText());
     return true;
 }

@@ -58,6 +58,7 @@ CChartSetGraph::CChartSetGraph(CChart& chart, const CShigenNameTable& names, QWi
     layout->addWidget(form);
     layout->addLayout(grid);
     layout->addLayout(paging);
+    layout->addStretch();
 
     connect(m_bar, &QRadioButton::toggled, this, [this] { ShowForm(); });
     connect(m_next, &QPushButton::clicked, this, [this] { Page(true); });

@@ -76,6 +76,7 @@ CChartSetTotal::CChartSetTotal(CChart& chart, const CShigenNameTable& names, QWi
     layout->addWidget(place);
     layout->addLayout(grid);
     layout->addLayout(paging);
+    layout->addStretch();
 
     connect(format, &QPushButton::clicked, this, [this] { OpenFormat(); });
     connect(m_next, &QPushButton::clicked, this, [this] { Page(true); });

@@ -19,9 +19,9 @@ CLineTypeDlg::CLineTypeDlg(int series, CChart& chart, QWidget* parent)
     setWindowTitle(QString::fromUtf8("折線グラフの線種設定"));
     CColorComboBox* line = MakeChoiceColorCombo(this, IDC_LINE_COLOR, &m_fields.line);
     m_type = MakeTableCombo(this, IDC_LINE_TYPE, LineTypeTable());
-    m_type->setCurrentIndex(m_fields.type);
+    m_type->setCurrentIndex(m_fields.type.position);
     m_width = MakeTableCombo(this, IDC_LINE_WIDTH, LineWidthTable());
-    m_width->setCurrentIndex(m_fields.width);
+    m_width->setCurrentIndex(m_fields.width.position);
 
     auto* enter = new CEnterMovesFocus(this);
     enter->Watch({line, m_type, m_width});
@@ -35,8 +35,8 @@ CLineTypeDlg::CLineTypeDlg(int series, CChart& chart, QWidget* parent)
 }
 
 void CLineTypeDlg::accept() {
-    m_fields.type = m_type->currentIndex();
-    m_fields.width = m_width->currentIndex();
+    m_fields.type.position = m_type->currentIndex();
+    m_fields.width.position = m_width->currentIndex();
     StoreLineType(m_fields, m_chart, m_series);
     QDialog::accept();
 }

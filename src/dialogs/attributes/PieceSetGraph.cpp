@@ -59,6 +59,7 @@ CPieceSetGraph::CPieceSetGraph(CChart& chart, const CShigenNameTable& names, QWi
     layout->addWidget(totalGroup);
     layout->addLayout(grid);
     layout->addLayout(paging);
+    layout->addStretch();
 
     connect(m_next, &QPushButton::clicked, this, [this] { Page(true); });
     connect(m_previous, &QPushButton::clicked, this, [this] { Page(false); });

@@ -26,19 +26,19 @@ std::span<const CodeEntry> BarPatternTable() {
     return kBarPatterns;
 }
 
-PatternChoice LoadPattern(std::span<const CodeEntry> table, int code) {
-    return PatternChoice{code, PositionOfCode(table, code)};
+ComboChoice LoadChoice(std::span<const CodeEntry> table, int code) {
+    const int position = PositionOfCode(table, code);
+    return ComboChoice{code, position, position};
 }
 
-int StorePattern(std::span<const CodeEntry> table, const PatternChoice& loaded, int position,
-                 int outside) {
-    if (position == loaded.shown) {
-        return loaded.stored;
+int StoreChoice(std::span<const CodeEntry> table, const ComboChoice& choice, int outside) {
+    if (choice.position == choice.shown) {
+        return choice.stored;
     }
-    if (position < 0 || position >= static_cast<int>(table.size())) {
+    if (choice.position < 0 || choice.position >= static_cast<int>(table.size())) {
         return outside;
     }
-    return table[static_cast<std::size_t>(position)].code;
+    return table[static_cast<std::size_t>(choice.position)].code;
 }
 
 ColorChoice LoadColorChoice(COLORREF color) {
@@ -47,14 +47,6 @@ ColorChoice LoadColorChoice(COLORREF color) {
 
 COLORREF StoreColorChoice(const ColorChoice& choice) {
     return ColorAtPosition(choice.position, choice.custom);
-}
-
-int LineTypePosition(int stored) {
-    return stored >= 1 && stored <= 5 ? stored : 0;
-}
-
-int LineWidthPosition(int stored) {
-    return stored == 1 || stored == 2 ? stored : 0;
 }
 
 const std::vector<std::string>& ChartFontSizeTexts() {
@@ -146,30 +138,30 @@ BarPatternFields LoadBarPattern(const CChart& chart, int series) {
     fields.line = LoadColorChoice(chart.GetSeriesLineColor(series));
     fields.fill = LoadColorChoice(chart.GetSeriesPatternColor(series));
     fields.pattern =
-        LoadPattern(BarPatternTable(), static_cast<int>(chart.GetSeriesPattern(series)));
-    fields.patternPosition = fields.pattern.shown;
+        LoadChoice(BarPatternTable(), static_cast<int>(chart.GetSeriesPattern(series)));
     return fields;
 }
 
 void StoreBarPattern(const BarPatternFields& fields, CChart& chart, int series) {
     chart.SetSeriesLineColor(series, StoreColorChoice(fields.line));
     chart.SetSeriesPatternColor(series, StoreColorChoice(fields.fill));
-    chart.SetSeriesPattern(
-        series, StorePattern(BarPatternTable(), fields.pattern, fields.patternPosition, 0));
+    chart.SetSeriesPattern(series, StoreChoice(BarPatternTable(), fields.pattern, 0));
 }
 
 LineTypeFields LoadLineType(const CChart& chart, int series) {
     LineTypeFields fields;
     fields.line = LoadColorChoice(chart.GetSeriesLineColor(series));
-    fields.type = LineTypePosition(chart.GetSeriesLineType(series));
-    fields.width = LineWidthPosition(chart.GetSeriesLineWidth(series));
+    fields.type = LoadChoice(LineTypeTable(), chart.GetSeriesLineType(series));
+    fields.width = LoadChoice(LineWidthTable(), chart.GetSeriesLineWidth(series));
     return fields;
 }
 
 void StoreLineType(const LineTypeFields& fields, CChart& chart, int series) {
     chart.SetSeriesLineColor(series, StoreColorChoice(fields.line));
-    chart.SetSeriesLineType(series, static_cast<short>(fields.type));
-    chart.SetSeriesLineWidth(series, static_cast<short>(fields.width));
+    chart.SetSeriesLineType(series,
+                            static_cast<short>(StoreChoice(LineTypeTable(), fields.type, 0)));
+    chart.SetSeriesLineWidth(series,
+                             static_cast<short>(StoreChoice(LineWidthTable(), fields.width, 0)));
 }
 
 int VerticalPosition(WORD flags) {
@@ -194,11 +186,10 @@ WORD WithVerticalPosition(WORD flags, int position) {
 
 TotalsFormatFields LoadTotalsFormat(const CChart& chart, const CZukeiString& box) {
     TotalsFormatFields fields;
-    fields.lineType = LineTypePosition(box.GetLineType());
+    fields.lineType = LoadChoice(LineTypeTable(), box.GetLineType());
     fields.line = LoadColorChoice(box.GetColor());
-    fields.lineWidth = LineWidthPosition(box.GetWidth());
-    fields.hatch = LoadPattern(HatchTable(), box.GetHatch());
-    fields.hatchPosition = fields.hatch.shown;
+    fields.lineWidth = LoadChoice(LineWidthTable(), box.GetWidth());
+    fields.hatch = LoadChoice(HatchTable(), box.GetHatch());
     fields.hatchColor = LoadColorChoice(box.GetHatchColor());
     fields.separator = chart.GetSeparator();
     fields.font = box.GetFont();
@@ -210,11 +201,10 @@ TotalsFormatFields LoadTotalsFormat(const CChart& chart, const CZukeiString& box
 }
 
 void StoreTotalsFormat(const TotalsFormatFields& fields, CChart& chart, CZukeiString& box) {
-    box.SetLineType(static_cast<WORD>(fields.lineType));
+    box.SetLineType(static_cast<WORD>(StoreChoice(LineTypeTable(), fields.lineType, 0)));
     box.SetColor(StoreColorChoice(fields.line));
-    box.SetWidth(static_cast<short>(fields.lineWidth));
-    box.SetHatch(static_cast<WORD>(StorePattern(HatchTable(), fields.hatch, fields.hatchPosition,
-                                                CodeAtPosition(HatchTable(), 0))));
+    box.SetWidth(static_cast<short>(StoreChoice(LineWidthTable(), fields.lineWidth, 0)));
+    box.SetHatch(static_cast<WORD>(StoreChoice(HatchTable(), fields.hatch, 999)));
     box.SetHatchColor(StoreColorChoice(fields.hatchColor));
     chart.SetSeparator(fields.separator);
     box.SetFont(SizedFont(fields.font, static_cast<int>(ReadChartNumber(fields.size)), false));

@@ -36,17 +36,18 @@ inline int PreviousFirst(int first) {
 // The bar-pattern dialog's patterns: the fill patterns without "白抜き" (100). The totals box
 // takes the whole HatchTable.
 std::span<const CodeEntry> BarPatternTable();
-// A pattern as loaded: the stored code and the position shown for it (0 for a code the table
-// lacks). A position left as shown stores the code back unchanged, so a code the combo cannot
-// show survives a dialog that did not touch it.
-struct PatternChoice {
-    int stored = 999;
+// A code combo's value as loaded: the stored code, the position shown for it (0 for a code the
+// table lacks) and the position chosen since. A position left as shown stores the code back
+// unchanged, so a code the combo cannot show (a white fill in the bar-pattern combo, an explicit
+// frame width) survives a dialog that did not touch it.
+struct ComboChoice {
+    int stored = 0;
     int shown = 0;
+    int position = 0;
 };
-PatternChoice LoadPattern(std::span<const CodeEntry> table, int code);
-// The code for the chosen position; outside the table: outside.
-int StorePattern(std::span<const CodeEntry> table, const PatternChoice& loaded, int position,
-                 int outside);
+ComboChoice LoadChoice(std::span<const CodeEntry> table, int code);
+// The code for the chosen position; a position outside the table stores outside.
+int StoreChoice(std::span<const CodeEntry> table, const ComboChoice& choice, int outside);
 
 // ---- Colours -------------------------------------------------------------------------------
 // A colour combo's position and the custom colour of "その他" kept beside it: loading makes the
@@ -58,12 +59,6 @@ struct ColorChoice {
 };
 ColorChoice LoadColorChoice(COLORREF color);
 COLORREF StoreColorChoice(const ColorChoice& choice);
-
-// ---- Line types and widths of the series and of the box's frame --------------------------------
-// The line type shown for a stored one: 1 to 5 as they are, any other 実線 (0).
-int LineTypePosition(int stored);
-// The width shown: 細い (1) and 太線 (2) as they are, any other 標準 (0).
-int LineWidthPosition(int stored);
 
 // ---- Scale and font texts ------------------------------------------------------------------
 const std::vector<std::string>& ChartFontSizeTexts();
@@ -108,16 +103,17 @@ bool ScaleStepAccepted(const ScaleFields& fields, const CChart& chart);
 struct BarPatternFields {
     ColorChoice line;
     ColorChoice fill;
-    PatternChoice pattern;
-    int patternPosition = 0;
+    ComboChoice pattern; // BarPatternTable
 };
 BarPatternFields LoadBarPattern(const CChart& chart, int series);
 void StoreBarPattern(const BarPatternFields& fields, CChart& chart, int series);
 
+// Line types and widths by LineTypeTable and LineWidthTable: a type outside 0 to 5 shows 実線,
+// a width other than 1 or 2 標準.
 struct LineTypeFields {
     ColorChoice line;
-    int type = 0;
-    int width = 0;
+    ComboChoice type;
+    ComboChoice width;
 };
 LineTypeFields LoadLineType(const CChart& chart, int series);
 void StoreLineType(const LineTypeFields& fields, CChart& chart, int series);
@@ -128,11 +124,10 @@ int VerticalPosition(WORD flags);
 WORD WithVerticalPosition(WORD flags, int position);
 
 struct TotalsFormatFields {
-    int lineType = 0;
+    ComboChoice lineType; // LineTypeTable
     ColorChoice line;
-    int lineWidth = 0;
-    PatternChoice hatch;
-    int hatchPosition = 0;
+    ComboChoice lineWidth; // LineWidthTable
+    ComboChoice hatch;     // HatchTable
     ColorChoice hatchColor;
     std::string separator; // CP932
     LOGFONT font;
