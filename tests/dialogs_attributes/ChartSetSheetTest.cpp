@@ -50,53 +50,26 @@ protected:
     test::ScopedUi ui;
 };
 
-// Five resources a page: "▼次" only while a resource lies beyond them, rows without a resource
-// empty and disabled; on the totals page alike.
+// The graph and the totals page page alike.
 TEST_F(ChartSetSheetTest, PagingOfFiveResources) {
-    struct Case {
-        int resources;
-        int nextClicks;
-        std::array<const char*, 5> names; // "" an empty, disabled row
-        bool next;
-        bool previous;
-    };
-    const Case cases[] = {
-        {7, 0, {"R0", "R1", "R2", "R3", "R4"}, true, false},
-        {7, 1, {"R5", "R6", "", "", ""}, false, true},
-        {5, 0, {"R0", "R1", "R2", "R3", "R4"}, false, false},
-        {3, 0, {"R0", "R1", "R2", "", ""}, false, false},
-    };
-    for (const Case& c : cases) {
+    for (const test::PagingCase& c : test::PagingCases()) {
         SCOPED_TRACE(testing::Message() << c.resources << " resources, " << c.nextClicks);
         const CShigenNameTable names = test::Resources(c.resources);
         CChart chart;
         test::SetUpChart(chart, CChart::kPurposeLoading, c.resources);
         CChartSetSheet sheet(chart, names);
-        for (const int pageId : {CChartSetGraph::IDD, CChartSetTotal::IDD}) {
-            QWidget* page = Page(sheet, pageId);
-            for (int i = 0; i < c.nextClicks; ++i) {
-                Control<QPushButton>(*page, 1853)->click();
-            }
-            for (std::size_t row = 0; row < 5; ++row) {
-                const bool filled = std::string(c.names[row]).empty() == false;
-                if (pageId == CChartSetGraph::IDD) {
-                    EXPECT_EQ(test::RowName(*page, static_cast<int>(row)), c.names[row]);
-                    EXPECT_EQ(
-                        Control<QCheckBox>(*page, CChartSetGraph::kShownIds[row])->isEnabled(),
-                        filled);
-                    EXPECT_EQ(Control<QWidget>(*page, CChartSetGraph::kSampleIds[row])->isEnabled(),
-                              filled);
-                } else {
-                    EXPECT_EQ(Control<QLabel>(*page, CChartSetTotal::kNameIds[row])->text(),
-                              c.names[row]);
-                    EXPECT_EQ(
-                        Control<QLineEdit>(*page, CChartSetTotal::kDisplayIds[row])->isEnabled(),
-                        filled);
-                }
-            }
-            EXPECT_EQ(Control<QPushButton>(*page, 1853)->isEnabled(), c.next) << pageId;
-            EXPECT_EQ(Control<QPushButton>(*page, 1854)->isEnabled(), c.previous) << pageId;
+        QWidget* graph = Page(sheet, CChartSetGraph::IDD);
+        test::ClickNext(*graph, c.nextClicks);
+        test::ExpectSeriesRows(*graph, c);
+        QWidget* totals = Page(sheet, CChartSetTotal::IDD);
+        test::ClickNext(*totals, c.nextClicks);
+        for (std::size_t row = 0; row < 5; ++row) {
+            EXPECT_EQ(Control<QLabel>(*totals, CChartSetTotal::kNameIds[row])->text(),
+                      c.names[row]);
+            EXPECT_EQ(Control<QLineEdit>(*totals, CChartSetTotal::kDisplayIds[row])->isEnabled(),
+                      !std::string(c.names[row]).empty());
         }
+        test::ExpectPagingButtons(*totals, c);
     }
 }
 

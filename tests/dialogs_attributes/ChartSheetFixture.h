@@ -14,8 +14,10 @@
 #include <QString>
 
 #include <algorithm>
+#include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace tembra::test {
 
@@ -74,6 +76,49 @@ inline QString RowName(const QWidget& page, int row) {
     auto* label = page.findChild<QLabel*>(QStringLiteral("name%1").arg(row));
     EXPECT_NE(label, nullptr) << row;
     return label != nullptr ? label->text() : QString();
+}
+
+// Five resources a page: "▼次" only while a resource lies beyond them, rows without a resource
+// empty and disabled.
+struct PagingCase {
+    int resources;
+    int nextClicks;
+    std::array<const char*, 5> names; // "" an empty, disabled row
+    bool next;
+    bool previous;
+};
+inline std::vector<PagingCase> PagingCases() {
+    return {
+        {3, 0, {"R0", "R1", "R2", "", ""}, false, false},
+        {4, 0, {"R0", "R1", "R2", "R3", ""}, false, false},
+        {5, 0, {"R0", "R1", "R2", "R3", "R4"}, false, false},
+        {7, 0, {"R0", "R1", "R2", "R3", "R4"}, true, false},
+        {7, 1, {"R5", "R6", "", "", ""}, false, true},
+    };
+}
+
+inline void ClickNext(const QWidget& page, int times) {
+    for (int i = 0; i < times; ++i) {
+        Control<QPushButton>(page, 1853)->click();
+    }
+}
+
+inline void ExpectPagingButtons(const QWidget& page, const PagingCase& c) {
+    EXPECT_EQ(Control<QPushButton>(page, 1853)->isEnabled(), c.next);
+    EXPECT_EQ(Control<QPushButton>(page, 1854)->isEnabled(), c.previous);
+}
+
+// The rows of a graph page: name, check and sample of each.
+inline void ExpectSeriesRows(const QWidget& page, const PagingCase& c) {
+    constexpr std::array<int, 5> kShownIds = {1822, 1831, 1833, 1835, 1837};
+    constexpr std::array<int, 5> kSampleIds = {1823, 1832, 1834, 1836, 1838};
+    for (std::size_t row = 0; row < 5; ++row) {
+        const bool filled = !std::string(c.names[row]).empty();
+        EXPECT_EQ(RowName(page, static_cast<int>(row)), c.names[row]);
+        EXPECT_EQ(Control<QCheckBox>(page, kShownIds[row])->isEnabled(), filled) << row;
+        EXPECT_EQ(Control<QWidget>(page, kSampleIds[row])->isEnabled(), filled) << row;
+    }
+    ExpectPagingButtons(page, c);
 }
 
 } // namespace tembra::test

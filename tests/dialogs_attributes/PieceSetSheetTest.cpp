@@ -30,40 +30,15 @@ protected:
 };
 
 TEST_F(PieceSetSheetTest, PagingOfFiveResources) {
-    struct Case {
-        int resources;
-        int nextClicks;
-        std::array<const char*, 5> names; // "" an empty, disabled row
-        bool next;
-        bool previous;
-    };
-    const Case cases[] = {
-        {3, 0, {"R0", "R1", "R2", "", ""}, false, false},
-        {4, 0, {"R0", "R1", "R2", "R3", ""}, false, false},
-        {5, 0, {"R0", "R1", "R2", "R3", "R4"}, false, false},
-        {7, 0, {"R0", "R1", "R2", "R3", "R4"}, true, false},
-        {7, 1, {"R5", "R6", "", "", ""}, false, true},
-    };
-    for (const Case& c : cases) {
+    for (const test::PagingCase& c : test::PagingCases()) {
         SCOPED_TRACE(testing::Message() << c.resources << " resources, " << c.nextClicks);
         const CShigenNameTable names = test::Resources(c.resources);
         CChart chart;
         test::SetUpChart(chart, CChart::kPurposeEarnedValue, c.resources);
         CPieceSetSheet sheet(chart, names);
-        auto* page = Control<QWidget>(sheet, CPieceSetGraph::IDD);
-        for (int i = 0; i < c.nextClicks; ++i) {
-            Control<QPushButton>(*page, 1853)->click();
-        }
-        for (std::size_t row = 0; row < 5; ++row) {
-            const bool filled = !std::string(c.names[row]).empty();
-            EXPECT_EQ(test::RowName(*page, static_cast<int>(row)), c.names[row]);
-            EXPECT_EQ(Control<QCheckBox>(*page, CPieceSetGraph::kShownIds[row])->isEnabled(),
-                      filled);
-            EXPECT_EQ(Control<QWidget>(*page, CPieceSetGraph::kSampleIds[row])->isEnabled(),
-                      filled);
-        }
-        EXPECT_EQ(Control<QPushButton>(*page, 1853)->isEnabled(), c.next);
-        EXPECT_EQ(Control<QPushButton>(*page, 1854)->isEnabled(), c.previous);
+        auto* graph = Control<QWidget>(sheet, CPieceSetGraph::IDD);
+        test::ClickNext(*graph, c.nextClicks);
+        test::ExpectSeriesRows(*graph, c);
     }
 }
 

@@ -4,33 +4,27 @@
 // "▼次" and "▲前" store the shown rows into that chart before they move.
 #pragma once
 
-#include "model/Shigen.h"
+#include "dialogs/attributes/SeriesRows.h"
 
 #include <QWidget>
 
-#include <array>
-
-class QCheckBox;
-class QLabel;
-class QPushButton;
 class QRadioButton;
 
 namespace tembra {
 
 class CChart;
-class CGraphSampleButton;
 
 class CChartSetGraph : public QWidget {
     Q_OBJECT
 public:
     static constexpr int IDD = 422;
     enum : int { IDC_LINE_GRAPH = 1547, IDC_BAR_GRAPH = 1548 };
-    static constexpr std::array<int, 5> kShownIds = {1822, 1831, 1833, 1835, 1837};
-    static constexpr std::array<int, 5> kSampleIds = {1823, 1832, 1834, 1836, 1838};
+    static constexpr auto kShownIds = CSeriesRows::kShownIds;
+    static constexpr auto kSampleIds = CSeriesRows::kSampleIds;
 
     CChartSetGraph(CChart& chart, const CShigenNameTable& names, QWidget* parent = nullptr);
 
-    // The rows from the chart, from the first shown resource on.
+    // The graph form and the rows from the chart, from the first shown resource on.
     void Fill();
     // The graph form and the shown rows' checks into the chart.
     void Store();
@@ -43,20 +37,14 @@ signals:
 
 private:
     void ShowForm();
-    void RefreshSample(int row);
     void OpenSample(int row);
     void Page(bool forward);
 
     CChart& m_chart;
-    const CShigenNameTable& m_names;
     int m_first = 0;
     QRadioButton* m_bar = nullptr;
     QRadioButton* m_line = nullptr;
-    std::array<QCheckBox*, 5> m_shown{};
-    std::array<CGraphSampleButton*, 5> m_samples{};
-    std::array<QLabel*, 5> m_rowNames{};
-    QPushButton* m_next = nullptr;
-    QPushButton* m_previous = nullptr;
+    CSeriesRows* m_rows = nullptr;
 };
 
 } // namespace tembra
