@@ -235,7 +235,6 @@ void CTembraDoc::OnUpdateAttributePopup(CCmdUI* cmdUI) {
 }
 
 void CTembraDoc::OnReplaceText() {
-    constexpr int kReplace = 2;
     const LONG mode = m_operation.GetMode();
     FindReplaceDlgRequest request;
     if (mode == Op::kModeKoumoku) {
@@ -250,12 +249,13 @@ void CTembraDoc::OnReplaceText() {
     }
     const BOOL whole = request.wholeMatch ? TRUE : FALSE;
     const BOOL selectedOnly = request.selectionOnly ? TRUE : FALSE;
+    const int action = request.action;
     if (mode == Op::kModeYogo) {
-        FindReplaceYogo(kReplace, request.search, request.replacement, whole, selectedOnly);
+        FindReplaceYogo(action, request.search, request.replacement, whole, selectedOnly);
     } else if (mode == Op::kModeEvent) {
-        ReplaceEventText(kReplace, request.search, request.replacement, whole, selectedOnly);
+        ReplaceEventText(action, request.search, request.replacement, whole, selectedOnly);
     } else {
-        ReplaceKoumokuText(kReplace, request.search, request.replacement, whole, selectedOnly);
+        ReplaceKoumokuText(action, request.search, request.replacement, whole, selectedOnly);
     }
 }
 

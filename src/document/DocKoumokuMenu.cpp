@@ -82,6 +82,7 @@ void CTembraDoc::OnKoumokuAreaNames() {
     request.areaNames = m_syokiSet.GetChart().GetAreaNameSet();
     request.dateRows = m_syokiSet.GetDateRowCount();
     request.itemColumns = GetKoumokuTable().GetLevelCount();
+    request.koumokuFont = m_syokiSet.GetChart().GetKoumokuAttr().m_font;
     if (Ui().RunDialog(request) != IDOK) {
         return;
     }

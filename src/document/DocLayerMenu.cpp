@@ -20,8 +20,6 @@ using Op = COperationState;
 
 // The print header's layout kind of the safety-and-health form.
 constexpr short kSafetyForm = 1;
-// The hint of a changed print header.
-constexpr LPARAM kPrHeaderHint = 16;
 // The layer states of the layer settings: shown, and shown for reference only.
 constexpr short kLayerShown = 1;
 constexpr short kLayerReference = 2;
@@ -50,18 +48,17 @@ std::span<const DocCommand> DocLayerMenu() {
 
 void CTembraDoc::OnPrHeader() {
     if (m_prHeader.GetLayoutKind() == kSafetyForm) {
+        // The plan's texts are as much an edit of the chart as the name plate's.
         PrhMst03SheetRequest request(m_prHeader);
-        Ui().RunDialog(request);
+        if (Ui().RunDialog(request) == IDOK) {
+            AfterHeaderEdit();
+        }
         return;
     }
     NafudaDlgRequest request(m_prHeader);
-    if (Ui().RunDialog(request) != IDOK) {
-        return;
+    if (Ui().RunDialog(request) == IDOK) {
+        AfterHeaderEdit();
     }
-    m_undo.Reset();
-    m_notifier.MarkChanged();
-    SetTitle();
-    UpdateAllViews(nullptr, kPrHeaderHint);
 }
 
 void CTembraDoc::OnDrawEditCond() {

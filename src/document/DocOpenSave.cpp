@@ -382,7 +382,11 @@ void CTembraDoc::ApplyPlanConversion(int kind) {
     CStatusTextScope status;
     Ui().SetStatusText(Cp932("印刷ヘッダー初期化中..."));
     CConfigPath& paths = m_syokiSet.GetPath();
-    paths.SetLayoutFileName(kind == 1 ? kPlanLayout : kMonthlyPlanLayout);
+    const char* layoutName = kind == 1 ? kPlanLayout : kMonthlyPlanLayout;
+    // The plan's layouts are shipped with the program; asking for one puts a copy into the
+    // program folder when there is none yet, as for the standard layout.
+    Paths::GetExeDirFile(layoutName);
+    paths.SetLayoutFileName(layoutName);
     const fs::path layout = ConfigPathToFs(paths.GetLayoutFilePath());
     CPageSetting& page = m_syokiSet.GetPageSetting();
     if (kind == 1) {

@@ -268,6 +268,16 @@ void CTembraDoc::SetSelTextColor(COLORREF color) {
     });
 }
 
+void CTembraDoc::SetSelTextSize(WORD size) {
+    ChangeSelZukei(true, false, [size](CZukei& shape) {
+        auto& text = static_cast<CZukeiString&>(shape);
+        CTextAttr attr = text.GetTextAttr();
+        attr.SetSize(size);
+        text.SetTextAttr(attr);
+        text.SetUpdate(TRUE);
+    });
+}
+
 void CTembraDoc::SetSelZukeiAttrs(const CZukeiAttr& attr, UINT mask) {
     ChangeSelZukei(false, false, [&attr, mask](CZukei& shape) {
         if ((mask & kZukeiMaskLineType) != 0)

@@ -26,10 +26,13 @@ public:
 };
 
 // Dialog 251: find and replace. In: whether the command may work on the selection only, the
-// operation and the object mode. Out: the texts and options the replace operations take.
+// operation and the object mode. Out: the texts and options the replace operations take, and
+// the action the user chose: select the matching objects or replace every match.
 class FindReplaceDlgRequest : public DialogRequest {
 public:
+    enum : int { kSelect = 1, kReplace = 2 };
     const char* Name() const override { return "FindReplaceDlg"; }
+    int action = kReplace;
     bool selectionAvailable = false;
     LONG operation = 0;
     LONG mode = 0;

@@ -654,6 +654,9 @@ public:
     void SetSelTextFlags(WORD flag);
     void SetSelTextAlign(WORD align);
     void SetSelTextColor(COLORREF color);
+    // The packed size code (height * 256 + width) of the selected texts; they are laid out
+    // again.
+    void SetSelTextSize(WORD size);
     // The fields of attr whose mask bit is on (1 line type, 2 width, 4 colour, 8 hatch, 16
     // hatch colour, 32 corner radius, 64 position relation) into every selected shape.
     void SetSelZukeiAttrs(const CZukeiAttr& attr, UINT mask);
@@ -697,6 +700,10 @@ public:
     // 印刷ヘッダ: the plan texts of the safety-and-health form (layout kind 1), else the name
     // plate; its OK marks the document changed and redraws the header.
     void OnPrHeader();
+    // After the print header's texts were edited (the name plate or the plan sheet): the undo
+    // history is emptied, the document marked modified and changed, its title composed again
+    // and every view redraws the header (DocHeaderEdit.cpp).
+    void AfterHeaderEdit();
     // 作図・編集条件 on the operation settings.
     void OnDrawEditCond();
     // レイヤー設定, enabled only where 消去 does not apply.

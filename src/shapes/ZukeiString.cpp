@@ -8,6 +8,7 @@
 #include "platform/Sjis.h"
 #include "render/PageLayout.h"
 #include "render/StyledDraw.h"
+#include "render/StyledDrawColors.h"
 #include "shapes/DatePos.h"
 #include "shapes/ZukeiView.h"
 
@@ -613,7 +614,9 @@ void CZukeiString::DrawLines(const IZukeiView& view, CDC& dc, const CRect& rect)
         } else if (screen) {
             dc.SetTextAlign(TA_LEFT | TA_TOP);
             dc.SetBkMode(TRANSPARENT);
-            dc.SetTextColor(m_textAttr.m_color);
+            // Matched as every other chart colour is: black text on the black background would
+            // vanish inside its box.
+            dc.SetTextColor(styled::MatchColor(&dc, m_textAttr.m_color));
             dc.TextOut(x, y, line);
         } else {
             DrawStyledText(&dc, x, y, &font, m_textAttr.m_color, line, TA_LEFT | TA_TOP, R2_COPYPEN,

@@ -18,6 +18,10 @@ bool CChartViewServices::IsHalfScroll() const {
     return m_app.IsHalfScroll() != FALSE;
 }
 
+bool CChartViewServices::HasDialog(const char* name) const {
+    return m_app.HasDialogHandler(name);
+}
+
 const IPrinterCatalog& CChartViewServices::GetPrinters() const {
     return m_app.PrinterCatalog();
 }

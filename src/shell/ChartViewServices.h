@@ -25,6 +25,7 @@ public:
     void ShowPreview(QWidget* preview) override;
     void EndPreview(QWidget* preview) override;
     void SendCommand(UINT id) override;
+    bool HasDialog(const char* name) const override;
 
     // A window of the chart opens or closes. The orientation the chart gave the printer last is
     // kept while the chart has a window and forgotten with its last one, so that a chart opened

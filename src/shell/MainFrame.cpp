@@ -1,5 +1,6 @@
 #include "shell/MainFrame.h"
 
+#include "dialogs/settings/YogoListDlg.h"
 #include "document/TembraDoc.h"
 #include "model/ConfigBase.h"
 #include "platform/Profile.h"
@@ -10,6 +11,7 @@
 #include "shell/FloatWnd.h"
 #include "shell/MainStatusBar.h"
 #include "shell/MyYogoDlg.h"
+#include "shell/ResourceWindows.h"
 #include "shell/TembraApp.h"
 #include "shell/ToolBars.h"
 #include "shell/core/FrameRules.h"
@@ -304,6 +306,8 @@ BOOL CMainFrame::Create(bool skipBarState) {
     BuildMenus();
     AddCommands();
     AddYogoHistoryCommands();
+    AddYogoListCommand();
+    m_resourceWindows = std::make_unique<CResourceWindows>(this, m_app.State());
 
     if (!CreateToolPalette() || !CreateStatusBar() || !CreateYogoBar(1) || !CreateKouteiBar()) {
         return FALSE;
@@ -548,6 +552,12 @@ void CMainFrame::SavePositions() {
     if (m_myYogoDlg != nullptr) {
         m_myYogoDlg->SavePosition();
     }
+    if (m_resourceWindows != nullptr) {
+        m_resourceWindows->SavePositions();
+    }
+    if (m_yogoListDlg != nullptr) {
+        m_yogoListDlg->SavePosition();
+    }
     WindowPlacement placement;
     placement.flags = isMaximized() ? UINT{WPF_RESTORETOMAXIMIZED} : 0u;
     placement.showCmd = isMinimized()   ? SW_SHOWMINIMIZED
@@ -589,6 +599,10 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
             tool->hide();
         }
     }
+    UpdateResourceWindows(nullptr);
+    if (m_yogoListDlg != nullptr) {
+        m_yogoListDlg->hide();
+    }
     event->accept();
 }
 
@@ -611,6 +625,7 @@ void CMainFrame::dropEvent(QDropEvent* event) {
 
 int CMainFrame::OnModeChanged() {
     CTembraDoc* document = m_app.ActiveDocument();
+    UpdateResourceWindows(document);
     if (document == nullptr) {
         return -1;
     }

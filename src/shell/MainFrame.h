@@ -15,6 +15,7 @@
 #include <QMainWindow>
 
 #include <map>
+#include <memory>
 #include <string>
 
 class QAction;
@@ -27,6 +28,9 @@ namespace tembra {
 
 class CFloatWnd;
 class CMyYogoDlg;
+class CResourceWindows;
+class CTembraDoc;
+class CYogoListDlg;
 class CFrameToolBar;
 class CLayerBar;
 class CMainStatusBar;
@@ -116,6 +120,10 @@ public:
     CFloatWnd* FloatWnd() const { return m_floatWnd; }
     // The MY term list, made on the first use of its command (null before).
     CMyYogoDlg* MyYogoDlg() const { return m_myYogoDlg; }
+    // The resource windows, shown and hidden by the mode (MainFrameResources.cpp).
+    CResourceWindows* ResourceWindows() const { return m_resourceWindows.get(); }
+    // The term list, made on the first use of its command (null before).
+    CYogoListDlg* YogoListDlg() const { return m_yogoListDlg; }
     int YogoBarKind() const { return m_nYogoBarKind; }
     BOOL IsZukeiBarShown() const { return m_bZukeiBarShown; }
     BOOL IsChartBarShown() const { return m_bChartBarShown; }
@@ -141,6 +149,10 @@ private:
     void SaveYogoHistory();
     void AddYogoHistoryCommands();
     void ConnectYogoEdit();
+    // The term list's command 32994 and the resource windows' part of a mode change
+    // (MainFrameResources.cpp).
+    void AddYogoListCommand();
+    void UpdateResourceWindows(CTembraDoc* document);
     void BuildActions();
     void BuildMenus();
     void AddCommands();
@@ -179,6 +191,8 @@ private:
     FloatWndPosition m_floatWndPos;
     CFloatWnd* m_floatWnd = nullptr;
     CMyYogoDlg* m_myYogoDlg = nullptr;
+    std::unique_ptr<CResourceWindows> m_resourceWindows;
+    CYogoListDlg* m_yogoListDlg = nullptr;
 };
 
 } // namespace tembra

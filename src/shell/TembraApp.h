@@ -134,6 +134,11 @@ public:
         return m_options.printers != nullptr ? *m_options.printers : *m_ownPrinters;
     }
     CQtUiServices& QtUi() { return m_qtUi; }
+    // Whether a dialog answers the request of that name (the services given in the options
+    // answer every request).
+    bool HasDialogHandler(const char* name) const {
+        return m_options.ui != nullptr || m_qtUi.HasDialog(name);
+    }
     AutoSaveHooks& Hooks() { return m_hooks; }
     FileDialogFlags& FileFlags() { return m_fileFlags; }
     CRecentFileList& RecentFiles() { return m_recent; }

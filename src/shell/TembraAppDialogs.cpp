@@ -16,6 +16,7 @@
 #include "platform/StringTable.h"
 #include "platform/qt/RegisterPlatformDialogs.h"
 #include "print/ui/RegisterPrintDialogs.h"
+#include "render/ui/RegisterRenderDialogs.h"
 #include "safety/ui/RegisterSafetyDialogs.h"
 #include "shell/ChartViewWindow.h"
 #include "shell/ChartWindowFactory.h"
@@ -141,6 +142,7 @@ void CTembraApp::InstallDialogs() {
     RegisterAttributeDialogs(m_qtUi);
     RegisterSettingsDialogs(m_qtUi);
     RegisterSafetyDialogs(m_qtUi);
+    RegisterRenderDialogs(m_qtUi);
     RegisterPrintDialogs(m_qtUi, m_config, [this] {
         std::vector<std::string> inUse;
         for (CTembraDoc* document : Documents()) {

@@ -138,7 +138,13 @@ public:
 
 CTembraViewWnd::CTembraViewWnd(CTembraDoc& document, CTembraFrame& frame, IViewApplication& app,
                                QWidget* parent)
-    : QAbstractScrollArea(parent), m_document(document), m_frame(frame), m_app(app) {
+    : QAbstractScrollArea(parent), m_document(document), m_frame(frame), m_app(app),
+      m_tip(
+          [this](const std::string& text) {
+              QToolTip::showText(QCursor::pos(), QString::fromStdString(Sjis::ToUtf8(text)),
+                                 viewport());
+          },
+          [] { QToolTip::hideText(); }) {
     m_dpi = CQtDC::ForScreen()->GetDeviceCaps(LOGPIXELSX);
     m_back = QImage(QSize(1, 1), QImage::Format_RGB32);
     m_back.fill(Qt::white);
@@ -230,10 +236,13 @@ void CTembraViewWnd::ValidateRect(const CRect& deviceRect) {
 }
 
 bool CTembraViewWnd::GetUpdateRect(CRect& deviceRect) const {
-    if (m_dirty.isEmpty()) {
+    // A part of the window that something covers (a bar shown below the chart) gets no paint:
+    // it is not waited for.
+    const QRegion pending = m_dirty.intersected(viewport()->visibleRegion());
+    if (pending.isEmpty()) {
         return false;
     }
-    deviceRect = ToCRect(m_dirty.boundingRect());
+    deviceRect = ToCRect(pending.boundingRect());
     return true;
 }
 
@@ -338,18 +347,17 @@ bool CTembraViewWnd::ForwardMouse(int action, const QMouseEvent& event) {
 void CTembraViewWnd::ShowHyperlinkTip(const QMouseEvent& event) {
     std::string link;
     const QPoint at = event.position().toPoint();
-    if (m_view->HitTestHyperlink(CPoint(at.x(), at.y()), &link) != nullptr && !link.empty()) {
-        QToolTip::showText(event.globalPosition().toPoint(),
-                           QString::fromStdString(Sjis::ToUtf8(link)), viewport());
-    } else if (QToolTip::isVisible()) {
-        QToolTip::hideText();
-    }
+    const CObject* object = m_view->HitTestHyperlink(CPoint(at.x(), at.y()), &link);
+    const auto id = object != nullptr && !link.empty() ? reinterpret_cast<std::uintptr_t>(object)
+                                                       : std::uintptr_t{0};
+    m_tip.UpdateTip(event.type() == QEvent::MouseMove, id, link);
 }
 
 bool CTembraViewWnd::viewportEvent(QEvent* event) {
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
         auto* mouse = static_cast<QMouseEvent*>(event);
+        ShowHyperlinkTip(*mouse);
         emit activated();
         if (mouse->button() == Qt::LeftButton) {
             return ForwardMouse(CMouseEvent::kLeftDown, *mouse);
@@ -517,6 +525,10 @@ std::vector<SplitterPane> CTembraViewWnd::GetOtherPanes() const {
 
 bool CTembraViewWnd::IsHalfScroll() const {
     return m_app.IsHalfScroll();
+}
+
+bool CTembraViewWnd::HasDialog(const char* name) const {
+    return m_app.HasDialog(name);
 }
 
 // ---- Printing -----------------------------------------------------------------------------------

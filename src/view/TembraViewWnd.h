@@ -12,6 +12,7 @@
 #include "shapes/ui/ZukeiEditHostWidget.h"
 #include "shell/core/PrinterCatalog.h"
 #include "view/PreviewViewEx.h"
+#include "view/core/TembraToolTip.h"
 #include "view/core/TembraView.h"
 #include "view/core/ViewHost.h"
 
@@ -88,6 +89,7 @@ public:
     int GetSplitterColumns() const override;
     std::vector<SplitterPane> GetOtherPanes() const override;
     bool IsHalfScroll() const override;
+    bool HasDialog(const char* name) const override;
     bool GetPrinterDefaults(CPrintInfo& info) override;
     int RunPrintDialog(CPrintInfo& info) override;
     bool HasPrinterDevice(CPrintInfo& info) override;
@@ -138,7 +140,8 @@ private:
     bool ForwardMouse(int action, const QMouseEvent& event);
     // The move the auto-scroll timer repeats while the pointer is outside with the capture.
     void OnAutoScroll();
-    // The tip of the hyperlink under the pointer.
+    // The tip of the hyperlink under the pointer, shown at a move onto a link and hidden at
+    // any other mouse message.
     void ShowHyperlinkTip(const QMouseEvent& event);
     // The printer of the choice (the PDF printer writes into the file).
     void MakePrinter(const PrinterDevMode& devMode, const QString& file);
@@ -166,6 +169,8 @@ private:
     int m_backUsers = 0;
     bool m_painting = false;
     QRegion m_dirty;
+    // The hyperlink tip of the window.
+    CTembraToolTip m_tip;
     int m_dpi = 96;
     bool m_updatingBars = false;
     bool m_capture = false;

@@ -37,6 +37,11 @@ public:
     virtual void EndPreview(QWidget* preview) = 0;
     // A command to the main window, which routes it to the active chart window's view first.
     virtual void SendCommand(UINT id) = 0;
+    // Whether a dialog is registered for the request of that name.
+    virtual bool HasDialog(const char* name) const {
+        static_cast<void>(name);
+        return true;
+    }
 };
 
 } // namespace tembra

@@ -288,6 +288,31 @@ TEST_F(DocZukeiMenuTest, TextAttributesGoToTextsAloneOrTheDefaults) {
     EXPECT_EQ(State(33086).GetCheck(), 1);
 }
 
+// The text size changes the selected texts only, as one undo step, and lays them out again.
+TEST_F(DocZukeiMenuTest, TextSizeGoesToTheSelectedTextsAsOneStep) {
+    CZukeiString* first = AddText();
+    CZukeiString* second = AddText();
+    Add(); // a box beside them is passed over
+    CZukeiString* unselected = AddText(3, false);
+    const WORD before = first->GetTextAttr().GetSize();
+    first->SetUpdate(FALSE);
+    doc.SetSelTextSize(0x0302);
+    for (CZukeiString* text : {first, second}) {
+        EXPECT_EQ(text->GetTextAttr().m_fontHeigh, 3);
+        EXPECT_EQ(text->GetTextAttr().m_fontWidth, 2);
+    }
+    EXPECT_TRUE(first->GetUpdate());
+    EXPECT_EQ(unselected->GetTextAttr().GetSize(), before);
+
+    ASSERT_EQ(doc.GetUndoHistory().Undo(), 1);
+    EXPECT_FALSE(doc.GetUndoHistory().CanUndo()) << "one step";
+    for (POSITION pos = doc.GetHeadZukeiPosition(); pos != nullptr;) {
+        if (const auto* text = DynamicDowncast<CZukeiString>(doc.GetNextZukei(pos))) {
+            EXPECT_EQ(text->GetTextAttr().GetSize(), before);
+        }
+    }
+}
+
 // その他: OK applies and remembers the colour, Cancel changes nothing; the check marks a colour
 // that is none of the six and remembers it as the dialog's start.
 TEST_F(DocZukeiMenuTest, OtherColorAppliesOnlyOnOk) {

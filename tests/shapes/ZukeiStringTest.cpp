@@ -4,6 +4,7 @@
 #include "model/ConfigBase.h"
 #include "platform/Archive.h"
 #include "platform/RecordingDC.h"
+#include "render/DrawSettings.h"
 #include "shapes/DatePos.h"
 #include "support/ArchiveBytes.h"
 #include "support/Cp932Text.h"
@@ -450,6 +451,36 @@ TEST(ZukeiStringTest, OnTheScreenLinesAreDrawnInPixelsFromTheLastLayout) {
     text->Draw(chart, dc, kDrawNormal);
     ASSERT_EQ(TextOuts(dc).size(), 1u);
     EXPECT_EQ(TextOuts(dc)[0].args.text, "AB");
+}
+
+TEST(ZukeiStringTest, OnTheBlackBackgroundTheScreenTextTakesTheMatchedColour) {
+    struct Case {
+        bool blackBack;
+        COLORREF stored;
+        COLORREF drawn;
+    };
+    const Case cases[] = {
+        {true, RGB(0, 0, 0), RGB(255, 255, 255)},
+        {true, RGB(255, 0, 0), RGB(255, 0, 0)},
+        {false, RGB(0, 0, 0), RGB(0, 0, 0)},
+    };
+    const DrawSettings previous = GetDrawSettings();
+    for (const Case& c : cases) {
+        DrawSettings settings = previous;
+        settings.blackBack = c.blackBack;
+        SetDrawSettings(settings);
+        TextChart chart;
+        auto text = Framed(chart, CRect(100, -100, 400, -400), kZukeiBox, "AB", Font(-40));
+        text->GetTextAttr().m_color = c.stored;
+        text->SetUpdate(TRUE);
+        CRecordingDC dc; // 96 dpi
+        dc.SetMapMode(MM_LOMETRIC);
+        text->Draw(chart, dc, kDrawNormal);
+        const auto outs = TextOuts(dc);
+        ASSERT_EQ(outs.size(), 1u);
+        EXPECT_EQ(outs[0].textColor, c.drawn) << c.blackBack << " " << c.stored;
+    }
+    SetDrawSettings(previous);
 }
 
 TEST(ZukeiStringTest, ForAMetafileEachLineTakesAFixedPitchOfItsMeasuredWidth) {

@@ -11,10 +11,12 @@
 #include "platform/qt/DialogRegistry.h"
 #include "platform/qt/RegisterPlatformDialogs.h"
 #include "print/ui/RegisterPrintDialogs.h"
+#include "render/ui/RegisterRenderDialogs.h"
 #include "safety/ui/RegisterSafetyDialogs.h"
 #include "shell/core/OptionCommands.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -58,14 +60,17 @@ std::vector<DialogLibrary> DialogLibraries() {
          [](IDialogRegistry& r, const CConfigBase& config) {
              RegisterPrintDialogs(r, config, [] { return std::vector<std::string>{}; });
          },
-         {"LayoutSelect", "LayoutCopy"}},
+         {"LayoutSelect", "LayoutCopy", "PrhMst03Sheet"}},
         {"dialogs/settings",
          [](IDialogRegistry& r, const CConfigBase&) { RegisterSettingsDialogs(r); },
          {"ColumnDeleteDlg", "RoundRadiusChangeDlg", "RoundRadiusSetDlg", "GridSetDlg", "Position",
-          "SystemSettings", "NafudaDlg"}},
+          "SystemSettings", "NafudaDlg", "FindReplaceDlg"}},
         {"safety/ui",
          [](IDialogRegistry& r, const CConfigBase&) { RegisterSafetyDialogs(r); },
          {"DisasterFrameDlg", "WeekTargetFrameDlg", "DisasterTextDlg", "WeekTargetTextDlg"}},
+        {"render/ui",
+         [](IDialogRegistry& r, const CConfigBase&) { RegisterRenderDialogs(r); },
+         {"AreaNameSheet"}},
     };
 }
 
@@ -141,6 +146,16 @@ TEST_F(DialogRegistrationTest, ADialogOnlyCommandHasItsDialogOrIsDisabled) {
             EXPECT_TRUE(bare.Router().Update(c.id).IsEnabled()) << c.id << " " << c.dialog;
         }
     }
+}
+
+// A chart command that only opens its dialog is enabled once its library registered it: the
+// column count and names of the item area.
+TEST_F(DialogRegistrationTest, TheChartCommandsOfARegisteredDialogAreEnabled) {
+    ASSERT_FALSE(Start());
+    const std::filesystem::path sample = CopyOfSample(paths.Dir(), "sample.tbr");
+    ASSERT_NE(app->OpenDocumentFile(sample.string()), nullptr);
+    ASSERT_TRUE(app->QtUi().HasDialog("AreaNameSheet"));
+    EXPECT_TRUE(app->Router().Update(40059).IsEnabled());
 }
 
 } // namespace

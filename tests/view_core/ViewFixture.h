@@ -21,10 +21,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
 #include <memory>
 #include <new>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace tembra::test {
@@ -150,6 +152,10 @@ public:
     }
     void RunPrinterSetup() override { ++setups; }
     IFloatOverview* GetOverview() const override { return nullptr; }
+    bool HasDialog(const char* name) const override {
+        return std::find(missingDialogs.begin(), missingDialogs.end(), name) ==
+               missingDialogs.end();
+    }
 
     // Forgets what was recorded.
     void Clear() {
@@ -196,6 +202,8 @@ public:
     int columns = 1;
     std::vector<SplitterPane> others;
 
+    // The requests no dialog answers in this window's application.
+    std::vector<std::string> missingDialogs;
     bool halfScroll = false;
     bool printerDefaults = true;
     int dialogAnswer = IDOK;

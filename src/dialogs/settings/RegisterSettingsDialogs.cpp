@@ -1,6 +1,7 @@
 #include "dialogs/settings/RegisterSettingsDialogs.h"
 
 #include "dialogs/settings/ColumnDeleteDlg.h"
+#include "dialogs/settings/FindReplaceDlg.h"
 #include "dialogs/settings/GridSetDlg.h"
 #include "dialogs/settings/NafudaDlg.h"
 #include "dialogs/settings/PosNobeDlg.h"
@@ -10,6 +11,7 @@
 #include "dialogs/settings/RoundRadiusDlg.h"
 #include "dialogs/settings/SystemEnvDlg.h"
 #include "dialogs/settings/core/CalendarPosition.h"
+#include "document/AppState.h"
 #include "document/EditDialogRequests.h"
 #include "document/LayerDialogRequests.h"
 #include "document/PositionRequest.h"
@@ -85,6 +87,15 @@ void RegisterSettingsDialogs(IDialogRegistry& registry) {
     registry.Register("NafudaDlg", [&registry](DialogRequest& r) {
         CNafudaDlg dialog(registry.DialogParent());
         dialog.SetHeader(&static_cast<NafudaDlgRequest&>(r).header);
+        return dialog.exec() == QDialog::Accepted ? IDOK : IDCANCEL;
+    });
+    // The target and replacement lists offer the term bar's history.
+    registry.Register("FindReplaceDlg", [&registry](DialogRequest& r) {
+        const CAppState* state = GetAppState();
+        CFindReplaceDlg dialog(static_cast<FindReplaceDlgRequest&>(r),
+                               state != nullptr ? state->GetYogoHistory()
+                                                : std::vector<std::string>(),
+                               registry.DialogParent());
         return dialog.exec() == QDialog::Accepted ? IDOK : IDCANCEL;
     });
 }

@@ -5,8 +5,10 @@
 #include "model/OptionDialogRequest.h"
 #include "platform/qt/DialogRegistry.h"
 #include "print/LayoutSelectRequest.h"
+#include "print/PrhMst03SheetRequest.h"
 #include "print/ui/LayoutCopyDlg.h"
 #include "print/ui/LayoutSelDlg.h"
+#include "print/ui/PrhMst03Sheet.h"
 
 #include <utility>
 
@@ -37,6 +39,12 @@ void RegisterPrintDialogs(IDialogRegistry& registry, const CConfigBase& settings
                               CLayoutCopyDlg::MachineDrives(), registry.DialogParent());
         dialog.exec();
         return IDOK;
+    });
+    // The plan texts of the safety-and-health form (32941 on a header of layout kind 1).
+    registry.Register("PrhMst03Sheet", [&registry](DialogRequest& r) {
+        auto& request = static_cast<PrhMst03SheetRequest&>(r);
+        CPrhMst03Sheet sheet(request.header, registry.DialogParent());
+        return sheet.exec() == QDialog::Accepted ? IDOK : IDCANCEL;
     });
 }
 

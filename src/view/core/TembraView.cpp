@@ -1,6 +1,7 @@
 // The view's construction, its initial update, the scroll state and the background of a paint.
 #include "view/core/TembraView.h"
 
+#include "chart/Chart.h"
 #include "document/TembraDoc.h"
 #include "model/Event.h"
 #include "model/Koutei.h"
@@ -49,6 +50,9 @@ CTembraView::CTembraView(IViewHost& host) : m_host(host) {
     SetEditFunction(EditSlot::ZukeiDeform, [this](CDC* dc) { return ZukeiDeform(dc); });
     SetEditFunction(EditSlot::ItemCellInput, [this](CDC* dc) { return ItemCellInput(dc); });
     SetEditFunction(EditSlot::TrackItemArea, [this](CDC* dc) { return TrackItemArea(dc); });
+    SetEditFunction(EditSlot::ChartEdit, [this](CDC* dc) { return ChartModeAction(dc); });
+    SetEditFunction(EditSlot::ChartCopyMove, [this](CDC* dc) { return ChartBoxMoveAction(dc); });
+    SetEditFunction(EditSlot::ChartTransform, [this](CDC* dc) { return ChartBoxResizeAction(dc); });
 }
 
 CTembraView::~CTembraView() {

@@ -47,6 +47,7 @@
 
 namespace tembra {
 
+class CChart;
 class CDC;
 class CDataHeader;
 class CEditGesture;
@@ -567,6 +568,55 @@ public:
     // character is sent byte by byte as "%XX" (both bytes of a double-byte character).
     static std::string EncodeURL(const std::string& keyword);
 
+    // ---- Resource charts with the mouse (TembraViewChart.cpp, TembraViewChartEdit.cpp) --------
+    // 属性 > 山積: a new chart of the kind (1 resource loading, 2 earned value) placed by two
+    // clicks after its settings sheet; the settings of the selected chart of the kind; every
+    // chart built anew.
+    void OnChartNew(WORD kind);
+    void OnChartEdit(WORD kind);
+    void OnChartRecalc();
+    bool OnChartCommand(UINT id);
+    bool OnUpdateChartCommand(CCmdUI& cmdUI) const;
+    // The placement of the pending chart (sub-states 100 to 105 and 110).
+    BOOL ChartPlacementAction(CDC* dc);
+    // The band of rows between the record's start and last rows over the item area and the
+    // chart, inverted: draw false erases it when drawn; true erases it and draws it anew when
+    // the point moved.
+    void DrawChartBandFeedback(CDC* dc, bool draw);
+    // The edit operation of the chart mode, and the move and resize of a chart's totals box.
+    BOOL ChartModeAction(CDC* dc);
+    BOOL ChartBoxMoveAction(CDC* dc);
+    BOOL ChartBoxResizeAction(CDC* dc);
+    // The chart under the point (0 none, 2 its top edge, 3 its bottom edge, 1 elsewhere on it):
+    // selected and made current, or with kPickDeselect deselected when selected (else 0).
+    int HitChart(CDC* dc, const CPoint& point, UINT flags);
+    // The same among the selected charts, changing nothing.
+    int HitSelectedChart(CDC* dc, const CPoint& point) const;
+    // The chart whose totals box lies under the point, or null.
+    CChart* HitChartBox(CDC* dc, const CPoint& point) const;
+    // The totals box under the record's point: kPickDeselect deselects it when selected,
+    // kPickTestOnly tests that it is selected, kPickSelection selects it; 1 when that held.
+    BOOL PickChartBox(CDC* dc, UINT flags);
+    const CChart* GetPendingChart() const { return m_newChart.get(); }
+    CChart* GetCurrentChart() const { return CheckedCurrentChart(); }
+    bool IsChartBandDrawn() const { return m_chartBandDrawn; }
+    const CRect& GetChartBandRect() const { return m_chartBandRect; }
+
+    // ---- Display options (TembraViewDisplay.cpp)
+    // ------------------------------------------------- The display, header-row and layer commands;
+    // false for an id the group does not handle.
+    bool OnDisplayCommand(UINT id);
+    bool OnUpdateDisplayCommand(CCmdUI& cmdUI);
+    // 工程欄ヘッダ指定／解除: with header rows they are cleared; else, with item cells selected and
+    // the display at row 0, the rows above the first selected one become the header.
+    void OnKouteiHeader();
+    // The number of rows heading the process column (0 for none).
+    int GetKouteiHeaderRows() const;
+    // レイヤー一括移動: the layer-move dialog, then the objects moved between layers by its map.
+    void OnLayerMove();
+    BOOL IsHourMode() const { return m_bHourMode; }
+    BOOL IsMinuteMode() const { return m_bMinuteMode; }
+
 private:
     void CutOrCopy(bool cut);
     // The snapshot of the document's settings and the layout's period and rows.
@@ -879,6 +929,32 @@ private:
     // The widths of the item columns after the border is dragged to x.
     std::vector<WORD> DraggedColumnWidths(int border, int x) const;
     void InvertItemFeedback(CDC* dc, const CRect& rect, bool line);
+    // Resource charts under the mouse: the chart being placed (the view's until the document
+    // takes it), the chart last picked, the row and the part hit at a press, whether the press
+    // was on a totals box, and the inverted band.
+    std::unique_ptr<CChart> m_newChart;
+    CChart* m_currentChart = nullptr;
+    int m_chartPressRow = 0;
+    int m_chartHit = 0;
+    bool m_chartBoxPress = false;
+    bool m_chartBandDrawn = false;
+    CRect m_chartBandRect;
+    CPoint m_chartBandPoint;
+    // The steps of the chart gestures.
+    bool AskChartSettings(CChart& chart);
+    void InvertChartBand(CDC* dc);
+    void ChartDragRows(CDC* dc);
+    void CommitChartRows(CDC* dc);
+    BOOL ChartBandAction(CDC* dc);
+    BOOL ChartBoxAction(CDC* dc);
+    BOOL ChartBoxPlacing(CDC* dc, bool resize);
+    void EndChartCapture(WORD state);
+    // The current chart when it is still one of the document's, else null.
+    CChart* CheckedCurrentChart() const;
+    // The charts of the document whose rectangle meets the pick box of the point, tail first.
+    CChart* ChartAt(CDC* dc, const CPoint& point, bool selectedOnly, int* part) const;
+    // A mode or operation chosen anew drops the chart being placed with its capture.
+    void DropPendingChart();
 };
 
 } // namespace tembra

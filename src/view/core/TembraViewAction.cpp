@@ -210,6 +210,11 @@ void CTembraView::OnModeChanged() {
     if (doc->GetOperation().GetState() == 0) {
         DropPendingEdits();
     }
+    // A chart waiting to be placed goes with the placement it was made for.
+    if (doc->GetOperation().GetMode() != COperationState::kModeChart ||
+        doc->GetOperation().GetState() < 100) {
+        DropPendingChart();
+    }
     if (m_gesture == nullptr || m_gesture->RunsUnder(doc->GetOperation())) {
         return;
     }

@@ -155,7 +155,7 @@ bool CTembraView::OnCommand(UINT id) {
         OnEventBatch(id == ID_EVENT_BATCH_WEEK);
         return true;
     default:
-        return OnZukeiCommand(id);
+        return OnChartCommand(id) || OnDisplayCommand(id) || OnZukeiCommand(id);
     }
 }
 
@@ -225,7 +225,8 @@ bool CTembraView::OnUpdateCommand(CCmdUI& cmdUI) {
                      doc->GetOperation().GetMode() == COperationState::kModeEvent && calendarDays);
         return true;
     default:
-        return OnUpdateZukeiCommand(cmdUI);
+        return OnUpdateChartCommand(cmdUI) || OnUpdateDisplayCommand(cmdUI) ||
+               OnUpdateZukeiCommand(cmdUI);
     }
 }
 

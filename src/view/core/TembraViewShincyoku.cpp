@@ -308,6 +308,10 @@ void CTembraView::DrawEditFeedback(CDC* dc) {
     if (mode == Op::kModeShincyoku && m_shinLine != nullptr && m_shinShown) {
         DrawProgressFeedback(dc, m_shinLine, m_shinTrack);
     }
+    if (mode == Op::kModeChart && m_chartBandDrawn) {
+        // The paint covered the band of the chart placement or drag: it is inverted anew.
+        InvertChartBand(dc);
+    }
     if (mode != Op::kModeEvent) {
         return;
     }

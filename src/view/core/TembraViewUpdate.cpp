@@ -207,7 +207,17 @@ void CTembraView::OnUpdate(CView* sender, LPARAM hint, CObject* hintObject) {
 
 void CTembraView::Relayout() {
     const CPrHeader* header = m_layout.GetHeader();
+    // The display options are the user's choice for this window, not the settings': a new
+    // layout keeps them.
+    const BOOL simpleText = m_layout.IsSimpleText();
+    const BOOL linkMarks = m_layout.IsHyperlinkMark();
+    const int shigenMode = m_layout.GetShigenDispMode();
+    const BOOL shigenCentered = m_layout.IsShigenCentered();
     m_layout.Init(this);
+    m_layout.SetSimpleText(simpleText);
+    m_layout.SetHyperlinkMark(linkMarks);
+    m_layout.SetShigenDispMode(shigenMode);
+    m_layout.SetShigenCentered(shigenCentered);
     if (header != nullptr) {
         m_layout.SetHeader(header);
         m_layout.RecalcLayout();
