@@ -31,6 +31,8 @@ CBarPatternDlg::CBarPatternDlg(int series, CChart& chart, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(MakeOkCancel(this, enter));
+    // Wide enough for the caption.
+    setMinimumWidth(300);
 }
 
 void CBarPatternDlg::accept() {

@@ -32,6 +32,8 @@ CLineTypeDlg::CLineTypeDlg(int series, CChart& chart, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(MakeOkCancel(this, enter));
+    // Wide enough for the caption.
+    setMinimumWidth(300);
 }
 
 void CLineTypeDlg::accept() {
