@@ -2,10 +2,12 @@
 // (DialogRequest): the settings sheet of a resource-loading chart (title 5164 "山積表設定") and of
 // an earned-value chart (title 5165 "出来高表設定"), each on a chart it writes into on OK, and the
 // layer move (dialog 282 "レイヤー一括移動"), whose map gives each layer the layer its objects go
-// to.
+// to. The sheets show the resources of the chart's document: names is its resource master table
+// (entry i resource number i + 1), null for none.
 #pragma once
 
 #include "model/LayerSet.h"
+#include "model/Shigen.h"
 #include "platform/Ui.h"
 
 #include <array>
@@ -19,6 +21,7 @@ class ChartSettingsRequest : public DialogRequest {
 public:
     const char* Name() const override { return "ChartSettings"; }
     CChart* chart = nullptr;
+    const CShigenNameTable* names = nullptr;
 };
 
 // The settings of an earned-value chart: on OK the sheet's values are in chart.
@@ -26,6 +29,7 @@ class PieceSettingsRequest : public DialogRequest {
 public:
     const char* Name() const override { return "PieceSettings"; }
     CChart* chart = nullptr;
+    const CShigenNameTable* names = nullptr;
 };
 
 // The layer move: entry i is the layer the objects of layer i go to (in as each layer to

@@ -54,7 +54,8 @@ std::vector<DialogLibrary> DialogLibraries() {
          [](IDialogRegistry& r, const CConfigBase&) { RegisterAttributeDialogs(r); },
          {"CalDateToDayDlg", "DayToCalDateDlg", "FontSelDlg", "HensokuDlg", "HolidayInit",
           "KouteiAttributes", "KouteiAttr2Dlg", "KoumokuAttributes", "KoumokuAttr2Dlg",
-          "KeisenSetDlg", "NodeSizeDlg", "LineDeleteDlg", "FillSetDlg", "InitialState"}},
+          "KeisenSetDlg", "NodeSizeDlg", "LineDeleteDlg", "FillSetDlg", "InitialState",
+          "ChartSettings", "PieceSettings"}},
         {"print/ui",
          [](IDialogRegistry& r, const CConfigBase& config) {
              RegisterPrintDialogs(r, config, [] { return std::vector<std::string>{}; });

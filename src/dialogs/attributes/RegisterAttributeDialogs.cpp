@@ -1,6 +1,7 @@
 #include "dialogs/attributes/RegisterAttributeDialogs.h"
 
 #include "dialogs/attributes/CalDateToDayDlg.h"
+#include "dialogs/attributes/ChartSetSheet.h"
 #include "dialogs/attributes/DayToCalDateDlg.h"
 #include "dialogs/attributes/FillSetDlg.h"
 #include "dialogs/attributes/FontSelDlg.h"
@@ -14,9 +15,11 @@
 #include "dialogs/attributes/KouteiAttrDlg.h"
 #include "dialogs/attributes/LineDeleteDlg.h"
 #include "dialogs/attributes/NodeSizeDlg.h"
+#include "dialogs/attributes/PieceSetSheet.h"
 #include "dialogs/attributes/core/FontSelDlgRequest.h"
 #include "dialogs/attributes/core/HensokuDlgRequest.h"
 #include "document/AttrDialogRequests.h"
+#include "document/ChartSheetRequests.h"
 #include "document/EditDialogRequests.h"
 #include "document/ModeChangeRequests.h"
 #include "model/CalendarRequests.h"
@@ -58,6 +61,25 @@ template <class Dialog> void RegisterOption(IDialogRegistry& registry, const cha
     registry.Register(name, [&registry](DialogRequest& r) {
         Dialog dialog(static_cast<OptionDialogRequest&>(r).config, registry.DialogParent());
         return dialog.exec() == QDialog::Accepted ? IDOK : IDCANCEL;
+    });
+}
+
+// A resource chart's settings sheet: it edits a copy and writes the request's chart only on 決定.
+template <class Sheet, class Request>
+void RegisterChartSheet(IDialogRegistry& registry, const char* name) {
+    registry.Register(name, [&registry](DialogRequest& r) {
+        auto& request = static_cast<Request&>(r);
+        if (request.chart == nullptr) {
+            return IDCANCEL;
+        }
+        static const CShigenNameTable kNoResources;
+        Sheet sheet(*request.chart, request.names != nullptr ? *request.names : kNoResources,
+                    registry.DialogParent());
+        if (sheet.exec() != QDialog::Accepted) {
+            return IDCANCEL;
+        }
+        sheet.StoreToChart();
+        return IDOK;
     });
 }
 
@@ -103,6 +125,8 @@ void RegisterAttributeDialogs(IDialogRegistry& registry) {
         return dialog.exec() == QDialog::Accepted && dialog.ColorChosen() ? IDOK : IDCANCEL;
     });
     RegisterOption<CInitStateDlg>(registry, "InitialState");
+    RegisterChartSheet<CChartSetSheet, ChartSettingsRequest>(registry, "ChartSettings");
+    RegisterChartSheet<CPieceSetSheet, PieceSettingsRequest>(registry, "PieceSettings");
 }
 
 } // namespace tembra

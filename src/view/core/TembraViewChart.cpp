@@ -61,13 +61,16 @@ CChart* FirstSelectedChart(const CTembraDoc& doc, WORD kind) {
 
 bool CTembraView::AskChartSettings(CChart& chart) {
     // Until a sheet answers the request, the chart keeps the settings it has and goes on: a
-    // default chart can still be placed.
+    // default chart can still be placed. The sheet lists the document's resources.
+    const IChartDocument* charts = DocumentSeam<IChartDocument>(GetDocument());
+    const CShigenNameTable* names = charts != nullptr ? &charts->GetShigenNames() : nullptr;
     if (chart.GetKind() == CChart::kPurposeEarnedValue) {
         PieceSettingsRequest request;
         if (!m_host.HasDialog(request.Name())) {
             return true;
         }
         request.chart = &chart;
+        request.names = names;
         return Ui().RunDialog(request) == IDOK;
     }
     ChartSettingsRequest request;
@@ -75,6 +78,7 @@ bool CTembraView::AskChartSettings(CChart& chart) {
         return true;
     }
     request.chart = &chart;
+    request.names = names;
     return Ui().RunDialog(request) == IDOK;
 }
 
