@@ -50,9 +50,13 @@ std::vector<DialogLibrary> DialogLibraries() {
          {"InsertSelect", "InsertConfirm", "QkrImportSelect", "HyperLink"}},
         {"dialogs/attributes",
          [](IDialogRegistry& r, const CConfigBase&) { RegisterAttributeDialogs(r); },
-         {"CalDateToDayDlg", "DayToCalDateDlg", "FontSelDlg", "HensokuDlg", "HolidayInit",
-          "KouteiAttributes", "KouteiAttr2Dlg", "KoumokuAttributes", "KoumokuAttr2Dlg",
-          "KeisenSetDlg", "NodeSizeDlg", "LineDeleteDlg", "FillSetDlg", "InitialState"}},
+         {"CalDateToDayDlg", "DayToCalDateDlg",  "FontSelDlg",       "HensokuDlg",
+          "HolidayInit",     "KouteiAttributes", "KouteiAttr2Dlg",   "KoumokuAttributes",
+          "KoumokuAttr2Dlg", "KeisenSetDlg",     "NodeSizeDlg",      "LineDeleteDlg",
+          "FillSetDlg",      "InitialState",     "LayerSetDlg",      "LayerMove",
+          "OutputLayer",     "EventAttributes",  "EventAttrBulkDlg", "ChangeDaysDlg",
+          "ChangeDaysExDlg", "FontSettings",     "DataInfo",         "EventBatchDate",
+          "EventBatchWeek"}},
         {"print/ui",
          [](IDialogRegistry& r, const CConfigBase& config) {
              RegisterPrintDialogs(r, config, [] { return std::vector<std::string>{}; });
