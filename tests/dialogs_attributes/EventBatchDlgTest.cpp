@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 
 namespace tembra {
 namespace {
@@ -147,6 +148,29 @@ TEST_F(EventBatchDlgTest, AWeekdayButtonTicksItsWholeRowOrClearsAFullOne) {
         EXPECT_FALSE(Box(dialog, 1, week)->isChecked()) << week;
     }
     EXPECT_FALSE(Box(dialog, 0, 1)->isChecked());
+}
+
+TEST_F(EventBatchDlgTest, EnterActsAsOkWhereverTheFocusIs) {
+    EventBatchDateTable dates;
+    dates.everyMonth[9] = 1;
+    DateDlg dateDialog(&dates, CTime(2020, 3, 1), CTime(2020, 3, 31));
+    dateDialog.show();
+    dateDialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dateDialog));
+    Day(dateDialog, 5)->setFocus();
+    QTest::keyClick(Day(dateDialog, 5), Qt::Key_Return);
+    EXPECT_EQ(dateDialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dates.everyMonth[4], 0) << "Enter presses no day";
+
+    EventBatchWeekTable weeks;
+    weeks.weeks[2][0] = 1;
+    WeekDlg weekDialog(&weeks, CTime(2020, 3, 1), CTime(2020, 3, 31));
+    weekDialog.show();
+    weekDialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&weekDialog));
+    Box(weekDialog, 4, 2)->setFocus();
+    QTest::keyClick(Box(weekDialog, 4, 2), Qt::Key_Return);
+    EXPECT_EQ(weekDialog.result(), QDialog::Accepted);
 }
 
 } // namespace

@@ -50,12 +50,12 @@ std::vector<DialogLibrary> DialogLibraries() {
          {"InsertSelect", "InsertConfirm", "QkrImportSelect", "HyperLink"}},
         {"dialogs/attributes",
          [](IDialogRegistry& r, const CConfigBase&) { RegisterAttributeDialogs(r); },
-         {"CalDateToDayDlg", "DayToCalDateDlg",  "FontSelDlg",       "HensokuDlg",
-          "HolidayInit",     "KouteiAttributes", "KouteiAttr2Dlg",   "KoumokuAttributes",
-          "KoumokuAttr2Dlg", "KeisenSetDlg",     "NodeSizeDlg",      "LineDeleteDlg",
-          "FillSetDlg",      "InitialState",     "LayerSetDlg",      "LayerMove",
-          "OutputLayer",     "EventAttributes",  "EventAttrBulkDlg", "ChangeDaysDlg",
-          "ChangeDaysExDlg", "FontSettings",     "DataInfo",         "EventBatchDate",
+         {"CalDateToDayDlg", "DayToCalDateDlg", "FontSelDlg", "HensokuDlg", "HolidayInit",
+          "KouteiAttributes", "KouteiAttr2Dlg", "KoumokuAttributes", "KoumokuAttr2Dlg",
+          "KeisenSetDlg", "NodeSizeDlg", "LineDeleteDlg", "FillSetDlg", "InitialState",
+          // layers, event attributes, durations, fonts, data information, batch events
+          "LayerSetDlg", "LayerMove", "OutputLayer", "EventAttributes", "EventAttrBulkDlg",
+          "ChangeDaysDlg", "ChangeDaysExDlg", "FontSettings", "DataInfo", "EventBatchDate",
           "EventBatchWeek"}},
         {"print/ui",
          [](IDialogRegistry& r, const CConfigBase& config) {

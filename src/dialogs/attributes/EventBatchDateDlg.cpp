@@ -1,5 +1,6 @@
 #include "dialogs/attributes/EventBatchDateDlg.h"
 
+#include "dialogs/attributes/EnterAcceptsButtons.h"
 #include "dialogs/attributes/core/EventBatchChecks.h"
 #include "platform/Ui.h"
 #include "platform/qt/DialogParts.h"
@@ -40,6 +41,7 @@ CEventBatchDateDlg::CEventBatchDateDlg(EventBatchDateTable* table, const CTime& 
         auto* button = new CDayButton(QString::number(m + 1), monthBox);
         button->setObjectName(IdName(IDC_MONTH_FIRST + m));
         button->setFixedSize(36, 32);
+        button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this, [this, m] {
             if (m_shown != 0) {
                 ShowMonth(m + 1);
@@ -70,17 +72,8 @@ CEventBatchDateDlg::CEventBatchDateDlg(EventBatchDateTable* table, const CTime& 
         }
         ShowAll();
     });
-    auto* buttons = new QDialogButtonBox(Qt::Vertical, this);
-    QPushButton* ok = buttons->addButton(QString::fromUtf8("決定"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(IdName(1));
-    ok->setDefault(true);
-    QPushButton* cancel =
-        buttons->addButton(QString::fromUtf8("取消"), QDialogButtonBox::RejectRole);
-    cancel->setObjectName(IdName(2));
-    cancel->setAutoDefault(false);
+    QDialogButtonBox* buttons = MakeEnterAcceptsButtons(this);
     buttons->addButton(reset, QDialogButtonBox::ResetRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* modes = new QHBoxLayout;
     modes->addWidget(m_every);
     modes->addWidget(m_chosen);

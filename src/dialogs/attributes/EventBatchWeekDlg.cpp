@@ -1,5 +1,6 @@
 #include "dialogs/attributes/EventBatchWeekDlg.h"
 
+#include "dialogs/attributes/EnterAcceptsButtons.h"
 #include "dialogs/attributes/core/EventBatchChecks.h"
 #include "platform/Ui.h"
 #include "platform/qt/DialogParts.h"
@@ -55,16 +56,7 @@ CEventBatchWeekDlg::CEventBatchWeekDlg(EventBatchWeekTable* table, const CTime& 
             }
         });
     }
-    auto* buttons = new QDialogButtonBox(Qt::Vertical, this);
-    QPushButton* ok = buttons->addButton(QString::fromUtf8("決定"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(IdName(1));
-    ok->setDefault(true);
-    QPushButton* cancel =
-        buttons->addButton(QString::fromUtf8("取消"), QDialogButtonBox::RejectRole);
-    cancel->setObjectName(IdName(2));
-    cancel->setAutoDefault(false);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = MakeEnterAcceptsButtons(this);
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(grid);
     layout->addWidget(buttons, 0, Qt::AlignTop);
