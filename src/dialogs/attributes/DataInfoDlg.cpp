@@ -12,6 +12,7 @@ namespace tembra {
 CDataInfoDlg::CDataInfoDlg(const DataInfoRequest& counts, QWidget* parent) : QDialog(parent) {
     setObjectName(IdName(IDD));
     setWindowTitle(QString::fromUtf8("データ情報"));
+    setMinimumWidth(260); // wide enough for the caption
     auto* grid = new QGridLayout(this);
     // The free memory has no meaning any more; the figure stays as users know it.
     constexpr unsigned long kFreeMemory = 1024;
