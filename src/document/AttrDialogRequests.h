@@ -82,7 +82,11 @@ public:
     const char* Name() const override { return "EventAttrBulkDlg"; }
     TextAttrValues attr;
     bool fromSelection = false;
-    const CTembraDoc* document = nullptr;
+    // Its "Revice" word takes the day and row alignment when no event is selected.
+    CTembraDoc* document = nullptr;
+    // Out, with events selected: the bits of the flag word the ticked groups own; the others
+    // stay as each event has them.
+    WORD flagMask = 0xFFFF;
 };
 
 // Dialog 217 "用語属性": the text attributes and the position (0 above, 1 below) of terms.

@@ -1,16 +1,12 @@
-// The dialogs of the resource charts and of the layer move, run through the UI services
-// (DialogRequest): the settings sheet of a resource-loading chart (title 5164 "山積表設定") and of
-// an earned-value chart (title 5165 "出来高表設定"), each on a chart it writes into on OK, and the
-// layer move (dialog 282 "レイヤー一括移動"), whose map gives each layer the layer its objects go
-// to. The sheets show the resources of the chart's document: names is its resource master table
-// (entry i resource number i + 1), null for none.
+// The dialogs of the resource charts, run through the UI services (DialogRequest): the settings
+// sheet of a resource-loading chart (title 5164 "山積表設定") and of an earned-value chart (title
+// 5165 "出来高表設定"), each on a chart it writes into on OK. The sheets show the resources of the
+// chart's document: names is its resource master table (entry i resource number i + 1), null for
+// none.
 #pragma once
 
-#include "model/LayerSet.h"
 #include "model/Shigen.h"
 #include "platform/Ui.h"
-
-#include <array>
 
 namespace tembra {
 
@@ -30,14 +26,6 @@ public:
     const char* Name() const override { return "PieceSettings"; }
     CChart* chart = nullptr;
     const CShigenNameTable* names = nullptr;
-};
-
-// The layer move: entry i is the layer the objects of layer i go to (in as each layer to
-// itself).
-class LayerMoveRequest : public DialogRequest {
-public:
-    const char* Name() const override { return "LayerMove"; }
-    std::array<int, CLayerSet::kLayerCount> map{};
 };
 
 } // namespace tembra

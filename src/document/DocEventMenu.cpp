@@ -79,7 +79,7 @@ void CTembraDoc::OnEventBatch() {
     }
     SetSelectedAttributes(ValueOrLeave(request.attr.form), request.attr.color,
                           static_cast<WORD>(request.attr.flags | kWholeWord),
-                          ValueOrLeave(request.attr.SizeCode()), {}, -1, nullptr);
+                          ValueOrLeave(request.attr.SizeCode()), {}, -1, nullptr, request.flagMask);
 }
 
 void CTembraDoc::OnEventFont() {

@@ -113,7 +113,8 @@ void CTembraDoc::OffsetSelectedEvents(const CTimeSpan& delta, int rows, int mode
 // ---- Attributes ---------------------------------------------------------------------------------
 
 void CTembraDoc::SetSelectedAttributes(int form, COLORREF color, WORD flags, int size,
-                                       std::string_view text, int printFlag, const LOGFONT* font) {
+                                       std::string_view text, int printFlag, const LOGFONT* font,
+                                       WORD flagMask) {
     const bool setForm = form >= 0;
     const bool setColor = color != kUnchangedColor;
     const bool setFlags = flags != kUnchangedFlags;
@@ -150,7 +151,11 @@ void CTembraDoc::SetSelectedAttributes(int form, COLORREF color, WORD flags, int
                     last = kColor;
                 }
                 if (setFlags) {
-                    copy->SetStyle(ApplyAttrFlags(copy->GetStyle(), flags));
+                    const WORD style = copy->GetStyle();
+                    const WORD applied = ApplyAttrFlags(style, flags);
+                    copy->SetStyle((flags & 0x8000) != 0 ? static_cast<WORD>((style & ~flagMask) |
+                                                                             (applied & flagMask))
+                                                         : applied);
                     last = kOther;
                 }
                 if (setSize) {

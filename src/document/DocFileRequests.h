@@ -13,6 +13,8 @@
 
 namespace tembra {
 
+class CTembraDoc;
+
 // The open or save dialog: path in as the proposal (a folder, a file or both), out as the chosen
 // file (the file system's bytes). A save dialog's file type sets the application's save version.
 // With writeProtected a save dialog refuses the proposal itself (message 5033).
@@ -49,11 +51,13 @@ public:
 };
 
 // The layers the inserted objects go to: entry i is the layer of the objects of layer i (in as
-// each layer to itself).
+// each layer to itself). The dialog shows the counts, states and headings of the receiving
+// document; without a document it is answered Cancel.
 class OutputLayerRequest : public DialogRequest {
 public:
     const char* Name() const override { return "OutputLayer"; }
     std::array<int, CLayerSet::kLayerCount> map{};
+    const CTembraDoc* document = nullptr;
 };
 
 // What the data information shows.

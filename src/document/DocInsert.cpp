@@ -176,6 +176,7 @@ void CTembraDoc::ApplyInsert(CTembraDoc& file, int mask, BOOL chooseLayer) {
     }
     if (chooseLayer) {
         OutputLayerRequest layers;
+        layers.document = this;
         for (int i = 0; i < CLayerSet::kLayerCount; ++i) {
             layers.map[static_cast<std::size_t>(i)] = i;
         }

@@ -3,7 +3,10 @@
 // nothing.
 #pragma once
 
+#include "model/LayerSet.h"
 #include "platform/Ui.h"
+
+#include <array>
 
 namespace tembra {
 
@@ -16,6 +19,16 @@ public:
     explicit LayerSetDlgRequest(CTembraDoc& d) : doc(d) {}
     const char* Name() const override { return "LayerSetDlg"; }
     CTembraDoc& doc;
+};
+
+// Dialog 282 "レイヤーデータ一括移動": entry i of map is the layer the objects of layer i go to
+// (in as each layer to itself). The dialog shows the document's counts, states and headings;
+// without a document it is answered Cancel.
+class LayerMoveRequest : public DialogRequest {
+public:
+    const char* Name() const override { return "LayerMove"; }
+    std::array<int, CLayerSet::kLayerCount> map{};
+    const CTembraDoc* document = nullptr;
 };
 
 // Dialog 171: the name plate of the print header.

@@ -1031,9 +1031,11 @@ public:
     // history. An event whose last change was its colour leaves the selection, so that the new
     // colour shows. When no event was changed the form, colour, flags, size and font become the
     // defaults of new events instead (a colour that is none of the six also the application's
-    // "その他" colour of events).
+    // "その他" colour of events). A whole flag word changes only the bits of flagMask of each
+    // event (the groups a bulk dialog had ticked).
     void SetSelectedAttributes(int form, COLORREF color, WORD flags, int size,
-                               std::string_view text, int printFlag, const LOGFONT* font);
+                               std::string_view text, int printFlag, const LOGFONT* font,
+                               WORD flagMask = 0xFFFF);
     // Menu state of a command of the event attribute menu: checked when the first selected event
     // (in the event mode) or else the defaults of new events carry the command's value; a colour
     // that is none of the six checks "7. その他" and becomes the "その他" colour of events; the

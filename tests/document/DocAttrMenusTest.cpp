@@ -257,6 +257,37 @@ TEST_F(DocAttrMenusTest, TheItemBatchSetsOnlyTheFlagBitsOfTheChangedGroups) {
     }
 }
 
+// The event batch sets only the flag bits of the groups ticked; each event keeps its other bits
+// (the first event's word was carried onto all).
+TEST_F(DocAttrMenusTest, TheEventBatchSetsOnlyTheFlagBitsOfTheTickedGroups) {
+    doc.GetOperation().SetMode(Op::kModeEvent);
+    doc.GetOperation().SetOperation(Op::kOpEdit);
+    const WORD flags[] = {0x0001, 0x1008, 0x0006};
+    for (const WORD f : flags) {
+        AddEvent("e")->SetStyle(f);
+    }
+    ui->OnDialog("EventAttrBulkDlg", [](DialogRequest& r) {
+        auto& request = static_cast<EventAttrBulkDlgRequest&>(r);
+        EXPECT_TRUE(request.fromSelection);
+        EXPECT_EQ(request.attr.flags, 0x0001) << "the first event's attributes come in";
+        request.attr.form = 0xFFFF;
+        request.attr.color = CTembraDoc::kUnchangedColor;
+        request.attr.sizeV = request.attr.sizeH = 0xFF;
+        request.attr.flags = 0x0004; // 強調 only, of the 属性 group
+        request.flagMask = 0x0001 | 0x0002 | 0x0004 | 0x1000;
+        return IDOK;
+    });
+    RunCommand(doc, 33019);
+    std::vector<WORD> after;
+    for (POSITION pos = doc.GetHeadSelPosition(); pos != nullptr;) {
+        if (const CEvent* event = AsEvent(doc.GetNextSel(pos))) {
+            after.push_back(event->GetStyle());
+        }
+    }
+    // 常に横書き (8) belongs to no ticked group and stays on the second event.
+    EXPECT_EQ(after, (std::vector<WORD>{0x0004, 0x000C, 0x0004}));
+}
+
 TEST_F(DocAttrMenusTest, TheProcessColourListAsksOnlyForItsOtherEntry) {
     struct Case {
         const char* name;

@@ -242,6 +242,34 @@ TEST_F(DocInsertTest, TheUserChoosesTheLayersOfTheInsertedObjects) {
     EXPECT_FALSE(doc->GetAskTargetLayer());
 }
 
+// The dialog is asked about the receiving chart; each layer goes where its row says.
+TEST_F(DocInsertTest, InsertedObjectsGoToTheLayersChosenForTheirOwn) {
+    auto source = Chart(kPaperB4, "Other", 1);
+    for (POSITION pos = source->GetHeadObjPosition(); pos != nullptr;) {
+        CDataHeader* object = source->GetNextObj(pos);
+        object->SetLayer(AsEvent(object) != nullptr ? 5 : 2);
+    }
+    const fs::path path = Save(*source, "layers25.tbr");
+    auto doc = NewChart();
+    const CTembraDoc* asked = nullptr;
+    ui->OnDialog("OutputLayer", [&asked](DialogRequest& r) {
+        auto& request = static_cast<OutputLayerRequest&>(r);
+        asked = request.document;
+        request.map[2] = 7;
+        return IDOK;
+    });
+    ASSERT_TRUE(doc->InsertFile(path.string(), kInsertProcesses | kInsertEvents, TRUE));
+    EXPECT_EQ(asked, doc.get());
+    std::vector<int> layers;
+    for (POSITION pos = doc->GetHeadObjPosition(); pos != nullptr;) {
+        CDataHeader* object = doc->GetNextObj(pos);
+        layers.push_back(AsEvent(object) != nullptr ? 100 + object->GetLayer()
+                                                    : object->GetLayer());
+    }
+    std::sort(layers.begin(), layers.end());
+    EXPECT_EQ(layers, (std::vector<int>{7, 105})) << "the process on 7, the event on 5";
+}
+
 TEST_F(DocInsertTest, SavingUnderTheCsvExtensionWritesNothing) {
     auto doc = Chart(kPaperB4, "Mine", 1);
     const auto listing = [this] {

@@ -55,7 +55,12 @@ std::vector<DialogLibrary> DialogLibraries() {
          {"CalDateToDayDlg", "DayToCalDateDlg", "FontSelDlg", "HensokuDlg", "HolidayInit",
           "KouteiAttributes", "KouteiAttr2Dlg", "KoumokuAttributes", "KoumokuAttr2Dlg",
           "KeisenSetDlg", "NodeSizeDlg", "LineDeleteDlg", "FillSetDlg", "InitialState",
-          "ChartSettings", "PieceSettings"}},
+          "ChartSettings", "PieceSettings",
+
+          // layers, event attributes, durations, fonts, data information, batch events
+          "LayerSetDlg", "LayerMove", "OutputLayer", "EventAttributes", "EventAttrBulkDlg",
+          "ChangeDaysDlg", "ChangeDaysExDlg", "FontSettings", "DataInfo", "EventBatchDate",
+          "EventBatchWeek"}},
         {"print/ui",
          [](IDialogRegistry& r, const CConfigBase& config) {
              RegisterPrintDialogs(r, config, [] { return std::vector<std::string>{}; });

@@ -6,6 +6,7 @@
 
 #include "document/ChartSheetRequests.h"
 #include "document/DocFileRequests.h"
+#include "document/LayerDialogRequests.h"
 #include "platform/CmdUI.h"
 
 #include <functional>

@@ -4,6 +4,7 @@
 // move. None changes the document's records: each is a flag of the view's layout or of the view
 // (or, for the header rows, a setting), followed by the view's update.
 #include "document/ChartSheetRequests.h"
+#include "document/LayerDialogRequests.h"
 #include "document/TembraDoc.h"
 #include "model/ConfigOperation.h"
 #include "platform/Ui.h"
@@ -84,6 +85,7 @@ void CTembraView::OnKouteiHeader() {
 void CTembraView::OnLayerMove() {
     CTembraDoc& doc = *GetDocument();
     LayerMoveRequest request;
+    request.document = &doc;
     for (std::size_t i = 0; i < request.map.size(); ++i) {
         request.map[i] = static_cast<int>(i);
     }

@@ -184,6 +184,7 @@ void CTembraView::OnEditPaste() {
     bool remapped = false;
     if (doc->GetAskTargetLayer()) {
         OutputLayerRequest layers;
+        layers.document = doc;
         for (std::size_t i = 0; i < layers.map.size(); ++i) {
             layers.map[i] = static_cast<int>(i);
         }
