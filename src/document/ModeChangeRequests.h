@@ -10,6 +10,8 @@
 
 namespace tembra {
 
+class CTembraDoc;
+
 // What both conversion dialogs give on OK.
 struct DayConversion {
     // Between the two numberings: the elapsed day that goes with the calendar date, as the span
@@ -61,12 +63,20 @@ struct SyokiSetResults {
 class SyokiSetRekiDlgRequest : public DialogRequest {
 public:
     const char* Name() const override { return "SyokiSetRekiDlg"; }
+    // The chart the dialog is opened for, and the conversion when the chart changes its
+    // counting (nullptr otherwise).
+    CTembraDoc* document = nullptr;
+    const DayConversion* conversion = nullptr;
     SyokiSetResults results;
 };
 
 class SyokiSetNobeDlgRequest : public DialogRequest {
 public:
     const char* Name() const override { return "SyokiSetNobeDlg"; }
+    // The chart the dialog is opened for, and the conversion when the chart changes its
+    // counting (nullptr otherwise).
+    CTembraDoc* document = nullptr;
+    const DayConversion* conversion = nullptr;
     SyokiSetResults results;
 };
 
