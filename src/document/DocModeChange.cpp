@@ -46,7 +46,7 @@ bool RunSettingsDialog(CTembraDoc& doc, bool elapsed, const DayConversion* conve
                        SyokiSetResults& results) {
     const CSyokiSet& current = doc.GetSyokiSet();
     results.settings = current;
-    results.layoutNumber = doc.GetPrHeader().GetLayoutKind();
+    results.layoutNumber = doc.GetPrHeader().GetLocalLayout();
     if (elapsed && current.GetNobeMode() <= 0) {
         results.settings.SetNobeMode(1);
     } else if (!elapsed) {
@@ -191,11 +191,11 @@ void CTembraDoc::RenewPrintHeader(short oldPaper, const std::string& oldLayoutPa
     const CConfigPath& path = m_syokiSet.GetPath();
     if (results.temporaryLayout) {
         m_prHeader.InitFromSettings(this, paper, ConfigPathToFs(path.GetLayoutTempPath()), FALSE);
-        m_prHeader.SetLayoutKind(1);
+        m_prHeader.SetLocalLayout(1);
         return;
     }
     const bool same = paper == oldPaper && path.GetLayoutFilePath() == oldLayoutPath &&
-                      m_prHeader.GetLayoutKind() == results.layoutNumber;
+                      m_prHeader.GetLocalLayout() == results.layoutNumber;
     if (same && !results.rebuildHeader) {
         return;
     }

@@ -56,7 +56,7 @@ struct SyokiSetResults {
     bool temporaryLayout = false;
     // The header is to be built again whatever changed.
     bool rebuildHeader = false;
-    // The layout number the dialog chose.
+    // The header's temporary-layout flag as the dialog found it when it opened.
     short layoutNumber = 0;
 };
 

@@ -154,7 +154,7 @@ void CSyokiSetRekiModel::OnLayoutEdit() {
     const std::filesystem::path tempPath = ConfigPathToFs(path.GetLayoutTempPath());
     m_layoutName = ReadLayoutName(tempPath);
     m_header.InitFromSettings(m_document, m_values.paper, tempPath, FALSE);
-    m_header.SetLayoutKind(1);
+    m_header.SetLocalLayout(1);
     m_area.SetPaper(m_values.paper, m_orientation, tempPath);
     m_area.SetLeftWidth(itemWidth);
     m_area.SetEditInsets(insetLeft, insetRight);

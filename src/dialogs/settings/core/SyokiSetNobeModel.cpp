@@ -117,7 +117,8 @@ void CSyokiSetNobeModel::RecalcDayCount() {
         *field = std::max(*field, 0);
     }
     int preparation = PreparationDays();
-    int dayCount = std::max(preparation + LastElapsedDay(), 1);
+    // Day 1 is always part of the period.
+    int dayCount = preparation + std::max(LastElapsedDay(), 1);
     if (GetMaxDate() - m_workStart < Days(dayCount - 1) + Days(m_values.atoYohaku)) {
         dayCount = WholeDays(GetMaxDate() - m_workStart) + 1;
         m_values.atoYohaku = 0;

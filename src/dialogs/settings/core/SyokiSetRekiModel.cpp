@@ -57,7 +57,7 @@ void CSyokiSetRekiModel::LoadCommon(const CSyokiSet& s) {
     m_editedHere = false;
     m_layoutChanged = false;
     const CPrHeader* docHeader = m_document != nullptr ? &m_document->GetPrHeader() : nullptr;
-    m_tempAtOpen = docHeader != nullptr && docHeader->GetLayoutKind() == 1;
+    m_tempAtOpen = docHeader != nullptr && docHeader->GetLocalLayout() != 0;
     m_layoutName = m_tempAtOpen ? docHeader->GetLayoutName() : ReadLayoutName(LayoutPath());
 
     const CPageSetting& page = s.GetPageSetting();
@@ -106,7 +106,7 @@ void CSyokiSetRekiModel::StoreCommon(CSyokiSet& s) {
     s.GetPageSetting() = page;
 
     const bool headerTemporary =
-        m_document != nullptr && m_document->GetPrHeader().GetLayoutKind() == 1;
+        m_document != nullptr && m_document->GetPrHeader().GetLocalLayout() != 0;
     const bool differs = page.GetPaper() != m_values.paper || page.GetMuki() != m_orientation ||
                          s.GetPath().GetLayoutFileName() != m_layoutFile ||
                          page.GetLeftWidth() != m_values.itemWidth ||
