@@ -61,7 +61,7 @@ std::vector<DialogLibrary> DialogLibraries() {
         {"dialogs/settings",
          [](IDialogRegistry& r, const CConfigBase&) { RegisterSettingsDialogs(r); },
          {"ColumnDeleteDlg", "RoundRadiusChangeDlg", "RoundRadiusSetDlg", "GridSetDlg", "Position",
-          "SystemSettings", "NafudaDlg"}},
+          "SystemSettings", "NafudaDlg", "SyokiSetRekiDlg", "SyokiSetNobeDlg"}},
         {"safety/ui",
          [](IDialogRegistry& r, const CConfigBase&) { RegisterSafetyDialogs(r); },
          {"DisasterFrameDlg", "WeekTargetFrameDlg", "DisasterTextDlg", "WeekTargetTextDlg"}},
