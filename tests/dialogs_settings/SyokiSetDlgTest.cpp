@@ -41,6 +41,11 @@ protected:
         s.SetEndDate(CTime(2010, 6, 30));
     }
 
+    static bool Show(QDialog& dialog) {
+        dialog.show();
+        return QTest::qWaitForWindowExposed(&dialog);
+    }
+
     test::ScopedPaths paths;
     test::ScopedUi ui;
     test::ScopedAppState app;
@@ -51,8 +56,7 @@ TEST_F(SyokiSetDlgTest, EnterMovesOnAndOnlyTheOkButtonCloses) {
     CSyokiSetRekiModel model(&doc);
     model.LoadPeriod(&doc.GetSyokiSet(), nullptr);
     CSyokiSetRekiDlg dialog(model, CSyokiSetRekiDlg::IDD);
-    dialog.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    ASSERT_TRUE(Show(dialog));
     auto* rows = Control<QLineEdit>(dialog, CSyokiSetRekiDlg::IDC_ROWS);
     rows->setFocus();
     rows->setText("12");
@@ -75,8 +79,7 @@ TEST_F(SyokiSetDlgTest, ARefusedFieldKeepsTheDialogOpen) {
     CSyokiSetRekiModel model(&doc);
     model.LoadPeriod(&doc.GetSyokiSet(), nullptr);
     CSyokiSetRekiDlg dialog(model, CSyokiSetRekiDlg::IDD);
-    dialog.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    ASSERT_TRUE(Show(dialog));
     auto* rows = Control<QLineEdit>(dialog, CSyokiSetRekiDlg::IDC_ROWS);
     rows->setText("151");
     Control<QPushButton>(dialog, IDOK)->click();
@@ -107,8 +110,7 @@ TEST_F(SyokiSetDlgTest, ResetKeepsThePaperShown) {
     CSyokiSetRekiModel model(&doc);
     model.LoadPeriod(&doc.GetSyokiSet(), nullptr);
     CSyokiSetRekiDlg dialog(model, CSyokiSetRekiDlg::IDD);
-    dialog.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    ASSERT_TRUE(Show(dialog));
     auto* paper = Control<QComboBox>(dialog, CSyokiSetRekiDlg::IDC_PAPER);
     paper->setCurrentIndex(4);
     emit paper->activated(4);
@@ -126,8 +128,7 @@ TEST_F(SyokiSetDlgTest, TheElapsedDialogHidesWhatItDoesNotUse) {
     CSyokiSetNobeModel model(&doc);
     model.LoadPeriod(&s, nullptr);
     CSyokiSetNobeDlg dialog(model);
-    dialog.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    ASSERT_TRUE(Show(dialog));
     EXPECT_FALSE(Control<QComboBox>(dialog, CSyokiSetRekiDlg::IDC_START_YEAR)->isVisible());
     EXPECT_FALSE(Control<QComboBox>(dialog, CSyokiSetRekiDlg::IDC_START_HOUR)->isEnabled());
     EXPECT_FALSE(Control<QComboBox>(dialog, CSyokiSetRekiDlg::IDC_HOLIDAY)->isEnabled());
