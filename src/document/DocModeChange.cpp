@@ -199,7 +199,8 @@ void CTembraDoc::RenewPrintHeader(short oldPaper, const std::string& oldLayoutPa
     if (same && !results.rebuildHeader) {
         return;
     }
-    m_prHeader.InitFromSettings(this, paper, ConfigPathToFs(path.GetLayoutFilePath()), FALSE);
+    // The header's inputs (the chart's title ...) go over to the rebuilt header.
+    m_prHeader.InitFromSettings(this, paper, ConfigPathToFs(path.GetLayoutFilePath()), TRUE);
 }
 
 void CTembraDoc::ConvertChartToCalendar(const DayConversion& conversion,

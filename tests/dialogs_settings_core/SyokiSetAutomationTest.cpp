@@ -94,11 +94,13 @@ TEST_F(SyokiSetAutomationTest, TheCurrentPaperStoresTheSettingsUnchanged) {
 }
 
 TEST_F(SyokiSetAutomationTest, ANewPaperRebuildsTheHeader) {
+    doc.GetPrHeader().SetTitleText(Sjis::FromUtf8("見本工事"));
     MarkHeader();
     EXPECT_EQ(PaperChange(doc, 1), 1);
     EXPECT_EQ(doc.GetSyokiSet().GetPageSetting().GetPaper(), 1);
     EXPECT_TRUE(HeaderRebuilt());
     EXPECT_EQ(U8(doc.GetPrHeader().GetLayoutName()), "標準書式");
+    EXPECT_EQ(U8(doc.GetPrHeader().GetTitleText()), "見本工事");
 }
 
 TEST_F(SyokiSetAutomationTest, APlanLayoutLeavesItsPaperWithoutAQuestionUnderAutomation) {

@@ -164,6 +164,17 @@ TEST_F(SyokiSetLayoutTest, TheNewPaperSetsOrientationFontsAndPlanWidths) {
     }
 }
 
+TEST_F(SyokiSetLayoutTest, ANewPaperKeepsTheHeadersInputs) {
+    Load(2, "MASTER01.LYT");
+    doc.GetPrHeader().SetTitleText(Sjis::FromUtf8("見本工事"));
+    model->LoadPeriod(&doc.GetSyokiSet(), nullptr);
+    ASSERT_EQ(U8(model->GetHeader().GetTitleText()), "見本工事");
+    ChoosePaper(0);
+    EXPECT_EQ(U8(model->GetHeader().GetTitleText()), "見本工事");
+    model->OnLayoutEdit();
+    EXPECT_EQ(U8(model->GetHeader().GetTitleText()), "見本工事");
+}
+
 TEST_F(SyokiSetLayoutTest, ChoosingAPlanLayoutOnAnotherPaperAsksForThePaper) {
     struct Case {
         const char* what;

@@ -301,6 +301,23 @@ TEST_F(ModeChangeTest, ThePrintHeaderIsKeptOnlyWhilePaperLayoutAndNumberStay) {
     }
 }
 
+TEST_F(ModeChangeTest, AHeaderRebuiltForANewPaperKeepsItsInputs) {
+    const std::string master =
+        (std::filesystem::path(TEMBRA_SOURCE_DIR) / "data" / "MASTER01.LYT").string();
+    CSyokiSet& settings = doc.GetSyokiSet();
+    settings.GetPath().SetLayoutFileName(master);
+    settings.GetPageSetting().SetPaperKind(0);
+    doc.GetPrHeader().InitFromSettings(&doc, 0, master, FALSE);
+    doc.GetPrHeader().SetTitleText("title");
+    ui->OnDialog("SyokiSetRekiDlg", [](DialogRequest& r) {
+        static_cast<SyokiSetRekiDlgRequest&>(r).results.settings.GetPageSetting().SetPaperKind(2);
+        return IDOK;
+    });
+    doc.OnSyokiSet();
+    EXPECT_EQ(doc.GetSyokiSet().GetPageSetting().GetPaper(), 2);
+    EXPECT_EQ(doc.GetPrHeader().GetTitleText(), "title");
+}
+
 // The scale handed to the process redating: the second part over the first, negative (times of
 // day kept) when rounding is off or when the parts are equal.
 TEST(DayConversionTest, FactorCarriesTheRoundingInItsSign) {

@@ -31,7 +31,7 @@ int RunSettings(CTembraDoc& document, const std::function<bool(CSyokiSetRekiMode
     const short paper = settings.GetPageSetting().GetPaper();
     if (paper != paperBefore) {
         document.GetPrHeader().InitFromSettings(
-            &document, paper, ConfigPathToFs(settings.GetPath().GetLayoutFilePath()), FALSE);
+            &document, paper, ConfigPathToFs(settings.GetPath().GetLayoutFilePath()), TRUE);
     }
     return 1;
 }

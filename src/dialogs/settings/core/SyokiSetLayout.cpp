@@ -88,7 +88,8 @@ void CSyokiSetRekiModel::OnSelchangePaper() {
     m_area.SetPaper(newPaper, m_orientation, LayoutPath());
     TakeWidthsFromArea(IsPlanLayout(m_layoutFile));
 
-    m_header.InitFromSettings(m_document, newPaper, LayoutPath(), FALSE);
+    // The header's inputs (the chart's title, the company ...) go over to the new layout.
+    m_header.InitFromSettings(m_document, newPaper, LayoutPath(), TRUE);
     m_layoutName = m_header.GetLayoutName();
     m_tempAtOpen = false;
     m_editedHere = false;
@@ -138,7 +139,7 @@ void CSyokiSetRekiModel::OnLayoutEdit() {
     const int insetLeft = m_area.GetInsetLeft();
     const int insetRight = m_area.GetInsetRight();
     if (!m_tempAtOpen) {
-        m_header.InitFromSettings(m_document, m_values.paper, LayoutPath(), FALSE);
+        m_header.InitFromSettings(m_document, m_values.paper, LayoutPath(), TRUE);
     }
     CConfigPath path = m_loaded->GetPath();
     path.SetLayoutFileName(m_layoutFile);
