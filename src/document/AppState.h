@@ -234,6 +234,11 @@ public:
         }
     }
 
+    // ---- The layout editor that a temporary layout edit runs -----------------------------------
+    // Set while an initial-settings dialog waits for the layout editor.
+    BOOL IsLayoutEditorRunning() const { return m_bLayoutEditorRunning; }
+    void SetLayoutEditorRunning(BOOL running) { m_bLayoutEditorRunning = running; }
+
     // ---- Auto-save and recovery (AppAutoSave.cpp) ------------------------------------------
     // In the program folder: the control file "AUTOCTRL.FNM" (section "Control": "FileCount", the
     // highest entry number handed out; section "AutoSave": "TBRT%04d" = the document's path, or
@@ -316,6 +321,7 @@ private:
     int m_saveVersion = 58000;
     int m_planConversion = 0;
     int m_syokiDlgCount = 0;
+    BOOL m_bLayoutEditorRunning = FALSE;
     BOOL m_bAutoSaving = FALSE;
     std::string m_lockOwner;
 };

@@ -42,10 +42,11 @@ struct Before {
 
 // Runs the initial-settings dialog of the counting; the copy it edits starts as the chart's
 // settings in that counting.
-bool RunSettingsDialog(const CTembraDoc& doc, bool elapsed, SyokiSetResults& results) {
+bool RunSettingsDialog(CTembraDoc& doc, bool elapsed, const DayConversion* conversion,
+                       SyokiSetResults& results) {
     const CSyokiSet& current = doc.GetSyokiSet();
     results.settings = current;
-    results.layoutNumber = doc.GetPrHeader().GetLayoutKind();
+    results.layoutNumber = doc.GetPrHeader().GetLocalLayout();
     if (elapsed && current.GetNobeMode() <= 0) {
         results.settings.SetNobeMode(1);
     } else if (!elapsed) {
@@ -53,6 +54,8 @@ bool RunSettingsDialog(const CTembraDoc& doc, bool elapsed, SyokiSetResults& res
     }
     if (elapsed) {
         SyokiSetNobeDlgRequest request;
+        request.document = &doc;
+        request.conversion = conversion;
         request.results = results;
         if (Ui().RunDialog(request) != IDOK) {
             return false;
@@ -61,6 +64,8 @@ bool RunSettingsDialog(const CTembraDoc& doc, bool elapsed, SyokiSetResults& res
         return true;
     }
     SyokiSetRekiDlgRequest request;
+    request.document = &doc;
+    request.conversion = conversion;
     request.results = results;
     if (Ui().RunDialog(request) != IDOK) {
         return false;
@@ -154,7 +159,7 @@ void CTembraDoc::RunSyokiSet(bool elapsed) {
         conversion = request.conversion;
     }
     SyokiSetResults results;
-    if (!RunSettingsDialog(*this, elapsed, results)) {
+    if (!RunSettingsDialog(*this, elapsed, converting ? &conversion : nullptr, results)) {
         return;
     }
 
@@ -186,15 +191,22 @@ void CTembraDoc::RenewPrintHeader(short oldPaper, const std::string& oldLayoutPa
     const CConfigPath& path = m_syokiSet.GetPath();
     if (results.temporaryLayout) {
         m_prHeader.InitFromSettings(this, paper, ConfigPathToFs(path.GetLayoutTempPath()), FALSE);
-        m_prHeader.SetLayoutKind(1);
+        m_prHeader.SetLocalLayout(1);
         return;
     }
     const bool same = paper == oldPaper && path.GetLayoutFilePath() == oldLayoutPath &&
-                      m_prHeader.GetLayoutKind() == results.layoutNumber;
+                      m_prHeader.GetLocalLayout() == results.layoutNumber;
     if (same && !results.rebuildHeader) {
         return;
     }
-    m_prHeader.InitFromSettings(this, paper, ConfigPathToFs(path.GetLayoutFilePath()), FALSE);
+    // The header's inputs (the chart's title ...) go over to the rebuilt header.
+    m_prHeader.InitFromSettings(this, paper, ConfigPathToFs(path.GetLayoutFilePath()), TRUE);
+}
+
+void CTembraDoc::ConvertChartToCalendar(const DayConversion& conversion,
+                                        const std::function<void()>& store) {
+    m_undo.Reset();
+    ConvertToCalendar(conversion, m_syokiSet.GetNobeBaseDate(), store);
 }
 
 // ---- The conversion -----------------------------------------------------------------------------

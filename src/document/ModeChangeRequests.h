@@ -10,6 +10,8 @@
 
 namespace tembra {
 
+class CTembraDoc;
+
 // What both conversion dialogs give on OK.
 struct DayConversion {
     // Between the two numberings: the elapsed day that goes with the calendar date, as the span
@@ -54,19 +56,27 @@ struct SyokiSetResults {
     bool temporaryLayout = false;
     // The header is to be built again whatever changed.
     bool rebuildHeader = false;
-    // The layout number the dialog chose.
+    // The header's temporary-layout flag as the dialog found it when it opened.
     short layoutNumber = 0;
 };
 
 class SyokiSetRekiDlgRequest : public DialogRequest {
 public:
     const char* Name() const override { return "SyokiSetRekiDlg"; }
+    // The chart the dialog is opened for, and the conversion when the chart changes its
+    // counting (nullptr otherwise).
+    CTembraDoc* document = nullptr;
+    const DayConversion* conversion = nullptr;
     SyokiSetResults results;
 };
 
 class SyokiSetNobeDlgRequest : public DialogRequest {
 public:
     const char* Name() const override { return "SyokiSetNobeDlg"; }
+    // The chart the dialog is opened for, and the conversion when the chart changes its
+    // counting (nullptr otherwise).
+    CTembraDoc* document = nullptr;
+    const DayConversion* conversion = nullptr;
     SyokiSetResults results;
 };
 

@@ -1362,6 +1362,11 @@ public:
     // links repaired and the processes left as points deleted. The undo history is emptied.
     void SyokiSetReki();
     void SyokiSetNobe();
+    // An elapsed-day chart to calendar days without the dialogs (the automation call): the undo
+    // history emptied, every process and event re-dated, the holidays made again; store writes
+    // the new settings at the step the conversion needs them.
+    void ConvertChartToCalendar(const DayConversion& conversion,
+                                const std::function<void()>& store);
     // One link record for each process of the list (its successors: the selected processes whose
     // start is at its end).
     void SaveKouteiSpans(const KouteiList& list, KouteiLinkList& links);

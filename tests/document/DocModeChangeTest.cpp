@@ -261,15 +261,16 @@ TEST_F(ModeChangeTest, ThePrintHeaderIsKeptOnlyWhilePaperLayoutAndNumberStay) {
         int paper;
         const std::string* layout;
         bool rebuilt;
-        short kindAfter; // the master layout's is 0
+        short kindAfter;  // the master layout's is 0
+        short localAfter; // the header's temporary-layout flag
     };
     const Case cases[] = {
-        {"all the same", false, false, 4, 0, &master, false, 4},
-        {"asked to rebuild", false, true, 4, 0, &master, true, 0},
-        {"another layout number", false, false, 5, 0, &master, true, 0},
-        {"another paper", false, false, 4, 2, &master, true, 0},
-        {"another layout file", false, false, 4, 0, &other, true, 4},
-        {"a temporary layout", true, false, 4, 0, &master, true, 1},
+        {"all the same", false, false, 0, 0, &master, false, 4, 0},
+        {"asked to rebuild", false, true, 0, 0, &master, true, 0, 0},
+        {"another temporary flag", false, false, 1, 0, &master, true, 0, 0},
+        {"another paper", false, false, 0, 2, &master, true, 0, 0},
+        {"another layout file", false, false, 0, 0, &other, true, 4, 0},
+        {"a temporary layout", true, false, 0, 0, &master, true, 0, 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -280,6 +281,7 @@ TEST_F(ModeChangeTest, ThePrintHeaderIsKeptOnlyWhilePaperLayoutAndNumberStay) {
         doc.GetPrHeader().RemoveAllElements();
         doc.GetPrHeader().SetLayoutName("kept");
         doc.GetPrHeader().SetLayoutKind(4);
+        doc.GetPrHeader().SetLocalLayout(0);
         ui->OnDialog("SyokiSetRekiDlg", [&c](DialogRequest& r) {
             SyokiSetResults& results = static_cast<SyokiSetRekiDlgRequest&>(r).results;
             results.temporaryLayout = c.temporary;
@@ -295,7 +297,25 @@ TEST_F(ModeChangeTest, ThePrintHeaderIsKeptOnlyWhilePaperLayoutAndNumberStay) {
         EXPECT_EQ(doc.GetPrHeader().GetLayoutName() == "kept", !fromMaster);
         EXPECT_EQ(doc.GetPrHeader().GetElementList().empty(), !fromMaster);
         EXPECT_EQ(doc.GetPrHeader().GetLayoutKind(), c.kindAfter);
+        EXPECT_EQ(doc.GetPrHeader().GetLocalLayout(), c.localAfter);
     }
+}
+
+TEST_F(ModeChangeTest, AHeaderRebuiltForANewPaperKeepsItsInputs) {
+    const std::string master =
+        (std::filesystem::path(TEMBRA_SOURCE_DIR) / "data" / "MASTER01.LYT").string();
+    CSyokiSet& settings = doc.GetSyokiSet();
+    settings.GetPath().SetLayoutFileName(master);
+    settings.GetPageSetting().SetPaperKind(0);
+    doc.GetPrHeader().InitFromSettings(&doc, 0, master, FALSE);
+    doc.GetPrHeader().SetTitleText("title");
+    ui->OnDialog("SyokiSetRekiDlg", [](DialogRequest& r) {
+        static_cast<SyokiSetRekiDlgRequest&>(r).results.settings.GetPageSetting().SetPaperKind(2);
+        return IDOK;
+    });
+    doc.OnSyokiSet();
+    EXPECT_EQ(doc.GetSyokiSet().GetPageSetting().GetPaper(), 2);
+    EXPECT_EQ(doc.GetPrHeader().GetTitleText(), "title");
 }
 
 // The scale handed to the process redating: the second part over the first, negative (times of

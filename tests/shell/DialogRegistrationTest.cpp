@@ -69,7 +69,7 @@ std::vector<DialogLibrary> DialogLibraries() {
         {"dialogs/settings",
          [](IDialogRegistry& r, const CConfigBase&) { RegisterSettingsDialogs(r); },
          {"ColumnDeleteDlg", "RoundRadiusChangeDlg", "RoundRadiusSetDlg", "GridSetDlg", "Position",
-          "SystemSettings", "NafudaDlg", "FindReplaceDlg"}},
+          "SystemSettings", "NafudaDlg", "FindReplaceDlg", "SyokiSetRekiDlg", "SyokiSetNobeDlg"}},
         {"safety/ui",
          [](IDialogRegistry& r, const CConfigBase&) { RegisterSafetyDialogs(r); },
          {"DisasterFrameDlg", "WeekTargetFrameDlg", "DisasterTextDlg", "WeekTargetTextDlg",

@@ -9,11 +9,13 @@
 #include "dialogs/settings/PosRekiDlg.h"
 #include "dialogs/settings/PosRekiDlg2.h"
 #include "dialogs/settings/RoundRadiusDlg.h"
+#include "dialogs/settings/SyokiSetDialogs.h"
 #include "dialogs/settings/SystemEnvDlg.h"
 #include "dialogs/settings/core/CalendarPosition.h"
 #include "document/AppState.h"
 #include "document/EditDialogRequests.h"
 #include "document/LayerDialogRequests.h"
+#include "document/ModeChangeRequests.h"
 #include "document/PositionRequest.h"
 #include "document/TembraDoc.h"
 #include "document/ZukeiDialogRequests.h"
@@ -97,6 +99,18 @@ void RegisterSettingsDialogs(IDialogRegistry& registry) {
                                                 : std::vector<std::string>(),
                                registry.DialogParent());
         return dialog.exec() == QDialog::Accepted ? IDOK : IDCANCEL;
+    });
+    // The initial settings of a calendar-day and of an elapsed-day chart (the document stores
+    // the copy after OK).
+    registry.Register("SyokiSetRekiDlg", [&registry](DialogRequest& r) {
+        auto& request = static_cast<SyokiSetRekiDlgRequest&>(r);
+        return RunSyokiSetDialog(request.document, request.conversion, false, request.results,
+                                 registry.DialogParent());
+    });
+    registry.Register("SyokiSetNobeDlg", [&registry](DialogRequest& r) {
+        auto& request = static_cast<SyokiSetNobeDlgRequest&>(r);
+        return RunSyokiSetDialog(request.document, request.conversion, true, request.results,
+                                 registry.DialogParent());
     });
 }
 
