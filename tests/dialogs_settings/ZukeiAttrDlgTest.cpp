@@ -231,5 +231,18 @@ TEST_F(ZukeiAttrDlgTest, ProgramDefaultsRefuseWidthsPastFifty) {
     EXPECT_EQ(ui->MessageIds(), std::vector<UINT>{IDS_VALUE_RANGE});
 }
 
+// Enter in a field moves on and never closes the dialog; on 決定 it accepts.
+TEST_F(ZukeiAttrDlgTest, EnterMovesOnUntilTheOkButton) {
+    EXPECT_EQ(RunChange([](CZukeiAttrChangeDlg& d) {
+                  auto* radius = Control<QLineEdit>(d, Panel::IDC_RADIUS);
+                  radius->setFocus();
+                  QTest::keyClick(radius, Qt::Key_Return);
+                  EXPECT_TRUE(d.isVisible());
+                  EXPECT_NE(d.focusWidget(), radius);
+                  QTest::keyClick(Control<QPushButton>(d, 1), Qt::Key_Return);
+              }),
+              IDOK);
+}
+
 } // namespace
 } // namespace tembra

@@ -1,6 +1,7 @@
 #include "dialogs/settings/ProgressAttr2Dlg.h"
 
 #include "dialogs/attributes/AttrDialogControls.h"
+#include "dialogs/settings/AttrDlgParts.h"
 #include "dialogs/settings/ShinAttrPanel.h"
 #include "document/FontSelDlgRequest.h"
 #include "model/ConfigShin.h"
@@ -59,6 +60,7 @@ CProgressAttr2Dlg::CProgressAttr2Dlg(const ShinAttrFields& fields, const LOGFONT
     buttons->addStretch();
     buttons->addWidget(MakeOkCancel(this, enter));
     layout->addLayout(buttons);
+    WatchFields(enter, this);
     m_panel->Load(fields);
 }
 

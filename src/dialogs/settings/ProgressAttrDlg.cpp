@@ -1,6 +1,7 @@
 #include "dialogs/settings/ProgressAttrDlg.h"
 
 #include "dialogs/attributes/AttrDialogControls.h"
+#include "dialogs/settings/AttrDlgParts.h"
 #include "dialogs/settings/ShinAttrPanel.h"
 #include "dialogs/settings/core/ShinAttrFields.h"
 #include "model/ConfigBase.h"
@@ -49,7 +50,6 @@ CProgressAttrDlg::CProgressAttrDlg(CConfigShin& settings, QWidget* parent)
         Load(ShinAttrFields::FromSettings(fresh.GetShin()));
     });
     auto* enter = new CEnterMovesFocus(this);
-    enter->Watch({m_widths[0], m_widths[1], m_widths[2]});
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_panel);
     layout->addWidget(widthBox);
@@ -58,6 +58,7 @@ CProgressAttrDlg::CProgressAttrDlg(CConfigShin& settings, QWidget* parent)
     buttons->addStretch();
     buttons->addWidget(MakeOkCancel(this, enter));
     layout->addLayout(buttons);
+    WatchFields(enter, this);
     Load(ShinAttrFields::FromSettings(settings));
 }
 

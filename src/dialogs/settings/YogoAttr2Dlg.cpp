@@ -1,6 +1,7 @@
 #include "dialogs/settings/YogoAttr2Dlg.h"
 
 #include "dialogs/attributes/AttrDialogControls.h"
+#include "dialogs/settings/AttrDlgParts.h"
 #include "dialogs/settings/YogoAttrPanel.h"
 #include "document/TembraDoc.h"
 #include "model/ConfigBase.h"
@@ -54,6 +55,7 @@ CYogoAttr2Dlg::CYogoAttr2Dlg(YogoAttr2DlgRequest& request, CTembraDoc* document,
     buttons->addStretch();
     buttons->addWidget(MakeOkCancel(this, enter));
     layout->addLayout(buttons);
+    WatchFields(enter, this);
 
     YogoAttrFields fields = YogoAttrFields::From(request.attr, request.position);
     if (const CElemAttr* chart = ChartTermSettings(document); chart != nullptr && !m_batch) {

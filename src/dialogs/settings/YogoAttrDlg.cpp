@@ -1,7 +1,7 @@
 #include "dialogs/settings/YogoAttrDlg.h"
 
 #include "dialogs/attributes/AttrDialogControls.h"
-#include "dialogs/settings/AttrRadioGroup.h"
+#include "dialogs/settings/AttrDlgParts.h"
 #include "dialogs/settings/YogoAttrPanel.h"
 #include "model/ConfigBase.h"
 #include "platform/qt/DialogParts.h"
@@ -47,7 +47,6 @@ CYogoAttrDlg::CYogoAttrDlg(CElemAttr& settings, QWidget* parent)
         Load(YogoAttrFields::From(fresh.GetChart().GetYogoAttr()));
     });
     auto* enter = new CEnterMovesFocus(this);
-    enter->Watch({m_spacing});
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_panel);
     layout->addWidget(spacingBox);
@@ -57,6 +56,7 @@ CYogoAttrDlg::CYogoAttrDlg(CElemAttr& settings, QWidget* parent)
     buttons->addStretch();
     buttons->addWidget(MakeOkCancel(this, enter));
     layout->addLayout(buttons);
+    WatchFields(enter, this);
     Load(YogoAttrFields::From(settings));
 }
 

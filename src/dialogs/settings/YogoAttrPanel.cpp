@@ -2,7 +2,7 @@
 
 #include "dialogs/attributes/AttrDialogControls.h"
 #include "dialogs/settings/AttrColorCombo.h"
-#include "dialogs/settings/AttrRadioGroup.h"
+#include "dialogs/settings/AttrDlgParts.h"
 #include "dialogs/settings/core/AttrComboTables.h"
 
 #include <QButtonGroup>

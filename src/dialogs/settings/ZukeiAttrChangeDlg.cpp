@@ -1,6 +1,7 @@
 #include "dialogs/settings/ZukeiAttrChangeDlg.h"
 
 #include "dialogs/attributes/AttrDialogControls.h"
+#include "dialogs/settings/AttrDlgParts.h"
 #include "dialogs/settings/ZukeiAttrPanel.h"
 #include "dialogs/settings/core/AttrComboTables.h"
 #include "document/ZukeiDialogRequests.h"
@@ -48,6 +49,7 @@ CZukeiAttrChangeDlg::CZukeiAttrChangeDlg(ZukeiAttrChangeDlgRequest& request, QWi
     buttons->addStretch();
     buttons->addWidget(MakeOkCancel(this, enter));
     layout->addLayout(buttons);
+    WatchFields(enter, this);
     m_panel->Load(ZukeiAttrFields::From(request.attr));
 }
 

@@ -2,7 +2,7 @@
 
 #include "dialogs/attributes/AttrDialogControls.h"
 #include "dialogs/settings/AttrColorCombo.h"
-#include "dialogs/settings/AttrRadioGroup.h"
+#include "dialogs/settings/AttrDlgParts.h"
 #include "dialogs/settings/ZukeiAttrPanel.h"
 #include "dialogs/settings/core/AttrComboTables.h"
 #include "model/ConfigBase.h"
@@ -80,7 +80,6 @@ CZukeiAttrDlg::CZukeiAttrDlg(CConfigZukei& settings, QWidget* parent)
         Load(fresh.GetZukei());
     });
     auto* enter = new CEnterMovesFocus(this);
-    enter->Watch({m_widths[0], m_widths[1], m_widths[2]});
 
     auto* columns = new QHBoxLayout;
     columns->addWidget(m_panel);
@@ -96,6 +95,7 @@ CZukeiAttrDlg::CZukeiAttrDlg(CConfigZukei& settings, QWidget* parent)
     buttons->addStretch();
     buttons->addWidget(MakeOkCancel(this, enter));
     layout->addLayout(buttons);
+    WatchFields(enter, this);
     Load(settings);
 }
 

@@ -1,5 +1,6 @@
 #include "dialogs/settings/ZukeiAttrSetDlg.h"
 
+#include "dialogs/settings/AttrDlgParts.h"
 #include "dialogs/settings/ZukeiAttrPanel.h"
 #include "model/ConfigBase.h"
 #include "model/SyokiSet.h"
@@ -35,6 +36,7 @@ CZukeiAttrSetDlg::CZukeiAttrSetDlg(CSyokiSet& settings, QWidget* parent)
     buttons->addStretch();
     buttons->addWidget(MakeOkCancel(this, enter));
     layout->addLayout(buttons);
+    WatchFields(enter, this);
     m_panel->Load(ZukeiAttrFields::From(settings.GetZukei().GetAttr()));
 }
 

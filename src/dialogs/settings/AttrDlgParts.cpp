@@ -1,9 +1,14 @@
-#include "dialogs/settings/AttrRadioGroup.h"
+#include "dialogs/settings/AttrDlgParts.h"
 
 #include "platform/qt/DialogParts.h"
+#include "platform/qt/EnterMovesFocus.h"
 
 #include <QBoxLayout>
 #include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QLineEdit>
 #include <QRadioButton>
 
 namespace tembra {
@@ -31,6 +36,17 @@ void CheckPosition(QButtonGroup* group, int position) {
         button->setChecked(false);
     }
     group->setExclusive(true);
+}
+
+void WatchFields(CEnterMovesFocus* enter, QDialog* dialog) {
+    for (QWidget* child : dialog->findChildren<QWidget*>()) {
+        if (qobject_cast<QComboBox*>(child) != nullptr ||
+            qobject_cast<QLineEdit*>(child) != nullptr ||
+            qobject_cast<QRadioButton*>(child) != nullptr ||
+            qobject_cast<QCheckBox*>(child) != nullptr) {
+            enter->Watch({child});
+        }
+    }
 }
 
 } // namespace tembra
