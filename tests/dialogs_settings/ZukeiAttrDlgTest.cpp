@@ -119,7 +119,9 @@ TEST_F(ZukeiAttrDlgTest, EachFieldTicksItsGroup) {
     EXPECT_EQ(request.attr, (CZukeiAttr{3, 2, 0, 2, RGB(255, 0, 0), 999, RGB(255, 255, 0), 45}));
 }
 
-TEST_F(ZukeiAttrDlgTest, RadiusOutsideOneToHundredIsRefused) {
+// A radius typed is applied, and refused outside 1 to 100; a radius left alone is not looked
+// at, so a first shape without corners (radius 0) does not block a change of its colour.
+TEST_F(ZukeiAttrDlgTest, RadiusOutsideOneToHundredIsRefusedWhenApplied) {
     const struct {
         const char* typed;
         bool taken;
@@ -129,7 +131,10 @@ TEST_F(ZukeiAttrDlgTest, RadiusOutsideOneToHundredIsRefused) {
         ui->ClearRecords();
         request.mask = 0;
         EXPECT_EQ(RunChange([&c](CZukeiAttrChangeDlg& d) {
-                      Control<QLineEdit>(d, Panel::IDC_RADIUS)->setText(c.typed);
+                      auto* radius = Control<QLineEdit>(d, Panel::IDC_RADIUS);
+                      radius->clear();
+                      QTest::keyClicks(radius, c.typed);
+                      EXPECT_TRUE(Ticked(d, 5));
                       Press(d, 1);
                       if (d.isVisible()) {
                           EXPECT_EQ(d.focusWidget(), Control<QLineEdit>(d, Panel::IDC_RADIUS));
@@ -141,8 +146,20 @@ TEST_F(ZukeiAttrDlgTest, RadiusOutsideOneToHundredIsRefused) {
                   c.taken ? std::vector<UINT>{} : std::vector<UINT>{IDS_VALUE_RANGE});
         if (c.taken) {
             EXPECT_EQ(request.attr.m_boxRay, std::stoi(c.typed));
+            EXPECT_EQ(request.mask, kZukeiMaskBoxRay);
         }
     }
+    ui->ClearRecords();
+    request.attr.m_boxRay = 0;
+    request.mask = 0;
+    EXPECT_EQ(RunChange([](CZukeiAttrChangeDlg& d) {
+                  Pick(Control<QComboBox>(d, Panel::IDC_COLOR), 1);
+                  Press(d, 1);
+              }),
+              IDOK);
+    EXPECT_EQ(ui->MessageIds(), std::vector<UINT>{});
+    EXPECT_EQ(request.mask, kZukeiMaskColor);
+    EXPECT_EQ(request.attr.m_boxRay, 0);
 }
 
 TEST_F(ZukeiAttrDlgTest, ChangeResetReloadsTheValuesAndKeepsTheBoxes) {

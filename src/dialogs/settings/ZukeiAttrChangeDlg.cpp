@@ -54,13 +54,15 @@ CZukeiAttrChangeDlg::CZukeiAttrChangeDlg(ZukeiAttrChangeDlgRequest& request, QWi
 }
 
 void CZukeiAttrChangeDlg::accept() {
-    ZukeiAttrFields fields;
-    if (!m_panel->ReadFields(fields)) {
-        return;
-    }
     std::array<bool, ZukeiAttrFields::kApplyCount> checks{};
     for (std::size_t i = 0; i < checks.size(); ++i) {
         checks[i] = m_apply[i]->isChecked();
+    }
+    // The radius is checked only when it is to be applied: a first selected shape without
+    // corners (a text frame keeps 0) must not block a change of its colour.
+    ZukeiAttrFields fields;
+    if (!m_panel->ReadFields(fields, checks[CZukeiAttrPanel::kBoxRay])) {
+        return;
     }
     fields.WriteTo(m_request.attr);
     m_request.mask = ZukeiMaskFromChecks(checks);

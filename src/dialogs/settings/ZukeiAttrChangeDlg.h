@@ -2,7 +2,8 @@
 // selected shape's attributes and seven boxes (線種設定 … 位置関係設定) loaded from the caller's
 // mask. A change of a field ticks its group's box, a click on a box does nothing else; 初期化
 // reloads the values the dialog opened with and leaves the boxes. 決定 writes every value into
-// the copy and the mask from the boxes; the document applies only the groups of the mask.
+// the copy and the mask from the boxes; the document applies only the groups of the mask. The
+// radius (1 to 100) is checked only while 角丸半径設定 is ticked.
 #pragma once
 
 #include <QDialog>

@@ -84,8 +84,11 @@ void CZukeiAttrPanel::Load(const ZukeiAttrFields& fields) {
     RefreshSample();
 }
 
-bool CZukeiAttrPanel::ReadFields(ZukeiAttrFields& fields) const {
+bool CZukeiAttrPanel::ReadFields(ZukeiAttrFields& fields, bool checkRadius) const {
     fields = m_fields;
+    if (!checkRadius) {
+        return true;
+    }
     return ReadIntField(m_radius, ZukeiAttrFields::kRadiusMin, ZukeiAttrFields::kRadiusMax,
                         fields.boxRay, kRangeMessages);
 }

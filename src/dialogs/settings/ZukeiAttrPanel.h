@@ -43,8 +43,9 @@ public:
     void Load(const ZukeiAttrFields& fields);
     const ZukeiAttrFields& Fields() const { return m_fields; }
     // The fields with the radius read from its field; false (with the range message and the
-    // focus on the field) when it is outside 1 to 100.
-    bool ReadFields(ZukeiAttrFields& fields) const;
+    // focus on the field) when it is outside 1 to 100. Without checkRadius the radius stays as
+    // loaded and is not looked at.
+    bool ReadFields(ZukeiAttrFields& fields, bool checkRadius = true) const;
     void RefreshSample();
 
     std::function<void(Group)> changed;
