@@ -96,6 +96,9 @@ public:
     TextAttrValues attr;
     int position = 0;
     bool fromSelection = false;
+    // The chart: its term settings give the stacking of the single mode (written back there on
+    // OK) and the values of the batch mode's reset.
+    CTembraDoc* document = nullptr;
 };
 
 // Dialog 421: the fill (hatching) of item rows, item cells or a date range of the chart.

@@ -106,6 +106,7 @@ void CTembraDoc::OnYogoBatch() {
     request.attr = {attr.m_form, attr.m_color, attr.m_attrb, attr.m_fontHeigh, attr.m_fontWidth};
     request.position = attr.m_linkPosition;
     request.fromSelection = term != nullptr;
+    request.document = this;
     if (Ui().RunDialog(request) != IDOK) {
         return;
     }

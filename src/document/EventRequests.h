@@ -6,6 +6,7 @@
 #pragma once
 
 #include "document/EventBatchTables.h"
+#include "model/ConfigShin.h"
 #include "model/Shincyoku.h"
 #include "platform/Time.h"
 #include "platform/Types.h"
@@ -42,6 +43,9 @@ public:
 
     const char* Name() const override { return "ProgressEdit"; }
     const CShincyoku* line = nullptr;
+    // The chart's progress settings: the widths of the sample, the start of the reset and of
+    // the font choice of a line without its own font (null: the program's defaults).
+    const CConfigShin* settings = nullptr;
     int result = 0;
     bool applyLine = false;
     CShinLineAttr lineAttr;

@@ -8,17 +8,27 @@
 #include "dialogs/settings/PosNobeDlg2.h"
 #include "dialogs/settings/PosRekiDlg.h"
 #include "dialogs/settings/PosRekiDlg2.h"
+#include "dialogs/settings/ProgressAttrDlg.h"
+#include "dialogs/settings/ProgressEditDlg.h"
 #include "dialogs/settings/RoundRadiusDlg.h"
 #include "dialogs/settings/SyokiSetDialogs.h"
 #include "dialogs/settings/SystemEnvDlg.h"
+#include "dialogs/settings/YogoAttr2Dlg.h"
+#include "dialogs/settings/YogoAttrDlg.h"
+#include "dialogs/settings/ZukeiAttrChangeDlg.h"
+#include "dialogs/settings/ZukeiAttrDlg.h"
+#include "dialogs/settings/ZukeiAttrSetDlg.h"
 #include "dialogs/settings/core/CalendarPosition.h"
 #include "document/AppState.h"
+#include "document/AttrDialogRequests.h"
 #include "document/EditDialogRequests.h"
+#include "document/EventRequests.h"
 #include "document/LayerDialogRequests.h"
 #include "document/ModeChangeRequests.h"
 #include "document/PositionRequest.h"
 #include "document/TembraDoc.h"
 #include "document/ZukeiDialogRequests.h"
+#include "model/ConfigBase.h"
 #include "model/OptionDialogRequest.h"
 #include "model/SyokiSet.h"
 #include "platform/qt/DialogRegistry.h"
@@ -111,6 +121,43 @@ void RegisterSettingsDialogs(IDialogRegistry& registry) {
         auto& request = static_cast<SyokiSetNobeDlgRequest&>(r);
         return RunSyokiSetDialog(request.document, request.conversion, true, request.results,
                                  registry.DialogParent());
+    });
+    // The attribute defaults of progress lines, terms and shapes: the command writes the part
+    // to the profile after OK.
+    registry.Register("ShincyokuAttributes", [&registry](DialogRequest& r) {
+        CProgressAttrDlg dialog(static_cast<OptionDialogRequest&>(r).config->GetShin(),
+                                registry.DialogParent());
+        return dialog.exec() == QDialog::Accepted ? IDOK : IDCANCEL;
+    });
+    registry.Register("YogoAttributes", [&registry](DialogRequest& r) {
+        CYogoAttrDlg dialog(static_cast<OptionDialogRequest&>(r).config->GetChart().GetYogoAttr(),
+                            registry.DialogParent());
+        return dialog.exec() == QDialog::Accepted ? IDOK : IDCANCEL;
+    });
+    registry.Register("ZukeiAttributes", [&registry](DialogRequest& r) {
+        CZukeiAttrDlg dialog(static_cast<OptionDialogRequest&>(r).config->GetZukei(),
+                             registry.DialogParent());
+        return dialog.exec() == QDialog::Accepted ? IDOK : IDCANCEL;
+    });
+    // The question of a clicked progress line, and dialog 316 behind its 属性設定.
+    registry.Register("ProgressEdit", [&registry](DialogRequest& r) {
+        return RunProgressEdit(static_cast<ProgressEditRequest&>(r), registry.DialogParent());
+    });
+    // The document applies the values (and the markers of the groups left alone) after OK.
+    registry.Register("YogoAttr2Dlg", [&registry](DialogRequest& r) {
+        auto& request = static_cast<YogoAttr2DlgRequest&>(r);
+        CYogoAttr2Dlg dialog(request, request.document, registry.DialogParent());
+        return dialog.exec() == QDialog::Accepted ? IDOK : IDCANCEL;
+    });
+    registry.Register("ZukeiAttrChangeDlg", [&registry](DialogRequest& r) {
+        CZukeiAttrChangeDlg dialog(static_cast<ZukeiAttrChangeDlgRequest&>(r),
+                                   registry.DialogParent());
+        return dialog.exec() == QDialog::Accepted ? IDOK : IDCANCEL;
+    });
+    registry.Register("ZukeiAttrSetDlg", [&registry](DialogRequest& r) {
+        CZukeiAttrSetDlg dialog(static_cast<ZukeiAttrSetDlgRequest&>(r).settings,
+                                registry.DialogParent());
+        return dialog.exec() == QDialog::Accepted ? IDOK : IDCANCEL;
     });
 }
 

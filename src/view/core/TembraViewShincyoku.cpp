@@ -47,6 +47,7 @@ void CTembraView::AskProgressEdit(CShincyoku* line, POSITION pos) {
     request.lineAttr = line->GetLineAttr();
     request.labelAttr = line->GetLabelAttr();
     request.font = line->GetLogFont();
+    request.settings = &doc.GetSyokiSet().GetShin();
     if (Ui().RunDialog(request) != IDOK) {
         return;
     }
