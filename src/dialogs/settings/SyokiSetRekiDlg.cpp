@@ -101,8 +101,15 @@ CSyokiSetRekiDlg::~CSyokiSetRekiDlg() {
 void CSyokiSetRekiDlg::Build() {
     auto* enter = new CEnterMovesFocus(this);
     auto* main = new QVBoxLayout(this);
+    BuildPaper(main, enter);
+    BuildPeriod(main, enter);
+    BuildSizes(main, enter);
+    BuildIntervals(main, enter);
+    BuildButtons(main, enter);
+}
 
-    // Paper and layout.
+// Paper and layout.
+void CSyokiSetRekiDlg::BuildPaper(QVBoxLayout* main, CEnterMovesFocus* enter) {
     auto* paperBox = new QGroupBox(U("用紙・書式"), this);
     auto* paperRow = new QHBoxLayout(paperBox);
     m_paper = Combo(paperBox, IDC_PAPER);
@@ -123,8 +130,11 @@ void CSyokiSetRekiDlg::Build() {
     main->addWidget(paperBox);
     connect(change, &QPushButton::clicked, this, [this] { m_model.OnLayoutChange(); });
     connect(edit, &QPushButton::clicked, this, [this] { m_model.OnLayoutEdit(); });
+    enter->Watch({m_paper, change, edit});
+}
 
-    // The period.
+// The period, its margins and (elapsed) the month length.
+void CSyokiSetRekiDlg::BuildPeriod(QVBoxLayout* main, CEnterMovesFocus* enter) {
     auto* periodBox = new QGroupBox(U("期間"), this);
     auto* period = new QGridLayout(periodBox);
     const int ids[2][3] = {{IDC_START_YEAR, IDC_START_MONTH, IDC_START_DAY},
@@ -182,8 +192,12 @@ void CSyokiSetRekiDlg::Build() {
     connect(hensoku, &QPushButton::clicked, this, &CSyokiSetRekiDlg::OnHensoku);
     main->addWidget(periodBox);
     FillPeriodLists();
+    enter->Watch({m_start[0], m_start[1], m_start[2], m_end[0], m_end[1], m_end[2], m_mae, m_ato,
+                  m_days, m_startHour, m_monthLength, hensoku});
+}
 
-    // Rows, widths and insets.
+// Rows, widths and insets.
+void CSyokiSetRekiDlg::BuildSizes(QVBoxLayout* main, CEnterMovesFocus* enter) {
     auto* sizeBox = new QGroupBox(U("項目"), this);
     auto* sizes = new QGridLayout(sizeBox);
     m_rows = Edit(sizeBox, IDC_ROWS);
@@ -202,8 +216,11 @@ void CSyokiSetRekiDlg::Build() {
     sizes->addWidget(m_insetRight, 1, 4);
     sizes->addWidget(new QLabel(U("×0.1mm"), sizeBox), 1, 5);
     main->addWidget(sizeBox);
+    enter->Watch({m_rows, m_itemWidth, m_insetLeft, m_insetRight});
+}
 
-    // Intervals, holidays, date rows.
+// Intervals, holidays, date rows.
+void CSyokiSetRekiDlg::BuildIntervals(QVBoxLayout* main, CEnterMovesFocus* enter) {
     auto* intervalBox = new QGroupBox(U("日付表示"), this);
     auto* intervals = new QGridLayout(intervalBox);
     m_dateStep = Combo(intervalBox, IDC_DATE_STEP);
@@ -247,8 +264,12 @@ void CSyokiSetRekiDlg::Build() {
     main->addWidget(intervalBox);
     connect(optimise, &QPushButton::clicked, this, [this] { m_model.OnOptimise(); });
     connect(dateColumn, &QPushButton::clicked, this, &CSyokiSetRekiDlg::OnDateColumn);
+    enter->Watch({m_dateStep, m_dateUnit, m_keisenStep, m_keisenUnit, m_holiday, m_alwaysOptimise,
+                  optimise, dateColumn});
+}
 
-    // Fonts, sizes, reset, 決定, 取消.
+// Fonts, sizes, reset, 決定, 取消.
+void CSyokiSetRekiDlg::BuildButtons(QVBoxLayout* main, CEnterMovesFocus* enter) {
     auto* fonts = Button(this, IDC_FONTS, "フォントの設定");
     auto* sizesButton = Button(this, IDC_SIZES, "サイズの設定");
     auto* reset = Button(this, IDC_RESET, "初期化");
@@ -260,13 +281,7 @@ void CSyokiSetRekiDlg::Build() {
     connect(fonts, &QPushButton::clicked, this, &CSyokiSetRekiDlg::OnFonts);
     connect(sizesButton, &QPushButton::clicked, this, &CSyokiSetRekiDlg::OnSizes);
     connect(reset, &QPushButton::clicked, this, [this] { m_model.Reset(); });
-
-    enter->Watch({m_paper,      m_start[0],       m_start[1], m_start[2],   m_end[0],
-                  m_end[1],     m_end[2],         m_mae,      m_ato,        m_days,
-                  m_startHour,  m_monthLength,    m_rows,     m_itemWidth,  m_insetLeft,
-                  m_insetRight, m_dateStep,       m_dateUnit, m_keisenStep, m_keisenUnit,
-                  m_holiday,    m_alwaysOptimise, change,     edit,         hensoku,
-                  optimise,     dateColumn,       fonts,      sizesButton,  reset});
+    enter->Watch({fonts, sizesButton, reset});
 }
 
 void CSyokiSetRekiDlg::FillPeriodLists() {

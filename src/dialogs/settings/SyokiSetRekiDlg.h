@@ -17,8 +17,11 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QVBoxLayout;
 
 namespace tembra {
+
+class CEnterMovesFocus;
 
 class CSyokiSetRekiDlg : public QDialog, public ISyokiSetControls, public ISyokiSetLayoutDialogs {
     Q_OBJECT
@@ -84,6 +87,11 @@ protected:
 
 private:
     void Build();
+    void BuildPaper(QVBoxLayout* main, CEnterMovesFocus* enter);
+    void BuildPeriod(QVBoxLayout* main, CEnterMovesFocus* enter);
+    void BuildSizes(QVBoxLayout* main, CEnterMovesFocus* enter);
+    void BuildIntervals(QVBoxLayout* main, CEnterMovesFocus* enter);
+    void BuildButtons(QVBoxLayout* main, CEnterMovesFocus* enter);
     void Connect();
     void FillPeriodLists();
     void OnDateColumn();
