@@ -49,4 +49,15 @@ void WatchFields(CEnterMovesFocus* enter, QDialog* dialog) {
     }
 }
 
+void AddBottomRow(QDialog* dialog, QBoxLayout* layout, CEnterMovesFocus* enter,
+                  std::initializer_list<QWidget*> own) {
+    auto* row = new QHBoxLayout;
+    for (QWidget* button : own) {
+        row->addWidget(button);
+    }
+    row->addStretch();
+    row->addWidget(MakeOkCancel(dialog, enter));
+    layout->addLayout(row);
+}
+
 } // namespace tembra

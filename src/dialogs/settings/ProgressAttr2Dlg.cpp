@@ -54,12 +54,7 @@ CProgressAttr2Dlg::CProgressAttr2Dlg(const ShinAttrFields& fields, const LOGFONT
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(applyBox);
     layout->addWidget(m_panel);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(fontButton);
-    buttons->addWidget(reset);
-    buttons->addStretch();
-    buttons->addWidget(MakeOkCancel(this, enter));
-    layout->addLayout(buttons);
+    AddBottomRow(this, layout, enter, {fontButton, reset});
     WatchFields(enter, this);
     m_panel->Load(fields);
 }

@@ -53,11 +53,7 @@ CProgressAttrDlg::CProgressAttrDlg(CConfigShin& settings, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_panel);
     layout->addWidget(widthBox);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(reset);
-    buttons->addStretch();
-    buttons->addWidget(MakeOkCancel(this, enter));
-    layout->addLayout(buttons);
+    AddBottomRow(this, layout, enter, {reset});
     WatchFields(enter, this);
     Load(ShinAttrFields::FromSettings(settings));
 }

@@ -50,11 +50,7 @@ CYogoAttr2Dlg::CYogoAttr2Dlg(YogoAttr2DlgRequest& request, CTembraDoc* document,
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(applyBox);
     layout->addWidget(m_panel);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(reset);
-    buttons->addStretch();
-    buttons->addWidget(MakeOkCancel(this, enter));
-    layout->addLayout(buttons);
+    AddBottomRow(this, layout, enter, {reset});
     WatchFields(enter, this);
 
     YogoAttrFields fields = YogoAttrFields::From(request.attr, request.position);

@@ -51,11 +51,7 @@ CYogoAttrDlg::CYogoAttrDlg(CElemAttr& settings, QWidget* parent)
     layout->addWidget(m_panel);
     layout->addWidget(spacingBox);
     layout->addWidget(gapBox);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(reset);
-    buttons->addStretch();
-    buttons->addWidget(MakeOkCancel(this, enter));
-    layout->addLayout(buttons);
+    AddBottomRow(this, layout, enter, {reset});
     WatchFields(enter, this);
     Load(YogoAttrFields::From(settings));
 }

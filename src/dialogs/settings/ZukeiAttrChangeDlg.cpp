@@ -44,11 +44,7 @@ CZukeiAttrChangeDlg::CZukeiAttrChangeDlg(ZukeiAttrChangeDlgRequest& request, QWi
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(applyBox);
     layout->addWidget(m_panel);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(reset);
-    buttons->addStretch();
-    buttons->addWidget(MakeOkCancel(this, enter));
-    layout->addLayout(buttons);
+    AddBottomRow(this, layout, enter, {reset});
     WatchFields(enter, this);
     m_panel->Load(ZukeiAttrFields::From(request.attr));
 }

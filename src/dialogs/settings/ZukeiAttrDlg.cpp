@@ -90,11 +90,7 @@ CZukeiAttrDlg::CZukeiAttrDlg(CConfigZukei& settings, QWidget* parent)
     columns->addLayout(right);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(reset);
-    buttons->addStretch();
-    buttons->addWidget(MakeOkCancel(this, enter));
-    layout->addLayout(buttons);
+    AddBottomRow(this, layout, enter, {reset});
     WatchFields(enter, this);
     Load(settings);
 }

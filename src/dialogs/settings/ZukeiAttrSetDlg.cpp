@@ -31,11 +31,7 @@ CZukeiAttrSetDlg::CZukeiAttrSetDlg(CSyokiSet& settings, QWidget* parent)
     auto* enter = new CEnterMovesFocus(this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_panel);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(reset);
-    buttons->addStretch();
-    buttons->addWidget(MakeOkCancel(this, enter));
-    layout->addLayout(buttons);
+    AddBottomRow(this, layout, enter, {reset});
     WatchFields(enter, this);
     m_panel->Load(ZukeiAttrFields::From(settings.GetZukei().GetAttr()));
 }
