@@ -1,10 +1,9 @@
 // What the automation members need of the program around the document: the other open charts,
-// closing charts and the program, and the measure of an event's text on the chart.
+// closing charts and the program.
 #pragma once
 
 namespace tembra {
 
-class CEvent;
 class CTembraDoc;
 
 class IAutomationHost {
@@ -21,8 +20,6 @@ public:
     // Ends the caller's work: its charts close (a chart the user changed in its window is asked
     // about) and the program ends when no one else holds a chart.
     virtual void CloseApplication(CTembraDoc& doc) = 0;
-    // The whole days the event's text covers on doc's chart from its start date.
-    virtual int EventTextDays(CTembraDoc& doc, const CEvent& event) = 0;
 };
 
 } // namespace tembra

@@ -2,13 +2,20 @@
 #include "automation/AutomationHost.h"
 #include "automation/AutomationTexts.h"
 #include "automation/TembraDocAutomation.h"
+#include "document/DocumentSeams.h"
 #include "document/TembraDoc.h"
 #include "model/Event.h"
 #include "model/Koutei.h"
 #include "model/Yogo.h"
+#include "platform/DC.h"
+#include "render/EventGeometry.h"
+#include "render/PageLayout.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
 #include <optional>
+#include <stdexcept>
 #include <unordered_set>
 #include <vector>
 
@@ -41,6 +48,40 @@ void MoveToRow(Span& span, int row) {
         static_cast<CEvent*>(span.record)->SetStartRow(static_cast<WORD>(row));
     }
 }
+
+// The chart's layout over the settings, as a view of the chart would have it, and the screen to
+// measure event texts on.
+class TakeInMeasure final : public IPageLayoutView {
+public:
+    explicit TakeInMeasure(CTembraDoc& doc) : m_doc(doc) {
+        m_layout.Init(this);
+        try {
+            m_dc = CreateScreenDC();
+            m_dc->SetMapMode(MM_LOMETRIC);
+        } catch (const std::logic_error&) {
+            // No screen: the layout's estimate of the text stands.
+            m_dc.reset();
+        }
+    }
+    IPageLayoutDocument* GetLayoutDocument() const override {
+        return &m_doc.GetSeams().PageLayout();
+    }
+    // The whole days the event's text covers after its start date.
+    int TextDays(const CEvent& event) const {
+        CRect rect;
+        const double dayWidth = m_layout.GetDayWidth();
+        if (CalcTextRect(event, m_layout, m_dc.get(), nullptr, nullptr, &rect) == 0 ||
+            dayWidth <= 0.0) {
+            return 0;
+        }
+        return static_cast<int>(std::abs(rect.right - rect.left) / dayWidth);
+    }
+
+private:
+    CTembraDoc& m_doc;
+    CPageLayout m_layout;
+    std::unique_ptr<CDC> m_dc;
+};
 
 // A start or end date of a taken-in record: a calendar day of the supported years.
 std::optional<CTime> TakeInDate(const AutoArg& arg) {
@@ -127,6 +168,7 @@ AutoResult CTembraDocAutomation::AdjustTakeInData() {
         return AutoResult::I2(highest);
     }
     // The spans are measured once: moving a record changes its row, not its days.
+    TakeInMeasure measure(m_doc);
     std::vector<Span> spans;
     std::vector<CDataHeader*> others;
     spans.reserve(static_cast<std::size_t>(takeIn.GetCount()));
@@ -138,7 +180,7 @@ AutoResult CTembraDocAutomation::AdjustTakeInData() {
                              static_cast<short>(pos.GetStartRow())});
         } else if (IsRecordOf(*record, kEvent)) {
             auto* event = static_cast<CEvent*>(record);
-            const int days = m_host.EventTextDays(m_doc, *event);
+            const int days = measure.TextDays(*event);
             spans.push_back({record, event->GetStartDate(),
                              event->GetStartDate() + CTimeSpan(days, 0, 0, 0),
                              static_cast<short>(event->GetStartRow())});

@@ -20,10 +20,6 @@ public:
     void CloseDocument(CTembraDoc&, int option) override { closedWith.push_back(option); }
     bool OtherDocumentsOpen(const CTembraDoc&) const override { return othersOpen; }
     void CloseApplication(CTembraDoc&) override { ++appCloses; }
-    // A day for every character of the text.
-    int EventTextDays(CTembraDoc&, const CEvent& event) override {
-        return static_cast<int>(event.GetText().size());
-    }
 
     int idleCloses = 0;
     std::vector<int> closedWith;

@@ -97,11 +97,11 @@ TEST_F(AutomationTakeInTest, AdjustMovesOverlapsDownAndReversesTheList) {
 
 TEST_F(AutomationTakeInTest, AdjustStacksChainsOfOverlapsAndLeavesSeparateSpans) {
     automation.SetInsertLine(2);
-    // The host measures a day per character: "abc" on 04/01 covers 04/01..04/04.
-    ASSERT_EQ(automation.TakeInData(S("2005/04/01"), S(""), S("abc"), S("")), Ok());
-    // Touches the first on 04/04: overlaps.
+    // An event covers its start day at least.
+    ASSERT_EQ(automation.TakeInData(S("2005/04/04"), S(""), S("abc"), S("")), Ok());
+    // Starts on the event's day: overlaps.
     ASSERT_EQ(automation.TakeInData(S("2005/04/04"), S("2005/04/08"), S("p"), S("")), Ok());
-    // Overlaps the first, goes below it onto the process moved there, and below that.
+    // Overlaps the event, goes below it onto the process moved there, and below that.
     ASSERT_EQ(automation.TakeInData(S("2005/04/03"), S("2005/04/05"), S("q"), S("")), Ok());
     // Clear of all of them.
     ASSERT_EQ(automation.TakeInData(S("2005/05/01"), S("2005/05/02"), S("r"), S("")), Ok());
