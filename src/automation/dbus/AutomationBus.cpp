@@ -179,11 +179,13 @@ void CAutomationBus::Serve(const QDBusMessage& message) {
     m_caller = message.service();
     QDBusMessage reply;
     const QString path = message.path();
+    bool chartCall = false;
     if (message.interface() == QLatin1String(kIntrospectable)) {
         reply = message.createReply(QStringLiteral("<node>\n%1</node>\n").arg(introspect(path)));
     } else if (path == QLatin1String(kRootPath)) {
         reply = ServeApplication(message);
     } else {
+        chartCall = true;
         bool ok = false;
         const int number = path.mid(int(std::string_view(kDocumentPath).size())).toInt(&ok);
         const auto found = ok ? m_clientCharts.find(number) : m_clientCharts.end();
@@ -206,6 +208,11 @@ void CAutomationBus::Serve(const QDBusMessage& message) {
     }
     m_bus.send(reply);
     RunPendingCloses();
+    // A program the bus started for a call on a chart it does not hold (closed since, or another
+    // program's) has nobody to serve.
+    if (m_forClients && chartCall) {
+        QuitWhenIdle();
+    }
 }
 
 QDBusMessage CAutomationBus::ServeApplication(const QDBusMessage& message) {
