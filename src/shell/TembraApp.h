@@ -163,7 +163,8 @@ public:
     CSingleInstance* Instance() const { return m_instance.get(); }
 
     // Serves other programs on the session bus (TembraAppAutomation.cpp); forClients when the
-    // program was started for them. False when another program holds the service's name.
+    // program was started for them. False when another program holds the service's name (without
+    // a session bus the program runs on, unreachable).
     bool StartAutomationBus(bool forClients);
     CAutomationBus* AutomationBus() const { return m_bus.get(); }
 

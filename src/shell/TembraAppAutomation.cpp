@@ -9,6 +9,7 @@
 #include <QMetaObject>
 
 #include <algorithm>
+#include <cstdio>
 
 namespace tembra {
 
@@ -77,8 +78,17 @@ bool CTembraApp::StartAutomationBus(bool forClients) {
     m_settingsChanges = std::make_unique<CNoSettingsChanges>();
     auto bus = std::make_unique<CAutomationBus>(*charts, *m_settingsChanges, forClients);
     charts->SetBus(bus.get());
-    if (!bus->Start(QDBusConnection::sessionBus())) {
+    switch (bus->Start(QDBusConnection::sessionBus())) {
+    case CAutomationBus::StartResult::NameTaken:
         return false;
+    case CAutomationBus::StartResult::NoBus:
+        // Nobody can call: the program runs as the user's alone.
+        if (forClients) {
+            std::fprintf(stderr, "tembra: no session bus, no program can reach this one\n");
+        }
+        return true;
+    case CAutomationBus::StartResult::Started:
+        break;
     }
     m_busCharts = std::move(charts);
     m_bus = std::move(bus);

@@ -115,21 +115,21 @@ CAutomationBus::~CAutomationBus() {
     }
 }
 
-bool CAutomationBus::Start(QDBusConnection bus) {
+CAutomationBus::StartResult CAutomationBus::Start(QDBusConnection bus) {
     if (!bus.isConnected()) {
-        return false;
+        return StartResult::NoBus;
     }
     // Without queueing: a second program gets no place in line behind the first.
     const auto reply = bus.interface()->registerService(
         QString::fromLatin1(kService), QDBusConnectionInterface::DontQueueService,
         QDBusConnectionInterface::DontAllowReplacement);
     if (!reply.isValid() || reply.value() != QDBusConnectionInterface::ServiceRegistered) {
-        return false;
+        return StartResult::NameTaken;
     }
     if (!bus.registerVirtualObject(QString::fromLatin1(kRootPath), this,
                                    QDBusConnection::SubPath)) {
         bus.unregisterService(QString::fromLatin1(kService));
-        return false;
+        return StartResult::NameTaken;
     }
     m_bus = bus;
     m_watcher = new QDBusServiceWatcher(this);
@@ -137,7 +137,7 @@ bool CAutomationBus::Start(QDBusConnection bus) {
     m_watcher->setWatchMode(QDBusServiceWatcher::WatchForUnregistration);
     connect(m_watcher, &QDBusServiceWatcher::serviceUnregistered, this,
             [this](const QString& owner) { OnOwnerGone(owner); });
-    return true;
+    return StartResult::Started;
 }
 
 bool CAutomationBus::IsClientChart(const CTembraDoc* doc) const {

@@ -43,9 +43,9 @@ public:
     CAutomationBus(IAutomationCharts& charts, ISettingsChanges& settings, bool forClients);
     ~CAutomationBus() override;
 
-    // Takes the name and exports the objects on the bus; false when another program holds the
-    // name (or there is no bus).
-    bool Start(QDBusConnection bus);
+    enum class StartResult { Started, NameTaken, NoBus };
+    // Takes the name and exports the objects on the bus.
+    StartResult Start(QDBusConnection bus);
     // Whether a client drives the chart.
     bool IsClientChart(const CTembraDoc* doc) const;
 
