@@ -75,6 +75,19 @@ foreach(_pair IN ITEMS "tembra.desktop:tbr" "marquell.desktop:lyt")
     endif()
 endforeach()
 
+# The session bus starts the installed program for a client.
+set(_service "${PREFIX}/share/dbus-1/services/org.tembra.Tembra.service")
+if(NOT EXISTS "${_service}")
+    fail("share/dbus-1/services/org.tembra.Tembra.service is not installed")
+else()
+    file(STRINGS "${_service}" _exec REGEX "^Exec=")
+    file(STRINGS "${_service}" _name REGEX "^Name=")
+    if(NOT _name STREQUAL "Name=org.tembra.Tembra" OR
+       NOT _exec STREQUAL "Exec=${PREFIX}/bin/tembra /Automation")
+        fail("the bus service names ${_name} ${_exec}, not org.tembra.Tembra and ${PREFIX}/bin/tembra")
+    endif()
+endif()
+
 if(_failures)
     message(FATAL_ERROR "The installed tree in ${PREFIX} is not complete:${_failures}")
 endif()

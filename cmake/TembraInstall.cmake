@@ -7,6 +7,9 @@
 #   <prefix>/share/applications/marquell.desktop  Marquell opens *.lyt
 #   <prefix>/share/mime/packages/tembra.xml       the MIME types of *.tbr and *.lyt
 #   <prefix>/share/mime/packages/marquell.xml
+#   <prefix>/share/dbus-1/services/org.tembra.Tembra.service
+#                                                 the session bus starts <prefix>/bin/tembra
+#                                                 /Automation for a client that calls it
 #
 # A program finds its shipped files at ../share/tembra from its own folder (kDataFromBin in
 # src/platform/Paths.cpp); a build folder has the same shape: programs in <build>/bin and
@@ -25,6 +28,17 @@ install(FILES "${TEMBRA_DATA_DIR}/desktop/tembra.desktop" "${TEMBRA_DATA_DIR}/de
         DESTINATION "share/applications")
 install(FILES "${TEMBRA_DATA_DIR}/desktop/tembra.xml" "${TEMBRA_DATA_DIR}/desktop/marquell.xml"
         DESTINATION "share/mime/packages")
+
+# The bus's service file names the installed program, wherever --prefix puts it.
+set(TEMBRA_SERVICE_TEMPLATE "${TEMBRA_DATA_DIR}/desktop/org.tembra.Tembra.service.in")
+install(CODE "set(_tembra_service_template \"${TEMBRA_SERVICE_TEMPLATE}\")")
+install(CODE [[
+file(READ "${_tembra_service_template}" _service)
+string(REPLACE "@TEMBRA_EXEC@" "${CMAKE_INSTALL_PREFIX}/bin/tembra" _service "${_service}")
+set(_service_file "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/share/dbus-1/services/org.tembra.Tembra.service")
+message(STATUS "Installing: ${_service_file}")
+file(WRITE "${_service_file}" "${_service}")
+]])
 
 # The desktop learns of the new types and their programs only from its caches. Packagers (DESTDIR)
 # leave this to the system's own triggers.

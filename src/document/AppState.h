@@ -207,6 +207,12 @@ public:
     int GetSaveVersion() const { return m_saveVersion; }
     void SetSaveVersion(int version) { m_saveVersion = version; }
 
+    // ---- The insert row of charts driven by other programs ------------------------------------
+    // Once a client has asked for row 1 the settings' insert row is left alone for the rest of
+    // the program's run, whichever chart asks later.
+    BOOL IsInsertLineFrozen() const { return m_insertLineFrozen; }
+    void FreezeInsertLine() { m_insertLineFrozen = TRUE; }
+
     // ---- The lock of the open documents ------------------------------------------------------
     // Every document holds one lock from its construction to its destruction; the shell keeps
     // running while any is held.
@@ -319,6 +325,7 @@ private:
     EventBatchWeekTable m_eventBatchWeeks;
     int m_lockCount = 0;
     int m_saveVersion = 58000;
+    BOOL m_insertLineFrozen = FALSE;
     int m_planConversion = 0;
     int m_syokiDlgCount = 0;
     BOOL m_bLayoutEditorRunning = FALSE;

@@ -1,4 +1,7 @@
 #include "shell/TembraApp.h"
+#include "automation/SettingsChanges.h"
+#include "automation/dbus/AutomationBus.h"
+#include "automation/dbus/AutomationCharts.h"
 
 #include "document/AppContext.h"
 #include "exchange/ExchangeStreams.h"
@@ -26,6 +29,7 @@
 #include <QProcess>
 
 #include <algorithm>
+#include <cstdio>
 #include <iostream>
 
 namespace tembra {
@@ -138,6 +142,12 @@ std::optional<int> CTembraApp::InitInstance(const std::vector<std::string>& args
     ApplySettings();
     const StartupPlan plan = PlanStartup(now, m_config.GetKikan(), command,
                                          showCmd == SW_SHOWMINIMIZED || showCmd == SW_MINIMIZE);
+    // Started for other programs: one program serves them all.
+    if (plan.automation && !StartAutomationBus(true)) {
+        std::fprintf(stderr, "tembra: another program serves %s on the session bus\n",
+                     CAutomationBus::kService);
+        return 1;
+    }
     if (plan.warnDate) {
         AfxMessageBox(IDS_BAD_SYSTEM_DATE, MB_OK | MB_ICONEXCLAMATION);
     }
@@ -152,6 +162,10 @@ std::optional<int> CTembraApp::InitInstance(const std::vector<std::string>& args
         // here would have the first's copies deleted at its exit.
         m_ownsProgramFiles = true;
         m_state.PrepareBackupFolder();
+        // The name may be held by a program started for clients: then that one serves them.
+        if (m_options.serveSessionBus) {
+            StartAutomationBus(false);
+        }
     }
 
     m_toolBars.LoadToolBarSettings(0xFFFF, FALSE);

@@ -35,6 +35,10 @@ class QMdiSubWindow;
 
 namespace tembra {
 
+class CAutomationBus;
+class IAutomationCharts;
+class ISettingsChanges;
+
 class CBitmapDlg;
 class CCommandLineInfo;
 class CMainFrame;
@@ -75,6 +79,9 @@ public:
         // Where the messages of a print from the command line go, one line each (UTF-8, its
         // string-table id first); default: standard error.
         std::function<void(const std::string& line)> commandLineMessages;
+        // The user's program serves other programs on the session bus too (the program's own
+        // start turns this on; a program started for them always does).
+        bool serveSessionBus = false;
     };
 
     explicit CTembraApp(Options options);
@@ -155,6 +162,12 @@ public:
     // Filled by the program's start and by the tests.
     CSingleInstance* Instance() const { return m_instance.get(); }
 
+    // Serves other programs on the session bus (TembraAppAutomation.cpp); forClients when the
+    // program was started for them. False when another program holds the service's name (without
+    // a session bus the program runs on, unreachable).
+    bool StartAutomationBus(bool forClients);
+    CAutomationBus* AutomationBus() const { return m_bus.get(); }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -231,6 +244,10 @@ private:
     bool m_idleDue = true;
     // The document whose question is being asked (its read-only flag, its title).
     CTembraDoc* m_asking = nullptr;
+    // The session-bus service and what it drives.
+    std::unique_ptr<IAutomationCharts> m_busCharts;
+    std::unique_ptr<ISettingsChanges> m_settingsChanges;
+    std::unique_ptr<CAutomationBus> m_bus;
     // Set once this process is the user's one program (past the single-instance test): only it
     // keeps the backup log and the auto-saved copies, at start and at exit.
     bool m_ownsProgramFiles = false;

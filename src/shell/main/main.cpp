@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -41,7 +42,9 @@ int main(int argc, char** argv) {
     }
     int status = 0;
     {
-        tembra::CTembraApp tembra{tembra::CTembraApp::Options{}};
+        tembra::CTembraApp::Options options;
+        options.serveSessionBus = true;
+        tembra::CTembraApp tembra{std::move(options)};
         if (const std::optional<int> exit = tembra.InitInstance(args)) {
             tembra.ExitInstance();
             return *exit;
