@@ -65,7 +65,7 @@ TEST_F(ProgressAttrDlgTest, StoredValuesOpenAsTheyAreAndOkKeepsThem) {
                   EXPECT_EQ(Control<QComboBox>(d, Panel::IDC_FORMAT)->currentIndex(), -1);
                   EXPECT_EQ(Control<QComboBox>(d, Panel::IDC_COLOR)->currentIndex(), 6);
                   EXPECT_EQ(Control<QComboBox>(d, Panel::IDC_TYPE)->currentText(),
-                            QString::fromUtf8("破線"));
+                            QString::fromUtf8("点線"));
                   Press(d, 1);
               }),
               IDOK);
@@ -304,6 +304,34 @@ TEST_F(ProgressEditTest, ChangedFieldsTickTheirGroups) {
     EXPECT_EQ(request.labelAttr.m_text, "hh:MM");
     EXPECT_EQ(request.lineAttr, start.lineAttr);
     EXPECT_EQ(request.labelAttr.m_dateDisp, 1);
+}
+
+// The list shows 点線 before 破線, yet the line gets the type the chart draws under the name
+// chosen (1 dashed, 2 dotted), and a line opens on the name of its type.
+TEST_F(ProgressEditTest, LineTypeNamesStoreTheTypeDrawnUnderThem) {
+    const struct {
+        const char* name;
+        WORD stored;
+    } cases[] = {{"実線", 0},     {"点線", 2},     {"破線", 1},
+                 {"１点鎖線", 3}, {"２点鎖線", 4}, {"仮線", 5}};
+    const ProgressEditRequest start = request;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        request = start;
+        EXPECT_EQ(RunAttributes([&c](CProgressAttr2Dlg& d) {
+                      auto* type = Control<QComboBox>(d, Panel::IDC_TYPE);
+                      type->setCurrentIndex(type->findText(QString::fromUtf8(c.name)));
+                      Press(d, 1);
+                  }),
+                  IDOK);
+        EXPECT_EQ(request.lineAttr.m_type, c.stored);
+        EXPECT_EQ(RunAttributes([&c](CProgressAttr2Dlg& d) {
+                      EXPECT_EQ(Control<QComboBox>(d, Panel::IDC_TYPE)->currentText(),
+                                QString::fromUtf8(c.name));
+                      Press(d, 2);
+                  }),
+                  IDCANCEL);
+    }
 }
 
 TEST_F(ProgressEditTest, FontOfItsOwnUnlessTheBaseFontKeepsPriority) {

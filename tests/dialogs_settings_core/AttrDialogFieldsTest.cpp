@@ -256,6 +256,18 @@ TEST(ZukeiAttrFieldsTest, DashBeforeDotForShapesNotForProgressLines) {
     EXPECT_EQ(TextAt(LineTypeTable(), 2), "点線");
     EXPECT_EQ(TextAt(ShinLineTypeTable(), 1), "点線");
     EXPECT_EQ(TextAt(ShinLineTypeTable(), 2), "破線");
+    // The order differs, the meaning does not: a name stores the same line type in both lists,
+    // the one the chart draws under that name.
+    for (const CodeEntry& shin : ShinLineTypeTable()) {
+        SCOPED_TRACE(shin.text);
+        int shapeCode = -1;
+        for (const CodeEntry& shape : LineTypeTable()) {
+            if (std::string(shape.text) == shin.text) {
+                shapeCode = shape.code;
+            }
+        }
+        EXPECT_EQ(shin.code, shapeCode);
+    }
     CZukeiAttr attr;
     attr.m_type = 1;
     EXPECT_EQ(TextAt(LineTypeTable(), ZukeiAttrFields::From(attr).lineType), "破線");

@@ -80,7 +80,7 @@ CShinAttrPanel::CShinAttrPanel(QWidget* parent, WidthSource widths)
     layout->addWidget(dates);
 
     connect(m_type, &QComboBox::currentIndexChanged, this, [this](int index) {
-        m_fields.type = index;
+        m_fields.type = CodeAtPosition(ShinLineTypeTable(), index);
         Changed(kType);
     });
     connect(m_width, &QComboBox::currentIndexChanged, this, [this](int index) {
@@ -117,7 +117,7 @@ void CShinAttrPanel::Load(const ShinAttrFields& fields) {
         const QSignalBlocker quietWidth(m_width);
         const QSignalBlocker quietInterval(m_interval);
         const QSignalBlocker quietFormat(m_format);
-        m_type->setCurrentIndex(fields.type);
+        m_type->setCurrentIndex(PositionOfCode(ShinLineTypeTable(), fields.type));
         m_width->setCurrentIndex(fields.width);
         m_interval->setCurrentIndex(fields.interval);
         // A stored format that is none of the entries leaves the list without a selection.

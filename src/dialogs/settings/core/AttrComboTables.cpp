@@ -6,7 +6,7 @@ namespace tembra {
 
 namespace {
 
-constexpr CodeEntry kShinLineTypes[] = {{"実線", 0},     {"点線", 1},     {"破線", 2},
+constexpr CodeEntry kShinLineTypes[] = {{"実線", 0},     {"点線", 2},     {"破線", 1},
                                         {"１点鎖線", 3}, {"２点鎖線", 4}, {"仮線", 5}};
 constexpr CodeEntry kShinDateFormats[] = {
     {"yyyy/mm/dd hh:MM", 0}, {"yyyy/mm/dd", 1},  {"yy/mm/dd hh:MM", 2},

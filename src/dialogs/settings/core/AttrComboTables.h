@@ -12,7 +12,8 @@
 
 namespace tembra {
 
-// Progress-line type: 点線 before 破線, unlike the shapes' list; position = code.
+// Progress-line type: 点線 listed before 破線, unlike the shapes' list, but each name stores the
+// line type the chart draws under that name (点線 2, 破線 1), as every other line list does.
 std::span<const CodeEntry> ShinLineTypeTable();
 // The nine date formats of the progress-line labels; the code is the position.
 std::span<const CodeEntry> ShinDateFormatTable();

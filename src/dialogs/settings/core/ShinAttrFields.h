@@ -31,7 +31,7 @@ struct ShinAttrFields {
     static constexpr int kWidthMax = 50;
     static constexpr int kIntervalCount = 5;
 
-    int type = 0;
+    int type = 0; // the stored line type (1 破線, 2 点線), not the list position
     int width = 0;
     ColorChoice color;
     bool joined = false;
