@@ -91,7 +91,8 @@ TEST(AutomationBusTest, ClientsDriveChartsOfTheirOwnInAProgramTheBusStarts) {
     ASSERT_FALSE(chart.isEmpty());
     EXPECT_TRUE(ServiceRunning());
     EXPECT_EQ(first.Call(chart, "AppInit").type(), QDBusMessage::ReplyMessage);
-    first.Answer(chart, "KikanChange", {V("2005/04/01"), V("2005/06/30")});
+    EXPECT_EQ(first.Answer(chart, "KikanChange", {V("2005/04/01"), V("2005/06/30")}),
+              QVariant::fromValue(short(-1)));
     first.SetProperty(chart, "InsertLine", QVariant::fromValue(short(4)));
     EXPECT_EQ(first.Answer(chart, "TakeInData", {V("2005/04/01"), V(""), V("survey"), V("")}),
               QVariant::fromValue(short(-1)));
