@@ -32,20 +32,20 @@ using test::Control;
 constexpr int kRowWidth = 200;
 constexpr int kRowHeight = 40;
 
-// The specs drawn one under the other.
-QImage Rows(const std::vector<AttrSampleSpec>& specs) {
-    QImage image(kRowWidth, kRowHeight * static_cast<int>(specs.size()), QImage::Format_RGB32);
+// The looks drawn one under the other.
+QImage Rows(const std::vector<AttrSampleLook>& looks) {
+    QImage image(kRowWidth, kRowHeight * static_cast<int>(looks.size()), QImage::Format_RGB32);
     image.fill(Qt::white);
     CQtDC dc(&image);
-    for (std::size_t i = 0; i < specs.size(); ++i) {
+    for (std::size_t i = 0; i < looks.size(); ++i) {
         const int top = kRowHeight * static_cast<int>(i);
-        CAttrSample::Draw(dc, CRect(0, top, kRowWidth, top + kRowHeight), specs[i]);
+        CAttrSample::Draw(dc, CRect(0, top, kRowWidth, top + kRowHeight), looks[i]);
     }
     return image;
 }
 
-AttrSampleSpec Shown(const QWidget& dialog, int sampleId) {
-    return Control<CAttrSample>(dialog, sampleId)->Spec();
+AttrSampleLook Shown(const QWidget& dialog, int sampleId) {
+    return Control<CAttrSample>(dialog, sampleId)->Look();
 }
 
 class AttrSampleImageTest : public ::testing::Test {
@@ -57,7 +57,7 @@ protected:
 
 // Dialog 175: each line type at each width code in red; dialog 316: a line's own colour.
 TEST_F(AttrSampleImageTest, ProgressLineSamples) {
-    std::vector<AttrSampleSpec> rows;
+    std::vector<AttrSampleLook> rows;
     CProgressAttrDlg defaults(config.GetShin());
     defaults.show();
     auto* type = Control<QComboBox>(defaults, CShinAttrPanel::IDC_TYPE);
@@ -85,7 +85,7 @@ TEST_F(AttrSampleImageTest, ProgressLineSamples) {
 
 // Dialog 215: every pattern in blue with its line type; 211 and 193 as they open.
 TEST_F(AttrSampleImageTest, ShapeSamples) {
-    std::vector<AttrSampleSpec> rows;
+    std::vector<AttrSampleLook> rows;
     ZukeiAttrChangeDlgRequest request;
     request.attr = {3, 0, 0, 0, RGB(0, 0, 0), 999, RGB(0, 0, 255), 10};
     CZukeiAttrChangeDlg change(request);

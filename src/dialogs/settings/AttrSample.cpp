@@ -27,35 +27,35 @@ CAttrSample::CAttrSample(QWidget* parent, int id) : QWidget(parent) {
     setMinimumSize(sizeHint());
 }
 
-void CAttrSample::Show(const AttrSampleSpec& spec) {
-    if (spec == m_spec) {
+void CAttrSample::Show(const AttrSampleLook& look) {
+    if (look == m_look) {
         return;
     }
-    m_spec = spec;
+    m_look = look;
     update();
 }
 
-void CAttrSample::Draw(CDC& dc, const CRect& rect, const AttrSampleSpec& spec) {
+void CAttrSample::Draw(CDC& dc, const CRect& rect, const AttrSampleLook& look) {
     dc.FillSolidRect(&rect, RGB(255, 255, 255));
     CBrush frame(RGB(128, 128, 128));
     dc.FrameRect(&rect, &frame);
-    const int width = std::max(1, spec.width);
-    if (spec.fill == AttrSampleSpec::kNoFill) {
+    const int width = std::max(1, look.width);
+    if (look.fill == AttrSampleLook::kNoFill) {
         const int y = rect.top + rect.Height() / 2;
-        DrawStyledLine(&dc, rect.left + kMargin, y, rect.right - kMargin, y, spec.type, width,
-                       spec.color, R2_COPYPEN, TRANSPARENT);
+        DrawStyledLine(&dc, rect.left + kMargin, y, rect.right - kMargin, y, look.type, width,
+                       look.color, R2_COPYPEN, TRANSPARENT);
         return;
     }
     const CRect box(rect.left + kMargin, rect.top + kMargin / 2, rect.right - kMargin,
                     rect.bottom - kMargin / 2);
-    DrawStyledRect(&dc, box, spec.type, width, spec.color, spec.fill, spec.fillColor, R2_COPYPEN,
+    DrawStyledRect(&dc, box, look.type, width, look.color, look.fill, look.fillColor, R2_COPYPEN,
                    TRANSPARENT);
 }
 
 void CAttrSample::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     CQtDC dc(&painter);
-    Draw(dc, CRect(0, 0, width(), height()), m_spec);
+    Draw(dc, CRect(0, 0, width(), height()), m_look);
 }
 
 } // namespace tembra

@@ -12,14 +12,14 @@ namespace tembra {
 
 class CDC;
 
-struct AttrSampleSpec {
+struct AttrSampleLook {
     static constexpr int kNoFill = -1;
     int type = 0;       // line type code as the chart draws it
     int width = 1;      // pen width in pixels
     COLORREF color = 0; // line colour
     int fill = kNoFill; // fill code (999 none, 99 solid, 100 white, 0 to 5 hatches)
     COLORREF fillColor = 0;
-    bool operator==(const AttrSampleSpec&) const = default;
+    bool operator==(const AttrSampleLook&) const = default;
 };
 
 // The pen width in pixels of a width in 0.1 mm at the screen's 96 dots an inch (at least 1).
@@ -30,10 +30,10 @@ class CAttrSample : public QWidget {
 public:
     explicit CAttrSample(QWidget* parent, int id);
 
-    void Show(const AttrSampleSpec& spec);
-    const AttrSampleSpec& Spec() const { return m_spec; }
+    void Show(const AttrSampleLook& look);
+    const AttrSampleLook& Look() const { return m_look; }
     // Draws the sample into rect: a white field with a frame, then the line or the box.
-    static void Draw(CDC& dc, const CRect& rect, const AttrSampleSpec& spec);
+    static void Draw(CDC& dc, const CRect& rect, const AttrSampleLook& look);
 
     QSize sizeHint() const override { return {160, 48}; }
 
@@ -41,7 +41,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    AttrSampleSpec m_spec;
+    AttrSampleLook m_look;
 };
 
 } // namespace tembra

@@ -138,11 +138,11 @@ void CShinAttrPanel::FollowJoinRadio() {
 void CShinAttrPanel::RefreshSample() {
     const std::array<WORD, 3> widths = m_widthSource ? m_widthSource() : m_fields.widths;
     const int code = m_fields.width >= 0 && m_fields.width < 3 ? m_fields.width : 0;
-    AttrSampleSpec spec;
-    spec.type = m_fields.type;
-    spec.width = SampleWidthPixels(widths[static_cast<std::size_t>(code)]);
-    spec.color = m_fields.color.Color();
-    m_sample->Show(spec);
+    AttrSampleLook look;
+    look.type = m_fields.type;
+    look.width = SampleWidthPixels(widths[static_cast<std::size_t>(code)]);
+    look.color = m_fields.color.Color();
+    m_sample->Show(look);
 }
 
 void CShinAttrPanel::Changed(Group group) {

@@ -97,14 +97,14 @@ void CZukeiAttrPanel::RefreshSample() {
     const std::array<WORD, 3> widths = m_widthSource();
     CZukeiAttr attr;
     m_fields.WriteTo(attr);
-    AttrSampleSpec spec;
-    spec.type = attr.m_type;
-    spec.width = SampleWidthPixels(
+    AttrSampleLook look;
+    look.type = attr.m_type;
+    look.width = SampleWidthPixels(
         widths[static_cast<std::size_t>(attr.m_width >= 0 && attr.m_width < 3 ? attr.m_width : 0)]);
-    spec.color = attr.m_color;
-    spec.fill = attr.m_hatch;
-    spec.fillColor = attr.m_hatchColor;
-    m_sample->Show(spec);
+    look.color = attr.m_color;
+    look.fill = attr.m_hatch;
+    look.fillColor = attr.m_hatchColor;
+    m_sample->Show(look);
 }
 
 void CZukeiAttrPanel::Changed(Group group) {
