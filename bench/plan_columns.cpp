@@ -8,6 +8,7 @@
 #include "platform/Paths.h"
 #include "render/PageLayout.h"
 #include "safety/PlanCalendarLayout.h"
+#include "support/BenchPlanChart.h"
 
 #include <benchmark/benchmark.h>
 
@@ -15,28 +16,7 @@ namespace {
 
 using namespace tembra;
 
-class Chart : public IPageLayoutView {
-public:
-    explicit Chart(int years) {
-        CSyokiSet& settings = m_doc.GetSyokiSet();
-        settings.GetPageSetting().SetPaper(kPaperA3, 0, Paths::ShippedDataDir() / "MASTER01.LYT",
-                                           -1);
-        settings.SetStartDate(CTime(2010, 1, 1));
-        settings.SetEndDate(CTime(2010 + years, 1, 1) - CTimeSpan(1, 0, 0, 0));
-        settings.SetFirstRow(0);
-        settings.SetLastRow(29);
-        layout.Init(this);
-    }
-    IPageLayoutDocument* GetLayoutDocument() const override {
-        return DocumentSeam<IPageLayoutDocument>(&m_doc);
-    }
-    const CSyokiSet* Settings() const { return &m_doc.GetSyokiSet(); }
-
-    CPageLayout layout;
-
-private:
-    mutable CTembraDoc m_doc;
-};
+using Chart = bench::BenchPlanChart;
 
 void BM_DayColumns(benchmark::State& state) {
     const Chart chart(static_cast<int>(state.range(0)));
