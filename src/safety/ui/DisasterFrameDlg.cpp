@@ -32,11 +32,7 @@ CDisasterFrameDlg::CDisasterFrameDlg(CTembraDoc& doc, const CPageLayout& layout,
     FillWidthList();
 
     const int rowCount = doc.GetSyokiSet().GetRowSpan();
-    const int values[4] = {m_rows.upper.first, m_rows.upper.last, m_rows.lower.first,
-                           m_rows.lower.last};
-    for (int i = 0; i < 4; ++i) {
-        m_rowFields[i] = new CPlanRowCombo(rowCount, values[i], this);
-    }
+    MakeBandRowFields(m_rowFields, rowCount, m_rows, this);
 
     auto* enter = new CEnterMovesFocus(this);
     enter->Watch(
@@ -46,16 +42,7 @@ CDisasterFrameDlg::CDisasterFrameDlg(CTembraDoc& doc, const CPageLayout& layout,
     widthRow->addWidget(m_unitList, 0, 0);
     widthRow->addWidget(m_widthList, 0, 1);
     widthRow->addWidget(new QLabel(QString::fromUtf8("毎"), this), 0, 2);
-    auto* rowsBox = new QGroupBox(QString::fromUtf8("枠高さ"), this);
-    auto* rows = new QGridLayout(rowsBox);
-    const char* bands[2] = {"＜災害＞", "＜対策＞"};
-    for (int band = 0; band < 2; ++band) {
-        rows->addWidget(new QLabel(QString::fromUtf8(bands[band]), this), band, 0);
-        rows->addWidget(new QLabel(QString::fromUtf8("開始行"), this), band, 1);
-        rows->addWidget(m_rowFields[2 * band], band, 2);
-        rows->addWidget(new QLabel(QString::fromUtf8("終了行"), this), band, 3);
-        rows->addWidget(m_rowFields[2 * band + 1], band, 4);
-    }
+    QGroupBox* rowsBox = MakeBandRowsBox(m_rowFields, "＜災害＞", "＜対策＞", this);
     auto* grid = new QGridLayout(this);
     grid->addWidget(widthBox, 0, 0);
     grid->addWidget(rowsBox, 1, 0);
@@ -79,13 +66,9 @@ int CDisasterFrameDlg::DoModal() {
 }
 
 void CDisasterFrameDlg::accept() {
-    for (CPlanRowCombo* field : m_rowFields) {
-        field->Commit();
-    }
     m_unit = m_units[static_cast<std::size_t>(std::max(0, m_unitList->currentIndex()))];
     m_width = m_widthList->currentText().toInt();
-    m_rows = {{m_rowFields[0]->Value(), m_rowFields[1]->Value()},
-              {m_rowFields[2]->Value(), m_rowFields[3]->Value()}};
+    m_rows = CommitBandRows(m_rowFields);
     // Declined: the dialog stays open with the values as they are.
     if (CheckDisasterOverlap(m_doc, m_rows)) {
         QDialog::accept();

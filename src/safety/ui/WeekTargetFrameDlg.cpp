@@ -25,11 +25,7 @@ CWeekTargetFrameDlg::CWeekTargetFrameDlg(CTembraDoc& doc, const CPageLayout& lay
     m_weeks = new QComboBox(this);
     m_weeks->addItems({QStringLiteral("1"), QStringLiteral("2")});
     const int rowCount = doc.GetSyokiSet().GetRowSpan();
-    const int values[4] = {m_rows.upper.first, m_rows.upper.last, m_rows.lower.first,
-                           m_rows.lower.last};
-    for (int i = 0; i < 4; ++i) {
-        m_rowFields[i] = new CPlanRowCombo(rowCount, values[i], this);
-    }
+    MakeBandRowFields(m_rowFields, rowCount, m_rows, this);
 
     auto* enter = new CEnterMovesFocus(this);
     enter->Watch(
@@ -40,16 +36,7 @@ CWeekTargetFrameDlg::CWeekTargetFrameDlg(CTembraDoc& doc, const CPageLayout& lay
     widthRow->addWidget(new QLabel(QString::fromUtf8("から"), this), 0, 1);
     widthRow->addWidget(m_weeks, 0, 2);
     widthRow->addWidget(new QLabel(QString::fromUtf8("週毎"), this), 0, 3);
-    auto* rowsBox = new QGroupBox(QString::fromUtf8("枠高さ"), this);
-    auto* rows = new QGridLayout(rowsBox);
-    const char* bands[2] = {"＜週間目標＞", "＜実施項目＞"};
-    for (int band = 0; band < 2; ++band) {
-        rows->addWidget(new QLabel(QString::fromUtf8(bands[band]), this), band, 0);
-        rows->addWidget(new QLabel(QString::fromUtf8("開始行"), this), band, 1);
-        rows->addWidget(m_rowFields[2 * band], band, 2);
-        rows->addWidget(new QLabel(QString::fromUtf8("終了行"), this), band, 3);
-        rows->addWidget(m_rowFields[2 * band + 1], band, 4);
-    }
+    QGroupBox* rowsBox = MakeBandRowsBox(m_rowFields, "＜週間目標＞", "＜実施項目＞", this);
     auto* grid = new QGridLayout(this);
     grid->addWidget(widthBox, 0, 0);
     grid->addWidget(rowsBox, 1, 0);
@@ -61,11 +48,7 @@ int CWeekTargetFrameDlg::DoModal() {
 }
 
 void CWeekTargetFrameDlg::accept() {
-    for (CPlanRowCombo* field : m_rowFields) {
-        field->Commit();
-    }
-    m_rows = {{m_rowFields[0]->Value(), m_rowFields[1]->Value()},
-              {m_rowFields[2]->Value(), m_rowFields[3]->Value()}};
+    m_rows = CommitBandRows(m_rowFields);
     if (CheckWeekTargetOverlap(m_doc, m_rows)) {
         QDialog::accept();
     }
