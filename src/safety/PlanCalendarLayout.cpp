@@ -150,14 +150,19 @@ void CPlanCalendarLayout::BuildColumns(int n, int unit) {
     }
 }
 
-// ---- Days, weeks and hours ----------------------------------------------------------------------
-
-void CPlanCalendarLayout::BuildDayColumns(int n, bool elapsed, bool noMonthBreak) {
-    m_columnX.clear();
+CTime CPlanCalendarLayout::BeginWalk() {
     const CTime start = WalkStart();
     m_xS = m_pLayout->DateToX(start);
     m_xD = m_pLayout->DateToX(m_pLayout->GetDrawEnd() + kOneDay);
     m_hasStartEdge = false;
+    return start;
+}
+
+// ---- Days, weeks and hours ----------------------------------------------------------------------
+
+void CPlanCalendarLayout::BuildDayColumns(int n, bool elapsed, bool noMonthBreak) {
+    m_columnX.clear();
+    const CTime start = BeginWalk();
     const CTime end = WalkEnd();
     Walk walk{start, start, start};
     for (CTime t = start; t <= end; t = t + kOneDay) {
@@ -168,37 +173,19 @@ void CPlanCalendarLayout::BuildDayColumns(int n, bool elapsed, bool noMonthBreak
             k = static_cast<int>(d >= 0 ? d + 1 : d);
         }
         const int x = m_pLayout->DateToX(t);
-        const bool aligned = IsAlignedUnit(k, n);
-        if (IsEdge(x)) {
-            Enter(x);
-            walk.a = t;
-            if (aligned) {
-                walk.c = t;
-            }
-        } else if (k == 1 && !noMonthBreak) {
-            Enter(x);
-            walk.a = walk.c = t;
-        } else if (aligned) {
+        Step(walk, t, x, IsAlignedUnit(k, n), k == 1 && !noMonthBreak, [&] {
             const bool kept = Keep(walk, t, n, true);
             // A column of ten days or more never starts on a month's last day: it would be a
             // one-day sliver before the next month's 1st.
             const bool lastDay = !elapsed && n >= 10 && t.GetDay() == DaysInMonth(t);
-            if (kept && !lastDay) {
-                Enter(x);
-                walk.a = t;
-            }
-            walk.c = t;
-        }
-        walk.b = t;
+            return kept && !lastDay;
+        });
     }
 }
 
 void CPlanCalendarLayout::BuildWeekColumns(int n, bool mondayStart, bool monthBreak) {
     m_columnX.clear();
-    const CTime start = WalkStart();
-    m_xS = m_pLayout->DateToX(start);
-    m_xD = m_pLayout->DateToX(m_pLayout->GetDrawEnd() + kOneDay);
-    m_hasStartEdge = false;
+    const CTime start = BeginWalk();
     const CTime end = WalkEnd();
     const int weekStart = mondayStart ? 2 : 1; // GetDayOfWeek: 1 Sunday, 2 Monday
     const int weekLast = mondayStart ? 1 : 2;  // the day whose end advances the counter
@@ -208,35 +195,17 @@ void CPlanCalendarLayout::BuildWeekColumns(int n, bool mondayStart, bool monthBr
         const int x = m_pLayout->DateToX(t);
         const int weekday = t.GetDayOfWeek();
         const bool aligned = n > 0 && weekday == weekStart && (counter - 1) % n == 0;
-        if (IsEdge(x)) {
-            Enter(x);
-            walk.a = t;
-            if (aligned) {
-                walk.c = t;
-            }
-        } else if (monthBreak && t.GetDay() == 1) {
-            Enter(x);
-            walk.a = walk.c = t;
-        } else if (aligned) {
-            if (Keep(walk, t, 7.0 * n, true)) {
-                Enter(x);
-                walk.a = t;
-            }
-            walk.c = t;
-        }
+        Step(walk, t, x, aligned, monthBreak && t.GetDay() == 1,
+             [&] { return Keep(walk, t, 7.0 * n, true); });
         if (weekday == weekLast) {
             ++counter;
         }
-        walk.b = t;
     }
 }
 
 void CPlanCalendarLayout::BuildHourColumns(int n) {
     m_columnX.clear();
-    const CTime start = WalkStart();
-    m_xS = m_pLayout->DateToX(start);
-    m_xD = m_pLayout->DateToX(m_pLayout->GetDrawEnd() + kOneDay);
-    m_hasStartEdge = false;
+    const CTime start = BeginWalk();
     const CTime end = WalkEnd();
     const int h0 = start.GetHour();
     const bool scaled = UseScale() && m_pLayout->GetScale().IsHourMode();
@@ -245,23 +214,7 @@ void CPlanCalendarLayout::BuildHourColumns(int n) {
         const int x = m_pLayout->DateToX(t);
         const int h = t.GetHour();
         const bool aligned = n > 0 && h % n == 0;
-        if (IsEdge(x)) {
-            Enter(x);
-            walk.a = t;
-            if (aligned) {
-                walk.c = t;
-            }
-        } else if (h == h0) {
-            Enter(x);
-            walk.a = walk.c = t;
-        } else if (aligned) {
-            if (!scaled || Keep(walk, t, n, true)) {
-                Enter(x);
-                walk.a = t;
-            }
-            walk.c = t;
-        }
-        walk.b = t;
+        Step(walk, t, x, aligned, h == h0, [&] { return !scaled || Keep(walk, t, n, true); });
     }
 }
 
@@ -269,10 +222,7 @@ void CPlanCalendarLayout::BuildHourColumns(int n) {
 
 void CPlanCalendarLayout::BuildMonthColumns(int n, bool elapsed, bool noYearBreak) {
     m_columnX.assign(1, 0); // entry 0 is xS, written at the end
-    const CTime start = WalkStart();
-    m_xS = m_pLayout->DateToX(start);
-    m_xD = m_pLayout->DateToX(m_pLayout->GetDrawEnd() + kOneDay);
-    m_hasStartEdge = false;
+    const CTime start = BeginWalk();
     const int right = m_pLayout->GetChartRect().right;
     const CTime end = WalkEnd();
     Walk walk{start, start, start};
@@ -325,10 +275,7 @@ void CPlanCalendarLayout::BuildMonthColumns(int n, bool elapsed, bool noYearBrea
 
 void CPlanCalendarLayout::BuildYearColumns(int n, bool elapsed, bool era) {
     m_columnX.assign(1, 0);
-    const CTime start = WalkStart();
-    m_xS = m_pLayout->DateToX(start);
-    m_xD = m_pLayout->DateToX(m_pLayout->GetDrawEnd() + kOneDay);
-    m_hasStartEdge = false;
+    const CTime start = BeginWalk();
     const int right = m_pLayout->GetChartRect().right;
     const CTime end = WalkEnd();
     const std::int64_t yearLength = 12 * MonthSeconds();

@@ -60,6 +60,32 @@ private:
     double ScaledWidth(const CTime& from, const CTime& to) const;
     // Whether an aligned time t inside an irregular scale really starts a column of width units.
     bool Keep(const Walk& walk, const CTime& t, double units, bool fullWidthKeeps) const;
+    // Starts a walk over the drawn dates: the start's and the drawn end's x, no start edge yet;
+    // returns the walk's first date.
+    CTime BeginWalk();
+    // One step of a day, week or hour walk at t (x): an edge always starts a column; a break (a
+    // month's 1st, the start hour) starts one and restarts the keep test; an aligned step starts
+    // one when keeps() lets it.
+    template <class Keeps>
+    void Step(Walk& walk, const CTime& t, int x, bool aligned, bool breakHere, Keeps keeps) {
+        if (IsEdge(x)) {
+            Enter(x);
+            walk.a = t;
+            if (aligned) {
+                walk.c = t;
+            }
+        } else if (breakHere) {
+            Enter(x);
+            walk.a = walk.c = t;
+        } else if (aligned) {
+            if (keeps()) {
+                Enter(x);
+                walk.a = t;
+            }
+            walk.c = t;
+        }
+        walk.b = t;
+    }
     bool IsEdge(int x) const;
     CTime WalkStart() const;
     CTime WalkEnd() const;
