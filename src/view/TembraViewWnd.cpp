@@ -609,6 +609,7 @@ bool CTembraViewWnd::PrintPages(QPrinter& printer, CPrintInfo& info) {
     const UINT last = std::min(info.m_nToPage, info.m_nMaxPage);
     for (UINT page = first; page <= last; ++page) {
         if (page != first) {
+            dc.Flush();
             printer.newPage();
         }
         info.m_nCurPage = page;

@@ -20,6 +20,9 @@
 #include <mutex>
 #include <numbers>
 #include <optional>
+#include <unordered_set>
+#include <utility>
+#include <vector>
 
 namespace tembra {
 
@@ -92,9 +95,110 @@ struct CQtDC::Impl {
     QtPenBrushMaker tools;
     QtTextDrawer text;
 
-    // The painter, when it can draw.
-    QPainter* Painter() const {
+    // Lines waiting to be drawn together (see DeferLine).
+    struct PendingLines {
+        QPen pen;
+        int rop = 0;
+        int bkMode = 0;
+        COLORREF bkColor = 0;
+        unsigned clip = 0;
+        // Dashed lines in opaque mode: 1 upright, 2 level (see GapsAlong).
+        int axis = 0;
+        std::unordered_set<int> across; // where the upright or level lines lie
+        std::vector<std::pair<QPoint, QPoint>> lines;
+    };
+    // The gaps of dashed lines in opaque mode are drawn under all the lines waiting: the lines
+    // that wait together must not meet, so that each looks as drawn alone. Such lines wait
+    // together only while they are upright (or level) and apart; lines of one colour without
+    // gaps meet as they would anyway. 0: no gaps; 1 upright, 2 level; -1: cannot wait.
+    int GapsAlong(const QPainter& p, const QPen& pen, const QPoint& a, const QPoint& b) const {
+        if (pen.style() == Qt::SolidLine || p.backgroundMode() != Qt::OpaqueMode) {
+            return 0;
+        }
+        return a.x() == b.x() ? 1 : a.y() == b.y() ? 2 : -1;
+    }
+    PendingLines pending;
+    static constexpr std::size_t kMaxPendingLines = 4096;
+
+    // The painter, when it can draw, with the lines waiting drawn first.
+    QPainter* Painter() {
+        FlushLines();
+        return ActivePainter();
+    }
+    QPainter* ActivePainter() const {
         return painter != nullptr && painter->isActive() ? painter : nullptr;
+    }
+
+    // Whether the lines of a printer page wait to be drawn together. A PDF page writes the pen
+    // again at every switch and a path per call; the ruled lines of a chart come in long runs
+    // of one pen (a dotted day line per day of the period on every page), which then go as
+    // one path of many strokes. Only lines of one device pixel wait: a wider line drawn in
+    // pieces (a progress line, row by row) keeps the look of its pieces in a viewer that
+    // rasterises the page coarsely. Screens and images draw each line at once.
+    bool DefersLines(QPainter& p) const {
+        const QPaintEngine* engine = p.paintEngine();
+        return dc.GetDeviceDescription().kind == Device::Printer && engine != nullptr &&
+               engine->type() != QPaintEngine::Raster;
+    }
+
+    // Adds the line to those waiting when it is drawn exactly as they are: the same pen and the
+    // same device context state. Only a line drawing keeps them waiting: any other drawing
+    // takes the painter and so draws them first.
+    bool ContinuesLines(const QPen& pen, const QPoint& a, const QPoint& b) {
+        if (pending.lines.empty() || pending.lines.size() >= kMaxPendingLines ||
+            pending.pen != pen || pending.rop != dc.GetROP2() || pending.bkMode != dc.GetBkMode() ||
+            pending.bkColor != dc.GetBkColor() || pending.clip != dc.ClipSerial()) {
+            return false;
+        }
+        if (pending.axis != 0) {
+            const int axis = a.x() == b.x() ? 1 : a.y() == b.y() ? 2 : -1;
+            if (axis != pending.axis || !pending.across.insert(axis == 1 ? a.x() : a.y()).second) {
+                return false;
+            }
+        }
+        pending.lines.emplace_back(a, b);
+        return true;
+    }
+
+    // Starts the lines waiting with this one; false when it cannot wait.
+    bool DeferLine(const QPainter& p, const QPen& pen, const QPoint& a, const QPoint& b) {
+        const int axis = GapsAlong(p, pen, a, b);
+        if (axis < 0 || !pen.isCosmetic()) {
+            return false;
+        }
+        pending.pen = pen;
+        pending.rop = dc.GetROP2();
+        pending.bkMode = dc.GetBkMode();
+        pending.bkColor = dc.GetBkColor();
+        pending.clip = dc.ClipSerial();
+        pending.axis = axis;
+        pending.across.clear();
+        if (axis != 0) {
+            pending.across.insert(axis == 1 ? a.x() : a.y());
+        }
+        pending.lines.assign(1, {a, b});
+        return true;
+    }
+
+    // Draws the waiting lines in the painter state they were set up with (nothing has drawn
+    // since), in one call, which the PDF writer makes one path.
+    void FlushLines() {
+        if (pending.lines.empty()) {
+            return;
+        }
+        std::vector<std::pair<QPoint, QPoint>> lines;
+        lines.swap(pending.lines);
+        QPainter* p = ActivePainter();
+        if (p == nullptr) {
+            return;
+        }
+        std::vector<QLine> strokes;
+        strokes.reserve(lines.size());
+        for (const auto& [a, b] : lines) {
+            strokes.emplace_back(a, b);
+        }
+        Stroke(*p, pending.pen,
+               [&] { p->drawLines(strokes.data(), static_cast<int>(strokes.size())); });
     }
 
     // The device's raster operations, pens, brushes and fonts follow the painter.
@@ -188,6 +292,27 @@ struct CQtDC::Impl {
         }
     }
 
+    // Strokes with the pen. In opaque mode the gaps of a dashed pen take the background colour;
+    // on a vector device they are drawn here first, as a solid line of the dashed pen's own
+    // width and kind: the painter would draw them with a pen of its own making, and on a PDF
+    // page every switch between its pen and ours writes the page's whole graphics state again
+    // (the dotted day lines of a date header switch hundreds of times a page).
+    template <class Draw> void Stroke(QPainter& p, const QPen& pen, Draw draw) {
+        const QPaintEngine* engine = p.paintEngine();
+        const bool raster = engine != nullptr && engine->type() == QPaintEngine::Raster;
+        if (!raster && pen.style() != Qt::SolidLine && pen.style() != Qt::NoPen &&
+            p.backgroundMode() == Qt::OpaqueMode) {
+            QPen gaps = pen;
+            gaps.setStyle(Qt::SolidLine);
+            gaps.setColor(p.background().color());
+            p.setBackgroundMode(Qt::TransparentMode);
+            p.setPen(gaps);
+            draw();
+        }
+        p.setPen(pen);
+        draw();
+    }
+
     // The rectangle a shape outline runs along (device), inset for an inside-frame pen.
     QRectF OutlineRect(const QRect& r, const QPen& pen) const {
         QRectF box(r.left(), r.top(), r.width() - 1, r.height() - 1);
@@ -259,6 +384,7 @@ void CQtDC::Init() {
 }
 
 void CQtDC::BeginPainter(QPainter* painter) {
+    d->FlushLines();
     d->painter = painter;
     if (painter != nullptr) {
         painter->setRenderHint(QPainter::Antialiasing, false);
@@ -268,6 +394,7 @@ void CQtDC::BeginPainter(QPainter* painter) {
 }
 
 CQtDC::~CQtDC() {
+    d->FlushLines();
     if (d->painter != nullptr && d->painter->isActive()) {
         if (d->borrowed) {
             d->painter->restore();
@@ -318,7 +445,12 @@ void InstallQtScreenDC() {
 }
 
 QPainter* CQtDC::Painter() const {
+    d->FlushLines();
     return d->painter;
+}
+
+void CQtDC::Flush() {
+    d->FlushLines();
 }
 
 const QImage* CQtDC::Image() const {
@@ -362,14 +494,21 @@ void CQtDC::OnBitmapSelected() {
 // ---- Lines and shapes -------------------------------------------------------------------------
 
 void CQtDC::DoLine(const CPoint& from, const CPoint& to) {
+    const QPoint a = DevicePoint(*this, from);
+    const QPoint b = DevicePoint(*this, to);
+    if (!d->pending.lines.empty() && GetROP2() != R2_NOP) {
+        QPen waiting = d->tools.MakePen(*this, CurrentPen(), GetROP2());
+        d->tools.FitDashesToLine(*this, CurrentPen(), waiting, from, to);
+        if (d->ContinuesLines(waiting, a, b)) {
+            return;
+        }
+    }
     QPainter* p = nullptr;
     QPen pen;
     QBrush brush;
     if (!d->Begin(p, pen, brush) || pen.style() == Qt::NoPen) {
         return;
     }
-    const QPoint a = DevicePoint(*this, from);
-    const QPoint b = DevicePoint(*this, to);
     // A level or upright line one pixel wide on an image is the run of pixels from the smaller
     // end up to the larger one, the larger left out, whichever way it was drawn: the pixels the
     // painter's line would set, filled as a rectangle, which fills many times faster (the ruled
@@ -385,8 +524,10 @@ void CQtDC::DoLine(const CPoint& from, const CPoint& to) {
         return;
     }
     d->tools.FitDashesToLine(*this, CurrentPen(), pen, from, to);
-    p->setPen(pen);
-    p->drawLine(a, b);
+    if (d->DefersLines(*p) && d->DeferLine(*p, pen, a, b)) {
+        return;
+    }
+    d->Stroke(*p, pen, [&] { p->drawLine(a, b); });
 }
 
 void CQtDC::DoPolyline(const CPoint* points, int count) {
@@ -401,9 +542,8 @@ void CQtDC::DoPolyline(const CPoint* points, int count) {
     for (int i = 0; i < count; ++i) {
         poly.push_back(DevicePoint(*this, points[i]));
     }
-    p->setPen(pen);
     p->setBrush(Qt::NoBrush);
-    p->drawPolyline(poly);
+    d->Stroke(*p, pen, [&] { p->drawPolyline(poly); });
 }
 
 void CQtDC::DoPolygon(const CPoint* points, int count) {

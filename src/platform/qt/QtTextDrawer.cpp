@@ -5,9 +5,12 @@
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPen>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <numbers>
 
 namespace tembra {
@@ -18,17 +21,31 @@ QColor ToQColor(COLORREF c) {
     return QColor(GetRValue(c), GetGValue(c), GetBValue(c));
 }
 
+// Text takes its colour from the painter's pen. The pen in force is kept where it already has
+// the text's colour: on paper every pen change is written to the page, and a chart's lines and
+// texts are mostly drawn alternately in one colour.
+void UseTextColor(QPainter& p, const QColor& color) {
+    const QPen& pen = p.pen();
+    if (pen.style() != Qt::NoPen && pen.brush().style() == Qt::SolidPattern &&
+        pen.color() == color) {
+        return;
+    }
+    p.setPen(color);
+}
+
 int FontWeight(LONG weight) {
     return weight <= 0 ? 400 : std::clamp<int>(weight, 1, 1000);
 }
 
 constexpr std::size_t kKeptFonts = 32;
+constexpr std::size_t kKeptLines = 8192;
 
 } // namespace
 
 void QtTextDrawer::SetDevice(int dpiY) {
     m_dpiY = dpiY > 0 ? dpiY : 96;
     m_fonts.clear();
+    m_shaped.clear();
     ForgetPainterFont();
 }
 
@@ -117,7 +134,7 @@ std::vector<QtTextDrawer::Glyph> QtTextDrawer::Glyphs(const RealizedFont& rf,
     if (!rf.vertical) {
         Glyph g;
         g.text = QString::fromStdString(Sjis::ToUtf8(text));
-        g.advance = QFontMetricsF(rf.font).horizontalAdvance(g.text);
+        g.advance = Shaped(rf, text).advance;
         glyphs.push_back(std::move(g));
         return glyphs;
     }
@@ -134,6 +151,39 @@ std::vector<QtTextDrawer::Glyph> QtTextDrawer::Glyphs(const RealizedFont& rf,
         i += n;
     }
     return glyphs;
+}
+
+const QtTextDrawer::ShapedLine& QtTextDrawer::Shaped(const RealizedFont& rf,
+                                                     std::string_view text) const {
+    std::string key(sizeof rf.id, '\0');
+    std::memcpy(key.data(), &rf.id, sizeof rf.id);
+    key.append(text);
+    if (const auto found = m_shaped.find(key); found != m_shaped.end()) {
+        return found->second;
+    }
+    if (m_shaped.size() >= kKeptLines) {
+        m_shaped.clear();
+    }
+    ShapedLine shaped;
+    const QString line = QString::fromStdString(Sjis::ToUtf8(text));
+    QTextLayout layout(line, rf.font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::NoWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QTextLine shapedLine = layout.createLine();
+    if (shapedLine.isValid()) {
+        shapedLine.setPosition(QPointF(0.0, 0.0));
+    }
+    layout.endLayout();
+    if (shapedLine.isValid()) {
+        const QList<QGlyphRun> runs = shapedLine.glyphRuns();
+        shaped.runs.assign(runs.begin(), runs.end());
+        shaped.origin = QPointF(0.0, -shapedLine.ascent());
+        // The same measure as the font's metrics give the line, without shaping it again.
+        shaped.advance = shapedLine.horizontalAdvance();
+    }
+    return m_shaped.emplace(std::move(key), std::move(shaped)).first->second;
 }
 
 // One glyph per character at the advances given (logical units).
@@ -195,12 +245,17 @@ void QtTextDrawer::Draw(const CDC& dc, QPainter& p, const QPoint& at, UINT optio
                    advanced ? Advanced(dc, text, widths) : Glyphs(rf, text));
         return;
     }
-    // One run along a level base line, drawn where it lies without a saved painter state.
-    const QString line = QString::fromStdString(Sjis::ToUtf8(text));
+    // One run along a level base line, drawn where it lies without a saved painter state. A
+    // line with a line through or under it goes through the painter's own text drawing, which
+    // draws those lines; any other is shaped once and its glyphs drawn as shaped.
+    const bool decorated = rf.font.underline() || rf.font.strikeOut();
+    const ShapedLine* shaped = decorated ? nullptr : &Shaped(rf, text);
     const UINT horz = align & TA_HORZ_MASK;
     qreal total = 0.0;
     if (horz == TA_CENTER || horz == TA_RIGHT || opaque) {
-        total = QFontMetricsF(rf.font).horizontalAdvance(line);
+        total = shaped != nullptr ? shaped->advance
+                                  : QFontMetricsF(rf.font).horizontalAdvance(
+                                        QString::fromStdString(Sjis::ToUtf8(text)));
     }
     qreal x = at.x();
     if (horz == TA_CENTER) {
@@ -221,9 +276,15 @@ void QtTextDrawer::Draw(const CDC& dc, QPainter& p, const QPoint& at, UINT optio
     if (opaque) {
         p.fillRect(QRectF(x, base - rf.ascent, total, rf.ascent + rf.descent), back);
     }
+    UseTextColor(p, ToQColor(dc.GetTextColor()));
+    if (shaped != nullptr) {
+        for (const QGlyphRun& run : shaped->runs) {
+            p.drawGlyphRun(QPointF(x, base) + shaped->origin, run);
+        }
+        return;
+    }
     UseFont(p, rf);
-    p.setPen(ToQColor(dc.GetTextColor()));
-    p.drawText(QPointF(x, base), line);
+    p.drawText(QPointF(x, base), QString::fromStdString(Sjis::ToUtf8(text)));
 }
 
 void QtTextDrawer::DrawGlyphs(const CDC& dc, QPainter& p, const QPoint& at, UINT options,
@@ -262,7 +323,7 @@ void QtTextDrawer::DrawGlyphs(const CDC& dc, QPainter& p, const QPoint& at, UINT
         p.fillRect(QRectF(x0, base - rf.ascent, total, rf.ascent + rf.descent),
                    ToQColor(dc.GetBkColor()));
     }
-    p.setPen(ToQColor(dc.GetTextColor()));
+    UseTextColor(p, ToQColor(dc.GetTextColor()));
     qreal x = x0;
     for (const Glyph& g : glyphs) {
         if (!g.upright) {
@@ -290,8 +351,12 @@ void QtTextDrawer::DrawGlyphs(const CDC& dc, QPainter& p, const QPoint& at, UINT
 CSize QtTextDrawer::Extent(const CDC& dc, std::string_view text) const {
     const RealizedFont& rf = Font(dc);
     qreal total = 0.0;
-    for (const Glyph& g : Glyphs(rf, text)) {
-        total += g.advance;
+    if (!rf.vertical) {
+        total = Shaped(rf, text).advance;
+    } else {
+        for (const Glyph& g : Glyphs(rf, text)) {
+            total += g.advance;
+        }
     }
     const double sx = std::abs(dc.ScaleX());
     const double sy = std::abs(dc.ScaleY());

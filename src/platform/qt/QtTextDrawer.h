@@ -15,9 +15,12 @@
 #include "platform/DC.h"
 
 #include <QFont>
+#include <QGlyphRun>
 #include <QString>
 
+#include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 class QPainter;
@@ -63,6 +66,13 @@ private:
         bool upright = false;
         qreal advance = 0.0;
     };
+    // A level line of text shaped once: the glyph runs (one per font the line falls back to)
+    // placed from the start of the base line, and the line's advance.
+    struct ShapedLine {
+        std::vector<QGlyphRun> runs;
+        QPointF origin; // where the runs are drawn from, relative to the base line's start
+        qreal advance = 0.0;
+    };
     struct FontEntry {
         LOGFONT font;
         double sx = 0.0;
@@ -73,6 +83,7 @@ private:
     const RealizedFont& Font(const CDC& dc) const;
     RealizedFont Realize(const LOGFONT& lf, double sx, double sy) const;
     std::vector<Glyph> Glyphs(const RealizedFont& rf, std::string_view text) const;
+    const ShapedLine& Shaped(const RealizedFont& rf, std::string_view text) const;
     std::vector<Glyph> Advanced(const CDC& dc, std::string_view text, const int* widths) const;
     qreal BaselineAngle(const CDC& dc) const;
     void UseFont(QPainter& p, const RealizedFont& rf);
@@ -83,6 +94,9 @@ private:
     // Fonts realised for the LOGFONT and scale in force.
     mutable std::vector<FontEntry> m_fonts;
     mutable unsigned m_lastId = 0;
+    // Lines shaped in a realised font, by the font's id and the text: a chart repeats its day
+    // numbers, weekday names and terms on every page, and shaping costs more than drawing.
+    mutable std::unordered_map<std::string, ShapedLine> m_shaped;
     // The font last set on the painter outside a saved state (0: none) and the painter's font
     // right after.
     unsigned m_painterFont = 0;
