@@ -1,6 +1,9 @@
-// Drawing on a printer's page (a PDF file): the ruled lines of one pixel wait and go to the page
-// together, as one path, without changing what the page shows.
+// Drawing on a printer's page (a PDF file): the ruled lines of one pixel and the level labels of
+// one font and colour wait and go to the page together, as one path or one text object, without
+// changing what the page shows.
 #include "platform/qt/QtDC.h"
+
+#include "platform/Sjis.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -14,6 +17,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <string>
 #include <utility>
 
 namespace tembra {
@@ -43,7 +47,8 @@ QByteArray PageContent(const QByteArray& pdf) {
         packed[0] = 0x01;
         packed.append(pdf.mid(begin, end - begin));
         const QByteArray inflated = qUncompress(packed);
-        if (inflated.contains(" m\n") && inflated.size() > largest.size()) {
+        const bool drawing = inflated.contains(" m\n") || inflated.contains("BT\n");
+        if (drawing && inflated.size() > largest.size()) {
             largest = inflated;
         }
     }
@@ -93,6 +98,27 @@ std::pair<int, int> GreysAcross(const QImage& image, int x, int y) {
 
 int DarkestNear(const QImage& image, int x, int y) {
     return GreysAcross(image, x, y).first;
+}
+
+// The darkest grey in a box given in MM_LOMETRIC.
+int DarkestIn(const QImage& image, const CRect& box) {
+    int darkest = 255;
+    for (int y = -box.top; y < -box.bottom; y += 2) {
+        for (int x = box.left; x < box.right; x += 2) {
+            darkest = std::min(darkest, qGray(image.pixel(static_cast<int>(x * kDpi / 254.0),
+                                                          static_cast<int>(y * kDpi / 254.0))));
+        }
+    }
+    return darkest;
+}
+
+void SelectFont(CDC& dc, CFont& font, int height) {
+    LOGFONT lf;
+    lf.lfHeight = height;
+    lf.lfCharSet = SHIFTJIS_CHARSET;
+    lf.SetFaceName(Sjis::FromUtf8("ＭＳ ゴシック"));
+    font.CreateFontIndirect(&lf);
+    dc.SelectObject(&font);
 }
 
 void UprightLines(CDC& dc, int count, int top, int bottom) {
@@ -157,6 +183,60 @@ TEST(CQtDCPrintedPage, WaitingLinesKeepTheirPlaceInTheDrawing) {
         SCOPED_TRACE(i);
         EXPECT_GT(GreysAcross(page.image, 200 + 20 * i, -1400).second, 100);
     }
+}
+
+// The day numbers of a row: labels of one font and colour are one text object, whatever their
+// places; a label of another colour starts another, drawn where it falls in the drawing.
+TEST(CQtDCPrintedPage, LabelsOfOneFontAndColourGoAsOneText) {
+    const PrintedPage page = Print([](CQtDC& dc) {
+        CFont font;
+        SelectFont(dc, font, -40);
+        dc.SetBkMode(TRANSPARENT);
+        for (int day = 1; day <= 31; ++day) {
+            dc.SetTextColor(day % 7 == 0 ? RGB(255, 0, 0) : RGB(0, 0, 0));
+            dc.TextOut(100 + 60 * day, -300, std::to_string(day));
+        }
+    });
+    // Black runs between the red Sundays: five black and four red text objects.
+    EXPECT_EQ(page.what.count("BT\n"), 9);
+    // Every label is on the page, the Sundays in red.
+    for (int day = 1; day <= 31; ++day) {
+        SCOPED_TRACE(day);
+        const int x = static_cast<int>((110 + 60 * day) * kDpi / 254.0);
+        QRgb darkest = qRgb(255, 255, 255);
+        for (int px = x - 8; px < x + 30; ++px) {
+            for (int py = static_cast<int>(300 * kDpi / 254.0);
+                 py < static_cast<int>(340 * kDpi / 254.0); ++py) {
+                if (qGray(page.image.pixel(px, py)) < qGray(darkest)) {
+                    darkest = page.image.pixel(px, py);
+                }
+            }
+        }
+        EXPECT_LT(qGray(darkest), 128);
+    }
+}
+
+// Text that waits is drawn before whatever comes after it: a fill after it covers it, a text
+// after a fill lies on it.
+TEST(CQtDCPrintedPage, WaitingTextKeepsItsPlaceInTheDrawing) {
+    const PrintedPage page = Print([](CQtDC& dc) {
+        CFont font;
+        SelectFont(dc, font, -60);
+        dc.SetBkMode(TRANSPARENT);
+        dc.SetTextColor(RGB(0, 0, 0));
+        dc.TextOut(200, -200, Sjis::FromUtf8("工程表"));
+        dc.TextOut(200, -400, Sjis::FromUtf8("工程表"));
+        CBrush white(RGB(255, 255, 255));
+        CRect over(150, -380, 700, -500);
+        dc.FillRect(&over, &white);
+        CBrush grey(RGB(192, 192, 192));
+        CRect under(150, -580, 700, -700);
+        dc.FillRect(&under, &grey);
+        dc.TextOut(200, -600, Sjis::FromUtf8("工程表"));
+    });
+    EXPECT_LT(DarkestIn(page.image, CRect(200, -200, 400, -260)), 100) << "the first line stays";
+    EXPECT_EQ(DarkestIn(page.image, CRect(160, -390, 690, -490)), 255) << "the fill covers";
+    EXPECT_LT(DarkestIn(page.image, CRect(200, -600, 400, -660)), 100) << "the text lies on";
 }
 
 } // namespace

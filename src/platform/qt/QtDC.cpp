@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPrinter>
+#include <QRawFont>
 #include <QRegion>
 #include <QScreen>
 
@@ -120,10 +121,96 @@ struct CQtDC::Impl {
     PendingLines pending;
     static constexpr std::size_t kMaxPendingLines = 4096;
 
-    // The painter, when it can draw, with the lines waiting drawn first.
+    // Level lines of text of one colour waiting to be drawn together: their glyphs by font,
+    // placed on the device.
+    struct PendingText {
+        QColor color;
+        unsigned font = 0;
+        unsigned clip = 0;
+        std::size_t glyphs = 0;
+        struct Run {
+            QRawFont font;
+            QList<quint32> indexes;
+            QList<QPointF> positions;
+        };
+        std::vector<Run> runs;
+    };
+    PendingText pendingText;
+    static constexpr std::size_t kMaxPendingGlyphs = 16384;
+
+    // The painter, when it can draw, with the lines and texts waiting drawn first.
     QPainter* Painter() {
         FlushLines();
+        FlushText();
         return ActivePainter();
+    }
+
+    // Adds the line of text to those waiting when it is drawn as they are: in their font,
+    // colour and clip. A printer page then writes one text object for many labels (the day numbers
+    // of a date header) instead of one with its own state for each. Glyphs drawn later still come
+    // later, so overlapping texts cover each other as they would.
+    bool ContinuesText(const QtTextDrawer::LevelLine& line) {
+        if (pendingText.runs.empty() || pendingText.glyphs >= kMaxPendingGlyphs ||
+            pendingText.color != line.color || pendingText.font != line.font ||
+            pendingText.clip != dc.ClipSerial()) {
+            return false;
+        }
+        AddText(line);
+        return true;
+    }
+
+    void DeferText(const QtTextDrawer::LevelLine& line) {
+        pendingText.color = line.color;
+        pendingText.font = line.font;
+        pendingText.clip = dc.ClipSerial();
+        pendingText.glyphs = 0;
+        pendingText.runs.clear();
+        AddText(line);
+    }
+
+    void AddText(const QtTextDrawer::LevelLine& line) {
+        for (const QGlyphRun& run : *line.runs) {
+            const QRawFont font = run.rawFont();
+            auto to = std::find_if(pendingText.runs.begin(), pendingText.runs.end(),
+                                   [&](const PendingText::Run& r) { return r.font == font; });
+            // A font met again after another keeps its place in the drawing only as the last.
+            if (to != pendingText.runs.end() && to + 1 != pendingText.runs.end()) {
+                to = pendingText.runs.end();
+            }
+            if (to == pendingText.runs.end()) {
+                pendingText.runs.push_back({font, {}, {}});
+                to = pendingText.runs.end() - 1;
+            }
+            const QList<quint32> indexes = run.glyphIndexes();
+            const QList<QPointF> positions = run.positions();
+            to->indexes.append(indexes);
+            for (const QPointF& at : positions) {
+                to->positions.push_back(at + line.origin);
+            }
+            pendingText.glyphs += static_cast<std::size_t>(indexes.size());
+        }
+    }
+
+    void FlushText() {
+        if (pendingText.runs.empty()) {
+            return;
+        }
+        std::vector<PendingText::Run> runs;
+        runs.swap(pendingText.runs);
+        QPainter* p = ActivePainter();
+        if (p == nullptr) {
+            return;
+        }
+        std::vector<QGlyphRun> glyphs;
+        glyphs.reserve(runs.size());
+        for (const PendingText::Run& run : runs) {
+            QGlyphRun made;
+            made.setRawFont(run.font);
+            made.setGlyphIndexes(run.indexes);
+            made.setPositions(run.positions);
+            glyphs.push_back(std::move(made));
+        }
+        QtTextDrawer::DrawLevelRuns(*p, pendingText.color, glyphs, QPointF(0.0, 0.0));
     }
     QPainter* ActivePainter() const {
         return painter != nullptr && painter->isActive() ? painter : nullptr;
@@ -135,7 +222,7 @@ struct CQtDC::Impl {
     // one path of many strokes. Only lines of one device pixel wait: a wider line drawn in
     // pieces (a progress line, row by row) keeps the look of its pieces in a viewer that
     // rasterises the page coarsely. Screens and images draw each line at once.
-    bool DefersLines(QPainter& p) const {
+    bool DefersLines(const QPainter& p) const {
         const QPaintEngine* engine = p.paintEngine();
         return dc.GetDeviceDescription().kind == Device::Printer && engine != nullptr &&
                engine->type() != QPaintEngine::Raster;
@@ -385,6 +472,7 @@ void CQtDC::Init() {
 
 void CQtDC::BeginPainter(QPainter* painter) {
     d->FlushLines();
+    d->FlushText();
     d->painter = painter;
     if (painter != nullptr) {
         painter->setRenderHint(QPainter::Antialiasing, false);
@@ -395,6 +483,7 @@ void CQtDC::BeginPainter(QPainter* painter) {
 
 CQtDC::~CQtDC() {
     d->FlushLines();
+    d->FlushText();
     if (d->painter != nullptr && d->painter->isActive()) {
         if (d->borrowed) {
             d->painter->restore();
@@ -445,12 +534,13 @@ void InstallQtScreenDC() {
 }
 
 QPainter* CQtDC::Painter() const {
-    d->FlushLines();
+    Flush();
     return d->painter;
 }
 
-void CQtDC::Flush() {
+void CQtDC::Flush() const {
     d->FlushLines();
+    d->FlushText();
 }
 
 const QImage* CQtDC::Image() const {
@@ -781,17 +871,28 @@ BOOL CQtDC::DoBitBlt(const CRect& rect, CDC* source, const CPoint& sourcePoint, 
 
 void CQtDC::DoTextOut(const CPoint& point, UINT options, const CRect* rect, std::string_view text,
                       const int* widths) {
+    const QPoint at = DevicePoint(*this, point);
+    QtTextDrawer::LevelLine line;
+    const QPainter* active = d->ActivePainter();
+    const bool waits = rect == nullptr && widths == nullptr && active != nullptr &&
+                       d->DefersLines(*active) && d->text.PlaceLevelLine(*this, at, text, line);
+    if (waits && d->ContinuesText(line)) {
+        return;
+    }
     QPainter* p = d->Painter();
     if (p == nullptr) {
         return;
     }
     d->ApplyClip(*p);
+    if (waits) {
+        d->DeferText(line);
+        return;
+    }
     std::optional<QRect> box;
     if (rect != nullptr) {
         box = DeviceRect(*this, *rect);
     }
-    d->text.Draw(*this, *p, DevicePoint(*this, point), options, box ? &*box : nullptr, text,
-                 widths);
+    d->text.Draw(*this, *p, at, options, box ? &*box : nullptr, text, widths);
 }
 
 CSize CQtDC::DoTextExtent(std::string_view text) const {

@@ -57,9 +57,9 @@ public:
 
     // The painter, with everything drawn so far on it.
     QPainter* Painter() const;
-    // Draws what waits to be drawn: a printer's lines wait for the next drawing of another
-    // kind. Called before the page is turned or the painter is used directly.
-    void Flush();
+    // Draws what waits to be drawn: a printer's lines and level texts wait for the next
+    // drawing of another kind. Called before the page is turned.
+    void Flush() const;
     // The image drawn into: the selected bitmap of a memory device context, or the paint
     // device when it is an image; nullptr otherwise.
     const QImage* Image() const;

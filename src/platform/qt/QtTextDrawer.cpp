@@ -257,6 +257,32 @@ void QtTextDrawer::Draw(const CDC& dc, QPainter& p, const QPoint& at, UINT optio
                                   : QFontMetricsF(rf.font).horizontalAdvance(
                                         QString::fromStdString(Sjis::ToUtf8(text)));
     }
+    const QPointF start = BaseLineStart(dc, rf, at, total);
+    const qreal x = start.x();
+    const qreal base = start.y();
+    const QColor back = ToQColor(dc.GetBkColor());
+    if (rect != nullptr && (options & ETO_OPAQUE) != 0) {
+        p.fillRect(*rect, back);
+    }
+    if (opaque) {
+        p.fillRect(QRectF(x, base - rf.ascent, total, rf.ascent + rf.descent), back);
+    }
+    if (shaped != nullptr) {
+        DrawLevelRuns(p, ToQColor(dc.GetTextColor()), shaped->runs,
+                      QPointF(x, base) + shaped->origin);
+        return;
+    }
+    UseTextColor(p, ToQColor(dc.GetTextColor()));
+    UseFont(p, rf);
+    p.drawText(QPointF(x, base), QString::fromStdString(Sjis::ToUtf8(text)));
+}
+
+// Where the base line of a level line starts, from the reference point and the alignment
+// (total: the line's advance, needed when centred or right-aligned).
+QPointF QtTextDrawer::BaseLineStart(const CDC& dc, const RealizedFont& rf, const QPoint& at,
+                                    qreal total) const {
+    const UINT align = dc.GetTextAlign();
+    const UINT horz = align & TA_HORZ_MASK;
     qreal x = at.x();
     if (horz == TA_CENTER) {
         x -= total / 2.0;
@@ -269,22 +295,32 @@ void QtTextDrawer::Draw(const CDC& dc, QPainter& p, const QPoint& at, UINT optio
     } else if ((align & TA_VERT_MASK) == TA_BOTTOM) {
         base = at.y() - rf.descent;
     }
-    const QColor back = ToQColor(dc.GetBkColor());
-    if (rect != nullptr && (options & ETO_OPAQUE) != 0) {
-        p.fillRect(*rect, back);
+    return {x, base};
+}
+
+bool QtTextDrawer::PlaceLevelLine(const CDC& dc, const QPoint& at, std::string_view text,
+                                  LevelLine& line) const {
+    const RealizedFont& rf = Font(dc);
+    if (rf.vertical || dc.GetBkMode() == OPAQUE || dc.CurrentFont().lfEscapement != 0 ||
+        dc.ScaleX() <= 0 || rf.font.underline() || rf.font.strikeOut()) {
+        return false;
     }
-    if (opaque) {
-        p.fillRect(QRectF(x, base - rf.ascent, total, rf.ascent + rf.descent), back);
+    const ShapedLine& shaped = Shaped(rf, text);
+    line.runs = &shaped.runs;
+    line.origin = BaseLineStart(dc, rf, at, shaped.advance) + shaped.origin;
+    line.color = ToQColor(dc.GetTextColor());
+    line.font = rf.id;
+    return true;
+}
+
+void QtTextDrawer::DrawLevelRuns(QPainter& p, const QColor& color,
+                                 const std::vector<QGlyphRun>& runs, const QPointF& origin) {
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    p.setBackgroundMode(Qt::TransparentMode);
+    UseTextColor(p, color);
+    for (const QGlyphRun& run : runs) {
+        p.drawGlyphRun(origin, run);
     }
-    UseTextColor(p, ToQColor(dc.GetTextColor()));
-    if (shaped != nullptr) {
-        for (const QGlyphRun& run : shaped->runs) {
-            p.drawGlyphRun(QPointF(x, base) + shaped->origin, run);
-        }
-        return;
-    }
-    UseFont(p, rf);
-    p.drawText(QPointF(x, base), QString::fromStdString(Sjis::ToUtf8(text)));
 }
 
 void QtTextDrawer::DrawGlyphs(const CDC& dc, QPainter& p, const QPoint& at, UINT options,

@@ -14,8 +14,10 @@
 
 #include "platform/DC.h"
 
+#include <QColor>
 #include <QFont>
 #include <QGlyphRun>
+#include <QPointF>
 #include <QString>
 
 #include <string>
@@ -44,6 +46,23 @@ public:
     // and alignment; ETO_OPAQUE fills and ETO_CLIPPED clips to the device rectangle.
     void Draw(const CDC& dc, QPainter& p, const QPoint& at, UINT options, const QRect* rect,
               std::string_view text, const int* widths);
+    // A line of text along a level base line on a clear background, as shaped: its glyph runs
+    // (valid until the next line is shaped), where they are drawn from on the device, and
+    // the text's colour.
+    struct LevelLine {
+        const std::vector<QGlyphRun>* runs = nullptr;
+        QPointF origin;
+        QColor color;
+        unsigned font = 0; // the realised font's id
+    };
+    // Places text drawn without a box or advances of its own when it is such a line: no
+    // background, not vertical, not turned, nothing under or through it. False for any other.
+    bool PlaceLevelLine(const CDC& dc, const QPoint& at, std::string_view text,
+                        LevelLine& line) const;
+    // Draws glyph runs of level lines in the colour, from the device origin given.
+    static void DrawLevelRuns(QPainter& p, const QColor& color, const std::vector<QGlyphRun>& runs,
+                              const QPointF& origin);
+
     // Width along the base line and cell height, logical units.
     CSize Extent(const CDC& dc, std::string_view text) const;
     void Metrics(const CDC& dc, TEXTMETRIC& metrics) const;
@@ -86,6 +105,8 @@ private:
     const ShapedLine& Shaped(const RealizedFont& rf, std::string_view text) const;
     std::vector<Glyph> Advanced(const CDC& dc, std::string_view text, const int* widths) const;
     qreal BaselineAngle(const CDC& dc) const;
+    QPointF BaseLineStart(const CDC& dc, const RealizedFont& rf, const QPoint& at,
+                          qreal total) const;
     void UseFont(QPainter& p, const RealizedFont& rf);
     void DrawGlyphs(const CDC& dc, QPainter& p, const QPoint& at, UINT options, const QRect* rect,
                     const RealizedFont& rf, const std::vector<Glyph>& glyphs);
