@@ -69,6 +69,21 @@ void FillDeviceRect(QPainter& p, const QRect& r, const QBrush& brush) {
     }
 }
 
+// Sets the painter's brush, or its origin, unless it has it already. The painter takes every
+// brush object and every origin set as a change, and a PDF page writes the fill colour again
+// at every change (before every node of a printed chart).
+void UseBrush(QPainter& p, const QBrush& brush) {
+    if (p.brush() != brush) {
+        p.setBrush(brush);
+    }
+}
+
+void UseBrushOrigin(QPainter& p, const CPoint& origin) {
+    if (p.brushOrigin() != QPoint(origin.x, origin.y)) {
+        p.setBrushOrigin(origin.x, origin.y);
+    }
+}
+
 QPoint DevicePoint(const CDC& dc, const CPoint& logical) {
     CPoint p = logical;
     dc.LPtoDP(&p);
@@ -339,7 +354,7 @@ struct CQtDC::Impl {
         rops.Apply(*p, rop);
         tools.SetBackground(dc, *p, rop);
         const CPoint org = dc.GetBrushOrg();
-        p->setBrushOrigin(org.x, org.y);
+        UseBrushOrigin(*p, org);
         pen = tools.MakePen(dc, dc.CurrentPen(), rop);
         brush = tools.MakeBrush(dc, dc.CurrentBrush(), rop);
         return true;
@@ -355,13 +370,13 @@ struct CQtDC::Impl {
         const bool strokes = pen.style() != Qt::NoPen;
         if (fills && strokes && !(rops.Raster() && QtRasterOps::CombinesTwice(dc.GetROP2()))) {
             p.setPen(pen);
-            p.setBrush(brush);
+            UseBrush(p, brush);
             p.drawPath(path);
             return;
         }
         if (fills) {
             p.setPen(Qt::NoPen);
-            p.setBrush(brush);
+            UseBrush(p, brush);
             if (pen.style() != Qt::NoPen && rops.Raster() &&
                 QtRasterOps::CombinesTwice(dc.GetROP2())) {
                 p.save();
@@ -374,7 +389,7 @@ struct CQtDC::Impl {
         }
         if (pen.style() != Qt::NoPen) {
             p.setPen(pen);
-            p.setBrush(Qt::NoBrush);
+            UseBrush(p, Qt::NoBrush);
             p.drawPath(path);
         }
     }
@@ -632,7 +647,7 @@ void CQtDC::DoPolyline(const CPoint* points, int count) {
     for (int i = 0; i < count; ++i) {
         poly.push_back(DevicePoint(*this, points[i]));
     }
-    p->setBrush(Qt::NoBrush);
+    UseBrush(*p, Qt::NoBrush);
     d->Stroke(*p, pen, [&] { p->drawPolyline(poly); });
 }
 
@@ -683,7 +698,7 @@ void CQtDC::DoRectangle(const CRect& rect) {
     }
     if (pen.style() != Qt::NoPen) {
         p->setPen(pen);
-        p->setBrush(Qt::NoBrush);
+        UseBrush(*p, Qt::NoBrush);
         p->drawRect(d->OutlineRect(r, pen));
     }
 }
@@ -787,7 +802,7 @@ void CQtDC::DoFillRect(const CRect& rect, const BrushData& brushData) {
     // A block fill copies: the ROP2 of the pens and brushes does not apply.
     d->rops.Apply(*p, R2_COPYPEN);
     d->tools.SetBackground(*this, *p, R2_COPYPEN);
-    p->setBrushOrigin(GetBrushOrg().x, GetBrushOrg().y);
+    UseBrushOrigin(*p, GetBrushOrg());
     const QBrush brush = d->tools.MakeBrush(*this, brushData, R2_COPYPEN);
     if (brush.style() != Qt::NoBrush) {
         FillDeviceRect(*p, r, brush);
@@ -823,7 +838,7 @@ void CQtDC::DoPatBlt(const CRect& rect, DWORD rop) {
         return;
     }
     d->ApplyClip(*p);
-    p->setBrushOrigin(GetBrushOrg().x, GetBrushOrg().y);
+    UseBrushOrigin(*p, GetBrushOrg());
     switch (rop) {
     case BLACKNESS:
     case WHITENESS:
