@@ -1,5 +1,6 @@
 #include "platform/qt/QtDC.h"
 
+#include "platform/qt/QtHeldDrawing.h"
 #include "platform/qt/QtPenBrushMaker.h"
 #include "platform/qt/QtRasterOps.h"
 #include "platform/qt/QtTextDrawer.h"
@@ -12,7 +13,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPrinter>
-#include <QRawFont>
 #include <QRegion>
 #include <QScreen>
 
@@ -21,7 +21,6 @@
 #include <mutex>
 #include <numbers>
 #include <optional>
-#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -111,196 +110,24 @@ struct CQtDC::Impl {
     QtPenBrushMaker tools;
     QtTextDrawer text;
 
-    // Lines waiting to be drawn together (see DeferLine).
-    struct PendingLines {
-        QPen pen;
-        int rop = 0;
-        int bkMode = 0;
-        COLORREF bkColor = 0;
-        unsigned clip = 0;
-        // Dashed lines in opaque mode: 1 upright, 2 level (see GapsAlong).
-        int axis = 0;
-        std::unordered_set<int> across; // where the upright or level lines lie
-        std::vector<std::pair<QPoint, QPoint>> lines;
-    };
-    // The gaps of dashed lines in opaque mode are drawn under all the lines waiting: the lines
-    // that wait together must not meet, so that each looks as drawn alone. Such lines wait
-    // together only while they are upright (or level) and apart; lines of one colour without
-    // gaps meet as they would anyway. 0: no gaps; 1 upright, 2 level; -1: cannot wait.
-    int GapsAlong(const QPainter& p, const QPen& pen, const QPoint& a, const QPoint& b) const {
-        if (pen.style() == Qt::SolidLine || p.backgroundMode() != Qt::OpaqueMode) {
-            return 0;
-        }
-        return a.x() == b.x() ? 1 : a.y() == b.y() ? 2 : -1;
-    }
-    PendingLines pending;
-    static constexpr std::size_t kMaxPendingLines = 4096;
+    // What a printer's page holds back to draw together.
+    QtHeldDrawing held;
 
-    // Level lines of text of one colour waiting to be drawn together: their glyphs by font,
-    // placed on the device.
-    struct PendingText {
-        QColor color;
-        unsigned font = 0;
-        unsigned clip = 0;
-        std::size_t glyphs = 0;
-        struct Run {
-            QRawFont font;
-            QList<quint32> indexes;
-            QList<QPointF> positions;
-        };
-        std::vector<Run> runs;
-    };
-    PendingText pendingText;
-    static constexpr std::size_t kMaxPendingGlyphs = 16384;
-
-    // The painter, when it can draw, with the lines and texts waiting drawn first.
+    // The painter, when it can draw, with what is held back drawn first.
     QPainter* Painter() {
-        FlushLines();
-        FlushText();
+        Flush();
         return ActivePainter();
-    }
-
-    // Adds the line of text to those waiting when it is drawn as they are: in their font,
-    // colour and clip. A printer page then writes one text object for many labels (the day numbers
-    // of a date header) instead of one with its own state for each. Glyphs drawn later still come
-    // later, so overlapping texts cover each other as they would.
-    bool ContinuesText(const QtTextDrawer::LevelLine& line) {
-        if (pendingText.runs.empty() || pendingText.glyphs >= kMaxPendingGlyphs ||
-            pendingText.color != line.color || pendingText.font != line.font ||
-            pendingText.clip != dc.ClipSerial()) {
-            return false;
-        }
-        AddText(line);
-        return true;
-    }
-
-    void DeferText(const QtTextDrawer::LevelLine& line) {
-        pendingText.color = line.color;
-        pendingText.font = line.font;
-        pendingText.clip = dc.ClipSerial();
-        pendingText.glyphs = 0;
-        pendingText.runs.clear();
-        AddText(line);
-    }
-
-    void AddText(const QtTextDrawer::LevelLine& line) {
-        for (const QGlyphRun& run : *line.runs) {
-            const QRawFont font = run.rawFont();
-            auto to = std::find_if(pendingText.runs.begin(), pendingText.runs.end(),
-                                   [&](const PendingText::Run& r) { return r.font == font; });
-            // A font met again after another keeps its place in the drawing only as the last.
-            if (to != pendingText.runs.end() && to + 1 != pendingText.runs.end()) {
-                to = pendingText.runs.end();
-            }
-            if (to == pendingText.runs.end()) {
-                pendingText.runs.push_back({font, {}, {}});
-                to = pendingText.runs.end() - 1;
-            }
-            const QList<quint32> indexes = run.glyphIndexes();
-            const QList<QPointF> positions = run.positions();
-            to->indexes.append(indexes);
-            for (const QPointF& at : positions) {
-                to->positions.push_back(at + line.origin);
-            }
-            pendingText.glyphs += static_cast<std::size_t>(indexes.size());
-        }
-    }
-
-    void FlushText() {
-        if (pendingText.runs.empty()) {
-            return;
-        }
-        std::vector<PendingText::Run> runs;
-        runs.swap(pendingText.runs);
-        QPainter* p = ActivePainter();
-        if (p == nullptr) {
-            return;
-        }
-        std::vector<QGlyphRun> glyphs;
-        glyphs.reserve(runs.size());
-        for (const PendingText::Run& run : runs) {
-            QGlyphRun made;
-            made.setRawFont(run.font);
-            made.setGlyphIndexes(run.indexes);
-            made.setPositions(run.positions);
-            glyphs.push_back(std::move(made));
-        }
-        QtTextDrawer::DrawLevelRuns(*p, pendingText.color, glyphs, QPointF(0.0, 0.0));
     }
     QPainter* ActivePainter() const {
         return painter != nullptr && painter->isActive() ? painter : nullptr;
     }
-
-    // Whether the lines of a printer page wait to be drawn together. A PDF page writes the pen
-    // again at every switch and a path per call; the ruled lines of a chart come in long runs
-    // of one pen (a dotted day line per day of the period on every page), which then go as
-    // one path of many strokes. Only lines of one device pixel wait: a wider line drawn in
-    // pieces (a progress line, row by row) keeps the look of its pieces in a viewer that
-    // rasterises the page coarsely. Screens and images draw each line at once.
-    bool DefersLines(const QPainter& p) const {
-        const QPaintEngine* engine = p.paintEngine();
-        return dc.GetDeviceDescription().kind == Device::Printer && engine != nullptr &&
-               engine->type() != QPaintEngine::Raster;
+    void Flush() {
+        if (!held.Empty()) {
+            held.Flush(ActivePainter());
+        }
     }
-
-    // Adds the line to those waiting when it is drawn exactly as they are: the same pen and the
-    // same device context state. Only a line drawing keeps them waiting: any other drawing
-    // takes the painter and so draws them first.
-    bool ContinuesLines(const QPen& pen, const QPoint& a, const QPoint& b) {
-        if (pending.lines.empty() || pending.lines.size() >= kMaxPendingLines ||
-            pending.pen != pen || pending.rop != dc.GetROP2() || pending.bkMode != dc.GetBkMode() ||
-            pending.bkColor != dc.GetBkColor() || pending.clip != dc.ClipSerial()) {
-            return false;
-        }
-        if (pending.axis != 0) {
-            const int axis = a.x() == b.x() ? 1 : a.y() == b.y() ? 2 : -1;
-            if (axis != pending.axis || !pending.across.insert(axis == 1 ? a.x() : a.y()).second) {
-                return false;
-            }
-        }
-        pending.lines.emplace_back(a, b);
-        return true;
-    }
-
-    // Starts the lines waiting with this one; false when it cannot wait.
-    bool DeferLine(const QPainter& p, const QPen& pen, const QPoint& a, const QPoint& b) {
-        const int axis = GapsAlong(p, pen, a, b);
-        if (axis < 0 || !pen.isCosmetic()) {
-            return false;
-        }
-        pending.pen = pen;
-        pending.rop = dc.GetROP2();
-        pending.bkMode = dc.GetBkMode();
-        pending.bkColor = dc.GetBkColor();
-        pending.clip = dc.ClipSerial();
-        pending.axis = axis;
-        pending.across.clear();
-        if (axis != 0) {
-            pending.across.insert(axis == 1 ? a.x() : a.y());
-        }
-        pending.lines.assign(1, {a, b});
-        return true;
-    }
-
-    // Draws the waiting lines in the painter state they were set up with (nothing has drawn
-    // since), in one call, which the PDF writer makes one path.
-    void FlushLines() {
-        if (pending.lines.empty()) {
-            return;
-        }
-        std::vector<std::pair<QPoint, QPoint>> lines;
-        lines.swap(pending.lines);
-        QPainter* p = ActivePainter();
-        if (p == nullptr) {
-            return;
-        }
-        std::vector<QLine> strokes;
-        strokes.reserve(lines.size());
-        for (const auto& [a, b] : lines) {
-            strokes.emplace_back(a, b);
-        }
-        Stroke(*p, pending.pen,
-               [&] { p->drawLines(strokes.data(), static_cast<int>(strokes.size())); });
+    QtHeldDrawing::State HeldState() const {
+        return {dc.GetROP2(), dc.GetBkMode(), dc.GetBkColor(), dc.ClipSerial()};
     }
 
     // The device's raster operations, pens, brushes and fonts follow the painter.
@@ -394,27 +221,6 @@ struct CQtDC::Impl {
         }
     }
 
-    // Strokes with the pen. In opaque mode the gaps of a dashed pen take the background colour;
-    // on a vector device they are drawn here first, as a solid line of the dashed pen's own
-    // width and kind: the painter would draw them with a pen of its own making, and on a PDF
-    // page every switch between its pen and ours writes the page's whole graphics state again
-    // (the dotted day lines of a date header switch hundreds of times a page).
-    template <class Draw> void Stroke(QPainter& p, const QPen& pen, Draw draw) {
-        const QPaintEngine* engine = p.paintEngine();
-        const bool raster = engine != nullptr && engine->type() == QPaintEngine::Raster;
-        if (!raster && pen.style() != Qt::SolidLine && pen.style() != Qt::NoPen &&
-            p.backgroundMode() == Qt::OpaqueMode) {
-            QPen gaps = pen;
-            gaps.setStyle(Qt::SolidLine);
-            gaps.setColor(p.background().color());
-            p.setBackgroundMode(Qt::TransparentMode);
-            p.setPen(gaps);
-            draw();
-        }
-        p.setPen(pen);
-        draw();
-    }
-
     // The rectangle a shape outline runs along (device), inset for an inside-frame pen.
     QRectF OutlineRect(const QRect& r, const QPen& pen) const {
         QRectF box(r.left(), r.top(), r.width() - 1, r.height() - 1);
@@ -486,8 +292,7 @@ void CQtDC::Init() {
 }
 
 void CQtDC::BeginPainter(QPainter* painter) {
-    d->FlushLines();
-    d->FlushText();
+    d->Flush();
     d->painter = painter;
     if (painter != nullptr) {
         painter->setRenderHint(QPainter::Antialiasing, false);
@@ -497,8 +302,7 @@ void CQtDC::BeginPainter(QPainter* painter) {
 }
 
 CQtDC::~CQtDC() {
-    d->FlushLines();
-    d->FlushText();
+    d->Flush();
     if (d->painter != nullptr && d->painter->isActive()) {
         if (d->borrowed) {
             d->painter->restore();
@@ -554,8 +358,7 @@ QPainter* CQtDC::Painter() const {
 }
 
 void CQtDC::Flush() const {
-    d->FlushLines();
-    d->FlushText();
+    d->Flush();
 }
 
 const QImage* CQtDC::Image() const {
@@ -601,10 +404,10 @@ void CQtDC::OnBitmapSelected() {
 void CQtDC::DoLine(const CPoint& from, const CPoint& to) {
     const QPoint a = DevicePoint(*this, from);
     const QPoint b = DevicePoint(*this, to);
-    if (!d->pending.lines.empty() && GetROP2() != R2_NOP) {
-        QPen waiting = d->tools.MakePen(*this, CurrentPen(), GetROP2());
-        d->tools.FitDashesToLine(*this, CurrentPen(), waiting, from, to);
-        if (d->ContinuesLines(waiting, a, b)) {
+    if (!d->held.Empty() && GetROP2() != R2_NOP) {
+        QPen pen = d->tools.MakePen(*this, CurrentPen(), GetROP2());
+        d->tools.FitDashesToLine(*this, CurrentPen(), pen, from, to);
+        if (d->held.ContinuesLines(d->HeldState(), pen, a, b)) {
             return;
         }
     }
@@ -629,10 +432,10 @@ void CQtDC::DoLine(const CPoint& from, const CPoint& to) {
         return;
     }
     d->tools.FitDashesToLine(*this, CurrentPen(), pen, from, to);
-    if (d->DefersLines(*p) && d->DeferLine(*p, pen, a, b)) {
+    if (QtHeldDrawing::Holds(*this, *p) && d->held.HoldLine(d->HeldState(), *p, pen, a, b)) {
         return;
     }
-    d->Stroke(*p, pen, [&] { p->drawLine(a, b); });
+    StrokeOver(*p, pen, [&] { p->drawLine(a, b); });
 }
 
 void CQtDC::DoPolyline(const CPoint* points, int count) {
@@ -648,7 +451,7 @@ void CQtDC::DoPolyline(const CPoint* points, int count) {
         poly.push_back(DevicePoint(*this, points[i]));
     }
     UseBrush(*p, Qt::NoBrush);
-    d->Stroke(*p, pen, [&] { p->drawPolyline(poly); });
+    StrokeOver(*p, pen, [&] { p->drawPolyline(poly); });
 }
 
 void CQtDC::DoPolygon(const CPoint* points, int count) {
@@ -889,9 +692,10 @@ void CQtDC::DoTextOut(const CPoint& point, UINT options, const CRect* rect, std:
     const QPoint at = DevicePoint(*this, point);
     QtTextDrawer::LevelLine line;
     const QPainter* active = d->ActivePainter();
-    const bool waits = rect == nullptr && widths == nullptr && active != nullptr &&
-                       d->DefersLines(*active) && d->text.PlaceLevelLine(*this, at, text, line);
-    if (waits && d->ContinuesText(line)) {
+    const bool holds = rect == nullptr && widths == nullptr && active != nullptr &&
+                       QtHeldDrawing::Holds(*this, *active) &&
+                       d->text.PlaceLevelLine(*this, at, text, line);
+    if (holds && d->held.ContinuesText(d->HeldState(), line)) {
         return;
     }
     QPainter* p = d->Painter();
@@ -899,8 +703,8 @@ void CQtDC::DoTextOut(const CPoint& point, UINT options, const CRect* rect, std:
         return;
     }
     d->ApplyClip(*p);
-    if (waits) {
-        d->DeferText(line);
+    if (holds) {
+        d->held.HoldText(d->HeldState(), line);
         return;
     }
     std::optional<QRect> box;
