@@ -102,7 +102,7 @@ int CTembraDoc::PrepareMoveLinks(KouteiLinkList& records, CTimeSpan offset, bool
     const ObList<CDataHeader> none;
     KouteiContactIndex index;
     index.Build(GetSelList(), none);
-    std::vector<CKoutei*> touching;
+    std::vector<std::uint32_t> touching;
     IKouteiDocument& seam = m_seams.Koutei();
     records.reserve(calendarDays.size());
     for (CKoutei* process : calendarDays) {
@@ -111,8 +111,9 @@ int CTembraDoc::PrepareMoveLinks(KouteiLinkList& records, CTimeSpan offset, bool
             process->SetDuration(process->GetDuration() + offset);
         }
         auto record = std::make_unique<CKouteiLink>(process);
-        index.Candidates(*process, touching);
-        for (CKoutei* other : touching) {
+        index.CandidateNumbers(*process, touching);
+        for (const std::uint32_t number : touching) {
+            CKoutei* other = index.ProcessAt(number);
             int part = 0;
             int otherPart = 0;
             if (ContactKind(process, other, TRUE, part, otherPart) != 0 && part == kContactStart &&
