@@ -129,7 +129,8 @@ public:
         std::int64_t moved = m_members.front().amount;
         const std::int64_t time = m_clock.At(node) - m_absorbed;
         // The pushes to look at, latest first, and the lowest key looked at so far.
-        std::vector<std::uint64_t> pending;
+        std::vector<std::uint64_t>& pending = m_pending;
+        pending.clear();
         std::int64_t lowest = std::numeric_limits<std::int64_t>::max();
         std::uint64_t last = FirstSerial();
         for (;;) {
@@ -230,6 +231,8 @@ private:
     std::int64_t m_appended = 0;
     std::int64_t m_absorbed = 0;
     std::uint64_t m_serial = 0;
+    // Reach's list, kept so that it is not made again for every node.
+    std::vector<std::uint64_t> m_pending;
 };
 
 bool IsRelationNode(const CLand& land) {
@@ -262,15 +265,9 @@ public:
         if (!FindChains() || !PlaceRecords()) {
             return std::nullopt;
         }
-        std::vector<Kept> kept;
-        kept.reserve(m_processes.size());
-        for (CKoutei* process : m_processes) {
-            kept.push_back(Kept{process, process->GetStartTime(), process->GetEndTime(),
-                                process->GetSpareDays()});
-        }
         for (std::size_t chain = 0; chain < m_chainRecords.size(); ++chain) {
             if (!m_chainRecords[chain].empty() && !Walk(chain)) {
-                for (const Kept& k : kept) {
+                for (const Kept& k : m_kept) {
                     k.process->SetStartDate(k.start);
                     k.process->SetEndDate(k.end);
                     k.process->SetSpareDays(k.spare);
@@ -386,6 +383,12 @@ private:
                 break;
             }
             CKoutei& process = *m_processes[chain[position]];
+            const bool adjusted =
+                nextRecord < records.size() && records[nextRecord].position == position;
+            if (pushed || adjusted) {
+                m_kept.push_back(Kept{&process, process.GetStartTime(), process.GetEndTime(),
+                                      process.GetSpareDays()});
+            }
             if (pushed) {
                 if (!CarryWorking(process, working) || !CarryDated(process, dated)) {
                     return false;
@@ -396,7 +399,7 @@ private:
                 }
                 m_pushed.push_back(&process);
             }
-            if (nextRecord < records.size() && records[nextRecord].position == position) {
+            if (adjusted) {
                 Adjust(process, *records[nextRecord].record, position + 1 < chain.size(), dated);
                 ++nextRecord;
             }
@@ -536,6 +539,8 @@ private:
     std::vector<std::vector<std::size_t>> m_chains;
     std::vector<std::vector<PlacedRecord>> m_chainRecords;
     std::vector<CKoutei*> m_pushed;
+    // What the processes the walk came to were before, to give them back.
+    std::vector<Kept> m_kept;
     bool m_changed = false;
 };
 

@@ -65,8 +65,9 @@ bool TouchesLine(const CKoutei& owner, int part, const CKoutei& line) {
 // ------------------------------------------------------------------------------
 
 void KouteiContactIndex::KeyNumbers::Reset(std::size_t expected) {
+    // Filled up to three quarters at most: small enough to stay in the cache for long chains.
     std::size_t size = 16;
-    while (size < 2 * expected) {
+    while (3 * size < 4 * expected) {
         size *= 2;
     }
     m_slots.assign(size, Slot{});
@@ -98,7 +99,7 @@ std::pair<std::uint32_t*, bool> KouteiContactIndex::KeyNumbers::TryEmplace(std::
     if (m_slots.empty()) {
         Reset(0);
     }
-    if (2 * (m_used + 1) > m_slots.size()) {
+    if (4 * (m_used + 1) > 3 * m_slots.size()) {
         Grow();
     }
     Slot& slot = m_slots[SlotOf(key)];
@@ -153,7 +154,7 @@ void KouteiContactIndex::Build(const ObList<CDataHeader>& first,
     const auto count = static_cast<std::size_t>(first.GetCount() + second.GetCount());
     m_entries.reserve(count);
     m_byProcess.Reset(count);
-    m_nodes.Reset(2 * count);
+    m_nodes.Reset(count); // a chain shares its nodes; charts of loose processes make it grow
     m_atNodes.reserve(2 * count);
     m_relationNodes.clear();
     m_runs.clear();
