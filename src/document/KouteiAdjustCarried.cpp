@@ -28,6 +28,7 @@
 #include <cstdint>
 #include <deque>
 #include <limits>
+#include <optional>
 #include <set>
 #include <utility>
 #include <vector>
@@ -115,6 +116,7 @@ public:
             m_keys.emplace(Key(member), member.serial);
         }
         m_members.push_back(member);
+        m_lastReach.reset();
     }
 
     // Where the node ends when each push reaches it in turn. A push that finds it earlier than
@@ -122,6 +124,11 @@ public:
     CTime Reach(const CTime& node) {
         if (m_members.empty()) {
             return node;
+        }
+        // A process starts on the node where the one before it ended: the same pushes reach it
+        // there unless some joined or gave way in between.
+        if (m_lastReach.has_value() && m_lastReach->first == node) {
+            return m_lastReach->second;
         }
         CTime at = node;
         std::int64_t behind = 0; // what plain moves left it behind by working time
@@ -159,6 +166,7 @@ public:
         if (m_amount > moved) {
             at = m_clock.Moved(at, CTimeSpan(m_amount - moved));
         }
+        m_lastReach.emplace(node, at);
         return at;
     }
 
@@ -188,6 +196,7 @@ public:
         }
         m_amount -= absorbed;
         m_absorbed += absorbed;
+        m_lastReach.reset();
         return CTimeSpan(absorbed);
     }
 
@@ -233,6 +242,8 @@ private:
     std::uint64_t m_serial = 0;
     // Reach's list, kept so that it is not made again for every node.
     std::vector<std::uint64_t> m_pending;
+    // The node Reach was last asked for and its answer, while the pushes stay as they were.
+    std::optional<std::pair<CTime, CTime>> m_lastReach;
 };
 
 bool IsRelationNode(const CLand& land) {
