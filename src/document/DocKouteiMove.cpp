@@ -89,20 +89,25 @@ int CTembraDoc::PrepareMoveLinks(KouteiLinkList& records, CTimeSpan offset, bool
     }
     // The calendar-day processes by their end dates, those that end together in selection
     // order: sorted once rather than inserted one by one into the sorted list.
-    KouteiList calendarDays;
+    // Each with its end date beside it, so that the sort reads no process.
+    std::vector<std::pair<CTime, CKoutei*>> byEnd;
     for (POSITION pos = GetHeadSelPosition(); pos != nullptr;) {
         if (CKoutei* process = AsKoutei(GetNextSel(pos));
             process != nullptr && !CountsWorkingDays(*process)) {
-            calendarDays.push_back(process);
+            byEnd.emplace_back(process->GetEndTime(), process);
         }
     }
-    std::stable_sort(
-        calendarDays.begin(), calendarDays.end(),
-        [](const CKoutei* a, const CKoutei* b) { return a->GetEndTime() < b->GetEndTime(); });
+    std::stable_sort(byEnd.begin(), byEnd.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    KouteiList calendarDays;
+    calendarDays.reserve(byEnd.size());
+    for (const auto& [end, process] : byEnd) {
+        calendarDays.push_back(process);
+    }
     const ObList<CDataHeader> none;
     KouteiContactIndex index;
     index.Build(GetSelList(), none);
-    std::vector<CKoutei*> touching;
+    std::vector<std::uint32_t> touching;
     IKouteiDocument& seam = m_seams.Koutei();
     records.reserve(calendarDays.size());
     for (CKoutei* process : calendarDays) {
@@ -111,8 +116,9 @@ int CTembraDoc::PrepareMoveLinks(KouteiLinkList& records, CTimeSpan offset, bool
             process->SetDuration(process->GetDuration() + offset);
         }
         auto record = std::make_unique<CKouteiLink>(process);
-        index.Candidates(*process, touching);
-        for (CKoutei* other : touching) {
+        index.CandidateNumbers(*process, touching);
+        for (const std::uint32_t number : touching) {
+            CKoutei* other = index.ProcessAt(number);
             int part = 0;
             int otherPart = 0;
             if (ContactKind(process, other, TRUE, part, otherPart) != 0 && part == kContactStart &&
@@ -276,6 +282,17 @@ void CTembraDoc::StretchKoutei(CTimeSpan offset, int rows, [[maybe_unused]] int 
 // ---- Adjustment ---------------------------------------------------------------------------------
 
 int CTembraDoc::AdjustKoutei(KouteiLinkList& records, BOOL adjustSpare, BOOL noRedraw, int mode) {
+    // A pass in which no process lacks or has too much of its net span changes nothing: the one
+    // that ends the passes of a drag, which need not index the selection to tell so.
+    const bool anyToAdjust =
+        std::any_of(records.begin(), records.end(), [mode](const auto& record) {
+            const CKoutei* process = record->GetKoutei();
+            return process != nullptr && !adjust::IsStretched(*process, mode) &&
+                   adjust::NetSpan(*process) != adjust::SavedNetSpan(*record);
+        });
+    if (!anyToAdjust) {
+        return 1;
+    }
     const KouteiAdjustPass pass{GetSelList(), records,  m_seams.Koutei(),
                                 adjustSpare,  noRedraw, mode};
     if (const std::optional<int> result = AdjustCarried(pass)) {

@@ -7,14 +7,16 @@
 // the process met there lose the amount and its end stays. So every node receives each push in
 // parts of one sign, and a date moved by working time ends where it would with the parts added at
 // once (working time is additive); a node's parts, less what spare days above it absorbed, are
-// applied in the order the processes pushed. What must hold is which nodes go by plain time: a
-// node later than the pushing end when a push reaches it stays later through the push (it moves
-// at least as far), one on that date moves with it. So each push keeps its date until the nodes
-// it reaches lie later; from then on it joins the pushes by working time, which move together,
-// and every node they reach is checked to lie later than each of their dates, in working time
-// first (a node ahead in working time is ahead in time) and, where that does not tell, by the
-// date itself. A node not later ends the carried walk: everything is given back and the stepwise
-// walk does the pass.
+// applied in the order the processes pushed. What must hold is which nodes go by plain time: those
+// on the pushing end's date when the push reaches them. Each push keeps its date, and is applied
+// on its own with it, while the nodes it reaches stand on that date; from then on it joins the
+// pushes by working time, which move together, and every node they reach is checked to stand off
+// each of their dates as each reaches it, in working time first (a node ahead in working time is
+// ahead in time) and, where that does not tell, by the date itself. Nodes are mostly later than
+// the dates, but not always: spare days that give way move a process's start alone, by working
+// time, which can take it over a day off past its end, and the nodes after it then lie earlier
+// than the date of the push that came through. A node on a date ends the carried walk: everything
+// is given back and the stepwise walk does the pass.
 #include "document/KouteiAdjustPass.h"
 #include "document/KouteiContactIndex.h"
 #include "document/KouteiContactLists.h"
@@ -26,6 +28,7 @@
 #include <cstdint>
 #include <deque>
 #include <limits>
+#include <optional>
 #include <set>
 #include <utility>
 #include <vector>
@@ -48,6 +51,8 @@ struct Push {
     CTimeSpan amount;
     CTime reference;
     bool onDate = true;
+    // A node it reached lay earlier than its date.
+    bool metEarlier = false;
 };
 
 // The date of a node that moves by plain time.
@@ -86,14 +91,16 @@ private:
     const CCalendar* m_calendar;
 };
 
-// The pushes whose nodes all lie later than their dates, moving together by working time, the
-// earliest first. Each keeps its date and how much the others had pushed when it joined, so
-// that a node can be checked to lie later than each date when each push reaches it: a push
-// reaches a node after the earlier ones have moved it (the amounts ahead of it), and the node is
-// later when it is ahead in working time, that is when its working time exceeds the push's key,
-// the working time of its date less the amounts ahead. The first push has none ahead; the keys
-// of the others change alike as spare days absorb the first ones, and they are kept ordered, so
-// that only the pushes whose keys reach a node's working time have their dates compared.
+// The pushes moving together, the earliest first. Each keeps its date and how much the others
+// had pushed when it joined, so that where each push finds a node can be told: a push reaches a
+// node after the earlier ones have moved it (the amounts ahead of it), by working time unless it
+// found the node on its date. A node is later than a push's date when it is ahead in working time
+// as the push reaches it, that is when its working time exceeds the push's key, the working time
+// of its date less the amounts ahead. The first push has none ahead; the keys of the others
+// change alike as spare days absorb the first ones, and they are kept ordered, so that only the
+// pushes whose keys reach a node's working time are looked at one by one; a push that moves the
+// node by plain time leaves it behind by working time, and the pushes after it are looked at
+// down to that much lower.
 class WorkingPushes {
 public:
     explicit WorkingPushes(const WorkClock& clock) : m_clock(clock) {}
@@ -101,42 +108,81 @@ public:
     CTimeSpan Amount() const { return CTimeSpan(m_amount); }
 
     void Add(const Push& push) {
-        Member member{push.amount.GetTimeSpan(), push.reference, m_appended, m_serial++};
+        Member member{push.amount.GetTimeSpan(), push.reference, m_appended, m_serial++,
+                      push.metEarlier};
         m_appended += member.amount;
         m_amount += member.amount;
         if (!m_members.empty()) {
-            m_keys.emplace(m_clock.At(member.reference) - member.before, member.serial);
+            m_keys.emplace(Key(member), member.serial);
         }
         m_members.push_back(member);
+        m_lastReach.reset();
     }
 
-    // Whether each push reaching the node finds it later than its date.
-    bool FindsLater(const CTime& node) const {
+    // Where the node ends when each push reaches it in turn. A push that finds it earlier than
+    // its date is marked: see Absorb.
+    CTime Reach(const CTime& node) {
         if (m_members.empty()) {
-            return true;
+            return node;
         }
-        if (node <= m_members.front().reference) {
-            return false;
+        // A process starts on the node where the one before it ended: the same pushes reach it
+        // there unless some joined or gave way in between.
+        if (m_lastReach.has_value() && m_lastReach->first == node) {
+            return m_lastReach->second;
         }
-        const std::int64_t time = m_clock.At(node);
-        for (auto it = m_keys.rbegin(); it != m_keys.rend() && it->first >= time - m_absorbed;
-             ++it) {
-            const Member& member = m_members[static_cast<std::size_t>(it->second - FirstSerial())];
-            const CTimeSpan ahead(member.before - m_absorbed);
-            if (m_clock.Moved(node, ahead) <= member.reference) {
-                return false;
+        CTime at = node;
+        std::int64_t behind = 0; // what plain moves left it behind by working time
+        Step(m_members.front(), at, behind);
+        std::int64_t moved = m_members.front().amount;
+        const std::int64_t time = m_clock.At(node) - m_absorbed;
+        // The pushes to look at, latest first, and the lowest key looked at so far.
+        std::vector<std::uint64_t>& pending = m_pending;
+        pending.clear();
+        std::int64_t lowest = std::numeric_limits<std::int64_t>::max();
+        std::uint64_t last = FirstSerial();
+        for (;;) {
+            const auto from = m_keys.lower_bound({time - behind, 0});
+            const auto to = m_keys.lower_bound({lowest, 0});
+            for (auto it = from; it != to; ++it) {
+                if (it->second > last) {
+                    pending.push_back(it->second);
+                }
             }
+            lowest = std::min(lowest, time - behind);
+            if (pending.empty()) {
+                break;
+            }
+            std::sort(pending.begin(), pending.end(), std::greater<>());
+            Member& member = At(pending.back());
+            pending.pop_back();
+            last = member.serial;
+            const std::int64_t between = member.before - m_absorbed - moved;
+            if (between > 0) {
+                at = m_clock.Moved(at, CTimeSpan(between));
+            }
+            Step(member, at, behind);
+            moved = member.before - m_absorbed + member.amount;
         }
-        return true;
+        if (m_amount > moved) {
+            at = m_clock.Moved(at, CTimeSpan(m_amount - moved));
+        }
+        m_lastReach.emplace(node, at);
+        return at;
     }
 
-    // Spare days take what they can, from the first pushes on; returns what they took.
-    CTimeSpan Absorb(CTimeSpan spare) {
+    // Spare days take what they can, from the first pushes on; returns what they took, or
+    // nothing when they took part of a push that found a node earlier than its date: the
+    // stepwise walk moves the nodes it passed once for each part, and such a node might stand
+    // on the date as a later part reaches it.
+    std::optional<CTimeSpan> Absorb(CTimeSpan spare) {
         const std::int64_t absorbed = std::min(m_amount, spare.GetTimeSpan());
         std::int64_t left = absorbed;
         while (left > 0) {
             Member& first = m_members.front();
             if (first.amount > left) {
+                if (first.metEarlier) {
+                    return std::nullopt;
+                }
                 first.amount -= left;
                 // Its pushing end went on by what was taken, by plain time.
                 first.reference = PlainMoved(first.reference, CTimeSpan(left));
@@ -145,12 +191,12 @@ public:
             left -= first.amount;
             m_members.pop_front();
             if (!m_members.empty()) {
-                const Member& next = m_members.front();
-                m_keys.erase({m_clock.At(next.reference) - next.before, next.serial});
+                m_keys.erase({Key(m_members.front()), m_members.front().serial});
             }
         }
         m_amount -= absorbed;
         m_absorbed += absorbed;
+        m_lastReach.reset();
         return CTimeSpan(absorbed);
     }
 
@@ -161,18 +207,43 @@ private:
         // The amounts added before it.
         std::int64_t before;
         std::uint64_t serial;
+        bool metEarlier;
     };
 
+    std::int64_t Key(const Member& member) const {
+        return m_clock.At(member.reference) - member.before;
+    }
     std::uint64_t FirstSerial() const { return m_members.front().serial; }
+    Member& At(std::uint64_t serial) {
+        return m_members[static_cast<std::size_t>(serial - FirstSerial())];
+    }
+
+    // The push reaches the node at the date at and moves it.
+    void Step(Member& member, CTime& at, std::int64_t& behind) {
+        if (at == member.reference) {
+            const CTime reached = PlainMoved(at, CTimeSpan(member.amount));
+            behind += m_clock.At(at) + member.amount - m_clock.At(reached);
+            at = reached;
+            return;
+        }
+        if (at < member.reference) {
+            member.metEarlier = true;
+        }
+        at = m_clock.Moved(at, CTimeSpan(member.amount));
+    }
 
     const WorkClock& m_clock;
     std::deque<Member> m_members;
-    // The keys of all members but the first, less m_absorbed, with their serials.
+    // The keys of all members but the first, with their serials.
     std::set<std::pair<std::int64_t, std::uint64_t>> m_keys;
     std::int64_t m_amount = 0;
     std::int64_t m_appended = 0;
     std::int64_t m_absorbed = 0;
     std::uint64_t m_serial = 0;
+    // Reach's list, kept so that it is not made again for every node.
+    std::vector<std::uint64_t> m_pending;
+    // The node Reach was last asked for and its answer, while the pushes stay as they were.
+    std::optional<std::pair<CTime, CTime>> m_lastReach;
 };
 
 bool IsRelationNode(const CLand& land) {
@@ -205,15 +276,9 @@ public:
         if (!FindChains() || !PlaceRecords()) {
             return std::nullopt;
         }
-        std::vector<Kept> kept;
-        kept.reserve(m_processes.size());
-        for (CKoutei* process : m_processes) {
-            kept.push_back(Kept{process, process->GetStartTime(), process->GetEndTime(),
-                                process->GetSpareDays()});
-        }
         for (std::size_t chain = 0; chain < m_chainRecords.size(); ++chain) {
             if (!m_chainRecords[chain].empty() && !Walk(chain)) {
-                for (const Kept& k : kept) {
+                for (const Kept& k : m_kept) {
                     k.process->SetStartDate(k.start);
                     k.process->SetEndDate(k.end);
                     k.process->SetSpareDays(k.spare);
@@ -321,7 +386,7 @@ private:
         const std::vector<std::size_t>& chain = m_chains[chainIndex];
         const std::vector<PlacedRecord>& records = m_chainRecords[chainIndex];
         WorkingPushes working(m_clock);
-        std::deque<Push> dated; // the earliest first, all later than the working ones
+        std::deque<Push> dated; // the earliest first, all pushed after the working ones
         std::size_t nextRecord = 0;
         for (std::size_t position = 0; position < chain.size(); ++position) {
             const bool pushed = working.Amount() > CTimeSpan() || !dated.empty();
@@ -329,6 +394,12 @@ private:
                 break;
             }
             CKoutei& process = *m_processes[chain[position]];
+            const bool adjusted =
+                nextRecord < records.size() && records[nextRecord].position == position;
+            if (pushed || adjusted) {
+                m_kept.push_back(Kept{&process, process.GetStartTime(), process.GetEndTime(),
+                                      process.GetSpareDays()});
+            }
             if (pushed) {
                 if (!CarryWorking(process, working) || !CarryDated(process, dated)) {
                     return false;
@@ -339,7 +410,7 @@ private:
                 }
                 m_pushed.push_back(&process);
             }
-            if (nextRecord < records.size() && records[nextRecord].position == position) {
+            if (adjusted) {
                 Adjust(process, *records[nextRecord].record, position + 1 < chain.size(), dated);
                 ++nextRecord;
             }
@@ -348,57 +419,52 @@ private:
     }
 
     // Moves the selected nodes of the process by the amount, those on the date by plain time
-    // and the others by working time (all by working time without a date). False when a node
-    // went as far as the latest supported date, where working time no longer adds up.
-    bool MoveBy(CKoutei& process, CTimeSpan amount, const CTime* date) {
+    // and the others by working time. False when a node went as far as the latest supported
+    // date, where working time no longer adds up.
+    bool MoveBy(CKoutei& process, CTimeSpan amount, const CTime& date) {
         CChartPos reference;
-        if (date != nullptr) {
-            reference.SetEndDate(*date);
-            reference.SetWord4(0);
-            reference.SetWord5(1);
-        }
-        process.MoveBy(&m_pass.seam, amount, 0, date != nullptr ? &reference : nullptr, TRUE, FALSE,
-                       TRUE);
+        reference.SetEndDate(date);
+        reference.SetWord4(0);
+        reference.SetWord5(1);
+        process.MoveBy(&m_pass.seam, amount, 0, &reference, TRUE, FALSE, TRUE);
         return process.GetStartTime() < GetMaxDate() && process.GetEndTime() < GetMaxDate();
     }
 
     // The pushes by working time reach the process together: its spare days take what they
-    // can with its start alone, the rest moves it whole and goes on. False when a node is not
-    // later than the date of each push as it reaches it.
+    // can with its start alone, the rest moves it whole and goes on. False when spare days took
+    // part of a push that cannot be told in one piece, or a node went as far as the latest
+    // supported date, where working time no longer adds up.
     bool CarryWorking(CKoutei& process, WorkingPushes& working) {
         if (working.Amount() <= CTimeSpan()) {
             return true;
         }
-        if (!working.FindsLater(process.GetStartTime())) {
-            return false;
-        }
+        const CTime start = working.Reach(process.GetStartTime());
         if (HasSpareDays(process)) {
-            const CTimeSpan absorbed = working.Absorb(process.GetSpareDays());
-            process.DeselectEndLand();
-            const bool moved = MoveBy(process, absorbed, nullptr);
-            process.SelectEndLand();
-            if (!moved) {
+            const std::optional<CTimeSpan> absorbed = working.Absorb(process.GetSpareDays());
+            if (!absorbed.has_value()) {
                 return false;
             }
+            process.SetSpareDays(process.GetSpareDays() - *absorbed);
         }
-        if (working.Amount() <= CTimeSpan()) {
-            return true;
-        }
-        return working.FindsLater(process.GetEndTime()) &&
-               MoveBy(process, working.Amount(), nullptr);
+        const CTime end = working.Amount() > CTimeSpan() ? working.Reach(process.GetEndTime())
+                                                         : process.GetEndTime();
+        process.SetStartDate(start);
+        process.SetEndDate(end);
+        return start < GetMaxDate() && end < GetMaxDate();
     }
 
-    // The pushes with a date reach the process one after the other, likewise. False when a node
-    // lies before a push's date.
+    // The pushes with a date reach the process one after the other, likewise, each moving the
+    // nodes on its date by plain time. False as above.
     bool CarryDated(CKoutei& process, std::deque<Push>& dated) {
         for (Push& push : dated) {
-            if (process.GetStartTime() < push.reference) {
-                return false;
-            }
+            push.metEarlier = push.metEarlier || process.GetStartTime() < push.reference;
             if (HasSpareDays(process)) {
                 const CTimeSpan absorbed = std::min(push.amount, process.GetSpareDays());
+                if (push.metEarlier && absorbed < push.amount) {
+                    return false;
+                }
                 process.DeselectEndLand();
-                const bool moved = MoveBy(process, absorbed, &push.reference);
+                const bool moved = MoveBy(process, absorbed, push.reference);
                 process.SelectEndLand();
                 if (!moved) {
                     return false;
@@ -410,11 +476,9 @@ private:
                 continue;
             }
             // The next process starts where this one ends.
-            if (process.GetEndTime() < push.reference) {
-                return false;
-            }
             push.onDate = process.GetEndTime() == push.reference;
-            if (!MoveBy(process, push.amount, &push.reference)) {
+            push.metEarlier = push.metEarlier || process.GetEndTime() < push.reference;
+            if (!MoveBy(process, push.amount, push.reference)) {
                 return false;
             }
         }
@@ -486,6 +550,8 @@ private:
     std::vector<std::vector<std::size_t>> m_chains;
     std::vector<std::vector<PlacedRecord>> m_chainRecords;
     std::vector<CKoutei*> m_pushed;
+    // What the processes the walk came to were before, to give them back.
+    std::vector<Kept> m_kept;
     bool m_changed = false;
 };
 

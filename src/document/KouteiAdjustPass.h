@@ -49,6 +49,13 @@ namespace adjust {
 // The callers' mode of a mouse drag: a record whose process the user stretches is left alone.
 constexpr int kModeDrag = 1;
 
+// In a drag, a process with one node selected is the one the user stretches: its record is
+// left alone.
+inline bool IsStretched(const CKoutei& process, int mode) {
+    return mode == kModeDrag &&
+           (process.IsStartLandSelected() != 0) != (process.IsEndLandSelected() != 0);
+}
+
 inline bool HasSpareDays(const CKoutei& process) {
     return process.GetSpareDays() > CTimeSpan();
 }

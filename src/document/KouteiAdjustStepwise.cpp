@@ -13,7 +13,6 @@
 namespace tembra {
 
 using adjust::HasSpareDays;
-using adjust::kModeDrag;
 using adjust::NetSpan;
 using adjust::SavedNetSpan;
 using adjust::StepReference;
@@ -196,8 +195,7 @@ int AdjustStepwise(const KouteiAdjustPass& pass) {
         if (process == nullptr) {
             continue;
         }
-        if (pass.mode == kModeDrag &&
-            (process->IsStartLandSelected() != 0) != (process->IsEndLandSelected() != 0)) {
+        if (adjust::IsStretched(*process, pass.mode)) {
             continue; // the user is stretching it
         }
         const CTimeSpan current = NetSpan(*process);

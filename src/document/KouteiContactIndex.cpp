@@ -26,6 +26,12 @@ bool IsRelationLand(const CKoutei& process, int part) {
 
 constexpr int kNodeParts[] = {kContactStart, kContactEnd};
 
+constexpr std::uint32_t kNoMore = 0xFFFFFFFFu;
+
+std::uint64_t ProcessKey(const CKoutei* process) {
+    return static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(process));
+}
+
 } // namespace
 
 int KouteiRunRow(const CKoutei& process) {
@@ -55,6 +61,64 @@ bool TouchesLine(const CKoutei& owner, int part, const CKoutei& line) {
            date < line.GetEndTime();
 }
 
+// ---- Numbers by key
+// ------------------------------------------------------------------------------
+
+void KouteiContactIndex::KeyNumbers::Reset(std::size_t expected) {
+    // Filled up to three quarters at most: small enough to stay in the cache for long chains.
+    std::size_t size = 16;
+    while (3 * size < 4 * expected) {
+        size *= 2;
+    }
+    m_slots.assign(size, Slot{});
+    m_used = 0;
+}
+
+std::size_t KouteiContactIndex::KeyNumbers::SlotOf(std::uint64_t key) const {
+    // Fibonacci hashing spreads dates, rows and addresses alike over the slots.
+    const std::size_t mask = m_slots.size() - 1;
+    std::size_t slot = static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> 20) & mask;
+    while (m_slots[slot].used && m_slots[slot].key != key) {
+        slot = (slot + 1) & mask;
+    }
+    return slot;
+}
+
+void KouteiContactIndex::KeyNumbers::Grow() {
+    std::vector<Slot> old = std::move(m_slots);
+    m_slots.assign(old.size() * 2, Slot{});
+    for (const Slot& slot : old) {
+        if (slot.used) {
+            m_slots[SlotOf(slot.key)] = slot;
+        }
+    }
+}
+
+std::pair<std::uint32_t*, bool> KouteiContactIndex::KeyNumbers::TryEmplace(std::uint64_t key,
+                                                                           std::uint32_t number) {
+    if (m_slots.empty()) {
+        Reset(0);
+    }
+    if (4 * (m_used + 1) > 3 * m_slots.size()) {
+        Grow();
+    }
+    Slot& slot = m_slots[SlotOf(key)];
+    if (slot.used) {
+        return {&slot.number, false};
+    }
+    slot = Slot{key, number, true};
+    ++m_used;
+    return {&slot.number, true};
+}
+
+const std::uint32_t* KouteiContactIndex::KeyNumbers::Find(std::uint64_t key) const {
+    if (m_slots.empty()) {
+        return nullptr;
+    }
+    const Slot& slot = m_slots[SlotOf(key)];
+    return slot.used ? &slot.number : nullptr;
+}
+
 // ---- Index --------------------------------------------------------------------------------------
 
 std::uint64_t KouteiContactIndex::NodeKey(const CKoutei& process, int part) {
@@ -66,12 +130,13 @@ std::uint64_t KouteiContactIndex::NodeKey(const CKoutei& process, int part) {
 void KouteiContactIndex::Add(CKoutei* process, POSITION pos) {
     const auto entry = static_cast<std::uint32_t>(m_entries.size());
     m_entries.push_back({process, pos, m_nextOrder++});
-    m_byProcess[process] = entry;
+    *m_byProcess.TryEmplace(ProcessKey(process), entry).first = entry;
     for (const int part : kNodeParts) {
-        std::vector<std::uint32_t>& bucket = m_nodes[NodeKey(*process, part)];
+        const auto [last, added] = m_nodes.TryEmplace(NodeKey(*process, part), kNoMore);
         // A process of no length has both nodes at one place: it stands there once.
-        if (bucket.empty() || bucket.back() != entry) {
-            bucket.push_back(entry);
+        if (added || m_atNodes[*last].entry != entry) {
+            m_atNodes.push_back({entry, *last});
+            *last = static_cast<std::uint32_t>(m_atNodes.size() - 1);
         }
         if (IsRelationLand(*process, part)) {
             m_relationNodes[NodeRow(*process, part)].push_back({NodeDate(*process, part), entry});
@@ -85,8 +150,12 @@ void KouteiContactIndex::Add(CKoutei* process, POSITION pos) {
 void KouteiContactIndex::Build(const ObList<CDataHeader>& first,
                                const ObList<CDataHeader>& second) {
     m_entries.clear();
-    m_byProcess.clear();
-    m_nodes.clear();
+    m_atNodes.clear();
+    const auto count = static_cast<std::size_t>(first.GetCount() + second.GetCount());
+    m_entries.reserve(count);
+    m_byProcess.Reset(count);
+    m_nodes.Reset(count); // a chain shares its nodes; charts of loose processes make it grow
+    m_atNodes.reserve(2 * count);
     m_relationNodes.clear();
     m_runs.clear();
     m_nextOrder = 0;
@@ -105,11 +174,27 @@ void KouteiContactIndex::Build(const ObList<CDataHeader>& first,
 }
 
 void KouteiContactIndex::Candidates(const CKoutei& process, std::vector<CKoutei*>& out) const {
-    out.clear();
     std::vector<std::uint32_t> found;
+    CandidateNumbers(process, found);
+    out.clear();
+    for (const std::uint32_t entry : found) {
+        out.push_back(m_entries[entry].process);
+    }
+}
+
+std::size_t KouteiContactIndex::NumberOf(const CKoutei& process) const {
+    const std::uint32_t* entry = m_byProcess.Find(ProcessKey(&process));
+    return entry != nullptr ? *entry : m_entries.size();
+}
+
+void KouteiContactIndex::CandidateNumbers(const CKoutei& process,
+                                          std::vector<std::uint32_t>& found) const {
+    found.clear();
     for (const int part : kNodeParts) {
-        if (const auto it = m_nodes.find(NodeKey(process, part)); it != m_nodes.end()) {
-            found.insert(found.end(), it->second.begin(), it->second.end());
+        if (const std::uint32_t* last = m_nodes.Find(NodeKey(process, part))) {
+            for (std::uint32_t at = *last; at != kNoMore; at = m_atNodes[at].next) {
+                found.push_back(m_atNodes[at].entry);
+            }
         }
     }
     // Relation nodes of others on this line's run.
@@ -141,22 +226,18 @@ void KouteiContactIndex::Candidates(const CKoutei& process, std::vector<CKoutei*
         return m_entries[a].order < m_entries[b].order;
     });
     found.erase(std::unique(found.begin(), found.end()), found.end());
-    for (const std::uint32_t entry : found) {
-        if (m_entries[entry].process != &process) {
-            out.push_back(m_entries[entry].process);
-        }
-    }
+    std::erase_if(found, [&](std::uint32_t entry) { return m_entries[entry].process == &process; });
 }
 
 POSITION KouteiContactIndex::PositionOf(const CKoutei* process) const {
-    const auto it = m_byProcess.find(process);
-    return it != m_byProcess.end() ? m_entries[it->second].pos : nullptr;
+    const std::uint32_t* entry = m_byProcess.Find(ProcessKey(process));
+    return entry != nullptr ? m_entries[*entry].pos : nullptr;
 }
 
 void KouteiContactIndex::MovedTo(const CKoutei* process, POSITION pos) {
-    if (const auto it = m_byProcess.find(process); it != m_byProcess.end()) {
-        m_entries[it->second].pos = pos;
-        m_entries[it->second].order = m_nextOrder++;
+    if (const std::uint32_t* entry = m_byProcess.Find(ProcessKey(process))) {
+        m_entries[*entry].pos = pos;
+        m_entries[*entry].order = m_nextOrder++;
     }
 }
 

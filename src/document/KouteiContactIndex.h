@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace tembra {
@@ -45,6 +46,14 @@ public:
     // relation node on its line's run, or its run under one of its relation nodes: all that can
     // meet it, each once, in index order.
     void Candidates(const CKoutei& process, std::vector<CKoutei*>& out) const;
+    // The same by their numbers: the indexed processes are numbered from 0 in the order they
+    // were indexed.
+    void CandidateNumbers(const CKoutei& process, std::vector<std::uint32_t>& out) const;
+
+    std::size_t Count() const { return m_entries.size(); }
+    // The number of an indexed process; Count() for any other.
+    std::size_t NumberOf(const CKoutei& process) const;
+    CKoutei* ProcessAt(std::size_t number) const { return m_entries[number].process; }
 
     // The list position the process had when it was indexed or was last moved (null when it
     // is not indexed).
@@ -53,6 +62,29 @@ public:
     void MovedTo(const CKoutei* process, POSITION pos);
 
 private:
+    // Numbers under 64-bit keys in one array (open addressing): an index of many processes
+    // allocates nothing for each.
+    class KeyNumbers {
+    public:
+        // Empties it for about so many keys.
+        void Reset(std::size_t expected);
+        // The number under the key, the given one put there when there was none; whether it was.
+        std::pair<std::uint32_t*, bool> TryEmplace(std::uint64_t key, std::uint32_t number);
+        const std::uint32_t* Find(std::uint64_t key) const;
+
+    private:
+        struct Slot {
+            std::uint64_t key = 0;
+            std::uint32_t number = 0;
+            bool used = false;
+        };
+        std::size_t SlotOf(std::uint64_t key) const;
+        void Grow();
+
+        std::vector<Slot> m_slots;
+        std::size_t m_used = 0;
+    };
+
     struct Entry {
         CKoutei* process;
         POSITION pos;
@@ -63,13 +95,22 @@ private:
         std::uint32_t entry;
     };
 
+    // An entry standing at a node, and the next one standing at the same node.
+    struct AtNode {
+        std::uint32_t entry;
+        std::uint32_t next;
+    };
+
     void Add(CKoutei* process, POSITION pos);
     static std::uint64_t NodeKey(const CKoutei& process, int part);
 
     std::vector<Entry> m_entries;
-    std::unordered_map<const CKoutei*, std::uint32_t> m_byProcess;
-    // Entries by the date and row of each of their nodes.
-    std::unordered_map<std::uint64_t, std::vector<std::uint32_t>> m_nodes;
+    KeyNumbers m_byProcess;
+    // Entries by the date and row of each of their nodes: the last to come at each node, from
+    // which the others there are linked in m_atNodes (one array rather than a list per node,
+    // which a chart of many processes would allocate one by one).
+    KeyNumbers m_nodes;
+    std::vector<AtNode> m_atNodes;
     // Relation nodes by their row, sorted by date.
     std::unordered_map<int, std::vector<Dated>> m_relationNodes;
     // Lines by the row of their run.

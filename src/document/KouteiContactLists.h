@@ -9,8 +9,8 @@
 #include "model/Koutei.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <span>
-#include <unordered_map>
 #include <vector>
 
 namespace tembra {
@@ -31,28 +31,25 @@ public:
         std::size_t id;
     };
 
+    // The processes are numbered in selection order, as the index numbers them.
     explicit ContactLists(const ObList<CDataHeader>& selection) {
         const ObList<CDataHeader> none;
-        KouteiContactIndex index;
-        index.Build(selection, none);
-        std::vector<CKoutei*> found;
-        for (POSITION pos = selection.GetHeadPosition(); pos != nullptr;) {
-            if (CKoutei* process = AsKoutei(selection.GetNext(pos))) {
-                const std::size_t id = IdOf(process);
-                index.Candidates(*process, found);
-                m_ranges[id] = Range{m_all.size(), found.size()};
-                for (CKoutei* other : found) {
-                    m_all.push_back(Contact{other, IdOf(other)});
-                }
+        m_index.Build(selection, none);
+        const std::size_t count = m_index.Count();
+        m_ranges.reserve(count);
+        m_all.reserve(2 * count);
+        std::vector<std::uint32_t> found;
+        for (std::size_t id = 0; id < count; ++id) {
+            m_index.CandidateNumbers(*m_index.ProcessAt(id), found);
+            m_ranges.push_back(Range{m_all.size(), found.size()});
+            for (const std::uint32_t other : found) {
+                m_all.push_back(Contact{m_index.ProcessAt(other), other});
             }
         }
     }
 
     // The number of a process of the selection; one past the last for any other.
-    std::size_t Find(const CKoutei& process) const {
-        const auto it = m_ids.find(&process);
-        return it != m_ids.end() ? it->second : m_ranges.size();
-    }
+    std::size_t Find(const CKoutei& process) const { return m_index.NumberOf(process); }
     std::size_t Count() const { return m_ranges.size(); }
 
     std::span<const Contact> Of(std::size_t id) const {
@@ -68,16 +65,8 @@ private:
         std::size_t count = 0;
     };
 
-    std::size_t IdOf(CKoutei* process) {
-        const auto [it, added] = m_ids.emplace(process, m_ranges.size());
-        if (added) {
-            m_ranges.emplace_back();
-        }
-        return it->second;
-    }
-
+    KouteiContactIndex m_index;
     std::vector<Contact> m_all;
-    std::unordered_map<const CKoutei*, std::size_t> m_ids;
     std::vector<Range> m_ranges;
 };
 

@@ -31,6 +31,7 @@ struct ChartShape {
     int spareEvery;     // one in so many has one to three spare days
     int branchEvery;    // one in so many has a second successor (0: none)
     bool carriedServes; // the carried walk serves some pass of these charts
+    int minDays = 0;    // a process lasts at least so many days
 };
 
 void PrintTo(const ChartShape& shape, std::ostream* os) {
@@ -60,7 +61,7 @@ public:
             const int rows = 50 * chain;
             CTime at = ChartDay(draw(7));
             for (int i = 0; i < shape.length; ++i) {
-                CTime end = at + Days(draw(shape.maxDays + 1));
+                CTime end = at + Days(shape.minDays + draw(shape.maxDays - shape.minDays + 1));
                 if (shape.hoursEvery > 0 && draw(shape.hoursEvery) == 0) {
                     end += CTimeSpan(0, 1 + draw(23), 0, 0);
                 }
@@ -167,14 +168,18 @@ TEST_P(CarriedAdjustTest, EndsWhereTheStepwiseWalkEnds) {
 
 INSTANTIATE_TEST_SUITE_P(
     Charts, CarriedAdjustTest,
-    testing::Values(ChartShape{"plain_chain", 1, 60, 4, 0, 4, 1000, 0, true},
-                    ChartShape{"spare_days_absorb_part_or_all", 1, 60, 4, 0, 3, 4, 0, true},
-                    ChartShape{"zero_length_processes_and_hours", 1, 60, 2, 3, 3, 6, 0, true},
-                    ChartShape{"chains_side_by_side", 4, 20, 3, 0, 3, 6, 0, true},
-                    ChartShape{"one_day_processes_over_days_off_given_back", 1, 60, 1, 0, 3, 3, 0,
-                               false},
-                    ChartShape{"working_days_only_where_pushed", 1, 40, 4, 0, 2, 5, 0, true},
-                    ChartShape{"two_successors_are_walked_stepwise", 1, 40, 3, 0, 3, 6, 6, false}),
+    testing::Values(
+        ChartShape{"plain_chain", 1, 60, 4, 0, 4, 1000, 0, true},
+        ChartShape{"spare_days_absorb_part_or_all", 1, 60, 4, 0, 3, 4, 0, true},
+        ChartShape{"zero_length_processes_and_hours", 1, 60, 2, 3, 3, 6, 0, true},
+        ChartShape{"chains_side_by_side", 4, 20, 3, 0, 3, 6, 0, true},
+        ChartShape{"one_day_processes_over_days_off_given_back", 1, 60, 1, 0, 3, 3, 0, false},
+        ChartShape{"working_days_only_where_pushed", 1, 40, 4, 0, 2, 5, 0, true},
+        ChartShape{"two_successors_are_walked_stepwise", 1, 40, 3, 0, 3, 6, 6, false},
+        // Spare days that give way take a start over days off past its end: the nodes after it
+        // lie earlier than the date of the push that came through, or on it.
+        ChartShape{"spare_days_take_starts_past_their_ends", 1, 200, 2, 0, 3, 10, 0, true, 1},
+        ChartShape{"long_one_day_chain", 1, 200, 1, 0, 10, 100, 0, true, 1}),
     [](const testing::TestParamInfo<ChartShape>& info) { return info.param.name; });
 
 // A chain that closes on itself (C runs back to where A starts) is no plain chain: the carried

@@ -89,6 +89,35 @@ TEST_F(KouteiContactIndexTest, EveryProcessThatMeetsAnotherIsItsCandidate) {
     }
 }
 
+// Pairs of processes, each pair on rows of its own, the second of each starting where the first
+// ends: three nodes to every two processes, more than the index is first made for, so that every
+// node and process must be found again once it has grown.
+TEST_F(KouteiContactIndexTest, PairsWithNodesOfTheirOwnFindOnlyEachOther) {
+    constexpr int kPairs = 40;
+    for (int pair = 0; pair < kPairs; ++pair) {
+        const int row = 2 * pair;
+        processes.push_back(test::MakeKoutei(doc, {"A", pair, pair + 2, row, row + 1}));
+        processes.push_back(test::MakeKoutei(doc, {"B", pair + 2, pair + 5, row + 1, row + 1}));
+        first.AddTail(processes[processes.size() - 2].get());
+        first.AddTail(processes.back().get());
+    }
+    KouteiContactIndex index;
+    index.Build(first, second);
+    ASSERT_EQ(index.Count(), processes.size());
+    std::vector<CKoutei*> candidates;
+    for (std::size_t n = 0; n < processes.size(); ++n) {
+        const CKoutei& process = *processes[n];
+        EXPECT_EQ(index.NumberOf(process), n);
+        EXPECT_EQ(index.PositionOf(&process), first.Find(processes[n].get()));
+        index.Candidates(process, candidates);
+        EXPECT_EQ(candidates, (std::vector<CKoutei*>{processes[n ^ 1].get()})) << "process " << n;
+    }
+    const std::unique_ptr<CKoutei> stranger =
+        test::MakeKoutei(doc, {"C", 0, 2, 0, 1}); // where the first pair's first one lies
+    EXPECT_EQ(index.NumberOf(*stranger), index.Count());
+    EXPECT_EQ(index.PositionOf(stranger.get()), nullptr);
+}
+
 TEST_F(KouteiContactIndexTest, MovedProcessComesLastWithItsNewPosition) {
     const std::vector<KouteiPlan> plans = {
         {"A", 0, 5, 1, 1}, {"B", 5, 9, 1, 1}, {"C", 5, 7, 1, 2}, {"D", 2, 5, 0, 1}};
