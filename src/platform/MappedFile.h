@@ -39,7 +39,9 @@ public:
 
 private:
     void CheckOpen() const;
-    // Reads the open descriptor's size bytes into m_copy (for files that cannot be mapped).
+    // Reads the open descriptor's size bytes into m_copy (for files that cannot be mapped). Only
+    // the size the file states is read: a pipe or a device, which states none, reads as empty
+    // rather than without end.
     bool ReadWhole(int fd, std::size_t size);
 
     bool m_open = false;
