@@ -11,6 +11,7 @@
 #include "document/TembraDoc.h"
 #include "model/ConfigBase.h"
 #include "model/ConfigPath.h"
+#include "platform/MappedFile.h"
 #include "platform/Paths.h"
 #include "platform/ReplaceFile.h"
 #include "platform/Sjis.h"
@@ -201,22 +202,10 @@ BOOL CTembraDoc::OnNewDocument() {
 
 // ---- Open ---------------------------------------------------------------------------------------
 
-namespace {
-
-// The archive takes a chart file in one read into a buffer of the whole file, up to a size past
-// which it reads in blocks of that size.
-int ReadBufferSize(CFile& file) {
-    constexpr ULONGLONG kLargest = 64 * 1024 * 1024;
-    const ULONGLONG length = file.GetLength();
-    return static_cast<int>(
-        std::clamp<ULONGLONG>(length + 1, CArchive::kDefaultBufferSize, kLargest));
-}
-
-} // namespace
-
 std::unique_ptr<CTembraDoc> CTembraDoc::ReadDocumentFile(const std::string& path, int mask,
                                                          CTembraDoc* base) {
-    CFile file;
+    // The archive reads the file's bytes where they are mapped, with no copy of its own.
+    CMappedFile file;
     if (!file.Open(path, CFile::modeRead | CFile::shareDenyWrite | CFile::typeBinary)) {
         ReportOpenFailure(path);
         return nullptr;
@@ -238,12 +227,11 @@ std::unique_ptr<CTembraDoc> CTembraDoc::ReadDocumentFile(const std::string& path
         document->SetCurrentLayer(base->GetCurrentLayer());
     }
     try {
-        CArchive ar(&file, CArchive::load | CArchive::bNoFlushOnDelete, ReadBufferSize(file));
+        CArchive ar(&file, CArchive::load | CArchive::bNoFlushOnDelete);
         ar.m_pDocument = document.get();
         ar.m_strFileName = path;
         document->Serialize(ar);
-        // The file is closed next, so where it stands does not matter: handing the read-ahead
-        // back would read the whole buffer again.
+        // The file is closed next, so where it stands does not matter.
         ar.Abort();
         file.Close();
     } catch (const CUserException&) {

@@ -274,6 +274,15 @@ void GetFields(ByteFields<Owner> fields, std::span<const BYTE> block, Owner& own
     }
 }
 
+// GetFields for a table known at compile time and a block that holds all of it: every field's
+// reader is called directly (and so inlined), for blocks read once for every record of a file.
+template <const auto& Fields, class Owner> void GetAllFields(const BYTE* block, Owner& owner) {
+    [&]<std::size_t... I>(std::index_sequence<I...>) {
+        (Fields[I].get(owner, block + Fields[I].offset), ...);
+    }
+    (std::make_index_sequence<std::size(Fields)>());
+}
+
 // The same through an archive, for a block of N bytes of which an older form holds only the
 // first size. StoreFields writes the fields over the bytes given (zeros when none are);
 // LoadFields returns the bytes read, the rest zero.

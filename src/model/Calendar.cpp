@@ -281,13 +281,27 @@ BOOL CCalendar::MakeHolidays(const BYTE* weeklyTable, BOOL useYearly, BOOL useSp
     const DayIndex& days = Days();
     std::array<int, 7> counters{};
     bool pendingSubstitute = false;
+    // The date and weekday step along with the day number (the table is built on every load).
+    int year = 0, month = 0, day = 0;
+    CivilDate::CivilFromDays(days.firstDay, year, month, day);
+    int weekdayIndex = CivilDate::DayOfWeek(days.firstDay);
+    int monthLength = CivilDate::DaysInMonth(year, month);
     for (std::int64_t dn = days.firstDay; dn <= days.lastDay; ++dn) {
-        int year = 0, month = 0, day = 0;
-        CivilDate::CivilFromDays(dn, year, month, day);
+        if (dn != days.firstDay) {
+            weekdayIndex = weekdayIndex == 6 ? 0 : weekdayIndex + 1;
+            if (++day > monthLength) {
+                day = 1;
+                if (++month > 12) {
+                    month = 1;
+                    ++year;
+                }
+                monthLength = CivilDate::DaysInMonth(year, month);
+            }
+        }
         if (day == 1) {
             counters.fill(0);
         }
-        const int weekday = CivilDate::DayOfWeek(dn) + 1;
+        const int weekday = weekdayIndex + 1;
         const int n = ++counters[weekday - 1];
 
         BYTE flag = static_cast<BYTE>(weekday);

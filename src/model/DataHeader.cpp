@@ -1,6 +1,9 @@
 #include "model/DataHeader.h"
 
+#include "platform/ByteOrder.h"
+
 #include <cstring>
+#include <iterator>
 
 namespace tembra {
 
@@ -39,9 +42,15 @@ void CDataHeader::Serialize(CArchive& ar) {
            << m_selected;
         ar.Write(m_reserved.data(), kReservedSize);
     } else {
-        ar >> m_type >> m_word2 >> m_subKind >> m_word4 >> m_word5 >> m_word6 >> m_layer >>
-            m_selected;
-        ar.ReadExact(m_reserved.data(), kReservedSize);
+        // The 32 bytes in one read: every record of a chart starts with them.
+        BYTE bytes[kFileSize];
+        ar.ReadExact(bytes, kFileSize);
+        WORD* const words[] = {&m_type,  &m_word2, &m_subKind, &m_word4,
+                               &m_word5, &m_word6, &m_layer,   &m_selected};
+        for (std::size_t i = 0; i < std::size(words); ++i) {
+            *words[i] = GetWord(bytes + i * 2);
+        }
+        std::memcpy(m_reserved.data(), bytes + 16, kReservedSize);
     }
 }
 

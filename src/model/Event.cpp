@@ -51,7 +51,7 @@ std::string DefaultDocumentExtension() {
 }
 
 IEventDocument* EventDocumentOf(const CArchive& ar) {
-    return DocumentSeam<IEventDocument>(ar.m_pDocument);
+    return ar.GetDocumentSeam<IEventDocument>();
 }
 
 } // namespace

@@ -84,7 +84,7 @@ void CKoumokuData::Serialize(CArchive& ar) {
     }
 
     ar.ReadExact(m_attr.data(), kAttrSize);
-    auto* document = DocumentSeam<IKoumokuDocument>(ar.m_pDocument);
+    auto* document = ar.GetDocumentSeam<IKoumokuDocument>();
     if (version >= kKoumokuFontVersion) {
         if (GetOwnFont() != 0) {
             m_font = LogFont16::Load(ar);

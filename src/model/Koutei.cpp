@@ -19,7 +19,7 @@ LONG SpanToFile(CTimeSpan span) {
 }
 
 IKouteiDocument* KouteiDocumentOf(const CArchive& ar) {
-    return DocumentSeam<IKouteiDocument>(ar.m_pDocument);
+    return ar.GetDocumentSeam<IKouteiDocument>();
 }
 
 CTime ClampToSupportedDates(const CTime& date) {
@@ -129,9 +129,7 @@ void CLand::Serialize(CArchive& ar) {
 
 IMPLEMENT_SERIAL(CKoutei, CDataHeader, 1)
 
-CKoutei::CKoutei()
-    : CDataHeader(kTypeKoutei, kKindKoutei), m_start(std::make_unique<CLand>()),
-      m_end(std::make_unique<CLand>()), m_shigen(std::make_unique<CShigen>()) {}
+CKoutei::CKoutei() : CDataHeader(kTypeKoutei, kKindKoutei) {}
 
 CKoutei::~CKoutei() = default;
 
@@ -143,9 +141,9 @@ void CKoutei::CopyFrom(const CKoutei& other) {
     m_seq = other.m_seq;
     m_relationLine = other.m_relationLine;
     m_lines.CopyFrom(other.m_lines);
-    m_start->CopyFrom(*other.m_start);
-    m_end->CopyFrom(*other.m_end);
-    m_shigen->CopyFrom(*other.m_shigen);
+    StartLand().CopyFrom(other.StartLand());
+    EndLand().CopyFrom(other.EndLand());
+    m_shigen.CopyFrom(other.m_shigen);
     m_spareDays = other.m_spareDays;
     m_startOffset = other.m_startOffset;
     m_duration = other.m_duration;
@@ -171,11 +169,11 @@ void CKoutei::Serialize(CArchive& ar) {
             m_seq.Serialize(ar);
         }
         m_lines.Serialize(ar);
-        m_start->Serialize(ar);
-        m_end->Serialize(ar);
+        StartLand().Serialize(ar);
+        EndLand().Serialize(ar);
         // An older reader would take the resource list for the spans that follow.
         if (version >= kKouteiShigenVersion) {
-            m_shigen->Serialize(ar);
+            m_shigen.Serialize(ar);
         }
         if (version >= kKouteiSpanVersion) {
             RecalcDuration(document, CTime(0), FALSE);
@@ -199,10 +197,10 @@ void CKoutei::Serialize(CArchive& ar) {
         AfxThrowUserException();
     }
     m_lines.Serialize(ar);
-    m_start->Serialize(ar);
-    m_end->Serialize(ar);
+    StartLand().Serialize(ar);
+    EndLand().Serialize(ar);
     if (version >= kKouteiShigenVersion) {
-        m_shigen->Serialize(ar);
+        m_shigen.Serialize(ar);
     }
     if (version >= kKouteiSpanVersion) {
         LONG spare = 0;
@@ -251,27 +249,32 @@ BOOL CKoutei::AssignSeqNumber(CSeqNumberCtrl& counter) {
 }
 
 void CKoutei::SetShigen(std::unique_ptr<CShigen> shigen) {
-    m_shigen = shigen ? std::move(shigen) : std::make_unique<CShigen>();
+    if (shigen) {
+        m_shigen.TakeFrom(*shigen);
+    } else {
+        CShigen empty;
+        m_shigen.TakeFrom(empty);
+    }
 }
 
 void CKoutei::SetStartDate(const CTime& date) {
     m_lines.GetPos().SetStartDate(date);
-    m_start->GetPos().SetStartDate(date);
+    StartLand().GetPos().SetStartDate(date);
 }
 
 void CKoutei::SetEndDate(const CTime& date) {
     m_lines.GetPos().SetEndDate(date);
-    m_end->GetPos().SetStartDate(date);
+    EndLand().GetPos().SetStartDate(date);
 }
 
 void CKoutei::SetStartRow(WORD row) {
     m_lines.GetPos().SetStartRow(row);
-    m_start->GetPos().SetStartRow(row);
+    StartLand().GetPos().SetStartRow(row);
 }
 
 void CKoutei::SetEndRow(WORD row) {
     m_lines.GetPos().SetEndRow(row);
-    m_end->GetPos().SetStartRow(row);
+    EndLand().GetPos().SetStartRow(row);
 }
 
 CTimeSpan CKoutei::CalcSpan(const IKouteiDocument* document, BOOL withCalendar) const {
@@ -346,15 +349,15 @@ void CKoutei::RedateFromSpans(const IKouteiDocument* document, const CTime& base
 void CKoutei::Select() {
     CDataHeader::Select();
     m_lines.Select();
-    m_start->Select();
-    m_end->Select();
+    StartLand().Select();
+    EndLand().Select();
 }
 
 void CKoutei::Deselect() {
     CDataHeader::Deselect();
     m_lines.Deselect();
-    m_start->Deselect();
-    m_end->Deselect();
+    StartLand().Deselect();
+    EndLand().Deselect();
     m_partDrag = 0;
 }
 
@@ -485,9 +488,9 @@ CDataHeader* CKoutei::Part(int part) const {
     case kKouteiPartLines:
         return &m_lines;
     case kKouteiPartStart:
-        return m_start.get();
+        return &StartLand();
     case kKouteiPartEnd:
-        return m_end.get();
+        return &EndLand();
     default:
         return nullptr;
     }

@@ -216,19 +216,20 @@ public:
     // the process keeps its number and the result is FALSE: the caller must not create the
     // process, since any number it could get is already in use.
     BOOL AssignSeqNumber(CSeqNumberCtrl& counter);
-    const CObSeqNumber& GetStartLandNo() const { return m_start->GetTiedNumber(); }
-    const CObSeqNumber& GetEndLandNo() const { return m_end->GetTiedNumber(); }
-    void SetStartLandNo(WORD high, DWORD low) { m_start->SetTiedNumber(high, low); }
-    void SetEndLandNo(WORD high, DWORD low) { m_end->SetTiedNumber(high, low); }
+    const CObSeqNumber& GetStartLandNo() const { return StartLand().GetTiedNumber(); }
+    const CObSeqNumber& GetEndLandNo() const { return EndLand().GetTiedNumber(); }
+    void SetStartLandNo(WORD high, DWORD low) { StartLand().SetTiedNumber(high, low); }
+    void SetEndLandNo(WORD high, DWORD low) { EndLand().SetTiedNumber(high, low); }
 
     // ---- Parts ----
     CKouteiLines* GetLines() const { return &m_lines; }
-    CLand* GetStartLand() const { return m_start.get(); }
-    CLand* GetEndLand() const { return m_end.get(); }
-    CShigen* GetShigen() const { return m_shigen.get(); }
-    // Replaces the resource list, deleting the old one; a null list leaves an empty one.
+    CLand* GetStartLand() const { return &StartLand(); }
+    CLand* GetEndLand() const { return &EndLand(); }
+    CShigen* GetShigen() const { return &m_shigen; }
+    // Replaces the resource list by the one given (its entries move over, the given list is
+    // deleted); a null list leaves an empty one. The process's list stays where it was.
     void SetShigen(std::unique_ptr<CShigen> shigen);
-    int GetShigenCount() const { return m_shigen->GetCount(); }
+    int GetShigenCount() const { return m_shigen.GetCount(); }
 
     // ---- Dates and rows (the line set's position; the setters move the node as well) ----
     CTime GetStartTime() const { return m_lines.GetPos().GetStartDate(); }
@@ -323,14 +324,14 @@ public:
     void Select();
     void Deselect();
     void SelectLines() { m_lines.Select(); }
-    void SelectStartLand() { m_start->Select(); }
-    void SelectEndLand() { m_end->Select(); }
+    void SelectStartLand() { StartLand().Select(); }
+    void SelectEndLand() { EndLand().Select(); }
     void DeselectLines() { m_lines.Deselect(); }
-    void DeselectStartLand() { m_start->Deselect(); }
-    void DeselectEndLand() { m_end->Deselect(); }
+    void DeselectStartLand() { StartLand().Deselect(); }
+    void DeselectEndLand() { EndLand().Deselect(); }
     WORD IsLinesSelected() const { return m_lines.IsSelected(); }
-    WORD IsStartLandSelected() const { return m_start->IsSelected(); }
-    WORD IsEndLandSelected() const { return m_end->IsSelected(); }
+    WORD IsStartLandSelected() const { return StartLand().IsSelected(); }
+    WORD IsEndLandSelected() const { return EndLand().IsSelected(); }
     // Selects the process for dragging one end: everything but the start node (startFixed
     // non-zero) or the end node (0) is selected and the part-drag state is 1.
     void SelectForStretch(BOOL startFixed);
@@ -381,16 +382,20 @@ public:
 private:
     CLand* PartLand(int part) const;
     CDataHeader* Part(int part) const;
+    CLand& StartLand() const { return m_lands[m_startLand]; }
+    CLand& EndLand() const { return m_lands[1 - m_startLand]; }
 
     CObSeqNumber m_seq;
     short m_yogoCount = 0;
     // Always there, held in the process itself: one allocation less for every process read.
     // Mutable as the pointer was: the accessors hand out the line set of a const process.
     mutable CKouteiLines m_lines;
-    std::unique_ptr<CLand> m_start;
-    std::unique_ptr<CLand> m_end;
+    // The two nodes, held here as well; which of them is the start node (0 or 1) changes when
+    // the process is turned round, so that each node keeps its own place in memory.
+    mutable std::array<CLand, 2> m_lands;
+    std::size_t m_startLand = 0;
     std::array<std::unique_ptr<CYogo>, kMaxYogo> m_yogo;
-    std::unique_ptr<CShigen> m_shigen;
+    mutable CShigen m_shigen;
     CTimeSpan m_spareDays;
     CTimeSpan m_startOffset;
     CTimeSpan m_duration;

@@ -96,13 +96,13 @@ int CKoutei::NormalizeDirection() {
         SetLineShape(kLineShapeElbowVH);
     }
     // Each node keeps its own date, row and number: it simply stands at the other end now.
-    std::swap(m_start, m_end);
+    m_startLand = 1 - m_startLand;
     return 0;
 }
 
 int CKoutei::NormalizeNodeShape() {
-    const bool start = (m_start->GetSubStyle() & kLandDirectional) != 0;
-    const bool end = (m_end->GetSubStyle() & kLandDirectional) != 0;
+    const bool start = (StartLand().GetSubStyle() & kLandDirectional) != 0;
+    const bool end = (EndLand().GetSubStyle() & kLandDirectional) != 0;
     if (!start && !end) {
         return 1;
     }

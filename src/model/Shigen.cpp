@@ -47,6 +47,17 @@ void CShigen::CopyFrom(const CShigen& other) {
     m_entries = std::move(entries);
 }
 
+void CShigen::TakeFrom(CShigen& other) {
+    if (this == &other) {
+        return;
+    }
+    CDataHeader::operator=(other);
+    m_attr = other.m_attr;
+    m_attrTail = other.m_attrTail;
+    m_entries = std::move(other.m_entries);
+    other.m_entries.clear();
+}
+
 CShigenData* CShigen::GetNext(POSITION& pos) const {
     if (pos == 0 || pos > m_entries.size()) {
         pos = 0;
@@ -108,7 +119,7 @@ void CShigen::Serialize(CArchive& ar) {
     ElemAttrFromHead(head, m_attr, m_attrTail);
     if (m_attr.m_ownFont != 0) {
         m_attr.SetLogFont(LogFont16::Load(ar));
-    } else if (const auto* document = DocumentSeam<const ILabelDocument>(ar.m_pDocument)) {
+    } else if (const auto* document = ar.GetDocumentSeam<const ILabelDocument>()) {
         m_attr.SetLogFont(document->GetShigenFont());
     }
     // Every entry must be an object of its own: a null or a second reference to one entry

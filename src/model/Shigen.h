@@ -87,6 +87,9 @@ public:
     // Header, attribute block (with the font) and a new copy of every entry; the list's own
     // entries are replaced. Copying a list onto itself does nothing.
     void CopyFrom(const CShigen& other);
+    // Becomes other: header and attribute block copied, other's entries moved over as they are
+    // (other keeps none). Nothing on itself.
+    void TakeFrom(CShigen& other);
 
     // The label block; its font is the list's font (used when the own-font flag is set).
     CElemAttr& GetAttr() { return m_attr; }

@@ -15,7 +15,7 @@ namespace {
 // The document's progress-line settings, or the built-in ones when the archive has no
 // document that offers them.
 const CConfigShin& ShinConfigOf(const CArchive& ar, CConfigShin& fallback) {
-    if (const auto* document = DocumentSeam<const IShincyokuDocument>(ar.m_pDocument)) {
+    if (const auto* document = ar.GetDocumentSeam<const IShincyokuDocument>()) {
         return document->GetShinConfig();
     }
     fallback.Read(FALSE);

@@ -26,6 +26,12 @@ std::string CutField(std::string_view text, std::size_t capacity) {
     return Sjis::Cut(text, capacity);
 }
 
+// The same on a text read into its place (a term is read for every process of a chart).
+void CutFieldInPlace(std::string& text, std::size_t capacity) {
+    const std::string_view view(text);
+    text.resize(Sjis::CutLength(view.substr(0, view.find('\0')), capacity));
+}
+
 bool IsNodeTerm(WORD dateKind) {
     return dateKind == kYogoOnStart || dateKind == kYogoOnEnd;
 }
@@ -56,7 +62,7 @@ void ElemAttrToHead(const CElemAttr& attr, const ElemAttrTail& tail, BYTE* out) 
 }
 
 void ElemAttrFromHead(const BYTE* in, CElemAttr& attr, ElemAttrTail& tail) {
-    GetFields<CElemAttr>(kElemAttrHeadFields, std::span<const BYTE>(in, kElemAttrTailOffset), attr);
+    GetAllFields<kElemAttrHeadFields>(in, attr);
     std::memcpy(tail.data(), in + kElemAttrTailOffset, tail.size());
 }
 
@@ -105,7 +111,7 @@ std::string CYogo::TextForVersion(std::string text, int version, int nobeMode, W
 void CYogo::Serialize(CArchive& ar) {
     CDataHeader::Serialize(ar);
     const int version = ArchiveVersion(ar);
-    const auto* document = DocumentSeam<const ILabelDocument>(ar.m_pDocument);
+    const auto* document = ar.GetDocumentSeam<const ILabelDocument>();
 
     BYTE head[kElemAttrHeadSize];
     if (ar.IsStoring()) {
@@ -137,9 +143,8 @@ void CYogo::Serialize(CArchive& ar) {
     } else if (document != nullptr) {
         m_attr.SetLogFont(document->GetYogoFont());
     }
-    std::string text;
-    ar >> text;
-    m_text = CutField(text, kTextCapacity);
+    ar >> m_text;
+    CutFieldInPlace(m_text, kTextCapacity);
     ar.ReadExact(m_tailReserved.data(), m_tailReserved.size());
     if (version >= kYogoHyperlinkVersion) {
         ar >> m_hyperlink;

@@ -63,7 +63,7 @@ CArchive::CArchive(CFile* file, UINT mode, int bufferSize)
         m_strFileName = m_pFile->GetFilePath();
         m_buffer = std::make_unique_for_overwrite<BYTE[]>(m_bufferSize);
         if (m_loading) {
-            m_readCur = m_readEnd = m_buffer.get();
+            m_blockStart = m_readCur = m_readEnd = m_buffer.get();
         } else {
             m_writeCur = m_buffer.get();
             m_writeEnd = m_buffer.get() + m_bufferSize;
@@ -97,11 +97,17 @@ void CArchive::SyncFile() {
     if (m_readCur == m_readEnd) {
         return; // nothing read ahead: the file stands where the archive does
     }
+    const std::size_t taken = static_cast<std::size_t>(m_readCur - m_blockStart);
+    const bool lent = m_blockStart != m_buffer.get();
+    m_blockStart = m_readCur = m_readEnd = m_buffer.get();
+    if (lent) {
+        // The file's own bytes: their count on disk is the count taken.
+        m_pFile->Seek(static_cast<LONGLONG>(m_blockPos + taken), CFile::begin);
+        return;
+    }
     // Back to where the block came from, and over the bytes taken of it again. Reading them
     // (rather than seeking back by the count not taken) keeps the position right in a
     // text-mode file, whose line ends are shorter in the buffer than on disk.
-    const std::size_t taken = static_cast<std::size_t>(m_readCur - m_buffer.get());
-    m_readCur = m_readEnd = m_buffer.get();
     m_pFile->Seek(static_cast<LONGLONG>(m_blockPos), CFile::begin);
     if (taken > 0) {
         m_pFile->Read(m_buffer.get(), static_cast<UINT>(taken));
@@ -121,8 +127,14 @@ void CArchive::WriteBuffer() {
 
 bool CArchive::FillBuffer() {
     BYTE* const start = m_buffer.get();
-    m_readCur = m_readEnd = start;
+    m_blockStart = m_readCur = m_readEnd = start;
     m_blockPos = m_pFile->GetPosition();
+    std::size_t lentCount = 0;
+    if (const BYTE* lent = m_pFile->LendBytes(lentCount); lent != nullptr && lentCount > 0) {
+        m_blockStart = m_readCur = lent;
+        m_readEnd = lent + lentCount;
+        return true;
+    }
     const UINT got = m_pFile->Read(start, static_cast<UINT>(m_bufferSize));
     m_readEnd = start + got;
     return got > 0;
@@ -130,7 +142,7 @@ bool CArchive::FillBuffer() {
 
 void CArchive::Detach() {
     m_pFile = nullptr;
-    m_readCur = m_readEnd = nullptr;
+    m_blockStart = m_readCur = m_readEnd = nullptr;
     m_writeCur = m_writeEnd = nullptr;
 }
 
@@ -245,15 +257,6 @@ void CArchive::Write(const void* buffer, UINT count) {
         return;
     }
     WriteSlow(buffer, count);
-}
-
-void CArchive::ReadExact(void* buffer, std::size_t count) {
-    if (count != 0 && static_cast<std::size_t>(m_readEnd - m_readCur) >= count) {
-        std::memcpy(buffer, m_readCur, count);
-        m_readCur += count;
-        return;
-    }
-    ReadSlow(buffer, count);
 }
 
 void CArchive::EnsureAvailable(ULONGLONG bytes) {

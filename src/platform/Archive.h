@@ -45,6 +45,7 @@
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <typeinfo>
 #include <unordered_map>
 #include <vector>
 
@@ -57,9 +58,10 @@ public:
     static constexpr int kDefaultBufferSize = 4096;
 
     // The archive reads and writes its file a block of bufferSize bytes at a time (a size below
-    // 1 takes the default). While it is attached, the file's own position is the archive's only
-    // after Flush, Close or GetFile: a loading archive has read ahead, a storing one holds bytes
-    // not yet written.
+    // 1 takes the default); a file that lends its bytes (CFile::LendBytes) is read where they
+    // lie. While it is attached, the file's own position is the archive's only after Flush,
+    // Close or GetFile: a loading archive has read ahead, a storing one holds bytes not yet
+    // written.
     CArchive(CFile* file, UINT mode, int bufferSize = kDefaultBufferSize);
     CArchive(const CArchive&) = delete;
     CArchive& operator=(const CArchive&) = delete;
@@ -84,8 +86,16 @@ public:
     // exception); Write writes all.
     UINT Read(void* buffer, UINT count);
     void Write(const void* buffer, UINT count);
-    // Reads exactly count bytes or throws endOfFile (after taking what there was).
-    void ReadExact(void* buffer, std::size_t count);
+    // Reads exactly count bytes or throws endOfFile (after taking what there was). Inline: the
+    // records read their fixed blocks through it.
+    void ReadExact(void* buffer, std::size_t count) {
+        if (count != 0 && static_cast<std::size_t>(m_readEnd - m_readCur) >= count) {
+            std::memcpy(buffer, m_readCur, count);
+            m_readCur += count;
+            return;
+        }
+        ReadSlow(buffer, count);
+    }
 
     // Text lines. ReadString reads up to "\n", "\r\n" or a lone "\r" (the line end is not kept)
     // and returns FALSE only at the end of the stream with nothing read. WriteString writes the
@@ -164,6 +174,10 @@ public:
         obj = ReadObject(nullptr);
         return *this;
     }
+
+    // DocumentSeam<Seam>(m_pDocument), asked of the document once per archive: the records ask
+    // for it again for every record read or written.
+    template <class Seam> Seam* GetDocumentSeam() const;
 
     // The document whose version the records read (see ArchiveVersion).
     CDocument* m_pDocument = nullptr;
@@ -272,11 +286,14 @@ private:
     bool m_flushOnDelete;
 
     // The block buffer. Loading: m_readCur..m_readEnd are the bytes read ahead and not yet
-    // taken, of a block read from the file at m_blockPos. Storing: m_buffer..m_writeCur are
-    // the bytes not yet written, m_writeCur..m_writeEnd the room left. The pointers of the
-    // other direction stay null, so that its primitives always reach the direction check.
+    // taken, of a block that starts at m_blockStart and came from the file at m_blockPos: read
+    // into m_buffer, or the file's own bytes where it lends them (CFile::LendBytes). Storing:
+    // m_buffer..m_writeCur are the bytes not yet written, m_writeCur..m_writeEnd the room left.
+    // The pointers of the other direction stay null, so that its primitives always reach the
+    // direction check.
     std::unique_ptr<BYTE[]> m_buffer;
     std::size_t m_bufferSize;
+    const BYTE* m_blockStart = nullptr;
     const BYTE* m_readCur = nullptr;
     const BYTE* m_readEnd = nullptr;
     BYTE* m_writeCur = nullptr;
@@ -289,7 +306,33 @@ private:
     std::vector<LoadEntry> m_loadArray;
     // The schemas read, by class (a node map: class entries point at their schema).
     std::unordered_map<const CRuntimeClass*, UINT> m_schemaMap;
+
+    // The seams of m_seamDocument found so far (null ones included), by the interface's type.
+    struct SeamEntry {
+        const std::type_info* type;
+        void* seam;
+    };
+    mutable CDocument* m_seamDocument = nullptr;
+    mutable std::vector<SeamEntry> m_seams;
 };
+
+template <class Seam> Seam* CArchive::GetDocumentSeam() const {
+    using Plain = std::remove_const_t<Seam>;
+    if (m_seamDocument != m_pDocument) {
+        m_seams.clear();
+        m_seamDocument = m_pDocument;
+    }
+    const std::type_info* type = &typeid(Plain);
+    for (const SeamEntry& entry : m_seams) {
+        // A type with more than one record (one per shared library) gets an entry for each.
+        if (entry.type == type) {
+            return static_cast<Plain*>(entry.seam);
+        }
+    }
+    Plain* seam = DocumentSeam<Plain>(m_pDocument);
+    m_seams.push_back(SeamEntry{type, seam});
+    return seam;
+}
 
 // An object that ReadObjectImpl found to be of T's run-time class as a T*. When T declared
 // that class itself, the class record's chain is T's own and the object is a T: no C++ cast

@@ -5,6 +5,7 @@
 #include "platform/Exception.h"
 #include "platform/Types.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -61,9 +62,20 @@ public:
     // Closes without throwing.
     virtual void Abort();
     virtual bool IsOpen() const { return m_file != nullptr; }
+    // A file whose bytes already lie in memory lends a reader those from its position to its end
+    // and stands at its end afterwards; they stay valid while the file stays open. Null (and
+    // count 0) when the bytes must be read, as from a file on disk, or at the end.
+    virtual const BYTE* LendBytes(std::size_t& count) {
+        count = 0;
+        return nullptr;
+    }
 
     std::string GetFilePath() const { return m_path.string(); }
     std::string GetFileName() const { return m_path.filename().string(); }
+
+protected:
+    // For files that open their path without the stream.
+    void SetFilePath(const std::filesystem::path& path) { m_path = path; }
 
 private:
     UINT ReadText(BYTE* out, UINT count);

@@ -5,6 +5,8 @@
 #include "platform/RuntimeClass.h"
 #include "platform/Types.h"
 
+#include <type_traits>
+
 namespace tembra {
 
 class CArchive;
@@ -71,13 +73,22 @@ public:                                                                         
 #define IMPLEMENT_SERIAL(class_name, base_class_name, schema)                                      \
     TEMBRA_IMPLEMENT_CREATABLE(class_name, base_class_name, schema)
 
-// The object as T when it is one, else null.
+// The object as T when it is one, else null. When T declared its run-time class itself, an
+// object whose class record derives from T's is a T and needs no C++ cast to look again (the
+// chart's walks ask this of every record); a T that only inherits its base's record is checked
+// by dynamic_cast.
 template <class T> T* DynamicDowncast(CObject* obj) {
-    return obj != nullptr && obj->IsKindOf(T::GetThisClass()) ? dynamic_cast<T*>(obj) : nullptr;
+    if (obj == nullptr || !obj->IsKindOf(T::GetThisClass())) {
+        return nullptr;
+    }
+    if constexpr (std::is_same_v<typename T::RuntimeClassOwner, T>) {
+        return static_cast<T*>(obj);
+    } else {
+        return dynamic_cast<T*>(obj);
+    }
 }
 template <class T> const T* DynamicDowncast(const CObject* obj) {
-    return obj != nullptr && obj->IsKindOf(T::GetThisClass()) ? dynamic_cast<const T*>(obj)
-                                                              : nullptr;
+    return DynamicDowncast<T>(const_cast<CObject*>(obj));
 }
 
 } // namespace tembra

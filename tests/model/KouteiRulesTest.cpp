@@ -1,6 +1,8 @@
 // The consistency rules of a process's line shape and direction, applied after edits.
 #include "model/Koutei.h"
 
+#include "support/ArchiveBytes.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -111,6 +113,32 @@ TEST(KouteiRulesTest, NormalizeDirectionTurnsABackwardProcessOnce) {
     EXPECT_EQ(koutei->NormalizeDirection(), 1);
     EXPECT_EQ(koutei->GetStartTime(), Date(2005, 4, 10));
     EXPECT_EQ(koutei->GetLineShape(), kLineShapeElbowHV);
+}
+
+// After the turn the nodes go by their new places: a copy takes each node to the same end, and
+// the file holds the new start node first.
+TEST(KouteiRulesTest, ATurnedProcessIsCopiedAndStoredByItsNewEnds) {
+    const auto turned = Process(3, 7, kLineShapeElbowVH);
+    turned->SetStartDate(Date(2005, 4, 20));
+    turned->SetEndDate(Date(2005, 4, 10));
+    turned->SetStartLandNo(1, 11);
+    turned->SetEndLandNo(2, 22);
+    turned->GetStartLand()->SetShape(7);
+    ASSERT_EQ(turned->NormalizeDirection(), 0);
+
+    CKoutei copy;
+    copy.CopyFrom(*turned);
+    EXPECT_EQ(copy.GetStartLandNo(), CObSeqNumber(2, 22));
+    EXPECT_EQ(copy.GetEndLandNo(), CObSeqNumber(1, 11));
+    EXPECT_EQ(copy.GetEndLand()->GetShape(), 7);
+    EXPECT_EQ(copy.GetStartLand()->GetPos().GetStartDate(), Date(2005, 4, 10));
+    EXPECT_EQ(test::Store(copy), test::Store(*turned));
+
+    // Turned back, the nodes stand where they began.
+    turned->SetStartDate(Date(2005, 4, 30));
+    ASSERT_EQ(turned->NormalizeDirection(), 0);
+    EXPECT_EQ(turned->GetStartLandNo(), CObSeqNumber(1, 11));
+    EXPECT_EQ(turned->GetStartLand()->GetShape(), 7);
 }
 
 TEST(KouteiRulesTest, NormalizeDirectionLeavesForwardProcessesAndRelationLines) {

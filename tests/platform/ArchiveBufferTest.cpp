@@ -1,6 +1,7 @@
 // The archive's block buffer: what it reads ahead and what it holds back must never show in the
 // bytes, in where a seek lands or in where a short stream fails.
 #include "platform/Archive.h"
+#include "platform/MappedFile.h"
 
 #include "support/ArchiveBytes.h"
 #include "support/TempDir.h"
@@ -60,10 +61,14 @@ int CauseOf(const std::function<void()>& f) {
     return CArchiveException::none;
 }
 
-// The same stream as a memory file and as a file on disk.
-class ArchiveBufferTest : public ::testing::TestWithParam<bool> {
+// Where the stream lies: a memory file, a file on disk, or a file on disk whose mapped bytes the
+// archive reads in place (written through a file on disk).
+enum class FileKind { memory, disk, mapped };
+
+// The same stream in each kind of file.
+class ArchiveBufferTest : public ::testing::TestWithParam<FileKind> {
 protected:
-    bool OnDisk() const { return GetParam(); }
+    bool OnDisk() const { return GetParam() != FileKind::memory; }
 
     std::unique_ptr<CFile> Open(const Bytes& bytes) {
         if (!OnDisk()) {
@@ -71,6 +76,11 @@ protected:
         }
         const auto path =
             m_dir.Write("in" + std::to_string(m_files++), std::string(bytes.begin(), bytes.end()));
+        if (GetParam() == FileKind::mapped) {
+            auto mapped = std::make_unique<CMappedFile>();
+            EXPECT_TRUE(mapped->Open(path, CFile::modeRead | CFile::typeBinary));
+            return mapped;
+        }
         return std::make_unique<CFile>(path, CFile::modeRead | CFile::typeBinary);
     }
 
@@ -98,8 +108,21 @@ private:
     int m_files = 0;
 };
 
-INSTANTIATE_TEST_SUITE_P(Files, ArchiveBufferTest, ::testing::Values(false, true),
-                         [](const auto& info) { return info.param ? "Disk" : "Memory"; });
+std::string FileKindName(const ::testing::TestParamInfo<FileKind>& info) {
+    switch (info.param) {
+    case FileKind::memory:
+        return "Memory";
+    case FileKind::disk:
+        return "Disk";
+    case FileKind::mapped:
+        return "Mapped";
+    }
+    return "Unknown";
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, ArchiveBufferTest,
+                         ::testing::Values(FileKind::memory, FileKind::disk, FileKind::mapped),
+                         FileKindName);
 
 TEST_P(ArchiveBufferTest, ASeekThroughTheArchiveReadsFromTheNewPlace) {
     // Three blocks of the default buffer.

@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <typeinfo>
 #include <vector>
 
 namespace tembra {
@@ -584,6 +585,53 @@ TEST(ArchiveTest, DocumentVersionDefaultsToCurrent) {
     test::VersionDocument doc(31000);
     ar.m_pDocument = &doc;
     EXPECT_EQ(ArchiveVersion(ar), 31000);
+}
+
+// An interface the records ask of their document, answered by a part of the document.
+class IArchiveTestSeam {
+public:
+    virtual ~IArchiveTestSeam() = default;
+    virtual int Which() const = 0;
+};
+
+class CArchiveTestSeamDocument : public CDocument {
+public:
+    explicit CArchiveTestSeamDocument(int which) : m_part(which) {}
+    void* FindSeam(const std::type_info& seam) override {
+        return seam == typeid(IArchiveTestSeam) ? static_cast<IArchiveTestSeam*>(&m_part) : nullptr;
+    }
+
+private:
+    class Part final : public IArchiveTestSeam {
+    public:
+        explicit Part(int which) : m_which(which) {}
+        int Which() const override { return m_which; }
+
+    private:
+        int m_which;
+    };
+    Part m_part;
+};
+
+TEST(ArchiveTest, DocumentSeamsFollowTheArchivesDocument) {
+    CMemFile file;
+    CArchive ar(&file, CArchive::store);
+    EXPECT_EQ(ar.GetDocumentSeam<IArchiveTestSeam>(), nullptr);
+    CArchiveTestSeamDocument first(1);
+    CArchiveTestSeamDocument second(2);
+    test::VersionDocument without(58000);
+    struct Step {
+        CDocument* document;
+        int which; // 0: no seam
+    };
+    for (const Step& step : {Step{&first, 1}, Step{&second, 2}, Step{&first, 1}, Step{nullptr, 0},
+                             Step{&without, 0}, Step{&second, 2}}) {
+        ar.m_pDocument = step.document;
+        for (int ask = 0; ask < 2; ++ask) {
+            const IArchiveTestSeam* seam = ar.GetDocumentSeam<const IArchiveTestSeam>();
+            EXPECT_EQ(seam != nullptr ? seam->Which() : 0, step.which);
+        }
+    }
 }
 
 // ---- Files ------------------------------------------------------------------------------------
