@@ -11,12 +11,12 @@
 #include "document/TembraDoc.h"
 #include "model/ConfigBase.h"
 #include "model/ConfigPath.h"
-#include "platform/MappedFile.h"
 #include "platform/Paths.h"
 #include "platform/ReplaceFile.h"
 #include "platform/Sjis.h"
 #include "platform/StringTable.h"
 #include "platform/Ui.h"
+#include "platform/WholeFile.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -204,8 +204,8 @@ BOOL CTembraDoc::OnNewDocument() {
 
 std::unique_ptr<CTembraDoc> CTembraDoc::ReadDocumentFile(const std::string& path, int mask,
                                                          CTembraDoc* base) {
-    // The archive reads the file's bytes where they are mapped, with no copy of its own.
-    CMappedFile file;
+    // The archive reads the file's bytes where they lie in memory, with no copy of its own.
+    CWholeFile file;
     if (!file.Open(path, CFile::modeRead | CFile::shareDenyWrite | CFile::typeBinary)) {
         ReportOpenFailure(path);
         return nullptr;

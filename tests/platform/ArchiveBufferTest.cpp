@@ -1,7 +1,7 @@
 // The archive's block buffer: what it reads ahead and what it holds back must never show in the
 // bytes, in where a seek lands or in where a short stream fails.
 #include "platform/Archive.h"
-#include "platform/MappedFile.h"
+#include "platform/WholeFile.h"
 
 #include "support/ArchiveBytes.h"
 #include "support/TempDir.h"
@@ -61,9 +61,9 @@ int CauseOf(const std::function<void()>& f) {
     return CArchiveException::none;
 }
 
-// Where the stream lies: a memory file, a file on disk, or a file on disk whose mapped bytes the
-// archive reads in place (written through a file on disk).
-enum class FileKind { memory, disk, mapped };
+// Where the stream lies: a memory file, a file on disk, or a file on disk read whole, whose bytes
+// the archive reads in place (written through a file on disk).
+enum class FileKind { memory, disk, whole };
 
 // The same stream in each kind of file.
 class ArchiveBufferTest : public ::testing::TestWithParam<FileKind> {
@@ -76,10 +76,10 @@ protected:
         }
         const auto path =
             m_dir.Write("in" + std::to_string(m_files++), std::string(bytes.begin(), bytes.end()));
-        if (GetParam() == FileKind::mapped) {
-            auto mapped = std::make_unique<CMappedFile>();
-            EXPECT_TRUE(mapped->Open(path, CFile::modeRead | CFile::typeBinary));
-            return mapped;
+        if (GetParam() == FileKind::whole) {
+            auto whole = std::make_unique<CWholeFile>();
+            EXPECT_TRUE(whole->Open(path, CFile::modeRead | CFile::typeBinary));
+            return whole;
         }
         return std::make_unique<CFile>(path, CFile::modeRead | CFile::typeBinary);
     }
@@ -114,14 +114,14 @@ std::string FileKindName(const ::testing::TestParamInfo<FileKind>& info) {
         return "Memory";
     case FileKind::disk:
         return "Disk";
-    case FileKind::mapped:
-        return "Mapped";
+    case FileKind::whole:
+        return "Whole";
     }
     return "Unknown";
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, ArchiveBufferTest,
-                         ::testing::Values(FileKind::memory, FileKind::disk, FileKind::mapped),
+                         ::testing::Values(FileKind::memory, FileKind::disk, FileKind::whole),
                          FileKindName);
 
 TEST_P(ArchiveBufferTest, ASeekThroughTheArchiveReadsFromTheNewPlace) {

@@ -1,11 +1,10 @@
-#include "platform/MappedFile.h"
+#include "platform/WholeFile.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -13,7 +12,11 @@ namespace tembra {
 
 namespace {
 
-// Closes a descriptor when the scope ends (the mapping stays valid without it).
+// A chart file is read whole up to this size; a larger file (no chart is that large, but a
+// wrong file can be) is read as it goes, as any file is.
+constexpr std::size_t kWholeLimit = 64 * 1024 * 1024;
+
+// Closes a descriptor when the scope ends.
 struct Descriptor {
     int fd = -1;
     ~Descriptor() {
@@ -25,11 +28,11 @@ struct Descriptor {
 
 } // namespace
 
-CMappedFile::~CMappedFile() {
+CWholeFile::~CWholeFile() {
     Abort();
 }
 
-BOOL CMappedFile::Open(const std::filesystem::path& path, UINT openFlags, CFileException* error) {
+BOOL CWholeFile::Open(const std::filesystem::path& path, UINT openFlags, CFileException* error) {
     Abort();
     const auto fail = [&](int cause, int err) {
         if (error != nullptr) {
@@ -54,17 +57,11 @@ BOOL CMappedFile::Open(const std::filesystem::path& path, UINT openFlags, CFileE
         return fail(CFileException::accessDenied, EISDIR);
     }
     const auto size = static_cast<std::size_t>(std::max<off_t>(info.st_size, 0));
-    if (size > 0 && S_ISREG(info.st_mode)) {
-        // Mapped page by page as the reader comes to them (the kernel maps a few pages around
-        // each): asking for every page up front measured slower, as did one read into a buffer.
-        void* mapped = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE, file.fd, 0);
-        if (mapped != MAP_FAILED) {
-            m_data = static_cast<const BYTE*>(mapped);
-            m_size = size;
-            m_mapped = true;
-        }
+    if (S_ISREG(info.st_mode) && size > kWholeLimit) {
+        m_streaming = CFile::Open(path, openFlags, error) != FALSE;
+        return m_streaming ? TRUE : FALSE;
     }
-    if (!m_mapped && !ReadWhole(file.fd, size)) {
+    if (!ReadWhole(file.fd, S_ISREG(info.st_mode) ? size : 0)) {
         const int err = errno;
         Abort();
         return fail(CFileException::ErrnoToCause(err), err);
@@ -75,7 +72,7 @@ BOOL CMappedFile::Open(const std::filesystem::path& path, UINT openFlags, CFileE
     return TRUE;
 }
 
-bool CMappedFile::ReadWhole(int fd, std::size_t size) {
+bool CWholeFile::ReadWhole(int fd, std::size_t size) {
     m_copy = std::make_unique_for_overwrite<BYTE[]>(std::max<std::size_t>(size, 1));
     std::size_t got = 0;
     while (got < size) {
@@ -96,13 +93,16 @@ bool CMappedFile::ReadWhole(int fd, std::size_t size) {
     return true;
 }
 
-void CMappedFile::CheckOpen() const {
+void CWholeFile::CheckOpen() const {
     if (!m_open) {
         AfxThrowFileException(CFileException::generic, -1, GetFilePath());
     }
 }
 
-UINT CMappedFile::Read(void* buffer, UINT count) {
+UINT CWholeFile::Read(void* buffer, UINT count) {
+    if (m_streaming) {
+        return CFile::Read(buffer, count);
+    }
     CheckOpen();
     const std::size_t n = std::min<std::size_t>(count, m_size - std::min(m_pos, m_size));
     if (n > 0) {
@@ -112,11 +112,14 @@ UINT CMappedFile::Read(void* buffer, UINT count) {
     return static_cast<UINT>(n);
 }
 
-void CMappedFile::Write(const void*, UINT) {
+void CWholeFile::Write(const void*, UINT) {
     AfxThrowFileException(CFileException::accessDenied, -1, GetFilePath());
 }
 
-ULONGLONG CMappedFile::Seek(LONGLONG offset, UINT from) {
+ULONGLONG CWholeFile::Seek(LONGLONG offset, UINT from) {
+    if (m_streaming) {
+        return CFile::Seek(offset, from);
+    }
     CheckOpen();
     LONGLONG base = 0;
     if (from == current) {
@@ -132,21 +135,30 @@ ULONGLONG CMappedFile::Seek(LONGLONG offset, UINT from) {
     return m_pos;
 }
 
-ULONGLONG CMappedFile::GetPosition() const {
+ULONGLONG CWholeFile::GetPosition() const {
+    if (m_streaming) {
+        return CFile::GetPosition();
+    }
     CheckOpen();
     return m_pos;
 }
 
-ULONGLONG CMappedFile::GetLength() const {
+ULONGLONG CWholeFile::GetLength() const {
+    if (m_streaming) {
+        return CFile::GetLength();
+    }
     CheckOpen();
     return m_size;
 }
 
-void CMappedFile::SetLength(ULONGLONG) {
+void CWholeFile::SetLength(ULONGLONG) {
     AfxThrowFileException(CFileException::accessDenied, -1, GetFilePath());
 }
 
-const BYTE* CMappedFile::LendBytes(std::size_t& count) {
+const BYTE* CWholeFile::LendBytes(std::size_t& count) {
+    if (m_streaming) {
+        return CFile::LendBytes(count);
+    }
     CheckOpen();
     if (m_pos >= m_size) {
         count = 0;
@@ -158,15 +170,15 @@ const BYTE* CMappedFile::LendBytes(std::size_t& count) {
     return bytes;
 }
 
-void CMappedFile::Close() {
+void CWholeFile::Close() {
     Abort();
 }
 
-void CMappedFile::Abort() {
-    if (m_mapped) {
-        ::munmap(const_cast<BYTE*>(m_data), m_size);
+void CWholeFile::Abort() {
+    if (m_streaming) {
+        CFile::Abort();
+        m_streaming = false;
     }
-    m_mapped = false;
     m_copy.reset();
     m_data = nullptr;
     m_size = 0;
