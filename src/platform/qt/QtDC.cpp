@@ -57,9 +57,7 @@ QRect DeviceRect(const CDC& dc, const CRect& logical) {
 // rectangles of a chart. A vector device (a PDF file) gets the rectangle whole, since it writes
 // a pattern object for every fill.
 void FillDeviceRect(QPainter& p, const QRect& r, const QBrush& brush) {
-    const QPaintEngine* engine = p.paintEngine();
-    const bool raster = engine != nullptr && engine->type() == QPaintEngine::Raster;
-    if (!raster || brush.style() != Qt::TexturePattern || r.height() <= 64) {
+    if (!PaintsOnRaster(p) || brush.style() != Qt::TexturePattern || r.height() <= 64) {
         p.fillRect(r, brush);
         return;
     }
@@ -404,7 +402,7 @@ void CQtDC::OnBitmapSelected() {
 void CQtDC::DoLine(const CPoint& from, const CPoint& to) {
     const QPoint a = DevicePoint(*this, from);
     const QPoint b = DevicePoint(*this, to);
-    if (!d->held.Empty() && GetROP2() != R2_NOP) {
+    if (d->held.HoldsLines() && GetROP2() != R2_NOP) {
         QPen pen = d->tools.MakePen(*this, CurrentPen(), GetROP2());
         d->tools.FitDashesToLine(*this, CurrentPen(), pen, from, to);
         if (d->held.ContinuesLines(d->HeldState(), pen, a, b)) {

@@ -15,9 +15,8 @@ constexpr std::size_t kMaxHeldGlyphs = 16384;
 } // namespace
 
 bool QtHeldDrawing::Holds(const CDC& dc, const QPainter& p) {
-    const QPaintEngine* engine = p.paintEngine();
-    return dc.GetDeviceDescription().kind == DeviceKind::Printer && engine != nullptr &&
-           engine->type() != QPaintEngine::Raster;
+    return dc.GetDeviceDescription().kind == DeviceKind::Printer && p.paintEngine() != nullptr &&
+           !PaintsOnRaster(p);
 }
 
 // The gaps of dashed lines in opaque mode are drawn under all the lines of a run: the lines of

@@ -28,14 +28,19 @@
 
 namespace tembra {
 
+// Whether the painter draws on a raster image (a screen, an image, a memory bitmap) rather than
+// on a vector device such as a PDF file.
+inline bool PaintsOnRaster(const QPainter& p) {
+    const QPaintEngine* engine = p.paintEngine();
+    return engine != nullptr && engine->type() == QPaintEngine::Raster;
+}
+
 // Strokes with the pen. In opaque mode the gaps of a dashed pen take the background colour; on
 // a vector device they are drawn here first, as a solid line of the dashed pen's own width and
 // kind: the painter would draw them with a pen of its own making, and on a PDF page every
 // switch between its pen and ours writes the page's whole graphics state again.
 template <class Draw> void StrokeOver(QPainter& p, const QPen& pen, Draw draw) {
-    const QPaintEngine* engine = p.paintEngine();
-    const bool raster = engine != nullptr && engine->type() == QPaintEngine::Raster;
-    if (!raster && pen.style() != Qt::SolidLine && pen.style() != Qt::NoPen &&
+    if (!PaintsOnRaster(p) && pen.style() != Qt::SolidLine && pen.style() != Qt::NoPen &&
         p.backgroundMode() == Qt::OpaqueMode) {
         QPen gaps = pen;
         gaps.setStyle(Qt::SolidLine);
@@ -65,6 +70,7 @@ public:
     static bool Holds(const CDC& dc, const QPainter& p);
 
     bool Empty() const { return m_lines.points.empty() && m_text.runs.empty(); }
+    bool HoldsLines() const { return !m_lines.points.empty(); }
 
     // Adds the line (device points, drawn with the pen made for the device context as it now
     // is) to the lines held when it is drawn exactly as they are; false otherwise.
