@@ -347,8 +347,7 @@ void CPlanCalendarLayout::BuildWorkdayColumns(const CTime& anchor, int n) {
         back.b = day;
     }
 
-    m_xS = m_pLayout->DateToX(start);
-    m_xD = m_pLayout->DateToX(m_pLayout->GetDrawEnd() + kOneDay);
+    BeginWalk();
     m_xStart = m_pLayout->DateToX(begin);
     m_hasStartEdge = true;
     Enter(m_xS);
@@ -358,24 +357,17 @@ void CPlanCalendarLayout::BuildWorkdayColumns(const CTime& anchor, int n) {
     for (CTime t = begin; t <= end; t = t + kOneDay) {
         const int x = m_pLayout->DateToX(t);
         const bool full = n > 0 && k != 0 && k % n == 0;
-        if (IsEdge(x)) {
-            Enter(x);
-            walk.a = t;
-            if (full) {
-                walk.c = t;
-            }
-        } else if (full) {
-            if (Keep(walk, t, n, true)) {
-                Enter(x);
-                walk.a = t;
+        Step(walk, t, x, full, false, [&] {
+            // A column kept starts the count of its working days again.
+            const bool kept = Keep(walk, t, n, true);
+            if (kept) {
                 k = 0;
             }
-            walk.c = t;
-        }
+            return kept;
+        });
         if (working(t)) {
             ++k;
         }
-        walk.b = t;
     }
     m_hasStartEdge = false;
 }

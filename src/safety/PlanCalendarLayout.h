@@ -63,9 +63,9 @@ private:
     // Starts a walk over the drawn dates: the start's and the drawn end's x, no start edge yet;
     // returns the walk's first date.
     CTime BeginWalk();
-    // One step of a day, week or hour walk at t (x): an edge always starts a column; a break (a
-    // month's 1st, the start hour) starts one and restarts the keep test; an aligned step starts
-    // one when keeps() lets it.
+    // One step of a day, week, hour or working-day walk at t (x): an edge always starts a column; a
+    // break (a month's 1st, the start hour) starts one and restarts the keep test; an aligned step
+    // starts one when keeps() lets it.
     template <class Keeps>
     void Step(Walk& walk, const CTime& t, int x, bool aligned, bool breakHere, Keeps keeps) {
         if (IsEdge(x)) {
