@@ -15,16 +15,7 @@ void CDayButton::SetValue(int value) {
 }
 
 COLORREF CDayButton::StateColor(int value) const {
-    switch (value) {
-    case 0:
-        return m_color0;
-    case 1:
-        return m_color1;
-    case 2:
-        return m_color2;
-    default:
-        return SysColor(kSysButtonFace);
-    }
+    return StateColorOf(value, m_colors);
 }
 
 void CDayButton::DrawItem(CDC& dc, const ItemState& state) {

@@ -23,9 +23,8 @@ protected:
 
 private:
     int m_value = 0;
-    COLORREF m_color1 = RGB(225, 0, 0);
-    COLORREF m_color0 = RGB(0, 225, 225);
-    COLORREF m_color2 = RGB(255, 0, 255);
+    // By state: 0, 1, 2.
+    std::array<COLORREF, 3> m_colors = {RGB(0, 225, 225), RGB(225, 0, 0), RGB(255, 0, 255)};
 };
 
 } // namespace tembra

@@ -16,9 +16,7 @@ void CLayerButton::SetState(int state) {
 }
 
 void CLayerButton::SetColors(COLORREF state1, COLORREF state0, COLORREF state2) {
-    m_color1 = state1;
-    m_color0 = state0;
-    m_color2 = state2;
+    m_colors = {state0, state1, state2};
     update();
 }
 
@@ -28,16 +26,7 @@ void CLayerButton::SetKeepColors(bool keep) {
 }
 
 COLORREF CLayerButton::StateColor(int state) const {
-    switch (state) {
-    case 0:
-        return m_color0;
-    case 1:
-        return m_color1;
-    case 2:
-        return m_color2;
-    default:
-        return SysColor(kSysButtonFace);
-    }
+    return StateColorOf(state, m_colors);
 }
 
 void CLayerButton::DrawItem(CDC& dc, const ItemState& state) {

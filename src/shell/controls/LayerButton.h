@@ -27,9 +27,8 @@ protected:
 
 private:
     int m_state = 0;
-    COLORREF m_color1 = RGB(255, 0, 0);
-    COLORREF m_color0 = RGB(0, 128, 128);
-    COLORREF m_color2 = RGB(0, 255, 255);
+    // By state: 0, 1, 2.
+    std::array<COLORREF, 3> m_colors = {RGB(0, 128, 128), RGB(255, 0, 0), RGB(0, 255, 255)};
     bool m_keepColors = false;
 };
 

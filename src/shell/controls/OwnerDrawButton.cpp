@@ -34,6 +34,11 @@ COLORREF COwnerDrawButton::SysColor(int index) const {
     return PaletteSysColor(palette(), index);
 }
 
+COLORREF COwnerDrawButton::StateColorOf(int state, const std::array<COLORREF, 3>& colors) const {
+    return state >= 0 && state < 3 ? colors[static_cast<std::size_t>(state)]
+                                   : SysColor(kSysButtonFace);
+}
+
 void COwnerDrawButton::DrawFrame(CDC& dc, const ItemState& state) const {
     const CRect& r = state.rect;
     dc.FillSolidRect(&r, SysColor(kSysButtonFace));

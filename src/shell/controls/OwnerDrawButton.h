@@ -9,6 +9,8 @@
 
 #include <QPushButton>
 
+#include <array>
+
 namespace tembra {
 
 class CDC;
@@ -31,6 +33,9 @@ protected:
     virtual void DrawItem(CDC& dc, const ItemState& state) = 0;
 
     COLORREF SysColor(int index) const;
+    // The colour of a state 0, 1 or 2 from the colours given by state; the button face for
+    // any other.
+    COLORREF StateColorOf(int state, const std::array<COLORREF, 3>& colors) const;
     void DrawFrame(CDC& dc, const ItemState& state) const;
     // The caption centred in the area, on one line, in the widget's font.
     void DrawCaption(CDC& dc, const CRect& area, COLORREF color) const;
