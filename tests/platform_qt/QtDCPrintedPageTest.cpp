@@ -1,6 +1,6 @@
-// Drawing on a printer's page (a PDF file): the ruled lines of one pixel and the level labels of
-// one font and colour wait and go to the page together, as one path or one text object, without
-// changing what the page shows.
+// Drawing on a printer's page (a PDF file): the ruled lines of one pixel, the level labels of one
+// font and colour and the blocks filled with one brush wait and go to the page together, as one
+// path, one text object or one fill, without changing what the page shows.
 #include "platform/qt/QtDC.h"
 
 #include "platform/Sjis.h"
@@ -28,6 +28,7 @@ constexpr int kDpi = 300;
 struct PrintedPage {
     QImage image;    // the page rasterised at kDpi
     QByteArray what; // the drawing operators of the page
+    QByteArray file; // the whole PDF file
 };
 
 // The content stream of the PDF's only page, inflated.
@@ -72,7 +73,8 @@ PrintedPage Print(const std::function<void(CQtDC&)>& draw) {
     }
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-    page.what = PageContent(file.readAll());
+    page.file = file.readAll();
+    page.what = PageContent(page.file);
     QProcess raster;
     raster.start("pdftoppm", {"-r", QString::number(kDpi), "-gray", "-png", "-singlefile", path,
                               dir.filePath("page")});
@@ -237,6 +239,40 @@ TEST(CQtDCPrintedPage, WaitingTextKeepsItsPlaceInTheDrawing) {
     EXPECT_LT(DarkestIn(page.image, CRect(200, -200, 400, -260)), 100) << "the first line stays";
     EXPECT_EQ(DarkestIn(page.image, CRect(160, -390, 690, -490)), 255) << "the fill covers";
     EXPECT_LT(DarkestIn(page.image, CRect(200, -600, 400, -660)), 100) << "the text lies on";
+}
+
+// The holiday shading of a chart: blocks filled with one pattern brush are one fill with one
+// pattern object (a PDF page gets a new one for every fill), and a block of another brush drawn
+// between them keeps its place: white over the first run covers it, the second run lies on the
+// white.
+TEST(CQtDCPrintedPage, BlocksOfOneBrushGoAsOneFill) {
+    const auto column = [](int i, int top, int bottom) {
+        return CRect(200 + 60 * i, top, 240 + 60 * i, bottom);
+    };
+    const PrintedPage page = Print([&](CQtDC& dc) {
+        CBrush hatch;
+        hatch.CreateHatchBrush(HS_DIAGCROSS, RGB(0, 0, 0));
+        for (int i = 0; i < 20; ++i) {
+            CRect block = column(i, -200, -1000);
+            dc.FillRect(&block, &hatch);
+        }
+        CBrush white(RGB(255, 255, 255));
+        CRect over(100, -600, 1500, -1300);
+        dc.FillRect(&over, &white);
+        for (int i = 0; i < 20; ++i) {
+            CRect block = column(i, -1100, -1400);
+            dc.FillRect(&block, &hatch);
+        }
+    });
+    EXPECT_EQ(page.file.count("/PatternType"), 2) << "one pattern for each run";
+    for (int i = 0; i < 20; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_LT(DarkestIn(page.image, column(i, -250, -550)), 128) << "the first run shows";
+        EXPECT_EQ(DarkestIn(page.image, column(i, -650, -1050)), 255) << "the white covers it";
+        EXPECT_LT(DarkestIn(page.image, column(i, -1150, -1350)), 128) << "the second run lies on";
+        EXPECT_EQ(DarkestIn(page.image, CRect(245 + 60 * i, -250, 255 + 60 * i, -550)), 255)
+            << "nothing between the blocks";
+    }
 }
 
 } // namespace

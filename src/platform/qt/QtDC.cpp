@@ -219,6 +219,21 @@ struct CQtDC::Impl {
         }
     }
 
+    // Whether a block filled with the brush, with no outline over it, joins the blocks held
+    // back: only when it fills exactly as they do.
+    bool ContinuesFill(const QRect& block, const QBrush& brush) {
+        const CPoint org = dc.GetBrushOrg();
+        return held.ContinuesFills(HeldState(), brush, QPoint(org.x, org.y), block);
+    }
+    // Fills a block with no outline over it; a printer's page holds it back.
+    void FillBlock(QPainter& p, const QRect& block, const QBrush& brush) {
+        if (QtHeldDrawing::Holds(dc, p)) {
+            held.HoldFill(HeldState(), p, brush, block);
+            return;
+        }
+        FillDeviceRect(p, block, brush);
+    }
+
     // The rectangle a shape outline runs along (device), inset for an inside-frame pen.
     QRectF OutlineRect(const QRect& r, const QPen& pen) const {
         QRectF box(r.left(), r.top(), r.width() - 1, r.height() - 1);
@@ -472,14 +487,21 @@ void CQtDC::DoPolygon(const CPoint* points, int count) {
 }
 
 void CQtDC::DoRectangle(const CRect& rect) {
+    const QRect r = DeviceRect(*this, rect);
+    if (r.width() <= 0 || r.height() <= 0) {
+        return;
+    }
+    if (d->held.HoldsFills() && GetROP2() != R2_NOP && CurrentPen().IsNull()) {
+        const QRect inner(r.left(), r.top(), r.width() - 1, r.height() - 1);
+        if (!inner.isEmpty() &&
+            d->ContinuesFill(inner, d->tools.MakeBrush(*this, CurrentBrush(), GetROP2()))) {
+            return;
+        }
+    }
     QPainter* p = nullptr;
     QPen pen;
     QBrush brush;
     if (!d->Begin(p, pen, brush)) {
-        return;
-    }
-    const QRect r = DeviceRect(*this, rect);
-    if (r.width() <= 0 || r.height() <= 0) {
         return;
     }
     const bool hasPen = pen.style() != Qt::NoPen || !CurrentPen().IsNull();
@@ -494,7 +516,11 @@ void CQtDC::DoRectangle(const CRect& rect) {
                           r.height() - 2 * inset);
         }
         if (inner.width() > 0 && inner.height() > 0) {
-            FillDeviceRect(*p, inner, brush);
+            if (pen.style() == Qt::NoPen) {
+                d->FillBlock(*p, inner, brush);
+            } else {
+                FillDeviceRect(*p, inner, brush);
+            }
         }
     }
     if (pen.style() != Qt::NoPen) {
@@ -591,12 +617,16 @@ void CQtDC::DoArc(ArcKind kind, const CRect& rect, const CPoint& start, const CP
 // ---- Blocks -----------------------------------------------------------------------------------
 
 void CQtDC::DoFillRect(const CRect& rect, const BrushData& brushData) {
-    QPainter* p = d->Painter();
-    if (p == nullptr) {
-        return;
-    }
     const QRect r = DeviceRect(*this, rect);
     if (r.width() <= 0 || r.height() <= 0) {
+        return;
+    }
+    if (d->held.HoldsFills() &&
+        d->ContinuesFill(r, d->tools.MakeBrush(*this, brushData, R2_COPYPEN))) {
+        return;
+    }
+    QPainter* p = d->Painter();
+    if (p == nullptr) {
         return;
     }
     d->ApplyClip(*p);
@@ -606,7 +636,7 @@ void CQtDC::DoFillRect(const CRect& rect, const BrushData& brushData) {
     UseBrushOrigin(*p, GetBrushOrg());
     const QBrush brush = d->tools.MakeBrush(*this, brushData, R2_COPYPEN);
     if (brush.style() != Qt::NoBrush) {
-        FillDeviceRect(*p, r, brush);
+        d->FillBlock(*p, r, brush);
     }
 }
 

@@ -11,6 +11,19 @@ namespace {
 
 constexpr std::size_t kMaxHeldLines = 4096;
 constexpr std::size_t kMaxHeldGlyphs = 16384;
+constexpr qsizetype kMaxHeldFills = 4096;
+
+// Whether two brushes fill alike. The brush maker makes a new cell image for every pattern
+// brush, which the painter's own comparison tells apart by its serial alone.
+bool FillsAlike(const QBrush& a, const QBrush& b) {
+    if (a == b) {
+        return true;
+    }
+    if (a.style() != b.style() || a.color() != b.color() || a.transform() != b.transform()) {
+        return false;
+    }
+    return a.style() == Qt::TexturePattern && a.textureImage() == b.textureImage();
+}
 
 } // namespace
 
@@ -108,10 +121,30 @@ void QtHeldDrawing::AddText(const QtTextDrawer::LevelLine& line) {
     }
 }
 
+bool QtHeldDrawing::ContinuesFills(const State& state, const QBrush& brush, const QPoint& origin,
+                                   const QRect& block) {
+    Fills& held = m_fills;
+    if (held.rects.empty() || held.rects.size() >= kMaxHeldFills || held.origin != origin ||
+        !(held.state == state) || !FillsAlike(held.brush, brush)) {
+        return false;
+    }
+    held.rects.push_back(block);
+    return true;
+}
+
+void QtHeldDrawing::HoldFill(const State& state, const QPainter& p, const QBrush& brush,
+                             const QRect& block) {
+    m_fills.brush = brush;
+    m_fills.origin = p.brushOrigin();
+    m_fills.state = state;
+    m_fills.rects = {block};
+}
+
 void QtHeldDrawing::Flush(QPainter* p) {
-    // At most one kind is held: holding one kind draws the other first.
+    // At most one kind is held: holding one kind draws the others first.
     FlushLines(p);
     FlushText(p);
+    FlushFills(p);
 }
 
 // The lines go in one call, which the PDF writer makes one path.
@@ -131,6 +164,29 @@ void QtHeldDrawing::FlushLines(QPainter* p) {
     }
     StrokeOver(*p, m_lines.pen,
                [&] { p->drawLines(strokes.data(), static_cast<int>(strokes.size())); });
+}
+
+// The blocks go in one call, which the PDF writer makes one path and one fill, with one
+// pattern object for a pattern brush.
+void QtHeldDrawing::FlushFills(QPainter* p) {
+    if (m_fills.rects.empty()) {
+        return;
+    }
+    QList<QRect> rects;
+    rects.swap(m_fills.rects);
+    if (p == nullptr) {
+        return;
+    }
+    const QPen pen = p->pen();
+    const QBrush brush = p->brush();
+    p->setPen(Qt::NoPen);
+    p->setBrush(m_fills.brush);
+    if (p->brushOrigin() != m_fills.origin) {
+        p->setBrushOrigin(m_fills.origin);
+    }
+    p->drawRects(rects.constData(), static_cast<int>(rects.size()));
+    p->setBrush(brush);
+    p->setPen(pen);
 }
 
 void QtHeldDrawing::FlushText(QPainter* p) {

@@ -1,8 +1,9 @@
 // What a printer's page holds back to draw together: runs of ruled lines of one pixel in one
-// pen, and level labels of one font and colour. A PDF page writes the whole pen or text state
-// again for every line and label drawn alone; a chart's date header and day grid draw hundreds
-// of them a page in one pen or one font. Held back, a run goes to the page as one path or one
-// text object.
+// pen, level labels of one font and colour, and blocks filled with one brush. A PDF page writes
+// the whole pen or text state again for every line and label drawn alone, and a new pattern
+// object for every block filled with a pattern brush; a chart's date header, day grid and
+// holiday shading draw hundreds of them a page in one pen, one font or one brush. Held back, a
+// run goes to the page as one path, one text object or one fill.
 //
 // Only a drawing of the same kind in the same device context state joins what is held: the
 // device context draws what is held before any other drawing (it takes its painter through
@@ -13,6 +14,7 @@
 #include "platform/DC.h"
 #include "platform/qt/QtTextDrawer.h"
 
+#include <QBrush>
 #include <QColor>
 #include <QList>
 #include <QPaintEngine>
@@ -20,6 +22,7 @@
 #include <QPen>
 #include <QPoint>
 #include <QRawFont>
+#include <QRect>
 
 #include <cstddef>
 #include <unordered_set>
@@ -69,8 +72,11 @@ public:
     // images draw at once.
     static bool Holds(const CDC& dc, const QPainter& p);
 
-    bool Empty() const { return m_lines.points.empty() && m_text.runs.empty(); }
+    bool Empty() const {
+        return m_lines.points.empty() && m_text.runs.empty() && m_fills.rects.empty();
+    }
     bool HoldsLines() const { return !m_lines.points.empty(); }
+    bool HoldsFills() const { return !m_fills.rects.empty(); }
 
     // Adds the line (device points, drawn with the pen made for the device context as it now
     // is) to the lines held when it is drawn exactly as they are; false otherwise.
@@ -83,6 +89,13 @@ public:
     // The same for a level line of text, as the text drawer placed it.
     bool ContinuesText(const State& state, const QtTextDrawer::LevelLine& line);
     void HoldText(const State& state, const QtTextDrawer::LevelLine& line);
+
+    // The same for a block (device rectangle) filled with the brush from the brush origin, no
+    // outline drawn over it. Blocks of one brush cover the same way however many times they
+    // overlap, so a run keeps to no order among its blocks.
+    bool ContinuesFills(const State& state, const QBrush& brush, const QPoint& origin,
+                        const QRect& block);
+    void HoldFill(const State& state, const QPainter& p, const QBrush& brush, const QRect& block);
 
     // Draws what is held on the painter (nothing when it is gone) and forgets it.
     void Flush(QPainter* p);
@@ -109,13 +122,22 @@ private:
         std::vector<Run> runs;
     };
 
+    struct Fills {
+        QBrush brush;
+        QPoint origin;
+        State state;
+        QList<QRect> rects;
+    };
+
     static int GapsAlong(const QPainter& p, const QPen& pen, const QPoint& a, const QPoint& b);
     void AddText(const QtTextDrawer::LevelLine& line);
     void FlushLines(QPainter* p);
     void FlushText(QPainter* p);
+    void FlushFills(QPainter* p);
 
     Lines m_lines;
     Text m_text;
+    Fills m_fills;
 };
 
 } // namespace tembra
