@@ -4,10 +4,17 @@
 // spread over a period of 300 days and 600 rows so that each vertical leg crosses a few level
 // legs of its neighbours. Every process is drawn once per iteration, as a printed page draws
 // them. In a drawing pass (as the print routine opens one per page) the crossings of a leg are
-// looked up in the layout's index of process lines, made once per page. Outside a pass a
+// looked up in the layout's index of process lines. Outside a pass a
 // document that counts its changes, as the application's does, has the index kept while its
 // count holds; one that counts none has its whole object list walked for every leg, so that
 // such a page grows with n squared.
+//
+// A print job of many pages (BM_PrintJobWithCrossings) draws the chart page by page, 50 rows a
+// page, each page on its own copy of the layout in a pass of its own, as the print routine
+// does, the chart's process lines handed from page to page as the job hands them; a page draws
+// the processes that start in its rows (those the object index would find there). Its chart has
+// about 0.6 rows per process, so that a page holds about the same number of processes however
+// long the chart is, and a page as tall as A3 paper; the time is reported per page.
 #include "model/Calendar.h"
 #include "model/ConfigPrint.h"
 #include "model/Koumoku.h"
@@ -15,14 +22,17 @@
 #include "model/PrintArea.h"
 #include "model/SyokiSet.h"
 #include "platform/RecordingDC.h"
+#include "render/KouteiCrossLines.h"
 #include "render/KouteiDraw.h"
 #include "render/PageLayout.h"
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -32,29 +42,34 @@ using namespace tembra;
 
 constexpr int kDays = 300;
 constexpr int kRows = 600;
+constexpr int kRowsPerPage = 50;
 
 // A chart document as the painters read it: its settings, calendar, print settings and
 // processes; nothing else.
 class Chart : public IPageLayoutDocument, public IPageLayoutView {
 public:
-    // counting: the chart counts its changes (it makes none while it is drawn).
-    Chart(int count, bool counting) : m_counting(counting) {
+    // counting: the chart counts its changes (it makes none while it is drawn); rows: the rows
+    // its processes are spread over; height: the height of its chart area; scattered: the
+    // processes placed at random (the same every run) rather than on a regular pattern, each
+    // 2 to 21 days long dropping 2 to 11 rows.
+    Chart(int count, bool counting, int rows = kRows, int height = 30000, bool scattered = false)
+        : m_counting(counting) {
         CPrintArea::StoredFields f;
-        f.paper = CRect(-500, 100, 30100, -30100);
+        f.paper = CRect(-500, 100, 30100, -height - 100);
         f.header = CRect(-500, 100, 30100, 100);
-        f.page = CRect(-500, 100, 30100, -30000);
+        f.page = CRect(-500, 100, 30100, -height);
         f.date = CRect(-500, 100, 30000, 0);
-        f.edit = CRect(-500, 0, 30000, -30000);
-        f.items = CRect(-500, 0, 0, -30000);
-        f.chart = CRect(0, 0, 30000, -30000);
-        f.inner = CRect(0, 0, 30000, -30000);
-        f.footer = CRect(-500, -30000, 30000, -30000);
+        f.edit = CRect(-500, 0, 30000, -height);
+        f.items = CRect(-500, 0, 0, -height);
+        f.chart = CRect(0, 0, 30000, -height);
+        f.inner = CRect(0, 0, 30000, -height);
+        f.footer = CRect(-500, -height, 30000, -height);
         f.itemWidth = 500;
         m_set.GetPageSetting().SetStoredFields(f);
         m_set.SetStartDate(CTime(2000, 1, 1));
         m_set.SetEndDate(CTime(2000, 1, 1) + CTimeSpan(kDays - 1, 0, 0, 0));
         m_set.SetFirstRow(0);
-        m_set.SetLastRow(kRows - 1);
+        m_set.SetLastRow(static_cast<short>(rows - 1));
         CConfigChart& chart = m_set.GetChart();
         chart.SetCornerSize(10);
         chart.SetArrowLength(12);
@@ -62,14 +77,23 @@ public:
         chart.GetLandAttr().m_radius = 10;
         m_calendar.Clear();
         m_print.SetArcRay(9);
+        std::minstd_rand random(42);
         for (int n = 0; n < count; ++n) {
             auto koutei = std::make_unique<CKoutei>();
-            const int day = (n * 7) % (kDays - 12);
-            const int row = (n * 13) % (kRows - 4);
+            int day = (n * 7) % (kDays - 12);
+            int row = (n * 13) % (rows - 4);
+            int days = 10;
+            int drop = 3;
+            if (scattered) {
+                day = static_cast<int>(random() % (kDays - 24));
+                row = static_cast<int>(random() % static_cast<unsigned>(rows - 12));
+                days = 2 + static_cast<int>(random() % 20);
+                drop = 2 + static_cast<int>(random() % 10);
+            }
             koutei->SetStartDate(CTime(2000, 1, 1) + CTimeSpan(day, 0, 0, 0));
-            koutei->SetEndDate(CTime(2000, 1, 1) + CTimeSpan(day + 10, 0, 0, 0));
+            koutei->SetEndDate(CTime(2000, 1, 1) + CTimeSpan(day + days, 0, 0, 0));
             koutei->SetStartRow(static_cast<WORD>(row));
-            koutei->SetEndRow(static_cast<WORD>(row + 3));
+            koutei->SetEndRow(static_cast<WORD>(row + drop));
             koutei->GetLines()->GetAttr().m_style = kLineShapeElbowVH;
             koutei->GetStartLand()->SetSize(100);
             koutei->GetEndLand()->SetSize(100);
@@ -171,6 +195,62 @@ void BM_PrintWithCrossingsOutsideAPassUncounted(benchmark::State& state) {
     DrawPage(state, 1, false, false);
 }
 
+// The pages of the chart of n processes, each with the processes that start in its rows.
+void PrintJob(benchmark::State& state, short crossType) {
+    const int count = static_cast<int>(state.range(0));
+    const int rows = std::min(CPageLayout::kMaxRow, std::max(kRows, count * 3 / 5));
+    // The chart as tall as on A3 paper in tenths of a millimetre.
+    Chart chart(count, true, rows, 2800, true);
+    chart.SetCrossType(crossType);
+    const int pages = (rows + kRowsPerPage - 1) / kRowsPerPage;
+    std::vector<std::vector<CKoutei*>> onPage(static_cast<std::size_t>(pages));
+    for (const auto& koutei : chart.Processes()) {
+        onPage[static_cast<std::size_t>(koutei->GetStartRow() / kRowsPerPage)].push_back(
+            koutei.get());
+    }
+    CRecordingDC dc(CRecordingDC::Device::Printer);
+    dc.SetMapMode(MM_LOMETRIC);
+    std::size_t arcs = 0;
+    for (auto _ : state) {
+        arcs = 0;
+        // What one page hands to the next, as the print job keeps it.
+        std::shared_ptr<const CKouteiCrossLines> lines;
+        for (int p = 0; p < pages; ++p) {
+            CPageLayout page(chart.Layout());
+            page.SetOutputMode(1);
+            page.SetFirstRow(static_cast<short>(p * kRowsPerPage));
+            page.SetLastRow(static_cast<short>(p * kRowsPerPage + kRowsPerPage - 1));
+            page.AdoptCrossLines(lines);
+            {
+                const CPageLayout::DrawPass pass(page);
+                for (CKoutei* koutei : onPage[static_cast<std::size_t>(p)]) {
+                    Draw(*koutei, &dc, page, kKouteiDrawNormal);
+                }
+            }
+            lines = page.GetCrossLines();
+            state.PauseTiming();
+            arcs += dc.Find(DcOp::Arc).size();
+            dc.Clear();
+            state.ResumeTiming();
+        }
+    }
+    // The time per page, and the arcs of the crossings of the job.
+    state.counters["page"] = benchmark::Counter(static_cast<double>(pages),
+                                                benchmark::Counter::kIsIterationInvariantRate |
+                                                    benchmark::Counter::kInvert);
+    state.counters["pages"] = pages;
+    state.counters["arcs"] = static_cast<double>(arcs);
+}
+
+void BM_PrintJobWithoutCrossings(benchmark::State& state) {
+    PrintJob(state, 0);
+}
+void BM_PrintJobWithCrossings(benchmark::State& state) {
+    PrintJob(state, 1);
+}
+
+BENCHMARK(BM_PrintJobWithoutCrossings)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PrintJobWithCrossings)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PrintWithoutCrossings)->Arg(250)->Arg(1000)->Arg(4000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PrintWithCrossings)->Arg(250)->Arg(1000)->Arg(4000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PrintWithCrossingsOutsideAPass)

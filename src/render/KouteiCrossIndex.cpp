@@ -1,10 +1,10 @@
 #include "render/KouteiCrossIndex.h"
 
-#include "model/DataHeader.h"
 #include "model/Koutei.h"
 #include "render/PageLayout.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace tembra {
 
@@ -19,45 +19,31 @@ CRect KouteiLineBox(const CKoutei& koutei, const CPageLayout& layout) {
                  std::min({y1, y2, yb}));
 }
 
-CKouteiCrossIndex::CKouteiCrossIndex(const CPageLayout& layout)
-    : m_key(DrawCacheKeyOf(layout)), m_firstRow(layout.GetFirstRow()) {
-    const IPageLayoutDocument* document = layout.GetDocument();
-    if (document == nullptr) {
-        return;
-    }
-    std::vector<CRect> boxes;
-    document->ForEachChartObject([&](const CDataHeader& object) {
-        if (object.GetType() != kTypeKoutei || object.GetKind() != kKindKoutei) {
-            return;
-        }
-        const auto* koutei = dynamic_cast<const CKoutei*>(&object);
-        if (koutei == nullptr) {
-            return;
-        }
-        const int order = m_count++;
-        m_order.emplace(koutei, order);
-        // Bars never lift a line over them, nor does a line shape that draws nothing.
-        if (koutei->GetLineShape() > kLineShapeGate) {
-            return;
-        }
-        Line line;
-        line.koutei = koutei;
-        line.order = order;
-        line.box = KouteiLineBox(*koutei, layout);
-        BuildRoute(*koutei, layout, line.route);
-        m_lines.push_back(line);
-        boxes.push_back(line.box);
-    });
-    m_grid = CRectGrid(boxes);
-}
+CKouteiCrossIndex::CKouteiCrossIndex(const CPageLayout& layout,
+                                     std::shared_ptr<const CKouteiCrossLines> lines)
+    : m_layout(layout), m_lines(std::move(lines)), m_firstRow(layout.GetFirstRow()) {}
 
 bool CKouteiCrossIndex::IsFor(const CPageLayout& layout) const {
-    return m_key == DrawCacheKeyOf(layout) && m_firstRow == layout.GetFirstRow();
+    return &layout == &m_layout && m_lines->IsFor(layout) && m_firstRow == layout.GetFirstRow();
 }
 
-int CKouteiCrossIndex::OrderOf(const CKoutei& koutei) const {
-    const auto it = m_order.find(&koutei);
-    return it != m_order.end() ? it->second : m_count;
+const CKouteiCrossIndex::Line& CKouteiCrossIndex::LineAt(int i) const {
+    if (m_slots.empty()) {
+        m_slots.assign(static_cast<std::size_t>(m_lines->GetCount()), -1);
+    }
+    int& slot = m_slots[static_cast<std::size_t>(i)];
+    if (slot >= 0) {
+        return m_made[static_cast<std::size_t>(slot)];
+    }
+    slot = static_cast<int>(m_made.size());
+    Line& line = m_made.emplace_back();
+    const CKouteiCrossLines::Entry& entry = m_lines->GetEntry(i);
+    line.koutei = entry.koutei;
+    line.order = entry.order;
+    // In row space the entry's box only tells where the line may lie.
+    line.box = m_lines->InRowSpace() ? KouteiLineBox(*entry.koutei, m_layout) : entry.box;
+    BuildRoute(*entry.koutei, m_layout, line.route);
+    return line;
 }
 
 } // namespace tembra

@@ -36,6 +36,7 @@ class CKoumokuData;
 class CChartObjectIndex;
 class CChartObjectRows;
 class CKouteiCrossIndex;
+class CKouteiCrossLines;
 class CKtkmHatch;
 class CPageLayout;
 class CPrHeader;
@@ -601,7 +602,9 @@ public:
     // looked up, made at its first use. The owner of the pass opens it around the drawing;
     // neither the document's objects nor the layout may change while it is open (an index
     // found made for another geometry or another state of the objects is made anew all the
-    // same). Passes nest; the index goes when the outermost one ends.
+    // same). Passes nest; the index goes when the outermost one ends. What of it does not
+    // depend on the first row (the chart's lines, CKouteiCrossLines) stays with the layout
+    // after the pass for a document that counts its changes, for the next page of a print.
     class DrawPass {
     public:
         explicit DrawPass(const CPageLayout& layout);
@@ -630,6 +633,14 @@ public:
     // Takes the objects' bounds made on another layout when they are for this one's geometry
     // and document as they now are (CChartObjectRows::IsFor); otherwise nothing changes.
     void AdoptObjectRows(const std::shared_ptr<const CChartObjectRows>& rows) const;
+    // The chart's lines behind the crossing index (null while none is made): the pages of a
+    // print, which differ only in their first row, share them. A print job keeps those of one
+    // page for the next.
+    std::shared_ptr<const CKouteiCrossLines> GetCrossLines() const { return m_caches.crossLines; }
+    // Takes the chart's lines made on another layout when they are for this one's geometry and
+    // document as they now are (CKouteiCrossLines::IsFor) and the document counts its changes;
+    // otherwise nothing changes.
+    void AdoptCrossLines(const std::shared_ptr<const CKouteiCrossLines>& lines) const;
 
 private:
     struct DrawCaches {
@@ -639,6 +650,7 @@ private:
         ~DrawCaches();
         int passDepth = 0;
         std::unique_ptr<CKouteiCrossIndex> crossIndex;
+        std::shared_ptr<const CKouteiCrossLines> crossLines;
         std::shared_ptr<const CChartObjectRows> objectRows;
         std::unique_ptr<CChartObjectIndex> objectIndex;
         // The selected item cells as the document last told them (DrawItemSelection).

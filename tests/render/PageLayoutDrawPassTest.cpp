@@ -2,10 +2,12 @@
 // units wide from 1 April 2010 at x 0, a row 50 high): the index of process lines in which the
 // crossings on paper are looked up during a drawing pass, and outside one for a document that
 // counts its changes (it must lift every line over exactly the lines a walk of the document's
-// objects finds, and must not outlive the objects it was made from), and the index of the objects'
-// bounds, which only a document that counts its changes gets.
+// objects finds, and must not outlive the objects it was made from; the pages of a print share
+// the chart's lines and must still lift over what each page alone would), and the index of the
+// objects' bounds, which only a document that counts its changes gets.
 #include "render/ChartObjectIndex.h"
 #include "render/KouteiCrossIndex.h"
+#include "render/KouteiCrossLines.h"
 
 #include "model/Koutei.h"
 #include "platform/RecordingDC.h"
@@ -213,6 +215,157 @@ TEST_F(KouteiCrossIndexTest, OutsideAPassTheIndexServesWhileTheChangeCountHolds)
     ++counting.changes;
     EXPECT_EQ(ArcsOf(vertical, counted), arcs + 1);
     EXPECT_EQ(ArcsOf(vertical), arcs + 1);
+}
+
+// The pages of a print, 13 rows each on the fixture's chart (rows 1500 / 13 units high: on pages
+// that begin on other rows than multiples of 13 the truncated heights put a row two units off
+// from where another page has it), with the crowd, lines ending on other lines, a gate whose bend
+// row lies below both its ends, and lines so long that the pages cut them at the coordinates'
+// limits.
+class KouteiCrossPagesTest : public KouteiCrossIndexTest {
+protected:
+    static constexpr int kPageRows = 13;
+
+    KouteiCrossPagesTest() {
+        AddCrowd();
+        CKoutei& gate = Add(5, 3, 15, 4, kLineShapeGate);
+        gate.GetLines()->SetBendOffset(10);
+        Add(10, 11, 10, 16, kLineShapePlain);
+        // Lines that end on another's line (their node marks of size 0), on every row: the
+        // crossing lies at the end, where a row's truncation decides whether the boxes meet.
+        for (int row = 2; row < 30; ++row) {
+            const int day = 16 + row % 7;
+            Unmarked(Add(day, row - 2, day, row, kLineShapePlain));
+            Add(day - 2, row, day + 3, row, kLineShapeStraight);
+        }
+        // Reaching far below the first pages, far above the last ones.
+        Unmarked(Add(7, 2, 7, 600, kLineShapePlain));
+        Add(6, 300, 8, 300, kLineShapePlain);
+        Add(4, 400, 11, 403, kLineShapeElbowVH);
+        Add(3, 590, 12, 590, kLineShapeElbowHV);
+        Bind();
+    }
+
+    static void Unmarked(CKoutei& koutei) {
+        koutei.GetStartLand()->SetSize(0);
+        koutei.GetEndLand()->SetSize(0);
+    }
+
+    static CPageLayout Page(const CPageLayout& base, int firstRow) {
+        CPageLayout page(base);
+        page.SetOutputMode(1);
+        page.SetFirstRow(static_cast<short>(firstRow));
+        page.SetLastRow(static_cast<short>(firstRow + kPageRows - 1));
+        return page;
+    }
+};
+
+// Each page of a print that hands the chart's lines from page to page is the page drawn alone
+// walking the document's objects, call for call, however its rows' heights are truncated.
+TEST_F(KouteiCrossPagesTest, PagesSharingTheLinesLiftOverWhatTheWalkFinds) {
+    CountingDoc counting(doc);
+    CPageLayout counted;
+    counted.Init(&counting);
+    std::shared_ptr<const CKouteiCrossLines> lines;
+    const struct {
+        int firstRow;
+        const char* what;
+    } pages[] = {
+        {0, "the first page, the long line cut at its foot, lines beyond it"},
+        {5, "the gate's bend row on the page, its ends above; rows a unit off"},
+        {10, "rows that lie a unit off where the first page would have them"},
+        {13, "a page as a print of 13 rows a page has it"},
+        {17, "the crowd's last rows"},
+        {300, "the long line cut at both ends"},
+        {398, "an elbow far down"},
+        {585, "the last lines, the long one cut at the top"},
+    };
+    for (const auto& page : pages) {
+        SCOPED_TRACE(page.what);
+        const CPageLayout shared = Page(counted, page.firstRow);
+        shared.AdoptCrossLines(lines);
+        const std::string printed = PrintPage(true, shared);
+        if (lines != nullptr) {
+            EXPECT_EQ(shared.GetCrossLines(), lines);
+        }
+        lines = shared.GetCrossLines();
+        ASSERT_NE(lines, nullptr);
+        EXPECT_TRUE(lines->InRowSpace());
+
+        const CPageLayout alone = Page(layout, page.firstRow);
+        EXPECT_EQ(printed, PrintPage(false, alone));
+        doc.print.SetCrossType(0);
+        counting.print.SetCrossType(0);
+        EXPECT_NE(printed, PrintPage(false, alone)) << "no crossing on the page";
+        doc.print.SetCrossType(1);
+        counting.print.SetCrossType(1);
+    }
+}
+
+// A layout takes another's lines only when they were made for its geometry and document as
+// they now are, and kept only where the document counts its changes; on screen, for its first
+// row too.
+TEST_F(KouteiCrossPagesTest, LinesAreTakenOnlyWhereTheyHold) {
+    CountingDoc counting(doc);
+    CPageLayout counted;
+    counted.Init(&counting);
+    std::shared_ptr<const CKouteiCrossLines> printed;
+    {
+        const CPageLayout first = Page(counted, 0);
+        const CPageLayout::DrawPass pass(first);
+        ASSERT_NE(first.GetCrossIndex(), nullptr);
+        printed = first.GetCrossLines();
+    }
+    std::shared_ptr<const CKouteiCrossLines> screen;
+    {
+        CPageLayout first = Page(counted, 0);
+        first.SetOutputMode(0);
+        const CPageLayout::DrawPass pass(first);
+        ASSERT_NE(first.GetCrossIndex(), nullptr);
+        screen = first.GetCrossLines();
+    }
+    ASSERT_NE(printed, nullptr);
+    ASSERT_NE(screen, nullptr);
+    EXPECT_FALSE(screen->InRowSpace());
+
+    enum class Change { None, Zoom, Screen, Counted, Uncounted };
+    const struct {
+        Change change;
+        bool taken;
+        bool screen;
+    } cases[] = {
+        {Change::None, true, false},       {Change::Zoom, false, false},
+        {Change::Screen, false, true},     {Change::Counted, false, false},
+        {Change::Uncounted, false, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.change));
+        CPageLayout page = Page(c.change == Change::Uncounted ? layout : counted, 7);
+        if (c.change == Change::Zoom) {
+            page.SetZoomIndex(5);
+            page.RecalcLayout();
+        }
+        if (c.change == Change::Screen) {
+            page.SetOutputMode(0);
+        }
+        const std::uint64_t changes = counting.changes;
+        if (c.change == Change::Counted) {
+            ++counting.changes;
+        }
+        const std::shared_ptr<const CKouteiCrossLines>& offered = c.screen ? screen : printed;
+        page.AdoptCrossLines(offered);
+        EXPECT_EQ(page.GetCrossLines() == offered, c.taken);
+        counting.changes = changes;
+    }
+
+    // The lines stay after the pass for a document that counts its changes only.
+    const CPageLayout uncounted = Page(layout, 0);
+    {
+        const CPageLayout::DrawPass pass(uncounted);
+        ASSERT_NE(uncounted.GetCrossIndex(), nullptr);
+        EXPECT_NE(uncounted.GetCrossLines(), nullptr);
+    }
+    EXPECT_EQ(uncounted.GetCrossLines(), nullptr);
 }
 
 // The test document counts no changes: nothing it holds is kept from one drawing to the next.

@@ -694,6 +694,8 @@ private:
     // The chart objects' bounds of the print job's pages, made on the first page and handed
     // to each next one (the pages differ only in their rows); dropped when the job ends.
     std::shared_ptr<const CChartObjectRows> m_printIndex;
+    // The process lines the crossings on paper look up, handed on the same way.
+    std::shared_ptr<const CKouteiCrossLines> m_printCrossLines;
     BOOL m_bHourMode = FALSE;
     BOOL m_bMinuteMode = FALSE;
 

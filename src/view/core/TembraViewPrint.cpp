@@ -116,11 +116,13 @@ BOOL CTembraView::OnPreparePrinting(CPrintInfo& info) {
 void CTembraView::OnBeginPrinting() {
     m_bPrinting = TRUE;
     m_printIndex.reset();
+    m_printCrossLines.reset();
 }
 
 void CTembraView::OnEndPrinting() {
     m_bPrinting = FALSE;
     m_printIndex.reset();
+    m_printCrossLines.reset();
 }
 
 void CTembraView::OnPrint(CDC* dc, CPrintInfo& info) {
@@ -164,10 +166,14 @@ void CTembraView::OnPrint(CDC* dc, CPrintInfo& info) {
     // The objects' bounds serve every page of the job: the layout of the window, put back
     // below, would drop them.
     m_layout.AdoptObjectRows(m_printIndex);
+    m_layout.AdoptCrossLines(m_printCrossLines);
     dc->SelectClipRgn(nullptr);
     OnDraw(dc);
     if (std::shared_ptr<const CChartObjectRows> rows = m_layout.GetObjectRows()) {
         m_printIndex = std::move(rows);
+    }
+    if (std::shared_ptr<const CKouteiCrossLines> lines = m_layout.GetCrossLines()) {
+        m_printCrossLines = std::move(lines);
     }
     SetStyledDrawEnable(dc, 0);
     m_layout = m_savedLayout;
