@@ -73,16 +73,13 @@ std::optional<CRect> RowBounds(Probe& probe, const CDataHeader& object, int& gue
 
 } // namespace
 
-CChartObjectRows::CChartObjectRows(const CPageLayout& layout)
-    : m_key(DrawCacheKeyOf(layout)),
-      m_rowSpace(layout.GetOutputMode() != 0 && !(layout.IsScrolledDown() && layout.GetClipPass())),
-      m_firstRow(layout.GetFirstRow()) {
+CChartObjectRows::CChartObjectRows(const CPageLayout& layout) : m_key(layout) {
     const IPageLayoutDocument* document = layout.GetDocument();
     if (document == nullptr) {
         return;
     }
     std::vector<CRect> boxes;
-    if (!m_rowSpace) {
+    if (!m_key.InRowSpace()) {
         document->ForEachChartObject([&](const CDataHeader& object) {
             const CRect bounds = layout.GetObjectBounds(nullptr, &object, 0);
             m_filed.push_back(static_cast<int>(m_entries.size()));
@@ -194,17 +191,17 @@ std::optional<CRect> RowBounds(Probe& probe, const CDataHeader& object, int& gue
 } // namespace
 
 bool CChartObjectRows::IsFor(const CPageLayout& layout) const {
-    return m_key == DrawCacheKeyOf(layout) && (m_rowSpace || m_firstRow == layout.GetFirstRow());
+    return m_key.IsFor(layout);
 }
 
 int CChartObjectRows::RowShift(const CPageLayout& layout) const {
-    return m_rowSpace ? layout.RowsToHeight(layout.GetFirstRow()) : 0;
+    return m_key.InRowSpace() ? layout.RowsToHeight(layout.GetFirstRow()) : 0;
 }
 
 const std::vector<int>& CChartObjectRows::Query(const CPageLayout& layout, const CRect& box) const {
     m_found.clear();
     const int shift = RowShift(layout);
-    const int slack = m_rowSpace ? kSlack : 0;
+    const int slack = m_key.InRowSpace() ? kSlack : 0;
     const CRect rowBox(box.left, box.top - shift + slack, box.right, box.bottom - shift - slack);
     const std::vector<int>& filed = m_grid.Query(rowBox);
     const auto meets = [&](int i) {
@@ -217,7 +214,7 @@ const std::vector<int>& CChartObjectRows::Query(const CPageLayout& layout, const
                 box.bottom <= b.top + shift - slack) {
                 return true;
             }
-        } else if (!m_rowSpace) {
+        } else if (!m_key.InRowSpace()) {
             return true;
         }
         return Meet(layout.GetObjectBounds(nullptr, entry.object, 0), box);

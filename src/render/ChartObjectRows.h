@@ -20,8 +20,8 @@
 #pragma once
 
 #include "platform/Types.h"
-#include "render/DrawCacheKey.h"
 #include "render/RectGrid.h"
+#include "render/RowSpaceKey.h"
 
 #include <vector>
 
@@ -58,10 +58,8 @@ public:
     int RowShift(const CPageLayout& layout) const;
 
 private:
-    DrawCacheKey m_key;
-    // Row space (false: the bounds as the layout has them, for its first row).
-    bool m_rowSpace = false;
-    int m_firstRow = 0;
+    // Row space, or the bounds as the layout has them, for its first row.
+    RowSpaceKey m_key;
     std::vector<Entry> m_entries;
     // The entries in the grid (those that move with the rows) and the others, ascending.
     std::vector<int> m_filed;

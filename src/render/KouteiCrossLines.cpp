@@ -49,39 +49,41 @@ CRect RowSpaceBox(const CKoutei& koutei, const CPageLayout& layout) {
 
 } // namespace
 
-CKouteiCrossLines::CKouteiCrossLines(const CPageLayout& layout)
-    : m_key(DrawCacheKeyOf(layout)),
-      m_rowSpace(layout.GetOutputMode() != 0 && !(layout.IsScrolledDown() && layout.GetClipPass())),
-      m_firstRow(layout.GetFirstRow()) {
+void ForEachKouteiOf(const IPageLayoutDocument& document,
+                     const std::function<void(const CKoutei&)>& visit) {
+    document.ForEachChartObject([&](const CDataHeader& object) {
+        if (object.GetType() != kTypeKoutei || object.GetKind() != kKindKoutei) {
+            return;
+        }
+        if (const auto* koutei = dynamic_cast<const CKoutei*>(&object)) {
+            visit(*koutei);
+        }
+    });
+}
+
+CKouteiCrossLines::CKouteiCrossLines(const CPageLayout& layout) : m_key(layout) {
     const IPageLayoutDocument* document = layout.GetDocument();
     if (document == nullptr) {
         return;
     }
     std::vector<CRect> boxes;
-    document->ForEachChartObject([&](const CDataHeader& object) {
-        if (object.GetType() != kTypeKoutei || object.GetKind() != kKindKoutei) {
-            return;
-        }
-        const auto* koutei = dynamic_cast<const CKoutei*>(&object);
-        if (koutei == nullptr) {
-            return;
-        }
+    ForEachKouteiOf(*document, [&](const CKoutei& koutei) {
         const int order = m_count++;
-        m_order.emplace(koutei, order);
+        m_order.emplace(&koutei, order);
         // Bars never lift a line over them, nor does a line shape that draws nothing.
-        if (koutei->GetLineShape() > kLineShapeGate) {
+        if (koutei.GetLineShape() > kLineShapeGate) {
             return;
         }
         const CRect box =
-            m_rowSpace ? RowSpaceBox(*koutei, layout) : KouteiLineBox(*koutei, layout);
-        m_entries.push_back({koutei, order, box});
+            m_key.InRowSpace() ? RowSpaceBox(koutei, layout) : KouteiLineBox(koutei, layout);
+        m_entries.push_back({&koutei, order, box});
         boxes.push_back(box);
     });
     m_grid = CRectGrid(boxes);
 }
 
 bool CKouteiCrossLines::IsFor(const CPageLayout& layout) const {
-    return m_key == DrawCacheKeyOf(layout) && (m_rowSpace || m_firstRow == layout.GetFirstRow());
+    return m_key.IsFor(layout);
 }
 
 int CKouteiCrossLines::OrderOf(const CKoutei& koutei) const {
@@ -91,7 +93,7 @@ int CKouteiCrossLines::OrderOf(const CKoutei& koutei) const {
 
 const std::vector<int>& CKouteiCrossLines::Query(const CPageLayout& layout,
                                                  const CRect& box) const {
-    if (!m_rowSpace) {
+    if (!m_key.InRowSpace()) {
         return m_grid.Query(box);
     }
     // The rows above the layout's first row lift row space that much higher on the layout. A

@@ -21,16 +21,23 @@
 #pragma once
 
 #include "platform/Types.h"
-#include "render/DrawCacheKey.h"
 #include "render/RectGrid.h"
+#include "render/RowSpaceKey.h"
 
+#include <functional>
 #include <unordered_map>
 #include <vector>
 
 namespace tembra {
 
+class IPageLayoutDocument;
+
 class CKoutei;
 class CPageLayout;
+
+// Visits the processes among the document's chart objects, in drawing order.
+void ForEachKouteiOf(const IPageLayoutDocument& document,
+                     const std::function<void(const CKoutei&)>& visit);
 
 class CKouteiCrossLines {
 public:
@@ -48,7 +55,7 @@ public:
     // row, else for its first row) and its document as they now are.
     bool IsFor(const CPageLayout& layout) const;
     // Whether the boxes are in row space (else they are the layout's own).
-    bool InRowSpace() const { return m_rowSpace; }
+    bool InRowSpace() const { return m_key.InRowSpace(); }
 
     // The position of a process in drawing order; one past the last when it is not listed.
     int OrderOf(const CKoutei& koutei) const;
@@ -63,9 +70,7 @@ public:
     const std::vector<int>& Query(const CPageLayout& layout, const CRect& box) const;
 
 private:
-    DrawCacheKey m_key;
-    bool m_rowSpace = false;
-    int m_firstRow = 0;
+    RowSpaceKey m_key;
     std::vector<Entry> m_entries;
     std::unordered_map<const CKoutei*, int> m_order;
     int m_count = 0;

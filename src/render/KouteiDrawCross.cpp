@@ -8,6 +8,7 @@
 #include "model/Utility.h"
 #include "render/Geometry.h"
 #include "render/KouteiCrossIndex.h"
+#include "render/KouteiCrossLines.h"
 #include "render/KouteiRoute.h"
 #include "render/PageLayout.h"
 #include "render/StyledDraw.h"
@@ -50,30 +51,23 @@ void ForEachLineNear(const CKoutei& koutei, const CPageLayout& layout, const CRe
     }
     int order = 0;
     selfOrder = -1;
-    document->ForEachChartObject([&](const CDataHeader& object) {
-        if (object.GetType() != kTypeKoutei || object.GetKind() != kKindKoutei) {
-            return;
-        }
-        const auto* other = dynamic_cast<const CKoutei*>(&object);
-        if (other == nullptr) {
-            return;
-        }
+    ForEachKouteiOf(*document, [&](const CKoutei& other) {
         const int position = order++;
-        if (other == &koutei && selfOrder < 0) {
+        if (&other == &koutei && selfOrder < 0) {
             selfOrder = position;
         }
         // Bars never lift a line over them, nor does a line shape that draws nothing.
-        if (other->GetLineShape() > kLineShapeGate) {
+        if (other.GetLineShape() > kLineShapeGate) {
             return;
         }
         CKouteiCrossIndex::Line line;
-        line.koutei = other;
+        line.koutei = &other;
         line.order = position;
-        line.box = KouteiLineBox(*other, layout);
+        line.box = KouteiLineBox(other, layout);
         if (!CRectGrid::Meet(box, line.box)) {
             return;
         }
-        BuildRoute(*other, layout, line.route);
+        BuildRoute(other, layout, line.route);
         visit(line);
     });
 }
