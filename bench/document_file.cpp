@@ -42,7 +42,9 @@ thread_local HeapCount g_heap;
 
 } // namespace
 
-void* operator new(std::size_t size) {
+// Kept out of line: inlined, the compiler would pair a free with the new it sees and take them
+// for a mismatch.
+[[gnu::noinline]] void* operator new(std::size_t size) {
     if (g_heap.on) {
         ++g_heap.allocations;
         g_heap.bytes += size;
@@ -53,11 +55,11 @@ void* operator new(std::size_t size) {
     throw std::bad_alloc();
 }
 
-void operator delete(void* memory) noexcept {
+[[gnu::noinline]] void operator delete(void* memory) noexcept {
     std::free(memory);
 }
 
-void operator delete(void* memory, std::size_t) noexcept {
+[[gnu::noinline]] void operator delete(void* memory, std::size_t) noexcept {
     std::free(memory);
 }
 
