@@ -3,7 +3,6 @@
 #include "platform/ByteOrder.h"
 
 #include <cstring>
-#include <iterator>
 
 namespace tembra {
 
@@ -45,11 +44,14 @@ void CDataHeader::Serialize(CArchive& ar) {
         // The 32 bytes in one read: every record of a chart starts with them.
         BYTE bytes[kFileSize];
         ar.ReadExact(bytes, kFileSize);
-        WORD* const words[] = {&m_type,  &m_word2, &m_subKind, &m_word4,
-                               &m_word5, &m_word6, &m_layer,   &m_selected};
-        for (std::size_t i = 0; i < std::size(words); ++i) {
-            *words[i] = GetWord(bytes + i * 2);
-        }
+        m_type = GetWord(bytes);
+        m_word2 = GetWord(bytes + 2);
+        m_subKind = GetWord(bytes + 4);
+        m_word4 = GetWord(bytes + 6);
+        m_word5 = GetWord(bytes + 8);
+        m_word6 = GetWord(bytes + 10);
+        m_layer = GetWord(bytes + 12);
+        m_selected = GetWord(bytes + 14);
         std::memcpy(m_reserved.data(), bytes + 16, kReservedSize);
     }
 }

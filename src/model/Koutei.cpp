@@ -42,7 +42,6 @@ void CKouteiLines::CopyFrom(const CKouteiLines& other) {
     m_pos = other.m_pos;
     m_attr = other.m_attr;
     m_bendOffset = other.m_bendOffset;
-    m_tailReserved = other.m_tailReserved;
 }
 
 void CKouteiLines::Serialize(CArchive& ar) {
@@ -53,8 +52,7 @@ void CKouteiLines::Serialize(CArchive& ar) {
            << static_cast<WORD>(m_attr.m_width) << static_cast<DWORD>(m_attr.m_color)
            << m_attr.m_holiday << m_attr.m_hatch;
         ar << static_cast<WORD>(m_bendOffset);
-        m_tailReserved.fill(0);
-        ar.Write(m_tailReserved.data(), kReservedSize);
+        ar.WriteZeros(kReservedSize);
         return;
     }
 
@@ -67,7 +65,7 @@ void CKouteiLines::Serialize(CArchive& ar) {
     m_attr.m_color = color;
     ar >> bend;
     m_bendOffset = static_cast<short>(bend);
-    ar.ReadExact(m_tailReserved.data(), kReservedSize);
+    ar.Skip(kReservedSize);
 
     const int version = ArchiveVersion(ar);
     if (version < kKouteiSubStyleVersion) {
@@ -95,7 +93,6 @@ void CLand::CopyFrom(const CLand& other) {
     m_pos = other.m_pos;
     m_attr = other.m_attr;
     m_tied = other.m_tied;
-    m_tailReserved = other.m_tailReserved;
 }
 
 void CLand::SetAttr(const CLandAttr& attr) {
@@ -110,8 +107,7 @@ void CLand::Serialize(CArchive& ar) {
         ar << m_attr.m_style << m_attr.m_type << static_cast<DWORD>(m_attr.m_color)
            << m_attr.m_size;
         m_tied.Serialize(ar);
-        m_tailReserved.fill(0);
-        ar.Write(m_tailReserved.data(), kReservedSize);
+        ar.WriteZeros(kReservedSize);
         return;
     }
 
@@ -119,7 +115,7 @@ void CLand::Serialize(CArchive& ar) {
     ar >> m_attr.m_style >> m_attr.m_type >> color >> m_attr.m_size;
     m_attr.m_color = color;
     m_tied.Serialize(ar);
-    ar.ReadExact(m_tailReserved.data(), kReservedSize);
+    ar.Skip(kReservedSize);
     if (ArchiveVersion(ar) < kKouteiBendVersion) {
         m_attr.m_size = kDefaultSize;
     }
@@ -153,8 +149,9 @@ void CKoutei::CopyFrom(const CKoutei& other) {
     SetYogoCount(0);
     for (int i = 0; i < other.m_yogoCount; ++i) {
         auto term = std::make_unique<CYogo>();
-        term->CopyFrom(*other.m_yogo[static_cast<std::size_t>(i)]);
-        m_yogo[static_cast<std::size_t>(i)] = std::move(term);
+        term->CopyFrom(*other.YogoSlot(i));
+        ReserveYogoSlots(i + 1);
+        YogoSlot(i) = std::move(term);
         ++m_yogoCount;
     }
 }
@@ -181,11 +178,10 @@ void CKoutei::Serialize(CArchive& ar) {
         }
         ar << static_cast<WORD>(m_yogoCount);
         for (int i = 0; i < m_yogoCount; ++i) {
-            ar.WriteObject(m_yogo[static_cast<std::size_t>(i)].get());
+            ar.WriteObject(YogoSlot(i).get());
         }
         ar << m_relationLine;
-        m_tailReserved.fill(0);
-        ar.Write(m_tailReserved.data(), kReservedSize);
+        ar.WriteZeros(kReservedSize);
         return;
     }
 
@@ -223,14 +219,15 @@ void CKoutei::Serialize(CArchive& ar) {
         FailDamagedFile();
     }
     SetYogoCount(0);
+    ReserveYogoSlots(count);
     for (int i = 0; i < count; ++i) {
-        m_yogo[static_cast<std::size_t>(i)] = ar.ReadOwned<CYogo>();
+        YogoSlot(i) = ar.ReadOwned<CYogo>();
         ++m_yogoCount;
     }
     ar >> m_relationLine;
-    ar.ReadExact(m_tailReserved.data(), kReservedSize);
+    ar.Skip(kReservedSize);
 
-    if (document != nullptr && document->GetMergeMode() != kMergeModeWhole) {
+    if (document != nullptr && !wholeDocument) {
         Select();
     }
 }
@@ -373,27 +370,43 @@ void CKoutei::SelectForStretch(BOOL startFixed) {
 
 // ---- Terms ----
 
+std::unique_ptr<CYogo>& CKoutei::YogoSlot(int index) const {
+    if (index < kInlineYogo) {
+        return m_yogo[static_cast<std::size_t>(index)];
+    }
+    return (*m_moreYogo)[static_cast<std::size_t>(index - kInlineYogo)];
+}
+
+void CKoutei::ReserveYogoSlots(int count) {
+    if (count > kInlineYogo && !m_moreYogo) {
+        m_moreYogo = std::make_unique<MoreYogo>();
+    }
+}
+
 CYogo* CKoutei::GetYogo(int index) const {
     if (index < 0 || index >= m_yogoCount) {
         return nullptr;
     }
-    return m_yogo[static_cast<std::size_t>(index)].get();
+    return YogoSlot(index).get();
 }
 
 BOOL CKoutei::SetYogo(int index, std::unique_ptr<CYogo> term) {
     if (!term || index < 0 || index >= m_yogoCount) {
         return FALSE;
     }
-    m_yogo[static_cast<std::size_t>(index)] = std::move(term);
+    YogoSlot(index) = std::move(term);
     return TRUE;
 }
 
 void CKoutei::SetYogoCount(int count) {
     const int keep = std::clamp(count, 0, static_cast<int>(m_yogoCount));
     for (int i = keep; i < m_yogoCount; ++i) {
-        m_yogo[static_cast<std::size_t>(i)].reset();
+        YogoSlot(i).reset();
     }
     m_yogoCount = static_cast<short>(keep);
+    if (keep <= kInlineYogo) {
+        m_moreYogo.reset();
+    }
 }
 
 BOOL CKoutei::AddYogo(std::unique_ptr<CYogo>& term, BOOL atEnd) {
@@ -404,13 +417,15 @@ BOOL CKoutei::AddYogo(std::unique_ptr<CYogo>& term, BOOL atEnd) {
         AfxMessageBox(IDS_YOGO_LIMIT, MB_OK);
         return FALSE;
     }
-    const auto count = static_cast<std::size_t>(m_yogoCount);
+    const int count = m_yogoCount;
+    ReserveYogoSlots(count + 1);
     if (atEnd != FALSE) {
-        m_yogo[count] = std::move(term);
+        YogoSlot(count) = std::move(term);
     } else {
-        std::move_backward(m_yogo.begin(), m_yogo.begin() + static_cast<std::ptrdiff_t>(count),
-                           m_yogo.begin() + static_cast<std::ptrdiff_t>(count) + 1);
-        m_yogo[0] = std::move(term);
+        for (int i = count; i > 0; --i) {
+            YogoSlot(i) = std::move(YogoSlot(i - 1));
+        }
+        YogoSlot(0) = std::move(term);
     }
     ++m_yogoCount;
     return TRUE;
@@ -420,11 +435,11 @@ std::unique_ptr<CYogo> CKoutei::DetachYogo(int index) {
     if (index < 0 || index >= m_yogoCount) {
         return nullptr;
     }
-    const auto at = m_yogo.begin() + index;
-    std::unique_ptr<CYogo> term = std::move(*at);
-    std::move(at + 1, m_yogo.begin() + m_yogoCount, at);
+    std::unique_ptr<CYogo> term = std::move(YogoSlot(index));
+    for (int i = index + 1; i < m_yogoCount; ++i) {
+        YogoSlot(i - 1) = std::move(YogoSlot(i));
+    }
     --m_yogoCount;
-    m_yogo[static_cast<std::size_t>(m_yogoCount)].reset();
     return term;
 }
 
@@ -443,7 +458,7 @@ BOOL CKoutei::RemoveYogo(int index, BOOL deleteTerm) {
 void CKoutei::SelectYogo(int index) {
     if (index == -1) {
         for (int i = 0; i < m_yogoCount; ++i) {
-            m_yogo[static_cast<std::size_t>(i)]->Select();
+            YogoSlot(i)->Select();
         }
     } else if (CYogo* term = GetYogo(index)) {
         term->Select();
@@ -453,7 +468,7 @@ void CKoutei::SelectYogo(int index) {
 void CKoutei::DeselectYogo(int index) {
     if (index == -1) {
         for (int i = 0; i < m_yogoCount; ++i) {
-            m_yogo[static_cast<std::size_t>(i)]->Deselect();
+            YogoSlot(i)->Deselect();
         }
     } else if (CYogo* term = GetYogo(index)) {
         term->Deselect();
@@ -468,14 +483,14 @@ WORD CKoutei::IsYogoSelected(int index) const {
 int CKoutei::CountSelectedYogo() const {
     int count = 0;
     for (int i = 0; i < m_yogoCount; ++i) {
-        count += m_yogo[static_cast<std::size_t>(i)]->IsSelected() != 0 ? 1 : 0;
+        count += YogoSlot(i)->IsSelected() != 0 ? 1 : 0;
     }
     return count;
 }
 
 BOOL CKoutei::HasYogoOn(int part, BOOL selectedOnly) const {
     for (int i = 0; i < m_yogoCount; ++i) {
-        const CYogo& term = *m_yogo[static_cast<std::size_t>(i)];
+        const CYogo& term = *YogoSlot(i);
         if (term.GetDateKind() == part && (selectedOnly == FALSE || term.IsSelected() != 0)) {
             return TRUE;
         }

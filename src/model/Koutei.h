@@ -28,6 +28,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -106,6 +107,7 @@ class CKouteiLines : public CDataHeader {
     DECLARE_SERIAL(CKouteiLines)
 public:
     static constexpr std::size_t kAttrSize = 16;
+    // Reserved bytes at the end of the record: written as zeros, passed over on reading.
     static constexpr std::size_t kReservedSize = 14;
     // The Hatch word of a line without hatching.
     static constexpr WORD kNoHatch = 999;
@@ -133,7 +135,6 @@ private:
     CChartPos m_pos;
     CKouteiAttr m_attr;
     short m_bendOffset = 0;
-    std::array<BYTE, kReservedSize> m_tailReserved{};
 };
 
 // ---- Node ---------------------------------------------------------------------------------------
@@ -142,6 +143,7 @@ class CLand : public CDataHeader {
     DECLARE_SERIAL(CLand)
 public:
     static constexpr std::size_t kAttrSize = 10;
+    // Reserved bytes at the end of the record: written as zeros, passed over on reading.
     static constexpr std::size_t kReservedSize = 10;
     // The size word that nodes of files before 31000 get.
     static constexpr WORD kDefaultSize = 100;
@@ -178,7 +180,6 @@ private:
     CChartPos m_pos;
     CLandAttr m_attr;
     CObSeqNumber m_tied;
-    std::array<BYTE, kReservedSize> m_tailReserved{};
 };
 
 // ---- Process ------------------------------------------------------------------------------------
@@ -190,6 +191,7 @@ class CKoutei : public CDataHeader {
     DECLARE_SERIAL(CKoutei)
 public:
     static constexpr int kMaxYogo = 30;
+    // Reserved bytes at the end of the record: written as zeros, passed over on reading.
     static constexpr std::size_t kReservedSize = 14;
 
     // Kind 1, sub-kind 1; a new line set, two new nodes and an empty resource list; no terms,
@@ -383,24 +385,33 @@ private:
     CLand* PartLand(int part) const;
     CDataHeader* Part(int part) const;
     CLand& StartLand() const { return m_lands[m_startLand]; }
-    CLand& EndLand() const { return m_lands[1 - m_startLand]; }
+    CLand& EndLand() const { return m_lands[m_startLand ^ 1U]; }
 
     CObSeqNumber m_seq;
     short m_yogoCount = 0;
+    // Which of m_lands is the start node (0 or 1): it changes when the process is turned round,
+    // so that each node keeps its own place in memory.
+    std::uint8_t m_startLand = 0;
     // Always there, held in the process itself: one allocation less for every process read.
     // Mutable as the pointer was: the accessors hand out the line set of a const process.
     mutable CKouteiLines m_lines;
-    // The two nodes, held here as well; which of them is the start node (0 or 1) changes when
-    // the process is turned round, so that each node keeps its own place in memory.
+    // The two nodes, held here as well.
     mutable std::array<CLand, 2> m_lands;
-    std::size_t m_startLand = 0;
-    std::array<std::unique_ptr<CYogo>, kMaxYogo> m_yogo;
+    // The terms' slots: the first kInlineYogo held here, the others (few processes carry more)
+    // in a block of their own from the first term that needs one on. Each term is a heap object
+    // of its own either way: the edit commands and the undo history take terms one by one.
+    static constexpr int kInlineYogo = 3;
+    using MoreYogo = std::array<std::unique_ptr<CYogo>, kMaxYogo - kInlineYogo>;
+    std::unique_ptr<CYogo>& YogoSlot(int index) const;
+    // Makes the slots below count usable.
+    void ReserveYogoSlots(int count);
+    mutable std::array<std::unique_ptr<CYogo>, kInlineYogo> m_yogo;
+    std::unique_ptr<MoreYogo> m_moreYogo;
     mutable CShigen m_shigen;
     CTimeSpan m_spareDays;
     CTimeSpan m_startOffset;
     CTimeSpan m_duration;
     WORD m_relationLine = 0;
-    std::array<BYTE, kReservedSize> m_tailReserved{};
     LONG m_drawMode = 0;
     LONG m_adjustMark = 0;
     WORD m_partDrag = 0;

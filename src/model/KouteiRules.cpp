@@ -96,7 +96,7 @@ int CKoutei::NormalizeDirection() {
         SetLineShape(kLineShapeElbowVH);
     }
     // Each node keeps its own date, row and number: it simply stands at the other end now.
-    m_startLand = 1 - m_startLand;
+    m_startLand ^= 1U;
     return 0;
 }
 

@@ -81,7 +81,6 @@ void CYogo::CopyFrom(const CYogo& other) {
     m_attrTail = other.m_attrTail;
     m_text = other.m_text;
     m_hyperlink = other.m_hyperlink;
-    m_tailReserved = other.m_tailReserved;
 }
 
 void CYogo::SetText(std::string_view text) {
@@ -125,8 +124,7 @@ void CYogo::Serialize(CArchive& ar) {
         } else {
             ar << m_text;
         }
-        m_tailReserved.fill(0);
-        ar.Write(m_tailReserved.data(), m_tailReserved.size());
+        ar.WriteZeros(kReservedSize);
         if (version >= kYogoHyperlinkVersion) {
             ar << m_hyperlink;
         }
@@ -145,7 +143,7 @@ void CYogo::Serialize(CArchive& ar) {
     }
     ar >> m_text;
     CutFieldInPlace(m_text, kTextCapacity);
-    ar.ReadExact(m_tailReserved.data(), m_tailReserved.size());
+    ar.Skip(kReservedSize);
     if (version >= kYogoHyperlinkVersion) {
         ar >> m_hyperlink;
     }

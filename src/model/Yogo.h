@@ -69,6 +69,8 @@ class CYogo : public CDataHeader {
 public:
     // The text holds at most this many bytes (129 with the terminator in the file's field).
     static constexpr std::size_t kTextCapacity = 128;
+    // Reserved bytes after the text: written as zeros, passed over on reading.
+    static constexpr std::size_t kReservedSize = 16;
 
     // Kind 1, sub-kind 4; empty text and hyperlink, attribute block zero.
     CYogo();
@@ -106,7 +108,6 @@ private:
     ElemAttrTail m_attrTail{};
     std::string m_text;
     std::string m_hyperlink;
-    std::array<BYTE, 16> m_tailReserved{};
 };
 
 } // namespace tembra

@@ -223,6 +223,27 @@ void CArchive::ReadSlow(void* buffer, std::size_t count) {
     }
 }
 
+void CArchive::SkipSlow(std::size_t count) {
+    CheckLoading();
+    BYTE scratch[256];
+    while (count > 0) {
+        const std::size_t chunk = std::min(count, sizeof(scratch));
+        if (ReadAvailable(scratch, chunk) < chunk) {
+            AfxThrowArchiveException(CArchiveException::endOfFile, m_strFileName);
+        }
+        count -= chunk;
+    }
+}
+
+void CArchive::WriteZeros(std::size_t count) {
+    static constexpr BYTE kZeros[256] = {};
+    while (count > 0) {
+        const std::size_t chunk = std::min(count, sizeof(kZeros));
+        Write(kZeros, static_cast<UINT>(chunk));
+        count -= chunk;
+    }
+}
+
 void CArchive::WriteSlow(const void* buffer, std::size_t count) {
     CheckStoring();
     if (count > static_cast<std::size_t>(m_writeEnd - m_writeCur)) {
@@ -387,12 +408,25 @@ DWORD CArchive::ReadCount() {
     WORD w = 0;
     *this >> w;
     if (w != 0xFFFF) {
+        ExpectObjects(w);
         return w;
     }
     DWORD d = 0;
     *this >> d;
     EnsureAvailable(d);
+    ExpectObjects(d);
     return d;
+}
+
+void CArchive::ExpectObjects(DWORD count) {
+    // Each of them takes an index, and a new one takes at least its 2-byte tag: no more than the
+    // bytes read ahead can hold, so that a damaged count makes no large table. Grown at least
+    // by half, so that the many short lists of the records cost no copy each.
+    const std::size_t ahead = static_cast<std::size_t>(m_readEnd - m_readCur) / 2;
+    const std::size_t wanted = m_loadArray.size() + std::min<std::size_t>(count, ahead);
+    if (wanted > m_loadArray.capacity()) {
+        m_loadArray.reserve(std::max(wanted, m_loadArray.capacity() * 3 / 2));
+    }
 }
 
 // Objects --------------------------------------------------------------------------------------

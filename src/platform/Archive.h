@@ -96,6 +96,17 @@ public:
         }
         ReadSlow(buffer, count);
     }
+    // Passes over count bytes that a record reads and never keeps (its reserved fields), or
+    // throws endOfFile as ReadExact does.
+    void Skip(std::size_t count) {
+        if (count != 0 && static_cast<std::size_t>(m_readEnd - m_readCur) >= count) {
+            m_readCur += count;
+            return;
+        }
+        SkipSlow(count);
+    }
+    // Writes count zero bytes (the reserved fields of a record).
+    void WriteZeros(std::size_t count);
 
     // Text lines. ReadString reads up to "\n", "\r\n" or a lone "\r" (the line end is not kept)
     // and returns FALSE only at the end of the stream with nothing read. WriteString writes the
@@ -257,6 +268,7 @@ private:
     // What the buffer cannot take or give: checks the direction, then goes to the file.
     void WriteSlow(const void* buffer, std::size_t count);
     void ReadSlow(void* buffer, std::size_t count);
+    void SkipSlow(std::size_t count);
     // Reads up to count bytes through the buffer; returns how many came.
     std::size_t ReadAvailable(BYTE* out, std::size_t count);
     // Reads the next block into the buffer; false at the end of the file.
@@ -270,6 +282,8 @@ private:
     void WriteStringLength(std::size_t length);
     std::size_t ReadStringLength(bool& unicode);
     void EnsureAvailable(ULONGLONG bytes);
+    // Makes room in the table of objects read for count more that a list is about to read.
+    void ExpectObjects(DWORD count);
     void WriteIndexTag(DWORD index, bool isClass);
     DWORD NextMapIndex();
     // Reads a class tag; for an object tag returns null and sets objectIndex.

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -437,6 +438,69 @@ TEST(KouteiYogoTest, TheCountOnlyShrinksAndSlotsOnlyReplace) {
     koutei.SetYogoCount(1);
     EXPECT_EQ(Texts(koutei), (std::vector<std::string>{"a"}));
     EXPECT_EQ(koutei.GetYogo(1), nullptr);
+}
+
+// A process holds its first few terms' slots itself and the others beside it: every step below
+// moves terms across that boundary, and the order must come out as the user made it, also in a
+// copy and through a file.
+TEST(KouteiYogoTest, TermsKeepTheirOrderWhereverTheirSlotsAre) {
+    struct Step {
+        const char* what;
+        std::function<void(CKoutei&)> apply;
+        std::vector<std::string> expected;
+    };
+    const auto add = [](const char* text, BOOL atEnd) {
+        return [text, atEnd](CKoutei& k) {
+            auto term = Term(text);
+            ASSERT_TRUE(k.AddYogo(term, atEnd));
+        };
+    };
+    const auto detach = [](int index, const char* text) {
+        return [index, text](CKoutei& k) {
+            std::unique_ptr<CYogo> term = k.DetachYogo(index);
+            ASSERT_TRUE(term != nullptr);
+            EXPECT_EQ(term->GetText(), text);
+        };
+    };
+    const Step steps[] = {
+        {"five at the end",
+         [&](CKoutei& k) {
+             for (const char* text : {"a", "b", "c", "d", "e"}) {
+                 add(text, TRUE)(k);
+             }
+         },
+         {"a", "b", "c", "d", "e"}},
+        {"one in front", add("z", FALSE), {"z", "a", "b", "c", "d", "e"}},
+        {"the first taken out", detach(0, "z"), {"a", "b", "c", "d", "e"}},
+        {"one from the middle taken out", detach(2, "c"), {"a", "b", "d", "e"}},
+        {"cut to two", [](CKoutei& k) { k.SetYogoCount(2); }, {"a", "b"}},
+        {"two more at the end",
+         [&](CKoutei& k) {
+             add("f", TRUE)(k);
+             add("g", TRUE)(k);
+         },
+         {"a", "b", "f", "g"}},
+        {"the last replaced",
+         [](CKoutei& k) { ASSERT_TRUE(k.SetYogo(3, Term("G"))); },
+         {"a", "b", "f", "G"}},
+        {"one in front again", add("y", FALSE), {"y", "a", "b", "f", "G"}},
+    };
+    CKoutei koutei;
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        step.apply(koutei);
+        EXPECT_EQ(Texts(koutei), step.expected);
+        EXPECT_EQ(koutei.GetYogo(koutei.GetYogoCount()), nullptr);
+    }
+
+    CKoutei copy;
+    copy.CopyFrom(koutei);
+    EXPECT_EQ(Texts(copy), Texts(koutei));
+
+    KouteiDocument doc;
+    CKoutei loaded;
+    Load(Store(koutei, doc), loaded, doc);
+    EXPECT_EQ(Texts(loaded), Texts(koutei));
 }
 
 TEST(KouteiYogoTest, CopyingReplacesTheTermsTheTargetHad) {

@@ -239,6 +239,47 @@ TEST_P(ArchiveBufferTest, AStreamCutInsideABlockFailsAtTheValueItCuts) {
     }
 }
 
+TEST_P(ArchiveBufferTest, SkippedBytesAreTakenAsAReadTakesThem) {
+    // 800 bytes of offset words; a skip after some reads, within a block, across blocks or
+    // past the end of the stream.
+    const Bytes stream = OffsetWords(200);
+    struct Case {
+        int bufferSize;
+        DWORD readFirst; // values read before the skip
+        std::size_t skip;
+        bool fails; // the skip runs past the end
+    };
+    const Case cases[] = {
+        {16, 0, 4, false},   {16, 1, 8, false},    {16, 3, 20, false},
+        {16, 2, 600, false}, {4096, 1, 12, false}, {4096, 5, 700, false},
+        {16, 0, 800, false}, {16, 190, 41, true},  {4096, 1, 797, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message()
+                     << c.bufferSize << " after " << c.readFirst << " skip " << c.skip);
+        auto file = Open(stream);
+        CArchive ar(file.get(), CArchive::load, c.bufferSize);
+        for (DWORD i = 0; i < c.readFirst; ++i) {
+            DWORD value = 0;
+            ar >> value;
+        }
+        const std::size_t at = c.readFirst * 4 + c.skip;
+        if (c.fails) {
+            EXPECT_EQ(CauseOf([&] { ar.Skip(c.skip); }), CArchiveException::endOfFile);
+            continue;
+        }
+        ar.Skip(c.skip);
+        if (at == stream.size()) {
+            DWORD value = 0;
+            EXPECT_EQ(CauseOf([&] { ar >> value; }), CArchiveException::endOfFile);
+            continue;
+        }
+        DWORD value = 0;
+        ar >> value;
+        EXPECT_EQ(value, at);
+    }
+}
+
 TEST_P(ArchiveBufferTest, LengthsCountTheBytesReadAhead) {
     // A long string or a long count after a value that made the archive read a block ahead:
     // the bytes in the buffer count towards what the stream still holds.
