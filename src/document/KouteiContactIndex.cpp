@@ -61,64 +61,6 @@ bool TouchesLine(const CKoutei& owner, int part, const CKoutei& line) {
            date < line.GetEndTime();
 }
 
-// ---- Numbers by key
-// ------------------------------------------------------------------------------
-
-void KouteiContactIndex::KeyNumbers::Reset(std::size_t expected) {
-    // Filled up to three quarters at most: small enough to stay in the cache for long chains.
-    std::size_t size = 16;
-    while (3 * size < 4 * expected) {
-        size *= 2;
-    }
-    m_slots.assign(size, Slot{});
-    m_used = 0;
-}
-
-std::size_t KouteiContactIndex::KeyNumbers::SlotOf(std::uint64_t key) const {
-    // Fibonacci hashing spreads dates, rows and addresses alike over the slots.
-    const std::size_t mask = m_slots.size() - 1;
-    std::size_t slot = static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> 20) & mask;
-    while (m_slots[slot].used && m_slots[slot].key != key) {
-        slot = (slot + 1) & mask;
-    }
-    return slot;
-}
-
-void KouteiContactIndex::KeyNumbers::Grow() {
-    std::vector<Slot> old = std::move(m_slots);
-    m_slots.assign(old.size() * 2, Slot{});
-    for (const Slot& slot : old) {
-        if (slot.used) {
-            m_slots[SlotOf(slot.key)] = slot;
-        }
-    }
-}
-
-std::pair<std::uint32_t*, bool> KouteiContactIndex::KeyNumbers::TryEmplace(std::uint64_t key,
-                                                                           std::uint32_t number) {
-    if (m_slots.empty()) {
-        Reset(0);
-    }
-    if (4 * (m_used + 1) > 3 * m_slots.size()) {
-        Grow();
-    }
-    Slot& slot = m_slots[SlotOf(key)];
-    if (slot.used) {
-        return {&slot.number, false};
-    }
-    slot = Slot{key, number, true};
-    ++m_used;
-    return {&slot.number, true};
-}
-
-const std::uint32_t* KouteiContactIndex::KeyNumbers::Find(std::uint64_t key) const {
-    if (m_slots.empty()) {
-        return nullptr;
-    }
-    const Slot& slot = m_slots[SlotOf(key)];
-    return slot.used ? &slot.number : nullptr;
-}
-
 // ---- Index --------------------------------------------------------------------------------------
 
 std::uint64_t KouteiContactIndex::NodeKey(const CKoutei& process, int part) {
@@ -129,10 +71,13 @@ std::uint64_t KouteiContactIndex::NodeKey(const CKoutei& process, int part) {
 
 void KouteiContactIndex::Add(CKoutei* process, POSITION pos) {
     const auto entry = static_cast<std::uint32_t>(m_entries.size());
-    m_entries.push_back({process, pos, m_nextOrder++});
+    m_entries.push_back({process,
+                         pos,
+                         m_nextOrder++,
+                         {NodeKey(*process, kContactStart), NodeKey(*process, kContactEnd)}});
     *m_byProcess.TryEmplace(ProcessKey(process), entry).first = entry;
     for (const int part : kNodeParts) {
-        const auto [last, added] = m_nodes.TryEmplace(NodeKey(*process, part), kNoMore);
+        const auto [last, added] = m_nodes.TryEmplace(NodeKeyAt(entry, part), kNoMore);
         // A process of no length has both nodes at one place: it stands there once.
         if (added || m_atNodes[*last].entry != entry) {
             m_atNodes.push_back({entry, *last});

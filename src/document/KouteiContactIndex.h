@@ -5,11 +5,13 @@
 // to the chain, not to the chart.
 #pragma once
 
+#include "document/KouteiContactKeys.h"
 #include "document/ObList.h"
 #include "model/DataHeader.h"
 #include "model/Koutei.h"
 #include "platform/Types.h"
 
+#include <array>
 #include <cstdint>
 #include <unordered_map>
 #include <utility>
@@ -54,6 +56,12 @@ public:
     // The number of an indexed process; Count() for any other.
     std::size_t NumberOf(const CKoutei& process) const;
     CKoutei* ProcessAt(std::size_t number) const { return m_entries[number].process; }
+    // The node part (kContactStart or kContactEnd) of an indexed process as it was indexed, as a
+    // key that two nodes share when they lie at the same date and row: comparing keys spares a
+    // walk over many processes reading each one it passes.
+    std::uint64_t NodeKeyAt(std::size_t number, int part) const {
+        return m_entries[number].nodes[part == kContactStart ? 0 : 1];
+    }
 
     // The list position the process had when it was indexed or was last moved (null when it
     // is not indexed).
@@ -62,33 +70,12 @@ public:
     void MovedTo(const CKoutei* process, POSITION pos);
 
 private:
-    // Numbers under 64-bit keys in one array (open addressing): an index of many processes
-    // allocates nothing for each.
-    class KeyNumbers {
-    public:
-        // Empties it for about so many keys.
-        void Reset(std::size_t expected);
-        // The number under the key, the given one put there when there was none; whether it was.
-        std::pair<std::uint32_t*, bool> TryEmplace(std::uint64_t key, std::uint32_t number);
-        const std::uint32_t* Find(std::uint64_t key) const;
-
-    private:
-        struct Slot {
-            std::uint64_t key = 0;
-            std::uint32_t number = 0;
-            bool used = false;
-        };
-        std::size_t SlotOf(std::uint64_t key) const;
-        void Grow();
-
-        std::vector<Slot> m_slots;
-        std::size_t m_used = 0;
-    };
-
     struct Entry {
         CKoutei* process;
         POSITION pos;
         std::uint64_t order;
+        // The keys of its start and end nodes.
+        std::array<std::uint64_t, 2> nodes;
     };
     struct Dated {
         CTime date;
@@ -105,11 +92,11 @@ private:
     static std::uint64_t NodeKey(const CKoutei& process, int part);
 
     std::vector<Entry> m_entries;
-    KeyNumbers m_byProcess;
+    KouteiKeyNumbers m_byProcess;
     // Entries by the date and row of each of their nodes: the last to come at each node, from
     // which the others there are linked in m_atNodes (one array rather than a list per node,
     // which a chart of many processes would allocate one by one).
-    KeyNumbers m_nodes;
+    KouteiKeyNumbers m_nodes;
     std::vector<AtNode> m_atNodes;
     // Relation nodes by their row, sorted by date.
     std::unordered_map<int, std::vector<Dated>> m_relationNodes;

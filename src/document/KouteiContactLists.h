@@ -51,6 +51,13 @@ public:
     // The number of a process of the selection; one past the last for any other.
     std::size_t Find(const CKoutei& process) const { return m_index.NumberOf(process); }
     std::size_t Count() const { return m_ranges.size(); }
+    CKoutei* ProcessAt(std::size_t id) const { return m_index.ProcessAt(id); }
+
+    // Node partA of process a and node partB of process b lay at the same date and row as the
+    // pass began.
+    bool WasSameNode(std::size_t a, int partA, std::size_t b, int partB) const {
+        return m_index.NodeKeyAt(a, partA) == m_index.NodeKeyAt(b, partB);
+    }
 
     std::span<const Contact> Of(std::size_t id) const {
         if (id >= m_ranges.size()) {
