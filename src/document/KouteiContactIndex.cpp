@@ -24,9 +24,17 @@ bool IsRelationLand(const CKoutei& process, int part) {
     return (LandOf(process, part)->GetSubStyle() & kRelationLand) != 0;
 }
 
-constexpr int kNodeParts[] = {kContactStart, kContactEnd};
+constexpr std::array<int, 2> kNodeParts = {kContactStart, kContactEnd};
 
 constexpr std::uint32_t kNoMore = 0xFFFFFFFFu;
+
+// The date and the row of a node key.
+CTime KeyDate(std::uint64_t key) {
+    return CTime(static_cast<std::int64_t>(key >> 16));
+}
+int KeyRow(std::uint64_t key) {
+    return static_cast<WORD>(key & 0xFFFF);
+}
 
 std::uint64_t ProcessKey(const CKoutei* process) {
     return static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(process));
@@ -69,26 +77,27 @@ std::uint64_t KouteiContactIndex::NodeKey(const CKoutei& process, int part) {
     return (static_cast<std::uint64_t>(date) << 16) | static_cast<WORD>(NodeRow(process, part));
 }
 
+KouteiContactIndex::Reach KouteiContactIndex::ReachOf(const CKoutei& process) {
+    return Reach{{NodeKey(process, kContactStart), NodeKey(process, kContactEnd)},
+                 KouteiRunRow(process),
+                 {IsRelationLand(process, kContactStart), IsRelationLand(process, kContactEnd)}};
+}
+
 void KouteiContactIndex::Add(CKoutei* process, POSITION pos) {
     const auto entry = static_cast<std::uint32_t>(m_entries.size());
-    m_entries.push_back({process,
-                         pos,
-                         m_nextOrder++,
-                         {NodeKey(*process, kContactStart), NodeKey(*process, kContactEnd)}});
+    const Reach& added =
+        m_entries.emplace_back(Entry{process, pos, m_nextOrder++, ReachOf(*process)}).reach;
     *m_byProcess.TryEmplace(ProcessKey(process), entry).first = entry;
-    for (const int part : kNodeParts) {
-        const auto [last, added] = m_nodes.TryEmplace(NodeKeyAt(entry, part), kNoMore);
+    for (std::size_t i = 0; i < kNodeParts.size(); ++i) {
+        const auto [last, isNew] = m_nodes.TryEmplace(added.nodes[i], kNoMore);
         // A process of no length has both nodes at one place: it stands there once.
-        if (added || m_atNodes[*last].entry != entry) {
+        if (isNew || m_atNodes[*last].entry != entry) {
             m_atNodes.push_back({entry, *last});
             *last = static_cast<std::uint32_t>(m_atNodes.size() - 1);
         }
-        if (IsRelationLand(*process, part)) {
-            m_relationNodes[NodeRow(*process, part)].push_back({NodeDate(*process, part), entry});
+        if (added.relation[i]) {
+            m_relationNodes[KeyRow(added.nodes[i])].push_back({KeyDate(added.nodes[i]), entry});
         }
-    }
-    if (const int run = KouteiRunRow(*process); run >= 0) {
-        m_runs[run].push_back(entry);
     }
 }
 
@@ -103,6 +112,7 @@ void KouteiContactIndex::Build(const ObList<CDataHeader>& first,
     m_atNodes.reserve(2 * count);
     m_relationNodes.clear();
     m_runs.clear();
+    m_runsMade = false;
     m_nextOrder = 0;
     for (const ObList<CDataHeader>* list : {&first, &second}) {
         for (POSITION pos = list->GetHeadPosition(); pos != nullptr;) {
@@ -134,33 +144,46 @@ std::size_t KouteiContactIndex::NumberOf(const CKoutei& process) const {
 
 void KouteiContactIndex::CandidateNumbers(const CKoutei& process,
                                           std::vector<std::uint32_t>& found) const {
+    Collect(process, ReachOf(process), found);
+}
+
+void KouteiContactIndex::CandidateNumbersAt(std::size_t number,
+                                            std::vector<std::uint32_t>& found) const {
+    Collect(*m_entries[number].process, m_entries[number].reach, found);
+}
+
+void KouteiContactIndex::Collect(const CKoutei& process, const Reach& probe,
+                                 std::vector<std::uint32_t>& found) const {
     found.clear();
-    for (const int part : kNodeParts) {
-        if (const std::uint32_t* last = m_nodes.Find(NodeKey(process, part))) {
+    for (const std::uint64_t node : probe.nodes) {
+        if (const std::uint32_t* last = m_nodes.Find(node)) {
             for (std::uint32_t at = *last; at != kNoMore; at = m_atNodes[at].next) {
                 found.push_back(m_atNodes[at].entry);
             }
         }
     }
     // Relation nodes of others on this line's run.
-    const int run = KouteiRunRow(process);
+    const int run = probe.run;
     if (const auto it = m_relationNodes.find(run); run >= 0 && it != m_relationNodes.end()) {
         const std::vector<Dated>& nodes = it->second;
+        const CTime start = KeyDate(probe.nodes[0]);
+        const CTime end = KeyDate(probe.nodes[1]);
         auto node = std::upper_bound(
-            nodes.begin(), nodes.end(), process.GetStartTime(),
+            nodes.begin(), nodes.end(), start,
             [](const CTime& date, const Dated& dated) { return date < dated.date; });
-        for (; node != nodes.end() && node->date < process.GetEndTime(); ++node) {
+        for (; node != nodes.end() && node->date < end; ++node) {
             found.push_back(node->entry);
         }
     }
     // Lines whose run this process's relation nodes lie on.
-    for (const int part : kNodeParts) {
-        if (!IsRelationLand(process, part)) {
+    for (std::size_t i = 0; i < kNodeParts.size(); ++i) {
+        if (!probe.relation[i]) {
             continue;
         }
-        if (const auto it = m_runs.find(NodeRow(process, part)); it != m_runs.end()) {
+        const auto& runs = Runs();
+        if (const auto it = runs.find(KeyRow(probe.nodes[i])); it != runs.end()) {
             for (const std::uint32_t entry : it->second) {
-                if (TouchesLine(process, part, *m_entries[entry].process)) {
+                if (TouchesLine(process, kNodeParts[i], *m_entries[entry].process)) {
                     found.push_back(entry);
                 }
             }
@@ -172,6 +195,18 @@ void KouteiContactIndex::CandidateNumbers(const CKoutei& process,
     });
     found.erase(std::unique(found.begin(), found.end()), found.end());
     std::erase_if(found, [&](std::uint32_t entry) { return m_entries[entry].process == &process; });
+}
+
+const std::unordered_map<int, std::vector<std::uint32_t>>& KouteiContactIndex::Runs() const {
+    if (!m_runsMade) {
+        for (std::size_t entry = 0; entry < m_entries.size(); ++entry) {
+            if (const int run = m_entries[entry].reach.run; run >= 0) {
+                m_runs[run].push_back(static_cast<std::uint32_t>(entry));
+            }
+        }
+        m_runsMade = true;
+    }
+    return m_runs;
 }
 
 POSITION KouteiContactIndex::PositionOf(const CKoutei* process) const {

@@ -51,6 +51,9 @@ public:
     // The same by their numbers: the indexed processes are numbered from 0 in the order they
     // were indexed.
     void CandidateNumbers(const CKoutei& process, std::vector<std::uint32_t>& out) const;
+    // The same for the indexed process of that number, as it was indexed: from what the index
+    // took of it, without reading the process again.
+    void CandidateNumbersAt(std::size_t number, std::vector<std::uint32_t>& out) const;
 
     std::size_t Count() const { return m_entries.size(); }
     // The number of an indexed process; Count() for any other.
@@ -60,7 +63,7 @@ public:
     // key that two nodes share when they lie at the same date and row: comparing keys spares a
     // walk over many processes reading each one it passes.
     std::uint64_t NodeKeyAt(std::size_t number, int part) const {
-        return m_entries[number].nodes[part == kContactStart ? 0 : 1];
+        return m_entries[number].reach.nodes[part == kContactStart ? 0 : 1];
     }
 
     // The list position the process had when it was indexed or was last moved (null when it
@@ -70,12 +73,19 @@ public:
     void MovedTo(const CKoutei* process, POSITION pos);
 
 private:
+    // What tells where a process meets others.
+    struct Reach {
+        // The keys of its start and end nodes.
+        std::array<std::uint64_t, 2> nodes;
+        // KouteiRunRow, and whether its start and end nodes are relation nodes.
+        int run;
+        std::array<bool, 2> relation;
+    };
     struct Entry {
         CKoutei* process;
         POSITION pos;
         std::uint64_t order;
-        // The keys of its start and end nodes.
-        std::array<std::uint64_t, 2> nodes;
+        Reach reach;
     };
     struct Dated {
         CTime date;
@@ -89,6 +99,12 @@ private:
     };
 
     void Add(CKoutei* process, POSITION pos);
+    static Reach ReachOf(const CKoutei& process);
+    // m_runs, made if it is not.
+    const std::unordered_map<int, std::vector<std::uint32_t>>& Runs() const;
+    // What the process meets, from its reach as indexed or as it is now.
+    void Collect(const CKoutei& process, const Reach& reach,
+                 std::vector<std::uint32_t>& found) const;
     static std::uint64_t NodeKey(const CKoutei& process, int part);
 
     std::vector<Entry> m_entries;
@@ -100,8 +116,10 @@ private:
     std::vector<AtNode> m_atNodes;
     // Relation nodes by their row, sorted by date.
     std::unordered_map<int, std::vector<Dated>> m_relationNodes;
-    // Lines by the row of their run.
-    std::unordered_map<int, std::vector<std::uint32_t>> m_runs;
+    // Lines by the row of their run: made from the entries when a relation node first asks,
+    // which in most charts none does.
+    mutable std::unordered_map<int, std::vector<std::uint32_t>> m_runs;
+    mutable bool m_runsMade = false;
     std::uint64_t m_nextOrder = 0;
 };
 

@@ -40,7 +40,7 @@ public:
         m_all.reserve(2 * count);
         std::vector<std::uint32_t> found;
         for (std::size_t id = 0; id < count; ++id) {
-            m_index.CandidateNumbers(*m_index.ProcessAt(id), found);
+            m_index.CandidateNumbersAt(id, found);
             m_ranges.push_back(Range{m_all.size(), found.size()});
             for (const std::uint32_t other : found) {
                 m_all.push_back(Contact{m_index.ProcessAt(other), other});
