@@ -85,8 +85,11 @@ KouteiContactIndex::Reach KouteiContactIndex::ReachOf(const CKoutei& process) {
 
 void KouteiContactIndex::Add(CKoutei* process, POSITION pos) {
     const auto entry = static_cast<std::uint32_t>(m_entries.size());
-    const Reach& added =
-        m_entries.emplace_back(Entry{process, pos, m_nextOrder++, ReachOf(*process)}).reach;
+    m_entries.push_back({process, pos, m_nextOrder++});
+    const Reach added = ReachOf(*process);
+    if (m_keepReach) {
+        m_reaches.push_back(added);
+    }
     *m_byProcess.TryEmplace(ProcessKey(process), entry).first = entry;
     for (std::size_t i = 0; i < kNodeParts.size(); ++i) {
         const auto [last, isNew] = m_nodes.TryEmplace(added.nodes[i], kNoMore);
@@ -99,20 +102,27 @@ void KouteiContactIndex::Add(CKoutei* process, POSITION pos) {
             m_relationNodes[KeyRow(added.nodes[i])].push_back({KeyDate(added.nodes[i]), entry});
         }
     }
+    if (added.run >= 0) {
+        m_runs[added.run].push_back(entry);
+    }
 }
 
-void KouteiContactIndex::Build(const ObList<CDataHeader>& first,
-                               const ObList<CDataHeader>& second) {
+void KouteiContactIndex::Build(const ObList<CDataHeader>& first, const ObList<CDataHeader>& second,
+                               bool keepReach) {
     m_entries.clear();
+    m_reaches.clear();
     m_atNodes.clear();
+    m_keepReach = keepReach;
     const auto count = static_cast<std::size_t>(first.GetCount() + second.GetCount());
     m_entries.reserve(count);
+    if (keepReach) {
+        m_reaches.reserve(count);
+    }
     m_byProcess.Reset(count);
     m_nodes.Reset(count); // a chain shares its nodes; charts of loose processes make it grow
     m_atNodes.reserve(2 * count);
     m_relationNodes.clear();
     m_runs.clear();
-    m_runsMade = false;
     m_nextOrder = 0;
     for (const ObList<CDataHeader>* list : {&first, &second}) {
         for (POSITION pos = list->GetHeadPosition(); pos != nullptr;) {
@@ -149,7 +159,7 @@ void KouteiContactIndex::CandidateNumbers(const CKoutei& process,
 
 void KouteiContactIndex::CandidateNumbersAt(std::size_t number,
                                             std::vector<std::uint32_t>& found) const {
-    Collect(*m_entries[number].process, m_entries[number].reach, found);
+    Collect(*m_entries[number].process, m_reaches[number], found);
 }
 
 void KouteiContactIndex::Collect(const CKoutei& process, const Reach& probe,
@@ -180,8 +190,7 @@ void KouteiContactIndex::Collect(const CKoutei& process, const Reach& probe,
         if (!probe.relation[i]) {
             continue;
         }
-        const auto& runs = Runs();
-        if (const auto it = runs.find(KeyRow(probe.nodes[i])); it != runs.end()) {
+        if (const auto it = m_runs.find(KeyRow(probe.nodes[i])); it != m_runs.end()) {
             for (const std::uint32_t entry : it->second) {
                 if (TouchesLine(process, kNodeParts[i], *m_entries[entry].process)) {
                     found.push_back(entry);
@@ -195,18 +204,6 @@ void KouteiContactIndex::Collect(const CKoutei& process, const Reach& probe,
     });
     found.erase(std::unique(found.begin(), found.end()), found.end());
     std::erase_if(found, [&](std::uint32_t entry) { return m_entries[entry].process == &process; });
-}
-
-const std::unordered_map<int, std::vector<std::uint32_t>>& KouteiContactIndex::Runs() const {
-    if (!m_runsMade) {
-        for (std::size_t entry = 0; entry < m_entries.size(); ++entry) {
-            if (const int run = m_entries[entry].reach.run; run >= 0) {
-                m_runs[run].push_back(static_cast<std::uint32_t>(entry));
-            }
-        }
-        m_runsMade = true;
-    }
-    return m_runs;
 }
 
 POSITION KouteiContactIndex::PositionOf(const CKoutei* process) const {

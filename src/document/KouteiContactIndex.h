@@ -42,7 +42,11 @@ class KouteiContactIndex {
 public:
     // Indexes the processes of the two lists, first those of first, in list order. The index
     // reads the dates and rows as they are now: after a move it must be built again.
-    void Build(const ObList<CDataHeader>& first, const ObList<CDataHeader>& second);
+    // keepReach keeps with each process what tells where it meets others, for the questions
+    // by number below; an index asked only with processes does without, which keeps its
+    // entries small.
+    void Build(const ObList<CDataHeader>& first, const ObList<CDataHeader>& second,
+               bool keepReach = false);
 
     // Every indexed process but process itself that has a node where one of its nodes is, a
     // relation node on its line's run, or its run under one of its relation nodes: all that can
@@ -52,7 +56,7 @@ public:
     // were indexed.
     void CandidateNumbers(const CKoutei& process, std::vector<std::uint32_t>& out) const;
     // The same for the indexed process of that number, as it was indexed: from what the index
-    // took of it, without reading the process again.
+    // took of it, without reading the process again. Only of an index that keeps reaches.
     void CandidateNumbersAt(std::size_t number, std::vector<std::uint32_t>& out) const;
 
     std::size_t Count() const { return m_entries.size(); }
@@ -61,9 +65,9 @@ public:
     CKoutei* ProcessAt(std::size_t number) const { return m_entries[number].process; }
     // The node part (kContactStart or kContactEnd) of an indexed process as it was indexed, as a
     // key that two nodes share when they lie at the same date and row: comparing keys spares a
-    // walk over many processes reading each one it passes.
+    // walk over many processes reading each one it passes. Only of an index that keeps reaches.
     std::uint64_t NodeKeyAt(std::size_t number, int part) const {
-        return m_entries[number].reach.nodes[part == kContactStart ? 0 : 1];
+        return m_reaches[number].nodes[part == kContactStart ? 0 : 1];
     }
 
     // The list position the process had when it was indexed or was last moved (null when it
@@ -85,7 +89,6 @@ private:
         CKoutei* process;
         POSITION pos;
         std::uint64_t order;
-        Reach reach;
     };
     struct Dated {
         CTime date;
@@ -100,14 +103,15 @@ private:
 
     void Add(CKoutei* process, POSITION pos);
     static Reach ReachOf(const CKoutei& process);
-    // m_runs, made if it is not.
-    const std::unordered_map<int, std::vector<std::uint32_t>>& Runs() const;
     // What the process meets, from its reach as indexed or as it is now.
     void Collect(const CKoutei& process, const Reach& reach,
                  std::vector<std::uint32_t>& found) const;
     static std::uint64_t NodeKey(const CKoutei& process, int part);
 
     std::vector<Entry> m_entries;
+    // Each entry's reach, when the index keeps them.
+    std::vector<Reach> m_reaches;
+    bool m_keepReach = false;
     KouteiKeyNumbers m_byProcess;
     // Entries by the date and row of each of their nodes: the last to come at each node, from
     // which the others there are linked in m_atNodes (one array rather than a list per node,
@@ -116,10 +120,8 @@ private:
     std::vector<AtNode> m_atNodes;
     // Relation nodes by their row, sorted by date.
     std::unordered_map<int, std::vector<Dated>> m_relationNodes;
-    // Lines by the row of their run: made from the entries when a relation node first asks,
-    // which in most charts none does.
-    mutable std::unordered_map<int, std::vector<std::uint32_t>> m_runs;
-    mutable bool m_runsMade = false;
+    // Lines by the row of their run.
+    std::unordered_map<int, std::vector<std::uint32_t>> m_runs;
     std::uint64_t m_nextOrder = 0;
 };
 

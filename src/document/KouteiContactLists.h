@@ -34,7 +34,7 @@ public:
     // The processes are numbered in selection order, as the index numbers them.
     explicit ContactLists(const ObList<CDataHeader>& selection) {
         const ObList<CDataHeader> none;
-        m_index.Build(selection, none);
+        m_index.Build(selection, none, true);
         const std::size_t count = m_index.Count();
         m_ranges.reserve(count);
         m_all.reserve(2 * count);
