@@ -3,6 +3,7 @@
 // spans back afterwards is KouteiAdjustPass.
 #include "document/KouteiAdjustPass.h"
 #include "document/KouteiContactIndex.h"
+#include "document/KouteiContactKeys.h"
 #include "document/KouteiRenumbering.h"
 #include "document/RecordCast.h"
 #include "document/TembraDoc.h"
@@ -11,7 +12,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <optional>
-#include <unordered_map>
 #include <vector>
 
 namespace tembra {
@@ -74,6 +74,70 @@ bool KeepsSpans(const CKoutei& process, int linkMode) {
     return linkMode == kLinkMixed && !CountsWorkingDays(process) &&
            process.IsStartLandSelected() != 0;
 }
+
+// The records by their process, and the records that list a process as a predecessor, so that
+// both follow each process to its copy. One table of the processes and flat arrays: a drag of
+// a long chain allocates nothing for each process to tell where it is recorded.
+class RecordFollower {
+public:
+    explicit RecordFollower(const CTembraDoc::KouteiLinkList& records) {
+        m_ids.Reset(2 * records.size());
+        m_where.reserve(2 * records.size());
+        m_listed.reserve(records.size()); // a chain lists one predecessor in each
+        for (const auto& record : records) {
+            At(record->GetKoutei()).record = record.get();
+            for (CKoutei* predecessor : record->GetLinks()) {
+                Where& where = At(predecessor);
+                m_listed.push_back(Listed{record.get(), where.listed});
+                where.listed = static_cast<std::uint32_t>(m_listed.size() - 1);
+            }
+        }
+    }
+
+    // The process old is now now (null: it is gone).
+    void Follow(const CKoutei* old, CKoutei* now) {
+        const std::uint32_t* id = m_ids.Find(Key(old));
+        if (id == nullptr) {
+            return;
+        }
+        const Where& where = m_where[*id];
+        if (where.record != nullptr) {
+            where.record->SetKoutei(now);
+        }
+        for (std::uint32_t at = where.listed; at != kNone; at = m_listed[at].next) {
+            m_listed[at].record->ReplaceLink(old, now);
+        }
+    }
+
+private:
+    static constexpr std::uint32_t kNone = 0xFFFFFFFFu;
+
+    struct Where {
+        CKouteiLink* record = nullptr;
+        // The last entry of m_listed for the process, from which the others are linked.
+        std::uint32_t listed = kNone;
+    };
+    struct Listed {
+        CKouteiLink* record;
+        std::uint32_t next;
+    };
+
+    static std::uint64_t Key(const CKoutei* process) {
+        return static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(process));
+    }
+    Where& At(const CKoutei* process) {
+        const auto [id, added] =
+            m_ids.TryEmplace(Key(process), static_cast<std::uint32_t>(m_where.size()));
+        if (added) {
+            m_where.emplace_back();
+        }
+        return m_where[*id];
+    }
+
+    KouteiKeyNumbers m_ids;
+    std::vector<Where> m_where;
+    std::vector<Listed> m_listed;
+};
 
 } // namespace
 
@@ -146,26 +210,7 @@ void CTembraDoc::MoveKoutei(CTimeSpan offset, int rows, int operation, const CCh
 
     KouteiLinkList records;
     const int linkMode = PrepareMoveLinks(records, offset, mode == kModeDrag);
-    // The records by their process, and the records that list a process as a predecessor, so
-    // that both follow each process to its copy.
-    std::unordered_map<const CKoutei*, CKouteiLink*> recordOf;
-    std::unordered_map<const CKoutei*, std::vector<CKouteiLink*>> listedIn;
-    for (const auto& record : records) {
-        recordOf[record->GetKoutei()] = record.get();
-        for (CKoutei* predecessor : record->GetLinks()) {
-            listedIn[predecessor].push_back(record.get());
-        }
-    }
-    const auto follow = [&](const CKoutei* old, CKoutei* now) {
-        if (const auto it = recordOf.find(old); it != recordOf.end()) {
-            it->second->SetKoutei(now);
-        }
-        if (const auto it = listedIn.find(old); it != listedIn.end()) {
-            for (CKouteiLink* record : it->second) {
-                record->ReplaceLink(old, now);
-            }
-        }
-    };
+    RecordFollower follower(records);
 
     IKouteiDocument& seam = m_seams.Koutei();
     KouteiRenumbering renumbering;
@@ -202,13 +247,13 @@ void CTembraDoc::MoveKoutei(CTimeSpan offset, int rows, int operation, const CCh
         if (!keep && IsPoint(*moved)) {
             // Moved onto its other node: the process goes, and so does a copy made that way. No
             // record stands for it any more.
-            follow(old, nullptr);
+            follower.Follow(old, nullptr);
             if (!copying) {
                 DeleteSelAt(pos);
             }
             return;
         }
-        follow(old, moved.get());
+        follower.Follow(old, moved.get());
         if (copying) {
             if (moved->IsRelationLine() != 0) {
                 renumbering.AddRelationLine(moved.get());

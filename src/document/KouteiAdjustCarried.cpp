@@ -30,6 +30,7 @@
 #include <limits>
 #include <optional>
 #include <set>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -295,6 +296,10 @@ public:
     }
 
 private:
+    struct ChainRange {
+        std::size_t first;
+        std::size_t count;
+    };
     struct PlacedRecord {
         std::size_t position;
         const CKouteiLink* record;
@@ -305,31 +310,36 @@ private:
     // otherwise, a closed chain included.
     bool FindChains() {
         const std::size_t count = m_contacts.Count();
-        m_processes.assign(count, nullptr);
+        // The lists number the selected processes in selection order.
+        m_processes.reserve(count);
         for (POSITION pos = m_pass.selection.GetHeadPosition(); pos != nullptr;) {
             if (CKoutei* process = AsKoutei(m_pass.selection.GetNext(pos))) {
-                const std::size_t id = m_contacts.Find(*process);
-                if (id >= count || !IsPlainLink(*process)) {
+                if (m_processes.size() >= count ||
+                    m_contacts.ProcessAt(m_processes.size()) != process || !IsPlainLink(*process)) {
                     return false;
                 }
-                m_processes[id] = process;
+                m_processes.push_back(process);
             }
+        }
+        if (m_processes.size() != count) {
+            return false;
         }
         std::vector<std::size_t> next(count, kNone);
         std::vector<std::size_t> previous(count, kNone);
+        // The nodes are compared as the lists found them, which is as they are: nothing has
+        // moved yet in this pass.
+        const auto same = [this](std::size_t a, int partA, std::size_t b, int partB) {
+            return m_contacts.WasSameNode(a, partA, b, partB);
+        };
         for (std::size_t id = 0; id < count; ++id) {
-            if (m_processes[id] == nullptr) {
-                return false;
-            }
-            const CKoutei& a = *m_processes[id];
             for (const ContactLists::Contact& contact : m_contacts.Of(id)) {
-                const CKoutei& b = *contact.process;
-                if (IsSameNode(a, kContactStart, b, kContactStart) ||
-                    IsSameNode(a, kContactEnd, b, kContactEnd)) {
+                const std::size_t other = contact.id;
+                if (same(id, kContactStart, other, kContactStart) ||
+                    same(id, kContactEnd, other, kContactEnd)) {
                     return false;
                 }
-                const bool successor = IsSameNode(a, kContactEnd, b, kContactStart);
-                const bool predecessor = IsSameNode(a, kContactStart, b, kContactEnd);
+                const bool successor = same(id, kContactEnd, other, kContactStart);
+                const bool predecessor = same(id, kContactStart, other, kContactEnd);
                 if (successor == predecessor) {
                     return false;
                 }
@@ -342,24 +352,25 @@ private:
         }
         m_chainOf.assign(count, kNone);
         m_positionOf.assign(count, kNone);
-        std::size_t placed = 0;
+        m_chainIds.reserve(count);
         for (std::size_t head = 0; head < count; ++head) {
             if (previous[head] != kNone) {
                 continue;
             }
-            std::vector<std::size_t>& chain = m_chains.emplace_back();
+            ChainRange& chain = m_chains.emplace_back(ChainRange{m_chainIds.size(), 0});
             for (std::size_t id = head; id != kNone; id = next[id]) {
-                if (m_chainOf[id] != kNone || (id != head && previous[id] != chain.back())) {
+                if (m_chainOf[id] != kNone || (id != head && previous[id] != m_chainIds.back())) {
                     return false;
                 }
                 m_chainOf[id] = m_chains.size() - 1;
-                m_positionOf[id] = chain.size();
-                chain.push_back(id);
-                ++placed;
+                m_positionOf[id] = chain.count++;
+                m_chainIds.push_back(id);
             }
         }
         m_chainRecords.resize(m_chains.size());
-        return placed == count; // what is left over closes on itself
+        m_kept.reserve(count);
+        m_pushed.reserve(count);
+        return m_chainIds.size() == count; // what is left over closes on itself
     }
 
     // The records by chain, each chain's in the order of its processes, as the records come.
@@ -374,7 +385,9 @@ private:
                 return false;
             }
             std::vector<PlacedRecord>& placed = m_chainRecords[m_chainOf[id]];
-            if (!placed.empty() && placed.back().position >= m_positionOf[id]) {
+            if (placed.empty()) {
+                placed.reserve(std::min(m_pass.records.size(), m_chains[m_chainOf[id]].count));
+            } else if (placed.back().position >= m_positionOf[id]) {
                 return false;
             }
             placed.push_back(PlacedRecord{m_positionOf[id], record.get()});
@@ -383,7 +396,8 @@ private:
     }
 
     bool Walk(std::size_t chainIndex) {
-        const std::vector<std::size_t>& chain = m_chains[chainIndex];
+        const std::span<const std::size_t> chain(m_chainIds.data() + m_chains[chainIndex].first,
+                                                 m_chains[chainIndex].count);
         const std::vector<PlacedRecord>& records = m_chainRecords[chainIndex];
         WorkingPushes working(m_clock);
         std::deque<Push> dated; // the earliest first, all pushed after the working ones
@@ -547,7 +561,9 @@ private:
     std::vector<CKoutei*> m_processes;
     std::vector<std::size_t> m_chainOf;
     std::vector<std::size_t> m_positionOf;
-    std::vector<std::vector<std::size_t>> m_chains;
+    // The chains one after the other, by the numbers of their processes from the head on.
+    std::vector<std::size_t> m_chainIds;
+    std::vector<ChainRange> m_chains;
     std::vector<std::vector<PlacedRecord>> m_chainRecords;
     std::vector<CKoutei*> m_pushed;
     // What the processes the walk came to were before, to give them back.

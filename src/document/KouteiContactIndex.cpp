@@ -24,9 +24,17 @@ bool IsRelationLand(const CKoutei& process, int part) {
     return (LandOf(process, part)->GetSubStyle() & kRelationLand) != 0;
 }
 
-constexpr int kNodeParts[] = {kContactStart, kContactEnd};
+constexpr std::array<int, 2> kNodeParts = {kContactStart, kContactEnd};
 
 constexpr std::uint32_t kNoMore = 0xFFFFFFFFu;
+
+// The date and the row of a node key.
+CTime KeyDate(std::uint64_t key) {
+    return CTime(static_cast<std::int64_t>(key >> 16));
+}
+int KeyRow(std::uint64_t key) {
+    return static_cast<WORD>(key & 0xFFFF);
+}
 
 std::uint64_t ProcessKey(const CKoutei* process) {
     return static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(process));
@@ -61,64 +69,6 @@ bool TouchesLine(const CKoutei& owner, int part, const CKoutei& line) {
            date < line.GetEndTime();
 }
 
-// ---- Numbers by key
-// ------------------------------------------------------------------------------
-
-void KouteiContactIndex::KeyNumbers::Reset(std::size_t expected) {
-    // Filled up to three quarters at most: small enough to stay in the cache for long chains.
-    std::size_t size = 16;
-    while (3 * size < 4 * expected) {
-        size *= 2;
-    }
-    m_slots.assign(size, Slot{});
-    m_used = 0;
-}
-
-std::size_t KouteiContactIndex::KeyNumbers::SlotOf(std::uint64_t key) const {
-    // Fibonacci hashing spreads dates, rows and addresses alike over the slots.
-    const std::size_t mask = m_slots.size() - 1;
-    std::size_t slot = static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> 20) & mask;
-    while (m_slots[slot].used && m_slots[slot].key != key) {
-        slot = (slot + 1) & mask;
-    }
-    return slot;
-}
-
-void KouteiContactIndex::KeyNumbers::Grow() {
-    std::vector<Slot> old = std::move(m_slots);
-    m_slots.assign(old.size() * 2, Slot{});
-    for (const Slot& slot : old) {
-        if (slot.used) {
-            m_slots[SlotOf(slot.key)] = slot;
-        }
-    }
-}
-
-std::pair<std::uint32_t*, bool> KouteiContactIndex::KeyNumbers::TryEmplace(std::uint64_t key,
-                                                                           std::uint32_t number) {
-    if (m_slots.empty()) {
-        Reset(0);
-    }
-    if (4 * (m_used + 1) > 3 * m_slots.size()) {
-        Grow();
-    }
-    Slot& slot = m_slots[SlotOf(key)];
-    if (slot.used) {
-        return {&slot.number, false};
-    }
-    slot = Slot{key, number, true};
-    ++m_used;
-    return {&slot.number, true};
-}
-
-const std::uint32_t* KouteiContactIndex::KeyNumbers::Find(std::uint64_t key) const {
-    if (m_slots.empty()) {
-        return nullptr;
-    }
-    const Slot& slot = m_slots[SlotOf(key)];
-    return slot.used ? &slot.number : nullptr;
-}
-
 // ---- Index --------------------------------------------------------------------------------------
 
 std::uint64_t KouteiContactIndex::NodeKey(const CKoutei& process, int part) {
@@ -127,32 +77,47 @@ std::uint64_t KouteiContactIndex::NodeKey(const CKoutei& process, int part) {
     return (static_cast<std::uint64_t>(date) << 16) | static_cast<WORD>(NodeRow(process, part));
 }
 
+KouteiContactIndex::Reach KouteiContactIndex::ReachOf(const CKoutei& process) {
+    return Reach{{NodeKey(process, kContactStart), NodeKey(process, kContactEnd)},
+                 KouteiRunRow(process),
+                 {IsRelationLand(process, kContactStart), IsRelationLand(process, kContactEnd)}};
+}
+
 void KouteiContactIndex::Add(CKoutei* process, POSITION pos) {
     const auto entry = static_cast<std::uint32_t>(m_entries.size());
     m_entries.push_back({process, pos, m_nextOrder++});
+    const Reach added = ReachOf(*process);
+    if (m_keepReach) {
+        m_reaches.push_back(added);
+    }
     *m_byProcess.TryEmplace(ProcessKey(process), entry).first = entry;
-    for (const int part : kNodeParts) {
-        const auto [last, added] = m_nodes.TryEmplace(NodeKey(*process, part), kNoMore);
+    for (std::size_t i = 0; i < kNodeParts.size(); ++i) {
+        const auto [last, isNew] = m_nodes.TryEmplace(added.nodes[i], kNoMore);
         // A process of no length has both nodes at one place: it stands there once.
-        if (added || m_atNodes[*last].entry != entry) {
+        if (isNew || m_atNodes[*last].entry != entry) {
             m_atNodes.push_back({entry, *last});
             *last = static_cast<std::uint32_t>(m_atNodes.size() - 1);
         }
-        if (IsRelationLand(*process, part)) {
-            m_relationNodes[NodeRow(*process, part)].push_back({NodeDate(*process, part), entry});
+        if (added.relation[i]) {
+            m_relationNodes[KeyRow(added.nodes[i])].push_back({KeyDate(added.nodes[i]), entry});
         }
     }
-    if (const int run = KouteiRunRow(*process); run >= 0) {
-        m_runs[run].push_back(entry);
+    if (added.run >= 0) {
+        m_runs[added.run].push_back(entry);
     }
 }
 
-void KouteiContactIndex::Build(const ObList<CDataHeader>& first,
-                               const ObList<CDataHeader>& second) {
+void KouteiContactIndex::Build(const ObList<CDataHeader>& first, const ObList<CDataHeader>& second,
+                               bool keepReach) {
     m_entries.clear();
+    m_reaches.clear();
     m_atNodes.clear();
+    m_keepReach = keepReach;
     const auto count = static_cast<std::size_t>(first.GetCount() + second.GetCount());
     m_entries.reserve(count);
+    if (keepReach) {
+        m_reaches.reserve(count);
+    }
     m_byProcess.Reset(count);
     m_nodes.Reset(count); // a chain shares its nodes; charts of loose processes make it grow
     m_atNodes.reserve(2 * count);
@@ -189,33 +154,45 @@ std::size_t KouteiContactIndex::NumberOf(const CKoutei& process) const {
 
 void KouteiContactIndex::CandidateNumbers(const CKoutei& process,
                                           std::vector<std::uint32_t>& found) const {
+    Collect(process, ReachOf(process), found);
+}
+
+void KouteiContactIndex::CandidateNumbersAt(std::size_t number,
+                                            std::vector<std::uint32_t>& found) const {
+    Collect(*m_entries[number].process, m_reaches[number], found);
+}
+
+void KouteiContactIndex::Collect(const CKoutei& process, const Reach& probe,
+                                 std::vector<std::uint32_t>& found) const {
     found.clear();
-    for (const int part : kNodeParts) {
-        if (const std::uint32_t* last = m_nodes.Find(NodeKey(process, part))) {
+    for (const std::uint64_t node : probe.nodes) {
+        if (const std::uint32_t* last = m_nodes.Find(node)) {
             for (std::uint32_t at = *last; at != kNoMore; at = m_atNodes[at].next) {
                 found.push_back(m_atNodes[at].entry);
             }
         }
     }
     // Relation nodes of others on this line's run.
-    const int run = KouteiRunRow(process);
+    const int run = probe.run;
     if (const auto it = m_relationNodes.find(run); run >= 0 && it != m_relationNodes.end()) {
         const std::vector<Dated>& nodes = it->second;
+        const CTime start = KeyDate(probe.nodes[0]);
+        const CTime end = KeyDate(probe.nodes[1]);
         auto node = std::upper_bound(
-            nodes.begin(), nodes.end(), process.GetStartTime(),
+            nodes.begin(), nodes.end(), start,
             [](const CTime& date, const Dated& dated) { return date < dated.date; });
-        for (; node != nodes.end() && node->date < process.GetEndTime(); ++node) {
+        for (; node != nodes.end() && node->date < end; ++node) {
             found.push_back(node->entry);
         }
     }
     // Lines whose run this process's relation nodes lie on.
-    for (const int part : kNodeParts) {
-        if (!IsRelationLand(process, part)) {
+    for (std::size_t i = 0; i < kNodeParts.size(); ++i) {
+        if (!probe.relation[i]) {
             continue;
         }
-        if (const auto it = m_runs.find(NodeRow(process, part)); it != m_runs.end()) {
+        if (const auto it = m_runs.find(KeyRow(probe.nodes[i])); it != m_runs.end()) {
             for (const std::uint32_t entry : it->second) {
-                if (TouchesLine(process, part, *m_entries[entry].process)) {
+                if (TouchesLine(process, kNodeParts[i], *m_entries[entry].process)) {
                     found.push_back(entry);
                 }
             }

@@ -5,11 +5,13 @@
 // to the chain, not to the chart.
 #pragma once
 
+#include "document/KouteiContactKeys.h"
 #include "document/ObList.h"
 #include "model/DataHeader.h"
 #include "model/Koutei.h"
 #include "platform/Types.h"
 
+#include <array>
 #include <cstdint>
 #include <unordered_map>
 #include <utility>
@@ -40,7 +42,11 @@ class KouteiContactIndex {
 public:
     // Indexes the processes of the two lists, first those of first, in list order. The index
     // reads the dates and rows as they are now: after a move it must be built again.
-    void Build(const ObList<CDataHeader>& first, const ObList<CDataHeader>& second);
+    // keepReach keeps with each process what tells where it meets others, for the questions
+    // by number below; an index asked only with processes does without, which keeps its
+    // entries small.
+    void Build(const ObList<CDataHeader>& first, const ObList<CDataHeader>& second,
+               bool keepReach = false);
 
     // Every indexed process but process itself that has a node where one of its nodes is, a
     // relation node on its line's run, or its run under one of its relation nodes: all that can
@@ -49,11 +55,20 @@ public:
     // The same by their numbers: the indexed processes are numbered from 0 in the order they
     // were indexed.
     void CandidateNumbers(const CKoutei& process, std::vector<std::uint32_t>& out) const;
+    // The same for the indexed process of that number, as it was indexed: from what the index
+    // took of it, without reading the process again. Only of an index that keeps reaches.
+    void CandidateNumbersAt(std::size_t number, std::vector<std::uint32_t>& out) const;
 
     std::size_t Count() const { return m_entries.size(); }
     // The number of an indexed process; Count() for any other.
     std::size_t NumberOf(const CKoutei& process) const;
     CKoutei* ProcessAt(std::size_t number) const { return m_entries[number].process; }
+    // The node part (kContactStart or kContactEnd) of an indexed process as it was indexed, as a
+    // key that two nodes share when they lie at the same date and row: comparing keys spares a
+    // walk over many processes reading each one it passes. Only of an index that keeps reaches.
+    std::uint64_t NodeKeyAt(std::size_t number, int part) const {
+        return m_reaches[number].nodes[part == kContactStart ? 0 : 1];
+    }
 
     // The list position the process had when it was indexed or was last moved (null when it
     // is not indexed).
@@ -62,29 +77,14 @@ public:
     void MovedTo(const CKoutei* process, POSITION pos);
 
 private:
-    // Numbers under 64-bit keys in one array (open addressing): an index of many processes
-    // allocates nothing for each.
-    class KeyNumbers {
-    public:
-        // Empties it for about so many keys.
-        void Reset(std::size_t expected);
-        // The number under the key, the given one put there when there was none; whether it was.
-        std::pair<std::uint32_t*, bool> TryEmplace(std::uint64_t key, std::uint32_t number);
-        const std::uint32_t* Find(std::uint64_t key) const;
-
-    private:
-        struct Slot {
-            std::uint64_t key = 0;
-            std::uint32_t number = 0;
-            bool used = false;
-        };
-        std::size_t SlotOf(std::uint64_t key) const;
-        void Grow();
-
-        std::vector<Slot> m_slots;
-        std::size_t m_used = 0;
+    // What tells where a process meets others.
+    struct Reach {
+        // The keys of its start and end nodes.
+        std::array<std::uint64_t, 2> nodes;
+        // KouteiRunRow, and whether its start and end nodes are relation nodes.
+        int run;
+        std::array<bool, 2> relation;
     };
-
     struct Entry {
         CKoutei* process;
         POSITION pos;
@@ -102,14 +102,21 @@ private:
     };
 
     void Add(CKoutei* process, POSITION pos);
+    static Reach ReachOf(const CKoutei& process);
+    // What the process meets, from its reach as indexed or as it is now.
+    void Collect(const CKoutei& process, const Reach& reach,
+                 std::vector<std::uint32_t>& found) const;
     static std::uint64_t NodeKey(const CKoutei& process, int part);
 
     std::vector<Entry> m_entries;
-    KeyNumbers m_byProcess;
+    // Each entry's reach, when the index keeps them.
+    std::vector<Reach> m_reaches;
+    bool m_keepReach = false;
+    KouteiKeyNumbers m_byProcess;
     // Entries by the date and row of each of their nodes: the last to come at each node, from
     // which the others there are linked in m_atNodes (one array rather than a list per node,
     // which a chart of many processes would allocate one by one).
-    KeyNumbers m_nodes;
+    KouteiKeyNumbers m_nodes;
     std::vector<AtNode> m_atNodes;
     // Relation nodes by their row, sorted by date.
     std::unordered_map<int, std::vector<Dated>> m_relationNodes;

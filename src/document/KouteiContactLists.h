@@ -34,13 +34,13 @@ public:
     // The processes are numbered in selection order, as the index numbers them.
     explicit ContactLists(const ObList<CDataHeader>& selection) {
         const ObList<CDataHeader> none;
-        m_index.Build(selection, none);
+        m_index.Build(selection, none, true);
         const std::size_t count = m_index.Count();
         m_ranges.reserve(count);
         m_all.reserve(2 * count);
         std::vector<std::uint32_t> found;
         for (std::size_t id = 0; id < count; ++id) {
-            m_index.CandidateNumbers(*m_index.ProcessAt(id), found);
+            m_index.CandidateNumbersAt(id, found);
             m_ranges.push_back(Range{m_all.size(), found.size()});
             for (const std::uint32_t other : found) {
                 m_all.push_back(Contact{m_index.ProcessAt(other), other});
@@ -51,6 +51,13 @@ public:
     // The number of a process of the selection; one past the last for any other.
     std::size_t Find(const CKoutei& process) const { return m_index.NumberOf(process); }
     std::size_t Count() const { return m_ranges.size(); }
+    CKoutei* ProcessAt(std::size_t id) const { return m_index.ProcessAt(id); }
+
+    // Node partA of process a and node partB of process b lay at the same date and row as the
+    // pass began.
+    bool WasSameNode(std::size_t a, int partA, std::size_t b, int partB) const {
+        return m_index.NodeKeyAt(a, partA) == m_index.NodeKeyAt(b, partB);
+    }
 
     std::span<const Contact> Of(std::size_t id) const {
         if (id >= m_ranges.size()) {
