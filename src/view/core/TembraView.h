@@ -33,6 +33,7 @@
 #include "platform/Types.h"
 #include "platform/View.h"
 #include "render/PageLayout.h"
+#include "render/PrintPageCaches.h"
 #include "shapes/DatePos.h"
 #include "shapes/ZukeiEditHost.h"
 #include "shapes/ZukeiView.h"
@@ -691,11 +692,8 @@ private:
     Snapshot m_snapshot;
     BOOL m_bZoomFit = FALSE;
     BOOL m_bPrinting = FALSE;
-    // The chart objects' bounds of the print job's pages, made on the first page and handed
-    // to each next one (the pages differ only in their rows); dropped when the job ends.
-    std::shared_ptr<const CChartObjectRows> m_printIndex;
-    // The process lines the crossings on paper look up, handed on the same way.
-    std::shared_ptr<const CKouteiCrossLines> m_printCrossLines;
+    // What the print job's pages hand on to each other.
+    CPrintPageCaches m_printCaches;
     BOOL m_bHourMode = FALSE;
     BOOL m_bMinuteMode = FALSE;
 

@@ -115,14 +115,12 @@ BOOL CTembraView::OnPreparePrinting(CPrintInfo& info) {
 
 void CTembraView::OnBeginPrinting() {
     m_bPrinting = TRUE;
-    m_printIndex.reset();
-    m_printCrossLines.reset();
+    m_printCaches.Clear();
 }
 
 void CTembraView::OnEndPrinting() {
     m_bPrinting = FALSE;
-    m_printIndex.reset();
-    m_printCrossLines.reset();
+    m_printCaches.Clear();
 }
 
 void CTembraView::OnPrint(CDC* dc, CPrintInfo& info) {
@@ -163,18 +161,12 @@ void CTembraView::OnPrint(CDC* dc, CPrintInfo& info) {
         SetStyledDrawEnable(dc, 1);
     }
     BuildCharts(*doc, m_layout);
-    // The objects' bounds serve every page of the job: the layout of the window, put back
-    // below, would drop them.
-    m_layout.AdoptObjectRows(m_printIndex);
-    m_layout.AdoptCrossLines(m_printCrossLines);
+    // What the pages make that does not depend on their rows serves every page of the job: the
+    // layout of the window, put back below, would drop it.
+    m_printCaches.LendTo(m_layout);
     dc->SelectClipRgn(nullptr);
     OnDraw(dc);
-    if (std::shared_ptr<const CChartObjectRows> rows = m_layout.GetObjectRows()) {
-        m_printIndex = std::move(rows);
-    }
-    if (std::shared_ptr<const CKouteiCrossLines> lines = m_layout.GetCrossLines()) {
-        m_printCrossLines = std::move(lines);
-    }
+    m_printCaches.KeepFrom(m_layout);
     SetStyledDrawEnable(dc, 0);
     m_layout = m_savedLayout;
     m_layout.SetOutputMode(0);
