@@ -96,7 +96,7 @@ public:
 
     // The process old is now now (null: it is gone).
     void Follow(const CKoutei* old, CKoutei* now) {
-        const std::uint32_t* id = m_ids.Find(Key(old));
+        const std::uint32_t* id = m_ids.Find(KouteiAddressKey(old));
         if (id == nullptr) {
             return;
         }
@@ -122,12 +122,9 @@ private:
         std::uint32_t next;
     };
 
-    static std::uint64_t Key(const CKoutei* process) {
-        return static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(process));
-    }
     Where& At(const CKoutei* process) {
         const auto [id, added] =
-            m_ids.TryEmplace(Key(process), static_cast<std::uint32_t>(m_where.size()));
+            m_ids.TryEmplace(KouteiAddressKey(process), static_cast<std::uint32_t>(m_where.size()));
         if (added) {
             m_where.emplace_back();
         }

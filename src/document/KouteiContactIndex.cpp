@@ -36,10 +36,6 @@ int KeyRow(std::uint64_t key) {
     return static_cast<WORD>(key & 0xFFFF);
 }
 
-std::uint64_t ProcessKey(const CKoutei* process) {
-    return static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(process));
-}
-
 } // namespace
 
 int KouteiRunRow(const CKoutei& process) {
@@ -90,7 +86,7 @@ void KouteiContactIndex::Add(CKoutei* process, POSITION pos) {
     if (m_keepReach) {
         m_reaches.push_back(added);
     }
-    *m_byProcess.TryEmplace(ProcessKey(process), entry).first = entry;
+    *m_byProcess.TryEmplace(KouteiAddressKey(process), entry).first = entry;
     for (std::size_t i = 0; i < kNodeParts.size(); ++i) {
         const auto [last, isNew] = m_nodes.TryEmplace(added.nodes[i], kNoMore);
         // A process of no length has both nodes at one place: it stands there once.
@@ -148,7 +144,7 @@ void KouteiContactIndex::Candidates(const CKoutei& process, std::vector<CKoutei*
 }
 
 std::size_t KouteiContactIndex::NumberOf(const CKoutei& process) const {
-    const std::uint32_t* entry = m_byProcess.Find(ProcessKey(&process));
+    const std::uint32_t* entry = m_byProcess.Find(KouteiAddressKey(&process));
     return entry != nullptr ? *entry : m_entries.size();
 }
 
@@ -207,12 +203,12 @@ void KouteiContactIndex::Collect(const CKoutei& process, const Reach& probe,
 }
 
 POSITION KouteiContactIndex::PositionOf(const CKoutei* process) const {
-    const std::uint32_t* entry = m_byProcess.Find(ProcessKey(process));
+    const std::uint32_t* entry = m_byProcess.Find(KouteiAddressKey(process));
     return entry != nullptr ? m_entries[*entry].pos : nullptr;
 }
 
 void KouteiContactIndex::MovedTo(const CKoutei* process, POSITION pos) {
-    if (const std::uint32_t* entry = m_byProcess.Find(ProcessKey(process))) {
+    if (const std::uint32_t* entry = m_byProcess.Find(KouteiAddressKey(process))) {
         m_entries[*entry].pos = pos;
         m_entries[*entry].order = m_nextOrder++;
     }

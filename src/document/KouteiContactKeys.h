@@ -10,6 +10,14 @@
 
 namespace tembra {
 
+class CKoutei;
+
+// The key of a process by its address, for the tables that follow processes while they are in
+// memory.
+inline std::uint64_t KouteiAddressKey(const CKoutei* process) {
+    return static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(process));
+}
+
 class KouteiKeyNumbers {
 public:
     // Empties it for about so many keys.

@@ -17,19 +17,10 @@ constexpr std::string_view kOldDateMacro = "$\x8e\xc0$";
 constexpr std::string_view kDateMacro = "($\x93\xfa\x8e\x9e{d}$)";
 constexpr std::string_view kDateMacroDD = "($\x93\xfa\x8e\x9e{dd}$)";
 
-// A text field of the file form: it ends at its first NUL and holds at most capacity bytes.
-std::string CutField(std::string_view text, std::size_t capacity) {
-    const std::size_t nul = text.find('\0');
-    if (nul != std::string_view::npos) {
-        text = text.substr(0, nul);
-    }
-    return Sjis::Cut(text, capacity);
-}
-
-// The same on a text read into its place (a term is read for every process of a chart).
-void CutFieldInPlace(std::string& text, std::size_t capacity) {
-    const std::string_view view(text);
-    text.resize(Sjis::CutLength(view.substr(0, view.find('\0')), capacity));
+// The length of a text field of the file form: it ends at its first NUL and holds at most
+// capacity bytes.
+std::size_t FieldLength(std::string_view text, std::size_t capacity) {
+    return Sjis::CutLength(text.substr(0, text.find('\0')), capacity);
 }
 
 bool IsNodeTerm(WORD dateKind) {
@@ -84,7 +75,7 @@ void CYogo::CopyFrom(const CYogo& other) {
 }
 
 void CYogo::SetText(std::string_view text) {
-    m_text = CutField(text, kTextCapacity);
+    m_text.assign(text.substr(0, FieldLength(text, kTextCapacity)));
 }
 
 std::string CYogo::TextForVersion(std::string text, int version, int nobeMode, WORD dateKind) {
@@ -142,7 +133,8 @@ void CYogo::Serialize(CArchive& ar) {
         m_attr.SetLogFont(document->GetYogoFont());
     }
     ar >> m_text;
-    CutFieldInPlace(m_text, kTextCapacity);
+    // Cut where it was read: a term is read for every process of a chart.
+    m_text.resize(FieldLength(m_text, kTextCapacity));
     ar.Skip(kReservedSize);
     if (version >= kYogoHyperlinkVersion) {
         ar >> m_hyperlink;

@@ -73,10 +73,10 @@ BOOL CWholeFile::Open(const std::filesystem::path& path, UINT openFlags, CFileEx
 }
 
 bool CWholeFile::ReadWhole(int fd, std::size_t size) {
-    m_copy = std::make_unique_for_overwrite<BYTE[]>(std::max<std::size_t>(size, 1));
+    m_bytes = std::make_unique_for_overwrite<BYTE[]>(std::max<std::size_t>(size, 1));
     std::size_t got = 0;
     while (got < size) {
-        const ssize_t n = ::read(fd, m_copy.get() + got, size - got);
+        const ssize_t n = ::read(fd, m_bytes.get() + got, size - got);
         if (n < 0) {
             if (errno == EINTR) {
                 continue;
@@ -88,7 +88,6 @@ bool CWholeFile::ReadWhole(int fd, std::size_t size) {
         }
         got += static_cast<std::size_t>(n);
     }
-    m_data = m_copy.get();
     m_size = got;
     return true;
 }
@@ -106,7 +105,7 @@ UINT CWholeFile::Read(void* buffer, UINT count) {
     CheckOpen();
     const std::size_t n = std::min<std::size_t>(count, m_size - std::min(m_pos, m_size));
     if (n > 0) {
-        std::memcpy(buffer, m_data + m_pos, n);
+        std::memcpy(buffer, m_bytes.get() + m_pos, n);
         m_pos += n;
     }
     return static_cast<UINT>(n);
@@ -164,7 +163,7 @@ const BYTE* CWholeFile::LendBytes(std::size_t& count) {
         count = 0;
         return nullptr;
     }
-    const BYTE* bytes = m_data + m_pos;
+    const BYTE* bytes = m_bytes.get() + m_pos;
     count = m_size - m_pos;
     m_pos = m_size;
     return bytes;
@@ -179,8 +178,7 @@ void CWholeFile::Abort() {
         CFile::Abort();
         m_streaming = false;
     }
-    m_copy.reset();
-    m_data = nullptr;
+    m_bytes.reset();
     m_size = 0;
     m_pos = 0;
     m_open = false;

@@ -38,15 +38,14 @@ public:
 
 private:
     void CheckOpen() const;
-    // Reads the size the file states from the open descriptor into m_copy.
+    // Reads the size the file states from the open descriptor into m_bytes.
     bool ReadWhole(int fd, std::size_t size);
 
     bool m_open = false;
-    const BYTE* m_data = nullptr;
     std::size_t m_size = 0;
     std::size_t m_pos = 0;
-    std::unique_ptr<BYTE[]> m_copy; // what m_data points into
-    bool m_streaming = false;       // read as it goes, by CFile
+    std::unique_ptr<BYTE[]> m_bytes; // the file's bytes, m_size of them
+    bool m_streaming = false;        // read as it goes, by CFile
 };
 
 } // namespace tembra

@@ -69,7 +69,7 @@ void CPageLayout::AdoptCrossLines(const std::shared_ptr<const CKouteiCrossLines>
 }
 
 const CChartObjectIndex* CPageLayout::GetObjectIndex() const {
-    if (m_doc == nullptr || m_doc->GetChangeCount() == 0) {
+    if (!CountsChanges(m_doc)) {
         m_caches.objectIndex.reset();
         m_caches.objectRows.reset();
         return nullptr;

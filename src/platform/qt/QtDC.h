@@ -57,8 +57,8 @@ public:
 
     // The painter, with everything drawn so far on it.
     QPainter* Painter() const;
-    // Draws what waits to be drawn: a printer's lines and level texts wait for the next
-    // drawing of another kind. Called before the page is turned.
+    // Draws what waits to be drawn: a printer's lines, level texts and plain fills wait for
+    // the next drawing of another kind. Called before the page is turned.
     void Flush() const;
     // The image drawn into: the selected bitmap of a memory device context, or the paint
     // device when it is an image; nullptr otherwise.
