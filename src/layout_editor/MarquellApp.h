@@ -65,6 +65,8 @@ public:
     CMarquellView& View();
     CEditorUi& UiServices() { return m_ui; }
     QPrinter& Printer() { return m_printer; }
+    // The instance lock and socket, once the start has made them.
+    const CSingleInstance* Instance() const { return m_instance.get(); }
 
     bool OnCommand(unsigned id);
     bool OnUpdateCommand(CMenuCmdUI& cmd);

@@ -83,6 +83,7 @@ void CSingleInstance::Take(QLocalSocket* socket) {
     }
     // While the user is in one of the editor's dialogs, the file waits for it to close.
     if (QApplication::activeModalWidget() != nullptr) {
+        emit HandOffWaiting();
         QTimer::singleShot(kRetryMs, this, [this, later = QPointer<QLocalSocket>(socket)]() {
             if (later) {
                 Take(later);

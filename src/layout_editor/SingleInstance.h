@@ -47,6 +47,13 @@ public:
     void ReleaseKept();
 
     QString SocketPath() const { return m_socketPath; }
+    // Whether a later start is still held (it ends when ReleaseKept closes the connection).
+    bool IsKeeping() const { return !m_kept.isNull(); }
+
+signals:
+    // A later start's arguments arrived while the user is in a dialog: they wait and are tried
+    // again shortly.
+    void HandOffWaiting();
 
 private:
     void OnConnection();

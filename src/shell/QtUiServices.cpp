@@ -152,7 +152,7 @@ void CQtUiServices::PostCommand(UINT id) {
         return;
     }
     // The handler is copied: the services may be told of another before the timer runs.
-    QTimer::singleShot(0, qApp, [handler = m_command, id] { handler(id); });
+    QTimer::singleShot(0, &m_posted, [handler = m_command, id] { handler(id); });
 }
 
 int CQtUiServices::RunDialog(DialogRequest& request) {

@@ -9,6 +9,7 @@
 #include "platform/Ui.h"
 #include "platform/qt/DialogRegistry.h"
 
+#include <QObject>
 #include <QPointer>
 #include <QWidget>
 
@@ -50,6 +51,9 @@ private:
     QPointer<QWidget> m_parent; // none once the main window is gone
     std::function<void()> m_modeChanged;
     std::function<void(UINT)> m_command;
+    // The context of posted commands: a command still queued when the services go is dropped,
+    // never run against what they served.
+    QObject m_posted;
     std::map<std::string, DialogHandler> m_dialogs;
     std::vector<std::string> m_registrations;
 };

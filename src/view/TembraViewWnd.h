@@ -45,6 +45,8 @@ public:
     CTembraDoc& Document() { return m_document; }
     // Whether the window repeats the mouse move while it holds the capture.
     bool IsAutoScrolling() const { return m_autoScroll.isActive(); }
+    // The timer that repeats a drag held outside the window; tests count its ticks.
+    const QTimer& AutoScrollTimer() const { return m_autoScroll; }
     // The viewport's picture as last painted.
     const QImage& BackingImage() const { return m_back; }
     // The printer of the last print job or preview (null before the first).

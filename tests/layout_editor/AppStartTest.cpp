@@ -3,6 +3,7 @@
 // later start hands its file to.
 #include "layout_editor/MainFrame.h"
 #include "layout_editor/MarquellApp.h"
+#include "layout_editor/SingleInstance.h"
 #include "layout_editor/core/MarquellView.h"
 #include "platform/Profile.h"
 
@@ -194,7 +195,8 @@ TEST_F(AppStartTest, ALaterStartHandsItsFileToTheRunningEditor) {
         if (c.handedFlag == -1) {
             // The later start waits until the temporary edit is reported done.
             EXPECT_EQ(running.GetDoc().GetLayout().GetCurrentPaperIndex(), 2);
-            QTest::qWait(300);
+            ASSERT_NE(running.Instance(), nullptr);
+            EXPECT_TRUE(running.Instance()->IsKeeping());
             EXPECT_EQ(later.state(), QProcess::Running);
             running.GetMainFrame()->close();
         }
@@ -214,10 +216,14 @@ TEST_F(AppStartTest, AHandedFileWaitsWhileTheUserIsInADialog) {
     QDialog dialog(running.GetMainFrame());
     QProcess later;
     bool openedMeanwhile = true;
+    // The handed file must have arrived and been put off twice while the dialog was open.
+    ASSERT_NE(running.Instance(), nullptr);
+    QSignalSpy waiting(running.Instance(), &CSingleInstance::HandOffWaiting);
     QTimer::singleShot(0, [&]() {
         later.setProcessEnvironment(Environment());
         later.start(QStringLiteral(MARQUELL_PROGRAM), {Q(second)});
-        QTest::qWait(1000);
+        tembra::test::WaitUntil([&] { return waiting.count() >= 2; }, 60000);
+        EXPECT_GE(waiting.count(), 2);
         openedMeanwhile = running.GetDoc().GetPathName() != first.string();
         dialog.reject();
     });

@@ -17,6 +17,7 @@
 #include "platform/Profile.h"
 
 #include "EditorFixture.h"
+#include "support/qt/WaitUntil.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -158,7 +159,7 @@ TEST_F(GridDialogTest, ACountIsCheckedWhenItsBoxIsLeft) {
         dialog.CountBox(0)->setFocus();
         dialog.CountBox(0)->setEditText(QString::fromUtf8(c.count));
         dialog.CountBox(1)->setFocus();
-        QTest::qWait(20);
+        tembra::test::FlushPosted();
         EXPECT_EQ(Messages(), c.messages);
         if (!c.messages.empty()) {
             EXPECT_TRUE(dialog.CountBox(0)->hasFocus());
@@ -174,7 +175,7 @@ TEST_F(GridDialogTest, EnterMovesOnAndClosesOnlyOnOk) {
     QTest::keyClick(dialog.CountBox(0), Qt::Key_Return);
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_FALSE(dialog.CountBox(0)->hasFocus());
-    QTest::qWait(20);
+    tembra::test::FlushPosted();
     EXPECT_TRUE(Messages().empty());
     QTest::keyClick(dialog.OkButton(), Qt::Key_Return);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
@@ -214,14 +215,14 @@ TEST_F(SizeDialogTest, LeavingAHeightChecksWhatIsLeftForTheProcessRow) {
     dialog.Field(kSizeDate)->setFocus();
     dialog.Field(kSizeDate)->setText(QStringLiteral("100"));
     header->setFocus();
-    QTest::qWait(20);
+    tembra::test::FlushPosted();
     EXPECT_TRUE(Messages().empty());
     EXPECT_EQ(dialog.Field(kSizeProcess)->text(), QStringLiteral("1300"));
 
     // 2100 - 1101 - 200 - 100 - 100 - 100 leaves 499.
     header->setText(QStringLiteral("1101"));
     dialog.Field(kSizeDate)->setFocus();
-    QTest::qWait(20);
+    tembra::test::FlushPosted();
     EXPECT_EQ(Messages(), (std::vector<UINT>{61206}));
     EXPECT_TRUE(dialog.Field(kSizeProcess)->hasFocus());
 
@@ -229,7 +230,7 @@ TEST_F(SizeDialogTest, LeavingAHeightChecksWhatIsLeftForTheProcessRow) {
     header->setFocus();
     header->setText(QStringLiteral("1100"));
     dialog.Field(kSizeDate)->setFocus();
-    QTest::qWait(20);
+    tembra::test::FlushPosted();
     EXPECT_EQ(Messages().size(), 1u);
     EXPECT_EQ(dialog.Field(kSizeProcess)->text(), QStringLiteral("500"));
 }
@@ -241,7 +242,7 @@ TEST_F(SizeDialogTest, AValueOutsideItsRangeIsRefusedOnItsField) {
     dialog.Field(kSizeHeader)->setFocus();
     dialog.Field(kSizeHeader)->setText(QStringLiteral("49"));
     dialog.Field(kSizeDate)->setFocus();
-    QTest::qWait(20);
+    tembra::test::FlushPosted();
     ASSERT_EQ(Messages(), (std::vector<UINT>{61715}));
     EXPECT_EQ(ui->MessageBoxes()[0].text, "50 から 5940 までの整数を入力してください。");
     EXPECT_TRUE(dialog.Field(kSizeHeader)->hasFocus());

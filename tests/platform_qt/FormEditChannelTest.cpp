@@ -6,6 +6,7 @@
 #include "support/TempDir.h"
 
 #include "support/qt/WaitUntil.h"
+#include <QCoreApplication>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QSignalSpy>
@@ -13,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <sys/stat.h>
 
 namespace tembra {
@@ -73,7 +75,9 @@ TEST_F(FormEditChannelTest, OnlyWholeDoneLinesCount) {
     // What the peer wrote before it went is there without the loop.
     ASSERT_EQ(done.count(), 1);
     EXPECT_EQ(done[0][0].toString(), QStringLiteral("/b"));
-    QTest::qWait(50);
+    // The peer's going is heard: the line it left unfinished is not reported then either.
+    test::WaitUntil([&] { return server.OpenConnections() == 0; });
+    EXPECT_EQ(server.OpenConnections(), 0u);
     EXPECT_EQ(done.count(), 1);
 }
 
@@ -89,7 +93,8 @@ TEST_F(FormEditChannelTest, APeerThatNeverEndsItsLineIsCutOff) {
     for (int i = 0; i < 64 && flood.state() == QLocalSocket::ConnectedState; ++i) {
         flood.write(chunk);
         flood.waitForBytesWritten(1000);
-        QTest::qWait(5);
+        // The server reads on this thread's loop.
+        QCoreApplication::processEvents();
     }
     test::WaitUntil([&] { return flood.state() == QLocalSocket::UnconnectedState; });
     ASSERT_EQ(flood.state(), QLocalSocket::UnconnectedState);
@@ -109,7 +114,9 @@ TEST(ProcessWatchTest, TheEndOfADetachedProcessIsTold) {
         qint64 pid = 0;
         ASSERT_TRUE(process.startDetached(&pid));
         if (QString::fromLatin1(seconds) == QStringLiteral("0")) {
-            QTest::qWait(300); // gone before it is watched
+            // Gone before it is watched (where nobody reaps it, it stays a zombie: watched
+            // all the same).
+            test::WaitUntil([pid] { return ::kill(static_cast<pid_t>(pid), 0) != 0; }, 10000);
         }
         CProcessWatch watch;
         QSignalSpy finished(&watch, &CProcessWatch::Finished);

@@ -16,10 +16,12 @@
 #include "support/ScriptedUi.h"
 #include "support/TempDir.h"
 #include "support/qt/ScopedEnvironment.h"
+#include "support/qt/WaitUntil.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -164,7 +166,7 @@ TEST_F(LayoutWaitTest, OnlyTheEditorOrCtrlWithTheLeftButtonEndTheWait) {
         QTest::keyClick(&dialog, Qt::Key_Escape);
         dialog.close();
         QTest::mouseClick(&dialog, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
-        QTest::qWait(100);
+        test::FlushPosted();
         stillWaiting = dialog.isVisible();
         QTest::mouseClick(&dialog, Qt::LeftButton, Qt::ControlModifier, QPoint(5, 5));
     });
@@ -251,8 +253,12 @@ TEST_F(LayoutWaitTest, ALineNamingAnotherFileEndsNothing) {
                        AwaitEditor(dialog, kScripted, runtime);
                        const QString other =
                            QString::fromStdString(Layout("OTHER.LYT", -2).string());
+                       ASSERT_NE(dialog.GetServer(), nullptr);
+                       QSignalSpy reported(dialog.GetServer(), &CFormEditServer::Done);
                        ASSERT_TRUE(SendFormEditDone(runtime, dialog.GetNumber(), other));
-                       QTest::qWait(300);
+                       // The dialog hears the line before the spy does.
+                       test::WaitUntil([&] { return reported.count() == 1; });
+                       ASSERT_EQ(reported.count(), 1);
                        stillWaiting = dialog.isVisible();
                        ::kill(static_cast<pid_t>(dialog.GetProcessId()), SIGKILL);
                    }),

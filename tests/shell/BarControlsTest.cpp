@@ -57,16 +57,16 @@ TEST_F(BarControlsTest, OtherIsRedrawnOnlyWhenTheColourToldIsNotTheCustomColourS
 
     State().SetKouteiColor(RGB(1, 2, 3));
     EXPECT_EQ(colors->currentIndex(), CColorComboBox::kCustomIndex);
-    test::WaitUntil([&counter] { return counter.paints > 0; }, 1000);
+    test::WaitUntil([&counter] { return counter.paints > 0; });
     EXPECT_EQ(colors->CachedCustomColor(), RGB(1, 2, 3));
 
     counter.paints = 0;
     State().SetKouteiColor(RGB(1, 2, 3));
-    QTest::qWait(50);
+    test::FlushPosted();
     EXPECT_EQ(counter.paints, 0) << "the custom colour shown is the colour told";
 
     State().SetKouteiColor(RGB(4, 5, 6));
-    test::WaitUntil([&counter] { return counter.paints > 0; }, 1000);
+    test::WaitUntil([&counter] { return counter.paints > 0; });
     EXPECT_EQ(counter.paints, 1) << "another colour of entry 6";
     EXPECT_EQ(colors->currentIndex(), CColorComboBox::kCustomIndex);
 

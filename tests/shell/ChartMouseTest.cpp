@@ -126,7 +126,7 @@ TEST_F(ChartMouseTest, ARightClickOpensTheMenuAndItsCommandRunsAfterTheClick) {
     EXPECT_EQ(opened, std::vector<std::string>{"PopupMenu143"});
     ASSERT_EQ(picked.size(), 1u);
     EXPECT_TRUE(ran.empty());
-    QTest::qWait(20);
+    test::WaitUntil([&] { return !ran.empty(); });
     ASSERT_EQ(ran.size(), 1u);
     EXPECT_EQ(ran[0].first, picked[0]);
     EXPECT_TRUE(ran[0].second) << "posted, not run inside the click";
@@ -134,10 +134,21 @@ TEST_F(ChartMouseTest, ARightClickOpensTheMenuAndItsCommandRunsAfterTheClick) {
     // Closed without a choice: nothing runs.
     PickNextMenu(false);
     QTest::mouseClick(pane.viewport(), Qt::RightButton, Qt::NoModifier, at);
-    QTest::qWait(20);
+    test::FlushPosted();
     EXPECT_EQ(opened.size(), 2u);
     EXPECT_EQ(ran.size(), 1u);
     doc->SetModifiedFlag(FALSE);
+}
+
+// A menu's choice still queued when the program goes (its window closed in the same turn of
+// the loop) is dropped: it must not run against the program it was meant for.
+TEST_F(ChartMouseTest, ACommandStillPostedWhenTheProgramGoesIsDropped) {
+    OpenPane();
+    doc->SetModifiedFlag(FALSE);
+    app->QtUi().PostCommand(57600); // ﾌｧｲﾙ > 新規作成
+    app.reset();
+    test::FlushPosted();
+    SUCCEED() << "nothing ran against the program that went";
 }
 
 TEST_F(ChartMouseTest, TheMenuOfAToolBarButtonOpensUnderTheButton) {
@@ -236,7 +247,8 @@ TEST_F(ChartMouseTest, TheLineDrawingDropDownsOpenUnderTheirButtonsAndTheirChoic
         EXPECT_TRUE(action->isEnabled());
         EXPECT_FALSE(action->isChecked());
         action->trigger();
-        QTest::qWait(30);
+        // The choice is posted and runs from the loop.
+        test::WaitUntil([&] { return !items.empty() && c.applied(); });
         EXPECT_FALSE(items.empty());
         // Where no button of the command shows, the menu opens at the pointer.
         const QPoint expected =
@@ -317,7 +329,11 @@ TEST_F(ChartMouseTest, ThePatternPopupShowsItsNineImagesAndItsChoiceFillsTheProc
     };
     capture(200);
     EXPECT_TRUE(app->Router().Execute(33022));
-    QTest::qWait(20); // the chosen entry is posted, then runs
+    // The chosen entry is posted, then runs.
+    test::WaitUntil([&] {
+        const CKoutei* koutei = AsKoutei(doc->GetSelAt(doc->GetHeadSelPosition()));
+        return koutei != nullptr && koutei->GetLines()->GetAttr().m_hatch == 99;
+    });
 
     EXPECT_EQ(ids,
               (std::vector<UINT>{32858, 32860, 32856, 32852, 32853, 32854, 32855, 32857, 32859}));

@@ -54,9 +54,10 @@ TEST_F(MainFrameTest, AnEmptyProfileGivesTheDefaultBars) {
     // The layer combo in its place (on a window wide enough for the whole bar), entry 0
     // "ﾚｲﾔｰ 0" in its bytes.
     frame.resize(2400, 800);
-    QTest::qWait(1);
     QComboBox* layers = frame.LayerBar()->LayerCombo();
     ASSERT_NE(layers, nullptr);
+    test::WaitUntil([layers] { return layers->isVisible(); });
+    test::FlushPosted();
     EXPECT_EQ(layers->objectName(), "1665");
     EXPECT_TRUE(layers->isVisible());
     EXPECT_EQ(layers->width(), 76);

@@ -10,6 +10,7 @@
 #include "support/ScopedClock.h"
 #include "support/ScriptedUi.h"
 #include "support/TempDir.h"
+#include "support/qt/WaitUntil.h"
 
 #include <gtest/gtest.h>
 

@@ -22,7 +22,7 @@ protected:
         ASSERT_FALSE(Start());
         Frame().show();
         QApplication::setActiveWindow(&Frame());
-        QTest::qWait(1);
+        test::WaitUntil([this] { return Frame().isActiveWindow(); });
     }
     CAppState& State() { return app->State(); }
     QComboBox* Terms() { return Frame().YogoBar()->YogoCombo(); }

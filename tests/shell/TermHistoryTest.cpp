@@ -243,7 +243,7 @@ TEST_F(TermHistoryTest, TheChartsAcceleratorsPassTheFieldBy) {
     QApplication::setActiveWindow(&Frame());
     CYogoEdit* edit = Bar().Edit();
     edit->setFocus();
-    QTest::qWait(1);
+    test::WaitUntil([edit] { return edit->hasFocus(); });
     struct Case {
         const char* name;
         Qt::Key key;

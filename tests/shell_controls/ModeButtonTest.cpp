@@ -76,7 +76,7 @@ TEST(CModeButton, SettingTheStateItAlreadyShowsDoesNotRepaint) {
 
     button.SetCheck(1);
     button.SetCheck(1);
-    WaitUntil([&counter] { return counter.paints > 0; }, 1000);
+    WaitUntil([&counter] { return counter.paints > 0; });
     QCoreApplication::processEvents();
     EXPECT_EQ(counter.paints, 1);
     EXPECT_EQ(button.GetCheck(), 1);

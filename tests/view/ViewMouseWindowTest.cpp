@@ -6,12 +6,14 @@
 
 #include "model/ConfigBase.h"
 #include "platform/DC.h"
+#include "support/qt/WaitUntil.h"
 #include "view/ModeCursors.h"
 
 #include <QApplication>
 #include <QCursor>
 #include <QMouseEvent>
 #include <QTest>
+#include <QTimer>
 
 #include <algorithm>
 #include <filesystem>
@@ -130,24 +132,31 @@ TEST_F(ViewMouseWindowTest, HeldOutsideWithTheCaptureTheMoveComesOnEachTick) {
         }
         return TRUE;
     });
+    // The timer's own ticks are counted, so the test waits for ticks, not for time: a busy
+    // machine may fire them late but never makes one count for another.
+    int ticks = 0;
+    QObject::connect(&Pane().AutoScrollTimer(), &QTimer::timeout, [&] { ++ticks; });
     QWidget* port = Pane().viewport();
     QCursor::setPos(port->mapToGlobal(QPoint(900, 300)));
     Pane().SetCapture();
     Pane().SetAutoScroll(true);
-    QTest::qWait(280);
-    EXPECT_GE(moves, 3) << "one each 50 ms";
+    test::WaitUntil([&] { return ticks >= 3; }, 30000);
+    EXPECT_GE(ticks, 3);
+    EXPECT_GE(moves, ticks) << "one move each tick";
     // Inside the window the pointer's own moves do the work.
     QCursor::setPos(port->mapToGlobal(QPoint(300, 300)));
     QApplication::processEvents();
     const int inside = moves;
-    QTest::qWait(120);
+    const int ticksInside = ticks;
+    test::WaitUntil([&] { return ticks >= ticksInside + 2; }, 30000);
+    EXPECT_GE(ticks, ticksInside + 2);
     EXPECT_EQ(moves, inside);
-    // Released: no more.
+    // Released: the next tick stops the timer and moves nothing.
     QCursor::setPos(port->mapToGlobal(QPoint(900, 300)));
     Pane().ReleaseCapture();
     QApplication::processEvents();
     const int released = moves;
-    QTest::qWait(150);
+    test::WaitUntil([&] { return !Pane().IsAutoScrolling(); }, 30000);
     EXPECT_EQ(moves, released);
     EXPECT_FALSE(Pane().IsAutoScrolling());
 }

@@ -34,6 +34,8 @@ public:
     QString SocketPath() const;
     // Takes what has come so far, connections not yet taken among them, and reports its lines.
     void ReadPending();
+    // The connections taken and not yet closed.
+    std::size_t OpenConnections() const { return m_partial.size(); }
 
 signals:
     // A line "FORMEDIT_DONE <path>" came: its path.

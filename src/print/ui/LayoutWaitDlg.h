@@ -40,6 +40,8 @@ public:
 
     // Runs the wait: IDOK when the layout was changed, else IDCANCEL.
     int DoModal();
+    // The socket the editor reports on, while the wait listens (tests follow its reports).
+    const CFormEditServer* GetServer() const { return m_server.get(); }
 
     const std::filesystem::path& GetTempPath() const { return m_tempPath; }
     const std::filesystem::path& GetSourcePath() const { return m_sourcePath; }
