@@ -144,6 +144,29 @@ TEST(AutomationBusTest, ClientsDriveChartsOfTheirOwnInAProgramTheBusStarts) {
     EXPECT_FALSE(ServiceRunning());
 }
 
+// A chart made today (in 2027) takes in a process of its own days; a day after the supported
+// dates is refused.
+TEST(AutomationBusTest, AChartMadeTodayTakesInAProcessOfItsDays) {
+    ASSERT_TRUE(QDBusConnection::sessionBus().isConnected());
+    WaitUntil([] { return !ServiceRunning(); }, 20000);
+    Client client(QStringLiteral("today"));
+    const QString chart = client.NewDocument();
+    ASSERT_FALSE(chart.isEmpty());
+    EXPECT_EQ(client.Call(chart, "AppInit").type(), QDBusMessage::ReplyMessage);
+    client.SetProperty(chart, "InsertLine", QVariant::fromValue(short(2)));
+    EXPECT_EQ(client.Answer(chart, "TakeInData",
+                            {V("2027/04/05"), V("2027/04/09"), V("excavation"), V("")}),
+              QVariant::fromValue(short(-1)));
+    EXPECT_EQ(client.Answer(chart, "TakeInData", {V("2038/01/01"), V(""), V("later"), V("")}),
+              QVariant::fromValue(short(0)));
+    EXPECT_EQ(client.Answer(chart, "RegularizeData"), QVariant::fromValue(short(-1)));
+    EXPECT_EQ(client.Answer(chart, "GetKouteiCount"), QVariant(1));
+    EXPECT_EQ(client.Answer(chart, "GetFirstKoutei").toString(),
+              QStringLiteral("2027/04/05 00:00:00,2,2027/04/09 00:00:00,2,excavation"));
+    EXPECT_EQ(client.Answer(chart, "DocClose", {V("0")}), QVariant::fromValue(short(-1)));
+    WaitUntil([] { return !ServiceRunning(); }, 20000);
+}
+
 TEST(AutomationBusTest, ProgramStartedForClientsEndsWithStatusZeroAndASecondIsRefused) {
     ASSERT_TRUE(QDBusConnection::sessionBus().isConnected());
     WaitUntil([] { return !ServiceRunning(); }, 20000);

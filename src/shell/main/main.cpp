@@ -7,34 +7,16 @@
 
 #include <QApplication>
 
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <utility>
 #include <vector>
-
-namespace {
-
-// A test hook: TEMBRA_NOW="yyyy-mm-dd" fixes the program's clock (the date test of the start
-// reads it), so that a run under test does not depend on the day it runs.
-void FixClockFromEnvironment() {
-    const char* now = std::getenv("TEMBRA_NOW");
-    int year = 0;
-    int month = 0;
-    int day = 0;
-    if (now != nullptr && std::sscanf(now, "%d-%d-%d", &year, &month, &day) == 3) {
-        tembra::Clock::SetFixedNow(tembra::CTime(year, month, day, 12, 0, 0));
-    }
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     tembra::InstallQtTranslations();
     QApplication::setApplicationName(QStringLiteral("tembra"));
     QApplication::setApplicationDisplayName(QString::fromStdString(tembra::LoadStringUtf8(57344)));
-    FixClockFromEnvironment();
+    tembra::Clock::FixFromEnvironment();
 
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i) {
