@@ -9,6 +9,7 @@
 #include "model/Koutei.h"
 #include "model/KtkmHatch.h"
 #include "platform/DC.h"
+#include "platform/RegKey.h"
 #include "shell/ChartViewWindow.h"
 #include "support/qt/DialogControls.h"
 #include "view/TembraFrame.h"
@@ -30,7 +31,13 @@ using test::Control;
 
 class CurrentChartTest : public test::ShellFixture {
 protected:
-    CurrentChartTest() { clock.Set(CTime(2027, 4, 1, 9, 0, 0)); }
+    // Today is in 2027; the program's holiday set is the one it ships, as in an installation.
+    CurrentChartTest() {
+        clock.Set(CTime(2027, 4, 1, 9, 0, 0));
+        std::filesystem::copy_file(
+            std::filesystem::path(TEMBRA_DATA_DIR) / AppRegKeyDefaultPath().filename(),
+            AppRegKeyDefaultPath(), std::filesystem::copy_options::overwrite_existing);
+    }
 
     CTembraViewWnd& NewChart() {
         EXPECT_FALSE(Start());

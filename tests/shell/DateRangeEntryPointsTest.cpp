@@ -4,6 +4,7 @@
 // members by their answer, the readers by their report.
 #include "ShellFixture.h"
 
+#include "automation/AutomationHost.h"
 #include "automation/SettingsChanges.h"
 #include "automation/TembraDocAutomation.h"
 #include "dialogs/attributes/ChangeDaysDlg.h"
@@ -119,9 +120,9 @@ protected:
                  request.span.SetStartRow(4);
                  request.span.SetEndRow(4);
                  CPosRekiDlg dialog(request);
-                 SetText(dialog, IDC_POS_FIRST + kCalYear, d.GetYear());
-                 SetText(dialog, IDC_POS_FIRST + kCalMonth, d.GetMonth());
-                 SetText(dialog, IDC_POS_FIRST + kCalDay, d.GetDay());
+                 SetText(dialog, int{IDC_POS_FIRST} + int{kCalYear}, d.GetYear());
+                 SetText(dialog, int{IDC_POS_FIRST} + int{kCalMonth}, d.GetMonth());
+                 SetText(dialog, int{IDC_POS_FIRST} + int{kCalDay}, d.GetDay());
                  Control<QPushButton>(dialog, 1)->click();
                  return dialog.result() == QDialog::Accepted && request.span.GetEndDate() == d;
              },
