@@ -146,6 +146,10 @@ TEST_F(CurrentChartTest, ChangeOfDaysLengthensAProcessAcrossGoldenWeek) {
             emit days->editingFinished();
             EXPECT_EQ(Control<QLineEdit>(dialog, CChangeDaysDlg::IDC_YEAR)->text(), "2027");
             Control<QPushButton>(dialog, 1)->click();
+            if (dialog.isVisible()) {
+                ADD_FAILURE() << "決定 left the dialog open";
+                dialog.reject();
+            }
         });
         changeDays->trigger();
         QApplication::processEvents();
