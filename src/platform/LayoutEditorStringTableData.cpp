@@ -7,6 +7,8 @@ namespace tembra {
 const StringEntry kLayoutEditorStringTable[] = {
     // Document template: title, untitled name, file type, filter, extension, registry names.
     {128, "ﾚｲｱｳﾄ ｴﾃﾞｨﾀ  <> - [ Ａ４ ] \n無題\nLayouDocument\nLayout File (*.lyt)\n.lyt\nLayout.Document\nLayout Document"},
+    // A typed text holding characters the CP932 files cannot store (%1 names them, one a line).
+    {5930, "保存できない文字が含まれています。\n%1\n別の文字に置き換えてください。"},
     // Framework: application name.
     {57344, "Marquell"},
     // Messages of the dialogs.

@@ -7,6 +7,7 @@
 #include "platform/qt/Cp932Text.h"
 #include "platform/qt/Cp932Validator.h"
 #include "platform/qt/DialogParts.h"
+#include "platform/qt/TextFieldCheck.h"
 #include "shell/YogoGroupNameDlg.h"
 #include "shell/core/MyYogoCandidates.h"
 #include "shell/core/MyYogoWidth.h"
@@ -312,7 +313,11 @@ void CMyYogoDlg::OnAdd() {
     if (m_groups->count() == 0) {
         return;
     }
-    const std::string text = ToCp932(m_candidateText->text().trimmed());
+    // The text as typed: blanks at its ends are the term's fault to report, not to drop.
+    if (!CheckTextField(m_candidateText)) {
+        return;
+    }
+    const std::string text = ToCp932(m_candidateText->text());
     if (text.empty()) {
         return;
     }
