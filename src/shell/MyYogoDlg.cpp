@@ -353,27 +353,32 @@ void CMyYogoDlg::OnRemove() {
 
 std::optional<std::string> CMyYogoDlg::AskGroupName(const std::string& start,
                                                     const std::string& current) {
-    std::string name = start;
-    for (;;) {
-        CYogoGroupNameDlg dialog(name, this);
-        if (dialog.exec() != QDialog::Accepted) {
-            return std::nullopt;
-        }
-        name = dialog.Name();
+    CYogoGroupNameDlg dialog(start, this);
+    // Refused where it is typed: the name dialog stays open on a name the file cannot hold or
+    // one in use.
+    dialog.SetCheck([&](const std::string& name) {
         if (name.empty() || name == current) {
-            return std::nullopt;
+            return true;
         }
         if (const std::string fault = CMyYogoFile::GroupNameFault(name); !fault.empty()) {
             AfxMessageBox(fault, MB_OK | MB_ICONEXCLAMATION);
-            continue;
+            return false;
         }
         // Names that differ only in ASCII case are one section of the file.
         if (m_file.HasGroup(name) && !CMyYogoFile::EqualFolded(name, current)) {
             AfxMessageBox(CMyYogoFile::kNameTakenMessage, MB_OK);
-            continue;
+            return false;
         }
-        return name;
+        return true;
+    });
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
     }
+    const std::string name = dialog.Name();
+    if (name.empty() || name == current) {
+        return std::nullopt;
+    }
+    return name;
 }
 
 void CMyYogoDlg::OnNewGroup() {
