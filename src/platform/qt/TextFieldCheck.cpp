@@ -91,7 +91,10 @@ bool CheckTextFields(QWidget* container) {
     if (container == nullptr) {
         return true;
     }
-    for (QWidget* field : container->findChildren<QWidget*>()) {
+    // The container may be a field itself (a page that is one edit).
+    QList<QWidget*> fields = container->findChildren<QWidget*>();
+    fields.prepend(container);
+    for (QWidget* field : fields) {
         const bool textField = qobject_cast<QLineEdit*>(field) != nullptr ||
                                qobject_cast<QComboBox*>(field) != nullptr ||
                                qobject_cast<QPlainTextEdit*>(field) != nullptr ||

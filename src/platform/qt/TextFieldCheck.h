@@ -21,7 +21,7 @@ QString TypedText(const QWidget* field);
 // Whether the field's text can be stored; refuses it as above when it cannot.
 bool CheckTextField(QWidget* field);
 
-// Checks each text field inside the container (line edits, the edits of editable combo boxes,
+// Checks the container and each text field inside it (line edits, the edits of editable combo boxes,
 // text edits, read-only ones left out) in the order they were made; stops at the first refusal,
 // bringing a tab page that holds the field to the front.
 bool CheckTextFields(QWidget* container);
