@@ -270,6 +270,8 @@ const StringEntry kStringTable[] = {
     {5936, "「=」や改行を含む名前、「[」や「;」で始まる名前、前後に空白のある名前は当番者名に使えません。"},
     {5937, "名前は%1文字以内で入力してください。"},
     {5938, "当番者ファイル %1 に書き込めません。\n保存先のフォルダと書き込みの権限を確認してください。"},
+    // A one-line field holding a line break (a paste brings one).
+    {5939, "この欄には改行を入力できません。"},
     // Tool-bar button names, by set in command-table order.
     {6003, "新規作成"},
     {6004, "開く"},

@@ -18,6 +18,10 @@ namespace tembra {
 // tables): %1 one line per character, its place in the text and its code.
 constexpr UINT IDS_UNSTORABLE_TEXT = 5930;
 
+// "この欄には改行を入力できません。" (both programs' tables): a one-line field holding a line
+// break, as a paste can bring one; no record or file line takes it as typed.
+constexpr UINT IDS_LINE_BREAK_IN_LINE = 5939;
+
 // A character CP932 cannot hold: where it first stands (1 for the first character) and its
 // code point.
 struct UnstorableChar {

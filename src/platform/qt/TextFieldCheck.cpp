@@ -1,6 +1,8 @@
 #include "platform/qt/TextFieldCheck.h"
 
+#include "platform/StringTable.h"
 #include "platform/TypedText.h"
+#include "platform/Ui.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -69,8 +71,28 @@ QString TypedText(const QWidget* field) {
     return {};
 }
 
+namespace {
+
+// A line edit or a combo box's edit keeps one line; a pasted line break has no place there.
+bool RefuseLineBreak(const QWidget* field, const QString& text) {
+    const bool oneLine = qobject_cast<const QLineEdit*>(field) != nullptr ||
+                         qobject_cast<const QComboBox*>(field) != nullptr;
+    if (!oneLine || (!text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')))) {
+        return false;
+    }
+    Ui().MessageBox(LoadString(IDS_LINE_BREAK_IN_LINE), MB_OK | MB_ICONEXCLAMATION,
+                    IDS_LINE_BREAK_IN_LINE);
+    return true;
+}
+
+} // namespace
+
 bool CheckTextField(QWidget* field) {
-    if (field == nullptr || !RefuseUnstorable(TypedText(field).toStdString())) {
+    if (field == nullptr) {
+        return true;
+    }
+    const QString text = TypedText(field);
+    if (!RefuseUnstorable(text.toStdString()) && !RefuseLineBreak(field, text)) {
         return true;
     }
     ShowPagesOf(field);

@@ -2,7 +2,9 @@
 // (the bars' boxes, an in-place editor, a list's add button) stores a field's text as CP932, the
 // text must be one CP932 can hold. A field that holds characters CP932 lacks is refused: the
 // message names the characters (IDS_UNSTORABLE_TEXT, through Ui()), the focus goes back to the
-// field with its text selected, and the caller stores nothing.
+// field with its text selected, and the caller stores nothing. A one-line field (a line edit, an
+// editable combo box) holding a line break, as a paste can bring, is refused the same way with
+// IDS_LINE_BREAK_IN_LINE.
 //
 // The dialogs' 決定 runs it over every text field of the dialog (MakeOkCancel, CPropertySheet,
 // and the dialogs with buttons of their own at the start of their accept()).
