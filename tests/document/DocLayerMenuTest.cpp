@@ -190,7 +190,7 @@ TEST_F(DocLayerMenuTest, TheSettingsDialogsOfTheMenu) {
 // The name plate's 決定: the undo history emptied, the document modified with its changed
 // flag, the title set again (it shows the new chart name) and every view told with hint 16;
 // 取消 does none of it.
-TEST_F(DocLayerMenuTest, TheNamePlatesOkResetsHistoryTitleAndViews) {
+TEST_F(DocLayerMenuTest, TheNamePlatesOkIsOneUndoStepAndRetitlesAndRedraws) {
     test::RecordingView view;
     doc.AddView(&view);
     doc.GetPrHeader().AddElement(
