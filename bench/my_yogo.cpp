@@ -3,44 +3,21 @@
 // the cost grows (it was quadratic: each key looked for among those already taken).
 #include "platform/Sjis.h"
 #include "shell/core/MyYogoFile.h"
+#include "support/BenchFolders.h"
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <system_error>
 
 namespace {
 
 using namespace tembra;
 
-class TempFolder {
-public:
-    TempFolder() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "tembra-bench-XXXXXX").string();
-        if (mkdtemp(pattern.data()) != nullptr)
-            m_path = pattern;
-    }
-    ~TempFolder() {
-        std::error_code ec;
-        if (!m_path.empty())
-            std::filesystem::remove_all(m_path, ec);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    const std::filesystem::path& Path() const { return m_path; }
-
-private:
-    std::filesystem::path m_path;
-};
-
 void BM_ReadTermGroup(benchmark::State& state) {
-    TempFolder folder;
-    const std::filesystem::path path = folder.Path() / "MYYOGO.INI";
+    const bench::BenchFolders folders;
+    const std::filesystem::path path = folders.Dir() / "MYYOGO.INI";
     const int terms = static_cast<int>(state.range(0));
     {
         std::ofstream out(path, std::ios::binary);

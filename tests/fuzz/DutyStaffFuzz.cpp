@@ -22,8 +22,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -31,15 +29,6 @@ namespace tembra::fuzz {
 namespace {
 
 constexpr std::size_t kMaxGroups = 8;
-
-std::string FileBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-bool Typeable(const std::string& text) {
-    return Sjis::CutLength(text, text.size()) == text.size();
-}
 
 // The persons as the file gives them back after a write: heads are "1".
 std::vector<CToubanEntry> Written(const std::vector<CToubanEntry>& persons) {
@@ -77,9 +66,9 @@ void RunStaffFile(const std::string& name, std::span<const std::uint8_t> bytes) 
     for (std::size_t g = 0; g < groups.size() && g < kMaxGroups; ++g) {
         const std::string& group = groups[g];
         const std::vector<CToubanEntry> persons = file.Persons(group);
-        const std::string before = FileBytes(path);
+        const std::string before = ReadWholeFile(path);
         if (!file.SaveGroup(group, group, persons)) {
-            if (FileBytes(path) != before) {
+            if (ReadWholeFile(path) != before) {
                 Fail("a refused write of a group changed the file");
             }
             continue;

@@ -19,8 +19,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -29,17 +27,6 @@ namespace {
 
 // More groups than this only repeat what the first ones show, at a cost per input.
 constexpr std::size_t kMaxGroups = 8;
-
-std::string FileBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-// A text a user can type: whole CP932 characters (a field never ends in half of one).
-bool Typeable(const std::string& text) {
-    return Sjis::CutLength(text, text.size()) == text.size() &&
-           text.find('\0') == std::string::npos;
-}
 
 void CheckListed(const std::vector<std::string>& names, const char* what) {
     for (std::size_t i = 0; i < names.size(); ++i) {
@@ -69,9 +56,9 @@ void Run(const std::uint8_t* data, std::size_t size) {
         const std::string& group = groups[g];
         const std::vector<std::string> terms = file.Terms(group, "");
         CheckListed(terms, "a group's terms are not listed once each, in order");
-        const std::string before = FileBytes(path);
+        const std::string before = ReadWholeFile(path);
         if (!file.SaveGroup(group, group, terms)) {
-            if (FileBytes(path) != before) {
+            if (ReadWholeFile(path) != before) {
                 Fail("a refused write of a group changed the file");
             }
             continue;
