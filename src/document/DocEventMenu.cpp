@@ -98,7 +98,7 @@ void CTembraDoc::OnEventFont() {
 
 void CTembraDoc::OnEventTextEdit() {
     CAppState& app = *GetAppState();
-    if (!app.IsYogoBarVisible()) {
+    if (!app.IsYogoBarVisible() || app.RefusesYogoText()) {
         return;
     }
     const std::string text = app.GetYogoText();
