@@ -4,6 +4,7 @@
 #include "platform/qt/QtTranslations.h"
 #include "shell/ButtonImages.h"
 #include "shell/TembraApp.h"
+#include "shell/core/CommandLineInfo.h"
 
 #include <QApplication>
 
@@ -27,15 +28,31 @@ void FixClockFromEnvironment() {
     }
 }
 
+// A program started for clients may have no screen to open (a script on a server or over SSH,
+// a bus whose activation environment names no display): it serves them on Qt's offscreen
+// platform then, after the desktop's own. A platform the user names stays theirs.
+void AllowNoScreen(const std::vector<std::string>& args) {
+    tembra::CCommandLineInfo command;
+    command.Parse(args);
+    if (!command.m_bRunAutomated || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        return;
+    }
+    qputenv("QT_QPA_PLATFORM", qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+                                   ? QByteArrayLiteral("xcb;offscreen")
+                                   : QByteArrayLiteral("wayland;xcb;offscreen"));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    AllowNoScreen(std::vector<std::string>(argv + 1, argv + argc));
     QApplication application(argc, argv);
     tembra::InstallQtTranslations();
     QApplication::setApplicationName(QStringLiteral("tembra"));
     QApplication::setApplicationDisplayName(QString::fromStdString(tembra::LoadStringUtf8(57344)));
     FixClockFromEnvironment();
 
+    // The arguments Qt left (it takes its own, such as -platform).
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i) {
         args.emplace_back(argv[i]);
