@@ -315,6 +315,11 @@ QDBusMessage CAutomationBus::ServeApplication(const QDBusMessage& message) {
         return message.createErrorReply(QDBusError::Failed,
                                         QStringLiteral("The chart could not be made"));
     }
+    if (!m_callUi->Messages().empty() || !m_callUi->Dialogs().empty()) {
+        // What the new chart would have shown is the answer: nobody learns its path, so it goes.
+        m_pendingCloses.push_back(doc);
+        return message.createReply();
+    }
     const int number = m_nextNumber++;
     ClientChart& chart = m_clientCharts[number];
     chart.doc = doc;
