@@ -700,10 +700,14 @@ public:
     // 印刷ヘッダ: the plan texts of the safety-and-health form (layout kind 1), else the name
     // plate; its OK marks the document changed and redraws the header.
     void OnPrHeader();
-    // After the print header's texts were edited (the name plate or the plan sheet): the undo
-    // history is emptied, the document marked modified and changed, its title composed again
-    // and every view redraws the header (DocHeaderEdit.cpp).
-    void AfterHeaderEdit();
+    // After the print header's texts were edited (the name plate or the plan sheet): the edit
+    // becomes the one undo step, holding the header as it was before (before; without it the
+    // history is only emptied), the document is marked modified and changed, its title composed
+    // again and every view redraws the header (DocHeaderEdit.cpp).
+    void AfterHeaderEdit(std::unique_ptr<CPrHeader> before = nullptr);
+    // Undo and redo of a header edit: the saved header and the document's change places; the
+    // title and the views follow.
+    int ExchangeHeader(CPrHeader& saved);
     // 作図・編集条件 on the operation settings.
     void OnDrawEditCond();
     // レイヤー設定, enabled only where 消去 does not apply.
