@@ -17,26 +17,29 @@ struct Sign {
     unsigned command;
     Kind kind;
     const char* text; // shown on the tile; empty where a picture is drawn
+    // The command's standard action in the freedesktop icon naming scheme, or null: the button
+    // shows that icon of the desktop's icon theme where the theme has one.
+    const char* standard = nullptr;
 };
 
 constexpr Sign kSigns[] = {
-    {ID_FILE_NEW, Kind::File, "新"},
-    {ID_FILE_OPEN, Kind::File, "開"},
-    {ID_FILE_SAVE, Kind::File, "保"},
-    {ID_FILE_PRINT, Kind::File, "印"},
+    {ID_FILE_NEW, Kind::File, "新", "document-new"},
+    {ID_FILE_OPEN, Kind::File, "開", "document-open"},
+    {ID_FILE_SAVE, Kind::File, "保", "document-save"},
+    {ID_FILE_PRINT, Kind::File, "印", "document-print"},
     {ID_FILE_PRINT_SETUP, Kind::File, "設"},
-    {ID_FILE_PRINT_PREVIEW, Kind::File, "覧"},
+    {ID_FILE_PRINT_PREVIEW, Kind::File, "覧", "document-print-preview"},
     {ID_FORMAT_NAME, Kind::File, "名"},
     {ID_SIZE_SET, Kind::View, "寸"},
     {ID_GRID_SET, Kind::View, "格"},
-    {ID_ZOOM_IN, Kind::View, "+"},
-    {ID_ZOOM_RESET, Kind::View, "1"},
-    {ID_ZOOM_OUT, Kind::View, "-"},
+    {ID_ZOOM_IN, Kind::View, "+", "zoom-in"},
+    {ID_ZOOM_RESET, Kind::View, "1", "zoom-original"},
+    {ID_ZOOM_OUT, Kind::View, "-", "zoom-out"},
     {ID_AREA_HEADER, Kind::View, "上"},
     {ID_AREA_FOOTER, Kind::View, "下"},
     {ID_AREA_LEFT, Kind::View, "左"},
     {ID_AREA_RIGHT, Kind::View, "右"},
-    {57666, Kind::File, "?"},
+    {57666, Kind::File, "?", "help-contents"},
     {57669, Kind::File, "?"},
     {ID_MODE_TEXT, Kind::Draw, ""},
     {ID_MODE_INPUT, Kind::Draw, ""},
@@ -46,8 +49,8 @@ constexpr Sign kSigns[] = {
     {ID_MODE_COPY, Kind::Edit, "複"},
     {ID_MODE_MOVE, Kind::Edit, "移"},
     {ID_MODE_TRANSFORM, Kind::Edit, "変"},
-    {ID_DELETE, Kind::Edit, "消"},
-    {ID_EDIT_UNDO, Kind::Edit, "戻"},
+    {ID_DELETE, Kind::Edit, "消", "edit-delete"},
+    {ID_EDIT_UNDO, Kind::Edit, "戻", "edit-undo"},
     {ID_WIDTH_NORMAL, Kind::Attribute, ""},
     {ID_WIDTH_THIN, Kind::Attribute, ""},
     {ID_WIDTH_BOLD, Kind::Attribute, ""},
@@ -118,13 +121,19 @@ void DrawPicture(QPainter& p, unsigned command) {
 } // namespace
 
 QIcon EditorButtonImage(unsigned command) {
-    QPixmap pixmap(kSize, kSize);
     const Sign* sign = nullptr;
     for (const Sign& s : kSigns) {
         if (s.command == command) {
             sign = &s;
         }
     }
+    if (sign != nullptr && sign->standard != nullptr) {
+        const QString name = QString::fromLatin1(sign->standard);
+        if (QIcon::hasThemeIcon(name)) {
+            return QIcon::fromTheme(name);
+        }
+    }
+    QPixmap pixmap(kSize, kSize);
     pixmap.fill(sign != nullptr ? TileColour(sign->kind) : QColor(Qt::lightGray));
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing, false);

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include <algorithm>
 #include <array>
 
 namespace tembra {
@@ -22,9 +23,8 @@ QString Glyph(const QString& name) {
     return QStringLiteral("?");
 }
 
-} // namespace
-
-QIcon ButtonImage(int set, const QString& name) {
+// The name's first character on a tile in the colour of the set.
+QIcon Tile(int set, const QString& name) {
     static const std::array<QColor, 7> kTiles = {
         QColor(220, 232, 250), QColor(232, 244, 220), QColor(250, 240, 214), QColor(250, 226, 226),
         QColor(226, 242, 242), QColor(238, 228, 250), QColor(244, 244, 230)};
@@ -43,6 +43,18 @@ QIcon ButtonImage(int set, const QString& name) {
     painter.drawText(pixmap.rect(), Qt::AlignCenter, Glyph(name));
     painter.end();
     return QIcon(pixmap);
+}
+
+} // namespace
+
+QIcon ButtonImage(int set, const ToolBarCommand& command) {
+    if (const char* standard = CToolBarSets::StandardIconName(command.id)) {
+        const QString name = QString::fromLatin1(standard);
+        if (QIcon::hasThemeIcon(name)) {
+            return QIcon::fromTheme(name);
+        }
+    }
+    return Tile(set, QString::fromUtf8(command.name));
 }
 
 } // namespace tembra

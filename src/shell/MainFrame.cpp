@@ -123,8 +123,11 @@ void CMainFrame::BuildActions() {
             if (c.id == kLayerComboPlace || c.id == kYogoComboPlace || c.id == kColorComboPlace) {
                 continue;
             }
+            // The button's name is its text and tooltip, whether it shows a theme's icon or its
+            // tile; the menus give the action their own texts below.
             const QString name = Utf(c.name);
-            QAction* action = MakeAction(c.id, name, ButtonImage(set, name));
+            QAction* action = MakeAction(c.id, name, ButtonImage(set, c));
+            action->setIconText(name);
             action->setToolTip(name);
         }
     }

@@ -66,11 +66,12 @@ public:
         painter->fillRect(option.rect, selected ? palette.highlight() : palette.base());
         const int n = index.data(kNumberRole).toInt();
         const QRect rect = option.rect;
-        const bool button = n >= 1 && n != CToolBarListEditor::kSeparatorItem;
+        const auto table = CToolBarSets::CommandTable(m_bar);
+        const bool button = n >= 1 && static_cast<std::size_t>(n) <= table.size();
         if (button) {
             const QPoint at(rect.left() + 3, rect.top() + 3);
-            const QString name = QString::fromStdString(CToolBarSets::ButtonName(m_bar, n));
-            painter->drawPixmap(at, ButtonImage(m_bar, name).pixmap(16, 15));
+            const ToolBarCommand& command = table[static_cast<std::size_t>(n) - 1];
+            painter->drawPixmap(at, ButtonImage(m_bar, command).pixmap(16, 15));
             const QRect frame(at.x() - 1, at.y() - 1, 18, 17);
             painter->setPen(palette.color(QPalette::Light));
             painter->drawLine(frame.topLeft(), frame.topRight());

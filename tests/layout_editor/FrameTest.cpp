@@ -14,6 +14,7 @@
 
 #include "EditorFixture.h"
 
+#include "support/qt/ScopedIconTheme.h"
 #include "support/qt/WaitUntil.h"
 #include <QAction>
 #include <QApplication>
@@ -31,7 +32,12 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 #include <QUrl>
+
+#include <algorithm>
+#include <string>
+#include <vector>
 
 #include <sys/stat.h>
 
@@ -295,6 +301,56 @@ TEST_F(FrameTest, AFirstStartShowsTheFourBarsAndThePanes) {
     for (int i = 1; i <= 4; ++i) {
         EXPECT_EQ(frame->Pane(i)->text(), QString::fromLatin1(keys[i - 1]));
         EXPECT_FALSE(frame->Pane(i)->isEnabled()) << keys[i - 1];
+    }
+}
+
+// The standard actions on the tool bar show the desktop icon theme's icons where it has them; the
+// others, and all of them without a theme, their drawn images.
+TEST_F(FrameTest, TheBarsStandardActionsShowTheThemesIcons) {
+    struct Case {
+        const char* theme;
+        std::vector<std::string> icons; // empty: no theme
+        std::vector<unsigned> themed;   // the buttons that show the theme's icon
+    };
+    // The theme lacks zoom-original: 等倍 keeps its tile. 設 (printer set-up) and the context help
+    // have no standard action.
+    const Case cases[] = {
+        {"theme",
+         {"document-new", "document-open", "document-print-preview", "zoom-in", "edit-undo",
+          "edit-delete", "help-contents"},
+         {57600, 57601, 57609, 32782, 57643, 32779, 57666}},
+        {"none", {}, {}},
+    };
+    for (const Case& c : cases) {
+        const tembra::test::ScopedIconTheme theme(c.icons);
+        // A program of its own for each theme: the bars take their images as they are built.
+        CMarquellApp program;
+        const fs::path run = paths.Dir().File(std::string("run-") + c.theme);
+        fs::create_directories(run);
+        ::chmod(run.c_str(), 0700);
+        program.SetRuntimeFolder(QString::fromStdString(run.string()));
+        program.SetUiServices(&ui.Get());
+        ASSERT_EQ(program.InitInstance({QString::fromStdString(
+                      Layout(std::string(c.theme) + ".lyt", 0, 0).string())}),
+                  -1);
+        CMainFrame* shown = program.GetMainFrame();
+        for (const unsigned id : {57600u, 57601u, 57609u, 57606u, 32782u, 32783u, 57643u, 32779u,
+                                  57666u, 57669u, 32771u}) {
+            QToolButton* button = nullptr;
+            for (QToolBar* bar : {shown->Bar(59392), shown->Bar(59632)}) {
+                if (button == nullptr) {
+                    button = qobject_cast<QToolButton*>(bar->widgetForAction(shown->Action(id)));
+                }
+            }
+            ASSERT_NE(button, nullptr) << id;
+            const bool themed = std::find(c.themed.begin(), c.themed.end(), id) != c.themed.end();
+            // The image itself: a button whose command is greyed out draws it grey.
+            EXPECT_EQ(tembra::test::ScopedIconTheme::Shows(button->icon().pixmap(16).toImage()),
+                      themed)
+                << c.theme << " " << id;
+            EXPECT_FALSE(button->icon().isNull()) << c.theme << " " << id;
+        }
+        EXPECT_TRUE(shown->close());
     }
 }
 

@@ -247,6 +247,27 @@ constexpr int kZukeiLong[] = {1,  0, 2,  3,  4,  5,  6,  7, 8,  9,  10, 11, 12, 
                               26, 0, 27, 28, 29, 0,  30, 0, 31, 32, 0,  33, 34, 35, 36};
 constexpr int kChartBuiltIn[] = {1, 2, 3, 4, 5};
 
+// The bars' commands that are standard actions, with their names in the freedesktop icon naming
+// scheme. The undo/redo toggle shows undo; the help index shows the help contents. The context
+// help (57669) has no standard name.
+struct StandardIcon {
+    UINT command;
+    const char* name;
+};
+constexpr StandardIcon kStandardIcons[] = {
+    {57600, "document-new"},
+    {57601, "document-open"},
+    {57603, "document-save"},
+    {57607, "document-print"},
+    {57609, "document-print-preview"},
+    {57643, "edit-undo"},
+    {32784, "edit-delete"},
+    {33004, "zoom-in"},
+    {33005, "zoom-original"},
+    {33006, "zoom-out"},
+    {57666, "help-contents"},
+};
+
 struct SetInfo {
     const char* key;
     UINT bitmap;
@@ -315,6 +336,15 @@ std::string CToolBarSets::ButtonName(int set, int n) {
         return {};
     }
     return table[static_cast<std::size_t>(n) - 1].name;
+}
+
+const char* CToolBarSets::StandardIconName(UINT command) {
+    for (const StandardIcon& icon : kStandardIcons) {
+        if (icon.command == command) {
+            return icon.name;
+        }
+    }
+    return nullptr;
 }
 
 std::vector<int> CToolBarSets::BuiltIn(int set) {
