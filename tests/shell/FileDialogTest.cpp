@@ -4,6 +4,7 @@
 #include "ShellFixture.h"
 
 #include "exchange/ui/FileOpenDlg.h"
+#include "model/Utility.h"
 #include "platform/SaveRequests.h"
 #include "platform/Sjis.h"
 
@@ -84,10 +85,38 @@ TEST_F(FileDialogTest, OneShotFiltersAndTheFoldersOfTheDialog) {
     });
     path.clear();
     EXPECT_FALSE(app->DoFileDialog(path, 61440, true, false));
-    EXPECT_EQ(seen.size(), 3);
+    EXPECT_EQ(seen.size(), 4);
     EXPECT_EQ(QDir::cleanPath(folder).toStdString(), documents.string());
     qputenv("HOME", oldHome);
     EXPECT_EQ(QDir::currentPath(), current) << "the current folder comes back";
+}
+
+// File > Open as a user reaches it: the dialog's type list offers the text data files, and the
+// one chosen under that type opens as a chart.
+TEST_F(FileDialogTest, TheOpenDialogOffersTheTextDataFilesAndOpensOne) {
+    ASSERT_FALSE(Start());
+    ui.OnDialog("FileDialog", [this](DialogRequest& r) { return app->QtUi().RunDialog(r); });
+    const CTime end = GetMaxDate() - CTimeSpan(100, 0, 0, 0);
+    const std::filesystem::path plan = files.Write(
+        "plan.psv", "0,TEMBRA_TXT,1\r\n1,1," + (end - CTimeSpan(40, 0, 0, 0)).Format("%Y/%m/%d") +
+                        "," + end.Format("%Y/%m/%d") + ",0\r\n");
+    QString chosen;
+    WhenTheDialogOpens([&](CFileOpenDlg& dialog) {
+        for (const QString& filter : dialog.nameFilters()) {
+            if (filter.endsWith(QStringLiteral("(*.psv)"))) {
+                dialog.selectNameFilter(filter);
+                chosen = dialog.selectedNameFilter();
+            }
+        }
+        dialog.selectFile(QString::fromStdString(plan.string()));
+        dialog.accept();
+    });
+    Frame().Action(57601)->trigger(); // File > Open
+    EXPECT_EQ(chosen, QString::fromUtf8("ﾃｷｽﾄﾃﾞｰﾀﾌｧｲﾙ (*.psv)"));
+    QTRY_VERIFY_WITH_TIMEOUT(app->Documents().size() == 1u, 30000);
+    const CTembraDoc* chart = app->Documents().front();
+    EXPECT_EQ(chart->GetSyokiSet().GetEndDate(), end);
+    EXPECT_EQ(chart->GetPathName(), files.File("plan.tbr").string());
 }
 
 TEST_F(FileDialogTest, TheDocumentsQuestions) {

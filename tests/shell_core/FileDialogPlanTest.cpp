@@ -20,7 +20,8 @@ TEST(FileDialogPlanTest, OpenAndSaveDialogsListTheirTypes) {
     FileDialogFlags flags;
     EXPECT_EQ(Descriptions(BuildFileFilters(true, flags)),
               (std::vector<std::string>{"Tembra+ ﾌｧｲﾙ (*.tbr) *.tbr", "DOSﾌｧｲﾙ(*.phd) *.phd",
-                                        "Tembra+ ﾊﾞｯｸｱｯﾌﾟﾌｧｲﾙ (*.tbrbk) *.tbrbk"}));
+                                        "Tembra+ ﾊﾞｯｸｱｯﾌﾟﾌｧｲﾙ (*.tbrbk) *.tbrbk",
+                                        "ﾃｷｽﾄﾃﾞｰﾀﾌｧｲﾙ (*.psv) *.psv"}));
     EXPECT_EQ(Descriptions(BuildFileFilters(false, flags)),
               (std::vector<std::string>{"Tembra+ ﾌｧｲﾙ (*.tbr) *.tbr", "DOSﾌｧｲﾙ(*.phd) *.phd",
                                         "Tembra+ V4.0 (*.tbr) *.tbr", "Tembra+ V4.1 (*.tbr) *.tbr",
@@ -38,7 +39,7 @@ TEST(FileDialogPlanTest, TheAsciiFiltersServeOneDialogEach) {
     EXPECT_EQ(BuildFileFilters(false, flags),
               (std::vector<FileFilter>{{"安管ｱｽｷｰﾌｧｲﾙ(*.akd)", "*.akd", "akd"}}));
     EXPECT_FALSE(flags.akd);
-    EXPECT_EQ(BuildFileFilters(true, flags).size(), 3u);
+    EXPECT_EQ(BuildFileFilters(true, flags).size(), 4u);
 }
 
 TEST(FileDialogPlanTest, TheSaveFilterChoosesTheFileVersion) {

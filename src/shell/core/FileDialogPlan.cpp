@@ -38,6 +38,10 @@ std::vector<FileFilter> BuildFileFilters(bool open, FileDialogFlags& flags) {
     std::vector<FileFilter> filters = {DocumentFilter(), {"DOSﾌｧｲﾙ(*.phd)", "*.phd", ""}};
     if (open) {
         filters.push_back({"Tembra+ ﾊﾞｯｸｱｯﾌﾟﾌｧｲﾙ (*.tbrbk)", "*.tbrbk", ""});
+        // Text data files open under the text stream's extension (the reader then checks the
+        // producer tag); last, so that the save dialog's version entries keep their places.
+        const std::string text = LoadStringUtf8(112);
+        filters.push_back({"ﾃｷｽﾄﾃﾞｰﾀﾌｧｲﾙ (*" + text + ")", "*" + text, ""});
     } else {
         filters.push_back({"Tembra+ V4.0 (*.tbr)", "*.tbr", ""});
         filters.push_back({"Tembra+ V4.1 (*.tbr)", "*.tbr", ""});

@@ -26,8 +26,8 @@ struct FileDialogFlags {
 };
 
 // The filters in their order: only the *.asd or only the *.akd filter when its flag is set (the
-// flag is cleared); otherwise the document type, the DOS type, then the backup type for an open
-// dialog or the three older versions for a save dialog.
+// flag is cleared); otherwise the document type, the DOS type, then the backup type and the text
+// data type (*.psv) for an open dialog or the three older versions for a save dialog.
 std::vector<FileFilter> BuildFileFilters(bool open, FileDialogFlags& flags);
 
 // The file version a save dialog writes for the filter chosen (1-based): 3 40000, 4 41001,
