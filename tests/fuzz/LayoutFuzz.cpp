@@ -136,14 +136,39 @@ std::string SaveDocument(marquell::CMarquellDoc& doc, const char* name) {
     return FileBytes(target);
 }
 
+// Whether the file holds a section of a layout: its file information or a paper.
+bool HasLayoutSection(const LayoutFileIndex& index) {
+    if (index.Info() != nullptr) {
+        return true;
+    }
+    for (int p = 0; p < kLayoutPaperCount; ++p) {
+        if (index.Paper(p) != nullptr) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // The layout editor's read-edit-write: the document opens the file, the elements of one area of
 // its current paper move (a little, or far beyond the format's limit), it saves; what it saved
 // opens and saves, and opens and saves again to the same bytes (the first save may still change
-// what the file's temporary-edit flag implies).
-void EditThroughTheDocument(const std::filesystem::path& path, std::uint8_t flags) {
+// what the file's temporary-edit flag implies). A file with no section of a layout (the empty
+// one among them) is refused, and the document keeps the layout it had.
+void EditThroughTheDocument(const std::filesystem::path& path, const LayoutFileIndex& index,
+                            std::uint8_t flags) {
     marquell::CMarquellDoc doc;
+    const std::string before = SaveDocument(doc, "before.LYT");
     if (!doc.OnOpenDocument(path.string())) {
-        Fail("the layout editor does not open a layout file that exists");
+        if (HasLayoutSection(index)) {
+            Fail("the layout editor does not open a layout file that exists");
+        }
+        if (SaveDocument(doc, "refused.LYT") != before) {
+            Fail("a file the layout editor refuses changes the layout it had");
+        }
+        return;
+    }
+    if (!HasLayoutSection(index)) {
+        Fail("the layout editor opens a file with no section of a layout");
     }
     const LONG step = (flags & 4) != 0 ? 2 * kLayoutNumberLimit : 150;
     const LONG shift = (flags & 8) != 0 ? -step : step;
@@ -239,7 +264,7 @@ void Run(const std::uint8_t* data, std::size_t size) {
     }
     RoundTripWholeFile(index);
     RoundTripEditorDocument(*lines);
-    EditThroughTheDocument(path, flags);
+    EditThroughTheDocument(path, index, flags);
     ReadNumbers(path, paper);
 
     LayoutPaperElements elements;
