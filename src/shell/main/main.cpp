@@ -1,6 +1,7 @@
 // Tembra: the schedule chart program.
 #include "platform/StringTable.h"
 #include "platform/Time.h"
+#include "platform/qt/DesktopIconTheme.h"
 #include "platform/qt/QtTranslations.h"
 #include "shell/ButtonImages.h"
 #include "shell/TembraApp.h"
@@ -34,6 +35,7 @@ int main(int argc, char** argv) {
     AllowNoScreen(std::vector<std::string>(argv + 1, argv + argc));
     QApplication application(argc, argv);
     tembra::InstallQtTranslations();
+    tembra::UseDesktopIconTheme();
     QApplication::setApplicationName(QStringLiteral("tembra"));
     QApplication::setApplicationDisplayName(QString::fromStdString(tembra::LoadStringUtf8(57344)));
     tembra::Clock::FixFromEnvironment();
