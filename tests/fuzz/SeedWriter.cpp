@@ -359,6 +359,13 @@ void WriteProfileSeeds(const std::filesystem::path& folder) {
                                            "KoumokuName=second\r\n");
     Write(folder, "seed-settings-ini",
           Join({{2, 16, 2}, Counted("baseCONFIG"), Counted("lines"), Counted("31"), Text(ini)}));
+    // The print settings a 記憶 stores and the initial settings of new charts, values at and
+    // beyond their ends, read as the program reads them at its start.
+    const std::string stored = "[PrintConfig]\r\nSelect=65535\r\nKikan=-1\r\nColor=16777216\r\n"
+                               "LineRate=9.99e99\r\nKeisenDotLen=0\r\nArcRay=\r\n"
+                               "[BaseConfig]\r\nLines=0\r\nMaeYohaku=-2147483648\r\n";
+    Write(folder, "seed-print-and-initial-settings",
+          Join({{2, 32, 1}, Counted("PrintConfig"), Counted("Kikan"), Counted("2"), Text(stored)}));
     const std::string holidays = "[公休]\n日=1,1,1,1,1\n土=0,1,0,1,0\n"
                                  "[祝日]\n0101=1,元日\n01 2 2w=1,成人の日,2000\n0229=2\n"
                                  "[特定休日]\n20100503=1,振替\n991231=1\n;20100101=1\n";
