@@ -2,6 +2,7 @@
 
 #include "document/KeisenTypeArray.h"
 #include "document/RecordCast.h"
+#include "document/UndoExchange.h"
 #include "shapes/Zukei.h"
 
 #include <memory>
@@ -85,6 +86,9 @@ int CChartUndo::UndoRestor(CObject* current, CObject* replacement, CObject* info
         // A change that is no object exchange.
         if (auto* saved = dynamic_cast<CCalendar*>(info)) {
             return ExchangeCalendar(*saved);
+        }
+        if (auto* image = dynamic_cast<CUndoExchange*>(info)) {
+            return image->Exchange();
         }
         const auto* undoInfo = dynamic_cast<CUndoInfo*>(info);
         auto* types = undoInfo != nullptr && undoInfo->GetValue() == kUndoKeisenTypes
