@@ -330,6 +330,68 @@ bool IsPointKoutei(const CKoutei& process) {
            process.GetStartRow() == process.GetEndRow();
 }
 
+// What a conversion re-dates: every process and event of every layer, every progress line and
+// every date-range hatching, each recorded as it was.
+struct DatedObjects {
+    std::vector<CKoutei*> processes;
+    std::vector<CEvent*> events;
+    std::vector<CShincyoku*> lines;
+    std::vector<CKtkmHatch*> hatches;
+    // 1: calendar-day processes among them, 2: working-day ones.
+    int kinds = 0;
+};
+
+DatedObjects CollectDatedObjects(CTembraDoc& doc, BeforeImages& images) {
+    DatedObjects objects;
+    for (POSITION pos = doc.GetObjList().GetHeadPosition(); pos != nullptr;) {
+        CDataHeader* object = doc.GetObjList().GetNext(pos);
+        if (CKoutei* process = AsKoutei(object)) {
+            images.Keep(process, doc.CopyKoutei(process, TRUE));
+            objects.processes.push_back(process);
+            objects.kinds |= process->GetLines()->GetAttr().GetHoliday() != 0 ? 2 : 1;
+        } else if (CEvent* event = AsEvent(object)) {
+            images.Keep(event, doc.CopyEvent(*event));
+            objects.events.push_back(event);
+        }
+    }
+    for (POSITION pos = doc.GetHeadShincyokuPosition(); pos != nullptr;) {
+        if (CShincyoku* line = doc.GetNextShincyoku(pos)) {
+            images.Keep(line, CTembraDoc::CopyShincyoku(line));
+            objects.lines.push_back(line);
+        }
+    }
+    for (POSITION pos = doc.GetHatchList()->GetHeadPosition(); pos != nullptr;) {
+        CKtkmHatch* hatch = doc.GetHatchList()->GetNext(pos);
+        if (hatch != nullptr && hatch->GetKind() == CKtkmHatch::kDateBand) {
+            images.Keep(hatch, hatch->Clone());
+            objects.hatches.push_back(hatch);
+        }
+    }
+    return objects;
+}
+
+// The dates that are no process's: an event, a progress line's date and the dates of its points,
+// a hatching's range (its end stays at the end of the working time it covers).
+void RedateMarks(const DatedObjects& objects, const DayCounting& counting) {
+    for (CEvent* event : objects.events) {
+        event->SetStartDate(counting.Convert(event->GetStartDate()));
+    }
+    for (CShincyoku* line : objects.lines) {
+        line->SetDate(counting.Convert(line->GetDate()));
+        for (int row = 0; row < line->GetPointCount(); ++row) {
+            // A point without a date stands at the line's date and follows it.
+            if (CShinPoint* point = line->GetPoint(row);
+                point != nullptr && point->GetDate().GetTime() != 0) {
+                point->SetDate(counting.Convert(point->GetDate()));
+            }
+        }
+    }
+    for (CKtkmHatch* hatch : objects.hatches) {
+        hatch->SetStartDate(counting.Convert(hatch->GetStartDate()));
+        hatch->SetEndDate(counting.Convert(hatch->GetEndDate(), DayCounting::Edge::kEnd));
+    }
+}
+
 } // namespace
 
 void CTembraDoc::ConvertDayCounting(bool toElapsed, const DayConversion& conversion,
@@ -341,54 +403,22 @@ void CTembraDoc::ConvertDayCounting(bool toElapsed, const DayConversion& convers
     BeforeImages images(m_undo);
     auto calendarBefore = std::make_unique<CCalendar>();
     m_calendar.CopyTo(calendarBefore.get());
-
-    // Every process and event of every layer, and every progress line and date-range hatching.
-    std::vector<CKoutei*> processes;
-    std::vector<CEvent*> events;
-    int kinds = 0;
-    for (POSITION pos = GetObjList().GetHeadPosition(); pos != nullptr;) {
-        CDataHeader* object = GetObjList().GetNext(pos);
-        if (CKoutei* process = AsKoutei(object)) {
-            images.Keep(process, CopyKoutei(process, TRUE));
-            processes.push_back(process);
-            kinds |= process->GetLines()->GetAttr().GetHoliday() != 0 ? 2 : 1;
-        } else if (CEvent* event = AsEvent(object)) {
-            images.Keep(event, CopyEvent(*event));
-            events.push_back(event);
-        }
-    }
-    std::vector<CShincyoku*> lines;
-    for (POSITION pos = GetHeadShincyokuPosition(); pos != nullptr;) {
-        if (CShincyoku* line = GetNextShincyoku(pos)) {
-            images.Keep(line, CopyShincyoku(line));
-            lines.push_back(line);
-        }
-    }
-    std::vector<CKtkmHatch*> hatches;
-    for (POSITION pos = GetHatchList()->GetHeadPosition(); pos != nullptr;) {
-        CKtkmHatch* hatch = GetHatchList()->GetNext(pos);
-        if (hatch != nullptr && hatch->GetKind() == CKtkmHatch::kDateBand) {
-            images.Keep(hatch, hatch->Clone());
-            hatches.push_back(hatch);
-        }
-    }
+    const DatedObjects objects = CollectDatedObjects(*this, images);
 
     // In a chart of both kinds, with holidays counted, a calendar-day process no longer ends
     // where its successors start once the dates move: the contacts are taken before.
-    const bool repair = kinds == 3 && countHolidays;
+    const bool repair = objects.kinds == 3 && countHolidays;
     std::unique_ptr<KouteiChainOrder> chains;
     if (repair) {
-        chains = std::make_unique<KouteiChainOrder>(processes);
+        chains = std::make_unique<KouteiChainOrder>(objects.processes);
     }
 
     // The stored spans as the old side counts them; then the calendar of the new side.
-    if (toElapsed) {
-        for (CKoutei* process : processes) {
+    for (CKoutei* process : objects.processes) {
+        if (toElapsed) {
             process->RecalcDuration(&m_seams.Koutei(), conversion.date,
                                     countHolidays ? FALSE : TRUE);
-        }
-    } else {
-        for (CKoutei* process : processes) {
+        } else {
             process->RecalcDuration(nullptr, elapsedBase, TRUE);
         }
     }
@@ -407,30 +437,13 @@ void CTembraDoc::ConvertDayCounting(bool toElapsed, const DayConversion& convers
                                          : DayCounting::Target::kCalendar,
                                countHolidays ? holidays : nullptr, conversion.date, elapsedBase,
                                conversion.Factor(toElapsed));
-
-    for (CKoutei* process : processes) {
+    for (CKoutei* process : objects.processes) {
         counting.Redate(*process);
     }
     if (repair) {
-        RepairKouteiChains(processes, *chains, counting);
+        RepairKouteiChains(objects.processes, *chains, counting);
     }
-    for (CEvent* event : events) {
-        event->SetStartDate(counting.Convert(event->GetStartDate()));
-    }
-    for (CShincyoku* line : lines) {
-        line->SetDate(counting.Convert(line->GetDate()));
-        for (int row = 0; row < line->GetPointCount(); ++row) {
-            // A point without a date stands at the line's date and follows it.
-            if (CShinPoint* point = line->GetPoint(row);
-                point != nullptr && point->GetDate().GetTime() != 0) {
-                point->SetDate(counting.Convert(point->GetDate()));
-            }
-        }
-    }
-    for (CKtkmHatch* hatch : hatches) {
-        hatch->SetStartDate(counting.Convert(hatch->GetStartDate()));
-        hatch->SetEndDate(counting.Convert(hatch->GetEndDate(), DayCounting::Edge::kEnd));
-    }
+    RedateMarks(objects, counting);
     if (toElapsed) {
         m_ownCalendar = std::move(sourceCalendar);
     }

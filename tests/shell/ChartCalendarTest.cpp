@@ -6,10 +6,11 @@
 #include "dialogs/attributes/CalDateToDayDlg.h"
 #include "dialogs/attributes/DayToCalDateDlg.h"
 #include "dialogs/settings/SyokiSetRekiDlg.h"
+#include "document/DocFileRequests.h"
 #include "document/RecordCast.h"
+#include "exchange/ui/FileOpenDlg.h"
 #include "model/Calendar.h"
 #include "model/ui/CalendarSetDlg.h"
-#include "platform/FileDialogRequest.h"
 #include "platform/RegKey.h"
 #include "support/qt/DialogControls.h"
 
@@ -100,8 +101,12 @@ protected:
         EXPECT_TRUE(app->Documents().empty());
         static_cast<void>(doc);
     }
+    // ﾌｧｲﾙ > 開く, the file chosen in the program's file dialog.
     CTembraDoc* Open(const fs::path& path) {
-        ChooseFile(path);
+        test::WhenShown<CFileOpenDlg>([path](CFileOpenDlg& dialog) {
+            dialog.selectFile(QString::fromStdString(path.string()));
+            dialog.accept();
+        });
         Choose(kOpen);
         EXPECT_EQ(app->Documents().size(), 1u);
         return app->Documents().empty() ? nullptr : app->Documents().front();
