@@ -13,7 +13,9 @@
 
 #include <cmath>
 #include <memory>
+#include <unordered_set>
 #include <utility>
+#include <vector>
 
 namespace tembra {
 
@@ -301,37 +303,13 @@ void CTembraDoc::ExchangeDayCountingState(CSyokiSet& settings,
 
 namespace {
 
-// Each object as it was, recorded as replaced by itself as the conversion leaves it. A record
-// that cannot be made leaves the step without undo.
-class BeforeImages {
-public:
-    explicit BeforeImages(CChartUndo& undo) : m_undo(undo) {}
-
-    template <class T> void Keep(T* live, std::unique_ptr<T> image) {
-        if (!m_whole) {
-            return;
-        }
-        if (image == nullptr || m_undo.AddChange(image.get(), live) == 0) {
-            m_whole = false;
-            return;
-        }
-        image.release(); // the history's now
-    }
-    // A step that could not be recorded whole is not recorded at all.
-    bool IsWhole() const { return m_whole; }
-
-private:
-    CChartUndo& m_undo;
-    bool m_whole = true;
-};
-
 bool IsPointKoutei(const CKoutei& process) {
     return process.GetStartTime() == process.GetEndTime() &&
            process.GetStartRow() == process.GetEndRow();
 }
 
 // What a conversion re-dates: every process and event of every layer, every progress line and
-// every date-range hatching, each recorded as it was.
+// every date-range hatching.
 struct DatedObjects {
     std::vector<CKoutei*> processes;
     std::vector<CEvent*> events;
@@ -341,34 +319,158 @@ struct DatedObjects {
     int kinds = 0;
 };
 
-DatedObjects CollectDatedObjects(CTembraDoc& doc, BeforeImages& images) {
+DatedObjects CollectDatedObjects(CTembraDoc& doc) {
     DatedObjects objects;
     for (POSITION pos = doc.GetObjList().GetHeadPosition(); pos != nullptr;) {
         CDataHeader* object = doc.GetObjList().GetNext(pos);
         if (CKoutei* process = AsKoutei(object)) {
-            images.Keep(process, doc.CopyKoutei(process, TRUE));
             objects.processes.push_back(process);
             objects.kinds |= process->GetLines()->GetAttr().GetHoliday() != 0 ? 2 : 1;
         } else if (CEvent* event = AsEvent(object)) {
-            images.Keep(event, doc.CopyEvent(*event));
             objects.events.push_back(event);
         }
     }
     for (POSITION pos = doc.GetHeadShincyokuPosition(); pos != nullptr;) {
         if (CShincyoku* line = doc.GetNextShincyoku(pos)) {
-            images.Keep(line, CTembraDoc::CopyShincyoku(line));
             objects.lines.push_back(line);
         }
     }
     for (POSITION pos = doc.GetHatchList()->GetHeadPosition(); pos != nullptr;) {
         CKtkmHatch* hatch = doc.GetHatchList()->GetNext(pos);
         if (hatch != nullptr && hatch->GetKind() == CKtkmHatch::kDateBand) {
-            images.Keep(hatch, hatch->Clone());
             objects.hatches.push_back(hatch);
         }
     }
     return objects;
 }
+
+// The dates (and a process's spans) of every object a conversion re-dates, as they were: the
+// undo of the conversion exchanges them with the objects' own. A conversion changes nothing else
+// of an object, so the record keeps a few values of each instead of a copy. An object that is no
+// longer in the chart's lists when the record is undone is left alone.
+class DatesImage : public CUndoExchange {
+public:
+    DatesImage(CTembraDoc& doc, const DatedObjects& objects) : m_doc(doc) {
+        m_processes.reserve(objects.processes.size());
+        for (CKoutei* process : objects.processes) {
+            m_processes.push_back(ProcessDates::Of(*process));
+        }
+        m_events.reserve(objects.events.size());
+        for (CEvent* event : objects.events) {
+            m_events.emplace_back(event, event->GetStartDate());
+        }
+        for (CShincyoku* line : objects.lines) {
+            std::vector<CTime> dates{line->GetDate()};
+            for (int row = 0; row < line->GetPointCount(); ++row) {
+                const CShinPoint* point = line->GetPoint(row);
+                dates.push_back(point != nullptr ? point->GetDate() : CTime());
+            }
+            m_lines.emplace_back(line, std::move(dates));
+        }
+        for (CKtkmHatch* hatch : objects.hatches) {
+            m_hatches.push_back({hatch, hatch->GetStartDate(), hatch->GetEndDate()});
+        }
+    }
+
+    int Exchange() override {
+        const std::unordered_set<const void*> listed = Listed();
+        for (ProcessDates& kept : m_processes) {
+            if (listed.count(kept.process) != 0) {
+                const ProcessDates now = ProcessDates::Of(*kept.process);
+                kept.PutBack();
+                kept = now;
+            }
+        }
+        for (auto& [event, date] : m_events) {
+            if (listed.count(event) != 0) {
+                const CTime now = event->GetStartDate();
+                event->SetStartDate(date);
+                date = now;
+            }
+        }
+        for (auto& [line, dates] : m_lines) {
+            if (listed.count(line) != 0) {
+                ExchangeLine(*line, dates);
+            }
+        }
+        for (HatchDates& kept : m_hatches) {
+            if (listed.count(kept.hatch) != 0) {
+                const HatchDates now{kept.hatch, kept.hatch->GetStartDate(),
+                                     kept.hatch->GetEndDate()};
+                kept.hatch->SetStartDate(kept.start);
+                kept.hatch->SetEndDate(kept.end);
+                kept = now;
+            }
+        }
+        m_doc.UpdateAllViews(nullptr, 0);
+        return 1;
+    }
+
+private:
+    struct ProcessDates {
+        CKoutei* process;
+        CTime start;
+        CTime end;
+        CTimeSpan spare;
+        CTimeSpan startOffset;
+        CTimeSpan duration;
+
+        static ProcessDates Of(CKoutei& process) {
+            return {&process,
+                    process.GetStartTime(),
+                    process.GetEndTime(),
+                    process.GetSpareDays(),
+                    process.GetStartOffset(),
+                    process.GetDuration()};
+        }
+        void PutBack() const {
+            process->SetStartDate(start);
+            process->SetEndDate(end);
+            process->SetSpareDays(spare);
+            process->SetStartOffset(startOffset);
+            process->SetDuration(duration);
+        }
+    };
+    struct HatchDates {
+        CKtkmHatch* hatch;
+        CTime start;
+        CTime end;
+    };
+
+    // Every object of the chart's lists that a conversion dates.
+    std::unordered_set<const void*> Listed() const {
+        std::unordered_set<const void*> listed;
+        const auto add = [&listed](const auto& list) {
+            for (POSITION pos = list.GetHeadPosition(); pos != nullptr;) {
+                listed.insert(list.GetNext(pos));
+            }
+        };
+        add(m_doc.GetObjList());
+        add(m_doc.GetSelList());
+        add(m_doc.GetShincyokuList());
+        add(*m_doc.GetHatchList());
+        return listed;
+    }
+    // The line's date, then its points' dates by row (0 where a row has no point).
+    static void ExchangeLine(CShincyoku& line, std::vector<CTime>& dates) {
+        const CTime date = line.GetDate();
+        line.SetDate(dates.front());
+        dates.front() = date;
+        for (std::size_t row = 1; row < dates.size(); ++row) {
+            if (CShinPoint* point = line.GetPoint(static_cast<int>(row) - 1)) {
+                const CTime kept = point->GetDate();
+                point->SetDate(dates[row]);
+                dates[row] = kept;
+            }
+        }
+    }
+
+    CTembraDoc& m_doc;
+    std::vector<ProcessDates> m_processes;
+    std::vector<std::pair<CEvent*, CTime>> m_events;
+    std::vector<std::pair<CShincyoku*, std::vector<CTime>>> m_lines;
+    std::vector<HatchDates> m_hatches;
+};
 
 // The dates that are no process's: an event, a progress line's date and the dates of its points,
 // a hatching's range (its end stays at the end of the working time it covers).
@@ -400,10 +502,10 @@ void CTembraDoc::ConvertDayCounting(bool toElapsed, const DayConversion& convers
     const CTime elapsedBase = nobeBase + conversion.offset;
     UnselectAll(TRUE);
 
-    BeforeImages images(m_undo);
     auto calendarBefore = std::make_unique<CCalendar>();
     m_calendar.CopyTo(calendarBefore.get());
-    const DatedObjects objects = CollectDatedObjects(*this, images);
+    const DatedObjects objects = CollectDatedObjects(*this);
+    auto datesBefore = std::make_unique<DatesImage>(*this, objects);
 
     // In a chart of both kinds, with holidays counted, a calendar-day process no longer ends
     // where its successors start once the dates move: the contacts are taken before.
@@ -448,6 +550,12 @@ void CTembraDoc::ConvertDayCounting(bool toElapsed, const DayConversion& convers
         m_ownCalendar = std::move(sourceCalendar);
     }
 
+    // The dates before, recorded ahead of the deletions below: an undo puts the deleted processes
+    // back first, then their dates.
+    bool recorded = m_undo.AddOther(datesBefore.get()) != 0;
+    if (recorded) {
+        datesBefore.release();
+    }
     // Processes left as points go (recorded with their places).
     for (POSITION pos = GetObjList().GetHeadPosition(); pos != nullptr;) {
         const POSITION current = pos;
@@ -456,9 +564,11 @@ void CTembraDoc::ConvertDayCounting(bool toElapsed, const DayConversion& convers
             DeleteObjAt(current);
         }
     }
-    if (images.IsWhole() && m_undo.AddOther(calendarBefore.get()) != 0) {
+    recorded = recorded && m_undo.AddOther(calendarBefore.get()) != 0;
+    if (recorded) {
         calendarBefore.release();
     } else {
+        // Without room for its records the step cannot be undone whole.
         m_undo.ClearUndo();
     }
 }

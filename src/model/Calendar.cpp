@@ -452,6 +452,16 @@ BOOL CCalendar::RestoreRules() {
     return TRUE;
 }
 
+void CCalendar::ClearOutsideWindow() {
+    if (!m_pDays) {
+        return;
+    }
+    DayFlagsChanged();
+    const std::size_t from = static_cast<std::size_t>(m_windowYear - kFirstYear) * kSlotsPerYear;
+    std::memset(m_pDays.get(), 0, from);
+    std::memset(m_pDays.get() + from + kWindowSlotCount, 0, kSlotCount - from - kWindowSlotCount);
+}
+
 void CCalendar::Serialize(CArchive& ar) {
     const std::size_t windowStart = static_cast<std::size_t>(m_windowYear - kFirstYear) *
                                     static_cast<std::size_t>(kSlotsPerYear);

@@ -86,6 +86,10 @@ public:
     // Every day as the calendar's rules give it; a calendar without rules generates them from
     // the holiday store first and takes them. FALSE (nothing changed) without a table.
     BOOL RestoreRules();
+    // The days outside the file window become days of no kind (as Clear leaves them), the
+    // window's stay: the calendar of a chart that counts elapsed days has no holidays, where
+    // loading took those years from the rules.
+    void ClearOutsideWindow();
 
     // ---- File window ---------------------------------------------------------------------------
 

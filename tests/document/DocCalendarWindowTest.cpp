@@ -120,6 +120,29 @@ TEST_F(DocCalendarWindowTest, AChartOfMoreThanThirtyYearsIsNotWritten) {
     EXPECT_TRUE(SameBytes(ReadBytes(path), before)) << "the file stays as it was";
 }
 
+TEST_F(DocCalendarWindowTest, AChartInElapsedDaysIsWrittenWithTheWindowOfItsDates) {
+    // Its calendar has no holidays, so every day differs from the rules: none of them is a
+    // reason to refuse the chart.
+    for (const int year : {2010, 2027}) {
+        SCOPED_TRACE(year);
+        clock.Set(CTime(year, 3, 10, 9, 0, 0));
+        auto doc = std::make_unique<CTembraDoc>();
+        ASSERT_TRUE(doc->InitNewDocument(1));
+        ui->ClearRecords();
+        const fs::path path = files.File("elapsed-" + std::to_string(year) + ".tbr");
+        ASSERT_TRUE(doc->OnSaveDocument(path.string()));
+        EXPECT_TRUE(Messages().empty());
+        auto reopened = Reopen(path);
+        EXPECT_GT(reopened->GetSyokiSet().GetNobeMode(), 0);
+        const CCalendar& calendar = reopened->GetWorkCalendar();
+        EXPECT_EQ(calendar.GetWindowYear(),
+                  year <= 2020 ? 1991 : year - CCalendar::kWindowYears + 1);
+        CCalendar none;
+        none.Clear();
+        EXPECT_TRUE(calendar.IsSameAs(&none)) << "no holidays outside the window either";
+    }
+}
+
 TEST_F(DocCalendarWindowTest, NoCalendarEditStopsTheSaveOfAnOpenChart) {
     // Each edit with the charts of 2010 and of 2027 open: the calendar dialog's 反転, and in
     // 特別休日設定 a new yearly holiday or other weekly days off. Both charts save, and a rule

@@ -42,6 +42,10 @@ CTime Day(int year, int month, int day) {
     return CTime(year, month, day);
 }
 
+std::string Span(const CTime& start, const CTime& end) {
+    return start.Format("%Y-%m-%d") + ".." + end.Format("%Y-%m-%d");
+}
+
 std::uint64_t NumberKey(const CObSeqNumber& number) {
     return (static_cast<std::uint64_t>(number.GetHigh()) << 32) | number.GetLow();
 }
@@ -215,7 +219,7 @@ TEST_F(ChartCalendarTest, AChartOf2027And2028GoesToElapsedDaysAndBackAsItWas) {
         {Day(2028, 1, 10), Day(2028, 1, 17), true},
         {Day(2028, 1, 17), Day(2028, 1, 24), true},
     };
-    std::map<std::uint64_t, std::pair<CTime, CTime>> before;
+    std::map<std::uint64_t, std::string> before;
     for (const Plan& plan : plans) {
         CChartPos pos;
         pos.SetStartDate(plan.start);
@@ -224,16 +228,16 @@ TEST_F(ChartCalendarTest, AChartOf2027And2028GoesToElapsedDaysAndBackAsItWas) {
         pos.SetEndRow(3);
         std::unique_ptr<CKoutei> process = doc->CreateKoutei(&pos);
         process->GetLines()->GetAttr().m_holiday = plan.workingDays ? 1 : 0;
-        before[NumberKey(process->GetSeqNumber())] = {plan.start, plan.end};
+        before[NumberKey(process->GetSeqNumber())] = Span(plan.start, plan.end);
         doc->AddObj(process.release(), FALSE);
     }
     const auto dates = [&] {
-        std::map<std::uint64_t, std::pair<CTime, CTime>> out;
+        std::map<std::uint64_t, std::string> out;
         doc->UnselectAll(FALSE);
         for (POSITION pos = doc->GetHeadObjPosition(); pos != nullptr;) {
             if (const CKoutei* process = AsKoutei(doc->GetNextObj(pos))) {
-                out[NumberKey(process->GetSeqNumber())] = {process->GetStartTime(),
-                                                           process->GetEndTime()};
+                out[NumberKey(process->GetSeqNumber())] =
+                    Span(process->GetStartTime(), process->GetEndTime());
             }
         }
         return out;
