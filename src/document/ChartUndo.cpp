@@ -3,6 +3,7 @@
 #include "document/KeisenTypeArray.h"
 #include "document/RecordCast.h"
 #include "document/UndoExchange.h"
+#include "print/PrHeader.h"
 #include "shapes/Zukei.h"
 
 #include <memory>
@@ -89,6 +90,9 @@ int CChartUndo::UndoRestor(CObject* current, CObject* replacement, CObject* info
         }
         if (auto* image = dynamic_cast<CUndoExchange*>(info)) {
             return image->Exchange();
+        }
+        if (auto* saved = dynamic_cast<CPrHeader*>(info)) {
+            return m_exchangeHeader ? m_exchangeHeader(*saved) : 0;
         }
         const auto* undoInfo = dynamic_cast<CUndoInfo*>(info);
         auto* types = undoInfo != nullptr && undoInfo->GetValue() == kUndoKeisenTypes

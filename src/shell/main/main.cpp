@@ -4,15 +4,16 @@
 #include "platform/qt/QtTranslations.h"
 #include "shell/ButtonImages.h"
 #include "shell/TembraApp.h"
+#include "shell/core/CommandLineInfo.h"
 
 #include <QApplication>
 
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <utility>
 #include <vector>
 
+<<<<<<< HEAD
+=======
 namespace {
 
 // A test hook: TEMBRA_NOW="yyyy-mm-dd" fixes the program's clock (the date test of the start
@@ -27,15 +28,32 @@ void FixClockFromEnvironment() {
     }
 }
 
+// A program started for clients may have no screen to open (a script on a server or over SSH,
+// a bus whose activation environment names no display): it serves them on Qt's offscreen
+// platform then, after the desktop's own. A platform the user names stays theirs.
+void AllowNoScreen(const std::vector<std::string>& args) {
+    tembra::CCommandLineInfo command;
+    command.Parse(args);
+    if (!command.m_bRunAutomated || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        return;
+    }
+    qputenv("QT_QPA_PLATFORM", qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+                                   ? QByteArrayLiteral("xcb;offscreen")
+                                   : QByteArrayLiteral("wayland;xcb;offscreen"));
+}
+
 } // namespace
 
+>>>>>>> p78
 int main(int argc, char** argv) {
+    AllowNoScreen(std::vector<std::string>(argv + 1, argv + argc));
     QApplication application(argc, argv);
     tembra::InstallQtTranslations();
     QApplication::setApplicationName(QStringLiteral("tembra"));
     QApplication::setApplicationDisplayName(QString::fromStdString(tembra::LoadStringUtf8(57344)));
-    FixClockFromEnvironment();
+    tembra::Clock::FixFromEnvironment();
 
+    // The arguments Qt left (it takes its own, such as -platform).
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i) {
         args.emplace_back(argv[i]);
