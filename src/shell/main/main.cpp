@@ -12,21 +12,7 @@
 #include <utility>
 #include <vector>
 
-<<<<<<< HEAD
-=======
 namespace {
-
-// A test hook: TEMBRA_NOW="yyyy-mm-dd" fixes the program's clock (the date test of the start
-// reads it), so that a run under test does not depend on the day it runs.
-void FixClockFromEnvironment() {
-    const char* now = std::getenv("TEMBRA_NOW");
-    int year = 0;
-    int month = 0;
-    int day = 0;
-    if (now != nullptr && std::sscanf(now, "%d-%d-%d", &year, &month, &day) == 3) {
-        tembra::Clock::SetFixedNow(tembra::CTime(year, month, day, 12, 0, 0));
-    }
-}
 
 // A program started for clients may have no screen to open (a script on a server or over SSH,
 // a bus whose activation environment names no display): it serves them on Qt's offscreen
@@ -44,7 +30,6 @@ void AllowNoScreen(const std::vector<std::string>& args) {
 
 } // namespace
 
->>>>>>> p78
 int main(int argc, char** argv) {
     AllowNoScreen(std::vector<std::string>(argv + 1, argv + argc));
     QApplication application(argc, argv);
