@@ -121,6 +121,11 @@ void TimeConversion(benchmark::State& state, bool back) {
             doc->SyokiSetNobe();
         }
         state.PauseTiming();
+        // A conversion that did not run (a refused command, a dialog not answered) is no figure.
+        if ((doc->GetSyokiSet().GetNobeMode() > 0) == back) {
+            state.SkipWithError("the chart was not converted");
+            break;
+        }
         doc.reset();
         state.ResumeTiming();
     }
