@@ -79,12 +79,9 @@ POSITION CChartSelection::UnselectAt(POSITION pos, BOOL redraw) {
         }
         return nullptr;
     }
-    // Its entry goes over whole: nothing to allocate, so it is always in one of the lists.
-    const POSITION added = m_objects.GetObjList().TakeTail(selection, pos);
-    m_notifier.MarkChanged();
-    if (redraw) {
-        m_notifier.RedrawObject(object);
-    }
+    // Into the object list before it leaves the selection, so that it is always in one of them.
+    const POSITION added = AddObj(object, redraw);
+    selection.RemoveAt(pos);
     return added;
 }
 
@@ -149,9 +146,8 @@ POSITION CChartSelection::SelectAt(POSITION pos) {
         return nullptr;
     }
     object->SetSelected(1);
-    const POSITION added = m_objects.GetSelList().TakeTail(objects, pos);
-    m_notifier.MarkChanged();
-    m_notifier.RedrawObject(object);
+    const POSITION added = AddSel(object);
+    objects.RemoveAt(pos);
     return added;
 }
 

@@ -87,24 +87,11 @@ public:
         if (pos == nullptr) {
             return;
         }
-        Unlink(pos);
+        (pos->prev != nullptr ? pos->prev->next : m_head) = pos->next;
+        (pos->next != nullptr ? pos->next->prev : m_tail) = pos->prev;
         delete pos;
-    }
-    // Takes the entry at pos out of from (which may be this list) and puts it at the end of this
-    // one, in the same place in memory: nothing is allocated, so the move cannot fail. pos is
-    // the entry's position in this list afterwards.
-    POSITION TakeTail(ObList& from, POSITION pos) {
-        if (pos == nullptr) {
-            return nullptr;
-        }
-        from.Unlink(pos);
-        pos->prev = m_tail;
-        pos->next = nullptr;
-        (m_tail != nullptr ? m_tail->next : m_head) = pos;
-        m_tail = pos;
-        ++m_count;
+        --m_count;
         ++m_changes;
-        return pos;
     }
     T* RemoveHead() {
         T* object = GetHead();
@@ -156,14 +143,6 @@ public:
 
 private:
     static T* Object(POSITION pos) { return static_cast<T*>(pos->object); }
-
-    // Takes the entry's node out of the chain; the node stays.
-    void Unlink(POSITION pos) {
-        (pos->prev != nullptr ? pos->prev->next : m_head) = pos->next;
-        (pos->next != nullptr ? pos->next->prev : m_tail) = pos->prev;
-        --m_count;
-        ++m_changes;
-    }
 
     POSITION InsertAfterNode(POSITION before, T* object) {
         auto* node = new ObListNode{object, before, nullptr};

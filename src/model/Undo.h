@@ -178,18 +178,12 @@ private:
         return 1;
     }
 
-    // Deletes the records from the head on; the list is empty even while they are deleted. Its
-    // array comes back emptied, for the records of the next step: a large step is not allocated
-    // anew every time.
+    // Deletes the records from the head on; the list is empty even while they are deleted.
     static void Clear(RecordList& list) {
         RecordList doomed;
         doomed.swap(list);
         for (auto& record : doomed) {
             record.reset();
-        }
-        doomed.clear();
-        if (list.empty()) {
-            list.swap(doomed);
         }
     }
 
