@@ -17,63 +17,104 @@ constexpr std::uint32_t kNone = 0xFFFFFFFFu;
 // The records of one pass that stand on each row, by what they cover: a segment tree over the
 // moments the pass's spans begin and end (two spans share a moment exactly when their ranges of
 // those moments meet), kept for each row in which it holds something. A record lies in the nodes
-// its range covers whole ("full") and passes through their ancestors ("part"); each node lists
-// the records' places in the pass in ascending order, as they are added.
+// its range covers whole ("full") and passes through their ancestors ("part"). Each node of a row
+// keeps the places in the pass of its records in two lists, ascending as they are added.
+//
+// A row finds its nodes in a table of its own: an array over every node while the rows' arrays
+// stay small, a hash table beyond (many rows and many moments), so that no chart can make the
+// arrays outgrow the records.
 class PassRows {
 public:
-    explicit PassRows(std::size_t moments)
-        : m_leaves(std::bit_ceil(std::max<std::size_t>(moments, 1))) {
-        m_ids.Reset(64);
-    }
+    PassRows(std::size_t moments, int lowestRow, std::size_t rows)
+        : m_leaves(std::bit_ceil(std::max<std::size_t>(moments, 1))), m_lowestRow(lowestRow),
+          m_rowOf(rows, kNone) {}
 
     // The record at place in the pass, covering the moments first..last, stands on row.
     void Add(int row, std::uint32_t first, std::uint32_t last, std::uint32_t place) {
-        AddAt(row, 1, 0, static_cast<std::uint32_t>(m_leaves - 1), first, last, place);
+        std::uint32_t& id = m_rowOf[static_cast<std::size_t>(row - m_lowestRow)];
+        if (id == kNone) {
+            id = static_cast<std::uint32_t>(m_rows.size());
+            m_rows.push_back(NewRow());
+        }
+        AddAt(m_rows[id], 1, 0, static_cast<std::uint32_t>(m_leaves - 1), first, last, place);
     }
 
     // The first record after the place after (kNone: any) that stands on row and covers one of
     // the moments first..last; kNone when there is none.
     std::uint32_t FirstMet(int row, std::uint32_t first, std::uint32_t last,
                            std::uint32_t after) const {
-        const Query query{row, first, last, after};
+        const std::uint32_t id = m_rowOf[static_cast<std::size_t>(row - m_lowestRow)];
+        if (id == kNone) {
+            return kNone;
+        }
+        const Query query{&m_rows[id], first, last, after};
         std::uint32_t best = kNone;
         Find(query, 1, 0, static_cast<std::uint32_t>(m_leaves - 1), best);
         return best;
     }
 
 private:
+    // Rows keep arrays over their nodes up to this many array slots in all.
+    static constexpr std::size_t kArraySlots = std::size_t{1} << 22;
+
     struct Lists {
         std::vector<std::uint32_t> full;
         std::vector<std::uint32_t> part;
     };
+    struct Row {
+        std::vector<std::uint32_t> array; // empty: the row uses ids
+        KouteiKeyNumbers ids;
+    };
     struct Query {
-        int row;
+        const Row* row;
         std::uint32_t first;
         std::uint32_t last;
         std::uint32_t after;
     };
 
-    static std::uint64_t Key(int row, std::size_t node) {
-        return (static_cast<std::uint64_t>(static_cast<std::uint32_t>(row)) << 32) | node;
+    Row NewRow() {
+        Row row;
+        if (m_arraySlots + 2 * m_leaves <= kArraySlots) {
+            row.array.assign(2 * m_leaves, kNone);
+            m_arraySlots += 2 * m_leaves;
+        } else {
+            row.ids.Reset(16);
+        }
+        return row;
     }
 
-    Lists& ListsAt(int row, std::size_t node) {
-        const auto [id, added] =
-            m_ids.TryEmplace(Key(row, node), static_cast<std::uint32_t>(m_lists.size()));
-        if (added) {
+    Lists& ListsAt(Row& row, std::size_t node) {
+        const auto added = static_cast<std::uint32_t>(m_lists.size());
+        if (!row.array.empty()) {
+            std::uint32_t& id = row.array[node];
+            if (id == kNone) {
+                id = added;
+                m_lists.emplace_back();
+            }
+            return m_lists[id];
+        }
+        const auto [id, isNew] = row.ids.TryEmplace(node, added);
+        if (isNew) {
             m_lists.emplace_back();
         }
         return m_lists[*id];
     }
+    const Lists* ListsAt(const Row& row, std::size_t node) const {
+        if (!row.array.empty()) {
+            const std::uint32_t id = row.array[node];
+            return id != kNone ? &m_lists[id] : nullptr;
+        }
+        const std::uint32_t* id = row.ids.Find(node);
+        return id != nullptr ? &m_lists[*id] : nullptr;
+    }
 
-    void AddAt(int row, std::size_t node, std::uint32_t low, std::uint32_t high,
+    void AddAt(Row& row, std::size_t node, std::uint32_t low, std::uint32_t high,
                std::uint32_t first, std::uint32_t last, std::uint32_t place) {
-        Lists& lists = ListsAt(row, node);
         if (first <= low && high <= last) {
-            lists.full.push_back(place);
+            ListsAt(row, node).full.push_back(place);
             return;
         }
-        lists.part.push_back(place);
+        ListsAt(row, node).part.push_back(place);
         const std::uint32_t middle = low + (high - low) / 2;
         if (first <= middle) {
             AddAt(row, 2 * node, low, middle, first, last, place);
@@ -83,6 +124,7 @@ private:
         }
     }
 
+    // The first place of the list after the place after: the places are in ascending order.
     static void Earliest(const std::vector<std::uint32_t>& places, std::uint32_t after,
                          std::uint32_t& best) {
         const auto it =
@@ -96,14 +138,13 @@ private:
     // the node, its part records do too, and below it nothing else.
     void Find(const Query& query, std::size_t node, std::uint32_t low, std::uint32_t high,
               std::uint32_t& best) const {
-        const std::uint32_t* id = m_ids.Find(Key(query.row, node));
-        if (id == nullptr) {
+        const Lists* lists = ListsAt(*query.row, node);
+        if (lists == nullptr) {
             return; // nothing on the row passes through the node
         }
-        const Lists& lists = m_lists[*id];
-        Earliest(lists.full, query.after, best);
+        Earliest(lists->full, query.after, best);
         if (query.first <= low && high <= query.last) {
-            Earliest(lists.part, query.after, best);
+            Earliest(lists->part, query.after, best);
             return;
         }
         const std::uint32_t middle = low + (high - low) / 2;
@@ -116,7 +157,11 @@ private:
     }
 
     std::size_t m_leaves;
-    KouteiKeyNumbers m_ids;
+    int m_lowestRow;
+    // For each row from the lowest on, its place in m_rows (kNone: nothing on it yet).
+    std::vector<std::uint32_t> m_rowOf;
+    std::vector<Row> m_rows;
+    std::size_t m_arraySlots = 0;
     std::vector<Lists> m_lists;
 };
 
@@ -137,7 +182,15 @@ std::vector<std::uint32_t> RunPass(std::vector<TakeInSpan>& spans,
                                           moments.begin());
     };
 
-    PassRows rows(moments.size());
+    // A record goes at most one row down for each record before it in the pass.
+    const auto [lowest, highestStart] =
+        std::minmax_element(pass.begin(), pass.end(), [&spans](std::uint32_t a, std::uint32_t b) {
+            return spans[a].row < spans[b].row;
+        });
+    const int lowestRow = spans[*lowest].row;
+    const std::size_t rowCount =
+        static_cast<std::size_t>(spans[*highestStart].row - lowestRow) + pass.size() + 1;
+    PassRows rows(moments.size(), lowestRow, rowCount);
     // Each moved record with the place of the record that first moved it.
     std::vector<std::pair<std::uint32_t, std::uint32_t>> moved;
     for (std::uint32_t place = 0; place < pass.size(); ++place) {
