@@ -1,6 +1,7 @@
 // Taking in a client's processes and events and laying them out without overlaps.
 #include "automation/AutomationHost.h"
 #include "automation/AutomationTexts.h"
+#include "automation/TakeInLayout.h"
 #include "automation/TembraDocAutomation.h"
 #include "document/DocumentSeams.h"
 #include "document/TembraDoc.h"
@@ -17,7 +18,6 @@
 #include <cstdlib>
 #include <optional>
 #include <stdexcept>
-#include <unordered_set>
 #include <vector>
 
 namespace tembra {
@@ -25,25 +25,17 @@ namespace tembra {
 namespace {
 
 // Where a taken-in record lies: its row and the closed range of days it covers.
-struct Span {
-    CDataHeader* record = nullptr;
-    CTime start;
-    CTime end;
-    int row = 0;
-};
-
-bool Overlap(const Span& a, const Span& b) {
-    return a.start <= b.end && b.start <= a.end;
+TakeInSpan SpanOf(const CTime& start, const CTime& end, WORD row) {
+    return {start.GetTime(), end.GetTime(), static_cast<short>(row)};
 }
 
-void MoveToRow(Span& span, int row) {
-    span.row = row;
-    if (IsRecordOf(*span.record, kKoutei)) {
-        CChartPos& pos = static_cast<CKoutei*>(span.record)->GetLines()->GetPos();
+void MoveToRow(CDataHeader& record, int row) {
+    if (IsRecordOf(record, kKoutei)) {
+        CChartPos& pos = static_cast<CKoutei&>(record).GetLines()->GetPos();
         pos.SetStartRow(static_cast<WORD>(row));
         pos.SetEndRow(static_cast<WORD>(row));
     } else {
-        static_cast<CEvent*>(span.record)->SetStartRow(static_cast<WORD>(row));
+        static_cast<CEvent&>(record).SetStartRow(static_cast<WORD>(row));
     }
 }
 
@@ -162,58 +154,45 @@ AutoResult CTembraDocAutomation::TakeInData(const AutoArg& start, const AutoArg&
 
 AutoResult CTembraDocAutomation::AdjustTakeInData() {
     auto& takeIn = m_doc.m_listTakeIn;
-    int highest = m_doc.m_nInsertLine;
+    const int insertRow = m_doc.m_nInsertLine;
     if (takeIn.IsEmpty()) {
-        return AutoResult::I2(highest);
+        return AutoResult::I2(insertRow);
     }
     // The spans are measured once: moving a record changes its row, not its days.
     TakeInMeasure measure(m_doc);
-    std::vector<Span> spans;
+    std::vector<CDataHeader*> placed;
+    std::vector<TakeInSpan> spans;
     std::vector<CDataHeader*> others;
-    spans.reserve(static_cast<std::size_t>(takeIn.GetCount()));
+    placed.reserve(static_cast<std::size_t>(takeIn.GetCount()));
+    spans.reserve(placed.capacity());
     while (!takeIn.IsEmpty()) {
         CDataHeader* record = takeIn.RemoveHead();
         if (IsRecordOf(*record, kKoutei)) {
             const CChartPos& pos = static_cast<CKoutei*>(record)->GetLines()->GetPos();
-            spans.push_back({record, pos.GetStartDate(), pos.GetEndDate(),
-                             static_cast<short>(pos.GetStartRow())});
+            spans.push_back(SpanOf(pos.GetStartDate(), pos.GetEndDate(), pos.GetStartRow()));
         } else if (IsRecordOf(*record, kEvent)) {
             auto* event = static_cast<CEvent*>(record);
             const int days = measure.TextDays(*event);
-            spans.push_back({record, event->GetStartDate(),
-                             event->GetStartDate() + CTimeSpan(days, 0, 0, 0),
-                             static_cast<short>(event->GetStartRow())});
+            spans.push_back(SpanOf(event->GetStartDate(),
+                                   event->GetStartDate() + CTimeSpan(days, 0, 0, 0),
+                                   event->GetStartRow()));
         } else {
             others.push_back(record);
+            continue;
         }
+        placed.push_back(record);
     }
-    // Each pass takes the records in order; whatever overlaps the one taken on its row goes one
-    // row below it. The moved ones run another pass among themselves.
-    std::vector<std::size_t> pass(spans.size());
-    for (std::size_t i = 0; i < pass.size(); ++i) {
-        pass[i] = i;
-    }
-    while (!pass.empty()) {
-        std::vector<std::size_t> moved;
-        std::unordered_set<std::size_t> noted;
-        for (std::size_t i = 0; i < pass.size(); ++i) {
-            const Span taken = spans[pass[i]];
-            for (std::size_t j = i + 1; j < pass.size(); ++j) {
-                Span& other = spans[pass[j]];
-                if (other.row == taken.row && Overlap(taken, other)) {
-                    MoveToRow(other, taken.row + 1);
-                    highest = std::max(highest, other.row);
-                    if (noted.insert(pass[j]).second) {
-                        moved.push_back(pass[j]);
-                    }
-                }
-            }
+    std::vector<TakeInSpan> laidOut = spans;
+    const int highest = LayOutTakeInSpans(laidOut, insertRow);
+    // A record that was moved went down; one that kept its row keeps its rows as they were.
+    for (std::size_t i = 0; i < placed.size(); ++i) {
+        if (laidOut[i].row != spans[i].row) {
+            MoveToRow(*placed[i], laidOut[i].row);
         }
-        pass = std::move(moved);
     }
     // Put back from the end of the placed records: the list ends reversed.
-    for (auto it = spans.rbegin(); it != spans.rend(); ++it) {
-        takeIn.AddTail(it->record);
+    for (auto it = placed.rbegin(); it != placed.rend(); ++it) {
+        takeIn.AddTail(*it);
     }
     for (CDataHeader* record : others) {
         takeIn.AddTail(record);

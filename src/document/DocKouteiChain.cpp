@@ -2,6 +2,7 @@
 // a duration that pushes or pulls its chain while spare days give way, and the check that keeps
 // relation lines attached to the processes they link.
 #include "document/KouteiContactIndex.h"
+#include "document/KouteiNumberIndex.h"
 #include "document/RecordCast.h"
 #include "document/TembraDoc.h"
 #include "platform/Ui.h"
@@ -478,18 +479,27 @@ int CTembraDoc::PropagateKankei() {
     int result = 1;
     // One scan over the relation lines; true when it changed something. A lengthening moves
     // processes between the lists, so the scan ends there and the next one starts afresh.
-    const auto scan = [this, &result]() {
+    // The processes a line runs between are found by number in an index of the lists, which the
+    // scan keeps in step with the lines it replaces. The lines themselves are found in the same
+    // walk: the scan changes the list only by putting a repaired line in the place of its old
+    // one.
+    KouteiNumberIndex& numbers = m_relationNumbers;
+    const auto scan = [this, &result, &numbers]() {
+        IKouteiDocument& seam = m_seams.Koutei();
+        numbers.Build(GetObjList(), GetSelList());
         bool changed = false;
-        for (POSITION pos = GetHeadObjPosition(); pos != nullptr;) {
-            const POSITION current = pos;
-            CKoutei* line = AsKoutei(GetNextObj(pos));
-            if (line == nullptr || line->IsRelationLine() == 0) {
-                continue;
-            }
-            if (std::unique_ptr<CKoutei> copy = CopyKoutei(line, TRUE)) {
-                if (copy->ResolveRelation(m_seams.Koutei()) == 0) {
+        for (const POSITION current : numbers.RelationLines()) {
+            CKoutei* line = AsKoutei(GetObjAt(current));
+            const CKoutei* from = numbers.Find(line->GetStartLandNo());
+            const CKoutei* to = numbers.Find(line->GetEndLandNo());
+            // Only a line that the repair changes is copied.
+            if (!line->RunsBetween(seam, from, to)) {
+                if (std::unique_ptr<CKoutei> copy = CopyKoutei(line, TRUE);
+                    copy != nullptr && copy->ResolveRelation(seam, from, to) == 0) {
+                    CKoutei* const old = line;
                     line = copy.release();
                     ReplaceObjAt(current, line);
+                    numbers.Replaced(old, line);
                     changed = true;
                 }
             }

@@ -144,13 +144,36 @@ int CTembraDoc::PrepareMoveLinks(KouteiLinkList& records, CTimeSpan offset, bool
     if (m_syokiSet.GetNobeMode() != 0) {
         return kLinkWorkingDays;
     }
-    const int linkMode = ClassifyHolidayUse(nullptr);
-    if (linkMode == kLinkWorkingDays) {
+    // One walk over the selection classifies it (as ClassifyHolidayUse does) and brings the
+    // spans of the calendar-day processes up to date.
+    IKouteiDocument& seam = m_seams.Koutei();
+    bool calendarDays = false;
+    bool workingDays = false;
+    for (POSITION pos = GetHeadSelPosition(); pos != nullptr;) {
+        CKoutei* process = AsKoutei(GetNextSel(pos));
+        if (process == nullptr) {
+            continue;
+        }
+        if (CountsWorkingDays(*process)) {
+            workingDays = true;
+            continue;
+        }
+        calendarDays = true;
+        process->RecalcDuration(&seam, CTime(), FALSE);
+        if (growFreeEnds && process->IsStartLandSelected() == 0) {
+            process->SetDuration(process->GetDuration() + offset);
+        }
+    }
+    const int linkMode = calendarDays && workingDays ? kLinkMixed
+                         : workingDays               ? kLinkWorkingDays
+                                                     : kLinkCalendarDays;
+    // Only the adjustment of a mixed selection reads the records.
+    if (linkMode != kLinkMixed) {
         return linkMode;
     }
-    // The calendar-day processes by their end dates, those that end together in selection
-    // order: sorted once rather than inserted one by one into the sorted list.
-    // Each with its end date beside it, so that the sort reads no process.
+    // The records by their processes' end dates, those that end together in selection order:
+    // sorted once rather than inserted one by one into a sorted list, each end date beside its
+    // process so that the sort reads no process.
     std::vector<std::pair<CTime, CKoutei*>> byEnd;
     for (POSITION pos = GetHeadSelPosition(); pos != nullptr;) {
         if (CKoutei* process = AsKoutei(GetNextSel(pos));
@@ -160,22 +183,12 @@ int CTembraDoc::PrepareMoveLinks(KouteiLinkList& records, CTimeSpan offset, bool
     }
     std::stable_sort(byEnd.begin(), byEnd.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
-    KouteiList calendarDays;
-    calendarDays.reserve(byEnd.size());
-    for (const auto& [end, process] : byEnd) {
-        calendarDays.push_back(process);
-    }
     const ObList<CDataHeader> none;
     KouteiContactIndex index;
     index.Build(GetSelList(), none);
     std::vector<std::uint32_t> touching;
-    IKouteiDocument& seam = m_seams.Koutei();
-    records.reserve(calendarDays.size());
-    for (CKoutei* process : calendarDays) {
-        process->RecalcDuration(&seam, CTime(), FALSE);
-        if (growFreeEnds && process->IsStartLandSelected() == 0) {
-            process->SetDuration(process->GetDuration() + offset);
-        }
+    records.reserve(byEnd.size());
+    for (const auto& [end, process] : byEnd) {
         auto record = std::make_unique<CKouteiLink>(process);
         index.CandidateNumbers(*process, touching);
         for (const std::uint32_t number : touching) {

@@ -36,6 +36,7 @@
 #include "document/Hint.h"
 #include "document/KoumokuSelection.h"
 #include "document/KouteiContactIndex.h"
+#include "document/KouteiNumberIndex.h"
 #include "document/ObList.h"
 #include "document/ObjectFactory.h"
 #include "model/Calendar.h"
@@ -1712,10 +1713,11 @@ private:
     void DiscardUnrecorded(CDataHeader* object);
     // The link mode of the selection for a move (DocKouteiMove.cpp): 2 in an elapsed-day chart
     // or with working-day processes only, 1 with calendar-day processes only, 3 with both. In
-    // modes 1 and 3 records gets a link record for each selected calendar-day process, in the
-    // order of their end dates, its spans recomputed first (with growFreeEnds, one whose start
-    // node is not selected has its duration grown by offset) and its selected predecessors
-    // listed (those ending on its start node).
+    // modes 1 and 3 the spans of each selected calendar-day process are recomputed (with
+    // growFreeEnds, one whose start node is not selected has its duration grown by offset). In
+    // mode 3, which adjusts them afterwards, records gets a link record for each of them, in
+    // the order of their end dates, with its selected predecessors listed (those ending on its
+    // start node).
     int PrepareMoveLinks(KouteiLinkList& records, CTimeSpan offset, bool growFreeEnds);
     template <class Fn> void ForEachSelected(Fn fn) { m_selection.ForEachSelected(fn); }
     // Replaces each selected event by a copy changed by change (mode 2: adds the copy and
@@ -1804,6 +1806,9 @@ private:
     BOOL m_bCouldDelete = FALSE;
     // Set while the relation-line check runs: the edits it makes do not start it again.
     BOOL m_bPropagating = FALSE;
+    // The relation-line check's index of the processes by number, kept with its arrays from
+    // one check to the next.
+    KouteiNumberIndex m_relationNumbers;
     CPoint m_koumokuRangeStart;
 };
 

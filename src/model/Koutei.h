@@ -320,6 +320,11 @@ public:
     // process, every view is redrawn and the result is 0. A process that is no relation line
     // is left alone (1).
     int ResolveRelation(IKouteiDocument& document);
+    // The same between the two processes the caller found for the node numbers (null: none).
+    int ResolveRelation(IKouteiDocument& document, const CKoutei* from, const CKoutei* to);
+    // Whether the line already runs as ResolveRelation between these two would make it run, so
+    // that resolving it would change nothing (true for a process that is no relation line).
+    bool RunsBetween(const IKouteiDocument& document, const CKoutei* from, const CKoutei* to) const;
 
     // ---- Selection ----
     // The process, its line set and both nodes; Deselect also ends a part drag.
@@ -392,6 +397,9 @@ private:
     // Which of m_lands is the start node (0 or 1): it changes when the process is turned round,
     // so that each node keeps its own place in memory.
     std::uint8_t m_startLand = 0;
+    // Beside the number, at the head of the process: a walk over a chart's processes that looks
+    // for the relation lines and their numbers reads one part of each.
+    WORD m_relationLine = 0;
     // Always there, held in the process itself: one allocation less for every process read.
     // Mutable as the pointer was: the accessors hand out the line set of a const process.
     mutable CKouteiLines m_lines;
@@ -411,7 +419,6 @@ private:
     CTimeSpan m_spareDays;
     CTimeSpan m_startOffset;
     CTimeSpan m_duration;
-    WORD m_relationLine = 0;
     LONG m_drawMode = 0;
     LONG m_adjustMark = 0;
     WORD m_partDrag = 0;

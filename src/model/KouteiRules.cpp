@@ -130,8 +130,14 @@ int CKoutei::ResolveRelation(IKouteiDocument& document) {
     if (m_relationLine == 0) {
         return 1;
     }
-    const CKoutei* from = FindEitherList(document, GetStartLandNo());
-    const CKoutei* to = FindEitherList(document, GetEndLandNo());
+    return ResolveRelation(document, FindEitherList(document, GetStartLandNo()),
+                           FindEitherList(document, GetEndLandNo()));
+}
+
+int CKoutei::ResolveRelation(IKouteiDocument& document, const CKoutei* from, const CKoutei* to) {
+    if (m_relationLine == 0) {
+        return 1;
+    }
     if (from == nullptr || to == nullptr) {
         ClearRelation();
         document.UpdateAllViewsWith(nullptr);
@@ -152,6 +158,24 @@ int CKoutei::ResolveRelation(IKouteiDocument& document) {
     const bool same =
         m_lines.GetPos() == before && GetLineShape() == shapeBefore && m_spareDays == spareBefore;
     return same ? 1 : 0;
+}
+
+bool CKoutei::RunsBetween(const IKouteiDocument& document, const CKoutei* from,
+                          const CKoutei* to) const {
+    if (m_relationLine == 0) {
+        return true;
+    }
+    if (from == nullptr || to == nullptr) {
+        return false;
+    }
+    CChartPos pos = m_lines.GetPos();
+    pos.SetStartDate(from->GetEndTime());
+    pos.SetStartRow(from->GetEndRow());
+    pos.SetEndDate(to->GetStartTime());
+    pos.SetEndRow(to->GetStartRow());
+    // The span is that of the line where it runs, which is where it stands.
+    return pos == m_lines.GetPos() && GetLineShape() == kLineShapeRelation &&
+           m_spareDays == std::max(CalcSpan(&document, TRUE), CTimeSpan());
 }
 
 } // namespace tembra

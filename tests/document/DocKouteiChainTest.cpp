@@ -428,6 +428,34 @@ TEST_F(RelationLineTest, UnrepairableLineShowsItsMessageOnceAndTakesTheEditBack)
     EXPECT_EQ(ui->MessageBoxes().size(), 2u);
 }
 
+TEST_F(RelationLineTest, LineFromALineRunsFromWhereTheCheckPutThatLine) {
+    // R1 joins X to Y but lies elsewhere; R2 runs from R1 to Z. The check draws R1 again first,
+    // and R2 then starts where the new R1 ends, not where the old one did.
+    AddAll({{"X", 0, 9, 2, 2}, {"Y", 14, 19, 6, 6}, {"Z", 30, 35, 8, 8}});
+    AddRelation({"R1", 1, 2, 3, 3, 5}, "X", "Y");
+    AddRelation({"R2", 2, 30, 3, 8, 5}, "R1", "Z");
+    // A line that already runs as it should is left as it is.
+    AddRelation({"R3", 19, 30, 6, 8, 5}, "Y", "Z");
+    CKoutei* const r3 = Get("R3");
+    r3->SetSpareDays(Days(11));
+
+    doc.GetUndoHistory().Reset();
+    EXPECT_EQ(doc.PropagateKankei(), 1);
+
+    EXPECT_EQ(Get("R1")->GetStartTime(), ChartDay(9));
+    EXPECT_EQ(Get("R1")->GetEndTime(), ChartDay(14));
+    EXPECT_EQ(Get("R1")->GetEndRow(), 6);
+    EXPECT_EQ(Get("R2")->GetStartTime(), ChartDay(14));
+    EXPECT_EQ(Get("R2")->GetStartRow(), 6);
+    EXPECT_EQ(Get("R2")->GetEndTime(), ChartDay(30));
+    EXPECT_EQ(Get("R2")->GetSpareDays(), Days(16));
+    EXPECT_EQ(Get("R3"), r3);
+    EXPECT_EQ(ChangesOf("R1"), 1);
+    EXPECT_EQ(ChangesOf("R2"), 1);
+    EXPECT_EQ(ChangesOf("R3"), 0);
+    EXPECT_EQ(doc.GetUndoHistory().GetUndoList().size(), 2u);
+}
+
 TEST_F(RelationLineTest, LineThatLostAProcessBecomesAPlainProcess) {
     AddAll({{"X", 0, 9, 2, 2}, {"Y", 14, 19, 6, 6}});
     AddRelation({"R", 9, 14, 2, 6, 5}, "X", "Y");
