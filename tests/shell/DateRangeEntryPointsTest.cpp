@@ -71,9 +71,11 @@ void SetText(const QWidget& dialog, int id, int value) {
 class NoHost : public IAutomationHost {
 public:
     void CloseIdleDocuments(CTembraDoc&) override {}
-    void CloseDocument(CTembraDoc&, int) override {}
+    bool CloseDocument(CTembraDoc&, int) override { return false; }
     bool OtherDocumentsOpen(const CTembraDoc&) const override { return false; }
     void CloseApplication(CTembraDoc&) override {}
+    void BeginQuestion() override {}
+    void EndQuestion() override {}
 };
 
 class DateRangeEntryPointsTest : public test::ShellFixture {
