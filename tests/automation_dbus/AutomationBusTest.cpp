@@ -10,7 +10,6 @@
 
 #include <QDBusConnectionInterface>
 #include <QDBusMetaType>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -296,13 +295,14 @@ TEST_F(AutomationBusTest, HostileCallsAnswerAtOnceShowNothingAndChangeNothingOnD
     };
     const auto before = Snapshot(dir);
     for (const Case& c : cases) {
-        QElapsedTimer clock;
-        clock.start();
+        // A call that waits for a box or a dialog never answers: its client gives up with
+        // NoReply. The ceiling is generous so that a busy machine's slow answer still counts.
         const QDBusMessage reply =
             QLatin1String(c.member) == QLatin1String("InsertLine")
                 ? client.SetProperty(c.chart, c.member, QStringLiteral("five"))
-                : client.Call(c.chart, c.member, c.args, 10000);
-        EXPECT_LT(clock.elapsed(), 1000) << c.what << ": the answer waited for something";
+                : client.Call(c.chart, c.member, c.args, 30000);
+        EXPECT_NE(reply.errorName(), QStringLiteral("org.freedesktop.DBus.Error.NoReply"))
+            << c.what << ": the answer waited for something";
         if (!c.error.isEmpty()) {
             EXPECT_EQ(reply.type(), QDBusMessage::ErrorMessage) << c.what;
             EXPECT_TRUE(reply.errorName().startsWith(c.error))

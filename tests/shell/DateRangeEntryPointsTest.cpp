@@ -71,7 +71,7 @@ void SetText(const QWidget& dialog, int id, int value) {
 class NoHost : public IAutomationHost {
 public:
     void CloseIdleDocuments(CTembraDoc&) override {}
-    bool CloseDocument(CTembraDoc&, int) override { return false; }
+    bool CloseDocument(CTembraDoc&, int) override { return true; }
     bool OtherDocumentsOpen(const CTembraDoc&) const override { return false; }
     void CloseApplication(CTembraDoc&) override {}
     void BeginQuestion() override {}
