@@ -1,10 +1,11 @@
-// The calendar and the day counting over 1,000 processes in chains of 10 linked end to start, two
-// days each; in each chain every other process counts working days, over a calendar of free
-// weekends, with "HolidayAuto" on.
+// The calendar and the day counting over processes in chains of 10 linked end to start, two days
+// each; in each chain every other process counts working days, over a calendar of free weekends,
+// with "HolidayAuto" on.
 // - A calendar update of 20 changed days (ten weekend days made working days, ten weekdays made
-//   holidays) over the chart period, every answer yes: each day moves what follows it.
-// - The conversion to elapsed days with holidays counted: every process re-dated and the links of
-//   the calendar-day processes repaired, contacts found through the index of nodes.
+//   holidays) over the chart period of 1,000 processes, every answer yes: each day moves what
+//   follows it.
+// - The conversion to elapsed days and back with holidays counted, at 1,000 and 10,000 processes:
+//   every process re-dated, recorded for undo, and the chains repaired.
 #include "document/ModeChangeRequests.h"
 #include "document/TembraDoc.h"
 #include "model/Calendar.h"
@@ -23,7 +24,6 @@ namespace {
 using namespace tembra;
 
 const CTime kFirstDay(1995, 1, 2); // a Monday
-constexpr int kProcesses = 1000;
 constexpr int kChain = 10;
 
 CTime DayOf(int day) {
@@ -43,12 +43,14 @@ public:
     int RunDialog(DialogRequest& request) override {
         if (auto* toElapsed = dynamic_cast<CalDateToDayDlgRequest*>(&request)) {
             toElapsed->conversion.date = kFirstDay;
+        } else if (auto* toCalendar = dynamic_cast<DayToCalDateDlgRequest*>(&request)) {
+            toCalendar->conversion.date = kFirstDay;
         }
         return IDOK;
     }
 };
 
-void Fill(CTembraDoc& doc) {
+void Fill(CTembraDoc& doc, int processes) {
     doc.CreateLayers();
     doc.GetOperation().SetMode(COperationState::kModeKoutei);
     doc.GetOperation().SetHolidayAuto(1);
@@ -63,7 +65,7 @@ void Fill(CTembraDoc& doc) {
             calendar.SetDayFlag(DayOf(day).GetTime(), CCalendar::kRuleHoliday);
         }
     }
-    for (int i = 0; i < kProcesses; ++i) {
+    for (int i = 0; i < processes; ++i) {
         const int chain = i / kChain;
         const int link = i % kChain;
         CChartPos pos;
@@ -83,7 +85,7 @@ void BM_CalendarUpdate20Days(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         auto doc = std::make_unique<CTembraDoc>();
-        Fill(*doc);
+        Fill(*doc, 1000);
         CCalendar changed;
         doc->GetWorkCalendar().CopyTo(&changed);
         for (int week = 0; week < 10; ++week) {
@@ -100,22 +102,45 @@ void BM_CalendarUpdate20Days(benchmark::State& state) {
 }
 BENCHMARK(BM_CalendarUpdate20Days)->Unit(benchmark::kMillisecond);
 
-void BM_ConvertToElapsedDays(benchmark::State& state) {
+// The conversion to elapsed days of a chart of state.range(0) processes, or (back) its way back
+// to calendar days after a conversion that is not timed.
+void TimeConversion(benchmark::State& state, bool back) {
     YesUi ui;
     IUiServices* previous = SetUiServices(&ui);
     for (auto _ : state) {
         state.PauseTiming();
         auto doc = std::make_unique<CTembraDoc>();
-        Fill(*doc);
+        Fill(*doc, static_cast<int>(state.range(0)));
+        if (back) {
+            doc->SyokiSetNobe();
+        }
         state.ResumeTiming();
-        doc->SyokiSetNobe();
+        if (back) {
+            doc->SyokiSetReki();
+        } else {
+            doc->SyokiSetNobe();
+        }
         state.PauseTiming();
+        // A conversion that did not run (a refused command, a dialog not answered) is no figure.
+        if ((doc->GetSyokiSet().GetNobeMode() > 0) == back) {
+            state.SkipWithError("the chart was not converted");
+            break;
+        }
         doc.reset();
         state.ResumeTiming();
     }
     SetUiServices(previous);
 }
-BENCHMARK(BM_ConvertToElapsedDays)->Unit(benchmark::kMillisecond);
+
+void BM_ConvertToElapsedDays(benchmark::State& state) {
+    TimeConversion(state, false);
+}
+BENCHMARK(BM_ConvertToElapsedDays)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+void BM_ConvertToCalendarDays(benchmark::State& state) {
+    TimeConversion(state, true);
+}
+BENCHMARK(BM_ConvertToCalendarDays)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

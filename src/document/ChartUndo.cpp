@@ -2,6 +2,7 @@
 
 #include "document/KeisenTypeArray.h"
 #include "document/RecordCast.h"
+#include "document/UndoExchange.h"
 #include "print/PrHeader.h"
 #include "shapes/Zukei.h"
 
@@ -86,6 +87,9 @@ int CChartUndo::UndoRestor(CObject* current, CObject* replacement, CObject* info
         // A change that is no object exchange.
         if (auto* saved = dynamic_cast<CCalendar*>(info)) {
             return ExchangeCalendar(*saved);
+        }
+        if (auto* image = dynamic_cast<CUndoExchange*>(info)) {
+            return image->Exchange();
         }
         if (auto* saved = dynamic_cast<CPrHeader*>(info)) {
             return m_exchangeHeader ? m_exchangeHeader(*saved) : 0;

@@ -34,9 +34,10 @@ public:
 
     // Puts one recorded change back: replacement takes the place of current in the list of its
     // kind (either may be null; info a CUndoPlace when the deletion was recorded with its place),
-    // or info (a calendar before-image, or the ruled-line types in a CUndoInfo of kind
-    // kUndoKeisenTypes) is exchanged with the chart's. 0 for changes of kinds the document does
-    // not hold, and for an object that is not where the change left it.
+    // or info (a calendar before-image, the ruled-line types in a CUndoInfo of kind
+    // kUndoKeisenTypes, a print header, or a CUndoExchange of the document's settings) is
+    // exchanged with the chart's. 0 for changes of kinds the document does not hold, and for an
+    // object that is not where the change left it.
     int UndoRestor(CObject* current, CObject* replacement, CObject* info) override;
 
     // Records that object was taken out of its list, in front of next (null: it was the last),

@@ -21,11 +21,12 @@ constexpr LPARAM kCalendarHint = 128;
 // The column edits of a day: every row, processes and events.
 constexpr int kColumnMode = 3;
 
-// The day flags this update acts on: a day that became a working day, or a holiday.
-bool BecameWorkingDay(BYTE flag) {
+// The day flags this update acts on: a working day (none, or a rule holiday the user made one)
+// and a holiday (by the rules, or by the user).
+bool IsWorkingDayFlag(BYTE flag) {
     return flag == 0 || flag == 48;
 }
-bool BecameHoliday(BYTE flag) {
+bool IsHolidayFlag(BYTE flag) {
     return flag == 16 || flag == 32;
 }
 
@@ -110,16 +111,16 @@ void CTembraDoc::MoveOverChangedDays(const CCalendar& calendar, const CTime& fir
         Ui().SetStatusText(text);
         const BYTE now = m_calendar.GetDayFlag(day.GetTime());
         const BYTE wanted = calendar.GetDayFlag(day.GetTime());
-        if (now == wanted) {
-            continue;
-        }
+        // Only a day that turns from a working day into a holiday, or back, moves what follows
+        // it. A day that keeps its kind under another flag (a rule holiday the user made a
+        // working day, back to a plain working day) moves nothing: step 3 takes its flag over.
         // Each column edit sees the days before it already in their new state. A new holiday
         // is made after its insertion, which counts the day as the working day it was (with
         // "HolidayAuto" the insertion leaves out the holidays it spans).
-        if (BecameHoliday(wanted)) {
+        if (IsHolidayFlag(wanted) && !IsHolidayFlag(now)) {
             InsertColumns(day, day + oneDay, kColumnMode);
             m_calendar.SetDayFlag(day.GetTime(), wanted);
-        } else if (BecameWorkingDay(wanted)) {
+        } else if (IsWorkingDayFlag(wanted) && IsHolidayFlag(now)) {
             m_calendar.SetDayFlag(day.GetTime(), wanted);
             PullColumnsEarlier(day, day + oneDay, kColumnMode);
         }

@@ -3,6 +3,8 @@
 #include "document/TembraDoc.h"
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace tembra {
 
@@ -30,6 +32,9 @@ int CTembraDoc::ClassifyHolidayUse(KouteiList* out) {
 
 int CTembraDoc::ClassifyHolidayUseInList(const ObList<CDataHeader>& list, KouteiList* out) {
     int seen = 0;
+    // The calendar-day processes with their end dates, sorted once: those that end together
+    // keep the order of the list.
+    std::vector<std::pair<CTime, CKoutei*>> byEnd;
     for (POSITION pos = list.GetHeadPosition(); pos != nullptr;) {
         CKoutei* process = AsKoutei(list.GetNext(pos));
         if (process == nullptr) {
@@ -40,21 +45,22 @@ int CTembraDoc::ClassifyHolidayUseInList(const ObList<CDataHeader>& list, Koutei
         } else {
             seen |= 0x01;
             if (out != nullptr) {
-                InsertByEndDate(*out, process);
+                byEnd.emplace_back(process->GetEndTime(), process);
             }
+        }
+    }
+    if (out != nullptr) {
+        std::stable_sort(byEnd.begin(), byEnd.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
+        out->reserve(out->size() + byEnd.size());
+        for (const auto& [end, process] : byEnd) {
+            out->push_back(process);
         }
     }
     if (seen == 0x11) {
         return 3;
     }
     return seen == 0x10 ? 2 : 1;
-}
-
-void CTembraDoc::InsertByEndDate(KouteiList& sorted, CKoutei* process) {
-    const auto later = std::find_if(sorted.begin(), sorted.end(), [process](const CKoutei* other) {
-        return other->GetEndTime() > process->GetEndTime();
-    });
-    sorted.insert(later, process);
 }
 
 } // namespace tembra

@@ -2,14 +2,20 @@
 // the dialogs of the current counting, and the conversion of every process and event of the
 // chart to the other one.
 #include "document/AppState.h"
+#include "document/DayCounting.h"
+#include "document/KouteiChainOrder.h"
 #include "document/ModeChangeRequests.h"
 #include "document/RecordCast.h"
 #include "document/TembraDoc.h"
+#include "document/UndoExchange.h"
 #include "model/ConfigPath.h"
 #include "platform/Ui.h"
 
 #include <cmath>
+#include <memory>
 #include <unordered_set>
+#include <utility>
+#include <vector>
 
 namespace tembra {
 
@@ -19,9 +25,6 @@ namespace {
 constexpr UINT IDS_SYOKI_DLG_OPEN = 5132;
 // The update hint of a chart whose settings changed.
 constexpr LPARAM kSettingsHint = 128;
-// Selection modes of the conversion.
-constexpr int kSelectProcesses = 1;
-constexpr int kSelectEvents = 6;
 
 // An initial-settings dialog is open somewhere: the user is told and nothing runs.
 bool RefusedWhileSyokiDlgOpen() {
@@ -135,6 +138,49 @@ BOOL CTembraDoc::HoldsNothing() const {
 
 // ---- One run of the initial settings ------------------------------------------------------------
 
+namespace {
+
+// What a change of the day counting replaces besides the objects and the calendar, as it was
+// before: the undo of the change exchanges it with the chart's.
+class DayCountingImage : public CUndoExchange {
+public:
+    DayCountingImage(CTembraDoc& doc, const CCalendar* ownCalendar)
+        : m_doc(doc), m_settings(doc.GetSyokiSet()) {
+        if (ownCalendar != nullptr) {
+            m_ownCalendar = std::make_unique<CCalendar>();
+            const_cast<CCalendar*>(ownCalendar)->CopyTo(m_ownCalendar.get());
+        }
+        m_header.CopyFrom(doc.GetPrHeader());
+    }
+    // The header stays out of the exchange (it was not built again).
+    void LeaveHeader() { m_withHeader = false; }
+
+    int Exchange() override {
+        m_doc.ExchangeDayCountingState(m_settings, m_ownCalendar,
+                                       m_withHeader ? &m_header : nullptr);
+        return 1;
+    }
+
+private:
+    CTembraDoc& m_doc;
+    CSyokiSet m_settings;
+    std::unique_ptr<CCalendar> m_ownCalendar;
+    CPrHeader m_header;
+    bool m_withHeader = true;
+};
+
+// Records the image as the change's last record; without room for it the step cannot be undone
+// whole, and the history is emptied.
+void RecordImage(CChartUndo& undo, std::unique_ptr<DayCountingImage> image) {
+    if (undo.AddOther(image.get()) != 0) {
+        image.release();
+    } else {
+        undo.ClearUndo();
+    }
+}
+
+} // namespace
+
 void CTembraDoc::RunSyokiSet(bool elapsed) {
     Before before;
     before.paper = m_syokiSet.GetPageSetting().GetPaper();
@@ -169,158 +215,362 @@ void CTembraDoc::RunSyokiSet(bool elapsed) {
         m_syokiSet = results.settings;
         m_syokiSet.SetDocument(this);
     };
+    std::unique_ptr<DayCountingImage> image;
     if (!converting) {
         store();
-    } else if (elapsed) {
-        ConvertToElapsed(conversion, before.nobeBase, store);
     } else {
-        ConvertToCalendar(conversion, before.nobeBase, store);
+        // A conversion is one undo step.
+        m_undo.BeginGroup();
+        image = std::make_unique<DayCountingImage>(*this, m_ownCalendar.get());
+        ConvertDayCounting(elapsed, conversion, before.nobeBase, store);
     }
 
     InvalidateTextZukei();
     SetModifiedFlag(TRUE);
     SetChangedFlag(TRUE);
-    RenewPrintHeader(before.paper, before.layoutPath, results);
+    const BOOL renewed = RenewPrintHeader(before.paper, before.layoutPath, results);
+    if (image != nullptr) {
+        if (!renewed) {
+            image->LeaveHeader();
+        }
+        RecordImage(m_undo, std::move(image));
+        m_undo.EndGroup();
+    }
     SetTitle();
     UpdateAllViews(nullptr, kSettingsHint);
 }
 
-void CTembraDoc::RenewPrintHeader(short oldPaper, const std::string& oldLayoutPath,
+BOOL CTembraDoc::RenewPrintHeader(short oldPaper, const std::string& oldLayoutPath,
                                   const SyokiSetResults& results) {
     const short paper = m_syokiSet.GetPageSetting().GetPaper();
     const CConfigPath& path = m_syokiSet.GetPath();
     if (results.temporaryLayout) {
         m_prHeader.InitFromSettings(this, paper, ConfigPathToFs(path.GetLayoutTempPath()), FALSE);
         m_prHeader.SetLocalLayout(1);
-        return;
+        return TRUE;
     }
     const bool same = paper == oldPaper && path.GetLayoutFilePath() == oldLayoutPath &&
                       m_prHeader.GetLocalLayout() == results.layoutNumber;
     if (same && !results.rebuildHeader) {
-        return;
+        return FALSE;
     }
     // The header's inputs (the chart's title ...) go over to the rebuilt header.
     m_prHeader.InitFromSettings(this, paper, ConfigPathToFs(path.GetLayoutFilePath()), TRUE);
+    return TRUE;
 }
 
 void CTembraDoc::ConvertChartToCalendar(const DayConversion& conversion,
                                         const std::function<void()>& store) {
     m_undo.Reset();
-    ConvertToCalendar(conversion, m_syokiSet.GetNobeBaseDate(), store);
+    m_undo.BeginGroup();
+    auto image = std::make_unique<DayCountingImage>(*this, m_ownCalendar.get());
+    image->LeaveHeader();
+    ConvertDayCounting(false, conversion, m_syokiSet.GetNobeBaseDate(), store);
+    RecordImage(m_undo, std::move(image));
+    m_undo.EndGroup();
+}
+
+void CTembraDoc::CopyReturnCalendar(CCalendar* target) const {
+    if (target == nullptr) {
+        return;
+    }
+    if (m_ownCalendar != nullptr) {
+        m_ownCalendar->CopyTo(target);
+        return;
+    }
+    const_cast<CCalendar&>(m_calendar).CopyTo(target);
+    target->RestoreRules();
+}
+
+void CTembraDoc::ExchangeDayCountingState(CSyokiSet& settings,
+                                          std::unique_ptr<CCalendar>& ownCalendar,
+                                          CPrHeader* header) {
+    std::swap(m_syokiSet, settings);
+    m_syokiSet.SetDocument(this);
+    std::swap(m_ownCalendar, ownCalendar);
+    if (header != nullptr) {
+        CPrHeader current;
+        current.CopyFrom(m_prHeader);
+        m_prHeader.CopyFrom(*header);
+        m_prHeader.SetDocument(this);
+        header->CopyFrom(current);
+    }
+    SetTitle();
+    UpdateAllViews(nullptr, kSettingsHint);
 }
 
 // ---- The conversion -----------------------------------------------------------------------------
 
-int CTembraDoc::SelectAllAnyLayer(int mode) {
-    int moved = 0;
-    OwnedObList<CDataHeader>& objects = GetObjList();
-    for (POSITION pos = objects.GetHeadPosition(); pos != nullptr;) {
-        const POSITION current = pos;
-        CDataHeader* object = objects.GetNext(pos);
-        if (CKoutei* process = AsKoutei(object); process != nullptr && mode == kSelectProcesses) {
-            process->Select();
-        } else if (mode == kSelectEvents && AsEvent(object) != nullptr) {
-            object->Select();
+namespace {
+
+bool IsPointKoutei(const CKoutei& process) {
+    return process.GetStartTime() == process.GetEndTime() &&
+           process.GetStartRow() == process.GetEndRow();
+}
+
+// What a conversion re-dates: every process and event of every layer, every progress line and
+// every date-range hatching.
+struct DatedObjects {
+    std::vector<CKoutei*> processes;
+    std::vector<CEvent*> events;
+    std::vector<CShincyoku*> lines;
+    std::vector<CKtkmHatch*> hatches;
+    // 1: calendar-day processes among them, 2: working-day ones.
+    int kinds = 0;
+};
+
+DatedObjects CollectDatedObjects(CTembraDoc& doc) {
+    DatedObjects objects;
+    for (POSITION pos = doc.GetObjList().GetHeadPosition(); pos != nullptr;) {
+        CDataHeader* object = doc.GetObjList().GetNext(pos);
+        if (CKoutei* process = AsKoutei(object)) {
+            objects.processes.push_back(process);
+            objects.kinds |= process->GetLines()->GetAttr().GetHoliday() != 0 ? 2 : 1;
+        } else if (CEvent* event = AsEvent(object)) {
+            objects.events.push_back(event);
+        }
+    }
+    for (POSITION pos = doc.GetHeadShincyokuPosition(); pos != nullptr;) {
+        if (CShincyoku* line = doc.GetNextShincyoku(pos)) {
+            objects.lines.push_back(line);
+        }
+    }
+    for (POSITION pos = doc.GetHatchList()->GetHeadPosition(); pos != nullptr;) {
+        CKtkmHatch* hatch = doc.GetHatchList()->GetNext(pos);
+        if (hatch != nullptr && hatch->GetKind() == CKtkmHatch::kDateBand) {
+            objects.hatches.push_back(hatch);
+        }
+    }
+    return objects;
+}
+
+// The dates (and a process's spans) of every object a conversion re-dates, as they were: the
+// undo of the conversion exchanges them with the objects' own. A conversion changes nothing else
+// of an object, so the record keeps a few values of each instead of a copy. An object that is no
+// longer in the chart's lists when the record is undone is left alone.
+class DatesImage : public CUndoExchange {
+public:
+    DatesImage(CTembraDoc& doc, const DatedObjects& objects) : m_doc(doc) {
+        m_processes.reserve(objects.processes.size());
+        for (CKoutei* process : objects.processes) {
+            m_processes.push_back(ProcessDates::Of(*process));
+        }
+        m_events.reserve(objects.events.size());
+        for (CEvent* event : objects.events) {
+            m_events.emplace_back(event, event->GetStartDate());
+        }
+        for (CShincyoku* line : objects.lines) {
+            std::vector<CTime> dates{line->GetDate()};
+            for (int row = 0; row < line->GetPointCount(); ++row) {
+                const CShinPoint* point = line->GetPoint(row);
+                dates.push_back(point != nullptr ? point->GetDate() : CTime());
+            }
+            m_lines.emplace_back(line, std::move(dates));
+        }
+        for (CKtkmHatch* hatch : objects.hatches) {
+            m_hatches.push_back({hatch, hatch->GetStartDate(), hatch->GetEndDate()});
+        }
+    }
+
+    int Exchange() override {
+        const std::unordered_set<const void*> listed = Listed();
+        for (ProcessDates& kept : m_processes) {
+            if (listed.count(kept.process) != 0) {
+                const ProcessDates now = ProcessDates::Of(*kept.process);
+                kept.PutBack();
+                kept = now;
+            }
+        }
+        for (auto& [event, date] : m_events) {
+            if (listed.count(event) != 0) {
+                const CTime now = event->GetStartDate();
+                event->SetStartDate(date);
+                date = now;
+            }
+        }
+        for (auto& [line, dates] : m_lines) {
+            if (listed.count(line) != 0) {
+                ExchangeLine(*line, dates);
+            }
+        }
+        for (HatchDates& kept : m_hatches) {
+            if (listed.count(kept.hatch) != 0) {
+                const HatchDates now{kept.hatch, kept.hatch->GetStartDate(),
+                                     kept.hatch->GetEndDate()};
+                kept.hatch->SetStartDate(kept.start);
+                kept.hatch->SetEndDate(kept.end);
+                kept = now;
+            }
+        }
+        m_doc.UpdateAllViews(nullptr, 0);
+        return 1;
+    }
+
+private:
+    struct ProcessDates {
+        CKoutei* process;
+        CTime start;
+        CTime end;
+        CTimeSpan spare;
+        CTimeSpan startOffset;
+        CTimeSpan duration;
+
+        static ProcessDates Of(CKoutei& process) {
+            return {&process,
+                    process.GetStartTime(),
+                    process.GetEndTime(),
+                    process.GetSpareDays(),
+                    process.GetStartOffset(),
+                    process.GetDuration()};
+        }
+        void PutBack() const {
+            process->SetStartDate(start);
+            process->SetEndDate(end);
+            process->SetSpareDays(spare);
+            process->SetStartOffset(startOffset);
+            process->SetDuration(duration);
+        }
+    };
+    struct HatchDates {
+        CKtkmHatch* hatch;
+        CTime start;
+        CTime end;
+    };
+
+    // Every object of the chart's lists that a conversion dates.
+    std::unordered_set<const void*> Listed() const {
+        std::unordered_set<const void*> listed;
+        const auto add = [&listed](const auto& list) {
+            for (POSITION pos = list.GetHeadPosition(); pos != nullptr;) {
+                listed.insert(list.GetNext(pos));
+            }
+        };
+        add(m_doc.GetObjList());
+        add(m_doc.GetSelList());
+        add(m_doc.GetShincyokuList());
+        add(*m_doc.GetHatchList());
+        return listed;
+    }
+    // The line's date, then its points' dates by row (0 where a row has no point).
+    static void ExchangeLine(CShincyoku& line, std::vector<CTime>& dates) {
+        const CTime date = line.GetDate();
+        line.SetDate(dates.front());
+        dates.front() = date;
+        for (std::size_t row = 1; row < dates.size(); ++row) {
+            if (CShinPoint* point = line.GetPoint(static_cast<int>(row) - 1)) {
+                const CTime kept = point->GetDate();
+                point->SetDate(dates[row]);
+                dates[row] = kept;
+            }
+        }
+    }
+
+    CTembraDoc& m_doc;
+    std::vector<ProcessDates> m_processes;
+    std::vector<std::pair<CEvent*, CTime>> m_events;
+    std::vector<std::pair<CShincyoku*, std::vector<CTime>>> m_lines;
+    std::vector<HatchDates> m_hatches;
+};
+
+// The dates that are no process's: an event, a progress line's date and the dates of its points,
+// a hatching's range (its end stays at the end of the working time it covers).
+void RedateMarks(const DatedObjects& objects, const DayCounting& counting) {
+    for (CEvent* event : objects.events) {
+        event->SetStartDate(counting.Convert(event->GetStartDate()));
+    }
+    for (CShincyoku* line : objects.lines) {
+        line->SetDate(counting.Convert(line->GetDate()));
+        for (int row = 0; row < line->GetPointCount(); ++row) {
+            // A point without a date stands at the line's date and follows it.
+            if (CShinPoint* point = line->GetPoint(row);
+                point != nullptr && point->GetDate().GetTime() != 0) {
+                point->SetDate(counting.Convert(point->GetDate()));
+            }
+        }
+    }
+    for (CKtkmHatch* hatch : objects.hatches) {
+        hatch->SetStartDate(counting.Convert(hatch->GetStartDate()));
+        hatch->SetEndDate(counting.Convert(hatch->GetEndDate(), DayCounting::Edge::kEnd));
+    }
+}
+
+} // namespace
+
+void CTembraDoc::ConvertDayCounting(bool toElapsed, const DayConversion& conversion,
+                                    const CTime& nobeBase, const std::function<void()>& store) {
+    const bool countHolidays = conversion.holidayChoice == 0;
+    const CTime elapsedBase = nobeBase + conversion.offset;
+    UnselectAll(TRUE);
+
+    auto calendarBefore = std::make_unique<CCalendar>();
+    m_calendar.CopyTo(calendarBefore.get());
+    const DatedObjects objects = CollectDatedObjects(*this);
+    auto datesBefore = std::make_unique<DatesImage>(*this, objects);
+
+    // In a chart of both kinds, with holidays counted, a calendar-day process no longer ends
+    // where its successors start once the dates move: the contacts are taken before.
+    const bool repair = objects.kinds == 3 && countHolidays;
+    std::unique_ptr<KouteiChainOrder> chains;
+    if (repair) {
+        chains = std::make_unique<KouteiChainOrder>(objects.processes);
+    }
+
+    // The stored spans as the old side counts them; then the calendar of the new side.
+    for (CKoutei* process : objects.processes) {
+        if (toElapsed) {
+            process->RecalcDuration(&m_seams.Koutei(), conversion.date,
+                                    countHolidays ? FALSE : TRUE);
         } else {
-            continue;
-        }
-        SelectAt(current);
-        ++moved;
-    }
-    return moved;
-}
-
-std::vector<CKoutei*> CTembraDoc::RedateSelectedKoutei(const CTime& base, BOOL noHoliday,
-                                                       double factor) {
-    OwnedObList<CDataHeader> list([](const CDataHeader*) { return false; });
-    std::vector<CKoutei*> all;
-    for (POSITION pos = GetHeadSelPosition(); pos != nullptr;) {
-        if (CKoutei* process = AsKoutei(GetNextSel(pos))) {
-            list.AddTail(process);
-            all.push_back(process);
+            process->RecalcDuration(nullptr, elapsedBase, TRUE);
         }
     }
-    RedateKoutei(list, base, noHoliday, factor);
-    std::unordered_set<const CDataHeader*> kept;
-    for (POSITION pos = list.GetHeadPosition(); pos != nullptr;) {
-        kept.insert(list.GetNext(pos));
+    std::unique_ptr<CCalendar> sourceCalendar;
+    if (toElapsed) {
+        // Counted over the calendar the chart leaves, which it keeps for the way back.
+        sourceCalendar = std::make_unique<CCalendar>();
+        m_calendar.CopyTo(sourceCalendar.get());
+        m_calendar.Clear();
+    } else {
+        CopyReturnCalendar(&m_calendar);
     }
-    std::vector<CKoutei*> points;
-    for (CKoutei* process : all) {
-        if (kept.count(process) == 0) {
-            points.push_back(process);
-        }
-    }
-    return points;
-}
-
-void CTembraDoc::DeleteSelectedPoints(const std::vector<CKoutei*>& points) {
-    for (CKoutei* process : points) {
-        if (const POSITION pos = FindSel(process)) {
-            GetSelList().RemoveAt(pos);
-            delete process;
-        }
-    }
-}
-
-void CTembraDoc::ConvertToElapsed(const DayConversion& conversion, const CTime& nobeBase,
-                                  const std::function<void()>& store) {
-    const CTime target = nobeBase + conversion.offset;
-    const BOOL noHoliday = conversion.holidayChoice != 0 ? TRUE : FALSE;
-
-    // Events first, while the calendar still holds the holidays they are counted over.
-    SelectAllAnyLayer(kSelectEvents);
-    RemoveEventHolidays(conversion.date, noHoliday);
-    ShiftEventsByDays(conversion.date, target, TRUE);
-    UnselectAll(TRUE);
-
-    SelectAllAnyLayer(kSelectProcesses);
-    KouteiList calendarDays;
-    const bool repair = ClassifyHolidayUse(&calendarDays) == 3 && conversion.holidayChoice == 0;
-    KouteiLinkList links;
-    if (repair) {
-        SaveKouteiSpans(calendarDays, links);
-    }
-    RecalcSelectedDurations(conversion.date, noHoliday);
-    m_calendar.Clear();
     store();
-    const std::vector<CKoutei*> points =
-        RedateSelectedKoutei(target, noHoliday, conversion.Factor(true));
-    if (repair) {
-        ConvertNobeReki(0, links);
+    const CCalendar* holidays = toElapsed ? sourceCalendar.get() : &m_calendar;
+    const DayCounting counting(toElapsed ? DayCounting::Target::kElapsed
+                                         : DayCounting::Target::kCalendar,
+                               countHolidays ? holidays : nullptr, conversion.date, elapsedBase,
+                               conversion.Factor(toElapsed));
+    for (CKoutei* process : objects.processes) {
+        counting.Redate(*process);
     }
-    // Only now: the link records and the repair still named them.
-    DeleteSelectedPoints(points);
-    UnselectAll(TRUE);
-}
-
-void CTembraDoc::ConvertToCalendar(const DayConversion& conversion, const CTime& nobeBase,
-                                   const std::function<void()>& store) {
-    const CTime source = nobeBase + conversion.offset;
-    const BOOL noHoliday = conversion.holidayChoice != 0 ? TRUE : FALSE;
-    const int oldMode = m_syokiSet.GetNobeMode();
-
-    SelectAllAnyLayer(kSelectProcesses);
-    KouteiList calendarDays;
-    const bool repair = ClassifyHolidayUse(&calendarDays) == 3 && conversion.holidayChoice == 0;
-    KouteiLinkList links;
     if (repair) {
-        SaveKouteiSpans(calendarDays, links);
+        RepairKouteiChains(objects.processes, *chains, counting);
     }
-    RecalcSelectedDurations(source, noHoliday);
-    m_calendar.MakeHolidays(nullptr, TRUE, TRUE);
-    store();
-    const std::vector<CKoutei*> points =
-        RedateSelectedKoutei(conversion.date, noHoliday, conversion.Factor(false));
-    if (repair) {
-        ConvertNobeReki(oldMode > 0 ? oldMode : 1, links);
+    RedateMarks(objects, counting);
+    if (toElapsed) {
+        m_ownCalendar = std::move(sourceCalendar);
     }
-    DeleteSelectedPoints(points);
-    UnselectAll(TRUE);
 
-    SelectAllAnyLayer(kSelectEvents);
-    ShiftEventsByDays(source, conversion.date, noHoliday);
-    UnselectAll(TRUE);
+    // The dates before, recorded ahead of the deletions below: an undo puts the deleted processes
+    // back first, then their dates.
+    bool recorded = m_undo.AddOther(datesBefore.get()) != 0;
+    if (recorded) {
+        datesBefore.release();
+    }
+    // Processes left as points go (recorded with their places).
+    for (POSITION pos = GetObjList().GetHeadPosition(); pos != nullptr;) {
+        const POSITION current = pos;
+        const CKoutei* process = AsKoutei(GetObjList().GetNext(pos));
+        if (process != nullptr && IsPointKoutei(*process)) {
+            DeleteObjAt(current);
+        }
+    }
+    recorded = recorded && m_undo.AddOther(calendarBefore.get()) != 0;
+    if (recorded) {
+        calendarBefore.release();
+    } else {
+        // Without room for its records the step cannot be undone whole.
+        m_undo.ClearUndo();
+    }
 }
 
 } // namespace tembra

@@ -171,11 +171,14 @@ BOOL CTembraDoc::InitNewDocument(int mode) {
     const CConfigBase& app = *GetAppConfig();
     const int dayMode = mode < 0 ? static_cast<int>(app.GetNobeMode()) : mode;
     Ui().SetStatusText(Cp932("カレンダー初期化中..."));
-    if (dayMode == 0) {
-        m_calendar.MakeHolidays(nullptr, TRUE, TRUE);
-    } else {
+    // The chart keeps the rules it is made with (a change of the rules reaches the charts made
+    // after it); one counting elapsed days has no holidays.
+    m_calendar.MakeHolidays(nullptr, TRUE, TRUE);
+    m_calendar.TakeRules();
+    if (dayMode != 0) {
         m_calendar.Clear();
     }
+    m_ownCalendar.reset();
     Ui().SetStatusText(Cp932("初期設定中..."));
     const BOOL made = m_syokiSet.SetDefault(this, mode);
     if (made) {
@@ -275,6 +278,7 @@ void CTembraDoc::TakeContents(CTembraDoc& source) {
     const CSeqNumberCtrl& numbers = source.GetSeqNumberCtrl();
     GetSeqNumberCtrl().Set(numbers.GetHigh(), numbers.GetLow());
     source.m_calendar.CopyTo(&m_calendar);
+    m_ownCalendar = std::move(source.m_ownCalendar);
     m_scratchCalendar.Clear();
     m_syokiSet = source.m_syokiSet;
     m_syokiSet.SetDocument(this);

@@ -324,6 +324,10 @@ void CTembraDoc::LoadNative(CArchive& ar) {
     m_scratchCalendar.Clear();
     ShowStage(Stage::Settings, false);
     m_syokiSet.Serialize(ar);
+    if (m_syokiSet.GetNobeMode() > 0) {
+        // A chart counting elapsed days has no holidays, in the years of the file or after.
+        m_calendar.ClearOutsideWindow();
+    }
     m_nSheetRows = 0;
     if (v >= kSheetRowsVersion) {
         ar >> m_nSheetRows;

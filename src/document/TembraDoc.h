@@ -73,6 +73,8 @@ namespace tembra {
 
 class CAppState;
 class CChart;
+class DayCounting;
+class KouteiChainOrder;
 class CPageLayout;
 class CZukei;
 class CZukeiString;
@@ -369,11 +371,10 @@ public:
     // ---- Holiday classes (DocKoutei.cpp)
     // --------------------------------------------------------- Over the selected processes (or the
     // processes of a list): 3 when some count holidays and some do not, 2 when all of them do,
-    // else 1. Those that do not are put into out (when given) in the order of their end dates.
+    // else 1. Those that do not are put into out (when given) in the order of their end dates,
+    // those ending together in list order.
     int ClassifyHolidayUse(KouteiList* out);
     static int ClassifyHolidayUseInList(const ObList<CDataHeader>& list, KouteiList* out);
-    // Inserts the process before the first one that ends later (after those ending with it).
-    static void InsertByEndDate(KouteiList& sorted, CKoutei* process);
     // The pivot mark of a process (set by a duration change, cleared when it is deselected).
     static WORD GetMark(const CKoutei* process) { return CChartSelection::GetMark(process); }
     static BOOL IsSameSeqNumber(const CObSeqNumber& a, const CObSeqNumber& b) {
@@ -1366,22 +1367,28 @@ public:
     // Settings > "初期設定": the initial-settings dialog of the current counting (5132 as above).
     void OnSyokiSet();
     // The initial settings of calendar days (elapsed days), converting a chart of the other
-    // counting first: the conversion dialog, the settings dialog, then (OK in both) every process
-    // and event of every layer is re-dated, the holidays made again (or cleared), the process
-    // links repaired and the processes left as points deleted. The undo history is emptied.
+    // counting first: the conversion dialog, the settings dialog, then (OK in both) the chart is
+    // converted (ConvertDayCounting) in one undo step. Without a conversion the undo history is
+    // emptied.
     void SyokiSetReki();
     void SyokiSetNobe();
-    // An elapsed-day chart to calendar days without the dialogs (the automation call): the undo
-    // history emptied, every process and event re-dated, the holidays made again; store writes
-    // the new settings at the step the conversion needs them.
+    // An elapsed-day chart to calendar days without the dialogs (the automation call), in one
+    // undo step; store writes the new settings at the step the conversion needs them.
     void ConvertChartToCalendar(const DayConversion& conversion,
                                 const std::function<void()>& store);
-    // One link record for each process of the list (its successors: the selected processes whose
-    // start is at its end).
-    void SaveKouteiSpans(const KouteiList& list, KouteiLinkList& links);
-    // Closes the gaps the re-dating opened between the processes of the records and their
-    // successors. mode: the counting before the change (0 calendar days). Consumes the records.
-    void ConvertNobeReki(int mode, KouteiLinkList& links);
+    // The calendar a chart counting elapsed days takes when it goes back to calendar days: the
+    // one it had when it left them in this session, else the rules it was made or opened with.
+    void CopyReturnCalendar(CCalendar* target) const;
+    // What an undo of a change of the day counting puts back besides the objects and the
+    // calendar: the settings, the calendar kept while the chart counts elapsed days and (when
+    // given) the print header are exchanged with those given; the title and the views follow.
+    void ExchangeDayCountingState(CSyokiSet& settings, std::unique_ptr<CCalendar>& ownCalendar,
+                                  CPrHeader* header);
+    // After the re-dating of a change of the day counting: each process of the chains (recorded
+    // before the dates moved) starts where the latest of its predecessors now ends and keeps
+    // its length as the new side counts it (DayCounting::LengthOf), in the chains' order.
+    static void RepairKouteiChains(const std::vector<CKoutei*>& processes,
+                                   const KouteiChainOrder& chains, const DayCounting& counting);
     // Neither objects nor shapes, item cells, progress lines, hatchings or resource charts.
     BOOL HoldsNothing() const;
     // Puts the objects held for an insert (the application's clipboard) on the layers the map
@@ -1635,19 +1642,19 @@ private:
     void InsertHeldBlocks(int mask, const CCalendar& linkCalendar, BOOL linkProcesses);
     // The steps of SyokiSetReki and SyokiSetNobe.
     void RunSyokiSet(bool elapsed);
-    void ConvertToElapsed(const DayConversion& conversion, const CTime& nobeBase,
-                          const std::function<void()>& store);
-    void ConvertToCalendar(const DayConversion& conversion, const CTime& nobeBase,
-                           const std::function<void()>& store);
-    void RenewPrintHeader(short oldPaper, const std::string& oldLayoutPath,
+    // The conversion of a chart to elapsed days (toElapsed) or calendar days, every step
+    // recorded for undo (the caller holds the undo group): nothing stays selected; every process,
+    // event, progress line and date-range hatching of every layer is re-dated through the
+    // conversion's day counting (DayCounting) from nobeBase, the elapsed-day base date before
+    // the change; in a chart of both kinds of processes with holidays counted the chains are
+    // repaired (RepairKouteiChains); the calendar is cleared (and kept for the way back) or
+    // given back (CopyReturnCalendar); store writes the new settings; processes left as points
+    // are deleted. Shapes keep their places.
+    void ConvertDayCounting(bool toElapsed, const DayConversion& conversion, const CTime& nobeBase,
+                            const std::function<void()>& store);
+    // TRUE when the header was built again.
+    BOOL RenewPrintHeader(short oldPaper, const std::string& oldLayoutPath,
                           const SyokiSetResults& results);
-    // Selects every process (mode 1) or event (6) whatever its layer; how many were selected.
-    int SelectAllAnyLayer(int mode);
-    // Re-dates the selected processes (RedateKoutei) and returns those left as points, still
-    // in the selection.
-    std::vector<CKoutei*> RedateSelectedKoutei(const CTime& base, BOOL noHoliday, double factor);
-    // Takes the processes out of the selection and deletes them, without undo.
-    void DeleteSelectedPoints(const std::vector<CKoutei*>& points);
     // The day loop of UpdateCalendar.
     void MoveOverChangedDays(const CCalendar& calendar, const CTime& first, const CTime& last);
     // Puts the objects back in the order they had (order: the chart's objects then the selection
@@ -1759,6 +1766,8 @@ private:
     CConfigOperation m_operation;
     CPrHeader m_prHeader;
     CCalendar m_calendar;
+    // The calendar of a chart that left calendar days in this session, for the way back.
+    std::unique_ptr<CCalendar> m_ownCalendar;
     CCalendar m_scratchCalendar;
     CSyokiSet m_syokiSet;
     BOOL m_bAskTargetLayer = FALSE;

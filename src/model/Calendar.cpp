@@ -396,6 +396,7 @@ void CCalendar::CopyTo(CCalendar* target) {
         std::memcpy(target->m_pDays.get(), m_pDays.get(), kSlotCount);
         target->DayFlagsChanged();
     }
+    target->m_rules = m_rules;
     // The copy is as valid as its source.
     target->m_valid = m_valid;
     target->m_windowYear = m_windowYear;
@@ -425,6 +426,40 @@ void CCalendar::InvertHolidays() {
     for (const std::uint16_t slot : Days().slots) {
         m_pDays[slot] ^= kUserToggle;
     }
+}
+
+void CCalendar::TakeRules() {
+    if (m_pDays) {
+        m_rules =
+            std::make_shared<const std::vector<BYTE>>(m_pDays.get(), m_pDays.get() + kSlotCount);
+    }
+}
+
+BOOL CCalendar::RestoreRules() {
+    if (!m_pDays) {
+        return FALSE;
+    }
+    if (m_rules == nullptr) {
+        if (!MakeHolidays(nullptr, TRUE, TRUE)) {
+            return FALSE;
+        }
+        TakeRules();
+        return TRUE;
+    }
+    DayFlagsChanged();
+    std::memcpy(m_pDays.get(), m_rules->data(), kSlotCount);
+    m_valid = 1;
+    return TRUE;
+}
+
+void CCalendar::ClearOutsideWindow() {
+    if (!m_pDays) {
+        return;
+    }
+    DayFlagsChanged();
+    const std::size_t from = static_cast<std::size_t>(m_windowYear - kFirstYear) * kSlotsPerYear;
+    std::memset(m_pDays.get(), 0, from);
+    std::memset(m_pDays.get() + from + kWindowSlotCount, 0, kSlotCount - from - kWindowSlotCount);
 }
 
 void CCalendar::Serialize(CArchive& ar) {
@@ -472,10 +507,14 @@ void CCalendar::Serialize(CArchive& ar) {
     if (!generated.MakeHolidays(nullptr, TRUE, TRUE)) {
         AfxThrowUserException();
     }
+    // They are the rules the chart is opened with.
+    auto rules = std::make_shared<const std::vector<BYTE>>(generated.m_pDays.get(),
+                                                           generated.m_pDays.get() + kSlotCount);
     std::memcpy(generated.m_pDays.get() +
                     static_cast<std::size_t>(year - kFirstYear) * kSlotsPerYear,
                 window.data(), kWindowSlotCount);
 
+    m_rules = std::move(rules);
     m_pDays = std::move(generated.m_pDays);
     DayFlagsChanged();
     m_valid = valid;
@@ -505,14 +544,19 @@ BOOL CCalendar::GetChangedDays(CTime& first, CTime& last) const {
     if (!m_pDays) {
         return FALSE;
     }
-    CCalendar generated;
-    if (!generated.m_pDays || !generated.MakeHolidays(nullptr, TRUE, TRUE)) {
-        return FALSE;
+    std::shared_ptr<const std::vector<BYTE>> rules = m_rules;
+    if (rules == nullptr) {
+        CCalendar generated;
+        if (!generated.m_pDays || !generated.MakeHolidays(nullptr, TRUE, TRUE)) {
+            return FALSE;
+        }
+        rules = std::make_shared<const std::vector<BYTE>>(generated.m_pDays.get(),
+                                                          generated.m_pDays.get() + kSlotCount);
     }
     const DayIndex& days = Days();
     const auto differs = [&](std::size_t i) {
         const std::uint16_t slot = days.slots[i];
-        return m_pDays[slot] != generated.m_pDays[slot];
+        return m_pDays[slot] != (*rules)[slot];
     };
     const std::size_t count = days.slots.size();
     std::size_t lo = 0;
@@ -532,35 +576,30 @@ BOOL CCalendar::GetChangedDays(CTime& first, CTime& last) const {
 }
 
 BOOL CCalendar::FitWindow(const CTime& earliest, const CTime& latest, CTime& first, CTime& last) {
-    // Dates outside the supported ones have no day in the table, so none in the window either.
-    bool any = false;
-    const auto take = [&](const CTime& date) {
-        const CTime kept = std::clamp(date, GetMinDate(), GetMaxDate());
-        if (!any || kept < first) {
-            first = kept;
-        }
-        if (!any || kept > last) {
-            last = kept;
-        }
-        any = true;
-    };
+    // The window years that hold the chart's dates (dates outside the supported ones have no
+    // day in the table, so none in the window either).
+    int lowest = kFirstYear;
+    int highest = kLastWindowYear;
     if (!(latest < earliest)) {
-        take(earliest);
-        take(latest);
+        const CTime from = std::clamp(earliest, GetMinDate(), GetMaxDate());
+        const CTime to = std::clamp(latest, GetMinDate(), GetMaxDate());
+        if (WindowYearFor(from.GetYear(), to.GetYear()) == 0) {
+            first = from;
+            last = to;
+            return FALSE;
+        }
+        lowest = std::max(kFirstYear, to.GetYear() - kWindowYears + 1);
+        highest = std::min(kLastWindowYear, from.GetYear());
     }
+    int year = lowest;
+    // A chart within the first window keeps it whatever days changed elsewhere.
     CTime changedFirst;
     CTime changedLast;
-    if (GetChangedDays(changedFirst, changedLast)) {
-        take(changedFirst);
-        take(changedLast);
-    }
-    if (!any) {
-        SetWindow(kFirstYear);
-        return TRUE;
-    }
-    const int year = WindowYearFor(first.GetYear(), last.GetYear());
-    if (year == 0) {
-        return FALSE;
+    if (year != kFirstYear && GetChangedDays(changedFirst, changedLast)) {
+        const int holding = std::max(lowest, changedLast.GetYear() - kWindowYears + 1);
+        if (holding <= std::min(highest, changedFirst.GetYear())) {
+            year = holding;
+        }
     }
     SetWindow(year);
     return TRUE;

@@ -2,6 +2,10 @@
 // GetMaxDate) telling the weekday and whether the day is a holiday, generated from the holiday
 // rules of the holiday store, and the working-time arithmetic that durations in working days use.
 // The file keeps a window of 30 of those years; the years outside it are generated on loading.
+//
+// A chart's calendar also keeps the day flags the rules gave when the chart was made or opened
+// (its rules): the days that differ from them are the chart's own. A later change of the rules
+// reaches a chart only when it is made or opened again, never while it is open.
 #pragma once
 
 #include "model/Utility.h"
@@ -51,13 +55,14 @@ public:
 
     // ---- Whole-table operations --------------------------------------------------------------
 
-    // Every slot 0, the first window, valid. Returns 1.
+    // Every slot 0, the first window, valid; the rules stay. Returns 1.
     BOOL Clear();
     // Generates every day's flags from the weekly table (kWeeklyTableSize bytes, 7 weekdays
     // from Sunday x 5 occurrences in a month; nullptr: read it from the holiday store) and, when
     // switched on, the yearly and the special holidays of the store.
     BOOL MakeHolidays(const BYTE* weeklyTable, BOOL useYearly, BOOL useSpecial);
-    // Copies the day table, the range and the valid flag into target (nullptr: nothing).
+    // Copies the day table, the rules, the range and the valid flag into target (nullptr:
+    // nothing).
     void CopyTo(CCalendar* target);
     // TRUE when other is this calendar or has a byte-equal day table.
     BOOL IsSameAs(const CCalendar* other) const;
@@ -67,8 +72,24 @@ public:
     // Storing writes the window's years with its first and last day. Loading takes the window
     // from the stored first day (a first day that is no 1 January of a window year, or a last day
     // that does not end its window, is a damaged file), generates the years outside it from the
-    // holiday store's rules and fills the window's years from the file.
+    // holiday store's rules, which become the calendar's rules, and fills the window's years from
+    // the file.
     void Serialize(CArchive& ar) override;
+
+    // ---- The chart's rules ---------------------------------------------------------------------
+
+    // The day flags as they are now become the calendar's rules (a chart made from the holiday
+    // rules takes them so).
+    void TakeRules();
+    // Whether the calendar has rules of its own (from TakeRules, loading or a copy).
+    BOOL HasRules() const { return m_rules != nullptr ? TRUE : FALSE; }
+    // Every day as the calendar's rules give it; a calendar without rules generates them from
+    // the holiday store first and takes them. FALSE (nothing changed) without a table.
+    BOOL RestoreRules();
+    // The days outside the file window become days of no kind (as Clear leaves them), the
+    // window's stay: the calendar of a chart that counts elapsed days has no holidays, where
+    // loading took those years from the rules.
+    void ClearOutsideWindow();
 
     // ---- File window ---------------------------------------------------------------------------
 
@@ -79,12 +100,17 @@ public:
     // kLastWindowYear; others are not taken).
     void SetWindow(int year);
     int GetWindowYear() const { return m_windowYear; }
-    // The first and the last day whose flag differs from the one the holiday store's rules
-    // generate (user toggles, inversions, rules changed since); FALSE when there is none.
+    // The first and the last day whose flag differs from the calendar's rules (user toggles,
+    // inversions); a calendar without rules is measured against what the holiday store's rules
+    // generate now. FALSE when there is none.
     BOOL GetChangedDays(CTime& first, CTime& last) const;
-    // Chooses the smallest window that holds the dates earliest .. latest (none when earliest is
-    // after latest) and every changed day, and takes it. FALSE when they span more than the
-    // window's years: the window stays, and first and last tell the span that does not fit.
+    // Chooses the window for the dates earliest .. latest (none when earliest is after latest)
+    // and takes it: the first window for dates within it, so that such a chart's file is the one
+    // every reader of the format knows; otherwise the smallest window that holds the dates, and
+    // of those the smallest that also holds every changed day when one does. Changed days that
+    // no such window holds are not stored: they come back from the rules on loading. FALSE only
+    // when the dates themselves span more than the window's years: the window stays, and first
+    // and last tell that span.
     BOOL FitWindow(const CTime& earliest, const CTime& latest, CTime& first, CTime& last);
 
     // ---- Day access ----------------------------------------------------------------------------
@@ -172,6 +198,8 @@ private:
     const std::vector<std::uint16_t>& HolidayCounts() const;
 
     std::unique_ptr<BYTE[]> m_pDays;
+    // The calendar's rules (kSlotCount flags), shared by its copies; null for none.
+    std::shared_ptr<const std::vector<BYTE>> m_rules;
     mutable std::vector<std::uint16_t> m_holidaysBefore;
     mutable bool m_countsStale = true;
     WORD m_valid = 0;

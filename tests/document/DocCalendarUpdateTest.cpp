@@ -176,6 +176,39 @@ TEST_F(CalendarUpdateTest, AHolidayTurnedWorkingDayDeletesNothingAndPullsWhatFol
     EXPECT_EQ(EventDays(), (std::vector<int>{10, 11}));
 }
 
+TEST_F(CalendarUpdateTest, ADayThatKeepsItsKindUnderAnotherFlagMovesNothing) {
+    // Day 10 is a rule holiday, day 11 a rule holiday worked (0x30), day 12 a working day: each
+    // takes another flag of its own kind, every day of the calendar being adjusted over.
+    struct Case {
+        const char* what;
+        int day;
+        BYTE flag;
+    };
+    const Case cases[] = {
+        {"a rule holiday marked by the user", 10, CCalendar::kUserToggle},
+        {"a worked rule holiday back to a plain working day", 11, 0},
+        {"a working day marked as a worked rule holiday", 12, 0x30},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        doc.FreeAllObjects();
+        ui->ClearRecords();
+        doc.GetWorkCalendar().Clear();
+        doc.GetWorkCalendar().SetDayFlag(ChartDay(10).GetTime(), CCalendar::kRuleHoliday);
+        doc.GetWorkCalendar().SetDayFlag(ChartDay(11).GetTime(), 0x30);
+        AddAll({{"A", 8, 14, 1, 1},
+                {"B", 14, 18, 1, 1, 0, kLineShapeStraight, false, false, 0, true},
+                {"C", 20, 22, 2, 2}});
+        AddEvent(16);
+        const Bytes before = ChartBytes(doc);
+        Script({{c.day, c.flag}}, IDOK, false);
+        doc.OnCalendar();
+        EXPECT_TRUE(Asked());
+        EXPECT_EQ(ChartBytes(doc), before);
+        EXPECT_EQ(doc.GetWorkCalendar().GetDayFlag(ChartDay(c.day).GetTime()), c.flag);
+    }
+}
+
 TEST_F(CalendarUpdateTest, OneUndoTakesTheWholeEditBack) {
     // The days move different objects (C alone on day 15, the event on none), so each column
     // edit appends other copies to the chart's list.

@@ -4,6 +4,9 @@
 #include "DocFileFixture.h"
 
 #include "model/Calendar.h"
+#include "model/CalendarRequests.h"
+#include "model/HolidaySettings.h"
+#include "platform/RegKey.h"
 
 #include <gtest/gtest.h>
 
@@ -115,6 +118,136 @@ TEST_F(DocCalendarWindowTest, AChartOfMoreThanThirtyYearsIsNotWritten) {
     EXPECT_NE(text.find("1995/04/01"), std::string::npos) << text;
     EXPECT_NE(text.find("2030/03/20"), std::string::npos) << text;
     EXPECT_TRUE(SameBytes(ReadBytes(path), before)) << "the file stays as it was";
+}
+
+TEST_F(DocCalendarWindowTest, AChartInElapsedDaysIsWrittenWithTheWindowOfItsDates) {
+    // Its calendar has no holidays, so every day differs from the rules: none of them is a
+    // reason to refuse the chart.
+    for (const int year : {2010, 2027}) {
+        SCOPED_TRACE(year);
+        clock.Set(CTime(year, 3, 10, 9, 0, 0));
+        auto doc = std::make_unique<CTembraDoc>();
+        ASSERT_TRUE(doc->InitNewDocument(1));
+        ui->ClearRecords();
+        const fs::path path = files.File("elapsed-" + std::to_string(year) + ".tbr");
+        ASSERT_TRUE(doc->OnSaveDocument(path.string()));
+        EXPECT_TRUE(Messages().empty());
+        auto reopened = Reopen(path);
+        EXPECT_GT(reopened->GetSyokiSet().GetNobeMode(), 0);
+        const CCalendar& calendar = reopened->GetWorkCalendar();
+        EXPECT_EQ(calendar.GetWindowYear(),
+                  year <= 2020 ? 1991 : year - CCalendar::kWindowYears + 1);
+        CCalendar none;
+        none.Clear();
+        EXPECT_TRUE(calendar.IsSameAs(&none)) << "no holidays outside the window either";
+    }
+}
+
+TEST_F(DocCalendarWindowTest, NoCalendarEditStopsTheSaveOfAnOpenChart) {
+    // Each edit with the charts of 2010 and of 2027 open: the calendar dialog's 反転, and in
+    // 特別休日設定 a new yearly holiday or other weekly days off. Both charts save, and a rule
+    // change, which reaches the charts made or opened after it, leaves the file as it was.
+    const fs::path shipped =
+        fs::path(TEMBRA_SOURCE_DIR) / "data" / AppRegKeyDefaultPath().filename();
+    enum class Edit { kInvert, kYearlyHoliday, kWeeklyDaysOff };
+    struct Case {
+        const char* what;
+        Edit edit;
+        int year;
+    };
+    const Case cases[] = {
+        {"反転, 2010", Edit::kInvert, 2010},
+        {"反転, 2027", Edit::kInvert, 2027},
+        {"a yearly holiday, 2010", Edit::kYearlyHoliday, 2010},
+        {"a yearly holiday, 2027", Edit::kYearlyHoliday, 2027},
+        {"Saturdays off, 2010", Edit::kWeeklyDaysOff, 2010},
+        {"Saturdays off, 2027", Edit::kWeeklyDaysOff, 2027},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::copy_file(shipped, AppRegKeyDefaultPath(), fs::copy_options::overwrite_existing);
+        clock.Set(CTime(c.year, 3, 10, 9, 0, 0));
+        auto made =
+            Chart(Day(c.year, 4, 1), Day(c.year, 9, 30), Day(c.year, 5, 11), Day(c.year, 6, 1));
+        const fs::path path = files.File("made.tbr");
+        ASSERT_TRUE(made->OnSaveDocument(path.string()));
+        made.reset();
+        auto open = Reopen(path);
+        const fs::path plain = files.File("plain.tbr");
+        ASSERT_TRUE(open->OnSaveDocument(plain.string()));
+        CCalendar before;
+        open->GetWorkCalendar().CopyTo(&before);
+
+        switch (c.edit) {
+        case Edit::kInvert:
+            ui->OnDialog("CalendarSet", [](DialogRequest& r) {
+                static_cast<CalendarSetRequest&>(r).calendar->InvertHolidays();
+                return IDOK;
+            });
+            ui->OnDialog("AutoAdjust", [](DialogRequest&) { return IDCANCEL; });
+            open->OnCalendar();
+            break;
+        case Edit::kYearlyHoliday: {
+            CHolidaySettings settings;
+            settings.Load();
+            CHolidayEntry entry;
+            entry.month = 6;
+            entry.day = 10;
+            entry.kind = 2;
+            entry.name = "site";
+            settings.Yearly().push_back(entry);
+            ASSERT_TRUE(settings.Save());
+            break;
+        }
+        case Edit::kWeeklyDaysOff: {
+            CHolidaySettings settings;
+            settings.Load();
+            for (int week = 0; week < 5; ++week) {
+                settings.Weekly()[static_cast<std::size_t>(6 * 5 + week)] = 1;
+            }
+            ASSERT_TRUE(settings.Save());
+            break;
+        }
+        }
+        CCalendar edited;
+        open->GetWorkCalendar().CopyTo(&edited);
+
+        ui->ClearRecords();
+        const fs::path saved = files.File("saved.tbr");
+        ASSERT_TRUE(open->OnSaveDocument(saved.string()));
+        EXPECT_TRUE(Messages().empty());
+        if (c.edit != Edit::kInvert) {
+            EXPECT_TRUE(edited.IsSameAs(&before)) << "the open chart keeps its calendar";
+            EXPECT_TRUE(SameBytes(ReadBytes(saved), ReadBytes(plain)));
+        }
+
+        // Reopened: the window as saved, the other years from the rules as they are now.
+        auto reopened = Reopen(saved);
+        const CCalendar& loaded = reopened->GetWorkCalendar();
+        CCalendar rules;
+        ASSERT_TRUE(rules.MakeHolidays(nullptr, TRUE, TRUE));
+        const int window = loaded.GetWindowYear();
+        EXPECT_EQ(window, c.year <= 2020 ? 1991 : c.year - CCalendar::kWindowYears + 1);
+        for (const int year : {window - 1, window, c.year, window + CCalendar::kWindowYears}) {
+            for (int day = 1; day <= 28; ++day) {
+                const CTime date = Day(year, 6, day);
+                if (year < kMinDateYear || year > kMaxDateYear) {
+                    continue;
+                }
+                const bool inWindow = year >= window && year < window + CCalendar::kWindowYears;
+                const CCalendar& from = inWindow ? edited : rules;
+                ASSERT_EQ(loaded.GetDayFlag(date.GetTime()), from.GetDayFlag(date.GetTime()))
+                    << date.Format("%Y-%m-%d");
+            }
+        }
+        // And saved again as it was read.
+        ui->ClearRecords();
+        const fs::path again = files.File("again.tbr");
+        ASSERT_TRUE(reopened->OnSaveDocument(again.string()));
+        EXPECT_TRUE(Messages().empty());
+        EXPECT_TRUE(SameBytes(ReadBytes(again), ReadBytes(saved)));
+        open->SetModifiedFlag(FALSE);
+    }
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // cancelled dialogs, the calendar, the objects on every layer, the points, and the links of
 // calendar-day processes to the working-day processes after them.
 #include "ChartBytes.h"
+#include "ConversionAnswers.h"
 #include "KouteiChainFixture.h"
 #include "document/ModeChangeRequests.h"
 #include "document/RecordCast.h"
@@ -32,23 +33,10 @@ protected:
         doc.GetWorkCalendar().Clear();
     }
 
-    // Answers both conversion dialogs with the anchor at day 0 (the elapsed day 1), holidays
-    // counted as given, and OK in both settings dialogs.
+    // Both conversion dialogs with the anchor at day 0 (the elapsed day 1), holidays counted as
+    // given, and OK in both settings dialogs.
     void AnswerConversion(int holidayChoice = 0) {
-        const auto answer = [holidayChoice](DayConversion& conversion) {
-            conversion.date = ChartDay(0);
-            conversion.offset = CTimeSpan();
-            conversion.holidayChoice = holidayChoice;
-            return IDOK;
-        };
-        ui->OnDialog("CalDateToDayDlg", [answer](DialogRequest& r) {
-            return answer(static_cast<CalDateToDayDlgRequest&>(r).conversion);
-        });
-        ui->OnDialog("DayToCalDateDlg", [answer](DialogRequest& r) {
-            return answer(static_cast<DayToCalDateDlgRequest&>(r).conversion);
-        });
-        ui->OnDialog("SyokiSetNobeDlg", [](DialogRequest&) { return IDOK; });
-        ui->OnDialog("SyokiSetRekiDlg", [](DialogRequest&) { return IDOK; });
+        test::AnswerConversion(ui.Get(), ChartDay(0), holidayChoice);
     }
     std::vector<std::string> DialogNames() {
         std::vector<std::string> out;
@@ -137,9 +125,11 @@ TEST_F(ModeChangeTest, CancelInAnyDialogOfTheConversionChangesNothing) {
     }
 }
 
-TEST_F(ModeChangeTest, ElapsedDaysHaveNoHolidaysAndCalendarDaysGetTheRulesBack) {
+TEST_F(ModeChangeTest, ElapsedDaysHaveNoHolidaysAndCalendarDaysGetTheChartsCalendarBack) {
     Add({"A", 0, 5, 1, 1});
     Holidays({3, 4});
+    CCalendar own;
+    doc.GetWorkCalendar().CopyTo(&own);
     AnswerConversion();
     doc.OnChangeNobeReki();
     ASSERT_GT(doc.GetSyokiSet().GetNobeMode(), 0);
@@ -149,9 +139,7 @@ TEST_F(ModeChangeTest, ElapsedDaysHaveNoHolidaysAndCalendarDaysGetTheRulesBack) 
 
     doc.OnChangeNobeReki();
     ASSERT_EQ(doc.GetSyokiSet().GetNobeMode(), 0);
-    CCalendar rules;
-    rules.MakeHolidays(nullptr, TRUE, TRUE);
-    EXPECT_TRUE(doc.GetWorkCalendar().IsSameAs(&rules));
+    EXPECT_TRUE(doc.GetWorkCalendar().IsSameAs(&own));
     EXPECT_EQ(doc.GetSelCount(), 0);
 }
 
@@ -196,10 +184,10 @@ TEST_F(ModeChangeTest, LinksOfCalendarDayProcessesAreRepairedInAMixedChartOnly) 
         int startB, endB, startC, endC;
     };
     const Case cases[] = {
-        // B without spare days moves whole and takes C with it.
-        {"repaired, moved whole", 0, 0, true, 5, 8, 8, 10},
-        // B's spare days take the gap: B starts at A's end, C stays.
-        {"repaired, taken by spare days", 0, 2, true, 5, 6, 6, 8},
+        // B starts at A's end and takes C with it.
+        {"repaired", 0, 0, true, 5, 8, 8, 10},
+        // Spare days stay what they are: B and C move the same.
+        {"repaired, with spare days", 0, 2, true, 5, 8, 8, 10},
         // Holidays not counted: nothing opens, nothing to repair.
         {"holidays off", 1, 0, true, 5, 8, 8, 10},
         // All calendar days: not mixed, no repair; each keeps its calendar length from its
@@ -224,6 +212,7 @@ TEST_F(ModeChangeTest, LinksOfCalendarDayProcessesAreRepairedInAMixedChartOnly) 
         EXPECT_EQ(EndDay("B"), c.endB);
         EXPECT_EQ(StartDay("C"), c.startC);
         EXPECT_EQ(EndDay("C"), c.endC);
+        EXPECT_EQ(Get("B")->GetSpareDays(), Days(c.spareOfB));
     }
 }
 

@@ -3,6 +3,7 @@
 #include "model/Calendar.h"
 
 #include "CalendarTestSupport.h"
+#include "model/HolidaySettings.h"
 
 #include <gtest/gtest.h>
 
@@ -99,12 +100,73 @@ TEST_F(CalendarTest, DatesOfMoreThanThirtyYearsDoNotFit) {
     EXPECT_EQ(first, Day(1995, 6, 1));
     EXPECT_EQ(last, Day(2030, 3, 31));
     EXPECT_EQ(calendar.GetWindowYear(), 1995) << "the window stays";
+}
 
-    // A changed day counts as a date of the chart.
-    calendar.ToggleDayFlag(1993, 2, 2, CCalendar::kUserToggle);
-    EXPECT_FALSE(calendar.FitWindow(Day(2026, 1, 1), Day(2026, 12, 31), first, last));
-    EXPECT_EQ(first, Day(1993, 2, 2));
-    EXPECT_EQ(last, Day(2026, 12, 31));
+TEST_F(CalendarTest, TheChartsDatesChooseTheWindowAndChangedDaysOnlyWhereTheyFit) {
+    // Changed days are taken into the window only when a window of the dates holds them; the
+    // others are not stored, and are never a reason to refuse the dates.
+    struct Case {
+        const char* what;
+        int chartFirst, chartLast; // years of the chart's dates
+        std::vector<int> changed;  // years of days toggled
+        int window;
+    };
+    const Case cases[] = {
+        {"in the first window, changes after it", 2010, 2010, {2035}, 1991},
+        {"in the first window, inverted everywhere", 2010, 2011, {1991, 2037}, 1991},
+        {"after 2020, a change the window can take", 2026, 2026, {2035}, 2006},
+        {"after 2020, a change before every window of it", 2026, 2026, {1993}, 1997},
+        {"after 2020, inverted everywhere", 2027, 2027, {1991, 2037}, 1998},
+        {"after 2020, changes on both sides, held together", 2027, 2027, {2000, 2029}, 2000},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        CCalendar calendar;
+        ASSERT_TRUE(calendar.MakeHolidays(nullptr, TRUE, TRUE));
+        calendar.TakeRules();
+        for (const int year : c.changed) {
+            calendar.ToggleDayFlag(year, 6, 3, CCalendar::kUserToggle);
+        }
+        CTime first;
+        CTime last;
+        ASSERT_TRUE(
+            calendar.FitWindow(Day(c.chartFirst, 4, 1), Day(c.chartLast, 9, 30), first, last));
+        EXPECT_EQ(calendar.GetWindowYear(), c.window);
+    }
+}
+
+TEST_F(CalendarTest, ChangedDaysAreMeasuredAgainstTheRulesTheCalendarHas) {
+    CCalendar made;
+    ASSERT_TRUE(made.MakeHolidays(nullptr, TRUE, TRUE));
+    made.TakeRules();
+    CCalendar copy;
+    made.CopyTo(&copy);
+
+    // The rules change: Saturdays off too from now on. The calendars keep the rules they have.
+    CHolidaySettings settings;
+    settings.Load();
+    settings.Weekly() = WeeklyOff({1, 7});
+    ASSERT_TRUE(settings.Save());
+    CTime first;
+    CTime last;
+    EXPECT_FALSE(made.GetChangedDays(first, last));
+    EXPECT_FALSE(copy.GetChangedDays(first, last));
+    made.ToggleDayFlag(2001, 2, 3, CCalendar::kUserToggle);
+    ASSERT_TRUE(made.GetChangedDays(first, last));
+    EXPECT_EQ(first, Day(2001, 2, 3));
+    EXPECT_EQ(last, Day(2001, 2, 3));
+
+    // Back to its rules; loaded, a calendar takes the rules of the store as they are then.
+    ASSERT_TRUE(made.RestoreRules());
+    EXPECT_TRUE(made.IsSameAs(&copy));
+    CCalendar loaded;
+    Load(Store(made), loaded);
+    EXPECT_TRUE(loaded.IsHoliday(2025, 1, 4)) << "a Saturday after the window, by the new rules";
+    EXPECT_FALSE(loaded.IsHoliday(2020, 1, 4)) << "a Saturday of the window, as stored";
+    ASSERT_TRUE(loaded.GetChangedDays(first, last));
+    EXPECT_EQ(last.GetYear(), 2020) << "only the stored years differ from its rules";
+    ASSERT_TRUE(loaded.RestoreRules());
+    EXPECT_TRUE(loaded.IsHoliday(2020, 1, 4));
 }
 
 TEST_F(CalendarTest, AChangedDayMovesTheWindow) {

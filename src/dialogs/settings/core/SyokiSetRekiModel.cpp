@@ -167,8 +167,13 @@ void CSyokiSetRekiModel::LoadPeriod(const CSyokiSet* settings, const SyokiSetCon
         int dayCount = WholeDays(ScaleSpan(Days(m_values.dayCount), factor, round));
         if (c->holidayFlag == 0) {
             const int n = WholeDays(ScaleSpan((base + c->daySpan) - oldStart, factor, round));
+            // The holidays of the calendar the chart goes back to.
             CCalendar calendar;
-            calendar.MakeHolidays(nullptr, TRUE, TRUE);
+            if (m_document != nullptr) {
+                m_document->CopyReturnCalendar(&calendar);
+            } else {
+                calendar.MakeHolidays(nullptr, TRUE, TRUE);
+            }
             start = c->date + calendar.AddWorkTime(c->date, -Days(n));
             dayCount = WholeDays(calendar.AddWorkTime(start, Days(dayCount)));
         }
