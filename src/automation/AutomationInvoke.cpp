@@ -1,8 +1,11 @@
 // The members by the names clients call them.
 #include "automation/TembraDocAutomation.h"
 
+#include "document/TembraDoc.h"
+
 #include <functional>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace tembra {
 
@@ -63,9 +66,18 @@ bool CTembraDocAutomation::Invoke(std::string_view name, const std::vector<AutoA
          [](Self& s, const auto& a) { return s.KikanChange(ArgAt(a, 0), ArgAt(a, 1)); }},
         {"LineChange", [](Self& s, const auto& a) { return s.LineChange(ArgAt(a, 0)); }},
     };
+    // The members that only read the chart: every other one may change it, and a gesture the
+    // user holds on it ends first, as a command of the program's own ends it.
+    static const std::unordered_set<std::string_view> kReaders{
+        "HeaderItemGet", "GetFirstKoutei", "GetNextKoutei", "GetFirstEvent",
+        "GetNextEvent",  "GetKouteiCount", "GetEventCount", "AppInit",
+    };
     const auto found = kMethods.find(name);
     if (found == kMethods.end()) {
         return false;
+    }
+    if (kReaders.count(name) == 0) {
+        m_doc.EndGestures();
     }
     result = found->second(*this, args);
     return true;

@@ -161,10 +161,15 @@ int CChartSelection::SelectAll(LONG mode) {
     for (POSITION pos = objects.GetHeadPosition(); pos != nullptr;) {
         const POSITION current = pos;
         CDataHeader* object = objects.GetNext(pos);
+        // What the user cannot see is not taken, in every mode: the view's picking passes it by,
+        // and a command on the selection must not reach it.
+        if (m_objects.GetLayerState(object) != CLayerSet::kShown) {
+            continue;
+        }
         CKoutei* process = AsKoutei(object);
         switch (mode) {
         case 1:
-            if (process != nullptr && m_objects.GetLayerState(process) == CLayerSet::kShown) {
+            if (process != nullptr) {
                 process->Select();
             }
             break;
@@ -175,8 +180,7 @@ int CChartSelection::SelectAll(LONG mode) {
             }
             break;
         case 6:
-            if (object->GetType() == kTypeEvent &&
-                m_objects.GetLayerState(object) == CLayerSet::kShown) {
+            if (object->GetType() == kTypeEvent) {
                 object->Select();
             }
             break;

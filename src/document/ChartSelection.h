@@ -45,9 +45,9 @@ public:
     // Returns its selection position.
     POSITION SelectAt(POSITION pos);
     POSITION SelectLastObj();
-    // Selects every object of the object mode: processes on shown layers with their line and
+    // Selects every object of the object mode on a shown layer: processes with their line and
     // nodes (mode 1), processes with all their terms (2), processes with their resources (7),
-    // events on shown layers (6). Returns how many moved into the selection.
+    // events (6). Returns how many moved into the selection.
     int SelectAll(LONG mode);
     // Deselects the most recently selected object; FALSE when nothing is selected.
     BOOL CancelLastSel();

@@ -61,9 +61,20 @@ short CTembraDoc::IsLayerVisible(int n) const {
 
 void CTembraDoc::SetLayerVisible(int n, short state) {
     LayerTable& layers = GetLayers();
-    if (n >= 0 && static_cast<std::size_t>(n) < layers.size()) {
-        layers[n]->SetState(state);
+    if (n < 0 || static_cast<std::size_t>(n) >= layers.size()) {
+        return;
     }
+    layers[n]->SetState(state);
+    if (state == CLayerSet::kShown) {
+        return;
+    }
+    // What the user no longer sees leaves the selection, so that no command on the selection
+    // (delete, cut, an attribute) reaches it.
+    ForEachSelected([this](POSITION pos, CDataHeader* object) {
+        if (m_objects.GetLayerState(object) != CLayerSet::kShown) {
+            UnselectAt(pos, TRUE);
+        }
+    });
 }
 
 std::string CTembraDoc::GetLayerName(int n) const {

@@ -884,7 +884,8 @@ public:
     }
     // The state of layer n; 0 for a layer the table does not hold.
     short IsLayerVisible(int n) const;
-    // Sets the state (the name) of layer n; nothing for a layer the table does not hold.
+    // Sets the state of layer n; nothing for a layer the table does not hold. A layer no longer
+    // shown takes its objects out of the selection.
     void SetLayerVisible(int n, short state);
     std::string GetLayerName(int n) const;
     void SetLayerName(int n, std::string_view name);

@@ -66,6 +66,16 @@ void CDocument::UpdateAllViews(CView* sender, LPARAM hint, CObject* hintObject) 
     }
 }
 
+void CDocument::EndGestures() {
+    const std::vector<CView*> views = m_views;
+    for (CView* view : views) {
+        // A view that an earlier one's cancel closed is asked no more.
+        if (std::find(m_views.begin(), m_views.end(), view) != m_views.end()) {
+            view->EndGesture();
+        }
+    }
+}
+
 void CDocument::Serialize(CArchive& ar) {
     static_cast<void>(ar);
 }

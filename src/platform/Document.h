@@ -77,6 +77,9 @@ public:
     // Tells every view but sender of a change. A view may add or remove views while it is told;
     // each view attached when the call began and still attached is told once.
     void UpdateAllViews(CView* sender, LPARAM hint = 0, CObject* hintObject = nullptr);
+    // Ends the mouse gesture any view of the document holds (CView::EndGesture): the one rule
+    // every command and every other program's call that changes the document follows first.
+    void EndGestures();
     // How many changes the document has told its views of (each UpdateAllViews counts one).
     std::uint64_t GetUpdateCount() const { return m_updates; }
 

@@ -25,6 +25,10 @@ public:
     // The document changed: hint says how (0 for a general change) and hintObject, when not
     // null, what changed. sender is the view that caused the change, or null.
     virtual void OnUpdate(CView* sender, LPARAM hint, CObject* hintObject) = 0;
+    // A mouse gesture of this view that holds the mouse ends as the user's cancel ends it: a
+    // command is about to change the document, and a gesture left running would go on over
+    // objects the command replaced. Nothing when no gesture of this view holds the mouse.
+    virtual void EndGesture() {}
 
 private:
     friend class CDocument;

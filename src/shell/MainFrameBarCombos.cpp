@@ -1,6 +1,7 @@
 // What the lists of the term bar and the process bar tell the active document: a colour chosen
 // (its entry index; "その他" asks for the colour), a colour list closed without a choice, and a
-// text typed into the term input, which may begin the input of a term.
+// text typed into the term input, which may begin the input of a term. A layer or a colour chosen
+// changes the selection, so a gesture on the chart ends first, as before a command.
 #include "document/TembraDoc.h"
 #include "model/Utility.h"
 #include "shell/MainFrame.h"
@@ -17,6 +18,7 @@ void CMainFrame::ConnectBarCombos() {
     if (QComboBox* layers = m_toolBar != nullptr ? m_toolBar->LayerCombo() : nullptr) {
         connect(layers, &QComboBox::activated, this, [this](int) {
             if (CTembraDoc* document = m_app.ActiveDocument()) {
+                document->EndGestures();
                 document->OnLayerComboSelect();
             }
         });
@@ -25,6 +27,7 @@ void CMainFrame::ConnectBarCombos() {
             m_kouteiBar != nullptr ? m_kouteiBar->Combo(kKouteiColorComboId) : nullptr) {
         connect(colors, &QComboBox::activated, this, [this](int index) {
             if (CTembraDoc* document = m_app.ActiveDocument()) {
+                document->EndGestures();
                 document->OnKouteiBarColor(index, ColorFromIndex(index));
             }
         });
@@ -35,6 +38,7 @@ void CMainFrame::ConnectBarCombos() {
     if (QComboBox* colors = m_yogoBar->ColorCombo()) {
         connect(colors, &QComboBox::activated, this, [this](int) {
             if (CTembraDoc* document = m_app.ActiveDocument()) {
+                document->EndGestures();
                 document->OnYogoBarColor();
             }
         });

@@ -38,20 +38,8 @@ namespace tembra {
 using namespace appinternal;
 
 CTembraApp::CTembraApp(Options options)
-    : m_options(std::move(options)), m_router([this] {
-          std::vector<ICommandTarget*> chain;
-          if (IChartWindow* chart = ActiveChart()) {
-              chain.push_back(chart->Commands());
-              if (Chart* entry = FindChart(&chart->Document())) {
-                  chain.push_back(entry->commands.get());
-              }
-          }
-          if (m_mainFrame) {
-              chain.push_back(&m_mainFrame->Commands());
-          }
-          chain.push_back(&m_commands);
-          return chain;
-      }) {
+    : m_options(std::move(options)),
+      m_router([this] { return CommandChain(); }, [this] { EndChartGestures(); }) {
     if (!m_options.ticks) {
         auto clock = std::make_shared<QElapsedTimer>();
         clock->start();
@@ -263,6 +251,28 @@ int CTembraApp::ExitInstance() {
 
 void CTembraApp::ApplySettings() {
     ApplyAppDrawSettings();
+}
+
+std::vector<ICommandTarget*> CTembraApp::CommandChain() {
+    std::vector<ICommandTarget*> chain;
+    if (IChartWindow* chart = ActiveChart()) {
+        chain.push_back(chart->Commands());
+        if (Chart* entry = FindChart(&chart->Document())) {
+            chain.push_back(entry->commands.get());
+        }
+    }
+    if (m_mainFrame) {
+        chain.push_back(&m_mainFrame->Commands());
+    }
+    chain.push_back(&m_commands);
+    return chain;
+}
+
+void CTembraApp::EndChartGestures() const {
+    // Whichever chart the command reaches, no chart's gesture goes on under it.
+    for (CTembraDoc* document : Documents()) {
+        document->EndGestures();
+    }
 }
 
 } // namespace tembra

@@ -183,6 +183,11 @@ private:
     struct Chart;
 
     void AddAppCommands();
+    // The targets a command is offered to: the active chart window's, its chart's, the main
+    // window's and the program's own.
+    std::vector<ICommandTarget*> CommandChain();
+    // Runs before every command: a mouse gesture held on any chart ends as its cancel ends it.
+    void EndChartGestures() const;
     // The hooks of the document files: the application state's auto-save, recovery and removal.
     void InstallAutoSaveHooks();
     // The command line's print (to the default printer or the one named): the chart opened,

@@ -162,6 +162,7 @@ CTembraViewWnd::CTembraViewWnd(CTembraDoc& document, CTembraFrame& frame, IViewA
 }
 
 CTembraViewWnd::~CTembraViewWnd() {
+    WatchEscape(false);
     EndPreview();
     if (IFloatOverview* overview = GetOverview()) {
         overview->ForgetView(m_view.get());
@@ -398,6 +399,7 @@ bool CTembraViewWnd::viewportEvent(QEvent* event) {
 
 void CTembraViewWnd::SetCapture() {
     m_capture = true;
+    WatchEscape(true);
     if (viewport()->isVisible()) {
         viewport()->grabMouse();
     }
@@ -405,6 +407,7 @@ void CTembraViewWnd::SetCapture() {
 
 void CTembraViewWnd::ReleaseCapture() {
     m_capture = false;
+    WatchEscape(false);
     if (QWidget::mouseGrabber() == viewport()) {
         viewport()->releaseMouse();
     }

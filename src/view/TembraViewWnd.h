@@ -131,6 +131,10 @@ protected:
     void inputMethodEvent(QInputMethodEvent* event) override;
 
 private:
+    // While the window holds the mouse, Escape ends the gesture that holds it, wherever the
+    // keyboard focus is (TembraViewWndKeys.cpp).
+    class EscapeFilter;
+    void WatchEscape(bool on);
     // Focuses the term combo with its text selected; the widget that took the focus, or null
     // when the bar is not there to take it.
     QWidget* FocusTermCombo();
@@ -176,6 +180,9 @@ private:
     int m_dpi = 96;
     bool m_updatingBars = false;
     bool m_capture = false;
+    // A child of the window, installed on the application while the window holds the mouse.
+    EscapeFilter* m_escape = nullptr;
+    bool m_watchingEscape = false;
     QTimer m_autoScroll;
     // The wheel's turn towards the next zoom step (eighths of a degree).
     int m_wheelZoom = 0;

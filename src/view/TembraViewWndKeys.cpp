@@ -1,7 +1,8 @@
 // Keys typed over the chart. The chart takes no text of its own: whatever is typed there is a
 // term's text, so it goes to the term bar's combo, which takes the focus with its text selected
 // so that the first key replaces it. The main window's shortcuts never arrive here; the scroll
-// keys stay with the window and Delete deletes the selection.
+// keys stay with the window and Delete deletes the selection. While a gesture holds the mouse,
+// Escape ends it as a right click cancels it, wherever the focus is.
 #include "document/AppState.h"
 #include "platform/Ui.h"
 #include "view/TembraViewWnd.h"
@@ -45,6 +46,41 @@ bool TypesText(const QKeyEvent& event) {
 }
 
 } // namespace
+
+class CTembraViewWnd::EscapeFilter : public QObject {
+public:
+    explicit EscapeFilter(CTembraViewWnd& wnd) : QObject(&wnd), m_wnd(wnd) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        // A box or a menu open over the gesture has borrowed the mouse: Escape is theirs.
+        if (event->type() == QEvent::KeyPress &&
+            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && m_wnd.m_capture &&
+            QApplication::activeModalWidget() == nullptr &&
+            QApplication::activePopupWidget() == nullptr) {
+            m_wnd.View().EndGesture();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    CTembraViewWnd& m_wnd;
+};
+
+void CTembraViewWnd::WatchEscape(bool on) {
+    if (on == m_watchingEscape) {
+        return;
+    }
+    if (m_escape == nullptr) {
+        m_escape = new EscapeFilter(*this);
+    }
+    if (on) {
+        QCoreApplication::instance()->installEventFilter(m_escape);
+    } else {
+        QCoreApplication::instance()->removeEventFilter(m_escape);
+    }
+    m_watchingEscape = on;
+}
 
 QWidget* CTembraViewWnd::FocusTermCombo() {
     CAppState* state = GetAppState();

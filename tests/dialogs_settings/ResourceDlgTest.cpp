@@ -21,6 +21,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <functional>
+
 namespace tembra {
 namespace {
 
@@ -202,6 +204,53 @@ TEST_F(ResourceDlgTest, OnlyTheShownWindowWritesItsPlace) {
     CResourceEditDlg next;
     next.RestorePosition();
     EXPECT_EQ(next.pos(), QPoint(120, 80));
+}
+
+// A shown window that goes while the user types in it (the frame closing at the program's end,
+// the window deleted): the field that loses the focus as it goes reaches nothing of the window.
+TEST_F(ResourceDlgTest, AShownWindowGoesWhileAFieldIsBeingTyped) {
+    struct Case {
+        const char* what;
+        std::function<CResourceDlgBase*(QWidget* parent)> make;
+        bool quantity;  // typing a quantity, else a name
+        bool viaParent; // the window goes with its parent
+    };
+    const auto input = [](QWidget* parent) -> CResourceDlgBase* {
+        return new CResourceInputDlg(parent);
+    };
+    const auto edit = [](QWidget* parent) -> CResourceDlgBase* {
+        return new CResourceEditDlg(parent);
+    };
+    const Case cases[] = {
+        {"input window, quantity, deleted", input, true, false},
+        {"input window, name, deleted", input, false, false},
+        {"input window, quantity, with its frame", input, true, true},
+        {"edit window, quantity, deleted", edit, true, false},
+        {"edit window, name, with its frame", edit, false, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        doc.GetShigenNames().clear();
+        doc.GetShigenNames().push_back(std::make_unique<CShigenName>(1, 0, "a"));
+        auto frame = std::make_unique<QWidget>();
+        CResourceDlgBase* window = c.make(frame.get());
+        window->SetResourceList(&doc, true);
+        window->SetShown(true);
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        QWidget* field = c.quantity ? static_cast<QWidget*>(Quantity(*window, 0)->lineEdit())
+                                    : static_cast<QWidget*>(Name(*window, 1));
+        field->setFocus(Qt::OtherFocusReason);
+        ASSERT_TRUE(field->hasFocus());
+        QTest::keyClicks(field, c.quantity ? "7" : "b");
+        if (c.viaParent) {
+            frame.reset();
+        } else {
+            delete window;
+        }
+        EXPECT_EQ(doc.GetShigenNames().size(), c.quantity ? 1u : 2u);
+    }
 }
 
 } // namespace

@@ -267,8 +267,9 @@ TEST_F(SelectionTest, SelectAllTakesTheObjectsOfTheMode) {
     const std::vector<Case> cases = {
         {-1, {shown}, true, false, false}, // the current mode: processes
         {1, {shown}, true, false, false},
-        {2, {shown, hidden}, false, true, false},
-        {7, {shown, hidden}, false, false, true},
+        // What a hidden layer holds is left in every mode.
+        {2, {shown}, false, true, false},
+        {7, {shown}, false, false, true},
         {6, {event}, false, false, false},
         {4, {}, false, false, false},
     };

@@ -12,6 +12,9 @@
 #include "support/TempDir.h"
 #include "support/qt/WaitUntil.h"
 
+#include <QApplication>
+#include <QTest>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -60,6 +63,39 @@ inline std::filesystem::path CopyOfSample(const TempDir& folder, const std::stri
     std::filesystem::copy_file(std::filesystem::path(TEMBRA_DATA_DIR) / "sample.tbr", path);
     return path;
 }
+
+// The mouse over a chart window's client area as a user moves it: after each step the program
+// handles what the step left (the window's paint, the messages the view posts to itself) before
+// the next one comes, as it does between a user's movements. A click moves there first.
+class ChartMouse {
+public:
+    explicit ChartMouse(std::function<QWidget*()> port) : m_port(std::move(port)) {}
+    void Move(const QPoint& at) {
+        Step([&](QWidget* w) { QTest::mouseMove(w, at); });
+    }
+    void Press(const QPoint& at) {
+        Step([&](QWidget* w) { QTest::mousePress(w, Qt::LeftButton, Qt::NoModifier, at); });
+    }
+    void Release(const QPoint& at) {
+        Step([&](QWidget* w) { QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, at); });
+    }
+    void Click(const QPoint& at) {
+        Move(at);
+        Press(at);
+        Release(at);
+    }
+    void RightClick(const QPoint& at) {
+        Move(at);
+        Step([&](QWidget* w) { QTest::mouseClick(w, Qt::RightButton, Qt::NoModifier, at); });
+    }
+
+private:
+    template <class Act> void Step(Act act) {
+        act(m_port());
+        QApplication::processEvents();
+    }
+    std::function<QWidget*()> m_port;
+};
 
 class ShellFixture : public ::testing::Test {
 protected:

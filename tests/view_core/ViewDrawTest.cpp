@@ -78,7 +78,7 @@ protected:
         AddEvent("EVSHOWN", 3, 2, 0, false);
         AddEvent("EVREF", 5, 4, 1, false);
         AddEvent("EVHIDDEN", 7, 6, 2, false);
-        AddEvent("EVSEL", 9, 8, 2, true);
+        AddEvent("EVSEL", 9, 8, 0, true);
         AddShape("SHAPE0", CRect(600, -200, 900, -400), 0);
         AddShape("SHAPE1", CRect(1000, -200, 1300, -400), 1);
         AddShape("SHAPE2", CRect(1400, -200, 1700, -400), 2);
@@ -178,8 +178,8 @@ TEST_F(ViewDrawTest, TheLayersComeInTheirOrderWithTheirLayerStates) {
     }
     // The item table (its frame and grid) comes between the white band and the header cells.
     EXPECT_GT(area, 1);
-    // Hidden layers are skipped, unless the object is selected; a reference layer is drawn
-    // in the reference style.
+    // Hidden layers are skipped (a selected object of one too: HiddenLayerSelectionTest); a
+    // reference layer is drawn in the reference style.
     EXPECT_EQ(FirstText(dc, "EVHIDDEN"), -1);
     EXPECT_EQ(FirstText(dc, "SHAPE2"), -1);
     for (POSITION pos = doc.GetHeadObjPosition(); pos != nullptr;) {

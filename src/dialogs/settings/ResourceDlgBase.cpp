@@ -85,6 +85,12 @@ CResourceDlgBase::CResourceDlgBase(int idd, const char* caption, QWidget* parent
 
 CResourceDlgBase::~CResourceDlgBase() {
     SavePosition();
+    // The fields go after this part of the window: a field that loses the focus as it goes (its
+    // editing finished, a focus-out to the filter) must call nothing of a window no longer there.
+    for (QObject* child : findChildren<QObject*>()) {
+        child->removeEventFilter(this);
+        child->disconnect(this);
+    }
 }
 
 void CResourceDlgBase::SetResourceList(CTembraDoc* document, bool force) {

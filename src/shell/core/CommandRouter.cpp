@@ -3,6 +3,9 @@
 namespace tembra {
 
 bool CCommandRouter::Execute(UINT id) const {
+    if (m_before) {
+        m_before();
+    }
     for (ICommandTarget* target : m_chain()) {
         if (target != nullptr && target->OnCommand(id)) {
             return true;

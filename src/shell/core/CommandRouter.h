@@ -27,15 +27,21 @@ public:
     // The targets in the order they are asked, given afresh for every command (the active view
     // and document change).
     using Chain = std::function<std::vector<ICommandTarget*>()>;
-    explicit CCommandRouter(Chain chain) : m_chain(std::move(chain)) {}
+    // What runs before every command, whatever target takes it: a mouse gesture that holds the
+    // mouse is ended as the user's cancel ends it, so that no command (undo, cut, paste, delete,
+    // an attribute, a mode, a save) runs under a gesture that goes on over what it changed.
+    using BeforeCommand = std::function<void()>;
+    explicit CCommandRouter(Chain chain, BeforeCommand before = {})
+        : m_chain(std::move(chain)), m_before(std::move(before)) {}
 
-    // Runs the command; false when no target handles it.
+    // Runs the command (after BeforeCommand); false when no target handles it.
     bool Execute(UINT id) const;
     // The state of the entry: the first target's handler decides; disabled without one.
     CCmdUI Update(UINT id) const;
 
 private:
     Chain m_chain;
+    BeforeCommand m_before;
 };
 
 // A command target of handlers by id: a handler runs a command, an update handler sets its state.

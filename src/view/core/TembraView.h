@@ -276,6 +276,11 @@ public:
     // The document's mode or operation changed (a key, a menu): a gesture running under another
     // one ends as a cancel does, so that no capture stays held and no half-made object is left.
     void OnModeChanged();
+    // The gesture that holds this view's mouse ends as the user's right release cancels it (a
+    // placing step that takes a right release as a step back is given another), before a command
+    // or another program's call changes the document, or when Escape is pressed. The document
+    // is left as the cancel leaves it, the saved operation restored and the mouse released.
+    void EndGesture() override;
 
     // ---- Processes with the mouse (TembraViewKouteiPick.cpp, TembraViewKouteiMove.cpp,
     // TembraViewKouteiDraw.cpp, TrackDateLabel.cpp) ---------------------------------------------
@@ -803,6 +808,8 @@ private:
         MouseFamily m_family;
     };
     MouseTrack m_mouseTrack = MouseTrack::None;
+    // EndGesture is under way: a command its cancel runs does not end it again.
+    bool m_endingGesture = false;
     // The operation the gesture's feedback was drawn under.
     LONG m_trackOperation = 0;
     int m_ownOperationChange = 0;
@@ -811,14 +818,25 @@ private:
     void AbortMouseTrack(CDC* dc);
 
     // The terms under the mouse: the picked process, the new term of a draw, the term carried
-    // with a lead-out point (its index in the source), the feedback flag and whether the carry
-    // was handed over by a drag.
+    // with a lead-out point (its index in the source), the feedback flag, whether the carry
+    // was handed over by a drag and whether its target was selected by its pick.
     CKoutei* m_yogoProcess = nullptr;
     CKoutei* m_yogoTarget = nullptr;
     std::unique_ptr<CYogo> m_newYogo;
     int m_yogoIndex = -1;
     bool m_yogoDrawn = false;
     bool m_yogoDragged = false;
+    // The pick of a carry's target moved that process into the selection.
+    bool m_yogoTargetSelected = false;
+    // What of the carried term's process was selected before a drag's hand-over selected the
+    // term's owner part instead: put back when the drag ends without carrying the term.
+    struct OwnerSelection {
+        bool process = false;
+        bool line = false;
+        bool start = false;
+        bool end = false;
+    };
+    std::optional<OwnerSelection> m_yogoOwnerBefore;
     // The steps of the term operations.
     BOOL YogoDrawPicked(CDC* dc);
     BOOL YogoDrawPlace(CDC* dc);

@@ -267,7 +267,13 @@ void CTembraView::DrawObjects(CDC* dc, const CRect& paint, bool& aborted) {
                                            if (!shown) {
                                                return;
                                            }
-                                           const int mode = selected ? 0 : LayerMode(doc, object);
+                                           // Selected or not, an object of a hidden layer is
+                                           // not drawn; a selected one for reference is drawn
+                                           // in full.
+                                           int mode = LayerMode(doc, object);
+                                           if (selected && mode > 0) {
+                                               mode = 0;
+                                           }
                                            if (mode >= 0) {
                                                m_layout.DrawChartObject(dc, object, mode);
                                            }

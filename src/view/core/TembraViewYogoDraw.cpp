@@ -38,7 +38,26 @@ WORD SelectedPart(const CKoutei& process) {
 } // namespace
 
 void CTembraView::EndYogoGesture(bool restore) {
-    CConfigOperation& config = GetDocument()->GetOperation();
+    CTembraDoc& doc = *GetDocument();
+    CConfigOperation& config = doc.GetOperation();
+    // A drag that carried nothing leaves its process selected as it was before the drag.
+    if (m_yogoOwnerBefore && m_yogoProcess != nullptr && doc.FindSel(m_yogoProcess) != nullptr) {
+        const OwnerSelection& before = *m_yogoOwnerBefore;
+        CKoutei& process = *m_yogoProcess;
+        if (before.process) {
+            process.CDataHeader::Select();
+        }
+        if (before.line != (process.IsLinesSelected() != 0)) {
+            before.line ? process.SelectLines() : process.DeselectLines();
+        }
+        if (before.start != (process.IsStartLandSelected() != 0)) {
+            before.start ? process.SelectStartLand() : process.DeselectStartLand();
+        }
+        if (before.end != (process.IsEndLandSelected() != 0)) {
+            before.end ? process.SelectEndLand() : process.DeselectEndLand();
+        }
+    }
+    m_yogoOwnerBefore.reset();
     if (restore && config.GetSavedOperation() != 0) {
         config.RestoreOperation();
     }
@@ -48,6 +67,7 @@ void CTembraView::EndYogoGesture(bool restore) {
     m_yogoIndex = -1;
     m_yogoDrawn = false;
     m_yogoDragged = false;
+    m_yogoTargetSelected = false;
     m_newYogo.reset();
     m_host.SetAutoScroll(false);
     m_host.ReleaseCapture();

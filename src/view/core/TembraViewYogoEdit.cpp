@@ -104,6 +104,9 @@ BOOL CTembraView::YogoEditPressed(CDC* dc) {
             m_yogoIndex = index;
             m_yogoTarget = nullptr;
             m_mouse.SetStartPoint(DragPoint(*process, m_layout, index));
+            m_yogoOwnerBefore = OwnerSelection{
+                process->CDataHeader::IsSelected() != 0, process->IsLinesSelected() != 0,
+                process->IsStartLandSelected() != 0, process->IsEndLandSelected() != 0};
             process->SelectYogoOwner(index);
             m_mouse.StoreLast();
             m_yogoDrawn = false;

@@ -132,11 +132,13 @@ BOOL CTembraView::YogoMovePick(CDC* dc) {
     CTembraDoc& doc = *GetDocument();
     CKoutei* source = AsKoutei(doc.GetSelAt(doc.GetHeadSelPosition()));
     int bits = 0;
+    const int selectedBefore = doc.GetSelCount();
     CKoutei* target = PickTarget(*this, dc, m_mouse, bits);
     if (target == nullptr || source == nullptr) {
         EndYogoGesture(true);
         return TRUE;
     }
+    m_yogoTargetSelected = doc.GetSelCount() > selectedBefore;
     m_yogoProcess = source;
     m_yogoTarget = target;
     const int lone = LoneSelectedYogo(*source);
@@ -203,7 +205,11 @@ BOOL CTembraView::YogoMovePlace(CDC* dc) {
             config.SetState(2);
         } else {
             DrawYogoFeedback(dc, 0, m_mouse, m_yogoDrawn);
-            doc.CancelLastSel();
+            // Only a target the pick selected is taken back: a drag handed over by the edit
+            // operation picked none, and the selection is the user's own.
+            if (m_yogoTargetSelected) {
+                doc.CancelLastSel();
+            }
             EndYogoGesture(true);
         }
         return TRUE;
@@ -215,6 +221,8 @@ BOOL CTembraView::YogoMovePlace(CDC* dc) {
 void CTembraView::YogoMoveFinish(CDC* dc) {
     CTembraDoc& doc = *GetDocument();
     CConfigOperation& config = doc.GetOperation();
+    // The carry decides what is selected from here.
+    m_yogoOwnerBefore.reset();
     DrawYogoFeedback(dc, 0, m_mouse, m_yogoDrawn);
     CKoutei* source = m_yogoProcess;
     CKoutei* target = m_yogoTarget;
