@@ -171,12 +171,10 @@ int CTembraDoc::LinkKoutei(CDataHeader* chainObject, CDataHeader* candidateObjec
     if (whole && rule == 1 && HasSpareDays(*candidate)) {
         whole = FALSE; // it gives way by its start; its end stays
     }
-    const bool forward = direction == 1;
-    // The push ends in the spare days of the process it reaches; a marked process going forward
-    // moves its end by the whole amount (a drag), so it pushes on.
-    if (rule == 1 && HasSpareDays(*chain) && !(forward && GetMark(chain) != 0)) {
-        return 0;
+    if (rule == 1 && HasSpareDays(*chain)) {
+        return 0; // the push ends in its spare days
     }
+    const bool forward = direction == 1;
     // p is the earlier process of the pair, n the later one.
     CKoutei& p = forward ? *chain : *candidate;
     CKoutei& n = forward ? *candidate : *chain;
@@ -243,39 +241,6 @@ int CTembraDoc::LinkKoutei(CDataHeader* chainObject, CDataHeader* candidateObjec
     return 0;
 }
 
-int CTembraDoc::WalkLinkedKoutei(KouteiContactIndex& index, std::vector<CKoutei*> stack,
-                                 int direction, BOOL whole, int rule, BOOL reachSelected) {
-    int result = 0;
-    std::vector<CKoutei*> candidates;
-    while (!stack.empty()) {
-        CKoutei* chain = stack.back();
-        stack.pop_back();
-        index.Candidates(*chain, candidates);
-        for (CKoutei* candidate : candidates) {
-            if (candidate->IsSelected() || !LinkKoutei(chain, candidate, direction, whole, rule)) {
-                continue;
-            }
-            const POSITION selected = SelectAt(index.PositionOf(candidate));
-            index.MovedTo(candidate, selected);
-            result = selected != nullptr ? 1 : 0;
-            if (whole) {
-                stack.push_back(candidate);
-            }
-        }
-        if (!reachSelected) {
-            continue;
-        }
-        // The selected processes it meets take the parts it reaches too, in selection order.
-        index.Candidates(*chain, candidates);
-        for (CKoutei* candidate : candidates) {
-            if (candidate->IsSelected()) {
-                LinkKoutei(chain, candidate, direction, whole, rule);
-            }
-        }
-    }
-    return result;
-}
-
 int CTembraDoc::SelectLinkedKoutei(CKoutei* start, int direction, int depth, int rule) {
     const BOOL wasHeld = IsRedrawHeld();
     SetRedrawHold(TRUE);
@@ -296,7 +261,32 @@ int CTembraDoc::SelectLinkedKoutei(CKoutei* start, int direction, int depth, int
             }
         }
     }
-    int result = WalkLinkedKoutei(index, std::move(stack), direction, whole, rule, TRUE);
+
+    int result = 0;
+    std::vector<CKoutei*> candidates;
+    while (!stack.empty()) {
+        CKoutei* chain = stack.back();
+        stack.pop_back();
+        index.Candidates(*chain, candidates);
+        for (CKoutei* candidate : candidates) {
+            if (candidate->IsSelected() || !LinkKoutei(chain, candidate, direction, whole, rule)) {
+                continue;
+            }
+            const POSITION selected = SelectAt(index.PositionOf(candidate));
+            index.MovedTo(candidate, selected);
+            result = selected != nullptr ? 1 : 0;
+            if (whole) {
+                stack.push_back(candidate);
+            }
+        }
+        // The selected processes it meets take the parts it reaches too, in selection order.
+        index.Candidates(*chain, candidates);
+        for (CKoutei* candidate : candidates) {
+            if (candidate->IsSelected()) {
+                LinkKoutei(chain, candidate, direction, whole, rule);
+            }
+        }
+    }
 
     if (depth > 0) {
         if (SelectLinkedKoutei(nullptr, direction == 1 ? 0 : 1, -1, rule)) {

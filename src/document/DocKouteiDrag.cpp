@@ -1,5 +1,6 @@
 // The end of a process drag in the document: the drag's own move, and, when ends move later on
-// their rows, the processes that hang on them pushed along their links in the same undo step.
+// their rows, what hangs on them pushed along the links as a change of days pushes a chain, all
+// in one undo step.
 #include "document/KouteiContactIndex.h"
 #include "document/KouteiContactKeys.h"
 #include "document/RecordCast.h"
@@ -7,7 +8,8 @@
 #include "model/OperationState.h"
 
 #include <algorithm>
-#include <utility>
+#include <cstddef>
+#include <cstdint>
 #include <vector>
 
 namespace tembra {
@@ -16,8 +18,7 @@ namespace {
 
 constexpr int kModeDrag = 1;
 
-std::uint64_t NumberKey(const CKoutei& process) {
-    const CObSeqNumber& number = process.GetSeqNumber();
+std::uint64_t NumberKey(const CObSeqNumber& number) {
     return (static_cast<std::uint64_t>(number.GetHigh()) << 32) | number.GetLow();
 }
 
@@ -25,65 +26,37 @@ bool EndMoves(const CKoutei& process) {
     return process.IsLinesSelected() != 0 && process.IsEndLandSelected() != 0;
 }
 
-// The processes of the drag itself, by their numbers, which their moved copies keep.
-class DragProcesses {
-public:
-    explicit DragProcesses(const ObList<CDataHeader>& selection) {
-        m_numbers.Reset(static_cast<std::size_t>(selection.GetCount()));
-        for (POSITION pos = selection.GetHeadPosition(); pos != nullptr;) {
-            if (const CKoutei* process = AsKoutei(selection.GetNext(pos))) {
-                m_numbers.TryEmplace(NumberKey(*process), 0);
-            }
-        }
-    }
-    bool Holds(const CKoutei& process) const {
-        return m_numbers.Find(NumberKey(process)) != nullptr;
-    }
+// Whether other hangs on the end node of process: it starts or ends there, or the end node is a
+// relation node lying on its line.
+bool HangsOnEnd(const CKoutei& process, const CKoutei& other) {
+    return IsSameNode(process, kContactEnd, other, kContactStart) ||
+           IsSameNode(process, kContactEnd, other, kContactEnd) ||
+           TouchesLine(process, kContactEnd, other);
+}
 
-private:
-    KouteiKeyNumbers m_numbers;
+// The reference of a move of the end of process by a plain amount: its own place, its end
+// marked as the moving node.
+CChartPos EndReference(const CKoutei& process) {
+    CChartPos reference;
+    reference.SetStartDate(process.GetStartTime());
+    reference.SetEndDate(process.GetEndTime());
+    reference.SetStartRow(process.GetStartRow());
+    reference.SetEndRow(process.GetEndRow());
+    reference.SetWord3(static_cast<WORD>(process.GetBendRow()));
+    reference.SetWord4(0);
+    reference.SetWord5(1);
+    return reference;
+}
+
+// What the drag holds of a process, by its number: its moved copies keep the number.
+struct Held {
+    CObSeqNumber number;
+    bool start = false;
+    bool line = false;
+    bool end = false;
 };
 
 } // namespace
-
-int CTembraDoc::SelectCarriedKoutei() {
-    // The ends the drag moves push; a marked chain process pushes past its own spare days.
-    std::vector<CKoutei*> seeds;
-    for (POSITION pos = GetHeadSelPosition(); pos != nullptr;) {
-        CKoutei* process = AsKoutei(GetNextSel(pos));
-        if (process != nullptr && EndMoves(*process)) {
-            process->SetAdjustMark(1);
-            seeds.push_back(process);
-        }
-    }
-    if (seeds.empty()) {
-        return 0;
-    }
-    const std::vector<CKoutei*> drag = seeds;
-    const std::size_t before = static_cast<std::size_t>(GetSelList().GetCount());
-    KouteiContactIndex index;
-    index.Build(GetObjList(), GetSelList());
-    // Forward whole processes, a process with spare days by its start only; the processes of
-    // the drag are not touched: they move by the drag.
-    int result = WalkLinkedKoutei(index, seeds, 1, TRUE, 1, FALSE);
-    // One step back from what was taken: a process ending where a pushed one starts keeps its
-    // end at that node.
-    std::vector<CKoutei*> taken;
-    POSITION pos = GetHeadSelPosition();
-    for (std::size_t i = 0; pos != nullptr; ++i) {
-        CKoutei* process = AsKoutei(GetNextSel(pos));
-        if (i >= before && process != nullptr) {
-            taken.push_back(process);
-        }
-    }
-    if (!taken.empty() && WalkLinkedKoutei(index, std::move(taken), 0, FALSE, 1, FALSE) != 0) {
-        result = 1;
-    }
-    for (CKoutei* process : drag) {
-        process->SetAdjustMark(0);
-    }
-    return result;
-}
 
 void CTembraDoc::DragKoutei(CTimeSpan offset, int rows, int operation, const CChartPos& reference) {
     const bool move =
@@ -92,47 +65,120 @@ void CTembraDoc::DragKoutei(CTimeSpan offset, int rows, int operation, const CCh
         MoveKoutei(offset, rows, operation, &reference, FALSE, kModeDrag);
         return;
     }
-    m_undo.Reset();
-    m_undo.BeginGroup();
-    const BOOL wasHeld = IsRedrawHeld();
-    const DragProcesses drag(GetSelList());
-    CChartPos step = reference;
-    CTimeSpan remaining = offset;
-    // Each pass moves the drag and what it pushes up to the first spare days that give way.
-    while (remaining > CTimeSpan()) {
-        SetRedrawHold(TRUE);
-        SelectCarriedKoutei();
-        SetRedrawHold(wasHeld);
-        CTimeSpan pass = remaining;
+    // The processes whose moving end an unselected process hangs on: they push.
+    std::vector<Held> held;
+    std::vector<CObSeqNumber> pushers;
+    {
+        KouteiContactIndex index;
+        index.Build(GetObjList(), GetSelList());
+        std::vector<CKoutei*> candidates;
         for (POSITION pos = GetHeadSelPosition(); pos != nullptr;) {
             const CKoutei* process = AsKoutei(GetNextSel(pos));
-            if (process != nullptr && !drag.Holds(*process) && process->IsEndLandSelected() == 0 &&
-                process->GetSpareDays() > CTimeSpan()) {
-                pass = std::min(pass, process->GetSpareDays());
+            if (process == nullptr) {
+                continue;
+            }
+            held.push_back({process->GetSeqNumber(), process->IsStartLandSelected() != 0,
+                            process->IsLinesSelected() != 0, process->IsEndLandSelected() != 0});
+            if (!EndMoves(*process)) {
+                continue;
+            }
+            index.Candidates(*process, candidates);
+            for (const CKoutei* other : candidates) {
+                if (other->IsSelected() == 0 && HangsOnEnd(*process, *other)) {
+                    pushers.push_back(process->GetSeqNumber());
+                    break;
+                }
             }
         }
-        MoveKoutei(pass, 0, operation, &step, FALSE, kModeDrag);
-        remaining -= pass;
-        step.SetStartDate(step.GetStartDate() + pass);
-        step.SetEndDate(step.GetEndDate() + pass);
-        // What was pushed takes its share in its spare days: a start that moved alone uses them
-        // up, an end that moved alone makes them; then it leaves the selection.
-        ForEachSelected([&](POSITION at, CDataHeader* object) {
-            CKoutei* process = AsKoutei(object);
-            if (process == nullptr || drag.Holds(*process)) {
-                return;
-            }
-            const bool start = process->IsStartLandSelected() != 0;
-            const bool end = process->IsEndLandSelected() != 0;
-            if (start != end) {
-                const CTimeSpan spare = process->GetSpareDays() + (start ? -pass : pass);
-                process->SetSpareDays(std::max(spare, CTimeSpan()));
-            }
-            UnselectAt(at);
-        });
     }
-    if (!wasHeld) {
-        m_notifier.RedrawAll();
+    if (pushers.empty()) {
+        MoveKoutei(offset, rows, operation, &reference, FALSE, kModeDrag);
+        return;
+    }
+    m_undo.Reset();
+    m_undo.BeginGroup();
+    // Everything but the pushing ends moves as the drag moves it.
+    for (const CObSeqNumber& number : pushers) {
+        FindSelKouteiByNumber(number, 0)->DeselectEndLand();
+    }
+    MoveKoutei(offset, 0, operation, &reference, FALSE, kModeDrag);
+    // Each pushing end then moves on by the drag with its chain, as a change of days pushes a
+    // chain: in passes, each up to the smallest spare days along it that give way. For a process
+    // of working days the drag's own reference goes with the passes, so its end and what it
+    // pushes count their days as the dragged nodes do. The process's own spare days move with
+    // it rather than take the push.
+    for (const CObSeqNumber& number : pushers) {
+        UnselectAll(FALSE);
+        CKoutei* process = FindKouteiByNumber(number, 0);
+        const CTimeSpan spare = process->GetSpareDays();
+        process->SetSpareDays(CTimeSpan());
+        process->Select();
+        SelectAt(FindObj(process));
+        CChartPos step = reference;
+        if (process->GetLines()->GetAttr().GetHoliday() == 0) {
+            // A process of calendar days takes the plain amount at its end, as a change of its
+            // days would give it.
+            step = EndReference(*process);
+        }
+        for (CTimeSpan remaining = offset; remaining > CTimeSpan();) {
+            CKoutei* pivot = AsKoutei(GetSelAt(GetHeadSelPosition()));
+            if (pivot == nullptr) {
+                break;
+            }
+            pivot->Select();
+            pivot->DeselectStartLand();
+            pivot->SetAdjustMark(1);
+            SelectLinkedKoutei(nullptr, 1, 1, 1);
+            if (pivot->IsStartLandSelected() != 0) {
+                break; // the chain leads back to the process itself
+            }
+            CTimeSpan smallest;
+            GetMinSpareDays(smallest, 2);
+            const CTimeSpan pass =
+                smallest == CTimeSpan() ? remaining : std::min(smallest, remaining);
+            MoveKoutei(pass, 0, COperationState::kOpMove, &step, TRUE, kModeDrag);
+            remaining -= pass;
+            step.SetStartDate(step.GetStartDate() + pass);
+            step.SetEndDate(step.GetEndDate() + pass);
+            GetSelection().FilterKoutei(-1);
+            if (GetSelList().IsEmpty()) {
+                break;
+            }
+        }
+        process = FindSelKouteiByNumber(number, 0);
+        if (process == nullptr) {
+            process = FindKouteiByNumber(number, 0);
+        }
+        process->SetAdjustMark(0);
+        process->SetSpareDays(spare);
+    }
+    // The selection is what the drag held.
+    UnselectAll(FALSE);
+    KouteiKeyNumbers wanted;
+    wanted.Reset(held.size());
+    for (std::size_t i = 0; i < held.size(); ++i) {
+        wanted.TryEmplace(NumberKey(held[i].number), static_cast<std::uint32_t>(i));
+    }
+    for (POSITION pos = GetHeadObjPosition(); pos != nullptr;) {
+        const POSITION at = pos;
+        CKoutei* process = AsKoutei(GetNextObj(pos));
+        const std::uint32_t* index =
+            process != nullptr ? wanted.Find(NumberKey(process->GetSeqNumber())) : nullptr;
+        if (index == nullptr) {
+            continue;
+        }
+        const Held& parts = held[*index];
+        process->CDataHeader::Select();
+        if (parts.start) {
+            process->SelectStartLand();
+        }
+        if (parts.line) {
+            process->SelectLines();
+        }
+        if (parts.end) {
+            process->SelectEndLand();
+        }
+        SelectAt(at);
     }
     m_undo.EndGroup();
 }

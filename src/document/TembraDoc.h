@@ -461,11 +461,11 @@ public:
     void MoveKoutei(CTimeSpan offset, int rows, int operation, const CChartPos* reference,
                     BOOL adjustSpare, int mode);
     // The end of a process drag: MoveKoutei of the drag (mode 1, the drag record as reference).
-    // A move later in time on the same rows also pushes what hangs on the moving end nodes: the
-    // unselected successors along their links move with them, a process with spare days taking
-    // the push in them first and passing on the rest, and a process ending where a pushed one
-    // starts keeps its end at that node (its spare days take the gap), as a change of days
-    // pushes a chain. The same undo step; the selection is what it was.
+    // A move later in time on the same rows also pushes what hangs on the moving end nodes: each
+    // end that an unselected process hangs on moves on by the offset with its chain, in passes
+    // as a change of days pushes a chain (spare days along it giving way first, processes
+    // ending at a pushed node keeping their end there); the process's own spare days move with
+    // it, and nothing before its start moves. One undo step; the selection is what it was.
     void DragKoutei(CTimeSpan offset, int rows, int operation, const CChartPos& reference);
     // The live stretch of a drag: the selected nodes of the selected processes themselves move
     // (no copies, nothing recorded), as MoveKoutei would move them; the adjustment of a mixed
@@ -1612,14 +1612,6 @@ private:
     // The menu commands' shared steps (DocModeMenu.cpp).
     void EndModeCommand();
     void BeginCopyOrMove(bool copy);
-
-    // The walk of SelectLinkedKoutei from the processes on the stack over the indexed chart;
-    // with reachSelected the selected processes it meets take the parts it reaches too.
-    int WalkLinkedKoutei(KouteiContactIndex& index, std::vector<CKoutei*> stack, int direction,
-                         BOOL whole, int rule, BOOL reachSelected);
-    // The processes that hang on the moving end nodes of the marked selected processes, taken
-    // into the selection for one pass of DragKoutei; 1 when any was taken (DocKouteiDrag.cpp).
-    int SelectCarriedKoutei();
 
     // The parts of the stream (DocSerialize.cpp).
     void StoreNative(CArchive& ar);

@@ -142,6 +142,37 @@ TEST_F(ProcessScenarioTest, AWeekLaterByLineEndNodeAndTermMovesTheProcessAndItsS
     undo();
 }
 
+// A process of calendar days whose start is the node where its predecessor ends and a process
+// of working days branches off, dragged two weeks later by its line, with working-day processes
+// hanging on its end: it keeps its calendar span, its follower is pushed on its node, and neither
+// the predecessor nor the branch moves.
+TEST_F(ProcessScenarioTest, ABranchingNodeStaysWhenTheProcessStartingOnItIsDraggedLater) {
+    Open();
+    Command(kElbowLine);
+    Command(kWorkingDays);
+    Draw("解体", 0, Day(4, 1), Day(4, 8));
+    Command(kCalendarDays);
+    Draw("補強", 1, Day(4, 8), Day(4, 22), "解体");
+    Command(kWorkingDays);
+    Draw("設備", 2, Day(4, 8), Day(6, 1), "解体");
+    Draw("外装", 3, Day(4, 22), Day(5, 20), "補強");
+    ASSERT_EQ(numbers.size(), 4u);
+    const std::map<std::string, Place> drawn = Places();
+    ASSERT_EQ(drawn.at("設備").start, drawn.at("解体").end);
+
+    Drag("補強", LineMiddle(*Find("補強")), 14, 0);
+    const std::map<std::string, Place> now = Places();
+    EXPECT_EQ(now.at("補強"), Shifted(drawn.at("補強"), 14, 14));
+    EXPECT_EQ(now.at("解体"), drawn.at("解体"));
+    EXPECT_EQ(now.at("設備"), drawn.at("設備"));
+    EXPECT_EQ(now.at("外装").start, now.at("補強").end) << "still on its node";
+    EXPECT_EQ(now.at("外装").startRow, now.at("補強").endRow);
+    EXPECT_GT(now.at("外装").end, drawn.at("外装").end);
+    EXPECT_EQ(Find("補強")->GetSpareDays(), CTimeSpan());
+    Command(kUndo);
+    EXPECT_EQ(Places(), drawn);
+}
+
 // Grab points: the start node, the middle of the line, the end node (each of a process picked
 // by its line) and the crossbar of a gate line; the process linked (it starts on the end node of
 // one before it and one starts on its end node) or on its own; counting calendar or working days.
