@@ -21,9 +21,11 @@ constexpr int kRecords = 2000;
 class NoHost final : public IAutomationHost {
 public:
     void CloseIdleDocuments(CTembraDoc&) override {}
-    void CloseDocument(CTembraDoc&, int) override {}
+    bool CloseDocument(CTembraDoc&, int) override { return true; }
     bool OtherDocumentsOpen(const CTembraDoc&) const override { return false; }
     void CloseApplication(CTembraDoc&) override {}
+    void BeginQuestion() override {}
+    void EndQuestion() override {}
 };
 
 // Dates through the year 2010, one record after another at a stride that revisits each day

@@ -1,4 +1,5 @@
 // Item cells, ruled lines, row clearing and the settings changes clients ask for.
+#include "automation/AutomationHost.h"
 #include "automation/SettingsChanges.h"
 #include "automation/TembraDocAutomation.h"
 #include "document/TembraDoc.h"
@@ -118,6 +119,8 @@ AutoResult CTembraDocAutomation::PaperChange(const AutoArg& paper) {
     if (!IsCalendarChart(m_doc) || !value || *value < 0 || *value >= kPapers) {
         return AutoResult::I2(0);
     }
+    // The change of paper may ask the user about the layout: a question of its own.
+    const CAutomationQuestion question(m_host);
     return AutoResult::I2(m_settings.PaperChange(m_doc, *value) != 0 ? -1 : 0);
 }
 

@@ -6,6 +6,7 @@
 #include "document/TembraDoc.h"
 #include "model/Event.h"
 #include "model/Koutei.h"
+#include "model/Utility.h"
 #include "model/Yogo.h"
 #include "platform/DC.h"
 #include "render/EventGeometry.h"
@@ -22,9 +23,6 @@
 namespace tembra {
 
 namespace {
-
-constexpr int kFirstYear = 1991;
-constexpr int kLastYear = 2020;
 
 // Where a taken-in record lies: its row and the closed range of days it covers.
 struct Span {
@@ -88,7 +86,8 @@ std::optional<CTime> TakeInDate(const AutoArg& arg) {
     int y = 0;
     int m = 0;
     int d = 0;
-    if (!CalendarDateArg(arg, '/', y, m, d) || y < kFirstYear || y > kLastYear) {
+    if (!CalendarDateArg(arg, '/', y, m, d) || y < GetMinDate().GetYear() ||
+        y > GetMaxDate().GetYear()) {
         return std::nullopt;
     }
     return CTime(y, m, d, 0, 0, 0);

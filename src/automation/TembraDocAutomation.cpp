@@ -126,10 +126,21 @@ AutoResult CTembraDocAutomation::FileOpen(const AutoArg& path) {
     }
     m_host.CloseIdleDocuments(m_doc);
     m_doc.SetModifiedFlag(TRUE);
-    return AutoResult::I2(m_doc.OnOpenDocument(name) ? -1 : 0);
+    if (!m_doc.OnOpenDocument(name)) {
+        return AutoResult::I2(0);
+    }
+    // The chart is that file now: its title names it, a close that saves writes it, and the
+    // close lets go of the lock it took.
+    m_doc.SetPathName(name, FALSE);
+    return AutoResult::I2(-1);
 }
 
 AutoResult CTembraDocAutomation::AppInit() {
+    // A chart driven by a client holds no lock: one its file open took before goes now, or
+    // nothing would release it.
+    if (!m_doc.m_bAutomation && !m_doc.IsReadOnly() && !m_doc.GetPathName().empty()) {
+        GetAppState()->LockDocumentFile(m_doc.GetPathName(), 0);
+    }
     m_doc.m_bAutomation = TRUE;
     return AutoResult::Void();
 }
@@ -144,8 +155,10 @@ AutoResult CTembraDocAutomation::DocClose(const AutoArg& option) {
     std::string text = "0";
     VariantToString(option, text);
     const bool others = m_host.OtherDocumentsOpen(m_doc);
-    if (text == "0" || text == "1" || text == "2") {
-        m_host.CloseDocument(m_doc, AutoNumber(text));
+    // A chart that stays open (its save failed, the user kept it) keeps the program too.
+    if ((text == "0" || text == "1" || text == "2") &&
+        !m_host.CloseDocument(m_doc, AutoNumber(text))) {
+        return AutoResult::I2(-1);
     }
     if (!others) {
         FreeTakeIn();

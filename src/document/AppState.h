@@ -123,6 +123,9 @@ public:
     // The bar's text with trailing ASCII blanks cut, at most kMaxYogoText bytes (never half a
     // double-byte character); "" without a bar.
     std::string GetYogoText() const;
+    // Asked before the bar's text is stored: true when the bar refused it (a character CP932
+    // cannot hold, named in its message); false without a bar.
+    bool RefusesYogoText() { return m_yogoBar != nullptr && m_yogoBar->RefuseYogoText(); }
     void FocusYogoCombo(int bits) {
         if (m_yogoBar != nullptr) {
             m_yogoBar->FocusYogoCombo(bits);

@@ -2,6 +2,7 @@
 
 #include "document/KeisenTypeArray.h"
 #include "document/RecordCast.h"
+#include "print/PrHeader.h"
 #include "shapes/Zukei.h"
 
 #include <memory>
@@ -85,6 +86,9 @@ int CChartUndo::UndoRestor(CObject* current, CObject* replacement, CObject* info
         // A change that is no object exchange.
         if (auto* saved = dynamic_cast<CCalendar*>(info)) {
             return ExchangeCalendar(*saved);
+        }
+        if (auto* saved = dynamic_cast<CPrHeader*>(info)) {
+            return m_exchangeHeader ? m_exchangeHeader(*saved) : 0;
         }
         const auto* undoInfo = dynamic_cast<CUndoInfo*>(info);
         auto* types = undoInfo != nullptr && undoInfo->GetValue() == kUndoKeisenTypes

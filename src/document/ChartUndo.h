@@ -2,7 +2,8 @@
 // restoring each recorded change into the chart's lists and tables (processes and events in the
 // object or the selection list by their selected flag, item cells in the item table by their row
 // and column, progress lines, shapes with their entry in the selection, hatchings) or exchanging a
-// before-image (a calendar, the item table's ruled-line types) with the chart's.
+// before-image (a calendar, the item table's ruled-line types, the print header) with the
+// chart's.
 //
 // A record that comes back takes its old place when its deletion was recorded with the place
 // (AddDeleteAt): in front of the record that followed it. Without a place it goes to the end of
@@ -19,9 +20,13 @@
 #include "model/Calendar.h"
 #include "model/Undo.h"
 
+#include <functional>
+#include <utility>
 #include <vector>
 
 namespace tembra {
+
+class CPrHeader;
 
 class CChartUndo : public CUndoHistory {
 public:
@@ -44,6 +49,12 @@ public:
     // takes current out, noting its follower in the place) and redraws both. 0 when current is
     // not listed.
     int ReplaceHatch(CKtkmHatch* current, CKtkmHatch* replacement, CUndoPlace* place = nullptr);
+
+    // Who exchanges a print header's before-image (a CPrHeader as the info of a change) with
+    // the document's: the document, which also retitles and redraws.
+    void SetHeaderExchange(std::function<int(CPrHeader&)> exchange) {
+        m_exchangeHeader = std::move(exchange);
+    }
 
     void BeginRestore() override;
     void EndRestore() override;
@@ -77,6 +88,7 @@ private:
     ObListIndex<CDataHeader> m_shincyokuList;
     ObListIndex<CDataHeader> m_zukeiList;
     ObListIndex<CKtkmHatch> m_hatchList;
+    std::function<int(CPrHeader&)> m_exchangeHeader;
 };
 
 } // namespace tembra

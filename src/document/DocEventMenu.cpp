@@ -9,6 +9,7 @@
 #include "document/PositionRequest.h"
 #include "document/RecordCast.h"
 #include "document/TembraDoc.h"
+#include "model/Utility.h"
 #include "platform/Ui.h"
 
 #include <array>
@@ -97,7 +98,7 @@ void CTembraDoc::OnEventFont() {
 
 void CTembraDoc::OnEventTextEdit() {
     CAppState& app = *GetAppState();
-    if (!app.IsYogoBarVisible()) {
+    if (!app.IsYogoBarVisible() || app.RefusesYogoText()) {
         return;
     }
     const std::string text = app.GetYogoText();
@@ -192,13 +193,14 @@ void CTembraDoc::OnEventMoveToPosition() {
 
 namespace {
 
-// The chart's date range as a fill target: inside the chart's years and not empty.
+// The chart's date range as a fill target: days of the supported dates, not none. The range ends
+// where its last day ends, so the last supported day ends it the next midnight.
 bool FillableRange(const CChartPos& range) {
-    const CTime first(1991, 1, 1);
-    const CTime last(2020, 12, 31);
     const CTime start = range.GetStartDate();
     const CTime end = range.GetEndDate();
-    return start != end && first <= start && start <= last && first <= end && end <= last;
+    const CTime last = GetMaxDate() + CTimeSpan(1, 0, 0, 0);
+    return start != end && GetMinDate() <= start && start <= last && GetMinDate() <= end &&
+           end <= last;
 }
 
 // The pattern code of a fill index of the dialog.

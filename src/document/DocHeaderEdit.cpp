@@ -10,12 +10,25 @@ constexpr LPARAM kPrHeaderHint = 16;
 
 } // namespace
 
-void CTembraDoc::AfterHeaderEdit() {
+void CTembraDoc::AfterHeaderEdit(std::unique_ptr<CPrHeader> before) {
     m_undo.Reset();
+    if (before != nullptr && m_undo.AddOther(before.get()) != 0) {
+        static_cast<void>(before.release());
+    }
     m_notifier.MarkChanged();
     // The title may come from the header ("010001" of the plan, else the title input area).
     SetTitle();
     UpdateAllViews(nullptr, kPrHeaderHint);
+}
+
+int CTembraDoc::ExchangeHeader(CPrHeader& saved) {
+    CPrHeader shown;
+    shown.CopyFrom(m_prHeader);
+    m_prHeader.CopyFrom(saved);
+    saved.CopyFrom(shown);
+    SetTitle();
+    UpdateAllViews(nullptr, kPrHeaderHint);
+    return 1;
 }
 
 } // namespace tembra

@@ -161,6 +161,9 @@ void CTembraDoc::OnUpdateKoumokuTextEdit(CCmdUI* cmdUI) {
 void CTembraDoc::OnKoumokuTextEdit() {
     CAppState& app = *GetAppState();
     if (app.IsYogoBarVisible()) {
+        if (app.RefusesYogoText()) {
+            return;
+        }
         const std::string text = app.GetYogoText();
         if (!text.empty()) {
             SetKoumokuAttr(-1, kUnchangedColor, -1, -1, text, -1, -1, -1, -1, nullptr);

@@ -49,15 +49,20 @@ std::span<const DocCommand> DocLayerMenu() {
 void CTembraDoc::OnPrHeader() {
     if (m_prHeader.GetLayoutKind() == kSafetyForm) {
         // The plan's texts are as much an edit of the chart as the name plate's.
+        auto before = std::make_unique<CPrHeader>();
+        before->CopyFrom(m_prHeader);
         PrhMst03SheetRequest request(m_prHeader);
         if (Ui().RunDialog(request) == IDOK) {
-            AfterHeaderEdit();
+            AfterHeaderEdit(std::move(before));
         }
         return;
     }
+    // The header as it was is the undo step of the name plate's 決定.
+    auto before = std::make_unique<CPrHeader>();
+    before->CopyFrom(m_prHeader);
     NafudaDlgRequest request(m_prHeader);
     if (Ui().RunDialog(request) == IDOK) {
-        AfterHeaderEdit();
+        AfterHeaderEdit(std::move(before));
     }
 }
 

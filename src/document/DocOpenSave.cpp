@@ -8,6 +8,7 @@
 #include "document/AppState.h"
 #include "document/DocFileFormat.h"
 #include "document/DocFileRequests.h"
+#include "document/LockFiles.h"
 #include "document/TembraDoc.h"
 #include "model/ConfigBase.h"
 #include "model/ConfigPath.h"
@@ -391,6 +392,7 @@ void CTembraDoc::ApplyPlanConversion(int kind) {
 }
 
 void CTembraDoc::SetPathName(const std::string& path, BOOL addToMru) {
+    const std::string previous = GetPathName();
     fs::path name(path);
     bool renamed = false;
     const std::string ext = name.extension().string();
@@ -415,6 +417,19 @@ void CTembraDoc::SetPathName(const std::string& path, BOOL addToMru) {
         SetModifiedFlag(TRUE);
         SetChangedFlag(TRUE);
     }
+    // A name that comes with the file read (a DOS pair, a backup, a converted plan) is not yet
+    // a file of this chart: one of that name is another chart. A chart saved as a DOS pair
+    // beside the name it had keeps what that name was to it.
+    if (!renamed) {
+        m_bBorrowedName = false;
+    } else if (!SamePath(GetPathName(), previous)) {
+        m_bBorrowedName = true;
+    }
+}
+
+bool CTembraDoc::IsAnotherFilesName(const std::string& path) const {
+    std::error_code ec;
+    return m_bBorrowedName && SamePath(path, GetPathName()) && fs::exists(path, ec);
 }
 
 // ---- Close --------------------------------------------------------------------------------------
@@ -516,6 +531,10 @@ BOOL CTembraDoc::OnSaveDocument(const std::string& path) {
 BOOL CTembraDoc::DoSave(const std::string& path, BOOL replace) {
     CAppState* app = GetAppState();
     std::string name = path;
+    if (!m_bAutomation && IsAnotherFilesName(name)) {
+        // The file there is not this chart's: the name is asked for, as for a new chart.
+        name.clear();
+    }
     if (name.empty()) {
         FileDialogRequest request;
         request.path = GetPathName();
@@ -531,6 +550,8 @@ BOOL CTembraDoc::DoSave(const std::string& path, BOOL replace) {
         name = request.path;
     }
     const bool ownPath = SamePath(name, GetPathName());
+    // A DOS pair beside the chart's own file shares its lock file: that lock is the chart's.
+    const bool ownLock = ownPath || SamePath(LockFilePath(name), LockFilePath(GetPathName()));
     if (m_bReadOnly && ownPath) {
         // The file is another user's, or was read without what it holds of other programs.
         AfxMessageBox(IDS_SAME_NAME, MB_OK | MB_ICONEXCLAMATION);
@@ -548,7 +569,7 @@ BOOL CTembraDoc::DoSave(const std::string& path, BOOL replace) {
     // The lock of the document's own path is held already; any other name is taken first.
     const bool heldOld = !m_bReadOnly && !m_bAutomation && !GetPathName().empty();
     bool tookLock = false;
-    if (!m_bAutomation && !(ownPath && heldOld)) {
+    if (!m_bAutomation && !(ownLock && heldOld)) {
         if (app->LockDocumentFile(name, 1) == 0) {
             return FALSE;
         }
@@ -578,7 +599,7 @@ BOOL CTembraDoc::DoSave(const std::string& path, BOOL replace) {
     app->RemoveAutoSaveFile(m_strAutoSavePath);
     m_strAutoSavePath.clear();
     if (replace) {
-        if (!ownPath && !wasReadOnly && heldOld) {
+        if (!ownLock && !wasReadOnly && heldOld) {
             app->LockDocumentFile(GetPathName(), 0);
         }
         // The chart is now the file it was written to, whole.
@@ -598,7 +619,8 @@ void CTembraDoc::OnFileSave() {
         OnFileSaveAs();
         return;
     }
-    const std::string path = GetPathName();
+    // A name that is another chart's file is not offered for overwriting: Save As asks.
+    const std::string path = IsAnotherFilesName(GetPathName()) ? std::string() : GetPathName();
     if (!path.empty() && AfxMessageBox(IDS_OVERWRITE, MB_YESNO | MB_ICONQUESTION) != IDYES) {
         return;
     }
@@ -640,7 +662,7 @@ void CTembraDoc::OnDataInfo() {
 // ---- Auto-save ----------------------------------------------------------------------------------
 
 std::string CTembraDoc::GetAutoSaveName() const {
-    if (!GetPathName().empty() && m_nUnreadCntrItems == 0) {
+    if (!GetPathName().empty() && m_nUnreadCntrItems == 0 && !m_bBorrowedName) {
         return GetPathName();
     }
     return Sjis::ToUtf8(ShortTitle()) + kProvisionalExt;

@@ -136,7 +136,7 @@ namespace {
 
 void ApplyBarTextToYogo(CTembraDoc& doc) {
     CAppState& app = *GetAppState();
-    if (!app.IsYogoBarVisible()) {
+    if (!app.IsYogoBarVisible() || app.RefusesYogoText()) {
         return;
     }
     const std::string text = app.GetYogoText();

@@ -43,6 +43,7 @@ CTembraDoc::CTembraDoc() {
     // Hint 2 without a range of its own repaints every row.
     m_hint.SetDateRange(0, 0, -1, 9999);
     m_notifier.SetObjectRedrawn([this] { RedrawStaleCharts(); });
+    m_undo.SetHeaderExchange([this](CPrHeader& saved) { return ExchangeHeader(saved); });
 }
 
 CTembraDoc::~CTembraDoc() {

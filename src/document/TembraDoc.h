@@ -707,10 +707,14 @@ public:
     // 印刷ヘッダ: the plan texts of the safety-and-health form (layout kind 1), else the name
     // plate; its OK marks the document changed and redraws the header.
     void OnPrHeader();
-    // After the print header's texts were edited (the name plate or the plan sheet): the undo
-    // history is emptied, the document marked modified and changed, its title composed again
-    // and every view redraws the header (DocHeaderEdit.cpp).
-    void AfterHeaderEdit();
+    // After the print header's texts were edited (the name plate or the plan sheet): the edit
+    // becomes the one undo step, holding the header as it was before (before; without it the
+    // history is only emptied), the document is marked modified and changed, its title composed
+    // again and every view redraws the header (DocHeaderEdit.cpp).
+    void AfterHeaderEdit(std::unique_ptr<CPrHeader> before = nullptr);
+    // Undo and redo of a header edit: the saved header and the document's change places; the
+    // title and the views follow.
+    int ExchangeHeader(CPrHeader& saved);
     // 作図・編集条件 on the operation settings.
     void OnDrawEditCond();
     // レイヤー設定, enabled only where 消去 does not apply.
@@ -1244,18 +1248,22 @@ public:
     // plan's layout. Not modified afterwards.
     BOOL OnOpenDocument(const std::string& path) override;
     // The file path of the document; ".phd", ".tbrbk" and ".psv" become ".tbr" (the document is
-    // then modified), and a converting open adds "-A" (monthly "-MA") to the name.
+    // then modified), and a converting open adds "-A" (monthly "-MA") to the name. A name so
+    // made (other than the chart's path before) is borrowed until a save: while a file of that
+    // name exists, it is another chart's, and a save to it asks for the name (DoSave).
     void SetPathName(const std::string& path, BOOL addToMru = TRUE) override;
     // Before a close. Read-only and modified: message 5149 (Yes: Save As, kept open when it
     // fails; No: goes; Cancel: stays). Otherwise a modified chart has a backup due and the
     // framework asks. The lock stays until the document goes.
     BOOL SaveModified() override;
-    // Saves under path (empty: the file dialog asks, a read-only document may not take its own
-    // path). The new name is locked; a file there is copied to "~BackUp" in the program folder;
-    // the file is written beside the target and renamed over it. A failure leaves the old file
-    // and the locks as they were and tells the cause (a full disk, or "保存に失敗しました。" with
-    // the system's reason). Success clears read-only mode and the changed flag, removes the
-    // auto-saved copy and, with replace, takes the name (releasing the old path's lock).
+    // Saves under path (empty, or an existing file of a borrowed name: the file dialog asks,
+    // a read-only document may not take its own path). The new name is locked, unless it shares
+    // the lock file of the chart's own path (a DOS pair beside it), which is held already; a file
+    // there is copied to "~BackUp" in the program folder; the file is written beside the target and
+    // renamed over it. A failure leaves the old file and the locks as they were and tells the cause
+    // (a full disk, or "保存に失敗しました。" with the system's reason). Success clears read-only
+    // mode and the changed flag, removes the auto-saved copy and, with replace, takes the name
+    // (releasing the old path's lock when it is another lock file).
     BOOL DoSave(const std::string& path, BOOL replace = TRUE) override;
     // Writes the document to path (see DoSave): a modified chart has a backup due. The failure's
     // errno is kept (GetLastSaveError).
@@ -1277,7 +1285,7 @@ public:
 
     // File > Save (57603): read-only: message 5139 and Save As. Otherwise, with a path, 5120
     // asks; then the document is saved to its path, or through Save As when that is not an
-    // existing writable file.
+    // existing writable file. A borrowed name whose file exists goes to Save As at once.
     void OnFileSave();
     // File > Save As (57604). An older save version leaves the document modified.
     BOOL OnFileSaveAs();
@@ -1298,8 +1306,8 @@ public:
     // ---- Auto-save (the application's AutoSave and recovery call these)
     // The name an auto-save entry records: the document's path, or the provisional name, the
     // title cut to 8 bytes and at the first of " #%;/\" with "._p$" (the file system's bytes);
-    // a file opened without its embedded items is recorded under the provisional name, so that
-    // its copy comes back untitled.
+    // a file opened without its embedded items, or under a borrowed name, is recorded under the
+    // provisional name, so that its copy comes back untitled.
     std::string GetAutoSaveName() const;
     // Only when the chart changed since its last copy: writes the copy to path (the current
     // version, the selection kept); on success the path becomes the auto-save path and the
@@ -1656,6 +1664,8 @@ private:
 
     // The title's name part cut for a file name: 8 bytes and at " #%;/\" (CP932).
     std::string ShortTitle() const;
+    // Whether path is the chart's borrowed name (SetPathName) and a file of it exists.
+    bool IsAnotherFilesName(const std::string& path) const;
 
     // The informative title: "name <chart title> [period] " and the read-only mark.
     std::string ComposeTitle(const std::string& name) const;
@@ -1781,6 +1791,8 @@ private:
     BOOL m_bZukeiTextMode = FALSE;
     CObject* m_pCurrentCntrItem = nullptr;
     int m_nUnreadCntrItems = 0;
+    // The path name came with the file read and was never saved to (SetPathName).
+    bool m_bBorrowedName = false;
     // The objects change count (IChartDocument) when the views last redrew the charts for it.
     std::uint64_t m_chartsRedrawnAt = 0;
     int m_nLastSaveError = 0;

@@ -24,6 +24,9 @@ public:
     virtual bool IsYogoBarVisible() const = 0;
     // The combo's text as typed (CP932), uncut; CAppState::GetYogoText trims and cuts it.
     virtual std::string GetYogoComboText() const = 0;
+    // Whether the text holds characters CP932 cannot hold; when it does, their message is shown
+    // and the combo takes the focus with its text selected. Asked before a typed text is stored.
+    virtual bool RefuseYogoText() = 0;
     // When bits and the bar's shown flag meet: the whole text selected, the combo focused.
     virtual void FocusYogoCombo(int bits) = 0;
     // The text goes in, the combo takes the focus and the modified mark is cleared (the text

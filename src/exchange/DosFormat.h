@@ -312,10 +312,13 @@ inline constexpr std::size_t kText = 0x2B;
 inline constexpr std::size_t kTextField = 0x54 - 0x2B; // 41 bytes
 inline constexpr std::size_t kSize2 = 0x54;            // float32
 inline constexpr std::size_t kSize1 = 0x58;            // float32
-inline constexpr std::size_t kVertical = 0x5C;         // byte
+inline constexpr std::size_t kVertical = 0x5C;         // byte: kVerticalText, or horizontal
 inline constexpr std::size_t kFrame = 0x5D;            // byte
 inline constexpr std::size_t kForm = 0x5E;             // byte
 inline constexpr std::size_t kLongerBefore3300 = 3;
+// The value of kVertical that marks vertical text, the one value read so; written for it too,
+// so that a chart's vertical events come back vertical.
+inline constexpr BYTE kVerticalText = 2;
 } // namespace Event
 
 // Progress line (0xFB), 1640 bytes.

@@ -753,7 +753,7 @@ void CDosConvert::ConvertEvent(CTembraDoc& document) {
                      Exchange::Trunc(-double{m_record.Float(E::kOffsetY)}));
     event->SetColor(DosColorToRgb(m_record.Byte(E::kColor)));
     WORD style = 0;
-    if (m_record.Byte(E::kVertical) == 2) {
+    if (m_record.Byte(E::kVertical) == E::kVerticalText) {
         style |= kEventVertical;
     }
     if (m_record.Byte(E::kFrame) != 0) {

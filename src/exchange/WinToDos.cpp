@@ -309,7 +309,7 @@ void CDosConvert::WinRecordsToDos(CTembraDoc& document, CArchive& ar) {
         record.PutText(E::kText, event->GetText(), E::kTextField);
         record.PutFloat(E::kSize2, event->GetAttr().m_fontWidth);
         record.PutFloat(E::kSize1, event->GetAttr().m_fontHeigh);
-        record.PutByte(E::kVertical, static_cast<BYTE>(event->IsVertical() ? 1 : 0));
+        record.PutByte(E::kVertical, static_cast<BYTE>(event->IsVertical() ? E::kVerticalText : 0));
         record.PutByte(E::kFrame, static_cast<BYTE>((event->GetStyle() & kEventFrame) != 0));
         const WORD form = event->GetForm();
         record.PutByte(E::kForm, static_cast<BYTE>(form == 0 ? 1 : form == 1 ? 2 : 0));

@@ -4,6 +4,7 @@
 #include "platform/qt/Cp932Text.h"
 #include "platform/qt/Cp932Validator.h"
 #include "platform/qt/EnterMovesFocus.h"
+#include "platform/qt/TextFieldCheck.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -70,6 +71,9 @@ void CBaseInputAreaNameDlg::Fill() {
 }
 
 void CBaseInputAreaNameDlg::OnAdd() {
+    if (!tembra::CheckTextField(m_newName)) {
+        return;
+    }
     if (const tembra::UINT message = m_data.Add(tembra::ToCp932(m_newName->text()))) {
         tembra::AfxMessageBox(message, tembra::MB_OK | tembra::MB_ICONEXCLAMATION);
     } else {
@@ -92,6 +96,9 @@ void CBaseInputAreaNameDlg::OnDelete() {
 }
 
 void CBaseInputAreaNameDlg::accept() {
+    if (!tembra::CheckTextFields(this)) {
+        return;
+    }
     m_data.Store();
     tembra::AfxMessageBox(kNextStart, tembra::MB_OK | tembra::MB_ICONINFORMATION);
     QDialog::accept();

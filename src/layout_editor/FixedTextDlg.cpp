@@ -4,6 +4,7 @@
 #include "layout_editor/core/PHeadMojiData.h"
 #include "platform/Ui.h"
 #include "platform/qt/Cp932Text.h"
+#include "platform/qt/TextFieldCheck.h"
 
 #include <QDialogButtonBox>
 #include <QPlainTextEdit>
@@ -30,6 +31,9 @@ CFixedTextDlg::CFixedTextDlg(FixedTextRequest& request, QWidget* parent)
 }
 
 void CFixedTextDlg::accept() {
+    if (!tembra::CheckTextFields(this)) {
+        return;
+    }
     QString text = m_text->toPlainText();
     text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     const std::string bytes = tembra::ToCp932(text);

@@ -3,6 +3,7 @@
 #include "layout_editor/core/EditorTexts.h"
 #include "platform/Ui.h"
 #include "platform/qt/Cp932Text.h"
+#include "platform/qt/TextFieldCheck.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -64,6 +65,9 @@ CInputAreaNameDlg::CInputAreaNameDlg(InputAreaNameRequest& request, QWidget* par
 }
 
 void CInputAreaNameDlg::accept() {
+    if (!tembra::CheckTextFields(this)) {
+        return;
+    }
     m_data.name = tembra::ToCp932(m_name->currentText());
     QString text = m_text->toPlainText();
     text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));

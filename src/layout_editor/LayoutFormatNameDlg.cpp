@@ -4,6 +4,7 @@
 #include "platform/Ui.h"
 #include "platform/qt/Cp932Text.h"
 #include "platform/qt/Cp932Validator.h"
+#include "platform/qt/TextFieldCheck.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -29,6 +30,9 @@ CLayoutFormatNameDlg::CLayoutFormatNameDlg(LayoutFormatNameRequest& request, QWi
 }
 
 void CLayoutFormatNameDlg::accept() {
+    if (!tembra::CheckTextFields(this)) {
+        return;
+    }
     const std::string name = tembra::ToCp932(m_name->text());
     if (const tembra::UINT message = CheckFormatName(name)) {
         tembra::AfxMessageBox(message, tembra::MB_OK | tembra::MB_ICONEXCLAMATION);

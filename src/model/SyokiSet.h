@@ -50,7 +50,7 @@ enum : WORD {
     kDateRowNone = 0,
     kDateRowYear = 1,       // 西暦
     kDateRowNobeYear = 2,   // 延年
-    kDateRowEraYear = 5,    // 平成
+    kDateRowEraYear = 5,    // 和暦 (平成, 令和)
     kDateRowMonth = 13,     // 月
     kDateRowNobeMonth = 14, // 延月
     kDateRowDay = 17,       // 日

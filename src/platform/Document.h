@@ -58,7 +58,12 @@ public:
 
     // ---- Modified flag -------------------------------------------------------------------------
     virtual BOOL IsModified() const { return m_bModified; }
-    virtual void SetModifiedFlag(BOOL modified = TRUE) { m_bModified = modified; }
+    virtual void SetModifiedFlag(BOOL modified = TRUE) {
+        m_bModified = modified;
+        m_modifications += modified ? 1 : 0;
+    }
+    // How many times the document was marked modified (each change marks it once more).
+    std::uint64_t GetModifyCount() const { return m_modifications; }
 
     // ---- Views ---------------------------------------------------------------------------------
     // Attaches a view (a view attached to another document leaves that one first); then
@@ -108,6 +113,7 @@ private:
     std::string m_strPathName;
     std::string m_strTitle;
     BOOL m_bModified = FALSE;
+    std::uint64_t m_modifications = 0;
     std::vector<CView*> m_views;
     std::uint64_t m_updates = 0;
 };

@@ -7,6 +7,10 @@ namespace tembra {
 const StringEntry kLayoutEditorStringTable[] = {
     // Document template: title, untitled name, file type, filter, extension, registry names.
     {128, "ﾚｲｱｳﾄ ｴﾃﾞｨﾀ  <> - [ Ａ４ ] \n無題\nLayouDocument\nLayout File (*.lyt)\n.lyt\nLayout.Document\nLayout Document"},
+    // A typed text holding characters the CP932 files cannot store (%1 names them, one a line).
+    {5930, "保存できない文字が含まれています。\n%1\n別の文字に置き換えてください。"},
+    // A one-line field holding a line break (a paste brings one).
+    {5939, "この欄には改行を入力できません。"},
     // Framework: application name.
     {57344, "Marquell"},
     // Messages of the dialogs.

@@ -585,7 +585,15 @@ void ProfileFile::BeginBatch() {
 
 bool ProfileFile::EndBatch() {
     std::lock_guard lock(m_mutex);
-    if (m_batchDepth == 0 || --m_batchDepth > 0 || !m_batchDirty)
+    if (m_batchDepth == 0 || --m_batchDepth > 0)
+        return !m_batchAbandoned;
+    if (m_batchAbandoned) {
+        m_batchAbandoned = false;
+        m_batchDirty = false;
+        m_content.reset();
+        return false;
+    }
+    if (!m_batchDirty)
         return true;
     m_batchDirty = false;
     FileStamp stamp;
@@ -595,6 +603,18 @@ bool ProfileFile::EndBatch() {
     }
     m_content.reset();
     return false;
+}
+
+void ProfileFile::AbandonBatch() {
+    std::lock_guard lock(m_mutex);
+    if (m_batchDepth == 0)
+        return;
+    m_batchAbandoned = true;
+    if (--m_batchDepth > 0)
+        return;
+    m_batchAbandoned = false;
+    m_batchDirty = false;
+    m_content.reset();
 }
 
 namespace {

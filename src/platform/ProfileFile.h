@@ -89,6 +89,9 @@ public:
     // parsed copy is dropped, so that reads show the file as it is on disk.
     void BeginBatch();
     bool EndBatch();
+    // Ends a batch without writing: the batch's writes are dropped (an outer batch writes
+    // nothing either) and reads show the file as it is on disk.
+    void AbandonBatch();
 
 private:
     struct Line;
@@ -109,6 +112,7 @@ private:
     mutable std::unique_ptr<Content> m_content;
     int m_batchDepth = 0;
     bool m_batchDirty = false;
+    bool m_batchAbandoned = false;
 };
 
 // Keeps a batch open on a profile file for its life; Commit ends it early and tells whether the
@@ -126,6 +130,14 @@ public:
         m_ok = m_file->EndBatch();
         m_file = nullptr;
         return m_ok;
+    }
+    // Ends the batch without writing anything of it (a write inside it was refused).
+    void Abandon() {
+        if (m_file) {
+            m_file->AbandonBatch();
+            m_file = nullptr;
+        }
+        m_ok = false;
     }
 
 private:

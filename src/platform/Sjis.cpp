@@ -318,6 +318,25 @@ std::string FromUtf8(std::string_view utf8) {
     return out;
 }
 
+bool CanEncode(char32_t codePoint) {
+    if (codePoint == '?') {
+        return true;
+    }
+    std::string utf8;
+    AppendUtf8(utf8, codePoint);
+    return FromUtf8(utf8) != "?";
+}
+
+std::u32string CodePoints(std::string_view utf8) {
+    std::u32string out;
+    out.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        const char32_t cp = NextUtf8(utf8, i);
+        out += cp == kNone ? char32_t{0xFFFD} : cp;
+    }
+    return out;
+}
+
 std::size_t CutLength(std::string_view text, std::size_t maxBytes) {
     if (text.size() <= maxBytes)
         return text.size();

@@ -24,6 +24,11 @@ std::string ToUtf8(std::string_view cp932);
 // UTF-8 -> CP932. The private-use code points of ToUtf8 give their bytes back; a character
 // that CP932 cannot hold becomes '?'.
 std::string FromUtf8(std::string_view utf8);
+// Whether FromUtf8 gives the code point bytes of its own rather than '?' (a character that is
+// mapped one way, as the yen sign to 0x5C, counts as held).
+bool CanEncode(char32_t codePoint);
+// The code points of a UTF-8 text; a malformed sequence gives U+FFFD.
+std::u32string CodePoints(std::string_view utf8);
 
 // The largest length <= maxBytes that does not split a double-byte character.
 std::size_t CutLength(std::string_view text, std::size_t maxBytes);

@@ -257,6 +257,21 @@ const StringEntry kStringTable[] = {
     {5914, "「全期間」で「曜日指定なし」は無効です"},
     {5915, "期間指定が正しくありません"},
     {5916, "時間指定が正しくありません。開始時刻は終了時刻より前にしてください"},
+    // A typed text holding characters the CP932 files cannot store (%1 names them, one a line).
+    {5930, "保存できない文字が含まれています。\n%1\n別の文字に置き換えてください。"},
+    // Names of the MY term list that its file could not give back as typed.
+    {5931, "前後に空白のある用語は登録できません。"},
+    {5932, "「;」で始まる用語は登録できません。"},
+    {5933, "「[」で始まる用語は登録できません。"},
+    {5934, "前後に空白のあるグループ名は使えません。"},
+    // Names of the duty-person file: the rules of group and person names (%1 the greatest number
+    // of characters), and a file that cannot be written (%1 its path).
+    {5935, "「]」「=」や改行を含む名前、「[」や「;」で始まる名前、前後に空白のある名前、「GroupName」はグループ名に使えません。"},
+    {5936, "「=」や改行を含む名前、「[」や「;」で始まる名前、前後に空白のある名前は当番者名に使えません。"},
+    {5937, "名前は%1文字以内で入力してください。"},
+    {5938, "当番者ファイル %1 に書き込めません。\n保存先のフォルダと書き込みの権限を確認してください。"},
+    // A one-line field holding a line break (a paste brings one).
+    {5939, "この欄には改行を入力できません。"},
     // Tool-bar button names, by set in command-table order.
     {6003, "新規作成"},
     {6004, "開く"},

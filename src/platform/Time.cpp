@@ -4,6 +4,8 @@
 
 #include <chrono>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
 #include <mutex>
 
@@ -368,6 +370,24 @@ CTime Now() {
 void SetFixedNow(std::optional<CTime> now) {
     std::lock_guard<std::mutex> lock(g_clockMutex);
     g_fixedNow = now;
+}
+
+std::optional<CTime> FixedNow() {
+    std::lock_guard<std::mutex> lock(g_clockMutex);
+    return g_fixedNow;
+}
+
+void FixFromEnvironment() {
+    const char* now = std::getenv("TEMBRA_NOW");
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    char rest = 0;
+    if (now == nullptr || std::sscanf(now, "%4d-%2d-%2d%c", &year, &month, &day, &rest) != 3 ||
+        day < 1 || day > CivilDate::DaysInMonth(year, month)) {
+        return;
+    }
+    SetFixedNow(CTime(year, month, day, 12, 0, 0));
 }
 
 } // namespace Clock

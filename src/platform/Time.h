@@ -140,6 +140,12 @@ public:
 namespace Clock {
 CTime Now();
 void SetFixedNow(std::optional<CTime> now);
+// The fixed "now", if any.
+std::optional<CTime> FixedNow();
+// The test hook of the programs and the test suite: TEMBRA_NOW="yyyy-mm-dd" in the environment
+// fixes "now" at noon of that day (chart zone), so that a run under test does not depend on the
+// day it runs. Anything else in the variable leaves the clock as it is.
+void FixFromEnvironment();
 } // namespace Clock
 
 } // namespace tembra

@@ -412,7 +412,7 @@ public:
     // unit, thinned where irregular periods squeeze a group of units. step is the ruled-line
     // interval (at least 1; minutes for the minute grid); elapsed is set in an elapsed-day
     // chart; sameUnit leaves out the boundary lines where the first date row already counts the
-    // same elapsed unit; era counts Heisei years.
+    // same elapsed unit; era counts era years (和暦: 平成, 令和).
     void DrawDayGrid(CDC* dc, int step, BOOL elapsed, BOOL sameUnit) const;
     void DrawWeekGrid(CDC* dc, int step) const;
     void DrawMonthGrid(CDC* dc, int step, BOOL elapsed, BOOL sameUnit) const;
@@ -446,7 +446,7 @@ public:
     // the mode; nothing for a null object or any other record.
     void DrawChartObject(CDC* dc, CDataHeader* object, int mode) const;
     // The text of an item cell inside its cell, its macros expanded: "$L$" the row and "$C$" the
-    // column (from 1), "$H$" the Heisei year, "$Y$", "$M$", "$D$" and "$W$" the year, month,
+    // column (from 1), "$H$" the era year (和暦), "$Y$", "$M$", "$D$" and "$W$" the year, month,
     // day and weekday of the row's date (the item date base plus one day a row). Nothing for an
     // empty text or a column narrower than one character. The mode does not change it.
     void DrawKoumokuCell(CDC* dc, const CKoumokuData& cell, int mode) const;
@@ -561,7 +561,7 @@ public:
     // One row of the date header between top and bottom (top > bottom), in the zoomed date font
     // that the caller has selected; step labels every step-th unit. Day row mode: 0 calendar
     // days, 1 elapsed days, 2 calendar-style days of an elapsed chart. Year row mode: 0
-    // calendar, 1 elapsed; era 1 the Heisei years. Month row mode: 0 calendar months, 1
+    // calendar, 1 elapsed; era 1 the era years (和暦). Month row mode: 0 calendar months, 1
     // elapsed months, 2 elapsed months within the elapsed year, 3 months from the first drawn.
     void DrawDayRow(CDC* dc, const LOGFONT& font, int top, int bottom, int step, int mode) const;
     void DrawWeeklyDayRow(CDC* dc, const LOGFONT& font, int top, int bottom, int step) const;

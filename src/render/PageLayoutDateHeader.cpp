@@ -51,7 +51,7 @@ int RowStep(const CSyokiSet& set, int unit) {
     return std::max(1, GetThinningStep(unit, set.GetOption2()));
 }
 
-// The rows of the date header kinds of the settings; TRUE when one of them counted Heisei years.
+// The rows of the date header kinds of the settings; TRUE when one of them counted era years.
 BOOL DrawDateRows(const CPageLayout& layout, CDC* dc, const CSyokiSet& set, const LOGFONT& font) {
     // Without date rows (a first row kind of 0) there is nothing to divide the band by.
     const int rows = set.GetDateRowCount();

@@ -9,6 +9,7 @@
 
 #include "model/HensokuScale.h"
 #include "model/Utility.h"
+#include "model/Wareki.h"
 #include "platform/DC.h"
 #include "render/DateRowSupport.h"
 #include "render/StyledDraw.h"
@@ -32,8 +33,6 @@ constexpr CTimeSpan kOneHour(0, 1, 0, 0);
 constexpr double kSecondsPerDay = 86400.0;
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr int kMonthsPerYear = 12;
-// Heisei 1 is 1989.
-constexpr int kHeiseiOffset = 1988;
 
 constexpr std::array<const char*, kMonthsPerYear> kMonthNames = {
     "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
@@ -41,16 +40,17 @@ constexpr std::array<const char*, kMonthsPerYear> kMonthNames = {
 constexpr int kMonthNumbers = 1;
 constexpr int kMonthEnglish = 2;
 
-// 年, 月, 平成
+// 年, 月
 constexpr const char* kNen = "\x94\x4e";
 constexpr const char* kTsuki = "\x8c\x8e";
-constexpr const char* kHeisei = "\x95\xbd\x90\xac";
 
-// One unit of a row: its number, where it starts and where the next one begins.
+// One unit of a row: its number, where it starts and where the next one begins. The last unit
+// of an era ends its group of n units early: the next era counts from 1 again.
 struct Unit {
     std::int64_t k = 0;
     CTime start;
     CTime next;
+    bool endsGroup = false;
 };
 
 bool StartsGroup(std::int64_t k, int n) {
@@ -122,20 +122,29 @@ public:
             return ElapsedUnit(m_layout, t, m_yearLength, 0);
         }
         Unit unit;
+        if (m_era) {
+            const WarekiYear year = WarekiYearOf(t);
+            unit.k = year.year;
+            unit.start = year.start;
+            unit.next = year.next;
+            unit.endsGroup = WarekiYearOf(year.next).era != year.era;
+            return unit;
+        }
         const int year = t.GetYear();
-        unit.k = m_era ? year - kHeiseiOffset : year;
+        unit.k = year;
         unit.start = FirstOfMonth(year, 1);
         unit.next = FirstOfMonth(year + 1, 1);
         return unit;
     }
-    std::vector<std::string> Texts(std::int64_t k, const CTime&) const override {
+    std::vector<std::string> Texts(std::int64_t k, const CTime& cur) const override {
         const int v = static_cast<int>(k);
         std::vector<std::string> texts;
         if (m_yearMode == 0) {
             if (m_era) {
-                texts.push_back(StringPrintf("%s%d%s", kHeisei, v, kNen));
-                texts.push_back(StringPrintf("H%d%s", v, kNen));
-                texts.push_back(StringPrintf("H%d", v));
+                const WarekiEra& era = *WarekiYearOf(cur).era;
+                texts.push_back(StringPrintf("%s%d%s", era.name, v, kNen));
+                texts.push_back(StringPrintf("%c%d%s", era.letter, v, kNen));
+                texts.push_back(StringPrintf("%c%d", era.letter, v));
             } else {
                 texts.push_back(StringPrintf("%d%s", v, kNen));
             }
@@ -278,8 +287,13 @@ void WalkUnitRow(const CPageLayout& layout, CDC* dc, const LOGFONT& font, int to
         const CTime next = unit.next;
         const int nextX = layout.DateToX(next);
         const double wholeGroup = row.UnitDays(unit, cur) * n;
+        // The group a label covers ends with this unit; it starts here when this unit also
+        // opens it (the last unit of an era alone in its group).
+        const bool opensGroup = StartsGroup(k, n);
+        const CTime labelGroup = opensGroup ? cur : groupDate;
+        const int labelGroupX = opensGroup ? curX : groupX;
 
-        if (drawStart <= cur && cur <= drawEnd && k % n == 0 && fontWidth > 0) {
+        if (drawStart <= cur && cur <= drawEnd && (k % n == 0 || unit.endsGroup) && fontWidth > 0) {
             int room = 0;
             double scaleWidth = 0.0;
             const CTime labelEnd = std::min(drawEnd, next);
@@ -287,8 +301,8 @@ void WalkUnitRow(const CPageLayout& layout, CDC* dc, const LOGFONT& font, int to
                 room = std::min(ClampCoord(nextX - curX) - z, (x1 - curX) - z);
                 scaleWidth = scale.GetSpanWidth(cur, labelEnd);
             } else {
-                room = ClampCoord(nextX - groupX) - z;
-                scaleWidth = scale.GetSpanWidth(std::max(drawStart, groupDate), labelEnd);
+                room = ClampCoord(nextX - labelGroupX) - z;
+                scaleWidth = scale.GetSpanWidth(std::max(drawStart, labelGroup), labelEnd);
             }
             const std::vector<std::string> texts = row.Texts(k, cur);
             std::string text = texts.back();
@@ -328,7 +342,7 @@ void WalkUnitRow(const CPageLayout& layout, CDC* dc, const LOGFONT& font, int to
             }
         }
 
-        if (StartsGroup(k, n)) {
+        if (opensGroup) {
             if (x0 < curX && curX < x1) {
                 bool separate = true;
                 if (scaled) {

@@ -14,6 +14,7 @@
 #include "model/HensokuScale.h"
 #include "model/SyokiSet.h"
 #include "model/Utility.h"
+#include "model/Wareki.h"
 #include "platform/DC.h"
 #include "render/StyledDraw.h"
 
@@ -346,8 +347,6 @@ void CPageLayout::DrawYearGrid(CDC* dc, int step, BOOL elapsed, BOOL era) const 
     const GridWalk walk(*this, dc,
                         elapsed ? CTimeSpan(yearLength * n) : Days(std::int64_t(364) * n));
     const IntervalTest test = DayIntervalTest(GetScale());
-    // Heisei 1 is 1989.
-    constexpr int kEraBase = 1988;
 
     CTime cur = walk.start;
     int curX = walk.Left();
@@ -361,8 +360,13 @@ void CPageLayout::DrawYearGrid(CDC* dc, int step, BOOL elapsed, BOOL era) const 
             const ElapsedUnit unit = ElapsedUnitAt(*this, cur, yearLength, 0);
             k = unit.k;
             next = unit.next;
+        } else if (era) {
+            // Era years: the year an era begins is cut where it begins.
+            const WarekiYear year = WarekiYearOf(cur);
+            k = year.year;
+            next = year.next;
         } else {
-            k = cur.GetYear() - (era ? kEraBase : 0);
+            k = cur.GetYear();
             next = CTime(cur.GetYear() + 1, 1, 1);
         }
         if (!walk.IsEdge(curX) && (k - 1) % n == 0) {
@@ -506,7 +510,10 @@ void CPageLayout::DrawColumnRangeBand(CDC* dc) const {
     }
     const CTime start = range->GetStartDate();
     const CTime end = range->GetEndDate();
-    const auto inCalendar = [](const CTime& t) { return GetMinDate() <= t && t <= GetMaxDate(); };
+    // The range ends where its last day ends: the last supported day ends the next midnight.
+    const auto inCalendar = [](const CTime& t) {
+        return GetMinDate() <= t && t <= GetMaxDate() + CTimeSpan(1, 0, 0, 0);
+    };
     if (end == start || !inCalendar(start) || !inCalendar(end)) {
         return;
     }

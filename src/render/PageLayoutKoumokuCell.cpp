@@ -4,6 +4,7 @@
 #include "model/KoumokuData.h"
 #include "model/SyokiSet.h"
 #include "model/Utility.h"
+#include "model/Wareki.h"
 #include "platform/DC.h"
 #include "render/PageLayout.h"
 #include "render/StyledDraw.h"
@@ -22,13 +23,11 @@ namespace {
 // The macros of item cells, in the order they are replaced.
 constexpr std::string_view kMacroRow = "$L$";
 constexpr std::string_view kMacroColumn = "$C$";
-constexpr std::string_view kMacroHeisei = "$H$";
+constexpr std::string_view kMacroEraYear = "$H$";
 constexpr std::string_view kMacroYear = "$Y$";
 constexpr std::string_view kMacroMonth = "$M$";
 constexpr std::string_view kMacroDay = "$D$";
 constexpr std::string_view kMacroWeekday = "$W$";
-// The year before the first year of Heisei.
-constexpr int kHeiseiBase = 1988;
 // "日" "月" "火" "水" "木" "金" "土" in CP932, Sunday first.
 constexpr std::array<std::string_view, 7> kWeekdays = {
     "\x93\xfa", "\x8c\x8e", "\x89\xce", "\x90\x85", "\x96\xd8", "\x8b\xe0", "\x93\x79"};
@@ -60,7 +59,7 @@ void CPageLayout::DrawKoumokuCell(CDC* dc, const CKoumokuData& cell, int) const 
     std::string text = cell.GetText();
     ReplaceAll(text, kMacroRow, Number(row + 1));
     ReplaceAll(text, kMacroColumn, Number(column + 1));
-    ReplaceAll(text, kMacroHeisei, Number(date.GetYear() - kHeiseiBase));
+    ReplaceAll(text, kMacroEraYear, Number(WarekiYearOf(date).year));
     ReplaceAll(text, kMacroYear, Number(date.GetYear()));
     ReplaceAll(text, kMacroMonth, Number(date.GetMonth()));
     ReplaceAll(text, kMacroDay, Number(date.GetDay()));

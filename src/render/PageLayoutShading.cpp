@@ -141,7 +141,7 @@ void CPageLayout::DrawHolidayShading(CDC* dc, int x1, int y1, int x2, int y2,
 
 void CPageLayout::DrawChartBackground(CDC* dc, int x1, int y1, int x2, int y2) const {
     DrawHolidayShading(dc, x1, y1, x2, y2, TRUE);
-    // Heisei years when the date header shows a Heisei row.
+    // Era years (和暦) when the date header shows an era row.
     BOOL era = FALSE;
     if (const CSyokiSet* set = GetSyokiSet()) {
         for (int i = 0; i < set->GetDateRowCount(); ++i) {

@@ -3,6 +3,7 @@
 #include "model/Calendar.h"
 #include "model/HensokuScale.h"
 #include "model/SyokiSet.h"
+#include "model/Wareki.h"
 #include "render/PageLayout.h"
 #include "shapes/Zukei.h"
 #include "shapes/ZukeiView.h"
@@ -283,8 +284,14 @@ void CPlanCalendarLayout::BuildYearColumns(int n, bool elapsed, bool era) {
     CTime t = start;
     int x = m_pLayout->DateToX(t);
     for (;;) {
-        int year = t.GetYear() - (era ? 1988 : 0);
+        int year = t.GetYear();
         CTime next(t.GetYear() + 1, 1, 1);
+        if (era) {
+            // Era years, as the era row of the date header counts them.
+            const WarekiYear eraYear = WarekiYearOf(t);
+            year = eraYear.year;
+            next = eraYear.next;
+        }
         if (elapsed) {
             std::int64_t e = Elapsed(t);
             const bool before = e < 0;

@@ -3,8 +3,10 @@
 #include "platform/Profile.h"
 #include "platform/ProfileFile.h"
 #include "platform/Sjis.h"
+#include "platform/Ui.h"
 
 #include <algorithm>
+#include <string_view>
 
 namespace tembra {
 
@@ -12,6 +14,7 @@ namespace {
 
 constexpr const char* kSize = "Size";
 constexpr const char* kHead = "Head";
+constexpr UINT kDamagedFile = 5008;
 
 std::string PersonKey(int i) {
     return "Touban" + std::to_string(i);
@@ -33,6 +36,12 @@ std::vector<CToubanEntry> LoadLastList() {
     std::vector<CToubanEntry> entries;
     for (int i = 0; i < size; ++i) {
         std::string name = GetProfileString(section, PersonKey(i), "");
+        // A name the profile cannot hold as a value (a line break or a zero byte) was not
+        // written by the program: the list is refused rather than stored again without it.
+        if (name.find_first_of(std::string_view("\r\n\0", 3)) != std::string::npos) {
+            AfxMessageBox(kDamagedFile, MB_OK | MB_ICONEXCLAMATION);
+            return {};
+        }
         const int isHead = name == head ? 1 : 0;
         entries.push_back({std::move(name), isHead});
     }

@@ -12,7 +12,9 @@ namespace tembra {
 
 // The section name (CP932).
 std::string ToubanLastListSection();
-// The stored list; a person whose name equals "Head" is the head.
+// The stored list; a person whose name equals "Head" is the head. A list holding a name the
+// profile could not store again (a line break or a zero byte) is refused: message 5008 and an
+// empty list.
 std::vector<CToubanEntry> LoadLastList();
 // Replaces the stored list: the old "Touban%d" values and "Head" go, the list is written anew.
 void SaveLastList(const std::vector<CToubanEntry>& entries);

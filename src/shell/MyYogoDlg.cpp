@@ -7,6 +7,7 @@
 #include "platform/qt/Cp932Text.h"
 #include "platform/qt/Cp932Validator.h"
 #include "platform/qt/DialogParts.h"
+#include "platform/qt/TextFieldCheck.h"
 #include "shell/YogoGroupNameDlg.h"
 #include "shell/core/MyYogoCandidates.h"
 #include "shell/core/MyYogoWidth.h"
@@ -312,7 +313,11 @@ void CMyYogoDlg::OnAdd() {
     if (m_groups->count() == 0) {
         return;
     }
-    const std::string text = ToCp932(m_candidateText->text().trimmed());
+    // The text as typed: blanks at its ends are the term's fault to report, not to drop.
+    if (!CheckTextField(m_candidateText)) {
+        return;
+    }
+    const std::string text = ToCp932(m_candidateText->text());
     if (text.empty()) {
         return;
     }
@@ -348,27 +353,32 @@ void CMyYogoDlg::OnRemove() {
 
 std::optional<std::string> CMyYogoDlg::AskGroupName(const std::string& start,
                                                     const std::string& current) {
-    std::string name = start;
-    for (;;) {
-        CYogoGroupNameDlg dialog(name, this);
-        if (dialog.exec() != QDialog::Accepted) {
-            return std::nullopt;
-        }
-        name = dialog.Name();
+    CYogoGroupNameDlg dialog(start, this);
+    // Refused where it is typed: the name dialog stays open on a name the file cannot hold or
+    // one in use.
+    dialog.SetCheck([&](const std::string& name) {
         if (name.empty() || name == current) {
-            return std::nullopt;
+            return true;
         }
         if (const std::string fault = CMyYogoFile::GroupNameFault(name); !fault.empty()) {
             AfxMessageBox(fault, MB_OK | MB_ICONEXCLAMATION);
-            continue;
+            return false;
         }
         // Names that differ only in ASCII case are one section of the file.
         if (m_file.HasGroup(name) && !CMyYogoFile::EqualFolded(name, current)) {
             AfxMessageBox(CMyYogoFile::kNameTakenMessage, MB_OK);
-            continue;
+            return false;
         }
-        return name;
+        return true;
+    });
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
     }
+    const std::string name = dialog.Name();
+    if (name.empty() || name == current) {
+        return std::nullopt;
+    }
+    return name;
 }
 
 void CMyYogoDlg::OnNewGroup() {

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDataStream>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QLocalSocket>
 #include <QTimer>
@@ -39,22 +40,29 @@ bool CSingleInstance::Acquire() {
 }
 
 CSingleInstance::Answer CSingleInstance::PassOn(const QStringList& arguments,
-                                                const QString& workingFolder) const {
+                                                const QString& workingFolder,
+                                                int answerLimitMs) const {
     Answer answer;
     answer.exitCode = 1;
+    const auto unreachable = [&answer] {
+        answer.messages << QStringLiteral("the running Tembra could not be reached: nothing done");
+        return answer;
+    };
     QLocalSocket socket;
     socket.connectToServer(m_socketPath);
     if (!socket.waitForConnected(kWaitMs)) {
-        return answer;
+        return unreachable();
     }
     QByteArray bytes;
     QDataStream out(&bytes, QIODevice::WriteOnly);
     out << workingFolder << arguments;
     socket.write(bytes);
     if (!socket.waitForBytesWritten(kWaitMs)) {
-        return answer;
+        return unreachable();
     }
-    // The running one may print first: no time limit, only its end of the connection.
+    // The running one may print first, or wait for the user to close one of its dialogs; past
+    // the limit this start gives up, and the running one, finding it gone, does nothing.
+    const QDeadlineTimer deadline(answerLimitMs);
     QDataStream in(&socket);
     for (;;) {
         in.startTransaction();
@@ -67,9 +75,16 @@ CSingleInstance::Answer CSingleInstance::PassOn(const QStringList& arguments,
             return answer;
         }
         if (socket.state() != QLocalSocket::ConnectedState) {
+            return unreachable();
+        }
+        if (deadline.hasExpired()) {
+            answer.messages << QStringLiteral(
+                                   "the running Tembra has not answered in %1 s (one of its "
+                                   "dialogs may be open): nothing done")
+                                   .arg(answerLimitMs / 1000);
             return answer;
         }
-        socket.waitForReadyRead(-1);
+        socket.waitForReadyRead(static_cast<int>(deadline.remainingTime()));
     }
 }
 
@@ -89,7 +104,8 @@ void CSingleInstance::Take(QLocalSocket* socket) {
     // close.
     if (QApplication::activeModalWidget() != nullptr) {
         QTimer::singleShot(kRetryMs, this, [this, later = QPointer<QLocalSocket>(socket)] {
-            if (later) {
+            // A later start that gave up waiting wants nothing done any more.
+            if (later && later->state() == QLocalSocket::ConnectedState) {
                 Take(later);
             }
         });

@@ -3,7 +3,8 @@
 // listens; a later one finds the lock held and hands its command line over the socket: its
 // working folder and its arguments. The running one does what they ask (brings itself to the
 // front, opens the file, prints it) and answers with the exit status and the messages of the
-// work, which the later start shows on its standard error and returns as its own status.
+// work, which the later start shows on its standard error and returns as its own status. A
+// running one kept busy by a dialog of its own gets 30 seconds; then the later start gives up.
 #pragma once
 
 #include <QLocalServer>
@@ -40,9 +41,13 @@ public:
     // one runs.
     bool Acquire();
     void SetHandler(Handler handler) { m_handler = std::move(handler); }
-    // From a later start: hands the arguments to the running instance and waits, without a time
-    // limit, for its answer. The exit status is 1 when the running one could not be reached.
-    Answer PassOn(const QStringList& arguments, const QString& workingFolder) const;
+    // How long a later start waits for the running instance's answer.
+    static constexpr int kAnswerLimitMs = 30000;
+    // From a later start: hands the arguments to the running instance and waits for its answer,
+    // at most answerLimitMs. Exit status 1 with a message when the running one could not be
+    // reached or did not answer in time (it then does nothing of it).
+    Answer PassOn(const QStringList& arguments, const QString& workingFolder,
+                  int answerLimitMs = kAnswerLimitMs) const;
 
 private:
     void OnConnection();

@@ -26,6 +26,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QMetaObject>
 #include <QProcess>
 
 #include <algorithm>
@@ -74,6 +75,13 @@ CTembraApp::CTembraApp(Options options)
     if (!m_options.commandLineMessages) {
         m_options.commandLineMessages = [](const std::string& line) {
             std::cerr << "tembra: " << line << std::endl;
+        };
+    }
+    if (!m_options.quit) {
+        m_options.quit = [](int status) {
+            QMetaObject::invokeMethod(
+                QCoreApplication::instance(), [status] { QCoreApplication::exit(status); },
+                Qt::QueuedConnection);
         };
     }
     if (m_options.programFolder.empty()) {

@@ -82,6 +82,11 @@ public:
         // The user's program serves other programs on the session bus too (the program's own
         // start turns this on; a program started for them always does).
         bool serveSessionBus = false;
+        // How long a program started for clients waits, holding no chart, for their next call.
+        int automationQuietMs = 60000;
+        // Ends the program with the status once the current event has been handled; default:
+        // the application's event loop ends.
+        std::function<void(int status)> quit;
     };
 
     explicit CTembraApp(Options options);
@@ -116,6 +121,8 @@ public:
     // Closes a chart and its windows after asking to save its changes; false when kept.
     bool CloseDocument(CTembraDoc* document);
     bool CloseAllDocuments();
+    // The document may go: its changes saved or given up, asking the user when it is modified.
+    bool MayClose(CTembraDoc* document);
     std::vector<CTembraDoc*> Documents() const;
     IChartWindow* ActiveChart() const;
     CTembraDoc* ActiveDocument() const;
@@ -200,8 +207,6 @@ private:
     Chart* FindChart(const CTembraDoc* document) const;
     // The chart's windows and the chart go (closing: the window already closing by itself).
     void RemoveChart(Chart* chart, QMdiSubWindow* closing = nullptr);
-    // The document may go: its changes saved or given up.
-    bool MayClose(CTembraDoc* document);
     // The File menu's recent files.
     void UpdateRecentFileMenu();
     void OnOpenRecent(int index);

@@ -5,11 +5,11 @@
 #include "document/TembraDoc.h"
 #include "shell/TembraApp.h"
 
-#include <QCoreApplication>
-#include <QMetaObject>
+#include <QApplication>
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 
 namespace tembra {
 
@@ -17,50 +17,60 @@ namespace {
 
 class CAppAutomationCharts final : public IAutomationCharts {
 public:
-    explicit CAppAutomationCharts(CTembraApp& app) : m_app(app) {}
+    CAppAutomationCharts(CTembraApp& app, bool scriptedUi, std::function<void(int)> quit)
+        : m_app(app), m_scriptedUi(scriptedUi), m_quit(std::move(quit)) {}
     void SetBus(const CAutomationBus* bus) { m_bus = bus; }
 
     CTembraDoc* NewChart() override { return m_app.NewDocument(); }
 
-    void CloseChart(CTembraDoc& doc, int option) override {
-        if (option == 1 && doc.IsModified()) {
-            doc.DoSave(doc.GetPathName(), TRUE);
+    bool PrepareClose(CTembraDoc& doc, int option) override {
+        switch (option) {
+        case 1:
+            // Saved to its own file; a chart without one would ask for a name.
+            return !doc.IsModified() || doc.DoSave(doc.GetPathName(), TRUE) != FALSE;
+        case 2:
+            return m_app.MayClose(&doc);
+        default:
+            return true;
         }
-        if (option != 2) {
-            // Nothing to ask: saved above, or given up.
-            doc.SetModifiedFlag(FALSE);
-        }
+    }
+
+    void CloseChart(CTembraDoc& doc) override {
+        // Saved, asked about or given up before: nothing to ask.
+        doc.SetModifiedFlag(FALSE);
         m_app.CloseDocument(&doc);
     }
 
     void CloseIdleCharts(CTembraDoc& doc) override {
         for (CTembraDoc* other : m_app.Documents()) {
-            if (other != &doc && !other->m_bAutomation && !other->IsModified() &&
-                HoldsNothing(*other)) {
+            if (other != &doc && !IsClientChart(other) && !other->m_bAutomation &&
+                !other->IsModified() && HoldsNothing(*other)) {
                 m_app.CloseDocument(other);
             }
         }
     }
 
-    bool IsOpen(const CTembraDoc* doc) const override {
-        const std::vector<CTembraDoc*> open = m_app.Documents();
-        return std::find(open.begin(), open.end(), doc) != open.end();
-    }
+    int ChartCount() const override { return static_cast<int>(m_app.Documents().size()); }
 
     bool UserHoldsCharts() const override {
         const std::vector<CTembraDoc*> open = m_app.Documents();
-        return std::any_of(open.begin(), open.end(), [this](const CTembraDoc* doc) {
-            return m_bus == nullptr || !m_bus->IsClientChart(doc);
-        });
+        return std::any_of(open.begin(), open.end(),
+                           [this](const CTembraDoc* doc) { return !IsClientChart(doc); });
     }
 
-    void Quit(int status) override {
-        QMetaObject::invokeMethod(
-            QCoreApplication::instance(), [status] { QCoreApplication::exit(status); },
-            Qt::QueuedConnection);
+    bool UserThere() const override {
+        // Without a screen nobody sees a question; a test's scripted services answer their own.
+        return m_scriptedUi || QApplication::platformName() != QLatin1String("offscreen");
     }
+
+    bool UserBusy() const override { return QApplication::activeModalWidget() != nullptr; }
+
+    void Quit(int status) override { m_quit(status); }
 
 private:
+    bool IsClientChart(const CTembraDoc* doc) const {
+        return m_bus != nullptr && m_bus->IsClientChart(doc);
+    }
     static bool HoldsNothing(const CTembraDoc& doc) {
         return doc.GetObjCount() + doc.GetSelCount() + doc.GetKoumokuColCount() +
                    doc.GetShincyokuCount() + doc.GetZukeiCount() + doc.CountCntrItems() ==
@@ -68,15 +78,19 @@ private:
     }
 
     CTembraApp& m_app;
+    bool m_scriptedUi;
+    std::function<void(int)> m_quit;
     const CAutomationBus* m_bus = nullptr;
 };
 
 } // namespace
 
 bool CTembraApp::StartAutomationBus(bool forClients) {
-    auto charts = std::make_unique<CAppAutomationCharts>(*this);
+    auto charts =
+        std::make_unique<CAppAutomationCharts>(*this, m_options.ui != nullptr, m_options.quit);
     m_settingsChanges = std::make_unique<CSyokiSetChanges>();
-    auto bus = std::make_unique<CAutomationBus>(*charts, *m_settingsChanges, forClients);
+    auto bus = std::make_unique<CAutomationBus>(*charts, *m_settingsChanges, forClients,
+                                                m_options.automationQuietMs);
     charts->SetBus(bus.get());
     switch (bus->Start(QDBusConnection::sessionBus())) {
     case CAutomationBus::StartResult::NameTaken:

@@ -1,6 +1,7 @@
 // The open charts: their documents and windows, opening, closing and converting.
 #include "shell/TembraApp.h"
 
+#include "automation/dbus/AutomationBus.h"
 #include "document/TembraDoc.h"
 #include "exchange/QkrImport.h"
 #include "exchange/SafetyAsciiExport.h"
@@ -112,6 +113,9 @@ void CTembraApp::RemoveChart(Chart* chart, QMdiSubWindow* closing) {
         w.window.reset();
     }
     chart->windows.clear();
+    if (m_bus) {
+        m_bus->ChartClosed(chart->document.get());
+    }
     chart->document->OnCloseDocument();
     auto it = std::find_if(m_openCharts.begin(), m_openCharts.end(),
                            [chart](const auto& c) { return c.get() == chart; });
@@ -217,8 +221,11 @@ CTembraDoc* CTembraApp::OpenChart(const std::string& path, bool addToRecent) {
     }
     CTembraDoc* opened = AddChart(std::move(document));
 
-    // The new chart takes the place of the untouched empty ones.
-    const std::vector<CTembraDoc*> closing = DocumentsToClose(Documents(), opened);
+    // The new chart takes the place of the untouched empty ones, but not of a client's: that one
+    // is the client's to close.
+    std::vector<CTembraDoc*> closing = DocumentsToClose(Documents(), opened);
+    std::erase_if(closing,
+                  [this](const CTembraDoc* d) { return m_bus && m_bus->IsClientChart(d); });
     for (CTembraDoc* d : closing) {
         RemoveChart(FindChart(d));
     }

@@ -5,6 +5,7 @@
 #include "platform/ProfileFile.h"
 #include "platform/Sjis.h"
 #include "platform/qt/Cp932Validator.h"
+#include "platform/qt/TextFieldCheck.h"
 #include "shell/core/FrameRules.h"
 
 #include <QAction>
@@ -345,6 +346,10 @@ bool CYogoBar::IsYogoBarVisible() const {
 
 std::string CYogoBar::GetYogoComboText() const {
     return Sjis::FromUtf8(YogoCombo()->currentText().toStdString());
+}
+
+bool CYogoBar::RefuseYogoText() {
+    return !CheckTextField(YogoCombo());
 }
 
 void CYogoBar::FocusYogoCombo(int bits) {

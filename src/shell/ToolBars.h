@@ -147,6 +147,7 @@ public:
     void SetYogoColor(COLORREF color) override;
     bool IsYogoBarVisible() const override;
     std::string GetYogoComboText() const override;
+    bool RefuseYogoText() override;
     void FocusYogoCombo(int bits) override;
     void SetYogoText(const std::string& text) override;
     COLORREF GetYogoColor() const override;

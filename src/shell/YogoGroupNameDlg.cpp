@@ -31,4 +31,13 @@ std::string CYogoGroupNameDlg::Name() const {
     return ToCp932(m_name->text());
 }
 
+void CYogoGroupNameDlg::accept() {
+    if (m_accepts && !m_accepts(Name())) {
+        m_name->setFocus(Qt::OtherFocusReason);
+        m_name->selectAll();
+        return;
+    }
+    QDialog::accept();
+}
+
 } // namespace tembra

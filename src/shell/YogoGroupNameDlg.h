@@ -5,7 +5,9 @@
 
 #include <QDialog>
 
+#include <functional>
 #include <string>
+#include <utility>
 
 class QLineEdit;
 
@@ -24,9 +26,16 @@ public:
 
     // The name as typed (CP932).
     std::string Name() const;
+    // 決定 first hands the name to the check, when there is one: a name it refuses (it has shown
+    // its message) keeps the dialog open with the name selected.
+    void SetCheck(std::function<bool(const std::string&)> accepts) {
+        m_accepts = std::move(accepts);
+    }
+    void accept() override;
 
 private:
     QLineEdit* m_name = nullptr;
+    std::function<bool(const std::string&)> m_accepts;
 };
 
 } // namespace tembra

@@ -92,19 +92,53 @@ TEST_F(AutomationFileTest, ClosingEndsTheProgramWhenNoOtherChartIsOpen) {
         bool othersOpen;
         std::vector<int> closedWith;
         int appCloses;
+        // Whether the close goes through (else the chart stays: a failed save, the user's No).
+        bool closes = true;
     };
     const Case cases[] = {
-        {S("0"), true, {0}, 0},       {S("1"), true, {1}, 0}, {S("2"), false, {2}, 1},
-        {std::nullopt, true, {0}, 0}, {S("3"), false, {}, 1}, {S("3"), true, {}, 0},
+        {S("0"), true, {0}, 0},         {S("1"), true, {1}, 0},         {S("2"), false, {2}, 1},
+        {std::nullopt, true, {0}, 0},   {S("3"), false, {}, 1},         {S("3"), true, {}, 0},
+        {S("1"), false, {1}, 0, false}, {S("2"), false, {2}, 0, false},
     };
     for (const Case& c : cases) {
         host.closedWith.clear();
         host.appCloses = 0;
         host.othersOpen = c.othersOpen;
+        host.closes = c.closes;
         EXPECT_EQ(automation.DocClose(c.option), Ok());
         EXPECT_EQ(host.closedWith, c.closedWith) << c.option.value_or("(none)");
         EXPECT_EQ(host.appCloses, c.appCloses) << c.option.value_or("(none)");
     }
+}
+
+TEST_F(AutomationFileTest, AnOpenedFileIsTheChartsOwnAndItsLockGoesWhenTheClientTakesIt) {
+    const auto path = files.Path() / "site.tbr";
+    ASSERT_EQ(automation.FileSaveAs(path.string(), S("new"), std::nullopt), Ok());
+    const auto lock = LockFilePath(path);
+
+    // Opened before AppInit, like the user's open: locked until the chart closes.
+    for (const bool initLater : {false, true}) {
+        auto chart = NewChart();
+        CTembraDocAutomation client(*chart, host, settings);
+        ASSERT_EQ(client.FileOpen(path.string()), Ok());
+        EXPECT_EQ(chart->GetPathName(), path.string()) << "a close that saves writes it";
+        EXPECT_TRUE(std::filesystem::exists(lock));
+        if (initLater) {
+            // A client's chart holds no lock, and nothing would release this one later.
+            client.AppInit();
+            EXPECT_FALSE(std::filesystem::exists(lock));
+        }
+        chart->OnCloseDocument();
+        EXPECT_FALSE(std::filesystem::exists(lock)) << initLater;
+    }
+    EXPECT_TRUE(Messages().empty()) << "no lock of the program's own met";
+}
+
+TEST_F(AutomationFileTest, APaperChangeMayAskTheUser) {
+    EXPECT_EQ(automation.PaperChange(S("2")), Ok());
+    EXPECT_EQ(settings.paper, 2);
+    EXPECT_EQ(settings.questionsAtPaper, 1) << "its question is one of its own";
+    EXPECT_EQ(host.questions, 0);
 }
 
 TEST_F(AutomationFileTest, AppCloseFreesTakenInRecords) {
@@ -136,6 +170,40 @@ TEST_F(AutomationFileTest, HeaderPeriodAndCreationDate) {
     EXPECT_EQ(automation.HeaderItemSet(S("_!SAKUSEIBI_DATA!_"), S("2005/3/15")), Refused());
     EXPECT_EQ(automation.HeaderItemSet(S("no such item"), S("x")), Refused());
     EXPECT_EQ(automation.HeaderItemGet(S("no such item")), AutoResult::Text(""));
+}
+
+// The header fields of the shipped layouts a client fills in by name (the README lists them).
+TEST_F(AutomationFileTest, TheShippedLayoutsHaveTheHeaderFieldsTheReadmeNames) {
+    struct Case {
+        const char* layout;
+        std::vector<int> papers;
+        std::vector<const char*> names;
+    };
+    const std::vector<int> all{0, 1, 2, 3, 4, 5};
+    const Case cases[] = {
+        {"MASTER01.LYT", all, {"工事名称", "会社名", "部署名"}},
+        {"MASTER-A01.LYT", all, {"工事名称", "会社名", "部署名"}},
+        // The plan sheet on A3, A2 and A1: its fields by number.
+        {"MASTER-A01.LYT", {2, 4, 5}, {"010002", "010009"}},
+        {"MASTER-A02.LYT", all, {"工事名称", "会社名", "部署名", "対象月", "月間目標"}},
+    };
+    for (const Case& c : cases) {
+        for (const int paper : c.papers) {
+            auto chart = NewChart();
+            chart->GetPrHeader().InitFromSettings(
+                chart.get(), paper, std::filesystem::path(TEMBRA_DATA_DIR) / c.layout, FALSE);
+            CTembraDocAutomation client(*chart, host, settings);
+            for (const char* name : c.names) {
+                EXPECT_EQ(client.HeaderItemSet(S(name), S("値")), Ok())
+                    << c.layout << " paper " << paper << " " << name;
+                EXPECT_EQ(client.HeaderItemGet(S(name)), AutoResult::Text("値"));
+            }
+            EXPECT_EQ(client.HeaderItemSet(S("_!KIKAN_DATA!_"), S("2027,04,01,2028,03,31")), Ok());
+            EXPECT_EQ(client.HeaderItemSet(S("_!SAKUSEIBI_DATA!_"), S("2027,03,15")), Ok());
+            // A fixed text of the layout is no field.
+            EXPECT_EQ(client.HeaderItemSet(S("工事名"), S("x")), Refused()) << c.layout;
+        }
+    }
 }
 
 } // namespace

@@ -17,20 +17,31 @@ namespace tembra::test {
 class RecordingHost : public IAutomationHost {
 public:
     void CloseIdleDocuments(CTembraDoc&) override { ++idleCloses; }
-    void CloseDocument(CTembraDoc&, int option) override { closedWith.push_back(option); }
+    bool CloseDocument(CTembraDoc&, int option) override {
+        closedWith.push_back(option);
+        return closes;
+    }
     bool OtherDocumentsOpen(const CTembraDoc&) const override { return othersOpen; }
     void CloseApplication(CTembraDoc&) override { ++appCloses; }
+    void BeginQuestion() override { ++questions; }
+    void EndQuestion() override { --questions; }
 
     int idleCloses = 0;
     std::vector<int> closedWith;
+    // Whether a close asked for goes through (false: the chart stays open).
+    bool closes = true;
     bool othersOpen = false;
     int appCloses = 0;
+    // How deep the member's own questions are open.
+    int questions = 0;
 };
 
 class RecordingSettings : public ISettingsChanges {
 public:
+    explicit RecordingSettings(const RecordingHost& h) : host(h) {}
     int PaperChange(CTembraDoc&, int p) override {
         paper = p;
+        questionsAtPaper = host.questions;
         return 1;
     }
     int KikanChange(CTembraDoc&, const CTime& s, const CTime& e) override {
@@ -48,7 +59,10 @@ public:
         return 1;
     }
 
+    const RecordingHost& host;
     int paper = -1;
+    // How deep the host's questions were open while the paper changed.
+    int questionsAtPaper = 0;
     CTime start;
     CTime end;
     int rows = -1;
@@ -66,7 +80,7 @@ protected:
     static AutoResult Refused() { return AutoResult::I2(0); }
 
     RecordingHost host;
-    RecordingSettings settings;
+    RecordingSettings settings{host};
     std::unique_ptr<CTembraDoc> doc;
     CTembraDocAutomation automation;
 };

@@ -16,10 +16,15 @@ TEST_F(AutomationTakeInTest, RefusesWhatIsNoDateOfTheSupportedYears) {
         AutoArg end;
     };
     const Case cases[] = {
-        {S("1990/12/31"), S("")},           {S("2021/01/01"), S("")},
-        {S("2005-04-01"), S("")},           {S("2005/02/30"), S("")},
-        {S("2005/04/01"), S("2005/02/30")}, {S("2005/04/01"), S("soon")},
-        {std::nullopt, S("2005/04/03")},    {S(""), S("")},
+        {S("1990/12/31"), S("")},
+        {S("2038/01/01"), S("")},
+        {S("2037/12/31"), S("2038/01/01")},
+        {S("2005-04-01"), S("")},
+        {S("2005/02/30"), S("")},
+        {S("2005/04/01"), S("2005/02/30")},
+        {S("2005/04/01"), S("soon")},
+        {std::nullopt, S("2005/04/03")},
+        {S(""), S("")},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(automation.TakeInData(c.start, c.end, S("t"), S("")), Refused())

@@ -136,6 +136,45 @@ TEST_F(ChangeDaysMathTest, SpareDaysFollowTheWorkingSpanAndAreOnlyShortenedByThe
     }
 }
 
+// Every supported year takes an end, typed or reached by a duration: a process of 2020 runs into
+// 2021, one of 2027 keeps its year.
+TEST_F(ChangeDaysMathTest, EndsAfter2020AreTakenAsTheyAre) {
+    struct Case {
+        CTime start;
+        CTime end;
+        int days; // elapsed
+    };
+    const Case cases[] = {
+        {CTime(2020, 12, 28), CTime(2021, 1, 4), 7},
+        {CTime(2025, 3, 3), CTime(2025, 3, 10), 7},
+        {CTime(2027, 5, 6), CTime(2027, 6, 5), 30},
+        {CTime(2037, 12, 1), GetMaxDate(), 30},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.start.Format("%Y-%m-%d"));
+        Process(c.start, c.start + CTimeSpan(1, 0, 0, 0), false);
+        ChangeDaysValues typed;
+        Math().Fill(typed);
+        typed.SetEnd(c.end);
+        EXPECT_TRUE(Math().DurationFromEnd(typed));
+        EXPECT_EQ(typed.End(), c.end);
+        EXPECT_EQ(typed.days, c.days);
+
+        ChangeDaysValues lengthened;
+        Math().Fill(lengthened);
+        lengthened.days = c.days;
+        Math().EndFromDuration(lengthened);
+        EXPECT_EQ(lengthened.End(), c.end);
+        EXPECT_EQ(lengthened.days, c.days);
+
+        CKoutei copy;
+        copy.SetStartDate(c.start);
+        bool shortened = false;
+        EXPECT_EQ(Math().Accept(typed, copy, shortened), 0);
+        EXPECT_EQ(copy.GetEndTime(), c.end);
+    }
+}
+
 TEST_F(ChangeDaysMathTest, AProcessOfNoLengthIsRefusedOnOneRowOnly) {
     for (const WORD endRow : {WORD{3}, WORD{5}}) {
         Process(kFriday, kMonday, false, 0, endRow);
@@ -184,8 +223,10 @@ TEST_F(ChangeDaysMathTest, SpinStepsKeepTheDayInItsMonthAndStopAtTheSupportedDat
          GetMaxDate()},
         {"before the first date", GetMinDate(), GetMinDate() + CTimeSpan(0, 12, 0, 0),
          ChangeDaysMath::kDay, -1, GetMinDate() + CTimeSpan(0, 12, 0, 0)},
-        {"the last year", CTime(2020, 1, 1), CTime(2020, 6, 1), ChangeDaysMath::kYear, 1,
-         CTime(2020, 6, 1)},
+        {"a year on from 2020", CTime(2020, 1, 1), CTime(2020, 6, 1), ChangeDaysMath::kYear, 1,
+         CTime(2021, 6, 1)},
+        {"the last year", CTime(2037, 1, 1), CTime(2037, 6, 1), ChangeDaysMath::kYear, 1,
+         CTime(2037, 6, 1)},
     };
     for (const Case& c : cases) {
         Process(c.start, c.end, false);

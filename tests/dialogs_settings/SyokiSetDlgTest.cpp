@@ -172,6 +172,9 @@ TEST(DateColumnDlgTest, ClosedButtonsAreDisabledAndTheStylesComeBack) {
     EXPECT_TRUE(dialog.StyleButton(1, 2)->isChecked());
     EXPECT_TRUE(dialog.StyleButton(3, 1)->isChecked());
     dialog.StyleButton(3, 0)->click();
+    // The era row of rows 1 and 2: 和暦, for 平成 and 令和 years alike.
+    EXPECT_EQ(dialog.RowButton(0, 1)->text(), QString::fromUtf8("和暦"));
+    EXPECT_EQ(dialog.RowButton(1, 1)->text(), QString::fromUtf8("和暦"));
     dialog.RowButton(0, 1)->click();
     dialog.accept();
     EXPECT_EQ(dialog.GetRows()[0], kDateRowEraYear);

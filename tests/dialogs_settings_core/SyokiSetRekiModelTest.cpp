@@ -133,6 +133,16 @@ TEST_F(SyokiSetRekiModelTest, ARefusedFieldIsNamedAndNothingIsRecalculated) {
     EXPECT_FALSE(model.CanClose());
 }
 
+// The era row keeps its kind 5 and is named 和暦 in the row lists: it shows 平成 and 令和 years.
+TEST_F(SyokiSetRekiModelTest, TheEraRowIsNamedWareki) {
+    SetPeriod(CTime(2027, 4, 1), CTime(2027, 6, 30));
+    Load();
+    model.SetDateRows({kDateRowEraYear, kDateRowMonth, kDateRowDay, kDateRowNone}, {0, 0, 0, 0});
+    EXPECT_EQ(model.GetDateRows()[0], 5);
+    EXPECT_EQ(test::U8(model.GetRowLabels()[0]), "和暦");
+    EXPECT_EQ(test::U8(model.GetRowLabels()[1]), "月");
+}
+
 // ---- The date-label check ----------------------------------------------------------------------
 
 class SyokiSetThinningTest : public SyokiSetRekiModelTest {

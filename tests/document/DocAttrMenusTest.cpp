@@ -336,19 +336,25 @@ TEST_F(DocAttrMenusTest, TheBarsTextEditOfShapesGoesToTheChartView) {
     }
 }
 
+// A text the bar refuses (characters CP932 cannot hold, named in its message) goes nowhere.
 TEST_F(DocAttrMenusTest, TheTermBarGoesToEventsCellsOrTermsByMode) {
     struct Case {
         LONG mode;
         const char* eventText;
         const char* cellText;
         const char* termText;
+        bool refused = false;
     };
     const Case cases[] = {
         {Op::kModeEvent, "typed", "cell", "term"},
         {Op::kModeKoumoku, "event", "typed", "term"},
         {Op::kModeYogo, "event", "cell", "typed"},
+        {Op::kModeEvent, "event", "cell", "term", true},
+        {Op::kModeKoumoku, "event", "cell", "term", true},
+        {Op::kModeYogo, "event", "cell", "term", true},
     };
     for (const Case& c : cases) {
+        bar.refuses = c.refused;
         doc.UnselectAll(FALSE);
         AddEvent("event");
         CKoumokuData* cell = doc.CreateKoumokuData(0, 0);
@@ -384,6 +390,7 @@ TEST_F(DocAttrMenusTest, TheTermBarGoesToEventsCellsOrTermsByMode) {
         }
         doc.ClearSelectedKoumokuCells(FALSE);
     }
+    bar.refuses = false;
 }
 
 TEST_F(DocAttrMenusTest, TheOtherColourOfTheBarIsRememberedInTheSlotOfTheMode) {

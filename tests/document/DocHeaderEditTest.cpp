@@ -7,6 +7,7 @@
 #include "document/LayerDialogRequests.h"
 #include "model/Koutei.h"
 #include "platform/Sjis.h"
+#include "print/PrHeader.h"
 #include "print/PrNewText.h"
 #include "print/PrhMst03SheetRequest.h"
 
@@ -105,13 +106,26 @@ TEST_F(DocHeaderEditTest, OkOfEitherDialogMarksTheChartChangedAndRedrawsTheHeade
         RunCommand(doc, 32941);
 
         const bool ok = c.answer == IDOK;
-        EXPECT_EQ(doc.GetUndoHistory().CanUndo() == FALSE, ok);
+        // The edit is the one undo step: the step before it gives way to it.
+        ASSERT_EQ(doc.GetUndoHistory().GetUndoList().size(), 1u);
+        EXPECT_EQ(dynamic_cast<CPrHeader*>(doc.GetUndoHistory().GetUndoList()[0]->GetInfo()) !=
+                      nullptr,
+                  ok);
         EXPECT_EQ(doc.IsModified() != FALSE, ok);
         EXPECT_EQ(doc.GetChangedFlag() != FALSE, ok);
         if (ok) {
             EXPECT_NE(doc.GetTitle().find(planTitle), std::string::npos) << doc.GetTitle();
             ASSERT_FALSE(view.updates.empty());
             EXPECT_EQ(view.updates.back().hint, 16);
+            // Undo gives the header back as it was, with the title; redo the edit again.
+            view.updates.clear();
+            ASSERT_EQ(doc.GetUndoHistory().Undo(), 1);
+            EXPECT_EQ(doc.GetTitle(), title);
+            EXPECT_EQ(doc.GetPrHeader().GetTitleText().find(planTitle), std::string::npos);
+            ASSERT_FALSE(view.updates.empty());
+            EXPECT_EQ(view.updates.back().hint, 16);
+            ASSERT_EQ(doc.GetUndoHistory().Redo(), 1);
+            EXPECT_NE(doc.GetTitle().find(planTitle), std::string::npos) << doc.GetTitle();
         } else {
             EXPECT_EQ(doc.GetTitle(), title);
             EXPECT_TRUE(view.updates.empty());

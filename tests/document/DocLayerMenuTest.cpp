@@ -12,6 +12,7 @@
 #include "model/DocOperationRequest.h"
 #include "model/Event.h"
 #include "model/Koutei.h"
+#include "print/PrHeader.h"
 #include "print/PrNewText.h"
 #include "shapes/ZukeiBox.h"
 #include "support/ScriptedUi.h"
@@ -189,7 +190,7 @@ TEST_F(DocLayerMenuTest, TheSettingsDialogsOfTheMenu) {
 // The name plate's 決定: the undo history emptied, the document modified with its changed
 // flag, the title set again (it shows the new chart name) and every view told with hint 16;
 // 取消 does none of it.
-TEST_F(DocLayerMenuTest, TheNamePlatesOkResetsHistoryTitleAndViews) {
+TEST_F(DocLayerMenuTest, TheNamePlatesOkIsOneUndoStepAndRetitlesAndRedraws) {
     test::RecordingView view;
     doc.AddView(&view);
     doc.GetPrHeader().AddElement(
@@ -205,15 +206,22 @@ TEST_F(DocLayerMenuTest, TheNamePlatesOkResetsHistoryTitleAndViews) {
             static_cast<NafudaDlgRequest&>(r).header.SetTitleText("NewName");
             return answer;
         });
+        const std::string before = doc.GetPrHeader().GetTitleText();
         RunCommand(doc, 32941);
         const bool ok = answer == IDOK;
-        EXPECT_EQ(doc.GetUndoHistory().CanUndo() == FALSE, ok);
+        // 決定 makes the edit the one undo step; undo brings the old name back.
+        ASSERT_EQ(doc.GetUndoHistory().GetUndoList().size(), 1u);
+        EXPECT_EQ(dynamic_cast<CPrHeader*>(doc.GetUndoHistory().GetUndoList()[0]->GetInfo()) !=
+                      nullptr,
+                  ok);
         EXPECT_EQ(doc.IsModified() != FALSE, ok);
         EXPECT_EQ(doc.GetChangedFlag() != FALSE, ok);
         EXPECT_EQ(doc.GetTitle().find("NewName") != std::string::npos, ok) << doc.GetTitle();
         EXPECT_EQ(view.updates.size(), ok ? 1u : 0u);
         if (ok && !view.updates.empty()) {
             EXPECT_EQ(view.updates[0].hint, 16);
+            ASSERT_EQ(doc.GetUndoHistory().Undo(), 1);
+            EXPECT_EQ(doc.GetPrHeader().GetTitleText(), before);
         }
     }
     doc.RemoveView(&view);

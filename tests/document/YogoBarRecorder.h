@@ -15,6 +15,10 @@ public:
 
     bool IsYogoBarVisible() const override { return visible; }
     std::string GetYogoComboText() const override { return text; }
+    bool RefuseYogoText() override {
+        refusals += refuses ? 1 : 0;
+        return refuses;
+    }
     void FocusYogoCombo(int bits) override { focusBits.push_back(bits); }
     void SetYogoText(const std::string& newText) override {
         text = newText;
@@ -35,6 +39,9 @@ public:
     std::vector<int> focusBits;
     std::vector<std::string> setTexts;
     bool visible = true;
+    // The bar holds a text it refuses (asked refusals times).
+    bool refuses = false;
+    int refusals = 0;
     std::string text;
     std::string lastText;
     COLORREF color = 0;

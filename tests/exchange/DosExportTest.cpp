@@ -193,7 +193,7 @@ TEST_F(DosExportTest, TheDataFileRecordByRecord) {
     EXPECT_EQ(Hex(pdt, ev + 0x20, 8), "00 00 20 40 00 00 40 C0") << "2.5, -3.0";
     EXPECT_EQ(Hex(pdt, ev + 0x28, 5), "01 01 00 45 00");
     EXPECT_EQ(Hex(pdt, ev + 0x54, 8), "00 00 80 3F 00 00 00 40") << "sizes 1 and 2";
-    EXPECT_EQ(Hex(pdt, ev + 0x5C, 3), "01 01 02");
+    EXPECT_EQ(Hex(pdt, ev + 0x5C, 3), "02 01 02") << "vertical as the import reads it; framed";
 
     // The progress line: 130 points, each the line's date where it has none.
     const std::size_t pl = ev + 96;
@@ -434,9 +434,8 @@ TEST_F(DosExportTest, ARoundTripKeepsTheChartAndItsKnownAsymmetries) {
     EXPECT_EQ(e.GetForm(), 1);
     EXPECT_EQ(e.GetAttr().GetSize(), 0x0201);
     EXPECT_EQ(e.GetText(), "E");
-    // Vertical text goes out as 1 and only 2 comes back as vertical; a frame comes back framed
-    // and white.
-    EXPECT_EQ(e.GetStyle(), kEventFrame | kEventWhiteBack);
+    // A frame comes back framed and white.
+    EXPECT_EQ(e.GetStyle(), kEventFrame | kEventWhiteBack | kEventVertical);
 
     // The progress line: its points beyond the hundredth do not come back.
     ASSERT_EQ(back->GetShincyokuCount(), 1);
@@ -458,6 +457,92 @@ TEST_F(DosExportTest, ARoundTripKeepsTheChartAndItsKnownAsymmetries) {
     EXPECT_EQ(cell->GetText(), J("基礎工事"));
     EXPECT_EQ(cell->GetFormat(), CKoumokuData::kCenter);
     EXPECT_EQ(cell->GetSize(), 0x0101);
+}
+
+TEST_F(DosExportTest, AnEventsDirectionAndFrameComeBack) {
+    struct Case {
+        const char* name;
+        WORD style;
+        WORD back;
+    };
+    const Case cases[] = {
+        {"horizontal", 0, 0},
+        {"vertical", kEventVertical, kEventVertical},
+        {"vertical, framed", kEventVertical | kEventFrame,
+         kEventVertical | kEventFrame | kEventWhiteBack},
+        {"horizontal, framed", kEventFrame, kEventFrame | kEventWhiteBack},
+    };
+    auto document = NewChart();
+    const CTime start = document->GetSyokiSet().GetStartDate();
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        std::unique_ptr<CEvent> event = document->CreateEvent();
+        event->SetStartDate(start + CTimeSpan(static_cast<LONG>(i), 0, 0, 0));
+        event->SetStartRow(static_cast<WORD>(i));
+        event->SetText(cases[i].name);
+        event->SetStyle(cases[i].style);
+        document->AddObj(event.release(), FALSE);
+    }
+    ASSERT_TRUE(Export(*document));
+    auto back = Open(files.File("X.phd"));
+    ASSERT_NE(back, nullptr);
+    std::vector<const CEvent*> events;
+    for (POSITION pos = back->GetHeadObjPosition(); pos != nullptr;) {
+        if (const CEvent* e = AsEvent(back->GetNextObj(pos))) {
+            events.push_back(e);
+        }
+    }
+    ASSERT_EQ(events.size(), std::size(cases));
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(cases[i].name);
+        EXPECT_EQ(events[i]->GetText(), cases[i].name);
+        EXPECT_EQ(events[i]->GetStyle(), cases[i].back);
+    }
+}
+
+TEST_F(DosExportTest, TheDateLabelsComeBackFromThePeriodPaperAndDateFont) {
+    // The import chooses the date labels anew from what the header holds: the period, the paper
+    // and the date font's height and half width. A chart whose labels were chosen from the same
+    // gets them back.
+    struct Case {
+        const char* name;
+        int days;
+        bool halfWidthFont;
+        WORD step; // of the day labels: 0 every day, 1 every second, 2 every third
+    };
+    const Case cases[] = {
+        {"every day", 40, false, 0},
+        {"every second day", 100, false, 1},
+        {"every third day", 171, false, 2},
+        {"half-width dates, every day", 100, true, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto document = NewChart();
+        CSyokiSet& settings = document->GetSyokiSet();
+        CConfigChart& chart = settings.GetChart();
+        chart.GetAreaNameSet().SetKoumokuName(J("工種"));
+        chart.GetAreaNameSet().SetHizukeName(J("工程"));
+        if (c.halfWidthFont) {
+            LOGFONT font = chart.GetDateStyle().GetLogFont();
+            font.lfWidth = std::abs(font.lfHeight) / 4;
+            chart.GetDateStyle().SetLogFont(font);
+        }
+        settings.SetEndDate(settings.GetStartDate() + CTimeSpan(c.days - 1, 0, 0, 0));
+        ASSERT_TRUE(settings.CalcDateThinning());
+        ASSERT_EQ(settings.GetDateUnit(), kUnitDay);
+        ASSERT_EQ(settings.GetOption2(), c.step);
+        ASSERT_TRUE(Export(*document));
+        auto back = Open(files.File("X.phd"));
+        ASSERT_NE(back, nullptr);
+        const CSyokiSet& read = back->GetSyokiSet();
+        EXPECT_EQ(read.GetDayCount(), c.days);
+        EXPECT_EQ(read.GetDateUnit(), settings.GetDateUnit());
+        EXPECT_EQ(read.GetOption2(), settings.GetOption2());
+        EXPECT_EQ(read.GetChart().GetDateStyle().GetLogFont().lfWidth,
+                  chart.GetDateStyle().GetLogFont().lfWidth);
+        EXPECT_EQ(read.GetChart().GetAreaNameSet().GetKoumokuName(), J("工種"));
+        EXPECT_EQ(read.GetChart().GetAreaNameSet().GetHizukeName(), J("工程"));
+    }
 }
 
 TEST_F(DosExportTest, TheProjectTextsAndPrintSettingsGoOutAndComeBack) {

@@ -10,6 +10,7 @@
 #include "model/Yogo.h"
 #include "platform/Document.h"
 #include "platform/Paths.h"
+#include "platform/Sjis.h"
 #include "platform/Time.h"
 
 #include <fcntl.h>
@@ -20,6 +21,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <system_error>
 
 namespace tembra::fuzz {
@@ -65,6 +67,16 @@ void PrepareProcess() {
 
 const std::filesystem::path& TempFolder() {
     return TempFolderSlot();
+}
+
+std::string ReadWholeFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+bool Typeable(std::string_view text) {
+    return Sjis::CutLength(text, text.size()) == text.size() &&
+           text.find('\0') == std::string_view::npos;
 }
 
 void WriteWholeFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {

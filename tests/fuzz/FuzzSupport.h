@@ -26,6 +26,11 @@ const std::filesystem::path& TempFolder();
 // so that a reader that keeps a parsed copy until the file changes on disk always sees the new
 // bytes, however fast the inputs follow each other.
 void WriteWholeFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
+// The file's bytes ("" when it cannot be read).
+std::string ReadWholeFile(const std::filesystem::path& path);
+// A CP932 text a user can type into a field: whole characters (never half of a double-byte
+// one at its end) and no zero byte.
+bool Typeable(std::string_view text);
 
 // The file versions at which some record changes its form, each with the version just below,
 // in ascending order; a byte of the input picks one.

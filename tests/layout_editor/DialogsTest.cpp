@@ -15,6 +15,8 @@
 #include "layout_editor/core/PHeadInputArea.h"
 #include "layout_editor/core/PHeadMojiData.h"
 #include "platform/Profile.h"
+#include "platform/Sjis.h"
+#include "platform/qt/Cp932Text.h"
 
 #include "EditorFixture.h"
 
@@ -25,6 +27,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace marquell {
 namespace {
@@ -98,6 +105,117 @@ TEST_F(DialogTest, AFixedTextNeedsVisibleTextThatTheLayoutFileKeeps) {
         if (!c.accepted) {
             EXPECT_EQ(Messages(), (std::vector<UINT>{c.message}));
             EXPECT_TRUE(dialog.TextField()->toPlainText().isEmpty());
+        }
+    }
+}
+
+// Each hostile text typed into each text the editor's dialogs store: a text CP932 cannot hold is
+// refused at OK with the message naming its characters and nothing is stored; any other is
+// stored as the field holds it (line breaks as CR LF) or refused with the dialog's own message.
+TEST_F(DialogTest, EveryTypedTextIsStoredAsTypedOrRefusedWithAMessage) {
+    const std::vector<std::pair<const char*, QString>> hostile = {
+        {"outside CP932", QString::fromUtf8("A𠮷B")},
+        {"emoji", QString::fromUtf8("😀")},
+        {"accent", QString::fromUtf8("josé")},
+        {"half-width kana", QString::fromUtf8("ｹﾞﾝﾊﾞ")},
+        {"1,000 characters", QString(1000, QChar(0x5DE5))},
+        {"empty", QString()},
+        {"bracket", QStringLiteral("第1班]")},
+        {"equals", QStringLiteral("a=b")},
+        {"line break", QStringLiteral("a\nb")},
+        {"blanks", QStringLiteral(" x ")},
+    };
+    CMarquellDoc doc;
+    ASSERT_TRUE(doc.OnOpenDocument(Layout("a.lyt", 0, 0).string()));
+    // One field of one dialog: made with its stored text, the field, the stored text read back.
+    struct Field {
+        const char* what;
+        std::function<void(const QString& text, bool& accepted, QString& held, std::string& before,
+                           std::string& after)>
+            run;
+    };
+    const auto settle = [](QDialog& dialog, QWidget* field, const QString& text) {
+        ShowActive(dialog);
+        if (auto* plain = qobject_cast<QPlainTextEdit*>(field)) {
+            plain->setPlainText(text);
+            return plain->toPlainText();
+        }
+        auto* box = qobject_cast<QComboBox*>(field);
+        QLineEdit* edit = box != nullptr ? box->lineEdit() : qobject_cast<QLineEdit*>(field);
+        edit->clear();
+        edit->insert(text);
+        return edit->text();
+    };
+    const std::vector<Field> fields = {
+        {"format name",
+         [&](const QString& text, bool& accepted, QString& held, std::string& before,
+             std::string& after) {
+             LayoutFormatNameRequest request;
+             request.name = J("書式");
+             before = request.name;
+             CLayoutFormatNameDlg dialog(request);
+             dialog.NameField()->setText(QString::fromUtf8("書式"));
+             held = settle(dialog, dialog.NameField(), text);
+             dialog.accept();
+             accepted = dialog.result() == QDialog::Accepted;
+             after = accepted ? request.name : before;
+         }},
+        {"fixed text",
+         [&](const QString& text, bool& accepted, QString& held, std::string& before,
+             std::string& after) {
+             CPHeadMojiData moji;
+             moji.SetText(J("工事名"));
+             before = moji.GetText();
+             FixedTextRequest request(moji);
+             CFixedTextDlg dialog(request);
+             held = settle(dialog, dialog.TextField(), text);
+             dialog.accept();
+             accepted = dialog.result() == QDialog::Accepted;
+             after = moji.GetText();
+         }},
+        {"input area name and default text",
+         [&](const QString& text, bool& accepted, QString& held, std::string& before,
+             std::string& after) {
+             int chosen = 0;
+             CPHeadInputArea area;
+             area.SetFrameRect(CRect(100, -100, 600, -200));
+             InputAreaNameRequest request(
+                 CInputAreaNameData(doc.GetCurrentPaper(), doc.GetOwner(), area, chosen));
+             CInputAreaNameDlg dialog(request);
+             dialog.NameBox()->setEditText(QString::fromUtf8("担当者"));
+             before = area.GetDefaultText();
+             held = settle(dialog, dialog.DefaultTextField(), text);
+             dialog.accept();
+             accepted = dialog.result() == QDialog::Accepted;
+             after = area.GetDefaultText();
+         }},
+    };
+    for (const Field& field : fields) {
+        for (const auto& [what, text] : hostile) {
+            SCOPED_TRACE(::testing::Message() << field.what << ", " << what);
+            ui->ClearRecords();
+            bool accepted = false;
+            QString held;
+            std::string before;
+            std::string after;
+            field.run(text, accepted, held, before, after);
+            bool lacks = false;
+            for (const char32_t c : held.toUcs4()) {
+                lacks = lacks || !tembra::Sjis::CanEncode(c);
+            }
+            if (lacks) {
+                EXPECT_FALSE(accepted);
+                EXPECT_EQ(Messages(), (std::vector<UINT>{5930}));
+                EXPECT_EQ(after, before);
+            } else if (accepted) {
+                // A text of lines keeps them as CR LF (a one-line name has none).
+                QString crlf = held;
+                crlf.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+                EXPECT_EQ(tembra::Sjis::ToUtf8(after), tembra::Sjis::ToUtf8(tembra::ToCp932(crlf)));
+            } else {
+                EXPECT_FALSE(Messages().empty());
+                EXPECT_EQ(after, before);
+            }
         }
     }
 }

@@ -339,6 +339,36 @@ TEST_F(ProfileFileWriteTest, AFailedBatchLeavesTheOldFileAndForgetsItsWrites) {
     EXPECT_EQ(ini.Find("A", "Key"), "old");
 }
 
+TEST_F(ProfileFileWriteTest, AnAbandonedBatchWritesNothingOfItsOwnOrOfItsOuterBatch) {
+    {
+        ProfileBatch outer(ini);
+        ASSERT_TRUE(ini.DeleteSection("A"));
+        {
+            ProfileBatch inner(ini);
+            ASSERT_TRUE(ini.WriteString("C", "added", "1"));
+            inner.Abandon();
+        }
+        ASSERT_TRUE(ini.WriteString("B", "x", "2"));
+        EXPECT_FALSE(outer.Commit());
+    }
+    EXPECT_EQ(OnDisk(), kOriginal);
+    EXPECT_EQ(ini.Find("A", "Key"), "old");
+    EXPECT_EQ(ini.Find("C", "added"), std::nullopt);
+    {
+        ProfileBatch batch(ini);
+        ASSERT_TRUE(ini.WriteString("A", "Key", "new"));
+        batch.Abandon();
+    }
+    EXPECT_EQ(ini.Find("A", "Key"), "old");
+    // The next batch writes as any other.
+    {
+        ProfileBatch batch(ini);
+        ASSERT_TRUE(ini.WriteString("A", "Key", "new"));
+        EXPECT_TRUE(batch.Commit());
+    }
+    EXPECT_EQ(ProfileFile(path, ProfileFlavor::IniFile).Find("A", "Key"), "new");
+}
+
 struct Edit {
     enum Kind { Write, DeleteKey, DeleteSection };
     Kind kind;

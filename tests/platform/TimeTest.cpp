@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -274,14 +275,20 @@ TEST_F(TimeTest, OleDateAndTimeValueAreTheSameInstant) {
 }
 
 TEST_F(TimeTest, ClockCanBeFixed) {
+    // The test suite may run on a day of its own; the guard puts it back.
+    const std::optional<CTime> suiteDay = Clock::FixedNow();
     {
         test::ScopedClock clock(CTime(1995, 6, 15, 10, 0, 0));
         EXPECT_EQ(CTime::GetCurrentTime(), CTime(1995, 6, 15, 10, 0, 0));
         clock.Set(CTime(1996, 1, 1));
         EXPECT_EQ(Clock::Now(), CTime(1996, 1, 1));
     }
-    // Bracketed by the clock the program reads: time() reads the kernel's coarse clock, which
-    // may still show the previous second when the precise one has moved on.
+    EXPECT_EQ(Clock::FixedNow(), suiteDay);
+
+    // Not fixed, it is the system's clock. Bracketed by the clock the program reads: time()
+    // reads the kernel's coarse clock, which may still show the previous second when the
+    // precise one has moved on.
+    Clock::SetFixedNow(std::nullopt);
     auto seconds = [] {
         return std::chrono::duration_cast<std::chrono::seconds>(
                    std::chrono::system_clock::now().time_since_epoch())
@@ -290,8 +297,42 @@ TEST_F(TimeTest, ClockCanBeFixed) {
     const std::int64_t before = seconds();
     const std::int64_t now = CTime::GetCurrentTime().GetTime();
     const std::int64_t after = seconds();
+    Clock::SetFixedNow(suiteDay);
     EXPECT_GE(now, before);
     EXPECT_LE(now, after);
+}
+
+// TEMBRA_NOW names the day of a run under test: noon of a real day, anything else nothing.
+TEST_F(TimeTest, TheEnvironmentFixesTheClockOnADay) {
+    const std::optional<CTime> suiteDay = Clock::FixedNow();
+    const char* const old = std::getenv("TEMBRA_NOW");
+    const std::optional<std::string> saved =
+        old != nullptr ? std::optional<std::string>(old) : std::nullopt;
+    struct Case {
+        const char* value;
+        std::optional<CTime> now;
+    };
+    const Case cases[] = {
+        {"2027-04-01", CTime(2027, 4, 1, 12, 0, 0)},
+        {"2000-2-29", CTime(2000, 2, 29, 12, 0, 0)},
+        {"2027-02-29", std::nullopt},
+        {"2027-13-01", std::nullopt},
+        {"2027-04-01x", std::nullopt},
+        {"today", std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const Case& c : cases) {
+        Clock::SetFixedNow(std::nullopt);
+        ::setenv("TEMBRA_NOW", c.value, 1);
+        Clock::FixFromEnvironment();
+        EXPECT_EQ(Clock::FixedNow(), c.now) << c.value;
+    }
+    if (saved) {
+        ::setenv("TEMBRA_NOW", saved->c_str(), 1);
+    } else {
+        ::unsetenv("TEMBRA_NOW");
+    }
+    Clock::SetFixedNow(suiteDay);
 }
 
 } // namespace

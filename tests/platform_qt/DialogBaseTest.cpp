@@ -6,16 +6,20 @@
 #include "platform/qt/ColorDialog.h"
 #include "platform/qt/Cp932Text.h"
 #include "platform/qt/Cp932Validator.h"
+#include "platform/qt/DialogParts.h"
 #include "platform/qt/EnterMovesFocus.h"
 #include "platform/qt/IntField.h"
 #include "platform/qt/PropertySheet.h"
+#include "platform/qt/TextFieldCheck.h"
 
 #include "support/ScriptedUi.h"
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -122,7 +126,8 @@ TEST(Cp932ValidatorTest, AFieldTakesAsManyBytesAsItsLimitAndNoMore) {
         {QString(QLatin1Char('a')).repeated(128), QValidator::Acceptable}, // 128 bytes
         {QString(kanji).repeated(63) + QStringLiteral("ab"), QValidator::Acceptable},
         {QString(kanji).repeated(63) + QStringLiteral("abc"), QValidator::Invalid},
-        {QString::fromUtf8("\xF0\x9F\x98\x80"), QValidator::Invalid}, // CP932 has no such sign
+        // CP932 has no such sign: it is let in, for 決定 to name it.
+        {QString::fromUtf8("\xF0\x9F\x98\x80"), QValidator::Acceptable},
         {QString(), QValidator::Acceptable},
     };
     CCp932Validator validator(128, nullptr);
@@ -139,6 +144,120 @@ TEST(Cp932ValidatorTest, AFieldTakesAsManyBytesAsItsLimitAndNoMore) {
     QTest::keyClicks(&field, QStringLiteral("a"));
     EXPECT_EQ(ToCp932(field.text()).size(), 128u);
     EXPECT_EQ(FromCp932(ToCp932(field.text())), field.text());
+}
+
+// A dialog of the base's parts with a field of each kind a dialog types in.
+class TextFields : public QDialog {
+public:
+    TextFields() {
+        line = new QLineEdit(this);
+        combo = new QComboBox(this);
+        combo->setEditable(true);
+        plain = new QPlainTextEdit(this);
+        readOnly = new QLineEdit(QString::fromUtf8("\xF0\xA0\xAE\xB7"), this);
+        readOnly->setReadOnly(true);
+        auto* layout = new QVBoxLayout(this);
+        for (QWidget* field : std::initializer_list<QWidget*>{line, combo, plain, readOnly}) {
+            layout->addWidget(field);
+        }
+        auto* enter = new CEnterMovesFocus(this);
+        enter->Watch({line, combo, plain});
+        buttons = MakeOkCancel(this, enter);
+        layout->addWidget(buttons);
+        show();
+        activateWindow();
+        static_cast<void>(QTest::qWaitForWindowActive(this));
+    }
+    void accept() override {
+        ++accepted;
+        QDialog::accept();
+    }
+    QPushButton* Ok() const { return findChild<QPushButton*>(IdName(1)); }
+
+    QLineEdit* line = nullptr;
+    QComboBox* combo = nullptr;
+    QPlainTextEdit* plain = nullptr;
+    QLineEdit* readOnly = nullptr;
+    QDialogButtonBox* buttons = nullptr;
+    int accepted = 0;
+};
+
+TEST(TextFieldCheckTest, OkRefusesATextCp932CannotHoldWhereItWasTyped) {
+    struct Case {
+        const char* text;
+        bool refused;
+    };
+    const Case cases[] = {
+        {"\xF0\xA0\xAE\xB7", true},          // 𠮷
+        {"\xF0\x9F\x98\x80", true},          // 😀
+        {"jos\xC3\xA9", true},               // é
+        {"\xEF\xBD\xB1\xEF\xBD\xB2", false}, // half-width kana
+        {"", false},
+        {"]", false},
+        {"=", false},
+        {" x ", false},
+    };
+    for (int field = 0; field < 3; ++field) {
+        for (const Case& c : cases) {
+            test::ScopedUi ui;
+            TextFields dialog;
+            const QString text = QString::fromUtf8(c.text);
+            QWidget* typedInto = nullptr;
+            switch (field) {
+            case 0:
+                dialog.line->insert(text);
+                typedInto = dialog.line;
+                break;
+            case 1:
+                dialog.combo->lineEdit()->insert(text);
+                typedInto = dialog.combo; // its edit passes the focus to it
+                break;
+            default:
+                dialog.plain->insertPlainText(text);
+                typedInto = dialog.plain;
+                break;
+            }
+            dialog.Ok()->click();
+            if (c.refused) {
+                ASSERT_EQ(ui->MessageIds(), std::vector<UINT>{5930}) << field << " " << c.text;
+                EXPECT_EQ(ui->MessageBoxes()[0].type & MB_ICONMASK, MB_ICONEXCLAMATION);
+                EXPECT_EQ(dialog.accepted, 0);
+                EXPECT_TRUE(dialog.isVisible());
+                EXPECT_EQ(QApplication::focusWidget(), typedInto) << field << " " << c.text;
+                EXPECT_EQ(TypedText(field == 1   ? static_cast<QWidget*>(dialog.combo)
+                                    : field == 0 ? static_cast<QWidget*>(dialog.line)
+                                                 : dialog.plain),
+                          text)
+                    << "the text stays as typed";
+            } else {
+                EXPECT_TRUE(ui->MessageBoxes().empty()) << field << " " << c.text;
+                EXPECT_EQ(dialog.accepted, 1);
+            }
+        }
+    }
+}
+
+TEST(TextFieldCheckTest, APropertySheetChecksEveryPageBeforeAnyStores) {
+    test::ScopedUi ui;
+    CPropertySheet sheet(QStringLiteral("sheet"), nullptr);
+    int applied = 0;
+    auto* first = new QLineEdit(QStringLiteral("ok"));
+    auto* second = new QLineEdit(QString::fromUtf8("A\xF0\xA0\xAE\xB7"));
+    sheet.AddPage(first, QStringLiteral("1"), [&] { return ++applied > 0; });
+    sheet.AddPage(second, QStringLiteral("2"), [&] { return ++applied > 0; });
+    sheet.show();
+    static_cast<void>(QTest::qWaitForWindowActive(&sheet));
+    sheet.OkButton()->click();
+    EXPECT_EQ(ui->MessageIds(), std::vector<UINT>{5930});
+    EXPECT_EQ(applied, 0);
+    EXPECT_TRUE(sheet.isVisible());
+    EXPECT_EQ(sheet.Tabs()->currentIndex(), 1);
+    EXPECT_EQ(QApplication::focusWidget(), second);
+    EXPECT_EQ(second->selectedText(), second->text());
+    second->setText(QStringLiteral("AB"));
+    sheet.OkButton()->click();
+    EXPECT_EQ(applied, 2);
+    EXPECT_FALSE(sheet.isVisible());
 }
 
 TEST(EnterMovesFocusTest, EnterMovesOnOrPressesItsButton) {

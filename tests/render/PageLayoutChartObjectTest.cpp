@@ -101,6 +101,26 @@ TEST_F(PageLayoutChartObjectTest, HeiseiYear) {
     EXPECT_EQ(Text(Cell(1, 2, "H$H$")), "H1");
 }
 
+// "$H$" is the year of the era the row's date lies in.
+TEST_F(PageLayoutChartObjectTest, EraYearOfTheRowDate) {
+    struct Case {
+        CTime start;
+        int row;
+        const char* text;
+    };
+    const Case cases[] = {
+        {CTime(2010, 4, 1), 0, "22"}, {CTime(2019, 4, 29), 1, "31"},  {CTime(2019, 4, 29), 2, "1"},
+        {CTime(2027, 5, 6), 0, "9"},  {CTime(2037, 12, 30), 1, "19"},
+    };
+    for (const Case& c : cases) {
+        doc.set.SetStartDate(c.start);
+        doc.set.SetEndDate(c.start + CTimeSpan(30, 0, 0, 0));
+        Bind();
+        EXPECT_EQ(Text(Cell(c.row, 2, "$H$")), c.text)
+            << c.start.Format("%Y-%m-%d") << " +" << c.row;
+    }
+}
+
 // ---- Placement ----------------------------------------------------------------------------------
 
 // Row 2 spans y -100 to -150; a 30-high text stands centred at -110. Column 2 spans -300 to

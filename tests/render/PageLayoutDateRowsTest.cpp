@@ -114,6 +114,13 @@ INSTANTIATE_TEST_SUITE_P(
         YearTextCase{"HeiseiLetter", 1989, 1, 0, 500, {{"H1年", 635, TA_LEFT, 500}}},
         YearTextCase{"HeiseiLetterOnly", 1989, 1, 0, 1000, {{"H1", 635, TA_LEFT, 1000}}},
         YearTextCase{"HeiseiNumber", 1989, 1, 0, 2000, {{"1", 635, TA_LEFT, 2000}}},
+        // 令和 in its own forms as the room narrows; a 平成 year as it always was.
+        YearTextCase{"Reiwa", 2027, 1, 0, 300, {{"令和9年", 585, TA_LEFT, 300}}},
+        YearTextCase{"ReiwaLetter", 2027, 1, 0, 500, {{"R9年", 635, TA_LEFT, 500}}},
+        YearTextCase{"ReiwaLetterOnly", 2027, 1, 0, 1000, {{"R9", 635, TA_LEFT, 1000}}},
+        YearTextCase{"ReiwaNumber", 2027, 1, 0, 2000, {{"9", 635, TA_LEFT, 2000}}},
+        YearTextCase{"Heisei2010", 2010, 1, 0, 250, {{"平成22年", 635, TA_LEFT, 250}}},
+        YearTextCase{"Heisei2010Letter", 2010, 1, 0, 300, {{"H22年", 885, TA_LEFT, 300}}},
         YearTextCase{"YearModeBare", 2003, 0, 1, 300, {{"2003", 1035, TA_LEFT, 300}}},
         YearTextCase{"YearModeBareHeisei", 1989, 1, 1, 300, {{"1", 1485, TA_LEFT, 300}}}),
     [](const testing::TestParamInfo<YearTextCase>& info) { return info.param.name; });
@@ -134,6 +141,37 @@ TEST_F(DateRowTest, FirstPartialYearCentredInItsVisiblePart) {
             EXPECT_EQ(line.pen.color, kDarkGrey);
         }
     }
+}
+
+// 2019 holds two era years: 平成31年 up to 30 April and 令和1年 from 1 May, each labelled inside
+// its own part and separated where 令和 begins.
+TEST_F(DateRowTest, TheYearAnEraBeginsSplitsWhereItBegins) {
+    Period(Day(2019, 1, 1), Day(2019, 12, 31));
+    Bind();
+    auto dc = Year(20, 1, 0, 1);
+    const int may = layout.DateToX(Day(2019, 5, 1));
+    EXPECT_EQ(SeparatorXs(*dc), std::vector<int>{may}) << dc->Dump();
+    const std::vector<Label> labels = Labels(*dc);
+    ASSERT_EQ(labels.size(), 2u) << dc->Dump();
+    EXPECT_EQ(labels[0].text, "平成31年");
+    EXPECT_LT(labels[0].x + 8 * 20, may);
+    EXPECT_EQ(labels[1].text, "令和1年");
+    EXPECT_GT(labels[1].x, may);
+    // The Western row of the same chart is one year.
+    EXPECT_EQ(Texts(*Year(20, 1, 0, 0)), std::vector<std::string>{"2019年"});
+}
+
+// Two era years a label: the last 平成 year ends its group early and is labelled alone, 令和
+// counts its groups from 1.
+TEST_F(DateRowTest, EveryOtherEraYearLabelsTheLastYearOfAnEra) {
+    Period(Day(2016, 1, 1), Day(2021, 12, 31));
+    Bind();
+    auto dc = Year(10, 2, 0, 1);
+    EXPECT_EQ(Texts(*dc), (std::vector<std::string>{"平成28年", "平成30年", "平成31年", "令和2年"}))
+        << dc->Dump();
+    EXPECT_EQ(SeparatorXs(*dc),
+              (std::vector<int>{layout.DateToX(Day(2017, 1, 1)), layout.DateToX(Day(2019, 1, 1)),
+                                layout.DateToX(Day(2019, 5, 1)), layout.DateToX(Day(2021, 1, 1))}));
 }
 
 // Elapsed years of 12 months of 30 days around an origin 720 days into the period: -2, -1,

@@ -294,6 +294,17 @@ INSTANTIATE_TEST_SUITE_P(Years, YearGridTest,
                                           TRUE,
                                           {},
                                           {Day(1989, 1, 1), Day(1994, 1, 1), Day(1999, 1, 1)}},
+                             // Every other era year: 平成31 starts a group, and 令和 counts
+                             // from 1 again in May 2019.
+                             LongGridCase{"era years across 令和",
+                                          Day(2017, 1, 1),
+                                          Day(2021, 12, 31),
+                                          0,
+                                          0,
+                                          2,
+                                          TRUE,
+                                          {},
+                                          {Day(2019, 1, 1), Day(2019, 5, 1), Day(2021, 1, 1)}},
                              LongGridCase{"western years",
                                           Day(1988, 1, 1),
                                           Day(2000, 12, 31),
@@ -467,7 +478,10 @@ INSTANTIATE_TEST_SUITE_P(Ranges, ColumnRangeBandTest,
                          testing::Values(RangeCase{Day(2000, 1, 10), Day(2000, 1, 20), true},
                                          RangeCase{Day(2000, 1, 10), Day(2000, 1, 10), false},
                                          RangeCase{Day(1990, 12, 31), Day(2000, 1, 20), false},
-                                         RangeCase{Day(2000, 1, 10), Day(2038, 1, 1), false},
+                                         // The last supported day ends the next midnight.
+                                         RangeCase{Day(2037, 12, 31), Day(2038, 1, 1), true},
+                                         RangeCase{Day(2000, 1, 10), Day(2038, 1, 2), false},
+                                         RangeCase{Day(2038, 1, 1), Day(2038, 1, 2), false},
                                          RangeCase{CTime(), CTime(), false}));
 
 } // namespace

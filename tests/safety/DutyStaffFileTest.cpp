@@ -5,11 +5,14 @@
 #include "safety/ToubanList.h"
 
 #include "platform/Profile.h"
+#include "platform/Sjis.h"
 #include "support/Cp932Text.h"
+#include "support/ScriptedUi.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -60,16 +63,37 @@ TEST(DutyNameTest, NamesTheFileCannotKeepAreRefused) {
         DutyNameProblem expected;
     };
     const Case cases[] = {
-        {"", DutyNameProblem::Empty},           {"Suzuki", DutyNameProblem::None},
-        {"TANAKA", DutyNameProblem::Duplicate}, {"山田", DutyNameProblem::Duplicate},
-        {"a=b", DutyNameProblem::Unstorable},   {"[x", DutyNameProblem::Unstorable},
-        {";x", DutyNameProblem::Unstorable},    {" x", DutyNameProblem::Unstorable},
-        {"x ", DutyNameProblem::Unstorable},    {"groupname", DutyNameProblem::Unstorable},
+        {"", DutyNameProblem::Empty},
+        {"Suzuki", DutyNameProblem::None},
+        {"TANAKA", DutyNameProblem::Duplicate},
+        {"山田", DutyNameProblem::Duplicate},
+        {"a=b", DutyNameProblem::Unstorable},
+        {"[x", DutyNameProblem::Unstorable},
+        {";x", DutyNameProblem::Unstorable},
+        {" x", DutyNameProblem::Unstorable},
+        {"x ", DutyNameProblem::Unstorable},
+        {"groupname", DutyNameProblem::Unstorable},
         {"x[;", DutyNameProblem::None},
+        // A section name ends at "]", and no name holds a line.
+        {"第1班]", DutyNameProblem::Unstorable},
+        {"a\nb", DutyNameProblem::Unstorable},
+        {"a\rb", DutyNameProblem::Unstorable},
+        {"\tx", DutyNameProblem::Unstorable},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(CheckDutyName(J(c.name), names), c.expected) << c.name;
     }
+    // A person's name is a key: "]" and "GroupName" are kept as typed.
+    EXPECT_EQ(CheckDutyName("a]", names, -1, DutyNameKind::Person), DutyNameProblem::None);
+    EXPECT_EQ(CheckDutyName("GroupName", names, -1, DutyNameKind::Person), DutyNameProblem::None);
+    EXPECT_EQ(CheckDutyName("a=b", names, -1, DutyNameKind::Person), DutyNameProblem::Unstorable);
+    // The name fields' length: 100 characters, a kanji counting one.
+    std::string longest;
+    for (int i = 0; i < 100; ++i) {
+        longest += J("班");
+    }
+    EXPECT_EQ(CheckDutyName(longest, names), DutyNameProblem::None);
+    EXPECT_EQ(CheckDutyName(longest + "x", names), DutyNameProblem::TooLong);
     // The name being renamed is not its own duplicate.
     EXPECT_EQ(CheckDutyName("tanaka", names, 0), DutyNameProblem::None);
 }
@@ -112,6 +136,66 @@ TEST_F(DutyStaffFileTest, AHandEditedFileIsReadAsTheLineFormatSays) {
     ASSERT_TRUE(file.SaveGroup("zeta", "zeta", persons));
     EXPECT_NE(Bytes().find("[zeta]\r\nA=\r\nB=1\r\nD=1\r\n"), std::string::npos);
     EXPECT_TRUE(file.Persons("missing").empty());
+}
+
+TEST_F(DutyStaffFileTest, AWriteThatCannotBeMadeLeavesTheOldGroup) {
+    ASSERT_TRUE(file.AddGroup("A"));
+    ASSERT_TRUE(file.SaveGroup("A", "A", {{"P", 1}, {"Q", 0}}));
+    const std::string before = Bytes();
+    // The new name cannot be a section: nothing is written, the persons stay under the old one.
+    EXPECT_FALSE(file.SaveGroup("A", J("第1班]"), {{"P", 1}, {"Q", 0}}));
+    EXPECT_EQ(Bytes(), before);
+    // A person the file cannot hold fails the whole write.
+    EXPECT_FALSE(file.SaveGroup("A", "A", {{"P", 1}, {"R\rS", 0}}));
+    EXPECT_EQ(Bytes(), before);
+    EXPECT_EQ(file.Persons("A"), (std::vector<CToubanEntry>{{"P", 1}, {"Q", 0}}));
+    // A rename that only changes the case keeps the persons.
+    ASSERT_TRUE(file.SaveGroup("A", "a", file.Persons("A")));
+    EXPECT_EQ(file.Groups(), std::vector<std::string>{"a"});
+    EXPECT_EQ(file.Persons("a"), (std::vector<CToubanEntry>{{"P", 1}, {"Q", 0}}));
+}
+
+TEST_F(DutyStaffFileTest, AGroupOfAnySizeComesBackWhole) {
+    ASSERT_TRUE(file.AddGroup("G"));
+    std::vector<CToubanEntry> persons;
+    for (int i = 0; i < 20000; ++i) {
+        persons.push_back({J("当番者") + std::to_string(i), i == 0 ? 1 : 0});
+    }
+    ASSERT_TRUE(file.SaveGroup("G", "G", persons));
+    ASSERT_EQ(file.Persons("G").size(), persons.size());
+    // The next store keeps them all.
+    ASSERT_TRUE(file.SaveGroup("G", "G", file.Persons("G")));
+    EXPECT_EQ(file.Persons("G"), persons);
+}
+
+TEST_F(DutyStaffFileTest, AFileWhoseNamesTheNextWriteWouldChangeIsDamaged) {
+    const struct {
+        const char* bytes;
+        bool damaged;
+    } cases[] = {
+        {"[GroupName]\r\nA=\r\n[A]\r\nP=1\r\n", false},
+        {"[GroupName]\r\nA=\r\n[A]\r\nP\rQ=1\r\n", true},          // a line break in a name
+        {"[GroupName]\r\nA]=\r\n[A]\r\nP=1\r\n", true},            // a group no section can hold
+        {"[GroupName]\r\nA=\r\n[A]\r\nsato=\r\nSATO=1\r\n", true}, // one key to the file
+        {"[GroupName]\r\nA=\r\na=\r\n", true},
+        {"[GroupName]\r\nA\rB=\r\n", true},
+    };
+    for (const auto& c : cases) {
+        paths.Dir().Write("writable/SHIFT.INI", c.bytes);
+        EXPECT_EQ(file.Damaged(), c.damaged) << c.bytes;
+    }
+}
+
+TEST(ToubanLastListTest, AListWithANameTheProfileCannotHoldIsRefused) {
+    test::ScopedPaths paths;
+    test::ScopedUi ui;
+    SaveLastList({{"A", 0}, {"B", 1}});
+    // A name holding a line break, as only a damaged profile has one.
+    std::ofstream(UserProfilePath(), std::ios::binary | std::ios::trunc)
+        << Sjis::ToUtf8("[" + ToubanLastListSection() + "]\nSize=2\nTouban0=A\n")
+        << "Touban1=B\rC\n";
+    EXPECT_TRUE(LoadLastList().empty());
+    EXPECT_EQ(ui->MessageIds(), std::vector<UINT>{5008});
 }
 
 TEST(ToubanLastListTest, AHandEditedSizeIsBoundedByTheValuesStored) {

@@ -81,6 +81,18 @@ TEST(PlanCalendarLayoutTest, EraYearsCountFrom1989) {
     EXPECT_EQ(layout.Columns(), (Xs{0, x(1992), x(1995), right}));
 }
 
+// Two-year columns over 令和: 平成31 starts one, and 令和 counts from 1 again on 1 May 2019.
+TEST(PlanCalendarLayoutTest, EraYearsStartAgainWithReiwa) {
+    PlanChart chart(Day(2017, 1, 1), Day(2021, 12, 31), 20, 1);
+    const auto x = [&](int year, int month) { return chart.layout.DateToX(Day(year, month, 1)); };
+    const int right = chart.layout.GetChartRect().right;
+    CPlanCalendarLayout layout(&chart.doc.GetSyokiSet(), &chart.layout);
+    layout.BuildYearColumns(2, false, true);
+    EXPECT_EQ(layout.Columns(), (Xs{0, x(2019, 1), x(2019, 5), x(2021, 1), right}));
+    layout.BuildYearColumns(2, false, false);
+    EXPECT_EQ(layout.Columns(), (Xs{0, x(2019, 1), x(2021, 1), right}));
+}
+
 TEST(PlanCalendarLayoutTest, WeekColumnsCountWeeksFromTheirStartDay) {
     // 1 March 2010 is a Monday.
     PlanChart chart(Day(2010, 3, 1), Day(2010, 4, 30));

@@ -1,14 +1,23 @@
-// The program's part of the document files: Save and Save As on the active chart, the auto-save
-// tick with the application state's own hooks, the recovery at the next start after a crash, and
-// the backup log set aside at start and purged at exit by the user's one program.
+// The program's part of the document files: Save and Save As on the active chart, a DOS pair
+// saved and opened again beside the chart it was made of, the auto-save tick with the
+// application state's own hooks, the recovery at the next start after a crash, and the backup
+// log set aside at start and purged at exit by the user's one program.
 #include "ShellFixture.h"
+#include "support/qt/WaitUntil.h"
 
 #include "document/DocFileRequests.h"
+#include "document/RecordCast.h"
 #include "model/ConfigPath.h"
+#include "platform/SaveRequests.h"
 #include "platform/Sjis.h"
+#include "shell/ChartViewWindow.h"
+#include "view/TembraFrame.h"
+#include "view/TembraViewWnd.h"
 
+#include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QTest>
 
 #include <filesystem>
 #include <fstream>
@@ -78,6 +87,70 @@ TEST_F(DocumentFilesTest, AChangedChartShowsTheDesktopsModifiedMark) {
     app->Router().Execute(57603);
     app->UpdateCommandStates();
     EXPECT_FALSE(window->isWindowModified());
+}
+
+TEST_F(DocumentFilesTest, ADosPairSavedAndOpenedAgainTakesNoOthersFile) {
+    const fs::path site = test::CopyOfSample(files, "site.tbr");
+    ASSERT_FALSE(Start());
+    Frame().resize(1400, 900);
+    Frame().show();
+    Frame().activateWindow();
+    CTembraDoc* document = app->OpenDocumentFile(site.string());
+    ASSERT_NE(document, nullptr);
+    std::unique_ptr<CEvent> event = document->CreateEvent();
+    event->SetStartDate(document->GetSyokiSet().GetStartDate() + CTimeSpan(3, 0, 0, 0));
+    event->SetStartRow(3);
+    event->SetText(Sjis::FromUtf8("縦書き行事"));
+    event->SetStyle(kEventVertical);
+    document->AddObj(event.release(), FALSE);
+    document->SetModifiedFlag(TRUE);
+    const std::string chart = test::TempDir::Read(site);
+
+    // File > Save As, the DOS pair beside the chart: the chart's own lock is no one else's.
+    ui.ClearRecords();
+    ChooseFile(files.File("site.phd"));
+    Frame().Action(57604)->trigger();
+    EXPECT_TRUE(test::Messages(ui).empty());
+    EXPECT_TRUE(fs::exists(files.File("site.pdt")));
+    EXPECT_TRUE(fs::exists(files.File("site.$$$")));
+    ui.OnDialog("SaveChanges", [](DialogRequest& r) {
+        static_cast<SaveChangesRequest&>(r).answer = IDNO;
+        return IDOK;
+    });
+    ASSERT_TRUE(app->CloseDocument(document));
+    EXPECT_FALSE(fs::exists(files.File("site.$$$")));
+
+    // The pair opened again: its window bears the name site.tbr, which is the other chart's.
+    CTembraDoc* opened = app->OpenDocumentFile(files.File("site.phd").string());
+    ASSERT_NE(opened, nullptr);
+    auto* window = dynamic_cast<CChartViewWindow*>(app->ActiveChart());
+    ASSERT_NE(window, nullptr);
+    const QString title = Frame().MdiArea()->activeSubWindow()->windowTitle();
+    EXPECT_TRUE(title.startsWith(QStringLiteral("site.tbr"))) << title.toStdString();
+    std::vector<std::string> proposed;
+    ui.OnDialog("FileDialog", [&proposed](DialogRequest& r) {
+        proposed.push_back(static_cast<FileDialogRequest&>(r).path);
+        return IDCANCEL;
+    });
+    ui.ClearRecords();
+    CTembraViewWnd* pane = window->Frame()->ActivePane();
+    pane->setFocus(Qt::OtherFocusReason);
+    QApplication::processEvents();
+    QTest::keyClick(pane, Qt::Key_S, Qt::ControlModifier);
+    test::WaitUntil([&proposed] { return !proposed.empty(); }, 30000);
+    EXPECT_EQ(proposed, std::vector<std::string>{site.string()});
+    EXPECT_TRUE(test::Messages(ui).empty()) << "no question to write over it";
+    EXPECT_TRUE(test::TempDir::Read(site) == chart) << "the other chart is left as it was";
+
+    // What the pair holds came back: the vertical event among them.
+    bool vertical = false;
+    for (POSITION pos = opened->GetHeadObjPosition(); pos != nullptr;) {
+        if (const CEvent* e = AsEvent(opened->GetNextObj(pos))) {
+            vertical =
+                vertical || (e->GetText() == Sjis::FromUtf8("縦書き行事") && e->IsVertical());
+        }
+    }
+    EXPECT_TRUE(vertical);
 }
 
 TEST_F(DocumentFilesTest, TheTickWritesTheCopiesAndANormalExitRemovesThem) {

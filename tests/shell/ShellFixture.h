@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -68,8 +69,9 @@ protected:
     }
     ~ShellFixture() override { app.reset(); }
 
-    // A new application object on the same profile (the next start).
-    CTembraApp& MakeApp() {
+    // A new application object on the same profile (the next start), with the test's own
+    // choices of options on top.
+    CTembraApp& MakeApp(const std::function<void(CTembraApp::Options&)>& choose = {}) {
         app.reset();
         CTembraApp::Options options;
         options.ui = &ui;
@@ -86,6 +88,9 @@ protected:
             started.push_back({program, args});
             return editorThere;
         };
+        if (choose) {
+            choose(options);
+        }
         app = std::make_unique<CTembraApp>(options);
         ui.app = app.get();
         return *app;

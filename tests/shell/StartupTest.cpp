@@ -7,6 +7,8 @@
 #include "shell/SingleInstance.h"
 
 #include "support/qt/WaitUntil.h"
+#include <QApplication>
+#include <QDialog>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -15,15 +17,26 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <atomic>
 #include <filesystem>
 #include <fstream>
+#include <thread>
 
 namespace tembra {
 namespace {
 
 using test::Messages;
 
-class StartupTest : public test::ShellFixture {};
+class StartupTest : public test::ShellFixture {
+protected:
+    // A runtime folder of the user's own for the single-instance lock and socket.
+    QString RuntimeFolder() {
+        const std::filesystem::path folder = paths.Dir().File("runtime");
+        std::filesystem::create_directories(folder);
+        std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
+        return QString::fromStdString(folder.string());
+    }
+};
 
 TEST_F(StartupTest, TheDateTestWarnsOnceAndTheProgramRuns) {
     struct Case {
@@ -111,9 +124,7 @@ TEST_F(StartupTest, TheSplashShowsForABareStartFor3000Ms) {
 }
 
 TEST_F(StartupTest, ASecondProcessHandsItsCommandLineToTheFirstAndEndsWithItsAnswer) {
-    const QString runtime = QString::fromStdString(paths.Dir().File("runtime").string());
-    std::filesystem::create_directories(runtime.toStdString());
-    std::filesystem::permissions(runtime.toStdString(), std::filesystem::perms::owner_all);
+    const QString runtime = RuntimeFolder();
     CSingleInstance first(QStringLiteral("tembra"), runtime);
     ASSERT_TRUE(first.Acquire());
     QStringList handed;
@@ -146,6 +157,41 @@ TEST_F(StartupTest, ASecondProcessHandsItsCommandLineToTheFirstAndEndsWithItsAns
     EXPECT_EQ(handed, (QStringList{QStringLiteral("/p"), QStringLiteral("b.tbr")}));
     EXPECT_EQ(QFileInfo(handedFolder).canonicalFilePath(),
               QFileInfo(QString::fromStdString(files.Path().string())).canonicalFilePath());
+}
+
+TEST_F(StartupTest, AStartHandedToAProgramInADialogGivesUpAtItsLimitAndNothingIsDone) {
+    const QString runtime = RuntimeFolder();
+    CSingleInstance first(QStringLiteral("tembra"), runtime);
+    ASSERT_TRUE(first.Acquire());
+    int handled = 0;
+    first.SetHandler([&handled](const QStringList&, const QString&) {
+        ++handled;
+        return CSingleInstance::Answer{};
+    });
+    // The running one shows a box of its own.
+    QDialog box;
+    box.setWindowModality(Qt::ApplicationModal);
+    box.show();
+    ASSERT_EQ(QApplication::activeModalWidget(), &box);
+
+    std::atomic<bool> done = false;
+    CSingleInstance::Answer answer;
+    std::thread later([&] {
+        CSingleInstance second(QStringLiteral("tembra"), runtime);
+        answer = second.PassOn({QStringLiteral("/p"), QStringLiteral("b.tbr")}, runtime, 500);
+        done = true;
+    });
+    test::WaitUntil([&] { return done.load(); }, 60000);
+    later.join();
+    EXPECT_EQ(answer.exitCode, 1);
+    ASSERT_EQ(answer.messages.size(), 1);
+    EXPECT_TRUE(answer.messages.front().contains(QStringLiteral("has not answered")))
+        << answer.messages.front().toStdString();
+
+    // The box closes: the start that gave up is not run after all.
+    box.close();
+    QTest::qWait(1000);
+    EXPECT_EQ(handled, 0);
 }
 
 } // namespace

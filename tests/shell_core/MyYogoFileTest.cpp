@@ -2,6 +2,7 @@
 // search, the sorting, the names and terms the file could not keep, and the width rule of the
 // dialog's registration panel.
 #include "shell/core/MyYogoFile.h"
+#include "platform/Sjis.h"
 #include "shell/core/MyYogoWidth.h"
 #include "support/Cp932Text.h"
 #include "support/TempDir.h"
@@ -93,11 +94,57 @@ TEST(MyYogoNames, TermsAndGroupNamesTheFileCannotKeep) {
         {"a[b", false, true},
         {"GroupName", false, true},
         {"groupname", false, true},
+        // The file drops blanks at the ends of its keys: refused, not kept or changed.
+        {"x ", true, true},
+        {" x", true, true},
+        {"\tx", true, true},
+        {" ;x", true, true},
+        {J("　x　"), false, false}, // a full-width space is no blank to the file
+        {std::string("a\0b", 3), true, true},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(!CMyYogoFile::TermFault(c.text, list).empty(), c.termRefused) << c.text;
         EXPECT_EQ(!CMyYogoFile::GroupNameFault(c.text).empty(), c.groupRefused) << c.text;
     }
+    // Each refusal says what it is about: ";" has a message of its own, and " ;x" is about its
+    // blank, not about a file that cannot be written.
+    EXPECT_EQ(Sjis::ToUtf8(CMyYogoFile::TermFault(";x", list)),
+              "「;」で始まる用語は登録できません。");
+    EXPECT_EQ(Sjis::ToUtf8(CMyYogoFile::TermFault(" ;x", list)),
+              "前後に空白のある用語は登録できません。");
+    EXPECT_EQ(Sjis::ToUtf8(CMyYogoFile::TermFault("x ", list)),
+              "前後に空白のある用語は登録できません。");
+}
+
+TEST_F(MyYogoFileTest, WhatTheListAcceptsComesBackAsTyped) {
+    ASSERT_TRUE(file.AddGroup("G"));
+    const std::vector<std::string> typed = {J("　全角空白　"), "a]b", J("ｱｲｳ"), "x;y",
+                                            std::string(1000, 'w')};
+    for (const std::string& term : typed) {
+        ASSERT_TRUE(CMyYogoFile::TermFault(term, {}).empty()) << term;
+    }
+    ASSERT_TRUE(file.SaveGroup("G", "G", typed));
+    std::vector<std::string> sorted = typed;
+    CMyYogoFile::Sort(sorted);
+    EXPECT_EQ(file.Terms("G", ""), sorted);
+}
+
+TEST_F(MyYogoFileTest, ANameTheFileCannotHoldIsNotWrittenAndTheFileStays) {
+    dir.Write("MYYOGO.INI", "[GroupName]\r\nA=\r\nGroupName=\r\n[A]\r\nt=\r\n");
+    const std::string before = test::TempDir::Read(file.Path());
+    // A group named as the group list, read from a damaged file, would replace the list.
+    EXPECT_FALSE(file.SaveGroup("GroupName", "GroupName", {"x"}));
+    EXPECT_FALSE(file.SaveGroup("A", "B]", {"t"}));
+    EXPECT_FALSE(file.SaveGroup("A", "A", {"t", "a\rb"}));
+    EXPECT_EQ(test::TempDir::Read(file.Path()), before);
+    ASSERT_TRUE(file.DeleteGroup("GroupName"));
+    EXPECT_EQ(file.Groups(), std::vector<std::string>{"A"});
+    EXPECT_EQ(file.Terms("A", ""), std::vector<std::string>{"t"});
+}
+
+TEST_F(MyYogoFileTest, KeysOfOneSpellingButForCaseAreOneTerm) {
+    dir.Write("MYYOGO.INI", "[GroupName]\r\nA=\r\n[A]\r\nabc=\r\nABC=\r\nabc=\r\nx=\r\n");
+    EXPECT_EQ(file.Terms("A", ""), (std::vector<std::string>{"abc", "x"}));
 }
 
 TEST_F(MyYogoFileTest, AGroupNameInUseIsFoundWithoutCase) {

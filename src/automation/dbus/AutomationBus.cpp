@@ -1,19 +1,21 @@
 #include "automation/dbus/AutomationBus.h"
 
+#include "automation/AutomationCallUi.h"
 #include "automation/SettingsChanges.h"
 #include "automation/TembraDocAutomation.h"
 #include "automation/dbus/AutomationCharts.h"
 #include "document/TembraDoc.h"
 
 #include <QDBusConnectionInterface>
-#include <QDBusMessage>
 #include <QDBusObjectPath>
-#include <QDBusServiceWatcher>
 #include <QDBusVariant>
 #include <QMetaObject>
+#include <QStringList>
 #include <QVariantMap>
 
+#include <algorithm>
 #include <array>
+#include <filesystem>
 #include <optional>
 #include <string_view>
 
@@ -21,26 +23,46 @@ namespace tembra {
 
 namespace {
 
-// The document interface: each method's name, its number of variant arguments and the type of
-// its answer ("" for none).
+// The document interface: each method's name, its number of variant arguments, the type of its
+// answer ("" for none) and which argument is a file path (-1 for none).
 struct MethodEntry {
     const char* name;
     int arguments;
     const char* answer;
+    int path;
 };
 constexpr std::array<MethodEntry, 23> kMethods{{
-    {"FileSaveAs", 3, "n"},       {"HeaderItemSet", 2, "n"},    {"FileOpen", 1, "n"},
-    {"AppClose", 0, "n"},         {"AppInit", 0, ""},           {"HeaderItemGet", 1, "s"},
-    {"DocClose", 1, "n"},         {"GetFirstKoutei", 0, "s"},   {"GetNextKoutei", 0, "s"},
-    {"GetFirstEvent", 0, "s"},    {"GetNextEvent", 0, "s"},     {"GetKouteiCount", 0, "i"},
-    {"GetEventCount", 0, "i"},    {"ChangeNobeToReki", 5, "n"}, {"TakeInData", 4, "n"},
-    {"RegularizeData", 0, "n"},   {"AdjustTakeInData", 0, "n"}, {"AddKoumokuData", 3, "n"},
-    {"ModifyKeisenType", 4, "n"}, {"ClearLine", 2, "n"},        {"PaperChange", 1, "n"},
-    {"KikanChange", 2, "n"},      {"LineChange", 1, "n"},
+    {"FileSaveAs", 3, "n", 0},        {"HeaderItemSet", 2, "n", -1},
+    {"FileOpen", 1, "n", 0},          {"AppClose", 0, "n", -1},
+    {"AppInit", 0, "", -1},           {"HeaderItemGet", 1, "s", -1},
+    {"DocClose", 1, "n", -1},         {"GetFirstKoutei", 0, "s", -1},
+    {"GetNextKoutei", 0, "s", -1},    {"GetFirstEvent", 0, "s", -1},
+    {"GetNextEvent", 0, "s", -1},     {"GetKouteiCount", 0, "i", -1},
+    {"GetEventCount", 0, "i", -1},    {"ChangeNobeToReki", 5, "n", -1},
+    {"TakeInData", 4, "n", -1},       {"RegularizeData", 0, "n", -1},
+    {"AdjustTakeInData", 0, "n", -1}, {"AddKoumokuData", 3, "n", -1},
+    {"ModifyKeisenType", 4, "n", -1}, {"ClearLine", 2, "n", -1},
+    {"PaperChange", 1, "n", -1},      {"KikanChange", 2, "n", -1},
+    {"LineChange", 1, "n", -1},
 }};
+
+// How often a call waiting for the user's dialog looks again.
+constexpr int kUserBusyRetryMs = 200;
 
 constexpr const char* kPropertiesInterface = "org.freedesktop.DBus.Properties";
 constexpr const char* kIntrospectable = "org.freedesktop.DBus.Introspectable";
+
+// A restored user interface at the end of the call, however it ends.
+class CallUiScope {
+public:
+    explicit CallUiScope(IUiServices& callUi) : m_previous(SetUiServices(&callUi)) {}
+    ~CallUiScope() { SetUiServices(m_previous); }
+    CallUiScope(const CallUiScope&) = delete;
+    CallUiScope& operator=(const CallUiScope&) = delete;
+
+private:
+    IUiServices* m_previous;
+};
 
 QString DocumentInterfaceXml() {
     QString xml = QStringLiteral("<interface name=\"%1\">\n").arg(CAutomationBus::kDocInterface);
@@ -61,12 +83,25 @@ QString DocumentInterfaceXml() {
     return xml;
 }
 
+const MethodEntry* FindMethod(const QString& name) {
+    for (const MethodEntry& m : kMethods) {
+        if (name == QLatin1String(m.name)) {
+            return &m;
+        }
+    }
+    return nullptr;
+}
+
+QVariant Unwrapped(const QVariant& value) {
+    if (value.metaType() == QMetaType::fromType<QDBusVariant>()) {
+        return value.value<QDBusVariant>().variant();
+    }
+    return value;
+}
+
 // An argument as the members read it: its text when it is a string, else nothing.
 AutoArg ToArg(const QVariant& value) {
-    QVariant inner = value;
-    if (inner.metaType() == QMetaType::fromType<QDBusVariant>()) {
-        inner = inner.value<QDBusVariant>().variant();
-    }
+    const QVariant inner = Unwrapped(value);
     if (inner.metaType() != QMetaType::fromType<QString>()) {
         return std::nullopt;
     }
@@ -89,10 +124,7 @@ QVariant ToVariant(const AutoResult& result) {
 
 // A whole number from a property value of any integer type.
 std::optional<long long> ToNumber(const QVariant& value) {
-    QVariant inner = value;
-    if (inner.metaType() == QMetaType::fromType<QDBusVariant>()) {
-        inner = inner.value<QDBusVariant>().variant();
-    }
+    const QVariant inner = Unwrapped(value);
     bool ok = false;
     const long long number = inner.toLongLong(&ok);
     if (!ok || inner.metaType() == QMetaType::fromType<QString>()) {
@@ -101,12 +133,22 @@ std::optional<long long> ToNumber(const QVariant& value) {
     return number;
 }
 
+// A file path the service cannot read against a folder of the caller's: a relative one.
+bool IsRelativePath(const AutoArg& arg) {
+    return arg.has_value() && !arg->empty() && !std::filesystem::path(*arg).is_absolute();
+}
+
 } // namespace
 
 CAutomationBus::CAutomationBus(IAutomationCharts& charts, ISettingsChanges& settings,
-                               bool forClients)
-    : m_charts(charts), m_settings(settings), m_forClients(forClients),
-      m_bus(QStringLiteral("tembra-none")) {}
+                               bool forClients, int quietMs)
+    : m_charts(charts), m_settings(settings), m_forClients(forClients), m_quietMs(quietMs),
+      m_bus(QStringLiteral("tembra-none")) {
+    m_quiet.setSingleShot(true);
+    connect(&m_quiet, &QTimer::timeout, this, [this] { OnQuiet(); });
+    m_userBusy.setSingleShot(true);
+    connect(&m_userBusy, &QTimer::timeout, this, &CAutomationBus::ServeNext);
+}
 
 CAutomationBus::~CAutomationBus() {
     if (m_bus.isConnected()) {
@@ -132,34 +174,59 @@ CAutomationBus::StartResult CAutomationBus::Start(QDBusConnection bus) {
         return StartResult::NameTaken;
     }
     m_bus = bus;
-    m_watcher = new QDBusServiceWatcher(this);
-    m_watcher->setConnection(m_bus);
-    m_watcher->setWatchMode(QDBusServiceWatcher::WatchForUnregistration);
-    connect(m_watcher, &QDBusServiceWatcher::serviceUnregistered, this,
-            [this](const QString& owner) { OnOwnerGone(owner); });
+    m_sinceCall.start();
+    WatchQuiet();
     return StartResult::Started;
 }
 
 bool CAutomationBus::IsClientChart(const CTembraDoc* doc) const {
-    for (const auto& [number, chart] : m_clientCharts) {
-        if (chart.doc == doc) {
-            return true;
+    return std::any_of(m_clientCharts.begin(), m_clientCharts.end(),
+                       [doc](const auto& entry) { return entry.second.doc == doc; });
+}
+
+void CAutomationBus::ChartClosed(const CTembraDoc* doc) {
+    for (auto it = m_clientCharts.begin(); it != m_clientCharts.end(); ++it) {
+        if (it->second.doc != doc) {
+            continue;
         }
+        // A member of this chart may be running: its entry goes when the call ends.
+        if (m_serving) {
+            it->second.doc = nullptr;
+        } else {
+            m_clientCharts.erase(it);
+        }
+        break;
     }
-    return false;
+    std::erase(m_pendingCloses, doc);
+    std::erase(m_pendingHandOvers, doc);
+    // The chart is still counted while it closes.
+    QMetaObject::invokeMethod(this, &CAutomationBus::WatchQuiet, Qt::QueuedConnection);
 }
 
 QString CAutomationBus::introspect(const QString& path) const {
+    const QString documents = QString::fromLatin1(kDocumentPath);
     if (path == QLatin1String(kRootPath)) {
-        QString xml = QStringLiteral("<interface name=\"%1\">\n"
-                                     "<method name=\"NewDocument\">\n"
-                                     "<arg type=\"o\" direction=\"out\"/>\n"
-                                     "</method>\n</interface>\n")
-                          .arg(kAppInterface);
-        return xml;
+        return QStringLiteral("<interface name=\"%1\">\n"
+                              "<method name=\"NewDocument\">\n"
+                              "<arg type=\"o\" direction=\"out\"/>\n"
+                              "</method>\n</interface>\n<node name=\"Document\"/>\n")
+            .arg(kAppInterface);
     }
-    if (path.startsWith(QLatin1String(kDocumentPath))) {
-        return DocumentInterfaceXml();
+    if (path == documents.chopped(1)) {
+        QString nodes;
+        for (const auto& [number, chart] : m_clientCharts) {
+            if (chart.doc != nullptr) {
+                nodes += QStringLiteral("<node name=\"%1\"/>\n").arg(number);
+            }
+        }
+        return nodes;
+    }
+    if (path.startsWith(documents)) {
+        bool ok = false;
+        const auto found = m_clientCharts.find(path.mid(documents.size()).toInt(&ok));
+        if (ok && found != m_clientCharts.end() && found->second.doc != nullptr) {
+            return DocumentInterfaceXml();
+        }
     }
     return {};
 }
@@ -168,51 +235,75 @@ bool CAutomationBus::handleMessage(const QDBusMessage& message, const QDBusConne
     if (message.type() != QDBusMessage::MethodCallMessage) {
         return false;
     }
-    // Served on the main thread in arrival order, one call at a time.
+    // Served from the main loop in arrival order, one call at a time.
     message.setDelayedReply(true);
-    QMetaObject::invokeMethod(
-        this, [this, message] { Serve(message); }, Qt::QueuedConnection);
+    m_calls.push_back(message);
+    m_sinceCall.restart();
+    m_quiet.stop();
+    QMetaObject::invokeMethod(this, &CAutomationBus::ServeNext, Qt::QueuedConnection);
     return true;
 }
 
-void CAutomationBus::Serve(const QDBusMessage& message) {
-    m_caller = message.service();
+void CAutomationBus::ServeNext() {
+    // Inside a member's question the next call waits for the question, and for its call.
+    if (m_serving || m_calls.empty()) {
+        return;
+    }
+    // A dialog of the user's may hold what the call would change: it waits for the dialog.
+    if (m_charts.UserBusy()) {
+        m_userBusy.start(kUserBusyRetryMs);
+        return;
+    }
+    const QDBusMessage message = m_calls.front();
+    m_calls.pop_front();
+    m_serving = true;
     QDBusMessage reply;
-    const QString path = message.path();
-    bool chartCall = false;
-    if (message.interface() == QLatin1String(kIntrospectable)) {
-        reply = message.createReply(QStringLiteral("<node>\n%1</node>\n").arg(introspect(path)));
-    } else if (path == QLatin1String(kRootPath)) {
-        reply = ServeApplication(message);
-    } else {
-        chartCall = true;
-        bool ok = false;
-        const int number = path.mid(int(std::string_view(kDocumentPath).size())).toInt(&ok);
-        const auto found = ok ? m_clientCharts.find(number) : m_clientCharts.end();
-        if (found == m_clientCharts.end() || !m_charts.IsOpen(found->second.doc)) {
-            if (found != m_clientCharts.end()) {
-                m_clientCharts.erase(found);
-            }
-            reply = message.createErrorReply(QDBusError::UnknownObject,
-                                             QStringLiteral("No such chart: %1").arg(path));
-        } else if (found->second.owner != m_caller) {
-            reply = message.createErrorReply(QDBusError::AccessDenied,
-                                             QStringLiteral("The chart belongs to another client"));
-        } else {
-            ClientChart& chart = found->second;
-            reply = message.interface() == QLatin1String(kPropertiesInterface)
-                        ? ServeProperty(chart, message)
-                        : ServeDocument(chart, message);
-            chart.modifiedByClient = chart.doc->IsModified() != FALSE;
+    {
+        CAutomationCallUi callUi(Ui(), m_charts.UserThere());
+        const CallUiScope scope(callUi);
+        m_callUi = &callUi;
+        reply = Serve(message);
+        // What a close shows is the call's too.
+        RunPendingCloses();
+        if (const QDBusMessage refusal = Refusal(message);
+            refusal.type() == QDBusMessage::ErrorMessage) {
+            reply = refusal;
         }
+        m_callUi = nullptr;
     }
+    // Charts that closed while the call was served.
+    std::erase_if(m_clientCharts, [](const auto& entry) { return entry.second.doc == nullptr; });
+    m_serving = false;
+    // The caller may have left meanwhile: the reply goes nowhere then.
     m_bus.send(reply);
-    RunPendingCloses();
-    // A program the bus started for a call on a chart it does not hold (closed since, or another
-    // program's) has nobody to serve.
-    if (m_forClients && chartCall) {
-        QuitWhenIdle();
+    m_sinceCall.restart();
+    // Calls that came meanwhile were made to this program: they are served first.
+    if (m_quitAsked && m_calls.empty()) {
+        m_quitAsked = false;
+        QuitWhenNothingHeld();
     }
+    WatchQuiet();
+    if (!m_calls.empty()) {
+        QMetaObject::invokeMethod(this, &CAutomationBus::ServeNext, Qt::QueuedConnection);
+    }
+}
+
+QDBusMessage CAutomationBus::Serve(const QDBusMessage& message) {
+    const QString path = message.path();
+    if (message.interface() == QLatin1String(kIntrospectable)) {
+        return message.createReply(QStringLiteral("<node>\n%1</node>\n").arg(introspect(path)));
+    }
+    if (path == QLatin1String(kRootPath)) {
+        return ServeApplication(message);
+    }
+    const QString documents = QString::fromLatin1(kDocumentPath);
+    bool ok = false;
+    const int number = path.startsWith(documents) ? path.mid(documents.size()).toInt(&ok) : 0;
+    if (!ok) {
+        return message.createErrorReply(QDBusError::UnknownObject,
+                                        QStringLiteral("No such object: %1").arg(path));
+    }
+    return ServeChart(number, message);
 }
 
 QDBusMessage CAutomationBus::ServeApplication(const QDBusMessage& message) {
@@ -224,26 +315,67 @@ QDBusMessage CAutomationBus::ServeApplication(const QDBusMessage& message) {
         return message.createErrorReply(QDBusError::Failed,
                                         QStringLiteral("The chart could not be made"));
     }
+    if (!m_callUi->Messages().empty() || !m_callUi->Dialogs().empty()) {
+        // What the new chart would have shown is the answer: nobody learns its path, so it goes.
+        m_pendingCloses.push_back(doc);
+        return message.createReply();
+    }
     const int number = m_nextNumber++;
     ClientChart& chart = m_clientCharts[number];
     chart.doc = doc;
-    chart.owner = m_caller;
     chart.automation = std::make_unique<CTembraDocAutomation>(
         *doc, static_cast<IAutomationHost&>(*this), m_settings);
-    m_watcher->addWatchedService(m_caller);
+    chart.changesAfterCall = doc->GetModifyCount();
     return message.createReply(QVariant::fromValue(
         QDBusObjectPath(QString::fromLatin1(kDocumentPath) + QString::number(number))));
 }
 
+QDBusMessage CAutomationBus::ServeChart(int number, const QDBusMessage& message) {
+    const auto found = m_clientCharts.find(number);
+    if (found == m_clientCharts.end() || found->second.doc == nullptr) {
+        return message.createErrorReply(QDBusError::UnknownObject,
+                                        QStringLiteral("No such chart: %1").arg(message.path()));
+    }
+    ClientChart& chart = found->second;
+    const CTembraDoc& doc = *chart.doc;
+    // A change since the last call is the user's, made in the chart's window; a saved chart
+    // holds none.
+    if (!doc.IsModified()) {
+        chart.userChanged = false;
+    } else if (doc.GetModifyCount() != chart.changesAfterCall) {
+        chart.userChanged = true;
+    }
+    const QDBusMessage reply = message.interface() == QLatin1String(kPropertiesInterface)
+                                   ? ServeProperty(chart, message)
+                                   : ServeDocument(chart, message);
+    // The member may have closed other charts; this one stays until the call ends.
+    if (chart.doc != nullptr) {
+        chart.changesAfterCall = chart.doc->GetModifyCount();
+    }
+    return reply;
+}
+
 QDBusMessage CAutomationBus::ServeDocument(ClientChart& chart, const QDBusMessage& message) {
+    const MethodEntry* method = FindMethod(message.member());
+    if (method == nullptr) {
+        return message.createErrorReply(QDBusError::UnknownMethod, message.member());
+    }
     std::vector<AutoArg> args;
     for (const QVariant& value : message.arguments()) {
         args.push_back(ToArg(value));
     }
-    AutoResult result;
-    if (!chart.automation->Invoke(message.member().toStdString(), args, result)) {
-        return message.createErrorReply(QDBusError::UnknownMethod, message.member());
+    // The service's working folder is none of the caller's business: a path names its file
+    // whole, or nothing is read or written.
+    if (method->path >= 0 && static_cast<std::size_t>(method->path) < args.size() &&
+        IsRelativePath(args[static_cast<std::size_t>(method->path)])) {
+        return message.createErrorReply(
+            QDBusError::InvalidArgs,
+            QStringLiteral("%1: the path must be absolute: %2")
+                .arg(message.member(),
+                     QString::fromStdString(*args[static_cast<std::size_t>(method->path)])));
     }
+    AutoResult result;
+    chart.automation->Invoke(message.member().toStdString(), args, result);
     const QVariant answer = ToVariant(result);
     return answer.isValid() ? message.createReply(answer) : message.createReply();
 }
@@ -299,72 +431,86 @@ QDBusMessage CAutomationBus::ServeProperty(ClientChart& chart, const QDBusMessag
     return message.createReply();
 }
 
-CAutomationBus::ClientChart* CAutomationBus::FindChart(const CTembraDoc* doc) {
-    for (auto& [number, chart] : m_clientCharts) {
-        if (chart.doc == doc) {
-            return &chart;
+QDBusMessage CAutomationBus::Refusal(const QDBusMessage& message) const {
+    const auto& messages = m_callUi->Messages();
+    if (!messages.empty()) {
+        QStringList texts;
+        for (const CAutomationCallUi::Message& m : messages) {
+            texts << QString::fromStdString(m.text);
         }
+        const UINT id = messages.front().id;
+        return message.createErrorReply(QString::fromLatin1(kMessageError) +
+                                            (id != 0 ? QString::number(id) : QString()),
+                                        texts.join(QLatin1Char('\n')));
     }
-    return nullptr;
+    const auto& dialogs = m_callUi->Dialogs();
+    if (!dialogs.empty()) {
+        QStringList names;
+        for (const std::string& name : dialogs) {
+            names << QString::fromStdString(name);
+        }
+        return message.createErrorReply(
+            QString::fromLatin1(kDialogError),
+            QStringLiteral("%1 would open the dialog %2; a call opens none")
+                .arg(message.member(), names.join(QStringLiteral(", "))));
+    }
+    return {};
 }
 
-bool CAutomationBus::UserChanged(const CTembraDoc* doc) {
-    const ClientChart* chart = FindChart(doc);
-    return chart != nullptr && doc->IsModified() && !chart->modifiedByClient;
-}
-
-void CAutomationBus::OnOwnerGone(const QString& owner) {
-    m_watcher->removeWatchedService(owner);
-    for (auto it = m_clientCharts.begin(); it != m_clientCharts.end();) {
-        if (it->second.owner != owner) {
-            ++it;
-            continue;
-        }
-        CTembraDoc* doc = it->second.doc;
-        const bool keep = !m_charts.IsOpen(doc) || UserChanged(doc);
-        it = m_clientCharts.erase(it);
-        // A chart the user worked on in its window is the user's now.
-        if (!keep) {
-            m_charts.CloseChart(*doc, 0);
-        }
-    }
-    if (m_forClients) {
-        QuitWhenIdle();
-    }
-}
-
-void CAutomationBus::CloseLater(CTembraDoc* doc, int option) {
-    for (const auto& pending : m_pendingCloses) {
-        if (pending.first == doc) {
-            return;
-        }
-    }
-    m_pendingCloses.emplace_back(doc, option);
+bool CAutomationBus::UserChanged(const ClientChart& chart) const {
+    const CTembraDoc& doc = *chart.doc;
+    return doc.IsModified() &&
+           (chart.userChanged || doc.GetModifyCount() != chart.changesAfterCall);
 }
 
 void CAutomationBus::RunPendingCloses() {
-    const auto closes = std::move(m_pendingCloses);
-    m_pendingCloses.clear();
-    for (const auto& [doc, option] : closes) {
-        for (auto it = m_clientCharts.begin(); it != m_clientCharts.end(); ++it) {
-            if (it->second.doc == doc) {
-                m_clientCharts.erase(it);
-                break;
-            }
-        }
-        if (m_charts.IsOpen(doc)) {
-            m_charts.CloseChart(*doc, option);
-        }
+    const std::vector<CTembraDoc*> handOvers = std::move(m_pendingHandOvers);
+    m_pendingHandOvers.clear();
+    for (CTembraDoc* doc : handOvers) {
+        // No client drives it any more: the user's own chart.
+        std::erase_if(m_clientCharts, [doc](const auto& entry) { return entry.second.doc == doc; });
     }
-    if (!closes.empty() && (m_quitAsked || m_forClients)) {
-        QuitWhenIdle();
+    // Each close takes its chart's path along (ChartClosed).
+    while (!m_pendingCloses.empty()) {
+        CTembraDoc* doc = m_pendingCloses.front();
+        m_pendingCloses.erase(m_pendingCloses.begin());
+        m_charts.CloseChart(*doc);
     }
 }
 
-void CAutomationBus::QuitWhenIdle() {
+void CAutomationBus::QuitWhenNothingHeld() {
     if (m_clientCharts.empty() && !m_charts.UserHoldsCharts()) {
-        m_charts.Quit(0);
+        End();
     }
+}
+
+void CAutomationBus::End() {
+    // The name goes at once, before the program has ended: the next call starts a new program,
+    // and one already on its way here is refused rather than left unanswered.
+    m_ended = true;
+    m_quiet.stop();
+    m_bus.unregisterObject(QString::fromLatin1(kRootPath), QDBusConnection::UnregisterTree);
+    m_bus.unregisterService(QString::fromLatin1(kService));
+    m_charts.Quit(0);
+}
+
+void CAutomationBus::WatchQuiet() {
+    if (!m_forClients || m_ended || m_serving || !m_calls.empty() || m_charts.ChartCount() > 0) {
+        m_quiet.stop();
+        return;
+    }
+    m_quiet.start(static_cast<int>(std::max<qint64>(0, m_quietMs - m_sinceCall.elapsed())));
+}
+
+void CAutomationBus::OnQuiet() {
+    if (m_serving || !m_calls.empty() || m_charts.ChartCount() > 0) {
+        return;
+    }
+    if (m_sinceCall.elapsed() < m_quietMs) {
+        WatchQuiet();
+        return;
+    }
+    End();
 }
 
 // ---- The host of the member being served ----------------------------------------------------
@@ -373,27 +519,51 @@ void CAutomationBus::CloseIdleDocuments(CTembraDoc& doc) {
     m_charts.CloseIdleCharts(doc);
 }
 
-void CAutomationBus::CloseDocument(CTembraDoc& doc, int option) {
-    CloseLater(&doc, option);
+bool CAutomationBus::CloseDocument(CTembraDoc& doc, int option) {
+    // Asking the user is what the client asked for with option 2.
+    std::optional<CAutomationQuestion> question;
+    if (option == 2) {
+        question.emplace(static_cast<IAutomationHost&>(*this));
+    }
+    const bool closing = m_charts.PrepareClose(doc, option);
+    if (closing &&
+        std::find(m_pendingCloses.begin(), m_pendingCloses.end(), &doc) == m_pendingCloses.end()) {
+        m_pendingCloses.push_back(&doc);
+    }
+    return closing;
 }
 
-bool CAutomationBus::OtherDocumentsOpen(const CTembraDoc& doc) const {
-    for (const auto& [number, chart] : m_clientCharts) {
-        if (chart.doc != &doc && chart.owner == m_caller) {
-            return true;
-        }
-    }
-    return false;
+bool CAutomationBus::OtherDocumentsOpen(const CTembraDoc&) const {
+    // The served chart is one of them.
+    return m_charts.ChartCount() > 1;
 }
 
 void CAutomationBus::CloseApplication(CTembraDoc&) {
-    // The caller's charts go without a question, except one the user changed in its window.
-    for (const auto& [number, chart] : m_clientCharts) {
-        if (chart.owner == m_caller) {
-            CloseLater(chart.doc, UserChanged(chart.doc) ? 2 : 0);
+    // Every chart of the clients goes without a question, except one the user changed in its
+    // window: that one stays, the user's.
+    for (auto& [number, chart] : m_clientCharts) {
+        if (chart.doc == nullptr || std::find(m_pendingCloses.begin(), m_pendingCloses.end(),
+                                              chart.doc) != m_pendingCloses.end()) {
+            continue;
+        }
+        auto& pending = UserChanged(chart) ? m_pendingHandOvers : m_pendingCloses;
+        if (std::find(pending.begin(), pending.end(), chart.doc) == pending.end()) {
+            pending.push_back(chart.doc);
         }
     }
     m_quitAsked = true;
+}
+
+void CAutomationBus::BeginQuestion() {
+    if (m_callUi != nullptr) {
+        m_callUi->BeginQuestion();
+    }
+}
+
+void CAutomationBus::EndQuestion() {
+    if (m_callUi != nullptr) {
+        m_callUi->EndQuestion();
+    }
 }
 
 } // namespace tembra

@@ -179,7 +179,8 @@ bool CChangeDaysDlg::Take() {
         v.month = day.GetMonth();
         v.day = day.GetDay();
     } else {
-        const int limits[][2] = {{1991, 2020}, {1, 12}, {1, 31}, {0, 23}, {0, 59}};
+        const int limits[][2] = {
+            {GetMinDate().GetYear(), GetMaxDate().GetYear()}, {1, 12}, {1, 31}, {0, 23}, {0, 59}};
         for (int f = 0; f < 5; ++f) {
             if (!ReadIntField(m_end[f], limits[f][0], limits[f][1], *endParts[f], kRangeMessages)) {
                 return false;

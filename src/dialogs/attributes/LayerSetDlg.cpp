@@ -99,13 +99,16 @@ CLayerSetDlg::CLayerSetDlg(CTembraDoc& doc, QWidget* parent)
     bottom->addStretch();
     bottom->addWidget(MakeOkCancel(this, enter));
     layout->addLayout(bottom);
+    for (int n = 0; n < kLayers; ++n) {
+        m_headings[n]->setText(FromCp932(m_values.heading[n]));
+    }
     Show();
 }
 
+// The headings stay in their fields as typed until 決定: the buttons change states only.
 void CLayerSetDlg::Take() {
     for (int n = 0; n < kLayers; ++n) {
         m_values.stateIndex[n] = m_states[n]->currentIndex();
-        m_values.heading[n] = ToCp932(m_headings[n]->text());
     }
 }
 
@@ -113,13 +116,15 @@ void CLayerSetDlg::Show() {
     for (int n = 0; n < kLayers; ++n) {
         m_buttons[n]->SetState(m_values.button[n]);
         m_states[n]->setCurrentIndex(m_values.stateIndex[n]);
-        m_headings[n]->setText(FromCp932(m_values.heading[n]));
         m_counts[n]->setText(QString::fromStdString(LayerCountText(m_values.count[n])));
     }
 }
 
 void CLayerSetDlg::accept() {
     Take();
+    for (int n = 0; n < kLayers; ++n) {
+        m_values.heading[n] = ToCp932(m_headings[n]->text());
+    }
     StoreLayerSet(m_values, m_doc);
     QDialog::accept();
 }

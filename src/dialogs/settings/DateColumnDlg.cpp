@@ -21,7 +21,7 @@ const char* CodeText(WORD code) {
     case kDateRowYear:
         return "西暦";
     case kDateRowEraYear:
-        return "平成";
+        return "和暦";
     case kDateRowMonth:
         return "月";
     case kDateRowDay:

@@ -6,6 +6,7 @@
 #include "platform/qt/Cp932Text.h"
 #include "platform/qt/DialogParts.h"
 #include "platform/qt/EnterMovesFocus.h"
+#include "platform/qt/TextFieldCheck.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -97,6 +98,9 @@ CFindReplaceDlg::CFindReplaceDlg(FindReplaceDlgRequest& request,
 }
 
 bool CFindReplaceDlg::Finish(int action) {
+    if (!CheckTextFields(this)) {
+        return false;
+    }
     const std::string target = ToCp932(m_target->currentText());
     if (target.empty()) {
         AfxMessageBox(kNoTargetMessage);

@@ -4,6 +4,7 @@
 #include "platform/qt/Cp932Validator.h"
 #include "platform/qt/DialogParts.h"
 #include "platform/qt/EnterMovesFocus.h"
+#include "platform/qt/TextFieldCheck.h"
 #include "print/PrHeader.h"
 
 #include <QGridLayout>
@@ -118,6 +119,13 @@ void CNafudaDlg::KeepEdit() {
 
 void CNafudaDlg::OnSelect(int row) {
     if (row < 0 || row >= static_cast<int>(m_plate.items.size())) {
+        return;
+    }
+    // The element's text is kept as CP932 when another is chosen: one CP932 cannot hold stays in
+    // the edit, with its message, and its element stays chosen.
+    if (m_modified && !CheckTextField(m_contents)) {
+        const QSignalBlocker quiet(m_list);
+        m_list->setCurrentRow(m_current);
         return;
     }
     KeepEdit();

@@ -2,10 +2,12 @@
 
 #include "document/TembraDoc.h"
 #include "platform/Profile.h"
+#include "platform/TypedText.h"
 #include "platform/qt/Cp932Text.h"
 #include "platform/qt/Cp932Validator.h"
 #include "platform/qt/DialogParts.h"
 #include "platform/qt/IntField.h"
+#include "platform/qt/TextFieldCheck.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -149,8 +151,13 @@ void CResourceDlgBase::OnNameEdited(int row) {
     if (m_loading || m_document == nullptr) {
         return;
     }
+    // A name CP932 cannot hold is not taken; leaving its field names the characters.
+    const QString typed = m_names[static_cast<std::size_t>(row)]->text();
+    if (!FindUnstorable(typed.toStdString()).empty()) {
+        return;
+    }
     m_document->SetModifiedFlag(TRUE);
-    if (m_rows.SetName(row, ToCp932(m_names[static_cast<std::size_t>(row)]->text()))) {
+    if (m_rows.SetName(row, ToCp932(typed))) {
         const ShigenRow& shown = m_rows.Rows()[static_cast<std::size_t>(row)];
         m_quantities[static_cast<std::size_t>(row)]->setEnabled(shown.quantityEnabled);
         if (row + 1 < CShigenRows::kRows) {
@@ -200,6 +207,12 @@ bool CResourceDlgBase::eventFilter(QObject* watched, QEvent* event) {
         if (event->type() == QEvent::FocusIn) {
             m_focusName = ToCp932(name->text());
         } else if (event->type() == QEvent::FocusOut) {
+            if (!m_checking && !FindUnstorable(name->text().toStdString()).empty()) {
+                m_checking = true;
+                CheckTextField(name);
+                m_checking = false;
+                continue;
+            }
             if (!m_focusName.empty() && m_focusName != ToCp932(name->text()) &&
                 m_document != nullptr) {
                 m_document->UpdateAllViews(nullptr);

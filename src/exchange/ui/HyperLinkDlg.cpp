@@ -4,6 +4,7 @@
 
 #include "platform/StringTable.h"
 #include "platform/qt/Cp932Text.h"
+#include "platform/qt/TextFieldCheck.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
@@ -119,6 +120,9 @@ int CHyperLinkDlg::exec() {
 }
 
 void CHyperLinkDlg::accept() {
+    if (!CheckTextFields(this)) {
+        return;
+    }
     TakeValues();
     QDialog::accept();
 }

@@ -3,6 +3,7 @@
 #include "platform/qt/Cp932Text.h"
 #include "platform/qt/DialogParts.h"
 #include "platform/qt/EnterMovesFocus.h"
+#include "platform/qt/TextFieldCheck.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -151,6 +152,9 @@ void CSearchUrlSetDlg::UpdateSetButton() {
 }
 
 void CSearchUrlSetDlg::OnSet() {
+    if (!CheckTextField(m_title) || !CheckTextField(m_url)) {
+        return;
+    }
     const std::string title = ToCp932(m_title->text());
     const std::string url = ToCp932(m_url->text());
     if (!CSearchUrlList::CanSet(title, url)) {
@@ -182,6 +186,9 @@ void CSearchUrlSetDlg::OnMove(bool up) {
 }
 
 void CSearchUrlSetDlg::accept() {
+    if (!CheckTextFields(this)) {
+        return;
+    }
     m_list.Save();
     QDialog::accept();
 }

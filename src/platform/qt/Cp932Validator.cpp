@@ -9,11 +9,9 @@ CCp932Validator::CCp932Validator(std::size_t maxBytes, QObject* parent)
 
 QValidator::State CCp932Validator::validate(QString& input, int& pos) const {
     static_cast<void>(pos);
-    const std::string bytes = ToCp932(input);
-    if (bytes.size() > m_maxBytes || FromCp932(bytes) != input) {
-        return Invalid;
-    }
-    return Acceptable;
+    // A character CP932 lacks is let in (it counts one byte, as its "?" would) so that 決定 can
+    // name it (CheckTextField) instead of the key press being lost without a word.
+    return ToCp932(input).size() > m_maxBytes ? Invalid : Acceptable;
 }
 
 } // namespace tembra

@@ -8,7 +8,8 @@
 
 namespace tembra {
 
-// Accepts text whose CP932 form keeps within a number of bytes and that CP932 can hold.
+// Accepts text whose CP932 form keeps within a number of bytes. Characters CP932 cannot hold are
+// refused on 決定 by the text check (TextFieldCheck.h), with a message naming them.
 class CCp932Validator : public QValidator {
     Q_OBJECT
 public:

@@ -1,6 +1,7 @@
 #include "platform/qt/DialogParts.h"
 
 #include "platform/qt/EnterMovesFocus.h"
+#include "platform/qt/TextFieldCheck.h"
 
 #include <QDialog>
 #include <QPushButton>
@@ -24,7 +25,12 @@ QDialogButtonBox* MakeOkCancel(QDialog* dialog, CEnterMovesFocus* enter,
         button->setAutoDefault(false);
     }
     enter->SetButtons(ok, cancel);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+    // A field whose text CP932 cannot hold keeps the dialog open before its own 決定 runs.
+    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, [dialog] {
+        if (CheckTextFields(dialog)) {
+            dialog->accept();
+        }
+    });
     QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
     return buttons;
 }

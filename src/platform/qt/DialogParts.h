@@ -16,7 +16,8 @@ inline QString IdName(int id) {
 }
 
 // The 決定 and 取消 buttons of the dialog, neither of them the default; they end the dialog
-// through its accept() and reject(), and Enter presses them through enter.
+// through its accept() and reject(), and Enter presses them through enter. 決定 first checks
+// the dialog's text fields (CheckTextFields): a text CP932 cannot hold keeps the dialog open.
 QDialogButtonBox* MakeOkCancel(QDialog* dialog, CEnterMovesFocus* enter,
                                Qt::Orientation orientation = Qt::Horizontal);
 

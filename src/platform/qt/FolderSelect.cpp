@@ -1,5 +1,6 @@
 #include "platform/qt/FolderSelect.h"
 
+#include "platform/TypedText.h"
 #include "platform/qt/Cp932Text.h"
 
 #include <QDir>
@@ -49,7 +50,13 @@ bool CFolderSelect::Browse(std::string& folder) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return false;
     }
-    folder = ToCp932(QDir::toNativeSeparators(dialog.selectedFiles().constFirst()));
+    // The folders are kept as CP932: a name it cannot hold is refused with its message rather
+    // than kept as the name of a folder that does not exist.
+    const QString chosen = QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
+    if (RefuseUnstorable(chosen.toStdString())) {
+        return false;
+    }
+    folder = ToCp932(chosen);
     SetLastFolder(folder);
     return true;
 }

@@ -16,7 +16,8 @@ public:
     CFolderSelect(QWidget* owner, const std::string& startPath);
 
     // Shows the dialog: true with the chosen folder (which is remembered), false when it was
-    // cancelled (nothing changes).
+    // cancelled or the folder's name holds characters CP932 cannot (after their message):
+    // nothing changes.
     bool Browse(std::string& folder);
 
     // The folder the run remembers ("" before any).

@@ -1,6 +1,7 @@
 #include "platform/qt/PropertySheet.h"
 
 #include "platform/qt/EnterMovesFocus.h"
+#include "platform/qt/TextFieldCheck.h"
 
 #include <QDialogButtonBox>
 #include <QPushButton>
@@ -38,6 +39,12 @@ int CPropertySheet::AddPage(QWidget* page, const QString& caption, ApplyStep app
 }
 
 void CPropertySheet::accept() {
+    // Every page's texts before any page stores its values: a refused text leaves all as it was.
+    for (int i = 0; i < m_tabs->count(); ++i) {
+        if (!CheckTextFields(m_tabs->widget(i))) {
+            return;
+        }
+    }
     for (std::size_t i = 0; i < m_steps.size(); ++i) {
         if (m_steps[i] && !m_steps[i]()) {
             m_tabs->setCurrentIndex(static_cast<int>(i));

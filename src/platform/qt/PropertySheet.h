@@ -1,7 +1,8 @@
 // The frame of every property sheet of both programs: a dialog with one tab per page and the
 // two buttons 決定 and 取消. Each page is a widget of its own with an apply step that stores its
-// values; 決定 runs the steps in page order, and a page that refuses (it has shown its message
-// and put the focus on its field) is brought to the front while the sheet stays open.
+// values; 決定 first checks the texts of every page (CheckTextFields) and then runs the steps in
+// page order, and a page that refuses (it has shown its message and put the focus on its field)
+// is brought to the front while the sheet stays open.
 #pragma once
 
 #include <QDialog>

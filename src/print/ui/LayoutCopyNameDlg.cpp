@@ -2,6 +2,7 @@
 
 #include "platform/Ui.h"
 #include "platform/qt/EnterMovesFocus.h"
+#include "platform/qt/TextFieldCheck.h"
 #include "print/LayoutCopy.h"
 
 #include <QGroupBox>
@@ -70,6 +71,9 @@ CLayoutCopyNameDlg::CLayoutCopyNameDlg(int masterMode, int* outcome, std::string
 }
 
 void CLayoutCopyNameDlg::accept() {
+    if (!CheckTextFields(this)) {
+        return;
+    }
     const std::string name = m_field->text().toStdString();
     int outcome = kCopyNothing;
     const UINT answer = CheckCopyName(m_startName, name, m_masterMode == 1, outcome);

@@ -3,6 +3,7 @@
 #include "platform/qt/Cp932Text.h"
 #include "platform/qt/DialogParts.h"
 #include "platform/qt/EnterMovesFocus.h"
+#include "platform/qt/TextFieldCheck.h"
 #include "print/PrhMst03Pages.h"
 #include "print/PrhMst03Texts.h"
 #include "print/ui/PrhMst03Edit.h"
@@ -155,6 +156,13 @@ void CPrhMst03P10::SelectRow(int row) {
 
 void CPrhMst03P10::OnRowChosen(int row) {
     if (!m_shown || row < 0 || row == m_current) {
+        return;
+    }
+    // The row is kept as CP932 when another is chosen: a text CP932 cannot hold stays in its
+    // field, with its message, and its row stays chosen.
+    if (!CheckTextFields(this)) {
+        const QSignalBlocker block(m_rows);
+        m_rows->setCurrentRow(m_current);
         return;
     }
     m_list.StoreRow(m_current, ShownRow());

@@ -1,5 +1,6 @@
 #include "render/ui/AreaNameP1.h"
 
+#include "platform/TypedText.h"
 #include "platform/qt/Cp932Text.h"
 #include "platform/qt/DialogParts.h"
 #include "render/ui/AreaNameFontDlg.h"
@@ -28,8 +29,11 @@ CAreaNameP1::CAreaNameP1(CAreaNameSheet* sheet, QWidget* parent)
         edit->setObjectName(IdName(id));
         edit->setMaxLength(AreaNameSheetValues::kTextLimit);
         edit->setText(FromCp932(m_sheet->Values().cells.FindStd(no)->GetText()));
+        // Only a text the file can hold reaches the cell; 決定 names the rest.
         connect(edit, &QLineEdit::textEdited, this, [this, no](const QString& text) {
-            m_sheet->Values().cells.FindStd(no)->SetText(ToCp932(text));
+            if (FindUnstorable(text.toStdString()).empty()) {
+                m_sheet->Values().cells.FindStd(no)->SetText(ToCp932(text));
+            }
         });
         return edit;
     };

@@ -1,7 +1,9 @@
 #include "render/ui/AreaNameP2.h"
 
+#include "platform/TypedText.h"
 #include "platform/qt/Cp932Text.h"
 #include "platform/qt/DialogParts.h"
+#include "platform/qt/TextFieldCheck.h"
 #include "render/ui/AreaNameFontDlg.h"
 #include "render/ui/AreaNameGridLineDlg.h"
 #include "render/ui/AreaNamePreviewButton.h"
@@ -57,15 +59,25 @@ CAreaNameP2::CAreaNameP2(CAreaNameSheet* sheet, QWidget* parent)
     m_list = new QListWidget(this);
     m_list->setObjectName(IdName(IDC_CELLS));
     connect(m_list, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (!m_filling && row >= 0) {
-            Select(row);
+        if (m_filling || row < 0) {
+            return;
         }
+        // A cell's text CP932 cannot hold keeps its cell chosen, with its message.
+        if (!CheckTextField(m_text)) {
+            m_filling = true;
+            m_list->setCurrentRow(Remembered());
+            m_filling = false;
+            return;
+        }
+        Select(row);
     });
     m_text = new QLineEdit(this);
     m_text->setObjectName(IdName(IDC_CELL_TEXT));
     m_text->setMaxLength(AreaNameSheetValues::kTextLimit);
     connect(m_text, &QLineEdit::textEdited, this, [this](const QString& text) {
-        if (AreaNameListEntry* entry = Selected()) {
+        // Only a text the file can hold reaches the cell; 決定 names the rest.
+        if (AreaNameListEntry* entry = Selected();
+            entry && FindUnstorable(text.toStdString()).empty()) {
             m_sheet->Values().CellOf(*entry).SetText(ToCp932(text));
             m_preview->update();
         }

@@ -15,6 +15,12 @@
 
 namespace tembra {
 
+namespace {
+
+constexpr UINT kDamagedFile = 5008;
+
+} // namespace
+
 void FillDutyGroups(QComboBox* list, const std::vector<std::string>& groups,
                     const std::string& name) {
     const QSignalBlocker block(list);
@@ -69,6 +75,11 @@ void CDutyGroupLoadDlg::LoadGroup(const std::string& name, bool refill) {
 }
 
 int CDutyGroupLoadDlg::DoModal() {
+    // Names the file does not give back as written would reach the roster changed.
+    if (m_file.Damaged()) {
+        AfxMessageBox(kDamagedFile, MB_OK | MB_ICONEXCLAMATION);
+        return IDCANCEL;
+    }
     return exec() == QDialog::Accepted ? IDOK : IDCANCEL;
 }
 

@@ -24,6 +24,15 @@ CDutyGroupNameDlg::CDutyGroupNameDlg(QWidget* parent) : QDialog(parent) {
     layout->addWidget(MakeOkCancel(this, enter));
 }
 
+void CDutyGroupNameDlg::accept() {
+    if (m_accepts && !m_accepts(ToCp932(m_field->text()))) {
+        m_field->setFocus(Qt::OtherFocusReason);
+        m_field->selectAll();
+        return;
+    }
+    QDialog::accept();
+}
+
 int CDutyGroupNameDlg::DoModal() {
     m_field->setText(FromCp932(m_name));
     m_field->selectAll();

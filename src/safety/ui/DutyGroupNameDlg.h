@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+#include <functional>
 #include <string>
 
 class QLineEdit;
@@ -16,9 +17,13 @@ public:
     explicit CDutyGroupNameDlg(QWidget* parent = nullptr);
 
     int DoModal();
+    // 決定 first hands the typed name (CP932) to the check, when there is one: a name it refuses
+    // (it has shown its message) keeps the dialog open with the name selected.
+    void accept() override;
 
     // The name (CP932): set before the run, read after 決定.
     std::string m_name;
+    std::function<bool(const std::string&)> m_accepts;
 
     QLineEdit* NameField() const { return m_field; }
 

@@ -19,7 +19,8 @@ namespace tembra {
 
 namespace {
 
-constexpr UINT kNameExists = 5115;
+constexpr UINT kDamagedFile = 5008;
+constexpr UINT kCannotWrite = 5938;
 constexpr UINT kDeleteGroup = 1067;
 constexpr UINT kCannotUndo = 1068;
 
@@ -57,11 +58,11 @@ CDutyStaffDlg::CDutyStaffDlg(const CConfigPath& paths, QWidget* parent)
     CToubanListEditor::Hooks hooks;
     hooks.editable = [this] { return m_groups->count() > 0; };
     hooks.accepts = [this](const std::string& name, int skip) {
-        const DutyNameProblem problem = CheckDutyName(name, Names(m_editor->List()), skip);
-        if (problem == DutyNameProblem::Unstorable) {
-            AfxMessageBox(DutyNameRule(), MB_OK | MB_ICONEXCLAMATION);
-        }
-        return problem == DutyNameProblem::None;
+        const DutyNameProblem problem =
+            CheckDutyName(name, Names(m_editor->List()), skip, DutyNameKind::Person);
+        // A name the list already holds is refused without a word, as the list refuses it.
+        return problem != DutyNameProblem::Duplicate &&
+               !RefuseDutyName(problem, DutyNameKind::Person);
     };
     hooks.confirmDelete = [] { return AskOkCancel(kCannotUndo); };
     hooks.changed = [this](const CToubanList& edited) { return Store(edited); };
@@ -84,8 +85,20 @@ CDutyStaffDlg::CDutyStaffDlg(const CConfigPath& paths, QWidget* parent)
 }
 
 int CDutyStaffDlg::DoModal() {
+    if (m_file.Damaged()) {
+        AfxMessageBox(kDamagedFile, MB_OK | MB_ICONEXCLAMATION);
+        return IDCANCEL;
+    }
     exec();
     return IDOK;
+}
+
+bool CDutyStaffDlg::Written(bool written) {
+    if (!written) {
+        const std::string path = Sjis::FromUtf8(m_file.Path().string());
+        AfxMessageBox(FormatString(LoadString(kCannotWrite), {path}), MB_OK | MB_ICONSTOP);
+    }
+    return written;
 }
 
 std::optional<std::string> CDutyStaffDlg::SelectedGroup() const {
@@ -118,31 +131,27 @@ void CDutyStaffDlg::ShowGroup(bool refill) {
 
 CToubanList CDutyStaffDlg::Store(const CToubanList& edited) {
     if (const std::optional<std::string> group = SelectedGroup(); group && !group->empty()) {
-        m_file.SaveGroup(*group, *group, edited.Entries());
+        // A refused write leaves the file and so the list as they were.
+        Written(m_file.SaveGroup(*group, *group, edited.Entries()));
         LoadGroup(*group, true);
     }
     return m_editor->List();
 }
 
 std::optional<std::string> CDutyStaffDlg::AskGroupName(std::string text, int skip) {
-    for (;;) {
-        CDutyGroupNameDlg dialog(this);
-        dialog.m_name = text;
-        if (dialog.DoModal() != IDOK || dialog.m_name.empty()) {
-            return std::nullopt;
-        }
-        text = dialog.m_name;
-        switch (CheckDutyName(text, m_file.Groups(), skip)) {
-        case DutyNameProblem::None:
-            return text;
-        case DutyNameProblem::Duplicate:
-            AfxMessageBox(kNameExists);
-            break;
-        default:
-            AfxMessageBox(DutyNameRule(), MB_OK | MB_ICONEXCLAMATION);
-            break;
-        }
+    CDutyGroupNameDlg dialog(this);
+    dialog.m_name = std::move(text);
+    // Refused where it is typed: the name dialog stays open on a name the file cannot hold or
+    // one in use (5115).
+    const std::vector<std::string> groups = m_file.Groups();
+    dialog.m_accepts = [&](const std::string& name) {
+        return name.empty() ||
+               !RefuseDutyName(CheckDutyName(name, groups, skip), DutyNameKind::Group);
+    };
+    if (dialog.DoModal() != IDOK || dialog.m_name.empty()) {
+        return std::nullopt;
     }
+    return dialog.m_name;
 }
 
 void CDutyStaffDlg::OnNewGroup() {
@@ -150,8 +159,9 @@ void CDutyStaffDlg::OnNewGroup() {
     if (!name) {
         return;
     }
-    m_file.AddGroup(*name);
-    LoadGroup(*name, true);
+    if (Written(m_file.AddGroup(*name))) {
+        LoadGroup(*name, true);
+    }
 }
 
 void CDutyStaffDlg::OnRenameGroup() {
@@ -167,8 +177,9 @@ void CDutyStaffDlg::OnRenameGroup() {
     if (!name || *name == m_group) {
         return;
     }
-    m_file.SaveGroup(m_group, *name, m_editor->List().Entries());
-    LoadGroup(*name, true);
+    if (Written(m_file.SaveGroup(m_group, *name, m_editor->List().Entries()))) {
+        LoadGroup(*name, true);
+    }
 }
 
 void CDutyStaffDlg::OnDeleteGroup() {
@@ -181,7 +192,9 @@ void CDutyStaffDlg::OnDeleteGroup() {
         return;
     }
     const int index = m_groups->currentIndex();
-    m_file.DeleteGroup(m_group);
+    if (!Written(m_file.DeleteGroup(m_group))) {
+        return;
+    }
     const std::vector<std::string> groups = m_file.Groups();
     // The group now at the deleted one's place; none when it was the last, and then the first
     // group is shown.

@@ -28,6 +28,8 @@ public:
 
     explicit CDutyStaffDlg(const CConfigPath& paths, QWidget* parent = nullptr);
 
+    // A file the next write would change (CDutyStaffFile::Damaged) is refused with message 5008
+    // and the dialog does not open (IDCANCEL).
     int DoModal();
 
     const std::string& CurrentGroup() const { return m_group; }
@@ -51,6 +53,8 @@ private:
     std::optional<std::string> AskGroupName(std::string text, int skip);
     // Writes the shown group with the persons edited and gives back what the file holds.
     CToubanList Store(const CToubanList& edited);
+    // Tells the user of a write the file refused (5938); gives written back.
+    bool Written(bool written);
 
     CDutyStaffFile m_file;
     std::string m_group;

@@ -1,6 +1,7 @@
 #include "safety/ui/ManeiToubanP1.h"
 
 #include "model/SyokiSet.h"
+#include "model/Utility.h"
 #include "safety/ToubanLastList.h"
 #include "safety/ui/DutyGroupLoadDlg.h"
 #include "safety/ui/PlanRowCombo.h"
@@ -16,11 +17,20 @@
 
 namespace tembra {
 
+namespace {
+
+QDate ToQDate(const CTime& date) {
+    return QDate(date.GetYear(), date.GetMonth(), date.GetDay());
+}
+
+} // namespace
+
 QDateEdit* MakeToubanDateField(const CSyokiSet& settings, QWidget* parent) {
     auto* field = new QDateEdit(parent);
     field->setDisplayFormat(QString::fromUtf8("yyyy'年 'MM'月 'dd'日'"));
-    const CTime start = settings.GetStartDate();
-    field->setDate(QDate(start.GetYear(), start.GetMonth(), start.GetDay()));
+    // Only the supported dates can be typed: the roster's days are calendar days.
+    field->setDateRange(ToQDate(GetMinDate()), ToQDate(GetMaxDate()));
+    field->setDate(ToQDate(settings.GetStartDate()));
     return field;
 }
 

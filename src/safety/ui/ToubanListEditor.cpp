@@ -2,6 +2,7 @@
 
 #include "platform/qt/Cp932Text.h"
 #include "platform/qt/Cp932Validator.h"
+#include "platform/qt/TextFieldCheck.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -80,7 +81,9 @@ std::string CToubanListEditor::TypedName() const {
 }
 
 bool CToubanListEditor::Accepts(const std::string& name, int skip) const {
-    return !m_list.Refuses(name) && (!m_hooks.accepts || m_hooks.accepts(name, skip));
+    // A name the field holds in characters CP932 lacks is refused with their message first.
+    return CheckTextField(m_name) && !m_list.Refuses(name) &&
+           (!m_hooks.accepts || m_hooks.accepts(name, skip));
 }
 
 void CToubanListEditor::Commit(CToubanList edited, std::optional<int> select) {

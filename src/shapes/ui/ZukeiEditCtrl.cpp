@@ -1,6 +1,7 @@
 #include "shapes/ui/ZukeiEditCtrl.h"
 
 #include "platform/Sjis.h"
+#include "platform/TypedText.h"
 #include "platform/qt/QtDC.h"
 #include "shapes/ZukeiEditWnd.h"
 #include "shapes/ui/ZukeiEditHostWidget.h"
@@ -9,6 +10,9 @@
 #include <QColor>
 #include <QFocusEvent>
 #include <QFont>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMimeData>
 #include <QPalette>
 #include <QPointer>
 #include <QString>
@@ -111,8 +115,48 @@ void CZukeiEditCtrl::SetTextColor(COLORREF color) {
     setPalette(colours);
 }
 
+bool CZukeiEditCtrl::Refuses(const QString& text) {
+    if (text.isEmpty() || FindUnstorable(text.toStdString()).empty()) {
+        return false;
+    }
+    m_refusing = true;
+    RefuseUnstorable(text.toStdString());
+    m_refusing = false;
+    setFocus(Qt::OtherFocusReason);
+    return true;
+}
+
+void CZukeiEditCtrl::keyPressEvent(QKeyEvent* event) {
+    if (Refuses(event->text())) {
+        event->accept();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void CZukeiEditCtrl::inputMethodEvent(QInputMethodEvent* event) {
+    if (Refuses(event->commitString())) {
+        // The composition ends without its text.
+        QInputMethodEvent none;
+        QPlainTextEdit::inputMethodEvent(&none);
+        event->accept();
+        return;
+    }
+    QPlainTextEdit::inputMethodEvent(event);
+}
+
+void CZukeiEditCtrl::insertFromMimeData(const QMimeData* source) {
+    if (source != nullptr && source->hasText() && Refuses(source->text())) {
+        return;
+    }
+    QPlainTextEdit::insertFromMimeData(source);
+}
+
 void CZukeiEditCtrl::focusOutEvent(QFocusEvent* event) {
     QPlainTextEdit::focusOutEvent(event);
+    if (m_refusing) {
+        return;
+    }
     // Only when the focus went to another widget of the program, and only while the edit runs.
     QWidget* now = QApplication::focusWidget();
     if (m_host != nullptr && isEnabled() && now != nullptr && now != this) {

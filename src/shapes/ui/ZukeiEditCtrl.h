@@ -8,6 +8,10 @@
 // of the host's widget. InstallZukeiEditWndFactory makes the core's text shapes create these
 // windows in hosts that are IZukeiEditHostWidget. When the host's widget goes first, the window
 // keeps the text it last held and has no host any more.
+//
+// A text that would go in (typed, from the input method, pasted or dropped) holding characters
+// CP932 cannot hold is refused as it comes: the message names them, nothing goes in and the edit
+// goes on with the focus.
 #pragma once
 
 #include "platform/Types.h"
@@ -44,11 +48,19 @@ public:
 
 protected:
     void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void insertFromMimeData(const QMimeData* source) override;
 
 private:
+    // Shows the message of a text CP932 cannot hold and gives the focus back; true when refused.
+    bool Refuses(const QString& text);
+
     IZukeiEditHostWidget* m_host;
     DWORD m_style;
     std::function<void(std::string)> m_onDestroyed;
+    // While the message of a refused text is shown: the focus it takes ends no edit.
+    bool m_refusing = false;
 };
 
 // Installs the factory of the edit windows; a host that is no IZukeiEditHostWidget gets none.

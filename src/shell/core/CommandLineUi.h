@@ -6,38 +6,28 @@
 // the program runs with.
 #pragma once
 
-#include "platform/Ui.h"
+#include "platform/UnattendedUi.h"
 
 #include <functional>
 #include <string>
 
 namespace tembra {
 
-class CCommandLineUi : public IUiServices {
+class CCommandLineUi : public CUnattendedUi {
 public:
     // A message line (UTF-8, without its end of line).
     using Sink = std::function<void(const std::string& line)>;
 
-    CCommandLineUi(IUiServices& inner, Sink sink) : m_inner(inner), m_sink(std::move(sink)) {}
+    CCommandLineUi(IUiServices& inner, Sink sink) : CUnattendedUi(inner), m_sink(std::move(sink)) {}
 
     // The line a message gives: "<id>: <text>" (just the text without an id), UTF-8, its lines
     // joined by a space.
     static std::string MessageLine(const std::string& cp932Text, UINT stringId);
 
     int MessageBox(const std::string& text, UINT type, UINT stringId) override;
-    void SetStatusText(const std::string& text) override { m_inner.SetStatusText(text); }
-    void Beep(UINT type) override { static_cast<void>(type); }
-    void BeginWaitCursor() override { m_inner.BeginWaitCursor(); }
-    void EndWaitCursor() override { m_inner.EndWaitCursor(); }
-    void ModeChanged() override { m_inner.ModeChanged(); }
-    bool OpenUrl(const std::string& url) override {
-        static_cast<void>(url);
-        return false;
-    }
     int RunDialog(DialogRequest& request) override;
 
 private:
-    IUiServices& m_inner;
     Sink m_sink;
 };
 

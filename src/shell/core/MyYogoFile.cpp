@@ -3,12 +3,25 @@
 #include "platform/Profile.h"
 #include "platform/ProfileFile.h"
 #include "platform/Sjis.h"
+#include "platform/StringTable.h"
 
 #include <algorithm>
+#include <unordered_set>
+#include <utility>
 
 namespace tembra {
 
 namespace {
+
+constexpr UINT IDS_TERM_BLANK_ENDS = 5931;
+constexpr UINT IDS_TERM_SEMICOLON = 5932;
+constexpr UINT IDS_TERM_BRACKET = 5933;
+constexpr UINT IDS_GROUP_BLANK_ENDS = 5934;
+
+bool HasBlankEnd(std::string_view text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\v'; };
+    return !text.empty() && (blank(text.front()) || blank(text.back()));
+}
 
 unsigned char Fold(unsigned char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<unsigned char>(c - 'A' + 'a') : c;
@@ -55,9 +68,11 @@ std::vector<std::string> CMyYogoFile::Keys(std::string_view section) const {
     if (!std::filesystem::exists(m_path)) {
         return keys;
     }
+    // A key written twice, or again in another ASCII case, is one key to the file: listed once,
+    // the names seen so far looked up, not walked.
+    std::unordered_set<std::string> seen;
     for (std::string& key : OpenProfileFile(m_path, ProfileFlavor::IniFile).KeyNames(section)) {
-        if (!key.empty() && key[0] != ';' &&
-            std::ranges::none_of(keys, [&](const std::string& k) { return k == key; })) {
+        if (!key.empty() && key[0] != ';' && seen.insert(Folded(key)).second) {
             keys.push_back(std::move(key));
         }
     }
@@ -89,6 +104,11 @@ std::vector<std::string> CMyYogoFile::Terms(std::string_view group, std::string_
 
 bool CMyYogoFile::SaveGroup(std::string_view oldName, std::string_view newName,
                             const std::vector<std::string>& terms) {
+    // A name the file cannot hold as a section (one read from a damaged file) is not written:
+    // "GroupName" would even replace the group list.
+    if (!GroupNameFault(newName).empty()) {
+        return false;
+    }
     ProfileFile& file = OpenProfileFile(m_path, ProfileFlavor::IniFile);
     ProfileBatch batch(file);
     bool ok = true;
@@ -104,25 +124,46 @@ bool CMyYogoFile::SaveGroup(std::string_view oldName, std::string_view newName,
             ok = file.WriteString(newName, term, "") && ok;
         }
     }
-    return batch.Commit() && ok;
+    // A refused write leaves the whole file as it was, the old group with it.
+    if (!ok) {
+        batch.Abandon();
+        return false;
+    }
+    return batch.Commit();
 }
 
 bool CMyYogoFile::AddGroup(std::string_view name) {
+    if (!GroupNameFault(name).empty()) {
+        return false;
+    }
     return OpenProfileFile(m_path, ProfileFlavor::IniFile).WriteString(kGroupSection, name, "");
 }
 
 bool CMyYogoFile::DeleteGroup(std::string_view name) {
     ProfileFile& file = OpenProfileFile(m_path, ProfileFlavor::IniFile);
     ProfileBatch batch(file);
-    const bool ok = file.DeleteKey(kGroupSection, name) && file.DeleteSection(name);
-    return batch.Commit() && ok;
+    // Only a name that can be a section has one: the group list itself is never removed.
+    const bool hasSection = GroupNameFault(name).empty();
+    if (!file.DeleteKey(kGroupSection, name) || (hasSection && !file.DeleteSection(name))) {
+        batch.Abandon();
+        return false;
+    }
+    return batch.Commit();
 }
 
 std::string CMyYogoFile::TermFault(std::string_view term, const std::vector<std::string>& list) {
-    if (!term.empty() && (term.front() == ';' || term.front() == '[')) {
-        return Sjis::FromUtf8("「;」や「[」で始まる用語は登録できません。");
+    // The file reads its keys without the blanks at their ends: such a term would come back
+    // changed, and a ";" or "[" after them would be taken for a comment or a section.
+    if (HasBlankEnd(term)) {
+        return LoadString(IDS_TERM_BLANK_ENDS);
     }
-    if (HasCharacter(term, "=\r\n")) {
+    if (!term.empty() && term.front() == ';') {
+        return LoadString(IDS_TERM_SEMICOLON);
+    }
+    if (!term.empty() && term.front() == '[') {
+        return LoadString(IDS_TERM_BRACKET);
+    }
+    if (HasCharacter(term, std::string_view("=\r\n\0", 4))) {
         return Sjis::FromUtf8("「=」や改行を含む用語は登録できません。");
     }
     for (const std::string& listed : list) {
@@ -134,7 +175,10 @@ std::string CMyYogoFile::TermFault(std::string_view term, const std::vector<std:
 }
 
 std::string CMyYogoFile::GroupNameFault(std::string_view name) {
-    if (HasCharacter(name, "[]=\r\n")) {
+    if (HasBlankEnd(name)) {
+        return LoadString(IDS_GROUP_BLANK_ENDS);
+    }
+    if (HasCharacter(name, std::string_view("[]=\r\n\0", 6))) {
         return Sjis::FromUtf8("「[」「]」「=」や改行を含むグループ名は使えません。");
     }
     if (!name.empty() && name.front() == ';') {
@@ -160,8 +204,21 @@ bool CMyYogoFile::EqualFolded(std::string_view a, std::string_view b) {
 }
 
 void CMyYogoFile::Sort(std::vector<std::string>& list) {
-    std::ranges::stable_sort(list,
-                             [](const std::string& a, const std::string& b) { return Less(a, b); });
+    // Each name folded once, not once per comparison.
+    std::vector<std::pair<std::string, std::string>> keyed;
+    keyed.reserve(list.size());
+    for (std::string& name : list) {
+        keyed.emplace_back(Folded(name), std::move(name));
+    }
+    std::ranges::stable_sort(keyed, [](const auto& a, const auto& b) {
+        return std::lexicographical_compare(
+            a.first.begin(), a.first.end(), b.first.begin(), b.first.end(), [](char x, char y) {
+                return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
+            });
+    });
+    for (std::size_t i = 0; i < keyed.size(); ++i) {
+        list[i] = std::move(keyed[i].second);
+    }
 }
 
 } // namespace tembra

@@ -40,7 +40,8 @@ public:
     std::vector<std::string> Terms(std::string_view group, std::string_view search) const;
 
     // Writes the list as the group new name (the old group and its key replaced when the names
-    // differ). false when the file could not be written.
+    // differ), in one file replacement. false, the file unchanged, when any of it could not be
+    // written.
     bool SaveGroup(std::string_view oldName, std::string_view newName,
                    const std::vector<std::string>& terms);
     // A new, empty group; false when the file could not be written.
@@ -49,12 +50,13 @@ public:
     bool DeleteGroup(std::string_view name);
 
     // Why a text cannot be a term of the list (a CP932 message, empty when it can): it must not
-    // begin with ";" or "[", hold "=" or a line break, or equal a term of the list but for ASCII
-    // case (an exact duplicate is no fault: the list keeps one).
+    // have blanks at either end (the file drops them), begin with ";" or "[", hold "=" or a line
+    // break, or equal a term of the list but for ASCII case (an exact duplicate is no fault: the
+    // list keeps one).
     static std::string TermFault(std::string_view term, const std::vector<std::string>& list);
-    // Why a text cannot name a group (a CP932 message, empty when it can): "[", "]", "=" or a line
-    // break,
-    // ";" first, or "GroupName". A name in use is the caller's (message 5115).
+    // Why a text cannot name a group (a CP932 message, empty when it can): blanks at either end,
+    // "[", "]", "=" or a line break, ";" first, or "GroupName". A name in use is the caller's
+    // (message 5115).
     static std::string GroupNameFault(std::string_view name);
 
     // CP932 byte order with ASCII letters folded to lower case.

@@ -4,38 +4,41 @@
 #include "platform/qt/QtTranslations.h"
 #include "shell/ButtonImages.h"
 #include "shell/TembraApp.h"
+#include "shell/core/CommandLineInfo.h"
 
 #include <QApplication>
 
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace {
 
-// A test hook: TEMBRA_NOW="yyyy-mm-dd" fixes the program's clock (the date test of the start
-// reads it), so that a run under test does not depend on the day it runs.
-void FixClockFromEnvironment() {
-    const char* now = std::getenv("TEMBRA_NOW");
-    int year = 0;
-    int month = 0;
-    int day = 0;
-    if (now != nullptr && std::sscanf(now, "%d-%d-%d", &year, &month, &day) == 3) {
-        tembra::Clock::SetFixedNow(tembra::CTime(year, month, day, 12, 0, 0));
+// A program started for clients may have no screen to open (a script on a server or over SSH,
+// a bus whose activation environment names no display): it serves them on Qt's offscreen
+// platform then, after the desktop's own. A platform the user names stays theirs.
+void AllowNoScreen(const std::vector<std::string>& args) {
+    tembra::CCommandLineInfo command;
+    command.Parse(args);
+    if (!command.m_bRunAutomated || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        return;
     }
+    qputenv("QT_QPA_PLATFORM", qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+                                   ? QByteArrayLiteral("xcb;offscreen")
+                                   : QByteArrayLiteral("wayland;xcb;offscreen"));
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
+    AllowNoScreen(std::vector<std::string>(argv + 1, argv + argc));
     QApplication application(argc, argv);
     tembra::InstallQtTranslations();
     QApplication::setApplicationName(QStringLiteral("tembra"));
     QApplication::setApplicationDisplayName(QString::fromStdString(tembra::LoadStringUtf8(57344)));
-    FixClockFromEnvironment();
+    tembra::Clock::FixFromEnvironment();
 
+    // The arguments Qt left (it takes its own, such as -platform).
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i) {
         args.emplace_back(argv[i]);

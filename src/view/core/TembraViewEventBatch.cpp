@@ -75,6 +75,9 @@ void CTembraView::OnEventBatch(bool byWeekday) {
         app.GetEventBatchDates().Clear();
     }
     std::string text;
+    if (app.RefusesYogoText()) {
+        return;
+    }
     if (!EventTextPending(text)) {
         AfxMessageBox(kNoEventText);
         app.FocusYogoCombo(kFocusCombo);

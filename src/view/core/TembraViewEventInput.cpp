@@ -260,6 +260,10 @@ BOOL CTembraView::TrackEventInput(CDC* dc) {
         if (code == CMouseEvent::kLeftRelease) {
             DrawEventFrame(dc, 0);
             std::string text;
+            if (GetAppState()->RefusesYogoText()) {
+                DropNewEvent();
+                return TRUE;
+            }
             if (!EventTextPending(text)) {
                 AfxMessageBox(kNoEventText);
                 GetAppState()->FocusYogoCombo(kFocusCombo);

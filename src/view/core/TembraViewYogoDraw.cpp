@@ -107,6 +107,11 @@ BOOL CTembraView::YogoDrawPicked(CDC* dc) {
         return TRUE;
     }
     CAppState* state = GetAppState();
+    if (state != nullptr && state->RefusesYogoText()) {
+        doc.CancelLastSel();
+        EndYogoGesture(false);
+        return TRUE;
+    }
     const std::string text = state != nullptr ? state->GetYogoText() : std::string();
     if (state == nullptr || !state->IsYogoBarVisible() || text.empty()) {
         AfxMessageBox(kNoYogoText);

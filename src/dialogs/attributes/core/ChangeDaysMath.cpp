@@ -8,9 +8,6 @@ namespace tembra {
 
 namespace {
 
-constexpr int kFirstYear = 1991;
-constexpr int kLastYear = 2020;
-
 std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
     std::int64_t q = a / b;
     if ((a % b != 0) && ((a < 0) != (b < 0))) {
@@ -63,11 +60,12 @@ void ChangeDaysMath::Fill(ChangeDaysValues& values) const {
 
 bool ChangeDaysMath::DurationFromEnd(ChangeDaysValues& values) const {
     CTime start = m_koutei.GetStartTime();
-    if (start.GetYear() < kFirstYear) {
+    const int firstYear = GetMinDate().GetYear();
+    if (start.GetYear() < firstYear) {
         start =
-            CTime(kFirstYear, start.GetMonth(), start.GetDay(), start.GetHour(), start.GetMinute());
+            CTime(firstYear, start.GetMonth(), start.GetDay(), start.GetHour(), start.GetMinute());
     }
-    values.year = std::min(values.year, kLastYear);
+    values.year = std::min(values.year, GetMaxDate().GetYear());
     CTime end = values.End();
     if (start > end) {
         Fill(values);
@@ -129,7 +127,7 @@ void ChangeDaysMath::StepEnd(ChangeDaysValues& values, int field, int step) cons
                 --year;
             }
         }
-        values.year = std::clamp(year, kFirstYear, kLastYear);
+        values.year = std::clamp(year, GetMinDate().GetYear(), GetMaxDate().GetYear());
         values.month = month;
         // The day stays inside its month: 31 January one month on is the last of February.
         values.day = std::clamp(values.day, 1, CivilDate::DaysInMonth(values.year, values.month));

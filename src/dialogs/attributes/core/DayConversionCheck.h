@@ -4,6 +4,7 @@
 
 #include "document/ModeChangeRequests.h"
 #include "model/SyokiSet.h"
+#include "model/Utility.h"
 #include "platform/Time.h"
 #include "platform/Types.h"
 
@@ -12,7 +13,7 @@ namespace tembra {
 // What the fields hold. The two ratio fields are "from : to": 暦 : 延 in dialog 198, 延 : 暦 in
 // dialog 199; the scale is to / from.
 struct DayConversionValues {
-    int year = 1991;
+    int year = kMinDateYear;
     int month = 1;
     int day = 1;
     // The elapsed day N (day 1 is the elapsed-day base date).

@@ -2,6 +2,7 @@
 // and for a second point the span from the first in calendar or working days.
 #pragma once
 
+#include "model/Utility.h"
 #include "platform/Time.h"
 
 namespace tembra {
@@ -14,7 +15,7 @@ struct CalendarFieldRange {
     int min;
     int max;
 };
-inline constexpr CalendarFieldRange kYearRange{1991, 2037};
+inline constexpr CalendarFieldRange kYearRange{kMinDateYear, kMaxDateYear};
 inline constexpr CalendarFieldRange kMonthRange{1, 12};
 inline constexpr CalendarFieldRange kDayRange{1, 31};
 inline constexpr CalendarFieldRange kHourRange{0, 23};

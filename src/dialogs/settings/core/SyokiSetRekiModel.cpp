@@ -373,7 +373,7 @@ void CSyokiSetRekiModel::ShowRowLabels() {
     };
     static const Label labels[] = {
         {kDateRowNone, "なし"},    {kDateRowYear, "西暦"},    {kDateRowNobeYear, "延年"},
-        {kDateRowEraYear, "平成"}, {kDateRowMonth, "月"},     {kDateRowNobeMonth, "延月"},
+        {kDateRowEraYear, "和暦"}, {kDateRowMonth, "月"},     {kDateRowNobeMonth, "延月"},
         {kDateRowDay, "日"},       {kDateRowNobeDay, "延日"}, {kDateRowHour, "時"},
         {kDateRowWeekday, "曜日"},
     };
