@@ -1,6 +1,7 @@
 // The end of a process drag in the document: the drag's own move, and, when ends move later on
 // their rows, what hangs on them pushed along the links as a change of days pushes a chain, all
 // in one undo step.
+#include "document/KouteiAdjustPass.h"
 #include "document/KouteiContactIndex.h"
 #include "document/KouteiContactKeys.h"
 #include "document/RecordCast.h"
@@ -32,20 +33,6 @@ bool HangsOnEnd(const CKoutei& process, const CKoutei& other) {
     return IsSameNode(process, kContactEnd, other, kContactStart) ||
            IsSameNode(process, kContactEnd, other, kContactEnd) ||
            TouchesLine(process, kContactEnd, other);
-}
-
-// The reference of a move of the end of process by a plain amount: its own place, its end
-// marked as the moving node.
-CChartPos EndReference(const CKoutei& process) {
-    CChartPos reference;
-    reference.SetStartDate(process.GetStartTime());
-    reference.SetEndDate(process.GetEndTime());
-    reference.SetStartRow(process.GetStartRow());
-    reference.SetEndRow(process.GetEndRow());
-    reference.SetWord3(static_cast<WORD>(process.GetBendRow()));
-    reference.SetWord4(0);
-    reference.SetWord5(1);
-    return reference;
 }
 
 // What the drag holds of a process, by its number: its moved copies keep the number.
@@ -118,7 +105,7 @@ void CTembraDoc::DragKoutei(CTimeSpan offset, int rows, int operation, const CCh
         if (process->GetLines()->GetAttr().GetHoliday() == 0) {
             // A process of calendar days takes the plain amount at its end, as a change of its
             // days would give it.
-            step = EndReference(*process);
+            step = adjust::StepReference(*process);
         }
         for (CTimeSpan remaining = offset; remaining > CTimeSpan();) {
             CKoutei* pivot = AsKoutei(GetSelAt(GetHeadSelPosition()));
