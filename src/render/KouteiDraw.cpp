@@ -455,8 +455,7 @@ void DrawLand(CKoutei& koutei, CDC* dc, const CPageLayout& layout, int part, int
     if (land.GetShape() == kLandShapeHidden) {
         return;
     }
-    const int landMode =
-        layout.ShowsSelection() ? GetLandDrawMode(koutei, part, mode, objectMode) : mode;
+    const int landMode = GetLandDrawMode(koutei, part, mode, objectMode);
     koutei.SetDrawMode(landMode);
     const KouteiPen pen = GetDrawPen(koutei, layout, landMode);
     const CPoint c = part == kKouteiPartEnd
@@ -592,8 +591,7 @@ void DrawBar(const CKoutei& koutei, CDC* dc, const CPageLayout& layout,
 }
 
 void DrawLines(CKoutei& koutei, CDC* dc, const CPageLayout& layout, int mode, LONG objectMode) {
-    const int lineMode =
-        layout.ShowsSelection() ? GetLinesDrawMode(koutei, mode, objectMode) : mode;
+    const int lineMode = GetLinesDrawMode(koutei, mode, objectMode);
     koutei.SetDrawMode(lineMode);
     const WORD shape = koutei.GetLineShape();
     const HolidayLineStyle style = GetHolidayLineStyle(koutei, dc, layout, lineMode);

@@ -120,8 +120,7 @@ void DrawYogoLabels(CKoutei& koutei, CDC* dc, const CPageLayout& layout, int mod
         if (CalcYogoRect(koutei, layout, dc, i, table.get(), &x, &y, &rect) == 0) {
             continue;
         }
-        const int termMode =
-            layout.ShowsSelection() ? GetYogoDrawMode(koutei, i, mode, objectMode) : mode;
+        const int termMode = GetYogoDrawMode(koutei, i, mode, objectMode);
         koutei.SetDrawMode(termMode);
         const CElemAttr& attr = term.GetAttr();
         if (attr.m_form == kYogoPlaceLeaderLeft || attr.m_form == kYogoPlaceLeaderRight) {
@@ -155,8 +154,7 @@ void DrawShigenLabel(CKoutei& koutei, CDC* dc, const CPageLayout& layout, int mo
     const CConfigChart* chart = ChartSettings(layout);
     const LOGFONT defaultFont =
         chart != nullptr ? chart->GetShigenAttr().GetLogFont() : list.GetLogFont();
-    const int labelMode =
-        layout.ShowsSelection() ? GetShigenDrawMode(koutei, mode, objectMode) : mode;
+    const int labelMode = GetShigenDrawMode(koutei, mode, objectMode);
     koutei.SetDrawMode(labelMode);
     COLORREF color = GetDrawColor(attr.m_color, labelMode);
     if (labelMode == kKouteiDrawNormal && !dc->IsPrinting()) {
