@@ -1,16 +1,13 @@
 #include "document/AddressPositions.h"
 
+#include "document/OpenTableSize.h"
+
 #include <utility>
 
 namespace tembra {
 
 void AddressPositions::Reset(std::size_t expected) {
-    // Filled up to three quarters at most.
-    std::size_t size = 16;
-    while (3 * size < 4 * expected) {
-        size *= 2;
-    }
-    m_slots.assign(size, Slot{});
+    m_slots.assign(OpenTableSize(expected), Slot{});
     m_used = 0;
     m_null = nullptr;
 }

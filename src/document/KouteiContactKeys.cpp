@@ -1,14 +1,11 @@
 #include "document/KouteiContactKeys.h"
 
+#include "document/OpenTableSize.h"
+
 namespace tembra {
 
 void KouteiKeyNumbers::Reset(std::size_t expected) {
-    // Filled up to three quarters at most: small enough to stay in the cache for long chains.
-    std::size_t size = 16;
-    while (3 * size < 4 * expected) {
-        size *= 2;
-    }
-    m_slots.assign(size, Slot{});
+    m_slots.assign(OpenTableSize(expected), Slot{});
     m_used = 0;
 }
 
