@@ -462,6 +462,13 @@ public:
     // Nothing happens without a selection.
     void MoveKoutei(CTimeSpan offset, int rows, int operation, const CChartPos* reference,
                     BOOL adjustSpare, int mode);
+    // The end of a process drag: MoveKoutei of the drag (mode 1, the drag record as reference).
+    // A move later in time on the same rows also pushes what hangs on the moving end nodes: each
+    // end that an unselected process hangs on moves on by the offset with its chain, in passes
+    // as a change of days pushes a chain (spare days along it giving way first, processes
+    // ending at a pushed node keeping their end there); the process's own spare days move with
+    // it, and nothing before its start moves. One undo step; the selection is what it was.
+    void DragKoutei(CTimeSpan offset, int rows, int operation, const CChartPos& reference);
     // The live stretch of a drag: the selected nodes of the selected processes themselves move
     // (no copies, nothing recorded), as MoveKoutei would move them; the adjustment of a mixed
     // selection redraws nothing. Nothing moves when every date moves by working time.

@@ -1,6 +1,7 @@
 // The term bar's history between runs and its edit field's way to the active chart: the history
 // file is read when the bar is made and rewritten when the frame closes; 33041 empties the list
-// after asking; Delete in the field may delete the selected chart objects.
+// after asking; Delete in the field may delete the selected chart objects; Enter in the item bar
+// stores the typed name.
 #include "document/TembraDoc.h"
 #include "model/ConfigBase.h"
 #include "model/ConfigPath.h"
@@ -16,6 +17,9 @@ namespace {
 constexpr UINT kClearYogoHistory = 33041;
 constexpr UINT kAskClearYogoHistory = 5087; // "用語履歴をクリアします"
 constexpr UINT kDeleteObjects = 32784;
+// The term bar laid out as the item bar (object mode 0), and its 文字修正 button.
+constexpr int kItemBarKind = 2;
+constexpr UINT kStoreItemText = 40055;
 
 } // namespace
 
@@ -50,6 +54,14 @@ void CMainFrame::ConnectYogoEdit() {
         return document != nullptr ? &document->GetOperation() : nullptr;
     });
     edit->SetDeleteCommand([this] { m_app.Router().Execute(kDeleteObjects); });
+    // In the item bar Enter stores the typed name in the cell, as its 文字修正 button does.
+    edit->SetEnterCommand([this] {
+        if (m_nYogoBarKind != kItemBarKind) {
+            return false;
+        }
+        m_app.Router().Execute(kStoreItemText);
+        return true;
+    });
 }
 
 } // namespace tembra
