@@ -258,7 +258,7 @@ void AimBlock(BlockMove& move, const CChartPos& target, int zukeiPlacement) {
 // records).
 class KouteiBlockMover {
 public:
-    KouteiBlockMover(IKouteiDocument& seam, const CCalendar* calendar, BlockMove& move,
+    KouteiBlockMover(IKouteiDocument& seam, const CCalendar* calendar, const BlockMove& move,
                      bool hasKoutei)
         : m_seam(seam), m_calendar(calendar), m_move(move) {
         m_firstDate = m_move.kouteiExtent.GetStartDate();
@@ -295,7 +295,7 @@ public:
 private:
     IKouteiDocument& m_seam;
     const CCalendar* m_calendar;
-    BlockMove& m_move;
+    const BlockMove& m_move;
     CTime m_firstDate;
     CTime m_firstDateThere;
     CTimeSpan m_work;
