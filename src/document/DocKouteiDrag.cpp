@@ -82,18 +82,45 @@ void CTembraDoc::DragKoutei(CTimeSpan offset, int rows, int operation, const CCh
         MoveKoutei(offset, rows, operation, &reference, FALSE, kModeDrag);
         return;
     }
+    // Selects what the drag held, each process with the parts it held; an end only where
+    // takesEnd says so.
+    const auto selectHeld = [&](const auto& takesEnd) {
+        UnselectAll(FALSE);
+        KouteiKeyNumbers wanted;
+        wanted.Reset(held.size());
+        for (std::size_t i = 0; i < held.size(); ++i) {
+            wanted.TryEmplace(NumberKey(held[i].number), static_cast<std::uint32_t>(i));
+        }
+        for (POSITION pos = GetHeadObjPosition(); pos != nullptr;) {
+            const POSITION at = pos;
+            CKoutei* process = AsKoutei(GetNextObj(pos));
+            const std::uint32_t* index =
+                process != nullptr ? wanted.Find(NumberKey(process->GetSeqNumber())) : nullptr;
+            if (index == nullptr) {
+                continue;
+            }
+            const Held& parts = held[*index];
+            process->CDataHeader::Select();
+            if (parts.start) {
+                process->SelectStartLand();
+            }
+            if (parts.line) {
+                process->SelectLines();
+            }
+            if (parts.end && takesEnd(parts)) {
+                process->SelectEndLand();
+            }
+            SelectAt(at);
+        }
+    };
     m_undo.Reset();
     m_undo.BeginGroup();
-    // Everything but the pushing ends moves as the drag moves it.
-    for (const CObSeqNumber& number : pushers) {
-        FindSelKouteiByNumber(number, 0)->DeselectEndLand();
-    }
-    MoveKoutei(offset, 0, operation, &reference, FALSE, kModeDrag);
-    // Each pushing end then moves on by the drag with its chain, as a change of days pushes a
-    // chain: in passes, each up to the smallest spare days along it that give way. For a process
-    // of working days the drag's own reference goes with the passes, so its end and what it
-    // pushes count their days as the dragged nodes do. The process's own spare days move with
-    // it rather than take the push.
+    // Each pushing end moves first, by the drag with its chain, as a change of days pushes a
+    // chain: in passes, each up to the smallest spare days along it that give way. It goes
+    // before its start, so that a process shorter than the drag never has its start past its
+    // end on the way. For a process of working days the drag's own reference goes with the
+    // passes, so its end and what it pushes count their days as the dragged nodes do. The
+    // process's own spare days move with it rather than take the push.
     for (const CObSeqNumber& number : pushers) {
         UnselectAll(FALSE);
         CKoutei* process = FindKouteiByNumber(number, 0);
@@ -136,37 +163,18 @@ void CTembraDoc::DragKoutei(CTimeSpan offset, int rows, int operation, const CCh
         if (process == nullptr) {
             process = FindKouteiByNumber(number, 0);
         }
-        process->SetAdjustMark(0);
-        process->SetSpareDays(spare);
+        if (process != nullptr) {
+            process->SetAdjustMark(0);
+            process->SetSpareDays(spare);
+        }
     }
+    // Then everything the drag held but the pushing ends, which are already in place.
+    selectHeld([&](const Held& parts) {
+        return std::find(pushers.begin(), pushers.end(), parts.number) == pushers.end();
+    });
+    MoveKoutei(offset, 0, operation, &reference, FALSE, kModeDrag);
     // The selection is what the drag held.
-    UnselectAll(FALSE);
-    KouteiKeyNumbers wanted;
-    wanted.Reset(held.size());
-    for (std::size_t i = 0; i < held.size(); ++i) {
-        wanted.TryEmplace(NumberKey(held[i].number), static_cast<std::uint32_t>(i));
-    }
-    for (POSITION pos = GetHeadObjPosition(); pos != nullptr;) {
-        const POSITION at = pos;
-        CKoutei* process = AsKoutei(GetNextObj(pos));
-        const std::uint32_t* index =
-            process != nullptr ? wanted.Find(NumberKey(process->GetSeqNumber())) : nullptr;
-        if (index == nullptr) {
-            continue;
-        }
-        const Held& parts = held[*index];
-        process->CDataHeader::Select();
-        if (parts.start) {
-            process->SelectStartLand();
-        }
-        if (parts.line) {
-            process->SelectLines();
-        }
-        if (parts.end) {
-            process->SelectEndLand();
-        }
-        SelectAt(at);
-    }
+    selectHeld([](const Held&) { return true; });
     m_undo.EndGroup();
 }
 

@@ -197,5 +197,29 @@ TEST_F(KouteiChainFixture, ACopyDraggedLaterLeavesTheChainWhereItIs) {
     EXPECT_EQ(doc.GetObjCount() + doc.GetSelCount(), 4);
 }
 
+// A relation line hangs on the end of A, which is shorter than the drag: A's end moves ahead of
+// its start, so A is never turned inside out on the way, and keeps its days.
+TEST_F(KouteiChainFixture, AProcessShorterThanTheDragWithARelationLineOnItsEndKeepsItsDays) {
+    AddAll({{"A", 0, 2, 1, 1}, {"C", 10, 12, 2, 2}, {"R", 2, 10, 1, 2, 8}});
+    CKoutei* line = Get("R");
+    line->SetRelationLine(1);
+    line->SetStartLandNo(Get("A")->GetSeqNumber().GetHigh(), Get("A")->GetSeqNumber().GetLow());
+    line->SetEndLandNo(Get("C")->GetSeqNumber().GetHigh(), Get("C")->GetSeqNumber().GetLow());
+    SelectWhole("A");
+    const CKoutei* a = Get("A");
+    CChartPos reference = test::Pos(a->GetStartTime(), a->GetEndTime(), 1, 1);
+    reference.SetWord4(1);
+
+    doc.DragKoutei(Days(3), 0, kMove, reference);
+    ASSERT_NE(Get("A"), nullptr);
+    EXPECT_EQ(Get("A")->GetStartTime(), ChartDay(3));
+    EXPECT_EQ(Get("A")->GetEndTime(), ChartDay(5));
+    EXPECT_EQ(Get("C")->GetStartTime(), ChartDay(10)) << "the line's spare days take the push";
+
+    ASSERT_EQ(doc.GetUndoHistory().Undo(), 1);
+    EXPECT_EQ(Get("A")->GetStartTime(), ChartDay(0));
+    EXPECT_EQ(Get("A")->GetEndTime(), ChartDay(2));
+}
+
 } // namespace
 } // namespace tembra
