@@ -23,18 +23,4 @@ CChartPosRange& CChartPosRange::Union(const CChartSpan& span) {
     return *this;
 }
 
-void SwapEnds(CChartPos& pos) {
-    const DWORD start = pos.GetStartDateValue();
-    pos.SetStartDateValue(pos.GetEndDateValue());
-    pos.SetEndDateValue(start);
-    const WORD startRow = pos.GetStartRow();
-    pos.SetStartRow(pos.GetEndRow());
-    pos.SetEndRow(startRow);
-    // Words 4 and 5 are the horizontal offsets of the start and the end (the old 16-byte form
-    // kept them as the two halves of its last value).
-    const WORD startOffset = pos.GetWord4();
-    pos.SetWord4(pos.GetWord5());
-    pos.SetWord5(startOffset);
-}
-
 } // namespace tembra

@@ -1,5 +1,4 @@
-// The extent of several chart objects as one range of dates and rows, and turning a chart
-// position end for end.
+// The extent of several chart objects as one range of dates and rows.
 #pragma once
 
 #include "model/ChartPos.h"
@@ -36,9 +35,5 @@ struct CChartPosRange {
 
     bool operator==(const CChartPosRange&) const = default;
 };
-
-// Exchanges the start and the end of a position: dates, rows and the horizontal offsets of the
-// two ends. The word between the rows and the offsets and the last word stay.
-void SwapEnds(CChartPos& pos);
 
 } // namespace tembra

@@ -3,7 +3,6 @@
 // and the menu state of those commands.
 #include "document/AppState.h"
 #include "document/AttrCommands.h"
-#include "document/ChartPosRange.h"
 #include "document/KouteiAttrCommands.h"
 #include "document/RecordCast.h"
 #include "document/TembraDoc.h"
@@ -111,7 +110,7 @@ void CTembraDoc::SetKouteiAttr(int style, WORD subStyle, int type, int width, in
                 changed(2);
             }
             if (reverse == 1 && copy->IsRelationLine() == 0 && IsVertical(*copy)) {
-                SwapEnds(copy->GetLines()->GetPos());
+                copy->GetLines()->GetPos().SwapEnds();
                 copy->SetStartRow(copy->GetStartRow());
                 copy->SetEndRow(copy->GetEndRow());
                 changed(1);

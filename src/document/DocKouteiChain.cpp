@@ -52,18 +52,13 @@ bool IsAnyPartSelected(const CKoutei& process) {
            process.IsEndLandSelected() != 0;
 }
 
-// The position a duration change hands to the move: the pivot's dates and rows, its bend row,
-// and the moving end marked, so that it and every node standing at its date move by the plain
-// amount even where dates otherwise move by working time.
-CChartPos PivotReference(const CKoutei& pivot, BOOL endFlag) {
-    CChartPos reference;
-    reference.SetStartDate(pivot.GetStartTime());
-    reference.SetEndDate(pivot.GetEndTime());
-    reference.SetStartRow(pivot.GetStartRow());
-    reference.SetEndRow(pivot.GetEndRow());
-    reference.SetWord3(static_cast<WORD>(pivot.GetBendRow()));
-    reference.SetWord4(endFlag ? 0 : 1);
-    reference.SetWord5(endFlag ? 1 : 0);
+// The record a duration change hands to the move: the pivot's span with the moving end pinned,
+// so that it and every node standing at its date move by the plain amount even where dates
+// otherwise move by working time.
+CKouteiDrag PivotReference(const CKoutei& pivot, BOOL endFlag) {
+    CKouteiDrag reference = CKouteiDrag::Of(pivot);
+    reference.startPinned = endFlag == FALSE;
+    reference.endPinned = endFlag != FALSE;
     return reference;
 }
 
@@ -441,7 +436,7 @@ int CTembraDoc::ChangeKouteiDays(CTimeSpan amount, BOOL endFlag) {
             pass = std::min(spare, remaining);
         }
 
-        const CChartPos reference = PivotReference(*pivot, endFlag);
+        const CKouteiDrag reference = PivotReference(*pivot, endFlag);
         MoveKoutei(shorter ? -pass : pass, 0, 3, &reference, TRUE, 2);
         remaining -= (pass < CTimeSpan() ? -pass : pass) + step;
         // Only the pivot goes on to the next pass; the chain is walked again from it.

@@ -45,11 +45,11 @@ struct Held {
 
 } // namespace
 
-void CTembraDoc::DragKoutei(CTimeSpan offset, int rows, int operation, const CChartPos& reference) {
+void CTembraDoc::DragKoutei(CTimeSpan offset, int rows, int operation, const CKouteiDrag& drag) {
     const bool move =
         operation == COperationState::kOpMove || operation == COperationState::kOpMoveFree;
     if (!move || rows != 0 || offset <= CTimeSpan() || GetSelList().IsEmpty()) {
-        MoveKoutei(offset, rows, operation, &reference, FALSE, kModeDrag);
+        MoveKoutei(offset, rows, operation, &drag, FALSE, kModeDrag);
         return;
     }
     // The processes whose moving end an unselected process hangs on: they push.
@@ -79,7 +79,7 @@ void CTembraDoc::DragKoutei(CTimeSpan offset, int rows, int operation, const CCh
         }
     }
     if (pushers.empty()) {
-        MoveKoutei(offset, rows, operation, &reference, FALSE, kModeDrag);
+        MoveKoutei(offset, rows, operation, &drag, FALSE, kModeDrag);
         return;
     }
     // Selects what the drag held, each process with the parts it held; an end only where
@@ -118,7 +118,7 @@ void CTembraDoc::DragKoutei(CTimeSpan offset, int rows, int operation, const CCh
     // Each pushing end moves first, by the drag with its chain, as a change of days pushes a
     // chain: in passes, each up to the smallest spare days along it that give way. It goes
     // before its start, so that a process shorter than the drag never has its start past its
-    // end on the way. For a process of working days the drag's own reference goes with the
+    // end on the way. For a process of working days the drag's own record goes with the
     // passes, so its end and what it pushes count their days as the dragged nodes do. The
     // process's own spare days move with it rather than take the push.
     for (const CObSeqNumber& number : pushers) {
@@ -128,7 +128,7 @@ void CTembraDoc::DragKoutei(CTimeSpan offset, int rows, int operation, const CCh
         process->SetSpareDays(CTimeSpan());
         process->Select();
         SelectAt(FindObj(process));
-        CChartPos step = reference;
+        CKouteiDrag step = drag;
         if (process->GetLines()->GetAttr().GetHoliday() == 0) {
             // A process of calendar days takes the plain amount at its end, as a change of its
             // days would give it.
@@ -152,8 +152,7 @@ void CTembraDoc::DragKoutei(CTimeSpan offset, int rows, int operation, const CCh
                 smallest == CTimeSpan() ? remaining : std::min(smallest, remaining);
             MoveKoutei(pass, 0, COperationState::kOpMove, &step, TRUE, kModeDrag);
             remaining -= pass;
-            step.SetStartDate(step.GetStartDate() + pass);
-            step.SetEndDate(step.GetEndDate() + pass);
+            step.ShiftDates(pass);
             GetSelection().FilterKoutei(-1);
             if (GetSelList().IsEmpty()) {
                 break;
@@ -172,7 +171,7 @@ void CTembraDoc::DragKoutei(CTimeSpan offset, int rows, int operation, const CCh
     selectHeld([&](const Held& parts) {
         return std::find(pushers.begin(), pushers.end(), parts.number) == pushers.end();
     });
-    MoveKoutei(offset, 0, operation, &reference, FALSE, kModeDrag);
+    MoveKoutei(offset, 0, operation, &drag, FALSE, kModeDrag);
     // The selection is what the drag held.
     selectHeld([](const Held&) { return true; });
     m_undo.EndGroup();

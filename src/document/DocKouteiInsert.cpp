@@ -63,17 +63,18 @@ CChartPos EmptyExtent() {
     return extent;
 }
 
-CChartPos BoxOf(const CTime& first, const CTime& last, int rowA, int rowB, int third) {
-    CChartPos box;
-    box.SetStartDate(std::min(first, last));
-    box.SetEndDate(std::max(first, last));
-    box.SetStartRow(static_cast<WORD>(std::min(rowA, rowB)));
-    box.SetEndRow(static_cast<WORD>(std::max(rowA, rowB)));
-    box.SetWord3(static_cast<WORD>(third));
+CObjectBox BoxOf(const CTime& first, const CTime& last, int rowA, int rowB, int third) {
+    CObjectBox box;
+    box.span.SetStartDate(std::min(first, last));
+    box.span.SetEndDate(std::max(first, last));
+    box.span.SetStartRow(static_cast<WORD>(std::min(rowA, rowB)));
+    box.span.SetEndRow(static_cast<WORD>(std::max(rowA, rowB)));
+    box.thirdRow = static_cast<WORD>(third);
     return box;
 }
 
-void Widen(CChartPos& extent, const CChartPos& box) {
+void Widen(CChartPos& extent, const CObjectBox& object) {
+    const CChartPos& box = object.span;
     extent.SetStartDate(std::min(extent.GetStartDate(), box.GetStartDate()));
     extent.SetEndDate(std::max(extent.GetEndDate(), box.GetEndDate()));
     extent.SetStartRow(std::min(extent.GetStartRow(), box.GetStartRow()));
@@ -257,12 +258,15 @@ void AimBlock(BlockMove& move, const CChartPos& target, int zukeiPlacement) {
 // records).
 class KouteiBlockMover {
 public:
-    KouteiBlockMover(IKouteiDocument& seam, const CCalendar* calendar, BlockMove& move,
+    KouteiBlockMover(IKouteiDocument& seam, const CCalendar* calendar, const BlockMove& move,
                      bool hasKoutei)
         : m_seam(seam), m_calendar(calendar), m_move(move) {
-        m_move.kouteiExtent.SetWord4(1);
-        m_move.kouteiExtent.SetWord5(0);
         m_firstDate = m_move.kouteiExtent.GetStartDate();
+        m_firstPinned.startDate = m_firstDate;
+        m_firstPinned.endDate = m_move.kouteiExtent.GetEndDate();
+        m_firstPinned.startRow = m_move.kouteiExtent.GetStartRow();
+        m_firstPinned.endRow = m_move.kouteiExtent.GetEndRow();
+        m_firstPinned.startPinned = true;
         m_firstDateThere = m_firstDate + m_move.kouteiDays;
         m_work = calendar != nullptr && hasKoutei
                      ? m_move.kouteiDays - calendar->GetHolidayTime(m_firstDate, m_firstDateThere)
@@ -271,8 +275,8 @@ public:
 
     void Move(CKoutei& copy) const {
         if (m_calendar == nullptr) {
-            copy.MoveBy(&m_seam, m_move.kouteiDays, m_move.kouteiRows, &m_move.kouteiExtent, FALSE,
-                        FALSE, FALSE);
+            copy.MoveBy(&m_seam, m_move.kouteiDays, m_move.kouteiRows, &m_firstPinned, FALSE, FALSE,
+                        FALSE);
             return;
         }
         // The first date lands on the target's start even when that is a holiday (working
@@ -291,10 +295,12 @@ public:
 private:
     IKouteiDocument& m_seam;
     const CCalendar* m_calendar;
-    BlockMove& m_move;
+    const BlockMove& m_move;
     CTime m_firstDate;
     CTime m_firstDateThere;
     CTimeSpan m_work;
+    // The block's box with its first date pinned, for the plain move without a calendar.
+    CKouteiDrag m_firstPinned;
 };
 
 // The clipboard's objects in the order they are pasted: relation lines come after the
@@ -479,17 +485,18 @@ void CTembraDoc::RedateKoutei(OwnedObList<CDataHeader>& list, CTime baseDate, BO
 
 // ---- Extents ------------------------------------------------------------------------------------
 
-CChartPos CTembraDoc::GetObjectExtent(const CDataHeader* object) const {
+CObjectBox CTembraDoc::GetObjectExtent(const CDataHeader* object) const {
     if (const CKoutei* process = AsKoutei(object)) {
         // A gate's crossbar belongs to the box; other lines turn between their nodes.
         const bool gate = process->GetLineShape() == kLineShapeGate;
         const int bend =
             gate ? process->CalcGateRow() : std::clamp(process->GetBendRow(), 0, kMaxRow);
-        CChartPos box = BoxOf(process->GetStartTime(), process->GetEndTime(),
-                              process->GetStartRow(), process->GetEndRow(), bend);
+        CObjectBox box = BoxOf(process->GetStartTime(), process->GetEndTime(),
+                               process->GetStartRow(), process->GetEndRow(), bend);
         if (gate) {
-            box.SetStartRow(static_cast<WORD>(std::min<int>(box.GetStartRow(), bend)));
-            box.SetEndRow(static_cast<WORD>(std::max<int>(box.GetEndRow(), bend)));
+            CChartPos& span = box.span;
+            span.SetStartRow(static_cast<WORD>(std::min<int>(span.GetStartRow(), bend)));
+            span.SetEndRow(static_cast<WORD>(std::max<int>(span.GetEndRow(), bend)));
         }
         return box;
     }
@@ -512,7 +519,7 @@ CChartPos CTembraDoc::GetObjectExtent(const CDataHeader* object) const {
         return BoxOf(event->GetStartDate(), event->GetStartDate(), event->GetStartRow(),
                      event->GetStartRow(), event->GetStartRow());
     }
-    return CChartPos();
+    return CObjectBox();
 }
 
 CChartPos CTembraDoc::GetObjectsExtent(int flags, BOOL linesOnly) const {

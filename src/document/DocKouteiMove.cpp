@@ -208,7 +208,7 @@ int CTembraDoc::PrepareMoveLinks(KouteiLinkList& records, CTimeSpan offset, bool
 
 // ---- Move and copy ------------------------------------------------------------------------------
 
-void CTembraDoc::MoveKoutei(CTimeSpan offset, int rows, int operation, const CChartPos* reference,
+void CTembraDoc::MoveKoutei(CTimeSpan offset, int rows, int operation, const CKouteiDrag* drag,
                             BOOL adjustSpare, int mode) {
     // A copy keeps the order of the selection: the relation lines copied with the processes
     // they join are given the copies' numbers once every copy is made, wherever they stand, and
@@ -252,7 +252,7 @@ void CTembraDoc::MoveKoutei(CTimeSpan offset, int rows, int operation, const CCh
         } else {
             const KeptSpans kept(*moved, KeepsSpans(*moved, linkMode));
             keep = kept.IsKept();
-            moved->MoveBy(&seam, offset, rows, reference, TRUE,
+            moved->MoveBy(&seam, offset, rows, drag, TRUE,
                           linkMode == kLinkCalendarDays ? TRUE : FALSE, adjustSpare);
         }
         if (!keep && IsPoint(*moved)) {
@@ -303,7 +303,7 @@ void CTembraDoc::MoveKoutei(CTimeSpan offset, int rows, int operation, const CCh
 // ---- Stretch ------------------------------------------------------------------------------------
 
 void CTembraDoc::StretchKoutei(CTimeSpan offset, int rows, [[maybe_unused]] int operation,
-                               const CChartPos* reference, BOOL adjustSpare) {
+                               const CKouteiDrag* drag, BOOL adjustSpare) {
     if (GetSelList().IsEmpty()) {
         return;
     }
@@ -319,11 +319,11 @@ void CTembraDoc::StretchKoutei(CTimeSpan offset, int rows, [[maybe_unused]] int 
             return;
         }
         if (linkMode == kLinkCalendarDays) {
-            process->MoveBy(&seam, offset, rows, reference, TRUE, TRUE, adjustSpare);
+            process->MoveBy(&seam, offset, rows, drag, TRUE, TRUE, adjustSpare);
             return;
         }
         const KeptSpans kept(*process, KeepsSpans(*process, linkMode));
-        process->MoveBy(&seam, offset, rows, reference, TRUE, FALSE, adjustSpare);
+        process->MoveBy(&seam, offset, rows, drag, TRUE, FALSE, adjustSpare);
     });
     if (linkMode != kLinkMixed) {
         return;

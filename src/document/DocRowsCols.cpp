@@ -4,6 +4,7 @@
 // ends with nothing selected.
 #include "document/RecordCast.h"
 #include "document/TembraDoc.h"
+#include "model/KouteiDrag.h"
 #include "model/OperationState.h"
 
 #include <limits>
@@ -19,6 +20,18 @@ constexpr int kMaxRow = 9999;
 // No bound (SelectInArea): a negative first bound counts as 0, a negative last one as none.
 constexpr int kOpenRow = -1;
 constexpr std::int64_t kOpenDate = -1;
+
+// The record of a move of what lies behind a column edit: a node at the end of the period is
+// pinned and lands on its start by the plain shift.
+CKouteiDrag PeriodEndPinned(const CTime& dateTo) {
+    CKouteiDrag reference;
+    reference.startDate = dateTo;
+    reference.endDate = dateTo;
+    reference.startRow = 0;
+    reference.endRow = kMaxRow;
+    reference.startPinned = true;
+    return reference;
+}
 
 bool IsPoint(const CKoutei& process) {
     return process.GetStartTime() == process.GetEndTime() &&
@@ -220,13 +233,7 @@ int CTembraDoc::DeleteColumns(CTime dateFrom, CTime dateTo, int mode) {
     UnselectAll(TRUE);
 
     // What starts at the end of the period lands on its start by the plain shift.
-    CChartPos reference;
-    reference.SetStartDate(dateTo);
-    reference.SetEndDate(dateTo);
-    reference.SetStartRow(0);
-    reference.SetEndRow(kMaxRow);
-    reference.SetWord4(1);
-    reference.SetWord5(0);
+    const CKouteiDrag reference = PeriodEndPinned(dateTo);
     const CTimeSpan offset = dateFrom - dateTo;
     if (SelectInArea(dateTo.GetTime(), kOpenRow, kOpenDate, kOpenRow, FALSE) != 0) {
         MoveKoutei(offset, 0, kMoveOperation, &reference, FALSE, mode);
@@ -295,13 +302,7 @@ int CTembraDoc::PullColumnsEarlier(CTime dateFrom, CTime dateTo, int mode) {
     }
     if (taken != 0) {
         const EditStep step(m_undo);
-        CChartPos reference;
-        reference.SetStartDate(dateTo);
-        reference.SetEndDate(dateTo);
-        reference.SetStartRow(0);
-        reference.SetEndRow(kMaxRow);
-        reference.SetWord4(1);
-        reference.SetWord5(0);
+        const CKouteiDrag reference = PeriodEndPinned(dateTo);
         MoveKoutei(offset, 0, kMoveOperation, &reference, FALSE, mode);
         OffsetSelectedEvents(offset, 0, kMoveOperation);
     }

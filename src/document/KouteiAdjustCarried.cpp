@@ -436,10 +436,9 @@ private:
     // and the others by working time. False when a node went as far as the latest supported
     // date, where working time no longer adds up.
     bool MoveBy(CKoutei& process, CTimeSpan amount, const CTime& date) {
-        CChartPos reference;
-        reference.SetEndDate(date);
-        reference.SetWord4(0);
-        reference.SetWord5(1);
+        CKouteiDrag reference;
+        reference.endDate = date;
+        reference.endPinned = true;
         process.MoveBy(&m_pass.seam, amount, 0, &reference, TRUE, FALSE, TRUE);
         return process.GetStartTime() < GetMaxDate() && process.GetEndTime() < GetMaxDate();
     }
@@ -537,7 +536,7 @@ private:
 
     // Neither node moves: the amount comes off the spare days.
     void ChangeSpareDays(CKoutei& process, CTimeSpan amount) {
-        const CChartPos reference = StepReference(process);
+        const CKouteiDrag reference = StepReference(process);
         process.DeselectStartLand();
         process.DeselectEndLand();
         process.SetAdjustMark(1);
@@ -548,7 +547,7 @@ private:
     }
 
     void MoveEnd(CKoutei& process, CTimeSpan amount) {
-        const CChartPos reference = StepReference(process);
+        const CKouteiDrag reference = StepReference(process);
         process.DeselectStartLand();
         process.MoveBy(&m_pass.seam, amount, 0, &reference, TRUE, FALSE, m_pass.adjustSpare);
         process.SelectStartLand();

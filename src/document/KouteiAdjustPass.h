@@ -20,6 +20,7 @@
 #include "model/ChartPos.h"
 #include "model/DataHeader.h"
 #include "model/Koutei.h"
+#include "model/KouteiDrag.h"
 #include "platform/Time.h"
 #include "platform/Types.h"
 
@@ -68,18 +69,11 @@ inline CTimeSpan SavedNetSpan(const CKouteiLink& record) {
     return record.GetSavedEnd() - record.GetSavedStart() - record.GetSavedSpareDays();
 }
 
-// The position a step hands to the moves: the adjusted process's dates and rows with its bend
-// row, its end marked, so that every node standing at its end moves by the plain step.
-inline CChartPos StepReference(const CKoutei& process) {
-    CChartPos reference;
-    reference.SetStartDate(process.GetStartTime());
-    reference.SetEndDate(process.GetEndTime());
-    reference.SetStartRow(process.GetStartRow());
-    reference.SetEndRow(process.GetEndRow());
-    reference.SetWord3(static_cast<WORD>(process.GetBendRow()));
-    reference.SetWord4(0);
-    reference.SetWord5(1);
-    reference.SetWord6(0);
+// The record a step hands to the moves: the adjusted process's span with its end pinned, so
+// that every node standing at its end moves by the plain step.
+inline CKouteiDrag StepReference(const CKoutei& process) {
+    CKouteiDrag reference = CKouteiDrag::Of(process);
+    reference.endPinned = true;
     return reference;
 }
 

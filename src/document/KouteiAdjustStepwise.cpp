@@ -221,7 +221,7 @@ int AdjustStepwise(const KouteiAdjustPass& pass) {
                 amount = -amount;
             }
 
-            const CChartPos reference = StepReference(*process);
+            const CKouteiDrag reference = StepReference(*process);
             // The start of the adjusted process never moves here.
             const bool startSelected = process->IsStartLandSelected() != 0;
             process->DeselectStartLand();

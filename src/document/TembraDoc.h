@@ -38,6 +38,7 @@
 #include "document/KouteiContactIndex.h"
 #include "document/KouteiNumberIndex.h"
 #include "document/ObList.h"
+#include "document/ObjectBox.h"
 #include "document/ObjectFactory.h"
 #include "model/Calendar.h"
 #include "model/ChartPos.h"
@@ -47,6 +48,7 @@
 #include "model/Koumoku.h"
 #include "model/KoumokuData.h"
 #include "model/Koutei.h"
+#include "model/KouteiDrag.h"
 #include "model/KtkmHatch.h"
 #include "model/LayerSet.h"
 #include "model/SeqNumber.h"
@@ -455,24 +457,24 @@ public:
     // deleted, recorded. A copy leaves the process unselected in place and selects a moved copy
     // with a new number, recorded as added (none for a point); the copied relation lines name the
     // copies of the processes they join. Operation 10 changes only the bend offset of each line,
-    // by rows. The references of "HolidayAuto" and adjustSpare go to CKoutei::MoveBy. With both
+    // by rows. The drag record, "HolidayAuto" and adjustSpare go to CKoutei::MoveBy. With both
     // kinds of processes selected the calendar-day ones are adjusted afterwards, at most 10
     // passes; for the change of a duration (mode 2) the first selected process keeps what it was
     // given and the others adapt. The undo history is reset first unless a group is open.
     // Nothing happens without a selection.
-    void MoveKoutei(CTimeSpan offset, int rows, int operation, const CChartPos* reference,
+    void MoveKoutei(CTimeSpan offset, int rows, int operation, const CKouteiDrag* drag,
                     BOOL adjustSpare, int mode);
-    // The end of a process drag: MoveKoutei of the drag (mode 1, the drag record as reference).
+    // The end of a process drag: MoveKoutei of the drag (mode 1, with the drag record).
     // A move later in time on the same rows also pushes what hangs on the moving end nodes: each
     // end that an unselected process hangs on moves on by the offset with its chain, in passes
     // as a change of days pushes a chain (spare days along it giving way first, processes
     // ending at a pushed node keeping their end there); the process's own spare days move with
     // it, and nothing before its start moves. One undo step; the selection is what it was.
-    void DragKoutei(CTimeSpan offset, int rows, int operation, const CChartPos& reference);
+    void DragKoutei(CTimeSpan offset, int rows, int operation, const CKouteiDrag& drag);
     // The live stretch of a drag: the selected nodes of the selected processes themselves move
     // (no copies, nothing recorded), as MoveKoutei would move them; the adjustment of a mixed
     // selection redraws nothing. Nothing moves when every date moves by working time.
-    void StretchKoutei(CTimeSpan offset, int rows, int operation, const CChartPos* reference,
+    void StretchKoutei(CTimeSpan offset, int rows, int operation, const CKouteiDrag* drag,
                        BOOL adjustSpare);
     // One pass over the link records (calendar-day processes in the order of their end dates):
     // each whose net span differs from the saved one is brought back, in steps, by its spare
@@ -508,7 +510,7 @@ public:
                       double factor);
     // The box an object covers: first and last date, top and bottom row, and a third row (a
     // process's bend row, a shape's bottom row, an event's row); zero for other records.
-    CChartPos GetObjectExtent(const CDataHeader* object) const;
+    CObjectBox GetObjectExtent(const CDataHeader* object) const;
     // The box of the objects of the sets in flags: 0x100 the clipboards, 2 the selection (with
     // linesOnly, processes whose line is not selected left out), 1 the unselected objects and
     // shapes. Nothing: start GetMaxDate, end GetMinDate, rows 9999 and 0.

@@ -3,6 +3,8 @@
 #include "platform/ByteOrder.h"
 #include "platform/Document.h"
 
+#include <utility>
+
 namespace tembra {
 
 void CChartPos::SetFromOldForm(DWORD a, DWORD b, DWORD c, DWORD d) {
@@ -14,6 +16,12 @@ void CChartPos::SetFromOldForm(DWORD a, DWORD b, DWORD c, DWORD d) {
     m_word4 = LOWORD(d);
     m_word5 = HIWORD(d);
     m_word6 = 0;
+}
+
+void CChartPos::SwapEnds() {
+    std::swap(m_startDate, m_endDate);
+    std::swap(m_startRow, m_endRow);
+    std::swap(m_word4, m_word5);
 }
 
 void CChartPos::ToBytes(BYTE* out) const {

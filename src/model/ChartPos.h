@@ -37,7 +37,11 @@ public:
     WORD GetEndRow() const { return m_endRow; }
     void SetEndRow(WORD row) { m_endRow = row; }
 
-    // The words at offsets 12 to 18: copied and stored unchanged.
+    // The raw words at offsets 12 to 18, for the file form and its round trip only: on disk
+    // words 4 and 5 (offsets 14 and 16) hold the horizontal offsets of the start and the end
+    // (the old 16-byte form kept them as the two halves of its last value); words 3 and 6
+    // (offsets 12 and 18) have no role of their own here and are kept as read. What a move of
+    // processes holds fixed travels in a CKouteiDrag, never in these words.
     WORD GetWord3() const { return m_word3; }
     void SetWord3(WORD value) { m_word3 = value; }
     WORD GetWord4() const { return m_word4; }
@@ -46,6 +50,10 @@ public:
     void SetWord5(WORD value) { m_word5 = value; }
     WORD GetWord6() const { return m_word6; }
     void SetWord6(WORD value) { m_word6 = value; }
+
+    // Exchanges the start and the end: dates, rows and the horizontal offsets of the two ends.
+    // Words 3 and 6 stay.
+    void SwapEnds();
 
     // Fills the position from the old form A, B, C, D: dates A and B, rows from the low and
     // high halves of C, words 4 and 5 from the low and high halves of D, words 3 and 6 zero.

@@ -36,6 +36,7 @@ namespace tembra {
 
 class CCalendar;
 class CKoutei;
+struct CKouteiDrag;
 
 // Versions at which the process records changed.
 constexpr int kKouteiSubStyleVersion = 11000; // line attributes carry a sub-style word
@@ -280,16 +281,15 @@ public:
     // Moves the process by offset and rows: its start and end, or with selectedOnly only its
     // selected nodes, and nothing at all (result 0) when its line is not selected. With the
     // document's "HolidayAuto" on and withoutCalendar 0 a date moves by working time and is
-    // carried past the holiday run it lands in, except that an end whose date is the
-    // reference's start date (its word 4 set) or end date (its word 5 set) moves by the plain
-    // offset; no date goes beyond the supported range, no row beyond 0..9999. With adjustSpare
-    // and the adjust mark clear, moving the start alone takes the offset from the spare days and
-    // moving the end alone adds it; with the adjust mark set and selectedOnly, a selected line
-    // whose nodes both stay gives the offset up from its spare days. A relation line keeps its
-    // whole span as spare days. Spare days never end negative. Returns 1 when a node moved.
-    int MoveBy(const IKouteiDocument* document, CTimeSpan offset, int rows,
-               const CChartPos* reference, BOOL selectedOnly, BOOL withoutCalendar,
-               BOOL adjustSpare);
+    // carried past the holiday run it lands in, except that an end at a date the drag record
+    // pins (CKouteiDrag::PinsDate) moves by the plain offset; no date goes beyond the supported
+    // range, no row beyond 0..9999. With adjustSpare and the adjust mark clear, moving the start
+    // alone takes the offset from the spare days and moving the end alone adds it; with the adjust
+    // mark set and selectedOnly, a selected line whose nodes both stay gives the offset up from its
+    // spare days. A relation line keeps its whole span as spare days. Spare days never end
+    // negative. Returns 1 when a node moved.
+    int MoveBy(const IKouteiDocument* document, CTimeSpan offset, int rows, const CKouteiDrag* drag,
+               BOOL selectedOnly, BOOL withoutCalendar, BOOL adjustSpare);
 
     // ---- Relation line ----
     WORD IsRelationLine() const { return m_relationLine; }

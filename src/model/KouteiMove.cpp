@@ -1,8 +1,8 @@
 // Moving a process in time and rows: the document's move, stretch and re-dating commands move
 // each process, or its selected nodes, through here.
 #include "model/Calendar.h"
-#include "model/ChartPos.h"
 #include "model/Koutei.h"
+#include "model/KouteiDrag.h"
 #include "model/Utility.h"
 
 #include <algorithm>
@@ -31,7 +31,7 @@ void SpareAsSpan(CKoutei& koutei, const IKouteiDocument* document) {
 } // namespace
 
 int CKoutei::MoveBy(const IKouteiDocument* document, CTimeSpan offset, int rows,
-                    const CChartPos* reference, BOOL selectedOnly, BOOL withoutCalendar,
+                    const CKouteiDrag* drag, BOOL selectedOnly, BOOL withoutCalendar,
                     BOOL adjustSpare) {
     if (IsRelationLine() != 0) {
         SpareAsSpan(*this, document);
@@ -45,13 +45,9 @@ int CKoutei::MoveBy(const IKouteiDocument* document, CTimeSpan offset, int rows,
     }
 
     // The date an end moves to: by working time through the calendar, off the holidays, unless
-    // it is the reference's date; never out of the supported range.
+    // the drag pins its date; never out of the supported range.
     const auto moved = [&](const CTime& date) {
-        const bool atReference =
-            reference != nullptr &&
-            ((reference->GetWord4() != 0 && date == reference->GetStartDate()) ||
-             (reference->GetWord5() != 0 && date == reference->GetEndDate()));
-        if (calendar == nullptr || atReference) {
+        if (calendar == nullptr || (drag != nullptr && drag->PinsDate(date))) {
             return ClampToSupportedDates(date + offset);
         }
         const CTime reached = ClampToSupportedDates(date + calendar->AddWorkTime(date, offset));

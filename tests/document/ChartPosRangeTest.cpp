@@ -50,7 +50,7 @@ TEST(ChartPosRangeTest, SwapEndsTurnsThePositionRound) {
     pos.SetWord6(0x6666);
     const CChartPos original = pos;
 
-    SwapEnds(pos);
+    pos.SwapEnds();
     EXPECT_EQ(pos.GetStartDateValue(), 222u);
     EXPECT_EQ(pos.GetEndDateValue(), 111u);
     EXPECT_EQ(pos.GetStartRow(), 9);
@@ -60,7 +60,7 @@ TEST(ChartPosRangeTest, SwapEndsTurnsThePositionRound) {
     EXPECT_EQ(pos.GetWord3(), 0x3333) << "the field between the rows and the offsets stays";
     EXPECT_EQ(pos.GetWord6(), 0x6666);
 
-    SwapEnds(pos);
+    pos.SwapEnds();
     EXPECT_EQ(pos, original);
 }
 

@@ -66,8 +66,8 @@ TEST_P(DragTest, TheSelectionMovesAndWhatHangsOnItsMovedEndsFollows) {
         SelectWhole("B");
     }
     // The drag record: the process taken and which of its nodes the pointer carries.
-    CChartPos reference = test::Pos(a->GetStartTime(), a->GetEndTime(), 1, 1);
-    (c.held == Held::EndNode ? reference.SetWord5(1) : reference.SetWord4(1));
+    CKouteiDrag reference = CKouteiDrag::Of(*a);
+    (c.held == Held::EndNode ? reference.endPinned : reference.startPinned) = true;
     std::vector<std::pair<std::string, std::pair<CTime, CTime>>> before;
     for (const KouteiPlan& plan : c.chart) {
         before.push_back(
@@ -188,8 +188,8 @@ TEST_F(KouteiChainFixture, ACopyDraggedLaterLeavesTheChainWhereItIs) {
     AddAll(Chain());
     SelectWhole("A");
     const CKoutei* a = Get("A");
-    CChartPos reference = test::Pos(a->GetStartTime(), a->GetEndTime(), 1, 1);
-    reference.SetWord4(1);
+    CKouteiDrag reference = CKouteiDrag::Of(*a);
+    reference.startPinned = true;
     doc.DragKoutei(Days(3), 0, kCopy, reference);
     EXPECT_EQ(Get("A")->GetStartTime(), ChartDay(0)) << "the original stays";
     EXPECT_EQ(Get("B")->GetStartTime(), ChartDay(5));
@@ -207,8 +207,8 @@ TEST_F(KouteiChainFixture, AProcessShorterThanTheDragWithARelationLineOnItsEndKe
     line->SetEndLandNo(Get("C")->GetSeqNumber().GetHigh(), Get("C")->GetSeqNumber().GetLow());
     SelectWhole("A");
     const CKoutei* a = Get("A");
-    CChartPos reference = test::Pos(a->GetStartTime(), a->GetEndTime(), 1, 1);
-    reference.SetWord4(1);
+    CKouteiDrag reference = CKouteiDrag::Of(*a);
+    reference.startPinned = true;
 
     doc.DragKoutei(Days(3), 0, kMove, reference);
     ASSERT_NE(Get("A"), nullptr);

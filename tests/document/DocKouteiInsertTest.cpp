@@ -491,14 +491,14 @@ TEST_F(InsertBlockTest, BoxesOfObjects) {
         {&shape, {"shape at fractional rows", 1, 2, 2, 3, 3}},
     };
     for (const auto& [object, e] : cases) {
-        const CChartPos box = doc.GetObjectExtent(object);
-        EXPECT_EQ(box.GetStartDate(), ChartDay(e.firstDay)) << e.name;
-        EXPECT_EQ(box.GetEndDate(), ChartDay(e.lastDay)) << e.name;
-        EXPECT_EQ(box.GetStartRow(), e.top) << e.name;
-        EXPECT_EQ(box.GetEndRow(), e.bottom) << e.name;
-        EXPECT_EQ(box.GetWord3(), e.third) << e.name;
+        const CObjectBox box = doc.GetObjectExtent(object);
+        EXPECT_EQ(box.span.GetStartDate(), ChartDay(e.firstDay)) << e.name;
+        EXPECT_EQ(box.span.GetEndDate(), ChartDay(e.lastDay)) << e.name;
+        EXPECT_EQ(box.span.GetStartRow(), e.top) << e.name;
+        EXPECT_EQ(box.span.GetEndRow(), e.bottom) << e.name;
+        EXPECT_EQ(box.thirdRow, e.third) << e.name;
     }
-    EXPECT_EQ(doc.GetObjectExtent(&other), CChartPos());
+    EXPECT_EQ(doc.GetObjectExtent(&other), CObjectBox());
 
     // Nothing to measure: the empty box.
     const CChartPos empty = doc.GetObjectsExtent(2 | 0x100, FALSE);

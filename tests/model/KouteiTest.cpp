@@ -2,6 +2,7 @@
 
 #include "model/Calendar.h"
 #include "model/ChartPos.h"
+#include "model/KouteiDrag.h"
 #include "model/Utility.h"
 #include "platform/Archive.h"
 #include "platform/Document.h"
@@ -803,7 +804,7 @@ TEST(KouteiMoveTest, DatesThroughTheCalendar) {
         CTime start;
         CTime end;
         CTimeSpan offset;
-        WORD referenceStart; // word 4 of the reference (none: 0xFFFF)
+        WORD referenceStart; // 1 the record pins the start, 0 it does not (no record: 0xFFFF)
         CTime movedStart;
         CTime movedEnd;
     };
@@ -834,11 +835,11 @@ TEST(KouteiMoveTest, DatesThroughTheCalendar) {
         CKoutei koutei;
         koutei.SetStartDate(c.start);
         koutei.SetEndDate(c.end);
-        CChartPos reference;
-        reference.SetStartDate(c.start);
-        reference.SetEndDate(c.start);
-        reference.SetWord4(c.referenceStart == 0xFFFF ? 0 : c.referenceStart);
-        const CChartPos* ref = c.referenceStart == 0xFFFF ? nullptr : &reference;
+        CKouteiDrag reference;
+        reference.startDate = c.start;
+        reference.endDate = c.start;
+        reference.startPinned = c.referenceStart != 0 && c.referenceStart != 0xFFFF;
+        const CKouteiDrag* ref = c.referenceStart == 0xFFFF ? nullptr : &reference;
         EXPECT_EQ(koutei.MoveBy(&doc, c.offset, 0, ref, FALSE, c.withoutCalendar, FALSE), 1);
         EXPECT_EQ(koutei.GetStartTime(), c.movedStart);
         EXPECT_EQ(koutei.GetEndTime(), c.movedEnd);

@@ -1,6 +1,9 @@
-// The gesture every mouse edit function of the chart view shares. An edit function derives from
-// it, says how it picks, draws its inverted feedback and commits, and hands each mouse event to
-// Run; the gesture keeps the rest:
+// A press, pick, place and commit gesture a mouse edit function of the chart view can build on.
+// A function that derives from it says how it picks, draws its inverted feedback and commits,
+// and hands each mouse event to Run; the gesture keeps the rest. The hand-written functions of
+// the process, term and resource modes keep their own steps (the drag of the selected processes
+// in CKouteiDragGesture); what they share with this one is the sub-state and the hand-over.
+// The steps:
 //
 // - sub-state 0, a left press in a zone the function accepts (the chart area, for shapes the
 //   item area too): the view captures the mouse (and scrolls on while the pointer is outside),

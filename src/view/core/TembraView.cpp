@@ -13,6 +13,7 @@
 #include "shapes/Zukei.h"
 #include "shell/core/StatusBar.h"
 #include "view/core/EditGesture.h"
+#include "view/core/KouteiDragGesture.h"
 #include "view/core/ViewHost.h"
 
 #include <algorithm>
@@ -28,7 +29,8 @@ CRect Normalized(CRect r) {
 
 } // namespace
 
-CTembraView::CTembraView(IViewHost& host) : m_host(host) {
+CTembraView::CTembraView(IViewHost& host)
+    : m_host(host), m_kouteiDrag(std::make_unique<CKouteiDragGesture>(*this)) {
     // The process functions are the view's own; the other modes register theirs.
     SetEditFunction(EditSlot::KouteiDraw, [this](CDC* dc) { return TrackKouteiDraw(dc); });
     SetEditFunction(EditSlot::KouteiPick, [this](CDC* dc) { return TrackSelectKoutei(dc); });
@@ -61,10 +63,7 @@ CTembraView::~CTembraView() {
         m_gesture->Abort(nullptr);
     }
     // A process drag that previewed its move in the document puts the processes back.
-    if (!m_refLines.empty() && GetDocument() != nullptr) {
-        RestoreRefLines(*GetDocument());
-        FreeRefLines();
-    }
+    m_kouteiDrag->PutBack();
     // A progress line copy being edited lived only for the gesture.
     if (m_shinLine != nullptr && GetDocument() != nullptr) {
         OwnedObList<CDataHeader>& lines = GetDocument()->GetShincyokuList();

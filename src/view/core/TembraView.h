@@ -52,6 +52,7 @@ class CChart;
 class CDC;
 class CDataHeader;
 class CEditGesture;
+class CKouteiDragGesture;
 class CEvent;
 class CKoutei;
 class CShigen;
@@ -295,10 +296,18 @@ public:
         kPickDeselect = 0x1000, // parts hit and selected are deselected
         kPickTestOnly = 0x2000, // the selection is not changed
     };
+    // The parts of a process PickKoutei reports hit.
+    enum : int {
+        kPickedLine = 1,
+        kPickedStart = 2, // the start node
+        kPickedEnd = 4,   // the end node
+        kPickedNodes = kPickedStart | kPickedEnd,
+        kPickedWhole = kPickedLine | kPickedNodes,
+    };
     // Picks processes at the record's press and current point (a click when they are equal, else
-    // a band): the part bits of the first process hit (1 line, 2 start node, 4 end node, 7 a
-    // process taken whole by a band), 0 for none; that process in out. keepOrder 0 moves each
-    // process that stays selected to the end of the selection.
+    // a band): the parts of the first process hit (kPickedWhole for a process taken whole by a
+    // band), 0 for none; that process in out. keepOrder 0 moves each process that stays selected
+    // to the end of the selection.
     int PickKoutei(CDC* dc, const CMouseEvent& mouse, CKoutei** out, UINT flags, int keepOrder);
     // The rectangle a click at the point tests (logical units, y up: top above bottom): the
     // whole row under it, the scaled process size either side (half of it, at least 1, with
@@ -329,12 +338,16 @@ public:
     // is left); a button is taken after the pending part is painted, so that a gesture is not
     // left hanging on a release that came before the paint.
     bool WaitsForPaint();
-    // The inverted feedback of the drag (drawn twice, it is gone).
-    void DrawMoveFeedback(CDC* dc, LONG operation);
-    // The reference copies of the selected processes a drag restores before each preview step.
-    void SaveRefLines(CTembraDoc& doc);
-    void RestoreRefLines(CTembraDoc& doc);
-    void FreeRefLines();
+    // The record as a click at its press point: the drag picks what lay under the press.
+    static CMouseEvent PressPoint(const CMouseEvent& mouse);
+    // The capture and the scrolling for the pointer end.
+    void EndMoveCapture();
+    // Whether the chart counts elapsed days (no calendar dates).
+    bool IsElapsedChart() const;
+    // The position request on a tracked span: true on OK, the span as the dialog left it.
+    bool AskPosition(int templateId, CChartPos& span);
+    // The end of the span in device units.
+    CPoint SpanEndDevice(CDC* dc, const CChartPos& span) const;
     // The date label at the end of the span and the duration label of the process (each
     // optional), inverted.
     void DrawTrackDate(CDC* dc, const CKoutei* process, const CChartPos* span);
@@ -348,11 +361,13 @@ public:
     void DrawKouteiDraw(CDC* dc, CKoutei* process, const CChartPos& span);
     // The term mode, keeping the sub-state.
     void ChangeToTermMode();
-    // The tracked span and the drag record of the last drag (the tests read them).
+    // The span the drawing, the pick and the event functions track, the drag of the selected
+    // processes, its holiday use, and whether the drawing's or the drag's feedback is drawn
+    // (the tests read them).
     const CChartPos& GetTrackPos() const { return m_trackPos; }
-    const CChartPos& GetDragPos() const { return m_dragPos; }
-    int GetRefKind() const { return m_refKind; }
-    bool IsMoveFeedbackDrawn() const { return m_moveDrawn; }
+    const CKouteiDragGesture& GetKouteiDrag() const { return *m_kouteiDrag; }
+    int GetRefKind() const;
+    bool IsMoveFeedbackDrawn() const;
 
     // ---- Terms with the mouse (TembraViewYogoPick.cpp, TembraViewYogoDraw.cpp,
     // TembraViewYogoEdit.cpp, TembraViewYogoMove.cpp) -----------------------------------------
@@ -742,50 +757,22 @@ private:
     CTime m_dateAnchor;
     CEditGesture* m_gesture = nullptr;
 
-    // The processes under the mouse: the tracked span, the drag record, the picked process, the
-    // reference copies (each with the selection place of the process it was taken from), the
-    // reference kind, the feedback flag, the extent of a moved selection, the cursor date text,
-    // the process being drawn and the selection's tail at the end pick of a drawing.
-    struct RefLine {
-        POSITION pos = nullptr;
-        CKoutei* current = nullptr;
-        std::unique_ptr<CKoutei> copy;
-    };
-    // The record as a click at its press point: the drag picks what lay under the press.
-    static CMouseEvent PressPoint(const CMouseEvent& mouse);
-    // The steps of the drag (TembraViewKouteiMove.cpp).
-    BOOL MovePressed(CDC* dc);
-    BOOL MoveDragging(CDC* dc);
-    void CommitMove(CDC* dc);
-    void EraseMoveFeedback(CDC* dc);
-    void EndMoveCapture();
-    bool IsElapsedChart() const;
-    // The position request on the tracked span: true on OK.
-    bool AskPosition(int templateId);
+    // The processes under the mouse: the drag of the selection, the tracked span of the other
+    // functions, the drawing's feedback flag, the cursor date text, the process being drawn and
+    // the selection's tail at the end pick of a drawing.
     // The steps of the drawing (TembraViewKouteiDraw.cpp).
     BOOL DrawStart(CDC* dc);
     BOOL DrawEndPress(CDC* dc);
     void CommitDraw(CDC* dc);
     void CancelDraw(CDC* dc);
     void EraseDraw(CDC* dc);
-    CPoint SpanEndDevice(CDC* dc) const;
 
+    std::unique_ptr<CKouteiDragGesture> m_kouteiDrag;
     CChartPos m_trackPos;
-    CChartPos m_dragPos;
-    // How far the tracked span's anchor (the node or bend row that moves) lies from the date and
-    // row under the press: the pointer carries the anchor by its own offset since the press, so
-    // that a process taken anywhere on its line moves by the drag and never jumps to the pointer.
-    CTimeSpan m_grabDate;
-    int m_grabRows = 0;
-    CKoutei* m_picked = nullptr;
-    std::vector<RefLine> m_refLines;
-    std::size_t m_refPicked = 0;
-    int m_refKind = 0;
     bool m_moveDrawn = false;
-    // The position dialog was cancelled on a press: its release is not the user's next click.
+    // The position dialog of an event move was cancelled on a press: its release is not the
+    // user's next click.
     bool m_swallowRelease = false;
-    std::optional<CChartPos> m_extent;
-    CRect m_extentRect;
     struct CursorDate {
         bool shown = false;
         CPoint point;
@@ -798,6 +785,11 @@ private:
     int m_drawSelCount = 0;
     // The new process starts on another's line (not on a node).
     bool m_drawStartOnLine = false;
+    // The new process's start (end) node lands on another process: drawn as a connection node.
+    bool m_drawStartLinked = false;
+    bool m_drawEndLinked = false;
+    // The row of a bent line's bend, where the pointer was when it was placed.
+    WORD m_drawBendRow = 0;
     BOOL m_bandDrawn = FALSE;
 
     // Which hand-written mouse gesture (of processes, terms or resources) holds the capture: a

@@ -198,7 +198,7 @@ BOOL CTembraView::EventInputPressed(CDC* dc) {
         m_trackPos.SetEndDate(m_mouse.GetCursorDate());
         m_trackPos.SetStartRow(static_cast<WORD>(m_mouse.GetCursorRow()));
         m_trackPos.SetEndRow(static_cast<WORD>(m_mouse.GetCursorRow()));
-        if (!AskPosition(PositionRequest::TemplateFor(true, IsElapsedChart()))) {
+        if (!AskPosition(PositionRequest::TemplateFor(true, IsElapsedChart()), m_trackPos)) {
             return TRUE;
         }
         // The event goes to the typed date, in the middle of its day (or hour), with no further

@@ -189,14 +189,15 @@ BOOL CTembraView::MoveEventDragging(CDC* dc) {
         if (m_mouse.IsAlt()) {
             DrawEventMoveFeedback(dc, 0);
             m_host.ReleaseCapture();
-            const bool ok = AskPosition(PositionRequest::TemplateFor(false, IsElapsedChart()));
+            const bool ok =
+                AskPosition(PositionRequest::TemplateFor(false, IsElapsedChart()), m_trackPos);
             m_host.SetCapture();
             if (!ok) {
                 m_swallowRelease = true;
                 return TRUE;
             }
             // The anchor goes to the typed date and row: the release is posted there.
-            m_host.PostMouseEvent(CMouseEvent::kLeftUp, 0, SpanEndDevice(dc));
+            m_host.PostMouseEvent(CMouseEvent::kLeftUp, 0, SpanEndDevice(dc, m_trackPos));
             config.SetState(3);
             return TRUE;
         }

@@ -33,13 +33,13 @@ bool Unmoved(const CChartPos& span) {
            span.GetStartRow() == span.GetEndRow();
 }
 
-// The span's linked flags: word 4 the start node, word 5 the end node.
-bool StartLinked(const CChartPos& span) {
-    return span.GetWord4() != 0;
-}
-bool EndLinked(const CChartPos& span) {
-    return span.GetWord5() != 0;
-}
+// What a node of the drawn process snaps to, in both lists: the start of a relation line to an
+// end node, its end to a start node; the start or the end of any other process to a node or to
+// a line by its label segment.
+constexpr UINT kSnapLists = CTembraView::kPickObjects | CTembraView::kPickSelection;
+constexpr UINT kSnapRelationStart = kSnapLists | CTembraView::kPickEndOnly;
+constexpr UINT kSnapRelationEnd = kSnapLists | CTembraView::kPickStartOnly;
+constexpr UINT kSnapProcess = kSnapLists | CTembraView::kPickSegment;
 
 } // namespace
 
@@ -47,7 +47,7 @@ int CTembraView::PickKouteiNode(CDC* dc, int x, int y, int mode, CKoutei** out) 
     CMouseEvent at = m_mouse;
     at.SetPoint(CPoint(x, y));
     at.SetStartPoint(CPoint(x, y));
-    const UINT flags = mode == 1 ? 79U : mode == 2 ? 47U : 143U;
+    const UINT flags = mode == 1 ? kSnapRelationStart : mode == 2 ? kSnapRelationEnd : kSnapProcess;
     return PickKoutei(dc, at, out, flags, 0);
 }
 
@@ -67,15 +67,15 @@ void CTembraView::DrawKouteiDraw(CDC* dc, CKoutei* process, const CChartPos& spa
     if (shape == kShapeBent) {
         const int earlier =
             span.GetStartDate() < span.GetEndDate() ? span.GetStartRow() : span.GetEndRow();
-        process->GetLines()->SetBendOffset(static_cast<short>(span.GetWord3() - earlier));
+        process->GetLines()->SetBendOffset(static_cast<short>(m_drawBendRow - earlier));
     }
     const WORD defaultSize = doc.GetSyokiSet().GetChart().GetLandAttr().m_size;
     const auto mark = [&](CLand* land, bool linked) {
         land->SetSubStyle(linked ? kLinkedSubStyle : 0);
         land->SetSize(linked ? kLinkedSize : defaultSize);
     };
-    mark(process->GetStartLand(), StartLinked(span));
-    mark(process->GetEndLand(), EndLinked(span));
+    mark(process->GetStartLand(), m_drawStartLinked);
+    mark(process->GetEndLand(), m_drawEndLinked);
     m_layout.DrawChartObject(dc, process, 2);
     DrawTrackDate(dc, process, &span);
 }
@@ -112,22 +112,22 @@ BOOL CTembraView::DrawStart(CDC* dc) {
     CKoutei* hit = nullptr;
     const CPoint start = m_mouse.GetStartPoint();
     const int bits = PickKouteiNode(dc, start.x, start.y, relation ? 1 : 0, &hit);
-    m_drawStartOnLine = bits == 1;
-    if ((bits & 1) != 0) {
-        m_trackPos.SetWord4(1);
+    m_drawStartOnLine = bits == kPickedLine;
+    if ((bits & kPickedLine) != 0) {
+        m_drawStartLinked = true;
     }
-    if ((bits & 2) != 0 && hit != nullptr) {
+    if ((bits & kPickedStart) != 0 && hit != nullptr) {
         m_trackPos.SetStartDate(hit->GetStartTime());
         m_trackPos.SetStartRow(hit->GetStartRow());
     }
-    if ((bits & 4) != 0 && hit != nullptr) {
+    if ((bits & kPickedEnd) != 0 && hit != nullptr) {
         m_trackPos.SetStartDate(hit->GetEndTime());
         m_trackPos.SetStartRow(hit->GetEndRow());
         if (relation) {
             const CObSeqNumber& number = hit->GetSeqNumber();
             m_drawing->SetStartLandNo(number.GetHigh(), number.GetLow());
             if ((hit->GetEndLand()->GetSubStyle() & kLinkedSubStyle) != 0) {
-                m_trackPos.SetWord4(1);
+                m_drawStartLinked = true;
             }
             linkMet = true;
         }
@@ -143,7 +143,7 @@ BOOL CTembraView::DrawStart(CDC* dc) {
     }
     m_trackPos.SetEndDate(m_mouse.GetCursorDate());
     m_trackPos.SetEndRow(static_cast<WORD>(m_mouse.GetCursorRow()));
-    m_trackPos.SetWord3(static_cast<WORD>(m_mouse.GetCursorRow()));
+    m_drawBendRow = static_cast<WORD>(m_mouse.GetCursorRow());
     m_host.UpdateWindow();
     DrawKouteiDraw(dc, m_drawing.get(), m_trackPos);
     m_moveDrawn = true;
@@ -159,12 +159,13 @@ BOOL CTembraView::DrawEndPress(CDC* dc) {
     if (m_mouse.IsAlt()) {
         EraseDraw(dc);
         m_host.ReleaseCapture();
-        const bool ok = AskPosition(PositionRequest::TemplateFor(false, IsElapsedChart()));
+        const bool ok =
+            AskPosition(PositionRequest::TemplateFor(false, IsElapsedChart()), m_trackPos);
         m_host.SetCapture();
         if (!ok) {
             return TRUE;
         }
-        m_host.PostMouseEvent(CMouseEvent::kLeftUp, 0, SpanEndDevice(dc));
+        m_host.PostMouseEvent(CMouseEvent::kLeftUp, 0, SpanEndDevice(dc, m_trackPos));
     }
     const WORD shape =
         static_cast<WORD>(doc.GetSyokiSet().GetChart().GetKouteiAttr().m_style & 0xFF);
@@ -177,7 +178,7 @@ BOOL CTembraView::DrawEndPress(CDC* dc) {
     }
     EraseDraw(dc);
     m_drawSelCount = doc.GetSelCount();
-    m_trackPos.SetWord5(0);
+    m_drawEndLinked = false;
     const bool relation = m_drawing->IsRelationLine() != 0;
     bool linkMet = !relation;
     CKoutei* hit = nullptr;
@@ -188,7 +189,7 @@ BOOL CTembraView::DrawEndPress(CDC* dc) {
         }
     };
     bool confirm = false;
-    if ((bits & 1) != 0) {
+    if ((bits & kPickedLine) != 0) {
         if (m_trackPos.GetStartRow() == m_trackPos.GetEndRow()) {
             // A level process ending on another's line would lie along it.
             takeBack();
@@ -197,11 +198,11 @@ BOOL CTembraView::DrawEndPress(CDC* dc) {
             m_moveDrawn = true;
             return TRUE;
         } else {
-            m_trackPos.SetWord5(1);
+            m_drawEndLinked = true;
             confirm = true;
         }
     }
-    if ((bits & 2) != 0 && hit != nullptr) {
+    if ((bits & kPickedStart) != 0 && hit != nullptr) {
         m_trackPos.SetEndDate(hit->GetStartTime());
         m_trackPos.SetEndRow(hit->GetStartRow());
         if (relation) {
@@ -210,7 +211,7 @@ BOOL CTembraView::DrawEndPress(CDC* dc) {
             linkMet = true;
         }
     }
-    if ((bits & 4) != 0 && hit != nullptr) {
+    if ((bits & kPickedEnd) != 0 && hit != nullptr) {
         m_trackPos.SetEndDate(hit->GetEndTime());
         m_trackPos.SetEndRow(hit->GetEndRow());
     }
@@ -306,7 +307,7 @@ BOOL CTembraView::TrackKouteiDraw(CDC* dc) {
         m_trackPos.SetEndDate(m_mouse.GetCursorDate());
         m_trackPos.SetEndRow(static_cast<WORD>(m_mouse.GetCursorRow()));
         if (bendToo) {
-            m_trackPos.SetWord3(static_cast<WORD>(m_mouse.GetCursorRow()));
+            m_drawBendRow = static_cast<WORD>(m_mouse.GetCursorRow());
         }
         DrawKouteiDraw(dc, m_drawing.get(), m_trackPos);
         m_moveDrawn = true;
@@ -329,12 +330,15 @@ BOOL CTembraView::TrackKouteiDraw(CDC* dc) {
         }
         FormatCursorDate(dc, 0);
         m_trackPos = CChartPos();
+        m_drawStartLinked = false;
+        m_drawEndLinked = false;
+        m_drawBendRow = 0;
         m_trackPos.SetStartDate(m_mouse.GetCursorDate());
         m_trackPos.SetStartRow(static_cast<WORD>(m_mouse.GetCursorRow()));
         m_trackPos.SetEndDate(m_mouse.GetCursorDate());
         m_trackPos.SetEndRow(static_cast<WORD>(m_mouse.GetCursorRow()));
         if (m_mouse.IsAlt()) {
-            if (!AskPosition(PositionRequest::TemplateFor(true, IsElapsedChart()))) {
+            if (!AskPosition(PositionRequest::TemplateFor(true, IsElapsedChart()), m_trackPos)) {
                 return TRUE;
             }
             // The start is where the dialog put the span's end.
@@ -343,7 +347,7 @@ BOOL CTembraView::TrackKouteiDraw(CDC* dc) {
             CPoint logical =
                 m_layout.DateRowToPoint(m_trackPos.GetEndDate(), m_trackPos.GetEndRow());
             m_mouse.SetPoint(logical);
-            m_host.PostMouseEvent(CMouseEvent::kLeftUp, 0, SpanEndDevice(dc));
+            m_host.PostMouseEvent(CMouseEvent::kLeftUp, 0, SpanEndDevice(dc, m_trackPos));
         }
         m_mouse.StoreStart();
         m_mouse.StoreLast();
@@ -366,7 +370,7 @@ BOOL CTembraView::TrackKouteiDraw(CDC* dc) {
     case 2:
         if (code == CMouseEvent::kLeftPress && m_host.HasCapture()) {
             if (Unmoved(m_trackPos) ||
-                (StartLinked(m_trackPos) && m_drawing->GetStartRow() == m_drawing->GetEndRow())) {
+                (m_drawStartLinked && m_drawing->GetStartRow() == m_drawing->GetEndRow())) {
                 Ui().Beep(MB_ICONEXCLAMATION);
                 return TRUE;
             }
@@ -410,7 +414,7 @@ BOOL CTembraView::TrackKouteiDraw(CDC* dc) {
         }
         if (code == CMouseEvent::kRightRelease) {
             EraseDraw(dc);
-            m_trackPos.SetWord5(0);
+            m_drawEndLinked = false;
             while (doc.GetSelCount() > m_drawSelCount && doc.CancelLastSel() != FALSE) {
             }
             m_host.UpdateWindow();

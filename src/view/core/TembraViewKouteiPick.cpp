@@ -49,7 +49,9 @@ struct PickRule {
     bool NodesOnly() const {
         return (flags & (CTembraView::kPickStartOnly | CTembraView::kPickEndOnly)) != 0;
     }
-    bool Stops(int bits) const { return NodesOnly() || (click && bits == 1); }
+    bool Stops(int bits) const {
+        return NodesOnly() || (click && bits == CTembraView::kPickedLine);
+    }
 };
 
 bool Inside(const CRect& band, const CRect& box) {
@@ -146,27 +148,27 @@ int Picker::PartsOfUnselected(CKoutei& process) {
     int bits = 0;
     if (m_rule.testStart && Hit(process, kHitStartLand) && NodeCounts(process, kHitStartLand)) {
         process.SelectStartLand();
-        bits |= 2;
+        bits |= CTembraView::kPickedStart;
     }
     if (m_rule.testEnd && Hit(process, kHitEndLand) && NodeCounts(process, kHitEndLand)) {
         process.SelectEndLand();
-        bits |= 4;
+        bits |= CTembraView::kPickedEnd;
     }
     if (LineTested(bits) && Hit(process, m_rule.linePart)) {
         process.SelectLines();
-        bits |= 1;
+        bits |= CTembraView::kPickedLine;
     }
     // Picking for a copy or a move takes whole lines: a line brings its nodes, nodes their
     // line (a gate line keeps its nodes as they are).
     if (bits != 0 && m_rule.click &&
         (m_rule.operation == Op::kOpCopyPick || m_rule.operation == Op::kOpMovePick)) {
-        if ((bits & 1) != 0 && process.GetLineShape() != kShapeBent) {
+        if ((bits & CTembraView::kPickedLine) != 0 && process.GetLineShape() != kShapeBent) {
             process.SelectStartLand();
             process.SelectEndLand();
-            bits |= 6;
+            bits |= CTembraView::kPickedNodes;
         } else {
             process.SelectLines();
-            bits |= 1;
+            bits |= CTembraView::kPickedLine;
         }
     }
     return bits;
@@ -226,27 +228,27 @@ int Picker::PartsOfSelected(CKoutei& process) {
         }
     };
     if (m_rule.testStart) {
-        node(kHitStartLand, 2, process.IsStartLandSelected(), &CKoutei::SelectStartLand,
-             &CKoutei::DeselectStartLand);
+        node(kHitStartLand, CTembraView::kPickedStart, process.IsStartLandSelected(),
+             &CKoutei::SelectStartLand, &CKoutei::DeselectStartLand);
     }
     if (m_rule.testEnd) {
-        node(kHitEndLand, 4, process.IsEndLandSelected(), &CKoutei::SelectEndLand,
-             &CKoutei::DeselectEndLand);
+        node(kHitEndLand, CTembraView::kPickedEnd, process.IsEndLandSelected(),
+             &CKoutei::SelectEndLand, &CKoutei::DeselectEndLand);
     }
     if (LineTested(bits) && Hit(process, m_rule.linePart)) {
         const WORD selected = process.IsLinesSelected();
         if (m_rule.Deselect()) {
             if (selected != 0) {
                 process.DeselectLines();
-                bits |= 1;
+                bits |= CTembraView::kPickedLine;
             }
         } else if (m_rule.TestOnly() || m_rule.DragPick()) {
             if (selected != 0) {
-                bits |= 1;
+                bits |= CTembraView::kPickedLine;
             }
         } else if (selected == 0) {
             process.SelectLines();
-            bits |= 1;
+            bits |= CTembraView::kPickedLine;
         }
     }
     return bits;

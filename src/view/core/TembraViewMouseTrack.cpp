@@ -8,6 +8,7 @@
 #include "model/ConfigOperation.h"
 #include "platform/DC.h"
 #include "view/core/EditGesture.h"
+#include "view/core/KouteiDragGesture.h"
 #include "view/core/TembraView.h"
 #include "view/core/ViewHost.h"
 
@@ -92,18 +93,7 @@ void CTembraView::AbortMouseTrack(CDC* dc) {
         DrawTrackRect(dc, 0, m_mouse, m_bandDrawn);
         break;
     case MouseTrack::ProcessMove:
-        if (m_moveDrawn) {
-            DrawMoveFeedback(dc, m_trackOperation);
-            m_moveDrawn = false;
-        }
-        if (!m_refLines.empty()) {
-            RestoreRefLines(doc);
-            doc.GetUndoHistory().Reset();
-        }
-        FreeRefLines();
-        m_refKind = 0;
-        m_picked = nullptr;
-        m_swallowRelease = false;
+        m_kouteiDrag->Abort(dc, m_trackOperation);
         break;
     case MouseTrack::ProcessDraw:
         CancelDraw(dc);

@@ -156,7 +156,7 @@ BOOL CTembraView::YogoDrawPicked(CDC* dc) {
         return TRUE;
     }
     // A free term: its lead line leaves the line where it was clicked, or the node.
-    if ((bits & 1) != 0 && (bits & 6) == 0) {
+    if ((bits & kPickedLine) != 0 && (bits & kPickedNodes) == 0) {
         m_mouse.SetStartPoint(NearestRoutePoint(*picked, m_layout, m_mouse.GetStartPoint()));
     }
     m_mouse.SetLastPoint(m_mouse.GetStartPoint());

@@ -147,7 +147,7 @@ BOOL CTembraView::YogoMovePick(CDC* dc) {
         return TRUE;
     }
     m_yogoIndex = lone;
-    if ((bits & 1) != 0 && (bits & 6) == 0) {
+    if ((bits & kPickedLine) != 0 && (bits & kPickedNodes) == 0) {
         m_mouse.SetStartPoint(NearestRoutePoint(*target, m_layout, m_mouse.GetStartPoint()));
     }
     m_mouse.SetLastPoint(m_mouse.GetStartPoint());
