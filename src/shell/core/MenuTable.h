@@ -2,6 +2,7 @@
 // separators, in order. A command appears once; every command of the bars has an entry.
 #pragma once
 
+#include "document/CommandIds.h"
 #include "platform/Types.h"
 
 #include <span>
@@ -15,10 +16,5 @@ struct MenuEntry {
 };
 
 std::span<const MenuEntry> MainMenu();
-
-// The commands of the window menu's list of chart windows and of the recent-file list.
-constexpr UINT ID_FILE_MRU_FILE1 = 57616;
-constexpr int kRecentFileCount = 4;
-constexpr UINT ID_WINDOW_CHILD_FIRST = 0xFF00;
 
 } // namespace tembra
