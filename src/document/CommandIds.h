@@ -392,7 +392,7 @@ enum : UINT {
 
     // ---- Help (ﾍﾙﾌﾟ) -------------------------------------------------------------------------
     ID_HELP_INDEX = 57666,    // Tembra+のヘルプ索引
-    ID_HELP_USING = 57669,    // ﾍﾙﾌﾟの表示
+    ID_CONTEXT_HELP = 57669,    // ﾍﾙﾌﾟの表示
     ID_MAKER_HOME = 33115,    // ホームページ(Tembra+)
     ID_MAKER_SUPPORT = 33113, // オンラインサポート
     ID_MAKER_UPDATES = 33111, // アップデート情報
@@ -437,11 +437,12 @@ enum : UINT {
     ID_INDICATOR_SHIFT = 32833, // the Shift key held
 
     // ---- Bars (the window ids of the docked bars) --------------------------------------------
-    ID_BAR_MAIN = 59392,   // メインツールバー
-    ID_BAR_YOGO = 59632,   // 用語入力バー
-    ID_BAR_KOUTEI = 59633, // 工程ツールバー
-    ID_BAR_ZUKEI = 59634,  // 線画ツールバー
-    ID_BAR_CHART = 59636,  // 山積ツールバー
+    ID_BAR_MAIN = 59392,    // メインツールバー
+    ID_BAR_YOGO = 59632,    // 用語入力バー
+    ID_BAR_KOUTEI = 59633,  // 工程ツールバー
+    ID_BAR_ZUKEI = 59634,   // 線画ツールバー
+    ID_BAR_CHART = 59636,   // 山積ツールバー
+    ID_BAR_PALETTE = 59640, // ツールパレット
 };
 
 // The entries of the recent-file list.

@@ -1,6 +1,7 @@
 #include "shell/core/DocumentCommands.h"
 
 #include "document/AttrCommands.h"
+#include "document/CommandIds.h"
 #include "document/DocCommandTable.h"
 #include "document/KouteiAttrCommands.h"
 #include "document/TembraDoc.h"
@@ -11,17 +12,6 @@ namespace tembra {
 
 namespace {
 
-// The file commands of the document.
-constexpr UINT ID_FILE_SAVE = 57603;
-constexpr UINT ID_FILE_SAVE_AS = 57604;
-constexpr UINT ID_FILE_INSERT = 32827;
-constexpr UINT ID_DATA_INFO = 32788;
-// Edit > Select > "全選択／解除".
-constexpr UINT ID_EDIT_SELECT_ALL = 32772;
-// Settings: the initial settings, the switch of the day counting, the calendar.
-constexpr UINT ID_SYOKI_SET = 32948;
-constexpr UINT ID_CHANGE_NOBE_REKI = 33008;
-constexpr UINT ID_CALENDAR = 32778;
 // The layer bar's combo, which shows the layer of the selection.
 constexpr UINT kLayerBarComboId = 1665;
 
@@ -46,21 +36,21 @@ bool CDocumentCommands::OnCommand(UINT id) {
             m_document.OnFileInsert();
         }
         return true;
-    case ID_DATA_INFO:
+    case ID_FILE_DATA_INFO:
         if (HasDialog("DataInfo")) {
             m_document.OnDataInfo();
         }
         return true;
-    case ID_EDIT_SELECT_ALL:
+    case ID_SELECT_ALL:
         m_document.OnEditSelectAll();
         return true;
-    case ID_SYOKI_SET:
+    case ID_SET_INITIAL:
         m_document.OnSyokiSet();
         return true;
-    case ID_CHANGE_NOBE_REKI:
+    case ID_SET_CALENDAR_MODE:
         m_document.OnChangeNobeReki();
         return true;
-    case ID_CALENDAR:
+    case ID_SET_CALENDAR:
         if (HasDialog("CalendarSet")) {
             m_document.OnCalendar();
         }
@@ -104,17 +94,17 @@ bool CDocumentCommands::OnUpdateCommand(CCmdUI& cmdUI) {
     case ID_FILE_INSERT:
         cmdUI.Enable(HasDialog("InsertSelect") ? TRUE : FALSE);
         return true;
-    case ID_DATA_INFO:
+    case ID_FILE_DATA_INFO:
         cmdUI.Enable(HasDialog("DataInfo") ? TRUE : FALSE);
         return true;
-    case ID_EDIT_SELECT_ALL:
+    case ID_SELECT_ALL:
         m_document.OnUpdateEditSelectAll(&cmdUI);
         return true;
-    case ID_SYOKI_SET:
-    case ID_CHANGE_NOBE_REKI:
+    case ID_SET_INITIAL:
+    case ID_SET_CALENDAR_MODE:
         cmdUI.Enable(TRUE);
         return true;
-    case ID_CALENDAR:
+    case ID_SET_CALENDAR:
         m_document.OnUpdateCalendar(&cmdUI);
         if (!HasDialog("CalendarSet")) {
             cmdUI.Enable(FALSE);
