@@ -4,8 +4,8 @@
 #pragma once
 
 #include "document/CommandIds.h"
-#include "shell/core/PrinterSelection.h"
 #include "view/ViewApplication.h"
+#include "view/core/PrinterSelection.h"
 
 #include <map>
 

@@ -10,15 +10,21 @@
 #include "shell/ButtonImages.h"
 #include "shell/ChartWindowFactory.h"
 #include "shell/FloatWnd.h"
+#include "shell/FrameToolBar.h"
+#include "shell/LayerBar.h"
 #include "shell/MainStatusBar.h"
+#include "shell/ModeBar.h"
 #include "shell/MyYogoDlg.h"
+#include "shell/ProcessColorBar.h"
 #include "shell/ResourceWindows.h"
+#include "shell/SizingToolBar.h"
 #include "shell/TembraApp.h"
-#include "shell/ToolBars.h"
+#include "shell/YogoBar.h"
+#include "shell/ZukeiToolBar.h"
 #include "shell/core/FrameRules.h"
 #include "shell/core/MenuTable.h"
-#include "shell/core/StatusBar.h"
 #include "view/TembraViewWnd.h"
+#include "view/core/StatusBar.h"
 
 #include <QAction>
 #include <QApplication>

@@ -4,9 +4,11 @@
 // changes the selection, so a gesture on the chart ends first, as before a command.
 #include "document/TembraDoc.h"
 #include "model/Utility.h"
+#include "shell/LayerBar.h"
 #include "shell/MainFrame.h"
+#include "shell/ProcessColorBar.h"
 #include "shell/TembraApp.h"
-#include "shell/ToolBars.h"
+#include "shell/YogoBar.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -8,7 +8,7 @@
 #include "platform/Ui.h"
 #include "shell/MainFrame.h"
 #include "shell/TembraApp.h"
-#include "shell/ToolBars.h"
+#include "shell/YogoBar.h"
 
 namespace tembra {
 

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "document/CommandIds.h"
-#include "shell/core/StatusBar.h"
+#include "view/core/StatusBar.h"
 
 #include <QStatusBar>
 

@@ -19,9 +19,9 @@
 #include "shell/core/CommandRouter.h"
 #include "shell/core/FileDialogPlan.h"
 #include "shell/core/FramePositions.h"
-#include "shell/core/PrinterSelection.h"
 #include "shell/core/RecentFileList.h"
 #include "shell/core/ToolBarSets.h"
+#include "view/core/PrinterSelection.h"
 
 #include <QObject>
 

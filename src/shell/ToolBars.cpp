@@ -1,4 +1,12 @@
-#include "shell/ToolBars.h"
+#include "shell/CommandBar.h"
+#include "shell/FrameToolBar.h"
+#include "shell/LayerBar.h"
+#include "shell/ModeBar.h"
+#include "shell/ProcessColorBar.h"
+#include "shell/SizingToolBar.h"
+#include "shell/YogoBar.h"
+#include "shell/YogoEdit.h"
+#include "shell/ZukeiToolBar.h"
 
 #include "document/CommandIds.h"
 #include "model/OperationState.h"

@@ -7,7 +7,9 @@
 #include "model/OptionDialogRequest.h"
 #include "print/LayoutSelectRequest.h"
 
-#include "shell/ToolBars.h"
+#include "shell/LayerBar.h"
+#include "shell/ModeBar.h"
+#include "shell/ProcessColorBar.h"
 #include "shell/core/LayoutEditorCommand.h"
 #include "shell/core/MenuTable.h"
 #include "shell/core/OptionCommands.h"

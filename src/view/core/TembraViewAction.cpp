@@ -8,8 +8,8 @@
 #include "model/ConfigBase.h"
 #include "platform/DC.h"
 #include "platform/Ui.h"
-#include "shell/core/StatusBar.h"
 #include "view/core/EditGesture.h"
+#include "view/core/StatusBar.h"
 #include "view/core/TembraView.h"
 #include "view/core/ViewHost.h"
 
