@@ -30,7 +30,6 @@ constexpr int kInsertModeOldPlace = 1;   // the initial settings were not read
 constexpr int kInsertModeOtherPaper = 2; // the same, with another paper size
 constexpr int kInsertModeSettings = -1;  // the settings were inserted with the file
 constexpr int kMaxAdjustPasses = 10;
-constexpr int kLinkWorkingDays = 2; // ClassifyHolidayUse: working-day processes only
 constexpr int kAdjustModeDrag = 1;
 constexpr int kMaxRow = 9999;
 
@@ -355,9 +354,9 @@ POSITION CTembraDoc::InsertKouteiBlock(CChartPos target, CTime baseDate, BOOL re
     CopyMap copyOf = NumberCopies(*this, copies, sourceOf);
 
     KouteiList calendarDays;
-    const int linkMode = ClassifyHolidayUseInList(copies, &calendarDays);
+    const HolidayUse linkMode = ClassifyHolidayUseInList(copies, &calendarDays);
     KouteiLinkList records;
-    if (linkMode != kLinkWorkingDays) {
+    if (linkMode != HolidayUse::WorkingDays) {
         records = CalendarDayRecords(app, calendarDays, sourceOf);
     }
 

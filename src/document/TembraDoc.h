@@ -28,13 +28,16 @@
 // history); the destructor deletes only what is still there.
 #pragma once
 
+#include "document/ChartHatches.h"
 #include "document/ChartNotifier.h"
 #include "document/ChartObjects.h"
 #include "document/ChartSelection.h"
 #include "document/ChartUndo.h"
 #include "document/DocumentSeams.h"
 #include "document/Hint.h"
+#include "document/HolidayUse.h"
 #include "document/KoumokuSelection.h"
+#include "document/KouteiAttrChange.h"
 #include "document/KouteiContactIndex.h"
 #include "document/KouteiNumberIndex.h"
 #include "document/ObList.h"
@@ -368,13 +371,13 @@ public:
     // a relation line itself).
     void ReattachPastedRelationLines(const CKoutei* oldProcess, const CKoutei* newProcess);
 
-    // ---- Holiday classes (DocKoutei.cpp)
-    // --------------------------------------------------------- Over the selected processes (or the
-    // processes of a list): 3 when some count holidays and some do not, 2 when all of them do,
-    // else 1. Those that do not are put into out (when given) in the order of their end dates,
-    // those ending together in list order.
-    int ClassifyHolidayUse(KouteiList* out);
-    static int ClassifyHolidayUseInList(const ObList<CDataHeader>& list, KouteiList* out);
+    // ---- Holiday classes (DocKoutei.cpp) --------------------------------------------------------
+    // Over the selected processes (or the processes of a list): Mixed when some count holidays
+    // and some do not, WorkingDays when all of them do, else CalendarDays. Those that do not are
+    // put into out (when given) in the order of their end dates, those ending together in list
+    // order.
+    HolidayUse ClassifyHolidayUse(KouteiList* out);
+    static HolidayUse ClassifyHolidayUseInList(const ObList<CDataHeader>& list, KouteiList* out);
     // The pivot mark of a process (set by a duration change, cleared when it is deselected).
     static WORD GetMark(const CKoutei* process) { return CChartSelection::GetMark(process); }
     static BOOL IsSameSeqNumber(const CObSeqNumber& a, const CObSeqNumber& b) {
@@ -510,15 +513,12 @@ public:
     WORD CanPasteObjects() const;
 
     // ---- Process line and node attributes (DocKouteiAttr.cpp) --------------------------------
-    // Each value below 0 (subStyle 0xFFFF, color kUnchangedColor) leaves its attribute as it is.
-    // In the process mode the selected processes whose line is selected are each replaced by a
-    // changed copy (recorded) that stays selected, except after a colour change, which leaves it
-    // unselected so that the colour shows. A style other than 5 makes a relation line a plain
-    // process; subStyle 0 clears the flags, bit 15 gives the whole word, other bits toggle;
-    // reverse 1 turns vertical processes upside down. When no process was changed the values
-    // become the defaults of new processes (reverse excepted).
-    void SetKouteiAttr(int style, WORD subStyle, int type, int width, int holiday, int reverse,
-                       int hatch, COLORREF color);
+    // The attributes the change holds. In the process mode the selected processes whose line is
+    // selected are each replaced by a changed copy (recorded) that stays selected, except after
+    // a colour change, which leaves it unselected so that the colour shows. A style other than 5
+    // makes a relation line a plain process. When no process was changed the values become the
+    // defaults of new processes (reverse excepted).
+    void SetKouteiAttr(const KouteiAttrChange& change);
     // The shape (0x80 toggles the connection mark) and size of the selected nodes, each process
     // replaced by a changed copy (recorded) that stays selected; a node that becomes a milestone
     // gets size 300 and one that stops being one 100 unless a size is given. Without a changed
@@ -1012,71 +1012,14 @@ public:
     // off that date. No undo record.
     void RemoveEventHolidays(const CTime& base, BOOL skip);
 
-    // ---- Hatchings (DocHatch.cpp) ---------------------------------------------------------------
-    // A hatching covers rows first..last (kind 1), dates start..end (kind 2) or the item cells of
-    // rows first..last and item columns first..last (kind 12). Each change is recorded for undo:
-    // a changed hatching as (clone before the change, hatching), a new one from a split as added, a
-    // removed one as removed.
-    // A new hatching, and the hatching at pos of the list taken out; each redrawn and recorded
-    // (or, unrecorded, deleted).
-    void RecordHatchAdded(CKtkmHatch* hatch);
-    void RemoveHatchAt(POSITION pos);
-
-    // Results of ClipHatch.
-    static constexpr int kHatchRemoved = -1;
-    static constexpr int kHatchCut = 0;
-    static constexpr int kHatchSplit = 1;
-    static constexpr int kHatchUntouched = -2;
-
-    // A new hatching with the nine fields; null when it cannot be made. The caller lists it.
-    static std::unique_ptr<CKtkmHatch> CreateHatch(WORD kind, WORD pattern, COLORREF color,
-                                                   const CTime& start, const CTime& end,
-                                                   int firstRow, int lastRow, LONG firstColumn,
-                                                   LONG lastColumn);
-    // Clips the hatching at pos of the hatching list against a cleared region in mode 1 (rows
-    // first..last), 2 (dates start..end) or 12 (a block of cells): -1 it lay inside and was
-    // removed (recorded); 0 one end was cut; 1 it was split, the second half inserted right
-    // after it; -2 untouched (also for a position that does not hold the hatching). Rows are
-    // whole units and are cut by one; dates are points in time and meet. A cell block is only
-    // ever removed. The caller records the change of a cut or split hatching.
-    int ClipHatch(CKtkmHatch* hatch, POSITION pos, int mode, const CTime& start, const CTime& end,
-                  int firstRow, int lastRow, LONG firstColumn, LONG lastColumn);
-    // Clips every hatching of the kind against the region (see ClipHatch), recording the changes.
-    void ClipHatches(int kind, const CTime& start, const CTime& end, int firstRow, int lastRow,
-                     LONG firstColumn, LONG lastColumn);
-    // After rows first..last were cleared (clearOnly) or deleted: the row bands are clipped and,
-    // when the rows were deleted, those at or below first move up by the number of rows.
-    void RowHatchesDeleted(BOOL clearOnly, int first, int last);
-    // After rows first..last were inserted: a band that reaches them is stretched and split
-    // around them, one at or below first moves down.
-    void RowHatchesInserted(int first, int last);
-    // The same for the date ranges, by the time from start to end.
-    void DateHatchesDeleted(BOOL clearOnly, const CTime& start, const CTime& end);
-    void DateHatchesInserted(const CTime& start, const CTime& end);
-    // Puts newHatch in the place of oldHatch in the hatching list (oldHatch null: appends it;
-    // newHatch null: takes oldHatch out, to its caller) and redraws both; what undo and redo do
-    // with hatchings.
-    void ReplaceHatch(CKtkmHatch* oldHatch, CKtkmHatch* newHatch) {
-        m_undo.ReplaceHatch(oldHatch, newHatch);
-    }
-    // The item-cell hatchings (kind 12) after the item cells moved (DocHatchKoumoku.cpp). Only
-    // hatchings whose columns (rows) lie within the edited columns (rows) and that start at or
-    // after the first edited row (column) follow: one wholly inside a cleared or deleted block is
-    // removed, the others move by the number of rows (columns) as a whole, except when the
-    // block was only cleared.
-    void HatchRowsDeleted(BOOL clearOnly, int firstRow, int lastRow, int firstColumn,
-                          int lastColumn);
-    void HatchRowsInserted(int firstRow, int lastRow, int firstColumn, int lastColumn);
-    void HatchColsDeleted(BOOL clearOnly, int firstRow, int lastRow, int firstColumn,
-                          int lastColumn);
-    void HatchColsInserted(int firstRow, int lastRow, int firstColumn, int lastColumn);
+    // ---- Hatchings ------------------------------------------------------------------------------
+    // The hatchings' edits, each recorded for undo (see CChartHatches).
+    CChartHatches& GetHatches() { return m_hatches; }
 
     // ---- Item cells (DocKoumoku.cpp, DocKoumokuEdit.cpp, DocKoumokuAttr.cpp)
     // --------------------- Rows and item columns are zero-based; a cell's own row and column are
     // kept equal to its place. Cells selected as part of whole rows carry the selected value 255.
 
-    // Records the rows' ruled-line types for undo (nothing when that cannot be recorded).
-    void RecordKeisenTypes();
     // A new cell at the place with the default item attributes and font, stored in the table;
     // marks the document changed. Null after message 5014 when it cannot be made; the cell
     // already there when the place is taken.
@@ -1476,25 +1419,8 @@ private:
     // deselects the event), in one undo step (DocEvents.cpp).
     template <class Change> void ChangeSelectedEvents(int mode, Change change);
 
-    // Hatchings (DocHatch.cpp). The change of a hatching (before: its clone); redrawn and recorded
-    // (or, unrecorded, deleted).
-    void RecordHatchChange(std::unique_ptr<CKtkmHatch> before, CKtkmHatch* after);
-    // The walks of the row and date edits over the hatchings of a kind: clip(hatch, pos) clips
-    // against the deleted range; what starts inside it or later moves by shift unless only
-    // cleared. An inserted range stretches and splits what starts before it and reaches it, and
-    // moves what starts inside it or later.
-    template <class Clip, class StartsInside, class Shift>
-    void HatchesDeleted(WORD kind, BOOL clearOnly, Clip clip, StartsInside startsInside,
-                        Shift shift);
-    template <class StartsBefore, class Reaches, class Stretch, class Clip, class Shift>
-    void HatchesInserted(WORD kind, StartsBefore startsBefore, Reaches reaches, Stretch stretch,
-                         Clip clip, Shift shift);
-    // The item-cell hatchings whose range along one axis lies within the edited one and that
-    // start at or after the first edited row or column (DocHatchKoumoku.cpp).
-    template <class Follows, class Shift>
-    void KoumokuHatchesMoved(BOOL deleted, BOOL clearOnly, int firstRow, int lastRow,
-                             int firstColumn, int lastColumn, Follows follows, Shift shift);
-
+    // Records the rows' ruled-line types for undo (nothing when that cannot be recorded).
+    void RecordKeisenTypes();
     // Item cells (DocKoumoku.cpp). A change of the cell at one place: old (out of the table, the
     // history's when recorded) replaced by now, either may be null; an old cell that cannot be
     // recorded goes to discard, to be deleted once the table no longer refers to it.
@@ -1524,6 +1450,7 @@ private:
     CChartObjects m_objects;
     CChartSelection m_selection{m_objects, m_notifier};
     CChartUndo m_undo{m_objects, m_calendar, m_notifier};
+    CChartHatches m_hatches{m_objects, m_undo, m_notifier};
     CHint m_hint;
     int m_nInsertMask = kInsertMaskAll;
     CDocumentSeams m_seams{*this,      m_nInsertMask, m_factory.GetSeqNumberCtrl(),

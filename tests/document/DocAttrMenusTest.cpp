@@ -623,7 +623,7 @@ TEST_F(DocAttrMenusTest, FillsOfADateRangeAndOfWholeRowsAreOneUndoStep) {
         d.GetKoumoku()->SetLevelCount(2);
         // An old fill of the range that the new one replaces.
         d.GetHatchList()->AddTail(
-            CTembraDoc::CreateHatch(2, 201, 0, ChartDay(2), ChartDay(4), 0, 0, 0, 0).release());
+            CChartHatches::CreateHatch(2, 201, 0, ChartDay(2), ChartDay(4), 0, 0, 0, 0).release());
         if (c.range) {
             d.GetSelectedDateRange()->SetStartDate(ChartDay(1));
             d.GetSelectedDateRange()->SetEndDate(ChartDay(5));

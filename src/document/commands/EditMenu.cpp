@@ -126,7 +126,7 @@ void OnEditDeleteAll(CTembraDoc& doc) {
     // The fills go with the rest, recorded, so that one undo gives the whole chart back.
     OwnedObList<CKtkmHatch>& hatches = doc.GetChartObjects().GetHatchList();
     while (!hatches.IsEmpty()) {
-        doc.RemoveHatchAt(hatches.GetHeadPosition());
+        doc.GetHatches().RemoveHatchAt(hatches.GetHeadPosition());
     }
     doc.GetUndoHistory().EndGroup();
     doc.UpdateAllViews(nullptr);
@@ -234,11 +234,11 @@ void OnRowDelete(CTembraDoc& doc) {
         } else {
             doc.DeleteRows(b.firstRow, b.lastRow);
             // The ruled lines of the rows go with them; undo gives the whole array back.
-            doc.RecordKeisenTypes();
+            doc.RecordKoumokuKeisenTypes();
             doc.GetKoumoku()->RemoveKeisenTypes(b.firstRow, b.lastRow);
         }
         doc.DeleteZukeiRows(blank, b.firstRow, b.lastRow);
-        doc.RowHatchesDeleted(blank, b.firstRow, b.lastRow);
+        doc.GetHatches().RowHatchesDeleted(blank, b.firstRow, b.lastRow);
     }
     doc.ClearSelectedKoumokuCells(TRUE);
     if (blank) {
@@ -246,7 +246,7 @@ void OnRowDelete(CTembraDoc& doc) {
     } else {
         doc.DeleteKoumokuRows(b.firstRow, b.firstColumn, b.RowCount(), b.ColumnCount());
     }
-    doc.HatchRowsDeleted(blank, b.firstRow, b.lastRow, b.firstColumn, b.lastColumn);
+    doc.GetHatches().HatchRowsDeleted(blank, b.firstRow, b.lastRow, b.firstColumn, b.lastColumn);
     if (!blank) {
         doc.UpdateAllViews(nullptr);
     }
@@ -264,14 +264,14 @@ void OnRowInsert(CTembraDoc& doc) {
     const RowsEditStep step(doc.GetUndoHistory());
     if (doc.WholeKoumokuRowsSelected()) {
         doc.InsertRows(b.firstRow, b.lastRow);
-        doc.RecordKeisenTypes();
+        doc.RecordKoumokuKeisenTypes();
         doc.GetKoumoku()->InsertRowRange(b.firstRow, b.lastRow);
         doc.InsertZukeiRows(b.firstRow, b.lastRow);
-        doc.RowHatchesInserted(b.firstRow, b.lastRow);
+        doc.GetHatches().RowHatchesInserted(b.firstRow, b.lastRow);
     }
     doc.ClearSelectedKoumokuCells(TRUE);
     doc.InsertKoumokuRows(b.firstRow, b.firstColumn, b.RowCount(), b.ColumnCount());
-    doc.HatchRowsInserted(b.firstRow, b.lastRow, b.firstColumn, b.lastColumn);
+    doc.GetHatches().HatchRowsInserted(b.firstRow, b.lastRow, b.firstColumn, b.lastColumn);
     doc.UpdateAllViews(nullptr);
 }
 
@@ -293,7 +293,7 @@ void OnColumnDelete(CTembraDoc& doc) {
         }
         doc.PropagateKankei();
         doc.DeleteZukeiColumns(blank, start, end);
-        doc.DateHatchesDeleted(blank, start, end);
+        doc.GetHatches().DateHatchesDeleted(blank, start, end);
         return;
     }
     const CellBlock b = SelectedBlock(doc);
@@ -306,7 +306,7 @@ void OnColumnDelete(CTembraDoc& doc) {
     } else {
         doc.DeleteKoumokuCols(b.firstRow, b.firstColumn, b.RowCount(), b.ColumnCount());
     }
-    doc.HatchColsDeleted(blank, b.firstRow, b.lastRow, b.firstColumn, b.lastColumn);
+    doc.GetHatches().HatchColsDeleted(blank, b.firstRow, b.lastRow, b.firstColumn, b.lastColumn);
 }
 
 void OnColumnInsert(CTembraDoc& doc) {
@@ -318,7 +318,7 @@ void OnColumnInsert(CTembraDoc& doc) {
         doc.InsertColumns(start, end, kColumnMode);
         doc.PropagateKankei();
         doc.InsertZukeiColumns(start, end);
-        doc.DateHatchesInserted(start, end);
+        doc.GetHatches().DateHatchesInserted(start, end);
         return;
     }
     const CellBlock b = SelectedBlock(doc);
@@ -327,7 +327,7 @@ void OnColumnInsert(CTembraDoc& doc) {
     }
     doc.ClearSelectedKoumokuCells(TRUE);
     doc.InsertKoumokuCols(b.firstRow, b.firstColumn, b.RowCount(), b.ColumnCount());
-    doc.HatchColsInserted(b.firstRow, b.lastRow, b.firstColumn, b.lastColumn);
+    doc.GetHatches().HatchColsInserted(b.firstRow, b.lastRow, b.firstColumn, b.lastColumn);
 }
 
 constexpr std::array kEditMenu{

@@ -201,29 +201,30 @@ void OnFillSettings(CTembraDoc& doc) {
     const WORD pattern = FillPattern(request.pattern);
     // Appends a new fill, recorded; false when it could not be made (the command stops).
     const auto add = [&](WORD kind, int rowA, int rowB, int columnA, int columnB) {
-        std::unique_ptr<CKtkmHatch> hatch =
-            doc.CreateHatch(kind, pattern, request.color, start, end, rowA, rowB, columnA, columnB);
+        std::unique_ptr<CKtkmHatch> hatch = doc.GetHatches().CreateHatch(
+            kind, pattern, request.color, start, end, rowA, rowB, columnA, columnB);
         if (hatch == nullptr) {
             return false;
         }
         CKtkmHatch* raw = hatch.release();
         doc.GetChartObjects().GetHatchList().AddTail(raw);
-        doc.RecordHatchAdded(raw);
+        doc.GetHatches().RecordHatchAdded(raw);
         return true;
     };
     bool ok = true;
     if (range) {
-        doc.ClipHatches(kDates, start, end, 0, 0, 0, 0);
+        doc.GetHatches().ClipHatches(kDates, start, end, 0, 0, 0, 0);
         ok = !set || add(kDates, 0, 0, 0, 0);
         doc.RedrawColumnRange(TRUE);
     }
     if (ok && cells) {
         if (wholeRows) {
-            doc.ClipHatches(kRows, start, end, firstRow, lastRow, 0, 0);
+            doc.GetHatches().ClipHatches(kRows, start, end, firstRow, lastRow, 0, 0);
             ok = !set || add(kRows, firstRow, lastRow, 0, 0);
         }
         if (!wholeRows || request.cellsToo) {
-            doc.ClipHatches(kCells, start, end, firstRow, lastRow, firstColumn, lastColumn);
+            doc.GetHatches().ClipHatches(kCells, start, end, firstRow, lastRow, firstColumn,
+                                         lastColumn);
             for (int row = firstRow; ok && set && row <= lastRow; ++row) {
                 for (int column = firstColumn; ok && column <= lastColumn; ++column) {
                     ok = add(kCells, row, row, column, column);

@@ -14,6 +14,7 @@
 #include "platform/Ui.h"
 
 #include <array>
+#include <optional>
 
 namespace tembra {
 
@@ -30,8 +31,22 @@ constexpr WORD kSlantedStyle = 5;
 constexpr WORD kWholeWord = 0x8000;
 constexpr WORD kUnchangedSubStyle = 0xFFFF;
 
+// A value of a dialog or a menu command as a field of the change: none for one below 0, the
+// value that leaves the attribute as it is.
+template <class T> std::optional<T> Given(int value) {
+    return value < 0 ? std::nullopt : std::optional<T>(static_cast<T>(value));
+}
+
+// The flag code and the colour that leave their attributes as they are give none.
+std::optional<WORD> GivenFlags(WORD code) {
+    return code == kUnchangedSubStyle ? std::nullopt : std::optional<WORD>(code);
+}
+std::optional<COLORREF> GivenColor(COLORREF color) {
+    return color == CTembraDoc::kUnchangedColor ? std::nullopt : std::optional<COLORREF>(color);
+}
+
 void ApplyColor(CTembraDoc& doc, COLORREF color) {
-    doc.SetKouteiAttr(-1, kUnchangedSubStyle, -1, -1, -1, -1, -1, color);
+    doc.SetKouteiAttr({.color = GivenColor(color)});
 }
 
 // The one selected object when it is a relation line, else null.
@@ -89,9 +104,13 @@ void OnKouteiBatch(CTembraDoc& doc) {
     doc.GetUndoHistory().BeginGroup();
     doc.SetLandAttr(ValueOrLeave(request.node.m_style), ValueOrLeave(request.node.m_size));
     const CKouteiAttr& line = request.line;
-    doc.SetKouteiAttr(ValueOrLeave(line.m_style), static_cast<WORD>(line.m_subStyle | kWholeWord),
-                      ValueOrLeave(line.m_type), ValueOrLeave(line.m_width),
-                      ValueOrLeave(line.m_holiday), -1, ValueOrLeave(line.m_hatch), line.m_color);
+    doc.SetKouteiAttr({.style = Given<WORD>(ValueOrLeave(line.m_style)),
+                       .subStyle = GivenFlags(static_cast<WORD>(line.m_subStyle | kWholeWord)),
+                       .type = Given<WORD>(ValueOrLeave(line.m_type)),
+                       .width = Given<short>(ValueOrLeave(line.m_width)),
+                       .holiday = Given<WORD>(ValueOrLeave(line.m_holiday)),
+                       .hatch = Given<WORD>(ValueOrLeave(line.m_hatch)),
+                       .color = GivenColor(line.m_color)});
     doc.GetUndoHistory().EndGroup();
 }
 
@@ -247,34 +266,28 @@ BOOL OnKouteiAttrCommand(CTembraDoc& doc, UINT id) {
     const auto value = static_cast<int>(command->value);
     switch (command->arg) {
     case KouteiAttrArg::Style:
-        doc.SetKouteiAttr(value, kUnchangedSubStyle, -1, -1, -1, -1, -1,
-                          CTembraDoc::kUnchangedColor);
+        doc.SetKouteiAttr({.style = Given<WORD>(value)});
         return TRUE;
     case KouteiAttrArg::SubStyle:
-        doc.SetKouteiAttr(-1, static_cast<WORD>(value), -1, -1, -1, -1, -1,
-                          CTembraDoc::kUnchangedColor);
+        doc.SetKouteiAttr({.subStyle = GivenFlags(static_cast<WORD>(value))});
         return TRUE;
     case KouteiAttrArg::Type:
-        doc.SetKouteiAttr(-1, kUnchangedSubStyle, value, -1, -1, -1, -1,
-                          CTembraDoc::kUnchangedColor);
+        doc.SetKouteiAttr({.type = Given<WORD>(value)});
         return TRUE;
     case KouteiAttrArg::Width:
-        doc.SetKouteiAttr(-1, kUnchangedSubStyle, -1, value, -1, -1, -1,
-                          CTembraDoc::kUnchangedColor);
+        doc.SetKouteiAttr({.width = Given<short>(value)});
         return TRUE;
     case KouteiAttrArg::Color:
         ApplyColor(doc, command->value);
         return TRUE;
     case KouteiAttrArg::Holiday:
-        doc.SetKouteiAttr(-1, kUnchangedSubStyle, -1, -1, value, -1, -1,
-                          CTembraDoc::kUnchangedColor);
+        doc.SetKouteiAttr({.holiday = Given<WORD>(value)});
         return TRUE;
     case KouteiAttrArg::Hatch:
-        doc.SetKouteiAttr(-1, kUnchangedSubStyle, -1, -1, -1, -1, value,
-                          CTembraDoc::kUnchangedColor);
+        doc.SetKouteiAttr({.hatch = Given<WORD>(value)});
         return TRUE;
     case KouteiAttrArg::Reverse:
-        doc.SetKouteiAttr(-1, kUnchangedSubStyle, -1, -1, -1, 1, -1, CTembraDoc::kUnchangedColor);
+        doc.SetKouteiAttr({.reverse = true});
         return TRUE;
     case KouteiAttrArg::OtherColor:
     case KouteiAttrArg::BarColor:

@@ -25,6 +25,7 @@
 #pragma once
 
 #include "document/ChartViewLayout.h"
+#include "document/HolidayUse.h"
 #include "document/ObList.h"
 #include "document/ObjectActionView.h"
 #include "model/ChartPos.h"
@@ -347,7 +348,7 @@ public:
     // The tracked span and the drag record of the last drag (the tests read them).
     const CChartPos& GetTrackPos() const { return m_trackPos; }
     const CChartPos& GetDragPos() const { return m_dragPos; }
-    int GetRefKind() const { return m_refKind; }
+    HolidayUse GetRefKind() const { return m_refKind; }
     bool IsMoveFeedbackDrawn() const { return m_moveDrawn; }
 
     // ---- Terms with the mouse (TembraViewYogoPick.cpp, TembraViewYogoDraw.cpp,
@@ -771,7 +772,7 @@ private:
     CKoutei* m_picked = nullptr;
     std::vector<RefLine> m_refLines;
     std::size_t m_refPicked = 0;
-    int m_refKind = 0;
+    HolidayUse m_refKind = HolidayUse::Unknown;
     bool m_moveDrawn = false;
     // The position dialog was cancelled on a press: its release is not the user's next click.
     bool m_swallowRelease = false;

@@ -257,10 +257,10 @@ BOOL CTembraView::MovePressed(CDC* dc) {
     }
     OnSetCursor();
     m_host.UpdateWindow();
-    m_refKind = 0;
+    m_refKind = HolidayUse::Unknown;
     if (config.GetOperation() != Op::kOpMoveBend) {
         m_refKind = doc.ClassifyHolidayUse(nullptr);
-        if (m_refKind != 2) {
+        if (m_refKind != HolidayUse::WorkingDays) {
             SaveRefLines(doc);
         }
     }
@@ -279,7 +279,8 @@ BOOL CTembraView::MoveDragging(CDC* dc) {
     CTembraDoc& doc = *GetDocument();
     CConfigOperation& config = doc.GetOperation();
     const LONG op = config.GetOperation();
-    const bool preview = op != Op::kOpMoveBend && m_refKind != 0 && m_refKind != 2;
+    const bool preview = op != Op::kOpMoveBend && m_refKind != HolidayUse::Unknown &&
+                         m_refKind != HolidayUse::WorkingDays;
     switch (m_mouse.GetCode()) {
     case CMouseEvent::kLeftPress:
         if (!m_host.HasCapture()) {
@@ -326,7 +327,7 @@ BOOL CTembraView::MoveDragging(CDC* dc) {
         if (preview) {
             RestoreRefLines(doc);
             FreeRefLines();
-            m_refKind = 0;
+            m_refKind = HolidayUse::Unknown;
             doc.GetUndoHistory().Reset();
         }
         config.RestoreOperation();
@@ -362,7 +363,8 @@ void CTembraView::CommitMove(CDC* dc) {
     CTembraDoc& doc = *GetDocument();
     CConfigOperation& config = doc.GetOperation();
     const LONG op = config.GetOperation();
-    const bool preview = op != Op::kOpMoveBend && m_refKind != 0 && m_refKind != 2;
+    const bool preview = op != Op::kOpMoveBend && m_refKind != HolidayUse::Unknown &&
+                         m_refKind != HolidayUse::WorkingDays;
     EraseMoveFeedback(dc);
     if (preview) {
         RestoreRefLines(doc);
@@ -377,7 +379,7 @@ void CTembraView::CommitMove(CDC* dc) {
         doc.PropagateKankei();
         undo.EndGroup();
         FreeRefLines();
-        m_refKind = 0;
+        m_refKind = HolidayUse::Unknown;
     }
     m_picked = nullptr;
     m_moveDrawn = false;
@@ -396,7 +398,7 @@ void CTembraView::DrawMoveFeedback(CDC* dc, LONG operation) {
     CTembraDoc& doc = *GetDocument();
     const CTimeSpan offset = m_trackPos.GetEndDate() - m_trackPos.GetStartDate();
     const int rows = m_trackPos.GetEndRow() - m_trackPos.GetStartRow();
-    const bool plainMove = m_refKind == 2 || IsElapsedChart();
+    const bool plainMove = m_refKind == HolidayUse::WorkingDays || IsElapsedChart();
     if (operation == Op::kOpCopyFree || operation == Op::kOpMoveFree ||
         operation == Op::kOpMoveBend) {
         for (POSITION pos = doc.GetHeadSelPosition(); pos != nullptr;) {
