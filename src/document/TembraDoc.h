@@ -659,8 +659,6 @@ public:
     void SetZukeiTextMode(BOOL on) { m_bZukeiTextMode = on; }
 
     // ---- The print header's edit (DocHeaderEdit.cpp) -----------------------------------------
-    // 属性 > レイヤー > 0. to F.: one command a layer from this id on (commands/LayerMenu.h).
-    static constexpr UINT kFirstLayerCommand = 40093;
     // After the print header's texts were edited (the name plate or the plan sheet): the edit
     // becomes the one undo step, holding the header as it was before (before; without it the
     // history is only emptied), the document is marked modified and changed, its title composed

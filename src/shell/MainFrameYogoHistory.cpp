@@ -1,6 +1,7 @@
 // The term bar's history between runs and its edit field's way to the active chart: the history
-// file is read when the bar is made and rewritten when the frame closes; 33041 empties the list
-// after asking; Delete in the field may delete the selected chart objects.
+// file is read when the bar is made and rewritten when the frame closes; ID_VIEW_CLEAR_YOGO_HISTORY
+// empties the list after asking; Delete in the field may delete the selected chart objects.
+#include "document/CommandIds.h"
 #include "document/TembraDoc.h"
 #include "model/ConfigBase.h"
 #include "model/ConfigPath.h"
@@ -13,9 +14,7 @@ namespace tembra {
 
 namespace {
 
-constexpr UINT kClearYogoHistory = 33041;
 constexpr UINT kAskClearYogoHistory = 5087; // "用語履歴をクリアします"
-constexpr UINT kDeleteObjects = 32784;
 
 } // namespace
 
@@ -33,7 +32,7 @@ void CMainFrame::SaveYogoHistory() {
 }
 
 void CMainFrame::AddYogoHistoryCommands() {
-    m_commands.On(kClearYogoHistory, [this] {
+    m_commands.On(ID_VIEW_CLEAR_YOGO_HISTORY, [this] {
         if (AfxMessageBox(kAskClearYogoHistory, MB_YESNO) == IDYES && m_yogoBar != nullptr) {
             m_yogoBar->ClearHistory();
         }
@@ -49,7 +48,7 @@ void CMainFrame::ConnectYogoEdit() {
         CTembraDoc* document = m_app.ActiveDocument();
         return document != nullptr ? &document->GetOperation() : nullptr;
     });
-    edit->SetDeleteCommand([this] { m_app.Router().Execute(kDeleteObjects); });
+    edit->SetDeleteCommand([this] { m_app.Router().Execute(ID_EDIT_DELETE); });
 }
 
 } // namespace tembra

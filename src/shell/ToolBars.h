@@ -1,17 +1,18 @@
 // The bars of the frames. The customisable tool bars are laid out from their button sets
 // (CToolBarSets): a button per command, a separator per separator entry, and the bar's combo boxes
 // in the places their sets give them. Every button shows the frame's one action of its command.
-//   CLayerBar         main tool bar (59392) with the layer combo (1665)
-//   CYogoBar          term input bar (59632): term combo (1664) and text-colour combo (1663)
-//   CProcessColorBar  process tool bar (59633) with the process-colour combo (1662)
-//   CZukeiToolBar     line-drawing bar (59634)
-//   CSizingToolBar    chart bar (59636)
-//   CFrameToolBar     tool palette (59640): fourteen fixed buttons, floating by default
+//   CLayerBar         main tool bar (ID_BAR_MAIN) with the layer combo (1665)
+//   CYogoBar          term input bar (ID_BAR_YOGO): term combo (1664) and text-colour combo (1663)
+//   CProcessColorBar  process tool bar (ID_BAR_KOUTEI) with the process-colour combo (1662)
+//   CZukeiToolBar     line-drawing bar (ID_BAR_ZUKEI)
+//   CSizingToolBar    chart bar (ID_BAR_CHART)
+//   CFrameToolBar     tool palette (ID_BAR_PALETTE): fourteen fixed buttons, floating by default
 //   CModeBar          function bar (160): the buttons of its dialog template, eleven of them
 //                     showing their command's state by colour
 // A floating bar that is laid out again keeps its size (KeepBarSize).
 #pragma once
 
+#include "document/CommandIds.h"
 #include "document/KouteiBarObserver.h"
 #include "document/LayerBarObserver.h"
 #include "document/YogoBarObserver.h"
@@ -86,7 +87,7 @@ using CustomColorSource = std::function<COLORREF()>;
 
 // The edit field of the term combo. It keeps the text the program last put in (the last text):
 // a key released while the field is unmarked and its text differs from that text marks it
-// modified. Delete may stand for "delete the selected chart objects" (32784) instead of
+// modified. Delete may stand for "delete the selected chart objects" (ID_EDIT_DELETE) instead of
 // deleting a character; which one depends on the active document's operation and mode, on the
 // mark and on a selection in the field (DeleteKeySendsDelete).
 class CYogoEdit : public QLineEdit {
@@ -96,7 +97,7 @@ public:
 
     explicit CYogoEdit(QWidget* parent);
     void SetOperationSource(OperationSource source) { m_operation = std::move(source); }
-    // Runs 32784; the frame routes it as a menu command.
+    // Runs ID_EDIT_DELETE; the frame routes it as a menu command.
     void SetDeleteCommand(std::function<void()> command) { m_delete = std::move(command); }
     const QString& LastText() const { return m_lastText; }
     void SetLastText(const QString& text) { m_lastText = text; }
@@ -206,7 +207,7 @@ public:
 class CFrameToolBar : public QDockWidget {
     Q_OBJECT
 public:
-    static constexpr UINT kId = 59640;
+    static constexpr UINT kId = ID_BAR_PALETTE;
     // Its buttons, in order.
     static const std::vector<UINT>& Commands();
 

@@ -4,6 +4,7 @@
 #include "DocCommandDriver.h"
 #include "DocTestSupport.h"
 #include "YogoBarRecorder.h"
+#include "document/CommandIds.h"
 #include "document/commands/LayerMenu.h"
 
 #include "document/AppState.h"
@@ -124,21 +125,21 @@ TEST_F(DocLayerMenuTest, AReferenceLayerIsShownAndAHiddenOneStaysHidden) {
 // The menu's layer commands put their layer into the combo and choose it; the check follows
 // the combo.
 TEST_F(DocLayerMenuTest, TheMenuCommandsGoThroughTheCombo) {
-    EXPECT_FALSE(OnLayerCommand(doc, CTembraDoc::kFirstLayerCommand + 16));
-    ASSERT_TRUE(OnLayerCommand(doc, CTembraDoc::kFirstLayerCommand + 10)); // "A."
+    EXPECT_FALSE(OnLayerCommand(doc, ID_LAYER_0 + 16));
+    ASSERT_TRUE(OnLayerCommand(doc, ID_LAYER_0 + 10)); // "A."
     EXPECT_EQ(combo.layer, 10);
     EXPECT_EQ(doc.GetCurrentLayer(), 10);
-    CCmdUI checked(CTembraDoc::kFirstLayerCommand + 10);
+    CCmdUI checked(ID_LAYER_0 + 10);
     OnUpdateLayerCommand(doc, &checked);
     EXPECT_EQ(checked.GetCheck(), 1);
-    CCmdUI other(CTembraDoc::kFirstLayerCommand);
+    CCmdUI other(ID_LAYER_0);
     OnUpdateLayerCommand(doc, &other);
     EXPECT_EQ(other.GetCheck(), 0);
     EXPECT_TRUE(other.IsEnabled());
 
     // Without a bar: layer 0, and nothing breaks.
     app->SetLayerBar(nullptr);
-    ASSERT_TRUE(OnLayerCommand(doc, CTembraDoc::kFirstLayerCommand + 7));
+    ASSERT_TRUE(OnLayerCommand(doc, ID_LAYER_0 + 7));
     EXPECT_EQ(doc.GetCurrentLayer(), 0);
 }
 

@@ -4,6 +4,7 @@
 #include "document/commands/EditMenu.h"
 
 #include "document/AppState.h"
+#include "document/CommandIds.h"
 #include "document/EditDialogRequests.h"
 #include "document/TembraDoc.h"
 #include "document/commands/DocCommandTable.h"
@@ -64,13 +65,13 @@ private:
 UINT BatchAttributeCommand(LONG mode) {
     switch (mode) {
     case Op::kModeKoutei:
-        return 33017;
+        return ID_KOUTEI_ATTR_BULK;
     case Op::kModeYogo:
-        return 33018;
+        return ID_YOGO_ATTR_BULK;
     case Op::kModeEvent:
-        return 33019;
+        return ID_EVENT_ATTR_BULK;
     case Op::kModeZukei:
-        return 33014;
+        return ID_ZUKEI_ATTR_BULK;
     default:
         return 0;
     }
@@ -331,19 +332,20 @@ void OnColumnInsert(CTembraDoc& doc) {
 }
 
 constexpr std::array kEditMenu{
-    DocCommand{32784, &OnEditDelete, &OnUpdateEditDelete},
-    DocCommand{32771, &OnEditDeleteAll, &OnUpdateEditDeleteAll},
-    DocCommand{32946, &OnCancelOne, &OnUpdateCancelOne},
-    DocCommand{32829, &OnSelectLaterChain, &OnUpdateSelectChain},
-    DocCommand{32774, &OnSelectEarlierChain, &OnUpdateSelectChain},
-    DocCommand{32828, &OnSelectLaterChainAdjacent, &OnUpdateSelectChain},
-    DocCommand{32773, &OnSelectEarlierChainAdjacent, &OnUpdateSelectChain},
-    DocCommand{32901, &OnRowDelete, &OnUpdateRowEdit, "LineDeleteDlg"},
-    DocCommand{32902, &OnRowInsert, &OnUpdateRowEdit},
-    DocCommand{32943, &OnColumnDelete, &OnUpdateColumnEdit, "ColumnDeleteDlg"},
-    DocCommand{32944, &OnColumnInsert, &OnUpdateColumnEdit},
-    DocCommand{33021, &OnAttributePopup, &OnUpdateAttributePopup},
-    DocCommand{40068, &OnReplaceText, &OnUpdateReplaceText, "FindReplaceDlg"},
+    DocCommand{ID_EDIT_DELETE, &OnEditDelete, &OnUpdateEditDelete},
+    DocCommand{ID_EDIT_DELETE_ALL, &OnEditDeleteAll, &OnUpdateEditDeleteAll},
+    DocCommand{ID_CANCEL_ONE, &OnCancelOne, &OnUpdateCancelOne},
+    DocCommand{ID_SELECT_LATER_CHAIN, &OnSelectLaterChain, &OnUpdateSelectChain},
+    DocCommand{ID_SELECT_EARLIER_CHAIN, &OnSelectEarlierChain, &OnUpdateSelectChain},
+    DocCommand{ID_SELECT_LATER_CHAIN_ADJACENT, &OnSelectLaterChainAdjacent, &OnUpdateSelectChain},
+    DocCommand{ID_SELECT_EARLIER_CHAIN_ADJACENT, &OnSelectEarlierChainAdjacent,
+               &OnUpdateSelectChain},
+    DocCommand{ID_ROW_DELETE, &OnRowDelete, &OnUpdateRowEdit, "LineDeleteDlg"},
+    DocCommand{ID_ROW_INSERT, &OnRowInsert, &OnUpdateRowEdit},
+    DocCommand{ID_COLUMN_DELETE, &OnColumnDelete, &OnUpdateColumnEdit, "ColumnDeleteDlg"},
+    DocCommand{ID_COLUMN_INSERT, &OnColumnInsert, &OnUpdateColumnEdit},
+    DocCommand{ID_ATTRIBUTE_POPUP, &OnAttributePopup, &OnUpdateAttributePopup},
+    DocCommand{ID_REPLACE_TEXT, &OnReplaceText, &OnUpdateReplaceText, "FindReplaceDlg"},
 };
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "document/AppState.h"
 #include "document/AttrCommands.h"
 #include "document/AttrDialogRequests.h"
+#include "document/CommandIds.h"
 #include "document/FontSelDlgRequest.h"
 #include "document/PositionRequest.h"
 #include "document/RecordCast.h"
@@ -240,19 +241,19 @@ void OnFillSettings(CTembraDoc& doc) {
 }
 
 constexpr std::array kEventMenu{
-    DocCommand{33071, &OnEventOtherColor,
+    DocCommand{ID_EVENT_COLOR_OTHER, &OnEventOtherColor,
                [](CTembraDoc& doc, CCmdUI* cmdUI) { doc.UpdateEventAttrUI(cmdUI); }},
-    DocCommand{33019, &OnEventBatch, nullptr, "EventAttrBulkDlg"},
-    DocCommand{40067, &OnEventFont, nullptr, "FontSelDlg"},
-    DocCommand{32821, &OnEventTextEdit, &OnUpdateEventTextEdit},
-    DocCommand{32802, &OnEventSnapDay, &OnUpdateEventSnapDay},
-    DocCommand{32803, &OnEventSnapDayMiddle, &OnUpdateEventSnapDayMiddle},
-    DocCommand{32810, &OnEventSnapRow, &OnUpdateEventSnapRow},
-    DocCommand{33131, &OnEventLinkInsert, &OnUpdateEventLinkInsert, "HyperLink"},
-    DocCommand{33132, &OnEventLinkEdit, &OnUpdateEventLinkEdit, "HyperLink"},
-    DocCommand{33144, &OnEventLinkOpen, &OnUpdateEventLinkEdit},
-    DocCommand{33143, &OnEventMoveToPosition, &OnUpdateEventMoveToPosition, "Position"},
-    DocCommand{33145, &OnFillSettings, &OnUpdateFillSettings, "FillSetDlg"},
+    DocCommand{ID_EVENT_ATTR_BULK, &OnEventBatch, nullptr, "EventAttrBulkDlg"},
+    DocCommand{ID_EVENT_FONT, &OnEventFont, nullptr, "FontSelDlg"},
+    DocCommand{ID_EVENT_TEXT_EDIT, &OnEventTextEdit, &OnUpdateEventTextEdit},
+    DocCommand{ID_EVENT_FORMAT_DATE_ALIGNED, &OnEventSnapDay, &OnUpdateEventSnapDay},
+    DocCommand{ID_EVENT_FORMAT_DAY_CENTER, &OnEventSnapDayMiddle, &OnUpdateEventSnapDayMiddle},
+    DocCommand{ID_EVENT_FORMAT_ROW_ALIGNED, &OnEventSnapRow, &OnUpdateEventSnapRow},
+    DocCommand{ID_EVENT_LINK_INSERT, &OnEventLinkInsert, &OnUpdateEventLinkInsert, "HyperLink"},
+    DocCommand{ID_EVENT_LINK_EDIT, &OnEventLinkEdit, &OnUpdateEventLinkEdit, "HyperLink"},
+    DocCommand{ID_EVENT_LINK_OPEN, &OnEventLinkOpen, &OnUpdateEventLinkEdit},
+    DocCommand{ID_EVENT_MOVE_TO, &OnEventMoveToPosition, &OnUpdateEventMoveToPosition, "Position"},
+    DocCommand{ID_SET_FILL, &OnFillSettings, &OnUpdateFillSettings, "FillSetDlg"},
 };
 
 } // namespace

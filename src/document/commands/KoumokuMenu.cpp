@@ -8,6 +8,7 @@
 #include "document/AttrCommands.h"
 #include "document/AttrDialogRequests.h"
 #include "document/ChartViewLayout.h"
+#include "document/CommandIds.h"
 #include "document/FontSelDlgRequest.h"
 #include "document/KoumokuAdvance.h"
 #include "document/ObjectActionView.h"
@@ -143,14 +144,14 @@ void OnUpdateKoumokuTextEdit(CTembraDoc& doc, CCmdUI* cmdUI) {
 }
 
 constexpr std::array kKoumokuMenu{
-    DocCommand{33072, &OnKoumokuOtherColor,
+    DocCommand{ID_KOUMOKU_COLOR_OTHER, &OnKoumokuOtherColor,
                [](CTembraDoc& doc, CCmdUI* cmdUI) { doc.UpdateKoumokuAttrUI(cmdUI); }},
-    DocCommand{40059, &OnKoumokuAreaNames, nullptr, "AreaNameSheet"},
-    DocCommand{40035, &OnKoumokuBatch, &OnUpdateKoumokuSelected, "KoumokuAttr2Dlg"},
-    DocCommand{40058, &OnKoumokuKeisen, &OnUpdateKoumokuSelected, "KeisenSetDlg"},
-    DocCommand{40056, &OnKoumokuFont, &OnUpdateKoumokuSelected, "FontSelDlg"},
-    DocCommand{40055, &OnKoumokuTextEdit, &OnUpdateKoumokuTextEdit},
-    DocCommand{40061, nullptr, &OnUpdateKoumokuVertical},
+    DocCommand{ID_KOUMOKU_COLUMNS, &OnKoumokuAreaNames, nullptr, "AreaNameSheet"},
+    DocCommand{ID_KOUMOKU_ATTR_BULK, &OnKoumokuBatch, &OnUpdateKoumokuSelected, "KoumokuAttr2Dlg"},
+    DocCommand{ID_KOUMOKU_RULES, &OnKoumokuKeisen, &OnUpdateKoumokuSelected, "KeisenSetDlg"},
+    DocCommand{ID_KOUMOKU_FONT, &OnKoumokuFont, &OnUpdateKoumokuSelected, "FontSelDlg"},
+    DocCommand{ID_KOUMOKU_TEXT_EDIT, &OnKoumokuTextEdit, &OnUpdateKoumokuTextEdit},
+    DocCommand{ID_KOUMOKU_VERTICAL, nullptr, &OnUpdateKoumokuVertical},
 };
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "document/AppState.h"
 #include "document/AttrCommands.h"
 #include "document/AttrDialogRequests.h"
+#include "document/CommandIds.h"
 #include "document/KouteiAttrCommands.h"
 #include "document/RecordCast.h"
 #include "document/TembraDoc.h"
@@ -22,7 +23,7 @@ namespace {
 
 using Op = COperationState;
 
-constexpr UINT kChangeDaysCommand = 32847;
+constexpr UINT kChangeDaysCommand = ID_KOUTEI_CHANGE_DAYS;
 // The owner-drawn popup of the nine patterns.
 constexpr UINT kPatternMenu = 222;
 // The style of a slanted line, which relation lines take.
@@ -243,13 +244,13 @@ void OnPatternPopup(CTembraDoc& /*doc*/) {
 }
 
 constexpr std::array kKouteiMenu{
-    DocCommand{33069, &OnKouteiOtherColor,
+    DocCommand{ID_KOUTEI_COLOR_OTHER, &OnKouteiOtherColor,
                [](CTembraDoc& doc, CCmdUI* cmdUI) { doc.UpdateKouteiAttrUI(cmdUI); }},
-    DocCommand{33017, &OnKouteiBatch, nullptr, "KouteiAttr2Dlg"},
-    DocCommand{33025, &OnNodeSize, nullptr, "NodeSizeDlg"},
-    DocCommand{32865, &OnRelationLine, &OnUpdateRelationLine},
-    DocCommand{32847, &OnChangeDays, &OnUpdateChangeDays},
-    DocCommand{33022, &OnPatternPopup, nullptr},
+    DocCommand{ID_KOUTEI_ATTR_BULK, &OnKouteiBatch, nullptr, "KouteiAttr2Dlg"},
+    DocCommand{ID_KOUTEI_NODE_SIZE, &OnNodeSize, nullptr, "NodeSizeDlg"},
+    DocCommand{ID_KOUTEI_STYLE_RELATION, &OnRelationLine, &OnUpdateRelationLine},
+    DocCommand{ID_KOUTEI_CHANGE_DAYS, &OnChangeDays, &OnUpdateChangeDays},
+    DocCommand{ID_KOUTEI_HATCH_POPUP, &OnPatternPopup, nullptr},
 };
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "document/commands/LayerMenu.h"
 
 #include "document/AppState.h"
+#include "document/CommandIds.h"
 #include "document/LayerDialogRequests.h"
 #include "document/TembraDoc.h"
 #include "document/commands/DocCommandTable.h"
@@ -75,9 +76,9 @@ void OnUpdateLayerSet(CTembraDoc& doc, CCmdUI* cmdUI) {
 }
 
 constexpr std::array kLayerMenu{
-    DocCommand{32941, &OnPrHeader, nullptr},
-    DocCommand{32790, &OnDrawEditCond, nullptr},
-    DocCommand{32898, &OnLayerSet, &OnUpdateLayerSet},
+    DocCommand{ID_SET_PRINT_HEADER, &OnPrHeader, nullptr},
+    DocCommand{ID_SET_DRAW_CONDITIONS, &OnDrawEditCond, nullptr},
+    DocCommand{ID_SET_LAYERS, &OnLayerSet, &OnUpdateLayerSet},
 };
 
 } // namespace
@@ -108,16 +109,16 @@ void OnLayerComboCancel(CTembraDoc& /*doc*/) {
 }
 
 BOOL OnLayerCommand(CTembraDoc& doc, UINT id) {
-    if (id < doc.kFirstLayerCommand || id >= doc.kFirstLayerCommand + CLayerSet::kLayerCount) {
+    if (id < ID_LAYER_0 || id >= ID_LAYER_0 + CLayerSet::kLayerCount) {
         return FALSE;
     }
-    GetAppState()->SelectBarLayer(static_cast<int>(id - doc.kFirstLayerCommand));
+    GetAppState()->SelectBarLayer(static_cast<int>(id - ID_LAYER_0));
     OnLayerComboSelect(doc);
     return TRUE;
 }
 
 void OnUpdateLayerCommand(CTembraDoc& doc, CCmdUI* cmdUI) {
-    const int layer = static_cast<int>(cmdUI->m_nID) - static_cast<int>(doc.kFirstLayerCommand);
+    const int layer = static_cast<int>(cmdUI->m_nID) - static_cast<int>(ID_LAYER_0);
     cmdUI->Enable(TRUE);
     cmdUI->SetCheck(GetAppState()->GetBarLayer() == layer ? 1 : 0);
 }

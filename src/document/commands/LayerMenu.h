@@ -14,7 +14,7 @@ class CTembraDoc;
 // term combo takes the focus back.
 void OnLayerComboSelect(CTembraDoc& doc);
 void OnLayerComboCancel(CTembraDoc& doc);
-// The menu's layer commands (from CTembraDoc::kFirstLayerCommand on) put their layer into the
+// The menu's layer commands (from ID_LAYER_0 on) put their layer into the
 // combo and choose it; FALSE for another id.
 BOOL OnLayerCommand(CTembraDoc& doc, UINT id);
 void OnUpdateLayerCommand(CTembraDoc& doc, CCmdUI* cmdUI);

@@ -1,6 +1,7 @@
 // The document's commands of the mode menu (ﾓｰﾄﾞ) and the copy and move commands of the Edit
 // menu.
 #include "document/AppState.h"
+#include "document/CommandIds.h"
 #include "document/ObjectActionView.h"
 #include "document/TembraDoc.h"
 #include "document/commands/DocCommandTable.h"
@@ -200,20 +201,20 @@ void OnUpdateCntrItemFlag(CTembraDoc& /*doc*/, CCmdUI* cmdUI) {
 }
 
 constexpr std::array kModeMenu{
-    DocCommand{32922, &OnDrawOperation, &OnUpdateDrawOperation},
-    DocCommand{32923, &OnEditOperation, &OnUpdateEditOperation},
-    DocCommand{32927, &OnModeKoutei, &OnUpdateModeKoutei},
-    DocCommand{32930, &OnModeYogo, &OnUpdateModeYogo},
-    DocCommand{32926, &OnModeEvent, &OnUpdateModeEvent},
-    DocCommand{32929, &OnModeShincyoku, &OnUpdateModeShincyoku},
-    DocCommand{32931, &OnModeZukei, &OnUpdateModeZukei},
-    DocCommand{32928, &OnModeObject, &OnUpdateModeObject},
-    DocCommand{40069, &OnModeShigen, &OnUpdateModeShigen},
-    DocCommand{40071, &OnModeChart, &OnUpdateModeChart},
-    DocCommand{32924, &OnEditCopy, &OnUpdateEditCopy},
-    DocCommand{32925, &OnEditMove, &OnUpdateEditMove},
-    DocCommand{32933, nullptr, &OnUpdateCntrItemFlag}, // 背景白抜き
-    DocCommand{33127, nullptr, &OnUpdateCntrItemFlag}, // 枠表示
+    DocCommand{ID_MODE_DRAW, &OnDrawOperation, &OnUpdateDrawOperation},
+    DocCommand{ID_MODE_EDIT, &OnEditOperation, &OnUpdateEditOperation},
+    DocCommand{ID_MODE_KOUTEI, &OnModeKoutei, &OnUpdateModeKoutei},
+    DocCommand{ID_MODE_YOGO, &OnModeYogo, &OnUpdateModeYogo},
+    DocCommand{ID_MODE_EVENT, &OnModeEvent, &OnUpdateModeEvent},
+    DocCommand{ID_MODE_SHINCYOKU, &OnModeShincyoku, &OnUpdateModeShincyoku},
+    DocCommand{ID_MODE_ZUKEI, &OnModeZukei, &OnUpdateModeZukei},
+    DocCommand{ID_MODE_OBJECT, &OnModeObject, &OnUpdateModeObject},
+    DocCommand{ID_MODE_SHIGEN, &OnModeShigen, &OnUpdateModeShigen},
+    DocCommand{ID_MODE_CHART, &OnModeChart, &OnUpdateModeChart},
+    DocCommand{ID_MODE_COPY, &OnEditCopy, &OnUpdateEditCopy},
+    DocCommand{ID_MODE_MOVE, &OnEditMove, &OnUpdateEditMove},
+    DocCommand{ID_OBJECT_WHITE_BACK, nullptr, &OnUpdateCntrItemFlag}, // 背景白抜き
+    DocCommand{ID_OBJECT_FRAME, nullptr, &OnUpdateCntrItemFlag},      // 枠表示
 };
 
 } // namespace

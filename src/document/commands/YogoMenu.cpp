@@ -5,6 +5,7 @@
 #include "document/AppState.h"
 #include "document/AttrCommands.h"
 #include "document/AttrDialogRequests.h"
+#include "document/CommandIds.h"
 #include "document/FontSelDlgRequest.h"
 #include "document/RecordCast.h"
 #include "document/TembraDoc.h"
@@ -25,7 +26,7 @@ using Op = COperationState;
 
 constexpr WORD kWholeWord = 0x8000;
 constexpr int kOtherEntry = 6;
-constexpr UINT kZukeiTextEditCommand = 33094; // 文字編集 of the active chart view
+constexpr UINT kZukeiTextEditCommand = ID_ZUKEI_TEXT_EDIT; // 文字編集 of the active chart view
 
 // The first selected term of the selected processes, or null.
 const CYogo* FirstSelectedYogo(const CTembraDoc& doc) {
@@ -179,17 +180,17 @@ void OnUpdateYogoCombo(CTembraDoc& doc, CCmdUI* cmdUI) {
 }
 
 constexpr std::array kYogoMenu{
-    DocCommand{33070, &OnYogoOtherColor,
+    DocCommand{ID_YOGO_COLOR_OTHER, &OnYogoOtherColor,
                [](CTembraDoc& doc, CCmdUI* cmdUI) { doc.UpdateYogoAttrUI(cmdUI); }},
-    DocCommand{33018, &OnYogoBatch, nullptr, "YogoAttr2Dlg"},
-    DocCommand{40066, &OnYogoFont, nullptr, "FontSelDlg"},
-    DocCommand{32985, &OnYogoTextEdit, &OnUpdateYogoTextEdit},
-    DocCommand{33042, &OnYogoBarTextEdit, nullptr},
-    DocCommand{32981, &OnYogoStackUp, &OnUpdateYogoStackUp},
-    DocCommand{32980, &OnYogoStackDown, &OnUpdateYogoStackDown},
-    DocCommand{33134, &OnYogoLinkInsert, &OnUpdateYogoLinkInsert, "HyperLink"},
-    DocCommand{33135, &OnYogoLinkEdit, &OnUpdateYogoLinkEdit, "HyperLink"},
-    DocCommand{33133, &OnYogoLinkOpen, &OnUpdateYogoLinkEdit},
+    DocCommand{ID_YOGO_ATTR_BULK, &OnYogoBatch, nullptr, "YogoAttr2Dlg"},
+    DocCommand{ID_YOGO_FONT, &OnYogoFont, nullptr, "FontSelDlg"},
+    DocCommand{ID_YOGO_TEXT_EDIT, &OnYogoTextEdit, &OnUpdateYogoTextEdit},
+    DocCommand{ID_YOGO_BAR_TEXT_EDIT, &OnYogoBarTextEdit, nullptr},
+    DocCommand{ID_YOGO_STACK_UP, &OnYogoStackUp, &OnUpdateYogoStackUp},
+    DocCommand{ID_YOGO_STACK_DOWN, &OnYogoStackDown, &OnUpdateYogoStackDown},
+    DocCommand{ID_YOGO_LINK_INSERT, &OnYogoLinkInsert, &OnUpdateYogoLinkInsert, "HyperLink"},
+    DocCommand{ID_YOGO_LINK_EDIT, &OnYogoLinkEdit, &OnUpdateYogoLinkEdit, "HyperLink"},
+    DocCommand{ID_YOGO_LINK_OPEN, &OnYogoLinkOpen, &OnUpdateYogoLinkEdit},
     DocCommand{kYogoBarColorId, &OnYogoBarColor, &OnUpdateYogoBarColor},
     DocCommand{kYogoComboId, &OnYogoComboEdit, &OnUpdateYogoCombo},
 };

@@ -5,6 +5,7 @@
 
 #include "document/AppState.h"
 #include "document/AttrCommands.h"
+#include "document/CommandIds.h"
 #include "document/FontSelDlgRequest.h"
 #include "document/TembraDoc.h"
 #include "document/ZukeiAttrCommands.h"
@@ -363,22 +364,23 @@ void OnZukeiAttrBatch(CTembraDoc& doc) {
 }
 
 constexpr std::array kZukeiMenu{
-    DocCommand{33081, &OnZukeiTextMode, &OnUpdateZukeiTextMode},
-    DocCommand{33100, &OnZukeiLineNone, &OnUpdateZukeiLineNone},
-    DocCommand{33073, &OnZukeiOtherColor, &OnUpdateZukeiOtherColor},
-    DocCommand{33074, &OnZukeiOtherHatchColor, &OnUpdateZukeiOtherHatchColor},
-    DocCommand{33103, &OnZukeiOtherTextColor, &OnUpdateZukeiOtherTextColor},
-    DocCommand{33083, &OnZukeiTextFont, nullptr, "FontSelDlg"},
-    DocCommand{33015, &OnZukeiGroup, &OnUpdateZukeiGroup},
-    DocCommand{33016, &OnZukeiUngroup, &OnUpdateZukeiUngroup},
-    DocCommand{32791, &OnZukeiToBack, &OnUpdateZukeiOrder},
-    DocCommand{32792, &OnZukeiToFront, &OnUpdateZukeiOrder},
-    DocCommand{32789, &OnZukeiDeform, &OnUpdateZukeiDeform},
+    DocCommand{ID_ZUKEI_STYLE_TEXT, &OnZukeiTextMode, &OnUpdateZukeiTextMode},
+    DocCommand{ID_ZUKEI_LINE_NONE, &OnZukeiLineNone, &OnUpdateZukeiLineNone},
+    DocCommand{ID_ZUKEI_COLOR_OTHER, &OnZukeiOtherColor, &OnUpdateZukeiOtherColor},
+    DocCommand{ID_ZUKEI_HATCH_COLOR_OTHER, &OnZukeiOtherHatchColor, &OnUpdateZukeiOtherHatchColor},
+    DocCommand{ID_ZUKEI_TEXT_COLOR_OTHER, &OnZukeiOtherTextColor, &OnUpdateZukeiOtherTextColor},
+    DocCommand{ID_ZUKEI_TEXT_FONT, &OnZukeiTextFont, nullptr, "FontSelDlg"},
+    DocCommand{ID_ZUKEI_GROUP, &OnZukeiGroup, &OnUpdateZukeiGroup},
+    DocCommand{ID_ZUKEI_UNGROUP, &OnZukeiUngroup, &OnUpdateZukeiUngroup},
+    DocCommand{ID_ZUKEI_TO_BACK, &OnZukeiToBack, &OnUpdateZukeiOrder},
+    DocCommand{ID_ZUKEI_TO_FRONT, &OnZukeiToFront, &OnUpdateZukeiOrder},
+    DocCommand{ID_ZUKEI_TRANSFORM, &OnZukeiDeform, &OnUpdateZukeiDeform},
     // Each of these only opens a dialog (the selection decides which of a pair; both come with
     // one dialog library), so each stays disabled until its dialogs are there.
-    DocCommand{40031, &OnZukeiRoundRadius, &OnUpdateZukeiRoundRadius, "RoundRadiusChangeDlg"},
-    DocCommand{40032, &OnZukeiGridSet, nullptr, "GridSetDlg"},
-    DocCommand{33014, &OnZukeiAttrBatch, nullptr, "ZukeiAttrChangeDlg"},
+    DocCommand{ID_ZUKEI_ROUND_RADIUS, &OnZukeiRoundRadius, &OnUpdateZukeiRoundRadius,
+               "RoundRadiusChangeDlg"},
+    DocCommand{ID_ZUKEI_GRID, &OnZukeiGridSet, nullptr, "GridSetDlg"},
+    DocCommand{ID_ZUKEI_ATTR_BULK, &OnZukeiAttrBatch, nullptr, "ZukeiAttrChangeDlg"},
 };
 
 } // namespace

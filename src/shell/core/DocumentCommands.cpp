@@ -1,32 +1,22 @@
 #include "shell/core/DocumentCommands.h"
+
+#include "document/AttrCommands.h"
+#include "document/CommandIds.h"
+#include "document/KouteiAttrCommands.h"
+#include "document/TembraDoc.h"
+#include "document/YogoAttrCommands.h"
+#include "document/ZukeiAttrCommands.h"
+#include "document/commands/DocCommandTable.h"
 #include "document/commands/EditMenu.h"
 #include "document/commands/KouteiMenu.h"
 #include "document/commands/LayerMenu.h"
 #include "document/commands/YogoMenu.h"
 #include "document/commands/ZukeiMenu.h"
 
-#include "document/AttrCommands.h"
-#include "document/KouteiAttrCommands.h"
-#include "document/TembraDoc.h"
-#include "document/YogoAttrCommands.h"
-#include "document/ZukeiAttrCommands.h"
-#include "document/commands/DocCommandTable.h"
-
 namespace tembra {
 
 namespace {
 
-// The file commands of the document.
-constexpr UINT ID_FILE_SAVE = 57603;
-constexpr UINT ID_FILE_SAVE_AS = 57604;
-constexpr UINT ID_FILE_INSERT = 32827;
-constexpr UINT ID_DATA_INFO = 32788;
-// Edit > Select > "全選択／解除".
-constexpr UINT ID_EDIT_SELECT_ALL = 32772;
-// Settings: the initial settings, the switch of the day counting, the calendar.
-constexpr UINT ID_SYOKI_SET = 32948;
-constexpr UINT ID_CHANGE_NOBE_REKI = 33008;
-constexpr UINT ID_CALENDAR = 32778;
 // The layer bar's combo, which shows the layer of the selection.
 constexpr UINT kLayerBarComboId = 1665;
 
@@ -51,21 +41,21 @@ bool CDocumentCommands::OnCommand(UINT id) {
             m_document.OnFileInsert();
         }
         return true;
-    case ID_DATA_INFO:
+    case ID_FILE_DATA_INFO:
         if (HasDialog("DataInfo")) {
             m_document.OnDataInfo();
         }
         return true;
-    case ID_EDIT_SELECT_ALL:
+    case ID_SELECT_ALL:
         OnEditSelectAll(m_document);
         return true;
-    case ID_SYOKI_SET:
+    case ID_SET_INITIAL:
         m_document.OnSyokiSet();
         return true;
-    case ID_CHANGE_NOBE_REKI:
+    case ID_SET_CALENDAR_MODE:
         m_document.OnChangeNobeReki();
         return true;
-    case ID_CALENDAR:
+    case ID_SET_CALENDAR:
         if (HasDialog("CalendarSet")) {
             m_document.OnCalendar();
         }
@@ -109,17 +99,17 @@ bool CDocumentCommands::OnUpdateCommand(CCmdUI& cmdUI) {
     case ID_FILE_INSERT:
         cmdUI.Enable(HasDialog("InsertSelect") ? TRUE : FALSE);
         return true;
-    case ID_DATA_INFO:
+    case ID_FILE_DATA_INFO:
         cmdUI.Enable(HasDialog("DataInfo") ? TRUE : FALSE);
         return true;
-    case ID_EDIT_SELECT_ALL:
+    case ID_SELECT_ALL:
         OnUpdateEditSelectAll(m_document, &cmdUI);
         return true;
-    case ID_SYOKI_SET:
-    case ID_CHANGE_NOBE_REKI:
+    case ID_SET_INITIAL:
+    case ID_SET_CALENDAR_MODE:
         cmdUI.Enable(TRUE);
         return true;
-    case ID_CALENDAR:
+    case ID_SET_CALENDAR:
         m_document.OnUpdateCalendar(&cmdUI);
         if (!HasDialog("CalendarSet")) {
             cmdUI.Enable(FALSE);
@@ -164,8 +154,7 @@ bool CDocumentCommands::OnUpdateCommand(CCmdUI& cmdUI) {
         UpdateZukeiAttrUI(m_document, &cmdUI);
         return true;
     }
-    if (cmdUI.m_nID >= CTembraDoc::kFirstLayerCommand &&
-        cmdUI.m_nID < CTembraDoc::kFirstLayerCommand + CLayerSet::kLayerCount) {
+    if (cmdUI.m_nID >= ID_LAYER_0 && cmdUI.m_nID < ID_LAYER_0 + CLayerSet::kLayerCount) {
         OnUpdateLayerCommand(m_document, &cmdUI);
         return true;
     }
