@@ -42,6 +42,7 @@
 #include "document/KouteiNumberIndex.h"
 #include "document/ObList.h"
 #include "document/ObjectFactory.h"
+#include "document/ObjectSets.h"
 #include "model/Calendar.h"
 #include "model/ChartPos.h"
 #include "model/ConfigOperation.h"
@@ -504,10 +505,9 @@ public:
     // The box an object covers: first and last date, top and bottom row, and a third row (a
     // process's bend row, a shape's bottom row, an event's row); zero for other records.
     CChartPos GetObjectExtent(const CDataHeader* object) const;
-    // The box of the objects of the sets in flags: 0x100 the clipboards, 2 the selection (with
-    // linesOnly, processes whose line is not selected left out), 1 the unselected objects and
-    // shapes. Nothing: start GetMaxDate, end GetMinDate, rows 9999 and 0.
-    CChartPos GetObjectsExtent(int flags, BOOL linesOnly) const;
+    // The box of the objects of the sets (with linesOnly, selected processes whose line is not
+    // selected left out). Nothing: start GetMaxDate, end GetMinDate, rows 9999 and 0.
+    CChartPos GetObjectsExtent(ObjectSets sets, BOOL linesOnly) const;
     // The type code of the first clipboard object the object mode takes (processes 1, shapes 4,
     // events 6); else the type of the last one; 0 for empty clipboards.
     WORD CanPasteObjects() const;

@@ -452,7 +452,7 @@ void CTembraView::DrawMoveFeedback(CDC* dc, LONG operation) {
                          m_layout.RowToY(extent.GetEndRow(), 0) - size);
         };
         if (!m_extent || !plainMove) {
-            m_extent = doc.GetObjectsExtent(2, FALSE);
+            m_extent = doc.GetObjectsExtent(ObjectSets::Selection, FALSE);
             m_extentRect = rectOf(*m_extent);
         }
         CRect frame = m_extentRect;
