@@ -9,6 +9,7 @@
 //   hatchings, embedded items) and the item, resource and layer tables;
 // - CChartSelection: the moves between the object list and the selection list;
 // - CChartUndo: the undo history, restoring into the chart's lists;
+// - CChartHatches: the hatchings' edits, each recorded for undo;
 // - CObjectFactory: records by kind code, new and copied processes, their counter and the
 //   current layer;
 // - CChartNotifier: the redraws and the changed flags the other parts report through;
@@ -16,12 +17,14 @@
 // The operations that combine the parts are members, in files named by what they edit
 // (DocObjects.cpp, DocSelection.cpp, DocClipboard.cpp, DocKoutei.cpp, DocKouteiChain.cpp,
 // DocKouteiMove.cpp, DocKouteiInsert.cpp, DocKouteiAttr.cpp, DocYogoAttr.cpp, DocRowsCols.cpp,
-// DocDateRange.cpp, DocEvents.cpp, DocHatch.cpp, DocHatchKoumoku.cpp, DocKoumoku.cpp,
+// DocDateRange.cpp, DocEvents.cpp, DocKoumoku.cpp,
 // DocKoumokuEdit.cpp, DocKoumokuAttr.cpp, DocLayers.cpp, DocShigen.cpp, DocShincyoku.cpp,
-// DocZukei.cpp, DocZukeiGroup.cpp, DocCntrItems.cpp); its file in DocSerialize.cpp (the
-// stream), DocOpenSave.cpp (new, open, save, close, auto-save copies), DocInsert.cpp (File >
-// Insert), DocBackup.cpp (backup copies) and DocCharts.cpp (resource charts and the foreign
-// streams).
+// DocZukei.cpp, DocZukeiGroup.cpp, DocZukeiSelAttr.cpp, DocCntrItems.cpp); its file in
+// DocSerialize.cpp (the stream), DocOpenSave.cpp (new, open, save, close, auto-save copies),
+// DocInsert.cpp (File > Insert), DocBackup.cpp (backup copies) and DocCharts.cpp (resource charts
+// and the foreign streams).
+//
+// The menu commands are functions over the document, one file a menu, in document/commands/.
 //
 // Ownership: every list and table owns its records. The records are deleted by DeleteContents and
 // by the operations that remove them (a removed record recorded for undo passes to the undo
@@ -465,6 +468,13 @@ public:
     // Nothing happens without a selection.
     void MoveKoutei(CTimeSpan offset, int rows, int operation, const CChartPos* reference,
                     BOOL adjustSpare, int mode);
+    // The end of a process drag: MoveKoutei of the drag (mode 1, the drag record as reference).
+    // A move later in time on the same rows also pushes what hangs on the moving end nodes: each
+    // end that an unselected process hangs on moves on by the offset with its chain, in passes
+    // as a change of days pushes a chain (spare days along it giving way first, processes
+    // ending at a pushed node keeping their end there); the process's own spare days move with
+    // it, and nothing before its start moves. One undo step; the selection is what it was.
+    void DragKoutei(CTimeSpan offset, int rows, int operation, const CChartPos& reference);
     // The live stretch of a drag: the selected nodes of the selected processes themselves move
     // (no copies, nothing recorded), as MoveKoutei would move them; the adjustment of a mixed
     // selection redraws nothing. Nothing moves when every date moves by working time.

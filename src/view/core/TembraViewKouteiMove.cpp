@@ -15,6 +15,8 @@
 #include "view/core/TembraView.h"
 #include "view/core/ViewHost.h"
 
+#include <algorithm>
+
 namespace tembra {
 
 namespace {
@@ -240,8 +242,12 @@ BOOL CTembraView::MovePressed(CDC* dc) {
     if (!bend) {
         doc.FilterSelectedKoutei(0);
     }
-    // The pointer goes back to where the button went down.
-    CPoint device = m_mouse.GetStartPoint();
+    // The pointer goes back to where the button went down, and from there it carries the
+    // anchor: the span's end is the anchor moved by the pointer's dates and rows since then.
+    const CPoint press = m_mouse.GetStartPoint();
+    m_grabDate = m_trackPos.GetStartDate() - m_mouse.GetStartTime();
+    m_grabRows = static_cast<int>(m_trackPos.GetStartRow()) - m_layout.YToRow(press.y);
+    CPoint device = press;
     dc->LPtoDP(&device);
     m_host.SetCursorPos(device);
 
@@ -336,14 +342,16 @@ BOOL CTembraView::MoveDragging(CDC* dc) {
         return TRUE;
     case CMouseEvent::kMoveNoButton:
     case CMouseEvent::kMoveLeft: {
-        if (IsCursorOverView() && m_mouse.GetCursorDate() == m_trackPos.GetEndDate() &&
-            m_mouse.GetCursorRow() == m_trackPos.GetEndRow()) {
+        const CTime endDate = m_mouse.GetCursorDate() + m_grabDate;
+        const WORD endRow = static_cast<WORD>(std::max(m_mouse.GetCursorRow() + m_grabRows, 0));
+        if (IsCursorOverView() && endDate == m_trackPos.GetEndDate() &&
+            endRow == m_trackPos.GetEndRow()) {
             return FALSE;
         }
         EraseMoveFeedback(dc);
         ScrollForCursor(dc, m_mouse.GetPoint().x, m_mouse.GetPoint().y);
-        m_trackPos.SetEndDate(m_mouse.GetCursorDate());
-        m_trackPos.SetEndRow(static_cast<WORD>(m_mouse.GetCursorRow()));
+        m_trackPos.SetEndDate(endDate);
+        m_trackPos.SetEndRow(endRow);
         if (preview) {
             RestoreRefLines(doc);
             doc.StretchKoutei(m_trackPos.GetEndDate() - m_trackPos.GetStartDate(),
@@ -374,8 +382,8 @@ void CTembraView::CommitMove(CDC* dc) {
         CUndoHistory& undo = doc.GetUndoHistory();
         undo.Reset();
         undo.BeginGroup();
-        doc.MoveKoutei(m_trackPos.GetEndDate() - m_trackPos.GetStartDate(),
-                       m_trackPos.GetEndRow() - m_trackPos.GetStartRow(), op, &m_dragPos, FALSE, 1);
+        doc.DragKoutei(m_trackPos.GetEndDate() - m_trackPos.GetStartDate(),
+                       m_trackPos.GetEndRow() - m_trackPos.GetStartRow(), op, m_dragPos);
         doc.PropagateKankei();
         undo.EndGroup();
         FreeRefLines();
