@@ -392,7 +392,7 @@ enum : UINT {
 
     // ---- Help (ﾍﾙﾌﾟ) -------------------------------------------------------------------------
     ID_HELP_INDEX = 57666,    // Tembra+のヘルプ索引
-    ID_CONTEXT_HELP = 57669,    // ﾍﾙﾌﾟの表示
+    ID_CONTEXT_HELP = 57669,  // ﾍﾙﾌﾟの表示
     ID_MAKER_HOME = 33115,    // ホームページ(Tembra+)
     ID_MAKER_SUPPORT = 33113, // オンラインサポート
     ID_MAKER_UPDATES = 33111, // アップデート情報

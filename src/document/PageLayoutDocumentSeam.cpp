@@ -12,6 +12,7 @@
 #include "model/Utility.h"
 #include "print/PageLayoutPrLayout.h"
 #include "print/PrHeader.h"
+#include "print/VrPrintValues.h"
 #include "render/EventGeometry.h"
 #include "render/KouteiDraw.h"
 #include "render/ShincyokuDraw.h"
@@ -105,9 +106,28 @@ std::uint64_t CPageLayoutDocumentSeam::GetChangeCount() const {
 
 void CPageLayoutDocumentSeam::DrawPrintHeader(CDC* dc, const CPageLayout& layout) const {
     // The document's print settings are those of its print header.
-    if (const auto* header = dynamic_cast<const CPrHeader*>(&m_printSettings)) {
-        header->DrawElements(dc, CPageLayoutPrLayout(layout));
+    const auto* header = dynamic_cast<const CPrHeader*>(&m_printSettings);
+    if (header == nullptr) {
+        return;
     }
+    const CPageLayoutPrLayout pageLayout(layout);
+    if (header->GetPeriodSetFlag() != 0 && header->GetDateSetFlag() != 0) {
+        header->DrawElements(dc, pageLayout);
+        return;
+    }
+    // Texts the print settings sheet never confirmed print as the sheet offers them, however
+    // the chart is printed: the period the page shows (none in an elapsed-day chart) and today.
+    CPrHeader offered;
+    offered.CopyFrom(*header);
+    if (header->GetPeriodSetFlag() == 0) {
+        offered.SetHeaderTexts(m_settings.GetNobeMode() > 0
+                                   ? CConfigPrint::PeriodTexts{}
+                                   : PeriodTextsOf(layout.GetStartDate(), layout.GetEndDate()));
+    }
+    if (header->GetDateSetFlag() == 0) {
+        offered.SetHeaderTexts2(DateTextsOf(CTime::GetCurrentTime()));
+    }
+    offered.DrawElements(dc, pageLayout);
 }
 
 int CPageLayoutDocumentSeam::GetSelectedKoumokuRows(int& first, int& last) const {

@@ -54,7 +54,7 @@ int GetDrawRop(const CEvent& event) {
 }
 
 void Draw(CEvent& event, const CPageLayout& layout, CDC* dc, int state) {
-    if (event.IsSelected() != 0 && state != CEvent::kDrawFeedback) {
+    if (event.IsSelected() != 0 && state != CEvent::kDrawFeedback && layout.ShowsSelection()) {
         state = CEvent::kDrawSelected;
     }
     event.SetDrawState(state);

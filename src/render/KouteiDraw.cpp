@@ -455,7 +455,8 @@ void DrawLand(CKoutei& koutei, CDC* dc, const CPageLayout& layout, int part, int
     if (land.GetShape() == kLandShapeHidden) {
         return;
     }
-    const int landMode = GetLandDrawMode(koutei, part, mode, objectMode);
+    const int landMode =
+        layout.ShowsSelection() ? GetLandDrawMode(koutei, part, mode, objectMode) : mode;
     koutei.SetDrawMode(landMode);
     const KouteiPen pen = GetDrawPen(koutei, layout, landMode);
     const CPoint c = part == kKouteiPartEnd
@@ -591,7 +592,8 @@ void DrawBar(const CKoutei& koutei, CDC* dc, const CPageLayout& layout,
 }
 
 void DrawLines(CKoutei& koutei, CDC* dc, const CPageLayout& layout, int mode, LONG objectMode) {
-    const int lineMode = GetLinesDrawMode(koutei, mode, objectMode);
+    const int lineMode =
+        layout.ShowsSelection() ? GetLinesDrawMode(koutei, mode, objectMode) : mode;
     koutei.SetDrawMode(lineMode);
     const WORD shape = koutei.GetLineShape();
     const HolidayLineStyle style = GetHolidayLineStyle(koutei, dc, layout, lineMode);

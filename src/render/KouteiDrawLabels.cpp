@@ -120,7 +120,8 @@ void DrawYogoLabels(CKoutei& koutei, CDC* dc, const CPageLayout& layout, int mod
         if (CalcYogoRect(koutei, layout, dc, i, table.get(), &x, &y, &rect) == 0) {
             continue;
         }
-        const int termMode = GetYogoDrawMode(koutei, i, mode, objectMode);
+        const int termMode =
+            layout.ShowsSelection() ? GetYogoDrawMode(koutei, i, mode, objectMode) : mode;
         koutei.SetDrawMode(termMode);
         const CElemAttr& attr = term.GetAttr();
         if (attr.m_form == kYogoPlaceLeaderLeft || attr.m_form == kYogoPlaceLeaderRight) {
@@ -154,7 +155,8 @@ void DrawShigenLabel(CKoutei& koutei, CDC* dc, const CPageLayout& layout, int mo
     const CConfigChart* chart = ChartSettings(layout);
     const LOGFONT defaultFont =
         chart != nullptr ? chart->GetShigenAttr().GetLogFont() : list.GetLogFont();
-    const int labelMode = GetShigenDrawMode(koutei, mode, objectMode);
+    const int labelMode =
+        layout.ShowsSelection() ? GetShigenDrawMode(koutei, mode, objectMode) : mode;
     koutei.SetDrawMode(labelMode);
     COLORREF color = GetDrawColor(attr.m_color, labelMode);
     if (labelMode == kKouteiDrawNormal && !dc->IsPrinting()) {

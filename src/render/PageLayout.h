@@ -312,6 +312,9 @@ public:
     // 0 on screen; 1 or 2 printing; 1 while the embedded-item picture is drawn.
     int GetOutputMode() const { return m_outputMode; }
     void SetOutputMode(int mode) { m_outputMode = mode; }
+    // Selections are marked on screen only: paper and the picture of an embedded item show every
+    // object in its own colour.
+    bool ShowsSelection() const { return m_outputMode == 0; }
     // The print header shown above the chart on screen; null when none is shown.
     const CPrHeader* GetHeader() const { return m_header; }
     void SetHeader(const CPrHeader* header) { m_header = header; }

@@ -160,7 +160,7 @@ void DrawRowIn(CShincyoku& line, CDC* dc, const CPageLayout& layout, int row, co
     if (line.GetPointValue(row) != 0) {
         return;
     }
-    if (mode == kShinDrawNormal && line.IsSelected() != 0) {
+    if (mode == kShinDrawNormal && line.IsSelected() != 0 && layout.ShowsSelection()) {
         mode = kShinDrawSelected;
     }
     const ShincyokuPen pen = GetDrawPen(line, layout, mode);

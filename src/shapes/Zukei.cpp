@@ -143,7 +143,7 @@ ZukeiPen CZukei::GetPenBrushAttr(const CPageLayout& layout, int mode) const {
         pen.brushColor = kReferenceColor;
         break;
     default:
-        if (IsSelected() != 0) {
+        if (IsSelected() != 0 && layout.ShowsSelection()) {
             pen.mode = kDrawSelected;
             pen.color = GetAppConfig()->GetColor().GetEditWork();
         } else {

@@ -450,7 +450,8 @@ void CZukeiString::DrawFrame(const IZukeiView& view, CDC& dc, const CRect& rect,
 }
 
 void CZukeiString::DrawTag(const IZukeiView& view, CDC& dc, const CPoint& corner) const {
-    if (IsSelected() == 0 || m_frameTag >= std::size(kTagLetters)) {
+    if (IsSelected() == 0 || !view.GetPageLayout().ShowsSelection() ||
+        m_frameTag >= std::size(kTagLetters)) {
         return;
     }
     const std::string_view letter = kTagLetters[m_frameTag];

@@ -208,14 +208,15 @@ CYogoEdit::DeleteAnswer CYogoEdit::DeleteKeyAnswer(const COperationState* state,
 
 namespace {
 
+Qt::KeyboardModifiers ShortcutModifiers(const QKeyEvent& key) {
+    return key.modifiers() & (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier);
+}
+
+// The chart's undo and its mode keys stay the frame's while the field has the focus.
 bool IsChartAccelerator(const QKeyEvent& key) {
-    const Qt::KeyboardModifiers modifiers =
-        key.modifiers() & (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier);
+    const Qt::KeyboardModifiers modifiers = ShortcutModifiers(key);
     switch (key.key()) {
     case Qt::Key_Z:
-    case Qt::Key_X:
-    case Qt::Key_C:
-    case Qt::Key_V:
         return modifiers == Qt::ControlModifier;
     case Qt::Key_F5:
     case Qt::Key_F6:
@@ -229,18 +230,43 @@ bool IsChartAccelerator(const QKeyEvent& key) {
     }
 }
 
+// The editing keys of a text field: cut, copy, paste and select all work on the field's text.
+bool IsEditingKey(const QKeyEvent& key) {
+    switch (key.key()) {
+    case Qt::Key_X:
+    case Qt::Key_C:
+    case Qt::Key_V:
+    case Qt::Key_A:
+        return ShortcutModifiers(key) == Qt::ControlModifier;
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 bool CYogoEdit::event(QEvent* event) {
-    if (event->type() == QEvent::ShortcutOverride &&
-        IsChartAccelerator(*static_cast<QKeyEvent*>(event))) {
-        event->ignore();
-        return false;
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto& key = *static_cast<QKeyEvent*>(event);
+        if (IsChartAccelerator(key)) {
+            event->ignore();
+            return false;
+        }
+        if (IsEditingKey(key)) {
+            // The field's own, before any shortcut of the frame (the chart's cut, copy, paste
+            // and select all act on the chart while it has the focus).
+            event->accept();
+            return true;
+        }
     }
     return QLineEdit::event(event);
 }
 
 void CYogoEdit::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && m_enter && m_enter()) {
+        event->accept();
+        return;
+    }
     if (event->key() == Qt::Key_Delete && m_operation) {
         const DeleteAnswer answer = DeleteKeyAnswer(m_operation(), isModified(), hasSelectedText());
         if (answer.sendDelete && m_delete) {

@@ -28,6 +28,8 @@ public:
     void SetOperationSource(OperationSource source) { m_operation = std::move(source); }
     // Runs ID_EDIT_DELETE; the frame routes it as a menu command.
     void SetDeleteCommand(std::function<void()> command) { m_delete = std::move(command); }
+    // What Enter does before the field's own handling; true when it took the key.
+    void SetEnterCommand(std::function<bool()> command) { m_enter = std::move(command); }
     const QString& LastText() const { return m_lastText; }
     void SetLastText(const QString& text) { m_lastText = text; }
 
@@ -40,8 +42,8 @@ public:
                                         bool selection);
 
 protected:
-    // The chart's accelerators (Ctrl+Z/X/C/V, F5 to F10) stay the frame's shortcuts: the field
-    // does not claim them for its own undo and clipboard.
+    // The chart's undo (Ctrl+Z) and mode keys (F5 to F10) stay the frame's shortcuts; the
+    // editing keys Ctrl+X/C/V/A are the field's. Enter runs the Enter command first.
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
@@ -49,6 +51,7 @@ protected:
 private:
     OperationSource m_operation;
     std::function<void()> m_delete;
+    std::function<bool()> m_enter;
     QString m_lastText;
 };
 

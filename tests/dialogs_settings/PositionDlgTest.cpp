@@ -1,6 +1,7 @@
 // The position dialogs offscreen, answered through the one "Position" request: the dialog each
-// template opens, elapsed months and days as typed and stepped, the calendar carry and the
-// arrows' ends, spans in working days, the second point from an edited period, and Enter.
+// template opens, elapsed months and days as typed and stepped, the calendar date checked on 決定
+// in any order of typing and the arrows' ends, spans in working days, the second point from an
+// edited period, and Enter.
 #include "dialogs/settings/PosNobeDlg.h"
 #include "dialogs/settings/PosNobeDlg2.h"
 #include "dialogs/settings/PosRekiDlg.h"
@@ -23,6 +24,7 @@
 #include <QToolButton>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tembra {
@@ -168,19 +170,76 @@ TEST_F(PositionDlgTest, ElapsedArrowsStopAtTheSupportedDates) {
     EXPECT_EQ(Shown(first, 2), earliest);
 }
 
-TEST_F(PositionDlgTest, CalendarDateCarriesAndItsArrowsStopAtTheFieldEnds) {
+// The date is checked when the dialog is confirmed: a month and a day may be typed in either
+// order, and a day the month lacks gets the range message on 決定 (the fields as typed).
+TEST_F(PositionDlgTest, CalendarDateIsCheckedOnOkWhateverTheOrderOfTyping) {
+    struct TypedCase {
+        const char* what;
+        std::vector<std::pair<int, const char*>> typed;
+        bool refused; // the first 決定 gives the range message and leaves the focus on the field
+        int wrongField;
+        CTime date; // the date written on 決定 (after the refusal: with day 1 typed)
+    };
+    const std::vector<TypedCase> cases = {
+        {"month, then day",
+         {{kCalMonth, "4"}, {kCalDay, "29"}},
+         false,
+         0,
+         CTime(2027, 4, 29, 9, 0)},
+        {"day, then month",
+         {{kCalDay, "29"}, {kCalMonth, "4"}},
+         false,
+         0,
+         CTime(2027, 4, 29, 9, 0)},
+        {"a month without the 31st", {{kCalMonth, "4"}}, true, kCalDay, CTime(2027, 4, 1, 9, 0)},
+        {"29 February of a common year",
+         {{kCalMonth, "2"}, {kCalDay, "29"}},
+         true,
+         kCalDay,
+         CTime(2027, 2, 1, 9, 0)},
+        {"29 February of a leap year",
+         {{kCalYear, "2028"}, {kCalMonth, "2"}, {kCalDay, "29"}},
+         false,
+         0,
+         CTime(2028, 2, 29, 9, 0)},
+        {"month 13", {{kCalMonth, "13"}}, true, kCalMonth, CTime(2027, 5, 31, 9, 0)},
+    };
+    for (const TypedCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        // As an Alt+click on 31 May gives it.
+        PositionRequest request =
+            Request(PositionRequest::kStartCalendar, kBase, CTime(2027, 5, 31, 9, 0));
+        CPosRekiDlg dialog(request);
+        Activate(dialog);
+        for (const auto& [field, text] : c.typed) {
+            Type(dialog, field, text);
+            EXPECT_EQ(Field(dialog, field)->text().toStdString(), text) << "kept as typed";
+        }
+        ui->ClearRecords();
+        Control<QPushButton>(dialog, 1)->click();
+        if (c.refused) {
+            EXPECT_TRUE(dialog.isVisible());
+            EXPECT_EQ(ui->MessageIds(), std::vector<UINT>{IDS_VALUE_RANGE});
+            EXPECT_EQ(dialog.focusWidget(), Field(dialog, c.wrongField));
+            EXPECT_EQ(request.span.GetEndDate(), CTime(2027, 5, 31, 9, 0)) << "nothing written";
+            Field(dialog, c.wrongField)->setText(c.wrongField == kCalDay ? "1" : "5");
+            Control<QPushButton>(dialog, 1)->click();
+        }
+        EXPECT_FALSE(dialog.isVisible());
+        EXPECT_EQ(request.span.GetEndDate(), c.date);
+    }
+}
+
+TEST_F(PositionDlgTest, CalendarArrowsStopAtTheFieldEndsAndEnterMovesOn) {
     PositionRequest request =
         Request(PositionRequest::kStartCalendar, kBase, CTime(2024, 4, 10, 23, 0));
     CPosRekiDlg dialog(request);
     Activate(dialog);
-    Type(dialog, kCalDay, "31");
-    EXPECT_EQ(Shown(dialog, 3), (std::vector<std::string>{"2024", "5", "1"}));
+    Type(dialog, kCalDay, "30");
     EXPECT_TRUE(dialog.isVisible()); // Enter in a field moves on
     EXPECT_EQ(dialog.focusWidget(), Field(dialog, kCalHour));
     Arrow(dialog, kCalHour, "up");
     EXPECT_EQ(Field(dialog, kCalHour)->text(), "23");
-    Type(dialog, kCalMonth, "13");
-    EXPECT_EQ(Field(dialog, kCalMonth)->text(), "12");
 
     ui->ClearRecords();
     Field(dialog, kCalRow)->setText("0");
@@ -189,7 +248,7 @@ TEST_F(PositionDlgTest, CalendarDateCarriesAndItsArrowsStopAtTheFieldEnds) {
     EXPECT_EQ(ui->MessageIds(), std::vector<UINT>{IDS_VALUE_RANGE});
     Field(dialog, kCalRow)->setText("2");
     Control<QPushButton>(dialog, 1)->click();
-    EXPECT_EQ(request.span.GetEndDate(), CTime(2024, 12, 1, 23, 0));
+    EXPECT_EQ(request.span.GetEndDate(), CTime(2024, 4, 30, 23, 0));
     EXPECT_EQ(request.span.GetEndRow(), 1);
 }
 

@@ -1,4 +1,4 @@
-// Calendar-day positions without widgets: the carry of a typed date, the arrows' ends, and the
+// Calendar-day positions without widgets: the arrows' ends, and the
 // span of two points in calendar and working days over a calendar with a weekend off.
 #include "dialogs/settings/core/CalendarPosition.h"
 
@@ -9,21 +9,6 @@
 
 namespace tembra {
 namespace {
-
-TEST(CalendarPosition, LeftDateFieldsCarryAsTheCalendarDoes) {
-    struct CarryCase {
-        int year, month, day;
-        CalendarDate shown;
-    };
-    const CarryCase cases[] = {
-        {2024, 4, 31, {2024, 5, 1}},  {2023, 2, 29, {2023, 3, 1}},    {2024, 2, 29, {2024, 2, 29}},
-        {1980, 13, 0, {1991, 12, 1}}, {2099, 12, 40, {2037, 12, 31}},
-    };
-    for (const CarryCase& c : cases) {
-        SCOPED_TRACE(::testing::Message() << c.year << "-" << c.month << "-" << c.day);
-        EXPECT_EQ(CarryDate(c.year, c.month, c.day), c.shown);
-    }
-}
 
 TEST(CalendarPosition, ArrowsStopAtTheFieldEnds) {
     EXPECT_EQ(StepInRange(23, 1, kHourRange), 23);

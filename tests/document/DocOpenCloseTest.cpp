@@ -107,7 +107,8 @@ TEST_F(DocOpenCloseTest, TheProgressTextsGoWhenTheirWorkEnds) {
     const std::vector<std::string>& texts = ui->StatusTexts();
     ASSERT_GE(texts.size(), 2u);
     EXPECT_EQ(Sjis::ToUtf8(texts[texts.size() - 2]), "読み込みを終了しました");
-    EXPECT_EQ(ui->LastStatusUtf8(), "開始点、または項目欄で左クリック");
+    EXPECT_EQ(ui->LastStatusUtf8(),
+              "開始点、または項目欄で左クリック（既存工程の終点ノードで開始すると連結）");
 }
 
 TEST_F(DocOpenCloseTest, ABackupFileOpensUnderTheChartsOwnExtensionModified) {

@@ -56,7 +56,8 @@ TEST(ModeGuideTest, TheSubStateShowsItsGuideInTheStatusBar) {
     DocumentState state;
     state.SetMode(1);
     state.SetState(0);
-    EXPECT_EQ(ui->LastStatusUtf8(), "開始点、または項目欄で左クリック");
+    EXPECT_EQ(ui->LastStatusUtf8(),
+              "開始点、または項目欄で左クリック（既存工程の終点ノードで開始すると連結）");
     state.SetState(4);
     EXPECT_EQ(ui->LastStatusUtf8(), "終了点で左クリック");
 

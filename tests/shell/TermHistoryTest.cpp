@@ -252,8 +252,8 @@ TEST_F(TermHistoryTest, TheChartsAcceleratorsPassTheFieldBy) {
         UINT command;
     };
     const Case cases[] = {
+        // (Cut, copy, paste and select all are the field's own editing keys.)
         {"Ctrl+Z", Qt::Key_Z, Qt::ControlModifier, 57643},
-        {"Ctrl+C", Qt::Key_C, Qt::ControlModifier, 32782},
         {"F5", Qt::Key_F5, Qt::NoModifier, 32927},
     };
     for (const Case& c : cases) {

@@ -62,7 +62,9 @@ protected:
 
 TEST_F(RelationDragWindowTest, TheLinesOfADraggedProcessFollowItAndOneUndoTakesAllBack) {
     // Three rows below everything the sample chart holds.
-    const int row = doc->GetObjectsExtent(3, FALSE).GetEndRow() + 2;
+    const int row =
+        doc->GetObjectsExtent(ObjectSets::Unselected | ObjectSets::Selection, FALSE).GetEndRow() +
+        2;
     const CKoutei* a = AddProcess(3, 5, row);
     const CKoutei* b = AddProcess(8, 10, row + 1);
     const CKoutei* c = AddProcess(16, 18, row + 2);
@@ -83,12 +85,15 @@ TEST_F(RelationDragWindowTest, TheLinesOfADraggedProcessFollowItAndOneUndoTakesA
     doc->GetOperation().SetOperation(COperationState::kOpEdit);
     QApplication::processEvents();
 
-    // B, picked on its line, dragged three days later.
-    const QPoint on = Pixel(9, row + 1);
+    // B, picked on its line inside its second day and clear of its nodes, dragged three days
+    // later. (A day's first pixel can belong to the day before: the pointer's day is the day
+    // whose cell it is in.)
+    const QPoint on = Pixel(9, row + 1) + QPoint(2, 0);
     QTest::mouseClick(port, Qt::LeftButton, Qt::NoModifier, on);
     QApplication::processEvents();
     ASSERT_EQ(doc->GetSelCount(), 1);
-    const QPoint shift = Pixel(6, row) - Pixel(3, row);
+    // Measured where the drag happens: the chart's scale need not give every day one width.
+    const QPoint shift = Pixel(12, row + 1) - Pixel(9, row + 1);
     Send(QEvent::MouseButtonPress, on, Qt::LeftButton, Qt::LeftButton);
     Send(QEvent::MouseMove, on + shift, Qt::NoButton, Qt::LeftButton);
     Send(QEvent::MouseMove, on + shift, Qt::NoButton, Qt::LeftButton);

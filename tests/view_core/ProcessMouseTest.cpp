@@ -364,8 +364,9 @@ TEST_F(ProcessDragTest, PressDragReleaseMovesByDatesAndRowsInOneUndoStep) {
         ASSERT_EQ(doc.GetSelCount(), 2);
         const CKoutei* movedA = MovedA();
         ASSERT_NE(movedA, nullptr);
-        // The start node is the anchor: it goes to the date and row under the pointer.
-        EXPECT_EQ(movedA->GetStartTime(), April(6));
+        // Taken on its line, two days and a row on: it moves two days and a row, wherever on
+        // it the pointer took it.
+        EXPECT_EQ(movedA->GetStartTime(), April(5));
         EXPECT_EQ(movedA->GetStartRow(), 3);
         ASSERT_TRUE(doc.GetUndoHistory().CanUndo());
         doc.GetUndoHistory().Undo();
@@ -431,7 +432,7 @@ TEST_F(ProcessDragTest, PressReleaseMoveAndClick) {
     EXPECT_EQ(Sub(), 0);
     const CKoutei* moved = MovedA();
     ASSERT_NE(moved, nullptr);
-    EXPECT_EQ(moved->GetStartTime(), April(5));
+    EXPECT_EQ(moved->GetStartTime(), April(4)) << "a day on, as the pointer";
 }
 
 TEST_F(ProcessDragTest, AReleaseWhereTheDragBeganBeepsAndDragsOn) {
@@ -566,9 +567,9 @@ TEST_F(ProcessDragTest, AProcessClickedByItsLineIsDraggedWhole) {
     EXPECT_EQ(Operation(), Op::kOpEdit);
     const CKoutei* moved = MovedA();
     ASSERT_NE(moved, nullptr);
-    // Taken whole by its start node, which goes where the pointer is.
-    EXPECT_EQ(moved->GetStartTime(), April(6));
-    EXPECT_EQ(moved->GetEndTime(), April(9));
+    // Taken whole, it moves by the pointer's two days.
+    EXPECT_EQ(moved->GetStartTime(), April(5));
+    EXPECT_EQ(moved->GetEndTime(), April(8));
 }
 
 TEST_F(ProcessDragTest, AViewClosedWhileDraggingPutsThePreviewBack) {
@@ -578,7 +579,7 @@ TEST_F(ProcessDragTest, AViewClosedWhileDraggingPutsThePreviewBack) {
     Send(CMouseEvent::kMove, MK_LBUTTON, Pt(6, 3, 50));
     Send(CMouseEvent::kMove, MK_LBUTTON, Pt(7, 4, 50));
     ASSERT_EQ(Sub(), 2);
-    ASSERT_EQ(View().GetRefKind(), 1);
+    ASSERT_EQ(View().GetRefKind(), HolidayUse::CalendarDays);
     views.clear();
     EXPECT_EQ(Save(), before);
 }

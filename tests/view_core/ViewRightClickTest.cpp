@@ -84,10 +84,11 @@ TEST_F(ViewRightClickTest, TheGeneralMenuOrACancelAsTheSettingShiftAndTheChordSa
          Op::kOpDraw, 0},
         {"draw without one: to edit", 0, false, false, false, Op::kOpDraw, std::nullopt,
          Op::kOpEdit, 0},
-        {"edit with a selection: deselects", 0, false, false, true, Op::kOpEdit, std::nullopt,
-         Op::kOpEdit, 0},
-        {"copy pick with a selection", 0, false, false, true, Op::kOpCopyPick, std::nullopt,
-         Op::kOpCopyPick, 0},
+        // Processes: a click beside everything touched nothing selected, which stays.
+        {"edit with a selection: keeps it", 0, false, false, true, Op::kOpEdit, std::nullopt,
+         Op::kOpEdit, 1},
+        {"copy pick with a selection: keeps it", 0, false, false, true, Op::kOpCopyPick,
+         std::nullopt, Op::kOpCopyPick, 1},
         {"copy with a selection: back to picking", 0, false, false, true, Op::kOpCopy, std::nullopt,
          Op::kOpCopyPick, 0},
         {"move free with a selection", 0, false, false, true, Op::kOpMoveFree, std::nullopt,
@@ -211,11 +212,14 @@ TEST_F(ViewRightClickTest, AProcessUnderThePointerShowsTheMenuOfWhatIsSelected) 
         } else {
             EXPECT_TRUE(menus.empty()) << c.what;
         }
-        // Off the process no menu of its own: the click deselects.
+        // Off the process no menu of its own, and what is selected stays.
         SetState(Op::kModeKoutei, Op::kOpEdit);
         menus.clear();
+        const int selected = doc.GetSelCount();
         RightClick(kEmptyChart);
         EXPECT_TRUE(menus.empty()) << c.what;
+        EXPECT_EQ(doc.GetSelCount(), selected) << c.what;
+        doc.UnselectAll();
     }
 }
 

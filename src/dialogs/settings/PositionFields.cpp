@@ -61,6 +61,14 @@ bool ReadCalendarPoint(const CPointGroup& group, CTime& date, int& shownRow) {
             return false;
         }
     }
+    // The date is checked as a whole once the user is done: a day the month does not have is
+    // refused on the day field with the range of that month.
+    const int days = CivilDate::DaysInMonth(parts[kCalYear], parts[kCalMonth]);
+    if (parts[kCalDay] > days) {
+        ReadIntField(group.Field(kCalDay)->Field(), kDayRange.min, days, parts[kCalDay],
+                     kRangeMessages);
+        return false;
+    }
     date = CTime(parts[0], parts[1], parts[2], parts[3], parts[4]);
     shownRow = parts[kCalRow];
     return true;
@@ -77,18 +85,11 @@ void WireCalendarPoint(CPointGroup& group, std::function<void()> after) {
             }
         });
     }
+    // Leaving a field keeps what was typed (a month and a day may be typed in either order);
+    // the date is checked on OK.
     CPointGroup* point = &group;
     for (int i = kCalYear; i <= kCalMinute; ++i) {
-        QObject::connect(
-            point->Field(i)->Field(), &QLineEdit::editingFinished, point, [point, after, i] {
-                if (i <= kCalDay) {
-                    const CalendarDate date = CarryDate(point->Field(0)->Value(kYearRange.min),
-                                                        point->Field(1)->Value(kMonthRange.min),
-                                                        point->Field(2)->Value(kDayRange.min));
-                    point->Show({date.year, date.month, date.day});
-                }
-                after();
-            });
+        QObject::connect(point->Field(i)->Field(), &QLineEdit::editingFinished, point, after);
     }
 }
 

@@ -38,12 +38,12 @@ void ShowCalendarPoint(CPointGroup& group, const CTime& date, int shownRow);
 // The date the fields name as they stand (a text that holds no number counts as the lowest
 // value of its field).
 CTime CalendarPointDate(const CPointGroup& group);
-// OK's check of every field against its range (the range message and the focus back on the
-// first wrong field); the date and the shown row on success.
+// OK's check of every field against its range, then of the day against its month (the range
+// message and the focus back on the first wrong field); the date and the shown row on success.
 bool ReadCalendarPoint(const CPointGroup& group, CTime& date, int& shownRow);
 // The dialog's own arrows on a calendar point: each field steps within its range, no carry;
-// then after runs. Leaving the year, month or day field carries the date and runs after; the
-// hour and minute fields only run after.
+// then after runs. Leaving a field of the date or the time of day runs after; what was typed
+// stays as it is.
 void WireCalendarPoint(CPointGroup& group, std::function<void()> after);
 
 // An elapsed-day point as the fields hold it (a text that holds no number counts as month 1,

@@ -2,11 +2,16 @@
 
 #include "document/AttrCommands.h"
 #include "document/CommandIds.h"
-#include "document/DocCommandTable.h"
 #include "document/KouteiAttrCommands.h"
 #include "document/TembraDoc.h"
 #include "document/YogoAttrCommands.h"
 #include "document/ZukeiAttrCommands.h"
+#include "document/commands/DocCommandTable.h"
+#include "document/commands/EditMenu.h"
+#include "document/commands/KouteiMenu.h"
+#include "document/commands/LayerMenu.h"
+#include "document/commands/YogoMenu.h"
+#include "document/commands/ZukeiMenu.h"
 
 namespace tembra {
 
@@ -42,7 +47,7 @@ bool CDocumentCommands::OnCommand(UINT id) {
         }
         return true;
     case ID_SELECT_ALL:
-        m_document.OnEditSelectAll();
+        OnEditSelectAll(m_document);
         return true;
     case ID_SET_INITIAL:
         m_document.OnSyokiSet();
@@ -60,7 +65,7 @@ bool CDocumentCommands::OnCommand(UINT id) {
     }
     if (const DocCommand* command = FindDocCommand(id)) {
         if (command->run != nullptr && (command->dialog == nullptr || HasDialog(command->dialog))) {
-            (m_document.*command->run)();
+            command->run(m_document);
         }
         return true;
     }
@@ -71,15 +76,15 @@ bool CDocumentCommands::OnCommand(UINT id) {
         return m_document.OnKoumokuAttrCommand(id) != FALSE;
     }
     if (FindKouteiAttrCommand(id) != nullptr || FindLandShapeCommand(id) != nullptr) {
-        return m_document.OnKouteiAttrCommand(id) != FALSE;
+        return OnKouteiAttrCommand(m_document, id) != FALSE;
     }
     if (FindYogoAttrCommand(id) != nullptr) {
-        return m_document.OnYogoAttrCommand(id) != FALSE;
+        return OnYogoAttrCommand(m_document, id) != FALSE;
     }
     if (FindZukeiAttrCommand(id) != nullptr) {
-        return m_document.OnZukeiAttrCommand(id) != FALSE;
+        return OnZukeiAttrCommand(m_document, id) != FALSE;
     }
-    if (m_document.OnLayerCommand(id) != FALSE) {
+    if (OnLayerCommand(m_document, id) != FALSE) {
         return true;
     }
     return false;
@@ -98,7 +103,7 @@ bool CDocumentCommands::OnUpdateCommand(CCmdUI& cmdUI) {
         cmdUI.Enable(HasDialog("DataInfo") ? TRUE : FALSE);
         return true;
     case ID_SELECT_ALL:
-        m_document.OnUpdateEditSelectAll(&cmdUI);
+        OnUpdateEditSelectAll(m_document, &cmdUI);
         return true;
     case ID_SET_INITIAL:
     case ID_SET_CALENDAR_MODE:
@@ -115,7 +120,7 @@ bool CDocumentCommands::OnUpdateCommand(CCmdUI& cmdUI) {
     }
     if (const DocCommand* command = FindDocCommand(cmdUI.m_nID)) {
         if (command->update != nullptr) {
-            (m_document.*command->update)(&cmdUI);
+            command->update(m_document, &cmdUI);
         }
         if (command->dialog != nullptr && !HasDialog(command->dialog)) {
             cmdUI.Enable(FALSE);
@@ -146,16 +151,15 @@ bool CDocumentCommands::OnUpdateCommand(CCmdUI& cmdUI) {
         return true;
     }
     if (FindZukeiAttrCommand(cmdUI.m_nID) != nullptr) {
-        m_document.UpdateZukeiAttrUI(&cmdUI);
+        UpdateZukeiAttrUI(m_document, &cmdUI);
         return true;
     }
-    if (cmdUI.m_nID >= CTembraDoc::kFirstLayerCommand &&
-        cmdUI.m_nID < CTembraDoc::kFirstLayerCommand + CLayerSet::kLayerCount) {
-        m_document.OnUpdateLayerCommand(&cmdUI);
+    if (cmdUI.m_nID >= ID_LAYER_0 && cmdUI.m_nID < ID_LAYER_0 + CLayerSet::kLayerCount) {
+        OnUpdateLayerCommand(m_document, &cmdUI);
         return true;
     }
     if (cmdUI.m_nID == kLayerBarComboId) {
-        m_document.OnUpdateLayerCombo();
+        OnUpdateLayerCombo(m_document);
         cmdUI.Enable(TRUE);
         return true;
     }

@@ -25,6 +25,7 @@
 #pragma once
 
 #include "document/ChartViewLayout.h"
+#include "document/HolidayUse.h"
 #include "document/ObList.h"
 #include "document/ObjectActionView.h"
 #include "model/ChartPos.h"
@@ -300,6 +301,10 @@ public:
     // process taken whole by a band), 0 for none; that process in out. keepOrder 0 moves each
     // process that stays selected to the end of the selection.
     int PickKoutei(CDC* dc, const CMouseEvent& mouse, CKoutei** out, UINT flags, int keepOrder);
+    // The rectangle a click at the point tests (logical units, y up: top above bottom): the
+    // whole row under it, the scaled process size either side (half of it, at least 1, with
+    // kPickDeselect); with Shift only 2 units each way.
+    CRect ClickTestRect(const CPoint& point, bool shift, UINT flags) const;
     // The edit operation of the process mode: click, band, double click, drag a selection.
     BOOL TrackSelectKoutei(CDC* dc);
     // The copy and move operations of the process mode (2, 3, 4, 5, 10): the drag.
@@ -347,7 +352,7 @@ public:
     // The tracked span and the drag record of the last drag (the tests read them).
     const CChartPos& GetTrackPos() const { return m_trackPos; }
     const CChartPos& GetDragPos() const { return m_dragPos; }
-    int GetRefKind() const { return m_refKind; }
+    HolidayUse GetRefKind() const { return m_refKind; }
     bool IsMoveFeedbackDrawn() const { return m_moveDrawn; }
 
     // ---- Terms with the mouse (TembraViewYogoPick.cpp, TembraViewYogoDraw.cpp,
@@ -769,10 +774,15 @@ private:
 
     CChartPos m_trackPos;
     CChartPos m_dragPos;
+    // How far the tracked span's anchor (the node or bend row that moves) lies from the date and
+    // row under the press: the pointer carries the anchor by its own offset since the press, so
+    // that a process taken anywhere on its line moves by the drag and never jumps to the pointer.
+    CTimeSpan m_grabDate;
+    int m_grabRows = 0;
     CKoutei* m_picked = nullptr;
     std::vector<RefLine> m_refLines;
     std::size_t m_refPicked = 0;
-    int m_refKind = 0;
+    HolidayUse m_refKind = HolidayUse::Unknown;
     bool m_moveDrawn = false;
     // The position dialog was cancelled on a press: its release is not the user's next click.
     bool m_swallowRelease = false;
@@ -788,6 +798,8 @@ private:
     CursorDate m_cursorDate;
     std::unique_ptr<CKoutei> m_drawing;
     int m_drawSelCount = 0;
+    // The new process starts on another's line (not on a node).
+    bool m_drawStartOnLine = false;
     BOOL m_bandDrawn = FALSE;
 
     // Which hand-written mouse gesture (of processes, terms or resources) holds the capture: a

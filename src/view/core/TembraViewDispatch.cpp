@@ -236,7 +236,11 @@ void CTembraView::CancelByRightClick() {
     case Op::kOpMovePick:
     case Op::kOpDeformPick:
         if (selection) {
-            DeselectForCancel();
+            // A right click beside the processes touched none of them: what is selected stays
+            // (the menu of a process hit is the click's own).
+            if (state.GetMode() != Op::kModeKoutei) {
+                DeselectForCancel();
+            }
         } else if (doc.GetCurrentCntrItem() != nullptr) {
             // No item is ever active in place in this view.
             doc.SetCurrentCntrItem(nullptr, FALSE);

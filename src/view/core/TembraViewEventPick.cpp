@@ -140,12 +140,15 @@ BOOL CTembraView::TrackSelectEvent(CDC* dc) {
         m_host.SetAutoScroll(false);
         m_host.ReleaseCapture();
     };
-    // A click that takes an event: its text goes into the term bar, the history holds nothing.
+    // A click that takes an event: its text goes into the term bar, the history holds nothing,
+    // and the bar's text counts as the event's, not as typed.
     const auto taken = [&](CEvent* event) {
+        CAppState* app = GetAppState();
         if (event != nullptr) {
-            GetAppState()->SetYogoText(event->GetText());
+            app->SetYogoText(event->GetText());
         }
         doc.GetUndoHistory().Reset();
+        app->SetEditModify(false);
     };
     switch (config.GetState()) {
     case 0:

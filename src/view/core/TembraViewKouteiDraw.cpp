@@ -3,6 +3,7 @@
 // confirm. A relation line starts on an end node and ends on a start node and takes over the
 // numbers of the two processes it joins. The new process belongs to the view until it is handed
 // to the document in one undo step.
+#include "document/AppState.h"
 #include "document/PositionRequest.h"
 #include "document/TembraDoc.h"
 #include "model/ConfigOperation.h"
@@ -24,6 +25,8 @@ constexpr UINT kRelationStart = 5042; // the start must lie on an end node
 constexpr WORD kShapeBent = 6;
 constexpr WORD kLinkedSubStyle = 0x80; // a node's connection mark
 constexpr WORD kLinkedSize = 100;
+// The term bar's shown flag the focus is asked with.
+constexpr int kFocusCombo = 1;
 
 bool Unmoved(const CChartPos& span) {
     return span.GetStartDateValue() == span.GetEndDateValue() &&
@@ -109,6 +112,7 @@ BOOL CTembraView::DrawStart(CDC* dc) {
     CKoutei* hit = nullptr;
     const CPoint start = m_mouse.GetStartPoint();
     const int bits = PickKouteiNode(dc, start.x, start.y, relation ? 1 : 0, &hit);
+    m_drawStartOnLine = bits == 1;
     if ((bits & 1) != 0) {
         m_trackPos.SetWord4(1);
     }
@@ -164,9 +168,10 @@ BOOL CTembraView::DrawEndPress(CDC* dc) {
     }
     const WORD shape =
         static_cast<WORD>(doc.GetSyokiSet().GetChart().GetKouteiAttr().m_style & 0xFF);
-    if (Unmoved(m_trackPos) || (shape != kShapeBent && StartLinked(m_trackPos) &&
-                                m_trackPos.GetStartRow() == m_trackPos.GetEndRow() &&
-                                m_trackPos.GetStartDateValue() == m_trackPos.GetEndDateValue())) {
+    // A process started on another's line and ended on that row would lie along the line: a
+    // link of no height. One started on a node and ended later on its row continues the chain.
+    if (Unmoved(m_trackPos) || (shape != kShapeBent && m_drawStartOnLine &&
+                                m_trackPos.GetStartRow() == m_trackPos.GetEndRow())) {
         Ui().Beep(MB_ICONEXCLAMATION);
         return TRUE;
     }
@@ -264,6 +269,8 @@ void CTembraView::CommitDraw(CDC* dc) {
     if (failed) {
         undo.Reset();
     }
+    // The next thing to type is the new process's term.
+    GetAppState()->FocusYogoCombo(kFocusCombo);
     if (config.GetWithYogo() != 0) {
         config.SaveMode();
         config.SaveOperation();

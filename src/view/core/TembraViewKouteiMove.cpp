@@ -15,6 +15,8 @@
 #include "view/core/TembraView.h"
 #include "view/core/ViewHost.h"
 
+#include <algorithm>
+
 namespace tembra {
 
 namespace {
@@ -240,8 +242,12 @@ BOOL CTembraView::MovePressed(CDC* dc) {
     if (!bend) {
         doc.FilterSelectedKoutei(0);
     }
-    // The pointer goes back to where the button went down.
-    CPoint device = m_mouse.GetStartPoint();
+    // The pointer goes back to where the button went down, and from there it carries the
+    // anchor: the span's end is the anchor moved by the pointer's dates and rows since then.
+    const CPoint press = m_mouse.GetStartPoint();
+    m_grabDate = m_trackPos.GetStartDate() - m_mouse.GetStartTime();
+    m_grabRows = static_cast<int>(m_trackPos.GetStartRow()) - m_layout.YToRow(press.y);
+    CPoint device = press;
     dc->LPtoDP(&device);
     m_host.SetCursorPos(device);
 
@@ -257,10 +263,10 @@ BOOL CTembraView::MovePressed(CDC* dc) {
     }
     OnSetCursor();
     m_host.UpdateWindow();
-    m_refKind = 0;
+    m_refKind = HolidayUse::Unknown;
     if (config.GetOperation() != Op::kOpMoveBend) {
         m_refKind = doc.ClassifyHolidayUse(nullptr);
-        if (m_refKind != 2) {
+        if (m_refKind != HolidayUse::WorkingDays) {
             SaveRefLines(doc);
         }
     }
@@ -279,7 +285,8 @@ BOOL CTembraView::MoveDragging(CDC* dc) {
     CTembraDoc& doc = *GetDocument();
     CConfigOperation& config = doc.GetOperation();
     const LONG op = config.GetOperation();
-    const bool preview = op != Op::kOpMoveBend && m_refKind != 0 && m_refKind != 2;
+    const bool preview = op != Op::kOpMoveBend && m_refKind != HolidayUse::Unknown &&
+                         m_refKind != HolidayUse::WorkingDays;
     switch (m_mouse.GetCode()) {
     case CMouseEvent::kLeftPress:
         if (!m_host.HasCapture()) {
@@ -326,7 +333,7 @@ BOOL CTembraView::MoveDragging(CDC* dc) {
         if (preview) {
             RestoreRefLines(doc);
             FreeRefLines();
-            m_refKind = 0;
+            m_refKind = HolidayUse::Unknown;
             doc.GetUndoHistory().Reset();
         }
         config.RestoreOperation();
@@ -335,14 +342,16 @@ BOOL CTembraView::MoveDragging(CDC* dc) {
         return TRUE;
     case CMouseEvent::kMoveNoButton:
     case CMouseEvent::kMoveLeft: {
-        if (IsCursorOverView() && m_mouse.GetCursorDate() == m_trackPos.GetEndDate() &&
-            m_mouse.GetCursorRow() == m_trackPos.GetEndRow()) {
+        const CTime endDate = m_mouse.GetCursorDate() + m_grabDate;
+        const WORD endRow = static_cast<WORD>(std::max(m_mouse.GetCursorRow() + m_grabRows, 0));
+        if (IsCursorOverView() && endDate == m_trackPos.GetEndDate() &&
+            endRow == m_trackPos.GetEndRow()) {
             return FALSE;
         }
         EraseMoveFeedback(dc);
         ScrollForCursor(dc, m_mouse.GetPoint().x, m_mouse.GetPoint().y);
-        m_trackPos.SetEndDate(m_mouse.GetCursorDate());
-        m_trackPos.SetEndRow(static_cast<WORD>(m_mouse.GetCursorRow()));
+        m_trackPos.SetEndDate(endDate);
+        m_trackPos.SetEndRow(endRow);
         if (preview) {
             RestoreRefLines(doc);
             doc.StretchKoutei(m_trackPos.GetEndDate() - m_trackPos.GetStartDate(),
@@ -362,7 +371,8 @@ void CTembraView::CommitMove(CDC* dc) {
     CTembraDoc& doc = *GetDocument();
     CConfigOperation& config = doc.GetOperation();
     const LONG op = config.GetOperation();
-    const bool preview = op != Op::kOpMoveBend && m_refKind != 0 && m_refKind != 2;
+    const bool preview = op != Op::kOpMoveBend && m_refKind != HolidayUse::Unknown &&
+                         m_refKind != HolidayUse::WorkingDays;
     EraseMoveFeedback(dc);
     if (preview) {
         RestoreRefLines(doc);
@@ -372,12 +382,12 @@ void CTembraView::CommitMove(CDC* dc) {
         CUndoHistory& undo = doc.GetUndoHistory();
         undo.Reset();
         undo.BeginGroup();
-        doc.MoveKoutei(m_trackPos.GetEndDate() - m_trackPos.GetStartDate(),
-                       m_trackPos.GetEndRow() - m_trackPos.GetStartRow(), op, &m_dragPos, FALSE, 1);
+        doc.DragKoutei(m_trackPos.GetEndDate() - m_trackPos.GetStartDate(),
+                       m_trackPos.GetEndRow() - m_trackPos.GetStartRow(), op, m_dragPos);
         doc.PropagateKankei();
         undo.EndGroup();
         FreeRefLines();
-        m_refKind = 0;
+        m_refKind = HolidayUse::Unknown;
     }
     m_picked = nullptr;
     m_moveDrawn = false;
@@ -396,7 +406,7 @@ void CTembraView::DrawMoveFeedback(CDC* dc, LONG operation) {
     CTembraDoc& doc = *GetDocument();
     const CTimeSpan offset = m_trackPos.GetEndDate() - m_trackPos.GetStartDate();
     const int rows = m_trackPos.GetEndRow() - m_trackPos.GetStartRow();
-    const bool plainMove = m_refKind == 2 || IsElapsedChart();
+    const bool plainMove = m_refKind == HolidayUse::WorkingDays || IsElapsedChart();
     if (operation == Op::kOpCopyFree || operation == Op::kOpMoveFree ||
         operation == Op::kOpMoveBend) {
         for (POSITION pos = doc.GetHeadSelPosition(); pos != nullptr;) {
@@ -450,7 +460,7 @@ void CTembraView::DrawMoveFeedback(CDC* dc, LONG operation) {
                          m_layout.RowToY(extent.GetEndRow(), 0) - size);
         };
         if (!m_extent || !plainMove) {
-            m_extent = doc.GetObjectsExtent(2, FALSE);
+            m_extent = doc.GetObjectsExtent(ObjectSets::Selection, FALSE);
             m_extentRect = rectOf(*m_extent);
         }
         CRect frame = m_extentRect;

@@ -1,6 +1,7 @@
 // Picking processes part by part (line, start node, end node) with a click or a band, and the
 // edit operation of the process mode built on it: click to select, click again to deselect, a
 // band for many, a double click for the duration change, a drag of the selection to move it.
+#include "document/AppState.h"
 #include "document/CommandIds.h"
 #include "document/RecordCast.h"
 #include "document/TembraDoc.h"
@@ -302,6 +303,16 @@ void Picker::SelectionPass(int keepOrder) {
 
 } // namespace
 
+CRect CTembraView::ClickTestRect(const CPoint& point, bool shift, UINT flags) const {
+    if (shift) {
+        return CRect(point.x - 2, point.y + 2, point.x + 2, point.y - 2);
+    }
+    const int size = m_layout.GetScaledKouteiSize();
+    const int half = (flags & kPickDeselect) != 0 ? std::max(size / 2, 1) : size;
+    const int row = m_layout.YToRow(point.y);
+    return CRect(point.x - half, m_layout.RowToY(row, -1), point.x + half, m_layout.RowToY(row, 1));
+}
+
 CMouseEvent CTembraView::PressPoint(const CMouseEvent& mouse) {
     CMouseEvent press = mouse;
     press.SetPoint(mouse.GetStartPoint());
@@ -334,15 +345,7 @@ int CTembraView::PickKoutei(CDC* dc, const CMouseEvent& mouse, CKoutei** out, UI
     const CPoint point = mouse.GetPoint();
     CRect test;
     if (start == point) {
-        if (mouse.IsShift()) {
-            test = CRect(point.x - 2, point.y + 2, point.x + 2, point.y - 2);
-        } else {
-            const int size = m_layout.GetScaledKouteiSize();
-            const int half = (flags & kPickDeselect) != 0 ? std::max(size / 2, 1) : size;
-            const int row = m_layout.YToRow(point.y);
-            test = CRect(point.x - half, m_layout.RowToY(row, -1), point.x + half,
-                         m_layout.RowToY(row, 1));
-        }
+        test = ClickTestRect(point, mouse.IsShift(), flags);
     } else {
         rule.click = false;
         test = CRect(std::min(start.x, point.x), std::max(start.y, point.y),
@@ -462,6 +465,8 @@ BOOL CTembraView::TrackSelectKoutei(CDC* dc) {
         endCapture();
         config.SetState(0);
         doc.GetUndoHistory().Reset();
+        // What the term bar holds is no longer a text typed for what was picked before.
+        GetAppState()->SetEditModify(false);
         return TRUE;
     }
     case 2:

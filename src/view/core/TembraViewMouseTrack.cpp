@@ -101,7 +101,7 @@ void CTembraView::AbortMouseTrack(CDC* dc) {
             doc.GetUndoHistory().Reset();
         }
         FreeRefLines();
-        m_refKind = 0;
+        m_refKind = HolidayUse::Unknown;
         m_picked = nullptr;
         m_swallowRelease = false;
         break;

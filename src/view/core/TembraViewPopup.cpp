@@ -18,6 +18,8 @@
 #include "view/core/TembraView.h"
 #include "view/core/ViewHost.h"
 
+#include <algorithm>
+
 namespace tembra {
 
 namespace {
@@ -50,14 +52,17 @@ CRect PickBox(CDC* dc, const CPoint& point) {
     return box;
 }
 
-// The chart objects whose bounds meet the box (normalised, logical units), through the layout's
+// The chart objects whose bounds meet the box (logical units, either way up), through the layout's
 // index when the document keeps one, else from its lists; last drawn first.
 template <class Visit>
 const CDataHeader* FindObject(const CTembraDoc& doc, const CPageLayout& layout, const CRect& box,
                               Visit hit) {
     if (const CChartObjectIndex* index = layout.GetObjectIndex()) {
+        // The index takes its boxes with y up, the top above the bottom.
+        const CRect up(box.left, std::max(box.top, box.bottom), box.right,
+                       std::min(box.top, box.bottom));
         const CDataHeader* found = nullptr;
-        index->ForEachObjectIn(box, [&](const CChartObjectIndex::Entry& entry) {
+        index->ForEachObjectIn(up, [&](const CChartObjectIndex::Entry& entry) {
             if (Visible(doc, entry.object) && hit(*entry.object)) {
                 found = entry.object;
             }
@@ -151,15 +156,16 @@ CObject* CTembraView::HitTestHyperlink(const CPoint& devicePoint, std::string* l
 
 UINT CTembraView::KouteiPopupId(CDC* dc) const {
     const CTembraDoc& doc = *GetDocument();
-    const CRect box = PickBox(dc, m_mouse.GetPoint());
-    const CDataHeader* hit = FindObject(doc, m_layout, box, [&](const CDataHeader& object) {
+    // What a left click there would pick: the same rectangle, the same parts.
+    const CRect test = ClickTestRect(m_mouse.GetPoint(), m_mouse.IsShift(), 0);
+    const CDataHeader* hit = FindObject(doc, m_layout, test, [&](const CDataHeader& object) {
         if (!IsProcess(object)) {
             return false;
         }
         const auto& process = static_cast<const CKoutei&>(object);
         for (const int part : {kHitLine, kHitStartLand, kHitEndLand}) {
-            if (HitTestPart(process, m_layout, dc, box.left, box.top, box.right, box.bottom, part,
-                            0) != 0) {
+            if (HitTestPart(process, m_layout, dc, test.left, test.top, test.right, test.bottom,
+                            part, 0) != 0) {
                 return true;
             }
         }

@@ -12,13 +12,6 @@ int StepInRange(int value, int delta, CalendarFieldRange range) {
     return std::clamp(value + delta, range.min, range.max);
 }
 
-CalendarDate CarryDate(int year, int month, int day) {
-    const CTime date(std::clamp(year, kYearRange.min, kYearRange.max),
-                     std::clamp(month, kMonthRange.min, kMonthRange.max),
-                     std::clamp(day, kDayRange.min, kDayRange.max));
-    return {date.GetYear(), date.GetMonth(), date.GetDay()};
-}
-
 CalendarSpan SpanBetween(const CTime& base, const CTime& entered, const CCalendar& calendar,
                          bool working) {
     const CTime from = std::max(base, GetMinDate());

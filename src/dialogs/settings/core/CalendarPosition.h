@@ -25,17 +25,6 @@ inline constexpr CalendarFieldRange kRowRange{1, 9999};
 // One arrow press: the value steps by delta and stops at the ends, no carry into other fields.
 int StepInRange(int value, int delta, CalendarFieldRange range);
 
-struct CalendarDate {
-    int year = 0;
-    int month = 0;
-    int day = 0;
-    bool operator==(const CalendarDate&) const = default;
-};
-
-// The date the fields name once left: each field clamped to its range, then the calendar's own
-// carry (31 April is 1 May).
-CalendarDate CarryDate(int year, int month, int day);
-
 // The span between two points as its fields show it. holidays are the whole days of holiday
 // time in it; with working the days leave them out.
 struct CalendarSpan {

@@ -1,14 +1,14 @@
 // The item-cell hatchings (kind 12) following the rows and columns of the item table that were
 // cleared, deleted or inserted. A block only moves as a whole: one lying wholly inside a cleared
 // or deleted block goes, one that reaches outside the edited band is left alone.
-#include "document/TembraDoc.h"
+#include "document/ChartHatches.h"
 
 namespace tembra {
 
 template <class Follows, class Shift>
-void CTembraDoc::KoumokuHatchesMoved(BOOL deleted, BOOL clearOnly, int firstRow, int lastRow,
-                                     int firstColumn, int lastColumn, Follows follows,
-                                     Shift shift) {
+void CChartHatches::KoumokuHatchesMoved(BOOL deleted, BOOL clearOnly, int firstRow, int lastRow,
+                                        int firstColumn, int lastColumn, Follows follows,
+                                        Shift shift) {
     OwnedObList<CKtkmHatch>& list = m_objects.GetHatchList();
     for (POSITION pos = list.GetHeadPosition(); pos != nullptr;) {
         const POSITION current = pos;
@@ -58,8 +58,8 @@ void ShiftColumns(CKtkmHatch& hatch, int columns) {
 
 } // namespace
 
-void CTembraDoc::HatchRowsDeleted(BOOL clearOnly, int firstRow, int lastRow, int firstColumn,
-                                  int lastColumn) {
+void CChartHatches::HatchRowsDeleted(BOOL clearOnly, int firstRow, int lastRow, int firstColumn,
+                                     int lastColumn) {
     const int rows = lastRow - firstRow + 1;
     KoumokuHatchesMoved(
         TRUE, clearOnly, firstRow, lastRow, firstColumn, lastColumn,
@@ -67,7 +67,7 @@ void CTembraDoc::HatchRowsDeleted(BOOL clearOnly, int firstRow, int lastRow, int
         [&](CKtkmHatch& h) { ShiftRows(h, -rows); });
 }
 
-void CTembraDoc::HatchRowsInserted(int firstRow, int lastRow, int firstColumn, int lastColumn) {
+void CChartHatches::HatchRowsInserted(int firstRow, int lastRow, int firstColumn, int lastColumn) {
     const int rows = lastRow - firstRow + 1;
     KoumokuHatchesMoved(
         FALSE, FALSE, firstRow, lastRow, firstColumn, lastColumn,
@@ -75,8 +75,8 @@ void CTembraDoc::HatchRowsInserted(int firstRow, int lastRow, int firstColumn, i
         [&](CKtkmHatch& h) { ShiftRows(h, rows); });
 }
 
-void CTembraDoc::HatchColsDeleted(BOOL clearOnly, int firstRow, int lastRow, int firstColumn,
-                                  int lastColumn) {
+void CChartHatches::HatchColsDeleted(BOOL clearOnly, int firstRow, int lastRow, int firstColumn,
+                                     int lastColumn) {
     const int columns = lastColumn - firstColumn + 1;
     KoumokuHatchesMoved(
         TRUE, clearOnly, firstRow, lastRow, firstColumn, lastColumn,
@@ -84,7 +84,7 @@ void CTembraDoc::HatchColsDeleted(BOOL clearOnly, int firstRow, int lastRow, int
         [&](CKtkmHatch& h) { ShiftColumns(h, -columns); });
 }
 
-void CTembraDoc::HatchColsInserted(int firstRow, int lastRow, int firstColumn, int lastColumn) {
+void CChartHatches::HatchColsInserted(int firstRow, int lastRow, int firstColumn, int lastColumn) {
     const int columns = lastColumn - firstColumn + 1;
     KoumokuHatchesMoved(
         FALSE, FALSE, firstRow, lastRow, firstColumn, lastColumn,

@@ -15,9 +15,9 @@ class CTembraDoc;
 
 struct DocCommand {
     UINT id;
-    void (CTembraDoc::*run)();           // null: nothing to run
-    void (CTembraDoc::*update)(CCmdUI*); // null: no update handler
-    const char* dialog = nullptr;        // the request the command only opens, if any
+    void (*run)(CTembraDoc&);             // null: nothing to run
+    void (*update)(CTembraDoc&, CCmdUI*); // null: no update handler
+    const char* dialog = nullptr;         // the request the command only opens, if any
 };
 
 // Edit (編集) and the context popup (DocEditMenu.cpp).
@@ -43,5 +43,9 @@ const DocCommand* FindDocCommand(UINT id);
 // "その他": the colour dialog starts from the colour remembered for the kind of object; a colour
 // chosen with OK is remembered and true returned. Cancel changes nothing.
 bool ChooseOtherColor(COLORREF& remembered);
+
+// The state of a "文字修正" entry: disabled while the term bar is hidden, else what the updater
+// of the selected kind says.
+void UpdateBarTextEdit(CTembraDoc& doc, CCmdUI* cmdUI, void (CTembraDoc::*updater)(CCmdUI*));
 
 } // namespace tembra

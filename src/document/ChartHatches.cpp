@@ -1,6 +1,6 @@
 // The hatchings of row bands and date ranges: creation, clipping against a cleared region, and
 // following the rows and dates that the chart's row and column edits delete or insert.
-#include "document/TembraDoc.h"
+#include "document/ChartHatches.h"
 
 #include <new>
 
@@ -27,10 +27,10 @@ void ShiftDates(CKtkmHatch& hatch, const CTimeSpan& delta) {
 
 // ---- Records ------------------------------------------------------------------------------------
 
-std::unique_ptr<CKtkmHatch> CTembraDoc::CreateHatch(WORD kind, WORD pattern, COLORREF color,
-                                                    const CTime& start, const CTime& end,
-                                                    int firstRow, int lastRow, LONG firstColumn,
-                                                    LONG lastColumn) {
+std::unique_ptr<CKtkmHatch> CChartHatches::CreateHatch(WORD kind, WORD pattern, COLORREF color,
+                                                       const CTime& start, const CTime& end,
+                                                       int firstRow, int lastRow, LONG firstColumn,
+                                                       LONG lastColumn) {
     std::unique_ptr<CKtkmHatch> hatch(new (std::nothrow) CKtkmHatch);
     if (hatch == nullptr) {
         return nullptr;
@@ -47,28 +47,28 @@ std::unique_ptr<CKtkmHatch> CTembraDoc::CreateHatch(WORD kind, WORD pattern, COL
     return hatch;
 }
 
-void CTembraDoc::RecordHatchChange(std::unique_ptr<CKtkmHatch> before, CKtkmHatch* after) {
+void CChartHatches::RecordHatchChange(std::unique_ptr<CKtkmHatch> before, CKtkmHatch* after) {
     // The old area and the new one are redrawn; the history keeps the old state (or it goes).
-    RedrawObject(before.get());
-    RedrawObject(after);
+    m_notifier.RedrawObject(before.get());
+    m_notifier.RedrawObject(after);
     if (m_undo.AddChange(before.get(), after) != 0) {
         before.release();
     }
 }
 
-void CTembraDoc::RecordHatchAdded(CKtkmHatch* hatch) {
-    RedrawObject(hatch);
+void CChartHatches::RecordHatchAdded(CKtkmHatch* hatch) {
+    m_notifier.RedrawObject(hatch);
     m_undo.AddNew(hatch);
 }
 
-void CTembraDoc::RemoveHatchAt(POSITION pos) {
+void CChartHatches::RemoveHatchAt(POSITION pos) {
     OwnedObList<CKtkmHatch>& list = m_objects.GetHatchList();
     std::unique_ptr<CKtkmHatch> hatch(list.GetAt(pos));
     POSITION after = pos;
     list.GetNext(after);
     const CKtkmHatch* next = list.GetAt(after);
     list.RemoveAt(pos);
-    RedrawObject(hatch.get());
+    m_notifier.RedrawObject(hatch.get());
     // Recorded with its place: undo puts it back in its order among the hatchings.
     if (m_undo.AddDeleteAt(hatch.get(), next) != 0) {
         hatch.release();
@@ -77,9 +77,9 @@ void CTembraDoc::RemoveHatchAt(POSITION pos) {
 
 // ---- Clipping -----------------------------------------------------------------------------------
 
-int CTembraDoc::ClipHatch(CKtkmHatch* hatch, POSITION pos, int mode, const CTime& start,
-                          const CTime& end, int firstRow, int lastRow, LONG firstColumn,
-                          LONG lastColumn) {
+int CChartHatches::ClipHatch(CKtkmHatch* hatch, POSITION pos, int mode, const CTime& start,
+                             const CTime& end, int firstRow, int lastRow, LONG firstColumn,
+                             LONG lastColumn) {
     OwnedObList<CKtkmHatch>& list = m_objects.GetHatchList();
     if (hatch == nullptr || list.GetAt(pos) != hatch) {
         return kHatchUntouched;
@@ -160,8 +160,8 @@ int CTembraDoc::ClipHatch(CKtkmHatch* hatch, POSITION pos, int mode, const CTime
     }
 }
 
-void CTembraDoc::ClipHatches(int kind, const CTime& start, const CTime& end, int firstRow,
-                             int lastRow, LONG firstColumn, LONG lastColumn) {
+void CChartHatches::ClipHatches(int kind, const CTime& start, const CTime& end, int firstRow,
+                                int lastRow, LONG firstColumn, LONG lastColumn) {
     OwnedObList<CKtkmHatch>& list = m_objects.GetHatchList();
     for (POSITION pos = list.GetHeadPosition(); pos != nullptr;) {
         const POSITION current = pos;
@@ -189,8 +189,8 @@ void CTembraDoc::ClipHatches(int kind, const CTime& start, const CTime& end, int
 // ---- Row and date edits -------------------------------------------------------------------------
 
 template <class Clip, class StartsInside, class Shift>
-void CTembraDoc::HatchesDeleted(WORD kind, BOOL clearOnly, Clip clip, StartsInside startsInside,
-                                Shift shift) {
+void CChartHatches::HatchesDeleted(WORD kind, BOOL clearOnly, Clip clip, StartsInside startsInside,
+                                   Shift shift) {
     OwnedObList<CKtkmHatch>& list = m_objects.GetHatchList();
     for (POSITION pos = list.GetHeadPosition(); pos != nullptr;) {
         const POSITION current = pos;
@@ -236,8 +236,8 @@ void CTembraDoc::HatchesDeleted(WORD kind, BOOL clearOnly, Clip clip, StartsInsi
 }
 
 template <class StartsBefore, class Reaches, class Stretch, class Clip, class Shift>
-void CTembraDoc::HatchesInserted(WORD kind, StartsBefore startsBefore, Reaches reaches,
-                                 Stretch stretch, Clip clip, Shift shift) {
+void CChartHatches::HatchesInserted(WORD kind, StartsBefore startsBefore, Reaches reaches,
+                                    Stretch stretch, Clip clip, Shift shift) {
     OwnedObList<CKtkmHatch>& list = m_objects.GetHatchList();
     for (POSITION pos = list.GetHeadPosition(); pos != nullptr;) {
         const POSITION current = pos;
@@ -269,7 +269,7 @@ void CTembraDoc::HatchesInserted(WORD kind, StartsBefore startsBefore, Reaches r
     }
 }
 
-void CTembraDoc::RowHatchesDeleted(BOOL clearOnly, int first, int last) {
+void CChartHatches::RowHatchesDeleted(BOOL clearOnly, int first, int last) {
     const int rows = last - first + 1;
     HatchesDeleted(
         CKtkmHatch::kRowBand, clearOnly,
@@ -280,7 +280,7 @@ void CTembraDoc::RowHatchesDeleted(BOOL clearOnly, int first, int last) {
         [&](CKtkmHatch& hatch) { ShiftRows(hatch, -rows); });
 }
 
-void CTembraDoc::RowHatchesInserted(int first, int last) {
+void CChartHatches::RowHatchesInserted(int first, int last) {
     const int rows = last - first + 1;
     HatchesInserted(
         CKtkmHatch::kRowBand, [&](const CKtkmHatch& hatch) { return hatch.GetFirstRow() < first; },
@@ -292,7 +292,7 @@ void CTembraDoc::RowHatchesInserted(int first, int last) {
         [&](CKtkmHatch& hatch) { ShiftRows(hatch, rows); });
 }
 
-void CTembraDoc::DateHatchesDeleted(BOOL clearOnly, const CTime& start, const CTime& end) {
+void CChartHatches::DateHatchesDeleted(BOOL clearOnly, const CTime& start, const CTime& end) {
     const CTimeSpan delta = end - start;
     HatchesDeleted(
         CKtkmHatch::kDateBand, clearOnly,
@@ -303,7 +303,7 @@ void CTembraDoc::DateHatchesDeleted(BOOL clearOnly, const CTime& start, const CT
         [&](CKtkmHatch& hatch) { ShiftDates(hatch, -delta); });
 }
 
-void CTembraDoc::DateHatchesInserted(const CTime& start, const CTime& end) {
+void CChartHatches::DateHatchesInserted(const CTime& start, const CTime& end) {
     const CTimeSpan delta = end - start;
     HatchesInserted(
         CKtkmHatch::kDateBand,

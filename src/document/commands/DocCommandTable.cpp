@@ -1,5 +1,7 @@
-#include "document/DocCommandTable.h"
+#include "document/commands/DocCommandTable.h"
 
+#include "document/AppState.h"
+#include "document/TembraDoc.h"
 #include "platform/ColorRequest.h"
 #include "platform/Ui.h"
 
@@ -32,6 +34,14 @@ bool ChooseOtherColor(COLORREF& remembered) {
     }
     remembered = request.color;
     return true;
+}
+
+void UpdateBarTextEdit(CTembraDoc& doc, CCmdUI* cmdUI, void (CTembraDoc::*updater)(CCmdUI*)) {
+    if (!GetAppState()->IsYogoBarVisible()) {
+        cmdUI->Enable(FALSE);
+        return;
+    }
+    (doc.*updater)(cmdUI);
 }
 
 } // namespace tembra

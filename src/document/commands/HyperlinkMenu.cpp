@@ -1,6 +1,7 @@
 // The hyperlinks of events (属性 > 行事 > ハイパーリンク) and of terms (属性 > 用語): insert and
 // edit through the hyperlink dialog, open through the desktop.
-#include "document/DocCommandTable.h"
+#include "document/commands/HyperlinkMenu.h"
+
 #include "document/HyperLinkRequest.h"
 #include "document/RecordCast.h"
 #include "document/TembraDoc.h"
@@ -63,20 +64,8 @@ int LinkYogoIndex(const CTembraDoc& doc, CKoutei** process) {
     return 0;
 }
 
-} // namespace
-
-// ---- Events -------------------------------------------------------------------------------------
-
-void CTembraDoc::OnEventLinkInsert() {
-    EditEventLink(kInsertCaption);
-}
-
-void CTembraDoc::OnEventLinkEdit() {
-    EditEventLink(kEditCaption);
-}
-
-void CTembraDoc::EditEventLink(UINT caption) {
-    const CEvent* event = LinkEvent(*this);
+void EditEventLink(CTembraDoc& doc, UINT caption) {
+    const CEvent* event = LinkEvent(doc);
     if (event == nullptr) {
         return;
     }
@@ -85,46 +74,19 @@ void CTembraDoc::EditEventLink(UINT caption) {
     if (!EditLink(caption, text, link)) {
         return;
     }
-    std::unique_ptr<CEvent> changed = CopyEvent(*event);
+    std::unique_ptr<CEvent> changed = doc.CopyEvent(*event);
     if (changed == nullptr) {
         return;
     }
-    m_undo.Reset();
+    doc.GetUndoHistory().Reset();
     changed->SetText(text);
     changed->SetHyperlink(link);
-    ReplaceSelAt(GetHeadSelPosition(), changed.release(), 0);
+    doc.ReplaceSelAt(doc.GetHeadSelPosition(), changed.release(), 0);
 }
 
-void CTembraDoc::OnEventLinkOpen() {
-    if (const CEvent* event = LinkEvent(*this); event != nullptr) {
-        OpenUrlShortcut(event->GetHyperlink());
-        UnselectAll(TRUE);
-    }
-}
-
-void CTembraDoc::OnUpdateEventLinkInsert(CCmdUI* cmdUI) {
-    const CEvent* event = LinkEvent(*this);
-    cmdUI->Enable(event != nullptr && event->GetHyperlink().empty() ? TRUE : FALSE);
-}
-
-void CTembraDoc::OnUpdateEventLinkEdit(CCmdUI* cmdUI) {
-    const CEvent* event = LinkEvent(*this);
-    cmdUI->Enable(event != nullptr && !event->GetHyperlink().empty() ? TRUE : FALSE);
-}
-
-// ---- Terms --------------------------------------------------------------------------------------
-
-void CTembraDoc::OnYogoLinkInsert() {
-    EditYogoLink(kInsertCaption);
-}
-
-void CTembraDoc::OnYogoLinkEdit() {
-    EditYogoLink(kEditCaption);
-}
-
-void CTembraDoc::EditYogoLink(UINT caption) {
+void EditYogoLink(CTembraDoc& doc, UINT caption) {
     CKoutei* process = nullptr;
-    const int index = LinkYogoIndex(*this, &process);
+    const int index = LinkYogoIndex(doc, &process);
     if (index < 0) {
         return;
     }
@@ -134,35 +96,70 @@ void CTembraDoc::EditYogoLink(UINT caption) {
     if (!EditLink(caption, text, link)) {
         return;
     }
-    std::unique_ptr<CKoutei> changed = CopyKoutei(process, TRUE);
+    std::unique_ptr<CKoutei> changed = doc.CopyKoutei(process, TRUE);
     if (changed == nullptr) {
         return;
     }
-    m_undo.Reset();
+    doc.GetUndoHistory().Reset();
     CYogo* copy = changed->GetYogo(index);
     copy->SetText(text);
     copy->SetHyperlink(link);
-    ReplaceSelAt(GetHeadSelPosition(), changed.release(), 0);
+    doc.ReplaceSelAt(doc.GetHeadSelPosition(), changed.release(), 0);
 }
 
-void CTembraDoc::OnYogoLinkOpen() {
-    CKoutei* process = nullptr;
-    const int index = LinkYogoIndex(*this, &process);
-    if (index >= 0) {
-        OpenUrlShortcut(process->GetYogo(index)->GetHyperlink());
-        UnselectAll(TRUE);
+} // namespace
+
+void OnEventLinkInsert(CTembraDoc& doc) {
+    EditEventLink(doc, kInsertCaption);
+}
+
+void OnEventLinkEdit(CTembraDoc& doc) {
+    EditEventLink(doc, kEditCaption);
+}
+
+void OnEventLinkOpen(CTembraDoc& doc) {
+    if (const CEvent* event = LinkEvent(doc); event != nullptr) {
+        OpenUrlShortcut(event->GetHyperlink());
+        doc.UnselectAll(TRUE);
     }
 }
 
-void CTembraDoc::OnUpdateYogoLinkInsert(CCmdUI* cmdUI) {
+void OnUpdateEventLinkInsert(CTembraDoc& doc, CCmdUI* cmdUI) {
+    const CEvent* event = LinkEvent(doc);
+    cmdUI->Enable(event != nullptr && event->GetHyperlink().empty() ? TRUE : FALSE);
+}
+
+void OnUpdateEventLinkEdit(CTembraDoc& doc, CCmdUI* cmdUI) {
+    const CEvent* event = LinkEvent(doc);
+    cmdUI->Enable(event != nullptr && !event->GetHyperlink().empty() ? TRUE : FALSE);
+}
+
+void OnYogoLinkInsert(CTembraDoc& doc) {
+    EditYogoLink(doc, kInsertCaption);
+}
+
+void OnYogoLinkEdit(CTembraDoc& doc) {
+    EditYogoLink(doc, kEditCaption);
+}
+
+void OnYogoLinkOpen(CTembraDoc& doc) {
     CKoutei* process = nullptr;
-    const int index = LinkYogoIndex(*this, &process);
+    const int index = LinkYogoIndex(doc, &process);
+    if (index >= 0) {
+        OpenUrlShortcut(process->GetYogo(index)->GetHyperlink());
+        doc.UnselectAll(TRUE);
+    }
+}
+
+void OnUpdateYogoLinkInsert(CTembraDoc& doc, CCmdUI* cmdUI) {
+    CKoutei* process = nullptr;
+    const int index = LinkYogoIndex(doc, &process);
     cmdUI->Enable(index >= 0 && process->GetYogo(index)->GetHyperlink().empty() ? TRUE : FALSE);
 }
 
-void CTembraDoc::OnUpdateYogoLinkEdit(CCmdUI* cmdUI) {
+void OnUpdateYogoLinkEdit(CTembraDoc& doc, CCmdUI* cmdUI) {
     CKoutei* process = nullptr;
-    const int index = LinkYogoIndex(*this, &process);
+    const int index = LinkYogoIndex(doc, &process);
     cmdUI->Enable(index >= 0 && !process->GetYogo(index)->GetHyperlink().empty() ? TRUE : FALSE);
 }
 

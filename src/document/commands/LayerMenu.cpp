@@ -1,10 +1,13 @@
 // The layer commands of the document: the layer bar's combo and 属性 > レイヤー choose the layer
 // new objects go to, or move the selection to it; and the settings dialogs of 設定 that work on
 // the document's own records (print header, drawing conditions, layer settings).
+#include "document/commands/LayerMenu.h"
+
 #include "document/AppState.h"
-#include "document/DocCommandTable.h"
+#include "document/CommandIds.h"
 #include "document/LayerDialogRequests.h"
 #include "document/TembraDoc.h"
+#include "document/commands/DocCommandTable.h"
 #include "model/DocOperationRequest.h"
 #include "platform/Ui.h"
 #include "print/PrhMst03SheetRequest.h"
@@ -24,12 +27,6 @@ constexpr short kSafetyForm = 1;
 constexpr short kLayerShown = 1;
 constexpr short kLayerReference = 2;
 
-constexpr std::array kLayerMenu{
-    DocCommand{32941, &CTembraDoc::OnPrHeader, nullptr},
-    DocCommand{32790, &CTembraDoc::OnDrawEditCond, nullptr},
-    DocCommand{32898, &CTembraDoc::OnLayerSet, &CTembraDoc::OnUpdateLayerSet},
-};
-
 // Whether the mode and the selection make a chosen layer move the selection (true) or become
 // the layer of new objects.
 bool MovesSelection(const CTembraDoc& doc) {
@@ -40,104 +37,110 @@ bool MovesSelection(const CTembraDoc& doc) {
     return (mode == Op::kModeKoutei || mode == Op::kModeEvent) && doc.GetSelCount() > 0;
 }
 
-} // namespace
-
-std::span<const DocCommand> DocLayerMenu() {
-    return kLayerMenu;
-}
-
-void CTembraDoc::OnPrHeader() {
-    if (m_prHeader.GetLayoutKind() == kSafetyForm) {
+void OnPrHeader(CTembraDoc& doc) {
+    if (doc.GetPrHeader().GetLayoutKind() == kSafetyForm) {
         // The plan's texts are as much an edit of the chart as the name plate's.
         auto before = std::make_unique<CPrHeader>();
-        before->CopyFrom(m_prHeader);
-        PrhMst03SheetRequest request(m_prHeader);
+        before->CopyFrom(doc.GetPrHeader());
+        PrhMst03SheetRequest request(doc.GetPrHeader());
         if (Ui().RunDialog(request) == IDOK) {
-            AfterHeaderEdit(std::move(before));
+            doc.AfterHeaderEdit(std::move(before));
         }
         return;
     }
     // The header as it was is the undo step of the name plate's 決定.
     auto before = std::make_unique<CPrHeader>();
-    before->CopyFrom(m_prHeader);
-    NafudaDlgRequest request(m_prHeader);
+    before->CopyFrom(doc.GetPrHeader());
+    NafudaDlgRequest request(doc.GetPrHeader());
     if (Ui().RunDialog(request) == IDOK) {
-        AfterHeaderEdit(std::move(before));
+        doc.AfterHeaderEdit(std::move(before));
     }
 }
 
-void CTembraDoc::OnDrawEditCond() {
-    DocOperationRequest request("DocDrawEditConditions", m_operation);
+void OnDrawEditCond(CTembraDoc& doc) {
+    DocOperationRequest request("DocDrawEditConditions", doc.GetOperation());
     Ui().RunDialog(request);
 }
 
-void CTembraDoc::OnLayerSet() {
-    LayerSetDlgRequest request(*this);
+void OnLayerSet(CTembraDoc& doc) {
+    LayerSetDlgRequest request(doc);
     if (Ui().RunDialog(request) != IDOK) {
         return;
     }
-    UpdateAllViews(nullptr);
-    m_notifier.MarkChanged();
+    doc.UpdateAllViews(nullptr);
+    doc.MarkChanged();
 }
 
-void CTembraDoc::OnUpdateLayerSet(CCmdUI* cmdUI) {
-    cmdUI->Enable(!CanDelete());
+void OnUpdateLayerSet(CTembraDoc& doc, CCmdUI* cmdUI) {
+    cmdUI->Enable(!doc.CanDelete());
 }
 
-void CTembraDoc::OnLayerComboSelect() {
+constexpr std::array kLayerMenu{
+    DocCommand{ID_SET_PRINT_HEADER, &OnPrHeader, nullptr},
+    DocCommand{ID_SET_DRAW_CONDITIONS, &OnDrawEditCond, nullptr},
+    DocCommand{ID_SET_LAYERS, &OnLayerSet, &OnUpdateLayerSet},
+};
+
+} // namespace
+
+void OnLayerComboSelect(CTembraDoc& doc) {
     CAppState* app = GetAppState();
     const int layer = app->GetBarLayer();
-    if (MovesSelection(*this)) {
-        SetSelLayer(layer);
+    if (MovesSelection(doc)) {
+        doc.SetSelLayer(layer);
     } else {
-        SetCurrentLayer(layer);
+        doc.SetCurrentLayer(layer);
     }
     // A layer shown for reference is shown in full; a hidden one stays hidden.
-    if (IsLayerVisible(layer) == kLayerReference) {
-        SetLayerVisible(layer, kLayerShown);
+    if (doc.IsLayerVisible(layer) == kLayerReference) {
+        doc.SetLayerVisible(layer, kLayerShown);
     }
-    LayerCounts counts{};
-    CountObjectsPerLayer(counts);
+    CTembraDoc::LayerCounts counts{};
+    doc.CountObjectsPerLayer(counts);
     if (layer >= 0 && static_cast<std::size_t>(layer) < counts.size() && counts[layer] > 0) {
-        UpdateAllViews(nullptr);
+        doc.UpdateAllViews(nullptr);
     }
     app->SelectBarLayer(layer);
     app->FocusYogoCombo(1);
 }
 
-void CTembraDoc::OnLayerComboCancel() {
+void OnLayerComboCancel(CTembraDoc& /*doc*/) {
     GetAppState()->FocusYogoCombo(1);
 }
 
-BOOL CTembraDoc::OnLayerCommand(UINT id) {
-    if (id < kFirstLayerCommand || id >= kFirstLayerCommand + CLayerSet::kLayerCount) {
+BOOL OnLayerCommand(CTembraDoc& doc, UINT id) {
+    if (id < ID_LAYER_0 || id >= ID_LAYER_0 + CLayerSet::kLayerCount) {
         return FALSE;
     }
-    GetAppState()->SelectBarLayer(static_cast<int>(id - kFirstLayerCommand));
-    OnLayerComboSelect();
+    GetAppState()->SelectBarLayer(static_cast<int>(id - ID_LAYER_0));
+    OnLayerComboSelect(doc);
     return TRUE;
 }
 
-void CTembraDoc::OnUpdateLayerCommand(CCmdUI* cmdUI) {
-    const int layer = static_cast<int>(cmdUI->m_nID) - static_cast<int>(kFirstLayerCommand);
+void OnUpdateLayerCommand(CTembraDoc& doc, CCmdUI* cmdUI) {
+    const int layer = static_cast<int>(cmdUI->m_nID) - static_cast<int>(ID_LAYER_0);
     cmdUI->Enable(TRUE);
     cmdUI->SetCheck(GetAppState()->GetBarLayer() == layer ? 1 : 0);
 }
 
-void CTembraDoc::OnUpdateLayerCombo() {
+void OnUpdateLayerCombo(CTembraDoc& doc) {
     CAppState* app = GetAppState();
     if (app->HasLayerBarFocus()) {
         return; // the user is choosing
     }
-    if (!MovesSelection(*this)) {
-        app->SelectBarLayer(GetCurrentLayer());
+    if (!MovesSelection(doc)) {
+        app->SelectBarLayer(doc.GetCurrentLayer());
         return;
     }
-    const CDataHeader* first = GetFirstSel();
+    const CDataHeader* first = doc.GetFirstSel();
     const WORD type = first->GetType();
     if (type == kTypeKoutei || type == kTypeEvent || type == kTypeZukei) {
         app->SelectBarLayer(first->GetLayer());
     }
+}
+
+std::span<const DocCommand> DocLayerMenu() {
+    return kLayerMenu;
 }
 
 } // namespace tembra
