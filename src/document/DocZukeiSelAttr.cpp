@@ -39,14 +39,6 @@ bool IsRoundBox(const CZukei& shape) {
     return false;
 }
 
-// The flag rule of the text menu: emphasis toggles, the vertical bits replace each other.
-WORD ApplyTextFlag(WORD current, WORD flag) {
-    if (flag == kTextEmphasisBit) {
-        return static_cast<WORD>(current ^ kTextEmphasisBit);
-    }
-    return static_cast<WORD>((current & ~(kTextTopBit | kTextBottomBit)) | flag);
-}
-
 } // namespace
 
 // ---- Selection -----------------------------------------------------------------------------

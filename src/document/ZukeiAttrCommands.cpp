@@ -107,4 +107,11 @@ bool IsTextField(ZukeiAttrField field) {
            field == F::TextColor;
 }
 
+WORD ApplyTextFlag(WORD current, WORD flag) {
+    if (flag == kTextEmphasisBit) {
+        return static_cast<WORD>(current ^ kTextEmphasisBit);
+    }
+    return static_cast<WORD>((current & ~(kTextTopBit | kTextBottomBit)) | flag);
+}
+
 } // namespace tembra

@@ -35,24 +35,6 @@ constexpr UINT IDS_NO_SHAPE_DATA = 5021;
 // The style code a group is made with.
 constexpr short kGroupStyle = 17;
 
-// The shape kinds whose outline is a rounded box.
-bool IsRoundBox(const CZukei& shape) {
-    if (shape.GetKind() == kZukeiBox2) {
-        return true;
-    }
-    if (const auto* text = DynamicDowncast<CZukeiString>(&shape)) {
-        return text->GetKind() == kZukeiFramedString && text->GetFrameKind() == kZukeiBox2;
-    }
-    if (const auto* group = DynamicDowncast<CZukeiGroup>(&shape)) {
-        for (int i = 0; i < group->GetElementCount(); ++i) {
-            if (IsRoundBox(*group->GetMember(i))) {
-                return true;
-            }
-        }
-    }
-    return false;
-}
-
 // The value of the field in a shape's attributes or in a text's attributes.
 DWORD FieldOf(const CZukeiAttr& attr, F field) {
     switch (field) {
@@ -89,14 +71,6 @@ bool TextHolds(const CTextAttr& attr, const ZukeiAttrCommand& command) {
     default:
         return false;
     }
-}
-
-// The flag rule of the text menu: emphasis toggles, the vertical bits replace each other.
-WORD ApplyTextFlag(WORD current, WORD flag) {
-    if (flag == kTextEmphasisBit) {
-        return static_cast<WORD>(current ^ kTextEmphasisBit);
-    }
-    return static_cast<WORD>((current & ~(kTextTopBit | kTextBottomBit)) | flag);
 }
 
 void ApplyZukeiStyle(CTembraDoc& doc, short code, bool framesText) {
