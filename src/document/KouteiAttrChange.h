@@ -9,14 +9,14 @@
 namespace tembra {
 
 struct KouteiAttrChange {
-    std::optional<WORD> style;
+    std::optional<WORD> style{};
     // The flag code: 0 clears the flags, bit 15 gives the whole word, other bits toggle.
-    std::optional<WORD> subStyle;
-    std::optional<WORD> type;
-    std::optional<short> width;
-    std::optional<WORD> holiday;
-    std::optional<WORD> hatch;
-    std::optional<COLORREF> color;
+    std::optional<WORD> subStyle{};
+    std::optional<WORD> type{};
+    std::optional<short> width{};
+    std::optional<WORD> holiday{};
+    std::optional<WORD> hatch{};
+    std::optional<COLORREF> color{};
     // Turns vertical processes upside down (never the defaults of new processes).
     bool reverse = false;
 };

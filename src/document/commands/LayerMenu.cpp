@@ -117,7 +117,7 @@ BOOL OnLayerCommand(CTembraDoc& doc, UINT id) {
     return TRUE;
 }
 
-void OnUpdateLayerCommand(CTembraDoc& doc, CCmdUI* cmdUI) {
+void OnUpdateLayerCommand(CTembraDoc& /*doc*/, CCmdUI* cmdUI) {
     const int layer = static_cast<int>(cmdUI->m_nID) - static_cast<int>(ID_LAYER_0);
     cmdUI->Enable(TRUE);
     cmdUI->SetCheck(GetAppState()->GetBarLayer() == layer ? 1 : 0);
