@@ -30,7 +30,6 @@
 #include "platform/Time.h"
 #include "platform/qt/QtDC.h"
 #include "render/KouteiLabels.h"
-#include "shell/core/PrinterSelection.h"
 #include "support/BenchFolders.h"
 #include "support/BenchProcesses.h"
 #include "support/BenchQtMain.h"
@@ -39,6 +38,7 @@
 #include "view/TembraViewWnd.h"
 #include "view/ViewApplication.h"
 #include "view/core/PrintInfo.h"
+#include "view/core/PrinterSelection.h"
 #include "view/core/TembraView.h"
 
 #include <QApplication>

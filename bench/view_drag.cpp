@@ -142,7 +142,7 @@ void BM_DragStep(benchmark::State& state) {
         chart.Send(QEvent::MouseMove, steps[i++ & 1], Qt::NoButton, Qt::LeftButton);
     }
     state.counters["dragging"] = doc.GetOperation().GetState() == 2 ? 1 : 0;
-    state.counters["kind"] = chart.View().GetRefKind();
+    state.counters["kind"] = static_cast<double>(chart.View().GetRefKind());
     state.counters["selected"] = doc.GetSelCount();
     // Cancelled: the document as it was.
     chart.Send(QEvent::MouseButtonRelease, steps[0], Qt::RightButton, Qt::NoButton);

@@ -1,85 +1,112 @@
 // The members by the names clients call them.
+#include "automation/AutomationMethod.h"
 #include "automation/TembraDocAutomation.h"
 
 #include "document/TembraDoc.h"
 
-#include <functional>
-#include <unordered_map>
-#include <unordered_set>
+#include <array>
 
 namespace tembra {
 
 namespace {
 
+using Self = CTembraDocAutomation;
+using Args = std::vector<AutoArg>;
+using Kind = AutoResult::Kind;
+
 // A missing argument is not a string.
-const AutoArg& ArgAt(const std::vector<AutoArg>& args, std::size_t i) {
+const AutoArg& ArgAt(const Args& args, std::size_t i) {
     static const AutoArg kMissing;
     return i < args.size() ? args[i] : kMissing;
 }
 
+constexpr std::array kMethods{
+    AutomationMethod{
+        "FileSaveAs", 3, Kind::I2, 0, false,
+        [](Self& s, const Args& a) { return s.FileSaveAs(ArgAt(a, 0), ArgAt(a, 1), ArgAt(a, 2)); }},
+    AutomationMethod{
+        "HeaderItemSet", 2, Kind::I2, -1, false,
+        [](Self& s, const Args& a) { return s.HeaderItemSet(ArgAt(a, 0), ArgAt(a, 1)); }},
+    AutomationMethod{"FileOpen", 1, Kind::I2, 0, false,
+                     [](Self& s, const Args& a) { return s.FileOpen(ArgAt(a, 0)); }},
+    AutomationMethod{"AppClose", 0, Kind::I2, -1, false,
+                     [](Self& s, const Args&) { return s.AppClose(); }},
+    AutomationMethod{"AppInit", 0, Kind::None, -1, true,
+                     [](Self& s, const Args&) { return s.AppInit(); }},
+    AutomationMethod{"HeaderItemGet", 1, Kind::Text, -1, true,
+                     [](Self& s, const Args& a) { return s.HeaderItemGet(ArgAt(a, 0)); }},
+    AutomationMethod{"DocClose", 1, Kind::I2, -1, false,
+                     [](Self& s, const Args& a) { return s.DocClose(ArgAt(a, 0)); }},
+    AutomationMethod{"GetFirstKoutei", 0, Kind::Text, -1, true,
+                     [](Self& s, const Args&) { return s.GetFirstKoutei(); }},
+    AutomationMethod{"GetNextKoutei", 0, Kind::Text, -1, true,
+                     [](Self& s, const Args&) { return s.GetNextKoutei(); }},
+    AutomationMethod{"GetFirstEvent", 0, Kind::Text, -1, true,
+                     [](Self& s, const Args&) { return s.GetFirstEvent(); }},
+    AutomationMethod{"GetNextEvent", 0, Kind::Text, -1, true,
+                     [](Self& s, const Args&) { return s.GetNextEvent(); }},
+    AutomationMethod{"GetKouteiCount", 0, Kind::I4, -1, true,
+                     [](Self& s, const Args&) { return s.GetKouteiCount(); }},
+    AutomationMethod{"GetEventCount", 0, Kind::I4, -1, true,
+                     [](Self& s, const Args&) { return s.GetEventCount(); }},
+    AutomationMethod{"ChangeNobeToReki", 5, Kind::I2, -1, false,
+                     [](Self& s, const Args& a) {
+                         return s.ChangeNobeToReki(ArgAt(a, 0), ArgAt(a, 1), ArgAt(a, 2),
+                                                   ArgAt(a, 3), ArgAt(a, 4));
+                     }},
+    AutomationMethod{"TakeInData", 4, Kind::I2, -1, false,
+                     [](Self& s, const Args& a) {
+                         return s.TakeInData(ArgAt(a, 0), ArgAt(a, 1), ArgAt(a, 2), ArgAt(a, 3));
+                     }},
+    AutomationMethod{"RegularizeData", 0, Kind::I2, -1, false,
+                     [](Self& s, const Args&) { return s.RegularizeData(); }},
+    AutomationMethod{"AdjustTakeInData", 0, Kind::I2, -1, false,
+                     [](Self& s, const Args&) { return s.AdjustTakeInData(); }},
+    AutomationMethod{"AddKoumokuData", 3, Kind::I2, -1, false,
+                     [](Self& s, const Args& a) {
+                         return s.AddKoumokuData(ArgAt(a, 0), ArgAt(a, 1), ArgAt(a, 2));
+                     }},
+    AutomationMethod{"ModifyKeisenType", 4, Kind::I2, -1, false,
+                     [](Self& s, const Args& a) {
+                         return s.ModifyKeisenType(ArgAt(a, 0), ArgAt(a, 1), ArgAt(a, 2),
+                                                   ArgAt(a, 3));
+                     }},
+    AutomationMethod{"ClearLine", 2, Kind::I2, -1, false,
+                     [](Self& s, const Args& a) { return s.ClearLine(ArgAt(a, 0), ArgAt(a, 1)); }},
+    AutomationMethod{"PaperChange", 1, Kind::I2, -1, false,
+                     [](Self& s, const Args& a) { return s.PaperChange(ArgAt(a, 0)); }},
+    AutomationMethod{
+        "KikanChange", 2, Kind::I2, -1, false,
+        [](Self& s, const Args& a) { return s.KikanChange(ArgAt(a, 0), ArgAt(a, 1)); }},
+    AutomationMethod{"LineChange", 1, Kind::I2, -1, false,
+                     [](Self& s, const Args& a) { return s.LineChange(ArgAt(a, 0)); }},
+};
+
 } // namespace
+
+std::span<const AutomationMethod> AutomationMethods() {
+    return kMethods;
+}
+
+const AutomationMethod* FindAutomationMethod(std::string_view name) {
+    for (const AutomationMethod& m : kMethods) {
+        if (m.name == name) {
+            return &m;
+        }
+    }
+    return nullptr;
+}
 
 bool CTembraDocAutomation::Invoke(std::string_view name, const std::vector<AutoArg>& args,
                                   AutoResult& result) {
-    using Self = CTembraDocAutomation;
-    using Method = std::function<AutoResult(Self&, const std::vector<AutoArg>&)>;
-    static const std::unordered_map<std::string_view, Method> kMethods{
-        {"FileSaveAs",
-         [](Self& s, const auto& a) {
-             return s.FileSaveAs(ArgAt(a, 0), ArgAt(a, 1), ArgAt(a, 2));
-         }},
-        {"HeaderItemSet",
-         [](Self& s, const auto& a) { return s.HeaderItemSet(ArgAt(a, 0), ArgAt(a, 1)); }},
-        {"FileOpen", [](Self& s, const auto& a) { return s.FileOpen(ArgAt(a, 0)); }},
-        {"AppClose", [](Self& s, const auto&) { return s.AppClose(); }},
-        {"AppInit", [](Self& s, const auto&) { return s.AppInit(); }},
-        {"HeaderItemGet", [](Self& s, const auto& a) { return s.HeaderItemGet(ArgAt(a, 0)); }},
-        {"DocClose", [](Self& s, const auto& a) { return s.DocClose(ArgAt(a, 0)); }},
-        {"GetFirstKoutei", [](Self& s, const auto&) { return s.GetFirstKoutei(); }},
-        {"GetNextKoutei", [](Self& s, const auto&) { return s.GetNextKoutei(); }},
-        {"GetFirstEvent", [](Self& s, const auto&) { return s.GetFirstEvent(); }},
-        {"GetNextEvent", [](Self& s, const auto&) { return s.GetNextEvent(); }},
-        {"GetKouteiCount", [](Self& s, const auto&) { return s.GetKouteiCount(); }},
-        {"GetEventCount", [](Self& s, const auto&) { return s.GetEventCount(); }},
-        {"ChangeNobeToReki",
-         [](Self& s, const auto& a) {
-             return s.ChangeNobeToReki(ArgAt(a, 0), ArgAt(a, 1), ArgAt(a, 2), ArgAt(a, 3),
-                                       ArgAt(a, 4));
-         }},
-        {"TakeInData",
-         [](Self& s, const auto& a) {
-             return s.TakeInData(ArgAt(a, 0), ArgAt(a, 1), ArgAt(a, 2), ArgAt(a, 3));
-         }},
-        {"RegularizeData", [](Self& s, const auto&) { return s.RegularizeData(); }},
-        {"AdjustTakeInData", [](Self& s, const auto&) { return s.AdjustTakeInData(); }},
-        {"AddKoumokuData",
-         [](Self& s, const auto& a) {
-             return s.AddKoumokuData(ArgAt(a, 0), ArgAt(a, 1), ArgAt(a, 2));
-         }},
-        {"ModifyKeisenType",
-         [](Self& s, const auto& a) {
-             return s.ModifyKeisenType(ArgAt(a, 0), ArgAt(a, 1), ArgAt(a, 2), ArgAt(a, 3));
-         }},
-        {"ClearLine", [](Self& s, const auto& a) { return s.ClearLine(ArgAt(a, 0), ArgAt(a, 1)); }},
-        {"PaperChange", [](Self& s, const auto& a) { return s.PaperChange(ArgAt(a, 0)); }},
-        {"KikanChange",
-         [](Self& s, const auto& a) { return s.KikanChange(ArgAt(a, 0), ArgAt(a, 1)); }},
-        {"LineChange", [](Self& s, const auto& a) { return s.LineChange(ArgAt(a, 0)); }},
-    };
-    // The members that only read the chart: every other one may change it, and a gesture the
-    // user holds on it ends first, as a command of the program's own ends it.
-    static const std::unordered_set<std::string_view> kReaders{
-        "HeaderItemGet", "GetFirstKoutei", "GetNextKoutei", "GetFirstEvent",
-        "GetNextEvent",  "GetKouteiCount", "GetEventCount", "AppInit",
-    };
-    const auto found = kMethods.find(name);
-    if (found == kMethods.end()) {
+    const AutomationMethod* method = FindAutomationMethod(name);
+    if (method == nullptr) {
         return false;
     }
-    if (kReaders.count(name) == 0) {
+    if (!method->readsOnly) {
         m_doc.EndGestures();
     }
-    result = found->second(*this, args);
+    result = method->call(*this, args);
     return true;
 }
 

@@ -108,9 +108,9 @@ AutoResult CTembraDocAutomation::ClearLine(const AutoArg& first, const AutoArg& 
     m_doc.GetKoumoku()->RemoveKeisenTypes(from, to);
     m_doc.DeleteRowObjects(from, to);
     m_doc.DeleteZukeiRows(TRUE, from, to);
-    m_doc.RowHatchesDeleted(TRUE, from, to);
+    m_doc.GetHatches().RowHatchesDeleted(TRUE, from, to);
     m_doc.ClearKoumokuRange(from, 0, to - from + 1, kKoumokuColumns, FALSE);
-    m_doc.HatchRowsDeleted(TRUE, from, to, 0, kKoumokuColumns - 1);
+    m_doc.GetHatches().HatchRowsDeleted(TRUE, from, to, 0, kKoumokuColumns - 1);
     return AutoResult::I2(-1);
 }
 

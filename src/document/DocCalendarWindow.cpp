@@ -17,7 +17,7 @@ namespace {
 constexpr UINT IDS_CALENDAR_SPAN_TOO_LONG = 5912;
 
 // The objects GetObjectsExtent measures: the chart's own, selected or not.
-constexpr int kExtentAllObjects = 1 | 2;
+constexpr ObjectSets kExtentAllObjects = ObjectSets::Unselected | ObjectSets::Selection;
 
 } // namespace
 

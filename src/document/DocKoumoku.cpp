@@ -310,4 +310,20 @@ void CTembraDoc::MoveKeisenTypes(int firstRow, int lastRow, int offset, int mode
     m_notifier.RedrawAll();
 }
 
+bool CTembraDoc::WholeKoumokuRowsSelected() const {
+    // Cells selected as part of whole rows carry this selected value.
+    constexpr WORD kWholeRowMark = 255;
+    int firstRow = -1;
+    int lastRow = -1;
+    int firstColumn = -1;
+    int lastColumn = -1;
+    if (GetSelectedKoumokuRows(firstRow, lastRow) == 0 ||
+        GetSelectedKoumokuCols(firstColumn, lastColumn) == 0) {
+        return false;
+    }
+    const auto* corner =
+        dynamic_cast<const CKoumokuData*>(GetKoumokuTable().GetAt(lastRow, lastColumn));
+    return corner != nullptr && corner->IsSelected() == kWholeRowMark;
+}
+
 } // namespace tembra

@@ -26,11 +26,11 @@ void CTembraDoc::RecalcSelectedDurations(const CTime& baseDate, BOOL holidayFlag
 
 // ---- Holiday classes ----------------------------------------------------------------------------
 
-int CTembraDoc::ClassifyHolidayUse(KouteiList* out) {
+HolidayUse CTembraDoc::ClassifyHolidayUse(KouteiList* out) {
     return ClassifyHolidayUseInList(GetSelList(), out);
 }
 
-int CTembraDoc::ClassifyHolidayUseInList(const ObList<CDataHeader>& list, KouteiList* out) {
+HolidayUse CTembraDoc::ClassifyHolidayUseInList(const ObList<CDataHeader>& list, KouteiList* out) {
     int seen = 0;
     // The calendar-day processes with their end dates, sorted once: those that end together
     // keep the order of the list.
@@ -58,9 +58,9 @@ int CTembraDoc::ClassifyHolidayUseInList(const ObList<CDataHeader>& list, Koutei
         }
     }
     if (seen == 0x11) {
-        return 3;
+        return HolidayUse::Mixed;
     }
-    return seen == 0x10 ? 2 : 1;
+    return seen == 0x10 ? HolidayUse::WorkingDays : HolidayUse::CalendarDays;
 }
 
 } // namespace tembra

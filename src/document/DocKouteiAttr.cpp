@@ -53,11 +53,13 @@ bool ApplyLand(CLandAttr& attr, int shape, int size) {
 
 // ---- Line attributes ----------------------------------------------------------------------------
 
-void CTembraDoc::SetKouteiAttr(int style, WORD subStyle, int type, int width, int holiday,
-                               int reverse, int hatch, COLORREF color) {
-    const bool setStyle = style >= 0;
-    const bool setSubStyle = subStyle != kUnchangedFlags;
-    const bool setColor = color != kUnchangedColor;
+void CTembraDoc::SetKouteiAttr(const KouteiAttrChange& change) {
+    const bool setStyle = change.style.has_value();
+    const bool setSubStyle = change.subStyle.has_value();
+    const bool setColor = change.color.has_value();
+    const WORD style = change.style.value_or(0);
+    const WORD subStyle = change.subStyle.value_or(0);
+    const COLORREF color = change.color.value_or(0);
 
     bool replaced = false;
     if (m_operation.GetMode() == COperationState::kModeKoutei && !GetSelList().IsEmpty()) {
@@ -78,7 +80,7 @@ void CTembraDoc::SetKouteiAttr(int style, WORD subStyle, int type, int width, in
             CKouteiAttr& attr = copy->GetLines()->GetAttr();
             if (setStyle) {
                 RedrawObject(object); // the old look
-                attr.m_style = static_cast<WORD>(style);
+                attr.m_style = style;
                 if (copy->IsRelationLine() != 0 && style != kLineShapeRelation) {
                     copy->ClearRelation();
                 }
@@ -89,27 +91,27 @@ void CTembraDoc::SetKouteiAttr(int style, WORD subStyle, int type, int width, in
                 attr.m_subStyle = ApplyAttrFlags(attr.m_subStyle, subStyle);
                 changed(1);
             }
-            if (type >= 0) {
-                attr.m_type = static_cast<WORD>(type);
+            if (change.type) {
+                attr.m_type = *change.type;
                 changed(1);
             }
-            if (width >= 0) {
-                attr.m_width = static_cast<short>(width);
+            if (change.width) {
+                attr.m_width = *change.width;
                 changed(1);
             }
-            if (holiday >= 0) {
-                attr.m_holiday = static_cast<WORD>(holiday);
+            if (change.holiday) {
+                attr.m_holiday = *change.holiday;
                 changed(1);
             }
-            if (hatch >= 0) {
-                attr.m_hatch = static_cast<WORD>(hatch);
+            if (change.hatch) {
+                attr.m_hatch = *change.hatch;
                 changed(1);
             }
             if (setColor) {
                 attr.m_color = color;
                 changed(2);
             }
-            if (reverse == 1 && copy->IsRelationLine() == 0 && IsVertical(*copy)) {
+            if (change.reverse && copy->IsRelationLine() == 0 && IsVertical(*copy)) {
                 copy->GetLines()->GetPos().SwapEnds();
                 copy->SetStartRow(copy->GetStartRow());
                 copy->SetEndRow(copy->GetEndRow());
@@ -130,7 +132,7 @@ void CTembraDoc::SetKouteiAttr(int style, WORD subStyle, int type, int width, in
     CConfigChart& chart = m_syokiSet.GetChart();
     CKouteiAttr& attr = chart.GetKouteiAttr();
     if (setStyle) {
-        attr.m_style = static_cast<WORD>(style);
+        attr.m_style = style;
         if (chart.GetKouteiSpare() != 0 && style != kLineShapeRelation) {
             chart.SetKouteiSpare(0);
         }
@@ -138,11 +140,11 @@ void CTembraDoc::SetKouteiAttr(int style, WORD subStyle, int type, int width, in
     if (setSubStyle) {
         attr.m_subStyle = ApplyAttrFlags(attr.m_subStyle, subStyle);
     }
-    if (type >= 0) {
-        attr.m_type = static_cast<WORD>(type);
+    if (change.type) {
+        attr.m_type = *change.type;
     }
-    if (width >= 0) {
-        attr.m_width = static_cast<short>(width);
+    if (change.width) {
+        attr.m_width = *change.width;
     }
     if (setColor) {
         attr.m_color = color;
@@ -150,11 +152,11 @@ void CTembraDoc::SetKouteiAttr(int style, WORD subStyle, int type, int width, in
             GetAppState()->SetKouteiCustomColor(color);
         }
     }
-    if (holiday >= 0) {
-        attr.m_holiday = static_cast<WORD>(holiday);
+    if (change.holiday) {
+        attr.m_holiday = *change.holiday;
     }
-    if (hatch >= 0) {
-        attr.m_hatch = static_cast<WORD>(hatch);
+    if (change.hatch) {
+        attr.m_hatch = *change.hatch;
     }
 }
 

@@ -30,14 +30,8 @@ constexpr int kInsertModeOldPlace = 1;   // the initial settings were not read
 constexpr int kInsertModeOtherPaper = 2; // the same, with another paper size
 constexpr int kInsertModeSettings = -1;  // the settings were inserted with the file
 constexpr int kMaxAdjustPasses = 10;
-constexpr int kLinkWorkingDays = 2; // ClassifyHolidayUse: working-day processes only
 constexpr int kAdjustModeDrag = 1;
 constexpr int kMaxRow = 9999;
-
-// Sets of objects of GetObjectsExtent.
-constexpr int kExtentUnselected = 1;
-constexpr int kExtentSelected = 2;
-constexpr int kExtentClipboard = 0x100;
 
 bool IsPoint(const CKoutei& process) {
     return process.GetStartTime() == process.GetEndTime() &&
@@ -361,9 +355,9 @@ POSITION CTembraDoc::InsertKouteiBlock(CChartPos target, CTime baseDate, BOOL re
     CopyMap copyOf = NumberCopies(*this, copies, sourceOf);
 
     KouteiList calendarDays;
-    const int linkMode = ClassifyHolidayUseInList(copies, &calendarDays);
+    const HolidayUse linkMode = ClassifyHolidayUseInList(copies, &calendarDays);
     KouteiLinkList records;
-    if (linkMode != kLinkWorkingDays) {
+    if (linkMode != HolidayUse::WorkingDays) {
         records = CalendarDayRecords(app, calendarDays, sourceOf);
     }
 
@@ -522,17 +516,17 @@ CObjectBox CTembraDoc::GetObjectExtent(const CDataHeader* object) const {
     return CObjectBox();
 }
 
-CChartPos CTembraDoc::GetObjectsExtent(int flags, BOOL linesOnly) const {
+CChartPos CTembraDoc::GetObjectsExtent(ObjectSets sets, BOOL linesOnly) const {
     CChartPos extent = EmptyExtent();
     const auto add = [&](const CDataHeader* object) {
         if (IsMeasured(object)) {
             Widen(extent, GetObjectExtent(object));
         }
     };
-    if ((flags & kExtentClipboard) != 0) {
+    if (Holds(sets, ObjectSets::Clipboards)) {
         ForEachClipboardObject(*GetAppState(), add);
     }
-    if ((flags & kExtentSelected) != 0) {
+    if (Holds(sets, ObjectSets::Selection)) {
         for (POSITION pos = GetHeadSelPosition(); pos != nullptr;) {
             const CDataHeader* object = GetNextSel(pos);
             const CKoutei* process = AsKoutei(object);
@@ -542,7 +536,7 @@ CChartPos CTembraDoc::GetObjectsExtent(int flags, BOOL linesOnly) const {
             add(object);
         }
     }
-    if ((flags & kExtentUnselected) != 0) {
+    if (Holds(sets, ObjectSets::Unselected)) {
         for (POSITION pos = GetHeadObjPosition(); pos != nullptr;) {
             add(GetNextObj(pos));
         }

@@ -130,4 +130,27 @@ void CTembraDoc::ClearAllSelections(BOOL keepCells) {
     }
 }
 
+BOOL CTembraDoc::CanDelete() const {
+    if (IsKoumokuSelected() || HasColumnRange()) {
+        return TRUE;
+    }
+    switch (m_operation.GetMode()) {
+    case COperationState::kModeKoutei:
+    case COperationState::kModeYogo:
+    case COperationState::kModeEvent:
+    case COperationState::kModeShigen:
+        return GetSelCount() > 0 ? TRUE : FALSE;
+    case COperationState::kModeShincyoku:
+        return GetShincyokuCount() > 0 ? TRUE : FALSE;
+    case COperationState::kModeZukei:
+        return GetSelCount() > 0 ? TRUE : FALSE;
+    case COperationState::kModeObject:
+        return GetCurrentCntrItem() != nullptr ? TRUE : FALSE;
+    case COperationState::kModeChart:
+        return CountSelectedCharts(0) > 0 ? TRUE : FALSE;
+    default:
+        return FALSE;
+    }
+}
+
 } // namespace tembra

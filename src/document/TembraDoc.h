@@ -9,6 +9,7 @@
 //   hatchings, embedded items) and the item, resource and layer tables;
 // - CChartSelection: the moves between the object list and the selection list;
 // - CChartUndo: the undo history, restoring into the chart's lists;
+// - CChartHatches: the hatchings' edits, each recorded for undo;
 // - CObjectFactory: records by kind code, new and copied processes, their counter and the
 //   current layer;
 // - CChartNotifier: the redraws and the changed flags the other parts report through;
@@ -16,30 +17,36 @@
 // The operations that combine the parts are members, in files named by what they edit
 // (DocObjects.cpp, DocSelection.cpp, DocClipboard.cpp, DocKoutei.cpp, DocKouteiChain.cpp,
 // DocKouteiMove.cpp, DocKouteiInsert.cpp, DocKouteiAttr.cpp, DocYogoAttr.cpp, DocRowsCols.cpp,
-// DocDateRange.cpp, DocEvents.cpp, DocHatch.cpp, DocHatchKoumoku.cpp, DocKoumoku.cpp,
+// DocDateRange.cpp, DocEvents.cpp, DocKoumoku.cpp,
 // DocKoumokuEdit.cpp, DocKoumokuAttr.cpp, DocLayers.cpp, DocShigen.cpp, DocShincyoku.cpp,
-// DocZukei.cpp, DocZukeiGroup.cpp, DocCntrItems.cpp); its file in DocSerialize.cpp (the
-// stream), DocOpenSave.cpp (new, open, save, close, auto-save copies), DocInsert.cpp (File >
-// Insert), DocBackup.cpp (backup copies) and DocCharts.cpp (resource charts and the foreign
-// streams).
+// DocZukei.cpp, DocZukeiGroup.cpp, DocZukeiSelAttr.cpp, DocCntrItems.cpp); its file in
+// DocSerialize.cpp (the stream), DocOpenSave.cpp (new, open, save, close, auto-save copies),
+// DocInsert.cpp (File > Insert), DocBackup.cpp (backup copies) and DocCharts.cpp (resource charts
+// and the foreign streams).
+//
+// The menu commands are functions over the document, one file a menu, in document/commands/.
 //
 // Ownership: every list and table owns its records. The records are deleted by DeleteContents and
 // by the operations that remove them (a removed record recorded for undo passes to the undo
 // history); the destructor deletes only what is still there.
 #pragma once
 
+#include "document/ChartHatches.h"
 #include "document/ChartNotifier.h"
 #include "document/ChartObjects.h"
 #include "document/ChartSelection.h"
 #include "document/ChartUndo.h"
 #include "document/DocumentSeams.h"
 #include "document/Hint.h"
+#include "document/HolidayUse.h"
 #include "document/KoumokuSelection.h"
+#include "document/KouteiAttrChange.h"
 #include "document/KouteiContactIndex.h"
 #include "document/KouteiNumberIndex.h"
 #include "document/ObList.h"
 #include "document/ObjectBox.h"
 #include "document/ObjectFactory.h"
+#include "document/ObjectSets.h"
 #include "model/Calendar.h"
 #include "model/ChartPos.h"
 #include "model/ConfigOperation.h"
@@ -234,6 +241,12 @@ public:
     // The changed-since-save flag (set by additions to the lists, cleared by a save).
     BOOL GetChangedFlag() const { return m_notifier.GetChangedFlag(); }
     void SetChangedFlag(BOOL changed) { m_notifier.SetChangedFlag(changed); }
+    // The document is modified and changed since its last save.
+    void MarkChanged() { m_notifier.MarkChanged(); }
+    // Every view redraws the object, unless redrawing is held.
+    void RedrawObject(CObject* object) { m_notifier.RedrawObject(object); }
+    // fn(pos, object) over the selection list (see CChartSelection).
+    template <class Fn> void ForEachSelected(Fn fn) { m_selection.ForEachSelected(fn); }
     const std::string& GetAutoSavePath() const { return m_strAutoSavePath; }
     void SetAutoSavePath(const std::string& path) { m_strAutoSavePath = path; }
     int GetZukeiPlacement() const { return m_nZukeiPlacement; }
@@ -331,13 +344,6 @@ public:
     // Selects every object of the object mode (-1: the current one); see CChartSelection.
     int SelectAll(LONG mode = -1);
     BOOL CancelLastSel() { return m_selection.CancelLastSel(); }
-    // Edit > Select > "全選択／解除" (DocEditCommands.cpp): with nothing selected, every object of
-    // the mode (and in the shape mode the shapes on shown layers) is selected and the undo
-    // history emptied; with a selection, everything is deselected. The update: enabled while
-    // objects or shapes or a selection exist in the process, term, resource, event or shape
-    // mode.
-    void OnEditSelectAll();
-    void OnUpdateEditSelectAll(CCmdUI* cmdUI) const;
     // The view to act on: the active view of the main window's active chart window, or null.
     CView* GetActiveView() const;
     // In the process mode: deselects selected, unmarked processes by rule (see CChartSelection).
@@ -371,13 +377,13 @@ public:
     // a relation line itself).
     void ReattachPastedRelationLines(const CKoutei* oldProcess, const CKoutei* newProcess);
 
-    // ---- Holiday classes (DocKoutei.cpp)
-    // --------------------------------------------------------- Over the selected processes (or the
-    // processes of a list): 3 when some count holidays and some do not, 2 when all of them do,
-    // else 1. Those that do not are put into out (when given) in the order of their end dates,
-    // those ending together in list order.
-    int ClassifyHolidayUse(KouteiList* out);
-    static int ClassifyHolidayUseInList(const ObList<CDataHeader>& list, KouteiList* out);
+    // ---- Holiday classes (DocKoutei.cpp) --------------------------------------------------------
+    // Over the selected processes (or the processes of a list): Mixed when some count holidays
+    // and some do not, WorkingDays when all of them do, else CalendarDays. Those that do not are
+    // put into out (when given) in the order of their end dates, those ending together in list
+    // order.
+    HolidayUse ClassifyHolidayUse(KouteiList* out);
+    static HolidayUse ClassifyHolidayUseInList(const ObList<CDataHeader>& list, KouteiList* out);
     // The pivot mark of a process (set by a duration change, cleared when it is deselected).
     static WORD GetMark(const CKoutei* process) { return CChartSelection::GetMark(process); }
     static BOOL IsSameSeqNumber(const CObSeqNumber& a, const CObSeqNumber& b) {
@@ -511,24 +517,20 @@ public:
     // The box an object covers: first and last date, top and bottom row, and a third row (a
     // process's bend row, a shape's bottom row, an event's row); zero for other records.
     CObjectBox GetObjectExtent(const CDataHeader* object) const;
-    // The box of the objects of the sets in flags: 0x100 the clipboards, 2 the selection (with
-    // linesOnly, processes whose line is not selected left out), 1 the unselected objects and
-    // shapes. Nothing: start GetMaxDate, end GetMinDate, rows 9999 and 0.
-    CChartPos GetObjectsExtent(int flags, BOOL linesOnly) const;
+    // The box of the objects of the sets (with linesOnly, selected processes whose line is not
+    // selected left out). Nothing: start GetMaxDate, end GetMinDate, rows 9999 and 0.
+    CChartPos GetObjectsExtent(ObjectSets sets, BOOL linesOnly) const;
     // The type code of the first clipboard object the object mode takes (processes 1, shapes 4,
     // events 6); else the type of the last one; 0 for empty clipboards.
     WORD CanPasteObjects() const;
 
     // ---- Process line and node attributes (DocKouteiAttr.cpp) --------------------------------
-    // Each value below 0 (subStyle 0xFFFF, color kUnchangedColor) leaves its attribute as it is.
-    // In the process mode the selected processes whose line is selected are each replaced by a
-    // changed copy (recorded) that stays selected, except after a colour change, which leaves it
-    // unselected so that the colour shows. A style other than 5 makes a relation line a plain
-    // process; subStyle 0 clears the flags, bit 15 gives the whole word, other bits toggle;
-    // reverse 1 turns vertical processes upside down. When no process was changed the values
-    // become the defaults of new processes (reverse excepted).
-    void SetKouteiAttr(int style, WORD subStyle, int type, int width, int holiday, int reverse,
-                       int hatch, COLORREF color);
+    // The attributes the change holds. In the process mode the selected processes whose line is
+    // selected are each replaced by a changed copy (recorded) that stays selected, except after
+    // a colour change, which leaves it unselected so that the colour shows. A style other than 5
+    // makes a relation line a plain process. When no process was changed the values become the
+    // defaults of new processes (reverse excepted).
+    void SetKouteiAttr(const KouteiAttrChange& change);
     // The shape (0x80 toggles the connection mark) and size of the selected nodes, each process
     // replaced by a changed copy (recorded) that stays selected; a node that becomes a milestone
     // gets size 300 and one that stops being one 100 unless a size is given. Without a changed
@@ -624,18 +626,7 @@ public:
     void DeleteAllCharts() { m_objects.DeleteAllCharts(); }
     void DeleteAllHatches() { m_objects.DeleteAllHatches(); }
 
-    // ---- Shape groups and framed texts (DocZukeiGroup.cpp)
-    // --------------------------------------- Binds the selected shapes into a new group on the
-    // current layer with the settings' shape attributes (style 17): the selection is taken from its
-    // tail, so the last selected shape is the group's first member. The group goes to the end of
-    // the shape list and every shape is deselected. Cannot be undone (the history is emptied).
-    // Nothing selected: nothing happens; a group that would nest deeper than a file may hold is
-    // refused with a beep.
-    void OnZukeiGroup();
-    // Dissolves every selected group one level: its members go to the end of the shape list in
-    // member order, deselected, and the group is deleted; then every shape is deselected.
-    // Cannot be undone (the history is emptied).
-    void OnZukeiUngroup();
+    // ---- Shape selection and framed texts (DocZukeiGroup.cpp) --------------------------------
     // Takes every selected shape out of the selection and redraws it; an edited framed text
     // ends its edit state.
     void DeselectAllZukei();
@@ -643,13 +634,7 @@ public:
     // lines at its next drawing.
     void InvalidateTextZukei();
 
-    // ---- The shape attribute menu 属性 > 線画 (DocZukeiMenu.cpp)
-    // ---------------------------------- With a shape selected a command changes every selected
-    // shape (one undo step); without, it changes the drawing defaults that the next shape takes.
-    // The value commands run through their table (ZukeiAttrCommands.h); false for an id that is
-    // none of them.
-    BOOL OnZukeiAttrCommand(UINT id);
-    void UpdateZukeiAttrUI(CCmdUI* cmdUI);
+    // ---- The appliers of the shape menu 属性 > 線画 (DocZukeiSelAttr.cpp) ----------------------
     // The appliers: each empties the history and records every changed shape as one step. The
     // colour and hatch colour leave the shapes deselected; the text appliers pass over shapes
     // that are no texts.
@@ -671,6 +656,9 @@ public:
     // The fields of attr whose mask bit is on (1 line type, 2 width, 4 colour, 8 hatch, 16
     // hatch colour, 32 corner radius, 64 position relation) into every selected shape.
     void SetSelZukeiAttrs(const CZukeiAttr& attr, UINT mask);
+    // One undo step over the selected shapes (texts only with textsOnly), each changed by change;
+    // with deselect they leave the selection afterwards.
+    void ChangeSelZukei(bool textsOnly, bool deselect, const std::function<void(CZukei&)>& change);
     // The counts and finds of the menu's rules.
     int CountSelectedZukei() const;
     CZukei* GetFirstSelectedZukei() const;
@@ -681,61 +669,16 @@ public:
     // テキスト: new shapes are texts framed by the chosen outline.
     BOOL GetZukeiTextMode() const { return m_bZukeiTextMode; }
     void SetZukeiTextMode(BOOL on) { m_bZukeiTextMode = on; }
-    void OnZukeiTextMode();
-    void OnUpdateZukeiTextMode(CCmdUI* cmdUI);
-    void OnZukeiLineNone();
-    void OnUpdateZukeiLineNone(CCmdUI* cmdUI);
-    void OnZukeiOtherColor();
-    void OnZukeiOtherHatchColor();
-    void OnZukeiOtherTextColor();
-    void OnUpdateZukeiOtherColor(CCmdUI* cmdUI);
-    void OnUpdateZukeiOtherHatchColor(CCmdUI* cmdUI);
-    void OnUpdateZukeiOtherTextColor(CCmdUI* cmdUI);
-    void OnZukeiTextFont();
-    void OnUpdateZukeiGroup(CCmdUI* cmdUI);
-    void OnUpdateZukeiUngroup(CCmdUI* cmdUI);
-    void OnZukeiToBack();
-    void OnZukeiToFront();
-    void OnUpdateZukeiOrder(CCmdUI* cmdUI);
-    void OnZukeiDeform();
-    void OnUpdateZukeiDeform(CCmdUI* cmdUI);
-    void OnZukeiRoundRadius();
-    void OnUpdateZukeiRoundRadius(CCmdUI* cmdUI);
-    void OnZukeiGridSet();
-    void OnZukeiAttrBatch();
 
-    // ---- Layer commands and the settings of 設定 (DocLayerMenu.cpp)
-    // ------------------------------ 属性 > レイヤー > 0. to F.: one command a layer from this id
-    // on.
-    static constexpr UINT kFirstLayerCommand = 40093;
-    // 印刷ヘッダ: the plan texts of the safety-and-health form (layout kind 1), else the name
-    // plate; its OK marks the document changed and redraws the header.
-    void OnPrHeader();
+    // ---- The print header's edit (DocHeaderEdit.cpp) -----------------------------------------
     // After the print header's texts were edited (the name plate or the plan sheet): the edit
     // becomes the one undo step, holding the header as it was before (before; without it the
     // history is only emptied), the document is marked modified and changed, its title composed
-    // again and every view redraws the header (DocHeaderEdit.cpp).
+    // again and every view redraws the header.
     void AfterHeaderEdit(std::unique_ptr<CPrHeader> before = nullptr);
     // Undo and redo of a header edit: the saved header and the document's change places; the
     // title and the views follow.
     int ExchangeHeader(CPrHeader& saved);
-    // 作図・編集条件 on the operation settings.
-    void OnDrawEditCond();
-    // レイヤー設定, enabled only where 消去 does not apply.
-    void OnLayerSet();
-    void OnUpdateLayerSet(CCmdUI* cmdUI);
-    // The layer bar's choice: moves the selection (shapes in the shape mode, any selection in
-    // the process and event modes) or becomes the layer of new objects; a reference layer is
-    // shown; the term combo takes the focus back.
-    void OnLayerComboSelect();
-    void OnLayerComboCancel();
-    // The menu's layer commands put their layer into the combo and choose it; false for
-    // another id.
-    BOOL OnLayerCommand(UINT id);
-    void OnUpdateLayerCommand(CCmdUI* cmdUI);
-    // The combo shows the first selected object's layer (or the current layer), not while it
-    // has the focus.
-    void OnUpdateLayerCombo();
 
     // ---- Shapes (DocZukei.cpp) ------------------------------------------------------------------
     // The shape list is the drawing order: the head is drawn first (the back), the tail last
@@ -1015,6 +958,8 @@ public:
     int GetSelectedKoumokuCols(int& first, int& last) const {
         return SelectedKoumokuCols(GetKoumokuTable(), first, last);
     }
+    // Whether the selected cells' corner carries the whole-row mark (DocKoumoku.cpp).
+    bool WholeKoumokuRowsSelected() const;
 
     // ---- Events (DocEvents.cpp) ----------------------------------------------------------------
     // Every change of an existing event replaces it by a changed copy, the pair recorded for
@@ -1077,60 +1022,9 @@ public:
     // off that date. No undo record.
     void RemoveEventHolidays(const CTime& base, BOOL skip);
 
-    // ---- Hatchings (DocHatch.cpp) ---------------------------------------------------------------
-    // A hatching covers rows first..last (kind 1), dates start..end (kind 2) or the item cells of
-    // rows first..last and item columns first..last (kind 12). Each change is recorded for undo:
-    // a changed hatching as (clone before the change, hatching), a new one from a split as added, a
-    // removed one as removed.
-
-    // Results of ClipHatch.
-    static constexpr int kHatchRemoved = -1;
-    static constexpr int kHatchCut = 0;
-    static constexpr int kHatchSplit = 1;
-    static constexpr int kHatchUntouched = -2;
-
-    // A new hatching with the nine fields; null when it cannot be made. The caller lists it.
-    static std::unique_ptr<CKtkmHatch> CreateHatch(WORD kind, WORD pattern, COLORREF color,
-                                                   const CTime& start, const CTime& end,
-                                                   int firstRow, int lastRow, LONG firstColumn,
-                                                   LONG lastColumn);
-    // Clips the hatching at pos of the hatching list against a cleared region in mode 1 (rows
-    // first..last), 2 (dates start..end) or 12 (a block of cells): -1 it lay inside and was
-    // removed (recorded); 0 one end was cut; 1 it was split, the second half inserted right
-    // after it; -2 untouched (also for a position that does not hold the hatching). Rows are
-    // whole units and are cut by one; dates are points in time and meet. A cell block is only
-    // ever removed. The caller records the change of a cut or split hatching.
-    int ClipHatch(CKtkmHatch* hatch, POSITION pos, int mode, const CTime& start, const CTime& end,
-                  int firstRow, int lastRow, LONG firstColumn, LONG lastColumn);
-    // Clips every hatching of the kind against the region (see ClipHatch), recording the changes.
-    void ClipHatches(int kind, const CTime& start, const CTime& end, int firstRow, int lastRow,
-                     LONG firstColumn, LONG lastColumn);
-    // After rows first..last were cleared (clearOnly) or deleted: the row bands are clipped and,
-    // when the rows were deleted, those at or below first move up by the number of rows.
-    void RowHatchesDeleted(BOOL clearOnly, int first, int last);
-    // After rows first..last were inserted: a band that reaches them is stretched and split
-    // around them, one at or below first moves down.
-    void RowHatchesInserted(int first, int last);
-    // The same for the date ranges, by the time from start to end.
-    void DateHatchesDeleted(BOOL clearOnly, const CTime& start, const CTime& end);
-    void DateHatchesInserted(const CTime& start, const CTime& end);
-    // Puts newHatch in the place of oldHatch in the hatching list (oldHatch null: appends it;
-    // newHatch null: takes oldHatch out, to its caller) and redraws both; what undo and redo do
-    // with hatchings.
-    void ReplaceHatch(CKtkmHatch* oldHatch, CKtkmHatch* newHatch) {
-        m_undo.ReplaceHatch(oldHatch, newHatch);
-    }
-    // The item-cell hatchings (kind 12) after the item cells moved (DocHatchKoumoku.cpp). Only
-    // hatchings whose columns (rows) lie within the edited columns (rows) and that start at or
-    // after the first edited row (column) follow: one wholly inside a cleared or deleted block is
-    // removed, the others move by the number of rows (columns) as a whole, except when the
-    // block was only cleared.
-    void HatchRowsDeleted(BOOL clearOnly, int firstRow, int lastRow, int firstColumn,
-                          int lastColumn);
-    void HatchRowsInserted(int firstRow, int lastRow, int firstColumn, int lastColumn);
-    void HatchColsDeleted(BOOL clearOnly, int firstRow, int lastRow, int firstColumn,
-                          int lastColumn);
-    void HatchColsInserted(int firstRow, int lastRow, int firstColumn, int lastColumn);
+    // ---- Hatchings ------------------------------------------------------------------------------
+    // The hatchings' edits, each recorded for undo (see CChartHatches).
+    CChartHatches& GetHatches() { return m_hatches; }
 
     // ---- Item cells (DocKoumoku.cpp, DocKoumokuEdit.cpp, DocKoumokuAttr.cpp)
     // --------------------- Rows and item columns are zero-based; a cell's own row and column are
@@ -1405,207 +1299,30 @@ public:
     // gives.
     void ApplyOutputLayers(const LayerMap& map);
 
-    // ---- The Edit menu and the simple popup (DocEditMenu.cpp, DocRowsEdit.cpp) ---------------
+    // ---- Edit commands' state -----------------------------------------------------------------
     // Whether "消　去" has something to delete: a selected item cell or date range, else by mode
     // the selection (processes, terms, events, resources, shapes), a progress line, the current
-    // embedded object or a selected resource chart.
+    // embedded object or a selected resource chart (DocObjects.cpp).
     BOOL CanDelete() const;
-    // "消　去": refused while an edit is in progress; one undo step. Item cells and a date range
-    // go first, else what the mode names.
-    void OnEditDelete();
-    // Also gives the term bar's edit mark the opposite of a changed CanDelete.
-    void OnUpdateEditDelete(CCmdUI* cmdUI);
-    // "全消去" after 5082 (and 5121 when reference or hidden layers hold data: No keeps them):
-    // objects, cells, shapes, progress lines and fills in one undo step.
-    void OnEditDeleteAll();
-    void OnUpdateEditDeleteAll(CCmdUI* cmdUI);
-    // "1つｷｬﾝｾﾙ": the last selected object leaves the selection, else the current embedded
-    // object stops being current.
-    void OnCancelOne();
-    void OnUpdateCancelOne(CCmdUI* cmdUI);
-    // The chain selections from every selected process (a., b., c., d.).
-    void OnSelectLaterChain();
-    void OnSelectEarlierChain();
-    void OnSelectLaterChainAdjacent();
-    void OnSelectEarlierChainAdjacent();
-    void OnUpdateSelectChain(CCmdUI* cmdUI);
-    // Rows of the selected item cells: deleted (dialog 168: moved up or blanked) or inserted
-    // (5036 past the table's last row); whole rows take the chart's objects, shapes and fills
-    // along, cells of some columns only the cells. One undo step each.
-    void OnRowDelete();
-    void OnRowInsert();
-    void OnUpdateRowEdit(CCmdUI* cmdUI);
-    // Columns: the chart's selected date range (days deleted or blanked, dialog 173, or
-    // inserted), else the selected item columns.
-    void OnColumnDelete();
-    void OnColumnInsert();
-    void OnUpdateColumnEdit(CCmdUI* cmdUI);
-    // "ｱﾄﾘﾋﾞｭｰﾄ(属性)": posts the batch attribute command of the mode.
-    void OnAttributePopup();
-    void OnUpdateAttributePopup(CCmdUI* cmdUI);
-    // "文字置換" (dialog 251): in the terms, the events or the item cells by mode.
-    void OnReplaceText();
-    void OnUpdateReplaceText(CCmdUI* cmdUI);
-
-    // ---- 属性 > 工程線 (DocKouteiMenu.cpp) ---------------------------------------------------
-    // A command of the line or node menus that carries its value; FALSE for any other id.
-    BOOL OnKouteiAttrCommand(UINT id);
-    // "7. その他": the colour dialog (OK remembers and applies, Cancel changes nothing).
-    void OnKouteiOtherColor();
-    // "属性一括" (dialog 216): node, then line attributes in one undo step; when the dialog asks
-    // for the change of days instead, that command is posted and nothing applied.
-    void OnKouteiBatch();
-    // "ﾉｰﾄﾞｻｲｽﾞ" (dialog 230): the size of the selected nodes.
-    void OnNodeSize();
-    // "k. 関係線": the one selected relation line becomes a plain process; otherwise the option
-    // of new processes toggles (set, it draws them slanted).
-    void OnRelationLine();
-    void OnUpdateRelationLine(CCmdUI* cmdUI);
-    // "日数変更" (dialog 144 or 221) of the one selected process: by days the chain linked to it
-    // moves with its end, otherwise its dates, rows and spare days are replaced.
-    void OnChangeDays();
-    void OnUpdateChangeDays(CCmdUI* cmdUI);
-    // "模様": the popup of the nine patterns; the entry chosen is posted.
-    void OnPatternPopup();
-    // The process colour list of the tool bar: entry 6 and later ask for the colour (Cancel:
-    // nothing changes); the colour goes to the selected processes and the focus back to the
-    // term bar.
-    void OnKouteiBarColor(int index, COLORREF color);
-
-    // ---- 属性 > 用語 and the term bar (DocYogoMenu.cpp) ---------------------------------------
-    // A command of the term menu that carries its value; FALSE for any other id.
-    BOOL OnYogoAttrCommand(UINT id);
-    // "7. その他": the colour dialog (OK remembers and applies, Cancel changes nothing).
-    void OnYogoOtherColor();
-    // "属性一括" (dialog 217) with the first selected term's attributes or the defaults.
-    void OnYogoBatch();
-    // "フォント" (dialog 159) of the selected terms.
-    void OnYogoFont();
-    // "文字修正": the term bar's text to the events (mode 6), the item cells (mode 0) or the
-    // selected terms; disabled while the bar is hidden.
-    void OnYogoTextEdit();
-    void OnUpdateYogoTextEdit(CCmdUI* cmdUI);
-    // The term bar's own text edit: events, item cells, terms (mode 2) or nothing by mode.
-    void OnYogoBarTextEdit();
-    // "b. ↑(←)" and "a. ↓(→)": the stacking direction of new terms.
-    void OnYogoStackUp();
-    void OnYogoStackDown();
-    void OnUpdateYogoStackUp(CCmdUI* cmdUI);
-    void OnUpdateYogoStackDown(CCmdUI* cmdUI);
-    // The term bar's colour list: its colour (entry 6 asks for one, from the colour remembered
-    // for the mode's kind; Cancel changes nothing) goes to the events, the item cells or the
-    // terms by mode; the focus goes back to the input. Cancelled, only the focus goes back.
-    void OnYogoBarColor();
-    void OnYogoBarColorCancel();
-    // The list's state from the selection of the mode's kind.
-    void OnUpdateYogoBarColor(CCmdUI* cmdUI);
-    // The term bar's input changed: term input may begin (BeginTermInput). Its state: active in
-    // the item, term and event modes while drawing.
-    void OnYogoComboEdit();
-    void OnUpdateYogoCombo(CCmdUI* cmdUI);
-
-    // ---- 属性 > 行事 and 設定 > 塗り潰し設定 (DocEventMenu.cpp) ------------------------------
-    // "7. その他": the colour dialog (OK remembers and applies, Cancel changes nothing).
-    void OnEventOtherColor();
-    // "属性一括" (dialog 218) with the first selected event's attributes or the defaults.
-    void OnEventBatch();
-    // "フォント" (dialog 159) of the selected events.
-    void OnEventFont();
-    // "文字修正": the term bar's text to the selected events; disabled while the bar is hidden.
-    void OnEventTextEdit();
-    void OnUpdateEventTextEdit(CCmdUI* cmdUI);
-    // The date snapping of new events: "日付合" (bit 0, form 0), "日中央" (bit 1, form 1; off
-    // form 0), each keeping only "行合" (bit 8) of the others; "行合" toggles bit 8 alone.
-    void OnEventSnapDay();
-    void OnEventSnapDayMiddle();
-    void OnEventSnapRow();
-    void OnUpdateEventSnapDay(CCmdUI* cmdUI);
-    void OnUpdateEventSnapDayMiddle(CCmdUI* cmdUI);
-    void OnUpdateEventSnapRow(CCmdUI* cmdUI);
-    // "位置指定移動": the one selected event to the date and row of the position dialog.
-    void OnEventMoveToPosition();
-    void OnUpdateEventMoveToPosition(CCmdUI* cmdUI);
-    // "塗り潰し設定" (dialog 421): fills set or cleared on the chart's date range, whole item
-    // rows (and their cells) or item cells, in one undo step.
-    void OnFillSettings();
-    void OnUpdateFillSettings(CCmdUI* cmdUI);
-
-    // ---- 属性 > 項目 (DocKoumokuMenu.cpp) -----------------------------------------------------
-    // "7. その他": the colour dialog (OK remembers and applies, Cancel changes nothing).
-    void OnKoumokuOtherColor();
-    // "列数と項目欄名称": the area-name sheet on the settings and the item table.
-    void OnKoumokuAreaNames();
-    // "属性一括" (dialog 244) with the corner cell's attributes or the defaults.
-    void OnKoumokuBatch();
-    // "罫線" (dialog 243): the row's and the corner cell's line types, shown with the codes 1 and
-    // 2 exchanged and stored back unexchanged; nothing when none changed.
-    void OnKoumokuKeisen();
-    // "フォント" (dialog 159) of the selected cells.
-    void OnKoumokuFont();
-    // Enabled with a selected cell.
-    void OnUpdateKoumokuSelected(CCmdUI* cmdUI);
-    // "文字修正": the term bar's text to the selected cells; then, entering texts one cell after
-    // the other, the view is told to click the next shown cell.
-    void OnKoumokuTextEdit();
-    void OnUpdateKoumokuTextEdit(CCmdUI* cmdUI);
-    // "項目を縦書き表示": cells have no vertical writing; the entry stays disabled.
-    void OnUpdateKoumokuVertical(CCmdUI* cmdUI);
-
-    // ---- Hyperlinks of events and terms (DocHyperlinks.cpp) ----------------------------------
-    // Insert (dialog 415 titled 5160), edit (5161) and open; the target is the one selected
-    // event (event mode) or the one selected process's only term, when that term is selected
-    // (term mode). Insert is enabled without a link, edit and open with one.
-    void OnEventLinkInsert();
-    void OnEventLinkEdit();
-    void OnEventLinkOpen();
-    void OnUpdateEventLinkInsert(CCmdUI* cmdUI);
-    void OnUpdateEventLinkEdit(CCmdUI* cmdUI);
-    void OnYogoLinkInsert();
-    void OnYogoLinkEdit();
-    void OnYogoLinkOpen();
-    void OnUpdateYogoLinkInsert(CCmdUI* cmdUI);
-    void OnUpdateYogoLinkEdit(CCmdUI* cmdUI);
-
-    // ---- The object modes, draw and edit, copy and move (DocModeMenu.cpp) ---------------------
-    // The mode keys: the mode (the term and event keys also focus the term bar's input; the
-    // shape key leaves an unchanged mode's operation and sub-state alone), then every selection
-    // is dropped and the undo history emptied.
-    void OnModeKoutei();
-    void OnModeYogo();
-    void OnModeEvent();
-    void OnModeShincyoku();
-    void OnModeZukei();
-    void OnModeObject();
-    void OnModeShigen();
-    void OnModeChart();
-    void OnUpdateModeKoutei(CCmdUI* cmdUI);
-    void OnUpdateModeYogo(CCmdUI* cmdUI);
-    void OnUpdateModeEvent(CCmdUI* cmdUI);
-    void OnUpdateModeShincyoku(CCmdUI* cmdUI);
-    void OnUpdateModeZukei(CCmdUI* cmdUI);
-    void OnUpdateModeObject(CCmdUI* cmdUI);
-    void OnUpdateModeShigen(CCmdUI* cmdUI);
-    void OnUpdateModeChart(CCmdUI* cmdUI);
-    // "作図ﾓｰﾄﾞ" and "編集ﾓｰﾄﾞ": the operation, then every selection is dropped (the undo
-    // history stays).
-    void OnDrawOperation();
-    void OnEditOperation();
-    void OnUpdateDrawOperation(CCmdUI* cmdUI);
-    void OnUpdateEditOperation(CCmdUI* cmdUI);
-    // "複　写" and "移　動": with an item cell selected a temporary switch to copying or moving
-    // cells (the view is asked to look at the pointer again); otherwise the operation with a
-    // selection, or the one that waits for the objects to be picked.
-    void OnEditCopy();
-    void OnEditMove();
-    void OnUpdateEditCopy(CCmdUI* cmdUI);
-    void OnUpdateEditMove(CCmdUI* cmdUI);
-    // The white background and the frame of an embedded object: no object of another program
-    // is ever current here, so both stay disabled.
-    void OnUpdateCntrItemFlag(CCmdUI* cmdUI);
+    // Remembers CanDelete at an update of "消　去" for the term bar's edit mark: TRUE when it
+    // changed since the last update.
+    bool NoteCanDelete(BOOL can) {
+        const bool changed = can != m_bCouldDelete;
+        m_bCouldDelete = can;
+        return changed;
+    }
+    // Remembers whether the term bar's input was made active at an update of its state: TRUE when
+    // that changed (or was never told).
+    bool NoteYogoComboActive(bool active) {
+        const int now = active ? 1 : 0;
+        const bool changed = now != m_nYogoComboActive;
+        m_nYogoComboActive = now;
+        return changed;
+    }
     // The term bar's input asks for a term: in the process mode drawing with nothing going on
     // and nothing saved, the term mode is entered for one term (process mode and draw saved for
     // the return) unless terms go with processes; every selection is dropped and the undo
-    // history emptied. Any other state: nothing.
+    // history emptied. Any other state: nothing (DocYogoInput.cpp).
     void BeginTermInput();
 
     // ---- Automation (members named as the automation interface names them) ----------------------
@@ -1618,20 +1335,6 @@ public:
     short m_nInsertLine = 0;
 
 private:
-    // Whether the item cells' corner carries the whole-row mark (DocRowsEdit.cpp).
-    bool WholeKoumokuRowsSelected() const;
-    // The dialog of a hyperlink and the change it makes (DocHyperlinks.cpp).
-    void EditEventLink(UINT caption);
-    void EditYogoLink(UINT caption);
-    // The term bar's text to the events, the cells or the terms by mode; with termModeOnly the
-    // terms take it only in the term mode (DocYogoMenu.cpp).
-    void BarTextByMode(bool termModeOnly);
-    // The state of a "文字修正" entry: disabled while the term bar is hidden, else the kind's.
-    void UpdateBarTextEdit(CCmdUI* cmdUI, void (CTembraDoc::*updater)(CCmdUI*));
-    // The menu commands' shared steps (DocModeMenu.cpp).
-    void EndModeCommand();
-    void BeginCopyOrMove(bool copy);
-
     // The parts of the stream (DocSerialize.cpp).
     void StoreNative(CArchive& ar);
     void LoadNative(CArchive& ar);
@@ -1680,7 +1383,6 @@ private:
 
     // The informative title: "name <chart title> [period] " and the read-only mark.
     std::string ComposeTitle(const std::string& name) const;
-    void RedrawObject(CObject* object) { m_notifier.RedrawObject(object); }
     // Takes the entry at pos out of the list into the history, with its place (the entry after
     // it); deletes it (false) when that cannot be recorded.
     bool RemoveRecorded(OwnedObList<CDataHeader>& list, POSITION pos);
@@ -1690,12 +1392,6 @@ private:
     void FrameText(CZukeiString& text, short frameStyle) const;
     // Deletes the shapes doomed(shape) picks, with their selection entries, each recorded.
     template <class Doomed> void DeleteZukeiWhere(Doomed doomed);
-    // The shape menu (DocZukeiMenu.cpp): one undo step over the selected shapes (texts only with
-    // textsOnly), each changed by change; with deselect they leave the selection afterwards.
-    template <class Change> void ChangeSelZukei(bool textsOnly, bool deselect, Change change);
-    void ApplyZukeiStyle(short code, bool framesText);
-    void UpdateStyleUI(CCmdUI* cmdUI, short code, bool framesText);
-    void UpdateOtherColorUI(CCmdUI* cmdUI, COLORREF color);
     // The dates and rows a shape covers in the row and column edits.
     struct ZukeiExtent {
         CTime start;
@@ -1729,39 +1425,17 @@ private:
     // the order of their end dates, with its selected predecessors listed (those ending on its
     // start node).
     int PrepareMoveLinks(KouteiLinkList& records, CTimeSpan offset, bool growFreeEnds);
-    template <class Fn> void ForEachSelected(Fn fn) { m_selection.ForEachSelected(fn); }
     // Replaces each selected event by a copy changed by change (mode 2: adds the copy and
     // deselects the event), in one undo step (DocEvents.cpp).
     template <class Change> void ChangeSelectedEvents(int mode, Change change);
 
-    // Hatchings (DocHatch.cpp). The change of a hatching (before: its clone), a new one, and the
-    // hatching at pos of the list taken out; each redrawn and recorded (or, unrecorded, deleted).
-    void RecordHatchChange(std::unique_ptr<CKtkmHatch> before, CKtkmHatch* after);
-    void RecordHatchAdded(CKtkmHatch* hatch);
-    void RemoveHatchAt(POSITION pos);
-    // The walks of the row and date edits over the hatchings of a kind: clip(hatch, pos) clips
-    // against the deleted range; what starts inside it or later moves by shift unless only
-    // cleared. An inserted range stretches and splits what starts before it and reaches it, and
-    // moves what starts inside it or later.
-    template <class Clip, class StartsInside, class Shift>
-    void HatchesDeleted(WORD kind, BOOL clearOnly, Clip clip, StartsInside startsInside,
-                        Shift shift);
-    template <class StartsBefore, class Reaches, class Stretch, class Clip, class Shift>
-    void HatchesInserted(WORD kind, StartsBefore startsBefore, Reaches reaches, Stretch stretch,
-                         Clip clip, Shift shift);
-    // The item-cell hatchings whose range along one axis lies within the edited one and that
-    // start at or after the first edited row or column (DocHatchKoumoku.cpp).
-    template <class Follows, class Shift>
-    void KoumokuHatchesMoved(BOOL deleted, BOOL clearOnly, int firstRow, int lastRow,
-                             int firstColumn, int lastColumn, Follows follows, Shift shift);
-
+    // Records the rows' ruled-line types for undo (nothing when that cannot be recorded).
+    void RecordKeisenTypes();
     // Item cells (DocKoumoku.cpp). A change of the cell at one place: old (out of the table, the
     // history's when recorded) replaced by now, either may be null; an old cell that cannot be
     // recorded goes to discard, to be deleted once the table no longer refers to it.
     void RecordCellChange(CKoumokuData* oldCell, CKoumokuData* newCell,
                           std::vector<std::unique_ptr<CKoumokuData>>& discard);
-    // Records the rows' ruled-line types for undo (nothing when that cannot be recorded).
-    void RecordKeisenTypes();
     // Takes the cell at the place out of the table and records it as removed.
     void RemoveCellAt(int row, int column, CKoumokuData* cell);
     // Redraws the cells of rows first..last (-1: to the end) of item columns first..last.
@@ -1786,6 +1460,7 @@ private:
     CChartObjects m_objects;
     CChartSelection m_selection{m_objects, m_notifier};
     CChartUndo m_undo{m_objects, m_calendar, m_notifier};
+    CChartHatches m_hatches{m_objects, m_undo, m_notifier};
     CHint m_hint;
     int m_nInsertMask = kInsertMaskAll;
     CDocumentSeams m_seams{*this,      m_nInsertMask, m_factory.GetSeqNumberCtrl(),

@@ -1,6 +1,7 @@
 #include "document/YogoAttrCommands.h"
 
 #include "document/AttrCommands.h"
+#include "document/CommandIds.h"
 
 #include <algorithm>
 #include <array>
@@ -21,36 +22,37 @@ using Arg = YogoAttrArg;
 
 constexpr std::array kYogoCommands{
     // 書式
-    YogoAttrCommand{32976, Arg::Form, 0},         // 1. 左寄せ
-    YogoAttrCommand{32977, Arg::Form, 2},         // 2. 右寄せ
-    YogoAttrCommand{32974, Arg::Form, 1},         // 3. 中　央
-    YogoAttrCommand{32975, Arg::Form, 3},         // 4. 任　意
-    YogoAttrCommand{32967, Arg::Form, 4},         // 5. 左引出
-    YogoAttrCommand{32968, Arg::Form, 5},         // 6. 右引出
-    YogoAttrCommand{32988, Arg::LinkPosition, 0}, // 7. 上　部
-    YogoAttrCommand{32970, Arg::LinkPosition, 1}, // 8. 下　部
+    YogoAttrCommand{ID_YOGO_FORMAT_LEFT, Arg::Form, 0},          // 1. 左寄せ
+    YogoAttrCommand{ID_YOGO_FORMAT_RIGHT, Arg::Form, 2},         // 2. 右寄せ
+    YogoAttrCommand{ID_YOGO_FORMAT_CENTER, Arg::Form, 1},        // 3. 中　央
+    YogoAttrCommand{ID_YOGO_FORMAT_FREE, Arg::Form, 3},          // 4. 任　意
+    YogoAttrCommand{ID_YOGO_FORMAT_LEFT_LEADER, Arg::Form, 4},   // 5. 左引出
+    YogoAttrCommand{ID_YOGO_FORMAT_RIGHT_LEADER, Arg::Form, 5},  // 6. 右引出
+    YogoAttrCommand{ID_YOGO_FORMAT_ABOVE, Arg::LinkPosition, 0}, // 7. 上　部
+    YogoAttrCommand{ID_YOGO_FORMAT_BELOW, Arg::LinkPosition, 1}, // 8. 下　部
     // 修飾 > 6. 色
-    YogoAttrCommand{32964, Arg::Color, kBlack},     // 1. 黒
-    YogoAttrCommand{32978, Arg::Color, kRed},       // 2. 赤
-    YogoAttrCommand{32971, Arg::Color, kGreen},     // 3. 緑
-    YogoAttrCommand{32973, Arg::Color, kPurple},    // 4. 紫
-    YogoAttrCommand{32966, Arg::Color, kLightBlue}, // 5. 水色
-    YogoAttrCommand{32989, Arg::Color, kYellow},    // 6. 黄色
-    YogoAttrCommand{33070, Arg::OtherColor, 0},     // 7. その他
+    YogoAttrCommand{ID_YOGO_COLOR_BLACK, Arg::Color, kBlack},    // 1. 黒
+    YogoAttrCommand{ID_YOGO_COLOR_RED, Arg::Color, kRed},        // 2. 赤
+    YogoAttrCommand{ID_YOGO_COLOR_GREEN, Arg::Color, kGreen},    // 3. 緑
+    YogoAttrCommand{ID_YOGO_COLOR_PURPLE, Arg::Color, kPurple},  // 4. 紫
+    YogoAttrCommand{ID_YOGO_COLOR_CYAN, Arg::Color, kLightBlue}, // 5. 水色
+    YogoAttrCommand{ID_YOGO_COLOR_YELLOW, Arg::Color, kYellow},  // 6. 黄色
+    YogoAttrCommand{ID_YOGO_COLOR_OTHER, Arg::OtherColor, 0},    // 7. その他
     // 修飾
-    YogoAttrCommand{32961, Arg::Flags, 0},      // 1. 全解除
-    YogoAttrCommand{32972, Arg::Flags, 2},      // 2. 囲　み
-    YogoAttrCommand{32982, Arg::Flags, 1},      // 3. 白　抜
-    YogoAttrCommand{32965, Arg::Flags, 4},      // 4. 強　調
-    YogoAttrCommand{32986, Arg::Flags, 0x1000}, // 5. 縦書き
-    YogoAttrCommand{33114, Arg::Flags, 8}, // 7. 文字表現 > 1. 半角文字は常に横書き
+    YogoAttrCommand{ID_YOGO_DECOR_CLEAR, Arg::Flags, 0},         // 1. 全解除
+    YogoAttrCommand{ID_YOGO_DECOR_FRAME, Arg::Flags, 2},         // 2. 囲　み
+    YogoAttrCommand{ID_YOGO_DECOR_WHITE_BACK, Arg::Flags, 1},    // 3. 白　抜
+    YogoAttrCommand{ID_YOGO_DECOR_BOLD, Arg::Flags, 4},          // 4. 強　調
+    YogoAttrCommand{ID_YOGO_DECOR_VERTICAL, Arg::Flags, 0x1000}, // 5. 縦書き
+    YogoAttrCommand{ID_YOGO_HALF_WIDTH_HORIZONTAL, Arg::Flags,
+                    8}, // 7. 文字表現 > 1. 半角文字は常に横書き
     // サイズ
-    YogoAttrCommand{32991, Arg::Size, 0x101}, // 1. 標　準
-    YogoAttrCommand{32987, Arg::Size, 0x201}, // 2. 縦倍角
-    YogoAttrCommand{32990, Arg::Size, 0x102}, // 3. 横倍角
-    YogoAttrCommand{32960, Arg::Size, 0x202}, // 4. ４倍角
-    YogoAttrCommand{32985, Arg::Text, 0},     // 文字修正
-    YogoAttrCommand{33042, Arg::Text, 0},     // 用語バーの文字修正
+    YogoAttrCommand{ID_YOGO_SIZE_NORMAL, Arg::Size, 0x101},        // 1. 標　準
+    YogoAttrCommand{ID_YOGO_SIZE_DOUBLE_HEIGHT, Arg::Size, 0x201}, // 2. 縦倍角
+    YogoAttrCommand{ID_YOGO_SIZE_DOUBLE_WIDTH, Arg::Size, 0x102},  // 3. 横倍角
+    YogoAttrCommand{ID_YOGO_SIZE_QUADRUPLE, Arg::Size, 0x202},     // 4. ４倍角
+    YogoAttrCommand{ID_YOGO_TEXT_EDIT, Arg::Text, 0},              // 文字修正
+    YogoAttrCommand{ID_YOGO_BAR_TEXT_EDIT, Arg::Text, 0},          // 用語バーの文字修正
     YogoAttrCommand{kYogoBarColorId, Arg::BarColor, 0},
 };
 

@@ -1,4 +1,5 @@
 #include "document/ZukeiAttrCommands.h"
+#include "document/CommandIds.h"
 
 #include <array>
 
@@ -17,73 +18,73 @@ constexpr COLORREF kYellow = RGB(255, 255, 0);
 
 constexpr std::array kCommands{
     // スタイル: lines and curves, then the outlines that may also frame a text.
-    ZukeiAttrCommand{32914, F::Style, 0},
-    ZukeiAttrCommand{32919, F::Style, 1},
-    ZukeiAttrCommand{32918, F::Style, 2},
-    ZukeiAttrCommand{32906, F::Style, 3, true},
-    ZukeiAttrCommand{32907, F::Style, 4, true},
-    ZukeiAttrCommand{32908, F::Style, 5, true},
-    ZukeiAttrCommand{32912, F::Style, 6, true},
-    ZukeiAttrCommand{32903, F::Style, 7},
-    ZukeiAttrCommand{32913, F::Style, 8},
-    ZukeiAttrCommand{32909, F::Style, 9, true},
-    ZukeiAttrCommand{32910, F::Style, 10, true},
-    ZukeiAttrCommand{32904, F::Style, 11, true},
-    ZukeiAttrCommand{32905, F::Style, 12, true},
-    ZukeiAttrCommand{32911, F::Style, 13, true},
+    ZukeiAttrCommand{ID_ZUKEI_STYLE_LINE, F::Style, 0},
+    ZukeiAttrCommand{ID_ZUKEI_STYLE_POLYLINE, F::Style, 1},
+    ZukeiAttrCommand{ID_ZUKEI_STYLE_POLYGON, F::Style, 2},
+    ZukeiAttrCommand{ID_ZUKEI_STYLE_RECT, F::Style, 3, true},
+    ZukeiAttrCommand{ID_ZUKEI_STYLE_ROUND_RECT, F::Style, 4, true},
+    ZukeiAttrCommand{ID_ZUKEI_STYLE_CIRCLE, F::Style, 5, true},
+    ZukeiAttrCommand{ID_ZUKEI_STYLE_ELLIPSE, F::Style, 6, true},
+    ZukeiAttrCommand{ID_ZUKEI_STYLE_ARC, F::Style, 7},
+    ZukeiAttrCommand{ID_ZUKEI_STYLE_PIE, F::Style, 8},
+    ZukeiAttrCommand{ID_ZUKEI_STYLE_TRIANGLE_V, F::Style, 9, true},
+    ZukeiAttrCommand{ID_ZUKEI_STYLE_TRIANGLE_H, F::Style, 10, true},
+    ZukeiAttrCommand{ID_ZUKEI_STYLE_ARROW_V, F::Style, 11, true},
+    ZukeiAttrCommand{ID_ZUKEI_STYLE_ARROW_H, F::Style, 12, true},
+    ZukeiAttrCommand{ID_ZUKEI_STYLE_DIAMOND, F::Style, 13, true},
     // 位置関係
-    ZukeiAttrCommand{32915, F::PointMode, 0},
-    ZukeiAttrCommand{32916, F::PointMode, 1},
-    ZukeiAttrCommand{32917, F::PointMode, 2},
+    ZukeiAttrCommand{ID_ZUKEI_FIT_SCALE, F::PointMode, 0},
+    ZukeiAttrCommand{ID_ZUKEI_FIT_MOVE, F::PointMode, 1},
+    ZukeiAttrCommand{ID_ZUKEI_FIT_FIXED, F::PointMode, 2},
     // 線種 (the menu order is not the code order)
-    ZukeiAttrCommand{40001, F::LineType, 0},
-    ZukeiAttrCommand{40003, F::LineType, 1},
-    ZukeiAttrCommand{40002, F::LineType, 2},
-    ZukeiAttrCommand{40004, F::LineType, 3},
-    ZukeiAttrCommand{40005, F::LineType, 4},
-    ZukeiAttrCommand{40006, F::LineType, 5},
+    ZukeiAttrCommand{ID_ZUKEI_LINE_SOLID, F::LineType, 0},
+    ZukeiAttrCommand{ID_ZUKEI_LINE_DASHED, F::LineType, 1},
+    ZukeiAttrCommand{ID_ZUKEI_LINE_DOTTED, F::LineType, 2},
+    ZukeiAttrCommand{ID_ZUKEI_LINE_DASH_DOT, F::LineType, 3},
+    ZukeiAttrCommand{ID_ZUKEI_LINE_DASH_DOT_DOT, F::LineType, 4},
+    ZukeiAttrCommand{ID_ZUKEI_LINE_PROVISIONAL, F::LineType, 5},
     // 線幅
-    ZukeiAttrCommand{40007, F::Width, 0},
-    ZukeiAttrCommand{40008, F::Width, 1},
-    ZukeiAttrCommand{40009, F::Width, 2},
+    ZukeiAttrCommand{ID_ZUKEI_WIDTH_NORMAL, F::Width, 0},
+    ZukeiAttrCommand{ID_ZUKEI_WIDTH_THIN, F::Width, 1},
+    ZukeiAttrCommand{ID_ZUKEI_WIDTH_BOLD, F::Width, 2},
     // 線色
-    ZukeiAttrCommand{40025, F::Color, kBlack},
-    ZukeiAttrCommand{40011, F::Color, kRed},
-    ZukeiAttrCommand{40012, F::Color, kGreen},
-    ZukeiAttrCommand{40013, F::Color, kPurple},
-    ZukeiAttrCommand{40014, F::Color, kCyan},
-    ZukeiAttrCommand{40015, F::Color, kYellow},
+    ZukeiAttrCommand{ID_ZUKEI_COLOR_BLACK, F::Color, kBlack},
+    ZukeiAttrCommand{ID_ZUKEI_COLOR_RED, F::Color, kRed},
+    ZukeiAttrCommand{ID_ZUKEI_COLOR_GREEN, F::Color, kGreen},
+    ZukeiAttrCommand{ID_ZUKEI_COLOR_PURPLE, F::Color, kPurple},
+    ZukeiAttrCommand{ID_ZUKEI_COLOR_CYAN, F::Color, kCyan},
+    ZukeiAttrCommand{ID_ZUKEI_COLOR_YELLOW, F::Color, kYellow},
     // 模様
-    ZukeiAttrCommand{40016, F::Hatch, 999},
-    ZukeiAttrCommand{40017, F::Hatch, 100},
-    ZukeiAttrCommand{40018, F::Hatch, 99},
-    ZukeiAttrCommand{40019, F::Hatch, 3},
-    ZukeiAttrCommand{40020, F::Hatch, 4},
-    ZukeiAttrCommand{40021, F::Hatch, 5},
-    ZukeiAttrCommand{40022, F::Hatch, 2},
-    ZukeiAttrCommand{40023, F::Hatch, 0},
-    ZukeiAttrCommand{40024, F::Hatch, 1},
+    ZukeiAttrCommand{ID_ZUKEI_HATCH_NONE, F::Hatch, 999},
+    ZukeiAttrCommand{ID_ZUKEI_HATCH_WHITE, F::Hatch, 100},
+    ZukeiAttrCommand{ID_ZUKEI_HATCH_SOLID, F::Hatch, 99},
+    ZukeiAttrCommand{ID_ZUKEI_HATCH_RISING, F::Hatch, 3},
+    ZukeiAttrCommand{ID_ZUKEI_HATCH_GRID, F::Hatch, 4},
+    ZukeiAttrCommand{ID_ZUKEI_HATCH_DIAGONAL_GRID, F::Hatch, 5},
+    ZukeiAttrCommand{ID_ZUKEI_HATCH_FALLING, F::Hatch, 2},
+    ZukeiAttrCommand{ID_ZUKEI_HATCH_HORIZONTAL, F::Hatch, 0},
+    ZukeiAttrCommand{ID_ZUKEI_HATCH_VERTICAL, F::Hatch, 1},
     // 模様色
-    ZukeiAttrCommand{40010, F::HatchColor, kBlack},
-    ZukeiAttrCommand{40026, F::HatchColor, kRed},
-    ZukeiAttrCommand{40027, F::HatchColor, kGreen},
-    ZukeiAttrCommand{40028, F::HatchColor, kPurple},
-    ZukeiAttrCommand{40029, F::HatchColor, kCyan},
-    ZukeiAttrCommand{40030, F::HatchColor, kYellow},
+    ZukeiAttrCommand{ID_ZUKEI_HATCH_COLOR_BLACK, F::HatchColor, kBlack},
+    ZukeiAttrCommand{ID_ZUKEI_HATCH_COLOR_RED, F::HatchColor, kRed},
+    ZukeiAttrCommand{ID_ZUKEI_HATCH_COLOR_GREEN, F::HatchColor, kGreen},
+    ZukeiAttrCommand{ID_ZUKEI_HATCH_COLOR_PURPLE, F::HatchColor, kPurple},
+    ZukeiAttrCommand{ID_ZUKEI_HATCH_COLOR_CYAN, F::HatchColor, kCyan},
+    ZukeiAttrCommand{ID_ZUKEI_HATCH_COLOR_YELLOW, F::HatchColor, kYellow},
     // 文字設定
-    ZukeiAttrCommand{33084, F::TextEmphasis, kTextEmphasisBit},
-    ZukeiAttrCommand{33091, F::TextAlign, 0},
-    ZukeiAttrCommand{33093, F::TextAlign, 1},
-    ZukeiAttrCommand{33092, F::TextAlign, 2},
-    ZukeiAttrCommand{33095, F::TextVertical, kTextTopBit},
-    ZukeiAttrCommand{33097, F::TextVertical, kTextBottomBit},
-    ZukeiAttrCommand{33096, F::TextVertical, 0},
-    ZukeiAttrCommand{33085, F::TextColor, kBlack},
-    ZukeiAttrCommand{33086, F::TextColor, kRed},
-    ZukeiAttrCommand{33087, F::TextColor, kGreen},
-    ZukeiAttrCommand{33088, F::TextColor, kPurple},
-    ZukeiAttrCommand{33089, F::TextColor, kCyan},
-    ZukeiAttrCommand{33090, F::TextColor, kYellow},
+    ZukeiAttrCommand{ID_ZUKEI_TEXT_BOLD, F::TextEmphasis, kTextEmphasisBit},
+    ZukeiAttrCommand{ID_ZUKEI_TEXT_FORMAT_LEFT, F::TextAlign, 0},
+    ZukeiAttrCommand{ID_ZUKEI_TEXT_FORMAT_CENTER, F::TextAlign, 1},
+    ZukeiAttrCommand{ID_ZUKEI_TEXT_FORMAT_RIGHT, F::TextAlign, 2},
+    ZukeiAttrCommand{ID_ZUKEI_TEXT_FORMAT_TOP, F::TextVertical, kTextTopBit},
+    ZukeiAttrCommand{ID_ZUKEI_TEXT_FORMAT_BOTTOM, F::TextVertical, kTextBottomBit},
+    ZukeiAttrCommand{ID_ZUKEI_TEXT_FORMAT_MIDDLE, F::TextVertical, 0},
+    ZukeiAttrCommand{ID_ZUKEI_TEXT_COLOR_BLACK, F::TextColor, kBlack},
+    ZukeiAttrCommand{ID_ZUKEI_TEXT_COLOR_RED, F::TextColor, kRed},
+    ZukeiAttrCommand{ID_ZUKEI_TEXT_COLOR_GREEN, F::TextColor, kGreen},
+    ZukeiAttrCommand{ID_ZUKEI_TEXT_COLOR_PURPLE, F::TextColor, kPurple},
+    ZukeiAttrCommand{ID_ZUKEI_TEXT_COLOR_CYAN, F::TextColor, kCyan},
+    ZukeiAttrCommand{ID_ZUKEI_TEXT_COLOR_YELLOW, F::TextColor, kYellow},
 };
 
 } // namespace
@@ -104,6 +105,13 @@ const ZukeiAttrCommand* FindZukeiAttrCommand(UINT id) {
 bool IsTextField(ZukeiAttrField field) {
     return field == F::TextEmphasis || field == F::TextAlign || field == F::TextVertical ||
            field == F::TextColor;
+}
+
+WORD ApplyTextFlag(WORD current, WORD flag) {
+    if (flag == kTextEmphasisBit) {
+        return static_cast<WORD>(current ^ kTextEmphasisBit);
+    }
+    return static_cast<WORD>((current & ~(kTextTopBit | kTextBottomBit)) | flag);
 }
 
 } // namespace tembra

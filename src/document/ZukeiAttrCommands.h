@@ -46,5 +46,7 @@ std::span<const ZukeiAttrCommand> ZukeiAttrCommands();
 const ZukeiAttrCommand* FindZukeiAttrCommand(UINT id);
 // The field is a text attribute (applies to text shapes only).
 bool IsTextField(ZukeiAttrField field);
+// The flag rule of the text menu: emphasis toggles, the vertical bits replace each other.
+WORD ApplyTextFlag(WORD current, WORD flag);
 
 } // namespace tembra

@@ -3,8 +3,8 @@
 #include "document/TembraDoc.h"
 #include "shell/MainFrame.h"
 #include "shell/TembraApp.h"
-#include "shell/core/PrintSheetRequest.h"
 #include "view/TembraPrintDialog.h"
+#include "view/core/PrintSheetRequest.h"
 #include "view/core/TembraView.h"
 
 #include <QApplication>

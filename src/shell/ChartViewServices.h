@@ -3,8 +3,9 @@
 // central area for the preview and the command routing of the main window.
 #pragma once
 
-#include "shell/core/PrinterSelection.h"
+#include "document/CommandIds.h"
 #include "view/ViewApplication.h"
+#include "view/core/PrinterSelection.h"
 
 #include <map>
 
@@ -39,7 +40,7 @@ private:
         PrintOrientation orientation;
     };
     // The print header command the print settings sheet runs.
-    static constexpr UINT kPrintHeaderCommand = 32941;
+    static constexpr UINT kPrintHeaderCommand = ID_SET_PRINT_HEADER;
     // The printer set-up form of the print settings sheet on the printer in force: the chart
     // takes the orientation shown; true, the choice saved, when the user confirmed it.
     bool RunSheetPrinterSetup(CTembraDoc& document, PrinterDevMode& printer);

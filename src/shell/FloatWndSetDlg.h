@@ -19,7 +19,7 @@ class CFloatWndSetDlg : public QDialog {
 public:
     static constexpr int IDD = 337;
     enum : int { IDC_SCROLL_WITH_FRAME = 2042 };
-    // The request the option command 33126 raises (an OptionDialogRequest).
+    // The request the option command ID_FLOAT_SETTINGS raises (an OptionDialogRequest).
     static constexpr const char* kRequestName = "FloatWndSettings";
 
     CFloatWndSetDlg(CConfigBase& config, QWidget* parent = nullptr);

@@ -1,6 +1,7 @@
 #include "shell/MainFrame.h"
 
 #include "dialogs/settings/YogoListDlg.h"
+#include "document/CommandIds.h"
 #include "document/TembraDoc.h"
 #include "model/ConfigBase.h"
 #include "platform/Profile.h"
@@ -9,15 +10,21 @@
 #include "shell/ButtonImages.h"
 #include "shell/ChartWindowFactory.h"
 #include "shell/FloatWnd.h"
+#include "shell/FrameToolBar.h"
+#include "shell/LayerBar.h"
 #include "shell/MainStatusBar.h"
+#include "shell/ModeBar.h"
 #include "shell/MyYogoDlg.h"
+#include "shell/ProcessColorBar.h"
 #include "shell/ResourceWindows.h"
+#include "shell/SizingToolBar.h"
 #include "shell/TembraApp.h"
-#include "shell/ToolBars.h"
+#include "shell/YogoBar.h"
+#include "shell/ZukeiToolBar.h"
 #include "shell/core/FrameRules.h"
 #include "shell/core/MenuTable.h"
-#include "shell/core/StatusBar.h"
 #include "view/TembraViewWnd.h"
+#include "view/core/StatusBar.h"
 
 #include <QAction>
 #include <QApplication>
@@ -157,6 +164,9 @@ void CMainFrame::BuildMenus() {
         if (e.id == 0 && e.text != nullptr) {
             QMenu* menu = e.depth == 0 ? menuBar()->addMenu(Utf(e.text))
                                        : popups.back()->addMenu(Utf(e.text));
+            if (e.name != nullptr) {
+                menu->setObjectName(QString::fromLatin1(e.name));
+            }
             // A menu shows the states of its commands as they are when it opens.
             connect(menu, &QMenu::aboutToShow, this, [this] { m_app.UpdateCommandStates(); });
             popups.push_back(menu);
@@ -167,12 +177,8 @@ void CMainFrame::BuildMenus() {
         }
     }
     // The window menu lists the chart windows after its commands.
-    QMenu* windows = nullptr;
-    for (QAction* top : menuBar()->actions()) {
-        if (top->text() == Utf("ｳｨﾝﾄﾞｳ(&W)")) {
-            windows = top->menu();
-        }
-    }
+    auto* windows = menuBar()->findChild<QMenu*>(QString::fromLatin1(kWindowMenuName),
+                                                 Qt::FindDirectChildrenOnly);
     if (windows == nullptr) {
         return;
     }
@@ -215,9 +221,9 @@ void CMainFrame::AddCommands() {
                 ui.SetCheck(this->*shown);
             });
     };
-    toggleBar(32775, &CMainFrame::m_toolBar, &CMainFrame::m_bToolBarShown);
+    toggleBar(ID_VIEW_TOOLBAR, &CMainFrame::m_toolBar, &CMainFrame::m_bToolBarShown);
     m_commands.On(
-        32955,
+        ID_VIEW_YOGO_BAR,
         [this] {
             m_bYogoBarShown = !m_bYogoBarShown;
             ShowBar(m_yogoBar, m_bYogoBarShown);
@@ -229,12 +235,12 @@ void CMainFrame::AddCommands() {
             }
             ui.SetCheck(m_bYogoBarShown);
         });
-    toggleBar(32954, &CMainFrame::m_kouteiBar, &CMainFrame::m_bKouteiBarShown);
-    toggleBar(32785, &CMainFrame::m_palette, &CMainFrame::m_bPaletteShown);
-    toggleBar(32952, &CMainFrame::m_modeBar, &CMainFrame::m_bFunctionBarShown);
+    toggleBar(ID_VIEW_KOUTEI_BAR, &CMainFrame::m_kouteiBar, &CMainFrame::m_bKouteiBarShown);
+    toggleBar(ID_VIEW_PALETTE, &CMainFrame::m_palette, &CMainFrame::m_bPaletteShown);
+    toggleBar(ID_VIEW_FUNCTION_BAR, &CMainFrame::m_modeBar, &CMainFrame::m_bFunctionBarShown);
     // The floating overview window keeps its shown flag itself.
     m_commands.On(
-        33119,
+        ID_VIEW_FLOAT_WINDOW,
         [this] {
             if (m_floatWnd == nullptr) {
                 return;
@@ -248,7 +254,7 @@ void CMainFrame::AddCommands() {
         [this](CCmdUI& ui) { ui.SetCheck(m_floatWnd != nullptr && m_floatWnd->IsShown() != 0); });
     // The MY term list: made and shown on the first use, then shown and hidden in turn.
     m_commands.On(
-        32993,
+        ID_VIEW_MY_YOGO_LIST,
         [this] {
             if (m_myYogoDlg == nullptr) {
                 m_myYogoDlg = new CMyYogoDlg(
@@ -277,7 +283,9 @@ void CMainFrame::AddCommands() {
 
     // The indicators are enabled while their key is down.
     const std::pair<UINT, Qt::KeyboardModifier> indicators[] = {
-        {32832, Qt::ControlModifier}, {32833, Qt::ShiftModifier}, {32831, Qt::AltModifier}};
+        {ID_INDICATOR_CTRL, Qt::ControlModifier},
+        {ID_INDICATOR_SHIFT, Qt::ShiftModifier},
+        {ID_INDICATOR_ALT, Qt::AltModifier}};
     for (const auto& [id, modifier] : indicators) {
         m_commands.On(id, {}, [modifier](CCmdUI& ui) {
             ui.Enable((QGuiApplication::queryKeyboardModifiers() & modifier) != 0);
@@ -286,13 +294,13 @@ void CMainFrame::AddCommands() {
 
     const auto hasWindows = [this](CCmdUI& ui) { ui.Enable(!m_mdi->subWindowList().isEmpty()); };
     m_commands.On(
-        57650, [this] { Cascade(); }, hasWindows);
+        ID_WINDOW_CASCADE, [this] { Cascade(); }, hasWindows);
     m_commands.On(
-        57652, [this] { TileHorizontally(); }, hasWindows);
+        ID_WINDOW_TILE_HORZ, [this] { TileHorizontally(); }, hasWindows);
     m_commands.On(
-        57651, [this] { TileVertically(); }, hasWindows);
+        ID_WINDOW_TILE_VERT, [this] { TileVertically(); }, hasWindows);
     m_commands.On(
-        57648, [this] { m_app.NewWindow(); },
+        ID_WINDOW_NEW, [this] { m_app.NewWindow(); },
         [this](CCmdUI& ui) { ui.Enable(m_app.ActiveChart() != nullptr); });
 }
 

@@ -144,12 +144,13 @@ private:
     // (MainFrameBarCombos.cpp).
     void ConnectBarCombos();
     // The term bar's history: read from the history file when the bar is made, written back at
-    // closing, emptied by 33041; the term field's Delete reaches the active chart (32784).
+    // closing, emptied by ID_VIEW_CLEAR_YOGO_HISTORY; the term field's Delete reaches the active
+    // chart (ID_EDIT_DELETE).
     void LoadYogoHistory();
     void SaveYogoHistory();
     void AddYogoHistoryCommands();
     void ConnectYogoEdit();
-    // The term list's command 32994 and the resource windows' part of a mode change
+    // The term list's command ID_VIEW_YOGO_LIST and the resource windows' part of a mode change
     // (MainFrameResources.cpp).
     void AddYogoListCommand();
     void UpdateResourceWindows(CTembraDoc* document);

@@ -3,10 +3,15 @@
 // text typed into the term input, which may begin the input of a term. A layer or a colour chosen
 // changes the selection, so a gesture on the chart ends first, as before a command.
 #include "document/TembraDoc.h"
+#include "document/commands/KouteiMenu.h"
+#include "document/commands/LayerMenu.h"
+#include "document/commands/YogoMenu.h"
 #include "model/Utility.h"
+#include "shell/LayerBar.h"
 #include "shell/MainFrame.h"
+#include "shell/ProcessColorBar.h"
 #include "shell/TembraApp.h"
-#include "shell/ToolBars.h"
+#include "shell/YogoBar.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -19,7 +24,7 @@ void CMainFrame::ConnectBarCombos() {
         connect(layers, &QComboBox::activated, this, [this](int) {
             if (CTembraDoc* document = m_app.ActiveDocument()) {
                 document->EndGestures();
-                document->OnLayerComboSelect();
+                OnLayerComboSelect(*document);
             }
         });
     }
@@ -28,7 +33,7 @@ void CMainFrame::ConnectBarCombos() {
         connect(colors, &QComboBox::activated, this, [this](int index) {
             if (CTembraDoc* document = m_app.ActiveDocument()) {
                 document->EndGestures();
-                document->OnKouteiBarColor(index, ColorFromIndex(index));
+                OnKouteiBarColor(*document, index, ColorFromIndex(index));
             }
         });
     }
@@ -39,20 +44,20 @@ void CMainFrame::ConnectBarCombos() {
         connect(colors, &QComboBox::activated, this, [this](int) {
             if (CTembraDoc* document = m_app.ActiveDocument()) {
                 document->EndGestures();
-                document->OnYogoBarColor();
+                OnYogoBarColor(*document);
             }
         });
     }
     if (QComboBox* input = m_yogoBar->YogoCombo()) {
         connect(input, &QComboBox::textActivated, this, [this](const QString&) {
             if (CTembraDoc* document = m_app.ActiveDocument()) {
-                document->OnYogoComboEdit();
+                OnYogoComboEdit(*document);
             }
         });
         if (input->lineEdit() != nullptr) {
             connect(input->lineEdit(), &QLineEdit::textEdited, this, [this](const QString&) {
                 if (CTembraDoc* document = m_app.ActiveDocument()) {
-                    document->OnYogoComboEdit();
+                    OnYogoComboEdit(*document);
                 }
             });
         }

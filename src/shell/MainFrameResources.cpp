@@ -1,8 +1,9 @@
 // The frame's modeless windows of the settings library: the resource windows, which follow the
-// active chart's mode, and the term list of command 32994, whose joined text replaces the term
-// bar's text.
+// active chart's mode, and the term list of command ID_VIEW_YOGO_LIST, whose joined text replaces
+// the term bar's text.
 #include "dialogs/settings/YogoListDlg.h"
 #include "dialogs/settings/core/YogoList.h"
+#include "document/CommandIds.h"
 #include "model/ConfigPath.h"
 #include "shell/MainFrame.h"
 #include "shell/ResourceWindows.h"
@@ -19,7 +20,7 @@ void CMainFrame::UpdateResourceWindows(CTembraDoc* document) {
 void CMainFrame::AddYogoListCommand() {
     // Made and shown on the first use, then shown and hidden in turn.
     m_commands.On(
-        32994,
+        ID_VIEW_YOGO_LIST,
         [this] {
             if (m_yogoListDlg == nullptr) {
                 m_yogoListDlg = new CYogoListDlg(

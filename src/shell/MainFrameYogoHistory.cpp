@@ -1,25 +1,23 @@
 // The term bar's history between runs and its edit field's way to the active chart: the history
-// file is read when the bar is made and rewritten when the frame closes; 33041 empties the list
-// after asking; Delete in the field may delete the selected chart objects; Enter in the item bar
-// stores the typed name.
+// file is read when the bar is made and rewritten when the frame closes; ID_VIEW_CLEAR_YOGO_HISTORY
+// empties the list after asking; Delete in the field may delete the selected chart objects; Enter
+// in the item bar stores the typed name.
+#include "document/CommandIds.h"
 #include "document/TembraDoc.h"
 #include "model/ConfigBase.h"
 #include "model/ConfigPath.h"
 #include "platform/Ui.h"
 #include "shell/MainFrame.h"
 #include "shell/TembraApp.h"
-#include "shell/ToolBars.h"
+#include "shell/YogoBar.h"
 
 namespace tembra {
 
 namespace {
 
-constexpr UINT kClearYogoHistory = 33041;
 constexpr UINT kAskClearYogoHistory = 5087; // "用語履歴をクリアします"
-constexpr UINT kDeleteObjects = 32784;
-// The term bar laid out as the item bar (object mode 0), and its 文字修正 button.
+// The term bar laid out as the item bar (object mode 0).
 constexpr int kItemBarKind = 2;
-constexpr UINT kStoreItemText = 40055;
 
 } // namespace
 
@@ -37,7 +35,7 @@ void CMainFrame::SaveYogoHistory() {
 }
 
 void CMainFrame::AddYogoHistoryCommands() {
-    m_commands.On(kClearYogoHistory, [this] {
+    m_commands.On(ID_VIEW_CLEAR_YOGO_HISTORY, [this] {
         if (AfxMessageBox(kAskClearYogoHistory, MB_YESNO) == IDYES && m_yogoBar != nullptr) {
             m_yogoBar->ClearHistory();
         }
@@ -53,13 +51,13 @@ void CMainFrame::ConnectYogoEdit() {
         CTembraDoc* document = m_app.ActiveDocument();
         return document != nullptr ? &document->GetOperation() : nullptr;
     });
-    edit->SetDeleteCommand([this] { m_app.Router().Execute(kDeleteObjects); });
+    edit->SetDeleteCommand([this] { m_app.Router().Execute(ID_EDIT_DELETE); });
     // In the item bar Enter stores the typed name in the cell, as its 文字修正 button does.
     edit->SetEnterCommand([this] {
         if (m_nYogoBarKind != kItemBarKind) {
             return false;
         }
-        m_app.Router().Execute(kStoreItemText);
+        m_app.Router().Execute(ID_KOUMOKU_TEXT_EDIT);
         return true;
     });
 }

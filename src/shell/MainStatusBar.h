@@ -4,7 +4,8 @@
 // date and row texts of the status-bar helpers.
 #pragma once
 
-#include "shell/core/StatusBar.h"
+#include "document/CommandIds.h"
+#include "view/core/StatusBar.h"
 
 #include <QStatusBar>
 
@@ -20,7 +21,8 @@ public:
     static constexpr int kId = 59393;
     static constexpr int kPaneCount = 9;
     // The commands of the indicator panes 1 to 4 (CAP has no command of its own here).
-    static constexpr std::array<unsigned, 4> kIndicatorIds = {0, 32832, 32833, 32831};
+    static constexpr std::array<unsigned, 4> kIndicatorIds = {0, ID_INDICATOR_CTRL,
+                                                              ID_INDICATOR_SHIFT, ID_INDICATOR_ALT};
 
     explicit CMainStatusBar(QWidget* parent = nullptr);
     ~CMainStatusBar() override;

@@ -2,7 +2,7 @@
 // PDF files, always listed (and the default when the machine has none).
 #pragma once
 
-#include "shell/core/PrinterCatalog.h"
+#include "view/core/PrinterCatalog.h"
 
 namespace tembra {
 

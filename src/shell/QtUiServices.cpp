@@ -2,7 +2,7 @@
 
 #include "platform/Sjis.h"
 #include "platform/StringTable.h"
-#include "shell/core/StatusBar.h"
+#include "view/core/StatusBar.h"
 
 #include <QApplication>
 #include <QDesktopServices>

@@ -19,9 +19,9 @@
 #include "shell/core/CommandRouter.h"
 #include "shell/core/FileDialogPlan.h"
 #include "shell/core/FramePositions.h"
-#include "shell/core/PrinterSelection.h"
 #include "shell/core/RecentFileList.h"
 #include "shell/core/ToolBarSets.h"
+#include "view/core/PrinterSelection.h"
 
 #include <QObject>
 
@@ -112,8 +112,9 @@ public:
     // Opens a chart in a new window; then every other chart that is not modified and holds
     // nothing is closed and, when one was, the windows are tiled. Null when it could not be read.
     CTembraDoc* OpenDocumentFile(const std::string& path);
-    // The open converting a chart to the safety-and-health plan's layout (kind 1, command 33080)
-    // or the monthly plan's (kind 2, command 33141): the file dialog names the file.
+    // The open converting a chart to the safety-and-health plan's layout (kind 1, command
+    // ID_FILE_OPEN_AS_SAFETY) or the monthly plan's (kind 2, command
+    // ID_FILE_OPEN_AS_MONTHLY_SAFETY): the file dialog names the file.
     void OpenConverting(int kind);
     CTembraDoc* NewDocument();
     // Another window on the active chart.

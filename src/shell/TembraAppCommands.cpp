@@ -2,6 +2,7 @@
 // editor.
 #include "shell/TembraApp.h"
 
+#include "document/CommandIds.h"
 #include "document/TembraDoc.h"
 #include "exchange/QkrImport.h"
 #include "exchange/SafetyAsciiExport.h"
@@ -37,20 +38,20 @@ void CTembraApp::AddAppCommands() {
             ui.Enable(m_options.ui != nullptr || m_qtUi.HasDialog(dialog));
         };
     };
-    m_commands.On(57664, [this] { OnAbout(); });
-    m_commands.On(57600, [this] { NewDocument(); });
-    m_commands.On(57601, [this] { OnFileOpen(); });
+    m_commands.On(ID_APP_ABOUT, [this] { OnAbout(); });
+    m_commands.On(ID_FILE_NEW, [this] { NewDocument(); });
+    m_commands.On(ID_FILE_OPEN, [this] { OnFileOpen(); });
     // The converting opens are the document's commands: there while a chart is.
     const auto whileChart = [this](CCmdUI& ui) {
         ui.Enable(ActiveDocument() != nullptr ? TRUE : FALSE);
     };
     m_commands.On(
-        33080, [this] { OpenConverting(1); }, whileChart);
+        ID_FILE_OPEN_AS_SAFETY, [this] { OpenConverting(1); }, whileChart);
     m_commands.On(
-        33141, [this] { OpenConverting(2); }, whileChart);
+        ID_FILE_OPEN_AS_MONTHLY_SAFETY, [this] { OpenConverting(2); }, whileChart);
     // The ASCII import and export of the active chart.
     m_commands.On(
-        40034,
+        ID_FILE_READ_QKR_ASCII,
         [this] {
             if (CTembraDoc* document = ActiveDocument()) {
                 OnQkrAsciiImport(*document);
@@ -58,7 +59,7 @@ void CTembraApp::AddAppCommands() {
         },
         whileChart);
     m_commands.On(
-        40087,
+        ID_FILE_WRITE_SAFETY_ASCII,
         [this] {
             if (CTembraDoc* document = ActiveDocument()) {
                 OnSafetyAsciiExport(*document);
@@ -72,7 +73,7 @@ void CTembraApp::AddAppCommands() {
                 ui.Enable(i < static_cast<int>(m_recent.Paths().size()) ? TRUE : FALSE);
             });
     }
-    m_commands.On(57665, [this] {
+    m_commands.On(ID_APP_EXIT, [this] {
         if (m_mainFrame) {
             m_mainFrame->close();
         }
@@ -83,22 +84,22 @@ void CTembraApp::AddAppCommands() {
             id, [this, id] { OnOptionCommand(id); }, canRun(command.dialog));
     }
     m_commands.On(
-        32776,
+        ID_OPTION_CALENDAR,
         [this] {
             OptionDialogRequest request("SpecialHolidays", &m_config);
             Ui().RunDialog(request);
         },
         canRun("SpecialHolidays"));
     m_commands.On(
-        33040, [this] { m_bHalfScroll = FALSE; },
+        ID_FULL_SCROLL, [this] { m_bHalfScroll = FALSE; },
         [this](CCmdUI& ui) { ui.SetCheck(m_bHalfScroll == FALSE ? 1 : 0); });
     m_commands.On(
-        33039, [this] { m_bHalfScroll = TRUE; },
+        ID_HALF_SCROLL, [this] { m_bHalfScroll = TRUE; },
         [this](CCmdUI& ui) { ui.SetCheck(m_bHalfScroll != FALSE ? 1 : 0); });
-    m_commands.On(40033, [this] { OnLayoutEditor(); });
-    m_commands.On(40065, [this] { RunAutoSaveCommand(m_config, m_timeLastAutoSave); });
+    m_commands.On(ID_LAYOUT_EDIT, [this] { OnLayoutEditor(); });
+    m_commands.On(ID_AUTO_SAVE, [this] { RunAutoSaveCommand(m_config, m_timeLastAutoSave); });
     m_commands.On(
-        40086,
+        ID_TOOLBAR_EDIT,
         [this] {
             OptionDialogRequest request("ToolBarSettings", &m_config);
             if (Ui().RunDialog(request) == IDOK) {
@@ -110,18 +111,18 @@ void CTembraApp::AddAppCommands() {
         },
         canRun("ToolBarSettings"));
     m_commands.On(
-        40091,
+        ID_LAYOUT_COPY,
         [this] {
             OptionDialogRequest request("LayoutCopy", &m_config);
             Ui().RunDialog(request);
         },
         canRun("LayoutCopy"));
-    m_commands.On(33064, [] {
+    m_commands.On(ID_YOGO_ONLINE_SEARCH, [] {
         SearchUrlRequest request;
         Ui().RunDialog(request);
     });
     m_commands.On(
-        33140,
+        ID_DUTY_WORKERS,
         [this] {
             OptionDialogRequest request("DutyStaff", &m_config);
             Ui().RunDialog(request);

@@ -1,5 +1,14 @@
-#include "shell/ToolBars.h"
+#include "shell/CommandBar.h"
+#include "shell/FrameToolBar.h"
+#include "shell/LayerBar.h"
+#include "shell/ModeBar.h"
+#include "shell/ProcessColorBar.h"
+#include "shell/SizingToolBar.h"
+#include "shell/YogoBar.h"
+#include "shell/YogoEdit.h"
+#include "shell/ZukeiToolBar.h"
 
+#include "document/CommandIds.h"
 #include "model/OperationState.h"
 #include "model/Utility.h"
 #include "platform/ProfileFile.h"
@@ -155,7 +164,7 @@ BOOL CCommandBar::LayOut(const std::vector<ToolBarItem>& items, const ActionLook
 // ---- The bars with combos --------------------------------------------------------------------
 
 CLayerBar::CLayerBar(QWidget* parent)
-    : CCommandBar(59392, Utf("メインツールバー"), parent, CSize(76, 29)) {
+    : CCommandBar(ID_BAR_MAIN, Utf("メインツールバー"), parent, CSize(76, 29)) {
     QComboBox* layers = AddCombo(kLayerComboId, false);
     for (const char* digit :
          {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "A", "B", "C", "D", "E", "F"}) {
@@ -297,7 +306,7 @@ bool CLayerBar::HasFocus() const {
 }
 
 CYogoBar::CYogoBar(QWidget* parent)
-    : CCommandBar(59632, Utf("用語入力バー"), parent, CSize(282, 29)) {
+    : CCommandBar(ID_BAR_YOGO, Utf("用語入力バー"), parent, CSize(282, 29)) {
     QComboBox* terms = AddCombo(kYogoComboId, true);
     m_edit = new CYogoEdit(terms);
     terms->setLineEdit(m_edit);
@@ -470,7 +479,7 @@ bool CYogoBar::SaveHistory(const std::filesystem::path& file) const {
 }
 
 CProcessColorBar::CProcessColorBar(QWidget* parent)
-    : CCommandBar(59633, Utf("工程ツールバー"), parent, CSize(76, 29)) {
+    : CCommandBar(ID_BAR_KOUTEI, Utf("工程ツールバー"), parent, CSize(76, 29)) {
     AddColorCombo(kKouteiColorComboId);
 }
 
@@ -491,16 +500,19 @@ int CProcessColorBar::GetKouteiColorIndex() const {
     return SelectedColorIndex(ColorCombo());
 }
 
-CZukeiToolBar::CZukeiToolBar(QWidget* parent) : CCommandBar(59634, Utf("線画ツールバー"), parent) {}
+CZukeiToolBar::CZukeiToolBar(QWidget* parent)
+    : CCommandBar(ID_BAR_ZUKEI, Utf("線画ツールバー"), parent) {}
 
 CSizingToolBar::CSizingToolBar(QWidget* parent)
-    : CCommandBar(59636, Utf("山積ツールバー"), parent) {}
+    : CCommandBar(ID_BAR_CHART, Utf("山積ツールバー"), parent) {}
 
 // ---- The tool palette --------------------------------------------------------------------------
 
 const std::vector<UINT>& CFrameToolBar::Commands() {
-    static const std::vector<UINT> commands = {32922, 32923, 32924, 32925, 32784, 57643, 40058,
-                                               32927, 32930, 32926, 32929, 32931, 32928, 33145};
+    static const std::vector<UINT> commands = {
+        ID_MODE_DRAW,      ID_MODE_EDIT,     ID_MODE_COPY,   ID_MODE_MOVE, ID_EDIT_DELETE,
+        ID_EDIT_UNDO,      ID_KOUMOKU_RULES, ID_MODE_KOUTEI, ID_MODE_YOGO, ID_MODE_EVENT,
+        ID_MODE_SHINCYOKU, ID_MODE_ZUKEI,    ID_MODE_OBJECT, ID_SET_FILL};
     return commands;
 }
 
@@ -567,29 +579,32 @@ CModeBar::CModeBar(QWidget* parent, const ActionLookup& actionFor)
     };
     // The template's buttons, in four framed groups and the four attribute buttons.
     const std::vector<std::vector<Button>> groups = {
-        {{57600, "新規作成"},
-         {57601, "開　く"},
-         {57603, "上書き保存"},
-         {57607, "印　刷"},
-         {57609, "プレビュー"},
-         {32994, "用語一覧"},
-         {32948, "初期設定"},
-         {32778, "カレンダ"},
-         {32941, "印刷ヘッダ"}},
-        {{32922, "作図モード"},
-         {32923, "編集モード"},
-         {32924, "複写モード"},
-         {32925, "移動モード"},
-         {57643, "ｱﾝﾄﾞｩ/ﾘﾄﾞｩ"},
-         {32784, "消　去"}},
-        {{32927, "工程線"},
-         {32930, "用　語"},
-         {32926, "行　事"},
-         {32929, "進捗線"},
-         {32928, "ｵﾌﾞｼﾞｪｸﾄ"},
-         {32931, "線　画"}},
-        {{33004, "拡大(+)"}, {33005, "等倍(･)"}, {33006, "縮小(-)"}},
-        {{33017, "属性"}, {33018, "属性"}, {33019, "属性"}, {33014, "属性"}},
+        {{ID_FILE_NEW, "新規作成"},
+         {ID_FILE_OPEN, "開　く"},
+         {ID_FILE_SAVE, "上書き保存"},
+         {ID_FILE_PRINT, "印　刷"},
+         {ID_FILE_PRINT_PREVIEW, "プレビュー"},
+         {ID_VIEW_YOGO_LIST, "用語一覧"},
+         {ID_SET_INITIAL, "初期設定"},
+         {ID_SET_CALENDAR, "カレンダ"},
+         {ID_SET_PRINT_HEADER, "印刷ヘッダ"}},
+        {{ID_MODE_DRAW, "作図モード"},
+         {ID_MODE_EDIT, "編集モード"},
+         {ID_MODE_COPY, "複写モード"},
+         {ID_MODE_MOVE, "移動モード"},
+         {ID_EDIT_UNDO, "ｱﾝﾄﾞｩ/ﾘﾄﾞｩ"},
+         {ID_EDIT_DELETE, "消　去"}},
+        {{ID_MODE_KOUTEI, "工程線"},
+         {ID_MODE_YOGO, "用　語"},
+         {ID_MODE_EVENT, "行　事"},
+         {ID_MODE_SHINCYOKU, "進捗線"},
+         {ID_MODE_OBJECT, "ｵﾌﾞｼﾞｪｸﾄ"},
+         {ID_MODE_ZUKEI, "線　画"}},
+        {{ID_ZOOM_IN, "拡大(+)"}, {ID_ZOOM_NORMAL, "等倍(･)"}, {ID_ZOOM_OUT, "縮小(-)"}},
+        {{ID_KOUTEI_ATTR_BULK, "属性"},
+         {ID_YOGO_ATTR_BULK, "属性"},
+         {ID_EVENT_ATTR_BULK, "属性"},
+         {ID_ZUKEI_ATTR_BULK, "属性"}},
     };
     // Each group is one widget of the bar, so that a narrow window moves the groups that do not
     // fit into the bar's extension rather than widening the window.
@@ -648,17 +663,17 @@ CModeButton* CModeBar::MakeModeButton(UINT id, const QString& text, QWidget* par
     static constexpr COLORREF kCyan = RGB(0, 255, 255);
     static constexpr COLORREF kDarkCyan = RGB(0, 128, 128);
     static constexpr ModeColors kModeButtons[] = {
-        {32922, false, kCyan, kDarkCyan},
-        {32923, false, kCyan, kDarkCyan},
-        {32924, false, kCyan, kDarkCyan},
-        {32925, false, kCyan, kDarkCyan},
-        {32927, true, 0, 0},
-        {32930, true, 0, 0},
-        {32926, true, 0, 0},
-        {32929, true, 0, 0},
-        {32928, true, 0, 0},
-        {32931, true, 0, 0},
-        {32994, false, RGB(255, 255, 0), RGB(128, 128, 0)},
+        {ID_MODE_DRAW, false, kCyan, kDarkCyan},
+        {ID_MODE_EDIT, false, kCyan, kDarkCyan},
+        {ID_MODE_COPY, false, kCyan, kDarkCyan},
+        {ID_MODE_MOVE, false, kCyan, kDarkCyan},
+        {ID_MODE_KOUTEI, true, 0, 0},
+        {ID_MODE_YOGO, true, 0, 0},
+        {ID_MODE_EVENT, true, 0, 0},
+        {ID_MODE_SHINCYOKU, true, 0, 0},
+        {ID_MODE_OBJECT, true, 0, 0},
+        {ID_MODE_ZUKEI, true, 0, 0},
+        {ID_VIEW_YOGO_LIST, false, RGB(255, 255, 0), RGB(128, 128, 0)},
     };
     const auto* entry = std::find_if(std::begin(kModeButtons), std::end(kModeButtons),
                                      [id](const ModeColors& m) { return m.id == id; });

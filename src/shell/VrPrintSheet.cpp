@@ -8,7 +8,7 @@
 #include "shell/VrPrint1.h"
 #include "shell/VrPrint2.h"
 #include "shell/VrPrint3.h"
-#include "shell/core/PrintSheetRequest.h"
+#include "view/core/PrintSheetRequest.h"
 
 #include <QLabel>
 #include <QTabWidget>

@@ -1,6 +1,6 @@
 #include "view/PrinterPaper.h"
 
-#include "shell/core/PrinterSelection.h"
+#include "view/core/PrinterSelection.h"
 
 #include <algorithm>
 #include <iterator>

@@ -1,7 +1,7 @@
 // The papers of the printers as Qt names them (QPageSize) and the paper codes the program keeps
 // for them (PrinterDevMode::paperSize, the profile's "PaperSize"): the Windows code where Windows
 // has one, the program's own code for the papers it has none for (A1, A0, JIS B3; see
-// shell/core/PrinterSelection.h). The print dialog, the printer catalogue and the printer that a
+// view/core/PrinterSelection.h). The print dialog, the printer catalogue and the printer that a
 // print is made on all go through these, so that every paper of a chart can be chosen, kept and
 // printed at its size.
 #pragma once

@@ -8,7 +8,7 @@
 #pragma once
 
 #include "platform/Types.h"
-#include "shell/core/PrinterSelection.h"
+#include "view/core/PrinterSelection.h"
 
 #include <QDialog>
 

@@ -1,5 +1,6 @@
 #include "view/TembraViewWnd.h"
 
+#include "document/CommandIds.h"
 #include "document/TembraDoc.h"
 #include "platform/GdiObjects.h"
 #include "platform/Sjis.h"
@@ -674,8 +675,10 @@ bool CTembraViewWnd::StartPreview() {
     connect(preview, &CPreviewViewEx::paintRequested, this,
             [this](QPrinter* printer) { PaintPreview(printer); });
     connect(preview, &CPreviewViewEx::closeRequested, this, [this] { LeavePreview(0); });
-    connect(preview, &CPreviewViewEx::setupRequested, this, [this] { LeavePreview(57606); });
-    connect(preview, &CPreviewViewEx::printRequested, this, [this] { LeavePreview(57607); });
+    connect(preview, &CPreviewViewEx::setupRequested, this,
+            [this] { LeavePreview(ID_FILE_PRINT_SETUP); });
+    connect(preview, &CPreviewViewEx::printRequested, this,
+            [this] { LeavePreview(ID_FILE_PRINT); });
     m_app.ShowPreview(preview);
     preview->UpdatePreview();
     return true;

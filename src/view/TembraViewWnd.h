@@ -10,8 +10,8 @@
 #pragma once
 
 #include "shapes/ui/ZukeiEditHostWidget.h"
-#include "shell/core/PrinterCatalog.h"
 #include "view/PreviewViewEx.h"
+#include "view/core/PrinterCatalog.h"
 #include "view/core/TembraToolTip.h"
 #include "view/core/TembraView.h"
 #include "view/core/ViewHost.h"

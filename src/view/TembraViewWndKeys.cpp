@@ -4,6 +4,7 @@
 // keys stay with the window and Delete deletes the selection. While a gesture holds the mouse,
 // Escape ends it as a right click cancels it, wherever the focus is.
 #include "document/AppState.h"
+#include "document/CommandIds.h"
 #include "platform/Ui.h"
 #include "view/TembraViewWnd.h"
 
@@ -15,8 +16,6 @@ namespace tembra {
 
 namespace {
 
-// The command "消　去".
-constexpr UINT kDeleteCommand = 32784;
 // The bar's shown flag FocusYogoCombo is asked with.
 constexpr int kFocusCombo = 1;
 
@@ -101,7 +100,7 @@ void CTembraViewWnd::keyPressEvent(QKeyEvent* event) {
         return;
     }
     if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier) {
-        Ui().PostCommand(kDeleteCommand);
+        Ui().PostCommand(ID_EDIT_DELETE);
         event->accept();
         return;
     }

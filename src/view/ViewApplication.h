@@ -5,7 +5,7 @@
 #pragma once
 
 #include "platform/Types.h"
-#include "shell/core/PrinterCatalog.h"
+#include "view/core/PrinterCatalog.h"
 
 #include <functional>
 

@@ -1,6 +1,7 @@
 // Item cells, ruled lines, cleared rows and the settings changes, and every member given
 // arguments that are not strings.
 #include "AutomationFixture.h"
+#include "automation/AutomationMethod.h"
 
 #include "model/Koumoku.h"
 #include "model/KoumokuData.h"
@@ -138,6 +139,19 @@ TEST_F(AutomationRowsTest, ArgumentsThatAreNotStringsNeverCrash) {
     EXPECT_EQ(doc->GetKoumokuCell(0, 0)->GetText(), "kept");
     AutoResult result;
     EXPECT_FALSE(automation.Invoke("Quit", none, result));
+}
+
+// The bus describes each member's answer by the table: the member gives that kind of answer,
+// whether it succeeds or not.
+TEST_F(AutomationRowsTest, EveryMemberAnswersAsTheTableDescribesIt) {
+    const std::vector<AutoArg> none(5);
+    for (const AutomationMethod& method : AutomationMethods()) {
+        AutoResult result;
+        ASSERT_TRUE(automation.Invoke(method.name, none, result)) << method.name;
+        EXPECT_EQ(result.kind, method.answer) << method.name;
+        EXPECT_EQ(FindAutomationMethod(method.name), &method);
+    }
+    EXPECT_EQ(FindAutomationMethod("Quit"), nullptr);
 }
 
 } // namespace

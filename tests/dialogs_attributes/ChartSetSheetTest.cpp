@@ -9,11 +9,11 @@
 #include "dialogs/attributes/ChartSetTotal.h"
 #include "dialogs/attributes/RegisterAttributeDialogs.h"
 
+#include "controls/GraphSampleButton.h"
 #include "dialogs_attributes/ChartSheetFixture.h"
 #include "dialogs_attributes/DialogTestSupport.h"
 #include "document/ChartSheetRequests.h"
 #include "shapes/ZukeiString.h"
-#include "shell/controls/GraphSampleButton.h"
 #include "support/ScriptedUi.h"
 #include "support/qt/ReferenceImage.h"
 

@@ -5,7 +5,7 @@
 #include "dialogs/attributes/EventBatchWeekDlg.h"
 
 #include "DialogTestSupport.h"
-#include "shell/controls/DayButton.h"
+#include "controls/DayButton.h"
 #include "support/ScriptedUi.h"
 
 #include <QCheckBox>

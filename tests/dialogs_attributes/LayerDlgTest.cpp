@@ -6,10 +6,10 @@
 #include "dialogs/attributes/RegisterAttributeDialogs.h"
 
 #include "DialogTestSupport.h"
+#include "controls/LayerButton.h"
 #include "document/DocFileRequests.h"
 #include "document/LayerDialogRequests.h"
 #include "model/Event.h"
-#include "shell/controls/LayerButton.h"
 #include "support/ScriptedUi.h"
 
 #include <QComboBox>

@@ -258,7 +258,9 @@ protected:
             // To the end of a working day.
             const CTime end = WorkingDay(start, Uniform(0, 10)) + Days(1);
             doc.GetHatchList()->AddTail(
-                doc.CreateHatch(CKtkmHatch::kDateBand, 1, 0, start, end, 0, 0, 0, 0).release());
+                doc.GetHatches()
+                    .CreateHatch(CKtkmHatch::kDateBand, 1, 0, start, end, 0, 0, 0, 0)
+                    .release());
         }
     }
     // Days of the chart's own: working days closed, holidays worked.
@@ -392,8 +394,9 @@ TEST_F(DayCountingTest, ProgressLinesAndDateRangesGoWithTheDaysTheyMark) {
     std::unique_ptr<CShincyoku> line = doc.CreateShincyoku(Date(2025, 5, 12));
     line->SetPointDate(1, Date(2025, 5, 14));
     doc.AddShincyoku(line.release(), FALSE);
-    doc.GetHatchList()->AddTail(doc.CreateHatch(CKtkmHatch::kDateBand, 1, 0, Date(2025, 5, 12),
-                                                Date(2025, 5, 17), 0, 0, 0, 0)
+    doc.GetHatchList()->AddTail(doc.GetHatches()
+                                    .CreateHatch(CKtkmHatch::kDateBand, 1, 0, Date(2025, 5, 12),
+                                                 Date(2025, 5, 17), 0, 0, 0, 0)
                                     .release());
     Convert();
     POSITION pos = doc.GetHeadShincyokuPosition();

@@ -10,6 +10,8 @@
 #include "document/ObjectActionView.h"
 #include "document/RecordCast.h"
 #include "document/TembraDoc.h"
+#include "document/commands/KouteiMenu.h"
+#include "document/commands/YogoMenu.h"
 #include "model/Event.h"
 #include "model/KoumokuData.h"
 #include "platform/ColorRequest.h"
@@ -312,7 +314,7 @@ TEST_F(DocAttrMenusTest, TheProcessColourListAsksOnlyForItsOtherEntry) {
         Add({name, 0, 5, 1, 1});
         SelectWhole(name);
         app->SetKouteiCustomColor(kRemembered);
-        doc.OnKouteiBarColor(c.index, kYellow);
+        OnKouteiBarColor(doc, c.index, kYellow);
         EXPECT_EQ(Get(name)->GetLines()->GetAttr().m_color, c.applied) << c.name;
         EXPECT_EQ(app->GetKouteiCustomColor(), c.remembered) << c.name;
         EXPECT_EQ(scoped->Dialogs().size(), c.dialogs) << c.name;
@@ -415,7 +417,7 @@ TEST_F(DocAttrMenusTest, TheOtherColourOfTheBarIsRememberedInTheSlotOfTheMode) {
             AnswerColor(ok);
             bar.colorIndex = 6;
             doc.GetOperation().SetMode(c.mode);
-            doc.OnYogoBarColor();
+            OnYogoBarColor(doc);
             const COLORREF expected = ok ? kChosen : kRemembered;
             EXPECT_EQ((app.Get().*c.slot)(), expected) << c.mode << " " << ok;
             // Nothing selected: the colour goes to the defaults of new objects of the kind.
@@ -621,7 +623,7 @@ TEST_F(DocAttrMenusTest, FillsOfADateRangeAndOfWholeRowsAreOneUndoStep) {
         d.GetKoumoku()->SetLevelCount(2);
         // An old fill of the range that the new one replaces.
         d.GetHatchList()->AddTail(
-            CTembraDoc::CreateHatch(2, 201, 0, ChartDay(2), ChartDay(4), 0, 0, 0, 0).release());
+            CChartHatches::CreateHatch(2, 201, 0, ChartDay(2), ChartDay(4), 0, 0, 0, 0).release());
         if (c.range) {
             d.GetSelectedDateRange()->SetStartDate(ChartDay(1));
             d.GetSelectedDateRange()->SetEndDate(ChartDay(5));

@@ -2,8 +2,8 @@
 // application's routing does.
 #pragma once
 
-#include "document/DocCommandTable.h"
 #include "document/TembraDoc.h"
+#include "document/commands/DocCommandTable.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@ inline void RunCommand(CTembraDoc& doc, UINT id) {
     const DocCommand* command = FindDocCommand(id);
     ASSERT_NE(command, nullptr) << id;
     ASSERT_NE(command->run, nullptr) << id;
-    (doc.*command->run)();
+    command->run(doc);
 }
 
 inline CCmdUI CommandState(CTembraDoc& doc, UINT id) {
@@ -21,7 +21,7 @@ inline CCmdUI CommandState(CTembraDoc& doc, UINT id) {
     const DocCommand* command = FindDocCommand(id);
     EXPECT_NE(command, nullptr) << id;
     if (command != nullptr && command->update != nullptr) {
-        (doc.*command->update)(&cmdUI);
+        command->update(doc, &cmdUI);
     }
     return cmdUI;
 }

@@ -176,7 +176,7 @@ TEST_F(DocEditMenuTest, DeleteAllAsksAboutHiddenLayersAndOneUndoGivesEverythingB
         d.CreateKoumokuData(0, 0)->SetText("cell");
         d.AddShincyoku(d.CreateShincyoku(test::ChartDay(2)).release(), FALSE);
         d.GetHatchList()->AddTail(
-            CTembraDoc::CreateHatch(1, 201, 0, test::ChartDay(0), test::ChartDay(0), 0, 1, 0, 0)
+            CChartHatches::CreateHatch(1, 201, 0, test::ChartDay(0), test::ChartDay(0), 0, 1, 0, 0)
                 .release());
         d.GetUndoHistory().Reset();
         for (const int answer : c.answers) {

@@ -61,7 +61,7 @@ protected:
     DocHatchTest() { doc.AddView(&view); }
 
     CKtkmHatch* Add(const Band& b) {
-        std::unique_ptr<CKtkmHatch> hatch = CTembraDoc::CreateHatch(
+        std::unique_ptr<CKtkmHatch> hatch = CChartHatches::CreateHatch(
             static_cast<WORD>(b.kind), 201, 0x00FF00, DayOf(b.startDay), DayOf(b.endDay),
             b.firstRow, b.lastRow, b.firstColumn, b.lastColumn);
         CKtkmHatch* raw = hatch.get();
@@ -129,10 +129,10 @@ TEST_P(ClipHatchTest, Clip) {
     Add(Cells(90, 90, 9, 9)); // a neighbour that stays after it
     doc.GetUndoHistory().Reset();
 
-    const int result =
-        doc.ClipHatch(hatch, doc.GetHatchList()->GetHeadPosition(), c.mode,
-                      DayOf(c.region.startDay), DayOf(c.region.endDay), c.region.firstRow,
-                      c.region.lastRow, c.region.firstColumn, c.region.lastColumn);
+    const int result = doc.GetHatches().ClipHatch(
+        hatch, doc.GetHatchList()->GetHeadPosition(), c.mode, DayOf(c.region.startDay),
+        DayOf(c.region.endDay), c.region.firstRow, c.region.lastRow, c.region.firstColumn,
+        c.region.lastColumn);
     EXPECT_EQ(result, c.result);
     std::vector<Band> expected = c.after;
     expected.push_back(Cells(90, 90, 9, 9));
@@ -175,7 +175,7 @@ TEST_F(DocHatchTest, ClipHatchLeavesAHatchingThatIsNotAtThePosition) {
     Add(Rows(5, 7));
     POSITION second = doc.GetHatchList()->GetHeadPosition();
     doc.GetHatchList()->GetNext(second);
-    EXPECT_EQ(doc.ClipHatch(first, second, 1, CTime(), CTime(), 5, 7, 0, 0), -2);
+    EXPECT_EQ(doc.GetHatches().ClipHatch(first, second, 1, CTime(), CTime(), 5, 7, 0, 0), -2);
     EXPECT_EQ(List(), (std::vector<Band>{Rows(5, 7), Rows(5, 7)}));
 }
 
@@ -184,22 +184,22 @@ TEST_F(DocHatchTest, ReplaceHatchAppendsRemovesAndReplacesInPlace) {
     CKtkmHatch* first = Add(Rows(1, 2));
     Add(Rows(3, 4));
     std::unique_ptr<CKtkmHatch> added =
-        CTembraDoc::CreateHatch(CKtkmHatch::kRowBand, 201, 0, CTime(), CTime(), 5, 6, 0, 0);
-    doc.ReplaceHatch(nullptr, added.release());
+        CChartHatches::CreateHatch(CKtkmHatch::kRowBand, 201, 0, CTime(), CTime(), 5, 6, 0, 0);
+    doc.GetHatches().ReplaceHatch(nullptr, added.release());
     EXPECT_EQ(List(), (std::vector<Band>{Rows(1, 2), Rows(3, 4), Rows(5, 6)}));
 
     std::unique_ptr<CKtkmHatch> replacement = first->Clone();
     replacement->SetLastRow(9);
-    doc.ReplaceHatch(first, replacement.get());
+    doc.GetHatches().ReplaceHatch(first, replacement.get());
     std::unique_ptr<CKtkmHatch> taken(first);
     EXPECT_EQ(List(), (std::vector<Band>{Rows(1, 9), Rows(3, 4), Rows(5, 6)}));
 
-    doc.ReplaceHatch(replacement.get(), nullptr);
+    doc.GetHatches().ReplaceHatch(replacement.get(), nullptr);
     EXPECT_EQ(List(), (std::vector<Band>{Rows(3, 4), Rows(5, 6)}));
     EXPECT_GE(view.CountFor(replacement.get()), 2);
 
     // One that is not listed changes nothing.
-    doc.ReplaceHatch(taken.get(), nullptr);
+    doc.GetHatches().ReplaceHatch(taken.get(), nullptr);
     EXPECT_EQ(List(), (std::vector<Band>{Rows(3, 4), Rows(5, 6)}));
 }
 
@@ -213,13 +213,13 @@ TEST_F(DocHatchTest, ClipHatchesOfOneKindInOneStep) {
     AddAll(before);
     doc.GetUndoHistory().Reset();
 
-    doc.ClipHatches(CKtkmHatch::kKoumokuCells, CTime(), CTime(), 4, 7, 1, 3);
+    doc.GetHatches().ClipHatches(CKtkmHatch::kKoumokuCells, CTime(), CTime(), 4, 7, 1, 3);
     const std::vector<Band> cleared = {Rows(3, 10), Cells(6, 9, 1, 2), Cells(5, 6, 0, 1)};
     EXPECT_EQ(List(), cleared);
     ExpectUndoRedo(before, cleared);
 
     doc.GetUndoHistory().Reset();
-    doc.ClipHatches(CKtkmHatch::kRowBand, CTime(), CTime(), 5, 7, 0, 0);
+    doc.GetHatches().ClipHatches(CKtkmHatch::kRowBand, CTime(), CTime(), 5, 7, 0, 0);
     const std::vector<Band> split = {Rows(3, 4), Rows(8, 10), Cells(6, 9, 1, 2), Cells(5, 6, 0, 1)};
     EXPECT_EQ(List(), split);
     ExpectUndoRedo(cleared, split);
@@ -235,7 +235,7 @@ TEST_F(DocHatchTest, DeletedRowsCutAndCloseUpTheBands) {
     AddAll(before);
     doc.GetUndoHistory().Reset();
 
-    doc.RowHatchesDeleted(FALSE, 5, 7);
+    doc.GetHatches().RowHatchesDeleted(FALSE, 5, 7);
     const std::vector<Band> after = {Rows(5, 7), Rows(2, 3), Rows(6, 9),
                                      Rows(3, 4), Rows(5, 7), Days(1, 30)};
     EXPECT_EQ(List(), after);
@@ -248,7 +248,7 @@ TEST_F(DocHatchTest, ClearedRowsSplitWithoutMoving) {
     AddAll({Rows(3, 10), Rows(9, 12)});
     doc.GetUndoHistory().Reset();
 
-    doc.RowHatchesDeleted(TRUE, 5, 7);
+    doc.GetHatches().RowHatchesDeleted(TRUE, 5, 7);
     const std::vector<Band> after = {Rows(3, 4), Rows(8, 10), Rows(9, 12)};
     EXPECT_EQ(List(), after);
     ExpectUndoRedo({Rows(3, 10), Rows(9, 12)}, after);
@@ -261,7 +261,7 @@ TEST_F(DocHatchTest, InsertedRowsSplitAndMoveTheBands) {
     AddAll(before);
     doc.GetUndoHistory().Reset();
 
-    doc.RowHatchesInserted(5, 6);
+    doc.GetHatches().RowHatchesInserted(5, 6);
     const std::vector<Band> after = {Rows(3, 4), Rows(7, 12), Rows(7, 7), Rows(1, 4), Days(2, 3)};
     EXPECT_EQ(List(), after);
     ExpectUndoRedo(before, after);
@@ -274,14 +274,14 @@ TEST_F(DocHatchTest, DeletedDatesCutAndCloseUpTheRanges) {
     AddAll(before);
     doc.GetUndoHistory().Reset();
 
-    doc.DateHatchesDeleted(FALSE, DayOf(5), DayOf(10));
+    doc.GetHatches().DateHatchesDeleted(FALSE, DayOf(5), DayOf(10));
     const std::vector<Band> after = {Days(1, 5), Days(5, 15), Days(7, 10)};
     EXPECT_EQ(List(), after);
     ExpectUndoRedo(before, after);
 
     doc.GetUndoHistory().Undo();
     doc.GetUndoHistory().Reset();
-    doc.DateHatchesDeleted(TRUE, DayOf(5), DayOf(10));
+    doc.GetHatches().DateHatchesDeleted(TRUE, DayOf(5), DayOf(10));
     EXPECT_EQ(List(), (std::vector<Band>{Days(1, 5), Days(10, 20), Days(12, 15)}));
 }
 
@@ -292,7 +292,7 @@ TEST_F(DocHatchTest, InsertedDatesSplitAndMoveTheRanges) {
     AddAll(before);
     doc.GetUndoHistory().Reset();
 
-    doc.DateHatchesInserted(DayOf(5), DayOf(8));
+    doc.GetHatches().DateHatchesInserted(DayOf(5), DayOf(8));
     const std::vector<Band> after = {Days(1, 5), Days(8, 13), Days(8, 9), Days(2, 5)};
     EXPECT_EQ(List(), after);
     ExpectUndoRedo(before, after);
@@ -311,7 +311,7 @@ TEST_F(DocHatchTest, AFailedCloneStopsTheWalk) {
         bool fired = false;
         {
             test::FailingAllocation failing(succeed);
-            doc.RowHatchesDeleted(FALSE, 5, 7);
+            doc.GetHatches().RowHatchesDeleted(FALSE, 5, 7);
             fired = failing.Fired();
         }
         const std::vector<Band> after = List();
@@ -357,22 +357,22 @@ TEST_P(KoumokuHatchTest, BlocksFollowTheEditedCells) {
     doc.GetUndoHistory().Reset();
     switch (GetParam().edit) {
     case 0:
-        doc.HatchRowsDeleted(FALSE, 5, 7, 1, 3);
+        doc.GetHatches().HatchRowsDeleted(FALSE, 5, 7, 1, 3);
         break;
     case 1:
-        doc.HatchRowsDeleted(TRUE, 5, 7, 1, 3);
+        doc.GetHatches().HatchRowsDeleted(TRUE, 5, 7, 1, 3);
         break;
     case 2:
-        doc.HatchRowsInserted(5, 7, 1, 3);
+        doc.GetHatches().HatchRowsInserted(5, 7, 1, 3);
         break;
     case 3:
-        doc.HatchColsDeleted(FALSE, 5, 7, 1, 3);
+        doc.GetHatches().HatchColsDeleted(FALSE, 5, 7, 1, 3);
         break;
     case 4:
-        doc.HatchColsDeleted(TRUE, 5, 7, 1, 3);
+        doc.GetHatches().HatchColsDeleted(TRUE, 5, 7, 1, 3);
         break;
     default:
-        doc.HatchColsInserted(5, 7, 1, 3);
+        doc.GetHatches().HatchColsInserted(5, 7, 1, 3);
         break;
     }
     EXPECT_EQ(List(), GetParam().after);

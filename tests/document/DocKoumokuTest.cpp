@@ -36,9 +36,9 @@ protected:
         return hatches;
     }
     void AddHatch(int firstRow, int lastRow, LONG firstColumn, LONG lastColumn) {
-        doc.GetHatchList()->AddTail(CTembraDoc::CreateHatch(CKtkmHatch::kKoumokuCells, 201, 0,
-                                                            CTime(), CTime(), firstRow, lastRow,
-                                                            firstColumn, lastColumn)
+        doc.GetHatchList()->AddTail(CChartHatches::CreateHatch(CKtkmHatch::kKoumokuCells, 201, 0,
+                                                               CTime(), CTime(), firstRow, lastRow,
+                                                               firstColumn, lastColumn)
                                         .release());
     }
 };
@@ -291,7 +291,7 @@ INSTANTIATE_TEST_SUITE_P(
         EditCase{"DeleteRows",
                  [](CTembraDoc& d) {
                      d.DeleteKoumokuRows(1, 0, 2, 2);
-                     d.HatchRowsDeleted(FALSE, 1, 2, 0, 1);
+                     d.GetHatches().HatchRowsDeleted(FALSE, 1, 2, 0, 1);
                  },
                  {"A0|B0|C0", "A3|B3|C1", "A4|B4|C2", "A5|B5|C3", ".|.|C4", ".|.|C5"},
                  {{0, 5, 2, 2}, {1, 2, 0, 1}, {1, 2, 1, 2}, {3, 3, 2, 2}}},
@@ -299,7 +299,7 @@ INSTANTIATE_TEST_SUITE_P(
             "InsertRows",
             [](CTembraDoc& d) {
                 d.InsertKoumokuRows(1, 0, 2, 2);
-                d.HatchRowsInserted(1, 2, 0, 1);
+                d.GetHatches().HatchRowsInserted(1, 2, 0, 1);
             },
             {"A0|B0|C0", ".|.|C1", ".|.|C2", "A1|B1|C3", "A2|B2|C4", "A3|B3|C5", "A4|B4", "A5|B5"},
             {{0, 5, 2, 2}, {1, 2, 1, 2}, {3, 3, 2, 2}, {3, 4, 0, 0}, {5, 6, 0, 1}}},
@@ -307,14 +307,14 @@ INSTANTIATE_TEST_SUITE_P(
         EditCase{"DeleteColumns",
                  [](CTembraDoc& d) {
                      d.DeleteKoumokuCols(1, 0, 2, 1);
-                     d.HatchColsDeleted(FALSE, 1, 2, 0, 0);
+                     d.GetHatches().HatchColsDeleted(FALSE, 1, 2, 0, 0);
                  },
                  {"A0|B0|C0", "B1|C1", "B2|C2", "A3|B3|C3", "A4|B4|C4", "A5|B5|C5"},
                  {{0, 5, 2, 2}, {1, 2, 0, 1}, {3, 3, 2, 2}, {3, 4, 0, 1}}},
         EditCase{"InsertColumns",
                  [](CTembraDoc& d) {
                      d.InsertKoumokuCols(3, 1, 2, 1);
-                     d.HatchColsInserted(3, 4, 1, 1);
+                     d.GetHatches().HatchColsInserted(3, 4, 1, 1);
                  },
                  {"A0|B0|C0", "A1|B1|C1", "A2|B2|C2", "A3|.|B3|C3", "A4|.|B4|C4", "A5|B5|C5"},
                  {{0, 5, 2, 2}, {1, 2, 0, 0}, {1, 2, 1, 2}, {3, 3, 3, 3}, {3, 4, 0, 1}}}),

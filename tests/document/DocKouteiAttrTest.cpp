@@ -20,8 +20,6 @@ using test::KouteiPlan;
 
 constexpr COLORREF kRed = 0x0000FF;
 constexpr COLORREF kOther = 0x123456;
-constexpr COLORREF kUnchanged = CTembraDoc::kUnchangedColor;
-constexpr WORD kNoFlags = CTembraDoc::kUnchangedFlags;
 
 class KouteiBarRecorder : public IKouteiBarObserver {
 public:
@@ -98,34 +96,21 @@ TEST_P(LineAttrTest, ChangesTheSelectedLinesOrElseTheDefaults) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, LineAttrTest,
-    testing::Values(
-        LineCase{
-            "style",
-            [](CTembraDoc& d) { d.SetKouteiAttr(0x280, kNoFlags, -1, -1, -1, -1, -1, kUnchanged); },
-            [](const CKouteiAttr& a) { return a.m_style == 0x280; }, true},
-        LineCase{"sub_style",
-                 [](CTembraDoc& d) { d.SetKouteiAttr(-1, 2, -1, -1, -1, -1, -1, kUnchanged); },
-                 [](const CKouteiAttr& a) { return (a.m_subStyle & 2) != 0; }, true},
-        LineCase{
-            "type",
-            [](CTembraDoc& d) { d.SetKouteiAttr(-1, kNoFlags, 5, -1, -1, -1, -1, kUnchanged); },
-            [](const CKouteiAttr& a) { return a.m_type == 5; }, true},
-        LineCase{
-            "width",
-            [](CTembraDoc& d) { d.SetKouteiAttr(-1, kNoFlags, -1, 2, -1, -1, -1, kUnchanged); },
-            [](const CKouteiAttr& a) { return a.m_width == 2; }, true},
-        LineCase{
-            "holiday",
-            [](CTembraDoc& d) { d.SetKouteiAttr(-1, kNoFlags, -1, -1, 1, -1, -1, kUnchanged); },
-            [](const CKouteiAttr& a) { return a.m_holiday == 1; }, true},
-        LineCase{
-            "hatch",
-            [](CTembraDoc& d) { d.SetKouteiAttr(-1, kNoFlags, -1, -1, -1, -1, 99, kUnchanged); },
-            [](const CKouteiAttr& a) { return a.m_hatch == 99; }, true},
-        // A new colour shows only on a process that is not drawn selected.
-        LineCase{"color",
-                 [](CTembraDoc& d) { d.SetKouteiAttr(-1, kNoFlags, -1, -1, -1, -1, -1, kRed); },
-                 [](const CKouteiAttr& a) { return a.m_color == kRed; }, false}),
+    testing::Values(LineCase{"style", [](CTembraDoc& d) { d.SetKouteiAttr({.style = 0x280}); },
+                             [](const CKouteiAttr& a) { return a.m_style == 0x280; }, true},
+                    LineCase{"sub_style", [](CTembraDoc& d) { d.SetKouteiAttr({.subStyle = 2}); },
+                             [](const CKouteiAttr& a) { return (a.m_subStyle & 2) != 0; }, true},
+                    LineCase{"type", [](CTembraDoc& d) { d.SetKouteiAttr({.type = 5}); },
+                             [](const CKouteiAttr& a) { return a.m_type == 5; }, true},
+                    LineCase{"width", [](CTembraDoc& d) { d.SetKouteiAttr({.width = 2}); },
+                             [](const CKouteiAttr& a) { return a.m_width == 2; }, true},
+                    LineCase{"holiday", [](CTembraDoc& d) { d.SetKouteiAttr({.holiday = 1}); },
+                             [](const CKouteiAttr& a) { return a.m_holiday == 1; }, true},
+                    LineCase{"hatch", [](CTembraDoc& d) { d.SetKouteiAttr({.hatch = 99}); },
+                             [](const CKouteiAttr& a) { return a.m_hatch == 99; }, true},
+                    // A new colour shows only on a process that is not drawn selected.
+                    LineCase{"color", [](CTembraDoc& d) { d.SetKouteiAttr({.color = kRed}); },
+                             [](const CKouteiAttr& a) { return a.m_color == kRed; }, false}),
     [](const testing::TestParamInfo<LineCase>& info) { return info.param.name; });
 
 TEST_F(KouteiAttrTest, SubStyleClearsReplacesOrToggles) {
@@ -142,7 +127,7 @@ TEST_F(KouteiAttrTest, SubStyleClearsReplacesOrToggles) {
     };
     for (const auto& c : cases) {
         Defaults().m_subStyle = c.before;
-        doc.SetKouteiAttr(-1, c.code, -1, -1, -1, -1, -1, kUnchanged);
+        doc.SetKouteiAttr({.subStyle = c.code});
         EXPECT_EQ(Defaults().m_subStyle, c.after) << c.before << " " << c.code;
     }
 }
@@ -154,7 +139,7 @@ TEST_F(KouteiAttrTest, AStyleOtherThanDiagonalMakesARelationLineAPlainProcess) {
         line->SetRelationLine(1);
         line->SetStartLandNo(0, 77);
         SelectWhole("R" + std::to_string(style));
-        doc.SetKouteiAttr(style, kNoFlags, -1, -1, -1, -1, -1, kUnchanged);
+        doc.SetKouteiAttr({.style = style});
         const CKoutei* changed = Get("R" + std::to_string(style));
         EXPECT_EQ(changed->IsRelationLine() != 0, style == 5) << style;
         EXPECT_EQ(changed->GetStartLandNo().IsNull(), style != 5) << style;
@@ -163,9 +148,9 @@ TEST_F(KouteiAttrTest, AStyleOtherThanDiagonalMakesARelationLineAPlainProcess) {
     CConfigChart& chart = doc.GetSyokiSet().GetChart();
     doc.UnselectAll();
     chart.SetKouteiSpare(1);
-    doc.SetKouteiAttr(5, kNoFlags, -1, -1, -1, -1, -1, kUnchanged);
+    doc.SetKouteiAttr({.style = 5});
     EXPECT_EQ(chart.GetKouteiSpare(), 1);
-    doc.SetKouteiAttr(3, kNoFlags, -1, -1, -1, -1, -1, kUnchanged);
+    doc.SetKouteiAttr({.style = 3});
     EXPECT_EQ(chart.GetKouteiSpare(), 0);
 }
 
@@ -175,7 +160,7 @@ TEST_F(KouteiAttrTest, UpsideDownTurnsOnlyVerticalProcesses) {
     SelectWhole("V");
     SelectWhole("H");
     CKoutei* const h = Get("H");
-    doc.SetKouteiAttr(-1, kNoFlags, -1, -1, -1, 1, -1, kUnchanged);
+    doc.SetKouteiAttr({.reverse = true});
 
     const CKoutei* v = Get("V");
     EXPECT_EQ(v->GetStartRow(), 6);
@@ -189,10 +174,10 @@ TEST_F(KouteiAttrTest, UpsideDownTurnsOnlyVerticalProcesses) {
 }
 
 TEST_F(KouteiAttrTest, OtherColorOfTheDefaultsIsRemembered) {
-    doc.SetKouteiAttr(-1, kNoFlags, -1, -1, -1, -1, -1, kOther);
+    doc.SetKouteiAttr({.color = kOther});
     EXPECT_EQ(Defaults().m_color, kOther);
     EXPECT_EQ(app->GetKouteiCustomColor(), kOther);
-    doc.SetKouteiAttr(-1, kNoFlags, -1, -1, -1, -1, -1, kRed);
+    doc.SetKouteiAttr({.color = kRed});
     EXPECT_EQ(app->GetKouteiCustomColor(), kOther);
 }
 

@@ -501,22 +501,23 @@ TEST_F(InsertBlockTest, BoxesOfObjects) {
     EXPECT_EQ(doc.GetObjectExtent(&other), CObjectBox());
 
     // Nothing to measure: the empty box.
-    const CChartPos empty = doc.GetObjectsExtent(2 | 0x100, FALSE);
+    const CChartPos empty =
+        doc.GetObjectsExtent(ObjectSets::Selection | ObjectSets::Clipboards, FALSE);
     EXPECT_EQ(empty.GetStartDate(), CTime(2037, 12, 31)) << "nothing selected or copied";
     // The unselected objects, and the selection without a process whose line is not selected.
-    const CChartPos unselected = doc.GetObjectsExtent(1, FALSE);
+    const CChartPos unselected = doc.GetObjectsExtent(ObjectSets::Unselected, FALSE);
     EXPECT_EQ(unselected.GetStartDate(), ChartDay(1));
     EXPECT_EQ(unselected.GetEndDate(), ChartDay(7));
     EXPECT_EQ(unselected.GetStartRow(), 2);
     EXPECT_EQ(unselected.GetEndRow(), 5);
     gate->SelectStartLand();
     doc.SelectAt(doc.FindObj(gate));
-    const CChartPos lines = doc.GetObjectsExtent(2, TRUE);
+    const CChartPos lines = doc.GetObjectsExtent(ObjectSets::Selection, TRUE);
     EXPECT_EQ(lines.GetStartDate(), CTime(2037, 12, 31));
     EXPECT_EQ(lines.GetEndDate(), CTime(1991, 1, 1));
     EXPECT_EQ(lines.GetStartRow(), 9999);
     EXPECT_EQ(lines.GetEndRow(), 0);
-    EXPECT_EQ(doc.GetObjectsExtent(2, FALSE).GetStartDate(), ChartDay(1));
+    EXPECT_EQ(doc.GetObjectsExtent(ObjectSets::Selection, FALSE).GetStartDate(), ChartDay(1));
 }
 
 } // namespace

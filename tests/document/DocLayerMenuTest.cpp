@@ -4,6 +4,8 @@
 #include "DocCommandDriver.h"
 #include "DocTestSupport.h"
 #include "YogoBarRecorder.h"
+#include "document/CommandIds.h"
+#include "document/commands/LayerMenu.h"
 
 #include "document/AppState.h"
 #include "document/LayerBarObserver.h"
@@ -67,7 +69,7 @@ protected:
     }
     void Choose(int layer) {
         combo.layer = layer;
-        doc.OnLayerComboSelect();
+        OnLayerComboSelect(doc);
     }
 
     ScopedAppState app;
@@ -123,21 +125,21 @@ TEST_F(DocLayerMenuTest, AReferenceLayerIsShownAndAHiddenOneStaysHidden) {
 // The menu's layer commands put their layer into the combo and choose it; the check follows
 // the combo.
 TEST_F(DocLayerMenuTest, TheMenuCommandsGoThroughTheCombo) {
-    EXPECT_FALSE(doc.OnLayerCommand(CTembraDoc::kFirstLayerCommand + 16));
-    ASSERT_TRUE(doc.OnLayerCommand(CTembraDoc::kFirstLayerCommand + 10)); // "A."
+    EXPECT_FALSE(OnLayerCommand(doc, ID_LAYER_0 + 16));
+    ASSERT_TRUE(OnLayerCommand(doc, ID_LAYER_0 + 10)); // "A."
     EXPECT_EQ(combo.layer, 10);
     EXPECT_EQ(doc.GetCurrentLayer(), 10);
-    CCmdUI checked(CTembraDoc::kFirstLayerCommand + 10);
-    doc.OnUpdateLayerCommand(&checked);
+    CCmdUI checked(ID_LAYER_0 + 10);
+    OnUpdateLayerCommand(doc, &checked);
     EXPECT_EQ(checked.GetCheck(), 1);
-    CCmdUI other(CTembraDoc::kFirstLayerCommand);
-    doc.OnUpdateLayerCommand(&other);
+    CCmdUI other(ID_LAYER_0);
+    OnUpdateLayerCommand(doc, &other);
     EXPECT_EQ(other.GetCheck(), 0);
     EXPECT_TRUE(other.IsEnabled());
 
     // Without a bar: layer 0, and nothing breaks.
     app->SetLayerBar(nullptr);
-    ASSERT_TRUE(doc.OnLayerCommand(CTembraDoc::kFirstLayerCommand + 7));
+    ASSERT_TRUE(OnLayerCommand(doc, ID_LAYER_0 + 7));
     EXPECT_EQ(doc.GetCurrentLayer(), 0);
 }
 
@@ -146,15 +148,15 @@ TEST_F(DocLayerMenuTest, TheMenuCommandsGoThroughTheCombo) {
 TEST_F(DocLayerMenuTest, TheComboShowsTheSelectionUnlessFocused) {
     doc.SetCurrentLayer(6);
     doc.GetOperation().SetMode(COperationState::kModeKoutei);
-    doc.OnUpdateLayerCombo();
+    OnUpdateLayerCombo(doc);
     EXPECT_EQ(combo.layer, 6);
     AddProcess(9);
     AddProcess(3);
-    doc.OnUpdateLayerCombo();
+    OnUpdateLayerCombo(doc);
     EXPECT_EQ(combo.layer, 9);
     combo.layer = 1;
     combo.focused = true;
-    doc.OnUpdateLayerCombo();
+    OnUpdateLayerCombo(doc);
     EXPECT_EQ(combo.layer, 1);
 }
 

@@ -794,20 +794,20 @@ TEST_F(SelectionTest, HolidayClassesOfTheSelectedProcesses) {
     CKoutei* calendar10 = add(10, 0);
     CKoutei* calendar10b = add(10, 0);
 
-    EXPECT_EQ(doc.ClassifyHolidayUse(nullptr), 1) << "nothing selected";
+    EXPECT_EQ(doc.ClassifyHolidayUse(nullptr), HolidayUse::CalendarDays) << "nothing selected";
     SelectWhole(working);
-    EXPECT_EQ(doc.ClassifyHolidayUse(nullptr), 2);
+    EXPECT_EQ(doc.ClassifyHolidayUse(nullptr), HolidayUse::WorkingDays);
     for (CKoutei* process : {calendar20, calendar10, calendar10b}) {
         SelectWhole(process);
     }
     CTembraDoc::KouteiList out;
-    EXPECT_EQ(doc.ClassifyHolidayUse(&out), 3);
+    EXPECT_EQ(doc.ClassifyHolidayUse(&out), HolidayUse::Mixed);
     EXPECT_EQ(out, (CTembraDoc::KouteiList{calendar10, calendar10b, calendar20}));
 
     ObList<CDataHeader> list;
     list.AddTail(calendar20);
     list.AddTail(AddEvent("event"));
-    EXPECT_EQ(CTembraDoc::ClassifyHolidayUseInList(list, nullptr), 1);
+    EXPECT_EQ(CTembraDoc::ClassifyHolidayUseInList(list, nullptr), HolidayUse::CalendarDays);
 }
 
 // ---- Selected date range

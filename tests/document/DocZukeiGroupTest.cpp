@@ -2,6 +2,7 @@
 // ends a text's edit state), marking framed texts for a new layout, and user shapes through copy,
 // cut and undo.
 #include "DocTestSupport.h"
+#include "document/commands/ZukeiMenu.h"
 
 #include "document/AppState.h"
 #include "document/TembraDoc.h"
@@ -79,7 +80,7 @@ TEST_F(DocZukeiGroupTest, GroupingTakesTheSelectionFromItsTailAndUngroupingGives
     doc.GetUndoHistory().EndGroup();
     ASSERT_TRUE(doc.GetUndoHistory().CanUndo());
 
-    doc.OnZukeiGroup();
+    OnZukeiGroup(doc);
     EXPECT_FALSE(doc.GetUndoHistory().CanUndo()) << "grouping cannot be undone";
     ASSERT_EQ(Shapes().size(), 2u);
     EXPECT_EQ(Shapes()[0], other);
@@ -106,7 +107,7 @@ TEST_F(DocZukeiGroupTest, GroupingTakesTheSelectionFromItsTailAndUngroupingGives
     // Selecting the group selects its members; ungrouping appends them in member order.
     SelectShape(group);
     EXPECT_EQ(c->IsSelected(), 1);
-    doc.OnZukeiUngroup();
+    OnZukeiUngroup(doc);
     EXPECT_EQ(Shapes(), (std::vector<const CDataHeader*>{other, c, b, a}));
     for (const CZukei* member : {a, b, c}) {
         EXPECT_EQ(member->IsSelected(), 0);
@@ -136,7 +137,7 @@ TEST_F(DocZukeiGroupTest, UngroupingDissolvesOneLevelOfEverySelectedGroup) {
     SelectShape(plain);
     SelectShape(outerRaw);
 
-    doc.OnZukeiUngroup();
+    OnZukeiUngroup(doc);
     // In the order of the selection: the single group's member first, then the outer one's.
     EXPECT_EQ(Shapes(), (std::vector<const CDataHeader*>{plain, loneRaw, firstRaw, innerRaw}));
     EXPECT_EQ(doc.GetSelCount(), 0);
@@ -146,19 +147,19 @@ TEST_F(DocZukeiGroupTest, UngroupingDissolvesOneLevelOfEverySelectedGroup) {
 
 TEST_F(DocZukeiGroupTest, WithoutASelectedShapeNothingIsGrouped) {
     CZukei* a = AddShape(1);
-    doc.OnZukeiGroup();
+    OnZukeiGroup(doc);
     EXPECT_EQ(Shapes(), (std::vector<const CDataHeader*>{a}));
     auto* event = new CEvent;
     event->Select();
     doc.AddSel(event);
     doc.SetModifiedFlag(FALSE);
-    doc.OnZukeiGroup();
+    OnZukeiGroup(doc);
     EXPECT_EQ(Shapes(), (std::vector<const CDataHeader*>{a}));
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(doc.GetSelCount(), 1);
     // Ungrouping with no group selected changes no shape either.
     SelectShape(a);
-    doc.OnZukeiUngroup();
+    OnZukeiUngroup(doc);
     EXPECT_EQ(Shapes(), (std::vector<const CDataHeader*>{a}));
 }
 
@@ -173,7 +174,7 @@ TEST_F(DocZukeiGroupTest, AGroupTooDeepForAFileIsRefusedWithABeep) {
     CZukei* other = AddShape(3);
     SelectShape(deep);
     SelectShape(other);
-    doc.OnZukeiGroup();
+    OnZukeiGroup(doc);
     EXPECT_EQ(ui->Beeps().size(), 1u);
     EXPECT_EQ(Shapes(), (std::vector<const CDataHeader*>{deep, other}));
     EXPECT_EQ(doc.GetSelCount(), 2);
@@ -186,7 +187,7 @@ TEST_F(DocZukeiGroupTest, AGroupTooDeepForAFileIsRefusedWithABeep) {
     AddShape(std::unique_ptr<CZukei>(shallower));
     SelectShape(shallower);
     SelectShape(other);
-    doc.OnZukeiGroup();
+    OnZukeiGroup(doc);
     EXPECT_EQ(Shapes().size(), 1u);
     EXPECT_EQ(static_cast<const CZukeiGroup*>(Shapes()[0])->GetDepth(), CZukeiGroup::kMaxDepth);
 }

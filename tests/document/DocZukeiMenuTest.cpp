@@ -2,6 +2,7 @@
 // and check rules, the "その他" colours, the styles and text mode, and the batch change.
 #include "DocCommandDriver.h"
 #include "DocTestSupport.h"
+#include "document/commands/ZukeiMenu.h"
 
 #include "document/AppState.h"
 #include "document/TembraDoc.h"
@@ -72,7 +73,7 @@ protected:
     }
     void Run(UINT id) {
         if (FindZukeiAttrCommand(id) != nullptr) {
-            ASSERT_TRUE(doc.OnZukeiAttrCommand(id));
+            ASSERT_TRUE(OnZukeiAttrCommand(doc, id));
         } else {
             RunCommand(doc, id);
         }
@@ -80,7 +81,7 @@ protected:
     CCmdUI State(UINT id) {
         if (FindZukeiAttrCommand(id) != nullptr) {
             CCmdUI cmdUI(id);
-            doc.UpdateZukeiAttrUI(&cmdUI);
+            UpdateZukeiAttrUI(doc, &cmdUI);
             return cmdUI;
         }
         return CommandState(doc, id);

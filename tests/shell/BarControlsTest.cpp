@@ -3,9 +3,12 @@
 // coloured state buttons following their commands.
 #include "ShellFixture.h"
 
-#include "shell/ToolBars.h"
-#include "shell/controls/ColorComboBox.h"
-#include "shell/controls/ModeButton.h"
+#include "controls/ColorComboBox.h"
+#include "controls/ModeButton.h"
+#include "shell/LayerBar.h"
+#include "shell/ModeBar.h"
+#include "shell/ProcessColorBar.h"
+#include "shell/YogoBar.h"
 #include "support/qt/WaitUntil.h"
 
 #include <QAction>

@@ -11,7 +11,7 @@
 #include "model/KoumokuData.h"
 #include "platform/PopupMenuRequest.h"
 #include "platform/Sjis.h"
-#include "shell/ToolBars.h"
+#include "shell/YogoBar.h"
 #include "support/qt/WaitUntil.h"
 
 #include <QClipboard>

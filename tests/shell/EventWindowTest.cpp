@@ -10,7 +10,7 @@
 #include "render/EventGeometry.h"
 #include "shell/ChartViewWindow.h"
 #include "shell/MainFrame.h"
-#include "shell/ToolBars.h"
+#include "shell/YogoBar.h"
 #include "support/qt/DialogControls.h"
 #include "view/TembraFrame.h"
 #include "view/TembraViewWnd.h"

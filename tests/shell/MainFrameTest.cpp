@@ -3,8 +3,14 @@
 #include "ShellFixture.h"
 
 #include "platform/Sjis.h"
+#include "shell/FrameToolBar.h"
+#include "shell/LayerBar.h"
 #include "shell/MainStatusBar.h"
-#include "shell/ToolBars.h"
+#include "shell/ModeBar.h"
+#include "shell/ProcessColorBar.h"
+#include "shell/SizingToolBar.h"
+#include "shell/YogoBar.h"
+#include "shell/ZukeiToolBar.h"
 #include "shell/core/FramePositions.h"
 
 #include <QAction>

@@ -7,9 +7,9 @@
 #include "shell/VrPrint2.h"
 #include "shell/VrPrint3.h"
 #include "shell/VrPrintSheet.h"
-#include "shell/core/PrintSheetRequest.h"
 #include "support/qt/DialogControls.h"
 #include "view/TembraPrintDialog.h"
+#include "view/core/PrintSheetRequest.h"
 
 #include <QComboBox>
 #include <QLabel>

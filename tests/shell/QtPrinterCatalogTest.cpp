@@ -1,7 +1,7 @@
 // The printers Qt knows, and the PDF-file printer that is always there.
 #include "shell/QtPrinterCatalog.h"
 
-#include "shell/core/PrinterSelection.h"
+#include "view/core/PrinterSelection.h"
 
 #include <gtest/gtest.h>
 

@@ -15,7 +15,7 @@
 #include "model/OperationState.h"
 #include "platform/Sjis.h"
 #include "shell/ResourceWindows.h"
-#include "shell/ToolBars.h"
+#include "shell/YogoBar.h"
 #include "shell/core/CommandRouter.h"
 #include "support/Cp932Text.h"
 #include "support/qt/DialogControls.h"

@@ -4,7 +4,8 @@
 #include "ShellFixture.h"
 
 #include "platform/Sjis.h"
-#include "shell/ToolBars.h"
+#include "shell/ProcessColorBar.h"
+#include "shell/YogoBar.h"
 
 #include <QApplication>
 #include <QComboBox>

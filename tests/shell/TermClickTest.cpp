@@ -8,7 +8,7 @@
 #include "platform/Sjis.h"
 #include "render/KouteiLabels.h"
 #include "shell/ChartViewWindow.h"
-#include "shell/ToolBars.h"
+#include "shell/YogoBar.h"
 #include "view/TembraFrame.h"
 #include "view/TembraViewWnd.h"
 

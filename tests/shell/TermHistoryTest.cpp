@@ -8,7 +8,8 @@
 #include "model/ConfigPath.h"
 #include "model/OperationState.h"
 #include "platform/Sjis.h"
-#include "shell/ToolBars.h"
+#include "shell/YogoBar.h"
+#include "shell/YogoEdit.h"
 
 #include <QAction>
 #include <QApplication>

@@ -4,7 +4,7 @@
 #include "ShellFixture.h"
 
 #include "shell/ChartViewWindow.h"
-#include "shell/ToolBars.h"
+#include "shell/YogoBar.h"
 #include "view/TembraFrame.h"
 #include "view/TembraViewWnd.h"
 

@@ -4,7 +4,8 @@
 // tile. The tool-bar customisation dialog shows the same images.
 #include "ShellFixture.h"
 
-#include "shell/ToolBars.h"
+#include "shell/FrameToolBar.h"
+#include "shell/LayerBar.h"
 #include "shell/ToolbarSetDlg.h"
 #include "support/qt/DialogControls.h"
 #include "support/qt/ScopedIconTheme.h"

@@ -26,7 +26,7 @@
 #include "safety/ui/DutyStaffDlg.h"
 #include "safety/ui/ToubanListEditor.h"
 #include "shell/MyYogoDlg.h"
-#include "shell/ToolBars.h"
+#include "shell/YogoBar.h"
 #include "shell/YogoGroupNameDlg.h"
 #include "shell/core/MyYogoFile.h"
 

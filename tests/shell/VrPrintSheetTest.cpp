@@ -15,10 +15,10 @@
 #include "shell/VrPrint1.h"
 #include "shell/VrPrint2.h"
 #include "shell/VrPrint3.h"
-#include "shell/core/PrintSheetRequest.h"
 #include "support/ScriptedUi.h"
 #include "support/TempDir.h"
 #include "support/qt/DialogControls.h"
+#include "view/core/PrintSheetRequest.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -62,7 +62,9 @@ protected:
 
 TEST_F(RelationDragWindowTest, TheLinesOfADraggedProcessFollowItAndOneUndoTakesAllBack) {
     // Three rows below everything the sample chart holds.
-    const int row = doc->GetObjectsExtent(3, FALSE).GetEndRow() + 2;
+    const int row =
+        doc->GetObjectsExtent(ObjectSets::Unselected | ObjectSets::Selection, FALSE).GetEndRow() +
+        2;
     const CKoutei* a = AddProcess(3, 5, row);
     const CKoutei* b = AddProcess(8, 10, row + 1);
     const CKoutei* c = AddProcess(16, 18, row + 2);

@@ -196,7 +196,8 @@ TEST_F(ViewMouseWindowTest, DrawDragAndUndoLeaveTheChartAsDrawn) {
     QWidget* port = Pane().viewport();
     const CPageLayout& layout = view.GetPageLayout();
     // Two rows below everything the sample chart holds, from a day near the window's left.
-    const CChartPos extent = doc->GetObjectsExtent(3, FALSE);
+    const CChartPos extent =
+        doc->GetObjectsExtent(ObjectSets::Unselected | ObjectSets::Selection, FALSE);
     const int row = std::min<int>(extent.GetEndRow() + 2, layout.GetLastRow());
     const auto pixel = [&](int day) {
         std::unique_ptr<CDC> dc = Pane().GetClientDC();

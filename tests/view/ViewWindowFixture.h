@@ -4,10 +4,10 @@
 #pragma once
 
 #include "document/DocFileFixture.h"
-#include "shell/core/PrinterSelection.h"
 #include "view/TembraFrame.h"
 #include "view/TembraViewWnd.h"
 #include "view/ViewApplication.h"
+#include "view/core/PrinterSelection.h"
 
 #include <QImage>
 #include <QMainWindow>

@@ -2,6 +2,7 @@
 // objects of a layer that is not shown, 消去 then leaves them, a layer hidden under a selection
 // takes its objects out of it, and a selected object on a hidden layer is not drawn.
 #include "EventMouseFixture.h"
+#include "document/commands/EditMenu.h"
 
 #include "model/LayerSet.h"
 #include "model/Shigen.h"
@@ -132,7 +133,7 @@ TEST_F(HiddenLayerSelectionTest, ABandOrSelectAllTakesOnlyTheShownLayersAndDelet
              Send(CMouseEvent::kMove, MK_LBUTTON, DayRow(10, 13));
              Send(CMouseEvent::kLeftUp, 0, DayRow(10, 13));
          }},
-        {"全選択", [this] { doc.OnEditSelectAll(); }},
+        {"全選択", [this] { OnEditSelectAll(doc); }},
     };
     for (const Kind& kind : Kinds()) {
         for (const Way& way : ways) {
@@ -148,7 +149,7 @@ TEST_F(HiddenLayerSelectionTest, ABandOrSelectAllTakesOnlyTheShownLayersAndDelet
             EXPECT_FALSE(host.capture);
             EXPECT_EQ(SelectedLayers(), std::vector<int>{kShownLayer})
                 << "the shown object is taken, the hidden one is not";
-            doc.OnEditDelete();
+            OnEditDelete(doc);
             EXPECT_EQ(Remaining(kHiddenLayer), hidden) << "消去 leaves what the user cannot see";
             EXPECT_LT(Remaining(kShownLayer), shown) << "and takes what was selected";
         }
@@ -162,13 +163,13 @@ TEST_F(HiddenLayerSelectionTest, ALayerHiddenUnderASelectionTakesItsObjectsOutOf
         doc.SetLayerVisible(kHiddenLayer, CLayerSet::kShown);
         kind.add(*this, 3, kShownLayer);
         kind.add(*this, 8, kHiddenLayer);
-        doc.OnEditSelectAll();
+        OnEditSelectAll(doc);
         ASSERT_EQ(SelectedLayers(), (std::vector<int>{kShownLayer, kHiddenLayer}));
         const int hidden = Remaining(kHiddenLayer);
         // As the layer dialog stores its states.
         doc.SetLayerVisible(kHiddenLayer, CLayerSet::kReference);
         EXPECT_EQ(SelectedLayers(), std::vector<int>{kShownLayer});
-        doc.OnEditDelete();
+        OnEditDelete(doc);
         EXPECT_EQ(Remaining(kHiddenLayer), hidden);
     }
 }
@@ -193,7 +194,7 @@ TEST_F(HiddenLayerSelectionTest, ASelectedObjectOnAHiddenLayerIsNotDrawn) {
         Fresh(kind.mode);
         const auto empty = paint();
         kind.add(*this, 3, kShownLayer);
-        doc.OnEditSelectAll();
+        OnEditSelectAll(doc);
         ASSERT_EQ(SelectedLayers(), std::vector<int>{kShownLayer});
         EXPECT_NE(paint(), empty) << "shown, it is drawn";
         doc.GetLayers()[kShownLayer]->SetState(0);

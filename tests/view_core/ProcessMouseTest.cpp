@@ -579,7 +579,7 @@ TEST_F(ProcessDragTest, AViewClosedWhileDraggingPutsThePreviewBack) {
     Send(CMouseEvent::kMove, MK_LBUTTON, Pt(6, 3, 50));
     Send(CMouseEvent::kMove, MK_LBUTTON, Pt(7, 4, 50));
     ASSERT_EQ(Sub(), 2);
-    ASSERT_EQ(View().GetRefKind(), 1);
+    ASSERT_EQ(View().GetRefKind(), HolidayUse::CalendarDays);
     views.clear();
     EXPECT_EQ(Save(), before);
 }

@@ -1,6 +1,7 @@
 // The Edit menu of the view: when cut, copy and paste are enabled, and what select all, copy,
 // paste, cut and undo leave in the chart and its undo history.
 #include "ViewFixture.h"
+#include "document/commands/EditMenu.h"
 
 #include <algorithm>
 #include <set>
@@ -125,7 +126,7 @@ TEST_F(ViewEditTest, SelectAllCopyPasteSelectsExactlyTheNewCopies) {
     for (POSITION pos = doc.GetHeadObjPosition(); pos != nullptr;) {
         originals.insert(Number(static_cast<CKoutei*>(doc.GetNextObj(pos))));
     }
-    doc.OnEditSelectAll();
+    OnEditSelectAll(doc);
     EXPECT_EQ(doc.GetSelCount(), 3);
     EXPECT_TRUE(doc.GetUndoHistory().CanUndo() == FALSE);
     View().OnCommand(ID_EDIT_COPY);
@@ -148,7 +149,7 @@ TEST_F(ViewEditTest, CutThenUndoTwiceGivesTheChartBeforeThenAfterTheCut) {
     CKoutei* kept = AddProcess(10, 12, 6);
     MakeView(host);
     const std::multiset<std::string> before = AllPlaces();
-    doc.OnEditSelectAll();
+    OnEditSelectAll(doc);
     // The process that stays leaves the selection.
     for (POSITION pos = doc.GetHeadSelPosition(); pos != nullptr;) {
         const POSITION at = pos;
@@ -201,9 +202,9 @@ TEST_F(ViewEditTest, WholeRowCellsBringTheProcessesOfTheirRows) {
 TEST_F(ViewEditTest, AnEmptyCutEmptiesTheClipboardSoPasteIsDisabled) {
     AddProcess(2, 4, 1);
     MakeView(host);
-    doc.OnEditSelectAll();
+    OnEditSelectAll(doc);
     View().OnCommand(ID_EDIT_COPY);
-    doc.OnEditSelectAll(); // clears
+    OnEditSelectAll(doc); // clears
     ASSERT_EQ(doc.GetSelCount(), 0);
     EXPECT_TRUE(Enabled(ID_EDIT_PASTE));
     View().OnCommand(ID_EDIT_CUT);
@@ -214,7 +215,7 @@ TEST_F(ViewEditTest, AnEmptyCutEmptiesTheClipboardSoPasteIsDisabled) {
 TEST_F(ViewEditTest, SelectAllOrClearAndItsMenuState) {
     MakeView(host);
     CCmdUI empty(32772);
-    doc.OnUpdateEditSelectAll(&empty);
+    OnUpdateEditSelectAll(doc, &empty);
     EXPECT_FALSE(empty.IsEnabled()) << "nothing to select";
     AddProcess(2, 4, 1);
     const std::pair<LONG, bool> modes[] = {{0, false}, {1, true}, {2, true}, {3, false}, {4, true},
@@ -222,15 +223,15 @@ TEST_F(ViewEditTest, SelectAllOrClearAndItsMenuState) {
     for (const auto& [mode, enabled] : modes) {
         doc.GetOperation().SetMode(mode);
         CCmdUI ui(32772);
-        doc.OnUpdateEditSelectAll(&ui);
+        OnUpdateEditSelectAll(doc, &ui);
         EXPECT_EQ(ui.IsEnabled(), enabled) << mode;
     }
     doc.GetOperation().SetMode(COperationState::kModeKoutei);
     host.Clear();
-    doc.OnEditSelectAll();
+    OnEditSelectAll(doc);
     EXPECT_EQ(doc.GetSelCount(), 1);
     EXPECT_TRUE(host.WholeInvalidated()) << "the selection shows";
-    doc.OnEditSelectAll();
+    OnEditSelectAll(doc);
     EXPECT_EQ(doc.GetSelCount(), 0);
     EXPECT_EQ(doc.GetObjCount(), 1);
 }

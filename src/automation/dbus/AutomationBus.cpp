@@ -1,6 +1,7 @@
 #include "automation/dbus/AutomationBus.h"
 
 #include "automation/AutomationCallUi.h"
+#include "automation/AutomationMethod.h"
 #include "automation/SettingsChanges.h"
 #include "automation/TembraDocAutomation.h"
 #include "automation/dbus/AutomationCharts.h"
@@ -14,7 +15,6 @@
 #include <QVariantMap>
 
 #include <algorithm>
-#include <array>
 #include <filesystem>
 #include <optional>
 #include <string_view>
@@ -22,29 +22,6 @@
 namespace tembra {
 
 namespace {
-
-// The document interface: each method's name, its number of variant arguments, the type of its
-// answer ("" for none) and which argument is a file path (-1 for none).
-struct MethodEntry {
-    const char* name;
-    int arguments;
-    const char* answer;
-    int path;
-};
-constexpr std::array<MethodEntry, 23> kMethods{{
-    {"FileSaveAs", 3, "n", 0},        {"HeaderItemSet", 2, "n", -1},
-    {"FileOpen", 1, "n", 0},          {"AppClose", 0, "n", -1},
-    {"AppInit", 0, "", -1},           {"HeaderItemGet", 1, "s", -1},
-    {"DocClose", 1, "n", -1},         {"GetFirstKoutei", 0, "s", -1},
-    {"GetNextKoutei", 0, "s", -1},    {"GetFirstEvent", 0, "s", -1},
-    {"GetNextEvent", 0, "s", -1},     {"GetKouteiCount", 0, "i", -1},
-    {"GetEventCount", 0, "i", -1},    {"ChangeNobeToReki", 5, "n", -1},
-    {"TakeInData", 4, "n", -1},       {"RegularizeData", 0, "n", -1},
-    {"AdjustTakeInData", 0, "n", -1}, {"AddKoumokuData", 3, "n", -1},
-    {"ModifyKeisenType", 4, "n", -1}, {"ClearLine", 2, "n", -1},
-    {"PaperChange", 1, "n", -1},      {"KikanChange", 2, "n", -1},
-    {"LineChange", 1, "n", -1},
-}};
 
 // How often a call waiting for the user's dialog looks again.
 constexpr int kUserBusyRetryMs = 200;
@@ -64,15 +41,32 @@ private:
     IUiServices* m_previous;
 };
 
+// The type of a member's answer on the bus ("" for none).
+QLatin1String AnswerSignature(AutoResult::Kind kind) {
+    switch (kind) {
+    case AutoResult::Kind::I2:
+        return QLatin1String("n");
+    case AutoResult::Kind::I4:
+        return QLatin1String("i");
+    case AutoResult::Kind::Text:
+        return QLatin1String("s");
+    case AutoResult::Kind::None:
+        break;
+    }
+    return QLatin1String("");
+}
+
 QString DocumentInterfaceXml() {
     QString xml = QStringLiteral("<interface name=\"%1\">\n").arg(CAutomationBus::kDocInterface);
-    for (const MethodEntry& m : kMethods) {
-        xml += QStringLiteral("<method name=\"%1\">\n").arg(m.name);
+    for (const AutomationMethod& m : AutomationMethods()) {
+        xml += QStringLiteral("<method name=\"%1\">\n")
+                   .arg(QLatin1String(m.name.data(), static_cast<qsizetype>(m.name.size())));
         for (int i = 0; i < m.arguments; ++i) {
             xml += QStringLiteral("<arg name=\"a%1\" type=\"v\" direction=\"in\"/>\n").arg(i);
         }
-        if (*m.answer != '\0') {
-            xml += QStringLiteral("<arg type=\"%1\" direction=\"out\"/>\n").arg(m.answer);
+        if (m.answer != AutoResult::Kind::None) {
+            xml += QStringLiteral("<arg type=\"%1\" direction=\"out\"/>\n")
+                       .arg(AnswerSignature(m.answer));
         }
         xml += QStringLiteral("</method>\n");
     }
@@ -81,15 +75,6 @@ QString DocumentInterfaceXml() {
                           "<property name=\"InsertLine\" type=\"n\" access=\"readwrite\"/>\n"
                           "</interface>\n");
     return xml;
-}
-
-const MethodEntry* FindMethod(const QString& name) {
-    for (const MethodEntry& m : kMethods) {
-        if (name == QLatin1String(m.name)) {
-            return &m;
-        }
-    }
-    return nullptr;
 }
 
 QVariant Unwrapped(const QVariant& value) {
@@ -356,7 +341,8 @@ QDBusMessage CAutomationBus::ServeChart(int number, const QDBusMessage& message)
 }
 
 QDBusMessage CAutomationBus::ServeDocument(ClientChart& chart, const QDBusMessage& message) {
-    const MethodEntry* method = FindMethod(message.member());
+    const std::string member = message.member().toStdString();
+    const AutomationMethod* method = FindAutomationMethod(member);
     if (method == nullptr) {
         return message.createErrorReply(QDBusError::UnknownMethod, message.member());
     }
@@ -375,7 +361,7 @@ QDBusMessage CAutomationBus::ServeDocument(ClientChart& chart, const QDBusMessag
                      QString::fromStdString(*args[static_cast<std::size_t>(method->path)])));
     }
     AutoResult result;
-    chart.automation->Invoke(message.member().toStdString(), args, result);
+    chart.automation->Invoke(member, args, result);
     const QVariant answer = ToVariant(result);
     return answer.isValid() ? message.createReply(answer) : message.createReply();
 }

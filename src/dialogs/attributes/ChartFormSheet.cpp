@@ -1,11 +1,11 @@
 #include "dialogs/attributes/ChartFormSheet.h"
 
+#include "controls/ColorComboBox.h"
 #include "dialogs/attributes/ChartSheetControls.h"
 #include "platform/StringTable.h"
 #include "platform/qt/Cp932Text.h"
 #include "platform/qt/DialogParts.h"
 #include "shapes/ZukeiString.h"
-#include "shell/controls/ColorComboBox.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

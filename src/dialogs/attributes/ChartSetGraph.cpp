@@ -1,11 +1,11 @@
 #include "dialogs/attributes/ChartSetGraph.h"
 
 #include "chart/Chart.h"
+#include "controls/GraphSampleButton.h"
 #include "dialogs/attributes/BarPatternDlg.h"
 #include "dialogs/attributes/ChartSheetControls.h"
 #include "dialogs/attributes/LineTypeDlg.h"
 #include "platform/qt/DialogParts.h"
-#include "shell/controls/GraphSampleButton.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

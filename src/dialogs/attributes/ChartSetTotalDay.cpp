@@ -1,9 +1,9 @@
 #include "dialogs/attributes/ChartSetTotalDay.h"
 
 #include "chart/Chart.h"
+#include "controls/ColorComboBox.h"
 #include "dialogs/attributes/ChartSheetControls.h"
 #include "platform/qt/DialogParts.h"
-#include "shell/controls/ColorComboBox.h"
 
 #include <QCheckBox>
 #include <QComboBox>

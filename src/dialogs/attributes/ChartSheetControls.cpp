@@ -1,10 +1,10 @@
 #include "dialogs/attributes/ChartSheetControls.h"
 
+#include "controls/ColorComboBox.h"
 #include "dialogs/attributes/AttrDialogControls.h"
 #include "platform/FontCatalog.h"
 #include "platform/qt/Cp932Text.h"
 #include "platform/qt/DialogParts.h"
-#include "shell/controls/ColorComboBox.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,10 +1,10 @@
 #include "dialogs/attributes/EventBatchDateDlg.h"
 
+#include "controls/DayButton.h"
 #include "dialogs/attributes/EnterAcceptsButtons.h"
 #include "dialogs/attributes/core/EventBatchChecks.h"
 #include "platform/Ui.h"
 #include "platform/qt/DialogParts.h"
-#include "shell/controls/DayButton.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>

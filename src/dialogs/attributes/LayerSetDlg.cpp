@@ -1,9 +1,9 @@
 #include "dialogs/attributes/LayerSetDlg.h"
 
+#include "controls/LayerButton.h"
 #include "platform/qt/Cp932Text.h"
 #include "platform/qt/DialogParts.h"
 #include "platform/qt/EnterMovesFocus.h"
-#include "shell/controls/LayerButton.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -1,10 +1,10 @@
 #include "dialogs/attributes/LineTypeDlg.h"
 
 #include "chart/Chart.h"
+#include "controls/ColorComboBox.h"
 #include "dialogs/attributes/ChartSheetControls.h"
 #include "platform/qt/DialogParts.h"
 #include "platform/qt/EnterMovesFocus.h"
-#include "shell/controls/ColorComboBox.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

@@ -1,11 +1,11 @@
 #include "dialogs/attributes/PieceSetGraph.h"
 
 #include "chart/Chart.h"
+#include "controls/GraphSampleButton.h"
 #include "dialogs/attributes/ChartSheetControls.h"
 #include "dialogs/attributes/LineTypeDlg.h"
 #include "platform/Ui.h"
 #include "platform/qt/DialogParts.h"
-#include "shell/controls/GraphSampleButton.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

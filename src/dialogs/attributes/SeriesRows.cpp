@@ -1,10 +1,10 @@
 #include "dialogs/attributes/SeriesRows.h"
 
 #include "chart/Chart.h"
+#include "controls/GraphSampleButton.h"
 #include "dialogs/attributes/ChartSheetControls.h"
 #include "platform/qt/Cp932Text.h"
 #include "platform/qt/DialogParts.h"
-#include "shell/controls/GraphSampleButton.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -5,8 +5,8 @@
 // entry and after every colour asked for.
 #pragma once
 
+#include "controls/ColorComboBox.h"
 #include "dialogs/settings/core/ColorChoice.h"
-#include "shell/controls/ColorComboBox.h"
 
 #include <functional>
 

@@ -7,7 +7,7 @@
 #include "dialogs/settings/SizeInitDlg.h"
 #include "model/ConfigBase.h"
 #include "model/Utility.h"
-#include "platform/Sjis.h"
+#include "platform/qt/Cp932Text.h"
 #include "platform/qt/DialogParts.h"
 #include "platform/qt/EnterMovesFocus.h"
 #include "platform/qt/IntField.h"
@@ -32,10 +32,6 @@ namespace {
 
 QString U(const char* utf8) {
     return QString::fromUtf8(utf8);
-}
-
-QString FromCp932(const std::string& text) {
-    return QString::fromStdString(Sjis::ToUtf8(text));
 }
 
 QComboBox* Combo(QWidget* parent, int id) {

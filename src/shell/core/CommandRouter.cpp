@@ -16,13 +16,24 @@ bool CCommandRouter::Execute(UINT id) const {
 
 CCmdUI CCommandRouter::Update(UINT id) const {
     CCmdUI cmdUI(id);
+    if (!Offer(cmdUI)) {
+        cmdUI.Enable(FALSE);
+    }
+    return cmdUI;
+}
+
+bool CCommandRouter::Handles(UINT id) const {
+    CCmdUI cmdUI(id);
+    return Offer(cmdUI);
+}
+
+bool CCommandRouter::Offer(CCmdUI& cmdUI) const {
     for (ICommandTarget* target : m_chain()) {
         if (target != nullptr && target->OnUpdateCommand(cmdUI)) {
-            return cmdUI;
+            return true;
         }
     }
-    cmdUI.Enable(FALSE);
-    return cmdUI;
+    return false;
 }
 
 void CCommandMap::On(UINT id, Handler handler, UpdateHandler update) {

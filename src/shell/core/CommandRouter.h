@@ -38,8 +38,13 @@ public:
     bool Execute(UINT id) const;
     // The state of the entry: the first target's handler decides; disabled without one.
     CCmdUI Update(UINT id) const;
+    // Whether a target has a handler (or an update handler) for the id now.
+    bool Handles(UINT id) const;
 
 private:
+    // Offers the entry to the targets in order; false when none has a handler for it.
+    bool Offer(CCmdUI& cmdUI) const;
+
     Chain m_chain;
     BeforeCommand m_before;
 };

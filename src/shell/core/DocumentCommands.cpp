@@ -1,27 +1,22 @@
 #include "shell/core/DocumentCommands.h"
 
 #include "document/AttrCommands.h"
-#include "document/DocCommandTable.h"
+#include "document/CommandIds.h"
 #include "document/KouteiAttrCommands.h"
 #include "document/TembraDoc.h"
 #include "document/YogoAttrCommands.h"
 #include "document/ZukeiAttrCommands.h"
+#include "document/commands/DocCommandTable.h"
+#include "document/commands/EditMenu.h"
+#include "document/commands/KouteiMenu.h"
+#include "document/commands/LayerMenu.h"
+#include "document/commands/YogoMenu.h"
+#include "document/commands/ZukeiMenu.h"
 
 namespace tembra {
 
 namespace {
 
-// The file commands of the document.
-constexpr UINT ID_FILE_SAVE = 57603;
-constexpr UINT ID_FILE_SAVE_AS = 57604;
-constexpr UINT ID_FILE_INSERT = 32827;
-constexpr UINT ID_DATA_INFO = 32788;
-// Edit > Select > "全選択／解除".
-constexpr UINT ID_EDIT_SELECT_ALL = 32772;
-// Settings: the initial settings, the switch of the day counting, the calendar.
-constexpr UINT ID_SYOKI_SET = 32948;
-constexpr UINT ID_CHANGE_NOBE_REKI = 33008;
-constexpr UINT ID_CALENDAR = 32778;
 // The layer bar's combo, which shows the layer of the selection.
 constexpr UINT kLayerBarComboId = 1665;
 
@@ -46,21 +41,21 @@ bool CDocumentCommands::OnCommand(UINT id) {
             m_document.OnFileInsert();
         }
         return true;
-    case ID_DATA_INFO:
+    case ID_FILE_DATA_INFO:
         if (HasDialog("DataInfo")) {
             m_document.OnDataInfo();
         }
         return true;
-    case ID_EDIT_SELECT_ALL:
-        m_document.OnEditSelectAll();
+    case ID_SELECT_ALL:
+        OnEditSelectAll(m_document);
         return true;
-    case ID_SYOKI_SET:
+    case ID_SET_INITIAL:
         m_document.OnSyokiSet();
         return true;
-    case ID_CHANGE_NOBE_REKI:
+    case ID_SET_CALENDAR_MODE:
         m_document.OnChangeNobeReki();
         return true;
-    case ID_CALENDAR:
+    case ID_SET_CALENDAR:
         if (HasDialog("CalendarSet")) {
             m_document.OnCalendar();
         }
@@ -70,7 +65,7 @@ bool CDocumentCommands::OnCommand(UINT id) {
     }
     if (const DocCommand* command = FindDocCommand(id)) {
         if (command->run != nullptr && (command->dialog == nullptr || HasDialog(command->dialog))) {
-            (m_document.*command->run)();
+            command->run(m_document);
         }
         return true;
     }
@@ -81,15 +76,15 @@ bool CDocumentCommands::OnCommand(UINT id) {
         return m_document.OnKoumokuAttrCommand(id) != FALSE;
     }
     if (FindKouteiAttrCommand(id) != nullptr || FindLandShapeCommand(id) != nullptr) {
-        return m_document.OnKouteiAttrCommand(id) != FALSE;
+        return OnKouteiAttrCommand(m_document, id) != FALSE;
     }
     if (FindYogoAttrCommand(id) != nullptr) {
-        return m_document.OnYogoAttrCommand(id) != FALSE;
+        return OnYogoAttrCommand(m_document, id) != FALSE;
     }
     if (FindZukeiAttrCommand(id) != nullptr) {
-        return m_document.OnZukeiAttrCommand(id) != FALSE;
+        return OnZukeiAttrCommand(m_document, id) != FALSE;
     }
-    if (m_document.OnLayerCommand(id) != FALSE) {
+    if (OnLayerCommand(m_document, id) != FALSE) {
         return true;
     }
     return false;
@@ -104,17 +99,17 @@ bool CDocumentCommands::OnUpdateCommand(CCmdUI& cmdUI) {
     case ID_FILE_INSERT:
         cmdUI.Enable(HasDialog("InsertSelect") ? TRUE : FALSE);
         return true;
-    case ID_DATA_INFO:
+    case ID_FILE_DATA_INFO:
         cmdUI.Enable(HasDialog("DataInfo") ? TRUE : FALSE);
         return true;
-    case ID_EDIT_SELECT_ALL:
-        m_document.OnUpdateEditSelectAll(&cmdUI);
+    case ID_SELECT_ALL:
+        OnUpdateEditSelectAll(m_document, &cmdUI);
         return true;
-    case ID_SYOKI_SET:
-    case ID_CHANGE_NOBE_REKI:
+    case ID_SET_INITIAL:
+    case ID_SET_CALENDAR_MODE:
         cmdUI.Enable(TRUE);
         return true;
-    case ID_CALENDAR:
+    case ID_SET_CALENDAR:
         m_document.OnUpdateCalendar(&cmdUI);
         if (!HasDialog("CalendarSet")) {
             cmdUI.Enable(FALSE);
@@ -125,7 +120,7 @@ bool CDocumentCommands::OnUpdateCommand(CCmdUI& cmdUI) {
     }
     if (const DocCommand* command = FindDocCommand(cmdUI.m_nID)) {
         if (command->update != nullptr) {
-            (m_document.*command->update)(&cmdUI);
+            command->update(m_document, &cmdUI);
         }
         if (command->dialog != nullptr && !HasDialog(command->dialog)) {
             cmdUI.Enable(FALSE);
@@ -156,16 +151,15 @@ bool CDocumentCommands::OnUpdateCommand(CCmdUI& cmdUI) {
         return true;
     }
     if (FindZukeiAttrCommand(cmdUI.m_nID) != nullptr) {
-        m_document.UpdateZukeiAttrUI(&cmdUI);
+        UpdateZukeiAttrUI(m_document, &cmdUI);
         return true;
     }
-    if (cmdUI.m_nID >= CTembraDoc::kFirstLayerCommand &&
-        cmdUI.m_nID < CTembraDoc::kFirstLayerCommand + CLayerSet::kLayerCount) {
-        m_document.OnUpdateLayerCommand(&cmdUI);
+    if (cmdUI.m_nID >= ID_LAYER_0 && cmdUI.m_nID < ID_LAYER_0 + CLayerSet::kLayerCount) {
+        OnUpdateLayerCommand(m_document, &cmdUI);
         return true;
     }
     if (cmdUI.m_nID == kLayerBarComboId) {
-        m_document.OnUpdateLayerCombo();
+        OnUpdateLayerCombo(m_document);
         cmdUI.Enable(TRUE);
         return true;
     }

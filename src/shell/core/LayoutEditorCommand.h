@@ -1,7 +1,7 @@
-// The layout command (40033): the layout editor "marquell", started beside the main program's own
-// executable without waiting, on the layout file chosen (or none, for a new layout) with the paper
-// of the active chart. The arguments go to the editor as a list, so a blank in a path needs no
-// quotes.
+// The layout command (ID_LAYOUT_EDIT): the layout editor "marquell", started beside the main
+// program's own executable without waiting, on the layout file chosen (or none, for a new layout)
+// with the paper of the active chart. The arguments go to the editor as a list, so a blank in a
+// path needs no quotes.
 #pragma once
 
 #include "platform/Types.h"

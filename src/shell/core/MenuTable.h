@@ -2,6 +2,7 @@
 // separators, in order. A command appears once; every command of the bars has an entry.
 #pragma once
 
+#include "document/CommandIds.h"
 #include "platform/Types.h"
 
 #include <span>
@@ -9,16 +10,15 @@
 namespace tembra {
 
 struct MenuEntry {
-    int depth;        // 0 the menu bar's popups, 1 their entries, 2 ...
-    UINT id;          // 0 for a popup or a separator
-    const char* text; // UTF-8; nullptr for a separator
+    int depth;                  // 0 the menu bar's popups, 1 their entries, 2 ...
+    UINT id;                    // 0 for a popup or a separator
+    const char* text;           // UTF-8; nullptr for a separator
+    const char* name = nullptr; // a popup the frame looks up: its object name
 };
 
-std::span<const MenuEntry> MainMenu();
+// The object name of the window menu, which lists the chart windows after its commands.
+inline constexpr const char* kWindowMenuName = "windowMenu";
 
-// The commands of the window menu's list of chart windows and of the recent-file list.
-constexpr UINT ID_FILE_MRU_FILE1 = 57616;
-constexpr int kRecentFileCount = 4;
-constexpr UINT ID_WINDOW_CHILD_FIRST = 0xFF00;
+std::span<const MenuEntry> MainMenu();
 
 } // namespace tembra

@@ -1,5 +1,6 @@
 #include "shell/core/OptionCommands.h"
 
+#include "document/CommandIds.h"
 #include "model/ConfigBase.h"
 
 namespace tembra {
@@ -7,18 +8,18 @@ namespace tembra {
 namespace {
 
 constexpr OptionCommand kCommands[] = {
-    {32882, "InitialState", kConfigBase | kConfigPath},
-    {32949, "SystemSettings", kConfigSystem},
-    {32880, "KouteiAttributes", kConfigKoutei},
-    {32879, "KoumokuAttributes", kConfigKoumoku},
-    {32992, "YogoAttributes", kConfigYogo},
-    {32793, "EventAttributes", kConfigEvent},
-    {32947, "ShincyokuAttributes", kConfigShin},
-    {33007, "ZukeiAttributes", kConfigZukei},
-    {32787, "DrawEditConditions", kConfigOperation},
-    {32786, "ColorSettings", kConfigColor},
-    {33128, "FontSettings", kConfigFont},
-    {33126, "FloatWndSettings", kConfigFloat},
+    {ID_OPTION_INITIAL_STATE, "InitialState", kConfigBase | kConfigPath},
+    {ID_OPTION_SYSTEM, "SystemSettings", kConfigSystem},
+    {ID_OPTION_KOUTEI_ATTR, "KouteiAttributes", kConfigKoutei},
+    {ID_OPTION_KOUMOKU_ATTR, "KoumokuAttributes", kConfigKoumoku},
+    {ID_OPTION_YOGO_ATTR, "YogoAttributes", kConfigYogo},
+    {ID_OPTION_EVENT_ATTR, "EventAttributes", kConfigEvent},
+    {ID_OPTION_SHINCYOKU_ATTR, "ShincyokuAttributes", kConfigShin},
+    {ID_OPTION_ZUKEI_ATTR, "ZukeiAttributes", kConfigZukei},
+    {ID_OPTION_DRAW_CONDITIONS, "DrawEditConditions", kConfigOperation},
+    {ID_OPTION_COLORS, "ColorSettings", kConfigColor},
+    {ID_OPTION_FONTS, "FontSettings", kConfigFont},
+    {ID_FLOAT_SETTINGS, "FloatWndSettings", kConfigFloat},
 };
 
 } // namespace
@@ -44,13 +45,13 @@ std::optional<unsigned> RunOptionCommand(const OptionCommand& command, CConfigBa
     }
     config.Write(command.mask);
     switch (command.id) {
-    case 32882:
-    case 33128:
+    case ID_OPTION_INITIAL_STATE:
+    case ID_OPTION_FONTS:
         config.Read(TRUE);
         return kAfterReread;
-    case 32949:
+    case ID_OPTION_SYSTEM:
         return kAfterRepaint | (config.GetToolBar() != toolBar ? kAfterRecreateBars : 0u);
-    case 32786:
+    case ID_OPTION_COLORS:
         return kAfterRepaint;
     default:
         return kAfterNothing;

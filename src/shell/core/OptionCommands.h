@@ -37,8 +37,9 @@ const OptionCommand* FindOptionCommand(UINT id);
 // tool-bar setting changed), or nothing after Cancel.
 std::optional<unsigned> RunOptionCommand(const OptionCommand& command, CConfigBase& config);
 
-// The auto-save command (40065): on OK the interval is stored and "AutoSave" written; switching
-// from off (negative) to on restarts the interval at now (lastAutoSave). FALSE after Cancel.
+// The auto-save command (ID_AUTO_SAVE): on OK the interval is stored and "AutoSave" written;
+// switching from off (negative) to on restarts the interval at now (lastAutoSave). FALSE after
+// Cancel.
 BOOL RunAutoSaveCommand(CConfigBase& config, CTime& lastAutoSave);
 
 } // namespace tembra

@@ -65,7 +65,7 @@ public:
     // The name of entry n (1-based) of the set's table as UTF-8; "" outside the table.
     static std::string ButtonName(int set, int n);
     // The freedesktop icon name of a command that is a standard action of a desktop's icon
-    // theme ("document-new" for 57600 ...), or null: the button then shows its drawn image.
+    // theme ("document-new" for ID_FILE_NEW ...), or null: the button then shows its drawn image.
     static const char* StandardIconName(UINT command);
     // The built-in set (the long preset for sets 1 to 6; the five chart commands for set 7).
     static std::vector<int> BuiltIn(int set);

@@ -14,6 +14,7 @@
 // other multiplied by the ratio of the two zooms.
 #pragma once
 
+#include "document/CommandIds.h"
 #include "platform/Types.h"
 #include "platform/View.h"
 #include "render/PageLayout.h"
@@ -72,8 +73,8 @@ public:
     static constexpr int kFrameWidth = 4;
     static constexpr COLORREF kFrameColor = RGB(255, 0, 0);
     // The commands of the double clicks.
-    static constexpr UINT kZoomInCommand = 33004;
-    static constexpr UINT kZoomOutCommand = 33006;
+    static constexpr UINT kZoomInCommand = ID_ZOOM_IN;
+    static constexpr UINT kZoomOutCommand = ID_ZOOM_OUT;
 
     explicit CFloatView(IFloatViewHost& host);
     ~CFloatView() override;

@@ -50,7 +50,7 @@ void CKouteiDragGesture::SetStep(Step step) const {
 }
 
 bool CKouteiDragGesture::Previews(LONG operation) const {
-    return operation != Op::kOpMoveBend && m_refKind != 0 && m_refKind != 2;
+    return operation != Op::kOpMoveBend && m_refKind != HolidayUse::Unknown && m_refKind != HolidayUse::WorkingDays;
 }
 
 void CKouteiDragGesture::EraseFeedback(CDC* dc) {
@@ -132,7 +132,7 @@ void CKouteiDragGesture::Abort(CDC* dc, LONG operation) {
         doc.GetUndoHistory().Reset();
     }
     FreeRefLines();
-    m_refKind = 0;
+    m_refKind = HolidayUse::Unknown;
     m_picked = nullptr;
     m_swallowRelease = false;
 }
@@ -273,10 +273,10 @@ BOOL CKouteiDragGesture::Pressed(CDC* dc) {
     }
     m_view.OnSetCursor();
     host.UpdateWindow();
-    m_refKind = 0;
+    m_refKind = HolidayUse::Unknown;
     if (config.GetOperation() != Op::kOpMoveBend) {
         m_refKind = doc.ClassifyHolidayUse(nullptr);
-        if (m_refKind != 2) {
+        if (m_refKind != HolidayUse::WorkingDays) {
             SaveRefLines(doc);
         }
     }
@@ -345,7 +345,7 @@ BOOL CKouteiDragGesture::Dragging(CDC* dc) {
         if (preview) {
             RestoreRefLines(doc);
             FreeRefLines();
-            m_refKind = 0;
+            m_refKind = HolidayUse::Unknown;
             doc.GetUndoHistory().Reset();
         }
         Cancel();
@@ -395,7 +395,7 @@ void CKouteiDragGesture::Commit(CDC* dc) {
         doc.PropagateKankei();
         undo.EndGroup();
         FreeRefLines();
-        m_refKind = 0;
+        m_refKind = HolidayUse::Unknown;
     }
     m_picked = nullptr;
     m_drawn = false;
@@ -415,7 +415,7 @@ void CKouteiDragGesture::DrawFeedback(CDC* dc, LONG operation) {
     CPageLayout& layout = m_view.GetLayout();
     const CTimeSpan offset = m_span.GetEndDate() - m_span.GetStartDate();
     const int rows = m_span.GetEndRow() - m_span.GetStartRow();
-    const bool plainMove = m_refKind == 2 || m_view.IsElapsedChart();
+    const bool plainMove = m_refKind == HolidayUse::WorkingDays || m_view.IsElapsedChart();
     if (operation == Op::kOpCopyFree || operation == Op::kOpMoveFree ||
         operation == Op::kOpMoveBend) {
         DrawFreeFeedback(dc, operation, offset, rows, plainMove);
@@ -431,7 +431,7 @@ void CKouteiDragGesture::DrawFeedback(CDC* dc, LONG operation) {
                          layout.RowToY(extent.GetEndRow(), 0) - size);
         };
         if (!m_extent || !plainMove) {
-            m_extent = doc.GetObjectsExtent(2, FALSE);
+            m_extent = doc.GetObjectsExtent(ObjectSets::Selection, FALSE);
             m_extentRect = rectOf(*m_extent);
         }
         CRect frame = m_extentRect;

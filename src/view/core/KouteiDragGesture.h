@@ -7,6 +7,7 @@
 // mouse events of those operations.
 #pragma once
 
+#include "document/HolidayUse.h"
 #include "document/ObList.h"
 #include "model/ChartPos.h"
 #include "model/KouteiDrag.h"
@@ -53,7 +54,7 @@ public:
     // read them).
     const CChartPos& GetSpan() const { return m_span; }
     const CKouteiDrag& GetDrag() const { return m_drag; }
-    int GetRefKind() const { return m_refKind; }
+    HolidayUse GetRefKind() const { return m_refKind; }
     bool IsFeedbackDrawn() const { return m_drawn; }
 
 private:
@@ -94,7 +95,7 @@ private:
     CKoutei* m_picked = nullptr;
     std::vector<RefLine> m_refLines;
     std::size_t m_refPicked = 0;
-    int m_refKind = 0;
+    HolidayUse m_refKind = HolidayUse::Unknown;
     bool m_drawn = false;
     // The position dialog was cancelled on a press: its release is not the user's next click.
     bool m_swallowRelease = false;

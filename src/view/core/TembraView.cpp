@@ -11,9 +11,9 @@
 #include "platform/GdiObjects.h"
 #include "render/KouteiLabels.h"
 #include "shapes/Zukei.h"
-#include "shell/core/StatusBar.h"
 #include "view/core/EditGesture.h"
 #include "view/core/KouteiDragGesture.h"
+#include "view/core/StatusBar.h"
 #include "view/core/ViewHost.h"
 
 #include <algorithm>

@@ -25,6 +25,7 @@
 #pragma once
 
 #include "document/ChartViewLayout.h"
+#include "document/HolidayUse.h"
 #include "document/ObList.h"
 #include "document/ObjectActionView.h"
 #include "model/ChartPos.h"
@@ -366,7 +367,7 @@ public:
     // (the tests read them).
     const CChartPos& GetTrackPos() const { return m_trackPos; }
     const CKouteiDragGesture& GetKouteiDrag() const { return *m_kouteiDrag; }
-    int GetRefKind() const;
+    HolidayUse GetRefKind() const;
     bool IsMoveFeedbackDrawn() const;
 
     // ---- Terms with the mouse (TembraViewYogoPick.cpp, TembraViewYogoDraw.cpp,
@@ -435,7 +436,8 @@ public:
     // The inverted frames of the selected events at the drag's offset: mode 0 removes them, 1
     // removes and draws them anew; false when a copy could not be made (message 5020).
     bool DrawEventMoveFeedback(CDC* dc, int mode);
-    // 属性 > 行事 > 整列 (32797), 一括入力 > 日付指定 (40063) and 曜日指定 (40064).
+    // 属性 > 行事 > 整列 (ID_EVENT_ALIGN), 一括入力 > 日付指定 (ID_EVENT_BATCH_DATE) and 曜日指定
+    // (ID_EVENT_BATCH_WEEK).
     void OnEventAlign();
     void OnEventBatch(bool byWeekday);
     // The event waiting to be placed (the new event, or the batch sample), or null.

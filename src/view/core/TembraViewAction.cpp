@@ -3,12 +3,13 @@
 // runs before it picks an edit function: the guide text, the cross-hair, the Shift axis lock,
 // the chart position under the pointer with the status bar's date, the area zoom, the item
 // header band, the date band and the item area.
+#include "document/CommandIds.h"
 #include "document/TembraDoc.h"
 #include "model/ConfigBase.h"
 #include "platform/DC.h"
 #include "platform/Ui.h"
-#include "shell/core/StatusBar.h"
 #include "view/core/EditGesture.h"
+#include "view/core/StatusBar.h"
 #include "view/core/TembraView.h"
 #include "view/core/ViewHost.h"
 
@@ -17,9 +18,6 @@
 namespace tembra {
 
 namespace {
-
-// The command of "列数と項目欄名称(M)...", the item-column dialog.
-constexpr UINT kItemColumnCommand = 40059;
 
 // The zones in which the cross-hair follows the pointer.
 constexpr int kCrossZones = CPageLayout::kZoneKoumoku | CPageLayout::kZoneChart |
@@ -136,7 +134,7 @@ void CTembraView::UpdateCursorPosition(CDC* dc) {
 
 BOOL CTembraView::ItemHeaderAction() {
     if (m_mouse.GetCode() == CMouseEvent::kLeftPress) {
-        Ui().PostCommand(kItemColumnCommand);
+        Ui().PostCommand(ID_KOUMOKU_COLUMNS);
     }
     return TRUE;
 }

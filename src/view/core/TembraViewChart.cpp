@@ -5,6 +5,7 @@
 #include "chart/Chart.h"
 #include "chart/ChartDocument.h"
 #include "document/ChartSheetRequests.h"
+#include "document/CommandIds.h"
 #include "document/TembraDoc.h"
 #include "model/ConfigOperation.h"
 #include "platform/DC.h"
@@ -21,14 +22,6 @@ namespace tembra {
 namespace {
 
 using Op = COperationState;
-
-enum : UINT {
-    ID_CHART_NEW = 40073,
-    ID_CHART_EDIT = 40074,
-    ID_PIECE_NEW = 33067,
-    ID_PIECE_EDIT = 33068,
-    ID_CHART_RECALC = 40075,
-};
 
 // The sub-states of the placement: the sheet (by kind), the first row followed, pressed, the
 // second row followed, pressed, placed.

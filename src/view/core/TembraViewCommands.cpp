@@ -1,4 +1,5 @@
 // The commands the chart view handles and the states of their menu entries.
+#include "document/CommandIds.h"
 #include "document/TembraDoc.h"
 #include "view/core/TembraView.h"
 #include "view/core/ViewHost.h"
@@ -8,36 +9,6 @@
 namespace tembra {
 
 namespace {
-
-enum : UINT {
-    ID_CANCEL_EDIT_CNTR = 32768,
-    ID_CANCEL_EDIT_SRVR = 32769,
-    ID_EDIT_UNDO = 57643,
-    ID_EDIT_CUT = 32781,
-    ID_EDIT_COPY = 32782,
-    ID_EDIT_PASTE = 32783,
-    ID_FILE_PRINT = 57607,
-    ID_FILE_PRINT_DIRECT = 57608,
-    ID_FILE_PRINT_PREVIEW = 57609,
-    ID_FILE_PRINT_SETUP = 57606,
-    ID_AREA_ZOOM = 40062,
-    ID_ZOOM_IN = 33004,
-    ID_ZOOM_OUT = 33006,
-    ID_ZOOM_NORMAL = 33005,
-    ID_SHIFT_LEFT = 32835,
-    ID_SHIFT_RIGHT = 32834,
-    ID_SHIFT_UP = 32900,
-    ID_SHIFT_DOWN = 32899,
-    ID_SHIFT_RESET = 32836,
-    ID_EVENT_ALIGN = 32797,
-    ID_EVENT_BATCH_DATE = 40063,
-    ID_EVENT_BATCH_WEEK = 40064,
-    ID_BROWSER_FIRST = 33054,
-    ID_BROWSER_LAST = 33063,
-    ID_MAKER_HOME = 33115,
-    ID_MAKER_SUPPORT = 33113,
-    ID_MAKER_UPDATES = 33111,
-};
 
 // The maker's link a help command opens (1 home page, 2 support, 3 updates), 0 for none.
 int MakerLinkOf(UINT id) {
@@ -54,8 +25,9 @@ int MakerLinkOf(UINT id) {
 }
 
 // The fixed zoom levels: 25 %, 50 %, 75 %, 100 %, 150 %, 200 %, 300 %, 400 %.
-constexpr std::array<UINT, CPageLayout::kZoomCount> kZoomLevels = {32999, 33002, 33003, 32996,
-                                                                   32997, 32998, 33000, 33001};
+constexpr std::array<UINT, CPageLayout::kZoomCount> kZoomLevels = {
+    ID_ZOOM_25,  ID_ZOOM_50,  ID_ZOOM_75,  ID_ZOOM_100,
+    ID_ZOOM_150, ID_ZOOM_200, ID_ZOOM_300, ID_ZOOM_400};
 
 int ZoomLevelOf(UINT id) {
     for (std::size_t i = 0; i < kZoomLevels.size(); ++i) {

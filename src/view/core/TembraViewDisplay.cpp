@@ -4,6 +4,7 @@
 // move. None changes the document's records: each is a flag of the view's layout or of the view
 // (or, for the header rows, a setting), followed by the view's update.
 #include "document/ChartSheetRequests.h"
+#include "document/CommandIds.h"
 #include "document/LayerDialogRequests.h"
 #include "document/TembraDoc.h"
 #include "model/ConfigOperation.h"
@@ -18,22 +19,6 @@ namespace tembra {
 namespace {
 
 using Op = COperationState;
-
-enum : UINT {
-    ID_VIEW_HEADER = 32830,
-    ID_VIEW_SIMPLE_TEXT = 32950,
-    ID_VIEW_LINK_MARKS = 33136,
-    ID_SHIGEN_NAMES = 40070,
-    ID_SHIGEN_HOURS = 40082,
-    ID_SHIGEN_NONE = 40085,
-    ID_SHIGEN_LEFT = 40083,
-    ID_SHIGEN_CENTER = 40084,
-    ID_HOUR_MODE = 40092,
-    ID_MINUTE_MODE = 33066,
-    ID_LAYER_PASTE = 40088,
-    ID_LAYER_MOVE = 40089,
-    ID_KOUTEI_HEADER = 33146,
-};
 
 constexpr UINT IDS_KOUTEI_HEADER_SET = 5521;
 constexpr UINT IDS_KOUTEI_HEADER_CLEAR = 5522;

@@ -1,5 +1,6 @@
 // The drop-downs of the line-drawing bar: seven buttons open a small menu of their attribute
 // instead of acting at once; the chosen item then runs as the menu command it is.
+#include "document/CommandIds.h"
 #include "platform/PopupMenuRequest.h"
 #include "platform/Ui.h"
 #include "view/core/TembraView.h"
@@ -16,13 +17,13 @@ struct DropDown {
 };
 
 constexpr std::array kDropDowns{
-    DropDown{33009, 201}, // 線種
-    DropDown{33010, 202}, // 線幅
-    DropDown{33011, 203}, // 線色
-    DropDown{33012, 204}, // 模様
-    DropDown{33013, 205}, // 模様色
-    DropDown{33098, 294}, // 文字色
-    DropDown{33099, 295}, // 文字書式
+    DropDown{ID_ZUKEI_LINE_DROPDOWN, 201},        // 線種
+    DropDown{ID_ZUKEI_WIDTH_DROPDOWN, 202},       // 線幅
+    DropDown{ID_ZUKEI_COLOR_DROPDOWN, 203},       // 線色
+    DropDown{ID_ZUKEI_HATCH_DROPDOWN, 204},       // 模様
+    DropDown{ID_ZUKEI_HATCH_COLOR_DROPDOWN, 205}, // 模様色
+    DropDown{ID_ZUKEI_TEXT_COLOR_DROPDOWN, 294},  // 文字色
+    DropDown{ID_ZUKEI_TEXT_FORMAT_DROPDOWN, 295}, // 文字書式
 };
 
 const DropDown* FindDropDown(UINT id) {

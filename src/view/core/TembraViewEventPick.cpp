@@ -2,6 +2,7 @@
 // click to select (its text goes into the term bar), click again to deselect, a band for many,
 // a double click for the position move or the hyperlink, a drag of the selection to move it.
 #include "document/AppState.h"
+#include "document/CommandIds.h"
 #include "document/RecordCast.h"
 #include "document/TembraDoc.h"
 #include "model/ConfigOperation.h"
@@ -21,9 +22,6 @@ namespace {
 
 using Op = COperationState;
 
-// 属性 > 行事 > 位置指定移動 and ハイパーリンク > 開く.
-constexpr UINT kPositionMoveCommand = 33143;
-constexpr UINT kOpenHyperlinkCommand = 33144;
 // Half the side of a click's test square, device pixels.
 constexpr LONG kClickPixels = 1;
 
@@ -169,7 +167,7 @@ BOOL CTembraView::TrackSelectEvent(CDC* dc) {
             return TRUE;
         }
         if (code == CMouseEvent::kDoubleClick && doc.GetSelCount() > 0) {
-            Ui().PostCommand(m_mouse.IsCtrl() ? kOpenHyperlinkCommand : kPositionMoveCommand);
+            Ui().PostCommand(m_mouse.IsCtrl() ? ID_EVENT_LINK_OPEN : ID_EVENT_MOVE_TO);
         }
         return FALSE;
     case 1: {

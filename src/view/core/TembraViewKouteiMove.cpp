@@ -39,7 +39,7 @@ CPoint CTembraView::SpanEndDevice(CDC* dc, const CChartPos& span) const {
     return device;
 }
 
-int CTembraView::GetRefKind() const {
+HolidayUse CTembraView::GetRefKind() const {
     return m_kouteiDrag->GetRefKind();
 }
 

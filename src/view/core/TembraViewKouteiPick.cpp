@@ -2,6 +2,7 @@
 // edit operation of the process mode built on it: click to select, click again to deselect, a
 // band for many, a double click for the duration change, a drag of the selection to move it.
 #include "document/AppState.h"
+#include "document/CommandIds.h"
 #include "document/RecordCast.h"
 #include "document/TembraDoc.h"
 #include "model/ConfigOperation.h"
@@ -24,8 +25,6 @@ namespace {
 
 using Op = COperationState;
 
-// The command of 属性 > 工程線 > 日数変更, the duration change.
-constexpr UINT kDurationCommand = 32847;
 // The bent line (gate) shape.
 constexpr WORD kShapeBent = 6;
 // How far beyond its dates and rows a process's nodes and bars may reach, at least (0.1 mm).
@@ -423,7 +422,7 @@ BOOL CTembraView::TrackSelectKoutei(CDC* dc) {
             return TRUE;
         }
         if (code == CMouseEvent::kDoubleClick && doc.GetSelCount() > 0) {
-            Ui().PostCommand(kDurationCommand);
+            Ui().PostCommand(ID_KOUTEI_CHANGE_DAYS);
         }
         return FALSE;
     case 1: {

@@ -1,6 +1,7 @@
 // What lies under the pointer for the context menus and the hyperlink tip: the process, term,
 // shape or event hit, the menu that belongs to it, and the user's web links appended to the menus
 // of terms and events.
+#include "document/CommandIds.h"
 #include "document/TembraDoc.h"
 #include "model/DataHeader.h"
 #include "model/Event.h"
@@ -31,9 +32,6 @@ constexpr UINT kMenuYogo = 141;
 constexpr UINT kMenuEvent = 143;
 constexpr UINT kMenuZukei = 145;
 constexpr UINT kMenuChart = 149;
-
-// The command of the first web link; the others follow it.
-constexpr UINT kFirstExecUrlCommand = 33054;
 
 // Half the side of the pick box, device pixels.
 constexpr LONG kPickPixels = 3;
@@ -263,7 +261,7 @@ void CTembraView::AppendExecURLMenu(PopupMenuRequest& request, UINT id) {
         return;
     }
     request.added.push_back({0, std::string()});
-    UINT command = kFirstExecUrlCommand;
+    UINT command = ID_BROWSER_FIRST;
     for (const SearchUrlEntry& entry : links.Entries()) {
         request.added.push_back({command++, entry.title});
     }

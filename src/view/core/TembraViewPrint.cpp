@@ -58,7 +58,8 @@ UINT CTembraView::CountPrintPages() const {
     if (doc == nullptr) {
         return 1;
     }
-    const CChartPos extent = doc->GetObjectsExtent(15, FALSE);
+    const CChartPos extent =
+        doc->GetObjectsExtent(ObjectSets::Unselected | ObjectSets::Selection, FALSE);
     int rows = static_cast<int>(extent.GetEndRow()) + 1;
     for (int column = 0; column < doc->GetKoumokuColCount(); ++column) {
         rows = std::max(rows, doc->GetKoumokuRowCount(column));

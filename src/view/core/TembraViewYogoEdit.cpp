@@ -2,6 +2,7 @@
 // click on a picked one drops it, a band picks every term inside, and a drag of a picked term
 // hands it to the move (the copy with Ctrl). A Ctrl double click opens the term's hyperlink.
 #include "document/AppState.h"
+#include "document/CommandIds.h"
 #include "document/TembraDoc.h"
 #include "model/ConfigOperation.h"
 #include "model/Koutei.h"
@@ -18,9 +19,6 @@ namespace tembra {
 namespace {
 
 using Op = COperationState;
-
-// 属性 > 用語 > ハイパーリンク(&H) > 開く(&O)...
-constexpr UINT kOpenYogoLink = 33133;
 
 // Where a dragged term is held: its place on the process for the terms on the line, the end of
 // its lead line on the process for those with one, else the place of its text.
@@ -52,7 +50,7 @@ BOOL CTembraView::YogoEdit(CDC* dc) {
     switch (config.GetState()) {
     case 0: {
         if (code == CMouseEvent::kDoubleClick && m_mouse.IsCtrl() && doc.GetSelCount() > 0) {
-            Ui().PostCommand(kOpenYogoLink);
+            Ui().PostCommand(ID_YOGO_LINK_OPEN);
             return TRUE;
         }
         if (code != CMouseEvent::kLeftPress) {

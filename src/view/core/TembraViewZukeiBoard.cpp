@@ -3,6 +3,7 @@
 // framed texts with texts of the safety plan: the pair is recognised by the roles its frames
 // carry, or, when the user agrees, given them by position (the upper frame, or the left one at
 // the same height, takes the first role).
+#include "document/CommandIds.h"
 #include "document/SafetyBoardRequests.h"
 #include "document/TembraDoc.h"
 #include "model/Utility.h"
@@ -17,15 +18,6 @@
 namespace tembra {
 
 namespace {
-
-enum : UINT {
-    ID_ZUKEI_TEXT_EDIT = 33094,
-    ID_DISASTER_FRAMES = 33101,
-    ID_DISASTER_TEXT = 33102,
-    ID_WEEK_TARGET_FRAMES = 33137,
-    ID_WEEK_TARGET_TEXT = 33138,
-    ID_SAFETY_DUTY_FRAMES = 33139,
-};
 
 constexpr UINT kNotAPairQuestion = 5145;
 constexpr UINT kSelectTwoMessage = 5143;

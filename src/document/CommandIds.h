@@ -1,0 +1,451 @@
+// The command numbers of Tembra's menus, tool bars and popups, by the ids its resources give
+// them, each with the way a user reaches it (the menu path, or the bar or popup that carries it).
+// The framework's own commands (file, edit, print, window, help, exit, about) keep the
+// framework's numbers. The numbers are stored in the tool-bar settings and answered over the
+// automation bus: they never change.
+#pragma once
+
+#include "platform/Types.h"
+
+namespace tembra {
+
+enum : UINT {
+    // ---- File (ﾌｧｲﾙ) -------------------------------------------------------------------------
+    ID_FILE_NEW = 57600,  // 新規作成
+    ID_FILE_OPEN = 57601, // 開く
+    // 既存ファイルの書式を安全衛生管理書式に変更して読込み
+    ID_FILE_OPEN_AS_SAFETY = 33080,
+    // 既存ファイルの書式を月間安全衛生管理書式に変更して読込み
+    ID_FILE_OPEN_AS_MONTHLY_SAFETY = 33141,
+    ID_FILE_SAVE = 57603,               // 上書き保存
+    ID_FILE_SAVE_AS = 57604,            // 名前を付けて保存
+    ID_FILE_INSERT = 32827,             // 差込
+    ID_FILE_READ_QKR_ASCII = 40034,     // QKRｱｽｷｰﾌｧｲﾙを読み込む
+    ID_FILE_WRITE_SAFETY_ASCII = 40087, // 安全管理ｱｽｷｰﾌｧｲﾙを書き出す
+    ID_FILE_PRINT = 57607,              // 印刷
+    ID_FILE_PRINT_PREVIEW = 57609,      // 印刷ﾌﾟﾚﾋﾞｭｰ
+    ID_FILE_PRINT_SETUP = 57606,        // ﾌﾟﾘﾝﾀの設定
+    ID_FILE_DATA_INFO = 32788,          // データ情報
+    ID_APP_EXIT = 57665,                // 終了
+
+    // ---- Edit (編集) ---------------------------------------------------------------------------
+    ID_EDIT_UNDO = 57643,                     // アンドゥ／リドゥ
+    ID_EDIT_CUT = 32781,                      // 切り取り
+    ID_EDIT_COPY = 32782,                     // 写し取り
+    ID_EDIT_PASTE = 32783,                    // 貼り付け
+    ID_EDIT_DELETE = 32784,                   // 消　去
+    ID_EDIT_DELETE_ALL = 32771,               // 全消去
+    ID_MODE_COPY = 32924,                     // 複　写
+    ID_MODE_MOVE = 32925,                     // 移　動
+    ID_SELECT_ALL = 32772,                    // 選　択 > 全選択／解除
+    ID_SELECT_LATER_CHAIN = 32829,            // 選　択 > a. 後方連結
+    ID_SELECT_EARLIER_CHAIN = 32774,          // 選　択 > b. 前方連結
+    ID_SELECT_LATER_CHAIN_ADJACENT = 32828,   // 選　択 > c. 後方+隣接後方連結
+    ID_SELECT_EARLIER_CHAIN_ADJACENT = 32773, // 選　択 > d. 前方+隣接前方連結
+    ID_ROW_DELETE = 32901,                    // 行・列  編集 > 1. 行削除
+    ID_ROW_INSERT = 32902,                    // 行・列  編集 > 2. 行挿入
+    ID_COLUMN_DELETE = 32943,                 // 行・列  編集 > 3. 列削除
+    ID_COLUMN_INSERT = 32944,                 // 行・列  編集 > 4. 列挿入
+    ID_LAYER_PASTE = 40088,                   // レイヤー > レイヤー指定貼り付け
+    ID_LAYER_MOVE = 40089,                    // レイヤー > レイヤー一括移動
+
+    // ---- View (表示) ---------------------------------------------------------------------------
+    ID_VIEW_TOOLBAR = 32775,            // メインツールバー
+    ID_VIEW_YOGO_BAR = 32955,           // 用語入力バー
+    ID_VIEW_KOUTEI_BAR = 32954,         // 工程ツールバー
+    ID_VIEW_PALETTE = 32785,            // ツールパレット
+    ID_VIEW_FUNCTION_BAR = 32952,       // ファンクションバー
+    ID_VIEW_FLOAT_WINDOW = 33119,       // ﾌﾛｰﾃｨﾝｸﾞｳｨﾝﾄﾞｳ
+    ID_VIEW_YOGO_LIST = 32994,          // 用語一覧
+    ID_VIEW_MY_YOGO_LIST = 32993,       // ＭＹ用語一覧
+    ID_VIEW_CLEAR_YOGO_HISTORY = 33041, // 用語履歴の消去
+    ID_AREA_ZOOM = 40062,               // 領域拡大
+    ID_ZOOM_IN = 33004,                 // 拡大
+    ID_ZOOM_OUT = 33006,                // 縮小
+    ID_ZOOM_NORMAL = 33005,             // 等倍
+    ID_ZOOM_25 = 32999,                 // 1.  25%
+    ID_ZOOM_50 = 33002,                 // 2.  50%
+    ID_ZOOM_75 = 33003,                 // 3.  75%
+    ID_ZOOM_100 = 32996,                // 4. 100%
+    ID_ZOOM_150 = 32997,                // 5. 150%
+    ID_ZOOM_200 = 32998,                // 6. 200%
+    ID_ZOOM_300 = 33000,                // 7. 300%
+    ID_ZOOM_400 = 33001,                // 8. 400%
+    ID_SHIFT_LEFT = 32835,              // 左へ
+    ID_SHIFT_RIGHT = 32834,             // 右へ
+    ID_SHIFT_UP = 32900,                // 上へ
+    ID_SHIFT_DOWN = 32899,              // 下へ
+    ID_SHIFT_RESET = 32836,             // リセット
+    ID_VIEW_HEADER = 32830,             // ヘッダを画面表示
+    ID_VIEW_SIMPLE_TEXT = 32950,        // 文字を簡易表示
+    ID_VIEW_LINK_MARKS = 33136,         // ﾊｲﾊﾟｰﾘﾝｸﾏｰｸ表示
+    ID_KOUTEI_HEADER = 33146,           // 工程欄ヘッダ指定
+    ID_SHIGEN_NAMES = 40070,            // 資源表示 > 資源名,工数 表示
+    ID_SHIGEN_HOURS = 40082,            // 資源表示 > 資源工数 表示
+    ID_SHIGEN_NONE = 40085,             // 資源表示 > 資源名,工数 非表示
+    ID_SHIGEN_LEFT = 40083,             // 資源表示 > 左寄せ表示
+    ID_SHIGEN_CENTER = 40084,           // 資源表示 > 中央寄せ表示
+
+    // ---- Mode (ﾓｰﾄﾞ) -------------------------------------------------------------------------
+    ID_MODE_DRAW = 32922,      // 作図ﾓｰﾄﾞ
+    ID_MODE_EDIT = 32923,      // 編集ﾓｰﾄﾞ
+    ID_MODE_KOUTEI = 32927,    // 工程線
+    ID_MODE_YOGO = 32930,      // 用　語
+    ID_MODE_EVENT = 32926,     // 行　事
+    ID_MODE_SHINCYOKU = 32929, // 進捗線
+    ID_MODE_ZUKEI = 32931,     // 線　画
+    ID_MODE_OBJECT = 32928,    // ｵﾌﾞｼﾞｪｸﾄ
+    ID_MODE_SHIGEN = 40069,    // 資　源
+    ID_MODE_CHART = 40071,     // 山　積
+    ID_HOUR_MODE = 40092,      // 時間ﾓｰﾄﾞ
+    ID_MINUTE_MODE = 33066,    // 分ﾓｰﾄﾞ
+
+    // ---- Attributes (属性) ---------------------------------------------------------------------
+    ID_KOUTEI_ATTR_BULK = 33017,              // 工程線 > 属性一括
+    ID_KOUTEI_CHANGE_DAYS = 32847,            // 工程線 > 日数変更
+    ID_KOUTEI_NODE_SIZE = 33025,              // 工程線 > ﾉｰﾄﾞｻｲｽﾞ
+    ID_KOUTEI_LINE_SOLID = 32870,             // 工程線 > 線種 > 1. 実線
+    ID_KOUTEI_LINE_DOTTED = 32848,            // 工程線 > 線種 > 2. 点線
+    ID_KOUTEI_LINE_DASHED = 32843,            // 工程線 > 線種 > 3. 破線
+    ID_KOUTEI_LINE_DASH_DOT = 32844,          // 工程線 > 線種 > 4. １点鎖線
+    ID_KOUTEI_LINE_DASH_DOT_DOT = 32845,      // 工程線 > 線種 > 5. ２点鎖線
+    ID_KOUTEI_LINE_PROVISIONAL = 32873,       // 工程線 > 線種 > 6. 仮線
+    ID_KOUTEI_WIDTH_NORMAL = 32867,           // 工程線 > 線幅 > 1. 標準
+    ID_KOUTEI_WIDTH_THIN = 32872,             // 工程線 > 線幅 > 2. 細い
+    ID_KOUTEI_WIDTH_BOLD = 32840,             // 工程線 > 線幅 > 3. 太い
+    ID_KOUTEI_COLOR_BLACK = 32839,            // 工程線 > 線色 > 1. 黒
+    ID_KOUTEI_COLOR_RED = 32868,              // 工程線 > 線色 > 2. 赤
+    ID_KOUTEI_COLOR_GREEN = 32849,            // 工程線 > 線色 > 3. 緑
+    ID_KOUTEI_COLOR_PURPLE = 32866,           // 工程線 > 線色 > 4. 紫
+    ID_KOUTEI_COLOR_CYAN = 32842,             // 工程線 > 線色 > 5. 水色
+    ID_KOUTEI_COLOR_YELLOW = 32878,           // 工程線 > 線色 > 6. 黄色
+    ID_KOUTEI_COLOR_OTHER = 33069,            // 工程線 > 線色 > 7. その他
+    ID_KOUTEI_HOLIDAY_ON = 32851,             // 工程線 > 休日 > 1. 有効
+    ID_KOUTEI_HOLIDAY_OFF = 32850,            // 工程線 > 休日 > 2. 無効
+    ID_KOUTEI_STYLE_ELBOW_Y = 32877,          // 工程線 > スタイル > 1. Ｙ先行エルボ
+    ID_KOUTEI_STYLE_ELBOW_X = 32876,          // 工程線 > スタイル > 2. Ｘ先行エルボ
+    ID_KOUTEI_STYLE_CRANK = 32841,            // 工程線 > スタイル > 3. クランク
+    ID_KOUTEI_STYLE_SLANT = 32869,            // 工程線 > スタイル > 4. 斜め
+    ID_KOUTEI_STYLE_GATE = 33024,             // 工程線 > スタイル > 5. 門型
+    ID_KOUTEI_STYLE_BOX1 = 32862,             // 工程線 > スタイル > 6. 囲み１
+    ID_KOUTEI_STYLE_BOX2 = 32863,             // 工程線 > スタイル > 7. 囲み２
+    ID_KOUTEI_STYLE_BOX3 = 32864,             // 工程線 > スタイル > 8. 囲み３
+    ID_KOUTEI_STYLE_BAR = 32838,              // 工程線 > スタイル > 9. バー
+    ID_KOUTEI_STYLE_RELATION = 32865,         // 工程線 > スタイル > k. 関係線
+    ID_KOUTEI_SUB_CLEAR = 32871,              // 工程線 > ｻﾌﾞｽﾀｲﾙ > 1. 全解除
+    ID_KOUTEI_SUB_SLANTED = 32861,            // 工程線 > ｻﾌﾞｽﾀｲﾙ > 2. 斜　行
+    ID_KOUTEI_SUB_NO_ARROW = 32875,           // 工程線 > ｻﾌﾞｽﾀｲﾙ > 3. 矢印無
+    ID_KOUTEI_HATCH_NONE = 32858,             // 工程線 > 模様 > 1. なし
+    ID_KOUTEI_HATCH_WHITE = 32860,            // 工程線 > 模様 > 2. 白抜き
+    ID_KOUTEI_HATCH_SOLID = 32856,            // 工程線 > 模様 > 3. べた
+    ID_KOUTEI_HATCH_RISING = 32852,           // 工程線 > 模様 > 4. 右上り斜線
+    ID_KOUTEI_HATCH_GRID = 32853,             // 工程線 > 模様 > 5. 縦横格子
+    ID_KOUTEI_HATCH_DIAGONAL_GRID = 32854,    // 工程線 > 模様 > 6. 斜め格子
+    ID_KOUTEI_HATCH_FALLING = 32855,          // 工程線 > 模様 > 7. 右下り斜線
+    ID_KOUTEI_HATCH_HORIZONTAL = 32857,       // 工程線 > 模様 > 8. 横縞
+    ID_KOUTEI_HATCH_VERTICAL = 32859,         // 工程線 > 模様 > 9. 縦縞
+    ID_KOUTEI_SWAP_UP_DOWN = 32874,           // 工程線 > 上下入替
+    ID_KOUTEI_NODE_CIRCLE = 32894,            // 工程線 > ノード > 1. 　○
+    ID_KOUTEI_NODE_DOUBLE_CIRCLE = 32891,     // 工程線 > ノード > 2. 　◎
+    ID_KOUTEI_NODE_FILLED_CIRCLE = 32886,     // 工程線 > ノード > 3. 　●
+    ID_KOUTEI_NODE_TRIANGLE = 32897,          // 工程線 > ノード > 4. 　△
+    ID_KOUTEI_NODE_FILLED_TRIANGLE = 32889,   // 工程線 > ノード > 5. 　▲
+    ID_KOUTEI_NODE_INVERTED_TRIANGLE = 32895, // 工程線 > ノード > 6. 　▽
+    ID_KOUTEI_NODE_FILLED_INVERTED_TRIANGLE = 32887, // 工程線 > ノード > 7. 　▼
+    ID_KOUTEI_NODE_SQUARE = 32896,                   // 工程線 > ノード > 8. 　□
+    ID_KOUTEI_NODE_FILLED_SQUARE = 32888,            // 工程線 > ノード > 9. 　■
+    ID_KOUTEI_NODE_DIAMOND = 32893,                  // 工程線 > ノード > a. 　◇
+    ID_KOUTEI_NODE_FILLED_DIAMOND = 32885,           // 工程線 > ノード > b. 　◆
+    ID_KOUTEI_NODE_HIDDEN = 32892,                   // 工程線 > ノード > c. 非表示
+    ID_KOUTEI_NODE_MILESTONE_START = 33030, // 工程線 > ノード > d. ﾏｲﾙｽﾄｰﾝ(開始)
+    ID_KOUTEI_NODE_MILESTONE_END = 33031, // 工程線 > ノード > e. ﾏｲﾙｽﾄｰﾝ(終了)
+    ID_KOUTEI_NODE_CONNECT = 32890,       // 工程線 > ノード > f. 接　続
+    ID_YOGO_ATTR_BULK = 33018,            // 用語 > 属性一括
+    ID_YOGO_TEXT_EDIT = 32985,            // 用語 > 文字修正
+    ID_YOGO_FONT = 40066,                 // 用語 > フォント
+    ID_YOGO_FORMAT_LEFT = 32976,          // 用語 > 書式 > 1. 左寄せ
+    ID_YOGO_FORMAT_RIGHT = 32977,         // 用語 > 書式 > 2. 右寄せ
+    ID_YOGO_FORMAT_CENTER = 32974,        // 用語 > 書式 > 3. 中　央
+    ID_YOGO_FORMAT_FREE = 32975,          // 用語 > 書式 > 4. 任　意
+    ID_YOGO_FORMAT_LEFT_LEADER = 32967,   // 用語 > 書式 > 5. 左引出
+    ID_YOGO_FORMAT_RIGHT_LEADER = 32968,  // 用語 > 書式 > 6. 右引出
+    ID_YOGO_FORMAT_ABOVE = 32988,         // 用語 > 書式 > 7. 上　部
+    ID_YOGO_FORMAT_BELOW = 32970,         // 用語 > 書式 > 8. 下　部
+    ID_YOGO_DECOR_CLEAR = 32961,          // 用語 > 修飾 > 1. 全解除
+    ID_YOGO_DECOR_FRAME = 32972,          // 用語 > 修飾 > 2. 囲　み
+    ID_YOGO_DECOR_WHITE_BACK = 32982,     // 用語 > 修飾 > 3. 白　抜
+    ID_YOGO_DECOR_BOLD = 32965,           // 用語 > 修飾 > 4. 強　調
+    ID_YOGO_DECOR_VERTICAL = 32986,       // 用語 > 修飾 > 5. 縦書き
+    ID_YOGO_COLOR_BLACK = 32964,          // 用語 > 修飾 > 6. 　色 > 1. 黒
+    ID_YOGO_COLOR_RED = 32978,            // 用語 > 修飾 > 6. 　色 > 2. 赤
+    ID_YOGO_COLOR_GREEN = 32971,          // 用語 > 修飾 > 6. 　色 > 3. 緑
+    ID_YOGO_COLOR_PURPLE = 32973,         // 用語 > 修飾 > 6. 　色 > 4. 紫
+    ID_YOGO_COLOR_CYAN = 32966,           // 用語 > 修飾 > 6. 　色 > 5. 水色
+    ID_YOGO_COLOR_YELLOW = 32989,         // 用語 > 修飾 > 6. 　色 > 6. 黄色
+    ID_YOGO_COLOR_OTHER = 33070,          // 用語 > 修飾 > 6. 　色 > 7. その他
+    ID_YOGO_HALF_WIDTH_HORIZONTAL = 33114, // 用語 > 修飾 > 7. 文字表現 > 1. 半角文字は常に横書き
+    ID_YOGO_SIZE_NORMAL = 32991,           // 用語 > サイズ > 1. 標　準
+    ID_YOGO_SIZE_DOUBLE_HEIGHT = 32987,    // 用語 > サイズ > 2. 縦倍角
+    ID_YOGO_SIZE_DOUBLE_WIDTH = 32990,     // 用語 > サイズ > 3. 横倍角
+    ID_YOGO_SIZE_QUADRUPLE = 32960,        // 用語 > サイズ > 4. ４倍角
+    ID_EVENT_ATTR_BULK = 33019,            // 行事 > 属性一括
+    ID_EVENT_TEXT_EDIT = 32821,            // 行事 > 文字修正
+    ID_EVENT_FONT = 40067,                 // 行事 > フォント
+    ID_EVENT_FORMAT_LEFT = 32814,          // 行事 > 書式 > 1. 左寄せ
+    ID_EVENT_FORMAT_RIGHT = 32815,         // 行事 > 書式 > 2. 右寄せ
+    ID_EVENT_FORMAT_CENTER = 32812,        // 行事 > 書式 > 3. 中　央
+    ID_EVENT_FORMAT_LEFT_BALLOON = 32804,  // 行事 > 書式 > 4. 左吹出
+    ID_EVENT_FORMAT_RIGHT_BALLOON = 32805, // 行事 > 書式 > 5. 右吹出
+    ID_EVENT_FORMAT_DATE_ALIGNED = 32802,  // 行事 > 書式 > 6. 日付合
+    ID_EVENT_FORMAT_DAY_CENTER = 32803,    // 行事 > 書式 > 7. 日中央
+    ID_EVENT_FORMAT_ROW_ALIGNED = 32810,   // 行事 > 書式 > 8. 行　合
+    ID_EVENT_DECOR_CLEAR = 32798,          // 行事 > 修飾 > 1. 全解除
+    ID_EVENT_DECOR_FRAME = 32809,          // 行事 > 修飾 > 2. 囲　み
+    ID_EVENT_DECOR_WHITE_BACK = 32818,     // 行事 > 修飾 > 3. 白　抜
+    ID_EVENT_DECOR_BOLD = 32800,           // 行事 > 修飾 > 4. 強　調
+    ID_EVENT_DECOR_VERTICAL = 32822,       // 行事 > 修飾 > 5. 縦書き
+    ID_EVENT_COLOR_BLACK = 32799,          // 行事 > 修飾 > 6. 　色 > 1. 黒
+    ID_EVENT_COLOR_RED = 32816,            // 行事 > 修飾 > 6. 　色 > 2. 赤
+    ID_EVENT_COLOR_GREEN = 32808,          // 行事 > 修飾 > 6. 　色 > 3. 緑
+    ID_EVENT_COLOR_PURPLE = 32811,         // 行事 > 修飾 > 6. 　色 > 4. 紫
+    ID_EVENT_COLOR_CYAN = 32801,           // 行事 > 修飾 > 6. 　色 > 5. 水色
+    ID_EVENT_COLOR_YELLOW = 32824,         // 行事 > 修飾 > 6. 　色 > 6. 黄色
+    ID_EVENT_COLOR_OTHER = 33071,          // 行事 > 修飾 > 6. 　色 > 7. その他
+    ID_EVENT_HALF_WIDTH_HORIZONTAL = 33117, // 行事 > 修飾 > 7. 文字表現 > 1. 半角文字は常に横書き
+    ID_EVENT_SIZE_NORMAL = 32826,        // 行事 > サイズ > 1. 標　準
+    ID_EVENT_SIZE_DOUBLE_HEIGHT = 32823, // 行事 > サイズ > 2. 縦倍角
+    ID_EVENT_SIZE_DOUBLE_WIDTH = 32825,  // 行事 > サイズ > 3. 横倍角
+    ID_EVENT_SIZE_QUADRUPLE = 32796,     // 行事 > サイズ > 4. ４倍角
+    ID_EVENT_BATCH_DATE = 40063,         // 行事 > 一括入力 > 日付指定
+    ID_EVENT_BATCH_WEEK = 40064,         // 行事 > 一括入力 > 曜日指定
+    ID_EVENT_ALIGN = 32797,              // 行事 > 整列
+    ID_EVENT_MOVE_TO = 33143,            // 行事 > 位置指定移動
+    ID_EVENT_LINK_INSERT = 33131, // 行事 > ハイパーリンク > ﾊｲﾊﾟｰﾘﾝｸの挿入
+    ID_EVENT_LINK_EDIT = 33132, // 行事 > ハイパーリンク > ﾊｲﾊﾟｰﾘﾝｸの編集
+    ID_EVENT_LINK_OPEN = 33144,            // 行事 > ハイパーリンク > 開く
+    ID_KOUMOKU_ATTR_BULK = 40035,          // 項目 > 属性一括
+    ID_KOUMOKU_COLUMNS = 40059,            // 項目 > 列数と項目欄名称
+    ID_KOUMOKU_TEXT_EDIT = 40055,          // 項目 > 文字修正
+    ID_REPLACE_TEXT = 40068,               // 項目 > 文字置換
+    ID_KOUMOKU_FONT = 40056,               // 項目 > フォント
+    ID_KOUMOKU_RULES = 40058,              // 項目 > 罫線
+    ID_KOUMOKU_FORMAT_LEFT = 40049,        // 項目 > 書式 > 1. 左寄せ
+    ID_KOUMOKU_FORMAT_RIGHT = 40050,       // 項目 > 書式 > 2. 右寄せ
+    ID_KOUMOKU_FORMAT_CENTER = 40051,      // 項目 > 書式 > 3. 中　央
+    ID_KOUMOKU_FORMAT_TOP = 40052,         // 項目 > 書式 > 4. 上寄せ
+    ID_KOUMOKU_FORMAT_MIDDLE = 40053,      // 項目 > 書式 > 5. 行中央
+    ID_KOUMOKU_FORMAT_BOTTOM = 40054,      // 項目 > 書式 > 6. 下寄せ
+    ID_KOUMOKU_DECOR_CLEAR = 40040,        // 項目 > 修飾 > 項目修飾の全解除
+    ID_KOUMOKU_DECOR_BOLD = 40042,         // 項目 > 修飾 > 1. 強　調
+    ID_KOUMOKU_COLOR_BLACK = 40043,        // 項目 > 修飾 > 2. 　色 > 1. 黒
+    ID_KOUMOKU_COLOR_RED = 40044,          // 項目 > 修飾 > 2. 　色 > 2. 赤
+    ID_KOUMOKU_COLOR_GREEN = 40045,        // 項目 > 修飾 > 2. 　色 > 3. 緑
+    ID_KOUMOKU_COLOR_PURPLE = 40046,       // 項目 > 修飾 > 2. 　色 > 4. 紫
+    ID_KOUMOKU_COLOR_CYAN = 40047,         // 項目 > 修飾 > 2. 　色 > 5. 水色
+    ID_KOUMOKU_COLOR_YELLOW = 40048,       // 項目 > 修飾 > 2. 　色 > 6. 黄色
+    ID_KOUMOKU_COLOR_OTHER = 33072,        // 項目 > 修飾 > 2. 　色 > 7. その他
+    ID_KOUMOKU_DECOR_FRAME = 40041,        // 項目 > 修飾 > 項目周囲に囲み表示
+    ID_KOUMOKU_DECOR_WHITE_BACK = 40060,   // 項目 > 修飾 > 項目背景を白抜き表示
+    ID_KOUMOKU_SIZE_NORMAL = 40036,        // 項目 > サイズ > 1. 標　準
+    ID_KOUMOKU_SIZE_DOUBLE_HEIGHT = 40037, // 項目 > サイズ > 2. 縦倍角
+    ID_KOUMOKU_SIZE_DOUBLE_WIDTH = 40038,  // 項目 > サイズ > 3. 横倍角
+    ID_KOUMOKU_SIZE_QUADRUPLE = 40039,     // 項目 > サイズ > 4. ４倍角
+    ID_ZUKEI_ATTR_BULK = 33014,            // 線画 > 属性一括
+    ID_ZUKEI_STYLE_LINE = 32914,           // 線画 > スタイル > 1. 直線
+    ID_ZUKEI_STYLE_POLYLINE = 32919,       // 線画 > スタイル > 2. 連続直線
+    ID_ZUKEI_STYLE_POLYGON = 32918,        // 線画 > スタイル > 3. 多角形
+    ID_ZUKEI_STYLE_RECT = 32906,           // 線画 > スタイル > 4. 四角
+    ID_ZUKEI_STYLE_ROUND_RECT = 32907,     // 線画 > スタイル > 5. 角丸四角
+    ID_ZUKEI_STYLE_CIRCLE = 32908,         // 線画 > スタイル > 6. 円
+    ID_ZUKEI_STYLE_ELLIPSE = 32912,        // 線画 > スタイル > 7. 楕円
+    ID_ZUKEI_STYLE_ARC = 32903,            // 線画 > スタイル > 8. 円弧
+    ID_ZUKEI_STYLE_PIE = 32913,            // 線画 > スタイル > 9. 扇型
+    ID_ZUKEI_STYLE_TRIANGLE_V = 32909,     // 線画 > スタイル > a. 三角(上下)
+    ID_ZUKEI_STYLE_TRIANGLE_H = 32910,     // 線画 > スタイル > b. 三角(左右)
+    ID_ZUKEI_STYLE_ARROW_V = 32904,        // 線画 > スタイル > c. 矢印(↑↓)
+    ID_ZUKEI_STYLE_ARROW_H = 32905,        // 線画 > スタイル > d. 矢印(←→)
+    ID_ZUKEI_STYLE_DIAMOND = 32911,        // 線画 > スタイル > e. 菱形
+    ID_ZUKEI_STYLE_TEXT = 33081,           // 線画 > スタイル > f. ﾃｷｽﾄ
+    ID_ZUKEI_FIT_SCALE = 32915,            // 線画 > 位置関係 > 1. 拡大縮小／移動する
+    ID_ZUKEI_FIT_MOVE = 32916,             // 線画 > 位置関係 > 2. 移動のみ
+    ID_ZUKEI_FIT_FIXED = 32917,         // 線画 > 位置関係 > 3. 位置とｻｲｽﾞを固定
+    ID_ZUKEI_LINE_SOLID = 40001,        // 線画 > 線種 > 1. 実線
+    ID_ZUKEI_LINE_DASHED = 40003,       // 線画 > 線種 > 2. 破線
+    ID_ZUKEI_LINE_DOTTED = 40002,       // 線画 > 線種 > 3. 点線
+    ID_ZUKEI_LINE_DASH_DOT = 40004,     // 線画 > 線種 > 4. １点鎖線
+    ID_ZUKEI_LINE_DASH_DOT_DOT = 40005, // 線画 > 線種 > 5. ２点鎖線
+    ID_ZUKEI_LINE_PROVISIONAL = 40006,  // 線画 > 線種 > 6. 仮線
+    ID_ZUKEI_LINE_NONE = 33100,         // 線画 > 線種 > 7. 線なし
+    ID_ZUKEI_WIDTH_NORMAL = 40007,      // 線画 > 線幅 > 1. 標準
+    ID_ZUKEI_WIDTH_THIN = 40008,        // 線画 > 線幅 > 2. 細い
+    ID_ZUKEI_WIDTH_BOLD = 40009,        // 線画 > 線幅 > 3. 太い
+    ID_ZUKEI_COLOR_BLACK = 40025,       // 線画 > 線色 > 1. 黒
+    ID_ZUKEI_COLOR_RED = 40011,         // 線画 > 線色 > 2. 赤
+    ID_ZUKEI_COLOR_GREEN = 40012,       // 線画 > 線色 > 3. 緑
+    ID_ZUKEI_COLOR_PURPLE = 40013,      // 線画 > 線色 > 4. 紫
+    ID_ZUKEI_COLOR_CYAN = 40014,        // 線画 > 線色 > 5. 水色
+    ID_ZUKEI_COLOR_YELLOW = 40015,      // 線画 > 線色 > 6. 黄色
+    ID_ZUKEI_COLOR_OTHER = 33073,       // 線画 > 線色 > 7. その他
+    ID_ZUKEI_HATCH_NONE = 40016,        // 線画 > 模様 > 1. なし
+    ID_ZUKEI_HATCH_WHITE = 40017,       // 線画 > 模様 > 2. 白抜き
+    ID_ZUKEI_HATCH_SOLID = 40018,       // 線画 > 模様 > 3. べた
+    ID_ZUKEI_HATCH_RISING = 40019,      // 線画 > 模様 > 4. 右上り斜線
+    ID_ZUKEI_HATCH_GRID = 40020,        // 線画 > 模様 > 5. 縦横格子
+    ID_ZUKEI_HATCH_DIAGONAL_GRID = 40021, // 線画 > 模様 > 6. 斜め格子
+    ID_ZUKEI_HATCH_FALLING = 40022,       // 線画 > 模様 > 7. 右下り斜線
+    ID_ZUKEI_HATCH_HORIZONTAL = 40023,    // 線画 > 模様 > 8. 横縞
+    ID_ZUKEI_HATCH_VERTICAL = 40024,      // 線画 > 模様 > 9. 縦縞
+    ID_ZUKEI_HATCH_COLOR_BLACK = 40010,   // 線画 > 模様色 > 1. 黒
+    ID_ZUKEI_HATCH_COLOR_RED = 40026,     // 線画 > 模様色 > 2. 赤
+    ID_ZUKEI_HATCH_COLOR_GREEN = 40027,   // 線画 > 模様色 > 3. 緑
+    ID_ZUKEI_HATCH_COLOR_PURPLE = 40028,  // 線画 > 模様色 > 4. 紫
+    ID_ZUKEI_HATCH_COLOR_CYAN = 40029,    // 線画 > 模様色 > 5. 水色
+    ID_ZUKEI_HATCH_COLOR_YELLOW = 40030,  // 線画 > 模様色 > 6. 黄色
+    ID_ZUKEI_HATCH_COLOR_OTHER = 33074,   // 線画 > 模様色 > 7. その他
+    ID_ZUKEI_TEXT_FONT = 33083,           // 線画 > 文字設定 > フォント
+    ID_ZUKEI_TEXT_BOLD = 33084,           // 線画 > 文字設定 > 修飾 > 1. 強 調
+    ID_ZUKEI_TEXT_COLOR_BLACK = 33085,    // 線画 > 文字設定 > 修飾 > 2. 色 > 1. 黒
+    ID_ZUKEI_TEXT_COLOR_RED = 33086,      // 線画 > 文字設定 > 修飾 > 2. 色 > 2. 赤
+    ID_ZUKEI_TEXT_COLOR_GREEN = 33087,    // 線画 > 文字設定 > 修飾 > 2. 色 > 3. 緑
+    ID_ZUKEI_TEXT_COLOR_PURPLE = 33088,   // 線画 > 文字設定 > 修飾 > 2. 色 > 4. 紫
+    ID_ZUKEI_TEXT_COLOR_CYAN = 33089,     // 線画 > 文字設定 > 修飾 > 2. 色 > 5. 水色
+    ID_ZUKEI_TEXT_COLOR_YELLOW = 33090,   // 線画 > 文字設定 > 修飾 > 2. 色 > 6. 黄色
+    ID_ZUKEI_TEXT_COLOR_OTHER = 33103,    // 線画 > 文字設定 > 修飾 > 2. 色 > 7. その他
+    ID_ZUKEI_TEXT_FORMAT_LEFT = 33091,    // 線画 > 文字設定 > 書式 > 1. 左寄せ
+    ID_ZUKEI_TEXT_FORMAT_RIGHT = 33092,   // 線画 > 文字設定 > 書式 > 2. 右寄せ
+    ID_ZUKEI_TEXT_FORMAT_CENTER = 33093,  // 線画 > 文字設定 > 書式 > 3. 中　央
+    ID_ZUKEI_TEXT_FORMAT_TOP = 33095,     // 線画 > 文字設定 > 書式 > 4. 上寄せ
+    ID_ZUKEI_TEXT_FORMAT_MIDDLE = 33096,  // 線画 > 文字設定 > 書式 > 5. 行中央
+    ID_ZUKEI_TEXT_FORMAT_BOTTOM = 33097,  // 線画 > 文字設定 > 書式 > 6. 下寄せ
+    ID_ZUKEI_TEXT_EDIT = 33094,           // 線画 > 文字設定 > 文字編集
+    ID_ZUKEI_GROUP = 33015,               // 線画 > グループ化
+    ID_ZUKEI_UNGROUP = 33016,             // 線画 > グループ解除
+    ID_ZUKEI_TO_FRONT = 32792,            // 線画 > 前面／背面 > 前面移動
+    ID_ZUKEI_TO_BACK = 32791,             // 線画 > 前面／背面 > 背面移動
+    ID_ZUKEI_TRANSFORM = 32789,           // 線画 > 線画変形
+    ID_ZUKEI_ROUND_RADIUS = 40031,        // 線画 > 角丸半径
+    ID_ZUKEI_GRID = 40032,                // 線画 > グリッド設定
+    ID_CHART_NEW = 40073,                 // 山積 > グラフ表示
+    ID_CHART_EDIT = 40074,                // 山積 > グラフ編集
+    ID_PIECE_NEW = 33067,                 // 山積 > 出来高線表示
+    ID_PIECE_EDIT = 33068,                // 山積 > 出来高線編集
+    ID_CHART_RECALC = 40075,              // 山積 > グラフ再計算
+    ID_LAYER_0 = 40093,                   // レイヤー > 0. ﾚｲﾔｰ 0
+    ID_LAYER_1 = 40094,                   // レイヤー > 1. ﾚｲﾔｰ 1
+    ID_LAYER_2 = 40095,                   // レイヤー > 2. ﾚｲﾔｰ 2
+    ID_LAYER_3 = 40096,                   // レイヤー > 3. ﾚｲﾔｰ 3
+    ID_LAYER_4 = 40097,                   // レイヤー > 4. ﾚｲﾔｰ 4
+    ID_LAYER_5 = 40098,                   // レイヤー > 5. ﾚｲﾔｰ 5
+    ID_LAYER_6 = 40099,                   // レイヤー > 6. ﾚｲﾔｰ 6
+    ID_LAYER_7 = 40100,                   // レイヤー > 7. ﾚｲﾔｰ 7
+    ID_LAYER_8 = 40101,                   // レイヤー > 8. ﾚｲﾔｰ 8
+    ID_LAYER_9 = 40102,                   // レイヤー > 9. ﾚｲﾔｰ 9
+    ID_LAYER_A = 40103,                   // レイヤー > A. ﾚｲﾔｰ A
+    ID_LAYER_B = 40104,                   // レイヤー > B. ﾚｲﾔｰ B
+    ID_LAYER_C = 40105,                   // レイヤー > C. ﾚｲﾔｰ C
+    ID_LAYER_D = 40106,                   // レイヤー > D. ﾚｲﾔｰ D
+    ID_LAYER_E = 40107,                   // レイヤー > E. ﾚｲﾔｰ E
+    ID_LAYER_F = 40108,                   // レイヤー > F. ﾚｲﾔｰ F
+    ID_DISASTER_FRAMES = 33101,           // 安全衛生 > 災害と対策の枠を一括入力
+    ID_DISASTER_TEXT = 33102,             // 安全衛生 > 災害と対策の文字を設定
+    ID_WEEK_TARGET_FRAMES = 33137, // 安全衛生 > 週間目標と実施項目の枠を一括入力
+    ID_WEEK_TARGET_TEXT = 33138,   // 安全衛生 > 週間目標と実施項目の文字を設定
+    ID_SAFETY_DUTY_FRAMES = 33139, // 安全衛生 > 安全当番の枠と作業所当番者を一括入力
+
+    // ---- Settings (設定) -----------------------------------------------------------------------
+    ID_SET_INITIAL = 32948,         // 初期設定
+    ID_SET_CALENDAR_MODE = 33008,   // [暦・延]モード変更
+    ID_SET_CALENDAR = 32778,        // カレンダ
+    ID_SET_PRINT_HEADER = 32941,    // 印刷ヘッダ
+    ID_SET_DRAW_CONDITIONS = 32790, // 作図・編集条件
+    ID_SET_LAYERS = 32898,          // レイヤー設定
+    ID_SET_FILL = 33145,            // 塗り潰し設定
+
+    // ---- Options (ｵﾌﾟｼｮﾝ) --------------------------------------------------------------------
+    ID_OPTION_INITIAL_STATE = 32882,   // 環境設定 > 初期状態
+    ID_OPTION_SYSTEM = 32949,          // 環境設定 > システム
+    ID_OPTION_DRAW_CONDITIONS = 32787, // 環境設定 > 作図・編集条件
+    ID_OPTION_COLORS = 32786,          // 環境設定 > 色設定
+    ID_OPTION_FONTS = 33128,           // 環境設定 > フォント設定
+    ID_OPTION_KOUTEI_ATTR = 32880,     // 属性 > 工程
+    ID_OPTION_KOUMOKU_ATTR = 32879,    // 属性 > 項目
+    ID_OPTION_YOGO_ATTR = 32992,       // 属性 > 用語
+    ID_OPTION_EVENT_ATTR = 32793,      // 属性 > 行事
+    ID_OPTION_SHINCYOKU_ATTR = 32947,  // 属性 > 進捗線
+    ID_OPTION_ZUKEI_ATTR = 33007,      // 属性 > 線画
+    ID_OPTION_CALENDAR = 32776,        // カレンダ
+    ID_LAYOUT_EDIT = 40033,            // 書式 > 編集
+    ID_LAYOUT_COPY = 40091,            // 書式 > 書式ファイルのコピー
+    ID_FULL_SCROLL = 33040,            // a.1/1ｽｸﾛｰﾙ
+    ID_HALF_SCROLL = 33039,            // b.1/2ｽｸﾛｰﾙ
+    ID_AUTO_SAVE = 40065,              // 自動保存
+    ID_YOGO_ONLINE_SEARCH = 33064,     // 用語ｵﾝﾗｲﾝ検索設定
+    ID_TOOLBAR_EDIT = 40086,           // ツールバー編集
+    ID_FLOAT_SETTINGS = 33126,         // フローティング表示
+    ID_DUTY_WORKERS = 33140,           // 作業所当番者
+
+    // ---- Window (ｳｨﾝﾄﾞｳ) ---------------------------------------------------------------------
+    ID_WINDOW_NEW = 57648,       // 新しいウィンドウを開く
+    ID_WINDOW_CASCADE = 57650,   // 重ねて表示
+    ID_WINDOW_TILE_HORZ = 57652, // 横に並べて表示
+    ID_WINDOW_TILE_VERT = 57651, // 縦に並べて表示
+
+    // ---- Help (ﾍﾙﾌﾟ) -------------------------------------------------------------------------
+    ID_HELP_INDEX = 57666,    // Tembra+のヘルプ索引
+    ID_CONTEXT_HELP = 57669,  // ﾍﾙﾌﾟの表示
+    ID_MAKER_HOME = 33115,    // ホームページ(Tembra+)
+    ID_MAKER_SUPPORT = 33113, // オンラインサポート
+    ID_MAKER_UPDATES = 33111, // アップデート情報
+    ID_APP_ABOUT = 57664,     // ﾊﾞｰｼﾞｮﾝ情報(Tembra+)
+
+    // ---- Popups and bars only (no entry of the menu bar) -------------------------------------
+    ID_CANCEL_ONE = 32946,           // popup > 1つｷｬﾝｾﾙ
+    ID_ATTRIBUTE_POPUP = 33021,      // popup > ｱﾄﾘﾋﾞｭｰﾄ(属性)
+    ID_OBJECT_AS_IMAGE = 32936,      // object popup > イメージ表示
+    ID_OBJECT_AS_ICON = 32935,       // object popup > アイコンで表示
+    ID_OBJECT_SIZE_RESET = 32937,    // object popup > サイズリセット
+    ID_OBJECT_WHITE_BACK = 32933,    // object: 背景白抜き (its state only)
+    ID_OBJECT_FRAME = 33127,         // object: 枠表示 (its state only)
+    ID_KOUTEI_HATCH_POPUP = 33022,   // process tool bar > 模様 (the hatch popup)
+    ID_YOGO_BAR_TEXT_EDIT = 33042,   // term input bar: the typed text taken as the term's text
+    ID_YOGO_STACK_UP = 32981,        // term: one place up in the stack
+    ID_YOGO_STACK_DOWN = 32980,      // term: one place down in the stack
+    ID_YOGO_LINK_INSERT = 33134,     // term popup > ﾊｲﾊﾟｰﾘﾝｸの挿入
+    ID_YOGO_LINK_EDIT = 33135,       // term popup > ﾊｲﾊﾟｰﾘﾝｸの編集
+    ID_YOGO_LINK_OPEN = 33133,       // term popup > 開く
+    ID_KOUMOKU_VERTICAL = 40061,     // item: vertical text (its state only)
+    ID_ZUKEI_LINE_DROPDOWN = 33009,  // line-drawing bar > 線種
+    ID_ZUKEI_WIDTH_DROPDOWN = 33010, // line-drawing bar > 線幅
+    ID_ZUKEI_COLOR_DROPDOWN = 33011, // line-drawing bar > 線色
+    ID_ZUKEI_HATCH_DROPDOWN = 33012, // line-drawing bar > 模様
+    ID_ZUKEI_HATCH_COLOR_DROPDOWN = 33013, // line-drawing bar > 模様色
+    ID_ZUKEI_TEXT_COLOR_DROPDOWN = 33098,  // line-drawing bar > 文字色
+    ID_ZUKEI_TEXT_FORMAT_DROPDOWN = 33099, // line-drawing bar > 文字書式
+    ID_BROWSER_FIRST = 33054,              // popup > the term's addresses, to ID_BROWSER_LAST
+    ID_BROWSER_LAST = 33063,               // the last of them
+
+    // ---- Framework commands without a menu entry ---------------------------------------------
+    ID_CANCEL_EDIT_CNTR = 32768,    // Escape: ends in-place editing of an object
+    ID_CANCEL_EDIT_SRVR = 32769,    // Escape, as the server of an object
+    ID_FILE_PRINT_DIRECT = 57608,   // printing without the print dialog
+    ID_FILE_MRU_FILE1 = 57616,      // ﾌｧｲﾙ > the recent-file list (kRecentFileCount ids)
+    ID_WINDOW_CHILD_FIRST = 0xFF00, // ｳｨﾝﾄﾞｳ > the list of chart windows, from here on
+
+    // ---- Status-bar indicators ---------------------------------------------------------------
+    ID_INDICATOR_ALT = 32831,   // the Alt key held
+    ID_INDICATOR_CTRL = 32832,  // the Ctrl key held
+    ID_INDICATOR_SHIFT = 32833, // the Shift key held
+
+    // ---- Bars (the window ids of the docked bars) --------------------------------------------
+    ID_BAR_MAIN = 59392,    // メインツールバー
+    ID_BAR_YOGO = 59632,    // 用語入力バー
+    ID_BAR_KOUTEI = 59633,  // 工程ツールバー
+    ID_BAR_ZUKEI = 59634,   // 線画ツールバー
+    ID_BAR_CHART = 59636,   // 山積ツールバー
+    ID_BAR_PALETTE = 59640, // ツールパレット
+};
+
+// The entries of the recent-file list.
+constexpr int kRecentFileCount = 4;
+
+} // namespace tembra
