@@ -79,16 +79,20 @@ POSITION CChartSelection::UnselectAt(POSITION pos, BOOL redraw) {
         }
         return nullptr;
     }
-    // Into the object list before it leaves the selection, so that it is always in one of them.
-    const POSITION added = AddObj(object, redraw);
-    selection.RemoveAt(pos);
-    return added;
+    // Its entry goes over to the object list whole, so that it is always in one of them.
+    selection.MoveToTail(pos, m_objects.GetObjList());
+    m_notifier.MarkChanged();
+    if (redraw) {
+        m_notifier.RedrawObject(object);
+    }
+    return pos;
 }
 
 POSITION CChartSelection::UnselectAll(BOOL redraw) {
     OwnedObList<CDataHeader>& selection = m_objects.GetSelList();
     POSITION result = nullptr;
     while (!selection.IsEmpty()) {
+        ObList<CDataHeader>::PrefetchAhead(selection.GetHeadPosition());
         result = UnselectAt(selection.GetHeadPosition(), redraw);
     }
     // Resource charts are selected in place, in their own list.
@@ -130,11 +134,7 @@ void CChartSelection::MoveSelToTail(POSITION pos) {
     } else {
         object->SetSelected(1);
     }
-    if (pos == selection.GetTailPosition()) {
-        return;
-    }
-    selection.AddTail(object);
-    selection.RemoveAt(pos);
+    selection.MoveToTail(pos, selection);
 }
 
 // ---- Selecting ----------------------------------------------------------------------------------
@@ -146,9 +146,10 @@ POSITION CChartSelection::SelectAt(POSITION pos) {
         return nullptr;
     }
     object->SetSelected(1);
-    const POSITION added = AddSel(object);
-    objects.RemoveAt(pos);
-    return added;
+    objects.MoveToTail(pos, m_objects.GetSelList());
+    m_notifier.MarkChanged();
+    m_notifier.RedrawObject(object);
+    return pos;
 }
 
 POSITION CChartSelection::SelectLastObj() {

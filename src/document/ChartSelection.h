@@ -87,6 +87,7 @@ template <class Fn> void CChartSelection::ForEachSelected(Fn fn) {
     for (POSITION pos = selection.GetHeadPosition(); pos != nullptr;) {
         const POSITION current = pos;
         const bool isLast = current == last;
+        ObList<CDataHeader>::PrefetchAhead(current);
         CDataHeader* object = selection.GetNext(pos);
         fn(current, object);
         if (isLast) {

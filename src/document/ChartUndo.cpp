@@ -100,16 +100,19 @@ int CChartUndo::UndoRestor(CObject* current, CObject* replacement, CObject* info
                           : nullptr;
         return types != nullptr ? ExchangeKeisenTypes(types->GetTypes()) : 0;
     }
-    auto* place = dynamic_cast<CUndoPlace*>(info);
+    // Most records of a large step carry no place.
+    auto* place = info != nullptr ? dynamic_cast<CUndoPlace*>(info) : nullptr;
 
-    auto* hatchCurrent = dynamic_cast<CKtkmHatch*>(current);
-    auto* hatchReplacement = dynamic_cast<CKtkmHatch*>(replacement);
+    // The objects are told apart by their class records, which a replay of many records reads
+    // far faster than a C++ cast of each.
+    auto* hatchCurrent = DynamicDowncast<CKtkmHatch>(current);
+    auto* hatchReplacement = DynamicDowncast<CKtkmHatch>(replacement);
     if (hatchCurrent != nullptr || hatchReplacement != nullptr) {
         return ReplaceHatch(hatchCurrent, hatchReplacement, place);
     }
 
-    auto* headerCurrent = dynamic_cast<CDataHeader*>(current);
-    auto* headerReplacement = dynamic_cast<CDataHeader*>(replacement);
+    auto* headerCurrent = DynamicDowncast<CDataHeader>(current);
+    auto* headerReplacement = DynamicDowncast<CDataHeader>(replacement);
     if ((current != nullptr && headerCurrent == nullptr) ||
         (replacement != nullptr && headerReplacement == nullptr)) {
         return 0;
@@ -261,7 +264,7 @@ bool CChartUndo::ExchangeZukei(CDataHeader* current, CDataHeader* replacement, C
     const POSITION selPos = m_selList.Find(current);
     // The replacement is told what it is: a group passes it on to its members, which are drawn
     // and hit by their own flags.
-    if (auto* shape = dynamic_cast<CZukei*>(replacement)) {
+    if (auto* shape = DynamicDowncast<CZukei>(replacement)) {
         if (shape->IsSelected()) {
             shape->Select();
         } else {

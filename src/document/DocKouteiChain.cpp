@@ -8,6 +8,7 @@
 #include "platform/Ui.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <memory>
 #include <vector>
 
@@ -20,6 +21,8 @@ constexpr UINT IDS_RELATION_CONTRADICTION = 5039; // 関係線が矛盾する為
 // A relation line is checked again after each repair; a chart that still changes after this many
 // scans is left as it is.
 constexpr int kMaxRelationScans = 10;
+// How many relation lines on a scan asks for from memory before it reaches them.
+constexpr std::size_t kLinesAhead = 4;
 
 constexpr int kBothNodes = kContactStart | kContactEnd;
 
@@ -483,15 +486,44 @@ int CTembraDoc::PropagateKankei() {
     // scan keeps in step with the lines it replaces. The lines themselves are found in the same
     // walk: the scan changes the list only by putting a repaired line in the place of its old
     // one.
+    //
+    // A scan that only repaired lines left every other line and every process as it found them
+    // and in order: unless a line runs from or to another relation line, the next scan has
+    // nothing to do but look at the repaired lines again, in their order. On a large chart a
+    // drag repairs a handful, so the chart is walked once, not twice.
     KouteiNumberIndex& numbers = m_relationNumbers;
-    const auto scan = [this, &result, &numbers]() {
+    std::vector<POSITION> repaired;
+    std::vector<POSITION> again;
+    bool onlyRepaired = false;
+    bool linesOnLines = true;
+    const auto scan = [this, &result, &numbers, &repaired, &again, &onlyRepaired, &linesOnLines]() {
         IKouteiDocument& seam = m_seams.Koutei();
-        numbers.Build(GetObjList(), GetSelList());
+        const bool whole = !onlyRepaired;
+        if (whole) {
+            numbers.Build(GetObjList(), GetSelList());
+        } else {
+            again.swap(repaired);
+        }
+        repaired.clear();
+        onlyRepaired = false;
+        bool lineEnds = false;
         bool changed = false;
-        for (const POSITION current : numbers.RelationLines()) {
+        const std::vector<POSITION>& lines = whole ? numbers.RelationLines() : again;
+        for (std::size_t at = 0; at < lines.size(); ++at) {
+            const POSITION current = lines[at];
+            // A large chart's lines lie far apart in memory: the ones a few steps on are asked
+            // for while this one is looked at.
+            if (at + kLinesAhead < lines.size()) {
+                __builtin_prefetch(lines[at + kLinesAhead]->object);
+            }
             CKoutei* line = AsKoutei(GetObjAt(current));
+            if (!whole && (line == nullptr || line->IsRelationLine() == 0)) {
+                continue; // no longer a line that a walk of the list would look at
+            }
             const CKoutei* from = numbers.Find(line->GetStartLandNo());
             const CKoutei* to = numbers.Find(line->GetEndLandNo());
+            lineEnds = lineEnds || (from != nullptr && from->IsRelationLine() != 0) ||
+                       (to != nullptr && to->IsRelationLine() != 0);
             // Only a line that the repair changes is copied.
             if (!line->RunsBetween(seam, from, to)) {
                 if (std::unique_ptr<CKoutei> copy = CopyKoutei(line, TRUE);
@@ -500,6 +532,7 @@ int CTembraDoc::PropagateKankei() {
                     line = copy.release();
                     ReplaceObjAt(current, line);
                     numbers.Replaced(old, line);
+                    repaired.push_back(current);
                     changed = true;
                 }
             }
@@ -517,6 +550,11 @@ int CTembraDoc::PropagateKankei() {
             }
             return true;
         }
+        // Whether a line ends on another is known from a whole scan; the repairs keep it so.
+        if (whole) {
+            linesOnLines = lineEnds;
+        }
+        onlyRepaired = changed && !linesOnLines;
         return changed;
     };
     for (int n = 0; n < kMaxRelationScans && result != 0; ++n) {

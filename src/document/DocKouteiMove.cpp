@@ -150,6 +150,7 @@ int CTembraDoc::PrepareMoveLinks(KouteiLinkList& records, CTimeSpan offset, bool
     bool calendarDays = false;
     bool workingDays = false;
     for (POSITION pos = GetHeadSelPosition(); pos != nullptr;) {
+        ObList<CDataHeader>::PrefetchAhead(pos);
         CKoutei* process = AsKoutei(GetNextSel(pos));
         if (process == nullptr) {
             continue;

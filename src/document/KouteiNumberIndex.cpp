@@ -23,6 +23,7 @@ void KouteiNumberIndex::Build(const ObList<CDataHeader>& unselected,
     for (const ObList<CDataHeader>* list : {&unselected, &selected}) {
         for (POSITION pos = list->GetHeadPosition(); pos != nullptr;) {
             const POSITION at = pos;
+            ObList<CDataHeader>::PrefetchAhead(at);
             CKoutei* process = AsKoutei(list->GetNext(pos));
             if (process == nullptr) {
                 continue;

@@ -207,6 +207,13 @@ private:
         const RestoreSpan span(*this);
         int result = 1;
         while (!from.empty()) {
+            // A large step's objects lie far apart in memory: those of the records a few steps
+            // on are asked for while this one is restored.
+            if (from.size() > kRecordsAhead) {
+                const Record& ahead = *from[from.size() - 1 - kRecordsAhead];
+                __builtin_prefetch(ahead.GetNew());
+                __builtin_prefetch(ahead.GetOld());
+            }
             Record& record = *from.back();
             if (UndoRestor(record.GetNew(), record.GetOld(), record.GetInfo()) == 0) {
                 result = 0;
@@ -221,6 +228,7 @@ private:
     }
 
     static constexpr std::size_t kFirstCapacity = 16;
+    static constexpr std::size_t kRecordsAhead = 4;
 
     LONG m_suspend = 0;
     RecordList m_undo;

@@ -456,6 +456,28 @@ TEST_F(RelationLineTest, LineFromALineRunsFromWhereTheCheckPutThatLine) {
     EXPECT_EQ(doc.GetUndoHistory().GetUndoList().size(), 2u);
 }
 
+TEST_F(RelationLineTest, LineFromALineBeforeItFollowsThatLinesRepair) {
+    // R2 stands before R1 in the chart and runs from R1's end as R1 lies: the check finds R2
+    // right, then draws R1 again, and must then come back to R2.
+    AddAll({{"X", 0, 9, 2, 2}, {"Y", 14, 19, 6, 6}, {"Z", 30, 35, 8, 8}});
+    CKoutei* const r2 = AddRelation({"R2", 2, 30, 3, 8, 5}, "X", "Z");
+    AddRelation({"R1", 1, 2, 3, 3, 5}, "X", "Y");
+    const CObSeqNumber& r1 = Get("R1")->GetSeqNumber();
+    r2->SetStartLandNo(r1.GetHigh(), r1.GetLow());
+    r2->SetSpareDays(Days(28));
+
+    doc.GetUndoHistory().Reset();
+    EXPECT_EQ(doc.PropagateKankei(), 1);
+
+    EXPECT_EQ(Get("R1")->GetStartTime(), ChartDay(9));
+    EXPECT_EQ(Get("R1")->GetEndTime(), ChartDay(14));
+    EXPECT_EQ(Get("R2")->GetStartTime(), ChartDay(14));
+    EXPECT_EQ(Get("R2")->GetStartRow(), 6);
+    EXPECT_EQ(Get("R2")->GetEndTime(), ChartDay(30));
+    EXPECT_EQ(ChangesOf("R1"), 1);
+    EXPECT_EQ(ChangesOf("R2"), 1);
+}
+
 TEST_F(RelationLineTest, LineThatLostAProcessBecomesAPlainProcess) {
     AddAll({{"X", 0, 9, 2, 2}, {"Y", 14, 19, 6, 6}});
     AddRelation({"R", 9, 14, 2, 6, 5}, "X", "Y");

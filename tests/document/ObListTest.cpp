@@ -87,6 +87,9 @@ TEST(ObListTest, ChangesAreCounted) {
         {"remove the head", [&] { list.RemoveHead(); }, true},
         {"exchange", [&] { list.Swap(other); }, true},
         {"exchange back", [&] { other.Swap(list); }, true},
+        {"move to its own tail", [&] { list.MoveToTail(list.GetHeadPosition(), list); }, true},
+        {"move the tail to itself", [&] { list.MoveToTail(list.GetTailPosition(), list); }, false},
+        {"move to another list", [&] { list.MoveToTail(list.GetHeadPosition(), other); }, true},
         {"remove all", [&] { list.RemoveAll(); }, true},
     };
     for (const Step& step : steps) {
@@ -94,7 +97,50 @@ TEST(ObListTest, ChangesAreCounted) {
         step.act();
         EXPECT_EQ(list.GetChangeCount() != before, step.counts) << step.name;
     }
-    EXPECT_EQ(other.GetChangeCount(), 2u) << "both exchanges changed the other list too";
+    EXPECT_EQ(other.GetChangeCount(), 3u)
+        << "both exchanges and the entry moved over changed the other list too";
+}
+
+TEST(ObListTest, AnEntryMovedToATailKeepsItsPosition) {
+    int values[5] = {0, 1, 2, 3, 4};
+    ObList<int> list;
+    ObList<int> other;
+    const POSITION p0 = list.AddTail(&values[0]);
+    const POSITION p1 = list.AddTail(&values[1]);
+    const POSITION p2 = list.AddTail(&values[2]);
+    const POSITION p3 = other.AddTail(&values[3]);
+    struct Case {
+        const char* name;
+        POSITION moved;
+        ObList<int>* from;
+        ObList<int>* to;
+        std::vector<int> list;
+        std::vector<int> other;
+    };
+    const std::vector<Case> cases = {
+        {"the middle to its own tail", p1, &list, &list, {0, 2, 1}, {3}},
+        {"the tail to its own tail", p1, &list, &list, {0, 2, 1}, {3}},
+        {"the head to the other list", p0, &list, &other, {2, 1}, {3, 0}},
+        {"the tail to the other list", p1, &list, &other, {2}, {3, 0, 1}},
+        {"the last entry to the other list", p2, &list, &other, {}, {3, 0, 1, 2}},
+        {"back into the empty list", p3, &other, &list, {3}, {0, 1, 2}},
+    };
+    for (const Case& c : cases) {
+        c.from->MoveToTail(c.moved, *c.to);
+        EXPECT_EQ(Contents(list), c.list) << c.name;
+        EXPECT_EQ(Contents(other), c.other) << c.name;
+        EXPECT_EQ(list.GetCount(), static_cast<int>(c.list.size())) << c.name;
+        EXPECT_EQ(other.GetCount(), static_cast<int>(c.other.size())) << c.name;
+        EXPECT_EQ(c.to->GetTailPosition(), c.moved) << c.name << ": the same position";
+        // Walked backwards as well: every neighbour was joined again.
+        std::vector<int> backwards;
+        for (POSITION pos = c.to->GetTailPosition(); pos != nullptr;) {
+            backwards.insert(backwards.begin(), *c.to->GetPrev(pos));
+        }
+        EXPECT_EQ(backwards, c.to == &list ? c.list : c.other) << c.name;
+    }
+    list.MoveToTail(nullptr, other);
+    EXPECT_EQ(list.GetCount() + other.GetCount(), 4);
 }
 
 TEST(ObListTest, AnOwnedListDeletesOnlyWhatItOwns) {
