@@ -1,7 +1,7 @@
 // The document as a command target: the commands of its own menus run on it and set their menu
 // state through it: the file commands (Save, Save As, Insert, data information), the Edit menu's
-// select all or clear, the groups of the document's command tables (document/commands/DocCommandTable.h)
-// and the value commands of the attribute menus.
+// select all or clear, the groups of the document's command tables
+// (document/commands/DocCommandTable.h) and the value commands of the attribute menus.
 #pragma once
 
 #include "shell/core/CommandRouter.h"

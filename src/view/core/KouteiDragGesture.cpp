@@ -50,7 +50,8 @@ void CKouteiDragGesture::SetStep(Step step) const {
 }
 
 bool CKouteiDragGesture::Previews(LONG operation) const {
-    return operation != Op::kOpMoveBend && m_refKind != HolidayUse::Unknown && m_refKind != HolidayUse::WorkingDays;
+    return operation != Op::kOpMoveBend && m_refKind != HolidayUse::Unknown &&
+           m_refKind != HolidayUse::WorkingDays;
 }
 
 void CKouteiDragGesture::EraseFeedback(CDC* dc) {
