@@ -269,15 +269,15 @@ public:
 
     void Move(CKoutei& copy) const {
         if (m_calendar == nullptr) {
-            copy.MoveBy(&m_seam, m_move.kouteiDays, m_move.kouteiRows, &m_firstPinned, FALSE, FALSE,
-                        FALSE);
+            copy.MoveBy(&m_seam, m_move.kouteiDays, m_move.kouteiRows, &m_firstPinned,
+                        KouteiMoveFlags::None);
             return;
         }
         // The first date lands on the target's start even when that is a holiday (working
         // time would carry it past).
         const bool startFirst = copy.GetStartTime() == m_firstDate;
         const bool endFirst = copy.GetEndTime() == m_firstDate;
-        copy.MoveBy(&m_seam, m_work, m_move.kouteiRows, nullptr, FALSE, FALSE, FALSE);
+        copy.MoveBy(&m_seam, m_work, m_move.kouteiRows, nullptr, KouteiMoveFlags::None);
         if (startFirst) {
             copy.SetStartDate(m_firstDateThere);
         }

@@ -252,8 +252,11 @@ void CTembraDoc::MoveKoutei(CTimeSpan offset, int rows, int operation, const CKo
         } else {
             const KeptSpans kept(*moved, KeepsSpans(*moved, linkMode));
             keep = kept.IsKept();
-            moved->MoveBy(&seam, offset, rows, drag, TRUE,
-                          linkMode == kLinkCalendarDays ? TRUE : FALSE, adjustSpare);
+            moved->MoveBy(
+                &seam, offset, rows, drag,
+                KouteiMoveFlags::SelectedOnly |
+                    MoveFlagIf(linkMode == kLinkCalendarDays, KouteiMoveFlags::WithoutCalendar) |
+                    MoveFlagIf(adjustSpare, KouteiMoveFlags::AdjustSpare));
         }
         if (!keep && IsPoint(*moved)) {
             // Moved onto its other node: the process goes, and so does a copy made that way. No
@@ -319,11 +322,15 @@ void CTembraDoc::StretchKoutei(CTimeSpan offset, int rows, [[maybe_unused]] int 
             return;
         }
         if (linkMode == kLinkCalendarDays) {
-            process->MoveBy(&seam, offset, rows, drag, TRUE, TRUE, adjustSpare);
+            process->MoveBy(&seam, offset, rows, drag,
+                            KouteiMoveFlags::SelectedOnly | KouteiMoveFlags::WithoutCalendar |
+                                MoveFlagIf(adjustSpare, KouteiMoveFlags::AdjustSpare));
             return;
         }
         const KeptSpans kept(*process, KeepsSpans(*process, linkMode));
-        process->MoveBy(&seam, offset, rows, drag, TRUE, FALSE, adjustSpare);
+        process->MoveBy(&seam, offset, rows, drag,
+                        KouteiMoveFlags::SelectedOnly |
+                            MoveFlagIf(adjustSpare, KouteiMoveFlags::AdjustSpare));
     });
     if (linkMode != kLinkMixed) {
         return;

@@ -223,7 +223,8 @@ int CTembraDoc::DeleteColumns(CTime dateFrom, CTime dateTo, int mode) {
         }
         const CTimeSpan shift =
             start ? dateTo - process->GetStartTime() : dateFrom - process->GetEndTime();
-        cut->MoveBy(&seam, shift, 0, nullptr, TRUE, TRUE, FALSE);
+        cut->MoveBy(&seam, shift, 0, nullptr,
+                    KouteiMoveFlags::SelectedOnly | KouteiMoveFlags::WithoutCalendar);
         if (IsPoint(*cut)) {
             DeleteSelAt(pos);
             return;

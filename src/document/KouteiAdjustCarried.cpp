@@ -439,7 +439,8 @@ private:
         CKouteiDrag reference;
         reference.endDate = date;
         reference.endPinned = true;
-        process.MoveBy(&m_pass.seam, amount, 0, &reference, TRUE, FALSE, TRUE);
+        process.MoveBy(&m_pass.seam, amount, 0, &reference,
+                       KouteiMoveFlags::SelectedOnly | KouteiMoveFlags::AdjustSpare);
         return process.GetStartTime() < GetMaxDate() && process.GetEndTime() < GetMaxDate();
     }
 
@@ -540,7 +541,8 @@ private:
         process.DeselectStartLand();
         process.DeselectEndLand();
         process.SetAdjustMark(1);
-        process.MoveBy(&m_pass.seam, amount, 0, &reference, TRUE, FALSE, TRUE);
+        process.MoveBy(&m_pass.seam, amount, 0, &reference,
+                       KouteiMoveFlags::SelectedOnly | KouteiMoveFlags::AdjustSpare);
         process.SetAdjustMark(0);
         process.SelectEndLand();
         process.SelectStartLand();
@@ -549,7 +551,9 @@ private:
     void MoveEnd(CKoutei& process, CTimeSpan amount) {
         const CKouteiDrag reference = StepReference(process);
         process.DeselectStartLand();
-        process.MoveBy(&m_pass.seam, amount, 0, &reference, TRUE, FALSE, m_pass.adjustSpare);
+        process.MoveBy(&m_pass.seam, amount, 0, &reference,
+                       KouteiMoveFlags::SelectedOnly |
+                           MoveFlagIf(m_pass.adjustSpare, KouteiMoveFlags::AdjustSpare));
         process.SelectStartLand();
     }
 

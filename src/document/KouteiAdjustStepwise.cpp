@@ -231,15 +231,19 @@ int AdjustStepwise(const KouteiAdjustPass& pass) {
                 if (markHere) {
                     process->SetAdjustMark(1);
                 }
-                process->MoveBy(&seam, amount, 0, &reference, TRUE, FALSE, TRUE);
+                process->MoveBy(&seam, amount, 0, &reference,
+                                KouteiMoveFlags::SelectedOnly | KouteiMoveFlags::AdjustSpare);
                 if (markHere) {
                     process->SetAdjustMark(0);
                 }
             } else {
-                process->MoveBy(&seam, amount, 0, &reference, TRUE, FALSE, pass.adjustSpare);
+                process->MoveBy(&seam, amount, 0, &reference,
+                                KouteiMoveFlags::SelectedOnly |
+                                    MoveFlagIf(pass.adjustSpare, KouteiMoveFlags::AdjustSpare));
             }
             for (CKoutei* other : step.GetMoved()) {
-                other->MoveBy(&seam, amount, 0, &reference, TRUE, FALSE, TRUE);
+                other->MoveBy(&seam, amount, 0, &reference,
+                              KouteiMoveFlags::SelectedOnly | KouteiMoveFlags::AdjustSpare);
                 if (pass.noRedraw == FALSE) {
                     other->UpdateViews(seam);
                 }

@@ -19,6 +19,7 @@
 #include "model/ChartPos.h"
 #include "model/DamagedFile.h"
 #include "model/DataHeader.h"
+#include "model/KouteiMoveFlags.h"
 #include "model/SeqNumber.h"
 #include "model/Shigen.h"
 #include "model/Yogo.h"
@@ -278,18 +279,18 @@ public:
                          double factor);
 
     // ---- Moving (KouteiMove.cpp) ----
-    // Moves the process by offset and rows: its start and end, or with selectedOnly only its
+    // Moves the process by offset and rows: its start and end, or with SelectedOnly only its
     // selected nodes, and nothing at all (result 0) when its line is not selected. With the
-    // document's "HolidayAuto" on and withoutCalendar 0 a date moves by working time and is
+    // document's "HolidayAuto" on and without WithoutCalendar a date moves by working time and is
     // carried past the holiday run it lands in, except that an end at a date the drag record
     // pins (CKouteiDrag::PinsDate) moves by the plain offset; no date goes beyond the supported
-    // range, no row beyond 0..9999. With adjustSpare and the adjust mark clear, moving the start
+    // range, no row beyond 0..9999. With AdjustSpare and the adjust mark clear, moving the start
     // alone takes the offset from the spare days and moving the end alone adds it; with the adjust
-    // mark set and selectedOnly, a selected line whose nodes both stay gives the offset up from its
+    // mark set and SelectedOnly, a selected line whose nodes both stay gives the offset up from its
     // spare days. A relation line keeps its whole span as spare days. Spare days never end
     // negative. Returns 1 when a node moved.
     int MoveBy(const IKouteiDocument* document, CTimeSpan offset, int rows, const CKouteiDrag* drag,
-               BOOL selectedOnly, BOOL withoutCalendar, BOOL adjustSpare);
+               KouteiMoveFlags how);
 
     // ---- Relation line ----
     WORD IsRelationLine() const { return m_relationLine; }

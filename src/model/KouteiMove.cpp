@@ -31,16 +31,18 @@ void SpareAsSpan(CKoutei& koutei, const IKouteiDocument* document) {
 } // namespace
 
 int CKoutei::MoveBy(const IKouteiDocument* document, CTimeSpan offset, int rows,
-                    const CKouteiDrag* drag, BOOL selectedOnly, BOOL withoutCalendar,
-                    BOOL adjustSpare) {
+                    const CKouteiDrag* drag, KouteiMoveFlags how) {
+    const bool selectedOnly = Holds(how, KouteiMoveFlags::SelectedOnly);
+    const bool withoutCalendar = Holds(how, KouteiMoveFlags::WithoutCalendar);
+    const bool adjustSpare = Holds(how, KouteiMoveFlags::AdjustSpare);
     if (IsRelationLine() != 0) {
         SpareAsSpan(*this, document);
     }
     const CCalendar* calendar = nullptr;
-    if (document != nullptr && document->GetHolidayAuto() != 0 && withoutCalendar == FALSE) {
+    if (document != nullptr && document->GetHolidayAuto() != 0 && !withoutCalendar) {
         calendar = document->GetCalendar();
     }
-    if (selectedOnly != FALSE && IsLinesSelected() == 0) {
+    if (selectedOnly && IsLinesSelected() == 0) {
         return 0;
     }
 
@@ -54,11 +56,11 @@ int CKoutei::MoveBy(const IKouteiDocument* document, CTimeSpan offset, int rows,
         return ClampToSupportedDates(
             CTime(calendar->SkipHolidays(reached.GetTime(), GetMaxDate().GetTime())));
     };
-    const bool adjust = adjustSpare != FALSE && GetAdjustMark() == 0;
+    const bool adjust = adjustSpare && GetAdjustMark() == 0;
     const bool zero = offset == CTimeSpan();
     int result = 0;
 
-    if (selectedOnly == FALSE || IsStartLandSelected() != 0) {
+    if (!selectedOnly || IsStartLandSelected() != 0) {
         if (!zero) {
             SetStartDate(moved(GetStartTime()));
         }
@@ -68,7 +70,7 @@ int CKoutei::MoveBy(const IKouteiDocument* document, CTimeSpan offset, int rows,
         SetStartRow(MovedRow(GetStartRow(), rows));
         result = 1;
     }
-    if (selectedOnly == FALSE || IsEndLandSelected() != 0) {
+    if (!selectedOnly || IsEndLandSelected() != 0) {
         if (!zero) {
             SetEndDate(moved(GetEndTime()));
         }
@@ -78,7 +80,7 @@ int CKoutei::MoveBy(const IKouteiDocument* document, CTimeSpan offset, int rows,
         SetEndRow(MovedRow(GetEndRow(), rows));
         result = 1;
     }
-    if (selectedOnly != FALSE && GetAdjustMark() != 0 && IsStartLandSelected() == 0 &&
+    if (selectedOnly && GetAdjustMark() != 0 && IsStartLandSelected() == 0 &&
         IsEndLandSelected() == 0) {
         m_spareDays -= offset;
     }

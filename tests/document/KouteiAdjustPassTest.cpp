@@ -96,7 +96,8 @@ public:
             m_records.push_back(std::make_unique<CKouteiLink>(process));
         }
         for (CKoutei* process : m_processes) {
-            process->MoveBy(&m_doc.GetSeams().Koutei(), Days(1), 0, nullptr, TRUE, FALSE, FALSE);
+            process->MoveBy(&m_doc.GetSeams().Koutei(), Days(1), 0, nullptr,
+                            KouteiMoveFlags::SelectedOnly);
         }
     }
 

@@ -781,7 +781,10 @@ TEST(KouteiMoveTest, SelectedPartsAndSpareDays) {
         case kNone:
             break;
         }
-        EXPECT_EQ(koutei.MoveBy(&doc, Days(3), 2, nullptr, c.selectedOnly, TRUE, c.adjustSpare),
+        EXPECT_EQ(koutei.MoveBy(&doc, Days(3), 2, nullptr,
+                                MoveFlagIf(c.selectedOnly, KouteiMoveFlags::SelectedOnly) |
+                                    KouteiMoveFlags::WithoutCalendar |
+                                    MoveFlagIf(c.adjustSpare, KouteiMoveFlags::AdjustSpare)),
                   c.result);
         EXPECT_EQ(koutei.GetStartTime(), c.start);
         EXPECT_EQ(koutei.GetEndTime(), c.end);
@@ -840,7 +843,9 @@ TEST(KouteiMoveTest, DatesThroughTheCalendar) {
         reference.endDate = c.start;
         reference.startPinned = c.referenceStart != 0 && c.referenceStart != 0xFFFF;
         const CKouteiDrag* ref = c.referenceStart == 0xFFFF ? nullptr : &reference;
-        EXPECT_EQ(koutei.MoveBy(&doc, c.offset, 0, ref, FALSE, c.withoutCalendar, FALSE), 1);
+        EXPECT_EQ(koutei.MoveBy(&doc, c.offset, 0, ref,
+                                MoveFlagIf(c.withoutCalendar, KouteiMoveFlags::WithoutCalendar)),
+                  1);
         EXPECT_EQ(koutei.GetStartTime(), c.movedStart);
         EXPECT_EQ(koutei.GetEndTime(), c.movedEnd);
     }
@@ -857,17 +862,22 @@ TEST(KouteiMoveTest, RelationLinesAndRows) {
     relation.SetStartRow(1);
     relation.SetEndRow(9998);
     relation.SetSpareDays(Days(1));
-    EXPECT_EQ(relation.MoveBy(&doc, Days(3), -5, nullptr, FALSE, TRUE, TRUE), 1);
+    EXPECT_EQ(relation.MoveBy(&doc, Days(3), -5, nullptr,
+                              KouteiMoveFlags::WithoutCalendar | KouteiMoveFlags::AdjustSpare),
+              1);
     // 13 to 23 January less the holiday of the 15th.
     EXPECT_EQ(relation.GetSpareDays(), Days(9));
     EXPECT_EQ(relation.GetStartRow(), 0);
     EXPECT_EQ(relation.GetEndRow(), 9993);
-    relation.MoveBy(&doc, Days(0), 10, nullptr, FALSE, TRUE, TRUE);
+    relation.MoveBy(&doc, Days(0), 10, nullptr,
+                    KouteiMoveFlags::WithoutCalendar | KouteiMoveFlags::AdjustSpare);
     EXPECT_EQ(relation.GetEndRow(), 9999);
 
     // Running backwards: no spare days.
     relation.SetStartDate(Date(2000, 1, 25));
-    EXPECT_EQ(relation.MoveBy(&doc, Days(1), 0, nullptr, FALSE, TRUE, TRUE), 1);
+    EXPECT_EQ(relation.MoveBy(&doc, Days(1), 0, nullptr,
+                              KouteiMoveFlags::WithoutCalendar | KouteiMoveFlags::AdjustSpare),
+              1);
     EXPECT_EQ(relation.GetSpareDays(), Days(0));
 }
 

@@ -444,8 +444,8 @@ void CKouteiDragGesture::DrawFeedback(CDC* dc, LONG operation) {
                 frame.OffsetRect(to.x - from.x, to.y - from.y);
             } else if (std::unique_ptr<CKoutei> box = doc.CreateKouteiNoNumber(&*m_extent)) {
                 box->Select();
-                if (box->MoveBy(&doc.GetSeams().Koutei(), offset, rows, &m_drag, FALSE, FALSE,
-                                FALSE) != 0) {
+                if (box->MoveBy(&doc.GetSeams().Koutei(), offset, rows, &m_drag,
+                                KouteiMoveFlags::None) != 0) {
                     CChartPos moved = *m_extent;
                     moved.SetStartDate(box->GetStartTime());
                     moved.SetEndDate(box->GetEndTime());
@@ -463,7 +463,7 @@ void CKouteiDragGesture::DrawFeedback(CDC* dc, LONG operation) {
         if (std::unique_ptr<CKoutei> copy = doc.CopyKoutei(m_picked, TRUE)) {
             copy->Deselect();
             const bool draw = !plainMove || copy->MoveBy(&doc.GetSeams().Koutei(), offset, rows,
-                                                         &m_drag, FALSE, FALSE, FALSE) != 0;
+                                                         &m_drag, KouteiMoveFlags::None) != 0;
             if (draw) {
                 layout.DrawChartObject(dc, copy.get(), 2);
             }
@@ -498,8 +498,8 @@ void CKouteiDragGesture::DrawFreeFeedback(CDC* dc, LONG operation, CTimeSpan off
         }
         bool draw = true;
         if (plainMove) {
-            draw = copy->MoveBy(&doc.GetSeams().Koutei(), offset, rows, &m_drag, TRUE, FALSE,
-                                FALSE) != 0;
+            draw = copy->MoveBy(&doc.GetSeams().Koutei(), offset, rows, &m_drag,
+                                KouteiMoveFlags::SelectedOnly) != 0;
         }
         if (!draw) {
             continue;
