@@ -82,15 +82,16 @@ void CTembraDoc::DragKoutei(CTimeSpan offset, int rows, int operation, const CKo
         MoveKoutei(offset, rows, operation, &drag, FALSE, kModeDrag);
         return;
     }
+    // What the drag held, by number: its moved copies keep the numbers.
+    KouteiKeyNumbers wanted;
+    wanted.Reset(held.size());
+    for (std::size_t i = 0; i < held.size(); ++i) {
+        wanted.TryEmplace(NumberKey(held[i].number), static_cast<std::uint32_t>(i));
+    }
     // Selects what the drag held, each process with the parts it held; an end only where
     // takesEnd says so.
     const auto selectHeld = [&](const auto& takesEnd) {
         UnselectAll(FALSE);
-        KouteiKeyNumbers wanted;
-        wanted.Reset(held.size());
-        for (std::size_t i = 0; i < held.size(); ++i) {
-            wanted.TryEmplace(NumberKey(held[i].number), static_cast<std::uint32_t>(i));
-        }
         for (POSITION pos = GetHeadObjPosition(); pos != nullptr;) {
             const POSITION at = pos;
             CKoutei* process = AsKoutei(GetNextObj(pos));
