@@ -143,7 +143,8 @@ void DragChain(benchmark::State& state) {
         CUndoHistory& undo = doc->GetUndoHistory();
         undo.Reset();
         undo.BeginGroup();
-        doc->MoveKoutei(CTimeSpan(1, 0, 0, 0), 0, COperationState::kOpMove, nullptr, FALSE, 1);
+        doc->MoveKoutei(CTimeSpan(1, 0, 0, 0), 0, COperationState::kOpMove, nullptr, FALSE,
+                        KouteiMoveCaller::Drag);
         const int done = doc->PropagateKankei();
         undo.EndGroup();
         benchmark::DoNotOptimize(done);

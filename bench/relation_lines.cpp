@@ -76,7 +76,8 @@ CKoutei* FillLinkedChart(CTembraDoc& doc, int n) {
     CUndoHistory& undo = doc.GetUndoHistory();
     undo.Reset();
     undo.BeginGroup();
-    doc.MoveKoutei(CTimeSpan(days, 0, 0, 0), 0, COperationState::kOpMove, nullptr, FALSE, 1);
+    doc.MoveKoutei(CTimeSpan(days, 0, 0, 0), 0, COperationState::kOpMove, nullptr, FALSE,
+                   KouteiMoveCaller::Drag);
     const int done = doc.PropagateKankei();
     undo.EndGroup();
     return done;

@@ -18,8 +18,6 @@ namespace {
 
 // The update hint of a changed calendar.
 constexpr LPARAM kCalendarHint = 128;
-// The column edits of a day: every row, processes and events.
-constexpr int kColumnMode = 3;
 
 // The day flags this update acts on: a working day (none, or a rule holiday the user made one)
 // and a holiday (by the rules, or by the user).
@@ -118,11 +116,11 @@ void CTembraDoc::MoveOverChangedDays(const CCalendar& calendar, const CTime& fir
         // is made after its insertion, which counts the day as the working day it was (with
         // "HolidayAuto" the insertion leaves out the holidays it spans).
         if (IsHolidayFlag(wanted) && !IsHolidayFlag(now)) {
-            InsertColumns(day, day + oneDay, kColumnMode);
+            InsertColumns(day, day + oneDay, KouteiMoveCaller::Columns);
             m_calendar.SetDayFlag(day.GetTime(), wanted);
         } else if (IsWorkingDayFlag(wanted) && IsHolidayFlag(now)) {
             m_calendar.SetDayFlag(day.GetTime(), wanted);
-            PullColumnsEarlier(day, day + oneDay, kColumnMode);
+            PullColumnsEarlier(day, day + oneDay, KouteiMoveCaller::Columns);
         }
     }
 }

@@ -5,6 +5,7 @@
 #include "document/KouteiNumberIndex.h"
 #include "document/RecordCast.h"
 #include "document/TembraDoc.h"
+#include "model/OperationState.h"
 #include "platform/Ui.h"
 
 #include <algorithm>
@@ -437,7 +438,8 @@ int CTembraDoc::ChangeKouteiDays(CTimeSpan amount, BOOL endFlag) {
         }
 
         const CKouteiDrag reference = PivotReference(*pivot, endFlag);
-        MoveKoutei(shorter ? -pass : pass, 0, 3, &reference, TRUE, 2);
+        MoveKoutei(shorter ? -pass : pass, 0, COperationState::kOpMove, &reference, TRUE,
+                   KouteiMoveCaller::Duration);
         remaining -= (pass < CTimeSpan() ? -pass : pass) + step;
         // Only the pivot goes on to the next pass; the chain is walked again from it.
         m_selection.FilterKoutei(-1);

@@ -17,8 +17,6 @@ namespace tembra {
 
 namespace {
 
-constexpr int kModeDrag = 1;
-
 std::uint64_t NumberKey(const CObSeqNumber& number) {
     return (static_cast<std::uint64_t>(number.GetHigh()) << 32) | number.GetLow();
 }
@@ -49,7 +47,7 @@ void CTembraDoc::DragKoutei(CTimeSpan offset, int rows, int operation, const CKo
     const bool move =
         operation == COperationState::kOpMove || operation == COperationState::kOpMoveFree;
     if (!move || rows != 0 || offset <= CTimeSpan() || GetSelList().IsEmpty()) {
-        MoveKoutei(offset, rows, operation, &drag, FALSE, kModeDrag);
+        MoveKoutei(offset, rows, operation, &drag, FALSE, KouteiMoveCaller::Drag);
         return;
     }
     // The processes whose moving end an unselected process hangs on: they push.
@@ -79,7 +77,7 @@ void CTembraDoc::DragKoutei(CTimeSpan offset, int rows, int operation, const CKo
         }
     }
     if (pushers.empty()) {
-        MoveKoutei(offset, rows, operation, &drag, FALSE, kModeDrag);
+        MoveKoutei(offset, rows, operation, &drag, FALSE, KouteiMoveCaller::Drag);
         return;
     }
     // What the drag held, by number: its moved copies keep the numbers.
@@ -151,7 +149,7 @@ void CTembraDoc::DragKoutei(CTimeSpan offset, int rows, int operation, const CKo
             GetMinSpareDays(smallest, 2);
             const CTimeSpan pass =
                 smallest == CTimeSpan() ? remaining : std::min(smallest, remaining);
-            MoveKoutei(pass, 0, COperationState::kOpMove, &step, TRUE, kModeDrag);
+            MoveKoutei(pass, 0, COperationState::kOpMove, &step, TRUE, KouteiMoveCaller::Drag);
             remaining -= pass;
             step.ShiftDates(pass);
             GetSelection().FilterKoutei(-1);
@@ -172,7 +170,7 @@ void CTembraDoc::DragKoutei(CTimeSpan offset, int rows, int operation, const CKo
     selectHeld([&](const Held& parts) {
         return std::find(pushers.begin(), pushers.end(), parts.number) == pushers.end();
     });
-    MoveKoutei(offset, 0, operation, &drag, FALSE, kModeDrag);
+    MoveKoutei(offset, 0, operation, &drag, FALSE, KouteiMoveCaller::Drag);
     // The selection is what the drag held.
     selectHeld([](const Held&) { return true; });
     m_undo.EndGroup();

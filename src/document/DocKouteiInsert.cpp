@@ -30,7 +30,6 @@ constexpr int kInsertModeOldPlace = 1;   // the initial settings were not read
 constexpr int kInsertModeOtherPaper = 2; // the same, with another paper size
 constexpr int kInsertModeSettings = -1;  // the settings were inserted with the file
 constexpr int kMaxAdjustPasses = 10;
-constexpr int kAdjustModeDrag = 1;
 constexpr int kMaxRow = 9999;
 
 bool IsPoint(const CKoutei& process) {
@@ -312,7 +311,7 @@ void AdjustCalendarDays(CTembraDoc& doc, CTembraDoc::KouteiLinkList& records) {
         return;
     }
     for (int pass = 0; pass < kMaxAdjustPasses; ++pass) {
-        if (doc.AdjustKoutei(records, FALSE, FALSE, kAdjustModeDrag) != 0) {
+        if (doc.AdjustKoutei(records, FALSE, FALSE, KouteiMoveCaller::Drag) != 0) {
             break;
         }
     }

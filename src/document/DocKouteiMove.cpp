@@ -23,10 +23,6 @@ constexpr int kLinkCalendarDays = 1; // calendar-day processes only: plain time
 constexpr int kLinkWorkingDays = 2;  // working-day processes only, or an elapsed-day chart
 constexpr int kLinkMixed = 3;        // both: working time, then the calendar-day ones adjusted
 
-// Modes of the callers.
-constexpr int kModeDrag = 1;
-constexpr int kModeDuration = 2;
-
 // An adjustment that still changes something after this many passes is left where it got.
 constexpr int kMaxAdjustPasses = 10;
 
@@ -209,7 +205,7 @@ int CTembraDoc::PrepareMoveLinks(KouteiLinkList& records, CTimeSpan offset, bool
 // ---- Move and copy ------------------------------------------------------------------------------
 
 void CTembraDoc::MoveKoutei(CTimeSpan offset, int rows, int operation, const CKouteiDrag* drag,
-                            BOOL adjustSpare, int mode) {
+                            BOOL adjustSpare, KouteiMoveCaller caller) {
     // A copy keeps the order of the selection: the relation lines copied with the processes
     // they join are given the copies' numbers once every copy is made, wherever they stand, and
     // an undone copy leaves the processes in the order they had.
@@ -220,7 +216,7 @@ void CTembraDoc::MoveKoutei(CTimeSpan offset, int rows, int operation, const CKo
     m_undo.Reset();
 
     KouteiLinkList records;
-    const int linkMode = PrepareMoveLinks(records, offset, mode == kModeDrag);
+    const int linkMode = PrepareMoveLinks(records, offset, caller == KouteiMoveCaller::Drag);
     RecordFollower follower(records);
 
     IKouteiDocument& seam = m_seams.Koutei();
@@ -287,7 +283,7 @@ void CTembraDoc::MoveKoutei(CTimeSpan offset, int rows, int operation, const CKo
     if (linkMode != kLinkMixed) {
         return;
     }
-    if (mode == kModeDuration) {
+    if (caller == KouteiMoveCaller::Duration) {
         // The duration just given to the first process stays; the others adapt to it.
         const CKoutei* head = AsKoutei(GetSelAt(GetHeadSelPosition()));
         for (const auto& record : records) {
@@ -297,7 +293,7 @@ void CTembraDoc::MoveKoutei(CTimeSpan offset, int rows, int operation, const CKo
         }
     }
     for (int pass = 0; pass < kMaxAdjustPasses; ++pass) {
-        if (AdjustKoutei(records, adjustSpare, FALSE, mode) != 0) {
+        if (AdjustKoutei(records, adjustSpare, FALSE, caller) != 0) {
             break;
         }
     }
@@ -336,7 +332,7 @@ void CTembraDoc::StretchKoutei(CTimeSpan offset, int rows, [[maybe_unused]] int 
         return;
     }
     for (int pass = 0; pass < kMaxAdjustPasses; ++pass) {
-        if (AdjustKoutei(records, adjustSpare, TRUE, kModeDrag) != 0) {
+        if (AdjustKoutei(records, adjustSpare, TRUE, KouteiMoveCaller::Drag) != 0) {
             break;
         }
     }
@@ -344,20 +340,21 @@ void CTembraDoc::StretchKoutei(CTimeSpan offset, int rows, [[maybe_unused]] int 
 
 // ---- Adjustment ---------------------------------------------------------------------------------
 
-int CTembraDoc::AdjustKoutei(KouteiLinkList& records, BOOL adjustSpare, BOOL noRedraw, int mode) {
+int CTembraDoc::AdjustKoutei(KouteiLinkList& records, BOOL adjustSpare, BOOL noRedraw,
+                             KouteiMoveCaller caller) {
     // A pass in which no process lacks or has too much of its net span changes nothing: the one
     // that ends the passes of a drag, which need not index the selection to tell so.
     const bool anyToAdjust =
-        std::any_of(records.begin(), records.end(), [mode](const auto& record) {
+        std::any_of(records.begin(), records.end(), [caller](const auto& record) {
             const CKoutei* process = record->GetKoutei();
-            return process != nullptr && !adjust::IsStretched(*process, mode) &&
+            return process != nullptr && !adjust::IsStretched(*process, caller) &&
                    adjust::NetSpan(*process) != adjust::SavedNetSpan(*record);
         });
     if (!anyToAdjust) {
         return 1;
     }
     const KouteiAdjustPass pass{GetSelList(), records,  m_seams.Koutei(),
-                                adjustSpare,  noRedraw, mode};
+                                adjustSpare,  noRedraw, caller};
     if (const std::optional<int> result = AdjustCarried(pass)) {
         return *result;
     }

@@ -14,7 +14,6 @@ namespace tembra {
 namespace {
 
 constexpr int kMoveOperation = COperationState::kOpMove;
-constexpr int kModeDrag = 1;
 constexpr int kMaxRow = 9999;
 
 // No bound (SelectInArea): a negative first bound counts as 0, a negative last one as none.
@@ -94,7 +93,7 @@ int CTembraDoc::DeleteRows(int firstRow, int lastRow) {
 
     const int rows = firstRow - lastRow - 1;
     if (SelectInArea(kOpenDate, lastRow + 1, kOpenDate, kOpenRow, FALSE) != 0) {
-        MoveKoutei(CTimeSpan(), rows, kMoveOperation, nullptr, FALSE, kModeDrag);
+        MoveKoutei(CTimeSpan(), rows, kMoveOperation, nullptr, FALSE, KouteiMoveCaller::Drag);
         OffsetSelectedEvents(CTimeSpan(), rows, kMoveOperation);
     }
     UnselectAll(TRUE);
@@ -108,7 +107,7 @@ int CTembraDoc::InsertRows(int row, int lastRow) {
         const EditStep step(m_undo);
         const int rows = lastRow - row + 1;
         AdjustBendRows(1, row, lastRow);
-        MoveKoutei(CTimeSpan(), rows, kMoveOperation, nullptr, FALSE, kModeDrag);
+        MoveKoutei(CTimeSpan(), rows, kMoveOperation, nullptr, FALSE, KouteiMoveCaller::Drag);
         OffsetSelectedEvents(CTimeSpan(), rows, kMoveOperation);
     }
     UnselectAll(TRUE);
@@ -120,7 +119,7 @@ int CTembraDoc::MoveRowRange(int firstRow, int lastRow, int rows, int operation)
     const int held = GetObjList().IsEmpty() ? 0 : 1;
     if (SelectInArea(kOpenDate, firstRow, kOpenDate, lastRow, FALSE) != 0) {
         const EditStep step(m_undo);
-        MoveKoutei(CTimeSpan(), rows, operation, nullptr, FALSE, kModeDrag);
+        MoveKoutei(CTimeSpan(), rows, operation, nullptr, FALSE, KouteiMoveCaller::Drag);
         OffsetSelectedEvents(CTimeSpan(), rows, operation);
     }
     UnselectAll(TRUE);
@@ -190,7 +189,7 @@ int CTembraDoc::DeleteColumnObjects(CTime dateFrom, CTime dateTo) {
     return 1;
 }
 
-int CTembraDoc::DeleteColumns(CTime dateFrom, CTime dateTo, int mode) {
+int CTembraDoc::DeleteColumns(CTime dateFrom, CTime dateTo, KouteiMoveCaller caller) {
     UnselectAll(TRUE);
     if (GetObjList().IsEmpty()) {
         return 0;
@@ -237,14 +236,14 @@ int CTembraDoc::DeleteColumns(CTime dateFrom, CTime dateTo, int mode) {
     const CKouteiDrag reference = PeriodEndPinned(dateTo);
     const CTimeSpan offset = dateFrom - dateTo;
     if (SelectInArea(dateTo.GetTime(), kOpenRow, kOpenDate, kOpenRow, FALSE) != 0) {
-        MoveKoutei(offset, 0, kMoveOperation, &reference, FALSE, mode);
+        MoveKoutei(offset, 0, kMoveOperation, &reference, FALSE, caller);
         OffsetSelectedEvents(offset, 0, kMoveOperation);
     }
     UnselectAll(TRUE);
     return 1;
 }
 
-int CTembraDoc::InsertColumns(CTime date, CTime dateTo, int mode) {
+int CTembraDoc::InsertColumns(CTime date, CTime dateTo, KouteiMoveCaller caller) {
     UnselectAll(TRUE);
     const int held = GetObjList().IsEmpty() ? 0 : 1;
     if (SelectInArea(date.GetTime() + 1, kOpenRow, kOpenDate, kOpenRow, FALSE) != 0) {
@@ -253,7 +252,7 @@ int CTembraDoc::InsertColumns(CTime date, CTime dateTo, int mode) {
         if (m_operation.GetHolidayAuto() != 0) {
             offset -= m_calendar.GetHolidayTime(date, dateTo);
         }
-        MoveKoutei(offset, 0, kMoveOperation, nullptr, FALSE, mode);
+        MoveKoutei(offset, 0, kMoveOperation, nullptr, FALSE, caller);
         OffsetSelectedEvents(offset, 0, kMoveOperation);
     }
     UnselectAll(TRUE);
@@ -264,7 +263,7 @@ int CTembraDoc::InsertColumns(CTime date, CTime dateTo, int mode) {
 
 namespace tembra {
 
-int CTembraDoc::PullColumnsEarlier(CTime dateFrom, CTime dateTo, int mode) {
+int CTembraDoc::PullColumnsEarlier(CTime dateFrom, CTime dateTo, KouteiMoveCaller caller) {
     UnselectAll(TRUE);
     if (GetObjList().IsEmpty()) {
         return 0;
@@ -304,7 +303,7 @@ int CTembraDoc::PullColumnsEarlier(CTime dateFrom, CTime dateTo, int mode) {
     if (taken != 0) {
         const EditStep step(m_undo);
         const CKouteiDrag reference = PeriodEndPinned(dateTo);
-        MoveKoutei(offset, 0, kMoveOperation, &reference, FALSE, mode);
+        MoveKoutei(offset, 0, kMoveOperation, &reference, FALSE, caller);
         OffsetSelectedEvents(offset, 0, kMoveOperation);
     }
     UnselectAll(TRUE);

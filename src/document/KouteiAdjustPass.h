@@ -15,6 +15,7 @@
 // move it cannot tell that way.
 #pragma once
 
+#include "document/KouteiMoveCaller.h"
 #include "document/ObList.h"
 #include "document/TembraDoc.h"
 #include "model/ChartPos.h"
@@ -36,7 +37,7 @@ struct KouteiAdjustPass {
     IKouteiDocument& seam;
     BOOL adjustSpare;
     BOOL noRedraw;
-    int mode;
+    KouteiMoveCaller caller;
 };
 
 // Returns 1 when no record needed a change, else 0.
@@ -47,13 +48,10 @@ std::optional<int> AdjustCarried(const KouteiAdjustPass& pass);
 
 namespace adjust {
 
-// The callers' mode of a mouse drag: a record whose process the user stretches is left alone.
-constexpr int kModeDrag = 1;
-
 // In a drag, a process with one node selected is the one the user stretches: its record is
 // left alone.
-inline bool IsStretched(const CKoutei& process, int mode) {
-    return mode == kModeDrag &&
+inline bool IsStretched(const CKoutei& process, KouteiMoveCaller caller) {
+    return caller == KouteiMoveCaller::Drag &&
            (process.IsStartLandSelected() != 0) != (process.IsEndLandSelected() != 0);
 }
 

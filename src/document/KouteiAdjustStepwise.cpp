@@ -195,7 +195,7 @@ int AdjustStepwise(const KouteiAdjustPass& pass) {
         if (process == nullptr) {
             continue;
         }
-        if (adjust::IsStretched(*process, pass.mode)) {
+        if (adjust::IsStretched(*process, pass.caller)) {
             continue; // the user is stretching it
         }
         const CTimeSpan current = NetSpan(*process);

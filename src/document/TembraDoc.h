@@ -42,6 +42,7 @@
 #include "document/KoumokuSelection.h"
 #include "document/KouteiAttrChange.h"
 #include "document/KouteiContactIndex.h"
+#include "document/KouteiMoveCaller.h"
 #include "document/KouteiNumberIndex.h"
 #include "document/ObList.h"
 #include "document/ObjectBox.h"
@@ -446,8 +447,8 @@ public:
     // ---- Moving processes (DocKouteiMove.cpp) -------------------------------------------------
     // The operations that move the selected processes take one of these operation codes (the
     // edit operations of COperationState): 2 copy, 3 move, 4 copy while some nodes are free, 5
-    // move while some nodes are free, 10 move the bend of a bent line. Their mode is 1 for a
-    // mouse drag, 2 for the change of a duration, any other value otherwise.
+    // move while some nodes are free, 10 move the bend of a bent line. Their caller says who
+    // asks (KouteiMoveCaller.h).
     //
     // How dates move is decided once per operation from the selection (its link mode): in an
     // elapsed-day chart, or with working-day processes only, every date moves by working time
@@ -465,12 +466,12 @@ public:
     // copies of the processes they join. Operation 10 changes only the bend offset of each line,
     // by rows. The drag record, "HolidayAuto" and adjustSpare go to CKoutei::MoveBy. With both
     // kinds of processes selected the calendar-day ones are adjusted afterwards, at most 10
-    // passes; for the change of a duration (mode 2) the first selected process keeps what it was
-    // given and the others adapt. The undo history is reset first unless a group is open.
-    // Nothing happens without a selection.
+    // passes; for the change of a duration (caller Duration) the first selected process keeps
+    // what it was given and the others adapt. The undo history is reset first unless a group is
+    // open. Nothing happens without a selection.
     void MoveKoutei(CTimeSpan offset, int rows, int operation, const CKouteiDrag* drag,
-                    BOOL adjustSpare, int mode);
-    // The end of a process drag: MoveKoutei of the drag (mode 1, with the drag record).
+                    BOOL adjustSpare, KouteiMoveCaller caller);
+    // The end of a process drag: MoveKoutei of the drag (caller Drag, with the drag record).
     // A move later in time on the same rows also pushes what hangs on the moving end nodes: each
     // end that an unselected process hangs on moves on by the offset with its chain, in passes
     // as a change of days pushes a chain (spare days along it giving way first, processes
@@ -486,10 +487,11 @@ public:
     // each whose net span differs from the saved one is brought back, in steps, by its spare
     // days, by moving its end with its successors and the processes ending with it, or, where
     // that is held, by a change of its own spare days. Every process it moves is selected.
-    // noRedraw 0 redraws each moved process other than the adjusted one. In mode 1 a process
+    // noRedraw 0 redraws each moved process other than the adjusted one. In a drag a process
     // with exactly one selected node (being stretched) is left. Returns 1 when no record needed
     // a change, else 0.
-    int AdjustKoutei(KouteiLinkList& records, BOOL adjustSpare, BOOL noRedraw, int mode);
+    int AdjustKoutei(KouteiLinkList& records, BOOL adjustSpare, BOOL noRedraw,
+                     KouteiMoveCaller caller);
     // How many start and end nodes of the selected processes are not selected: 0 when whole
     // processes move.
     int CountFreeLands() const;
@@ -583,10 +585,10 @@ public:
     int MoveRowRange(int firstRow, int lastRow, int rows, int operation);
     // Deletes the processes and events inside the period, cuts the processes reaching into it at
     // its edge (one cut to a point goes) and pulls everything after it earlier by its length.
-    int DeleteColumns(CTime dateFrom, CTime dateTo, int mode);
+    int DeleteColumns(CTime dateFrom, CTime dateTo, KouteiMoveCaller caller);
     // Moves everything after date later by dateTo - date, less the holidays between them when
     // "HolidayAuto" is on.
-    int InsertColumns(CTime date, CTime dateTo, int mode);
+    int InsertColumns(CTime date, CTime dateTo, KouteiMoveCaller caller);
     // Keeps the crossbars of the selected gate processes on their item rows while rows first..
     // last are inserted (direction 1) or deleted (-1): the bend offsets change, each recorded
     // against a copy of the old state that keeps its number.
@@ -1261,7 +1263,7 @@ public:
     // anything: processes and events starting at or after dateTo move whole, processes reaching
     // over dateTo lose the period from their end unless that would leave them no longer than a
     // point; what lies inside the period stays. 1 when the chart held objects, else 0.
-    int PullColumnsEarlier(CTime dateFrom, CTime dateTo, int mode);
+    int PullColumnsEarlier(CTime dateFrom, CTime dateTo, KouteiMoveCaller caller);
 
     // ---- The day counting and the initial settings (DocModeChange.cpp, DocKouteiLinkRepair.cpp)
     // Settings > "[暦・延]モード変更": a chart holding nothing becomes a new chart of the other

@@ -15,6 +15,7 @@
 #include "model/HensokuScale.h"
 #include "platform/Time.h"
 #include "platform/Types.h"
+#include "render/ChartDrawMode.h"
 #include "render/DrawCacheKey.h"
 
 #include <array>
@@ -440,16 +441,14 @@ public:
     void DrawHeaderCells(CDC* dc) const;
 
     // ---- Chart objects (PageLayoutChartObject.cpp, PageLayoutKoumokuCell.cpp) ------------------
-    // Draw modes of the chart objects: 0 normal, 2 inverted feedback (drawing twice erases),
-    // 4 for reference (an object on a reference layer).
     // Draws a process (type 1, kind 1), an item cell (type 2) or an event (type 6, kind 1) in
     // the mode; nothing for a null object or any other record.
-    void DrawChartObject(CDC* dc, CDataHeader* object, int mode) const;
+    void DrawChartObject(CDC* dc, CDataHeader* object, ChartDrawMode mode) const;
     // The text of an item cell inside its cell, its macros expanded: "$L$" the row and "$C$" the
     // column (from 1), "$H$" the era year (和暦), "$Y$", "$M$", "$D$" and "$W$" the year, month,
     // day and weekday of the row's date (the item date base plus one day a row). Nothing for an
     // empty text or a column narrower than one character. The mode does not change it.
-    void DrawKoumokuCell(CDC* dc, const CKoumokuData& cell, int mode) const;
+    void DrawKoumokuCell(CDC* dc, const CKoumokuData& cell, ChartDrawMode mode) const;
 
 private:
     enum Area : int {

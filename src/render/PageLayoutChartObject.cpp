@@ -9,15 +9,17 @@
 
 namespace tembra {
 
-void CPageLayout::DrawChartObject(CDC* dc, CDataHeader* object, int mode) const {
+void CPageLayout::DrawChartObject(CDC* dc, CDataHeader* object, ChartDrawMode mode) const {
     if (dc == nullptr || object == nullptr) {
         return;
     }
+    // The painters of the records take the same code among their own.
+    const int code = static_cast<int>(mode);
     switch (object->GetType()) {
     case kTypeKoutei:
         if (object->GetKind() == kKindKoutei) {
             if (auto* koutei = dynamic_cast<CKoutei*>(object)) {
-                Draw(*koutei, dc, *this, mode);
+                Draw(*koutei, dc, *this, code);
             }
         }
         break;
@@ -29,7 +31,7 @@ void CPageLayout::DrawChartObject(CDC* dc, CDataHeader* object, int mode) const 
     case kTypeEvent:
         if (object->GetKind() == kKindEvent) {
             if (auto* event = dynamic_cast<CEvent*>(object)) {
-                Draw(*event, *this, dc, mode);
+                Draw(*event, *this, dc, code);
             }
         }
         break;

@@ -47,7 +47,7 @@ LONG TimesFactor(LONG value, WORD factor) {
 
 } // namespace
 
-void CPageLayout::DrawKoumokuCell(CDC* dc, const CKoumokuData& cell, int) const {
+void CPageLayout::DrawKoumokuCell(CDC* dc, const CKoumokuData& cell, ChartDrawMode) const {
     if (dc == nullptr || cell.GetText().empty()) {
         return;
     }

@@ -81,7 +81,7 @@ TEST_F(ChartObjectIndexTest, KeptWhileNothingChanges) {
     // Drawing changes nothing the index depends on.
     CRecordingDC dc;
     dc.SetMapMode(MM_LOMETRIC);
-    layout.DrawChartObject(&dc, upper, 0);
+    layout.DrawChartObject(&dc, upper, ChartDrawMode::Normal);
     EXPECT_EQ(layout.GetObjectIndex(), index);
 }
 

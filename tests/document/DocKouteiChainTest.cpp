@@ -381,7 +381,7 @@ TEST_F(RelationLineTest, LineWhoseStartPassedItsEndIsLengthenedBack) {
     undo.BeginGroup();
     x->SelectForStretch(TRUE);
     doc.SelectAt(doc.FindObj(x));
-    doc.MoveKoutei(Days(8), 0, 3, nullptr, FALSE, 1);
+    doc.MoveKoutei(Days(8), 0, 3, nullptr, FALSE, KouteiMoveCaller::Drag);
     EXPECT_EQ(doc.PropagateKankei(), 1);
     undo.EndGroup();
 

@@ -60,7 +60,7 @@ TEST_P(MoveByDayCountTest, MovesByPlainOrWorkingTime) {
         Add(partner);
         SelectWhole("W");
     }
-    doc.MoveKoutei(Days(1), 2, 3, nullptr, FALSE, 1);
+    doc.MoveKoutei(Days(1), 2, 3, nullptr, FALSE, KouteiMoveCaller::Drag);
     const CKoutei* moved = Get("A");
     EXPECT_EQ(moved->GetStartTime(), ChartDay(c.startDay));
     EXPECT_EQ(moved->GetEndTime(), ChartDay(c.endDay));
@@ -88,7 +88,7 @@ TEST_F(MoveKouteiTest, EachProcessIsReplacedByAMovedCopyUndoneInOneStep) {
     SelectWhole("A");
     SelectWhole("B");
     doc.GetUndoHistory().AddNew(Get("C")); // an earlier edit
-    doc.MoveKoutei(Days(2), 0, 3, nullptr, FALSE, 1);
+    doc.MoveKoutei(Days(2), 0, 3, nullptr, FALSE, KouteiMoveCaller::Drag);
 
     EXPECT_NE(Get("A"), a);
     EXPECT_EQ(Get("A")->GetSeqNumber(), a->GetSeqNumber());
@@ -107,7 +107,7 @@ TEST_F(MoveKouteiTest, EachProcessIsReplacedByAMovedCopyUndoneInOneStep) {
 TEST_F(MoveKouteiTest, NothingSelectedKeepsTheHistory) {
     AddAll({{"A", 0, 5, 1, 1}});
     doc.GetUndoHistory().AddNew(Get("A"));
-    doc.MoveKoutei(Days(2), 0, 3, nullptr, FALSE, 1);
+    doc.MoveKoutei(Days(2), 0, 3, nullptr, FALSE, KouteiMoveCaller::Drag);
     EXPECT_EQ(doc.GetUndoHistory().GetUndoList().size(), 1u);
     EXPECT_EQ(Get("A")->GetStartTime(), ChartDay(0));
 }
@@ -117,7 +117,7 @@ TEST_F(MoveKouteiTest, ProcessMovedOntoItsOtherNodeIsDeletedUndoably) {
     CKoutei* const a = Get("A");
     a->SelectForStretch(FALSE); // the end stays
     doc.SelectAt(doc.FindObj(a));
-    doc.MoveKoutei(Days(5), 0, 3, nullptr, FALSE, 1);
+    doc.MoveKoutei(Days(5), 0, 3, nullptr, FALSE, KouteiMoveCaller::Drag);
     EXPECT_EQ(Get("A"), nullptr);
     EXPECT_EQ(doc.GetObjCount() + doc.GetSelCount(), 0);
 
@@ -131,7 +131,8 @@ TEST_F(MoveKouteiTest, CopyOntoItsOtherNodeMakesNoCopy) {
     CKoutei* const a = Get("A");
     a->SelectForStretch(FALSE);
     doc.SelectAt(doc.FindObj(a));
-    doc.MoveKoutei(Days(5), 0, COperationState::kOpCopyFree, nullptr, FALSE, 1);
+    doc.MoveKoutei(Days(5), 0, COperationState::kOpCopyFree, nullptr, FALSE,
+                   KouteiMoveCaller::Drag);
     EXPECT_EQ(doc.GetSelCount(), 0);
     EXPECT_EQ(doc.GetObjCount(), 1);
     EXPECT_NE(doc.FindObj(a), nullptr);
@@ -239,7 +240,7 @@ TEST_P(AdjustTest, CalendarDayProcessesTakeBackTheirNetSpans) {
         SelectWhole(plan.name);
     }
     SelectWorkingDayPartner();
-    doc.MoveKoutei(Days(1), 0, COperationState::kOpMove, nullptr, FALSE, 1);
+    doc.MoveKoutei(Days(1), 0, COperationState::kOpMove, nullptr, FALSE, KouteiMoveCaller::Drag);
     for (const Outcome& e : c.after) {
         const CKoutei* process = Get(e.name);
         EXPECT_EQ(process->GetStartTime(), ChartDay(e.startDay)) << e.name;
@@ -381,7 +382,7 @@ TEST_P(MoveOperationTest, MovesCopiesOrBendsAndUndoesToTheSameChart) {
     const test::Bytes before = test::ChartBytes(original);
 
     const int rows = c.operation == COperationState::kOpMoveBend ? 2 : 1;
-    doc.MoveKoutei(Days(1), rows, c.operation, nullptr, FALSE, 1);
+    doc.MoveKoutei(Days(1), rows, c.operation, nullptr, FALSE, KouteiMoveCaller::Drag);
     EXPECT_EQ(doc.GetSelCount(), static_cast<int>(plans.size()));
 
     switch (c.operation) {

@@ -151,8 +151,8 @@ TEST_F(RowsColsTest, NothingToEditGivesZero) {
     EXPECT_EQ(doc.DeleteRows(1, 2), 0);
     EXPECT_EQ(doc.InsertRows(1, 2), 0);
     EXPECT_EQ(doc.MoveRowRange(1, 2, 3, COperationState::kOpMove), 0);
-    EXPECT_EQ(doc.DeleteColumns(ChartDay(1), ChartDay(2), 1), 0);
-    EXPECT_EQ(doc.InsertColumns(ChartDay(1), ChartDay(2), 1), 0);
+    EXPECT_EQ(doc.DeleteColumns(ChartDay(1), ChartDay(2), KouteiMoveCaller::Drag), 0);
+    EXPECT_EQ(doc.InsertColumns(ChartDay(1), ChartDay(2), KouteiMoveCaller::Drag), 0);
 }
 
 // ---- Gate crossbars -----------------------------------------------------------------------------
@@ -227,7 +227,9 @@ TEST_F(RowsColsTest, DeletingAPeriodRemovesCutsAndPullsLaterObjectsEarlier) {
             {"After", 25, 30, 6, 6}});
     AddEvent("inside", 12, 1);
     AddEvent("after", 25, 1);
-    ExpectOneUndoStep([this] { return doc.DeleteColumns(ChartDay(10), ChartDay(20), 1); }, 1);
+    ExpectOneUndoStep(
+        [this] { return doc.DeleteColumns(ChartDay(10), ChartDay(20), KouteiMoveCaller::Drag); },
+        1);
 
     EXPECT_EQ(Get("Inside"), nullptr);
     ExpectDays("Before", 0, 5);
@@ -251,7 +253,11 @@ TEST_F(RowsColsTest, InsertingAPeriodMovesLaterObjectsByItsWorkingTime) {
     AddEvent("after", 21, 1);
     for (const auto& c : cases) {
         doc.GetOperation().SetHolidayAuto(c.holidayAuto ? 1 : 0);
-        ExpectOneUndoStep([this] { return doc.InsertColumns(ChartDay(10), ChartDay(15), 1); }, 1);
+        ExpectOneUndoStep(
+            [this] {
+                return doc.InsertColumns(ChartDay(10), ChartDay(15), KouteiMoveCaller::Drag);
+            },
+            1);
         ExpectDays("Before", 0, 5);
         ExpectDays("FromTheDate", 10, 14 + c.shift); // it starts on the date itself
         ExpectDays("After", 20 + c.shift, 24 + c.shift);

@@ -103,7 +103,8 @@ public:
 
     KouteiAdjustPass Pass() {
         return KouteiAdjustPass{
-            m_doc.GetSelList(), m_records, m_doc.GetSeams().Koutei(), FALSE, TRUE, 1};
+            m_doc.GetSelList(),    m_records, m_doc.GetSeams().Koutei(), FALSE, TRUE,
+            KouteiMoveCaller::Drag};
     }
     const std::vector<CKoutei*>& Processes() const { return m_processes; }
 
@@ -199,7 +200,8 @@ TEST_F(ClosedChainTest, IsLeftToTheStepwiseWalk) {
     for (const char* name : {"A", "B", "C"}) {
         before.push_back(StateOf(*Get(name)));
     }
-    const KouteiAdjustPass pass{doc.GetSelList(), records, doc.GetSeams().Koutei(), FALSE, TRUE, 1};
+    const KouteiAdjustPass pass{
+        doc.GetSelList(), records, doc.GetSeams().Koutei(), FALSE, TRUE, KouteiMoveCaller::Drag};
     EXPECT_FALSE(AdjustCarried(pass).has_value());
     EXPECT_EQ(StateOf(*Get("A")), before[0]);
     EXPECT_EQ(StateOf(*Get("B")), before[1]);

@@ -65,7 +65,7 @@ protected:
     // The one text a cell drew.
     CRecordingDC::Record Drawn(const CKoumokuData& cell) {
         screen.Clear();
-        layout.DrawKoumokuCell(&screen, cell, 0);
+        layout.DrawKoumokuCell(&screen, cell, ChartDrawMode::Normal);
         const auto texts = screen.Find(DcOp::TextOut);
         EXPECT_EQ(texts.size(), 1u) << screen.Dump();
         return texts.empty() ? CRecordingDC::Record() : texts[0];
@@ -186,9 +186,9 @@ TEST_F(PageLayoutChartObjectTest, FontOfTheCell) {
 }
 
 TEST_F(PageLayoutChartObjectTest, NothingForAnEmptyTextOrANarrowColumn) {
-    layout.DrawKoumokuCell(&screen, Cell(2, 2, ""), 0);
+    layout.DrawKoumokuCell(&screen, Cell(2, 2, ""), ChartDrawMode::Normal);
     // Column 3 leaves 10 - 15 units: less than one character.
-    layout.DrawKoumokuCell(&screen, Cell(2, 3, "X"), 0);
+    layout.DrawKoumokuCell(&screen, Cell(2, 3, "X"), ChartDrawMode::Normal);
     EXPECT_TRUE(screen.Drawings().empty()) << screen.Dump();
 }
 
@@ -227,18 +227,18 @@ TEST_F(PageLayoutChartObjectTest, EachObjectByItsType) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         screen.Clear();
-        layout.DrawChartObject(&screen, c.object, 0);
+        layout.DrawChartObject(&screen, c.object, ChartDrawMode::Normal);
         EXPECT_EQ(!screen.Drawings().empty(), c.draws) << screen.Dump();
     }
 
     // The mode reaches the painter: feedback inverts.
     screen.Clear();
-    layout.DrawChartObject(&screen, &koutei, 2);
+    layout.DrawChartObject(&screen, &koutei, ChartDrawMode::Feedback);
     EXPECT_EQ(koutei.GetDrawMode(), 2);
     for (const auto& r : screen.Drawings()) {
         EXPECT_EQ(r.rop2, R2_NOT);
     }
-    layout.DrawChartObject(&screen, &event, 4);
+    layout.DrawChartObject(&screen, &event, ChartDrawMode::Reference);
     EXPECT_EQ(event.GetDrawState(), 4);
 
     SetAppConfig(previous);

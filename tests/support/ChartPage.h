@@ -18,11 +18,13 @@
 #include "model/LayerSet.h"
 #include "model/Shincyoku.h"
 #include "platform/DC.h"
+#include "render/ChartDrawMode.h"
 #include "render/ChartObjectIndex.h"
 #include "render/PageLayout.h"
 #include "render/ShincyokuDraw.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace tembra::test {
 
@@ -32,17 +34,19 @@ struct ChartPageCount {
     int passedOver = 0;
 };
 
-// The draw mode of an object by its layer: -1 when the layer hides it.
-inline int LayerDrawMode(const CTembraDoc& doc, const CDataHeader& object) {
+// The draw mode of an object by its layer: none when the layer hides it.
+inline std::optional<ChartDrawMode> LayerDrawMode(const CTembraDoc& doc,
+                                                  const CDataHeader& object) {
     const auto& layers = doc.GetLayers();
     const std::size_t layer = object.GetLayer();
     if (layer >= layers.size() || !layers[layer]) {
-        return 0;
+        return ChartDrawMode::Normal;
     }
     if (!layers[layer]->IsDrawn()) {
-        return -1;
+        return std::nullopt;
     }
-    return layers[layer]->GetState() == CLayerSet::kReference ? 4 : 0;
+    return layers[layer]->GetState() == CLayerSet::kReference ? ChartDrawMode::Reference
+                                                              : ChartDrawMode::Normal;
 }
 
 inline ChartPageCount DrawChartPage(CTembraDoc& doc, CPageLayout& layout, CDC& dc) {
@@ -74,7 +78,7 @@ inline ChartPageCount DrawChartPage(CTembraDoc& doc, CPageLayout& layout, CDC& d
     for (int row = firstRow; row <= lastRow; ++row) {
         for (int column = 0; column < table.GetColumnCount(); ++column) {
             if (auto* cell = dynamic_cast<CDataHeader*>(table.GetAt(row, column))) {
-                layout.DrawChartObject(&dc, cell, 0);
+                layout.DrawChartObject(&dc, cell, ChartDrawMode::Normal);
                 ++count.drawn;
             }
         }
@@ -88,9 +92,8 @@ inline ChartPageCount DrawChartPage(CTembraDoc& doc, CPageLayout& layout, CDC& d
             // The index refers to the document's own objects, which drawing marks.
             auto* object = const_cast<CDataHeader*>(entry.object);
             ++met;
-            const int mode = LayerDrawMode(doc, *object);
-            if (mode >= 0) {
-                layout.DrawChartObject(&dc, object, mode);
+            if (const std::optional<ChartDrawMode> mode = LayerDrawMode(doc, *object)) {
+                layout.DrawChartObject(&dc, object, *mode);
                 ++count.drawn;
             }
         });
@@ -101,21 +104,21 @@ inline ChartPageCount DrawChartPage(CTembraDoc& doc, CPageLayout& layout, CDC& d
     const auto drawList = [&](OwnedObList<CDataHeader>& list, auto draw) {
         for (POSITION pos = list.GetHeadPosition(); pos != nullptr;) {
             CDataHeader* object = list.GetNext(pos);
-            const int mode = LayerDrawMode(doc, *object);
-            if (mode < 0) {
+            const std::optional<ChartDrawMode> mode = LayerDrawMode(doc, *object);
+            if (!mode.has_value()) {
                 continue;
             }
             if (!meets(layout.GetObjectBounds(nullptr, object, 0))) {
                 ++count.passedOver;
                 continue;
             }
-            draw(object, mode);
+            draw(object, *mode);
             ++count.drawn;
         }
     };
-    drawList(doc.GetShincyokuList(), [&](CDataHeader* object, int mode) {
+    drawList(doc.GetShincyokuList(), [&](CDataHeader* object, ChartDrawMode mode) {
         if (auto* line = dynamic_cast<CShincyoku*>(object)) {
-            Draw(*line, &dc, layout, mode);
+            Draw(*line, &dc, layout, static_cast<int>(mode));
         }
     });
     return count;

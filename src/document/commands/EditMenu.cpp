@@ -21,8 +21,6 @@ using Op = COperationState;
 constexpr WORD kWholeRowMark = 255;
 // The last row an item table may use; inserted rows must leave the table below it.
 constexpr int kRowLimit = 9999;
-// The column edits move processes as the calendar's day edits do.
-constexpr int kColumnMode = 3;
 
 // The block of the selected item cells; empty when no row or no column is selected.
 struct CellBlock {
@@ -290,7 +288,7 @@ void OnColumnDelete(CTembraDoc& doc) {
         if (blank) {
             doc.DeleteColumnObjects(start, end);
         } else {
-            doc.DeleteColumns(start, end, kColumnMode);
+            doc.DeleteColumns(start, end, KouteiMoveCaller::Columns);
         }
         doc.PropagateKankei();
         doc.DeleteZukeiColumns(blank, start, end);
@@ -316,7 +314,7 @@ void OnColumnInsert(CTembraDoc& doc) {
         const CTime start = (*doc.GetSelectedDateRange()).GetStartDate();
         const CTime end = (*doc.GetSelectedDateRange()).GetEndDate();
         doc.RedrawColumnRange(TRUE);
-        doc.InsertColumns(start, end, kColumnMode);
+        doc.InsertColumns(start, end, KouteiMoveCaller::Columns);
         doc.PropagateKankei();
         doc.InsertZukeiColumns(start, end);
         doc.GetHatches().DateHatchesInserted(start, end);

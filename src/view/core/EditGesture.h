@@ -1,8 +1,10 @@
 // A press, pick, place and commit gesture a mouse edit function of the chart view can build on.
 // A function that derives from it says how it picks, draws its inverted feedback and commits,
 // and hands each mouse event to Run; the gesture keeps the rest. The hand-written functions of
-// the process, term and resource modes keep their own steps (the drag of the selected processes
-// in CKouteiDragGesture); what they share with this one is the sub-state and the hand-over.
+// the process, term, event, progress-line, item and resource modes keep their own steps (some in
+// gesture objects of their own: CKouteiDragGesture, CYogoGesture, CEventDragGesture,
+// CShincyokuGesture, CKoumokuGesture); what they share with this one is the sub-state and the
+// hand-over.
 // The steps:
 //
 // - sub-state 0, a left press in a zone the function accepts (the chart area, for shapes the

@@ -465,7 +465,7 @@ void CKouteiDragGesture::DrawFeedback(CDC* dc, LONG operation) {
             const bool draw = !plainMove || copy->MoveBy(&doc.GetSeams().Koutei(), offset, rows,
                                                          &m_drag, KouteiMoveFlags::None) != 0;
             if (draw) {
-                layout.DrawChartObject(dc, copy.get(), 2);
+                layout.DrawChartObject(dc, copy.get(), ChartDrawMode::Feedback);
             }
         } else {
             AfxMessageBox(kNoRefCopy);
@@ -493,7 +493,7 @@ void CKouteiDragGesture::DrawFreeFeedback(CDC* dc, LONG operation, CTimeSpan off
         if (operation == Op::kOpMoveBend) {
             copy->GetLines()->SetBendOffset(
                 static_cast<short>(copy->GetLines()->GetBendOffset() + rows));
-            layout.DrawChartObject(dc, copy.get(), 2);
+            layout.DrawChartObject(dc, copy.get(), ChartDrawMode::Feedback);
             continue;
         }
         bool draw = true;
@@ -504,7 +504,7 @@ void CKouteiDragGesture::DrawFreeFeedback(CDC* dc, LONG operation, CTimeSpan off
         if (!draw) {
             continue;
         }
-        layout.DrawChartObject(dc, copy.get(), 2);
+        layout.DrawChartObject(dc, copy.get(), ChartDrawMode::Feedback);
         if (process == m_picked) {
             const bool startFree = copy->IsStartLandSelected() == 0;
             const bool endFree = copy->IsEndLandSelected() == 0;

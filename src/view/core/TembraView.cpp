@@ -12,9 +12,13 @@
 #include "render/KouteiLabels.h"
 #include "shapes/Zukei.h"
 #include "view/core/EditGesture.h"
+#include "view/core/EventDragGesture.h"
+#include "view/core/KoumokuGesture.h"
 #include "view/core/KouteiDragGesture.h"
+#include "view/core/ShincyokuGesture.h"
 #include "view/core/StatusBar.h"
 #include "view/core/ViewHost.h"
+#include "view/core/YogoGesture.h"
 
 #include <algorithm>
 
@@ -30,28 +34,41 @@ CRect Normalized(CRect r) {
 } // namespace
 
 CTembraView::CTembraView(IViewHost& host)
-    : m_host(host), m_kouteiDrag(std::make_unique<CKouteiDragGesture>(*this)) {
+    : m_host(host), m_kouteiDrag(std::make_unique<CKouteiDragGesture>(*this)),
+      m_yogo(std::make_unique<CYogoGesture>(*this)),
+      m_eventDrag(std::make_unique<CEventDragGesture>(*this)),
+      m_shincyoku(std::make_unique<CShincyokuGesture>(*this)),
+      m_koumoku(std::make_unique<CKoumokuGesture>(*this)) {
     // The process functions are the view's own; the other modes register theirs.
     SetEditFunction(EditSlot::KouteiDraw, [this](CDC* dc) { return TrackKouteiDraw(dc); });
     SetEditFunction(EditSlot::KouteiPick, [this](CDC* dc) { return TrackSelectKoutei(dc); });
     SetEditFunction(EditSlot::KouteiCopyMove, [this](CDC* dc) { return TrackMoveKoutei(dc); });
-    SetEditFunction(EditSlot::YogoDraw, [this](CDC* dc) { return YogoDraw(dc); });
-    SetEditFunction(EditSlot::YogoEdit, [this](CDC* dc) { return YogoEdit(dc); });
-    SetEditFunction(EditSlot::YogoCopyMove, [this](CDC* dc) { return YogoCopyMove(dc); });
+    SetEditFunction(EditSlot::YogoDraw, [this](CDC* dc) {
+        const MouseTrackScope scope(*this, MouseFamily::Term);
+        return m_yogo->Draw(dc);
+    });
+    SetEditFunction(EditSlot::YogoEdit, [this](CDC* dc) {
+        const MouseTrackScope scope(*this, MouseFamily::Term);
+        return m_yogo->Edit(dc);
+    });
+    SetEditFunction(EditSlot::YogoCopyMove, [this](CDC* dc) {
+        const MouseTrackScope scope(*this, MouseFamily::Term);
+        return m_yogo->CopyMove(dc);
+    });
     SetEditFunction(EditSlot::ShigenDraw, [this](CDC* dc) { return AttachResource(dc); });
     SetEditFunction(EditSlot::ShigenEdit, [this](CDC* dc) { return PickResource(dc); });
     SetEditFunction(EditSlot::ShigenCopyMove, [this](CDC* dc) { return TransferResource(dc); });
     SetEditFunction(EditSlot::EventInput, [this](CDC* dc) { return TrackEventInput(dc); });
     SetEditFunction(EditSlot::EventSelect, [this](CDC* dc) { return TrackSelectEvent(dc); });
-    SetEditFunction(EditSlot::EventCopyMove, [this](CDC* dc) { return TrackMoveEvent(dc); });
-    SetEditFunction(EditSlot::Shincyoku, [this](CDC* dc) { return EditProgressLine(dc); });
+    SetEditFunction(EditSlot::EventCopyMove, [this](CDC* dc) { return m_eventDrag->Track(dc); });
+    SetEditFunction(EditSlot::Shincyoku, [this](CDC* dc) { return m_shincyoku->Track(dc); });
     m_hoverEvent.erase = [this](CDC* dc) { DrawEventFrame(dc, 0); };
     SetEditFunction(EditSlot::ZukeiDraw, [this](CDC* dc) { return ZukeiDraw(dc); });
     SetEditFunction(EditSlot::ZukeiEdit, [this](CDC* dc) { return ZukeiEdit(dc); });
     SetEditFunction(EditSlot::ZukeiCopyMove, [this](CDC* dc) { return ZukeiCopyMove(dc); });
     SetEditFunction(EditSlot::ZukeiDeform, [this](CDC* dc) { return ZukeiDeform(dc); });
-    SetEditFunction(EditSlot::ItemCellInput, [this](CDC* dc) { return ItemCellInput(dc); });
-    SetEditFunction(EditSlot::TrackItemArea, [this](CDC* dc) { return TrackItemArea(dc); });
+    SetEditFunction(EditSlot::ItemCellInput, [this](CDC* dc) { return m_koumoku->CellInput(dc); });
+    SetEditFunction(EditSlot::TrackItemArea, [this](CDC* dc) { return m_koumoku->TrackArea(dc); });
     SetEditFunction(EditSlot::ChartEdit, [this](CDC* dc) { return ChartModeAction(dc); });
     SetEditFunction(EditSlot::ChartCopyMove, [this](CDC* dc) { return ChartBoxMoveAction(dc); });
     SetEditFunction(EditSlot::ChartTransform, [this](CDC* dc) { return ChartBoxResizeAction(dc); });
@@ -65,12 +82,7 @@ CTembraView::~CTembraView() {
     // A process drag that previewed its move in the document puts the processes back.
     m_kouteiDrag->PutBack();
     // A progress line copy being edited lived only for the gesture.
-    if (m_shinLine != nullptr && GetDocument() != nullptr) {
-        OwnedObList<CDataHeader>& lines = GetDocument()->GetShincyokuList();
-        lines.RemoveAt(lines.Find(m_shinLine));
-        delete m_shinLine;
-        m_shinLine = nullptr;
-    }
+    m_shincyoku->DropCopy();
     if (GetDocument() != nullptr) {
         GetDocument()->RemoveView(this);
     }

@@ -20,8 +20,10 @@
 // TembraViewDispatch.cpp (the dispatch tables and the right-click rule), TembraViewPopup.cpp
 // (the context menus and the web links in them), TembraViewDateBand.cpp (the date range of the
 // date band), TembraViewCursor.cpp (the cursor and the cross-hair) and EditGesture.h (the
-// gesture every edit function shares). Terms: TembraViewYogoPick.cpp, TembraViewYogoDraw.cpp,
-// TembraViewYogoEdit.cpp, TembraViewYogoMove.cpp; resources: TembraViewShigen.cpp.
+// gesture every edit function shares). The gestures of their own: the drag of processes
+// (KouteiDragGesture.h), of events (EventDragGesture.h), the term operations (YogoGesture.h,
+// with the picks of TembraViewYogoPick.cpp), the progress lines (ShincyokuGesture.h) and the
+// item table (KoumokuGesture.h). Resources: TembraViewShigen.cpp.
 #pragma once
 
 #include "document/ChartViewLayout.h"
@@ -53,11 +55,15 @@ class CChart;
 class CDC;
 class CDataHeader;
 class CEditGesture;
+class CKoumokuGesture;
 class CKouteiDragGesture;
 class CEvent;
+class CEventDragGesture;
 class CKoutei;
 class CShigen;
+class CShincyokuGesture;
 class CYogo;
+class CYogoGesture;
 class CShincyoku;
 class PopupMenuRequest;
 class CObject;
@@ -318,10 +324,6 @@ public:
     BOOL TrackSelectKoutei(CDC* dc);
     // The copy and move operations of the process mode (2, 3, 4, 5, 10): the drag.
     BOOL TrackMoveKoutei(CDC* dc);
-    // The band of the edit operation's selection (its sub-states 2 and 3): it follows the
-    // pointer, a click or a release away from the press closes it and picks what it holds
-    // (pickBand: whether something was taken, which empties the undo history), a right release
-    // steps back or ends it.
     // The rubber band of an edit operation's selection: sub-state `drawing` while it follows the
     // pointer, the next one once closed by a click or a release away from the press. pick takes
     // what the band holds (true: something was taken, the undo history is emptied); end finishes
@@ -370,30 +372,18 @@ public:
     HolidayUse GetRefKind() const;
     bool IsMoveFeedbackDrawn() const;
 
-    // ---- Terms with the mouse (TembraViewYogoPick.cpp, TembraViewYogoDraw.cpp,
-    // TembraViewYogoEdit.cpp, TembraViewYogoMove.cpp) -----------------------------------------
+    // ---- Terms with the mouse (TembraViewYogoPick.cpp; the operations in CYogoGesture) -------
     // Pick flags of PickYogo (kPickObjects, kPickSelection, kPickDeselect as for processes).
     // Picks terms at the record's start point (a click when it equals the last point, else the
     // band between them): non-zero when one was picked, its process and index in the outs.
     BOOL PickYogo(CDC* dc, const CMouseEvent& mouse, CKoutei** outProcess, int* outIndex,
                   UINT flags, int keepOrder);
-    // The lead line from the start point to the last point and the term's box at the last point,
-    // inverted: draw 0 erases it (when the flag says it is drawn), 1 follows the cursor. Non-zero
-    // when it drew.
-    BOOL DrawYogoFeedback(CDC* dc, int draw, CMouseEvent& mouse, bool& drawn);
     // Where the term's text box may stand for the point: the point shifted as far as the box
     // must move to stay in the process area; the box itself through outBox.
     CPoint GetYogoBoxAt(CDC* dc, const CYogo& term, const CPoint& point,
                         CRect* outBox = nullptr) const;
-    // The draw, edit and carrying operations of the term mode.
-    BOOL YogoDraw(CDC* dc);
-    BOOL YogoEdit(CDC* dc);
-    BOOL YogoCopyMove(CDC* dc);
-    // The process and term of the running term gesture (the tests read them).
-    CKoutei* GetYogoProcess() const { return m_yogoProcess; }
-    bool IsYogoFeedbackDrawn() const { return m_yogoDrawn; }
-    // Step 16 of the drawing in the term mode: the lead-line feedback drawn again after a paint.
-    void DrawYogoEditFeedback(CDC* dc);
+    // Whether the lead line and box of a term being placed are drawn (the tests read it).
+    bool IsYogoFeedbackDrawn() const;
 
     // ---- Resources with the mouse (TembraViewShigen*.cpp) --------------------------------------
     // Selects the processes with resources under the record's point (flags as PickKoutei; 0x1000
@@ -409,7 +399,7 @@ public:
     // copy cannot be made (the resource list's with message 5108).
     BOOL CarryResources(CKoutei* source, CKoutei* target, bool moving);
     // ---- Events with the mouse (TembraViewEventInput.cpp, TembraViewEventBatch.cpp,
-    // TembraViewEventPick.cpp, TembraViewEventMove.cpp, TembraViewEventAlign.cpp) ---------------
+    // TembraViewEventPick.cpp, EventDragGesture.cpp, TembraViewEventAlign.cpp) ---------------
     // The draw operation of the event mode: the text of the term bar placed at a click, a second
     // click for a balloon's box; sub-states from 100 go to TrackEventBatch.
     BOOL TrackEventInput(CDC* dc);
@@ -429,13 +419,11 @@ public:
     // Picks events at the record's press and current point (a click when equal, else a band):
     // 1 when one was taken, that event in out. Flags as PickKoutei (1, 2, 0x1000).
     int PickEvent(CDC* dc, const CMouseEvent& mouse, CEvent** out, UINT flags, int keepOrder);
-    // The edit operation of the event mode: click, band, double click, drag a selection.
+    // The edit operation of the event mode: click, band, double click, drag a selection (the
+    // copy and move operations drag in CEventDragGesture).
     BOOL TrackSelectEvent(CDC* dc);
-    // The copy and move operations of the event mode: the drag by a point offset.
-    BOOL TrackMoveEvent(CDC* dc);
-    // The inverted frames of the selected events at the drag's offset: mode 0 removes them, 1
-    // removes and draws them anew; false when a copy could not be made (message 5020).
-    bool DrawEventMoveFeedback(CDC* dc, int mode);
+    // An event's frame (with the line from its date and row to a balloon), inverted.
+    void InvertEventBox(CDC* dc, const CEvent& event, bool line);
     // 属性 > 行事 > 整列 (ID_EVENT_ALIGN), 一括入力 > 日付指定 (ID_EVENT_BATCH_DATE) and 曜日指定
     // (ID_EVENT_BATCH_WEEK).
     void OnEventAlign();
@@ -443,19 +431,17 @@ public:
     // The event waiting to be placed (the new event, or the batch sample), or null.
     const CEvent* GetPendingEvent() const { return m_newEvent.get(); }
     bool IsEventFrameShown() const { return m_hoverEvent.shown; }
-    bool IsEventMoveFeedbackDrawn() const { return m_eventMoveDrawn; }
+    bool IsEventMoveFeedbackDrawn() const;
 
-    // ---- Progress lines with the mouse (TembraViewShincyoku.cpp) --------------------------------
+    // ---- Progress lines with the mouse (TembraViewShincyoku.cpp; CShincyokuGesture) ----------
     // A mode or operation chosen anew ended the event input, drag or progress editing under
     // way: the event waiting to be placed and the progress line copy go, the capture and the
     // feedback with them.
     void DropPendingEdits();
-    // Drawing and reshaping a progress line row by row, in the draw and the edit operation.
-    BOOL EditProgressLine(CDC* dc);
     // The line's stretch in the tracked row and date, inverted (message 5004 without a line).
     void DrawProgressFeedback(CDC* dc, CShincyoku* line, const CChartPos& tracked);
-    const CShincyoku* GetEditedLine() const { return m_shinLine; }
-    bool IsProgressFeedbackShown() const { return m_shinShown; }
+    const CShincyoku* GetEditedLine() const;
+    bool IsProgressFeedbackShown() const;
 
     // The feedback of the mouse edit in progress drawn again after a paint (the event and
     // progress-line rows of the drawing's last step).
@@ -569,21 +555,6 @@ public:
     void OnUpdateEditUndo(CCmdUI& cmdUI) const;
     void OnUpdateEditCutCopy(CCmdUI& cmdUI) const;
     void OnUpdateEditPaste(CCmdUI& cmdUI) const;
-
-    // ---- The item table with the mouse (TembraViewKoumoku.cpp, TembraViewKoumokuMove.cpp) ----
-    // A left click on a cell in the draw operation starts typing its name in the term bar.
-    BOOL ItemCellInput(CDC* dc);
-    // Range selection and column-border drag in the item mode (and in the edit operation of the
-    // other modes); it offers each message to TrackItemMove first.
-    BOOL TrackItemArea(CDC* dc);
-    void CommitItemArea(CDC* dc);
-    // Mode 0 removes the range or border feedback; mode 1 removes it, scrolls for the cursor and
-    // draws it at the record's point.
-    void DrawItemAreaFeedback(CDC* dc, int mode, CMouseEvent& mouse, BOOL& drawn);
-    // The copy and move operations of the item mode: the selected cells or rows are dragged.
-    BOOL TrackItemMove(CDC* dc);
-    void CommitItemMove(CDC* dc);
-    void DrawItemMoveFeedback(CDC* dc, int mode, CMouseEvent& mouse, BOOL& drawn);
 
     // ---- Web links (TembraViewLinks.cpp) --------------------------------------------------------
     // The user's web link 0 to 9 ("ExecURL\0000".. of the profile), with the document's keyword
@@ -772,9 +743,6 @@ private:
     std::unique_ptr<CKouteiDragGesture> m_kouteiDrag;
     CChartPos m_trackPos;
     bool m_moveDrawn = false;
-    // The position dialog of an event move was cancelled on a press: its release is not the
-    // user's next click.
-    bool m_swallowRelease = false;
     struct CursorDate {
         bool shown = false;
         CPoint point;
@@ -822,41 +790,8 @@ private:
     // chosen anew); the document is left as a cancel leaves it.
     void AbortMouseTrack(CDC* dc);
 
-    // The terms under the mouse: the picked process, the new term of a draw, the term carried
-    // with a lead-out point (its index in the source), the feedback flag, whether the carry
-    // was handed over by a drag and whether its target was selected by its pick.
-    CKoutei* m_yogoProcess = nullptr;
-    CKoutei* m_yogoTarget = nullptr;
-    std::unique_ptr<CYogo> m_newYogo;
-    int m_yogoIndex = -1;
-    bool m_yogoDrawn = false;
-    bool m_yogoDragged = false;
-    // The pick of a carry's target moved that process into the selection.
-    bool m_yogoTargetSelected = false;
-    // What of the carried term's process was selected before a drag's hand-over selected the
-    // term's owner part instead: put back when the drag ends without carrying the term.
-    struct OwnerSelection {
-        bool process = false;
-        bool line = false;
-        bool start = false;
-        bool end = false;
-    };
-    std::optional<OwnerSelection> m_yogoOwnerBefore;
-    // The steps of the term operations.
-    BOOL YogoDrawPicked(CDC* dc);
-    BOOL YogoDrawPlace(CDC* dc);
-    void YogoDrawFinish();
-    void YogoDrawCancel(CDC* dc);
-    BOOL YogoEditPressed(CDC* dc);
-    BOOL YogoEditBand(CDC* dc);
-    BOOL YogoMovePick(CDC* dc);
-    BOOL YogoMovePlace(CDC* dc);
-    void YogoMoveFinish(CDC* dc);
-    void EndYogoGesture(bool restore);
-    // A term's box and lead line at the gesture's points, inverted.
-    void InvertYogoFeedback(CDC* dc, const CMouseEvent& mouse);
-    // The term the feedback shows: the new one, or the carried one.
-    const CYogo* FeedbackYogo() const;
+    // The terms under the mouse.
+    std::unique_ptr<CYogoGesture> m_yogo;
 
     // The resources under the mouse: the process hit last and the new resource list of an
     // attach (the band is the processes' m_bandDrawn).
@@ -865,17 +800,12 @@ private:
     // The edit window shows the first selected process.
     void ShowFirstShigenProcess();
     // Events under the mouse: the new event or batch sample the view owns until it is added,
-    // where its frame stands, the balloon's and the sample's drawn flags, the picked event and
-    // the drag's feedback flag.
+    // where its frame stands, the balloon's and the sample's drawn flags, and the drag.
     BOOL EventInputPressed(CDC* dc);
     void CommitNewEvent();
     void DropNewEvent();
     void PlaceEventBatch(bool byWeekday);
     bool EventTextPending(std::string& text) const;
-    void InvertEventBox(CDC* dc, const CEvent& event, bool line);
-    BOOL MoveEventDragging(CDC* dc);
-    void EndEventDrag(CDC* dc, bool restore);
-    void StartEventDrag(CDC* dc, CEvent* event);
     std::unique_ptr<CEvent> m_newEvent;
     CPoint m_eventFramePoint;
     CRect m_eventFrameRect;
@@ -884,23 +814,10 @@ private:
     CPoint m_balloonTip;
     CPoint m_balloonAnchor;
     bool m_sampleDrawn = false;
-    CEvent* m_pickedEvent = nullptr;
-    bool m_eventMoveDrawn = false;
-    CPoint m_eventOffset;
+    std::unique_ptr<CEventDragGesture> m_eventDrag;
 
-    // The progress line being drawn or reshaped (the copy at the tail of the document's list),
-    // the line it was copied from (none for a new one), the tracked row and date, the
-    // feedback's flag.
-    BOOL ProgressPressed(CDC* dc);
-    BOOL ProgressPlacing(CDC* dc);
-    void AskProgressEdit(CShincyoku* line, POSITION pos);
-    void CommitProgressLine();
-    // The copy being edited taken out of the document, its source deselected.
-    void DiscardProgressCopy();
-    CShincyoku* m_shinLine = nullptr;
-    POSITION m_shinSourcePos = nullptr;
-    CChartPos m_shinTrack;
-    bool m_shinShown = false;
+    // The progress line being drawn or reshaped.
+    std::unique_ptr<CShincyokuGesture> m_shincyoku;
     // Shapes: the shape being drawn, the chart position where the gesture began, the previous
     // start points of a point list, the feedback flag, the handle rectangle of the selection
     // with the index of the handle dragged, the band, and the framed text edited in place.
@@ -934,24 +851,8 @@ private:
     int m_zukeiHandle = 0;
     BOOL m_zukeiBandDrawn = FALSE;
     CZukeiString* m_editingZukei = nullptr;
-    // The item table under the mouse: the tracked cell range (whole rows: the selected cells'
-    // word is 255), the dragged column border (-1 for a range) and the inverted feedback.
-    struct ItemSpan {
-        bool wholeRows = false;
-        int firstRow = 0;
-        int lastRow = 0;
-        int firstColumn = 0;
-        int lastColumn = 0;
-    };
-    ItemSpan m_itemSpan;
-    int m_itemBorder = -1;
-    CRect m_itemRect;
-    BOOL m_itemDrawn = FALSE;
-    // The inverted range of cells of the span moved by rows and columns.
-    CRect ItemSpanRect(const ItemSpan& span, int rows, int columns) const;
-    // The widths of the item columns after the border is dragged to x.
-    std::vector<WORD> DraggedColumnWidths(int border, int x) const;
-    void InvertItemFeedback(CDC* dc, const CRect& rect, bool line);
+    // The item table under the mouse.
+    std::unique_ptr<CKoumokuGesture> m_koumoku;
     // Resource charts under the mouse: the chart being placed (the view's until the document
     // takes it), the chart last picked, the row and the part hit at a press, whether the press
     // was on a totals box, and the inverted band.

@@ -14,13 +14,17 @@
 #include "model/Shincyoku.h"
 #include "platform/DC.h"
 #include "platform/Ui.h"
+#include "render/ChartDrawMode.h"
 #include "render/ChartObjectIndex.h"
 #include "render/ShincyokuDraw.h"
 #include "shapes/Zukei.h"
+#include "view/core/ShincyokuGesture.h"
 #include "view/core/TembraView.h"
 #include "view/core/ViewHost.h"
+#include "view/core/YogoGesture.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace tembra {
 
@@ -74,15 +78,15 @@ private:
     CRect m_logical;
 };
 
-// The draw mode of an object by the state of its layer: 0 shown, 4 for reference, -1 hidden.
-int LayerMode(const CTembraDoc& doc, const CDataHeader* object) {
+// The draw mode of an object by the state of its layer; none when the layer hides it.
+std::optional<ChartDrawMode> LayerMode(const CTembraDoc& doc, const CDataHeader* object) {
     switch (doc.IsObjectLayerVisible(object)) {
     case CLayerSet::kShown:
-        return 0;
+        return ChartDrawMode::Normal;
     case CLayerSet::kReference:
-        return 4;
+        return ChartDrawMode::Reference;
     default:
-        return -1;
+        return std::nullopt;
     }
 }
 
@@ -174,9 +178,9 @@ void CTembraView::OnDraw(CDC* dc) {
             if (shape == nullptr || !band.Shows(dc, m_layout, shape, 1)) {
                 continue;
             }
-            const int mode = LayerMode(*doc, shape);
-            if (mode >= 0) {
-                shape->Draw(*this, *dc, mode);
+            // A shape takes the chart objects' codes of its layer's state.
+            if (const std::optional<ChartDrawMode> mode = LayerMode(*doc, shape)) {
+                shape->Draw(*this, *dc, static_cast<int>(*mode));
             }
         }
         if (screen) {
@@ -207,7 +211,7 @@ void CTembraView::OnDraw(CDC* dc) {
             for (int row = firstRow; row <= lastRow; ++row) {
                 CKoumokuData* cell = doc->GetKoumokuCell(row, column);
                 if (cell != nullptr && band.Shows(dc, m_layout, cell, index)) {
-                    m_layout.DrawChartObject(dc, cell, 0);
+                    m_layout.DrawChartObject(dc, cell, ChartDrawMode::Normal);
                 }
             }
         }
@@ -223,7 +227,7 @@ void CTembraView::OnDraw(CDC* dc) {
     bool aborted = false;
     DrawObjects(dc, paint, aborted);
     // The feedback of the mouse edits and the edit window of a framed text, on the screen only.
-    DrawYogoEditFeedback(dc);
+    m_yogo->RedrawFeedback(dc);
     if (m_layout.GetOutputMode() == 0 && !dc->IsPrinting()) {
         DrawEditFeedback(dc);
     }
@@ -246,38 +250,38 @@ void CTembraView::DrawObjects(CDC* dc, const CRect& paint, bool& aborted) {
             if (const CChartObjectIndex* index = m_layout.GetObjectIndex()) {
                 // The index files the bounds without the widening of 10 units that a device
                 // context adds; a unit more covers the rounding to pixels.
-                index->ForEachObjectIn(band.LogicalBox(11),
-                                       [&](const CChartObjectIndex::Entry& entry) {
-                                           if (aborted) {
-                                               return;
-                                           }
-                                           // The index refers to the document's own objects, which
-                                           // drawing marks.
-                                           auto* object = const_cast<CDataHeader*>(entry.object);
-                                           const bool selected = object->IsSelected() != 0;
-                                           if (!selected && m_layout.GetOutputMode() == 2 &&
-                                               m_host.TakePreviewAbort()) {
-                                               Ui().Beep(MB_ICONEXCLAMATION);
-                                               aborted = true;
-                                               return;
-                                           }
-                                           m_layout.SetDrawPassFlag(TRUE);
-                                           const bool shown = band.Shows(dc, m_layout, object, 1);
-                                           m_layout.SetDrawPassFlag(FALSE);
-                                           if (!shown) {
-                                               return;
-                                           }
-                                           // Selected or not, an object of a hidden layer is
-                                           // not drawn; a selected one for reference is drawn
-                                           // in full.
-                                           int mode = LayerMode(doc, object);
-                                           if (selected && mode > 0) {
-                                               mode = 0;
-                                           }
-                                           if (mode >= 0) {
-                                               m_layout.DrawChartObject(dc, object, mode);
-                                           }
-                                       });
+                index->ForEachObjectIn(
+                    band.LogicalBox(11), [&](const CChartObjectIndex::Entry& entry) {
+                        if (aborted) {
+                            return;
+                        }
+                        // The index refers to the document's own objects, which
+                        // drawing marks.
+                        auto* object = const_cast<CDataHeader*>(entry.object);
+                        const bool selected = object->IsSelected() != 0;
+                        if (!selected && m_layout.GetOutputMode() == 2 &&
+                            m_host.TakePreviewAbort()) {
+                            Ui().Beep(MB_ICONEXCLAMATION);
+                            aborted = true;
+                            return;
+                        }
+                        m_layout.SetDrawPassFlag(TRUE);
+                        const bool shown = band.Shows(dc, m_layout, object, 1);
+                        m_layout.SetDrawPassFlag(FALSE);
+                        if (!shown) {
+                            return;
+                        }
+                        // Selected or not, an object of a hidden layer is
+                        // not drawn; a selected one for reference is drawn
+                        // in full.
+                        std::optional<ChartDrawMode> mode = LayerMode(doc, object);
+                        if (selected && mode.has_value()) {
+                            mode = ChartDrawMode::Normal;
+                        }
+                        if (mode.has_value()) {
+                            m_layout.DrawChartObject(dc, object, *mode);
+                        }
+                    });
             }
         }
         if (aborted) {
@@ -291,12 +295,11 @@ void CTembraView::DrawObjects(CDC* dc, const CRect& paint, bool& aborted) {
                 !Meets(Normalized(m_layout.GetObjectBounds(dc, line, 1)), paintBox)) {
                 continue;
             }
-            if (line == m_shinLine && m_shinShown) {
+            if (const std::optional<int> row = m_shincyoku->FeedbackRow(line)) {
                 // The row being placed is the feedback's: the line leaves it out.
-                const int row = m_shinTrack.GetStartRow();
-                line->SetPointValue(row, 1);
+                line->SetPointValue(*row, 1);
                 Draw(*line, dc, m_layout, 0);
-                line->SetPointValue(row, 0);
+                line->SetPointValue(*row, 0);
             } else {
                 Draw(*line, dc, m_layout, 0);
             }

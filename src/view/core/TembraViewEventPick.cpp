@@ -11,6 +11,7 @@
 #include "platform/DC.h"
 #include "platform/Ui.h"
 #include "view/core/EditGesture.h"
+#include "view/core/EventDragGesture.h"
 #include "view/core/TembraView.h"
 #include "view/core/ViewHost.h"
 
@@ -225,6 +226,10 @@ BOOL CTembraView::TrackSelectEvent(CDC* dc) {
         config.SetState(0);
         return FALSE;
     }
+}
+
+bool CTembraView::IsEventMoveFeedbackDrawn() const {
+    return m_eventDrag->IsFeedbackDrawn();
 }
 
 } // namespace tembra

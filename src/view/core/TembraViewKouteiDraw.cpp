@@ -76,7 +76,7 @@ void CTembraView::DrawKouteiDraw(CDC* dc, CKoutei* process, const CChartPos& spa
     };
     mark(process->GetStartLand(), m_drawStartLinked);
     mark(process->GetEndLand(), m_drawEndLinked);
-    m_layout.DrawChartObject(dc, process, 2);
+    m_layout.DrawChartObject(dc, process, ChartDrawMode::Feedback);
     DrawTrackDate(dc, process, &span);
 }
 

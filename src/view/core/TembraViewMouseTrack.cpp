@@ -11,6 +11,7 @@
 #include "view/core/KouteiDragGesture.h"
 #include "view/core/TembraView.h"
 #include "view/core/ViewHost.h"
+#include "view/core/YogoGesture.h"
 
 namespace tembra {
 
@@ -99,13 +100,7 @@ void CTembraView::AbortMouseTrack(CDC* dc) {
         CancelDraw(dc);
         break;
     case MouseTrack::Term:
-        DrawTrackRect(dc, 0, m_mouse, m_bandDrawn);
-        DrawYogoFeedback(dc, 0, m_mouse, m_yogoDrawn);
-        if (m_newYogo || m_yogoTargetSelected) {
-            // The pick of a term being placed, or of a carry's target, selected its process.
-            doc.CancelLastSel();
-        }
-        EndYogoGesture(false);
+        m_yogo->Abort(dc);
         break;
     case MouseTrack::Resource:
         DrawTrackRect(dc, 0, m_mouse, m_bandDrawn);

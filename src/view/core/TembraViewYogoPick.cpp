@@ -1,5 +1,5 @@
-// Picking the terms of processes with a click or a band, the box a term's text takes at a point
-// and the inverted lead line and box that follow the cursor while a term is placed.
+// Picking the terms of processes with a click or a band, and the box a term's text takes at a
+// point (the term gestures of CYogoGesture build on them).
 #include "document/RecordCast.h"
 #include "document/TembraDoc.h"
 #include "model/ConfigOperation.h"
@@ -9,8 +9,8 @@
 #include "platform/DC.h"
 #include "render/KouteiLabels.h"
 #include "render/KouteiRoute.h"
-#include "render/StyledDraw.h"
 #include "view/core/TembraView.h"
+#include "view/core/YogoGesture.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -18,8 +18,6 @@
 namespace tembra {
 
 namespace {
-
-using Op = COperationState;
 
 // How far a term's box is widened when a device context measures (logical units).
 constexpr int kTermSlack = 10;
@@ -31,10 +29,6 @@ bool Meets(const CRect& a, const CRect& b) {
     nb.NormalizeRect();
     CRect common;
     return common.IntersectRect(na, nb) != FALSE;
-}
-
-bool HasLeader(WORD form) {
-    return form == kYogoPlaceLeaderLeft || form == kYogoPlaceLeaderRight;
 }
 
 } // namespace
@@ -226,65 +220,8 @@ CPoint CTembraView::GetYogoBoxAt(CDC* dc, const CYogo& term, const CPoint& point
     return CPoint(x + shift.x, y + shift.y);
 }
 
-const CYogo* CTembraView::FeedbackYogo() const {
-    if (m_newYogo) {
-        return m_newYogo.get();
-    }
-    return m_yogoProcess != nullptr ? m_yogoProcess->GetYogo(m_yogoIndex) : nullptr;
-}
-
-void CTembraView::InvertYogoFeedback(CDC* dc, const CMouseEvent& mouse) {
-    const CYogo* term = FeedbackYogo();
-    if (term == nullptr || dc == nullptr) {
-        return;
-    }
-    const CPoint from = mouse.GetStartPoint();
-    const CPoint to = mouse.GetLastPoint();
-    CRect box;
-    GetYogoBoxAt(dc, *term, to, &box);
-    const int saved = dc->SaveDC();
-    const int lineType = HasLeader(term->GetAttr().m_form) ? 0 : 2;
-    DrawStyledLine(dc, from.x, from.y, to.x, to.y, lineType, 0, RGB(0, 0, 0), R2_NOT, TRANSPARENT);
-    DrawStyledRect(dc, box, 0, 0, RGB(0, 0, 0), -1, RGB(255, 255, 255), R2_NOT, TRANSPARENT);
-    dc->RestoreDC(saved);
-}
-
-BOOL CTembraView::DrawYogoFeedback(CDC* dc, int draw, CMouseEvent& mouse, bool& drawn) {
-    if (draw == 0) {
-        if (drawn) {
-            InvertYogoFeedback(dc, mouse);
-            drawn = false;
-            return TRUE;
-        }
-        return FALSE;
-    }
-    const CYogo* term = FeedbackYogo();
-    if (term == nullptr || mouse.GetPoint() == mouse.GetLastPoint()) {
-        return FALSE;
-    }
-    if (drawn) {
-        InvertYogoFeedback(dc, mouse);
-        drawn = false;
-    }
-    ScrollForCursor(dc, mouse.GetPoint().x, mouse.GetPoint().y);
-    mouse.SetLastPoint(GetYogoBoxAt(dc, *term, mouse.GetPoint()));
-    InvertYogoFeedback(dc, mouse);
-    drawn = true;
-    return TRUE;
-}
-
-void CTembraView::DrawYogoEditFeedback(CDC* dc) {
-    const CTembraDoc* doc = GetDocument();
-    if (doc == nullptr || dc == nullptr || dc->IsPrinting() || !m_yogoDrawn ||
-        doc->GetOperation().GetMode() != Op::kModeYogo) {
-        return;
-    }
-    const LONG op = doc->GetOperation().GetOperation();
-    if (op == Op::kOpDraw || op == Op::kOpEdit || op == Op::kOpCopy || op == Op::kOpMove) {
-        // The paint wiped the inverted feedback where it painted: it is drawn again whole, and
-        // stays drawn.
-        InvertYogoFeedback(dc, m_mouse);
-    }
+bool CTembraView::IsYogoFeedbackDrawn() const {
+    return m_yogo->IsFeedbackDrawn();
 }
 
 } // namespace tembra

@@ -13,6 +13,7 @@
 #include "render/KouteiRoute.h"
 #include "view/core/TembraView.h"
 #include "view/core/ViewHost.h"
+#include "view/core/YogoGesture.h"
 
 #include <set>
 #include <vector>
@@ -78,139 +79,134 @@ CKoutei* PickTarget(CTembraView& view, CDC* dc, const CMouseEvent& mouse, int& b
 
 } // namespace
 
-BOOL CTembraView::YogoCopyMove(CDC* dc) {
-    const MouseTrackScope scope(*this, MouseFamily::Term);
-    CTembraDoc& doc = *GetDocument();
+BOOL CYogoGesture::CopyMove(CDC* dc) {
+    CTembraDoc& doc = Doc();
     if (doc.GetSelCount() == 0) {
         return FALSE;
     }
     CConfigOperation& config = doc.GetOperation();
-    const int code = m_mouse.GetCode();
-    switch (config.GetState()) {
-    case 0: {
+    const int code = Mouse().GetCode();
+    switch (static_cast<Step>(config.GetState())) {
+    case Step::Idle: {
         if (doc.GetSelCount() > 1) {
             AfxMessageBox(kMixedProcesses);
             config.SetEditOperation();
-            config.SetState(0);
+            SetStep(Step::Idle);
             return TRUE;
         }
         if (code != CMouseEvent::kLeftPress) {
             return FALSE;
         }
-        const int zone = m_layout.HitZone(m_mouse.GetPoint());
-        if ((zone & (CPageLayout::kZoneChart | CPageLayout::kZoneKoutei)) == 0) {
+        if (!Press()) {
             return FALSE;
         }
-        m_host.SetCapture();
-        m_host.SetAutoScroll(true);
-        m_mouse.StoreStart();
-        m_mouse.StoreLast();
-        m_yogoProcess = AsKoutei(doc.GetSelAt(doc.GetHeadSelPosition()));
-        m_yogoTarget = nullptr;
-        m_yogoIndex = -1;
-        m_yogoDrawn = false;
-        m_yogoDragged = false;
-        config.SetState(1);
+        m_process = AsKoutei(doc.GetSelAt(doc.GetHeadSelPosition()));
+        m_target = nullptr;
+        m_index = -1;
+        m_drawn = false;
+        m_dragged = false;
+        SetStep(Step::Pressed);
         return TRUE;
     }
-    case 1:
+    case Step::Pressed:
         if (code == CMouseEvent::kRightRelease) {
-            EndYogoGesture(true);
+            End(true);
             return TRUE;
         }
-        return code == CMouseEvent::kLeftRelease ? YogoMovePick(dc) : FALSE;
-    case 2:
-    case 3:
-        return YogoMovePlace(dc);
+        return code == CMouseEvent::kLeftRelease ? MovePick(dc) : FALSE;
+    case Step::Placing:
+    case Step::Placed:
+        return MovePlace(dc);
     default:
-        EndYogoGesture(true);
+        End(true);
         return FALSE;
     }
 }
 
-BOOL CTembraView::YogoMovePick(CDC* dc) {
-    CTembraDoc& doc = *GetDocument();
+BOOL CYogoGesture::MovePick(CDC* dc) {
+    CTembraDoc& doc = Doc();
     CKoutei* source = AsKoutei(doc.GetSelAt(doc.GetHeadSelPosition()));
     int bits = 0;
     const int selectedBefore = doc.GetSelCount();
-    CKoutei* target = PickTarget(*this, dc, m_mouse, bits);
+    CKoutei* target = PickTarget(m_view, dc, Mouse(), bits);
     if (target == nullptr || source == nullptr) {
-        EndYogoGesture(true);
+        End(true);
         return TRUE;
     }
-    m_yogoTargetSelected = doc.GetSelCount() > selectedBefore;
-    m_yogoProcess = source;
-    m_yogoTarget = target;
+    m_targetSelected = doc.GetSelCount() > selectedBefore;
+    m_process = source;
+    m_target = target;
     const int lone = LoneSelectedYogo(*source);
     if (lone < 0 || !HasLeadOut(source->GetYogo(lone)->GetAttr().m_form)) {
-        YogoMoveFinish(dc);
+        MoveFinish(dc);
         return TRUE;
     }
-    m_yogoIndex = lone;
-    if ((bits & kPickedLine) != 0 && (bits & kPickedNodes) == 0) {
-        m_mouse.SetStartPoint(NearestRoutePoint(*target, m_layout, m_mouse.GetStartPoint()));
+    m_index = lone;
+    if ((bits & CTembraView::kPickedLine) != 0 && (bits & CTembraView::kPickedNodes) == 0) {
+        Mouse().SetStartPoint(NearestRoutePoint(*target, Layout(), Mouse().GetStartPoint()));
     }
-    m_mouse.SetLastPoint(m_mouse.GetStartPoint());
-    m_yogoDrawn = false;
-    doc.GetOperation().SetState(2);
+    Mouse().SetLastPoint(Mouse().GetStartPoint());
+    m_drawn = false;
+    SetStep(Step::Placing);
     return TRUE;
 }
 
-BOOL CTembraView::YogoMovePlace(CDC* dc) {
+BOOL CYogoGesture::MovePlace(CDC* dc) {
     CRect pending;
-    if (m_host.GetUpdateRect(pending)) {
+    if (Host().GetUpdateRect(pending)) {
         return FALSE;
     }
-    CTembraDoc& doc = *GetDocument();
+    CTembraDoc& doc = Doc();
     CConfigOperation& config = doc.GetOperation();
-    const WORD state = config.GetState();
-    switch (m_mouse.GetCode()) {
+    const Step step = static_cast<Step>(config.GetState());
+    switch (Mouse().GetCode()) {
     case CMouseEvent::kMoveNoButton:
     case CMouseEvent::kMoveLeft:
-        if (state == 2) {
-            DrawYogoFeedback(dc, 1, m_mouse, m_yogoDrawn);
+        if (step == Step::Placing) {
+            DrawFeedback(dc, true);
         }
         return TRUE;
     case CMouseEvent::kLeftPress:
-        if (state != 2 || !m_host.HasCapture() || m_mouse.GetPoint() == m_mouse.GetStartPoint()) {
+        if (step != Step::Placing || !Host().HasCapture() ||
+            Mouse().GetPoint() == Mouse().GetStartPoint()) {
             return FALSE;
         }
-        config.SetState(3);
+        SetStep(Step::Placed);
         return TRUE;
     case CMouseEvent::kLeftRelease:
-        if (!m_host.HasCapture()) {
+        if (!Host().HasCapture()) {
             return FALSE;
         }
-        if (state == 2) {
+        if (step == Step::Placing) {
             if (config.GetSavedOperation() == 0) {
                 return FALSE;
             }
             // The end of a drag handed over by the edit operation: the term goes where the
             // button was let go, onto the process under that point.
-            m_yogoDragged = true;
-            DrawYogoFeedback(dc, 0, m_mouse, m_yogoDrawn);
+            m_dragged = true;
+            DrawFeedback(dc, false);
             int bits = 0;
-            CKoutei* target = PickTarget(*this, dc, m_mouse, bits);
+            CKoutei* target = PickTarget(m_view, dc, Mouse(), bits);
             if (target == nullptr) {
-                EndYogoGesture(true);
+                End(true);
                 return TRUE;
             }
-            m_yogoTarget = target;
+            m_target = target;
         }
-        YogoMoveFinish(dc);
+        MoveFinish(dc);
         return TRUE;
     case CMouseEvent::kRightRelease:
-        if (state == 3) {
-            DrawYogoFeedback(dc, 1, m_mouse, m_yogoDrawn);
-            config.SetState(2);
+        if (step == Step::Placed) {
+            DrawFeedback(dc, true);
+            SetStep(Step::Placing);
         } else {
-            DrawYogoFeedback(dc, 0, m_mouse, m_yogoDrawn);
+            DrawFeedback(dc, false);
             // Only a target the pick selected is taken back: a drag handed over by the edit
             // operation picked none, and the selection is the user's own.
-            if (m_yogoTargetSelected) {
+            if (m_targetSelected) {
                 doc.CancelLastSel();
             }
-            EndYogoGesture(true);
+            End(true);
         }
         return TRUE;
     default:
@@ -218,16 +214,16 @@ BOOL CTembraView::YogoMovePlace(CDC* dc) {
     }
 }
 
-void CTembraView::YogoMoveFinish(CDC* dc) {
-    CTembraDoc& doc = *GetDocument();
+void CYogoGesture::MoveFinish(CDC* dc) {
+    CTembraDoc& doc = Doc();
     CConfigOperation& config = doc.GetOperation();
     // The carry decides what is selected from here.
-    m_yogoOwnerBefore.reset();
-    DrawYogoFeedback(dc, 0, m_mouse, m_yogoDrawn);
-    CKoutei* source = m_yogoProcess;
-    CKoutei* target = m_yogoTarget;
+    m_ownerBefore.reset();
+    DrawFeedback(dc, false);
+    CKoutei* source = m_process;
+    CKoutei* target = m_target;
     if (source == nullptr || target == nullptr || doc.FindSel(source) == nullptr) {
-        EndYogoGesture(true);
+        End(true);
         return;
     }
     const bool copying = config.GetOperation() == Op::kOpCopy;
@@ -237,7 +233,7 @@ void CTembraView::YogoMoveFinish(CDC* dc) {
         if (POSITION pos = doc.FindSel(source)) {
             doc.MoveSelToTail(pos);
         }
-        EndYogoGesture(true);
+        End(true);
         return;
     }
 
@@ -254,7 +250,7 @@ void CTembraView::YogoMoveFinish(CDC* dc) {
     if (!copying || target == source) {
         sourceCopy = doc.CopyKoutei(source, TRUE);
         if (!sourceCopy) {
-            EndYogoGesture(true);
+            End(true);
             return;
         }
         sourceSide = sourceCopy.get();
@@ -264,7 +260,7 @@ void CTembraView::YogoMoveFinish(CDC* dc) {
     if (target != source) {
         targetCopy = doc.CopyKoutei(target, TRUE);
         if (!targetCopy) {
-            EndYogoGesture(true);
+            End(true);
             return;
         }
         targetSide = targetCopy.get();
@@ -303,14 +299,14 @@ void CTembraView::YogoMoveFinish(CDC* dc) {
         CYogo& term = *carried.front();
         term.SetDateKind(part);
         const bool leadOut = HasLeadOut(term.GetAttr().m_form);
-        if (m_yogoDragged || leadOut) {
+        if (m_dragged || leadOut) {
             if (!leadOut) {
                 term.GetAttr().m_form = kYogoPlaceFree;
             }
-            const CPoint anchor = m_mouse.GetStartPoint();
-            const CPoint place = m_mouse.GetLastPoint();
-            SetYogoSubPosition(*targetSide, m_layout, term, anchor.x, anchor.y);
-            SetYogoPosition(*targetSide, m_layout, term, place.x, place.y);
+            const CPoint anchor = Mouse().GetStartPoint();
+            const CPoint place = Mouse().GetLastPoint();
+            SetYogoSubPosition(*targetSide, Layout(), term, anchor.x, anchor.y);
+            SetYogoPosition(*targetSide, Layout(), term, place.x, place.y);
         }
     }
     const BOOL atEnd = doc.GetSyokiSet().GetChart().GetYogoAttr().m_stack != 0 ? TRUE : FALSE;
@@ -332,7 +328,7 @@ void CTembraView::YogoMoveFinish(CDC* dc) {
     if (POSITION pos = doc.FindSel(target)) {
         doc.ReplaceSelAt(pos, target == source ? sourceCopy.release() : targetCopy.release(), 0);
     }
-    EndYogoGesture(true);
+    End(true);
 }
 
 } // namespace tembra

@@ -1,5 +1,5 @@
-// The item table with the mouse: a click on a cell starts typing its name in the term bar, a drag
-// selects a range of cells (whole rows when it goes past the item area) or moves a column border.
+#include "view/core/KoumokuGesture.h"
+
 #include "document/AppState.h"
 #include "document/TembraDoc.h"
 #include "model/ConfigOperation.h"
@@ -36,19 +36,45 @@ bool InTimeArea(const CPageLayout& layout, const CPoint& point) {
 
 } // namespace
 
-BOOL CTembraView::ItemCellInput(CDC* dc) {
+CKoumokuGesture::CKoumokuGesture(CTembraView& view) : m_view(view) {}
+
+CTembraDoc& CKoumokuGesture::Doc() const {
+    return *m_view.GetDocument();
+}
+
+CMouseEvent& CKoumokuGesture::Mouse() const {
+    return m_view.GetMouseEvent();
+}
+
+CPageLayout& CKoumokuGesture::Layout() const {
+    return m_view.GetLayout();
+}
+
+IViewHost& CKoumokuGesture::Host() const {
+    return m_view.Host();
+}
+
+CKoumokuGesture::Step CKoumokuGesture::CurrentStep() const {
+    return static_cast<Step>(Doc().GetOperation().GetState());
+}
+
+void CKoumokuGesture::SetStep(Step step) const {
+    Doc().GetOperation().SetState(static_cast<WORD>(step));
+}
+
+BOOL CKoumokuGesture::CellInput(CDC* dc) {
     static_cast<void>(dc);
-    CTembraDoc& doc = *GetDocument();
+    CTembraDoc& doc = Doc();
     CConfigOperation& config = doc.GetOperation();
-    const CPoint point = m_mouse.GetPoint();
-    if (m_mouse.GetCode() != CMouseEvent::kLeftPress || !InItemArea(m_layout, point) ||
+    const CPoint point = Mouse().GetPoint();
+    if (Mouse().GetCode() != CMouseEvent::kLeftPress || !InItemArea(Layout(), point) ||
         config.GetOperation() != Op::kOpDraw || config.GetMode() == Op::kModeZukei ||
-        config.GetState() != 0) {
+        CurrentStep() != Step::Idle) {
         return FALSE;
     }
     doc.ClearAllSelections(FALSE);
-    const int row = m_layout.YToRow(point.y);
-    const int column = m_layout.XToColumn(point.x);
+    const int row = Layout().YToRow(point.y);
+    const int column = Layout().XToColumn(point.x);
     CKoumokuData* cell = doc.GetKoumokuCell(row, column);
     if (cell == nullptr) {
         cell = doc.CreateKoumokuData(row, column);
@@ -75,41 +101,41 @@ BOOL CTembraView::ItemCellInput(CDC* dc) {
     return TRUE;
 }
 
-BOOL CTembraView::TrackItemArea(CDC* dc) {
-    CTembraDoc& doc = *GetDocument();
+BOOL CKoumokuGesture::TrackArea(CDC* dc) {
+    CTembraDoc& doc = Doc();
     CConfigOperation& config = doc.GetOperation();
     const LONG mode = config.GetMode();
     if (mode == Op::kModeZukei || mode == Op::kModeObject || mode == Op::kModeChart) {
         return FALSE;
     }
-    if (TrackItemMove(dc) != FALSE) {
+    if (TrackMove(dc) != FALSE) {
         return TRUE;
     }
     if (mode != Op::kModeKoumoku &&
-        (config.GetOperation() != Op::kOpEdit || config.GetState() != 0)) {
+        (config.GetOperation() != Op::kOpEdit || CurrentStep() != Step::Idle)) {
         return FALSE;
     }
     if (mode == Op::kModeKoumoku && config.GetOperation() != Op::kOpEdit &&
         config.GetOperation() != Op::kOpDraw) {
         return FALSE;
     }
-    const int code = m_mouse.GetCode();
-    const CPoint point = m_mouse.GetPoint();
-    const CRect items = m_layout.GetKoumokuRect();
-    if (config.GetState() == 0) {
-        if (code == CMouseEvent::kRightPress && InItemArea(m_layout, point) &&
+    const int code = Mouse().GetCode();
+    const CPoint point = Mouse().GetPoint();
+    const CRect items = Layout().GetKoumokuRect();
+    if (CurrentStep() == Step::Idle) {
+        if (code == CMouseEvent::kRightPress && InItemArea(Layout(), point) &&
             doc.IsKoumokuSelected() != FALSE) {
-            m_host.SetCapture();
+            Host().SetCapture();
             return TRUE;
         }
         if (code == CMouseEvent::kRightRelease) {
-            if (!m_host.HasCapture()) {
+            if (!Host().HasCapture()) {
                 return FALSE;
             }
-            if (InItemArea(m_layout, point) && doc.IsKoumokuSelected() != FALSE) {
+            if (InItemArea(Layout(), point) && doc.IsKoumokuSelected() != FALSE) {
                 doc.ClearSelectedKoumokuCells(FALSE);
             }
-            m_host.ReleaseCapture();
+            Host().ReleaseCapture();
             if (mode == Op::kModeKoumoku && config.GetSavedMode() != 0) {
                 config.RestoreMode();
             }
@@ -118,31 +144,31 @@ BOOL CTembraView::TrackItemArea(CDC* dc) {
         if (code != CMouseEvent::kLeftPress) {
             return FALSE;
         }
-        m_itemBorder = m_layout.HitColumnBorder(point.x, point.y);
+        m_border = Layout().HitColumnBorder(point.x, point.y);
         const bool selected = doc.IsKoumokuSelected() != FALSE;
         const bool rightOfItems = point.x >= items.right;
-        if (m_itemBorder >= 0) {
-            const CPoint edge(m_layout.ColumnToX(m_itemBorder, 1), point.y);
-            m_mouse.SetStartPoint(edge);
-            m_mouse.SetLastPoint(edge);
-            m_mouse.SetPoint(edge);
-        } else if (InItemArea(m_layout, point) ||
-                   (m_mouse.IsShift() && selected && InTimeArea(m_layout, point))) {
-            const int row = m_layout.YToRow(point.y);
-            const int column = m_layout.XToColumn(point.x);
+        if (m_border >= 0) {
+            const CPoint edge(Layout().ColumnToX(m_border, 1), point.y);
+            Mouse().SetStartPoint(edge);
+            Mouse().SetLastPoint(edge);
+            Mouse().SetPoint(edge);
+        } else if (InItemArea(Layout(), point) ||
+                   (Mouse().IsShift() && selected && InTimeArea(Layout(), point))) {
+            const int row = Layout().YToRow(point.y);
+            const int column = Layout().XToColumn(point.x);
             // The middle of the column: its left edge counts to the column before.
-            const CPoint cell(m_layout.ColumnToX(column, 0), m_layout.RowToY(row, 0));
-            if (m_mouse.IsShift() && selected) {
+            const CPoint cell(Layout().ColumnToX(column, 0), Layout().RowToY(row, 0));
+            if (Mouse().IsShift() && selected) {
                 const CPoint anchor = doc.GetKoumokuRangeStart();
-                const int startX = rightOfItems ? items.left : m_layout.ColumnToX(anchor.y, 0);
-                m_mouse.SetStartPoint(CPoint(startX, m_layout.RowToY(anchor.x, 0)));
+                const int startX = rightOfItems ? items.left : Layout().ColumnToX(anchor.y, 0);
+                Mouse().SetStartPoint(CPoint(startX, Layout().RowToY(anchor.x, 0)));
                 const CPoint current = rightOfItems ? point : cell;
-                m_mouse.SetLastPoint(current);
-                m_mouse.SetPoint(current);
+                Mouse().SetLastPoint(current);
+                Mouse().SetPoint(current);
             } else {
-                m_mouse.SetStartPoint(cell);
-                m_mouse.SetLastPoint(cell);
-                m_mouse.SetPoint(cell);
+                Mouse().SetStartPoint(cell);
+                Mouse().SetLastPoint(cell);
+                Mouse().SetPoint(cell);
             }
         } else {
             if (selected) {
@@ -156,54 +182,54 @@ BOOL CTembraView::TrackItemArea(CDC* dc) {
             config.ChangeMode(Op::kModeKoumoku);
             config.ChangeOperation(Op::kOpEdit);
         }
-        m_host.SetCapture();
-        m_itemRect.SetRectEmpty();
-        m_itemDrawn = FALSE;
-        CPoint device = m_mouse.GetPoint();
+        Host().SetCapture();
+        m_rect.SetRectEmpty();
+        m_drawn = FALSE;
+        CPoint device = Mouse().GetPoint();
         dc->LPtoDP(&device);
-        m_host.PostMouseEvent(CMouseEvent::kMove, MK_LBUTTON, device);
-        config.SetState(1);
+        Host().PostMouseEvent(CMouseEvent::kMove, MK_LBUTTON, device);
+        SetStep(Step::Tracking);
         if (CAppState* state = GetAppState()) {
             state->SetEditModify(false);
         }
         return TRUE;
     }
-    if (config.GetState() != 1) {
+    if (CurrentStep() != Step::Tracking) {
         return FALSE;
     }
-    if (WaitsForPaint()) {
+    if (m_view.WaitsForPaint()) {
         return TRUE;
     }
     switch (code) {
     case CMouseEvent::kLeftRelease:
-        if (m_host.HasCapture()) {
-            DrawItemAreaFeedback(dc, 0, m_mouse, m_itemDrawn);
-            CommitItemArea(dc);
-            m_host.ReleaseCapture();
+        if (Host().HasCapture()) {
+            DrawAreaFeedback(dc, false);
+            CommitArea();
+            Host().ReleaseCapture();
         }
-        config.SetState(0);
+        SetStep(Step::Idle);
         return TRUE;
     case CMouseEvent::kRightRelease:
-        DrawItemAreaFeedback(dc, 0, m_mouse, m_itemDrawn);
-        config.SetState(0);
-        m_host.ReleaseCapture();
+        DrawAreaFeedback(dc, false);
+        SetStep(Step::Idle);
+        Host().ReleaseCapture();
         return TRUE;
     case CMouseEvent::kMoveLeft:
-        DrawItemAreaFeedback(dc, 1, m_mouse, m_itemDrawn);
+        DrawAreaFeedback(dc, true);
         return TRUE;
     default:
         return TRUE;
     }
 }
 
-std::vector<WORD> CTembraView::DraggedColumnWidths(int border, int x) const {
-    const CKoumoku& table = GetDocument()->GetKoumokuTable();
+std::vector<WORD> CKoumokuGesture::DraggedColumnWidths(int border, int x) const {
+    const CKoumoku& table = Doc().GetKoumokuTable();
     const int count = table.GetColumnCount();
     std::vector<WORD> widths(static_cast<size_t>(count));
     for (int i = 0; i < count; ++i) {
         widths[static_cast<size_t>(i)] = table.GetColumnWidth(i);
     }
-    const CRect items = m_layout.GetKoumokuRect();
+    const CRect items = Layout().GetKoumokuRect();
     const long long width = std::max(items.Width(), 1);
     // The left edge of column i from the widths as they stand (those before it already changed).
     const auto leftOf = [&](int column) {
@@ -242,19 +268,18 @@ std::vector<WORD> CTembraView::DraggedColumnWidths(int border, int x) const {
     return widths;
 }
 
-void CTembraView::CommitItemArea(CDC* dc) {
-    static_cast<void>(dc);
-    CTembraDoc& doc = *GetDocument();
-    const CPoint start = m_mouse.GetStartPoint();
-    const CPoint current = m_mouse.GetPoint();
-    if (m_itemBorder < 0) {
+void CKoumokuGesture::CommitArea() {
+    CTembraDoc& doc = Doc();
+    const CPoint start = Mouse().GetStartPoint();
+    const CPoint current = Mouse().GetPoint();
+    if (m_border < 0) {
         doc.ClearAllSelections(FALSE);
-        const int startRow = m_layout.YToRow(start.y);
-        const int startColumn = m_layout.XToColumn(start.x);
+        const int startRow = Layout().YToRow(start.y);
+        const int startColumn = Layout().XToColumn(start.x);
         int firstRow = startRow;
-        int lastRow = m_layout.YToRow(current.y);
+        int lastRow = Layout().YToRow(current.y);
         int firstColumn = startColumn;
-        int lastColumn = m_layout.XToColumn(current.x);
+        int lastColumn = Layout().XToColumn(current.x);
         if (firstRow > lastRow) {
             std::swap(firstRow, lastRow);
         }
@@ -262,7 +287,7 @@ void CTembraView::CommitItemArea(CDC* dc) {
             std::swap(firstColumn, lastColumn);
         }
         WORD word = kCellSelected;
-        if (current.x >= m_layout.GetKoumokuRect().right) {
+        if (current.x >= Layout().GetKoumokuRect().right) {
             firstColumn = 0;
             lastColumn = std::max<int>(doc.GetKoumokuTable().GetColumnCount() - 1, 0);
             word = kRowSelected;
@@ -292,7 +317,7 @@ void CTembraView::CommitItemArea(CDC* dc) {
         }
     } else {
         doc.ClearAllSelections(TRUE);
-        const std::vector<WORD> widths = DraggedColumnWidths(m_itemBorder, current.x);
+        const std::vector<WORD> widths = DraggedColumnWidths(m_border, current.x);
         CKoumoku& table = *doc.GetKoumoku();
         for (size_t i = 0; i < widths.size(); ++i) {
             table.SetColumnWidth(static_cast<int>(i), widths[i]);
@@ -302,7 +327,8 @@ void CTembraView::CommitItemArea(CDC* dc) {
     doc.GetUndoHistory().Reset();
 }
 
-void CTembraView::InvertItemFeedback(CDC* dc, const CRect& rect, bool line) {
+void CKoumokuGesture::InvertFeedback(CDC* dc, bool line) {
+    const CRect& rect = m_rect;
     const int saved = dc->SaveDC();
     if (line) {
         DrawStyledLine(dc, rect.left, rect.top, rect.left, rect.bottom, 0, 0, RGB(0, 0, 0), R2_NOT,
@@ -313,40 +339,41 @@ void CTembraView::InvertItemFeedback(CDC* dc, const CRect& rect, bool line) {
     dc->RestoreDC(saved);
 }
 
-CRect CTembraView::ItemSpanRect(const ItemSpan& span, int rows, int columns) const {
-    const int top = m_layout.RowToY(span.firstRow + rows, -1);
-    const int bottom = m_layout.RowToY(span.lastRow + rows, 1);
+CRect CKoumokuGesture::SpanRect(const Span& span, int rows, int columns) const {
+    const int top = Layout().RowToY(span.firstRow + rows, -1);
+    const int bottom = Layout().RowToY(span.lastRow + rows, 1);
     if (span.wholeRows) {
-        return CRect(m_layout.GetKoumokuRect().left + kRangeInset, top,
-                     m_layout.GetChartRect().right - kRangeInset, bottom);
+        return CRect(Layout().GetKoumokuRect().left + kRangeInset, top,
+                     Layout().GetChartRect().right - kRangeInset, bottom);
     }
-    return CRect(m_layout.ColumnToX(span.firstColumn + columns, -1) + kRangeInset, top,
-                 m_layout.ColumnToX(span.lastColumn + columns, 1) - kRangeInset, bottom);
+    return CRect(Layout().ColumnToX(span.firstColumn + columns, -1) + kRangeInset, top,
+                 Layout().ColumnToX(span.lastColumn + columns, 1) - kRangeInset, bottom);
 }
 
-void CTembraView::DrawItemAreaFeedback(CDC* dc, int mode, CMouseEvent& mouse, BOOL& drawn) {
-    const bool line = m_itemBorder >= 0;
-    if (drawn) {
-        InvertItemFeedback(dc, m_itemRect, line);
-        drawn = FALSE;
+void CKoumokuGesture::DrawAreaFeedback(CDC* dc, bool show) {
+    CMouseEvent& mouse = Mouse();
+    const bool line = m_border >= 0;
+    if (m_drawn) {
+        InvertFeedback(dc, line);
+        m_drawn = FALSE;
     }
-    if (mode != 1) {
+    if (!show) {
         return;
     }
     CPoint point = mouse.GetPoint();
-    ScrollForCursor(dc, point.x, point.y);
-    const CRect items = m_layout.GetKoumokuRect();
+    m_view.ScrollForCursor(dc, point.x, point.y);
+    const CRect items = Layout().GetKoumokuRect();
     if (line) {
         point.x = std::clamp<int>(point.x, items.left, items.right);
         mouse.SetPoint(point);
-        m_itemRect = CRect(point.x, items.top, point.x, items.bottom);
+        m_rect = CRect(point.x, items.top, point.x, items.bottom);
     } else {
         const CPoint start = mouse.GetStartPoint();
-        ItemSpan span;
-        span.firstRow = m_layout.YToRow(start.y);
-        span.lastRow = m_layout.YToRow(point.y);
-        span.firstColumn = m_layout.XToColumn(start.x);
-        span.lastColumn = m_layout.XToColumn(point.x);
+        Span span;
+        span.firstRow = Layout().YToRow(start.y);
+        span.lastRow = Layout().YToRow(point.y);
+        span.firstColumn = Layout().XToColumn(start.x);
+        span.lastColumn = Layout().XToColumn(point.x);
         span.wholeRows = point.x >= items.right;
         if (span.firstRow > span.lastRow) {
             std::swap(span.firstRow, span.lastRow);
@@ -354,11 +381,11 @@ void CTembraView::DrawItemAreaFeedback(CDC* dc, int mode, CMouseEvent& mouse, BO
         if (span.firstColumn > span.lastColumn) {
             std::swap(span.firstColumn, span.lastColumn);
         }
-        m_itemRect = ItemSpanRect(span, 0, 0);
+        m_rect = SpanRect(span, 0, 0);
     }
     mouse.SetLastPoint(point);
-    InvertItemFeedback(dc, m_itemRect, line);
-    drawn = TRUE;
+    InvertFeedback(dc, line);
+    m_drawn = TRUE;
 }
 
 } // namespace tembra

@@ -1,5 +1,7 @@
 // The copy and move of item cells with the mouse: the selected cells (or whole rows, with the
 // objects and ruled-line types of those rows) follow the pointer and land where it is released.
+#include "view/core/KoumokuGesture.h"
+
 #include "document/TembraDoc.h"
 #include "model/ConfigOperation.h"
 #include "model/Koumoku.h"
@@ -23,30 +25,30 @@ constexpr int kLastTableRow = CPageLayout::kMaxRow - 1;
 
 } // namespace
 
-BOOL CTembraView::TrackItemMove(CDC* dc) {
-    CTembraDoc& doc = *GetDocument();
+BOOL CKoumokuGesture::TrackMove(CDC* dc) {
+    CTembraDoc& doc = Doc();
     CConfigOperation& config = doc.GetOperation();
     const LONG operation = config.GetOperation();
     if (config.GetMode() != Op::kModeKoumoku ||
         (operation != Op::kOpCopy && operation != Op::kOpMove)) {
         return FALSE;
     }
-    const int code = m_mouse.GetCode();
+    const int code = Mouse().GetCode();
     const auto postAt = [&](const CPoint& logical, bool moveCursor) {
         CPoint device = logical;
         dc->LPtoDP(&device);
-        m_host.PostMouseEvent(CMouseEvent::kMove, 0, device);
+        Host().PostMouseEvent(CMouseEvent::kMove, 0, device);
         if (moveCursor) {
-            m_host.SetCursorPos(device);
+            Host().SetCursorPos(device);
         }
     };
     const auto end = [&] {
-        DrawItemMoveFeedback(dc, 0, m_mouse, m_itemDrawn);
-        config.SetState(0);
-        m_host.ReleaseCapture();
+        DrawMoveFeedback(dc, false);
+        SetStep(Step::Idle);
+        Host().ReleaseCapture();
     };
-    switch (config.GetState()) {
-    case 0: {
+    switch (CurrentStep()) {
+    case Step::Idle: {
         int firstRow = -1;
         int lastRow = -1;
         int firstColumn = -1;
@@ -56,75 +58,74 @@ BOOL CTembraView::TrackItemMove(CDC* dc) {
             // Nothing to carry: the operation ends as it began.
             break;
         }
-        m_host.SetCapture();
-        m_itemSpan.firstRow = firstRow;
-        m_itemSpan.lastRow = lastRow;
-        m_itemSpan.firstColumn = firstColumn;
-        m_itemSpan.lastColumn = lastColumn;
+        Host().SetCapture();
+        m_span.firstRow = firstRow;
+        m_span.lastRow = lastRow;
+        m_span.firstColumn = firstColumn;
+        m_span.lastColumn = lastColumn;
         const CKoumokuData* last = doc.GetKoumokuCell(lastRow, lastColumn);
-        m_itemSpan.wholeRows = last != nullptr && last->IsSelected() == kRowSelected;
-        const CPoint start(m_layout.ColumnToX(firstColumn, 1), m_layout.RowToY(firstRow, 0));
-        m_mouse.SetStartPoint(start);
-        m_mouse.SetLastPoint(start);
-        m_mouse.SetPoint(start);
-        m_itemRect.SetRectEmpty();
-        m_itemDrawn = FALSE;
+        m_span.wholeRows = last != nullptr && last->IsSelected() == kRowSelected;
+        const CPoint start(Layout().ColumnToX(firstColumn, 1), Layout().RowToY(firstRow, 0));
+        Mouse().SetStartPoint(start);
+        Mouse().SetLastPoint(start);
+        Mouse().SetPoint(start);
+        m_rect.SetRectEmpty();
+        m_drawn = FALSE;
         postAt(start, true);
-        config.SetState(1);
+        SetStep(Step::Tracking);
         break;
     }
-    case 1:
-        if (WaitsForPaint()) {
+    case Step::Tracking:
+        if (m_view.WaitsForPaint()) {
             return TRUE;
         }
         if (code == CMouseEvent::kLeftPress) {
-            const CPoint point = m_mouse.GetPoint();
-            const CPoint cell(m_layout.ColumnToX(m_layout.XToColumn(point.x), 1),
-                              m_layout.RowToY(m_layout.YToRow(point.y), 0));
-            m_mouse.SetPoint(cell);
-            config.SetState(2);
+            const CPoint point = Mouse().GetPoint();
+            const CPoint cell(Layout().ColumnToX(Layout().XToColumn(point.x), 1),
+                              Layout().RowToY(Layout().YToRow(point.y), 0));
+            Mouse().SetPoint(cell);
+            SetStep(Step::Placed);
         } else if (code == CMouseEvent::kRightRelease) {
             end();
         } else if (code == CMouseEvent::kMoveNoButton || code == CMouseEvent::kMoveLeft) {
-            DrawItemMoveFeedback(dc, 1, m_mouse, m_itemDrawn);
+            DrawMoveFeedback(dc, true);
         }
         break;
-    case 2:
-        if (WaitsForPaint()) {
+    case Step::Placed:
+        if (m_view.WaitsForPaint()) {
             return TRUE;
         }
         if (code == CMouseEvent::kLeftRelease) {
-            if (m_host.HasCapture()) {
-                DrawItemMoveFeedback(dc, 0, m_mouse, m_itemDrawn);
-                CommitItemMove(dc);
+            if (Host().HasCapture()) {
+                DrawMoveFeedback(dc, false);
+                CommitMove();
             }
             end();
         } else if (code == CMouseEvent::kRightRelease) {
-            m_mouse.SetPoint(m_mouse.GetStartPoint());
-            postAt(m_mouse.GetStartPoint(), false);
-            config.SetState(1);
+            Mouse().SetPoint(Mouse().GetStartPoint());
+            postAt(Mouse().GetStartPoint(), false);
+            SetStep(Step::Tracking);
         } else if (code == CMouseEvent::kMoveLeft) {
-            DrawItemMoveFeedback(dc, 1, m_mouse, m_itemDrawn);
+            DrawMoveFeedback(dc, true);
         }
         break;
     default:
-        config.SetState(0);
+        SetStep(Step::Idle);
         break;
     }
-    if (config.GetState() == 0 && config.GetSavedMode() != 0) {
+    if (CurrentStep() == Step::Idle && config.GetSavedMode() != 0) {
         config.RestoreMode();
     }
     return TRUE;
 }
 
-void CTembraView::CommitItemMove(CDC* dc) {
-    static_cast<void>(dc);
-    CTembraDoc& doc = *GetDocument();
-    const ItemSpan span = m_itemSpan;
+void CKoumokuGesture::CommitMove() {
+    CTembraDoc& doc = Doc();
+    const Span span = m_span;
     // The points stand on the right edges of their columns.
-    const int rows = m_layout.YToRow(m_mouse.GetPoint().y) - span.firstRow;
+    const int rows = Layout().YToRow(Mouse().GetPoint().y) - span.firstRow;
     const int columns =
-        span.wholeRows ? 0 : m_layout.XToColumn(m_mouse.GetPoint().x - 1) - span.firstColumn;
+        span.wholeRows ? 0 : Layout().XToColumn(Mouse().GetPoint().x - 1) - span.firstColumn;
     if (rows == 0 && columns == 0) {
         doc.ClearSelectedKoumokuCells(FALSE);
         return;
@@ -173,23 +174,23 @@ void CTembraView::CommitItemMove(CDC* dc) {
     undo.EndGroup();
 }
 
-void CTembraView::DrawItemMoveFeedback(CDC* dc, int mode, CMouseEvent& mouse, BOOL& drawn) {
-    if (drawn) {
-        InvertItemFeedback(dc, m_itemRect, false);
-        drawn = FALSE;
+void CKoumokuGesture::DrawMoveFeedback(CDC* dc, bool show) {
+    CMouseEvent& mouse = Mouse();
+    if (m_drawn) {
+        InvertFeedback(dc, false);
+        m_drawn = FALSE;
     }
-    if (mode != 1) {
+    if (!show) {
         return;
     }
     const CPoint point = mouse.GetPoint();
-    ScrollForCursor(dc, point.x, point.y);
-    const int rows = m_layout.YToRow(point.y) - m_itemSpan.firstRow;
-    const int columns =
-        m_itemSpan.wholeRows ? 0 : m_layout.XToColumn(point.x - 1) - m_itemSpan.firstColumn;
-    m_itemRect = ItemSpanRect(m_itemSpan, rows, columns);
+    m_view.ScrollForCursor(dc, point.x, point.y);
+    const int rows = Layout().YToRow(point.y) - m_span.firstRow;
+    const int columns = m_span.wholeRows ? 0 : Layout().XToColumn(point.x - 1) - m_span.firstColumn;
+    m_rect = SpanRect(m_span, rows, columns);
     mouse.SetLastPoint(point);
-    InvertItemFeedback(dc, m_itemRect, false);
-    drawn = TRUE;
+    InvertFeedback(dc, false);
+    m_drawn = TRUE;
 }
 
 } // namespace tembra

@@ -13,6 +13,7 @@
 #include "view/core/EditGesture.h"
 #include "view/core/TembraView.h"
 #include "view/core/ViewHost.h"
+#include "view/core/YogoGesture.h"
 
 namespace tembra {
 
@@ -42,113 +43,109 @@ CPoint DragPoint(const CKoutei& process, const CPageLayout& layout, int index) {
 
 } // namespace
 
-BOOL CTembraView::YogoEdit(CDC* dc) {
-    const MouseTrackScope scope(*this, MouseFamily::Term);
-    CTembraDoc& doc = *GetDocument();
+BOOL CYogoGesture::Edit(CDC* dc) {
+    CTembraDoc& doc = Doc();
     CConfigOperation& config = doc.GetOperation();
-    const int code = m_mouse.GetCode();
-    switch (config.GetState()) {
-    case 0: {
-        if (code == CMouseEvent::kDoubleClick && m_mouse.IsCtrl() && doc.GetSelCount() > 0) {
+    const int code = Mouse().GetCode();
+    switch (static_cast<Step>(config.GetState())) {
+    case Step::Idle: {
+        if (code == CMouseEvent::kDoubleClick && Mouse().IsCtrl() && doc.GetSelCount() > 0) {
             Ui().PostCommand(ID_YOGO_LINK_OPEN);
             return TRUE;
         }
         if (code != CMouseEvent::kLeftPress) {
             return FALSE;
         }
-        const int zone = m_layout.HitZone(m_mouse.GetPoint());
-        if ((zone & (CPageLayout::kZoneChart | CPageLayout::kZoneKoutei)) == 0) {
+        if (!Press()) {
             return FALSE;
         }
-        m_host.SetCapture();
-        m_host.SetAutoScroll(true);
-        m_mouse.StoreStart();
-        m_mouse.StoreLast();
         m_bandDrawn = FALSE;
-        config.SetState(1);
+        SetStep(Step::Pressed);
         return TRUE;
     }
-    case 1:
-        return YogoEditPressed(dc);
-    case 4:
-    case 5:
-        return YogoEditBand(dc);
+    case Step::Pressed:
+        return EditPressed(dc);
+    case Step::Band:
+    case Step::BandClosed:
+        return EditBand(dc);
     default:
-        config.SetState(0);
+        SetStep(Step::Idle);
         return FALSE;
     }
 }
 
-BOOL CTembraView::YogoEditPressed(CDC* dc) {
-    CTembraDoc& doc = *GetDocument();
+BOOL CYogoGesture::EditPressed(CDC* dc) {
+    CTembraDoc& doc = Doc();
     CConfigOperation& config = doc.GetOperation();
-    const int code = m_mouse.GetCode();
+    const int code = Mouse().GetCode();
     if (code == CMouseEvent::kRightRelease) {
-        EndYogoGesture(false);
+        End(false);
         return TRUE;
     }
     if (code != CMouseEvent::kLeftRelease && code != CMouseEvent::kMoveLeft) {
         return FALSE;
     }
-    CMouseEvent press = PressPoint(m_mouse);
+    CMouseEvent press = CTembraView::PressPoint(Mouse());
     press.SetLastPoint(press.GetStartPoint());
     if (code == CMouseEvent::kMoveLeft && doc.GetSelCount() == 1) {
         CKoutei* process = nullptr;
         int index = -1;
-        if (PickYogo(dc, press, &process, &index, kPickSelection, 1) != FALSE &&
+        if (m_view.PickYogo(dc, press, &process, &index, CTembraView::kPickSelection, 1) != FALSE &&
             process != nullptr && process->CountSelectedYogo() <= 1) {
             // The drag goes to the move (the copy with Ctrl), which comes back here at its end.
-            m_yogoProcess = process;
-            m_yogoIndex = index;
-            m_yogoTarget = nullptr;
-            m_mouse.SetStartPoint(DragPoint(*process, m_layout, index));
-            m_yogoOwnerBefore = OwnerSelection{
+            m_process = process;
+            m_index = index;
+            m_target = nullptr;
+            Mouse().SetStartPoint(DragPoint(*process, Layout(), index));
+            m_ownerBefore = OwnerSelection{
                 process->CDataHeader::IsSelected() != 0, process->IsLinesSelected() != 0,
                 process->IsStartLandSelected() != 0, process->IsEndLandSelected() != 0};
             process->SelectYogoOwner(index);
-            m_mouse.StoreLast();
-            m_yogoDrawn = false;
+            Mouse().StoreLast();
+            m_drawn = false;
             config.SaveOperation();
-            config.ChangeOperation(m_mouse.IsCtrl() ? Op::kOpCopy : Op::kOpMove);
-            config.SetState(2);
-            OnSetCursor();
-            CPoint device = m_mouse.GetPoint();
+            config.ChangeOperation(Mouse().IsCtrl() ? Op::kOpCopy : Op::kOpMove);
+            SetStep(Step::Placing);
+            m_view.OnSetCursor();
+            CPoint device = Mouse().GetPoint();
             dc->LPtoDP(&device);
-            m_host.PostMouseEvent(CMouseEvent::kMove, MK_LBUTTON, device);
+            Host().PostMouseEvent(CMouseEvent::kMove, MK_LBUTTON, device);
             return TRUE;
         }
     }
-    if (PickYogo(dc, press, nullptr, nullptr, kPickDeselect | kPickSelection, 0) != FALSE) {
-        EndYogoGesture(false);
+    if (m_view.PickYogo(dc, press, nullptr, nullptr,
+                        CTembraView::kPickDeselect | CTembraView::kPickSelection, 0) != FALSE) {
+        End(false);
         return TRUE;
     }
-    if (CEditGesture::ClearsSelection(config.GetMultiEdit(), m_mouse.IsCtrl())) {
+    if (CEditGesture::ClearsSelection(config.GetMultiEdit(), Mouse().IsCtrl())) {
         doc.UnselectAll();
     }
     CKoutei* process = nullptr;
     int index = -1;
-    if (PickYogo(dc, press, &process, &index, 0x0F, 0) != FALSE && process != nullptr) {
+    if (m_view.PickYogo(dc, press, &process, &index, 0x0F, 0) != FALSE && process != nullptr) {
         if (CAppState* state = GetAppState()) {
             state->SetYogoText(process->GetYogo(index)->GetText());
             state->SetEditModify(false);
         }
         doc.GetUndoHistory().Reset();
-        EndYogoGesture(false);
+        End(false);
         return TRUE;
     }
-    config.SetState(4);
+    SetStep(Step::Band);
     m_bandDrawn = FALSE;
     return TRUE;
 }
 
-BOOL CTembraView::YogoEditBand(CDC* dc) {
-    SelectBand band;
-    band.drawing = 4;
+BOOL CYogoGesture::EditBand(CDC* dc) {
+    CTembraView::SelectBand band;
+    band.drawing = static_cast<WORD>(Step::Band);
     band.drawn = &m_bandDrawn;
     band.pick = [&] {
         CKoutei* process = nullptr;
         int index = -1;
-        if (PickYogo(dc, m_mouse, &process, &index, 0x0F, 0) == FALSE || process == nullptr) {
+        if (m_view.PickYogo(dc, Mouse(), &process, &index, 0x0F, 0) == FALSE ||
+            process == nullptr) {
             return false;
         }
         if (CAppState* state = GetAppState()) {
@@ -156,9 +153,9 @@ BOOL CTembraView::YogoEditBand(CDC* dc) {
         }
         return true;
     };
-    band.end = [&] { EndYogoGesture(false); };
+    band.end = [&] { End(false); };
     band.answersTaken = false;
-    return TrackSelectBand(dc, band);
+    return m_view.TrackSelectBand(dc, band);
 }
 
 } // namespace tembra
