@@ -225,7 +225,7 @@ void CTembraDoc::RunSyokiSet(bool elapsed) {
         ConvertDayCounting(elapsed, conversion, before.nobeBase, store);
     }
 
-    InvalidateTextZukei();
+    m_shapes.InvalidateTextZukei();
     SetModifiedFlag(TRUE);
     SetChangedFlag(TRUE);
     const BOOL renewed = RenewPrintHeader(before.paper, before.layoutPath, results);
@@ -330,8 +330,8 @@ DatedObjects CollectDatedObjects(CTembraDoc& doc) {
             objects.events.push_back(event);
         }
     }
-    for (POSITION pos = doc.GetHeadShincyokuPosition(); pos != nullptr;) {
-        if (CShincyoku* line = doc.GetNextShincyoku(pos)) {
+    for (POSITION pos = doc.GetProgressLines().GetHeadShincyokuPosition(); pos != nullptr;) {
+        if (CShincyoku* line = doc.GetProgressLines().GetNextShincyoku(pos)) {
             objects.lines.push_back(line);
         }
     }

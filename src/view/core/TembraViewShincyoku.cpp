@@ -54,13 +54,13 @@ void CTembraView::AskProgressEdit(CShincyoku* line, POSITION pos) {
     switch (request.result) {
     case ProgressEditRequest::kErase:
         doc.GetUndoHistory().Reset();
-        doc.DeleteShincyokuAt(pos);
+        doc.GetProgressLines().DeleteShincyokuAt(pos);
         break;
     case ProgressEditRequest::kDraw:
         doc.GetOperation().SetOperation(Op::kOpDraw);
         break;
     case ProgressEditRequest::kAttributes: {
-        std::unique_ptr<CShincyoku> before = CTembraDoc::CopyShincyoku(line);
+        std::unique_ptr<CShincyoku> before = CChartProgressLines::CopyShincyoku(line);
         if (!before) {
             break;
         }
@@ -93,12 +93,12 @@ BOOL CTembraView::ProgressPressed(CDC* dc) {
     if (code == CMouseEvent::kLeftRelease) {
         const CTime date = m_mouse.GetCursorDate();
         POSITION pos = nullptr;
-        CShincyoku* found = doc.FindShincyoku(date, pos);
+        CShincyoku* found = doc.GetProgressLines().FindShincyoku(date, pos);
         std::unique_ptr<CShincyoku> current;
         m_shinSourcePos = nullptr;
         if (found == nullptr) {
             if (config.GetOperation() == Op::kOpDraw) {
-                current = doc.CreateShincyoku(date);
+                current = doc.GetProgressLines().CreateShincyoku(date);
             }
         } else if (config.GetOperation() == Op::kOpEdit) {
             m_host.ReleaseCapture();
@@ -106,7 +106,7 @@ BOOL CTembraView::ProgressPressed(CDC* dc) {
             AskProgressEdit(found, pos);
             return TRUE;
         } else {
-            current = CTembraDoc::CopyShincyoku(found);
+            current = CChartProgressLines::CopyShincyoku(found);
             if (current) {
                 current->SetSelected(kPicked);
                 found->SetSelected(kPicked);
@@ -117,7 +117,7 @@ BOOL CTembraView::ProgressPressed(CDC* dc) {
         if (current) {
             current->SetSelected(kEditing);
             m_shinLine = current.get();
-            doc.AddShincyoku(current.release(), FALSE);
+            doc.GetProgressLines().AddShincyoku(current.release(), FALSE);
             m_shinTrack.SetStartDate(m_shinLine->GetPointDate(m_shinTrack.GetStartRow()));
             config.SetState(kPlacing);
             DrawProgressFeedback(dc, m_shinLine, m_shinTrack);

@@ -143,7 +143,7 @@ BOOL CTembraView::YogoDrawPicked(CDC* dc) {
         return TRUE;
     }
     m_yogoProcess = picked;
-    m_newYogo = doc.CreateYogo();
+    m_newYogo = doc.GetTerms().CreateYogo();
     if (!m_newYogo) {
         doc.CancelLastSel();
         EndYogoGesture(false);

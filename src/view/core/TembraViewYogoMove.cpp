@@ -282,7 +282,7 @@ void CTembraView::YogoMoveFinish(CDC* dc) {
             break;
         }
         if (copying) {
-            std::unique_ptr<CYogo> duplicate = CTembraDoc::CopyYogo(*sourceSide->GetYogo(i));
+            std::unique_ptr<CYogo> duplicate = CChartTerms::CopyYogo(*sourceSide->GetYogo(i));
             if (!duplicate) {
                 AfxMessageBox(kNoTermCopy);
                 break;
