@@ -72,9 +72,9 @@ public:
                               set.GetStartDate() + CTimeSpan(day + 2 + i % 10, 0, 0, 0),
                               row + 1.5 + i % 3);
             CZukei* raw = shape.release();
-            m_doc.AddZukei(raw, FALSE);
+            m_doc.GetShapes().AddZukei(raw, FALSE);
             raw->Select();
-            m_doc.AddSelZukei(raw);
+            m_doc.GetShapes().AddSelZukei(raw);
         }
         m_frame = std::make_unique<CTembraFrame>(m_doc, m_app);
         bench::ShowAtClientSize(*m_frame, QSize(1920, 1080));

@@ -107,7 +107,7 @@ AutoResult CTembraDocAutomation::ClearLine(const AutoArg& first, const AutoArg& 
     }
     m_doc.GetKoumoku()->RemoveKeisenTypes(from, to);
     m_doc.DeleteRowObjects(from, to);
-    m_doc.DeleteZukeiRows(TRUE, from, to);
+    m_doc.GetShapes().DeleteZukeiRows(TRUE, from, to);
     m_doc.GetHatches().RowHatchesDeleted(TRUE, from, to);
     m_doc.ClearKoumokuRange(from, 0, to - from + 1, kKoumokuColumns, FALSE);
     m_doc.GetHatches().HatchRowsDeleted(TRUE, from, to, 0, kKoumokuColumns - 1);

@@ -128,7 +128,7 @@ AutoResult CTembraDocAutomation::TakeInData(const AutoArg& start, const AutoArg&
         attr.m_hatch = CKouteiLines::kNoHatch;
         koutei->GetStartLand()->SetShape(15);
         koutei->GetEndLand()->SetShape(15);
-        if (std::unique_ptr<CYogo> yogo = m_doc.CreateYogo(); yogo != nullptr) {
+        if (std::unique_ptr<CYogo> yogo = m_doc.GetTerms().CreateYogo(); yogo != nullptr) {
             yogo->SetText(body);
             yogo->GetAttr().m_form = 0;
             yogo->GetAttr().m_attrb = 0;

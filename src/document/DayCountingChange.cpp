@@ -219,7 +219,7 @@ void CDayCountingChange::RunSyokiSet(bool elapsed) {
         ConvertDayCounting(elapsed, conversion, before.nobeBase, store);
     }
 
-    m_doc.InvalidateTextZukei();
+    m_doc.GetShapes().InvalidateTextZukei();
     m_doc.SetModifiedFlag(TRUE);
     m_doc.SetChangedFlag(TRUE);
     const BOOL renewed = RenewPrintHeader(before.paper, before.layoutPath, results);
@@ -326,8 +326,8 @@ DatedObjects CollectDatedObjects(CTembraDoc& doc) {
             objects.events.push_back(event);
         }
     }
-    for (POSITION pos = doc.GetHeadShincyokuPosition(); pos != nullptr;) {
-        if (CShincyoku* line = doc.GetNextShincyoku(pos)) {
+    for (POSITION pos = doc.GetProgressLines().GetHeadShincyokuPosition(); pos != nullptr;) {
+        if (CShincyoku* line = doc.GetProgressLines().GetNextShincyoku(pos)) {
             objects.lines.push_back(line);
         }
     }

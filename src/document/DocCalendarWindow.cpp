@@ -40,8 +40,8 @@ BOOL CTembraDoc::FitCalendarWindow(BOOL tell) {
         take(objects.GetStartDate());
         take(objects.GetEndDate());
     }
-    for (POSITION pos = GetHeadShincyokuPosition(); pos != nullptr;) {
-        const CShincyoku* line = GetNextShincyoku(pos);
+    for (POSITION pos = m_progressLines.GetHeadShincyokuPosition(); pos != nullptr;) {
+        const CShincyoku* line = m_progressLines.GetNextShincyoku(pos);
         if (line == nullptr) {
             continue;
         }

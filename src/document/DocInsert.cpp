@@ -208,7 +208,7 @@ void CTembraDoc::InsertHeldBlocks(int mask, const CCalendar& linkCalendar, BOOL 
     app->ClearShigenNameClipboard();
     app->ClearObjectClipboard();
     UnselectAll(TRUE);
-    DeselectAllZukei();
+    m_shapes.DeselectAllZukei();
 }
 
 void CTembraDoc::ApplyOutputLayers(const LayerMap& map) {

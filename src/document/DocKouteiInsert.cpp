@@ -420,7 +420,7 @@ POSITION CTembraDoc::InsertKouteiBlock(CChartPos target, CTime baseDate, BOOL re
         copy->Deselect();
         copy->MoveBy(move.zukeiDays, move.zukeiRows);
         CZukei* shape = copy.release();
-        SelectZukeiAt(AddZukei(shape, TRUE));
+        m_shapes.SelectZukeiAt(m_shapes.AddZukei(shape, TRUE));
         last = GetTailSelPosition();
         if (recordUndo) {
             m_undo.AddNew(shape);

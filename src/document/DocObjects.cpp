@@ -119,7 +119,7 @@ void CTembraDoc::ClearAllSelections(BOOL keepCells) {
     // With nothing selected this only deselects the resource charts, which are selected in
     // place.
     UnselectAll(TRUE);
-    SetCurrentCntrItem(nullptr, FALSE);
+    m_embeddedItems.SetCurrentCntrItem(nullptr, FALSE);
     ClearSelectedKoumokuCells(keepCells);
     RedrawColumnRange(TRUE);
     const LONG operation = m_operation.GetOperation();
@@ -141,11 +141,11 @@ BOOL CTembraDoc::CanDelete() const {
     case COperationState::kModeShigen:
         return GetSelCount() > 0 ? TRUE : FALSE;
     case COperationState::kModeShincyoku:
-        return GetShincyokuCount() > 0 ? TRUE : FALSE;
+        return m_progressLines.GetShincyokuCount() > 0 ? TRUE : FALSE;
     case COperationState::kModeZukei:
         return GetSelCount() > 0 ? TRUE : FALSE;
     case COperationState::kModeObject:
-        return GetCurrentCntrItem() != nullptr ? TRUE : FALSE;
+        return m_embeddedItems.GetCurrentCntrItem() != nullptr ? TRUE : FALSE;
     case COperationState::kModeChart:
         return GetResourceCharts().CountSelectedCharts(0) > 0 ? TRUE : FALSE;
     default:

@@ -297,7 +297,7 @@ void CTembraDoc::TakeContents(CTembraDoc& source) {
     GetChartList().Swap(source.GetChartList());
     GetHatchList()->Swap(*source.GetHatchList());
     GetCntrItems().Swap(source.GetCntrItems());
-    m_nUnreadCntrItems = source.m_nUnreadCntrItems;
+    m_embeddedItems.SetUnreadCntrItemCount(source.m_embeddedItems.GetUnreadCntrItemCount());
 }
 
 BOOL CTembraDoc::OnOpenDocument(const std::string& path) {
@@ -343,18 +343,19 @@ BOOL CTembraDoc::OnOpenDocument(const std::string& path) {
     m_bReadOnly = readOnly;
     m_bLinkUpdate = FALSE;
 
-    if (m_nUnreadCntrItems > 0) {
+    if (m_embeddedItems.GetUnreadCntrItemCount() > 0) {
         // Written by a program that embeds other programs' objects: what this one cannot read
         // would be lost by a save over the file, which is kept as it is.
         AfxMessageBox(
             FormatString(Cp932("このファイルの埋め込みオブジェクト（%1個）はこのシステムでは"
                                "読み込めません。\n%2を読み込まずに、書込禁止モードで開きます。"),
-                         {std::to_string(m_nUnreadCntrItems), UnreadParts(m_nVersion)}),
+                         {std::to_string(m_embeddedItems.GetUnreadCntrItemCount()),
+                          UnreadParts(m_nVersion)}),
             MB_OK | MB_ICONINFORMATION);
         m_bReadOnly = TRUE;
         releaseLock();
     }
-    InvalidateTextZukei();
+    m_shapes.InvalidateTextZukei();
     if (const int kind = app->GetPlanConversion(); kind != 0) {
         ApplyPlanConversion(kind);
     }
@@ -607,7 +608,7 @@ BOOL CTembraDoc::DoSave(const std::string& path, BOOL replace) {
             app->LockDocumentFile(GetPathName(), 0);
         }
         // The chart is now the file it was written to, whole.
-        m_nUnreadCntrItems = 0;
+        m_embeddedItems.SetUnreadCntrItemCount(0);
         SetPathName(name, TRUE);
     } else if (tookLock) {
         app->LockDocumentFile(name, 0);
@@ -659,14 +660,15 @@ void CTembraDoc::OnDataInfo() {
     request.selected = GetSelCount();
     request.progress = m_objects.GetShincyokuList().GetCount();
     request.shapes = GetZukeiCount();
-    request.embedded = CountCntrItems();
+    request.embedded = m_embeddedItems.CountCntrItems();
     Ui().RunDialog(request);
 }
 
 // ---- Auto-save ----------------------------------------------------------------------------------
 
 std::string CTembraDoc::GetAutoSaveName() const {
-    if (!GetPathName().empty() && m_nUnreadCntrItems == 0 && !m_bBorrowedName) {
+    if (!GetPathName().empty() && m_embeddedItems.GetUnreadCntrItemCount() == 0 &&
+        !m_bBorrowedName) {
         return GetPathName();
     }
     return Sjis::ToUtf8(ShortTitle()) + kProvisionalExt;

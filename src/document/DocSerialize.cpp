@@ -262,7 +262,7 @@ void CTembraDoc::StoreNative(CArchive& ar) {
     }
     if (v >= kEmbeddedVersion) {
         ShowStage(Stage::Embedded, true);
-        SerializeCntrItems(ar);
+        m_embeddedItems.SerializeCntrItems(ar);
     }
     if (v >= kChartsVersion) {
         StoreList(ar, GetChartList());
@@ -387,7 +387,7 @@ void CTembraDoc::LoadNative(CArchive& ar) {
     bool complete = true;
     if (v >= kEmbeddedVersion) {
         ShowStage(Stage::Embedded, false);
-        complete = SerializeCntrItems(ar) == 0;
+        complete = m_embeddedItems.SerializeCntrItems(ar) == 0;
     }
     if (complete && whole && v >= kChartsVersion) {
         LoadList<CChart>(ar, GetChartList());

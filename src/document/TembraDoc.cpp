@@ -43,7 +43,8 @@ CTembraDoc::CTembraDoc() {
     // Hint 2 without a range of its own repaints every row.
     m_hint.SetDateRange(0, 0, -1, 9999);
     m_notifier.SetObjectRedrawn([this] { RedrawStaleCharts(); });
-    m_undo.SetHeaderExchange([this](CPrHeader& saved) { return ExchangeHeader(saved); });
+    m_undo.SetHeaderExchange(
+        [this](CPrHeader& saved) { return m_prHeaderEdit.ExchangeHeader(saved); });
 }
 
 CTembraDoc::~CTembraDoc() {
@@ -121,8 +122,7 @@ void CTembraDoc::DeleteContents() {
     FreeAllKoumoku();
     FreeAllShincyoku();
     DeleteZukeiList();
-    m_pCurrentCntrItem = nullptr;
-    m_nUnreadCntrItems = 0;
+    m_embeddedItems.Reset();
     m_objects.DeleteAllCntrItems();
     m_prHeader.RemoveAllElements();
     DeleteShigenTable();

@@ -10,6 +10,12 @@
 // - CChartSelection: the moves between the object list and the selection list;
 // - CChartUndo: the undo history, restoring into the chart's lists;
 // - CChartHatches: the hatchings' edits, each recorded for undo;
+// - CChartShapes: the drawing shapes, their selection, the shape menu's appliers and how they
+//   follow the row and column edits;
+// - CChartTerms: new terms, the term menu's attributes, removal and find and replace;
+// - CChartProgressLines: the progress-line list;
+// - CEmbeddedItems: the embedded items' file block and current item;
+// - CPrHeaderEdit: the edit of the print header's texts and its undo;
 // - CResourceCharts: the walk over the resource charts and their edits;
 // - CDayCountingChange: the initial settings and the change of the day counting;
 // - CObjectFactory: records by kind code, new and copied processes, their counter and the
@@ -18,10 +24,9 @@
 // - CDocumentSeams: the adapters that answer the records' document interfaces (FindSeam).
 // The operations that combine the parts are members, in files named by what they edit
 // (DocObjects.cpp, DocSelection.cpp, DocClipboard.cpp, DocKoutei.cpp, DocKouteiChain.cpp,
-// DocKouteiMove.cpp, DocKouteiInsert.cpp, DocKouteiAttr.cpp, DocYogoAttr.cpp, DocRowsCols.cpp,
+// DocKouteiMove.cpp, DocKouteiInsert.cpp, DocKouteiAttr.cpp, DocRowsCols.cpp,
 // DocDateRange.cpp, DocEvents.cpp, DayCountingChange.cpp, DocKoumoku.cpp,
-// DocKoumokuEdit.cpp, DocKoumokuAttr.cpp, DocLayers.cpp, DocShigen.cpp, DocShincyoku.cpp,
-// DocZukei.cpp, DocZukeiGroup.cpp, DocZukeiSelAttr.cpp, DocCntrItems.cpp); its file in
+// DocKoumokuEdit.cpp, DocKoumokuAttr.cpp, DocLayers.cpp, DocShigen.cpp); its file in
 // DocSerialize.cpp (the stream), DocOpenSave.cpp (new, open, save, close, auto-save copies),
 // DocInsert.cpp (File > Insert), DocBackup.cpp (backup copies) and DocCharts.cpp (resource charts
 // and the foreign streams).
@@ -36,10 +41,14 @@
 #include "document/ChartHatches.h"
 #include "document/ChartNotifier.h"
 #include "document/ChartObjects.h"
+#include "document/ChartProgressLines.h"
 #include "document/ChartSelection.h"
+#include "document/ChartShapes.h"
+#include "document/ChartTerms.h"
 #include "document/ChartUndo.h"
 #include "document/DayCountingChange.h"
 #include "document/DocumentSeams.h"
+#include "document/EmbeddedItems.h"
 #include "document/Hint.h"
 #include "document/HolidayUse.h"
 #include "document/KoumokuSelection.h"
@@ -51,6 +60,7 @@
 #include "document/ObjectBox.h"
 #include "document/ObjectFactory.h"
 #include "document/ObjectSets.h"
+#include "document/PrHeaderEdit.h"
 #include "document/ResourceCharts.h"
 #include "model/Calendar.h"
 #include "model/ChartPos.h"
@@ -89,10 +99,6 @@ namespace tembra {
 class CAppState;
 class CChart;
 class CPageLayout;
-class CZukei;
-class CZukeiString;
-class IZukeiView;
-struct CDatePos;
 
 // The insert mask of a document that reads a whole file of its own.
 constexpr int kInsertMaskAll = 0xFFFF;
@@ -164,6 +170,19 @@ public:
     CChartUndo& GetUndoHistory() { return m_undo; }
     const CChartUndo& GetUndoHistory() const { return m_undo; }
     CObjectFactory& GetObjectFactory() { return m_factory; }
+    // The drawing shapes: the shape list's edits, their selection and the shape menu's appliers.
+    CChartShapes& GetShapes() { return m_shapes; }
+    const CChartShapes& GetShapes() const { return m_shapes; }
+    // The terms of the processes: new terms, the term menu and find and replace.
+    CChartTerms& GetTerms() { return m_terms; }
+    // The progress-line list.
+    CChartProgressLines& GetProgressLines() { return m_progressLines; }
+    const CChartProgressLines& GetProgressLines() const { return m_progressLines; }
+    // The embedded items' file block and current item.
+    CEmbeddedItems& GetEmbeddedItems() { return m_embeddedItems; }
+    const CEmbeddedItems& GetEmbeddedItems() const { return m_embeddedItems; }
+    // The edit of the print header's texts and its undo.
+    CPrHeaderEdit& GetPrHeaderEdit() { return m_prHeaderEdit; }
     CDocumentSeams& GetSeams() { return m_seams; }
 
     // ---- Members --------------------------------------------------------------------------------
@@ -228,7 +247,7 @@ public:
     OwnedObList<CDataHeader>& GetChartList() { return m_objects.GetChartList(); }
     OwnedObList<CKtkmHatch>* GetHatchList() { return &m_objects.GetHatchList(); }
     // The embedded items of other programs (none are made on this platform; see
-    // DocCntrItems.cpp).
+    // EmbeddedItems.cpp).
     OwnedObList<CObject>& GetCntrItems() { return m_objects.GetCntrItems(); }
     CHint& GetHint() { return m_hint; }
     int GetInsertMask() const { return m_nInsertMask; }
@@ -300,6 +319,9 @@ public:
     CDataHeader* GetSelAt(POSITION pos) const { return GetSelList().GetAt(pos); }
     POSITION FindObj(const CDataHeader* object) const { return GetObjList().Find(object); }
     POSITION FindSel(const CDataHeader* object) const { return GetSelList().Find(object); }
+    // Puts object in the selection entry at pos (the caller keeps the lists consistent).
+    void SetSelAt(POSITION pos, CDataHeader* object) { GetSelList().SetAt(pos, object); }
+    CDataHeader* GetFirstSel() const { return GetSelList().GetHead(); }
 
     // The first unselected (FindKouteiByNumber) or selected (FindSelKouteiByNumber) process whose
     // own number (which 0), start-node number (1) or end-node number (2) is number; null for
@@ -544,29 +566,6 @@ public:
     // default node attributes.
     void UpdateLandAttrUI(CCmdUI* cmdUI);
 
-    // ---- Term attributes, removal and find and replace (DocYogoAttr.cpp) ----------------------
-    // Each value below 0 (decoration 0xFFFF, color kUnchangedColor, an empty text, no font)
-    // leaves its attribute as it is. In the term mode (operation 1, 2, 3, 6 or 7) the selected
-    // terms of each selected process are changed on a copy that replaces it (recorded), staying
-    // selected unless the colour changed. A text is cut to 128 bytes on a character boundary and
-    // joins the term bar's history. Without a changed process the values become the defaults of
-    // new terms.
-    void SetYogoAttr(int form, COLORREF color, WORD decoration, int size, std::string_view text,
-                     int linkPosition, int ownFont, const LOGFONT* logFont);
-    // Check of a term command from the first selected term (term mode) or else the defaults.
-    void UpdateYogoAttrUI(CCmdUI* cmdUI);
-    // Removes the selected terms of the selected processes, each process replaced by a copy
-    // without them (recorded) that leaves the selection.
-    void RemoveSelYogo();
-    // Finds (mode other than 2) or replaces (mode 2, one undo step) findText in the terms of the
-    // selected processes (their selected terms only with selectionOnly) and, without
-    // selectionOnly, of the unselected ones: the whole text (wholeMatch) or every occurrence,
-    // never inside a double-byte character. Matching terms end selected with the replaced text
-    // (cut to 128 bytes on a character boundary), the others unselected; exactly the processes
-    // with a match end selected. Returns how many processes matched.
-    int FindReplaceYogo(int mode, std::string_view findText, std::string_view replaceText,
-                        BOOL wholeMatch, BOOL selectionOnly);
-
     // ---- Row and column edits of processes and events (DocRowsCols.cpp) ---------------------
     // Rows are item-table rows; each edit is one undo step and ends with nothing selected. The
     // results are 1 when the document held objects (or, for the deletions of objects,
@@ -618,6 +617,12 @@ public:
     void DeleteSelection();
     // Takes a shape out of the selection and the shape list with an undo record.
     void DeleteZukei(CDataHeader* shape);
+    // Takes the entry at pos out of the list into the history, with its place (the entry after
+    // it); deletes it (false) when that cannot be recorded.
+    bool RemoveRecorded(OwnedObList<CDataHeader>& list, POSITION pos);
+    // Deletes an object that an edit took out of its list and the history could not take,
+    // unless a list still holds it.
+    void DiscardUnrecorded(CDataHeader* object);
     // Delete without undo, for the deletion of the contents.
     void FreeAllObjects() { m_objects.DeleteAllObjects(); }
     void FreeAllKoumoku() { m_objects.DeleteAllKoumoku(); }
@@ -626,197 +631,6 @@ public:
     void DeleteShigenTable() { m_objects.DeleteAllResources(); }
     void DeleteAllCharts() { m_objects.DeleteAllCharts(); }
     void DeleteAllHatches() { m_objects.DeleteAllHatches(); }
-
-    // ---- Shape selection and framed texts (DocZukeiGroup.cpp) --------------------------------
-    // Takes every selected shape out of the selection and redraws it; an edited framed text
-    // ends its edit state.
-    void DeselectAllZukei();
-    // Marks every framed text of the shape list (inside groups too) for a new layout of its
-    // lines at its next drawing.
-    void InvalidateTextZukei();
-
-    // ---- The appliers of the shape menu 属性 > 線画 (DocZukeiSelAttr.cpp) ----------------------
-    // The appliers: each empties the history and records every changed shape as one step. The
-    // colour and hatch colour leave the shapes deselected; the text appliers pass over shapes
-    // that are no texts.
-    void SetSelZukeiPointMode(short mode);
-    void SetSelZukeiLineType(WORD type);
-    void SetSelZukeiWidth(short width);
-    void SetSelZukeiColor(COLORREF color);
-    void SetSelZukeiHatch(WORD hatch);
-    void SetSelZukeiHatchColor(COLORREF color);
-    void SetSelZukeiBoxRay(WORD ray);
-    // Emphasis (bit 4) toggles; the vertical bits (256, 512, or 0 for the centre) replace each
-    // other.
-    void SetSelTextFlags(WORD flag);
-    void SetSelTextAlign(WORD align);
-    void SetSelTextColor(COLORREF color);
-    // The packed size code (height * 256 + width) of the selected texts; they are laid out
-    // again.
-    void SetSelTextSize(WORD size);
-    // The fields of attr whose mask bit is on (1 line type, 2 width, 4 colour, 8 hatch, 16
-    // hatch colour, 32 corner radius, 64 position relation) into every selected shape.
-    void SetSelZukeiAttrs(const CZukeiAttr& attr, UINT mask);
-    // One undo step over the selected shapes (texts only with textsOnly), each changed by change;
-    // with deselect they leave the selection afterwards.
-    void ChangeSelZukei(bool textsOnly, bool deselect, const std::function<void(CZukei&)>& change);
-    // The counts and finds of the menu's rules.
-    int CountSelectedZukei() const;
-    CZukei* GetFirstSelectedZukei() const;
-    CZukeiString* GetFirstSelectedTextZukei() const;
-    int CountSelectedGroups() const;
-    int CountSelectedRoundBoxes() const;
-    const CZukei* FindSelectedRoundBox() const;
-    // テキスト: new shapes are texts framed by the chosen outline.
-    BOOL GetZukeiTextMode() const { return m_bZukeiTextMode; }
-    void SetZukeiTextMode(BOOL on) { m_bZukeiTextMode = on; }
-
-    // ---- The print header's edit (DocHeaderEdit.cpp) -----------------------------------------
-    // After the print header's texts were edited (the name plate or the plan sheet): the edit
-    // becomes the one undo step, holding the header as it was before (before; without it the
-    // history is only emptied), the document is marked modified and changed, its title composed
-    // again and every view redraws the header.
-    void AfterHeaderEdit(std::unique_ptr<CPrHeader> before = nullptr);
-    // Undo and redo of a header edit: the saved header and the document's change places; the
-    // title and the views follow.
-    int ExchangeHeader(CPrHeader& saved);
-
-    // ---- Shapes (DocZukei.cpp) ------------------------------------------------------------------
-    // The shape list is the drawing order: the head is drawn first (the back), the tail last
-    // (the front). A selected shape stays in it and stands in the selection list besides. The
-    // changes the user can take back are recorded; each changed shape is redrawn.
-
-    // Message of the creators.
-    static constexpr UINT kNoZukeiDataMessage = 5021;
-    // The question before a row or column edit when the chart holds fixed shapes.
-    static constexpr UINT kFixedZukeiQuestion = 5142;
-    // The frame style of new framed texts when nothing else was chosen: the box.
-    static constexpr short kDefaultFrameStyle = 3;
-
-    // The frame style that new framed texts take (3 to 6, 9 to 13: the shape styles whose
-    // outline frames the text).
-    short GetZukeiFrameStyle() const { return m_nZukeiFrameStyle; }
-    void SetZukeiFrameStyle(short style) { m_nZukeiFrameStyle = style; }
-    // The frame kind of a frame style: the shape kind of that style's outline (3 -> 4 box, 4 ->
-    // 5 rounded box, 5 -> 6 circle, 6 -> 7 ellipse, 9..13 -> 10..14); the box for any other.
-    static WORD GetFrameKind(int frameStyle);
-
-    // A new shape of the settings' current style (0..16, see the .cpp) on the current layer
-    // with the settings' shape attributes; style 14 is a framed text of the document's frame
-    // style with the settings' text font and text attributes. Not in any list. Null after
-    // message 5021.
-    std::unique_ptr<CZukei> CreateZukei();
-    // A new framed text (box frame) for the plan sheets, its font of the face at height 32 on
-    // the papers 0 to 3 and 40 on 4 and 5 (the settings' text font on others). Recorded as
-    // added, not in any list: the caller adds it. Null after message 5021.
-    std::unique_ptr<CZukeiString> CreateTextZukei(std::string_view faceName);
-    // Replaces a box, circle, ellipse, triangle, arrow or diamond (kinds 4 to 7, 10 to 14) by a
-    // framed text of the same outline and place, in its place in the shape list, recorded as a
-    // change of the shape into the text; a selected shape leaves the selection first. Returns
-    // the text; null (nothing changed) for another shape, one not in the list, or after message
-    // 5021.
-    CZukeiString* ConvertToTextZukei(CZukei* shape);
-
-    // Appends the shape (taken over) at the front, marks the document modified and changed and,
-    // with redraw, redraws it. Returns its position.
-    POSITION AddZukei(CZukei* shape, BOOL redraw = TRUE);
-    // The same at the back.
-    POSITION AddZukeiHead(CZukei* shape, BOOL redraw = TRUE);
-    // Takes the shape at pos (RemoveZukeiAt) or the shape itself (RemoveZukei) out of the shape
-    // list and out of the selection, without deleting it: the caller owns it. Null when there
-    // is none.
-    CZukei* RemoveZukeiAt(POSITION pos);
-    CZukei* RemoveZukei(CZukei* shape);
-    POSITION GetHeadZukeiPosition() const { return m_objects.GetZukeiList().GetHeadPosition(); }
-    POSITION GetTailZukeiPosition() const { return m_objects.GetZukeiList().GetTailPosition(); }
-    // The shape at pos (null for a record that is none); pos moves on (back).
-    CZukei* GetNextZukei(POSITION& pos) const;
-    CZukei* GetPrevZukei(POSITION& pos) const;
-
-    // Appends the shape (whose selected flag the caller has set) to the selection, marks the
-    // document changed and redraws it.
-    void AddSelZukei(CZukei* shape);
-    // Selects the shape at a shape-list position.
-    void SelectZukeiAt(POSITION pos);
-    // In the shape mode (4): selects every unselected shape on a shown layer (state 1).
-    void SelectAllZukei();
-    // Takes the shape out of the selection and redraws it (an edited framed text ends its edit
-    // state).
-    void DeselectZukei(CZukei* shape);
-    // Puts object in the selection entry at pos (the caller keeps the lists consistent).
-    void SetSelAt(POSITION pos, CDataHeader* object) { GetSelList().SetAt(pos, object); }
-    CDataHeader* GetFirstSel() const { return GetSelList().GetHead(); }
-    // Redraws every selected shape.
-    void UpdateAllZukeiViews();
-
-    // Deletes the selected shapes (redrawn and recorded with their places); the other selected
-    // objects stay selected.
-    void DeleteSelectedZukei();
-    // Deletes every shape, from the head on, each recorded.
-    void RemoveAllZukei();
-    // Deletes the shapes on shown layers (state 1), each recorded; those on reference and
-    // hidden layers stay.
-    void RemoveShownZukei();
-
-    // Moves the selected shapes by the drag (CZukei::MoveAnchors), each recorded as changed
-    // against a clone of its old state. Mode 2 copies instead: each selected shape (from the
-    // last selected) is deselected and a moved, selected clone takes its selection entry and
-    // goes to the front, recorded as added. Empties the history first; nothing without a
-    // selection.
-    void MoveSelectedZukei(const IZukeiView& view, const CPoint& delta, const CTimeSpan& span,
-                           double rows, int mode);
-    // Resizes the selected shapes by a handle drag (CZukei::ResizeAnchors), each recorded as
-    // changed. Empties the history first; nothing without a selection.
-    void ResizeSelectedZukei(const IZukeiView& view, const CPoint& delta, int handle,
-                             const CRect& ref, const CDatePos& pos);
-    // Brings the selected shapes in front of all others (toFront) or behind them, keeping their
-    // order among themselves. Empties the history and records nothing.
-    void ChangeZukeiOrder(BOOL toFront);
-    // The first framed text with the tag whose rows [top, bottom] overlap from - 1 .. to; null
-    // when none.
-    CZukeiString* FindTextZukei(WORD tag, int from, int to) const;
-    // The number of selected text shapes (plain or framed); 0 as soon as a selected shape is
-    // no text. Other selected objects do not count (DocZukeiText.cpp).
-    int CountSelectedTextZukei() const;
-
-    // The shapes follow the row and column edits of the chart (rows counted from 0; a shape's
-    // rows are the positions of its top and bottom edges). A deletion deletes the shapes lying
-    // wholly inside the removed band and, unless blankOnly, moves up (earlier) those below
-    // (after) it, a shape that begins inside the band to the band's start. An insert moves the
-    // shapes at or below (after) the insert by its size, but no bottom past row 10000 and no
-    // end past the day after GetMaxDate. Only shapes in move mode (PointMode 0) move: when the
-    // chart holds fixed shapes, question 5142 asks first whether the moved ones may be switched to
-    // move mode (No leaves them). Arcs and fans are measured on the layout of the document's
-    // first view; without a view nothing happens. Each change is recorded.
-    void DeleteZukeiRows(BOOL blankOnly, int firstRow, int lastRow);
-    void InsertZukeiRows(int atRow, int lastRow);
-    void DeleteZukeiColumns(BOOL blankOnly, const CTime& fromDate, const CTime& toDate);
-    void InsertZukeiColumns(const CTime& atDate, const CTime& toDate);
-    // The page layout of the document's first view that shows the chart; null without one.
-    const CPageLayout* GetFirstViewLayout() const;
-
-    // ---- Embedded items (DocCntrItems.cpp) ------------------------------------------------------
-    // Nothing of another program can be embedded on this platform: no item is made, so the item
-    // list stays empty and the current item null. What a document file holds of items is read as
-    // far as it can be (see SerializeCntrItems).
-
-    // The item block of the file (its magic 0x0DAF, a count, the items): stored empty. Loading
-    // checks the magic (otherwise message 5059 and an archive exception, the item list as it
-    // was) and reads the count; a count above 0 comes from a document whose items cannot be
-    // read here: the stream stops after the count, which is returned (and kept,
-    // GetUnreadCntrItemCount) so that the caller reads nothing that follows. 0 otherwise.
-    int SerializeCntrItems(CArchive& ar);
-    // The number of items of the document.
-    int CountCntrItems() const { return m_objects.GetCntrItems().GetCount(); }
-    // The items the last load of the item block could not read.
-    int GetUnreadCntrItemCount() const { return m_nUnreadCntrItems; }
-    CObject* GetCurrentCntrItem() const { return m_pCurrentCntrItem; }
-    BOOL IsCurrentCntrItem(const CObject* item) const {
-        return item == m_pCurrentCntrItem ? TRUE : FALSE;
-    }
-    // Makes the item (one of the item list, or null) current and redraws the old and the new
-    // one. While another item is current, keep leaves everything as it is.
-    void SetCurrentCntrItem(CObject* item, BOOL keep);
 
     // ---- Layers (DocLayers.cpp) -----------------------------------------------------------------
     // A layer's state: 1 shown, 2 shown for reference, any other value (0, or the 3 the layer
@@ -899,47 +713,6 @@ public:
     // entry's number becomes the number its name has here (CShigen::RemapNumbers then rewrites
     // the pasted processes' entries). 1 when any number changes, else 0.
     int MergeShigenNames();
-
-    // ---- Progress lines and terms (DocShincyoku.cpp) --------------------------------------------
-
-    // Messages of the creators.
-    static constexpr UINT kNoShincyokuDataMessage = 5022;
-    static constexpr UINT kNoYogoDataMessage = 5024;
-
-    // A new progress line for the date with the line, label and font settings of "ShinConfig";
-    // null after message 5022. The caller lists it.
-    std::unique_ptr<CShincyoku> CreateShincyoku(const CTime& date);
-    // A copy of source; null for none, and after message 5022.
-    static std::unique_ptr<CShincyoku> CopyShincyoku(const CShincyoku* source);
-    // Appends the line (taken over), marks the document modified and changed and, with redraw,
-    // redraws it. Returns its position.
-    POSITION AddShincyoku(CShincyoku* record, BOOL redraw);
-    // The first progress line of the date and its position; null and position 0 when none.
-    CShincyoku* FindShincyoku(const CTime& date, POSITION& pos) const;
-    CShincyoku* GetShincyokuAt(POSITION pos) const;
-    // Exchanges the lines at the two positions (their drawing order); FALSE when a position
-    // holds none.
-    BOOL SwapShincyoku(POSITION first, POSITION second);
-    // Redraws the line at pos and takes it out: recorded for undo with its place, or deleted at
-    // once when its selected word is 2 (a line that only lived while it was drawn). Marks the
-    // document modified. Returns the line when the history keeps it, else null.
-    CShincyoku* DeleteShincyokuAt(POSITION pos);
-    int GetShincyokuCount() const { return m_objects.GetShincyokuList().GetCount(); }
-    POSITION GetHeadShincyokuPosition() const {
-        return m_objects.GetShincyokuList().GetHeadPosition();
-    }
-    POSITION GetTailShincyokuPosition() const {
-        return m_objects.GetShincyokuList().GetTailPosition();
-    }
-    // The line at pos (null for a record of another kind); pos moves on.
-    CShincyoku* GetNextShincyoku(POSITION& pos) const;
-    // DeleteShincyokuAt on the head until the list is empty.
-    void DeleteAllShincyoku();
-    // A new term with the label defaults of "YogoConfig" and the term font, no text; null after
-    // message 5024.
-    std::unique_ptr<CYogo> CreateYogo();
-    // A copy of source; null after message 5024.
-    static std::unique_ptr<CYogo> CopyYogo(const CYogo& source);
 
     // ---- Item table -----------------------------------------------------------------------------
     // The cell at (row, item column), or null outside the table. A cell whose own row or column
@@ -1336,40 +1109,6 @@ private:
 
     // The informative title: "name <chart title> [period] " and the read-only mark.
     std::string ComposeTitle(const std::string& name) const;
-    // Takes the entry at pos out of the list into the history, with its place (the entry after
-    // it); deletes it (false) when that cannot be recorded.
-    bool RemoveRecorded(OwnedObList<CDataHeader>& list, POSITION pos);
-
-    // Shapes (DocZukei.cpp). Makes the text a framed text of the frame style (the box for a
-    // style that frames nothing) with the settings' text font and text attributes.
-    void FrameText(CZukeiString& text, short frameStyle) const;
-    // Deletes the shapes doomed(shape) picks, with their selection entries, each recorded.
-    template <class Doomed> void DeleteZukeiWhere(Doomed doomed);
-    // The dates and rows a shape covers in the row and column edits.
-    struct ZukeiExtent {
-        CTime start;
-        CTime end;
-        double top = 0;
-        double bottom = 0;
-    };
-    static ZukeiExtent MeasureZukei(const CZukei& shape, const IZukeiView& view);
-    // What a row or column edit does with one shape.
-    struct ZukeiEdit {
-        enum Action { kKeep, kMove, kDelete };
-        Action action = kKeep;
-        CTimeSpan span;
-        double rows = 0;
-        static ZukeiEdit Keep() { return {}; }
-        static ZukeiEdit Delete() { return {kDelete, CTimeSpan(), 0}; }
-        static ZukeiEdit Move(const CTimeSpan& span, double rows) { return {kMove, span, rows}; }
-    };
-    // A row or column edit of the shapes: decide(extent) says what happens to each shape, all
-    // measured on the first view's layout before anything changes; fixed shapes move only when
-    // the user agrees (asked when movesFixed and the chart holds one).
-    template <class Decide> void EditZukeiBand(bool movesFixed, Decide decide);
-    // Deletes an object that an edit took out of its list and the history could not take,
-    // unless a list still holds it.
-    void DiscardUnrecorded(CDataHeader* object);
     // The link mode of the selection for a move (DocKouteiMove.cpp): 2 in an elapsed-day chart
     // or with working-day processes only, 1 with calendar-day processes only, 3 with both. In
     // modes 1 and 3 the spans of each selected calendar-day process are recomputed (with
@@ -1412,6 +1151,11 @@ private:
     CChartSelection m_selection{m_objects, m_notifier};
     CChartUndo m_undo{m_objects, m_calendar, m_notifier};
     CChartHatches m_hatches{m_objects, m_undo, m_notifier};
+    CChartShapes m_shapes{*this, m_objects, m_selection, m_undo, m_notifier, m_syokiSet};
+    CChartTerms m_terms{*this, m_undo, m_operation, m_syokiSet};
+    CChartProgressLines m_progressLines{*this, m_objects, m_notifier, m_syokiSet};
+    CEmbeddedItems m_embeddedItems{m_objects, m_notifier};
+    CPrHeaderEdit m_prHeaderEdit{*this, m_undo, m_notifier, m_prHeader};
     CResourceCharts m_charts{m_objects, m_notifier};
     CDayCountingChange m_dayCounting{*this};
     CHint m_hint;
@@ -1429,10 +1173,6 @@ private:
     WORD m_nSheetRows = 0;
     CChartPos m_columnRange;
     CAppState* m_pLockedApp = nullptr;
-    short m_nZukeiFrameStyle = kDefaultFrameStyle;
-    BOOL m_bZukeiTextMode = FALSE;
-    CObject* m_pCurrentCntrItem = nullptr;
-    int m_nUnreadCntrItems = 0;
     // The path name came with the file read and was never saved to (SetPathName).
     bool m_bBorrowedName = false;
     // The objects change count (IChartDocument) when the views last redrew the charts for it.

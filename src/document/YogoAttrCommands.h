@@ -1,6 +1,6 @@
 // The commands of the term menu (属性 > 用語) by their ids: which attribute of the selected terms
 // each sets and to what value. The document fills their menu state through them
-// (CTembraDoc::UpdateYogoAttrUI).
+// (CChartTerms::UpdateYogoAttrUI).
 #pragma once
 
 #include "platform/Types.h"

@@ -571,7 +571,7 @@ void CDosConvert::ConvertYogo(CTembraDoc& document) {
     if (m_current == nullptr) {
         return;
     }
-    std::unique_ptr<CYogo> term = document.CreateYogo();
+    std::unique_ptr<CYogo> term = document.GetTerms().CreateYogo();
     if (term == nullptr) {
         return;
     }
@@ -774,7 +774,7 @@ void CDosConvert::ConvertShincyoku(CTembraDoc& document) {
         ++m_skipped;
         return;
     }
-    std::unique_ptr<CShincyoku> line = document.CreateShincyoku(*base);
+    std::unique_ptr<CShincyoku> line = document.GetProgressLines().CreateShincyoku(*base);
     if (line == nullptr) {
         return;
     }
@@ -792,7 +792,7 @@ void CDosConvert::ConvertShincyoku(CTembraDoc& document) {
             line->SetPointDate(i, *date);
         }
     }
-    document.AddShincyoku(line.release(), FALSE);
+    document.GetProgressLines().AddShincyoku(line.release(), FALSE);
 }
 
 } // namespace tembra

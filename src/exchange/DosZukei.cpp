@@ -258,7 +258,7 @@ void CDosConvert::ConvertZukei(CTembraDoc& document) {
         return;
     }
     static_cast<CZukei2&>(*shape).SetAnchors(*date1, pos1, *date2, pos2);
-    document.AddZukei(shape.release(), FALSE);
+    document.GetShapes().AddZukei(shape.release(), FALSE);
 }
 
 void CDosConvert::ConvertZukeiGroup(CTembraDoc& document) {
@@ -311,7 +311,7 @@ void CDosConvert::ConvertZukeiGroup(CTembraDoc& document) {
         group->AddMember(std::move(member));
     }
     if (group->GetElementCount() > 0) {
-        document.AddZukei(group.release(), FALSE);
+        document.GetShapes().AddZukei(group.release(), FALSE);
     }
 }
 
@@ -349,8 +349,8 @@ void CDosConvert::WriteZukeiPoint(Dos::Bytes& record, std::size_t dateAt, std::s
 void CDosConvert::WriteZukei(CTembraDoc& document, CArchive& ar) {
     namespace Z = Dos::Zukei;
     namespace M = Dos::Member;
-    for (POSITION pos = document.GetHeadZukeiPosition(); pos != nullptr;) {
-        const CZukei* shape = document.GetNextZukei(pos);
+    for (POSITION pos = document.GetShapes().GetHeadZukeiPosition(); pos != nullptr;) {
+        const CZukei* shape = document.GetShapes().GetNextZukei(pos);
         if (shape == nullptr) {
             continue;
         }

@@ -455,7 +455,7 @@ void QkrReader::ReadProcessTerm(CKoutei& process, const std::string& termLine,
             break;
         }
     }
-    std::unique_ptr<CYogo> term = m_document.CreateYogo();
+    std::unique_ptr<CYogo> term = m_document.GetTerms().CreateYogo();
     if (term != nullptr) {
         term->SetLayer(0);
         CElemAttr& a = term->GetAttr();

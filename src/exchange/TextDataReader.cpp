@@ -613,7 +613,7 @@ BOOL CTextDataReader::ReadTerm(const Fields& fields) {
         !frame || !outline || !bold || !vertical || !wordB || !ParseColor(fields[12], color)) {
         return FALSE;
     }
-    std::unique_ptr<CYogo> term = m_document->CreateYogo();
+    std::unique_ptr<CYogo> term = m_document->GetTerms().CreateYogo();
     if (term == nullptr) {
         AfxThrowUserException();
     }

@@ -318,8 +318,8 @@ void CDosConvert::WinRecordsToDos(CTembraDoc& document, CArchive& ar) {
     }
 
     namespace S = Dos::Shincyoku;
-    for (POSITION pos = document.GetHeadShincyokuPosition(); pos != nullptr;) {
-        const CShincyoku* line = document.GetNextShincyoku(pos);
+    for (POSITION pos = document.GetProgressLines().GetHeadShincyokuPosition(); pos != nullptr;) {
+        const CShincyoku* line = document.GetProgressLines().GetNextShincyoku(pos);
         if (line == nullptr) {
             continue;
         }

@@ -66,8 +66,8 @@ std::optional<std::string> HolidayMark(int style) {
 std::optional<PlanRowSpan> FindWeeklySpan(const CTembraDoc& doc) {
     PlanRowSpan span{std::numeric_limits<int>::max(), std::numeric_limits<int>::min()};
     bool any = false;
-    for (POSITION pos = doc.GetHeadZukeiPosition(); pos != nullptr;) {
-        const auto* text = DynamicDowncast<CZukeiString>(doc.GetNextZukei(pos));
+    for (POSITION pos = doc.GetShapes().GetHeadZukeiPosition(); pos != nullptr;) {
+        const auto* text = DynamicDowncast<CZukeiString>(doc.GetShapes().GetNextZukei(pos));
         if (text == nullptr || text->GetKind() != kZukeiFramedString ||
             (text->GetFrameTag() != CZukeiString::kTagMoku &&
              text->GetFrameTag() != CZukeiString::kTagJitsu)) {
@@ -183,7 +183,7 @@ std::optional<LOGFONT> DutyPeriodFont(int paper) {
 
 CDutyRosterBuilder::CDutyRosterBuilder(CTembraDoc& doc, const CPageLayout& layout)
     : m_doc(doc), m_layout(layout),
-      m_make([&doc](std::string_view face) { return doc.CreateTextZukei(face); }) {}
+      m_make([&doc](std::string_view face) { return doc.GetShapes().CreateTextZukei(face); }) {}
 
 std::unique_ptr<CZukeiString> CDutyRosterBuilder::Make(WORD tag) {
     std::unique_ptr<CZukeiString> frame = m_make(PlanMinchoFace());
@@ -206,7 +206,7 @@ bool CDutyRosterBuilder::Build(int mask, const DutyWorkSite& site, const DutyPar
         const CRect items = m_layout.GetKoumokuRect();
         PlacePlanFrame(*title, m_layout, items.left, (items.left + items.right) / 2,
                        DutyRowBand(mask, {site.rows, partners.rows}), false, false);
-        m_doc.AddZukei(title.release());
+        m_doc.GetShapes().AddZukei(title.release());
     }
     if ((mask & kDutyWorkSite) != 0) {
         BuildWorkSite(site);
@@ -234,7 +234,7 @@ bool CDutyRosterBuilder::BuildBandFrames(const PlanRowRange& band, const std::st
             FormText(*frame);
         }
         PlacePlanFrame(*frame, m_layout, spans[k].first, spans[k].second, band, false, k == 1);
-        m_doc.AddZukei(frame.release());
+        m_doc.GetShapes().AddZukei(frame.release());
     }
     return true;
 }
@@ -278,7 +278,7 @@ bool CDutyRosterBuilder::BuildWorkSite(const DutyWorkSite& site) {
         }
         frames.push_back(frame.get());
         days.push_back({DayNumber(m), !holiday});
-        m_doc.AddZukei(frame.release());
+        m_doc.GetShapes().AddZukei(frame.release());
     }
 
     const std::vector<CToubanEntry>& entries = site.entries;
@@ -329,7 +329,7 @@ bool CDutyRosterBuilder::BuildPartners(const DutyPartners& partners) {
         frame->SetFont(font);
         FormText(*frame);
         PlacePlanFrame(*frame, m_layout, x[j], x[j + 1], band, true, true);
-        m_doc.AddZukei(frame.release());
+        m_doc.GetShapes().AddZukei(frame.release());
     }
     return true;
 }

@@ -27,8 +27,8 @@ std::optional<PlanRowRange> FindDutyRows(const CTembraDoc& doc) {
     int top = std::numeric_limits<int>::max();
     int bottom = std::numeric_limits<int>::min();
     bool any = false;
-    for (POSITION pos = doc.GetHeadZukeiPosition(); pos != nullptr;) {
-        const auto* text = DynamicDowncast<CZukeiString>(doc.GetNextZukei(pos));
+    for (POSITION pos = doc.GetShapes().GetHeadZukeiPosition(); pos != nullptr;) {
+        const auto* text = DynamicDowncast<CZukeiString>(doc.GetShapes().GetNextZukei(pos));
         if (text == nullptr || text->GetKind() != kZukeiFramedString ||
             text->GetFrameTag() != kDutyTag) {
             continue;
@@ -86,7 +86,8 @@ std::optional<PlanOverlap> FindPlanOverlap(const CTembraDoc& doc, const PlanBand
                                            std::span<const WORD> tags) {
     for (const PlanRowRange band : {rows.upper.Ordered(), rows.lower.Ordered()}) {
         for (const WORD tag : tags) {
-            if (const CZukeiString* frame = doc.FindTextZukei(tag, band.first, band.last)) {
+            if (const CZukeiString* frame =
+                    doc.GetShapes().FindTextZukei(tag, band.first, band.last)) {
                 return PlanOverlap{static_cast<int>(frame->GetTopRow(0)) + 1,
                                    static_cast<int>(frame->GetBottomRow(0)), tag};
             }

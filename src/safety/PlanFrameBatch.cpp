@@ -72,7 +72,7 @@ std::optional<std::pair<LOGFONT, LOGFONT>> WeekTargetFonts(int paper) {
 
 CPlanFrameBatch::CPlanFrameBatch(CTembraDoc& doc, const CPageLayout& layout, PlanBatchStyle style)
     : m_doc(doc), m_layout(layout), m_style(std::move(style)),
-      m_make([&doc](std::string_view face) { return doc.CreateTextZukei(face); }) {}
+      m_make([&doc](std::string_view face) { return doc.GetShapes().CreateTextZukei(face); }) {}
 
 bool CPlanFrameBatch::AddPair(int left, int right, const PlanBandRows& rows, int heading,
                               bool snapLeft, bool snapRight) {
@@ -107,7 +107,7 @@ bool CPlanFrameBatch::AddFrame(int left, int right, const PlanRowRange& band, bo
     }
 
     PlacePlanFrame(*frame, m_layout, left, right, band, snapLeft, snapRight);
-    m_doc.AddZukei(frame.release());
+    m_doc.GetShapes().AddZukei(frame.release());
     return true;
 }
 

@@ -73,7 +73,8 @@ private:
     }
     static bool HoldsNothing(const CTembraDoc& doc) {
         return doc.GetObjCount() + doc.GetSelCount() + doc.GetKoumokuColCount() +
-                   doc.GetShincyokuCount() + doc.GetZukeiCount() + doc.CountCntrItems() ==
+                   doc.GetProgressLines().GetShincyokuCount() + doc.GetZukeiCount() +
+                   doc.GetEmbeddedItems().CountCntrItems() ==
                0;
     }
 

@@ -132,7 +132,7 @@ TEST_F(AutomationTakeInTest, WalksReadProcessesAndEventsInterleaved) {
     ASSERT_EQ(automation.RegularizeData(), Ok());
     auto* first = dynamic_cast<CKoutei*>(doc->GetObjList().GetHead());
     ASSERT_NE(first, nullptr);
-    auto concrete = doc->CreateYogo();
+    auto concrete = doc->GetTerms().CreateYogo();
     concrete->SetText("concrete");
     first->AddYogo(concrete, TRUE);
 

@@ -59,8 +59,8 @@ ChartDates DatesOf(CTembraDoc& doc) {
             dates.events.push_back(Text(event->GetStartDate()));
         }
     }
-    for (POSITION pos = doc.GetHeadShincyokuPosition(); pos != nullptr;) {
-        const CShincyoku* line = doc.GetNextShincyoku(pos);
+    for (POSITION pos = doc.GetProgressLines().GetHeadShincyokuPosition(); pos != nullptr;) {
+        const CShincyoku* line = doc.GetProgressLines().GetNextShincyoku(pos);
         std::vector<std::string> row{Text(line->GetDate())};
         for (int i = 0; i < line->GetPointCount(); ++i) {
             const CShinPoint* point = line->GetPoint(i);
@@ -147,8 +147,8 @@ protected:
     // Everything an undo must put back: the objects, the calendar and the settings.
     Bytes Whole() {
         Bytes out = ChartBytes(doc);
-        for (POSITION pos = doc.GetHeadShincyokuPosition(); pos != nullptr;) {
-            const Bytes record = Store(*doc.GetNextShincyoku(pos), doc);
+        for (POSITION pos = doc.GetProgressLines().GetHeadShincyokuPosition(); pos != nullptr;) {
+            const Bytes record = Store(*doc.GetProgressLines().GetNextShincyoku(pos), doc);
             out.insert(out.end(), record.begin(), record.end());
         }
         for (POSITION pos = doc.GetHatchList()->GetHeadPosition(); pos != nullptr;) {
@@ -244,14 +244,14 @@ protected:
             doc.AddObj(event.release(), FALSE);
         }
         for (int i = 0; i < 2; ++i) {
-            std::unique_ptr<CShincyoku> line =
-                doc.CreateShincyoku(WorkingDay(first + Days(Uniform(10, 60)), 0));
+            std::unique_ptr<CShincyoku> line = doc.GetProgressLines().CreateShincyoku(
+                WorkingDay(first + Days(Uniform(10, 60)), 0));
             for (int r = 0; r < 8; ++r) {
                 if (Chance(50)) {
                     line->SetPointDate(r, WorkingDay(first + Days(Uniform(0, 80)), 0));
                 }
             }
-            doc.AddShincyoku(line.release(), FALSE);
+            doc.GetProgressLines().AddShincyoku(line.release(), FALSE);
         }
         for (int i = 0; i < 2; ++i) {
             const CTime start = WorkingDay(first + Days(Uniform(0, 60)), 0);
@@ -391,16 +391,16 @@ TEST_F(DayCountingTest, ProgressLinesAndDateRangesGoWithTheDaysTheyMark) {
     // starts, and the hatching covers what the process covers.
     Period(Date(2025, 4, 1), Date(2025, 6, 30), Date(2025, 4, 1));
     Process("A", Date(2025, 5, 12), Date(2025, 5, 17), 1, true);
-    std::unique_ptr<CShincyoku> line = doc.CreateShincyoku(Date(2025, 5, 12));
+    std::unique_ptr<CShincyoku> line = doc.GetProgressLines().CreateShincyoku(Date(2025, 5, 12));
     line->SetPointDate(1, Date(2025, 5, 14));
-    doc.AddShincyoku(line.release(), FALSE);
+    doc.GetProgressLines().AddShincyoku(line.release(), FALSE);
     doc.GetHatchList()->AddTail(doc.GetHatches()
                                     .CreateHatch(CKtkmHatch::kDateBand, 1, 0, Date(2025, 5, 12),
                                                  Date(2025, 5, 17), 0, 0, 0, 0)
                                     .release());
     Convert();
-    POSITION pos = doc.GetHeadShincyokuPosition();
-    const CShincyoku* converted = doc.GetNextShincyoku(pos);
+    POSITION pos = doc.GetProgressLines().GetHeadShincyokuPosition();
+    const CShincyoku* converted = doc.GetProgressLines().GetNextShincyoku(pos);
     ASSERT_NE(converted, nullptr);
     EXPECT_EQ(Text(converted->GetDate()), Text(Start("A")));
     EXPECT_EQ(Text(converted->GetPoint(1)->GetDate()), Text(Start("A") + Days(2)));

@@ -81,7 +81,7 @@ protected:
     }
     CKoutei* AddWithTerm(const std::string& name, const std::string& text) {
         CKoutei* process = Add({name, 0, 5, 4, 4});
-        std::unique_ptr<CYogo> term = doc.CreateYogo();
+        std::unique_ptr<CYogo> term = doc.GetTerms().CreateYogo();
         term->SetText(text);
         process->AddYogo(term, TRUE);
         process->SelectYogo(0);
@@ -467,7 +467,7 @@ TEST_F(DocAttrMenusTest, TheBarShowsOnlyTheColourOfTheKindItServes) {
         }
         for (const UINT id : {32964U, kYogoBarColorId}) {
             CCmdUI state(id);
-            doc.UpdateYogoAttrUI(&state);
+            doc.GetTerms().UpdateYogoAttrUI(&state);
         }
         ASSERT_FALSE(bar.colors.empty());
         for (const COLORREF shown : bar.colors) {

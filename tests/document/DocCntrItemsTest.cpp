@@ -33,13 +33,15 @@ protected:
 };
 
 TEST_F(DocCntrItemsTest, TheBlockIsStoredEmpty) {
-    const Bytes bytes = test::Store([this](CArchive& ar) { doc.SerializeCntrItems(ar); }, doc);
+    const Bytes bytes =
+        test::Store([this](CArchive& ar) { doc.GetEmbeddedItems().SerializeCntrItems(ar); }, doc);
     EXPECT_EQ(bytes, (Bytes{0xAF, 0x0D, 0x00, 0x00}));
-    EXPECT_EQ(doc.CountCntrItems(), 0);
+    EXPECT_EQ(doc.GetEmbeddedItems().CountCntrItems(), 0);
 
     test::Load(
-        bytes, [this](CArchive& ar) { EXPECT_EQ(doc.SerializeCntrItems(ar), 0); }, doc);
-    EXPECT_EQ(doc.GetUnreadCntrItemCount(), 0);
+        bytes,
+        [this](CArchive& ar) { EXPECT_EQ(doc.GetEmbeddedItems().SerializeCntrItems(ar), 0); }, doc);
+    EXPECT_EQ(doc.GetEmbeddedItems().GetUnreadCntrItemCount(), 0);
     EXPECT_TRUE(ui->MessageBoxes().empty());
 }
 
@@ -48,14 +50,14 @@ TEST_F(DocCntrItemsTest, AWrongMagicFailsTheLoadWithItsMessage) {
     const Bytes bytes = ByteWriter().Word(0x0DAE).Word(0).Get();
     try {
         test::Load(
-            bytes, [this](CArchive& ar) { doc.SerializeCntrItems(ar); }, doc);
+            bytes, [this](CArchive& ar) { doc.GetEmbeddedItems().SerializeCntrItems(ar); }, doc);
         ADD_FAILURE() << "the load went on";
     } catch (const CArchiveException& e) {
         EXPECT_EQ(e.m_cause, CArchiveException::generic);
     }
     ASSERT_EQ(ui->MessageBoxes().size(), 1u);
     EXPECT_EQ(ui->MessageBoxes()[0].stringId, 5059u);
-    EXPECT_EQ(doc.CountCntrItems(), 1) << "the item list is as it was";
+    EXPECT_EQ(doc.GetEmbeddedItems().CountCntrItems(), 1) << "the item list is as it was";
 }
 
 // Items written on Windows cannot be delimited: the block's count is handed back and nothing
@@ -65,9 +67,9 @@ TEST_F(DocCntrItemsTest, ItemsThatCannotBeReadStopTheStreamAtTheirCount) {
     CMemFile file(bytes);
     CArchive ar(&file, CArchive::load);
     ar.m_pDocument = &doc;
-    EXPECT_EQ(doc.SerializeCntrItems(ar), 1);
-    EXPECT_EQ(doc.GetUnreadCntrItemCount(), 1);
-    EXPECT_EQ(doc.CountCntrItems(), 0);
+    EXPECT_EQ(doc.GetEmbeddedItems().SerializeCntrItems(ar), 1);
+    EXPECT_EQ(doc.GetEmbeddedItems().GetUnreadCntrItemCount(), 1);
+    EXPECT_EQ(doc.GetEmbeddedItems().CountCntrItems(), 0);
     EXPECT_TRUE(ui->MessageBoxes().empty());
     WORD next = 0;
     ar >> next;
@@ -75,7 +77,7 @@ TEST_F(DocCntrItemsTest, ItemsThatCannotBeReadStopTheStreamAtTheirCount) {
     ar.Close();
 
     doc.DeleteContents();
-    EXPECT_EQ(doc.GetUnreadCntrItemCount(), 0);
+    EXPECT_EQ(doc.GetEmbeddedItems().GetUnreadCntrItemCount(), 0);
 }
 
 TEST_F(DocCntrItemsTest, OnlyAnItemOfTheListBecomesCurrent) {
@@ -85,30 +87,30 @@ TEST_F(DocCntrItemsTest, OnlyAnItemOfTheListBecomesCurrent) {
     doc.GetCntrItems().AddTail(second);
 
     Item stranger;
-    doc.SetCurrentCntrItem(&stranger, FALSE);
-    EXPECT_EQ(doc.GetCurrentCntrItem(), nullptr);
+    doc.GetEmbeddedItems().SetCurrentCntrItem(&stranger, FALSE);
+    EXPECT_EQ(doc.GetEmbeddedItems().GetCurrentCntrItem(), nullptr);
 
-    doc.SetCurrentCntrItem(first, FALSE);
-    EXPECT_TRUE(doc.IsCurrentCntrItem(first));
+    doc.GetEmbeddedItems().SetCurrentCntrItem(first, FALSE);
+    EXPECT_TRUE(doc.GetEmbeddedItems().IsCurrentCntrItem(first));
     EXPECT_EQ(view.CountFor(first), 1);
 
     // Kept: another current item leaves everything as it is.
-    doc.SetCurrentCntrItem(second, TRUE);
-    EXPECT_TRUE(doc.IsCurrentCntrItem(first));
+    doc.GetEmbeddedItems().SetCurrentCntrItem(second, TRUE);
+    EXPECT_TRUE(doc.GetEmbeddedItems().IsCurrentCntrItem(first));
     EXPECT_EQ(view.CountFor(second), 0);
 
-    doc.SetCurrentCntrItem(second, FALSE);
-    EXPECT_TRUE(doc.IsCurrentCntrItem(second));
+    doc.GetEmbeddedItems().SetCurrentCntrItem(second, FALSE);
+    EXPECT_TRUE(doc.GetEmbeddedItems().IsCurrentCntrItem(second));
     EXPECT_EQ(view.CountFor(first), 2) << "the old one is redrawn";
     EXPECT_EQ(view.CountFor(second), 1);
 
     doc.ClearAllSelections(FALSE);
-    EXPECT_EQ(doc.GetCurrentCntrItem(), nullptr);
+    EXPECT_EQ(doc.GetEmbeddedItems().GetCurrentCntrItem(), nullptr);
 
-    doc.SetCurrentCntrItem(first, FALSE);
+    doc.GetEmbeddedItems().SetCurrentCntrItem(first, FALSE);
     doc.DeleteContents();
-    EXPECT_EQ(doc.GetCurrentCntrItem(), nullptr);
-    EXPECT_EQ(doc.CountCntrItems(), 0);
+    EXPECT_EQ(doc.GetEmbeddedItems().GetCurrentCntrItem(), nullptr);
+    EXPECT_EQ(doc.GetEmbeddedItems().CountCntrItems(), 0);
 }
 
 } // namespace

@@ -59,7 +59,7 @@ protected:
     void AddShape(WORD layer) {
         auto* shape = new CZukeiPolyLine();
         shape->SetLayer(layer);
-        doc.AddZukei(shape, FALSE);
+        doc.GetShapes().AddZukei(shape, FALSE);
     }
     // Answers the row and column dialogs with the method.
     void AnswerDeleteDialogs(int method) {
@@ -171,10 +171,11 @@ TEST_F(DocEditMenuTest, DeleteAllAsksAboutHiddenLayersAndOneUndoGivesEverythingB
             d.AddObj(event.release(), FALSE);
             auto* shape = new CZukeiPolyLine();
             shape->SetLayer(layer);
-            d.AddZukei(shape, FALSE);
+            d.GetShapes().AddZukei(shape, FALSE);
         }
         d.CreateKoumokuData(0, 0)->SetText("cell");
-        d.AddShincyoku(d.CreateShincyoku(test::ChartDay(2)).release(), FALSE);
+        d.GetProgressLines().AddShincyoku(
+            d.GetProgressLines().CreateShincyoku(test::ChartDay(2)).release(), FALSE);
         d.GetHatchList()->AddTail(
             CChartHatches::CreateHatch(1, 201, 0, test::ChartDay(0), test::ChartDay(0), 0, 1, 0, 0)
                 .release());
@@ -189,7 +190,7 @@ TEST_F(DocEditMenuTest, DeleteAllAsksAboutHiddenLayersAndOneUndoGivesEverythingB
         EXPECT_EQ(d.GetObjCount(), deleted ? c.objectsLeft : 2) << c.name;
         EXPECT_EQ(d.GetZukeiCount(), deleted ? c.shapesLeft : 2) << c.name;
         EXPECT_EQ(d.GetKoumokuCell(0, 0) != nullptr, !deleted) << c.name;
-        EXPECT_EQ(d.GetShincyokuCount(), deleted ? 0 : 1) << c.name;
+        EXPECT_EQ(d.GetProgressLines().GetShincyokuCount(), deleted ? 0 : 1) << c.name;
         EXPECT_EQ(d.GetHatchList()->GetCount(), deleted ? 0 : 1) << c.name;
         if (!deleted) {
             continue;
@@ -198,7 +199,7 @@ TEST_F(DocEditMenuTest, DeleteAllAsksAboutHiddenLayersAndOneUndoGivesEverythingB
         EXPECT_EQ(d.GetObjCount(), 2) << c.name;
         EXPECT_EQ(d.GetZukeiCount(), 2) << c.name;
         EXPECT_NE(d.GetKoumokuCell(0, 0), nullptr) << c.name;
-        EXPECT_EQ(d.GetShincyokuCount(), 1) << c.name;
+        EXPECT_EQ(d.GetProgressLines().GetShincyokuCount(), 1) << c.name;
         EXPECT_EQ(d.GetHatchList()->GetCount(), 1) << c.name;
     }
 }

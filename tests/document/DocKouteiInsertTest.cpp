@@ -98,7 +98,7 @@ protected:
         auto* shape = new CZukeiPolyLine;
         shape->AddPoint(CZukeiPoint(ChartDay(firstDay), firstRow));
         shape->AddPoint(CZukeiPoint(ChartDay(lastDay), lastRow));
-        source.SelectZukeiAt(source.AddZukei(shape, FALSE));
+        source.GetShapes().SelectZukeiAt(source.GetShapes().AddZukei(shape, FALSE));
         return shape;
     }
     // A relation line from the end of one source process to the start of another.

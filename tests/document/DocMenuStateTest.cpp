@@ -73,7 +73,8 @@ void Prepare(CTembraDoc& doc, const State& s) {
         doc.CreateKoumokuData(0, 0)->SetSelected(1);
     }
     if (s.progress) {
-        doc.AddShincyoku(doc.CreateShincyoku(CTime(2010, 4, 2)).release(), FALSE);
+        doc.GetProgressLines().AddShincyoku(
+            doc.GetProgressLines().CreateShincyoku(CTime(2010, 4, 2)).release(), FALSE);
     }
     if (s.resources) {
         doc.GetShigenNames().push_back(std::make_unique<CShigenName>(1, 1, "crane"));

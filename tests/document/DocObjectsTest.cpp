@@ -65,8 +65,8 @@ protected:
     }
     std::vector<int> ShapeOrder() {
         std::vector<int> order;
-        for (POSITION pos = doc.GetHeadZukeiPosition(); pos != nullptr;) {
-            order.push_back(doc.GetNextZukei(pos)->GetPageRow());
+        for (POSITION pos = doc.GetShapes().GetHeadZukeiPosition(); pos != nullptr;) {
+            order.push_back(doc.GetShapes().GetNextZukei(pos)->GetPageRow());
         }
         return order;
     }
@@ -177,7 +177,7 @@ TEST_F(DocObjectsTest, ClearingAllSelectionsDropsEveryKind) {
     EXPECT_EQ(filled->IsSelected(), 0);
     EXPECT_FALSE(doc.HasColumnRange());
     EXPECT_EQ(doc.GetSelectedDateRange()->GetStartDateValue(), 0u);
-    EXPECT_EQ(doc.GetCurrentCntrItem(), nullptr);
+    EXPECT_EQ(doc.GetEmbeddedItems().GetCurrentCntrItem(), nullptr);
 }
 
 TEST_F(DocObjectsTest, ClearingAllSelectionsEndsAShapeDeformationOutsideTheShapeMode) {

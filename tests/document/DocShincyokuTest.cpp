@@ -30,13 +30,13 @@ protected:
         auto* line = new Logged<CShincyoku>("line " + std::to_string(day));
         line->SetDate(Day(2005, 6, day));
         line->SetSelected(selected);
-        doc.AddShincyoku(line, FALSE);
+        doc.GetProgressLines().AddShincyoku(line, FALSE);
         return line;
     }
     std::vector<int> Days() const {
         std::vector<int> days;
-        for (POSITION pos = doc.GetHeadShincyokuPosition(); pos != nullptr;) {
-            days.push_back(doc.GetNextShincyoku(pos)->GetDate().GetDay());
+        for (POSITION pos = doc.GetProgressLines().GetHeadShincyokuPosition(); pos != nullptr;) {
+            days.push_back(doc.GetProgressLines().GetNextShincyoku(pos)->GetDate().GetDay());
         }
         return days;
     }
@@ -66,7 +66,7 @@ TEST_F(DocShincyokuTest, ANewLineTakesTheProgressSettings) {
     settings.SetLogFont(font);
     doc.SetCurrentLayer(6);
 
-    std::unique_ptr<CShincyoku> line = doc.CreateShincyoku(Day(2005, 6, 9));
+    std::unique_ptr<CShincyoku> line = doc.GetProgressLines().CreateShincyoku(Day(2005, 6, 9));
     ASSERT_NE(line, nullptr);
     EXPECT_EQ(line->GetDate(), Day(2005, 6, 9));
     EXPECT_EQ(line->GetLayer(), 6);
@@ -80,22 +80,22 @@ TEST_F(DocShincyokuTest, ANewLineTakesTheProgressSettings) {
     EXPECT_EQ(label.m_text, "mm/dd");
     EXPECT_EQ(line->GetLogFont(), font);
 
-    std::unique_ptr<CShincyoku> copy = CTembraDoc::CopyShincyoku(line.get());
+    std::unique_ptr<CShincyoku> copy = CChartProgressLines::CopyShincyoku(line.get());
     ASSERT_NE(copy, nullptr);
     EXPECT_EQ(copy->GetLineAttr(), expectedLine);
     EXPECT_EQ(copy->GetDate(), line->GetDate());
-    EXPECT_EQ(CTembraDoc::CopyShincyoku(nullptr), nullptr);
+    EXPECT_EQ(CChartProgressLines::CopyShincyoku(nullptr), nullptr);
     EXPECT_TRUE(ui->MessageBoxes().empty());
 }
 
 TEST_F(DocShincyokuTest, LinesAreFoundByTheirDate) {
     Add(3);
     CShincyoku* fifth = Add(5);
-    POSITION pos = doc.GetHeadShincyokuPosition();
-    EXPECT_EQ(doc.FindShincyoku(Day(2005, 6, 4), pos), nullptr);
+    POSITION pos = doc.GetProgressLines().GetHeadShincyokuPosition();
+    EXPECT_EQ(doc.GetProgressLines().FindShincyoku(Day(2005, 6, 4), pos), nullptr);
     EXPECT_EQ(pos, nullptr) << "no line: position 0";
-    EXPECT_EQ(doc.FindShincyoku(Day(2005, 6, 5), pos), fifth);
-    EXPECT_EQ(doc.GetShincyokuAt(pos), fifth);
+    EXPECT_EQ(doc.GetProgressLines().FindShincyoku(Day(2005, 6, 5), pos), fifth);
+    EXPECT_EQ(doc.GetProgressLines().GetShincyokuAt(pos), fifth);
 }
 
 TEST_F(DocShincyokuTest, AddingMarksTheChartChangedAndRedrawsWhenAsked) {
@@ -104,9 +104,9 @@ TEST_F(DocShincyokuTest, AddingMarksTheChartChangedAndRedrawsWhenAsked) {
     EXPECT_TRUE(doc.IsModified());
     EXPECT_TRUE(doc.GetChangedFlag());
     auto* shown = new CShincyoku;
-    doc.AddShincyoku(shown, TRUE);
+    doc.GetProgressLines().AddShincyoku(shown, TRUE);
     EXPECT_EQ(view.CountFor(shown), 1);
-    EXPECT_EQ(doc.GetShincyokuCount(), 2);
+    EXPECT_EQ(doc.GetProgressLines().GetShincyokuCount(), 2);
     EXPECT_EQ(doc.GetShincyokuList().GetTail(), shown);
 }
 
@@ -115,10 +115,13 @@ TEST_F(DocShincyokuTest, SwappingChangesOnlyTheDrawingOrder) {
     Add(2);
     Add(3);
     doc.SetModifiedFlag(FALSE);
-    EXPECT_TRUE(doc.SwapShincyoku(doc.GetHeadShincyokuPosition(), doc.GetTailShincyokuPosition()));
+    EXPECT_TRUE(
+        doc.GetProgressLines().SwapShincyoku(doc.GetProgressLines().GetHeadShincyokuPosition(),
+                                             doc.GetProgressLines().GetTailShincyokuPosition()));
     EXPECT_EQ(Days(), (std::vector<int>{3, 2, 1}));
     EXPECT_TRUE(doc.IsModified());
-    EXPECT_FALSE(doc.SwapShincyoku(doc.GetHeadShincyokuPosition(), nullptr));
+    EXPECT_FALSE(doc.GetProgressLines().SwapShincyoku(
+        doc.GetProgressLines().GetHeadShincyokuPosition(), nullptr));
     EXPECT_EQ(Days(), (std::vector<int>{3, 2, 1}));
 }
 
@@ -127,12 +130,12 @@ TEST_F(DocShincyokuTest, DeletingAllLinesIsOneUndoThatKeepsTheirOrder) {
         Add(day);
     }
     doc.GetUndoHistory().Reset();
-    doc.DeleteAllShincyoku();
-    EXPECT_EQ(doc.GetShincyokuCount(), 0);
+    doc.GetProgressLines().DeleteAllShincyoku();
+    EXPECT_EQ(doc.GetProgressLines().GetShincyokuCount(), 0);
     ASSERT_EQ(doc.GetUndoHistory().Undo(), 1);
     EXPECT_EQ(Days(), (std::vector<int>{1, 2, 3, 4}));
     ASSERT_EQ(doc.GetUndoHistory().Redo(), 1);
-    EXPECT_EQ(doc.GetShincyokuCount(), 0);
+    EXPECT_EQ(doc.GetProgressLines().GetShincyokuCount(), 0);
 }
 
 TEST_F(DocShincyokuTest, ALineMarkedTwoIsDeletedWithoutARecord) {
@@ -140,14 +143,17 @@ TEST_F(DocShincyokuTest, ALineMarkedTwoIsDeletedWithoutARecord) {
     Add(2, 2);
     DeletionLog().clear();
     doc.GetUndoHistory().Reset();
-    EXPECT_EQ(doc.DeleteShincyokuAt(doc.GetTailShincyokuPosition()), nullptr);
+    EXPECT_EQ(
+        doc.GetProgressLines().DeleteShincyokuAt(doc.GetProgressLines().GetTailShincyokuPosition()),
+        nullptr);
     EXPECT_EQ(DeletionLog(), (std::vector<std::string>{"line 2"}));
     EXPECT_FALSE(doc.GetUndoHistory().CanUndo());
-    CShincyoku* kept = doc.DeleteShincyokuAt(doc.GetHeadShincyokuPosition());
+    CShincyoku* kept =
+        doc.GetProgressLines().DeleteShincyokuAt(doc.GetProgressLines().GetHeadShincyokuPosition());
     ASSERT_NE(kept, nullptr);
     EXPECT_EQ(kept->GetDate(), Day(2005, 6, 1));
     EXPECT_TRUE(doc.GetUndoHistory().CanUndo());
-    EXPECT_EQ(doc.DeleteShincyokuAt(nullptr), nullptr);
+    EXPECT_EQ(doc.GetProgressLines().DeleteShincyokuAt(nullptr), nullptr);
 }
 
 TEST_F(DocShincyokuTest, ANewTermTakesTheTermDefaults) {
@@ -168,7 +174,7 @@ TEST_F(DocShincyokuTest, ANewTermTakesTheTermDefaults) {
     font.lfHeight = -24;
     defaults.SetLogFont(font);
 
-    std::unique_ptr<CYogo> term = doc.CreateYogo();
+    std::unique_ptr<CYogo> term = doc.GetTerms().CreateYogo();
     ASSERT_NE(term, nullptr);
     const CElemAttr& attr = term->GetAttr();
     EXPECT_EQ(attr.m_fontHeigh, 2);
@@ -187,7 +193,7 @@ TEST_F(DocShincyokuTest, ANewTermTakesTheTermDefaults) {
     EXPECT_EQ(term->GetText(), "");
 
     term->SetText("T");
-    std::unique_ptr<CYogo> copy = CTembraDoc::CopyYogo(*term);
+    std::unique_ptr<CYogo> copy = CChartTerms::CopyYogo(*term);
     ASSERT_NE(copy, nullptr);
     EXPECT_EQ(copy->GetText(), "T");
     EXPECT_EQ(copy->GetAttr(), term->GetAttr());

@@ -35,7 +35,7 @@ protected:
         CKoutei* process = Add(
             {name, 0, 5, static_cast<int>(names.size()) + 1, static_cast<int>(names.size()) + 1});
         for (const std::string& text : texts) {
-            std::unique_ptr<CYogo> term = doc.CreateYogo();
+            std::unique_ptr<CYogo> term = doc.GetTerms().CreateYogo();
             term->SetText(text);
             process->AddYogo(term, TRUE);
         }
@@ -57,7 +57,7 @@ protected:
     CElemAttr& Defaults() { return doc.GetSyokiSet().GetChart().GetYogoAttr(); }
     int Check(UINT id) {
         CCmdUI ui(id);
-        doc.UpdateYogoAttrUI(&ui);
+        doc.GetTerms().UpdateYogoAttrUI(&ui);
         return ui.GetCheck();
     }
 
@@ -104,34 +104,39 @@ TEST_P(TermAttrTest, ChangesTheSelectedTermsOrElseTheDefaults) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, TermAttrTest,
     testing::Values(
-        TermCase{
-            "form",
-            [](CTembraDoc& d) { d.SetYogoAttr(4, kUnchanged, kNoFlags, -1, {}, -1, -1, nullptr); },
-            [](const CElemAttr& a) { return a.m_form == 4; }, true},
-        TermCase{
-            "decoration",
-            [](CTembraDoc& d) { d.SetYogoAttr(-1, kUnchanged, 0x1000, -1, {}, -1, -1, nullptr); },
-            [](const CElemAttr& a) { return (a.m_attrb & 0x1000) != 0; }, true},
+        TermCase{"form",
+                 [](CTembraDoc& d) {
+                     d.GetTerms().SetYogoAttr(4, kUnchanged, kNoFlags, -1, {}, -1, -1, nullptr);
+                 },
+                 [](const CElemAttr& a) { return a.m_form == 4; }, true},
+        TermCase{"decoration",
+                 [](CTembraDoc& d) {
+                     d.GetTerms().SetYogoAttr(-1, kUnchanged, 0x1000, -1, {}, -1, -1, nullptr);
+                 },
+                 [](const CElemAttr& a) { return (a.m_attrb & 0x1000) != 0; }, true},
         TermCase{"size",
                  [](CTembraDoc& d) {
-                     d.SetYogoAttr(-1, kUnchanged, kNoFlags, 0x202, {}, -1, -1, nullptr);
+                     d.GetTerms().SetYogoAttr(-1, kUnchanged, kNoFlags, 0x202, {}, -1, -1, nullptr);
                  },
                  [](const CElemAttr& a) { return a.m_fontHeigh == 2 && a.m_fontWidth == 2; }, true},
-        TermCase{
-            "link_position",
-            [](CTembraDoc& d) { d.SetYogoAttr(-1, kUnchanged, kNoFlags, -1, {}, 1, -1, nullptr); },
-            [](const CElemAttr& a) { return a.m_linkPosition == 1; }, true},
+        TermCase{"link_position",
+                 [](CTembraDoc& d) {
+                     d.GetTerms().SetYogoAttr(-1, kUnchanged, kNoFlags, -1, {}, 1, -1, nullptr);
+                 },
+                 [](const CElemAttr& a) { return a.m_linkPosition == 1; }, true},
         TermCase{
             "own_font",
             [](CTembraDoc& d) {
                 LOGFONT font;
                 font.lfHeight = 77;
-                d.SetYogoAttr(-1, kUnchanged, kNoFlags, -1, {}, -1, 1, &font);
+                d.GetTerms().SetYogoAttr(-1, kUnchanged, kNoFlags, -1, {}, -1, 1, &font);
             },
             [](const CElemAttr& a) { return a.m_ownFont == 1 && a.GetLogFont().lfHeight == 77; },
             true},
         TermCase{"color",
-                 [](CTembraDoc& d) { d.SetYogoAttr(-1, kRed, kNoFlags, -1, {}, -1, -1, nullptr); },
+                 [](CTembraDoc& d) {
+                     d.GetTerms().SetYogoAttr(-1, kRed, kNoFlags, -1, {}, -1, -1, nullptr);
+                 },
                  [](const CElemAttr& a) { return a.m_color == kRed; }, false}),
     [](const testing::TestParamInfo<TermCase>& info) { return info.param.name; });
 
@@ -140,12 +145,12 @@ TEST_F(YogoAttrTest, OnlyTheTermModeWhileEditingChangesTerms) {
     SelectTerms("A", {0});
     CKoutei* const a = Get("A");
     doc.GetOperation().SetOperation(COperationState::kOpDraw);
-    doc.SetYogoAttr(2, kUnchanged, kNoFlags, -1, {}, -1, -1, nullptr);
+    doc.GetTerms().SetYogoAttr(2, kUnchanged, kNoFlags, -1, {}, -1, -1, nullptr);
     EXPECT_EQ(Get("A"), a);
     EXPECT_EQ(Defaults().m_form, 2);
 
     doc.GetOperation().SetOperation(COperationState::kOpMovePick);
-    doc.SetYogoAttr(5, kUnchanged, kNoFlags, -1, {}, -1, -1, nullptr);
+    doc.GetTerms().SetYogoAttr(5, kUnchanged, kNoFlags, -1, {}, -1, -1, nullptr);
     EXPECT_EQ(Get("A")->GetYogo(0)->GetAttr().m_form, 5);
     EXPECT_EQ(Defaults().m_form, 2);
 }
@@ -158,14 +163,14 @@ TEST_F(YogoAttrTest, TextIsCutToItsFieldAndJoinsTheHistoryOnce) {
     for (int i = 0; i < 100; ++i) {
         text += J("あ");
     }
-    doc.SetYogoAttr(-1, kUnchanged, kNoFlags, -1, text, -1, -1, nullptr);
+    doc.GetTerms().SetYogoAttr(-1, kUnchanged, kNoFlags, -1, text, -1, -1, nullptr);
     EXPECT_EQ(Text("A", 0), text.substr(0, 127)); // the 64th character does not fit
     EXPECT_EQ(Text("A", 1), text.substr(0, 127));
     EXPECT_EQ(bar.history, (std::vector<std::string>{text}));
 }
 
 TEST_F(YogoAttrTest, OtherColorOfTheDefaultsIsRemembered) {
-    doc.SetYogoAttr(-1, kOther, kNoFlags, -1, {}, -1, -1, nullptr);
+    doc.GetTerms().SetYogoAttr(-1, kOther, kNoFlags, -1, {}, -1, -1, nullptr);
     EXPECT_EQ(Defaults().m_color, kOther);
     EXPECT_EQ(app->GetYogoCustomColor(), kOther);
 }
@@ -176,7 +181,7 @@ TEST_F(YogoAttrTest, RemovesTheSelectedTermsOnly) {
     SelectTerms("A", {0, 2});
     SelectTerms("B", {});
     CKoutei* const b = Get("B");
-    doc.RemoveSelYogo();
+    doc.GetTerms().RemoveSelYogo();
     ASSERT_EQ(Get("A")->GetYogoCount(), 1);
     EXPECT_EQ(Text("A", 0), "a1");
     EXPECT_EQ(Get("A")->IsSelected(), 0);
@@ -193,7 +198,7 @@ TEST_F(YogoAttrTest, FindSelectsExactlyTheProcessesWithAMatch) {
     AddWithTerms("C", {"wall"});
     AddWithTerms("D", {J("表示")}); // its second byte is a backslash
     SelectTerms("B", {0});          // selected, no match: leaves the selection
-    EXPECT_EQ(doc.FindReplaceYogo(1, "wall", "", FALSE, FALSE), 2);
+    EXPECT_EQ(doc.GetTerms().FindReplaceYogo(1, "wall", "", FALSE, FALSE), 2);
     EXPECT_EQ(SelectedNames(), (std::vector<std::string>{"A", "C"}));
     EXPECT_NE(Get("A")->IsYogoSelected(0), 0);
     EXPECT_EQ(Get("A")->IsYogoSelected(1), 0);
@@ -201,16 +206,17 @@ TEST_F(YogoAttrTest, FindSelectsExactlyTheProcessesWithAMatch) {
     EXPECT_TRUE(doc.GetUndoHistory().GetUndoList().empty());
 
     doc.UnselectAll();
-    EXPECT_EQ(doc.FindReplaceYogo(1, "wall", "", TRUE, FALSE), 1); // the whole text
+    EXPECT_EQ(doc.GetTerms().FindReplaceYogo(1, "wall", "", TRUE, FALSE), 1); // the whole text
     EXPECT_EQ(SelectedNames(), (std::vector<std::string>{"C"}));
 
     doc.UnselectAll();
-    EXPECT_EQ(doc.FindReplaceYogo(1, "\\", "", FALSE, FALSE), 0); // never inside a character
+    EXPECT_EQ(doc.GetTerms().FindReplaceYogo(1, "\\", "", FALSE, FALSE),
+              0); // never inside a character
     EXPECT_EQ(doc.GetSelCount(), 0);
 
     // Only the selected terms of the selected processes.
     SelectTerms("A", {1});
-    EXPECT_EQ(doc.FindReplaceYogo(1, "wall", "", FALSE, TRUE), 0);
+    EXPECT_EQ(doc.GetTerms().FindReplaceYogo(1, "wall", "", FALSE, TRUE), 0);
     EXPECT_EQ(doc.GetSelCount(), 0);
 }
 
@@ -225,7 +231,7 @@ TEST_F(YogoAttrTest, ReplaceChangesEveryOccurrenceAndCutsTheText) {
     for (int i = 0; i < 100; ++i) {
         longText += J("あ");
     }
-    EXPECT_EQ(doc.FindReplaceYogo(2, "ab", "Z", FALSE, FALSE), 2);
+    EXPECT_EQ(doc.GetTerms().FindReplaceYogo(2, "ab", "Z", FALSE, FALSE), 2);
     EXPECT_EQ(Text("A", 0), "Z-Z");
     EXPECT_EQ(Text("A", 1), "cd");
     EXPECT_EQ(Text("B", 0), "xZ");
@@ -240,7 +246,7 @@ TEST_F(YogoAttrTest, ReplaceChangesEveryOccurrenceAndCutsTheText) {
     EXPECT_EQ(Text("B", 0), "xab");
 
     doc.UnselectAll();
-    EXPECT_EQ(doc.FindReplaceYogo(2, "cd", longText, TRUE, FALSE), 1);
+    EXPECT_EQ(doc.GetTerms().FindReplaceYogo(2, "cd", longText, TRUE, FALSE), 1);
     EXPECT_EQ(Text("A", 1), longText.substr(0, 128));
 }
 
@@ -275,13 +281,13 @@ TEST_F(YogoAttrTest, ChecksFollowTheFirstSelectedTermOrTheDefaults) {
     EXPECT_EQ(app->GetYogoCustomColor(), kOther);
     EXPECT_EQ(bar.colors, (std::vector<COLORREF>{kOther, kOther}));
     CCmdUI text(32985);
-    doc.UpdateYogoAttrUI(&text);
+    doc.GetTerms().UpdateYogoAttrUI(&text);
     EXPECT_TRUE(text.IsEnabled());
 
     doc.UnselectAll();
     Defaults().m_form = 0;
     EXPECT_EQ(Check(32976), 1);
-    doc.UpdateYogoAttrUI(&text);
+    doc.GetTerms().UpdateYogoAttrUI(&text);
     EXPECT_FALSE(text.IsEnabled());
 }
 

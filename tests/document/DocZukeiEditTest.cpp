@@ -70,19 +70,19 @@ protected:
         auto* box = new CZukeiBox;
         box->SetAnchors(Day(2010, 4, day), top, Day(2010, 4, day + 1), bottom);
         box->SetPointMode(pointMode);
-        doc.AddZukei(box, FALSE);
+        doc.GetShapes().AddZukei(box, FALSE);
         return box;
     }
     std::vector<CDataHeader*> Shapes() const {
         std::vector<CDataHeader*> shapes;
-        for (POSITION pos = doc.GetHeadZukeiPosition(); pos != nullptr;) {
-            shapes.push_back(doc.GetNextZukei(pos));
+        for (POSITION pos = doc.GetShapes().GetHeadZukeiPosition(); pos != nullptr;) {
+            shapes.push_back(doc.GetShapes().GetNextZukei(pos));
         }
         return shapes;
     }
     void Select(CZukei* shape) {
         shape->Select();
-        doc.AddSelZukei(shape);
+        doc.GetShapes().AddSelZukei(shape);
     }
     static std::pair<double, double> Rows(const CZukei* shape) {
         return {shape->GetTopRow(0), shape->GetBottomRow(0)};
@@ -124,7 +124,7 @@ TEST_F(DocZukeiEditTest, TheStyleTableMakesEachShape) {
     for (const Case& c : cases) {
         attr.m_style = c.style;
         doc.GetSyokiSet().GetZukei().GetAttr() = attr;
-        std::unique_ptr<CZukei> shape = doc.CreateZukei();
+        std::unique_ptr<CZukei> shape = doc.GetShapes().CreateZukei();
         ASSERT_NE(shape, nullptr) << c.style;
         EXPECT_EQ(typeid(*shape), c.type) << c.style;
         EXPECT_EQ(shape->GetKind(), c.kind) << c.style;
@@ -134,7 +134,7 @@ TEST_F(DocZukeiEditTest, TheStyleTableMakesEachShape) {
     EXPECT_TRUE(ui->MessageBoxes().empty());
     attr.m_style = 17;
     doc.GetSyokiSet().GetZukei().GetAttr() = attr;
-    EXPECT_EQ(doc.CreateZukei(), nullptr);
+    EXPECT_EQ(doc.GetShapes().CreateZukei(), nullptr);
     ASSERT_EQ(ui->MessageBoxes().size(), 1u);
     EXPECT_EQ(ui->MessageBoxes()[0].stringId, 5021u);
 }
@@ -170,8 +170,8 @@ TEST_F(DocZukeiEditTest, AFramedTextTakesItsFrameFromTheFrameStyle) {
         {-1, 3, 4},
     };
     for (const Case& c : cases) {
-        doc.SetZukeiFrameStyle(c.frameStyle);
-        std::unique_ptr<CZukei> shape = doc.CreateZukei();
+        doc.GetShapes().SetZukeiFrameStyle(c.frameStyle);
+        std::unique_ptr<CZukei> shape = doc.GetShapes().CreateZukei();
         auto* text = dynamic_cast<CZukeiString*>(shape.get());
         ASSERT_NE(text, nullptr);
         EXPECT_EQ(text->GetKind(), kZukeiFramedString);
@@ -197,7 +197,7 @@ TEST_F(DocZukeiEditTest, ThePlanSheetTextHasItsFontHeightByPaper) {
     for (const Case& c : cases) {
         doc.GetUndoHistory().Reset();
         doc.GetSyokiSet().GetPageSetting().SetPaperKind(c.paper);
-        std::unique_ptr<CZukeiString> text = doc.CreateTextZukei(face);
+        std::unique_ptr<CZukeiString> text = doc.GetShapes().CreateTextZukei(face);
         ASSERT_NE(text, nullptr);
         EXPECT_EQ(text->GetFont().lfHeight, c.height) << c.paper;
         EXPECT_EQ(text->GetFont().FaceName(), face);
@@ -211,7 +211,7 @@ TEST_F(DocZukeiEditTest, ThePlanSheetTextHasItsFontHeightByPaper) {
         doc.GetUndoHistory().Reset();
     }
     doc.GetSyokiSet().GetPageSetting().SetPaperKind(kPaperKindCount);
-    EXPECT_EQ(doc.CreateTextZukei(face)->GetFont(), settingsFont);
+    EXPECT_EQ(doc.GetShapes().CreateTextZukei(face)->GetFont(), settingsFont);
     doc.GetUndoHistory().Reset();
 }
 
@@ -221,13 +221,13 @@ TEST_F(DocZukeiEditTest, AConvertedShapeBecomesAFramedTextInItsPlace) {
     ellipse->SetAnchors(Day(2010, 4, 3), 4.0, Day(2010, 4, 6), 7.0);
     ellipse->SetStyle(6);
     ellipse->SetLayer(2);
-    doc.AddZukei(ellipse, FALSE);
+    doc.GetShapes().AddZukei(ellipse, FALSE);
     CZukeiBox* front = AddBox(3, 4);
     Select(ellipse);
     doc.SetCurrentLayer(4);
     doc.GetUndoHistory().Reset();
 
-    CZukeiString* text = doc.ConvertToTextZukei(ellipse);
+    CZukeiString* text = doc.GetShapes().ConvertToTextZukei(ellipse);
     ASSERT_NE(text, nullptr);
     EXPECT_EQ(Shapes(), (std::vector<CDataHeader*>{back, text, front}));
     EXPECT_EQ(text->GetKind(), kZukeiFramedString);
@@ -248,10 +248,10 @@ TEST_F(DocZukeiEditTest, AConvertedShapeBecomesAFramedTextInItsPlace) {
 
     // Outlines that frame no text, and shapes of no list, are not converted.
     auto* line = new CZukeiLine;
-    doc.AddZukei(line, FALSE);
-    EXPECT_EQ(doc.ConvertToTextZukei(line), nullptr);
+    doc.GetShapes().AddZukei(line, FALSE);
+    EXPECT_EQ(doc.GetShapes().ConvertToTextZukei(line), nullptr);
     CZukeiBox loose;
-    EXPECT_EQ(doc.ConvertToTextZukei(&loose), nullptr);
+    EXPECT_EQ(doc.GetShapes().ConvertToTextZukei(&loose), nullptr);
     EXPECT_EQ(doc.GetZukeiCount(), 4);
 }
 
@@ -266,10 +266,10 @@ TEST_F(DocZukeiEditTest, FrontAndBackKeepTheSelectedShapesOrderAndRecordNothing)
     doc.GetUndoHistory().AddNew(doc.GetZukeiList().GetTail());
     CDataHeader* extra = doc.GetZukeiList().GetTail();
 
-    doc.ChangeZukeiOrder(TRUE);
+    doc.GetShapes().ChangeZukeiOrder(TRUE);
     EXPECT_EQ(Shapes(), (std::vector<CDataHeader*>{boxes[0], boxes[2], extra, boxes[1], boxes[3]}));
     EXPECT_FALSE(doc.GetUndoHistory().CanUndo());
-    doc.ChangeZukeiOrder(FALSE);
+    doc.GetShapes().ChangeZukeiOrder(FALSE);
     EXPECT_EQ(Shapes(), (std::vector<CDataHeader*>{boxes[1], boxes[3], boxes[0], boxes[2], extra}));
     EXPECT_EQ(doc.GetSelCount(), 2);
 }
@@ -282,8 +282,8 @@ TEST_F(DocZukeiEditTest, CopyingShapesPutsSelectedClonesInFrontInOneUndoStep) {
     }
     AddBox(8, 9); // unselected, stays behind the clones
     const CZukeiLayoutView layoutView(view.layout);
-    doc.MoveSelectedZukei(layoutView, CPoint(), CTimeSpan(2, 0, 0, 0), 5.0,
-                          COperationState::kOpCopy);
+    doc.GetShapes().MoveSelectedZukei(layoutView, CPoint(), CTimeSpan(2, 0, 0, 0), 5.0,
+                                      COperationState::kOpCopy);
 
     const std::vector<CDataHeader*> shapes = Shapes();
     ASSERT_EQ(shapes.size(), 7u);
@@ -312,8 +312,8 @@ TEST_F(DocZukeiEditTest, MovingShapesIsUndoneToTheirOldPlaces) {
     CZukeiBox* box = AddBox(2, 3);
     Select(box);
     const CZukeiLayoutView layoutView(view.layout);
-    doc.MoveSelectedZukei(layoutView, CPoint(), CTimeSpan(1, 0, 0, 0), 2.0,
-                          COperationState::kOpMove);
+    doc.GetShapes().MoveSelectedZukei(layoutView, CPoint(), CTimeSpan(1, 0, 0, 0), 2.0,
+                                      COperationState::kOpMove);
     EXPECT_EQ(Rows(box), (std::pair<double, double>{4, 5}));
     ASSERT_EQ(doc.GetUndoHistory().Undo(), 1);
     const auto* back = static_cast<const CZukei*>(doc.GetZukeiList().GetHead());
@@ -330,7 +330,7 @@ TEST_F(DocZukeiEditTest, ResizingShapesIsUndoneToTheirOldSize) {
     pos.endDate = Day(2010, 4, 11);
     pos.endRow = 5.0;
     // The lower edge dragged two rows down.
-    doc.ResizeSelectedZukei(layoutView, CPoint(0, -100), kHandleBottom, ref, pos);
+    doc.GetShapes().ResizeSelectedZukei(layoutView, CPoint(0, -100), kHandleBottom, ref, pos);
     EXPECT_EQ(Rows(box), (std::pair<double, double>{2, 5}));
     ASSERT_EQ(doc.GetUndoHistory().Undo(), 1);
     EXPECT_EQ(Rows(static_cast<const CZukei*>(doc.GetZukeiList().GetHead())),
@@ -343,7 +343,7 @@ TEST_F(DocZukeiEditTest, DeletedRowsMoveDeleteOrKeepShapesInOneUndoStep) {
     CZukeiBox* across = AddBox(2, 8);
     CZukeiBox* under = AddBox(7, 8);
     Select(inside);
-    doc.DeleteZukeiRows(FALSE, 3, 5);
+    doc.GetShapes().DeleteZukeiRows(FALSE, 3, 5);
     EXPECT_EQ(Shapes(), (std::vector<CDataHeader*>{below, across, under}));
     EXPECT_EQ(Rows(below), (std::pair<double, double>{3, 8}));
     EXPECT_EQ(Rows(across), (std::pair<double, double>{2, 8}));
@@ -361,7 +361,7 @@ TEST_F(DocZukeiEditTest, DeletedRowsMoveDeleteOrKeepShapesInOneUndoStep) {
 
     // Only blanked: the shapes inside still go, nothing moves.
     doc.GetUndoHistory().Reset();
-    doc.DeleteZukeiRows(TRUE, 3, 5);
+    doc.GetShapes().DeleteZukeiRows(TRUE, 3, 5);
     EXPECT_EQ(doc.GetZukeiCount(), 3);
     EXPECT_EQ(Rows(static_cast<const CZukei*>(Shapes()[0])), (std::pair<double, double>{4, 9}));
 }
@@ -370,18 +370,18 @@ TEST_F(DocZukeiEditTest, InsertsStopAtTheLastRowAndTheEndOfTheCalendar) {
     CZukeiBox* low = AddBox(9990, 9998);
     CZukeiBox* above = AddBox(1, 2);
     CZukeiBox* later = AddBox(12, 13);
-    doc.InsertZukeiRows(5, 9);
+    doc.GetShapes().InsertZukeiRows(5, 9);
     EXPECT_EQ(Rows(low), (std::pair<double, double>{9992, 10000}));
     EXPECT_EQ(Rows(above), (std::pair<double, double>{1, 2}));
     EXPECT_EQ(Rows(later), (std::pair<double, double>{17, 18}));
 
     auto* late = new CZukeiBox;
     late->SetAnchors(CTime(2037, 12, 20), 1.0, CTime(2037, 12, 30), 2.0);
-    doc.AddZukei(late, FALSE);
+    doc.GetShapes().AddZukei(late, FALSE);
     auto* early = new CZukeiBox;
     early->SetAnchors(Day(2010, 4, 1), 1.0, Day(2010, 4, 2), 2.0);
-    doc.AddZukei(early, FALSE);
-    doc.InsertZukeiColumns(Day(2010, 4, 5), Day(2010, 4, 25));
+    doc.GetShapes().AddZukei(early, FALSE);
+    doc.GetShapes().InsertZukeiColumns(Day(2010, 4, 5), Day(2010, 4, 25));
     EXPECT_EQ(late->GetEndDate(0), CTime(2038, 1, 1, 0, 0, 0));
     EXPECT_EQ(late->GetStartDate(0), CTime(2037, 12, 22));
     EXPECT_EQ(early->GetStartDate(0), Day(2010, 4, 1)) << "before the insert";
@@ -392,14 +392,14 @@ TEST_F(DocZukeiEditTest, DeletedColumnsMoveDeleteOrKeepShapes) {
     auto dated = [this](int first, int last) {
         auto* box = new CZukeiBox;
         box->SetAnchors(Day(2010, 4, first), 1.0, Day(2010, 4, last), 2.0);
-        doc.AddZukei(box, FALSE);
+        doc.GetShapes().AddZukei(box, FALSE);
         return box;
     };
     CZukeiBox* before = dated(2, 12);
     CZukeiBox* inside = dated(10, 15);
     CZukeiBox* through = dated(12, 20);
     CZukeiBox* after = dated(16, 18);
-    doc.DeleteZukeiColumns(FALSE, Day(2010, 4, 10), Day(2010, 4, 15));
+    doc.GetShapes().DeleteZukeiColumns(FALSE, Day(2010, 4, 10), Day(2010, 4, 15));
     EXPECT_EQ(Shapes(), (std::vector<CDataHeader*>{before, through, after}));
     EXPECT_EQ(before->GetStartDate(0), Day(2010, 4, 2));
     EXPECT_EQ(through->GetStartDate(0), Day(2010, 4, 10));
@@ -410,14 +410,14 @@ TEST_F(DocZukeiEditTest, DeletedColumnsMoveDeleteOrKeepShapes) {
 
 TEST_F(DocZukeiEditTest, FixedShapesMoveOnlyWhenTheUserAgrees) {
     for (const int answer : {IDNO, IDYES}) {
-        doc.RemoveAllZukei();
+        doc.GetShapes().RemoveAllZukei();
         doc.GetUndoHistory().Reset();
         CZukeiBox* fixedBelow = AddBox(8, 9, 10, kPlaceFixedSize);
         CZukeiBox* fixedInside = AddBox(3, 4, 10, kPlaceOnPage);
         CZukeiBox* movable = AddBox(7, 8);
         ui->ClearRecords();
         ui->QueueAnswer(answer);
-        doc.DeleteZukeiRows(FALSE, 3, 5);
+        doc.GetShapes().DeleteZukeiRows(FALSE, 3, 5);
         ASSERT_EQ(ui->MessageBoxes().size(), 1u);
         EXPECT_EQ(ui->MessageBoxes()[0].stringId, 5142u);
         EXPECT_EQ(ui->MessageBoxes()[0].type, UINT{MB_YESNO | MB_ICONQUESTION});
@@ -434,7 +434,7 @@ TEST_F(DocZukeiEditTest, FixedShapesMoveOnlyWhenTheUserAgrees) {
     // Blanking moves nothing and asks nothing.
     ui->ClearRecords();
     AddBox(8, 9, 12, kPlaceFixedSize);
-    doc.DeleteZukeiRows(TRUE, 3, 5);
+    doc.GetShapes().DeleteZukeiRows(TRUE, 3, 5);
     EXPECT_TRUE(ui->MessageBoxes().empty());
 }
 
@@ -447,13 +447,13 @@ TEST_F(DocZukeiEditTest, RowEditsNeedAViewAndMeasureArcsByTheirCurve) {
     arc->SetAnchor(1, CZukeiPoint(Day(2010, 4, 10), 5.0));
     arc->SetAnchor(2, CZukeiPoint(Day(2010, 4, 5), 10.0));
     arc->SetPointCount(3);
-    doc.AddZukei(arc, FALSE);
+    doc.GetShapes().AddZukei(arc, FALSE);
 
     doc.RemoveView(&view);
-    doc.DeleteZukeiRows(FALSE, 4, 10);
+    doc.GetShapes().DeleteZukeiRows(FALSE, 4, 10);
     EXPECT_EQ(doc.GetZukeiCount(), 1) << "without a view nothing happens";
     doc.AddView(&view);
-    doc.DeleteZukeiRows(FALSE, 4, 10);
+    doc.GetShapes().DeleteZukeiRows(FALSE, 4, 10);
     EXPECT_EQ(doc.GetZukeiCount(), 0) << "its curve lay inside the deleted rows";
 }
 
@@ -467,20 +467,20 @@ TEST_F(DocZukeiEditTest, SelectionAndDeletionOfShapesByLayer) {
     hidden->SetLayer(2);
 
     doc.GetOperation().SetMode(COperationState::kModeKoutei);
-    doc.SelectAllZukei();
+    doc.GetShapes().SelectAllZukei();
     EXPECT_EQ(doc.GetSelCount(), 0) << "only in the shape mode";
     doc.GetOperation().SetMode(COperationState::kModeZukei);
-    doc.SelectAllZukei();
-    doc.SelectAllZukei();
+    doc.GetShapes().SelectAllZukei();
+    doc.GetShapes().SelectAllZukei();
     EXPECT_EQ(doc.GetSelCount(), 1);
     EXPECT_EQ(doc.GetFirstSel(), shown);
 
     Select(hidden);
-    doc.RemoveShownZukei();
+    doc.GetShapes().RemoveShownZukei();
     EXPECT_EQ(Shapes(), (std::vector<CDataHeader*>{reference, hidden}));
     EXPECT_EQ(doc.GetSelList().GetHead(), hidden);
     doc.GetUndoHistory().Reset();
-    doc.DeleteSelectedZukei();
+    doc.GetShapes().DeleteSelectedZukei();
     EXPECT_EQ(Shapes(), (std::vector<CDataHeader*>{reference}));
     EXPECT_EQ(doc.GetSelCount(), 0);
     ASSERT_EQ(doc.GetUndoHistory().Undo(), 1);
@@ -494,7 +494,7 @@ TEST_F(DocZukeiEditTest, FramedTextsAreFoundByTagAndRows) {
         text->CDataHeader::SetKind(kZukeiFramedString);
         text->SetFrameTag(tag);
         text->SetAnchors(Day(2010, 4, 1), top, Day(2010, 4, 2), bottom);
-        doc.AddZukei(text, FALSE);
+        doc.GetShapes().AddZukei(text, FALSE);
         return text;
     };
     CZukeiString* upper = frame(CZukeiString::kTagSai, 2, 5);
@@ -515,7 +515,7 @@ TEST_F(DocZukeiEditTest, FramedTextsAreFoundByTagAndRows) {
         {11, 12, nullptr},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(doc.FindTextZukei(CZukeiString::kTagSai, c.from, c.to), c.found)
+        EXPECT_EQ(doc.GetShapes().FindTextZukei(CZukeiString::kTagSai, c.from, c.to), c.found)
             << c.from << ".." << c.to;
     }
 }

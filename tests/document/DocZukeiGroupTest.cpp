@@ -206,7 +206,7 @@ TEST_F(DocZukeiGroupTest, DeselectingAFramedTextEndsItsEditState) {
     auto* event = new CEvent;
     event->Select();
     doc.AddSel(event);
-    doc.DeselectAllZukei();
+    doc.GetShapes().DeselectAllZukei();
     EXPECT_EQ(text->GetEditState(), 0u);
     EXPECT_EQ(text->IsSelected(), 0);
     EXPECT_EQ(doc.GetSelCount(), 1) << "only shapes leave the selection";
@@ -226,7 +226,7 @@ TEST_F(DocZukeiGroupTest, InvalidateTextZukeiMarksEveryFramedText) {
     doc.GetZukeiList().AddTail(plain);
     AddShape(std::move(group));
     AddShape(1);
-    doc.InvalidateTextZukei();
+    doc.GetShapes().InvalidateTextZukei();
     EXPECT_TRUE(framed->GetUpdate());
     EXPECT_FALSE(plain->GetUpdate());
     EXPECT_TRUE(groupedRaw->GetUpdate()) << "a framed text in a group is laid out anew as well";

@@ -137,8 +137,8 @@ TEST_F(DocZukeiMenuTest, ValueCommandsChangeTheSelectionAsOneStepOrTheDefaults) 
 
         // One step takes both back.
         ASSERT_EQ(doc.GetUndoHistory().Undo(), 1);
-        for (POSITION pos = doc.GetHeadZukeiPosition(); pos != nullptr;) {
-            EXPECT_EQ(doc.GetNextZukei(pos)->GetAttr(), before);
+        for (POSITION pos = doc.GetShapes().GetHeadZukeiPosition(); pos != nullptr;) {
+            EXPECT_EQ(doc.GetShapes().GetNextZukei(pos)->GetAttr(), before);
         }
         EXPECT_FALSE(doc.GetUndoHistory().CanUndo());
 
@@ -196,12 +196,12 @@ TEST_F(DocZukeiMenuTest, BoxStyleByTheSelection) {
         SCOPED_TRACE("a text and a box, text mode on");
         CZukeiString* text = AddText(5);
         CZukeiBox* box = Add();
-        doc.SetZukeiTextMode(TRUE);
+        doc.GetShapes().SetZukeiTextMode(TRUE);
         Run(kBox);
         EXPECT_EQ(text->GetStyleNo(), 5);
         EXPECT_EQ(box->GetStyle(), 3);
         EXPECT_EQ(Defaults().m_style, kTextZukeiStyle);
-        EXPECT_EQ(doc.GetZukeiFrameStyle(), 3);
+        EXPECT_EQ(doc.GetShapes().GetZukeiFrameStyle(), 3);
         EXPECT_FALSE(State(kBox).IsEnabled()) << "a text among two shapes";
     }
 }
@@ -223,12 +223,12 @@ TEST_F(DocZukeiMenuTest, LineStylesAreDisabledWithShapesSelected) {
 TEST_F(DocZukeiMenuTest, TextModeTogglesAndIsOnlyForTheDrawOperation) {
     Defaults().m_style = 5;
     Run(33081);
-    EXPECT_TRUE(doc.GetZukeiTextMode());
+    EXPECT_TRUE(doc.GetShapes().GetZukeiTextMode());
     EXPECT_EQ(Defaults().m_style, kTextZukeiStyle);
-    EXPECT_EQ(doc.GetZukeiFrameStyle(), 5);
+    EXPECT_EQ(doc.GetShapes().GetZukeiFrameStyle(), 5);
     EXPECT_EQ(State(33081).GetCheck(), 1);
     Run(33081);
-    EXPECT_FALSE(doc.GetZukeiTextMode());
+    EXPECT_FALSE(doc.GetShapes().GetZukeiTextMode());
     EXPECT_EQ(Defaults().m_style, 5);
 
     struct Case {
@@ -297,7 +297,7 @@ TEST_F(DocZukeiMenuTest, TextSizeGoesToTheSelectedTextsAsOneStep) {
     CZukeiString* unselected = AddText(3, false);
     const WORD before = first->GetTextAttr().GetSize();
     first->SetUpdate(FALSE);
-    doc.SetSelTextSize(0x0302);
+    doc.GetShapes().SetSelTextSize(0x0302);
     for (CZukeiString* text : {first, second}) {
         EXPECT_EQ(text->GetTextAttr().m_fontHeigh, 3);
         EXPECT_EQ(text->GetTextAttr().m_fontWidth, 2);
@@ -307,8 +307,8 @@ TEST_F(DocZukeiMenuTest, TextSizeGoesToTheSelectedTextsAsOneStep) {
 
     ASSERT_EQ(doc.GetUndoHistory().Undo(), 1);
     EXPECT_FALSE(doc.GetUndoHistory().CanUndo()) << "one step";
-    for (POSITION pos = doc.GetHeadZukeiPosition(); pos != nullptr;) {
-        if (const auto* text = DynamicDowncast<CZukeiString>(doc.GetNextZukei(pos))) {
+    for (POSITION pos = doc.GetShapes().GetHeadZukeiPosition(); pos != nullptr;) {
+        if (const auto* text = DynamicDowncast<CZukeiString>(doc.GetShapes().GetNextZukei(pos))) {
             EXPECT_EQ(text->GetTextAttr().GetSize(), before);
         }
     }
@@ -461,8 +461,8 @@ TEST_F(DocZukeiMenuTest, GroupUngroupChangeUndoRedoOwnEveryShapeOnce) {
     Run(40003);
     ASSERT_EQ(doc.GetUndoHistory().Undo(), 1);
     ASSERT_EQ(doc.GetUndoHistory().Redo(), 1);
-    for (POSITION pos = doc.GetHeadZukeiPosition(); pos != nullptr;) {
-        EXPECT_EQ(doc.GetNextZukei(pos)->GetLineType(), 1);
+    for (POSITION pos = doc.GetShapes().GetHeadZukeiPosition(); pos != nullptr;) {
+        EXPECT_EQ(doc.GetShapes().GetNextZukei(pos)->GetLineType(), 1);
     }
 }
 

@@ -37,7 +37,7 @@ TEST(TembraDocTest, StartsEmptyAtTheCurrentVersion) {
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(doc.GetCurrentLayer(), 0);
     EXPECT_EQ(doc.GetObjCount() + doc.GetSelCount() + doc.GetZukeiCount(), 0);
-    EXPECT_EQ(doc.CountCntrItems(), 0);
+    EXPECT_EQ(doc.GetEmbeddedItems().CountCntrItems(), 0);
     // Hint 2 without a range of its own covers every row.
     EXPECT_EQ(doc.GetHint().m_range, CRect(0, -1, 0, 9999));
 }

@@ -66,7 +66,7 @@ protected:
         process->GetEndLand()->SetSubStyle(0);
         for (const auto& [text, form] :
              {std::pair{std::string("T1"), WORD{0}}, std::pair{J("長い用語のテキスト"), WORD{4}}}) {
-            std::unique_ptr<CYogo> term = document->CreateYogo();
+            std::unique_ptr<CYogo> term = document->GetTerms().CreateYogo();
             term->SetText(text);
             term->GetAttr().m_form = form;
             term->GetAttr().m_fontHeigh = 2;
@@ -89,14 +89,15 @@ protected:
         event->GetAttr().SetSize(0x0201);
         document->AddObj(event.release(), FALSE);
 
-        std::unique_ptr<CShincyoku> line = document->CreateShincyoku(CTime(2010, 4, 20));
+        std::unique_ptr<CShincyoku> line =
+            document->GetProgressLines().CreateShincyoku(CTime(2010, 4, 20));
         line->SetPointDate(3, CTime(2010, 4, 22));
         line->SetPointDate(120, CTime(2010, 4, 25));
-        document->AddShincyoku(line.release(), FALSE);
+        document->GetProgressLines().AddShincyoku(line.release(), FALSE);
 
         auto box = std::make_unique<CZukeiBox>();
         box->SetAnchors(CTime(2010, 4, 6), 2.0, CTime(2010, 4, 8), 4.0);
-        document->AddZukei(box.release(), FALSE);
+        document->GetShapes().AddZukei(box.release(), FALSE);
 
         CKoumokuData* cell = document->CreateKoumokuData(0, 0);
         cell->SetText(J("基礎工事"));
@@ -240,7 +241,7 @@ TEST_F(DosExportTest, RecordSizesGrowWithTheirTexts) {
         pos.SetStartDate(CTime(2010, 4, 5));
         pos.SetEndDate(CTime(2010, 4, 9));
         std::unique_ptr<CKoutei> process = document->CreateKoutei(&pos, TRUE);
-        std::unique_ptr<CYogo> term = document->CreateYogo();
+        std::unique_ptr<CYogo> term = document->GetTerms().CreateYogo();
         term->SetText(std::string(length, 't'));
         process->AddYogo(term, TRUE);
         document->AddObj(process.release(), FALSE);
@@ -261,7 +262,7 @@ TEST_F(DosExportTest, GreyIsWrittenBlackWhereThreeBitsHoldTheColour) {
     pos.SetEndDate(CTime(2010, 4, 9));
     std::unique_ptr<CKoutei> process = document->CreateKoutei(&pos, TRUE);
     process->GetLines()->GetAttr().m_color = RGB(192, 192, 192);
-    std::unique_ptr<CYogo> term = document->CreateYogo();
+    std::unique_ptr<CYogo> term = document->GetTerms().CreateYogo();
     term->GetAttr().m_color = RGB(192, 192, 192);
     process->AddYogo(term, TRUE);
     document->AddObj(process.release(), FALSE);
@@ -297,8 +298,9 @@ TEST_F(DosExportTest, AnElapsedDayChartWritesDayCounts) {
         pos.SetEndDate(CTime(2010, 1, 1) + CTimeSpan(75, 0, 0, 0));
         std::unique_ptr<CKoutei> process = document->CreateKoutei(&pos, TRUE);
         document->AddObj(process.release(), FALSE);
-        std::unique_ptr<CShincyoku> line = document->CreateShincyoku(CTime(2010, 2, 1));
-        document->AddShincyoku(line.release(), FALSE);
+        std::unique_ptr<CShincyoku> line =
+            document->GetProgressLines().CreateShincyoku(CTime(2010, 2, 1));
+        document->GetProgressLines().AddShincyoku(line.release(), FALSE);
         ASSERT_TRUE(Export(*document)) << c.days << ::testing::PrintToString(MessageTexts());
         const DosBlock h = Block(Read("X.phd"));
         EXPECT_EQ(h.GetWord(kB2 + 1468), 1);
@@ -438,16 +440,16 @@ TEST_F(DosExportTest, ARoundTripKeepsTheChartAndItsKnownAsymmetries) {
     EXPECT_EQ(e.GetStyle(), kEventFrame | kEventWhiteBack | kEventVertical);
 
     // The progress line: its points beyond the hundredth do not come back.
-    ASSERT_EQ(back->GetShincyokuCount(), 1);
-    POSITION at = back->GetHeadShincyokuPosition();
-    const CShincyoku* line = back->GetNextShincyoku(at);
+    ASSERT_EQ(back->GetProgressLines().GetShincyokuCount(), 1);
+    POSITION at = back->GetProgressLines().GetHeadShincyokuPosition();
+    const CShincyoku* line = back->GetProgressLines().GetNextShincyoku(at);
     EXPECT_EQ(line->GetDate(), CTime(2010, 4, 20));
     EXPECT_EQ(line->GetPointDate(3), CTime(2010, 4, 22));
     EXPECT_EQ(line->GetPointDate(120), CTime(2010, 4, 20));
 
     ASSERT_EQ(back->GetZukeiCount(), 1);
-    POSITION zp = back->GetHeadZukeiPosition();
-    const auto* box = static_cast<const CZukei2*>(back->GetNextZukei(zp));
+    POSITION zp = back->GetShapes().GetHeadZukeiPosition();
+    const auto* box = static_cast<const CZukei2*>(back->GetShapes().GetNextZukei(zp));
     EXPECT_EQ(box->GetKind(), kZukeiBox);
     EXPECT_EQ(box->GetAnchor1().GetDate(), CTime(2010, 4, 6));
     EXPECT_NEAR(box->GetAnchor2().GetRow(), 4.0, 1e-6);
@@ -602,8 +604,9 @@ TEST_F(DosExportTest, ElapsedDayProgressLinesGoOutInCalendarDates) {
     auto document = NewChart();
     ASSERT_TRUE(document->InitNewDocument(1));
     const CTime base = document->GetSyokiSet().GetNobeBaseDate();
-    std::unique_ptr<CShincyoku> line = document->CreateShincyoku(base + CTimeSpan(3, 0, 0, 0));
-    document->AddShincyoku(line.release(), FALSE);
+    std::unique_ptr<CShincyoku> line =
+        document->GetProgressLines().CreateShincyoku(base + CTimeSpan(3, 0, 0, 0));
+    document->GetProgressLines().AddShincyoku(line.release(), FALSE);
     ASSERT_TRUE(Export(*document));
     auto back = Open(files.File("X.phd"));
     ASSERT_NE(back, nullptr);
@@ -613,9 +616,9 @@ TEST_F(DosExportTest, ElapsedDayProgressLinesGoOutInCalendarDates) {
     const int unit = Block(Read("X.phd")).GetWord(kB2 + 1470);
     const std::int64_t days =
         unit == 0 ? (written.GetMonth() - 1) * 30 + written.GetDay() - 1 : written.GetDay() - 1;
-    ASSERT_EQ(back->GetShincyokuCount(), 1);
-    POSITION at = back->GetHeadShincyokuPosition();
-    EXPECT_EQ(back->GetNextShincyoku(at)->GetDate(),
+    ASSERT_EQ(back->GetProgressLines().GetShincyokuCount(), 1);
+    POSITION at = back->GetProgressLines().GetHeadShincyokuPosition();
+    EXPECT_EQ(back->GetProgressLines().GetNextShincyoku(at)->GetDate(),
               back->GetSyokiSet().GetNobeBaseDate() + CTimeSpan(days, 0, 0, 0));
 }
 

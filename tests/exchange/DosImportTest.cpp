@@ -636,9 +636,9 @@ TEST_F(DosImportTest, RecordLengthsByKindAndVersion) {
     line.Date(0x12, 2010, 4, 10).Date(0x1E + 12 * 3, 2010, 4, 12).Date(0x1E + 12 * 4, 2010, 4, 10);
     auto progress = OpenPair(CalendarHeader(4100), line.Bytes() + process);
     ASSERT_NE(progress, nullptr);
-    ASSERT_EQ(progress->GetShincyokuCount(), 1);
-    POSITION pos = progress->GetHeadShincyokuPosition();
-    const CShincyoku* shin = progress->GetNextShincyoku(pos);
+    ASSERT_EQ(progress->GetProgressLines().GetShincyokuCount(), 1);
+    POSITION pos = progress->GetProgressLines().GetHeadShincyokuPosition();
+    const CShincyoku* shin = progress->GetProgressLines().GetNextShincyoku(pos);
     EXPECT_EQ(shin->GetDate(), CTime(2010, 4, 10));
     EXPECT_EQ(shin->GetPointDate(3), CTime(2010, 4, 12));
     EXPECT_EQ(shin->GetPoint(4), nullptr) << "a point on the base date is none";

@@ -43,8 +43,8 @@ DosBlock Shape(int kind, int d1, int r1, int d2, int r2) {
 
 std::vector<CZukei*> Shapes(CTembraDoc& document) {
     std::vector<CZukei*> found;
-    for (POSITION pos = document.GetHeadZukeiPosition(); pos != nullptr;) {
-        found.push_back(document.GetNextZukei(pos));
+    for (POSITION pos = document.GetShapes().GetHeadZukeiPosition(); pos != nullptr;) {
+        found.push_back(document.GetShapes().GetNextZukei(pos));
     }
     return found;
 }
@@ -207,7 +207,7 @@ TEST_F(DosZukeiTest, AGroupOfThreeIsOneRecordOf1088Bytes) {
         group->AddMember(std::move(box));
     }
     group->SetLayer(2);
-    document->AddZukei(group.release(), FALSE);
+    document->GetShapes().AddZukei(group.release(), FALSE);
     const std::string bytes = Written(*document);
     ASSERT_EQ(bytes.size(), 80u + 3 * 336);
     EXPECT_EQ(m_count, 1u);
@@ -244,7 +244,7 @@ TEST_F(DosZukeiTest, AGroupOfNoExtentWritesPartsOf0) {
         line->SetAnchors(CTime(2010, 4, 5), 3.0, CTime(2010, 4, 5), 3.0);
         group->AddMember(std::move(line));
     }
-    document->AddZukei(group.release(), FALSE);
+    document->GetShapes().AddZukei(group.release(), FALSE);
     const std::string bytes = Written(*document);
     ASSERT_EQ(bytes.size(), 80u + 2 * 336);
     for (std::size_t member : {std::size_t{80}, std::size_t{416}}) {
@@ -260,8 +260,8 @@ TEST_F(DosZukeiTest, PolylinesGoOutAsLinesAndShapesWithoutADosKindStayOut) {
     polyline->AddPoint(CZukeiPoint(CTime(2010, 4, 2), 1.0));
     polyline->AddPoint(CZukeiPoint(CTime(2010, 4, 6), 5.0));
     polyline->AddPoint(CZukeiPoint(CTime(2010, 4, 9), 2.0));
-    document->AddZukei(polyline.release(), FALSE);
-    document->AddZukei(new CZukeiArc(), FALSE);
+    document->GetShapes().AddZukei(polyline.release(), FALSE);
+    document->GetShapes().AddZukei(new CZukeiArc(), FALSE);
     // In a group a polygon is one line a side.
     auto group = std::make_unique<CZukeiGroup>();
     auto polygon = std::make_unique<CZukeiPolygon>();
@@ -270,7 +270,7 @@ TEST_F(DosZukeiTest, PolylinesGoOutAsLinesAndShapesWithoutADosKindStayOut) {
     polygon->AddPoint(CZukeiPoint(CTime(2010, 4, 9), 2.0));
     group->AddMember(std::move(polygon));
     group->AddMember(std::make_unique<CZukeiArc>());
-    document->AddZukei(group.release(), FALSE);
+    document->GetShapes().AddZukei(group.release(), FALSE);
 
     const std::string bytes = Written(*document);
     ASSERT_EQ(bytes.size(), 352u + 80 + 3 * 336);
@@ -308,10 +308,10 @@ TEST_F(DosZukeiTest, ArrowsAndTrianglesWriteTheirDirection) {
         auto document = NewChart();
         // The shape of the kind as the document makes it (its style is the kind less one).
         document->GetSyokiSet().GetZukei().GetAttr().m_style = static_cast<short>(c.kind - 1);
-        std::unique_ptr<CZukei> made = document->CreateZukei();
+        std::unique_ptr<CZukei> made = document->GetShapes().CreateZukei();
         auto* two = static_cast<CZukei2*>(made.get());
         two->SetAnchors(CTime(2010, 4, c.day1), c.row1, CTime(2010, 4, c.day2), c.row2);
-        document->AddZukei(made.release(), FALSE);
+        document->GetShapes().AddZukei(made.release(), FALSE);
         const std::string bytes = Written(*document);
         DosBlock record(bytes.size());
         record.Bytes() = bytes;

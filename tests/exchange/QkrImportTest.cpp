@@ -254,7 +254,7 @@ TEST_F(QkrImportTest, TermPlacementMovesOnlyTheImportsProcesses) {
     pos.SetStartDate(CTime(2010, 4, 5));
     pos.SetEndDate(CTime(2010, 4, 9));
     std::unique_ptr<CKoutei> own = chart->CreateKoutei(&pos, TRUE);
-    std::unique_ptr<CYogo> term = chart->CreateYogo();
+    std::unique_ptr<CYogo> term = chart->GetTerms().CreateYogo();
     term->SetText("Mine");
     term->GetAttr().m_form = 3;
     term->GetAttr().SetOffset(500);

@@ -139,7 +139,7 @@ TEST_F(SafetyAsciiTest, OneOfEverything) {
     attr.m_width = 2;
     process->GetLines()->SetBendOffset(-2);
     process->SetSpareDays(CTimeSpan(3, 5, 0, 0));
-    std::unique_ptr<CYogo> term = document->CreateYogo();
+    std::unique_ptr<CYogo> term = document->GetTerms().CreateYogo();
     term->SetText(J("型枠\r\n組立"));
     term->GetAttr().m_attrb = kLabelBold;
     process->AddYogo(term, TRUE);
@@ -190,7 +190,7 @@ TEST_F(SafetyAsciiTest, TermsAndEventsOutsideTheChartsWindowKeepTheirPlaces) {
     pos.SetStartRow(900);
     pos.SetEndRow(900);
     std::unique_ptr<CKoutei> process = document->CreateKoutei(&pos, TRUE);
-    std::unique_ptr<CYogo> term = document->CreateYogo();
+    std::unique_ptr<CYogo> term = document->GetTerms().CreateYogo();
     term->SetText("T");
     process->AddYogo(term, TRUE);
     document->AddObj(process.release(), FALSE);

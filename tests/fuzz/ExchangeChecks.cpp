@@ -44,14 +44,14 @@ void CheckImportedChart(CTembraDoc& document) {
     if (document.GetKoumokuRowCount(-1) > kLastRow + 1) {
         Fail("an item cell below the last row");
     }
-    for (POSITION pos = document.GetHeadShincyokuPosition(); pos != nullptr;) {
-        const CShincyoku* line = document.GetNextShincyoku(pos);
+    for (POSITION pos = document.GetProgressLines().GetHeadShincyokuPosition(); pos != nullptr;) {
+        const CShincyoku* line = document.GetProgressLines().GetNextShincyoku(pos);
         if (line != nullptr && !InCalendar(line->GetDate())) {
             Fail("a progress line off the calendar");
         }
     }
-    for (POSITION pos = document.GetHeadZukeiPosition(); pos != nullptr;) {
-        const CZukei* shape = document.GetNextZukei(pos);
+    for (POSITION pos = document.GetShapes().GetHeadZukeiPosition(); pos != nullptr;) {
+        const CZukei* shape = document.GetShapes().GetNextZukei(pos);
         if (shape != nullptr &&
             (!InCalendar(shape->GetStartDate(0)) || !InCalendar(shape->GetEndDate(0)))) {
             Fail("a shape off the calendar");

@@ -446,7 +446,7 @@ void FillDosChart(CTembraDoc& document, const CTime& day) {
     pos.SetEndRow(3);
     std::unique_ptr<CKoutei> process = document.CreateKoutei(&pos, TRUE);
     process->GetLines()->GetAttr().m_style = 0x180;
-    std::unique_ptr<CYogo> term = document.CreateYogo();
+    std::unique_ptr<CYogo> term = document.GetTerms().CreateYogo();
     term->SetText(Sjis::FromUtf8("用語"));
     term->GetAttr().m_form = 3;
     term->GetAttr().m_attrb = kLabelVertical;
@@ -461,9 +461,10 @@ void FillDosChart(CTembraDoc& document, const CTime& day) {
     event->SetStartDate(day + CTimeSpan(3, 12, 0, 0));
     event->SetText(Sjis::FromUtf8("行事"));
     document.AddObj(event.release(), FALSE);
-    std::unique_ptr<CShincyoku> line = document.CreateShincyoku(day + CTimeSpan(4, 0, 0, 0));
+    std::unique_ptr<CShincyoku> line =
+        document.GetProgressLines().CreateShincyoku(day + CTimeSpan(4, 0, 0, 0));
     line->SetPointDate(2, day + CTimeSpan(5, 0, 0, 0));
-    document.AddShincyoku(line.release(), FALSE);
+    document.GetProgressLines().AddShincyoku(line.release(), FALSE);
     document.CreateKoumokuData(0, 0)->SetText(Sjis::FromUtf8("項目"));
     auto box = std::make_unique<CZukeiBox>();
     box->SetAnchors(day, 1.5, day + CTimeSpan(2, 6, 0, 0), 2.25);
@@ -472,8 +473,8 @@ void FillDosChart(CTembraDoc& document, const CTime& day) {
     member->SetAnchors(day, 0.5, day + CTimeSpan(1, 0, 0, 0), 1.0);
     group->AddMember(std::move(member));
     group->AddMember(box->Clone());
-    document.AddZukei(box.release(), FALSE);
-    document.AddZukei(group.release(), FALSE);
+    document.GetShapes().AddZukei(box.release(), FALSE);
+    document.GetShapes().AddZukei(group.release(), FALSE);
 }
 
 void WriteDosSeeds(const std::filesystem::path& folder) {

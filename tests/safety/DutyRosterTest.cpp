@@ -240,7 +240,7 @@ TEST_F(DutyRosterBuildTest, AFrameThatCannotBeMadeStopsItsBandOnly) {
             AfxMessageBox(5021);
             return nullptr;
         }
-        return chart.doc.CreateTextZukei(face);
+        return chart.doc.GetShapes().CreateTextZukei(face);
     });
     EXPECT_TRUE(builder.Build(kDutyBoth, site, partners));
     // Title, band frames and two days; then the whole partner band.

@@ -45,8 +45,8 @@ public:
     // Every framed text of the document in the order added.
     std::vector<CZukeiString*> Frames() const {
         std::vector<CZukeiString*> frames;
-        for (POSITION pos = doc.GetHeadZukeiPosition(); pos != nullptr;) {
-            if (auto* text = dynamic_cast<CZukeiString*>(doc.GetNextZukei(pos))) {
+        for (POSITION pos = doc.GetShapes().GetHeadZukeiPosition(); pos != nullptr;) {
+            if (auto* text = dynamic_cast<CZukeiString*>(doc.GetShapes().GetNextZukei(pos))) {
                 frames.push_back(text);
             }
         }
@@ -54,12 +54,12 @@ public:
     }
     // A framed text of a tag over rows first..last (1-based), added to the document.
     CZukeiString* AddFrame(WORD tag, int first, int last, int day = 1) {
-        auto text = doc.CreateTextZukei("");
+        auto text = doc.GetShapes().CreateTextZukei("");
         const CTime date = layout.GetStartDate() + CTimeSpan(day - 1, 0, 0, 0);
         text->SetAnchors(date, first - 1.0, date + CTimeSpan(1, 0, 0, 0), last);
         text->SetFrameTag(tag);
         CZukeiString* raw = text.get();
-        doc.AddZukei(text.release(), FALSE);
+        doc.GetShapes().AddZukei(text.release(), FALSE);
         return raw;
     }
 

@@ -186,7 +186,7 @@ TEST_F(PlanFrameBatchTest, AFailedFrameStopsTheBatch) {
             AfxMessageBox(5021);
             return nullptr;
         }
-        return chart.doc.CreateTextZukei(face);
+        return chart.doc.GetShapes().CreateTextZukei(face);
     };
     EXPECT_FALSE(
         BuildDisasterFrames(chart.doc, chart.layout, 10, kUnitDay, {{16, 20}, {11, 15}}, maker));
@@ -202,7 +202,7 @@ TEST_F(PlanFrameBatchTest, TextsGoIntoThePairAloneAsOneStep) {
     CZukeiString* other = chart.AddFrame(CZukeiString::kTagMoku, 10, 11, 8);
     for (CZukeiString* frame : {target, action, other}) {
         frame->Select();
-        chart.doc.AddSelZukei(frame);
+        chart.doc.GetShapes().AddSelZukei(frame);
     }
     chart.doc.SetModifiedFlag(FALSE);
     ApplyPlanTexts(chart.doc, *target, J("目標\r\n"), *action, J("手順1\r\n手順2\r\n"));

@@ -89,8 +89,8 @@ protected:
         test::DrawChartPage(doc, page, dc);
         // The shapes, head of the list first, as the view draws them over the page.
         const CZukeiLayoutView shapes(page);
-        for (POSITION pos = doc.GetHeadZukeiPosition(); pos != nullptr;) {
-            doc.GetNextZukei(pos)->Draw(shapes, dc, kDrawNormal);
+        for (POSITION pos = doc.GetShapes().GetHeadZukeiPosition(); pos != nullptr;) {
+            doc.GetShapes().GetNextZukei(pos)->Draw(shapes, dc, kDrawNormal);
         }
         return image;
     }

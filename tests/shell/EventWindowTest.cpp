@@ -150,7 +150,7 @@ TEST_F(EventWindowTest, FeedbackDrawnTwiceLeavesThePictureAsItWas) {
     CTembraView& view = pane.View();
     const CPageLayout& layout = view.GetPageLayout();
     std::unique_ptr<CShincyoku> line =
-        doc->CreateShincyoku(layout.GetStartDate() + CTimeSpan(5, 0, 0, 0));
+        doc->GetProgressLines().CreateShincyoku(layout.GetStartDate() + CTimeSpan(5, 0, 0, 0));
     ASSERT_NE(line, nullptr);
     const QImage before = pane.BackingImage().copy();
     // A row on the line's date, and a row off it.

@@ -106,7 +106,7 @@ protected:
         auto box = std::make_unique<CZukeiBox>();
         box->SetAttr(CZukeiAttr{1, kPlaceOnChart, 1, -3, RGB(0, 160, 0), kHatchNone, 0, 0});
         box->SetAnchors(Day(5, 10), 55.5, Day(6, 5), 64.5);
-        doc->AddZukei(box.release(), FALSE);
+        doc->GetShapes().AddZukei(box.release(), FALSE);
         doc->SetModifiedFlag(FALSE);
     }
 

@@ -63,7 +63,7 @@ protected:
     // No objects, nothing selected, layer 3 hidden.
     void Fresh(LONG mode) {
         doc.UnselectAll(FALSE);
-        doc.DeselectAllZukei();
+        doc.GetShapes().DeselectAllZukei();
         while (doc.GetObjCount() > 0) {
             delete doc.GetObjList().RemoveHead();
         }

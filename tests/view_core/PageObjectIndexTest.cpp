@@ -59,7 +59,7 @@ protected:
         auto box = std::make_unique<CZukeiBox>();
         box->SetAttr(CZukeiAttr{1, kPlaceOnChart, 1, -3, RGB(0, 160, 0), kHatchNone, 0, 0});
         box->SetAnchors(test::April(16), 25.5, test::April(25), 34.5);
-        doc.AddZukei(box.release(), FALSE);
+        doc.GetShapes().AddZukei(box.release(), FALSE);
     }
 
     static void AddTerm(CKoutei& process, const std::string& text) {

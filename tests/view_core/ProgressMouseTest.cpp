@@ -19,15 +19,15 @@ protected:
     ProgressMouseTest() { SetState(Op::kModeShincyoku, Op::kOpDraw); }
 
     CShincyoku* AddLine(int day) {
-        std::unique_ptr<CShincyoku> line = doc.CreateShincyoku(April(day));
+        std::unique_ptr<CShincyoku> line = doc.GetProgressLines().CreateShincyoku(April(day));
         CShincyoku* raw = line.get();
-        doc.AddShincyoku(line.release(), FALSE);
+        doc.GetProgressLines().AddShincyoku(line.release(), FALSE);
         return raw;
     }
     std::vector<CShincyoku*> Lines() {
         std::vector<CShincyoku*> out;
-        for (POSITION pos = doc.GetHeadShincyokuPosition(); pos != nullptr;) {
-            out.push_back(doc.GetNextShincyoku(pos));
+        for (POSITION pos = doc.GetProgressLines().GetHeadShincyokuPosition(); pos != nullptr;) {
+            out.push_back(doc.GetProgressLines().GetNextShincyoku(pos));
         }
         return out;
     }

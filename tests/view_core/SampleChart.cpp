@@ -184,7 +184,7 @@ void BuildSampleChart(CTembraDoc& doc) {
     auto box = std::make_unique<CZukeiBox>();
     box->SetAttr(CZukeiAttr{1, kPlaceOnChart, 1, -3, RGB(0, 0, 255), kHatchNone, 0, 0});
     box->SetAnchors(Day(6, 5), 12.2, Day(6, 22), 15.8);
-    doc.AddZukei(box.release(), FALSE);
+    doc.GetShapes().AddZukei(box.release(), FALSE);
     auto note = std::make_unique<CZukeiString>();
     note->SetKind(kZukeiFramedString);
     note->SetAttr(CZukeiAttr{14, kPlaceOnChart, 0, -3, RGB(0, 0, 160), 100, 0, 0});
@@ -197,7 +197,7 @@ void BuildSampleChart(CTembraDoc& doc) {
     note->SetText(J("5/10 工程会議\r\n雨天2日"));
     note->SetAnchors(Day(4, 20), 15.2, Day(5, 8), 17.8);
     note->SetUpdate(TRUE);
-    doc.AddZukei(note.release(), FALSE);
+    doc.GetShapes().AddZukei(note.release(), FALSE);
 
     // The resource-loading chart of both resources over rows 20 to 27.
     SampleView view(doc);

@@ -70,7 +70,7 @@ protected:
     void AddShape(const std::string& name, const CRect& rect, int layer) {
         auto shape = std::make_unique<ProbeZukei>(name, rect);
         shape->SetLayer(static_cast<WORD>(layer));
-        doc.AddZukei(shape.release(), FALSE);
+        doc.GetShapes().AddZukei(shape.release(), FALSE);
     }
 
     // One of everything the drawing walks.

@@ -81,7 +81,7 @@ TEST_F(ZukeiDrawTest, PointsSnapToTheGridOnlyWhileItsFlagIsOn) {
         const auto* box = static_cast<const CZukei2*>(ShapeAt(0));
         EXPECT_EQ(AnchorOf(box->GetAnchor1()), c.first);
         EXPECT_EQ(AnchorOf(box->GetAnchor2()), c.second);
-        doc.RemoveAllZukei();
+        doc.GetShapes().RemoveAllZukei();
     }
 }
 
@@ -221,7 +221,7 @@ TEST_F(ZukeiDrawTest, GesturesOfTheTools) {
     };
     for (const auto& t : cases) {
         SCOPED_TRACE(t.what);
-        doc.RemoveAllZukei();
+        doc.GetShapes().RemoveAllZukei();
         doc.GetUndoHistory().Reset();
         SetState(Op::kModeZukei, Op::kOpDraw);
         host.capture = false;

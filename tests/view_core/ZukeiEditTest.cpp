@@ -56,7 +56,7 @@ TEST_F(ZukeiEditTest, AClickOnASelectedShapeUnselectsOnlyIt) {
 TEST_F(ZukeiEditTest, ShapesOnLayersNotShownAreNeverPicked) {
     for (const short state : {CLayerSet::kHidden, CLayerSet::kReference}) {
         SCOPED_TRACE(state);
-        doc.RemoveAllZukei();
+        doc.GetShapes().RemoveAllZukei();
         doc.SetLayerVisible(3, state);
         CZukeiBox* box = AddBox(6, 2, 9, 5, false, 3);
         Click(P(6, 4));
@@ -83,8 +83,8 @@ TEST_F(ZukeiEditTest, TheBandRuleFollowsWakunaiAndShift) {
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message() << "Wakunai " << c.wakunai << " Shift " << c.shift
                                           << " to the " << (c.to == touching ? 8 : 10) << "th");
-        doc.DeselectAllZukei();
-        doc.RemoveAllZukei();
+        doc.GetShapes().DeselectAllZukei();
+        doc.GetShapes().RemoveAllZukei();
         CZukeiBox* box = AddBox(6, 2, 9, 5);
         doc.GetOperation().SetWakunai(c.wakunai);
         Band(from, c.to, c.shift ? UINT{MK_SHIFT} : 0U);

@@ -66,9 +66,9 @@ protected:
 
     int ShapeCount() { return doc.GetZukeiCount(); }
     CZukei* ShapeAt(int index) {
-        POSITION pos = doc.GetHeadZukeiPosition();
+        POSITION pos = doc.GetShapes().GetHeadZukeiPosition();
         for (int i = 0; pos != nullptr; ++i) {
-            CZukei* shape = doc.GetNextZukei(pos);
+            CZukei* shape = doc.GetShapes().GetNextZukei(pos);
             if (i == index) {
                 return shape;
             }
@@ -84,10 +84,10 @@ protected:
         shape->SetAttr(CZukeiAttr{3, kPlaceOnChart, 0, 0, RGB(0, 0, 255), kHatchNone, 0, 0});
         shape->SetAnchors(April(day1), row1, April(day2), row2);
         shape->SetLayer(static_cast<WORD>(layer));
-        doc.AddZukei(shape, FALSE);
+        doc.GetShapes().AddZukei(shape, FALSE);
         if (selected) {
             shape->Select();
-            doc.AddSelZukei(shape);
+            doc.GetShapes().AddSelZukei(shape);
         }
         return shape;
     }

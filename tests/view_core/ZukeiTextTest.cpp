@@ -28,15 +28,15 @@ protected:
     CZukei* AddStyled(short style, int day1, double row1, int day2, double row2,
                       bool selected = true) {
         SetStyle(style);
-        std::unique_ptr<CZukei> made = doc.CreateZukei();
+        std::unique_ptr<CZukei> made = doc.GetShapes().CreateZukei();
         CZukei* shape = made.release();
         if (auto* two = dynamic_cast<CZukei2*>(shape)) {
             two->SetAnchors(April(day1), row1, April(day2), row2);
         }
-        doc.AddZukei(shape, FALSE);
+        doc.GetShapes().AddZukei(shape, FALSE);
         if (selected) {
             shape->Select();
-            doc.AddSelZukei(shape);
+            doc.GetShapes().AddSelZukei(shape);
         }
         return shape;
     }
@@ -80,18 +80,18 @@ TEST_F(ZukeiTextTest, TextEditIsOfferedForOneBoxLikeShape) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        doc.DeselectAllZukei();
-        doc.RemoveAllZukei();
+        doc.GetShapes().DeselectAllZukei();
+        doc.GetShapes().RemoveAllZukei();
         for (const short style : c.styles) {
             AddStyled(style, 6, 2, 9, 5);
         }
         EXPECT_EQ(Enabled(kTextEdit), c.enabled);
     }
-    doc.DeselectAllZukei();
+    doc.GetShapes().DeselectAllZukei();
     auto* group = new CZukeiGroup;
-    doc.AddZukei(group, FALSE);
+    doc.GetShapes().AddZukei(group, FALSE);
     group->Select();
-    doc.AddSelZukei(group);
+    doc.GetShapes().AddSelZukei(group);
     EXPECT_FALSE(Enabled(kTextEdit)) << "a group";
 }
 
@@ -223,8 +223,8 @@ TEST_F(ZukeiTextTest, APairOfFramesIsRecognisedOrGivenItsRolesByPosition) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        doc.DeselectAllZukei();
-        doc.RemoveAllZukei();
+        doc.GetShapes().DeselectAllZukei();
+        doc.GetShapes().RemoveAllZukei();
         ui.ClearRecords();
         std::vector<CZukeiString*> frames;
         for (const Frame& f : c.frames) {

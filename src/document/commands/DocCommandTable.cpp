@@ -36,12 +36,12 @@ bool ChooseOtherColor(COLORREF& remembered) {
     return true;
 }
 
-void UpdateBarTextEdit(CTembraDoc& doc, CCmdUI* cmdUI, void (CTembraDoc::*updater)(CCmdUI*)) {
+void UpdateBarTextEdit(CCmdUI* cmdUI, const std::function<void(CCmdUI*)>& updater) {
     if (!GetAppState()->IsYogoBarVisible()) {
         cmdUI->Enable(FALSE);
         return;
     }
-    (doc.*updater)(cmdUI);
+    updater(cmdUI);
 }
 
 } // namespace tembra

@@ -8,6 +8,7 @@
 #include "platform/CmdUI.h"
 #include "platform/Types.h"
 
+#include <functional>
 #include <span>
 
 namespace tembra {
@@ -47,6 +48,6 @@ bool ChooseOtherColor(COLORREF& remembered);
 
 // The state of a "文字修正" entry: disabled while the term bar is hidden, else what the updater
 // of the selected kind says.
-void UpdateBarTextEdit(CTembraDoc& doc, CCmdUI* cmdUI, void (CTembraDoc::*updater)(CCmdUI*));
+void UpdateBarTextEdit(CCmdUI* cmdUI, const std::function<void(CCmdUI*)>& updater);
 
 } // namespace tembra

@@ -87,7 +87,8 @@ void OnUpdateEditDelete(CTembraDoc& doc, CCmdUI* cmdUI) {
 
 void OnUpdateEditDeleteAll(CTembraDoc& doc, CCmdUI* cmdUI) {
     const bool anything = doc.GetObjCount() > 0 || doc.GetSelCount() > 0 ||
-                          doc.CountCntrItems() > 0 || doc.GetShincyokuCount() > 0 ||
+                          doc.GetEmbeddedItems().CountCntrItems() > 0 ||
+                          doc.GetProgressLines().GetShincyokuCount() > 0 ||
                           doc.GetKoumokuColCount() > 0 || doc.GetZukeiCount() > 0;
     cmdUI->Enable(anything ? TRUE : FALSE);
 }
@@ -117,11 +118,11 @@ void OnEditDeleteAll(CTembraDoc& doc) {
     }
     doc.DeleteAllKoumoku();
     if (shownOnly) {
-        doc.RemoveShownZukei();
+        doc.GetShapes().RemoveShownZukei();
     } else {
-        doc.RemoveAllZukei();
+        doc.GetShapes().RemoveAllZukei();
     }
-    doc.DeleteAllShincyoku();
+    doc.GetProgressLines().DeleteAllShincyoku();
     // The fills go with the rest, recorded, so that one undo gives the whole chart back.
     OwnedObList<CKtkmHatch>& hatches = doc.GetChartObjects().GetHatchList();
     while (!hatches.IsEmpty()) {
@@ -135,13 +136,15 @@ void OnEditDeleteAll(CTembraDoc& doc) {
 void OnCancelOne(CTembraDoc& doc) {
     if (doc.GetSelCount() > 0) {
         doc.CancelLastSel();
-    } else if (doc.GetCurrentCntrItem() != nullptr) {
-        doc.SetCurrentCntrItem(nullptr, FALSE);
+    } else if (doc.GetEmbeddedItems().GetCurrentCntrItem() != nullptr) {
+        doc.GetEmbeddedItems().SetCurrentCntrItem(nullptr, FALSE);
     }
 }
 
 void OnUpdateCancelOne(CTembraDoc& doc, CCmdUI* cmdUI) {
-    cmdUI->Enable(doc.GetSelCount() > 0 || doc.GetCurrentCntrItem() != nullptr ? TRUE : FALSE);
+    cmdUI->Enable(doc.GetSelCount() > 0 || doc.GetEmbeddedItems().GetCurrentCntrItem() != nullptr
+                      ? TRUE
+                      : FALSE);
 }
 
 void OnSelectLaterChain(CTembraDoc& doc) {
@@ -192,7 +195,8 @@ void OnReplaceText(CTembraDoc& doc) {
     const BOOL selectedOnly = request.selectionOnly ? TRUE : FALSE;
     const int action = request.action;
     if (mode == Op::kModeYogo) {
-        doc.FindReplaceYogo(action, request.search, request.replacement, whole, selectedOnly);
+        doc.GetTerms().FindReplaceYogo(action, request.search, request.replacement, whole,
+                                       selectedOnly);
     } else if (mode == Op::kModeEvent) {
         doc.ReplaceEventText(action, request.search, request.replacement, whole, selectedOnly);
     } else {
@@ -236,7 +240,7 @@ void OnRowDelete(CTembraDoc& doc) {
             doc.RecordKoumokuKeisenTypes();
             doc.GetKoumoku()->RemoveKeisenTypes(b.firstRow, b.lastRow);
         }
-        doc.DeleteZukeiRows(blank, b.firstRow, b.lastRow);
+        doc.GetShapes().DeleteZukeiRows(blank, b.firstRow, b.lastRow);
         doc.GetHatches().RowHatchesDeleted(blank, b.firstRow, b.lastRow);
     }
     doc.ClearSelectedKoumokuCells(TRUE);
@@ -265,7 +269,7 @@ void OnRowInsert(CTembraDoc& doc) {
         doc.InsertRows(b.firstRow, b.lastRow);
         doc.RecordKoumokuKeisenTypes();
         doc.GetKoumoku()->InsertRowRange(b.firstRow, b.lastRow);
-        doc.InsertZukeiRows(b.firstRow, b.lastRow);
+        doc.GetShapes().InsertZukeiRows(b.firstRow, b.lastRow);
         doc.GetHatches().RowHatchesInserted(b.firstRow, b.lastRow);
     }
     doc.ClearSelectedKoumokuCells(TRUE);
@@ -291,7 +295,7 @@ void OnColumnDelete(CTembraDoc& doc) {
             doc.DeleteColumns(start, end, KouteiMoveCaller::Columns);
         }
         doc.PropagateKankei();
-        doc.DeleteZukeiColumns(blank, start, end);
+        doc.GetShapes().DeleteZukeiColumns(blank, start, end);
         doc.GetHatches().DateHatchesDeleted(blank, start, end);
         return;
     }
@@ -316,7 +320,7 @@ void OnColumnInsert(CTembraDoc& doc) {
         doc.RedrawColumnRange(TRUE);
         doc.InsertColumns(start, end, KouteiMoveCaller::Columns);
         doc.PropagateKankei();
-        doc.InsertZukeiColumns(start, end);
+        doc.GetShapes().InsertZukeiColumns(start, end);
         doc.GetHatches().DateHatchesInserted(start, end);
         return;
     }
@@ -355,7 +359,7 @@ void OnEditSelectAll(CTembraDoc& doc) {
         }
         doc.SelectAll(-1);
         if (doc.GetOperation().GetMode() == COperationState::kModeZukei) {
-            doc.SelectAllZukei();
+            doc.GetShapes().SelectAllZukei();
         }
         doc.GetUndoHistory().Reset();
     } else {
@@ -395,13 +399,13 @@ void OnEditDelete(CTembraDoc& doc) {
             doc.PropagateKankei();
             break;
         case Op::kModeYogo:
-            doc.RemoveSelYogo();
+            doc.GetTerms().RemoveSelYogo();
             break;
         case Op::kModeShincyoku:
-            doc.DeleteAllShincyoku();
+            doc.GetProgressLines().DeleteAllShincyoku();
             break;
         case Op::kModeZukei:
-            doc.DeleteSelectedZukei();
+            doc.GetShapes().DeleteSelectedZukei();
             break;
         case Op::kModeEvent:
             doc.DeleteSelection();

@@ -94,7 +94,7 @@ void OnEventFont(CTembraDoc& doc) {
 }
 
 void OnUpdateEventTextEdit(CTembraDoc& doc, CCmdUI* cmdUI) {
-    UpdateBarTextEdit(doc, cmdUI, &CTembraDoc::UpdateEventAttrUI);
+    UpdateBarTextEdit(cmdUI, [&doc](CCmdUI* ui) { doc.UpdateEventAttrUI(ui); });
 }
 
 void OnEventSnapDay(CTembraDoc& doc) {

@@ -140,7 +140,7 @@ void OnKoumokuFont(CTembraDoc& doc) {
 }
 
 void OnUpdateKoumokuTextEdit(CTembraDoc& doc, CCmdUI* cmdUI) {
-    UpdateBarTextEdit(doc, cmdUI, &CTembraDoc::UpdateKoumokuAttrUI);
+    UpdateBarTextEdit(cmdUI, [&doc](CCmdUI* ui) { doc.UpdateKoumokuAttrUI(ui); });
 }
 
 constexpr std::array kKoumokuMenu{

@@ -32,7 +32,7 @@ constexpr short kLayerReference = 2;
 bool MovesSelection(const CTembraDoc& doc) {
     const LONG mode = doc.GetOperation().GetMode();
     if (mode == Op::kModeZukei) {
-        return doc.CountSelectedZukei() > 0;
+        return doc.GetShapes().CountSelectedZukei() > 0;
     }
     return (mode == Op::kModeKoutei || mode == Op::kModeEvent) && doc.GetSelCount() > 0;
 }
@@ -44,7 +44,7 @@ void OnPrHeader(CTembraDoc& doc) {
         before->CopyFrom(doc.GetPrHeader());
         PrhMst03SheetRequest request(doc.GetPrHeader());
         if (Ui().RunDialog(request) == IDOK) {
-            doc.AfterHeaderEdit(std::move(before));
+            doc.GetPrHeaderEdit().AfterHeaderEdit(std::move(before));
         }
         return;
     }
@@ -53,7 +53,7 @@ void OnPrHeader(CTembraDoc& doc) {
     before->CopyFrom(doc.GetPrHeader());
     NafudaDlgRequest request(doc.GetPrHeader());
     if (Ui().RunDialog(request) == IDOK) {
-        doc.AfterHeaderEdit(std::move(before));
+        doc.GetPrHeaderEdit().AfterHeaderEdit(std::move(before));
     }
 }
 

@@ -42,7 +42,7 @@ const CYogo* FirstSelectedYogo(const CTembraDoc& doc) {
 }
 
 void ApplyYogoColor(CTembraDoc& doc, COLORREF color) {
-    doc.SetYogoAttr(-1, color, CTembraDoc::kUnchangedFlags, -1, {}, -1, -1, nullptr);
+    doc.GetTerms().SetYogoAttr(-1, color, CTembraDoc::kUnchangedFlags, -1, {}, -1, -1, nullptr);
 }
 
 void ApplyBarTextToYogo(CTembraDoc& doc) {
@@ -52,8 +52,8 @@ void ApplyBarTextToYogo(CTembraDoc& doc) {
     }
     const std::string text = app.GetYogoText();
     if (!text.empty()) {
-        doc.SetYogoAttr(-1, CTembraDoc::kUnchangedColor, CTembraDoc::kUnchangedFlags, -1, text, -1,
-                        -1, nullptr);
+        doc.GetTerms().SetYogoAttr(-1, CTembraDoc::kUnchangedColor, CTembraDoc::kUnchangedFlags, -1,
+                                   text, -1, -1, nullptr);
     }
 }
 
@@ -77,10 +77,10 @@ void OnYogoBatch(CTembraDoc& doc) {
     if (Ui().RunDialog(request) != IDOK) {
         return;
     }
-    doc.SetYogoAttr(ValueOrLeave(request.attr.form), request.attr.color,
-                    static_cast<WORD>(request.attr.flags | kWholeWord),
-                    ValueOrLeave(request.attr.SizeCode()), {}, ValueOrLeave(request.position), -1,
-                    nullptr);
+    doc.GetTerms().SetYogoAttr(ValueOrLeave(request.attr.form), request.attr.color,
+                               static_cast<WORD>(request.attr.flags | kWholeWord),
+                               ValueOrLeave(request.attr.SizeCode()), {},
+                               ValueOrLeave(request.position), -1, nullptr);
 }
 
 void OnYogoFont(CTembraDoc& doc) {
@@ -93,8 +93,8 @@ void OnYogoFont(CTembraDoc& doc) {
     if (Ui().RunDialog(request) != IDOK) {
         return;
     }
-    doc.SetYogoAttr(-1, CTembraDoc::kUnchangedColor, CTembraDoc::kUnchangedFlags, -1, {}, -1,
-                    request.baseFontCheck == 1 ? 0 : 1, &request.font);
+    doc.GetTerms().SetYogoAttr(-1, CTembraDoc::kUnchangedColor, CTembraDoc::kUnchangedFlags, -1, {},
+                               -1, request.baseFontCheck == 1 ? 0 : 1, &request.font);
 }
 
 // The term bar's text to the events, the cells or the terms by mode; with termModeOnly the
@@ -131,7 +131,7 @@ void OnYogoTextEdit(CTembraDoc& doc) {
 }
 
 void OnUpdateYogoTextEdit(CTembraDoc& doc, CCmdUI* cmdUI) {
-    UpdateBarTextEdit(doc, cmdUI, &CTembraDoc::UpdateYogoAttrUI);
+    UpdateBarTextEdit(cmdUI, [&doc](CCmdUI* ui) { doc.GetTerms().UpdateYogoAttrUI(ui); });
 }
 
 void OnYogoBarTextEdit(CTembraDoc& doc) {
@@ -163,7 +163,7 @@ void OnUpdateYogoBarColor(CTembraDoc& doc, CCmdUI* cmdUI) {
         doc.UpdateKoumokuAttrUI(cmdUI);
         return;
     default:
-        doc.UpdateYogoAttrUI(cmdUI);
+        doc.GetTerms().UpdateYogoAttrUI(cmdUI);
         return;
     }
 }
@@ -181,7 +181,7 @@ void OnUpdateYogoCombo(CTembraDoc& doc, CCmdUI* cmdUI) {
 
 constexpr std::array kYogoMenu{
     DocCommand{ID_YOGO_COLOR_OTHER, &OnYogoOtherColor,
-               [](CTembraDoc& doc, CCmdUI* cmdUI) { doc.UpdateYogoAttrUI(cmdUI); }},
+               [](CTembraDoc& doc, CCmdUI* cmdUI) { doc.GetTerms().UpdateYogoAttrUI(cmdUI); }},
     DocCommand{ID_YOGO_ATTR_BULK, &OnYogoBatch, nullptr, "YogoAttr2Dlg"},
     DocCommand{ID_YOGO_FONT, &OnYogoFont, nullptr, "FontSelDlg"},
     DocCommand{ID_YOGO_TEXT_EDIT, &OnYogoTextEdit, &OnUpdateYogoTextEdit},
@@ -205,23 +205,23 @@ BOOL OnYogoAttrCommand(CTembraDoc& doc, UINT id) {
     const auto value = static_cast<int>(command->value);
     switch (command->arg) {
     case YogoAttrArg::Form:
-        doc.SetYogoAttr(value, CTembraDoc::kUnchangedColor, CTembraDoc::kUnchangedFlags, -1, {}, -1,
-                        -1, nullptr);
+        doc.GetTerms().SetYogoAttr(value, CTembraDoc::kUnchangedColor, CTembraDoc::kUnchangedFlags,
+                                   -1, {}, -1, -1, nullptr);
         return TRUE;
     case YogoAttrArg::LinkPosition:
-        doc.SetYogoAttr(-1, CTembraDoc::kUnchangedColor, CTembraDoc::kUnchangedFlags, -1, {}, value,
-                        -1, nullptr);
+        doc.GetTerms().SetYogoAttr(-1, CTembraDoc::kUnchangedColor, CTembraDoc::kUnchangedFlags, -1,
+                                   {}, value, -1, nullptr);
         return TRUE;
     case YogoAttrArg::Color:
         ApplyYogoColor(doc, command->value);
         return TRUE;
     case YogoAttrArg::Flags:
-        doc.SetYogoAttr(-1, CTembraDoc::kUnchangedColor, static_cast<WORD>(value), -1, {}, -1, -1,
-                        nullptr);
+        doc.GetTerms().SetYogoAttr(-1, CTembraDoc::kUnchangedColor, static_cast<WORD>(value), -1,
+                                   {}, -1, -1, nullptr);
         return TRUE;
     case YogoAttrArg::Size:
-        doc.SetYogoAttr(-1, CTembraDoc::kUnchangedColor, CTembraDoc::kUnchangedFlags, value, {}, -1,
-                        -1, nullptr);
+        doc.GetTerms().SetYogoAttr(-1, CTembraDoc::kUnchangedColor, CTembraDoc::kUnchangedFlags,
+                                   value, {}, -1, -1, nullptr);
         return TRUE;
     case YogoAttrArg::OtherColor:
     case YogoAttrArg::Text:

@@ -1,6 +1,7 @@
 // The shape menu (属性 > 線画) and the line-drawing bar: the value commands through their table,
 // styles and the text mode, the "その他" colours, the text font, grouping, order, deformation,
-// corner radius, grid and the batch change. The appliers are the document's (DocZukeiSelAttr.cpp).
+// corner radius, grid and the batch change. The appliers are the shapes
+// part's (ChartShapesSelAttr.cpp).
 #include "document/commands/ZukeiMenu.h"
 
 #include "document/AppState.h"
@@ -79,7 +80,7 @@ void ApplyZukeiStyle(CTembraDoc& doc, short code, bool framesText) {
         defaults.m_style = code;
         return;
     }
-    if (doc.CountSelectedZukei() == 1) {
+    if (doc.GetShapes().CountSelectedZukei() == 1) {
         // One text takes the outline as its frame; one other shape keeps its style.
         CZukei* shape = nullptr;
         doc.ForEachSelected([&shape](POSITION, CDataHeader* object) {
@@ -96,9 +97,9 @@ void ApplyZukeiStyle(CTembraDoc& doc, short code, bool framesText) {
         }
         return;
     }
-    if (doc.GetZukeiTextMode()) {
+    if (doc.GetShapes().GetZukeiTextMode()) {
         defaults.m_style = kTextZukeiStyle;
-        doc.SetZukeiFrameStyle(code);
+        doc.GetShapes().SetZukeiFrameStyle(code);
     } else {
         defaults.m_style = code;
     }
@@ -106,14 +107,14 @@ void ApplyZukeiStyle(CTembraDoc& doc, short code, bool framesText) {
 
 void UpdateStyleUI(CTembraDoc& doc, CCmdUI* cmdUI, short code, bool framesText) {
     const CZukeiAttr& defaults = doc.GetSyokiSet().GetZukei().GetAttr();
-    if (doc.CountSelectedZukei() == 0) {
+    if (doc.GetShapes().CountSelectedZukei() == 0) {
         cmdUI->Enable(TRUE);
-        const bool framed =
-            framesText && defaults.m_style == kTextZukeiStyle && doc.GetZukeiFrameStyle() == code;
+        const bool framed = framesText && defaults.m_style == kTextZukeiStyle &&
+                            doc.GetShapes().GetZukeiFrameStyle() == code;
         cmdUI->SetCheck(defaults.m_style == code || framed ? 1 : 0);
         return;
     }
-    const CZukei* first = doc.GetFirstSelectedZukei();
+    const CZukei* first = doc.GetShapes().GetFirstSelectedZukei();
     if (first == nullptr) {
         cmdUI->Enable(FALSE);
         cmdUI->SetCheck(0);
@@ -122,7 +123,7 @@ void UpdateStyleUI(CTembraDoc& doc, CCmdUI* cmdUI, short code, bool framesText) 
     const auto* text = DynamicDowncast<CZukeiString>(first);
     if (framesText && text != nullptr) {
         cmdUI->SetCheck(text->GetStyleNo() == code ? 1 : 0);
-        cmdUI->Enable(doc.CountSelectedZukei() == 1);
+        cmdUI->Enable(doc.GetShapes().CountSelectedZukei() == 1);
         return;
     }
     cmdUI->SetCheck(first->GetStyle() == code ? 1 : 0);
@@ -131,12 +132,12 @@ void UpdateStyleUI(CTembraDoc& doc, CCmdUI* cmdUI, short code, bool framesText) 
 
 void OnZukeiTextMode(CTembraDoc& doc) {
     CZukeiAttr& defaults = doc.GetSyokiSet().GetZukei().GetAttr();
-    doc.SetZukeiTextMode(doc.GetZukeiTextMode() ? FALSE : TRUE);
-    if (!doc.GetZukeiTextMode() && defaults.m_style == kTextZukeiStyle) {
-        defaults.m_style = doc.GetZukeiFrameStyle();
+    doc.GetShapes().SetZukeiTextMode(doc.GetShapes().GetZukeiTextMode() ? FALSE : TRUE);
+    if (!doc.GetShapes().GetZukeiTextMode() && defaults.m_style == kTextZukeiStyle) {
+        defaults.m_style = doc.GetShapes().GetZukeiFrameStyle();
     }
-    const short style =
-        defaults.m_style == kTextZukeiStyle ? doc.GetZukeiFrameStyle() : defaults.m_style;
+    const short style = defaults.m_style == kTextZukeiStyle ? doc.GetShapes().GetZukeiFrameStyle()
+                                                            : defaults.m_style;
     for (const ZukeiAttrCommand& command : ZukeiAttrCommands()) {
         if (command.field == F::Style && command.framesText &&
             static_cast<short>(command.value) == style) {
@@ -147,25 +148,26 @@ void OnZukeiTextMode(CTembraDoc& doc) {
 }
 
 void OnUpdateZukeiTextMode(CTembraDoc& doc, CCmdUI* cmdUI) {
-    if (doc.CountSelectedZukei() == 0) {
-        cmdUI->SetCheck(doc.GetZukeiTextMode() ? 1 : 0);
+    if (doc.GetShapes().CountSelectedZukei() == 0) {
+        cmdUI->SetCheck(doc.GetShapes().GetZukeiTextMode() ? 1 : 0);
     } else {
-        cmdUI->SetCheck(DynamicDowncast<CZukeiString>(doc.GetFirstSelectedZukei()) != nullptr ? 1
+        cmdUI->SetCheck(
+            DynamicDowncast<CZukeiString>(doc.GetShapes().GetFirstSelectedZukei()) != nullptr ? 1
                                                                                               : 0);
     }
     cmdUI->Enable(doc.GetOperation().GetOperation() == Op::kOpDraw);
 }
 
 void OnZukeiLineNone(CTembraDoc& doc) {
-    if (doc.CountSelectedTextZukei() > 0) {
-        doc.SetSelZukeiLineType(kNoLineType);
+    if (doc.GetShapes().CountSelectedTextZukei() > 0) {
+        doc.GetShapes().SetSelZukeiLineType(kNoLineType);
     }
 }
 
 void OnUpdateZukeiLineNone(CTembraDoc& doc, CCmdUI* cmdUI) {
-    const int texts = doc.CountSelectedTextZukei();
+    const int texts = doc.GetShapes().CountSelectedTextZukei();
     cmdUI->Enable(texts > 0);
-    const CZukei* first = texts > 0 ? doc.GetFirstSelectedTextZukei() : nullptr;
+    const CZukei* first = texts > 0 ? doc.GetShapes().GetFirstSelectedTextZukei() : nullptr;
     cmdUI->SetCheck(first != nullptr && first->GetLineType() == kNoLineType ? 1 : 0);
 }
 
@@ -175,8 +177,8 @@ void OnZukeiOtherColor(CTembraDoc& doc) {
         return; // Cancel applies nothing
     }
     GetAppState()->SetZukeiCustomColor(color);
-    if (doc.CountSelectedZukei() > 0) {
-        doc.SetSelZukeiColor(color);
+    if (doc.GetShapes().CountSelectedZukei() > 0) {
+        doc.GetShapes().SetSelZukeiColor(color);
     } else {
         doc.GetSyokiSet().GetZukei().GetAttr().m_color = color;
     }
@@ -188,8 +190,8 @@ void OnZukeiOtherHatchColor(CTembraDoc& doc) {
         return;
     }
     GetAppState()->SetZukeiCustomColor(color);
-    if (doc.CountSelectedZukei() > 0) {
-        doc.SetSelZukeiHatchColor(color);
+    if (doc.GetShapes().CountSelectedZukei() > 0) {
+        doc.GetShapes().SetSelZukeiHatchColor(color);
     } else {
         doc.GetSyokiSet().GetZukei().GetAttr().m_hatchColor = color;
     }
@@ -201,8 +203,8 @@ void OnZukeiOtherTextColor(CTembraDoc& doc) {
         return;
     }
     GetAppState()->SetZukeiCustomColor(color);
-    if (doc.CountSelectedTextZukei() > 0) {
-        doc.SetSelTextColor(color);
+    if (doc.GetShapes().CountSelectedTextZukei() > 0) {
+        doc.GetShapes().SetSelTextColor(color);
     } else {
         doc.GetSyokiSet().GetZukei().GetTextAttr().m_color = color;
     }
@@ -217,33 +219,34 @@ void UpdateOtherColorUI(CTembraDoc& /*doc*/, CCmdUI* cmdUI, COLORREF color) {
 }
 
 void OnUpdateZukeiOtherColor(CTembraDoc& doc, CCmdUI* cmdUI) {
-    const CZukei* first = doc.GetFirstSelectedZukei();
+    const CZukei* first = doc.GetShapes().GetFirstSelectedZukei();
     UpdateOtherColorUI(doc, cmdUI,
-                       doc.CountSelectedZukei() > 0
+                       doc.GetShapes().CountSelectedZukei() > 0
                            ? (first != nullptr ? first->GetColor() : RGB(0, 0, 0))
                            : doc.GetSyokiSet().GetZukei().GetAttr().m_color);
 }
 
 void OnUpdateZukeiOtherHatchColor(CTembraDoc& doc, CCmdUI* cmdUI) {
-    const CZukei* first = doc.GetFirstSelectedZukei();
+    const CZukei* first = doc.GetShapes().GetFirstSelectedZukei();
     UpdateOtherColorUI(doc, cmdUI,
-                       doc.CountSelectedZukei() > 0
+                       doc.GetShapes().CountSelectedZukei() > 0
                            ? (first != nullptr ? first->GetHatchColor() : RGB(0, 0, 0))
                            : doc.GetSyokiSet().GetZukei().GetAttr().m_hatchColor);
 }
 
 void OnUpdateZukeiOtherTextColor(CTembraDoc& doc, CCmdUI* cmdUI) {
-    const CZukeiString* text =
-        doc.CountSelectedTextZukei() > 0 ? doc.GetFirstSelectedTextZukei() : nullptr;
+    const CZukeiString* text = doc.GetShapes().CountSelectedTextZukei() > 0
+                                   ? doc.GetShapes().GetFirstSelectedTextZukei()
+                                   : nullptr;
     UpdateOtherColorUI(doc, cmdUI,
                        text != nullptr ? text->GetTextAttr().m_color
                                        : doc.GetSyokiSet().GetZukei().GetTextAttr().m_color);
 }
 
 void OnZukeiTextFont(CTembraDoc& doc) {
-    const bool texts = doc.CountSelectedTextZukei() > 0;
+    const bool texts = doc.GetShapes().CountSelectedTextZukei() > 0;
     FontSelDlgRequest request;
-    request.font = texts ? doc.GetFirstSelectedTextZukei()->GetFont()
+    request.font = texts ? doc.GetShapes().GetFirstSelectedTextZukei()->GetFont()
                          : doc.GetSyokiSet().GetZukei().GetLogFont();
     if (Ui().RunDialog(request) != IDOK) {
         return;
@@ -254,7 +257,7 @@ void OnZukeiTextFont(CTembraDoc& doc) {
         doc.GetSyokiSet().GetZukei().SetLogFont(font);
         return;
     }
-    doc.ChangeSelZukei(true, false, [&font](CZukei& shape) {
+    doc.GetShapes().ChangeSelZukei(true, false, [&font](CZukei& shape) {
         auto& text = static_cast<CZukeiString&>(shape);
         text.SetFont(font);
         text.SetUpdate(TRUE);
@@ -262,23 +265,23 @@ void OnZukeiTextFont(CTembraDoc& doc) {
 }
 
 void OnUpdateZukeiGroup(CTembraDoc& doc, CCmdUI* cmdUI) {
-    cmdUI->Enable(doc.CountSelectedZukei() >= 2);
+    cmdUI->Enable(doc.GetShapes().CountSelectedZukei() >= 2);
 }
 
 void OnUpdateZukeiUngroup(CTembraDoc& doc, CCmdUI* cmdUI) {
-    cmdUI->Enable(doc.CountSelectedGroups() > 0);
+    cmdUI->Enable(doc.GetShapes().CountSelectedGroups() > 0);
 }
 
 void OnZukeiToBack(CTembraDoc& doc) {
-    doc.ChangeZukeiOrder(FALSE);
+    doc.GetShapes().ChangeZukeiOrder(FALSE);
 }
 
 void OnZukeiToFront(CTembraDoc& doc) {
-    doc.ChangeZukeiOrder(TRUE);
+    doc.GetShapes().ChangeZukeiOrder(TRUE);
 }
 
 void OnUpdateZukeiOrder(CTembraDoc& doc, CCmdUI* cmdUI) {
-    cmdUI->Enable(doc.CountSelectedZukei() > 0);
+    cmdUI->Enable(doc.GetShapes().CountSelectedZukei() > 0);
 }
 
 void OnZukeiDeform(CTembraDoc& doc) {
@@ -292,21 +295,22 @@ void OnUpdateZukeiDeform(CTembraDoc& doc, CCmdUI* cmdUI) {
 }
 
 void OnZukeiRoundRadius(CTembraDoc& doc) {
-    if (doc.CountSelectedZukei() == 0) {
+    if (doc.GetShapes().CountSelectedZukei() == 0) {
         RoundRadiusSetDlgRequest request(doc.GetSyokiSet());
         Ui().RunDialog(request);
         return;
     }
     RoundRadiusChangeDlgRequest request;
-    const CZukei* box = doc.FindSelectedRoundBox();
+    const CZukei* box = doc.GetShapes().FindSelectedRoundBox();
     request.radius = box != nullptr ? box->GetBoxRay() : 1;
     if (Ui().RunDialog(request) == IDOK) {
-        doc.SetSelZukeiBoxRay(request.radius);
+        doc.GetShapes().SetSelZukeiBoxRay(request.radius);
     }
 }
 
 void OnUpdateZukeiRoundRadius(CTembraDoc& doc, CCmdUI* cmdUI) {
-    cmdUI->Enable(doc.CountSelectedZukei() == 0 || doc.CountSelectedRoundBoxes() > 0);
+    cmdUI->Enable(doc.GetShapes().CountSelectedZukei() == 0 ||
+                  doc.GetShapes().CountSelectedRoundBoxes() > 0);
 }
 
 void OnZukeiGridSet(CTembraDoc& doc) {
@@ -315,7 +319,7 @@ void OnZukeiGridSet(CTembraDoc& doc) {
 }
 
 void OnZukeiAttrBatch(CTembraDoc& doc) {
-    if (doc.CountSelectedZukei() == 0) {
+    if (doc.GetShapes().CountSelectedZukei() == 0) {
         ZukeiAttrSetDlgRequest request(doc.GetSyokiSet());
         Ui().RunDialog(request);
         return;
@@ -333,7 +337,7 @@ void OnZukeiAttrBatch(CTembraDoc& doc) {
     }
     // Only what the user confirmed is applied: a cancelled dialog changes nothing.
     if (Ui().RunDialog(request) == IDOK && request.mask != 0) {
-        doc.SetSelZukeiAttrs(request.attr, request.mask);
+        doc.GetShapes().SetSelZukeiAttrs(request.attr, request.mask);
     }
 }
 
@@ -370,16 +374,16 @@ BOOL OnZukeiAttrCommand(CTembraDoc& doc, UINT id) {
     }
     const DWORD value = command->value;
     if (IsTextField(command->field)) {
-        if (doc.CountSelectedTextZukei() > 0) {
+        if (doc.GetShapes().CountSelectedTextZukei() > 0) {
             switch (command->field) {
             case F::TextAlign:
-                doc.SetSelTextAlign(static_cast<WORD>(value));
+                doc.GetShapes().SetSelTextAlign(static_cast<WORD>(value));
                 break;
             case F::TextColor:
-                doc.SetSelTextColor(value);
+                doc.GetShapes().SetSelTextColor(value);
                 break;
             default:
-                doc.SetSelTextFlags(static_cast<WORD>(value));
+                doc.GetShapes().SetSelTextFlags(static_cast<WORD>(value));
                 break;
             }
             return TRUE;
@@ -398,25 +402,25 @@ BOOL OnZukeiAttrCommand(CTembraDoc& doc, UINT id) {
         }
         return TRUE;
     }
-    if (doc.CountSelectedZukei() > 0) {
+    if (doc.GetShapes().CountSelectedZukei() > 0) {
         switch (command->field) {
         case F::PointMode:
-            doc.SetSelZukeiPointMode(static_cast<short>(value));
+            doc.GetShapes().SetSelZukeiPointMode(static_cast<short>(value));
             break;
         case F::LineType:
-            doc.SetSelZukeiLineType(static_cast<WORD>(value));
+            doc.GetShapes().SetSelZukeiLineType(static_cast<WORD>(value));
             break;
         case F::Width:
-            doc.SetSelZukeiWidth(static_cast<short>(value));
+            doc.GetShapes().SetSelZukeiWidth(static_cast<short>(value));
             break;
         case F::Color:
-            doc.SetSelZukeiColor(value);
+            doc.GetShapes().SetSelZukeiColor(value);
             break;
         case F::Hatch:
-            doc.SetSelZukeiHatch(static_cast<WORD>(value));
+            doc.GetShapes().SetSelZukeiHatch(static_cast<WORD>(value));
             break;
         case F::HatchColor:
-            doc.SetSelZukeiHatchColor(value);
+            doc.GetShapes().SetSelZukeiHatchColor(value);
             break;
         default:
             break;
@@ -459,8 +463,9 @@ void UpdateZukeiAttrUI(CTembraDoc& doc, CCmdUI* cmdUI) {
         return;
     }
     if (IsTextField(command->field)) {
-        const CZukeiString* text =
-            doc.CountSelectedTextZukei() > 0 ? doc.GetFirstSelectedTextZukei() : nullptr;
+        const CZukeiString* text = doc.GetShapes().CountSelectedTextZukei() > 0
+                                       ? doc.GetShapes().GetFirstSelectedTextZukei()
+                                       : nullptr;
         const CTextAttr& attr =
             text != nullptr ? text->GetTextAttr() : doc.GetSyokiSet().GetZukei().GetTextAttr();
         cmdUI->SetCheck(TextHolds(attr, *command) ? 1 : 0);
@@ -469,12 +474,12 @@ void UpdateZukeiAttrUI(CTembraDoc& doc, CCmdUI* cmdUI) {
         }
         return;
     }
-    if (doc.CountSelectedZukei() == 0) {
+    if (doc.GetShapes().CountSelectedZukei() == 0) {
         cmdUI->SetCheck(FieldOf(doc.GetSyokiSet().GetZukei().GetAttr(), command->field) ==
                         command->value);
         return;
     }
-    const CZukei* first = doc.GetFirstSelectedZukei();
+    const CZukei* first = doc.GetShapes().GetFirstSelectedZukei();
     cmdUI->SetCheck(
         first != nullptr && FieldOf(first->GetAttr(), command->field) == command->value ? 1 : 0);
 }
@@ -531,7 +536,7 @@ void OnZukeiGroup(CTembraDoc& doc) {
     }
     doc.MarkChanged();
     doc.RedrawObject(made);
-    doc.DeselectAllZukei();
+    doc.GetShapes().DeselectAllZukei();
 }
 
 void OnZukeiUngroup(CTembraDoc& doc) {
@@ -580,7 +585,7 @@ void OnZukeiUngroup(CTembraDoc& doc) {
             delete group;
         }
     }
-    doc.DeselectAllZukei();
+    doc.GetShapes().DeselectAllZukei();
 }
 
 std::span<const DocCommand> DocZukeiMenu() {

@@ -7,7 +7,7 @@ namespace tembra {
 bool IsEmptyChart(CTembraDoc& document) {
     return document.GetObjCount() + document.GetSelCount() + document.GetKoumokuColCount() +
                document.GetShincyokuList().GetCount() + document.GetZukeiCount() +
-               document.CountCntrItems() ==
+               document.GetEmbeddedItems().CountCntrItems() ==
            0;
 }
 

@@ -146,7 +146,7 @@ bool CDocumentCommands::OnUpdateCommand(CCmdUI& cmdUI) {
     if (const YogoAttrCommand* command = FindYogoAttrCommand(cmdUI.m_nID)) {
         // 1. 全解除 has no update handler.
         if (!(command->arg == YogoAttrArg::Flags && command->value == 0)) {
-            m_document.UpdateYogoAttrUI(&cmdUI);
+            m_document.GetTerms().UpdateYogoAttrUI(&cmdUI);
         }
         return true;
     }

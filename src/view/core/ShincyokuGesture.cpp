@@ -76,13 +76,13 @@ void CShincyokuGesture::AskEdit(CShincyoku* line, POSITION pos) {
     switch (request.result) {
     case ProgressEditRequest::kErase:
         doc.GetUndoHistory().Reset();
-        doc.DeleteShincyokuAt(pos);
+        doc.GetProgressLines().DeleteShincyokuAt(pos);
         break;
     case ProgressEditRequest::kDraw:
         doc.GetOperation().SetOperation(Op::kOpDraw);
         break;
     case ProgressEditRequest::kAttributes: {
-        std::unique_ptr<CShincyoku> before = CTembraDoc::CopyShincyoku(line);
+        std::unique_ptr<CShincyoku> before = CChartProgressLines::CopyShincyoku(line);
         if (!before) {
             break;
         }
@@ -117,12 +117,12 @@ BOOL CShincyokuGesture::Pressed(CDC* dc) {
     if (code == CMouseEvent::kLeftRelease) {
         const CTime date = mouse.GetCursorDate();
         POSITION pos = nullptr;
-        CShincyoku* found = doc.FindShincyoku(date, pos);
+        CShincyoku* found = doc.GetProgressLines().FindShincyoku(date, pos);
         std::unique_ptr<CShincyoku> current;
         m_sourcePos = nullptr;
         if (found == nullptr) {
             if (config.GetOperation() == Op::kOpDraw) {
-                current = doc.CreateShincyoku(date);
+                current = doc.GetProgressLines().CreateShincyoku(date);
             }
         } else if (config.GetOperation() == Op::kOpEdit) {
             host.ReleaseCapture();
@@ -130,7 +130,7 @@ BOOL CShincyokuGesture::Pressed(CDC* dc) {
             AskEdit(found, pos);
             return TRUE;
         } else {
-            current = CTembraDoc::CopyShincyoku(found);
+            current = CChartProgressLines::CopyShincyoku(found);
             if (current) {
                 current->SetSelected(kPicked);
                 found->SetSelected(kPicked);
@@ -141,7 +141,7 @@ BOOL CShincyokuGesture::Pressed(CDC* dc) {
         if (current) {
             current->SetSelected(kEditing);
             m_line = current.get();
-            doc.AddShincyoku(current.release(), FALSE);
+            doc.GetProgressLines().AddShincyoku(current.release(), FALSE);
             m_track.SetStartDate(m_line->GetPointDate(m_track.GetStartRow()));
             SetStep(Step::Placing);
             m_view.DrawProgressFeedback(dc, m_line, m_track);

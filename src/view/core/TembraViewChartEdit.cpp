@@ -173,7 +173,7 @@ BOOL CTembraView::PickChartBox(CDC* dc, UINT flags) {
     }
     if ((flags & kPickSelection) != 0 && !selected) {
         box->Select();
-        doc.AddSelZukei(box);
+        doc.GetShapes().AddSelZukei(box);
         m_currentChart = chart;
         return TRUE;
     }
@@ -208,7 +208,7 @@ BOOL CTembraView::ChartModeAction(CDC* dc) {
         m_chartBoxPress = HitChartBox(dc, m_mouse.GetPoint()) != nullptr;
         if (!m_chartBoxPress && AnyZukeiSelected(doc)) {
             // A press beside the selected totals box lets it go first.
-            doc.DeselectAllZukei();
+            doc.GetShapes().DeselectAllZukei();
             return TRUE;
         }
     }
@@ -387,7 +387,7 @@ BOOL CTembraView::ChartBoxAction(CDC* dc) {
     const int code = m_mouse.GetCode();
     const auto click = [&]() {
         if (!PickChartBox(dc, kPickDeselect)) {
-            doc.DeselectAllZukei();
+            doc.GetShapes().DeselectAllZukei();
             PickChartBox(dc, kPickSelection);
         }
         EndChartCapture(kIdle);

@@ -211,7 +211,7 @@ BOOL CTembraView::RightClickRule(CDC* dc) {
 void CTembraView::DeselectForCancel() {
     CTembraDoc& doc = *GetDocument();
     if (doc.GetOperation().GetMode() == Op::kModeZukei) {
-        doc.DeselectAllZukei();
+        doc.GetShapes().DeselectAllZukei();
     } else {
         doc.ClearAllSelections(FALSE);
     }
@@ -241,9 +241,9 @@ void CTembraView::CancelByRightClick() {
             if (state.GetMode() != Op::kModeKoutei) {
                 DeselectForCancel();
             }
-        } else if (doc.GetCurrentCntrItem() != nullptr) {
+        } else if (doc.GetEmbeddedItems().GetCurrentCntrItem() != nullptr) {
             // No item is ever active in place in this view.
-            doc.SetCurrentCntrItem(nullptr, FALSE);
+            doc.GetEmbeddedItems().SetCurrentCntrItem(nullptr, FALSE);
         } else {
             const LONG mode = state.GetMode();
             if (mode == Op::kModeObject || mode == Op::kModeChart) {
@@ -257,7 +257,7 @@ void CTembraView::CancelByRightClick() {
         return;
     case Op::kOpDeformApply:
         if (selection) {
-            doc.DeselectAllZukei();
+            doc.GetShapes().DeselectAllZukei();
             state.SetOperation(Op::kOpDeformPick);
         } else {
             state.SetOperation(Op::kOpEdit);

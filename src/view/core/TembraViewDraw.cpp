@@ -173,8 +173,8 @@ void CTembraView::OnDraw(CDC* dc) {
         if (screen && m_layout.GetClipPass() == FALSE) {
             PlaceStringEdit(dc, *doc);
         }
-        for (POSITION pos = doc->GetHeadZukeiPosition(); pos != nullptr;) {
-            CZukei* shape = doc->GetNextZukei(pos);
+        for (POSITION pos = doc->GetShapes().GetHeadZukeiPosition(); pos != nullptr;) {
+            CZukei* shape = doc->GetShapes().GetNextZukei(pos);
             if (shape == nullptr || !band.Shows(dc, m_layout, shape, 1)) {
                 continue;
             }

@@ -262,7 +262,7 @@ void CTembraView::ApplyZoom(LPARAM hint, CPoint centre, const CSize& oldTotal) {
 }
 
 void CTembraView::ZoomTail() {
-    GetDocument()->InvalidateTextZukei();
+    GetDocument()->GetShapes().InvalidateTextZukei();
     m_host.UpdateScrollBars();
     m_host.InvalidateRect(nullptr, true);
     TellOverview(this, kHintPosition, nullptr, true);

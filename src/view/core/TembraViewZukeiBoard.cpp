@@ -101,7 +101,7 @@ void CTembraView::ZukeiTextCommand(int pair) {
     const std::string second = LoadString(words.secondWord);
     std::vector<CZukeiString*> texts = SelectedFramedTexts(doc);
     bool paired = false;
-    if (doc.CountSelectedTextZukei() == 2 && texts.size() == 2) {
+    if (doc.GetShapes().CountSelectedTextZukei() == 2 && texts.size() == 2) {
         const WORD a = texts[0]->GetFrameTag();
         const WORD b = texts[1]->GetFrameTag();
         if (a == words.secondRole && b == words.firstRole) {

@@ -120,12 +120,12 @@ void CTembraView::AddZukeiDrawing(CDC* dc, CTembraDoc& doc, bool textStep) {
     undo.Reset();
     CZukei* shape = m_zukeiDrawing.release(); // the document's now
     m_zukeiStarts.clear();
-    doc.AddZukei(shape, TRUE);
+    doc.GetShapes().AddZukei(shape, TRUE);
     undo.AddNew(shape);
     // A new framed text is typed into at once.
     if (textStep && shape->GetKind() == kZukeiFramedString) {
         shape->Select();
-        doc.AddSelZukei(shape);
+        doc.GetShapes().AddSelZukei(shape);
         static_cast<CZukeiString*>(shape)->BeginEdit(EditHost());
     }
     EndZukeiCapture();
@@ -193,7 +193,7 @@ BOOL CTembraView::ZukeiDraw(CDC* dc) {
         if (style == kStyleUser || style == kStylePlainText) {
             return FALSE;
         }
-        m_zukeiDrawing = doc.CreateZukei(); // 5021 when it cannot
+        m_zukeiDrawing = doc.GetShapes().CreateZukei(); // 5021 when it cannot
         if (!m_zukeiDrawing) {
             return TRUE;
         }

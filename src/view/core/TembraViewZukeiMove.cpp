@@ -74,9 +74,9 @@ void CTembraView::CommitZukeiMove(CDC* dc, CTembraDoc& doc) {
     const CPoint delta = m_mouse.GetLastPoint() - m_mouse.GetStartPoint();
     const CTimeSpan span = m_mouse.GetLastTime() - m_mouse.GetStartTime();
     const double rows = m_mouse.GetLastRowF() - m_mouse.GetStartRowF();
-    doc.MoveSelectedZukei(*this, delta, span, rows,
-                          doc.GetOperation().GetOperation() == Op::kOpCopy ? Op::kOpCopy
-                                                                           : Op::kOpMove);
+    doc.GetShapes().MoveSelectedZukei(
+        *this, delta, span, rows,
+        doc.GetOperation().GetOperation() == Op::kOpCopy ? Op::kOpCopy : Op::kOpMove);
 }
 
 void CTembraView::CommitZukeiDeform(CDC* dc, CTembraDoc& doc) {
@@ -122,7 +122,7 @@ void CTembraView::CommitZukeiDeform(CDC* dc, CTembraDoc& doc) {
         Ui().Beep(MB_OK);
         return;
     }
-    doc.ResizeSelectedZukei(*this, delta, m_zukeiHandle, ref, pos);
+    doc.GetShapes().ResizeSelectedZukei(*this, delta, m_zukeiHandle, ref, pos);
 }
 
 BOOL CTembraView::ZukeiCopyMove(CDC* dc) {

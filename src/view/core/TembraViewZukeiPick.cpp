@@ -91,7 +91,7 @@ BOOL CTembraView::PickZukei(CDC* dc, const CMouseEvent& mouse, UINT flags) {
         auto& shapes = doc.GetZukeiList();
         for (POSITION pos = shapes.GetTailPosition(); pos != nullptr;) {
             const POSITION at = pos;
-            CZukei* shape = doc.GetPrevZukei(pos);
+            CZukei* shape = doc.GetShapes().GetPrevZukei(pos);
             if (shape == nullptr || doc.IsObjectLayerVisible(shape) != CLayerSet::kShown ||
                 !candidate(*shape) || shape->HitTest(*this, probe, rule) == FALSE) {
                 continue;
@@ -101,14 +101,14 @@ BOOL CTembraView::PickZukei(CDC* dc, const CMouseEvent& mouse, UINT flags) {
                     if (shape->IsSelected() == 0) {
                         return FALSE;
                     }
-                    doc.DeselectZukei(shape);
+                    doc.GetShapes().DeselectZukei(shape);
                     return TRUE;
                 }
-                doc.SelectZukeiAt(at);
+                doc.GetShapes().SelectZukeiAt(at);
                 return TRUE;
             }
             if (shape->IsSelected() == 0) {
-                doc.SelectZukeiAt(at);
+                doc.GetShapes().SelectZukeiAt(at);
                 found = TRUE;
             }
         }
@@ -241,15 +241,15 @@ BOOL CTembraView::ZukeiEdit(CDC* dc) {
         }
         // A click (or a drag that began on nothing).
         if (PickZukei(dc, press, kZukeiPickDeselect | kZukeiPickList) != FALSE) {
-            doc.UpdateAllZukeiViews();
+            doc.GetShapes().UpdateAllZukeiViews();
             EndZukeiCapture();
             return TRUE;
         }
         if (CEditGesture::ClearsSelection(config.GetMultiEdit(), m_mouse.IsCtrl())) {
-            doc.DeselectAllZukei();
+            doc.GetShapes().DeselectAllZukei();
         }
         if (PickZukei(dc, press, kZukeiPickList) != FALSE) {
-            doc.UpdateAllZukeiViews();
+            doc.GetShapes().UpdateAllZukeiViews();
             doc.GetUndoHistory().Reset();
             if (CAppState* app = GetAppState()) {
                 app->SetEditModify(false);
@@ -270,7 +270,7 @@ BOOL CTembraView::ZukeiEdit(CDC* dc) {
         SelectBand band;
         band.drawn = &m_zukeiBandDrawn;
         band.pick = [&] {
-            doc.UpdateAllZukeiViews();
+            doc.GetShapes().UpdateAllZukeiViews();
             return PickZukei(dc, m_mouse, kZukeiPickList) != FALSE;
         };
         band.end = [&] { EndZukeiCapture(); };

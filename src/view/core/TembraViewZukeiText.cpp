@@ -121,20 +121,20 @@ void CTembraView::OnZukeiTextEdit() {
     if (shape == nullptr || !TakesText(shape->GetKind())) {
         return;
     }
-    doc.DeselectZukei(shape);
+    doc.GetShapes().DeselectZukei(shape);
     CZukeiString* text = nullptr;
     if (shape->GetKind() == kZukeiFramedString) {
         text = static_cast<CZukeiString*>(shape);
     } else {
         // In the shape's place in the drawing order, recorded so that Undo brings it back.
-        text = doc.ConvertToTextZukei(shape);
+        text = doc.GetShapes().ConvertToTextZukei(shape);
     }
     if (text == nullptr) {
         return;
     }
     text->BeginEdit(EditHost());
     text->Select();
-    doc.AddSelZukei(text);
+    doc.GetShapes().AddSelZukei(text);
 }
 
 void CTembraView::OnUpdateZukeiTextEdit(CCmdUI& cmdUI) const {

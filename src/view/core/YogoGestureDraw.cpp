@@ -101,7 +101,7 @@ BOOL CYogoGesture::DrawPicked(CDC* dc) {
         return TRUE;
     }
     m_process = picked;
-    m_newYogo = doc.CreateYogo();
+    m_newYogo = doc.GetTerms().CreateYogo();
     if (!m_newYogo) {
         doc.CancelLastSel();
         End(false);

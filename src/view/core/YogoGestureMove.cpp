@@ -278,7 +278,7 @@ void CYogoGesture::MoveFinish(CDC* dc) {
             break;
         }
         if (copying) {
-            std::unique_ptr<CYogo> duplicate = CTembraDoc::CopyYogo(*sourceSide->GetYogo(i));
+            std::unique_ptr<CYogo> duplicate = CChartTerms::CopyYogo(*sourceSide->GetYogo(i));
             if (!duplicate) {
                 AfxMessageBox(kNoTermCopy);
                 break;

@@ -26,7 +26,7 @@ int RunSettings(CTembraDoc& document, const std::function<bool(CSyokiSetRekiMode
         return 0;
     }
     model.StorePeriod(&document.GetSyokiSet());
-    document.InvalidateTextZukei();
+    document.GetShapes().InvalidateTextZukei();
     const CSyokiSet& settings = document.GetSyokiSet();
     const short paper = settings.GetPageSetting().GetPaper();
     if (paper != paperBefore) {
@@ -102,7 +102,7 @@ int ChangeNobeToReki(CTembraDoc& document, const DayConversionValues& values) {
     }
     document.GetDayCounting().ConvertChartToCalendar(
         check.conversion, [&model, &document] { model.StorePeriod(&document.GetSyokiSet()); });
-    document.InvalidateTextZukei();
+    document.GetShapes().InvalidateTextZukei();
     return 1;
 }
 

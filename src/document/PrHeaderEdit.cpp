@@ -1,4 +1,5 @@
 // What follows an edit of the print header's texts, whichever dialog made it.
+#include "document/PrHeaderEdit.h"
 #include "document/TembraDoc.h"
 
 namespace tembra {
@@ -10,24 +11,24 @@ constexpr LPARAM kPrHeaderHint = 16;
 
 } // namespace
 
-void CTembraDoc::AfterHeaderEdit(std::unique_ptr<CPrHeader> before) {
+void CPrHeaderEdit::AfterHeaderEdit(std::unique_ptr<CPrHeader> before) {
     m_undo.Reset();
     if (before != nullptr && m_undo.AddOther(before.get()) != 0) {
         static_cast<void>(before.release());
     }
     m_notifier.MarkChanged();
     // The title may come from the header ("010001" of the plan, else the title input area).
-    SetTitle();
-    UpdateAllViews(nullptr, kPrHeaderHint);
+    m_doc.SetTitle();
+    m_doc.UpdateAllViews(nullptr, kPrHeaderHint);
 }
 
-int CTembraDoc::ExchangeHeader(CPrHeader& saved) {
+int CPrHeaderEdit::ExchangeHeader(CPrHeader& saved) {
     CPrHeader shown;
     shown.CopyFrom(m_prHeader);
     m_prHeader.CopyFrom(saved);
     saved.CopyFrom(shown);
-    SetTitle();
-    UpdateAllViews(nullptr, kPrHeaderHint);
+    m_doc.SetTitle();
+    m_doc.UpdateAllViews(nullptr, kPrHeaderHint);
     return 1;
 }
 

@@ -1,12 +1,13 @@
 // The selection of text shapes as the text and safety-board commands see it.
+#include "document/ChartShapes.h"
 #include "document/TembraDoc.h"
 #include "shapes/ZukeiString.h"
 
 namespace tembra {
 
-int CTembraDoc::CountSelectedTextZukei() const {
+int CChartShapes::CountSelectedTextZukei() const {
     int count = 0;
-    const ObList<CDataHeader>& selection = GetSelList();
+    const ObList<CDataHeader>& selection = m_objects.GetSelList();
     for (POSITION pos = selection.GetHeadPosition(); pos != nullptr;) {
         const CZukei* shape = AsZukei(selection.GetNext(pos));
         if (shape == nullptr) {

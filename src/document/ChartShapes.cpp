@@ -1,6 +1,7 @@
-// The drawing shapes of the document: creating them by the settings' style, the shape list in
+// The drawing shapes of the chart: creating them by the settings' style, the shape list in
 // drawing order and the selection of shapes, deleting, moving, copying, resizing and reordering
 // them with undo, and keeping them in place when rows or date columns are deleted or inserted.
+#include "document/ChartShapes.h"
 #include "document/ChartViewLayout.h"
 #include "document/TembraDoc.h"
 #include "model/Utility.h"
@@ -27,7 +28,7 @@
 #include "shapes/ZukeiView.h"
 
 #include <algorithm>
-#include <array>
+#include <iterator>
 #include <memory>
 #include <new>
 #include <string_view>
@@ -92,12 +93,12 @@ CTime CalendarEnd() {
 
 // ---- Creation -----------------------------------------------------------------------------------
 
-WORD CTembraDoc::GetFrameKind(int frameStyle) {
+WORD CChartShapes::GetFrameKind(int frameStyle) {
     const auto kind = static_cast<WORD>(frameStyle + 1);
     return frameStyle >= 0 && IsFrameKind(kind) ? kind : static_cast<WORD>(kZukeiBox);
 }
 
-void CTembraDoc::FrameText(CZukeiString& text, short frameStyle) const {
+void CChartShapes::FrameText(CZukeiString& text, short frameStyle) const {
     const CConfigZukei& settings = m_syokiSet.GetZukei();
     if (frameStyle < 0 || !IsFrameKind(static_cast<WORD>(frameStyle + 1))) {
         frameStyle = kDefaultFrameStyle;
@@ -113,7 +114,7 @@ void CTembraDoc::FrameText(CZukeiString& text, short frameStyle) const {
     text.SetTextAttr(attr);
 }
 
-std::unique_ptr<CZukei> CTembraDoc::CreateZukei() {
+std::unique_ptr<CZukei> CChartShapes::CreateZukei() {
     const CZukeiAttr& attr = m_syokiSet.GetZukei().GetAttr();
     std::unique_ptr<CZukei> shape;
     if (attr.m_style >= 0 && attr.m_style < static_cast<short>(std::size(kZukeiStyles))) {
@@ -127,7 +128,7 @@ std::unique_ptr<CZukei> CTembraDoc::CreateZukei() {
         AfxMessageBox(kNoZukeiDataMessage);
         return nullptr;
     }
-    shape->SetLayer(static_cast<WORD>(GetCurrentLayer()));
+    shape->SetLayer(static_cast<WORD>(m_doc.GetCurrentLayer()));
     shape->SetAttr(attr);
     if (attr.m_style == kTextStyle) {
         FrameText(static_cast<CZukeiString&>(*shape), m_nZukeiFrameStyle);
@@ -135,7 +136,7 @@ std::unique_ptr<CZukei> CTembraDoc::CreateZukei() {
     return shape;
 }
 
-std::unique_ptr<CZukeiString> CTembraDoc::CreateTextZukei(std::string_view faceName) {
+std::unique_ptr<CZukeiString> CChartShapes::CreateTextZukei(std::string_view faceName) {
     std::unique_ptr<CZukeiString> text;
     try {
         text = std::make_unique<CZukeiString>();
@@ -143,7 +144,7 @@ std::unique_ptr<CZukeiString> CTembraDoc::CreateTextZukei(std::string_view faceN
         AfxMessageBox(kNoZukeiDataMessage);
         return nullptr;
     }
-    text->SetLayer(static_cast<WORD>(GetCurrentLayer()));
+    text->SetLayer(static_cast<WORD>(m_doc.GetCurrentLayer()));
     CZukeiAttr attr = m_syokiSet.GetZukei().GetAttr();
     attr.m_style = kTextStyle;
     text->SetAttr(attr);
@@ -159,12 +160,12 @@ std::unique_ptr<CZukeiString> CTembraDoc::CreateTextZukei(std::string_view faceN
     return text;
 }
 
-CZukeiString* CTembraDoc::ConvertToTextZukei(CZukei* shape) {
+CZukeiString* CChartShapes::ConvertToTextZukei(CZukei* shape) {
     const auto* outline = DynamicDowncast<CZukei2>(shape);
     if (outline == nullptr || !IsFrameKind(shape->GetKind())) {
         return nullptr;
     }
-    OwnedObList<CDataHeader>& shapes = GetZukeiList();
+    OwnedObList<CDataHeader>& shapes = m_objects.GetZukeiList();
     const POSITION pos = shapes.Find(shape);
     if (pos == nullptr) {
         return nullptr;
@@ -183,7 +184,7 @@ CZukeiString* CTembraDoc::ConvertToTextZukei(CZukei* shape) {
     attr.m_style = kTextStyle;
     text->SetAttr(attr);
     text->CopyAnchorsFrom(*outline);
-    text->SetLayer(static_cast<WORD>(GetCurrentLayer()));
+    text->SetLayer(static_cast<WORD>(m_doc.GetCurrentLayer()));
     // Framed by the shape's own outline, whatever its style word says.
     FrameText(*text, shape->GetStyle());
     text->SetFrameKind(shape->GetKind());
@@ -193,70 +194,70 @@ CZukeiString* CTembraDoc::ConvertToTextZukei(CZukei* shape) {
     DeselectZukei(shape);
     CZukeiString* made = text.release(); // the shape list's now
     shapes.SetAt(pos, made);
-    RedrawObject(made);
+    m_notifier.RedrawObject(made);
     // Undo puts the shape back in the text's place.
     if (m_undo.AddChange(shape, made) == 0) {
-        DiscardUnrecorded(shape);
+        m_doc.DiscardUnrecorded(shape);
     }
     return made;
 }
 
 // ---- The list -----------------------------------------------------------------------------------
 
-POSITION CTembraDoc::AddZukei(CZukei* shape, BOOL redraw) {
-    const POSITION pos = GetZukeiList().AddTail(shape);
+POSITION CChartShapes::AddZukei(CZukei* shape, BOOL redraw) {
+    const POSITION pos = m_objects.GetZukeiList().AddTail(shape);
     m_notifier.MarkChanged();
     if (redraw) {
-        RedrawObject(shape);
+        m_notifier.RedrawObject(shape);
     }
     return pos;
 }
 
-POSITION CTembraDoc::AddZukeiHead(CZukei* shape, BOOL redraw) {
-    const POSITION pos = GetZukeiList().AddHead(shape);
+POSITION CChartShapes::AddZukeiHead(CZukei* shape, BOOL redraw) {
+    const POSITION pos = m_objects.GetZukeiList().AddHead(shape);
     m_notifier.MarkChanged();
     if (redraw) {
-        RedrawObject(shape);
+        m_notifier.RedrawObject(shape);
     }
     return pos;
 }
 
-CZukei* CTembraDoc::RemoveZukeiAt(POSITION pos) {
-    CZukei* shape = AsZukei(GetZukeiList().GetAt(pos));
+CZukei* CChartShapes::RemoveZukeiAt(POSITION pos) {
+    CZukei* shape = AsZukei(m_objects.GetZukeiList().GetAt(pos));
     if (shape == nullptr) {
         return nullptr;
     }
     // The caller may delete it: no selection entry may outlive it.
-    if (const POSITION selected = GetSelList().Find(shape)) {
-        GetSelList().RemoveAt(selected);
+    if (const POSITION selected = m_objects.GetSelList().Find(shape)) {
+        m_objects.GetSelList().RemoveAt(selected);
     }
-    GetZukeiList().RemoveAt(pos);
+    m_objects.GetZukeiList().RemoveAt(pos);
     return shape;
 }
 
-CZukei* CTembraDoc::RemoveZukei(CZukei* shape) {
+CZukei* CChartShapes::RemoveZukei(CZukei* shape) {
     if (shape == nullptr || shape->GetType() != kTypeZukei) {
         return nullptr;
     }
-    return RemoveZukeiAt(GetZukeiList().Find(shape));
+    return RemoveZukeiAt(m_objects.GetZukeiList().Find(shape));
 }
 
-CZukei* CTembraDoc::GetNextZukei(POSITION& pos) const {
+CZukei* CChartShapes::GetNextZukei(POSITION& pos) const {
     return AsZukei(m_objects.GetZukeiList().GetNext(pos));
 }
 
-CZukei* CTembraDoc::GetPrevZukei(POSITION& pos) const {
+CZukei* CChartShapes::GetPrevZukei(POSITION& pos) const {
     return AsZukei(m_objects.GetZukeiList().GetPrev(pos));
 }
 
 // ---- Selection ----------------------------------------------------------------------------------
 
-void CTembraDoc::AddSelZukei(CZukei* shape) {
-    AddSel(shape);
+void CChartShapes::AddSelZukei(CZukei* shape) {
+    m_selection.AddSel(shape);
 }
 
-void CTembraDoc::SelectZukeiAt(POSITION pos) {
-    CZukei* shape = AsZukei(GetZukeiList().GetAt(pos));
+void CChartShapes::SelectZukeiAt(POSITION pos) {
+    CZukei* shape = AsZukei(m_objects.GetZukeiList().GetAt(pos));
     if (shape == nullptr || shape->IsSelected() != 0) {
         return;
     }
@@ -264,39 +265,39 @@ void CTembraDoc::SelectZukeiAt(POSITION pos) {
     AddSelZukei(shape);
 }
 
-void CTembraDoc::SelectAllZukei() {
-    if (m_operation.GetMode() != COperationState::kModeZukei) {
+void CChartShapes::SelectAllZukei() {
+    if (m_doc.GetOperation().GetMode() != COperationState::kModeZukei) {
         return;
     }
-    OwnedObList<CDataHeader>& shapes = GetZukeiList();
+    OwnedObList<CDataHeader>& shapes = m_objects.GetZukeiList();
     for (POSITION pos = shapes.GetHeadPosition(); pos != nullptr;) {
         const POSITION current = pos;
         const CDataHeader* shape = shapes.GetNext(pos);
-        if (IsObjectLayerVisible(shape) == CLayerSet::kShown) {
+        if (m_objects.GetLayerState(shape) == CLayerSet::kShown) {
             SelectZukeiAt(current);
         }
     }
 }
 
-void CTembraDoc::DeselectZukei(CZukei* shape) {
-    if (const POSITION pos = GetSelList().Find(shape)) {
+void CChartShapes::DeselectZukei(CZukei* shape) {
+    if (const POSITION pos = m_objects.GetSelList().Find(shape)) {
         m_selection.UnselectAt(pos, TRUE);
     }
 }
 
-void CTembraDoc::UpdateAllZukeiViews() {
-    for (POSITION pos = GetSelList().GetHeadPosition(); pos != nullptr;) {
-        CDataHeader* object = GetSelList().GetNext(pos);
+void CChartShapes::UpdateAllZukeiViews() {
+    for (POSITION pos = m_objects.GetSelList().GetHeadPosition(); pos != nullptr;) {
+        CDataHeader* object = m_objects.GetSelList().GetNext(pos);
         if (object->GetType() == kTypeZukei) {
-            RedrawObject(object);
+            m_notifier.RedrawObject(object);
         }
     }
 }
 
 // ---- Deletion -----------------------------------------------------------------------------------
 
-template <class Doomed> void CTembraDoc::DeleteZukeiWhere(Doomed doomed) {
-    OwnedObList<CDataHeader>& shapes = GetZukeiList();
+template <class Doomed> void CChartShapes::DeleteZukeiWhere(Doomed doomed) {
+    OwnedObList<CDataHeader>& shapes = m_objects.GetZukeiList();
     std::unordered_set<const CDataHeader*> going;
     for (POSITION pos = shapes.GetHeadPosition(); pos != nullptr;) {
         const CDataHeader* shape = shapes.GetNext(pos);
@@ -309,7 +310,7 @@ template <class Doomed> void CTembraDoc::DeleteZukeiWhere(Doomed doomed) {
     }
     // Their selection entries go first (in one pass); their selected flags stay, so that undo
     // selects them again.
-    OwnedObList<CDataHeader>& selection = GetSelList();
+    OwnedObList<CDataHeader>& selection = m_objects.GetSelList();
     for (POSITION pos = selection.GetHeadPosition(); pos != nullptr;) {
         const POSITION current = pos;
         if (going.count(selection.GetNext(pos)) != 0) {
@@ -320,36 +321,32 @@ template <class Doomed> void CTembraDoc::DeleteZukeiWhere(Doomed doomed) {
         const POSITION current = pos;
         CDataHeader* shape = shapes.GetNext(pos);
         if (going.count(shape) != 0) {
-            RedrawObject(shape);
-            RemoveRecorded(shapes, current);
+            m_notifier.RedrawObject(shape);
+            m_doc.RemoveRecorded(shapes, current);
         }
     }
 }
 
-void CTembraDoc::DeleteSelectedZukei() {
+void CChartShapes::DeleteSelectedZukei() {
     DeleteZukeiWhere([](const CDataHeader& shape) { return shape.IsSelected() != 0; });
 }
 
-void CTembraDoc::RemoveAllZukei() {
+void CChartShapes::RemoveAllZukei() {
     DeleteZukeiWhere([](const CDataHeader&) { return true; });
 }
 
-void CTembraDoc::RemoveShownZukei() {
-    std::array<short, CLayerSet::kLayerCount> states{};
-    for (int i = 0; i < CLayerSet::kLayerCount; ++i) {
-        states[static_cast<std::size_t>(i)] = IsLayerVisible(i);
-    }
-    DeleteZukeiWhere([&states](const CDataHeader& shape) {
+void CChartShapes::RemoveShownZukei() {
+    DeleteZukeiWhere([this](const CDataHeader& shape) {
         return shape.GetLayer() < CLayerSet::kLayerCount &&
-               states[shape.GetLayer()] == CLayerSet::kShown;
+               m_objects.GetLayerState(&shape) == CLayerSet::kShown;
     });
 }
 
 // ---- Moving, copying, resizing, order -----------------------------------------------------------
 
-void CTembraDoc::MoveSelectedZukei(const IZukeiView& view, const CPoint& delta,
-                                   const CTimeSpan& span, double rows, int mode) {
-    OwnedObList<CDataHeader>& selection = GetSelList();
+void CChartShapes::MoveSelectedZukei(const IZukeiView& view, const CPoint& delta,
+                                     const CTimeSpan& span, double rows, int mode) {
+    OwnedObList<CDataHeader>& selection = m_objects.GetSelList();
     if (selection.IsEmpty()) {
         return;
     }
@@ -376,12 +373,12 @@ void CTembraDoc::MoveSelectedZukei(const IZukeiView& view, const CPoint& delta,
             if (auto* text = DynamicDowncast<CZukeiString>(shape)) {
                 text->ClearEditState();
             }
-            RedrawObject(shape);
+            m_notifier.RedrawObject(shape);
             m_undo.AddNew(made);
         }
         return;
     }
-    ForEachSelected([&](POSITION, CDataHeader* object) {
+    m_selection.ForEachSelected([&](POSITION, CDataHeader* object) {
         CZukei* shape = AsZukei(object);
         if (shape == nullptr) {
             return;
@@ -390,22 +387,22 @@ void CTembraDoc::MoveSelectedZukei(const IZukeiView& view, const CPoint& delta,
         if (before == nullptr) {
             return;
         }
-        RedrawObject(before.get());
+        m_notifier.RedrawObject(before.get());
         shape->MoveAnchors(view, delta, span, rows);
-        RedrawObject(shape);
+        m_notifier.RedrawObject(shape);
         if (m_undo.AddChange(before.get(), shape) != 0) {
             before.release(); // the history's now
         }
     });
 }
 
-void CTembraDoc::ResizeSelectedZukei(const IZukeiView& view, const CPoint& delta, int handle,
-                                     const CRect& ref, const CDatePos& pos) {
-    if (GetSelList().IsEmpty()) {
+void CChartShapes::ResizeSelectedZukei(const IZukeiView& view, const CPoint& delta, int handle,
+                                       const CRect& ref, const CDatePos& pos) {
+    if (m_objects.GetSelList().IsEmpty()) {
         return;
     }
     m_undo.Reset();
-    ForEachSelected([&](POSITION, CDataHeader* object) {
+    m_selection.ForEachSelected([&](POSITION, CDataHeader* object) {
         CZukei* shape = AsZukei(object);
         if (shape == nullptr) {
             return;
@@ -414,18 +411,18 @@ void CTembraDoc::ResizeSelectedZukei(const IZukeiView& view, const CPoint& delta
         if (before == nullptr) {
             return;
         }
-        RedrawObject(before.get());
+        m_notifier.RedrawObject(before.get());
         shape->ResizeAnchors(view, delta, handle, ref, pos);
-        RedrawObject(shape);
+        m_notifier.RedrawObject(shape);
         if (m_undo.AddChange(before.get(), shape) != 0) {
             before.release();
         }
     });
 }
 
-void CTembraDoc::ChangeZukeiOrder(BOOL toFront) {
+void CChartShapes::ChangeZukeiOrder(BOOL toFront) {
     m_undo.Reset();
-    OwnedObList<CDataHeader>& shapes = GetZukeiList();
+    OwnedObList<CDataHeader>& shapes = m_objects.GetZukeiList();
     if (shapes.GetHeadPosition() == shapes.GetTailPosition()) {
         return;
     }
@@ -451,7 +448,7 @@ void CTembraDoc::ChangeZukeiOrder(BOOL toFront) {
     }
 }
 
-CZukeiString* CTembraDoc::FindTextZukei(WORD tag, int from, int to) const {
+CZukeiString* CChartShapes::FindTextZukei(WORD tag, int from, int to) const {
     const ObList<CDataHeader>& shapes = m_objects.GetZukeiList();
     const double above = from - 1.0;
     for (POSITION pos = shapes.GetHeadPosition(); pos != nullptr;) {
@@ -472,8 +469,8 @@ CZukeiString* CTembraDoc::FindTextZukei(WORD tag, int from, int to) const {
 
 // ---- Row and column edits -----------------------------------------------------------------------
 
-const CPageLayout* CTembraDoc::GetFirstViewLayout() const {
-    for (CView* view : GetViews()) {
+const CPageLayout* CChartShapes::GetFirstViewLayout() const {
+    for (CView* view : m_doc.GetViews()) {
         if (const auto* chart = dynamic_cast<const IChartViewLayout*>(view)) {
             if (const CPageLayout* layout = chart->GetChartLayout()) {
                 return layout;
@@ -483,7 +480,7 @@ const CPageLayout* CTembraDoc::GetFirstViewLayout() const {
     return nullptr;
 }
 
-CTembraDoc::ZukeiExtent CTembraDoc::MeasureZukei(const CZukei& shape, const IZukeiView& view) {
+CChartShapes::ZukeiExtent CChartShapes::MeasureZukei(const CZukei& shape, const IZukeiView& view) {
     ZukeiExtent extent;
     if (const auto* arc = DynamicDowncast<CZukei3>(&shape)) {
         // The curve itself, as the view shows it.
@@ -497,13 +494,13 @@ CTembraDoc::ZukeiExtent CTembraDoc::MeasureZukei(const CZukei& shape, const IZuk
     return extent;
 }
 
-template <class Decide> void CTembraDoc::EditZukeiBand(bool movesFixed, Decide decide) {
+template <class Decide> void CChartShapes::EditZukeiBand(bool movesFixed, Decide decide) {
     const CPageLayout* layout = GetFirstViewLayout();
     if (layout == nullptr) {
         return;
     }
     const CZukeiLayoutView view(*layout);
-    OwnedObList<CDataHeader>& shapes = GetZukeiList();
+    OwnedObList<CDataHeader>& shapes = m_objects.GetZukeiList();
 
     // Fixed shapes move only when the user lets them switch to move mode.
     bool switchFixed = false;
@@ -541,7 +538,7 @@ template <class Decide> void CTembraDoc::EditZukeiBand(bool movesFixed, Decide d
         }
     }
     if (!going.empty()) {
-        OwnedObList<CDataHeader>& selection = GetSelList();
+        OwnedObList<CDataHeader>& selection = m_objects.GetSelList();
         for (POSITION pos = selection.GetHeadPosition(); pos != nullptr;) {
             const POSITION current = pos;
             if (going.count(selection.GetNext(pos)) != 0) {
@@ -553,28 +550,28 @@ template <class Decide> void CTembraDoc::EditZukeiBand(bool movesFixed, Decide d
     for (const auto& [pos, edit] : edits) {
         CZukei* shape = AsZukei(shapes.GetAt(pos));
         if (edit.action == ZukeiEdit::kDelete) {
-            RedrawObject(shape);
-            RemoveRecorded(shapes, pos);
+            m_notifier.RedrawObject(shape);
+            m_doc.RemoveRecorded(shapes, pos);
             continue;
         }
         std::unique_ptr<CZukei> before = shape->Clone();
         if (before == nullptr) {
             continue; // it stays where it is
         }
-        RedrawObject(before.get());
+        m_notifier.RedrawObject(before.get());
         if (shape->GetPointMode() != kPlaceOnChart) {
             shape->SetPointMode(kPlaceOnChart);
         }
         shape->ResetOffsets();
         shape->MoveBy(edit.span, edit.rows);
-        RedrawObject(shape);
+        m_notifier.RedrawObject(shape);
         if (m_undo.AddChange(before.get(), shape) != 0) {
             before.release(); // the history's now
         }
     }
 }
 
-void CTembraDoc::DeleteZukeiRows(BOOL blankOnly, int firstRow, int lastRow) {
+void CChartShapes::DeleteZukeiRows(BOOL blankOnly, int firstRow, int lastRow) {
     const double first = firstRow;
     const double end = lastRow + 1.0;
     EditZukeiBand(!blankOnly, [&](const ZukeiExtent& e) {
@@ -591,7 +588,7 @@ void CTembraDoc::DeleteZukeiRows(BOOL blankOnly, int firstRow, int lastRow) {
     });
 }
 
-void CTembraDoc::InsertZukeiRows(int atRow, int lastRow) {
+void CChartShapes::InsertZukeiRows(int atRow, int lastRow) {
     const double at = atRow;
     const double count = lastRow + 1.0 - atRow;
     EditZukeiBand(true, [&](const ZukeiExtent& e) {
@@ -603,7 +600,7 @@ void CTembraDoc::InsertZukeiRows(int atRow, int lastRow) {
     });
 }
 
-void CTembraDoc::DeleteZukeiColumns(BOOL blankOnly, const CTime& fromDate, const CTime& toDate) {
+void CChartShapes::DeleteZukeiColumns(BOOL blankOnly, const CTime& fromDate, const CTime& toDate) {
     EditZukeiBand(!blankOnly, [&](const ZukeiExtent& e) {
         if (e.start < fromDate) {
             return ZukeiEdit::Keep();
@@ -618,7 +615,7 @@ void CTembraDoc::DeleteZukeiColumns(BOOL blankOnly, const CTime& fromDate, const
     });
 }
 
-void CTembraDoc::InsertZukeiColumns(const CTime& atDate, const CTime& toDate) {
+void CChartShapes::InsertZukeiColumns(const CTime& atDate, const CTime& toDate) {
     const CTime limit = CalendarEnd();
     EditZukeiBand(true, [&](const ZukeiExtent& e) {
         if (e.start < atDate) {

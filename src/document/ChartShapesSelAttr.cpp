@@ -2,6 +2,7 @@
 // shapes as one undo step; and the counts and finds over the selected shapes the menu's rules use.
 #include "document/AppState.h"
 #include "document/AttrCommands.h"
+#include "document/ChartShapes.h"
 #include "document/FontSelDlgRequest.h"
 #include "document/TembraDoc.h"
 #include "document/ZukeiAttrCommands.h"
@@ -43,9 +44,9 @@ bool IsRoundBox(const CZukei& shape) {
 
 // ---- Selection -----------------------------------------------------------------------------
 
-int CTembraDoc::CountSelectedZukei() const {
+int CChartShapes::CountSelectedZukei() const {
     int count = 0;
-    const ObList<CDataHeader>& selection = GetSelList();
+    const ObList<CDataHeader>& selection = m_objects.GetSelList();
     for (POSITION pos = selection.GetHeadPosition(); pos != nullptr;) {
         if (AsZukei(selection.GetNext(pos)) != nullptr) {
             ++count;
@@ -54,13 +55,13 @@ int CTembraDoc::CountSelectedZukei() const {
     return count;
 }
 
-CZukei* CTembraDoc::GetFirstSelectedZukei() const {
-    const ObList<CDataHeader>& selection = GetSelList();
+CZukei* CChartShapes::GetFirstSelectedZukei() const {
+    const ObList<CDataHeader>& selection = m_objects.GetSelList();
     return selection.IsEmpty() ? nullptr : AsZukei(selection.GetHead());
 }
 
-CZukeiString* CTembraDoc::GetFirstSelectedTextZukei() const {
-    const ObList<CDataHeader>& selection = GetSelList();
+CZukeiString* CChartShapes::GetFirstSelectedTextZukei() const {
+    const ObList<CDataHeader>& selection = m_objects.GetSelList();
     for (POSITION pos = selection.GetHeadPosition(); pos != nullptr;) {
         if (auto* text = DynamicDowncast<CZukeiString>(AsZukei(selection.GetNext(pos)))) {
             return text;
@@ -69,9 +70,9 @@ CZukeiString* CTembraDoc::GetFirstSelectedTextZukei() const {
     return nullptr;
 }
 
-int CTembraDoc::CountSelectedGroups() const {
+int CChartShapes::CountSelectedGroups() const {
     int count = 0;
-    const ObList<CDataHeader>& selection = GetSelList();
+    const ObList<CDataHeader>& selection = m_objects.GetSelList();
     for (POSITION pos = selection.GetHeadPosition(); pos != nullptr;) {
         const CZukei* shape = AsZukei(selection.GetNext(pos));
         if (shape != nullptr && shape->GetKind() == kZukeiGroup) {
@@ -81,9 +82,9 @@ int CTembraDoc::CountSelectedGroups() const {
     return count;
 }
 
-int CTembraDoc::CountSelectedRoundBoxes() const {
+int CChartShapes::CountSelectedRoundBoxes() const {
     int count = 0;
-    const ObList<CDataHeader>& selection = GetSelList();
+    const ObList<CDataHeader>& selection = m_objects.GetSelList();
     for (POSITION pos = selection.GetHeadPosition(); pos != nullptr;) {
         const CZukei* shape = AsZukei(selection.GetNext(pos));
         if (shape != nullptr && IsRoundBox(*shape)) {
@@ -93,8 +94,8 @@ int CTembraDoc::CountSelectedRoundBoxes() const {
     return count;
 }
 
-const CZukei* CTembraDoc::FindSelectedRoundBox() const {
-    const ObList<CDataHeader>& selection = GetSelList();
+const CZukei* CChartShapes::FindSelectedRoundBox() const {
+    const ObList<CDataHeader>& selection = m_objects.GetSelList();
     for (POSITION pos = selection.GetHeadPosition(); pos != nullptr;) {
         const CZukei* shape = AsZukei(selection.GetNext(pos));
         if (shape != nullptr && shape->GetKind() != kZukeiGroup && IsRoundBox(*shape)) {
@@ -106,10 +107,10 @@ const CZukei* CTembraDoc::FindSelectedRoundBox() const {
 
 // ---- Appliers ------------------------------------------------------------------------------
 
-void CTembraDoc::ChangeSelZukei(bool textsOnly, bool deselect,
-                                const std::function<void(CZukei&)>& change) {
+void CChartShapes::ChangeSelZukei(bool textsOnly, bool deselect,
+                                  const std::function<void(CZukei&)>& change) {
     m_undo.Reset();
-    ForEachSelected([&](POSITION, CDataHeader* object) {
+    m_selection.ForEachSelected([&](POSITION, CDataHeader* object) {
         CZukei* shape = AsZukei(object);
         if (shape == nullptr || (textsOnly && DynamicDowncast<CZukeiString>(shape) == nullptr)) {
             return;
@@ -124,13 +125,13 @@ void CTembraDoc::ChangeSelZukei(bool textsOnly, bool deselect,
             before.release(); // the history's now
         }
         if (!deselect) {
-            RedrawObject(shape);
+            m_notifier.RedrawObject(shape);
         }
     });
     if (deselect) {
         // After the walk: deselecting takes the shape out of the list being walked.
-        for (POSITION pos = GetSelList().GetHeadPosition(); pos != nullptr;) {
-            CZukei* shape = AsZukei(GetSelList().GetNext(pos));
+        for (POSITION pos = m_objects.GetSelList().GetHeadPosition(); pos != nullptr;) {
+            CZukei* shape = AsZukei(m_objects.GetSelList().GetNext(pos));
             if (shape != nullptr &&
                 (!textsOnly || DynamicDowncast<CZukeiString>(shape) != nullptr)) {
                 DeselectZukei(shape);
@@ -139,35 +140,35 @@ void CTembraDoc::ChangeSelZukei(bool textsOnly, bool deselect,
     }
 }
 
-void CTembraDoc::SetSelZukeiPointMode(short mode) {
+void CChartShapes::SetSelZukeiPointMode(short mode) {
     ChangeSelZukei(false, false, [mode](CZukei& shape) { shape.SetPointMode(mode); });
 }
 
-void CTembraDoc::SetSelZukeiLineType(WORD type) {
+void CChartShapes::SetSelZukeiLineType(WORD type) {
     ChangeSelZukei(false, false, [type](CZukei& shape) { shape.SetLineType(type); });
 }
 
-void CTembraDoc::SetSelZukeiWidth(short width) {
+void CChartShapes::SetSelZukeiWidth(short width) {
     ChangeSelZukei(false, false, [width](CZukei& shape) { shape.SetWidth(width); });
 }
 
-void CTembraDoc::SetSelZukeiColor(COLORREF color) {
+void CChartShapes::SetSelZukeiColor(COLORREF color) {
     ChangeSelZukei(false, true, [color](CZukei& shape) { shape.SetColor(color); });
 }
 
-void CTembraDoc::SetSelZukeiHatch(WORD hatch) {
+void CChartShapes::SetSelZukeiHatch(WORD hatch) {
     ChangeSelZukei(false, false, [hatch](CZukei& shape) { shape.SetHatch(hatch); });
 }
 
-void CTembraDoc::SetSelZukeiHatchColor(COLORREF color) {
+void CChartShapes::SetSelZukeiHatchColor(COLORREF color) {
     ChangeSelZukei(false, true, [color](CZukei& shape) { shape.SetHatchColor(color); });
 }
 
-void CTembraDoc::SetSelZukeiBoxRay(WORD ray) {
+void CChartShapes::SetSelZukeiBoxRay(WORD ray) {
     ChangeSelZukei(false, false, [ray](CZukei& shape) { shape.SetBoxRay(ray); });
 }
 
-void CTembraDoc::SetSelTextFlags(WORD flag) {
+void CChartShapes::SetSelTextFlags(WORD flag) {
     ChangeSelZukei(true, false, [flag](CZukei& shape) {
         auto& text = static_cast<CZukeiString&>(shape);
         CTextAttr attr = text.GetTextAttr();
@@ -177,7 +178,7 @@ void CTembraDoc::SetSelTextFlags(WORD flag) {
     });
 }
 
-void CTembraDoc::SetSelTextAlign(WORD align) {
+void CChartShapes::SetSelTextAlign(WORD align) {
     ChangeSelZukei(true, false, [align](CZukei& shape) {
         auto& text = static_cast<CZukeiString&>(shape);
         CTextAttr attr = text.GetTextAttr();
@@ -187,7 +188,7 @@ void CTembraDoc::SetSelTextAlign(WORD align) {
     });
 }
 
-void CTembraDoc::SetSelTextColor(COLORREF color) {
+void CChartShapes::SetSelTextColor(COLORREF color) {
     ChangeSelZukei(true, false, [color](CZukei& shape) {
         auto& text = static_cast<CZukeiString&>(shape);
         CTextAttr attr = text.GetTextAttr();
@@ -196,7 +197,7 @@ void CTembraDoc::SetSelTextColor(COLORREF color) {
     });
 }
 
-void CTembraDoc::SetSelTextSize(WORD size) {
+void CChartShapes::SetSelTextSize(WORD size) {
     ChangeSelZukei(true, false, [size](CZukei& shape) {
         auto& text = static_cast<CZukeiString&>(shape);
         CTextAttr attr = text.GetTextAttr();
@@ -206,7 +207,7 @@ void CTembraDoc::SetSelTextSize(WORD size) {
     });
 }
 
-void CTembraDoc::SetSelZukeiAttrs(const CZukeiAttr& attr, UINT mask) {
+void CChartShapes::SetSelZukeiAttrs(const CZukeiAttr& attr, UINT mask) {
     ChangeSelZukei(false, false, [&attr, mask](CZukei& shape) {
         if ((mask & kZukeiMaskLineType) != 0)
             shape.SetLineType(attr.m_type);

@@ -1,6 +1,7 @@
-// The terms of the selected processes as the term menu and the find and replace dialog change
-// them: their attributes, their removal, and the search and replacement of their texts. Each
-// changed process is replaced by a changed copy that keeps its number.
+// New terms, and the terms of the selected processes as the term menu and the find and replace
+// dialog change them: their attributes, their removal, and the search and replacement of their
+// texts. Each changed process is replaced by a changed copy that keeps its number.
+#include "document/ChartTerms.h"
 #include "document/AppState.h"
 #include "document/AttrCommands.h"
 #include "document/RecordCast.h"
@@ -8,7 +9,9 @@
 #include "document/YogoAttrCommands.h"
 #include "model/OperationState.h"
 #include "model/Utility.h"
+#include "platform/Ui.h"
 
+#include <new>
 #include <optional>
 #include <string>
 
@@ -46,14 +49,56 @@ bool ActsOnSelection(LONG operation) {
 
 } // namespace
 
+// ---- Creation ---------------------------------------------------------------------------------
+
+std::unique_ptr<CYogo> CChartTerms::CreateYogo() {
+    std::unique_ptr<CYogo> term;
+    try {
+        term = std::make_unique<CYogo>();
+    } catch (const std::bad_alloc&) {
+        AfxMessageBox(kNoYogoDataMessage);
+        return nullptr;
+    }
+    term->SetLayer(static_cast<WORD>(m_doc.GetCurrentLayer()));
+    const CElemAttr& defaults = m_syokiSet.GetChart().GetYogoAttr();
+    CElemAttr& attr = term->GetAttr();
+    attr.m_fontHeigh = defaults.m_fontHeigh;
+    attr.m_fontWidth = defaults.m_fontWidth;
+    attr.m_form = defaults.m_form;
+    attr.m_color = defaults.m_color;
+    attr.m_attrb = defaults.m_attrb;
+    attr.m_linkWord = defaults.m_linkWord;
+    attr.m_linkPosition = defaults.m_linkPosition;
+    attr.m_offsetX = defaults.m_offsetX;
+    attr.m_offsetY = defaults.m_offsetY;
+    attr.m_drawerX = defaults.m_drawerX;
+    attr.m_drawerY = defaults.m_drawerY;
+    attr.m_stack = 0;
+    term->SetText("");
+    term->SetLogFont(defaults.GetLogFont());
+    return term;
+}
+
+std::unique_ptr<CYogo> CChartTerms::CopyYogo(const CYogo& source) {
+    std::unique_ptr<CYogo> copy;
+    try {
+        copy = std::make_unique<CYogo>();
+        copy->CopyFrom(source);
+    } catch (const std::bad_alloc&) {
+        AfxMessageBox(kNoYogoDataMessage);
+        return nullptr;
+    }
+    return copy;
+}
+
 // ---- Attributes ---------------------------------------------------------------------------------
 
-void CTembraDoc::SetYogoAttr(int form, COLORREF color, WORD decoration, int size,
-                             std::string_view text, int linkPosition, int ownFont,
-                             const LOGFONT* logFont) {
+void CChartTerms::SetYogoAttr(int form, COLORREF color, WORD decoration, int size,
+                              std::string_view text, int linkPosition, int ownFont,
+                              const LOGFONT* logFont) {
     const bool setForm = form >= 0;
-    const bool setColor = color != kUnchangedColor;
-    const bool setDecoration = decoration != kUnchangedFlags;
+    const bool setColor = color != CTembraDoc::kUnchangedColor;
+    const bool setDecoration = decoration != CTembraDoc::kUnchangedFlags;
     const bool setSize = size >= 0;
     const bool setText = !text.empty();
     const bool setLinkPosition = linkPosition >= 0;
@@ -88,15 +133,15 @@ void CTembraDoc::SetYogoAttr(int form, COLORREF color, WORD decoration, int size
 
     bool replaced = false;
     if (m_operation.GetMode() == COperationState::kModeYogo &&
-        ActsOnSelection(m_operation.GetOperation()) && !GetSelList().IsEmpty()) {
+        ActsOnSelection(m_operation.GetOperation()) && !m_doc.GetSelList().IsEmpty()) {
         m_undo.Reset();
-        ForEachSelected([&](POSITION pos, CDataHeader* object) {
+        m_doc.ForEachSelected([&](POSITION pos, CDataHeader* object) {
             const CKoutei* process = AsKoutei(object);
             if (process == nullptr || process->CountSelectedYogo() == 0) {
                 return;
             }
-            RedrawObject(object);
-            std::unique_ptr<CKoutei> copy = CopyKoutei(process, TRUE);
+            m_doc.RedrawObject(object);
+            std::unique_ptr<CKoutei> copy = m_doc.CopyKoutei(process, TRUE);
             if (copy == nullptr) {
                 return;
             }
@@ -112,7 +157,7 @@ void CTembraDoc::SetYogoAttr(int form, COLORREF color, WORD decoration, int size
             }
             replaced = true;
             // A new colour shows only on a process that is not drawn selected.
-            ReplaceSelAt(pos, copy.release(), setColor ? 1 : 0);
+            m_doc.ReplaceSelAt(pos, copy.release(), setColor ? 1 : 0);
         });
         if (replaced && setText) {
             GetAppState()->AddYogoHistory(std::string(text));
@@ -129,7 +174,7 @@ void CTembraDoc::SetYogoAttr(int form, COLORREF color, WORD decoration, int size
     }
 }
 
-void CTembraDoc::UpdateYogoAttrUI(CCmdUI* cmdUI) {
+void CChartTerms::UpdateYogoAttrUI(CCmdUI* cmdUI) {
     // The term bar is the terms' in every mode but the event and the item mode, where it is the
     // event and the item bar.
     const auto showColorInBar = [this](COLORREF color) {
@@ -144,8 +189,8 @@ void CTembraDoc::UpdateYogoAttrUI(CCmdUI* cmdUI) {
     }
     const CYogo* selected = nullptr;
     if (m_operation.GetMode() == COperationState::kModeYogo) {
-        for (POSITION pos = GetHeadSelPosition(); pos != nullptr && selected == nullptr;) {
-            const CKoutei* process = AsKoutei(GetNextSel(pos));
+        for (POSITION pos = m_doc.GetHeadSelPosition(); pos != nullptr && selected == nullptr;) {
+            const CKoutei* process = AsKoutei(m_doc.GetNextSel(pos));
             for (int i = 0; process != nullptr && i < process->GetYogoCount(); ++i) {
                 if (process->IsYogoSelected(i) != 0) {
                     selected = process->GetYogo(i);
@@ -194,18 +239,18 @@ void CTembraDoc::UpdateYogoAttrUI(CCmdUI* cmdUI) {
 
 // ---- Removal ------------------------------------------------------------------------------------
 
-void CTembraDoc::RemoveSelYogo() {
-    if (GetSelList().IsEmpty()) {
+void CChartTerms::RemoveSelYogo() {
+    if (m_doc.GetSelList().IsEmpty()) {
         return;
     }
     m_undo.Reset();
-    ForEachSelected([&](POSITION pos, CDataHeader* object) {
+    m_doc.ForEachSelected([&](POSITION pos, CDataHeader* object) {
         const CKoutei* process = AsKoutei(object);
         if (process == nullptr || process->CountSelectedYogo() == 0) {
             return;
         }
-        RedrawObject(object);
-        std::unique_ptr<CKoutei> copy = CopyKoutei(process, TRUE);
+        m_doc.RedrawObject(object);
+        std::unique_ptr<CKoutei> copy = m_doc.CopyKoutei(process, TRUE);
         if (copy == nullptr) {
             return;
         }
@@ -214,14 +259,14 @@ void CTembraDoc::RemoveSelYogo() {
                 copy->RemoveYogo(i, TRUE);
             }
         }
-        ReplaceSelAt(pos, copy.release(), 1);
+        m_doc.ReplaceSelAt(pos, copy.release(), 1);
     });
 }
 
 // ---- Find and replace ---------------------------------------------------------------------------
 
-int CTembraDoc::FindReplaceYogo(int mode, std::string_view findText, std::string_view replaceText,
-                                BOOL wholeMatch, BOOL selectionOnly) {
+int CChartTerms::FindReplaceYogo(int mode, std::string_view findText, std::string_view replaceText,
+                                 BOOL wholeMatch, BOOL selectionOnly) {
     const bool replacing = mode == kReplaceMode;
     // The text a term would get, or nothing when it does not match. A match never begins or ends
     // inside a double-byte character.
@@ -265,9 +310,9 @@ int CTembraDoc::FindReplaceYogo(int mode, std::string_view findText, std::string
         m_undo.BeginGroup();
     }
     // Processes deselected below join the object list after its present last entry.
-    const POSITION lastObject = GetObjList().GetTailPosition();
+    const POSITION lastObject = m_doc.GetObjList().GetTailPosition();
     int matched = 0;
-    ForEachSelected([&](POSITION pos, CDataHeader* object) {
+    m_doc.ForEachSelected([&](POSITION pos, CDataHeader* object) {
         CKoutei* process = AsKoutei(object);
         if (process == nullptr) {
             return;
@@ -276,37 +321,37 @@ int CTembraDoc::FindReplaceYogo(int mode, std::string_view findText, std::string
             if (search(*process, selectionOnly != FALSE, false)) {
                 ++matched;
             } else {
-                UnselectAt(pos);
+                m_doc.UnselectAt(pos);
             }
             return;
         }
-        std::unique_ptr<CKoutei> copy = CopyKoutei(process, TRUE);
+        std::unique_ptr<CKoutei> copy = m_doc.CopyKoutei(process, TRUE);
         if (copy == nullptr) {
             return;
         }
         if (!search(*copy, selectionOnly != FALSE, true)) {
-            UnselectAt(pos); // no match: the copy goes
+            m_doc.UnselectAt(pos); // no match: the copy goes
             return;
         }
         ++matched;
-        RedrawObject(object);
-        ReplaceSelAt(pos, copy.release(), 0);
+        m_doc.RedrawObject(object);
+        m_doc.ReplaceSelAt(pos, copy.release(), 0);
     });
     if (!selectionOnly && lastObject != nullptr) {
-        OwnedObList<CDataHeader>& objects = GetObjList();
+        OwnedObList<CDataHeader>& objects = m_doc.GetObjList();
         for (POSITION pos = objects.GetHeadPosition(); pos != nullptr;) {
             const POSITION current = pos;
             const bool isLast = current == lastObject;
             CKoutei* process = AsKoutei(objects.GetNext(pos));
             if (process != nullptr && !replacing && search(*process, false, false)) {
                 ++matched;
-                SelectAt(current);
+                m_doc.SelectAt(current);
             } else if (process != nullptr && replacing) {
-                std::unique_ptr<CKoutei> copy = CopyKoutei(process, TRUE);
+                std::unique_ptr<CKoutei> copy = m_doc.CopyKoutei(process, TRUE);
                 if (copy != nullptr && search(*copy, false, true)) {
                     ++matched;
-                    ReplaceObjAt(current, copy.release());
-                    SelectAt(current);
+                    m_doc.ReplaceObjAt(current, copy.release());
+                    m_doc.SelectAt(current);
                 }
             }
             if (isLast) {

@@ -1,4 +1,5 @@
 // Deselecting every shape, and marking the framed texts for a new layout.
+#include "document/ChartShapes.h"
 #include "document/TembraDoc.h"
 #include "model/Utility.h"
 #include "platform/Ui.h"
@@ -32,16 +33,16 @@ void MarkForLayout(CZukei& shape) {
 
 } // namespace
 
-void CTembraDoc::DeselectAllZukei() {
-    ForEachSelected([this](POSITION pos, CDataHeader* object) {
+void CChartShapes::DeselectAllZukei() {
+    m_selection.ForEachSelected([this](POSITION pos, CDataHeader* object) {
         if (object->GetType() == kTypeZukei) {
             m_selection.UnselectAt(pos, TRUE);
         }
     });
 }
 
-void CTembraDoc::InvalidateTextZukei() {
-    const OwnedObList<CDataHeader>& shapes = GetZukeiList();
+void CChartShapes::InvalidateTextZukei() {
+    const OwnedObList<CDataHeader>& shapes = m_objects.GetZukeiList();
     for (POSITION pos = shapes.GetHeadPosition(); pos != nullptr;) {
         if (CZukei* shape = AsZukei(shapes.GetNext(pos))) {
             MarkForLayout(*shape);

@@ -6,7 +6,7 @@
 // the records cannot be told apart from what follows them. Rather than guess (and misread what
 // comes after), the load stops at the count and hands it back to the caller, which reads no
 // further.
-#include "document/TembraDoc.h"
+#include "document/EmbeddedItems.h"
 #include "platform/Exception.h"
 #include "platform/Ui.h"
 
@@ -24,7 +24,7 @@ constexpr UINT IDS_BAD_ITEM_MAGIC = 5059;
 
 } // namespace
 
-int CTembraDoc::SerializeCntrItems(CArchive& ar) {
+int CEmbeddedItems::SerializeCntrItems(CArchive& ar) {
     if (ar.IsStoring()) {
         ar << kCntrItemMagic << WORD{0};
         return 0;
@@ -41,12 +41,12 @@ int CTembraDoc::SerializeCntrItems(CArchive& ar) {
     return count;
 }
 
-void CTembraDoc::SetCurrentCntrItem(CObject* item, BOOL keep) {
+void CEmbeddedItems::SetCurrentCntrItem(CObject* item, BOOL keep) {
     if (item == m_pCurrentCntrItem) {
         return;
     }
     // Only an item of the list can be current.
-    if (item != nullptr && GetCntrItems().Find(item) == nullptr) {
+    if (item != nullptr && m_objects.GetCntrItems().Find(item) == nullptr) {
         return;
     }
     if (m_pCurrentCntrItem != nullptr && keep) {
@@ -55,11 +55,11 @@ void CTembraDoc::SetCurrentCntrItem(CObject* item, BOOL keep) {
     // Closing the other item's server would come here; no server runs on this platform.
     CObject* previous = m_pCurrentCntrItem;
     if (previous != nullptr) {
-        RedrawObject(previous);
+        m_notifier.RedrawObject(previous);
     }
     m_pCurrentCntrItem = item;
     if (item != nullptr) {
-        RedrawObject(item);
+        m_notifier.RedrawObject(item);
     }
 }
 
