@@ -132,7 +132,7 @@ BOOL CTembraDoc::HoldsNothing() const {
     const bool empty =
         GetObjList().IsEmpty() && GetSelList().IsEmpty() && m_objects.GetZukeiList().IsEmpty() &&
         m_objects.GetShincyokuList().IsEmpty() && m_objects.GetHatchList().IsEmpty() &&
-        m_objects.GetChartList().IsEmpty() && GetKoumokuRowCount(-1) <= 0;
+        m_objects.GetChartList().IsEmpty() && GetKoumokuCells().GetKoumokuRowCount(-1) <= 0;
     return empty ? TRUE : FALSE;
 }
 

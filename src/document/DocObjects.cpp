@@ -120,7 +120,7 @@ void CTembraDoc::ClearAllSelections(BOOL keepCells) {
     // place.
     UnselectAll(TRUE);
     SetCurrentCntrItem(nullptr, FALSE);
-    ClearSelectedKoumokuCells(keepCells);
+    GetKoumokuCells().ClearSelectedKoumokuCells(keepCells);
     RedrawColumnRange(TRUE);
     const LONG operation = m_operation.GetOperation();
     if ((operation == COperationState::kOpDeformApply ||
@@ -131,7 +131,7 @@ void CTembraDoc::ClearAllSelections(BOOL keepCells) {
 }
 
 BOOL CTembraDoc::CanDelete() const {
-    if (IsKoumokuSelected() || HasColumnRange()) {
+    if (GetKoumokuCells().IsKoumokuSelected() || HasColumnRange()) {
         return TRUE;
     }
     switch (m_operation.GetMode()) {

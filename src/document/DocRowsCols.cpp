@@ -95,7 +95,7 @@ int CTembraDoc::DeleteRows(int firstRow, int lastRow) {
     const int rows = firstRow - lastRow - 1;
     if (SelectInArea(kOpenDate, lastRow + 1, kOpenDate, kOpenRow, FALSE) != 0) {
         MoveKoutei(CTimeSpan(), rows, kMoveOperation, nullptr, FALSE, kModeDrag);
-        OffsetSelectedEvents(CTimeSpan(), rows, kMoveOperation);
+        GetEvents().OffsetSelectedEvents(CTimeSpan(), rows, kMoveOperation);
     }
     UnselectAll(TRUE);
     return 1;
@@ -109,7 +109,7 @@ int CTembraDoc::InsertRows(int row, int lastRow) {
         const int rows = lastRow - row + 1;
         AdjustBendRows(1, row, lastRow);
         MoveKoutei(CTimeSpan(), rows, kMoveOperation, nullptr, FALSE, kModeDrag);
-        OffsetSelectedEvents(CTimeSpan(), rows, kMoveOperation);
+        GetEvents().OffsetSelectedEvents(CTimeSpan(), rows, kMoveOperation);
     }
     UnselectAll(TRUE);
     return held;
@@ -121,7 +121,7 @@ int CTembraDoc::MoveRowRange(int firstRow, int lastRow, int rows, int operation)
     if (SelectInArea(kOpenDate, firstRow, kOpenDate, lastRow, FALSE) != 0) {
         const EditStep step(m_undo);
         MoveKoutei(CTimeSpan(), rows, operation, nullptr, FALSE, kModeDrag);
-        OffsetSelectedEvents(CTimeSpan(), rows, operation);
+        GetEvents().OffsetSelectedEvents(CTimeSpan(), rows, operation);
     }
     UnselectAll(TRUE);
     return held;
@@ -238,7 +238,7 @@ int CTembraDoc::DeleteColumns(CTime dateFrom, CTime dateTo, int mode) {
     const CTimeSpan offset = dateFrom - dateTo;
     if (SelectInArea(dateTo.GetTime(), kOpenRow, kOpenDate, kOpenRow, FALSE) != 0) {
         MoveKoutei(offset, 0, kMoveOperation, &reference, FALSE, mode);
-        OffsetSelectedEvents(offset, 0, kMoveOperation);
+        GetEvents().OffsetSelectedEvents(offset, 0, kMoveOperation);
     }
     UnselectAll(TRUE);
     return 1;
@@ -254,7 +254,7 @@ int CTembraDoc::InsertColumns(CTime date, CTime dateTo, int mode) {
             offset -= m_calendar.GetHolidayTime(date, dateTo);
         }
         MoveKoutei(offset, 0, kMoveOperation, nullptr, FALSE, mode);
-        OffsetSelectedEvents(offset, 0, kMoveOperation);
+        GetEvents().OffsetSelectedEvents(offset, 0, kMoveOperation);
     }
     UnselectAll(TRUE);
     return held;
@@ -305,7 +305,7 @@ int CTembraDoc::PullColumnsEarlier(CTime dateFrom, CTime dateTo, int mode) {
         const EditStep step(m_undo);
         const CKouteiDrag reference = PeriodEndPinned(dateTo);
         MoveKoutei(offset, 0, kMoveOperation, &reference, FALSE, mode);
-        OffsetSelectedEvents(offset, 0, kMoveOperation);
+        GetEvents().OffsetSelectedEvents(offset, 0, kMoveOperation);
     }
     UnselectAll(TRUE);
     return 1;

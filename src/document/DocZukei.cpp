@@ -272,7 +272,7 @@ void CTembraDoc::SelectAllZukei() {
     for (POSITION pos = shapes.GetHeadPosition(); pos != nullptr;) {
         const POSITION current = pos;
         const CDataHeader* shape = shapes.GetNext(pos);
-        if (IsObjectLayerVisible(shape) == CLayerSet::kShown) {
+        if (GetChartLayers().IsObjectLayerVisible(shape) == CLayerSet::kShown) {
             SelectZukeiAt(current);
         }
     }
@@ -337,7 +337,7 @@ void CTembraDoc::RemoveAllZukei() {
 void CTembraDoc::RemoveShownZukei() {
     std::array<short, CLayerSet::kLayerCount> states{};
     for (int i = 0; i < CLayerSet::kLayerCount; ++i) {
-        states[static_cast<std::size_t>(i)] = IsLayerVisible(i);
+        states[static_cast<std::size_t>(i)] = GetChartLayers().IsLayerVisible(i);
     }
     DeleteZukeiWhere([&states](const CDataHeader& shape) {
         return shape.GetLayer() < CLayerSet::kLayerCount &&

@@ -36,12 +36,12 @@ bool ChooseOtherColor(COLORREF& remembered) {
     return true;
 }
 
-void UpdateBarTextEdit(CTembraDoc& doc, CCmdUI* cmdUI, void (CTembraDoc::*updater)(CCmdUI*)) {
+bool EnableWithYogoBar(CCmdUI* cmdUI) {
     if (!GetAppState()->IsYogoBarVisible()) {
         cmdUI->Enable(FALSE);
-        return;
+        return false;
     }
-    (doc.*updater)(cmdUI);
+    return true;
 }
 
 } // namespace tembra

@@ -45,8 +45,16 @@ const DocCommand* FindDocCommand(UINT id);
 // chosen with OK is remembered and true returned. Cancel changes nothing.
 bool ChooseOtherColor(COLORREF& remembered);
 
+// Whether the term bar is shown; a "文字修正" entry is disabled while it is hidden.
+bool EnableWithYogoBar(CCmdUI* cmdUI);
+
 // The state of a "文字修正" entry: disabled while the term bar is hidden, else what the updater
-// of the selected kind says.
-void UpdateBarTextEdit(CTembraDoc& doc, CCmdUI* cmdUI, void (CTembraDoc::*updater)(CCmdUI*));
+// of the selected kind says (a member of the document or of the part of it that edits the kind).
+template <class Owner>
+void UpdateBarTextEdit(Owner& owner, CCmdUI* cmdUI, void (Owner::*updater)(CCmdUI*)) {
+    if (EnableWithYogoBar(cmdUI)) {
+        (owner.*updater)(cmdUI);
+    }
+}
 
 } // namespace tembra

@@ -76,7 +76,7 @@ private:
 
 // The draw mode of an object by the state of its layer: 0 shown, 4 for reference, -1 hidden.
 int LayerMode(const CTembraDoc& doc, const CDataHeader* object) {
-    switch (doc.IsObjectLayerVisible(object)) {
+    switch (doc.GetChartLayers().IsObjectLayerVisible(object)) {
     case CLayerSet::kShown:
         return 0;
     case CLayerSet::kReference:
@@ -205,7 +205,7 @@ void CTembraView::OnDraw(CDC* dc) {
                 continue;
             }
             for (int row = firstRow; row <= lastRow; ++row) {
-                CKoumokuData* cell = doc->GetKoumokuCell(row, column);
+                CKoumokuData* cell = doc->GetKoumokuCells().GetKoumokuCell(row, column);
                 if (cell != nullptr && band.Shows(dc, m_layout, cell, index)) {
                     m_layout.DrawChartObject(dc, cell, 0);
                 }

@@ -35,7 +35,7 @@ bool CTembraView::DrawEventMoveFeedback(CDC* dc, int mode) {
             if (event == nullptr) {
                 continue;
             }
-            std::unique_ptr<CEvent> copy = doc.CopyEvent(*event);
+            std::unique_ptr<CEvent> copy = doc.GetEvents().CopyEvent(*event);
             if (!copy) {
                 AfxMessageBox(kNoFeedbackCopy);
                 return false;
@@ -162,7 +162,7 @@ BOOL CTembraView::TrackMoveEvent(CDC* dc) {
             DrawEventMoveFeedback(dc, 0);
             const CPoint offset = m_mouse.GetPoint() - m_mouse.GetStartPoint();
             const LONG op = config.GetOperation();
-            doc.MoveSelectedEvents(m_layout, offset.x, offset.y,
+            doc.GetEvents().MoveSelectedEvents(m_layout, offset.x, offset.y,
                                    op == Op::kOpCopy || op == Op::kOpCopyFree ? kCopyMode : 3);
             EndEventDrag(dc, config.GetSavedOperation() != 0);
             return TRUE;

@@ -49,14 +49,14 @@ BOOL CTembraView::ItemCellInput(CDC* dc) {
     doc.ClearAllSelections(FALSE);
     const int row = m_layout.YToRow(point.y);
     const int column = m_layout.XToColumn(point.x);
-    CKoumokuData* cell = doc.GetKoumokuCell(row, column);
+    CKoumokuData* cell = doc.GetKoumokuCells().GetKoumokuCell(row, column);
     if (cell == nullptr) {
-        cell = doc.CreateKoumokuData(row, column);
+        cell = doc.GetKoumokuCells().CreateKoumokuData(row, column);
     }
     if (cell == nullptr) {
         return TRUE;
     }
-    std::unique_ptr<CKoumokuData> copy = doc.CopyKoumokuData(row, column, cell);
+    std::unique_ptr<CKoumokuData> copy = doc.GetKoumokuCells().CopyKoumokuData(row, column, cell);
     if (!copy) {
         return TRUE;
     }
@@ -71,7 +71,7 @@ BOOL CTembraView::ItemCellInput(CDC* dc) {
     }
     doc.GetUndoHistory().Reset();
     copy->SetSelected(kCellSelected);
-    doc.SetKoumokuCell(row, column, std::move(copy));
+    doc.GetKoumokuCells().SetKoumokuCell(row, column, std::move(copy));
     return TRUE;
 }
 
@@ -98,7 +98,7 @@ BOOL CTembraView::TrackItemArea(CDC* dc) {
     const CRect items = m_layout.GetKoumokuRect();
     if (config.GetState() == 0) {
         if (code == CMouseEvent::kRightPress && InItemArea(m_layout, point) &&
-            doc.IsKoumokuSelected() != FALSE) {
+            doc.GetKoumokuCells().IsKoumokuSelected() != FALSE) {
             m_host.SetCapture();
             return TRUE;
         }
@@ -106,8 +106,8 @@ BOOL CTembraView::TrackItemArea(CDC* dc) {
             if (!m_host.HasCapture()) {
                 return FALSE;
             }
-            if (InItemArea(m_layout, point) && doc.IsKoumokuSelected() != FALSE) {
-                doc.ClearSelectedKoumokuCells(FALSE);
+            if (InItemArea(m_layout, point) && doc.GetKoumokuCells().IsKoumokuSelected() != FALSE) {
+                doc.GetKoumokuCells().ClearSelectedKoumokuCells(FALSE);
             }
             m_host.ReleaseCapture();
             if (mode == Op::kModeKoumoku && config.GetSavedMode() != 0) {
@@ -119,7 +119,7 @@ BOOL CTembraView::TrackItemArea(CDC* dc) {
             return FALSE;
         }
         m_itemBorder = m_layout.HitColumnBorder(point.x, point.y);
-        const bool selected = doc.IsKoumokuSelected() != FALSE;
+        const bool selected = doc.GetKoumokuCells().IsKoumokuSelected() != FALSE;
         const bool rightOfItems = point.x >= items.right;
         if (m_itemBorder >= 0) {
             const CPoint edge(m_layout.ColumnToX(m_itemBorder, 1), point.y);
@@ -133,7 +133,7 @@ BOOL CTembraView::TrackItemArea(CDC* dc) {
             // The middle of the column: its left edge counts to the column before.
             const CPoint cell(m_layout.ColumnToX(column, 0), m_layout.RowToY(row, 0));
             if (m_mouse.IsShift() && selected) {
-                const CPoint anchor = doc.GetKoumokuRangeStart();
+                const CPoint anchor = doc.GetKoumokuCells().GetKoumokuRangeStart();
                 const int startX = rightOfItems ? items.left : m_layout.ColumnToX(anchor.y, 0);
                 m_mouse.SetStartPoint(CPoint(startX, m_layout.RowToY(anchor.x, 0)));
                 const CPoint current = rightOfItems ? point : cell;
@@ -146,7 +146,7 @@ BOOL CTembraView::TrackItemArea(CDC* dc) {
             }
         } else {
             if (selected) {
-                doc.ClearSelectedKoumokuCells(FALSE);
+                doc.GetKoumokuCells().ClearSelectedKoumokuCells(FALSE);
             }
             return FALSE;
         }
@@ -267,13 +267,13 @@ void CTembraView::CommitItemArea(CDC* dc) {
             lastColumn = std::max<int>(doc.GetKoumokuTable().GetColumnCount() - 1, 0);
             word = kRowSelected;
         }
-        doc.SetKoumokuRangeStart(CPoint(startRow, startColumn));
+        doc.GetKoumokuCells().SetKoumokuRangeStart(CPoint(startRow, startColumn));
         CKoumokuData* first = nullptr;
         for (int column = firstColumn; column <= lastColumn; ++column) {
             for (int row = firstRow; row <= lastRow; ++row) {
-                CKoumokuData* cell = doc.GetKoumokuCell(row, column);
+                CKoumokuData* cell = doc.GetKoumokuCells().GetKoumokuCell(row, column);
                 if (cell == nullptr) {
-                    cell = doc.CreateKoumokuData(row, column);
+                    cell = doc.GetKoumokuCells().CreateKoumokuData(row, column);
                 }
                 if (cell == nullptr) {
                     continue;
