@@ -281,9 +281,9 @@ TEST_F(PageLayoutDocumentSeamTest, PaintersReadTheDocumentsSelectionAndHatchings
 
     int from = 0;
     int to = 0;
-    EXPECT_EQ(seam.GetKoumokuCells().GetSelectedKoumokuRows(from, to), 0);
+    EXPECT_EQ(seam.GetSelectedKoumokuRows(from, to), 0);
     EXPECT_EQ(std::make_pair(from, to), std::make_pair(-1, -1));
-    EXPECT_EQ(seam.GetKoumokuCells().GetSelectedKoumokuCols(from, to), 0);
+    EXPECT_EQ(seam.GetSelectedKoumokuCols(from, to), 0);
     EXPECT_EQ(std::make_pair(from, to), std::make_pair(-1, -1));
 
     // Item column 1, rows 3 to 5 selected, and row 3 of item column 2; row 7 of column 1 is
@@ -299,9 +299,9 @@ TEST_F(PageLayoutDocumentSeamTest, PaintersReadTheDocumentsSelectionAndHatchings
     cell(5, 1, true);
     cell(7, 1, false);
     cell(3, 2, true);
-    EXPECT_EQ(seam.GetKoumokuCells().GetSelectedKoumokuRows(from, to), 3);
+    EXPECT_EQ(seam.GetSelectedKoumokuRows(from, to), 3);
     EXPECT_EQ(std::make_pair(from, to), std::make_pair(3, 5));
-    EXPECT_EQ(seam.GetKoumokuCells().GetSelectedKoumokuCols(from, to), 2);
+    EXPECT_EQ(seam.GetSelectedKoumokuCols(from, to), 2);
     EXPECT_EQ(std::make_pair(from, to), std::make_pair(1, 2));
 }
 
