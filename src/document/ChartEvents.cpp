@@ -264,19 +264,19 @@ BOOL CChartEvents::OnEventAttrCommand(UINT id) {
     }
     switch (command->arg) {
     case AttrArg::Form:
-        SetSelectedAttributes(static_cast<int>(command->value), CTembraDoc::kUnchangedColor, CTembraDoc::kUnchangedFlags,
-                              -1, {}, -1, nullptr);
+        SetSelectedAttributes(static_cast<int>(command->value), CTembraDoc::kUnchangedColor,
+                              CTembraDoc::kUnchangedFlags, -1, {}, -1, nullptr);
         return TRUE;
     case AttrArg::Color:
         SetSelectedAttributes(-1, command->value, CTembraDoc::kUnchangedFlags, -1, {}, -1, nullptr);
         return TRUE;
     case AttrArg::OtherColor:
-        SetSelectedAttributes(-1, GetAppState()->GetEventCustomColor(), CTembraDoc::kUnchangedFlags, -1, {}, -1,
-                              nullptr);
+        SetSelectedAttributes(-1, GetAppState()->GetEventCustomColor(), CTembraDoc::kUnchangedFlags,
+                              -1, {}, -1, nullptr);
         return TRUE;
     case AttrArg::Flags:
-        SetSelectedAttributes(-1, CTembraDoc::kUnchangedColor, static_cast<WORD>(command->value), -1, {}, -1,
-                              nullptr);
+        SetSelectedAttributes(-1, CTembraDoc::kUnchangedColor, static_cast<WORD>(command->value),
+                              -1, {}, -1, nullptr);
         return TRUE;
     case AttrArg::Size:
         SetSelectedAttributes(-1, CTembraDoc::kUnchangedColor, CTembraDoc::kUnchangedFlags,

@@ -240,8 +240,8 @@ BOOL CKoumokuCells::OnKoumokuAttrCommand(UINT id) {
     const int value = static_cast<int>(command->value);
     switch (command->arg) {
     case AttrArg::Form:
-        SetKoumokuAttr(value, CTembraDoc::kUnchangedColor, kUnchanged, kUnchanged, {}, kUnchanged, kUnchanged,
-                       kUnchanged, kUnchanged, nullptr);
+        SetKoumokuAttr(value, CTembraDoc::kUnchangedColor, kUnchanged, kUnchanged, {}, kUnchanged,
+                       kUnchanged, kUnchanged, kUnchanged, nullptr);
         return TRUE;
     case AttrArg::Color:
         SetKoumokuAttr(kUnchanged, command->value, kUnchanged, kUnchanged, {}, kUnchanged,
@@ -252,12 +252,12 @@ BOOL CKoumokuCells::OnKoumokuAttrCommand(UINT id) {
                        {}, kUnchanged, kUnchanged, kUnchanged, kUnchanged, nullptr);
         return TRUE;
     case AttrArg::Flags:
-        SetKoumokuAttr(kUnchanged, CTembraDoc::kUnchangedColor, value, kUnchanged, {}, kUnchanged, kUnchanged,
-                       kUnchanged, kUnchanged, nullptr);
+        SetKoumokuAttr(kUnchanged, CTembraDoc::kUnchangedColor, value, kUnchanged, {}, kUnchanged,
+                       kUnchanged, kUnchanged, kUnchanged, nullptr);
         return TRUE;
     case AttrArg::Size:
-        SetKoumokuAttr(kUnchanged, CTembraDoc::kUnchangedColor, kUnchanged, value, {}, kUnchanged, kUnchanged,
-                       kUnchanged, kUnchanged, nullptr);
+        SetKoumokuAttr(kUnchanged, CTembraDoc::kUnchangedColor, kUnchanged, value, {}, kUnchanged,
+                       kUnchanged, kUnchanged, kUnchanged, nullptr);
         return TRUE;
     case AttrArg::Text:
     case AttrArg::BarColor:

@@ -164,7 +164,8 @@ TEST_F(DocEditMenuTest, DeleteAllAsksAboutHiddenLayersAndOneUndoGivesEverythingB
         CTembraDoc d;
         d.GetChartLayers().CreateLayers();
         d.GetKoumoku()->SetLevelCount(1);
-        d.GetChartLayers().SetLayerVisible(1, c.hiddenData ? CLayerSet::kHidden : CLayerSet::kShown);
+        d.GetChartLayers().SetLayerVisible(1,
+                                           c.hiddenData ? CLayerSet::kHidden : CLayerSet::kShown);
         for (WORD layer : {0, 1}) {
             std::unique_ptr<CEvent> event = d.GetEvents().CreateEvent();
             event->SetLayer(layer);
@@ -243,7 +244,8 @@ TEST_F(DocEditMenuTest, RowInsertStopsShortOfTheTablesLastRow) {
         RunCommand(d, kRowInsert);
         EXPECT_EQ(scoped->MessageIds(), c.inserts ? std::vector<UINT>{} : std::vector<UINT>{5036})
             << c.name;
-        EXPECT_EQ(d.GetKoumokuCells().GetKoumokuRowCount(-1), c.rowsInTable + (c.inserts ? 9 : 0)) << c.name;
+        EXPECT_EQ(d.GetKoumokuCells().GetKoumokuRowCount(-1), c.rowsInTable + (c.inserts ? 9 : 0))
+            << c.name;
     }
 }
 

@@ -97,7 +97,8 @@ TEST_F(DocFileVersionTest, EachVersionHoldsItsParts) {
         EXPECT_EQ(back->GetVersion(), c.version);
         ASSERT_EQ(back->GetLayers().size(), 16u);
         EXPECT_EQ(back->GetCurrentLayer(), c.layers ? 5 : 0);
-        EXPECT_EQ(back->GetChartLayers().IsLayerVisible(4), c.layers ? CLayerSet::kHidden : CLayerSet::kShown);
+        EXPECT_EQ(back->GetChartLayers().IsLayerVisible(4),
+                  c.layers ? CLayerSet::kHidden : CLayerSet::kShown);
         EXPECT_EQ(back->GetSheetRowCount(), c.sheetRows ? 12 : 0);
         EXPECT_EQ(back->GetShigenNames().size(), 1u);
         EXPECT_EQ(back->GetChartCount(), 1);

@@ -30,8 +30,8 @@ constexpr UINT kCmdTextEdit = 40055;
 class DocKoumokuAttrTest : public KoumokuFixture {
 protected:
     void Flags(int code) {
-        doc.GetKoumokuCells().SetKoumokuAttr(kNone, CTembraDoc::kUnchangedColor, code, kNone, {}, kNone, kNone, kNone,
-                           kNone, nullptr);
+        doc.GetKoumokuCells().SetKoumokuAttr(kNone, CTembraDoc::kUnchangedColor, code, kNone, {},
+                                             kNone, kNone, kNone, kNone, nullptr);
     }
     CCmdUI State(UINT id) {
         CCmdUI cmdUI(id);
@@ -117,7 +117,8 @@ TEST_F(DocKoumokuAttrTest, SelectedCellsChangeInOneStep) {
 // With no cell selected, or outside the item mode, the values are for new cells; an own colour
 // is remembered as the item cells' "その他" colour.
 TEST_F(DocKoumokuAttrTest, WithoutSelectedCellsTheDefaultsChange) {
-    doc.GetKoumokuCells().SetKoumokuAttr(1, 0x123456, 0x0104, 0x0201, {}, kNone, kNone, kNone, kNone, nullptr);
+    doc.GetKoumokuCells().SetKoumokuAttr(1, 0x123456, 0x0104, 0x0201, {}, kNone, kNone, kNone,
+                                         kNone, nullptr);
     const CFontAttr& defaults = doc.GetSyokiSet().GetChart().GetKoumokuAttr();
     EXPECT_EQ(defaults.m_form, 1);
     EXPECT_EQ(defaults.m_color, 0x123456u);
@@ -178,7 +179,8 @@ TEST_F(DocKoumokuAttrTest, ReplaceInAllCellsIsOneStepAndCutToTheField) {
     EXPECT_EQ(doc.GetKoumokuCells().ReplaceKoumokuText(1, "A", "", FALSE, FALSE), 6);
     EXPECT_EQ(Table()[0], "xA0|B0|C0"); // find changes nothing
 
-    EXPECT_EQ(doc.GetKoumokuCells().ReplaceKoumokuText(2, "A", std::string(200, 'z'), FALSE, FALSE), 6);
+    EXPECT_EQ(doc.GetKoumokuCells().ReplaceKoumokuText(2, "A", std::string(200, 'z'), FALSE, FALSE),
+              6);
     EXPECT_EQ(Cell(0, 0)->GetText(), "x" + std::string(127, 'z'));
     EXPECT_EQ(Cell(3, 0)->GetText(), std::string(128, 'z'));
     EXPECT_EQ(Cell(3, 1)->GetText(), "B3");

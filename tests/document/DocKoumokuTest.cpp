@@ -80,10 +80,12 @@ TEST_F(DocKoumokuTest, StoringRecordsAddedChangedAndRemovedCells) {
     EXPECT_EQ(copy->GetRow(), 0);
     copy->SetText("new");
 
-    doc.GetKoumokuCells().SetKoumokuCell(1, 0, std::move(copy));                       // changed
-    doc.GetKoumokuCells().SetKoumokuCell(7, 2, doc.GetKoumokuCells().CopyKoumokuData(0, 0, Cell(0, 0))); // added
-    doc.GetKoumokuCells().SetKoumokuCell(2, 2, nullptr);                               // removed
-    EXPECT_EQ(doc.GetKoumokuCells().SetKoumokuCell(9, 0, nullptr), nullptr); // nothing there: nothing happens
+    doc.GetKoumokuCells().SetKoumokuCell(1, 0, std::move(copy)); // changed
+    doc.GetKoumokuCells().SetKoumokuCell(
+        7, 2, doc.GetKoumokuCells().CopyKoumokuData(0, 0, Cell(0, 0))); // added
+    doc.GetKoumokuCells().SetKoumokuCell(2, 2, nullptr);                // removed
+    EXPECT_EQ(doc.GetKoumokuCells().SetKoumokuCell(9, 0, nullptr),
+              nullptr); // nothing there: nothing happens
     const Picture edited = {"A0|B0|C0", "new|B1|C1", "A2|B2", "A3|B3|C3",
                             "A4|B4|C4", "A5|B5|C5",  "",      ".|.|A0"};
     EXPECT_EQ(Table(), edited);
@@ -197,7 +199,8 @@ TEST_F(DocKoumokuTest, WholeRowsPasteTheirTypesAndWhatDoesNotFitIsDropped) {
     EXPECT_EQ(app->GetCellKeisenTypes(), (std::vector<WORD>{4, 5}));
 
     doc.GetUndoHistory().Reset();
-    EXPECT_EQ(doc.GetKoumokuCells().PasteKoumoku(4, 2, TRUE), 2); // only the first clipboard column fits
+    EXPECT_EQ(doc.GetKoumokuCells().PasteKoumoku(4, 2, TRUE),
+              2); // only the first clipboard column fits
     EXPECT_EQ(Table(),
               (Picture{"A0|B0|C0", "A1|B1|C1", "A2|B2|C2", "A3|B3|C3", "A4|B4|A1", "A5|B5|A2"}));
     EXPECT_EQ(Cell(4, 2)->IsSelected(), 255);

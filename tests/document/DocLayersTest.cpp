@@ -88,7 +88,8 @@ TEST_F(DocLayersTest, ANewOrOpenedChartHasSixteenShownLayersWithoutNames) {
     const auto expectDefaultTable = [](const CTembraDoc& chart, const char* what) {
         ASSERT_EQ(chart.GetLayers().size(), 16u) << what;
         for (int i = 0; i < 16; ++i) {
-            EXPECT_EQ(chart.GetChartLayers().IsLayerVisible(i), CLayerSet::kShown) << what << " " << i;
+            EXPECT_EQ(chart.GetChartLayers().IsLayerVisible(i), CLayerSet::kShown)
+                << what << " " << i;
             EXPECT_EQ(chart.GetChartLayers().GetLayerName(i), "") << what << " " << i;
         }
         EXPECT_EQ(chart.GetCurrentLayer(), 0) << what;
@@ -306,7 +307,8 @@ TEST_F(DocLayersTest, DataOnUnshownLayersIsFoundAndClamped) {
         doc.FreeAllObjects();
         doc.GetChartLayers().SetLayerVisible(4, c.state);
         AddProcess(4, c.selectedOnly);
-        EXPECT_EQ(doc.GetChartLayers().HasDataOnUnshownLayers(), c.found) << c.state << " " << c.selectedOnly;
+        EXPECT_EQ(doc.GetChartLayers().HasDataOnUnshownLayers(), c.found)
+            << c.state << " " << c.selectedOnly;
     }
     doc.FreeAllObjects();
     doc.GetChartLayers().SetLayerVisible(4, CLayerSet::kShown);

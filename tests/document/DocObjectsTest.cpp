@@ -172,7 +172,8 @@ TEST_F(DocObjectsTest, ClearingAllSelectionsDropsEveryKind) {
     EXPECT_EQ(object->IsSelected(), 0);
     EXPECT_EQ(doc.FindObj(object) != nullptr, true);
     EXPECT_EQ(shape->IsSelected(), 0);
-    EXPECT_EQ(doc.GetKoumokuCells().GetKoumokuCell(3, 1), nullptr) << "an empty cell goes with its selection";
+    EXPECT_EQ(doc.GetKoumokuCells().GetKoumokuCell(3, 1), nullptr)
+        << "an empty cell goes with its selection";
     ASSERT_EQ(doc.GetKoumokuCells().GetKoumokuCell(4, 1), filled);
     EXPECT_EQ(filled->IsSelected(), 0);
     EXPECT_FALSE(doc.HasColumnRange());

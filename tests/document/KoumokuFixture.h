@@ -41,7 +41,9 @@ protected:
         doc.SetChangedFlag(FALSE);
     }
 
-    CKoumokuData* Cell(int row, int column) { return doc.GetKoumokuCells().GetKoumokuCell(row, column); }
+    CKoumokuData* Cell(int row, int column) {
+        return doc.GetKoumokuCells().GetKoumokuCell(row, column);
+    }
 
     // The table as a picture; every cell must carry its own place.
     Picture Table() {

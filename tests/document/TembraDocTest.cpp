@@ -286,7 +286,8 @@ TEST(TembraDocCellTest, CellsAreFoundInsideTheTableOnly) {
     EXPECT_EQ(cell->GetColumn(), 1);
     const std::vector<std::pair<int, int>> outside = {{-1, 1}, {2, -1}, {3, 1}, {2, 2}, {0, 5}};
     for (const auto& [row, column] : outside) {
-        EXPECT_EQ(doc.GetKoumokuCells().GetKoumokuCell(row, column), nullptr) << row << "," << column;
+        EXPECT_EQ(doc.GetKoumokuCells().GetKoumokuCell(row, column), nullptr)
+            << row << "," << column;
     }
     EXPECT_EQ(doc.GetKoumokuCells().GetKoumokuCell(0, 1), nullptr) << "an empty place in the row";
 }

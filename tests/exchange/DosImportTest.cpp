@@ -205,9 +205,11 @@ TEST_F(DosImportTest, LayersComeFromBlock1) {
     EXPECT_EQ(document->GetChartLayers().IsLayerVisible(0), CLayerSet::kShown);
     EXPECT_EQ(document->GetChartLayers().IsLayerVisible(1), CLayerSet::kReference);
     EXPECT_EQ(document->GetChartLayers().IsLayerVisible(2), CLayerSet::kHidden);
-    EXPECT_EQ(document->GetChartLayers().IsLayerVisible(3), CLayerSet::kShown) << "a state of its own is kept";
+    EXPECT_EQ(document->GetChartLayers().IsLayerVisible(3), CLayerSet::kShown)
+        << "a state of its own is kept";
     EXPECT_EQ(document->GetChartLayers().GetLayerName(1), J("躯体"));
-    EXPECT_EQ(document->GetChartLayers().GetLayerName(15), "ABCDEFGHIJKLMNOP") << "at most 16 bytes";
+    EXPECT_EQ(document->GetChartLayers().GetLayerName(15), "ABCDEFGHIJKLMNOP")
+        << "at most 16 bytes";
 
     // A layer word beyond the sixteen layers takes the last one.
     header.block1.Word(48, 200 * 8);

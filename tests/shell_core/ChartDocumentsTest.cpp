@@ -27,8 +27,10 @@ TEST(ChartDocumentsTest, OnlyUnmodifiedChartsHoldingNothingClose) {
     const std::vector<Case> cases = {
         {"empty", [](CTembraDoc&) {}, true},
         {"modified", [](CTembraDoc& d) { d.SetModifiedFlag(TRUE); }, false},
-        {"object", [](CTembraDoc& d) { d.AddObj(d.GetEvents().CreateEvent().release(), FALSE); }, false},
-        {"selection", [](CTembraDoc& d) { d.AddSel(d.GetEvents().CreateEvent().release()); }, false},
+        {"object", [](CTembraDoc& d) { d.AddObj(d.GetEvents().CreateEvent().release(), FALSE); },
+         false},
+        {"selection", [](CTembraDoc& d) { d.AddSel(d.GetEvents().CreateEvent().release()); },
+         false},
         {"item column", [](CTembraDoc& d) { d.GetKoumoku()->SetAt(0, 0, nullptr); }, false},
         {"progress line",
          [](CTembraDoc& d) { d.GetShincyokuList().AddTail(new test::ProbeRecord(3, "p")); }, false},

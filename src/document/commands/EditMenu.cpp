@@ -196,9 +196,11 @@ void OnReplaceText(CTembraDoc& doc) {
     if (mode == Op::kModeYogo) {
         doc.FindReplaceYogo(action, request.search, request.replacement, whole, selectedOnly);
     } else if (mode == Op::kModeEvent) {
-        doc.GetEvents().ReplaceEventText(action, request.search, request.replacement, whole, selectedOnly);
+        doc.GetEvents().ReplaceEventText(action, request.search, request.replacement, whole,
+                                         selectedOnly);
     } else {
-        doc.GetKoumokuCells().ReplaceKoumokuText(action, request.search, request.replacement, whole, selectedOnly);
+        doc.GetKoumokuCells().ReplaceKoumokuText(action, request.search, request.replacement, whole,
+                                                 selectedOnly);
     }
 }
 
@@ -243,9 +245,11 @@ void OnRowDelete(CTembraDoc& doc) {
     }
     doc.GetKoumokuCells().ClearSelectedKoumokuCells(TRUE);
     if (blank) {
-        doc.GetKoumokuCells().ClearKoumokuRange(b.firstRow, b.firstColumn, b.RowCount(), b.ColumnCount(), FALSE);
+        doc.GetKoumokuCells().ClearKoumokuRange(b.firstRow, b.firstColumn, b.RowCount(),
+                                                b.ColumnCount(), FALSE);
     } else {
-        doc.GetKoumokuCells().DeleteKoumokuRows(b.firstRow, b.firstColumn, b.RowCount(), b.ColumnCount());
+        doc.GetKoumokuCells().DeleteKoumokuRows(b.firstRow, b.firstColumn, b.RowCount(),
+                                                b.ColumnCount());
     }
     doc.GetHatches().HatchRowsDeleted(blank, b.firstRow, b.lastRow, b.firstColumn, b.lastColumn);
     if (!blank) {
@@ -271,7 +275,8 @@ void OnRowInsert(CTembraDoc& doc) {
         doc.GetHatches().RowHatchesInserted(b.firstRow, b.lastRow);
     }
     doc.GetKoumokuCells().ClearSelectedKoumokuCells(TRUE);
-    doc.GetKoumokuCells().InsertKoumokuRows(b.firstRow, b.firstColumn, b.RowCount(), b.ColumnCount());
+    doc.GetKoumokuCells().InsertKoumokuRows(b.firstRow, b.firstColumn, b.RowCount(),
+                                            b.ColumnCount());
     doc.GetHatches().HatchRowsInserted(b.firstRow, b.lastRow, b.firstColumn, b.lastColumn);
     doc.UpdateAllViews(nullptr);
 }
@@ -303,9 +308,11 @@ void OnColumnDelete(CTembraDoc& doc) {
     }
     doc.GetKoumokuCells().ClearSelectedKoumokuCells(TRUE);
     if (blank) {
-        doc.GetKoumokuCells().ClearKoumokuRange(b.firstRow, b.firstColumn, b.RowCount(), b.ColumnCount(), FALSE);
+        doc.GetKoumokuCells().ClearKoumokuRange(b.firstRow, b.firstColumn, b.RowCount(),
+                                                b.ColumnCount(), FALSE);
     } else {
-        doc.GetKoumokuCells().DeleteKoumokuCols(b.firstRow, b.firstColumn, b.RowCount(), b.ColumnCount());
+        doc.GetKoumokuCells().DeleteKoumokuCols(b.firstRow, b.firstColumn, b.RowCount(),
+                                                b.ColumnCount());
     }
     doc.GetHatches().HatchColsDeleted(blank, b.firstRow, b.lastRow, b.firstColumn, b.lastColumn);
 }
@@ -327,7 +334,8 @@ void OnColumnInsert(CTembraDoc& doc) {
         return;
     }
     doc.GetKoumokuCells().ClearSelectedKoumokuCells(TRUE);
-    doc.GetKoumokuCells().InsertKoumokuCols(b.firstRow, b.firstColumn, b.RowCount(), b.ColumnCount());
+    doc.GetKoumokuCells().InsertKoumokuCols(b.firstRow, b.firstColumn, b.RowCount(),
+                                            b.ColumnCount());
     doc.GetHatches().HatchColsInserted(b.firstRow, b.lastRow, b.firstColumn, b.lastColumn);
 }
 

@@ -60,7 +60,8 @@ void OnEventOtherColor(CTembraDoc& doc) {
     COLORREF color = GetAppState()->GetEventCustomColor();
     if (ChooseOtherColor(color)) {
         GetAppState()->SetEventCustomColor(color);
-        doc.GetEvents().SetSelectedAttributes(-1, color, CTembraDoc::kUnchangedFlags, -1, {}, -1, nullptr);
+        doc.GetEvents().SetSelectedAttributes(-1, color, CTembraDoc::kUnchangedFlags, -1, {}, -1,
+                                              nullptr);
     }
 }
 
@@ -75,9 +76,9 @@ void OnEventBatch(CTembraDoc& doc) {
         return;
     }
     doc.GetEvents().SetSelectedAttributes(ValueOrLeave(request.attr.form), request.attr.color,
-                              static_cast<WORD>(request.attr.flags | kWholeWord),
-                              ValueOrLeave(request.attr.SizeCode()), {}, -1, nullptr,
-                              request.flagMask);
+                                          static_cast<WORD>(request.attr.flags | kWholeWord),
+                                          ValueOrLeave(request.attr.SizeCode()), {}, -1, nullptr,
+                                          request.flagMask);
 }
 
 void OnEventFont(CTembraDoc& doc) {
@@ -89,8 +90,9 @@ void OnEventFont(CTembraDoc& doc) {
     if (Ui().RunDialog(request) != IDOK) {
         return;
     }
-    doc.GetEvents().SetSelectedAttributes(-1, CTembraDoc::kUnchangedColor, CTembraDoc::kUnchangedFlags, -1, {},
-                              request.baseFontCheck == 1 ? 0 : 1, &request.font);
+    doc.GetEvents().SetSelectedAttributes(-1, CTembraDoc::kUnchangedColor,
+                                          CTembraDoc::kUnchangedFlags, -1, {},
+                                          request.baseFontCheck == 1 ? 0 : 1, &request.font);
 }
 
 void OnUpdateEventTextEdit(CTembraDoc& doc, CCmdUI* cmdUI) {
@@ -172,8 +174,10 @@ void OnEventMoveToPosition(CTembraDoc& doc) {
 }
 
 void OnUpdateFillSettings(CTembraDoc& doc, CCmdUI* cmdUI) {
-    cmdUI->Enable(FillableRange((*doc.GetSelectedDateRange())) || doc.GetKoumokuCells().IsKoumokuSelected() ? TRUE
-                                                                                          : FALSE);
+    cmdUI->Enable(FillableRange((*doc.GetSelectedDateRange())) ||
+                          doc.GetKoumokuCells().IsKoumokuSelected()
+                      ? TRUE
+                      : FALSE);
 }
 
 void OnFillSettings(CTembraDoc& doc) {
@@ -265,8 +269,8 @@ void OnEventTextEdit(CTembraDoc& doc) {
     }
     const std::string text = app.GetYogoText();
     if (!text.empty()) {
-        doc.GetEvents().SetSelectedAttributes(-1, CTembraDoc::kUnchangedColor, CTembraDoc::kUnchangedFlags, -1,
-                                  text, -1, nullptr);
+        doc.GetEvents().SetSelectedAttributes(-1, CTembraDoc::kUnchangedColor,
+                                              CTembraDoc::kUnchangedFlags, -1, text, -1, nullptr);
     }
 }
 

@@ -94,9 +94,9 @@ void OnKoumokuBatch(CTembraDoc& doc) {
     }
     const TextAttrValues& attr = request.attr;
     const int flags = ValueOrLeave(attr.flags);
-    doc.GetKoumokuCells().SetKoumokuAttr(ValueOrLeave(attr.form), attr.color, flags < 0 ? -1 : flags | kWholeWord,
-                       ValueOrLeave(attr.SizeCode()), {}, -1, -1, -1, -1, nullptr,
-                       request.flagMask);
+    doc.GetKoumokuCells().SetKoumokuAttr(
+        ValueOrLeave(attr.form), attr.color, flags < 0 ? -1 : flags | kWholeWord,
+        ValueOrLeave(attr.SizeCode()), {}, -1, -1, -1, -1, nullptr, request.flagMask);
 }
 
 void OnKoumokuKeisen(CTembraDoc& doc) {
@@ -121,8 +121,8 @@ void OnKoumokuKeisen(CTembraDoc& doc) {
     if (newRow == rowLine && newA == lineA && newB == lineB) {
         return;
     }
-    doc.GetKoumokuCells().SetKoumokuAttr(-1, CTembraDoc::kUnchangedColor, -1, -1, {}, newRow, newA, newB, -1,
-                       nullptr);
+    doc.GetKoumokuCells().SetKoumokuAttr(-1, CTembraDoc::kUnchangedColor, -1, -1, {}, newRow, newA,
+                                         newB, -1, nullptr);
 }
 
 void OnKoumokuFont(CTembraDoc& doc) {
@@ -136,7 +136,7 @@ void OnKoumokuFont(CTembraDoc& doc) {
         return;
     }
     doc.GetKoumokuCells().SetKoumokuAttr(-1, CTembraDoc::kUnchangedColor, -1, -1, {}, -1, -1, -1,
-                       request.baseFontCheck == 1 ? 0 : 1, &request.font);
+                                         request.baseFontCheck == 1 ? 0 : 1, &request.font);
 }
 
 void OnUpdateKoumokuTextEdit(CTembraDoc& doc, CCmdUI* cmdUI) {
@@ -144,8 +144,9 @@ void OnUpdateKoumokuTextEdit(CTembraDoc& doc, CCmdUI* cmdUI) {
 }
 
 constexpr std::array kKoumokuMenu{
-    DocCommand{ID_KOUMOKU_COLOR_OTHER, &OnKoumokuOtherColor,
-               [](CTembraDoc& doc, CCmdUI* cmdUI) { doc.GetKoumokuCells().UpdateKoumokuAttrUI(cmdUI); }},
+    DocCommand{
+        ID_KOUMOKU_COLOR_OTHER, &OnKoumokuOtherColor,
+        [](CTembraDoc& doc, CCmdUI* cmdUI) { doc.GetKoumokuCells().UpdateKoumokuAttrUI(cmdUI); }},
     DocCommand{ID_KOUMOKU_COLUMNS, &OnKoumokuAreaNames, nullptr, "AreaNameSheet"},
     DocCommand{ID_KOUMOKU_ATTR_BULK, &OnKoumokuBatch, &OnUpdateKoumokuSelected, "KoumokuAttr2Dlg"},
     DocCommand{ID_KOUMOKU_RULES, &OnKoumokuKeisen, &OnUpdateKoumokuSelected, "KeisenSetDlg"},
@@ -164,8 +165,8 @@ void OnKoumokuTextEdit(CTembraDoc& doc) {
         }
         const std::string text = app.GetYogoText();
         if (!text.empty()) {
-            doc.GetKoumokuCells().SetKoumokuAttr(-1, CTembraDoc::kUnchangedColor, -1, -1, text, -1, -1, -1, -1,
-                               nullptr);
+            doc.GetKoumokuCells().SetKoumokuAttr(-1, CTembraDoc::kUnchangedColor, -1, -1, text, -1,
+                                                 -1, -1, -1, nullptr);
         }
     }
     if (doc.GetOperation().GetMode() != Op::kModeKoumoku ||

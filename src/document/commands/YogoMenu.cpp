@@ -254,7 +254,8 @@ void OnYogoBarColor(CTembraDoc& doc) {
         (app.*set)(color);
     }
     if (mode == Op::kModeEvent) {
-        doc.GetEvents().SetSelectedAttributes(-1, color, CTembraDoc::kUnchangedFlags, -1, {}, -1, nullptr);
+        doc.GetEvents().SetSelectedAttributes(-1, color, CTembraDoc::kUnchangedFlags, -1, {}, -1,
+                                              nullptr);
     } else if (mode == Op::kModeKoumoku) {
         doc.GetKoumokuCells().SetKoumokuAttr(-1, color, -1, -1, {}, -1, -1, -1, -1, nullptr);
     } else {

@@ -25,13 +25,15 @@ struct CellRange {
 
 bool SelectedCells(const CTembraDoc& doc, CellRange& range) {
     const int rows = doc.GetKoumokuCells().GetSelectedKoumokuRows(range.firstRow, range.lastRow);
-    const int columns = doc.GetKoumokuCells().GetSelectedKoumokuCols(range.firstColumn, range.lastColumn);
+    const int columns =
+        doc.GetKoumokuCells().GetSelectedKoumokuCols(range.firstColumn, range.lastColumn);
     return rows > 0 && columns > 0;
 }
 
 // Whole rows are selected when the range's last cell carries the whole-row mark.
 bool WholeRows(CTembraDoc& doc, const CellRange& range) {
-    const CKoumokuData* cell = doc.GetKoumokuCells().GetKoumokuCell(range.lastRow, range.lastColumn);
+    const CKoumokuData* cell =
+        doc.GetKoumokuCells().GetKoumokuCell(range.lastRow, range.lastColumn);
     return cell != nullptr && cell->IsSelected() == 255;
 }
 
@@ -69,8 +71,9 @@ void CTembraView::OnUpdateEditCutCopy(CCmdUI& cmdUI) const {
         return;
     }
     const LONG mode = doc->GetOperation().GetMode();
-    cmdUI.Enable((mode == COperationState::kModeKoumoku && doc->GetKoumokuCells().IsKoumokuSelected()) ||
-                 (IsObjectMode(mode) && doc->GetSelCount() > 0));
+    cmdUI.Enable(
+        (mode == COperationState::kModeKoumoku && doc->GetKoumokuCells().IsKoumokuSelected()) ||
+        (IsObjectMode(mode) && doc->GetSelCount() > 0));
 }
 
 void CTembraView::OnUpdateEditPaste(CCmdUI& cmdUI) const {
@@ -80,8 +83,9 @@ void CTembraView::OnUpdateEditPaste(CCmdUI& cmdUI) const {
         return;
     }
     const LONG mode = doc->GetOperation().GetMode();
-    cmdUI.Enable((mode == COperationState::kModeKoumoku && doc->GetKoumokuCells().IsKoumokuSelected()) ||
-                 (IsObjectMode(mode) && doc->CanPasteObjects() == mode));
+    cmdUI.Enable(
+        (mode == COperationState::kModeKoumoku && doc->GetKoumokuCells().IsKoumokuSelected()) ||
+        (IsObjectMode(mode) && doc->CanPasteObjects() == mode));
 }
 
 void CTembraView::OnEditUndo() {

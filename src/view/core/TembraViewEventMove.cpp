@@ -162,8 +162,9 @@ BOOL CTembraView::TrackMoveEvent(CDC* dc) {
             DrawEventMoveFeedback(dc, 0);
             const CPoint offset = m_mouse.GetPoint() - m_mouse.GetStartPoint();
             const LONG op = config.GetOperation();
-            doc.GetEvents().MoveSelectedEvents(m_layout, offset.x, offset.y,
-                                   op == Op::kOpCopy || op == Op::kOpCopyFree ? kCopyMode : 3);
+            doc.GetEvents().MoveSelectedEvents(
+                m_layout, offset.x, offset.y,
+                op == Op::kOpCopy || op == Op::kOpCopyFree ? kCopyMode : 3);
             EndEventDrag(dc, config.GetSavedOperation() != 0);
             return TRUE;
         }

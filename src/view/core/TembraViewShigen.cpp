@@ -68,7 +68,8 @@ int HitProcessesIn(CTembraDoc& doc, const CPageLayout& layout, CDC* dc, const CR
         for (POSITION pos = doc.GetHeadObjPosition(); pos != nullptr;) {
             const POSITION at = pos;
             CKoutei* process = AsKoutei(doc.GetNextObj(pos));
-            if (process == nullptr || doc.GetChartLayers().IsObjectLayerVisible(process) != CLayerSet::kShown ||
+            if (process == nullptr ||
+                doc.GetChartLayers().IsObjectLayerVisible(process) != CLayerSet::kShown ||
                 !hit(*process)) {
                 continue;
             }
