@@ -51,7 +51,7 @@ public:
 };
 
 void Fill(CTembraDoc& doc, int processes) {
-    doc.CreateLayers();
+    doc.GetChartLayers().CreateLayers();
     doc.GetOperation().SetMode(COperationState::kModeKoutei);
     doc.GetOperation().SetHolidayAuto(1);
     CSyokiSet& settings = doc.GetSyokiSet();

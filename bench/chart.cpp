@@ -138,8 +138,8 @@ private:
         CKoumoku& table = *doc.GetKoumoku();
         table.SetLevelCount(2);
         for (int row = 0; row < m_rows; ++row) {
-            doc.CreateKoumokuData(row, 0)->SetText("No.$L$");
-            doc.CreateKoumokuData(row, 1)->SetText("$Y$/$M$/$D$");
+            doc.GetKoumokuCells().CreateKoumokuData(row, 0)->SetText("No.$L$");
+            doc.GetKoumokuCells().CreateKoumokuData(row, 1)->SetText("$Y$/$M$/$D$");
         }
     }
 

@@ -25,7 +25,7 @@ using namespace tembra;
 constexpr int kSelected = 200;
 
 void FillChart(CTembraDoc& doc, int n) {
-    doc.CreateLayers();
+    doc.GetChartLayers().CreateLayers();
     doc.GetKoumoku()->SetLevelCount(3);
     const CTime first(2010, 4, 1);
     for (int i = 0; i < n; ++i) {

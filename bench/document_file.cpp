@@ -95,7 +95,7 @@ public:
             chart.AddObj(process.release(), FALSE);
         }
         for (int i = 0; i < kEvents; ++i) {
-            std::unique_ptr<CEvent> event = chart.CreateEvent();
+            std::unique_ptr<CEvent> event = chart.GetEvents().CreateEvent();
             event->SetStartDate(start + CTimeSpan(i % 30, 0, 0, 0));
             event->SetStartRow(static_cast<short>(i % 400));
             event->SetText(Sjis::FromUtf8("検査"));

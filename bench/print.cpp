@@ -159,8 +159,8 @@ private:
     void BuildItems() {
         doc.GetKoumoku()->SetLevelCount(2);
         for (int row = 0; row < m_rows; ++row) {
-            doc.CreateKoumokuData(row, 0)->SetText("No.$L$");
-            doc.CreateKoumokuData(row, 1)->SetText("$Y$/$M$/$D$");
+            doc.GetKoumokuCells().CreateKoumokuData(row, 0)->SetText("No.$L$");
+            doc.GetKoumokuCells().CreateKoumokuData(row, 1)->SetText("$Y$/$M$/$D$");
         }
     }
 
@@ -215,7 +215,7 @@ private:
 
     void BuildEvents(int count) {
         for (int i = 0; i < count; ++i) {
-            std::unique_ptr<CEvent> event = doc.CreateEvent();
+            std::unique_ptr<CEvent> event = doc.GetEvents().CreateEvent();
             event->SetStartDate(Day((i * 53) % kDays));
             event->SetStartRow(static_cast<WORD>((i * 211) % m_rows));
             event->SetForm(i % 3 == 0 ? kEventFormBalloonRight : kEventFormLeft);

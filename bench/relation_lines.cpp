@@ -31,7 +31,7 @@ CTime Day(int day) {
 // The chart, every relation line drawn as the check draws it. Returns the process in the middle
 // of the middle chain.
 CKoutei* FillLinkedChart(CTembraDoc& doc, int n) {
-    doc.CreateLayers();
+    doc.GetChartLayers().CreateLayers();
     doc.GetOperation().SetMode(COperationState::kModeKoutei);
     doc.GetOperation().SetOperation(COperationState::kOpMove);
     CKoutei* middle = nullptr;

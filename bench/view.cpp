@@ -98,7 +98,7 @@ private:
             chart.AddObj(process.release(), FALSE);
         }
         for (int i = 0; i < kEvents; ++i) {
-            std::unique_ptr<CEvent> event = chart.CreateEvent();
+            std::unique_ptr<CEvent> event = chart.GetEvents().CreateEvent();
             event->SetStartDate(start + CTimeSpan((i * 53) % 360, 0, 0, 0));
             event->SetStartRow(static_cast<WORD>((i * 211) % kProcesses));
             event->SetText(Sjis::FromUtf8("検査"));

@@ -49,7 +49,7 @@ public:
         set.SetLastRow(kRows - 1);
         set.CalcDateThinning();
         for (int i = 0; i < events; ++i) {
-            std::unique_ptr<CEvent> event = m_doc.CreateEvent();
+            std::unique_ptr<CEvent> event = m_doc.GetEvents().CreateEvent();
             event->SetText(std::string(static_cast<std::size_t>(2 + i % 11), 'A' + i % 26));
             event->SetStartDate(set.GetStartDate() + CTimeSpan((i * 37) % 360, 0, 0, 0));
             event->SetStartRow(static_cast<WORD>(i % kRows));

@@ -33,8 +33,8 @@ std::optional<int> NumberArg(const AutoArg& arg) {
 
 // The cell at the place, made when there is none.
 CKoumokuData* TakeCell(CTembraDoc& doc, int row, int column) {
-    CKoumokuData* cell = doc.GetKoumokuCell(row, column);
-    return cell != nullptr ? cell : doc.CreateKoumokuData(row, column);
+    CKoumokuData* cell = doc.GetKoumokuCells().GetKoumokuCell(row, column);
+    return cell != nullptr ? cell : doc.GetKoumokuCells().CreateKoumokuData(row, column);
 }
 
 bool IsCalendarChart(const CTembraDoc& doc) {
@@ -109,7 +109,7 @@ AutoResult CTembraDocAutomation::ClearLine(const AutoArg& first, const AutoArg& 
     m_doc.DeleteRowObjects(from, to);
     m_doc.GetShapes().DeleteZukeiRows(TRUE, from, to);
     m_doc.GetHatches().RowHatchesDeleted(TRUE, from, to);
-    m_doc.ClearKoumokuRange(from, 0, to - from + 1, kKoumokuColumns, FALSE);
+    m_doc.GetKoumokuCells().ClearKoumokuRange(from, 0, to - from + 1, kKoumokuColumns, FALSE);
     m_doc.GetHatches().HatchRowsDeleted(TRUE, from, to, 0, kKoumokuColumns - 1);
     return AutoResult::I2(-1);
 }

@@ -138,7 +138,7 @@ AutoResult CTembraDocAutomation::TakeInData(const AutoArg& start, const AutoArg&
         m_doc.m_listTakeIn.AddTail(koutei.release());
         return AutoResult::I2(-1);
     }
-    std::unique_ptr<CEvent> event = m_doc.CreateEvent();
+    std::unique_ptr<CEvent> event = m_doc.GetEvents().CreateEvent();
     if (event == nullptr) {
         return AutoResult::I2(0);
     }

@@ -1,7 +1,8 @@
 // The commands of the attribute menus of events (属性 > 行事) and of item cells (属性 > 項目) by
 // their ids: which argument of the document's attribute operation each sets and to what value.
 // One table per menu; the document runs a command and fills its menu state through it
-// (CTembraDoc::OnEventAttrCommand, UpdateEventAttrUI, OnKoumokuAttrCommand, UpdateKoumokuAttrUI).
+// (CChartEvents::OnEventAttrCommand, UpdateEventAttrUI; CKoumokuCells::OnKoumokuAttrCommand,
+// UpdateKoumokuAttrUI).
 #pragma once
 
 #include "platform/Types.h"

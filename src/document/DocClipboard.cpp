@@ -53,7 +53,7 @@ int CTembraDoc::CopySelectedObjects() {
             ++copied;
         }
         if (const CEvent* event = AsEvent(object)) {
-            std::unique_ptr<CEvent> copy = CopyEvent(*event);
+            std::unique_ptr<CEvent> copy = GetEvents().CopyEvent(*event);
             if (copy == nullptr) {
                 return;
             }

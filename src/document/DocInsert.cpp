@@ -121,7 +121,7 @@ void CTembraDoc::ApplyInsert(CTembraDoc& file, int mask, BOOL chooseLayer) {
         }
     }
     if ((mask & kInsertLayers) != 0 && v >= kLayersVersion) {
-        DeleteLayers();
+        GetChartLayers().DeleteLayers();
         GetLayers().swap(file.GetLayers());
         SetCurrentLayer(file.GetCurrentLayer());
     }
@@ -211,8 +211,8 @@ void CTembraDoc::InsertHeldBlocks(int mask, const CCalendar& linkCalendar, BOOL 
     m_shapes.DeselectAllZukei();
 }
 
-void CTembraDoc::ApplyOutputLayers(const LayerMap& map) {
-    RemapClipboardLayers(map, nullptr);
+void CTembraDoc::ApplyOutputLayers(const CChartLayers::LayerMap& map) {
+    GetChartLayers().RemapClipboardLayers(map, nullptr);
 }
 
 } // namespace tembra

@@ -365,7 +365,7 @@ POSITION CTembraDoc::InsertKouteiBlock(CChartPos target, CTime baseDate, BOOL re
     const CCalendar* calendar = m_operation.GetHolidayAuto() != 0 ? seam.GetCalendar() : nullptr;
     const KouteiBlockMover mover(seam, calendar, move, !copies.IsEmpty());
 
-    const bool remap = !copies.IsEmpty() && MergeShigenNames() != 0;
+    const bool remap = !copies.IsEmpty() && GetResources().MergeShigenNames() != 0;
     POSITION last = nullptr;
     const auto select = [&](CDataHeader* object) {
         last = AddSel(object);
@@ -399,7 +399,7 @@ POSITION CTembraDoc::InsertKouteiBlock(CChartPos target, CTime baseDate, BOOL re
         select(copy);
     };
     const auto insertEvent = [&](const CEvent& source) {
-        std::unique_ptr<CEvent> copy = CopyEvent(source);
+        std::unique_ptr<CEvent> copy = GetEvents().CopyEvent(source);
         if (copy == nullptr) {
             return;
         }

@@ -120,7 +120,7 @@ void CTembraDoc::ClearAllSelections(BOOL keepCells) {
     // place.
     UnselectAll(TRUE);
     m_embeddedItems.SetCurrentCntrItem(nullptr, FALSE);
-    ClearSelectedKoumokuCells(keepCells);
+    GetKoumokuCells().ClearSelectedKoumokuCells(keepCells);
     RedrawColumnRange(TRUE);
     const LONG operation = m_operation.GetOperation();
     if ((operation == COperationState::kOpDeformApply ||
@@ -131,7 +131,7 @@ void CTembraDoc::ClearAllSelections(BOOL keepCells) {
 }
 
 BOOL CTembraDoc::CanDelete() const {
-    if (IsKoumokuSelected() || HasColumnRange()) {
+    if (GetKoumokuCells().IsKoumokuSelected() || HasColumnRange()) {
         return TRUE;
     }
     switch (m_operation.GetMode()) {
@@ -157,7 +157,7 @@ BOOL CTembraDoc::HoldsNothing() const {
     const bool empty =
         GetObjList().IsEmpty() && GetSelList().IsEmpty() && m_objects.GetZukeiList().IsEmpty() &&
         m_objects.GetShincyokuList().IsEmpty() && m_objects.GetHatchList().IsEmpty() &&
-        m_objects.GetChartList().IsEmpty() && GetKoumokuRowCount(-1) <= 0;
+        m_objects.GetChartList().IsEmpty() && GetKoumokuCells().GetKoumokuRowCount(-1) <= 0;
     return empty ? TRUE : FALSE;
 }
 

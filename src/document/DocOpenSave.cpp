@@ -189,7 +189,7 @@ BOOL CTembraDoc::InitNewDocument(int mode) {
     }
     m_scratchCalendar.Clear();
     if (GetLayers().empty()) {
-        CreateLayers();
+        GetChartLayers().CreateLayers();
     }
     SetCurrentLayer(0);
     GetKoumoku()->SetLevelCount(m_syokiSet.GetChart().GetAreaNameSet().GetKoumokuColumnCount());
@@ -655,7 +655,7 @@ BOOL CTembraDoc::OnFileSaveAs() {
 void CTembraDoc::OnDataInfo() {
     GetKoumoku()->FreeExtra();
     DataInfoRequest request;
-    request.rows = GetKoumokuRowCount(-1);
+    request.rows = GetKoumokuCells().GetKoumokuRowCount(-1);
     request.objects = GetObjCount() + GetSelCount();
     request.selected = GetSelCount();
     request.progress = m_objects.GetShincyokuList().GetCount();

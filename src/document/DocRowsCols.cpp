@@ -94,7 +94,7 @@ int CTembraDoc::DeleteRows(int firstRow, int lastRow) {
     const int rows = firstRow - lastRow - 1;
     if (SelectInArea(kOpenDate, lastRow + 1, kOpenDate, kOpenRow, FALSE) != 0) {
         MoveKoutei(CTimeSpan(), rows, kMoveOperation, nullptr, FALSE, KouteiMoveCaller::Drag);
-        OffsetSelectedEvents(CTimeSpan(), rows, kMoveOperation);
+        GetEvents().OffsetSelectedEvents(CTimeSpan(), rows, kMoveOperation);
     }
     UnselectAll(TRUE);
     return 1;
@@ -108,7 +108,7 @@ int CTembraDoc::InsertRows(int row, int lastRow) {
         const int rows = lastRow - row + 1;
         AdjustBendRows(1, row, lastRow);
         MoveKoutei(CTimeSpan(), rows, kMoveOperation, nullptr, FALSE, KouteiMoveCaller::Drag);
-        OffsetSelectedEvents(CTimeSpan(), rows, kMoveOperation);
+        GetEvents().OffsetSelectedEvents(CTimeSpan(), rows, kMoveOperation);
     }
     UnselectAll(TRUE);
     return held;
@@ -120,7 +120,7 @@ int CTembraDoc::MoveRowRange(int firstRow, int lastRow, int rows, int operation)
     if (SelectInArea(kOpenDate, firstRow, kOpenDate, lastRow, FALSE) != 0) {
         const EditStep step(m_undo);
         MoveKoutei(CTimeSpan(), rows, operation, nullptr, FALSE, KouteiMoveCaller::Drag);
-        OffsetSelectedEvents(CTimeSpan(), rows, operation);
+        GetEvents().OffsetSelectedEvents(CTimeSpan(), rows, operation);
     }
     UnselectAll(TRUE);
     return held;
@@ -237,7 +237,7 @@ int CTembraDoc::DeleteColumns(CTime dateFrom, CTime dateTo, KouteiMoveCaller cal
     const CTimeSpan offset = dateFrom - dateTo;
     if (SelectInArea(dateTo.GetTime(), kOpenRow, kOpenDate, kOpenRow, FALSE) != 0) {
         MoveKoutei(offset, 0, kMoveOperation, &reference, FALSE, caller);
-        OffsetSelectedEvents(offset, 0, kMoveOperation);
+        GetEvents().OffsetSelectedEvents(offset, 0, kMoveOperation);
     }
     UnselectAll(TRUE);
     return 1;
@@ -253,7 +253,7 @@ int CTembraDoc::InsertColumns(CTime date, CTime dateTo, KouteiMoveCaller caller)
             offset -= m_calendar.GetHolidayTime(date, dateTo);
         }
         MoveKoutei(offset, 0, kMoveOperation, nullptr, FALSE, caller);
-        OffsetSelectedEvents(offset, 0, kMoveOperation);
+        GetEvents().OffsetSelectedEvents(offset, 0, kMoveOperation);
     }
     UnselectAll(TRUE);
     return held;
@@ -304,7 +304,7 @@ int CTembraDoc::PullColumnsEarlier(CTime dateFrom, CTime dateTo, KouteiMoveCalle
         const EditStep step(m_undo);
         const CKouteiDrag reference = PeriodEndPinned(dateTo);
         MoveKoutei(offset, 0, kMoveOperation, &reference, FALSE, caller);
-        OffsetSelectedEvents(offset, 0, kMoveOperation);
+        GetEvents().OffsetSelectedEvents(offset, 0, kMoveOperation);
     }
     UnselectAll(TRUE);
     return 1;

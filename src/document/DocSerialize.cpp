@@ -195,7 +195,7 @@ void CTembraDoc::StoreNative(CArchive& ar) {
     if (!autoSaving) {
         // The whole chart goes to the object list; an auto-saved copy keeps its selection.
         UnselectAll(TRUE);
-        ClearSelectedKoumokuCells(TRUE);
+        GetKoumokuCells().ClearSelectedKoumokuCells(TRUE);
     }
     m_nVersion = app->GetSaveVersion();
     const int v = m_nVersion;
@@ -336,7 +336,7 @@ void CTembraDoc::LoadNative(CArchive& ar) {
     m_prHeader.RemoveAllElements();
     m_prHeader.Serialize(ar);
 
-    DeleteLayers();
+    GetChartLayers().DeleteLayers();
     if (v >= kLayersVersion) {
         WORD current = 0;
         ar >> current;
@@ -353,7 +353,7 @@ void CTembraDoc::LoadNative(CArchive& ar) {
     // A chart always has its layers: a file before 41000 holds none, and a table that came empty
     // gets them too.
     if (GetLayers().empty()) {
-        CreateLayers();
+        GetChartLayers().CreateLayers();
         SetCurrentLayer(0);
     }
 
@@ -398,10 +398,10 @@ void CTembraDoc::LoadNative(CArchive& ar) {
 
     if (recovering) {
         UnselectAll(FALSE);
-        DropEmptyKoumokuCells();
+        GetKoumokuCells().DropEmptyKoumokuCells();
     }
     if (v > kWideLayerVersion && v < kLayersVersion) {
-        ClampLayers();
+        GetChartLayers().ClampLayers();
     }
 }
 

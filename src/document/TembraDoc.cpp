@@ -127,7 +127,7 @@ void CTembraDoc::DeleteContents() {
     m_prHeader.RemoveAllElements();
     DeleteShigenTable();
     DeleteAllCharts();
-    DeleteLayers();
+    GetChartLayers().DeleteLayers();
     DeleteAllHatches();
 }
 

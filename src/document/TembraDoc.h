@@ -16,6 +16,10 @@
 // - CChartProgressLines: the progress-line list;
 // - CEmbeddedItems: the embedded items' file block and current item;
 // - CPrHeaderEdit: the edit of the print header's texts and its undo;
+// - CKoumokuCells: the item cells, their selection, blocks, row and column edits and attributes;
+// - CChartLayers: the layers' states and names and the moves of objects between layers;
+// - CChartEvents: the events' creation, moves, attributes, find and replace and re-dating;
+// - CChartResources: the resource lists of processes and the resource table's names;
 // - CResourceCharts: the walk over the resource charts and their edits;
 // - CDayCountingChange: the initial settings and the change of the day counting;
 // - CObjectFactory: records by kind code, new and copied processes, their counter and the
@@ -24,9 +28,8 @@
 // - CDocumentSeams: the adapters that answer the records' document interfaces (FindSeam).
 // The operations that combine the parts are members, in files named by what they edit
 // (DocObjects.cpp, DocSelection.cpp, DocClipboard.cpp, DocKoutei.cpp, DocKouteiChain.cpp,
-// DocKouteiMove.cpp, DocKouteiInsert.cpp, DocKouteiAttr.cpp, DocRowsCols.cpp,
-// DocDateRange.cpp, DocEvents.cpp, DayCountingChange.cpp, DocKoumoku.cpp,
-// DocKoumokuEdit.cpp, DocKoumokuAttr.cpp, DocLayers.cpp, DocShigen.cpp); its file in
+// DocKouteiMove.cpp, DocKouteiInsert.cpp, DocKouteiAttr.cpp, DocRowsCols.cpp, DocDateRange.cpp,
+// DayCountingChange.cpp); its file in
 // DocSerialize.cpp (the stream), DocOpenSave.cpp (new, open, save, close, auto-save copies),
 // DocInsert.cpp (File > Insert), DocBackup.cpp (backup copies) and DocCharts.cpp (resource charts
 // and the foreign streams).
@@ -38,10 +41,13 @@
 // history); the destructor deletes only what is still there.
 #pragma once
 
+#include "document/ChartEvents.h"
 #include "document/ChartHatches.h"
+#include "document/ChartLayers.h"
 #include "document/ChartNotifier.h"
 #include "document/ChartObjects.h"
 #include "document/ChartProgressLines.h"
+#include "document/ChartResources.h"
 #include "document/ChartSelection.h"
 #include "document/ChartShapes.h"
 #include "document/ChartTerms.h"
@@ -51,7 +57,7 @@
 #include "document/EmbeddedItems.h"
 #include "document/Hint.h"
 #include "document/HolidayUse.h"
-#include "document/KoumokuSelection.h"
+#include "document/KoumokuCells.h"
 #include "document/KouteiAttrChange.h"
 #include "document/KouteiContactIndex.h"
 #include "document/KouteiMoveCaller.h"
@@ -183,6 +189,14 @@ public:
     const CEmbeddedItems& GetEmbeddedItems() const { return m_embeddedItems; }
     // The edit of the print header's texts and its undo.
     CPrHeaderEdit& GetPrHeaderEdit() { return m_prHeaderEdit; }
+    // The item cells, the layers, the events and the resources of processes (see each part).
+    CKoumokuCells& GetKoumokuCells() { return m_koumokuCells; }
+    const CKoumokuCells& GetKoumokuCells() const { return m_koumokuCells; }
+    CChartLayers& GetChartLayers() { return m_layers; }
+    const CChartLayers& GetChartLayers() const { return m_layers; }
+    CChartEvents& GetEvents() { return m_events; }
+    CChartResources& GetResources() { return m_resources; }
+    const CChartResources& GetResources() const { return m_resources; }
     CDocumentSeams& GetSeams() { return m_seams; }
 
     // ---- Members --------------------------------------------------------------------------------
@@ -632,258 +646,15 @@ public:
     void DeleteAllCharts() { m_objects.DeleteAllCharts(); }
     void DeleteAllHatches() { m_objects.DeleteAllHatches(); }
 
-    // ---- Layers (DocLayers.cpp) -----------------------------------------------------------------
-    // A layer's state: 1 shown, 2 shown for reference, any other value (0, or the 3 the layer
-    // dialog writes) hidden. Objects are drawn on layers of state 1 or 2 (CLayerSet::IsDrawn);
-    // no caller takes a non-zero state for a drawn layer. A layer word above 15 counts as
-    // layer 15.
-    using LayerCounts = std::array<int, CLayerSet::kLayerCount>;
-    // A layer map: entry i is the target layer of the objects now on layer i.
-    using LayerMap = std::array<int, CLayerSet::kLayerCount>;
-
-    // Appends 16 new layers (shown, no name); 0 as soon as one cannot be made.
-    int CreateLayers() { return m_objects.CreateLayers(); }
-    // Deletes the layers from the last to the first.
-    void DeleteLayers() { m_objects.DeleteAllLayers(); }
-    // The state of the object's layer; 0 without a table.
-    short IsObjectLayerVisible(const CDataHeader* object) const {
-        return m_objects.GetLayerState(object);
-    }
-    // The state of layer n; 0 for a layer the table does not hold.
-    short IsLayerVisible(int n) const;
-    // Sets the state of layer n; nothing for a layer the table does not hold. A layer no longer
-    // shown takes its objects out of the selection.
-    void SetLayerVisible(int n, short state);
-    std::string GetLayerName(int n) const;
-    void SetLayerName(int n, std::string_view name);
-    // The shapes and the unselected objects per layer (layer words above 15 and selected
-    // objects other than shapes are not counted).
-    void CountObjectsPerLayer(LayerCounts& counts) const;
-    // The same over the application's object clipboard and its shapes.
-    static void CountClipboardPerLayer(LayerCounts& counts);
-    // Moves the shapes and the unselected processes and events to the layers the map gives
-    // (targets clamped to 0..15): each is replaced in its place by a copy on the new layer, in
-    // one undo step. Nothing happens (and nothing is recorded) when no layer that the map moves
-    // holds a counted object.
-    void MoveLayers(const LayerMap& map);
-    // Puts the selected objects of the object mode on the layer (mode 1: processes whose line
-    // is selected; 4: shapes; 6: events), each change recorded against a copy of its old state.
-    void SetSelLayer(int layer);
-    // Before a paste: gives every object and shape of the application's clipboard the layer the
-    // map gives (layer words above 15 take entry 15's target). When the map moves a layer that
-    // holds clipboard objects, copies of them are first put into backup (when given), so that
-    // RestoreClipboard can give the clipboard its layers back. 0 for a map that moves no layer,
-    // else 1.
-    int RemapClipboardLayers(const LayerMap& map, OwnedObList<CDataHeader>* backup);
-    // After the paste: the clipboard's objects and shapes are replaced by those of the backup
-    // (which ends empty); the link records follow. An empty or missing backup changes nothing.
-    static void RestoreClipboard(OwnedObList<CDataHeader>* backup);
-    // Whether a shape or an unselected object lies on a layer 0..15 that is not shown (state
-    // other than 1).
-    BOOL HasDataOnUnshownLayers() const;
-    // After a load: shapes and unselected objects with a layer word above 15 get 15.
-    void ClampLayers();
-    // Deletes the unselected objects on shown layers (state 1), each with an undo record;
-    // objects on reference and hidden layers, shapes and selected objects stay.
-    void DeleteShownLayerObjects();
-
-    // ---- Resources (DocShigen.cpp) --------------------------------------------------------------
-
-    // A new resource list with the label defaults: sizes 1 and 1, form 1, colour 0 (black), no
-    // flags, on the line, the stacking word 1, no offsets and no leader; null when it cannot be
-    // made.
-    static std::unique_ptr<CShigen> CreateShigen();
-    // A new resource list equal to source; null when it cannot be made.
-    static std::unique_ptr<CShigen> CopyShigen(const CShigen& source);
-    // In the resource mode (7) with the edit operation and a selection: every selected process
-    // is replaced by a copy (its number kept) whose resources are the entries with an amount,
-    // in order, in one undo step; the copy stays selected. A process without resources gets a
-    // new list with the label defaults, its label selected.
-    void SetSelShigen(std::span<const CShigenData> entries);
-    // Every selected process with resources is replaced by a copy without them, in one undo
-    // step; the copies leave the selection.
-    void ClearSelShigen();
-    // The length of the name of entry n (0-based), -1 past the last entry.
-    int GetShigenNameLength(int n) const;
-    // The longest name of the table, and of the entries of a list that have an amount.
-    int GetLongestShigenName() const;
-    int GetLongestShigenNameOf(const CShigen& resources) const;
-    // Before a paste: the names of the application's resource-name clipboard join the table. A
-    // name the table holds keeps that entry's number, a new one is appended; each clipboard
-    // entry's number becomes the number its name has here (CShigen::RemapNumbers then rewrites
-    // the pasted processes' entries). 1 when any number changes, else 0.
-    int MergeShigenNames();
-
-    // ---- Item table -----------------------------------------------------------------------------
-    // The cell at (row, item column), or null outside the table. A cell whose own row or column
-    // disagree with its place is given its place.
-    CKoumokuData* GetKoumokuCell(int row, int column) {
-        return m_objects.GetKoumokuCell(row, column);
-    }
-    // The selected cells (DocKoumokuSelection.cpp). Rows: in the first item column that holds
-    // a selected cell, its first and last selected row; the result is the number of selected
-    // cells in that column. Columns: on the row of the first selected cell (columns from 0,
-    // rows from 0 within each), that cell's column and the last column holding a selected cell
-    // on the same row; the result is the number of columns holding one there. Nothing
-    // selected: -1, -1 and 0.
-    int GetSelectedKoumokuRows(int& first, int& last) const {
-        return SelectedKoumokuRows(GetKoumokuTable(), first, last);
-    }
-    int GetSelectedKoumokuCols(int& first, int& last) const {
-        return SelectedKoumokuCols(GetKoumokuTable(), first, last);
-    }
-    // Whether the selected cells' corner carries the whole-row mark (DocKoumoku.cpp).
-    bool WholeKoumokuRowsSelected() const;
-
-    // ---- Events (DocEvents.cpp) ----------------------------------------------------------------
-    // Every change of an existing event replaces it by a changed copy, the pair recorded for
-    // undo; a copy that cannot be made skips that event. "The selected events" are the events of
-    // the selection from its head up to the entry that was last when the operation began.
-
-    // Values of SetSelectedAttributes that leave an attribute as it is (besides a negative form,
-    // size or print flag, an empty text and no font).
+    // ---- Attribute values -----------------------------------------------------------------------
+    // Values of the attribute appliers of events, terms and item cells that leave an attribute as
+    // it is (besides a negative form, size or print flag, an empty text and no font).
     static constexpr COLORREF kUnchangedColor = 0xFFFFFFFF;
     static constexpr WORD kUnchangedFlags = 0xFFFF;
-
-    // A new event on the current layer with the default event attributes and font of the
-    // settings and no text; null after message 5013. The caller adds it to a list.
-    std::unique_ptr<CEvent> CreateEvent();
-    // A new event equal to the given one; null when it cannot be made (nothing is shown).
-    std::unique_ptr<CEvent> CopyEvent(const CEvent& event);
-    // Moves each selected event so that its anchor lands on its anchor plus (dx, dy) in the
-    // layout's logical units, then back inside the chart; balloons keep their tip when the
-    // operation settings say so ("EventBaseMove"). Mode 2 copies: the old events stay, unselected,
-    // and the moved copies are selected; otherwise the moved copy replaces each event and stays
-    // selected. One undo step.
-    void MoveSelectedEvents(const CPageLayout& layout, int dx, int dy, int mode);
-    // The same, the change being CEvent::Offset by the time and the rows.
-    void OffsetSelectedEvents(const CTimeSpan& delta, int rows, int mode);
-    // The event attribute menus: each value that is not the unchanged marker is given to the
-    // selected events (in the event mode) in the order form, colour, flags, size, text, print
-    // flag (with it the font). Flags: bit 15 set gives the whole flag word (the lower 15 bits),
-    // 0 clears it, any other value toggles its bits (set when none of them is set, else
-    // cleared). A text is cut to 128 bytes on a character boundary and joins the term bar's
-    // history. An event whose last change was its colour leaves the selection, so that the new
-    // colour shows. When no event was changed the form, colour, flags, size and font become the
-    // defaults of new events instead (a colour that is none of the six also the application's
-    // "その他" colour of events). A whole flag word changes only the bits of flagMask of each
-    // event (the groups a bulk dialog had ticked).
-    void SetSelectedAttributes(int form, COLORREF color, WORD flags, int size,
-                               std::string_view text, int printFlag, const LOGFONT* font,
-                               WORD flagMask = 0xFFFF);
-    // Menu state of a command of the event attribute menu: checked when the first selected event
-    // (in the event mode) or else the defaults of new events carry the command's value; a colour
-    // that is none of the six checks "7. その他" and becomes the "その他" colour of events; the
-    // colour commands show the colour in the term bar; "文字修正" is enabled only for a selected
-    // event.
-    void UpdateEventAttrUI(CCmdUI* cmdUI);
-    // Runs a command of the event attribute menu that carries its value ("7. その他": the
-    // application's "その他" colour of events). FALSE for any other id.
-    BOOL OnEventAttrCommand(UINT id);
-    // Find (mode other than 2) or replace (mode 2) in the texts of the events: the whole text
-    // equal to search (whole) or every occurrence of it, never inside a double-byte character.
-    // A selected event that does not match leaves the selection; unless selectedOnly the
-    // unselected events that match are selected. In mode 2 each matching event is replaced by a
-    // copy with the replaced text (cut to 128 bytes on a character boundary), in one undo step.
-    // Returns how many events matched.
-    int ReplaceEventText(int mode, std::string_view search, std::string_view replacement,
-                         BOOL whole, BOOL selectedOnly);
-    // Re-dates the selected events from one base date to another: by the same calendar time
-    // (plain), or else by the same working time over the working calendar, a date in a run of
-    // holidays moving to its end. No undo record (the caller has emptied the history).
-    void ShiftEventsByDays(const CTime& oldBase, const CTime& newBase, BOOL plain);
-    // Unless skip: takes the holiday time between the base date and each selected event's date
-    // off that date. No undo record.
-    void RemoveEventHolidays(const CTime& base, BOOL skip);
 
     // ---- Hatchings ------------------------------------------------------------------------------
     // The hatchings' edits, each recorded for undo (see CChartHatches).
     CChartHatches& GetHatches() { return m_hatches; }
-
-    // ---- Item cells (DocKoumoku.cpp, DocKoumokuEdit.cpp, DocKoumokuAttr.cpp)
-    // --------------------- Rows and item columns are zero-based; a cell's own row and column are
-    // kept equal to its place. Cells selected as part of whole rows carry the selected value 255.
-
-    // A new cell at the place with the default item attributes and font, stored in the table;
-    // marks the document changed. Null after message 5014 when it cannot be made; the cell
-    // already there when the place is taken.
-    CKoumokuData* CreateKoumokuData(int row, int column);
-    // A copy of the source stamped with the row and column, not stored; null for no source and
-    // after message 5015 when it cannot be made.
-    std::unique_ptr<CKoumokuData> CopyKoumokuData(int row, int column, const CKoumokuData* source);
-    // Stores the cell at the place, recording the change (added, or the pair old and new); a
-    // null cell clears the place (ClearKoumokuRange, removing). Returns the stored cell.
-    CKoumokuData* SetKoumokuCell(int row, int column, std::unique_ptr<CKoumokuData> cell);
-    // The rows of an item column (its last row + 1), or for -1 the most over all columns.
-    int GetKoumokuRowCount(int column = -1) const;
-    // The item columns the table holds.
-    int GetKoumokuColCount() const { return GetKoumokuTable().GetRowCount(); }
-    BOOL IsKoumokuSelected() const;
-    // Deselects the selected cells (redrawn), removing those left empty with no ruled line
-    // (recorded as removed). With restore, in the item mode a mode saved for a temporary switch
-    // is restored and the undo history emptied.
-    void ClearSelectedKoumokuCells(BOOL restore);
-    // After a load: deselects the selected cells and drops the empty ones, no redraw and no
-    // record (the history is emptied when a cell goes).
-    void DropEmptyKoumokuCells();
-    // Clears the block: each cell goes and is recorded as removed, except that (without
-    // removeAll) a cell with a ruled-line word or the third line word keeps its place with an
-    // empty text. Marks the document changed. Returns 1.
-    int ClearKoumokuRange(int firstRow, int firstColumn, int rowCount, int columnCount,
-                          BOOL removeAll);
-    // Copies the selected block to the application's cell clipboard, relative to its top-left
-    // cell, with the rows' ruled-line types when whole rows are selected. Returns how many cells
-    // were copied.
-    int CopyKoumoku();
-    // Copies, then clears the block in one undo step (whole rows: their ruled-line types become
-    // 0). Returns how many cells were copied.
-    int CutKoumoku();
-    // Pastes the clipboard with its top-left cell at the place, selecting the pasted cells (255
-    // when the clipboard carries row types, which are written too); what does not fit in the
-    // table's item columns and rows 0..9998 is dropped. With undo each change is recorded;
-    // without, the history is emptied (it no longer describes the table). Returns how many cells
-    // were pasted.
-    int PasteKoumoku(int firstRow, int firstColumn, BOOL undo);
-    // Row and column edits of a band of the table: the cells after the edited ones move, each
-    // place that changes recorded (a cell that moves is recorded by a copy at its old place).
-    // Mark the document changed. 1, or 0 when inserted rows would push cells past row 9998
-    // (nothing changes).
-    int DeleteKoumokuRows(int firstRow, int firstColumn, int rowCount, int columnCount);
-    int InsertKoumokuRows(int firstRow, int firstColumn, int rowCount, int columnCount);
-    int DeleteKoumokuCols(int firstRow, int firstColumn, int rowCount, int columnCount);
-    int InsertKoumokuCols(int firstRow, int firstColumn, int rowCount, int columnCount);
-    // Removes every cell and the rows' ruled-line types, recorded.
-    void DeleteAllKoumoku();
-    // The item attribute menus: each value other than -1 (the colour kUnchangedColor, an empty
-    // text, no font) is given to the selected cells in the item mode (operation draw or edit),
-    // each cell replaced by a changed copy in one undo step. The flag code: 0x100 and 0x200
-    // exclude each other and together (行中央) clear both; then bit 15 gives the whole flag word,
-    // 0 clears it, other bits toggle. When no cell was changed the format, colour, flag code,
-    // size and font become the defaults of new cells.
-    // flagMask other than 0xFFFF: the flag code's bits under the mask replace the cell's, the
-    // others stay (the batch dialog sets only the groups the user changed).
-    void SetKoumokuAttr(int format, COLORREF color, int flagCode, int sizeCode,
-                        std::string_view text, int rowLineType, int lineA, int lineB, int ownFont,
-                        const LOGFONT* font, WORD flagMask = 0xFFFF);
-    // Menu state of a command of the item attribute menu, from the cell at the first selected
-    // row and column (in the item mode, operation draw or edit) or else the defaults of new
-    // cells.
-    void UpdateKoumokuAttrUI(CCmdUI* cmdUI);
-    // Runs a command of the item attribute menu that carries its value; FALSE for any other id.
-    BOOL OnKoumokuAttrCommand(UINT id);
-    // Find or replace (mode 2, one undo step) in the texts of all cells or the selected ones.
-    // Returns how many cells matched.
-    int ReplaceKoumokuText(int mode, std::string_view search, std::string_view replacement,
-                           BOOL whole, BOOL selectedOnly);
-    // Writes the ruled-line types of rows first..last (either order) to the rows offset further;
-    // mode 3 moves them (the old rows get 0). Redraws all.
-    void MoveKeisenTypes(int firstRow, int lastRow, int offset, int mode);
-    // Records the rows' ruled-line types for undo before a change of them (nothing when that
-    // cannot be recorded).
-    void RecordKoumokuKeisenTypes() { RecordKeisenTypes(); }
-    // Where the last range of item cells began (row, item column): Shift extends from there.
-    const CPoint& GetKoumokuRangeStart() const { return m_koumokuRangeStart; }
-    void SetKoumokuRangeStart(const CPoint& cell) { m_koumokuRangeStart = cell; }
 
     // ---- The document file (DocSerialize.cpp, DocOpenSave.cpp, DocInsert.cpp, DocBackup.cpp) --
     // The stream of the file (DocFileFormat.h), chosen by the extension of the file path member.
@@ -1038,7 +809,7 @@ public:
     BOOL HoldsNothing() const;
     // Puts the objects held for an insert (the application's clipboard) on the layers the map
     // gives.
-    void ApplyOutputLayers(const LayerMap& map);
+    void ApplyOutputLayers(const CChartLayers::LayerMap& map);
 
     // ---- Edit commands' state -----------------------------------------------------------------
     // Whether "消　去" has something to delete: a selected item cell or date range, else by mode
@@ -1117,21 +888,6 @@ private:
     // the order of their end dates, with its selected predecessors listed (those ending on its
     // start node).
     int PrepareMoveLinks(KouteiLinkList& records, CTimeSpan offset, bool growFreeEnds);
-    // Replaces each selected event by a copy changed by change (mode 2: adds the copy and
-    // deselects the event), in one undo step (DocEvents.cpp).
-    template <class Change> void ChangeSelectedEvents(int mode, Change change);
-
-    // Records the rows' ruled-line types for undo (nothing when that cannot be recorded).
-    void RecordKeisenTypes();
-    // Item cells (DocKoumoku.cpp). A change of the cell at one place: old (out of the table, the
-    // history's when recorded) replaced by now, either may be null; an old cell that cannot be
-    // recorded goes to discard, to be deleted once the table no longer refers to it.
-    void RecordCellChange(CKoumokuData* oldCell, CKoumokuData* newCell,
-                          std::vector<std::unique_ptr<CKoumokuData>>& discard);
-    // Takes the cell at the place out of the table and records it as removed.
-    void RemoveCellAt(int row, int column, CKoumokuData* cell);
-    // Redraws the cells of rows first..last (-1: to the end) of item columns first..last.
-    void RedrawCells(int firstRow, int lastRow, int firstColumn, int lastColumn);
 
     static UINT s_clipboardFormat;
 
@@ -1156,6 +912,10 @@ private:
     CChartProgressLines m_progressLines{*this, m_objects, m_notifier, m_syokiSet};
     CEmbeddedItems m_embeddedItems{m_objects, m_notifier};
     CPrHeaderEdit m_prHeaderEdit{*this, m_undo, m_notifier, m_prHeader};
+    CKoumokuCells m_koumokuCells{*this, m_objects};
+    CChartLayers m_layers{*this, m_objects};
+    CChartEvents m_events{*this};
+    CChartResources m_resources{*this, m_objects};
     CResourceCharts m_charts{m_objects, m_notifier};
     CDayCountingChange m_dayCounting{*this};
     CHint m_hint;
@@ -1187,7 +947,6 @@ private:
     // The relation-line check's index of the processes by number, kept with its arrays from
     // one check to the next.
     KouteiNumberIndex m_relationNumbers;
-    CPoint m_koumokuRangeStart;
 };
 
 } // namespace tembra

@@ -163,12 +163,12 @@ void CDosConvert::ConvertLayers(CTembraDoc& document) {
         const BYTE state = m_block1.Byte(Dos::B1::kLayerStates + static_cast<std::size_t>(n));
         if (state <= 2) {
             // 0 shown, 1 for reference, 2 hidden; any other byte keeps the layer's state.
-            document.SetLayerVisible(n, static_cast<short>(state + 1));
+            document.GetChartLayers().SetLayerVisible(n, static_cast<short>(state + 1));
         }
         const std::string name = m_block1.Text(
             Dos::B1::kLayerNames + Dos::B1::kLayerNameSize * static_cast<std::size_t>(n),
             Dos::B1::kLayerNameSize - 1);
-        document.SetLayerName(n, Sjis::Cut(name, Dos::B1::kLayerNameSize - 1));
+        document.GetChartLayers().SetLayerName(n, Sjis::Cut(name, Dos::B1::kLayerNameSize - 1));
     }
 }
 
@@ -655,7 +655,7 @@ void CDosConvert::ConvertShigen(CTembraDoc& document) {
     if (m_current == nullptr) {
         return;
     }
-    std::unique_ptr<CShigen> resources = CTembraDoc::CreateShigen();
+    std::unique_ptr<CShigen> resources = CChartResources::CreateShigen();
     if (resources == nullptr) {
         return;
     }
@@ -677,7 +677,7 @@ void CDosConvert::ConvertKoumoku(CTembraDoc& document) {
         ++m_skipped;
         return;
     }
-    CKoumokuData* cell = document.CreateKoumokuData(row - 1, 0);
+    CKoumokuData* cell = document.GetKoumokuCells().CreateKoumokuData(row - 1, 0);
     if (cell == nullptr) {
         return;
     }
@@ -728,7 +728,7 @@ void CDosConvert::ConvertEvent(CTembraDoc& document) {
         ++m_skipped;
         return;
     }
-    std::unique_ptr<CEvent> event = document.CreateEvent();
+    std::unique_ptr<CEvent> event = document.GetEvents().CreateEvent();
     if (event == nullptr) {
         return;
     }

@@ -77,7 +77,7 @@ BOOL CExchangeStreams::LoadDosDocument(CTembraDoc& document, CArchive& ar) {
 BOOL CExchangeStreams::StoreDosDocument(CTembraDoc& document, CArchive& ar) {
     // The whole chart is in the object list, as a save of the document's own form leaves it.
     document.UnselectAll(TRUE);
-    document.ClearSelectedKoumokuCells(TRUE);
+    document.GetKoumokuCells().ClearSelectedKoumokuCells(TRUE);
     CDosConvert convert;
     CMemFile records;
     {

@@ -539,9 +539,9 @@ bool QkrReader::ReadItems() {
             ++m_skipped;
             continue;
         }
-        CKoumokuData* cell = m_document.GetKoumokuCell(row[0] - 1, 0);
+        CKoumokuData* cell = m_document.GetKoumokuCells().GetKoumokuCell(row[0] - 1, 0);
         if (cell == nullptr) {
-            cell = m_document.CreateKoumokuData(row[0] - 1, 0);
+            cell = m_document.GetKoumokuCells().CreateKoumokuData(row[0] - 1, 0);
         }
         if (cell == nullptr) {
             return false; // its message has been shown
@@ -594,7 +594,7 @@ bool QkrReader::ReadEvents() {
                 continue;
             }
             const auto add = [&](const std::string& text, WORD form, LONG offset) -> CEvent* {
-                std::unique_ptr<CEvent> event = m_document.CreateEvent();
+                std::unique_ptr<CEvent> event = m_document.GetEvents().CreateEvent();
                 if (event == nullptr) {
                     return nullptr;
                 }
@@ -706,7 +706,7 @@ void OnQkrAsciiImport(CTembraDoc& document) {
     }
     document.GetUndoHistory().Reset();
     document.UnselectAll(TRUE);
-    document.ClearSelectedKoumokuCells(TRUE);
+    document.GetKoumokuCells().ClearSelectedKoumokuCells(TRUE);
     if (ImportQkrAscii(document, select.flags) == 1) {
         document.UpdateAllViews(nullptr);
         document.SetTitle();

@@ -191,11 +191,11 @@ void WriteCalendar(CTembraDoc& document, std::string& out) {
 
 void WriteItems(CTembraDoc& document, std::string& out) {
     out += Quoted("$KOUMOKU$") + "\n";
-    const int columns = document.GetKoumokuColCount();
-    const int rows = document.GetKoumokuRowCount(-1);
+    const int columns = document.GetKoumokuCells().GetKoumokuColCount();
+    const int rows = document.GetKoumokuCells().GetKoumokuRowCount(-1);
     for (int column = 0; column < columns; ++column) {
         for (int row = 0; row < rows; ++row) {
-            const CKoumokuData* cell = document.GetKoumokuCell(row, column);
+            const CKoumokuData* cell = document.GetKoumokuCells().GetKoumokuCell(row, column);
             if (cell == nullptr || cell->GetText().empty()) {
                 continue;
             }
@@ -331,7 +331,7 @@ bool ExportSafetyAscii(CTembraDoc& document, const std::filesystem::path& path) 
 void OnSafetyAsciiExport(CTembraDoc& document) {
     document.GetUndoHistory().Reset();
     document.UnselectAll(TRUE);
-    document.ClearSelectedKoumokuCells(TRUE);
+    document.GetKoumokuCells().ClearSelectedKoumokuCells(TRUE);
     FileDialogRequest request;
     request.path = Sjis::ToUtf8(ProposeSafetyAsciiName(document.GetTitle()));
     request.titleId = IDS_SAVE_TITLE;

@@ -651,7 +651,7 @@ BOOL CTextDataReader::ReadEvent(const Fields& fields) {
         !outline || !bold || !vertical || !ParseColor(fields[12], color)) {
         return FALSE;
     }
-    std::unique_ptr<CEvent> event = m_document->CreateEvent();
+    std::unique_ptr<CEvent> event = m_document->GetEvents().CreateEvent();
     if (event == nullptr) {
         AfxThrowUserException();
     }
@@ -722,9 +722,9 @@ BOOL CTextDataReader::ReadItemCell(const Fields& fields) {
         !bold || !ParseColor(fields[10], color)) {
         return FALSE;
     }
-    CKoumokuData* cell = m_document->GetKoumokuCell(row, column - 1);
+    CKoumokuData* cell = m_document->GetKoumokuCells().GetKoumokuCell(row, column - 1);
     if (cell == nullptr) {
-        cell = m_document->CreateKoumokuData(row, column - 1);
+        cell = m_document->GetKoumokuCells().CreateKoumokuData(row, column - 1);
     }
     if (cell == nullptr) {
         AfxThrowUserException();

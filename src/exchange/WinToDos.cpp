@@ -337,9 +337,9 @@ void CDosConvert::WinRecordsToDos(CTembraDoc& document, CArchive& ar) {
     WriteZukei(document, ar);
 
     namespace I = Dos::Koumoku;
-    const int rows = std::min(document.GetKoumokuRowCount(-1), kMaxKoumokuRows);
+    const int rows = std::min(document.GetKoumokuCells().GetKoumokuRowCount(-1), kMaxKoumokuRows);
     for (int row = 0; row < rows; ++row) {
-        const CKoumokuData* cell = document.GetKoumokuCell(row, 0);
+        const CKoumokuData* cell = document.GetKoumokuCells().GetKoumokuCell(row, 0);
         if (cell == nullptr) {
             continue;
         }
@@ -465,13 +465,13 @@ BOOL CDosConvert::WinToDos(CArchive& ar) {
     m_block1.PutFloat(B::kOne, 1.0f);
     m_block1.PutWord(B::kCurrentLayer, static_cast<WORD>(document->GetCurrentLayer() * 8));
     for (int n = 0; n < 16; ++n) {
-        const short state = document->IsLayerVisible(n);
+        const short state = document->GetChartLayers().IsLayerVisible(n);
         m_block1.PutByte(B::kLayerStates + static_cast<std::size_t>(n),
                          static_cast<BYTE>(state == 2   ? 1
                                            : state == 3 ? 2
                                                         : 0));
         m_block1.PutText(B::kLayerNames + B::kLayerNameSize * static_cast<std::size_t>(n),
-                         document->GetLayerName(n), B::kLayerNameSize);
+                         document->GetChartLayers().GetLayerName(n), B::kLayerNameSize);
     }
     const std::string mode = J(m_block2.Short(Dos::B2::kChartMode) == 0 ? "暦" : "延");
     const std::string title = Sjis::Cut(document->GetPrHeader().GetTitleText(), 61);

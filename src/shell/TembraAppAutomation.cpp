@@ -72,7 +72,7 @@ private:
         return m_bus != nullptr && m_bus->IsClientChart(doc);
     }
     static bool HoldsNothing(const CTembraDoc& doc) {
-        return doc.GetObjCount() + doc.GetSelCount() + doc.GetKoumokuColCount() +
+        return doc.GetObjCount() + doc.GetSelCount() + doc.GetKoumokuCells().GetKoumokuColCount() +
                    doc.GetProgressLines().GetShincyokuCount() + doc.GetZukeiCount() +
                    doc.GetEmbeddedItems().CountCntrItems() ==
                0;

@@ -13,10 +13,10 @@ using AutomationRowsTest = AutomationFixture;
 
 TEST_F(AutomationRowsTest, ItemCellsTakeTextWithinTheTenColumns) {
     EXPECT_EQ(automation.AddKoumokuData(S("2"), S("3"), S("型枠")), Ok());
-    ASSERT_NE(doc->GetKoumokuCell(2, 3), nullptr);
-    EXPECT_EQ(doc->GetKoumokuCell(2, 3)->GetText(), "\x8c\x5e\x98\x67");
+    ASSERT_NE(doc->GetKoumokuCells().GetKoumokuCell(2, 3), nullptr);
+    EXPECT_EQ(doc->GetKoumokuCells().GetKoumokuCell(2, 3)->GetText(), "\x8c\x5e\x98\x67");
     EXPECT_EQ(automation.AddKoumokuData(S("2"), S("3"), S("again")), Ok());
-    EXPECT_EQ(doc->GetKoumokuCell(2, 3)->GetText(), "again");
+    EXPECT_EQ(doc->GetKoumokuCells().GetKoumokuCell(2, 3)->GetText(), "again");
     for (const auto& [row, column] : {std::pair{"0", "10"}, {"-1", "0"}, {"0", "-1"}}) {
         EXPECT_EQ(automation.AddKoumokuData(S(row), S(column), S("x")), Refused())
             << row << "," << column;
@@ -25,11 +25,11 @@ TEST_F(AutomationRowsTest, ItemCellsTakeTextWithinTheTenColumns) {
 
 TEST_F(AutomationRowsTest, RuledLinesByTheBitsOfWhat) {
     EXPECT_EQ(automation.ModifyKeisenType(S("4"), S("1"), S("3"), S("2")), Ok());
-    EXPECT_EQ(doc->GetKoumokuCell(4, 1)->GetKeisenWord1(), 2);
-    EXPECT_EQ(doc->GetKoumokuCell(4, 1)->GetKeisenWord2(), 2);
+    EXPECT_EQ(doc->GetKoumokuCells().GetKoumokuCell(4, 1)->GetKeisenWord1(), 2);
+    EXPECT_EQ(doc->GetKoumokuCells().GetKoumokuCell(4, 1)->GetKeisenWord2(), 2);
     EXPECT_EQ(automation.ModifyKeisenType(S("4"), S("1"), S("1"), S("9")), Ok());
-    EXPECT_EQ(doc->GetKoumokuCell(4, 1)->GetKeisenWord1(), 0);
-    EXPECT_EQ(doc->GetKoumokuCell(4, 1)->GetKeisenWord2(), 2);
+    EXPECT_EQ(doc->GetKoumokuCells().GetKoumokuCell(4, 1)->GetKeisenWord1(), 0);
+    EXPECT_EQ(doc->GetKoumokuCells().GetKoumokuCell(4, 1)->GetKeisenWord2(), 2);
     EXPECT_EQ(automation.ModifyKeisenType(S("6"), S("0"), S("4"), S("5")), Ok());
     EXPECT_EQ(doc->GetKoumokuTable().GetKeisenType(6), 5);
     EXPECT_EQ(automation.ModifyKeisenType(S("10000"), S("0"), S("1"), S("1")), Refused());
@@ -54,7 +54,7 @@ TEST_F(AutomationRowsTest, ClearLineClearsTheRowsInEitherOrderWithinTheTable) {
 
         EXPECT_EQ(automation.ClearLine(c.first, c.last), Ok());
         for (int row : {0, 4, 5, 10, 11, 999, 1000}) {
-            const CKoumokuData* cell = doc->GetKoumokuCell(row, 0);
+            const CKoumokuData* cell = doc->GetKoumokuCells().GetKoumokuCell(row, 0);
             const bool cleared = row >= c.firstCleared && row <= c.lastCleared;
             EXPECT_EQ(cell == nullptr || cell->GetText().empty(), cleared)
                 << "row " << row << " after " << c.first.value_or("") << ".."
@@ -136,7 +136,7 @@ TEST_F(AutomationRowsTest, ArgumentsThatAreNotStringsNeverCrash) {
         const std::string n = name;
         EXPECT_TRUE(failedOrEmpty || n == "DocClose" || n == "AppClose") << name;
     }
-    EXPECT_EQ(doc->GetKoumokuCell(0, 0)->GetText(), "kept");
+    EXPECT_EQ(doc->GetKoumokuCells().GetKoumokuCell(0, 0)->GetText(), "kept");
     AutoResult result;
     EXPECT_FALSE(automation.Invoke("Quit", none, result));
 }

@@ -66,7 +66,7 @@ TEST_F(LayerDlgTest, AnEmptyChartShowsZeroOnEveryRowAndOnlyTheCurrentButtonLit) 
 
 TEST_F(LayerDlgTest, TheCurrentLayerFollowsItsButtonAndStaysShown) {
     AddObjects(0, 12);
-    doc.SetLayerVisible(5, 3);
+    doc.GetChartLayers().SetLayerVisible(5, 3);
     CLayerSetDlg dialog(doc);
     EXPECT_EQ(Control<QLabel>(dialog, CLayerSetDlg::CountId(0))->text(), "    12");
     // The current row snaps back to 表示.
@@ -93,7 +93,7 @@ TEST_F(LayerDlgTest, TheCurrentLayerFollowsItsButtonAndStaysShown) {
 }
 
 TEST_F(LayerDlgTest, CancelLeavesTheDocumentAndOkWritesStatesHeadingsAndTheCurrentLayer) {
-    doc.SetLayerName(1, "old");
+    doc.GetChartLayers().SetLayerName(1, "old");
     for (const bool ok : {false, true}) {
         SCOPED_TRACE(ok);
         CLayerSetDlg dialog(doc);
@@ -105,17 +105,17 @@ TEST_F(LayerDlgTest, CancelLeavesTheDocumentAndOkWritesStatesHeadingsAndTheCurre
         Control<QPushButton>(dialog, ok ? 1 : 2)->click();
         if (!ok) {
             EXPECT_EQ(doc.GetCurrentLayer(), 0);
-            EXPECT_EQ(doc.IsLayerVisible(0), 1);
-            EXPECT_EQ(doc.IsLayerVisible(1), 1);
-            EXPECT_EQ(doc.GetLayerName(1), "old");
+            EXPECT_EQ(doc.GetChartLayers().IsLayerVisible(0), 1);
+            EXPECT_EQ(doc.GetChartLayers().IsLayerVisible(1), 1);
+            EXPECT_EQ(doc.GetChartLayers().GetLayerName(1), "old");
             continue;
         }
         EXPECT_EQ(doc.GetCurrentLayer(), 2);
-        EXPECT_EQ(doc.IsLayerVisible(0), 2);
-        EXPECT_EQ(doc.IsLayerVisible(1), 3);
-        EXPECT_EQ(doc.IsLayerVisible(2), 1);
-        EXPECT_EQ(doc.GetLayerName(1), "\x8a\xee\x91\x62"); // 基礎 in CP932
-        EXPECT_EQ(doc.GetLayerName(15), "F");
+        EXPECT_EQ(doc.GetChartLayers().IsLayerVisible(0), 2);
+        EXPECT_EQ(doc.GetChartLayers().IsLayerVisible(1), 3);
+        EXPECT_EQ(doc.GetChartLayers().IsLayerVisible(2), 1);
+        EXPECT_EQ(doc.GetChartLayers().GetLayerName(1), "\x8a\xee\x91\x62"); // 基礎 in CP932
+        EXPECT_EQ(doc.GetChartLayers().GetLayerName(15), "F");
     }
 }
 
@@ -133,9 +133,9 @@ TEST_F(LayerDlgTest, EnterInAHeadingMovesOn) {
 
 TEST_F(LayerDlgTest, TheMoveTableStartsAsEachLayerToItselfAndShowsTheDestinationsState) {
     AddObjects(2, 1);
-    doc.SetLayerVisible(6, 2);
-    doc.SetLayerVisible(9, 3);
-    doc.SetLayerName(2, "two");
+    doc.GetChartLayers().SetLayerVisible(6, 2);
+    doc.GetChartLayers().SetLayerVisible(9, 3);
+    doc.GetChartLayers().SetLayerName(2, "two");
     LayerMoveRequest request;
     request.document = &doc;
     ui->OnDialog("LayerMove", [this](DialogRequest& r) { return registry.Run(r); });
@@ -174,7 +174,7 @@ TEST_F(LayerDlgTest, TheMoveTableStartsAsEachLayerToItselfAndShowsTheDestination
     ASSERT_EQ(Ui().RunDialog(untouched), IDOK);
     std::iota(expected.begin(), expected.end(), 0);
     EXPECT_EQ(untouched.map, expected);
-    doc.MoveLayers(untouched.map);
+    doc.GetChartLayers().MoveLayers(untouched.map);
     EXPECT_FALSE(doc.GetUndoHistory().CanUndo());
 
     // Without a document there is nothing to show.

@@ -40,7 +40,7 @@ TEST_F(LayerDlgValuesTest, AnEmptyChartShowsZeroCountsAndOnlyTheCurrentButton) {
 TEST_F(LayerDlgValuesTest, TheCurrentLayerMovesWithItsButtonAndIsAlwaysShown) {
     AddObjects(0, 2);
     AddObjects(9, 1);
-    doc.SetLayerVisible(5, 3);
+    doc.GetChartLayers().SetLayerVisible(5, 3);
     LayerSetValues values = LoadLayerSet(doc);
     ASSERT_EQ(values.Current(), 0);
     values.ChooseState(0, kIndexHidden);
@@ -79,10 +79,10 @@ TEST_F(LayerDlgValuesTest, StatesHeadingsAndTheCurrentLayerGoBackIntoTheDocument
     values.heading[2] = "";
     StoreLayerSet(values, doc);
     EXPECT_EQ(doc.GetCurrentLayer(), 2);
-    EXPECT_EQ(doc.IsLayerVisible(0), 1);
-    EXPECT_EQ(doc.IsLayerVisible(1), 2);
-    EXPECT_EQ(doc.IsLayerVisible(3), 3);
-    EXPECT_EQ(doc.GetLayerName(1), "\x8a\xee\x91\x62");
+    EXPECT_EQ(doc.GetChartLayers().IsLayerVisible(0), 1);
+    EXPECT_EQ(doc.GetChartLayers().IsLayerVisible(1), 2);
+    EXPECT_EQ(doc.GetChartLayers().IsLayerVisible(3), 3);
+    EXPECT_EQ(doc.GetChartLayers().GetLayerName(1), "\x8a\xee\x91\x62");
     // Read again, each stored state shows as it was chosen.
     const LayerSetValues again = LoadLayerSet(doc);
     EXPECT_EQ(again.stateIndex, values.stateIndex);
@@ -91,8 +91,8 @@ TEST_F(LayerDlgValuesTest, StatesHeadingsAndTheCurrentLayerGoBackIntoTheDocument
 
 TEST_F(LayerDlgValuesTest, EachMoveRowShowsTheStateOfItsDestination) {
     AddObjects(2, 1);
-    doc.SetLayerVisible(7, 2);
-    doc.SetLayerVisible(8, 3);
+    doc.GetChartLayers().SetLayerVisible(7, 2);
+    doc.GetChartLayers().SetLayerVisible(8, 3);
     LayerMoveValues values = LoadLayerMove(doc);
     for (int n = 0; n < kLayers; ++n) {
         EXPECT_EQ(values.destination[n], n);

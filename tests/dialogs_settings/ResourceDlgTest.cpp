@@ -179,7 +179,7 @@ TEST_F(ResourceDlgTest, EscapeGoesBackToProcessModeWithNothingSelected) {
     doc.GetShigenNames().push_back(std::make_unique<CShigenName>(1, 2, "a"));
     AddSelected(1);
     const CShigenData given[] = {{1, 2}};
-    doc.SetSelShigen(given);
+    doc.GetResources().SetSelShigen(given);
     ASSERT_TRUE(doc.GetUndoHistory().CanUndo());
     CResourceEditDlg dialog;
     dialog.show();

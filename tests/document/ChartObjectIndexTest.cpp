@@ -123,8 +123,8 @@ TEST_F(ChartObjectIndexTest, SelectedCellsFollowTheDocumentsChanges) {
         const auto rects = dc.Find(DcOp::Rectangle);
         return rects.empty() ? CRect() : rects.front().args.rect;
     };
-    CKoumokuData* third = doc.CreateKoumokuData(3, 0);
-    CKoumokuData* fifth = doc.CreateKoumokuData(5, 0);
+    CKoumokuData* third = doc.GetKoumokuCells().CreateKoumokuData(3, 0);
+    CKoumokuData* fifth = doc.GetKoumokuCells().CreateKoumokuData(5, 0);
     EXPECT_EQ(band(), CRect());
     third->SetSelected(1);
     doc.UpdateAllViews(nullptr);

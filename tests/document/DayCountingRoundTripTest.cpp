@@ -238,7 +238,7 @@ protected:
             }
         }
         for (int i = 0; i < 5; ++i) {
-            std::unique_ptr<CEvent> event = doc.CreateEvent();
+            std::unique_ptr<CEvent> event = doc.GetEvents().CreateEvent();
             event->SetStartDate(WorkingDay(first + Days(Uniform(0, 80)), 0));
             event->SetStartRow(static_cast<WORD>(Uniform(0, 20)));
             doc.AddObj(event.release(), FALSE);

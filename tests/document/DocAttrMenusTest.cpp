@@ -67,7 +67,7 @@ protected:
         return line;
     }
     CEvent* AddEvent(const std::string& text, const std::string& link = {}) {
-        std::unique_ptr<CEvent> event = doc.CreateEvent();
+        std::unique_ptr<CEvent> event = doc.GetEvents().CreateEvent();
         event->SetText(text);
         event->SetHyperlink(link);
         event->SetStartDate(ChartDay(3));
@@ -234,7 +234,7 @@ TEST_F(DocAttrMenusTest, TheItemBatchSetsOnlyTheFlagBitsOfTheChangedGroups) {
     doc.GetOperation().SetMode(Op::kModeKoumoku);
     const WORD flags[] = {0x004, 0x104, 0x200};
     for (int row = 0; row < 3; ++row) {
-        CKoumokuData* cell = doc.CreateKoumokuData(row, 0);
+        CKoumokuData* cell = doc.GetKoumokuCells().CreateKoumokuData(row, 0);
         cell->SetFlags(flags[row]);
         cell->SetFormat(static_cast<WORD>(row));
         cell->SetSelected(1);
@@ -252,7 +252,7 @@ TEST_F(DocAttrMenusTest, TheItemBatchSetsOnlyTheFlagBitsOfTheChangedGroups) {
     const WORD expected[] = {0x104, 0x104, 0x100};
     for (int row = 0; row < 3; ++row) {
         SCOPED_TRACE(row);
-        const CKoumokuData* cell = doc.GetKoumokuCell(row, 0);
+        const CKoumokuData* cell = doc.GetKoumokuCells().GetKoumokuCell(row, 0);
         ASSERT_NE(cell, nullptr);
         EXPECT_EQ(cell->GetFlags(), expected[row]);
         EXPECT_EQ(cell->GetFormat(), row) << "the format was left";
@@ -359,7 +359,7 @@ TEST_F(DocAttrMenusTest, TheTermBarGoesToEventsCellsOrTermsByMode) {
         bar.refuses = c.refused;
         doc.UnselectAll(FALSE);
         AddEvent("event");
-        CKoumokuData* cell = doc.CreateKoumokuData(0, 0);
+        CKoumokuData* cell = doc.GetKoumokuCells().CreateKoumokuData(0, 0);
         cell->SetText("cell");
         cell->SetSelected(1);
         const std::string name = "T" + std::to_string(c.mode);
@@ -380,7 +380,7 @@ TEST_F(DocAttrMenusTest, TheTermBarGoesToEventsCellsOrTermsByMode) {
             }
         }
         EXPECT_EQ(eventText, c.eventText) << c.mode;
-        EXPECT_EQ(doc.GetKoumokuCell(0, 0)->GetText(), c.cellText) << c.mode;
+        EXPECT_EQ(doc.GetKoumokuCells().GetKoumokuCell(0, 0)->GetText(), c.cellText) << c.mode;
         EXPECT_EQ(Get(name)->GetYogo(0)->GetText(), c.termText) << c.mode;
         // The next case starts without the events.
         doc.UnselectAll(FALSE);
@@ -390,7 +390,7 @@ TEST_F(DocAttrMenusTest, TheTermBarGoesToEventsCellsOrTermsByMode) {
                 doc.DeleteObjAt(at);
             }
         }
-        doc.ClearSelectedKoumokuCells(FALSE);
+        doc.GetKoumokuCells().ClearSelectedKoumokuCells(FALSE);
     }
     bar.refuses = false;
 }
@@ -459,11 +459,11 @@ TEST_F(DocAttrMenusTest, TheBarShowsOnlyTheColourOfTheKindItServes) {
         // update meets them.
         for (const UINT id : {32799U, kYogoBarColorId}) {
             CCmdUI state(id);
-            doc.UpdateEventAttrUI(&state);
+            doc.GetEvents().UpdateEventAttrUI(&state);
         }
         for (const UINT id : {40043U, kYogoBarColorId}) {
             CCmdUI state(id);
-            doc.UpdateKoumokuAttrUI(&state);
+            doc.GetKoumokuCells().UpdateKoumokuAttrUI(&state);
         }
         for (const UINT id : {32964U, kYogoBarColorId}) {
             CCmdUI state(id);
@@ -619,7 +619,7 @@ TEST_F(DocAttrMenusTest, FillsOfADateRangeAndOfWholeRowsAreOneUndoStep) {
     for (const Case& c : cases) {
         test::ScopedUi scoped;
         CTembraDoc d;
-        d.CreateLayers();
+        d.GetChartLayers().CreateLayers();
         d.GetKoumoku()->SetLevelCount(2);
         // An old fill of the range that the new one replaces.
         d.GetHatchList()->AddTail(
@@ -630,7 +630,7 @@ TEST_F(DocAttrMenusTest, FillsOfADateRangeAndOfWholeRowsAreOneUndoStep) {
         } else {
             for (int row = 5; row <= 7; ++row) {
                 for (int column = 0; column < 2; ++column) {
-                    d.CreateKoumokuData(row, column)->SetSelected(255);
+                    d.GetKoumokuCells().CreateKoumokuData(row, column)->SetSelected(255);
                 }
             }
         }
@@ -665,7 +665,7 @@ TEST_F(DocAttrMenusTest, FillsOfADateRangeAndOfWholeRowsAreOneUndoStep) {
 TEST_F(DocAttrMenusTest, RuledLinesAreShownExchangedAndStoredAsTheyWere) {
     doc.GetOperation().SetMode(Op::kModeKoumoku);
     doc.GetKoumoku()->SetKeisenType(0, 1);
-    CKoumokuData* cell = doc.CreateKoumokuData(0, 0);
+    CKoumokuData* cell = doc.GetKoumokuCells().CreateKoumokuData(0, 0);
     cell->SetKeisenWord1(2);
     cell->SetKeisenWord2(3);
     cell->SetSelected(1);
@@ -682,8 +682,8 @@ TEST_F(DocAttrMenusTest, RuledLinesAreShownExchangedAndStoredAsTheyWere) {
     EXPECT_EQ(shown.lineA, 1);
     EXPECT_EQ(shown.lineB, 3);
     EXPECT_EQ(doc.GetKoumokuTable().GetKeisenType(0), 1);
-    EXPECT_EQ(doc.GetKoumokuCell(0, 0)->GetKeisenWord1(), 2);
-    EXPECT_EQ(doc.GetKoumokuCell(0, 0)->GetKeisenWord2(), 3);
+    EXPECT_EQ(doc.GetKoumokuCells().GetKoumokuCell(0, 0)->GetKeisenWord1(), 2);
+    EXPECT_EQ(doc.GetKoumokuCells().GetKoumokuCell(0, 0)->GetKeisenWord2(), 3);
     EXPECT_FALSE(doc.GetUndoHistory().CanUndo()) << "OK without a change changes nothing";
 }
 
@@ -735,13 +735,13 @@ TEST_F(DocAttrMenusTest, TheTextOfTheLastShownCellMovesTheInputToTheFirstShownRo
     table.SetColumnWidth(1, 50);
     table.SetColumnWidth(2, 50);
     const int last = layout.GetLastRow();
-    doc.CreateKoumokuData(last, 2)->SetSelected(1);
+    doc.GetKoumokuCells().CreateKoumokuData(last, 2)->SetSelected(1);
     doc.GetOperation().SetMode(Op::kModeKoumoku);
     doc.GetOperation().SetOperation(Op::kOpDraw);
     bar.text = "typed";
 
     RunCommand(doc, 40055);
-    EXPECT_EQ(doc.GetKoumokuCell(last, 2)->GetText(), "typed");
+    EXPECT_EQ(doc.GetKoumokuCells().GetKoumokuCell(last, 2)->GetText(), "typed");
     ASSERT_EQ(chart.posted.size(), 1u);
     ASSERT_TRUE(chart.posted[0].has_value());
     EXPECT_EQ(*chart.posted[0],

@@ -319,7 +319,7 @@ TEST_F(DocAutoSaveTest, ACopyKeepsTheSelectionAndTheCurrentForm) {
     a->AddObj(a->CreateKoutei(&pos).release(), FALSE);
     a->SelectLastObj();
     // A copy made for a paste waits in the clipboard with its resource names.
-    state.GetObjectClipboard().AddTail(a->CreateEvent().release());
+    state.GetObjectClipboard().AddTail(a->GetEvents().CreateEvent().release());
     state.GetShigenNameClipboard().push_back(std::make_unique<CShigenName>(1, 2, "X"));
     // The save dialog chose an old form for the next save; a copy holds everything.
     state.SetSaveVersion(40000);

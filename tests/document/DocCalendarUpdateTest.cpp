@@ -53,7 +53,7 @@ protected:
         return days;
     }
     CEvent* AddEvent(int day) {
-        std::unique_ptr<CEvent> event = doc.CreateEvent();
+        std::unique_ptr<CEvent> event = doc.GetEvents().CreateEvent();
         event->SetStartDate(ChartDay(day));
         event->SetStartRow(3);
         CEvent* raw = event.get();

@@ -38,7 +38,7 @@ protected:
     ~DocEditMenuTest() override { doc.RemoveView(&view); }
 
     CEvent* AddEvent(const std::string& text, bool selected) {
-        std::unique_ptr<CEvent> event = doc.CreateEvent();
+        std::unique_ptr<CEvent> event = doc.GetEvents().CreateEvent();
         event->SetText(text);
         event->SetStartDate(test::ChartDay(3));
         CEvent* raw = event.get();
@@ -51,7 +51,7 @@ protected:
         return raw;
     }
     CKoumokuData* AddCell(int row, int column, const std::string& text, WORD selected = 0) {
-        CKoumokuData* cell = doc.CreateKoumokuData(row, column);
+        CKoumokuData* cell = doc.GetKoumokuCells().CreateKoumokuData(row, column);
         cell->SetText(text);
         cell->SetSelected(selected);
         return cell;
@@ -119,7 +119,7 @@ TEST_F(DocEditMenuTest, DeleteWaitsForTheEditInProgressToEnd) {
         EXPECT_EQ(DialogNames(),
                   c.runs ? std::vector<std::string>{"LineDeleteDlg"} : std::vector<std::string>{})
             << c.name;
-        doc.ClearSelectedKoumokuCells(FALSE);
+        doc.GetKoumokuCells().ClearSelectedKoumokuCells(FALSE);
     }
 }
 
@@ -162,18 +162,19 @@ TEST_F(DocEditMenuTest, DeleteAllAsksAboutHiddenLayersAndOneUndoGivesEverythingB
     for (const Case& c : cases) {
         test::ScopedUi scoped;
         CTembraDoc d;
-        d.CreateLayers();
+        d.GetChartLayers().CreateLayers();
         d.GetKoumoku()->SetLevelCount(1);
-        d.SetLayerVisible(1, c.hiddenData ? CLayerSet::kHidden : CLayerSet::kShown);
+        d.GetChartLayers().SetLayerVisible(1,
+                                           c.hiddenData ? CLayerSet::kHidden : CLayerSet::kShown);
         for (WORD layer : {0, 1}) {
-            std::unique_ptr<CEvent> event = d.CreateEvent();
+            std::unique_ptr<CEvent> event = d.GetEvents().CreateEvent();
             event->SetLayer(layer);
             d.AddObj(event.release(), FALSE);
             auto* shape = new CZukeiPolyLine();
             shape->SetLayer(layer);
             d.GetShapes().AddZukei(shape, FALSE);
         }
-        d.CreateKoumokuData(0, 0)->SetText("cell");
+        d.GetKoumokuCells().CreateKoumokuData(0, 0)->SetText("cell");
         d.GetProgressLines().AddShincyoku(
             d.GetProgressLines().CreateShincyoku(test::ChartDay(2)).release(), FALSE);
         d.GetHatchList()->AddTail(
@@ -189,7 +190,7 @@ TEST_F(DocEditMenuTest, DeleteAllAsksAboutHiddenLayersAndOneUndoGivesEverythingB
         const bool deleted = c.objectsLeft >= 0;
         EXPECT_EQ(d.GetObjCount(), deleted ? c.objectsLeft : 2) << c.name;
         EXPECT_EQ(d.GetZukeiCount(), deleted ? c.shapesLeft : 2) << c.name;
-        EXPECT_EQ(d.GetKoumokuCell(0, 0) != nullptr, !deleted) << c.name;
+        EXPECT_EQ(d.GetKoumokuCells().GetKoumokuCell(0, 0) != nullptr, !deleted) << c.name;
         EXPECT_EQ(d.GetProgressLines().GetShincyokuCount(), deleted ? 0 : 1) << c.name;
         EXPECT_EQ(d.GetHatchList()->GetCount(), deleted ? 0 : 1) << c.name;
         if (!deleted) {
@@ -198,7 +199,7 @@ TEST_F(DocEditMenuTest, DeleteAllAsksAboutHiddenLayersAndOneUndoGivesEverythingB
         d.GetUndoHistory().Undo();
         EXPECT_EQ(d.GetObjCount(), 2) << c.name;
         EXPECT_EQ(d.GetZukeiCount(), 2) << c.name;
-        EXPECT_NE(d.GetKoumokuCell(0, 0), nullptr) << c.name;
+        EXPECT_NE(d.GetKoumokuCells().GetKoumokuCell(0, 0), nullptr) << c.name;
         EXPECT_EQ(d.GetProgressLines().GetShincyokuCount(), 1) << c.name;
         EXPECT_EQ(d.GetHatchList()->GetCount(), 1) << c.name;
     }
@@ -235,16 +236,17 @@ TEST_F(DocEditMenuTest, RowInsertStopsShortOfTheTablesLastRow) {
     for (const Case& c : cases) {
         test::ScopedUi scoped;
         CTembraDoc d;
-        d.CreateLayers();
+        d.GetChartLayers().CreateLayers();
         d.GetKoumoku()->SetLevelCount(1);
-        d.CreateKoumokuData(c.rowsInTable - 1, 0)->SetText("last");
+        d.GetKoumokuCells().CreateKoumokuData(c.rowsInTable - 1, 0)->SetText("last");
         for (int row = 0; row < 9; ++row) {
-            d.CreateKoumokuData(row, 0)->SetSelected(1);
+            d.GetKoumokuCells().CreateKoumokuData(row, 0)->SetSelected(1);
         }
         RunCommand(d, kRowInsert);
         EXPECT_EQ(scoped->MessageIds(), c.inserts ? std::vector<UINT>{} : std::vector<UINT>{5036})
             << c.name;
-        EXPECT_EQ(d.GetKoumokuRowCount(-1), c.rowsInTable + (c.inserts ? 9 : 0)) << c.name;
+        EXPECT_EQ(d.GetKoumokuCells().GetKoumokuRowCount(-1), c.rowsInTable + (c.inserts ? 9 : 0))
+            << c.name;
     }
 }
 
@@ -265,13 +267,13 @@ TEST_F(DocEditMenuTest, WholeRowsMovedUpTakeTheirProcessesAndOneUndoGivesTheRule
     ASSERT_NE(Get("Q"), nullptr);
     EXPECT_EQ(Get("Q")->GetStartRow(), 3);
     EXPECT_EQ(doc.GetKoumokuTable().GetKeisenTypes(), (std::vector<WORD>{1, 2, 5, 6}));
-    EXPECT_EQ(doc.GetKoumokuCell(2, 1)->GetText(), "4");
+    EXPECT_EQ(doc.GetKoumokuCells().GetKoumokuCell(2, 1)->GetText(), "4");
 
     doc.GetUndoHistory().Undo();
     EXPECT_EQ(doc.GetKoumokuTable().GetKeisenTypes(), (std::vector<WORD>{1, 2, 3, 4, 5, 6}));
     ASSERT_NE(Get("P"), nullptr);
     EXPECT_EQ(Get("Q")->GetStartRow(), 5);
-    EXPECT_EQ(doc.GetKoumokuCell(2, 1)->GetText(), "2");
+    EXPECT_EQ(doc.GetKoumokuCells().GetKoumokuCell(2, 1)->GetText(), "2");
 }
 
 TEST_F(DocEditMenuTest, CellsOfOneColumnTouchOnlyTheCells) {
@@ -286,8 +288,8 @@ TEST_F(DocEditMenuTest, CellsOfOneColumnTouchOnlyTheCells) {
     ASSERT_NE(Get("P"), nullptr);
     EXPECT_EQ(Get("P")->GetStartRow(), 2);
     EXPECT_EQ(doc.GetZukeiCount(), 1);
-    EXPECT_EQ(doc.GetKoumokuCell(2, 0)->GetText(), "a3");
-    EXPECT_EQ(doc.GetKoumokuCell(2, 1)->GetText(), "b2");
+    EXPECT_EQ(doc.GetKoumokuCells().GetKoumokuCell(2, 0)->GetText(), "a3");
+    EXPECT_EQ(doc.GetKoumokuCells().GetKoumokuCell(2, 1)->GetText(), "b2");
 }
 
 // ---- The popup's attributes and the replacement -------------------------------------------------
@@ -335,13 +337,13 @@ TEST_F(DocEditMenuTest, ReplaceWorksOnTheEventsOrTheCellsByMode) {
         doc.GetOperation().SetMode(c.mode);
         RunCommand(doc, 40068);
         EXPECT_EQ(OnlyEventText(), c.eventText) << c.mode;
-        EXPECT_EQ(doc.GetKoumokuCell(0, 0)->GetText(), c.cellText) << c.mode;
+        EXPECT_EQ(doc.GetKoumokuCells().GetKoumokuCell(0, 0)->GetText(), c.cellText) << c.mode;
         // The next case starts from a clean chart.
         doc.UnselectAll(FALSE);
         while (doc.GetObjCount() > 0) {
             doc.DeleteObjAt(doc.GetHeadObjPosition());
         }
-        doc.SetKoumokuCell(0, 0, nullptr);
+        doc.GetKoumokuCells().SetKoumokuCell(0, 0, nullptr);
     }
 }
 

@@ -38,14 +38,14 @@ class DocEventsTest : public testing::Test {
 protected:
     DocEventsTest() {
         app->SetYogoBar(&bar);
-        doc.CreateLayers();
+        doc.GetChartLayers().CreateLayers();
         doc.GetWorkCalendar().Clear();
         doc.GetOperation().SetMode(COperationState::kModeEvent);
         doc.AddView(&view);
     }
 
     CEvent* Add(const std::string& text, bool selected, int day = 11, int row = 10) {
-        std::unique_ptr<CEvent> event = doc.CreateEvent();
+        std::unique_ptr<CEvent> event = doc.GetEvents().CreateEvent();
         event->SetText(text);
         event->SetStartDate(Day(2010, 4, day));
         event->SetStartRow(static_cast<WORD>(row));
@@ -73,7 +73,7 @@ protected:
         return texts;
     }
     void Attributes(int form, COLORREF color, WORD flags, int size, std::string_view text = {}) {
-        doc.SetSelectedAttributes(form, color, flags, size, text, -1, nullptr);
+        doc.GetEvents().SetSelectedAttributes(form, color, flags, size, text, -1, nullptr);
     }
 
     ScopedUi ui;
@@ -97,7 +97,7 @@ TEST_F(DocEventsTest, NewEventsTakeTheDefaultsAndTheCurrentLayer) {
     doc.GetSyokiSet().GetEvent().SetLogFont(font);
     doc.SetCurrentLayer(7);
 
-    const std::unique_ptr<CEvent> event = doc.CreateEvent();
+    const std::unique_ptr<CEvent> event = doc.GetEvents().CreateEvent();
     ASSERT_NE(event, nullptr);
     EXPECT_EQ(event->GetAttr(), defaults);
     EXPECT_EQ(event->GetLogFont().lfHeight, -40);
@@ -109,7 +109,7 @@ TEST_F(DocEventsTest, AnEventThatCannotBeMadeSaysSo) {
     std::unique_ptr<CEvent> event;
     {
         test::FailingAllocation failing(0);
-        event = doc.CreateEvent();
+        event = doc.GetEvents().CreateEvent();
     }
     EXPECT_EQ(event, nullptr);
     ASSERT_EQ(ui->MessageBoxes().size(), 1u);
@@ -150,7 +150,7 @@ TEST_F(DocEventsMoveTest, CopyMoveKeepsTheOldEventAndUndoRemovesTheCopy) {
     CEvent* old = Add("A", true, 11, 10);
     const CPoint anchor = GetAnchorPoint(*old, layout);
 
-    doc.MoveSelectedEvents(layout, 200, -100, 2);
+    doc.GetEvents().MoveSelectedEvents(layout, 200, -100, 2);
 
     ASSERT_EQ(doc.GetSelCount(), 1);
     const CEvent* copy = dynamic_cast<CEvent*>(doc.GetSelList().GetHead());
@@ -172,7 +172,7 @@ TEST_F(DocEventsMoveTest, MoveReplacesTheEventsAndUndoBringsThemBack) {
     CEvent* first = Add("A", true, 11, 10);
     CEvent* second = Add("B", true, 20, 3);
 
-    doc.OffsetSelectedEvents(CTimeSpan(2, 0, 0, 0), -1, 3);
+    doc.GetEvents().OffsetSelectedEvents(CTimeSpan(2, 0, 0, 0), -1, 3);
 
     const std::vector<CEvent*> moved = Events(doc.GetSelList());
     ASSERT_EQ(moved.size(), 2u);
@@ -191,7 +191,7 @@ TEST_F(DocEventsMoveTest, MoveReplacesTheEventsAndUndoBringsThemBack) {
 // A text that would run above the first row is pulled back inside the chart.
 TEST_F(DocEventsMoveTest, AMoveAboveTheChartIsPulledBack) {
     Add("A", true, 11, 1);
-    doc.MoveSelectedEvents(layout, 0, 200, 3);
+    doc.GetEvents().MoveSelectedEvents(layout, 0, 200, 3);
     const CEvent* moved = dynamic_cast<CEvent*>(doc.GetSelList().GetHead());
     CRect text;
     ASSERT_EQ(CalcTextRect(*moved, layout, nullptr, nullptr, nullptr, &text), 1);
@@ -205,7 +205,7 @@ TEST_F(DocEventsMoveTest, AMoveAboveTheChartIsPulledBack) {
 TEST_F(DocEventsTest, ColourOnThreeEventsDeselectsThemAndOneUndoRestores) {
     const std::vector<CEvent*> old = {Add("a", true), Add("b", true), Add("c", true)};
 
-    ASSERT_TRUE(doc.OnEventAttrCommand(kCmdRed));
+    ASSERT_TRUE(doc.GetEvents().OnEventAttrCommand(kCmdRed));
 
     EXPECT_EQ(doc.GetSelCount(), 0);
     const std::vector<CEvent*> changed = Events(doc.GetObjList());
@@ -261,9 +261,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(DocEventsTest, EmphasisTwiceTogglesBack) {
     Add("a", true);
-    ASSERT_TRUE(doc.OnEventAttrCommand(kCmdBold));
+    ASSERT_TRUE(doc.GetEvents().OnEventAttrCommand(kCmdBold));
     EXPECT_EQ(dynamic_cast<CEvent*>(doc.GetSelList().GetHead())->GetStyle(), kEventBold);
-    ASSERT_TRUE(doc.OnEventAttrCommand(kCmdBold));
+    ASSERT_TRUE(doc.GetEvents().OnEventAttrCommand(kCmdBold));
     EXPECT_EQ(dynamic_cast<CEvent*>(doc.GetSelList().GetHead())->GetStyle(), 0);
 }
 
@@ -272,12 +272,12 @@ TEST_F(DocEventsTest, ASizeWithNothingSelectedChangesOnlyTheDefault) {
     CEvent* unselected = Add("a", false);
     const WORD sizeBefore = unselected->GetAttr().GetSize();
 
-    ASSERT_TRUE(doc.OnEventAttrCommand(kCmdDoubleHeight));
+    ASSERT_TRUE(doc.GetEvents().OnEventAttrCommand(kCmdDoubleHeight));
 
     EXPECT_EQ(doc.GetSyokiSet().GetEvent().GetTextAttr().GetSize(), 0x0201);
     EXPECT_EQ(unselected->GetAttr().GetSize(), sizeBefore);
     EXPECT_FALSE(doc.GetUndoHistory().CanUndo());
-    EXPECT_EQ(doc.CreateEvent()->GetAttr().GetSize(), 0x0201);
+    EXPECT_EQ(doc.GetEvents().CreateEvent()->GetAttr().GetSize(), 0x0201);
 
     // Outside the event mode the selected events are not touched either.
     CEvent* selected = Add("b", true);
@@ -295,17 +295,17 @@ TEST_F(DocEventsTest, ColourCommandsPassTheirValues) {
         {32811, 0xFF00FF}, {32801, 0xFFFF00}, {32824, 0x00FFFF},
     };
     for (const auto& [id, color] : commands) {
-        ASSERT_TRUE(doc.OnEventAttrCommand(id)) << id;
+        ASSERT_TRUE(doc.GetEvents().OnEventAttrCommand(id)) << id;
         EXPECT_EQ(doc.GetSyokiSet().GetEvent().GetTextAttr().m_color, color) << id;
     }
     app->SetEventCustomColor(0x123456);
-    ASSERT_TRUE(doc.OnEventAttrCommand(kCmdOtherColor));
+    ASSERT_TRUE(doc.GetEvents().OnEventAttrCommand(kCmdOtherColor));
     EXPECT_EQ(doc.GetSyokiSet().GetEvent().GetTextAttr().m_color, 0x123456u);
 
     Attributes(-1, 0x654321, CTembraDoc::kUnchangedFlags, -1);
     EXPECT_EQ(app->GetEventCustomColor(), 0x654321u);
-    EXPECT_FALSE(doc.OnEventAttrCommand(kCmdTextEdit));
-    EXPECT_FALSE(doc.OnEventAttrCommand(40049)); // an item command
+    EXPECT_FALSE(doc.GetEvents().OnEventAttrCommand(kCmdTextEdit));
+    EXPECT_FALSE(doc.GetEvents().OnEventAttrCommand(40049)); // an item command
 }
 
 // A text longer than the field is cut on a character boundary; the text joins the term bar's
@@ -321,7 +321,7 @@ TEST_F(DocEventsTest, ATextIsCutToTheFieldAndJoinsTheHistory) {
 TEST_F(DocEventsTest, MenuStateFollowsTheFirstSelectedEventOrTheDefaults) {
     const auto state = [this](UINT id) {
         CCmdUI ui(id);
-        doc.UpdateEventAttrUI(&ui);
+        doc.GetEvents().UpdateEventAttrUI(&ui);
         return ui;
     };
     doc.GetSyokiSet().GetEvent().GetTextAttr().m_color = kRed;
@@ -361,11 +361,11 @@ TEST_F(DocEventsTest, WholeTextFindSelectsExactlyTheEqualTexts) {
     Add("AB", false);
     Add("xAB", false);
 
-    EXPECT_EQ(doc.ReplaceEventText(1, "AB", "", TRUE, FALSE), 2);
+    EXPECT_EQ(doc.GetEvents().ReplaceEventText(1, "AB", "", TRUE, FALSE), 2);
     EXPECT_EQ(Texts(doc.GetSelList()), (std::vector<std::string>{"AB", "AB"}));
     EXPECT_EQ(Texts(doc.GetObjList()), (std::vector<std::string>{"ABC", "xAB", "Q"}));
 
-    EXPECT_EQ(doc.ReplaceEventText(1, "AB", "", FALSE, FALSE), 4);
+    EXPECT_EQ(doc.GetEvents().ReplaceEventText(1, "AB", "", FALSE, FALSE), 4);
     EXPECT_EQ(Texts(doc.GetSelList()), (std::vector<std::string>{"AB", "AB", "ABC", "xAB"}));
     EXPECT_FALSE(doc.GetUndoHistory().CanUndo());
 }
@@ -374,14 +374,14 @@ TEST_F(DocEventsTest, WholeTextFindSelectsExactlyTheEqualTexts) {
 TEST_F(DocEventsTest, FindNeverMatchesATrailByte) {
     Add(J("ア"), false);
     Add(J("Aア"), false);
-    EXPECT_EQ(doc.ReplaceEventText(1, "A", "", FALSE, FALSE), 1);
+    EXPECT_EQ(doc.GetEvents().ReplaceEventText(1, "A", "", FALSE, FALSE), 1);
     EXPECT_EQ(Texts(doc.GetSelList()), std::vector<std::string>{J("Aア")});
 }
 
 TEST_F(DocEventsTest, SelectedOnlyLeavesTheUnselectedEventsAlone) {
     Add("AB", true);
     Add("AB", false);
-    EXPECT_EQ(doc.ReplaceEventText(1, "AB", "", TRUE, TRUE), 1);
+    EXPECT_EQ(doc.GetEvents().ReplaceEventText(1, "AB", "", TRUE, TRUE), 1);
     EXPECT_EQ(doc.GetSelCount(), 1);
     EXPECT_EQ(doc.GetObjCount(), 1);
 }
@@ -394,7 +394,7 @@ TEST_F(DocEventsTest, ReplacementIsCutToTheFieldAndUndoneInOneStep) {
     Add("z", false);
     const std::string longText(200, 'w');
 
-    EXPECT_EQ(doc.ReplaceEventText(2, "x", longText, FALSE, FALSE), 2);
+    EXPECT_EQ(doc.GetEvents().ReplaceEventText(2, "x", longText, FALSE, FALSE), 2);
     const std::vector<std::string> texts = Texts(doc.GetSelList());
     ASSERT_EQ(texts.size(), 2u);
     EXPECT_EQ(texts[0], std::string(128, 'w'));
@@ -411,7 +411,7 @@ TEST_F(DocEventsTest, ReplacementIsCutToTheFieldAndUndoneInOneStep) {
     for (int i = 0; i < 100; ++i) {
         doubleBytes += J("ア");
     }
-    doc.ReplaceEventText(2, "q", doubleBytes, TRUE, TRUE);
+    doc.GetEvents().ReplaceEventText(2, "q", doubleBytes, TRUE, TRUE);
     EXPECT_EQ(dynamic_cast<CEvent*>(doc.GetSelList().GetTail())->GetText(),
               doubleBytes.substr(0, 127));
 }
@@ -432,24 +432,24 @@ protected:
 // working days after it otherwise (a date in a holiday run moves to the run's end).
 TEST_F(DocEventsRedateTest, ShiftKeepsCalendarDaysWhenPlainAndWorkingDaysOtherwise) {
     CEvent* event = Add("a", true, 6);
-    doc.ShiftEventsByDays(Day(2010, 4, 1), Day(2010, 4, 5), TRUE);
+    doc.GetEvents().ShiftEventsByDays(Day(2010, 4, 1), Day(2010, 4, 5), TRUE);
     EXPECT_EQ(event->GetStartDate(), Day(2010, 4, 10));
 
     event->SetStartDate(Day(2010, 4, 6));
-    doc.ShiftEventsByDays(Day(2010, 4, 1), Day(2010, 4, 5), FALSE);
+    doc.GetEvents().ShiftEventsByDays(Day(2010, 4, 1), Day(2010, 4, 5), FALSE);
     EXPECT_EQ(event->GetStartDate(), Day(2010, 4, 12));
 
     event->SetStartDate(Day(2010, 4, 4));
-    doc.ShiftEventsByDays(Day(2010, 4, 1), Day(2010, 4, 5), FALSE);
+    doc.GetEvents().ShiftEventsByDays(Day(2010, 4, 1), Day(2010, 4, 5), FALSE);
     EXPECT_EQ(event->GetStartDate(), Day(2010, 4, 8));
 }
 
 TEST_F(DocEventsRedateTest, RemovingHolidaysTakesTheHolidayTimeOff) {
     CEvent* event = Add("a", true, 13);
     CEvent* unselected = Add("b", false, 13);
-    doc.RemoveEventHolidays(Day(2010, 4, 8), TRUE);
+    doc.GetEvents().RemoveEventHolidays(Day(2010, 4, 8), TRUE);
     EXPECT_EQ(event->GetStartDate(), Day(2010, 4, 13));
-    doc.RemoveEventHolidays(Day(2010, 4, 8), FALSE);
+    doc.GetEvents().RemoveEventHolidays(Day(2010, 4, 8), FALSE);
     EXPECT_EQ(event->GetStartDate(), Day(2010, 4, 11));
     EXPECT_EQ(unselected->GetStartDate(), Day(2010, 4, 13));
 }

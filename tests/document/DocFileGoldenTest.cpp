@@ -273,10 +273,10 @@ TEST_F(DocFileGoldenTest, TheHandWrittenChartLoadsAndSavesByteForByte) {
 
     ASSERT_EQ(doc.GetLayers().size(), 16u);
     EXPECT_EQ(doc.GetCurrentLayer(), 2);
-    EXPECT_EQ(doc.IsLayerVisible(3), 3);
-    EXPECT_EQ(doc.GetLayerName(3), Sjis::FromUtf8("外構"));
+    EXPECT_EQ(doc.GetChartLayers().IsLayerVisible(3), 3);
+    EXPECT_EQ(doc.GetChartLayers().GetLayerName(3), Sjis::FromUtf8("外構"));
 
-    const CKoumokuData* cell = doc.GetKoumokuCell(0, 0);
+    const CKoumokuData* cell = doc.GetKoumokuCells().GetKoumokuCell(0, 0);
     ASSERT_NE(cell, nullptr);
     EXPECT_EQ(cell->GetText(), Sjis::FromUtf8("土工事"));
     EXPECT_EQ(doc.GetKoumokuTable().GetKeisenType(2), 2);

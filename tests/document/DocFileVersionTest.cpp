@@ -24,7 +24,7 @@ protected:
     std::unique_ptr<CTembraDoc> Sample() {
         auto doc = NewChart();
         doc->SetCurrentLayer(5);
-        doc->SetLayerVisible(4, CLayerSet::kHidden);
+        doc->GetChartLayers().SetLayerVisible(4, CLayerSet::kHidden);
         doc->SetSheetRowCount(12);
         doc->GetSeqNumberCtrl().Set(0x0102, 7);
         doc->GetShigenNames().push_back(std::make_unique<CShigenName>(1, 4, "X"));
@@ -97,7 +97,8 @@ TEST_F(DocFileVersionTest, EachVersionHoldsItsParts) {
         EXPECT_EQ(back->GetVersion(), c.version);
         ASSERT_EQ(back->GetLayers().size(), 16u);
         EXPECT_EQ(back->GetCurrentLayer(), c.layers ? 5 : 0);
-        EXPECT_EQ(back->IsLayerVisible(4), c.layers ? CLayerSet::kHidden : CLayerSet::kShown);
+        EXPECT_EQ(back->GetChartLayers().IsLayerVisible(4),
+                  c.layers ? CLayerSet::kHidden : CLayerSet::kShown);
         EXPECT_EQ(back->GetSheetRowCount(), c.sheetRows ? 12 : 0);
         EXPECT_EQ(back->GetShigenNames().size(), 1u);
         EXPECT_EQ(back->GetResourceCharts().GetChartCount(), 1);

@@ -35,7 +35,7 @@ protected:
         pos.SetStartRow(2);
         pos.SetEndRow(2);
         doc->AddObj(doc->CreateKoutei(&pos).release(), FALSE);
-        std::unique_ptr<CEvent> event = doc->CreateEvent();
+        std::unique_ptr<CEvent> event = doc->GetEvents().CreateEvent();
         event->SetStartDate(start);
         event->SetStartRow(4);
         doc->AddObj(event.release(), FALSE);
@@ -174,8 +174,8 @@ TEST_F(DocInsertTest, ObjectsComeInAsBlocksFittedIntoThePeriodOrKeptWhereTheyWer
 TEST_F(DocInsertTest, TheCalendarTheItemsAndTheLayersComeIn) {
     auto source = Chart(kPaperB4, "Other", 1);
     source->GetWorkCalendar().SetDayFlag(2010, 6, 9, 0x20);
-    source->CreateKoumokuData(3, 0)->SetText(Sjis::FromUtf8("仮設"));
-    source->SetLayerName(6, "L6");
+    source->GetKoumokuCells().CreateKoumokuData(3, 0)->SetText(Sjis::FromUtf8("仮設"));
+    source->GetChartLayers().SetLayerName(6, "L6");
     source->SetCurrentLayer(6);
     const fs::path path = Save(*source, "parts.tbr");
     auto doc = NewChart();
@@ -183,9 +183,9 @@ TEST_F(DocInsertTest, TheCalendarTheItemsAndTheLayersComeIn) {
     ASSERT_TRUE(
         doc->InsertFile(path.string(), kInsertCalendar | kInsertItems | kInsertLayers, FALSE));
     EXPECT_TRUE(doc->GetWorkCalendar().IsHoliday(2010, 6, 9));
-    ASSERT_NE(doc->GetKoumokuCell(3, 0), nullptr);
-    EXPECT_EQ(doc->GetKoumokuCell(3, 0)->GetText(), Sjis::FromUtf8("仮設"));
-    EXPECT_EQ(doc->GetLayerName(6), "L6");
+    ASSERT_NE(doc->GetKoumokuCells().GetKoumokuCell(3, 0), nullptr);
+    EXPECT_EQ(doc->GetKoumokuCells().GetKoumokuCell(3, 0)->GetText(), Sjis::FromUtf8("仮設"));
+    EXPECT_EQ(doc->GetChartLayers().GetLayerName(6), "L6");
     EXPECT_EQ(doc->GetCurrentLayer(), 6);
     EXPECT_EQ(doc->GetObjCount(), 0) << "no objects were asked for";
 }

@@ -30,12 +30,12 @@ constexpr UINT kCmdTextEdit = 40055;
 class DocKoumokuAttrTest : public KoumokuFixture {
 protected:
     void Flags(int code) {
-        doc.SetKoumokuAttr(kNone, CTembraDoc::kUnchangedColor, code, kNone, {}, kNone, kNone, kNone,
-                           kNone, nullptr);
+        doc.GetKoumokuCells().SetKoumokuAttr(kNone, CTembraDoc::kUnchangedColor, code, kNone, {},
+                                             kNone, kNone, kNone, kNone, nullptr);
     }
     CCmdUI State(UINT id) {
         CCmdUI cmdUI(id);
-        doc.UpdateKoumokuAttrUI(&cmdUI);
+        doc.GetKoumokuCells().UpdateKoumokuAttrUI(&cmdUI);
         return cmdUI;
     }
 };
@@ -76,14 +76,14 @@ INSTANTIATE_TEST_SUITE_P(
 // placement away.
 TEST_F(DocKoumokuAttrTest, PlacementCommands) {
     Cell(0, 0)->SetSelected(1);
-    ASSERT_TRUE(doc.OnKoumokuAttrCommand(kCmdTop));
+    ASSERT_TRUE(doc.GetKoumokuCells().OnKoumokuAttrCommand(kCmdTop));
     EXPECT_EQ(Cell(0, 0)->GetFlags(), 0x0100);
-    ASSERT_TRUE(doc.OnKoumokuAttrCommand(kCmdTop));
+    ASSERT_TRUE(doc.GetKoumokuCells().OnKoumokuAttrCommand(kCmdTop));
     EXPECT_EQ(Cell(0, 0)->GetFlags(), 0x0000);
-    ASSERT_TRUE(doc.OnKoumokuAttrCommand(kCmdTop));
-    ASSERT_TRUE(doc.OnKoumokuAttrCommand(kCmdBottom));
+    ASSERT_TRUE(doc.GetKoumokuCells().OnKoumokuAttrCommand(kCmdTop));
+    ASSERT_TRUE(doc.GetKoumokuCells().OnKoumokuAttrCommand(kCmdBottom));
     EXPECT_EQ(Cell(0, 0)->GetFlags(), 0x0200);
-    EXPECT_FALSE(doc.OnKoumokuAttrCommand(kCmdTextEdit));
+    EXPECT_FALSE(doc.GetKoumokuCells().OnKoumokuAttrCommand(kCmdTextEdit));
 }
 
 // ---- The selected cells -------------------------------------------------------------------------
@@ -94,7 +94,7 @@ TEST_F(DocKoumokuAttrTest, SelectedCellsChangeInOneStep) {
     Cell(1, 0)->SetSelected(1);
     Cell(2, 2)->SetSelected(1);
     const std::string text = "T" + std::string(150, 'x');
-    doc.SetKoumokuAttr(2, 0x0000FF, kNone, 0x0202, text, 3, 1, 2, kNone, nullptr);
+    doc.GetKoumokuCells().SetKoumokuAttr(2, 0x0000FF, kNone, 0x0202, text, 3, 1, 2, kNone, nullptr);
 
     for (const CKoumokuData* cell : {Cell(1, 0), Cell(2, 2)}) {
         EXPECT_EQ(cell->GetFormat(), 2);
@@ -117,7 +117,8 @@ TEST_F(DocKoumokuAttrTest, SelectedCellsChangeInOneStep) {
 // With no cell selected, or outside the item mode, the values are for new cells; an own colour
 // is remembered as the item cells' "その他" colour.
 TEST_F(DocKoumokuAttrTest, WithoutSelectedCellsTheDefaultsChange) {
-    doc.SetKoumokuAttr(1, 0x123456, 0x0104, 0x0201, {}, kNone, kNone, kNone, kNone, nullptr);
+    doc.GetKoumokuCells().SetKoumokuAttr(1, 0x123456, 0x0104, 0x0201, {}, kNone, kNone, kNone,
+                                         kNone, nullptr);
     const CFontAttr& defaults = doc.GetSyokiSet().GetChart().GetKoumokuAttr();
     EXPECT_EQ(defaults.m_form, 1);
     EXPECT_EQ(defaults.m_color, 0x123456u);
@@ -126,15 +127,15 @@ TEST_F(DocKoumokuAttrTest, WithoutSelectedCellsTheDefaultsChange) {
     EXPECT_EQ(defaults.m_fontWidth, 1);
     EXPECT_EQ(app->GetKoumokuCustomColor(), 0x123456u);
     EXPECT_EQ(Table(), Start());
-    EXPECT_EQ(doc.CreateKoumokuData(7, 0)->GetSize(), 0x0201);
+    EXPECT_EQ(doc.GetKoumokuCells().CreateKoumokuData(7, 0)->GetSize(), 0x0201);
 
     Cell(0, 0)->SetSelected(1);
     doc.GetOperation().SetOperation(COperationState::kOpMove);
-    ASSERT_TRUE(doc.OnKoumokuAttrCommand(kCmdRed));
+    ASSERT_TRUE(doc.GetKoumokuCells().OnKoumokuAttrCommand(kCmdRed));
     EXPECT_EQ(Cell(0, 0)->GetColor(), 0u);
     EXPECT_EQ(defaults.m_color, 0x0000FFu);
     app->SetKoumokuCustomColor(0x00AA00);
-    ASSERT_TRUE(doc.OnKoumokuAttrCommand(kCmdOther));
+    ASSERT_TRUE(doc.GetKoumokuCells().OnKoumokuAttrCommand(kCmdOther));
     EXPECT_EQ(defaults.m_color, 0x00AA00u);
 }
 
@@ -164,7 +165,7 @@ TEST_F(DocKoumokuAttrTest, MenuStateFollowsTheFirstSelectedCell) {
     EXPECT_EQ(app->GetKoumokuCustomColor(), 0x654321u);
 
     // Without a selection the defaults decide and the text edit is off.
-    doc.ClearSelectedKoumokuCells(FALSE);
+    doc.GetKoumokuCells().ClearSelectedKoumokuCells(FALSE);
     doc.GetSyokiSet().GetChart().GetKoumokuAttr().m_attrb = 0x0200;
     EXPECT_EQ(State(kCmdBottom).GetCheck(), 1);
     EXPECT_EQ(State(kCmdMiddle).GetCheck(), 0);
@@ -175,10 +176,11 @@ TEST_F(DocKoumokuAttrTest, MenuStateFollowsTheFirstSelectedCell) {
 
 TEST_F(DocKoumokuAttrTest, ReplaceInAllCellsIsOneStepAndCutToTheField) {
     Cell(0, 0)->SetText("xA0");
-    EXPECT_EQ(doc.ReplaceKoumokuText(1, "A", "", FALSE, FALSE), 6);
+    EXPECT_EQ(doc.GetKoumokuCells().ReplaceKoumokuText(1, "A", "", FALSE, FALSE), 6);
     EXPECT_EQ(Table()[0], "xA0|B0|C0"); // find changes nothing
 
-    EXPECT_EQ(doc.ReplaceKoumokuText(2, "A", std::string(200, 'z'), FALSE, FALSE), 6);
+    EXPECT_EQ(doc.GetKoumokuCells().ReplaceKoumokuText(2, "A", std::string(200, 'z'), FALSE, FALSE),
+              6);
     EXPECT_EQ(Cell(0, 0)->GetText(), "x" + std::string(127, 'z'));
     EXPECT_EQ(Cell(3, 0)->GetText(), std::string(128, 'z'));
     EXPECT_EQ(Cell(3, 1)->GetText(), "B3");
@@ -192,17 +194,17 @@ TEST_F(DocKoumokuAttrTest, WholeTextAndSelectedOnly) {
     Cell(2, 1)->SetText("B");
     Cell(4, 1)->SetText("B");
     Cell(4, 1)->SetSelected(1);
-    EXPECT_EQ(doc.ReplaceKoumokuText(2, "B", "Q", TRUE, TRUE), 1);
+    EXPECT_EQ(doc.GetKoumokuCells().ReplaceKoumokuText(2, "B", "Q", TRUE, TRUE), 1);
     EXPECT_EQ(Cell(2, 1)->GetText(), "B");
     EXPECT_EQ(Cell(4, 1)->GetText(), "Q");
-    EXPECT_EQ(doc.ReplaceKoumokuText(2, "B", "Q", TRUE, FALSE), 1);
+    EXPECT_EQ(doc.GetKoumokuCells().ReplaceKoumokuText(2, "B", "Q", TRUE, FALSE), 1);
     EXPECT_EQ(Cell(2, 1)->GetText(), "Q");
 }
 
 // "A" never matches the trail byte of "ア" (83 41).
 TEST_F(DocKoumokuAttrTest, ReplaceNeverMatchesATrailByte) {
     Cell(0, 2)->SetText(J("アA"));
-    EXPECT_EQ(doc.ReplaceKoumokuText(2, "A", "-", FALSE, FALSE), 7);
+    EXPECT_EQ(doc.GetKoumokuCells().ReplaceKoumokuText(2, "A", "-", FALSE, FALSE), 7);
     EXPECT_EQ(Cell(0, 2)->GetText(), J("ア-"));
 }
 

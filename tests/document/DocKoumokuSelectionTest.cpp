@@ -44,9 +44,9 @@ TEST_P(KoumokuSelectionTest, ReportsTheSelectedRowsAndColumns) {
     }
     int first = 0;
     int last = 0;
-    EXPECT_EQ(doc.GetSelectedKoumokuRows(first, last), c.rows) << c.name;
+    EXPECT_EQ(doc.GetKoumokuCells().GetSelectedKoumokuRows(first, last), c.rows) << c.name;
     EXPECT_EQ(std::make_pair(first, last), std::make_pair(c.firstRow, c.lastRow)) << c.name;
-    EXPECT_EQ(doc.GetSelectedKoumokuCols(first, last), c.columns) << c.name;
+    EXPECT_EQ(doc.GetKoumokuCells().GetSelectedKoumokuCols(first, last), c.columns) << c.name;
     EXPECT_EQ(std::make_pair(first, last), std::make_pair(c.firstColumn, c.lastColumn)) << c.name;
 }
 

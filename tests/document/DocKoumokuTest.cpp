@@ -55,7 +55,7 @@ TEST_F(DocKoumokuTest, NewCellsTakeTheDefaults) {
     defaults.m_partition = 3;
     defaults.m_spare[0] = 5;
 
-    const CKoumokuData* cell = doc.CreateKoumokuData(8, 1);
+    const CKoumokuData* cell = doc.GetKoumokuCells().CreateKoumokuData(8, 1);
     ASSERT_NE(cell, nullptr);
     EXPECT_EQ(cell->GetSize(), 0x0201);
     EXPECT_EQ(cell->GetFormat(), 1);
@@ -65,25 +65,27 @@ TEST_F(DocKoumokuTest, NewCellsTakeTheDefaults) {
     EXPECT_EQ(cell->GetKeisenWord2(), 3);
     EXPECT_EQ(cell->GetThirdLineWord(), 5);
     EXPECT_EQ(Cell(8, 1), cell);
-    EXPECT_EQ(doc.GetKoumokuRowCount(1), 9);
-    EXPECT_EQ(doc.GetKoumokuRowCount(-1), 9);
-    EXPECT_EQ(doc.GetKoumokuRowCount(0), 6);
+    EXPECT_EQ(doc.GetKoumokuCells().GetKoumokuRowCount(1), 9);
+    EXPECT_EQ(doc.GetKoumokuCells().GetKoumokuRowCount(-1), 9);
+    EXPECT_EQ(doc.GetKoumokuCells().GetKoumokuRowCount(0), 6);
     EXPECT_TRUE(doc.GetChangedFlag());
     // A taken place keeps its cell.
-    EXPECT_EQ(doc.CreateKoumokuData(8, 1), cell);
+    EXPECT_EQ(doc.GetKoumokuCells().CreateKoumokuData(8, 1), cell);
 }
 
 TEST_F(DocKoumokuTest, StoringRecordsAddedChangedAndRemovedCells) {
-    std::unique_ptr<CKoumokuData> copy = doc.CopyKoumokuData(0, 0, Cell(2, 1));
+    std::unique_ptr<CKoumokuData> copy = doc.GetKoumokuCells().CopyKoumokuData(0, 0, Cell(2, 1));
     ASSERT_NE(copy, nullptr);
     EXPECT_EQ(copy->GetText(), "B2");
     EXPECT_EQ(copy->GetRow(), 0);
     copy->SetText("new");
 
-    doc.SetKoumokuCell(1, 0, std::move(copy));                       // changed
-    doc.SetKoumokuCell(7, 2, doc.CopyKoumokuData(0, 0, Cell(0, 0))); // added
-    doc.SetKoumokuCell(2, 2, nullptr);                               // removed
-    EXPECT_EQ(doc.SetKoumokuCell(9, 0, nullptr), nullptr); // nothing there: nothing happens
+    doc.GetKoumokuCells().SetKoumokuCell(1, 0, std::move(copy)); // changed
+    doc.GetKoumokuCells().SetKoumokuCell(
+        7, 2, doc.GetKoumokuCells().CopyKoumokuData(0, 0, Cell(0, 0))); // added
+    doc.GetKoumokuCells().SetKoumokuCell(2, 2, nullptr);                // removed
+    EXPECT_EQ(doc.GetKoumokuCells().SetKoumokuCell(9, 0, nullptr),
+              nullptr); // nothing there: nothing happens
     const Picture edited = {"A0|B0|C0", "new|B1|C1", "A2|B2", "A3|B3|C3",
                             "A4|B4|C4", "A5|B5|C5",  "",      ".|.|A0"};
     EXPECT_EQ(Table(), edited);
@@ -103,7 +105,7 @@ TEST_F(DocKoumokuTest, ClearingKeepsCellsWithRuledLinesEmpty) {
     Cell(1, 0)->SetKeisenWord1(2);
     Cell(2, 1)->SetThirdLineWord(1);
 
-    doc.ClearKoumokuRange(1, 0, 2, 2, FALSE);
+    doc.GetKoumokuCells().ClearKoumokuRange(1, 0, 2, 2, FALSE);
     const Picture cleared = {"A0|B0|C0", "_+|.|C1", ".|_|C2", "A3|B3|C3", "A4|B4|C4", "A5|B5|C5"};
     EXPECT_EQ(Table(), cleared);
     EXPECT_TRUE(doc.GetChangedFlag());
@@ -114,7 +116,7 @@ TEST_F(DocKoumokuTest, ClearingKeepsCellsWithRuledLinesEmpty) {
 
     // With removeAll they go too.
     doc.GetUndoHistory().Reset();
-    doc.ClearKoumokuRange(1, 0, 1, 1, TRUE);
+    doc.GetKoumokuCells().ClearKoumokuRange(1, 0, 1, 1, TRUE);
     EXPECT_EQ(Cell(1, 0), nullptr);
 }
 
@@ -123,13 +125,13 @@ TEST_F(DocKoumokuTest, ClearingKeepsCellsWithRuledLinesEmpty) {
 TEST_F(DocKoumokuTest, ASelectedCellClearedComesBackWithUndo) {
     Cell(3, 2)->SetSelected(1);
     Cell(3, 2)->SetKeisenWord1(1);
-    doc.ClearKoumokuRange(3, 2, 1, 1, FALSE);
+    doc.GetKoumokuCells().ClearKoumokuRange(3, 2, 1, 1, FALSE);
     EXPECT_EQ(Cell(3, 2), nullptr);
 
     ASSERT_EQ(doc.GetUndoHistory().Undo(), 1);
     ASSERT_NE(Cell(3, 2), nullptr);
     EXPECT_EQ(Cell(3, 2)->GetText(), "C3");
-    EXPECT_FALSE(doc.IsKoumokuSelected());
+    EXPECT_FALSE(doc.GetKoumokuCells().IsKoumokuSelected());
 }
 
 TEST_F(DocKoumokuTest, DeselectingDropsTheEmptyCells) {
@@ -139,10 +141,10 @@ TEST_F(DocKoumokuTest, DeselectingDropsTheEmptyCells) {
     Cell(2, 0)->SetSelected(1);
     Cell(2, 0)->SetText("");
     Cell(2, 0)->SetKeisenWord2(4);
-    EXPECT_TRUE(doc.IsKoumokuSelected());
+    EXPECT_TRUE(doc.GetKoumokuCells().IsKoumokuSelected());
 
-    doc.ClearSelectedKoumokuCells(FALSE);
-    EXPECT_FALSE(doc.IsKoumokuSelected());
+    doc.GetKoumokuCells().ClearSelectedKoumokuCells(FALSE);
+    EXPECT_FALSE(doc.GetKoumokuCells().IsKoumokuSelected());
     EXPECT_EQ(Cell(1, 0), nullptr);
     EXPECT_NE(Cell(2, 0), nullptr);
     EXPECT_EQ(Cell(0, 0)->IsSelected(), 0);
@@ -155,7 +157,7 @@ TEST_F(DocKoumokuTest, DeselectingWithRestoreEndsATemporarySwitch) {
     doc.GetOperation().ChangeMode(COperationState::kModeKoumoku);
     Cell(0, 0)->SetSelected(1);
 
-    doc.ClearSelectedKoumokuCells(TRUE);
+    doc.GetKoumokuCells().ClearSelectedKoumokuCells(TRUE);
     EXPECT_EQ(doc.GetOperation().GetMode(), COperationState::kModeEvent);
     EXPECT_EQ(doc.GetOperation().GetSavedMode(), 0);
 }
@@ -164,7 +166,7 @@ TEST_F(DocKoumokuTest, AfterALoadEmptySelectedCellsAreDropped) {
     Cell(4, 2)->SetSelected(1);
     Cell(4, 2)->SetText("");
     Cell(5, 2)->SetSelected(1);
-    doc.DropEmptyKoumokuCells();
+    doc.GetKoumokuCells().DropEmptyKoumokuCells();
     EXPECT_EQ(Cell(4, 2), nullptr);
     EXPECT_EQ(Cell(5, 2)->IsSelected(), 0);
     EXPECT_FALSE(doc.GetUndoHistory().CanUndo());
@@ -172,7 +174,7 @@ TEST_F(DocKoumokuTest, AfterALoadEmptySelectedCellsAreDropped) {
 
 TEST_F(DocKoumokuTest, DeletingEveryCellIsUndoneWithTheRowTypes) {
     doc.GetKoumoku()->SetKeisenType(2, 3);
-    doc.DeleteAllKoumoku();
+    doc.GetKoumokuCells().DeleteAllKoumoku();
     EXPECT_TRUE(Table().empty());
     EXPECT_TRUE(doc.GetKoumokuTable().GetKeisenTypes().empty());
 
@@ -193,11 +195,12 @@ TEST_F(DocKoumokuTest, WholeRowsPasteTheirTypesAndWhatDoesNotFitIsDropped) {
             Cell(row, column)->SetSelected(255);
         }
     }
-    EXPECT_EQ(doc.CopyKoumoku(), 4);
+    EXPECT_EQ(doc.GetKoumokuCells().CopyKoumoku(), 4);
     EXPECT_EQ(app->GetCellKeisenTypes(), (std::vector<WORD>{4, 5}));
 
     doc.GetUndoHistory().Reset();
-    EXPECT_EQ(doc.PasteKoumoku(4, 2, TRUE), 2); // only the first clipboard column fits
+    EXPECT_EQ(doc.GetKoumokuCells().PasteKoumoku(4, 2, TRUE),
+              2); // only the first clipboard column fits
     EXPECT_EQ(Table(),
               (Picture{"A0|B0|C0", "A1|B1|C1", "A2|B2|C2", "A3|B3|C3", "A4|B4|A1", "A5|B5|A2"}));
     EXPECT_EQ(Cell(4, 2)->IsSelected(), 255);
@@ -213,9 +216,9 @@ TEST_F(DocKoumokuTest, WholeRowsPasteTheirTypesAndWhatDoesNotFitIsDropped) {
 TEST_F(DocKoumokuTest, CellsAloneCarryNoTypes) {
     Cell(0, 1)->SetSelected(1);
     Cell(1, 1)->SetSelected(1);
-    EXPECT_EQ(doc.CopyKoumoku(), 2);
+    EXPECT_EQ(doc.GetKoumokuCells().CopyKoumoku(), 2);
     EXPECT_TRUE(app->GetCellKeisenTypes().empty());
-    EXPECT_EQ(doc.PasteKoumoku(4, 0, TRUE), 2);
+    EXPECT_EQ(doc.GetKoumokuCells().PasteKoumoku(4, 0, TRUE), 2);
     EXPECT_EQ(Cell(4, 0)->GetText(), "B0");
     EXPECT_EQ(Cell(4, 0)->IsSelected(), 1);
     EXPECT_EQ(Cell(5, 0)->GetText(), "B1");
@@ -227,7 +230,7 @@ TEST_F(DocKoumokuTest, CutOfWholeRowsIsOneUndoStep) {
     for (int column = 0; column < 3; ++column) {
         Cell(3, column)->SetSelected(255);
     }
-    EXPECT_EQ(doc.CutKoumoku(), 3);
+    EXPECT_EQ(doc.GetKoumokuCells().CutKoumoku(), 3);
     EXPECT_EQ(Table(), (Picture{"A0|B0|C0", "A1|B1|C1", "A2|B2|C2", "", "A4|B4|C4", "A5|B5|C5"}));
     EXPECT_EQ(doc.GetKoumokuTable().GetKeisenType(3), 0);
     EXPECT_EQ(app->GetCellKeisenTypes(), std::vector<WORD>{2});
@@ -290,7 +293,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Rows 1..2 of columns 0..1.
         EditCase{"DeleteRows",
                  [](CTembraDoc& d) {
-                     d.DeleteKoumokuRows(1, 0, 2, 2);
+                     d.GetKoumokuCells().DeleteKoumokuRows(1, 0, 2, 2);
                      d.GetHatches().HatchRowsDeleted(FALSE, 1, 2, 0, 1);
                  },
                  {"A0|B0|C0", "A3|B3|C1", "A4|B4|C2", "A5|B5|C3", ".|.|C4", ".|.|C5"},
@@ -298,7 +301,7 @@ INSTANTIATE_TEST_SUITE_P(
         EditCase{
             "InsertRows",
             [](CTembraDoc& d) {
-                d.InsertKoumokuRows(1, 0, 2, 2);
+                d.GetKoumokuCells().InsertKoumokuRows(1, 0, 2, 2);
                 d.GetHatches().HatchRowsInserted(1, 2, 0, 1);
             },
             {"A0|B0|C0", ".|.|C1", ".|.|C2", "A1|B1|C3", "A2|B2|C4", "A3|B3|C5", "A4|B4", "A5|B5"},
@@ -306,14 +309,14 @@ INSTANTIATE_TEST_SUITE_P(
         // Column 0 of rows 1..2, and column 1 of rows 3..4.
         EditCase{"DeleteColumns",
                  [](CTembraDoc& d) {
-                     d.DeleteKoumokuCols(1, 0, 2, 1);
+                     d.GetKoumokuCells().DeleteKoumokuCols(1, 0, 2, 1);
                      d.GetHatches().HatchColsDeleted(FALSE, 1, 2, 0, 0);
                  },
                  {"A0|B0|C0", "B1|C1", "B2|C2", "A3|B3|C3", "A4|B4|C4", "A5|B5|C5"},
                  {{0, 5, 2, 2}, {1, 2, 0, 1}, {3, 3, 2, 2}, {3, 4, 0, 1}}},
         EditCase{"InsertColumns",
                  [](CTembraDoc& d) {
-                     d.InsertKoumokuCols(3, 1, 2, 1);
+                     d.GetKoumokuCells().InsertKoumokuCols(3, 1, 2, 1);
                      d.GetHatches().HatchColsInserted(3, 4, 1, 1);
                  },
                  {"A0|B0|C0", "A1|B1|C1", "A2|B2|C2", "A3|.|B3|C3", "A4|.|B4|C4", "A5|B5|C5"},
@@ -322,13 +325,13 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Inserted rows that would push a cell past row 9998 change nothing.
 TEST_F(DocKoumokuTest, InsertingRowsStopsAtTheLastRow) {
-    doc.CreateKoumokuData(9997, 0)->SetText("far");
+    doc.GetKoumokuCells().CreateKoumokuData(9997, 0)->SetText("far");
     doc.GetUndoHistory().Reset();
-    EXPECT_EQ(doc.InsertKoumokuRows(2, 0, 2, 1), 0);
+    EXPECT_EQ(doc.GetKoumokuCells().InsertKoumokuRows(2, 0, 2, 1), 0);
     EXPECT_EQ(Cell(9997, 0)->GetText(), "far");
     EXPECT_EQ(Cell(2, 0)->GetText(), "A2");
     EXPECT_FALSE(doc.GetUndoHistory().CanUndo());
-    EXPECT_EQ(doc.InsertKoumokuRows(2, 0, 1, 1), 1);
+    EXPECT_EQ(doc.GetKoumokuCells().InsertKoumokuRows(2, 0, 1, 1), 1);
     EXPECT_EQ(Cell(9998, 0)->GetText(), "far");
 }
 
@@ -337,9 +340,9 @@ TEST_F(DocKoumokuTest, InsertingRowsStopsAtTheLastRow) {
 TEST_F(DocKoumokuTest, RuledLineTypesAreCopiedOrMoved) {
     doc.GetKoumoku()->SetKeisenType(1, 4);
     doc.GetKoumoku()->SetKeisenType(2, 5);
-    doc.MoveKeisenTypes(2, 1, 3, 0);
+    doc.GetKoumokuCells().MoveKeisenTypes(2, 1, 3, 0);
     EXPECT_EQ(doc.GetKoumokuTable().GetKeisenTypes(), (std::vector<WORD>{0, 4, 5, 0, 4, 5}));
-    doc.MoveKeisenTypes(4, 5, -3, 3);
+    doc.GetKoumokuCells().MoveKeisenTypes(4, 5, -3, 3);
     EXPECT_EQ(doc.GetKoumokuTable().GetKeisenTypes(), (std::vector<WORD>{0, 4, 5, 0, 0, 0}));
 }
 

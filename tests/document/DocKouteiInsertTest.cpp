@@ -69,7 +69,7 @@ test::Bytes ClipboardBytes(CTembraDoc& doc) {
 class InsertBlockTest : public test::KouteiChainFixture {
 protected:
     InsertBlockTest() {
-        source.CreateLayers();
+        source.GetChartLayers().CreateLayers();
         source.GetOperation().SetMode(COperationState::kModeKoutei);
         // Plain dates unless a test asks for the calendar.
         for (CTembraDoc* d : {&source, &doc}) {
@@ -88,7 +88,7 @@ protected:
         return raw;
     }
     void AddSourceEvent(int day, int row) {
-        std::unique_ptr<CEvent> event = source.CreateEvent();
+        std::unique_ptr<CEvent> event = source.GetEvents().CreateEvent();
         event->SetStartDate(ChartDay(day));
         event->SetStartRow(static_cast<WORD>(row));
         event->Select();
@@ -474,7 +474,7 @@ TEST_F(InsertBlockTest, BoxesOfObjects) {
     CKoutei* rising = Add({"Up", 3, 7, 5, 2, 0, kLineShapeElbowVH});
     // A gate whose crossbar lies two rows above its nodes.
     CKoutei* gate = Add({"Gate", 1, 4, 4, 4, 0, kLineShapeGate, false, false, -2});
-    std::unique_ptr<CEvent> event = doc.CreateEvent();
+    std::unique_ptr<CEvent> event = doc.GetEvents().CreateEvent();
     event->SetStartDate(ChartDay(5));
     event->SetStartRow(9);
     CZukeiPolyLine shape;

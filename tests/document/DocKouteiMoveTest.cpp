@@ -360,7 +360,7 @@ void SelectChart(CTembraDoc& doc, const std::vector<KouteiPlan>& plans, const Ch
 class MoveOperationTest : public LinkedMoveTest, public testing::WithParamInterface<OperationCase> {
 protected:
     MoveOperationTest() {
-        original.CreateLayers();
+        original.GetChartLayers().CreateLayers();
         original.GetOperation().SetMode(COperationState::kModeKoutei);
         SetUpWeekends(original);
     }

@@ -114,12 +114,12 @@ TEST_F(DocLayerMenuTest, AChosenLayerMovesTheSelectionOrBecomesTheCurrentLayer) 
 }
 
 TEST_F(DocLayerMenuTest, AReferenceLayerIsShownAndAHiddenOneStaysHidden) {
-    doc.SetLayerVisible(3, 2);
-    doc.SetLayerVisible(4, 0);
+    doc.GetChartLayers().SetLayerVisible(3, 2);
+    doc.GetChartLayers().SetLayerVisible(4, 0);
     Choose(3);
-    EXPECT_EQ(doc.IsLayerVisible(3), 1);
+    EXPECT_EQ(doc.GetChartLayers().IsLayerVisible(3), 1);
     Choose(4);
-    EXPECT_EQ(doc.IsLayerVisible(4), 0);
+    EXPECT_EQ(doc.GetChartLayers().IsLayerVisible(4), 0);
 }
 
 // The menu's layer commands put their layer into the combo and choose it; the check follows

@@ -23,8 +23,8 @@ namespace {
 using test::RecordingView;
 using test::ScopedAppState;
 
-CTembraDoc::LayerMap Identity() {
-    CTembraDoc::LayerMap map{};
+CChartLayers::LayerMap Identity() {
+    CChartLayers::LayerMap map{};
     std::iota(map.begin(), map.end(), 0);
     return map;
 }
@@ -88,15 +88,16 @@ TEST_F(DocLayersTest, ANewOrOpenedChartHasSixteenShownLayersWithoutNames) {
     const auto expectDefaultTable = [](const CTembraDoc& chart, const char* what) {
         ASSERT_EQ(chart.GetLayers().size(), 16u) << what;
         for (int i = 0; i < 16; ++i) {
-            EXPECT_EQ(chart.IsLayerVisible(i), CLayerSet::kShown) << what << " " << i;
-            EXPECT_EQ(chart.GetLayerName(i), "") << what << " " << i;
+            EXPECT_EQ(chart.GetChartLayers().IsLayerVisible(i), CLayerSet::kShown)
+                << what << " " << i;
+            EXPECT_EQ(chart.GetChartLayers().GetLayerName(i), "") << what << " " << i;
         }
         EXPECT_EQ(chart.GetCurrentLayer(), 0) << what;
     };
     expectDefaultTable(doc, "new");
 
     // A new chart again: the table is rebuilt, not appended to.
-    doc.SetLayerName(3, "x");
+    doc.GetChartLayers().SetLayerName(3, "x");
     doc.SetCurrentLayer(5);
     doc.OnNewDocument();
     expectDefaultTable(doc, "renewed");
@@ -110,18 +111,18 @@ TEST_F(DocLayersTest, ANewOrOpenedChartHasSixteenShownLayersWithoutNames) {
 }
 
 TEST_F(DocLayersTest, StatesAndNamesOutsideTheTableAreNone) {
-    doc.SetLayerVisible(15, CLayerSet::kHidden);
-    doc.SetLayerName(15, "F");
-    EXPECT_EQ(doc.IsLayerVisible(15), CLayerSet::kHidden);
-    EXPECT_EQ(doc.GetLayerName(15), "F");
-    doc.SetLayerVisible(16, CLayerSet::kReference);
-    doc.SetLayerName(-1, "none");
-    EXPECT_EQ(doc.IsLayerVisible(16), 0);
-    EXPECT_EQ(doc.IsLayerVisible(-1), 0);
-    EXPECT_EQ(doc.GetLayerName(16), "");
+    doc.GetChartLayers().SetLayerVisible(15, CLayerSet::kHidden);
+    doc.GetChartLayers().SetLayerName(15, "F");
+    EXPECT_EQ(doc.GetChartLayers().IsLayerVisible(15), CLayerSet::kHidden);
+    EXPECT_EQ(doc.GetChartLayers().GetLayerName(15), "F");
+    doc.GetChartLayers().SetLayerVisible(16, CLayerSet::kReference);
+    doc.GetChartLayers().SetLayerName(-1, "none");
+    EXPECT_EQ(doc.GetChartLayers().IsLayerVisible(16), 0);
+    EXPECT_EQ(doc.GetChartLayers().IsLayerVisible(-1), 0);
+    EXPECT_EQ(doc.GetChartLayers().GetLayerName(16), "");
     // An object beyond the table counts as one on its last layer.
     CEvent* far = AddEvent(20);
-    EXPECT_EQ(doc.IsObjectLayerVisible(far), CLayerSet::kHidden);
+    EXPECT_EQ(doc.GetChartLayers().IsObjectLayerVisible(far), CLayerSet::kHidden);
 }
 
 TEST_F(DocLayersTest, CountsTakeShapesAndUnselectedObjectsOnLayersZeroToFifteen) {
@@ -131,10 +132,10 @@ TEST_F(DocLayersTest, CountsTakeShapesAndUnselectedObjectsOnLayersZeroToFifteen)
     AddEvent(16); // no layer of the table: not counted
     AddShape(2);
     AddShape(15, true); // selected shapes stay in the shape list and count
-    CTembraDoc::LayerCounts counts;
+    CChartLayers::LayerCounts counts;
     counts.fill(7);
-    doc.CountObjectsPerLayer(counts);
-    CTembraDoc::LayerCounts expected{};
+    doc.GetChartLayers().CountObjectsPerLayer(counts);
+    CChartLayers::LayerCounts expected{};
     expected[1] = 1;
     expected[2] = 2;
     expected[15] = 1;
@@ -144,9 +145,9 @@ TEST_F(DocLayersTest, CountsTakeShapesAndUnselectedObjectsOnLayersZeroToFifteen)
 TEST_F(DocLayersTest, AMapThatMovesNoUsedLayerChangesAndRecordsNothing) {
     CKoutei* process = AddProcess(1);
     CZukeiBox* shape = AddShape(2);
-    CTembraDoc::LayerMap map = Identity();
+    CChartLayers::LayerMap map = Identity();
     map[3] = 9; // nothing stands on layer 3
-    doc.MoveLayers(map);
+    doc.GetChartLayers().MoveLayers(map);
     EXPECT_FALSE(doc.GetUndoHistory().CanUndo());
     EXPECT_EQ(doc.GetObjList().GetHead(), process);
     EXPECT_EQ(doc.GetZukeiList().GetHead(), shape);
@@ -165,11 +166,11 @@ TEST_F(DocLayersTest, MovedObjectsAreCopiesInTheirPlacesAndOneUndoRestoresThem) 
     const std::vector<CDataHeader*> objectsBefore = Entries(doc.GetObjList());
     const std::vector<CDataHeader*> shapesBefore = Entries(doc.GetZukeiList());
 
-    CTembraDoc::LayerMap map = Identity();
+    CChartLayers::LayerMap map = Identity();
     map[1] = -3; // held to 0
     map[2] = 20; // held to 15
     map[15] = 7;
-    doc.MoveLayers(map);
+    doc.GetChartLayers().MoveLayers(map);
 
     EXPECT_EQ(Layers(doc.GetObjList()), (std::vector<int>{0, 15, 4, 7}));
     EXPECT_EQ(Layers(doc.GetZukeiList()), (std::vector<int>{4, 15, 7}));
@@ -219,7 +220,7 @@ TEST_F(DocLayersTest, TheSelectionGoesToALayerByTheObjectMode) {
         doc.SelectAt(doc.FindObj(event));
 
         doc.GetOperation().SetMode(c.mode);
-        doc.SetSelLayer(25);
+        doc.GetChartLayers().SetSelLayer(25);
         EXPECT_EQ((std::vector<int>{lined->GetLayer(), nodeOnly->GetLayer(), shape->GetLayer(),
                                     event->GetLayer()}),
                   c.layers)
@@ -257,21 +258,21 @@ TEST_F(DocLayersTest, APasteMapLeavesTheClipboardItsOwnLayers) {
     app->GetProcessInfoList().back()->AddLink(process);
 
     OwnedObList<CDataHeader> backup;
-    EXPECT_EQ(doc.RemapClipboardLayers(Identity(), &backup), 0);
+    EXPECT_EQ(doc.GetChartLayers().RemapClipboardLayers(Identity(), &backup), 0);
     EXPECT_TRUE(backup.IsEmpty());
 
-    CTembraDoc::LayerMap map = Identity();
+    CChartLayers::LayerMap map = Identity();
     map[2] = 5;
     map[15] = 6;
-    ASSERT_EQ(doc.RemapClipboardLayers(map, &backup), 1);
+    ASSERT_EQ(doc.GetChartLayers().RemapClipboardLayers(map, &backup), 1);
     EXPECT_EQ(Layers(objects), (std::vector<int>{5, 3}));
     EXPECT_EQ(Layers(shapes), (std::vector<int>{5, 6}));
-    CTembraDoc::LayerCounts counts;
-    CTembraDoc::CountClipboardPerLayer(counts);
+    CChartLayers::LayerCounts counts;
+    CChartLayers::CountClipboardPerLayer(counts);
     EXPECT_EQ(counts[5], 2);
     EXPECT_EQ(counts[6], 1);
 
-    CTembraDoc::RestoreClipboard(&backup);
+    CChartLayers::RestoreClipboard(&backup);
     EXPECT_TRUE(backup.IsEmpty());
     EXPECT_EQ(Layers(objects), (std::vector<int>{2, 3}));
     EXPECT_EQ(Layers(shapes), (std::vector<int>{2, 18}));
@@ -285,9 +286,9 @@ TEST_F(DocLayersTest, APasteMapLeavesTheClipboardItsOwnLayers) {
     // A map that moves only layers the clipboard does not use needs no backup.
     map = Identity();
     map[9] = 1;
-    EXPECT_EQ(doc.RemapClipboardLayers(map, &backup), 1);
+    EXPECT_EQ(doc.GetChartLayers().RemapClipboardLayers(map, &backup), 1);
     EXPECT_TRUE(backup.IsEmpty());
-    CTembraDoc::RestoreClipboard(&backup);
+    CChartLayers::RestoreClipboard(&backup);
     EXPECT_EQ(Layers(objects), (std::vector<int>{2, 3}));
 }
 
@@ -304,30 +305,31 @@ TEST_F(DocLayersTest, DataOnUnshownLayersIsFoundAndClamped) {
     };
     for (const Case& c : cases) {
         doc.FreeAllObjects();
-        doc.SetLayerVisible(4, c.state);
+        doc.GetChartLayers().SetLayerVisible(4, c.state);
         AddProcess(4, c.selectedOnly);
-        EXPECT_EQ(doc.HasDataOnUnshownLayers(), c.found) << c.state << " " << c.selectedOnly;
+        EXPECT_EQ(doc.GetChartLayers().HasDataOnUnshownLayers(), c.found)
+            << c.state << " " << c.selectedOnly;
     }
     doc.FreeAllObjects();
-    doc.SetLayerVisible(4, CLayerSet::kShown);
+    doc.GetChartLayers().SetLayerVisible(4, CLayerSet::kShown);
     AddShape(4);
-    EXPECT_FALSE(doc.HasDataOnUnshownLayers());
-    doc.SetLayerVisible(4, CLayerSet::kHidden);
-    EXPECT_TRUE(doc.HasDataOnUnshownLayers()) << "a shape";
+    EXPECT_FALSE(doc.GetChartLayers().HasDataOnUnshownLayers());
+    doc.GetChartLayers().SetLayerVisible(4, CLayerSet::kHidden);
+    EXPECT_TRUE(doc.GetChartLayers().HasDataOnUnshownLayers()) << "a shape";
 
     CEvent* far = AddEvent(40);
     CZukeiBox* farShape = AddShape(16);
     CKoutei* selected = AddProcess(30, true);
-    doc.ClampLayers();
+    doc.GetChartLayers().ClampLayers();
     EXPECT_EQ(far->GetLayer(), 15);
     EXPECT_EQ(farShape->GetLayer(), 15);
     EXPECT_EQ(selected->GetLayer(), 30) << "only shapes and unselected objects";
 }
 
 TEST_F(DocLayersTest, DeletingTheShownLayersKeepsReferenceHiddenShapesAndSelected) {
-    doc.SetLayerVisible(1, CLayerSet::kReference);
-    doc.SetLayerVisible(2, CLayerSet::kHidden);
-    doc.SetLayerVisible(3, CLayerSet::kNotDrawn);
+    doc.GetChartLayers().SetLayerVisible(1, CLayerSet::kReference);
+    doc.GetChartLayers().SetLayerVisible(2, CLayerSet::kHidden);
+    doc.GetChartLayers().SetLayerVisible(3, CLayerSet::kNotDrawn);
     CKoutei* shown = AddProcess(0);
     CEvent* reference = AddEvent(1);
     CEvent* hidden = AddEvent(2);
@@ -337,7 +339,7 @@ TEST_F(DocLayersTest, DeletingTheShownLayersKeepsReferenceHiddenShapesAndSelecte
     CKoutei* selected = AddProcess(0, true);
     CZukeiBox* shape = AddShape(0);
 
-    doc.DeleteShownLayerObjects();
+    doc.GetChartLayers().DeleteShownLayerObjects();
     EXPECT_EQ(Entries(doc.GetObjList()),
               (std::vector<CDataHeader*>{reference, hidden, notDrawn, beyond}));
     EXPECT_EQ(doc.GetSelList().GetHead(), selected);

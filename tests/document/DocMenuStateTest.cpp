@@ -54,14 +54,14 @@ State With(State s, bool State::*flag) {
 }
 
 void Prepare(CTembraDoc& doc, const State& s) {
-    doc.CreateLayers();
+    doc.GetChartLayers().CreateLayers();
     doc.GetKoumoku()->SetLevelCount(1);
     doc.GetOperation().SetMode(s.mode);
     doc.GetOperation().SetOperation(s.operation);
     doc.GetOperation().SetState(s.subState);
     doc.GetOperation().SetWithYogo(s.withYogo ? 1 : 0);
     if (s.selection) {
-        std::unique_ptr<CEvent> event = doc.CreateEvent();
+        std::unique_ptr<CEvent> event = doc.GetEvents().CreateEvent();
         event->Select();
         doc.AddSel(event.release());
     }
@@ -70,7 +70,7 @@ void Prepare(CTembraDoc& doc, const State& s) {
         doc.GetSelectedDateRange()->SetEndDate(CTime(2010, 4, 5));
     }
     if (s.cell) {
-        doc.CreateKoumokuData(0, 0)->SetSelected(1);
+        doc.GetKoumokuCells().CreateKoumokuData(0, 0)->SetSelected(1);
     }
     if (s.progress) {
         doc.GetProgressLines().AddShincyoku(

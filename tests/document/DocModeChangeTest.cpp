@@ -46,7 +46,7 @@ protected:
         return out;
     }
     CEvent* AddEvent(int day, WORD layer) {
-        std::unique_ptr<CEvent> event = doc.CreateEvent();
+        std::unique_ptr<CEvent> event = doc.GetEvents().CreateEvent();
         event->SetStartDate(ChartDay(day));
         event->SetStartRow(3);
         event->SetLayer(layer);
@@ -148,7 +148,7 @@ TEST_F(ModeChangeTest, ObjectsOnEveryLayerAreCountedAnew) {
     CKoutei* hidden = Add({"hidden", 7, 9, 1, 1, 0, kLineShapeStraight, false, false, 0, true});
     hidden->SetLayer(2);
     CEvent* event = AddEvent(7, 2);
-    doc.SetLayerVisible(2, CLayerSet::kHidden);
+    doc.GetChartLayers().SetLayerVisible(2, CLayerSet::kHidden);
     Add({"shown", 7, 9, 2, 2, 0, kLineShapeStraight, false, false, 0, true});
     Holidays({3, 4});
     AnswerConversion();

@@ -36,7 +36,7 @@ protected:
     DocModeMenuTest() {
         app->SetYogoBar(&bar);
         app->SetActiveViewSource([this] { return &view; });
-        doc.CreateLayers();
+        doc.GetChartLayers().CreateLayers();
         doc.AddView(&view);
     }
     ~DocModeMenuTest() override { doc.RemoveView(&view); }
@@ -50,10 +50,10 @@ protected:
         o.SetMode(mode);
         o.SetOperation(operation);
         o.SetState(state);
-        std::unique_ptr<CEvent> event = doc.CreateEvent();
+        std::unique_ptr<CEvent> event = doc.GetEvents().CreateEvent();
         event->Select();
         doc.AddSel(event.release());
-        std::unique_ptr<CEvent> gone = doc.CreateEvent();
+        std::unique_ptr<CEvent> gone = doc.GetEvents().CreateEvent();
         doc.GetUndoHistory().AddNew(doc.GetObjAt(doc.AddObj(gone.release(), FALSE)));
         ui->ClearRecords();
         bar.focusBits.clear();
@@ -164,7 +164,7 @@ TEST_F(DocModeMenuTest, CopyOrMoveOfCellsIsATemporarySwitchToTheItemMode) {
     for (const UINT id : {32924u, 32925u}) {
         Start(Op::kModeEvent, Op::kOpEdit, 0);
         doc.GetKoumoku()->SetLevelCount(2);
-        doc.CreateKoumokuData(1, 1)->Select();
+        doc.GetKoumokuCells().CreateKoumokuData(1, 1)->Select();
         view.actions.clear();
         RunCommand(doc, id);
         const COperationState& o = doc.GetOperation();
@@ -176,7 +176,7 @@ TEST_F(DocModeMenuTest, CopyOrMoveOfCellsIsATemporarySwitchToTheItemMode) {
         EXPECT_EQ(doc.GetSelCount(), 1) << id;
         ASSERT_EQ(view.actions.size(), 1u) << id;
         EXPECT_FALSE(view.actions[0].has_value()) << id;
-        doc.ClearSelectedKoumokuCells(FALSE);
+        doc.GetKoumokuCells().ClearSelectedKoumokuCells(FALSE);
         doc.GetOperation().RestoreMode();
     }
 }

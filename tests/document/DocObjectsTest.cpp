@@ -159,9 +159,9 @@ TEST_F(DocObjectsTest, ClearingAllSelectionsDropsEveryKind) {
     CZukeiBox* shape = AddShape();
     shape->Select();
     doc.AddSel(shape);
-    CKoumokuData* empty = doc.CreateKoumokuData(3, 1);
+    CKoumokuData* empty = doc.GetKoumokuCells().CreateKoumokuData(3, 1);
     empty->SetSelected(1);
-    CKoumokuData* filled = doc.CreateKoumokuData(4, 1);
+    CKoumokuData* filled = doc.GetKoumokuCells().CreateKoumokuData(4, 1);
     filled->SetText("x");
     filled->SetSelected(1);
     doc.GetSelectedDateRange()->SetStartDate(Day(2005, 6, 1));
@@ -172,8 +172,9 @@ TEST_F(DocObjectsTest, ClearingAllSelectionsDropsEveryKind) {
     EXPECT_EQ(object->IsSelected(), 0);
     EXPECT_EQ(doc.FindObj(object) != nullptr, true);
     EXPECT_EQ(shape->IsSelected(), 0);
-    EXPECT_EQ(doc.GetKoumokuCell(3, 1), nullptr) << "an empty cell goes with its selection";
-    ASSERT_EQ(doc.GetKoumokuCell(4, 1), filled);
+    EXPECT_EQ(doc.GetKoumokuCells().GetKoumokuCell(3, 1), nullptr)
+        << "an empty cell goes with its selection";
+    ASSERT_EQ(doc.GetKoumokuCells().GetKoumokuCell(4, 1), filled);
     EXPECT_EQ(filled->IsSelected(), 0);
     EXPECT_FALSE(doc.HasColumnRange());
     EXPECT_EQ(doc.GetSelectedDateRange()->GetStartDateValue(), 0u);

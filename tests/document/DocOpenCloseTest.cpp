@@ -413,7 +413,7 @@ TEST_F(DocOpenCloseTest, DataInformationCountsTheChart) {
     doc->AddObj(doc->CreateKoutei(&pos).release(), FALSE);
     doc->AddObj(doc->CreateKoutei(&pos).release(), FALSE);
     doc->SelectLastObj();
-    doc->CreateKoumokuData(6, 0);
+    doc->GetKoumokuCells().CreateKoumokuData(6, 0);
     DataInfoRequest shown;
     ui->OnDialog("DataInfo", [&shown](DialogRequest& r) {
         shown = static_cast<DataInfoRequest&>(r);

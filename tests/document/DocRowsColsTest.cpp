@@ -23,7 +23,7 @@ protected:
     RowsColsTest() { doc.GetOperation().SetHolidayAuto(0); }
 
     void AddEvent(const std::string& name, int day, int row) {
-        std::unique_ptr<CEvent> event = doc.CreateEvent();
+        std::unique_ptr<CEvent> event = doc.GetEvents().CreateEvent();
         event->SetText(name);
         event->SetStartDate(ChartDay(day));
         event->SetStartRow(static_cast<WORD>(row));

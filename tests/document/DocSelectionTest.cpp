@@ -29,7 +29,7 @@ using test::ScopedUi;
 class SelectionTest : public testing::Test {
 protected:
     SelectionTest() {
-        doc.CreateLayers();
+        doc.GetChartLayers().CreateLayers();
         doc.GetOperation().SetMode(COperationState::kModeKoutei);
         doc.AddView(&view);
     }

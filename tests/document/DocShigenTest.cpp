@@ -99,17 +99,17 @@ TEST_F(DocShigenTest, LabelsPadNamesByBytesAndAlignAmounts) {
     }
 
     SetNames(doc.GetShigenNames(), {J("資材"), "ABCDEFGH", "X"});
-    EXPECT_EQ(doc.GetShigenNameLength(0), 4);
-    EXPECT_EQ(doc.GetShigenNameLength(3), -1);
-    EXPECT_EQ(doc.GetLongestShigenName(), 8);
+    EXPECT_EQ(doc.GetResources().GetShigenNameLength(0), 4);
+    EXPECT_EQ(doc.GetResources().GetShigenNameLength(3), -1);
+    EXPECT_EQ(doc.GetResources().GetLongestShigenName(), 8);
     CShigen some;
     some.AddShigenData(std::make_unique<CShigenData>(1, 2));
     some.AddShigenData(std::make_unique<CShigenData>(2, 0));
-    EXPECT_EQ(doc.GetLongestShigenNameOf(some), 4) << "only entries with an amount";
+    EXPECT_EQ(doc.GetResources().GetLongestShigenNameOf(some), 4) << "only entries with an amount";
 }
 
 TEST_F(DocShigenTest, ANewResourceListHasTheLabelDefaults) {
-    std::unique_ptr<CShigen> resources = CTembraDoc::CreateShigen();
+    std::unique_ptr<CShigen> resources = CChartResources::CreateShigen();
     ASSERT_NE(resources, nullptr);
     const CElemAttr& attr = resources->GetAttr();
     EXPECT_EQ(attr.m_fontHeigh, 1);
@@ -123,7 +123,7 @@ TEST_F(DocShigenTest, ANewResourceListHasTheLabelDefaults) {
     EXPECT_EQ(resources->GetCount(), 0);
 
     resources->AddShigenData(std::make_unique<CShigenData>(3, 4));
-    std::unique_ptr<CShigen> copy = CTembraDoc::CopyShigen(*resources);
+    std::unique_ptr<CShigen> copy = CChartResources::CopyShigen(*resources);
     ASSERT_NE(copy, nullptr);
     EXPECT_EQ(Entries(*copy), (std::vector<std::pair<int, int>>{{3, 4}}));
 }
@@ -146,7 +146,7 @@ TEST_F(DocShigenTest, GivingResourcesActsOnlyWhenEditingResources) {
         CKoutei* process = AddSelected({});
         doc.GetOperation().SetMode(c.mode);
         doc.GetOperation().SetOperation(c.operation);
-        doc.SetSelShigen(given);
+        doc.GetResources().SetSelShigen(given);
         EXPECT_EQ(SelAt(0) != process, c.changes) << c.mode << " " << c.operation;
     }
     // Nothing selected: nothing to do.
@@ -154,7 +154,7 @@ TEST_F(DocShigenTest, GivingResourcesActsOnlyWhenEditingResources) {
     doc.FreeAllObjects();
     doc.GetOperation().SetMode(COperationState::kModeShigen);
     doc.GetOperation().SetOperation(COperationState::kOpEdit);
-    doc.SetSelShigen(given);
+    doc.GetResources().SetSelShigen(given);
     EXPECT_FALSE(doc.GetUndoHistory().CanUndo());
 }
 
@@ -163,7 +163,7 @@ TEST_F(DocShigenTest, GivenResourcesReplaceTheOldOnesWithoutZeroAmounts) {
     withMany->GetShigen()->GetAttr().m_color = RGB(1, 2, 3);
     CKoutei* without = AddSelected({});
     const CShigenData given[] = {{4, 10}, {5, 0}, {6, 30}};
-    doc.SetSelShigen(given);
+    doc.GetResources().SetSelShigen(given);
 
     ASSERT_EQ(doc.GetSelCount(), 2);
     const CKoutei* first = SelAt(0);
@@ -185,7 +185,7 @@ TEST_F(DocShigenTest, GivenResourcesReplaceTheOldOnesWithoutZeroAmounts) {
 TEST_F(DocShigenTest, ClearingResourcesLeavesCopiesWithoutThemOutOfTheSelection) {
     CKoutei* with = AddSelected({{1, 1}});
     CKoutei* without = AddSelected({});
-    doc.ClearSelShigen();
+    doc.GetResources().ClearSelShigen();
     EXPECT_EQ(doc.GetSelCount(), 1);
     EXPECT_EQ(SelAt(0), without) << "nothing to take from it";
     ASSERT_EQ(doc.GetObjCount(), 1);
@@ -218,7 +218,7 @@ TEST_F(DocShigenTest, PastedNamesTakeTheirNumbersInTheTable) {
     for (const Case& c : cases) {
         SetNames(doc.GetShigenNames(), c.table);
         SetNames(app->GetShigenNameClipboard(), c.pasted);
-        EXPECT_EQ(doc.MergeShigenNames(), c.changed) << c.pasted.size();
+        EXPECT_EQ(doc.GetResources().MergeShigenNames(), c.changed) << c.pasted.size();
         std::vector<int> numbers;
         for (const auto& entry : app->GetShigenNameClipboard()) {
             numbers.push_back(entry->GetNumber());
@@ -233,7 +233,7 @@ TEST_F(DocShigenTest, PastedNamesTakeTheirNumbersInTheTable) {
     // A pasted process's entries follow: its resource 2 was "C", which is 3 here.
     SetNames(doc.GetShigenNames(), {"A", "B"});
     SetNames(app->GetShigenNameClipboard(), {"B", "C"});
-    ASSERT_EQ(doc.MergeShigenNames(), 1);
+    ASSERT_EQ(doc.GetResources().MergeShigenNames(), 1);
     CShigen pasted;
     pasted.AddShigenData(std::make_unique<CShigenData>(2, 9));
     pasted.AddShigenData(std::make_unique<CShigenData>(1, 8));

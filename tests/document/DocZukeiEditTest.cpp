@@ -458,8 +458,8 @@ TEST_F(DocZukeiEditTest, RowEditsNeedAViewAndMeasureArcsByTheirCurve) {
 }
 
 TEST_F(DocZukeiEditTest, SelectionAndDeletionOfShapesByLayer) {
-    doc.SetLayerVisible(1, CLayerSet::kReference);
-    doc.SetLayerVisible(2, CLayerSet::kHidden);
+    doc.GetChartLayers().SetLayerVisible(1, CLayerSet::kReference);
+    doc.GetChartLayers().SetLayerVisible(2, CLayerSet::kHidden);
     CZukeiBox* shown = AddBox(1, 2);
     CZukeiBox* reference = AddBox(1, 2);
     reference->SetLayer(1);

@@ -32,7 +32,7 @@ protected:
         doc.GetOperation().SetMode(COperationState::kModeKoumoku);
         for (int column = 0; column < 3; ++column) {
             for (int row = 0; row < 6; ++row) {
-                CKoumokuData* cell = doc.CreateKoumokuData(row, column);
+                CKoumokuData* cell = doc.GetKoumokuCells().CreateKoumokuData(row, column);
                 cell->SetText(std::string(1, static_cast<char>('A' + column)) +
                               std::to_string(row));
             }
@@ -41,7 +41,9 @@ protected:
         doc.SetChangedFlag(FALSE);
     }
 
-    CKoumokuData* Cell(int row, int column) { return doc.GetKoumokuCell(row, column); }
+    CKoumokuData* Cell(int row, int column) {
+        return doc.GetKoumokuCells().GetKoumokuCell(row, column);
+    }
 
     // The table as a picture; every cell must carry its own place.
     Picture Table() {

@@ -43,7 +43,7 @@ void PrintTo(const ChartShape& shape, std::ostream* os) {
 class Chart {
 public:
     Chart(const ChartShape& shape, unsigned seed) {
-        m_doc.CreateLayers();
+        m_doc.GetChartLayers().CreateLayers();
         m_doc.GetOperation().SetMode(COperationState::kModeKoutei);
         m_doc.GetOperation().SetHolidayAuto(1);
         std::mt19937 random(seed);

@@ -64,7 +64,7 @@ inline std::unique_ptr<CKoutei> MakeKoutei(CTembraDoc& doc, const KouteiPlan& pl
 class KouteiChainFixture : public testing::Test {
 protected:
     KouteiChainFixture() {
-        doc.CreateLayers();
+        doc.GetChartLayers().CreateLayers();
         doc.GetOperation().SetMode(COperationState::kModeKoutei);
         doc.AddView(&view);
     }

@@ -250,9 +250,9 @@ TEST(TembraDocLayerTest, SixteenShownLayersAndTheStateOfAnObjectsLayer) {
     ScopedAppState app;
     CTembraDoc doc;
     ProbeRecord object(kTypeEvent, "object");
-    EXPECT_EQ(doc.IsObjectLayerVisible(&object), 0) << "no table yet";
+    EXPECT_EQ(doc.GetChartLayers().IsObjectLayerVisible(&object), 0) << "no table yet";
 
-    ASSERT_EQ(doc.CreateLayers(), 1);
+    ASSERT_EQ(doc.GetChartLayers().CreateLayers(), 1);
     ASSERT_EQ(doc.GetLayers().size(), 16u);
     for (const auto& layer : doc.GetLayers()) {
         EXPECT_EQ(layer->GetState(), CLayerSet::kShown);
@@ -267,9 +267,9 @@ TEST(TembraDocLayerTest, SixteenShownLayersAndTheStateOfAnObjectsLayer) {
     };
     for (const auto& [layer, state] : cases) {
         object.SetLayer(layer);
-        EXPECT_EQ(doc.IsObjectLayerVisible(&object), state) << layer;
+        EXPECT_EQ(doc.GetChartLayers().IsObjectLayerVisible(&object), state) << layer;
     }
-    doc.DeleteLayers();
+    doc.GetChartLayers().DeleteLayers();
     EXPECT_TRUE(doc.GetLayers().empty());
 }
 
@@ -281,14 +281,15 @@ TEST(TembraDocCellTest, CellsAreFoundInsideTheTableOnly) {
     cell->SetColumn(0);
     ASSERT_TRUE(doc.GetKoumoku()->SetAt(2, 1, cell));
 
-    EXPECT_EQ(doc.GetKoumokuCell(2, 1), cell);
+    EXPECT_EQ(doc.GetKoumokuCells().GetKoumokuCell(2, 1), cell);
     EXPECT_EQ(cell->GetRow(), 2);
     EXPECT_EQ(cell->GetColumn(), 1);
     const std::vector<std::pair<int, int>> outside = {{-1, 1}, {2, -1}, {3, 1}, {2, 2}, {0, 5}};
     for (const auto& [row, column] : outside) {
-        EXPECT_EQ(doc.GetKoumokuCell(row, column), nullptr) << row << "," << column;
+        EXPECT_EQ(doc.GetKoumokuCells().GetKoumokuCell(row, column), nullptr)
+            << row << "," << column;
     }
-    EXPECT_EQ(doc.GetKoumokuCell(0, 1), nullptr) << "an empty place in the row";
+    EXPECT_EQ(doc.GetKoumokuCells().GetKoumokuCell(0, 1), nullptr) << "an empty place in the row";
 }
 
 TEST(TembraDocLookupTest, ProcessesAreFoundByTheirNumbers) {

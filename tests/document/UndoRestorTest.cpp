@@ -137,7 +137,7 @@ public:
                 where.index = hatchIndex;
             }
         }
-        if (doc.GetKoumokuCell(2, 1) == object) {
+        if (doc.GetKoumokuCells().GetKoumokuCell(2, 1) == object) {
             where.list = "cell";
             where.index = 0;
         }

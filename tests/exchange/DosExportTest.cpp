@@ -78,7 +78,7 @@ protected:
         }
         document->AddObj(process.release(), FALSE);
 
-        std::unique_ptr<CEvent> event = document->CreateEvent();
+        std::unique_ptr<CEvent> event = document->GetEvents().CreateEvent();
         event->SetStartDate(CTime(2010, 4, 7, 12, 0, 0));
         event->SetStartRow(4);
         event->SetText("E");
@@ -99,7 +99,7 @@ protected:
         box->SetAnchors(CTime(2010, 4, 6), 2.0, CTime(2010, 4, 8), 4.0);
         document->GetShapes().AddZukei(box.release(), FALSE);
 
-        CKoumokuData* cell = document->CreateKoumokuData(0, 0);
+        CKoumokuData* cell = document->GetKoumokuCells().CreateKoumokuData(0, 0);
         cell->SetText(J("基礎工事"));
         cell->SetFormat(CKoumokuData::kCenter);
         cell->SetSize(0x0101);
@@ -116,9 +116,9 @@ protected:
 TEST_F(DosExportTest, TheHeaderFile) {
     auto document = GoldenChart();
     document->SetCurrentLayer(3);
-    document->SetLayerVisible(1, CLayerSet::kReference);
-    document->SetLayerVisible(2, CLayerSet::kHidden);
-    document->SetLayerName(1, J("躯体工事の全部と仕上げ"));
+    document->GetChartLayers().SetLayerVisible(1, CLayerSet::kReference);
+    document->GetChartLayers().SetLayerVisible(2, CLayerSet::kHidden);
+    document->GetChartLayers().SetLayerName(1, J("躯体工事の全部と仕上げ"));
     ASSERT_TRUE(Export(*document)) << ::testing::PrintToString(MessageTexts());
     const std::string phd = Read("X.phd");
     ASSERT_EQ(phd.size(), 10004u);
@@ -245,7 +245,7 @@ TEST_F(DosExportTest, RecordSizesGrowWithTheirTexts) {
         term->SetText(std::string(length, 't'));
         process->AddYogo(term, TRUE);
         document->AddObj(process.release(), FALSE);
-        document->CreateKoumokuData(0, 0)->SetText(std::string(length, 'c'));
+        document->GetKoumokuCells().CreateKoumokuData(0, 0)->SetText(std::string(length, 'c'));
         ASSERT_TRUE(Export(*document));
         const std::string pdt = Read("X.pdt");
         const std::size_t grow = 16 * ((length + 1) / 16);
@@ -266,7 +266,7 @@ TEST_F(DosExportTest, GreyIsWrittenBlackWhereThreeBitsHoldTheColour) {
     term->GetAttr().m_color = RGB(192, 192, 192);
     process->AddYogo(term, TRUE);
     document->AddObj(process.release(), FALSE);
-    std::unique_ptr<CEvent> event = document->CreateEvent();
+    std::unique_ptr<CEvent> event = document->GetEvents().CreateEvent();
     event->SetStartDate(CTime(2010, 4, 5));
     event->SetColor(RGB(192, 192, 192));
     document->AddObj(event.release(), FALSE);
@@ -454,7 +454,7 @@ TEST_F(DosExportTest, ARoundTripKeepsTheChartAndItsKnownAsymmetries) {
     EXPECT_EQ(box->GetAnchor1().GetDate(), CTime(2010, 4, 6));
     EXPECT_NEAR(box->GetAnchor2().GetRow(), 4.0, 1e-6);
 
-    const CKoumokuData* cell = back->GetKoumokuCell(0, 0);
+    const CKoumokuData* cell = back->GetKoumokuCells().GetKoumokuCell(0, 0);
     ASSERT_NE(cell, nullptr);
     EXPECT_EQ(cell->GetText(), J("基礎工事"));
     EXPECT_EQ(cell->GetFormat(), CKoumokuData::kCenter);
@@ -477,7 +477,7 @@ TEST_F(DosExportTest, AnEventsDirectionAndFrameComeBack) {
     auto document = NewChart();
     const CTime start = document->GetSyokiSet().GetStartDate();
     for (std::size_t i = 0; i < std::size(cases); ++i) {
-        std::unique_ptr<CEvent> event = document->CreateEvent();
+        std::unique_ptr<CEvent> event = document->GetEvents().CreateEvent();
         event->SetStartDate(start + CTimeSpan(static_cast<LONG>(i), 0, 0, 0));
         event->SetStartRow(static_cast<WORD>(i));
         event->SetText(cases[i].name);

@@ -202,12 +202,14 @@ TEST_F(DosImportTest, LayersComeFromBlock1) {
     auto document = OpenPair(header, "");
     ASSERT_NE(document, nullptr);
     EXPECT_EQ(document->GetCurrentLayer(), 5);
-    EXPECT_EQ(document->IsLayerVisible(0), CLayerSet::kShown);
-    EXPECT_EQ(document->IsLayerVisible(1), CLayerSet::kReference);
-    EXPECT_EQ(document->IsLayerVisible(2), CLayerSet::kHidden);
-    EXPECT_EQ(document->IsLayerVisible(3), CLayerSet::kShown) << "a state of its own is kept";
-    EXPECT_EQ(document->GetLayerName(1), J("躯体"));
-    EXPECT_EQ(document->GetLayerName(15), "ABCDEFGHIJKLMNOP") << "at most 16 bytes";
+    EXPECT_EQ(document->GetChartLayers().IsLayerVisible(0), CLayerSet::kShown);
+    EXPECT_EQ(document->GetChartLayers().IsLayerVisible(1), CLayerSet::kReference);
+    EXPECT_EQ(document->GetChartLayers().IsLayerVisible(2), CLayerSet::kHidden);
+    EXPECT_EQ(document->GetChartLayers().IsLayerVisible(3), CLayerSet::kShown)
+        << "a state of its own is kept";
+    EXPECT_EQ(document->GetChartLayers().GetLayerName(1), J("躯体"));
+    EXPECT_EQ(document->GetChartLayers().GetLayerName(15), "ABCDEFGHIJKLMNOP")
+        << "at most 16 bytes";
 
     // A layer word beyond the sixteen layers takes the last one.
     header.block1.Word(48, 200 * 8);
@@ -492,9 +494,9 @@ TEST_F(DosImportTest, TextsStopAtTheirLengthTheirZeroAndTheirField) {
     DosBlock cell = Cell(3, "abcdef");
     cell.Word(0x14, 4);
     Convert(convert, *document, cell);
-    EXPECT_EQ(document->GetKoumokuCell(2, 0)->GetText(), "abcd");
+    EXPECT_EQ(document->GetKoumokuCells().GetKoumokuCell(2, 0)->GetText(), "abcd");
     Convert(convert, *document, Cell(4, std::string("ab\0cd", 5)));
-    EXPECT_EQ(document->GetKoumokuCell(3, 0)->GetText(), "ab");
+    EXPECT_EQ(document->GetKoumokuCells().GetKoumokuCell(3, 0)->GetText(), "ab");
 }
 
 TEST_F(DosImportTest, TextsAreCutOnACharacterBoundary) {
@@ -534,7 +536,7 @@ TEST_F(DosImportTest, TextsAreCutOnACharacterBoundary) {
             break;
         }
         case Place::Cell:
-            EXPECT_EQ(document->GetKoumokuCell(2, 0)->GetText(), c.expected);
+            EXPECT_EQ(document->GetKoumokuCells().GetKoumokuCell(2, 0)->GetText(), c.expected);
             break;
         case Place::Event:
             ASSERT_FALSE(Events(*document).empty());
@@ -553,7 +555,7 @@ TEST_F(DosImportTest, CellAndEventCodes) {
         int vertical;
         WORD flags;
     };
-    const WORD defaultFormat = document->CreateKoumokuData(50, 0)->GetFormat();
+    const WORD defaultFormat = document->GetKoumokuCells().CreateKoumokuData(50, 0)->GetFormat();
     int row = 1;
     for (const CellCase& c : {CellCase{1, 2, 0, CKoumokuData::kTop},
                               {2, 1, 1, 0},
@@ -562,7 +564,7 @@ TEST_F(DosImportTest, CellAndEventCodes) {
         DosBlock cell = Cell(row, "c");
         cell.Byte(0x13, c.type).Word(0x22, c.vertical).Float(0x16, 2.0f).Float(0x1A, 1.0f);
         Convert(convert, *document, cell);
-        const CKoumokuData* data = document->GetKoumokuCell(row - 1, 0);
+        const CKoumokuData* data = document->GetKoumokuCells().GetKoumokuCell(row - 1, 0);
         EXPECT_EQ(data->GetFormat(), c.format) << c.type;
         EXPECT_EQ(data->GetFlags(), c.flags) << c.vertical;
         EXPECT_EQ(data->GetSize(), 0x0201);
@@ -571,9 +573,9 @@ TEST_F(DosImportTest, CellAndEventCodes) {
     DosBlock styled = Cell(row, "c");
     styled.Word(0x1E, 1).Word(0x20, 1).Word(0x22, 1).Byte(0x12, 1);
     Convert(convert, *document, styled);
-    EXPECT_EQ(document->GetKoumokuCell(row - 1, 0)->GetFlags(),
+    EXPECT_EQ(document->GetKoumokuCells().GetKoumokuCell(row - 1, 0)->GetFlags(),
               CKoumokuData::kBold | CKoumokuData::kFrame);
-    EXPECT_EQ(document->GetKoumokuCell(row - 1, 0)->GetKeisenWord1(), 1);
+    EXPECT_EQ(document->GetKoumokuCells().GetKoumokuCell(row - 1, 0)->GetKeisenWord1(), 1);
 
     struct EventCase {
         int form;
@@ -613,7 +615,7 @@ TEST_F(DosImportTest, RecordsOfImpossibleDatesOrRowsAreLeftOutAndTold) {
     ASSERT_NE(document, nullptr);
     EXPECT_EQ(Processes(*document).size(), 1u);
     EXPECT_EQ(Events(*document).size(), 1u);
-    EXPECT_EQ(document->GetKoumokuCell(0, 0), nullptr);
+    EXPECT_EQ(document->GetKoumokuCells().GetKoumokuCell(0, 0), nullptr);
     ASSERT_EQ(MessageTexts().size(), 1u);
     EXPECT_NE(MessageTexts()[0].find("4 件"), std::string::npos) << MessageTexts()[0];
 }
@@ -713,10 +715,10 @@ TEST_F(DosImportTest, InsertingItemsTakesLayersNamesAndCellsOnly) {
     auto read =
         CTembraDoc::ReadDocumentFile(path.string(), DocFile::kInsertItems, NewChart().get());
     ASSERT_NE(read, nullptr);
-    EXPECT_EQ(read->GetLayerName(2), "L2");
+    EXPECT_EQ(read->GetChartLayers().GetLayerName(2), "L2");
     ASSERT_EQ(read->GetShigenNames().size(), 1u);
     EXPECT_EQ(read->GetShigenNames()[0]->GetName(), J("鳶工"));
-    EXPECT_EQ(read->GetKoumokuCell(1, 0)->GetText(), J("基礎"));
+    EXPECT_EQ(read->GetKoumokuCells().GetKoumokuCell(1, 0)->GetText(), J("基礎"));
     EXPECT_EQ(read->GetObjCount(), 0);
 
     auto chart = NewChart();
@@ -733,9 +735,9 @@ TEST_F(DosImportTest, InsertingItemsTakesLayersNamesAndCellsOnly) {
     });
     chart->OnFileInsert();
     EXPECT_EQ(chart->GetCurrentLayer(), 3);
-    EXPECT_EQ(chart->IsLayerVisible(2), CLayerSet::kHidden);
-    EXPECT_EQ(chart->GetLayerName(2), "L2");
-    EXPECT_EQ(chart->GetKoumokuCell(1, 0)->GetText(), J("基礎"));
+    EXPECT_EQ(chart->GetChartLayers().IsLayerVisible(2), CLayerSet::kHidden);
+    EXPECT_EQ(chart->GetChartLayers().GetLayerName(2), "L2");
+    EXPECT_EQ(chart->GetKoumokuCells().GetKoumokuCell(1, 0)->GetText(), J("基礎"));
     EXPECT_EQ(chart->GetObjCount() + chart->GetSelCount(), 0);
     EXPECT_EQ(chart->GetSyokiSet().GetStartDate(), start);
     EXPECT_EQ(chart->GetSyokiSet().GetLastRow(), lastRow);

@@ -165,7 +165,7 @@ TEST_F(QkrImportTest, OnlyThePrintHeaderPassesOverTheOtherSections) {
     ASSERT_EQ(Read(asd.Text(), kQkrHeader), 1);
     EXPECT_EQ(calendar.IsHoliday(CTime(2010, 1, 3)) != FALSE, holiday);
     EXPECT_EQ(chart->GetObjCount(), 0);
-    EXPECT_EQ(chart->GetKoumokuCell(0, 0), nullptr);
+    EXPECT_EQ(chart->GetKoumokuCells().GetKoumokuCell(0, 0), nullptr);
     EXPECT_EQ(chart->GetPrHeader().GetTitleText(), "Title");
     EXPECT_EQ(chart->GetPrHeader().FindElementByText(J("建築主"))->GetContents(), "Client");
     EXPECT_EQ(chart->GetSyokiSet().GetEndDate(), start + CTimeSpan(39, 0, 0, 0));
@@ -315,7 +315,7 @@ TEST_F(QkrImportTest, ItemsAndEvents) {
     for (const Cell& c : {Cell{0, "Left", CKoumokuData::kLeft, CKoumokuData::kBold},
                           {1, "Right", CKoumokuData::kRight, 0},
                           {2, "Centre", CKoumokuData::kCenter, 0}}) {
-        const CKoumokuData* cell = chart->GetKoumokuCell(c.row, 0);
+        const CKoumokuData* cell = chart->GetKoumokuCells().GetKoumokuCell(c.row, 0);
         ASSERT_NE(cell, nullptr) << c.text;
         EXPECT_EQ(cell->GetText(), c.text);
         EXPECT_EQ(cell->GetFormat(), c.format) << c.text;
@@ -354,7 +354,7 @@ TEST_F(QkrImportTest, LinesTheChartCannotHoldAreLeftOutAndTold) {
     ASSERT_EQ(Read(asd.Text()), 1);
     EXPECT_EQ(Processes().size(), 1u);
     EXPECT_EQ(Events().size(), 1u);
-    EXPECT_EQ(chart->GetKoumokuCell(0, 0)->GetText(), "Row 1");
+    EXPECT_EQ(chart->GetKoumokuCells().GetKoumokuCell(0, 0)->GetText(), "Row 1");
     ASSERT_EQ(MessageTexts().size(), 1u);
     EXPECT_NE(MessageTexts()[0].find("4 件"), std::string::npos) << MessageTexts()[0];
 }

@@ -123,9 +123,9 @@ TEST_F(SafetyAsciiTest, AChartAfter2020WritesItsOwnCalendarWindow) {
 TEST_F(SafetyAsciiTest, OneOfEverything) {
     auto document = EmptyChart();
     document->GetWorkCalendar().SetDayFlag(CTime(2010, 4, 29).GetTime(), 32);
-    document->CreateKoumokuData(2, 1)->SetText(J("仮設\"足場\""));
-    document->CreateKoumokuData(0, 1)->SetText("");
-    document->CreateKoumokuData(1, 0)->SetText("A");
+    document->GetKoumokuCells().CreateKoumokuData(2, 1)->SetText(J("仮設\"足場\""));
+    document->GetKoumokuCells().CreateKoumokuData(0, 1)->SetText("");
+    document->GetKoumokuCells().CreateKoumokuData(1, 0)->SetText("A");
     document->GetShigenNames().push_back(std::make_unique<CShigenName>(1, 0, J("鳶工")));
     CChartPos pos;
     pos.SetStartDate(CTime(2010, 4, 5, 8, 0, 0));
@@ -143,11 +143,11 @@ TEST_F(SafetyAsciiTest, OneOfEverything) {
     term->SetText(J("型枠\r\n組立"));
     term->GetAttr().m_attrb = kLabelBold;
     process->AddYogo(term, TRUE);
-    auto resources = CTembraDoc::CreateShigen();
+    auto resources = CChartResources::CreateShigen();
     resources->AddShigenData(std::make_unique<CShigenData>(1, 12));
     process->SetShigen(std::move(resources));
     document->AddObj(process.release(), FALSE);
-    std::unique_ptr<CEvent> event = document->CreateEvent();
+    std::unique_ptr<CEvent> event = document->GetEvents().CreateEvent();
     event->SetStartDate(CTime(2010, 4, 20, 12, 0, 0));
     event->SetStartRow(7);
     event->SetText("E");
@@ -195,7 +195,7 @@ TEST_F(SafetyAsciiTest, TermsAndEventsOutsideTheChartsWindowKeepTheirPlaces) {
     process->AddYogo(term, TRUE);
     document->AddObj(process.release(), FALSE);
     for (const CTime& date : {CTime(1992, 3, 3, 12, 0, 0), CTime(2019, 8, 8, 12, 0, 0)}) {
-        std::unique_ptr<CEvent> event = document->CreateEvent();
+        std::unique_ptr<CEvent> event = document->GetEvents().CreateEvent();
         event->SetStartDate(date);
         event->SetStartRow(2000);
         event->SetText("E");
@@ -247,7 +247,7 @@ TEST_F(SafetyAsciiTest, TheCommandAsksForAnAkdFile) {
 
     // Any case of ".akd" is written, at the path as it was chosen; a selected object goes with
     // the others, and the command leaves the selection empty.
-    std::unique_ptr<CEvent> event = document->CreateEvent();
+    std::unique_ptr<CEvent> event = document->GetEvents().CreateEvent();
     event->SetStartDate(CTime(2010, 4, 20, 12, 0, 0));
     event->SetText("Selected");
     document->AddObj(event.release(), FALSE);

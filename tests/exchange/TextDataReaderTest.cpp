@@ -363,7 +363,7 @@ TEST_F(TextDataTest, EventsAndItems) {
     const CKoumoku& table = document->GetKoumokuTable();
     EXPECT_EQ(table.GetLevelCount(), 3);
     EXPECT_EQ(Heights(table), (std::vector<WORD>{30, 30, 40}));
-    const CKoumokuData* cell = document->GetKoumokuCell(1, 2);
+    const CKoumokuData* cell = document->GetKoumokuCells().GetKoumokuCell(1, 2);
     ASSERT_NE(cell, nullptr);
     EXPECT_EQ(cell->GetText(), "Again") << "the second line takes the same cell";
     EXPECT_EQ(cell->GetFormat(), 2);

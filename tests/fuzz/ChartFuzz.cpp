@@ -148,12 +148,12 @@ void CheckRoundTrip(CTembraDoc& loaded, bool autoSave) {
 void UseChart(CTembraDoc& document) {
     document.SetTitle("chart.tbr");
     for (POSITION pos = document.GetHeadObjPosition(); pos != nullptr;) {
-        static_cast<void>(document.IsObjectLayerVisible(document.GetNextObj(pos)));
+        static_cast<void>(document.GetChartLayers().IsObjectLayerVisible(document.GetNextObj(pos)));
     }
     const CKoumoku& table = document.GetKoumokuTable();
     for (int column = 0; column < table.GetRowCount(); ++column) {
         for (int row = 0; row < table.GetColCount(column); ++row) {
-            static_cast<void>(document.GetKoumokuCell(row, column));
+            static_cast<void>(document.GetKoumokuCells().GetKoumokuCell(row, column));
         }
     }
     document.UnselectAll(FALSE);

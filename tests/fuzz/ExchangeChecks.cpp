@@ -41,7 +41,7 @@ void CheckImportedChart(CTembraDoc& document) {
             }
         }
     }
-    if (document.GetKoumokuRowCount(-1) > kLastRow + 1) {
+    if (document.GetKoumokuCells().GetKoumokuRowCount(-1) > kLastRow + 1) {
         Fail("an item cell below the last row");
     }
     for (POSITION pos = document.GetProgressLines().GetHeadShincyokuPosition(); pos != nullptr;) {

@@ -228,7 +228,7 @@ void FillChart(CTembraDoc& document) {
     Fill(&document.GetSyokiSet(), document);
     FillCalendar(document.GetWorkCalendar());
     Fill(&document.GetPrHeader(), document);
-    document.CreateLayers();
+    document.GetChartLayers().CreateLayers();
     document.GetLayers()[1]->SetName("layer 1");
     Fill(document.GetKoumoku(), document);
     document.GetShigenNames().push_back(
@@ -451,13 +451,13 @@ void FillDosChart(CTembraDoc& document, const CTime& day) {
     term->GetAttr().m_form = 3;
     term->GetAttr().m_attrb = kLabelVertical;
     process->AddYogo(term, TRUE);
-    auto resources = CTembraDoc::CreateShigen();
+    auto resources = CChartResources::CreateShigen();
     resources->AddShigenData(std::make_unique<CShigenData>(1, 5));
     process->SetShigen(std::move(resources));
     document.AddObj(process.release(), FALSE);
     document.GetShigenNames().push_back(
         std::make_unique<CShigenName>(1, 0, Sjis::FromUtf8("作業員")));
-    std::unique_ptr<CEvent> event = document.CreateEvent();
+    std::unique_ptr<CEvent> event = document.GetEvents().CreateEvent();
     event->SetStartDate(day + CTimeSpan(3, 12, 0, 0));
     event->SetText(Sjis::FromUtf8("行事"));
     document.AddObj(event.release(), FALSE);
@@ -465,7 +465,7 @@ void FillDosChart(CTembraDoc& document, const CTime& day) {
         document.GetProgressLines().CreateShincyoku(day + CTimeSpan(4, 0, 0, 0));
     line->SetPointDate(2, day + CTimeSpan(5, 0, 0, 0));
     document.GetProgressLines().AddShincyoku(line.release(), FALSE);
-    document.CreateKoumokuData(0, 0)->SetText(Sjis::FromUtf8("項目"));
+    document.GetKoumokuCells().CreateKoumokuData(0, 0)->SetText(Sjis::FromUtf8("項目"));
     auto box = std::make_unique<CZukeiBox>();
     box->SetAnchors(day, 1.5, day + CTimeSpan(2, 6, 0, 0), 2.25);
     auto group = std::make_unique<CZukeiGroup>();

@@ -196,7 +196,7 @@ TEST_F(ChartClicksTest, TheTermBoxHasTheFocusAfterADrawingAndAPickMakesItsTextNo
     ASSERT_TRUE(ComboFocused());
     EXPECT_EQ(Combo()->lineEdit()->selectedText(), QString::fromUtf8("old"));
 
-    std::unique_ptr<CEvent> note = doc->CreateEvent();
+    std::unique_ptr<CEvent> note = doc->GetEvents().CreateEvent();
     note->SetText(Sjis::FromUtf8("上棟"));
     note->SetStartDate(Day(5, 10));
     note->SetStartRow(6);
@@ -246,7 +246,7 @@ TEST_F(ChartClicksTest, InTheItemBarEnterStoresTheNameAndTheEditingKeysWorkOnThe
     QApplication::sendEvent(field, &typed);
     QTest::keyClick(field, Qt::Key_Return);
     QApplication::processEvents();
-    const CKoumokuData* cell = doc->GetKoumokuCell(2, 0);
+    const CKoumokuData* cell = doc->GetKoumokuCells().GetKoumokuCell(2, 0);
     ASSERT_NE(cell, nullptr);
     EXPECT_EQ(Sjis::ToUtf8(cell->GetText()), "基礎工事");
 

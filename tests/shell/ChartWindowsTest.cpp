@@ -37,8 +37,8 @@ TEST_F(ChartWindowsTest, AnOpenClosesOnlyUntouchedEmptyCharts) {
     CTembraDoc* modified = app->NewDocument();
     modified->SetModifiedFlag(TRUE);
     CTembraDoc* holding = app->NewDocument();
-    holding->CreateLayers();
-    holding->AddObj(holding->CreateEvent().release(), FALSE);
+    holding->GetChartLayers().CreateLayers();
+    holding->AddObj(holding->GetEvents().CreateEvent().release(), FALSE);
     ASSERT_EQ(app->Documents().size(), 3u);
 
     CTembraDoc* opened = app->OpenDocumentFile(test::CopyOfSample(files, "A.tbr").string());

@@ -97,7 +97,7 @@ TEST_F(DocumentFilesTest, ADosPairSavedAndOpenedAgainTakesNoOthersFile) {
     Frame().activateWindow();
     CTembraDoc* document = app->OpenDocumentFile(site.string());
     ASSERT_NE(document, nullptr);
-    std::unique_ptr<CEvent> event = document->CreateEvent();
+    std::unique_ptr<CEvent> event = document->GetEvents().CreateEvent();
     event->SetStartDate(document->GetSyokiSet().GetStartDate() + CTimeSpan(3, 0, 0, 0));
     event->SetStartRow(3);
     event->SetText(Sjis::FromUtf8("縦書き行事"));

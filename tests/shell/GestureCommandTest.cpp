@@ -256,7 +256,7 @@ TEST_F(GestureCommandTest, ACommandInTheMiddleOfAMoveRunsAfterTheMoveEndsAsARigh
         {"linked processes", Op::kModeKoutei, 32848, processes(0, 1, true), onA},
         {"an event", Op::kModeEvent, 32816,
          [](GestureCommandTest& t) {
-             std::unique_ptr<CEvent> event = t.doc->CreateEvent();
+             std::unique_ptr<CEvent> event = t.doc->GetEvents().CreateEvent();
              event->SetText("Pour");
              event->SetStartDate(t.Day(4));
              event->SetStartRow(static_cast<WORD>(t.firstRow + 6));

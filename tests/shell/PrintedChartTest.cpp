@@ -144,7 +144,7 @@ TEST_F(PrintedChartTest, SelectedObjectsPrintInTheirOwnColours) {
     made->GetLines()->GetAttr().m_color = own;
     CKoutei* process = made.get();
     doc->AddObj(made.release(), FALSE);
-    std::unique_ptr<CEvent> note = doc->CreateEvent();
+    std::unique_ptr<CEvent> note = doc->GetEvents().CreateEvent();
     note->SetText(Sjis::FromUtf8("上棟"));
     note->SetStartDate(CTime(2027, 4, 12, 0, 0, 0));
     note->SetStartRow(4);

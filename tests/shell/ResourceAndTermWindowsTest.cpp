@@ -117,7 +117,7 @@ TEST_F(ResourceAndTermWindowsTest, AReplacementOverEventsIsOneUndoStep) {
     doc->GetOperation().SetMode(Op::kModeEvent);
     doc->GetOperation().SetOperation(Op::kOpEdit);
     for (int i = 0; i < 3; ++i) {
-        std::unique_ptr<CEvent> event = doc->CreateEvent();
+        std::unique_ptr<CEvent> event = doc->GetEvents().CreateEvent();
         event->SetText(J("古い足場") + std::to_string(i));
         doc->AddObj(event.release(), FALSE);
     }

@@ -285,7 +285,7 @@ TEST_F(TypedTextTest, InTheMainWindowEachIsRefusedWhereItWasTyped) {
     }
     std::vector<std::string> headings;
     for (int n = 0; n < 16; ++n) {
-        headings.push_back(doc->GetLayerName(n));
+        headings.push_back(doc->GetChartLayers().GetLayerName(n));
     }
     doc->SetModifiedFlag(FALSE);
     const std::filesystem::path shift = ConfigPathToFs(app->Config().GetPath().GetShiftFilePath());
@@ -309,7 +309,8 @@ TEST_F(TypedTextTest, InTheMainWindowEachIsRefusedWhereItWasTyped) {
     EXPECT_EQ(ui.MessageIds(), std::vector<UINT>{kUnstorable});
     EXPECT_NE(ui.MessageTexts().front().find("3文字目 (U+20BB7)"), std::string::npos);
     for (int n = 0; n < 16; ++n) {
-        EXPECT_EQ(doc->GetLayerName(n), headings[static_cast<std::size_t>(n)]) << n;
+        EXPECT_EQ(doc->GetChartLayers().GetLayerName(n), headings[static_cast<std::size_t>(n)])
+            << n;
     }
     EXPECT_FALSE(doc->IsModified());
 

@@ -27,8 +27,10 @@ TEST(ChartDocumentsTest, OnlyUnmodifiedChartsHoldingNothingClose) {
     const std::vector<Case> cases = {
         {"empty", [](CTembraDoc&) {}, true},
         {"modified", [](CTembraDoc& d) { d.SetModifiedFlag(TRUE); }, false},
-        {"object", [](CTembraDoc& d) { d.AddObj(d.CreateEvent().release(), FALSE); }, false},
-        {"selection", [](CTembraDoc& d) { d.AddSel(d.CreateEvent().release()); }, false},
+        {"object", [](CTembraDoc& d) { d.AddObj(d.GetEvents().CreateEvent().release(), FALSE); },
+         false},
+        {"selection", [](CTembraDoc& d) { d.AddSel(d.GetEvents().CreateEvent().release()); },
+         false},
         {"item column", [](CTembraDoc& d) { d.GetKoumoku()->SetAt(0, 0, nullptr); }, false},
         {"progress line",
          [](CTembraDoc& d) { d.GetShincyokuList().AddTail(new test::ProbeRecord(3, "p")); }, false},
@@ -40,7 +42,7 @@ TEST(ChartDocumentsTest, OnlyUnmodifiedChartsHoldingNothingClose) {
     std::vector<CTembraDoc*> list;
     for (const Case& c : cases) {
         docs.push_back(std::make_unique<CTembraDoc>());
-        docs.back()->CreateLayers();
+        docs.back()->GetChartLayers().CreateLayers();
         c.fill(*docs.back());
         list.push_back(docs.back().get());
     }

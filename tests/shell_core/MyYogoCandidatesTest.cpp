@@ -24,7 +24,7 @@ protected:
         doc.OnNewDocument();
         AddProcess({"dig", "pour"}, false);
         AddProcess({"pour", "cure"}, true); // selected: its terms come first
-        auto event = doc.CreateEvent();
+        auto event = doc.GetEvents().CreateEvent();
         event->SetText("inspect");
         doc.AddObj(event.release(), FALSE);
         for (const auto& [column, row, text] : std::vector<std::tuple<int, int, std::string>>{

@@ -83,7 +83,7 @@ protected:
     // The sample's 30 rows a page, grown to four pages.
     void GrowToFourPages() {
         for (int row = 30; row < 120; row += 3) {
-            doc->CreateKoumokuData(row, 0)->SetText("No." + std::to_string(row));
+            doc->GetKoumokuCells().CreateKoumokuData(row, 0)->SetText("No." + std::to_string(row));
         }
         CKoutei* first = AddProcess(Day(4, 5), Day(4, 20), 27, 27, "Across");
         CKoutei* across = AddProcess(Day(4, 22), Day(5, 6), 28, 32, "Break", 5);
@@ -94,7 +94,7 @@ protected:
         AddProcess(Day(4, 10), Day(6, 25), 59, 60, "Long", 2);
         AddProcess(Day(5, 1), Day(5, 15), 119, 119, "Last");
 
-        std::unique_ptr<CEvent> event = doc->CreateEvent();
+        std::unique_ptr<CEvent> event = doc->GetEvents().CreateEvent();
         event->SetText("Inspection");
         event->SetStartDate(Day(5, 25));
         event->SetStartRow(59);

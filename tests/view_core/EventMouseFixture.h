@@ -49,7 +49,7 @@ protected:
     // offsets in percent), unselected unless asked.
     CEvent* AddEvent(const std::string& text, int day, int row, bool selected = false,
                      LONG offsetX = 0, LONG offsetY = 0) {
-        std::unique_ptr<CEvent> event = doc.CreateEvent();
+        std::unique_ptr<CEvent> event = doc.GetEvents().CreateEvent();
         event->SetText(text);
         event->SetStartDate(April(day));
         event->SetStartRow(static_cast<WORD>(row));

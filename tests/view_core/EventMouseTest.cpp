@@ -265,7 +265,7 @@ TEST_F(EventPickTest, PicksFromEitherListAndNotOnAHiddenLayer) {
               1);
     EXPECT_EQ(doc.FindSel(event), nullptr);
     // A hidden layer is not picked.
-    doc.SetLayerVisible(0, 0);
+    doc.GetChartLayers().SetLayerVisible(0, 0);
     EXPECT_EQ(View().PickEvent(dc.get(), mouse, &hit, CTembraView::kPickObjects, 0), 0);
 }
 

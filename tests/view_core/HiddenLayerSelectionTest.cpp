@@ -73,9 +73,9 @@ protected:
         doc.GetShigenNames().clear();
         doc.GetShigenNames().push_back(std::make_unique<CShigenName>(1, 0, "daiku"));
         for (int layer = 0; layer < CLayerSet::kLayerCount; ++layer) {
-            doc.SetLayerVisible(layer, CLayerSet::kShown);
+            doc.GetChartLayers().SetLayerVisible(layer, CLayerSet::kShown);
         }
-        doc.SetLayerVisible(kHiddenLayer, 0);
+        doc.GetChartLayers().SetLayerVisible(kHiddenLayer, 0);
         doc.GetUndoHistory().Reset();
         SetState(mode, Op::kOpEdit);
     }
@@ -160,14 +160,14 @@ TEST_F(HiddenLayerSelectionTest, ALayerHiddenUnderASelectionTakesItsObjectsOutOf
     for (const Kind& kind : Kinds()) {
         SCOPED_TRACE(kind.what);
         Fresh(kind.mode);
-        doc.SetLayerVisible(kHiddenLayer, CLayerSet::kShown);
+        doc.GetChartLayers().SetLayerVisible(kHiddenLayer, CLayerSet::kShown);
         kind.add(*this, 3, kShownLayer);
         kind.add(*this, 8, kHiddenLayer);
         OnEditSelectAll(doc);
         ASSERT_EQ(SelectedLayers(), (std::vector<int>{kShownLayer, kHiddenLayer}));
         const int hidden = Remaining(kHiddenLayer);
         // As the layer dialog stores its states.
-        doc.SetLayerVisible(kHiddenLayer, CLayerSet::kReference);
+        doc.GetChartLayers().SetLayerVisible(kHiddenLayer, CLayerSet::kReference);
         EXPECT_EQ(SelectedLayers(), std::vector<int>{kShownLayer});
         OnEditDelete(doc);
         EXPECT_EQ(Remaining(kHiddenLayer), hidden);

@@ -44,7 +44,7 @@ protected:
         return CPoint(lefts[column] + 20, -125 - 50 * row);
     }
     CKoumokuData* Put(int row, int column, const char* text, WORD selected = 0) {
-        CKoumokuData* cell = doc.CreateKoumokuData(row, column);
+        CKoumokuData* cell = doc.GetKoumokuCells().CreateKoumokuData(row, column);
         cell->SetText(text);
         cell->SetSelected(selected);
         return cell;
@@ -55,7 +55,7 @@ protected:
         Cells cells;
         for (int row = -1; row < 12; ++row) {
             for (int column = 0; column < 3; ++column) {
-                if (const CKoumokuData* cell = doc.GetKoumokuCell(row, column)) {
+                if (const CKoumokuData* cell = doc.GetKoumokuCells().GetKoumokuCell(row, column)) {
                     cells[{row, column}] = {cell->GetText(), cell->IsSelected()};
                 }
             }
@@ -114,7 +114,7 @@ TEST_F(ItemMouseTest, AClickInTheDrawOperationStartsTheCellsInput) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        doc.DeleteAllKoumoku();
+        doc.GetKoumokuCells().DeleteAllKoumoku();
         doc.GetOperation().InitMode();
         bar.setTexts.clear();
         if (c.cellThere) {
@@ -122,8 +122,8 @@ TEST_F(ItemMouseTest, AClickInTheDrawOperationStartsTheCellsInput) {
         }
         SetState(c.mode, Op::kOpDraw);
         EXPECT_TRUE(At(kDown, MK_LBUTTON, Cell(3, 1)));
-        ASSERT_NE(doc.GetKoumokuCell(3, 1), nullptr);
-        EXPECT_EQ(doc.GetKoumokuCell(3, 1)->IsSelected(), 1);
+        ASSERT_NE(doc.GetKoumokuCells().GetKoumokuCell(3, 1), nullptr);
+        EXPECT_EQ(doc.GetKoumokuCells().GetKoumokuCell(3, 1)->IsSelected(), 1);
         EXPECT_EQ(bar.setTexts, std::vector<std::string>{c.cellThere ? "abc" : ""});
         EXPECT_EQ(Mode(), Op::kModeKoumoku);
         EXPECT_EQ(Operation(), Op::kOpDraw);
@@ -162,7 +162,7 @@ TEST_F(ItemMouseTest, ADragSelectsCellsOrWholeRowsPastTheItemArea) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        doc.DeleteAllKoumoku();
+        doc.GetKoumokuCells().DeleteAllKoumoku();
         doc.GetOperation().InitMode();
         bar.setTexts.clear();
         Put(2, 0, "two");
@@ -235,7 +235,7 @@ TEST_F(ItemMouseTest, SelectedCellsMoveOrCopyInOneUndoStep) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        doc.DeleteAllKoumoku();
+        doc.GetKoumokuCells().DeleteAllKoumoku();
         doc.GetUndoHistory().Reset();
         Put(2, 0, "A", 1);
         Put(3, 0, "B", 1);
@@ -265,7 +265,7 @@ TEST_F(ItemMouseTest, AMoveOutsideTheTableIsRefusedAndAZeroMoveOnlyDeselects) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        doc.DeleteAllKoumoku();
+        doc.GetKoumokuCells().DeleteAllKoumoku();
         doc.GetUndoHistory().Reset();
         const size_t beeps = ui.Beeps().size();
         Put(0, 1, "A", 1);

@@ -23,7 +23,7 @@ protected:
     PageObjectIndexTest() {
         // The rows of the objects below; the item table reaches the last.
         doc.GetKoumoku()->SetLevelCount(1);
-        doc.CreateKoumokuData(9000, 0)->SetText("last");
+        doc.GetKoumokuCells().CreateKoumokuData(9000, 0)->SetText("last");
         for (const int row : {0, 29, 30, 400, 4985, 8999}) {
             CKoutei* process = AddProcess(3, 9, row);
             AddTerm(*process, "Row " + std::to_string(row));
@@ -48,7 +48,7 @@ protected:
         doc.AddObj(link.release(), FALSE);
         // Events with their text above their row.
         for (const int row : {30, 4990}) {
-            std::unique_ptr<CEvent> event = doc.CreateEvent();
+            std::unique_ptr<CEvent> event = doc.GetEvents().CreateEvent();
             event->SetText("Inspection");
             event->SetStartDate(test::April(15));
             event->SetStartRow(static_cast<WORD>(row));

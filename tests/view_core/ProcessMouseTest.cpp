@@ -531,7 +531,7 @@ TEST_F(ProcessDragTest, AltClickTypesTheTarget) {
 TEST_F(ProcessDragTest, ASelectedEventAndShapeSurviveACancelAndACommit) {
     Setup(1);
     CZukeiBox* shape = AddShape(true);
-    std::unique_ptr<CEvent> made = doc.CreateEvent();
+    std::unique_ptr<CEvent> made = doc.GetEvents().CreateEvent();
     made->SetText("event");
     made->SetStartDate(April(20));
     made->SetStartRow(12);

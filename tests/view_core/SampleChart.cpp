@@ -112,10 +112,10 @@ void BuildSampleChart(CTembraDoc& doc) {
     const char* works[][2] = {{"仮設工事", "準備"}, {"土工事", "掘削"},     {"基礎工事", "RC"},
                               {"躯体工事", "RC造"}, {"仕上工事", "内外装"}, {"外構工事", "舗装"}};
     for (int i = 0; i < 6; ++i) {
-        doc.CreateKoumokuData(1 + 2 * i, 0)->SetText(J(works[i][0]));
-        doc.CreateKoumokuData(1 + 2 * i, 1)->SetText(J(works[i][1]));
+        doc.GetKoumokuCells().CreateKoumokuData(1 + 2 * i, 0)->SetText(J(works[i][0]));
+        doc.GetKoumokuCells().CreateKoumokuData(1 + 2 * i, 1)->SetText(J(works[i][1]));
     }
-    doc.CreateKoumokuData(20, 0)->SetText(J("山積"));
+    doc.GetKoumokuCells().CreateKoumokuData(20, 0)->SetText(J("山積"));
 
     doc.GetShigenNames().push_back(std::make_unique<CShigenName>(1, 0, J("作業員")));
     doc.GetShigenNames().push_back(std::make_unique<CShigenName>(2, 0, J("重機")));
@@ -161,7 +161,7 @@ void BuildSampleChart(CTembraDoc& doc) {
         {"着工", 4, 1, 0, kEventFormLeft, 0, ""},
         {"上棟式", 6, 12, 13, kEventFormBalloonRight, 100, "https://example.org/jotoshiki"}};
     for (const auto& e : events) {
-        std::unique_ptr<CEvent> event = doc.CreateEvent();
+        std::unique_ptr<CEvent> event = doc.GetEvents().CreateEvent();
         event->SetText(J(e.text));
         event->SetStartDate(Day(e.month, e.day));
         event->SetStartRow(static_cast<WORD>(e.row));

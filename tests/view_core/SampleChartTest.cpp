@@ -77,7 +77,7 @@ TEST_F(SampleChartTest, TheSampleHoldsOneOfEachKindOfRecord) {
     EXPECT_EQ(doc.GetZukeiCount(), 2);
     ASSERT_EQ(doc.GetResourceCharts().GetChartCount(), 1);
     EXPECT_FALSE(dynamic_cast<CChart*>(doc.GetChartList().GetHead())->GetShapes().empty());
-    EXPECT_EQ(doc.GetKoumokuRowCount(0), 21);
+    EXPECT_EQ(doc.GetKoumokuCells().GetKoumokuRowCount(0), 21);
     EXPECT_EQ(doc.GetShigenNames().size(), 2u);
     // The shipped holidays: Golden Week of 2010 in the sample's period.
     const CCalendar& calendar = doc.GetWorkCalendar();

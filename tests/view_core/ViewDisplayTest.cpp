@@ -122,7 +122,7 @@ TEST_F(ViewDisplayTest, HourAndMinuteModesFollowTheDateLabelUnit) {
 }
 
 TEST_F(ViewDisplayTest, TheRowsAboveTheSelectedCellHeadTheProcessColumn) {
-    CKoumokuData* cell = doc.CreateKoumokuData(3, 0);
+    CKoumokuData* cell = doc.GetKoumokuCells().CreateKoumokuData(3, 0);
     cell->SetText("x");
     cell->SetSelected(1);
     ASSERT_EQ(View().GetKouteiHeaderRows(), 0);
@@ -140,7 +140,7 @@ TEST_F(ViewDisplayTest, TheRowsAboveTheSelectedCellHeadTheProcessColumn) {
     EXPECT_EQ(View().GetKouteiHeaderRows(), 0);
 
     // Scrolled down, or with no cell selected, only "none" is stored.
-    cell = doc.CreateKoumokuData(3, 0);
+    cell = doc.GetKoumokuCells().CreateKoumokuData(3, 0);
     cell->SetSelected(1);
     View().OnShiftDown();
     ASSERT_NE(Layout().GetFirstRow(), 0);

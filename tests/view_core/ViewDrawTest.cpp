@@ -46,15 +46,15 @@ protected:
         CSyokiSet& set = doc.GetSyokiSet();
         set.GetChart().GetAreaNameSet().SetDefaults();
         set.GetChart().GetAreaNameSet().SetKoumokuName("AREA");
-        doc.SetLayerVisible(0, CLayerSet::kShown);
-        doc.SetLayerVisible(1, CLayerSet::kReference);
-        doc.SetLayerVisible(2, 0);
+        doc.GetChartLayers().SetLayerVisible(0, CLayerSet::kShown);
+        doc.GetChartLayers().SetLayerVisible(1, CLayerSet::kReference);
+        doc.GetChartLayers().SetLayerVisible(2, 0);
         doc.GetKoumoku()->SetLevelCount(1);
         doc.GetKoumoku()->SetColumnWidth(0, 100);
     }
 
     CEvent* AddEvent(const std::string& text, int day, int row, int layer, bool selected) {
-        std::unique_ptr<CEvent> event = doc.CreateEvent();
+        std::unique_ptr<CEvent> event = doc.GetEvents().CreateEvent();
         event->SetText(text);
         event->SetStartDate(April(day));
         event->SetStartRow(static_cast<WORD>(row));
@@ -82,7 +82,7 @@ protected:
         AddShape("SHAPE0", CRect(600, -200, 900, -400), 0);
         AddShape("SHAPE1", CRect(1000, -200, 1300, -400), 1);
         AddShape("SHAPE2", CRect(1400, -200, 1700, -400), 2);
-        doc.CreateKoumokuData(1, 0)->SetText("CELL");
+        doc.GetKoumokuCells().CreateKoumokuData(1, 0)->SetText("CELL");
 
         // A resource chart over rows 20 to 25 with a shape of its own in its frame group.
         CKoutei* loaded = AddProcess(2, 12, 18);

@@ -82,7 +82,7 @@ TEST_F(ViewEditTest, WhenCutCopyAndPasteAreEnabled) {
     MakeView(host);
     for (const EnableCase& c : cases) {
         doc.UnselectAll(FALSE);
-        doc.ClearSelectedKoumokuCells(FALSE);
+        doc.GetKoumokuCells().ClearSelectedKoumokuCells(FALSE);
         doc.GetSelectedDateRange()->SetStartDate(April(1));
         doc.GetSelectedDateRange()->SetEndDate(c.columnRange ? April(3) : April(1));
         GetAppState()->ClearObjectClipboard();
@@ -90,7 +90,7 @@ TEST_F(ViewEditTest, WhenCutCopyAndPasteAreEnabled) {
         if (c.clipboardKind != 0) {
             CKoutei* process = AddProcess(2, 4, 1);
             if (c.clipboardKind == 6) {
-                std::unique_ptr<CEvent> event = doc.CreateEvent();
+                std::unique_ptr<CEvent> event = doc.GetEvents().CreateEvent();
                 event->SetStartDate(April(2));
                 doc.AddObj(event.release(), FALSE);
                 doc.SelectLastObj();
@@ -106,7 +106,7 @@ TEST_F(ViewEditTest, WhenCutCopyAndPasteAreEnabled) {
             doc.SelectLastObj();
         }
         if (c.cellSelected) {
-            CKoumokuData* cell = doc.CreateKoumokuData(3, 0);
+            CKoumokuData* cell = doc.GetKoumokuCells().CreateKoumokuData(3, 0);
             cell->SetText("x");
             cell->SetSelected(1);
         }
@@ -172,7 +172,7 @@ TEST_F(ViewEditTest, WholeRowCellsBringTheProcessesOfTheirRows) {
     AddProcess(5, 9, 3);
     AddProcess(10, 12, 8);
     for (int row = 2; row <= 3; ++row) {
-        CKoumokuData* cell = doc.CreateKoumokuData(row, 0);
+        CKoumokuData* cell = doc.GetKoumokuCells().CreateKoumokuData(row, 0);
         cell->SetText("row" + std::to_string(row));
         cell->SetSelected(255);
     }
@@ -186,10 +186,10 @@ TEST_F(ViewEditTest, WholeRowCellsBringTheProcessesOfTheirRows) {
 
     // Pasted onto whole rows further down: the processes come to those rows.
     for (int row = 2; row <= 3; ++row) {
-        doc.GetKoumokuCell(row, 0)->SetSelected(0);
+        doc.GetKoumokuCells().GetKoumokuCell(row, 0)->SetSelected(0);
     }
     for (int row = 20; row <= 21; ++row) {
-        CKoumokuData* cell = doc.CreateKoumokuData(row, 0);
+        CKoumokuData* cell = doc.GetKoumokuCells().CreateKoumokuData(row, 0);
         cell->SetSelected(255);
     }
     View().OnCommand(ID_EDIT_PASTE);

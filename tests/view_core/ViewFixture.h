@@ -279,7 +279,7 @@ protected:
         set.SetFixedLastRow(0xFFFF);
         set.SetNobeMonthSpan(CTimeSpan(30, 0, 0, 0));
         set.GetChart().GetLandAttr().m_radius = 10;
-        document.CreateLayers();
+        document.GetChartLayers().CreateLayers();
     }
 
     // A view in a window of its own (a splitter of one pane), updated for the first time.

@@ -52,7 +52,7 @@ protected:
 
 TEST_F(ViewPrintTest, EachPagePrintsABandOfTheSettingsRows) {
     for (const int row : {0, 29, 30, 59, 60}) {
-        doc.CreateKoumokuData(row, 0)->SetText("R" + std::to_string(row));
+        doc.GetKoumokuCells().CreateKoumokuData(row, 0)->SetText("R" + std::to_string(row));
     }
     AddProcess(3, 5, 61);
     MakeView(host);
@@ -85,7 +85,7 @@ TEST_F(ViewPrintTest, PageCounts) {
     AddProcess(3, 5, 30);
     EXPECT_EQ(View().CountPrintPages(), 2u);
     // The longest item column counts as well.
-    doc.CreateKoumokuData(95, 0)->SetText("x");
+    doc.GetKoumokuCells().CreateKoumokuData(95, 0)->SetText("x");
     EXPECT_EQ(View().CountPrintPages(), 4u);
 }
 

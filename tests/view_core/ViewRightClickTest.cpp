@@ -273,7 +273,7 @@ TEST_F(ViewRightClickTest, TheWebLinksFollowTheMenusOfTermsAndEvents) {
 
 TEST_F(ViewRightClickTest, AnEventUnderThePointerShowsItsMenuWithTheLinks) {
     StoreLinks(1);
-    std::unique_ptr<CEvent> event = doc.CreateEvent();
+    std::unique_ptr<CEvent> event = doc.GetEvents().CreateEvent();
     ASSERT_NE(event, nullptr);
     event->SetText("EVENT");
     event->SetStartDate(April(12));

@@ -57,7 +57,7 @@ TEST_F(ZukeiEditTest, ShapesOnLayersNotShownAreNeverPicked) {
     for (const short state : {CLayerSet::kHidden, CLayerSet::kReference}) {
         SCOPED_TRACE(state);
         doc.GetShapes().RemoveAllZukei();
-        doc.SetLayerVisible(3, state);
+        doc.GetChartLayers().SetLayerVisible(3, state);
         CZukeiBox* box = AddBox(6, 2, 9, 5, false, 3);
         Click(P(6, 4));
         Band(P(4, 1), P(12, 8));

@@ -64,7 +64,7 @@ void CResourceEditDlg::OnApply() {
         return;
     }
     const std::vector<CShigenData> entries = Entries();
-    document->SetSelShigen(entries);
+    document->GetResources().SetSelShigen(entries);
 }
 
 } // namespace tembra

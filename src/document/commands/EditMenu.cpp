@@ -38,8 +38,8 @@ struct CellBlock {
 
 CellBlock SelectedBlock(const CTembraDoc& doc) {
     CellBlock b;
-    b.rows = doc.GetSelectedKoumokuRows(b.firstRow, b.lastRow);
-    b.columns = doc.GetSelectedKoumokuCols(b.firstColumn, b.lastColumn);
+    b.rows = doc.GetKoumokuCells().GetSelectedKoumokuRows(b.firstRow, b.lastRow);
+    b.columns = doc.GetKoumokuCells().GetSelectedKoumokuCols(b.firstColumn, b.lastColumn);
     return b;
 }
 
@@ -89,7 +89,7 @@ void OnUpdateEditDeleteAll(CTembraDoc& doc, CCmdUI* cmdUI) {
     const bool anything = doc.GetObjCount() > 0 || doc.GetSelCount() > 0 ||
                           doc.GetEmbeddedItems().CountCntrItems() > 0 ||
                           doc.GetProgressLines().GetShincyokuCount() > 0 ||
-                          doc.GetKoumokuColCount() > 0 || doc.GetZukeiCount() > 0;
+                          doc.GetKoumokuCells().GetKoumokuColCount() > 0 || doc.GetZukeiCount() > 0;
     cmdUI->Enable(anything ? TRUE : FALSE);
 }
 
@@ -98,7 +98,7 @@ void OnEditDeleteAll(CTembraDoc& doc) {
         return;
     }
     int answer = IDYES;
-    if (doc.HasDataOnUnshownLayers()) {
+    if (doc.GetChartLayers().HasDataOnUnshownLayers()) {
         answer = AfxMessageBox(5121, MB_YESNOCANCEL | MB_ICONEXCLAMATION);
         if (answer == IDCANCEL) {
             return;
@@ -112,11 +112,11 @@ void OnEditDeleteAll(CTembraDoc& doc) {
         doc.UnselectAll(TRUE);
     }
     if (shownOnly) {
-        doc.DeleteShownLayerObjects();
+        doc.GetChartLayers().DeleteShownLayerObjects();
     } else {
         doc.DeleteAllObjects();
     }
-    doc.DeleteAllKoumoku();
+    doc.GetKoumokuCells().DeleteAllKoumoku();
     if (shownOnly) {
         doc.GetShapes().RemoveShownZukei();
     } else {
@@ -182,7 +182,7 @@ void OnReplaceText(CTembraDoc& doc) {
     const LONG mode = doc.GetOperation().GetMode();
     FindReplaceDlgRequest request;
     if (mode == Op::kModeKoumoku) {
-        request.selectionAvailable = doc.IsKoumokuSelected() != FALSE;
+        request.selectionAvailable = doc.GetKoumokuCells().IsKoumokuSelected() != FALSE;
     } else if (mode == Op::kModeYogo || mode == Op::kModeEvent) {
         request.selectionAvailable = doc.GetSelCount() > 0;
     }
@@ -198,9 +198,11 @@ void OnReplaceText(CTembraDoc& doc) {
         doc.GetTerms().FindReplaceYogo(action, request.search, request.replacement, whole,
                                        selectedOnly);
     } else if (mode == Op::kModeEvent) {
-        doc.ReplaceEventText(action, request.search, request.replacement, whole, selectedOnly);
+        doc.GetEvents().ReplaceEventText(action, request.search, request.replacement, whole,
+                                         selectedOnly);
     } else {
-        doc.ReplaceKoumokuText(action, request.search, request.replacement, whole, selectedOnly);
+        doc.GetKoumokuCells().ReplaceKoumokuText(action, request.search, request.replacement, whole,
+                                                 selectedOnly);
     }
 }
 
@@ -213,11 +215,11 @@ void OnUpdateReplaceText(CTembraDoc& doc, CCmdUI* cmdUI) {
 }
 
 void OnUpdateRowEdit(CTembraDoc& doc, CCmdUI* cmdUI) {
-    cmdUI->Enable(doc.IsKoumokuSelected());
+    cmdUI->Enable(doc.GetKoumokuCells().IsKoumokuSelected());
 }
 
 void OnUpdateColumnEdit(CTembraDoc& doc, CCmdUI* cmdUI) {
-    cmdUI->Enable(doc.HasColumnRange() || doc.IsKoumokuSelected() ? TRUE : FALSE);
+    cmdUI->Enable(doc.HasColumnRange() || doc.GetKoumokuCells().IsKoumokuSelected() ? TRUE : FALSE);
 }
 
 void OnRowDelete(CTembraDoc& doc) {
@@ -231,23 +233,25 @@ void OnRowDelete(CTembraDoc& doc) {
     }
     const BOOL blank = request.method == LineDeleteDlgRequest::kBlank ? TRUE : FALSE;
     const RowsEditStep step(doc.GetUndoHistory());
-    if (doc.WholeKoumokuRowsSelected()) {
+    if (doc.GetKoumokuCells().WholeKoumokuRowsSelected()) {
         if (blank) {
             doc.DeleteRowObjects(b.firstRow, b.lastRow);
         } else {
             doc.DeleteRows(b.firstRow, b.lastRow);
             // The ruled lines of the rows go with them; undo gives the whole array back.
-            doc.RecordKoumokuKeisenTypes();
+            doc.GetKoumokuCells().RecordKeisenTypes();
             doc.GetKoumoku()->RemoveKeisenTypes(b.firstRow, b.lastRow);
         }
         doc.GetShapes().DeleteZukeiRows(blank, b.firstRow, b.lastRow);
         doc.GetHatches().RowHatchesDeleted(blank, b.firstRow, b.lastRow);
     }
-    doc.ClearSelectedKoumokuCells(TRUE);
+    doc.GetKoumokuCells().ClearSelectedKoumokuCells(TRUE);
     if (blank) {
-        doc.ClearKoumokuRange(b.firstRow, b.firstColumn, b.RowCount(), b.ColumnCount(), FALSE);
+        doc.GetKoumokuCells().ClearKoumokuRange(b.firstRow, b.firstColumn, b.RowCount(),
+                                                b.ColumnCount(), FALSE);
     } else {
-        doc.DeleteKoumokuRows(b.firstRow, b.firstColumn, b.RowCount(), b.ColumnCount());
+        doc.GetKoumokuCells().DeleteKoumokuRows(b.firstRow, b.firstColumn, b.RowCount(),
+                                                b.ColumnCount());
     }
     doc.GetHatches().HatchRowsDeleted(blank, b.firstRow, b.lastRow, b.firstColumn, b.lastColumn);
     if (!blank) {
@@ -260,20 +264,21 @@ void OnRowInsert(CTembraDoc& doc) {
     if (b.Empty()) {
         return;
     }
-    if (b.RowCount() + doc.GetKoumokuRowCount(-1) >= kRowLimit) {
+    if (b.RowCount() + doc.GetKoumokuCells().GetKoumokuRowCount(-1) >= kRowLimit) {
         AfxMessageBox(5036, MB_OK);
         return;
     }
     const RowsEditStep step(doc.GetUndoHistory());
-    if (doc.WholeKoumokuRowsSelected()) {
+    if (doc.GetKoumokuCells().WholeKoumokuRowsSelected()) {
         doc.InsertRows(b.firstRow, b.lastRow);
-        doc.RecordKoumokuKeisenTypes();
+        doc.GetKoumokuCells().RecordKeisenTypes();
         doc.GetKoumoku()->InsertRowRange(b.firstRow, b.lastRow);
         doc.GetShapes().InsertZukeiRows(b.firstRow, b.lastRow);
         doc.GetHatches().RowHatchesInserted(b.firstRow, b.lastRow);
     }
-    doc.ClearSelectedKoumokuCells(TRUE);
-    doc.InsertKoumokuRows(b.firstRow, b.firstColumn, b.RowCount(), b.ColumnCount());
+    doc.GetKoumokuCells().ClearSelectedKoumokuCells(TRUE);
+    doc.GetKoumokuCells().InsertKoumokuRows(b.firstRow, b.firstColumn, b.RowCount(),
+                                            b.ColumnCount());
     doc.GetHatches().HatchRowsInserted(b.firstRow, b.lastRow, b.firstColumn, b.lastColumn);
     doc.UpdateAllViews(nullptr);
 }
@@ -303,11 +308,13 @@ void OnColumnDelete(CTembraDoc& doc) {
     if (b.Empty()) {
         return;
     }
-    doc.ClearSelectedKoumokuCells(TRUE);
+    doc.GetKoumokuCells().ClearSelectedKoumokuCells(TRUE);
     if (blank) {
-        doc.ClearKoumokuRange(b.firstRow, b.firstColumn, b.RowCount(), b.ColumnCount(), FALSE);
+        doc.GetKoumokuCells().ClearKoumokuRange(b.firstRow, b.firstColumn, b.RowCount(),
+                                                b.ColumnCount(), FALSE);
     } else {
-        doc.DeleteKoumokuCols(b.firstRow, b.firstColumn, b.RowCount(), b.ColumnCount());
+        doc.GetKoumokuCells().DeleteKoumokuCols(b.firstRow, b.firstColumn, b.RowCount(),
+                                                b.ColumnCount());
     }
     doc.GetHatches().HatchColsDeleted(blank, b.firstRow, b.lastRow, b.firstColumn, b.lastColumn);
 }
@@ -328,8 +335,9 @@ void OnColumnInsert(CTembraDoc& doc) {
     if (b.Empty()) {
         return;
     }
-    doc.ClearSelectedKoumokuCells(TRUE);
-    doc.InsertKoumokuCols(b.firstRow, b.firstColumn, b.RowCount(), b.ColumnCount());
+    doc.GetKoumokuCells().ClearSelectedKoumokuCells(TRUE);
+    doc.GetKoumokuCells().InsertKoumokuCols(b.firstRow, b.firstColumn, b.RowCount(),
+                                            b.ColumnCount());
     doc.GetHatches().HatchColsInserted(b.firstRow, b.lastRow, b.firstColumn, b.lastColumn);
 }
 
@@ -388,7 +396,7 @@ void OnEditDelete(CTembraDoc& doc) {
     const CWaitCursor wait;
     doc.GetUndoHistory().Reset();
     doc.GetUndoHistory().BeginGroup();
-    if (doc.IsKoumokuSelected()) {
+    if (doc.GetKoumokuCells().IsKoumokuSelected()) {
         OnRowDelete(doc);
     } else if (doc.HasColumnRange()) {
         OnColumnDelete(doc);
@@ -411,7 +419,7 @@ void OnEditDelete(CTembraDoc& doc) {
             doc.DeleteSelection();
             break;
         case Op::kModeShigen:
-            doc.ClearSelShigen();
+            doc.GetResources().ClearSelShigen();
             break;
         case Op::kModeChart:
             doc.GetResourceCharts().DeleteSelectedCharts();

@@ -60,7 +60,8 @@ void OnEventOtherColor(CTembraDoc& doc) {
     COLORREF color = GetAppState()->GetEventCustomColor();
     if (ChooseOtherColor(color)) {
         GetAppState()->SetEventCustomColor(color);
-        doc.SetSelectedAttributes(-1, color, CTembraDoc::kUnchangedFlags, -1, {}, -1, nullptr);
+        doc.GetEvents().SetSelectedAttributes(-1, color, CTembraDoc::kUnchangedFlags, -1, {}, -1,
+                                              nullptr);
     }
 }
 
@@ -74,10 +75,10 @@ void OnEventBatch(CTembraDoc& doc) {
     if (Ui().RunDialog(request) != IDOK) {
         return;
     }
-    doc.SetSelectedAttributes(ValueOrLeave(request.attr.form), request.attr.color,
-                              static_cast<WORD>(request.attr.flags | kWholeWord),
-                              ValueOrLeave(request.attr.SizeCode()), {}, -1, nullptr,
-                              request.flagMask);
+    doc.GetEvents().SetSelectedAttributes(ValueOrLeave(request.attr.form), request.attr.color,
+                                          static_cast<WORD>(request.attr.flags | kWholeWord),
+                                          ValueOrLeave(request.attr.SizeCode()), {}, -1, nullptr,
+                                          request.flagMask);
 }
 
 void OnEventFont(CTembraDoc& doc) {
@@ -89,12 +90,13 @@ void OnEventFont(CTembraDoc& doc) {
     if (Ui().RunDialog(request) != IDOK) {
         return;
     }
-    doc.SetSelectedAttributes(-1, CTembraDoc::kUnchangedColor, CTembraDoc::kUnchangedFlags, -1, {},
-                              request.baseFontCheck == 1 ? 0 : 1, &request.font);
+    doc.GetEvents().SetSelectedAttributes(-1, CTembraDoc::kUnchangedColor,
+                                          CTembraDoc::kUnchangedFlags, -1, {},
+                                          request.baseFontCheck == 1 ? 0 : 1, &request.font);
 }
 
 void OnUpdateEventTextEdit(CTembraDoc& doc, CCmdUI* cmdUI) {
-    UpdateBarTextEdit(cmdUI, [&doc](CCmdUI* ui) { doc.UpdateEventAttrUI(ui); });
+    UpdateBarTextEdit(cmdUI, [&doc](CCmdUI* ui) { doc.GetEvents().UpdateEventAttrUI(ui); });
 }
 
 void OnEventSnapDay(CTembraDoc& doc) {
@@ -161,7 +163,7 @@ void OnEventMoveToPosition(CTembraDoc& doc) {
         return;
     }
     doc.GetUndoHistory().Reset();
-    std::unique_ptr<CEvent> moved = doc.CopyEvent(*event);
+    std::unique_ptr<CEvent> moved = doc.GetEvents().CopyEvent(*event);
     if (moved == nullptr) {
         return;
     }
@@ -172,8 +174,10 @@ void OnEventMoveToPosition(CTembraDoc& doc) {
 }
 
 void OnUpdateFillSettings(CTembraDoc& doc, CCmdUI* cmdUI) {
-    cmdUI->Enable(FillableRange((*doc.GetSelectedDateRange())) || doc.IsKoumokuSelected() ? TRUE
-                                                                                          : FALSE);
+    cmdUI->Enable(FillableRange((*doc.GetSelectedDateRange())) ||
+                          doc.GetKoumokuCells().IsKoumokuSelected()
+                      ? TRUE
+                      : FALSE);
 }
 
 void OnFillSettings(CTembraDoc& doc) {
@@ -181,7 +185,7 @@ void OnFillSettings(CTembraDoc& doc) {
     constexpr WORD kDates = 2;
     constexpr WORD kCells = 12;
     FillSetDlgRequest request;
-    request.wholeRows = doc.WholeKoumokuRowsSelected();
+    request.wholeRows = doc.GetKoumokuCells().WholeKoumokuRowsSelected();
     if (Ui().RunDialog(request) != IDOK) {
         return;
     }
@@ -192,9 +196,9 @@ void OnFillSettings(CTembraDoc& doc) {
     int lastRow = -1;
     int firstColumn = -1;
     int lastColumn = -1;
-    const bool cells = doc.IsKoumokuSelected() != FALSE &&
-                       doc.GetSelectedKoumokuRows(firstRow, lastRow) > 0 &&
-                       doc.GetSelectedKoumokuCols(firstColumn, lastColumn) > 0;
+    const bool cells = doc.GetKoumokuCells().IsKoumokuSelected() != FALSE &&
+                       doc.GetKoumokuCells().GetSelectedKoumokuRows(firstRow, lastRow) > 0 &&
+                       doc.GetKoumokuCells().GetSelectedKoumokuCols(firstColumn, lastColumn) > 0;
     const bool wholeRows = cells && request.wholeRows;
     doc.GetUndoHistory().Reset();
     doc.GetUndoHistory().BeginGroup();
@@ -232,7 +236,7 @@ void OnFillSettings(CTembraDoc& doc) {
                 }
             }
         }
-        doc.ClearSelectedKoumokuCells(TRUE);
+        doc.GetKoumokuCells().ClearSelectedKoumokuCells(TRUE);
     }
     if (range || cells) {
         doc.MarkChanged();
@@ -242,7 +246,7 @@ void OnFillSettings(CTembraDoc& doc) {
 
 constexpr std::array kEventMenu{
     DocCommand{ID_EVENT_COLOR_OTHER, &OnEventOtherColor,
-               [](CTembraDoc& doc, CCmdUI* cmdUI) { doc.UpdateEventAttrUI(cmdUI); }},
+               [](CTembraDoc& doc, CCmdUI* cmdUI) { doc.GetEvents().UpdateEventAttrUI(cmdUI); }},
     DocCommand{ID_EVENT_ATTR_BULK, &OnEventBatch, nullptr, "EventAttrBulkDlg"},
     DocCommand{ID_EVENT_FONT, &OnEventFont, nullptr, "FontSelDlg"},
     DocCommand{ID_EVENT_TEXT_EDIT, &OnEventTextEdit, &OnUpdateEventTextEdit},
@@ -265,8 +269,8 @@ void OnEventTextEdit(CTembraDoc& doc) {
     }
     const std::string text = app.GetYogoText();
     if (!text.empty()) {
-        doc.SetSelectedAttributes(-1, CTembraDoc::kUnchangedColor, CTembraDoc::kUnchangedFlags, -1,
-                                  text, -1, nullptr);
+        doc.GetEvents().SetSelectedAttributes(-1, CTembraDoc::kUnchangedColor,
+                                              CTembraDoc::kUnchangedFlags, -1, text, -1, nullptr);
     }
 }
 

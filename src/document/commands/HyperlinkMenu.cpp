@@ -74,7 +74,7 @@ void EditEventLink(CTembraDoc& doc, UINT caption) {
     if (!EditLink(caption, text, link)) {
         return;
     }
-    std::unique_ptr<CEvent> changed = doc.CopyEvent(*event);
+    std::unique_ptr<CEvent> changed = doc.GetEvents().CopyEvent(*event);
     if (changed == nullptr) {
         return;
     }

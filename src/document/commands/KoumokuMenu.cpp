@@ -35,11 +35,11 @@ const CKoumokuData* CornerCell(CTembraDoc& doc) {
     int lastRow = -1;
     int firstColumn = -1;
     int lastColumn = -1;
-    if (doc.GetSelectedKoumokuRows(firstRow, lastRow) == 0 ||
-        doc.GetSelectedKoumokuCols(firstColumn, lastColumn) == 0) {
+    if (doc.GetKoumokuCells().GetSelectedKoumokuRows(firstRow, lastRow) == 0 ||
+        doc.GetKoumokuCells().GetSelectedKoumokuCols(firstColumn, lastColumn) == 0) {
         return nullptr;
     }
-    const CKoumokuData* cell = doc.GetKoumokuCell(lastRow, lastColumn);
+    const CKoumokuData* cell = doc.GetKoumokuCells().GetKoumokuCell(lastRow, lastColumn);
     return cell != nullptr && cell->IsSelected() != 0 ? cell : nullptr;
 }
 
@@ -47,12 +47,12 @@ void OnKoumokuOtherColor(CTembraDoc& doc) {
     COLORREF color = GetAppState()->GetKoumokuCustomColor();
     if (ChooseOtherColor(color)) {
         GetAppState()->SetKoumokuCustomColor(color);
-        doc.SetKoumokuAttr(-1, color, -1, -1, {}, -1, -1, -1, -1, nullptr);
+        doc.GetKoumokuCells().SetKoumokuAttr(-1, color, -1, -1, {}, -1, -1, -1, -1, nullptr);
     }
 }
 
 void OnUpdateKoumokuSelected(CTembraDoc& doc, CCmdUI* cmdUI) {
-    cmdUI->Enable(doc.IsKoumokuSelected());
+    cmdUI->Enable(doc.GetKoumokuCells().IsKoumokuSelected());
 }
 
 void OnUpdateKoumokuVertical(CTembraDoc& /*doc*/, CCmdUI* cmdUI) {
@@ -61,7 +61,7 @@ void OnUpdateKoumokuVertical(CTembraDoc& /*doc*/, CCmdUI* cmdUI) {
 
 void OnKoumokuAreaNames(CTembraDoc& doc) {
     doc.GetUndoHistory().Reset();
-    doc.ClearSelectedKoumokuCells(TRUE);
+    doc.GetKoumokuCells().ClearSelectedKoumokuCells(TRUE);
     AreaNameSheetRequest request;
     request.areaNames = doc.GetSyokiSet().GetChart().GetAreaNameSet();
     request.dateRows = doc.GetSyokiSet().GetDateRowCount();
@@ -94,9 +94,9 @@ void OnKoumokuBatch(CTembraDoc& doc) {
     }
     const TextAttrValues& attr = request.attr;
     const int flags = ValueOrLeave(attr.flags);
-    doc.SetKoumokuAttr(ValueOrLeave(attr.form), attr.color, flags < 0 ? -1 : flags | kWholeWord,
-                       ValueOrLeave(attr.SizeCode()), {}, -1, -1, -1, -1, nullptr,
-                       request.flagMask);
+    doc.GetKoumokuCells().SetKoumokuAttr(
+        ValueOrLeave(attr.form), attr.color, flags < 0 ? -1 : flags | kWholeWord,
+        ValueOrLeave(attr.SizeCode()), {}, -1, -1, -1, -1, nullptr, request.flagMask);
 }
 
 void OnKoumokuKeisen(CTembraDoc& doc) {
@@ -121,8 +121,8 @@ void OnKoumokuKeisen(CTembraDoc& doc) {
     if (newRow == rowLine && newA == lineA && newB == lineB) {
         return;
     }
-    doc.SetKoumokuAttr(-1, CTembraDoc::kUnchangedColor, -1, -1, {}, newRow, newA, newB, -1,
-                       nullptr);
+    doc.GetKoumokuCells().SetKoumokuAttr(-1, CTembraDoc::kUnchangedColor, -1, -1, {}, newRow, newA,
+                                         newB, -1, nullptr);
 }
 
 void OnKoumokuFont(CTembraDoc& doc) {
@@ -135,17 +135,18 @@ void OnKoumokuFont(CTembraDoc& doc) {
     if (Ui().RunDialog(request) != IDOK) {
         return;
     }
-    doc.SetKoumokuAttr(-1, CTembraDoc::kUnchangedColor, -1, -1, {}, -1, -1, -1,
-                       request.baseFontCheck == 1 ? 0 : 1, &request.font);
+    doc.GetKoumokuCells().SetKoumokuAttr(-1, CTembraDoc::kUnchangedColor, -1, -1, {}, -1, -1, -1,
+                                         request.baseFontCheck == 1 ? 0 : 1, &request.font);
 }
 
 void OnUpdateKoumokuTextEdit(CTembraDoc& doc, CCmdUI* cmdUI) {
-    UpdateBarTextEdit(cmdUI, [&doc](CCmdUI* ui) { doc.UpdateKoumokuAttrUI(ui); });
+    UpdateBarTextEdit(cmdUI, [&doc](CCmdUI* ui) { doc.GetKoumokuCells().UpdateKoumokuAttrUI(ui); });
 }
 
 constexpr std::array kKoumokuMenu{
-    DocCommand{ID_KOUMOKU_COLOR_OTHER, &OnKoumokuOtherColor,
-               [](CTembraDoc& doc, CCmdUI* cmdUI) { doc.UpdateKoumokuAttrUI(cmdUI); }},
+    DocCommand{
+        ID_KOUMOKU_COLOR_OTHER, &OnKoumokuOtherColor,
+        [](CTembraDoc& doc, CCmdUI* cmdUI) { doc.GetKoumokuCells().UpdateKoumokuAttrUI(cmdUI); }},
     DocCommand{ID_KOUMOKU_COLUMNS, &OnKoumokuAreaNames, nullptr, "AreaNameSheet"},
     DocCommand{ID_KOUMOKU_ATTR_BULK, &OnKoumokuBatch, &OnUpdateKoumokuSelected, "KoumokuAttr2Dlg"},
     DocCommand{ID_KOUMOKU_RULES, &OnKoumokuKeisen, &OnUpdateKoumokuSelected, "KeisenSetDlg"},
@@ -164,8 +165,8 @@ void OnKoumokuTextEdit(CTembraDoc& doc) {
         }
         const std::string text = app.GetYogoText();
         if (!text.empty()) {
-            doc.SetKoumokuAttr(-1, CTembraDoc::kUnchangedColor, -1, -1, text, -1, -1, -1, -1,
-                               nullptr);
+            doc.GetKoumokuCells().SetKoumokuAttr(-1, CTembraDoc::kUnchangedColor, -1, -1, text, -1,
+                                                 -1, -1, -1, nullptr);
         }
     }
     if (doc.GetOperation().GetMode() != Op::kModeKoumoku ||
@@ -176,8 +177,8 @@ void OnKoumokuTextEdit(CTembraDoc& doc) {
     int lastRow = -1;
     int firstColumn = -1;
     int lastColumn = -1;
-    doc.GetSelectedKoumokuRows(firstRow, lastRow);
-    doc.GetSelectedKoumokuCols(firstColumn, lastColumn);
+    doc.GetKoumokuCells().GetSelectedKoumokuRows(firstRow, lastRow);
+    doc.GetKoumokuCells().GetSelectedKoumokuCols(firstColumn, lastColumn);
     if (firstRow < 0 || firstRow != lastRow || firstColumn < 0 || firstColumn != lastColumn) {
         return;
     }

@@ -87,16 +87,16 @@ void OnLayerComboSelect(CTembraDoc& doc) {
     CAppState* app = GetAppState();
     const int layer = app->GetBarLayer();
     if (MovesSelection(doc)) {
-        doc.SetSelLayer(layer);
+        doc.GetChartLayers().SetSelLayer(layer);
     } else {
         doc.SetCurrentLayer(layer);
     }
     // A layer shown for reference is shown in full; a hidden one stays hidden.
-    if (doc.IsLayerVisible(layer) == kLayerReference) {
-        doc.SetLayerVisible(layer, kLayerShown);
+    if (doc.GetChartLayers().IsLayerVisible(layer) == kLayerReference) {
+        doc.GetChartLayers().SetLayerVisible(layer, kLayerShown);
     }
-    CTembraDoc::LayerCounts counts{};
-    doc.CountObjectsPerLayer(counts);
+    CChartLayers::LayerCounts counts{};
+    doc.GetChartLayers().CountObjectsPerLayer(counts);
     if (layer >= 0 && static_cast<std::size_t>(layer) < counts.size() && counts[layer] > 0) {
         doc.UpdateAllViews(nullptr);
     }

@@ -144,7 +144,7 @@ void OnUpdateEditOperation(CTembraDoc& doc, CCmdUI* cmdUI) {
 }
 
 void BeginCopyOrMove(CTembraDoc& doc, bool copy) {
-    if (doc.IsKoumokuSelected()) {
+    if (doc.GetKoumokuCells().IsKoumokuSelected()) {
         // Cells are copied and moved in the item mode for a while; the mode and operation to go
         // back to are saved, replacing those of an earlier switch.
         doc.GetOperation().RestoreMode();

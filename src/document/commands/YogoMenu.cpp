@@ -157,10 +157,10 @@ void OnUpdateYogoStackDown(CTembraDoc& doc, CCmdUI* cmdUI) {
 void OnUpdateYogoBarColor(CTembraDoc& doc, CCmdUI* cmdUI) {
     switch (doc.GetOperation().GetMode()) {
     case Op::kModeEvent:
-        doc.UpdateEventAttrUI(cmdUI);
+        doc.GetEvents().UpdateEventAttrUI(cmdUI);
         return;
     case Op::kModeKoumoku:
-        doc.UpdateKoumokuAttrUI(cmdUI);
+        doc.GetKoumokuCells().UpdateKoumokuAttrUI(cmdUI);
         return;
     default:
         doc.GetTerms().UpdateYogoAttrUI(cmdUI);
@@ -254,9 +254,10 @@ void OnYogoBarColor(CTembraDoc& doc) {
         (app.*set)(color);
     }
     if (mode == Op::kModeEvent) {
-        doc.SetSelectedAttributes(-1, color, CTembraDoc::kUnchangedFlags, -1, {}, -1, nullptr);
+        doc.GetEvents().SetSelectedAttributes(-1, color, CTembraDoc::kUnchangedFlags, -1, {}, -1,
+                                              nullptr);
     } else if (mode == Op::kModeKoumoku) {
-        doc.SetKoumokuAttr(-1, color, -1, -1, {}, -1, -1, -1, -1, nullptr);
+        doc.GetKoumokuCells().SetKoumokuAttr(-1, color, -1, -1, {}, -1, -1, -1, -1, nullptr);
     } else {
         ApplyYogoColor(doc, color);
     }

@@ -5,7 +5,8 @@
 namespace tembra {
 
 bool IsEmptyChart(CTembraDoc& document) {
-    return document.GetObjCount() + document.GetSelCount() + document.GetKoumokuColCount() +
+    return document.GetObjCount() + document.GetSelCount() +
+               document.GetKoumokuCells().GetKoumokuColCount() +
                document.GetShincyokuList().GetCount() + document.GetZukeiCount() +
                document.GetEmbeddedItems().CountCntrItems() ==
            0;

@@ -70,10 +70,10 @@ bool CDocumentCommands::OnCommand(UINT id) {
         return true;
     }
     if (CarriesValue(FindAttrCommand(EventAttrCommands(), id))) {
-        return m_document.OnEventAttrCommand(id) != FALSE;
+        return m_document.GetEvents().OnEventAttrCommand(id) != FALSE;
     }
     if (CarriesValue(FindAttrCommand(KoumokuAttrCommands(), id))) {
-        return m_document.OnKoumokuAttrCommand(id) != FALSE;
+        return m_document.GetKoumokuCells().OnKoumokuAttrCommand(id) != FALSE;
     }
     if (FindKouteiAttrCommand(id) != nullptr || FindLandShapeCommand(id) != nullptr) {
         return OnKouteiAttrCommand(m_document, id) != FALSE;
@@ -128,11 +128,11 @@ bool CDocumentCommands::OnUpdateCommand(CCmdUI& cmdUI) {
         return true;
     }
     if (CarriesValue(FindAttrCommand(EventAttrCommands(), cmdUI.m_nID))) {
-        m_document.UpdateEventAttrUI(&cmdUI);
+        m_document.GetEvents().UpdateEventAttrUI(&cmdUI);
         return true;
     }
     if (CarriesValue(FindAttrCommand(KoumokuAttrCommands(), cmdUI.m_nID))) {
-        m_document.UpdateKoumokuAttrUI(&cmdUI);
+        m_document.GetKoumokuCells().UpdateKoumokuAttrUI(&cmdUI);
         return true;
     }
     if (FindKouteiAttrCommand(cmdUI.m_nID) != nullptr) {

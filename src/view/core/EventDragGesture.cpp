@@ -44,7 +44,7 @@ bool CEventDragGesture::DrawFeedback(CDC* dc, bool show) {
             if (event == nullptr) {
                 continue;
             }
-            std::unique_ptr<CEvent> copy = doc.CopyEvent(*event);
+            std::unique_ptr<CEvent> copy = doc.GetEvents().CopyEvent(*event);
             if (!copy) {
                 AfxMessageBox(kNoFeedbackCopy);
                 return false;
@@ -180,7 +180,7 @@ BOOL CEventDragGesture::Track(CDC* dc) {
             DrawFeedback(dc, false);
             const CPoint offset = mouse.GetPoint() - mouse.GetStartPoint();
             const LONG op = config.GetOperation();
-            doc.MoveSelectedEvents(m_view.GetLayout(), offset.x, offset.y,
+            doc.GetEvents().MoveSelectedEvents(m_view.GetLayout(), offset.x, offset.y,
                                    op == Op::kOpCopy || op == Op::kOpCopyFree ? kCopyMode
                                                                               : kMoveMode);
             End(dc, config.GetSavedOperation() != 0);

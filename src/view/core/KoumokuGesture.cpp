@@ -75,14 +75,14 @@ BOOL CKoumokuGesture::CellInput(CDC* dc) {
     doc.ClearAllSelections(FALSE);
     const int row = Layout().YToRow(point.y);
     const int column = Layout().XToColumn(point.x);
-    CKoumokuData* cell = doc.GetKoumokuCell(row, column);
+    CKoumokuData* cell = doc.GetKoumokuCells().GetKoumokuCell(row, column);
     if (cell == nullptr) {
-        cell = doc.CreateKoumokuData(row, column);
+        cell = doc.GetKoumokuCells().CreateKoumokuData(row, column);
     }
     if (cell == nullptr) {
         return TRUE;
     }
-    std::unique_ptr<CKoumokuData> copy = doc.CopyKoumokuData(row, column, cell);
+    std::unique_ptr<CKoumokuData> copy = doc.GetKoumokuCells().CopyKoumokuData(row, column, cell);
     if (!copy) {
         return TRUE;
     }
@@ -97,7 +97,7 @@ BOOL CKoumokuGesture::CellInput(CDC* dc) {
     }
     doc.GetUndoHistory().Reset();
     copy->SetSelected(kCellSelected);
-    doc.SetKoumokuCell(row, column, std::move(copy));
+    doc.GetKoumokuCells().SetKoumokuCell(row, column, std::move(copy));
     return TRUE;
 }
 
@@ -124,7 +124,7 @@ BOOL CKoumokuGesture::TrackArea(CDC* dc) {
     const CRect items = Layout().GetKoumokuRect();
     if (CurrentStep() == Step::Idle) {
         if (code == CMouseEvent::kRightPress && InItemArea(Layout(), point) &&
-            doc.IsKoumokuSelected() != FALSE) {
+            doc.GetKoumokuCells().IsKoumokuSelected() != FALSE) {
             Host().SetCapture();
             return TRUE;
         }
@@ -132,8 +132,8 @@ BOOL CKoumokuGesture::TrackArea(CDC* dc) {
             if (!Host().HasCapture()) {
                 return FALSE;
             }
-            if (InItemArea(Layout(), point) && doc.IsKoumokuSelected() != FALSE) {
-                doc.ClearSelectedKoumokuCells(FALSE);
+            if (InItemArea(Layout(), point) && doc.GetKoumokuCells().IsKoumokuSelected() != FALSE) {
+                doc.GetKoumokuCells().ClearSelectedKoumokuCells(FALSE);
             }
             Host().ReleaseCapture();
             if (mode == Op::kModeKoumoku && config.GetSavedMode() != 0) {
@@ -145,7 +145,7 @@ BOOL CKoumokuGesture::TrackArea(CDC* dc) {
             return FALSE;
         }
         m_border = Layout().HitColumnBorder(point.x, point.y);
-        const bool selected = doc.IsKoumokuSelected() != FALSE;
+        const bool selected = doc.GetKoumokuCells().IsKoumokuSelected() != FALSE;
         const bool rightOfItems = point.x >= items.right;
         if (m_border >= 0) {
             const CPoint edge(Layout().ColumnToX(m_border, 1), point.y);
@@ -159,7 +159,7 @@ BOOL CKoumokuGesture::TrackArea(CDC* dc) {
             // The middle of the column: its left edge counts to the column before.
             const CPoint cell(Layout().ColumnToX(column, 0), Layout().RowToY(row, 0));
             if (Mouse().IsShift() && selected) {
-                const CPoint anchor = doc.GetKoumokuRangeStart();
+                const CPoint anchor = doc.GetKoumokuCells().GetKoumokuRangeStart();
                 const int startX = rightOfItems ? items.left : Layout().ColumnToX(anchor.y, 0);
                 Mouse().SetStartPoint(CPoint(startX, Layout().RowToY(anchor.x, 0)));
                 const CPoint current = rightOfItems ? point : cell;
@@ -172,7 +172,7 @@ BOOL CKoumokuGesture::TrackArea(CDC* dc) {
             }
         } else {
             if (selected) {
-                doc.ClearSelectedKoumokuCells(FALSE);
+                doc.GetKoumokuCells().ClearSelectedKoumokuCells(FALSE);
             }
             return FALSE;
         }
@@ -292,13 +292,13 @@ void CKoumokuGesture::CommitArea() {
             lastColumn = std::max<int>(doc.GetKoumokuTable().GetColumnCount() - 1, 0);
             word = kRowSelected;
         }
-        doc.SetKoumokuRangeStart(CPoint(startRow, startColumn));
+        doc.GetKoumokuCells().SetKoumokuRangeStart(CPoint(startRow, startColumn));
         CKoumokuData* first = nullptr;
         for (int column = firstColumn; column <= lastColumn; ++column) {
             for (int row = firstRow; row <= lastRow; ++row) {
-                CKoumokuData* cell = doc.GetKoumokuCell(row, column);
+                CKoumokuData* cell = doc.GetKoumokuCells().GetKoumokuCell(row, column);
                 if (cell == nullptr) {
-                    cell = doc.CreateKoumokuData(row, column);
+                    cell = doc.GetKoumokuCells().CreateKoumokuData(row, column);
                 }
                 if (cell == nullptr) {
                     continue;

@@ -53,8 +53,8 @@ BOOL CKoumokuGesture::TrackMove(CDC* dc) {
         int lastRow = -1;
         int firstColumn = -1;
         int lastColumn = -1;
-        if (doc.GetSelectedKoumokuRows(firstRow, lastRow) == 0 ||
-            doc.GetSelectedKoumokuCols(firstColumn, lastColumn) == 0) {
+        if (doc.GetKoumokuCells().GetSelectedKoumokuRows(firstRow, lastRow) == 0 ||
+            doc.GetKoumokuCells().GetSelectedKoumokuCols(firstColumn, lastColumn) == 0) {
             // Nothing to carry: the operation ends as it began.
             break;
         }
@@ -63,7 +63,7 @@ BOOL CKoumokuGesture::TrackMove(CDC* dc) {
         m_span.lastRow = lastRow;
         m_span.firstColumn = firstColumn;
         m_span.lastColumn = lastColumn;
-        const CKoumokuData* last = doc.GetKoumokuCell(lastRow, lastColumn);
+        const CKoumokuData* last = doc.GetKoumokuCells().GetKoumokuCell(lastRow, lastColumn);
         m_span.wholeRows = last != nullptr && last->IsSelected() == kRowSelected;
         const CPoint start(Layout().ColumnToX(firstColumn, 1), Layout().RowToY(firstRow, 0));
         Mouse().SetStartPoint(start);
@@ -127,7 +127,7 @@ void CKoumokuGesture::CommitMove() {
     const int columns =
         span.wholeRows ? 0 : Layout().XToColumn(Mouse().GetPoint().x - 1) - span.firstColumn;
     if (rows == 0 && columns == 0) {
-        doc.ClearSelectedKoumokuCells(FALSE);
+        doc.GetKoumokuCells().ClearSelectedKoumokuCells(FALSE);
         return;
     }
     const int columnCount = doc.GetKoumokuTable().GetColumnCount();
@@ -143,32 +143,32 @@ void CKoumokuGesture::CommitMove() {
     undo.BeginGroup();
     if (span.wholeRows) {
         doc.MoveRowRange(span.firstRow, span.lastRow, rows, operation);
-        doc.RecordKoumokuKeisenTypes();
-        doc.MoveKeisenTypes(span.firstRow, span.lastRow, rows, operation);
+        doc.GetKoumokuCells().RecordKeisenTypes();
+        doc.GetKoumokuCells().MoveKeisenTypes(span.firstRow, span.lastRow, rows, operation);
     }
-    doc.ClearSelectedKoumokuCells(FALSE);
+    doc.GetKoumokuCells().ClearSelectedKoumokuCells(FALSE);
     // The copies are all taken before any is written, so that overlapping ranges read the
     // cells as they were.
     std::map<std::pair<int, int>, std::unique_ptr<CKoumokuData>> copies;
     for (int column = span.firstColumn; column <= span.lastColumn; ++column) {
         for (int row = span.firstRow; row <= span.lastRow; ++row) {
             std::unique_ptr<CKoumokuData>& copy = copies[{row + rows, column + columns}];
-            CKoumokuData* source = doc.GetKoumokuCell(row, column);
+            CKoumokuData* source = doc.GetKoumokuCells().GetKoumokuCell(row, column);
             if (source == nullptr) {
                 continue;
             }
-            copy = doc.CopyKoumokuData(row + rows, column + columns, source);
+            copy = doc.GetKoumokuCells().CopyKoumokuData(row + rows, column + columns, source);
             if (copy) {
                 copy->SetSelected(0);
             }
             if (operation == Op::kOpMove) {
-                doc.SetKoumokuCell(row, column, nullptr);
+                doc.GetKoumokuCells().SetKoumokuCell(row, column, nullptr);
             }
         }
     }
     for (auto& [place, copy] : copies) {
-        if (copy || doc.GetKoumokuCell(place.first, place.second) != nullptr) {
-            doc.SetKoumokuCell(place.first, place.second, std::move(copy));
+        if (copy || doc.GetKoumokuCells().GetKoumokuCell(place.first, place.second) != nullptr) {
+            doc.GetKoumokuCells().SetKoumokuCell(place.first, place.second, std::move(copy));
         }
     }
     undo.EndGroup();

@@ -250,7 +250,7 @@ void CTembraView::CancelByRightClick() {
                 state.SetMode(Op::kModeKoutei);
                 doc.GetUndoHistory().Reset();
             }
-            doc.ClearSelectedKoumokuCells(FALSE);
+            doc.GetKoumokuCells().ClearSelectedKoumokuCells(FALSE);
             doc.RedrawColumnRange(TRUE);
             state.SetOperation(Op::kOpDraw);
         }

@@ -54,9 +54,9 @@ void CTembraView::OnKouteiHeader() {
         int lastRow = 0;
         int firstColumn = 0;
         int lastColumn = 0;
-        if (doc.GetSelectedKoumokuRows(firstRow, lastRow) > 0 &&
-            doc.GetSelectedKoumokuCols(firstColumn, lastColumn) > 0 &&
-            doc.GetKoumokuCell(firstRow, firstColumn) != nullptr) {
+        if (doc.GetKoumokuCells().GetSelectedKoumokuRows(firstRow, lastRow) > 0 &&
+            doc.GetKoumokuCells().GetSelectedKoumokuCols(firstColumn, lastColumn) > 0 &&
+            doc.GetKoumokuCells().GetKoumokuCell(firstRow, firstColumn) != nullptr) {
             lastHeaderRow = firstRow - 1;
         }
     }
@@ -78,7 +78,7 @@ void CTembraView::OnLayerMove() {
         return;
     }
     const CWaitCursor wait;
-    doc.MoveLayers(request.map);
+    doc.GetChartLayers().MoveLayers(request.map);
 }
 
 bool CTembraView::OnDisplayCommand(UINT id) {

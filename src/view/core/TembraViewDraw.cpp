@@ -80,7 +80,7 @@ private:
 
 // The draw mode of an object by the state of its layer; none when the layer hides it.
 std::optional<ChartDrawMode> LayerMode(const CTembraDoc& doc, const CDataHeader* object) {
-    switch (doc.IsObjectLayerVisible(object)) {
+    switch (doc.GetChartLayers().IsObjectLayerVisible(object)) {
     case CLayerSet::kShown:
         return ChartDrawMode::Normal;
     case CLayerSet::kReference:
@@ -209,7 +209,7 @@ void CTembraView::OnDraw(CDC* dc) {
                 continue;
             }
             for (int row = firstRow; row <= lastRow; ++row) {
-                CKoumokuData* cell = doc->GetKoumokuCell(row, column);
+                CKoumokuData* cell = doc->GetKoumokuCells().GetKoumokuCell(row, column);
                 if (cell != nullptr && band.Shows(dc, m_layout, cell, index)) {
                     m_layout.DrawChartObject(dc, cell, ChartDrawMode::Normal);
                 }

@@ -24,14 +24,16 @@ struct CellRange {
 };
 
 bool SelectedCells(const CTembraDoc& doc, CellRange& range) {
-    const int rows = doc.GetSelectedKoumokuRows(range.firstRow, range.lastRow);
-    const int columns = doc.GetSelectedKoumokuCols(range.firstColumn, range.lastColumn);
+    const int rows = doc.GetKoumokuCells().GetSelectedKoumokuRows(range.firstRow, range.lastRow);
+    const int columns =
+        doc.GetKoumokuCells().GetSelectedKoumokuCols(range.firstColumn, range.lastColumn);
     return rows > 0 && columns > 0;
 }
 
 // Whole rows are selected when the range's last cell carries the whole-row mark.
 bool WholeRows(CTembraDoc& doc, const CellRange& range) {
-    const CKoumokuData* cell = doc.GetKoumokuCell(range.lastRow, range.lastColumn);
+    const CKoumokuData* cell =
+        doc.GetKoumokuCells().GetKoumokuCell(range.lastRow, range.lastColumn);
     return cell != nullptr && cell->IsSelected() == 255;
 }
 
@@ -69,8 +71,9 @@ void CTembraView::OnUpdateEditCutCopy(CCmdUI& cmdUI) const {
         return;
     }
     const LONG mode = doc->GetOperation().GetMode();
-    cmdUI.Enable((mode == COperationState::kModeKoumoku && doc->IsKoumokuSelected()) ||
-                 (IsObjectMode(mode) && doc->GetSelCount() > 0));
+    cmdUI.Enable(
+        (mode == COperationState::kModeKoumoku && doc->GetKoumokuCells().IsKoumokuSelected()) ||
+        (IsObjectMode(mode) && doc->GetSelCount() > 0));
 }
 
 void CTembraView::OnUpdateEditPaste(CCmdUI& cmdUI) const {
@@ -80,8 +83,9 @@ void CTembraView::OnUpdateEditPaste(CCmdUI& cmdUI) const {
         return;
     }
     const LONG mode = doc->GetOperation().GetMode();
-    cmdUI.Enable((mode == COperationState::kModeKoumoku && doc->IsKoumokuSelected()) ||
-                 (IsObjectMode(mode) && doc->CanPasteObjects() == mode));
+    cmdUI.Enable(
+        (mode == COperationState::kModeKoumoku && doc->GetKoumokuCells().IsKoumokuSelected()) ||
+        (IsObjectMode(mode) && doc->CanPasteObjects() == mode));
 }
 
 void CTembraView::OnEditUndo() {
@@ -127,9 +131,9 @@ void CTembraView::CutOrCopy(bool cut) {
             // The whole-row mark is read before a cut takes the cells away.
             const bool wholeRows = WholeRows(*doc, range);
             if (cut) {
-                doc->CutKoumoku();
+                doc->GetKoumokuCells().CutKoumoku();
             } else {
-                doc->CopyKoumoku();
+                doc->GetKoumokuCells().CopyKoumoku();
             }
             if (wholeRows) {
                 doc->SelectInArea(-1, range.firstRow, -1, range.lastRow, TRUE);
@@ -172,7 +176,7 @@ void CTembraView::OnEditPaste() {
                 lastRow = range.lastRow;
                 pasteObjects = true;
             }
-            doc->PasteKoumoku(range.firstRow, range.firstColumn, TRUE);
+            doc->GetKoumokuCells().PasteKoumoku(range.firstRow, range.firstColumn, TRUE);
         }
     }
     const WORD kind = doc->CanPasteObjects();
@@ -192,7 +196,7 @@ void CTembraView::OnEditPaste() {
         const int answer = Ui().RunDialog(layers);
         Ui().BeginWaitCursor();
         if (answer == IDOK) {
-            remapped = doc->RemapClipboardLayers(layers.map, &backup) != 0;
+            remapped = doc->GetChartLayers().RemapClipboardLayers(layers.map, &backup) != 0;
         }
     }
     CChartPos target;
@@ -202,7 +206,7 @@ void CTembraView::OnEditPaste() {
     target.SetEndRow(static_cast<WORD>(lastRow));
     doc->InsertKouteiBlock(target, CTime(), TRUE);
     if (remapped) {
-        CTembraDoc::RestoreClipboard(&backup);
+        CChartLayers::RestoreClipboard(&backup);
     }
     doc->SetAskTargetLayer(FALSE);
     if (mode == COperationState::kModeKoumoku) {

@@ -110,7 +110,7 @@ void CTembraView::OnEventAlign() {
         CRect moved = r;
         const POSITION at = doc.FindSel(placed.event);
         if (at != nullptr && offset != CPoint()) {
-            std::unique_ptr<CEvent> copy = doc.CopyEvent(*placed.event);
+            std::unique_ptr<CEvent> copy = doc.GetEvents().CopyEvent(*placed.event);
             if (copy) {
                 MoveBy(*copy, m_layout, offset.x, offset.y, keepTip);
                 moved = GetRect(*copy, m_layout, dc.get(), FALSE);

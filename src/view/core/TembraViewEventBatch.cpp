@@ -86,7 +86,7 @@ void CTembraView::OnEventBatch(bool byWeekday) {
     if (!AskBatch(byWeekday, text, m_layout.GetStartDate(), m_layout.GetEndDate())) {
         return;
     }
-    std::unique_ptr<CEvent> sample = doc.CreateEvent();
+    std::unique_ptr<CEvent> sample = doc.GetEvents().CreateEvent();
     if (!sample) {
         return;
     }
@@ -132,7 +132,7 @@ void CTembraView::PlaceEventBatch(bool byWeekday) {
     undo.Reset();
     int placed = 0;
     for (const CTime& date : dates) {
-        std::unique_ptr<CEvent> copy = doc.CopyEvent(sample);
+        std::unique_ptr<CEvent> copy = doc.GetEvents().CopyEvent(sample);
         if (!copy) {
             continue;
         }

@@ -270,7 +270,7 @@ BOOL CTembraView::TrackEventInput(CDC* dc) {
                 DropNewEvent();
                 return TRUE;
             }
-            m_newEvent = doc.CreateEvent();
+            m_newEvent = doc.GetEvents().CreateEvent();
             if (!m_newEvent) {
                 DropNewEvent();
                 return TRUE;

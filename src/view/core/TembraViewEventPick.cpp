@@ -80,7 +80,8 @@ int CTembraView::PickEvent(CDC* dc, const CMouseEvent& mouse, CEvent** out, UINT
         for (POSITION pos = doc.GetHeadObjPosition(); pos != nullptr;) {
             const POSITION at = pos;
             CEvent* event = AsEvent(doc.GetNextObj(pos));
-            if (event == nullptr || doc.IsObjectLayerVisible(event) != CLayerSet::kShown ||
+            if (event == nullptr ||
+                doc.GetChartLayers().IsObjectLayerVisible(event) != CLayerSet::kShown ||
                 !hit(*event)) {
                 continue;
             }

@@ -178,8 +178,8 @@ void Picker::ObjectPass() {
         const POSITION at = pos;
         CKoutei* process = AsKoutei(m_doc.GetNextObj(pos));
         if (process == nullptr || FarAway(*process) ||
-            m_doc.IsObjectLayerVisible(process) != CLayerSet::kShown || Skipped(*process) ||
-            !Meets(*process)) {
+            m_doc.GetChartLayers().IsObjectLayerVisible(process) != CLayerSet::kShown ||
+            Skipped(*process) || !Meets(*process)) {
             continue;
         }
         if (WhollyInside(*process)) {

@@ -37,7 +37,7 @@ constexpr UINT kMenuChart = 149;
 constexpr LONG kPickPixels = 3;
 
 bool Visible(const CTembraDoc& doc, const CDataHeader* object) {
-    const short state = doc.IsObjectLayerVisible(object);
+    const short state = doc.GetChartLayers().IsObjectLayerVisible(object);
     return state == CLayerSet::kShown || state == CLayerSet::kReference;
 }
 

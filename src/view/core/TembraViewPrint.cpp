@@ -61,8 +61,8 @@ UINT CTembraView::CountPrintPages() const {
     const CChartPos extent =
         doc->GetObjectsExtent(ObjectSets::Unselected | ObjectSets::Selection, FALSE);
     int rows = static_cast<int>(extent.GetEndRow()) + 1;
-    for (int column = 0; column < doc->GetKoumokuColCount(); ++column) {
-        rows = std::max(rows, doc->GetKoumokuRowCount(column));
+    for (int column = 0; column < doc->GetKoumokuCells().GetKoumokuColCount(); ++column) {
+        rows = std::max(rows, doc->GetKoumokuCells().GetKoumokuRowCount(column));
     }
     const int perPage = std::max(1, doc->GetSyokiSet().GetRowSpan());
     const int pages = (rows + perPage - 1) / perPage;

@@ -68,7 +68,8 @@ int HitProcessesIn(CTembraDoc& doc, const CPageLayout& layout, CDC* dc, const CR
         for (POSITION pos = doc.GetHeadObjPosition(); pos != nullptr;) {
             const POSITION at = pos;
             CKoutei* process = AsKoutei(doc.GetNextObj(pos));
-            if (process == nullptr || doc.IsObjectLayerVisible(process) != CLayerSet::kShown ||
+            if (process == nullptr ||
+                doc.GetChartLayers().IsObjectLayerVisible(process) != CLayerSet::kShown ||
                 !hit(*process)) {
                 continue;
             }
@@ -181,7 +182,7 @@ BOOL CTembraView::AttachResource(CDC* dc) {
         return TRUE;
     }
     m_shigenHit = hit;
-    m_newShigen = CTembraDoc::CreateShigen();
+    m_newShigen = CChartResources::CreateShigen();
     if (!m_newShigen) {
         end();
         return TRUE;
@@ -360,13 +361,13 @@ BOOL CTembraView::CarryResources(CKoutei* source, CKoutei* target, bool moving) 
     // both processes as they were.
     std::unique_ptr<CShigen> carried;
     if (const CShigen* resources = source->GetShigen()) {
-        carried = CTembraDoc::CopyShigen(*resources);
+        carried = CChartResources::CopyShigen(*resources);
     }
     if (!carried) {
         AfxMessageBox(kNoShigenCopy);
         return FALSE;
     }
-    std::unique_ptr<CShigen> emptied = moving ? CTembraDoc::CreateShigen() : nullptr;
+    std::unique_ptr<CShigen> emptied = moving ? CChartResources::CreateShigen() : nullptr;
     if (moving && !emptied) {
         AfxMessageBox(kNoShigenCopy);
         return FALSE;

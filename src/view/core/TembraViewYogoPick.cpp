@@ -92,7 +92,8 @@ BOOL CTembraView::PickYogo(CDC* dc, const CMouseEvent& mouse, CKoutei** outProce
         for (POSITION pos = doc.GetHeadObjPosition(); pos != nullptr;) {
             const POSITION at = pos;
             CKoutei* process = AsKoutei(doc.GetNextObj(pos));
-            if (process == nullptr || doc.IsObjectLayerVisible(process) != CLayerSet::kShown ||
+            if (process == nullptr ||
+                doc.GetChartLayers().IsObjectLayerVisible(process) != CLayerSet::kShown ||
                 !near(*process)) {
                 continue;
             }

@@ -116,7 +116,7 @@ void CTembraView::OnShiftRight() {
 
 void CTembraView::OnShiftUp() {
     CTembraDoc* doc = GetDocument();
-    doc->ClearSelectedKoumokuCells(FALSE);
+    doc->GetKoumokuCells().ClearSelectedKoumokuCells(FALSE);
     const bool half = m_host.IsHalfScroll();
     const int rows = m_layout.GetRowCount();
     int step = rows - 1;
@@ -139,7 +139,7 @@ void CTembraView::OnShiftUp() {
 
 void CTembraView::OnShiftDown() {
     CTembraDoc* doc = GetDocument();
-    doc->ClearSelectedKoumokuCells(FALSE);
+    doc->GetKoumokuCells().ClearSelectedKoumokuCells(FALSE);
     const bool half = m_host.IsHalfScroll();
     const int rows = m_layout.GetRowCount();
     int step = rows - 1;
@@ -169,7 +169,7 @@ void CTembraView::OnShiftDown() {
 
 void CTembraView::OnShiftReset() {
     CTembraDoc* doc = GetDocument();
-    doc->ClearSelectedKoumokuCells(FALSE);
+    doc->GetKoumokuCells().ClearSelectedKoumokuCells(FALSE);
     const CSyokiSet& set = doc->GetSyokiSet();
     m_layout.SetStartDate(set.GetStartDate());
     m_layout.SetEndDate(set.GetEndDate());

@@ -149,8 +149,8 @@ protected:
         table.SetColumnWidth(0, 30);
         table.SetColumnWidth(1, 70);
         for (int row = 0; row < 14; ++row) {
-            doc.CreateKoumokuData(row, 0)->SetText("No.$L$");
-            doc.CreateKoumokuData(row, 1)->SetText(J("$M$月$D$日($W$)"));
+            doc.GetKoumokuCells().CreateKoumokuData(row, 0)->SetText("No.$L$");
+            doc.GetKoumokuCells().CreateKoumokuData(row, 1)->SetText(J("$M$月$D$日($W$)"));
         }
         for (int row : {8, 9}) {
             for (int column : {0, 1}) {

@@ -82,24 +82,24 @@ void LayerSetValues::SetAll(int index) {
 
 LayerSetValues LoadLayerSet(const CTembraDoc& doc) {
     LayerSetValues values;
-    CTembraDoc::LayerCounts counts{};
-    doc.CountObjectsPerLayer(counts);
+    CChartLayers::LayerCounts counts{};
+    doc.GetChartLayers().CountObjectsPerLayer(counts);
     const int current = doc.GetCurrentLayer();
     for (int n = 0; n < kLayers; ++n) {
         values.count[n] = counts[n];
         values.button[n] = n == current     ? kLayerButtonCurrent
                            : counts[n] != 0 ? kLayerButtonFilled
                                             : kLayerButtonEmpty;
-        values.stateIndex[n] = LayerStateIndex(doc.IsLayerVisible(n));
-        values.heading[n] = doc.GetLayerName(n);
+        values.stateIndex[n] = LayerStateIndex(doc.GetChartLayers().IsLayerVisible(n));
+        values.heading[n] = doc.GetChartLayers().GetLayerName(n);
     }
     return values;
 }
 
 void StoreLayerSet(const LayerSetValues& values, CTembraDoc& doc) {
     for (int n = 0; n < kLayers; ++n) {
-        doc.SetLayerVisible(n, LayerStateOfIndex(values.stateIndex[n]));
-        doc.SetLayerName(n, values.heading[n]);
+        doc.GetChartLayers().SetLayerVisible(n, LayerStateOfIndex(values.stateIndex[n]));
+        doc.GetChartLayers().SetLayerName(n, values.heading[n]);
     }
     doc.SetCurrentLayer(values.Current());
 }
@@ -111,12 +111,12 @@ const char* LayerMoveValues::RowStateText(int n) const {
 
 LayerMoveValues LoadLayerMove(const CTembraDoc& doc) {
     LayerMoveValues values;
-    CTembraDoc::LayerCounts counts{};
-    doc.CountObjectsPerLayer(counts);
+    CChartLayers::LayerCounts counts{};
+    doc.GetChartLayers().CountObjectsPerLayer(counts);
     for (int n = 0; n < kLayers; ++n) {
         values.destination[n] = n;
-        values.state[n] = doc.IsLayerVisible(n);
-        values.heading[n] = doc.GetLayerName(n);
+        values.state[n] = doc.GetChartLayers().IsLayerVisible(n);
+        values.heading[n] = doc.GetChartLayers().GetLayerName(n);
         values.button[n] = counts[n] != 0 ? kLayerButtonFilled : kLayerButtonEmpty;
     }
     return values;

@@ -1,6 +1,7 @@
 // The resources of processes: new resource lists with the label defaults, giving the selected
 // processes a resource list or taking it away with undo, the lengths of the table's names, and
 // the merge of a paste's resource names into the table.
+#include "document/ChartResources.h"
 #include "document/AppState.h"
 #include "document/RecordCast.h"
 #include "document/TembraDoc.h"
@@ -16,7 +17,7 @@ namespace tembra {
 
 // ---- Resource lists -----------------------------------------------------------------------------
 
-std::unique_ptr<CShigen> CTembraDoc::CreateShigen() {
+std::unique_ptr<CShigen> CChartResources::CreateShigen() {
     std::unique_ptr<CShigen> resources;
     try {
         resources = std::make_unique<CShigen>();
@@ -39,7 +40,7 @@ std::unique_ptr<CShigen> CTembraDoc::CreateShigen() {
     return resources;
 }
 
-std::unique_ptr<CShigen> CTembraDoc::CopyShigen(const CShigen& source) {
+std::unique_ptr<CShigen> CChartResources::CopyShigen(const CShigen& source) {
     std::unique_ptr<CShigen> copy;
     try {
         copy = std::make_unique<CShigen>();
@@ -50,9 +51,10 @@ std::unique_ptr<CShigen> CTembraDoc::CopyShigen(const CShigen& source) {
     return copy;
 }
 
-void CTembraDoc::SetSelShigen(std::span<const CShigenData> entries) {
-    if (m_operation.GetMode() != COperationState::kModeShigen ||
-        m_operation.GetOperation() != COperationState::kOpEdit || GetSelList().IsEmpty()) {
+void CChartResources::SetSelShigen(std::span<const CShigenData> entries) {
+    if (m_doc.GetOperation().GetMode() != COperationState::kModeShigen ||
+        m_doc.GetOperation().GetOperation() != COperationState::kOpEdit ||
+        m_objects.GetSelList().IsEmpty()) {
         return;
     }
     CWaitCursor wait;
@@ -63,14 +65,14 @@ void CTembraDoc::SetSelShigen(std::span<const CShigenData> entries) {
             given.emplace_back(entry.GetNumber(), entry.GetQuantity());
         }
     }
-    m_undo.Reset();
-    ForEachSelected([&](POSITION pos, CDataHeader* object) {
+    m_doc.GetUndoHistory().Reset();
+    m_doc.ForEachSelected([&](POSITION pos, CDataHeader* object) {
         const CKoutei* process = AsKoutei(object);
         if (process == nullptr) {
             return;
         }
-        RedrawObject(object);
-        std::unique_ptr<CKoutei> copy = CopyKoutei(process, TRUE);
+        m_doc.RedrawObject(object);
+        std::unique_ptr<CKoutei> copy = m_doc.CopyKoutei(process, TRUE);
         if (copy == nullptr) {
             return;
         }
@@ -91,37 +93,37 @@ void CTembraDoc::SetSelShigen(std::span<const CShigenData> entries) {
         } catch (const std::bad_alloc&) {
             return; // the process stays as it was
         }
-        ReplaceSelAt(pos, copy.release(), 0);
+        m_doc.ReplaceSelAt(pos, copy.release(), 0);
     });
 }
 
-void CTembraDoc::ClearSelShigen() {
-    m_undo.Reset();
-    ForEachSelected([this](POSITION pos, CDataHeader* object) {
+void CChartResources::ClearSelShigen() {
+    m_doc.GetUndoHistory().Reset();
+    m_doc.ForEachSelected([this](POSITION pos, CDataHeader* object) {
         const CKoutei* process = AsKoutei(object);
         if (process == nullptr || process->GetShigenCount() == 0) {
             return;
         }
-        RedrawObject(object);
-        std::unique_ptr<CKoutei> copy = CopyKoutei(process, TRUE);
+        m_doc.RedrawObject(object);
+        std::unique_ptr<CKoutei> copy = m_doc.CopyKoutei(process, TRUE);
         if (copy == nullptr) {
             return;
         }
         copy->GetShigen()->RemoveAll();
-        ReplaceSelAt(pos, copy.release(), 1);
+        m_doc.ReplaceSelAt(pos, copy.release(), 1);
     });
 }
 
 // ---- The table's names --------------------------------------------------------------------------
 
-int CTembraDoc::GetShigenNameLength(int n) const {
+int CChartResources::GetShigenNameLength(int n) const {
     std::string name;
-    return GetShigenName(n, name);
+    return GetShigenName(m_objects.GetShigenNames(), n, name);
 }
 
-int CTembraDoc::GetLongestShigenName() const {
+int CChartResources::GetLongestShigenName() const {
     std::size_t longest = 0;
-    for (const auto& entry : GetShigenNames()) {
+    for (const auto& entry : m_objects.GetShigenNames()) {
         if (entry != nullptr) {
             longest = std::max(longest, entry->GetName().size());
         }
@@ -129,16 +131,16 @@ int CTembraDoc::GetLongestShigenName() const {
     return static_cast<int>(longest);
 }
 
-int CTembraDoc::GetLongestShigenNameOf(const CShigen& resources) const {
+int CChartResources::GetLongestShigenNameOf(const CShigen& resources) const {
     int nameLength = 0;
     int amount = 0;
-    MeasureShigenList(resources, nameLength, amount);
+    MeasureShigenList(resources, m_objects.GetShigenNames(), nameLength, amount);
     return nameLength;
 }
 
-int CTembraDoc::MergeShigenNames() {
+int CChartResources::MergeShigenNames() {
     CShigenNameTable& names = GetAppState()->GetShigenNameClipboard();
-    CShigenNameTable& table = GetShigenNames();
+    CShigenNameTable& table = m_objects.GetShigenNames();
     const bool tableWasEmpty = table.empty();
     // The table's names by text (the first entry of a name), kept up to date with what is
     // appended, so that each name is found in constant time.

@@ -1,6 +1,7 @@
 // The sixteen layers of the document: their states and names, the objects counted per layer,
 // moving objects between layers with undo, the layer map of a paste over the application's
 // clipboard, and the deletion of the objects on shown layers.
+#include "document/ChartLayers.h"
 #include "document/AppState.h"
 #include "document/RecordCast.h"
 #include "document/TembraDoc.h"
@@ -26,12 +27,12 @@ int CountedLayer(const CDataHeader& object) {
 
 // Where the map sends an object: a word above 15 takes layer 15's target, and the target is
 // held to 0..15.
-WORD MappedLayer(const CTembraDoc::LayerMap& map, WORD layer) {
+WORD MappedLayer(const CChartLayers::LayerMap& map, WORD layer) {
     const int target = map[std::min<std::size_t>(layer, kLastLayer)];
     return static_cast<WORD>(std::clamp(target, 0, kLastLayer));
 }
 
-void Count(const ObList<CDataHeader>& list, CTembraDoc::LayerCounts& counts) {
+void Count(const ObList<CDataHeader>& list, CChartLayers::LayerCounts& counts) {
     for (POSITION pos = list.GetHeadPosition(); pos != nullptr;) {
         const int layer = CountedLayer(*list.GetNext(pos));
         if (layer >= 0) {
@@ -41,7 +42,7 @@ void Count(const ObList<CDataHeader>& list, CTembraDoc::LayerCounts& counts) {
 }
 
 // Whether the map moves a layer that holds counted objects.
-bool MovesCounted(const CTembraDoc::LayerMap& map, const CTembraDoc::LayerCounts& counts) {
+bool MovesCounted(const CChartLayers::LayerMap& map, const CChartLayers::LayerCounts& counts) {
     for (std::size_t i = 0; i < map.size(); ++i) {
         if (map[i] != static_cast<int>(i) && counts[i] > 0) {
             return true;
@@ -54,13 +55,13 @@ bool MovesCounted(const CTembraDoc::LayerMap& map, const CTembraDoc::LayerCounts
 
 // ---- The table ----------------------------------------------------------------------------------
 
-short CTembraDoc::IsLayerVisible(int n) const {
-    const LayerTable& layers = GetLayers();
+short CChartLayers::IsLayerVisible(int n) const {
+    const CChartObjects::LayerTable& layers = m_objects.GetLayers();
     return n >= 0 && static_cast<std::size_t>(n) < layers.size() ? layers[n]->GetState() : short{0};
 }
 
-void CTembraDoc::SetLayerVisible(int n, short state) {
-    LayerTable& layers = GetLayers();
+void CChartLayers::SetLayerVisible(int n, short state) {
+    CChartObjects::LayerTable& layers = m_objects.GetLayers();
     if (n < 0 || static_cast<std::size_t>(n) >= layers.size()) {
         return;
     }
@@ -70,21 +71,21 @@ void CTembraDoc::SetLayerVisible(int n, short state) {
     }
     // What the user no longer sees leaves the selection, so that no command on the selection
     // (delete, cut, an attribute) reaches it.
-    ForEachSelected([this](POSITION pos, CDataHeader* object) {
+    m_doc.ForEachSelected([this](POSITION pos, CDataHeader* object) {
         if (m_objects.GetLayerState(object) != CLayerSet::kShown) {
-            UnselectAt(pos, TRUE);
+            m_doc.UnselectAt(pos, TRUE);
         }
     });
 }
 
-std::string CTembraDoc::GetLayerName(int n) const {
-    const LayerTable& layers = GetLayers();
+std::string CChartLayers::GetLayerName(int n) const {
+    const CChartObjects::LayerTable& layers = m_objects.GetLayers();
     return n >= 0 && static_cast<std::size_t>(n) < layers.size() ? layers[n]->GetName()
                                                                  : std::string();
 }
 
-void CTembraDoc::SetLayerName(int n, std::string_view name) {
-    LayerTable& layers = GetLayers();
+void CChartLayers::SetLayerName(int n, std::string_view name) {
+    CChartObjects::LayerTable& layers = m_objects.GetLayers();
     if (n >= 0 && static_cast<std::size_t>(n) < layers.size()) {
         layers[n]->SetName(name);
     }
@@ -92,20 +93,20 @@ void CTembraDoc::SetLayerName(int n, std::string_view name) {
 
 // ---- Counting -----------------------------------------------------------------------------------
 
-void CTembraDoc::CountObjectsPerLayer(LayerCounts& counts) const {
+void CChartLayers::CountObjectsPerLayer(LayerCounts& counts) const {
     counts.fill(0);
     Count(m_objects.GetZukeiList(), counts);
-    Count(GetObjList(), counts);
+    Count(m_objects.GetObjList(), counts);
 }
 
-void CTembraDoc::CountClipboardPerLayer(LayerCounts& counts) {
+void CChartLayers::CountClipboardPerLayer(LayerCounts& counts) {
     const CAppState* app = GetAppState();
     counts.fill(0);
     Count(app->GetObjectClipboard(), counts);
     Count(app->GetZukeiClipboard(), counts);
 }
 
-BOOL CTembraDoc::HasDataOnUnshownLayers() const {
+BOOL CChartLayers::HasDataOnUnshownLayers() const {
     const auto unshown = [this](const ObList<CDataHeader>& list) {
         for (POSITION pos = list.GetHeadPosition(); pos != nullptr;) {
             const int layer = CountedLayer(*list.GetNext(pos));
@@ -115,11 +116,11 @@ BOOL CTembraDoc::HasDataOnUnshownLayers() const {
         }
         return false;
     };
-    return unshown(m_objects.GetZukeiList()) || unshown(GetObjList()) ? TRUE : FALSE;
+    return unshown(m_objects.GetZukeiList()) || unshown(m_objects.GetObjList()) ? TRUE : FALSE;
 }
 
-void CTembraDoc::ClampLayers() {
-    for (ObList<CDataHeader>* list : {&GetZukeiList(), &GetObjList()}) {
+void CChartLayers::ClampLayers() {
+    for (ObList<CDataHeader>* list : {&m_objects.GetZukeiList(), &m_objects.GetObjList()}) {
         for (POSITION pos = list->GetHeadPosition(); pos != nullptr;) {
             CDataHeader* object = list->GetNext(pos);
             if (object->GetLayer() > kLastLayer) {
@@ -131,8 +132,8 @@ void CTembraDoc::ClampLayers() {
 
 // ---- Moving between layers ----------------------------------------------------------------------
 
-void CTembraDoc::MoveLayers(const LayerMap& map) {
-    m_undo.Reset();
+void CChartLayers::MoveLayers(const LayerMap& map) {
+    m_doc.GetUndoHistory().Reset();
     LayerCounts counts;
     CountObjectsPerLayer(counts);
     if (!MovesCounted(map, counts)) {
@@ -143,14 +144,14 @@ void CTembraDoc::MoveLayers(const LayerMap& map) {
     // the old one back. A selected shape is the copy in the selection too: its entries are
     // looked up once.
     std::unordered_map<const CDataHeader*, POSITION> selected;
-    for (POSITION pos = GetSelList().GetHeadPosition(); pos != nullptr;) {
+    for (POSITION pos = m_objects.GetSelList().GetHeadPosition(); pos != nullptr;) {
         const POSITION current = pos;
-        const CDataHeader* object = GetSelList().GetNext(pos);
+        const CDataHeader* object = m_objects.GetSelList().GetNext(pos);
         if (object->GetType() == kTypeZukei) {
             selected.emplace(object, current);
         }
     }
-    OwnedObList<CDataHeader>& shapes = GetZukeiList();
+    OwnedObList<CDataHeader>& shapes = m_objects.GetZukeiList();
     for (POSITION pos = shapes.GetHeadPosition(); pos != nullptr;) {
         const POSITION current = pos;
         CZukei* shape = AsZukei(shapes.GetNext(pos));
@@ -169,15 +170,17 @@ void CTembraDoc::MoveLayers(const LayerMap& map) {
         CZukei* moved = clone.release(); // the shape list's now
         shapes.SetAt(current, moved);
         if (const auto it = selected.find(shape); it != selected.end()) {
-            GetSelList().SetAt(it->second, moved);
+            m_objects.GetSelList().SetAt(it->second, moved);
         }
-        RedrawObject(moved);
-        if (m_undo.AddChange(shape, moved) == 0) {
-            DiscardUnrecorded(shape);
+        m_doc.RedrawObject(moved);
+        // Without a record the old shape could come back from nowhere: it goes now, unless a
+        // list still holds it.
+        if (m_doc.GetUndoHistory().AddChange(shape, moved) == 0 && !m_objects.Holds(shape)) {
+            delete shape;
         }
     }
 
-    OwnedObList<CDataHeader>& objects = GetObjList();
+    OwnedObList<CDataHeader>& objects = m_objects.GetObjList();
     for (POSITION pos = objects.GetHeadPosition(); pos != nullptr;) {
         const POSITION current = pos;
         CDataHeader* object = objects.GetNext(pos);
@@ -187,9 +190,9 @@ void CTembraDoc::MoveLayers(const LayerMap& map) {
         }
         std::unique_ptr<CDataHeader> copy;
         if (const CKoutei* process = AsKoutei(object)) {
-            copy = CopyKoutei(process, TRUE);
+            copy = m_doc.CopyKoutei(process, TRUE);
         } else if (const CEvent* event = AsEvent(object)) {
-            copy = CopyEvent(*event);
+            copy = m_doc.GetEvents().CopyEvent(*event);
         } else {
             continue; // other kinds keep their layer
         }
@@ -197,31 +200,31 @@ void CTembraDoc::MoveLayers(const LayerMap& map) {
             continue;
         }
         copy->SetLayer(target);
-        ReplaceObjAt(current, copy.release());
+        m_doc.ReplaceObjAt(current, copy.release());
     }
 }
 
-void CTembraDoc::SetSelLayer(int layer) {
-    m_undo.Reset();
+void CChartLayers::SetSelLayer(int layer) {
+    m_doc.GetUndoHistory().Reset();
     const WORD target = static_cast<WORD>(std::clamp(layer, 0, kLastLayer));
-    const LONG mode = m_operation.GetMode();
+    const LONG mode = m_doc.GetOperation().GetMode();
     // The object takes the layer; a copy of its old state is recorded as what it changed from.
     const auto change = [this, target](CDataHeader* object, std::unique_ptr<CDataHeader> before) {
         if (before == nullptr) {
             return;
         }
         object->SetLayer(target);
-        RedrawObject(object);
-        if (m_undo.AddChange(before.get(), object) != 0) {
+        m_doc.RedrawObject(object);
+        if (m_doc.GetUndoHistory().AddChange(before.get(), object) != 0) {
             before.release(); // the history's now
         }
     };
-    ForEachSelected([&](POSITION, CDataHeader* object) {
+    m_doc.ForEachSelected([&](POSITION, CDataHeader* object) {
         switch (mode) {
         case COperationState::kModeKoutei:
             if (const CKoutei* process = AsKoutei(object);
                 process != nullptr && process->IsLinesSelected() != 0) {
-                change(object, CopyKoutei(process, TRUE));
+                change(object, m_doc.CopyKoutei(process, TRUE));
             }
             break;
         case COperationState::kModeZukei:
@@ -231,7 +234,7 @@ void CTembraDoc::SetSelLayer(int layer) {
             break;
         case COperationState::kModeEvent:
             if (const CEvent* event = AsEvent(object)) {
-                change(object, CopyEvent(*event));
+                change(object, m_doc.GetEvents().CopyEvent(*event));
             }
             break;
         default:
@@ -242,7 +245,7 @@ void CTembraDoc::SetSelLayer(int layer) {
 
 // ---- The layer map of a paste -------------------------------------------------------------------
 
-int CTembraDoc::RemapClipboardLayers(const LayerMap& map, OwnedObList<CDataHeader>* backup) {
+int CChartLayers::RemapClipboardLayers(const LayerMap& map, OwnedObList<CDataHeader>* backup) {
     bool identity = true;
     for (std::size_t i = 0; i < map.size(); ++i) {
         identity = identity && map[i] == static_cast<int>(i);
@@ -275,9 +278,9 @@ int CTembraDoc::RemapClipboardLayers(const LayerMap& map, OwnedObList<CDataHeade
         for (POSITION pos = objects.GetHeadPosition(); whole && pos != nullptr;) {
             CDataHeader* object = objects.GetNext(pos);
             if (const CKoutei* process = AsKoutei(object)) {
-                whole = keep(CopyKoutei(process, TRUE));
+                whole = keep(m_doc.CopyKoutei(process, TRUE));
             } else if (const CEvent* event = AsEvent(object)) {
-                whole = keep(CopyEvent(*event));
+                whole = keep(m_doc.GetEvents().CopyEvent(*event));
             } else {
                 whole = false;
             }
@@ -300,7 +303,7 @@ int CTembraDoc::RemapClipboardLayers(const LayerMap& map, OwnedObList<CDataHeade
     return 1;
 }
 
-void CTembraDoc::RestoreClipboard(OwnedObList<CDataHeader>* backup) {
+void CChartLayers::RestoreClipboard(OwnedObList<CDataHeader>* backup) {
     if (backup == nullptr || backup->IsEmpty()) {
         return;
     }
@@ -359,17 +362,17 @@ void CTembraDoc::RestoreClipboard(OwnedObList<CDataHeader>* backup) {
 
 // ---- Deleting the shown layers' objects ---------------------------------------------------------
 
-void CTembraDoc::DeleteShownLayerObjects() {
+void CChartLayers::DeleteShownLayerObjects() {
     std::array<short, CLayerSet::kLayerCount> states{};
     for (int i = 0; i < CLayerSet::kLayerCount; ++i) {
         states[static_cast<std::size_t>(i)] = IsLayerVisible(i);
     }
-    OwnedObList<CDataHeader>& objects = GetObjList();
+    OwnedObList<CDataHeader>& objects = m_objects.GetObjList();
     for (POSITION pos = objects.GetHeadPosition(); pos != nullptr;) {
         const POSITION current = pos;
         const int layer = CountedLayer(*objects.GetNext(pos));
         if (layer >= 0 && states[static_cast<std::size_t>(layer)] == CLayerSet::kShown) {
-            DeleteObjAt(current);
+            m_doc.DeleteObjAt(current);
         }
     }
 }

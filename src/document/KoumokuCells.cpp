@@ -5,6 +5,7 @@
 // The item table is walked as it is stored, one array of cells per item column. Undo puts a cell
 // back by its own row and column, so a cell's row and column are set to its place whenever it
 // moves.
+#include "document/KoumokuCells.h"
 #include "document/KeisenTypeArray.h"
 #include "document/RecordCast.h"
 #include "document/TembraDoc.h"
@@ -38,27 +39,27 @@ bool HasRuledLine(const CKoumokuData& cell) {
 
 // ---- Records ------------------------------------------------------------------------------------
 
-void CTembraDoc::RecordCellChange(CKoumokuData* oldCell, CKoumokuData* newCell,
-                                  std::vector<std::unique_ptr<CKoumokuData>>& discard) {
+void CKoumokuCells::RecordCellChange(CKoumokuData* oldCell, CKoumokuData* newCell,
+                                     std::vector<std::unique_ptr<CKoumokuData>>& discard) {
     if (oldCell == nullptr) {
         if (newCell != nullptr) {
-            m_undo.AddNew(newCell);
+            m_doc.GetUndoHistory().AddNew(newCell);
         }
         return;
     }
-    const int recorded =
-        newCell == nullptr ? m_undo.AddDelete(oldCell) : m_undo.AddChange(oldCell, newCell);
+    const int recorded = newCell == nullptr ? m_doc.GetUndoHistory().AddDelete(oldCell)
+                                            : m_doc.GetUndoHistory().AddChange(oldCell, newCell);
     if (recorded == 0) {
         discard.emplace_back(oldCell);
     }
 }
 
-void CTembraDoc::RecordKeisenTypes() {
+void CKoumokuCells::RecordKeisenTypes() {
     try {
         auto info = std::make_unique<CUndoInfo>(
             kUndoKeisenTypes,
-            std::make_unique<CKeisenTypeArray>(GetKoumokuTable().GetKeisenTypes()));
-        if (m_undo.AddOther(info.get()) != 0) {
+            std::make_unique<CKeisenTypeArray>(m_objects.GetKoumoku().GetKeisenTypes()));
+        if (m_doc.GetUndoHistory().AddOther(info.get()) != 0) {
             info.release();
         }
     } catch (const std::bad_alloc&) {
@@ -66,21 +67,21 @@ void CTembraDoc::RecordKeisenTypes() {
     }
 }
 
-void CTembraDoc::RemoveCellAt(int row, int column, CKoumokuData* cell) {
-    GetKoumoku()->SetAt(row, column, nullptr);
+void CKoumokuCells::RemoveCellAt(int row, int column, CKoumokuData* cell) {
+    m_objects.GetKoumoku().SetAt(row, column, nullptr);
     std::vector<std::unique_ptr<CKoumokuData>> discard;
     RecordCellChange(cell, nullptr, discard);
 }
 
-void CTembraDoc::RedrawCells(int firstRow, int lastRow, int firstColumn, int lastColumn) {
-    const CKoumoku& table = GetKoumokuTable();
+void CKoumokuCells::RedrawCells(int firstRow, int lastRow, int firstColumn, int lastColumn) {
+    const CKoumoku& table = m_objects.GetKoumoku();
     const int columns = std::min(lastColumn + 1, table.GetRowCount());
     for (int column = std::max(firstColumn, 0); column < columns; ++column) {
         const int rows = lastRow < 0 ? table.GetColCount(column)
                                      : std::min(lastRow + 1, table.GetColCount(column));
         for (int row = std::max(firstRow, 0); row < rows; ++row) {
             if (CObject* cell = table.GetAt(row, column)) {
-                RedrawObject(cell);
+                m_doc.RedrawObject(cell);
             }
         }
     }
@@ -88,20 +89,20 @@ void CTembraDoc::RedrawCells(int firstRow, int lastRow, int firstColumn, int las
 
 // ---- Creating and storing -----------------------------------------------------------------------
 
-CKoumokuData* CTembraDoc::CreateKoumokuData(int row, int column) {
-    CKoumoku& table = *GetKoumoku();
+CKoumokuData* CKoumokuCells::CreateKoumokuData(int row, int column) {
+    CKoumoku& table = m_objects.GetKoumoku();
     if (CKoumokuData* there = AsKoumokuData(dynamic_cast<CDataHeader*>(table.GetAt(row, column)))) {
         return there;
     }
     std::unique_ptr<CKoumokuData> cell(
-        AsKoumokuData(CreateObjectByKind(kTypeKoumoku, kKindKoumokuData).release()));
+        AsKoumokuData(m_doc.CreateObjectByKind(kTypeKoumoku, kKindKoumokuData).release()));
     if (cell == nullptr) {
         AfxMessageBox(IDS_KOUMOKU_CREATE_FAILED);
         return nullptr;
     }
     cell->SetRow(static_cast<WORD>(row));
     cell->SetColumn(static_cast<WORD>(column));
-    const CFontAttr& defaults = m_syokiSet.GetChart().GetKoumokuAttr();
+    const CFontAttr& defaults = m_doc.GetSyokiSet().GetChart().GetKoumokuAttr();
     cell->SetHeightCode(defaults.m_fontHeigh);
     cell->SetWidthCode(defaults.m_fontWidth);
     cell->SetFormat(defaults.m_form);
@@ -117,17 +118,17 @@ CKoumokuData* CTembraDoc::CreateKoumokuData(int row, int column) {
     if (!table.SetAt(row, column, cell.get())) {
         return nullptr;
     }
-    m_notifier.MarkChanged();
+    m_doc.MarkChanged();
     return cell.release();
 }
 
-std::unique_ptr<CKoumokuData> CTembraDoc::CopyKoumokuData(int row, int column,
-                                                          const CKoumokuData* source) {
+std::unique_ptr<CKoumokuData> CKoumokuCells::CopyKoumokuData(int row, int column,
+                                                             const CKoumokuData* source) {
     if (source == nullptr) {
         return nullptr;
     }
     std::unique_ptr<CKoumokuData> copy(
-        AsKoumokuData(CreateObjectByKind(kTypeKoumoku, kKindKoumokuData).release()));
+        AsKoumokuData(m_doc.CreateObjectByKind(kTypeKoumoku, kKindKoumokuData).release()));
     if (copy == nullptr) {
         AfxMessageBox(IDS_KOUMOKU_COPY_FAILED);
         return nullptr;
@@ -138,11 +139,12 @@ std::unique_ptr<CKoumokuData> CTembraDoc::CopyKoumokuData(int row, int column,
     return copy;
 }
 
-CKoumokuData* CTembraDoc::SetKoumokuCell(int row, int column, std::unique_ptr<CKoumokuData> cell) {
-    CKoumoku& table = *GetKoumoku();
+CKoumokuData* CKoumokuCells::SetKoumokuCell(int row, int column,
+                                            std::unique_ptr<CKoumokuData> cell) {
+    CKoumoku& table = m_objects.GetKoumoku();
     CKoumokuData* old = GetKoumokuCell(row, column);
     if (old != nullptr) {
-        RedrawObject(old);
+        m_doc.RedrawObject(old);
         if (cell == nullptr) {
             ClearKoumokuRange(row, column, 1, 1, TRUE);
             return nullptr;
@@ -159,15 +161,15 @@ CKoumokuData* CTembraDoc::SetKoumokuCell(int row, int column, std::unique_ptr<CK
     CKoumokuData* stored = cell.release();
     std::vector<std::unique_ptr<CKoumokuData>> discard;
     RecordCellChange(old, stored, discard);
-    RedrawObject(stored);
-    SetModifiedFlag(TRUE);
+    m_doc.RedrawObject(stored);
+    m_doc.SetModifiedFlag(TRUE);
     return stored;
 }
 
 // ---- Size and selection -------------------------------------------------------------------------
 
-int CTembraDoc::GetKoumokuRowCount(int column) const {
-    const CKoumoku& table = GetKoumokuTable();
+int CKoumokuCells::GetKoumokuRowCount(int column) const {
+    const CKoumoku& table = m_objects.GetKoumoku();
     if (column != -1) {
         return table.GetColCount(column);
     }
@@ -178,35 +180,35 @@ int CTembraDoc::GetKoumokuRowCount(int column) const {
     return most;
 }
 
-BOOL CTembraDoc::IsKoumokuSelected() const {
+BOOL CKoumokuCells::IsKoumokuSelected() const {
     int first = -1;
     int last = -1;
     return GetSelectedKoumokuRows(first, last) != 0 ? TRUE : FALSE;
 }
 
-void CTembraDoc::ClearSelectedKoumokuCells(BOOL restore) {
+void CKoumokuCells::ClearSelectedKoumokuCells(BOOL restore) {
     for (int column = GetKoumokuColCount() - 1; column >= 0; --column) {
         for (int row = GetKoumokuRowCount(column) - 1; row >= 0; --row) {
             CKoumokuData* cell = GetKoumokuCell(row, column);
             if (cell == nullptr || cell->IsSelected() == 0) {
                 continue;
             }
-            RedrawObject(cell);
+            m_doc.RedrawObject(cell);
             cell->SetSelected(0);
             if (IsEmptyCell(*cell)) {
                 ClearKoumokuRange(row, column, 1, 1, TRUE);
             }
         }
     }
-    if (restore && m_operation.GetMode() == COperationState::kModeKoumoku &&
-        m_operation.GetSavedMode() != 0) {
-        m_operation.RestoreMode();
-        m_undo.Reset();
+    if (restore && m_doc.GetOperation().GetMode() == COperationState::kModeKoumoku &&
+        m_doc.GetOperation().GetSavedMode() != 0) {
+        m_doc.GetOperation().RestoreMode();
+        m_doc.GetUndoHistory().Reset();
     }
 }
 
-void CTembraDoc::DropEmptyKoumokuCells() {
-    CKoumoku& table = *GetKoumoku();
+void CKoumokuCells::DropEmptyKoumokuCells() {
+    CKoumoku& table = m_objects.GetKoumoku();
     bool dropped = false;
     for (int column = GetKoumokuColCount() - 1; column >= 0; --column) {
         for (int row = GetKoumokuRowCount(column) - 1; row >= 0; --row) {
@@ -224,15 +226,15 @@ void CTembraDoc::DropEmptyKoumokuCells() {
     }
     if (dropped) {
         // No record may refer to a cell that is gone.
-        m_undo.ClearUndo();
-        m_undo.ClearRedo();
+        m_doc.GetUndoHistory().ClearUndo();
+        m_doc.GetUndoHistory().ClearRedo();
     }
 }
 
 // ---- Clearing and deleting ----------------------------------------------------------------------
 
-int CTembraDoc::ClearKoumokuRange(int firstRow, int firstColumn, int rowCount, int columnCount,
-                                  BOOL removeAll) {
+int CKoumokuCells::ClearKoumokuRange(int firstRow, int firstColumn, int rowCount, int columnCount,
+                                     BOOL removeAll) {
     const int columns = std::min(firstColumn + columnCount, GetKoumokuColCount());
     for (int column = std::max(firstColumn, 0); column < columns; ++column) {
         const int rows = std::min(firstRow + rowCount, GetKoumokuRowCount(column));
@@ -241,7 +243,7 @@ int CTembraDoc::ClearKoumokuRange(int firstRow, int firstColumn, int rowCount, i
             if (cell == nullptr) {
                 continue;
             }
-            RedrawObject(cell);
+            m_doc.RedrawObject(cell);
             if (cell->IsSelected() != 0) {
                 // It goes like any other, so that Undo brings it back (unselected: the selection
                 // it belonged to has ended).
@@ -260,13 +262,13 @@ int CTembraDoc::ClearKoumokuRange(int firstRow, int firstColumn, int rowCount, i
             RemoveCellAt(row, column, cell);
         }
     }
-    m_notifier.MarkChanged();
+    m_doc.MarkChanged();
     return 1;
 }
 
-void CTembraDoc::DeleteAllKoumoku() {
+void CKoumokuCells::DeleteAllKoumoku() {
     RecordKeisenTypes();
-    CKoumoku& table = *GetKoumoku();
+    CKoumoku& table = m_objects.GetKoumoku();
     // The table is a grid of pointers: a cell that stands in it twice is recorded once.
     std::vector<CKoumokuData*> cells;
     std::unordered_set<const CObject*> seen;
@@ -275,7 +277,7 @@ void CTembraDoc::DeleteAllKoumoku() {
             CObject* object = table.GetAt(row, column);
             if (object != nullptr && seen.insert(object).second) {
                 if (CKoumokuData* cell = GetKoumokuCell(row, column)) {
-                    RedrawObject(cell);
+                    m_doc.RedrawObject(cell);
                     cells.push_back(cell);
                 }
             }
@@ -286,16 +288,16 @@ void CTembraDoc::DeleteAllKoumoku() {
     for (CKoumokuData* cell : cells) {
         RecordCellChange(cell, nullptr, discard);
     }
-    m_notifier.MarkChanged();
+    m_doc.MarkChanged();
 }
 
 // ---- Ruled-line types ---------------------------------------------------------------------------
 
-void CTembraDoc::MoveKeisenTypes(int firstRow, int lastRow, int offset, int mode) {
+void CKoumokuCells::MoveKeisenTypes(int firstRow, int lastRow, int offset, int mode) {
     if (firstRow > lastRow) {
         std::swap(firstRow, lastRow);
     }
-    CKoumoku& table = *GetKoumoku();
+    CKoumoku& table = m_objects.GetKoumoku();
     const int kept = static_cast<int>(table.GetKeisenTypes().size());
     std::vector<WORD> saved;
     for (int row = firstRow; row <= lastRow; ++row) {
@@ -307,10 +309,10 @@ void CTembraDoc::MoveKeisenTypes(int firstRow, int lastRow, int offset, int mode
     for (int i = 0; i < static_cast<int>(saved.size()); ++i) {
         table.SetKeisenType(firstRow + i + offset, saved[i]);
     }
-    m_notifier.RedrawAll();
+    m_doc.UpdateAllViews(nullptr);
 }
 
-bool CTembraDoc::WholeKoumokuRowsSelected() const {
+bool CKoumokuCells::WholeKoumokuRowsSelected() const {
     // Cells selected as part of whole rows carry this selected value.
     constexpr WORD kWholeRowMark = 255;
     int firstRow = -1;
@@ -322,7 +324,7 @@ bool CTembraDoc::WholeKoumokuRowsSelected() const {
         return false;
     }
     const auto* corner =
-        dynamic_cast<const CKoumokuData*>(GetKoumokuTable().GetAt(lastRow, lastColumn));
+        dynamic_cast<const CKoumokuData*>(m_objects.GetKoumoku().GetAt(lastRow, lastColumn));
     return corner != nullptr && corner->IsSelected() == kWholeRowMark;
 }
 

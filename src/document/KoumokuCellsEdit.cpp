@@ -6,6 +6,7 @@
 // cell that is there afterwards. Each record concerns one place, so undo and redo put every place
 // back whatever their order, and the table keeps the moved cells themselves.
 #include "document/AppState.h"
+#include "document/KoumokuCells.h"
 #include "document/RecordCast.h"
 #include "document/TembraDoc.h"
 #include "platform/Ui.h"
@@ -30,7 +31,7 @@ CKoumokuData* CellAt(const CObTable& table, int row, int column) {
 
 // ---- Clipboard ----------------------------------------------------------------------------------
 
-int CTembraDoc::CopyKoumoku() {
+int CKoumokuCells::CopyKoumoku() {
     CAppState* app = GetAppState();
     app->ClearCellClipboard();
     int firstRow = -1;
@@ -58,13 +59,13 @@ int CTembraDoc::CopyKoumoku() {
     if (corner != nullptr && corner->IsSelected() == kWholeRowMark) {
         std::vector<WORD>& types = app->GetCellKeisenTypes();
         for (int row = firstRow; row <= lastRow; ++row) {
-            types.push_back(GetKoumokuTable().GetKeisenType(row));
+            types.push_back(m_objects.GetKoumoku().GetKeisenType(row));
         }
     }
     return copied;
 }
 
-int CTembraDoc::CutKoumoku() {
+int CKoumokuCells::CutKoumoku() {
     CWaitCursor wait;
     int firstRow = -1;
     int lastRow = -1;
@@ -77,30 +78,30 @@ int CTembraDoc::CutKoumoku() {
     const CKoumokuData* corner = GetKoumokuCell(lastRow, lastColumn);
     const bool wholeRows = corner != nullptr && corner->IsSelected() == kWholeRowMark;
     const int copied = CopyKoumoku();
-    m_undo.Reset();
-    m_undo.BeginGroup();
+    m_doc.GetUndoHistory().Reset();
+    m_doc.GetUndoHistory().BeginGroup();
     if (wholeRows) {
         RecordKeisenTypes();
         for (int row = firstRow; row <= lastRow; ++row) {
-            GetKoumoku()->SetKeisenType(row, 0);
+            m_objects.GetKoumoku().SetKeisenType(row, 0);
         }
     }
     ClearSelectedKoumokuCells(TRUE);
     ClearKoumokuRange(firstRow, firstColumn, lastRow - firstRow + 1, lastColumn - firstColumn + 1,
                       TRUE);
-    m_undo.EndGroup();
+    m_doc.GetUndoHistory().EndGroup();
     return copied;
 }
 
-int CTembraDoc::PasteKoumoku(int firstRow, int firstColumn, BOOL undo) {
+int CKoumokuCells::PasteKoumoku(int firstRow, int firstColumn, BOOL undo) {
     ClearSelectedKoumokuCells(FALSE);
     if (!undo) {
         // The cells replaced below go at once: no record may refer to them.
-        m_undo.ClearUndo();
-        m_undo.ClearRedo();
+        m_doc.GetUndoHistory().ClearUndo();
+        m_doc.GetUndoHistory().ClearRedo();
     }
     CAppState* app = GetAppState();
-    CKoumoku& table = *GetKoumoku();
+    CKoumoku& table = m_objects.GetKoumoku();
     const std::vector<WORD>& types = app->GetCellKeisenTypes();
     const bool withTypes = !types.empty();
     if (withTypes) {
@@ -136,7 +137,7 @@ int CTembraDoc::PasteKoumoku(int firstRow, int firstColumn, BOOL undo) {
                 continue;
             }
             delete old;
-            RedrawObject(copy.release());
+            m_doc.RedrawObject(copy.release());
             ++pasted;
         }
     }
@@ -145,11 +146,11 @@ int CTembraDoc::PasteKoumoku(int firstRow, int firstColumn, BOOL undo) {
 
 // ---- Rows and columns ---------------------------------------------------------------------------
 
-int CTembraDoc::DeleteKoumokuRows(int firstRow, int firstColumn, int rowCount, int columnCount) {
+int CKoumokuCells::DeleteKoumokuRows(int firstRow, int firstColumn, int rowCount, int columnCount) {
     if (firstRow < 0 || firstColumn < 0 || rowCount < 1 || columnCount < 1) {
         return 1;
     }
-    CKoumoku& table = *GetKoumoku();
+    CKoumoku& table = m_objects.GetKoumoku();
     const int lastColumn = std::min(firstColumn + columnCount, GetKoumokuColCount()) - 1;
     RedrawCells(firstRow, -1, firstColumn, lastColumn);
     std::vector<std::unique_ptr<CKoumokuData>> discard;
@@ -178,15 +179,15 @@ int CTembraDoc::DeleteKoumokuRows(int firstRow, int firstColumn, int rowCount, i
         }
     }
     RedrawCells(firstRow, -1, firstColumn, lastColumn);
-    m_notifier.MarkChanged();
+    m_doc.MarkChanged();
     return 1;
 }
 
-int CTembraDoc::InsertKoumokuRows(int firstRow, int firstColumn, int rowCount, int columnCount) {
+int CKoumokuCells::InsertKoumokuRows(int firstRow, int firstColumn, int rowCount, int columnCount) {
     if (firstRow < 0 || firstColumn < 0 || rowCount < 1 || columnCount < 1) {
         return 1;
     }
-    CKoumoku& table = *GetKoumoku();
+    CKoumoku& table = m_objects.GetKoumoku();
     const int lastColumn = std::min(firstColumn + columnCount, GetKoumokuColCount()) - 1;
     for (int column = firstColumn; column <= lastColumn; ++column) {
         const int rows = table.GetColCount(column);
@@ -220,15 +221,15 @@ int CTembraDoc::InsertKoumokuRows(int firstRow, int firstColumn, int rowCount, i
         }
     }
     RedrawCells(firstRow, -1, firstColumn, lastColumn);
-    m_notifier.MarkChanged();
+    m_doc.MarkChanged();
     return 1;
 }
 
-int CTembraDoc::DeleteKoumokuCols(int firstRow, int firstColumn, int rowCount, int columnCount) {
+int CKoumokuCells::DeleteKoumokuCols(int firstRow, int firstColumn, int rowCount, int columnCount) {
     if (firstRow < 0 || firstColumn < 0 || rowCount < 1 || columnCount < 1) {
         return 1;
     }
-    CKoumoku& table = *GetKoumoku();
+    CKoumoku& table = m_objects.GetKoumoku();
     const int lastRow = std::min(firstRow + rowCount, GetKoumokuRowCount(-1)) - 1;
     const int columns = GetKoumokuColCount();
     RedrawCells(firstRow, lastRow, firstColumn, columns - 1);
@@ -254,15 +255,15 @@ int CTembraDoc::DeleteKoumokuCols(int firstRow, int firstColumn, int rowCount, i
         }
     }
     RedrawCells(firstRow, lastRow, firstColumn, columns - 1);
-    m_notifier.MarkChanged();
+    m_doc.MarkChanged();
     return 1;
 }
 
-int CTembraDoc::InsertKoumokuCols(int firstRow, int firstColumn, int rowCount, int columnCount) {
+int CKoumokuCells::InsertKoumokuCols(int firstRow, int firstColumn, int rowCount, int columnCount) {
     if (firstRow < 0 || firstColumn < 0 || rowCount < 1 || columnCount < 1) {
         return 1;
     }
-    CKoumoku& table = *GetKoumoku();
+    CKoumoku& table = m_objects.GetKoumoku();
     const int lastRow = std::min(firstRow + rowCount, GetKoumokuRowCount(-1)) - 1;
     const int columns = GetKoumokuColCount();
     if (columns <= firstColumn) {
@@ -290,7 +291,7 @@ int CTembraDoc::InsertKoumokuCols(int firstRow, int firstColumn, int rowCount, i
         }
     }
     RedrawCells(firstRow, lastRow, firstColumn, GetKoumokuColCount() - 1);
-    m_notifier.MarkChanged();
+    m_doc.MarkChanged();
     return 1;
 }
 

@@ -2,6 +2,7 @@
 // and the find and replace of cell texts.
 #include "document/AppState.h"
 #include "document/AttrCommands.h"
+#include "document/KoumokuCells.h"
 #include "document/TembraDoc.h"
 #include "model/Utility.h"
 
@@ -71,10 +72,10 @@ int CheckOf(const AttrCommand& command, const KoumokuLook& look) {
 
 // ---- Attributes ---------------------------------------------------------------------------------
 
-void CTembraDoc::SetKoumokuAttr(int format, COLORREF color, int flagCode, int sizeCode,
-                                std::string_view text, int rowLineType, int lineA, int lineB,
-                                int ownFont, const LOGFONT* font, WORD flagMask) {
-    const bool setColor = color != kUnchangedColor;
+void CKoumokuCells::SetKoumokuAttr(int format, COLORREF color, int flagCode, int sizeCode,
+                                   std::string_view text, int rowLineType, int lineA, int lineB,
+                                   int ownFont, const LOGFONT* font, WORD flagMask) {
+    const bool setColor = color != CTembraDoc::kUnchangedColor;
     // Gives the values to a cell; whether it received any.
     const auto apply = [&](CKoumokuData& cell) {
         bool received = false;
@@ -121,11 +122,11 @@ void CTembraDoc::SetKoumokuAttr(int format, COLORREF color, int flagCode, int si
     };
 
     bool anyReceived = false;
-    const LONG operation = m_operation.GetOperation();
-    if (m_operation.GetMode() == COperationState::kModeKoumoku &&
+    const LONG operation = m_doc.GetOperation().GetOperation();
+    if (m_doc.GetOperation().GetMode() == COperationState::kModeKoumoku &&
         (operation == COperationState::kOpDraw || operation == COperationState::kOpEdit) &&
         IsKoumokuSelected()) {
-        m_undo.Reset();
+        m_doc.GetUndoHistory().Reset();
         if (rowLineType != kUnchanged) {
             RecordKeisenTypes();
         }
@@ -135,9 +136,9 @@ void CTembraDoc::SetKoumokuAttr(int format, COLORREF color, int flagCode, int si
                 if (cell == nullptr || cell->IsSelected() == 0) {
                     continue;
                 }
-                RedrawObject(cell);
+                m_doc.RedrawObject(cell);
                 if (rowLineType != kUnchanged) {
-                    GetKoumoku()->SetKeisenType(row, static_cast<WORD>(rowLineType));
+                    m_objects.GetKoumoku().SetKeisenType(row, static_cast<WORD>(rowLineType));
                 }
                 std::unique_ptr<CKoumokuData> copy = CopyKoumokuData(row, column, cell);
                 if (copy != nullptr && apply(*copy)) {
@@ -152,7 +153,7 @@ void CTembraDoc::SetKoumokuAttr(int format, COLORREF color, int flagCode, int si
     }
 
     // No cell took them: the values are for the next new cells.
-    CFontAttr& defaults = m_syokiSet.GetChart().GetKoumokuAttr();
+    CFontAttr& defaults = m_doc.GetSyokiSet().GetChart().GetKoumokuAttr();
     if (format != kUnchanged) {
         defaults.m_form = static_cast<WORD>(format);
     }
@@ -170,16 +171,16 @@ void CTembraDoc::SetKoumokuAttr(int format, COLORREF color, int flagCode, int si
         defaults.m_fontWidth = static_cast<WORD>(sizeCode & 0xFF);
     }
     if (font != nullptr) {
-        m_undo.Reset();
+        m_doc.GetUndoHistory().Reset();
         defaults.SetLogFont(*font);
-        m_notifier.RedrawAll();
+        m_doc.UpdateAllViews(nullptr);
     }
 }
 
-void CTembraDoc::UpdateKoumokuAttrUI(CCmdUI* cmdUI) {
+void CKoumokuCells::UpdateKoumokuAttrUI(CCmdUI* cmdUI) {
     // The term bar is the item bar in the item mode only.
     const auto showColorInBar = [this](COLORREF color) {
-        if (m_operation.GetMode() == COperationState::kModeKoumoku) {
+        if (m_doc.GetOperation().GetMode() == COperationState::kModeKoumoku) {
             GetAppState()->SetYogoColor(color);
         }
     };
@@ -187,9 +188,9 @@ void CTembraDoc::UpdateKoumokuAttrUI(CCmdUI* cmdUI) {
     if (command == nullptr) {
         return;
     }
-    const LONG operation = m_operation.GetOperation();
+    const LONG operation = m_doc.GetOperation().GetOperation();
     const bool onCells =
-        m_operation.GetMode() == COperationState::kModeKoumoku &&
+        m_doc.GetOperation().GetMode() == COperationState::kModeKoumoku &&
         (operation == COperationState::kOpDraw || operation == COperationState::kOpEdit) &&
         IsKoumokuSelected();
     KoumokuLook look;
@@ -206,7 +207,7 @@ void CTembraDoc::UpdateKoumokuAttrUI(CCmdUI* cmdUI) {
         }
         look = {cell->GetFormat(), cell->GetColor(), cell->GetFlags(), cell->GetSize()};
     } else {
-        const CFontAttr& defaults = m_syokiSet.GetChart().GetKoumokuAttr();
+        const CFontAttr& defaults = m_doc.GetSyokiSet().GetChart().GetKoumokuAttr();
         look = {defaults.m_form, defaults.m_color, defaults.m_attrb,
                 static_cast<WORD>(((defaults.m_fontHeigh & 0xFF) << 8) |
                                   (defaults.m_fontWidth & 0xFF))};
@@ -231,7 +232,7 @@ void CTembraDoc::UpdateKoumokuAttrUI(CCmdUI* cmdUI) {
     cmdUI->SetCheck(CheckOf(*command, look));
 }
 
-BOOL CTembraDoc::OnKoumokuAttrCommand(UINT id) {
+BOOL CKoumokuCells::OnKoumokuAttrCommand(UINT id) {
     const AttrCommand* command = FindAttrCommand(KoumokuAttrCommands(), id);
     if (command == nullptr) {
         return FALSE;
@@ -239,8 +240,8 @@ BOOL CTembraDoc::OnKoumokuAttrCommand(UINT id) {
     const int value = static_cast<int>(command->value);
     switch (command->arg) {
     case AttrArg::Form:
-        SetKoumokuAttr(value, kUnchangedColor, kUnchanged, kUnchanged, {}, kUnchanged, kUnchanged,
-                       kUnchanged, kUnchanged, nullptr);
+        SetKoumokuAttr(value, CTembraDoc::kUnchangedColor, kUnchanged, kUnchanged, {}, kUnchanged,
+                       kUnchanged, kUnchanged, kUnchanged, nullptr);
         return TRUE;
     case AttrArg::Color:
         SetKoumokuAttr(kUnchanged, command->value, kUnchanged, kUnchanged, {}, kUnchanged,
@@ -251,12 +252,12 @@ BOOL CTembraDoc::OnKoumokuAttrCommand(UINT id) {
                        {}, kUnchanged, kUnchanged, kUnchanged, kUnchanged, nullptr);
         return TRUE;
     case AttrArg::Flags:
-        SetKoumokuAttr(kUnchanged, kUnchangedColor, value, kUnchanged, {}, kUnchanged, kUnchanged,
-                       kUnchanged, kUnchanged, nullptr);
+        SetKoumokuAttr(kUnchanged, CTembraDoc::kUnchangedColor, value, kUnchanged, {}, kUnchanged,
+                       kUnchanged, kUnchanged, kUnchanged, nullptr);
         return TRUE;
     case AttrArg::Size:
-        SetKoumokuAttr(kUnchanged, kUnchangedColor, kUnchanged, value, {}, kUnchanged, kUnchanged,
-                       kUnchanged, kUnchanged, nullptr);
+        SetKoumokuAttr(kUnchanged, CTembraDoc::kUnchangedColor, kUnchanged, value, {}, kUnchanged,
+                       kUnchanged, kUnchanged, kUnchanged, nullptr);
         return TRUE;
     case AttrArg::Text:
     case AttrArg::BarColor:
@@ -267,12 +268,12 @@ BOOL CTembraDoc::OnKoumokuAttrCommand(UINT id) {
 
 // ---- Find and replace ---------------------------------------------------------------------------
 
-int CTembraDoc::ReplaceKoumokuText(int mode, std::string_view search, std::string_view replacement,
-                                   BOOL whole, BOOL selectedOnly) {
+int CKoumokuCells::ReplaceKoumokuText(int mode, std::string_view search,
+                                      std::string_view replacement, BOOL whole, BOOL selectedOnly) {
     const bool replace = mode == kReplaceMode;
     if (replace) {
-        m_undo.Reset();
-        m_undo.BeginGroup();
+        m_doc.GetUndoHistory().Reset();
+        m_doc.GetUndoHistory().BeginGroup();
     }
     int matched = 0;
     for (int column = GetKoumokuColCount() - 1; column >= 0; --column) {
@@ -296,13 +297,13 @@ int CTembraDoc::ReplaceKoumokuText(int mode, std::string_view search, std::strin
             }
             if (std::unique_ptr<CKoumokuData> copy = CopyKoumokuData(row, column, cell)) {
                 copy->SetText(text);
-                RedrawObject(cell);
+                m_doc.RedrawObject(cell);
                 SetKoumokuCell(row, column, std::move(copy));
             }
         }
     }
     if (replace) {
-        m_undo.EndGroup();
+        m_doc.GetUndoHistory().EndGroup();
     }
     return matched;
 }

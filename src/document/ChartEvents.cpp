@@ -1,6 +1,7 @@
 // The events of the document as a group: creation and copy, moving and offsetting the selected
 // events, their attributes from the event attribute menu with its menu state, the find and
 // replace of their texts, and their re-dating between calendar-day and elapsed-day counting.
+#include "document/ChartEvents.h"
 #include "document/AppState.h"
 #include "document/AttrCommands.h"
 #include "document/RecordCast.h"
@@ -47,22 +48,24 @@ int CheckOf(const AttrCommand& command, const CTextAttr& attr) {
 
 // ---- Creation -----------------------------------------------------------------------------------
 
-std::unique_ptr<CEvent> CTembraDoc::CreateEvent() {
-    std::unique_ptr<CEvent> event(AsEvent(CreateObjectByKind(kTypeEvent, kKindEvent).release()));
+std::unique_ptr<CEvent> CChartEvents::CreateEvent() {
+    std::unique_ptr<CEvent> event(
+        AsEvent(m_doc.CreateObjectByKind(kTypeEvent, kKindEvent).release()));
     if (event == nullptr) {
         AfxMessageBox(IDS_EVENT_CREATE_FAILED);
         return nullptr;
     }
-    event->SetLayer(static_cast<WORD>(GetCurrentLayer()));
+    event->SetLayer(static_cast<WORD>(m_doc.GetCurrentLayer()));
     // The block carries the size, form, colour, flags, offsets and print flag of new events.
-    const CConfigEvent& defaults = m_syokiSet.GetEvent();
+    const CConfigEvent& defaults = m_doc.GetSyokiSet().GetEvent();
     event->SetAttr(defaults.GetTextAttr());
     event->SetLogFont(defaults.GetLogFont());
     return event;
 }
 
-std::unique_ptr<CEvent> CTembraDoc::CopyEvent(const CEvent& event) {
-    std::unique_ptr<CEvent> copy(AsEvent(CreateObjectByKind(kTypeEvent, kKindEvent).release()));
+std::unique_ptr<CEvent> CChartEvents::CopyEvent(const CEvent& event) {
+    std::unique_ptr<CEvent> copy(
+        AsEvent(m_doc.CreateObjectByKind(kTypeEvent, kKindEvent).release()));
     if (copy != nullptr) {
         *copy = event;
     }
@@ -71,9 +74,9 @@ std::unique_ptr<CEvent> CTembraDoc::CopyEvent(const CEvent& event) {
 
 // ---- Moving -------------------------------------------------------------------------------------
 
-template <class Change> void CTembraDoc::ChangeSelectedEvents(int mode, Change change) {
-    m_undo.Reset();
-    ForEachSelected([&](POSITION pos, CDataHeader* object) {
+template <class Change> void CChartEvents::ChangeSelectedEvents(int mode, Change change) {
+    m_doc.GetUndoHistory().Reset();
+    m_doc.ForEachSelected([&](POSITION pos, CDataHeader* object) {
         const CEvent* event = AsEvent(object);
         if (event == nullptr) {
             return;
@@ -85,20 +88,20 @@ template <class Change> void CTembraDoc::ChangeSelectedEvents(int mode, Change c
         change(*copy);
         if (mode == kCopyMode) {
             // The old event stays where it was, unselected; the moved copy is new.
-            UnselectAt(pos);
+            m_doc.UnselectAt(pos);
             copy->Select();
             CEvent* added = copy.release();
-            AddSel(added);
-            m_undo.AddNew(added);
+            m_doc.AddSel(added);
+            m_doc.GetUndoHistory().AddNew(added);
         } else {
-            RedrawObject(object);
-            ReplaceSelAt(pos, copy.release(), 0);
+            m_doc.RedrawObject(object);
+            m_doc.ReplaceSelAt(pos, copy.release(), 0);
         }
     });
 }
 
-void CTembraDoc::MoveSelectedEvents(const CPageLayout& layout, int dx, int dy, int mode) {
-    const BOOL keepTip = m_operation.GetEventBaseMove() != 0 ? TRUE : FALSE;
+void CChartEvents::MoveSelectedEvents(const CPageLayout& layout, int dx, int dy, int mode) {
+    const BOOL keepTip = m_doc.GetOperation().GetEventBaseMove() != 0 ? TRUE : FALSE;
     ChangeSelectedEvents(mode, [&](CEvent& event) {
         const CPoint anchor = GetAnchorPoint(event, layout);
         MoveToPoint(event, layout, CPoint(anchor.x + dx, anchor.y + dy), keepTip);
@@ -106,18 +109,18 @@ void CTembraDoc::MoveSelectedEvents(const CPageLayout& layout, int dx, int dy, i
     });
 }
 
-void CTembraDoc::OffsetSelectedEvents(const CTimeSpan& delta, int rows, int mode) {
+void CChartEvents::OffsetSelectedEvents(const CTimeSpan& delta, int rows, int mode) {
     ChangeSelectedEvents(mode, [&](CEvent& event) { event.Offset(delta, rows); });
 }
 
 // ---- Attributes ---------------------------------------------------------------------------------
 
-void CTembraDoc::SetSelectedAttributes(int form, COLORREF color, WORD flags, int size,
-                                       std::string_view text, int printFlag, const LOGFONT* font,
-                                       WORD flagMask) {
+void CChartEvents::SetSelectedAttributes(int form, COLORREF color, WORD flags, int size,
+                                         std::string_view text, int printFlag, const LOGFONT* font,
+                                         WORD flagMask) {
     const bool setForm = form >= 0;
-    const bool setColor = color != kUnchangedColor;
-    const bool setFlags = flags != kUnchangedFlags;
+    const bool setColor = color != CTembraDoc::kUnchangedColor;
+    const bool setFlags = flags != CTembraDoc::kUnchangedFlags;
     const bool setSize = size >= 0;
     const bool setText = !text.empty();
     const bool setPrintFlag = printFlag >= 0;
@@ -127,10 +130,11 @@ void CTembraDoc::SetSelectedAttributes(int form, COLORREF color, WORD flags, int
     }
 
     bool changedAny = false;
-    if (m_operation.GetMode() == COperationState::kModeEvent && !GetSelList().IsEmpty()) {
-        m_undo.Reset();
+    if (m_doc.GetOperation().GetMode() == COperationState::kModeEvent &&
+        !m_doc.GetSelList().IsEmpty()) {
+        m_doc.GetUndoHistory().Reset();
         CAppState* app = GetAppState();
-        ForEachSelected([&](POSITION pos, CDataHeader* object) {
+        m_doc.ForEachSelected([&](POSITION pos, CDataHeader* object) {
             const CEvent* event = AsEvent(object);
             if (event == nullptr) {
                 return;
@@ -139,7 +143,7 @@ void CTembraDoc::SetSelectedAttributes(int form, COLORREF color, WORD flags, int
             if (copy == nullptr) {
                 return;
             }
-            RedrawObject(copy.get());
+            m_doc.RedrawObject(copy.get());
             enum { kNone, kOther, kColor } last = kNone;
             if (copy->IsSelected()) {
                 if (setForm) {
@@ -180,7 +184,7 @@ void CTembraDoc::SetSelectedAttributes(int form, COLORREF color, WORD flags, int
             }
             changedAny = true;
             // A new colour shows only on an event that is not drawn selected.
-            ReplaceSelAt(pos, copy.release(), last == kColor ? 1 : 0);
+            m_doc.ReplaceSelAt(pos, copy.release(), last == kColor ? 1 : 0);
         });
     }
     if (changedAny) {
@@ -188,7 +192,7 @@ void CTembraDoc::SetSelectedAttributes(int form, COLORREF color, WORD flags, int
     }
 
     // Nothing was changed: the values are for the next new events.
-    CConfigEvent& defaults = m_syokiSet.GetEvent();
+    CConfigEvent& defaults = m_doc.GetSyokiSet().GetEvent();
     CTextAttr& attr = defaults.GetTextAttr();
     if (setForm) {
         attr.m_form = static_cast<WORD>(form);
@@ -207,16 +211,16 @@ void CTembraDoc::SetSelectedAttributes(int form, COLORREF color, WORD flags, int
     }
     if (font != nullptr) {
         defaults.SetLogFont(*font);
-        m_undo.Reset();
-        m_notifier.RedrawAll();
+        m_doc.GetUndoHistory().Reset();
+        m_doc.UpdateAllViews(nullptr);
     }
 }
 
-void CTembraDoc::UpdateEventAttrUI(CCmdUI* cmdUI) {
+void CChartEvents::UpdateEventAttrUI(CCmdUI* cmdUI) {
     // The term bar is the event bar in the event mode only: the events' colour is shown there
     // then, not over the terms' or the cells' colour in the other modes.
     const auto showColorInBar = [this](COLORREF color) {
-        if (m_operation.GetMode() == COperationState::kModeEvent) {
+        if (m_doc.GetOperation().GetMode() == COperationState::kModeEvent) {
             GetAppState()->SetYogoColor(color);
         }
     };
@@ -225,13 +229,13 @@ void CTembraDoc::UpdateEventAttrUI(CCmdUI* cmdUI) {
         return;
     }
     const CEvent* selected = nullptr;
-    if (m_operation.GetMode() == COperationState::kModeEvent) {
-        for (POSITION pos = GetHeadSelPosition(); pos != nullptr && selected == nullptr;) {
-            selected = AsEvent(GetNextSel(pos));
+    if (m_doc.GetOperation().GetMode() == COperationState::kModeEvent) {
+        for (POSITION pos = m_doc.GetHeadSelPosition(); pos != nullptr && selected == nullptr;) {
+            selected = AsEvent(m_doc.GetNextSel(pos));
         }
     }
     const CTextAttr& attr =
-        selected != nullptr ? selected->GetAttr() : m_syokiSet.GetEvent().GetTextAttr();
+        selected != nullptr ? selected->GetAttr() : m_doc.GetSyokiSet().GetEvent().GetTextAttr();
 
     switch (command->arg) {
     case AttrArg::Text:
@@ -253,29 +257,29 @@ void CTembraDoc::UpdateEventAttrUI(CCmdUI* cmdUI) {
     cmdUI->SetCheck(CheckOf(*command, attr));
 }
 
-BOOL CTembraDoc::OnEventAttrCommand(UINT id) {
+BOOL CChartEvents::OnEventAttrCommand(UINT id) {
     const AttrCommand* command = FindAttrCommand(EventAttrCommands(), id);
     if (command == nullptr) {
         return FALSE;
     }
     switch (command->arg) {
     case AttrArg::Form:
-        SetSelectedAttributes(static_cast<int>(command->value), kUnchangedColor, kUnchangedFlags,
-                              -1, {}, -1, nullptr);
+        SetSelectedAttributes(static_cast<int>(command->value), CTembraDoc::kUnchangedColor,
+                              CTembraDoc::kUnchangedFlags, -1, {}, -1, nullptr);
         return TRUE;
     case AttrArg::Color:
-        SetSelectedAttributes(-1, command->value, kUnchangedFlags, -1, {}, -1, nullptr);
+        SetSelectedAttributes(-1, command->value, CTembraDoc::kUnchangedFlags, -1, {}, -1, nullptr);
         return TRUE;
     case AttrArg::OtherColor:
-        SetSelectedAttributes(-1, GetAppState()->GetEventCustomColor(), kUnchangedFlags, -1, {}, -1,
-                              nullptr);
+        SetSelectedAttributes(-1, GetAppState()->GetEventCustomColor(), CTembraDoc::kUnchangedFlags,
+                              -1, {}, -1, nullptr);
         return TRUE;
     case AttrArg::Flags:
-        SetSelectedAttributes(-1, kUnchangedColor, static_cast<WORD>(command->value), -1, {}, -1,
-                              nullptr);
+        SetSelectedAttributes(-1, CTembraDoc::kUnchangedColor, static_cast<WORD>(command->value),
+                              -1, {}, -1, nullptr);
         return TRUE;
     case AttrArg::Size:
-        SetSelectedAttributes(-1, kUnchangedColor, kUnchangedFlags,
+        SetSelectedAttributes(-1, CTembraDoc::kUnchangedColor, CTembraDoc::kUnchangedFlags,
                               static_cast<int>(command->value), {}, -1, nullptr);
         return TRUE;
     case AttrArg::Text:
@@ -287,8 +291,8 @@ BOOL CTembraDoc::OnEventAttrCommand(UINT id) {
 
 // ---- Find and replace ---------------------------------------------------------------------------
 
-int CTembraDoc::ReplaceEventText(int mode, std::string_view search, std::string_view replacement,
-                                 BOOL whole, BOOL selectedOnly) {
+int CChartEvents::ReplaceEventText(int mode, std::string_view search, std::string_view replacement,
+                                   BOOL whole, BOOL selectedOnly) {
     const bool replace = mode == kReplaceMode;
     // The text the event would get, or nothing when it does not match.
     const auto replaced = [&](const CEvent& event) -> std::optional<std::string> {
@@ -305,20 +309,20 @@ int CTembraDoc::ReplaceEventText(int mode, std::string_view search, std::string_
     };
 
     if (replace) {
-        m_undo.Reset();
-        m_undo.BeginGroup();
+        m_doc.GetUndoHistory().Reset();
+        m_doc.GetUndoHistory().BeginGroup();
     }
     // Events deselected below join the object list after its present last entry.
-    const POSITION lastObject = GetObjList().GetTailPosition();
+    const POSITION lastObject = m_doc.GetObjList().GetTailPosition();
     int matched = 0;
-    ForEachSelected([&](POSITION pos, CDataHeader* object) {
+    m_doc.ForEachSelected([&](POSITION pos, CDataHeader* object) {
         const CEvent* event = AsEvent(object);
         if (event == nullptr) {
             return;
         }
         const std::optional<std::string> text = replaced(*event);
         if (!text) {
-            UnselectAt(pos);
+            m_doc.UnselectAt(pos);
             return;
         }
         ++matched;
@@ -326,12 +330,12 @@ int CTembraDoc::ReplaceEventText(int mode, std::string_view search, std::string_
             std::unique_ptr<CEvent> copy = CopyEvent(*event);
             if (copy != nullptr) {
                 copy->SetText(*text);
-                ReplaceSelAt(pos, copy.release(), 0);
+                m_doc.ReplaceSelAt(pos, copy.release(), 0);
             }
         }
     });
     if (!selectedOnly && lastObject != nullptr) {
-        OwnedObList<CDataHeader>& objects = GetObjList();
+        OwnedObList<CDataHeader>& objects = m_doc.GetObjList();
         for (POSITION pos = objects.GetHeadPosition(); pos != nullptr;) {
             const POSITION current = pos;
             const bool isLast = current == lastObject;
@@ -341,11 +345,11 @@ int CTembraDoc::ReplaceEventText(int mode, std::string_view search, std::string_
             if (text) {
                 ++matched;
                 if (!replace) {
-                    SelectAt(current);
+                    m_doc.SelectAt(current);
                 } else if (std::unique_ptr<CEvent> copy = CopyEvent(*event)) {
                     copy->SetText(*text);
-                    ReplaceObjAt(current, copy.release());
-                    SelectAt(current);
+                    m_doc.ReplaceObjAt(current, copy.release());
+                    m_doc.SelectAt(current);
                 }
             }
             if (isLast) {
@@ -354,15 +358,15 @@ int CTembraDoc::ReplaceEventText(int mode, std::string_view search, std::string_
         }
     }
     if (replace) {
-        m_undo.EndGroup();
+        m_doc.GetUndoHistory().EndGroup();
     }
     return matched;
 }
 
 // ---- Re-dating ----------------------------------------------------------------------------------
 
-void CTembraDoc::ShiftEventsByDays(const CTime& oldBase, const CTime& newBase, BOOL plain) {
-    ForEachSelected([&](POSITION, CDataHeader* object) {
+void CChartEvents::ShiftEventsByDays(const CTime& oldBase, const CTime& newBase, BOOL plain) {
+    m_doc.ForEachSelected([&](POSITION, CDataHeader* object) {
         CEvent* event = AsEvent(object);
         if (event == nullptr) {
             return;
@@ -372,22 +376,23 @@ void CTembraDoc::ShiftEventsByDays(const CTime& oldBase, const CTime& newBase, B
             event->SetStartDate(newBase + offset);
             return;
         }
-        const CTime reached = newBase + m_calendar.AddWorkTime(newBase, offset);
-        event->SetStartTime(m_calendar.SkipHolidays(reached.GetTime(), GetMaxDate().GetTime()));
+        const CTime reached = newBase + m_doc.GetWorkCalendar().AddWorkTime(newBase, offset);
+        event->SetStartTime(
+            m_doc.GetWorkCalendar().SkipHolidays(reached.GetTime(), GetMaxDate().GetTime()));
     });
 }
 
-void CTembraDoc::RemoveEventHolidays(const CTime& base, BOOL skip) {
+void CChartEvents::RemoveEventHolidays(const CTime& base, BOOL skip) {
     if (skip) {
         return;
     }
-    ForEachSelected([&](POSITION, CDataHeader* object) {
+    m_doc.ForEachSelected([&](POSITION, CDataHeader* object) {
         CEvent* event = AsEvent(object);
         if (event == nullptr) {
             return;
         }
         const CTime start = event->GetStartDate();
-        event->SetStartDate(start - m_calendar.GetHolidayTime(base, start));
+        event->SetStartDate(start - m_doc.GetWorkCalendar().GetHolidayTime(base, start));
     });
 }
 
