@@ -112,13 +112,13 @@ void TimeConversion(benchmark::State& state, bool back) {
         auto doc = std::make_unique<CTembraDoc>();
         Fill(*doc, static_cast<int>(state.range(0)));
         if (back) {
-            doc->SyokiSetNobe();
+            doc->GetDayCounting().SyokiSetNobe();
         }
         state.ResumeTiming();
         if (back) {
-            doc->SyokiSetReki();
+            doc->GetDayCounting().SyokiSetReki();
         } else {
-            doc->SyokiSetNobe();
+            doc->GetDayCounting().SyokiSetNobe();
         }
         state.PauseTiming();
         // A conversion that did not run (a refused command, a dialog not answered) is no figure.

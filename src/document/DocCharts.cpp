@@ -1,5 +1,6 @@
-// The list of resource charts, and the document's side of the two foreign streams it reads and
-// writes through its own archive: the CSV stream (".psv") and the DOS version's documents
+// The redraw of the resource charts after a change, and the document's side of the two foreign
+// streams it reads and writes through its own archive: the CSV stream (".psv") and the DOS
+// version's documents
 // (".phd" with the data file ".pdt").
 #include "chart/Chart.h"
 #include "chart/ChartDocument.h"
@@ -11,12 +12,6 @@
 namespace tembra {
 
 namespace {
-
-// The chart kind of a record of the chart list (0 for a record that is no chart).
-CChart* AsChart(CDataHeader* record) {
-    return record != nullptr && record->GetType() == kTypeChart ? DynamicDowncast<CChart>(record)
-                                                                : nullptr;
-}
 
 IForeignStreams* g_foreignStreams = nullptr;
 
@@ -38,18 +33,6 @@ IForeignStreams* SetForeignStreams(IForeignStreams* streams) {
     return previous;
 }
 
-int CTembraDoc::CountSelectedCharts(WORD kind) const {
-    int count = 0;
-    for (POSITION pos = GetHeadChartPosition(); pos != nullptr;) {
-        const CChart* chart = GetNextChart(pos);
-        if (chart != nullptr && chart->IsSelected() != 0 &&
-            (kind == 0 || chart->GetKind() == kind)) {
-            ++count;
-        }
-    }
-    return count;
-}
-
 void CTembraDoc::SetModifiedFlag(BOOL modified) {
     CDocument::SetModifiedFlag(modified);
     if (modified) {
@@ -58,7 +41,7 @@ void CTembraDoc::SetModifiedFlag(BOOL modified) {
 }
 
 void CTembraDoc::RedrawStaleCharts() {
-    if (GetChartCount() == 0) {
+    if (m_charts.GetChartCount() == 0) {
         return;
     }
     const IChartDocument* charts = DocumentSeam<IChartDocument>(this);
@@ -67,42 +50,10 @@ void CTembraDoc::RedrawStaleCharts() {
     }
     m_chartsRedrawnAt = charts->GetObjectsChangeCount();
     // A chart drawn next builds itself anew from the processes (CChart::Draw).
-    for (POSITION pos = GetHeadChartPosition(); pos != nullptr;) {
-        if (CChart* chart = GetNextChart(pos)) {
+    for (POSITION pos = m_charts.GetHeadChartPosition(); pos != nullptr;) {
+        if (CChart* chart = m_charts.GetNextChart(pos)) {
             UpdateAllViews(nullptr, 0, chart);
         }
-    }
-}
-
-CChart* CTembraDoc::GetNextChart(POSITION& pos) const {
-    return AsChart(m_objects.GetChartList().GetNext(pos));
-}
-
-CChart* CTembraDoc::GetPrevChart(POSITION& pos) const {
-    return AsChart(m_objects.GetChartList().GetPrev(pos));
-}
-
-void CTembraDoc::UnselectCharts() {
-    for (POSITION pos = GetHeadChartPosition(); pos != nullptr;) {
-        CChart* chart = GetNextChart(pos);
-        if (chart != nullptr && chart->IsSelected() != 0) {
-            chart->Deselect();
-            UpdateAllViews(nullptr, 0, chart);
-        }
-    }
-}
-
-void CTembraDoc::DeleteSelectedCharts() {
-    OwnedObList<CDataHeader>& charts = m_objects.GetChartList();
-    for (POSITION pos = charts.GetHeadPosition(); pos != nullptr;) {
-        const POSITION at = pos;
-        CDataHeader* record = charts.GetNext(pos);
-        if (record == nullptr || record->IsSelected() == 0) {
-            continue;
-        }
-        charts.RemoveAt(at);
-        delete record;
-        UpdateAllViews(nullptr);
     }
 }
 

@@ -147,10 +147,18 @@ BOOL CTembraDoc::CanDelete() const {
     case COperationState::kModeObject:
         return GetCurrentCntrItem() != nullptr ? TRUE : FALSE;
     case COperationState::kModeChart:
-        return CountSelectedCharts(0) > 0 ? TRUE : FALSE;
+        return GetResourceCharts().CountSelectedCharts(0) > 0 ? TRUE : FALSE;
     default:
         return FALSE;
     }
+}
+
+BOOL CTembraDoc::HoldsNothing() const {
+    const bool empty =
+        GetObjList().IsEmpty() && GetSelList().IsEmpty() && m_objects.GetZukeiList().IsEmpty() &&
+        m_objects.GetShincyokuList().IsEmpty() && m_objects.GetHatchList().IsEmpty() &&
+        m_objects.GetChartList().IsEmpty() && GetKoumokuRowCount(-1) <= 0;
+    return empty ? TRUE : FALSE;
 }
 
 } // namespace tembra

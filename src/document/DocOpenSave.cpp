@@ -178,7 +178,7 @@ BOOL CTembraDoc::InitNewDocument(int mode) {
     if (dayMode != 0) {
         m_calendar.Clear();
     }
-    m_ownCalendar.reset();
+    m_dayCounting.ForgetReturnCalendar();
     Ui().SetStatusText(Cp932("初期設定中..."));
     const BOOL made = m_syokiSet.SetDefault(this, mode);
     if (made) {
@@ -278,7 +278,7 @@ void CTembraDoc::TakeContents(CTembraDoc& source) {
     const CSeqNumberCtrl& numbers = source.GetSeqNumberCtrl();
     GetSeqNumberCtrl().Set(numbers.GetHigh(), numbers.GetLow());
     source.m_calendar.CopyTo(&m_calendar);
-    m_ownCalendar = std::move(source.m_ownCalendar);
+    m_dayCounting.TakeReturnCalendar(source.m_dayCounting);
     m_scratchCalendar.Clear();
     m_syokiSet = source.m_syokiSet;
     m_syokiSet.SetDocument(this);

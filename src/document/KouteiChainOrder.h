@@ -1,7 +1,7 @@
 // The processes of a chart as chains, recorded before a change of the day counting moves their
 // dates: a process whose start node (date and row) is the end node of other processes follows
 // them. The order puts every process after all it follows, so that a walk in that order can
-// start each process where the latest of its predecessors ends (DocKouteiLinkRepair.cpp).
+// start each process where the latest of its predecessors ends (DayCountingChainRepair.cpp).
 // Processes caught in a loop of such contacts (vertical lines that lead back to where they
 // began, a point) and what follows them are left out of the order: they follow nothing.
 //

@@ -10,6 +10,8 @@
 // - CChartSelection: the moves between the object list and the selection list;
 // - CChartUndo: the undo history, restoring into the chart's lists;
 // - CChartHatches: the hatchings' edits, each recorded for undo;
+// - CResourceCharts: the walk over the resource charts and their edits;
+// - CDayCountingChange: the initial settings and the change of the day counting;
 // - CObjectFactory: records by kind code, new and copied processes, their counter and the
 //   current layer;
 // - CChartNotifier: the redraws and the changed flags the other parts report through;
@@ -17,7 +19,7 @@
 // The operations that combine the parts are members, in files named by what they edit
 // (DocObjects.cpp, DocSelection.cpp, DocClipboard.cpp, DocKoutei.cpp, DocKouteiChain.cpp,
 // DocKouteiMove.cpp, DocKouteiInsert.cpp, DocKouteiAttr.cpp, DocYogoAttr.cpp, DocRowsCols.cpp,
-// DocDateRange.cpp, DocEvents.cpp, DocKoumoku.cpp,
+// DocDateRange.cpp, DocEvents.cpp, DayCountingChange.cpp, DocKoumoku.cpp,
 // DocKoumokuEdit.cpp, DocKoumokuAttr.cpp, DocLayers.cpp, DocShigen.cpp, DocShincyoku.cpp,
 // DocZukei.cpp, DocZukeiGroup.cpp, DocZukeiSelAttr.cpp, DocCntrItems.cpp); its file in
 // DocSerialize.cpp (the stream), DocOpenSave.cpp (new, open, save, close, auto-save copies),
@@ -36,6 +38,7 @@
 #include "document/ChartObjects.h"
 #include "document/ChartSelection.h"
 #include "document/ChartUndo.h"
+#include "document/DayCountingChange.h"
 #include "document/DocumentSeams.h"
 #include "document/Hint.h"
 #include "document/HolidayUse.h"
@@ -47,6 +50,7 @@
 #include "document/ObjectBox.h"
 #include "document/ObjectFactory.h"
 #include "document/ObjectSets.h"
+#include "document/ResourceCharts.h"
 #include "model/Calendar.h"
 #include "model/ChartPos.h"
 #include "model/ConfigOperation.h"
@@ -83,8 +87,6 @@ namespace tembra {
 
 class CAppState;
 class CChart;
-class DayCounting;
-class KouteiChainOrder;
 class CPageLayout;
 class CZukei;
 class CZukeiString;
@@ -93,9 +95,6 @@ struct CDatePos;
 
 // The insert mask of a document that reads a whole file of its own.
 constexpr int kInsertMaskAll = 0xFFFF;
-
-struct DayConversion;
-struct SyokiSetResults;
 
 class CTembraDoc : public CDocument {
 public:
@@ -1226,18 +1225,10 @@ public:
     // "<B>" (their slots are not reused in this run).
     static void CarryOverBackupEntries(const std::string& path);
 
-    // ---- Resource charts and the foreign streams (DocCharts.cpp) -------------------------------
-    int GetChartCount() const { return m_objects.GetChartList().GetCount(); }
-    // The selected charts of the kind (1 resource loading, 2 earned value, 0 any).
-    int CountSelectedCharts(WORD kind) const;
-    POSITION GetHeadChartPosition() const { return m_objects.GetChartList().GetHeadPosition(); }
-    POSITION GetTailChartPosition() const { return m_objects.GetChartList().GetTailPosition(); }
-    CChart* GetNextChart(POSITION& pos) const;
-    CChart* GetPrevChart(POSITION& pos) const;
-    // Deselects every selected chart and redraws it.
-    void UnselectCharts();
-    // Deletes the selected charts, redrawing after each; not recorded for undo.
-    void DeleteSelectedCharts();
+    // ---- Resource charts and the foreign streams (ResourceCharts.h, DocCharts.cpp) ------------
+    // The resource charts' walk and edits (see CResourceCharts).
+    CResourceCharts& GetResourceCharts() { return m_charts; }
+    const CResourceCharts& GetResourceCharts() const { return m_charts; }
     // A ".psv" file: the text data import; storing in it is refused (FALSE, nothing written).
     BOOL LoadTextData(CArchive& ar);
     BOOL StoreTextData(CArchive& ar);
@@ -1263,36 +1254,11 @@ public:
     // point; what lies inside the period stays. 1 when the chart held objects, else 0.
     int PullColumnsEarlier(CTime dateFrom, CTime dateTo, int mode);
 
-    // ---- The day counting and the initial settings (DocModeChange.cpp, DocKouteiLinkRepair.cpp)
-    // Settings > "[暦・延]モード変更": a chart holding nothing becomes a new chart of the other
-    // counting and opens its settings; any other is converted (SyokiSetNobe or SyokiSetReki).
-    // Refused with message 5132 while an initial-settings dialog is open.
-    void OnChangeNobeReki();
-    // Settings > "初期設定": the initial-settings dialog of the current counting (5132 as above).
-    void OnSyokiSet();
-    // The initial settings of calendar days (elapsed days), converting a chart of the other
-    // counting first: the conversion dialog, the settings dialog, then (OK in both) the chart is
-    // converted (ConvertDayCounting) in one undo step. Without a conversion the undo history is
-    // emptied.
-    void SyokiSetReki();
-    void SyokiSetNobe();
-    // An elapsed-day chart to calendar days without the dialogs (the automation call), in one
-    // undo step; store writes the new settings at the step the conversion needs them.
-    void ConvertChartToCalendar(const DayConversion& conversion,
-                                const std::function<void()>& store);
-    // The calendar a chart counting elapsed days takes when it goes back to calendar days: the
-    // one it had when it left them in this session, else the rules it was made or opened with.
-    void CopyReturnCalendar(CCalendar* target) const;
-    // What an undo of a change of the day counting puts back besides the objects and the
-    // calendar: the settings, the calendar kept while the chart counts elapsed days and (when
-    // given) the print header are exchanged with those given; the title and the views follow.
-    void ExchangeDayCountingState(CSyokiSet& settings, std::unique_ptr<CCalendar>& ownCalendar,
-                                  CPrHeader* header);
-    // After the re-dating of a change of the day counting: each process of the chains (recorded
-    // before the dates moved) starts where the latest of its predecessors now ends and keeps
-    // its length as the new side counts it (DayCounting::LengthOf), in the chains' order.
-    static void RepairKouteiChains(const std::vector<CKoutei*>& processes,
-                                   const KouteiChainOrder& chains, const DayCounting& counting);
+    // ---- The day counting and the initial settings (DayCountingChange.h) -----------------------
+    // The change of the day counting, the initial settings and the calendar kept for the way
+    // back (see CDayCountingChange).
+    CDayCountingChange& GetDayCounting() { return m_dayCounting; }
+    const CDayCountingChange& GetDayCounting() const { return m_dayCounting; }
     // Neither objects nor shapes, item cells, progress lines, hatchings or resource charts.
     BOOL HoldsNothing() const;
     // Puts the objects held for an insert (the application's clipboard) on the layers the map
@@ -1353,21 +1319,6 @@ private:
     void ApplyInsert(CTembraDoc& file, int mask, BOOL chooseLayer);
     // The objects and shapes held in the application's clipboard go in as blocks.
     void InsertHeldBlocks(int mask, const CCalendar& linkCalendar, BOOL linkProcesses);
-    // The steps of SyokiSetReki and SyokiSetNobe.
-    void RunSyokiSet(bool elapsed);
-    // The conversion of a chart to elapsed days (toElapsed) or calendar days, every step
-    // recorded for undo (the caller holds the undo group): nothing stays selected; every process,
-    // event, progress line and date-range hatching of every layer is re-dated through the
-    // conversion's day counting (DayCounting) from nobeBase, the elapsed-day base date before
-    // the change; in a chart of both kinds of processes with holidays counted the chains are
-    // repaired (RepairKouteiChains); the calendar is cleared (and kept for the way back) or
-    // given back (CopyReturnCalendar); store writes the new settings; processes left as points
-    // are deleted. Shapes keep their places.
-    void ConvertDayCounting(bool toElapsed, const DayConversion& conversion, const CTime& nobeBase,
-                            const std::function<void()>& store);
-    // TRUE when the header was built again.
-    BOOL RenewPrintHeader(short oldPaper, const std::string& oldLayoutPath,
-                          const SyokiSetResults& results);
     // The day loop of UpdateCalendar.
     void MoveOverChangedDays(const CCalendar& calendar, const CTime& first, const CTime& last);
     // Puts the objects back in the order they had (order: the chart's objects then the selection
@@ -1451,8 +1402,6 @@ private:
     CConfigOperation m_operation;
     CPrHeader m_prHeader;
     CCalendar m_calendar;
-    // The calendar of a chart that left calendar days in this session, for the way back.
-    std::unique_ptr<CCalendar> m_ownCalendar;
     CCalendar m_scratchCalendar;
     CSyokiSet m_syokiSet;
     BOOL m_bAskTargetLayer = FALSE;
@@ -1461,6 +1410,8 @@ private:
     CChartSelection m_selection{m_objects, m_notifier};
     CChartUndo m_undo{m_objects, m_calendar, m_notifier};
     CChartHatches m_hatches{m_objects, m_undo, m_notifier};
+    CResourceCharts m_charts{m_objects, m_notifier};
+    CDayCountingChange m_dayCounting{*this};
     CHint m_hint;
     int m_nInsertMask = kInsertMaskAll;
     CDocumentSeams m_seams{*this,      m_nInsertMask, m_factory.GetSeqNumberCtrl(),

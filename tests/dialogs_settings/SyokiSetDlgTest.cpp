@@ -98,11 +98,11 @@ TEST_F(SyokiSetDlgTest, AnotherDocumentsOpenDialogRefusesTheCommand) {
     });
     {
         CSyokiSetRekiModel open(&doc);
-        other.OnSyokiSet();
+        other.GetDayCounting().OnSyokiSet();
         EXPECT_EQ(ui->MessageIds(), std::vector<UINT>{5132});
         EXPECT_FALSE(opened);
     }
-    other.OnSyokiSet();
+    other.GetDayCounting().OnSyokiSet();
     EXPECT_TRUE(opened);
 }
 

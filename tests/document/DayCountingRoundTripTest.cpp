@@ -126,7 +126,7 @@ protected:
     // Switches the counting, every dialog answered with OK.
     void Convert() {
         AnswerConversion(ui.Get(), m_anchor);
-        doc.OnChangeNobeReki();
+        doc.GetDayCounting().OnChangeNobeReki();
     }
 
     CKoutei* Process(const std::string& name, const CTime& start, const CTime& end, int row,

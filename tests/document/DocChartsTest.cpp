@@ -36,30 +36,30 @@ TEST_F(DocChartsTest, SelectedChartsAreCountedByKindAndDeletedForGood) {
     CChart* loading = AddChart(*doc, CChart::kPurposeLoading, true);
     CChart* earned = AddChart(*doc, CChart::kPurposeEarnedValue, true);
     AddChart(*doc, CChart::kPurposeLoading, false);
-    EXPECT_EQ(doc->GetChartCount(), 3);
-    EXPECT_EQ(doc->CountSelectedCharts(0), 2);
-    EXPECT_EQ(doc->CountSelectedCharts(CChart::kPurposeLoading), 1);
-    EXPECT_EQ(doc->CountSelectedCharts(CChart::kPurposeEarnedValue), 1);
+    EXPECT_EQ(doc->GetResourceCharts().GetChartCount(), 3);
+    EXPECT_EQ(doc->GetResourceCharts().CountSelectedCharts(0), 2);
+    EXPECT_EQ(doc->GetResourceCharts().CountSelectedCharts(CChart::kPurposeLoading), 1);
+    EXPECT_EQ(doc->GetResourceCharts().CountSelectedCharts(CChart::kPurposeEarnedValue), 1);
 
     // The walk both ways.
-    POSITION pos = doc->GetTailChartPosition();
-    EXPECT_EQ(doc->GetPrevChart(pos), doc->GetChartList().GetTail());
-    pos = doc->GetHeadChartPosition();
-    EXPECT_EQ(doc->GetNextChart(pos), loading);
-    EXPECT_EQ(doc->GetNextChart(pos), earned);
+    POSITION pos = doc->GetResourceCharts().GetTailChartPosition();
+    EXPECT_EQ(doc->GetResourceCharts().GetPrevChart(pos), doc->GetChartList().GetTail());
+    pos = doc->GetResourceCharts().GetHeadChartPosition();
+    EXPECT_EQ(doc->GetResourceCharts().GetNextChart(pos), loading);
+    EXPECT_EQ(doc->GetResourceCharts().GetNextChart(pos), earned);
 
-    doc->UnselectCharts();
-    EXPECT_EQ(doc->CountSelectedCharts(0), 0);
+    doc->GetResourceCharts().UnselectCharts();
+    EXPECT_EQ(doc->GetResourceCharts().CountSelectedCharts(0), 0);
     EXPECT_EQ(view.CountFor(loading), 1);
     EXPECT_EQ(view.CountFor(earned), 1);
 
     earned->Select();
     doc->GetUndoHistory().Reset();
-    doc->DeleteSelectedCharts();
-    EXPECT_EQ(doc->GetChartCount(), 2);
+    doc->GetResourceCharts().DeleteSelectedCharts();
+    EXPECT_EQ(doc->GetResourceCharts().GetChartCount(), 2);
     // No undo brings it back.
     doc->GetUndoHistory().Undo();
-    EXPECT_EQ(doc->GetChartCount(), 2);
+    EXPECT_EQ(doc->GetResourceCharts().GetChartCount(), 2);
     doc->RemoveView(&view);
 }
 

@@ -319,7 +319,7 @@ TEST_F(DocFileGoldenTest, TheHandWrittenChartLoadsAndSavesByteForByte) {
     EXPECT_EQ(box->GetTopRow(0), 4.0);
     EXPECT_EQ(box->GetBottomRow(0), 6.5);
 
-    EXPECT_EQ(doc.GetChartCount(), 0);
+    EXPECT_EQ(doc.GetResourceCharts().GetChartCount(), 0);
     ASSERT_EQ(doc.GetHatchList()->GetCount(), 1);
     EXPECT_EQ(doc.GetHatchList()->GetHead()->GetKind(), 1);
     EXPECT_EQ(doc.GetHatchList()->GetHead()->GetColor(), 0xC0C0C0u);

@@ -100,7 +100,7 @@ TEST_F(DocFileVersionTest, EachVersionHoldsItsParts) {
         EXPECT_EQ(back->IsLayerVisible(4), c.layers ? CLayerSet::kHidden : CLayerSet::kShown);
         EXPECT_EQ(back->GetSheetRowCount(), c.sheetRows ? 12 : 0);
         EXPECT_EQ(back->GetShigenNames().size(), 1u);
-        EXPECT_EQ(back->GetChartCount(), 1);
+        EXPECT_EQ(back->GetResourceCharts().GetChartCount(), 1);
         EXPECT_EQ(back->GetHatchList()->GetCount(), c.reserved ? 1 : 0);
         ASSERT_EQ(back->GetObjCount(), 1);
         EXPECT_EQ(back->GetObjList().GetHead()->GetLayer(), 3);

@@ -72,10 +72,10 @@ TEST_F(ModeChangeTest, AnOpenSettingsDialogRefusesBothCommandsAndKeepsItsCount) 
     Add({"A", 0, 5, 1, 1});
     app->RaiseSyokiDlgCount();
     AnswerConversion();
-    for (const auto& run : std::vector<void (CTembraDoc::*)()>{&CTembraDoc::OnChangeNobeReki,
-                                                               &CTembraDoc::OnSyokiSet}) {
+    for (const auto& run : std::vector<void (CDayCountingChange::*)()>{
+             &CDayCountingChange::OnChangeNobeReki, &CDayCountingChange::OnSyokiSet}) {
         ui->ClearRecords();
-        (doc.*run)();
+        (doc.GetDayCounting().*run)();
         EXPECT_EQ(ui->MessageIds(), std::vector<UINT>{kSyokiDlgOpen});
         EXPECT_TRUE(ui->Dialogs().empty());
         EXPECT_EQ(app->GetSyokiDlgCount(), 1);
@@ -85,7 +85,7 @@ TEST_F(ModeChangeTest, AnOpenSettingsDialogRefusesBothCommandsAndKeepsItsCount) 
 
 TEST_F(ModeChangeTest, AChartHoldingNothingBecomesANewChartOfTheOtherCounting) {
     ui->OnDialog("SyokiSetNobeDlg", [](DialogRequest&) { return IDCANCEL; });
-    doc.OnChangeNobeReki();
+    doc.GetDayCounting().OnChangeNobeReki();
     EXPECT_GT(doc.GetSyokiSet().GetNobeMode(), 0);
     EXPECT_EQ(DialogNames(), std::vector<std::string>{"SyokiSetNobeDlg"});
 }
@@ -93,7 +93,7 @@ TEST_F(ModeChangeTest, AChartHoldingNothingBecomesANewChartOfTheOtherCounting) {
 TEST_F(ModeChangeTest, AShapeOrAProgressLineIsConvertedNotThrownAway) {
     doc.GetShincyokuList().AddTail(new ProbeRecord(kTypeShincyoku, "progress"));
     ui->OnDialog("CalDateToDayDlg", [](DialogRequest&) { return IDCANCEL; });
-    doc.OnChangeNobeReki();
+    doc.GetDayCounting().OnChangeNobeReki();
     EXPECT_EQ(DialogNames(), std::vector<std::string>{"CalDateToDayDlg"});
     EXPECT_EQ(doc.GetShincyokuList().GetCount(), 1);
 }
@@ -118,7 +118,7 @@ TEST_F(ModeChangeTest, CancelInAnyDialogOfTheConversionChangesNothing) {
         CCalendar calendar;
         doc.GetWorkCalendar().CopyTo(&calendar);
         const Bytes before = ChartBytes(doc);
-        doc.OnChangeNobeReki();
+        doc.GetDayCounting().OnChangeNobeReki();
         EXPECT_EQ(ChartBytes(doc), before);
         EXPECT_TRUE(doc.GetWorkCalendar().IsSameAs(&calendar));
         EXPECT_EQ(doc.GetSyokiSet().GetNobeMode(), c.toElapsed ? 0 : 1);
@@ -131,13 +131,13 @@ TEST_F(ModeChangeTest, ElapsedDaysHaveNoHolidaysAndCalendarDaysGetTheChartsCalen
     CCalendar own;
     doc.GetWorkCalendar().CopyTo(&own);
     AnswerConversion();
-    doc.OnChangeNobeReki();
+    doc.GetDayCounting().OnChangeNobeReki();
     ASSERT_GT(doc.GetSyokiSet().GetNobeMode(), 0);
     CCalendar cleared;
     cleared.Clear();
     EXPECT_TRUE(doc.GetWorkCalendar().IsSameAs(&cleared));
 
-    doc.OnChangeNobeReki();
+    doc.GetDayCounting().OnChangeNobeReki();
     ASSERT_EQ(doc.GetSyokiSet().GetNobeMode(), 0);
     EXPECT_TRUE(doc.GetWorkCalendar().IsSameAs(&own));
     EXPECT_EQ(doc.GetSelCount(), 0);
@@ -152,7 +152,7 @@ TEST_F(ModeChangeTest, ObjectsOnEveryLayerAreCountedAnew) {
     Add({"shown", 7, 9, 2, 2, 0, kLineShapeStraight, false, false, 0, true});
     Holidays({3, 4});
     AnswerConversion();
-    doc.OnChangeNobeReki();
+    doc.GetDayCounting().OnChangeNobeReki();
     EXPECT_EQ(StartDay("hidden"), 5);
     EXPECT_EQ(StartDay("shown"), 5);
     EXPECT_EQ(event->GetStartDate(), ChartDay(5));
@@ -167,7 +167,7 @@ TEST_F(ModeChangeTest, AProcessLeftAsAPointIsDeletedAfterTheLinksAreRepaired) {
             {"B", 7, 9, 2, 2, 0, kLineShapeStraight, false, false, 0, true}});
     Holidays({1, 4, 5});
     AnswerConversion();
-    doc.OnChangeNobeReki();
+    doc.GetDayCounting().OnChangeNobeReki();
     EXPECT_EQ(doc.FindKouteiByNumber(numbers.at("gone"), 0), nullptr);
     EXPECT_EQ(doc.FindSelKouteiByNumber(numbers.at("gone"), 0), nullptr);
     EXPECT_EQ(doc.GetObjCount(), 2);
@@ -204,7 +204,7 @@ TEST_F(ModeChangeTest, LinksOfCalendarDayProcessesAreRepairedInAMixedChartOnly) 
                 {"C", 8, 10, 1, 1, 0, kLineShapeStraight, false, false, 0, c.bWorkingDays}});
         Holidays({3, 4});
         AnswerConversion(c.holidayChoice);
-        doc.OnChangeNobeReki();
+        doc.GetDayCounting().OnChangeNobeReki();
         ASSERT_GT(doc.GetSyokiSet().GetNobeMode(), 0);
         EXPECT_EQ(StartDay("A"), 0);
         EXPECT_EQ(EndDay("A"), 5);
@@ -227,7 +227,7 @@ TEST_F(ModeChangeTest, BackInCalendarDaysACalendarDayProcessKeepsItsLengthAndPul
             {"B", 5, 8, 1, 1, 0, kLineShapeStraight, false, false, 0, true},
             {"C", 8, 10, 1, 1, 0, kLineShapeStraight, false, false, 0, true}});
     AnswerConversion();
-    doc.OnChangeNobeReki();
+    doc.GetDayCounting().OnChangeNobeReki();
     ASSERT_EQ(doc.GetSyokiSet().GetNobeMode(), 0);
     ASSERT_TRUE(doc.GetWorkCalendar().IsHoliday(ChartDay(3)));
     EXPECT_EQ(StartDay("A"), 0);
@@ -280,7 +280,7 @@ TEST_F(ModeChangeTest, ThePrintHeaderIsKeptOnlyWhilePaperLayoutAndNumberStay) {
             results.settings.GetPath().SetLayoutFileName(*c.layout);
             return IDOK;
         });
-        doc.OnSyokiSet();
+        doc.GetDayCounting().OnSyokiSet();
         // Rebuilt from a layout that cannot be read, the header keeps its name.
         const bool fromMaster = c.rebuilt && (c.temporary || c.layout == &master);
         EXPECT_EQ(doc.GetPrHeader().GetLayoutName() == "kept", !fromMaster);
@@ -302,7 +302,7 @@ TEST_F(ModeChangeTest, AHeaderRebuiltForANewPaperKeepsItsInputs) {
         static_cast<SyokiSetRekiDlgRequest&>(r).results.settings.GetPageSetting().SetPaperKind(2);
         return IDOK;
     });
-    doc.OnSyokiSet();
+    doc.GetDayCounting().OnSyokiSet();
     EXPECT_EQ(doc.GetSyokiSet().GetPageSetting().GetPaper(), 2);
     EXPECT_EQ(doc.GetPrHeader().GetTitleText(), "title");
 }

@@ -317,7 +317,7 @@ TEST_F(DocOpenCloseTest, AFileWithEmbeddedItemsOfAnotherProgramOpensReadOnlyWith
         EXPECT_TRUE(doc.IsReadOnly());
         EXPECT_FALSE(fs::exists(LockFilePath(path))) << "no lock is held";
         EXPECT_EQ(doc.GetObjCount(), 1) << "the parts before the items are there";
-        EXPECT_EQ(doc.GetChartCount(), 0);
+        EXPECT_EQ(doc.GetResourceCharts().GetChartCount(), 0);
         EXPECT_EQ(doc.GetHatchList()->GetCount(), 0);
         EXPECT_TRUE(doc.GetAutoSaveName().ends_with("._p$"));
 

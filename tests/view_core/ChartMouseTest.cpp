@@ -67,8 +67,8 @@ protected:
     }
     std::vector<CChart*> Charts() {
         std::vector<CChart*> out;
-        for (POSITION pos = doc.GetHeadChartPosition(); pos != nullptr;) {
-            out.push_back(doc.GetNextChart(pos));
+        for (POSITION pos = doc.GetResourceCharts().GetHeadChartPosition(); pos != nullptr;) {
+            out.push_back(doc.GetResourceCharts().GetNextChart(pos));
         }
         return out;
     }

@@ -75,7 +75,7 @@ TEST_F(SampleChartTest, TheSampleHoldsOneOfEachKindOfRecord) {
     EXPECT_EQ(resources, 6);
     EXPECT_EQ(doc.GetShincyokuList().GetCount(), 1);
     EXPECT_EQ(doc.GetZukeiCount(), 2);
-    ASSERT_EQ(doc.GetChartCount(), 1);
+    ASSERT_EQ(doc.GetResourceCharts().GetChartCount(), 1);
     EXPECT_FALSE(dynamic_cast<CChart*>(doc.GetChartList().GetHead())->GetShapes().empty());
     EXPECT_EQ(doc.GetKoumokuRowCount(0), 21);
     EXPECT_EQ(doc.GetShigenNames().size(), 2u);

@@ -412,7 +412,7 @@ void OnEditDelete(CTembraDoc& doc) {
             doc.ClearSelShigen();
             break;
         case Op::kModeChart:
-            doc.DeleteSelectedCharts();
+            doc.GetResourceCharts().DeleteSelectedCharts();
             break;
         default:
             break; // no embedded object is ever current here

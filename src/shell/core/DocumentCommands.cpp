@@ -50,10 +50,10 @@ bool CDocumentCommands::OnCommand(UINT id) {
         OnEditSelectAll(m_document);
         return true;
     case ID_SET_INITIAL:
-        m_document.OnSyokiSet();
+        m_document.GetDayCounting().OnSyokiSet();
         return true;
     case ID_SET_CALENDAR_MODE:
-        m_document.OnChangeNobeReki();
+        m_document.GetDayCounting().OnChangeNobeReki();
         return true;
     case ID_SET_CALENDAR:
         if (HasDialog("CalendarSet")) {

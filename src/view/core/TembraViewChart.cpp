@@ -41,8 +41,8 @@ WORD SheetStateOf(const CChart& chart) {
 
 // The selected chart of the kind that comes first in the document's list, or null.
 CChart* FirstSelectedChart(const CTembraDoc& doc, WORD kind) {
-    for (POSITION pos = doc.GetHeadChartPosition(); pos != nullptr;) {
-        CChart* chart = doc.GetNextChart(pos);
+    for (POSITION pos = doc.GetResourceCharts().GetHeadChartPosition(); pos != nullptr;) {
+        CChart* chart = doc.GetResourceCharts().GetNextChart(pos);
         if (chart != nullptr && chart->IsSelected() != 0 && chart->GetKind() == kind) {
             return chart;
         }
@@ -106,13 +106,15 @@ bool CTembraView::OnUpdateChartCommand(CCmdUI& cmdUI) const {
         cmdUI.Enable(chartMode);
         return true;
     case ID_CHART_EDIT:
-        cmdUI.Enable(chartMode && doc.CountSelectedCharts(CChart::kPurposeLoading) == 1);
+        cmdUI.Enable(chartMode &&
+                     doc.GetResourceCharts().CountSelectedCharts(CChart::kPurposeLoading) == 1);
         return true;
     case ID_PIECE_EDIT:
-        cmdUI.Enable(chartMode && doc.CountSelectedCharts(CChart::kPurposeEarnedValue) == 1);
+        cmdUI.Enable(chartMode &&
+                     doc.GetResourceCharts().CountSelectedCharts(CChart::kPurposeEarnedValue) == 1);
         return true;
     case ID_CHART_RECALC:
-        cmdUI.Enable(chartMode && doc.GetChartCount() > 0);
+        cmdUI.Enable(chartMode && doc.GetResourceCharts().GetChartCount() > 0);
         return true;
     default:
         return false;
@@ -165,8 +167,8 @@ void CTembraView::OnChartEdit(WORD kind) {
 void CTembraView::OnChartRecalc() {
     CTembraDoc& doc = *GetDocument();
     if (IChartDocument* charts = DocumentSeam<IChartDocument>(&doc)) {
-        for (POSITION pos = doc.GetHeadChartPosition(); pos != nullptr;) {
-            CChart* chart = doc.GetNextChart(pos);
+        for (POSITION pos = doc.GetResourceCharts().GetHeadChartPosition(); pos != nullptr;) {
+            CChart* chart = doc.GetResourceCharts().GetNextChart(pos);
             CRect bounds;
             if (chart == nullptr) {
                 continue;
@@ -179,7 +181,7 @@ void CTembraView::OnChartRecalc() {
             doc.UpdateAllViews(nullptr, 0, chart);
         }
     }
-    doc.UnselectCharts();
+    doc.GetResourceCharts().UnselectCharts();
 }
 
 void CTembraView::InvertChartBand(CDC* dc) {

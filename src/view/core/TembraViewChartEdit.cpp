@@ -76,8 +76,8 @@ bool AnyZukeiSelected(CTembraDoc& doc) {
 CChart* CTembraView::ChartAt(CDC* dc, const CPoint& point, bool selectedOnly, int* part) const {
     const CTembraDoc& doc = *GetDocument();
     const CRect box = PickBox(dc, point);
-    for (POSITION pos = doc.GetTailChartPosition(); pos != nullptr;) {
-        CChart* chart = doc.GetPrevChart(pos);
+    for (POSITION pos = doc.GetResourceCharts().GetTailChartPosition(); pos != nullptr;) {
+        CChart* chart = doc.GetResourceCharts().GetPrevChart(pos);
         if (chart == nullptr || (selectedOnly && chart->IsSelected() == 0)) {
             continue;
         }
@@ -134,8 +134,8 @@ int CTembraView::HitSelectedChart(CDC* dc, const CPoint& point) const {
 CChart* CTembraView::HitChartBox(CDC* dc, const CPoint& point) const {
     const CTembraDoc& doc = *GetDocument();
     const CRect box = PickBox(dc, point);
-    for (POSITION pos = doc.GetTailChartPosition(); pos != nullptr;) {
-        CChart* chart = doc.GetPrevChart(pos);
+    for (POSITION pos = doc.GetResourceCharts().GetTailChartPosition(); pos != nullptr;) {
+        CChart* chart = doc.GetResourceCharts().GetPrevChart(pos);
         // A box that is not shown is not there to be picked.
         if (chart == nullptr || !ShowsTotals(*chart)) {
             continue;
@@ -184,8 +184,8 @@ CChart* CTembraView::CheckedCurrentChart() const {
     // The chart may have gone since it was picked (deleted, undone): only one of the document's
     // charts counts.
     const CTembraDoc& doc = *GetDocument();
-    for (POSITION pos = doc.GetHeadChartPosition(); pos != nullptr;) {
-        if (doc.GetNextChart(pos) == m_currentChart) {
+    for (POSITION pos = doc.GetResourceCharts().GetHeadChartPosition(); pos != nullptr;) {
+        if (doc.GetResourceCharts().GetNextChart(pos) == m_currentChart) {
             return m_currentChart;
         }
     }
@@ -293,7 +293,7 @@ BOOL CTembraView::ChartBandAction(CDC* dc) {
             EndChartCapture(kIdle);
             return;
         }
-        doc.UnselectCharts();
+        doc.GetResourceCharts().UnselectCharts();
         if (HitChart(dc, point, 0) != kHitNone) {
             EndChartCapture(kPicked);
             doc.GetUndoHistory().Reset();
@@ -320,7 +320,7 @@ BOOL CTembraView::ChartBandAction(CDC* dc) {
         if (state == kPicked && code == CMouseEvent::kRightRelease) {
             const UINT menu = GetPopupMenuId(dc);
             if (menu == 0) {
-                doc.UnselectCharts();
+                doc.GetResourceCharts().UnselectCharts();
                 EndChartCapture(kIdle);
                 OnSetCursor();
             } else {

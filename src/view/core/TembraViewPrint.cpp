@@ -37,13 +37,13 @@ constexpr int kFitMargin = 50;
 // Building them for a page changes nothing of the chart: the document's flags stay as they were.
 void BuildCharts(CTembraDoc& doc, const CPageLayout& layout) {
     IChartDocument* charts = DocumentSeam<IChartDocument>(&doc);
-    if (charts == nullptr || doc.GetChartCount() == 0) {
+    if (charts == nullptr || doc.GetResourceCharts().GetChartCount() == 0) {
         return;
     }
     const BOOL modified = doc.IsModified();
     const BOOL changed = doc.GetChangedFlag();
-    for (POSITION pos = doc.GetHeadChartPosition(); pos != nullptr;) {
-        if (CChart* chart = doc.GetNextChart(pos)) {
+    for (POSITION pos = doc.GetResourceCharts().GetHeadChartPosition(); pos != nullptr;) {
+        if (CChart* chart = doc.GetResourceCharts().GetNextChart(pos)) {
             chart->BuildShapes(*charts, layout);
         }
     }

@@ -229,10 +229,10 @@ void CTembraView::UpdateCommonTail(CView* sender, LPARAM hint, CObject* hintObje
         CopyLayoutToPanes();
     }
     CTembraDoc* doc = GetDocument();
-    if (doc->GetChartCount() > 0) {
+    if (doc->GetResourceCharts().GetChartCount() > 0) {
         if (IChartDocument* charts = DocumentSeam<IChartDocument>(doc)) {
-            for (POSITION pos = doc->GetHeadChartPosition(); pos != nullptr;) {
-                if (CChart* chart = doc->GetNextChart(pos)) {
+            for (POSITION pos = doc->GetResourceCharts().GetHeadChartPosition(); pos != nullptr;) {
+                if (CChart* chart = doc->GetResourceCharts().GetNextChart(pos)) {
                     chart->BuildShapes(*charts, m_layout);
                 }
             }

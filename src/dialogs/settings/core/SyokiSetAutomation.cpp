@@ -100,7 +100,7 @@ int ChangeNobeToReki(CTembraDoc& document, const DayConversionValues& values) {
     if (!model.CanClose()) {
         return 0;
     }
-    document.ConvertChartToCalendar(
+    document.GetDayCounting().ConvertChartToCalendar(
         check.conversion, [&model, &document] { model.StorePeriod(&document.GetSyokiSet()); });
     document.InvalidateTextZukei();
     return 1;

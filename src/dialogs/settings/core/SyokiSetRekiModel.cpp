@@ -170,7 +170,7 @@ void CSyokiSetRekiModel::LoadPeriod(const CSyokiSet* settings, const SyokiSetCon
             // The holidays of the calendar the chart goes back to.
             CCalendar calendar;
             if (m_document != nullptr) {
-                m_document->CopyReturnCalendar(&calendar);
+                m_document->GetDayCounting().CopyReturnCalendar(&calendar);
             } else {
                 calendar.MakeHolidays(nullptr, TRUE, TRUE);
             }

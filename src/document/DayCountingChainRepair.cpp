@@ -8,16 +8,19 @@
 // The successors keep their spare days: taking the difference from them would lose what the way
 // back needs to find the dates again, and a chart switched to elapsed days and back must come
 // back as it was.
+#include "document/DayCountingChange.h"
+
 #include "document/DayCounting.h"
 #include "document/KouteiChainOrder.h"
-#include "document/TembraDoc.h"
+#include "model/Koutei.h"
 
 #include <algorithm>
 
 namespace tembra {
 
-void CTembraDoc::RepairKouteiChains(const std::vector<CKoutei*>& processes,
-                                    const KouteiChainOrder& chains, const DayCounting& counting) {
+void CDayCountingChange::RepairKouteiChains(const std::vector<CKoutei*>& processes,
+                                            const KouteiChainOrder& chains,
+                                            const DayCounting& counting) {
     for (const std::size_t i : chains.Order()) {
         const auto predecessors = chains.PredecessorsOf(i);
         if (predecessors.empty()) {

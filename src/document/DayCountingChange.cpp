@@ -1,6 +1,8 @@
 // Settings > initial settings and Settings > the switch between calendar days and elapsed days:
 // the dialogs of the current counting, and the conversion of every process and event of the
 // chart to the other one.
+#include "document/DayCountingChange.h"
+
 #include "document/AppState.h"
 #include "document/DayCounting.h"
 #include "document/KouteiChainOrder.h"
@@ -90,15 +92,15 @@ double DayConversion::Factor(bool toElapsed) const {
 
 // ---- Commands -----------------------------------------------------------------------------------
 
-void CTembraDoc::OnChangeNobeReki() {
+void CDayCountingChange::OnChangeNobeReki() {
     if (RefusedWhileSyokiDlgOpen()) {
         return;
     }
-    const bool calendarDays = m_syokiSet.GetNobeMode() <= 0;
-    if (HoldsNothing()) {
+    const bool calendarDays = m_doc.GetSyokiSet().GetNobeMode() <= 0;
+    if (m_doc.HoldsNothing()) {
         // Nothing to convert: a new chart of the other counting, then its settings.
-        InitNewDocument(calendarDays ? 1 : 0);
-        UpdateAllViews(nullptr, 0);
+        m_doc.InitNewDocument(calendarDays ? 1 : 0);
+        m_doc.UpdateAllViews(nullptr, 0);
         OnSyokiSet();
         return;
     }
@@ -109,31 +111,23 @@ void CTembraDoc::OnChangeNobeReki() {
     }
 }
 
-void CTembraDoc::OnSyokiSet() {
+void CDayCountingChange::OnSyokiSet() {
     if (RefusedWhileSyokiDlgOpen()) {
         return;
     }
-    if (m_syokiSet.GetNobeMode() > 0) {
+    if (m_doc.GetSyokiSet().GetNobeMode() > 0) {
         SyokiSetNobe();
     } else {
         SyokiSetReki();
     }
 }
 
-void CTembraDoc::SyokiSetReki() {
+void CDayCountingChange::SyokiSetReki() {
     RunSyokiSet(false);
 }
 
-void CTembraDoc::SyokiSetNobe() {
+void CDayCountingChange::SyokiSetNobe() {
     RunSyokiSet(true);
-}
-
-BOOL CTembraDoc::HoldsNothing() const {
-    const bool empty =
-        GetObjList().IsEmpty() && GetSelList().IsEmpty() && m_objects.GetZukeiList().IsEmpty() &&
-        m_objects.GetShincyokuList().IsEmpty() && m_objects.GetHatchList().IsEmpty() &&
-        m_objects.GetChartList().IsEmpty() && GetKoumokuRowCount(-1) <= 0;
-    return empty ? TRUE : FALSE;
 }
 
 // ---- One run of the initial settings ------------------------------------------------------------
@@ -156,8 +150,8 @@ public:
     void LeaveHeader() { m_withHeader = false; }
 
     int Exchange() override {
-        m_doc.ExchangeDayCountingState(m_settings, m_ownCalendar,
-                                       m_withHeader ? &m_header : nullptr);
+        m_doc.GetDayCounting().ExchangeDayCountingState(m_settings, m_ownCalendar,
+                                                        m_withHeader ? &m_header : nullptr);
         return 1;
     }
 
@@ -181,96 +175,98 @@ void RecordImage(CChartUndo& undo, std::unique_ptr<DayCountingImage> image) {
 
 } // namespace
 
-void CTembraDoc::RunSyokiSet(bool elapsed) {
+void CDayCountingChange::RunSyokiSet(bool elapsed) {
     Before before;
-    before.paper = m_syokiSet.GetPageSetting().GetPaper();
-    before.layoutPath = m_syokiSet.GetPath().GetLayoutFilePath();
-    before.nobeBase = m_syokiSet.GetNobeBaseDate();
-    const bool converting = (m_syokiSet.GetNobeMode() > 0) != elapsed;
+    before.paper = m_doc.GetSyokiSet().GetPageSetting().GetPaper();
+    before.layoutPath = m_doc.GetSyokiSet().GetPath().GetLayoutFilePath();
+    before.nobeBase = m_doc.GetSyokiSet().GetNobeBaseDate();
+    const bool converting = (m_doc.GetSyokiSet().GetNobeMode() > 0) != elapsed;
 
     DayConversion conversion;
     if (converting && elapsed) {
         CalDateToDayDlgRequest request;
-        request.settings = &m_syokiSet;
+        request.settings = &m_doc.GetSyokiSet();
         if (Ui().RunDialog(request) != IDOK) {
             return;
         }
         conversion = request.conversion;
     } else if (converting) {
         DayToCalDateDlgRequest request;
-        request.settings = &m_syokiSet;
+        request.settings = &m_doc.GetSyokiSet();
         if (Ui().RunDialog(request) != IDOK) {
             return;
         }
         conversion = request.conversion;
     }
     SyokiSetResults results;
-    if (!RunSettingsDialog(*this, elapsed, converting ? &conversion : nullptr, results)) {
+    if (!RunSettingsDialog(m_doc, elapsed, converting ? &conversion : nullptr, results)) {
         return;
     }
 
     CWaitCursor wait;
-    m_undo.Reset();
+    m_doc.GetUndoHistory().Reset();
     const auto store = [this, &results] {
-        m_syokiSet = results.settings;
-        m_syokiSet.SetDocument(this);
+        m_doc.GetSyokiSet() = results.settings;
+        m_doc.GetSyokiSet().SetDocument(&m_doc);
     };
     std::unique_ptr<DayCountingImage> image;
     if (!converting) {
         store();
     } else {
         // A conversion is one undo step.
-        m_undo.BeginGroup();
-        image = std::make_unique<DayCountingImage>(*this, m_ownCalendar.get());
+        m_doc.GetUndoHistory().BeginGroup();
+        image = std::make_unique<DayCountingImage>(m_doc, m_ownCalendar.get());
         ConvertDayCounting(elapsed, conversion, before.nobeBase, store);
     }
 
-    InvalidateTextZukei();
-    SetModifiedFlag(TRUE);
-    SetChangedFlag(TRUE);
+    m_doc.InvalidateTextZukei();
+    m_doc.SetModifiedFlag(TRUE);
+    m_doc.SetChangedFlag(TRUE);
     const BOOL renewed = RenewPrintHeader(before.paper, before.layoutPath, results);
     if (image != nullptr) {
         if (!renewed) {
             image->LeaveHeader();
         }
-        RecordImage(m_undo, std::move(image));
-        m_undo.EndGroup();
+        RecordImage(m_doc.GetUndoHistory(), std::move(image));
+        m_doc.GetUndoHistory().EndGroup();
     }
-    SetTitle();
-    UpdateAllViews(nullptr, kSettingsHint);
+    m_doc.SetTitle();
+    m_doc.UpdateAllViews(nullptr, kSettingsHint);
 }
 
-BOOL CTembraDoc::RenewPrintHeader(short oldPaper, const std::string& oldLayoutPath,
-                                  const SyokiSetResults& results) {
-    const short paper = m_syokiSet.GetPageSetting().GetPaper();
-    const CConfigPath& path = m_syokiSet.GetPath();
+BOOL CDayCountingChange::RenewPrintHeader(short oldPaper, const std::string& oldLayoutPath,
+                                          const SyokiSetResults& results) {
+    const short paper = m_doc.GetSyokiSet().GetPageSetting().GetPaper();
+    const CConfigPath& path = m_doc.GetSyokiSet().GetPath();
     if (results.temporaryLayout) {
-        m_prHeader.InitFromSettings(this, paper, ConfigPathToFs(path.GetLayoutTempPath()), FALSE);
-        m_prHeader.SetLocalLayout(1);
+        m_doc.GetPrHeader().InitFromSettings(&m_doc, paper,
+                                             ConfigPathToFs(path.GetLayoutTempPath()), FALSE);
+        m_doc.GetPrHeader().SetLocalLayout(1);
         return TRUE;
     }
     const bool same = paper == oldPaper && path.GetLayoutFilePath() == oldLayoutPath &&
-                      m_prHeader.GetLocalLayout() == results.layoutNumber;
+                      m_doc.GetPrHeader().GetLocalLayout() == results.layoutNumber;
     if (same && !results.rebuildHeader) {
         return FALSE;
     }
     // The header's inputs (the chart's title ...) go over to the rebuilt header.
-    m_prHeader.InitFromSettings(this, paper, ConfigPathToFs(path.GetLayoutFilePath()), TRUE);
+    m_doc.GetPrHeader().InitFromSettings(&m_doc, paper, ConfigPathToFs(path.GetLayoutFilePath()),
+                                         TRUE);
     return TRUE;
 }
 
-void CTembraDoc::ConvertChartToCalendar(const DayConversion& conversion,
-                                        const std::function<void()>& store) {
-    m_undo.Reset();
-    m_undo.BeginGroup();
-    auto image = std::make_unique<DayCountingImage>(*this, m_ownCalendar.get());
+void CDayCountingChange::ConvertChartToCalendar(const DayConversion& conversion,
+                                                const std::function<void()>& store) {
+    m_doc.GetUndoHistory().Reset();
+    m_doc.GetUndoHistory().BeginGroup();
+    auto image = std::make_unique<DayCountingImage>(m_doc, m_ownCalendar.get());
     image->LeaveHeader();
-    ConvertDayCounting(false, conversion, m_syokiSet.GetNobeBaseDate(), store);
-    RecordImage(m_undo, std::move(image));
-    m_undo.EndGroup();
+    ConvertDayCounting(false, conversion, m_doc.GetSyokiSet().GetNobeBaseDate(), store);
+    RecordImage(m_doc.GetUndoHistory(), std::move(image));
+    m_doc.GetUndoHistory().EndGroup();
 }
 
-void CTembraDoc::CopyReturnCalendar(CCalendar* target) const {
+void CDayCountingChange::CopyReturnCalendar(CCalendar* target) const {
     if (target == nullptr) {
         return;
     }
@@ -278,25 +274,25 @@ void CTembraDoc::CopyReturnCalendar(CCalendar* target) const {
         m_ownCalendar->CopyTo(target);
         return;
     }
-    const_cast<CCalendar&>(m_calendar).CopyTo(target);
+    m_doc.GetWorkCalendar().CopyTo(target);
     target->RestoreRules();
 }
 
-void CTembraDoc::ExchangeDayCountingState(CSyokiSet& settings,
-                                          std::unique_ptr<CCalendar>& ownCalendar,
-                                          CPrHeader* header) {
-    std::swap(m_syokiSet, settings);
-    m_syokiSet.SetDocument(this);
+void CDayCountingChange::ExchangeDayCountingState(CSyokiSet& settings,
+                                                  std::unique_ptr<CCalendar>& ownCalendar,
+                                                  CPrHeader* header) {
+    std::swap(m_doc.GetSyokiSet(), settings);
+    m_doc.GetSyokiSet().SetDocument(&m_doc);
     std::swap(m_ownCalendar, ownCalendar);
     if (header != nullptr) {
         CPrHeader current;
-        current.CopyFrom(m_prHeader);
-        m_prHeader.CopyFrom(*header);
-        m_prHeader.SetDocument(this);
+        current.CopyFrom(m_doc.GetPrHeader());
+        m_doc.GetPrHeader().CopyFrom(*header);
+        m_doc.GetPrHeader().SetDocument(&m_doc);
         header->CopyFrom(current);
     }
-    SetTitle();
-    UpdateAllViews(nullptr, kSettingsHint);
+    m_doc.SetTitle();
+    m_doc.UpdateAllViews(nullptr, kSettingsHint);
 }
 
 // ---- The conversion -----------------------------------------------------------------------------
@@ -496,16 +492,17 @@ void RedateMarks(const DatedObjects& objects, const DayCounting& counting) {
 
 } // namespace
 
-void CTembraDoc::ConvertDayCounting(bool toElapsed, const DayConversion& conversion,
-                                    const CTime& nobeBase, const std::function<void()>& store) {
+void CDayCountingChange::ConvertDayCounting(bool toElapsed, const DayConversion& conversion,
+                                            const CTime& nobeBase,
+                                            const std::function<void()>& store) {
     const bool countHolidays = conversion.holidayChoice == 0;
     const CTime elapsedBase = nobeBase + conversion.offset;
-    UnselectAll(TRUE);
+    m_doc.UnselectAll(TRUE);
 
     auto calendarBefore = std::make_unique<CCalendar>();
-    m_calendar.CopyTo(calendarBefore.get());
-    const DatedObjects objects = CollectDatedObjects(*this);
-    auto datesBefore = std::make_unique<DatesImage>(*this, objects);
+    m_doc.GetWorkCalendar().CopyTo(calendarBefore.get());
+    const DatedObjects objects = CollectDatedObjects(m_doc);
+    auto datesBefore = std::make_unique<DatesImage>(m_doc, objects);
 
     // In a chart of both kinds, with holidays counted, a calendar-day process no longer ends
     // where its successors start once the dates move: the contacts are taken before.
@@ -518,7 +515,7 @@ void CTembraDoc::ConvertDayCounting(bool toElapsed, const DayConversion& convers
     // The stored spans as the old side counts them; then the calendar of the new side.
     for (CKoutei* process : objects.processes) {
         if (toElapsed) {
-            process->RecalcDuration(&m_seams.Koutei(), conversion.date,
+            process->RecalcDuration(&m_doc.GetSeams().Koutei(), conversion.date,
                                     countHolidays ? FALSE : TRUE);
         } else {
             process->RecalcDuration(nullptr, elapsedBase, TRUE);
@@ -528,13 +525,13 @@ void CTembraDoc::ConvertDayCounting(bool toElapsed, const DayConversion& convers
     if (toElapsed) {
         // Counted over the calendar the chart leaves, which it keeps for the way back.
         sourceCalendar = std::make_unique<CCalendar>();
-        m_calendar.CopyTo(sourceCalendar.get());
-        m_calendar.Clear();
+        m_doc.GetWorkCalendar().CopyTo(sourceCalendar.get());
+        m_doc.GetWorkCalendar().Clear();
     } else {
-        CopyReturnCalendar(&m_calendar);
+        CopyReturnCalendar(&m_doc.GetWorkCalendar());
     }
     store();
-    const CCalendar* holidays = toElapsed ? sourceCalendar.get() : &m_calendar;
+    const CCalendar* holidays = toElapsed ? sourceCalendar.get() : &m_doc.GetWorkCalendar();
     const DayCounting counting(toElapsed ? DayCounting::Target::kElapsed
                                          : DayCounting::Target::kCalendar,
                                countHolidays ? holidays : nullptr, conversion.date, elapsedBase,
@@ -552,24 +549,24 @@ void CTembraDoc::ConvertDayCounting(bool toElapsed, const DayConversion& convers
 
     // The dates before, recorded ahead of the deletions below: an undo puts the deleted processes
     // back first, then their dates.
-    bool recorded = m_undo.AddOther(datesBefore.get()) != 0;
+    bool recorded = m_doc.GetUndoHistory().AddOther(datesBefore.get()) != 0;
     if (recorded) {
         datesBefore.release();
     }
     // Processes left as points go (recorded with their places).
-    for (POSITION pos = GetObjList().GetHeadPosition(); pos != nullptr;) {
+    for (POSITION pos = m_doc.GetObjList().GetHeadPosition(); pos != nullptr;) {
         const POSITION current = pos;
-        const CKoutei* process = AsKoutei(GetObjList().GetNext(pos));
+        const CKoutei* process = AsKoutei(m_doc.GetObjList().GetNext(pos));
         if (process != nullptr && IsPointKoutei(*process)) {
-            DeleteObjAt(current);
+            m_doc.DeleteObjAt(current);
         }
     }
-    recorded = recorded && m_undo.AddOther(calendarBefore.get()) != 0;
+    recorded = recorded && m_doc.GetUndoHistory().AddOther(calendarBefore.get()) != 0;
     if (recorded) {
         calendarBefore.release();
     } else {
         // Without room for its records the step cannot be undone whole.
-        m_undo.ClearUndo();
+        m_doc.GetUndoHistory().ClearUndo();
     }
 }
 
