@@ -27,6 +27,25 @@ constexpr std::size_t kLinesAhead = 4;
 
 constexpr int kBothNodes = kContactStart | kContactEnd;
 
+// Deselects everything, as CChartSelection::UnselectAll does, and builds the number index of the
+// relation-line check in the same walk: each object is indexed as it reaches the unselected
+// list. After a select-all move the whole chart comes back from the selection, and a second walk
+// of it for the index would read every object from memory again.
+void UnselectAllIndexed(CChartSelection& selection, OwnedObList<CDataHeader>& selected,
+                        const ObList<CDataHeader>& unselected, KouteiNumberIndex& numbers) {
+    numbers.Start();
+    numbers.AddList(unselected, true);
+    while (!selected.IsEmpty()) {
+        const POSITION head = selected.GetHeadPosition();
+        ObList<CDataHeader>::PrefetchAhead(head);
+        if (const POSITION listed = selection.UnselectAt(head, TRUE); listed != nullptr) {
+            numbers.Add(listed, unselected.GetAt(listed), true);
+        }
+    }
+    selection.UnselectAll(TRUE); // the resource charts, selected in their own list
+    numbers.Finish();
+}
+
 bool HasSpareDays(const CKoutei& process) {
     return process.GetSpareDays() > CTimeSpan();
 }
@@ -496,9 +515,7 @@ int CTembraDoc::PropagateKankei() {
     const auto scan = [this, &result, &numbers, &repaired, &again, &onlyRepaired, &linesOnLines]() {
         IKouteiDocument& seam = m_seams.Koutei();
         const bool whole = !onlyRepaired;
-        if (whole) {
-            numbers.Build(GetObjList(), GetSelList());
-        } else {
+        if (!whole) {
             again.swap(repaired);
         }
         repaired.clear();
@@ -555,7 +572,11 @@ int CTembraDoc::PropagateKankei() {
         return changed;
     };
     for (int n = 0; n < kMaxRelationScans && result != 0; ++n) {
-        UnselectAll(TRUE);
+        if (onlyRepaired) {
+            UnselectAll(TRUE);
+        } else {
+            UnselectAllIndexed(m_selection, GetSelList(), GetObjList(), numbers);
+        }
         if (!scan()) {
             break;
         }

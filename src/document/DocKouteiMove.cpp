@@ -66,6 +66,15 @@ private:
     CTimeSpan m_spare;
 };
 
+// Brings the spans of a calendar-day process up to date before it moves; with growFreeEnds, a
+// process whose start stays (only its end is selected) is given the move's offset as duration.
+void RefreshSpans(CKoutei& process, IKouteiDocument& seam, CTimeSpan offset, bool growFreeEnds) {
+    process.RecalcDuration(&seam, CTime(), FALSE);
+    if (growFreeEnds && process.IsStartLandSelected() == 0) {
+        process.SetDuration(process.GetDuration() + offset);
+    }
+}
+
 bool KeepsSpans(const CKoutei& process, int linkMode) {
     return linkMode == kLinkMixed && !CountsWorkingDays(process) &&
            process.IsStartLandSelected() != 0;
@@ -140,41 +149,36 @@ int CTembraDoc::PrepareMoveLinks(KouteiLinkList& records, CTimeSpan offset, bool
     if (m_syokiSet.GetNobeMode() != 0) {
         return kLinkWorkingDays;
     }
-    // One walk over the selection classifies it (as ClassifyHolidayUse does) and brings the
-    // spans of the calendar-day processes up to date.
-    IKouteiDocument& seam = m_seams.Koutei();
+    // A walk over the selection classifies it (as ClassifyHolidayUse does), reading no more of
+    // a process than what kind of days it counts, up to the first of the second kind.
     bool calendarDays = false;
     bool workingDays = false;
-    for (POSITION pos = GetHeadSelPosition(); pos != nullptr;) {
+    for (POSITION pos = GetHeadSelPosition(); pos != nullptr && !(calendarDays && workingDays);) {
         ObList<CDataHeader>::PrefetchAhead(pos);
-        CKoutei* process = AsKoutei(GetNextSel(pos));
-        if (process == nullptr) {
-            continue;
-        }
-        if (CountsWorkingDays(*process)) {
-            workingDays = true;
-            continue;
-        }
-        calendarDays = true;
-        process->RecalcDuration(&seam, CTime(), FALSE);
-        if (growFreeEnds && process->IsStartLandSelected() == 0) {
-            process->SetDuration(process->GetDuration() + offset);
+        if (const CKoutei* process = AsKoutei(GetNextSel(pos))) {
+            (CountsWorkingDays(*process) ? workingDays : calendarDays) = true;
         }
     }
     const int linkMode = calendarDays && workingDays ? kLinkMixed
                          : workingDays               ? kLinkWorkingDays
                                                      : kLinkCalendarDays;
-    // Only the adjustment of a mixed selection reads the records.
+    // The spans of calendar-day processes alone are brought up to date as the move reaches each
+    // one (RefreshSpans), which reads the whole process then: a large chart is not read from
+    // memory twice. Only the adjustment of a mixed selection reads the records, which need the
+    // spans first.
     if (linkMode != kLinkMixed) {
         return linkMode;
     }
     // The records by their processes' end dates, those that end together in selection order:
     // sorted once rather than inserted one by one into a sorted list, each end date beside its
     // process so that the sort reads no process.
+    IKouteiDocument& seam = m_seams.Koutei();
     std::vector<std::pair<CTime, CKoutei*>> byEnd;
     for (POSITION pos = GetHeadSelPosition(); pos != nullptr;) {
+        ObList<CDataHeader>::PrefetchAhead(pos);
         if (CKoutei* process = AsKoutei(GetNextSel(pos));
             process != nullptr && !CountsWorkingDays(*process)) {
+            RefreshSpans(*process, seam, offset, growFreeEnds);
             byEnd.emplace_back(process->GetEndTime(), process);
         }
     }
@@ -225,6 +229,9 @@ void CTembraDoc::MoveKoutei(CTimeSpan offset, int rows, int operation, const CKo
         CKoutei* old = AsKoutei(object);
         if (old == nullptr) {
             return;
+        }
+        if (linkMode == kLinkCalendarDays) {
+            RefreshSpans(*old, seam, offset, mode == kModeDrag);
         }
         std::unique_ptr<CKoutei> moved = CopyKoutei(old, copying ? FALSE : TRUE);
         if (moved == nullptr) {
@@ -318,6 +325,7 @@ void CTembraDoc::StretchKoutei(CTimeSpan offset, int rows, [[maybe_unused]] int 
             return;
         }
         if (linkMode == kLinkCalendarDays) {
+            RefreshSpans(*process, seam, offset, true);
             process->MoveBy(&seam, offset, rows, drag,
                             KouteiMoveFlags::SelectedOnly | KouteiMoveFlags::WithoutCalendar |
                                 MoveFlagIf(adjustSpare, KouteiMoveFlags::AdjustSpare));

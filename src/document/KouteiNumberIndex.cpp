@@ -17,28 +17,42 @@ constexpr std::uint64_t kDirectSpread = 4;
 void KouteiNumberIndex::Build(const ObList<CDataHeader>& unselected,
                               const ObList<CDataHeader>& selected) {
     // The unselected processes first: the first process of each number wins.
-    std::vector<std::pair<std::uint64_t, CKoutei*>>& numbered = m_numbered;
-    numbered.clear();
-    m_relationLines.clear();
-    for (const ObList<CDataHeader>* list : {&unselected, &selected}) {
-        for (POSITION pos = list->GetHeadPosition(); pos != nullptr;) {
-            const POSITION at = pos;
-            ObList<CDataHeader>::PrefetchAhead(at);
-            CKoutei* process = AsKoutei(list->GetNext(pos));
-            if (process == nullptr) {
-                continue;
-            }
-            if (list == &unselected && process->IsRelationLine() != 0) {
-                m_relationLines.push_back(at);
-            }
-            if (!process->GetSeqNumber().IsNull()) {
-                numbered.emplace_back(process->GetSeqNumber().Key(), process);
-            }
-        }
-    }
+    Start();
+    AddList(unselected, true);
+    AddList(selected, false);
+    Finish();
+}
 
+void KouteiNumberIndex::Start() {
+    m_numbered.clear();
+    m_relationLines.clear();
     m_found.clear();
     m_ids.Reset(0);
+}
+
+void KouteiNumberIndex::Add(POSITION at, CDataHeader* object, bool unselected) {
+    CKoutei* process = AsKoutei(object);
+    if (process == nullptr) {
+        return;
+    }
+    if (unselected && process->IsRelationLine() != 0) {
+        m_relationLines.push_back(at);
+    }
+    if (!process->GetSeqNumber().IsNull()) {
+        m_numbered.emplace_back(process->GetSeqNumber().Key(), process);
+    }
+}
+
+void KouteiNumberIndex::AddList(const ObList<CDataHeader>& list, bool unselected) {
+    for (POSITION pos = list.GetHeadPosition(); pos != nullptr;) {
+        const POSITION at = pos;
+        ObList<CDataHeader>::PrefetchAhead(at);
+        Add(at, list.GetNext(pos), unselected);
+    }
+}
+
+void KouteiNumberIndex::Finish() {
+    const std::vector<std::pair<std::uint64_t, CKoutei*>>& numbered = m_numbered;
     const auto [low, high] =
         std::minmax_element(numbered.begin(), numbered.end(),
                             [](const auto& a, const auto& b) { return a.first < b.first; });

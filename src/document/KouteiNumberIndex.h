@@ -29,6 +29,14 @@ public:
     // and notes where the unselected relation lines stand: what a check of the lines walks,
     // found in the same walk.
     void Build(const ObList<CDataHeader>& unselected, const ObList<CDataHeader>& selected);
+    // The same build in steps, for a walk that changes the lists as it goes (one that deselects
+    // everything indexes each object as it reaches the unselected list): Start, then the objects
+    // in the order Build takes them, each with its position and its list (AddList for a whole
+    // one), then Finish. Until Finish nothing is found.
+    void Start();
+    void Add(POSITION at, CDataHeader* object, bool unselected);
+    void AddList(const ObList<CDataHeader>& list, bool unselected);
+    void Finish();
     // The positions of the unselected relation lines at the build, in list order.
     const std::vector<POSITION>& RelationLines() const { return m_relationLines; }
 
