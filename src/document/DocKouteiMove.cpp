@@ -231,7 +231,7 @@ void CTembraDoc::MoveKoutei(CTimeSpan offset, int rows, int operation, const CKo
             return;
         }
         if (linkMode == kLinkCalendarDays) {
-            RefreshSpans(*old, seam, offset, mode == kModeDrag);
+            RefreshSpans(*old, seam, offset, caller == KouteiMoveCaller::Drag);
         }
         std::unique_ptr<CKoutei> moved = CopyKoutei(old, copying ? FALSE : TRUE);
         if (moved == nullptr) {
