@@ -8,8 +8,8 @@
 // A holiday has no elapsed day of its own: every date of a run of holidays lies on the elapsed
 // day of the working day after it. Back on the calendar side a date goes to that working day (the
 // start of a span, a point in time) or stays at the end of the working time before the run (the
-// end of a date range). The conversion of a chart (DayCountingChange.cpp) re-dates every dated object
-// through one of these; the link repair keeps the lengths of the processes it moves with it.
+// end of a date range). The conversion of a chart (DayCountingChange.cpp) re-dates every dated
+// object through one of these; the link repair keeps the lengths of the processes it moves with it.
 #pragma once
 
 #include "platform/Time.h"

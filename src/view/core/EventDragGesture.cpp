@@ -180,9 +180,9 @@ BOOL CEventDragGesture::Track(CDC* dc) {
             DrawFeedback(dc, false);
             const CPoint offset = mouse.GetPoint() - mouse.GetStartPoint();
             const LONG op = config.GetOperation();
-            doc.GetEvents().MoveSelectedEvents(m_view.GetLayout(), offset.x, offset.y,
-                                   op == Op::kOpCopy || op == Op::kOpCopyFree ? kCopyMode
-                                                                              : kMoveMode);
+            doc.GetEvents().MoveSelectedEvents(
+                m_view.GetLayout(), offset.x, offset.y,
+                op == Op::kOpCopy || op == Op::kOpCopyFree ? kCopyMode : kMoveMode);
             End(dc, config.GetSavedOperation() != 0);
             return TRUE;
         }

@@ -92,7 +92,8 @@ BOOL CTembraView::PickZukei(CDC* dc, const CMouseEvent& mouse, UINT flags) {
         for (POSITION pos = shapes.GetTailPosition(); pos != nullptr;) {
             const POSITION at = pos;
             CZukei* shape = doc.GetShapes().GetPrevZukei(pos);
-            if (shape == nullptr || doc.GetChartLayers().IsObjectLayerVisible(shape) != CLayerSet::kShown ||
+            if (shape == nullptr ||
+                doc.GetChartLayers().IsObjectLayerVisible(shape) != CLayerSet::kShown ||
                 !candidate(*shape) || shape->HitTest(*this, probe, rule) == FALSE) {
                 continue;
             }
