@@ -137,8 +137,8 @@ CAutomationBus::CAutomationBus(IAutomationCharts& charts, ISettingsChanges& sett
 
 CAutomationBus::~CAutomationBus() {
     if (m_bus.isConnected()) {
-        m_bus.unregisterObject(QString::fromLatin1(kRootPath), QDBusConnection::UnregisterTree);
         m_bus.unregisterService(QString::fromLatin1(kService));
+        m_bus.unregisterObject(QString::fromLatin1(kRootPath), QDBusConnection::UnregisterTree);
     }
 }
 
@@ -146,16 +146,18 @@ CAutomationBus::StartResult CAutomationBus::Start(QDBusConnection bus) {
     if (!bus.isConnected()) {
         return StartResult::NoBus;
     }
+    // The objects are there before the name: the bus hands the calls that started this program
+    // over the moment the name is taken, and they must find what they call.
+    if (!bus.registerVirtualObject(QString::fromLatin1(kRootPath), this,
+                                   QDBusConnection::SubPath)) {
+        return StartResult::NameTaken;
+    }
     // Without queueing: a second program gets no place in line behind the first.
     const auto reply = bus.interface()->registerService(
         QString::fromLatin1(kService), QDBusConnectionInterface::DontQueueService,
         QDBusConnectionInterface::DontAllowReplacement);
     if (!reply.isValid() || reply.value() != QDBusConnectionInterface::ServiceRegistered) {
-        return StartResult::NameTaken;
-    }
-    if (!bus.registerVirtualObject(QString::fromLatin1(kRootPath), this,
-                                   QDBusConnection::SubPath)) {
-        bus.unregisterService(QString::fromLatin1(kService));
+        bus.unregisterObject(QString::fromLatin1(kRootPath), QDBusConnection::UnregisterTree);
         return StartResult::NameTaken;
     }
     m_bus = bus;
@@ -475,8 +477,8 @@ void CAutomationBus::End() {
     // and one already on its way here is refused rather than left unanswered.
     m_ended = true;
     m_quiet.stop();
-    m_bus.unregisterObject(QString::fromLatin1(kRootPath), QDBusConnection::UnregisterTree);
     m_bus.unregisterService(QString::fromLatin1(kService));
+    m_bus.unregisterObject(QString::fromLatin1(kRootPath), QDBusConnection::UnregisterTree);
     m_charts.Quit(0);
 }
 
