@@ -45,6 +45,21 @@ struct Before {
     CTime nobeBase;
 };
 
+// One initial-settings dialog on a copy of results; OK hands the edited copy back.
+template <class Request>
+bool RunSettingsRequest(CTembraDoc& doc, const DayConversion* conversion,
+                        SyokiSetResults& results) {
+    Request request;
+    request.document = &doc;
+    request.conversion = conversion;
+    request.results = results;
+    if (Ui().RunDialog(request) != IDOK) {
+        return false;
+    }
+    results = request.results;
+    return true;
+}
+
 // Runs the initial-settings dialog of the counting; the copy it edits starts as the chart's
 // settings in that counting.
 bool RunSettingsDialog(CTembraDoc& doc, bool elapsed, const DayConversion* conversion,
@@ -57,25 +72,18 @@ bool RunSettingsDialog(CTembraDoc& doc, bool elapsed, const DayConversion* conve
     } else if (!elapsed) {
         results.settings.SetNobeMode(0);
     }
-    if (elapsed) {
-        SyokiSetNobeDlgRequest request;
-        request.document = &doc;
-        request.conversion = conversion;
-        request.results = results;
-        if (Ui().RunDialog(request) != IDOK) {
-            return false;
-        }
-        results = request.results;
-        return true;
-    }
-    SyokiSetRekiDlgRequest request;
-    request.document = &doc;
-    request.conversion = conversion;
-    request.results = results;
+    return elapsed ? RunSettingsRequest<SyokiSetNobeDlgRequest>(doc, conversion, results)
+                   : RunSettingsRequest<SyokiSetRekiDlgRequest>(doc, conversion, results);
+}
+
+// The conversion dialog of one direction, on the chart's settings; false when it was cancelled.
+template <class Request> bool RunConversionDialog(CSyokiSet& settings, DayConversion& conversion) {
+    Request request;
+    request.settings = &settings;
     if (Ui().RunDialog(request) != IDOK) {
         return false;
     }
-    results = request.results;
+    conversion = request.conversion;
     return true;
 }
 
@@ -183,20 +191,13 @@ void CDayCountingChange::RunSyokiSet(bool elapsed) {
     const bool converting = (m_doc.GetSyokiSet().GetNobeMode() > 0) != elapsed;
 
     DayConversion conversion;
-    if (converting && elapsed) {
-        CalDateToDayDlgRequest request;
-        request.settings = &m_doc.GetSyokiSet();
-        if (Ui().RunDialog(request) != IDOK) {
+    if (converting) {
+        const bool chosen =
+            elapsed ? RunConversionDialog<CalDateToDayDlgRequest>(m_doc.GetSyokiSet(), conversion)
+                    : RunConversionDialog<DayToCalDateDlgRequest>(m_doc.GetSyokiSet(), conversion);
+        if (!chosen) {
             return;
         }
-        conversion = request.conversion;
-    } else if (converting) {
-        DayToCalDateDlgRequest request;
-        request.settings = &m_doc.GetSyokiSet();
-        if (Ui().RunDialog(request) != IDOK) {
-            return;
-        }
-        conversion = request.conversion;
     }
     SyokiSetResults results;
     if (!RunSettingsDialog(m_doc, elapsed, converting ? &conversion : nullptr, results)) {
