@@ -27,6 +27,15 @@ CKoumokuData* CellAt(const CObTable& table, int row, int column) {
     return AsKoumokuData(dynamic_cast<CDataHeader*>(table.GetAt(row, column)));
 }
 
+// After cells of the column moved up or down: each cell from the row on carries its new row.
+void GiveCellsTheirRows(const CObTable& table, int column, int fromRow) {
+    for (int row = fromRow; row < table.GetColCount(column); ++row) {
+        if (CKoumokuData* moved = CellAt(table, row, column)) {
+            moved->SetRow(static_cast<WORD>(row));
+        }
+    }
+}
+
 } // namespace
 
 // ---- Clipboard ----------------------------------------------------------------------------------
@@ -172,11 +181,7 @@ int CKoumokuCells::DeleteKoumokuRows(int firstRow, int firstColumn, int rowCount
             RecordCellChange(old, after, discard);
         }
         table.RemoveAt(firstRow, column, rowCount);
-        for (int row = firstRow; row < table.GetColCount(column); ++row) {
-            if (CKoumokuData* moved = CellAt(table, row, column)) {
-                moved->SetRow(static_cast<WORD>(row));
-            }
-        }
+        GiveCellsTheirRows(table, column, firstRow);
     }
     RedrawCells(firstRow, -1, firstColumn, lastColumn);
     m_doc.MarkChanged();
@@ -214,11 +219,7 @@ int CKoumokuCells::InsertKoumokuRows(int firstRow, int firstColumn, int rowCount
             RecordCellChange(old, after, discard);
         }
         table.InsertAt(firstRow, column, nullptr, rowCount);
-        for (int row = firstRow + rowCount; row < table.GetColCount(column); ++row) {
-            if (CKoumokuData* moved = CellAt(table, row, column)) {
-                moved->SetRow(static_cast<WORD>(row));
-            }
-        }
+        GiveCellsTheirRows(table, column, firstRow + rowCount);
     }
     RedrawCells(firstRow, -1, firstColumn, lastColumn);
     m_doc.MarkChanged();
