@@ -66,8 +66,9 @@ public:
     void SelectRelationLines();
 
     // Walks the selection from its head up to the entry that was last when the walk began; fn
-    // gets the position and the object and may deselect or delete that entry.
-    template <class Fn> void ForEachSelected(Fn fn);
+    // gets the position and the object and may deselect or delete that entry. readBytes: how much
+    // of each object fn reads (its head unless told more), asked for from memory ahead.
+    template <class Fn> void ForEachSelected(Fn fn, std::size_t readBytes = kCacheLineBytes);
 
     // The pivot mark of a process (set by a duration change, cleared when it is deselected).
     static WORD GetMark(const CKoutei* process) {
@@ -81,13 +82,13 @@ private:
     CChartNotifier& m_notifier;
 };
 
-template <class Fn> void CChartSelection::ForEachSelected(Fn fn) {
+template <class Fn> void CChartSelection::ForEachSelected(Fn fn, std::size_t readBytes) {
     OwnedObList<CDataHeader>& selection = m_objects.GetSelList();
     const POSITION last = selection.GetTailPosition();
     for (POSITION pos = selection.GetHeadPosition(); pos != nullptr;) {
         const POSITION current = pos;
         const bool isLast = current == last;
-        ObList<CDataHeader>::PrefetchAhead(current);
+        ObList<CDataHeader>::PrefetchAhead(current, readBytes);
         CDataHeader* object = selection.GetNext(pos);
         fn(current, object);
         if (isLast) {

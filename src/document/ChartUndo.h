@@ -18,6 +18,7 @@
 #include "document/ObListIndex.h"
 #include "document/UndoPlace.h"
 #include "model/Calendar.h"
+#include "model/Koutei.h"
 #include "model/Undo.h"
 
 #include <functional>
@@ -59,6 +60,8 @@ public:
 
     void BeginRestore() override;
     void EndRestore() override;
+    // A chart's large steps are mostly processes, whose deletion reads all of them.
+    std::size_t OldObjectBytes() const override { return sizeof(CKoutei); }
 
 private:
     int RestoreObject(CDataHeader* current, CDataHeader* replacement, CUndoPlace* place);

@@ -130,9 +130,9 @@ void CTembraDoc::KeepObjectOrder(const std::vector<CDataHeader*>& order, std::si
     std::unordered_map<const CObject*, CDataHeader*> replacedBy;
     const auto& records = m_undo.GetUndoList();
     for (std::size_t i = firstRecord; i < records.size(); ++i) {
-        if (auto* copy = dynamic_cast<CDataHeader*>(records[i]->GetNew());
-            copy != nullptr && records[i]->GetOld() != nullptr) {
-            replacedBy[records[i]->GetOld()] = copy;
+        if (auto* copy = dynamic_cast<CDataHeader*>(records[i].GetNew());
+            copy != nullptr && records[i].GetOld() != nullptr) {
+            replacedBy[records[i].GetOld()] = copy;
         }
     }
     OwnedObList<CDataHeader>& objects = GetObjList();

@@ -225,65 +225,67 @@ void CTembraDoc::MoveKoutei(CTimeSpan offset, int rows, int operation, const CKo
 
     IKouteiDocument& seam = m_seams.Koutei();
     KouteiRenumbering renumbering;
-    ForEachSelected([&](POSITION pos, CDataHeader* object) {
-        CKoutei* old = AsKoutei(object);
-        if (old == nullptr) {
-            return;
-        }
-        if (linkMode == kLinkCalendarDays) {
-            RefreshSpans(*old, seam, offset, caller == KouteiMoveCaller::Drag);
-        }
-        std::unique_ptr<CKoutei> moved = CopyKoutei(old, copying ? FALSE : TRUE);
-        if (moved == nullptr) {
-            return; // the copy has said why; the others go on
-        }
-        if (copying) {
-            UnselectAt(pos); // the old process stays where it was
-        } else {
-            // The pivot mark of a duration change stays with the process it marks, and the
-            // process that leaves the lists takes none along.
-            moved->SetAdjustMark(old->GetAdjustMark());
-            old->SetAdjustMark(0);
-            moved->UpdateViews(seam);
-        }
-
-        bool keep = false;
-        if (operation == COperationState::kOpMoveBend && !copying) {
-            CKouteiLines& lines = *moved->GetLines();
-            lines.SetBendOffset(
-                static_cast<short>(moved->GetBendRow() + rows - moved->GetStartRow()));
-        } else {
-            const KeptSpans kept(*moved, KeepsSpans(*moved, linkMode));
-            keep = kept.IsKept();
-            moved->MoveBy(
-                &seam, offset, rows, drag,
-                KouteiMoveFlags::SelectedOnly |
-                    MoveFlagIf(linkMode == kLinkCalendarDays, KouteiMoveFlags::WithoutCalendar) |
-                    MoveFlagIf(adjustSpare, KouteiMoveFlags::AdjustSpare));
-        }
-        if (!keep && IsPoint(*moved)) {
-            // Moved onto its other node: the process goes, and so does a copy made that way. No
-            // record stands for it any more.
-            follower.Follow(old, nullptr);
-            if (!copying) {
-                DeleteSelAt(pos);
+    ForEachSelected(
+        [&](POSITION pos, CDataHeader* object) {
+            CKoutei* old = AsKoutei(object);
+            if (old == nullptr) {
+                return;
             }
-            return;
-        }
-        follower.Follow(old, moved.get());
-        if (copying) {
-            if (moved->IsRelationLine() != 0) {
-                renumbering.AddRelationLine(moved.get());
+            if (linkMode == kLinkCalendarDays) {
+                RefreshSpans(*old, seam, offset, caller == KouteiMoveCaller::Drag);
+            }
+            std::unique_ptr<CKoutei> moved = CopyKoutei(old, copying ? FALSE : TRUE);
+            if (moved == nullptr) {
+                return; // the copy has said why; the others go on
+            }
+            if (copying) {
+                UnselectAt(pos); // the old process stays where it was
             } else {
-                renumbering.Add(*old, *moved);
+                // The pivot mark of a duration change stays with the process it marks, and the
+                // process that leaves the lists takes none along.
+                moved->SetAdjustMark(old->GetAdjustMark());
+                old->SetAdjustMark(0);
+                moved->UpdateViews(seam);
             }
-            CKoutei* added = moved.release();
-            AddSel(added);
-            m_undo.AddNew(added);
-        } else {
-            ReplaceSelAt(pos, moved.release(), 0);
-        }
-    });
+
+            bool keep = false;
+            if (operation == COperationState::kOpMoveBend && !copying) {
+                CKouteiLines& lines = *moved->GetLines();
+                lines.SetBendOffset(
+                    static_cast<short>(moved->GetBendRow() + rows - moved->GetStartRow()));
+            } else {
+                const KeptSpans kept(*moved, KeepsSpans(*moved, linkMode));
+                keep = kept.IsKept();
+                moved->MoveBy(&seam, offset, rows, drag,
+                              KouteiMoveFlags::SelectedOnly |
+                                  MoveFlagIf(linkMode == kLinkCalendarDays,
+                                             KouteiMoveFlags::WithoutCalendar) |
+                                  MoveFlagIf(adjustSpare, KouteiMoveFlags::AdjustSpare));
+            }
+            if (!keep && IsPoint(*moved)) {
+                // Moved onto its other node: the process goes, and so does a copy made that way. No
+                // record stands for it any more.
+                follower.Follow(old, nullptr);
+                if (!copying) {
+                    DeleteSelAt(pos);
+                }
+                return;
+            }
+            follower.Follow(old, moved.get());
+            if (copying) {
+                if (moved->IsRelationLine() != 0) {
+                    renumbering.AddRelationLine(moved.get());
+                } else {
+                    renumbering.Add(*old, *moved);
+                }
+                CKoutei* added = moved.release();
+                AddSel(added);
+                m_undo.AddNew(added);
+            } else {
+                ReplaceSelAt(pos, moved.release(), 0);
+            }
+        },
+        sizeof(CKoutei)); // each process is copied whole
     renumbering.Apply();
 
     std::erase_if(records, [](const auto& record) { return record->GetKoutei() == nullptr; });

@@ -10,6 +10,8 @@
 // shape list while they pass through the selection.
 #pragma once
 
+#include "platform/Prefetch.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <utility>
@@ -82,11 +84,19 @@ public:
         return pos == nullptr ? AddTail(object) : InsertAfterNode(pos, object);
     }
 
-    // Asks memory for the object two entries after pos, so that a walk over a large list, whose
-    // objects lie far apart, does not wait for each of them in turn. Changes nothing.
-    static void PrefetchAhead(POSITION pos) noexcept {
-        if (pos != nullptr && pos->next != nullptr && pos->next->next != nullptr) {
-            __builtin_prefetch(pos->next->next->object);
+    // Asks memory for the head of the object two entries after pos, so that a walk over a large
+    // list, whose objects lie far apart, does not wait for each of them in turn. A walk that
+    // reads more of each object (a move copies whole processes: sizeof(CKoutei)) says how much,
+    // and that much of the object three entries on is asked for as well: a larger read needs
+    // the longer lead. Changes nothing.
+    static void PrefetchAhead(POSITION pos, std::size_t bytes = kCacheLineBytes) noexcept {
+        if (pos == nullptr || pos->next == nullptr || pos->next->next == nullptr) {
+            return;
+        }
+        const ObListNode* const ahead = pos->next->next;
+        __builtin_prefetch(ahead->object);
+        if (bytes > kCacheLineBytes && ahead->next != nullptr) {
+            PrefetchBytes(ahead->next->object, bytes);
         }
     }
 

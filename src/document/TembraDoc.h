@@ -279,7 +279,9 @@ public:
     // Every view redraws the object, unless redrawing is held.
     void RedrawObject(CObject* object) { m_notifier.RedrawObject(object); }
     // fn(pos, object) over the selection list (see CChartSelection).
-    template <class Fn> void ForEachSelected(Fn fn) { m_selection.ForEachSelected(fn); }
+    template <class Fn> void ForEachSelected(Fn fn, std::size_t readBytes = kCacheLineBytes) {
+        m_selection.ForEachSelected(fn, readBytes);
+    }
     const std::string& GetAutoSavePath() const { return m_strAutoSavePath; }
     void SetAutoSavePath(const std::string& path) { m_strAutoSavePath = path; }
     int GetZukeiPlacement() const { return m_nZukeiPlacement; }

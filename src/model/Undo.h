@@ -14,6 +14,7 @@
 #pragma once
 
 #include "platform/Archive.h"
+#include "platform/Prefetch.h"
 #include "platform/Types.h"
 
 #include <algorithm>
@@ -28,10 +29,14 @@ namespace tembra {
 template <class T, class Info = T> class UndoRecordT {
 public:
     // Takes the old object and the info; the new object is only referred to.
-    UndoRecordT(T* oldObject, T* newObject, Info* info)
+    UndoRecordT(T* oldObject, T* newObject, Info* info) noexcept
         : m_old(oldObject), m_new(newObject), m_info(info) {}
     UndoRecordT(const UndoRecordT&) = delete;
     UndoRecordT& operator=(const UndoRecordT&) = delete;
+    // Records are held by value in the history's lists, which move them as they grow.
+    UndoRecordT(UndoRecordT&&) noexcept = default;
+    UndoRecordT& operator=(UndoRecordT&&) noexcept = default;
+    ~UndoRecordT() = default;
 
     T* GetOld() const { return m_old.get(); }
     T* GetNew() const { return m_new; }
@@ -45,6 +50,12 @@ public:
         m_old.reset(formerNew);
     }
 
+    // Deletes the old object and the info now; the record then owns nothing.
+    void Discard() noexcept {
+        m_old.reset();
+        m_info.reset();
+    }
+
 private:
     std::unique_ptr<T> m_old;
     T* m_new;
@@ -54,7 +65,9 @@ private:
 template <class T, class Info = T> class UndoHistoryT {
 public:
     using Record = UndoRecordT<T, Info>;
-    using RecordList = std::vector<std::unique_ptr<Record>>;
+    // By value: a step of many changes costs no allocation per record, and clearing it reads
+    // the records one after the other.
+    using RecordList = std::vector<Record>;
 
     UndoHistoryT() = default;
     UndoHistoryT(const UndoHistoryT&) = delete;
@@ -78,6 +91,9 @@ public:
     // only changes to the lists in between). The history itself keeps nothing.
     virtual void BeginRestore() {}
     virtual void EndRestore() {}
+    // How much of an old object its deletion reads: asked for from memory a few records ahead
+    // when a step is cleared. The head of it unless the owner knows its objects better.
+    virtual std::size_t OldObjectBytes() const { return kCacheLineBytes; }
 
     // ---- Grouping ----
     // While a group is open Reset does nothing, so the steps of a compound operation form one
@@ -161,34 +177,31 @@ public:
 
 private:
     int Append(T* oldObject, T* newObject, Info* info) {
-        std::unique_ptr<Record> record;
         try {
             // Room for the record first, grown by doubling so that a step of n records costs
-            // O(n) moves in all.
+            // O(n) moves in all; a failed allocation leaves the objects with the caller.
             if (m_undo.size() == m_undo.capacity()) {
                 m_undo.reserve(std::max<std::size_t>(kFirstCapacity, 2 * m_undo.capacity()));
             }
-            // The record is allocated before it takes the objects, so a failed allocation leaves
-            // them with the caller.
-            record.reset(new Record(oldObject, newObject, info));
         } catch (const std::bad_alloc&) {
             return 0;
         }
-        m_undo.push_back(std::move(record)); // room was reserved: cannot fail
+        m_undo.emplace_back(oldObject, newObject, info); // room was reserved: cannot fail
         return 1;
     }
 
     // Deletes the records from the head on; the list is empty even while they are deleted.
-    static void Clear(RecordList& list) {
+    void Clear(RecordList& list) {
         RecordList doomed;
         doomed.swap(list);
         // Deleting an old object reads it, and a large step's old objects lie far apart in
         // memory: those of the records a few steps on are asked for while this one goes.
+        const std::size_t bytes = OldObjectBytes();
         for (std::size_t at = 0; at < doomed.size(); ++at) {
             if (at + kRecordsAhead < doomed.size()) {
-                __builtin_prefetch(doomed[at + kRecordsAhead]->GetOld());
+                PrefetchBytes(doomed[at + kRecordsAhead].GetOld(), bytes, true);
             }
-            doomed[at].reset();
+            doomed[at].Discard();
         }
     }
 
@@ -215,11 +228,11 @@ private:
             // A large step's objects lie far apart in memory: those of the records a few steps
             // on are asked for while this one is restored.
             if (from.size() > kRecordsAhead) {
-                const Record& ahead = *from[from.size() - 1 - kRecordsAhead];
+                const Record& ahead = from[from.size() - 1 - kRecordsAhead];
                 __builtin_prefetch(ahead.GetNew());
                 __builtin_prefetch(ahead.GetOld());
             }
-            Record& record = *from.back();
+            Record& record = from.back();
             if (UndoRestor(record.GetNew(), record.GetOld(), record.GetInfo()) == 0) {
                 result = 0;
                 from.pop_back();

@@ -108,7 +108,7 @@ TEST_F(DocHeaderEditTest, OkOfEitherDialogMarksTheChartChangedAndRedrawsTheHeade
         const bool ok = c.answer == IDOK;
         // The edit is the one undo step: the step before it gives way to it.
         ASSERT_EQ(doc.GetUndoHistory().GetUndoList().size(), 1u);
-        EXPECT_EQ(dynamic_cast<CPrHeader*>(doc.GetUndoHistory().GetUndoList()[0]->GetInfo()) !=
+        EXPECT_EQ(dynamic_cast<CPrHeader*>(doc.GetUndoHistory().GetUndoList()[0].GetInfo()) !=
                       nullptr,
                   ok);
         EXPECT_EQ(doc.IsModified() != FALSE, ok);

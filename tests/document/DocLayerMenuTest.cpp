@@ -213,7 +213,7 @@ TEST_F(DocLayerMenuTest, TheNamePlatesOkIsOneUndoStepAndRetitlesAndRedraws) {
         const bool ok = answer == IDOK;
         // 決定 makes the edit the one undo step; undo brings the old name back.
         ASSERT_EQ(doc.GetUndoHistory().GetUndoList().size(), 1u);
-        EXPECT_EQ(dynamic_cast<CPrHeader*>(doc.GetUndoHistory().GetUndoList()[0]->GetInfo()) !=
+        EXPECT_EQ(dynamic_cast<CPrHeader*>(doc.GetUndoHistory().GetUndoList()[0].GetInfo()) !=
                       nullptr,
                   ok);
         EXPECT_EQ(doc.IsModified() != FALSE, ok);

@@ -207,7 +207,7 @@ TEST_F(DocZukeiEditTest, ThePlanSheetTextHasItsFontHeightByPaper) {
         EXPECT_EQ(text->GetFrameKind(), kZukeiBox);
         EXPECT_EQ(doc.GetZukeiCount(), 0) << "the caller adds it";
         ASSERT_EQ(doc.GetUndoHistory().GetUndoList().size(), 1u);
-        EXPECT_EQ(doc.GetUndoHistory().GetUndoList()[0]->GetNew(), text.get());
+        EXPECT_EQ(doc.GetUndoHistory().GetUndoList()[0].GetNew(), text.get());
         doc.GetUndoHistory().Reset();
     }
     doc.GetSyokiSet().GetPageSetting().SetPaperKind(kPaperKindCount);

@@ -120,8 +120,8 @@ protected:
     int ChangesOf(const std::string& name) const {
         int n = 0;
         for (const auto& record : doc.GetUndoHistory().GetUndoList()) {
-            const CKoutei* old = AsKoutei(dynamic_cast<const CDataHeader*>(record->GetOld()));
-            n += old != nullptr && record->GetNew() != nullptr &&
+            const CKoutei* old = AsKoutei(dynamic_cast<const CDataHeader*>(record.GetOld()));
+            n += old != nullptr && record.GetNew() != nullptr &&
                          names.at(NumberKey(old->GetSeqNumber())) == name
                      ? 1
                      : 0;

@@ -103,8 +103,8 @@ public:
         std::multiset<int> owned(listed.begin(), listed.end());
         for (const auto* list : {&GetUndoList(), &GetRedoList()}) {
             for (const auto& record : *list) {
-                if (record->GetOld() != nullptr) {
-                    owned.insert(IdOf(record->GetOld()));
+                if (record.GetOld() != nullptr) {
+                    owned.insert(IdOf(record.GetOld()));
                 }
             }
         }
@@ -273,7 +273,7 @@ TEST(UndoHistoryTest, OtherChangesCarryAnOwnedInfo) {
         doc.Redo();
         EXPECT_EQ(doc.m_infoRestores, 2);
         ASSERT_EQ(doc.GetUndoList().size(), 1u);
-        EXPECT_EQ(doc.GetUndoList()[0]->GetInfo(), info);
+        EXPECT_EQ(doc.GetUndoList()[0].GetInfo(), info);
         EXPECT_EQ(info->GetValue(), 1u);
         EXPECT_EQ(registry.live, (std::set<int>{7}));
         doc.Reset();
@@ -345,9 +345,9 @@ TEST(UndoHistoryTest, WorksForOtherElementTypes) {
     paper.Undo();
     EXPECT_EQ(paper.restored, (std::vector<std::string>{"b>a"}));
     ASSERT_EQ(paper.GetRedoList().size(), 1u);
-    EXPECT_EQ(paper.GetRedoList()[0]->GetOld(), &kept);
+    EXPECT_EQ(paper.GetRedoList()[0].GetOld(), &kept);
     paper.Redo();
-    EXPECT_EQ(paper.GetUndoList()[0]->GetNew(), &kept);
+    EXPECT_EQ(paper.GetUndoList()[0].GetNew(), &kept);
 }
 
 // The owner keeps a lookup of its lists only between BeginRestore and EndRestore: every restore of

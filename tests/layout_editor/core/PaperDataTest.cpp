@@ -349,7 +349,7 @@ TEST_F(PaperTest, SelectionByClickAndBand) {
 std::vector<std::pair<const CLayoutData*, const CLayoutData*>> Records(const FakeOwner& owner) {
     std::vector<std::pair<const CLayoutData*, const CLayoutData*>> out;
     for (const auto& record : owner.GetUndoList()) {
-        out.emplace_back(record->GetOld(), record->GetNew());
+        out.emplace_back(record.GetOld(), record.GetNew());
     }
     return out;
 }
