@@ -4,6 +4,7 @@
 
 #include "document/AppState.h"
 #include "model/Utility.h"
+#include "platform/HeapPolicy.h"
 #include "platform/Sjis.h"
 
 namespace tembra {
@@ -35,6 +36,8 @@ const std::string& ReadOnlyMark() {
 // ---- Construction -------------------------------------------------------------------------------
 
 CTembraDoc::CTembraDoc() {
+    // A large chart's edits free as much as they allocate: the memory stays for the next one.
+    KeepFreedHeapMemory();
     m_pLockedApp = GetAppState();
     m_pLockedApp->LockApp();
     if (s_clipboardFormat == 0) {

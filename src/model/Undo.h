@@ -203,6 +203,12 @@ private:
             }
             doomed[at].Discard();
         }
+        // The room stays for the next step: a large step's records would otherwise be given
+        // back to the system and asked for again, page by page, at every edit.
+        doomed.clear();
+        if (list.empty()) {
+            list.swap(doomed);
+        }
     }
 
     // Ends the owner's restore span however the replay is left.

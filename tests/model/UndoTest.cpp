@@ -395,8 +395,8 @@ TEST(UndoHistoryTest, EachUndoAndRedoRestoresInsideOneSpan) {
 }
 
 // A step of many changes moves its records a bounded number of times in all: the record list
-// grows by doubling, not by one place per record.
-TEST(UndoHistoryTest, ALongStepGrowsTheRecordListByDoubling) {
+// grows by doubling, not by one place per record, and keeps its room for the steps after it.
+TEST(UndoHistoryTest, ALongStepGrowsTheRecordListByDoublingAndTheNextReusesIt) {
     struct Element {};
     UndoHistoryT<Element> history;
     std::vector<Element> elements(1 << 14);
@@ -407,6 +407,23 @@ TEST(UndoHistoryTest, ALongStepGrowsTheRecordListByDoubling) {
     }
     EXPECT_LE(blocks.size(), 16u);
     EXPECT_EQ(history.GetUndoList().size(), elements.size());
+
+    // The next step of the same size finds the room the last one left: a large edit repeated
+    // asks the system for no memory each time.
+    const auto* const room = history.GetUndoList().data();
+    history.Reset();
+    for (Element& element : elements) {
+        ASSERT_EQ(history.AddNew(&element), 1);
+    }
+    EXPECT_EQ(history.GetUndoList().data(), room);
+    // Undo and redo hand the records between the two lists without asking for more either.
+    ASSERT_EQ(history.Undo(), 1);
+    const auto* const redoRoom = history.GetRedoList().data();
+    ASSERT_EQ(history.Redo(), 1);
+    ASSERT_EQ(history.Undo(), 1);
+    EXPECT_EQ(history.GetRedoList().data(), redoRoom);
+    EXPECT_EQ(history.GetRedoList().size(), elements.size());
+    ASSERT_EQ(history.Redo(), 1); // the elements are the test's again, not the history's
 }
 
 } // namespace
