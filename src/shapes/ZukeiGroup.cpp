@@ -6,7 +6,9 @@
 
 #include <algorithm>
 #include <new>
+#include <type_traits>
 #include <utility>
+#include <vector>
 
 namespace tembra {
 
@@ -51,9 +53,42 @@ void Unite(CRect& result, bool& any, CRect rect) {
     result.bottom = std::min(result.bottom, rect.bottom);
 }
 
+// A row and the fraction of it.
+struct RowPos {
+    short row = 0;
+    double fraction = 0.0;
+};
+
 // Row number first, then the fraction.
-bool RowBefore(short rowA, double fractionA, short rowB, double fractionB) {
-    return rowA != rowB ? rowA < rowB : fractionA < fractionB;
+bool RowBefore(const RowPos& a, const RowPos& b) {
+    return a.row != b.row ? a.row < b.row : a.fraction < b.fraction;
+}
+
+using Members = std::vector<std::unique_ptr<CZukei>>;
+
+// A group's attribute is the group's own and each member's: the call goes on to every member.
+template <typename... Args>
+void PassToMembers(const Members& members, void (CZukei::*set)(Args...),
+                   std::type_identity_t<Args>... args) {
+    for (const std::unique_ptr<CZukei>& member : members) {
+        (member.get()->*set)(args...);
+    }
+}
+
+// The group's extent in one direction: the first member's reading, replaced by each later one
+// that `replaces` the one held; an empty group reads a default value.
+template <typename Value, typename Read, typename Replaces>
+Value SettleOverMembers(const Members& members, Read read, Replaces replaces) {
+    Value held{};
+    bool any = false;
+    for (const std::unique_ptr<CZukei>& member : members) {
+        const Value value = read(*member);
+        if (!any || replaces(value, held)) {
+            held = value;
+            any = true;
+        }
+    }
+    return held;
 }
 
 } // namespace
@@ -172,65 +207,47 @@ int CZukeiGroup::GetDepth() const {
 
 void CZukeiGroup::Select() {
     CZukei::Select();
-    for (const std::unique_ptr<CZukei>& member : m_members) {
-        member->Select();
-    }
+    PassToMembers(m_members, &CZukei::Select);
 }
 
 void CZukeiGroup::Deselect() {
     CZukei::Deselect();
-    for (const std::unique_ptr<CZukei>& member : m_members) {
-        member->Deselect();
-    }
+    PassToMembers(m_members, &CZukei::Deselect);
 }
 
 void CZukeiGroup::SetPointMode(short mode) {
     CZukei::SetPointMode(mode);
-    for (const std::unique_ptr<CZukei>& member : m_members) {
-        member->SetPointMode(mode);
-    }
+    PassToMembers(m_members, &CZukei::SetPointMode, mode);
 }
 
 void CZukeiGroup::SetLineType(WORD type) {
     CZukei::SetLineType(type);
-    for (const std::unique_ptr<CZukei>& member : m_members) {
-        member->SetLineType(type);
-    }
+    PassToMembers(m_members, &CZukei::SetLineType, type);
 }
 
 void CZukeiGroup::SetWidth(short width) {
     CZukei::SetWidth(width);
-    for (const std::unique_ptr<CZukei>& member : m_members) {
-        member->SetWidth(width);
-    }
+    PassToMembers(m_members, &CZukei::SetWidth, width);
 }
 
 void CZukeiGroup::SetColor(COLORREF color) {
     CZukei::SetColor(color);
-    for (const std::unique_ptr<CZukei>& member : m_members) {
-        member->SetColor(color);
-    }
+    PassToMembers(m_members, &CZukei::SetColor, color);
 }
 
 void CZukeiGroup::SetHatch(WORD hatch) {
     CZukei::SetHatch(hatch);
-    for (const std::unique_ptr<CZukei>& member : m_members) {
-        member->SetHatch(hatch);
-    }
+    PassToMembers(m_members, &CZukei::SetHatch, hatch);
 }
 
 void CZukeiGroup::SetHatchColor(COLORREF color) {
     CZukei::SetHatchColor(color);
-    for (const std::unique_ptr<CZukei>& member : m_members) {
-        member->SetHatchColor(color);
-    }
+    PassToMembers(m_members, &CZukei::SetHatchColor, color);
 }
 
 void CZukeiGroup::SetBoxRay(WORD ray) {
     CZukei::SetBoxRay(ray);
-    for (const std::unique_ptr<CZukei>& member : m_members) {
-        member->SetBoxRay(ray);
-    }
+    PassToMembers(m_members, &CZukei::SetBoxRay, ray);
 }
 
 int CZukeiGroup::GetElementCount() const {
@@ -250,87 +267,53 @@ void CZukeiGroup::SetKind() {
 }
 
 CTime CZukeiGroup::GetStartDate(int) const {
-    CTime earliest;
-    bool any = false;
-    for (const std::unique_ptr<CZukei>& member : m_members) {
-        const CTime date = member->GetStartDate(0);
-        if (!any || date < earliest) {
-            earliest = date;
-            any = true;
-        }
-    }
-    return earliest;
+    return SettleOverMembers<CTime>(
+        m_members, [](const CZukei& member) { return member.GetStartDate(0); },
+        [](const CTime& date, const CTime& earliest) { return date < earliest; });
 }
 
 CTime CZukeiGroup::GetEndDate(int) const {
-    CTime latest;
-    bool any = false;
-    for (const std::unique_ptr<CZukei>& member : m_members) {
-        const CTime date = member->GetEndDate(0);
-        if (!any || latest < date) {
-            latest = date;
-            any = true;
-        }
-    }
-    return latest;
+    return SettleOverMembers<CTime>(
+        m_members, [](const CZukei& member) { return member.GetEndDate(0); },
+        [](const CTime& date, const CTime& latest) { return latest < date; });
 }
 
 void CZukeiGroup::GetStartPos(short& rowNo, double& fraction, int mode) const {
-    rowNo = 0;
-    fraction = 0.0;
-    bool any = false;
-    for (const std::unique_ptr<CZukei>& member : m_members) {
-        short row = 0;
-        double part = 0.0;
-        member->GetStartPos(row, part, mode);
-        if (!any || RowBefore(row, part, rowNo, fraction)) {
-            rowNo = row;
-            fraction = part;
-            any = true;
-        }
-    }
+    const RowPos first = SettleOverMembers<RowPos>(
+        m_members,
+        [mode](const CZukei& member) {
+            RowPos pos;
+            member.GetStartPos(pos.row, pos.fraction, mode);
+            return pos;
+        },
+        [](const RowPos& pos, const RowPos& first) { return RowBefore(pos, first); });
+    rowNo = first.row;
+    fraction = first.fraction;
 }
 
 double CZukeiGroup::GetTopRow(int mode) const {
-    double top = 0.0;
-    bool any = false;
-    for (const std::unique_ptr<CZukei>& member : m_members) {
-        const double row = member->GetTopRow(mode);
-        if (!any || row < top) {
-            top = row;
-            any = true;
-        }
-    }
-    return top;
+    return SettleOverMembers<double>(
+        m_members, [mode](const CZukei& member) { return member.GetTopRow(mode); },
+        [](double row, double top) { return row < top; });
 }
 
 void CZukeiGroup::GetEndPos(short& rowNo, double& fraction, int) const {
-    rowNo = 0;
-    fraction = 0.0;
-    bool any = false;
-    for (const std::unique_ptr<CZukei>& member : m_members) {
-        short row = 0;
-        double part = 0.0;
-        member->GetEndPos(row, part, 0);
-        if (!any || RowBefore(rowNo, fraction, row, part)) {
-            rowNo = row;
-            fraction = part;
-            any = true;
-        }
-    }
+    const RowPos last = SettleOverMembers<RowPos>(
+        m_members,
+        [](const CZukei& member) {
+            RowPos pos;
+            member.GetEndPos(pos.row, pos.fraction, 0);
+            return pos;
+        },
+        [](const RowPos& pos, const RowPos& last) { return RowBefore(last, pos); });
+    rowNo = last.row;
+    fraction = last.fraction;
 }
 
 double CZukeiGroup::GetBottomRow(int mode) const {
-    double bottom = 0.0;
-    bool any = false;
-    for (const std::unique_ptr<CZukei>& member : m_members) {
-        const double row = member->GetBottomRow(mode);
-        if (!any || bottom < row) {
-            bottom = row;
-            any = true;
-        }
-    }
-    return bottom;
+    return SettleOverMembers<double>(
+        m_members, [mode](const CZukei& member) { return member.GetBottomRow(mode); },
+        [](double row, double bottom) { return bottom < row; });
 }
 
 void CZukeiGroup::MoveBy(const CTimeSpan& span, double rows) {
