@@ -61,6 +61,30 @@ protected:
     // The device points of both anchors by the placement mode; false when the shape is fixed on
     // another page.
     bool GetDevicePoints(const IZukeiView& view, CPoint& p1, CPoint& p2) const;
+    // The rectangle of both anchors' device points moved by delta (a move's feedback; no delta
+    // for the shape where it stands); false when the shape is fixed on another page.
+    bool GetMovedDeviceRect(const IZukeiView& view, const CPoint& delta, CRect& rect) const {
+        CPoint p1;
+        CPoint p2;
+        if (!GetDevicePoints(view, p1, p2)) {
+            return false;
+        }
+        rect = CRect(p1 + delta, p2 + delta);
+        return true;
+    }
+    // The rectangle of both anchors' device points as the handle drag leaves it (a resize's
+    // feedback); false when the shape is fixed on another page.
+    bool GetTrackedDeviceRect(const IZukeiView& view, const CPoint& delta, int handle,
+                              const CRect& ref, CRect& rect) const {
+        CPoint p1;
+        CPoint p2;
+        if (!GetDevicePoints(view, p1, p2)) {
+            return false;
+        }
+        rect = CRect(p1, p2);
+        ResizeRect(view, delta, handle, ref, rect);
+        return true;
+    }
 
 private:
     CZukeiPoint m_anchor1;

@@ -18,6 +18,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 
 namespace tembra {
 
@@ -123,6 +124,30 @@ protected:
     // The geometry a handle drag would leave: the square scaled and squared, the circle fitted.
     Geometry GetResizedGeometry(const IZukeiView& view, const CPoint& delta, int handle,
                                 const CRect& ref) const;
+    // The feedback of a finished shape being moved by delta: its device geometry shifted, with
+    // `placed` anchors (how the shape draws itself finished); none when it is on another page.
+    std::optional<Geometry> GetMovingFeedback(const IZukeiView& view, const CPoint& delta,
+                                              int placed) const {
+        Geometry g = GetDevicePoints(view);
+        if (!g.onPage) {
+            return std::nullopt;
+        }
+        g.centre += delta;
+        g.start += delta;
+        g.end += delta;
+        g.placed = placed;
+        return g;
+    }
+    // The feedback of a handle drag, with `placed` anchors; none when it is on another page.
+    std::optional<Geometry> GetTrackingFeedback(const IZukeiView& view, const CPoint& delta,
+                                                int handle, const CRect& ref, int placed) const {
+        Geometry g = GetResizedGeometry(view, delta, handle, ref);
+        if (!g.onPage) {
+            return std::nullopt;
+        }
+        g.placed = placed;
+        return g;
+    }
     // The sector of the circle grown by tol, as a hit area; with band, less the circle shrunk
     // by tol: the band along the curve.
     static ZukeiHitArea SectorArea(const Geometry& g, int tol, bool band);

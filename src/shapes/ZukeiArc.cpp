@@ -37,23 +37,15 @@ void CZukeiArc::Draw(const IZukeiView& view, CDC& dc, int mode) const {
 }
 
 void CZukeiArc::DrawMoving(const IZukeiView& view, CDC& dc, const CPoint& delta) const {
-    Geometry g = GetDevicePoints(view);
-    if (!g.onPage) {
-        return;
+    if (const auto g = GetMovingFeedback(view, delta, 3)) {
+        DrawCurve(view, dc, *g, kDrawFeedback);
     }
-    g.centre += delta;
-    g.start += delta;
-    g.end += delta;
-    g.placed = 3;
-    DrawCurve(view, dc, g, kDrawFeedback);
 }
 
 void CZukeiArc::DrawTracking(const IZukeiView& view, CDC& dc, const CPoint& delta, int handle,
                              const CRect& ref) const {
-    Geometry g = GetResizedGeometry(view, delta, handle, ref);
-    if (g.onPage) {
-        g.placed = 3;
-        DrawCurve(view, dc, g, kDrawFeedback);
+    if (const auto g = GetTrackingFeedback(view, delta, handle, ref, 3)) {
+        DrawCurve(view, dc, *g, kDrawFeedback);
     }
 }
 

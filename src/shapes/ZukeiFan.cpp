@@ -59,24 +59,16 @@ void CZukeiFan::Draw(const IZukeiView& view, CDC& dc, int mode) const {
 }
 
 void CZukeiFan::DrawMoving(const IZukeiView& view, CDC& dc, const CPoint& delta) const {
-    Geometry g = GetDevicePoints(view);
-    if (!g.onPage) {
-        return;
-    }
-    g.centre += delta;
-    g.start += delta;
-    g.end += delta;
     // Feedback of a finished fan: its outline as the styled sector draws it, without fill.
-    g.placed = 4;
-    DrawSector(view, dc, g, kDrawFeedback);
+    if (const auto g = GetMovingFeedback(view, delta, 4)) {
+        DrawSector(view, dc, *g, kDrawFeedback);
+    }
 }
 
 void CZukeiFan::DrawTracking(const IZukeiView& view, CDC& dc, const CPoint& delta, int handle,
                              const CRect& ref) const {
-    Geometry g = GetResizedGeometry(view, delta, handle, ref);
-    if (g.onPage) {
-        g.placed = 4;
-        DrawSector(view, dc, g, kDrawFeedback);
+    if (const auto g = GetTrackingFeedback(view, delta, handle, ref, 4)) {
+        DrawSector(view, dc, *g, kDrawFeedback);
     }
 }
 

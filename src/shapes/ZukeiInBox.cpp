@@ -11,28 +11,23 @@ int CZukeiInBox::GetSegmentCount() const {
 }
 
 void CZukeiInBox::Draw(const IZukeiView& view, CDC& dc, int mode) const {
-    CPoint p1;
-    CPoint p2;
-    if (GetDevicePoints(view, p1, p2)) {
-        DrawInBox(view, dc, CRect(p1, p2), mode);
+    CRect rect;
+    if (GetMovedDeviceRect(view, CPoint(0, 0), rect)) {
+        DrawInBox(view, dc, rect, mode);
     }
 }
 
 void CZukeiInBox::DrawMoving(const IZukeiView& view, CDC& dc, const CPoint& delta) const {
-    CPoint p1;
-    CPoint p2;
-    if (GetDevicePoints(view, p1, p2)) {
-        DrawInBox(view, dc, CRect(p1 + delta, p2 + delta), kDrawFeedback);
+    CRect rect;
+    if (GetMovedDeviceRect(view, delta, rect)) {
+        DrawInBox(view, dc, rect, kDrawFeedback);
     }
 }
 
 void CZukeiInBox::DrawTracking(const IZukeiView& view, CDC& dc, const CPoint& delta, int handle,
                                const CRect& ref) const {
-    CPoint p1;
-    CPoint p2;
-    if (GetDevicePoints(view, p1, p2)) {
-        CRect rect(p1, p2);
-        ResizeRect(view, delta, handle, ref, rect);
+    CRect rect;
+    if (GetTrackedDeviceRect(view, delta, handle, ref, rect)) {
         DrawInBox(view, dc, rect, kDrawFeedback);
     }
 }

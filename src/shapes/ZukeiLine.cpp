@@ -55,28 +55,23 @@ void CZukeiLine::DrawLine(const IZukeiView& view, CDC& dc, const CRect& line, in
 }
 
 void CZukeiLine::Draw(const IZukeiView& view, CDC& dc, int mode) const {
-    CPoint p1;
-    CPoint p2;
-    if (GetDevicePoints(view, p1, p2)) {
-        DrawLine(view, dc, CRect(p1, p2), mode);
+    CRect line;
+    if (GetMovedDeviceRect(view, CPoint(0, 0), line)) {
+        DrawLine(view, dc, line, mode);
     }
 }
 
 void CZukeiLine::DrawMoving(const IZukeiView& view, CDC& dc, const CPoint& delta) const {
-    CPoint p1;
-    CPoint p2;
-    if (GetDevicePoints(view, p1, p2)) {
-        DrawLine(view, dc, CRect(p1 + delta, p2 + delta), kDrawFeedback);
+    CRect line;
+    if (GetMovedDeviceRect(view, delta, line)) {
+        DrawLine(view, dc, line, kDrawFeedback);
     }
 }
 
 void CZukeiLine::DrawTracking(const IZukeiView& view, CDC& dc, const CPoint& delta, int handle,
                               const CRect& ref) const {
-    CPoint p1;
-    CPoint p2;
-    if (GetDevicePoints(view, p1, p2)) {
-        CRect line(p1, p2);
-        ResizeRect(view, delta, handle, ref, line);
+    CRect line;
+    if (GetTrackedDeviceRect(view, delta, handle, ref, line)) {
         DrawLine(view, dc, line, kDrawFeedback);
     }
 }
