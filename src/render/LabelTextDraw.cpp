@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <cstdlib>
+#include <string>
 
 namespace tembra {
 
@@ -19,6 +20,21 @@ constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr int kSolid = 0;
 constexpr int kSolidFill = 99;
 constexpr int kOutlineWidth = 1;
+
+// Calls visit(run, single) for each run of the text in its order, single for a run of
+// single-byte characters, which stand upright; every other run is written turned. A run is
+// never of class 0 (NextCharRun gives an empty run there), so every run that is not
+// single-byte is double-byte or blank.
+template <typename Visit> void ForEachUprightRun(const std::string& text, Visit visit) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        int charClass = kCharOther;
+        const std::string run = NextCharRun(text, i, charClass);
+        if (run.empty()) {
+            continue;
+        }
+        visit(run, charClass == kCharSingle);
+    }
+}
 
 } // namespace
 
@@ -36,15 +52,8 @@ void DrawUprightRuns(CDC* dc, const LOGFONT& upright, const LOGFONT& turned, con
                      int x, int y, const std::string& text, COLORREF color, int rop) {
     const int columnWidth = std::abs(rect.Width());
     int current = y;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        int charClass = kCharOther;
-        // A run is never of class 0 (NextCharRun gives an empty run there), so every run that
-        // is not single-byte is double-byte or blank and is written turned.
-        const std::string run = NextCharRun(text, i, charClass);
-        if (run.empty()) {
-            continue;
-        }
-        if (charClass == kCharSingle) {
+    ForEachUprightRun(text, [&](const std::string& run, bool single) {
+        if (single) {
             const CSize size = MeasureText(dc, upright, run);
             const int w = std::abs(size.cx);
             DrawStyledText(dc, x - (w + (columnWidth - w) / 2), current, &upright, color, run, 0,
@@ -55,20 +64,15 @@ void DrawUprightRuns(CDC* dc, const LOGFONT& upright, const LOGFONT& turned, con
                            color, run, 0, rop, TRANSPARENT);
             current -= std::abs(turned.lfWidth) * static_cast<int>(run.size());
         }
-    }
+    });
 }
 
 TextExtent MeasureUprightRuns(CDC* dc, const LOGFONT& upright, const LOGFONT& turned,
                               const std::string& text) {
     std::int64_t length = 0;
     int thickness = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        int charClass = kCharOther;
-        const std::string run = NextCharRun(text, i, charClass);
-        if (run.empty()) {
-            continue;
-        }
-        if (charClass == kCharSingle) {
+    ForEachUprightRun(text, [&](const std::string& run, bool single) {
+        if (single) {
             const CSize size = MeasureText(dc, upright, run);
             length += std::abs(size.cy);
             thickness = std::max<int>(thickness, std::abs(size.cx));
@@ -77,7 +81,7 @@ TextExtent MeasureUprightRuns(CDC* dc, const LOGFONT& upright, const LOGFONT& tu
             length += std::abs(size.cx);
             thickness = std::max<int>(thickness, std::abs(size.cy));
         }
-    }
+    });
     return {ClampCoord(length), thickness};
 }
 

@@ -53,6 +53,25 @@ constexpr std::array<const char*, kDaysPerWeek> kWeekdayNamesEnglish = {"Sun", "
                                                                         "Thu", "Fri", "Sat"};
 constexpr int kEnglishWeekdays = 2;
 
+// Where a day row's painter starts: the clip box and the settings it reads.
+struct DayRowStart {
+    CRect clip;
+    daterow::RowSettings settings;
+};
+
+// None, and nothing to paint, without a device or where the clip box misses the date band.
+std::optional<DayRowStart> BeginDayRow(const CPageLayout& layout, CDC* dc) {
+    if (dc == nullptr) {
+        return std::nullopt;
+    }
+    DayRowStart start;
+    if (!daterow::HeaderClip(layout, dc, start.clip)) {
+        return std::nullopt;
+    }
+    start.settings = daterow::ReadRowSettings(layout);
+    return start;
+}
+
 // The days a row painter visits: the period's days near the clip box, with the x of the first
 // one and the x after the last one.
 struct DayWindow {
@@ -155,15 +174,12 @@ private:
 
 void CPageLayout::DrawDayRow(CDC* dc, const LOGFONT& font, int top, int bottom, int step,
                              int mode) const {
-    if (dc == nullptr) {
+    const std::optional<DayRowStart> begun = BeginDayRow(*this, dc);
+    if (!begun) {
         return;
     }
+    const auto& [clip, settings] = *begun;
     step = std::max(step, 1);
-    CRect clip;
-    if (!daterow::HeaderClip(*this, dc, clip)) {
-        return;
-    }
-    const daterow::RowSettings settings = daterow::ReadRowSettings(*this);
     const bool scaled = settings.dateUnit == 0 && m_scale.IsBuilt();
     const DayWindow window = VisibleDays(*this, clip, step + 1);
     const int z = Zoom(1);
@@ -268,15 +284,12 @@ void CPageLayout::DrawDayRow(CDC* dc, const LOGFONT& font, int top, int bottom, 
 
 void CPageLayout::DrawWeeklyDayRow(CDC* dc, const LOGFONT& font, int top, int bottom,
                                    int step) const {
-    if (dc == nullptr) {
+    const std::optional<DayRowStart> begun = BeginDayRow(*this, dc);
+    if (!begun) {
         return;
     }
+    const auto& [clip, settings] = *begun;
     step = std::max(step, 1);
-    CRect clip;
-    if (!daterow::HeaderClip(*this, dc, clip)) {
-        return;
-    }
-    const daterow::RowSettings settings = daterow::ReadRowSettings(*this);
     const bool scaled = settings.dateUnit == 1 && m_scale.IsBuilt();
     const int groupDays = kDaysPerWeek * step;
     const DayWindow window = VisibleDays(*this, clip, groupDays + 1);
@@ -350,14 +363,11 @@ void CPageLayout::DrawWeeklyDayRow(CDC* dc, const LOGFONT& font, int top, int bo
 }
 
 void CPageLayout::DrawWeekdayRow(CDC* dc, const LOGFONT& font, int top, int bottom) const {
-    if (dc == nullptr) {
+    const std::optional<DayRowStart> begun = BeginDayRow(*this, dc);
+    if (!begun) {
         return;
     }
-    CRect clip;
-    if (!daterow::HeaderClip(*this, dc, clip)) {
-        return;
-    }
-    const daterow::RowSettings settings = daterow::ReadRowSettings(*this);
+    const auto& [clip, settings] = *begun;
     const bool scaled = settings.dateUnit == 0 && m_scale.IsBuilt();
     // English names are squeezed into their day rather than left out.
     const bool forced =

@@ -84,6 +84,16 @@ public:
     void Line(int kind, int x) const {
         m_layout.DrawDateSeparator(m_dc, kind, x, m_bodyTop, x, m_bottom);
     }
+    // Steps cur to next and curX to its x; false where the walk ends: past its end date or,
+    // with stopAtRight, at the chart's right edge.
+    bool Advance(CTime& cur, int& curX, const CTime& next, bool stopAtRight) const {
+        cur = next;
+        if (cur > end) {
+            return false;
+        }
+        curX = m_layout.DateToX(cur);
+        return !stopAtRight || curX < m_right;
+    }
     // The edge lines of the month and year grids, drawn after their walk: the chart's edges
     // and the drawn start and end where they lie elsewhere.
     void EdgesAfterWalk() const {
@@ -109,6 +119,27 @@ private:
     int m_bodyTop = 0;
     int m_xs = 0;
     int m_xe = 0;
+};
+
+// Where the walk last began a group of units and last drew a line between the edges.
+struct GroupMarks {
+    CTime lastGroup;
+    CTime lastDrawn;
+
+    // A boundary line begins a group and is a drawn line.
+    void Boundary(const GridWalk& walk, int x, const CTime& cur) {
+        walk.Line(kBoundaryLine, x);
+        lastDrawn = cur;
+        lastGroup = cur;
+    }
+    // A group's first unit: its interval line where shown; the group begins either way.
+    void GroupStart(const GridWalk& walk, int x, const CTime& cur, bool shown) {
+        if (shown) {
+            walk.Line(kIntervalLine, x);
+            lastDrawn = cur;
+        }
+        lastGroup = cur;
+    }
 };
 
 // The interval test of a scaled axis for a group of n units of u days each (groupLength = u × n,
@@ -210,8 +241,7 @@ void CPageLayout::DrawDayGrid(CDC* dc, int step, BOOL elapsed, BOOL sameUnit) co
 
     CTime cur = walk.start;
     int curX = walk.Left();
-    CTime lastGroup = cur;
-    CTime lastDrawn = cur;
+    GroupMarks marks{cur, cur};
     for (;;) {
         int k = 0;
         if (elapsed) {
@@ -223,26 +253,19 @@ void CPageLayout::DrawDayGrid(CDC* dc, int step, BOOL elapsed, BOOL sameUnit) co
         if (walk.IsEdge(curX)) {
             walk.Edge(curX);
         } else if (k == 1 && !sameUnit) {
-            walk.Line(kBoundaryLine, curX);
-            lastDrawn = cur;
-            lastGroup = cur;
+            marks.Boundary(walk, curX, cur);
         } else if (IsGroupStart(k, n)) {
             // With groups of ten days and more, the last day of a month starts no group of its
             // own: the next one begins the day after.
             const bool monthEnd =
                 !elapsed && n >= 10 && k == GetDaysInMonth(cur.GetYear(), cur.GetMonth());
-            if (!monthEnd &&
-                test.Shown(n, std::max(GetStartDate(), lastGroup), cur - kOneDay, cur, lastDrawn)) {
-                walk.Line(kIntervalLine, curX);
-                lastDrawn = cur;
-            }
-            lastGroup = cur;
+            marks.GroupStart(walk, curX, cur,
+                             !monthEnd && test.Shown(n, std::max(GetStartDate(), marks.lastGroup),
+                                                     cur - kOneDay, cur, marks.lastDrawn));
         }
-        cur += kOneDay;
-        if (cur > walk.end) {
+        if (!walk.Advance(cur, curX, cur + kOneDay, false)) {
             break;
         }
-        curX = DateToX(cur);
     }
 }
 
@@ -256,8 +279,7 @@ void CPageLayout::DrawWeekGrid(CDC* dc, int step) const {
 
     CTime cur = walk.start;
     int curX = walk.Left();
-    CTime lastGroup = cur;
-    CTime lastDrawn = cur;
+    GroupMarks marks{cur, cur};
     // Weeks run Monday to Sunday and are counted from the period start, so that a redraw of a
     // part of the chart puts the lines on the same Mondays as a redraw of the whole.
     std::int64_t week = 1 + SundaysBetween(GetStartDate(), cur);
@@ -265,25 +287,19 @@ void CPageLayout::DrawWeekGrid(CDC* dc, int step) const {
         if (walk.IsEdge(curX)) {
             walk.Edge(curX);
         } else if (cur.GetDay() == 1) {
-            walk.Line(kBoundaryLine, curX);
-            lastDrawn = cur;
-            lastGroup = cur;
+            marks.Boundary(walk, curX, cur);
         } else if (cur.GetDayOfWeek() == kMonday && (week - 1) % n == 0) {
-            if (test.Shown(double(kWeekDays) * n, std::max(GetDrawStart(), lastGroup),
-                           cur - kOneDay, cur, lastDrawn)) {
-                walk.Line(kIntervalLine, curX);
-                lastDrawn = cur;
-            }
-            lastGroup = cur;
+            marks.GroupStart(walk, curX, cur,
+                             test.Shown(double(kWeekDays) * n,
+                                        std::max(GetDrawStart(), marks.lastGroup), cur - kOneDay,
+                                        cur, marks.lastDrawn));
         }
         if (cur.GetDayOfWeek() == kSunday) {
             ++week;
         }
-        cur += kOneDay;
-        if (cur > walk.end) {
+        if (!walk.Advance(cur, curX, cur + kOneDay, false)) {
             break;
         }
-        curX = DateToX(cur);
     }
 }
 
@@ -297,8 +313,7 @@ void CPageLayout::DrawMonthGrid(CDC* dc, int step, BOOL elapsed, BOOL sameUnit) 
     CTime cur = walk.start;
     int curX = walk.Left();
     CTime previous = cur;
-    CTime lastGroup = cur;
-    CTime lastDrawn = cur;
+    GroupMarks marks{cur, cur};
     for (;;) {
         int k = 0;
         CTime next;
@@ -316,25 +331,16 @@ void CPageLayout::DrawMonthGrid(CDC* dc, int step, BOOL elapsed, BOOL sameUnit) 
         // The edge lines come after the walk.
         if (!walk.IsEdge(curX)) {
             if ((k == 1 || k == -kMonthsPerYear) && !sameUnit) {
-                walk.Line(kBoundaryLine, curX);
-                lastDrawn = cur;
-                lastGroup = cur;
+                marks.Boundary(walk, curX, cur);
             } else if (IsGroupStart(k, n)) {
-                if (test.Shown(double(days) * n, std::max(GetDrawStart(), lastGroup), previous, cur,
-                               lastDrawn)) {
-                    walk.Line(kIntervalLine, curX);
-                    lastDrawn = cur;
-                }
-                lastGroup = cur;
+                marks.GroupStart(walk, curX, cur,
+                                 test.Shown(double(days) * n,
+                                            std::max(GetDrawStart(), marks.lastGroup), previous,
+                                            cur, marks.lastDrawn));
             }
         }
         previous = cur;
-        cur = next;
-        if (cur > walk.end) {
-            break;
-        }
-        curX = DateToX(cur);
-        if (curX >= walk.Right()) {
+        if (!walk.Advance(cur, curX, next, true)) {
             break;
         }
     }
@@ -351,8 +357,7 @@ void CPageLayout::DrawYearGrid(CDC* dc, int step, BOOL elapsed, BOOL era) const 
     CTime cur = walk.start;
     int curX = walk.Left();
     CTime previous = cur;
-    CTime lastGroup = cur;
-    CTime lastDrawn = cur;
+    GroupMarks marks{cur, cur};
     for (;;) {
         int k = 0;
         CTime next;
@@ -371,20 +376,12 @@ void CPageLayout::DrawYearGrid(CDC* dc, int step, BOOL elapsed, BOOL era) const 
         }
         if (!walk.IsEdge(curX) && (k - 1) % n == 0) {
             const double days = static_cast<double>((next - cur).GetDays());
-            if (test.Shown(days * n, std::max(GetDrawStart(), lastGroup), previous, cur,
-                           lastDrawn)) {
-                walk.Line(kIntervalLine, curX);
-                lastDrawn = cur;
-            }
-            lastGroup = cur;
+            marks.GroupStart(walk, curX, cur,
+                             test.Shown(days * n, std::max(GetDrawStart(), marks.lastGroup),
+                                        previous, cur, marks.lastDrawn));
         }
         previous = cur;
-        cur = next;
-        if (cur > walk.end) {
-            break;
-        }
-        curX = DateToX(cur);
-        if (curX >= walk.Right()) {
+        if (!walk.Advance(cur, curX, next, true)) {
             break;
         }
     }
@@ -400,29 +397,21 @@ void CPageLayout::DrawHourGrid(CDC* dc, int step) const {
     CTime cur = walk.start;
     int curX = walk.Left();
     const int startHour = cur.GetHour();
-    CTime lastGroup = cur;
-    CTime lastDrawn = cur;
+    GroupMarks marks{cur, cur};
     for (;;) {
         const int k = cur.GetHour();
         if (walk.IsEdge(curX)) {
             walk.Edge(curX);
         } else if (k == startHour) {
-            walk.Line(kBoundaryLine, curX);
-            lastDrawn = cur;
-            lastGroup = cur;
+            marks.Boundary(walk, curX, cur);
         } else if (k % n == 0) {
-            if (test.Shown(n, std::max(GetDrawStart(), lastGroup), cur - kOneHour, cur,
-                           lastDrawn)) {
-                walk.Line(kIntervalLine, curX);
-                lastDrawn = cur;
-            }
-            lastGroup = cur;
+            marks.GroupStart(walk, curX, cur,
+                             test.Shown(n, std::max(GetDrawStart(), marks.lastGroup),
+                                        cur - kOneHour, cur, marks.lastDrawn));
         }
-        cur += kOneHour;
-        if (cur > walk.end) {
+        if (!walk.Advance(cur, curX, cur + kOneHour, false)) {
             break;
         }
-        curX = DateToX(cur);
     }
 }
 
@@ -458,11 +447,9 @@ void CPageLayout::DrawMinuteGrid(CDC* dc, int step) const {
             }
             lastGroup = cur;
         }
-        cur += kMinuteStep;
-        if (cur > walk.end) {
+        if (!walk.Advance(cur, curX, cur + kMinuteStep, false)) {
             break;
         }
-        curX = DateToX(cur);
     }
 }
 
