@@ -712,8 +712,7 @@ BOOL CRgn::CreateRectRgn(int left, int top, int right, int bottom) {
     if (!BeginCreate()) {
         return FALSE;
     }
-    m_data = Region::FromRect(CRect(left, top, right, bottom));
-    m_created = true;
+    SetData(Region::FromRect(CRect(left, top, right, bottom)));
     return TRUE;
 }
 
@@ -725,8 +724,7 @@ BOOL CRgn::CreateEllipticRgn(int left, int top, int right, int bottom) {
     if (!BeginCreate()) {
         return FALSE;
     }
-    m_data = Region::FromEllipse(CRect(left, top, right, bottom));
-    m_created = true;
+    SetData(Region::FromEllipse(CRect(left, top, right, bottom)));
     return TRUE;
 }
 
@@ -739,8 +737,7 @@ BOOL CRgn::CreatePolygonRgn(const CPoint* points, int count, int fillMode) {
         (fillMode != ALTERNATE && fillMode != WINDING)) {
         return FALSE;
     }
-    m_data = Region::FromPolygon(points, count, fillMode);
-    m_created = true;
+    SetData(Region::FromPolygon(points, count, fillMode));
     return TRUE;
 }
 
@@ -748,14 +745,12 @@ BOOL CRgn::CreateRoundRectRgn(int left, int top, int right, int bottom, int widt
     if (!BeginCreate()) {
         return FALSE;
     }
-    m_data = Region::FromRoundRect(CRect(left, top, right, bottom), width, height);
-    m_created = true;
+    SetData(Region::FromRoundRect(CRect(left, top, right, bottom), width, height));
     return TRUE;
 }
 
 void CRgn::SetRectRgn(int left, int top, int right, int bottom) {
-    m_data = Region::FromRect(CRect(left, top, right, bottom));
-    m_created = true;
+    SetData(Region::FromRect(CRect(left, top, right, bottom)));
 }
 
 int CRgn::CombineRgn(const CRgn* a, const CRgn* b, int mode) {
@@ -763,8 +758,7 @@ int CRgn::CombineRgn(const CRgn* a, const CRgn* b, int mode) {
         (mode != RGN_COPY && (b == nullptr || !b->m_created))) {
         return RGN_ERROR;
     }
-    m_data = Region::Combine(a->m_data, mode == RGN_COPY ? a->m_data : b->m_data, mode);
-    m_created = true;
+    SetData(Region::Combine(a->m_data, mode == RGN_COPY ? a->m_data : b->m_data, mode));
     return m_data.Type();
 }
 

@@ -185,6 +185,17 @@ struct CQtDC::Impl {
         return true;
     }
 
+    // Begin for a figure drawn in a logical rectangle, r its device rectangle: false, and
+    // nothing to draw, also where r is no more than minExtent pixels wide or high.
+    bool BeginFigure(const CRect& rect, int minExtent, QPainter*& p, QPen& pen, QBrush& brush,
+                     QRect& r) {
+        if (!Begin(p, pen, brush)) {
+            return false;
+        }
+        r = DeviceRect(dc, rect);
+        return r.width() > minExtent && r.height() > minExtent;
+    }
+
     // Fills the path and draws its outline without touching a pixel twice where the raster
     // operation would not allow it: the fill then keeps to the pixels the outline leaves.
     // Otherwise the painter fills and outlines the path in one call, which draws the same
@@ -534,11 +545,8 @@ void CQtDC::DoEllipse(const CRect& rect) {
     QPainter* p = nullptr;
     QPen pen;
     QBrush brush;
-    if (!d->Begin(p, pen, brush)) {
-        return;
-    }
-    const QRect r = DeviceRect(*this, rect);
-    if (r.width() <= 0 || r.height() <= 0) {
+    QRect r;
+    if (!d->BeginFigure(rect, 0, p, pen, brush, r)) {
         return;
     }
     QPainterPath path;
@@ -550,11 +558,8 @@ void CQtDC::DoRoundRect(const CRect& rect, const CPoint& corner) {
     QPainter* p = nullptr;
     QPen pen;
     QBrush brush;
-    if (!d->Begin(p, pen, brush)) {
-        return;
-    }
-    const QRect r = DeviceRect(*this, rect);
-    if (r.width() <= 0 || r.height() <= 0) {
+    QRect r;
+    if (!d->BeginFigure(rect, 0, p, pen, brush, r)) {
         return;
     }
     const qreal rx = std::abs(corner.x * ScaleX()) / 2.0;
@@ -568,11 +573,8 @@ void CQtDC::DoArc(ArcKind kind, const CRect& rect, const CPoint& start, const CP
     QPainter* p = nullptr;
     QPen pen;
     QBrush brush;
-    if (!d->Begin(p, pen, brush)) {
-        return;
-    }
-    const QRect r = DeviceRect(*this, rect);
-    if (r.width() <= 1 || r.height() <= 1) {
+    QRect r;
+    if (!d->BeginFigure(rect, 1, p, pen, brush, r)) {
         return;
     }
     const QRectF box = d->OutlineRect(r, pen);
