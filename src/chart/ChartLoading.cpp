@@ -9,6 +9,7 @@
 #include "chart/Chart.h"
 
 #include "chart/ChartDocument.h"
+#include "chart/ResourcedProcesses.h"
 #include "model/Calendar.h"
 #include "model/Koutei.h"
 #include "model/Shigen.h"
@@ -150,22 +151,15 @@ BOOL CChart::ComputeLoading(const IChartDocument& document, const CPageLayout& l
         stacked.assign(size, 0);
         m_slotCount = static_cast<int>(m_dayValues.size());
         const int n = m_slotCount;
-        document.ForEachObject([&](const CDataHeader& object) {
-            if (object.GetType() != kTypeKoutei || object.GetKind() != kKindKoutei) {
-                return;
-            }
-            const auto* process = DynamicDowncast<CKoutei>(&object);
-            if (process == nullptr || process->GetShigen()->GetCount() == 0) {
-                return;
-            }
+        ForEachResourcedProcess(document, [&](const CKoutei& process) {
             int d0 = 0;
             int d1 = 0;
-            if (!CountedDays(*process, start, end, days, d0, d1)) {
+            if (!CountedDays(process, start, end, days, d0, d1)) {
                 return;
             }
             const bool skipHolidays = m_ignoreHoliday == 0 && !cumulative &&
-                                      process->GetLines()->GetAttr().GetHoliday() != 0;
-            for (const std::unique_ptr<CShigenData>& entry : process->GetShigen()->GetEntries()) {
+                                      process.GetLines()->GetAttr().GetHoliday() != 0;
+            for (const std::unique_ptr<CShigenData>& entry : process.GetShigen()->GetEntries()) {
                 const LONG k = SlotOfResource(entry->GetNumber());
                 if (k <= 0 || k > n) {
                     continue;

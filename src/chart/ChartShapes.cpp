@@ -4,6 +4,7 @@
 #include "chart/Chart.h"
 
 #include "chart/ChartDocument.h"
+#include "chart/ResourcedProcesses.h"
 #include "model/Calendar.h"
 #include "model/Koutei.h"
 #include "model/Shigen.h"
@@ -573,28 +574,21 @@ void CChart::BuildResourceTotals(IChartDocument& document, const CPageLayout& la
         const std::size_t count = std::min(master.size(), m_series.size());
         std::vector<std::int64_t> totals(count, 0);
         std::vector<bool> used(count, false);
-        document.ForEachObject([&](const CDataHeader& object) {
-            if (object.GetType() != kTypeKoutei || object.GetKind() != kKindKoutei) {
-                return;
-            }
-            const auto* process = DynamicDowncast<CKoutei>(&object);
-            if (process == nullptr || process->GetShigen()->GetCount() == 0) {
-                return;
-            }
+        ForEachResourcedProcess(document, [&](const CKoutei& process) {
             int d0 = 0;
             int d1 = 0;
-            if (!CountedDays(*process, start, end, days, d0, d1)) {
+            if (!CountedDays(process, start, end, days, d0, d1)) {
                 return;
             }
             std::int64_t counted = d1 - d0;
             if (m_ignoreHoliday == 0 && calendar != nullptr &&
-                process->GetLines()->GetAttr().GetHoliday() != 0) {
+                process.GetLines()->GetAttr().GetHoliday() != 0) {
                 counted -= calendar
                                ->GetHolidayTime(start + CTimeSpan(d0, 0, 0, 0),
                                                 start + CTimeSpan(d1, 0, 0, 0))
                                .GetDays();
             }
-            for (const std::unique_ptr<CShigenData>& entry : process->GetShigen()->GetEntries()) {
+            for (const std::unique_ptr<CShigenData>& entry : process.GetShigen()->GetEntries()) {
                 const int r = entry->GetNumber();
                 if (r < 1 || static_cast<std::size_t>(r) > count || SlotOfResource(r) == 0) {
                     continue;

@@ -2,6 +2,7 @@
 
 #include "model/DamagedFile.h"
 #include "model/DataHeader.h"
+#include "print/PrLineFields.h"
 #include "print/PrStoredFields.h"
 
 namespace tembra {
@@ -27,14 +28,7 @@ void CPrText::Serialize(CArchive& ar) {
 }
 
 void CPrLine::Serialize(CArchive& ar) {
-    if (ar.IsStoring()) {
-        StoreRect16(ar, m_rect);
-        ar << m_style << m_width << static_cast<DWORD>(m_color);
-    } else {
-        m_rect = LoadRect16(ar);
-        ar >> m_style >> m_width;
-        m_color = LoadColor(ar);
-    }
+    SerializeLineFields(ar, m_rect, m_style, m_width, m_color);
 }
 
 void CPrElement::Serialize(CArchive& ar) {

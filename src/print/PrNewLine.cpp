@@ -1,5 +1,6 @@
 #include "print/PrNewLine.h"
 
+#include "print/PrLineFields.h"
 #include "print/PrStoredFields.h"
 #include "render/StyledDraw.h"
 
@@ -15,14 +16,7 @@ CPrNewLine::CPrNewLine(int area, const CRect& rect, int style, int width, COLORR
 
 void CPrNewLine::Serialize(CArchive& ar) {
     CPrNewElement::Serialize(ar);
-    if (ar.IsStoring()) {
-        StoreRect16(ar, m_rect);
-        ar << m_style << m_width << static_cast<DWORD>(m_color);
-    } else {
-        m_rect = LoadRect16(ar);
-        ar >> m_style >> m_width;
-        m_color = LoadColor(ar);
-    }
+    SerializeLineFields(ar, m_rect, m_style, m_width, m_color);
 }
 
 std::unique_ptr<CPrNewElement> CPrNewLine::Clone() const {
