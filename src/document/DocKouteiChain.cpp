@@ -6,6 +6,7 @@
 #include "document/RecordCast.h"
 #include "document/TembraDoc.h"
 #include "model/OperationState.h"
+#include "platform/Prefetch.h"
 #include "platform/Ui.h"
 
 #include <algorithm>
@@ -528,7 +529,7 @@ int CTembraDoc::PropagateKankei() {
             // A large chart's lines lie far apart in memory: the ones a few steps on are asked
             // for while this one is looked at.
             if (at + kLinesAhead < lines.size()) {
-                __builtin_prefetch(lines[at + kLinesAhead]->object);
+                PrefetchBytes(lines[at + kLinesAhead]->object, kCacheLineBytes);
             }
             CKoutei* line = AsKoutei(GetObjAt(current));
             if (!whole && (line == nullptr || line->IsRelationLine() == 0)) {

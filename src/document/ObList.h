@@ -94,7 +94,7 @@ public:
             return;
         }
         const ObListNode* const ahead = pos->next->next;
-        __builtin_prefetch(ahead->object);
+        PrefetchBytes(ahead->object, kCacheLineBytes);
         if (bytes > kCacheLineBytes && ahead->next != nullptr) {
             PrefetchBytes(ahead->next->object, bytes);
         }

@@ -235,8 +235,8 @@ private:
             // on are asked for while this one is restored.
             if (from.size() > kRecordsAhead) {
                 const Record& ahead = from[from.size() - 1 - kRecordsAhead];
-                __builtin_prefetch(ahead.GetNew());
-                __builtin_prefetch(ahead.GetOld());
+                PrefetchBytes(ahead.GetNew(), kCacheLineBytes);
+                PrefetchBytes(ahead.GetOld(), kCacheLineBytes);
             }
             Record& record = from.back();
             if (UndoRestor(record.GetNew(), record.GetOld(), record.GetInfo()) == 0) {
