@@ -185,15 +185,27 @@ struct CQtDC::Impl {
         return true;
     }
 
-    // Begin for a figure drawn in a logical rectangle, r its device rectangle: false, and
-    // nothing to draw, also where r is no more than minExtent pixels wide or high.
-    bool BeginFigure(const CRect& rect, int minExtent, QPainter*& p, QPen& pen, QBrush& brush,
-                     QRect& r) {
-        if (!Begin(p, pen, brush)) {
-            return false;
+    // A figure drawn in a logical rectangle: the painter, pen and brush Begin made ready and
+    // the box its outline follows.
+    struct Figure {
+        QPainter* painter = nullptr;
+        QPen pen;
+        QBrush brush;
+        QRectF outline;
+    };
+    // Begin for a figure: none, and nothing to draw, also where the rectangle in device pixels
+    // is no more than minExtent wide or high.
+    std::optional<Figure> BeginFigure(const CRect& rect, int minExtent) {
+        Figure figure;
+        if (!Begin(figure.painter, figure.pen, figure.brush)) {
+            return std::nullopt;
         }
-        r = DeviceRect(dc, rect);
-        return r.width() > minExtent && r.height() > minExtent;
+        const QRect r = DeviceRect(dc, rect);
+        if (r.width() <= minExtent || r.height() <= minExtent) {
+            return std::nullopt;
+        }
+        figure.outline = OutlineRect(r, figure.pen);
+        return figure;
     }
 
     // Fills the path and draws its outline without touching a pixel twice where the raster
@@ -542,42 +554,33 @@ void CQtDC::DoRectangle(const CRect& rect) {
 }
 
 void CQtDC::DoEllipse(const CRect& rect) {
-    QPainter* p = nullptr;
-    QPen pen;
-    QBrush brush;
-    QRect r;
-    if (!d->BeginFigure(rect, 0, p, pen, brush, r)) {
+    const auto figure = d->BeginFigure(rect, 0);
+    if (!figure) {
         return;
     }
     QPainterPath path;
-    path.addEllipse(d->OutlineRect(r, pen));
-    d->FillAndStroke(*p, path, pen, brush, true);
+    path.addEllipse(figure->outline);
+    d->FillAndStroke(*figure->painter, path, figure->pen, figure->brush, true);
 }
 
 void CQtDC::DoRoundRect(const CRect& rect, const CPoint& corner) {
-    QPainter* p = nullptr;
-    QPen pen;
-    QBrush brush;
-    QRect r;
-    if (!d->BeginFigure(rect, 0, p, pen, brush, r)) {
+    const auto figure = d->BeginFigure(rect, 0);
+    if (!figure) {
         return;
     }
     const qreal rx = std::abs(corner.x * ScaleX()) / 2.0;
     const qreal ry = std::abs(corner.y * ScaleY()) / 2.0;
     QPainterPath path;
-    path.addRoundedRect(d->OutlineRect(r, pen), rx, ry);
-    d->FillAndStroke(*p, path, pen, brush, true);
+    path.addRoundedRect(figure->outline, rx, ry);
+    d->FillAndStroke(*figure->painter, path, figure->pen, figure->brush, true);
 }
 
 void CQtDC::DoArc(ArcKind kind, const CRect& rect, const CPoint& start, const CPoint& end) {
-    QPainter* p = nullptr;
-    QPen pen;
-    QBrush brush;
-    QRect r;
-    if (!d->BeginFigure(rect, 1, p, pen, brush, r)) {
+    const auto figure = d->BeginFigure(rect, 1);
+    if (!figure) {
         return;
     }
-    const QRectF box = d->OutlineRect(r, pen);
+    const QRectF& box = figure->outline;
     const QPointF c = box.center();
     const qreal rx = box.width() / 2.0;
     const qreal ry = box.height() / 2.0;
@@ -613,7 +616,7 @@ void CQtDC::DoArc(ArcKind kind, const CRect& rect, const CPoint& start, const CP
             path.closeSubpath();
         }
     }
-    d->FillAndStroke(*p, path, pen, brush, kind != ArcKind::Arc);
+    d->FillAndStroke(*figure->painter, path, figure->pen, figure->brush, kind != ArcKind::Arc);
 }
 
 // ---- Blocks -----------------------------------------------------------------------------------
