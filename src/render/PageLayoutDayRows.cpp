@@ -72,6 +72,25 @@ std::optional<DayRowStart> BeginDayRow(const CPageLayout& layout, CDC* dc) {
     return start;
 }
 
+// A label of length bytes that needs more than its room is squeezed into it where it may be:
+// narrowed then holds the narrower font, and needed becomes the room. False where the label is
+// left out: it may not be squeezed, or no narrower font fits.
+bool FitLabel(const LOGFONT& font, std::size_t length, int room, bool squeezable, int& needed,
+              std::optional<LOGFONT>& narrowed) {
+    if (needed <= room) {
+        return true;
+    }
+    if (!squeezable) {
+        return false;
+    }
+    narrowed = NarrowFont(font, room, length);
+    if (!narrowed) {
+        return false;
+    }
+    needed = room;
+    return true;
+}
+
 // The days a row painter visits: the period's days near the clip box, with the x of the first
 // one and the x after the last one.
 struct DayWindow {
@@ -242,16 +261,10 @@ void CPageLayout::DrawDayRow(CDC* dc, const LOGFONT& font, int top, int bottom, 
         }
         int needed = TextWidth(font, text);
         std::optional<LOGFONT> narrowed;
-        if (needed > room) {
-            // Only elapsed numbers of three digits or a sign are squeezed in.
-            if (mode == 0 || (n >= 0 && n <= 99)) {
-                continue;
-            }
-            narrowed = NarrowFont(font, room, text.size());
-            if (!narrowed) {
-                continue;
-            }
-            needed = room;
+        // Only elapsed numbers of three digits or a sign are squeezed in.
+        const bool squeezable = mode != 0 && !(n >= 0 && n <= 99);
+        if (!FitLabel(font, text.size(), room, squeezable, needed, narrowed)) {
+            continue;
         }
         if (scaled) {
             const double width = closesGroup ? m_scale.GetSpanWidth(groupDay, day + kOneDay)
@@ -394,15 +407,8 @@ void CPageLayout::DrawWeekdayRow(CDC* dc, const LOGFONT& font, int top, int bott
         const std::string text = names[static_cast<std::size_t>(day.GetDayOfWeek() - 1)];
         int needed = TextWidth(font, text);
         std::optional<LOGFONT> narrowed;
-        if (needed > room) {
-            if (!forced) {
-                continue;
-            }
-            narrowed = NarrowFont(font, room, text.size());
-            if (!narrowed) {
-                continue;
-            }
-            needed = room;
+        if (!FitLabel(font, text.size(), room, forced, needed, narrowed)) {
+            continue;
         }
         if (scaled) {
             const double factor = m_scale.GetFactor(day);
