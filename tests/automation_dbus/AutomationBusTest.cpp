@@ -10,6 +10,8 @@
 
 #include <QDBusConnectionInterface>
 #include <QDBusMetaType>
+#include <QDBusPendingCallWatcher>
+#include <QDBusServiceWatcher>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -17,6 +19,9 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace tembra::test {
 namespace {
@@ -359,6 +364,44 @@ TEST_F(AutomationBusTest, ClosingAChartOpenedByAClientReleasesItsLock) {
     EXPECT_EQ(client.Answer(chart, "DocClose", {V("1")}), I2(-1));
     EXPECT_FALSE(fs::exists(lock));
     WaitUntil([] { return !ServiceRunning(); }, 30000);
+}
+
+// A client that closes the last chart and at once asks for a new one must reach a program that
+// serves it, never one that is ending: the ending call is answered only once the name is gone.
+// The bus tells the client of the name's new owner and answers its call in the order the two
+// happened, and the client's connection hands both over in that order.
+TEST_F(AutomationBusTest, TheCallThatEndsTheProgramIsAnsweredOnlyOnceTheNameIsGone) {
+    for (const char* ending : {"DocClose", "AppClose"}) {
+        Client client(QStringLiteral("ending"));
+        QDBusServiceWatcher watcher(kService, client.Bus(),
+                                    QDBusServiceWatcher::WatchForUnregistration);
+        std::vector<std::string> heard;
+        QObject::connect(&watcher, &QDBusServiceWatcher::serviceUnregistered,
+                         [&heard] { heard.emplace_back("name gone"); });
+        // Made after the watcher on the same connection: the bus knows of the watch by now.
+        const QString chart = client.NewDocument();
+        ASSERT_FALSE(chart.isEmpty()) << ending;
+        client.Call(chart, "AppInit");
+
+        QDBusMessage call =
+            QDBusMessage::createMethodCall(kService, chart, kDoc, QString::fromLatin1(ending));
+        if (std::string_view(ending) == "DocClose") {
+            call.setArguments({V("0")});
+        }
+        QDBusPendingCallWatcher answered(client.Bus().asyncCall(call, 30000));
+        QObject::connect(&answered, &QDBusPendingCallWatcher::finished,
+                         [&heard] { heard.emplace_back("answered"); });
+        WaitUntil([&heard] { return heard.size() == 2; }, 30000);
+        EXPECT_EQ(answered.reply().type(), QDBusMessage::ReplyMessage) << ending;
+        EXPECT_EQ(heard, (std::vector<std::string>{"name gone", "answered"})) << ending;
+
+        // The next call starts a program of its own and is served.
+        const QString next = client.NewDocument();
+        EXPECT_TRUE(next.startsWith(QStringLiteral("/org/tembra/Tembra/Document/"))) << ending;
+        EXPECT_EQ(client.Answer(next, "DocClose", {V("0")}), I2(-1)) << ending;
+        WaitUntil([] { return !ServiceRunning(); }, 30000);
+        ASSERT_FALSE(ServiceRunning()) << ending;
+    }
 }
 
 TEST_F(AutomationBusTest, StartedWhereNoScreenCanBeOpenedTheProgramServesOffscreen) {

@@ -261,13 +261,23 @@ void CAutomationBus::ServeNext() {
     // Charts that closed while the call was served.
     std::erase_if(m_clientCharts, [](const auto& entry) { return entry.second.doc == nullptr; });
     m_serving = false;
+    // Calls that came meanwhile were made to this program: they are served first. The call that
+    // ends the program is answered only once the name is gone, so that whatever its client calls
+    // next starts a new program rather than reaching this one as it ends.
+    bool ending = false;
+    if (m_quitAsked && m_calls.empty()) {
+        m_quitAsked = false;
+        ending = NothingHeld();
+    }
+    if (ending) {
+        LeaveBus();
+    }
     // The caller may have left meanwhile: the reply goes nowhere then.
     m_bus.send(reply);
     m_sinceCall.restart();
-    // Calls that came meanwhile were made to this program: they are served first.
-    if (m_quitAsked && m_calls.empty()) {
-        m_quitAsked = false;
-        QuitWhenNothingHeld();
+    if (ending) {
+        m_charts.Quit(0);
+        return;
     }
     WatchQuiet();
     if (!m_calls.empty()) {
@@ -466,19 +476,22 @@ void CAutomationBus::RunPendingCloses() {
     }
 }
 
-void CAutomationBus::QuitWhenNothingHeld() {
-    if (m_clientCharts.empty() && !m_charts.UserHoldsCharts()) {
-        End();
-    }
+bool CAutomationBus::NothingHeld() const {
+    return m_clientCharts.empty() && !m_charts.UserHoldsCharts();
 }
 
-void CAutomationBus::End() {
+void CAutomationBus::LeaveBus() {
     // The name goes at once, before the program has ended: the next call starts a new program,
-    // and one already on its way here is refused rather than left unanswered.
+    // and one already on its way here is refused rather than left unanswered. Giving the name up
+    // waits for the bus, so a message sent after it reaches its client after the name went.
     m_ended = true;
     m_quiet.stop();
     m_bus.unregisterService(QString::fromLatin1(kService));
     m_bus.unregisterObject(QString::fromLatin1(kRootPath), QDBusConnection::UnregisterTree);
+}
+
+void CAutomationBus::End() {
+    LeaveBus();
     m_charts.Quit(0);
 }
 

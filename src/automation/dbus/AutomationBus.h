@@ -98,7 +98,11 @@ private:
     bool UserChanged(const ClientChart& chart) const;
     // Runs the closes and hand-overs the served call asked for.
     void RunPendingCloses();
-    void QuitWhenNothingHeld();
+    // Whether a close asked for by the clients ends the program: nothing is left that a client
+    // or the user holds.
+    bool NothingHeld() const;
+    // Gives up the name and the objects: a call made from now on starts a new program.
+    void LeaveBus();
     // Leaves the bus and ends the program.
     void End();
     // A program started for clients: the quiet time runs from the last call while it holds no
