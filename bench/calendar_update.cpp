@@ -93,7 +93,7 @@ void BM_CalendarUpdate20Days(benchmark::State& state) {
             changed.SetDayFlag(DayOf(7 * week + 80).GetTime(), CCalendar::kUserToggle);
         }
         state.ResumeTiming();
-        benchmark::DoNotOptimize(doc->UpdateCalendar(changed));
+        benchmark::DoNotOptimize(doc->GetCalendarUpdate().UpdateCalendar(changed));
         state.PauseTiming();
         doc.reset();
         state.ResumeTiming();

@@ -114,7 +114,7 @@ void LengthenHead(benchmark::State& state) {
         auto doc = std::make_unique<CTembraDoc>();
         const CObSeqNumber head = FillChain(*doc, n, days, false);
         state.ResumeTiming();
-        const int done = doc->ChangeKouteiDays(CTimeSpan(3, 0, 0, 0), TRUE);
+        const int done = doc->GetKouteiChains().ChangeKouteiDays(CTimeSpan(3, 0, 0, 0), TRUE);
         benchmark::DoNotOptimize(done);
         state.PauseTiming();
         if (done != 1 || doc->GetUndoHistory().GetUndoList().empty() ||
@@ -145,7 +145,7 @@ void DragChain(benchmark::State& state) {
         undo.BeginGroup();
         doc->MoveKoutei(CTimeSpan(1, 0, 0, 0), 0, COperationState::kOpMove, nullptr, FALSE,
                         KouteiMoveCaller::Drag);
-        const int done = doc->PropagateKankei();
+        const int done = doc->GetKouteiChains().PropagateKankei();
         undo.EndGroup();
         benchmark::DoNotOptimize(done);
         state.PauseTiming();

@@ -65,7 +65,7 @@ CKoutei* FillLinkedChart(CTembraDoc& doc, int n) {
         }
         before = raw;
     }
-    doc.PropagateKankei();
+    doc.GetKouteiChains().PropagateKankei();
     doc.GetUndoHistory().Reset();
     return middle;
 }
@@ -78,7 +78,7 @@ CKoutei* FillLinkedChart(CTembraDoc& doc, int n) {
     undo.BeginGroup();
     doc.MoveKoutei(CTimeSpan(days, 0, 0, 0), 0, COperationState::kOpMove, nullptr, FALSE,
                    KouteiMoveCaller::Drag);
-    const int done = doc.PropagateKankei();
+    const int done = doc.GetKouteiChains().PropagateKankei();
     undo.EndGroup();
     return done;
 }

@@ -101,7 +101,7 @@ void CTembraDoc::ApplyInsert(CTembraDoc& file, int mask, BOOL chooseLayer) {
         if (m_operation.GetHolidayAuto() == 0 || GetObjCount() + GetSelCount() == 0) {
             file.GetWorkCalendar().CopyTo(&m_calendar);
         } else {
-            UpdateCalendar(file.GetWorkCalendar());
+            m_calendarUpdate.UpdateCalendar(file.GetWorkCalendar());
         }
     }
     // Whether the file's settings come in or not, its sheet rows are its row span.
@@ -194,7 +194,7 @@ void CTembraDoc::InsertHeldBlocks(int mask, const CCalendar& linkCalendar, BOOL 
         return;
     }
     if (linkProcesses) {
-        BuildKouteiLinks(linkCalendar);
+        m_clipboard.BuildKouteiLinks(linkCalendar);
     }
     CChartPos target;
     if ((mask & kInsertKeepPlace) == 0) {

@@ -141,12 +141,12 @@ void CTembraDoc::DragKoutei(CTimeSpan offset, int rows, int operation, const CKo
             pivot->Select();
             pivot->DeselectStartLand();
             pivot->SetAdjustMark(1);
-            SelectLinkedKoutei(nullptr, 1, 1, 1);
+            m_chains.SelectLinkedKoutei(nullptr, 1, 1, 1);
             if (pivot->IsStartLandSelected() != 0) {
                 break; // the chain leads back to the process itself
             }
             CTimeSpan smallest;
-            GetMinSpareDays(smallest, 2);
+            m_chains.GetMinSpareDays(smallest, 2);
             const CTimeSpan pass =
                 smallest == CTimeSpan() ? remaining : std::min(smallest, remaining);
             MoveKoutei(pass, 0, COperationState::kOpMove, &step, TRUE, KouteiMoveCaller::Drag);

@@ -196,8 +196,8 @@ int CTembraDoc::PrepareMoveLinks(KouteiLinkList& records, CTimeSpan offset, bool
             CKoutei* other = index.ProcessAt(number);
             int part = 0;
             int otherPart = 0;
-            if (ContactKind(process, other, TRUE, part, otherPart) != 0 && part == kContactStart &&
-                otherPart == kContactEnd) {
+            if (CKouteiChains::ContactKind(process, other, TRUE, part, otherPart) != 0 &&
+                part == kContactStart && otherPart == kContactEnd) {
                 record->AddLink(other);
             }
         }

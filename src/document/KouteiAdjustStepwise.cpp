@@ -1,6 +1,7 @@
 // The stepwise walk of the adjustment (KouteiAdjustPass): each step collects what moves with the
 // adjusted process up to the nearest spare days and moves it.
 #include "document/KouteiAdjustPass.h"
+#include "document/KouteiChains.h"
 #include "document/KouteiContactLists.h"
 #include "document/TembraDoc.h"
 
@@ -109,7 +110,7 @@ private:
             }
             int part = 0;
             int otherPart = 0;
-            if (CTembraDoc::ContactKind(&current, other, FALSE, part, otherPart) == 0 ||
+            if (CKouteiChains::ContactKind(&current, other, FALSE, part, otherPart) == 0 ||
                 (part != kContactEnd && part != kContactLine)) {
                 continue;
             }

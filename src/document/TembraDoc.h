@@ -22,14 +22,18 @@
 // - CChartResources: the resource lists of processes and the resource table's names;
 // - CResourceCharts: the walk over the resource charts and their edits;
 // - CDayCountingChange: the initial settings and the change of the day counting;
+// - CChartClipboard: the copy and cut of the selection and the relation lines of a paste;
+// - CCalendarUpdate: Settings > calendar and another working calendar taken in;
+// - CYogoBarInput: the start of term input from the term bar and the bar's update marks;
+// - CKouteiChains: how processes meet, the walk along a chain, the change of a duration and the
+//   relation-line check;
 // - CObjectFactory: records by kind code, new and copied processes, their counter and the
 //   current layer;
 // - CChartNotifier: the redraws and the changed flags the other parts report through;
 // - CDocumentSeams: the adapters that answer the records' document interfaces (FindSeam).
 // The operations that combine the parts are members, in files named by what they edit
-// (DocObjects.cpp, DocSelection.cpp, DocClipboard.cpp, DocKoutei.cpp, DocKouteiChain.cpp,
-// DocKouteiMove.cpp, DocKouteiInsert.cpp, DocKouteiAttr.cpp, DocRowsCols.cpp, DocDateRange.cpp,
-// DayCountingChange.cpp); its file in
+// (DocObjects.cpp, DocSelection.cpp, DocKoutei.cpp, DocKouteiMove.cpp, DocKouteiDrag.cpp,
+// DocKouteiInsert.cpp, DocKouteiAttr.cpp, DocRowsCols.cpp, DocDateRange.cpp); its file in
 // DocSerialize.cpp (the stream), DocOpenSave.cpp (new, open, save, close, auto-save copies),
 // DocInsert.cpp (File > Insert), DocBackup.cpp (backup copies) and DocCharts.cpp (resource charts
 // and the foreign streams).
@@ -41,6 +45,8 @@
 // history); the destructor deletes only what is still there.
 #pragma once
 
+#include "document/CalendarUpdate.h"
+#include "document/ChartClipboard.h"
 #include "document/ChartEvents.h"
 #include "document/ChartHatches.h"
 #include "document/ChartLayers.h"
@@ -59,15 +65,16 @@
 #include "document/HolidayUse.h"
 #include "document/KoumokuCells.h"
 #include "document/KouteiAttrChange.h"
+#include "document/KouteiChains.h"
 #include "document/KouteiContactIndex.h"
 #include "document/KouteiMoveCaller.h"
-#include "document/KouteiNumberIndex.h"
 #include "document/ObList.h"
 #include "document/ObjectBox.h"
 #include "document/ObjectFactory.h"
 #include "document/ObjectSets.h"
 #include "document/PrHeaderEdit.h"
 #include "document/ResourceCharts.h"
+#include "document/YogoBarInput.h"
 #include "model/Calendar.h"
 #include "model/ChartPos.h"
 #include "model/ConfigOperation.h"
@@ -159,10 +166,6 @@ public:
     void OnDeactivateUI(BOOL undoable);
     void OnSetItemRects(const CRect& position, const CRect& clip);
 
-    // A text came into the term input bar from the term lists: a process line about to be drawn
-    // (process mode, draw operation, nothing begun, no temporary switch saved) gives way to the
-    // term mode, the views are updated and the undo history emptied. Anything else is kept.
-    void OnYogoTextInput();
     // The keyword the web links of a context menu search for: the text of the term or event the
     // menu was opened on.
     const std::string& GetWebKeyword() const { return m_webKeyword; }
@@ -396,24 +399,9 @@ public:
     // base date).
     void RecalcSelectedDurations(const CTime& baseDate, BOOL holidayFlag);
 
-    // ---- Copy, cut and the link records (DocClipboard.cpp) --------------------------------------
-    // Copies the fully selected processes to the application's object clipboard (with the
-    // resource table and the link records when any was copied) and clones the selected shapes
-    // to the head of its shape clipboard. Returns how many objects were copied.
-    int CopySelectedObjects();
-    // Copies, then deletes the selection and checks the relation lines (PropagateKankei) in one
-    // undo step. Returns 0.
-    int CutSelectedObjects();
-    // Rebuilds the application's link records over its clipboard processes, converting the
-    // durations of those that do not count holidays into working time of the calendar.
-    void BuildKouteiLinks(const CCalendar& calendar);
-    // Marks the relation lines among pasted objects whose two ends were not pasted with both
-    // nodes selected (flag -1) and takes the other processes out of the list. Returns 1 when
-    // relation lines remain.
-    int MarkPastedRelationLines(ObList<CDataHeader>& pasted);
-    // Points the selected relation lines that refer to oldProcess at newProcess (unless that is
-    // a relation line itself).
-    void ReattachPastedRelationLines(const CKoutei* oldProcess, const CKoutei* newProcess);
+    // ---- Copy, cut and the link records (ChartClipboard.h) -------------------------------------
+    // The copy and cut of the selection and the relation lines of a paste (see CChartClipboard).
+    CChartClipboard& GetChartClipboard() { return m_clipboard; }
 
     // ---- Holiday classes (DocKoutei.cpp) --------------------------------------------------------
     // Over the selected processes (or the processes of a list): Mixed when some count holidays
@@ -428,58 +416,11 @@ public:
         return a == b ? TRUE : FALSE;
     }
 
-    // ---- Process chains and the change of a duration (DocKouteiChain.cpp) ----------------------
-    // Processes meet at their nodes and, by a relation node, on another's line; the parts are
-    // kContactStart, kContactEnd and kContactLine (KouteiContactIndex.h). A walk along a
-    // chain marks the parts it reaches and moves the processes it reaches into the selection.
-
-    // How a meets b, the first of these that holds: (only with includeStart) same start (1, 1),
-    // a's start at b's end (1, 2); a's end at b's start (2, 1), same end (2, 2); b's start node
-    // on a's line (0x10, 1), b's end node on a's line (0x10, 2); a's end node on b's line
-    // (2, 0x10), a's start node on b's line (1, 0x10). 1 and the two parts, or 0 and both 0.
-    static int ContactKind(const CKoutei* a, const CKoutei* b, BOOL includeStart, int& partA,
-                           int& partB);
-    // Selects the chain linked to the start process, or to every selected process when there is
-    // none: direction 1 towards the successors, 0 towards the predecessors. Depth 0 selects whole
-    // processes; depth 1 then also walks one step back the other way from everything selected
-    // (only the touching node and line of what it adds); -1 is that inner walk. Rule 0 follows
-    // every link; 1 (a lengthening) stops at a process with spare days, which gives way by its
-    // start; 2 (a shortening) keeps what cannot give way from moving (PruneShortening). The chart
-    // is redrawn once at the end. Returns 1 when the walk moved a process into the selection.
-    int SelectLinkedKoutei(CKoutei* start, int direction, int depth, int rule);
-    // Prepares a seed of a walk: with whole, marks the node the walk leaves from (direction 0 the
-    // start, 1 the end) and the line; with whole and rule 1 a process with spare days keeps its
-    // end; with rule 2 a marked process that an unselected one touches by a relation node keeps
-    // its end. 1 for a process, 0 for any other object.
-    int SeedLinkedKoutei(CDataHeader* object, int direction, BOOL whole, int rule);
-    // Links the candidate to the chain process when a node the walk has reached meets it (end
-    // to start, same start, same end, or by a relation node): the candidate's touching node and
-    // line are marked, with whole its far node too. 1 when it was linked.
-    int LinkKoutei(CDataHeader* chain, CDataHeader* candidate, int direction, BOOL whole, int rule);
-    // Before a shortening: a selected unmarked process that cannot give way (its start stays and
-    // it has no spare days, or an unselected process's relation node lies on it) stops moving,
-    // and so, in turn, does what hangs on it. 1 when any process was held back.
-    int PruneShortening();
-    // The first unselected process (skipping those with spare days when asked) that meets the
-    // process by one of these pairs within the masks (own part / its part): same start (1/1),
-    // same end (2/2), own start at its end (1/2), own end at its start (2/1), its start or end
-    // node on the own line (0x10/1, 0x10/2). Its position in the object list, or null.
-    POSITION FindTouchingKoutei(const CKoutei* process, int ownMask, int otherMask,
-                                BOOL skipSpare) const;
-    // The smallest non-zero spare days among the selected processes whose start node (side 1) or
-    // end node (side 2) is not selected: 1 and smallest, or 0 and 0 when there is none.
-    int GetMinSpareDays(CTimeSpan& smallest, int side) const;
-    // Moves the end (endFlag 1) or the start (0) of the first selected process by amount and its
-    // chain with it, in passes: each pass moves the chain up to the first process whose spare
-    // days give way, by at most those spare days. One undo step, everything deselected at the
-    // end. 0 when nothing is selected or the chain leads back to the process (the passes made
-    // stay made); else 1.
-    int ChangeKouteiDays(CTimeSpan amount, BOOL endFlag);
-    // The relation-line check after an edit: every relation line is attached again to the
-    // processes it links; one whose start passed its end is lengthened back (ChangeKouteiDays).
-    // When that is refused, message 5039 is shown and the whole edit is undone. At most 10 scans;
-    // the check stops at the first refusal. Returns 0 after a refusal, else 1.
-    int PropagateKankei();
+    // ---- Process chains (KouteiChains.h) --------------------------------------------------------
+    // How processes meet, the walk along a chain, the change of a duration and the relation-line
+    // check (see CKouteiChains).
+    CKouteiChains& GetKouteiChains() { return m_chains; }
+    const CKouteiChains& GetKouteiChains() const { return m_chains; }
 
     // ---- Moving processes (DocKouteiMove.cpp) -------------------------------------------------
     // The operations that move the selected processes take one of these operation codes (the
@@ -603,6 +544,11 @@ public:
     // Moves everything after date later by dateTo - date, less the holidays between them when
     // "HolidayAuto" is on.
     int InsertColumns(CTime date, CTime dateTo, KouteiMoveCaller caller);
+    // Pulls what follows the period [dateFrom, dateTo) earlier by its length without deleting
+    // anything: processes and events starting at or after dateTo move whole, processes reaching
+    // over dateTo lose the period from their end unless that would leave them no longer than a
+    // point; what lies inside the period stays. 1 when the chart held objects, else 0.
+    int PullColumnsEarlier(CTime dateFrom, CTime dateTo, KouteiMoveCaller caller);
     // Keeps the crossbars of the selected gate processes on their item rows while rows first..
     // last are inserted (direction 1) or deleted (-1): the bend offsets change, each recorded
     // against a copy of the old state that keeps its number.
@@ -784,23 +730,9 @@ public:
     BOOL LoadDosDocument(CArchive& ar);
     BOOL StoreDosDocument(CArchive& ar);
 
-    // ---- The calendar (DocCalendarUpdate.cpp) --------------------------------------------------
-    // Settings > calendar (calendar days only): the calendar dialog edits a copy of the working
-    // calendar from the month of the chart start; on OK the copy is brought in by UpdateCalendar
-    // in one undo step (nothing recorded when it is the same).
-    void OnCalendar();
-    void OnUpdateCalendar(CCmdUI* cmdUI) const;
-    // Gives the chart another working calendar: 0 when it equals the current one, else 1. With
-    // "HolidayAuto" on and objects in the chart the user is asked first (the automatic-adjustment
-    // dialog); on yes every day of the period (the chart's, or every supported date) whose kind
-    // changed moves what follows it: a new holiday one day later, a new working day one day
-    // earlier (PullColumnsEarlier: nothing is deleted). The progress is shown in the status bar.
-    int UpdateCalendar(CCalendar& calendar);
-    // Pulls what follows the period [dateFrom, dateTo) earlier by its length without deleting
-    // anything: processes and events starting at or after dateTo move whole, processes reaching
-    // over dateTo lose the period from their end unless that would leave them no longer than a
-    // point; what lies inside the period stays. 1 when the chart held objects, else 0.
-    int PullColumnsEarlier(CTime dateFrom, CTime dateTo, KouteiMoveCaller caller);
+    // ---- The calendar (CalendarUpdate.h) --------------------------------------------------------
+    // Settings > calendar and another working calendar taken in (see CCalendarUpdate).
+    CCalendarUpdate& GetCalendarUpdate() { return m_calendarUpdate; }
 
     // ---- The day counting and the initial settings (DayCountingChange.h) -----------------------
     // The change of the day counting, the initial settings and the calendar kept for the way
@@ -818,26 +750,9 @@ public:
     // the selection (processes, terms, events, resources, shapes), a progress line, the current
     // embedded object or a selected resource chart (DocObjects.cpp).
     BOOL CanDelete() const;
-    // Remembers CanDelete at an update of "消　去" for the term bar's edit mark: TRUE when it
-    // changed since the last update.
-    bool NoteCanDelete(BOOL can) {
-        const bool changed = can != m_bCouldDelete;
-        m_bCouldDelete = can;
-        return changed;
-    }
-    // Remembers whether the term bar's input was made active at an update of its state: TRUE when
-    // that changed (or was never told).
-    bool NoteYogoComboActive(bool active) {
-        const int now = active ? 1 : 0;
-        const bool changed = now != m_nYogoComboActive;
-        m_nYogoComboActive = now;
-        return changed;
-    }
-    // The term bar's input asks for a term: in the process mode drawing with nothing going on
-    // and nothing saved, the term mode is entered for one term (process mode and draw saved for
-    // the return) unless terms go with processes; every selection is dropped and the undo
-    // history emptied. Any other state: nothing (DocYogoInput.cpp).
-    void BeginTermInput();
+    // The term bar's input: the start of term input and the bar's update marks (see
+    // CYogoBarInput).
+    CYogoBarInput& GetYogoBarInput() { return m_yogoBarInput; }
 
     // ---- Automation (members named as the automation interface names them) ----------------------
     BOOL m_bAutomation = FALSE;
@@ -867,13 +782,6 @@ private:
     void ApplyInsert(CTembraDoc& file, int mask, BOOL chooseLayer);
     // The objects and shapes held in the application's clipboard go in as blocks.
     void InsertHeldBlocks(int mask, const CCalendar& linkCalendar, BOOL linkProcesses);
-    // The day loop of UpdateCalendar.
-    void MoveOverChangedDays(const CCalendar& calendar, const CTime& first, const CTime& last);
-    // Puts the objects back in the order they had (order: the chart's objects then the selection
-    // before the day loop), each as the copy that the undo records since firstRecord put in its
-    // place: the day-by-day edits append what they move, and the chart, like an undone update,
-    // keeps its order.
-    void KeepObjectOrder(const std::vector<CDataHeader*>& order, std::size_t firstRecord);
 
     // The title's name part cut for a file name: 8 bytes and at " #%;/\" (CP932).
     std::string ShortTitle() const;
@@ -920,6 +828,10 @@ private:
     CChartResources m_resources{*this, m_objects};
     CResourceCharts m_charts{m_objects, m_notifier};
     CDayCountingChange m_dayCounting{*this};
+    CKouteiChains m_chains{*this, m_selection, m_undo, m_notifier};
+    CChartClipboard m_clipboard{*this, m_undo};
+    CCalendarUpdate m_calendarUpdate{*this, m_undo};
+    CYogoBarInput m_yogoBarInput{*this, m_undo};
     CHint m_hint;
     int m_nInsertMask = kInsertMaskAll;
     CDocumentSeams m_seams{*this,      m_nInsertMask, m_factory.GetSeqNumberCtrl(),
@@ -940,15 +852,6 @@ private:
     // The objects change count (IChartDocument) when the views last redrew the charts for it.
     std::uint64_t m_chartsRedrawnAt = 0;
     int m_nLastSaveError = 0;
-    // Whether the term bar's input was last made active (-1: not yet).
-    int m_nYogoComboActive = -1;
-    // CanDelete at the last update of "消　去", for the term bar's edit mark.
-    BOOL m_bCouldDelete = FALSE;
-    // Set while the relation-line check runs: the edits it makes do not start it again.
-    BOOL m_bPropagating = FALSE;
-    // The relation-line check's index of the processes by number, kept with its arrays from
-    // one check to the next.
-    KouteiNumberIndex m_relationNumbers;
 };
 
 } // namespace tembra

@@ -289,7 +289,7 @@ BOOL CTextDataReader::ReadBody() {
     }
     // The relation lines attached to the processes they link, once every process is there, and
     // the spans of every process from its dates.
-    m_document->PropagateKankei();
+    m_document->GetKouteiChains().PropagateKankei();
     m_document->GetUndoHistory().Reset();
     for (POSITION pos = m_document->GetHeadObjPosition(); pos != nullptr;) {
         if (CKoutei* process = AsKoutei(m_document->GetNextObj(pos))) {

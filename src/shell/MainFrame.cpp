@@ -661,7 +661,7 @@ void CMainFrame::OnYogoInput(int mode, const std::string& text) {
         combo->setEditText(next);
     }
     if (CTembraDoc* document = m_app.ActiveDocument()) {
-        document->OnYogoTextInput();
+        document->GetYogoBarInput().OnYogoTextInput();
         if (m_bYogoBarShown && combo != nullptr) {
             combo->setFocus(Qt::OtherFocusReason);
         }

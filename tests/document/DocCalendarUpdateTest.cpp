@@ -80,9 +80,9 @@ TEST_F(CalendarUpdateTest, TheCommandRunsInCalendarDaysOnly) {
     Script({{12, CCalendar::kUserToggle}}, IDOK);
     doc.GetSyokiSet().SetNobeMode(1);
     CCmdUI cmdUI(32778);
-    doc.OnUpdateCalendar(&cmdUI);
+    doc.GetCalendarUpdate().OnUpdateCalendar(&cmdUI);
     EXPECT_FALSE(cmdUI.IsEnabled());
-    doc.OnCalendar();
+    doc.GetCalendarUpdate().OnCalendar();
     EXPECT_TRUE(ui->Dialogs().empty());
     EXPECT_FALSE(doc.GetWorkCalendar().IsHoliday(ChartDay(12)));
 }
@@ -90,7 +90,7 @@ TEST_F(CalendarUpdateTest, TheCommandRunsInCalendarDaysOnly) {
 TEST_F(CalendarUpdateTest, AnUnchangedCalendarRecordsAndUpdatesNothing) {
     Add({"A", 12, 15, 1, 1});
     Script({}, IDOK);
-    doc.OnCalendar();
+    doc.GetCalendarUpdate().OnCalendar();
     EXPECT_TRUE(doc.GetUndoHistory().GetUndoList().empty());
     EXPECT_TRUE(view.updates.empty());
     EXPECT_FALSE(Asked());
@@ -116,7 +116,7 @@ TEST_F(CalendarUpdateTest, WithoutTheQuestionOrWithNoTheCalendarIsTakenAndNothin
             Add({"A", 12, 15, 1, 1});
         }
         Script({{11, CCalendar::kUserToggle}}, c.answer);
-        doc.OnCalendar();
+        doc.GetCalendarUpdate().OnCalendar();
         EXPECT_EQ(Asked(), c.asked);
         EXPECT_TRUE(doc.GetWorkCalendar().IsHoliday(ChartDay(11)));
         if (c.withObjects) {
@@ -128,7 +128,7 @@ TEST_F(CalendarUpdateTest, WithoutTheQuestionOrWithNoTheCalendarIsTakenAndNothin
 TEST_F(CalendarUpdateTest, TheDaysMoveWhatFollowsThemAndTheProgressRunsFromZeroToHundred) {
     Add({"A", 12, 15, 1, 1});
     Script({{11, CCalendar::kUserToggle}}, IDOK);
-    doc.OnCalendar();
+    doc.GetCalendarUpdate().OnCalendar();
     EXPECT_EQ(StartDay("A"), 13);
     std::vector<std::string> texts;
     for (const std::string& text : ui->StatusTexts()) {
@@ -148,7 +148,7 @@ TEST_F(CalendarUpdateTest, TheBoxKeepsTheAdjustmentInsideTheChartPeriod) {
         SCOPED_TRACE(limit);
         doc.GetWorkCalendar().Clear();
         Script({{35, CCalendar::kUserToggle}}, IDOK, limit);
-        doc.OnCalendar();
+        doc.GetCalendarUpdate().OnCalendar();
         EXPECT_EQ(StartDay("A"), limit ? 40 : 41);
     }
 }
@@ -163,7 +163,7 @@ TEST_F(CalendarUpdateTest, AHolidayTurnedWorkingDayDeletesNothingAndPullsWhatFol
     AddEvent(10);
     AddEvent(12);
     Script({{10, 0}}, IDOK);
-    doc.OnCalendar();
+    doc.GetCalendarUpdate().OnCalendar();
     EXPECT_EQ(doc.GetObjCount(), 7);
     EXPECT_EQ(StartDay("on the day"), 10);
     EXPECT_EQ(EndDay("on the day"), 11);
@@ -202,7 +202,7 @@ TEST_F(CalendarUpdateTest, ADayThatKeepsItsKindUnderAnotherFlagMovesNothing) {
         AddEvent(16);
         const Bytes before = ChartBytes(doc);
         Script({{c.day, c.flag}}, IDOK, false);
-        doc.OnCalendar();
+        doc.GetCalendarUpdate().OnCalendar();
         EXPECT_TRUE(Asked());
         EXPECT_EQ(ChartBytes(doc), before);
         EXPECT_EQ(doc.GetWorkCalendar().GetDayFlag(ChartDay(c.day).GetTime()), c.flag);
@@ -219,7 +219,7 @@ TEST_F(CalendarUpdateTest, OneUndoTakesTheWholeEditBack) {
     doc.GetWorkCalendar().CopyTo(&calendar);
     const Bytes before = ChartBytes(doc);
     Script({{10, 0}, {11, CCalendar::kUserToggle}, {15, CCalendar::kUserToggle}}, IDOK);
-    doc.OnCalendar();
+    doc.GetCalendarUpdate().OnCalendar();
     ASSERT_NE(ChartBytes(doc), before);
     ASSERT_EQ(doc.GetUndoHistory().Undo(), 1);
     EXPECT_EQ(ChartBytes(doc), before);

@@ -185,7 +185,7 @@ TEST_F(DocCalendarWindowTest, NoCalendarEditStopsTheSaveOfAnOpenChart) {
                 return IDOK;
             });
             ui->OnDialog("AutoAdjust", [](DialogRequest&) { return IDCANCEL; });
-            open->OnCalendar();
+            open->GetCalendarUpdate().OnCalendar();
             break;
         case Edit::kYearlyHoliday: {
             CHolidaySettings settings;

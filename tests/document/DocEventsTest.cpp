@@ -120,7 +120,7 @@ TEST_F(DocEventsTest, CopyOfTheSelectionTakesTheEvents) {
     Add("a", true);
     Add("b", true);
     Add("c", false);
-    EXPECT_EQ(doc.CopySelectedObjects(), 2);
+    EXPECT_EQ(doc.GetChartClipboard().CopySelectedObjects(), 2);
     EXPECT_EQ(Texts(app->GetObjectClipboard()), (std::vector<std::string>{"a", "b"}));
 }
 

@@ -1,6 +1,7 @@
 // Chains of linked processes: the contact rule, the chain selections, the change of a duration
 // with its passes through spare days, and the relation-line check.
 #include "KouteiChainFixture.h"
+#include "document/KouteiChains.h"
 
 #include <gtest/gtest.h>
 
@@ -114,7 +115,7 @@ TEST_P(ContactKindTest, FindsTheFirstContactThatHolds) {
     const auto b = test::MakeKoutei(doc, c.b);
     int partA = -1;
     int partB = -1;
-    EXPECT_EQ(CTembraDoc::ContactKind(a.get(), b.get(), c.includeStart, partA, partB), c.result);
+    EXPECT_EQ(CKouteiChains::ContactKind(a.get(), b.get(), c.includeStart, partA, partB), c.result);
     EXPECT_EQ(partA, c.partA);
     EXPECT_EQ(partB, c.partB);
 }
@@ -157,7 +158,7 @@ TEST_P(ChainSelectionTest, SelectsTheLinkedProcesses) {
     const WalkCase& c = GetParam();
     AddAll(kBranchedChain);
     SelectWhole(c.from);
-    doc.SelectLinkedKoutei(nullptr, c.direction, c.depth, 0);
+    doc.GetKouteiChains().SelectLinkedKoutei(nullptr, c.direction, c.depth, 0);
     EXPECT_EQ(SelectedNames(), c.selected);
     for (const std::string& name : c.selected) {
         if (name != "D") {
@@ -188,12 +189,12 @@ TEST_F(KouteiChainFixture, AdjacentWalkAddsThePredecessorsOfTheSuccessorsByTheir
     Add({"J", 1, 3, 6, 6}); // linked to nothing
 
     SelectWhole("A");
-    doc.SelectLinkedKoutei(nullptr, 1, 0, 0); // a.
+    doc.GetKouteiChains().SelectLinkedKoutei(nullptr, 1, 0, 0); // a.
     EXPECT_EQ(SelectedNames(), (std::vector<std::string>{"A", "B", "C", "D", "F"}));
 
     doc.UnselectAll();
     SelectWhole("A");
-    doc.SelectLinkedKoutei(nullptr, 1, 1, 0); // c.
+    doc.GetKouteiChains().SelectLinkedKoutei(nullptr, 1, 1, 0); // c.
     const std::vector<std::string> selected = SelectedNames();
     EXPECT_EQ(std::count(selected.begin(), selected.end(), "G"), 1);
     EXPECT_EQ(std::count(selected.begin(), selected.end(), "J"), 0);
@@ -230,7 +231,7 @@ TEST_P(DurationChangeTest, MovesTheChainAsFarAsSpareDaysAllow) {
     const DurationCase& c = GetParam();
     AddAll(c.chart);
     SelectWhole("A");
-    EXPECT_EQ(doc.ChangeKouteiDays(Days(c.days), TRUE), 1);
+    EXPECT_EQ(doc.GetKouteiChains().ChangeKouteiDays(Days(c.days), TRUE), 1);
     for (const Expected& e : c.after) {
         const CKoutei* process = Get(e.name);
         EXPECT_EQ(process->GetStartTime(), ChartDay(e.startDay)) << e.name;
@@ -283,7 +284,7 @@ TEST_F(KouteiChainFixture, LengtheningPastSpareDaysTakesTwoPassesAndOneUndo) {
     CKoutei* const c = Get("C");
     SelectWhole("A");
     doc.GetUndoHistory().AddNew(a); // an earlier edit: the change starts a history of its own
-    ASSERT_EQ(doc.ChangeKouteiDays(Days(3), TRUE), 1);
+    ASSERT_EQ(doc.GetKouteiChains().ChangeKouteiDays(Days(3), TRUE), 1);
 
     // First pass 2 days (A and B), second pass 1 day (A, B and C).
     EXPECT_EQ(ChangesOf("A"), 2);
@@ -311,7 +312,7 @@ TEST_F(KouteiChainFixture, ChainClosingOnThePivotIsRefusedAndUndoneInOneStep) {
     CKoutei* const a = Get("A");
     CKoutei* const b = Get("B");
     SelectWhole("A");
-    EXPECT_EQ(doc.ChangeKouteiDays(Days(3), TRUE), 0);
+    EXPECT_EQ(doc.GetKouteiChains().ChangeKouteiDays(Days(3), TRUE), 0);
     // The first pass stays made.
     EXPECT_EQ(Get("A")->GetEndTime(), ChartDay(7));
     EXPECT_EQ(Get("B")->GetStartTime(), ChartDay(7));
@@ -329,7 +330,7 @@ TEST_F(KouteiChainFixture, ChainClosingOnThePivotIsRefusedAndUndoneInOneStep) {
 TEST_F(KouteiChainFixture, NothingSelectedChangesNothing) {
     AddAll({{"A", 0, 5, 1, 1}});
     doc.GetUndoHistory().AddNew(Get("A"));
-    EXPECT_EQ(doc.ChangeKouteiDays(Days(3), TRUE), 0);
+    EXPECT_EQ(doc.GetKouteiChains().ChangeKouteiDays(Days(3), TRUE), 0);
     EXPECT_EQ(doc.GetUndoHistory().GetUndoList().size(), 1u);
     EXPECT_EQ(Get("A")->GetEndTime(), ChartDay(5));
 }
@@ -345,7 +346,7 @@ TEST_F(KouteiChainFixture, WorkingDayChainEndsOnTheAskedDateAcrossHolidays) {
     b.workingDays = true;
     AddAll({a, b});
     SelectWhole("A");
-    ASSERT_EQ(doc.ChangeKouteiDays(Days(4), TRUE), 1);
+    ASSERT_EQ(doc.GetKouteiChains().ChangeKouteiDays(Days(4), TRUE), 1);
     // Day 12 (13 April), not four working days later; B still starts there.
     EXPECT_EQ(Get("A")->GetEndTime(), ChartDay(12));
     EXPECT_EQ(Get("B")->GetStartTime(), ChartDay(12));
@@ -382,7 +383,7 @@ TEST_F(RelationLineTest, LineWhoseStartPassedItsEndIsLengthenedBack) {
     x->SelectForStretch(TRUE);
     doc.SelectAt(doc.FindObj(x));
     doc.MoveKoutei(Days(8), 0, 3, nullptr, FALSE, KouteiMoveCaller::Drag);
-    EXPECT_EQ(doc.PropagateKankei(), 1);
+    EXPECT_EQ(doc.GetKouteiChains().PropagateKankei(), 1);
     undo.EndGroup();
 
     EXPECT_EQ(Get("X")->GetEndTime(), ChartDay(17));
@@ -412,7 +413,7 @@ TEST_F(RelationLineTest, UnrepairableLineShowsItsMessageOnceAndTakesTheEditBack)
     CKoutei* const z = Get("Z");
 
     SelectWhole("Z");
-    doc.CutSelectedObjects();
+    doc.GetChartClipboard().CutSelectedObjects();
 
     ASSERT_EQ(ui->MessageBoxes().size(), 1u);
     EXPECT_EQ(ui->MessageBoxes()[0].stringId, 5039u);
@@ -424,7 +425,7 @@ TEST_F(RelationLineTest, UnrepairableLineShowsItsMessageOnceAndTakesTheEditBack)
     EXPECT_FALSE(doc.GetUndoHistory().IsSuspended());
 
     // The check on its own stops at the refusal too.
-    EXPECT_EQ(doc.PropagateKankei(), 0);
+    EXPECT_EQ(doc.GetKouteiChains().PropagateKankei(), 0);
     EXPECT_EQ(ui->MessageBoxes().size(), 2u);
 }
 
@@ -440,7 +441,7 @@ TEST_F(RelationLineTest, LineFromALineRunsFromWhereTheCheckPutThatLine) {
     r3->SetSpareDays(Days(11));
 
     doc.GetUndoHistory().Reset();
-    EXPECT_EQ(doc.PropagateKankei(), 1);
+    EXPECT_EQ(doc.GetKouteiChains().PropagateKankei(), 1);
 
     EXPECT_EQ(Get("R1")->GetStartTime(), ChartDay(9));
     EXPECT_EQ(Get("R1")->GetEndTime(), ChartDay(14));
@@ -467,7 +468,7 @@ TEST_F(RelationLineTest, LineFromALineBeforeItFollowsThatLinesRepair) {
     r2->SetSpareDays(Days(28));
 
     doc.GetUndoHistory().Reset();
-    EXPECT_EQ(doc.PropagateKankei(), 1);
+    EXPECT_EQ(doc.GetKouteiChains().PropagateKankei(), 1);
 
     EXPECT_EQ(Get("R1")->GetStartTime(), ChartDay(9));
     EXPECT_EQ(Get("R1")->GetEndTime(), ChartDay(14));
@@ -484,7 +485,7 @@ TEST_F(RelationLineTest, LineThatLostAProcessBecomesAPlainProcess) {
     CKoutei* const r = Get("R");
 
     SelectWhole("Y");
-    doc.CutSelectedObjects();
+    doc.GetChartClipboard().CutSelectedObjects();
 
     EXPECT_EQ(Get("R")->IsRelationLine(), 0);
     EXPECT_TRUE(Get("R")->GetEndLandNo().IsNull());

@@ -110,7 +110,7 @@ protected:
         r.SetStartLandNo(f.GetHigh(), f.GetLow());
         r.SetEndLandNo(t.GetHigh(), t.GetLow());
     }
-    void Copy() { ASSERT_GT(source.CopySelectedObjects(), 0); }
+    void Copy() { ASSERT_GT(source.GetChartClipboard().CopySelectedObjects(), 0); }
 
     CTembraDoc source;
     std::map<std::string, CKoutei*> sourceProcesses;

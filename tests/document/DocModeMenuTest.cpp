@@ -205,7 +205,7 @@ TEST_F(DocModeMenuTest, TermInputStartsOnlyFromAnIdleProcessDraw) {
             doc.GetOperation().SetSavedMode(c.savedMode - 1);
         }
         doc.GetOperation().SetWithYogo(c.withYogo);
-        doc.BeginTermInput();
+        doc.GetYogoBarInput().BeginTermInput();
         const COperationState& o = doc.GetOperation();
         EXPECT_EQ(o.GetMode(), c.modeAfter) << c.name;
         EXPECT_EQ(doc.GetSelCount(), c.acts ? 0 : 1) << c.name;

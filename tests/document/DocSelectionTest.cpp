@@ -534,7 +534,7 @@ TEST_F(SelectionTest, PastedRelationLinesWithoutTheirEndsAreMarked) {
          std::vector<CDataHeader*>{a, b, half, whole, toHalf, toOutside, event}) {
         pasted.AddTail(object);
     }
-    EXPECT_EQ(doc.MarkPastedRelationLines(pasted), 1);
+    EXPECT_EQ(doc.GetChartClipboard().MarkPastedRelationLines(pasted), 1);
     EXPECT_EQ(whole->IsRelationLine(), 1);
     EXPECT_EQ(toHalf->IsRelationLine(), 0xFFFF);
     EXPECT_EQ(toOutside->IsRelationLine(), 0xFFFF);
@@ -546,7 +546,7 @@ TEST_F(SelectionTest, PastedRelationLinesWithoutTheirEndsAreMarked) {
 
     ObList<CDataHeader> plainOnly;
     plainOnly.AddTail(a);
-    EXPECT_EQ(doc.MarkPastedRelationLines(plainOnly), 0);
+    EXPECT_EQ(doc.GetChartClipboard().MarkPastedRelationLines(plainOnly), 0);
     EXPECT_TRUE(plainOnly.IsEmpty());
 }
 
@@ -564,10 +564,10 @@ TEST_F(SelectionTest, SelectedRelationLinesFollowAReplacedProcess) {
 
     auto relationReplacement = doc.CreateKoutei(nullptr, TRUE);
     relationReplacement->SetRelationLine(1);
-    doc.ReattachPastedRelationLines(old, relationReplacement.get());
+    doc.GetChartClipboard().ReattachPastedRelationLines(old, relationReplacement.get());
     EXPECT_EQ(selectedLine->GetStartLandNo(), old->GetSeqNumber()) << "a relation line names none";
 
-    doc.ReattachPastedRelationLines(old, replacement.get());
+    doc.GetChartClipboard().ReattachPastedRelationLines(old, replacement.get());
     EXPECT_EQ(selectedLine->GetStartLandNo(), replacement->GetSeqNumber());
     EXPECT_EQ(selectedLine->GetEndLandNo(), replacement->GetSeqNumber());
     EXPECT_EQ(otherLine->GetStartLandNo(), old->GetSeqNumber()) << "not selected";
@@ -584,7 +584,7 @@ TEST_F(SelectionTest, CopyTakesFullySelectedProcessesWithTheirNumbers) {
     part->SelectStartLand();
     Select(part);
 
-    EXPECT_EQ(doc.CopySelectedObjects(), 1);
+    EXPECT_EQ(doc.GetChartClipboard().CopySelectedObjects(), 1);
     EXPECT_FALSE(IsInSel(part)) << "rule 3 filtered it";
     const OwnedObList<CDataHeader>& clipboard = app->GetObjectClipboard();
     ASSERT_EQ(clipboard.GetCount(), 1);
@@ -607,7 +607,7 @@ TEST_F(SelectionTest, CutDeletesTheSelectionInOneUndoStep) {
     doc.GetOperation().SetMode(COperationState::kModeYogo); // no filter outside the process mode
     stays->DeselectLines();
 
-    EXPECT_EQ(doc.CutSelectedObjects(), 0);
+    EXPECT_EQ(doc.GetChartClipboard().CutSelectedObjects(), 0);
     EXPECT_EQ(app->GetObjectClipboard().GetCount(), 2);
     EXPECT_FALSE(IsInSel(whole));
     EXPECT_FALSE(IsInObj(whole));
@@ -662,7 +662,7 @@ TEST_F(SelectionTest, LinkRecordsTurnCalendarDurationsIntoWorkingTime) {
     }
     app->GetObjectClipboard().AddTail(new ProbeRecord(kTypeEvent, "event"));
 
-    doc.BuildKouteiLinks(calendar);
+    doc.GetChartClipboard().BuildKouteiLinks(calendar);
     std::vector<const CKoutei*> linked;
     for (const auto& link : app->GetProcessInfoList()) {
         linked.push_back(link->GetKoutei());
@@ -676,7 +676,7 @@ TEST_F(SelectionTest, LinkRecordsTurnCalendarDurationsIntoWorkingTime) {
     // A new build starts from no records.
     app->GetObjectClipboard().DeleteAll();
     app->ClearProcessInfoList();
-    doc.BuildKouteiLinks(calendar);
+    doc.GetChartClipboard().BuildKouteiLinks(calendar);
     EXPECT_TRUE(app->GetProcessInfoList().empty());
 }
 

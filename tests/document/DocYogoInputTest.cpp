@@ -37,7 +37,7 @@ TEST(DocYogoInputTest, OnlyAProcessLineAboutToBeDrawnGivesWayToTheTerm) {
         c.state(doc.GetOperation());
         const LONG mode = doc.GetOperation().GetMode();
         const int notices = ui->ModeChangedCount();
-        doc.OnYogoTextInput();
+        doc.GetYogoBarInput().OnYogoTextInput();
         EXPECT_EQ(doc.GetOperation().GetMode(), c.switches ? COperationState::kModeYogo : mode)
             << c.name;
         EXPECT_EQ(ui->ModeChangedCount() - notices, c.switches ? 1 : 0) << c.name;

@@ -239,7 +239,7 @@ TEST_F(DocZukeiGroupTest, UserShapesAreCopiedCutAndComeBackWithUndo) {
     doc.GetZukeiList().AddTail(user);
     SelectShape(user);
 
-    EXPECT_EQ(doc.CopySelectedObjects(), 1);
+    EXPECT_EQ(doc.GetChartClipboard().CopySelectedObjects(), 1);
     ASSERT_EQ(app->GetZukeiClipboard().GetCount(), 1);
     const auto* copy = dynamic_cast<const CZukeiUser*>(app->GetZukeiClipboard().GetHead());
     ASSERT_NE(copy, nullptr);
@@ -247,7 +247,7 @@ TEST_F(DocZukeiGroupTest, UserShapesAreCopiedCutAndComeBackWithUndo) {
     EXPECT_EQ(copy->GetLayer(), 2);
     EXPECT_EQ(copy->GetColor(), RGB(9, 9, 9));
 
-    doc.CutSelectedObjects();
+    doc.GetChartClipboard().CutSelectedObjects();
     ASSERT_EQ(app->GetZukeiClipboard().GetCount(), 1);
     EXPECT_NE(dynamic_cast<const CZukeiUser*>(app->GetZukeiClipboard().GetHead()), nullptr);
     EXPECT_TRUE(Shapes().empty());

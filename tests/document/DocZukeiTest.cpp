@@ -131,7 +131,7 @@ TEST_F(DocZukeiTest, CopyClonesSelectedShapesToTheHeadOfTheShapeClipboard) {
     second->Select();
     doc.AddSel(second);
 
-    EXPECT_EQ(doc.CopySelectedObjects(), 3);
+    EXPECT_EQ(doc.GetChartClipboard().CopySelectedObjects(), 3);
     const OwnedObList<CDataHeader>& clipboard = app->GetZukeiClipboard();
     ASSERT_EQ(clipboard.GetCount(), 3);
     // The last copied at the head, the first at the tail.

@@ -2,6 +2,7 @@
 // meets another must be among that one's candidates.
 #include "document/KouteiContactIndex.h"
 #include "KouteiChainFixture.h"
+#include "document/KouteiChains.h"
 
 #include <gtest/gtest.h>
 
@@ -75,8 +76,9 @@ TEST_F(KouteiContactIndexTest, EveryProcessThatMeetsAnotherIsItsCandidate) {
                 }
                 int partA = 0;
                 int partB = 0;
-                const bool meets = CTembraDoc::ContactKind(a.get(), b.get(), TRUE, partA, partB) ||
-                                   CTembraDoc::ContactKind(b.get(), a.get(), TRUE, partA, partB);
+                const bool meets =
+                    CKouteiChains::ContactKind(a.get(), b.get(), TRUE, partA, partB) ||
+                    CKouteiChains::ContactKind(b.get(), a.get(), TRUE, partA, partB);
                 if (meets) {
                     ++contacts;
                     EXPECT_EQ(std::count(candidates.begin(), candidates.end(), b.get()), 1)

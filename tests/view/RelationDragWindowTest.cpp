@@ -71,7 +71,7 @@ TEST_F(RelationDragWindowTest, TheLinesOfADraggedProcessFollowItAndOneUndoTakesA
     const CObSeqNumber intoB = AddRelation(*a, *b);
     const CObSeqNumber outOfB = AddRelation(*b, *c);
     const CObSeqNumber numberB = b->GetSeqNumber();
-    doc->PropagateKankei();
+    doc->GetKouteiChains().PropagateKankei();
     ASSERT_EQ(Find(intoB)->GetEndTime(), Day(8));
     ASSERT_EQ(Find(outOfB)->GetStartTime(), Day(10));
     doc->GetUndoHistory().Reset();

@@ -159,7 +159,7 @@ TEST_F(ViewDisplayTest, ThePasteWithTheLayerChosenAsksForTheLayerInTheModesItTak
     CKoutei* process = AddProcess(2, 4, 1);
     process->Select();
     doc.SelectLastObj();
-    doc.CopySelectedObjects();
+    doc.GetChartClipboard().CopySelectedObjects();
     doc.UnselectAll(FALSE);
     const Case cases[] = {
         {"processes in the process mode", Op::kModeKoutei, false, true},

@@ -98,7 +98,7 @@ TEST_F(ViewEditTest, WhenCutCopyAndPasteAreEnabled) {
                 process->Select();
                 doc.SelectLastObj();
             }
-            doc.CopySelectedObjects();
+            doc.GetChartClipboard().CopySelectedObjects();
             doc.UnselectAll(FALSE);
         }
         if (c.objectSelected) {

@@ -79,7 +79,7 @@ void OnUpdateEditDelete(CTembraDoc& doc, CCmdUI* cmdUI) {
     const BOOL can = doc.CanDelete();
     // The Delete key goes to the term bar's input while the document has nothing to delete:
     // the bar's edit mark says so.
-    if (doc.NoteCanDelete(can) && GetAppState()->GetYogoBar() != nullptr) {
+    if (doc.GetYogoBarInput().NoteCanDelete(can) && GetAppState()->GetYogoBar() != nullptr) {
         GetAppState()->SetEditModify(can == FALSE);
     }
     cmdUI->Enable(can);
@@ -148,19 +148,19 @@ void OnUpdateCancelOne(CTembraDoc& doc, CCmdUI* cmdUI) {
 }
 
 void OnSelectLaterChain(CTembraDoc& doc) {
-    doc.SelectLinkedKoutei(nullptr, 1, 0, 0);
+    doc.GetKouteiChains().SelectLinkedKoutei(nullptr, 1, 0, 0);
 }
 
 void OnSelectEarlierChain(CTembraDoc& doc) {
-    doc.SelectLinkedKoutei(nullptr, 0, 0, 0);
+    doc.GetKouteiChains().SelectLinkedKoutei(nullptr, 0, 0, 0);
 }
 
 void OnSelectLaterChainAdjacent(CTembraDoc& doc) {
-    doc.SelectLinkedKoutei(nullptr, 1, 1, 0);
+    doc.GetKouteiChains().SelectLinkedKoutei(nullptr, 1, 1, 0);
 }
 
 void OnSelectEarlierChainAdjacent(CTembraDoc& doc) {
-    doc.SelectLinkedKoutei(nullptr, 0, 1, 0);
+    doc.GetKouteiChains().SelectLinkedKoutei(nullptr, 0, 1, 0);
 }
 
 void OnUpdateSelectChain(CTembraDoc& doc, CCmdUI* cmdUI) {
@@ -299,7 +299,7 @@ void OnColumnDelete(CTembraDoc& doc) {
         } else {
             doc.DeleteColumns(start, end, KouteiMoveCaller::Columns);
         }
-        doc.PropagateKankei();
+        doc.GetKouteiChains().PropagateKankei();
         doc.GetShapes().DeleteZukeiColumns(blank, start, end);
         doc.GetHatches().DateHatchesDeleted(blank, start, end);
         return;
@@ -326,7 +326,7 @@ void OnColumnInsert(CTembraDoc& doc) {
         const CTime end = (*doc.GetSelectedDateRange()).GetEndDate();
         doc.RedrawColumnRange(TRUE);
         doc.InsertColumns(start, end, KouteiMoveCaller::Columns);
-        doc.PropagateKankei();
+        doc.GetKouteiChains().PropagateKankei();
         doc.GetShapes().InsertZukeiColumns(start, end);
         doc.GetHatches().DateHatchesInserted(start, end);
         return;
@@ -404,7 +404,7 @@ void OnEditDelete(CTembraDoc& doc) {
         switch (mode) {
         case Op::kModeKoutei:
             doc.DeleteSelection();
-            doc.PropagateKankei();
+            doc.GetKouteiChains().PropagateKankei();
             break;
         case Op::kModeYogo:
             doc.GetTerms().RemoveSelYogo();

@@ -217,7 +217,7 @@ void OnChangeDays(CTembraDoc& doc) {
             if (process->GetSpareDays() != CTimeSpan()) {
                 shift += process->GetSpareDays();
             }
-            doc.ChangeKouteiDays(shift, TRUE);
+            doc.GetKouteiChains().ChangeKouteiDays(shift, TRUE);
         }
     }
     if (replace) {
@@ -231,7 +231,7 @@ void OnChangeDays(CTembraDoc& doc) {
             doc.ReplaceSelAt(pos, changed.release(), 0);
         }
     }
-    doc.PropagateKankei();
+    doc.GetKouteiChains().PropagateKankei();
     doc.GetUndoHistory().EndGroup();
 }
 

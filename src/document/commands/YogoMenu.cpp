@@ -173,7 +173,7 @@ void OnUpdateYogoCombo(CTembraDoc& doc, CCmdUI* cmdUI) {
     const bool active =
         (mode == Op::kModeKoumoku || mode == Op::kModeYogo || mode == Op::kModeEvent) &&
         doc.GetOperation().GetOperation() == Op::kOpDraw;
-    if (doc.NoteYogoComboActive(active)) {
+    if (doc.GetYogoBarInput().NoteYogoComboActive(active)) {
         GetAppState()->SetYogoComboActive(active);
     }
     cmdUI->Enable(TRUE);
@@ -269,7 +269,7 @@ void OnYogoBarColorCancel(CTembraDoc& /*doc*/) {
 }
 
 void OnYogoComboEdit(CTembraDoc& doc) {
-    doc.BeginTermInput();
+    doc.GetYogoBarInput().BeginTermInput();
 }
 
 std::span<const DocCommand> DocYogoMenu() {

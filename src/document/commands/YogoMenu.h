@@ -15,7 +15,7 @@ BOOL OnYogoAttrCommand(CTembraDoc& doc, UINT id);
 // mode; the focus goes back to the input. Cancelled, only the focus goes back.
 void OnYogoBarColor(CTembraDoc& doc);
 void OnYogoBarColorCancel(CTembraDoc& doc);
-// The term bar's input changed: term input may begin (CTembraDoc::BeginTermInput).
+// The term bar's input changed: term input may begin (CYogoBarInput::BeginTermInput).
 void OnYogoComboEdit(CTembraDoc& doc);
 
 } // namespace tembra

@@ -57,7 +57,7 @@ bool CDocumentCommands::OnCommand(UINT id) {
         return true;
     case ID_SET_CALENDAR:
         if (HasDialog("CalendarSet")) {
-            m_document.OnCalendar();
+            m_document.GetCalendarUpdate().OnCalendar();
         }
         return true;
     default:
@@ -110,7 +110,7 @@ bool CDocumentCommands::OnUpdateCommand(CCmdUI& cmdUI) {
         cmdUI.Enable(TRUE);
         return true;
     case ID_SET_CALENDAR:
-        m_document.OnUpdateCalendar(&cmdUI);
+        m_document.GetCalendarUpdate().OnUpdateCalendar(&cmdUI);
         if (!HasDialog("CalendarSet")) {
             cmdUI.Enable(FALSE);
         }

@@ -393,7 +393,7 @@ void CKouteiDragGesture::Commit(CDC* dc) {
         undo.BeginGroup();
         doc.DragKoutei(m_span.GetEndDate() - m_span.GetStartDate(),
                        m_span.GetEndRow() - m_span.GetStartRow(), op, m_drag);
-        doc.PropagateKankei();
+        doc.GetKouteiChains().PropagateKankei();
         undo.EndGroup();
         FreeRefLines();
         m_refKind = HolidayUse::Unknown;

@@ -145,9 +145,9 @@ void CTembraView::CutOrCopy(bool cut) {
     }
     if (doc->GetSelCount() > 0) {
         if (cut) {
-            doc->CutSelectedObjects();
+            doc->GetChartClipboard().CutSelectedObjects();
         } else {
-            doc->CopySelectedObjects();
+            doc->GetChartClipboard().CopySelectedObjects();
         }
         if (rowsTaken) {
             doc->UnselectAll(TRUE);

@@ -264,7 +264,7 @@ void CTembraView::CommitDraw(CDC* dc) {
                                                          process->GetEndTime());
         }
         process->SetSpareDays(span);
-        failed = doc.PropagateKankei() == 0;
+        failed = doc.GetKouteiChains().PropagateKankei() == 0;
     }
     undo.EndGroup();
     if (failed) {

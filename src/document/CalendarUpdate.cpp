@@ -1,6 +1,8 @@
 // The working calendar of a calendar-day chart: Settings > calendar, and another calendar taken
 // in (the calendar dialog, File > Insert) with the processes following the days whose kind
 // changed.
+#include "document/CalendarUpdate.h"
+#include "document/ChartUndo.h"
 #include "document/TembraDoc.h"
 #include "model/CalendarRequests.h"
 #include "platform/Sjis.h"
@@ -39,15 +41,15 @@ int PercentDone(const CTime& day, const CTime& first, const CTime& last) {
 
 } // namespace
 
-void CTembraDoc::OnCalendar() {
-    if (m_syokiSet.GetNobeMode() != 0) {
+void CCalendarUpdate::OnCalendar() {
+    if (m_doc.GetSyokiSet().GetNobeMode() != 0) {
         return;
     }
     CCalendar edited;
-    m_calendar.CopyTo(&edited);
+    m_doc.GetWorkCalendar().CopyTo(&edited);
     CalendarSetRequest request;
     request.calendar = &edited;
-    const CTime start = m_syokiSet.GetStartDate();
+    const CTime start = m_doc.GetSyokiSet().GetStartDate();
     request.year = start.GetYear();
     request.month = start.GetMonth();
     if (Ui().RunDialog(request) != IDOK) {
@@ -56,48 +58,50 @@ void CTembraDoc::OnCalendar() {
     m_undo.Reset();
     m_undo.BeginGroup();
     auto before = std::make_unique<CCalendar>();
-    m_calendar.CopyTo(before.get());
+    m_doc.GetWorkCalendar().CopyTo(before.get());
     if (UpdateCalendar(edited) != 0) {
         m_undo.AddOther(before.release());
-        UpdateAllViews(nullptr, 0);
+        m_doc.UpdateAllViews(nullptr, 0);
     }
     m_undo.EndGroup();
 }
 
-void CTembraDoc::OnUpdateCalendar(CCmdUI* cmdUI) const {
-    cmdUI->Enable(m_syokiSet.GetNobeMode() == 0 ? TRUE : FALSE);
+void CCalendarUpdate::OnUpdateCalendar(CCmdUI* cmdUI) const {
+    cmdUI->Enable(m_doc.GetSyokiSet().GetNobeMode() == 0 ? TRUE : FALSE);
 }
 
-int CTembraDoc::UpdateCalendar(CCalendar& calendar) {
-    if (m_calendar.IsSameAs(&calendar)) {
+int CCalendarUpdate::UpdateCalendar(CCalendar& calendar) {
+    if (m_doc.GetWorkCalendar().IsSameAs(&calendar)) {
         return 0;
     }
-    const bool holdsObjects = !GetObjList().IsEmpty() || !GetSelList().IsEmpty();
-    if (m_operation.GetHolidayAuto() != 0 && holdsObjects) {
+    const bool holdsObjects = !m_doc.GetObjList().IsEmpty() || !m_doc.GetSelList().IsEmpty();
+    if (m_doc.GetOperation().GetHolidayAuto() != 0 && holdsObjects) {
         AutoAdjustRequest request;
         if (Ui().RunDialog(request) == IDOK) {
             std::vector<CDataHeader*> order;
-            for (const OwnedObList<CDataHeader>* list : {&GetObjList(), &GetSelList()}) {
+            for (const OwnedObList<CDataHeader>* list :
+                 {&m_doc.GetObjList(), &m_doc.GetSelList()}) {
                 for (POSITION pos = list->GetHeadPosition(); pos != nullptr;) {
                     order.push_back(list->GetNext(pos));
                 }
             }
             const std::size_t firstRecord = m_undo.GetUndoList().size();
             if (request.limitToPeriod) {
-                MoveOverChangedDays(calendar, m_syokiSet.GetStartDate(), m_syokiSet.GetEndDate());
+                MoveOverChangedDays(calendar, m_doc.GetSyokiSet().GetStartDate(),
+                                    m_doc.GetSyokiSet().GetEndDate());
             } else {
                 MoveOverChangedDays(calendar, GetMinDate(), GetMaxDate());
             }
             KeepObjectOrder(order, firstRecord);
         }
     }
-    calendar.CopyTo(&m_calendar);
-    UpdateAllViews(nullptr, kCalendarHint);
+    calendar.CopyTo(&m_doc.GetWorkCalendar());
+    m_doc.UpdateAllViews(nullptr, kCalendarHint);
     return 1;
 }
 
-void CTembraDoc::MoveOverChangedDays(const CCalendar& calendar, const CTime& first,
-                                     const CTime& last) {
+void CCalendarUpdate::MoveOverChangedDays(const CCalendar& calendar, const CTime& first,
+                                          const CTime& last) {
     CWaitCursor wait;
     CStatusTextScope status; // the progress goes when the work ends
     const CTimeSpan oneDay(1, 0, 0, 0);
@@ -107,7 +111,7 @@ void CTembraDoc::MoveOverChangedDays(const CCalendar& calendar, const CTime& fir
                       Sjis::FromUtf8("カレンダー更新中...( ").c_str(),
                       PercentDone(day, first, last), " )");
         Ui().SetStatusText(text);
-        const BYTE now = m_calendar.GetDayFlag(day.GetTime());
+        const BYTE now = m_doc.GetWorkCalendar().GetDayFlag(day.GetTime());
         const BYTE wanted = calendar.GetDayFlag(day.GetTime());
         // Only a day that turns from a working day into a holiday, or back, moves what follows
         // it. A day that keeps its kind under another flag (a rule holiday the user made a
@@ -116,16 +120,17 @@ void CTembraDoc::MoveOverChangedDays(const CCalendar& calendar, const CTime& fir
         // is made after its insertion, which counts the day as the working day it was (with
         // "HolidayAuto" the insertion leaves out the holidays it spans).
         if (IsHolidayFlag(wanted) && !IsHolidayFlag(now)) {
-            InsertColumns(day, day + oneDay, KouteiMoveCaller::Columns);
-            m_calendar.SetDayFlag(day.GetTime(), wanted);
+            m_doc.InsertColumns(day, day + oneDay, KouteiMoveCaller::Columns);
+            m_doc.GetWorkCalendar().SetDayFlag(day.GetTime(), wanted);
         } else if (IsWorkingDayFlag(wanted) && IsHolidayFlag(now)) {
-            m_calendar.SetDayFlag(day.GetTime(), wanted);
-            PullColumnsEarlier(day, day + oneDay, KouteiMoveCaller::Columns);
+            m_doc.GetWorkCalendar().SetDayFlag(day.GetTime(), wanted);
+            m_doc.PullColumnsEarlier(day, day + oneDay, KouteiMoveCaller::Columns);
         }
     }
 }
 
-void CTembraDoc::KeepObjectOrder(const std::vector<CDataHeader*>& order, std::size_t firstRecord) {
+void CCalendarUpdate::KeepObjectOrder(const std::vector<CDataHeader*>& order,
+                                      std::size_t firstRecord) {
     // Each record since firstRecord put a changed copy in the place of an object.
     std::unordered_map<const CObject*, CDataHeader*> replacedBy;
     const auto& records = m_undo.GetUndoList();
@@ -135,7 +140,7 @@ void CTembraDoc::KeepObjectOrder(const std::vector<CDataHeader*>& order, std::si
             replacedBy[records[i].GetOld()] = copy;
         }
     }
-    OwnedObList<CDataHeader>& objects = GetObjList();
+    OwnedObList<CDataHeader>& objects = m_doc.GetObjList();
     std::unordered_set<const CDataHeader*> listed;
     for (POSITION pos = objects.GetHeadPosition(); pos != nullptr;) {
         listed.insert(objects.GetNext(pos));

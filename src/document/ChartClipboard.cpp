@@ -1,6 +1,8 @@
 // Copy and cut of the selection to the application's clipboard, the link records of the copied
 // processes and the relation lines of pasted objects.
+#include "document/ChartClipboard.h"
 #include "document/AppState.h"
+#include "document/ChartUndo.h"
 #include "document/RecordCast.h"
 #include "document/TembraDoc.h"
 #include "platform/Ui.h"
@@ -21,18 +23,18 @@ constexpr WORD kRelationToReattach = 0xFFFF;
 
 // ---- Copy and cut -------------------------------------------------------------------------------
 
-int CTembraDoc::CopySelectedObjects() {
-    FilterSelectedKoutei(3);
+int CChartClipboard::CopySelectedObjects() {
+    m_doc.FilterSelectedKoutei(3);
     CAppState* app = GetAppState();
     app->ClearObjectClipboard();
     app->ClearShigenNameClipboard();
-    RecalcSelectedDurations(CTime(), FALSE);
+    m_doc.RecalcSelectedDurations(CTime(), FALSE);
 
     int copied = 0;
     bool anyProcess = false;
-    ForEachSelected([&](POSITION, CDataHeader* object) {
+    m_doc.ForEachSelected([&](POSITION, CDataHeader* object) {
         if (const CKoutei* process = AsKoutei(object)) {
-            std::unique_ptr<CKoutei> copy = CopyKoutei(process, TRUE);
+            std::unique_ptr<CKoutei> copy = m_doc.CopyKoutei(process, TRUE);
             if (copy == nullptr) {
                 return; // the copy has said why; the others go on
             }
@@ -53,7 +55,7 @@ int CTembraDoc::CopySelectedObjects() {
             ++copied;
         }
         if (const CEvent* event = AsEvent(object)) {
-            std::unique_ptr<CEvent> copy = GetEvents().CopyEvent(*event);
+            std::unique_ptr<CEvent> copy = m_doc.GetEvents().CopyEvent(*event);
             if (copy == nullptr) {
                 return;
             }
@@ -64,26 +66,26 @@ int CTembraDoc::CopySelectedObjects() {
     });
     if (anyProcess) {
         CShigenNameTable& names = app->GetShigenNameClipboard();
-        for (const auto& entry : GetShigenNames()) {
+        for (const auto& entry : m_doc.GetShigenNames()) {
             names.push_back(std::make_unique<CShigenName>(*entry));
         }
-        BuildKouteiLinks(m_calendar);
+        BuildKouteiLinks(m_doc.GetWorkCalendar());
     }
     return copied;
 }
 
-int CTembraDoc::CutSelectedObjects() {
+int CChartClipboard::CutSelectedObjects() {
     CWaitCursor wait;
     CopySelectedObjects();
     m_undo.Reset();
     m_undo.BeginGroup();
-    DeleteSelection();
-    PropagateKankei();
+    m_doc.DeleteSelection();
+    m_doc.GetKouteiChains().PropagateKankei();
     m_undo.EndGroup();
     return 0;
 }
 
-void CTembraDoc::BuildKouteiLinks(const CCalendar& calendar) {
+void CChartClipboard::BuildKouteiLinks(const CCalendar& calendar) {
     CAppState* app = GetAppState();
     app->ClearProcessInfoList();
     const ObList<CDataHeader>& clipboard = app->GetObjectClipboard();
@@ -106,7 +108,7 @@ void CTembraDoc::BuildKouteiLinks(const CCalendar& calendar) {
 
 // ---- Pasted relation lines ------------------------------------------------------------------
 
-int CTembraDoc::MarkPastedRelationLines(ObList<CDataHeader>& pasted) {
+int CChartClipboard::MarkPastedRelationLines(ObList<CDataHeader>& pasted) {
     const auto pastedWhole = [&pasted](const CObSeqNumber& number) {
         if (number.IsNull()) {
             return false;
@@ -143,14 +145,15 @@ int CTembraDoc::MarkPastedRelationLines(ObList<CDataHeader>& pasted) {
     return relationLeft ? 1 : 0;
 }
 
-void CTembraDoc::ReattachPastedRelationLines(const CKoutei* oldProcess, const CKoutei* newProcess) {
+void CChartClipboard::ReattachPastedRelationLines(const CKoutei* oldProcess,
+                                                  const CKoutei* newProcess) {
     if (oldProcess == nullptr || newProcess == nullptr || newProcess->IsRelationLine() != 0) {
         return;
     }
     const CObSeqNumber oldNumber = oldProcess->GetSeqNumber();
     const CObSeqNumber& newNumber = newProcess->GetSeqNumber();
-    for (POSITION pos = GetSelList().GetHeadPosition(); pos != nullptr;) {
-        CKoutei* line = AsKoutei(GetSelList().GetNext(pos));
+    for (POSITION pos = m_doc.GetSelList().GetHeadPosition(); pos != nullptr;) {
+        CKoutei* line = AsKoutei(m_doc.GetSelList().GetNext(pos));
         if (line == nullptr || line->IsRelationLine() == 0) {
             continue;
         }

@@ -1,8 +1,11 @@
 // Chains of linked processes: how two processes meet, the selection of a whole chain, the change of
 // a duration that pushes or pulls its chain while spare days give way, and the check that keeps
 // relation lines attached to the processes they link.
+#include "document/KouteiChains.h"
+#include "document/ChartNotifier.h"
+#include "document/ChartSelection.h"
+#include "document/ChartUndo.h"
 #include "document/KouteiContactIndex.h"
-#include "document/KouteiNumberIndex.h"
 #include "document/RecordCast.h"
 #include "document/TembraDoc.h"
 #include "model/OperationState.h"
@@ -87,8 +90,8 @@ CKouteiDrag PivotReference(const CKoutei& pivot, BOOL endFlag) {
 
 // ---- Contact ------------------------------------------------------------------------------------
 
-int CTembraDoc::ContactKind(const CKoutei* a, const CKoutei* b, BOOL includeStart, int& partA,
-                            int& partB) {
+int CKouteiChains::ContactKind(const CKoutei* a, const CKoutei* b, BOOL includeStart, int& partA,
+                               int& partB) {
     partA = 0;
     partB = 0;
     if (a == nullptr || b == nullptr) {
@@ -126,14 +129,14 @@ int CTembraDoc::ContactKind(const CKoutei* a, const CKoutei* b, BOOL includeStar
     return 0;
 }
 
-POSITION CTembraDoc::FindTouchingKoutei(const CKoutei* process, int ownMask, int otherMask,
-                                        BOOL skipSpare) const {
+POSITION CKouteiChains::FindTouchingKoutei(const CKoutei* process, int ownMask, int otherMask,
+                                           BOOL skipSpare) const {
     if (process == nullptr) {
         return nullptr;
     }
-    for (POSITION pos = GetHeadObjPosition(); pos != nullptr;) {
+    for (POSITION pos = m_doc.GetHeadObjPosition(); pos != nullptr;) {
         const POSITION current = pos;
-        const CKoutei* other = AsKoutei(GetNextObj(pos));
+        const CKoutei* other = AsKoutei(m_doc.GetNextObj(pos));
         if (other == nullptr || other == process || (skipSpare && HasSpareDays(*other))) {
             continue;
         }
@@ -146,7 +149,7 @@ POSITION CTembraDoc::FindTouchingKoutei(const CKoutei* process, int ownMask, int
 
 // ---- Chain walk ---------------------------------------------------------------------------------
 
-int CTembraDoc::SeedLinkedKoutei(CDataHeader* object, int direction, BOOL whole, int rule) {
+int CKouteiChains::SeedLinkedKoutei(CDataHeader* object, int direction, BOOL whole, int rule) {
     CKoutei* process = AsKoutei(object);
     if (process == nullptr) {
         return 0;
@@ -172,17 +175,17 @@ int CTembraDoc::SeedLinkedKoutei(CDataHeader* object, int direction, BOOL whole,
     if (whole && rule == 1 && HasSpareDays(*process)) {
         process->DeselectEndLand();
     }
-    if (rule == 2 && GetMark(process) != 0 &&
+    if (rule == 2 && CChartSelection::GetMark(process) != 0 &&
         FindTouchingKoutei(process, kContactLine, kBothNodes, FALSE) != nullptr) {
         // A relation node of a process that stays lies on it: its end cannot come back.
         process->DeselectEndLand();
     }
-    process->UpdateViews(m_seams.Koutei());
+    process->UpdateViews(m_doc.GetSeams().Koutei());
     return 1;
 }
 
-int CTembraDoc::LinkKoutei(CDataHeader* chainObject, CDataHeader* candidateObject, int direction,
-                           BOOL whole, int rule) {
+int CKouteiChains::LinkKoutei(CDataHeader* chainObject, CDataHeader* candidateObject, int direction,
+                              BOOL whole, int rule) {
     CKoutei* chain = AsKoutei(chainObject);
     CKoutei* candidate = AsKoutei(candidateObject);
     if (chain == nullptr || candidate == nullptr) {
@@ -199,7 +202,7 @@ int CTembraDoc::LinkKoutei(CDataHeader* chainObject, CDataHeader* candidateObjec
     CKoutei& p = forward ? *chain : *candidate;
     CKoutei& n = forward ? *candidate : *chain;
     const auto unmarked = [rule](const CKoutei& process) {
-        return rule == 0 || GetMark(&process) == 0;
+        return rule == 0 || CChartSelection::GetMark(&process) == 0;
     };
     // The candidate's node away from the chain: its end going forward, its start going back.
     const auto selectFarNode = [&]() {
@@ -261,21 +264,21 @@ int CTembraDoc::LinkKoutei(CDataHeader* chainObject, CDataHeader* candidateObjec
     return 0;
 }
 
-int CTembraDoc::SelectLinkedKoutei(CKoutei* start, int direction, int depth, int rule) {
-    const BOOL wasHeld = IsRedrawHeld();
-    SetRedrawHold(TRUE);
+int CKouteiChains::SelectLinkedKoutei(CKoutei* start, int direction, int depth, int rule) {
+    const BOOL wasHeld = m_doc.IsRedrawHeld();
+    m_doc.SetRedrawHold(TRUE);
     const BOOL whole = depth >= 0 ? TRUE : FALSE;
 
     KouteiContactIndex index;
-    index.Build(GetObjList(), GetSelList());
+    index.Build(m_doc.GetObjList(), m_doc.GetSelList());
     std::vector<CKoutei*> stack;
     if (start != nullptr) {
         if (SeedLinkedKoutei(start, direction, whole, rule)) {
             stack.push_back(start);
         }
     } else {
-        for (POSITION pos = GetHeadSelPosition(); pos != nullptr;) {
-            CDataHeader* object = GetNextSel(pos);
+        for (POSITION pos = m_doc.GetHeadSelPosition(); pos != nullptr;) {
+            CDataHeader* object = m_doc.GetNextSel(pos);
             if (SeedLinkedKoutei(object, direction, whole, rule)) {
                 stack.push_back(AsKoutei(object));
             }
@@ -292,7 +295,7 @@ int CTembraDoc::SelectLinkedKoutei(CKoutei* start, int direction, int depth, int
             if (candidate->IsSelected() || !LinkKoutei(chain, candidate, direction, whole, rule)) {
                 continue;
             }
-            const POSITION selected = SelectAt(index.PositionOf(candidate));
+            const POSITION selected = m_selection.SelectAt(index.PositionOf(candidate));
             index.MovedTo(candidate, selected);
             result = selected != nullptr ? 1 : 0;
             if (whole) {
@@ -316,7 +319,7 @@ int CTembraDoc::SelectLinkedKoutei(CKoutei* start, int direction, int depth, int
             PruneShortening();
         }
     }
-    SetRedrawHold(wasHeld);
+    m_doc.SetRedrawHold(wasHeld);
     if (!wasHeld) {
         // What the walk selected was not redrawn one by one.
         m_notifier.RedrawAll();
@@ -324,9 +327,9 @@ int CTembraDoc::SelectLinkedKoutei(CKoutei* start, int direction, int depth, int
     return result;
 }
 
-int CTembraDoc::PruneShortening() {
+int CKouteiChains::PruneShortening() {
     KouteiContactIndex index;
-    index.Build(GetObjList(), GetSelList());
+    index.Build(m_doc.GetObjList(), m_doc.GetSelList());
     std::vector<CKoutei*> candidates;
     const auto touchedByUnselected = [&](const CKoutei& process) {
         index.Candidates(process, candidates);
@@ -337,9 +340,9 @@ int CTembraDoc::PruneShortening() {
 
     int result = 0;
     std::vector<CKoutei*> stack;
-    for (POSITION pos = GetHeadSelPosition(); pos != nullptr;) {
-        CKoutei* process = AsKoutei(GetNextSel(pos));
-        if (process == nullptr || GetMark(process) != 0) {
+    for (POSITION pos = m_doc.GetHeadSelPosition(); pos != nullptr;) {
+        CKoutei* process = AsKoutei(m_doc.GetNextSel(pos));
+        if (process == nullptr || CChartSelection::GetMark(process) != 0) {
             continue;
         }
         const bool heldAtStart = process->IsStartLandSelected() == 0 && !HasSpareDays(*process);
@@ -380,11 +383,11 @@ int CTembraDoc::PruneShortening() {
     return result;
 }
 
-int CTembraDoc::GetMinSpareDays(CTimeSpan& smallest, int side) const {
+int CKouteiChains::GetMinSpareDays(CTimeSpan& smallest, int side) const {
     smallest = CTimeSpan();
     int found = 0;
-    for (POSITION pos = GetHeadSelPosition(); pos != nullptr;) {
-        const CKoutei* process = AsKoutei(GetNextSel(pos));
+    for (POSITION pos = m_doc.GetHeadSelPosition(); pos != nullptr;) {
+        const CKoutei* process = AsKoutei(m_doc.GetNextSel(pos));
         if (process == nullptr || !HasSpareDays(*process)) {
             continue;
         }
@@ -400,8 +403,8 @@ int CTembraDoc::GetMinSpareDays(CTimeSpan& smallest, int side) const {
 
 // ---- Duration change ----------------------------------------------------------------------------
 
-int CTembraDoc::ChangeKouteiDays(CTimeSpan amount, BOOL endFlag) {
-    if (GetSelList().IsEmpty()) {
+int CKouteiChains::ChangeKouteiDays(CTimeSpan amount, BOOL endFlag) {
+    if (m_doc.GetSelList().IsEmpty()) {
         return 0;
     }
     m_undo.Reset();
@@ -415,7 +418,7 @@ int CTembraDoc::ChangeKouteiDays(CTimeSpan amount, BOOL endFlag) {
     int result = 1;
 
     while (remaining > CTimeSpan()) {
-        CKoutei* pivot = AsKoutei(GetSelAt(GetHeadSelPosition()));
+        CKoutei* pivot = AsKoutei(m_doc.GetSelAt(m_doc.GetHeadSelPosition()));
         if (pivot == nullptr) {
             result = 0;
             break;
@@ -444,38 +447,38 @@ int CTembraDoc::ChangeKouteiDays(CTimeSpan amount, BOOL endFlag) {
         CTimeSpan pass;
         if (spare == CTimeSpan()) {
             if (shorter && pivotHeld) {
-                step =
-                    m_calendar.GetHolidayTime(pivot->GetEndTime() - remaining, pivot->GetEndTime());
+                step = m_doc.GetWorkCalendar().GetHolidayTime(pivot->GetEndTime() - remaining,
+                                                              pivot->GetEndTime());
             }
             pass = remaining - step;
         } else if (shorter && pivotHeld) {
             const CTimeSpan part = std::min(spare, remaining);
             const CTime end = pivot->GetEndTime() - consumed;
-            step = m_calendar.GetHolidayTime(end - part, end);
+            step = m_doc.GetWorkCalendar().GetHolidayTime(end - part, end);
             pass = part - step;
         } else {
             pass = std::min(spare, remaining);
         }
 
         const CKouteiDrag reference = PivotReference(*pivot, endFlag);
-        MoveKoutei(shorter ? -pass : pass, 0, COperationState::kOpMove, &reference, TRUE,
-                   KouteiMoveCaller::Duration);
+        m_doc.MoveKoutei(shorter ? -pass : pass, 0, COperationState::kOpMove, &reference, TRUE,
+                         KouteiMoveCaller::Duration);
         remaining -= (pass < CTimeSpan() ? -pass : pass) + step;
         // Only the pivot goes on to the next pass; the chain is walked again from it.
         m_selection.FilterKoutei(-1);
-        if (GetSelList().IsEmpty()) {
+        if (m_doc.GetSelList().IsEmpty()) {
             break;
         }
     }
 
-    UnselectAll(TRUE);
+    m_doc.UnselectAll(TRUE);
     m_undo.EndGroup();
     return result;
 }
 
 // ---- Relation lines -----------------------------------------------------------------------------
 
-int CTembraDoc::PropagateKankei() {
+int CKouteiChains::PropagateKankei() {
     if (m_bPropagating) {
         return 1;
     }
@@ -488,7 +491,7 @@ int CTembraDoc::PropagateKankei() {
         }
         return false;
     };
-    if (!hasRelationLine(GetObjList()) && !hasRelationLine(GetSelList())) {
+    if (!hasRelationLine(m_doc.GetObjList()) && !hasRelationLine(m_doc.GetSelList())) {
         return 1;
     }
     m_bPropagating = TRUE;
@@ -514,7 +517,7 @@ int CTembraDoc::PropagateKankei() {
     bool onlyRepaired = false;
     bool linesOnLines = true;
     const auto scan = [this, &result, &numbers, &repaired, &again, &onlyRepaired, &linesOnLines]() {
-        IKouteiDocument& seam = m_seams.Koutei();
+        IKouteiDocument& seam = m_doc.GetSeams().Koutei();
         const bool whole = !onlyRepaired;
         if (!whole) {
             again.swap(repaired);
@@ -531,7 +534,7 @@ int CTembraDoc::PropagateKankei() {
             if (at + kLinesAhead < lines.size()) {
                 PrefetchBytes(lines[at + kLinesAhead]->object, kCacheLineBytes);
             }
-            CKoutei* line = AsKoutei(GetObjAt(current));
+            CKoutei* line = AsKoutei(m_doc.GetObjAt(current));
             if (!whole && (line == nullptr || line->IsRelationLine() == 0)) {
                 continue; // no longer a line that a walk of the list would look at
             }
@@ -541,11 +544,11 @@ int CTembraDoc::PropagateKankei() {
                        (to != nullptr && to->IsRelationLine() != 0);
             // Only a line that the repair changes is copied.
             if (!line->RunsBetween(seam, from, to)) {
-                if (std::unique_ptr<CKoutei> copy = CopyKoutei(line, TRUE);
+                if (std::unique_ptr<CKoutei> copy = m_doc.CopyKoutei(line, TRUE);
                     copy != nullptr && copy->ResolveRelation(seam, from, to) == 0) {
                     CKoutei* const old = line;
                     line = copy.release();
-                    ReplaceObjAt(current, line);
+                    m_doc.ReplaceObjAt(current, line);
                     numbers.Replaced(old, line);
                     repaired.push_back(current);
                     changed = true;
@@ -555,7 +558,7 @@ int CTembraDoc::PropagateKankei() {
                 continue;
             }
             const CTimeSpan overrun = line->GetStartTime() - line->GetEndTime();
-            SelectAt(current);
+            m_selection.SelectAt(current);
             if (ChangeKouteiDays(overrun, TRUE) == 0) {
                 AfxMessageBox(IDS_RELATION_CONTRADICTION);
                 // The edit as a whole is taken back, at once, and shown.
@@ -574,9 +577,9 @@ int CTembraDoc::PropagateKankei() {
     };
     for (int n = 0; n < kMaxRelationScans && result != 0; ++n) {
         if (onlyRepaired) {
-            UnselectAll(TRUE);
+            m_doc.UnselectAll(TRUE);
         } else {
-            UnselectAllIndexed(m_selection, GetSelList(), GetObjList(), numbers);
+            UnselectAllIndexed(m_selection, m_doc.GetSelList(), m_doc.GetObjList(), numbers);
         }
         if (!scan()) {
             break;
