@@ -608,28 +608,36 @@ void CSyokiSet::Serialize(CArchive& ar) {
 // The blocks in file order, both ways. Storing for an older version writes that version's form
 // and leaves the record as it is.
 void CSyokiSet::SerializeBlocks(CArchive& ar, int v) {
+    const LONG storedChartWidth = SerializePage(ar, v);
+    SerializeAreaNames(ar, v);
+    SerializeAttributeBlocks(ar, v);
+    SerializePeriod(ar, v);
+    SerializeLayout(ar, v, storedChartWidth);
+}
+
+// 1. Page settings; the fixed-row bands are not stored. Gives the chart width as stored.
+LONG CSyokiSet::SerializePage(CArchive& ar, int v) {
     const bool loading = ar.IsLoading();
-
-    // 1. Page settings. The fixed-row bands are not stored.
     CPrintArea& page = GetPageSetting();
-    {
-        PageImage image = ImageOf(page);
-        if (v >= kVerPage90) {
-            SerializeFields<kPageSize>(ar, kPageFields, image);
-        } else {
-            // The footer sits at the bottom of the body, with no height; both insets are one.
-            SerializeFields<kOldPageSize>(ar, kOldPageFields, image);
-            image.insetRight = image.insetLeft;
-            image.footer =
-                CRect(image.header.left, image.edit.bottom, image.header.right, image.edit.bottom);
-        }
-        if (loading) {
-            page.SetStoredFields(image);
-        }
+    PageImage image = ImageOf(page);
+    if (v >= kVerPage90) {
+        SerializeFields<kPageSize>(ar, kPageFields, image);
+    } else {
+        // The footer sits at the bottom of the body, with no height; both insets are one.
+        SerializeFields<kOldPageSize>(ar, kOldPageFields, image);
+        image.insetRight = image.insetLeft;
+        image.footer =
+            CRect(image.header.left, image.edit.bottom, image.header.right, image.edit.bottom);
     }
-    const LONG storedChartWidth = page.GetKouteiRect().Width();
+    if (loading) {
+        page.SetStoredFields(image);
+    }
+    return page.GetKouteiRect().Width();
+}
 
-    // 2. Area names.
+// 2. Area names.
+void CSyokiSet::SerializeAreaNames(CArchive& ar, int v) {
+    const bool loading = ar.IsLoading();
     CAreaNameSet& names = m_chart.GetAreaNameSet();
     if (v >= kVerAreaNameCells) {
         WORD columns = names.GetKoumokuColumnCount();
@@ -658,7 +666,11 @@ void CSyokiSet::SerializeBlocks(CArchive& ar, int v) {
         StoreOldAreaName(ar, names.GetKoumokuName());
         StoreOldAreaName(ar, names.GetHizukeName());
     }
+}
 
+// The date row, item, process line, node, label, event, progress and shape blocks.
+void CSyokiSet::SerializeAttributeBlocks(CArchive& ar, int v) {
+    const bool loading = ar.IsLoading();
     // 3, 4. Date-row style and item text block.
     SerializeFields<kDateStyleSize>(ar, kDateStyleFields, m_chart.GetDateStyle(),
                                     v >= kVerDateStyle76 ? kDateStyleSize : kOldDateStyleSize);
@@ -715,7 +727,11 @@ void CSyokiSet::SerializeBlocks(CArchive& ar, int v) {
     if (v >= kVerZukeiText) {
         SerializeFields<kZukeiTextSize>(ar, kZukeiTextFields, m_zukei);
     }
+}
 
+// The period, the fixed rows, the date rows and ruled lines.
+void CSyokiSet::SerializePeriod(CArchive& ar, int v) {
+    const bool loading = ar.IsLoading();
     // 14. Period. Older charts counted calendar dates only; the elapsed month keeps the
     // default.
     if (v >= kVerPeriodHead) {
@@ -773,7 +789,12 @@ void CSyokiSet::SerializeBlocks(CArchive& ar, int v) {
                     GetThinningStep(m_keisenUnit, m_keisenStep) == 0)) {
         FailDamagedFile();
     }
+}
 
+// The page areas of old files, the layout file, irregular periods, layout words, paper font.
+void CSyokiSet::SerializeLayout(CArchive& ar, int v, LONG storedChartWidth) {
+    const bool loading = ar.IsLoading();
+    CPrintArea& page = GetPageSetting();
     // 17. Files before 31000 knew other page areas: take those of the layout file now.
     if (loading && v < kVerLayoutName) {
         page.SetPaper(page.GetPaper(), page.GetMuki(),

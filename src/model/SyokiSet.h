@@ -249,6 +249,12 @@ private:
     BOOL Thinning(bool showMessages);
     BOOL FillDefaults(CDocument* document, int dateMode, bool showMessages);
     void SerializeBlocks(CArchive& ar, int version);
+    // The parts of SerializeBlocks, in file order.
+    LONG SerializePage(CArchive& ar, int version);
+    void SerializeAreaNames(CArchive& ar, int version);
+    void SerializeAttributeBlocks(CArchive& ar, int version);
+    void SerializePeriod(CArchive& ar, int version);
+    void SerializeLayout(CArchive& ar, int version, LONG storedChartWidth);
 
     CConfigChart m_chart;
     CConfigEvent m_event;
