@@ -629,6 +629,10 @@ private:
     // The zoom changed: the layout current, the scroll sizes set, the window centred on the
     // logical point (scaled from the old to the new total size), unless hint 8.
     void ApplyZoom(LPARAM hint, CPoint centre, const CSize& oldTotal);
+    // The parts of OnUpdate: a new zoom, and the repaint of what a hint names.
+    void ZoomToExplicit(LPARAM hint, int explicitZoom);
+    void ZoomByStep(LPARAM hint);
+    void InvalidateHinted(LPARAM hint, CObject* hintObject);
     void ZoomTail();
     // The repaint of a hint that names something (the union rule with a pending region).
     void InvalidateUnion(CRect deviceRect);

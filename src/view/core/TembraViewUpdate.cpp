@@ -89,50 +89,65 @@ void CTembraView::OnUpdate(CView* sender, LPARAM hint, CObject* hintObject) {
 
     const int explicitZoom = m_layout.GetExplicitZoom();
     if (explicitZoom != 0 && explicitZoom != m_snapshot.zoomPercent) {
-        const CPoint centre = m_layout.GetZoomCenter();
-        const CSize oldTotal = m_totalLog;
-        m_layout.EnsureLayout();
-        SetScrollSizes(GetChartScrollSize());
-        if (hint != kHintFromPane) {
-            ApplyZoom(hint, centre, oldTotal);
-            if (m_host.GetSplitterRows() != 1 || m_host.GetSplitterColumns() != 1) {
-                CopyLayoutToPanes();
-            }
-        }
-        m_snapshot.zoomPercent = explicitZoom;
-        m_layout.SetZoomIndex(NearestZoomIndex(explicitZoom));
-        ZoomTail();
+        ZoomToExplicit(hint, explicitZoom);
         return;
     }
     if (m_layout.GetZoomIndex() != m_snapshot.zoomIndex) {
-        // A step of the zoom keeps one chart point where it is on the screen: the one under
-        // the pointer for the wheel, else the one at the window's top-left corner, so that
-        // the user keeps reading where he was.
-        const CPoint anchor = m_zoomAnchor.value_or(CPoint(0, 0));
-        m_zoomAnchor.reset();
-        CPoint fixed = anchor;
-        if (std::unique_ptr<CDC> dc = PreparedClientDC()) {
-            dc->DPtoLP(&fixed);
-        }
-        const CSize oldTotal = m_totalLog;
-        m_layout.EnsureLayout();
-        SetScrollSizes(GetChartScrollSize());
-        if (hint != kHintFromPane) {
-            if (m_host.GetSplitterRows() == 1 && m_host.GetSplitterColumns() == 1) {
-                fixed.x = ScaleBy(fixed.x, m_totalLog.cx, oldTotal.cx);
-                fixed.y = ScaleBy(fixed.y, m_totalLog.cy, oldTotal.cy);
-                KeepPointAt(fixed, anchor);
-            } else {
-                CopyLayoutToPanes();
-            }
-        }
-        m_snapshot.zoomIndex = m_layout.GetZoomIndex();
-        ZoomTail();
+        ZoomByStep(hint);
         return;
     }
 
     // Nothing to lay out: repaint what the hint names.
     TellOverview(sender, hint, hintObject, false);
+    InvalidateHinted(hint, hintObject);
+}
+
+// The zoom the user typed or chose as a percentage: the point at its centre stays in view.
+void CTembraView::ZoomToExplicit(LPARAM hint, int explicitZoom) {
+    const CPoint centre = m_layout.GetZoomCenter();
+    const CSize oldTotal = m_totalLog;
+    m_layout.EnsureLayout();
+    SetScrollSizes(GetChartScrollSize());
+    if (hint != kHintFromPane) {
+        ApplyZoom(hint, centre, oldTotal);
+        if (m_host.GetSplitterRows() != 1 || m_host.GetSplitterColumns() != 1) {
+            CopyLayoutToPanes();
+        }
+    }
+    m_snapshot.zoomPercent = explicitZoom;
+    m_layout.SetZoomIndex(NearestZoomIndex(explicitZoom));
+    ZoomTail();
+}
+
+void CTembraView::ZoomByStep(LPARAM hint) {
+    // A step of the zoom keeps one chart point where it is on the screen: the one under
+    // the pointer for the wheel, else the one at the window's top-left corner, so that
+    // the user keeps reading where he was.
+    const CPoint anchor = m_zoomAnchor.value_or(CPoint(0, 0));
+    m_zoomAnchor.reset();
+    CPoint fixed = anchor;
+    if (std::unique_ptr<CDC> dc = PreparedClientDC()) {
+        dc->DPtoLP(&fixed);
+    }
+    const CSize oldTotal = m_totalLog;
+    m_layout.EnsureLayout();
+    SetScrollSizes(GetChartScrollSize());
+    if (hint != kHintFromPane) {
+        if (m_host.GetSplitterRows() == 1 && m_host.GetSplitterColumns() == 1) {
+            fixed.x = ScaleBy(fixed.x, m_totalLog.cx, oldTotal.cx);
+            fixed.y = ScaleBy(fixed.y, m_totalLog.cy, oldTotal.cy);
+            KeepPointAt(fixed, anchor);
+        } else {
+            CopyLayoutToPanes();
+        }
+    }
+    m_snapshot.zoomIndex = m_layout.GetZoomIndex();
+    ZoomTail();
+}
+
+// Invalidates what the hint names: the header, the item column, a band of rows and dates, a
+// rectangle, or one object; everything when the hint names nothing this view knows.
+void CTembraView::InvalidateHinted(LPARAM hint, CObject* hintObject) {
     if (hintObject == nullptr) {
         if (hint == kHintHeader) {
             if (m_layout.GetOutputMode() != 0 || m_layout.GetHeader() == nullptr) {
